@@ -1,0 +1,34 @@
+#include "core/dbc.h"
+
+#include "core/globals.h"
+
+namespace core {
+
+dao::Database DBC::AvaaDB() {
+    if (open_ && DatabasePath == openedPath_) return db_;
+    if (open_) SuljeDB();
+    // A failed open leaves the connection closed, so the next call tries again.
+    dao::Database db = dao::DBEngine::OpenDatabase(DatabasePath);
+    db_ = db;
+    openedPath_ = DatabasePath;
+    open_ = true;
+    ++opens_;
+    return db_;
+}
+
+void DBC::SuljeDB() {
+    openedPath_.clear();
+    open_ = false;
+    try {
+        if (!db_.isNull()) db_.Close();
+    } catch (...) {
+    }
+    db_ = dao::Database();
+}
+
+DBC& DBCon() {
+    static DBC instance;
+    return instance;
+}
+
+}  // namespace core

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "platform/dao/database.h"
+
+#include <QString>
+
+namespace core {
+
+// The program's one connection to the association's book. Every database
+// access asks it for the open database just before it runs (AvaaDB) and
+// never keeps it; operations that need the file closed call SuljeDB first.
+class DBC {
+public:
+    DBC() = default;
+    ~DBC() { SuljeDB(); }
+    DBC(const DBC&) = delete;
+    DBC& operator=(const DBC&) = delete;
+
+    // The database of the current DatabasePath, opened when needed; reopened
+    // when the path text has changed (compared exactly, case included).
+    // Errors of the open reach the caller; the connection stays closed.
+    dao::Database AvaaDB();
+    // Closes the database; never reports an error.
+    void SuljeDB();
+
+    bool isOpen() const { return open_; }
+    const QString& openedPath() const { return openedPath_; }
+    // How many times a file has actually been opened (for tests).
+    int openCount() const { return opens_; }
+
+private:
+    dao::Database db_;
+    bool open_ = false;
+    QString openedPath_;
+    int opens_ = 0;
+};
+
+// The shared connection, created on first use.
+DBC& DBCon();
+
+}  // namespace core

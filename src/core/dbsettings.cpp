@@ -1,0 +1,35 @@
+#include "core/dbsettings.h"
+
+namespace core {
+
+QString cDBSettings::GetSetting(const QString& key, const QString& def) const {
+    dao::Database db = db_;
+    dao::Recordset rs =
+        db.OpenRecordset(QStringLiteral("SELECT setString FROM Settings WHERE setSection = ? AND setKey = ? ORDER BY setID"),
+                         dao::RecordsetType::Snapshot, {section_, key});
+    if (rs.isEOF()) return def;
+    return rs.value(0).toString();
+}
+
+void cDBSettings::SaveSetting(const QString& value, const QString& key) {
+    dao::Database db = db_;
+    dao::Recordset rs = db.OpenRecordset(
+        QStringLiteral("SELECT * FROM Settings WHERE setSection = ? AND setKey = ? ORDER BY setID"),
+        dao::RecordsetType::Dynaset, {section_, key});
+    if (rs.isEOF()) {
+        rs.AddNew();
+        rs.setValue(QStringLiteral("setSection"), section_);
+        rs.setValue(QStringLiteral("setKey"), key);
+    } else {
+        rs.Edit();
+    }
+    rs.setValue(QStringLiteral("setString"), value);
+    rs.Update();
+}
+
+cDBSettings& DBSettings() {
+    static cDBSettings instance;
+    return instance;
+}
+
+}  // namespace core

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/dao/database.h"
+
+#include <QString>
+
+namespace core {
+
+// Reads and writes keys of the Settings table of an association's book:
+// one row per section and key (setSection, setKey, setString).
+class cDBSettings {
+public:
+    void setDatabase(const dao::Database& db) { db_ = db; }
+    const dao::Database& database() const { return db_; }
+    void setSection(const QString& section) { section_ = section; }
+    const QString& section() const { return section_; }
+
+    // setString of the row of the section and key; def when there is none.
+    QString GetSetting(const QString& key, const QString& def = QString()) const;
+    // Stores the value; adds the row when missing. Texts over 255 characters
+    // are refused (FieldTooSmall) rather than cut.
+    void SaveSetting(const QString& value, const QString& key);
+
+private:
+    dao::Database db_;
+    QString section_;
+};
+
+// The shared settings-table object, created on first use.
+cDBSettings& DBSettings();
+
+}  // namespace core

@@ -1,0 +1,69 @@
+#pragma once
+
+// The layout of an association's book beyond the nine base tables that a
+// template brings: the fields added to the base tables, the tables and the
+// saved queries that the schema upgrade creates, and the upgrade itself.
+
+#include "platform/dao/database.h"
+
+#include <QString>
+#include <stdexcept>
+#include <vector>
+
+namespace core {
+
+struct FieldSpec {
+    QString name;
+    dao::FieldType type;
+    int size = 0;
+};
+
+// A table the upgrade creates whole: its first field is the Counter key.
+struct TableSpec {
+    QString name;
+    std::vector<FieldSpec> fields;
+};
+
+// The fourteen tables created by the upgrade, in the order it creates them.
+const std::vector<TableSpec>& upgradeTables();
+const TableSpec& upgradeTable(const QString& name);
+
+// The three saved queries: name and SQL text.
+struct QuerySpec {
+    QString name;
+    QString sql;
+};
+const std::vector<QuerySpec>& savedQueries();
+
+// The upgrade failed at one of its steps; nothing of it was kept.
+class UpgradeError : public std::runtime_error {
+public:
+    UpgradeError(int step, QString stepName, int number, QString text);
+    int step() const { return step_; }
+    const QString& stepName() const { return stepName_; }
+    int number() const { return number_; }
+    const QString& engineText() const { return text_; }
+
+private:
+    int step_;
+    QString stepName_;
+    int number_;
+    QString text_;
+};
+
+// Brings an open book up to the current layout: adds the fields the base
+// tables lack, creates the missing tables, makes the saved queries again,
+// replaces "mk" by "€" in the display formats of Currency fields. The whole
+// upgrade is one transaction: on failure the book keeps its old layout and
+// UpgradeError names the step and the engine's text.
+void UpdateDatabase(dao::Database& db);
+
+// Exact-name tests (letter case counts), as the upgrade uses them.
+bool TableExists(const dao::Database& db, const QString& name);
+bool FieldExists(const dao::TableDef& td, const QString& name);
+bool QueryExists(const dao::Database& db, const QString& name);
+// Rewrites the field's "Format" property with every "mk" replaced by "€";
+// never fails outward.
+void ConvertCurrencyFormat(dao::FieldDef& field);
+
+}  // namespace core

@@ -1,0 +1,417 @@
+#include "platform/dao/engine_impl.h"
+#include "platform/dao/textcompare.h"
+
+#include <QRegularExpression>
+#include <cmath>
+
+namespace dao {
+
+Connection::Connection(sqlite3* db, QString canonicalPath, bool readOnly)
+    : db_(db), path_(std::move(canonicalPath)), readOnly_(readOnly) {}
+
+Connection::~Connection() {
+    for (auto& [sql, list] : freeStmts_)
+        for (sqlite3_stmt* s : list) sqlite3_finalize(s);
+    freeStmts_.clear();
+    if (txDepth > 0) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close_v2(db_);
+}
+
+sqlite3_stmt* Connection::acquire(const QString& sql) {
+    const std::string key = sql.toStdString();
+    auto it = freeStmts_.find(key);
+    if (it != freeStmts_.end() && !it->second.empty()) {
+        sqlite3_stmt* s = it->second.back();
+        it->second.pop_back();
+        return s;
+    }
+    sqlite3_stmt* s = nullptr;
+    const QByteArray utf8 = sql.toUtf8();
+    const int rc = sqlite3_prepare_v3(db_, utf8.constData(), int(utf8.size()), SQLITE_PREPARE_PERSISTENT, &s, nullptr);
+    if (rc != SQLITE_OK) {
+        if (s) sqlite3_finalize(s);
+        fail(rc, sql);
+    }
+    if (!s) raise(err::SyntaxErrorInExpression, sql);
+    return s;
+}
+
+void Connection::release(sqlite3_stmt* stmt) {
+    if (!stmt) return;
+    sqlite3_reset(stmt);
+    sqlite3_clear_bindings(stmt);
+    const char* text = sqlite3_sql(stmt);
+    auto& list = freeStmts_[text ? std::string(text) : std::string()];
+    if (list.size() < 4) list.push_back(stmt);
+    else sqlite3_finalize(stmt);
+}
+
+const jet::Translation& Connection::translation(const QString& jetSql) {
+    auto it = translations_.constFind(jetSql);
+    if (it != translations_.constEnd()) return *it;
+    if (translations_.size() > 2000) translations_.clear();
+    return *translations_.insert(jetSql, jet::translate(jetSql));
+}
+
+void Connection::drainCursors() {
+    // drain() unregisters the recordset, so walk over a copy.
+    const std::vector<RecordsetImpl*> open(cursors_.begin(), cursors_.end());
+    for (RecordsetImpl* rs : open) rs->drain();
+}
+
+long Connection::exec(const QString& sql, const Params& params, jet::StatementKind kind) {
+    drainCursors();
+    sqlite3_stmt* s = acquire(sql);
+    bindAll(s, params);
+    int rc;
+    while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
+    }
+    if (rc != SQLITE_DONE) {
+        // Read the engine's message before the statement is reset.
+        try {
+            fail(rc, sql, kind);
+        } catch (...) {
+            release(s);
+            throw;
+        }
+    }
+    lastChanges = sqlite3_changes(db_);
+    release(s);
+    return lastChanges;
+}
+
+void Connection::fail(int rc, const QString& context, jet::StatementKind kind) {
+    const int ext = sqlite3_extended_errcode(db_);
+    const QString msg = QString::fromUtf8(sqlite3_errmsg(db_));
+    const int primary = (rc & 0xff) == SQLITE_ERROR || rc == 0 ? (ext & 0xff) : (rc & 0xff);
+    const int code = ext != 0 ? ext : rc;
+    auto named = [&](const QString& prefix) {
+        const qsizetype at = msg.indexOf(prefix);
+        return at >= 0 ? msg.mid(at + prefix.size()).trimmed() : msg;
+    };
+    switch (primary) {
+    case SQLITE_CONSTRAINT: {
+        if (code == SQLITE_CONSTRAINT_PRIMARYKEY || code == SQLITE_CONSTRAINT_UNIQUE) raise(err::DuplicateKey);
+        if (code == SQLITE_CONSTRAINT_NOTNULL) raise(err::RequiredNull, named(QStringLiteral("failed:")));
+        if (code == SQLITE_CONSTRAINT_CHECK) {
+            // CHECK (length("x") <= n): name the field.
+            static const QRegularExpression re(QStringLiteral("length\\(\"([^\"]+)\"\\)"));
+            const auto m = re.match(msg);
+            raise(err::FieldTooSmall, m.hasMatch() ? m.captured(1) : msg);
+        }
+        throw DaoError(err::DuplicateKey, errorText(err::DuplicateKey) + u' ' + msg);
+    }
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        raise(err::Locked);
+    case SQLITE_READONLY:
+        raise(err::ReadOnly);
+    case SQLITE_CORRUPT:
+        raise(err::CannotOpenDatabase, path_);
+    case SQLITE_NOTADB:
+        raise(err::UnrecognizedFormat, path_);
+    case SQLITE_FULL:
+        raise(err::DiskFull);
+    case SQLITE_IOERR:
+        raise(err::DiskError);
+    case SQLITE_CANTOPEN:
+        raise(err::FileNotFound, path_);
+    case SQLITE_PERM:
+    case SQLITE_AUTH:
+        raise(err::NoPermission, path_);
+    case SQLITE_TOOBIG:
+    case SQLITE_RANGE:
+    case SQLITE_MISMATCH:
+        raise(err::DataTypeMismatch);
+    default:
+        break;
+    }
+    if (msg.startsWith(QLatin1String("no such table:")) || msg.startsWith(QLatin1String("no such view:")))
+        raise(err::InputTableNotFound, named(QStringLiteral("no such table:")).remove(QStringLiteral("main.")));
+    if (msg.startsWith(QLatin1String("no such column:"))) raise(err::TooFewParameters, named(QStringLiteral("no such column:")));
+    if (msg.contains(QLatin1String("already exists"))) {
+        static const QRegularExpression re(QStringLiteral("(table|view|index) \"?([^\" ]+)\"? already exists"));
+        const auto m = re.match(msg);
+        const QString what = m.hasMatch() ? m.captured(2) : msg;
+        raise(m.hasMatch() && m.captured(1) == QLatin1String("table") ? err::TableExists : err::ObjectExists, what);
+    }
+    if (msg.startsWith(QLatin1String("duplicate column name:")))
+        raise(err::FieldDefinedTwice, named(QStringLiteral("duplicate column name:")));
+    if (msg.contains(QLatin1String("no such function"))) raise(err::SyntaxErrorInExpression, context + u' ' + msg);
+    if (msg.contains(QLatin1String("syntax error")) || msg.contains(QLatin1String("incomplete input"))) {
+        switch (kind) {
+        case jet::StatementKind::Insert: raise(err::SyntaxErrorInInsert);
+        case jet::StatementKind::Update: raise(err::SyntaxErrorInUpdate);
+        default: raise(err::SyntaxErrorInExpression, context);
+        }
+    }
+    throw DaoError(err::SyntaxErrorInExpression, errorText(err::SyntaxErrorInExpression, context) + u' ' + msg);
+}
+
+std::int64_t Connection::reserveCounter(const QString& table) {
+    std::int64_t next = 1;
+    {
+        const QString q = QStringLiteral("SELECT MAX(rowid) FROM ") + jet::quoteIdent(table);
+        sqlite3_stmt* s = acquire(q);
+        if (sqlite3_step(s) == SQLITE_ROW && sqlite3_column_type(s, 0) != SQLITE_NULL)
+            next = std::max<std::int64_t>(next, sqlite3_column_int64(s, 0) + 1);
+        release(s);
+    }
+    {
+        sqlite3_stmt* s = nullptr;
+        if (sqlite3_prepare_v2(db_, "SELECT seq FROM sqlite_sequence WHERE name = ?1 COLLATE NOCASE", -1, &s,
+                               nullptr) == SQLITE_OK) {
+            const QByteArray t = table.toUtf8();
+            sqlite3_bind_text(s, 1, t.constData(), int(t.size()), SQLITE_TRANSIENT);
+            if (sqlite3_step(s) == SQLITE_ROW) next = std::max<std::int64_t>(next, sqlite3_column_int64(s, 0) + 1);
+        }
+        sqlite3_finalize(s);
+    }
+    const QString key = table.toLower();
+    auto it = reserved_.find(key);
+    if (it != reserved_.end()) next = std::max(next, *it + 1);
+    reserved_[key] = next;
+    return next;
+}
+
+// ---------------------------------------------------------------- binding
+
+void bindValue(sqlite3_stmt* stmt, int index, const Variant& v) {
+    switch (v.kind()) {
+    case Variant::Kind::Null:
+        sqlite3_bind_null(stmt, index);
+        break;
+    case Variant::Kind::Bool:
+        sqlite3_bind_int(stmt, index, v.toBool() ? 1 : 0);
+        break;
+    case Variant::Kind::Int:
+        sqlite3_bind_int64(stmt, index, v.toLong());
+        break;
+    case Variant::Kind::Double:
+        sqlite3_bind_double(stmt, index, v.toDouble());
+        break;
+    case Variant::Kind::Currency: {
+        const Currency c = v.toCurrency();
+        if (!c.storable()) raise(err::Overflow);
+        sqlite3_bind_double(stmt, index, double(c.raw()) / double(Currency::kScale));
+        break;
+    }
+    case Variant::Kind::Date: {
+        const QByteArray t = v.toDate().toIso().toUtf8();
+        sqlite3_bind_text(stmt, index, t.constData(), int(t.size()), SQLITE_TRANSIENT);
+        break;
+    }
+    case Variant::Kind::Text: {
+        const QString s = v.toString();
+        sqlite3_bind_text16(stmt, index, s.utf16(), int(s.size() * 2), SQLITE_TRANSIENT);
+        break;
+    }
+    }
+}
+
+void bindAll(sqlite3_stmt* stmt, const Params& params) {
+    const int expected = sqlite3_bind_parameter_count(stmt);
+    if (int(params.size()) != expected)
+        raise(err::TooFewParameters, QStringLiteral("%1 / %2").arg(params.size()).arg(expected));
+    for (int i = 0; i < expected; ++i) bindValue(stmt, i + 1, params[size_t(i)]);
+}
+
+// ---------------------------------------------------------------- functions
+
+namespace {
+
+int collateText(void*, int la, const void* a, int lb, const void* b) {
+    return compareTextUtf8(static_cast<const char*>(a), la, static_cast<const char*>(b), lb);
+}
+
+QString argText(sqlite3_value* v) {
+    const void* p = sqlite3_value_text16(v);
+    const int n = sqlite3_value_bytes16(v);
+    return p ? QString(reinterpret_cast<const QChar*>(p), n / 2) : QString();
+}
+
+void resultText(sqlite3_context* ctx, const QString& s) {
+    sqlite3_result_text16(ctx, s.utf16(), int(s.size() * 2), SQLITE_TRANSIENT);
+}
+
+void fnLike(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    // like(pattern, text): the operator "text LIKE pattern".
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL || sqlite3_value_type(argv[1]) == SQLITE_NULL) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    (void)argc;
+    sqlite3_result_int(ctx, likeMatch(argText(argv[1]), argText(argv[0])) ? 1 : 0);
+}
+
+void fnNz(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) != SQLITE_NULL) sqlite3_result_value(ctx, argv[0]);
+    else if (argc > 1) sqlite3_result_value(ctx, argv[1]);
+    else sqlite3_result_int(ctx, 0);
+}
+
+void fnIif(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    const bool cond = sqlite3_value_type(argv[0]) != SQLITE_NULL && sqlite3_value_double(argv[0]) != 0.0;
+    sqlite3_result_value(ctx, cond ? argv[1] : argv[2]);
+}
+
+template <QString (*F)(const QString&)>
+void fnText(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) return sqlite3_result_null(ctx);
+    resultText(ctx, F(argText(argv[0])));
+}
+
+QString upper(const QString& s) { return s.toUpper(); }
+QString lower(const QString& s) { return s.toLower(); }
+QString trimBoth(const QString& s) {
+    qsizetype a = 0, b = s.size();
+    while (a < b && s[a] == u' ') ++a;
+    while (b > a && s[b - 1] == u' ') --b;
+    return s.mid(a, b - a);
+}
+QString trimLeft(const QString& s) {
+    qsizetype a = 0;
+    while (a < s.size() && s[a] == u' ') ++a;
+    return s.mid(a);
+}
+QString trimRight(const QString& s) {
+    qsizetype b = s.size();
+    while (b > 0 && s[b - 1] == u' ') --b;
+    return s.left(b);
+}
+
+void fnLeft(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) return sqlite3_result_null(ctx);
+    resultText(ctx, argText(argv[0]).left(std::max(0, sqlite3_value_int(argv[1]))));
+}
+void fnRight(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) return sqlite3_result_null(ctx);
+    resultText(ctx, argText(argv[0]).right(std::max(0, sqlite3_value_int(argv[1]))));
+}
+void fnMid(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) return sqlite3_result_null(ctx);
+    const QString s = argText(argv[0]);
+    const int start = std::max(1, sqlite3_value_int(argv[1]));
+    resultText(ctx, argc > 2 ? s.mid(start - 1, std::max(0, sqlite3_value_int(argv[2]))) : s.mid(start - 1));
+}
+void fnLen(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) return sqlite3_result_null(ctx);
+    sqlite3_result_int(ctx, int(argText(argv[0]).size()));
+}
+void fnInstr(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    // InStr([start,] text, sought)
+    int start = 1;
+    int t = 0;
+    if (argc == 3) {
+        start = std::max(1, sqlite3_value_int(argv[0]));
+        t = 1;
+    }
+    if (sqlite3_value_type(argv[t]) == SQLITE_NULL || sqlite3_value_type(argv[t + 1]) == SQLITE_NULL)
+        return sqlite3_result_null(ctx);
+    const qsizetype at = argText(argv[t]).indexOf(argText(argv[t + 1]), start - 1);
+    sqlite3_result_int(ctx, int(at + 1));
+}
+
+std::optional<Date> argDate(sqlite3_value* v) {
+    switch (sqlite3_value_type(v)) {
+    case SQLITE_TEXT:
+        return Date::fromIso(argText(v).trimmed());
+    case SQLITE_INTEGER:
+    case SQLITE_FLOAT:
+        return Date::fromSerial(sqlite3_value_double(v));
+    default:
+        return std::nullopt;
+    }
+}
+
+template <int Part>
+void fnDatePart(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    const auto d = argDate(argv[0]);
+    if (!d) return sqlite3_result_null(ctx);
+    const QDate q = d->date();
+    sqlite3_result_int(ctx, Part == 0 ? q.year() : Part == 1 ? q.month() : q.day());
+}
+
+void fnDateSerial(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    const int y = sqlite3_value_int(argv[0]), m = sqlite3_value_int(argv[1]), d = sqlite3_value_int(argv[2]);
+    // Month and day may run over, as the date functions allow.
+    const QDate first = QDate(y, 1, 1).addMonths(m - 1);
+    const QByteArray iso = first.addDays(d - 1).toString(QStringLiteral("yyyy-MM-dd")).toUtf8();
+    sqlite3_result_text(ctx, iso.constData(), int(iso.size()), SQLITE_TRANSIENT);
+}
+
+void fnInt(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) return sqlite3_result_null(ctx);
+    sqlite3_result_int64(ctx, std::int64_t(std::floor(sqlite3_value_double(argv[0]))));
+}
+void fnAbs(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    switch (sqlite3_value_type(argv[0])) {
+    case SQLITE_NULL: return sqlite3_result_null(ctx);
+    case SQLITE_INTEGER: return sqlite3_result_int64(ctx, std::llabs(sqlite3_value_int64(argv[0])));
+    default: return sqlite3_result_double(ctx, std::fabs(sqlite3_value_double(argv[0])));
+    }
+}
+void fnVal(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    // The leading number of a text; 0 when there is none.
+    const QString s = argText(argv[0]).trimmed();
+    qsizetype i = 0;
+    if (i < s.size() && (s[i] == u'-' || s[i] == u'+')) ++i;
+    while (i < s.size() && (s[i].isDigit() || s[i] == u'.')) ++i;
+    bool ok = false;
+    const double d = s.left(i).toDouble(&ok);
+    sqlite3_result_double(ctx, ok ? d : 0.0);
+}
+void fnClng(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) return sqlite3_result_null(ctx);
+    sqlite3_result_int64(ctx, std::int64_t(std::nearbyint(sqlite3_value_double(argv[0]))));
+}
+void fnCdbl(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) return sqlite3_result_null(ctx);
+    sqlite3_result_double(ctx, sqlite3_value_double(argv[0]));
+}
+void fnCstr(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) return sqlite3_result_null(ctx);
+    resultText(ctx, argText(argv[0]));
+}
+
+}  // namespace
+
+void registerFunctions(sqlite3* db) {
+    // Text columns are declared with NOCASE; this collation replaces the
+    // built-in one (ASCII only) with the Finnish case-blind comparison.
+    sqlite3_create_collation_v2(db, "NOCASE", SQLITE_UTF8, nullptr, collateText, nullptr);
+    // A double-quoted name is always a name: an unknown one is an error,
+    // never quietly read as a text.
+    sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
+    sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
+    const int det = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
+    sqlite3_create_function(db, "like", 2, det, nullptr, fnLike, nullptr, nullptr);
+    sqlite3_create_function(db, "jet_nz", 1, det, nullptr, fnNz, nullptr, nullptr);
+    sqlite3_create_function(db, "jet_nz", 2, det, nullptr, fnNz, nullptr, nullptr);
+    sqlite3_create_function(db, "jet_iif", 3, det, nullptr, fnIif, nullptr, nullptr);
+    sqlite3_create_function(db, "jet_ucase", 1, det, nullptr, fnText<upper>, nullptr, nullptr);
+    sqlite3_create_function(db, "jet_lcase", 1, det, nullptr, fnText<lower>, nullptr, nullptr);
+    sqlite3_create_function(db, "jet_trim", 1, det, nullptr, fnText<trimBoth>, nullptr, nullptr);
+    sqlite3_create_function(db, "jet_ltrim", 1, det, nullptr, fnText<trimLeft>, nullptr, nullptr);
+    sqlite3_create_function(db, "jet_rtrim", 1, det, nullptr, fnText<trimRight>, nullptr, nullptr);
+    sqlite3_create_function(db, "jet_left", 2, det, nullptr, fnLeft, nullptr, nullptr);
+    sqlite3_create_function(db, "jet_right", 2, det, nullptr, fnRight, nullptr, nullptr);
+    sqlite3_create_function(db, "jet_mid", 2, det, nullptr, fnMid, nullptr, nullptr);
+    sqlite3_create_function(db, "jet_mid", 3, det, nullptr, fnMid, nullptr, nullptr);
+    sqlite3_create_function(db, "jet_len", 1, det, nullptr, fnLen, nullptr, nullptr);
+    sqlite3_create_function(db, "jet_instr", 2, det, nullptr, fnInstr, nullptr, nullptr);
+    sqlite3_create_function(db, "jet_instr", 3, det, nullptr, fnInstr, nullptr, nullptr);
+    sqlite3_create_function(db, "jet_year", 1, det, nullptr, fnDatePart<0>, nullptr, nullptr);
+    sqlite3_create_function(db, "jet_month", 1, det, nullptr, fnDatePart<1>, nullptr, nullptr);
+    sqlite3_create_function(db, "jet_day", 1, det, nullptr, fnDatePart<2>, nullptr, nullptr);
+    sqlite3_create_function(db, "jet_dateserial", 3, det, nullptr, fnDateSerial, nullptr, nullptr);
+    sqlite3_create_function(db, "jet_int", 1, det, nullptr, fnInt, nullptr, nullptr);
+    sqlite3_create_function(db, "jet_abs", 1, det, nullptr, fnAbs, nullptr, nullptr);
+    sqlite3_create_function(db, "jet_val", 1, det, nullptr, fnVal, nullptr, nullptr);
+    sqlite3_create_function(db, "jet_clng", 1, det, nullptr, fnClng, nullptr, nullptr);
+    sqlite3_create_function(db, "jet_cdbl", 1, det, nullptr, fnCdbl, nullptr, nullptr);
+    sqlite3_create_function(db, "jet_ccur", 1, det, nullptr, fnCdbl, nullptr, nullptr);
+    sqlite3_create_function(db, "jet_cstr", 1, det, nullptr, fnCstr, nullptr, nullptr);
+}
+
+}  // namespace dao

@@ -1,0 +1,169 @@
+#include "platform/dao/currency.h"
+
+#include "platform/dao/error.h"
+
+#include <cmath>
+#include <limits>
+
+namespace dao {
+
+namespace {
+constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
+
+std::int64_t checkedAdd(std::int64_t a, std::int64_t b) {
+    std::int64_t r;
+    if (__builtin_add_overflow(a, b, &r)) raise(err::Overflow);
+    return r;
+}
+}  // namespace
+
+Currency Currency::fromDouble(double d) {
+    if (!std::isfinite(d)) raise(err::Overflow);
+    const double scaled = d * kScale;
+    if (scaled >= 9.2e18 || scaled <= -9.2e18) raise(err::Overflow);
+    return Currency(std::llround(scaled));
+}
+
+std::optional<Currency> Currency::parseInvariant(QStringView text) {
+    QStringView t = text.trimmed();
+    if (t.isEmpty()) return std::nullopt;
+    bool negative = false;
+    qsizetype i = 0;
+    if (t[0] == u'-' || t[0] == u'+') {
+        negative = t[0] == u'-';
+        ++i;
+    }
+    std::int64_t whole = 0;
+    std::int64_t frac = 0;
+    int fracDigits = 0;
+    bool anyDigit = false;
+    bool inFraction = false;
+    bool roundUp = false;
+    for (; i < t.size(); ++i) {
+        const QChar c = t[i];
+        if (c.isDigit()) {
+            anyDigit = true;
+            const int digit = c.digitValue();
+            if (!inFraction) {
+                if (whole > (kMax / kScale - 9) / 10) return std::nullopt;  // out of range
+                whole = whole * 10 + digit;
+            } else if (fracDigits < 4) {
+                frac = frac * 10 + digit;
+                ++fracDigits;
+            } else if (fracDigits == 4) {
+                // Fifth decimal decides the rounding (half away from zero).
+                roundUp = digit >= 5;
+                ++fracDigits;
+            }
+        } else if ((c == u'.' || c == u',') && !inFraction) {
+            inFraction = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!anyDigit) return std::nullopt;
+    while (fracDigits < 4) {
+        frac *= 10;
+        ++fracDigits;
+    }
+    std::int64_t raw = whole * kScale + frac + (roundUp ? 1 : 0);
+    return Currency(negative ? -raw : raw);
+}
+
+std::optional<Currency> Currency::parse(QStringView text, const QLocale& locale) {
+    QString t = text.trimmed().toString();
+    if (t.isEmpty()) return std::nullopt;
+    // Drop the currency symbol and the grouping the locale writes.
+    const QString symbol = locale.currencySymbol();
+    if (!symbol.isEmpty()) t.remove(symbol);
+    t.remove(QChar(0x00A0));
+    t.remove(QChar(0x202F));
+    const QString group = locale.groupSeparator();
+    const QString decimal = locale.decimalPoint();
+    if (!group.isEmpty() && group != decimal && group != QLatin1String(".") && group != QLatin1String(","))
+        t.remove(group);
+    t.remove(u' ');
+    // Minus sign variants.
+    t.replace(QChar(0x2212), u'-');
+    if (t.isEmpty()) return std::nullopt;
+    // A locale whose grouping is '.' or ',' (e.g. 1,234.50): accept the grouping
+    // only when the decimal separator also appears after it.
+    if ((group == QLatin1String(".") || group == QLatin1String(",")) && group != decimal) {
+        const qsizetype lastDec = t.lastIndexOf(decimal);
+        const qsizetype firstGroup = t.indexOf(group);
+        if (lastDec >= 0 && firstGroup >= 0 && firstGroup < lastDec) t.remove(group);
+    }
+    return parseInvariant(t);
+}
+
+QString Currency::toInvariantString() const {
+    const bool negative = raw_ < 0;
+    // Work on the unsigned magnitude so that the smallest value is printed too.
+    const std::uint64_t mag = negative ? std::uint64_t(0) - std::uint64_t(raw_) : std::uint64_t(raw_);
+    const std::uint64_t whole = mag / kScale;
+    std::uint64_t frac = mag % kScale;
+    QString s = QString::number(whole);
+    if (frac != 0) {
+        QString f = QString::number(frac).rightJustified(4, u'0');
+        while (f.endsWith(u'0')) f.chop(1);
+        s += u'.' + f;
+    }
+    return negative ? u'-' + s : s;
+}
+
+QString Currency::toLocaleString(const QLocale& locale, int decimals) const {
+    // Round the exact value to the decimals asked, half away from zero.
+    std::int64_t div = 1;
+    for (int i = decimals; i < 4; ++i) div *= 10;
+    std::int64_t r = raw_;
+    if (div > 1) {
+        const std::int64_t half = div / 2;
+        r = (r >= 0 ? (r + half) / div : -((-r + half) / div));
+    }
+    const bool negative = r < 0;
+    const std::uint64_t mag = negative ? std::uint64_t(0) - std::uint64_t(r) : std::uint64_t(r);
+    std::uint64_t unitDiv = 1;
+    for (int i = 0; i < std::min(decimals, 4); ++i) unitDiv *= 10;
+    const std::uint64_t whole = mag / unitDiv;
+    const std::uint64_t frac = mag % unitDiv;
+    QString s = locale.toString(qulonglong(whole));
+    if (decimals > 0) {
+        s += locale.decimalPoint();
+        s += QString::number(frac).rightJustified(std::min(decimals, 4), u'0');
+        for (int i = 4; i < decimals; ++i) s += u'0';
+    }
+    return negative ? locale.negativeSign() + s : s;
+}
+
+QString Currency::toCurrencyString(const QLocale& locale) const {
+    // Format the magnitude ourselves (exact), then let the locale place the sign
+    // and symbol by formatting a template amount.
+    const QString number = abs().toLocaleString(locale, 2);
+    QString pattern = locale.toCurrencyString(raw_ < 0 ? -1.0 : 1.0, QString(), 2);
+    const QString one = QLocale(locale).toString(1.0, 'f', 2);
+    const qsizetype at = pattern.indexOf(one);
+    if (at < 0) return (raw_ < 0 ? locale.negativeSign() : QString()) + number + u' ' + locale.currencySymbol();
+    pattern.replace(at, one.size(), number);
+    return pattern;
+}
+
+Currency Currency::operator-() const {
+    if (raw_ == kMin) raise(err::Overflow);
+    return Currency(-raw_);
+}
+
+Currency Currency::operator+(Currency o) const { return Currency(checkedAdd(raw_, o.raw_)); }
+
+Currency Currency::operator-(Currency o) const {
+    if (o.raw_ == kMin) raise(err::Overflow);
+    return Currency(checkedAdd(raw_, -o.raw_));
+}
+
+Currency Currency::operator*(std::int64_t n) const {
+    std::int64_t r;
+    if (__builtin_mul_overflow(raw_, n, &r)) raise(err::Overflow);
+    return Currency(r);
+}
+
+}  // namespace dao

@@ -1,0 +1,342 @@
+#include "platform/dao/engine_impl.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QUuid>
+#include <atomic>
+
+namespace dao {
+
+namespace {
+
+std::atomic<int> gBusyTimeoutMs{5000};
+
+QHash<QString, std::weak_ptr<Connection>>& registry() {
+    static QHash<QString, std::weak_ptr<Connection>> r;
+    return r;
+}
+
+// Runs SQL without results on a raw handle; returns the result code.
+int run(sqlite3* db, const char* sql) { return sqlite3_exec(db, sql, nullptr, nullptr, nullptr); }
+
+// Checks that the file can be used as a book before the engine touches it.
+void checkFile(const QString& path, bool readOnly) {
+    if (path.isEmpty()) raise(err::FileNotFound, path);
+    const QFileInfo fi(path);
+    if (!fi.exists()) {
+        if (!fi.absoluteDir().exists()) raise(err::InvalidPath, path);
+        raise(err::FileNotFound, path);
+    }
+    if (fi.isDir()) raise(err::InvalidPath, path);
+    if (!fi.isReadable()) raise(err::NoPermission, path);
+    if (fi.size() == 0) raise(err::UnrecognizedFormat, path);
+    if (!readOnly) {
+        // The engine writes a journal beside the file, so the folder must be
+        // writable as well as the file.
+        const QFileInfo dir(fi.absolutePath());
+        if (!fi.isWritable() || !dir.isWritable()) raise(err::NoPermission, path);
+    }
+}
+
+// Maps a failure of the first read of a file to the engine's error.
+[[noreturn]] void openFailure(int rc, const QString& path) {
+    switch (rc & 0xff) {
+    case SQLITE_NOTADB:
+        raise(err::UnrecognizedFormat, path);
+    case SQLITE_CORRUPT:
+        raise(err::CannotOpenDatabase, path);
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        raise(err::FileInUse, path);
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+    case SQLITE_AUTH:
+        raise(err::NoPermission, path);
+    case SQLITE_CANTOPEN:
+        raise(err::FileNotFound, path);
+    default:
+        raise(err::CannotOpenDatabase, path);
+    }
+}
+
+sqlite3* openHandle(const QString& path, int flags, int busyMs) {
+    sqlite3* h = nullptr;
+    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &h, flags | SQLITE_OPEN_NOMUTEX, nullptr);
+    if (rc != SQLITE_OK) {
+        sqlite3_close_v2(h);
+        openFailure(rc, path);
+    }
+    sqlite3_extended_result_codes(h, 1);
+    sqlite3_busy_timeout(h, busyMs);
+    registerFunctions(h);
+    return h;
+}
+
+// Opens a handle of our own (not shared), checked as OpenDatabase checks.
+sqlite3* openPrivate(const QString& path, bool readOnly) {
+    checkFile(path, readOnly);
+    sqlite3* h = openHandle(path, readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE, 1000);
+    const int rc = run(h, "SELECT count(*) FROM sqlite_master");
+    if (rc != SQLITE_OK) {
+        const int ext = sqlite3_extended_errcode(h);
+        sqlite3_close_v2(h);
+        openFailure(ext ? ext : rc, path);
+    }
+    return h;
+}
+
+QString tempNameBeside(const QString& target) {
+    const QFileInfo fi(target);
+    return fi.absoluteDir().filePath(QStringLiteral(".%1.%2.tmp")
+                                         .arg(fi.fileName(), QUuid::createUuid().toString(QUuid::Id128).left(12)));
+}
+
+// VACUUM INTO a file; the statement takes the file name as a bound value.
+int vacuumInto(sqlite3* h, const QString& file) {
+    sqlite3_stmt* s = nullptr;
+    int rc = sqlite3_prepare_v2(h, "VACUUM INTO ?1", -1, &s, nullptr);
+    if (rc == SQLITE_OK) {
+        const QByteArray f = QFile::encodeName(file);
+        sqlite3_bind_text(s, 1, f.constData(), int(f.size()), SQLITE_TRANSIENT);
+        rc = sqlite3_step(s);
+        if (rc == SQLITE_DONE) rc = SQLITE_OK;
+        else rc = sqlite3_extended_errcode(h);
+    }
+    sqlite3_finalize(s);
+    return rc;
+}
+
+bool integrityOk(sqlite3* h) {
+    sqlite3_stmt* s = nullptr;
+    bool ok = false;
+    if (sqlite3_prepare_v2(h, "PRAGMA integrity_check", -1, &s, nullptr) == SQLITE_OK) {
+        if (sqlite3_step(s) == SQLITE_ROW) {
+            const char* t = reinterpret_cast<const char*>(sqlite3_column_text(s, 0));
+            ok = t && QByteArray(t) == "ok" && sqlite3_step(s) == SQLITE_DONE;
+        }
+    }
+    sqlite3_finalize(s);
+    return ok;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- engine
+
+void DBEngine::setBusyTimeoutMs(int ms) { gBusyTimeoutMs = ms; }
+
+Database DBEngine::OpenDatabase(const QString& path, bool readOnly) {
+    checkFile(path, readOnly);
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    auto& reg = registry();
+    if (auto existing = reg.value(canonical).lock()) {
+        if (readOnly || !existing->readOnly())
+            return Database(std::make_shared<DatabaseImpl>(existing, path));
+    }
+    sqlite3* h = openHandle(path, readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE, 1000);
+    int rc = run(h, "SELECT count(*) FROM sqlite_master");
+    if (rc == SQLITE_OK) {
+        // A quick look at every page: a damaged book is found when it is
+        // opened, not in the middle of the user's work.
+        sqlite3_stmt* s = nullptr;
+        rc = sqlite3_prepare_v2(h, "PRAGMA quick_check", -1, &s, nullptr);
+        if (rc == SQLITE_OK) {
+            rc = sqlite3_step(s);
+            if (rc == SQLITE_ROW) {
+                const char* t = reinterpret_cast<const char*>(sqlite3_column_text(s, 0));
+                rc = (t && QByteArray(t) == "ok") ? SQLITE_OK : SQLITE_CORRUPT;
+            } else if (rc != SQLITE_DONE) {
+                rc = sqlite3_extended_errcode(h);
+            }
+        }
+        sqlite3_finalize(s);
+        if (rc != SQLITE_OK) {
+            sqlite3_close_v2(h);
+            openFailure(rc, path);
+        }
+    }
+    if (rc == SQLITE_OK && !readOnly) {
+        // A book that another program is writing is refused at once.
+        rc = run(h, "BEGIN IMMEDIATE");
+        if (rc == SQLITE_OK) rc = run(h, "ROLLBACK");
+    }
+    if (rc == SQLITE_OK && !readOnly) rc = run(h, "PRAGMA journal_mode=DELETE");
+    if (rc == SQLITE_OK) rc = run(h, "PRAGMA synchronous=FULL; PRAGMA foreign_keys=OFF");
+    if (rc != SQLITE_OK) {
+        const int ext = sqlite3_extended_errcode(h);
+        sqlite3_close_v2(h);
+        openFailure(ext ? ext : rc, path);
+    }
+    sqlite3_busy_timeout(h, gBusyTimeoutMs);
+    auto conn = std::make_shared<Connection>(h, canonical, readOnly);
+    reg.insert(canonical, conn);
+    return Database(std::make_shared<DatabaseImpl>(conn, path));
+}
+
+Database DBEngine::CreateDatabase(const QString& path) {
+    const QFileInfo fi(path);
+    if (path.isEmpty() || !fi.absoluteDir().exists()) raise(err::InvalidPath, path);
+    if (fi.exists()) raise(err::DatabaseExists, path);
+    sqlite3* h = openHandle(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, gBusyTimeoutMs);
+    // Write the header at once: an empty file is not a book.
+    const int rc = run(h, "PRAGMA journal_mode=DELETE; PRAGMA application_id=1263945046; PRAGMA user_version=1");
+    sqlite3_close_v2(h);
+    if (rc != SQLITE_OK) {
+        QFile::remove(path);
+        raise(err::DiskError);
+    }
+    return OpenDatabase(path);
+}
+
+void DBEngine::CompactDatabase(const QString& source, const QString& target) {
+    if (QFileInfo::exists(target)) raise(err::DatabaseExists, target);
+    if (!QFileInfo(target).absoluteDir().exists()) raise(err::InvalidPath, target);
+    sqlite3* h = openPrivate(source, true);
+    const QString tmp = tempNameBeside(target);
+    int rc = vacuumInto(h, tmp);
+    sqlite3_close_v2(h);
+    if (rc != SQLITE_OK) {
+        QFile::remove(tmp);
+        openFailure(rc, source);
+    }
+    // The copy must be whole before it takes the target's name.
+    sqlite3* check = nullptr;
+    bool ok = sqlite3_open_v2(QFile::encodeName(tmp).constData(), &check, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK &&
+              integrityOk(check);
+    sqlite3_close_v2(check);
+    if (!ok || !QFile::rename(tmp, target)) {
+        QFile::remove(tmp);
+        if (!ok) raise(err::CannotOpenDatabase, source);
+        raise(err::DiskError);
+    }
+}
+
+void DBEngine::RepairDatabase(const QString& path) {
+    // Opening for writing rolls back what an interrupted write left behind.
+    sqlite3* h = openPrivate(path, false);
+    if (integrityOk(h)) {
+        sqlite3_close_v2(h);
+        return;
+    }
+    // Damaged: the book can be mended only when every row can still be read;
+    // a rebuild (compaction) then writes a sound copy. The damaged file itself
+    // is left as it is.
+    const QString tmp = tempNameBeside(path);
+    const int rc = vacuumInto(h, tmp);
+    sqlite3_close_v2(h);
+    QFile::remove(tmp);
+    if (rc != SQLITE_OK) raise(err::CannotOpenDatabase, path);
+}
+
+// ---------------------------------------------------------------- database
+
+DatabaseImpl::~DatabaseImpl() { close(); }
+
+Connection& DatabaseImpl::connection() {
+    if (closed || !conn) raise(err::ObjectInvalid);
+    return *conn;
+}
+
+void DatabaseImpl::close() {
+    if (closed) return;
+    for (auto& w : recordsets)
+        if (auto rs = w.lock()) rs->close();
+    recordsets.clear();
+    closed = true;
+    conn.reset();
+}
+
+DatabaseImpl& Database::impl() const {
+    if (!impl_) raise(err::ObjectInvalid);
+    return *impl_;
+}
+
+bool Database::isOpen() const { return impl_ && !impl_->closed; }
+QString Database::name() const { return impl().name; }
+
+void Database::Close() {
+    if (impl_) impl_->close();
+}
+
+void Database::Execute(const QString& sql, const Params& params, int options) {
+    (void)options;  // every failure is reported
+    Connection& c = impl().connection();
+    const jet::Translation& tr = c.translation(sql);
+    if (tr.kind == jet::StatementKind::Select) raise(err::CannotExecuteSelect);
+    const bool ddl = tr.kind == jet::StatementKind::CreateTable || tr.kind == jet::StatementKind::CreateIndex ||
+                     tr.kind == jet::StatementKind::DropTable || tr.kind == jet::StatementKind::DropIndex ||
+                     tr.kind == jet::StatementKind::AlterTable;
+    const QString translated = tr.sql;
+    const auto kind = tr.kind;
+    c.exec(translated, params, kind);
+    if (ddl) ++c.schemaStamp;
+}
+
+long Database::RecordsAffected() const { return impl().connection().lastChanges; }
+
+Recordset Database::OpenRecordset(const QString& source, RecordsetType type, int options, const Params& params) {
+    impl().connection();
+    auto rs = std::make_shared<RecordsetImpl>(impl_, source, type, options, params);
+    rs->open();
+    auto& list = impl_->recordsets;
+    std::erase_if(list, [](const std::weak_ptr<RecordsetImpl>& w) { return w.expired(); });
+    list.push_back(rs);
+    return Recordset(rs);
+}
+
+void Database::BeginTrans() {
+    Connection& c = impl().connection();
+    c.drainCursors();
+    const QString sql = c.txDepth == 0 ? QStringLiteral("BEGIN IMMEDIATE")
+                                       : QStringLiteral("SAVEPOINT kv_sp%1").arg(c.txDepth);
+    c.exec(sql, {});
+    ++c.txDepth;
+}
+
+void Database::CommitTrans() {
+    Connection& c = impl().connection();
+    if (c.txDepth == 0) raise(err::CommitWithoutBegin);
+    c.drainCursors();
+    const int level = c.txDepth - 1;
+    c.exec(level == 0 ? QStringLiteral("COMMIT") : QStringLiteral("RELEASE kv_sp%1").arg(level), {});
+    c.txDepth = level;
+}
+
+void Database::Rollback() {
+    Connection& c = impl().connection();
+    if (c.txDepth == 0) raise(err::CommitWithoutBegin);
+    c.drainCursors();
+    const int level = c.txDepth - 1;
+    if (level == 0) {
+        c.exec(QStringLiteral("ROLLBACK"), {});
+    } else {
+        c.exec(QStringLiteral("ROLLBACK TO kv_sp%1").arg(level), {});
+        c.exec(QStringLiteral("RELEASE kv_sp%1").arg(level), {});
+    }
+    c.txDepth = level;
+    ++c.schemaStamp;
+}
+
+int Database::transactionDepth() const { return impl().connection().txDepth; }
+
+QStringList Database::integrityProblems() const {
+    Connection& c = impl().connection();
+    c.drainCursors();
+    QStringList problems;
+    sqlite3_stmt* s = nullptr;
+    if (sqlite3_prepare_v2(c.db(), "PRAGMA integrity_check", -1, &s, nullptr) != SQLITE_OK) {
+        problems << QString::fromUtf8(sqlite3_errmsg(c.db()));
+        return problems;
+    }
+    int rc;
+    while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
+        const QString t = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s, 0)));
+        if (t != QLatin1String("ok")) problems << t;
+    }
+    if (rc != SQLITE_DONE) problems << QString::fromUtf8(sqlite3_errmsg(c.db()));
+    sqlite3_finalize(s);
+    return problems;
+}
+
+}  // namespace dao

@@ -1,0 +1,275 @@
+#pragma once
+
+// The database engine of the program: association books are SQLite files,
+// reached through an interface shaped like the classic desktop-database
+// object model (engine, databases, recordsets, fields, table and query
+// definitions). SQL is written in the Jet dialect and translated.
+
+#include "platform/dao/error.h"
+#include "platform/dao/variant.h"
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+namespace dao {
+
+enum class FieldType {
+    Boolean = 1,
+    Byte = 2,
+    Integer = 3,  // 16-bit
+    Long = 4,     // 32-bit
+    Currency = 5,
+    Single = 6,
+    Double = 7,
+    Date = 8,
+    Text = 10,
+    Memo = 12,
+};
+
+// Field attribute bit: the engine assigns the value (a Counter).
+constexpr int dbAutoIncrField = 16;
+
+enum class RecordsetType {
+    Table = 1,
+    Dynaset = 2,
+    Snapshot = 4,
+    ForwardOnly = 8,
+};
+
+// Options of OpenRecordset and Execute.
+constexpr int dbReadOnly = 4;
+constexpr int dbFailOnError = 128;
+
+using Params = std::vector<Variant>;
+
+class DatabaseImpl;
+class RecordsetImpl;
+struct TableDefData;
+struct FieldDefData;
+struct IndexDefData;
+
+// ---------------------------------------------------------------- fields
+
+// One column of a recordset; valid while its recordset lives.
+class Field {
+public:
+    QString name() const;
+    FieldType type() const;
+    int size() const;  // text width; 0 for other kinds
+    QString sourceTable() const;
+    Variant value() const;
+    void setValue(const Variant& v);
+
+private:
+    friend class Recordset;
+    Field(RecordsetImpl* rs, int index) : rs_(rs), index_(index) {}
+    RecordsetImpl* rs_;
+    int index_;
+};
+
+// ---------------------------------------------------------------- recordsets
+
+// Bookmark: identifies a row of one recordset.
+using Bookmark = std::int64_t;
+
+class Recordset {
+public:
+    Recordset() = default;
+
+    RecordsetType type() const;
+    bool updatable() const;
+    bool isOpen() const;
+
+    bool isEOF() const;
+    bool isBOF() const;
+    // Rows reached so far; exact after MoveLast. A table-type recordset
+    // always knows its count.
+    long RecordCount() const;
+    void MoveFirst();
+    void MoveLast();
+    void MoveNext();
+    void MovePrevious();
+    long AbsolutePosition() const;  // -1 when there is no current row
+    void setAbsolutePosition(long pos);
+
+    int fieldCount() const;
+    Field field(int index) const;
+    // By name without regard to case; "table.field" names a column of one table.
+    Field field(const QString& name) const;
+    bool hasField(const QString& name) const;
+    Variant value(const QString& name) const { return field(name).value(); }
+    Variant value(int index) const { return field(index).value(); }
+    void setValue(const QString& name, const Variant& v) { field(name).setValue(v); }
+    QStringList fieldNames() const;
+
+    void AddNew();
+    void Edit();
+    void Update();
+    void CancelUpdate();
+    void Delete();
+    void Requery();
+    void Close();
+
+    enum class EditMode { None, InProgress, Add };
+    EditMode editMode() const;
+    Bookmark bookmark() const;
+    void setBookmark(Bookmark b);
+    Bookmark LastModified() const;
+
+private:
+    friend class Database;
+    explicit Recordset(std::shared_ptr<RecordsetImpl> impl) : impl_(std::move(impl)) {}
+    RecordsetImpl& impl() const;
+    std::shared_ptr<RecordsetImpl> impl_;
+};
+
+// ---------------------------------------------------------------- definitions
+
+class FieldDef {
+public:
+    FieldDef();
+    QString name() const;
+    FieldType type() const;
+    int size() const;
+    int attributes() const;
+    void setAttributes(int a);
+    QString defaultValue() const;
+    void setDefaultValue(const QString& v);
+    bool required() const;
+    // Properties such as "Format": PropertyNotFound when the field has none.
+    Variant property(const QString& name) const;
+    void setProperty(const QString& name, const Variant& v);
+    void createProperty(const QString& name, const Variant& v);
+    bool hasProperty(const QString& name) const;
+
+private:
+    friend class TableDef;
+    friend class IndexDef;
+    friend class Database;
+    friend struct DefsAccess;
+    std::shared_ptr<FieldDefData> d_;
+};
+
+class IndexDef {
+public:
+    IndexDef();
+    QString name() const;
+    bool primary() const;
+    void setPrimary(bool p);
+    bool unique() const;
+    void setUnique(bool u);
+    FieldDef createField(const QString& name, FieldType type = FieldType::Long);
+    void appendField(const FieldDef& f);
+    QStringList fieldNames() const;
+
+private:
+    friend class TableDef;
+    friend class Database;
+    friend struct DefsAccess;
+    std::shared_ptr<IndexDefData> d_;
+};
+
+class TableDef {
+public:
+    TableDef();
+    QString name() const;
+    // In their order in the table.
+    std::vector<FieldDef> fields() const;
+    FieldDef field(const QString& name) const;  // ItemNotFound when absent
+    std::vector<IndexDef> indexes() const;
+    FieldDef createField(const QString& name, FieldType type, int size = 0) const;
+    // On a stored table the field is added to the table at once.
+    void appendField(const FieldDef& f);
+    IndexDef createIndex(const QString& name) const;
+    void appendIndex(const IndexDef& idx);
+    bool attached() const;
+
+private:
+    friend class Database;
+    friend struct DefsAccess;
+    std::shared_ptr<TableDefData> d_;
+};
+
+struct QueryDef {
+    QString name;
+    QString sql;  // as written, in the Jet dialect
+};
+
+// ---------------------------------------------------------------- database
+
+class Database {
+public:
+    Database() = default;
+
+    bool isOpen() const;
+    QString name() const;  // the path it was opened with
+    void Close();
+    // Same open database object.
+    bool operator==(const Database& o) const { return impl_ == o.impl_; }
+    bool isNull() const { return !impl_; }
+
+    // Runs an action query (INSERT, UPDATE, DELETE, DDL); '?' marks a bound value.
+    void Execute(const QString& sql, const Params& params = {}, int options = 0);
+    long RecordsAffected() const;
+
+    // A table name (for RecordsetType::Table, or when the source is a bare
+    // table name) or a SELECT statement; '?' marks a bound value.
+    Recordset OpenRecordset(const QString& source, RecordsetType type = RecordsetType::Dynaset,
+                            int options = 0, const Params& params = {});
+    Recordset OpenRecordset(const QString& source, RecordsetType type, const Params& params) {
+        return OpenRecordset(source, type, 0, params);
+    }
+
+    // Table definitions in their order of creation, the engine's own included.
+    std::vector<TableDef> tableDefs() const;
+    TableDef tableDef(const QString& name) const;  // ItemNotFound when absent
+    TableDef createTableDef(const QString& name) const;
+    void appendTableDef(TableDef& td);
+    void deleteTableDef(const QString& name);
+    void refreshTableDefs();
+
+    std::vector<QueryDef> queryDefs() const;
+    QueryDef queryDef(const QString& name) const;  // ItemNotFound when absent
+    void createQueryDef(const QString& name, const QString& sql);
+    void deleteQueryDef(const QString& name);
+
+    // Transactions; they nest.
+    void BeginTrans();
+    void CommitTrans();
+    void Rollback();
+    int transactionDepth() const;
+
+    // Integrity check of the open file: empty when sound.
+    QStringList integrityProblems() const;
+
+private:
+    friend class DBEngine;
+    friend class DatabaseImpl;
+    explicit Database(std::shared_ptr<DatabaseImpl> impl) : impl_(std::move(impl)) {}
+    DatabaseImpl& impl() const;
+    std::shared_ptr<DatabaseImpl> impl_;
+};
+
+// ---------------------------------------------------------------- engine
+
+class DBEngine {
+public:
+    // Opens a book. Errors: FileNotFound (3024), InvalidPath (3044),
+    // UnrecognizedFormat (3343: not a book), CannotOpenDatabase (3049: damaged),
+    // NoPermission (3051: read-only or no permission), FileInUse (3045: locked
+    // by another program).
+    static Database OpenDatabase(const QString& path, bool readOnly = false);
+    // Creates an empty book; ObjectExists when the file exists.
+    static Database CreateDatabase(const QString& path);
+    // Writes a compacted copy of source to target; target must not exist.
+    static void CompactDatabase(const QString& source, const QString& target);
+    // Checks the file and rebuilds it in place when the check finds damage
+    // that a rebuild can mend; CannotOpenDatabase when it cannot be mended.
+    static void RepairDatabase(const QString& path);
+    // Time a locked file is waited for before an operation gives up.
+    static void setBusyTimeoutMs(int ms);
+};
+
+}  // namespace dao

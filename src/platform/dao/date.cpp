@@ -1,0 +1,103 @@
+#include "platform/dao/date.h"
+
+#include <QLocale>
+#include <cmath>
+
+namespace dao {
+
+namespace {
+const QDate kZeroDay(1899, 12, 30);
+
+std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
+    std::int64_t q = a / b;
+    if ((a % b != 0) && ((a < 0) != (b < 0))) --q;
+    return q;
+}
+}  // namespace
+
+Date Date::fromDate(const QDate& d) {
+    if (!d.isValid()) return Date();
+    return Date(kZeroDay.daysTo(d) * 86400);
+}
+
+Date Date::fromDateTime(const QDateTime& dt) {
+    if (!dt.isValid()) return Date();
+    const QDate d = dt.date();
+    const QTime t = dt.time();
+    return Date(kZeroDay.daysTo(d) * 86400 + t.msecsSinceStartOfDay() / 1000);
+}
+
+std::optional<Date> Date::fromIso(QStringView text) {
+    // yyyy-MM-dd[ HH:mm[:ss]] (a 'T' between date and time is accepted too).
+    if (text.size() < 10) return std::nullopt;
+    auto num = [&](qsizetype from, qsizetype len, int& out) {
+        int v = 0;
+        for (qsizetype i = from; i < from + len; ++i) {
+            if (i >= text.size() || !text[i].isDigit()) return false;
+            v = v * 10 + text[i].digitValue();
+        }
+        out = v;
+        return true;
+    };
+    int y, m, d;
+    if (!num(0, 4, y) || text[4] != u'-' || !num(5, 2, m) || text[7] != u'-' || !num(8, 2, d))
+        return std::nullopt;
+    const QDate date(y, m, d);
+    if (!date.isValid()) return std::nullopt;
+    int hh = 0, mm = 0, ss = 0;
+    if (text.size() > 10) {
+        if ((text[10] != u' ' && text[10] != u'T') || text.size() < 16) return std::nullopt;
+        if (!num(11, 2, hh) || text[13] != u':' || !num(14, 2, mm)) return std::nullopt;
+        if (text.size() > 16) {
+            if (text.size() != 19 || text[16] != u':' || !num(17, 2, ss)) return std::nullopt;
+        }
+        if (hh > 23 || mm > 59 || ss > 59) return std::nullopt;
+    }
+    return Date(kZeroDay.daysTo(date) * 86400 + hh * 3600 + mm * 60 + ss);
+}
+
+Date Date::fromSerial(double days) {
+    // The whole part counts days; the fraction is the time of day, which for
+    // negative serials runs forward from the day as well.
+    const double whole = std::trunc(days);
+    const double frac = std::fabs(days - whole);
+    return Date(std::int64_t(whole) * 86400 + std::llround(frac * 86400.0));
+}
+
+int Date::secondsOfDay() const {
+    const std::int64_t day = floorDiv(secs_, 86400);
+    return int(secs_ - day * 86400);
+}
+
+QDate Date::date() const { return kZeroDay.addDays(floorDiv(secs_, 86400)); }
+
+QTime Date::time() const { return QTime::fromMSecsSinceStartOfDay(secondsOfDay() * 1000); }
+
+QDateTime Date::dateTime() const { return QDateTime(date(), time()); }
+
+double Date::serial() const {
+    const std::int64_t day = floorDiv(secs_, 86400);
+    const double frac = secondsOfDay() / 86400.0;
+    return day >= 0 ? double(day) + frac : double(day + (frac > 0 ? 1 : 0)) - frac;
+}
+
+QString Date::toIso() const {
+    const QString d = date().toString(QStringLiteral("yyyy-MM-dd"));
+    if (!hasTime()) return d;
+    return d + u' ' + time().toString(QStringLiteral("HH:mm:ss"));
+}
+
+QString Date::toShortString(const QLocale& locale) const {
+    QString s = locale.toString(date(), QLocale::ShortFormat);
+    // Finnish short form with a four-digit year (d.M.yyyy).
+    if (locale.language() == QLocale::Finnish) s = date().toString(QStringLiteral("d.M.yyyy"));
+    return s;
+}
+
+Date Date::addMonths(int n) const {
+    return Date(fromDate(date().addMonths(n)).secs_ + secondsOfDay());
+}
+
+Date Date::addYears(int n) const { return Date(fromDate(date().addYears(n)).secs_ + secondsOfDay()); }
+
+}  // namespace dao

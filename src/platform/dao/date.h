@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+#include <compare>
+#include <cstdint>
+#include <optional>
+
+namespace dao {
+
+// A calendar date with an optional time of day, counted in seconds from
+// 30 December 1899 00:00, the zero of the date serial. Date 0 is that day.
+class Date {
+public:
+    constexpr Date() = default;
+    static Date fromDate(const QDate& d);
+    static Date fromDateTime(const QDateTime& dt);
+    static Date fromYmd(int y, int m, int d) { return fromDate(QDate(y, m, d)); }
+    static constexpr Date zero() { return Date(); }
+    static Date today() { return fromDate(QDate::currentDate()); }
+    // "yyyy-MM-dd" or "yyyy-MM-dd HH:mm:ss"; nothing when the text is not of that form.
+    static std::optional<Date> fromIso(QStringView text);
+    // Days (with fraction) from the zero day, as the serial of the date type.
+    static Date fromSerial(double days);
+
+    QDate date() const;
+    QTime time() const;
+    QDateTime dateTime() const;
+    bool hasTime() const { return secondsOfDay() != 0; }
+    bool isZero() const { return secs_ == 0; }
+    std::int64_t seconds() const { return secs_; }
+    double serial() const;
+    // The form stored in a book: "yyyy-MM-dd", with " HH:mm:ss" when there is a time.
+    QString toIso() const;
+    // The locale's short date form ("5.3.2031" in Finnish).
+    QString toShortString(const QLocale& locale = QLocale()) const;
+
+    Date addDays(int n) const { return Date(secs_ + std::int64_t(n) * 86400); }
+    Date addMonths(int n) const;
+    Date addYears(int n) const;
+
+    constexpr auto operator<=>(const Date&) const = default;
+
+private:
+    constexpr explicit Date(std::int64_t s) : secs_(s) {}
+    int secondsOfDay() const;
+    std::int64_t secs_ = 0;
+};
+
+}  // namespace dao

@@ -1,0 +1,178 @@
+#pragma once
+
+// Inner workings of the database layer; not for use outside platform/dao.
+
+#include "platform/dao/database.h"
+#include "platform/dao/jetsql.h"
+
+#include <QHash>
+#include <QSet>
+#include <memory>
+#include <set>
+#include <sqlite3.h>
+#include <unordered_map>
+#include <vector>
+
+namespace dao {
+
+class RecordsetImpl;
+
+// One SQLite connection to a book file. Every Database object opened on the
+// same file in this process shares it, as the databases of one workspace
+// share their transactions.
+class Connection : public std::enable_shared_from_this<Connection> {
+public:
+    Connection(sqlite3* db, QString canonicalPath, bool readOnly);
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    sqlite3* db() const { return db_; }
+    const QString& canonicalPath() const { return path_; }
+    bool readOnly() const { return readOnly_; }
+
+    // A prepared statement for translated SQL; give it back with release().
+    sqlite3_stmt* acquire(const QString& sql);
+    void release(sqlite3_stmt* stmt);
+
+    const jet::Translation& translation(const QString& jetSql);
+
+    // Recordsets that still hold an unfinished statement. Before any write
+    // they read their remaining rows and let the statement go, so that no
+    // read keeps the write from being committed at once.
+    void registerCursor(RecordsetImpl* rs) { cursors_.insert(rs); }
+    void unregisterCursor(RecordsetImpl* rs) { cursors_.erase(rs); }
+    void drainCursors();
+
+    // Runs translated SQL with bound values; returns the rows changed.
+    long exec(const QString& sql, const Params& params, jet::StatementKind kind = jet::StatementKind::Other);
+    // Raises the engine error of the last failure of this connection.
+    [[noreturn]] void fail(int rc, const QString& context, jet::StatementKind kind = jet::StatementKind::Other);
+
+    // Next value of a table's Counter: never one used before, even when the
+    // row that had it was deleted.
+    std::int64_t reserveCounter(const QString& table);
+
+    int txDepth = 0;
+    long lastChanges = 0;
+    std::int64_t schemaStamp = 0;  // bumped by every change of definitions
+
+private:
+    sqlite3* db_;
+    QString path_;
+    bool readOnly_;
+    std::unordered_map<std::string, std::vector<sqlite3_stmt*>> freeStmts_;
+    QHash<QString, jet::Translation> translations_;
+    std::set<RecordsetImpl*> cursors_;
+    QHash<QString, std::int64_t> reserved_;
+};
+
+void bindValue(sqlite3_stmt* stmt, int index, const Variant& v);
+void bindAll(sqlite3_stmt* stmt, const Params& params);
+void registerFunctions(sqlite3* db);
+
+class DatabaseImpl : public std::enable_shared_from_this<DatabaseImpl> {
+public:
+    DatabaseImpl(std::shared_ptr<Connection> c, QString name) : conn(std::move(c)), name(std::move(name)) {}
+    ~DatabaseImpl();
+    Connection& connection();  // ObjectInvalid when closed
+    void close();
+
+    std::shared_ptr<Connection> conn;
+    QString name;
+    bool closed = false;
+    std::vector<std::weak_ptr<RecordsetImpl>> recordsets;
+};
+
+struct ColumnInfo {
+    QString name;
+    QString table;  // the table the value comes from; empty for expressions
+    QString origin; // the column of that table
+    FieldType type = FieldType::Text;
+    int size = 0;
+    bool typed = false;  // from a declared type
+    bool counter = false;
+    bool updatable = false;
+    int tableSlot = -1;  // index of the row-key column of its table
+    Variant defaultValue;
+};
+
+struct RowData {
+    std::vector<Variant> values;
+    std::vector<std::int64_t> keys;  // row id per table slot
+    bool deleted = false;
+};
+
+class RecordsetImpl : public std::enable_shared_from_this<RecordsetImpl> {
+public:
+    RecordsetImpl(std::shared_ptr<DatabaseImpl> db, QString source, RecordsetType type, int options, Params params);
+    ~RecordsetImpl();
+
+    void open();
+    void close();
+    void checkOpen() const;
+    // Reads rows up to index n (or all with n < 0); false when there are fewer.
+    bool fetchTo(qsizetype n);
+    void drain();
+    void finishStatement();
+
+    Variant readColumn(sqlite3_stmt* stmt, int col, const ColumnInfo& info) const;
+    int columnIndex(const QString& name) const;  // -1 when missing
+    const RowData& currentRow() const;
+    void checkCurrent() const;
+    void moveTo(qsizetype pos);
+
+    std::shared_ptr<DatabaseImpl> db;
+    std::shared_ptr<Connection> conn;
+    QString source;
+    RecordsetType type;
+    int options;
+    Params params;
+    bool isOpen = false;
+    bool updatable = false;
+
+    QString sql;
+    sqlite3_stmt* stmt = nullptr;  // unfinished statement, or null
+    std::vector<ColumnInfo> columns;
+    std::vector<QString> slotTables;  // real table per key slot
+    int keyColumns = 0;               // leading hidden key columns of the statement
+    QHash<QString, int> byName;       // lower-case name -> column
+    std::vector<RowData> rows;
+    qsizetype pos = 0;                // current row; -1 = before first
+    bool exhausted = false;
+
+    Recordset::EditMode editMode = Recordset::EditMode::None;
+    RowData buffer;
+    std::vector<bool> touched;
+    qsizetype posBeforeAdd = 0;
+    Bookmark lastModified = -1;
+};
+
+struct FieldDefData {
+    QString name;
+    FieldType type = FieldType::Text;
+    int size = 0;
+    int attributes = 0;
+    QString defaultValue;
+    bool required = false;
+    QString table;  // set when the field belongs to a stored table
+    std::weak_ptr<DatabaseImpl> db;
+    QHash<QString, Variant> pendingProps;
+};
+
+struct IndexDefData {
+    QString name;
+    bool primary = false;
+    bool unique = false;
+    std::vector<FieldDef> fields;
+    QStringList storedFields;
+};
+
+struct TableDefData {
+    QString name;
+    std::weak_ptr<DatabaseImpl> db;  // set once stored
+    std::vector<FieldDef> fields;    // fields of a new definition
+    std::vector<IndexDef> indexes;
+};
+
+}  // namespace dao

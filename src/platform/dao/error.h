@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QString>
+#include <exception>
+#include <string>
+
+namespace dao {
+
+// Error numbers of the database engine. Callers recognise errors by number.
+namespace err {
+constexpr int Overflow = 6;
+constexpr int TypeMismatch = 13;
+constexpr int InvalidProcedureCall = 5;
+constexpr int UpdateWithoutEdit = 3020;
+constexpr int NoCurrentRecord = 3021;
+constexpr int DuplicateKey = 3022;
+constexpr int FileNotFound = 3024;
+constexpr int DiskFull = 3026;
+constexpr int ReadOnly = 3027;
+constexpr int CommitWithoutBegin = 3034;
+constexpr int DiskError = 3043;
+constexpr int InvalidPath = 3044;
+constexpr int FileInUse = 3045;
+constexpr int CannotOpenDatabase = 3049;
+constexpr int NoPermission = 3051;
+constexpr int TooFewParameters = 3061;
+constexpr int SyntaxErrorInExpression = 3075;
+constexpr int InputTableNotFound = 3078;
+constexpr int TableExists = 3010;
+constexpr int ObjectExists = 3012;
+constexpr int SyntaxErrorInFrom = 3131;
+constexpr int SyntaxErrorInInsert = 3134;
+constexpr int SyntaxErrorInUpdate = 3144;
+constexpr int FieldTooSmall = 3163;
+constexpr int RecordDeleted = 3167;
+constexpr int FieldDefinedTwice = 3191;
+constexpr int InvalidOperation = 3219;
+constexpr int NotSupported = 3251;
+constexpr int Locked = 3260;
+constexpr int ItemNotFound = 3265;
+constexpr int PropertyNotFound = 3270;
+constexpr int RequiredNull = 3314;
+constexpr int UnrecognizedFormat = 3343;
+constexpr int ObjectInvalid = 3420;
+constexpr int DataTypeMismatch = 3464;
+constexpr int DatabaseExists = 3204;
+constexpr int FieldNotUpdatable = 3164;
+constexpr int CannotExecuteSelect = 3065;
+constexpr int PropertyExists = 3367;
+constexpr int InvalidArgument = 3001;
+}  // namespace err
+
+// An error of the database engine: its number and a text for the user.
+class DaoError : public std::exception {
+public:
+    DaoError(int number, QString description);
+    int number() const noexcept { return number_; }
+    const QString& description() const noexcept { return description_; }
+    const char* what() const noexcept override { return utf8_.c_str(); }
+
+private:
+    int number_;
+    QString description_;
+    std::string utf8_;
+};
+
+// The engine's standard text for a number, with %1 filled by the argument.
+QString errorText(int number, const QString& arg = QString());
+[[noreturn]] void raise(int number, const QString& arg = QString());
+
+}  // namespace dao

@@ -1,0 +1,672 @@
+#include "platform/dao/engine_impl.h"
+
+#include <QFile>
+#include <cmath>
+#include <limits>
+
+namespace dao {
+
+namespace {
+
+bool isBareName(const QString& s) {
+    if (s.startsWith(u'[') && s.endsWith(u']') && s.count(u'[') == 1) return true;
+    for (QChar c : s)
+        if (!(c.isLetterOrNumber() || c == u'_')) return false;
+    return !s.isEmpty();
+}
+
+QString bareName(const QString& s) { return s.startsWith(u'[') ? s.mid(1, s.size() - 2) : s; }
+
+// Whether a table or saved query of that name exists (names are case-blind).
+char objectKind(sqlite3* db, const QString& name) {
+    sqlite3_stmt* s = nullptr;
+    char kind = 0;
+    if (sqlite3_prepare_v2(db, "SELECT type FROM sqlite_master WHERE name = ?1 COLLATE NOCASE AND type IN ('table','view')",
+                           -1, &s, nullptr) == SQLITE_OK) {
+        const QByteArray n = name.toUtf8();
+        sqlite3_bind_text(s, 1, n.constData(), int(n.size()), SQLITE_TRANSIENT);
+        if (sqlite3_step(s) == SQLITE_ROW) kind = reinterpret_cast<const char*>(sqlite3_column_text(s, 0))[0];
+    }
+    sqlite3_finalize(s);
+    return kind;
+}
+
+struct TableColumn {
+    FieldType type;
+    int size;
+    bool counter;
+    Variant defaultValue;
+};
+
+// Declared columns of a table, by lower-case name.
+QHash<QString, TableColumn> tableColumns(sqlite3* db, const QString& table) {
+    QHash<QString, TableColumn> cols;
+    bool autoinc = false;
+    {
+        sqlite3_stmt* s = nullptr;
+        if (sqlite3_prepare_v2(db, "SELECT sql FROM sqlite_master WHERE type='table' AND name = ?1 COLLATE NOCASE", -1,
+                               &s, nullptr) == SQLITE_OK) {
+            const QByteArray n = table.toUtf8();
+            sqlite3_bind_text(s, 1, n.constData(), int(n.size()), SQLITE_TRANSIENT);
+            if (sqlite3_step(s) == SQLITE_ROW) {
+                const char* t = reinterpret_cast<const char*>(sqlite3_column_text(s, 0));
+                autoinc = t && QByteArray(t).toUpper().contains("AUTOINCREMENT");
+            }
+        }
+        sqlite3_finalize(s);
+    }
+    sqlite3_stmt* s = nullptr;
+    const QByteArray q = (QStringLiteral("PRAGMA table_info(") + jet::quoteIdent(table) + u')').toUtf8();
+    if (sqlite3_prepare_v2(db, q.constData(), -1, &s, nullptr) == SQLITE_OK) {
+        while (sqlite3_step(s) == SQLITE_ROW) {
+            const QString name = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s, 1)));
+            const QString decl = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s, 2)));
+            const bool pk = sqlite3_column_int(s, 5) != 0;
+            const jet::ColumnType ct = jet::parseDeclaredType(decl);
+            TableColumn tc{ct.known ? ct.type : FieldType::Text, ct.size, false, Variant()};
+            if (pk && decl.trimmed().compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) == 0 && autoinc)
+                tc.counter = true;
+            if (tc.type == FieldType::Boolean) tc.defaultValue = false;
+            cols.insert(name.toLower(), tc);
+        }
+    }
+    sqlite3_finalize(s);
+    return cols;
+}
+
+// Converts a value to what a field of the given type stores.
+Variant coerce(const Variant& v, const ColumnInfo& c) {
+    if (v.isNull()) {
+        if (c.type == FieldType::Boolean) return false;
+        return v;
+    }
+    switch (c.type) {
+    case FieldType::Boolean:
+        return v.toBool();
+    case FieldType::Byte:
+    case FieldType::Integer:
+    case FieldType::Long: {
+        const std::int64_t n = v.toLong();
+        const std::int64_t lo = c.type == FieldType::Long ? std::numeric_limits<std::int32_t>::min()
+                                : c.type == FieldType::Integer ? std::numeric_limits<std::int16_t>::min()
+                                                               : 0;
+        const std::int64_t hi = c.type == FieldType::Long ? std::numeric_limits<std::int32_t>::max()
+                                : c.type == FieldType::Integer ? std::numeric_limits<std::int16_t>::max()
+                                                               : 255;
+        if (n < lo || n > hi) raise(err::Overflow);
+        return Variant(n);
+    }
+    case FieldType::Currency: {
+        const Currency cur = v.toCurrency();
+        if (!cur.storable()) raise(err::Overflow);
+        return cur;
+    }
+    case FieldType::Single:
+    case FieldType::Double:
+        return v.toDouble();
+    case FieldType::Date:
+        return v.toDate();
+    case FieldType::Text:
+    case FieldType::Memo: {
+        QString s = v.kind() == Variant::Kind::Date ? v.toDate().toShortString() : v.toString();
+        if (c.type == FieldType::Text && c.size > 0 && s.size() > c.size) raise(err::FieldTooSmall, c.name);
+        return s;
+    }
+    }
+    return v;
+}
+
+}  // namespace
+
+RecordsetImpl::RecordsetImpl(std::shared_ptr<DatabaseImpl> d, QString src, RecordsetType t, int opts, Params p)
+    : db(std::move(d)), source(std::move(src)), type(t), options(opts), params(std::move(p)) {}
+
+RecordsetImpl::~RecordsetImpl() { close(); }
+
+void RecordsetImpl::checkOpen() const {
+    if (!isOpen || db->closed) raise(err::ObjectInvalid);
+}
+
+void RecordsetImpl::open() {
+    conn = db->conn;
+    Connection& c = db->connection();
+    QString jetSql = source.trimmed();
+    if (isBareName(jetSql)) {
+        const QString name = bareName(jetSql);
+        const char kind = objectKind(c.db(), name);
+        if (!kind) raise(err::InputTableNotFound, name);
+        if (type == RecordsetType::Table && kind != 't') raise(err::InvalidOperation);
+        jetSql = QStringLiteral("SELECT * FROM [") + name + u']';
+    } else if (type == RecordsetType::Table) {
+        raise(err::InvalidOperation);
+    }
+    const jet::Translation tr = c.translation(jetSql);
+    if (tr.kind != jet::StatementKind::Select) raise(err::InvalidOperation);
+
+    updatable = (type == RecordsetType::Table || type == RecordsetType::Dynaset) && !(options & dbReadOnly) &&
+                tr.rowSource && !c.readOnly();
+    sql = tr.sql;
+    keyColumns = 0;
+    slotTables.clear();
+    if (updatable && tr.selectListPos >= 0) {
+        QString keys;
+        for (size_t i = 0; i < tr.tables.size(); ++i) {
+            keys += jet::quoteIdent(tr.tables[i].alias) + QStringLiteral(".rowid AS ") +
+                    jet::quoteIdent(QStringLiteral("__key%1").arg(i)) + QStringLiteral(", ");
+        }
+        QString keyed = tr.sql;
+        keyed.insert(tr.selectListPos, keys);
+        if (type == RecordsetType::Table && !keyed.contains(QLatin1String(" ORDER BY ")))
+            keyed += QStringLiteral(" ORDER BY ") + jet::quoteIdent(tr.tables[0].alias) + QStringLiteral(".rowid");
+        try {
+            stmt = c.acquire(keyed);
+            sql = keyed;
+            keyColumns = int(tr.tables.size());
+            for (const auto& ref : tr.tables) slotTables.push_back(ref.table);
+        } catch (const DaoError&) {
+            // A saved query in the FROM list has no row keys: read only.
+            updatable = false;
+        }
+    }
+    if (!stmt) stmt = c.acquire(sql);
+    try {
+        bindAll(stmt, params);
+    } catch (...) {
+        c.release(stmt);
+        stmt = nullptr;
+        throw;
+    }
+
+    // Columns: names, origin tables and declared types.
+    columns.clear();
+    byName.clear();
+    const int n = sqlite3_column_count(stmt);
+    for (int i = keyColumns; i < n; ++i) {
+        ColumnInfo ci;
+        ci.name = QString::fromUtf8(sqlite3_column_name(stmt, i));
+        const char* tbl = sqlite3_column_table_name(stmt, i);
+        const char* origin = sqlite3_column_origin_name(stmt, i);
+        if (tbl) ci.table = QString::fromUtf8(tbl);
+        ci.origin = origin ? QString::fromUtf8(origin) : ci.name;
+        const char* decl = sqlite3_column_decltype(stmt, i);
+        if (decl) {
+            const jet::ColumnType ct = jet::parseDeclaredType(QString::fromUtf8(decl));
+            if (ct.known) {
+                ci.type = ct.type;
+                ci.size = ct.size;
+                ci.typed = true;
+            }
+        }
+        if (updatable && !ci.table.isEmpty()) {
+            for (int s = 0; s < int(slotTables.size()); ++s) {
+                if (slotTables[size_t(s)].compare(ci.table, Qt::CaseInsensitive) == 0) {
+                    ci.tableSlot = s;
+                    break;
+                }
+            }
+            ci.updatable = ci.tableSlot >= 0;
+        }
+        const int index = int(columns.size());
+        columns.push_back(ci);
+        const QString lower = ci.name.toLower();
+        if (!byName.contains(lower)) byName.insert(lower, index);
+        if (!ci.table.isEmpty() && origin) {
+            const QString qualified = (ci.table + u'.' + QString::fromUtf8(origin)).toLower();
+            if (!byName.contains(qualified)) byName.insert(qualified, index);
+        }
+    }
+    // Counter keys and defaults of the updatable columns.
+    if (updatable) {
+        QHash<QString, QHash<QString, TableColumn>> schemas;
+        for (ColumnInfo& ci : columns) {
+            if (!ci.updatable) continue;
+            const QString t = ci.table.toLower();
+            if (!schemas.contains(t)) schemas.insert(t, tableColumns(c.db(), ci.table));
+            const auto& cols = schemas[t];
+            auto it = cols.constFind(ci.origin.toLower());
+            if (it != cols.constEnd()) {
+                ci.counter = it->counter;
+                ci.defaultValue = it->defaultValue;
+            }
+        }
+    }
+
+    isOpen = true;
+    rows.clear();
+    exhausted = false;
+    pos = 0;
+    editMode = Recordset::EditMode::None;
+    lastModified = -1;
+    c.registerCursor(this);
+    // The first row is read at once, as the engine does; a table-type
+    // recordset knows all its rows.
+    fetchTo(type == RecordsetType::Table ? -1 : 0);
+}
+
+Variant RecordsetImpl::readColumn(sqlite3_stmt* s, int col, const ColumnInfo& info) const {
+    const int st = sqlite3_column_type(s, col);
+    if (st == SQLITE_NULL) return Variant();
+    auto text = [&]() {
+        const void* p = sqlite3_column_text16(s, col);
+        const int bytes = sqlite3_column_bytes16(s, col);
+        return QString(reinterpret_cast<const QChar*>(p), bytes / 2);
+    };
+    auto currencyFromColumn = [&]() -> Variant {
+        if (st == SQLITE_INTEGER) {
+            const std::int64_t v = sqlite3_column_int64(s, col);
+            if (v > std::numeric_limits<std::int64_t>::max() / Currency::kScale ||
+                v < std::numeric_limits<std::int64_t>::min() / Currency::kScale)
+                raise(err::Overflow);
+            return Currency::fromUnits(v);
+        }
+        if (st == SQLITE_FLOAT) return Currency::fromRaw(std::llround(sqlite3_column_double(s, col) * Currency::kScale));
+        if (auto c = Currency::parseInvariant(text())) return *c;
+        return text();
+    };
+    if (info.typed) {
+        switch (info.type) {
+        case FieldType::Boolean:
+            return sqlite3_column_double(s, col) != 0.0;
+        case FieldType::Byte:
+        case FieldType::Integer:
+        case FieldType::Long:
+            if (st == SQLITE_INTEGER) return Variant(std::int64_t(sqlite3_column_int64(s, col)));
+            if (st == SQLITE_FLOAT) return Variant(std::int64_t(std::nearbyint(sqlite3_column_double(s, col))));
+            return text();
+        case FieldType::Currency:
+            return currencyFromColumn();
+        case FieldType::Single:
+        case FieldType::Double:
+            if (st == SQLITE_TEXT) return text();
+            return sqlite3_column_double(s, col);
+        case FieldType::Date:
+            if (st == SQLITE_TEXT) {
+                const QString t = text();
+                if (auto d = Date::fromIso(t)) return *d;
+                return t;
+            }
+            return Date::fromSerial(sqlite3_column_double(s, col));
+        case FieldType::Text:
+        case FieldType::Memo:
+            if (st == SQLITE_TEXT) return text();
+            if (st == SQLITE_INTEGER) return QString::number(sqlite3_column_int64(s, col));
+            return text();
+        }
+    }
+    switch (st) {
+    case SQLITE_INTEGER:
+        return Variant(std::int64_t(sqlite3_column_int64(s, col)));
+    case SQLITE_FLOAT:
+        return sqlite3_column_double(s, col);
+    default: {
+        // An expression over a date column (MAX of dates) gives a date.
+        const QString t = text();
+        if (t.size() >= 10 && t.size() <= 19 && t[4] == u'-')
+            if (auto d = Date::fromIso(t)) return *d;
+        return t;
+    }
+    }
+}
+
+bool RecordsetImpl::fetchTo(qsizetype n) {
+    while ((n < 0 || qsizetype(rows.size()) <= n) && !exhausted) {
+        const int rc = sqlite3_step(stmt);
+        if (rc == SQLITE_ROW) {
+            RowData r;
+            r.values.reserve(columns.size());
+            for (size_t i = 0; i < columns.size(); ++i)
+                r.values.push_back(readColumn(stmt, int(i) + keyColumns, columns[i]));
+            for (int k = 0; k < keyColumns; ++k) r.keys.push_back(sqlite3_column_int64(stmt, k));
+            rows.push_back(std::move(r));
+        } else if (rc == SQLITE_DONE) {
+            finishStatement();
+        } else {
+            try {
+                conn->fail(rc, sql);
+            } catch (...) {
+                finishStatement();
+                throw;
+            }
+        }
+    }
+    return n < 0 || qsizetype(rows.size()) > n;
+}
+
+void RecordsetImpl::drain() {
+    if (!exhausted && stmt) fetchTo(-1);
+    finishStatement();
+}
+
+void RecordsetImpl::finishStatement() {
+    exhausted = true;
+    if (stmt && conn) {
+        conn->release(stmt);
+        conn->unregisterCursor(this);
+    }
+    stmt = nullptr;
+}
+
+void RecordsetImpl::close() {
+    if (!isOpen && !stmt) return;
+    finishStatement();
+    if (conn) conn->unregisterCursor(this);
+    isOpen = false;
+    rows.clear();
+    conn.reset();
+}
+
+int RecordsetImpl::columnIndex(const QString& name) const {
+    return byName.value(name.toLower(), -1);
+}
+
+void RecordsetImpl::checkCurrent() const {
+    checkOpen();
+    if (editMode == Recordset::EditMode::Add) return;
+    if (pos < 0 || pos >= qsizetype(rows.size())) raise(err::NoCurrentRecord);
+    if (rows[size_t(pos)].deleted) raise(err::RecordDeleted);
+}
+
+const RowData& RecordsetImpl::currentRow() const {
+    if (editMode != Recordset::EditMode::None) return buffer;
+    checkCurrent();
+    return rows[size_t(pos)];
+}
+
+// ---------------------------------------------------------------- Recordset
+
+RecordsetImpl& Recordset::impl() const {
+    if (!impl_) raise(err::ObjectInvalid);
+    impl_->checkOpen();
+    return *impl_;
+}
+
+RecordsetType Recordset::type() const { return impl().type; }
+bool Recordset::updatable() const { return impl().updatable; }
+bool Recordset::isOpen() const { return impl_ && impl_->isOpen && !impl_->db->closed; }
+
+bool Recordset::isEOF() const {
+    RecordsetImpl& r = impl();
+    if (r.pos < 0) return r.rows.empty() && r.exhausted;
+    r.fetchTo(r.pos);
+    return r.pos >= qsizetype(r.rows.size());
+}
+
+bool Recordset::isBOF() const {
+    RecordsetImpl& r = impl();
+    if (r.pos < 0) return true;
+    r.fetchTo(0);
+    // An empty set is at both ends.
+    return r.rows.empty() || std::all_of(r.rows.begin(), r.rows.end(), [](const RowData& x) { return x.deleted; });
+}
+
+long Recordset::RecordCount() const {
+    RecordsetImpl& r = impl();
+    long n = 0;
+    for (const RowData& x : r.rows)
+        if (!x.deleted) ++n;
+    return n;
+}
+
+void Recordset::MoveFirst() {
+    RecordsetImpl& r = impl();
+    if (r.type == RecordsetType::ForwardOnly && r.pos > 0) raise(err::InvalidOperation);
+    r.editMode = EditMode::None;
+    for (qsizetype i = 0; r.fetchTo(i); ++i) {
+        if (!r.rows[size_t(i)].deleted) {
+            r.pos = i;
+            return;
+        }
+    }
+    raise(err::NoCurrentRecord);
+}
+
+void Recordset::MoveLast() {
+    RecordsetImpl& r = impl();
+    r.editMode = EditMode::None;
+    r.fetchTo(-1);
+    for (qsizetype i = qsizetype(r.rows.size()) - 1; i >= 0; --i) {
+        if (!r.rows[size_t(i)].deleted) {
+            r.pos = i;
+            return;
+        }
+    }
+    raise(err::NoCurrentRecord);
+}
+
+void Recordset::MoveNext() {
+    RecordsetImpl& r = impl();
+    if (isEOF()) raise(err::NoCurrentRecord);
+    r.editMode = EditMode::None;
+    qsizetype i = r.pos + 1;
+    while (r.fetchTo(i) && r.rows[size_t(i)].deleted) ++i;
+    r.pos = r.fetchTo(i) ? i : qsizetype(r.rows.size());
+}
+
+void Recordset::MovePrevious() {
+    RecordsetImpl& r = impl();
+    if (r.type == RecordsetType::ForwardOnly) raise(err::InvalidOperation);
+    if (r.pos < 0) raise(err::NoCurrentRecord);
+    r.editMode = EditMode::None;
+    qsizetype i = std::min(r.pos, qsizetype(r.rows.size())) - 1;
+    while (i >= 0 && r.rows[size_t(i)].deleted) --i;
+    r.pos = i;  // -1: before the first row
+}
+
+long Recordset::AbsolutePosition() const {
+    RecordsetImpl& r = impl();
+    if (r.pos < 0 || r.pos >= qsizetype(r.rows.size()) || r.rows[size_t(r.pos)].deleted) return -1;
+    long n = 0;
+    for (qsizetype i = 0; i < r.pos; ++i)
+        if (!r.rows[size_t(i)].deleted) ++n;
+    return n;
+}
+
+void Recordset::setAbsolutePosition(long target) {
+    RecordsetImpl& r = impl();
+    if (target < 0) raise(err::InvalidArgument);
+    long n = 0;
+    for (qsizetype i = 0; r.fetchTo(i); ++i) {
+        if (r.rows[size_t(i)].deleted) continue;
+        if (n == target) {
+            if (r.type == RecordsetType::ForwardOnly && i < r.pos) raise(err::InvalidOperation);
+            r.pos = i;
+            r.editMode = EditMode::None;
+            return;
+        }
+        ++n;
+    }
+    raise(err::InvalidArgument);
+}
+
+int Recordset::fieldCount() const { return int(impl().columns.size()); }
+
+Field Recordset::field(int index) const {
+    RecordsetImpl& r = impl();
+    if (index < 0 || index >= int(r.columns.size())) raise(err::ItemNotFound, QString::number(index));
+    return Field(&r, index);
+}
+
+Field Recordset::field(const QString& name) const {
+    RecordsetImpl& r = impl();
+    const int i = r.columnIndex(name);
+    if (i < 0) raise(err::ItemNotFound, name);
+    return Field(&r, i);
+}
+
+bool Recordset::hasField(const QString& name) const { return impl().columnIndex(name) >= 0; }
+
+QStringList Recordset::fieldNames() const {
+    QStringList names;
+    for (const ColumnInfo& c : impl().columns) names << c.name;
+    return names;
+}
+
+void Recordset::AddNew() {
+    RecordsetImpl& r = impl();
+    if (!r.updatable) raise(err::ReadOnly);
+    if (r.editMode == EditMode::None) r.posBeforeAdd = r.pos;
+    r.buffer = RowData{};
+    r.buffer.values.resize(r.columns.size());
+    r.buffer.keys.assign(size_t(r.keyColumns), 0);
+    r.touched.assign(r.columns.size(), false);
+    for (size_t i = 0; i < r.columns.size(); ++i) {
+        ColumnInfo& c = r.columns[i];
+        if (c.counter) {
+            // The new key is known now, before the row is stored.
+            r.buffer.values[i] = Variant(r.conn->reserveCounter(c.table));
+            r.touched[i] = true;
+        } else {
+            r.buffer.values[i] = c.defaultValue;
+        }
+    }
+    r.editMode = EditMode::Add;
+}
+
+void Recordset::Edit() {
+    RecordsetImpl& r = impl();
+    if (!r.updatable) raise(err::ReadOnly);
+    r.editMode = EditMode::None;
+    r.checkCurrent();
+    r.buffer = r.rows[size_t(r.pos)];
+    r.touched.assign(r.columns.size(), false);
+    r.editMode = EditMode::InProgress;
+}
+
+void Recordset::CancelUpdate() {
+    RecordsetImpl& r = impl();
+    if (r.editMode == EditMode::None) raise(err::UpdateWithoutEdit);
+    if (r.editMode == EditMode::Add) r.pos = r.posBeforeAdd;
+    r.editMode = EditMode::None;
+}
+
+Recordset::EditMode Recordset::editMode() const { return impl().editMode; }
+
+void Recordset::Update() {
+    RecordsetImpl& r = impl();
+    if (r.editMode == EditMode::None) raise(err::UpdateWithoutEdit);
+    Connection& c = *r.conn;
+    // Reading statements of this connection finish first, so that the write
+    // is committed at once (no open read keeps it pending).
+    c.drainCursors();
+    const int slots = r.keyColumns;
+    if (r.editMode == EditMode::InProgress) {
+        for (int slot = 0; slot < slots; ++slot) {
+            QStringList sets;
+            Params values;
+            for (size_t i = 0; i < r.columns.size(); ++i) {
+                if (!r.touched[i] || r.columns[i].tableSlot != slot) continue;
+                sets << jet::quoteIdent(r.columns[i].origin) + QStringLiteral(" = ?");
+                values.push_back(r.buffer.values[i]);
+            }
+            if (sets.isEmpty()) continue;
+            values.push_back(Variant(r.buffer.keys[size_t(slot)]));
+            const QString sql = QStringLiteral("UPDATE ") + jet::quoteIdent(r.slotTables[size_t(slot)]) +
+                                QStringLiteral(" SET ") + sets.join(QStringLiteral(", ")) +
+                                QStringLiteral(" WHERE rowid = ?");
+            if (c.exec(sql, values, jet::StatementKind::Update) == 0) raise(err::RecordDeleted);
+        }
+        r.rows[size_t(r.pos)] = r.buffer;
+        r.lastModified = r.pos;
+    } else {
+        bool any = false;
+        for (int slot = 0; slot < slots; ++slot) {
+            QStringList names;
+            QStringList marks;
+            Params values;
+            for (size_t i = 0; i < r.columns.size(); ++i) {
+                if (r.columns[i].tableSlot != slot) continue;
+                const bool set = r.touched[i] || (!r.buffer.values[i].isNull() && !r.columns[i].counter);
+                if (!set) continue;
+                names << jet::quoteIdent(r.columns[i].origin);
+                marks << QStringLiteral("?");
+                values.push_back(r.buffer.values[i]);
+            }
+            // A table none of whose fields were set gets no row, unless it is
+            // the only table of the recordset.
+            bool touchedSlot = false;
+            for (size_t i = 0; i < r.columns.size(); ++i)
+                if (r.columns[i].tableSlot == slot && r.touched[i] && !r.columns[i].counter) touchedSlot = true;
+            if (!touchedSlot && slots > 1) continue;
+            const QString table = jet::quoteIdent(r.slotTables[size_t(slot)]);
+            const QString sql = names.isEmpty()
+                                    ? QStringLiteral("INSERT INTO ") + table + QStringLiteral(" DEFAULT VALUES")
+                                    : QStringLiteral("INSERT INTO ") + table + QStringLiteral(" (") +
+                                          names.join(QStringLiteral(", ")) + QStringLiteral(") VALUES (") +
+                                          marks.join(QStringLiteral(", ")) + u')';
+            c.exec(sql, values, jet::StatementKind::Insert);
+            r.buffer.keys[size_t(slot)] = sqlite3_last_insert_rowid(c.db());
+            any = true;
+        }
+        if (!any) raise(err::UpdateWithoutEdit);
+        r.rows.push_back(r.buffer);
+        r.lastModified = qsizetype(r.rows.size()) - 1;
+        r.pos = r.posBeforeAdd;
+    }
+    r.editMode = EditMode::None;
+}
+
+void Recordset::Delete() {
+    RecordsetImpl& r = impl();
+    if (!r.updatable) raise(err::ReadOnly);
+    r.editMode = EditMode::None;
+    r.checkCurrent();
+    Connection& c = *r.conn;
+    c.drainCursors();
+    RowData& row = r.rows[size_t(r.pos)];
+    c.exec(QStringLiteral("DELETE FROM ") + jet::quoteIdent(r.slotTables[0]) + QStringLiteral(" WHERE rowid = ?"),
+           {Variant(row.keys[0])}, jet::StatementKind::Delete);
+    row.deleted = true;
+}
+
+void Recordset::Requery() {
+    RecordsetImpl& r = impl();
+    r.finishStatement();
+    r.open();
+}
+
+void Recordset::Close() {
+    if (impl_) impl_->close();
+}
+
+Bookmark Recordset::bookmark() const {
+    RecordsetImpl& r = impl();
+    r.checkCurrent();
+    return r.pos;
+}
+
+void Recordset::setBookmark(Bookmark b) {
+    RecordsetImpl& r = impl();
+    if (r.type == RecordsetType::ForwardOnly) raise(err::InvalidOperation);
+    if (b < 0 || b >= qsizetype(r.rows.size())) raise(err::InvalidArgument);
+    r.editMode = EditMode::None;
+    r.pos = b;
+}
+
+Bookmark Recordset::LastModified() const {
+    RecordsetImpl& r = impl();
+    if (r.lastModified < 0) raise(err::NoCurrentRecord);
+    return r.lastModified;
+}
+
+// ---------------------------------------------------------------- Field
+
+QString Field::name() const { return rs_->columns[size_t(index_)].name; }
+FieldType Field::type() const { return rs_->columns[size_t(index_)].type; }
+int Field::size() const { return rs_->columns[size_t(index_)].size; }
+QString Field::sourceTable() const { return rs_->columns[size_t(index_)].table; }
+
+Variant Field::value() const {
+    rs_->checkOpen();
+    return rs_->currentRow().values[size_t(index_)];
+}
+
+void Field::setValue(const Variant& v) {
+    rs_->checkOpen();
+    if (rs_->editMode == Recordset::EditMode::None) raise(err::UpdateWithoutEdit);
+    const ColumnInfo& c = rs_->columns[size_t(index_)];
+    if (!c.updatable || c.counter) raise(err::FieldNotUpdatable, c.name);
+    rs_->buffer.values[size_t(index_)] = coerce(v, c);
+    rs_->touched[size_t(index_)] = true;
+}
+
+}  // namespace dao

@@ -1,0 +1,44 @@
+#pragma once
+
+// Books for tests: the base tables of a template, brought to the current
+// layout, with rows written in a compact text form inside the test.
+
+#include "core/globals.h"
+#include "core/schema.h"
+#include "core/sqlscript.h"
+#include "platform/dao/database.h"
+#include "support/testenv.h"
+
+#include <QDir>
+
+namespace kvtest {
+
+inline QString baseSchemaPath() { return QDir(sourceDir()).filePath(QStringLiteral("data/schema/base.sql")); }
+
+// A book of the nine base tables only (an older layout), closed.
+inline QString makeBaseBook(const TempDir& dir, const QString& name = QStringLiteral("kirja.mdb")) {
+    const QString path = dir.file(name);
+    dao::Database db = dao::DBEngine::CreateDatabase(path);
+    core::runSqlFile(db, baseSchemaPath());
+    db.Close();
+    return path;
+}
+
+// A book of the current layout, optionally with statements run on it;
+// DatabasePath names it and the financial year is 2031.
+inline QString makeCurrentBook(const TempDir& dir, const QString& script = QString(),
+                               const QString& name = QStringLiteral("kirja.mdb")) {
+    const QString path = makeBaseBook(dir, name);
+    dao::Database db = dao::DBEngine::OpenDatabase(path);
+    core::UpdateDatabase(db);
+    if (!script.isEmpty()) core::runSqlScript(db, script);
+    db.Close();
+    core::DatabasePath = path;
+    core::TilikausiAlku = dao::Date::fromYmd(2031, 1, 1);
+    core::TilikausiLoppu = dao::Date::fromYmd(2031, 12, 31);
+    core::EdTilikausiAlku = dao::Date::fromYmd(2030, 1, 1);
+    core::EdTilikausiLoppu = dao::Date::fromYmd(2030, 12, 31);
+    return path;
+}
+
+}  // namespace kvtest

@@ -1,0 +1,200 @@
+// Book files: opening errors for each kind of bad file, compaction and
+// repair, and a writer killed in the middle of its work.
+
+#include "platform/dao/database.h"
+#include "support/child.h"
+#include "support/testenv.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+#include <unistd.h>
+
+using namespace dao;
+
+namespace {
+
+int openError(const QString& path, bool readOnly = false) {
+    try {
+        Database db = DBEngine::OpenDatabase(path, readOnly);
+    } catch (const DaoError& e) {
+        return e.number();
+    }
+    return 0;
+}
+
+void makeBook(const QString& path, int rows = 3) {
+    Database db = DBEngine::CreateDatabase(path);
+    db.Execute("CREATE TABLE t (tID COUNTER CONSTRAINT PrimaryKey PRIMARY KEY, tNimi TEXT(50))");
+    for (int i = 0; i < rows; ++i) db.Execute("INSERT INTO t (tNimi) VALUES (?)", {QString("rivi %1").arg(i)});
+    db.Close();
+}
+
+TEST(BookFileTest, EachKindOfBadFileHasItsOwnError) {
+    kvtest::TempDir dir;
+    EXPECT_EQ(openError(""), err::FileNotFound);
+    EXPECT_EQ(openError(dir.file("puuttuu.mdb")), err::FileNotFound);
+    EXPECT_EQ(openError(dir.file("eiKansiota/kirja.mdb")), err::InvalidPath);
+    EXPECT_EQ(openError(dir.path()), err::InvalidPath);
+
+    // Not a book: random bytes, and an empty file.
+    const QString junk = dir.file("roskaa.mdb");
+    {
+        QFile f(junk);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        QByteArray bytes(8192, '\0');
+        for (char& c : bytes) c = char(QRandomGenerator::global()->bounded(256));
+        f.write(bytes);
+    }
+    EXPECT_EQ(openError(junk), err::UnrecognizedFormat);
+    const QString empty = dir.file("tyhja.mdb");
+    QFile(empty).open(QIODevice::WriteOnly);
+    EXPECT_EQ(openError(empty), err::UnrecognizedFormat);
+
+    // Damaged: a sound header over pages that were overwritten.
+    const QString damaged = dir.file("vioittunut.mdb");
+    makeBook(damaged, 2000);
+    {
+        QFile f(damaged);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        f.seek(4096);
+        f.write(QByteArray(4096 * 3, '\x5a'));
+    }
+    const int damagedError = openError(damaged);
+    EXPECT_EQ(damagedError, err::CannotOpenDatabase);
+
+    // Read-only file: its own error when opened for writing; readable read-only.
+    const QString ro = dir.file("suojattu.mdb");
+    makeBook(ro);
+    QFile::setPermissions(ro, QFileDevice::ReadOwner | QFileDevice::ReadUser);
+    if (::geteuid() != 0) {
+        EXPECT_EQ(openError(ro), err::NoPermission);
+    }
+    EXPECT_EQ(openError(ro, true), 0);
+    QFile::setPermissions(ro, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+
+    // Locked by another program: a writer holding the file.
+    const QString locked = dir.file("lukittu.mdb");
+    makeBook(locked);
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(locked).constData(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    EXPECT_EQ(openError(locked), err::FileInUse);
+    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    EXPECT_EQ(openError(locked), 0);
+}
+
+TEST(BookFileTest, CompactAndRepair) {
+    kvtest::TempDir dir;
+    const QString path = dir.file("kirja.mdb");
+    makeBook(path, 500);
+    {
+        Database db = DBEngine::OpenDatabase(path);
+        db.Execute("DELETE FROM t WHERE tID > 10");
+    }
+    DBEngine::RepairDatabase(path);  // a sound book passes
+    DBEngine::CompactDatabase(path, path + "2");
+    EXPECT_LT(QFileInfo(path + "2").size(), QFileInfo(path).size());
+    Database copy = DBEngine::OpenDatabase(path + "2");
+    Recordset rs = copy.OpenRecordset("SELECT COUNT(*) FROM t", RecordsetType::Snapshot);
+    EXPECT_EQ(rs.value(0).toLong(), 10);
+    EXPECT_TRUE(copy.integrityProblems().isEmpty());
+    // The target must not exist.
+    try {
+        DBEngine::CompactDatabase(path, path + "2");
+        FAIL();
+    } catch (const DaoError& e) {
+        EXPECT_EQ(e.number(), err::DatabaseExists);
+    }
+    // A book damaged beyond reading is not "repaired"; the file is left alone.
+    const QString bad = dir.file("rikki.mdb");
+    makeBook(bad, 3000);
+    {
+        QFile f(bad);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        f.seek(4096 * 2);
+        f.write(QByteArray(4096 * 4, '\x33'));
+    }
+    const QByteArray before = [&] {
+        QFile f(bad);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }();
+    try {
+        DBEngine::RepairDatabase(bad);
+        FAIL() << "damage not found";
+    } catch (const DaoError& e) {
+        EXPECT_EQ(e.number(), err::CannotOpenDatabase);
+    }
+    QFile f(bad);
+    f.open(QIODevice::ReadOnly);
+    EXPECT_EQ(f.readAll(), before);
+}
+
+// The writer of the next test: adds rows one by one, each in its own
+// save, and reports each save that has returned.
+KV_TEST_CHILD(burstWriter) {
+    Database db = DBEngine::OpenDatabase(args.value(0));
+    QFile out;
+    out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered);
+    for (int i = 0;; ++i) {
+        Recordset rs = db.OpenRecordset("SELECT * FROM t WHERE tID = 0");
+        rs.AddNew();
+        const std::int64_t id = rs.value("tID").toLong();
+        rs.setValue("tNimi", QString("tallennus %1").arg(i));
+        rs.Update();
+        out.write(QByteArray::number(qlonglong(id)) + '\n');
+    }
+    return 0;
+}
+
+TEST(BookFileTest, AWriterKilledInABurstLeavesASoundBookWithEverySave) {
+    kvtest::TempDir dir;
+    const QString path = dir.file("purske.mdb");
+    makeBook(path, 0);
+    for (int round = 0; round < 3; ++round) {
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(), {"--kv-child=burstWriter", path});
+        ASSERT_TRUE(child.waitForStarted());
+        QByteArray reported;
+        // Let it write a good number of saves, then kill it without warning
+        // somewhere in the middle of the following ones.
+        QElapsedTimer t;
+        t.start();
+        while (reported.count('\n') < 30 && t.elapsed() < 20000) {
+            child.waitForReadyRead(50);
+            reported += child.readAllStandardOutput();
+        }
+        QElapsedTimer more;
+        more.start();
+        while (more.elapsed() < 50 + round * 120) {
+            child.waitForReadyRead(10);
+            reported += child.readAllStandardOutput();
+        }
+        child.kill();
+        child.waitForFinished();
+        reported += child.readAllStandardOutput();
+        QList<QByteArray> lines = reported.split('\n');
+        if (!reported.endsWith('\n')) lines.removeLast();  // a half-written line
+        std::vector<std::int64_t> saved;
+        for (const QByteArray& l : lines)
+            if (!l.isEmpty()) saved.push_back(l.toLongLong());
+        ASSERT_GT(saved.size(), 5u) << "the writer saved too little to test: "
+                                   << child.readAllStandardError().toStdString();
+
+        Database db = DBEngine::OpenDatabase(path);
+        EXPECT_TRUE(db.integrityProblems().isEmpty());
+        for (std::int64_t id : saved) {
+            Recordset rs = db.OpenRecordset("SELECT * FROM t WHERE tID = ?", RecordsetType::Snapshot, {Variant(id)});
+            EXPECT_FALSE(rs.isEOF()) << "save " << id << " lost";
+        }
+        db.Close();
+    }
+}
+
+}  // namespace

@@ -1,0 +1,284 @@
+// Recordsets: navigation, the ends of the set, adding, editing and deleting
+// rows, Counter keys, and the definitions and transactions of a book.
+
+#include "platform/dao/database.h"
+#include "support/testenv.h"
+
+#include <gtest/gtest.h>
+
+using namespace dao;
+
+namespace {
+
+int errorOf(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const DaoError& e) {
+        return e.number();
+    }
+    return 0;
+}
+
+class RecordsetTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        db = DBEngine::CreateDatabase(dir.file("rs.mdb"));
+        db.Execute(
+            "CREATE TABLE tl (tlID COUNTER CONSTRAINT PrimaryKey PRIMARY KEY, tlNumero LONG, tlNimi TEXT(50), "
+            "tlKuvaus TEXT(255), tlSaldo CURRENCY, tlPvm DATETIME, tlPrint BIT, tlPieni SHORT)");
+        for (int n : {1000, 1010, 1020, 1030}) db.Execute("INSERT INTO tl (tlNumero, tlNimi) VALUES (?, ?)", {n, "Tili " + QString::number(n)});
+    }
+    kvtest::TempDir dir;
+    Database db;
+};
+
+TEST_F(RecordsetTest, NavigationAndTheEndsOfTheSet) {
+    Recordset rs = db.OpenRecordset("SELECT * FROM tl ORDER BY tlNumero", RecordsetType::Snapshot);
+    EXPECT_FALSE(rs.isBOF());
+    EXPECT_FALSE(rs.isEOF());
+    EXPECT_EQ(rs.value("tlNumero").toLong(), 1000);
+    EXPECT_EQ(rs.RecordCount(), 1);  // rows reached so far
+    rs.MoveLast();
+    EXPECT_EQ(rs.RecordCount(), 4);
+    EXPECT_EQ(rs.value("TLNUMERO").toLong(), 1030);  // names without regard to case
+    rs.MoveNext();
+    EXPECT_TRUE(rs.isEOF());
+    EXPECT_EQ(errorOf([&] { rs.value("tlNumero"); }), err::NoCurrentRecord);
+    EXPECT_EQ(errorOf([&] { rs.MoveNext(); }), err::NoCurrentRecord);
+    rs.MovePrevious();
+    EXPECT_EQ(rs.value("tlNumero").toLong(), 1030);
+    rs.MoveFirst();
+    rs.MovePrevious();
+    EXPECT_TRUE(rs.isBOF());
+    EXPECT_EQ(errorOf([&] { rs.MovePrevious(); }), err::NoCurrentRecord);
+    rs.MoveNext();
+    EXPECT_EQ(rs.value("tl.tlNumero").toLong(), 1000);
+    EXPECT_EQ(rs.AbsolutePosition(), 0);
+    rs.setAbsolutePosition(2);
+    EXPECT_EQ(rs.value("tlNumero").toLong(), 1020);
+    EXPECT_EQ(errorOf([&] { rs.value("eiOle"); }), err::ItemNotFound);
+
+    Recordset empty = db.OpenRecordset("SELECT * FROM tl WHERE tlID = 0", RecordsetType::Snapshot);
+    EXPECT_TRUE(empty.isBOF());
+    EXPECT_TRUE(empty.isEOF());
+    EXPECT_EQ(empty.RecordCount(), 0);
+    EXPECT_EQ(errorOf([&] { empty.MoveFirst(); }), err::NoCurrentRecord);
+    EXPECT_EQ(errorOf([&] { empty.MoveLast(); }), err::NoCurrentRecord);
+
+    Recordset table = db.OpenRecordset("tl", RecordsetType::Table);
+    EXPECT_EQ(table.RecordCount(), 4);  // a table knows its count
+    Recordset fwd = db.OpenRecordset("SELECT * FROM tl", RecordsetType::ForwardOnly);
+    fwd.MoveNext();
+    EXPECT_EQ(errorOf([&] { fwd.MovePrevious(); }), err::InvalidOperation);
+}
+
+TEST_F(RecordsetTest, NullEmptyTextAndTypesOfFields) {
+    db.Execute("INSERT INTO tl (tlNumero, tlNimi, tlKuvaus) VALUES (2000, '', NULL)");
+    Recordset rs = db.OpenRecordset("SELECT * FROM tl WHERE tlNumero = 2000", RecordsetType::Snapshot);
+    EXPECT_FALSE(rs.value("tlNimi").isNull());
+    EXPECT_EQ(rs.value("tlNimi").toString(), "");
+    EXPECT_TRUE(rs.value("tlKuvaus").isNull());
+    EXPECT_TRUE(rs.value("tlSaldo").isNull());
+    EXPECT_EQ(rs.value("tlPrint").kind(), Variant::Kind::Bool);  // a Boolean is never Null
+    EXPECT_FALSE(rs.value("tlPrint").toBool());
+    EXPECT_EQ(rs.field("tlNimi").type(), FieldType::Text);
+    EXPECT_EQ(rs.field("tlNimi").size(), 50);
+    EXPECT_EQ(rs.field("tlSaldo").type(), FieldType::Currency);
+    EXPECT_EQ(rs.field("tlPvm").type(), FieldType::Date);
+    EXPECT_EQ(rs.field("tlPieni").type(), FieldType::Integer);
+    EXPECT_EQ(rs.field("tlID").sourceTable(), "tl");
+}
+
+TEST_F(RecordsetTest, AddNewGivesTheKeyBeforeUpdateAndKeysAreNeverReused) {
+    Recordset rs = db.OpenRecordset("SELECT * FROM tl WHERE tlID = 0");
+    rs.AddNew();
+    const std::int64_t id = rs.value("tlID").toLong();
+    EXPECT_EQ(id, 5);
+    EXPECT_FALSE(rs.value("tlPrint").toBool());
+    rs.setValue("tlNumero", 3000);
+    rs.setValue("tlNimi", "Jäsenmaksut");
+    rs.setValue("tlSaldo", Currency::fromRaw(125000));
+    rs.setValue("tlPvm", Date::fromYmd(2031, 3, 5));
+    rs.Update();
+    rs.setBookmark(rs.LastModified());
+    EXPECT_EQ(rs.value("tlID").toLong(), id);
+
+    Recordset back = db.OpenRecordset("SELECT * FROM tl WHERE tlID = " + QString::number(id), RecordsetType::Snapshot);
+    EXPECT_EQ(back.value("tlNimi").toString(), "Jäsenmaksut");
+    EXPECT_EQ(back.value("tlSaldo").toCurrency().raw(), 125000);
+    EXPECT_EQ(back.value("tlPvm").toDate(), Date::fromYmd(2031, 3, 5));
+
+    // Deleting the highest row does not free its key.
+    db.Execute("DELETE FROM tl WHERE tlID = ?", {Variant(id)});
+    Recordset again = db.OpenRecordset("SELECT * FROM tl WHERE tlID = 0");
+    again.AddNew();
+    EXPECT_EQ(again.value("tlID").toLong(), id + 1);
+    again.CancelUpdate();
+    // A cancelled key is not given again either.
+    again.AddNew();
+    EXPECT_EQ(again.value("tlID").toLong(), id + 2);
+    again.setValue("tlNumero", 1);
+    again.Update();
+    EXPECT_EQ(errorOf([&] { again.AddNew(); again.setValue("tlID", 99); }), err::FieldNotUpdatable);
+}
+
+TEST_F(RecordsetTest, EditUpdateDeleteAndTheirErrors) {
+    Recordset rs = db.OpenRecordset("SELECT * FROM tl WHERE tlNumero >= 1010 ORDER BY tlNumero");
+    EXPECT_EQ(errorOf([&] { rs.setValue("tlNimi", "x"); }), err::UpdateWithoutEdit);
+    EXPECT_EQ(errorOf([&] { rs.Update(); }), err::UpdateWithoutEdit);
+    rs.Edit();
+    rs.setValue("tlNimi", "Pankkitili");
+    EXPECT_EQ(rs.value("tlNimi").toString(), "Pankkitili");
+    rs.CancelUpdate();
+    EXPECT_EQ(rs.value("tlNimi").toString(), "Tili 1010");
+    rs.Edit();
+    rs.setValue("tlNimi", "Pankkitili");
+    EXPECT_EQ(errorOf([&] { rs.setValue("tlNimi", QString(51, u'x')); }), err::FieldTooSmall);
+    EXPECT_EQ(errorOf([&] { rs.setValue("tlPieni", 40000); }), err::Overflow);
+    rs.Update();
+    rs.MoveNext();
+    rs.Delete();
+    EXPECT_EQ(errorOf([&] { rs.value("tlNimi"); }), err::RecordDeleted);
+    rs.MoveNext();
+    EXPECT_EQ(rs.value("tlNumero").toLong(), 1030);
+    rs.MovePrevious();
+    EXPECT_EQ(rs.value("tlNumero").toLong(), 1010);  // the deleted row is passed over
+    EXPECT_EQ(rs.value("tlNimi").toString(), "Pankkitili");
+    rs.Requery();
+    rs.MoveLast();
+    EXPECT_EQ(rs.RecordCount(), 2);
+
+    Recordset snap = db.OpenRecordset("SELECT * FROM tl", RecordsetType::Snapshot);
+    EXPECT_EQ(errorOf([&] { snap.Edit(); }), err::ReadOnly);
+    EXPECT_EQ(errorOf([&] { snap.AddNew(); }), err::ReadOnly);
+    Recordset agg = db.OpenRecordset("SELECT COUNT(*) FROM tl");
+    EXPECT_EQ(errorOf([&] { agg.Edit(); }), err::ReadOnly);
+
+    // Edit of a row removed meanwhile: the dynaset still shows it, the write fails.
+    Recordset one = db.OpenRecordset("SELECT * FROM tl WHERE tlNumero = 1000");
+    db.Execute("DELETE FROM tl WHERE tlNumero = 1000");
+    one.Edit();
+    one.setValue("tlNimi", "x");
+    EXPECT_EQ(errorOf([&] { one.Update(); }), err::RecordDeleted);
+    // A new query by the key finds no current record.
+    Recordset gone = db.OpenRecordset("SELECT * FROM tl WHERE tlNumero = 1000");
+    EXPECT_EQ(errorOf([&] { gone.Edit(); }), err::NoCurrentRecord);
+}
+
+TEST_F(RecordsetTest, JoinedRowsUpdateTheirOwnTables) {
+    db.Execute("CREATE TABLE vi (viID COUNTER CONSTRAINT PrimaryKey PRIMARY KEY, vitlID LONG, viArvo CURRENCY)");
+    db.Execute("INSERT INTO vi (vitlID, viArvo) VALUES (1, 10)");
+    Recordset rs = db.OpenRecordset(
+        "SELECT tlNumero AS Tilinumero, tlNimi, viArvo AS Summa, viID FROM vi LEFT JOIN tl ON vi.vitlID = tl.tlID");
+    EXPECT_EQ(rs.value("Tilinumero").toLong(), 1000);
+    rs.Edit();
+    rs.setValue("Summa", Currency::fromUnits(20));
+    rs.setValue("tlNimi", "Kassa");
+    rs.Update();
+    Recordset vi = db.OpenRecordset("SELECT * FROM vi", RecordsetType::Snapshot);
+    EXPECT_EQ(vi.value("viArvo").toCurrency(), Currency::fromUnits(20));
+    Recordset tl = db.OpenRecordset("SELECT * FROM tl WHERE tlID = 1", RecordsetType::Snapshot);
+    EXPECT_EQ(tl.value("tlNimi").toString(), "Kassa");
+}
+
+TEST_F(RecordsetTest, WritesCommitWhileAReadIsOpen) {
+    // A recordset left open half-read must not hold back a later write.
+    Recordset reading = db.OpenRecordset("SELECT * FROM tl ORDER BY tlNumero", RecordsetType::Snapshot);
+    EXPECT_EQ(reading.value("tlNumero").toLong(), 1000);
+    db.Execute("INSERT INTO tl (tlNumero) VALUES (9999)");
+    // Another connection (another program) sees the row at once.
+    Database other = DBEngine::OpenDatabase(dir.file("rs.mdb"));
+    EXPECT_EQ(db.transactionDepth(), 0);
+    reading.MoveLast();
+    EXPECT_EQ(reading.RecordCount(), 4);  // a snapshot keeps its rows
+    Recordset check = db.OpenRecordset("SELECT COUNT(*) FROM tl", RecordsetType::Snapshot);
+    EXPECT_EQ(check.value(0).toLong(), 5);
+}
+
+TEST_F(RecordsetTest, TransactionsAreWholeOrNothing) {
+    db.BeginTrans();
+    db.Execute("DELETE FROM tl");
+    db.BeginTrans();
+    db.Execute("INSERT INTO tl (tlNumero) VALUES (1)");
+    db.Rollback();
+    EXPECT_EQ(db.transactionDepth(), 1);
+    db.Rollback();
+    Recordset rs = db.OpenRecordset("SELECT COUNT(*) FROM tl", RecordsetType::Snapshot);
+    EXPECT_EQ(rs.value(0).toLong(), 4);
+    EXPECT_EQ(errorOf([&] { db.CommitTrans(); }), err::CommitWithoutBegin);
+    db.BeginTrans();
+    db.Execute("DELETE FROM tl WHERE tlNumero = 1000");
+    db.CommitTrans();
+    Recordset after = db.OpenRecordset("SELECT COUNT(*) FROM tl", RecordsetType::Snapshot);
+    EXPECT_EQ(after.value(0).toLong(), 3);
+}
+
+TEST_F(RecordsetTest, DefinitionsFieldsPropertiesAndSavedQueries) {
+    // Adding a field to a table that holds rows: Booleans read False, Longs Null.
+    TableDef tl = db.tableDef("TL");
+    EXPECT_EQ(tl.name(), "tl");
+    FieldDef flag = tl.createField("tlUusi", FieldType::Boolean);
+    flag.setDefaultValue("");
+    tl.appendField(flag);
+    tl.appendField(tl.createField("tlLinkki", FieldType::Long));
+    Recordset rs = db.OpenRecordset("SELECT * FROM tl", RecordsetType::Snapshot);
+    EXPECT_FALSE(rs.value("tlUusi").toBool());
+    EXPECT_TRUE(rs.value("tlLinkki").isNull());
+    const auto fields = db.tableDef("tl").fields();
+    EXPECT_EQ(fields.front().name(), "tlID");
+    EXPECT_TRUE(fields.front().attributes() & dbAutoIncrField);
+    EXPECT_EQ(fields.back().name(), "tlLinkki");
+    // The engine refuses a field whose name differs only by case.
+    EXPECT_EQ(errorOf([&] { tl.appendField(tl.createField("TLUUSI", FieldType::Long)); }), err::FieldDefinedTwice);
+    EXPECT_EQ(errorOf([&] { db.tableDef("eiOle"); }), err::ItemNotFound);
+
+    // A new table with a Counter key and the index "PrimaryKey".
+    TableDef kp = db.createTableDef("kp");
+    FieldDef key = kp.createField("kpID", FieldType::Long);
+    key.setAttributes(key.attributes() | dbAutoIncrField);
+    kp.appendField(key);
+    kp.appendField(kp.createField("kpNimi", FieldType::Text, 100));
+    FieldDef money = kp.createField("kpRaha", FieldType::Currency);
+    money.createProperty("Format", "#,##0.00 mk");
+    kp.appendField(money);
+    IndexDef pk = kp.createIndex("PrimaryKey");
+    pk.appendField(pk.createField("kpID", FieldType::Long));
+    pk.setPrimary(true);
+    kp.appendIndex(pk);
+    EXPECT_EQ(errorOf([&] { db.tableDef("kp"); }), err::ItemNotFound);  // nothing stored before the append
+    db.appendTableDef(kp);
+    const auto idx = db.tableDef("kp").indexes();
+    ASSERT_EQ(idx.size(), 1u);
+    EXPECT_EQ(idx[0].name(), "PrimaryKey");
+    EXPECT_TRUE(idx[0].primary());
+    FieldDef stored = db.tableDef("kp").field("kpRaha");
+    EXPECT_EQ(stored.property("Format").toString(), "#,##0.00 mk");
+    stored.setProperty("Format", "#,##0.00 €");
+    EXPECT_EQ(db.tableDef("kp").field("kpRaha").property("Format").toString(), "#,##0.00 €");
+    EXPECT_EQ(errorOf([&] { db.tableDef("kp").field("kpNimi").property("Format"); }), err::PropertyNotFound);
+    EXPECT_EQ(errorOf([&] { db.tableDef("kp").field("kpNimi").setProperty("Format", "x"); }), err::PropertyNotFound);
+    EXPECT_EQ(db.tableDef("kp").field("kpNimi").size(), 100);
+    Recordset k = db.OpenRecordset("SELECT * FROM kp WHERE kpID = 0");
+    k.AddNew();
+    EXPECT_EQ(k.value("kpID").toLong(), 1);
+
+    // Saved queries keep their text and are opened like tables.
+    db.createQueryDef("isot", "SELECT tlNumero, tlNimi FROM tl WHERE tlNumero > 1010;");
+    EXPECT_EQ(db.queryDef("ISOT").sql, "SELECT tlNumero, tlNimi FROM tl WHERE tlNumero > 1010;");
+    Recordset q = db.OpenRecordset("isot", RecordsetType::Snapshot);
+    q.MoveLast();
+    EXPECT_EQ(q.RecordCount(), 2);
+    EXPECT_EQ(errorOf([&] { db.createQueryDef("isot", "SELECT * FROM tl"); }), err::ObjectExists);
+    db.deleteQueryDef("isot");
+    EXPECT_EQ(errorOf([&] { db.queryDef("isot"); }), err::ItemNotFound);
+    EXPECT_EQ(errorOf([&] { db.deleteQueryDef("isot"); }), err::ItemNotFound);
+
+    // The table list comes in creation order, the engine's own tables included.
+    QStringList names;
+    for (const TableDef& t : db.tableDefs()) names << t.name();
+    EXPECT_EQ(names.indexOf("tl"), 0);
+    EXPECT_TRUE(names.contains("kp"));
+    EXPECT_TRUE(names.contains("MSysFieldProps"));
+}
+
+}  // namespace

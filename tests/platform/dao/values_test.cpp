@@ -1,0 +1,173 @@
+// Value types of the database layer: Currency, dates, variants, and the
+// case-blind Finnish text comparison and LIKE matching.
+
+#include "platform/dao/database.h"
+#include "platform/dao/textcompare.h"
+#include "support/testenv.h"
+
+#include <QLocale>
+#include <gtest/gtest.h>
+#include <random>
+
+using namespace dao;
+
+TEST(CurrencyTest, ParsesAndPrintsExactly) {
+    EXPECT_EQ(Currency::parseInvariant(u"12.5")->raw(), 125000);
+    EXPECT_EQ(Currency::parseInvariant(u"-0,05")->raw(), -500);
+    EXPECT_EQ(Currency::parseInvariant(u"0.00005")->raw(), 1);  // fifth decimal rounds
+    EXPECT_EQ(Currency::parseInvariant(u"1.23454")->raw(), 12345);
+    EXPECT_FALSE(Currency::parseInvariant(u"12a").has_value());
+    EXPECT_FALSE(Currency::parseInvariant(u"").has_value());
+    EXPECT_FALSE(Currency::parseInvariant(u"-").has_value());
+    EXPECT_EQ(Currency::fromRaw(125000).toInvariantString(), "12.5");
+    EXPECT_EQ(Currency::fromRaw(-5).toInvariantString(), "-0.0005");
+    EXPECT_EQ(Currency::fromRaw(std::numeric_limits<std::int64_t>::min()).toInvariantString(),
+              "-922337203685477.5808");
+}
+
+TEST(CurrencyTest, LocaleFormsReadAndWrite) {
+    const QLocale fi(QLocale::Finnish, QLocale::Finland);
+    EXPECT_EQ(Currency::parse(u"0,50", fi)->raw(), 5000);  // fifty cents, never zero
+    EXPECT_EQ(Currency::parse(u"0.50", fi)->raw(), 5000);
+    EXPECT_EQ(Currency::parse(u"1 234,56", fi)->raw(), 12345600);
+    EXPECT_EQ(Currency::parse(u"-12,30 €", fi)->raw(), -123000);
+    EXPECT_EQ(Currency::fromRaw(12345600).toLocaleString(fi), QString("1\u00a0234,56"));
+    const QLocale us(QLocale::English, QLocale::UnitedStates);
+    EXPECT_EQ(Currency::parse(u"1,234.56", us)->raw(), 12345600);
+    EXPECT_EQ(Currency::parse(u"0.5", us)->raw(), 5000);
+    // Rounding to two decimals is half away from zero, on the exact value.
+    EXPECT_EQ(Currency::fromRaw(-125).toLocaleString(us, 2), "-0.01");
+    EXPECT_EQ(Currency::fromRaw(1049).toLocaleString(us, 2), "0.10");
+}
+
+TEST(CurrencyTest, ArithmeticOverflowIsAnError) {
+    const Currency max = Currency::fromRaw(std::numeric_limits<std::int64_t>::max());
+    try {
+        (void)(max + Currency::fromRaw(1));
+        FAIL() << "no overflow";
+    } catch (const DaoError& e) {
+        EXPECT_EQ(e.number(), err::Overflow);
+    }
+    EXPECT_EQ((Currency::fromUnits(3) - Currency::fromRaw(1)).raw(), 29999);
+}
+
+TEST(DateTest, SerialIsoAndArithmetic) {
+    EXPECT_TRUE(Date().isZero());
+    EXPECT_EQ(Date().date(), QDate(1899, 12, 30));
+    const Date d = Date::fromYmd(2031, 3, 5);
+    EXPECT_EQ(d.toIso(), "2031-03-05");
+    EXPECT_EQ(Date::fromIso(u"2031-03-05")->date(), QDate(2031, 3, 5));
+    EXPECT_EQ(Date::fromIso(u"2031-03-05 13:45:10")->toIso(), "2031-03-05 13:45:10");
+    EXPECT_FALSE(Date::fromIso(u"2031-02-30").has_value());
+    EXPECT_FALSE(Date::fromIso(u"5.3.2031").has_value());
+    EXPECT_EQ(Date::fromYmd(2036, 2, 29).addYears(-1).date(), QDate(2035, 2, 28));
+    EXPECT_DOUBLE_EQ(Date::fromYmd(1900, 1, 1).serial(), 2.0);
+    EXPECT_EQ(Date::fromSerial(2.5).toIso(), "1900-01-01 12:00:00");
+    EXPECT_EQ(Date::fromYmd(1899, 12, 29).date(), QDate(1899, 12, 29));
+}
+
+TEST(VariantTest, NullIsNotEmptyText) {
+    const Variant null;
+    const Variant empty(QString(""));
+    EXPECT_TRUE(null.isNull());
+    EXPECT_FALSE(empty.isNull());
+    EXPECT_FALSE(null == empty);
+    EXPECT_EQ(null.toString(), QString());
+    try {
+        (void)null.toLong();
+        FAIL();
+    } catch (const DaoError& e) {
+        EXPECT_EQ(e.number(), err::TypeMismatch);
+    }
+    EXPECT_EQ(Variant(true).toLong(), -1);
+    EXPECT_EQ(Variant(2.5).toLong(), 2);  // half to even
+    EXPECT_EQ(Variant(3.5).toLong(), 4);
+    EXPECT_EQ(Variant("2031-03-05").toDate().date(), QDate(2031, 3, 5));
+    EXPECT_EQ(Variant("12.25").toCurrency().raw(), 122500);
+}
+
+TEST(TextCompareTest, FinnishLettersCaseBlindAndInFinnishOrder) {
+    EXPECT_EQ(compareText(u"äiti", u"ÄITI"), 0);
+    EXPECT_EQ(compareText(u"Åland", u"åLAND"), 0);
+    EXPECT_EQ(compareText(u"öljy", u"ÖLJY"), 0);
+    EXPECT_LT(compareText(u"zeta", u"åke"), 0);
+    EXPECT_LT(compareText(u"åke", u"äke"), 0);
+    EXPECT_LT(compareText(u"äke", u"öke"), 0);
+    EXPECT_LT(compareText(u"Zorro", u"ärrä"), 0);
+    EXPECT_LT(compareText(u"abc", u"abcd"), 0);
+    // An accent is a difference, but sorts with its base letter.
+    EXPECT_NE(compareText(u"café", u"cafe"), 0);
+    EXPECT_LT(compareText(u"cafe", u"cafés"), 0);
+    EXPECT_LT(compareText(u"éa", u"f"), 0);
+}
+
+TEST(TextCompareTest, LikeWithJetWildcards) {
+    struct Case {
+        const char16_t* text;
+        const char16_t* pattern;
+        bool match;
+    };
+    const Case cases[] = {
+        {u"Jäsenmaksut", u"*MAKSU*", true},   {u"jäsenmaksut", u"JÄSEN*", true},
+        {u"Kassa", u"K?ssa", true},           {u"Kassa", u"K?sa", false},
+        {u"Tili 1910", u"Tili ####", true},   {u"Tili 19x0", u"Tili ####", false},
+        {u"b", u"[abc]", true},               {u"d", u"[abc]", false},
+        {u"d", u"[!abc]", true},              {u"M", u"[a-p]", true},
+        {u"50%", u"50%", true},               {u"500", u"50%", false},
+        {u"", u"*", true},                    {u"abc", u"", false},
+        {u"a*b", u"a[*]b", true},             {u"axb", u"a[*]b", false},
+        {u"[x", u"[x", true},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(likeMatch(c.text, c.pattern), c.match) << QString::fromUtf16(c.text).toStdString() << " LIKE "
+                                                        << QString::fromUtf16(c.pattern).toStdString();
+}
+
+TEST(CurrencyStorageTest, EveryStorableAmountReadsBackIdentical) {
+    kvtest::TempDir dir;
+    Database db = DBEngine::CreateDatabase(dir.file("c.mdb"));
+    db.Execute("CREATE TABLE c (cID COUNTER CONSTRAINT PrimaryKey PRIMARY KEY, cArvo CURRENCY)");
+    std::vector<std::int64_t> raws = {0,
+                                      1,
+                                      -1,
+                                      5000,
+                                      -9999,
+                                      12345678,
+                                      Currency::kStorableRawMax,
+                                      -Currency::kStorableRawMax,
+                                      Currency::kStorableRawMax - 1,
+                                      999999999999999LL};
+    std::mt19937_64 rng(42);
+    std::uniform_int_distribution<std::int64_t> any(-Currency::kStorableRawMax, Currency::kStorableRawMax);
+    std::uniform_int_distribution<std::int64_t> small(-100000000, 100000000);
+    for (int i = 0; i < 3000; ++i) raws.push_back(i % 2 ? any(rng) : small(rng));
+    db.BeginTrans();
+    Recordset rs = db.OpenRecordset("SELECT * FROM c WHERE cID = 0");
+    std::vector<std::int64_t> ids;
+    for (std::int64_t raw : raws) {
+        rs.AddNew();
+        ids.push_back(rs.value("cID").toLong());
+        rs.setValue("cArvo", Currency::fromRaw(raw));
+        rs.Update();
+    }
+    db.CommitTrans();
+    Recordset back = db.OpenRecordset("SELECT * FROM c ORDER BY cID", RecordsetType::Snapshot);
+    size_t i = 0;
+    for (; !back.isEOF(); back.MoveNext(), ++i) {
+        ASSERT_LT(i, raws.size());
+        EXPECT_EQ(back.value("cArvo").toCurrency().raw(), raws[i]) << "row " << i;
+    }
+    EXPECT_EQ(i, raws.size());
+    // A literal amount in SQL compares equal to the stored value.
+    Recordset hit = db.OpenRecordset("SELECT * FROM c WHERE cArvo = 1234.5678", RecordsetType::Snapshot);
+    EXPECT_FALSE(hit.isEOF());
+    // Beyond what a book stores exactly, the write is refused, not rounded.
+    Recordset w = db.OpenRecordset("SELECT * FROM c WHERE cID = 0");
+    w.AddNew();
+    try {
+        w.setValue("cArvo", Currency::fromRaw(Currency::kStorableRawMax + 1));
+        FAIL() << "stored beyond the exact range";
+    } catch (const DaoError& e) {
+        EXPECT_EQ(e.number(), err::Overflow);
+    }
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QStringList>
+#include <functional>
+
+namespace kvtest {
+
+// A test can run part of itself in a child process (for example one that is
+// killed in the middle of its work): the child is this same test program
+// started with "--kv-child=<name>" and the arguments given.
+using ChildMain = std::function<int(const QStringList& args)>;
+bool registerChild(const char* name, ChildMain fn);
+// Runs a registered child when the command line asks for one; -1 otherwise.
+int runChildIfAsked(int argc, char** argv);
+
+}  // namespace kvtest
+
+#define KV_TEST_CHILD(name) \
+    static int kvChild_##name(const QStringList& args); \
+    static const bool kvChildReg_##name = ::kvtest::registerChild(#name, kvChild_##name); \
+    static int kvChild_##name(const QStringList& args)
