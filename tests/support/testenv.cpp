@@ -9,7 +9,14 @@ TempDir::TempDir() : dir_(std::make_unique<QTemporaryDir>()) { dir_->setAutoRemo
 
 QString TempDir::file(const QString& name) const { return QDir(path()).filePath(name); }
 
-QString sourceDir() { return QString::fromLocal8Bit(qgetenv("KV_SOURCE_DIR")); }
-QString builtAppDir() { return QString::fromLocal8Bit(qgetenv("KV_APP_DIR")); }
+QString sourceDir() {
+    const QByteArray env = qgetenv("KV_SOURCE_DIR");
+    return env.isEmpty() ? QStringLiteral(KV_SOURCE_DIR) : QString::fromLocal8Bit(env);
+}
+
+QString builtAppDir() {
+    const QByteArray env = qgetenv("KV_APP_DIR");
+    return env.isEmpty() ? QStringLiteral(KV_APP_DIR) : QString::fromLocal8Bit(env);
+}
 
 }  // namespace kvtest
