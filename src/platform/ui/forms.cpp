@@ -1,0 +1,277 @@
+#include "platform/ui/forms.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QHideEvent>
+#include <QThread>
+#include <QTimer>
+#include <exception>
+#include <vector>
+
+namespace ui {
+
+namespace {
+
+struct Entry {
+    std::type_index type;
+    Form* form;
+};
+
+struct Registry {
+    std::vector<Entry> entries;              // creation order
+    std::vector<QPointer<Form>> unloaded;    // waiting to be destroyed
+    Forms::FormHook loadHook;
+    Forms::FormHook unloadHook;
+    Forms::FormHook modalHook;
+    int modalTimeoutMs = 0;
+    int modalTimeouts = 0;
+    int modalDepth = 0;       // modal shows in progress
+    bool reapScheduled = false;
+    QPointer<Form> lastActive;
+};
+
+Registry& reg() {
+    static Registry r;
+    return r;
+}
+
+void runHook(const Forms::FormHook& hook, Form& form, const char* what) {
+    if (!hook) return;
+    try {
+        hook(form);
+    } catch (const std::exception& e) {
+        qWarning("%s hook of %s failed: %s", what, qPrintable(form.objectName()), e.what());
+    } catch (...) {
+        qWarning("%s hook of %s failed", what, qPrintable(form.objectName()));
+    }
+}
+
+void reap();
+
+void scheduleReap(int delayMs) {
+    Registry& r = reg();
+    if (r.reapScheduled || !QCoreApplication::instance()) return;
+    r.reapScheduled = true;
+    QTimer::singleShot(delayMs, QCoreApplication::instance(), &reap);
+}
+
+// Destroys unloaded windows once no modal show or nested event loop is in
+// progress: then no handler of theirs can still be on the stack.
+void reap() {
+    Registry& r = reg();
+    r.reapScheduled = false;
+    if (r.unloaded.empty()) return;
+    if (r.modalDepth > 0 || QThread::currentThread()->loopLevel() > 1) {
+        scheduleReap(100);
+        return;
+    }
+    Forms::collectUnloaded();
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- Form
+
+Form::Form(const QString& name, QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(name);
+}
+
+Form::~Form() { Forms::remove(this); }
+
+void Form::closeEvent(QCloseEvent* event) {
+    // The close box unloads the window the same way the program does. The
+    // event itself is always declined: the window is hidden by the unload,
+    // and Qt's own close handling is not wanted.
+    event->ignore();
+    if (isUnloaded()) return;
+    try {
+        Forms::unload(*this);
+    } catch (const std::exception& e) {
+        qWarning("closing %s failed: %s", qPrintable(objectName()), e.what());
+    } catch (...) {
+        qWarning("closing %s failed", qPrintable(objectName()));
+    }
+}
+
+void Form::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    if (!event->spontaneous()) Q_EMIT hidden();
+}
+
+bool Form::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) {
+        Registry& r = reg();
+        const bool fromOther = r.lastActive != this;
+        r.lastActive = this;
+        if (fromOther) Q_EMIT activated();
+    }
+    return QWidget::event(event);
+}
+
+// ---------------------------------------------------------------- Forms
+
+Form* Forms::findType(std::type_index type) {
+    for (const Entry& e : reg().entries) {
+        if (e.type == type) return e.form;
+    }
+    return nullptr;
+}
+
+Form* Forms::find(const QString& name) {
+    for (const Entry& e : reg().entries) {
+        if (e.form->objectName() == name) return e.form;
+    }
+    return nullptr;
+}
+
+void Forms::add(std::type_index type, Form* form) { reg().entries.push_back({type, form}); }
+
+void Forms::remove(Form* form) {
+    auto& entries = reg().entries;
+    for (auto it = entries.begin(); it != entries.end(); ++it) {
+        if (it->form == form) {
+            entries.erase(it);
+            return;
+        }
+    }
+}
+
+QList<Form*> Forms::all() {
+    QList<Form*> out;
+    for (const Entry& e : reg().entries) out << e.form;
+    return out;
+}
+
+void Forms::load(Form& form) {
+    if (form.state_ != Form::State::Created) return;
+    form.state_ = Form::State::Loading;
+    QPointer<Form> guard(&form);
+    runHook(reg().loadHook, form, "load");
+    if (!guard || form.state_ != Form::State::Loading) return;
+    try {
+        form.Load();
+    } catch (...) {
+        if (guard && form.state_ == Form::State::Loading) form.state_ = Form::State::Loaded;
+        throw;
+    }
+    if (guard && form.state_ == Form::State::Loading) form.state_ = Form::State::Loaded;
+}
+
+void Forms::show(Form& form, bool modal) {
+    if (form.isUnloaded()) return;
+    QPointer<Form> guard(&form);
+    load(form);
+    if (!guard || !form.isLoaded()) return;
+
+    if (!modal || form.modalDepth_ > 0) {
+        form.show();
+        form.raise();
+        form.activateWindow();
+        return;
+    }
+
+    Registry& r = reg();
+    // Modality can only be given to a hidden window.
+    if (form.isVisible()) form.hide();
+    form.setWindowModality(Qt::ApplicationModal);
+    ++form.modalDepth_;
+    ++r.modalDepth;
+
+    QEventLoop loop;
+    QObject::connect(&form, &Form::hidden, &loop, &QEventLoop::quit);
+    QObject::connect(&form, &QObject::destroyed, &loop, &QEventLoop::quit);
+    QTimer limit;
+    if (r.modalTimeoutMs > 0) {
+        limit.setSingleShot(true);
+        QObject::connect(&limit, &QTimer::timeout, &loop, [&r, guard] {
+            ++r.modalTimeouts;
+            if (guard) {
+                qWarning("modal show of %s timed out", qPrintable(guard->objectName()));
+                guard->hide();
+            }
+        });
+        limit.start(r.modalTimeoutMs);
+    }
+
+    auto finish = [&] {
+        --r.modalDepth;
+        if (guard) {
+            --form.modalDepth_;
+            if (form.isHidden()) form.setWindowModality(Qt::NonModal);
+        }
+        if (!r.unloaded.empty()) scheduleReap(0);
+    };
+
+    try {
+        form.show();
+        form.raise();
+        form.activateWindow();
+        if (r.modalHook && guard && form.isVisible()) r.modalHook(form);
+        if (guard && form.isVisible()) loop.exec();
+    } catch (...) {
+        finish();
+        throw;
+    }
+    finish();
+}
+
+bool Forms::unload(Form& form) {
+    if (form.isUnloaded()) return true;
+    QPointer<Form> guard(&form);
+    const Form::State before = form.state_;
+    if (before != Form::State::Created) {
+        form.state_ = Form::State::Unloading;
+        try {
+            if (!form.QueryUnload()) {
+                if (guard) form.state_ = before;
+                return false;
+            }
+            form.Unload();
+        } catch (...) {
+            if (guard) form.state_ = before;
+            throw;
+        }
+        if (!guard) return true;
+        runHook(reg().unloadHook, form, "unload");
+        if (!guard) return true;
+    }
+    form.state_ = Form::State::Unloaded;
+    remove(&form);
+    form.hide();
+    if (form.isHidden()) form.setWindowModality(Qt::NonModal);
+    reg().unloaded.push_back(guard);
+    scheduleReap(0);
+    return true;
+}
+
+bool Forms::unloadAll() {
+    std::vector<QPointer<Form>> forms;
+    for (const Entry& e : reg().entries) forms.emplace_back(e.form);
+    for (auto it = forms.rbegin(); it != forms.rend(); ++it) {
+        if (*it && !unload(**it)) return false;
+    }
+    return true;
+}
+
+void Forms::setLoadHook(FormHook hook) { reg().loadHook = std::move(hook); }
+void Forms::setUnloadHook(FormHook hook) { reg().unloadHook = std::move(hook); }
+void Forms::setModalHook(FormHook hook) { reg().modalHook = std::move(hook); }
+void Forms::setModalTimeout(int ms) { reg().modalTimeoutMs = ms; }
+int Forms::modalTimeouts() { return reg().modalTimeouts; }
+
+void Forms::collectUnloaded() {
+    std::vector<QPointer<Form>> dead;
+    dead.swap(reg().unloaded);
+    for (const QPointer<Form>& f : dead) delete f.data();
+}
+
+void Forms::destroyAll() {
+    std::vector<Form*> forms;
+    for (const Entry& e : reg().entries) forms.push_back(e.form);
+    reg().entries.clear();
+    for (Form* f : forms) delete f;
+    collectUnloaded();
+}
+
+}  // namespace ui

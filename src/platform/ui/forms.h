@@ -1,0 +1,163 @@
+#pragma once
+
+// The program's windows and their registry.
+//
+// Every window is a class derived from Form: a top-level widget whose
+// objectName is the window's name ("frmMain"). The constructor builds the
+// controls; Load() runs once per instance, the first time the window is
+// loaded or shown; QueryUnload() may refuse to let the window go; Unload()
+// runs as it goes.
+//
+// Forms keeps one instance per window class: Forms::get<T>() creates it on
+// first use and returns the same one until the window is unloaded; after
+// Forms::unload the next get creates a new instance. An unloaded window is
+// hidden at once and destroyed later, when no code of it can be running
+// (back in the main event loop, or at collectUnloaded()), so a caller may
+// still read a window's public members right after a modal show during
+// which the window unloaded itself.
+//
+// Closing a window with its close box takes the same path as
+// Forms::unload. Qt's "quit on last window closed" is not triggered by that;
+// the program ends its run itself.
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <typeindex>
+#include <type_traits>
+
+namespace ui {
+
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    // name: the window's name (its objectName).
+    explicit Form(const QString& name, QWidget* parent = nullptr);
+    ~Form() override;
+
+    bool isLoaded() const { return state_ == State::Loading || state_ == State::Loaded; }
+    bool isUnloaded() const { return state_ == State::Unloading || state_ == State::Unloaded; }
+    bool isShownModal() const { return modalDepth_ > 0; }
+
+Q_SIGNALS:
+    // The window was hidden (by the program, not by being minimised).
+    void hidden();
+    // The window became the program's active window, coming from another
+    // of the program's windows (or shown for the first time). Returning from
+    // a message box or from another program does not count.
+    void activated();
+
+protected:
+    // Runs once per instance, when the window is first loaded or shown, after
+    // the program-wide load hook.
+    virtual void Load() {}
+    // Asked before the window unloads; false keeps it loaded.
+    virtual bool QueryUnload() { return true; }
+    // Runs as the window unloads, before the program-wide unload hook.
+    virtual void Unload() {}
+
+    void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    friend class Forms;
+    enum class State { Created, Loading, Loaded, Unloading, Unloaded };
+    State state_ = State::Created;
+    int modalDepth_ = 0;
+};
+
+class Forms {
+public:
+    using FormHook = std::function<void(Form&)>;
+
+    // The instance of window class T, created (not loaded) when there is none.
+    template <class T>
+    static T& get() {
+        static_assert(std::is_base_of_v<Form, T>, "windows derive from ui::Form");
+        if (Form* f = findType(typeid(T))) return static_cast<T&>(*f);
+        T* f = new T();
+        add(typeid(T), f);
+        return *f;
+    }
+
+    // The instance of T when there is one, else nullptr.
+    template <class T>
+    static T* find() {
+        return static_cast<T*>(findType(typeid(T)));
+    }
+
+    // The instance whose window name is name, else nullptr.
+    static Form* find(const QString& name);
+
+    // get<T>() and make sure it is loaded.
+    template <class T>
+    static T& load() {
+        T& f = get<T>();
+        load(f);
+        return f;
+    }
+
+    // Runs the program-wide load hook and the window's Load(), once per
+    // instance. Nothing happens for a window that is loaded or unloaded.
+    static void load(Form& form);
+
+    // Loads the window if needed and shows it. A modal show returns when the
+    // window hides (or unloads); while it lasts the other windows take no
+    // input. Nothing is shown when the window unloaded itself while loading.
+    static void show(Form& form, bool modal = false);
+    template <class T>
+    static T& show(bool modal = false) {
+        T& f = get<T>();
+        show(f, modal);
+        return f;
+    }
+
+    // Unloads the window: QueryUnload (false: the window stays, and false is
+    // returned), Unload, the program-wide unload hook, then it is hidden and
+    // taken out of the registry. True also for a window already unloaded.
+    static bool unload(Form& form);
+    template <class T>
+    static bool unload() {
+        T* f = find<T>();
+        return f ? unload(*f) : true;
+    }
+
+    // Unloads every window, the latest created first; stops at the first
+    // that refuses and returns false then.
+    static bool unloadAll();
+
+    // The windows the registry holds, in the order they were created.
+    static QList<Form*> all();
+
+    // Program-wide hooks: run for every window as it loads (before its
+    // Load) and as it unloads (after its Unload). Errors they raise are
+    // reported as warnings and do not stop the load or the unload.
+    static void setLoadHook(FormHook hook);
+    static void setUnloadHook(FormHook hook);
+
+    // Tests: runs against a window right after it has been shown modally,
+    // before the modal show waits (to press its buttons, type into it).
+    static void setModalHook(FormHook hook);
+    // Tests: a modal show that lasts longer than ms is ended by hiding the
+    // window (0 = no limit); modalTimeouts() counts such endings.
+    static void setModalTimeout(int ms);
+    static int modalTimeouts();
+
+    // Destroys the windows that have been unloaded (normally done by itself
+    // once back in the main event loop).
+    static void collectUnloaded();
+
+    // Tests and program end: destroys every window at once, without any
+    // unload handling, and empties the registry.
+    static void destroyAll();
+
+private:
+    friend class Form;
+    static Form* findType(std::type_index type);
+    static void add(std::type_index type, Form* form);
+    static void remove(Form* form);
+};
+
+}  // namespace ui
