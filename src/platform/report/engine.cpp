@@ -1,0 +1,941 @@
+#include "platform/report/engine.h"
+
+#include "platform/dao/database.h"
+#include "platform/report/error.h"
+
+#include <QCollator>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QHash>
+#include <QImage>
+#include <QPageSize>
+#include <QSet>
+#include <algorithm>
+#include <functional>
+#include <optional>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace report {
+
+// ---------------------------------------------------------------- page model
+
+const LaidItem* LaidBand::item(const QString& name) const {
+    for (const auto& it : items)
+        if (it.name == name) return &it;
+    return nullptr;
+}
+
+QString LaidBand::text(const QString& name) const {
+    const LaidItem* it = item(name);
+    return it ? it->text : QString();
+}
+
+std::vector<const LaidBand*> LaidOutReport::bands(SectionKind kind, int group) const {
+    std::vector<const LaidBand*> out;
+    for (const auto& p : pages)
+        for (const auto& b : p.bands)
+            if (b.kind == kind && (group < 0 || b.group == group)) out.push_back(&b);
+    return out;
+}
+
+std::vector<const LaidBand*> LaidOutReport::bands(SectionKind kind, const QString& groupName) const {
+    std::vector<const LaidBand*> out;
+    for (const auto& p : pages)
+        for (const auto& b : p.bands)
+            if (b.kind == kind && b.groupName.compare(groupName, Qt::CaseInsensitive) == 0) out.push_back(&b);
+    return out;
+}
+
+int LaidOutReport::pageOf(const LaidBand* band) const {
+    for (const auto& p : pages)
+        if (!p.bands.empty() && band >= &p.bands.front() && band <= &p.bands.back()) return p.number;
+    return 0;
+}
+
+QString printableFamily(const QString& family) {
+    if (family.isEmpty() || QFontDatabase::hasFamily(family)) return family;
+    static const std::pair<const char*, const char*> twins[] = {
+        {"times new roman", "Liberation Serif"}, {"times", "Liberation Serif"},
+        {"arial", "Liberation Sans"},            {"helvetica", "Liberation Sans"},
+        {"courier new", "Liberation Mono"},      {"courier", "Liberation Mono"}};
+    const QString lower = family.toLower();
+    for (const auto& [name, twin] : twins)
+        if (lower == QLatin1String(name) && QFontDatabase::hasFamily(QString::fromLatin1(twin)))
+            return QString::fromLatin1(twin);
+    return family;
+}
+
+namespace {
+
+constexpr double kPtPerMm = 72.0 / 25.4;
+
+// ---------------------------------------------------------------- records
+
+struct Column {
+    QString table, field;
+};
+
+struct DataSet {
+    std::vector<Column> columns;
+    std::vector<Value> cells;  // row by row
+    int rows = 0;
+    const Value& at(int row, int col) const { return cells[size_t(row) * columns.size() + size_t(col)]; }
+};
+
+QString bracket(const QString& name) { return QLatin1Char('[') + name + QLatin1Char(']'); }
+
+// ---------------------------------------------------------------- measuring text
+
+// Measures text in points on a device of 720 dpi, without hinting, so that
+// the widths do not depend on the screen or the printer.
+class Measurer {
+public:
+    Measurer() : device_(8, 8, QImage::Format_ARGB32) {
+        const int dpm = int(720 / 0.0254 + 0.5);
+        device_.setDotsPerMeterX(dpm);
+        device_.setDotsPerMeterY(dpm);
+    }
+    void addFont(const QFont& f) { metrics_.emplace_back(f, &device_); }
+    double width(int font, const QString& s) const { return metrics_[size_t(font)].horizontalAdvance(s) / 10.0; }
+    double lineHeight(int font) const { return metrics_[size_t(font)].lineSpacing() / 10.0; }
+
+    // Word wrap within width; a word wider than the width is broken.
+    QStringList wrap(int font, const QString& text, double w) const {
+        QStringList out;
+        const QStringList paragraphs = text.split(QLatin1Char('\n'));
+        for (const QString& par : paragraphs) {
+            if (width(font, par) <= w) {
+                out << par;
+                continue;
+            }
+            QString line;
+            const QStringList words = par.split(QLatin1Char(' '));
+            for (int i = 0; i < words.size(); ++i) {
+                QString word = words[i];
+                QString candidate = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+                if (width(font, candidate) <= w) {
+                    line = candidate;
+                    continue;
+                }
+                if (!line.isEmpty()) {
+                    out << line;
+                    line.clear();
+                }
+                while (width(font, word) > w && word.size() > 1) {
+                    int n = word.size() - 1;
+                    while (n > 1 && width(font, word.left(n)) > w) --n;
+                    out << word.left(n);
+                    word = word.mid(n);
+                }
+                line = word;
+            }
+            out << line;
+        }
+        return out;
+    }
+
+private:
+    QImage device_;
+    std::vector<QFontMetricsF> metrics_;
+};
+
+// ---------------------------------------------------------------- the engine
+
+class Engine;
+
+// The record and the records around it that a formula sees.
+class Scope final : public EvalScope {
+public:
+    Scope(Engine& e, int pos, int row, int rangeBegin, int rangeEnd, bool aggregates, int page)
+        : eng_(e), pos_(pos), row_(row), begin_(rangeBegin), end_(rangeEnd), aggregates_(aggregates), page_(page) {}
+
+    Value field(const Expr& e) override;
+    Value formula(const Expr& e) override;
+    Value aggregate(const Expr& e) override;
+    Value pageValue(const Expr& e) override;
+
+private:
+    Engine& eng_;
+    int pos_;     // position in the report's order; -1 for none
+    int row_;     // row of the data set; -1: every field is Null
+    int begin_, end_;
+    bool aggregates_;
+    int page_;
+};
+
+class Engine {
+public:
+    explicit Engine(const EngineInput& in) : in_(in) {}
+
+    EngineResult run() {
+        def_ = Definition::load(in_.definitionPath);
+        compileFormulas();
+        bindColumns();
+        readData();
+        selectRecords();
+        sortRecords();
+        prepareFonts();
+        layout();
+        result_.report = report_;
+        return result_;
+    }
+
+    // --- used by Scope
+    const DataSet& data() const { return data_; }
+    int rowAt(int pos) const { return order_[size_t(pos)]; }
+    int totalPages() const { return totalPages_; }
+    QDate printDate() const { return in_.printDate.isValid() ? in_.printDate : QDate::currentDate(); }
+
+    const Formula& namedFormula(const QString& name) const {
+        auto it = formulas_.constFind(name.toLower());
+        if (it == formulas_.constEnd())
+            throw EvalError(QStringLiteral("kaavaa {@%1} ei ole").arg(name).toStdString());
+        return *it.value();
+    }
+
+    Value aggregate(const Expr& e, int pos, int begin, int end, int page) {
+        if (e.kind == Expr::Kind::RunningSum) return runningSum(e, pos, begin, page);
+        auto it = aggCache_.find(&e);
+        if (it != aggCache_.end() && it->second.begin == begin && it->second.end == end) return it->second.value;
+        Value v(0);
+        long long count = 0;
+        for (int p = begin; p < end; ++p) {
+            if (e.kind == Expr::Kind::Count && e.args.empty()) {
+                ++count;
+                continue;
+            }
+            Scope s(*this, p, rowAt(p), begin, end, false, page);
+            Value x = evaluateExpr(*e.args[0], s);
+            if (x.isNull()) continue;
+            if (e.kind == Expr::Kind::Count)
+                ++count;
+            else
+                v = val::add(v, x);
+        }
+        if (e.kind == Expr::Kind::Count) v = Value(count);
+        aggCache_[&e] = {begin, end, v};
+        return v;
+    }
+
+private:
+    struct AggEntry {
+        int begin, end;
+        Value value;
+    };
+    struct RunEntry {
+        int begin, last;
+        Value value;
+    };
+
+    Value runningSum(const Expr& e, int pos, int begin, int page) {
+        if (pos < 0) return Value(0);
+        auto add = [&](Value acc, int p) {
+            Scope s(*this, p, rowAt(p), begin, pos + 1, false, page);
+            Value x = evaluateExpr(*e.args[0], s);
+            return x.isNull() ? acc : val::add(acc, x);
+        };
+        auto it = runCache_.find(&e);
+        Value acc;
+        if (it != runCache_.end() && it->second.begin == begin && it->second.last <= pos) {
+            acc = it->second.value;
+            for (int p = it->second.last + 1; p <= pos; ++p) acc = add(acc, p);
+        } else {
+            acc = Value(0);
+            for (int p = begin; p <= pos; ++p) acc = add(acc, p);
+        }
+        runCache_[&e] = {begin, pos, acc};
+        return acc;
+    }
+
+    // ---------------------------------------------------------------- formulas
+
+    void compileFormulas() {
+        for (const auto& f : def_.formulas) formulas_.insert(f.name.toLower(), &f.formula);
+        for (int i = 0; i < in_.formulas.size(); ++i) {
+            const QString entry = in_.formulas[i];
+            if (entry.trimmed().isEmpty()) continue;
+            NamedFormula nf = parseNamedFormula(entry);
+            const FormulaDef* fd = def_.formula(nf.name);
+            if (!fd) {
+                result_.ignoredFormulas << nf.name;
+                continue;
+            }
+            given_.push_back(std::make_unique<Formula>(std::move(nf.formula)));
+            formulas_.insert(fd->name.toLower(), given_.back().get());
+        }
+        // A formula the program gives may refer to other formulas; each must
+        // exist and none may lead back to itself.
+        QHash<QString, int> state;
+        std::function<void(const QString&)> visit = [&](const QString& key) {
+            if (state.value(key) == 2) return;
+            const Formula* f = formulas_.value(key);
+            if (state.value(key) == 1)
+                throw ReportError(err::FormulaError, QStringLiteral("Kaava %1 viittaa itseensä").arg(f->name()));
+            state[key] = 1;
+            for (const QString& n : f->uses().formulas) {
+                if (!formulas_.contains(n.toLower()))
+                    throw ReportError(err::FormulaError, QStringLiteral("Kaava %1 viittaa kaavaan {@%2}, jota raportissa ei ole")
+                                                             .arg(f->name(), n));
+                visit(n.toLower());
+            }
+            state[key] = 2;
+        };
+        for (auto it = formulas_.constBegin(); it != formulas_.constEnd(); ++it) visit(it.key());
+
+        selection_ = Formula::parse(in_.selectionFormula, QStringLiteral("valintakaava"));
+        checkRefs(selection_);
+        checkNoAggregates(selection_);
+        checkNoAggregates(def_.filter);
+        for (int i = 0; i < in_.sortFields.size(); ++i) {
+            if (in_.sortFields[i].trimmed().isEmpty()) continue;
+            SortField s = parseSortField(in_.sortFields[i], QStringLiteral("lajittelukenttä %1").arg(i));
+            checkRefs(s.expr);
+            checkNoAggregates(s.expr);
+            sort_.push_back(std::move(s));
+        }
+        if (sort_.empty()) sort_ = def_.sort;
+        for (const auto& s : sort_) checkNoAggregates(s.expr);
+        for (const auto& g : def_.groups) checkNoAggregates(g.by);
+    }
+
+    void checkRefs(const Formula& f) {
+        for (const QString& n : f.uses().formulas)
+            if (!formulas_.contains(n.toLower()))
+                throw ReportError(err::FormulaError,
+                                  QStringLiteral("Kaava %1 viittaa kaavaan {@%2}, jota raportissa ei ole").arg(f.name(), n));
+    }
+
+    // True when the formula or a named formula it leads to uses totals (or pages).
+    bool transitively(const Formula& f, const std::function<bool(const ExprUses&)>& test) const {
+        QSet<QString> seen;
+        std::function<bool(const Formula&)> go = [&](const Formula& g) {
+            ExprUses u = g.uses();
+            if (test(u)) return true;
+            for (const QString& n : u.formulas) {
+                const QString key = n.toLower();
+                if (seen.contains(key)) continue;
+                seen.insert(key);
+                if (const Formula* h = formulas_.value(key); h && go(*h)) return true;
+            }
+            return false;
+        };
+        return go(f);
+    }
+
+    void checkNoAggregates(const Formula& f) {
+        if (transitively(f, [](const ExprUses& u) { return u.aggregates || u.pageNumber || u.totalPages; }))
+            throw ReportError(err::FormulaError,
+                              QStringLiteral("Kaavassa %1 ei voi käyttää summia eikä sivunumeroita").arg(f.name()));
+    }
+
+    // Every formula the run may evaluate.
+    std::vector<const Formula*> allFormulas() const {
+        std::vector<const Formula*> out;
+        out.push_back(&def_.title);
+        out.push_back(&def_.filter);
+        out.push_back(&selection_);
+        for (const auto& s : sort_) out.push_back(&s.expr);
+        for (const auto& g : def_.groups) out.push_back(&g.by);
+        for (auto it = formulas_.constBegin(); it != formulas_.constEnd(); ++it) out.push_back(it.value());
+        for (const auto& s : def_.sections) {
+            out.push_back(&s.suppress);
+            for (const auto& it : s.items) {
+                out.push_back(&it.expr);
+                out.push_back(&it.boldWhen);
+                out.push_back(&it.indent);
+            }
+        }
+        return out;
+    }
+
+    void bindColumns() {
+        QHash<QString, int> index;
+        for (const Formula* f : allFormulas()) {
+            if (!f->isEmpty())
+                forEachNode(*f->root(), [this](const Expr& e) {
+                    if (e.kind == Expr::Kind::FormulaRef) e.target = formulas_.value(e.name.toLower());
+                });
+            for (const Expr* e : f->uses().fields) {
+                const int t = def_.tableIndex(e->table);
+                if (t < 0)
+                    throw ReportError(err::UnknownField,
+                                      QStringLiteral("Kentän {%1.%2} taulu ei ole raportin tiedoissa (%3)")
+                                          .arg(e->table, e->field, f->name()));
+                const QString key = e->table.toLower() + QLatin1Char('.') + e->field.toLower();
+                auto it = index.constFind(key);
+                if (it == index.constEnd()) {
+                    it = index.insert(key, int(data_.columns.size()));
+                    data_.columns.push_back({def_.tables[size_t(t)].name, e->field});
+                }
+                e->slot = it.value();
+            }
+        }
+    }
+
+    // ---------------------------------------------------------------- data
+
+    QString databasePath() const {
+        const QString db = in_.dataFiles.value(0).trimmed();
+        if (db.isEmpty())
+            throw ReportError(err::DatabaseNotFound, QStringLiteral("Raportille ei ole annettu tietokantaa"));
+        if (!QFileInfo(db).isFile())
+            throw ReportError(err::DatabaseNotFound, QStringLiteral("Tietokantaa ei löydy: %1").arg(db));
+        // Every table of one report is read from one database.
+        for (size_t t = 1; t < def_.tables.size(); ++t) {
+            const QString other = in_.dataFiles.value(int(t)).trimmed();
+            if (!other.isEmpty() && QFileInfo(other).absoluteFilePath() != QFileInfo(db).absoluteFilePath())
+                throw ReportError(err::DatabaseError,
+                                  QStringLiteral("Raportin taulut ovat eri tietokannoissa (%1: %2, %3)")
+                                      .arg(def_.tables[t].name, other, db));
+        }
+        return db;
+    }
+
+    QString buildSql() const {
+        QStringList cols;
+        for (size_t c = 0; c < data_.columns.size(); ++c)
+            cols << QStringLiteral("%1.%2 AS c%3")
+                        .arg(bracket(data_.columns[c].table), bracket(data_.columns[c].field))
+                        .arg(c);
+        if (cols.isEmpty()) cols << QStringLiteral("1 AS c0");
+        QString sql = QStringLiteral("SELECT ") + cols.join(QStringLiteral(", ")) + QStringLiteral(" FROM ") +
+                      bracket(def_.tables[0].name);
+        for (size_t t = 1; t < def_.tables.size(); ++t) {
+            const TableRef& tr = def_.tables[t];
+            QStringList on;
+            for (const auto& c : tr.on)
+                on << QStringLiteral("%1.%2 = %3.%4")
+                          .arg(bracket(c.leftTable), bracket(c.leftField), bracket(c.rightTable), bracket(c.rightField));
+            sql += (tr.join == JoinKind::Left ? QStringLiteral(" LEFT JOIN ") : QStringLiteral(" INNER JOIN ")) +
+                   bracket(tr.name) + QStringLiteral(" ON ") + on.join(QStringLiteral(" AND "));
+        }
+        return sql;
+    }
+
+    void readData() {
+        const QString path = databasePath();
+        result_.database = path;
+        result_.sql = buildSql();
+        const int ncol = int(data_.columns.size());
+        try {
+            dao::Database db = dao::DBEngine::OpenDatabase(path, true);
+            dao::Recordset rs = db.OpenRecordset(result_.sql, dao::RecordsetType::Snapshot);
+            while (!rs.isEOF()) {
+                for (int c = 0; c < ncol; ++c) data_.cells.push_back(rs.value(c));
+                ++data_.rows;
+                rs.MoveNext();
+            }
+            rs.Close();
+            db.Close();
+        } catch (const dao::DaoError& e) {
+            throw ReportError(err::DatabaseError, QStringLiteral("Tietojen luku tietokannasta %1 epäonnistui (%2): %3")
+                                                      .arg(path)
+                                                      .arg(e.number())
+                                                      .arg(e.description()));
+        }
+        result_.recordsRead = data_.rows;
+    }
+
+    void selectRecords() {
+        order_.reserve(size_t(data_.rows));
+        for (int r = 0; r < data_.rows; ++r) {
+            Scope s(*this, -1, r, 0, 0, false, 0);
+            if (!def_.filter.isEmpty() && !condition(def_.filter, s)) continue;
+            if (!selection_.isEmpty() && !condition(selection_, s)) continue;
+            order_.push_back(r);
+        }
+        result_.recordsSelected = int(order_.size());
+    }
+
+    void sortRecords() {
+        struct Key {
+            const Formula* f;
+            bool desc;
+        };
+        std::vector<Key> keys;
+        for (const auto& g : def_.groups) keys.push_back({&g.by, g.descending});
+        groupCount_ = int(def_.groups.size());
+        for (const auto& s : sort_) keys.push_back({&s.expr, s.descending});
+        const size_t n = order_.size(), k = keys.size();
+        keyValues_.resize(n * k);
+        std::vector<std::optional<QCollatorSortKey>> textKeys(n * k);
+        QCollator collator{QLocale(QLocale::Finnish, QLocale::Finland)};
+        collator.setCaseSensitivity(Qt::CaseInsensitive);
+        for (size_t i = 0; i < n; ++i) {
+            Scope s(*this, -1, order_[i], 0, 0, false, 0);
+            for (size_t j = 0; j < k; ++j) {
+                Value v = evaluate(*keys[j].f, s);
+                if (v.isText()) textKeys[i * k + j] = collator.sortKey(v.toString());
+                keyValues_[i * k + j] = std::move(v);
+            }
+        }
+        std::vector<int> idx(n);
+        for (size_t i = 0; i < n; ++i) idx[i] = int(i);
+        auto cmpKey = [&](size_t a, size_t b, size_t j) {
+            const auto& ta = textKeys[a * k + j];
+            const auto& tb = textKeys[b * k + j];
+            int c = (ta && tb) ? ta->compare(*tb) : val::sortCompare(keyValues_[a * k + j], keyValues_[b * k + j]);
+            c = c < 0 ? -1 : (c > 0 ? 1 : 0);
+            return keys[j].desc ? -c : c;
+        };
+        if (k > 0) {
+            std::stable_sort(idx.begin(), idx.end(), [&](int a, int b) {
+                for (size_t j = 0; j < k; ++j) {
+                    int c = cmpKey(size_t(a), size_t(b), j);
+                    if (c != 0) return c < 0;
+                }
+                return false;
+            });
+        }
+        std::vector<int> sorted(n);
+        std::vector<Value> sortedKeys(n * k);
+        std::vector<std::optional<QCollatorSortKey>> sortedText(n * k);
+        for (size_t i = 0; i < n; ++i) {
+            sorted[i] = order_[size_t(idx[i])];
+            for (size_t j = 0; j < k; ++j) {
+                sortedKeys[i * k + j] = keyValues_[size_t(idx[i]) * k + j];
+                sortedText[i * k + j] = textKeys[size_t(idx[i]) * k + j];
+            }
+        }
+        order_ = std::move(sorted);
+        keyValues_ = std::move(sortedKeys);
+        // Where each group starts: a record starts a group of a level when its
+        // value, or that of an outer level, differs from the record before.
+        groupStarts_.assign(size_t(groupCount_), std::vector<bool>(n, false));
+        for (size_t i = 0; i < n; ++i) {
+            bool changed = i == 0;
+            for (int g = 0; g < groupCount_; ++g) {
+                if (!changed) {
+                    const auto& ta = sortedText[i * k + size_t(g)];
+                    const auto& tb = sortedText[(i - 1) * k + size_t(g)];
+                    int c = (ta && tb) ? ta->compare(*tb)
+                                       : val::sortCompare(keyValues_[i * k + size_t(g)], keyValues_[(i - 1) * k + size_t(g)]);
+                    changed = c != 0;
+                }
+                groupStarts_[size_t(g)][i] = changed;
+            }
+        }
+    }
+
+    // ---------------------------------------------------------------- fonts
+
+    static std::optional<bool> flag(const QString& s, const QString& entry) {
+        const QString v = s.trimmed().toUpper();
+        if (v.isEmpty() || v == QLatin1String("X")) return std::nullopt;
+        static const QStringList yes = {QStringLiteral("1"), QStringLiteral("Y"), QStringLiteral("YES"),
+                                        QStringLiteral("T"), QStringLiteral("TRUE"), QStringLiteral("-1")};
+        static const QStringList no = {QStringLiteral("0"), QStringLiteral("N"), QStringLiteral("NO"),
+                                       QStringLiteral("F"), QStringLiteral("FALSE")};
+        if (yes.contains(v)) return true;
+        if (no.contains(v)) return false;
+        throw ReportError(err::InvalidProperty, QStringLiteral("Virheellinen osion fontti \"%1\"").arg(entry));
+    }
+
+    void prepareFonts() {
+        for (int i = 0; i < kFontSlotCount; ++i) {
+            FontStyle s = def_.slotFonts[size_t(i)];
+            if (s.family.isEmpty()) s.family = def_.font.family;
+            if (s.size <= 0) s.size = def_.font.size;
+            slotStyles_[size_t(i)] = s;
+        }
+        // The program's section fonts: CODE;font;size;italic;bold;underline;strikeout, X = unchanged.
+        for (const QString& entry : in_.sectionFonts) {
+            if (entry.trimmed().isEmpty()) continue;
+            const QStringList p = entry.split(QLatin1Char(';'));
+            const QString code = p.value(0).trimmed();
+            std::vector<int> slots;
+            if (code.compare(QLatin1String("ALL"), Qt::CaseInsensitive) == 0) {
+                for (int i = 0; i < kFontSlotCount; ++i) slots.push_back(i);
+            } else if (auto slot = fontSlotFromCode(code)) {
+                slots.push_back(int(*slot));
+            } else {
+                throw ReportError(err::InvalidProperty, QStringLiteral("Virheellinen osion fontti \"%1\"").arg(entry));
+            }
+            const QString family = p.value(1).trimmed();
+            const QString sizeText = p.value(2).trimmed();
+            std::optional<double> size;
+            if (!sizeText.isEmpty() && sizeText.compare(QLatin1String("X"), Qt::CaseInsensitive) != 0) {
+                bool ok = false;
+                double d = QString(sizeText).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+                if (!ok || d <= 0 || d > 400)
+                    throw ReportError(err::InvalidProperty, QStringLiteral("Virheellinen osion fontti \"%1\"").arg(entry));
+                size = d;
+            }
+            auto italic = flag(p.value(3), entry), bold = flag(p.value(4), entry), underline = flag(p.value(5), entry),
+                 strike = flag(p.value(6), entry);
+            for (int i : slots) {
+                FontStyle& s = slotStyles_[size_t(i)];
+                if (!family.isEmpty() && family.compare(QLatin1String("X"), Qt::CaseInsensitive) != 0) s.family = family;
+                if (size) s.size = *size;
+                if (italic) s.italic = *italic;
+                if (bold) s.bold = *bold;
+                if (underline) s.underline = *underline;
+                if (strike) s.strikeout = *strike;
+            }
+        }
+    }
+
+    // Index of the font for a slot with an item's own emphasis.
+    int fontIndex(FontSlot slot, bool bold, bool italic, bool underline) {
+        const FontStyle& s = slotStyles_[size_t(slot)];
+        const int key = int(slot) * 8 + (bold || s.bold ? 4 : 0) + (italic || s.italic ? 2 : 0) +
+                        (underline || s.underline ? 1 : 0);
+        auto it = fontIndex_.find(key);
+        if (it != fontIndex_.end()) return it->second;
+        QFont f(printableFamily(s.family));
+        f.setPointSizeF(s.size);
+        f.setBold(bold || s.bold);
+        f.setItalic(italic || s.italic);
+        f.setUnderline(underline || s.underline);
+        f.setStrikeOut(s.strikeout);
+        f.setHintingPreference(QFont::PreferNoHinting);
+        const int index = int(report_->fonts.size());
+        report_->fonts.push_back(f);
+        measurer_.addFont(f);
+        fontIndex_[key] = index;
+        return index;
+    }
+
+    // ---------------------------------------------------------------- layout
+
+    // An item whose text depends on the page it lands on.
+    struct Deferred {
+        int page = -1, band = -1, item = -1;
+        int pos = -1, row = -1, begin = 0, end = 0;
+        const ItemDef* def = nullptr;
+    };
+
+    // A section built for one record, not yet placed; its top is at 0.
+    struct Built {
+        LaidBand band;
+        std::vector<Deferred> deferred;
+        double height() const { return band.rect.height(); }
+    };
+
+    bool condition(const Formula& f, Scope& scope) {
+        Value v = evaluate(f, scope);
+        try {
+            return val::truth(v);
+        } catch (const val::TypeError&) {
+            throw ReportError(err::FormulaError,
+                              QStringLiteral("Virhe kaavassa %1: ehdon arvo ei ole totuusarvo (%2). Kaava: %3")
+                                  .arg(f.name(), v.debugString(), f.text()));
+        }
+    }
+
+    // Builds one section for the record at pos with totals over [begin, end).
+    // Nothing when the section is suppressed.
+    std::optional<Built> build(const SectionDef& s, int pos, int begin, int end, int page) {
+        const int row = pos >= 0 ? rowAt(pos) : -1;
+        Scope scope(*this, pos, row, begin, end, true, page);
+        if (!s.suppress.isEmpty() && condition(s.suppress, scope)) return std::nullopt;
+        Built b;
+        LaidBand& band = b.band;
+        band.kind = s.kind;
+        band.group = s.group;
+        if (s.group >= 0) band.groupName = def_.groups[size_t(s.group)].name;
+        band.record = pos;
+        const double left = margins_.left();
+        double height = s.minHeight * kPtPerMm;
+        band.items.reserve(s.items.size());
+        for (const ItemDef& it : s.items) {
+            LaidItem item = buildItem(s, it, scope, left);
+            height = std::max(height, item.rect.bottom());
+            if (deferredItems_.count(&it)) {
+                Deferred d;
+                d.item = int(band.items.size());
+                d.pos = pos;
+                d.row = row;
+                d.begin = begin;
+                d.end = end;
+                d.def = &it;
+                b.deferred.push_back(d);
+            }
+            band.items.push_back(std::move(item));
+        }
+        for (const RuleDef& r : s.rules) {
+            const double x0 = r.width < 0 ? left : left + r.x * kPtPerMm;
+            const double x1 = r.width < 0 ? pageSize_.width() - margins_.right() : x0 + r.width * kPtPerMm;
+            const double y = r.above ? 0 : height;
+            band.rules.emplace_back(x0, y, x1, y);
+        }
+        band.rect = QRectF(left, 0, pageSize_.width() - margins_.left() - margins_.right(), height);
+        return b;
+    }
+
+    LaidItem buildItem(const SectionDef& s, const ItemDef& it, Scope& scope, double left) {
+        LaidItem item;
+        item.name = it.name;
+        item.align = it.align;
+        item.value = evaluate(it.expr, scope);
+        const bool bold = it.bold || (!it.boldWhen.isEmpty() && condition(it.boldWhen, scope));
+        item.font = fontIndex(s.font, bold, it.italic, it.underline);
+        double indent = 0;
+        if (!it.indent.isEmpty()) {
+            Value v = evaluate(it.indent, scope);
+            if (val::isNumeric(v)) indent = std::clamp(v.toDouble(), 0.0, std::max(0.0, it.width - 1.0)) * kPtPerMm;
+        }
+        const double width = it.width * kPtPerMm - indent;
+        item.text = formatValue(item.value, it.format);
+        item.lines = measurer_.wrap(item.font, item.text, width);
+        item.rect = QRectF(left + it.x * kPtPerMm + indent, it.y * kPtPerMm, width,
+                           measurer_.lineHeight(item.font) * item.lines.size());
+        return item;
+    }
+
+    int currentPage() const { return int(report_->pages.size()); }
+
+    // Puts a built section at the current height of the current page.
+    void place(Built b, double y) {
+        auto& page = report_->pages.back();
+        LaidBand& band = b.band;
+        band.rect.translate(0, y);
+        for (auto& it : band.items) it.rect.translate(0, y);
+        for (auto& r : band.rules) r.translate(0, y);
+        for (auto& d : b.deferred) {
+            d.page = int(report_->pages.size()) - 1;
+            d.band = int(page.bands.size());
+            deferred_.push_back(d);
+        }
+        page.bands.push_back(std::move(band));
+    }
+
+    void startPage(int nextPos) {
+        LaidPage page;
+        page.number = int(report_->pages.size()) + 1;
+        report_->pages.push_back(std::move(page));
+        lastRecordOnPage_.push_back(-1);
+        y_ = margins_.top();
+        const int n = int(order_.size());
+        const int pos = n == 0 ? -1 : std::clamp(nextPos, 0, n - 1);
+        auto top = [this](std::optional<Built> b) {
+            if (!b) return;
+            const double h = b->height();
+            place(std::move(*b), y_);
+            y_ += h;
+        };
+        if (report_->pages.size() == 1)
+            if (const SectionDef* rh = def_.section(SectionKind::ReportHeader)) top(build(*rh, pos, 0, n, currentPage()));
+        if (const SectionDef* ph = def_.section(SectionKind::PageHeader)) top(build(*ph, pos, 0, n, currentPage()));
+        // Groups that go on from the page before repeat their headers.
+        for (int g = 0; g < groupCount_; ++g) {
+            const int start = open_[size_t(g)];
+            if (start < 0) continue;
+            const SectionDef* gh = def_.section(SectionKind::GroupHeader, g);
+            if (!gh || !gh->repeat) continue;
+            auto b = build(*gh, start, start, groupEnd_[size_t(g)][size_t(start)], currentPage());
+            if (b) b->band.repeated = true;
+            top(std::move(b));
+        }
+        pageHasBody_ = false;
+    }
+
+    // Places a body section, on a new page when it does not fit on this one.
+    void emit(Built b, int nextPos) {
+        if (y_ + b.height() > bodyBottom_ + 0.01 && pageHasBody_) startPage(nextPos);
+        const double h = b.height();
+        if (b.band.record >= 0) lastRecordOnPage_.back() = b.band.record;
+        place(std::move(b), y_);
+        y_ += h;
+        pageHasBody_ = true;
+    }
+
+    void computeGroupEnds() {
+        const int n = int(order_.size());
+        groupEnd_.assign(size_t(groupCount_), std::vector<int>(size_t(n), n));
+        for (int g = 0; g < groupCount_; ++g) {
+            int end = n;
+            for (int p = n - 1; p >= 0; --p) {
+                groupEnd_[size_t(g)][size_t(p)] = end;
+                if (groupStarts_[size_t(g)][size_t(p)]) end = p;
+            }
+        }
+    }
+
+    void layout() {
+        report_ = std::make_shared<LaidOutReport>();
+        report_->orientation = def_.orientation;
+        QSizeF a4 = QPageSize(QPageSize::A4).size(QPageSize::Point);
+        if (def_.orientation == QPageLayout::Landscape) a4.transpose();
+        pageSize_ = a4;
+        QMarginsF mm = def_.marginsMm;
+        if (in_.marginsMm.left() >= 0) mm.setLeft(in_.marginsMm.left());
+        if (in_.marginsMm.top() >= 0) mm.setTop(in_.marginsMm.top());
+        if (in_.marginsMm.right() >= 0) mm.setRight(in_.marginsMm.right());
+        if (in_.marginsMm.bottom() >= 0) mm.setBottom(in_.marginsMm.bottom());
+        margins_ = mm * kPtPerMm;
+        // Margins that leave no room to print fall back to the definition's.
+        if (margins_.left() + margins_.right() > pageSize_.width() * 0.8 ||
+            margins_.top() + margins_.bottom() > pageSize_.height() * 0.8)
+            margins_ = def_.marginsMm * kPtPerMm;
+        report_->pageSize = pageSize_;
+        report_->margins = margins_;
+        report_->recordCount = int(order_.size());
+
+        // Items whose text depends on the page number or the page count are
+        // evaluated again once every page is known.
+        for (const auto& s : def_.sections)
+            for (const auto& it : s.items)
+                if (transitively(it.expr, [](const ExprUses& u) { return u.pageNumber || u.totalPages; }))
+                    deferredItems_.insert(&it);
+
+        const int n = int(order_.size());
+        computeGroupEnds();
+
+        // The page footer's room is kept free on every page.
+        const SectionDef* pf = def_.section(SectionKind::PageFooter);
+        double footerHeight = 0;
+        if (pf) {
+            SectionDef shown = *pf;  // measured as it prints, whatever its condition says
+            shown.suppress = Formula();
+            footerHeight = build(shown, n > 0 ? 0 : -1, 0, n, 1)->height();
+        }
+        bodyBottom_ = pageSize_.height() - margins_.bottom() - footerHeight;
+
+        open_.assign(size_t(groupCount_), -1);
+        startPage(0);
+        const SectionDef* detail = def_.section(SectionKind::Detail);
+        int innerBegin = 0;
+        for (int pos = 0; pos < n; ++pos) {
+            int first = -1;
+            for (int g = 0; g < groupCount_ && first < 0; ++g)
+                if (groupStarts_[size_t(g)][size_t(pos)]) first = g;
+            if (first >= 0) innerBegin = pos;
+            const int innerEnd = groupCount_ > 0 ? groupEnd_[size_t(groupCount_ - 1)][size_t(pos)] : n;
+            std::optional<Built> detailBand;
+            if (detail) detailBand = build(*detail, pos, groupCount_ > 0 ? innerBegin : 0, innerEnd, currentPage());
+            if (first >= 0) {
+                std::vector<Built> headers;
+                double need = detailBand ? detailBand->height() : 0;
+                for (int g = first; g < groupCount_; ++g) {
+                    if (const SectionDef* gh = def_.section(SectionKind::GroupHeader, g))
+                        if (auto b = build(*gh, pos, pos, groupEnd_[size_t(g)][size_t(pos)], currentPage())) {
+                            need += b->height();
+                            headers.push_back(std::move(*b));
+                        }
+                }
+                // A group header stays with the first line of its group.
+                if (y_ + need > bodyBottom_ + 0.01 && pageHasBody_) startPage(pos);
+                for (auto& h : headers) emit(std::move(h), pos);
+                for (int g = first; g < groupCount_; ++g) open_[size_t(g)] = pos;
+            }
+            if (detailBand) emit(std::move(*detailBand), pos);
+            for (int g = groupCount_ - 1; g >= 0; --g) {
+                if (groupEnd_[size_t(g)][size_t(pos)] != pos + 1) continue;
+                if (const SectionDef* gf = def_.section(SectionKind::GroupFooter, g))
+                    if (auto b = build(*gf, pos, open_[size_t(g)], pos + 1, currentPage())) emit(std::move(*b), pos);
+                open_[size_t(g)] = -1;
+            }
+        }
+        if (const SectionDef* rf = def_.section(SectionKind::ReportFooter))
+            if (auto b = build(*rf, n > 0 ? n - 1 : -1, 0, n, currentPage())) emit(std::move(*b), n - 1);
+
+        totalPages_ = int(report_->pages.size());
+        if (pf) {
+            for (int p = 0; p < totalPages_; ++p) {
+                int pos = lastRecordOnPage_[size_t(p)];
+                if (pos < 0) pos = n > 0 ? std::min(n - 1, firstRecordAfter(p)) : -1;
+                auto b = build(*pf, pos, 0, n, p + 1);
+                if (!b) continue;
+                // Placed on its own page, which need not be the last one.
+                LaidPage& page = report_->pages[size_t(p)];
+                LaidBand& band = b->band;
+                band.rect.translate(0, bodyBottom_);
+                for (auto& it : band.items) it.rect.translate(0, bodyBottom_);
+                for (auto& r : band.rules) r.translate(0, bodyBottom_);
+                for (auto& d : b->deferred) {
+                    d.page = p;
+                    d.band = int(page.bands.size());
+                    deferred_.push_back(d);
+                }
+                page.bands.push_back(std::move(band));
+            }
+        }
+        // Page numbers and the page count are known now.
+        for (const Deferred& d : deferred_) {
+            LaidItem& item = report_->pages[size_t(d.page)].bands[size_t(d.band)].items[size_t(d.item)];
+            Scope scope(*this, d.pos, d.row, d.begin, d.end, true, d.page + 1);
+            item.value = evaluate(d.def->expr, scope);
+            item.text = formatValue(item.value, d.def->format);
+            item.lines = measurer_.wrap(item.font, item.text, item.rect.width());
+            item.rect.setHeight(measurer_.lineHeight(item.font) * item.lines.size());
+        }
+
+        Scope titleScope(*this, n > 0 ? 0 : -1, n > 0 ? rowAt(0) : -1, 0, n, true, 1);
+        report_->title = def_.title.isEmpty() ? QString() : val::toText(evaluate(def_.title, titleScope));
+    }
+
+    // The record a page without records of its own shows in its footer: the
+    // last one printed on an earlier page.
+    int firstRecordAfter(int page) const {
+        for (int p = page; p >= 0; --p)
+            if (lastRecordOnPage_[size_t(p)] >= 0) return lastRecordOnPage_[size_t(p)];
+        return 0;
+    }
+
+    EngineInput in_;
+    Definition def_;
+    QHash<QString, const Formula*> formulas_;      // by lower-case name: given or default
+    std::vector<std::unique_ptr<Formula>> given_;
+    Formula selection_;
+    std::vector<SortField> sort_;
+    DataSet data_;
+    std::vector<int> order_;                       // rows of the data set in report order
+    std::vector<Value> keyValues_;
+    int groupCount_ = 0;
+    std::vector<std::vector<bool>> groupStarts_;   // per group level, per position
+    std::vector<std::vector<int>> groupEnd_;       // per group level, per position: end of its group
+    std::unordered_map<const Expr*, AggEntry> aggCache_;
+    std::unordered_map<const Expr*, RunEntry> runCache_;
+
+    std::array<FontStyle, kFontSlotCount> slotStyles_;
+    std::unordered_map<int, int> fontIndex_;
+    Measurer measurer_;
+    std::unordered_set<const ItemDef*> deferredItems_;
+
+    std::shared_ptr<LaidOutReport> report_;
+    QSizeF pageSize_;
+    QMarginsF margins_;
+    double bodyBottom_ = 0;
+    double y_ = 0;
+    bool pageHasBody_ = false;
+    std::vector<int> open_;                        // per group level: position where the open group began
+    std::vector<int> lastRecordOnPage_;
+    std::vector<Deferred> deferred_;
+    int totalPages_ = 0;
+    EngineResult result_;
+};
+
+Value Scope::field(const Expr& e) {
+    if (row_ < 0 || e.slot < 0) return Value();
+    return eng_.data().at(row_, e.slot);
+}
+
+Value Scope::formula(const Expr& e) {
+    return evaluate(e.target ? *e.target : eng_.namedFormula(e.name), *this);
+}
+
+Value Scope::aggregate(const Expr& e) {
+    if (!aggregates_) throw EvalError("summia ei voi käyttää tässä");
+    return eng_.aggregate(e, pos_, begin_, end_, page_);
+}
+
+Value Scope::pageValue(const Expr& e) {
+    switch (e.kind) {
+    case Expr::Kind::PageNumber: return Value(page_);
+    case Expr::Kind::TotalPages: return Value(eng_.totalPages());
+    case Expr::Kind::PrintDate: return Value(dao::Date::fromDate(eng_.printDate()));
+    default: return Value();
+    }
+}
+
+}  // namespace
+
+EngineResult runEngine(const EngineInput& input) {
+    Engine engine(input);
+    return engine.run();
+}
+
+}  // namespace report

@@ -1,0 +1,154 @@
+#include "platform/report/preview.h"
+
+#include "platform/report/error.h"
+#include "platform/report/render.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QMessageBox>
+#include <QSpinBox>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace report {
+
+namespace {
+
+QToolButton* button(QWidget* parent, const QString& objectName, const QString& text, const QString& tip) {
+    auto* b = new QToolButton(parent);
+    b->setObjectName(objectName);
+    b->setText(text);
+    b->setToolTip(tip);
+    b->setAutoRaise(true);
+    return b;
+}
+
+}  // namespace
+
+PreviewWindow::PreviewWindow(std::shared_ptr<const LaidOutReport> report, const QString& title,
+                             const QString& printerName, int copies, QWidget* parent)
+    : QWidget(parent, Qt::Window), report_(std::move(report)), printerName_(printerName), copies_(copies) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("reportPreview"));
+    setWindowTitle(title);
+
+    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    setUpPrinter(*printer_, *report_);
+
+    auto* bar = new QHBoxLayout;
+    bar->setContentsMargins(4, 4, 4, 4);
+    firstButton_ = button(this, QStringLiteral("first"), QStringLiteral("|<"), QStringLiteral("Ensimmäinen sivu"));
+    prevButton_ = button(this, QStringLiteral("previous"), QStringLiteral("<"), QStringLiteral("Edellinen sivu"));
+    pageBox_ = new QSpinBox(this);
+    pageBox_->setObjectName(QStringLiteral("pageNumber"));
+    pageBox_->setRange(1, std::max(1, report_->pageCount()));
+    pageCountLabel_ = new QLabel(QStringLiteral("/ %1").arg(report_->pageCount()), this);
+    pageCountLabel_->setObjectName(QStringLiteral("pageCount"));
+    nextButton_ = button(this, QStringLiteral("next"), QStringLiteral(">"), QStringLiteral("Seuraava sivu"));
+    lastButton_ = button(this, QStringLiteral("last"), QStringLiteral(">|"), QStringLiteral("Viimeinen sivu"));
+    auto* zoomInButton = button(this, QStringLiteral("zoomIn"), QStringLiteral("+"), QStringLiteral("Suurenna"));
+    auto* zoomOutButton = button(this, QStringLiteral("zoomOut"), QStringLiteral("-"), QStringLiteral("Pienennä"));
+    auto* fitButton = button(this, QStringLiteral("fitWidth"), QStringLiteral("Sovita"), QStringLiteral("Sovita leveyteen"));
+    auto* printButton = button(this, QStringLiteral("print"), QStringLiteral("Tulosta"), QStringLiteral("Tulosta raportti"));
+    bar->addWidget(firstButton_);
+    bar->addWidget(prevButton_);
+    bar->addWidget(pageBox_);
+    bar->addWidget(pageCountLabel_);
+    bar->addWidget(nextButton_);
+    bar->addWidget(lastButton_);
+    bar->addSpacing(16);
+    bar->addWidget(zoomOutButton);
+    bar->addWidget(zoomInButton);
+    bar->addWidget(fitButton);
+    bar->addStretch(1);
+    bar->addWidget(printButton);
+
+    preview_ = new QPrintPreviewWidget(printer_.get(), this);
+    preview_->setObjectName(QStringLiteral("pages"));
+    preview_->setViewMode(QPrintPreviewWidget::SinglePageView);
+    connect(preview_, &QPrintPreviewWidget::paintRequested, this, &PreviewWindow::paintRequested);
+    connect(preview_, &QPrintPreviewWidget::previewChanged, this, &PreviewWindow::updateNavigation);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addLayout(bar);
+    layout->addWidget(preview_, 1);
+
+    connect(firstButton_, &QToolButton::clicked, this, &PreviewWindow::firstPage);
+    connect(prevButton_, &QToolButton::clicked, this, &PreviewWindow::previousPage);
+    connect(nextButton_, &QToolButton::clicked, this, &PreviewWindow::nextPage);
+    connect(lastButton_, &QToolButton::clicked, this, &PreviewWindow::lastPage);
+    connect(zoomInButton, &QToolButton::clicked, this, &PreviewWindow::zoomIn);
+    connect(zoomOutButton, &QToolButton::clicked, this, &PreviewWindow::zoomOut);
+    connect(fitButton, &QToolButton::clicked, this, &PreviewWindow::fitToWidth);
+    connect(printButton, &QToolButton::clicked, this, &PreviewWindow::print);
+    connect(pageBox_, &QSpinBox::valueChanged, this, [this](int p) {
+        if (p != currentPage()) goToPage(p);
+    });
+
+    resize(900, 1000);
+    preview_->updatePreview();
+    preview_->fitToWidth();
+    updateNavigation();
+}
+
+PreviewWindow::~PreviewWindow() = default;
+
+void PreviewWindow::paintRequested(QPrinter* printer) { printPages(*printer, *report_); }
+
+int PreviewWindow::pageCount() const { return report_->pageCount(); }
+int PreviewWindow::currentPage() const { return preview_->currentPage(); }
+double PreviewWindow::zoomFactor() const { return preview_->zoomFactor(); }
+
+void PreviewWindow::goToPage(int page) {
+    preview_->setCurrentPage(std::clamp(page, 1, std::max(1, pageCount())));
+    updateNavigation();
+}
+void PreviewWindow::firstPage() { goToPage(1); }
+void PreviewWindow::previousPage() { goToPage(currentPage() - 1); }
+void PreviewWindow::nextPage() { goToPage(currentPage() + 1); }
+void PreviewWindow::lastPage() { goToPage(pageCount()); }
+void PreviewWindow::zoomIn() { preview_->zoomIn(1.25); }
+void PreviewWindow::zoomOut() { preview_->zoomOut(1.25); }
+void PreviewWindow::fitToWidth() { preview_->fitToWidth(); }
+
+void PreviewWindow::updateNavigation() {
+    const int page = currentPage(), count = pageCount();
+    const QSignalBlocker block(pageBox_);
+    pageBox_->setValue(std::max(1, page));
+    firstButton_->setEnabled(page > 1);
+    prevButton_->setEnabled(page > 1);
+    nextButton_->setEnabled(page < count);
+    lastButton_->setEnabled(page < count);
+}
+
+void PreviewWindow::print() {
+    if (printHandler_)
+        printHandler_(*this);
+    else
+        defaultPrint();
+}
+
+void PreviewWindow::defaultPrint() {
+    QPrinter printer(QPrinter::HighResolution);
+    if (!printerName_.isEmpty() && QPrinterInfo::availablePrinterNames().contains(printerName_))
+        printer.setPrinterName(printerName_);
+    printer.setCopyCount(std::max(1, copies_));
+    setUpPrinter(printer, *report_);
+    QPrintDialog dialog(&printer, this);
+    dialog.setMinMax(1, std::max(1, pageCount()));
+    if (dialog.exec() != QDialog::Accepted) return;
+    try {
+        printPages(printer, *report_);
+    } catch (const ReportError& e) {
+        QMessageBox::warning(this, windowTitle(), e.description());
+    }
+}
+
+}  // namespace report

@@ -1,0 +1,190 @@
+#include "platform/report/reportcontrol.h"
+
+#include "platform/report/error.h"
+#include "platform/report/preview.h"
+#include "platform/report/render.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QScreen>
+
+namespace report {
+
+namespace {
+
+void checkSlot(int slot, int count, const char* property) {
+    if (slot < 0 || slot >= count)
+        throw ReportError(err::InvalidIndex, QStringLiteral("%1(%2): paikka on 0-%3")
+                                                 .arg(QString::fromLatin1(property))
+                                                 .arg(slot)
+                                                 .arg(count - 1));
+}
+
+void checkMargin(int v) {
+    if (v < 0) throw ReportError(err::InvalidProperty, QStringLiteral("Marginaali ei voi olla negatiivinen (%1)").arg(v));
+}
+
+}  // namespace
+
+ReportControl::ReportControl(QObject* parent) : QObject(parent) {}
+
+ReportControl::~ReportControl() = default;
+
+void ReportControl::setDestination(int d) {
+    if (d < ToWindow || d > ToFile)
+        throw ReportError(err::InvalidProperty,
+                          QStringLiteral("Virheellinen kohde %1 (0 ikkuna, 1 tulostin, 2 tiedosto)").arg(d));
+    p_.destination = d;
+}
+
+QString ReportControl::formulas(int slot) const {
+    checkSlot(slot, ControlProperties::kFormulaSlots, "Formulas");
+    return p_.formulas[size_t(slot)];
+}
+void ReportControl::setFormulas(int slot, const QString& text) {
+    checkSlot(slot, ControlProperties::kFormulaSlots, "Formulas");
+    p_.formulas[size_t(slot)] = text;
+}
+QString ReportControl::sortFields(int slot) const {
+    checkSlot(slot, ControlProperties::kSortFieldSlots, "SortFields");
+    return p_.sortFields[size_t(slot)];
+}
+void ReportControl::setSortFields(int slot, const QString& text) {
+    checkSlot(slot, ControlProperties::kSortFieldSlots, "SortFields");
+    p_.sortFields[size_t(slot)] = text;
+}
+QString ReportControl::dataFiles(int slot) const {
+    checkSlot(slot, ControlProperties::kDataFileSlots, "DataFiles");
+    return p_.dataFiles[size_t(slot)];
+}
+void ReportControl::setDataFiles(int slot, const QString& path) {
+    checkSlot(slot, ControlProperties::kDataFileSlots, "DataFiles");
+    p_.dataFiles[size_t(slot)] = path;
+}
+QString ReportControl::sectionFont(int slot) const {
+    checkSlot(slot, ControlProperties::kSectionFontSlots, "SectionFont");
+    return p_.sectionFonts[size_t(slot)];
+}
+void ReportControl::setSectionFont(int slot, const QString& text) {
+    checkSlot(slot, ControlProperties::kSectionFontSlots, "SectionFont");
+    p_.sectionFonts[size_t(slot)] = text;
+}
+
+void ReportControl::setMarginLeft(int v) {
+    checkMargin(v);
+    p_.marginLeft = v;
+}
+void ReportControl::setMarginRight(int v) {
+    checkMargin(v);
+    p_.marginRight = v;
+}
+void ReportControl::setMarginTop(int v) {
+    checkMargin(v);
+    p_.marginTop = v;
+}
+void ReportControl::setMarginBottom(int v) {
+    checkMargin(v);
+    p_.marginBottom = v;
+}
+
+void ReportControl::setAction(int action) {
+    action_ = action;
+    if (action == 1) printReport();
+}
+
+void ReportControl::printReport() {
+    RunRecord run;
+    run.number = last_.number + 1;
+    run.properties = p_;
+    try {
+        EngineInput in;
+        in.definitionPath = p_.reportFileName;
+        in.selectionFormula = p_.selectionFormula;
+        for (const auto& f : p_.formulas) in.formulas << f;
+        for (const auto& s : p_.sortFields) in.sortFields << s;
+        for (const auto& d : p_.dataFiles) in.dataFiles << d;
+        for (const auto& s : p_.sectionFonts) in.sectionFonts << s;
+        auto mm = [](int units) { return units > 0 ? double(units) / kMarginUnitsPerMm : -1.0; };
+        in.marginsMm = QMarginsF(mm(p_.marginLeft), mm(p_.marginTop), mm(p_.marginRight), mm(p_.marginBottom));
+        in.printDate = printDate_;
+        EngineResult r = runEngine(in);
+        run.database = r.database;
+        run.sql = r.sql;
+        run.recordsRead = r.recordsRead;
+        run.recordsSelected = r.recordsSelected;
+        run.ignoredFormulas = r.ignoredFormulas;
+        run.report = r.report;
+        run.title = !p_.windowTitle.isEmpty() ? p_.windowTitle
+                    : !r.report->title.isEmpty() ? r.report->title
+                                                 : QFileInfo(p_.reportFileName).completeBaseName();
+        output(run);
+        run.succeeded = true;
+        last_ = std::move(run);
+    } catch (const ReportError& e) {
+        run.errorNumber = e.number();
+        run.errorText = e.description();
+        last_ = std::move(run);
+        throw;
+    }
+}
+
+void ReportControl::output(RunRecord& run) {
+    const LaidOutReport& rep = *run.report;
+    switch (p_.destination) {
+    case ToWindow: {
+        auto* w = new PreviewWindow(run.report, run.title, p_.printerName, p_.copiesToPrinter);
+        if (p_.windowState == 2) {
+            w->showMaximized();
+        } else if (p_.windowState == 1) {
+            w->showMinimized();
+        } else {
+            // Normal state: at the given position, sized to the screen.
+            if (QScreen* screen = QGuiApplication::primaryScreen()) {
+                const QRect avail = screen->availableGeometry();
+                w->resize(std::min(w->width(), avail.width()), std::min(w->height(), avail.height()));
+            }
+            w->move(p_.windowLeft, p_.windowTop);
+            w->show();
+        }
+        preview_ = w;
+        Q_EMIT previewOpened(w);
+        break;
+    }
+    case ToPrinter: {
+        QPrinter printer(QPrinter::HighResolution);
+        const QStringList available = QPrinterInfo::availablePrinterNames();
+        if (!p_.printerName.isEmpty() && available.contains(p_.printerName)) {
+            printer.setPrinterName(p_.printerName);
+        } else {
+            // The chosen printer is gone (or none was chosen): the default printer.
+            const QPrinterInfo def = QPrinterInfo::defaultPrinter();
+            if (def.isNull() && available.isEmpty())
+                throw ReportError(err::NoPrinter, QStringLiteral("Tulostinta ei ole asennettu"));
+            printer.setPrinterName(def.isNull() ? available.front() : def.printerName());
+        }
+        printer.setOutputFormat(QPrinter::NativeFormat);
+        run.copies = std::max(1, p_.copiesToPrinter);
+        printer.setCopyCount(run.copies);
+        run.printer = printer.printerName();
+        setUpPrinter(printer, rep);
+        printPages(printer, rep);
+        break;
+    }
+    case ToFile: {
+        if (p_.printFileName.trimmed().isEmpty())
+            throw ReportError(err::NoDestinationFile, QStringLiteral("Tulostustiedoston nimi puuttuu"));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(p_.printFileName);
+        printer.setCreator(QStringLiteral("Kolvio VEV"));
+        setUpPrinter(printer, rep);
+        printPages(printer, rep);
+        run.outputFile = p_.printFileName;
+        break;
+    }
+    }
+}
+
+}  // namespace report
