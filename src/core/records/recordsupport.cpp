@@ -1,0 +1,96 @@
+#include "core/records/recordsupport.h"
+
+#include "core/dbc.h"
+
+#include <QFileInfo>
+#include <cstdio>
+#include <exception>
+
+namespace core {
+
+namespace {
+
+void writeToStderr(const QString& what, const dao::DaoError& error) {
+    const QByteArray text = QStringLiteral("%1: %2 (%3)\n").arg(what, error.description()).arg(error.number()).toUtf8();
+    std::fputs(text.constData(), stderr);
+}
+
+ReleaseErrorHandler& handlerSlot() {
+    static ReleaseErrorHandler handler;
+    return handler;
+}
+
+// Two paths name the same book when their texts are equal or when they lead
+// to the same existing file.
+bool sameBook(const QString& a, const QString& b) {
+    if (a == b) return true;
+    const QString ca = QFileInfo(a).canonicalFilePath();
+    return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
+}
+
+}  // namespace
+
+ReleaseErrorHandler setReleaseErrorHandler(ReleaseErrorHandler handler) {
+    ReleaseErrorHandler previous = std::move(handlerSlot());
+    handlerSlot() = std::move(handler);
+    return previous;
+}
+
+void reportReleaseError(const QString& what, const dao::DaoError& error) noexcept {
+    try {
+        if (handlerSlot()) {
+            handlerSlot()(what, error);
+            return;
+        }
+    } catch (...) {
+        // The handler failed; the error still gets written out below.
+    }
+    try {
+        writeToStderr(what, error);
+    } catch (...) {
+    }
+}
+
+namespace detail {
+
+void BookTie::bindCurrent() { path_ = DBCon().openedPath(); }
+
+dao::Database BookTie::open() { return DBCon().AvaaDB(); }
+
+bool BookTie::belongsToOpenBook() const { return sameBook(path_, DBCon().openedPath()); }
+
+void BookTie::refuse(const QString& what) const {
+    throw dao::DaoError(kOtherBookError,
+                        QStringLiteral("%1 on luettu tietokannasta %2, mutta nyt avoinna on %3; "
+                                       "muutoksia ei kirjoiteta toiseen tietokantaan.")
+                            .arg(what, path_, DBCon().openedPath()));
+}
+
+QString cutText(const QString& s, qsizetype width) {
+    if (s.size() <= width) return s;
+    qsizetype n = width;
+    if (n > 0 && s.at(n - 1).isHighSurrogate()) --n;
+    return s.left(n);
+}
+
+void saveOnDestruction(const std::function<QString()>& what, const std::function<void()>& save) noexcept {
+    auto describe = [&]() -> QString {
+        try {
+            return what();
+        } catch (...) {
+            return QStringLiteral("?");
+        }
+    };
+    try {
+        save();
+    } catch (const dao::DaoError& e) {
+        reportReleaseError(describe(), e);
+    } catch (const std::exception& e) {
+        reportReleaseError(describe(), dao::DaoError(0, QString::fromLocal8Bit(e.what())));
+    } catch (...) {
+        reportReleaseError(describe(), dao::DaoError(0, QStringLiteral("tuntematon virhe")));
+    }
+}
+
+}  // namespace detail
+}  // namespace core

@@ -1,0 +1,105 @@
+#pragma once
+
+// cTosite: one voucher of the current financial year (a row of `to`), and
+// the pattern every ledger record follows:
+// - one object per row; properties never touch the database, only Read,
+//   Save, Delete, the numbering and the navigation and collection methods;
+// - a dirty flag set only when a write property really changes a value
+//   (texts compared exactly, a change of case counts), cleared by a
+//   successful Save or Delete;
+// - an undo copy of the last Read or Save; Undo keeps the dirty flag, so
+//   the restored values are written at the next Save(false);
+// - an IsEmpty placeholder that reads as empty values and never writes;
+// - save on release: Release() saves pending changes and lets errors reach
+//   the caller; an object destroyed without Release() saves from its
+//   destructor and reports an error through reportReleaseError;
+// - navigation and collection methods hand out new objects, never shared;
+// - a record writes only into the book it was read from or first saved
+//   into (kOtherBookError otherwise).
+//
+// Voucher numbers: above 0 the user's vouchers, 0 the opening voucher of
+// the year change, below 0 the program's own work vouchers. All modes share
+// one number series.
+
+#include "core/records/ledgercore.h"
+#include "core/records/vienti.h"
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+namespace core {
+
+class cTosite {
+public:
+    cTosite();
+    ~cTosite();
+    cTosite(const cTosite&) = delete;
+    cTosite& operator=(const cTosite&) = delete;
+
+    // Raised by the writes of Numero and Selite on a stored voucher (id not
+    // 0), changed or not, with the id and the current Selite. The window
+    // that holds the voucher sets it.
+    std::function<void(long id, const QString& sName)> NameChanged;
+
+    // Sets Numero, Paiva, Selite and the flags back to the last Read or
+    // Save (or creation); the dirty flag keeps its value.
+    void Undo() { c_.undoChanges(); }
+    bool IsEmpty() const { return c_.f.isEmpty; }
+    void setIsEmpty(bool b) { c_.f.isEmpty = b; }
+    bool isDirty() const { return c_.f.dirty; }
+
+    // Gives the voucher the next number (highest number of 0 or above, plus
+    // one; one series for every mode) and the latest date of those vouchers,
+    // or dDefaultDate when there is none. Saves nothing. Returns the number.
+    long SetTositeNumeroJaPaiva(const dao::Date& dDefaultDate, bool bAvaustositeNumero);
+
+    long id() const { return c_.shownId(); }  // toID; 0 = not stored
+    long Numero() const { return c_.shown().Numero; }
+    void setNumero(long v);
+    dao::Date Paiva() const { return c_.shown().Paiva; }
+    void setPaiva(const dao::Date& v) { c_.set(c_.v.Paiva, v); }
+    // Keeps the first 255 characters.
+    QString Selite() const { return c_.shown().Selite; }
+    void setSelite(const QString& v);
+    bool Avaustosite() const { return c_.shown().Avaustosite; }
+    void setAvaustosite(bool v) { c_.set(c_.v.Avaustosite, v); }
+    bool Paatostosite() const { return c_.shown().Paatostosite; }
+    void setPaatostosite(bool v) { c_.set(c_.v.Paatostosite, v); }
+    bool Automaatti() const { return c_.shown().Automaatti; }
+    void setAutomaatti(bool v) { c_.set(c_.v.Automaatti, v); }
+
+    // Loads the row; a missing row clears id and values and gives False.
+    bool Read(long id) { return c_.read(id); }
+    // Writes when dirty or forced (a new voucher is appended and gets its
+    // id); False for a placeholder.
+    bool Save(bool Force) { return c_.save(Force); }
+    // Deletes the voucher with all its entries and resets the object as
+    // created; always False.
+    bool Delete();
+    // Lets the object go: saves pending changes unless a placeholder, with
+    // errors reaching the caller; the destructor then saves nothing.
+    void Release() { c_.release(); }
+
+    // A new unsaved entry of this voucher on side sTyyppi, with the
+    // voucher's id, flags and text; a placeholder entry for a placeholder.
+    std::unique_ptr<cVienti> AddNewVienti(const QString& sTyyppi) const;
+    // The stored entries of one side, in the order they were stored, keyed
+    // "vi" and the viID; empty for a placeholder or a voucher never stored.
+    RecordList<cVienti> GetViennit(const QString& sTyyppi) const;
+
+    // Navigation among the vouchers of one mode (the two flags): a new
+    // object read from the row found, or a new placeholder when there is
+    // none. GetFirst and GetLast look at numbers above 0; GetPrevious goes
+    // down to the opening voucher 0 but not to the work vouchers below it.
+    std::unique_ptr<cTosite> GetFirst(bool bAvaus, bool bPaatos) const;
+    std::unique_ptr<cTosite> GetPrevious(bool bAvaus, bool bPaatos) const;
+    std::unique_ptr<cTosite> GetNext(bool bAvaus, bool bPaatos) const;
+    std::unique_ptr<cTosite> GetLast(bool bAvaus, bool bPaatos) const;
+
+private:
+    void raiseNameChanged();
+    detail::VoucherCore c_;
+};
+
+}  // namespace core
