@@ -9,6 +9,7 @@
 
 #include "platform/report/engine.h"
 #include "platform/report/layout.h"
+#include "platform/report/preview.h"
 
 #include <QObject>
 #include <QPointer>
