@@ -1,22 +1,30 @@
-// Kolvio VEV: bookkeeping for associations.
+// Kolvio VEV: double-entry bookkeeping for associations.
+//
+// The main window is the program: loading it runs the start-up, unloading
+// it ends the run.
+
+#include "app/openers.h"
 #include "core/dbc.h"
-#include "core/globals.h"
-#include "core/schema.h"
+#include "core/ui/helpers.h"
+#include "shell/frmmain.h"
 
 #include <QApplication>
-#include <QDir>
-#include <cstdio>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    core::DatabasePath = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("demo1.mdb"));
-    try {
-        dao::Database db = core::DBCon().AvaaDB();
-        core::UpdateDatabase(db);
-        std::printf("%s: %s\n", qPrintable(core::AppTitle), qPrintable(core::DatabasePath));
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "%s\n", e.what());
-        return 1;
-    }
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("Kolvio VEV"));
+    // Windows are hidden, not closed, when they unload; the main window ends
+    // the run itself.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    app::RegisterOpeners();
+    core::InstallWindowHooks();
+
+    ui::Forms::show<shell::frmMain>();
+    int rc = 0;
+    if (!shell::QuitRequested()) rc = QApplication::exec();
+
+    ui::Forms::destroyAll();
+    core::DBCon().SuljeDB();
+    return rc;
 }

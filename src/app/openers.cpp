@@ -1,0 +1,17 @@
+// The windows that the main window's commands open, by subsystem. Each
+// subsystem adds its windows here as they come; a command without a
+// registered window tells the user that it is not available in this version.
+//
+// For example:
+//   shell::RegisterOpener(QStringLiteral("frmTilitNew"), [] { ui::Forms::show<accounts::frmTilitNew>(); });
+//   shell::RegisterVoucherWindow(QStringLiteral("frmNewTositteet"), [](const shell::VoucherWindowMode& m) { ... });
+
+#include "app/openers.h"
+
+#include "shell/openers.h"
+
+namespace app {
+
+void RegisterOpeners() {}
+
+}  // namespace app

@@ -1,0 +1,360 @@
+#include "shell/frmmain.h"
+
+#include "core/globals.h"
+#include "core/schema.h"
+#include "core/ui/helpers.h"
+#include "core/ui/translator.h"
+#include "platform/dao/error.h"
+#include "platform/fso/fso.h"
+#include "platform/report/preview.h"
+#include "platform/report/reportcontrol.h"
+#include "platform/sys/shell.h"
+#include "platform/ui/events.h"
+#include "platform/ui/twips.h"
+#include "shell/frmaboutvaskiro.h"
+#include "shell/openers.h"
+#include "shell/version.h"
+
+#include <QCoreApplication>
+#include <QFrame>
+#include <QIcon>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace shell {
+
+namespace {
+
+struct QuitState {
+    std::function<void()> handler;
+    bool requested = false;
+};
+
+QuitState& quitState() {
+    static QuitState s;
+    return s;
+}
+
+void requestQuit() {
+    QuitState& s = quitState();
+    s.requested = true;
+    if (s.handler)
+        s.handler();
+    else
+        QCoreApplication::exit(0);
+}
+
+// The number and text of an error, as the unexpected-error message shows
+// them; number -1 when the error carries none.
+std::pair<int, QString> errorDetails(std::exception_ptr error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const dao::DaoError& e) {
+        return {e.number(), e.description()};
+    } catch (const core::UpgradeError& e) {
+        return {e.number(), e.engineText()};
+    } catch (const fso::Error& e) {
+        return {e.number(), e.description()};
+    } catch (const std::exception& e) {
+        return {-1, QString::fromLocal8Bit(e.what())};
+    } catch (...) {
+        return {-1, QString()};
+    }
+}
+
+// Button strip geometry, in twips.
+constexpr int kButtonWidth = 1275;
+constexpr int kButtonHeight = 1155;
+
+}  // namespace
+
+void SetQuitHandler(std::function<void()> handler) { quitState().handler = std::move(handler); }
+bool QuitRequested() { return quitState().requested; }
+void ResetQuitRequest() { quitState().requested = false; }
+
+// ---------------------------------------------------------------- layout
+
+frmMain::frmMain()
+    : ui::Form(QStringLiteral("frmMain")), crystalReport1_(std::make_unique<report::ReportControl>(this)) {
+    // The main window translates itself and restores its placement at the
+    // points of start-up where that is due, not when it starts to load.
+    setProperty("kvOwnPlacement", true);
+    setWindowTitle(QStringLiteral("Kolvio VEV 2.0"));
+    setWindowIcon(QIcon(QStringLiteral(":/images/logo.png")));
+    crystalReport1_->setObjectName(QStringLiteral("CrystalReport1"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    menuBar = new QMenuBar(this);
+    menuBar->setObjectName(QStringLiteral("menuBar"));
+    layout->setMenuBar(menuBar);
+    auto* strip = new QWidget(this);
+    strip->setObjectName(QStringLiteral("strip"));
+    layout->addWidget(strip, 1);
+
+    buildButtons(strip);
+    buildMenus();
+    connectCommands();
+
+    // The window keeps its size: it can be moved but not resized.
+    setFixedSize(ui::TwipsToPixelsX(this, kWidthTwips), ui::TwipsToPixelsY(this, kHeightTwips));
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::buildButtons(QWidget* strip) {
+    struct ButtonSpec {
+        QToolButton** button;
+        const char* name;
+        int left;
+        const char* caption;
+        const char* tip;
+        const char* icon;
+    };
+    const ButtonSpec specs[] = {
+        {&cTositteet, "cTositteet", 0, "Tositteet", "Avaa Tositteet", "tositteet"},
+        {&cTulosJaTase, "cTulosJaTase", 1260, "Tulos ja tase", "Avaa Tulos ja tase", "tulosjatase"},
+        {&cTilit, "cTilit", 2520, "Tilit", "Avaa Tilit", "tilit"},
+        {&cKustannuspaikat, "cKustannuspaikat", 3780, "KustannusP.", "Avaa Kustannuspaikat", "kustannuspaikat"},
+        {&cBudjetti, "cBudjetti", 5040, "Budjetti", "Avaa Budjetti", "budjetti"},
+        {&cSulje, "cSulje", 6300, "Sulje", "Sulje Kolvio [Alt+F4]", "sulje"},
+        {&cKayttotuki, "cKayttotuki", 8100, "Käyttötuki", "Avaa käyttötukisivu selainohjelmaan", "kayttotuki"},
+    };
+    QWidget* previous = nullptr;
+    for (const ButtonSpec& s : specs) {
+        auto* b = new QToolButton(strip);
+        b->setObjectName(QString::fromLatin1(s.name));
+        b->setText(QString::fromUtf8(s.caption));
+        b->setToolTip(QString::fromUtf8(s.tip));
+        b->setIcon(QIcon(QStringLiteral(":/images/%1.png").arg(QString::fromLatin1(s.icon))));
+        b->setIconSize(QSize(40, 40));
+        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        b->setFocusPolicy(Qt::StrongFocus);
+        b->setGeometry(ui::TwipsToPixels(this, QRect(s.left, 0, kButtonWidth, kButtonHeight)));
+        *s.button = b;
+        if (previous) QWidget::setTabOrder(previous, b);
+        previous = b;
+    }
+
+    Frame1 = new QFrame(strip);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setFrameShape(QFrame::StyledPanel);
+    Frame1->setGeometry(ui::TwipsToPixels(this, QRect(10020, 60, 855, 855)));
+    cAboutVaskiro = new QLabel(Frame1);
+    cAboutVaskiro->setObjectName(QStringLiteral("cAboutVaskiro"));
+    const QRect pic = ui::TwipsToPixels(this, QRect(180, 240, 510, 510));
+    cAboutVaskiro->setGeometry(pic);
+    cAboutVaskiro->setPixmap(
+        QPixmap(QStringLiteral(":/images/logo.png")).scaled(pic.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    cAboutVaskiro->setCursor(Qt::PointingHandCursor);
+}
+
+void frmMain::buildMenus() {
+    auto action = [this](QMenu* menu, const char* name, const char* caption) {
+        QAction* a = menu->addAction(QString::fromUtf8(caption));
+        a->setObjectName(QString::fromLatin1(name));
+        return a;
+    };
+    auto submenu = [this](QWidget* parentMenu, const char* name, const char* caption) {
+        auto* m = new QMenu(QString::fromUtf8(caption), parentMenu);
+        m->setObjectName(QString::fromLatin1(name));
+        if (auto* bar = qobject_cast<QMenuBar*>(parentMenu))
+            bar->addMenu(m);
+        else
+            static_cast<QMenu*>(parentMenu)->addMenu(m);
+        return m;
+    };
+    auto separator = [](QMenu* menu, const char* name) {
+        menu->addSeparator()->setObjectName(QString::fromLatin1(name));
+    };
+
+    mTiedosto = submenu(menuBar, "mTiedosto", "&Tiedosto");
+    mTositteet = action(mTiedosto, "mTositteet", "&Tositteet");
+    mTulosJaTase = action(mTiedosto, "mTulosJaTase", "T&ulos ja tase");
+    mTilit = action(mTiedosto, "mTilit", "T&ilit");
+    mKustannuspaikat = action(mTiedosto, "mKustannuspaikat", "&Kustannuspaikat");
+    mBudjetti = action(mTiedosto, "mBudjetti", "&Budjetti");
+    separator(mTiedosto, "mVali2");
+    mAsetukset = action(mTiedosto, "mAsetukset", "&Asetukset");
+    mAvausviennit = action(mTiedosto, "mAvausviennit", "Avausviennit");
+    mTilinpaatosviennit = action(mTiedosto, "mTilinpaatosviennit", "Tilinpäätösviennit");
+    separator(mTiedosto, "mVali4");
+    mVarurUzavo = submenu(mTiedosto, "mVarurUzavo", "Varmistus Kopiotikulle");
+    mVaruruzavoVarmistus = action(mVarurUzavo, "mVaruruzavoVarmistus", "Varmuuskopio");
+    mVaruruzavoPalautus = action(mVarurUzavo, "mVaruruzavoPalautus", "Palautus");
+    mVarurUzavoHallinta = action(mVarurUzavo, "mVarurUzavoHallinta", "Hallinta");
+    mVarmistusKansioon = submenu(mTiedosto, "mVarmistusKansioon", "Varmistus kansioon");
+    mVarmistus = action(mVarmistusKansioon, "mVarmistus", "Tietokannan &varmuuskopio");
+    mPalautus = action(mVarmistusKansioon, "mPalautus", "Tietokannan palautus");
+    separator(mTiedosto, "mVali3");
+    mSulje = action(mTiedosto, "mSulje", "&Sulje");
+
+    mTietokanta = submenu(menuBar, "mTietokanta", "T&ietokanta");
+    mMuokkaaTietokantaa = action(mTietokanta, "mMuokkaaTietokantaa", "Muokkaa tietokantaa");
+    mLuoTietokantaMallista = submenu(mTietokanta, "mLuoTietokantaMallista", "Luo tietokanta mallista");
+    mLuoTietokantaYleismalli = submenu(mLuoTietokantaMallista, "mLuoTietokantaYleismalli", "Yleismalli");
+    action(mLuoTietokantaYleismalli, "mLuoTietokantaYleismalliSuomi", "Suomeksi");
+    action(mLuoTietokantaYleismalli, "mLuoTietokantaYleismalliRuotsi", "Ruotsiksi");
+    action(mLuoTietokantaMallista, "mLuoTietokantaVarjola", "Varjolaliitto");
+    action(mLuoTietokantaMallista, "mLuoTietokantaRuvis", "Ruvis");
+    action(mLuoTietokantaMallista, "mLuoTietokantaMallistaTalo", "Talokunnan malli");
+    action(mLuoTietokantaMallista, "mLuoTietokantaKelovi", "Keloviliitto");
+    mLuoTietokantaMallista->addSeparator();
+    action(mLuoTietokantaMallista, "mLuoTietokantaNykyisesta", "Kopio nykyisestä");
+    separator(mTietokanta, "mVali6");
+    mService = action(mTietokanta, "mService", "Huoltotiedoston lähetys");
+
+    mTietoja = menuBar->addAction(QStringLiteral("Tietoja"));
+    mTietoja->setObjectName(QStringLiteral("mTietoja"));
+}
+
+// ---------------------------------------------------------------- commands
+
+void frmMain::connectCommands() {
+    auto click = [](QObject* control, std::function<void()> handler) {
+        ui::Events::of(control).onClick(std::move(handler));
+    };
+
+    auto vouchers = [this] {
+        openVoucherWindow(false, false, core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral("Tositteet")),
+                          OnError::Report);
+    };
+    auto models = [this] { openWindow(QStringLiteral("frmNewTulosJaTase")); };
+    auto accounts = [this] { openWindow(QStringLiteral("frmTilitNew")); };
+    auto costCentres = [this] { openWindow(QStringLiteral("frmKustannuspaikat")); };
+    auto budget = [this] { openWindow(QStringLiteral("frmBudjetti")); };
+    auto close = [this] { CloseProgram(); };
+
+    // Each menu item that repeats a button runs the button's own handler.
+    click(cTositteet, vouchers);
+    click(mTositteet, vouchers);
+    click(cTulosJaTase, models);
+    click(mTulosJaTase, models);
+    click(cTilit, accounts);
+    click(mTilit, accounts);
+    click(cKustannuspaikat, costCentres);
+    click(mKustannuspaikat, costCentres);
+    click(cBudjetti, budget);
+    click(mBudjetti, budget);
+    click(cSulje, close);
+    click(mSulje, close);
+    click(cKayttotuki, [this] { openSupportPage(); });
+    click(cAboutVaskiro, [this] { showAbout(); });
+    click(mTietoja, [this] { showAbout(); });
+
+    click(mAvausviennit, [this] {
+        openVoucherWindow(true, false,
+                          core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral("Tositteet - Avausviennit")),
+                          OnError::Ignore);
+    });
+    click(mTilinpaatosviennit, [this] {
+        openVoucherWindow(
+            false, true,
+            core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral("Tositteet - Tilinpäätösviennit")),
+            OnError::Ignore);
+    });
+
+    const std::pair<QObject*, const char*> windows[] = {
+        {mAsetukset, "frmAsetukset"},
+        {mVaruruzavoVarmistus, "frmBackup"},
+        {mVaruruzavoPalautus, "frmBackupRestore"},
+        {mVarurUzavoHallinta, "frmBackupManagement"},
+        {mService, "frmService"},
+        {mVarmistus, "mVarmistus"},
+        {mPalautus, "mPalautus"},
+        {mMuokkaaTietokantaa, "mMuokkaaTietokantaa"},
+    };
+    for (const auto& [control, name] : windows) {
+        const QString target = QString::fromLatin1(name);
+        click(control, [this, target] { openWindow(target); });
+    }
+    // The new-book commands go by their menu item's name.
+    for (QAction* a : mLuoTietokantaMallista->findChildren<QAction*>()) {
+        const QString name = a->objectName();
+        if (name.startsWith(QLatin1String("mLuoTietokanta")) && !a->menu())
+            click(a, [this, name] { openWindow(name); });
+    }
+}
+
+void frmMain::runCommand(const std::function<void()>& command, OnError onError) {
+    try {
+        command();
+    } catch (...) {
+        const auto [number, text] = errorDetails(std::current_exception());
+        if (onError == OnError::Ignore) {
+            qWarning("frmMain: command failed: %d %s", number, qPrintable(text));
+            return;
+        }
+        QString message = core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral("Odottamaton virhe: "));
+        if (number >= 0) message += QString::number(number) + QStringLiteral(" / ");
+        core::ShowInfo(message + text);
+    }
+}
+
+void frmMain::notAvailable() {
+    core::ShowInfo(core::TranslateStr(QStringLiteral("frmMain"),
+                                      QStringLiteral("Tämä toiminto ei ole käytettävissä tässä ohjelman versiossa.")));
+}
+
+void frmMain::openVoucherWindow(bool avaustosite, bool paatostosite, const QString& caption, OnError onError) {
+    runCommand(
+        [&] {
+            // The older voucher window when the setting asks for it.
+            const QString window =
+                core::VanhatTositteet ? QStringLiteral("frmTositteet") : QStringLiteral("frmNewTositteet");
+            VoucherWindowMode mode;
+            mode.bAvaustosite = avaustosite;
+            mode.bPaatostosite = paatostosite;
+            mode.caption = caption;
+            if (!RunVoucherOpener(window, mode)) notAvailable();
+        },
+        onError);
+}
+
+void frmMain::openWindow(const QString& name) {
+    runCommand(
+        [&] {
+            if (!RunOpener(name)) notAvailable();
+        },
+        OnError::Report);
+}
+
+void frmMain::showAbout() {
+    runCommand([] { ui::Forms::show<frmAboutVaskiro>(true); }, OnError::Report);
+}
+
+void frmMain::openSupportPage() { sys::ShellOpen(this, SupportPage(QStringLiteral("kayttotuki.htm")), 0); }
+
+void frmMain::CheckKPStatus() { cKustannuspaikat->setEnabled(core::Kustannuspaikat); }
+
+void frmMain::ShowCaption() { setWindowTitle(core::AppTitle + QStringLiteral(" - ") + core::SeuranNimi); }
+
+// ---------------------------------------------------------------- closing
+
+bool frmMain::CloseProgram() {
+    // Unloading the main window ends the program (Unload), so the program
+    // ends only when every window has agreed to go.
+    return ui::Forms::unloadAll();
+}
+
+bool frmMain::QueryUnload() {
+    // The close box: the other windows go first, in the normal way.
+    const QList<ui::Form*> forms = ui::Forms::all();
+    for (auto it = forms.crbegin(); it != forms.crend(); ++it) {
+        if (*it == this) continue;
+        QPointer<ui::Form> other(*it);
+        if (other && !ui::Forms::unload(*other)) return false;
+    }
+    return true;
+}
+
+void frmMain::Unload() {
+    core::SaveFormPosition(this);
+    requestQuit();
+}
+
+}  // namespace shell

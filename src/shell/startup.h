@@ -1,0 +1,30 @@
+#pragma once
+
+// The parts of the program's start-up that stand on their own. The sequence
+// itself is the main window's Load (startup.cpp).
+
+#include <QString>
+
+namespace shell {
+
+// The regional settings still name the markka as the currency: the amount 1
+// in the locale's currency format contains "mk" in any letter case.
+bool CurrencyTextHasMarkka(const QString& formattedOne);
+// The amount 1 with two decimals in the currency format of the default locale.
+QString FormatOneAsCurrency();
+// Advises the user (one information message) when the currency symbol is
+// still the markka. Never stops start-up.
+void CheckCurrencySymbol();
+
+// The demo book's notice applies: path lies under the program folder
+// (its text begins with appPath) and holds "demo" after its first
+// character; both compared without regard to letter case.
+bool IsDemoDatabase(const QString& path, const QString& appPath);
+
+// Repairs a damaged book in place: a repaired and compacted copy takes the
+// book's name and the damaged file is kept with "OLD" appended. Each failure
+// is told to the user and leaves the files as they are at that moment.
+// True when the repaired copy took the book's name.
+bool RepairDamagedDatabase(const QString& path);
+
+}  // namespace shell

@@ -1,0 +1,221 @@
+// The main window's commands, its closing, its size, and the small windows
+// of the shell.
+
+#include "platform/dao/error.h"
+#include "platform/ui/twips.h"
+#include "shell/frmaboutvaskiro.h"
+#include "shell/frmsplash.h"
+#include "shell/version.h"
+#include "shellfixture.h"
+#include "support/dialogs.h"
+
+#include <QElapsedTimer>
+#include <QImage>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+using kvtest::ScriptedDialogs;
+using ui::Answer;
+
+// A working window that may refuse to close, and saves what it holds when
+// it goes.
+class frmKokeilu : public ui::Form {
+public:
+    frmKokeilu() : ui::Form(QStringLiteral("frmKokeilu")) {}
+    bool refuse = false;
+    static inline int saves = 0;
+
+protected:
+    bool QueryUnload() override { return !refuse; }
+    void Unload() override { ++saves; }
+};
+
+class MainWindowTest : public kvtest::ShellTest {
+protected:
+    void SetUp() override {
+        kvtest::ShellTest::SetUp();
+        configure(demoBook());
+        ScriptedDialogs quiet;
+        main = &startUp();
+        ASSERT_EQ(modalShown, QStringList({"frmSplash", "frmDBHuomautus"}));
+        modalShown.clear();
+    }
+    shell::frmMain* main = nullptr;
+};
+
+TEST_F(MainWindowTest, CloseStopsAtAWindowThatRefusesAndEndsTheProgramOtherwise) {
+    frmKokeilu::saves = 0;
+    auto& other = ui::Forms::show<frmKokeilu>();
+    other.refuse = true;
+    main->cSulje->click();
+    EXPECT_EQ(quits, 0);
+    EXPECT_TRUE(main->isLoaded());
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ(frmKokeilu::saves, 0);
+
+    other.refuse = false;
+    main->mSulje->trigger();
+    EXPECT_EQ(frmKokeilu::saves, 1);
+    EXPECT_EQ(quits, 1);
+    EXPECT_TRUE(shell::QuitRequested());
+    EXPECT_TRUE(ui::Forms::all().isEmpty());
+    // The main window's placement was stored.
+    EXPECT_NE(readIni(QStringLiteral("frmMain%1%2").arg(shell::VersionMajor()).arg(shell::VersionMinor()),
+                      QStringLiteral("FORMS")),
+              QStringLiteral("<none>"));
+}
+
+TEST_F(MainWindowTest, CloseBoxClosesTheOtherWindowsFirst) {
+    frmKokeilu::saves = 0;
+    auto& other = ui::Forms::show<frmKokeilu>();
+    other.refuse = true;
+    main->close();
+    EXPECT_TRUE(main->isLoaded());
+    EXPECT_EQ(quits, 0);
+    other.refuse = false;
+    main->close();
+    EXPECT_EQ(frmKokeilu::saves, 1);
+    EXPECT_EQ(quits, 1);
+    EXPECT_TRUE(main->isUnloaded());
+}
+
+TEST_F(MainWindowTest, KeepsItsFixedSizeAndCanBePictured) {
+    const QSize fixed(ui::TwipsToPixelsX(main, shell::frmMain::kWidthTwips),
+                      ui::TwipsToPixelsY(main, shell::frmMain::kHeightTwips));
+    EXPECT_EQ(main->size(), fixed);
+    main->resize(fixed.width() * 2, fixed.height() / 2);
+    EXPECT_EQ(main->size(), fixed);
+    // The buttons lie in the window, each below the menu bar.
+    for (QToolButton* b : {main->cTositteet, main->cKayttotuki}) {
+        const QRect r(b->mapTo(main, QPoint(0, 0)), b->size());
+        EXPECT_TRUE(main->rect().contains(r)) << b->objectName().toStdString();
+    }
+
+    const QString png = tmp.file(QStringLiteral("frmMain.png"));
+    ASSERT_TRUE(main->grab().save(png));
+    const QImage shot(png);
+    ASSERT_FALSE(shot.isNull());
+    EXPECT_EQ(shot.size(), fixed * main->devicePixelRatioF());
+    EXPECT_GT(QFileInfo(png).size(), 0);
+}
+
+TEST_F(MainWindowTest, VoucherCommandsOpenTheRightWindowInTheirMode) {
+    QList<std::pair<QString, shell::VoucherWindowMode>> calls;
+    for (const char* name : {"frmNewTositteet", "frmTositteet"}) {
+        const QString n = QString::fromLatin1(name);
+        shell::RegisterVoucherWindow(n, [&calls, n](const shell::VoucherWindowMode& m) { calls.append({n, m}); });
+    }
+    ScriptedDialogs dialogs;
+    main->cTositteet->click();
+    main->mAvausviennit->trigger();
+    core::VanhatTositteet = true;
+    main->mTilinpaatosviennit->trigger();
+    ASSERT_EQ(calls.size(), 3);
+    EXPECT_EQ(calls[0].first, QStringLiteral("frmNewTositteet"));
+    EXPECT_FALSE(calls[0].second.bAvaustosite || calls[0].second.bPaatostosite);
+    EXPECT_EQ(calls[0].second.caption, QStringLiteral("Tositteet"));
+    EXPECT_TRUE(calls[1].second.bAvaustosite && !calls[1].second.bPaatostosite);
+    EXPECT_EQ(calls[1].second.caption, QStringLiteral("Tositteet - Avausviennit"));
+    EXPECT_EQ(calls[2].first, QStringLiteral("frmTositteet"));
+    EXPECT_TRUE(!calls[2].second.bAvaustosite && calls[2].second.bPaatostosite);
+    EXPECT_EQ(calls[2].second.caption, QStringLiteral("Tositteet - Tilinpäätösviennit"));
+}
+
+TEST_F(MainWindowTest, CommandsWithoutTheirWindowOrWithAnErrorSayWhy) {
+    int accounts = 0;
+    shell::RegisterOpener(QStringLiteral("frmTilitNew"), [&] { ++accounts; });
+    shell::RegisterOpener(QStringLiteral("frmBudjetti"),
+                          [] { dao::raise(dao::err::FileNotFound, QStringLiteral("x.mdb")); });
+    shell::RegisterVoucherWindow(QStringLiteral("frmNewTositteet"), [](const shell::VoucherWindowMode&) {
+        throw dao::DaoError(3049, QStringLiteral("rikki"));
+    });
+    ScriptedDialogs dialogs;
+    dialogs.expectMessage(QStringLiteral("ei ole käytettävissä tässä ohjelman versiossa"), Answer::OK)
+        .expectMessage(QStringLiteral("Odottamaton virhe: 3024 / "), Answer::OK)
+        .expectMessage(QStringLiteral("Odottamaton virhe: 3049 / rikki"), Answer::OK);
+    main->mTilit->trigger();
+    main->cTilit->click();
+    EXPECT_EQ(accounts, 2);
+    main->mAsetukset->trigger();     // not there yet
+    main->cBudjetti->click();        // fails
+    main->cTositteet->click();       // fails
+    main->mAvausviennit->trigger();  // fails without a message
+    auto* copy = main->findChild<QAction*>(QStringLiteral("mLuoTietokantaNykyisesta"));
+    ASSERT_NE(copy, nullptr);
+    int copies = 0;
+    shell::RegisterOpener(copy->objectName(), [&] { ++copies; });
+    copy->trigger();
+    EXPECT_EQ(copies, 1);
+}
+
+TEST_F(MainWindowTest, SupportPageAndAboutBox) {
+    main->cKayttotuki->click();
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_EQ(opened[0], QDir(app).filePath(QStringLiteral("ohje/kayttotuki.htm")));
+
+    QString title;
+    onAbout = [&](ui::Form& f) {
+        auto& about = static_cast<shell::frmAboutVaskiro&>(f);
+        title = about.Label7->text();
+        QTest::mouseClick(about.Label5, Qt::LeftButton);
+        about.cSulje->click();
+    };
+    QTest::mouseClick(main->cAboutVaskiro, Qt::LeftButton);
+    EXPECT_EQ(modalShown, QStringList({"frmAboutVaskiro"}));
+    EXPECT_EQ(title, QStringLiteral("Kolvio VEV ") + shell::VersionString());
+    ASSERT_EQ(opened.size(), 2);
+    EXPECT_TRUE(opened[1].endsWith(QStringLiteral("ohje/tukipalvelut.htm")));
+    EXPECT_EQ(ui::Forms::find<shell::frmAboutVaskiro>(), nullptr);  // unloaded
+
+    main->mTietoja->trigger();
+    EXPECT_EQ(modalShown.size(), 2);
+}
+
+TEST_F(MainWindowTest, AboutBoxIsNeverSmallerThanItsMinimum) {
+    const QString key = QStringLiteral("frmAboutVaskiro%1%2").arg(shell::VersionMajor()).arg(shell::VersionMinor());
+    QSize seen;
+    onAbout = [&](ui::Form& f) {
+        seen = f.size();
+        f.hide();
+    };
+    writeIni(key, QStringLiteral("1000,1000,1500,1500,0"), QStringLiteral("FORMS"));
+    main->mTietoja->trigger();
+    const int minW = ui::TwipsToPixelsX(main, shell::frmAboutVaskiro::kMinWidthTwips);
+    const int minH = ui::TwipsToPixelsY(main, shell::frmAboutVaskiro::kMinHeightTwips);
+    EXPECT_EQ(seen, QSize(minW, minH));
+    ui::Forms::unload<shell::frmAboutVaskiro>();
+
+    writeIni(key, QStringLiteral("1000,1000,6000,9000,0"), QStringLiteral("FORMS"));
+    main->mTietoja->trigger();
+    EXPECT_EQ(seen, QSize(ui::TwipsToPixelsX(main, 6000), ui::TwipsToPixelsY(main, 9000)));
+}
+
+class SplashTest : public kvtest::ShellTest {};
+
+TEST_F(SplashTest, ClosesByItselfByAKeyOrByAClick) {
+    onSplash = [](ui::Form&) {};
+    QElapsedTimer timer;
+    timer.start();
+    auto& splash = ui::Forms::show<shell::frmSplash>(true);
+    // Coarse timers may fire up to 5 % early.
+    EXPECT_GE(timer.elapsed(), shell::frmSplash::kDisplayMs * 9 / 10);
+    EXPECT_LT(timer.elapsed(), 5000);
+    EXPECT_TRUE(splash.isUnloaded());
+    EXPECT_EQ(splash.lblVersion->text(), QStringLiteral("Version ") + shell::VersionString());
+    EXPECT_TRUE(splash.lblPlatform->text().contains(QStringLiteral("Qt ")));
+
+    onSplash = [](ui::Form& f) { QTest::keyClick(&f, Qt::Key_A); };
+    timer.restart();
+    EXPECT_TRUE(ui::Forms::show<shell::frmSplash>(true).isUnloaded());
+    onSplash = [](ui::Form& f) { QTest::mouseClick(static_cast<shell::frmSplash&>(f).lblVersion, Qt::LeftButton); };
+    EXPECT_TRUE(ui::Forms::show<shell::frmSplash>(true).isUnloaded());
+    EXPECT_LT(timer.elapsed(), shell::frmSplash::kDisplayMs);
+    EXPECT_EQ(modalShown.size(), 3);
+}
+
+}  // namespace

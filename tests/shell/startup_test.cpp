@@ -1,0 +1,305 @@
+// Start-up end to end: the main window loaded in a program folder of the
+// test's own, with every message answered by the script.
+
+#include "core/bookfixture.h"
+#include "platform/dao/database.h"
+#include "platform/fso/fso.h"
+#include "platform/report/preview.h"
+#include "platform/report/reportcontrol.h"
+#include "shell/startup.h"
+#include "shellfixture.h"
+#include "support/dialogs.h"
+
+#include <QRandomGenerator>
+#include <QToolButton>
+#include <sqlite3.h>
+#include <unistd.h>
+
+namespace {
+
+using kvtest::ScriptedDialogs;
+using ui::Answer;
+
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+class StartupTest : public kvtest::ShellTest {
+protected:
+    // A book of the current layout outside the program folder.
+    QString makeBook(const QString& script = QString()) {
+        const QString path = kvtest::makeCurrentBook(tmp, script);
+        core::resetGlobals();
+        return path;
+    }
+    bool opens(const QString& path) {
+        try {
+            dao::DBEngine::OpenDatabase(path).Close();
+            return true;
+        } catch (const dao::DaoError&) {
+            return false;
+        }
+    }
+};
+
+TEST_F(StartupTest, FirstStartAsksTheLanguageAndOpensTheDemoBookWithItsNotice) {
+    // A Swedish language file of the test's own.
+    ASSERT_TRUE(QDir(app).mkpath(QStringLiteral("Svenska")));
+    QFile trl(QDir(app).filePath(QStringLiteral("Svenska/Kolvio VEV.trl")));
+    ASSERT_TRUE(trl.open(QIODevice::WriteOnly));
+    trl.write("[frmMain]\nTositteet=Verifikat\n");
+    trl.close();
+    languageButton = QStringLiteral("cRuotsiksi");
+
+    ScriptedDialogs dialogs;
+    shell::frmMain& main = startUp();
+
+    EXPECT_EQ(modalShown, QStringList({"frmKielenValinta", "frmSplash", "frmDBHuomautus"}));
+    EXPECT_EQ(readIni(QStringLiteral("Language")), QStringLiteral("Svenska"));
+    EXPECT_EQ(readIni(QStringLiteral("Database")), demoBook());
+    EXPECT_EQ(core::DatabasePath, demoBook());
+    EXPECT_TRUE(main.isVisible());
+    EXPECT_EQ(main.cTositteet->text(), QStringLiteral("Verifikat"));
+    EXPECT_TRUE(main.windowTitle().startsWith(QStringLiteral("Kolvio VEV - ")));
+    EXPECT_FALSE(main.windowTitle().endsWith(QStringLiteral(" - ")));
+    // The settings of the book were loaded: the report period is its year.
+    EXPECT_EQ(core::RaporttiAlkuPvm, core::TilikausiAlku);
+    EXPECT_TRUE(core::AaniKaytossa);
+}
+
+TEST_F(StartupTest, NormalStartLoadsTheBooksSettingsWithoutAQuestion) {
+    const QString book = makeBook(QStringLiteral(
+        "INSERT INTO Settings (setSection, setKey, setString) VALUES ('KOLVIO', 'MargVas', '10');\n"
+        "INSERT INTO Settings (setSection, setKey, setString) VALUES ('KOLVIO', 'Kustannuspaikat', '0');\n"
+        "INSERT INTO Settings (setSection, setKey, setString) VALUES ('KOLVIO', 'TilikausiAlku', '2031-07-01');"));
+    configure(book);
+    ScriptedDialogs dialogs;
+    shell::frmMain& main = startUp();
+
+    EXPECT_EQ(modalShown, QStringList({"frmSplash"}));  // no demo notice
+    EXPECT_EQ(main.windowTitle(), QStringLiteral("Kolvio VEV - kirja"));
+    EXPECT_EQ(core::TilikausiAlku, dao::Date::fromYmd(2031, 7, 1));
+    EXPECT_EQ(main.CrystalReport1().marginLeft(), 480);
+    // Cost centres off: the button is disabled, the menu item is not.
+    EXPECT_FALSE(main.cKustannuspaikat->isEnabled());
+    EXPECT_TRUE(main.mKustannuspaikat->isEnabled());
+    core::Kustannuspaikat = true;
+    main.CheckKPStatus();
+    EXPECT_TRUE(main.cKustannuspaikat->isEnabled());
+    // The start-up's own connection is closed again.
+    EXPECT_FALSE(core::DBCon().isOpen());
+    EXPECT_EQ(readIni(QStringLiteral("Database")), book);
+}
+
+TEST_F(StartupTest, MissingBookOffersTheDefaultUntilRefused) {
+    const QString missing = tmp.file(QStringLiteral("puuttuu.mdb"));
+    configure(missing);
+    {
+        ScriptedDialogs dialogs;
+        dialogs.expectMessage(QStringLiteral("Tietokantaa ei löydy"), Answer::OK)
+            .expectMessage(QStringLiteral("Yritetäänkö avata oletustietokanta?"), Answer::No);
+        shell::frmMain& main = startUp();
+        EXPECT_TRUE(main.isVisible());
+        EXPECT_EQ(main.windowTitle(), QStringLiteral("Kolvio VEV - "));
+        EXPECT_EQ(readIni(QStringLiteral("Database")), missing);
+        EXPECT_EQ(modalShown, QStringList({"frmSplash"}));
+    }
+    ui::Forms::destroyAll();
+    core::resetGlobals();
+    modalShown.clear();
+    {
+        // Accepting the default opens the demo book and stores its path.
+        ScriptedDialogs dialogs;
+        dialogs.expectMessage(QStringLiteral("Tietokantaa ei löydy"), Answer::OK)
+            .expectMessage(QStringLiteral("oletustietokanta"), Answer::Yes);
+        shell::frmMain& main = startUp();
+        EXPECT_EQ(readIni(QStringLiteral("Database")), demoBook());
+        EXPECT_FALSE(main.windowTitle().endsWith(QStringLiteral(" - ")));
+        EXPECT_EQ(modalShown, QStringList({"frmSplash", "frmDBHuomautus"}));
+    }
+}
+
+TEST_F(StartupTest, MissingDefaultBookRepeatsTheOffer) {
+    configure(tmp.file(QStringLiteral("puuttuu.mdb")));
+    ASSERT_TRUE(QFile::remove(demoBook()));
+    ScriptedDialogs dialogs;
+    dialogs.expectMessage(QStringLiteral("Tietokantaa ei löydy"), Answer::OK)
+        .expectMessage(QStringLiteral("oletustietokanta"), Answer::Yes)
+        .expectMessage(QStringLiteral("Tietokantaa ei löydy"), Answer::OK)
+        .expectMessage(QStringLiteral("oletustietokanta"), Answer::No);
+    startUp();
+    EXPECT_EQ(core::DatabasePath, demoBook());
+    EXPECT_EQ(readIni(QStringLiteral("Database")), tmp.file(QStringLiteral("puuttuu.mdb")));
+}
+
+TEST_F(StartupTest, WriteProtectedBookIsMadeWritableOnRequest) {
+    const QString book = makeBook();
+    configure(book);
+    ASSERT_TRUE(QFile::setPermissions(book, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    ScriptedDialogs dialogs;
+    dialogs.expectMessage(QStringLiteral("kirjoitussuojatussa tilassa"), Answer::OK)
+        .expectMessage(QStringLiteral("muuttaa tietokannan kirjoitettavaan tilaan"), Answer::Yes);
+    shell::frmMain& main = startUp();
+    EXPECT_FALSE(fso::IsFileReadOnly(book));
+    EXPECT_EQ(main.windowTitle(), QStringLiteral("Kolvio VEV - kirja"));
+}
+
+TEST_F(StartupTest, WriteProtectedBookLeftProtectedIsNotTouched) {
+    const QString book = makeBook();
+    configure(book);
+    ASSERT_TRUE(QFile::setPermissions(book, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    const QByteArray before = fileBytes(book);
+    ScriptedDialogs dialogs;
+    dialogs.expectMessage(QStringLiteral("kirjoitussuojatussa tilassa"), Answer::OK)
+        .expectMessage(QStringLiteral("kirjoitettavaan tilaan"), Answer::No);
+    // The superuser may write any file, so the open succeeds for it.
+    const bool superuser = geteuid() == 0;
+    if (!superuser) dialogs.expectMessage(QStringLiteral("Tietokantaan ei ole kirjoitusoikeutta"), Answer::OK);
+    shell::frmMain& main = startUp();
+    EXPECT_TRUE(fso::IsFileReadOnly(book));
+    EXPECT_FALSE(QFile::exists(book + QStringLiteral("OLD")));
+    EXPECT_FALSE(QFile::exists(book + QStringLiteral("2")));
+    if (!superuser) {
+        EXPECT_EQ(fileBytes(book), before);
+        EXPECT_EQ(main.windowTitle(), QStringLiteral("Kolvio VEV - "));
+    }
+}
+
+TEST_F(StartupTest, LockedBookIsReportedAndLeftAlone) {
+    const QString book = makeBook();
+    configure(book);
+    const QByteArray before = fileBytes(book);
+    // Another program writing the book.
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(book).constData(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+
+    ScriptedDialogs dialogs;
+    dialogs.expectMessage(QStringLiteral("toisen ohjelman käytössä"), Answer::OK);
+    shell::frmMain& main = startUp();
+    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+
+    EXPECT_EQ(main.windowTitle(), QStringLiteral("Kolvio VEV - "));
+    EXPECT_EQ(fileBytes(book), before);
+    EXPECT_FALSE(QFile::exists(book + QStringLiteral("OLD")));
+    EXPECT_FALSE(QFile::exists(book + QStringLiteral("2")));
+}
+
+TEST_F(StartupTest, FileThatIsNoBookCannotBeRepairedAndIsKept) {
+    const QString book = tmp.file(QStringLiteral("roska.mdb"));
+    QByteArray noise(8192, '\0');
+    for (char& c : noise) c = char(QRandomGenerator::global()->bounded(256));
+    {
+        QFile f(book);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(noise);
+    }
+    configure(book);
+    ScriptedDialogs dialogs;
+    dialogs.expectMessage(QStringLiteral("yritän korjata tietokannan"), Answer::OK)
+        .expectMessage(QStringLiteral("Tietokannan korjaus ei onnistunut"), Answer::OK);
+    shell::frmMain& main = startUp();
+    EXPECT_TRUE(main.isVisible());
+    EXPECT_EQ(fileBytes(book), noise);
+    EXPECT_FALSE(QFile::exists(book + QStringLiteral("OLD")));
+    EXPECT_FALSE(QFile::exists(book + QStringLiteral("2")));
+}
+
+TEST_F(StartupTest, DamagedBookIsRepairedAndOpensAtTheNextStart) {
+    const QString book = makeBook();
+    // Pages left out of the free list: the engine finds the book damaged,
+    // but every row can still be read.
+    {
+        sqlite3* h = nullptr;
+        ASSERT_EQ(sqlite3_open(QFile::encodeName(book).constData(), &h), SQLITE_OK);
+        ASSERT_EQ(sqlite3_exec(h,
+                               "CREATE TABLE roska (x TEXT); "
+                               "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 200) "
+                               "INSERT INTO roska SELECT printf('%0500d', i) FROM n; DROP TABLE roska;",
+                               nullptr, nullptr, nullptr),
+                  SQLITE_OK);
+        sqlite3_close(h);
+        QFile f(book);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        f.seek(32);
+        f.write(QByteArray(8, '\0'));  // first free-list page and count
+    }
+    ASSERT_FALSE(opens(book));
+    const QByteArray damaged = fileBytes(book);
+    configure(book);
+    {
+        ScriptedDialogs dialogs;
+        dialogs.expectMessage(QStringLiteral("yritän korjata tietokannan"), Answer::OK);
+        shell::frmMain& main = startUp();
+        // Not opened in this run.
+        EXPECT_EQ(main.windowTitle(), QStringLiteral("Kolvio VEV - "));
+    }
+    EXPECT_EQ(fileBytes(book + QStringLiteral("OLD")), damaged);
+    EXPECT_FALSE(QFile::exists(book + QStringLiteral("2")));
+    EXPECT_TRUE(opens(book));
+
+    ui::Forms::destroyAll();
+    core::resetGlobals();
+    ScriptedDialogs again;
+    EXPECT_EQ(startUp().windowTitle(), QStringLiteral("Kolvio VEV - kirja"));
+}
+
+TEST_F(StartupTest, FailedUpgradeIsReportedWithItsStep) {
+    // A book of an old layout without the statement table: the upgrade stops
+    // at its first step on that table.
+    const QString book = kvtest::makeBaseBook(tmp);
+    {
+        dao::Database db = dao::DBEngine::OpenDatabase(book);
+        db.Execute(QStringLiteral("DROP TABLE tula"));
+        db.Close();
+    }
+    configure(book);
+    ScriptedDialogs dialogs;
+    dialogs.expectMessage(QStringLiteral("Tietokannan päivitys ohjelman nykyiseen muotoon ei onnistunut"), Answer::OK);
+    shell::frmMain& main = startUp();
+    ASSERT_EQ(dialogs.shown().size(), 1);
+    EXPECT_EQ(dialogs.shown()[0].icon, ui::Icon::Critical);
+    EXPECT_TRUE(dialogs.shown()[0].text.contains(QStringLiteral("Vaihe 6 (tula.tulamrID)")))
+        << dialogs.shown()[0].text.toStdString();
+    EXPECT_TRUE(main.isVisible());
+    // Nothing of the upgrade was kept.
+    dao::Database db = dao::DBEngine::OpenDatabase(book);
+    EXPECT_FALSE(core::TableExists(db, QStringLiteral("tk")));
+}
+
+TEST_F(StartupTest, ChoosingTheBookAtStartKeepsThePathWhenCancelled) {
+    const QString book = makeBook();
+    configure(book);
+    writeIni(QStringLiteral("MultiDb"), QStringLiteral("1"));
+    {
+        ScriptedDialogs dialogs;
+        dialogs.expectOpenFile(QString(), QStringLiteral("Seuran valinta"));
+        shell::frmMain& main = startUp();
+        EXPECT_EQ(dialogs.shown()[0].initial, book);
+        EXPECT_EQ(readIni(QStringLiteral("Database")), book);
+        EXPECT_EQ(main.windowTitle(), QStringLiteral("Kolvio VEV - kirja"));
+    }
+    ui::Forms::destroyAll();
+    core::resetGlobals();
+    {
+        // A chosen book is stored at once.
+        ScriptedDialogs dialogs;
+        dialogs.expectOpenFile(demoBook());
+        startUp();
+        EXPECT_EQ(readIni(QStringLiteral("Database")), demoBook());
+    }
+}
+
+TEST(StartupHelpers, DemoNoticeAppliesToDemoBooksInTheProgramFolder) {
+    EXPECT_TRUE(shell::IsDemoDatabase(QStringLiteral("/opt/Kolvio/DEMO1.MDB"), QStringLiteral("/opt/kolvio")));
+    EXPECT_FALSE(shell::IsDemoDatabase(QStringLiteral("/home/x/demo1.mdb"), QStringLiteral("/opt/kolvio")));
+    EXPECT_FALSE(shell::IsDemoDatabase(QStringLiteral("/opt/kolvio/seura.mdb"), QStringLiteral("/opt/kolvio")));
+    // A program folder whose name holds "demo": every book in it.
+    EXPECT_TRUE(shell::IsDemoDatabase(QStringLiteral("/opt/demot/seura.mdb"), QStringLiteral("/opt/demot")));
+    // "demo" at the very start does not count.
+    EXPECT_FALSE(shell::IsDemoDatabase(QStringLiteral("demo.mdb"), QString()));
+}
+
+}  // namespace
