@@ -136,17 +136,17 @@ void addField(dao::Database& db, const QString& table, const QString& name, Fiel
 
 void createTable(dao::Database& db, const QString& name) {
     if (TableExists(db, name)) return;
-    const TableSpec& spec = upgradeTable(name);
+    const TableSpec& layout = upgradeTable(name);
     dao::TableDef td = db.createTableDef(name);
     bool first = true;
-    for (const FieldSpec& fs : spec.fields) {
+    for (const FieldSpec& fs : layout.fields) {
         dao::FieldDef f = td.createField(fs.name, fs.type, fs.size);
         if (first) f.setAttributes(f.attributes() | dao::dbAutoIncrField);
         first = false;
         td.appendField(f);
     }
     dao::IndexDef idx = td.createIndex(QStringLiteral("PrimaryKey"));
-    idx.appendField(idx.createField(spec.fields.front().name, FieldType::Long));
+    idx.appendField(idx.createField(layout.fields.front().name, FieldType::Long));
     idx.setPrimary(true);
     td.appendIndex(idx);
     db.appendTableDef(td);
