@@ -78,13 +78,12 @@ void ResetQuitRequest() { quitState().requested = false; }
 // ---------------------------------------------------------------- layout
 
 frmMain::frmMain()
-    : ui::Form(QStringLiteral("frmMain")), crystalReport1_(std::make_unique<report::ReportControl>(this)) {
+    : ui::Form(QStringLiteral("frmMain")) {
     // The main window translates itself and restores its placement at the
     // points of start-up where that is due, not when it starts to load.
     setProperty("kvOwnPlacement", true);
     setWindowTitle(QStringLiteral("Kolvio VEV 2.0"));
     setWindowIcon(QIcon(QStringLiteral(":/images/logo.png")));
-    crystalReport1_->setObjectName(QStringLiteral("CrystalReport1"));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

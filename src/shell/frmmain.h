@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ledger_reports/reportcontrolsetup.h"
+
 // The main window: the program's hub, a small window of fixed size with a
 // strip of picture buttons and a menu bar, from which every working window
 // opens. Loading it runs the program's start-up (startup.cpp); unloading it
@@ -48,7 +50,8 @@ public:
     void ApplyReportMargins();
 
     // The one report control of the program.
-    report::ReportControl& CrystalReport1() { return *crystalReport1_; }
+    // The program's one report control, shared by every report command.
+    report::ReportControl& CrystalReport1() { return reports::CrystalReport1(); }
 
     // Closes the program: every window is unloaded in the normal way (the
     // latest first, the main window last), so that they save what they hold;
@@ -116,7 +119,6 @@ private:
     void runCommand(const std::function<void()>& command, OnError onError);
     void notAvailable();
 
-    std::unique_ptr<report::ReportControl> crystalReport1_;
 };
 
 // The program ends when the main window has been unloaded. By default this

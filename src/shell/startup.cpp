@@ -274,10 +274,7 @@ void frmMain::Load() {
     // 2. Pending window events once.
     QCoreApplication::processEvents();
     // 3. The report control's preview window starts at the screen's corner.
-    step("report control", [this] {
-        CrystalReport1().setWindowLeft(0);
-        CrystalReport1().setWindowTop(0);
-    });
+    step("report control", [] { reports::InitReportControl(); });
     // 4. One printed copy until the print dialog says otherwise.
     core::TulostusKopioita = 1;
     // 5. Regional settings still on the markka.
@@ -332,12 +329,6 @@ void frmMain::Load() {
     });
 }
 
-void frmMain::ApplyReportMargins() {
-    report::ReportControl& r = CrystalReport1();
-    r.setMarginBottom(core::ReportControlMargins.bottom);
-    r.setMarginLeft(core::ReportControlMargins.left);
-    r.setMarginRight(core::ReportControlMargins.right);
-    r.setMarginTop(core::ReportControlMargins.top);
-}
+void frmMain::ApplyReportMargins() { reports::ApplyReportMargins(); }
 
 }  // namespace shell

@@ -1,0 +1,161 @@
+#include "ledger_reports/frmtulostus.h"
+
+#include "core/globals.h"
+#include "core/ui/helpers.h"
+#include "core/ui/translator.h"
+#include "ledger_reports/reportcontrolsetup.h"
+#include "ledger_reports/reportglobals.h"
+#include "platform/report/reportcontrol.h"
+#include "platform/ui/dialogs.h"
+#include "platform/ui/events.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <cmath>
+#include <limits>
+
+namespace reports {
+
+namespace {
+
+QPushButton* button(QWidget* parent, const char* name, const QString& text) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    return b;
+}
+
+}  // namespace
+
+frmTulostus::frmTulostus() : DialogForm(QStringLiteral("frmTulostus"), kWidthTwips, kHeightTwips) {
+    setWindowTitle(core::AppTitle + QStringLiteral(" - Tulostusasetukset"));
+
+    Label1 = new QLabel(QStringLiteral("Tulosta:"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    cmbTulostusLaite = new QComboBox(this);
+    cmbTulostusLaite->setObjectName(QStringLiteral("cmbTulostusLaite"));
+    cmbTulostusLaite->setEditable(false);
+    Label2 = new QLabel(QStringLiteral("Kopioita:"), this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    tKopioita = new QLineEdit(this);
+    tKopioita->setObjectName(QStringLiteral("tKopioita"));
+    cTulosta = button(this, "cTulosta", QStringLiteral("Tulosta"));
+    cPeruTulostus = button(this, "cPeruTulostus", QStringLiteral("Peruuta"));
+    cTulostin = button(this, "cTulostin", QStringLiteral("&Vaihda tulostin"));
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(Label1, 0, 0);
+    grid->addWidget(cmbTulostusLaite, 0, 1);
+    grid->addWidget(Label2, 1, 0);
+    grid->addWidget(tKopioita, 1, 1);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(2, 1);
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(cTulosta);
+    buttons->addWidget(cPeruTulostus);
+    buttons->addWidget(cTulostin);
+    buttons->addStretch();
+    auto* row = new QHBoxLayout(this);
+    row->addLayout(grid, 1);
+    row->addSpacing(8);
+    row->addLayout(buttons);
+
+    setTabOrder(tKopioita, cmbTulostusLaite);
+    setTabOrder(cmbTulostusLaite, cTulosta);
+    setTabOrder(cTulosta, cPeruTulostus);
+    setTabOrder(cPeruTulostus, cTulostin);
+    setDialogButtons(cTulosta, cPeruTulostus);
+    fixSize();
+
+    ui::Events::of(cTulosta).onClick([this] { print(); });
+    ui::Events::of(cPeruTulostus).onClick([this] { cancel(); });
+    ui::Events::of(cTulostin).onClick([this] { changePrinter(); });
+    ui::Events::of(tKopioita).onGotFocus([this] { core::SelectAllText(tKopioita); });
+}
+
+void frmTulostus::Load() {
+    // Until the print button settles it, the dialog ends as cancelled.
+    TulostusPeruttu = true;
+    setWindowTitle(core::TranslateStr(QStringLiteral("frmTulostus"), core::AppTitle + QStringLiteral(" - Tulostusasetukset")));
+    {
+        ui::ChangeGuard quiet(cmbTulostusLaite);
+        cmbTulostusLaite->clear();
+        cmbTulostusLaite->addItem(core::TranslateStr(QStringLiteral("frmTulostus"), QStringLiteral("Ikkuna")));
+        cmbTulostusLaite->addItem(core::TranslateStr(QStringLiteral("frmTulostus"), QStringLiteral("Tulostin")));
+        cmbTulostusLaite->setCurrentIndex(0);
+    }
+    TulostusLaite = 1;
+    tKopioita->setText(QString::number(core::TulostusKopioita));
+    tKopioita->setFocus();
+}
+
+std::optional<int> frmTulostus::ReadCopies(const QString& text) {
+    const QString t = text.trimmed();
+    if (t.isEmpty()) return std::nullopt;
+    bool ok = false;
+    double v = QLocale().toDouble(t, &ok);
+    if (!ok) v = QLocale::c().toDouble(t, &ok);
+    if (!ok || !std::isfinite(v)) return std::nullopt;
+    const double whole = std::nearbyint(v);
+    if (whole < std::numeric_limits<qint16>::min() || whole > std::numeric_limits<qint16>::max())
+        return std::nullopt;
+    return int(whole);
+}
+
+void frmTulostus::print() {
+    TulostusLaite = qMax(0, cmbTulostusLaite->currentIndex());
+    std::optional<int> copies = ReadCopies(tKopioita->text());
+    if (!copies) {
+        if (TulostusLaite == 1 &&
+            core::AskYesNo(core::TranslateStr(QStringLiteral("frmTulostus"),
+                                              QStringLiteral("Antamasi kopiomäärä on virheellinen. Haluatko tulostaa yhden kopion?"))) !=
+                ui::Answer::Yes) {
+            // Back to the copies; the dialog stays open and still counts as cancelled.
+            tKopioita->setFocus();
+            core::SelectAllText(tKopioita);
+            return;
+        }
+        copies = 1;
+    }
+    // A count below one prints one copy.
+    core::TulostusKopioita = qMax(1, *copies);
+    TulostusPeruttu = false;
+    ui::Forms::unload(*this);
+}
+
+void frmTulostus::cancel() {
+    TulostusPeruttu = true;
+    ui::Forms::unload(*this);
+}
+
+void frmTulostus::changePrinter() {
+    // Any failure leaves the printer as it was.
+    try {
+        report::ReportControl& rc = CrystalReport1();
+        const QString name = ui::Dialogs().choosePrinter(rc.printerName());
+        if (name.isEmpty()) return;
+        const QPrinterInfo info = QPrinterInfo::printerInfo(name);
+        rc.setPrinterName(name);
+        rc.setPrinterDriver(info.isNull() ? QString() : info.makeAndModel());
+        // The platform's printers have no port of their own.
+        rc.setPrinterPort(QString());
+    } catch (const std::exception& e) {
+        qWarning("frmTulostus: printer change failed: %s", e.what());
+    } catch (...) {
+        qWarning("frmTulostus: printer change failed");
+    }
+}
+
+bool AskPrintDestination() {
+    TulostusPeruttu = true;
+    ui::Forms::show<frmTulostus>(true);
+    return !TulostusPeruttu;
+}
+
+}  // namespace reports

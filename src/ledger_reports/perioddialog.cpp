@@ -1,0 +1,182 @@
+#include "ledger_reports/perioddialog.h"
+
+#include "core/dbc.h"
+#include "core/globals.h"
+#include "core/nz.h"
+#include "core/settings.h"
+#include "core/ui/helpers.h"
+#include "core/ui/translator.h"
+#include "ledger_reports/reportglobals.h"
+#include "platform/dao/database.h"
+#include "platform/ui/events.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <exception>
+
+namespace reports {
+
+namespace {
+
+QString dateText(const dao::Date& d) { return d.isZero() ? QString() : d.toShortString(); }
+
+}  // namespace
+
+PeriodDialog::PeriodDialog(const QString& name, int widthTwips, int heightTwips)
+    : DialogForm(name, widthTwips, heightTwips) {
+    setWindowTitle(core::AppTitle + QStringLiteral(" - Päivämäärät"));
+
+    Label1 = new QLabel(QStringLiteral("Alkupäivä:"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label2 = new QLabel(QStringLiteral("Loppupäivä:"), this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    tAlkupvm = new QLineEdit(this);
+    tAlkupvm->setObjectName(QStringLiteral("tAlkupvm"));
+    tLoppupvm = new QLineEdit(this);
+    tLoppupvm->setObjectName(QStringLiteral("tLoppupvm"));
+    cSeuraava = new QPushButton(QStringLiteral("Seuraava -->"), this);
+    cSeuraava->setObjectName(QStringLiteral("cSeuraava"));
+    // The cancel command has no button of its own on screen: Esc and the
+    // close box cancel.
+    cPeru = new QPushButton(QStringLiteral("Peru"), this);
+    cPeru->setObjectName(QStringLiteral("cPeru"));
+    cPeru->hide();
+    setDialogButtons(cSeuraava, cPeru);
+
+    ui::Events::of(tAlkupvm)
+        .onGotFocus([this] { core::SelectAllText(tAlkupvm); })
+        .onLostFocus([this] { leaveDate(Start); });
+    ui::Events::of(tLoppupvm)
+        .onGotFocus([this] { core::SelectAllText(tLoppupvm); })
+        .onLostFocus([this] { leaveDate(End); });
+    // An edit by the user makes the field's check a new one.
+    connect(tAlkupvm, &QLineEdit::textEdited, this, [this] { focusReturned_[Start] = false; });
+    connect(tLoppupvm, &QLineEdit::textEdited, this, [this] { focusReturned_[End] = false; });
+    ui::Events::of(cSeuraava).onClick([this] { accept(); });
+    ui::Events::of(cPeru).onClick([this] { cancel(); });
+}
+
+std::optional<dao::Date> PeriodDialog::ReadDate(const QString& text) {
+    if (text.trimmed().isEmpty()) return std::nullopt;
+    return core::dateValue(text);
+}
+
+long PeriodDialog::ChosenItemData(const QComboBox* combo) {
+    if (!combo) return 0;
+    const int i = combo->currentIndex();
+    if (i < 0) return 0;
+    if (combo->isEditable() && combo->currentText() != combo->itemText(i)) return 0;
+    return combo->itemData(i).toLongLong();
+}
+
+QGridLayout* PeriodDialog::datesGrid() {
+    auto* grid = new QGridLayout;
+    grid->addWidget(Label1, 0, 0);
+    grid->addWidget(tAlkupvm, 0, 1);
+    grid->addWidget(Label2, 1, 0);
+    grid->addWidget(tLoppupvm, 1, 1);
+    grid->setColumnStretch(1, 1);
+    return grid;
+}
+
+QLayout* PeriodDialog::buttonRow() {
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(cSeuraava);
+    return row;
+}
+
+void PeriodDialog::Load() {
+    DialogiPeruttu = true;
+    setWindowTitle(core::TranslateStr(objectName(), core::AppTitle + QStringLiteral(" - Päivämäärät")));
+    loadBeforeDates();
+    tAlkupvm->setText(dateText(core::RaporttiAlkuPvm));
+    tLoppupvm->setText(dateText(core::RaporttiLoppuPvm));
+    focusReturned_[Start] = focusReturned_[End] = false;
+    loadAfterDates();
+}
+
+void PeriodDialog::leaveDate(Field which) {
+    QLineEdit* field = which == Start ? tAlkupvm : tLoppupvm;
+    const std::optional<dao::Date> typed = ReadDate(field->text());
+    if (!typed) {
+        // The focus moves on; the message comes once the move is complete.
+        later([this, which] {
+            core::BeepIfSoundOn();
+            core::ShowInfo(which == Start
+                               ? core::TranslateStr(objectName(), QStringLiteral("Anna alkupäivämäärä päivämäärämuodossa!"))
+                               : core::TranslateStr(objectName(), QStringLiteral("Anna loppupäivämäärä päivämäärämuodossa!")));
+        });
+        return;
+    }
+    const dao::Date moved = core::DateIntoFinancialYear(*typed);
+    if (moved >= core::TilikausiAlku && moved <= core::TilikausiLoppu) {
+        field->setText(moved.toShortString());
+        return;
+    }
+    field->setText(typed->toShortString());
+    // Once per edit: a field left again unchanged lets the focus go.
+    if (focusReturned_[which]) return;
+    focusReturned_[which] = true;
+    later([this, which] {
+        QLineEdit* back = which == Start ? tAlkupvm : tLoppupvm;
+        back->setFocus(Qt::OtherFocusReason);
+        const QString year = QLatin1Char(' ') + core::TilikausiAlku.toShortString() + QLatin1Char('-') +
+                             core::TilikausiLoppu.toShortString();
+        core::ShowInfo((which == Start
+                            ? core::TranslateStr(objectName(), QStringLiteral("Alkupäivämäärä ei kuulu tilikauteen:"))
+                            : core::TranslateStr(objectName(), QStringLiteral("Loppupäivämäärä ei kuulu tilikauteen:"))) +
+                       year);
+    });
+}
+
+void PeriodDialog::later(std::function<void()> step) {
+    // Run from the event loop, once the change of focus under way has
+    // finished; nothing when the dialog has been accepted or closed by then.
+    QTimer::singleShot(0, this, [this, step = std::move(step)] {
+        if (isUnloaded() || !isVisible()) return;
+        step();
+    });
+}
+
+void PeriodDialog::accept() {
+    DialogiPeruttu = false;
+    core::RaporttiAlkuPvm = ReadDate(tAlkupvm->text()).value_or(core::TilikausiAlku);
+    core::RaporttiLoppuPvm = ReadDate(tLoppupvm->text()).value_or(core::TilikausiLoppu);
+    acceptOptions();
+    ui::Forms::unload(*this);
+}
+
+void PeriodDialog::cancel() {
+    DialogiPeruttu = true;
+    ui::Forms::unload(*this);
+}
+
+void PeriodDialog::fillCombo(QComboBox* combo, const QString& sql, const QString& numberField,
+                             const QString& nameField, const QString& keyField) {
+    ui::ChangeGuard quiet(combo);
+    combo->clear();
+    combo->addItem(QStringLiteral(" "), 0);
+    try {
+        dao::Database db = core::DBCon().AvaaDB();
+        dao::Recordset rs = db.OpenRecordset(sql, dao::RecordsetType::Snapshot);
+        while (!rs.isEOF()) {
+            const QString text = QString::number(core::NzLong(rs.value(numberField))) + QLatin1Char(' ') +
+                                 core::NzString(rs.value(nameField));
+            combo->addItem(text, qlonglong(core::NzLong(rs.value(keyField))));
+            rs.MoveNext();
+        }
+        rs.Close();
+    } catch (const std::exception& e) {
+        core::ShowInfo(core::TranslateStr(objectName(), QStringLiteral("Luettelon lukeminen tietokannasta ei onnistunut.")) +
+                       QStringLiteral("\r\n") + QString::fromUtf8(e.what()));
+    }
+    combo->setCurrentIndex(-1);
+}
+
+}  // namespace reports

@@ -1,0 +1,322 @@
+// The period dialogs: the period offered and handed back, the check of a
+// date field as it is left, each member's options and the globals it sets
+// or leaves, cancelling, and the texts in Swedish.
+
+#include "core/bookfixture.h"
+#include "ledger_reports/frmdates.h"
+#include "ledger_reports/frmtulostus.h"
+#include "reportfixture.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+using namespace reports;
+using kvtest::ymd;
+
+namespace {
+
+class PeriodDialogs : public kvtest::ReportTest {
+protected:
+    // Shows T as its opener does: prepare after the load, act while shown.
+    template <class T>
+    void open(std::function<void(T&)> act, std::function<void(T&)> prepare = {}) {
+        T& d = ui::Forms::load<T>();
+        if (prepare) prepare(d);
+        onModal = [act](ui::Form& f) { act(static_cast<T&>(f)); };
+        ui::Forms::show(d, true);
+    }
+    // Two accounts, two cost centres (one without a name).
+    void makeBook() {
+        kvtest::makeCurrentBook(tmp, QStringLiteral(
+            "INSERT INTO tl (tlNumero, tlNimi, tlKuvaus) VALUES (1910, 'Pankkitili', ' ');\n"
+            "INSERT INTO kp (kpNumero, kpNimi, kpKuvaus) VALUES (20, 'Nuoriso', ' ');\n"
+            "INSERT INTO kp (kpNumero, kpNimi, kpKuvaus) VALUES (10, NULL, ' ');\n"));
+        core::TilikausiAlku = ymd(2012, 1, 1);
+        core::TilikausiLoppu = ymd(2012, 12, 31);
+    }
+    static void choose(QComboBox* c, const QString& text) {
+        c->setCurrentIndex(c->findText(text));
+        ASSERT_GE(c->currentIndex(), 0) << text.toStdString();
+    }
+    static long key(QComboBox* c, const QString& text) { return c->itemData(c->findText(text)).toLongLong(); }
+    static void tabOut(QLineEdit* field) {
+        QTest::keyClick(field, Qt::Key_Tab);
+        settle();
+    }
+};
+
+TEST_F(PeriodDialogs, OfferTheLastAcceptedPeriodAndHandTheNewOneBack) {
+    core::RaporttiAlkuPvm = core::RaporttiLoppuPvm = dao::Date();  // unset: empty fields, never date 0
+    VainTap = true;
+    open<frmDates2>([](frmDates2& d) {
+        EXPECT_TRUE(DialogiPeruttu);
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("Kolvio VEV - Päivämäärät"));
+        EXPECT_EQ(d.tAlkupvm->text() + d.tLoppupvm->text(), QString());
+        EXPECT_FALSE(d.cPeru->isVisible());
+        d.cSeuraava->click();
+    });
+    EXPECT_EQ(core::RaporttiAlkuPvm, ymd(2012, 1, 1));
+    EXPECT_EQ(core::RaporttiLoppuPvm, ymd(2012, 12, 31));
+
+    open<frmDates2>([](frmDates2& d) {
+        EXPECT_EQ(d.tAlkupvm->text(), QStringLiteral("1.1.2012"));
+        d.tAlkupvm->setText(QStringLiteral("1.2.2012"));
+        d.tLoppupvm->setText(QStringLiteral("29.2.2012"));
+        QTest::keyClick(d.tAlkupvm, Qt::Key_Return);
+    });
+    EXPECT_FALSE(DialogiPeruttu);
+    EXPECT_TRUE(VainTap);  // the journal's dialog leaves it alone
+    EXPECT_EQ(ui::Forms::find<frmDates2>(), nullptr);
+
+    // The general ledger's dialog offers that period; its box starts cleared.
+    open<frmDates3>([](frmDates3& d) {
+        EXPECT_EQ(d.tAlkupvm->text(), QStringLiteral("1.2.2012"));
+        EXPECT_EQ(d.tLoppupvm->text(), QStringLiteral("29.2.2012"));
+        EXPECT_FALSE(d.chkVainTap->isChecked());
+        EXPECT_EQ(QApplication::focusWidget(), d.chkVainTap);
+        d.tAlkupvm->setText(QStringLiteral("1.6.2012"));  // after the last day: taken as it stands
+        d.cSeuraava->click();
+    });
+    EXPECT_EQ(core::RaporttiAlkuPvm, ymd(2012, 6, 1));
+    EXPECT_EQ(core::RaporttiLoppuPvm, ymd(2012, 2, 29));
+    EXPECT_FALSE(VainTap);
+}
+
+TEST_F(PeriodDialogs, ALeftDateIsCheckedAndTakesTheFocusBackAtMostOncePerEdit) {
+    open<frmDates2>([this](frmDates2& d) {
+        type(d.tAlkupvm, QStringLiteral("15.3.2011"));
+        tabOut(d.tAlkupvm);
+        EXPECT_EQ(d.tAlkupvm->text(), QStringLiteral("15.3.2012"));
+        EXPECT_EQ(QApplication::focusWidget(), d.tLoppupvm);
+
+        dialogs.expectMessage(QStringLiteral("Alkupäivämäärä ei kuulu tilikauteen: 1.1.2012-31.12.2012"), ui::Answer::OK);
+        type(d.tAlkupvm, QStringLiteral("15.03.2010"));
+        tabOut(d.tAlkupvm);
+        EXPECT_EQ(d.tAlkupvm->text(), QStringLiteral("15.3.2010"));
+        EXPECT_EQ(QApplication::focusWidget(), d.tAlkupvm);
+        tabOut(d.tAlkupvm);  // left again unchanged: the focus goes
+        EXPECT_EQ(QApplication::focusWidget(), d.tLoppupvm);
+        EXPECT_EQ(dialogs.shown().size(), 1);
+
+        type(d.tLoppupvm, QStringLiteral("30.6.2013"));
+        tabOut(d.tLoppupvm);
+        EXPECT_EQ(d.tLoppupvm->text(), QStringLiteral("30.6.2012"));
+        d.cSeuraava->click();
+    });
+    EXPECT_EQ(core::RaporttiAlkuPvm, ymd(2010, 3, 15));  // stored as typed
+    EXPECT_EQ(core::RaporttiLoppuPvm, ymd(2012, 6, 30));
+
+    // Both fields outside the year: each takes the focus back once, no more.
+    open<frmDates2>([this](frmDates2& d) {
+        dialogs.expectMessage(QStringLiteral("Alkupäivämäärä ei kuulu"), ui::Answer::OK);
+        dialogs.expectMessage(QStringLiteral("Loppupäivämäärä ei kuulu"), ui::Answer::OK);
+        d.tLoppupvm->setText(QStringLiteral("15.3.2014"));
+        type(d.tAlkupvm, QStringLiteral("15.3.2010"));
+        QTest::keyClick(d.tAlkupvm, Qt::Key_Tab);
+        for (int i = 0; i < 20; ++i) settle();
+        EXPECT_EQ(dialogs.shown().size(), 3);
+        EXPECT_EQ(QApplication::focusWidget(), d.tLoppupvm);
+        d.close();
+    });
+
+    // No date: told, the focus moves on; acceptance takes the financial year.
+    open<frmDates2>([this](frmDates2& d) {
+        dialogs.expectMessage(QStringLiteral("Anna alkupäivämäärä päivämäärämuodossa!"), ui::Answer::OK);
+        dialogs.expectMessage(QStringLiteral("Anna loppupäivämäärä päivämäärämuodossa!"), ui::Answer::OK);
+        type(d.tAlkupvm, QString());
+        tabOut(d.tAlkupvm);
+        EXPECT_EQ(QApplication::focusWidget(), d.tLoppupvm);
+        type(d.tLoppupvm, QStringLiteral("31.13.2012"));
+        tabOut(d.tLoppupvm);
+        EXPECT_EQ(d.tLoppupvm->text(), QStringLiteral("31.13.2012"));
+        d.cSeuraava->click();
+    });
+    EXPECT_EQ(core::RaporttiAlkuPvm, core::TilikausiAlku);
+    EXPECT_EQ(core::RaporttiLoppuPvm, core::TilikausiLoppu);
+}
+
+TEST_F(PeriodDialogs, StatementDialogOptionsCostCentreChoiceAndCancel) {
+    makeBook();
+    RaporttiKpID = 5;
+    open<frmDates>([](frmDates& d) {
+        QStringList items;
+        for (int i = 0; i < d.cmbKPt->count(); ++i) items << d.cmbKPt->itemText(i);
+        EXPECT_EQ(items, (QStringList{QStringLiteral(" "), QStringLiteral("10 "), QStringLiteral("20 Nuoriso")}));
+        EXPECT_EQ(d.cmbKPt->currentIndex(), -1);
+        EXPECT_FALSE(d.chkVainTap->isEnabled());
+        d.cSeuraava->click();
+    });
+    EXPECT_FALSE(RaporttiLaaja);
+    EXPECT_TRUE(VainRyhmat);
+    EXPECT_FALSE(TiliErottelu);
+    EXPECT_FALSE(VainTap);
+    EXPECT_EQ(RaporttiKpID, 0);
+
+    long nuoriso = 0;
+    open<frmDates>([&](frmDates& d) {
+        d.optLaaja->setChecked(true);
+        d.chkVainRyhmat->setChecked(false);
+        d.chkTiliErottelu->setChecked(true);
+        d.chkVainTap->setChecked(true);
+        choose(d.cmbKPt, QStringLiteral("20 Nuoriso"));
+        nuoriso = key(d.cmbKPt, QStringLiteral("20 Nuoriso"));
+        d.cmbKPt->setFocus();
+        QTest::keyClick(d.cmbKPt, Qt::Key_Return);
+    });
+    EXPECT_TRUE(RaporttiLaaja && !VainRyhmat && TiliErottelu && VainTap);
+    EXPECT_GT(nuoriso, 0);
+    EXPECT_EQ(RaporttiKpID, nuoriso);
+
+    // Esc and the close box change nothing but the flag.
+    for (bool esc : {true, false}) {
+        open<frmDates>([esc](frmDates& d) {
+            d.optSuppea->setChecked(true);
+            choose(d.cmbKPt, QStringLiteral("10 "));
+            d.tAlkupvm->setText(QStringLiteral("1.3.2012"));
+            if (esc) QTest::keyClick(d.tAlkupvm, Qt::Key_Escape);
+            else d.close();
+        });
+        EXPECT_TRUE(DialogiPeruttu);
+        EXPECT_TRUE(RaporttiLaaja);
+        EXPECT_EQ(RaporttiKpID, nuoriso);
+        EXPECT_EQ(core::RaporttiAlkuPvm, ymd(2012, 1, 1));
+    }
+
+    // A balance-sheet model: no cost-centre choice, so no limit.
+    open<frmDates>(
+        [](frmDates& d) {
+            EXPECT_FALSE(d.frameKustannuspaikka->isEnabled() || d.lblKustannuspaikka->isEnabled());
+            choose(d.cmbKPt, QStringLiteral("10 "));
+            d.cSeuraava->click();
+        },
+        [](frmDates& d) { d.EnableKustannuspaikatValinta(false); });
+    EXPECT_EQ(RaporttiKpID, 0);
+}
+
+TEST_F(PeriodDialogs, BudgetDialogAllowsOnlyAccountsWithEntriesWithTheSplit) {
+    RaporttiKpID = 42;
+    open<frmDates5>([](frmDates5& d) {
+        EXPECT_EQ(QApplication::focusWidget(), d.chkTiliErottelu);
+        QTest::mouseClick(d.chkTiliErottelu, Qt::LeftButton);
+        QTest::mouseClick(d.chkVainTap, Qt::LeftButton);
+        EXPECT_TRUE(d.chkVainTap->isChecked());
+        QTest::mouseClick(d.chkTiliErottelu, Qt::LeftButton);
+        EXPECT_FALSE(d.chkVainTap->isChecked() || d.chkVainTap->isEnabled());
+        d.cSeuraava->click();
+    });
+    EXPECT_FALSE(TiliErottelu || VainTap);
+    EXPECT_EQ(RaporttiKpID, 42);  // left alone
+}
+
+TEST_F(PeriodDialogs, LedgerDialogsHandBackOnlyAChoiceMadeFromTheList) {
+    makeBook();
+    long hallinto = 0;
+    VainTap = true;
+    open<frmDates6>([&](frmDates6& d) {
+        EXPECT_FALSE(d.chkVainTap->isChecked());
+        EXPECT_FALSE(d.cmbKPt->isEditable());
+        choose(d.cmbKPt, QStringLiteral("10 "));
+        hallinto = key(d.cmbKPt, QStringLiteral("10 "));
+        d.chkVainTap->setChecked(true);
+        d.cSeuraava->click();
+    });
+    EXPECT_TRUE(VainTap);
+    EXPECT_EQ(RaporttiKpID, hallinto);
+    open<frmDates6>([](frmDates6& d) {
+        d.cmbKPt->setCurrentIndex(0);
+        d.cSeuraava->click();
+    });
+    EXPECT_EQ(RaporttiKpID, 0);
+
+    // One account: cleared at every opening, even a cancelled one.
+    long pankki = 0;
+    open<frmDates4>([&](frmDates4& d) {
+        choose(d.cmbTili, QStringLiteral("1910 Pankkitili"));
+        pankki = key(d.cmbTili, QStringLiteral("1910 Pankkitili"));
+        d.cSeuraava->click();
+    });
+    EXPECT_GT(pankki, 0);
+    EXPECT_EQ(RaporttiTlID, pankki);
+    open<frmDates4>([](frmDates4& d) { d.close(); });
+    EXPECT_EQ(RaporttiTlID, 0);
+    // A text typed over the chosen item is no choice.
+    open<frmDates4>([](frmDates4& d) {
+        choose(d.cmbTili, QStringLiteral("1910 Pankkitili"));
+        d.cmbTili->lineEdit()->selectAll();
+        QTest::keyClicks(d.cmbTili->lineEdit(), QStringLiteral("1910 Pankki"));
+        QTest::keyClick(d.cmbTili->lineEdit(), Qt::Key_Return);
+    });
+    EXPECT_FALSE(DialogiPeruttu);
+    EXPECT_EQ(RaporttiTlID, 0);
+}
+
+TEST_F(PeriodDialogs, ACancelledPeriodDialogDoesNotStopALaterReportWithoutOne) {
+    open<frmDates2>([](frmDates2& d) { QTest::keyClick(d.tAlkupvm, Qt::Key_Escape); });
+    EXPECT_TRUE(DialogiPeruttu);
+    onModal = [](ui::Form& f) { static_cast<frmTulostus&>(f).cTulosta->click(); };
+    EXPECT_TRUE(AskPrintDestination());
+}
+
+TEST_F(PeriodDialogs, EveryTextOfTheDialogsHasItsSwedishTranslation) {
+    makeBook();
+    const QString shipped = QDir(kvtest::sourceDir()).filePath(QStringLiteral("data/lang/Svenska/Kolvio VEV.trl"));
+    const QString copy = tmp.file(QStringLiteral("Svenska/Kolvio VEV.trl"));
+    ASSERT_TRUE(QDir().mkpath(tmp.file(QStringLiteral("Svenska"))));
+    ASSERT_TRUE(QFile::copy(shipped, copy));
+    core::cTranslate cfg;
+    cfg.setBaseFolder(tmp.path());
+    cfg.setFileName(core::AppTitle);
+    cfg.setLanguagePrefix(QStringLiteral("Svenska"));
+    core::SetTranslator(cfg.LangTranslator());
+
+    // Every message of a dialog, once each.
+    auto messages = [this](PeriodDialog& d) {
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("Kolvio VEV - Datum"));
+        for (const char* m : {"Startdatumet hör inte till räkenskapsperioden: 1.1.2012-31.12.2012",
+                              "Slutdatumet hör inte till", "Ange startdatumet som ett datum!",
+                              "Ange slutdatumet som ett datum!"})
+            dialogs.expectMessage(QString::fromUtf8(m), ui::Answer::OK);
+        for (const char* text : {"1.1.2010", "x"}) {
+            type(d.tAlkupvm, QString::fromLatin1(text));
+            d.tLoppupvm->setFocus();
+            settle();
+            type(d.tLoppupvm, text[0] == 'x' ? QStringLiteral("x") : QStringLiteral("1.1.2014"));
+            d.tAlkupvm->setFocus();
+            settle();
+        }
+        d.close();
+    };
+    open<frmDates2>([&](frmDates2& d) { messages(d); });
+    open<frmDates3>([&](frmDates3& d) { messages(d); });
+    open<frmDates4>([&](frmDates4& d) { messages(d); });
+    open<frmDates5>([&](frmDates5& d) { messages(d); });
+    open<frmDates6>([&](frmDates6& d) { messages(d); });
+    open<frmDates>([&](frmDates& d) {
+        EXPECT_EQ(d.optSuppea->text(), QStringLiteral("Kortfattad"));
+        messages(d);
+    });
+    dialogs.expectMessage(QStringLiteral("Vill du skriva ut en kopia?"), ui::Answer::Yes);
+    onModal = [](ui::Form& f) {
+        auto& p = static_cast<frmTulostus&>(f);
+        EXPECT_EQ(p.windowTitle(), QStringLiteral("Kolvio VEV - Utskriftsinställningar"));
+        p.cmbTulostusLaite->setCurrentIndex(1);
+        p.tKopioita->setText(QStringLiteral("?"));
+        p.cTulosta->click();
+    };
+    EXPECT_TRUE(AskPrintDestination());
+
+    // Every text had its translation: nothing was added to the copy.
+    core::SetTranslator(nullptr);
+    ini::cIniFile::ClearCache();
+    QFile a(shipped), b(copy);
+    ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+    EXPECT_EQ(a.readAll(), b.readAll());
+}
+
+}  // namespace
