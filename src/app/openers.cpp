@@ -9,9 +9,12 @@
 #include "app/openers.h"
 
 #include "shell/openers.h"
+#include "shell/settings/frmasetukset.h"
 
 namespace app {
 
-void RegisterOpeners() {}
+void RegisterOpeners() {
+    shell::RegisterOpener(QStringLiteral("frmAsetukset"), [] { ui::Forms::show<shell::frmAsetukset>(); });
+}
 
 }  // namespace app

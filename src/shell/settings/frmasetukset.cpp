@@ -1,0 +1,644 @@
+// The settings window: its controls, how they are filled from the shared
+// globals, the checks of single fields, cancel and close. The save, the
+// choice of another book and the change of year are in settingssave.cpp.
+
+#include "shell/settings/frmasetukset.h"
+
+#include "core/globals.h"
+#include "core/settings.h"
+#include "core/ui/helpers.h"
+#include "core/ui/translator.h"
+#include "ledger_reports/reportcontrolsetup.h"
+#include "platform/dao/database.h"
+#include "platform/report/reportcontrol.h"
+#include "platform/sys/mousecursor.h"
+#include "platform/ui/events.h"
+#include "shell/frmaboutvaskiro.h"
+#include "shell/frmmain.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace shell {
+
+namespace {
+
+const QString kSection = QStringLiteral("frmAsetukset");
+
+// The longest text a Settings row holds.
+constexpr int kSettingWidth = 255;
+
+// A date in the short date form; no date (none was read) as an empty text.
+QString shortDate(const dao::Date& d) { return d.isZero() ? QString() : d.toShortString(QLocale()); }
+
+}  // namespace
+
+// ---------------------------------------------------------------- fonts and margins
+
+QStringList CommonFontNames(const QStringList& screen, const QStringList& printer) {
+    const QVariantList s(screen.cbegin(), screen.cend());
+    const QVariantList p(printer.cbegin(), printer.cend());
+    std::vector<long> is(size_t(s.size()), 0);
+    std::vector<long> ip(size_t(p.size()), 0);
+    if (!s.isEmpty()) core::ShellSortIndex(s, is, std::nullopt, false);
+    if (!p.isEmpty()) core::ShellSortIndex(p, ip, std::nullopt, false);
+    auto sName = [&](long k) { return screen[qsizetype(is[size_t(k - 1)] - 1)]; };
+    auto pName = [&](long k) { return printer[qsizetype(ip[size_t(k - 1)] - 1)]; };
+
+    // The shorter list is walked; the longer one searched from the last match.
+    const bool walkPrinter = screen.size() >= printer.size();
+    const long nWalk = long(walkPrinter ? printer.size() : screen.size());
+    const long nSearch = long(walkPrinter ? screen.size() : printer.size());
+    QStringList out;
+    long k = 1;
+    for (long i = 1; i <= nWalk; ++i) {
+        const QString name = walkPrinter ? pName(i) : sName(i);
+        for (long j = k; j <= nSearch; ++j) {
+            if ((walkPrinter ? sName(j) : pName(j)) == name) {
+                k = j;
+                out << name;
+                break;
+            }
+        }
+    }
+    return out;
+}
+
+std::optional<int> MarginValue(const QString& text) {
+    if (text.isEmpty() || text.size() > 9) return std::nullopt;
+    for (const QChar c : text)
+        if (c < u'0' || c > u'9') return std::nullopt;
+    const int mm = text.toInt();
+    if (mm > frmAsetukset::kMaxMarginMm) return std::nullopt;
+    return mm;
+}
+
+// ---------------------------------------------------------------- layout
+
+frmAsetukset::frmAsetukset() : ui::Form(QStringLiteral("frmAsetukset")) {
+    setWindowTitle(QStringLiteral("Asetukset"));
+    buildControls();
+    buildMenus();
+    connectEvents();
+}
+
+frmAsetukset::~frmAsetukset() {
+    // No leave handler may run on a window that is going.
+    if (QWidget* f = QApplication::focusWidget(); f && isAncestorOf(f)) f->clearFocus();
+}
+
+void frmAsetukset::buildControls() {
+    auto label = [](QWidget* parent, const char* name, const char* caption) {
+        auto* l = new QLabel(QString::fromUtf8(caption), parent);
+        l->setObjectName(QString::fromLatin1(name));
+        return l;
+    };
+    auto edit = [](QWidget* parent, const char* name, const char* tip) {
+        auto* e = new QLineEdit(parent);
+        e->setObjectName(QString::fromLatin1(name));
+        if (tip) e->setToolTip(QString::fromUtf8(tip));
+        return e;
+    };
+    auto frame = [this](const char* name, const char* caption) {
+        auto* g = new QGroupBox(QString::fromUtf8(caption), this);
+        g->setObjectName(QString::fromLatin1(name));
+        return g;
+    };
+    auto check = [](QWidget* parent, const char* name, const char* caption) {
+        auto* c = new QCheckBox(QString::fromUtf8(caption), parent);
+        c->setObjectName(QString::fromLatin1(name));
+        return c;
+    };
+    auto combo = [](QWidget* parent, const char* name, bool editable, const char* tip) {
+        auto* c = new QComboBox(parent);
+        c->setObjectName(QString::fromLatin1(name));
+        c->setEditable(editable);
+        if (editable) {
+            // A typed text stays a text: it is not added to the list.
+            c->setInsertPolicy(QComboBox::NoInsert);
+            c->setCompleter(nullptr);
+        }
+        if (tip) c->setToolTip(QString::fromUtf8(tip));
+        return c;
+    };
+    auto button = [](QWidget* parent, const char* name, const char* caption, const char* tip) {
+        auto* b = new QPushButton(QString::fromUtf8(caption), parent);
+        b->setObjectName(QString::fromLatin1(name));
+        if (tip) b->setToolTip(QString::fromUtf8(tip));
+        b->setAutoDefault(false);
+        return b;
+    };
+
+    // Program settings.
+    Frame7 = frame("Frame7", "Ohjelma-asetukset");
+    tTietokanta = edit(Frame7, "tTietokanta", "Tietokannan kansio ja nimi");
+    tTietokanta->setReadOnly(true);
+    tTietokanta->setBackgroundRole(QPalette::Button);
+    {
+        QPalette pal = tTietokanta->palette();
+        pal.setColor(QPalette::Base, pal.color(QPalette::Button));
+        tTietokanta->setPalette(pal);
+    }
+    cTietokantavalita = button(Frame7, "cTietokantavalita", "...", nullptr);
+    cTietokantavalita->setFixedWidth(cTietokantavalita->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 16);
+    tVarmistus = edit(Frame7, "tVarmistus", "Kansio, johon tietokanta varmuuskopioidaan");
+    cmbKieli = combo(Frame7, "cmbKieli", false, nullptr);
+    {
+        auto* g = new QGridLayout(Frame7);
+        g->addWidget(label(Frame7, "lblTietokanta", "Tietokanta:"), 0, 0);
+        g->addWidget(tTietokanta, 0, 1);
+        g->addWidget(cTietokantavalita, 0, 2);
+        g->addWidget(label(Frame7, "lblVarmistus", "Varmistushakemisto:"), 1, 0);
+        g->addWidget(tVarmistus, 1, 1, 1, 2);
+        g->addWidget(label(Frame7, "lblKieli", "Ohjelman kieli:"), 2, 0);
+        g->addWidget(cmbKieli, 2, 1, 1, 2);
+        g->setColumnStretch(1, 1);
+    }
+
+    // Internet settings.
+    Frame5 = frame("Frame5", "Internet-asetukset");
+    tEmail = edit(Frame5, "tEmail", nullptr);
+    tSMTP = edit(Frame5, "tSMTP", nullptr);
+    tEmail->setMaxLength(kSettingWidth);
+    tSMTP->setMaxLength(kSettingWidth);
+    {
+        auto* g = new QGridLayout(Frame5);
+        g->addWidget(label(Frame5, "lblEmail", "Sähköpostiosoite:"), 0, 0);
+        g->addWidget(tEmail, 0, 1);
+        g->addWidget(label(Frame5, "lblSMTP", "SMTP palvelin:"), 1, 0);
+        g->addWidget(tSMTP, 1, 1);
+        g->setColumnStretch(1, 1);
+    }
+
+    // Report fonts.
+    Frame4 = frame("Frame4", "Fonttiasetukset");
+    cmbFonts = combo(Frame4, "cmbFonts", true, "Kirjasinlaji tulosteilla");
+    cmbFonts->lineEdit()->setMaxLength(kSettingWidth);
+    cmbFonttiKoko = combo(Frame4, "cmbFonttiKoko", true, "Kirjasinlajin koko tulosteilla");
+    cmbFonttiKoko->addItems({QStringLiteral("8"), QStringLiteral("10"), QStringLiteral("12")});
+    {
+        auto* g = new QGridLayout(Frame4);
+        g->addWidget(label(Frame4, "lblFontti", "Fontti:"), 0, 0);
+        g->addWidget(cmbFonts, 0, 1);
+        g->addWidget(label(Frame4, "lblKoko", "Koko:"), 0, 2);
+        g->addWidget(cmbFonttiKoko, 0, 3);
+        g->setColumnStretch(1, 1);
+    }
+
+    // Choices.
+    Frame3 = frame("Frame3", "Valinnat");
+    chkKustannuspaikat = check(Frame3, "chkKustannuspaikat", "Käytä kustannuspaikkoja");
+    chkAutomaattisestiUusiTosite =
+        check(Frame3, "chkAutomaattisestiUusiTosite", "Automaattisesti uusi tosite vientien mennessä tasan");
+    chkVanhatTositteet = check(Frame3, "chkVanhatTositteet", "Käytä vaihtoehtoista tapaa vientien kirjauksessa ");
+    cmbVoittoTaseella = combo(Frame3, "cmbVoittoTaseella", false, "Tilikauden voitto kirjataan taseella tälle tilille");
+    cmbLaskettavaTili =
+        combo(Frame3, "cmbLaskettavaTili", false, "Tositteiden kirjausikkunassa näytettävän saldon tili");
+    chkVaakatulostus = check(Frame3, "chkVaakatulostus", "Tulosta päivä- ja pääkirja vaakasuuntaan");
+    chkMoniseuratuki = check(Frame3, "chkMoniseuratuki", "Moniseuratuki käytössä");
+    chkVanhatMallit = check(Frame3, "chkVanhatMallit", "Käytä Kolvio 2.x tapaa tuloslaskelmassa ja taseessa");
+    {
+        auto* g = new QGridLayout(Frame3);
+        g->addWidget(chkKustannuspaikat, 0, 0, 1, 2);
+        g->addWidget(chkAutomaattisestiUusiTosite, 1, 0, 1, 2);
+        g->addWidget(chkVanhatTositteet, 2, 0, 1, 2);
+        g->addWidget(label(Frame3, "lblVoittoTaseella", "Tilikauden voitto taseella:"), 3, 0);
+        g->addWidget(cmbVoittoTaseella, 3, 1);
+        g->addWidget(label(Frame3, "lblLaskettavaTili", "Näytä tilin saldo:"), 4, 0);
+        g->addWidget(cmbLaskettavaTili, 4, 1);
+        g->addWidget(chkVaakatulostus, 5, 0, 1, 2);
+        g->addWidget(chkMoniseuratuki, 6, 0, 1, 2);
+        g->addWidget(chkVanhatMallit, 7, 0, 1, 2);
+        g->setColumnStretch(1, 1);
+    }
+
+    // Financial years.
+    Frame2 = frame("Frame2", "Tilikausi");
+    tTilikausiAlku = edit(Frame2, "tTilikausiAlku", "Kuluvan tilikauden ensimmäinen päivä");
+    tTilikausiLoppu = edit(Frame2, "tTilikausiLoppu", "Kuluvan tilikauden viimeinen päivä");
+    tEdTilikausiAlku = edit(Frame2, "tEdTilikausiAlku", "Edellisen tilikauden ensimmäinen päivä");
+    tEdTilikausiLoppu = edit(Frame2, "tEdTilikausiLoppu", "Edellisen tilikauden viimeinen päivä");
+    cVaihdaTilikausi = button(Frame2, "cVaihdaTilikausi", "Vaihda tilikausi", nullptr);
+    {
+        auto* g = new QGridLayout(Frame2);
+        g->addWidget(label(Frame2, "lblKuluva", "Kuluva tilikausi:"), 0, 0);
+        g->addWidget(tTilikausiAlku, 0, 1);
+        g->addWidget(label(Frame2, "lblViiva1", "-"), 0, 2);
+        g->addWidget(tTilikausiLoppu, 0, 3);
+        g->addWidget(label(Frame2, "lblEdellinen", "Edellinen tilikausi:"), 1, 0);
+        g->addWidget(tEdTilikausiAlku, 1, 1);
+        g->addWidget(label(Frame2, "lblViiva2", "-"), 1, 2);
+        g->addWidget(tEdTilikausiLoppu, 1, 3);
+        g->addWidget(cVaihdaTilikausi, 2, 3);
+    }
+
+    // Report margins.
+    Frame1 = frame("Frame1", "Tulostusmarginaalit");
+    tMargYla = edit(Frame1, "tMargYla", "Tulosteen ylämarginaali millimetreinä");
+    tMargAla = edit(Frame1, "tMargAla", "Tulosteen alamarginaali millimetreinä");
+    tMargVas = edit(Frame1, "tMargVas", "Tulosteen vasen marginaali millimetreinä");
+    tMargOik = edit(Frame1, "tMargOik", "Tulosteen oikea marginaali millimetreinä");
+    {
+        auto* g = new QGridLayout(Frame1);
+        g->addWidget(label(Frame1, "lblMargYla", "Ylä:"), 0, 0);
+        g->addWidget(tMargYla, 0, 1);
+        g->addWidget(label(Frame1, "lblMargAla", "Ala:"), 0, 2);
+        g->addWidget(tMargAla, 0, 3);
+        g->addWidget(label(Frame1, "lblMargVas", "Vasen:"), 1, 0);
+        g->addWidget(tMargVas, 1, 1);
+        g->addWidget(label(Frame1, "lblMargOik", "Oikea:"), 1, 2);
+        g->addWidget(tMargOik, 1, 3);
+    }
+
+    cTallenna = button(this, "cTallenna", "Tallenna", "Tallenna asetukset [F3]");
+    cPeru = button(this, "cPeru", "Peru", "Peru muutokset [Ctrl+Z]");
+    cSulje = button(this, "cSulje", "Sulje", "Sulje Asetukset [Alt+F4]");
+    pBar1 = new QProgressBar(this);
+    pBar1->setObjectName(QStringLiteral("pBar1"));
+    pBar1->setTextVisible(false);
+    pBar1->setRange(0, 1);
+    pBar1->setValue(0);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(Frame7);
+    left->addWidget(Frame5);
+    left->addWidget(Frame4);
+    left->addWidget(Frame1);
+    left->addStretch(1);
+    auto* right = new QVBoxLayout;
+    right->addWidget(Frame3);
+    right->addWidget(Frame2);
+    right->addStretch(1);
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left, 1);
+    columns->addLayout(right, 1);
+    auto* commands = new QHBoxLayout;
+    commands->addWidget(pBar1, 1);
+    commands->addWidget(cTallenna);
+    commands->addWidget(cPeru);
+    commands->addWidget(cSulje);
+    auto* outer = new QVBoxLayout(this);
+    menuBar = new QMenuBar(this);
+    menuBar->setObjectName(QStringLiteral("menuBar"));
+    outer->setMenuBar(menuBar);
+    outer->addLayout(columns, 1);
+    outer->addLayout(commands);
+
+    // Room for a folder and a file name.
+    const int wide = fontMetrics().horizontalAdvance(QLatin1Char('x')) * 40;
+    for (QWidget* w : std::initializer_list<QWidget*>{tTietokanta, tVarmistus, tEmail, tSMTP})
+        w->setMinimumWidth(wide);
+    cmbFonts->setMinimumWidth(wide / 2);
+
+    // Tab order: down the left column, then the right, then the commands.
+    const QList<QWidget*> order{tTietokanta,       cTietokantavalita,
+                                tVarmistus,        cmbKieli,
+                                tEmail,            tSMTP,
+                                cmbFonts,          cmbFonttiKoko,
+                                tMargYla,          tMargAla,
+                                tMargVas,          tMargOik,
+                                chkKustannuspaikat, chkAutomaattisestiUusiTosite,
+                                chkVanhatTositteet, cmbVoittoTaseella,
+                                cmbLaskettavaTili, chkVaakatulostus,
+                                chkMoniseuratuki,  chkVanhatMallit,
+                                tTilikausiAlku,    tTilikausiLoppu,
+                                tEdTilikausiAlku,  tEdTilikausiLoppu,
+                                cVaihdaTilikausi,  cTallenna,
+                                cPeru,             cSulje};
+    for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+void frmAsetukset::buildMenus() {
+    auto action = [this](QMenu* menu, const char* name, const char* caption, QKeySequence key = {}) {
+        QAction* a = menu->addAction(QString::fromUtf8(caption));
+        a->setObjectName(QString::fromLatin1(name));
+        if (!key.isEmpty()) {
+            a->setShortcut(key);
+            a->setShortcutContext(Qt::WindowShortcut);
+            addAction(a);  // the key belongs to the whole window
+            windowKeys_ << a;
+        }
+        return a;
+    };
+    mTiedosto = new QMenu(QStringLiteral("&Tiedosto"), menuBar);
+    mTiedosto->setObjectName(QStringLiteral("mTiedosto"));
+    menuBar->addMenu(mTiedosto);
+    mTallenna = action(mTiedosto, "mTallenna", "T&allenna", QKeySequence(Qt::Key_F3));
+    mPeru = action(mTiedosto, "mPeru", "&Peru", QKeySequence(Qt::CTRL | Qt::Key_Z));
+    mVali = mTiedosto->addSeparator();
+    mVali->setObjectName(QStringLiteral("mVali"));
+    mSulje = action(mTiedosto, "mSulje", "&Sulje");
+    mTietoja = menuBar->addAction(QStringLiteral("Tietoja"));
+    mTietoja->setObjectName(QStringLiteral("mTietoja"));
+}
+
+void frmAsetukset::connectEvents() {
+    auto click = [](QObject* control, std::function<void()> handler) {
+        ui::Events::of(control).onClick(std::move(handler));
+    };
+    auto touched = [this] { changed_ = true; };
+
+    for (QCheckBox* c : {chkKustannuspaikat, chkAutomaattisestiUusiTosite, chkVanhatTositteet, chkVaakatulostus,
+                         chkMoniseuratuki, chkVanhatMallit})
+        click(c, touched);
+    // A choice from a list changes the setting; typing into the text part of
+    // the editable ones does not count as a change by itself.
+    for (QComboBox* c : {cmbKieli, cmbFonts, cmbFonttiKoko, cmbLaskettavaTili, cmbVoittoTaseella}) click(c, touched);
+    for (QLineEdit* e : {tTietokanta, tVarmistus, tEmail, tSMTP, tTilikausiAlku, tTilikausiLoppu, tEdTilikausiAlku,
+                         tEdTilikausiLoppu})
+        ui::Events::of(e).onChange(touched);
+    for (QLineEdit* e : {tMargYla, tMargAla, tMargVas, tMargOik})
+        ui::Events::of(e).onChange([this, e] {
+            checkMargin(e);
+            changed_ = true;
+        });
+    for (QLineEdit* e : {tTietokanta, tVarmistus, tEmail, tSMTP, tTilikausiAlku, tTilikausiLoppu, tEdTilikausiAlku,
+                         tEdTilikausiLoppu, tMargYla, tMargAla, tMargVas, tMargOik})
+        ui::Events::of(e).onGotFocus([e] { core::SelectAllText(e); });
+
+    ui::Events::of(tTilikausiAlku).onLostFocus([this] {
+        checkStartDate(tTilikausiAlku, tTilikausiLoppu,
+                       core::TranslateStr(QStringLiteral("frmAsetukset"),
+                                          QStringLiteral("Syötä tilikauden aluksi päivämäärä.")));
+    });
+    ui::Events::of(tEdTilikausiAlku).onLostFocus([this] {
+        checkStartDate(tEdTilikausiAlku, tEdTilikausiLoppu,
+                       core::TranslateStr(QStringLiteral("frmAsetukset"),
+                                          QStringLiteral("Syötä edellisen tilikauden aluksi päivämäärä.")));
+    });
+    ui::Events::of(tTilikausiLoppu).onLostFocus([this] {
+        checkEndDate(tTilikausiLoppu, core::TranslateStr(QStringLiteral("frmAsetukset"),
+                                                         QStringLiteral("Syötä tilikauden lopuksi päivämäärä.")));
+    });
+    ui::Events::of(tEdTilikausiLoppu).onLostFocus([this] {
+        checkEndDate(tEdTilikausiLoppu,
+                     core::TranslateStr(QStringLiteral("frmAsetukset"),
+                                        QStringLiteral("Syötä edellisen tilikauden lopuksi päivämäärä.")));
+    });
+    ui::Events::of(tVarmistus).onLostFocus([this] { checkBackupFolder(); });
+
+    click(cTallenna, [this] { Tallenna(); });
+    click(mTallenna, [this] { Tallenna(); });
+    click(cPeru, [this] { Peru(); });
+    click(mPeru, [this] { Peru(); });
+    click(cSulje, [this] { Sulje(); });
+    click(mSulje, [this] { Sulje(); });
+    click(cTietokantavalita, [this] { ValitseTietokanta(); });
+    click(cVaihdaTilikausi, [this] { VaihdaTilikausi(); });
+    click(mTietoja, [] { ui::Forms::show<frmAboutVaskiro>(true); });
+
+    // The window's keys (F3, Ctrl+Z) win over the text fields' own.
+    for (QLineEdit* e : findChildren<QLineEdit*>()) e->installEventFilter(this);
+}
+
+bool frmAsetukset::isWindowKey(const QKeyEvent* e) const {
+    const QKeySequence pressed(QKeyCombination(e->modifiers() & ~Qt::KeypadModifier, Qt::Key(e->key())));
+    for (const QAction* a : windowKeys_)
+        if (a->shortcut() == pressed) return true;
+    return false;
+}
+
+bool frmAsetukset::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride && isWindowKey(static_cast<QKeyEvent*>(event))) {
+        event->ignore();
+        return true;
+    }
+    return ui::Form::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------- loading
+
+void frmAsetukset::Load() {
+    // Placement and translation come from the program-wide load hook; the
+    // translation leaves combo boxes alone, so their tips are done here.
+    cmbFonts->setToolTip(
+        core::TranslateStr(QStringLiteral("frmAsetukset"), QStringLiteral("Kirjasinlaji tulosteilla")));
+    cmbFonttiKoko->setToolTip(
+        core::TranslateStr(QStringLiteral("frmAsetukset"), QStringLiteral("Kirjasinlajin koko tulosteilla")));
+    cmbVoittoTaseella->setToolTip(core::TranslateStr(QStringLiteral("frmAsetukset"),
+                                                     QStringLiteral("Tilikauden voitto kirjataan taseella tälle tilille")));
+    cmbLaskettavaTili->setToolTip(core::TranslateStr(
+        QStringLiteral("frmAsetukset"), QStringLiteral("Tositteiden kirjausikkunassa näytettävän saldon tili")));
+    show();
+    sys::cMouseCursor cursor;
+    cursor.SetCursor(this, sys::kPointerHourglass);
+    repaint();
+    loadUnreadSettings();
+    FillFontList(cmbFonts);
+    FillAccountLists();
+    FillLanguageList();
+    ShowSettings();
+    changed_ = false;
+}
+
+void frmAsetukset::Unload() {
+    try {
+        if (auto* main = ui::Forms::find<frmMain>(); main && main->isLoaded()) main->CheckKPStatus();
+    } catch (...) {
+    }
+}
+
+void frmAsetukset::FillLanguageList() {
+    cmbKieli->clear();
+    cmbKieli->addItem(QStringLiteral("Suomi"), 0);
+    cmbKieli->addItem(QStringLiteral("Svenska"), 1);
+    cmbKieli->setCurrentIndex(core::Language == QLatin1String("Svenska") ? 1 : 0);
+}
+
+void frmAsetukset::ShowSettings() {
+    cmbKieli->setCurrentIndex(core::Language == QLatin1String("Svenska") ? 1 : 0);
+    tTietokanta->setText(core::DatabasePath);
+    tVarmistus->setText(core::DatabaseBackup);
+    tEmail->setText(core::Email);
+    tSMTP->setText(core::SMTP);
+
+    chkMoniseuratuki->setChecked(core::MultiDb);
+    chkVaakatulostus->setChecked(core::VaakaTulostus);
+    chkVanhatMallit->setChecked(core::VanhatMallit);
+    chkVanhatTositteet->setChecked(core::VanhatTositteet);
+    chkAutomaattisestiUusiTosite->setChecked(core::AutomaattisestiUusiTosite);
+    chkKustannuspaikat->setChecked(core::Kustannuspaikat);
+
+    // The report control holds millimetres times 48; the margin fields take
+    // whole millimetres.
+    const report::ReportControl& rc = reports::CrystalReport1();
+    auto mm = [](int units) {
+        return QString::number(qRound(double(qint16(units)) / report::ReportControl::kMarginUnitsPerMm));
+    };
+    tMargYla->setText(mm(rc.marginTop()));
+    tMargAla->setText(mm(rc.marginBottom()));
+    tMargOik->setText(mm(rc.marginRight()));
+    tMargVas->setText(mm(rc.marginLeft()));
+
+    core::SelectComboByItemData(cmbLaskettavaTili, core::LaskettavaTili);
+    core::SelectComboByItemData(cmbVoittoTaseella, core::VoittoTaseella);
+
+    SelectComboByText(core::Fontti, cmbFonts);
+    SelectComboByText(QString::number(core::FonttiKoko), cmbFonttiKoko);
+
+    tTilikausiAlku->setText(shortDate(core::TilikausiAlku));
+    tEdTilikausiAlku->setText(shortDate(core::EdTilikausiAlku));
+    tTilikausiLoppu->setText(shortDate(core::TilikausiLoppu));
+    tEdTilikausiLoppu->setText(shortDate(core::EdTilikausiLoppu));
+}
+
+void frmAsetukset::SelectComboByText(const QString& text, QComboBox* combo) {
+    const int i = combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (i >= 0) {
+        combo->setCurrentIndex(i);
+        if (combo->isEditable()) combo->setEditText(text);
+    } else if (combo->isEditable()) {
+        // A value the list does not hold is kept as it is, so that saving
+        // an unchanged window does not change the setting; no item is
+        // chosen, so that choosing any of them counts as a change.
+        combo->setCurrentIndex(-1);
+        combo->setEditText(text);
+    }
+}
+
+void frmAsetukset::FillAccountLists() {
+    try {
+        const QString path = tTietokanta->text().isEmpty() ? core::DatabasePath : tTietokanta->text();
+        dao::Database db = dao::DBEngine::OpenDatabase(path, true);
+        dao::Recordset rs =
+            db.OpenRecordset(QStringLiteral("SELECT * FROM tl ORDER BY tlNumero"), dao::RecordsetType::ForwardOnly);
+        for (QComboBox* c : {cmbLaskettavaTili, cmbVoittoTaseella}) {
+            c->clear();
+            c->addItem(QStringLiteral(" "), 0);
+        }
+        for (; !rs.isEOF(); rs.MoveNext()) {
+            const dao::Variant number = rs.value(QStringLiteral("tlNumero"));
+            const dao::Variant name = rs.value(QStringLiteral("tlNimi"));
+            const QString text = QString::number(number.isNull() ? 0 : number.toLong()) + QLatin1Char(' ') +
+                                 (name.isNull() ? QString() : name.toString());
+            const qlonglong id = rs.value(QStringLiteral("tlID")).toLong();
+            cmbLaskettavaTili->addItem(text, id);
+            cmbVoittoTaseella->addItem(text, id);
+        }
+        rs.Close();
+        db.Close();
+    } catch (const dao::DaoError& e) {
+        core::ShowInfo(core::TranslateStr(QStringLiteral("frmAsetukset"),
+                                          QStringLiteral("Tililuettelon lataamisessa tapahtui virhe:")) +
+                       QStringLiteral(" %1 / %2").arg(e.number()).arg(e.description()));
+    } catch (const std::exception& e) {
+        core::ShowInfo(core::TranslateStr(QStringLiteral("frmAsetukset"),
+                                          QStringLiteral("Tililuettelon lataamisessa tapahtui virhe:")) +
+                       QLatin1Char(' ') + QString::fromLocal8Bit(e.what()));
+    }
+}
+
+void frmAsetukset::FillFontList(QComboBox* combo) {
+    try {
+        // The printer draws with the same font system as the screen, so both
+        // offer the installed families.
+        const QStringList screen = QFontDatabase::families();
+        const QStringList printer = QFontDatabase::families();
+        const int nS = int(screen.size());
+        const int nP = int(printer.size());
+        pBar1->setRange(0, qMax(1, nS + nP));
+        pBar1->setValue(0);
+        for (int i = 1; i <= nS; ++i) pBar1->setValue(i);
+        for (int i = 1; i <= nP; ++i) pBar1->setValue(nS + i);
+        const QStringList names = CommonFontNames(screen, printer);
+        combo->clear();
+        combo->addItems(names);
+        pBar1->setValue(0);
+    } catch (const std::exception& e) {
+        core::ShowInfo(
+            core::TranslateStr(QStringLiteral("frmAsetukset"), QStringLiteral("Fonttien latauksessa tapahtui virhe: ")) +
+            QString::fromLocal8Bit(e.what()) + QStringLiteral("\r\n\r\n") +
+            core::TranslateStr(QStringLiteral("frmAsetukset"),
+                               QStringLiteral("Kolvio VEV vaatii toimiakseen, että tietokoneeseen on asennettuna "
+                                              "tulostin.")));
+    }
+}
+
+// ---------------------------------------------------------------- field checks
+
+void frmAsetukset::checkStartDate(QLineEdit* field, QLineEdit* endField, const QString& message) {
+    const std::optional<dao::Date> d = core::dateValue(field->text());
+    if (!d) {
+        if (!field->text().isEmpty()) {
+            core::BeepIfSoundOn();
+            core::ShowInfo(message);
+            field->clear();
+        }
+        return;
+    }
+    field->setText(shortDate(*d));
+    if (endField->text().isEmpty()) endField->setText(shortDate(d->addYears(1).addDays(-1)));
+}
+
+void frmAsetukset::checkEndDate(QLineEdit* field, const QString& message) {
+    const std::optional<dao::Date> d = core::dateValue(field->text());
+    if (!d) {
+        if (!field->text().isEmpty()) {
+            core::BeepIfSoundOn();
+            core::ShowInfo(message);
+            field->clear();
+        }
+        return;
+    }
+    field->setText(shortDate(*d));
+}
+
+void frmAsetukset::checkMargin(QLineEdit* field) {
+    const QString text = field->text();
+    if (text.isEmpty() || MarginValue(text)) return;
+    core::BeepIfSoundOn();
+    bool digitsOnly = true;
+    for (const QChar c : text) digitsOnly = digitsOnly && c >= u'0' && c <= u'9';
+    if (digitsOnly)
+        core::ShowInfo(core::TranslateStr(QStringLiteral("frmAsetukset"),
+                                          QStringLiteral("Marginaalin tulee olla 0 - 682 millimetriä.")));
+    else
+        core::ShowInfo(core::TranslateStr(QStringLiteral("frmAsetukset"),
+                                          QStringLiteral("Syötä marginaaliksi ainoastaan numeroita.")));
+    field->clear();
+}
+
+void frmAsetukset::checkBackupFolder() {
+    // An empty field stays empty: the save takes the default folder then.
+    const QString text = tVarmistus->text();
+    if (text.isEmpty() || text.endsWith(u'/') || text.endsWith(QDir::separator())) return;
+    tVarmistus->setText(text + QDir::separator());
+}
+
+// ---------------------------------------------------------------- cancel and close
+
+void frmAsetukset::Peru() {
+    ShowSettings();
+    changed_ = false;
+}
+
+void frmAsetukset::Sulje() {
+    if (auto* main = ui::Forms::find<frmMain>(); main && main->isLoaded()) main->CheckKPStatus();
+    if (!changed_) {
+        ui::Forms::unload(*this);
+        return;
+    }
+    if (core::AskYesNo(core::TranslateStr(QStringLiteral("frmAsetukset"),
+                                          QStringLiteral("Asetuksia on muutettu, tallennetaanko?")),
+                       false) == ui::Answer::Yes) {
+        Tallenna();  // closes the window when everything was saved
+        return;
+    }
+    ui::Forms::unload(*this);
+}
+
+}  // namespace shell

@@ -1,0 +1,174 @@
+#pragma once
+
+// frmAsetukset: the settings window. The user edits here the program-wide
+// settings of the ini file and the settings of the open association's book.
+// The window edits copies: nothing typed reaches a shared global or a store
+// until the save runs; only the choice of another book acts at once.
+//
+// The save checks every field first and writes nothing when one fails; it
+// then writes the book's Settings table (in one transaction) and the ini
+// file, and only when both have been written does it take the new values
+// into the shared globals, hand the margins to the report control, refresh
+// the main window and close. A failure leaves the stores, the globals and
+// the window as they were, and the window open.
+//
+// The change of financial year runs the year-change window registered by
+// the maintenance subsystem under the name "frmKaudenVaihto"
+// (shell::RegisterOpener); the opener shows it modally.
+
+#include "platform/ui/forms.h"
+
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <optional>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QProgressBar;
+class QPushButton;
+
+namespace dao {
+class Database;
+}
+
+namespace shell {
+
+// The fonts both the screen and the printer offer, in sorted order (by
+// character code). Each list is sorted with an index sort; then the shorter
+// list is walked in order and each name is looked up in the longer one,
+// every search going on from the place of the previous match. A name that
+// occurs twice in the shorter list is therefore listed twice.
+QStringList CommonFontNames(const QStringList& screen, const QStringList& printer);
+
+// A margin text as millimetres: digits only, 0 to 682 (682 mm times 48 is
+// the largest margin the report control takes). Nothing for any other text.
+std::optional<int> MarginValue(const QString& text);
+
+class frmAsetukset : public ui::Form {
+    Q_OBJECT
+public:
+    static constexpr int kMaxMarginMm = 682;
+
+    frmAsetukset();
+    ~frmAsetukset() override;
+
+    // Copies the shared globals, and the report control's margins, into the
+    // controls.
+    void ShowSettings();
+    // Rebuilds the account lists of cmbLaskettavaTili and cmbVoittoTaseella
+    // from the book named in tTietokanta (DatabasePath when it is empty).
+    void FillAccountLists();
+    // The report fonts into combo, sorted, with pBar1 showing the progress.
+    void FillFontList(QComboBox* combo);
+    void FillLanguageList();
+    // Selects the item whose text is text exactly. An editable combo box
+    // without such an item shows text as its own; any other keeps its
+    // current item.
+    static void SelectComboByText(const QString& text, QComboBox* combo);
+
+    // The save; true when everything was written and the window closed.
+    bool Tallenna();
+    // Another book chosen with the file dialog, taken into use at once.
+    void ValitseTietokanta();
+    // The year-change window, then the save.
+    void VaihdaTilikausi();
+    // Cancel: the current settings shown again.
+    void Peru();
+    // Close: asks to save when something has changed.
+    void Sulje();
+
+    // A field has changed since the window was filled or last saved.
+    bool changed() const { return changed_; }
+
+    // ---- controls
+    QMenuBar* menuBar = nullptr;
+    QMenu* mTiedosto = nullptr;
+    QAction* mTallenna = nullptr;
+    QAction* mPeru = nullptr;
+    QAction* mVali = nullptr;
+    QAction* mSulje = nullptr;
+    QAction* mTietoja = nullptr;
+
+    QGroupBox* Frame7 = nullptr;
+    QLineEdit* tTietokanta = nullptr;
+    QPushButton* cTietokantavalita = nullptr;
+    QLineEdit* tVarmistus = nullptr;
+    QComboBox* cmbKieli = nullptr;
+
+    QGroupBox* Frame5 = nullptr;
+    QLineEdit* tEmail = nullptr;
+    QLineEdit* tSMTP = nullptr;
+
+    QGroupBox* Frame4 = nullptr;
+    QComboBox* cmbFonts = nullptr;
+    QComboBox* cmbFonttiKoko = nullptr;
+
+    QGroupBox* Frame3 = nullptr;
+    QCheckBox* chkKustannuspaikat = nullptr;
+    QCheckBox* chkAutomaattisestiUusiTosite = nullptr;
+    QCheckBox* chkVanhatTositteet = nullptr;
+    QComboBox* cmbVoittoTaseella = nullptr;
+    QComboBox* cmbLaskettavaTili = nullptr;
+    QCheckBox* chkVaakatulostus = nullptr;
+    QCheckBox* chkMoniseuratuki = nullptr;
+    QCheckBox* chkVanhatMallit = nullptr;
+
+    QGroupBox* Frame2 = nullptr;
+    QLineEdit* tTilikausiAlku = nullptr;
+    QLineEdit* tTilikausiLoppu = nullptr;
+    QLineEdit* tEdTilikausiAlku = nullptr;
+    QLineEdit* tEdTilikausiLoppu = nullptr;
+    QPushButton* cVaihdaTilikausi = nullptr;
+
+    QGroupBox* Frame1 = nullptr;
+    QLineEdit* tMargYla = nullptr;
+    QLineEdit* tMargAla = nullptr;
+    QLineEdit* tMargVas = nullptr;
+    QLineEdit* tMargOik = nullptr;
+
+    QPushButton* cTallenna = nullptr;
+    QPushButton* cPeru = nullptr;
+    QPushButton* cSulje = nullptr;
+    QProgressBar* pBar1 = nullptr;
+
+protected:
+    void Load() override;
+    void Unload() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void buildMenus();
+    void connectEvents();
+    bool isWindowKey(const QKeyEvent* e) const;
+
+    // Field checks as a field is left or changed.
+    void checkStartDate(QLineEdit* field, QLineEdit* endField, const QString& message);
+    void checkEndDate(QLineEdit* field, const QString& message);
+    void checkMargin(QLineEdit* field);
+    void checkBackupFolder();
+
+    // The save's parts (settingssave.cpp).
+    struct Entered;
+    std::optional<Entered> enteredValues();
+    bool openBookForSave(const QString& path, dao::Database& db);
+    bool upgrade(dao::Database& db, bool quiet = false);
+    bool takeBookIntoUse(const QString& path, bool quiet);
+    void loadUnreadSettings();
+    bool writeStores(dao::Database& db, const Entered& v);
+    void refreshMainWindow();
+    bool storeNewYearDates();
+
+    bool changed_ = false;
+    QList<QAction*> windowKeys_;
+};
+
+}  // namespace shell

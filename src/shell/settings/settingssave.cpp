@@ -1,0 +1,588 @@
+// The settings window's commands that act on the stores and the open book:
+// the save, the choice of another book and the change of financial year.
+
+#include "core/dbc.h"
+#include "core/dbsettings.h"
+#include "core/globals.h"
+#include "core/schema.h"
+#include "core/settings.h"
+#include "core/ui/helpers.h"
+#include "core/ui/translator.h"
+#include "ledger_reports/reportcontrolsetup.h"
+#include "platform/dao/database.h"
+#include "platform/fso/fso.h"
+#include "platform/report/reportcontrol.h"
+#include "platform/sys/mousecursor.h"
+#include "shell/frmmain.h"
+#include "shell/openers.h"
+#include "shell/settings/frmasetukset.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QLocale>
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+
+namespace shell {
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+const QString kIniSection = QStringLiteral("KOLVIO");
+
+// Every shared global that a save or a load of a book's settings changes,
+// so that a step that fails can put them back as they were.
+struct GlobalsSnapshot {
+    QString databasePath = core::DatabasePath;
+    QString databaseBackup = core::DatabaseBackup;
+    QString language = core::Language;
+    bool multiDb = core::MultiDb;
+    dao::Date tilikausiAlku = core::TilikausiAlku;
+    dao::Date tilikausiLoppu = core::TilikausiLoppu;
+    dao::Date edTilikausiAlku = core::EdTilikausiAlku;
+    dao::Date edTilikausiLoppu = core::EdTilikausiLoppu;
+    long laskettavaTili = core::LaskettavaTili;
+    long voittoTaseella = core::VoittoTaseella;
+    long lastModelForBudget = core::LastModelForBudget;
+    int lastPeriodForBudget = core::LastPeriodForBudget;
+    bool vaakaTulostus = core::VaakaTulostus;
+    bool vanhatMallit = core::VanhatMallit;
+    bool vanhatTositteet = core::VanhatTositteet;
+    bool automaattisestiUusiTosite = core::AutomaattisestiUusiTosite;
+    bool kustannuspaikat = core::Kustannuspaikat;
+    QString email = core::Email;
+    QString smtp = core::SMTP;
+    int margOik = core::MargOik;
+    int margVas = core::MargVas;
+    int margYla = core::MargYla;
+    int margAla = core::MargAla;
+    QString fontti = core::Fontti;
+    int fonttiKoko = core::FonttiKoko;
+    QString seuranNimi = core::SeuranNimi;
+    dao::Date raporttiAlkuPvm = core::RaporttiAlkuPvm;
+    dao::Date raporttiLoppuPvm = core::RaporttiLoppuPvm;
+    bool naytaTilinumerot = core::NaytaTilinumerot;
+    bool aaniKaytossa = core::AaniKaytossa;
+    core::ReportMargins reportMargins = core::ReportControlMargins;
+
+    void restore() const {
+        core::DatabasePath = databasePath;
+        core::DatabaseBackup = databaseBackup;
+        core::Language = language;
+        core::MultiDb = multiDb;
+        core::TilikausiAlku = tilikausiAlku;
+        core::TilikausiLoppu = tilikausiLoppu;
+        core::EdTilikausiAlku = edTilikausiAlku;
+        core::EdTilikausiLoppu = edTilikausiLoppu;
+        core::LaskettavaTili = laskettavaTili;
+        core::VoittoTaseella = voittoTaseella;
+        core::LastModelForBudget = lastModelForBudget;
+        core::LastPeriodForBudget = lastPeriodForBudget;
+        core::VaakaTulostus = vaakaTulostus;
+        core::VanhatMallit = vanhatMallit;
+        core::VanhatTositteet = vanhatTositteet;
+        core::AutomaattisestiUusiTosite = automaattisestiUusiTosite;
+        core::Kustannuspaikat = kustannuspaikat;
+        core::Email = email;
+        core::SMTP = smtp;
+        core::MargOik = margOik;
+        core::MargVas = margVas;
+        core::MargYla = margYla;
+        core::MargAla = margAla;
+        core::Fontti = fontti;
+        core::FonttiKoko = fonttiKoko;
+        core::SeuranNimi = seuranNimi;
+        core::RaporttiAlkuPvm = raporttiAlkuPvm;
+        core::RaporttiLoppuPvm = raporttiLoppuPvm;
+        core::NaytaTilinumerot = naytaTilinumerot;
+        core::AaniKaytossa = aaniKaytossa;
+        core::ReportControlMargins = reportMargins;
+    }
+};
+
+// The ini file could not be written.
+struct IniWriteError : std::runtime_error {
+    explicit IniWriteError(const QString& f) : std::runtime_error(f.toStdString()), file(f) {}
+    QString file;
+};
+
+// The number and text of an error for a message.
+QString errorText(const std::exception& e) {
+    if (const auto* d = dynamic_cast<const dao::DaoError*>(&e))
+        return QStringLiteral("%1 / %2").arg(d->number()).arg(d->description());
+    if (const auto* i = dynamic_cast<const IniWriteError*>(&e))
+        return core::TranslateStr(QStringLiteral("frmAsetukset"), QStringLiteral("Asetustiedostoa ei voitu kirjoittaa:")) +
+               QLatin1Char(' ') + i->file;
+    return QString::fromLocal8Bit(e.what());
+}
+
+// Writes a key of the ini file's section "KOLVIO"; raises IniWriteError.
+void writeIni(const QString& key, const QString& value) {
+    ini::cIniFile& f = core::IniFile();
+    f.FileName(core::IniFileName);
+    f.Section(kIniSection);
+    if (!f.Write(value, key)) throw IniWriteError(f.FileName());
+}
+
+QString readIni(const QString& key, const QString& def) {
+    ini::cIniFile& f = core::IniFile();
+    f.FileName(core::IniFileName);
+    f.Section(kIniSection);
+    return f.Read(key, def);
+}
+
+// Tells the user that a book's upgrade failed (and changed nothing).
+void reportUpgradeError(const core::UpgradeError& e) {
+    core::ShowCritical(
+        core::TranslateStr(QStringLiteral("frmAsetukset"),
+                           QStringLiteral("Tietokannan päivitys ohjelman nykyiseen muotoon ei onnistunut, "
+                                          "eikä tietokantaan tehty muutoksia.")) +
+        kCrLf + kCrLf + core::TranslateStr(QStringLiteral("frmAsetukset"), QStringLiteral("Vaihe")) +
+        QStringLiteral(" %1 (%2): %3 / %4").arg(e.step()).arg(e.stepName()).arg(e.number()).arg(e.engineText()));
+}
+
+// Repairs a damaged book in place, the damaged file kept with "OLD"
+// appended; every failure is told and leaves the files as they stand.
+void repairDamagedBook(const QString& path) {
+    core::ShowInfo(
+        core::TranslateStr(QStringLiteral("frmAsetukset"),
+                           QStringLiteral("Tietokanta on vioittunut edellisen käyttökerran lopetuksen yhteydessä, "
+                                          "yritän korjata tietokannan. Odota hetki.")));
+    const QString repaired = path + QStringLiteral("2");
+    try {
+        sys::cMouseCursor cursor;
+        cursor.SetCursor(nullptr, sys::kPointerHourglass);
+        dao::DBEngine::RepairDatabase(path);
+        dao::DBEngine::CompactDatabase(path, repaired);
+    } catch (const std::exception&) {
+        core::ShowInfo(core::TranslateStr(QStringLiteral("frmAsetukset"),
+                                          QStringLiteral("Tietokannan korjaus ei onnistunut. Palauta tietokanta "
+                                                         "varmuuskopiolta ennen kuin jatkat Kolvion käyttöä.")));
+        return;
+    }
+    try {
+        fso::RenameFile(path, path + QStringLiteral("OLD"));
+    } catch (const std::exception&) {
+        core::ShowInfo(core::TranslateStr(QStringLiteral("frmAsetukset"),
+                                          QStringLiteral("Vioittuneen tietokannan uudelleen nimeäminen ei onnistu.")));
+        return;
+    }
+    try {
+        fso::RenameFile(repaired, path);
+    } catch (const std::exception&) {
+        core::ShowInfo(core::TranslateStr(QStringLiteral("frmAsetukset"),
+                                          QStringLiteral("Korjatun tietokannan uudelleen nimeäminen ei onnistu.")));
+    }
+}
+
+enum class OnFailure { Repair, Report, Quiet };
+
+// Opens the book at path on a connection of its own. A failure is told to
+// the user (a damaged book is repaired when asked) unless quiet, and false
+// is returned.
+bool openBook(const QString& path, dao::Database& db, OnFailure onFailure) {
+    int code = 0;
+    QString text;
+    if (path.isEmpty()) {
+        code = dao::err::FileNotFound;
+    } else {
+        try {
+            db = dao::DBEngine::OpenDatabase(path);
+            return true;
+        } catch (const dao::DaoError& e) {
+            code = e.number();
+            text = e.description();
+        } catch (const std::exception& e) {
+            code = -1;
+            text = QString::fromLocal8Bit(e.what());
+        }
+    }
+    if (onFailure == OnFailure::Quiet) return false;
+    switch (code) {
+    case dao::err::FileNotFound:
+    case dao::err::InvalidPath:
+        core::ShowInfo(core::TranslateStr(QStringLiteral("frmAsetukset"),
+                                          QStringLiteral("Tietokantaa ei löydy, korjaa asetuksista tietokannan nimi")));
+        break;
+    case dao::err::UnrecognizedFormat:
+    case dao::err::CannotOpenDatabase:
+        if (onFailure == OnFailure::Repair) {
+            repairDamagedBook(path);
+            break;
+        }
+        [[fallthrough]];
+    default:
+        core::ShowInfo(
+            core::TranslateStr(QStringLiteral("frmAsetukset"), QStringLiteral("Tietokannan avaaminen ei onnistunut:")) +
+            kCrLf + text);
+        break;
+    }
+    return false;
+}
+
+void closeQuietly(dao::Database& db) {
+    try {
+        if (!db.isNull() && db.isOpen()) db.Close();
+    } catch (...) {
+    }
+}
+
+frmMain* mainWindow() {
+    frmMain* main = ui::Forms::find<frmMain>();
+    return main && main->isLoaded() ? main : nullptr;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- the save
+
+// What the window holds, checked and converted.
+struct frmAsetukset::Entered {
+    QString databasePath;
+    QString databaseBackup;
+    QString language;
+    bool multiDb = false;
+    // Nothing: the field is empty and the setting keeps its value.
+    std::optional<dao::Date> tilikausiAlku, edTilikausiAlku, tilikausiLoppu, edTilikausiLoppu;
+    long laskettavaTili = 0;
+    long voittoTaseella = 0;
+    QString email;
+    QString smtp;
+    bool vaakaTulostus = false;
+    bool vanhatMallit = false;
+    bool vanhatTositteet = false;
+    bool automaattisestiUusiTosite = false;
+    bool kustannuspaikat = false;
+    QString fontti;
+    int fonttiKoko = 10;
+    int margYla = 0, margAla = 0, margVas = 0, margOik = 0;
+};
+
+std::optional<frmAsetukset::Entered> frmAsetukset::enteredValues() {
+    Entered v;
+    // The backup folder ends in a separator; an empty one is the default folder.
+    QString backup = tVarmistus->text();
+    if (backup.isEmpty()) backup = core::defaultBackupFolder();
+    if (!backup.endsWith(u'/') && !backup.endsWith(QDir::separator())) backup += QDir::separator();
+    if (tVarmistus->text() != backup) tVarmistus->setText(backup);
+    v.databaseBackup = backup;
+    v.databasePath = tTietokanta->text();
+    v.language = cmbKieli->currentText();
+    v.multiDb = chkMoniseuratuki->isChecked();
+
+    // The dates: a field may be empty (the setting stays), or hold a date.
+    struct DateField {
+        QLineEdit* field;
+        std::optional<dao::Date>* value;
+        QString message;
+    };
+    const DateField dates[] = {
+        {tTilikausiAlku, &v.tilikausiAlku,
+         core::TranslateStr(QStringLiteral("frmAsetukset"), QStringLiteral("Syötä tilikauden aluksi päivämäärä."))},
+        {tEdTilikausiAlku, &v.edTilikausiAlku,
+         core::TranslateStr(QStringLiteral("frmAsetukset"),
+                            QStringLiteral("Syötä edellisen tilikauden aluksi päivämäärä."))},
+        {tTilikausiLoppu, &v.tilikausiLoppu,
+         core::TranslateStr(QStringLiteral("frmAsetukset"), QStringLiteral("Syötä tilikauden lopuksi päivämäärä."))},
+        {tEdTilikausiLoppu, &v.edTilikausiLoppu,
+         core::TranslateStr(QStringLiteral("frmAsetukset"),
+                            QStringLiteral("Syötä edellisen tilikauden lopuksi päivämäärä."))},
+    };
+    for (const DateField& d : dates) {
+        if (d.field->text().trimmed().isEmpty()) continue;
+        *d.value = core::dateValue(d.field->text());
+        if (!*d.value) {
+            core::ShowInfo(d.message);
+            d.field->setFocus();
+            return std::nullopt;
+        }
+    }
+
+    auto selectedId = [](QComboBox* c) { return c->currentIndex() < 0 ? 0L : long(c->currentData().toLongLong()); };
+    v.laskettavaTili = selectedId(cmbLaskettavaTili);
+    v.voittoTaseella = selectedId(cmbVoittoTaseella);
+    v.email = tEmail->text();
+    v.smtp = tSMTP->text();
+    v.vaakaTulostus = chkVaakatulostus->isChecked();
+    v.vanhatMallit = chkVanhatMallit->isChecked();
+    v.vanhatTositteet = chkVanhatTositteet->isChecked();
+    v.automaattisestiUusiTosite = chkAutomaattisestiUusiTosite->isChecked();
+    v.kustannuspaikat = chkKustannuspaikat->isChecked();
+    v.fontti = cmbFonts->currentText();
+    // A size that is no number is 10; one that is, is rounded and kept
+    // within the sizes the reports take.
+    bool ok = false;
+    const double size = QLocale().toDouble(cmbFonttiKoko->currentText().trimmed(), &ok);
+    v.fonttiKoko = ok && std::isfinite(size) ? int(std::clamp(std::nearbyint(size), 1.0, 72.0)) : 10;
+
+    struct MarginField {
+        QLineEdit* field;
+        int* value;
+    };
+    const MarginField margins[] = {
+        {tMargYla, &v.margYla}, {tMargAla, &v.margAla}, {tMargVas, &v.margVas}, {tMargOik, &v.margOik}};
+    for (const MarginField& m : margins) {
+        const std::optional<int> mm = MarginValue(m.field->text());
+        if (!mm) {
+            const QString t = m.field->text();
+            const bool digits = !t.isEmpty() && std::all_of(t.cbegin(), t.cend(), [](QChar c) { return c.isDigit(); });
+            core::ShowInfo(digits ? core::TranslateStr(QStringLiteral("frmAsetukset"),
+                                                       QStringLiteral("Marginaalin tulee olla 0 - 682 millimetriä."))
+                                  : core::TranslateStr(QStringLiteral("frmAsetukset"),
+                                                       QStringLiteral("Syötä marginaaliksi ainoastaan numeroita.")));
+            m.field->setFocus();
+            return std::nullopt;
+        }
+        *m.value = *mm;
+    }
+    return v;
+}
+
+bool frmAsetukset::openBookForSave(const QString& path, dao::Database& db) {
+    return openBook(path, db, OnFailure::Repair);
+}
+
+bool frmAsetukset::upgrade(dao::Database& db, bool quiet) {
+    try {
+        sys::cMouseCursor cursor;
+        cursor.SetCursor(this, sys::kPointerHourglass);
+        core::UpdateDatabase(db);
+        return true;
+    } catch (const core::UpgradeError& e) {
+        if (!quiet) reportUpgradeError(e);
+    } catch (const std::exception& e) {
+        if (!quiet)
+            core::ShowCritical(core::TranslateStr(QStringLiteral("frmAsetukset"),
+                                              QStringLiteral("Tietokannan päivitys ohjelman nykyiseen muotoon ei "
+                                                             "onnistunut, eikä tietokantaan tehty muutoksia.")) +
+                           kCrLf + errorText(e));
+    }
+    return false;
+}
+
+bool frmAsetukset::writeStores(dao::Database& db, const Entered& v) {
+    const GlobalsSnapshot before;
+    // The ini keys as they stand, to be put back when the book's part fails.
+    const QStringList iniKeys{QStringLiteral("Database"), QStringLiteral("DatabaseBackup"), QStringLiteral("Language"),
+                              QStringLiteral("MultiDb")};
+    const QString kMissing = QStringLiteral("\x01missing");
+    QStringList oldIni;
+    for (const QString& k : iniKeys) oldIni << readIni(k, kMissing);
+    int iniWritten = 0;
+
+    // The new values, as the settings store writes them.
+    core::DatabasePath = v.databasePath;
+    core::DatabaseBackup = v.databaseBackup;
+    core::Language = v.language;
+    core::MultiDb = v.multiDb;
+    if (v.tilikausiAlku) core::TilikausiAlku = *v.tilikausiAlku;
+    if (v.edTilikausiAlku) core::EdTilikausiAlku = *v.edTilikausiAlku;
+    if (v.tilikausiLoppu) core::TilikausiLoppu = *v.tilikausiLoppu;
+    if (v.edTilikausiLoppu) core::EdTilikausiLoppu = *v.edTilikausiLoppu;
+    core::LaskettavaTili = v.laskettavaTili;
+    core::VoittoTaseella = v.voittoTaseella;
+    core::Email = v.email;
+    core::SMTP = v.smtp;
+    core::VaakaTulostus = v.vaakaTulostus;
+    core::VanhatMallit = v.vanhatMallit;
+    core::VanhatTositteet = v.vanhatTositteet;
+    core::AutomaattisestiUusiTosite = v.automaattisestiUusiTosite;
+    core::Kustannuspaikat = v.kustannuspaikat;
+    core::Fontti = v.fontti;
+    core::FonttiKoko = v.fonttiKoko;
+    core::MargYla = v.margYla;
+    core::MargAla = v.margAla;
+    core::MargVas = v.margVas;
+    core::MargOik = v.margOik;
+
+    bool inTransaction = false;
+    try {
+        db.BeginTrans();
+        inTransaction = true;
+        core::SaveDatabaseSettings(db);
+        const QStringList values{v.databasePath, v.databaseBackup, v.language, core::flagText(v.multiDb)};
+        for (int i = 0; i < iniKeys.size(); ++i) {
+            writeIni(iniKeys[i], values[i]);
+            ++iniWritten;
+        }
+        db.CommitTrans();
+        inTransaction = false;
+    } catch (const std::exception& e) {
+        if (inTransaction) {
+            try {
+                db.Rollback();
+            } catch (...) {
+            }
+        }
+        for (int i = 0; i < iniWritten; ++i) {
+            // A key that was not there is left empty; the start-up's
+            // defaults apply to an empty key as to a missing one.
+            try {
+                writeIni(iniKeys[i], oldIni[i] == kMissing ? QString() : oldIni[i]);
+            } catch (...) {
+            }
+        }
+        before.restore();
+        core::ShowCritical(core::TranslateStr(QStringLiteral("frmAsetukset"),
+                                              QStringLiteral("Asetusten tallentaminen ei onnistunut, eikä asetuksiin "
+                                                             "tehty muutoksia.")) +
+                           kCrLf + errorText(e));
+        return false;
+    }
+
+    // The margins of the report control follow the settings.
+    core::ReportControlMargins.top = v.margYla * report::ReportControl::kMarginUnitsPerMm;
+    core::ReportControlMargins.bottom = v.margAla * report::ReportControl::kMarginUnitsPerMm;
+    core::ReportControlMargins.left = v.margVas * report::ReportControl::kMarginUnitsPerMm;
+    core::ReportControlMargins.right = v.margOik * report::ReportControl::kMarginUnitsPerMm;
+    reports::ApplyReportMargins();
+    // Later work reaches the named book through the shared connection.
+    if (before.databasePath != core::DatabasePath) core::DBCon().SuljeDB();
+    return true;
+}
+
+void frmAsetukset::refreshMainWindow() {
+    if (frmMain* main = mainWindow()) {
+        main->ShowCaption();
+        main->CheckKPStatus();
+    }
+}
+
+bool frmAsetukset::Tallenna() {
+    const std::optional<Entered> v = enteredValues();
+    if (!v) return false;
+    dao::Database db;
+    if (!openBookForSave(v->databasePath, db)) return false;
+    if (!upgrade(db)) {
+        closeQuietly(db);
+        return false;
+    }
+    const bool written = writeStores(db, *v);
+    closeQuietly(db);
+    if (!written) return false;
+    changed_ = false;
+    refreshMainWindow();
+    hide();
+    ui::Forms::unload(*this);
+    return true;
+}
+
+// ---------------------------------------------------------------- another book
+
+bool frmAsetukset::takeBookIntoUse(const QString& path, bool quiet) {
+    // The book is tested, upgraded and read before the program turns to
+    // it: a book that fails leaves everything as it was.
+    dao::Database db;
+    if (!openBook(path, db, quiet ? OnFailure::Quiet : OnFailure::Report)) return false;
+    if (!upgrade(db, quiet)) {
+        closeQuietly(db);
+        return false;
+    }
+    const GlobalsSnapshot before;
+    try {
+        core::LoadDatabaseSettings(db);
+    } catch (const std::exception& e) {
+        before.restore();
+        closeQuietly(db);
+        if (!quiet)
+            core::ShowInfo(core::TranslateStr(QStringLiteral("frmAsetukset"),
+                                              QStringLiteral("Tietokannan asetusten lukeminen ei onnistunut:")) +
+                           kCrLf + errorText(e));
+        return false;
+    }
+    closeQuietly(db);
+
+    core::DBCon().SuljeDB();
+    core::DatabasePath = path;
+    reports::ApplyReportMargins();
+    refreshMainWindow();
+    return true;
+}
+
+void frmAsetukset::loadUnreadSettings() {
+    // A book's settings always hold a financial year: none means that no
+    // book was read in this run (start-up could not open it). The window
+    // then reads the named book itself, if it opens now, so that it shows
+    // that book's settings and not the program's defaults.
+    if (!core::TilikausiAlku.isZero() || core::DatabasePath.isEmpty()) return;
+    takeBookIntoUse(core::DatabasePath, true);
+}
+
+void frmAsetukset::ValitseTietokanta() {
+    const QString chosen = ui::Dialogs().openFile(
+        core::TranslateStr(QStringLiteral("frmAsetukset"), QStringLiteral("Kolvio - tietokantahakemisto")),
+        tTietokanta->text(), QStringLiteral("Database (*.mdb)|*.mdb"));
+    // A cancelled choice changes nothing.
+    if (chosen.isEmpty()) return;
+    if (!takeBookIntoUse(chosen, false)) return;
+
+    tTietokanta->setText(chosen);
+    FillAccountLists();
+    ShowSettings();
+    // The ini file still names the earlier book until the settings are saved.
+    changed_ = true;
+}
+
+// ---------------------------------------------------------------- change of year
+
+bool frmAsetukset::storeNewYearDates() {
+    dao::Database db;
+    try {
+        db = dao::DBEngine::OpenDatabase(core::DatabasePath);
+        db.BeginTrans();
+        core::cDBSettings& s = core::DBSettings();
+        s.setDatabase(db);
+        s.setSection(kIniSection);
+        s.SaveSetting(core::dateText(core::TilikausiAlku), QStringLiteral("TilikausiAlku"));
+        s.SaveSetting(core::dateText(core::EdTilikausiAlku), QStringLiteral("EdTilikausiAlku"));
+        s.SaveSetting(core::dateText(core::TilikausiLoppu), QStringLiteral("TilikausiLoppu"));
+        s.SaveSetting(core::dateText(core::EdTilikausiLoppu), QStringLiteral("EdTilikausiLoppu"));
+        db.CommitTrans();
+        db.Close();
+        return true;
+    } catch (const std::exception& e) {
+        try {
+            if (!db.isNull() && db.isOpen() && db.transactionDepth() > 0) db.Rollback();
+        } catch (...) {
+        }
+        closeQuietly(db);
+        core::ShowCritical(core::TranslateStr(QStringLiteral("frmAsetukset"),
+                                              QStringLiteral("Uuden tilikauden päivämäärien tallentaminen ei "
+                                                             "onnistunut:")) +
+                           kCrLf + errorText(e));
+        return false;
+    }
+}
+
+void frmAsetukset::VaihdaTilikausi() {
+    if (!IsRegistered(QStringLiteral("frmKaudenVaihto"))) {
+        core::ShowInfo(core::TranslateStr(QStringLiteral("frmAsetukset"),
+                                          QStringLiteral("Tämä toiminto ei ole käytettävissä tässä ohjelman versiossa.")));
+        return;
+    }
+    const dao::Date alku = core::TilikausiAlku, loppu = core::TilikausiLoppu;
+    const dao::Date edAlku = core::EdTilikausiAlku, edLoppu = core::EdTilikausiLoppu;
+    try {
+        RunOpener(QStringLiteral("frmKaudenVaihto"));
+    } catch (const std::exception& e) {
+        core::ShowInfo(core::TranslateStr(QStringLiteral("frmAsetukset"), QStringLiteral("Odottamaton virhe: ")) +
+                       errorText(e));
+        return;
+    }
+    // A completed change has moved the year: its dates are stored in the
+    // book at once, whatever becomes of the rest of the save.
+    const bool moved = core::TilikausiAlku != alku || core::TilikausiLoppu != loppu ||
+                       core::EdTilikausiAlku != edAlku || core::EdTilikausiLoppu != edLoppu;
+    if (moved && !storeNewYearDates()) return;
+
+    tTilikausiAlku->setText(core::TilikausiAlku.toShortString(QLocale()));
+    tEdTilikausiAlku->setText(core::EdTilikausiAlku.toShortString(QLocale()));
+    tTilikausiLoppu->setText(core::TilikausiLoppu.toShortString(QLocale()));
+    tEdTilikausiLoppu->setText(core::EdTilikausiLoppu.toShortString(QLocale()));
+    Tallenna();
+}
+
+}  // namespace shell

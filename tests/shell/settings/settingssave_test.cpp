@@ -1,0 +1,404 @@
+// The settings window's save, its choice of another book and the change of
+// financial year.
+
+#include "core/dbc.h"
+#include "core/settings.h"
+#include "ledger_reports/reportcontrolsetup.h"
+#include "settingsfixture.h"
+#include "shell/openers.h"
+
+#include <QDir>
+#include <QFile>
+#include <sqlite3.h>
+
+namespace {
+
+using kvtest::ScriptedDialogs;
+using ui::Answer;
+
+class SettingsSaveTest : public kvtest::SettingsTest {
+protected:
+    static QByteArray bytes(const QString& path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    QByteArray bookBytes() const { return bytes(book); }
+    QByteArray iniBytes() const { return bytes(iniPath()); }
+    static bool closed() { return ui::Forms::find<shell::frmAsetukset>() == nullptr; }
+};
+
+TEST_F(SettingsSaveTest, SaveWritesBothStoresAndRefreshesTheProgram) {
+    ScriptedDialogs dialogs;
+    shell::frmAsetukset& w = open();
+    const QString backup = tmp.file(QStringLiteral("Uusi varmistus"));
+    w.tVarmistus->setText(backup);
+    w.cmbKieli->setCurrentIndex(1);
+    w.chkMoniseuratuki->click();
+    w.tTilikausiAlku->setText(QStringLiteral("1.1.2032"));
+    w.tTilikausiLoppu->setText(QStringLiteral("31.12.2032"));
+    w.tEdTilikausiAlku->setText(QString());  // empty: the setting stays
+    choose(w.cmbLaskettavaTili, QStringLiteral("3000 "));
+    w.cmbVoittoTaseella->setCurrentIndex(-1);  // nothing chosen: no account
+    type(w.tEmail, QStringLiteral("uusi@seura.example"));
+    type(w.tSMTP, QStringLiteral("smtp.seura.example"));
+    w.chkVaakatulostus->click();
+    w.chkVanhatMallit->click();
+    w.chkVanhatTositteet->click();
+    w.chkAutomaattisestiUusiTosite->click();
+    w.chkKustannuspaikat->click();
+    choose(w.cmbFonts, QStringLiteral("DejaVu Serif"));
+    w.cmbFonttiKoko->setEditText(QStringLiteral("x"));  // no number: 10
+    type(w.tMargYla, QStringLiteral("20"));
+    type(w.tMargAla, QStringLiteral("682"));
+    type(w.tMargVas, QStringLiteral("0"));
+    type(w.tMargOik, QStringLiteral("5"));
+    QTest::keyClick(w.tMargOik, Qt::Key_F3);  // the save from the field, by its key
+
+    ASSERT_TRUE(closed());
+    EXPECT_TRUE(dialogs.shown().isEmpty());
+    // The ini file.
+    EXPECT_EQ(readIni(QStringLiteral("Database")), book);
+    EXPECT_EQ(readIni(QStringLiteral("DatabaseBackup")), backup + QDir::separator());
+    EXPECT_EQ(readIni(QStringLiteral("Language")), QStringLiteral("Svenska"));
+    EXPECT_EQ(readIni(QStringLiteral("MultiDb")), QStringLiteral("1"));
+    // The book's Settings table.
+    const QList<std::pair<const char*, const char*>> expected{
+        {"TilikausiAlku", "2032-01-01"},  {"TilikausiLoppu", "2032-12-31"}, {"EdTilikausiAlku", "2030-07-01"},
+        {"EdTilikausiLoppu", "2031-06-30"}, {"LaskettavaTili", "13"},        {"VoittoTaseella", "0"},
+        {"Email", "uusi@seura.example"},    {"SMTP", "smtp.seura.example"},  {"VaakaTulostus", "0"},
+        {"VanhatMallit", "1"},              {"VanhatTositteet", "1"},        {"AutomaattisestiUusiTosite", "1"},
+        {"Kustannuspaikat", "0"},           {"Fontti", "DejaVu Serif"},      {"FonttiKoko", "10"},
+        {"MargYla", "20"},                  {"MargAla", "682"},              {"MargVas", "0"},
+        {"MargOik", "5"},                   {"LastModelForBudget", "<none>"}};
+    for (const auto& [key, value] : expected)
+        EXPECT_EQ(setting(book, QString::fromLatin1(key)), QString::fromUtf8(value)) << key;
+    // The globals.
+    EXPECT_EQ(core::DatabaseBackup, backup + QDir::separator());
+    EXPECT_TRUE(core::MultiDb);
+    EXPECT_EQ(core::TilikausiAlku, dao::Date::fromYmd(2032, 1, 1));
+    EXPECT_EQ(core::EdTilikausiAlku, dao::Date::fromYmd(2030, 7, 1));
+    EXPECT_EQ(core::LaskettavaTili, 13);
+    EXPECT_EQ(core::FonttiKoko, 10);
+    // The report period is not reset by a save.
+    EXPECT_EQ(core::RaporttiAlkuPvm, dao::Date::fromYmd(2031, 7, 1));
+    // The report control's margins, also after the reset every report does.
+    reports::ResetReportFormulas();
+    const report::ReportControl& rc = reports::CrystalReport1();
+    EXPECT_EQ(rc.marginTop(), 20 * 48);
+    EXPECT_EQ(rc.marginBottom(), 682 * 48);
+    EXPECT_EQ(rc.marginLeft(), 0);
+    EXPECT_EQ(rc.marginRight(), 5 * 48);
+    // The main window: caption and cost-centre button.
+    EXPECT_EQ(main->windowTitle(), QStringLiteral("Kolvio VEV - Kolvion Kerho"));
+    EXPECT_FALSE(main->cKustannuspaikat->isEnabled());
+
+}
+
+TEST_F(SettingsSaveTest, SavingAnUnchangedWindowKeepsEverySetting) {
+    ScriptedDialogs dialogs;
+    open().cTallenna->click();
+    ASSERT_TRUE(closed());
+    // The font and size the lists do not hold are kept, not replaced.
+    EXPECT_EQ(setting(book, QStringLiteral("Fontti")), QStringLiteral("Times New Roman"));
+    EXPECT_EQ(setting(book, QStringLiteral("FonttiKoko")), QStringLiteral("11"));
+    EXPECT_EQ(setting(book, QStringLiteral("LaskettavaTili")), QStringLiteral("11"));
+    EXPECT_EQ(setting(book, QStringLiteral("TilikausiAlku")), QStringLiteral("2031-07-01"));
+    EXPECT_EQ(setting(book, QStringLiteral("MargVas")), QStringLiteral("10"));
+    EXPECT_EQ(readIni(QStringLiteral("Language")), QStringLiteral("Suomi"));
+    EXPECT_EQ(readIni(QStringLiteral("MultiDb")), QStringLiteral("0"));
+    EXPECT_EQ(core::FonttiKoko, 11);
+    EXPECT_EQ(core::Fontti, QStringLiteral("Times New Roman"));
+}
+
+TEST_F(SettingsSaveTest, CloseAnsweredYesSaves) {
+    ScriptedDialogs dialogs;
+    dialogs.expectMessage(QStringLiteral("Asetuksia on muutettu, tallennetaanko?"), Answer::Yes);
+    shell::frmAsetukset& w = open();
+    w.chkVanhatTositteet->click();
+    w.cSulje->click();
+    EXPECT_TRUE(closed());
+    EXPECT_EQ(setting(book, QStringLiteral("VanhatTositteet")), QStringLiteral("1"));
+    EXPECT_TRUE(core::VanhatTositteet);
+}
+
+TEST_F(SettingsSaveTest, AFieldThatFailsItsCheckStopsTheSaveBeforeAnythingIsWritten) {
+    struct Case {
+        const char* what;
+        QLineEdit* shell::frmAsetukset::*field;
+        const char* text;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"date", &shell::frmAsetukset::tTilikausiLoppu, "32.12.2031", "Syötä tilikauden lopuksi päivämäärä."},
+        {"previous date", &shell::frmAsetukset::tEdTilikausiAlku, "x", "Syötä edellisen tilikauden aluksi"},
+        {"margin", &shell::frmAsetukset::tMargAla, "", "Syötä marginaaliksi ainoastaan numeroita."},
+    };
+    const QByteArray bookBefore = bookBytes();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ScriptedDialogs dialogs;
+        dialogs.expectMessage(QString::fromUtf8(c.message), Answer::OK);
+        shell::frmAsetukset& w = open();
+        const QByteArray iniBefore = iniBytes();  // window placements included
+        w.chkVanhatMallit->click();
+        w.cmbKieli->setCurrentIndex(1);
+        QLineEdit* field = w.*(c.field);
+        field->setText(QString::fromUtf8(c.text));  // the save runs before the field is left
+        w.mTallenna->trigger();
+
+        EXPECT_FALSE(closed());
+        EXPECT_EQ(QApplication::focusWidget(), field);
+        EXPECT_TRUE(w.changed());  // still unsaved: closing will ask
+        EXPECT_EQ(bookBytes(), bookBefore);
+        EXPECT_EQ(iniBytes(), iniBefore);
+        EXPECT_FALSE(core::VanhatMallit);
+        EXPECT_EQ(core::Language, QStringLiteral("Suomi"));
+        ui::Forms::unload(w);
+    }
+}
+
+TEST_F(SettingsSaveTest, BookThatCannotBeFoundIsToldAndNothingIsWritten) {
+    ScriptedDialogs dialogs;
+    shell::frmAsetukset& w = open();
+    w.chkVanhatMallit->click();
+    const QByteArray iniBefore = iniBytes();
+    ASSERT_TRUE(QFile::rename(book, book + QStringLiteral(".siirretty")));
+    dialogs.expectMessage(QStringLiteral("Tietokantaa ei löydy, korjaa asetuksista tietokannan nimi"), Answer::OK);
+    w.cTallenna->click();
+    EXPECT_FALSE(closed());
+    EXPECT_EQ(iniBytes(), iniBefore);
+    EXPECT_FALSE(QFile::exists(book));  // not created by the attempt
+    EXPECT_FALSE(core::VanhatMallit);
+    EXPECT_TRUE(w.changed());
+}
+
+TEST_F(SettingsSaveTest, DamagedBookIsRepairedAndTheSaveStopsThere) {
+    ScriptedDialogs dialogs;
+    shell::frmAsetukset& w = open();
+    w.chkVanhatMallit->click();
+    {
+        QFile f(book);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(QByteArray(4096, 'x'));
+    }
+    dialogs.expectMessage(QStringLiteral("Tietokanta on vioittunut"), Answer::OK)
+        .expectMessage(QStringLiteral("Tietokannan korjaus ei onnistunut."), Answer::OK);
+    w.cTallenna->click();
+    EXPECT_FALSE(closed());
+    EXPECT_FALSE(core::VanhatMallit);
+    EXPECT_EQ(readIni(QStringLiteral("Database")), book);
+}
+
+TEST_F(SettingsSaveTest, FailureHalfWayLeavesTheBookTheIniFileAndTheGlobalsAsTheyWere) {
+    ScriptedDialogs dialogs;
+    shell::frmAsetukset& w = open();
+    w.chkVanhatMallit->click();
+    type(w.tEmail, QStringLiteral("uusi@seura.example"));
+    w.cmbKieli->setCurrentIndex(1);
+    // The ini file cannot be written: its folder is not there.
+    const QString goodIni = core::IniFileName;
+    core::IniFileName = tmp.file(QStringLiteral("puuttuva/vevaravo.ini"));
+    dialogs.expectMessage(QStringLiteral("Asetusten tallentaminen ei onnistunut, eikä asetuksiin tehty muutoksia."),
+                          Answer::OK);
+    w.cTallenna->click();
+    core::IniFileName = goodIni;
+
+    EXPECT_FALSE(closed());
+    ASSERT_EQ(dialogs.shown().size(), 1);
+    EXPECT_EQ(dialogs.shown()[0].icon, ui::Icon::Critical);
+    EXPECT_TRUE(dialogs.shown()[0].text.contains(QStringLiteral("Asetustiedostoa ei voitu kirjoittaa:")));
+    // The book's keys written before the ini file failed were taken back.
+    EXPECT_EQ(setting(book, QStringLiteral("VanhatMallit")), QStringLiteral("<none>"));
+    EXPECT_EQ(setting(book, QStringLiteral("Email")), QStringLiteral("rahastonhoitaja@seura.example"));
+    EXPECT_FALSE(core::VanhatMallit);
+    EXPECT_EQ(core::Email, QStringLiteral("rahastonhoitaja@seura.example"));
+    EXPECT_EQ(core::Language, QStringLiteral("Suomi"));
+    EXPECT_EQ(core::DatabasePath, book);
+    EXPECT_TRUE(w.changed());
+
+    // With the ini file back the same window saves.
+    w.cTallenna->click();
+    EXPECT_TRUE(closed());
+    EXPECT_EQ(setting(book, QStringLiteral("VanhatMallit")), QStringLiteral("1"));
+    EXPECT_EQ(readIni(QStringLiteral("Language")), QStringLiteral("Svenska"));
+}
+
+TEST_F(SettingsSaveTest, BookThatCannotBeUpgradedIsToldAndLeftAsItWas) {
+    ScriptedDialogs dialogs;
+    shell::frmAsetukset& w = open();
+    w.chkVanhatMallit->click();
+    const QByteArray iniBefore = iniBytes();
+    // The book has lost a table the upgrade adds fields to.
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(book).constData(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "ALTER TABLE tula RENAME TO tula_vanha", nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(other);
+    const QByteArray bookBefore = bookBytes();
+    dialogs.expectMessage(QStringLiteral("Tietokannan päivitys ohjelman nykyiseen muotoon ei onnistunut"),
+                          Answer::OK);
+    w.cTallenna->click();
+
+    EXPECT_FALSE(closed());
+    ASSERT_EQ(dialogs.shown().size(), 1);
+    EXPECT_EQ(dialogs.shown()[0].icon, ui::Icon::Critical);
+    EXPECT_TRUE(dialogs.shown()[0].text.contains(QStringLiteral("Vaihe 6")));
+    EXPECT_EQ(bookBytes(), bookBefore);
+    EXPECT_EQ(iniBytes(), iniBefore);
+    EXPECT_FALSE(core::VanhatMallit);
+}
+
+// ---------------------------------------------------------------- another book
+
+class DatabaseChoiceTest : public SettingsSaveTest {
+protected:
+    // A second association's book of the older layout (no Settings table):
+    // the choice must bring it up to date.
+    QString otherBook() {
+        const QString path = kvtest::makeBaseBook(tmp, QStringLiteral("toinen.mdb"));
+        dao::Database db = dao::DBEngine::OpenDatabase(path);
+        db.Execute(QStringLiteral("INSERT INTO tl (tlID, tlNumero, tlNimi, tlKuvaus) VALUES (5, 1000, 'Kassa', ' ')"));
+        db.Close();
+        return path;
+    }
+};
+
+TEST_F(DatabaseChoiceTest, ChosenBookIsUpgradedLoadedAndShownAtOnce) {
+    const QString other = otherBook();
+    ScriptedDialogs dialogs;
+    shell::frmAsetukset& w = open();
+    dialogs.expectOpenFile(other, QStringLiteral("Kolvio - tietokantahakemisto"));
+    w.cTietokantavalita->click();
+    ASSERT_EQ(dialogs.shown().size(), 1);
+    EXPECT_EQ(dialogs.shown()[0].initial, book);
+    EXPECT_EQ(dialogs.shown()[0].filter, QStringLiteral("Database (*.mdb)|*.mdb"));
+
+    // The program works with the chosen book from now on.
+    EXPECT_EQ(core::DatabasePath, other);
+    EXPECT_EQ(core::DBCon().AvaaDB().name(), other);
+    EXPECT_EQ(w.tTietokanta->text(), other);
+    // Its settings: the defaults of a book without any.
+    const int year = QDate::currentDate().year();
+    EXPECT_EQ(w.tTilikausiAlku->text(), QStringLiteral("1.1.%1").arg(year));
+    EXPECT_EQ(w.tMargVas->text(), QStringLiteral("0"));
+    EXPECT_EQ(w.tEmail->text(), QString());
+    EXPECT_FALSE(w.chkVaakatulostus->isChecked());
+    ASSERT_EQ(w.cmbLaskettavaTili->count(), 2);
+    EXPECT_EQ(w.cmbLaskettavaTili->itemText(1), QStringLiteral("1000 Kassa"));
+    EXPECT_EQ(w.cmbLaskettavaTili->currentIndex(), 0);
+    EXPECT_EQ(main->windowTitle(), QStringLiteral("Kolvio VEV - toinen"));
+    // Upgraded: the Settings table is there now.
+    EXPECT_EQ(setting(other, QStringLiteral("Fontti")), QStringLiteral("<none>"));
+    // The ini file still names the first book; closing asks.
+    EXPECT_EQ(readIni(QStringLiteral("Database")), book);
+    EXPECT_TRUE(w.changed());
+
+    // Saved: the ini file names the chosen book and its table holds the keys.
+    w.cTallenna->click();
+    EXPECT_TRUE(closed());
+    EXPECT_EQ(readIni(QStringLiteral("Database")), other);
+    EXPECT_EQ(setting(other, QStringLiteral("TilikausiAlku")), QStringLiteral("%1-01-01").arg(year));
+    // The first book was not written to.
+    EXPECT_EQ(setting(book, QStringLiteral("Fontti")), QStringLiteral("<none>"));
+}
+
+TEST_F(DatabaseChoiceTest, CancelledOrFailedChoiceChangesNothing) {
+    const QString notABook = tmp.file(QStringLiteral("kirje.mdb"));
+    {
+        QFile f(notABook);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("Hyvä seura, tässä ei ole tietokantaa.");
+    }
+    // A book of an older layout that has lost a table: it cannot be upgraded.
+    const QString broken = kvtest::makeBaseBook(tmp, QStringLiteral("vanha.mdb"));
+    {
+        dao::Database db = dao::DBEngine::OpenDatabase(broken);
+        db.Execute(QStringLiteral("DROP TABLE tula"));
+        db.Close();
+    }
+    const QByteArray brokenBefore = bytes(broken);
+    ScriptedDialogs dialogs;
+    shell::frmAsetukset& w = open();
+    type(w.tEmail, QStringLiteral("kesken@seura.example"));
+    dialogs.expectOpenFile(QString())
+        .expectOpenFile(notABook)
+        .expectMessage(QStringLiteral("Tietokannan avaaminen ei onnistunut:"), Answer::OK)
+        .expectOpenFile(tmp.file(QStringLiteral("ei-ole.mdb")))
+        .expectMessage(QStringLiteral("Tietokantaa ei löydy"), Answer::OK)
+        .expectOpenFile(broken)
+        .expectMessage(QStringLiteral("Tietokannan päivitys ohjelman nykyiseen muotoon ei onnistunut"), Answer::OK);
+    for (int i = 0; i < 4; ++i) w.cTietokantavalita->click();
+    EXPECT_EQ(bytes(broken), brokenBefore);
+
+    EXPECT_EQ(core::DatabasePath, book);
+    EXPECT_EQ(w.tTietokanta->text(), book);
+    EXPECT_EQ(w.tEmail->text(), QStringLiteral("kesken@seura.example"));  // the edit is not lost
+    EXPECT_EQ(core::Email, QStringLiteral("rahastonhoitaja@seura.example"));
+    EXPECT_EQ(core::TilikausiAlku, dao::Date::fromYmd(2031, 7, 1));
+    EXPECT_EQ(main->windowTitle(), QStringLiteral("Kolvio VEV - Kolvion Kerho"));
+    // The file that is no book was neither repaired nor renamed.
+    EXPECT_TRUE(QFile::exists(notABook));
+    EXPECT_FALSE(QFile::exists(notABook + QStringLiteral("OLD")));
+}
+
+// ---------------------------------------------------------------- change of year
+
+TEST_F(SettingsSaveTest, CompletedChangeOfYearStoresTheNewYearAndSaves) {
+    int runs = 0;
+    shell::RegisterOpener(QStringLiteral("frmKaudenVaihto"), [&runs] {
+        ++runs;
+        core::EdTilikausiAlku = core::TilikausiAlku;
+        core::EdTilikausiLoppu = core::TilikausiLoppu;
+        core::TilikausiAlku = core::TilikausiAlku.addYears(1);
+        core::TilikausiLoppu = core::TilikausiLoppu.addYears(1);
+    });
+    ScriptedDialogs dialogs;
+    shell::frmAsetukset& w = open();
+    w.chkVanhatMallit->click();
+    w.cVaihdaTilikausi->click();
+    EXPECT_EQ(runs, 1);
+    EXPECT_TRUE(closed());
+    EXPECT_EQ(setting(book, QStringLiteral("TilikausiAlku")), QStringLiteral("2032-07-01"));
+    EXPECT_EQ(setting(book, QStringLiteral("TilikausiLoppu")), QStringLiteral("2033-06-30"));
+    EXPECT_EQ(setting(book, QStringLiteral("EdTilikausiAlku")), QStringLiteral("2031-07-01"));
+    EXPECT_EQ(setting(book, QStringLiteral("EdTilikausiLoppu")), QStringLiteral("2032-06-30"));
+    EXPECT_EQ(setting(book, QStringLiteral("VanhatMallit")), QStringLiteral("1"));
+}
+
+TEST_F(SettingsSaveTest, CancelledChangeOfYearPutsTheYearBackAndStillSaves) {
+    ScriptedDialogs dialogs;
+    shell::frmAsetukset& w = open();
+    w.tTilikausiAlku->setText(QStringLiteral("1.1.2040"));
+    w.chkVanhatTositteet->click();
+    // Without the year-change window the command is not available.
+    dialogs.expectMessage(QStringLiteral("Tämä toiminto ei ole käytettävissä tässä ohjelman versiossa."), Answer::OK);
+    w.cVaihdaTilikausi->click();
+    EXPECT_FALSE(closed());
+    shell::RegisterOpener(QStringLiteral("frmKaudenVaihto"), [] {});
+    w.cVaihdaTilikausi->click();
+    EXPECT_TRUE(closed());
+    EXPECT_EQ(setting(book, QStringLiteral("TilikausiAlku")), QStringLiteral("2031-07-01"));
+    EXPECT_EQ(setting(book, QStringLiteral("VanhatTositteet")), QStringLiteral("1"));
+}
+
+TEST_F(SettingsSaveTest, NewYearIsKeptEvenWhenTheRestOfTheSaveStops) {
+    shell::RegisterOpener(QStringLiteral("frmKaudenVaihto"), [] {
+        core::TilikausiAlku = dao::Date::fromYmd(2032, 7, 1);
+        core::TilikausiLoppu = dao::Date::fromYmd(2033, 6, 30);
+        core::EdTilikausiAlku = dao::Date::fromYmd(2031, 7, 1);
+        core::EdTilikausiLoppu = dao::Date::fromYmd(2032, 6, 30);
+    });
+    ScriptedDialogs dialogs;
+    shell::frmAsetukset& w = open();
+    w.tMargYla->clear();
+    w.chkVanhatMallit->click();
+    dialogs.expectMessage(QStringLiteral("Syötä marginaaliksi ainoastaan numeroita."), Answer::OK);
+    w.cVaihdaTilikausi->click();
+    EXPECT_FALSE(closed());
+    EXPECT_EQ(w.tTilikausiAlku->text(), QStringLiteral("1.7.2032"));
+    // The book's year follows the vouchers the change moved.
+    EXPECT_EQ(setting(book, QStringLiteral("TilikausiAlku")), QStringLiteral("2032-07-01"));
+    EXPECT_EQ(setting(book, QStringLiteral("EdTilikausiLoppu")), QStringLiteral("2032-06-30"));
+    EXPECT_EQ(setting(book, QStringLiteral("VanhatMallit")), QStringLiteral("<none>"));
+}
+
+}  // namespace

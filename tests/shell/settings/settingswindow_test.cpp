@@ -1,0 +1,301 @@
+// The settings window: what it shows, the checks of its fields, the change
+// flag, cancel and close.
+
+#include "core/ui/translator.h"
+#include "settingsfixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QMenu>
+#include <QProgressBar>
+
+namespace {
+
+using kvtest::ScriptedDialogs;
+using ui::Answer;
+
+class SettingsWindowTest : public kvtest::SettingsTest {};
+
+TEST_F(SettingsWindowTest, ShowsTheSettingsOfTheIniFileTheBookAndTheReportControl) {
+    ScriptedDialogs dialogs;
+    shell::frmAsetukset& w = open();
+
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Asetukset"));
+    EXPECT_EQ(w.tTietokanta->text(), book);
+    EXPECT_TRUE(w.tTietokanta->isReadOnly());
+    EXPECT_EQ(w.tVarmistus->text(), tmp.file(QStringLiteral("varmistus/")));
+    EXPECT_EQ(w.cmbKieli->currentText(), QStringLiteral("Suomi"));
+    EXPECT_EQ(w.cmbKieli->count(), 2);
+    EXPECT_EQ(w.tEmail->text(), QStringLiteral("rahastonhoitaja@seura.example"));
+    EXPECT_TRUE(w.chkVaakatulostus->isChecked());
+    EXPECT_TRUE(w.chkKustannuspaikat->isChecked());
+    EXPECT_FALSE(w.chkMoniseuratuki->isChecked());
+    EXPECT_FALSE(w.chkVanhatTositteet->isChecked());
+
+    // The financial years in the short date form.
+    EXPECT_EQ(w.tTilikausiAlku->text(), QStringLiteral("1.7.2031"));
+    EXPECT_EQ(w.tTilikausiLoppu->text(), QStringLiteral("30.6.2032"));
+    EXPECT_EQ(w.tEdTilikausiAlku->text(), QStringLiteral("1.7.2030"));
+    EXPECT_EQ(w.tEdTilikausiLoppu->text(), QStringLiteral("30.6.2031"));
+
+    // The margins come from the report control, in millimetres.
+    EXPECT_EQ(w.tMargYla->text(), QStringLiteral("15"));
+    EXPECT_EQ(w.tMargVas->text(), QStringLiteral("10"));
+    EXPECT_EQ(w.tMargAla->text(), QStringLiteral("0"));
+    EXPECT_EQ(w.tMargOik->text(), QStringLiteral("0"));
+
+    // The accounts of the book, a blank first; the settings' accounts chosen.
+    ASSERT_EQ(w.cmbLaskettavaTili->count(), 4);
+    EXPECT_EQ(w.cmbLaskettavaTili->itemText(0), QStringLiteral(" "));
+    EXPECT_EQ(w.cmbLaskettavaTili->itemData(0).toLongLong(), 0);
+    EXPECT_EQ(w.cmbLaskettavaTili->itemText(1), QStringLiteral("1910 Pankkitili"));
+    EXPECT_EQ(w.cmbLaskettavaTili->itemText(3), QStringLiteral("3000 "));
+    EXPECT_EQ(w.cmbLaskettavaTili->currentText(), QStringLiteral("1910 Pankkitili"));
+    EXPECT_EQ(w.cmbVoittoTaseella->currentText(), QStringLiteral("2251 Edellisten tilikausien voitto"));
+
+    // The installed fonts, sorted. A font or size the lists do not hold is
+    // shown as it is (Times New Roman is not installed here; 11 is no item).
+    const QStringList families = QFontDatabase::families();
+    EXPECT_EQ(w.cmbFonts->count(), families.size());
+    QStringList listed;
+    for (int i = 0; i < w.cmbFonts->count(); ++i) listed << w.cmbFonts->itemText(i);
+    QStringList sorted = listed;
+    std::sort(sorted.begin(), sorted.end());
+    EXPECT_EQ(listed, sorted);
+    EXPECT_TRUE(listed.contains(QStringLiteral("DejaVu Sans")));
+    EXPECT_FALSE(listed.contains(QStringLiteral("Times New Roman")));
+    EXPECT_EQ(w.cmbFonts->currentText(), QStringLiteral("Times New Roman"));
+    EXPECT_EQ(w.cmbFonttiKoko->currentText(), QStringLiteral("11"));
+    EXPECT_EQ(w.cmbFonttiKoko->currentIndex(), -1);
+    EXPECT_EQ(w.pBar1->value(), 0);
+
+    // Loading leaves nothing changed: closing asks nothing.
+    EXPECT_FALSE(w.changed());
+    w.cSulje->click();
+    EXPECT_EQ(ui::Forms::find<shell::frmAsetukset>(), nullptr);
+    EXPECT_EQ(setting(book, QStringLiteral("FonttiKoko")), QStringLiteral("11"));
+}
+
+TEST_F(SettingsWindowTest, EveryKindOfChangeButTypingAFontNameAsksOnClose) {
+    struct Case {
+        const char* what;
+        std::function<void(shell::frmAsetukset&)> change;
+    };
+    const QList<Case> cases{
+        {"check box", [](shell::frmAsetukset& w) { w.chkVanhatMallit->click(); }},
+        {"language", [](shell::frmAsetukset& w) { w.cmbKieli->setCurrentIndex(1); }},
+        {"size", [](shell::frmAsetukset& w) { w.cmbFonttiKoko->setCurrentIndex(0); }},
+        {"account", [](shell::frmAsetukset& w) { w.cmbVoittoTaseella->setCurrentIndex(3); }},
+        {"font from the list", [](shell::frmAsetukset& w) { w.cmbFonts->setCurrentIndex(0); }},
+        {"mail server", [](shell::frmAsetukset& w) { type(w.tSMTP, QStringLiteral("smtp.seura.example")); }},
+        {"margin", [](shell::frmAsetukset& w) { type(w.tMargOik, QStringLiteral("5")); }},
+        {"date", [](shell::frmAsetukset& w) { w.tEdTilikausiLoppu->setText(QStringLiteral("1.1.2031")); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ScriptedDialogs dialogs;
+        dialogs.expectMessage(QStringLiteral("Asetuksia on muutettu, tallennetaanko?"), Answer::No);
+        shell::frmAsetukset& w = open();
+        c.change(w);
+        EXPECT_TRUE(w.changed());
+        w.mSulje->trigger();
+        EXPECT_EQ(ui::Forms::find<shell::frmAsetukset>(), nullptr);
+        ASSERT_EQ(dialogs.shown().size(), 1);
+        EXPECT_EQ(dialogs.shown()[0].buttons, ui::Buttons::YesNo);
+        EXPECT_EQ(dialogs.shown()[0].icon, ui::Icon::None);
+    }
+    // Nothing was saved by answering No.
+    EXPECT_EQ(setting(book, QStringLiteral("VanhatMallit")), QStringLiteral("<none>"));
+    EXPECT_EQ(readIni(QStringLiteral("Language")), QStringLiteral("Suomi"));
+
+    // Typing a font name is no change by itself.
+    ScriptedDialogs dialogs;
+    shell::frmAsetukset& w = open();
+    w.cmbFonts->setFocus();
+    w.cmbFonts->lineEdit()->selectAll();
+    QTest::keyClicks(w.cmbFonts->lineEdit(), QStringLiteral("Oma fontti"));
+    EXPECT_FALSE(w.changed());
+    w.cSulje->click();
+    EXPECT_EQ(ui::Forms::find<shell::frmAsetukset>(), nullptr);
+}
+
+TEST_F(SettingsWindowTest, CancelShowsTheSettingsAgainAndTheCloseBoxAsksNothing) {
+    ScriptedDialogs dialogs;
+    shell::frmAsetukset& w = open();
+    w.chkKustannuspaikat->click();
+    type(w.tEmail, QStringLiteral("uusi@seura.example"));
+    w.cmbLaskettavaTili->setCurrentIndex(0);
+    QTest::keyClick(w.tEmail, Qt::Key_Z, Qt::ControlModifier);  // the window's Ctrl+Z, not the field's undo
+    EXPECT_TRUE(w.chkKustannuspaikat->isChecked());
+    EXPECT_EQ(w.tEmail->text(), QStringLiteral("rahastonhoitaja@seura.example"));
+    EXPECT_EQ(w.cmbLaskettavaTili->currentText(), QStringLiteral("1910 Pankkitili"));
+    EXPECT_FALSE(w.changed());
+
+    // A change thrown away with the close box; its unload still sets the
+    // main window's cost-centre button after the setting.
+    w.chkVanhatTositteet->click();
+    core::Kustannuspaikat = false;
+    w.close();
+    EXPECT_EQ(ui::Forms::find<shell::frmAsetukset>(), nullptr);
+    EXPECT_FALSE(main->cKustannuspaikat->isEnabled());
+    EXPECT_FALSE(core::VanhatTositteet);
+    EXPECT_TRUE(dialogs.shown().isEmpty());
+}
+
+TEST_F(SettingsWindowTest, DateFieldsAreCheckedAsTheyAreLeft) {
+    ScriptedDialogs dialogs;
+    shell::frmAsetukset& w = open();
+
+    // A start date fills an empty end field with the end of its year.
+    w.tTilikausiLoppu->clear();
+    w.tTilikausiAlku->setText(QStringLiteral("1.7.2031"));
+    leave(w.tTilikausiAlku, w.tEmail);
+    EXPECT_EQ(w.tTilikausiLoppu->text(), QStringLiteral("30.6.2032"));
+    // A leap day's year ends a day before its anniversary.
+    w.tEdTilikausiLoppu->clear();
+    w.tEdTilikausiAlku->setText(QStringLiteral("29.2.2032"));
+    leave(w.tEdTilikausiAlku, w.tEmail);
+    EXPECT_EQ(w.tEdTilikausiLoppu->text(), QStringLiteral("27.2.2033"));
+    // A filled end field is left alone; a date is rewritten in the short form.
+    w.tTilikausiLoppu->setText(QStringLiteral("2031-12-31"));
+    w.tTilikausiAlku->setText(QStringLiteral("01.01.2031"));
+    leave(w.tTilikausiAlku, w.tEmail);
+    EXPECT_EQ(w.tTilikausiAlku->text(), QStringLiteral("1.1.2031"));
+    EXPECT_EQ(w.tTilikausiLoppu->text(), QStringLiteral("2031-12-31"));
+    leave(w.tTilikausiLoppu, w.tEmail);
+    EXPECT_EQ(w.tTilikausiLoppu->text(), QStringLiteral("31.12.2031"));
+    EXPECT_TRUE(dialogs.shown().isEmpty());
+
+    // Text that is no date: told, and emptied; an empty field says nothing.
+    dialogs.expectMessage(QStringLiteral("Syötä tilikauden aluksi päivämäärä."), Answer::OK)
+        .expectMessage(QStringLiteral("Syötä edellisen tilikauden lopuksi päivämäärä."), Answer::OK);
+    w.tTilikausiAlku->setText(QStringLiteral("abc"));
+    leave(w.tTilikausiAlku, w.tEmail);
+    EXPECT_EQ(w.tTilikausiAlku->text(), QString());
+    leave(w.tTilikausiAlku, w.tEmail);
+    w.tEdTilikausiLoppu->setText(QStringLiteral("31.2.2031"));
+    leave(w.tEdTilikausiLoppu, w.tEmail);
+    EXPECT_EQ(w.tEdTilikausiLoppu->text(), QString());
+    EXPECT_EQ(dialogs.shown().size(), 2);
+    EXPECT_EQ(dialogs.shown()[0].icon, ui::Icon::Information);
+    // Nothing reaches the settings before a save.
+    EXPECT_EQ(core::TilikausiAlku, dao::Date::fromYmd(2031, 7, 1));
+}
+
+TEST_F(SettingsWindowTest, MarginFieldsTakeWholeMillimetresUpTo682) {
+    ScriptedDialogs dialogs;
+    shell::frmAsetukset& w = open();
+    dialogs.expectMessage(QStringLiteral("Syötä marginaaliksi ainoastaan numeroita."), Answer::OK)
+        .expectMessage(QStringLiteral("Marginaalin tulee olla 0 - 682 millimetriä."), Answer::OK)
+        .expectMessage(QStringLiteral("Syötä marginaaliksi ainoastaan numeroita."), Answer::OK);
+    type(w.tMargAla, QStringLiteral("1x"));
+    EXPECT_EQ(w.tMargAla->text(), QString());
+    type(w.tMargAla, QStringLiteral("683"));
+    EXPECT_EQ(w.tMargAla->text(), QString());
+    type(w.tMargAla, QStringLiteral("2,"));
+    EXPECT_EQ(w.tMargAla->text(), QString());
+    type(w.tMargAla, QStringLiteral("682"));
+    EXPECT_EQ(w.tMargAla->text(), QStringLiteral("682"));
+    EXPECT_EQ(dialogs.shown().size(), 3);
+
+    for (const char* good : {"0", "682", "007", "0010"}) EXPECT_TRUE(shell::MarginValue(QString::fromLatin1(good))) << good;
+    for (const char* bad : {"", "683", "-1", "1x", " 5", "1e2", "99999999999999"})
+        EXPECT_FALSE(shell::MarginValue(QString::fromLatin1(bad))) << bad;
+    EXPECT_EQ(shell::MarginValue(QStringLiteral("007")), 7);
+}
+
+TEST_F(SettingsWindowTest, BackupFolderEndsInASeparatorWhenLeft) {
+    ScriptedDialogs dialogs;
+    shell::frmAsetukset& w = open();
+    const QString folder = tmp.file(QStringLiteral("Varmistus"));
+    w.tVarmistus->setText(folder);
+    leave(w.tVarmistus, w.tEmail);
+    EXPECT_EQ(w.tVarmistus->text(), folder + QDir::separator());
+    leave(w.tVarmistus, w.tEmail);
+    EXPECT_EQ(w.tVarmistus->text(), folder + QDir::separator());
+    // An empty field is no folder at all, not the root folder.
+    w.tVarmistus->clear();
+    leave(w.tVarmistus, w.tEmail);
+    EXPECT_EQ(w.tVarmistus->text(), QString());
+}
+
+TEST_F(SettingsWindowTest, BookThatStartUpCouldNotReadIsReadWhenTheWindowOpens) {
+    // As after a start whose book was missing: the program's defaults.
+    core::resetGlobals();
+    core::DatabasePath = book;
+    ScriptedDialogs dialogs;
+    shell::frmAsetukset& w = open();
+    EXPECT_EQ(w.tTilikausiAlku->text(), QStringLiteral("1.7.2031"));
+    EXPECT_EQ(w.tEmail->text(), QStringLiteral("rahastonhoitaja@seura.example"));
+    EXPECT_EQ(w.tMargVas->text(), QStringLiteral("10"));
+    EXPECT_EQ(core::FonttiKoko, 11);
+    EXPECT_EQ(main->windowTitle(), QStringLiteral("Kolvio VEV - Kolvion Kerho"));
+    EXPECT_FALSE(w.changed());
+    EXPECT_TRUE(dialogs.shown().isEmpty());
+    ui::Forms::unload(w);
+
+    // Still missing: the defaults are shown, no date at all, and only the
+    // account list tells; a save then tells that the book is not found and
+    // writes nothing.
+    core::resetGlobals();
+    core::DatabasePath = tmp.file(QStringLiteral("poissa.mdb"));
+    dialogs.expectMessage(QStringLiteral("Tililuettelon lataamisessa tapahtui virhe: 3024"), Answer::OK);
+    shell::frmAsetukset& again = open();
+    EXPECT_EQ(again.tTilikausiAlku->text(), QString());
+    dialogs.expectMessage(QStringLiteral("Tietokantaa ei löydy"), Answer::OK);
+    again.cTallenna->click();
+    EXPECT_NE(ui::Forms::find<shell::frmAsetukset>(), nullptr);
+    EXPECT_FALSE(QFile::exists(tmp.file(QStringLiteral("poissa.mdb"))));
+}
+
+TEST_F(SettingsWindowTest, MainWindowsMenuOpensTheWindow) {
+    shell::RegisterOpener(QStringLiteral("frmAsetukset"), [] { ui::Forms::show<shell::frmAsetukset>(); });
+    ScriptedDialogs dialogs;
+    main->mAsetukset->trigger();
+    auto* w = ui::Forms::find<shell::frmAsetukset>();
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(w->isVisible());
+}
+
+TEST_F(SettingsWindowTest, SpeaksSwedishThroughTheShippedLanguageFile) {
+    ASSERT_TRUE(QDir(app).mkpath(QStringLiteral("Svenska")));
+    ASSERT_TRUE(QFile::copy(QDir(kvtest::sourceDir()).filePath(QStringLiteral("data/lang/Svenska/Kolvio VEV.trl")),
+                            QDir(app).filePath(QStringLiteral("Svenska/Kolvio VEV.trl"))));
+    core::cTranslate cfg;
+    cfg.setLanguagePrefix(QStringLiteral("Svenska"));
+    core::SetTranslator(cfg.LangTranslator());
+
+    ScriptedDialogs dialogs;
+    dialogs.expectMessage(QStringLiteral("Ange endast siffror som marginal."), Answer::OK);
+    shell::frmAsetukset& w = open();
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Inställningar"));
+    EXPECT_EQ(w.Frame2->title(), QStringLiteral("Räkenskapsperiod"));
+    EXPECT_EQ(w.chkVanhatTositteet->text(), QStringLiteral("Använd ett alternativt sätt att bokföra posteringar "));
+    EXPECT_EQ(w.cTallenna->toolTip(), QStringLiteral("Spara inställningarna [F3]"));
+    EXPECT_EQ(w.cmbFonts->toolTip(), QStringLiteral("Teckensnitt i utskrifter"));
+    EXPECT_EQ(w.mTiedosto->title(), QStringLiteral("&Arkiv"));
+    type(w.tMargYla, QStringLiteral("x"));
+    // Every text looked up had its translation: the file gained no entries.
+    QFile shipped(QDir(kvtest::sourceDir()).filePath(QStringLiteral("data/lang/Svenska/Kolvio VEV.trl")));
+    QFile used(QDir(app).filePath(QStringLiteral("Svenska/Kolvio VEV.trl")));
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly) && used.open(QIODevice::ReadOnly));
+    EXPECT_EQ(used.readAll(), shipped.readAll());
+}
+
+TEST(SettingsFontList, CommonFontsAreSortedAndFoundFromTheLastMatchOn) {
+    EXPECT_EQ(shell::CommonFontNames({"Verdana", "Arial", "Courier"}, {"Courier", "Symbol", "Arial"}),
+              QStringList({"Arial", "Courier"}));
+    EXPECT_EQ(shell::CommonFontNames({}, {"Arial"}), QStringList());
+    // Sorted by character code: capitals before small letters.
+    EXPECT_EQ(shell::CommonFontNames({"b", "B", "a"}, {"a", "b", "B"}), QStringList({"B", "a", "b"}));
+    // A name twice in the shorter list is listed twice; twice in the longer,
+    // once.
+    EXPECT_EQ(shell::CommonFontNames({"Arial", "Courier", "Tahoma"}, {"Arial", "Arial"}),
+              QStringList({"Arial", "Arial"}));
+    EXPECT_EQ(shell::CommonFontNames({"Arial", "Arial", "Tahoma"}, {"Arial", "Tahoma"}),
+              QStringList({"Arial", "Tahoma"}));
+}
+
+}  // namespace
