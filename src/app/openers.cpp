@@ -8,13 +8,19 @@
 
 #include "app/openers.h"
 
+#include "accounts/accountwindows.h"
+#include "accounts/views/accountviews.h"
+#include "shell/database/databasecommands.h"
 #include "shell/openers.h"
 #include "shell/settings/frmasetukset.h"
 
 namespace app {
 
 void RegisterOpeners() {
+    shell::RegisterDatabaseCommands();
     shell::RegisterOpener(QStringLiteral("frmAsetukset"), [] { ui::Forms::show<shell::frmAsetukset>(); });
+    accounts::RegisterAccountWindows();
+    accounts::RegisterAccountViews();
 }
 
 }  // namespace app

@@ -1,0 +1,99 @@
+#pragma once
+
+// cKustannuspaikka: one cost centre, a row of `kp`. It follows the pattern
+// of the ledger records (core/records): a placeholder flag, a changed flag
+// set only by a real change, an undo copy, Read by key, Save that writes
+// only when changed or forced, Delete by key, moves in number order that
+// return a new object, NameChanged when the number or the name is set, and
+// a save of its own when it is let go with unsaved changes.
+//
+// An empty name or description is stored as one blank (the table takes no
+// empty text); the object itself keeps the empty text until it is read
+// again. The record is tied to the book it was read from or first saved
+// into and refuses to write into another.
+
+#include "core/records/recordsupport.h"
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+namespace accounts {
+
+class cKustannuspaikka {
+public:
+    static constexpr qsizetype kNimiWidth = 100;
+    static constexpr qsizetype kKuvausWidth = 255;
+
+    cKustannuspaikka();
+    // Saves pending changes unless a placeholder or already released; an
+    // error goes to the release-error sink (core::reportReleaseError).
+    ~cKustannuspaikka();
+    cKustannuspaikka(const cKustannuspaikka&) = delete;
+    cKustannuspaikka& operator=(const cKustannuspaikka&) = delete;
+
+    // Raised by the writes of Nimi and Numero on a stored cost centre (id
+    // not 0), changed or not, with the id, the current Numero and Nimi.
+    std::function<void(long id, long lNumero, const QString& sName)> NameChanged;
+
+    // Unless a placeholder: Nimi, Kuvaus and Numero back as last read,
+    // saved or created. The changed flag stays; no event.
+    void Undo();
+    bool IsEmpty() const { return isEmpty_; }
+    void setIsEmpty(bool b) { isEmpty_ = b; }
+    bool isDirty() const { return dirty_; }
+
+    long id() const { return isEmpty_ ? 0 : id_; }  // kpID; 0 = not stored
+    // The writes do not look at the placeholder flag; only the reads mask
+    // the values. Nimi keeps its first 100 characters, Kuvaus 255; the
+    // changed flag compares the text as written.
+    QString Nimi() const { return isEmpty_ ? QString() : v_.Nimi; }
+    void setNimi(const QString& v);
+    QString Kuvaus() const { return isEmpty_ ? QString() : v_.Kuvaus; }
+    void setKuvaus(const QString& v);
+    long Numero() const { return isEmpty_ ? 0 : v_.Numero; }
+    void setNumero(long v);
+
+    // Loads the row with that key; False, and the object blank as created,
+    // when there is none. Nothing (False) for a placeholder.
+    bool Read(long id);
+    // Writes the row (a new one while id is 0) when changed or forced.
+    // False for a placeholder. A row that has gone meanwhile is an error
+    // (NoCurrentRecord) for the caller.
+    bool Save(bool bForce);
+    // Deletes the row; rows of other tables that name the cost centre stay.
+    // The object is then blank as created.
+    void Delete();
+    // Lets the object go now: saves pending changes unless a placeholder,
+    // errors reaching the caller; the destructor then saves nothing.
+    void Release();
+
+    // Moves in number order, each a new object (a new placeholder when
+    // there is none). GetFirst and GetLast look at numbers above 0 and run
+    // also on a placeholder; GetPrevious and GetNext of a placeholder give a
+    // placeholder without asking the book.
+    std::unique_ptr<cKustannuspaikka> GetFirst() const;
+    std::unique_ptr<cKustannuspaikka> GetPrevious() const;
+    std::unique_ptr<cKustannuspaikka> GetNext() const;
+    std::unique_ptr<cKustannuspaikka> GetLast() const;
+
+private:
+    struct Values {
+        QString Nimi;
+        QString Kuvaus;
+        long Numero = 0;
+    };
+    void raiseNameChanged();
+    void resetAsCreated();
+    QString describe() const;
+
+    long id_ = 0;
+    Values v_;
+    Values undo_;
+    bool dirty_ = false;
+    bool isEmpty_ = false;
+    bool released_ = false;
+    core::detail::BookTie tie_;
+};
+
+}  // namespace accounts

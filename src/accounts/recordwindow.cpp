@@ -1,0 +1,121 @@
+#include "accounts/recordwindow.h"
+
+#include "core/ui/helpers.h"
+#include "platform/dao/error.h"
+#include "platform/report/error.h"
+#include "platform/ui/events.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLocale>
+#include <QMenu>
+#include <QPushButton>
+#include <QWidget>
+#include <cmath>
+
+namespace accounts::detail {
+
+// ---------------------------------------------------------------- keys
+
+WindowKeys::WindowKeys(QWidget* window) : QObject(window), window_(window) {}
+
+void WindowKeys::add(QAction* action) {
+    action->setShortcutContext(Qt::WindowShortcut);
+    window_->addAction(action);
+    actions_ << action;
+}
+
+void WindowKeys::watch(QWidget* control) { control->installEventFilter(this); }
+
+bool WindowKeys::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* e = static_cast<QKeyEvent*>(event);
+        const QKeySequence pressed(QKeyCombination(e->modifiers() & ~Qt::KeypadModifier, Qt::Key(e->key())));
+        for (const QAction* a : actions_) {
+            if (a->shortcut() == pressed && a->isEnabled()) {
+                // Not taken by the control: the window's shortcut runs.
+                event->ignore();
+                return true;
+            }
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------- commands
+
+Command MakeCommand(const CommandDef& def, QWidget* buttonParent, QMenu* menu, WindowKeys& keys,
+                    std::function<void()> handler) {
+    Command c;
+    c.button = new QPushButton(QString::fromUtf8(def.caption), buttonParent);
+    c.button->setObjectName(QString::fromUtf8(def.buttonName));
+    c.button->setToolTip(QString::fromUtf8(def.toolTip));
+    c.button->setAutoDefault(false);
+    c.action = menu->addAction(QString::fromUtf8(def.menuCaption));
+    c.action->setObjectName(QString::fromUtf8(def.actionName));
+    if (!def.key.isEmpty()) {
+        c.action->setShortcut(def.key);
+        keys.add(c.action);
+    }
+    ui::Events::of(c.button).onClick(handler);
+    ui::Events::of(c.action).onClick(std::move(handler));
+    return c;
+}
+
+// ---------------------------------------------------------------- number boxes
+
+long NumberInBox(const QString& text) {
+    // The input filter has left either nothing or a whole number in the
+    // locale's form: digits, perhaps grouped, a sign, perhaps a decimal
+    // separator with zeros or an exponent.
+    const QLocale loc;
+    QString plain;
+    for (const QChar c : text.trimmed()) {
+        if (c.isSpace() || c == QChar(0x00A0) || c == QChar(0x202F)) continue;
+        if (QString(c) == loc.groupSeparator() && loc.groupSeparator() != loc.decimalPoint()) continue;
+        if (QString(c) == loc.decimalPoint() || c == QLatin1Char(',')) {
+            plain += QLatin1Char('.');
+        } else if (c == QChar(0x2212) || QString(c) == loc.negativeSign()) {
+            plain += QLatin1Char('-');
+        } else if (c.isDigit()) {
+            plain += QChar(u'0' + c.digitValue());
+        } else {
+            plain += c;
+        }
+    }
+    bool ok = false;
+    const double v = QLocale::c().toDouble(plain, &ok);
+    if (!ok || !std::isfinite(v) || v != std::nearbyint(v) || v < -2147483648.0 || v > 2147483647.0) return 0;
+    return static_cast<long>(v);
+}
+
+// ---------------------------------------------------------------- failures
+
+QString ErrorMessage(const QString& errorPrefix, std::exception_ptr error) {
+    int number = 0;
+    QString text;
+    try {
+        std::rethrow_exception(error);
+    } catch (const dao::DaoError& e) {
+        number = e.number();
+        text = e.description();
+    } catch (const report::ReportError& e) {
+        number = e.number();
+        text = e.description();
+    } catch (const std::exception& e) {
+        text = QString::fromLocal8Bit(e.what());
+    } catch (...) {
+    }
+    return errorPrefix + u' ' + QString::number(number) + QStringLiteral(" / ") + text;
+}
+
+void RunCommand(const QString& errorPrefix, const std::function<void()>& command) {
+    try {
+        command();
+    } catch (...) {
+        core::ShowInfo(ErrorMessage(errorPrefix, std::current_exception()));
+    }
+}
+
+}  // namespace accounts::detail

@@ -1,0 +1,191 @@
+// The account tree of the accounts window: its build from `tl`, its group
+// and account nodes, its upkeep from the shown account's NameChanged and
+// the choice of an account in it.
+//
+// Node keys: a group "1000PN" .. "9000PN" and "MuutPN", an account its tlID
+// followed by "ID". A node's key is held as its data (Qt::UserRole).
+
+#include "accounts/frmtilitnew.h"
+
+#include "core/dbc.h"
+#include "core/nz.h"
+#include "core/ui/helpers.h"
+#include "core/ui/translator.h"
+#include "platform/dao/error.h"
+#include "platform/sys/mousecursor.h"
+
+#include <QTreeWidget>
+#include <exception>
+#include <vector>
+
+namespace accounts {
+
+namespace {
+
+const QString kAccountSuffix = QStringLiteral("ID");
+
+QString keyOf(const QTreeWidgetItem* node) { return node->data(0, Qt::UserRole).toString(); }
+
+QString nodeText(long numero, const QString& nimi) { return QString::number(numero) + u' ' + nimi; }
+
+// A name that the user has not given yet: Null, or blanks only (an empty
+// name is stored as one blank).
+bool unfinishedName(const dao::Variant& nimi) { return nimi.isNull() || core::NzString(nimi).trimmed().isEmpty(); }
+
+QString describe(const std::exception_ptr& error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const dao::DaoError& e) {
+        return e.description();
+    } catch (const std::exception& e) {
+        return QString::fromLocal8Bit(e.what());
+    } catch (...) {
+        return QString();
+    }
+}
+
+}  // namespace
+
+int TiliRyhma(long numero) {
+    const long q = numero / 1000;  // toward zero
+    return (q >= 1 && q <= 9) ? int(q - 1) : 9;
+}
+
+QTreeWidgetItem* frmTilitNew::findNode(const QString& key) const {
+    for (int g = 0; g < tvTilit->topLevelItemCount(); ++g) {
+        QTreeWidgetItem* group = tvTilit->topLevelItem(g);
+        if (keyOf(group) == key) return group;
+        for (int i = 0; i < group->childCount(); ++i)
+            if (keyOf(group->child(i)) == key) return group->child(i);
+    }
+    return nullptr;
+}
+
+QTreeWidgetItem* frmTilitNew::accountNode(long id) const { return findNode(QString::number(id) + kAccountSuffix); }
+
+QTreeWidgetItem* frmTilitNew::addAccountNode(QTreeWidgetItem* group, const QString& key, const QString& text) {
+    auto* node = new QTreeWidgetItem(group);
+    node->setText(0, text);
+    node->setData(0, Qt::UserRole, key);
+    return node;
+}
+
+void frmTilitNew::RemoveNode(long id, const QString& suffix) {
+    delete findNode(QString::number(id) + suffix);
+}
+
+void frmTilitNew::purgeUnfinished(dao::Database& db) {
+    // The leading unfinished rows of the number order are new accounts
+    // left without a name. The account on screen is being edited, and an
+    // account with entries must keep its row; both stay.
+    const long shown = curTili_ ? curTili_->id() : 0;
+    std::vector<long> doomed;
+    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT tlID, tlNimi FROM tl ORDER BY tlNumero, tlNimi"),
+                                         dao::RecordsetType::Snapshot);
+    for (; !rs.isEOF(); rs.MoveNext()) {
+        if (!unfinishedName(rs.value(QStringLiteral("tlNimi")))) break;
+        const long id = core::NzLong(rs.value(QStringLiteral("tlID")), 0);
+        if (id != 0 && id != shown) doomed.push_back(id);
+    }
+    rs.Close();
+    for (const long id : doomed) {
+        db.Execute(QStringLiteral("DELETE FROM tl WHERE tlID = ? "
+                                  "AND NOT EXISTS (SELECT 1 FROM vi WHERE vitlID = ?) "
+                                  "AND NOT EXISTS (SELECT 1 FROM viE WHERE viEtlID = ?)"),
+                   {dao::Variant(id), dao::Variant(id), dao::Variant(id)});
+    }
+}
+
+void frmTilitNew::BuildTree() {
+    // Drawn once, when the build is over.
+    tvTilit->setUpdatesEnabled(false);
+    try {
+        tvTilit->clear();
+        groupNodes_.fill(nullptr);
+        for (int i = 1; i <= 9; ++i) {
+            auto* group = new QTreeWidgetItem(tvTilit);
+            group->setText(0, u' ' + QString::number(i * 1000) + u' ');
+            group->setData(0, Qt::UserRole, QString::number(i * 1000) + QStringLiteral("PN"));
+            groupNodes_[size_t(i - 1)] = group;
+        }
+        auto* muut = new QTreeWidgetItem(tvTilit);
+        muut->setText(0, QStringLiteral("Muut"));
+        muut->setData(0, Qt::UserRole, QStringLiteral("MuutPN"));
+        groupNodes_[9] = muut;
+
+        dao::Database db = core::DBCon().AvaaDB();
+        purgeUnfinished(db);
+        dao::Recordset rs = db.OpenRecordset(
+            QStringLiteral("SELECT tlID, tlNumero, tlNimi FROM tl ORDER BY tlNumero, tlNimi"), dao::RecordsetType::Snapshot);
+        for (; !rs.isEOF(); rs.MoveNext()) {
+            const long n = core::NzLong(rs.value(QStringLiteral("tlNumero")), 0);
+            const QString nimi = core::NzString(rs.value(QStringLiteral("tlNimi")), QString());
+            const long id = core::NzLong(rs.value(QStringLiteral("tlID")), 0);
+            addAccountNode(groupNodes_[size_t(TiliRyhma(n))], QString::number(id) + kAccountSuffix, nodeText(n, nimi));
+        }
+        rs.Close();
+    } catch (...) {
+        core::ShowInfo(core::TranslateStr(QStringLiteral("frmTilitNew"),
+                                          QStringLiteral("Virhe luotaessa hakemistopuuta tileistä.")) +
+                       QStringLiteral("\r\n") + describe(std::current_exception()));
+    }
+    tvTilit->setUpdatesEnabled(true);
+}
+
+void frmTilitNew::curTili_NameChanged(long id, long lNumero, const QString& sName) {
+    const QString numero = QString::number(lNumero);
+    if (id == 0 || numero.size() != 4) return;
+    if (!groupNodes_[0]) return;  // no tree built
+    const QString key = QString::number(id) + kAccountSuffix;
+    const QString text = nodeText(lNumero, sName);
+    const long q = lNumero / 1000;
+    QTreeWidgetItem* node = findNode(key);
+    if (!node) {
+        // A new account whose number has just reached four digits.
+        if (q != 0) addAccountNode(groupNodes_[size_t(q - 1)], key, text);
+        return;
+    }
+    node->setText(0, text);
+    if (q == 0) return;  // -999..-100 keep their node where it is
+    QTreeWidgetItem* group = groupNodes_[size_t(q - 1)];
+    if (node->parent() != group) {
+        RemoveNode(id, kAccountSuffix);
+        group->setExpanded(true);
+        addAccountNode(group, key, text);
+    }
+}
+
+void frmTilitNew::tvTilit_Select(QTreeWidgetItem* node) {
+    if (tvTilit->topLevelItemCount() == 0 || !node) return;
+    sys::cMouseCursor cursor;
+    cursor.SetCursor(this, sys::kPointerHourglass);
+    const QString key = keyOf(node);
+    if (!key.endsWith(kAccountSuffix)) return;  // a group
+    const long id = key.chopped(kAccountSuffix.size()).toLong();
+    auto tili = std::make_unique<core::cTili>();
+    if (!tili->Read(id)) {
+        // The account has gone from the book since the tree was built.
+        RemoveNode(id, kAccountSuffix);
+        ShowTili(nullptr);
+        return;
+    }
+    ShowTili(std::move(tili));
+}
+
+void frmTilitNew::AvaaKaikki() {
+    try {
+        tvTilit->setUpdatesEnabled(false);
+        curTili_->Save(false);
+        BuildTree();
+        tvTilit->setUpdatesEnabled(false);
+        tvTilit->expandAll();
+        tvTilit->setUpdatesEnabled(true);
+        tvTilit->setFocus();
+    } catch (...) {
+        tvTilit->setUpdatesEnabled(true);
+        core::ShowInfo(core::TranslateStr(QStringLiteral("frmTilitNew"), QStringLiteral("Puuta avattaessa tapahtui virhe: ")) +
+                       QStringLiteral("\r\n") + describe(std::current_exception()));
+    }
+}
+
+}  // namespace accounts

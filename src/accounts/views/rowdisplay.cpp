@@ -1,0 +1,96 @@
+#include "accounts/views/rowdisplay.h"
+
+#include "platform/ui/controls.h"
+#include "platform/ui/twips.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPalette>
+
+namespace accounts::detail {
+
+void PlaceTwips(QWidget* w, int left, int top, int width, int height) {
+    const QWidget* ref = w->parentWidget() ? w->parentWidget() : w;
+    w->setGeometry(ui::TwipsToPixels(ref, QRect(left, top, width, height)));
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption, bool right) {
+    auto* l = new QLabel(caption, parent);
+    l->setObjectName(name);
+    l->setAlignment((right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+    l->setTextFormat(Qt::PlainText);
+    return l;
+}
+
+RowDisplay::RowDisplay(QWidget* frame, std::vector<RowColumn> columns)
+    : frame_(frame), columns_(std::move(columns)), labels_(columns_.size()) {
+    for (int c = 0; c < columnCount(); ++c) labels_[size_t(c)] << makeLabel(c, 0);
+    lines_ << makeLine(0);
+}
+
+QLabel* RowDisplay::makeLabel(int column, int row) {
+    const RowColumn& col = columns_[size_t(column)];
+    QLabel* l = MakeLabel(frame_, ui::ArrayName(col.name, row), row == 0 ? col.caption : QString(), col.right);
+    PlaceTwips(l, col.left, kFirstTop + kRowStep * row, col.width, kLabelHeight);
+    return l;
+}
+
+QFrame* RowDisplay::makeLine(int row) {
+    auto* f = new QFrame(frame_);
+    f->setObjectName(ui::ArrayName(QStringLiteral("lineSeparator"), row));
+    f->setFrameShape(QFrame::HLine);
+    f->setFrameShadow(QFrame::Plain);
+    f->setLineWidth(1);
+    // The colour of the application workspace.
+    QPalette p = f->palette();
+    p.setColor(QPalette::WindowText, p.color(QPalette::Mid));
+    f->setPalette(p);
+    PlaceTwips(f, 60, kLineY + kRowStep * row, widthTwips() - 120, 15);
+    return f;
+}
+
+void RowDisplay::CreateRows() {
+    for (int i = highestIndex() + 1; i < kRows; ++i) {
+        for (int c = 0; c < columnCount(); ++c) {
+            QLabel* l = makeLabel(c, i);
+            l->setFont(labels_[size_t(c)].front()->font());
+            l->show();
+            labels_[size_t(c)] << l;
+        }
+        QFrame* f = makeLine(i);
+        f->raise();
+        f->show();
+        lines_ << f;
+    }
+}
+
+void RowDisplay::RemoveRows() {
+    for (int c = 0; c < columnCount(); ++c) {
+        QList<QLabel*>& col = labels_[size_t(c)];
+        while (col.size() > 1) delete col.takeLast();
+    }
+    while (lines_.size() > 1) delete lines_.takeLast();
+}
+
+QLabel* RowDisplay::label(int column, int row) const {
+    if (column < 0 || column >= columnCount()) return nullptr;
+    const QList<QLabel*>& col = labels_[size_t(column)];
+    return row >= 0 && row < col.size() ? col[row] : nullptr;
+}
+
+QFrame* RowDisplay::line(int row) const { return row >= 0 && row < lines_.size() ? lines_[row] : nullptr; }
+
+void RowDisplay::setRow(int row, const QStringList& texts) {
+    for (int c = 0; c < columnCount(); ++c)
+        if (QLabel* l = label(c, row)) l->setText(c < texts.size() ? texts[c] : QString());
+}
+
+void RowDisplay::clearRow(int row) { setRow(row, {}); }
+
+int RowDisplay::widthTwips() const {
+    int w = 0;
+    for (const RowColumn& c : columns_) w = std::max(w, c.left + c.width);
+    return w + 120;
+}
+
+}  // namespace accounts::detail

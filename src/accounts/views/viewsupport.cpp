@@ -1,0 +1,88 @@
+#include "accounts/views/viewsupport.h"
+
+#include "core/dbc.h"
+#include "core/globals.h"
+#include "core/nz.h"
+#include "core/ui/helpers.h"
+#include "ledger_reports/frmtulostus.h"
+#include "ledger_reports/reportcontrolsetup.h"
+#include "ledger_reports/reportglobals.h"
+#include "platform/report/error.h"
+#include "platform/report/reportcontrol.h"
+#include "platform/sys/apppath.h"
+#include "platform/ui/events.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLocale>
+
+namespace accounts::detail {
+
+QString CurrencyText(dao::Currency amount) { return amount.toCurrencyString(QLocale()); }
+
+QString GeneralDateText(const dao::Date& date) {
+    const QLocale locale;
+    QString text = date.toShortString(locale);
+    if (date.hasTime()) text += QLatin1Char(' ') + locale.toString(date.time(), QLocale::LongFormat);
+    return text;
+}
+
+void RunCommand(const std::function<void()>& command, const std::function<QString()>& errorPrefix) {
+    auto show = [&](int number, const QString& text) {
+        QString message = errorPrefix();
+        if (number != 0) message += QString::number(number) + QStringLiteral(" / ");
+        core::ShowCritical(message + text);
+    };
+    try {
+        command();
+    } catch (const dao::DaoError& e) {
+        show(e.number(), e.description());
+    } catch (const report::ReportError& e) {
+        show(e.number(), e.description());
+    } catch (const std::exception& e) {
+        show(0, QString::fromLocal8Bit(e.what()));
+    }
+}
+
+void PrintWorkTable(const QString& definitionFile, const QString& heading, const QString& sortField) {
+    if (!reports::AskPrintDestination()) return;
+    reports::ResetReportFormulas();
+    report::ReportControl& rc = reports::CrystalReport1();
+    rc.setReportFileName(QDir(sys::AppPath()).filePath(definitionFile));
+    rc.setDestination(reports::TulostusLaite);
+    rc.setCopiesToPrinter(core::TulostusKopioita);
+    core::SetReportFonts(rc, false);
+    rc.setFormulas(0, reports::NamedFormula(QStringLiteral("Seurannimi"), core::SeuranNimi));
+    rc.setFormulas(1, reports::NamedFormula(QStringLiteral("Otsake"), heading));
+    rc.setSortFields(0, sortField);
+    rc.setAction(1);
+}
+
+bool ChosenItemData(const QComboBox* combo, long* data) {
+    const int i = combo->currentIndex();
+    if (i < 0) return false;
+    if (combo->isEditable() && combo->currentText() != combo->itemText(i)) return false;
+    *data = long(combo->itemData(i).toLongLong());
+    return true;
+}
+
+void FillAccountCombo(QComboBox* combo) {
+    ui::ChangeGuard quiet(combo);
+    combo->clear();
+    combo->addItem(QStringLiteral(" "), QVariant(qlonglong(0)));
+    dao::Database db = core::DBCon().AvaaDB();
+    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT * FROM tl ORDER BY tlNumero"),
+                                         dao::RecordsetType::ForwardOnly);
+    for (; !rs.isEOF(); rs.MoveNext()) {
+        // A Null part adds nothing.
+        const dao::Variant numero = rs.value(QStringLiteral("tlNumero"));
+        const QString text = (numero.isNull() ? QString() : QString::number(core::NzLong(numero))) +
+                             QLatin1Char(' ') + core::NzString(rs.value(QStringLiteral("tlNimi")));
+        combo->addItem(text, QVariant(qlonglong(core::NzLong(rs.value(QStringLiteral("tlID"))))));
+    }
+    rs.Close();
+    combo->setCurrentIndex(-1);
+    if (combo->isEditable()) combo->setEditText(QString());
+}
+
+}  // namespace accounts::detail

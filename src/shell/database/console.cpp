@@ -1,0 +1,239 @@
+#include "shell/database/console.h"
+
+#include "core/dbc.h"
+#include "core/globals.h"
+#include "core/nz.h"
+#include "core/ui/helpers.h"
+#include "core/ui/translator.h"
+#include "platform/dao/error.h"
+#include "platform/sys/mousecursor.h"
+#include "platform/ui/dialogs.h"
+
+#include <cmath>
+#include <functional>
+#include <limits>
+
+namespace shell {
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+// The command word of POISTA VIENNIT, which the account number follows.
+const QString kDeleteEntries = QStringLiteral("POISTA VIENNIT");
+// The longest command that is answered as unknown without looking at its
+// beginning.
+constexpr qsizetype kShortCommand = 15;
+
+// Runs work in one transaction of the shared connection: all of it or
+// nothing.
+void inTransaction(dao::Database& db, const std::function<void()>& work) {
+    db.BeginTrans();
+    try {
+        work();
+        db.CommitTrans();
+    } catch (...) {
+        try {
+            db.Rollback();
+        } catch (...) {
+        }
+        throw;
+    }
+}
+
+void deleteModelsOfType(int type) {
+    dao::Database db = core::DBCon().AvaaDB();
+    inTransaction(db, [&] {
+        dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT * FROM ma WHERE maTyyppi = ?"),
+                                             dao::RecordsetType::Dynaset, {dao::Variant(type)});
+        while (!rs.isEOF()) {
+            const long id = core::NzLong(rs.value(QStringLiteral("maID")), 0);
+            db.Execute(QStringLiteral("DELETE FROM mr WHERE mrmaID = ?"), {dao::Variant(id)});
+            rs.Delete();
+            rs.MoveNext();
+        }
+        rs.Close();
+    });
+}
+
+// A command's procedures, then its message.
+void run(const std::function<void()>& procedures, const QString& message) {
+    {
+        sys::cMouseCursor cursor;
+        cursor.SetCursor(nullptr, sys::kPointerHourglass);
+        procedures();
+    }
+    core::ShowInfo(message);
+}
+
+void reportError(int number, const QString& text) {
+    QString message = core::TranslateStr(QStringLiteral("frmMain"),
+                                         QStringLiteral("Komennon suoritus keskeytyi virheeseen: "));
+    if (number >= 0) message += QString::number(number) + QStringLiteral(" / ");
+    core::ShowInfo(message + text);
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- procedures
+
+void ExecuteOnDatabaseFile(const QString& sql, const QString& path, const dao::Params& params) {
+    dao::Database db = dao::DBEngine::OpenDatabase(path);
+    try {
+        db.Execute(sql, params);
+    } catch (...) {
+        db.Close();
+        throw;
+    }
+    db.Close();
+}
+
+void DeleteCurrentVouchers() {
+    ExecuteOnDatabaseFile(QStringLiteral("DELETE FROM to"), core::DatabasePath);
+    ExecuteOnDatabaseFile(QStringLiteral("DELETE FROM vi"), core::DatabasePath);
+}
+
+void DeletePreviousVouchers() {
+    ExecuteOnDatabaseFile(QStringLiteral("DELETE FROM toE"), core::DatabasePath);
+    ExecuteOnDatabaseFile(QStringLiteral("DELETE FROM viE"), core::DatabasePath);
+}
+
+void DeleteIncomeStatementModels() { deleteModelsOfType(1); }
+
+void DeleteBalanceSheetModels() { deleteModelsOfType(2); }
+
+void DeleteAccounts() { ExecuteOnDatabaseFile(QStringLiteral("DELETE FROM tl"), core::DatabasePath); }
+
+void DeleteBudgets() {
+    for (const char* table : {"bu", "bo", "boE", "boT", "bi", "biE", "biTu"})
+        ExecuteOnDatabaseFile(QStringLiteral("DELETE FROM ") + QLatin1String(table), core::DatabasePath);
+}
+
+void DeleteCostCentres() { ExecuteOnDatabaseFile(QStringLiteral("DELETE FROM kp"), core::DatabasePath); }
+
+void CopyVoucherTextsToEntries() {
+    dao::Database db = core::DBCon().AvaaDB();
+    inTransaction(db, [&] {
+        dao::Recordset rs =
+            db.OpenRecordset(QStringLiteral("SELECT toID, toSelite FROM to"), dao::RecordsetType::Snapshot);
+        for (; !rs.isEOF(); rs.MoveNext()) {
+            // A voucher without a text gives its entries the empty text.
+            const QString text = core::NzString(rs.value(QStringLiteral("toSelite")), QString());
+            const long id = core::NzLong(rs.value(QStringLiteral("toID")), 0);
+            db.Execute(QStringLiteral("UPDATE vi SET viSelite = ? WHERE vitoID = ?"),
+                       {dao::Variant(text), dao::Variant(id)});
+        }
+        rs.Close();
+    });
+}
+
+std::optional<double> AccountNumberValue(const QString& text) {
+    bool ok = false;
+    const double v = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(v)) return std::nullopt;
+    return v;
+}
+
+void DeleteEntriesOfAccount(const QString& accountNumber) {
+    const std::optional<double> number = AccountNumberValue(accountNumber);
+    if (!number)
+        throw dao::DaoError(dao::err::SyntaxErrorInExpression,
+                            QStringLiteral("Syntax error in query expression 'tlNumero = %1'.").arg(accountNumber));
+    // A whole number is compared as one; anything else matches no account.
+    const bool whole = std::floor(*number) == *number && std::abs(*number) < 9.0e15;
+    dao::Params params;
+    if (whole)
+        params.emplace_back(static_cast<long long>(*number));
+    else
+        params.emplace_back(*number);
+
+    dao::Database db = core::DBCon().AvaaDB();
+    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT tlID FROM tl WHERE tlNumero = ?"),
+                                         dao::RecordsetType::Snapshot, params);
+    const long id = rs.isEOF() ? 0 : core::NzLong(rs.value(QStringLiteral("tlID")), 0);
+    rs.Close();
+    if (id <= 0) return;
+    inTransaction(db, [&] {
+        db.Execute(QStringLiteral("DELETE FROM vi WHERE vitlID = ?"), {dao::Variant(id)});
+        db.Execute(QStringLiteral("DELETE FROM viE WHERE viEtlID = ?"), {dao::Variant(id)});
+    });
+}
+
+// ---------------------------------------------------------------- the console
+
+void RunMaintenanceConsole() {
+    const QString typed = ui::Dialogs().inputBox(
+        core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral("Anna Kolvio komento")), core::AppTitle);
+    if (typed.isEmpty()) return;
+    RunConsoleCommand(typed);
+}
+
+void RunConsoleCommand(const QString& typed) {
+    const QString command = typed.toUpper();
+    try {
+        if (command == QLatin1String("POISTA KAIKKI")) {
+            run(
+                [] {
+                    DeleteCurrentVouchers();
+                    DeletePreviousVouchers();
+                    DeleteIncomeStatementModels();
+                    DeleteBalanceSheetModels();
+                    DeleteAccounts();
+                    DeleteBudgets();
+                    DeleteCostCentres();
+                },
+                core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral("Kaikki poistettu.")));
+        } else if (command == QLatin1String("POISTA NYKYISET TOSITTEET")) {
+            run(DeleteCurrentVouchers,
+                core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral("Nykyiset tositteet poistettu.")));
+        } else if (command == QLatin1String("POISTA EDELLISET TOSITTEET")) {
+            run(DeletePreviousVouchers,
+                core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral("Edelliset tositteet poistettu.")));
+        } else if (command == QLatin1String("POISTA TULOSLASKELMAMALLIT")) {
+            run(DeleteIncomeStatementModels,
+                core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral("Tuloslaskelmamallit poistettu.")));
+        } else if (command == QLatin1String("POISTA TASEMALLIT")) {
+            run(DeleteBalanceSheetModels,
+                core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral("Tasemallit poistettu.")));
+        } else if (command == QLatin1String("POISTA TILIT")) {
+            run(DeleteAccounts, core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral("Tilit poistettu.")));
+        } else if (command == QLatin1String("POISTA KUSTANNUSPAIKAT")) {
+            run(DeleteCostCentres,
+                core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral("Kustannuspaikat poistettu.")));
+        } else if (command == QLatin1String("POISTA BUDJETIT")) {
+            run(DeleteBudgets, core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral("Budjetit poistettu.")));
+        } else if (command == QLatin1String("TARKISTA SELITTEET")) {
+            run(CopyVoucherTextsToEntries,
+                core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral("Selitetekstit tarkistettu.")));
+        } else if (command.size() <= kShortCommand) {
+            core::ShowInfo(core::TranslateStr(QStringLiteral("frmMain"),
+                                              QStringLiteral("Komentoa ei löydy, tarkista komento.\r\n\r\n"
+                                                             "Antamasi komento: ")) +
+                           command);
+        } else if (command.startsWith(kDeleteEntries)) {
+            // The number text keeps the blank after the command word.
+            const QString number = command.mid(kDeleteEntries.size());
+            if (!AccountNumberValue(number)) {
+                core::ShowInfo(core::TranslateStr(QStringLiteral("frmMain"),
+                                                  QStringLiteral("Tilinumero ei ole numero, vientejä ei "
+                                                                 "poistettu:")) +
+                               number);
+                return;
+            }
+            run([&] { DeleteEntriesOfAccount(number); },
+                core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral("Viennit tililtä ")) + number +
+                    core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral(" poistettu.")));
+        } else {
+            core::ShowInfo(
+                core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral("Komentoa ei löydy, tarkista komento.")) +
+                kCrLf + kCrLf + core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral("Antamasi komento: ")) +
+                command);
+        }
+    } catch (const dao::DaoError& e) {
+        reportError(e.number(), e.description());
+    } catch (const std::exception& e) {
+        reportError(-1, QString::fromLocal8Bit(e.what()));
+    }
+}
+
+}  // namespace shell
