@@ -7,6 +7,7 @@
 #include "core/dbc.h"
 #include "core/ui/helpers.h"
 #include "shell/frmmain.h"
+#include "shell/programsupport.h"
 
 #include <QApplication>
 
@@ -17,8 +18,10 @@ int main(int argc, char** argv) {
     // the run itself.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    shell::InstallQtTranslation(QString());
     app::RegisterOpeners();
     core::InstallWindowHooks();
+    shell::InstallReleaseErrorHandler();
 
     ui::Forms::show<shell::frmMain>();
     int rc = 0;

@@ -10,17 +10,21 @@
 
 #include "accounts/accountwindows.h"
 #include "accounts/views/accountviews.h"
+#include "maintenance/register.h"
 #include "shell/database/databasecommands.h"
 #include "shell/openers.h"
 #include "shell/settings/frmasetukset.h"
+#include "vouchers/window/voucherwindows.h"
 
 namespace app {
 
 void RegisterOpeners() {
     shell::RegisterDatabaseCommands();
     shell::RegisterOpener(QStringLiteral("frmAsetukset"), [] { ui::Forms::show<shell::frmAsetukset>(); });
+    vouchers::RegisterVoucherWindows();
     accounts::RegisterAccountWindows();
     accounts::RegisterAccountViews();
+    maintenance::RegisterMaintenanceWindows();
 }
 
 }  // namespace app

@@ -1,6 +1,7 @@
 // The program's start-up: the Load handler of the main window.
 
 #include "shell/startup.h"
+#include "shell/programsupport.h"
 
 #include "core/dbc.h"
 #include "core/globals.h"
@@ -301,6 +302,7 @@ void frmMain::Load() {
         cfg.setFileName(core::AppTitle);
         cfg.setLanguagePrefix(core::Language);
         core::SetTranslator(cfg.LangTranslator());
+        InstallQtTranslation(core::Language);
         core::Translate(this);
     });
     // 9. The splash window, until it closes itself.

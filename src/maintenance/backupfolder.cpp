@@ -1,0 +1,205 @@
+#include "maintenance/backupfolder.h"
+
+#include "core/dbc.h"
+#include "core/globals.h"
+#include "core/settings.h"
+#include "core/ui/helpers.h"
+#include "core/ui/translator.h"
+#include "maintenance/backupstick.h"
+#include "platform/dao/database.h"
+#include "platform/fso/fso.h"
+#include "platform/sys/folders.h"
+#include "platform/ui/dialogs.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+namespace maintenance {
+
+namespace {
+
+const QString kFilter = QStringLiteral("Database (*.mdb)|*.mdb");
+
+void letEventsRun() { QCoreApplication::processEvents(); }
+
+bool sameFile(const QString& a, const QString& b) {
+    const QString ca = QFileInfo(a).canonicalFilePath();
+    return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
+}
+
+void copyFailed(const QString& target, const std::pair<int, QString>& e) {
+    core::ShowCritical(core::TranslateStr(QStringLiteral("frmMain"),
+                                          QStringLiteral("Palautettavan tietokannan kopiointi ei onnistunut:")) +
+                       u'\n' + target + QStringLiteral("\n\n") + QString::number(e.first) + QStringLiteral(": ") +
+                       e.second);
+}
+
+}  // namespace
+
+QString CompanionPath(const QString& bookPath, QChar digit) {
+    if (bookPath.isEmpty()) return QString(digit);
+    const QString replaced = bookPath.chopped(1) + digit;
+    return replaced == bookPath ? bookPath + digit : replaced;
+}
+
+QString BackupTarget(const QString& folder, const QString& bookPath) {
+    return fso::BuildPath(folder, fso::GetFileName(bookPath));
+}
+
+void mVarmistusClick() {
+    core::DBCon().SuljeDB();
+    const QString book = core::DatabasePath;
+    core::ShowInfo(core::TranslateStr(QStringLiteral("frmMain"),
+                                      QStringLiteral("Aloitetaan tietokannan varmuuskopiointi ja uudelleenjärjestely.")) +
+                   u'\n' + core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral("Varmista että kohde")) + u' ' +
+                   core::DatabaseBackup + u' ' + core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral("on valmiina.")) +
+                   u'\n' + core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral("Kopiointi kestää hetken...")));
+
+    // 1. The copy into the backup folder, replacing an earlier one whole.
+    const QString target = BackupTarget(core::DatabaseBackup, book);
+    try {
+        // The program's own default folder is made when it is missing;
+        // a folder whose parent is missing (a drive not attached) is not.
+        // Without a folder the copy would land wherever the program runs.
+        if (core::DatabaseBackup.trimmed().isEmpty())
+            throw fso::Error(fso::err::PathNotFound, QStringLiteral("Path not found"));
+        const QString folder = fso::GetParentFolderName(target);
+        if (!fso::FolderExists(folder) && fso::FolderExists(fso::GetParentFolderName(folder)))
+            fso::CreateFolder(folder);
+        fso::CopyFile(book, target, true);
+        letEventsRun();
+    } catch (...) {
+        letEventsRun();
+        core::ShowCritical(
+            core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral("Tietokantaa ei voida kopioida ")) + u'\n' +
+            core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral("hakemistosta: ")) + book + u'\n' +
+            core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral("hakemistoon: ")) + target + QStringLiteral("\n\n") +
+            core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral("Tarkista asetuksista tietokanta ja varmistushakemistot!")) +
+            u'\n' + core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral("Yritä tämän jälkeen uudestaan.")));
+        return;
+    }
+
+    // 2. The compacted copy beside the book; one left by an earlier run goes.
+    const QString temporary = CompanionPath(book, u'2');
+    if (fso::FileExists(temporary) && fso::FileExists(book)) {
+        try {
+            fso::DeleteFile(temporary);
+        } catch (...) {
+        }
+    }
+    try {
+        dao::DBEngine::CompactDatabase(book, temporary);
+        letEventsRun();
+    } catch (...) {
+        letEventsRun();
+        const auto e = ErrorDetails(std::current_exception());
+        core::ShowCritical(core::TranslateStr(QStringLiteral("frmMain"),
+                                              QStringLiteral("Tietokannan uudelleenjärjestely ei onnistunut. Palauta "
+                                                             "tietokanta varmuuskopiolta ennen kuin jatkat Kolvion käyttöä.")) +
+                           u'\n' + e.second);
+        return;
+    }
+
+    // 3. The book as it was becomes X.md3, replacing the one of the last backup.
+    const QString old = CompanionPath(book, u'3');
+    bool renamed = false;
+    try {
+        fso::RenameFile(book, old);
+        renamed = true;
+    } catch (const fso::Error& e) {
+        if (e.number() == fso::err::FileAlreadyExists) {
+            try {
+                fso::DeleteFile(old);
+                letEventsRun();
+                fso::RenameFile(book, old);
+                renamed = true;
+            } catch (...) {
+            }
+        }
+    } catch (...) {
+    }
+    letEventsRun();
+    if (!renamed) {
+        core::ShowCritical(core::TranslateStr(QStringLiteral("frmMain"),
+                                              QStringLiteral("Tietokannan uudelleen nimeäminen ei onnistu.")));
+        return;
+    }
+
+    // 4. The compacted copy takes the book's name. Should that fail, the book
+    // as it was goes back under its own name, so the program never finds
+    // its book missing.
+    try {
+        fso::RenameFile(temporary, book);
+        letEventsRun();
+    } catch (...) {
+        try {
+            fso::RenameFile(old, book);
+        } catch (...) {
+        }
+        letEventsRun();
+        core::ShowCritical(core::TranslateStr(QStringLiteral("frmMain"),
+                                              QStringLiteral("Korjatun tietokannan uudelleen nimeäminen ei onnistu.")));
+        return;
+    }
+    core::ShowInfo(core::TranslateStr(QStringLiteral("frmMain"),
+                                      QStringLiteral("Tietokannan varmuuskopiointi ja uudelleenjärjestely valmis.")));
+}
+
+void mPalautusClick() {
+    const QString personal = sys::GetSpecialFolder(sys::kSpecialFolderPersonal);
+    const QString source = ui::Dialogs().openFile(
+        core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral("Valitse palautettava tietokanta")),
+        core::DatabaseBackup.isEmpty() ? personal : core::DatabaseBackup, kFilter);
+    if (source.isEmpty()) return;  // cancelled: the book is still open and untouched
+
+    core::DBCon().SuljeDB();
+    QString folder = personal.isEmpty() ? QString() : fso::BuildPath(personal, core::AppTitle);
+    if (!folder.isEmpty()) {
+        try {
+            EnsureFolder(folder);
+        } catch (...) {
+        }
+    }
+    QString proposal = fso::BuildPath(folder, fso::GetFileName(source));
+
+    QString target;
+    for (bool done = false; !done;) {
+        target = ui::Dialogs().saveFile(
+            core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral("Valitse palautettavan tietokannan kohde")),
+            proposal, kFilter);
+        if (target.isEmpty()) return;  // cancelled
+        proposal = target;
+        if (sameFile(source, target)) break;  // the copy is where it should be already
+        try {
+            fso::CopyFile(source, target, false);
+            done = true;
+        } catch (...) {
+            if (!fso::FileExists(target)) {
+                // Not a question of overwriting: the copy cannot be made there.
+                copyFailed(target, ErrorDetails(std::current_exception()));
+                return;
+            }
+            if (core::AskYesNo(core::TranslateStr(QStringLiteral("frmMain"),
+                                                  QStringLiteral("Tiedosto on jo olemassa, korvataanko varmuuskopiolla?"))) ==
+                ui::Answer::Yes) {
+                try {
+                    fso::CopyFile(source, target, true);
+                } catch (...) {
+                    copyFailed(target, ErrorDetails(std::current_exception()));
+                    return;
+                }
+                done = true;
+            } else if (core::AskYesNo(core::TranslateStr(QStringLiteral("frmMain"),
+                                                         QStringLiteral("Haluatko keskeyttää tietokannan palautuksen?"))) ==
+                       ui::Answer::Yes) {
+                return;
+            }
+        }
+    }
+
+    if (core::AskYesNo(core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral("Otetaanko palautettu tietokanta käyttöön?"))) ==
+        ui::Answer::Yes)
+        core::SaveDatabasePath(target);
+}
+
+}  // namespace maintenance

@@ -1,0 +1,33 @@
+#pragma once
+
+// The two commands of the main window's menu "Varmistus kansioon", which
+// have no window of their own:
+//
+//   mVarmistusClick  copies the book into the backup folder (the setting
+//                    DatabaseBackup) and then compacts the book in place:
+//                    the compacted copy is made as X.md2 beside the book,
+//                    the book as it was is kept as X.md3, and the compacted
+//                    copy takes the book's name;
+//   mPalautusClick   lets the user pick a copy of a book, copy it to a place
+//                    of their choice and, if they want, make it the book.
+//
+// Both close the shared connection; the next use of the database opens the
+// book again. Their messages are the main window's texts.
+
+#include <QChar>
+#include <QString>
+
+namespace maintenance {
+
+void mVarmistusClick();
+void mPalautusClick();
+
+// A file beside the book: its path with the last character replaced by
+// digit ("kirja.mdb" -> "kirja.md2"). When that would be the book's own
+// name (a path ending in the digit already) the digit is added instead.
+QString CompanionPath(const QString& bookPath, QChar digit);
+
+// Where the backup copy of the book goes: the book's file name in folder.
+QString BackupTarget(const QString& folder, const QString& bookPath);
+
+}  // namespace maintenance

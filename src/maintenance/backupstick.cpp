@@ -1,0 +1,110 @@
+#include "maintenance/backupstick.h"
+
+#include "core/globals.h"
+#include "core/ui/helpers.h"
+#include "platform/dao/error.h"
+#include "platform/fso/fso.h"
+
+#include <QVariantList>
+#include <cstdio>
+#include <cstdlib>
+
+namespace maintenance {
+
+namespace {
+
+std::function<QDate()>& todayHook() {
+    static std::function<QDate()> h;
+    return h;
+}
+
+std::function<void()>& endHook() {
+    static std::function<void()> h;
+    return h;
+}
+
+bool eightDigits(const QString& name) {
+    if (name.size() != 8) return false;
+    for (QChar c : name)
+        if (c < u'0' || c > u'9') return false;
+    return true;
+}
+
+}  // namespace
+
+BackupStick FindBackupStick() {
+    BackupStick stick;
+    for (const fso::Drive& d : fso::Drives()) {
+        if (!d.isReady || !d.isRemovable) continue;
+        if (d.volumeName.toUpper() != kStickLabel) continue;
+        stick.found = true;
+        stick.drive = d;
+        break;
+    }
+    return stick;
+}
+
+QString StickTitleFolder(const BackupStick& stick) { return fso::BuildPath(stick.drive.rootPath, core::AppTitle); }
+
+QString DayFolderName(const QDate& day) { return day.toString(QStringLiteral("yyyyMMdd")); }
+
+QString DayFolderName(long dayNumber) { return QStringLiteral("%1").arg(dayNumber, 8, 10, QLatin1Char('0')); }
+
+QString DayText(long dayNumber) {
+    const QString d = DayFolderName(dayNumber);
+    return d.mid(6, 2) + u'.' + d.mid(4, 2) + u'.' + d.left(4);
+}
+
+QList<long> BackupDays(const QString& folder) {
+    const QStringList subfolders = fso::SubFolders(folder);
+    QVariantList days;
+    for (const QString& name : subfolders)
+        if (eightDigits(name)) days << QVariant::fromValue<qlonglong>(name.toLongLong());
+    QList<long> out;
+    if (days.isEmpty()) return out;
+    core::QuickSortVariants(days, std::nullopt, false);
+    for (const QVariant& v : days) out << static_cast<long>(v.toLongLong());
+    return out;
+}
+
+void EnsureFolder(const QString& folder) {
+    if (folder.isEmpty()) throw fso::Error(fso::err::PathNotFound, QStringLiteral("Path not found"));
+    if (fso::FolderExists(folder)) return;
+    const QString parent = fso::GetParentFolderName(folder);
+    if (!parent.isEmpty() && parent != folder) EnsureFolder(parent);
+    fso::CreateFolder(folder);
+}
+
+std::pair<int, QString> ErrorDetails(std::exception_ptr error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const fso::Error& e) {
+        return {e.number(), e.description()};
+    } catch (const dao::DaoError& e) {
+        return {e.number(), e.description()};
+    } catch (const std::exception& e) {
+        return {0, QString::fromUtf8(e.what())};
+    } catch (...) {
+        return {0, QString()};
+    }
+}
+
+QDate Today() {
+    if (todayHook()) return todayHook()();
+    return QDate::currentDate();
+}
+
+void SetTodayHook(std::function<QDate()> hook) { todayHook() = std::move(hook); }
+
+void EndProgramNow() {
+    if (endHook()) {
+        endHook()();
+        return;
+    }
+    std::fflush(nullptr);
+    std::_Exit(0);
+}
+
+void SetEndProgramHook(std::function<void()> hook) { endHook() = std::move(hook); }
+
+}  // namespace maintenance

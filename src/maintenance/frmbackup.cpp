@@ -1,0 +1,249 @@
+#include "maintenance/frmbackup.h"
+
+#include "core/dbc.h"
+#include "core/globals.h"
+#include "core/ui/helpers.h"
+#include "platform/dao/database.h"
+#include "platform/fso/fso.h"
+#include "platform/sys/folders.h"
+#include "platform/sys/mousecursor.h"
+#include "platform/ui/events.h"
+
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPalette>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace maintenance {
+
+namespace {
+
+QLabel* label(QWidget* parent, const char* name, const QString& text) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setWordWrap(true);
+    return l;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& text) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    return b;
+}
+
+QString errorText(const std::pair<int, QString>& e) { return QString::number(e.first) + QStringLiteral(": ") + e.second; }
+
+}  // namespace
+
+void SetRedText(QLabel* label) {
+    QPalette p = label->palette();
+    p.setColor(QPalette::Active, QPalette::WindowText, QColor(0xFF, 0, 0));
+    p.setColor(QPalette::Inactive, QPalette::WindowText, QColor(0xFF, 0, 0));
+    label->setPalette(p);
+}
+
+frmBackup::frmBackup() : ui::Form(QStringLiteral("frmBackup")) {
+    // Placement: saved at unload, never restored; the texts stay Finnish.
+    setProperty("kvOwnPlacement", true);
+    setWindowTitle(QStringLiteral("DURARADERA-Varmuuskopiointi"));
+
+    lblVaihe1 = label(this, "lblVaihe1", QStringLiteral("1. Aseta muistitikku tietokoneeseen"));
+    lblKopioitavaTiedosto = label(this, "lblKopioitavaTiedosto", QStringLiteral("Kopioitava tiedosto:"));
+    lblKopioitavaTiedosto->setWordWrap(false);
+    lblKopioitavaTiedostoNimi = label(this, "lblKopioitavaTiedostoNimi", QString());
+    cEtsiMuistitikku = button(this, "cEtsiMuistitikku", QStringLiteral("Jatka"));
+    lblVapaaTilaStatus = label(this, "lblVapaaTilaStatus", QStringLiteral("Muistitikun vapaa tila ei riitä."));
+    SetRedText(lblVapaaTilaStatus);
+    lblVaihe2 = label(this, "lblVaihe2", QString());
+    cKopioi = button(this, "cKopioi", QStringLiteral("Kopioi"));
+    lblVaihe3 = label(this, "lblVaihe3", QString());
+    lblVaihe4 = label(this, "lblVaihe4",
+                      QStringLiteral("4. Voit vielä tehdä tietokannan tiivistyksen. Tiivistys ei ole pakollinen, "
+                                     "mutta se pienentää käytössä olevan tietokannan kokoa"));
+    cTiivista = button(this, "cTiivista", QStringLiteral("Tiivistä"));
+    lblVaihe5 = label(this, "lblVaihe5", QStringLiteral("5. Tiivistys valmis"));
+    cSulje = button(this, "cSulje", QStringLiteral("Sulje"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lblVaihe1);
+    auto* file = new QHBoxLayout;
+    file->addWidget(lblKopioitavaTiedosto);
+    file->addWidget(lblKopioitavaTiedostoNimi, 1);
+    layout->addLayout(file);
+    auto leftButton = [layout](QPushButton* b) {
+        auto* row = new QHBoxLayout;
+        row->addWidget(b);
+        row->addStretch();
+        layout->addLayout(row);
+    };
+    leftButton(cEtsiMuistitikku);
+    layout->addWidget(lblVapaaTilaStatus);
+    layout->addWidget(lblVaihe2);
+    leftButton(cKopioi);
+    layout->addWidget(lblVaihe3);
+    layout->addWidget(lblVaihe4);
+    leftButton(cTiivista);
+    layout->addWidget(lblVaihe5);
+    layout->addStretch();
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch();
+    bottom->addWidget(cSulje);
+    layout->addLayout(bottom);
+    resize(520, 420);
+
+    for (QWidget* w : {static_cast<QWidget*>(cEtsiMuistitikku), static_cast<QWidget*>(lblVapaaTilaStatus),
+                       static_cast<QWidget*>(lblVaihe2), static_cast<QWidget*>(cKopioi),
+                       static_cast<QWidget*>(lblVaihe3), static_cast<QWidget*>(lblVaihe4),
+                       static_cast<QWidget*>(cTiivista), static_cast<QWidget*>(lblVaihe5)})
+        w->hide();
+
+    ui::Events::of(cEtsiMuistitikku).onClick([this] { cEtsiMuistitikku_Click(); });
+    ui::Events::of(cKopioi).onClick([this] { cKopioi_Click(); });
+    ui::Events::of(cTiivista).onClick([this] { cTiivista_Click(); });
+    ui::Events::of(cSulje).onClick([this] { ui::Forms::unload(*this); });
+}
+
+void frmBackup::Load() {
+    tikku_ = BackupStick();
+    tietokantaLoytyi_ = false;
+    if (fso::FileExists(core::DatabasePath)) {
+        lblKopioitavaTiedostoNimi->setText(core::DatabasePath);
+        tietokannanKoko_ = fso::FileSize(core::DatabasePath);
+        tietokantaLoytyi_ = true;
+    } else {
+        lblKopioitavaTiedostoNimi->setText(QStringLiteral("-"));
+    }
+    if (tietokantaLoytyi_)
+        cEtsiMuistitikku->show();
+    else
+        lblVaihe1->setText(QStringLiteral("Kopioitavaa tiedostoa ei löydy."));
+}
+
+void frmBackup::Unload() { core::SaveFormPosition(this); }
+
+void frmBackup::cEtsiMuistitikku_Click() {
+    tikku_ = FindBackupStick();
+    if (tikku_.found) {
+        vapaaTila_ = tikku_.drive.freeSpace;
+        lblVaihe2->setText(QStringLiteral("2. Sopiva muistitikku löytyi (") + tikku_.name() +
+                           QStringLiteral("-asema), tee kopio."));
+        // Equal counts as too little: the stick would be left full.
+        if (vapaaTila_ <= tietokannanKoko_) {
+            lblVapaaTilaStatus->setText(QStringLiteral("Muistitikun vapaa tila ei riitä."));
+            lblVapaaTilaStatus->show();
+            tilaRiittaa_ = false;
+        } else {
+            tilaRiittaa_ = true;
+            lblVapaaTilaStatus->hide();
+        }
+    } else {
+        lblVapaaTilaStatus->setText(QStringLiteral("Sopivaa muistitikkua ei löydy."));
+        lblVapaaTilaStatus->show();
+        core::ShowInfo(QStringLiteral("Sopivaa muistitikkua ei löydy.") + QStringLiteral("\n\n") +
+                       QStringLiteral("Tutustu ohjelman käyttöohjeesta kappaleeseen \"Varmistus kopiotikulle\".") +
+                       u'\n' +
+                       QStringLiteral("Sieltä löytyy ohjeet miten muistitikulle annetaan nimeksi \"DURARADERA\"."));
+    }
+    if (tikku_.found && tilaRiittaa_) {
+        lblVaihe2->show();
+        cKopioi->show();
+        lblVaihe1->setEnabled(false);
+        cEtsiMuistitikku->setEnabled(false);
+    }
+}
+
+void frmBackup::cKopioi_Click() {
+    sys::cMouseCursor cursor;
+    try {
+        const QDate today = Today();
+        QString folder = StickTitleFolder(tikku_);
+        if (!fso::FolderExists(folder)) fso::CreateFolder(folder);
+        folder = fso::BuildPath(folder, DayFolderName(today));
+        if (!fso::FolderExists(folder)) fso::CreateFolder(folder);
+        const QString target = fso::BuildPath(folder, fso::GetFileName(core::DatabasePath));
+
+        cursor.SetCursor(this, sys::kPointerHourglass);
+        cKopioi->setEnabled(false);
+        core::DBCon().SuljeDB();
+        // Written under a temporary name and renamed: an earlier copy of the
+        // day stays whole until the new one is.
+        fso::CopyFile(core::DatabasePath, target, true);
+
+        cursor.SetCursor(this, sys::kPointerDefault);
+        lblVaihe3->setText(QStringLiteral("3. Kopiointi valmis."));
+        lblVaihe3->show();
+        lblVaihe2->setEnabled(false);
+        cKopioi->setEnabled(false);
+        lblVaihe4->show();
+        cTiivista->show();
+    } catch (...) {
+        const auto e = ErrorDetails(std::current_exception());
+        SetRedText(lblVaihe3);
+        lblVaihe3->setText(QStringLiteral("3. Kopiointi ei onnitunut: ") + errorText(e));
+        lblVaihe3->show();
+    }
+}
+
+void frmBackup::cTiivista_Click() {
+    core::DBCon().SuljeDB();
+    const QString book = core::DatabasePath;
+    QString temporary;
+    std::pair<int, QString> prepareError{0, QString()};
+    bool prepared = false;
+    try {
+        temporary = sys::GetTempFileNameIn(fso::GetParentFolderName(book));
+        if (temporary.isEmpty()) throw fso::Error(fso::err::PathFileAccess, QStringLiteral("Path/File access error"));
+        // The compaction wants a target that does not exist.
+        fso::DeleteFile(temporary);
+        prepared = true;
+    } catch (...) {
+        prepareError = ErrorDetails(std::current_exception());
+    }
+
+    if (prepared) {
+        bool compacted = false;
+        try {
+            dao::DBEngine::CompactDatabase(book, temporary);
+            compacted = true;
+        } catch (...) {
+            const auto e = ErrorDetails(std::current_exception());
+            try {
+                if (fso::FileExists(temporary)) fso::DeleteFile(temporary);
+            } catch (...) {
+            }
+            lblVaihe5->setText(QStringLiteral("5. Tiivistys ei onnistunut: ") + errorText(e));
+        }
+        QCoreApplication::processEvents();
+        if (compacted) {
+            try {
+                // Whole or not at all: the book keeps its old contents when
+                // the copy cannot be completed.
+                fso::CopyFile(temporary, book, true);
+                try {
+                    fso::DeleteFile(temporary);
+                } catch (...) {
+                }
+            } catch (...) {
+                const auto e = ErrorDetails(std::current_exception());
+                try {
+                    if (fso::FileExists(temporary)) fso::DeleteFile(temporary);
+                } catch (...) {
+                }
+                lblVaihe5->setText(QStringLiteral("5. Tiivistetyn tietokannan kopiointi käyttöön ei onnistunut: ") +
+                                   errorText(e));
+            }
+        }
+    } else {
+        lblVaihe5->setText(QStringLiteral("5. Tiivistys ei onnistunut: Väliaikaisen tiedoston luonti ei onnistunut: ") +
+                           errorText(prepareError));
+    }
+
+    cTiivista->setEnabled(false);
+    lblVaihe3->setEnabled(false);
+    lblVaihe4->setEnabled(false);
+    lblVaihe5->show();
+}
+
+}  // namespace maintenance

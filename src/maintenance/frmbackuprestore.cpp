@@ -1,0 +1,157 @@
+#include "maintenance/frmbackuprestore.h"
+
+#include "core/dbc.h"
+#include "core/globals.h"
+#include "core/settings.h"
+#include "core/ui/helpers.h"
+#include "maintenance/frmbackup.h"
+#include "platform/fso/fso.h"
+#include "platform/sys/folders.h"
+#include "platform/ui/events.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace maintenance {
+
+namespace {
+
+// "Virhe: ..." of the failure messages; permission problems get a word of
+// explanation.
+QString errorPart(const std::pair<int, QString>& e) {
+    const QString numbered = QString::number(e.first) + QStringLiteral(": ") + e.second;
+    if (e.first == 70)
+        return QStringLiteral("Virhe: Käyttöoikeudet puuttuvat tai tiedosto on jonkin muun ohjelman käytössä.") + u'\n' +
+               numbered;
+    return QStringLiteral("Virhe: ") + numbered;
+}
+
+}  // namespace
+
+frmBackupRestore::frmBackupRestore()
+    : StickCopiesForm(QStringLiteral("frmBackupRestore"), QStringLiteral("DURARADERA-Palautus"), false) {
+    lblPalautettavaTiedosto = new QLabel(QStringLiteral("Palautettava tiedosto:"), this);
+    lblPalautettavaTiedosto->setObjectName(QStringLiteral("lblPalautettavaTiedosto"));
+    lblPalautettavaTiedostoNimi = new QLabel(this);
+    lblPalautettavaTiedostoNimi->setObjectName(QStringLiteral("lblPalautettavaTiedostoNimi"));
+    lblPalautettavaTiedostoNimi->setWordWrap(true);
+    cPalauta = new QPushButton(QStringLiteral("Palauta"), this);
+    cPalauta->setObjectName(QStringLiteral("cPalauta"));
+    lblPalautusStatus = new QLabel(this);
+    lblPalautusStatus->setObjectName(QStringLiteral("lblPalautusStatus"));
+    SetRedText(lblPalautusStatus);
+
+    ownControls()->addWidget(lblPalautettavaTiedosto);
+    ownControls()->addWidget(lblPalautettavaTiedostoNimi);
+    auto* row = new QHBoxLayout;
+    row->addWidget(cPalauta);
+    row->addStretch();
+    ownControls()->addLayout(row);
+    ownControls()->addWidget(lblPalautusStatus);
+    for (QWidget* w : {static_cast<QWidget*>(lblPalautettavaTiedosto), static_cast<QWidget*>(lblPalautettavaTiedostoNimi),
+                       static_cast<QWidget*>(cPalauta), static_cast<QWidget*>(lblPalautusStatus)})
+        w->hide();
+
+    ui::Events::of(lstTietokanta).onClick([this] { lstTietokanta_Click(); });
+    ui::Events::of(cPalauta).onClick([this] { cPalauta_Click(); });
+}
+
+void frmBackupRestore::beforeSearch() {
+    lblPalautettavaTiedostoNimi->clear();
+    lblVapaaTilaStatus->clear();
+}
+
+void frmBackupRestore::dayCleared() { lblPalautettavaTiedostoNimi->clear(); }
+
+QString frmBackupRestore::dayChosenText(const QString& dayText) const {
+    return QStringLiteral("3. Valitulle päivälle ") + dayText +
+           QStringLiteral(" löytyy seuraavat tietokannat, valitse palautettavan tietokannan nimi:");
+}
+
+void frmBackupRestore::afterDayChoice() { HideChosenFile(); }
+
+void frmBackupRestore::HideChosenFile() {
+    lblPalautettavaTiedosto->hide();
+    lblPalautettavaTiedostoNimi->hide();
+    cPalauta->hide();
+}
+
+void frmBackupRestore::DisableRestoreSteps() {
+    for (QWidget* w : {static_cast<QWidget*>(lblVaihe2), static_cast<QWidget*>(lstPaiva),
+                       static_cast<QWidget*>(lblVaihe3), static_cast<QWidget*>(lstTietokanta),
+                       static_cast<QWidget*>(lblPalautettavaTiedosto),
+                       static_cast<QWidget*>(lblPalautettavaTiedostoNimi), static_cast<QWidget*>(cPalauta)})
+        w->setEnabled(false);
+}
+
+void frmBackupRestore::lstTietokanta_Click() {
+    long day = 0;
+    const QListWidgetItem* file = lstTietokanta->currentItem();
+    if (chosenDay(&day, nullptr) && file && file->isSelected() && file->text().size() >= 2) {
+        lblPalautettavaTiedostoNimi->setText(copyPath(day, file->text()));
+        lblPalautettavaTiedosto->show();
+        lblPalautettavaTiedostoNimi->show();
+        cPalauta->show();
+    } else {
+        HideChosenFile();
+    }
+}
+
+void frmBackupRestore::cPalauta_Click() {
+    bool folderReady = false;
+    bool restored = false;
+    QString targetFolder;
+    QString target;
+    try {
+        core::DBCon().SuljeDB();
+        const QString personal = sys::GetSpecialFolder(sys::kSpecialFolderPersonal);
+        // Without the documents folder the copy would land wherever the
+        // program happens to run.
+        if (personal.isEmpty()) throw fso::Error(fso::err::PathNotFound, QStringLiteral("Path not found"));
+        targetFolder = fso::BuildPath(personal, core::AppTitle);
+        EnsureFolder(targetFolder);
+        folderReady = true;
+
+        const QString source = lblPalautettavaTiedostoNimi->text();
+        target = fso::BuildPath(targetFolder, fso::GetFileName(source));
+        if (fso::FileExists(target)) {
+            if (core::AskYesNo(QStringLiteral("Palautus kirjoittaa yli olemassa olevan tiedoston, korvataanko tämä "
+                                              "tiedosto varmuuskopiolla?") +
+                               QStringLiteral("\n\n(") + target + u')') == ui::Answer::Yes) {
+                fso::CopyFile(source, target, true);
+                restored = true;
+            }
+        } else {
+            fso::CopyFile(source, target, true);
+            restored = true;
+        }
+    } catch (...) {
+        const auto e = ErrorDetails(std::current_exception());
+        lblPalautusStatus->setText(QStringLiteral("Palautus keskeytyi."));
+        lblPalautusStatus->show();
+        if (!folderReady)
+            core::ShowInfo(QStringLiteral("Kansion luonti ei onnistunut: ") + u'\n' + targetFolder + QStringLiteral("\n\n") +
+                           errorPart(e));
+        else
+            core::ShowInfo(QStringLiteral("Kopiointi ei onnistunut: ") + u'\n' + target + QStringLiteral("\n\n") +
+                           errorPart(e));
+        DisableRestoreSteps();
+        return;
+    }
+    if (!restored) return;
+
+    try {
+        core::SaveDatabasePath(target);
+    } catch (...) {
+        DisableRestoreSteps();
+        return;
+    }
+    core::ShowInfo(QStringLiteral("Tietokantaa on vaihdettu. ") + core::AppTitle +
+                   QStringLiteral(" sammutetaan ja se tulee käynnistää uudestaan."));
+    EndProgramNow();
+}
+
+}  // namespace maintenance

@@ -1,0 +1,88 @@
+#pragma once
+
+// The mail service: sends one message - a text and one attached file - to
+// an SMTP server. cMailer sends in the background and reports the outcome
+// through its signals on the thread it lives in (the user-interface
+// thread); SendNow is the blocking sending underneath.
+//
+// The server is named by the text of the settings: a host name ("mail.
+// example.org"), a host and a port ("mail.example.org:2525"), or a full
+// address ("smtp://..." or "smtps://..."). Without a port the standard
+// port 25 is used. The connection is encrypted (STARTTLS) when the server
+// offers it. The message goes out as MIME: the text as UTF-8, the file as
+// base64 under its own name. A connection is waited for 30 seconds, and a
+// transfer that stands still for a minute is given up.
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <functional>
+
+namespace mail {
+
+struct Message {
+    QString server;
+    QString sender;
+    QString receiver;
+    QString subject;
+    QString body;
+    QString attachmentName;  // the name the receiver sees ("" for no attachment)
+    QByteArray attachment;   // the file's contents
+};
+
+// The address the connection is made to: the server text without blanks
+// around it, with "smtp://" in front unless it names a scheme itself; ""
+// when the text is empty.
+QString SmtpUrl(const QString& server);
+
+// A header value: plain ASCII as it is; otherwise UTF-8 in encoded words
+// (RFC 2047). Line breaks are taken out first, so a value can never start
+// a header of its own.
+QByteArray EncodeHeaderText(const QString& text);
+
+// Sends the message and waits for the outcome: "" when the server accepted
+// it, else the reason. progress gets the share of the message sent, 0 to
+// 100, from the calling thread, each time it grows; it may be empty.
+QString SendNow(const Message& message, const std::function<void(int)>& progress = {});
+
+class cMailer : public QObject {
+    Q_OBJECT
+public:
+    explicit cMailer(QObject* parent = nullptr);
+    ~cMailer() override;
+
+    QString SmtpServer() const { return smtpServer_; }
+    void setSmtpServer(const QString& server) { smtpServer_ = server; }
+    QString Sender() const { return sender_; }
+    void setSender(const QString& sender) { sender_ = sender; }
+    QString Receiver() const { return receiver_; }
+    void setReceiver(const QString& receiver) { receiver_ = receiver; }
+
+    // Starts sending body under subject with the file at attachmentPath
+    // attached. The file is read whole at once, so
+    // the message carries it as it stands at this moment. The outcome comes
+    // later through exactly one of SendCompletedSuccessfully and SendFailed
+    // (never before Send returns), progress through SendProgress (0..100)
+    // before it. A file that cannot be read (an empty path among them) is
+    // a failed sending. When this object is destroyed first, the sending
+    // still runs to its end, unheard.
+    void Send(const QString& body, const QString& subject, const QString& attachmentPath);
+
+    // A sending started by this object has not yet reported its outcome.
+    bool isSending() const { return running_ > 0; }
+
+Q_SIGNALS:
+    void SendCompletedSuccessfully();
+    void SendFailed(const QString& reason);
+    void SendProgress(long value);
+
+private:
+    void finish(const QString& error);
+
+    QString smtpServer_;
+    QString sender_;
+    QString receiver_;
+    int running_ = 0;
+};
+
+}  // namespace mail

@@ -1,0 +1,18 @@
+#pragma once
+
+// What the running program sets up around its windows: Qt's own texts
+// (the buttons of standard dialogs) in the user's language, and one place
+// where a failure to save a record that was let go is shown to the user.
+
+#include <QString>
+
+namespace shell {
+
+// Loads Qt's translation of its standard texts for the language setting
+// ("Suomi", "Svenska"; anything else keeps Finnish).
+void InstallQtTranslation(const QString& language);
+
+// Shows every failure of a record's automatic save in a message box.
+void InstallReleaseErrorHandler();
+
+}  // namespace shell

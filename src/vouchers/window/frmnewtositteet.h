@@ -1,0 +1,296 @@
+#pragma once
+
+// frmNewTositteet: the voucher window, where the vouchers of the current
+// financial year are entered, browsed, saved and deleted in one of three
+// modes: ordinary vouchers, opening vouchers (bAvaustosite) and closing
+// vouchers (bPaatostosite).
+//
+// The window shows one voucher at a time: its header (number, date,
+// description) above parallel debit and credit entry rows. Six row
+// positions are on screen; the scroll bar scrlViennit picks which entries
+// of the two entry arrays they show. Each entry row is a core::cVienti
+// record; the voucher a core::cTosite. Typing changes the records in
+// memory; they are written by the save command, by browse, and whenever
+// the window leaves the voucher (another voucher shown, rows added, the
+// window closed) - without a question.
+//
+// Leaving a voucher first writes what it holds; when that fails, the
+// voucher stays on screen with everything typed, and the error is shown.
+//
+// Keys: F2 new, F3 save, F4 delete, F5 browse, Ctrl+H search, Ctrl+Z
+// cancel, Ctrl+A/S/D/F first/previous/next/last voucher, F6 account
+// balances. They work from every field, text boxes included. Enter moves
+// to the next field.
+
+#include "core/records/tosite.h"
+#include "core/records/vienti.h"
+#include "platform/dao/currency.h"
+#include "platform/ui/forms.h"
+
+#include <QHash>
+#include <QListWidget>
+#include <QPointer>
+#include <array>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QAction;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QScrollBar;
+class QStandardItemModel;
+
+namespace vouchers {
+
+// The voucher list. Taking the focus does not pick a line by itself: a
+// line is picked by the user (mouse or arrow keys) or by the window.
+class TositeLista : public QListWidget {
+    Q_OBJECT
+public:
+    explicit TositeLista(QWidget* parent = nullptr);
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+};
+
+class frmNewTositteet : public ui::Form {
+    Q_OBJECT
+public:
+    // Row positions on screen.
+    static constexpr int kRivit = 6;
+
+    frmNewTositteet();
+    ~frmNewTositteet() override;
+
+    // Set when the window loads; the first activation clears it and runs
+    // the voucher check.
+    bool bTositteidenKaynnistysTarkistus = false;
+    // The mode, set by the opener before the window loads.
+    bool bAvaustosite = false;
+    bool bPaatostosite = false;
+
+    // The largest number of debit entries, or of credit entries, that any
+    // one voucher has.
+    int MaxLkmViennitPerTosite();
+
+    // Shows in lblHalutunTilinSaldo the balance of the account chosen in
+    // the settings (LaskettavaTili): its entries in the other vouchers plus
+    // those of the voucher on screen, debit minus credit; "- -" when no
+    // account is chosen.
+    void ShowHalutunTilinSaldo();
+    // Runs the voucher check; when it finds something, asks whether to open
+    // the check window. True for Yes. An error in the check gives False.
+    bool CheckTositteet();
+    // The template menu items mTositepohjaX and the quick-choice buttons
+    // cTositePohja(1..4) from the stored templates.
+    void BuildTositepohjaMenu();
+
+    // The save command (the click of cTallenna), for the window's reports.
+    void Tallenna();
+
+    // Gives the open window another mode: the voucher on screen is left
+    // (what it holds is written), no voucher is shown and the list is
+    // rebuilt for the new mode. False, with the mode unchanged, when the
+    // fields hold a choice that must be corrected first (the message has
+    // been shown).
+    bool SetMode(bool avaus, bool paatos);
+
+    // Opens the voucher check window (the menu item mTositteidenTarkistus).
+    // Windows of other parts of the program plug in here; without one,
+    // nothing happens.
+    static void SetCheckWindowOpener(std::function<void()> opener);
+    // The voucher search (cHaku, mHaku): returns the toID chosen, 0 for
+    // none. Without a search window, the command does nothing.
+    static void SetSearchWindow(std::function<long()> search);
+
+    // What the window holds: the current voucher (a placeholder when none
+    // is shown) and the entry arrays (every element holds an object).
+    const core::cTosite& Tosite() const { return *curTosite_; }
+    int ElementCount() const { return static_cast<int>(debet_.size()); }
+    const core::cVienti& DebetVienti(int k) const { return *debet_.at(size_t(k)); }
+    const core::cVienti& KreditVienti(int k) const { return *kredit_.at(size_t(k)); }
+
+    // ---- Controls
+    QMenuBar* menuBar = nullptr;
+    QMenu* mTiedosto = nullptr;
+    QAction* mTositteidenTarkistus = nullptr;
+    QAction* mTilienSaldot = nullptr;
+    QAction* mSulje = nullptr;
+    QMenu* mTietue = nullptr;
+    QAction* mUusi = nullptr;
+    QAction* mTallenna = nullptr;
+    QAction* mPoista = nullptr;
+    QAction* mSelaa = nullptr;
+    QAction* mHaku = nullptr;
+    QAction* mPeru = nullptr;
+    QAction* mEnsimmaiseen = nullptr;
+    QAction* mEdelliseen = nullptr;
+    QAction* mSeuraavaan = nullptr;
+    QAction* mViimeiseen = nullptr;
+    QMenu* mTositepohjat = nullptr;
+    QList<QAction*> mTositepohjaX;  // "mTositepohjaX(i)", item 0 always there
+
+    TositeLista* lstTositteet = nullptr;
+
+    QGroupBox* frameTosite = nullptr;
+    QLabel* lblTositeNumero = nullptr;
+    QLineEdit* tTositenumero = nullptr;
+    QLabel* lblTositePvm = nullptr;
+    QLineEdit* tTositepvm = nullptr;
+    QLabel* lblTositeSelite = nullptr;
+    QLineEdit* tTositeSelite = nullptr;
+
+    QGroupBox* frameViennit = nullptr;
+    QLabel* lblDebetTili = nullptr;
+    QLabel* lblDebetKP = nullptr;
+    QLabel* lblDebetSums = nullptr;
+    QLabel* lblKreditSums = nullptr;
+    QLabel* lblKreditKP = nullptr;
+    QLabel* lblKreditTili = nullptr;
+    std::array<QComboBox*, kRivit> cmbDebetTili{};
+    std::array<QComboBox*, kRivit> cmbDebetKP{};
+    std::array<QLineEdit*, kRivit> tDebetSumma{};
+    std::array<QLineEdit*, kRivit> tKreditSumma{};
+    std::array<QComboBox*, kRivit> cmbKreditKP{};
+    std::array<QComboBox*, kRivit> cmbKreditTili{};
+    QScrollBar* scrlViennit = nullptr;
+    QLabel* lblDebetSumma = nullptr;
+    QLabel* lblKreditSumma = nullptr;
+    QLabel* lblErotusTeksti = nullptr;
+    QLabel* lblErotus = nullptr;
+    QLabel* lblHalutunTilinSaldo = nullptr;
+    QPushButton* cLisaaVienteja = nullptr;
+    QFrame* Line1 = nullptr;
+
+    QPushButton* cUusi = nullptr;
+    QPushButton* cUusiTosite = nullptr;
+    QPushButton* cTallenna = nullptr;
+    QPushButton* cPoista = nullptr;
+    QPushButton* cSelaa = nullptr;
+    QPushButton* cHaku = nullptr;
+    QPushButton* cPeru = nullptr;
+    QPushButton* cEnsimmainen = nullptr;  // objectName "cEnsimmäinen"
+    QPushButton* cEdellinen = nullptr;
+    QPushButton* cSeuraava = nullptr;
+    QPushButton* cViimeinen = nullptr;
+    QPushButton* cSulje = nullptr;
+    std::array<QPushButton*, 5> cTositePohja{};  // 1..4; [0] unused
+
+protected:
+    void Load() override;
+    bool QueryUnload() override;
+    void Unload() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    enum class Puoli { Debet, Kredit };
+    using Viennit = std::vector<std::unique_ptr<core::cVienti>>;
+
+    // ---- Building the window (frmnewtositteet.cpp)
+    void buildMenus();
+    void buildHeader(QWidget* parent);
+    void buildRows(QWidget* parent);
+    void buildButtons();
+    void setTabOrder();
+    void connectEvents();
+    void connectRowEvents();
+
+    // ---- The voucher and the arrays (frmnewtositteet.cpp)
+    bool CheckTiliValinnat();
+    // The account and cost-centre choices and the date: the check every
+    // command runs before it changes the voucher shown or closes the window.
+    bool CheckSyotteet();
+    void FillTositeLista();
+    void InitEmptyViennit();
+    std::unique_ptr<core::cTosite> NewTosite();
+    void ShowTosite(std::unique_ptr<core::cTosite> t);
+    // Reads the current voucher's entries again into the arrays.
+    void reloadViennit();
+    void DisplayTosite();
+    void ClearTosite();
+    void EnableControls(bool bEnabled);
+    void curTosite_NameChanged(long id, const QString& sName);
+    void setUpperBound(int u);
+    void applyScrollRule(int u);
+    // Writes the pending changes of the voucher and of every entry; an
+    // error reaches the caller and nothing is let go.
+    void writePending();
+    // Lets every object go (after writePending); the arrays keep their size.
+    void releaseAll();
+    void releaseEntries();
+    void selectListLine(long id);
+
+    // ---- Commands
+    void Uusi();
+    void Poista();
+    void Selaa();
+    void Haku();
+    void Peru();
+    enum class Suunta { Ensimmainen, Edellinen, Seuraava, Viimeinen };
+    void Siirry(Suunta s);
+    void ListClick();
+    void LisaaVienteja();
+    void Sulje();
+    void TilienSaldot();
+    void TositteidenTarkistus();
+    void activate();
+
+    // ---- Entry rows (frmnewtositteet_rows.cpp)
+    void FillTiliCombot();
+    void FillKPCombot();
+    void ClearSummat();
+    dao::Currency UpdateSummat();
+    bool IsTositeValmis();
+    void showRows();
+    Viennit& viennit(Puoli p) { return p == Puoli::Debet ? debet_ : kredit_; }
+    core::cVienti& vienti(Puoli p, int position);
+    QComboBox* tiliCombo(Puoli p, int i) const { return p == Puoli::Debet ? cmbDebetTili[size_t(i)] : cmbKreditTili[size_t(i)]; }
+    QComboBox* kpCombo(Puoli p, int i) const { return p == Puoli::Debet ? cmbDebetKP[size_t(i)] : cmbKreditKP[size_t(i)]; }
+    QLineEdit* summa(Puoli p, int i) const { return p == Puoli::Debet ? tDebetSumma[size_t(i)] : tKreditSumma[size_t(i)]; }
+    void leaveTili(Puoli p, int i);
+    void leaveKP(Puoli p, int i);
+    void summaChanged(Puoli p, int i);
+    void leaveSumma(Puoli p, int i);
+    void comboChosen(QComboBox* combo, Puoli p, int i, bool tili);
+    void balanceIfChosen(QComboBox* combo);
+    void startNewIfComplete(int i);
+
+    // ---- Header fields (frmnewtositteet_header.cpp)
+    void numeroChanged();
+    void pvmChanged();
+    void pvmKeyPress(int& keyAscii);
+    void leavePvm();
+    void seliteChanged();
+
+    // ---- Running handlers
+    // Runs a command or an event handler; an error of the database engine
+    // (or any other) is shown to the user.
+    void run(const std::function<void()>& f);
+    // Runs a focus-lost handler of control; see moveFocus.
+    void runLeave(QWidget* control, const std::function<void()>& f);
+    // Moves the focus to w. Inside a focus-lost handler the focus is on its
+    // way to another control, which then never gets it: that control's own
+    // focus-lost handler is not run for it.
+    void moveFocus(QWidget* w);
+    bool isWindowKey(const QKeyEvent* e) const;
+
+    std::unique_ptr<core::cTosite> curTosite_;
+    Viennit debet_;
+    Viennit kredit_;
+    bool bUpdatingList_ = false;
+    QHash<long, QListWidgetItem*> lineOf_;  // toID -> its line
+    QStandardItemModel* tiliModel_ = nullptr;
+    QStandardItemModel* kpModel_ = nullptr;
+    QList<QAction*> windowKeys_;
+    QPointer<QWidget> leaving_;       // the control whose focus-lost handler runs
+    QPointer<QWidget> skipLeave_;     // a control that lost a focus it never got
+};
+
+}  // namespace vouchers

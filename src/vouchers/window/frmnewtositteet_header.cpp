@@ -1,0 +1,81 @@
+// The header fields of the voucher window: number, date and description.
+// Each change goes at once into the voucher on screen; the description
+// into every entry too.
+
+#include "core/globals.h"
+#include "core/ui/helpers.h"
+#include "core/ui/translator.h"
+#include "vouchers/window/frmnewtositteet.h"
+#include "vouchers/window/syotteet.h"
+
+#include <QLineEdit>
+
+namespace vouchers {
+
+void frmNewTositteet::numeroChanged() {
+    core::FilterIntegerInput(tTositenumero);
+    // The filter leaves a whole number (or nothing).
+    const std::optional<dao::Currency> n = ReadAmount(tTositenumero->text());
+    curTosite_->setNumero(n ? static_cast<long>(n->raw() / dao::Currency::kScale) : 0);
+}
+
+void frmNewTositteet::pvmChanged() {
+    // A text that is not a date yet (typing under way) leaves the voucher's
+    // date as it was; leaving the field asks for a whole date.
+    if (const std::optional<dao::Date> d = ReadDate(tTositepvm->text())) curTosite_->setPaiva(*d);
+}
+
+void frmNewTositteet::pvmKeyPress(int& keyAscii) {
+    if (keyAscii != '+' && keyAscii != '-') return;
+    const int step = keyAscii == '+' ? 1 : -1;
+    keyAscii = 0;  // never typed into the field
+    run([this, step] {
+        if (const std::optional<dao::Date> d = ReadDate(tTositepvm->text()))
+            tTositepvm->setText(d->addDays(step).toShortString());
+    });
+}
+
+void frmNewTositteet::leavePvm() {
+    const std::optional<dao::Date> typed = ReadDate(tTositepvm->text());
+    if (!typed) {
+        // The voucher keeps the date it had; the field waits for a date.
+        core::BeepIfSoundOn();
+        core::ShowInfo(core::TranslateStr(QStringLiteral("frmNewTositteet"),
+                                          QStringLiteral("Anna tositteen päivämäärä päivämäärämuodossa!")));
+        moveFocus(tTositepvm);
+        return;
+    }
+    QDate d = typed->date();
+    tTositepvm->setText(dao::Date::fromDate(d).toShortString());
+    const QDate alku = core::TilikausiAlku.date();
+    const QDate loppu = core::TilikausiLoppu.date();
+    if (d < alku || d > loppu) {
+        // A date in a calendar year after the end of the financial year is
+        // taken for a typing slip of one year.
+        if (d.year() > loppu.year()) {
+            d = d.addYears(-1);
+            tTositepvm->setText(dao::Date::fromDate(d).toShortString());
+        }
+        if (d < alku || d > loppu) {
+            core::ShowInfo(core::TranslateStr(QStringLiteral("frmNewTositteet"),
+                                              QStringLiteral("Tositteen päivämäärän tulee kuulua tilikauteen!")) +
+                           QStringLiteral("\r\n\r\n") +
+                           core::TranslateStr(QStringLiteral("frmNewTositteet"), QStringLiteral("Tilikausi: ")) +
+                           core::TilikausiAlku.toShortString() + QStringLiteral(" - ") +
+                           core::TilikausiLoppu.toShortString());
+            moveFocus(tTositepvm);
+        }
+    }
+    curTosite_->setPaiva(dao::Date::fromDate(d));
+}
+
+void frmNewTositteet::seliteChanged() {
+    const QString s = tTositeSelite->text();
+    curTosite_->setSelite(s);
+    for (size_t k = 0; k < debet_.size(); ++k) {
+        debet_[k]->setSelite(s);
+        kredit_[k]->setSelite(s);
+    }
+}
+
+}  // namespace vouchers

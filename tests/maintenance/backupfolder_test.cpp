@@ -1,0 +1,200 @@
+// Backup into the backup folder with the compaction chain, and the restore
+// from a copy: what lands where, what is kept, and that a failed step
+// leaves the book in use whole.
+
+#include "core/settings.h"
+#include "maintenance/backupfolder.h"
+#include "maintenance/register.h"
+#include "maintenancefixture.h"
+#include "shell/openers.h"
+
+using maintenance::CompanionPath;
+
+namespace {
+
+class BackupFolder : public kvtest::MaintenanceTest {
+protected:
+    void SetUp() override {
+        MaintenanceTest::SetUp();
+        backupDir = tmp.file(QStringLiteral("varmistus"));
+        ASSERT_TRUE(QDir().mkpath(backupDir));
+        core::DatabaseBackup = backupDir + u'/';
+    }
+    void expectBackupRuns() {
+        dialogs.expectMessage(QStringLiteral("Varmista että kohde ") + core::DatabaseBackup + QStringLiteral(" on valmiina."),
+                              ui::Answer::OK);
+    }
+    QString backupDir;
+};
+
+TEST(BackupNames, CompanionFilesNeverTakeTheBooksOwnName) {
+    EXPECT_EQ(CompanionPath(QStringLiteral("/k/kirja.mdb"), u'2'), QStringLiteral("/k/kirja.md2"));
+    EXPECT_EQ(CompanionPath(QStringLiteral("/k/kirja.mdb"), u'3'), QStringLiteral("/k/kirja.md3"));
+    EXPECT_EQ(CompanionPath(QStringLiteral("/k/kirja.db2"), u'2'), QStringLiteral("/k/kirja.db22"));
+    EXPECT_EQ(CompanionPath(QStringLiteral("/k/kirja.db2"), u'3'), QStringLiteral("/k/kirja.db3"));
+}
+
+TEST_F(BackupFolder, CopiesTheBookAndCompactsItKeepingTheFormerBookAsMd3) {
+    const QString book = makeBook(QStringLiteral("Pankkitili"));
+    addSlack(book);
+    const QByteArray before = bytesOf(book);
+    core::DBCon().AvaaDB();
+    // A compacted copy left by an interrupted run is replaced.
+    writeFile(CompanionPath(book, u'2'), "left over");
+
+    // The command as the main window runs it.
+    maintenance::RegisterMaintenanceWindows();
+    expectBackupRuns();
+    dialogs.expectMessage(QStringLiteral("Tietokannan varmuuskopiointi ja uudelleenjärjestely valmis."), ui::Answer::OK);
+    ASSERT_TRUE(shell::RunOpener(QStringLiteral("mVarmistus")));
+
+    EXPECT_FALSE(core::DBCon().isOpen());
+    EXPECT_EQ(bytesOf(QDir(backupDir).filePath(QStringLiteral("kirja.mdb"))), before);
+    EXPECT_EQ(bytesOf(CompanionPath(book, u'3')), before);
+    EXPECT_FALSE(QFile::exists(CompanionPath(book, u'2')));
+    EXPECT_LT(QFileInfo(book).size(), before.size());
+    EXPECT_EQ(accountOf(book), QStringLiteral("Pankkitili"));
+    EXPECT_EQ(dialogs.shown().at(0).icon, ui::Icon::Information);
+
+    // The second backup finds the first one's .md3 and replaces it.
+    const QByteArray compacted = bytesOf(book);
+    expectBackupRuns();
+    dialogs.expectMessage(QStringLiteral("valmis."), ui::Answer::OK);
+    maintenance::mVarmistusClick();
+    EXPECT_EQ(bytesOf(CompanionPath(book, u'3')), compacted);
+    EXPECT_EQ(accountOf(book), QStringLiteral("Pankkitili"));
+    EXPECT_EQ(QDir(tmp.path()).entryList({QStringLiteral("kirja.*")}, QDir::Files).size(), 2);  // .mdb, .md3
+}
+
+TEST_F(BackupFolder, TheFolderIsJoinedWithOneSeparatorAndTheDefaultFolderIsMade) {
+    const QString book = makeBook(QStringLiteral("Kassa"));
+    core::DatabaseBackup = backupDir + QStringLiteral("/uusi");  // no separator at the end; not there yet
+    expectBackupRuns();
+    dialogs.expectMessage(QStringLiteral("valmis."), ui::Answer::OK);
+    maintenance::mVarmistusClick();
+    EXPECT_EQ(accountOf(QDir(backupDir).filePath(QStringLiteral("uusi/kirja.mdb"))), QStringLiteral("Kassa"));
+    EXPECT_FALSE(QFile::exists(QDir(backupDir).filePath(QStringLiteral("uusikirja.mdb"))));
+
+    // A book whose name ends in "2" is not taken for its own compacted copy.
+    const QString odd = makeBook(QStringLiteral("Kassa"), QStringLiteral("kirja.db2"));
+    expectBackupRuns();
+    dialogs.expectMessage(QStringLiteral("valmis."), ui::Answer::OK);
+    maintenance::mVarmistusClick();
+    EXPECT_EQ(accountOf(odd), QStringLiteral("Kassa"));
+    EXPECT_EQ(accountOf(tmp.file(QStringLiteral("kirja.db3"))), QStringLiteral("Kassa"));
+}
+
+TEST_F(BackupFolder, AFailedStepStopsTheChainWithTheBookUntouched) {
+    const QString book = makeBook(QStringLiteral("Pankkitili"));
+
+    // The folder's drive is not there: no copy, no compaction.
+    core::DatabaseBackup = tmp.file(QStringLiteral("ei/ole/"));
+    expectBackupRuns();
+    dialogs.expectMessage(QStringLiteral("Tietokantaa ei voida kopioida \nhakemistosta: ") + book +
+                              QStringLiteral("\nhakemistoon: ") + tmp.file(QStringLiteral("ei/ole/kirja.mdb")) +
+                              QStringLiteral("\n\nTarkista asetuksista"),
+                          ui::Answer::OK);
+    maintenance::mVarmistusClick();
+    EXPECT_EQ(dialogs.shown().last().icon, ui::Icon::Critical);
+    EXPECT_FALSE(QFile::exists(CompanionPath(book, u'2')));
+    EXPECT_FALSE(QFile::exists(CompanionPath(book, u'3')));
+
+    // A file that is no book: copied, but the compaction fails and nothing is renamed.
+    core::DatabaseBackup = backupDir + u'/';
+    writeFile(book, "ei kirjanpitoa");
+    expectBackupRuns();
+    dialogs.expectMessage(QStringLiteral("Tietokannan uudelleenjärjestely ei onnistunut."), ui::Answer::OK);
+    maintenance::mVarmistusClick();
+    EXPECT_EQ(bytesOf(book), QByteArray("ei kirjanpitoa"));
+    EXPECT_FALSE(QFile::exists(CompanionPath(book, u'2')));
+    EXPECT_FALSE(QFile::exists(CompanionPath(book, u'3')));
+}
+
+class RestoreFromCopy : public BackupFolder {
+protected:
+    void SetUp() override {
+        BackupFolder::SetUp();
+        book = makeBook(QStringLiteral("Pankkitili"));
+        core::SaveDatabasePath(book);
+        copy = makeBook(QStringLiteral("Varmuuskopio"), QStringLiteral("varmistus/kirja.mdb"));
+        core::DatabasePath = book;
+        core::DBCon().AvaaDB();
+        proposed = QDir(documents()).filePath(QStringLiteral("Kolvio VEV/kirja.mdb"));
+    }
+    QString book, copy, proposed;
+};
+
+TEST_F(RestoreFromCopy, CopiesTheChosenFileAndTakesItIntoUseWhenAsked) {
+    dialogs.expectOpenFile(copy, QStringLiteral("Valitse palautettava tietokanta"));
+    dialogs.expectSaveFile(proposed, QStringLiteral("Valitse palautettavan tietokannan kohde"));
+    dialogs.expectMessage(QStringLiteral("Otetaanko palautettu tietokanta käyttöön?"), ui::Answer::Yes);
+    maintenance::mPalautusClick();
+    EXPECT_EQ(dialogs.shown().at(0).initial, core::DatabaseBackup);
+    EXPECT_EQ(dialogs.shown().at(0).filter, QStringLiteral("Database (*.mdb)|*.mdb"));
+    EXPECT_EQ(dialogs.shown().at(1).initial, proposed);  // the title folder in the documents, made
+    EXPECT_EQ(accountOf(proposed), QStringLiteral("Varmuuskopio"));
+    EXPECT_EQ(core::DatabasePath, proposed);
+    EXPECT_EQ(readIni(QStringLiteral("Database")), proposed);
+    EXPECT_EQ(accountOf(book), QStringLiteral("Pankkitili"));
+
+    // Declined: the copy is made, the book stays.
+    const QString other = tmp.file(QStringLiteral("toinen.mdb"));
+    dialogs.expectOpenFile(copy);
+    dialogs.expectSaveFile(other);
+    dialogs.expectMessage(QStringLiteral("Otetaanko"), ui::Answer::No);
+    maintenance::mPalautusClick();
+    EXPECT_EQ(accountOf(other), QStringLiteral("Varmuuskopio"));
+    EXPECT_EQ(core::DatabasePath, proposed);
+    EXPECT_EQ(readIni(QStringLiteral("Database")), proposed);
+}
+
+TEST_F(RestoreFromCopy, CancelledDialogsChangeNothing) {
+    dialogs.expectOpenFile(QString());
+    maintenance::mPalautusClick();
+    EXPECT_TRUE(core::DBCon().isOpen());  // not even closed
+
+    dialogs.expectOpenFile(copy);
+    dialogs.expectSaveFile(QString());
+    maintenance::mPalautusClick();
+    EXPECT_FALSE(core::DBCon().isOpen());
+    EXPECT_EQ(core::DatabasePath, book);
+    EXPECT_FALSE(QFile::exists(proposed));
+}
+
+TEST_F(RestoreFromCopy, AnExistingTargetIsReplacedOnlyWhenTheUserSaysSo) {
+    // No, then No again: the save dialog comes back; then Yes replaces.
+    dialogs.expectOpenFile(copy);
+    dialogs.expectSaveFile(book);
+    dialogs.expectMessage(QStringLiteral("Tiedosto on jo olemassa, korvataanko varmuuskopiolla?"), ui::Answer::No);
+    dialogs.expectMessage(QStringLiteral("Haluatko keskeyttää tietokannan palautuksen?"), ui::Answer::No);
+    dialogs.expectSaveFile(book);
+    dialogs.expectMessage(QStringLiteral("Tiedosto on jo olemassa"), ui::Answer::Yes);
+    dialogs.expectMessage(QStringLiteral("Otetaanko"), ui::Answer::Yes);
+    maintenance::mPalautusClick();
+    EXPECT_EQ(dialogs.shown().at(4).initial, book);  // the dialog proposes what was chosen
+    EXPECT_EQ(accountOf(book), QStringLiteral("Varmuuskopio"));
+    EXPECT_EQ(core::DatabasePath, book);
+
+    // No, then Yes: the restore ends at once, without the last question.
+    const QString other = makeBook(QStringLiteral("Kassa"), QStringLiteral("toinen.mdb"));
+    core::DatabasePath = book;
+    dialogs.expectOpenFile(copy);
+    dialogs.expectSaveFile(other);
+    dialogs.expectMessage(QStringLiteral("Tiedosto on jo olemassa"), ui::Answer::No);
+    dialogs.expectMessage(QStringLiteral("Haluatko keskeyttää"), ui::Answer::Yes);
+    maintenance::mPalautusClick();
+    EXPECT_EQ(accountOf(other), QStringLiteral("Kassa"));
+}
+
+TEST_F(RestoreFromCopy, ACopyThatCannotBeMadeIsReportedAndNotTakenIntoUse) {
+    const QString nowhere = tmp.file(QStringLiteral("ei/ole/kirja.mdb"));
+    dialogs.expectOpenFile(copy);
+    dialogs.expectSaveFile(nowhere);
+    dialogs.expectMessage(QStringLiteral("Palautettavan tietokannan kopiointi ei onnistunut:\n") + nowhere, ui::Answer::OK);
+    maintenance::mPalautusClick();
+    EXPECT_EQ(dialogs.shown().last().icon, ui::Icon::Critical);
+    EXPECT_EQ(core::DatabasePath, book);
+    EXPECT_EQ(readIni(QStringLiteral("Database")), book);
+}
+
+}  // namespace

@@ -1,0 +1,330 @@
+// The memory-stick windows driven offscreen with a stick that is a folder:
+// finding the stick, the copy by day and the compaction, the day and file
+// lists, deleting copies, and the restore that ends the program.
+
+#include "maintenance/frmbackup.h"
+#include "maintenance/frmbackupmanagement.h"
+#include "maintenance/frmbackuprestore.h"
+#include "maintenance/register.h"
+#include "maintenancefixture.h"
+#include "platform/fso/fso.h"
+#include "shell/openers.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+using namespace maintenance;
+
+namespace {
+
+class Stick : public kvtest::MaintenanceTest {
+protected:
+    QList<fso::Drive> drives() override {
+        if (!stickInserted) return MaintenanceTest::drives().mid(0, 1);
+        return MaintenanceTest::drives();
+    }
+    // A copy on the stick: <title>/<day>/<name>, holding a book of account.
+    void putCopy(const QString& day, const QString& name, const QString& account = QStringLiteral("Kopio")) {
+        const QString path = QDir(titleFolderOnStick()).filePath(day + u'/' + name);
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        const QString saved = core::DatabasePath;
+        ASSERT_TRUE(QFile::copy(makeBook(account, QStringLiteral("lahde.mdb")), path));
+        QFile::remove(tmp.file(QStringLiteral("lahde.mdb")));
+        core::DatabasePath = saved;
+    }
+    static bool shown(QWidget* w) { return !w->isHidden(); }
+    static QStringList texts(QListWidget* l) {
+        QStringList out;
+        for (int i = 0; i < l->count(); ++i) out << l->item(i)->text();
+        return out;
+    }
+    bool stickInserted = true;
+};
+
+TEST_F(Stick, TheStickIsTheFirstReadyRemovableDriveWithTheLabelInAnyCase) {
+    auto drive = [](const char* root, const char* label, bool ready, bool removable) {
+        fso::Drive d;
+        d.rootPath = QString::fromLatin1(root);
+        d.volumeName = QString::fromLatin1(label);
+        d.isReady = ready;
+        d.isRemovable = removable;
+        return d;
+    };
+    QList<fso::Drive> list = {drive("/a", "DURARADERA", false, true), drive("/b", "DURARADERA", true, false),
+                              drive("/c", "DURARADERA2", true, true), drive("/d", "duraRadera", true, true),
+                              drive("/e", "DURARADERA", true, true)};
+    fso::SetDriveListHook([&list] { return list; });
+    BackupStick s = FindBackupStick();
+    ASSERT_TRUE(s.found);
+    EXPECT_EQ(s.name(), QStringLiteral("/d"));
+    list.removeAt(3);
+    list.removeAt(3);
+    EXPECT_FALSE(FindBackupStick().found);
+}
+
+TEST_F(Stick, BackupCopiesTheBookIntoTheDaysFolderAndCompactsIt) {
+    const QString book = makeBook(QStringLiteral("Pankkitili"));
+    addSlack(book);
+    const QByteArray before = bytesOf(book);
+    core::DBCon().AvaaDB();
+
+    maintenance::RegisterMaintenanceWindows();
+    ASSERT_TRUE(shell::RunOpener(QStringLiteral("frmBackup")));
+    auto* w = ui::Forms::find<frmBackup>();
+    ASSERT_NE(w, nullptr);
+    EXPECT_FALSE(w->isShownModal());
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("DURARADERA-Varmuuskopiointi"));
+    EXPECT_EQ(w->lblKopioitavaTiedostoNimi->text(), book);
+    EXPECT_TRUE(shown(w->cEtsiMuistitikku));
+    EXPECT_FALSE(shown(w->cKopioi));
+
+    w->cEtsiMuistitikku->click();
+    EXPECT_EQ(w->lblVaihe2->text(), QStringLiteral("2. Sopiva muistitikku löytyi (") + stickRoot +
+                                        QStringLiteral("-asema), tee kopio."));
+    EXPECT_TRUE(shown(w->cKopioi));
+    EXPECT_FALSE(w->cEtsiMuistitikku->isEnabled());
+    EXPECT_FALSE(shown(w->lblVapaaTilaStatus));
+
+    w->cKopioi->click();
+    const QString copy = QDir(titleFolderOnStick()).filePath(QStringLiteral("20310315/kirja.mdb"));
+    EXPECT_EQ(bytesOf(copy), before);
+    EXPECT_FALSE(core::DBCon().isOpen());
+    EXPECT_EQ(w->lblVaihe3->text(), QStringLiteral("3. Kopiointi valmis."));
+    EXPECT_FALSE(w->cKopioi->isEnabled());
+    EXPECT_TRUE(shown(w->cTiivista));
+
+    w->cTiivista->click();
+    EXPECT_EQ(w->lblVaihe5->text(), QStringLiteral("5. Tiivistys valmis"));
+    EXPECT_TRUE(shown(w->lblVaihe5));
+    EXPECT_FALSE(w->cTiivista->isEnabled());
+    EXPECT_LT(QFileInfo(book).size(), before.size());
+    EXPECT_EQ(accountOf(book), QStringLiteral("Pankkitili"));
+    EXPECT_EQ(QDir(tmp.path()).entryList(QDir::Files), QStringList{QStringLiteral("kirja.mdb")});  // no work files left
+    EXPECT_EQ(core::DBCon().AvaaDB().name(), book);
+
+    // Again the same day: the day's copy is replaced; the next day gets its own folder.
+    ui::Forms::unload(*w);
+    auto again = [this] {
+        auto& f = ui::Forms::show<frmBackup>();
+        f.cEtsiMuistitikku->click();
+        f.cKopioi->click();
+        ui::Forms::unload(f);
+    };
+    again();
+    EXPECT_EQ(bytesOf(copy), bytesOf(book));
+    today = today.addDays(1);
+    again();
+    EXPECT_EQ(fso::SubFolders(titleFolderOnStick()), (QStringList{QStringLiteral("20310315"), QStringLiteral("20310316")}));
+    EXPECT_TRUE(dialogs.shown().isEmpty());
+}
+
+TEST_F(Stick, NoStickNoRoomOrNoBookOfferOnlyWhatCanBeDone) {
+    const QString book = makeBook(QStringLiteral("Pankkitili"));
+    auto& w = ui::Forms::show<frmBackup>();
+
+    stickInserted = false;
+    dialogs.expectMessage(QStringLiteral("Sopivaa muistitikkua ei löydy.\n\nTutustu ohjelman käyttöohjeesta kappaleeseen "
+                                         "\"Varmistus kopiotikulle\".\nSieltä löytyy ohjeet miten muistitikulle annetaan "
+                                         "nimeksi \"DURARADERA\"."),
+                          ui::Answer::OK);
+    w.cEtsiMuistitikku->click();
+    EXPECT_EQ(w.lblVapaaTilaStatus->text(), QStringLiteral("Sopivaa muistitikkua ei löydy."));
+    EXPECT_TRUE(shown(w.lblVapaaTilaStatus));
+    EXPECT_TRUE(w.cEtsiMuistitikku->isEnabled());
+
+    // Exactly the book's size is too little; one byte more will do.
+    stickInserted = true;
+    stick.freeSpace = QFileInfo(book).size();
+    w.cEtsiMuistitikku->click();
+    EXPECT_EQ(w.lblVapaaTilaStatus->text(), QStringLiteral("Muistitikun vapaa tila ei riitä."));
+    EXPECT_FALSE(shown(w.cKopioi));
+    EXPECT_TRUE(w.cEtsiMuistitikku->isEnabled());
+    stick.freeSpace += 1;
+    w.cEtsiMuistitikku->click();
+    EXPECT_FALSE(shown(w.lblVapaaTilaStatus));
+    EXPECT_TRUE(shown(w.cKopioi));
+
+    // The stick went away after the search: the folder cannot be made and
+    // the copy may be tried again.
+    ASSERT_TRUE(QDir(stickRoot).removeRecursively());
+    w.cKopioi->click();
+    EXPECT_EQ(w.lblVaihe3->text(), QStringLiteral("3. Kopiointi ei onnitunut: 76: Path not found"));
+    EXPECT_TRUE(w.cKopioi->isEnabled());
+    ui::Forms::unload(w);
+
+    core::DatabasePath = tmp.file(QStringLiteral("poistettu.mdb"));
+    auto& none = ui::Forms::show<frmBackup>();
+    EXPECT_EQ(none.lblVaihe1->text(), QStringLiteral("Kopioitavaa tiedostoa ei löydy."));
+    EXPECT_EQ(none.lblKopioitavaTiedostoNimi->text(), QStringLiteral("-"));
+    EXPECT_FALSE(shown(none.cEtsiMuistitikku));
+}
+
+TEST_F(Stick, AFailedCompactionLeavesTheBookAsItWas) {
+    makeBook(QStringLiteral("Pankkitili"));
+    auto& w = ui::Forms::show<frmBackup>();
+    w.cEtsiMuistitikku->click();
+    w.cKopioi->click();
+    // By now the file is no book at all.
+    const QString book = core::DatabasePath;
+    writeFile(book, "rikki");
+    w.cTiivista->click();
+    EXPECT_TRUE(w.lblVaihe5->text().startsWith(QStringLiteral("5. Tiivistys ei onnistunut: "))) << w.lblVaihe5->text().toStdString();
+    EXPECT_EQ(bytesOf(book), QByteArray("rikki"));
+    EXPECT_EQ(QDir(tmp.path()).entryList(QDir::Files), QStringList{QStringLiteral("kirja.mdb")});
+    EXPECT_FALSE(w.cTiivista->isEnabled());
+}
+
+TEST_F(Stick, TheDayListShowsDayFoldersNewestFirst) {
+    putCopy(QStringLiteral("20111231"), QStringLiteral("kirja.mdb"));
+    putCopy(QStringLiteral("20120105"), QStringLiteral("kirja.mdb"));
+    putCopy(QStringLiteral("20120105"), QStringLiteral("seura.mdb"));
+    QDir().mkpath(QDir(titleFolderOnStick()).filePath(QStringLiteral("vanhat")));
+    QDir().mkpath(QDir(titleFolderOnStick()).filePath(QStringLiteral("2012010")));
+
+    auto& w = ui::Forms::show<frmBackupRestore>();
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("DURARADERA-Palautus"));
+    w.cEtsiMuistitikku->click();
+    EXPECT_EQ(texts(w.lstPaiva), (QStringList{QStringLiteral("05.01.2012"), QStringLiteral("31.12.2011")}));
+    EXPECT_EQ(w.lstPaiva->item(0)->data(Qt::UserRole).toLongLong(), 20120105);
+    EXPECT_TRUE(shown(w.lstPaiva));
+    EXPECT_FALSE(w.cEtsiMuistitikku->isEnabled());
+    EXPECT_FALSE(shown(w.lstTietokanta));
+
+    w.lstPaiva->setCurrentRow(0);
+    EXPECT_EQ(texts(w.lstTietokanta), (QStringList{QStringLiteral("kirja.mdb"), QStringLiteral("seura.mdb")}));
+    EXPECT_EQ(w.lblVaihe3->text(), QStringLiteral("3. Valitulle päivälle 05.01.2012 löytyy seuraavat tietokannat, valitse "
+                                                  "palautettavan tietokannan nimi:"));
+    EXPECT_FALSE(shown(w.cPalauta));
+    w.lstTietokanta->setCurrentRow(1);
+    EXPECT_EQ(w.lblPalautettavaTiedostoNimi->text(),
+              QDir(titleFolderOnStick()).filePath(QStringLiteral("20120105/seura.mdb")));
+    EXPECT_TRUE(shown(w.cPalauta));
+    // Another day hides the chosen file.
+    w.lstPaiva->setCurrentRow(1);
+    EXPECT_FALSE(shown(w.cPalauta));
+    EXPECT_EQ(texts(w.lstTietokanta), QStringList{QStringLiteral("kirja.mdb")});
+}
+
+TEST_F(Stick, AStickWithoutCopiesSaysSo) {
+    stickInserted = false;
+    auto& w = ui::Forms::show<frmBackupManagement>();
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("DURARADERA-Hallinta"));
+    w.cEtsiMuistitikku->click();
+    EXPECT_EQ(w.lblVapaaTilaStatus->text(), QStringLiteral("Sopivaa muistitikkua ei löydy."));
+
+    stickInserted = true;
+    w.cEtsiMuistitikku->click();
+    EXPECT_EQ(w.lblVapaaTilaStatus->text(), QStringLiteral("Muistitikulta ei löydy varmuuskopioita."));
+    EXPECT_TRUE(QFileInfo(titleFolderOnStick()).isDir());  // made by the search
+    EXPECT_FALSE(shown(w.lstPaiva));
+    EXPECT_TRUE(w.cEtsiMuistitikku->isEnabled());
+
+    // Folders, but none of them a day: step 2 with an empty list.
+    QDir().mkpath(QDir(titleFolderOnStick()).filePath(QStringLiteral("muuta")));
+    w.cEtsiMuistitikku->click();
+    EXPECT_TRUE(shown(w.lstPaiva));
+    EXPECT_EQ(w.lstPaiva->count(), 0);
+    EXPECT_TRUE(dialogs.shown().isEmpty());
+}
+
+TEST_F(Stick, ManagementDeletesOnlyTheCopiesConfirmed) {
+    putCopy(QStringLiteral("20120213"), QStringLiteral("kirja.mdb"));
+    putCopy(QStringLiteral("20120213"), QStringLiteral("seura.mdb"));
+    auto& w = ui::Forms::show<frmBackupManagement>();
+    w.cEtsiMuistitikku->click();
+    w.lstPaiva->setCurrentRow(0);
+    EXPECT_EQ(w.lblVaihe3->text(), QStringLiteral("3. Valitulle päivälle 13.02.2012 löytyy seuraavat tietokannat, valitse "
+                                                  "poistettavien tietokantojen nimet:"));
+    EXPECT_FALSE(shown(w.cPoistaValitut));
+    w.lstTietokanta->item(0)->setSelected(true);
+    w.lstTietokanta->item(1)->setSelected(true);
+    EXPECT_TRUE(shown(w.cPoistaValitut));
+
+    dialogs.expectMessage(QStringLiteral("Haluatko varmasti poistaa kopion 13.02.2012 / kirja.mdb?"), ui::Answer::No);
+    dialogs.expectMessage(QStringLiteral("Haluatko varmasti poistaa kopion 13.02.2012 / seura.mdb?"), ui::Answer::Yes);
+    w.cPoistaValitut->click();
+    EXPECT_EQ(dialogs.shown().at(0).icon, ui::Icon::None);
+    EXPECT_EQ(fso::Files(QDir(titleFolderOnStick()).filePath(QStringLiteral("20120213"))), QStringList{QStringLiteral("kirja.mdb")});
+    EXPECT_EQ(texts(w.lstTietokanta), QStringList{QStringLiteral("kirja.mdb")});
+    EXPECT_TRUE(w.lstTietokanta->selectedItems().isEmpty());
+    EXPECT_FALSE(shown(w.cPoistaValitut));
+
+    // A copy that vanished meanwhile: the warning, and the list is left as it was.
+    w.lstTietokanta->item(0)->setSelected(true);
+    QFile::remove(QDir(titleFolderOnStick()).filePath(QStringLiteral("20120213/kirja.mdb")));
+    dialogs.expectMessage(QStringLiteral("kirja.mdb?"), ui::Answer::Yes);
+    dialogs.expectMessage(QStringLiteral("Kopion poisto ei onnistu: 53: File not found"), ui::Answer::OK);
+    w.cPoistaValitut->click();
+    EXPECT_EQ(dialogs.shown().last().icon, ui::Icon::Exclamation);
+    EXPECT_EQ(w.lstTietokanta->count(), 1);
+
+    // The emptied day stays in the list.
+    w.lstPaiva->setCurrentRow(-1);
+    w.lstPaiva->setCurrentRow(0);
+    EXPECT_EQ(w.lblVaihe3->text(), QStringLiteral("3. Valitulle päivälle ei löydy tietokantoja."));
+    EXPECT_FALSE(shown(w.lstTietokanta));
+    EXPECT_EQ(w.lstPaiva->count(), 1);
+}
+
+TEST_F(Stick, RestoreMakesTheCopyTheBookAndEndsTheProgram) {
+    const QString book = makeBook(QStringLiteral("Pankkitili"));
+    core::DBCon().AvaaDB();
+    putCopy(QStringLiteral("20120213"), QStringLiteral("kirja.mdb"), QStringLiteral("Tikulta"));
+    const QString target = QDir(documents()).filePath(QStringLiteral("Kolvio VEV/kirja.mdb"));
+    auto choose = [this]() -> frmBackupRestore& {
+        auto& w = ui::Forms::show<frmBackupRestore>();
+        w.cEtsiMuistitikku->click();
+        w.lstPaiva->setCurrentRow(0);
+        w.lstTietokanta->setCurrentRow(0);
+        return w;
+    };
+
+    frmBackupRestore& w = choose();
+    dialogs.expectMessage(QStringLiteral("Tietokantaa on vaihdettu. Kolvio VEV sammutetaan ja se tulee käynnistää uudestaan."),
+                          ui::Answer::OK);
+    w.cPalauta->click();
+    EXPECT_EQ(programEnds, 1);
+    EXPECT_EQ(accountOf(target), QStringLiteral("Tikulta"));
+    EXPECT_EQ(core::DatabasePath, target);
+    EXPECT_EQ(readIni(QStringLiteral("Database")), target);
+    EXPECT_EQ(accountOf(book), QStringLiteral("Pankkitili"));
+    ui::Forms::unload(w);
+
+    // The name is taken in the documents: asked first; No leaves both files.
+    writeFile(target, "oma");
+    core::DatabasePath = book;
+    frmBackupRestore& w2 = choose();
+    dialogs.expectMessage(QStringLiteral("Palautus kirjoittaa yli olemassa olevan tiedoston, korvataanko tämä tiedosto "
+                                         "varmuuskopiolla?\n\n(") + target + u')',
+                          ui::Answer::No);
+    w2.cPalauta->click();
+    EXPECT_EQ(dialogs.shown().last().icon, ui::Icon::Question);
+    EXPECT_EQ(programEnds, 1);
+    EXPECT_EQ(bytesOf(target), QByteArray("oma"));
+    EXPECT_EQ(core::DatabasePath, book);
+    EXPECT_TRUE(w2.cPalauta->isEnabled());
+}
+
+TEST_F(Stick, ARestoreThatCannotWriteStopsWithOnlyClosingLeft) {
+    putCopy(QStringLiteral("20120213"), QStringLiteral("kirja.mdb"));
+    const QString book = makeBook(QStringLiteral("Pankkitili"));
+    writeFile(documents(), "ei kansio");  // the documents folder is a file
+    auto& w = ui::Forms::show<frmBackupRestore>();
+    w.cEtsiMuistitikku->click();
+    w.lstPaiva->setCurrentRow(0);
+    w.lstTietokanta->setCurrentRow(0);
+    dialogs.expectMessage(QStringLiteral("Kansion luonti ei onnistunut: \n") + QDir(documents()).filePath(QStringLiteral("Kolvio VEV")) +
+                              QStringLiteral("\n\nVirhe: "),
+                          ui::Answer::OK);
+    w.cPalauta->click();
+    EXPECT_EQ(w.lblPalautusStatus->text(), QStringLiteral("Palautus keskeytyi."));
+    EXPECT_TRUE(shown(w.lblPalautusStatus));
+    EXPECT_FALSE(w.cPalauta->isEnabled());
+    EXPECT_FALSE(w.lstPaiva->isEnabled());
+    EXPECT_TRUE(w.cSulje->isEnabled());
+    EXPECT_EQ(programEnds, 0);
+    EXPECT_EQ(core::DatabasePath, book);
+}
+
+}  // namespace

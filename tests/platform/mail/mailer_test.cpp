@@ -1,0 +1,179 @@
+// The mail service against a local SMTP listener: what arrives (envelope,
+// headers, text and attachment), progress and outcome signals, and the
+// failures it must report instead of claiming success.
+
+#include "platform/mail/mailer.h"
+#include "platform/mail/smtplistener.h"
+#include "support/testenv.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+using kvtest::ParseMail;
+using kvtest::SmtpListener;
+
+namespace {
+
+QByteArray everyByte(int size) {
+    QByteArray b(size, '\0');
+    for (int i = 0; i < size; ++i) b[i] = char((i * 7 + i / 256) & 0xff);
+    return b;
+}
+
+QString writeFile(const kvtest::TempDir& dir, const QString& name, const QByteArray& bytes) {
+    const QString path = dir.file(name);
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    return path;
+}
+
+struct Outcome {
+    explicit Outcome(mail::cMailer& m)
+        : done(&m, &mail::cMailer::SendCompletedSuccessfully),
+          failed(&m, &mail::cMailer::SendFailed),
+          progress(&m, &mail::cMailer::SendProgress) {}
+    bool wait() { return QTest::qWaitFor([this] { return done.count() + failed.count() > 0; }, 20000); }
+    QSignalSpy done;
+    QSignalSpy failed;
+    QSignalSpy progress;
+};
+
+TEST(Mail, HeaderTextsAreOneLineAndEncodedOnlyWhenNeeded) {
+    EXPECT_EQ(mail::EncodeHeaderText(QStringLiteral("Seura-Kolvio VEV:2.0.1")), "Seura-Kolvio VEV:2.0.1");
+    // A line break would start a header of its own.
+    const QByteArray injected = mail::EncodeHeaderText(QStringLiteral("Hei\r\nBcc: x@example.org"));
+    EXPECT_FALSE(injected.contains('\n'));
+    EXPECT_FALSE(injected.contains('\r'));
+
+    const QString finnish = QStringLiteral("Äänekosken Öljynjalostajat ry - ") + QString(40, QChar(0x00e4)) +
+                            QString::fromUtf8("\xF0\x9F\x98\x80");
+    const QByteArray enc = mail::EncodeHeaderText(finnish);
+    EXPECT_TRUE(enc.startsWith("=?UTF-8?B?"));
+    for (const QByteArray& w : enc.split(' ')) EXPECT_LE(w.size(), 75) << w.constData();
+    EXPECT_EQ(kvtest::DecodeHeaderValue(enc), finnish);
+    // A plain text that looks like an encoded word is not taken for one.
+    EXPECT_EQ(kvtest::DecodeHeaderValue(mail::EncodeHeaderText(QStringLiteral("=?x?="))), QStringLiteral("=?x?="));
+
+    EXPECT_EQ(mail::SmtpUrl(QStringLiteral("  mail.example.org:2525 ")), QStringLiteral("smtp://mail.example.org:2525"));
+    EXPECT_EQ(mail::SmtpUrl(QStringLiteral("smtps://mail.example.org")), QStringLiteral("smtps://mail.example.org"));
+    EXPECT_EQ(mail::SmtpUrl(QStringLiteral("   ")), QString());
+}
+
+TEST(Mail, TheMessageArrivesWithItsTextAndWholeAttachment) {
+    SmtpListener server;
+    ASSERT_TRUE(server.isListening());
+    kvtest::TempDir dir;
+    const QByteArray book = everyByte(300 * 1024);
+    const QString path = writeFile(dir, QStringLiteral("yhdistys.mdb"), book);
+
+    mail::cMailer m;
+    m.setSmtpServer(server.address());
+    m.setSender(QStringLiteral("kirjanpitaja@example.org"));
+    m.setReceiver(QStringLiteral("tuki@example.net"));
+    Outcome out(m);
+    const QString body = QStringLiteral("Tilinpäätös ei täsmää.\n.rivi pisteellä\n\nKiitos!");
+    m.Send(body, QStringLiteral("Äijälän seura-Kolvio VEV:2.0.1"), path);
+    // The outcome never comes inside Send.
+    EXPECT_EQ(out.done.count() + out.failed.count(), 0);
+    EXPECT_TRUE(m.isSending());
+    ASSERT_TRUE(out.wait());
+    EXPECT_EQ(out.done.count(), 1);
+    EXPECT_EQ(out.failed.count(), 0);
+    EXPECT_FALSE(m.isSending());
+
+    ASSERT_EQ(server.received.size(), 1);
+    const kvtest::ReceivedMail& r = server.received[0];
+    EXPECT_EQ(r.mailFrom, "kirjanpitaja@example.org");
+    ASSERT_EQ(r.rcptTo.size(), 1);
+    EXPECT_EQ(r.rcptTo[0], "tuki@example.net");
+
+    const kvtest::ParsedMail mailIn = ParseMail(r.data);
+    EXPECT_EQ(kvtest::DecodeHeaderValue(mailIn.headers.value("subject")), QStringLiteral("Äijälän seura-Kolvio VEV:2.0.1"));
+    EXPECT_TRUE(mailIn.headers.value("from").contains("kirjanpitaja@example.org"));
+    EXPECT_TRUE(mailIn.headers.value("to").contains("tuki@example.net"));
+    EXPECT_TRUE(QDateTime::fromString(QString::fromLatin1(mailIn.headers.value("date")), Qt::RFC2822Date).isValid())
+        << mailIn.headers.value("date").constData();
+    ASSERT_EQ(mailIn.parts.size(), 2);
+    QString text = QString::fromUtf8(mailIn.parts[0].body);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    EXPECT_EQ(text, body);
+    EXPECT_TRUE(mailIn.parts[0].headers.value("content-type").contains("charset=UTF-8"));
+    EXPECT_EQ(kvtest::PartFileName(mailIn.parts[1]), QStringLiteral("yhdistys.mdb"));
+    EXPECT_EQ(mailIn.parts[1].body.size(), book.size());
+    EXPECT_TRUE(mailIn.parts[1].body == book);
+
+    // Progress grows to 100, which comes only with the outcome.
+    ASSERT_GE(out.progress.count(), 1);
+    long last = -1;
+    for (const QList<QVariant>& args : out.progress) {
+        const long v = args.at(0).value<long>();
+        EXPECT_GT(v, last);
+        last = v;
+    }
+    EXPECT_EQ(last, 100);
+}
+
+TEST(Mail, EveryFailureIsReportedOnceAndNeverAsSuccess) {
+    SmtpListener server;
+    SmtpListener refusing;
+    refusing.refuseRecipient = true;
+    quint16 closedPort = 0;
+    {
+        SmtpListener gone;
+        closedPort = gone.port();
+    }
+    kvtest::TempDir dir;
+    const QString path = writeFile(dir, QStringLiteral("kirja.mdb"), everyByte(1000));
+    const QString ok = QStringLiteral("b@example.net");
+    struct Case {
+        QString server, receiver, attachment;
+    } cases[] = {
+        {refusing.address(), ok, path},                                       // the server refuses the receiver
+        {QStringLiteral("127.0.0.1:%1").arg(closedPort), ok, path},           // nobody listens
+        {server.address(), ok, dir.file(QStringLiteral("ei-ole.mdb"))},       // no file to attach
+        {server.address(), ok, QString()},
+        {server.address(), QString(), path},                                  // no receiver
+        {server.address(), QStringLiteral("  "), path},
+    };
+    for (const Case& c : cases) {
+        mail::cMailer m;
+        m.setSmtpServer(c.server);
+        m.setSender(QStringLiteral("a@example.org"));
+        m.setReceiver(c.receiver);
+        Outcome out(m);
+        m.Send(QStringLiteral("x"), QStringLiteral("s"), c.attachment);
+        EXPECT_EQ(out.failed.count(), 0);  // not inside Send
+        ASSERT_TRUE(out.wait());
+        EXPECT_EQ(out.failed.count(), 1) << c.server.toStdString() << " " << c.attachment.toStdString();
+        EXPECT_EQ(out.done.count(), 0);
+        EXPECT_FALSE(out.failed.at(0).at(0).toString().isEmpty());
+    }
+    QTest::qWait(50);
+    // The cases found wanting before sending never reached the server.
+    EXPECT_EQ(server.connections, 0);
+    EXPECT_TRUE(refusing.received.isEmpty());
+}
+
+TEST(Mail, ASendingOutlivesItsMailer) {
+    SmtpListener server;
+    kvtest::TempDir dir;
+    const QString path = writeFile(dir, QStringLiteral("kirja.mdb"), everyByte(64 * 1024));
+    auto m = std::make_unique<mail::cMailer>();
+    m->setSmtpServer(server.address());
+    m->setSender(QStringLiteral("a@example.org"));
+    m->setReceiver(QStringLiteral("b@example.net"));
+    m->Send(QStringLiteral("x"), QStringLiteral("s"), path);
+    m.reset();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !server.received.isEmpty(); }, 20000));
+    ASSERT_EQ(server.received.size(), 1);
+    EXPECT_EQ(ParseMail(server.received[0].data).parts.value(1).body, everyByte(64 * 1024));
+    // Let the finished sending's last events run into the void.
+    QTest::qWait(100);
+}
+
+}  // namespace

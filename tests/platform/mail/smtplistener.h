@@ -1,0 +1,248 @@
+#pragma once
+
+// A small SMTP server for tests, on 127.0.0.1 at a port of its own: it
+// speaks enough of the protocol to take messages, keeps what it received,
+// and can be told to refuse the recipient. ParseMail takes a received
+// message apart into its headers, its text and its attachment.
+
+#include <QByteArray>
+#include <QHostAddress>
+#include <QList>
+#include <QMap>
+#include <QRegularExpression>
+#include <QString>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <memory>
+
+namespace kvtest {
+
+struct ReceivedMail {
+    QByteArray mailFrom;  // the address of MAIL FROM, without the angle brackets
+    QList<QByteArray> rcptTo;
+    QByteArray data;  // the message as sent, dot-stuffing undone
+};
+
+class SmtpListener {
+public:
+    SmtpListener() {
+        server_.listen(QHostAddress::LocalHost, 0);
+        QObject::connect(&server_, &QTcpServer::newConnection, [this] {
+            while (QTcpSocket* s = server_.nextPendingConnection()) accept(s);
+        });
+    }
+
+    bool isListening() const { return server_.isListening(); }
+    quint16 port() const { return server_.serverPort(); }
+    // The server as the settings name it.
+    QString address() const { return QStringLiteral("127.0.0.1:%1").arg(port()); }
+
+    // Refuse every recipient with 550.
+    bool refuseRecipient = false;
+
+    QList<ReceivedMail> received;
+    int connections = 0;
+
+private:
+    struct Session {
+        QByteArray buffer;
+        bool inData = false;
+        ReceivedMail mail;
+    };
+
+    void accept(QTcpSocket* s) {
+        ++connections;
+        auto session = std::make_shared<Session>();
+        QObject::connect(s, &QTcpSocket::disconnected, s, &QObject::deleteLater);
+        QObject::connect(s, &QTcpSocket::readyRead, s, [this, s, session] { onRead(s, *session); });
+        s->write("220 localhost test ESMTP\r\n");
+    }
+
+    static QByteArray addressOf(const QByteArray& arg) {
+        const qsizetype a = arg.indexOf('<');
+        const qsizetype b = arg.lastIndexOf('>');
+        return a >= 0 && b > a ? arg.mid(a + 1, b - a - 1) : arg.trimmed();
+    }
+
+    void onRead(QTcpSocket* s, Session& ss) {
+        ss.buffer += s->readAll();
+        for (;;) {
+            if (ss.inData) {
+                const qsizetype end = ss.buffer.indexOf("\r\n.\r\n");
+                if (end < 0) return;
+                QByteArray data = ss.buffer.left(end + 2);
+                ss.buffer.remove(0, end + 5);
+                data.replace("\r\n..", "\r\n.");
+                if (data.startsWith("..")) data.remove(0, 1);
+                ss.mail.data = data;
+                received << ss.mail;
+                ss.mail = ReceivedMail();
+                ss.inData = false;
+                s->write("250 2.0.0 queued\r\n");
+                continue;
+            }
+            const qsizetype eol = ss.buffer.indexOf("\r\n");
+            if (eol < 0) return;
+            const QByteArray line = ss.buffer.left(eol);
+            ss.buffer.remove(0, eol + 2);
+            const QByteArray verb = line.left(4).toUpper();
+            if (verb == "EHLO" || verb == "HELO") {
+                s->write("250-localhost\r\n250 8BITMIME\r\n");
+            } else if (verb == "MAIL") {
+                ss.mail.mailFrom = addressOf(line.mid(line.indexOf(':') + 1));
+                s->write("250 2.1.0 ok\r\n");
+            } else if (verb == "RCPT") {
+                if (refuseRecipient) {
+                    s->write("550 5.1.1 no such user\r\n");
+                } else {
+                    ss.mail.rcptTo << addressOf(line.mid(line.indexOf(':') + 1));
+                    s->write("250 2.1.5 ok\r\n");
+                }
+            } else if (verb == "DATA") {
+                ss.inData = true;
+                s->write("354 go ahead\r\n");
+            } else if (verb == "QUIT") {
+                s->write("221 bye\r\n");
+                s->disconnectFromHost();
+                return;
+            } else if (verb == "RSET" || verb == "NOOP") {
+                s->write("250 ok\r\n");
+            } else {
+                s->write("502 not implemented\r\n");
+            }
+        }
+    }
+
+    QTcpServer server_;
+};
+
+// ---- Reading a received message
+
+struct MailPart {
+    QMap<QByteArray, QByteArray> headers;  // names in lower case
+    QByteArray body;                       // decoded
+};
+
+struct ParsedMail {
+    QMap<QByteArray, QByteArray> headers;  // names in lower case, values unfolded
+    QList<MailPart> parts;                 // the parts of a multipart message
+};
+
+inline QMap<QByteArray, QByteArray> ParseHeaders(const QByteArray& block) {
+    QMap<QByteArray, QByteArray> out;
+    QByteArray name;
+    for (const QByteArray& raw : block.split('\n')) {
+        QByteArray line = raw;
+        if (line.endsWith('\r')) line.chop(1);
+        if (line.isEmpty()) continue;
+        if ((line[0] == ' ' || line[0] == '\t') && !name.isEmpty()) {
+            out[name] += ' ' + line.trimmed();
+            continue;
+        }
+        const qsizetype colon = line.indexOf(':');
+        if (colon <= 0) continue;
+        name = line.left(colon).trimmed().toLower();
+        out[name] = line.mid(colon + 1).trimmed();
+    }
+    return out;
+}
+
+inline QByteArray DecodeQuotedPrintable(const QByteArray& in) {
+    QByteArray out;
+    for (qsizetype i = 0; i < in.size(); ++i) {
+        if (in[i] != '=') {
+            out += in[i];
+            continue;
+        }
+        if (i + 1 < in.size() && (in[i + 1] == '\r' || in[i + 1] == '\n')) {  // soft break
+            i += (in[i + 1] == '\r' && i + 2 < in.size() && in[i + 2] == '\n') ? 2 : 1;
+            continue;
+        }
+        out += QByteArray::fromHex(in.mid(i + 1, 2));
+        i += 2;
+    }
+    return out;
+}
+
+// A header value with its encoded words (=?UTF-8?B?...?= and ?Q?) decoded.
+inline QString DecodeHeaderValue(const QByteArray& value) {
+    static const QRegularExpression word(QStringLiteral("=\\?([^?]+)\\?([BbQq])\\?([^?]*)\\?="));
+    const QString v = QString::fromLatin1(value);
+    QString out;
+    qsizetype at = 0;
+    bool lastWasWord = false;
+    auto it = word.globalMatch(v);
+    while (it.hasNext()) {
+        const auto m = it.next();
+        const QString between = v.mid(at, m.capturedStart() - at);
+        // Blanks between two encoded words are not part of the text.
+        if (!(lastWasWord && between.trimmed().isEmpty())) out += between;
+        const QByteArray data = m.captured(3).toLatin1();
+        QByteArray bytes = m.captured(2).toUpper() == QLatin1String("B")
+                               ? QByteArray::fromBase64(data)
+                               : DecodeQuotedPrintable(QByteArray(data).replace('_', ' '));
+        out += QString::fromUtf8(bytes);
+        at = m.capturedEnd();
+        lastWasWord = true;
+    }
+    out += v.mid(at);
+    return out;
+}
+
+inline MailPart ParsePart(const QByteArray& raw) {
+    MailPart p;
+    qsizetype split = raw.indexOf("\r\n\r\n");
+    const int gap = split >= 0 ? 4 : 2;
+    if (split < 0) split = raw.indexOf("\n\n");
+    p.headers = ParseHeaders(split >= 0 ? raw.left(split) : raw);
+    QByteArray body = split >= 0 ? raw.mid(split + gap) : QByteArray();
+    const QByteArray enc = p.headers.value("content-transfer-encoding").toLower();
+    if (enc == "base64")
+        p.body = QByteArray::fromBase64(body);
+    else if (enc == "quoted-printable")
+        p.body = DecodeQuotedPrintable(body);
+    else
+        p.body = body;
+    return p;
+}
+
+inline ParsedMail ParseMail(const QByteArray& data) {
+    ParsedMail mail;
+    const MailPart top = ParsePart(data);
+    mail.headers = top.headers;
+    static const QRegularExpression boundaryRe(QStringLiteral("boundary=\"?([^\";]+)\"?"));
+    const auto m = boundaryRe.match(QString::fromLatin1(top.headers.value("content-type")));
+    if (!m.hasMatch()) return mail;
+    const QByteArray boundary = "--" + m.captured(1).toLatin1();
+    const qsizetype headerEnd = data.indexOf("\r\n\r\n");
+    QByteArray rest = data.mid(headerEnd + 4);
+    const QList<QByteArray> pieces = rest.split('\n');
+    // Split the body at the boundary lines.
+    QList<QByteArray> raws;
+    QByteArray current;
+    bool inside = false;
+    for (const QByteArray& l : pieces) {
+        const QByteArray line = l.endsWith('\r') ? l.chopped(1) : l;
+        if (line == boundary || line == boundary + "--") {
+            if (inside) {
+                if (current.endsWith("\r\n")) current.chop(2);
+                raws << current;
+            }
+            current.clear();
+            inside = line == boundary;
+            continue;
+        }
+        if (inside) current += l + '\n';
+    }
+    for (const QByteArray& r : raws) mail.parts << ParsePart(r);
+    return mail;
+}
+
+// The file name a part's headers give ("" when none).
+inline QString PartFileName(const MailPart& p) {
+    static const QRegularExpression nameRe(QStringLiteral("(?:file)?name=\"?([^\";]+)\"?"));
+    const auto m = nameRe.match(QString::fromUtf8(p.headers.value("content-disposition")));
+    return m.hasMatch() ? m.captured(1) : QString();
+}
+
+}  // namespace kvtest

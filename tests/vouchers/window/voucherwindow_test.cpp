@@ -1,0 +1,418 @@
+// The voucher window: entering, saving, browsing, cancelling and deleting
+// vouchers in the three modes, the window's keys, and what leaving a
+// voucher writes.
+
+#include "platform/ini/inifile.h"
+#include "windowfixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QMenu>
+
+using kvtest::VoucherWindowTest;
+using ui::Answer;
+
+namespace {
+
+TEST_F(VoucherWindowTest, AVoucherIsEnteredFieldByFieldWithEnterAndSaved) {
+    book();
+    auto& f = open();
+    EXPECT_EQ(f.lstTositteet->count(), 0);
+    EXPECT_EQ(f.ElementCount(), 6);
+    EXPECT_EQ(f.scrlViennit->maximum(), 0);
+    EXPECT_FALSE(f.tTositepvm->isEnabled());
+    EXPECT_TRUE(f.Tosite().IsEmpty());
+
+    key(Qt::Key_F2);
+    ASSERT_FALSE(f.Tosite().IsEmpty());
+    EXPECT_EQ(f.Tosite().Numero(), 1);
+    EXPECT_EQ(focused(), f.tTositepvm);
+    EXPECT_EQ(f.tTositepvm->text(), "1.1.2031");  // first day of the year in an empty book
+    retype("5.3.2031");
+    enter();
+    EXPECT_EQ(focused(), f.tTositeSelite);
+    type("Jäsenmaksu");
+    enter();
+    EXPECT_EQ(focused(), f.cmbDebetTili[0]);
+    type("1000");
+    enter();
+    EXPECT_EQ(focused(), f.cmbDebetKP[0]);
+    enter();
+    EXPECT_EQ(focused(), f.tDebetSumma[0]);
+    retype("12,50");
+    enter();
+    EXPECT_EQ(focused(), f.tKreditSumma[0]);
+    EXPECT_EQ(f.tKreditSumma[0]->text(), "12,5");  // the balancing proposal
+    enter();
+    EXPECT_EQ(focused(), f.cmbKreditKP[0]);
+    enter();
+    EXPECT_EQ(focused(), f.cmbKreditTili[0]);
+    type("3010");
+    enter();
+    EXPECT_EQ(focused(), f.cmbDebetTili[1]);
+    EXPECT_EQ(f.cmbKreditTili[0]->currentText(), "3010 Jäsenmaksut");
+    EXPECT_EQ(f.lblDebetSumma->text(), euros("12.5"));
+    EXPECT_EQ(f.lblErotus->text(), euros("0"));
+
+    key(Qt::Key_F3);
+    const long id = f.Tosite().id();
+    EXPECT_EQ(value("SELECT toNumero FROM to WHERE toID = ?", {id}), 1);
+    EXPECT_EQ(db().OpenRecordset("SELECT toPvm, toSelite FROM to", dao::RecordsetType::Snapshot).value(0).toDate(),
+              dao::Date::fromYmd(2031, 3, 5));
+    EXPECT_EQ(entries(id), QStringList({"D 1 12.5", "K 4 12.5"}));
+    EXPECT_EQ(listTexts(), QStringList({"1 Jäsenmaksu"}));
+    EXPECT_EQ(currentLine(), "1 Jäsenmaksu");
+}
+
+TEST_F(VoucherWindowTest, BrowsingChangingAndCancellingWithTheWindowKeys) {
+    book();
+    const long v1 = balanced(1, "Eka", 10);
+    const long v2 = balanced(2, "Toka", 20);
+    balanced(3, "Kolmas", 30);
+    auto& f = open();
+    EXPECT_EQ(listTexts(), QStringList({"1 Eka", "2 Toka", "3 Kolmas"}));
+
+    key(Qt::Key_F, Qt::ControlModifier);  // last
+    EXPECT_EQ(f.Tosite().Numero(), 3);
+    EXPECT_EQ(currentLine(), "3 Kolmas");
+    // Ctrl+A in a text box goes to the first voucher; the box does not
+    // select its text.
+    focusOn(f.tTositeSelite);
+    key(Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(f.Tosite().id(), v1);
+    EXPECT_EQ(f.tTositeSelite->text(), "Eka");
+    EXPECT_EQ(f.tDebetSumma[0]->text(), "10");
+    EXPECT_EQ(f.cmbDebetTili[0]->currentText(), "1000 Kassa");
+    key(Qt::Key_S, Qt::ControlModifier);  // no previous voucher: it stays
+    EXPECT_EQ(f.Tosite().id(), v1);
+    key(Qt::Key_D, Qt::ControlModifier);
+    EXPECT_EQ(f.Tosite().id(), v2);
+    EXPECT_EQ(currentLine(), "2 Toka");
+
+    // An amount changed in a text box, then Ctrl+Z there: the stored amount
+    // is back on screen and in the entry, and nothing is written.
+    focusOn(f.tDebetSumma[0]);
+    retype("25");
+    EXPECT_EQ(f.lblErotus->text(), euros("5"));
+    EXPECT_EQ(f.lblErotus->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(f.tDebetSumma[0]->text(), "20");
+    EXPECT_EQ(f.DebetVienti(0).Arvo(), dao::Currency::fromUnits(20));
+    EXPECT_EQ(f.lblErotus->text(), euros("0"));
+    EXPECT_NE(f.lblErotus->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    key(Qt::Key_F3);
+    EXPECT_EQ(entries(v2), QStringList({"D 1 20", "K 4 20"}));
+
+    // A click on a line shows its voucher.
+    QListWidgetItem* third = f.lstTositteet->item(2);
+    QTest::mouseClick(f.lstTositteet->viewport(), Qt::LeftButton, {},
+                      f.lstTositteet->visualItemRect(third).center());
+    EXPECT_EQ(f.Tosite().Numero(), 3);
+    EXPECT_TRUE(dialogs->shown().isEmpty());
+}
+
+TEST_F(VoucherWindowTest, LeavingAVoucherStoresWhatWasTyped) {
+    book();
+    const long v1 = balanced(1, "Eka", 10);
+    const long v2 = balanced(2, "Toka", 20);
+    auto& f = open();
+    key(Qt::Key_F, Qt::ControlModifier);
+    focusOn(f.tTositeSelite);
+    retype("Toka muutettu");
+    EXPECT_EQ(currentLine(), "2 Toka muutettu");  // the line follows the typing
+    focusOn(f.tKreditSumma[0]);
+    retype("7,25");
+    key(Qt::Key_S, Qt::ControlModifier);  // to the previous voucher, without saving
+    EXPECT_EQ(f.Tosite().id(), v1);
+    EXPECT_EQ(value("SELECT COUNT(*) FROM to WHERE toSelite = 'Toka muutettu'"), 1);
+    EXPECT_EQ(entries(v2), QStringList({"D 1 20", "K 4 7.25"}));
+    EXPECT_EQ(value("SELECT COUNT(*) FROM vi WHERE viSelite = 'Toka muutettu'"), 2);
+    // Going to the voucher on screen itself shows what was typed into it.
+    focusOn(f.tTositeSelite);
+    retype("Eka muutettu");
+    key(Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(f.tTositeSelite->text(), "Eka muutettu");
+    EXPECT_EQ(value("SELECT COUNT(*) FROM vi WHERE viSelite = 'Eka muutettu'"), 2);
+
+    // Closing the window writes too; the reopened window shows it.
+    focusOn(f.tDebetSumma[0]);
+    retype("11");
+    f.cSulje->click();
+    settle();
+    EXPECT_TRUE(f.isUnloaded());
+    EXPECT_EQ(entries(v1), QStringList({"D 1 11", "K 4 10"}));
+    dialogs->expectMessage("Tositteissa puutteita", Answer::No);  // it no longer balances
+    auto& again = open();
+    key(Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(again.tDebetSumma[0]->text(), "11");
+    EXPECT_EQ(again.lblErotus->text(), euros("1"));
+}
+
+TEST_F(VoucherWindowTest, DeleteAsksFirst) {
+    book();
+    balanced(1, "Eka", 10);
+    const long v2 = balanced(2, "Toka", 20);
+    auto& f = open();
+    key(Qt::Key_F, Qt::ControlModifier);
+    dialogs->expectMessage("Haluatko varmasti poistaa valitun tositteen?", Answer::No);
+    key(Qt::Key_F4);
+    EXPECT_EQ(f.Tosite().id(), v2);
+    EXPECT_EQ(vouchers(), 2);
+
+    dialogs->expectMessage("Haluatko varmasti poistaa valitun tositteen?", Answer::Yes);
+    f.cPoista->click();
+    settle();
+    EXPECT_EQ(vouchers(), 1);
+    EXPECT_TRUE(entries(v2).isEmpty());
+    EXPECT_EQ(listTexts(), QStringList({"1 Eka"}));
+    EXPECT_TRUE(f.Tosite().IsEmpty());
+    EXPECT_FALSE(f.tDebetSumma[0]->isEnabled());
+    EXPECT_EQ(f.tTositeSelite->text(), "");
+    EXPECT_EQ(value("SELECT COUNT(*) FROM vi"), 2);  // the other voucher's entries stay
+}
+
+TEST_F(VoucherWindowTest, EachModeKeepsItsOwnVouchers) {
+    book();
+    for (int n = 1; n <= 7; ++n) balanced(n, QStringLiteral("Tav %1").arg(n), n);
+    const long avaus0 = balanced(0, "Avaus", 100, true);
+    balanced(-2, "Automaatti", 5, true);
+    auto& f = open(true, false, QStringLiteral("Tositteet - Avausviennit"));
+    EXPECT_EQ(f.windowTitle(), "Tositteet - Avausviennit");
+    EXPECT_EQ(listTexts(), QStringList({"0 Avaus"}));
+    key(Qt::Key_F2);
+    EXPECT_EQ(f.Tosite().Numero(), 8);  // one number series for every mode
+    EXPECT_TRUE(f.Tosite().Avaustosite());
+    EXPECT_FALSE(f.Tosite().Paatostosite());
+    EXPECT_EQ(listTexts(), QStringList({"0 Avaus", "8 "}));
+    key(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(f.Tosite().id(), avaus0);  // down to the year change's voucher 0
+    key(Qt::Key_D, Qt::ControlModifier);
+    EXPECT_EQ(f.Tosite().Numero(), 8);
+    key(Qt::Key_D, Qt::ControlModifier);
+    EXPECT_EQ(f.Tosite().Numero(), 8);
+
+    // The main window's command gives the open window the closing mode:
+    // its list and new vouchers follow.
+    vouchers::RegisterVoucherWindows();
+    shell::VoucherWindowMode m;
+    m.bPaatostosite = true;
+    m.caption = QStringLiteral("Tositteet - Tilinpäätösviennit");
+    EXPECT_TRUE(shell::RunVoucherOpener(QStringLiteral("frmNewTositteet"), m));
+    shell::ClearOpeners();
+    EXPECT_EQ(ui::Forms::find<vouchers::frmNewTositteet>(), &f);
+    settle();
+    EXPECT_EQ(f.windowTitle(), "Tositteet - Tilinpäätösviennit");
+    EXPECT_TRUE(f.lstTositteet->count() == 0);
+    EXPECT_TRUE(f.Tosite().IsEmpty());
+    key(Qt::Key_F2);
+    EXPECT_EQ(f.Tosite().Numero(), 9);
+    EXPECT_TRUE(f.Tosite().Paatostosite());
+    EXPECT_EQ(value("SELECT COUNT(*) FROM to WHERE toAvaustosite = True AND toPaatostosite = False AND toNumero = 8"), 1);
+    key(Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(f.Tosite().Numero(), 9);
+}
+
+TEST_F(VoucherWindowTest, AnUnmatchedAccountStopsTheCommandsThatLeaveTheVoucher) {
+    book();
+    const long v1 = balanced(1, "Eka", 10);
+    auto& f = open();
+    key(Qt::Key_A, Qt::ControlModifier);
+    focusOn(f.cmbKreditTili[0]);
+    retype("19");  // not left: still typed text
+    focusOn(f.tDebetSumma[1]);
+    EXPECT_EQ(f.cmbKreditTili[0]->currentText(), "1910 Pankki");  // matched when left
+    focusOn(f.cmbDebetTili[2]);
+    type("zz");
+    dialogs->expectMessage("Tarkista tilivalinta.", Answer::OK);
+    key(Qt::Key_F3);
+    EXPECT_EQ(focused(), f.cmbDebetTili[2]);
+    EXPECT_EQ(entries(v1), QStringList({"D 1 10", "K 4 10"}));  // nothing saved
+    dialogs->expectMessage("Tarkista tilivalinta.", Answer::OK);
+    f.close();
+    settle();
+    EXPECT_TRUE(f.isLoaded());
+    EXPECT_TRUE(f.isVisible());
+
+    // Browse saves, and picks the line of the voucher on screen.
+    f.cmbDebetTili[2]->setCurrentIndex(0);
+    key(Qt::Key_F5);
+    EXPECT_EQ(entries(v1), QStringList({"D 1 10", "K 2 10"}));
+    EXPECT_EQ(focused(), f.lstTositteet);
+    EXPECT_EQ(currentLine(), "1 Eka");
+}
+
+TEST_F(VoucherWindowTest, RowsGrowWithTheLargestVoucherAndWithLisaaVienteja) {
+    book();
+    balanced(1, "Pieni", 10);
+    const long big = addVoucher(2, "Iso");
+    addEntry(big, Kassa, "D", 80);
+    for (int e = 1; e <= 8; ++e) addEntry(big, Jasenmaksut, "K", 10);
+    auto& f = open();
+    EXPECT_EQ(f.ElementCount(), 8);
+    EXPECT_EQ(f.scrlViennit->maximum(), 2);
+    key(Qt::Key_F, Qt::ControlModifier);
+    EXPECT_TRUE(f.scrlViennit->isEnabled());
+    EXPECT_EQ(f.lblKreditSumma->text(), euros("80"));  // all elements, not only the six on screen
+    f.scrlViennit->setValue(2);
+    EXPECT_EQ(f.tKreditSumma[5]->text(), "10");
+    EXPECT_EQ(f.tDebetSumma[5]->text(), "0");
+
+    // A new row (Alt+V): one element more, shown in the last position.
+    key(Qt::Key_V, Qt::AltModifier);
+    QTest::qWait(200);  // the button's animated click
+    EXPECT_EQ(f.ElementCount(), 9);
+    EXPECT_EQ(f.scrlViennit->maximum(), 3);
+    EXPECT_EQ(f.scrlViennit->value(), 3);
+    EXPECT_EQ(focused(), f.cmbDebetTili[5]);
+    type("4000");
+    enter();
+    enter();
+    retype("5");
+    key(Qt::Key_F3);
+    EXPECT_EQ(entries(big).size(), 10);
+    EXPECT_TRUE(entries(big).contains("D 5 5"));
+}
+
+TEST_F(VoucherWindowTest, CancelledAndClearedRowsStillBelongToTheirVoucher) {
+    book();
+    auto& f = open();
+    key(Qt::Key_F2);
+    const long id = f.Tosite().id();
+    focusOn(f.tDebetSumma[0]);
+    retype("5");
+    key(Qt::Key_Z, Qt::ControlModifier);  // the new row is blank again
+    EXPECT_EQ(f.tDebetSumma[0]->text(), "0");
+    focusOn(f.tDebetSumma[0]);
+    retype("6");
+    key(Qt::Key_F3);
+    EXPECT_EQ(entries(id), QStringList({"D 0 6"}));
+
+    // The stored entry cleared (no account, no amount) goes at the save;
+    // what is typed into its row afterwards is again this voucher's debit.
+    focusOn(f.tDebetSumma[0]);
+    retype("0");
+    key(Qt::Key_F3);
+    EXPECT_TRUE(entries(id).isEmpty());
+    focusOn(f.tDebetSumma[0]);
+    retype("9");
+    key(Qt::Key_F3);
+    EXPECT_EQ(entries(id), QStringList({"D 0 9"}));
+    EXPECT_EQ(value("SELECT COUNT(*) FROM vi WHERE vitoID <> ?", {id}), 0);
+}
+
+TEST_F(VoucherWindowTest, FirstActivationRunsTheVoucherCheck) {
+    book();
+    const long v = addVoucher(1, "Vino");
+    addEntry(v, Kassa, "D", 10);  // does not balance
+    int opened = 0;
+    vouchers::frmNewTositteet::SetCheckWindowOpener([&] { ++opened; });
+    dialogs->expectMessage("Tositteissa puutteita, haluatko avata tositteiden tarkistusikkunan?", Answer::Yes);
+    auto& f = open();
+    EXPECT_EQ(opened, 1);
+    EXPECT_FALSE(f.bTositteidenKaynnistysTarkistus);
+    // Later activations do not check again.
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    f.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    settle();
+    EXPECT_EQ(opened, 1);
+    f.mTositteidenTarkistus->trigger();
+    EXPECT_EQ(opened, 2);
+}
+
+TEST_F(VoucherWindowTest, AFailedWriteKeepsTheVoucherOnScreen) {
+    book();
+    const QString first = core::DatabasePath;
+    const long v1 = balanced(1, "Eka", 10);
+    balanced(2, "Toka", 20);
+    auto& f = open();
+    key(Qt::Key_A, Qt::ControlModifier);
+    focusOn(f.tDebetSumma[0]);
+    retype("15");
+    // The shared connection has moved to another book: the voucher will not
+    // be written there, and is not let go either.
+    core::DBCon().SuljeDB();
+    makeCurrentBook(dir,
+                    QString::fromUtf8(kvtest::kChart) +
+                        "INSERT INTO to (toNumero, toPvm, toSelite, toAvaustosite, toPaatostosite, toAutomaatti) "
+                        "VALUES (5, #3/1/2031#, 'Muualla', False, False, False);\n",
+                    QStringLiteral("toinen.mdb"));
+    dialogs->expectMessage("Odottamaton virhe: ", Answer::OK);
+    key(Qt::Key_D, Qt::ControlModifier);
+    EXPECT_EQ(f.Tosite().id(), v1);
+    EXPECT_EQ(f.tDebetSumma[0]->text(), "15");
+    core::DBCon().SuljeDB();
+    core::DatabasePath = first;
+    key(Qt::Key_D, Qt::ControlModifier);
+    EXPECT_EQ(f.Tosite().Numero(), 2);
+    EXPECT_EQ(entries(v1), QStringList({"D 1 15", "K 4 10"}));
+}
+
+TEST_F(VoucherWindowTest, OtherWindowsAreReachedThroughTheirHooks) {
+    book();
+    balanced(1, "Eka", 10);
+    const long avaus = balanced(2, "Avaus", 50, true);
+    long searched = 0;
+    vouchers::frmNewTositteet::SetSearchWindow([&] { return searched; });
+    auto& f = open();
+    key(Qt::Key_A, Qt::ControlModifier);
+    focusOn(f.tTositeSelite);
+    key(Qt::Key_H, Qt::ControlModifier);  // nothing chosen: the voucher stays
+    EXPECT_EQ(f.Tosite().Numero(), 1);
+    searched = avaus;  // a voucher of another mode is shown all the same
+    key(Qt::Key_H, Qt::ControlModifier);
+    EXPECT_EQ(f.Tosite().id(), avaus);
+
+    // F6: the account balances, while the voucher window stays as it is.
+    dialogs->expectMessage("Tämä toiminto ei ole käytettävissä tässä ohjelman versiossa.", Answer::OK);
+    key(Qt::Key_F6);
+    int balances = 0;
+    shell::RegisterOpener(QStringLiteral("frmTilienSaldot"), [&] { ++balances; });
+    key(Qt::Key_F6);
+    EXPECT_EQ(balances, 1);
+    EXPECT_EQ(f.Tosite().id(), avaus);
+    shell::ClearOpeners();
+}
+
+TEST_F(VoucherWindowTest, EveryTextOfTheWindowHasItsSwedishTranslation) {
+    book();
+    balanced(1, "Eka", 10);
+    const QString shipped = QDir(kvtest::sourceDir()).filePath(QStringLiteral("data/lang/Svenska/Kolvio VEV.trl"));
+    const QString copy = dir.file(QStringLiteral("Svenska/Kolvio VEV.trl"));
+    ASSERT_TRUE(QDir().mkpath(dir.file(QStringLiteral("Svenska"))));
+    ASSERT_TRUE(QFile::copy(shipped, copy));
+    ini::cIniFile::ClearCache();
+    core::cTranslate cfg;
+    cfg.setBaseFolder(dir.path());
+    cfg.setFileName(core::AppTitle);
+    cfg.setLanguagePrefix(QStringLiteral("Svenska"));
+    core::SetTranslator(cfg.LangTranslator());
+
+    // Translated before it loads, as the program's load hook does.
+    core::Translate(&ui::Forms::get<vouchers::frmNewTositteet>());
+    auto& f = open();
+    EXPECT_EQ(f.lblDebetTili->text(), "Debetkonto");
+    EXPECT_EQ(f.cUusi->text(), "Ny");
+    EXPECT_EQ(f.cTallenna->toolTip(), "Spara verifikatet på skärmen [F3]");
+    EXPECT_EQ(f.mTietue->title(), "P&ost");
+    EXPECT_EQ(f.frameViennit->title(), "Verifikatets posteringar");
+    key(Qt::Key_A, Qt::ControlModifier);
+    dialogs->expectMessage("Vill du verkligen radera det valda verifikatet?", Answer::No);
+    key(Qt::Key_F4);
+    dialogs->expectMessage("Välj det konto som posteringen görs på!", Answer::OK);
+    focusOn(f.cmbKreditTili[1]);
+    type("77");
+    enter();
+    // Everything looked up had its translation: nothing was added to the file.
+    QFile a(shipped), b(copy);
+    ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(a.readAll() == b.readAll());
+    core::SetTranslator(nullptr);
+    ini::cIniFile::ClearCache();
+}
+
+}  // namespace
