@@ -14,6 +14,7 @@
 #include "shell/database/databasecommands.h"
 #include "shell/openers.h"
 #include "shell/settings/frmasetukset.h"
+#include "statement_models/modelwindows.h"
 #include "vouchers/window/voucherwindows.h"
 
 namespace app {
@@ -22,6 +23,7 @@ void RegisterOpeners() {
     shell::RegisterDatabaseCommands();
     shell::RegisterOpener(QStringLiteral("frmAsetukset"), [] { ui::Forms::show<shell::frmAsetukset>(); });
     vouchers::RegisterVoucherWindows();
+    statement_models::RegisterModelWindows();
     accounts::RegisterAccountWindows();
     accounts::RegisterAccountViews();
     maintenance::RegisterMaintenanceWindows();

@@ -1,0 +1,874 @@
+// The model editor: its controls, layout and life cycle, the tree and what
+// showing a model or a row puts on screen. The commands are in
+// frmnewtulosjatase_commands.cpp, the account list and the formula editor
+// in frmnewtulosjatase_accounts.cpp.
+
+#include "statement_models/frmnewtulosjatase.h"
+
+#include "core/dbc.h"
+#include "core/globals.h"
+#include "core/nz.h"
+#include "core/ui/helpers.h"
+#include "core/ui/translator.h"
+#include "ledger_reports/reportglobals.h"
+#include "platform/sys/mousecursor.h"
+#include "platform/sys/popuphook.h"
+#include "platform/ui/events.h"
+#include "platform/ui/twips.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDrag>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QToolButton>
+#include <QTreeWidgetItemIterator>
+#include <QVBoxLayout>
+
+namespace statement_models {
+
+using core::NzLong;
+using core::NzString;
+
+namespace {
+
+const char* const kDragFormat = "application/x-kolvio-mallirivi";
+constexpr int kKeyRole = Qt::UserRole;
+
+// Design geometry, twips: the client area and where the extra room goes.
+constexpr int kClientWidth = 10800;
+constexpr int kClientHeight = 8235;
+
+template <class T>
+T* named(T* w, const char* name) {
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
+
+}  // namespace
+
+// ================================================================ the tree
+
+MalliTree::MalliTree(QWidget* parent) : QTreeWidget(parent) {
+    setHeaderHidden(true);
+    setColumnCount(1);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setDragEnabled(true);
+    setAcceptDrops(true);
+    setDropIndicatorShown(false);
+    setDragDropMode(QAbstractItemView::DragDrop);
+    setDefaultDropAction(Qt::MoveAction);
+    connect(this, &QTreeWidget::itemClicked, this, [this] {
+        if (onNodeClick) onNodeClick();
+    });
+}
+
+void MalliTree::setDropHighlight(QTreeWidgetItem* item) {
+    if (item == dropHighlight_) return;
+    if (dropHighlight_) dropHighlight_->setData(0, Qt::BackgroundRole, QVariant());
+    dropHighlight_ = item;
+    if (item) item->setBackground(0, palette().brush(QPalette::Highlight));
+}
+
+void MalliTree::mousePressEvent(QMouseEvent* event) {
+    if (onMouseDown) onMouseDown(event->position().toPoint());
+    QTreeWidget::mousePressEvent(event);
+}
+
+void MalliTree::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        if (onNodeClick) onNodeClick();
+        return;
+    }
+    QTreeWidgetItem* before = currentItem();
+    QTreeWidget::keyPressEvent(event);
+    if (currentItem() != before && onNodeClick) onNodeClick();
+}
+
+void MalliTree::startDrag(Qt::DropActions) {
+    if (onStartDrag) onStartDrag();
+    auto* window = qobject_cast<frmNewTulosJaTase*>(this->window());
+    if (window && window->DragNode()) {
+        auto* drag = new QDrag(this);
+        auto* data = new QMimeData;
+        data->setData(QString::fromLatin1(kDragFormat), frmNewTulosJaTase::KeyOf(window->DragNode()).toUtf8());
+        drag->setMimeData(data);
+        drag->exec(Qt::MoveAction);
+    }
+    if (onCompleteDrag) onCompleteDrag();
+}
+
+void MalliTree::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->source() == this && event->mimeData()->hasFormat(QString::fromLatin1(kDragFormat)))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void MalliTree::dragMoveEvent(QDragMoveEvent* event) {
+    if (event->source() != this) {
+        event->ignore();
+        return;
+    }
+    if (onDragOver) onDragOver(event->position().toPoint());
+    event->acceptProposedAction();
+}
+
+void MalliTree::dropEvent(QDropEvent* event) {
+    if (event->source() != this) {
+        event->ignore();
+        return;
+    }
+    // The window moves the row and the nodes itself.
+    event->setDropAction(Qt::IgnoreAction);
+    event->accept();
+    if (onDrop) onDrop();
+}
+
+// ================================================================ construction
+
+frmNewTulosJaTase::frmNewTulosJaTase() : ui::Form(QStringLiteral("frmNewTulosJaTase")) {
+    setWindowTitle(QStringLiteral("Tuloslaskelma ja tase"));
+    curModel_ = std::make_unique<cMalli>();
+    curModel_->setIsEmpty(true);
+    curModelRow_ = std::make_unique<cMalliRivi>();
+    curModelRow_->setIsEmpty(true);
+
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    menuBar = named(new QMenuBar(this), "menuBar");
+    outer->setMenuBar(menuBar);
+    client_ = new QWidget(this);
+    outer->addWidget(client_);
+
+    tvMalli = named(new MalliTree(client_), "tvMalli");
+    cAvaaKaikki = named(new QPushButton(QStringLiteral("&Avaa kaikki"), client_), "cAvaaKaikki");
+
+    buildMenus();
+    buildToolbar();
+    buildModelFrame();
+
+    frameLasketaan = named(new QGroupBox(client_), "frameLasketaan");
+    Label8 = named(new QLabel(QStringLiteral("LASKENTA KÄYNNISSÄ..."), frameLasketaan), "Label8");
+    Label8->setAlignment(Qt::AlignCenter);
+    (new QVBoxLayout(frameLasketaan))->addWidget(Label8);
+    frameLasketaan->hide();
+    pBar = named(new QProgressBar(client_), "pBar");
+    pBar->setOrientation(Qt::Vertical);
+    pBar->setTextVisible(false);
+    pBar->setValue(0);
+
+    connectEvents();
+    ui::Events::of(client_).onResize([this] { layOut(); });
+    resize(ui::TwipsToPixelsX(this, kClientWidth),
+           ui::TwipsToPixelsY(this, kClientHeight) + menuBar->sizeHint().height());
+    layOut();
+}
+
+frmNewTulosJaTase::~frmNewTulosJaTase() {
+    // The handlers of the records must not reach a window that is going.
+    if (curModel_) curModel_->NameChanged = nullptr;
+    if (curModelRow_) curModelRow_->NameChanged = nullptr;
+    if (QWidget* f = QApplication::focusWidget(); f && isAncestorOf(f)) f->clearFocus();
+}
+
+void frmNewTulosJaTase::buildMenus() {
+    auto menu = [this](const char* name, const char* caption) {
+        auto* m = named(new QMenu(QString::fromUtf8(caption), menuBar), name);
+        menuBar->addMenu(m);
+        return m;
+    };
+    auto action = [this](QMenu* m, const char* name, const char* caption, QKeySequence key = {}) {
+        QAction* a = m->addAction(QString::fromUtf8(caption));
+        a->setObjectName(QString::fromLatin1(name));
+        if (!key.isEmpty()) {
+            a->setShortcut(key);
+            a->setShortcutContext(Qt::WindowShortcut);
+            addAction(a);
+            windowKeys_ << a;
+        }
+        return a;
+    };
+    mTiedosto = menu("mTiedosto", "Tiedosto");
+    mTarkistaTilikartta = action(mTiedosto, "mTarkistaTilikartta", "Tarkista Tilikartta");
+    mAvaaTarkistusikkuna = action(mTiedosto, "mAvaaTarkistusikkuna", "Avaa tarkistusikkuna");
+    mTiedosto->addSeparator();
+    mTulosta = action(mTiedosto, "mTulosta", "Tu&losta", QKeySequence(Qt::Key_F7));
+    mTulTililuettelo = action(mTiedosto, "mTulTililuettelo", "Tulosta tilikartta");
+    mTiedosto->addSeparator();
+    mSulje = action(mTiedosto, "mSulje", "&Sulje");
+
+    mTietue = menu("mTietue", "T&ietue");
+    mUusi = action(mTietue, "mUusi", "&Uusi", QKeySequence(Qt::Key_F2));
+    mTallenna = action(mTietue, "mTallenna", "&Tallenna", QKeySequence(Qt::Key_F3));
+    mPoista = action(mTietue, "mPoista", "&Poista", QKeySequence(Qt::Key_F4));
+    mSelaa = action(mTietue, "mSelaa", "Se&laa", QKeySequence(Qt::Key_F5));
+    mPeru = action(mTietue, "mPeru", "P&eru", QKeySequence(Qt::CTRL | Qt::Key_Z));
+
+    mRaportit = menu("mRaportit", "Raportit");
+    mRapBudjettivertailu = action(mRaportit, "mRapBudjettivertailu", "Budjettivertailu");
+    mRapBudjettivertailu->setEnabled(false);
+
+    // The account list's pop-up menu; not in the menu bar.
+    mPopup = named(new QMenu(this), "mPopup");
+    mLisaaTili = action(mPopup, "mLisaaTili", "&Lisää tili");
+}
+
+void frmNewTulosJaTase::buildToolbar() {
+    frameToolbar = named(new QGroupBox(client_), "frameToolbar");
+    auto* h = new QHBoxLayout(frameToolbar);
+    h->setContentsMargins(4, 4, 4, 4);
+    auto button = [&](const char* name, const char* caption, const char* tip) {
+        auto* b = named(new QPushButton(QString::fromUtf8(caption), frameToolbar), name);
+        b->setToolTip(QString::fromUtf8(tip));
+        b->setFocusPolicy(Qt::TabFocus);
+        h->addWidget(b);
+        return b;
+    };
+    cUusi = button("cUusi", "Uusi", "Lisää uusi rivi [F2]");
+    cTallenna = button("cTallenna", "Tallenna", "Tallenna näytöllä oleva rivi [F3]");
+    cPoista = button("cPoista", "Poista", "Poista näytöllä oleva rivi [F4]");
+    cSelaa = button("cSelaa", "Selaa", "Selaa malleja [F5]");
+    cPeru = button("cPeru", "Peru", "Peru tehdyt muutokset [Ctrl+Z]");
+    cTulosta = button("cTulosta", "Tulosta", "Tulosta [F7]");
+    cSulje = button("cSulje", "Sulje", "Sulje Tulos ja tase [Alt+F4]");
+}
+
+void frmNewTulosJaTase::buildModelFrame() {
+    frameMalli = named(new QGroupBox(QStringLiteral("Malli"), client_), "frameMalli");
+    Label1 = named(new QLabel(QStringLiteral("Nimi:"), frameMalli), "Label1");
+    tMallinNimi = named(new QLineEdit(frameMalli), "tMallinNimi");
+    tMallinNimi->setMaxLength(50);
+    Label2 = named(new QLabel(QStringLiteral("Suojattu:"), frameMalli), "Label2");
+    chkMaSuojattu = named(new QCheckBox(frameMalli), "chkMaSuojattu");
+    lblTuloslaskelma = named(new QLabel(QStringLiteral("Tuloslask.malli:"), frameMalli), "lblTuloslaskelma");
+    cmbTuloslaskelma = named(new QComboBox(frameMalli), "cmbTuloslaskelma");
+    cmbTuloslaskelma->setEditable(true);
+    cmbTuloslaskelma->setInsertPolicy(QComboBox::NoInsert);
+    cmbTuloslaskelma->setCompleter(nullptr);
+
+    frameRivinTiedot = named(new QGroupBox(QStringLiteral("Rivin tiedot"), frameMalli), "frameRivinTiedot");
+    lblOtsaketeksti = named(new QLabel(QStringLiteral("Otsaketeksti:"), frameRivinTiedot), "lblOtsaketeksti");
+    tOtsake = named(new QLineEdit(frameRivinTiedot), "tOtsake");
+    tOtsake->setMaxLength(50);
+    cLowerGroupOrder = named(new QToolButton(frameRivinTiedot), "cLowerGroupOrder");
+    cLowerGroupOrder->setArrowType(Qt::UpArrow);
+    cLowerGroupOrder->setToolTip(QStringLiteral("Siirrä ryhmää puussa ylöspäin"));
+    cHigherGroupOrder = named(new QToolButton(frameRivinTiedot), "cHigherGroupOrder");
+    cHigherGroupOrder->setArrowType(Qt::DownArrow);
+    cHigherGroupOrder->setToolTip(QStringLiteral("Siirrä ryhmää puussa alaspäin"));
+    lblTilitLista = named(new QLabel(QStringLiteral("Tilit:"), frameRivinTiedot), "lblTilitLista");
+    lstTilit = named(new QListWidget(frameRivinTiedot), "lstTilit");
+    lstTilit->setSelectionMode(QAbstractItemView::MultiSelection);
+    lblValitutTilit = named(new QLabel(QStringLiteral("Valitut tilit:"), frameRivinTiedot), "lblValitutTilit");
+    lblTilit = named(new QPlainTextEdit(frameRivinTiedot), "lblTilit");
+    lblTilit->setReadOnly(true);
+    lblTilit->setLineWrapMode(QPlainTextEdit::NoWrap);
+    chkIsLiikevaihto = named(new QCheckBox(QStringLiteral(" Liikevaihto:"), frameRivinTiedot), "chkIsLiikevaihto");
+    chkIsLiikevaihto->setLayoutDirection(Qt::RightToLeft);
+    chkVoitto = named(new QCheckBox(QStringLiteral("Voitto / Tappio:"), frameRivinTiedot), "chkVoitto");
+    chkVoitto->setLayoutDirection(Qt::RightToLeft);
+
+    frameSpecial = named(new QGroupBox(QStringLiteral("Välisumma"), frameRivinTiedot), "frameSpecial");
+    chkUseEquation = named(new QCheckBox(QStringLiteral("Käytä kaavaa:"), frameSpecial), "chkUseEquation");
+    chkUseEquation->setLayoutDirection(Qt::RightToLeft);
+    lblKaavaTeksti = named(new QLabel(QStringLiteral("Kaava:"), frameSpecial), "lblKaavaTeksti");
+    lblKaava = named(new QPlainTextEdit(frameSpecial), "lblKaava");
+    lblKaava->setReadOnly(true);
+    lblSummaRivit = named(new QLabel(QStringLiteral("Summa rivit:"), frameSpecial), "lblSummaRivit");
+    lstSummaRivit = named(new QListWidget(frameSpecial), "lstSummaRivit");
+    cPlussaa = named(new QPushButton(QStringLiteral("Summaa"), frameSpecial), "cPlussaa");
+    cMiinusta = named(new QPushButton(QStringLiteral("Vähennä"), frameSpecial), "cMiinusta");
+    cTyhjennaKaava = named(new QPushButton(QStringLiteral("Tyhjennä"), frameSpecial), "cTyhjennaKaava");
+
+    auto* special = new QGridLayout(frameSpecial);
+    special->addWidget(chkUseEquation, 0, 0, 1, 2, Qt::AlignLeft);
+    special->addWidget(lblKaavaTeksti, 1, 0, Qt::AlignTop);
+    special->addWidget(lblKaava, 1, 1);
+    special->addWidget(lblSummaRivit, 2, 0, Qt::AlignTop);
+    special->addWidget(lstSummaRivit, 2, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cPlussaa);
+    buttons->addWidget(cMiinusta);
+    buttons->addWidget(cTyhjennaKaava);
+    special->addLayout(buttons, 3, 1);
+    special->setRowStretch(1, 1);
+    special->setRowStretch(2, 2);
+
+    auto* row = new QGridLayout(frameRivinTiedot);
+    auto* heading = new QHBoxLayout;
+    heading->addWidget(lblOtsaketeksti);
+    heading->addWidget(tOtsake, 1);
+    heading->addWidget(cLowerGroupOrder);
+    heading->addWidget(cHigherGroupOrder);
+    row->addLayout(heading, 0, 0, 1, 2);
+    row->addWidget(lblTilitLista, 1, 0);
+    row->addWidget(lblValitutTilit, 1, 1);
+    row->addWidget(lstTilit, 2, 0, 2, 1);
+    row->addWidget(lblTilit, 2, 1);
+    auto* flags = new QHBoxLayout;
+    flags->addWidget(chkIsLiikevaihto);
+    flags->addWidget(chkVoitto);
+    row->addLayout(flags, 3, 1);
+    row->addWidget(frameSpecial, 4, 0, 1, 2);
+    row->setRowStretch(2, 3);
+    row->setRowStretch(4, 2);
+
+    auto* model = new QGridLayout(frameMalli);
+    model->addWidget(Label1, 0, 0);
+    model->addWidget(tMallinNimi, 0, 1);
+    model->addWidget(Label2, 0, 2);
+    model->addWidget(chkMaSuojattu, 0, 3);
+    model->addWidget(lblTuloslaskelma, 1, 0);
+    model->addWidget(cmbTuloslaskelma, 1, 1, 1, 3);
+    model->addWidget(frameRivinTiedot, 2, 0, 1, 4);
+    model->setRowStretch(2, 1);
+    model->setColumnStretch(1, 1);
+}
+
+void frmNewTulosJaTase::connectEvents() {
+    auto on = [this](QObject* control, void (frmNewTulosJaTase::*command)()) {
+        ui::Events::of(control).onClick([this, command] { run([this, command] { (this->*command)(); }); });
+    };
+    on(cUusi, &frmNewTulosJaTase::Uusi);
+    on(mUusi, &frmNewTulosJaTase::Uusi);
+    on(cTallenna, &frmNewTulosJaTase::Tallenna);
+    on(mTallenna, &frmNewTulosJaTase::Tallenna);
+    on(cPoista, &frmNewTulosJaTase::Poista);
+    on(mPoista, &frmNewTulosJaTase::Poista);
+    on(cSelaa, &frmNewTulosJaTase::Selaa);
+    on(mSelaa, &frmNewTulosJaTase::Selaa);
+    on(cPeru, &frmNewTulosJaTase::Peru);
+    on(mPeru, &frmNewTulosJaTase::Peru);
+    on(cSulje, &frmNewTulosJaTase::Sulje);
+    on(mSulje, &frmNewTulosJaTase::Sulje);
+    on(cAvaaKaikki, &frmNewTulosJaTase::AvaaKaikki);
+    on(cLowerGroupOrder, &frmNewTulosJaTase::LowerGroupOrder);
+    on(cHigherGroupOrder, &frmNewTulosJaTase::HigherGroupOrder);
+    on(cPlussaa, &frmNewTulosJaTase::Plussaa);
+    on(cMiinusta, &frmNewTulosJaTase::Miinusta);
+    on(cTyhjennaKaava, &frmNewTulosJaTase::TyhjennaKaava);
+    on(mLisaaTili, &frmNewTulosJaTase::LisaaTili);
+    on(mTarkistaTilikartta, &frmNewTulosJaTase::TarkistaTilikartta);
+    on(mAvaaTarkistusikkuna, &frmNewTulosJaTase::AvaaTarkistusikkuna);
+
+    // The report commands of other parts of the program.
+    on(cTulosta, &frmNewTulosJaTase::Tulosta);
+    on(mTulosta, &frmNewTulosJaTase::Tulosta);
+    on(mTulTililuettelo, &frmNewTulosJaTase::TulostaTilikartta);
+    on(mRapBudjettivertailu, &frmNewTulosJaTase::Budjettivertailu);
+
+    ui::Events::of(chkMaSuojattu).onClick([this] {
+        run([this] {
+            const bool on = chkMaSuojattu->isChecked();
+            curModel_->setSuojattu(on);
+            if (on)
+                DisableEditing();
+            else
+                EnableEditing();
+            DisplayModelRow();
+        });
+    });
+    ui::Events::of(chkIsLiikevaihto).onClick([this] { curModelRow_->setIsLiikevaihto(chkIsLiikevaihto->isChecked()); });
+    ui::Events::of(chkVoitto).onClick([this] { curModelRow_->setIsVoitto(chkVoitto->isChecked()); });
+    ui::Events::of(chkUseEquation).onClick([this] { curModelRow_->setIsEquation(chkUseEquation->isChecked()); });
+
+    ui::Events::of(tMallinNimi)
+        .onChange([this] { curModel_->setNimi(tMallinNimi->text()); })
+        .onGotFocus([this] { core::SelectAllText(tMallinNimi); });
+    ui::Events::of(tOtsake)
+        .onChange([this] { curModelRow_->setTeksti(tOtsake->text()); })
+        .onGotFocus([this] { core::SelectAllText(tOtsake); });
+    ui::Events::of(cmbTuloslaskelma).onLostFocus([this] { run([this] { TuloslaskelmaLostFocus(); }); });
+
+    connect(lstTilit, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!bFillingAccounts_) run([this] { accountsClicked(); });
+    });
+
+    tvMalli->onMouseDown = [this](const QPoint& pos) {
+        run([this] { Tallenna(); });
+        if (QTreeWidgetItem* node = tvMalli->itemAt(pos)) tvMalli->setCurrentItem(node);
+    };
+    tvMalli->onNodeClick = [this] { run([this] { tvMalli_Click(); }); };
+    tvMalli->onStartDrag = [this] { run([this] { tvMalli_OLEStartDrag(); }); };
+    tvMalli->onDragOver = [this](const QPoint& pos) { tvMalli_OLEDragOver(pos); };
+    tvMalli->onDrop = [this] { run([this] { tvMalli_OLEDragDrop(); }); };
+    tvMalli->onCompleteDrag = [this] { run([this] { tvMalli_OLECompleteDrag(); }); };
+
+    // The window's keys win over the text boxes' own (Ctrl+Z).
+    for (QWidget* w : {static_cast<QWidget*>(tMallinNimi), static_cast<QWidget*>(tOtsake),
+                       static_cast<QWidget*>(cmbTuloslaskelma->lineEdit())})
+        if (w) w->installEventFilter(this);
+    // The right button opens the pop-up menu; it does not choose accounts.
+    lstTilit->viewport()->installEventFilter(this);
+}
+
+bool frmNewTulosJaTase::isWindowKey(const QKeyEvent* e) const {
+    const QKeySequence pressed(QKeyCombination(e->modifiers() & ~Qt::KeypadModifier, Qt::Key(e->key())));
+    for (const QAction* a : windowKeys_)
+        if (a->shortcut() == pressed) return true;
+    return false;
+}
+
+bool frmNewTulosJaTase::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride && isWindowKey(static_cast<QKeyEvent*>(event))) {
+        event->ignore();
+        return true;
+    }
+    if (watched == lstTilit->viewport() &&
+        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::RightButton)
+        return true;
+    return ui::Form::eventFilter(watched, event);
+}
+
+// The design layout; the extra width widens the tree and moves the frames
+// right, the extra height lengthens the tree. Nothing shrinks below the
+// design size.
+void frmNewTulosJaTase::layOut() {
+    const int x = std::max(0, ui::PixelsToTwipsX(this, client_->width()) - kClientWidth);
+    const int y = std::max(0, ui::PixelsToTwipsY(this, client_->height()) - kClientHeight);
+    auto place = [this](QWidget* w, int left, int top, int width, int height) {
+        w->setGeometry(ui::TwipsToPixels(this, QRect(left, top, width, height)));
+    };
+    place(tvMalli, 0, 0, 2835 + x, 7755 + y);
+    place(cAvaaKaikki, 0, 7740 + y, 2835 + x, 375);
+    place(frameToolbar, 2820 + x, 0, 7935, 855);
+    place(frameMalli, 2880 + x, 900, 7455, 7275);
+    place(frameLasketaan, 2880 + x, 900, 7455, 7215);
+    place(pBar, 10440 + x, 840, 315, 7110);
+}
+
+void frmNewTulosJaTase::run(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const dao::DaoError& e) {
+        core::ShowCritical(core::TranslateStr(QStringLiteral("frmNewTulosJaTase"), QStringLiteral("Odottamaton virhe: ")) +
+                           QString::number(e.number()) + QStringLiteral(" / ") + e.description());
+    } catch (const std::exception& e) {
+        core::ShowCritical(core::TranslateStr(QStringLiteral("frmNewTulosJaTase"), QStringLiteral("Odottamaton virhe: ")) +
+                           QString::fromLocal8Bit(e.what()));
+    }
+}
+
+// ================================================================ life cycle
+
+void frmNewTulosJaTase::Load() {
+    bFillingAccounts_ = false;
+    pBar->setValue(0);
+    reports::RaporttiKpID = 0;
+    sys::HookPopupMenu(lstTilit, [this](const QPoint& globalPos) { mPopup->popup(globalPos); });
+
+    if (core::DatabasePath.isEmpty() || core::DatabasePath == QLatin1String("unknown")) {
+        core::ShowInfo(core::TranslateStr(QStringLiteral("frmNewTulosJaTase"),
+                                          QStringLiteral("Tarkista tietokanta asetukset asetusikkunasta.")));
+        ui::Forms::unload(*this);
+        return;
+    }
+    // Each step runs also when the one before it failed (its error shown).
+    run([this] {
+        auto model = std::make_unique<cMalli>();
+        model->setIsEmpty(true);
+        auto row = std::make_unique<cMalliRivi>();
+        row->setIsEmpty(true);
+        ShowModel(std::move(model));
+        ShowModelRow(std::move(row));
+    });
+    run([this] { FillAccountList(); });
+    run([this] { FillModelTree(); });
+    frameRivinTiedot->setEnabled(false);
+    frameRivinTiedot->hide();
+    DisableModelCommands();
+    EnableNew();
+}
+
+void frmNewTulosJaTase::Unload() {
+    releaseHeld(curModelRow_);
+    releaseHeld(curModel_);
+    curModel_ = std::make_unique<cMalli>();
+    curModel_->setIsEmpty(true);
+    curModelRow_ = std::make_unique<cMalliRivi>();
+    curModelRow_->setIsEmpty(true);
+}
+
+template <class T>
+void frmNewTulosJaTase::releaseHeld(std::unique_ptr<T>& held) {
+    if (!held) return;
+    held->NameChanged = nullptr;
+    std::unique_ptr<T> going = std::move(held);
+    run([&] { going->Release(); });
+}
+
+void frmNewTulosJaTase::attachModel() {
+    curModel_->NameChanged = [this](long id, const QString& sName, int) {
+        if (id == 0) return;
+        if (QTreeWidgetItem* node = NodeByKey(QStringLiteral("ma") + QString::number(id))) node->setText(0, sName);
+    };
+}
+
+void frmNewTulosJaTase::attachRow() {
+    curModelRow_->NameChanged = [this](long id, const QString& sName) {
+        if (id == 0) return;
+        if (QTreeWidgetItem* node = NodeByKey(QStringLiteral("mr") + QString::number(id))) node->setText(0, sName);
+    };
+}
+
+// ================================================================ tree
+
+QString frmNewTulosJaTase::KeyOf(const QTreeWidgetItem* node) {
+    return node ? node->data(0, kKeyRole).toString() : QString();
+}
+
+long frmNewTulosJaTase::idOf(const QTreeWidgetItem* node) { return KeyOf(node).mid(2).toLong(); }
+
+frmNewTulosJaTase::NodeKind frmNewTulosJaTase::kindOf(const QTreeWidgetItem* node) const {
+    if (!node) return NodeKind::None;
+    if (node == rootTulos_ || node == rootTase_) return NodeKind::Root;
+    const QString key = KeyOf(node);
+    if (key.contains(QLatin1String("mr"), Qt::CaseInsensitive)) return NodeKind::Row;
+    if (key.contains(QLatin1String("ma"), Qt::CaseInsensitive)) return NodeKind::Model;
+    return NodeKind::None;
+}
+
+QTreeWidgetItem* frmNewTulosJaTase::NodeByKey(const QString& key) const {
+    if (key.isEmpty()) return nullptr;
+    for (QTreeWidgetItemIterator it(tvMalli); *it; ++it)
+        if (KeyOf(*it) == key) return *it;
+    return nullptr;
+}
+
+QTreeWidgetItem* frmNewTulosJaTase::DragNode() const { return NodeByKey(dragKey_); }
+
+QTreeWidgetItem* frmNewTulosJaTase::addNode(QTreeWidgetItem* parent, const QString& key, const QString& text) {
+    auto* node = new QTreeWidgetItem(parent);
+    node->setData(0, kKeyRole, key);
+    node->setText(0, text);
+    return node;
+}
+
+void frmNewTulosJaTase::removeNode(QTreeWidgetItem* node) {
+    if (!node) return;
+    auto within = [node](QTreeWidgetItem* item) {
+        for (auto* p = item; p; p = p->parent())
+            if (p == node) return true;
+        return false;
+    };
+    if (within(tvMalli->DropHighlight())) tvMalli->setDropHighlight(nullptr);
+    if (within(lastNode_)) lastNode_ = nullptr;
+    delete node;
+}
+
+void frmNewTulosJaTase::FillModelTree() {
+    tvMalli->setDropHighlight(nullptr);
+    tvMalli->clear();
+    lastNode_ = nullptr;
+    dragKey_.clear();
+    rootTulos_ = addNode(nullptr, QString(), core::TranslateStr(QStringLiteral("frmNewTulosJaTase"), QStringLiteral("Tuloslaskelma")));
+    tvMalli->addTopLevelItem(rootTulos_);
+    rootTase_ = addNode(nullptr, QString(), core::TranslateStr(QStringLiteral("frmNewTulosJaTase"), QStringLiteral("Tase")));
+    tvMalli->addTopLevelItem(rootTase_);
+
+    dao::Database db = core::DBCon().AvaaDB();
+    struct Model {
+        long id;
+        int type;
+        QString name;
+    };
+    QList<Model> models;
+    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT maID, maNimi, maTyyppi FROM ma ORDER BY maTyyppi, maNimi"),
+                                         dao::RecordsetType::Snapshot);
+    for (; !rs.isEOF(); rs.MoveNext())
+        models << Model{NzLong(rs.value(QStringLiteral("maID")), 0), int(NzLong(rs.value(QStringLiteral("maTyyppi")), 0)),
+                        NzString(rs.value(QStringLiteral("maNimi")), QString())};
+    rs.Close();
+    for (const Model& m : models) {
+        // A model of neither kind has no place in the tree; it is left as it is.
+        QTreeWidgetItem* root = m.type == kTuloslaskelma ? rootTulos_ : m.type == kTase ? rootTase_ : nullptr;
+        if (!root) continue;
+        QTreeWidgetItem* modelNode = addNode(root, QStringLiteral("ma") + QString::number(m.id), m.name);
+        dao::Recordset rows = db.OpenRecordset(
+            QStringLiteral("SELECT mrID, mrTeksti FROM mr WHERE mrmaID = ? AND mrBelongsToGroup = 0 "
+                           "ORDER BY mrGroupOrder, mrID"),
+            dao::RecordsetType::Snapshot, {dao::Variant(m.id)});
+        QList<QPair<long, QString>> tops;
+        for (; !rows.isEOF(); rows.MoveNext())
+            tops << qMakePair(NzLong(rows.value(QStringLiteral("mrID")), 0),
+                              NzString(rows.value(QStringLiteral("mrTeksti")), QString()));
+        rows.Close();
+        for (const auto& [id, text] : tops) {
+            lastNode_ = addNode(modelNode, QStringLiteral("mr") + QString::number(id), text);
+            if (HasChildRows(db, id)) AddChildRows(db, lastNode_, QString());
+        }
+    }
+}
+
+void frmNewTulosJaTase::AddChildRows(dao::Database& db, QTreeWidgetItem* parent, const QString& side, long maID) {
+    const long parentId = idOf(parent);
+    QList<QPair<long, QString>> children;
+    dao::Recordset rs = db.OpenRecordset(
+        QStringLiteral("SELECT mrID, mrTeksti FROM mr WHERE mrBelongsToGroup = ? ORDER BY mrGroupOrder, mrID"),
+        dao::RecordsetType::Snapshot, {dao::Variant(parentId)});
+    for (; !rs.isEOF(); rs.MoveNext())
+        children << qMakePair(NzLong(rs.value(QStringLiteral("mrID")), 0), NzString(rs.value(QStringLiteral("mrTeksti")), QString()));
+    rs.Close();
+    for (const auto& [id, text] : children) {
+        if (!side.isEmpty() || maID != 0) {
+            cMalliRivi row;
+            row.Read(id);
+            if (!side.isEmpty()) row.setSaldoPuoli(side);
+            if (maID != 0) row.setMalliId(maID);
+            row.Save(false);
+        }
+        QTreeWidgetItem* node = addNode(parent, QStringLiteral("mr") + QString::number(id), text);
+        if (HasChildRows(db, id)) AddChildRows(db, node, side, maID);
+    }
+}
+
+bool frmNewTulosJaTase::HasChildRows(dao::Database& db, long mrID) {
+    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT mrID FROM mr WHERE mrBelongsToGroup = ?"),
+                                         dao::RecordsetType::Snapshot, {dao::Variant(mrID)});
+    const bool any = !rs.isEOF();
+    rs.Close();
+    return any;
+}
+
+// ================================================================ showing
+
+void frmNewTulosJaTase::tvMalli_Click() {
+    QTreeWidgetItem* node = tvMalli->currentItem();
+    if (tvMalli->topLevelItemCount() == 0 || !node) return;
+    sys::cMouseCursor cursor;
+    cursor.SetCursor(this, sys::kPointerHourglass);
+    const NodeKind kind = kindOf(node);
+    if (kind == NodeKind::Root || kind == NodeKind::None) {
+        DisableModelCommands();
+        frameRivinTiedot->setEnabled(false);
+        frameRivinTiedot->hide();
+        EnableNew();
+        return;
+    }
+    EnableModelCommands();
+    // A node whose row or model is no longer in the book shows nothing, so
+    // that nothing typed can make a new one.
+    if (kind == NodeKind::Model) {
+        auto model = std::make_unique<cMalli>();
+        if (!model->Read(idOf(node))) model->setIsEmpty(true);
+        ShowModel(std::move(model));
+        return;
+    }
+    auto row = std::make_unique<cMalliRivi>();
+    if (!row->Read(idOf(node))) row->setIsEmpty(true);
+    if (!row->IsEmpty() && curModel_->id() != row->MalliId()) {
+        auto model = std::make_unique<cMalli>();
+        if (!model->Read(row->MalliId())) model->setIsEmpty(true);
+        ShowModel(std::move(model));
+    }
+    ShowModelRow(std::move(row));
+}
+
+void frmNewTulosJaTase::ensureSelectionShown() {
+    QTreeWidgetItem* node = tvMalli->currentItem();
+    const NodeKind kind = kindOf(node);
+    if ((kind == NodeKind::Row && idOf(node) != curModelRow_->id()) ||
+        (kind == NodeKind::Model && idOf(node) != curModel_->id()))
+        tvMalli_Click();
+}
+
+void frmNewTulosJaTase::ShowModel(std::unique_ptr<cMalli> model) {
+    releaseHeld(curModel_);
+    curModel_ = std::move(model);
+    attachModel();
+    DisplayModelRow();
+    DisplayModel();
+}
+
+void frmNewTulosJaTase::ShowModelRow(std::unique_ptr<cMalliRivi> row) {
+    releaseHeld(curModelRow_);
+    curModelRow_ = std::move(row);
+    attachRow();
+    DisplayModelRow();
+}
+
+void frmNewTulosJaTase::ClearModelControls() {
+    tMallinNimi->clear();
+    chkMaSuojattu->setChecked(false);
+    if (cmbTuloslaskelma->count() > 0) cmbTuloslaskelma->setCurrentIndex(0);
+}
+
+void frmNewTulosJaTase::EnableModelControls(bool bOn, int Tyyppi) {
+    tMallinNimi->setEnabled(bOn);
+    chkMaSuojattu->setEnabled(bOn);
+    if (Tyyppi == kTase) {
+        lblTuloslaskelma->setVisible(true);
+        cmbTuloslaskelma->setVisible(true);
+        lblTuloslaskelma->setEnabled(bOn);
+        cmbTuloslaskelma->setEnabled(bOn);
+        mRapBudjettivertailu->setEnabled(false);
+    } else {
+        lblTuloslaskelma->setVisible(false);
+        cmbTuloslaskelma->setVisible(false);
+        lblTuloslaskelma->setEnabled(false);
+        cmbTuloslaskelma->setEnabled(false);
+        mRapBudjettivertailu->setEnabled(bOn);
+    }
+}
+
+void frmNewTulosJaTase::DisplayModel() {
+    if (curModel_->IsEmpty()) {
+        ClearModelControls();
+        EnableModelControls(false, kTuloslaskelma);
+        return;
+    }
+    EnableModelControls(true, curModel_->Tyyppi());
+    tMallinNimi->setText(curModel_->Nimi());
+    chkMaSuojattu->setChecked(curModel_->Suojattu());
+    FillIncomeModelCombo();
+    core::SelectComboByItemData(cmbTuloslaskelma, curModel_->TulosMaID());
+}
+
+void frmNewTulosJaTase::FillIncomeModelCombo() {
+    dao::Database db = core::DBCon().AvaaDB();
+    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT maID, maNimi FROM ma WHERE maTyyppi = 1 ORDER BY maID"),
+                                         dao::RecordsetType::Snapshot);
+    cmbTuloslaskelma->clear();
+    cmbTuloslaskelma->addItem(QStringLiteral(" "), QVariant::fromValue<qlonglong>(0));
+    for (; !rs.isEOF(); rs.MoveNext()) {
+        const dao::Variant name = rs.value(QStringLiteral("maNimi"));
+        if (name.isNull()) continue;
+        cmbTuloslaskelma->addItem(NzString(name, QString()),
+                                  QVariant::fromValue<qlonglong>(NzLong(rs.value(QStringLiteral("maID")), 0)));
+    }
+    rs.Close();
+}
+
+void frmNewTulosJaTase::ClearRowControls() {
+    tOtsake->clear();
+    lblTilit->clear();
+    lblKaava->clear();
+    MarkRowAccounts(QString());
+    chkIsLiikevaihto->setChecked(false);
+    chkVoitto->setChecked(false);
+}
+
+void frmNewTulosJaTase::DisplayModelRow() {
+    if (curModelRow_->IsEmpty()) {
+        ClearRowControls();
+        EnableRowControls(false);
+        return;
+    }
+    EnableRowControls(true);
+    tOtsake->setText(curModelRow_->Teksti());
+    MarkRowAccounts(curModelRow_->Tilit());
+    chkIsLiikevaihto->setChecked(curModelRow_->IsLiikevaihto());
+    chkVoitto->setChecked(curModelRow_->IsVoitto());
+    chkUseEquation->setChecked(curModelRow_->IsEquation());
+    ListSelectedAccounts();
+    FillFormulaRowList(curModelRow_->MalliId(), curModel_->Tyyppi());
+    ShowFormula(curModelRow_->Kaava());
+}
+
+void frmNewTulosJaTase::EnableRowControls(bool bOn) {
+    frameRivinTiedot->setVisible(bOn);
+    const bool on = bOn && !chkMaSuojattu->isChecked();
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             frameRivinTiedot, tOtsake, lstTilit, chkIsLiikevaihto, chkVoitto, lblTilit, lblKaava, lblOtsaketeksti,
+             lblTilitLista, frameSpecial, lblSummaRivit, lblKaavaTeksti, lblValitutTilit, cLowerGroupOrder,
+             cHigherGroupOrder, cMiinusta, cPlussaa, cTyhjennaKaava, lstSummaRivit, chkUseEquation})
+        w->setEnabled(on);
+}
+
+void frmNewTulosJaTase::EnableModelCommands() {
+    frameMalli->setEnabled(true);
+    frameMalli->setVisible(true);
+    for (QWidget* w : {cTulosta, cSelaa}) w->setEnabled(true);
+    for (QAction* a : {mTulosta, mSelaa}) a->setEnabled(true);
+    if (!chkMaSuojattu->isChecked()) {
+        for (QWidget* w : {cTallenna, cPoista, cPeru}) w->setEnabled(true);
+        for (QAction* a : {mTallenna, mPoista, mPeru}) a->setEnabled(true);
+    } else {
+        DisableEditing();
+    }
+}
+
+void frmNewTulosJaTase::DisableModelCommands() {
+    frameMalli->setEnabled(false);
+    frameMalli->setVisible(false);
+    for (QWidget* w : {cTallenna, cPoista, cSelaa, cPeru, cTulosta}) w->setEnabled(false);
+    for (QAction* a : {mTallenna, mPoista, mSelaa, mPeru, mTulosta}) a->setEnabled(false);
+    frameRivinTiedot->setEnabled(false);
+    frameRivinTiedot->setVisible(false);
+    EnableNew();
+}
+
+void frmNewTulosJaTase::EnableNew() {
+    cUusi->setEnabled(true);
+    mUusi->setEnabled(true);
+}
+
+void frmNewTulosJaTase::EnableEditing() {
+    frameRivinTiedot->setEnabled(true);
+    for (QWidget* w : {cUusi, cPeru, cTallenna, cPoista}) w->setEnabled(true);
+    for (QAction* a : {mUusi, mPeru, mPoista, mTallenna}) a->setEnabled(true);
+}
+
+void frmNewTulosJaTase::DisableEditing() {
+    frameRivinTiedot->setEnabled(false);
+    for (QWidget* w : {cUusi, cPeru, cTallenna, cPoista}) w->setEnabled(false);
+    for (QAction* a : {mUusi, mPeru, mPoista, mTallenna}) a->setEnabled(false);
+}
+
+std::unique_ptr<cMalli> frmNewTulosJaTase::NewModel(int Tyyppi) {
+    auto model = std::make_unique<cMalli>();
+    model->setTyyppi(Tyyppi);
+    model->setNimi(Tyyppi == kTuloslaskelma
+                       ? core::TranslateStr(QStringLiteral("frmNewTulosJaTase"), QStringLiteral("Uusi tuloslaskelmamalli"))
+                       : core::TranslateStr(QStringLiteral("frmNewTulosJaTase"), QStringLiteral("Uusi tasemalli")));
+    model->Save(true);
+    return model;
+}
+
+void frmNewTulosJaTase::AddNewModel(int Tyyppi) {
+    sys::cMouseCursor cursor;
+    cursor.SetCursor(this, sys::kPointerHourglass);
+    ShowModel(NewModel(Tyyppi));
+}
+
+void frmNewTulosJaTase::ReloadShownRecords() {
+    Tallenna();
+    if (!curModel_->IsEmpty() && curModel_->id() != 0) {
+        auto model = std::make_unique<cMalli>();
+        if (!model->Read(curModel_->id())) model->setIsEmpty(true);
+        releaseHeld(curModel_);
+        curModel_ = std::move(model);
+        attachModel();
+    }
+    if (!curModelRow_->IsEmpty() && curModelRow_->id() != 0) {
+        auto row = std::make_unique<cMalliRivi>();
+        if (!row->Read(curModelRow_->id())) row->setIsEmpty(true);
+        releaseHeld(curModelRow_);
+        curModelRow_ = std::move(row);
+        attachRow();
+    }
+    if (!frameMalli->isHidden()) {
+        DisplayModelRow();
+        DisplayModel();
+    }
+}
+
+}  // namespace statement_models

@@ -1,0 +1,107 @@
+#include "statement_models/frmtarkistamallit.h"
+
+#include "core/dbc.h"
+#include "core/globals.h"
+#include "core/nz.h"
+#include "core/ui/helpers.h"
+#include "core/ui/translator.h"
+#include "platform/ui/events.h"
+#include "statement_models/malli.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace statement_models {
+
+void FillModelCombos(QComboBox* tulos, QComboBox* tase) {
+    tulos->clear();
+    tase->clear();
+    dao::Database db = core::DBCon().AvaaDB();
+    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT maID, maNimi, maTyyppi FROM ma ORDER BY maNimi, maID"),
+                                         dao::RecordsetType::Snapshot);
+    for (; !rs.isEOF(); rs.MoveNext()) {
+        const long type = core::NzLong(rs.value(QStringLiteral("maTyyppi")), 0);
+        QComboBox* combo = type == kTuloslaskelma ? tulos : type == kTase ? tase : nullptr;
+        if (!combo) continue;
+        combo->addItem(core::NzString(rs.value(QStringLiteral("maNimi")), QString()),
+                       QVariant::fromValue<qlonglong>(core::NzLong(rs.value(QStringLiteral("maID")), 0)));
+    }
+    rs.Close();
+    for (QComboBox* combo : {tulos, tase}) combo->setCurrentIndex(combo->count() == 1 ? 0 : -1);
+}
+
+long ChosenModel(const QComboBox* combo) {
+    const int i = combo->currentIndex();
+    return i < 0 ? 0 : long(combo->itemData(i).toLongLong());
+}
+
+frmTarkistaMallit::frmTarkistaMallit() : reports::DialogForm(QStringLiteral("frmTarkistaMallit"), 4800, 1900) {
+    // The position is restored as the window loads but never stored.
+    setProperty(core::kOwnPlacementProperty, true);
+    setWindowTitle(QStringLiteral("Tarkista tulos- ja tasemallit"));
+    lblTulosmalli = new QLabel(QStringLiteral("Tuloslaskelmamalli:"), this);
+    lblTulosmalli->setObjectName(QStringLiteral("lblTulosmalli"));
+    cmbTulosmalli = new QComboBox(this);
+    cmbTulosmalli->setObjectName(QStringLiteral("cmbTulosmalli"));
+    lblTasemalli = new QLabel(QStringLiteral("Tasemalli:"), this);
+    lblTasemalli->setObjectName(QStringLiteral("lblTasemalli"));
+    cmbTasemalli = new QComboBox(this);
+    cmbTasemalli->setObjectName(QStringLiteral("cmbTasemalli"));
+    cTarkista = new QPushButton(QStringLiteral("Tarkista"), this);
+    cTarkista->setObjectName(QStringLiteral("cTarkista"));
+    cPeruuta = new QPushButton(QStringLiteral("Peruuta"), this);
+    cPeruuta->setObjectName(QStringLiteral("cPeruuta"));
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(lblTulosmalli, 0, 0);
+    grid->addWidget(cmbTulosmalli, 0, 1);
+    grid->addWidget(lblTasemalli, 1, 0);
+    grid->addWidget(cmbTasemalli, 1, 1);
+    grid->setColumnStretch(1, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cTarkista);
+    buttons->addWidget(cPeruuta);
+    auto* v = new QVBoxLayout(this);
+    v->addLayout(grid);
+    v->addStretch();
+    v->addLayout(buttons);
+    setDialogButtons(cTarkista, cPeruuta);
+    fixSize();
+
+    ui::Events::of(cTarkista).onClick([this] {
+        TulosMaID = ChosenModel(cmbTulosmalli);
+        TaseMaID = ChosenModel(cmbTasemalli);
+        hide();
+    });
+    ui::Events::of(cPeruuta).onClick([this] {
+        TulosMaID = 0;
+        TaseMaID = 0;
+        hide();
+    });
+}
+
+void frmTarkistaMallit::Load() {
+    core::LoadFormPosition(this);
+    core::Translate(this);
+    if (core::DatabasePath.isEmpty() || core::DatabasePath == QLatin1String("unknown")) {
+        core::ShowInfo(core::TranslateStr(QStringLiteral("frmTarkistaMallit"),
+                                          QStringLiteral("Tarkista tietokanta asetukset asetusikkunasta.")));
+        ui::Forms::unload(*this);
+        return;
+    }
+    try {
+        FillModelCombos(cmbTulosmalli, cmbTasemalli);
+    } catch (const dao::DaoError& e) {
+        core::ShowInfo(core::TranslateStr(QStringLiteral("frmTarkistaMallit"),
+                                          QStringLiteral("Tarkista tietokanta asetukset asetusikkunasta.")) +
+                       QStringLiteral("\r\n") + e.description());
+        ui::Forms::unload(*this);
+    }
+}
+
+}  // namespace statement_models
