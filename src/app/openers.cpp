@@ -10,11 +10,13 @@
 
 #include "accounts/accountwindows.h"
 #include "accounts/views/accountviews.h"
+#include "legacy/legacywindows.h"
 #include "maintenance/register.h"
 #include "shell/database/databasecommands.h"
 #include "shell/openers.h"
 #include "shell/settings/frmasetukset.h"
 #include "statement_models/modelwindows.h"
+#include "statements/statementreports.h"
 #include "vouchers/window/voucherwindows.h"
 
 namespace app {
@@ -24,9 +26,11 @@ void RegisterOpeners() {
     shell::RegisterOpener(QStringLiteral("frmAsetukset"), [] { ui::Forms::show<shell::frmAsetukset>(); });
     vouchers::RegisterVoucherWindows();
     statement_models::RegisterModelWindows();
+    statements::RegisterStatementCommands();
     accounts::RegisterAccountWindows();
     accounts::RegisterAccountViews();
     maintenance::RegisterMaintenanceWindows();
+    legacy::RegisterLegacyWindows();
 }
 
 }  // namespace app

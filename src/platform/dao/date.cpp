@@ -6,7 +6,9 @@
 namespace dao {
 
 namespace {
-const QDate kZeroDay(1899, 12, 30);
+// 30 December 1899, as a constant so that dates built during static
+// initialisation elsewhere see it already set.
+constexpr QDate kZeroDay = QDate::fromJulianDay(2415019);
 
 std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
     std::int64_t q = a / b;

@@ -16,8 +16,8 @@
 #include "platform/ui/events.h"
 #include "shell/openers.h"
 #include "vouchers/tositepohja.h"
-#include "vouchers/tositetarkistus.h"
-#include "vouchers/window/syotteet.h"
+#include "vouchers/tools/frmtositetarkistusvirheet.h"
+#include "vouchers/tools/syotteet.h"
 
 #include <QAction>
 #include <QApplication>
@@ -178,7 +178,9 @@ void frmNewTositteet::buildMenus() {
     mTiedosto = menu("mTiedosto", "&Tiedosto");
     mTositteidenTarkistus = action(mTiedosto, "mTositteidenTarkistus", "Tositteiden tarkistus");
     mTiedosto->addSeparator();
+    mTilinPaivasaldot = action(mTiedosto, "mTilinPaivasaldot", "Tilin päiväsaldot", QKeySequence(Qt::Key_F9));
     mTilienSaldot = action(mTiedosto, "mTilienSaldot", "Tilien saldot", QKeySequence(Qt::Key_F6));
+    mTilitarkastelu = action(mTiedosto, "mTilitarkastelu", "Tilitarkastelu", QKeySequence(Qt::Key_F8));
     mTiedosto->addSeparator();
     mSulje = action(mTiedosto, "mSulje", "Sulje");
 
@@ -195,8 +197,17 @@ void frmNewTositteet::buildMenus() {
     mSeuraavaan = action(mTietue, "mSeuraavaan", "Siirry seuraavaan", QKeySequence(Qt::CTRL | Qt::Key_D));
     mViimeiseen = action(mTietue, "mViimeiseen", "Siirry viimeiseen", QKeySequence(Qt::CTRL | Qt::Key_F));
 
-    // The template items; BuildTositepohjaMenu fills them in.
+    mRaportit = menu("mRaportit", "&Raportit");
+    mPaivakirja = action(mRaportit, "mPaivakirja", "Päiväkirja");
+    mPaakirja = action(mRaportit, "mPaakirja", "Pääkirja");
+    mPaakirjaKustannuspaikalle = action(mRaportit, "mPaakirjaKustannuspaikalle", "Pääkirja kustannuspaikalle");
+    mRapYksiTili = action(mRaportit, "mRapYksiTili", "Yhden tilin viennit");
+
+    // The template items after the separator; BuildTositepohjaMenu fills
+    // them in.
     mTositepohjat = menu("mTositepohjat", "Tositepohjat");
+    mMuokkaaTositepohjia = action(mTositepohjat, "mMuokkaaTositepohjia", "Muokkaa tositepohjia");
+    mTositepohjat->addSeparator();
     QAction* first = mTositepohjat->addAction(QStringLiteral("Tositepohja X"));
     first->setObjectName(ui::ArrayName(QStringLiteral("mTositepohjaX"), 0));
     mTositepohjaX << first;
@@ -397,8 +408,8 @@ void frmNewTositteet::connectEvents() {
     // "Lisää tosite" runs the click of cUusi.
     ui::Events::of(cUusiTosite).onClick([this] { cUusi->click(); });
     click(cLisaaVienteja, [this] { LisaaVienteja(); });
-    click(mTilienSaldot, [this] { TilienSaldot(); });
     ui::Events::of(mTositteidenTarkistus).onClick([this] { TositteidenTarkistus(); });
+    connectMenuEvents();
     ui::Events::of(lstTositteet).onClick([this] { run([this] { ListClick(); }); });
     ui::Events::of(this).onActivate([this] { activate(); });
 
@@ -517,17 +528,7 @@ void frmNewTositteet::ShowHalutunTilinSaldo() {
     lblHalutunTilinSaldo->setText((debet - kredit).toCurrencyString());
 }
 
-bool frmNewTositteet::CheckTositteet() {
-    try {
-        const std::vector<cTositeTarkistusVirhe> virheet = cTositeTarkistus().TarkistaTositteet();
-        if (virheet.empty()) return false;
-        return core::AskYesNo(core::TranslateStr(QStringLiteral("frmNewTositteet"),
-                                                 QStringLiteral("Tositteissa puutteita, haluatko avata tositteiden "
-                                                                "tarkistusikkunan?"))) == ui::Answer::Yes;
-    } catch (...) {
-        return false;
-    }
-}
+bool frmNewTositteet::CheckTositteet() { return KaynnistysTarkistus(); }
 
 void frmNewTositteet::BuildTositepohjaMenu() {
     while (mTositepohjaX.size() > 1) {
@@ -544,8 +545,10 @@ void frmNewTositteet::BuildTositepohjaMenu() {
             a = mTositepohjat->addAction(QString());
             a->setObjectName(ui::ArrayName(QStringLiteral("mTositepohjaX"), int(i)));
             mTositepohjaX << a;
+            ui::Events::of(a).onClick([this, i] { run([this, i] { TositepohjaXClick(int(i)); }); });
         }
         a->setText(plainCaption(all.at(i).Nimi()));
+        a->setVisible(true);
     }
     cTositePohjat haku;
     for (int n = 1; n <= 4; ++n) {
@@ -1032,12 +1035,6 @@ void frmNewTositteet::LisaaVienteja() {
 }
 
 void frmNewTositteet::Sulje() { ui::Forms::unload(*this); }
-
-void frmNewTositteet::TilienSaldot() {
-    if (!shell::RunOpener(QStringLiteral("frmTilienSaldot")))
-        core::ShowInfo(core::TranslateStr(QStringLiteral("frmNewTositteet"),
-                                          QStringLiteral("Tämä toiminto ei ole käytettävissä tässä ohjelman versiossa.")));
-}
 
 void frmNewTositteet::TositteidenTarkistus() {
     try {

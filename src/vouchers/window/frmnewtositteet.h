@@ -17,10 +17,16 @@
 // Leaving a voucher first writes what it holds; when that fails, the
 // voucher stays on screen with everything typed, and the error is shown.
 //
+// Besides its record commands the window offers voucher templates (four
+// quick-choice buttons, Alt+1..4, and a menu item per template, each
+// creating a new voucher filled from the template), the template editor,
+// the voucher check, the account views and the ledger reports of its mode.
+//
 // Keys: F2 new, F3 save, F4 delete, F5 browse, Ctrl+H search, Ctrl+Z
 // cancel, Ctrl+A/S/D/F first/previous/next/last voucher, F6 account
-// balances. They work from every field, text boxes included. Enter moves
-// to the next field.
+// balances, F8 one account's entries, F9 one account's daily balances.
+// They work from every field, text boxes included. Enter moves to the next
+// field.
 
 #include "core/records/tosite.h"
 #include "core/records/vienti.h"
@@ -48,6 +54,8 @@ class QScrollBar;
 class QStandardItemModel;
 
 namespace vouchers {
+
+class cTositePohja;
 
 // The voucher list. Taking the focus does not pick a line by itself: a
 // line is picked by the user (mouse or arrow keys) or by the window.
@@ -87,6 +95,7 @@ public:
     void ShowHalutunTilinSaldo();
     // Runs the voucher check; when it finds something, asks whether to open
     // the check window. True for Yes. An error in the check gives False.
+    // (KaynnistysTarkistus of the voucher tools.)
     bool CheckTositteet();
     // The template menu items mTositepohjaX and the quick-choice buttons
     // cTositePohja(1..4) from the stored templates.
@@ -94,6 +103,11 @@ public:
 
     // The save command (the click of cTallenna), for the window's reports.
     void Tallenna();
+
+    // A new voucher of the window's mode, numbered, dated and stored, with
+    // the template's description and its lines stored as entries (each with
+    // the template's description). Not shown: the caller shows it.
+    std::unique_ptr<core::cTosite> ApplyTositePohja(const ::vouchers::cTositePohja& p);
 
     // Gives the open window another mode: the voucher on screen is left
     // (what it holds is written), no voucher is shown and the list is
@@ -121,7 +135,9 @@ public:
     QMenuBar* menuBar = nullptr;
     QMenu* mTiedosto = nullptr;
     QAction* mTositteidenTarkistus = nullptr;
+    QAction* mTilinPaivasaldot = nullptr;
     QAction* mTilienSaldot = nullptr;
+    QAction* mTilitarkastelu = nullptr;
     QAction* mSulje = nullptr;
     QMenu* mTietue = nullptr;
     QAction* mUusi = nullptr;
@@ -134,7 +150,13 @@ public:
     QAction* mEdelliseen = nullptr;
     QAction* mSeuraavaan = nullptr;
     QAction* mViimeiseen = nullptr;
+    QMenu* mRaportit = nullptr;
+    QAction* mPaivakirja = nullptr;
+    QAction* mPaakirja = nullptr;
+    QAction* mPaakirjaKustannuspaikalle = nullptr;
+    QAction* mRapYksiTili = nullptr;
     QMenu* mTositepohjat = nullptr;
+    QAction* mMuokkaaTositepohjia = nullptr;
     QList<QAction*> mTositepohjaX;  // "mTositepohjaX(i)", item 0 always there
 
     TositeLista* lstTositteet = nullptr;
@@ -238,9 +260,20 @@ private:
     void ListClick();
     void LisaaVienteja();
     void Sulje();
-    void TilienSaldot();
     void TositteidenTarkistus();
     void activate();
+
+    // ---- Templates, account views and reports (frmnewtositteet_menus.cpp)
+    void connectMenuEvents();
+    void TositePohjaClick(int n);
+    void TositepohjaXClick(int i);
+    // Leaves the voucher on screen and shows a new one made from p.
+    void showFromTemplate(const ::vouchers::cTositePohja& p);
+    void MuokkaaTositepohjia();
+    // Opens a window of the account views by its name.
+    void openView(const QString& name);
+    enum class Raportti { Paivakirja, Paakirja, PaakirjaKustannuspaikalle, YksiTili };
+    void RunRaportti(Raportti r);
 
     // ---- Entry rows (frmnewtositteet_rows.cpp)
     void FillTiliCombot();
@@ -260,6 +293,7 @@ private:
     void leaveSumma(Puoli p, int i);
     void comboChosen(QComboBox* combo, Puoli p, int i, bool tili);
     void balanceIfChosen(QComboBox* combo);
+    void balanceIfMovedAway(long before, long after);
     void startNewIfComplete(int i);
 
     // ---- Header fields (frmnewtositteet_header.cpp)

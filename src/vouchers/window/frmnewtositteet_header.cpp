@@ -6,7 +6,7 @@
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "vouchers/window/frmnewtositteet.h"
-#include "vouchers/window/syotteet.h"
+#include "vouchers/tools/syotteet.h"
 
 #include <QLineEdit>
 

@@ -10,7 +10,7 @@
 #include "platform/dao/database.h"
 #include "platform/ui/events.h"
 #include "vouchers/window/frmnewtositteet.h"
-#include "vouchers/window/syotteet.h"
+#include "vouchers/tools/syotteet.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -117,34 +117,30 @@ void frmNewTositteet::FillKPCombot() {
     rs.Close();
 }
 
-namespace {
-
-// The first item whose text begins with the typed text, letters compared
-// without regard to case; -1 when there is none. An empty text matches
-// item 0 (the blank item). Blanks around typed text do not count.
-int matchItem(const QComboBox* combo, const QString& typed) {
-    const QString search = typed.trimmed().isEmpty() ? typed : typed.trimmed();
-    for (int p = 0; p < combo->count(); ++p)
-        if (combo->itemText(p).startsWith(search, Qt::CaseInsensitive)) return p;
-    return -1;
-}
-
-}  // namespace
-
 void frmNewTositteet::comboChosen(QComboBox* combo, Puoli p, int i, bool tili) {
     if (curTosite_->IsEmpty()) return;
     const long key = ItemKey(combo, ListIndex(combo));
-    if (tili)
+    if (tili) {
+        const long before = vienti(p, i).tlID();
         vienti(p, i).setTlID(key);
-    else
+        balanceIfMovedAway(before, key);
+    } else {
         vienti(p, i).setKpID(key);
+    }
+}
+
+void frmNewTositteet::balanceIfMovedAway(long before, long after) {
+    // A row taken off the watched account no longer counts for it: the
+    // balance shown follows at once rather than at the next voucher.
+    if (core::LaskettavaTili != 0 && before == core::LaskettavaTili && after != before) ShowHalutunTilinSaldo();
 }
 
 void frmNewTositteet::leaveTili(Puoli p, int i) {
     QComboBox* c = tiliCombo(p, i);
     core::cVienti& e = vienti(p, i);
+    const long before = e.tlID();
     if (ListIndex(c) == -1) {
-        const int found = matchItem(c, c->currentText());
+        const int found = MatchItem(c, c->currentText());
         if (found >= 0) {
             c->setCurrentIndex(found);
             e.setTlID(ItemKey(c, found));
@@ -162,6 +158,7 @@ void frmNewTositteet::leaveTili(Puoli p, int i) {
         e.setTlID(ItemKey(c, ListIndex(c)));
     }
     balanceIfChosen(c);
+    balanceIfMovedAway(before, e.tlID());
     startNewIfComplete(i);
 }
 
@@ -169,7 +166,7 @@ void frmNewTositteet::leaveKP(Puoli p, int i) {
     QComboBox* c = kpCombo(p, i);
     core::cVienti& e = vienti(p, i);
     if (ListIndex(c) == -1) {
-        const int found = matchItem(c, c->currentText());
+        const int found = MatchItem(c, c->currentText());
         if (found >= 0) {
             c->setCurrentIndex(found);
             e.setKpID(ItemKey(c, found));

@@ -1,5 +1,7 @@
 #include "vouchers/window/voucherwindows.h"
 
+#include "vouchers/tools/frmtositehaku.h"
+#include "vouchers/tools/frmtositetarkistusvirheet.h"
 #include "vouchers/window/frmnewtositteet.h"
 
 namespace vouchers {
@@ -30,6 +32,9 @@ frmNewTositteet& OpenVoucherWindow(const shell::VoucherWindowMode& mode) {
 }
 
 void RegisterVoucherWindows() {
+    // The voucher window's check and search windows.
+    frmNewTositteet::SetCheckWindowOpener(ShowTositeTarkistusVirheet);
+    frmNewTositteet::SetSearchWindow(ShowTositeHaku);
     shell::RegisterVoucherWindow(QStringLiteral("frmNewTositteet"),
                                  [](const shell::VoucherWindowMode& mode) { OpenVoucherWindow(mode); });
 }

@@ -8,7 +8,8 @@ namespace vouchers {
 
 class frmNewTositteet;
 
-// Registers frmNewTositteet with the main window's voucher commands.
+// Registers frmNewTositteet with the main window's voucher commands, and
+// the voucher check and search windows with frmNewTositteet.
 void RegisterVoucherWindows();
 
 // Opens the voucher window in a mode, or gives the open window that mode,

@@ -3,7 +3,7 @@
 // proposal, the automatic new voucher, the date rules, and the queries the
 // window runs.
 
-#include "vouchers/window/syotteet.h"
+#include "vouchers/tools/syotteet.h"
 #include "windowfixture.h"
 
 #include <QAction>

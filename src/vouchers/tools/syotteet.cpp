@@ -1,4 +1,4 @@
-#include "vouchers/window/syotteet.h"
+#include "vouchers/tools/syotteet.h"
 
 #include "core/settings.h"
 #include "core/ui/helpers.h"
@@ -78,6 +78,14 @@ int ListIndex(const QComboBox* combo) {
 long ItemKey(const QComboBox* combo, int i) {
     if (!combo || i < 0 || i >= combo->count()) return 0;
     return static_cast<long>(combo->itemData(i, Qt::UserRole).toLongLong());
+}
+
+int MatchItem(const QComboBox* combo, const QString& typed) {
+    if (!combo) return -1;
+    const QString search = typed.trimmed().isEmpty() ? typed : typed.trimmed();
+    for (int p = 0; p < combo->count(); ++p)
+        if (combo->itemText(p).startsWith(search, Qt::CaseInsensitive)) return p;
+    return -1;
 }
 
 }  // namespace vouchers

@@ -1,8 +1,8 @@
 #pragma once
 
-// How the voucher window reads and writes the values in its fields: amounts
-// and dates by the regional settings of the default QLocale, and the list
-// position of an editable combo box.
+// How the voucher window and the template window read and write the values
+// in their fields: amounts and dates by the regional settings of the default
+// QLocale, and the list position of an editable combo box.
 
 #include "platform/dao/currency.h"
 #include "platform/dao/date.h"
@@ -44,5 +44,10 @@ int ListIndex(const QComboBox* combo);
 
 // The item data (a key) of list position i; 0 for none.
 long ItemKey(const QComboBox* combo, int i);
+
+// The first item whose text begins with the typed text, letters compared
+// without regard to case; -1 when there is none. An empty text matches
+// item 0 (the blank item). Blanks around typed text do not count.
+int MatchItem(const QComboBox* combo, const QString& typed);
 
 }  // namespace vouchers

@@ -1,0 +1,647 @@
+// The older accounts window: the chart of accounts through a bound data
+// control, the tree of accounts by thousands, the opening entries of the
+// account shown, and the account list report.
+
+#include "legacy/frmtilit.h"
+
+#include "core/globals.h"
+#include "core/nz.h"
+#include "core/ui/helpers.h"
+#include "core/ui/translator.h"
+#include "ledger_reports/frmtulostus.h"
+#include "ledger_reports/reportcontrolsetup.h"
+#include "ledger_reports/reportglobals.h"
+#include "legacy/legacysupport.h"
+#include "platform/dao/error.h"
+#include "platform/report/error.h"
+#include "platform/report/reportcontrol.h"
+#include "platform/sys/apppath.h"
+#include "platform/ui/events.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace legacy {
+
+namespace {
+
+using EditMode = dao::Recordset::EditMode;
+constexpr int kKeyRole = Qt::UserRole;
+
+// A node that could not be put into the tree.
+struct NodeError {
+    QString description;
+};
+
+}  // namespace
+
+frmTilit::frmTilit() : ui::Form(QStringLiteral("frmTilit")) {
+    setWindowTitle(QStringLiteral("Tilit"));
+    buildControls();
+    connectEvents();
+    resize(760, 520);
+}
+
+frmTilit::~frmTilit() {
+    gone_ = true;
+    if (QWidget* f = QApplication::focusWidget(); f && isAncestorOf(f)) f->clearFocus();
+    Data1.onValidate(nullptr);
+    Data1.onReposition(nullptr);
+}
+
+void frmTilit::quietly(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (...) {
+        // Ignored, as the window has always done here.
+    }
+}
+
+// ---------------------------------------------------------------- building
+
+void frmTilit::buildControls() {
+    menuBar = new QMenuBar(this);
+    menuBar->setObjectName(QStringLiteral("menuBar"));
+    QList<QAction*> keyed;
+    auto menu = [this](const char* name, const char* caption) {
+        auto* m = new QMenu(QString::fromUtf8(caption), menuBar);
+        m->setObjectName(QString::fromUtf8(name));
+        menuBar->addMenu(m);
+        return m;
+    };
+    auto action = [this, &keyed](QMenu* m, const char* name, const char* caption, QKeySequence key = {}) {
+        QAction* a = m->addAction(QString::fromUtf8(caption));
+        a->setObjectName(QString::fromUtf8(name));
+        if (!key.isEmpty()) {
+            a->setShortcut(key);
+            a->setShortcutContext(Qt::WindowShortcut);
+            addAction(a);
+            keyed << a;
+        }
+        return a;
+    };
+    mTiedosto = menu("mTiedosto", "&Tiedosto");
+    mTulostaTilikartta = action(mTiedosto, "mTulostaTilikartta", "Tulosta tililuettelo", QKeySequence(Qt::Key_F7));
+    mTiedosto->addSeparator();
+    mSulje = action(mTiedosto, "mSulje", "&Sulje");
+    mTili = menu("mTili", "T&ietue");
+    mUusi = action(mTili, "mUusi", "&Uusi", QKeySequence(Qt::Key_F2));
+    mTallenna = action(mTili, "mTallenna", "&Tallenna", QKeySequence(Qt::Key_F3));
+    mPoista = action(mTili, "mPoista", "&Poista", QKeySequence(Qt::Key_F4));
+    mSelaa = action(mTili, "mSelaa", "Se&laa", QKeySequence(Qt::Key_F5));
+    mPeru = action(mTili, "mPeru", "P&eru", QKeySequence(Qt::CTRL | Qt::Key_Z));
+    mTili->addSeparator();
+    mEnsimmainen = action(mTili, "mEnsimmäinen", "Siirry ensimmäiseen", QKeySequence(Qt::CTRL | Qt::Key_A));
+    mEdellinen = action(mTili, "mEdellinen", "Siirry edelliseen", QKeySequence(Qt::CTRL | Qt::Key_S));
+    mSeuraava = action(mTili, "mSeuraava", "Siirry seuraavaan", QKeySequence(Qt::CTRL | Qt::Key_D));
+    mViimeinen = action(mTili, "mViimeinen", "Siirry viimeiseen", QKeySequence(Qt::CTRL | Qt::Key_F));
+
+    frameTilit = new QGroupBox(QStringLiteral("Tilin tiedot"), this);
+    frameTilit->setObjectName(QStringLiteral("frameTilit"));
+    auto label = [](QWidget* parent, const char* name, const char* caption) {
+        auto* l = new QLabel(QString::fromUtf8(caption), parent);
+        l->setObjectName(QString::fromUtf8(name));
+        return l;
+    };
+    auto field = [this](const char* name) {
+        auto* e = new QLineEdit(frameTilit);
+        e->setObjectName(QString::fromUtf8(name));
+        return e;
+    };
+    lblTilinumero = label(frameTilit, "lblTilinumero", "Numero:");
+    tTilinumero = field("tTilinumero");
+    tTilinumero->setMaximumWidth(110);
+    lblNimi = label(frameTilit, "lblNimi", "Nimi:");
+    tNimi = field("tNimi");
+    tNimi->setMaxLength(50);
+    lblKuvaus = label(frameTilit, "lblKuvaus", "Kuvaus:");
+    tKuvaus = field("tKuvaus");
+    tKuvaus->setMaxLength(255);
+    auto* fg = new QGridLayout(frameTilit);
+    fg->addWidget(lblTilinumero, 0, 0);
+    fg->addWidget(tTilinumero, 0, 1);
+    fg->addWidget(lblNimi, 1, 0);
+    fg->addWidget(tNimi, 1, 1);
+    fg->addWidget(lblKuvaus, 2, 0);
+    fg->addWidget(tKuvaus, 2, 1);
+    fg->setColumnStretch(1, 1);
+    Data1.Bind(tTilinumero, QStringLiteral("tlNumero"));
+    Data1.Bind(tNimi, QStringLiteral("tlNimi"), DataControl::Empty::Blank);
+    Data1.Bind(tKuvaus, QStringLiteral("tlKuvaus"), DataControl::Empty::Blank);
+
+    Frame1 = new QGroupBox(QStringLiteral("Avausviennit"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    lblDebet = label(Frame1, "lblDebet", "Debet");
+    lblKredit = label(Frame1, "lblKredit", "Kredit");
+    lblKuluva = label(Frame1, "lblKuluva", "Kuluva tilikausi:");
+    lblEdellinen = label(Frame1, "lblEdellinen", "Edellinen tilikausi:");
+    lblKuluvaDebet = label(Frame1, "lblKuluvaDebet", "");
+    lblKuluvaKredit = label(Frame1, "lblKuluvaKredit", "");
+    lblEdellinenDebet = label(Frame1, "lblEdellinenDebet", "");
+    lblEdellinenKredit = label(Frame1, "lblEdellinenKredit", "");
+    for (QLabel* l : {lblDebet, lblKredit, lblKuluvaDebet, lblKuluvaKredit, lblEdellinenDebet, lblEdellinenKredit})
+        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    auto* og = new QGridLayout(Frame1);
+    og->addWidget(lblDebet, 0, 1);
+    og->addWidget(lblKredit, 0, 2);
+    og->addWidget(lblKuluva, 1, 0);
+    og->addWidget(lblKuluvaDebet, 1, 1);
+    og->addWidget(lblKuluvaKredit, 1, 2);
+    og->addWidget(lblEdellinen, 2, 0);
+    og->addWidget(lblEdellinenDebet, 2, 1);
+    og->addWidget(lblEdellinenKredit, 2, 2);
+    og->setColumnStretch(1, 1);
+    og->setColumnStretch(2, 1);
+
+    tvTilit = new QTreeWidget(this);
+    tvTilit->setObjectName(QStringLiteral("tvTilit"));
+    tvTilit->setHeaderHidden(true);
+    tvTilit->setColumnCount(1);
+    tvTilit->setMinimumWidth(260);
+
+    auto button = [this](const char* name, const char* caption, const char* tip) {
+        auto* b = new QPushButton(QString::fromUtf8(caption), this);
+        b->setObjectName(QString::fromUtf8(name));
+        if (tip) b->setToolTip(QString::fromUtf8(tip));
+        b->setAutoDefault(true);  // a focused button is pressed with Enter too
+        return b;
+    };
+    cAvaaKaikki = button("cAvaaKaikki", "&Avaa kaikki", nullptr);
+    cUusi = button("cUusi", "Uusi", "Tee uusi tili [F2]");
+    cTallenna = button("cTallenna", "Tallenna", "Tallenna näytöllä olevan tili [F3]");
+    cPoista = button("cPoista", "Poista", "Poista näytössä oleva tili [F4]");
+    cSelaa = button("cSelaa", "Selaa", "Selaa tilejä [F5]");
+    cPeru = button("cPeru", "Peru", "Peru tehdyt muutokset [Ctrl+Z]");
+    cTulosta = button("cTulosta", "Tulosta", "Tulosta tililuettelo [F7]");
+    cSulje = button("cSulje", "Sulje", "Sulje Tilit [Alt+F4]");
+    cEnsimmainen = button("cEnsimmäinen", "Ensimm.", "Siirry ensimmäiseen [Ctrl+A]");
+    cEdellinen = button("cEdellinen", "Edel.", "Siirry edelliseen [Ctrl+S]");
+    cSeuraava = button("cSeuraava", "Seur.", "Siirry seuraavaan [Ctrl+D]");
+    cViimeinen = button("cViimeinen", "Viim.", nullptr);
+
+    auto* root = new QVBoxLayout(this);
+    root->setContentsMargins(8, 4, 8, 8);
+    root->setMenuBar(menuBar);
+    auto* body = new QHBoxLayout;
+    root->addLayout(body, 1);
+    auto* left = new QVBoxLayout;
+    left->addWidget(tvTilit, 1);
+    left->addWidget(cAvaaKaikki);
+    body->addLayout(left);
+    auto* right = new QVBoxLayout;
+    right->addWidget(frameTilit);
+    right->addWidget(Frame1);
+    right->addStretch(1);
+    body->addLayout(right, 1);
+    auto* commands = new QHBoxLayout;
+    for (QPushButton* b : {cUusi, cTallenna, cPoista, cSelaa, cPeru, cTulosta}) commands->addWidget(b);
+    commands->addSpacing(12);
+    for (QPushButton* b : {cEnsimmainen, cEdellinen, cSeuraava, cViimeinen}) commands->addWidget(b);
+    commands->addStretch(1);
+    commands->addWidget(cSulje);
+    root->addLayout(commands);
+
+    const QList<QWidget*> order{tTilinumero, tNimi,        tKuvaus,    cUusi,     cTallenna, cPoista,
+                                cSelaa,      cPeru,        cTulosta,   cEnsimmainen, cEdellinen, cSeuraava,
+                                cViimeinen,  cSulje,       tvTilit,    cAvaaKaikki};
+    for (int k = 1; k < order.size(); ++k) QWidget::setTabOrder(order[k - 1], order[k]);
+    new WindowKeys(this, keyed);
+}
+
+void frmTilit::connectEvents() {
+    const std::pair<QAction*, QPushButton*> same[] = {
+        {mTulostaTilikartta, cTulosta}, {mSulje, cSulje},         {mUusi, cUusi},
+        {mTallenna, cTallenna},         {mPoista, cPoista},       {mSelaa, cSelaa},
+        {mPeru, cPeru},                 {mEnsimmainen, cEnsimmainen}, {mEdellinen, cEdellinen},
+        {mSeuraava, cSeuraava},         {mViimeinen, cViimeinen},
+    };
+    for (const auto& [item, button] : same) {
+        QPushButton* b = button;
+        ui::Events::of(item).onClick([b] { b->click(); });
+    }
+    ui::Events::of(cUusi).onClick([this] { Uusi(); });
+    ui::Events::of(cTallenna).onClick([this] { Tallenna(); });
+    ui::Events::of(cPoista).onClick([this] { Poista(); });
+    ui::Events::of(cSelaa).onClick([this] { Selaa(); });
+    ui::Events::of(cPeru).onClick([this] { Peru(); });
+    ui::Events::of(cTulosta).onClick([this] { Tulosta(); });
+    ui::Events::of(cSulje).onClick([this] { Sulje(); });
+    ui::Events::of(cAvaaKaikki).onClick([this] { AvaaKaikki(); });
+    ui::Events::of(cEnsimmainen).onClick([this] { navigate(0); });
+    ui::Events::of(cEdellinen).onClick([this] { navigate(1); });
+    ui::Events::of(cSeuraava).onClick([this] { navigate(2); });
+    ui::Events::of(cViimeinen).onClick([this] { navigate(3); });
+
+    // A node picked with the mouse, or Enter on the tree (the key is used up).
+    connect(tvTilit, &QTreeWidget::itemClicked, this, [this] { nodeChosen(); });
+    ui::Events::of(tvTilit).onKeyDown([this](int& keyCode, int) {
+        if (keyCode != 13) return;
+        keyCode = 0;
+        nodeChosen();
+    });
+
+    auto enterAsTab = [](int& keyCode, int /*shift*/) {
+        if (keyCode != 13) return;
+        core::EnterAsTab(keyCode);
+        keyCode = 0;
+    };
+    auto swallowEnter = [](int& keyAscii) {
+        if (keyAscii == 13) keyAscii = 0;
+    };
+    for (QLineEdit* box : {tTilinumero, tNimi, tKuvaus})
+        ui::Events::of(box).onChange([this] { fieldChanged(); }).onKeyDown(enterAsTab).onKeyPress(swallowEnter);
+    ui::Events::of(tTilinumero).onGotFocus([this] { core::SelectAllText(tTilinumero); }).onLostFocus([this] {
+        if (!gone_) numeroLeft();
+    });
+    ui::Events::of(tNimi).onGotFocus([this] { core::HighlightText(tNimi); });
+    ui::Events::of(tKuvaus).onGotFocus([this] { core::SelectAllText(tKuvaus); });
+
+    Data1.onValidate([this](DataControl::Action a) { validate(a); });
+    Data1.onReposition([this] { quietly([this] { ShowAlkusaldot(); }); });
+}
+
+// ---------------------------------------------------------------- loading and closing
+
+void frmTilit::Load() {
+    // The program-wide load hook has restored the placement and translated
+    // the window.
+    if (core::DatabasePath.isEmpty() || core::DatabasePath == QLatin1String("unknown")) {
+        core::ShowInfo(core::TranslateStr(QStringLiteral("frmTilit"),
+                                          QStringLiteral("Tarkista tietokanta asetukset asetusikkunasta.")));
+        ui::Forms::unload(*this);
+        return;
+    }
+    // Any error ends the loading without a message.
+    quietly([this] {
+        reports::CrystalReport1().setReportFileName(QDir(sys::AppPath()).filePath(QStringLiteral("jrjasmak.rpt")));
+        Data1.setRecordSource(QStringLiteral("SELECT * FROM tl ORDER BY tlNumero, tlNimi"));
+        Data1.Refresh();
+        if (!Data1.isEmpty()) {
+            Data1.MoveLast();
+            Data1.MoveFirst();
+        }
+        BuildTree();
+    });
+}
+
+void frmTilit::Unload() {
+    gone_ = true;
+    quietly([this] { Tallenna(); });
+    QCoreApplication::processEvents();
+    Data1.Close();
+}
+
+void frmTilit::Sulje() { ui::Forms::unload(*this); }
+
+// ---------------------------------------------------------------- the record set
+
+long frmTilit::currentTlId() const { return core::NzLong(Data1.value(QStringLiteral("tlID")), 0); }
+
+void frmTilit::validate(DataControl::Action a) {
+    if (a == DataControl::Action::Unload) return;
+    // The account shown is written back on every move, changed or not.
+    quietly([this] {
+        if (!Data1.hasCurrent()) return;
+        Data1.UpdateRecord();
+    });
+}
+
+void frmTilit::CommitEdit() {
+    if (Data1.isEditing()) {
+        Data1.StorePending();
+        Data1.GoTo(Data1.Recordset().LastModified());
+    } else if (Data1.hasCurrent()) {
+        Data1.GoTo(Data1.Recordset().bookmark());
+    }
+}
+
+void frmTilit::navigate(int direction) {
+    quietly([this, direction] {
+        if (!Data1.isOpen()) {
+            core::BeepIfSoundOn();
+            return;
+        }
+        switch (direction) {
+        case 0:
+            if (Data1.isBOF())
+                core::BeepIfSoundOn();
+            else
+                Data1.MoveFirst();
+            break;
+        case 1:
+            if (Data1.isBOF()) {
+                core::BeepIfSoundOn();
+            } else {
+                Data1.MovePrevious();
+                if (Data1.isBOF()) {
+                    Data1.MoveNext();
+                    core::BeepIfSoundOn();
+                }
+            }
+            break;
+        case 2:
+            if (Data1.isEOF()) {
+                core::BeepIfSoundOn();
+            } else {
+                Data1.MoveNext();
+                if (Data1.isEOF()) {
+                    Data1.MovePrevious();
+                    core::BeepIfSoundOn();
+                }
+            }
+            break;
+        default:
+            if (Data1.isEOF())
+                core::BeepIfSoundOn();
+            else
+                Data1.MoveLast();
+            break;
+        }
+    });
+}
+
+void frmTilit::ShowAlkusaldot() {
+    const QString zero = dao::Currency().toCurrencyString();
+    if (!Data1.hasCurrent()) {
+        for (QLabel* l : {lblKuluvaDebet, lblKuluvaKredit, lblEdellinenDebet, lblEdellinenKredit}) l->setText(zero);
+        return;
+    }
+    const long id = currentTlId();
+    dao::Database db = DataControl::Database();
+    auto sums = [&](const QString& sql, const QString& tyyppiField, const QString& arvoField, QLabel* debetLabel,
+                    QLabel* kreditLabel) {
+        dao::Currency debet, kredit;
+        dao::Recordset rs = db.OpenRecordset(sql, dao::RecordsetType::Snapshot, dao::dbReadOnly, {dao::Variant(id)});
+        for (; !rs.isEOF(); rs.MoveNext()) {
+            const QString tyyppi = core::NzString(rs.value(tyyppiField));
+            const dao::Currency arvo = core::NzCurrency(rs.value(arvoField));
+            if (tyyppi == QLatin1String("D"))
+                debet += arvo;
+            else if (tyyppi == QLatin1String("K"))
+                kredit += arvo;
+        }
+        rs.Close();
+        debetLabel->setText(debet.toCurrencyString());
+        kreditLabel->setText(kredit.toCurrencyString());
+    };
+    // A failing table leaves the labels that follow with their text.
+    quietly([&] {
+        sums(QStringLiteral("SELECT * FROM vi WHERE vitlID = ? AND viAvausvienti = True"), QStringLiteral("viTyyppi"),
+             QStringLiteral("viArvo"), lblKuluvaDebet, lblKuluvaKredit);
+        sums(QStringLiteral("SELECT * FROM viE WHERE viEtlID = ? AND viEAvausvienti = True"),
+             QStringLiteral("viETyyppi"), QStringLiteral("viEArvo"), lblEdellinenDebet, lblEdellinenKredit);
+    });
+}
+
+// ---------------------------------------------------------------- the tree
+
+void frmTilit::BuildTree() {
+    tvTilit->hide();
+    tvTilit->clear();
+    dao::Database db = DataControl::Database();
+    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT * FROM tl ORDER BY tlNumero, tlNimi"),
+                                         dao::RecordsetType::Snapshot, dao::dbReadOnly);
+    // Rows at the head of the order without a proper name (none, or one
+    // that begins below "A") are no accounts for the tree; they stay stored.
+    for (; !rs.isEOF(); rs.MoveNext()) {
+        const QString nimi = core::NzString(rs.value(QStringLiteral("tlNimi")));
+        if (!nimi.isEmpty() && nimi.at(0).unicode() >= 65) break;
+    }
+    long lastGroup = 0;
+    QTreeWidgetItem* group = nullptr;
+    QString firstError;
+    for (; !rs.isEOF(); rs.MoveNext()) {
+        const dao::Variant numero = rs.value(QStringLiteral("tlNumero"));
+        const QString nimi = core::NzString(rs.value(QStringLiteral("tlNimi")));
+        const long id = core::NzLong(rs.value(QStringLiteral("tlID")), 0);
+        try {
+            if (numero.isNull())
+                throw NodeError{core::TranslateStr(QStringLiteral("frmTilit"), QStringLiteral("Tililtä puuttuu numero:")) +
+                                QLatin1Char(' ') + nimi};
+            const long n = core::NzLong(numero, 0);
+            const long g = (n / 1000) * 1000;
+            if (g > lastGroup) {
+                group = new QTreeWidgetItem(tvTilit, {QString::number(g)});
+                lastGroup = g;
+            }
+            if (!group)
+                throw NodeError{core::TranslateStr(QStringLiteral("frmTilit"),
+                                                   QStringLiteral("Tilille ei ole ryhmää:")) +
+                                QLatin1Char(' ') + QString::number(n) + QLatin1Char(' ') + nimi};
+            auto* node = new QTreeWidgetItem(group, {QString::number(n) + QLatin1Char(' ') + nimi});
+            node->setData(0, kKeyRole, QString::number(id) + QStringLiteral("ID"));
+        } catch (const NodeError& e) {
+            // The build goes on with the next account; the first failure is told.
+            if (firstError.isEmpty()) firstError = e.description;
+        }
+    }
+    rs.Close();
+    tvTilit->show();
+    if (!firstError.isEmpty())
+        core::ShowInfo(core::TranslateStr(QStringLiteral("frmTilit"), QStringLiteral("Virhe luotaessa hakemistopuuta tileistä.")) +
+                       QStringLiteral("\r\n") + firstError);
+}
+
+QTreeWidgetItem* frmTilit::nodeOf(long tlID) const {
+    const QString key = QString::number(tlID) + QStringLiteral("ID");
+    for (int g = 0; g < tvTilit->topLevelItemCount(); ++g) {
+        QTreeWidgetItem* group = tvTilit->topLevelItem(g);
+        for (int c = 0; c < group->childCount(); ++c)
+            if (group->child(c)->data(0, kKeyRole).toString() == key) return group->child(c);
+    }
+    return nullptr;
+}
+
+void frmTilit::nodeChosen() {
+    quietly([this] { CommitEdit(); });
+    quietly([this] {
+        const QTreeWidgetItem* node = tvTilit->currentItem();
+        if (!node) return;
+        const QString key = node->data(0, kKeyRole).toString();
+        const qsizetype at = key.indexOf(QStringLiteral("ID"), 0, Qt::CaseInsensitive);
+        if (at < 0) return;  // a group
+        const long id = key.left(at).toLong();
+        if (!Data1.FindFirst(QStringLiteral("tlID"), id))
+            core::ShowInfo(core::TranslateStr(QStringLiteral("frmTilit"),
+                                              QStringLiteral("Valittua tiliä ei löydy, päivitä luettelo painamalla "
+                                                             "Selaa nappia.")));
+        Data1.UpdateControls();
+    });
+}
+
+// ---------------------------------------------------------------- commands
+
+void frmTilit::Uusi() {
+    quietly([this] {
+        if (Data1.hasCurrent()) Data1.UpdateRecord();
+    });
+    quietly([this] {
+        Data1.Refresh();
+        Data1.UpdateControls();
+    });
+    quietly([this] { Data1.AddNew(); });
+    quietly([this] { BuildTree(); });
+    tTilinumero->setFocus(Qt::OtherFocusReason);
+}
+
+void frmTilit::Tallenna() {
+    EditMode mode = EditMode::None;
+    quietly([&] { mode = Data1.editMode(); });
+    quietly([this] {
+        if (!Data1.isEditing()) return;
+        Data1.StorePending();
+        Data1.GoTo(Data1.Recordset().LastModified());
+    });
+    quietly([&] {
+        if (mode == EditMode::Add && !Data1.isEOF()) Data1.MoveLast();
+    });
+    quietly([this] { Data1.UpdateControls(); });
+    // A window that is going needs no tree.
+    if (!gone_) quietly([this] { BuildTree(); });
+}
+
+void frmTilit::Peru() {
+    quietly([this] {
+        if (Data1.isEditing()) Data1.CancelUpdate();
+    });
+    quietly([this] { Data1.UpdateControls(); });
+    quietly([this] { ShowAlkusaldot(); });
+}
+
+bool frmTilit::CanDeleteTili(long id) {
+    dao::Database db = DataControl::Database();
+    auto count = [&](const QString& sql) {
+        dao::Recordset rs = db.OpenRecordset(sql, dao::RecordsetType::Snapshot, dao::dbReadOnly, {dao::Variant(id)});
+        const long n = rs.isEOF() ? 0 : core::NzLong(rs.value(QStringLiteral("Lkm")), 0);
+        rs.Close();
+        return n;
+    };
+    if (count(QStringLiteral("SELECT COUNT(viID) AS Lkm FROM vi WHERE viArvo <> 0 AND vitlID = ?")) > 0) return false;
+    if (count(QStringLiteral("SELECT COUNT(viEID) AS Lkm FROM viE WHERE viEArvo <> 0 AND viEtlID = ?")) > 0)
+        return false;
+    return true;
+}
+
+void frmTilit::Poista() {
+    quietly([this] {
+        const EditMode mode = Data1.editMode();
+        if (mode == EditMode::InProgress) {
+            Data1.StorePending();
+        } else if (mode == EditMode::Add) {
+            Data1.StorePending();
+            Data1.MoveLast();
+        }
+    });
+    bool current = false;
+    quietly([&] { current = Data1.hasCurrent(); });
+    if (current) {
+        bool allowed = false;
+        try {
+            allowed = CanDeleteTili(currentTlId());
+        } catch (...) {
+            // When it cannot be told whether the account has entries, it is
+            // not deleted.
+        }
+        if (!allowed) {
+            core::ShowInfo(core::TranslateStr(QStringLiteral("frmTilit"),
+                                              QStringLiteral("Tilillä on vientejä kuluvalla tai edellisellä "
+                                                             "tilikaudella eikä sitä voida poistaa.")));
+            return;
+        }
+    }
+    if (core::AskYesNo(core::TranslateStr(QStringLiteral("frmTilit"), QStringLiteral("Poistetaanko näytössä oleva tili?"))) !=
+        ui::Answer::Yes)
+        return;
+    quietly([this] {
+        if (!Data1.hasCurrent()) return;
+        const long id = currentTlId();
+        Data1.Delete();
+        quietly([this] { Data1.Refresh(); });
+        delete nodeOf(id);
+    });
+}
+
+void frmTilit::Selaa() {
+    long id = 0;
+    quietly([&] {
+        if (Data1.hasCurrent()) id = currentTlId();
+    });
+    quietly([this] { Tallenna(); });
+    quietly([this] {
+        Data1.Refresh();
+        BuildTree();
+        tvTilit->setFocus(Qt::OtherFocusReason);
+    });
+    quietly([&] { Data1.FindFirst(QStringLiteral("tlID"), id); });
+    for (Qt::Key k : {Qt::Key_Down, Qt::Key_Up}) {
+        QKeyEvent press(QEvent::KeyPress, k, Qt::NoModifier);
+        QKeyEvent release(QEvent::KeyRelease, k, Qt::NoModifier);
+        QCoreApplication::sendEvent(tvTilit, &press);
+        QCoreApplication::sendEvent(tvTilit, &release);
+    }
+}
+
+void frmTilit::AvaaKaikki() {
+    quietly([this] {
+        tvTilit->hide();
+        Selaa();
+        tvTilit->expandAll();
+        tvTilit->show();
+        tvTilit->setFocus(Qt::OtherFocusReason);
+    });
+}
+
+void frmTilit::Tulosta() {
+    try {
+        CommitEdit();
+        if (!reports::AskPrintDestination()) return;
+        report::ReportControl& rc = reports::CrystalReport1();
+        reports::ResetReportFormulas();
+        rc.setReportFileName(QDir(sys::AppPath()).filePath(QStringLiteral("tilit.rpt")));
+        rc.setDestination(reports::TulostusLaite);
+        rc.setCopiesToPrinter(core::TulostusKopioita);
+        core::SetReportFonts(rc, false);
+        rc.setFormulas(0, reports::NamedFormula(QStringLiteral("Seurannimi"), core::SeuranNimi));
+        rc.setFormulas(1, QStringLiteral("Otsake= 'Tililuettelo'"));
+        rc.setAction(1);
+    } catch (const report::ReportError& e) {
+        // A print that did not come out is told, never passed over.
+        core::ShowInfo(core::TranslateStr(QStringLiteral("frmTilit"), QStringLiteral("Tililuettelon tulostus epäonnistui.")) +
+                       QStringLiteral("\r\n") + e.description());
+    } catch (const dao::DaoError& e) {
+        core::ShowInfo(core::TranslateStr(QStringLiteral("frmTilit"), QStringLiteral("Tililuettelon tulostus epäonnistui.")) +
+                       QStringLiteral("\r\n") + e.description());
+    } catch (const std::exception& e) {
+        core::ShowInfo(core::TranslateStr(QStringLiteral("frmTilit"), QStringLiteral("Tililuettelon tulostus epäonnistui.")) +
+                       QStringLiteral("\r\n") + QString::fromLocal8Bit(e.what()));
+    }
+}
+
+// ---------------------------------------------------------------- fields
+
+void frmTilit::fieldChanged() {
+    quietly([this] {
+        if (!Data1.isEditing()) Data1.Edit();
+    });
+}
+
+void frmTilit::numeroLeft() {
+    if (IsNumeric(tTilinumero->text())) return;
+    tTilinumero->clear();
+    core::BeepIfSoundOn();
+}
+
+}  // namespace legacy

@@ -1,0 +1,746 @@
+// The older voucher window: its controls, loading and closing, the current
+// voucher through Data1, the voucher list, browsing and the menu items that
+// open other windows.
+
+#include "legacy/frmtositteet.h"
+
+#include "core/globals.h"
+#include "core/nz.h"
+#include "core/ui/helpers.h"
+#include "core/ui/translator.h"
+#include "ledger_reports/reportcontrolsetup.h"
+#include "legacy/legacysupport.h"
+#include "platform/dao/error.h"
+#include "platform/report/reportcontrol.h"
+#include "platform/sys/apppath.h"
+#include "platform/ui/controls.h"
+#include "platform/ui/events.h"
+#include "shell/openers.h"
+#include "vouchers/tositetarkistus.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace legacy {
+
+namespace {
+
+std::function<void()>& checkWindowOpener() {
+    static std::function<void()> f;
+    return f;
+}
+
+frmTositteet::ReportCommand& reportCommand() {
+    static frmTositteet::ReportCommand f;
+    return f;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- the list
+
+PlainList::PlainList(QWidget* parent) : QListWidget(parent) {}
+
+void PlainList::focusInEvent(QFocusEvent* event) {
+    // The item view would make the first line current on a keyboard focus,
+    // which would show that voucher.
+    QAbstractScrollArea::focusInEvent(event);
+    viewport()->update();
+}
+
+// ---------------------------------------------------------------- hooks
+
+void frmTositteet::SetCheckWindowOpener(std::function<void()> opener) { checkWindowOpener() = std::move(opener); }
+void frmTositteet::SetReportCommand(ReportCommand command) { reportCommand() = std::move(command); }
+
+// ---------------------------------------------------------------- building
+
+frmTositteet::frmTositteet() : ui::Form(QStringLiteral("frmTositteet")) {
+    setWindowTitle(QStringLiteral("Tositteet"));
+    emptyVienti_ = std::make_unique<core::cVienti>();
+    emptyVienti_->setIsEmpty(true);
+    curVienti_ = emptyVienti_.get();
+
+    buildMenus();
+    buildVoucherFields();
+    buildEntryArea();
+    buildButtons();
+    layOut();
+    connectEvents();
+    connectVoucherFields();
+    connectEntryEvents();
+    windowKeys_ = new WindowKeys(this, keyedActions_);
+    resize(900, 640);
+}
+
+frmTositteet::~frmTositteet() {
+    // No handler may run on a window that is going.
+    gone_ = true;
+    if (QWidget* f = QApplication::focusWidget(); f && isAncestorOf(f)) f->clearFocus();
+    Data1.onValidate(nullptr);
+    Data1.onReposition(nullptr);
+    Data2.onReposition(nullptr);
+    Data2.onRequeried(nullptr);
+    curVienti_ = emptyVienti_.get();
+    if (ownVienti_) {
+        try {
+            ownVienti_->Release();
+        } catch (...) {
+        }
+    }
+}
+
+void frmTositteet::buildMenus() {
+    menuBar = new QMenuBar(this);
+    menuBar->setObjectName(QStringLiteral("menuBar"));
+    auto menu = [this](const char* name, const char* caption) {
+        auto* m = new QMenu(QString::fromUtf8(caption), menuBar);
+        m->setObjectName(QString::fromUtf8(name));
+        menuBar->addMenu(m);
+        return m;
+    };
+    auto action = [this](QMenu* m, const char* name, const char* caption, QKeySequence key = {}) {
+        QAction* a = m->addAction(QString::fromUtf8(caption));
+        a->setObjectName(QString::fromUtf8(name));
+        if (!key.isEmpty()) {
+            a->setShortcut(key);
+            a->setShortcutContext(Qt::WindowShortcut);
+            addAction(a);  // the key belongs to the whole window
+            keyedActions_ << a;
+        }
+        return a;
+    };
+
+    mTiedosto = menu("mTiedosto", "&Tiedosto");
+    mTositteidenTarkistus = action(mTiedosto, "mTositteidenTarkistus", "Tositteiden tarkistus");
+    mTiedosto->addSeparator();
+    mTilinPaivasaldot = action(mTiedosto, "mTilinPaivasaldot", "Tilin päiväsaldot", QKeySequence(Qt::Key_F9));
+    mTilienSaldot = action(mTiedosto, "mTilienSaldot", "Tilien saldot", QKeySequence(Qt::Key_F6));
+    mTilitarkastelu = action(mTiedosto, "mTilitarkastelu", "Tilitarkastelu", QKeySequence(Qt::Key_F8));
+    mTiedosto->addSeparator();
+    mSulje = action(mTiedosto, "mSulje", "&Sulje");
+
+    mTietue = menu("mTietue", "T&ietue");
+    mUusi = action(mTietue, "mUusi", "&Uusi", QKeySequence(Qt::Key_F2));
+    mTallenna = action(mTietue, "mTallenna", "&Tallenna", QKeySequence(Qt::Key_F3));
+    mPoista = action(mTietue, "mPoista", "&Poista", QKeySequence(Qt::Key_F4));
+    mSelaa = action(mTietue, "mSelaa", "Se&laa", QKeySequence(Qt::Key_F5));
+    mPeru = action(mTietue, "mPeru", "P&eru", QKeySequence(Qt::CTRL | Qt::Key_Z));
+    mTietue->addSeparator();
+    mEnsimmainen = action(mTietue, "mEnsimmäinen", "Siirry ensimmäiseen", QKeySequence(Qt::CTRL | Qt::Key_A));
+    mEdellinen = action(mTietue, "mEdellinen", "Siirry edelliseen", QKeySequence(Qt::CTRL | Qt::Key_S));
+    mSeuraava = action(mTietue, "mSeuraava", "Siirry seuraavaan", QKeySequence(Qt::CTRL | Qt::Key_D));
+    mViimeinen = action(mTietue, "mViimeinen", "Siirry viimeiseen", QKeySequence(Qt::CTRL | Qt::Key_F));
+
+    mViennit = menu("mViennit", "&Viennit");
+    mUusiVienti = action(mViennit, "mUusiVienti", "&Uusi", QKeySequence(Qt::SHIFT | Qt::Key_F2));
+    mPoistaVienti = action(mViennit, "mPoistaVienti", "&Poista", QKeySequence(Qt::SHIFT | Qt::Key_F4));
+    mSelaaVienti = action(mViennit, "mSelaaVienti", "&Selaa", QKeySequence(Qt::SHIFT | Qt::Key_F5));
+
+    mRaportit = menu("mRaportit", "&Raportit");
+    mPaivakirja = action(mRaportit, "mPaivakirja", "&Päiväkirja");
+    mPaakirja = action(mRaportit, "mPaakirja", "P&ääkirja");
+    mPaakirjaKustannuspaikalle = action(mRaportit, "mPaakirjaKustannuspaikalle", "Pääkirja kustannuspaikalle");
+    mRapYksiTili = action(mRaportit, "mRapYksiTili", "Yhden tilin viennit");
+
+    mTositepohjat = menu("mTositepohjat", "Tositepohjat");
+    mMuokkaaTositepohjia = action(mTositepohjat, "mMuokkaaTositepohjia", "Muokkaa tositepohjia");
+    mTositepohjat->addSeparator();
+    QAction* first = mTositepohjat->addAction(QStringLiteral("Tositepohja X"));
+    first->setObjectName(ui::ArrayName(QStringLiteral("mTositepohjaX"), 0));
+    mTositepohjaX << first;
+
+    // Hidden and disabled at all times.
+    mTietoja = menu("mTietoja", "Tietoja");
+    mTietoja->menuAction()->setVisible(false);
+    mTietoja->menuAction()->setEnabled(false);
+}
+
+void frmTositteet::buildVoucherFields() {
+    frameTosite = new QGroupBox(QStringLiteral("Tosite"), this);
+    frameTosite->setObjectName(QStringLiteral("frameTosite"));
+    auto label = [this](const char* name, const char* caption) {
+        auto* l = new QLabel(QString::fromUtf8(caption), frameTosite);
+        l->setObjectName(QString::fromUtf8(name));
+        return l;
+    };
+    auto field = [this](const char* name) {
+        auto* e = new QLineEdit(frameTosite);
+        e->setObjectName(QString::fromUtf8(name));
+        return e;
+    };
+    lblTositenumero = label("lblTositenumero", "Numero:");
+    tTositenumero = field("tTositenumero");
+    tTositenumero->setMaximumWidth(110);
+    lblTositepvm = label("lblTositepvm", "Päivämäärä:");
+    tTositepvm = field("tTositepvm");
+    tTositepvm->setMaximumWidth(130);
+    lblTositeSelite = label("lblTositeSelite", "Selite:");
+    tTositeSelite = field("tTositeSelite");
+    tTositeSelite->setMaxLength(255);
+
+    auto* g = new QGridLayout(frameTosite);
+    g->addWidget(lblTositenumero, 0, 0);
+    g->addWidget(tTositenumero, 0, 1);
+    g->addWidget(lblTositepvm, 0, 2);
+    g->addWidget(tTositepvm, 0, 3);
+    g->setColumnStretch(4, 1);
+    g->addWidget(lblTositeSelite, 1, 0);
+    g->addWidget(tTositeSelite, 1, 1, 1, 4);
+
+    // A voucher never loses its number by an emptied field: it would drop
+    // out of every list and report.
+    Data1.Bind(tTositenumero, QStringLiteral("toNumero"), DataControl::Empty::Keep);
+    Data1.Bind(tTositepvm, QStringLiteral("toPvm"));
+    Data1.Bind(tTositeSelite, QStringLiteral("toSelite"), DataControl::Empty::Blank);
+
+    lstTositteet = new PlainList(this);
+    lstTositteet->setObjectName(QStringLiteral("lstTositteet"));
+    lstTositteet->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstTositteet->setUniformItemSizes(true);
+    lstTositteet->setMinimumWidth(180);
+}
+
+void frmTositteet::buildEntryArea() {
+    frameTositteenviennit = new QGroupBox(QStringLiteral("Tositteen viennit"), this);
+    frameTositteenviennit->setObjectName(QStringLiteral("frameTositteenviennit"));
+    QWidget* p = frameTositteenviennit;
+    auto label = [p](const char* name, const char* caption) {
+        auto* l = new QLabel(QString::fromUtf8(caption), p);
+        l->setObjectName(QString::fromUtf8(name));
+        return l;
+    };
+    auto combo = [p](const char* name) {
+        auto* c = new QComboBox(p);
+        c->setObjectName(QString::fromUtf8(name));
+        c->setEditable(true);
+        c->setInsertPolicy(QComboBox::NoInsert);
+        c->setCompleter(nullptr);  // typed text is matched when the box is left
+        c->setMaxVisibleItems(20);
+        return c;
+    };
+
+    grdViennit = new QTableWidget(0, 6, p);
+    grdViennit->setObjectName(QStringLiteral("grdViennit"));
+    grdViennit->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdViennit->setSelectionMode(QAbstractItemView::NoSelection);
+    grdViennit->verticalHeader()->setVisible(false);
+    grdViennit->setMinimumHeight(140);
+
+    lblTililuettelo = label("lblTililuettelo", "Tilinumero:");
+    cmbTililuettelo = combo("cmbTililuettelo");
+    cmbTililuettelo->setMinimumContentsLength(24);
+    lblKustannuspaikka = label("lblKustannuspaikka", "Kustannuspaikka:");
+    cmbKustannuspaikka = combo("cmbKustannuspaikka");
+    cmbKustannuspaikka->setMinimumContentsLength(16);
+    optTyyppi[0] = new QRadioButton(QStringLiteral("Debet"), p);
+    optTyyppi[1] = new QRadioButton(QStringLiteral("Kredit"), p);
+    for (int i = 0; i < 2; ++i) optTyyppi[size_t(i)]->setObjectName(ui::ArrayName(QStringLiteral("optTyyppi"), i));
+    optTyyppi[0]->setChecked(true);
+    lblSumma = label("lblSumma", "Summa:");
+    tSumma = new QLineEdit(p);
+    tSumma->setObjectName(QStringLiteral("tSumma"));
+    tSumma->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblVientiSelite = label("lblVientiSelite", "Selite:");
+    tVientiSelite = new QLineEdit(p);
+    tVientiSelite->setObjectName(QStringLiteral("tVientiSelite"));
+    tVientiSelite->setMaxLength(255);
+    cUusiVienti = new QPushButton(QStringLiteral("&Uusi vienti"), p);
+    cUusiVienti->setObjectName(QStringLiteral("cUusiVienti"));
+    cPoistaVienti = new QPushButton(QStringLiteral("&Poista vienti"), p);
+    cPoistaVienti->setObjectName(QStringLiteral("cPoistaVienti"));
+
+    lblDebetSummaTeksti = label("lblDebetSummaTeksti", "Debet summa:");
+    lblDebetSumma = label("lblDebetSumma", "");
+    lblKreditSummaTeksti = label("lblKreditSummaTeksti", "Kredit summa:");
+    lblKreditSumma = label("lblKreditSumma", "");
+    lblErotusTeksti = label("lblErotusTeksti", "Erotus:");
+    lblErotus = label("lblErotus", "");
+    for (QLabel* l : {lblDebetSumma, lblKreditSumma, lblErotus}) {
+        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        l->setMinimumWidth(110);
+    }
+
+    auto* g = new QGridLayout(p);
+    g->addWidget(grdViennit, 0, 0, 1, 6);
+    g->addWidget(lblTililuettelo, 1, 0);
+    g->addWidget(cmbTililuettelo, 1, 1, 1, 2);
+    g->addWidget(lblKustannuspaikka, 1, 3);
+    g->addWidget(cmbKustannuspaikka, 1, 4, 1, 2);
+    auto* side = new QHBoxLayout;
+    side->addWidget(optTyyppi[0]);
+    side->addWidget(optTyyppi[1]);
+    side->addStretch(1);
+    g->addLayout(side, 2, 1, 1, 2);
+    g->addWidget(lblSumma, 2, 3);
+    g->addWidget(tSumma, 2, 4);
+    g->addWidget(lblVientiSelite, 3, 0);
+    g->addWidget(tVientiSelite, 3, 1, 1, 5);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cUusiVienti);
+    buttons->addWidget(cPoistaVienti);
+    buttons->addStretch(1);
+    g->addLayout(buttons, 4, 0, 1, 3);
+    g->addWidget(lblDebetSummaTeksti, 5, 0);
+    g->addWidget(lblDebetSumma, 5, 1);
+    g->addWidget(lblKreditSummaTeksti, 5, 2);
+    g->addWidget(lblKreditSumma, 5, 3);
+    g->addWidget(lblErotusTeksti, 5, 4);
+    g->addWidget(lblErotus, 5, 5);
+    g->setColumnStretch(1, 1);
+    g->setColumnStretch(4, 1);
+}
+
+void frmTositteet::buildButtons() {
+    auto button = [this](const char* name, const char* caption, const char* tip) {
+        auto* b = new QPushButton(QString::fromUtf8(caption), this);
+        b->setObjectName(QString::fromUtf8(name));
+        if (tip) b->setToolTip(QString::fromUtf8(tip));
+        return b;
+    };
+    cUusi = button("cUusi", "Uusi", "Lisää uusi tosite [F2]");
+    cTallenna = button("cTallenna", "Tallenna", "Tallenna näytöllä oleva tosite [F3]");
+    cPoista = button("cPoista", "Poista", "Poista näytöllä oleva tosite [F4]");
+    cSelaa = button("cSelaa", "Selaa", "Selaa tositteita [F5]");
+    cPeru = button("cPeru", "Peru", "Peru tehdyt muutokset [Ctrl+Z]");
+    cSulje = button("cSulje", "Sulje", "Sulje Tositteet [Alt+F4]");
+    cEnsimmainen = button("cEnsimmäinen", "Ensimm.", "Siirry ensimmäiseen [Ctrl+A]");
+    cEdellinen = button("cEdellinen", "Edel.", "Siirry edelliseen [Ctrl+S]");
+    cSeuraava = button("cSeuraava", "Seur.", "Siirry seuraavaan [Ctrl+D]");
+    cViimeinen = button("cViimeinen", "Viim.", nullptr);
+    cUusiTosite = button("cUusiTosite", "Uu&si tosite", nullptr);
+    for (int n = 1; n <= 4; ++n) {
+        auto* b = new QPushButton(QStringLiteral("(&%1) Tositepohja").arg(n), this);
+        b->setObjectName(ui::ArrayName(QStringLiteral("cTositePohja"), n));
+        b->setProperty("Tag", QStringLiteral("NoTrl"));  // captioned with template names
+        cTositePohja[size_t(n)] = b;
+    }
+    lblHalutunTilinSaldo = new QLabel(this);
+    lblHalutunTilinSaldo->setObjectName(QStringLiteral("lblHalutunTilinSaldo"));
+    lblHalutunTilinSaldo->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // A focused button is pressed with Enter too.
+    for (QPushButton* b : findChildren<QPushButton*>()) b->setAutoDefault(true);
+}
+
+void frmTositteet::layOut() {
+    auto* root = new QVBoxLayout(this);
+    root->setContentsMargins(8, 4, 8, 8);
+    root->setMenuBar(menuBar);
+
+    auto* body = new QHBoxLayout;
+    root->addLayout(body, 1);
+    auto* left = new QVBoxLayout;
+    left->addWidget(lstTositteet, 1);
+    left->addWidget(cUusiTosite);
+    body->addLayout(left);
+
+    auto* right = new QVBoxLayout;
+    body->addLayout(right, 1);
+    right->addWidget(frameTosite);
+    right->addWidget(frameTositteenviennit, 1);
+    auto* templates = new QHBoxLayout;
+    for (int n = 1; n <= 4; ++n) templates->addWidget(cTositePohja[size_t(n)]);
+    templates->addStretch(1);
+    templates->addWidget(lblHalutunTilinSaldo);
+    right->addLayout(templates);
+    auto* commands = new QHBoxLayout;
+    for (QPushButton* b : {cUusi, cTallenna, cPoista, cSelaa, cPeru}) commands->addWidget(b);
+    commands->addSpacing(12);
+    for (QPushButton* b : {cEnsimmainen, cEdellinen, cSeuraava, cViimeinen}) commands->addWidget(b);
+    commands->addStretch(1);
+    commands->addWidget(cSulje);
+    right->addLayout(commands);
+
+    const QList<QWidget*> order{tTositenumero, tTositepvm,    tTositeSelite, cmbTililuettelo, cmbKustannuspaikka,
+                                optTyyppi[0],  optTyyppi[1],  tSumma,        tVientiSelite,   cUusiVienti,
+                                cPoistaVienti, cUusiTosite,   grdViennit,    cUusi,           cTallenna,
+                                cPoista,       cSelaa,        cPeru,         cEnsimmainen,    cEdellinen,
+                                cSeuraava,     cViimeinen,    cSulje,        cTositePohja[1], cTositePohja[2],
+                                cTositePohja[3], cTositePohja[4], lstTositteet};
+    for (int k = 1; k < order.size(); ++k) QWidget::setTabOrder(order[k - 1], order[k]);
+}
+
+void frmTositteet::connectEvents() {
+    auto click = [this](QObject* control, std::function<void()> f) {
+        ui::Events::of(control).onClick([this, f = std::move(f)] { run(f); });
+    };
+    // Each menu item of "Tietue" and "Sulje" only runs its button's click.
+    const std::pair<QAction*, QPushButton*> same[] = {
+        {mUusi, cUusi},           {mTallenna, cTallenna}, {mPoista, cPoista},
+        {mSelaa, cSelaa},         {mPeru, cPeru},         {mEnsimmainen, cEnsimmainen},
+        {mEdellinen, cEdellinen}, {mSeuraava, cSeuraava}, {mViimeinen, cViimeinen},
+        {mSulje, cSulje},
+    };
+    for (const auto& [item, button] : same) {
+        QPushButton* b = button;
+        ui::Events::of(item).onClick([b] { b->click(); });
+    }
+    click(cUusi, [this] { Uusi(); });
+    click(cUusiTosite, [this] { Uusi(); });
+    click(cTallenna, [this] { Tallenna(); });
+    click(cPoista, [this] { Poista(); });
+    click(cSelaa, [this] { Selaa(); });
+    click(cPeru, [this] { Peru(); });
+    click(cSulje, [this] { Sulje(); });
+    click(cEnsimmainen, [this] { navigate(0); });
+    click(cEdellinen, [this] { navigate(1); });
+    click(cSeuraava, [this] { navigate(2); });
+    click(cViimeinen, [this] { navigate(3); });
+
+    ui::Events::of(mTositteidenTarkistus).onClick([this] { TositteidenTarkistus(); });
+    click(mTilienSaldot, [this] { openView(QStringLiteral("frmTilienSaldot")); });
+    click(mTilinPaivasaldot, [this] { openView(QStringLiteral("frmPaivaSaldot")); });
+    click(mTilitarkastelu, [this] { openView(QStringLiteral("frmTilitarkastelu")); });
+    for (QAction* a : {mPaivakirja, mPaakirja, mPaakirjaKustannuspaikalle, mRapYksiTili}) {
+        const QString item = a->objectName();
+        click(a, [this, item] { runReport(item); });
+    }
+    click(mMuokkaaTositepohjia, [this] { MuokkaaTositepohjia(); });
+    for (int n = 1; n <= 4; ++n) click(cTositePohja[size_t(n)], [this, n] { PikavalintaPohja(n); });
+    connect(mTositepohjat, &QMenu::triggered, this, [this](QAction* a) {
+        const int index = mTositepohjaX.indexOf(a);
+        if (index >= 0) run([this, index] { TositepohjaX(index); });
+    });
+
+    // The list: a new line picked (keys, code, mouse), or a click on the
+    // line that is picked already.
+    ui::Events::of(lstTositteet).onClick([this] {
+        if (fillingList_) return;
+        listClickRan_ = true;
+        run([this] { ListClick(); });
+    });
+    lstTositteet->viewport()->installEventFilter(this);
+    connect(lstTositteet, &QListWidget::itemClicked, this, [this] {
+        if (!listClickRan_) run([this] { ListClick(); });
+        listClickRan_ = false;
+    });
+    ui::Events::of(this).onActivate([this] { activate(); });
+
+    Data1.onValidate([this](DataControl::Action) { currentVoucherChanged(); });
+    Data1.onReposition([this] { currentVoucherChanged(); });
+}
+
+bool frmTositteet::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lstTositteet->viewport() && event->type() == QEvent::MouseButtonPress) listClickRan_ = false;
+    return ui::Form::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------- running handlers
+
+void frmTositteet::run(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const dao::DaoError& e) {
+        core::ShowInfo(core::TranslateStr(QStringLiteral("frmTositteet"), QStringLiteral("Odottamaton virhe: ")) +
+                       QString::number(e.number()) + QStringLiteral(" / ") + e.description());
+    } catch (const std::exception& e) {
+        core::ShowInfo(core::TranslateStr(QStringLiteral("frmTositteet"), QStringLiteral("Odottamaton virhe: ")) +
+                       QString::fromLocal8Bit(e.what()));
+    }
+}
+
+void frmTositteet::step(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (...) {
+        // This step is skipped; the handler goes on with the next one.
+    }
+}
+
+// ---------------------------------------------------------------- loading and closing
+
+void frmTositteet::Load() {
+    // The program-wide load hook has restored the placement and translated
+    // the window.
+    bAddingNew = false;
+    bNewAdded = false;
+    bAutomateButtonOrder = false;
+    bDoCountBalance = false;
+    bHighlightingRow = false;
+    bTositteidenKaynnistysTarkistus = true;
+    InitEmptyVienti();
+
+    if (core::DatabasePath.isEmpty() || core::DatabasePath == QLatin1String("unknown")) {
+        core::ShowInfo(core::TranslateStr(QStringLiteral("frmTositteet"),
+                                          QStringLiteral("Tarkista tietokanta asetukset asetusikkunasta.")));
+        ui::Forms::unload(*this);
+        return;
+    }
+    step([] { reports::CrystalReport1().setReportFileName(QDir(sys::AppPath()).filePath(QStringLiteral("jrjasmak.rpt"))); });
+    step([this] { FillTiliCombo(); });
+    step([this] { FillKPCombo(); });
+    step([this] {
+        Data1.setRecordSource(QStringLiteral("SELECT * FROM to ") + modeCondition() + QStringLiteral(" ORDER BY toNumero"));
+        Data1.Refresh();
+    });
+    step([this] {
+        Data2.setRecordSource(QStringLiteral("SELECT tlNumero AS Tilinumero, tlNimi AS Tilinimi, viTyyppi AS Tyyppi, "
+                                             "viArvo AS Summa, viID FROM vi LEFT JOIN tl ON vi.vitlID = tl.tlID "
+                                             "WHERE vitoID = 0"));
+        Data2.Refresh();
+    });
+    step([this] {
+        if (!Data1.isEOF()) {
+            Data1.MoveLast();
+            Data1.MoveFirst();
+        }
+    });
+    step([this] { SetGridColumns(); });
+    step([this] { FillTositeLista(); });
+    step([this] { BuildTositepohjaMenu(); });
+    if (!core::Kustannuspaikat) cmbKustannuspaikka->setEnabled(false);
+    bDoCountBalance = true;
+    step([this] { UpdateSummat(); });
+}
+
+void frmTositteet::activate() {
+    if (!bTositteidenKaynnistysTarkistus) return;
+    bTositteidenKaynnistysTarkistus = false;
+    // After the activation has been handled, so that the question does not
+    // come in the middle of it.
+    QTimer::singleShot(0, this, [this] {
+        if (isUnloaded()) return;
+        if (KysyTositteidenTarkistus()) TositteidenTarkistus();
+    });
+}
+
+bool frmTositteet::KysyTositteidenTarkistus() {
+    try {
+        const std::vector<vouchers::cTositeTarkistusVirhe> virheet = vouchers::cTositeTarkistus().TarkistaTositteet();
+        if (virheet.empty()) return false;
+        return core::AskYesNo(core::TranslateStr(QStringLiteral("frmTositteet"),
+                                                 QStringLiteral("Tositteissa puutteita, haluatko avata tositteiden "
+                                                                "tarkistusikkunan?")),
+                              false) == ui::Answer::Yes;
+    } catch (...) {
+        return false;
+    }
+}
+
+void frmTositteet::Unload() {
+    // What is pending is stored as the window goes: the voucher being
+    // edited or added, and the entry in the editor.
+    gone_ = true;
+    step([this] { CommitPendingEdits(); });
+    step([this] {
+        if (ownVienti_) ownVienti_->Save(false);
+    });
+    curVienti_ = emptyVienti_.get();
+    if (ownVienti_) {
+        step([this] { ownVienti_->Release(); });  // saved above: nothing is written twice
+        ownVienti_.reset();
+    }
+    Data1.Close();
+    Data2.Close();
+}
+
+void frmTositteet::Sulje() { ui::Forms::unload(*this); }
+
+void frmTositteet::SetMode(bool avaus, bool paatos) {
+    if (!isLoaded()) {
+        bAvaustosite = avaus;
+        bPaatostosite = paatos;
+        return;
+    }
+    if (avaus == bAvaustosite && paatos == bPaatostosite) return;
+    // The voucher on screen is stored before the window turns to the other
+    // mode's vouchers.
+    step([this] { Tallenna(); });
+    bAvaustosite = avaus;
+    bPaatostosite = paatos;
+    bDoCountBalance = false;
+    step([this] {
+        Data1.setRecordSource(QStringLiteral("SELECT * FROM to ") + modeCondition() + QStringLiteral(" ORDER BY toNumero"));
+        Data1.Refresh();
+    });
+    step([this] { FillTositeLista(); });
+    bDoCountBalance = true;
+    step([this] { UpdateSummat(); });
+}
+
+// ---------------------------------------------------------------- the current voucher
+
+QString frmTositteet::modeCondition() const {
+    if (bAvaustosite) return QStringLiteral("WHERE toAvaustosite = True AND toNumero >= 0");
+    if (bPaatostosite) return QStringLiteral("WHERE toPaatostosite = True AND toNumero >= 0");
+    return QStringLiteral("WHERE toAvaustosite = False AND toPaatostosite = False AND toNumero >= 0");
+}
+
+long frmTositteet::currentToId() const { return core::NzLong(Data1.value(QStringLiteral("toID")), 0); }
+
+void frmTositteet::currentVoucherChanged() {
+    step([this] { CommitPendingEdits(); });
+    step([this] {
+        const long id = Data1.hasCurrent() ? currentToId() : 0;
+        if (id > 0) {
+            Data2.setRecordSource(QStringLiteral("SELECT tlNumero AS Tilinumero, tlNimi AS Tilinimi, viTyyppi AS Tyyppi, "
+                                                 "viArvo AS Summa, viID FROM vi LEFT JOIN tl ON vi.vitlID = tl.tlID "
+                                                 "WHERE vitoID = ?"),
+                                  {dao::Variant(id)});
+            // Its reposition shows the first entry, or the blank one.
+            Data2.Refresh();
+        } else {
+            useEmptyVienti();
+            ShowVienti();
+        }
+    });
+}
+
+void frmTositteet::navigate(int direction) {
+    step([this] { CommitPendingEdits(); });
+    if (!Data1.isOpen()) {
+        core::BeepIfSoundOn();
+        return;
+    }
+    switch (direction) {
+    case 0:
+        if (Data1.isBOF()) {
+            core::BeepIfSoundOn();
+        } else {
+            Data1.MoveFirst();
+        }
+        break;
+    case 1:
+        if (Data1.isBOF()) {
+            core::BeepIfSoundOn();
+        } else {
+            Data1.MovePrevious();
+            if (Data1.isBOF()) {
+                Data1.MoveNext();
+                core::BeepIfSoundOn();
+            }
+        }
+        break;
+    case 2:
+        if (Data1.isEOF()) {
+            core::BeepIfSoundOn();
+        } else {
+            Data1.MoveNext();
+            if (Data1.isEOF()) {
+                Data1.MovePrevious();
+                core::BeepIfSoundOn();
+            }
+        }
+        break;
+    default:
+        if (Data1.isEOF()) {
+            core::BeepIfSoundOn();
+        } else {
+            Data1.MoveLast();
+        }
+        break;
+    }
+}
+
+// ---------------------------------------------------------------- the voucher list
+
+void frmTositteet::FillTositeLista() {
+    dao::Database db = DataControl::Database();
+    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT * FROM to ") + modeCondition() +
+                                             QStringLiteral(" ORDER BY toNumero"),
+                                         dao::RecordsetType::Snapshot, dao::dbReadOnly);
+    fillingList_ = true;
+    lstTositteet->setEnabled(false);
+    lstTositteet->clear();
+    try {
+        for (; !rs.isEOF(); rs.MoveNext()) {
+            auto* item = new QListWidgetItem(QString::number(core::NzLong(rs.value(QStringLiteral("toNumero")), 0)) +
+                                             QLatin1Char(' ') + core::NzString(rs.value(QStringLiteral("toSelite"))));
+            item->setData(Qt::UserRole, qlonglong(core::NzLong(rs.value(QStringLiteral("toID")), 0)));
+            lstTositteet->addItem(item);
+        }
+    } catch (...) {
+        lstTositteet->setEnabled(true);
+        fillingList_ = false;
+        throw;
+    }
+    lstTositteet->setCurrentRow(-1);
+    lstTositteet->setEnabled(true);
+    fillingList_ = false;
+    rs.Close();
+}
+
+void frmTositteet::ListClick() {
+    bDoCountBalance = false;
+    step([this] {
+        QListWidgetItem* item = lstTositteet->currentItem();
+        if (!item) return;
+        const long id = static_cast<long>(item->data(Qt::UserRole).toLongLong());
+        if (!Data1.FindFirst(QStringLiteral("toID"), id)) FillTositeLista();
+        Data1.UpdateControls();
+    });
+    bDoCountBalance = true;
+    step([this] { UpdateSummat(); });
+}
+
+void frmTositteet::Selaa() {
+    step([this] { FillTositeLista(); });
+    lstTositteet->setFocus(Qt::OtherFocusReason);
+    if (lstTositteet->count() > 0) {
+        // As the user's Down key: the first line is picked, and so shown.
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Down, Qt::NoModifier);
+        QCoreApplication::sendEvent(lstTositteet, &press);
+        QCoreApplication::sendEvent(lstTositteet, &release);
+    }
+}
+
+void frmTositteet::SelectByItemData(QComboBox* combo, long id) {
+    if (!combo || combo->count() == 0) return;
+    for (int i = 0; i < combo->count(); ++i) {
+        if (combo->itemData(i, Qt::UserRole).toLongLong() == id) {
+            combo->setCurrentIndex(i);
+            combo->setEditText(combo->itemText(i));
+            return;
+        }
+    }
+    combo->setCurrentIndex(0);
+    combo->setEditText(combo->itemText(0));
+}
+
+// ---------------------------------------------------------------- other windows
+
+void frmTositteet::TositteidenTarkistus() {
+    try {
+        if (checkWindowOpener())
+            checkWindowOpener()();
+        else
+            shell::RunOpener(QStringLiteral("frmTositeTarkistusVirheet"));
+    } catch (...) {
+        // Opening the check window is not worth a message.
+    }
+}
+
+void frmTositteet::openView(const QString& name) {
+    if (!shell::RunOpener(name))
+        core::ShowInfo(core::TranslateStr(QStringLiteral("frmTositteet"),
+                                          QStringLiteral("Tämä toiminto ei ole käytettävissä tässä ohjelman versiossa.")));
+}
+
+void frmTositteet::runReport(const QString& item) {
+    if (!reportCommand()) {
+        core::ShowInfo(core::TranslateStr(QStringLiteral("frmTositteet"),
+                                          QStringLiteral("Tämä toiminto ei ole käytettävissä tässä ohjelman versiossa.")));
+        return;
+    }
+    reportCommand()(item, bAvaustosite, bPaatostosite, [this] { cTallenna->click(); });
+}
+
+}  // namespace legacy

@@ -1,0 +1,321 @@
+#pragma once
+
+// frmTositteet: the older voucher window, which the main window opens
+// instead of frmNewTositteet when the setting VanhatTositteet is on.
+//
+// It shows one voucher of table `to` at a time through the data control
+// Data1, whose text boxes (number, date, text) are bound to the voucher's
+// fields; the voucher's stored entries are listed in the grid grdViennit,
+// fed by the second data control Data2, and one entry at a time is edited
+// below it through the entry record curVienti. Beside them lstTositteet
+// lists every voucher of the window's mode: normal vouchers (both flags
+// False), opening vouchers (bAvaustosite) or closing vouchers
+// (bPaatostosite).
+//
+// The window is built of four parts:
+//   frmtositteet.cpp           controls, loading, the voucher list and browsing
+//   frmtositteet_commands.cpp  new, save, undo and delete, numbering, the voucher fields
+//   frmtositteet_entries.cpp   the entry grid, the entry editor and the running totals
+//   frmtositteet_templates.cpp voucher templates and the chosen account's balance
+//
+// Keys (menu shortcuts; they win over the text boxes' own): F2 new, F3
+// save, F4 delete, F5 browse, Ctrl+Z undo, Ctrl+A/S/D/F first, previous,
+// next and last voucher, Shift+F2/F4/F5 new entry, delete entry, to the
+// grid, F6/F8/F9 the account views.
+
+#include "core/records/tosite.h"
+#include "core/records/vienti.h"
+#include "legacy/datacontrol.h"
+#include "platform/dao/currency.h"
+#include "platform/ui/forms.h"
+
+#include <QListWidget>
+#include <QPointer>
+#include <array>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QRadioButton;
+class QTableWidget;
+
+namespace vouchers {
+class cTositePohja;
+}
+
+namespace legacy {
+
+class WindowKeys;
+
+// A list that does not pick a line by itself when it gets the keyboard
+// focus: a line is picked by the user or by the window.
+class PlainList : public QListWidget {
+    Q_OBJECT
+public:
+    explicit PlainList(QWidget* parent = nullptr);
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+};
+
+class frmTositteet : public ui::Form {
+    Q_OBJECT
+public:
+    frmTositteet();
+    ~frmTositteet() override;
+
+    // ---- Public state; other windows may read and set it.
+    // The start-up voucher check is still to run (set at load, cleared by
+    // the first activation).
+    bool bTositteidenKaynnistysTarkistus = false;
+    // The mode, set by the opener before the window loads.
+    bool bAvaustosite = false;
+    bool bPaatostosite = false;
+    // A new voucher row is being set up (between Data1's AddNew and its
+    // first entry).
+    bool bAddingNew = false;
+    // A new voucher was just created; its text is still to be copied into
+    // the entry text.
+    bool bNewAdded = false;
+    // A new voucher was started: the focus may move on to cUusiTosite once
+    // the voucher balances.
+    bool bAutomateButtonOrder = false;
+    // The running totals may be recomputed.
+    bool bDoCountBalance = false;
+    // The grid's row marking is being set by the window.
+    bool bHighlightingRow = false;
+
+    // ---- The voucher list and browsing
+    // Runs the voucher check; when it finds something, asks whether to open
+    // the check window. True for Yes; a failing check gives False.
+    bool KysyTositteidenTarkistus();
+    void FillTositeLista();
+    // Selects the first item whose data is id, else item 0; nothing for an
+    // empty combo.
+    static void SelectByItemData(QComboBox* combo, long id);
+    // Gives the loaded window another mode: what is pending is stored, and
+    // the record set, the list and the entries follow the new mode.
+    void SetMode(bool avaus, bool paatos);
+
+    // ---- Vouchers
+    // The next number of the mode's series: opening vouchers are numbered
+    // among themselves, normal and closing vouchers share the other series.
+    long SeuraavaTositenumero();
+    // The save command (cTallenna), also for the window's reports.
+    void Tallenna();
+
+    // ---- Entries
+    void InitEmptyVienti();
+    void FillTiliCombo();
+    void FillKPCombo();
+    void SetGridColumns();
+    void ShowVienti();
+    void ClearVientiFields();
+    void HighlightVientiRow();
+    // Stores pending changes of Data2 and Data1 (not while a new voucher is
+    // being set up).
+    void CommitPendingEdits();
+    void UpdateSummat();
+    // Debit total minus credit total of the current voucher, as last computed.
+    dao::Currency Erotus() const { return erotus_; }
+    // The entry shown in the editor (the blank placeholder when none).
+    const core::cVienti& CurVienti() const { return *curVienti_; }
+
+    // ---- Templates and the chosen account's balance
+    void BuildTositepohjaMenu();
+    // A new voucher of the window's mode, numbered and dated as cTosite
+    // numbers a voucher, stored.
+    std::unique_ptr<core::cTosite> NewTosite();
+    std::unique_ptr<core::cTosite> ApplyTositePohja(const vouchers::cTositePohja& pohja);
+    void ShowHalutunTilinSaldo();
+
+    // ---- What other parts of the program plug in. Without them the
+    // command does nothing (the check window) or tells that it is not
+    // available.
+    // Opens the voucher check window (not modal).
+    static void SetCheckWindowOpener(std::function<void()> opener);
+    // Shows the template editor modally; returns when it has closed.
+    static void SetTemplateEditor(std::function<void()> editor);
+    // The report commands of the menu "Raportit", by the menu item's name
+    // ("mPaivakirja", "mPaakirja", "mPaakirjaKustannuspaikalle",
+    // "mRapYksiTili"); save stores the voucher on screen first.
+    using ReportCommand = std::function<void(const QString& item, bool bAvaus, bool bPaatos,
+                                             const std::function<void()>& save)>;
+    static void SetReportCommand(ReportCommand command);
+
+    // ---- Data controls
+    DataControl Data1;
+    DataControl Data2{dao::RecordsetType::Snapshot};
+
+    // ---- Controls
+    QMenuBar* menuBar = nullptr;
+    QMenu* mTiedosto = nullptr;
+    QAction* mTositteidenTarkistus = nullptr;
+    QAction* mTilinPaivasaldot = nullptr;
+    QAction* mTilienSaldot = nullptr;
+    QAction* mTilitarkastelu = nullptr;
+    QAction* mSulje = nullptr;
+    QMenu* mTietue = nullptr;
+    QAction* mUusi = nullptr;
+    QAction* mTallenna = nullptr;
+    QAction* mPoista = nullptr;
+    QAction* mSelaa = nullptr;
+    QAction* mPeru = nullptr;
+    QAction* mEnsimmainen = nullptr;  // objectName "mEnsimmäinen"
+    QAction* mEdellinen = nullptr;
+    QAction* mSeuraava = nullptr;
+    QAction* mViimeinen = nullptr;
+    QMenu* mViennit = nullptr;
+    QAction* mUusiVienti = nullptr;
+    QAction* mPoistaVienti = nullptr;
+    QAction* mSelaaVienti = nullptr;
+    QMenu* mRaportit = nullptr;
+    QAction* mPaivakirja = nullptr;
+    QAction* mPaakirja = nullptr;
+    QAction* mPaakirjaKustannuspaikalle = nullptr;
+    QAction* mRapYksiTili = nullptr;
+    QMenu* mTositepohjat = nullptr;
+    QAction* mMuokkaaTositepohjia = nullptr;
+    QList<QAction*> mTositepohjaX;  // "mTositepohjaX(i)"; element 0 always there
+    QMenu* mTietoja = nullptr;
+
+    QGroupBox* frameTosite = nullptr;
+    QLabel* lblTositenumero = nullptr;
+    QLineEdit* tTositenumero = nullptr;
+    QLabel* lblTositepvm = nullptr;
+    QLineEdit* tTositepvm = nullptr;
+    QLabel* lblTositeSelite = nullptr;
+    QLineEdit* tTositeSelite = nullptr;
+    PlainList* lstTositteet = nullptr;
+
+    QGroupBox* frameTositteenviennit = nullptr;
+    QTableWidget* grdViennit = nullptr;
+    QLabel* lblTililuettelo = nullptr;
+    QComboBox* cmbTililuettelo = nullptr;
+    QLabel* lblKustannuspaikka = nullptr;
+    QComboBox* cmbKustannuspaikka = nullptr;
+    std::array<QRadioButton*, 2> optTyyppi{};  // "optTyyppi(0)" Debet, "optTyyppi(1)" Kredit
+    QLabel* lblSumma = nullptr;
+    QLineEdit* tSumma = nullptr;
+    QLabel* lblVientiSelite = nullptr;
+    QLineEdit* tVientiSelite = nullptr;
+    QPushButton* cUusiVienti = nullptr;
+    QPushButton* cPoistaVienti = nullptr;
+    QLabel* lblDebetSummaTeksti = nullptr;
+    QLabel* lblDebetSumma = nullptr;
+    QLabel* lblKreditSummaTeksti = nullptr;
+    QLabel* lblKreditSumma = nullptr;
+    QLabel* lblErotusTeksti = nullptr;
+    QLabel* lblErotus = nullptr;
+    QLabel* lblHalutunTilinSaldo = nullptr;
+
+    QPushButton* cUusi = nullptr;
+    QPushButton* cTallenna = nullptr;
+    QPushButton* cPoista = nullptr;
+    QPushButton* cSelaa = nullptr;
+    QPushButton* cPeru = nullptr;
+    QPushButton* cSulje = nullptr;
+    QPushButton* cEnsimmainen = nullptr;  // objectName "cEnsimmäinen"
+    QPushButton* cEdellinen = nullptr;
+    QPushButton* cSeuraava = nullptr;
+    QPushButton* cViimeinen = nullptr;
+    QPushButton* cUusiTosite = nullptr;
+    std::array<QPushButton*, 5> cTositePohja{};  // 1..4; [0] unused
+
+protected:
+    void Load() override;
+    void Unload() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // ---- Building (frmtositteet.cpp)
+    void buildMenus();
+    void buildVoucherFields();
+    void buildEntryArea();
+    void buildButtons();
+    void layOut();
+    void connectEvents();
+    void connectVoucherFields();
+    void connectEntryEvents();
+
+    // ---- The current voucher (frmtositteet.cpp)
+    void currentVoucherChanged();
+    long currentToId() const;  // 0 when there is none
+    QString modeCondition() const;
+    void navigate(int direction);  // 0 first, 1 previous, 2 next, 3 last
+    void ListClick();
+    void Selaa();
+    void Sulje();
+    void activate();
+    void TositteidenTarkistus();
+    void openView(const QString& name);
+    void runReport(const QString& item);
+
+    // ---- Commands (frmtositteet_commands.cpp)
+    void Uusi();
+    void Peru();
+    void Poista();
+    void numeroLeft();
+    void pvmKeyPress(int& keyAscii);
+    void pvmLeft();
+    void seliteLeft();
+    void fieldChanged();
+    // Runs a focus-lost handler of control (not for a control that only
+    // seemed to lose a focus it never got, nor on a window that is going).
+    void leave(QWidget* control, const std::function<void()>& f);
+    // Moves the focus back to w from inside a focus-lost handler.
+    void focusBack(QWidget* w);
+    // Discards entries stored under a voucher that never came to be.
+    void dropEntriesOf(long toID);
+
+    // ---- Entries (frmtositteet_entries.cpp)
+    void setCurVienti(std::unique_ptr<core::cVienti> v);
+    void useEmptyVienti();
+    void fillGrid();
+    void data2Repositioned();
+    void gridChosen();
+    long gridKey(int row) const;
+    void UusiVienti();
+    void PoistaVienti();
+    void comboLeft(QComboBox* combo, bool tili);
+    void comboChosen(QComboBox* combo, bool tili);
+    void tyyppiChosen(int index);
+    void tyyppiKeyDown(int index, int& keyCode);
+    void summaChanged();
+    void vientiSeliteChanged();
+    void autoStart();
+    void uusiVientiFocused();
+
+    // ---- Templates (frmtositteet_templates.cpp)
+    void MuokkaaTositepohjia();
+    void TositepohjaX(int index);
+    // The quick-choice button n: the template of that number.
+    void PikavalintaPohja(int n);
+    void applyAndShow(std::unique_ptr<vouchers::cTositePohja> pohja);
+
+    // Runs a handler and lets no error escape: a database error is shown.
+    void run(const std::function<void()>& f);
+    // Runs one step of a handler that goes on past a failing step.
+    static void step(const std::function<void()>& f);
+
+    std::unique_ptr<core::cVienti> emptyVienti_;
+    std::unique_ptr<core::cVienti> ownVienti_;  // the entry record curVienti_ refers to, when not the blank one
+    core::cVienti* curVienti_ = nullptr;
+    dao::Currency erotus_;
+    bool fillingList_ = false;
+    bool listClickRan_ = false;
+    bool showingVienti_ = false;
+    bool gone_ = false;  // unloading: the fields' handlers do nothing more
+    QPointer<QWidget> skipLeave_;
+    WindowKeys* windowKeys_ = nullptr;
+    QList<QAction*> keyedActions_;
+};
+
+}  // namespace legacy

@@ -1,0 +1,267 @@
+// The older voucher window's voucher commands: new, save, undo and delete,
+// the numbering of a new voucher, and the three voucher fields.
+
+#include "core/globals.h"
+#include "core/nz.h"
+#include "core/ui/helpers.h"
+#include "core/ui/translator.h"
+#include "legacy/frmtositteet.h"
+#include "legacy/legacysupport.h"
+#include "platform/dao/error.h"
+#include "platform/ui/events.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+
+namespace legacy {
+
+using EditMode = dao::Recordset::EditMode;
+
+long frmTositteet::SeuraavaTositenumero() {
+    // Opening vouchers have a series of their own; normal and closing
+    // vouchers share the other. The program's work vouchers below 0 never
+    // count.
+    const QString sql = bAvaustosite
+                            ? QStringLiteral("SELECT MAX(toNumero) FROM to WHERE toNumero >= 0 AND toAvaustosite = True")
+                            : QStringLiteral("SELECT MAX(toNumero) FROM to WHERE toNumero >= 0 AND toAvaustosite = False");
+    dao::Database db = DataControl::Database();
+    dao::Recordset rs = db.OpenRecordset(sql, dao::RecordsetType::Snapshot, dao::dbReadOnly);
+    long next = 1;
+    if (!rs.isEOF()) {
+        const dao::Variant v = rs.value(QStringLiteral("Expr1000"));
+        if (!v.isNull()) next = core::NzLong(v, 0) + 1;
+    }
+    rs.Close();
+    return next;
+}
+
+// ---------------------------------------------------------------- commands
+
+void frmTositteet::Uusi() {
+    bAutomateButtonOrder = true;
+    step([this] { Tallenna(); });
+    step([this] { CommitPendingEdits(); });
+    step([this] { Data1.UpdateControls(); });
+    QCoreApplication::processEvents();
+
+    bAddingNew = true;
+    step([this] { Data1.AddNew(); });
+    step([this] { UusiVienti(); });
+    bAddingNew = false;
+    step([this] { UpdateSummat(); });
+
+    bNewAdded = true;
+    QCoreApplication::processEvents();
+    step([this] {
+        Data1.setField(QStringLiteral("toAvaustosite"), dao::Variant(bAvaustosite));
+        Data1.setField(QStringLiteral("toPaatostosite"), dao::Variant(bPaatostosite));
+    });
+    step([this] {
+        const long numero = SeuraavaTositenumero();
+        tTositenumero->setText(QString::number(numero));
+        Data1.setField(QStringLiteral("toNumero"), dao::Variant(numero));
+    });
+    tTositepvm->setFocus(Qt::OtherFocusReason);
+}
+
+void frmTositteet::Tallenna() {
+    EditMode mode = EditMode::None;
+    step([&] { mode = Data1.editMode(); });
+    step([this] { curVienti_->Save(false); });
+    // The grid shows the stored entries.
+    step([this] { Data2.Refresh(); });
+    step([this] {
+        if (!Data1.isEditing()) return;
+        Data1.StorePending();
+        Data1.GoTo(Data1.Recordset().LastModified());
+    });
+    step([&] {
+        // An added row stands last until the record set is read again.
+        if (mode == EditMode::Add && !Data1.isEOF()) Data1.MoveLast();
+    });
+    step([this] { Data1.UpdateControls(); });
+    step([this] { UpdateSummat(); });
+}
+
+void frmTositteet::Peru() {
+    step([this] { curVienti_->Undo(); });
+    long dropped = 0;
+    step([&] {
+        if (!Data1.isEditing()) return;
+        if (Data1.editMode() == EditMode::Add) dropped = currentToId();
+        Data1.CancelUpdate();
+    });
+    step([this] { Data1.UpdateControls(); });
+    // Entries that were stored under a voucher that is now dropped would
+    // be left without their voucher.
+    if (dropped > 0) step([this, dropped] { dropEntriesOf(dropped); });
+    bNewAdded = false;
+    step([this] { currentVoucherChanged(); });
+}
+
+void frmTositteet::dropEntriesOf(long toID) {
+    if (!curVienti_->IsEmpty() && curVienti_->ToId() == toID) {
+        curVienti_->Delete();  // its stored row (if any) goes, and nothing is left to save
+        useEmptyVienti();
+    }
+    DataControl::Database().Execute(QStringLiteral("DELETE FROM vi WHERE vitoID = ?"), {dao::Variant(toID)});
+}
+
+void frmTositteet::Poista() {
+    step([this] {
+        const EditMode mode = Data1.editMode();
+        if (mode == EditMode::InProgress) {
+            Data1.StorePending();
+        } else if (mode == EditMode::Add) {
+            Data1.StorePending();
+            Data1.MoveLast();
+        }
+    });
+    const ui::Answer answer = core::AskYesNo(
+        core::TranslateStr(QStringLiteral("frmTositteet"), QStringLiteral("Poistetaanko näytössä oleva tosite?")));
+    if (answer == ui::Answer::Yes) {
+        try {
+            if (Data1.hasCurrent()) {
+                const long id = currentToId();
+                // The entry in the editor goes with its voucher: it must not
+                // be written back afterwards.
+                if (!curVienti_->IsEmpty() && curVienti_->ToId() == id) {
+                    curVienti_->Delete();
+                    useEmptyVienti();
+                }
+                Data1.Delete();
+                Data1.Refresh();
+                dao::Database db = DataControl::Database();
+                dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT * FROM vi WHERE vitoID = ?"),
+                                                     dao::RecordsetType::Dynaset, {dao::Variant(id)});
+                for (; !rs.isEOF(); rs.MoveNext()) rs.Delete();
+                rs.Close();
+            }
+        } catch (...) {
+            return;
+        }
+    }
+    step([this] {
+        const int position = lstTositteet->currentRow();
+        FillTositeLista();
+        if (position < 0 || lstTositteet->count() == 0) return;
+        lstTositteet->setCurrentRow(std::min(position, lstTositteet->count() - 1));
+    });
+    step([this] {
+        Data2.Refresh();
+        if (Data2.isEmpty()) ClearVientiFields();
+    });
+}
+
+// ---------------------------------------------------------------- the voucher fields
+
+void frmTositteet::connectVoucherFields() {
+    auto enterAsTab = [](int& keyCode, int /*shift*/) {
+        if (keyCode != 13) return;
+        core::EnterAsTab(keyCode);
+        keyCode = 0;  // the Enter has done its work
+    };
+    auto swallowEnter = [](int& keyAscii) {
+        if (keyAscii == 13) keyAscii = 0;
+    };
+    for (QLineEdit* box : {tTositenumero, tTositepvm, tTositeSelite}) {
+        ui::Events::of(box)
+            .onChange([this] { fieldChanged(); })
+            .onGotFocus([box] { core::SelectAllText(box); })
+            .onKeyDown(enterAsTab)
+            .onKeyPress(swallowEnter);
+    }
+    ui::Events::of(tTositepvm).onKeyPress([this](int& keyAscii) {
+        if (keyAscii == 13) keyAscii = 0;
+        pvmKeyPress(keyAscii);
+    });
+    ui::Events::of(tTositenumero).onLostFocus([this] { leave(tTositenumero, [this] { numeroLeft(); }); });
+    ui::Events::of(tTositepvm).onLostFocus([this] { leave(tTositepvm, [this] { pvmLeft(); }); });
+    ui::Events::of(tTositeSelite).onLostFocus([this] { leave(tTositeSelite, [this] { seliteLeft(); }); });
+}
+
+void frmTositteet::leave(QWidget* control, const std::function<void()>& f) {
+    if (gone_) return;
+    if (skipLeave_ && skipLeave_ == control) return;  // it never had the focus
+    run(f);
+}
+
+void frmTositteet::focusBack(QWidget* w) {
+    // Inside a focus-lost handler the focus is on its way to another
+    // control; that control then never gets it and is not "left" either.
+    QWidget* target = QApplication::focusWidget();
+    if (target && target != w) skipLeave_ = target;
+    w->setFocus(Qt::OtherFocusReason);
+    skipLeave_ = nullptr;
+}
+
+void frmTositteet::fieldChanged() {
+    step([this] {
+        if (!Data1.isEditing()) Data1.Edit();
+    });
+}
+
+void frmTositteet::numeroLeft() {
+    if (IsNumeric(tTositenumero->text())) return;
+    tTositenumero->clear();
+    core::BeepIfSoundOn();
+}
+
+void frmTositteet::pvmKeyPress(int& keyAscii) {
+    if (keyAscii != '+' && keyAscii != '-') return;
+    const int days = keyAscii == '+' ? 1 : -1;
+    keyAscii = 0;  // never typed into the field
+    step([this, days] {
+        if (const std::optional<dao::Date> d = ReadDate(tTositepvm->text()))
+            tTositepvm->setText(d->addDays(days).toShortString());
+    });
+}
+
+void frmTositteet::pvmLeft() {
+    const std::optional<dao::Date> typed = ReadDate(tTositepvm->text());
+    if (!typed) {
+        step([this] { Data1.setField(QStringLiteral("toPvm"), dao::Variant()); });
+        tTositepvm->clear();
+        return;
+    }
+    QDate d = typed->date();
+    tTositepvm->setText(dao::Date::fromDate(d).toShortString());
+    step([&] { Data1.setField(QStringLiteral("toPvm"), dao::Variant(dao::Date::fromDate(d))); });
+    const QDate alku = core::TilikausiAlku.date();
+    const QDate loppu = core::TilikausiLoppu.date();
+    if (d >= alku && d <= loppu) return;
+    // A date in a calendar year after the year's end is taken for a slip of
+    // one year; an earlier date is left as it is.
+    if (d.year() > loppu.year()) {
+        d = d.addYears(-1);
+        tTositepvm->setText(dao::Date::fromDate(d).toShortString());
+        step([&] { Data1.setField(QStringLiteral("toPvm"), dao::Variant(dao::Date::fromDate(d))); });
+    }
+    if (d >= alku && d <= loppu) return;
+    core::ShowInfo(core::TranslateStr(QStringLiteral("frmTositteet"),
+                                      QStringLiteral("Tositteen päivämäärän tulee kuulua tilikauteen!")) +
+                   QStringLiteral("\r\n\r\n") +
+                   core::TranslateStr(QStringLiteral("frmTositteet"), QStringLiteral("Tilikausi:")) +
+                   QLatin1Char(' ') + core::TilikausiAlku.toShortString() + QStringLiteral(" - ") +
+                   core::TilikausiLoppu.toShortString());
+    focusBack(tTositepvm);
+}
+
+void frmTositteet::seliteLeft() {
+    step([this] {
+        if (tTositeSelite->text().isEmpty()) {
+            tTositeSelite->setText(QStringLiteral(" "));
+            Data1.setField(QStringLiteral("toSelite"), dao::Variant(QStringLiteral(" ")));
+        } else {
+            Data1.setField(QStringLiteral("toSelite"), dao::Variant(tTositeSelite->text()));
+        }
+    });
+    if (bNewAdded) {
+        // The first entry of a new voucher gets the voucher's text once.
+        tVientiSelite->setText(tTositeSelite->text());
+        bNewAdded = false;
+    }
+}
+
+}  // namespace legacy

@@ -1,0 +1,477 @@
+// The older voucher window's entries: the grid of the voucher's stored
+// entries (fed by Data2), the editor of one entry (curVienti), the running
+// totals and the balancing proposal of a new entry.
+
+#include "core/dbc.h"
+#include "core/globals.h"
+#include "core/nz.h"
+#include "core/records/recordsupport.h"
+#include "core/ui/helpers.h"
+#include "core/ui/translator.h"
+#include "legacy/frmtositteet.h"
+#include "legacy/legacysupport.h"
+#include "platform/dao/error.h"
+#include "platform/ui/events.h"
+#include "platform/ui/twips.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+
+namespace legacy {
+
+namespace {
+
+constexpr int kKeyColumn = 5;
+
+// The list position of an editable combo: the current item while the box
+// shows its text, -1 while it holds typed text not yet matched.
+int listIndex(const QComboBox* combo) {
+    const int i = combo->currentIndex();
+    if (i < 0) return -1;
+    if (combo->currentText() != combo->itemText(i)) return -1;
+    return i;
+}
+
+long itemKey(const QComboBox* combo, int i) {
+    if (i < 0 || i >= combo->count()) return 0;
+    return static_cast<long>(combo->itemData(i, Qt::UserRole).toLongLong());
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- events
+
+void frmTositteet::connectEntryEvents() {
+    Data2.onRequeried([this] { fillGrid(); });
+    Data2.onReposition([this] { data2Repositioned(); });
+
+    connect(grdViennit, &QTableWidget::cellClicked, this, [this] { run([this] { gridChosen(); }); });
+    connect(grdViennit, &QTableWidget::currentCellChanged, this, [this] {
+        if (!bHighlightingRow) run([this] { gridChosen(); });
+    });
+
+    auto click = [this](QObject* control, std::function<void()> f) {
+        ui::Events::of(control).onClick([this, f = std::move(f)] { run(f); });
+    };
+    click(cUusiVienti, [this] { UusiVienti(); });
+    click(mUusiVienti, [this] { UusiVienti(); });
+    click(cPoistaVienti, [this] { PoistaVienti(); });
+    click(mPoistaVienti, [this] { PoistaVienti(); });
+    click(mSelaaVienti, [this] { grdViennit->setFocus(Qt::OtherFocusReason); });
+
+    auto enterAsTab = [](int& keyCode, int /*shift*/) {
+        if (keyCode != 13) return;
+        core::EnterAsTab(keyCode);
+        keyCode = 0;
+    };
+    auto swallowEnter = [](int& keyAscii) {
+        if (keyAscii == 13) keyAscii = 0;
+    };
+    for (QComboBox* c : {cmbTililuettelo, cmbKustannuspaikka}) {
+        const bool tili = c == cmbTililuettelo;
+        ui::Events::of(c)
+            .onKeyDown(enterAsTab)
+            .onChange([this, c, tili] {
+                if (listIndex(c) != -1) run([this, c, tili] { comboChosen(c, tili); });
+            })
+            .onLostFocus([this, c, tili] { leave(c, [this, c, tili] { comboLeft(c, tili); }); });
+        // A choice from the list (mouse or arrow keys) is taken at once.
+        connect(c, &QComboBox::activated, this, [this, c, tili] { run([this, c, tili] { comboChosen(c, tili); }); });
+    }
+    // What is typed into a combo replaces its choice, as on a tab into it.
+    ui::Events::of(cmbKustannuspaikka).onGotFocus([this] { cmbKustannuspaikka->lineEdit()->selectAll(); });
+    ui::Events::of(cmbTililuettelo).onGotFocus([this] {
+        run([this] { autoStart(); });
+        cmbTililuettelo->lineEdit()->selectAll();
+    });
+    for (int i = 0; i < 2; ++i) {
+        ui::Events::of(optTyyppi[size_t(i)])
+            .onClick([this, i] { run([this, i] { tyyppiChosen(i); }); })
+            .onKeyDown([this, i](int& keyCode, int) { tyyppiKeyDown(i, keyCode); })
+            .onGotFocus([this] { run([this] { autoStart(); }); });
+    }
+    ui::Events::of(tSumma)
+        .onKeyDown(enterAsTab)
+        .onKeyPress(swallowEnter)
+        .onChange([this] { run([this] { summaChanged(); }); })
+        .onGotFocus([this] {
+            core::SelectAllText(tSumma);
+            run([this] { autoStart(); });
+        });
+    ui::Events::of(tVientiSelite)
+        .onKeyDown(enterAsTab)
+        .onKeyPress(swallowEnter)
+        .onChange([this] { run([this] { vientiSeliteChanged(); }); })
+        .onGotFocus([this] {
+            core::SelectAllText(tVientiSelite);
+            run([this] { autoStart(); });
+        });
+    ui::Events::of(cUusiVienti).onGotFocus([this] { run([this] { uusiVientiFocused(); }); });
+}
+
+// ---------------------------------------------------------------- set-up
+
+void frmTositteet::InitEmptyVienti() {
+    auto blank = std::make_unique<core::cVienti>();
+    blank->setIsEmpty(true);
+    if (curVienti_ == emptyVienti_.get()) curVienti_ = blank.get();
+    emptyVienti_ = std::move(blank);
+}
+
+void frmTositteet::FillTiliCombo() {
+    dao::Database db = core::DBCon().AvaaDB();
+    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT * FROM tl ORDER BY tlNumero"),
+                                         dao::RecordsetType::ForwardOnly, dao::dbReadOnly);
+    ui::ChangeGuard guard(cmbTililuettelo);
+    cmbTililuettelo->clear();
+    cmbTililuettelo->addItem(QStringLiteral("---"), qlonglong(0));
+    for (; !rs.isEOF(); rs.MoveNext()) {
+        cmbTililuettelo->addItem(QString::number(core::NzLong(rs.value(QStringLiteral("tlNumero")), 0)) +
+                                     QLatin1Char(' ') + core::NzString(rs.value(QStringLiteral("tlNimi"))),
+                                 qlonglong(core::NzLong(rs.value(QStringLiteral("tlID")), 0)));
+    }
+    rs.Close();
+}
+
+void frmTositteet::FillKPCombo() {
+    dao::Database db = core::DBCon().AvaaDB();
+    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT * FROM kp ORDER BY kpNumero"),
+                                         dao::RecordsetType::ForwardOnly, dao::dbReadOnly);
+    ui::ChangeGuard guard(cmbKustannuspaikka);
+    cmbKustannuspaikka->clear();
+    cmbKustannuspaikka->addItem(QStringLiteral(" "), qlonglong(0));
+    for (; !rs.isEOF(); rs.MoveNext()) {
+        cmbKustannuspaikka->addItem(QString::number(core::NzLong(rs.value(QStringLiteral("kpNumero")), 0)) +
+                                        QLatin1Char(' ') + core::NzString(rs.value(QStringLiteral("kpNimi"))),
+                                    qlonglong(core::NzLong(rs.value(QStringLiteral("kpID")), 0)));
+    }
+    rs.Close();
+}
+
+void frmTositteet::SetGridColumns() {
+    static constexpr int widths[] = {300, 1200, 2900, 800, 1500, 0};
+    grdViennit->setColumnCount(6);
+    for (int c = 0; c < 6; ++c) {
+        if (widths[c] == 0)
+            grdViennit->setColumnHidden(c, true);
+        else
+            grdViennit->setColumnWidth(c, ui::TwipsToPixelsX(grdViennit, widths[c]));
+    }
+}
+
+// ---------------------------------------------------------------- the grid
+
+void frmTositteet::fillGrid() {
+    bHighlightingRow = true;
+    grdViennit->setRowCount(0);
+    grdViennit->setHorizontalHeaderLabels({QString(), QStringLiteral("Tilinumero"), QStringLiteral("Tilinimi"),
+                                           QStringLiteral("Tyyppi"), QStringLiteral("Summa"), QStringLiteral("viID")});
+    try {
+        Data2.forEachRow([this](const dao::Recordset& rs) {
+            const int row = grdViennit->rowCount();
+            grdViennit->insertRow(row);
+            const dao::Variant numero = rs.value(QStringLiteral("Tilinumero"));
+            const dao::Variant summa = rs.value(QStringLiteral("Summa"));
+            const QString texts[] = {
+                QString(),
+                numero.isNull() ? QString() : QString::number(core::NzLong(numero, 0)),
+                core::NzString(rs.value(QStringLiteral("Tilinimi"))),
+                core::NzString(rs.value(QStringLiteral("Tyyppi"))),
+                summa.isNull() ? QString() : AmountText(core::NzCurrency(summa)),
+                QString::number(core::NzLong(rs.value(QStringLiteral("viID")), 0)),
+            };
+            for (int c = 0; c < 6; ++c) {
+                auto* item = new QTableWidgetItem(texts[c]);
+                if (c == 3) item->setTextAlignment(Qt::AlignCenter);
+                if (c == 4) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+                grdViennit->setItem(row, c, item);
+            }
+        });
+    } catch (...) {
+        bHighlightingRow = false;
+        throw;
+    }
+    // The first data row is the grid's current row, as Data2 stands on it.
+    if (grdViennit->rowCount() > 0) grdViennit->setCurrentCell(0, 1);
+    bHighlightingRow = false;
+}
+
+long frmTositteet::gridKey(int row) const {
+    if (row < 0 || row >= grdViennit->rowCount()) return -1;
+    const QTableWidgetItem* item = grdViennit->item(row, kKeyColumn);
+    if (!item) return -1;
+    bool ok = false;
+    const long key = item->text().toLong(&ok);
+    return ok ? key : -1;
+}
+
+void frmTositteet::HighlightVientiRow() {
+    bHighlightingRow = true;
+    const QBrush normal = grdViennit->palette().brush(QPalette::Base);
+    const QBrush normalText = grdViennit->palette().brush(QPalette::Text);
+    const QBrush marked = grdViennit->palette().brush(QPalette::Highlight);
+    const QBrush markedText = grdViennit->palette().brush(QPalette::HighlightedText);
+    const long id = curVienti_->id();
+    int found = -1;
+    for (int r = 0; r < grdViennit->rowCount(); ++r) {
+        for (int c = 1; c <= kKeyColumn; ++c) {
+            if (QTableWidgetItem* item = grdViennit->item(r, c)) {
+                item->setBackground(normal);
+                item->setForeground(normalText);
+            }
+        }
+        if (id != 0 && gridKey(r) == id) found = r;
+    }
+    if (found >= 0) {
+        for (int c = 1; c <= kKeyColumn; ++c) {
+            if (QTableWidgetItem* item = grdViennit->item(found, c)) {
+                item->setBackground(marked);
+                item->setForeground(markedText);
+            }
+        }
+    }
+    bHighlightingRow = false;
+}
+
+void frmTositteet::gridChosen() {
+    const long key = gridKey(grdViennit->currentRow());
+    if (key < 0) return;
+    auto v = std::make_unique<core::cVienti>();
+    if (v->Read(key))
+        setCurVienti(std::move(v));
+    else
+        useEmptyVienti();  // gone meanwhile: nothing to edit
+    ShowVienti();
+}
+
+void frmTositteet::data2Repositioned() {
+    step([this] {
+        const long viID = Data2.hasCurrent() ? core::NzLong(Data2.value(QStringLiteral("viID")), 0) : 0;
+        auto v = std::make_unique<core::cVienti>();
+        if (viID > 0 && v->Read(viID))
+            setCurVienti(std::move(v));
+        else
+            useEmptyVienti();
+    });
+    step([this] { ShowVienti(); });
+    step([this] { UpdateSummat(); });
+}
+
+// ---------------------------------------------------------------- the entry record
+
+void frmTositteet::setCurVienti(std::unique_ptr<core::cVienti> v) {
+    std::unique_ptr<core::cVienti> previous = std::move(ownVienti_);
+    ownVienti_ = std::move(v);
+    curVienti_ = ownVienti_ ? ownVienti_.get() : emptyVienti_.get();
+    if (!previous) return;
+    // The entry let go stores what it holds; a failure is not lost silently.
+    try {
+        previous->Release();
+    } catch (const dao::DaoError& e) {
+        core::reportReleaseError(core::TranslateStr(QStringLiteral("frmTositteet"), QStringLiteral("Vienti")), e);
+    }
+}
+
+void frmTositteet::useEmptyVienti() { setCurVienti(nullptr); }
+
+void frmTositteet::ShowVienti() {
+    const bool outer = showingVienti_;
+    showingVienti_ = true;
+    if (curVienti_->IsEmpty()) {
+        ClearVientiFields();
+        HighlightVientiRow();
+    } else {
+        {
+            ui::ChangeGuard g1(cmbTililuettelo), g2(cmbKustannuspaikka);
+            SelectByItemData(cmbTililuettelo, curVienti_->tlID());
+            SelectByItemData(cmbKustannuspaikka, curVienti_->kpID());
+        }
+        tVientiSelite->setText(curVienti_->Selite());
+        if (curVienti_->Tyyppi() == QLatin1String("D"))
+            optTyyppi[0]->setChecked(true);
+        else
+            optTyyppi[1]->setChecked(true);
+        tSumma->setText(AmountText(curVienti_->Arvo()));
+        HighlightVientiRow();
+    }
+    showingVienti_ = outer;
+    ShowHalutunTilinSaldo();
+}
+
+void frmTositteet::ClearVientiFields() {
+    {
+        ui::ChangeGuard g1(cmbTililuettelo), g2(cmbKustannuspaikka);
+        if (cmbTililuettelo->count() > 0) cmbTililuettelo->setCurrentIndex(0);
+        if (cmbKustannuspaikka->count() > 0) cmbKustannuspaikka->setCurrentIndex(0);
+    }
+    tSumma->clear();
+    tVientiSelite->clear();
+    optTyyppi[0]->setChecked(true);
+}
+
+void frmTositteet::CommitPendingEdits() {
+    if (bAddingNew) return;
+    if (Data2.isEditing()) Data2.StorePending();
+    if (Data1.isEditing()) Data1.StorePending();
+}
+
+// ---------------------------------------------------------------- commands
+
+void frmTositteet::UusiVienti() {
+    // An entry belongs to a voucher: without one there is nothing to add to.
+    if (!Data1.hasCurrent() || currentToId() <= 0) {
+        core::BeepIfSoundOn();
+        return;
+    }
+    auto v = std::make_unique<core::cVienti>();
+    v->setToId(currentToId());
+    v->setAvausvienti(bAvaustosite);
+    v->setPaatosvienti(bPaatostosite);
+    v->setAutomaatti(false);
+    v->setSelite(tTositeSelite->text());
+    // The side and amount that bring the voucher into balance.
+    v->setTyyppi(erotus_ > dao::Currency() ? QStringLiteral("K") : QStringLiteral("D"));
+    v->setArvo(erotus_.abs());
+    setCurVienti(std::move(v));
+    ShowVienti();
+    cmbTililuettelo->setFocus(Qt::OtherFocusReason);
+}
+
+void frmTositteet::PoistaVienti() {
+    if (core::AskYesNo(core::TranslateStr(QStringLiteral("frmTositteet"),
+                                          QStringLiteral("Poistetaanko valittuna oleva vienti?"))) != ui::Answer::Yes)
+        return;
+    const long key = gridKey(grdViennit->currentRow());
+    if (key < 0) return;
+    // The entry in the editor, when it is this one, goes without being
+    // written back.
+    if (!curVienti_->IsEmpty() && curVienti_->id() == key) {
+        curVienti_->Delete();
+        useEmptyVienti();
+    }
+    dao::Database db = DataControl::Database();
+    dao::Recordset rs =
+        db.OpenRecordset(QStringLiteral("SELECT * FROM vi WHERE viID = ?"), dao::RecordsetType::Dynaset, {dao::Variant(key)});
+    if (!rs.isEOF()) {
+        rs.MoveLast();
+        rs.MoveFirst();
+    }
+    for (; !rs.isEOF(); rs.MoveNext()) rs.Delete();
+    rs.Close();
+    Data2.Refresh();
+    if (Data2.isEmpty()) ClearVientiFields();
+}
+
+// ---------------------------------------------------------------- editor fields
+
+void frmTositteet::comboChosen(QComboBox* combo, bool tili) {
+    const long id = itemKey(combo, listIndex(combo));
+    if (tili)
+        curVienti_->setTlID(id);
+    else
+        curVienti_->setKpID(id);
+}
+
+void frmTositteet::comboLeft(QComboBox* combo, bool tili) {
+    if (listIndex(combo) != -1) {
+        comboChosen(combo, tili);
+        return;
+    }
+    const QString typed = combo->currentText();
+    for (int i = 0; i < combo->count(); ++i) {
+        if (combo->itemText(i).startsWith(typed, Qt::CaseInsensitive)) {
+            {
+                ui::ChangeGuard guard(combo);
+                combo->setCurrentIndex(i);
+                combo->setEditText(combo->itemText(i));
+            }
+            comboChosen(combo, tili);
+            return;
+        }
+    }
+    core::BeepIfSoundOn();
+    core::ShowInfo(tili ? core::TranslateStr(QStringLiteral("frmTositteet"),
+                                             QStringLiteral("Valitse tili, jolle vienti tehdään!"))
+                        : core::TranslateStr(QStringLiteral("frmTositteet"),
+                                             QStringLiteral("Valitse kustannuspaikka, jolle vienti osoitetaan.")));
+    // The box shows again what the entry holds.
+    ui::ChangeGuard guard(combo);
+    SelectByItemData(combo, tili ? curVienti_->tlID() : curVienti_->kpID());
+}
+
+void frmTositteet::tyyppiChosen(int index) {
+    curVienti_->setTyyppi(index == 0 ? QStringLiteral("D") : QStringLiteral("K"));
+}
+
+void frmTositteet::tyyppiKeyDown(int index, int& keyCode) {
+    Q_UNUSED(index);
+    if (keyCode == 13) {
+        keyCode = 0;
+        tSumma->setFocus(Qt::TabFocusReason);
+    } else if (keyCode >= 96 && keyCode <= 105) {
+        // A digit of the numeric keypad turns the side over.
+        keyCode = 0;
+        if (optTyyppi[0]->isChecked())
+            optTyyppi[1]->setChecked(true);
+        else
+            optTyyppi[0]->setChecked(true);
+    }
+}
+
+void frmTositteet::summaChanged() {
+    const std::optional<dao::Currency> c = ReadNumber(tSumma->text());
+    curVienti_->setArvo(c ? *c : dao::Currency());
+}
+
+void frmTositteet::vientiSeliteChanged() { curVienti_->setSelite(tVientiSelite->text()); }
+
+void frmTositteet::autoStart() {
+    if (showingVienti_) return;
+    if (cmbTililuettelo->currentText() == QLatin1String("---") && curVienti_->IsEmpty()) UusiVienti();
+}
+
+void frmTositteet::uusiVientiFocused() {
+    Tallenna();
+    if (bAutomateButtonOrder && erotus_.isZero()) {
+        bAutomateButtonOrder = false;
+        cUusiTosite->setFocus(Qt::TabFocusReason);
+    }
+}
+
+// ---------------------------------------------------------------- totals
+
+void frmTositteet::UpdateSummat() {
+    if (!bDoCountBalance || bAddingNew) return;
+    dao::Currency debet, kredit;
+    if (Data1.hasCurrent()) {
+        const long id = currentToId();
+        dao::Database db = DataControl::Database();
+        dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT * FROM vi WHERE vitoID = ?"),
+                                             dao::RecordsetType::Snapshot, dao::dbReadOnly, {dao::Variant(id)});
+        for (; !rs.isEOF(); rs.MoveNext()) {
+            const dao::Variant arvo = rs.value(QStringLiteral("viArvo"));
+            if (arvo.isNull()) continue;
+            if (core::NzString(rs.value(QStringLiteral("viTyyppi"))) == QLatin1String("D"))
+                debet += core::NzCurrency(arvo);
+            else
+                kredit += core::NzCurrency(arvo);
+        }
+        rs.Close();
+    }
+    erotus_ = debet - kredit;
+    lblDebetSumma->setText(debet.toCurrencyString());
+    lblKreditSumma->setText(kredit.toCurrencyString());
+    lblErotus->setText(erotus_.toCurrencyString());
+    QPalette pal = lblErotus->palette();
+    pal.setColor(QPalette::WindowText, erotus_.isZero() ? QApplication::palette().color(QPalette::ButtonText)
+                                                        : QColor(255, 0, 0));
+    lblErotus->setPalette(pal);
+}
+
+}  // namespace legacy

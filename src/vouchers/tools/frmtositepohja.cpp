@@ -1,0 +1,782 @@
+#include "vouchers/tools/frmtositepohja.h"
+
+#include "core/dbc.h"
+#include "core/globals.h"
+#include "core/nz.h"
+#include "core/ui/helpers.h"
+#include "core/ui/translator.h"
+#include "platform/dao/database.h"
+#include "platform/sys/mousecursor.h"
+#include "platform/ui/controls.h"
+#include "platform/ui/events.h"
+#include "platform/ui/twips.h"
+#include "vouchers/tools/syotteet.h"
+#include "vouchers/tools/toolsupport.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QVBoxLayout>
+
+namespace vouchers {
+
+namespace {
+
+const QString kSection = QStringLiteral("frmTositepohja");
+
+std::unique_ptr<cTositePohja> placeholderPohja() {
+    auto p = std::make_unique<cTositePohja>();
+    p->setIsEmpty(true);
+    return p;
+}
+
+std::unique_ptr<cVientiPohja> placeholderRivi() {
+    auto r = std::make_unique<cVientiPohja>();
+    r->setIsEmpty(true);
+    return r;
+}
+
+template <class R>
+void releaseQuietly(std::unique_ptr<R>& record) {
+    if (!record) return;
+    try {
+        record->Release();
+    } catch (...) {
+        // The pending changes were written (or reported) before.
+    }
+}
+
+// The input filter of the amount boxes: as the shared signed filter, and an
+// amount must also be one a book can store; a lone "-" may start a
+// negative amount.
+void filterAmount(QLineEdit* box) {
+    core::FilterSignedNumericInput(box);
+    const QString before = box->text();
+    QString text = before;
+    while (!text.isEmpty() && text != QLatin1String("-") && !ReadAmount(text)) text.chop(1);
+    if (text == before) return;
+    box->setText(text);
+    box->setCursorPosition(static_cast<int>(text.size()));
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- building
+
+frmTositepohja::frmTositepohja() : ui::Form(QStringLiteral("frmTositepohja")) {
+    setWindowTitle(QStringLiteral("Tositepohjat"));
+    cur_ = placeholderPohja();
+    for (int i = 0; i < kRivit; ++i) {
+        debet_[size_t(i)] = placeholderRivi();
+        kredit_[size_t(i)] = placeholderRivi();
+    }
+    buildControls();
+    connectEvents();
+    resize(ui::TwipsToPixelsX(this, 12600), ui::TwipsToPixelsY(this, 6600));
+}
+
+frmTositepohja::~frmTositepohja() {
+    if (cur_) cur_->NameChanged = nullptr;
+    if (QWidget* f = QApplication::focusWidget(); f && isAncestorOf(f)) f->clearFocus();
+}
+
+void frmTositepohja::buildControls() {
+    auto* root = new QVBoxLayout(this);
+    menuBar = new QMenuBar(this);
+    menuBar->setObjectName(QStringLiteral("menuBar"));
+    root->setMenuBar(menuBar);
+    auto menu = [this](const char* name, const char* caption) {
+        auto* m = new QMenu(QString::fromUtf8(caption), menuBar);
+        m->setObjectName(QString::fromUtf8(name));
+        menuBar->addMenu(m);
+        return m;
+    };
+    mTiedosto = menu("mTiedosto", "&Tiedosto");
+    mTietue = menu("mTietue", "T&ietue");
+
+    auto* body = new QHBoxLayout;
+    root->addLayout(body, 1);
+    lstTositePohjat = new PickList(this);
+    lstTositePohjat->setObjectName(QStringLiteral("lstTositePohjat"));
+    lstTositePohjat->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstTositePohjat->setMinimumWidth(180);
+    body->addWidget(lstTositePohjat);
+
+    auto* right = new QVBoxLayout;
+    body->addLayout(right, 1);
+    frameTositePohja = new QGroupBox(QStringLiteral("Tositepohja"), this);
+    frameTositePohja->setObjectName(QStringLiteral("frameTositePohja"));
+    auto label = [](QWidget* parent, const char* name, const char* caption) {
+        auto* l = new QLabel(QString::fromUtf8(caption), parent);
+        l->setObjectName(QString::fromUtf8(name));
+        return l;
+    };
+    lblPikavalintaNumero = label(frameTositePohja, "lblPikavalintaNumero", "Pikavalintanumero:");
+    cmbPikavalinta = new QComboBox(frameTositePohja);
+    cmbPikavalinta->setObjectName(QStringLiteral("cmbPikavalinta"));
+    lblNimi = label(frameTositePohja, "lblNimi", "Nimi:");
+    tNimi = new QLineEdit(frameTositePohja);
+    tNimi->setObjectName(QStringLiteral("tNimi"));
+    tNimi->setMaxLength(50);
+    lblSelite = label(frameTositePohja, "lblSelite", "Selite:");
+    tSelite = new QLineEdit(frameTositePohja);
+    tSelite->setObjectName(QStringLiteral("tSelite"));
+    tSelite->setMaxLength(255);
+    auto* g = new QGridLayout(frameTositePohja);
+    g->addWidget(lblPikavalintaNumero, 0, 0);
+    g->addWidget(cmbPikavalinta, 0, 1, Qt::AlignLeft);
+    g->addWidget(lblNimi, 1, 0);
+    g->addWidget(tNimi, 1, 1);
+    g->addWidget(lblSelite, 2, 0);
+    g->addWidget(tSelite, 2, 1);
+    g->setColumnStretch(1, 1);
+    right->addWidget(frameTositePohja);
+
+    buildRows(this);
+    right->addWidget(frameTositePohjanViennit, 1);
+
+    keys_ = new WindowKeys(this);
+    auto* buttons = new QHBoxLayout;
+    root->addLayout(buttons);
+    auto command = [&](QMenu* m, const char* name, const char* caption, const char* actionName, QKeySequence key,
+                       const char* tip, QPushButton*& button, QAction*& action) {
+        button = new QPushButton(QString::fromUtf8(caption), this);
+        button->setObjectName(QString::fromUtf8(name));
+        button->setToolTip(QString::fromUtf8(tip));
+        button->setAutoDefault(false);
+        action = m->addAction(QString::fromUtf8(caption));
+        action->setObjectName(QString::fromUtf8(actionName));
+        if (!key.isEmpty()) {
+            action->setShortcut(key);
+            keys_->add(action);
+        }
+        buttons->addWidget(button);
+    };
+    command(mTietue, "cUusi", "Uusi", "mUusi", QKeySequence(Qt::Key_F2), "Lisää uusi tositepohja [F2]", cUusi, mUusi);
+    command(mTietue, "cTallenna", "Tallenna", "mTallenna", QKeySequence(Qt::Key_F3),
+            "Tallenna näytöllä oleva tositepohja [F3]", cTallenna, mTallenna);
+    command(mTietue, "cPoista", "Poista", "mPoista", QKeySequence(Qt::Key_F4), "Poista näytöllä oleva tositepohja [F4]",
+            cPoista, mPoista);
+    command(mTietue, "cSelaa", "Selaa", "mSelaa", QKeySequence(Qt::Key_F5), "Selaa tositepohjia [F5]", cSelaa, mSelaa);
+    command(mTietue, "cPeru", "Peru", "mPeru", QKeySequence(Qt::CTRL | Qt::Key_Z), "Peru tehdyt muutokset [Ctrl+Z]",
+            cPeru, mPeru);
+    buttons->addStretch(1);
+    command(mTiedosto, "cSulje", "Sulje", "mSulje", QKeySequence(), "Sulje Tositepohjat [Alt+F4]", cSulje, mSulje);
+
+    // Tab order: the list, the template's fields, the rows position by
+    // position, the buttons.
+    QList<QWidget*> order{lstTositePohjat, cmbPikavalinta, tNimi, tSelite};
+    for (int i = 0; i < kRivit; ++i) {
+        const size_t s = size_t(i);
+        order << cmbDebetTili[s] << cmbDebetKP[s] << tDebetSumma[s] << tKreditSumma[s] << cmbKreditKP[s]
+              << cmbKreditTili[s];
+    }
+    order << cUusi << cTallenna << cPoista << cSelaa << cPeru << cSulje;
+    for (int k = 1; k < order.size(); ++k) QWidget::setTabOrder(order[k - 1], order[k]);
+    for (QWidget* w : order)
+        if (!qobject_cast<QPushButton*>(w)) keys_->watch(w);
+}
+
+void frmTositepohja::buildRows(QWidget* parent) {
+    frameTositePohjanViennit = new QGroupBox(QStringLiteral("Tositepohjan viennit"), parent);
+    frameTositePohjanViennit->setObjectName(QStringLiteral("frameTositePohjanViennit"));
+    QWidget* f = frameTositePohjanViennit;
+    auto label = [f](const char* name, const char* caption) {
+        auto* l = new QLabel(QString::fromUtf8(caption), f);
+        l->setObjectName(QString::fromUtf8(name));
+        return l;
+    };
+    lblDebetTili = label("lblDebetTili", "Debet tili");
+    lblDebetKP = label("lblDebetKP", "KP");
+    lblDebetSums = label("lblDebetSums", "Debet summa");
+    lblKreditSums = label("lblKreditSums", "Kredit summa");
+    lblKreditKP = label("lblKreditKP", "KP");
+    lblKreditTili = label("lblKreditTili", "Kredit tili");
+
+    // The twelve account combos share one list, and so do the cost-centre
+    // combos. Typed text is matched to an item when the box is left.
+    tiliModel_ = new QStandardItemModel(this);
+    kpModel_ = new QStandardItemModel(this);
+    auto combo = [f](const QString& name, int i, QStandardItemModel* model, int minChars) {
+        auto* c = new QComboBox(f);
+        c->setObjectName(ui::ArrayName(name, i));
+        c->setEditable(true);
+        c->setInsertPolicy(QComboBox::NoInsert);
+        c->setCompleter(nullptr);
+        c->setModel(model);
+        c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        c->setMinimumContentsLength(minChars);
+        c->setMaxVisibleItems(20);
+        return c;
+    };
+    auto amount = [f](const QString& name, int i) {
+        auto* e = new QLineEdit(f);
+        e->setObjectName(ui::ArrayName(name, i));
+        e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        e->setMinimumWidth(90);
+        return e;
+    };
+    auto* g = new QGridLayout(f);
+    g->addWidget(lblDebetTili, 0, 0);
+    g->addWidget(lblDebetKP, 0, 1);
+    g->addWidget(lblDebetSums, 0, 2);
+    g->addWidget(lblKreditSums, 0, 3);
+    g->addWidget(lblKreditKP, 0, 4);
+    g->addWidget(lblKreditTili, 0, 5);
+    for (int i = 0; i < kRivit; ++i) {
+        const size_t s = size_t(i);
+        cmbDebetTili[s] = combo(QStringLiteral("cmbDebetTili"), i, tiliModel_, 16);
+        cmbDebetKP[s] = combo(QStringLiteral("cmbDebetKP"), i, kpModel_, 4);
+        tDebetSumma[s] = amount(QStringLiteral("tDebetSumma"), i);
+        tKreditSumma[s] = amount(QStringLiteral("tKreditSumma"), i);
+        cmbKreditKP[s] = combo(QStringLiteral("cmbKreditKP"), i, kpModel_, 4);
+        cmbKreditTili[s] = combo(QStringLiteral("cmbKreditTili"), i, tiliModel_, 16);
+        g->addWidget(cmbDebetTili[s], i + 1, 0);
+        g->addWidget(cmbDebetKP[s], i + 1, 1);
+        g->addWidget(tDebetSumma[s], i + 1, 2);
+        g->addWidget(tKreditSumma[s], i + 1, 3);
+        g->addWidget(cmbKreditKP[s], i + 1, 4);
+        g->addWidget(cmbKreditTili[s], i + 1, 5);
+    }
+    Line1 = new QFrame(f);
+    Line1->setObjectName(QStringLiteral("Line1"));
+    Line1->setFrameShape(QFrame::HLine);
+    Line1->setFrameShadow(QFrame::Plain);
+    g->addWidget(Line1, kRivit + 1, 0, 1, 6);
+    lblDebetSumma = label("lblDebetSumma", "");
+    lblKreditSumma = label("lblKreditSumma", "");
+    lblErotusTeksti = label("lblErotusTeksti", "Erotus:");
+    lblErotus = label("lblErotus", "");
+    for (QLabel* l : {lblDebetSumma, lblKreditSumma, lblErotusTeksti, lblErotus})
+        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    g->addWidget(lblDebetSumma, kRivit + 2, 2);
+    g->addWidget(lblKreditSumma, kRivit + 2, 3);
+    g->addWidget(lblErotusTeksti, kRivit + 3, 1, 1, 2);
+    g->addWidget(lblErotus, kRivit + 3, 3);
+    g->setColumnStretch(0, 3);
+    g->setColumnStretch(5, 3);
+    g->setColumnStretch(2, 2);
+    g->setColumnStretch(3, 2);
+    g->setRowStretch(kRivit + 4, 1);
+}
+
+void frmTositepohja::connectEvents() {
+    auto click = [this](QObject* control, std::function<void()> f) {
+        ui::Events::of(control).onClick([this, f = std::move(f)] { run(f); });
+    };
+    // A menu item does what its button does.
+    const std::pair<std::pair<QObject*, QObject*>, std::function<void()>> commands[] = {
+        {{cUusi, mUusi}, [this] { Uusi(); }},     {{cTallenna, mTallenna}, [this] { Tallenna(); }},
+        {{cPoista, mPoista}, [this] { Poista(); }}, {{cSelaa, mSelaa}, [this] { Selaa(); }},
+        {{cPeru, mPeru}, [this] { Peru(); }},     {{cSulje, mSulje}, [this] { Sulje(); }},
+    };
+    for (const auto& [controls, f] : commands) {
+        click(controls.first, f);
+        click(controls.second, f);
+    }
+    click(lstTositePohjat, [this] { ListClick(); });
+
+    auto enterAsTab = [](int& keyCode, int /*shift*/) {
+        if (keyCode != 13) return;
+        core::EnterAsTab(keyCode);
+        keyCode = 0;  // the Enter has done its work
+    };
+    ui::Events::of(tNimi)
+        .onKeyDown(enterAsTab)
+        .onChange([this] {
+            if (!cur_->IsEmpty()) cur_->setNimi(tNimi->text());
+        })
+        .onGotFocus([this] { core::SelectAllText(tNimi); });
+    ui::Events::of(tSelite)
+        .onKeyDown(enterAsTab)
+        .onChange([this] {
+            if (!cur_->IsEmpty()) cur_->setSelite(tSelite->text());
+        })
+        .onGotFocus([this] { core::SelectAllText(tSelite); });
+    ui::Events::of(cmbPikavalinta)
+        .onKeyDown(enterAsTab)
+        .onClick([this] { run([this] { pikavalintaChosen(); }); })
+        .onLostFocus([this] { run([this] { leavePikavalinta(); }); });
+
+    for (int i = 0; i < kRivit; ++i) {
+        for (Puoli p : {Puoli::Debet, Puoli::Kredit}) {
+            QComboBox* tili = tiliCombo(p, i);
+            QComboBox* kp = kpCombo(p, i);
+            QLineEdit* box = summa(p, i);
+            ui::Events::of(tili)
+                .onKeyDown(enterAsTab)
+                .onGotFocus([tili] { tili->lineEdit()->selectAll(); })
+                .onLostFocus([this, p, i] { run([this, p, i] { leaveTili(p, i); }); });
+            ui::Events::of(kp)
+                .onKeyDown(enterAsTab)
+                .onGotFocus([kp] { kp->lineEdit()->selectAll(); })
+                .onLostFocus([this, p, i] { run([this, p, i] { leaveKP(p, i); }); });
+            ui::Events::of(box)
+                .onKeyDown(enterAsTab)
+                .onChange([this, p, i] { run([this, p, i] { summaChanged(p, i); }); })
+                .onGotFocus([box] { core::SelectAllText(box); })
+                .onLostFocus([this, p, i] { run([this, p, i] { leaveSumma(p, i); }); });
+        }
+    }
+}
+
+void frmTositepohja::run(const std::function<void()>& f) {
+    RunReported(core::TranslateStr(QStringLiteral("frmTositepohja"), QStringLiteral("Odottamaton virhe: ")), f);
+}
+
+// ---------------------------------------------------------------- loading and closing
+
+void frmTositepohja::Load() {
+    // The program-wide load hook has restored the placement and translated
+    // the window.
+    ListaPaivittyy = false;
+    TyhjennaSummat();
+    LataaTilit();
+    LataaKustannuspaikat();
+    LataaPohjaLista();
+    LataaPikavalinnat();
+    LataaPohja(placeholderPohja());
+}
+
+void frmTositepohja::Unload() {
+    // What the template and its rows hold is written; a failure is shown,
+    // and the window goes all the same.
+    run([this] { writePending(); });
+    releaseAll();
+    cur_->NameChanged = nullptr;
+    cur_ = placeholderPohja();
+    for (auto* arr : {&debet_, &kredit_})
+        for (auto& r : *arr) r = placeholderRivi();
+}
+
+void frmTositepohja::writePending() {
+    cur_->Save(false);
+    for (int i = 0; i < kRivit; ++i) {
+        debet_[size_t(i)]->Save(false);
+        kredit_[size_t(i)]->Save(false);
+    }
+}
+
+void frmTositepohja::releaseAll() {
+    for (auto* arr : {&debet_, &kredit_})
+        for (auto& r : *arr) releaseQuietly(r);
+    releaseQuietly(cur_);
+}
+
+// ---------------------------------------------------------------- lists and combos
+
+void frmTositepohja::LataaPohjaLista() {
+    dao::Database db = core::DBCon().AvaaDB();
+    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT tpID, Nimi FROM tpPohjat ORDER BY Nimi, tpID"),
+                                         dao::RecordsetType::ForwardOnly, dao::dbReadOnly);
+    ListaPaivittyy = true;
+    lstTositePohjat->clear();
+    for (; !rs.isEOF(); rs.MoveNext()) {
+        auto* item = new QListWidgetItem(core::NzString(rs.value(1), QString()));
+        item->setData(Qt::UserRole, qlonglong(core::NzLong(rs.value(0), 0)));
+        lstTositePohjat->addItem(item);
+    }
+    rs.Close();
+    // The line of the template shown stays picked.
+    for (int r = 0; r < lstTositePohjat->count(); ++r)
+        if (cur_->id() != 0 && lstTositePohjat->item(r)->data(Qt::UserRole).toLongLong() == cur_->id())
+            lstTositePohjat->setCurrentRow(r);
+    ListaPaivittyy = false;
+}
+
+void frmTositepohja::LataaTilit() {
+    dao::Database db = core::DBCon().AvaaDB();
+    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT tlID, tlNumero, tlNimi FROM tl ORDER BY tlNumero"),
+                                         dao::RecordsetType::ForwardOnly, dao::dbReadOnly);
+    tiliModel_->clear();
+    auto add = [this](const QString& text, long id) {
+        auto* item = new QStandardItem(text);
+        item->setData(qlonglong(id), Qt::UserRole);
+        tiliModel_->appendRow(item);
+    };
+    add(QStringLiteral(" "), 0);
+    for (; !rs.isEOF(); rs.MoveNext())
+        add(QString::number(core::NzLong(rs.value(1), 0)) + QLatin1Char(' ') + core::NzString(rs.value(2)),
+            core::NzLong(rs.value(0), 0));
+    rs.Close();
+}
+
+void frmTositepohja::LataaKustannuspaikat() {
+    dao::Database db = core::DBCon().AvaaDB();
+    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT kpID, kpNumero FROM kp ORDER BY kpNumero"),
+                                         dao::RecordsetType::ForwardOnly, dao::dbReadOnly);
+    kpModel_->clear();
+    auto add = [this](const QString& text, long id) {
+        auto* item = new QStandardItem(text);
+        item->setData(qlonglong(id), Qt::UserRole);
+        kpModel_->appendRow(item);
+    };
+    add(QStringLiteral(" "), 0);
+    for (; !rs.isEOF(); rs.MoveNext()) add(QString::number(core::NzLong(rs.value(1), 0)), core::NzLong(rs.value(0), 0));
+    rs.Close();
+}
+
+void frmTositepohja::LataaPikavalinnat() {
+    showing_ = true;
+    cmbPikavalinta->clear();
+    cmbPikavalinta->addItem(QStringLiteral("-"), qlonglong(0));
+    for (int n = 1; n <= 4; ++n) cmbPikavalinta->addItem(QString::number(n), qlonglong(n));
+    showing_ = false;
+}
+
+// ---------------------------------------------------------------- the template shown
+
+std::unique_ptr<cTositePohja> frmTositepohja::LuoUusiPohja() {
+    auto p = std::make_unique<cTositePohja>();
+    p->Save(true);
+    return p;
+}
+
+void frmTositepohja::LataaPohja(std::unique_ptr<cTositePohja> pohja) {
+    // Leaving the template shown writes what it holds; when that fails, it
+    // stays shown and the error reaches the caller.
+    writePending();
+    cur_->NameChanged = nullptr;
+    releaseAll();
+    cur_ = std::move(pohja);
+    cur_->NameChanged = [this](long id, const QString& sName) { curTositePohja_NameChanged(id, sName); };
+    for (Puoli p : {Puoli::Debet, Puoli::Kredit}) {
+        core::RecordList<cVientiPohja> lines = cur_->GetVientipohjat(tyyppi(p));
+        // The window has six rows a side; lines beyond them (this window
+        // never makes such) stay stored as they are.
+        for (int i = 0; i < kRivit; ++i)
+            rivit(p)[size_t(i)] = lines.isEmpty() ? cur_->AddNewVientipohja(tyyppi(p)) : lines.take(0);
+    }
+    NaytaPohja();
+}
+
+void frmTositepohja::NaytaPohja() {
+    if (cur_->IsEmpty()) {
+        TyhjennaKentat();
+        SalliMuokkaus(false);
+        return;
+    }
+    SalliMuokkaus(true);
+    // The texts go in as typing would put them: the name box sets the name
+    // again, which picks the template's line in the list, and each amount
+    // box sets its row's amount.
+    tNimi->setText(cur_->Nimi());
+    tSelite->setText(cur_->Selite());
+    showing_ = true;
+    const long n = cur_->Pikavalinta();
+    cmbPikavalinta->setCurrentIndex(n >= 0 && n <= 4 ? int(n) : 0);
+    showing_ = false;
+    for (int i = 0; i < kRivit; ++i) {
+        for (Puoli p : {Puoli::Debet, Puoli::Kredit}) {
+            const cVientiPohja& r = *rivit(p)[size_t(i)];
+            core::SelectComboByItemData(tiliCombo(p, i), r.tlID());
+            core::SelectComboByItemData(kpCombo(p, i), r.kpID());
+            summa(p, i)->setText(AmountText(r.Arvo()));
+        }
+    }
+    // The line of a listed template is picked also when the name box kept
+    // its text (two templates of one name), and the totals are made also
+    // when no amount box changed.
+    for (int r = 0; r < lstTositePohjat->count(); ++r)
+        if (lstTositePohjat->item(r)->data(Qt::UserRole).toLongLong() == cur_->id())
+            curTositePohja_NameChanged(cur_->id(), cur_->Nimi());
+    LaskeSummat();
+}
+
+void frmTositepohja::TyhjennaKentat() {
+    tNimi->clear();
+    tSelite->clear();
+    showing_ = true;
+    cmbPikavalinta->setCurrentIndex(0);
+    showing_ = false;
+    for (int i = 0; i < kRivit; ++i) {
+        for (Puoli p : {Puoli::Debet, Puoli::Kredit}) {
+            tiliCombo(p, i)->setCurrentIndex(0);
+            kpCombo(p, i)->setCurrentIndex(0);
+            summa(p, i)->clear();
+        }
+    }
+}
+
+void frmTositepohja::SalliMuokkaus(bool enable) {
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             frameTositePohja, frameTositePohjanViennit, lblNimi, tNimi, lblSelite, tSelite, lblPikavalintaNumero,
+             cmbPikavalinta, lblDebetTili, lblDebetKP, lblDebetSums, lblKreditTili, lblKreditKP, lblKreditSums,
+             lblErotus, lblErotusTeksti, lblDebetSumma, lblKreditSumma})
+        w->setEnabled(enable);
+    QPalette pal = Line1->palette();
+    pal.setColor(QPalette::WindowText,
+                 QApplication::palette().color(enable ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    Line1->setPalette(pal);
+    for (int i = 0; i < kRivit; ++i) {
+        for (Puoli p : {Puoli::Debet, Puoli::Kredit}) {
+            tiliCombo(p, i)->setEnabled(enable);
+            kpCombo(p, i)->setEnabled(enable);
+            summa(p, i)->setEnabled(enable);
+        }
+    }
+}
+
+dao::Currency frmTositepohja::LaskeSummat() {
+    dao::Currency debet, kredit;
+    for (int i = 0; i < kRivit; ++i) {
+        debet += debet_[size_t(i)]->Arvo();
+        kredit += kredit_[size_t(i)]->Arvo();
+    }
+    const dao::Currency erotus = debet - kredit;
+    lblDebetSumma->setText(debet.toCurrencyString());
+    lblKreditSumma->setText(kredit.toCurrencyString());
+    lblErotus->setText(erotus.toCurrencyString());
+    QPalette pal = lblErotus->palette();
+    pal.setColor(QPalette::WindowText,
+                 erotus.isZero() ? QApplication::palette().color(QPalette::ButtonText) : QColor(255, 0, 0));
+    lblErotus->setPalette(pal);
+    return erotus;
+}
+
+void frmTositepohja::TyhjennaSummat() {
+    lblDebetSumma->clear();
+    lblKreditSumma->clear();
+    lblErotus->clear();
+}
+
+void frmTositepohja::curTositePohja_NameChanged(long id, const QString& sName) {
+    if (id == 0) return;
+    ListaPaivittyy = true;
+    QListWidget* l = lstTositePohjat;
+    int found = -1;
+    for (int r = 0; r < l->count() && found < 0; ++r)
+        if (l->item(r)->data(Qt::UserRole).toLongLong() == id) found = r;
+    if (found < 0) {
+        // A new template goes to the end; it takes its place in name order
+        // when the list is filled again.
+        auto* item = new QListWidgetItem(sName);
+        item->setData(Qt::UserRole, qlonglong(id));
+        l->addItem(item);
+        if (l->count() == 1) l->setCurrentItem(item);
+    } else {
+        if (l->currentRow() != found) l->setCurrentRow(found);
+        // The line takes the new name in place; the list is not sorted again.
+        if (l->item(found)->text() != sName) l->item(found)->setText(sName);
+    }
+    ListaPaivittyy = false;
+}
+
+// ---------------------------------------------------------------- quick choice
+
+void frmTositepohja::pikavalintaChosen() {
+    if (showing_ || cur_->IsEmpty()) return;
+    const int i = cmbPikavalinta->currentIndex();
+    cur_->setPikavalinta(i < 0 ? 0 : long(cmbPikavalinta->itemData(i).toLongLong()));
+}
+
+void frmTositepohja::leavePikavalinta() {
+    if (cur_->IsEmpty()) return;
+    pikavalintaChosen();
+    if (cmbPikavalinta->currentIndex() >= 0) TarkistaPikavalinta();
+}
+
+void frmTositepohja::TarkistaPikavalinta() {
+    const long n = cur_->Pikavalinta();
+    if (n < 1 || !cTositePohjat().PikavalintaKaytossa(n, cur_->id())) return;
+    // A warning only: the number stays on this template too.
+    core::ShowInfo(core::TranslateStr(QStringLiteral("frmTositepohja"), QStringLiteral("Pikavalinta")) +
+                   QLatin1Char(' ') + QString::number(n) + QLatin1Char(' ') +
+                   core::TranslateStr(QStringLiteral("frmTositepohja"), QStringLiteral("on jo käytössä.")));
+}
+
+// ---------------------------------------------------------------- rows
+
+void frmTositepohja::leaveTili(Puoli p, int i) {
+    cVientiPohja& r = *rivit(p)[size_t(i)];
+    if (r.IsEmpty()) return;
+    QComboBox* c = tiliCombo(p, i);
+    const int idx = ListIndex(c);
+    if (idx >= 0) {
+        r.setTlID(ItemKey(c, idx));
+        return;
+    }
+    const QString typed = c->currentText();
+    if (typed.trimmed().isEmpty()) {
+        c->setCurrentIndex(0);
+        r.setTlID(0);
+        return;
+    }
+    const int found = MatchItem(c, typed);
+    if (found >= 0) {
+        c->setCurrentIndex(found);
+        r.setTlID(ItemKey(c, found));
+        return;
+    }
+    core::BeepIfSoundOn();
+    core::ShowInfo(core::TranslateStr(QStringLiteral("frmTositepohja"), QStringLiteral("Valitse tili, jolle vienti tehdään.")));
+    c->setCurrentIndex(0);
+    r.setTlID(0);
+}
+
+void frmTositepohja::leaveKP(Puoli p, int i) {
+    cVientiPohja& r = *rivit(p)[size_t(i)];
+    if (r.IsEmpty()) return;
+    QComboBox* c = kpCombo(p, i);
+    const int idx = ListIndex(c);
+    if (idx >= 0) {
+        r.setKpID(ItemKey(c, idx));
+        return;
+    }
+    // An emptied box means no cost centre.
+    const QString typed = c->currentText();
+    const int found = typed.trimmed().isEmpty() ? 0 : MatchItem(c, typed);
+    if (found >= 0) {
+        c->setCurrentIndex(found);
+        r.setKpID(ItemKey(c, found));
+        return;
+    }
+    core::BeepIfSoundOn();
+    core::ShowInfo(core::TranslateStr(QStringLiteral("frmTositepohja"),
+                                      QStringLiteral("Valitse kustannuspaikka, jolle vienti kohdistetaan.")));
+    c->setCurrentIndex(0);
+    r.setKpID(0);
+}
+
+void frmTositepohja::summaChanged(Puoli p, int i) {
+    QLineEdit* box = summa(p, i);
+    filterAmount(box);
+    cVientiPohja& r = *rivit(p)[size_t(i)];
+    if (!r.IsEmpty()) r.setArvo(ReadAmount(box->text()).value_or(dao::Currency()));
+    LaskeSummat();
+}
+
+void frmTositepohja::leaveSumma(Puoli p, int i) {
+    if (p != Puoli::Debet || cur_->IsEmpty()) return;
+    // The debit side offers the balancing credit on the same row, when that
+    // row has no credit amount.
+    QLineEdit* credit = summa(Puoli::Kredit, i);
+    const std::optional<dao::Currency> typed = ReadAmount(credit->text());
+    if (typed && !typed->isZero()) return;
+    const dao::Currency d = LaskeSummat();
+    if (d > dao::Currency()) credit->setText(AmountText(d));
+}
+
+void frmTositepohja::takeFocusedChoice() {
+    const QWidget* f = QApplication::focusWidget();
+    if (!f || cur_->IsEmpty()) return;
+    for (int i = 0; i < kRivit; ++i) {
+        for (Puoli p : {Puoli::Debet, Puoli::Kredit}) {
+            if (f == tiliCombo(p, i) || f == tiliCombo(p, i)->lineEdit()) leaveTili(p, i);
+            if (f == kpCombo(p, i) || f == kpCombo(p, i)->lineEdit()) leaveKP(p, i);
+        }
+    }
+}
+
+// ---------------------------------------------------------------- commands
+
+void frmTositepohja::Uusi() {
+    takeFocusedChoice();
+    sys::cMouseCursor cursor;
+    cursor.SetCursor(this, sys::kPointerHourglass);
+    // The template shown is written before the new one is stored, so that a
+    // failure leaves no template behind that nobody sees.
+    writePending();
+    LataaPohja(LuoUusiPohja());
+    tNimi->setFocus(Qt::OtherFocusReason);
+}
+
+void frmTositepohja::Tallenna() {
+    takeFocusedChoice();
+    writePending();
+    if (cur_->IsEmpty()) return;
+    // A row whose stored line went away (account and amount both cleared)
+    // starts afresh as a blank row of this template, so that what is typed
+    // into it later belongs to the template again.
+    for (Puoli p : {Puoli::Debet, Puoli::Kredit}) {
+        for (auto& r : rivit(p)) {
+            if (!r->IsEmpty() && r->id() == 0 && (r->TpId() != cur_->id() || r->Tyyppi() != tyyppi(p))) {
+                r->Delete();
+                r = cur_->AddNewVientipohja(tyyppi(p));
+            }
+        }
+    }
+}
+
+void frmTositepohja::Peru() {
+    sys::cMouseCursor cursor;
+    cursor.SetCursor(this, sys::kPointerHourglass);
+    cur_->Undo();
+    for (Puoli p : {Puoli::Debet, Puoli::Kredit}) {
+        for (auto& r : rivit(p)) {
+            if (r->IsEmpty()) continue;
+            if (r->id() != 0) {
+                r->Undo();
+            } else {
+                // A row never stored goes back to a blank row of this
+                // template (its own undo copy knows neither template nor side).
+                r->Delete();
+                r = cur_->AddNewVientipohja(tyyppi(p));
+            }
+        }
+    }
+    NaytaPohja();
+}
+
+void frmTositepohja::Poista() {
+    if (core::AskYesNo(core::TranslateStr(QStringLiteral("frmTositepohja"),
+                                          QStringLiteral("Haluatko varmasti poistaa valitun tositepohjan?"))) !=
+        ui::Answer::Yes)
+        return;
+    if (cur_->IsEmpty()) return;
+    sys::cMouseCursor cursor;
+    cursor.SetCursor(this, sys::kPointerHourglass);
+    const long id = cur_->id();
+    cur_->Delete();
+    // The rows of the template go too, so that none stores itself again.
+    for (auto* arr : {&debet_, &kredit_})
+        for (auto& r : *arr)
+            if (r->TpId() == id) r->Delete();
+    ListaPaivittyy = true;
+    core::RemoveListItemByItemData(lstTositePohjat, id);
+    lstTositePohjat->setCurrentItem(nullptr);
+    ListaPaivittyy = false;
+    LataaPohja(placeholderPohja());
+}
+
+void frmTositepohja::Selaa() {
+    Tallenna();
+    LataaPohjaLista();
+    ListaPaivittyy = false;
+}
+
+void frmTositepohja::Sulje() {
+    takeFocusedChoice();
+    ui::Forms::unload(*this);
+}
+
+void frmTositepohja::ListClick() {
+    if (ListaPaivittyy) return;
+    QListWidgetItem* item = lstTositePohjat->currentItem();
+    if (!item) return;
+    const long id = long(item->data(Qt::UserRole).toLongLong());
+    auto p = std::make_unique<cTositePohja>();
+    if (p->Read(id)) {
+        LataaPohja(std::move(p));
+        return;
+    }
+    // Gone meanwhile: its line goes, and no template is shown.
+    ListaPaivittyy = true;
+    core::RemoveListItemByItemData(lstTositePohjat, id);
+    lstTositePohjat->setCurrentItem(nullptr);
+    ListaPaivittyy = false;
+    LataaPohja(placeholderPohja());
+}
+
+}  // namespace vouchers

@@ -1,0 +1,118 @@
+#include "vouchers/tools/frmtositetarkistusvirheet.h"
+
+#include "core/globals.h"
+#include "core/ui/helpers.h"
+#include "core/ui/translator.h"
+#include "platform/dao/error.h"
+#include "platform/ui/events.h"
+#include "platform/ui/twips.h"
+#include "vouchers/tositetarkistus.h"
+
+#include <QGridLayout>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace vouchers {
+
+namespace {
+
+// The text of an error, for the message of a failed check.
+QString describe(std::exception_ptr error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const dao::DaoError& e) {
+        return e.description();
+    } catch (const std::exception& e) {
+        return QString::fromLocal8Bit(e.what());
+    } catch (...) {
+    }
+    return QString();
+}
+
+QString databaseMessage() {
+    return core::TranslateStr(QStringLiteral("frmTositeTarkistusVirheet"),
+                              QStringLiteral("Tarkista tietokanta asetukset asetusikkunasta!"));
+}
+
+}  // namespace
+
+frmTositeTarkistusVirheet::frmTositeTarkistusVirheet() : ui::Form(QStringLiteral("frmTositeTarkistusVirheet")) {
+    setWindowTitle(QStringLiteral("Tositteiden tarkistus"));
+    lstVirheet = new QListWidget(this);
+    lstVirheet->setObjectName(QStringLiteral("lstVirheet"));
+    cTarkista = new QPushButton(QStringLiteral("Tarkista"), this);
+    cTarkista->setObjectName(QStringLiteral("cTarkista"));
+    cTarkista->setToolTip(QStringLiteral("Tarkista tositteiden päivämäärät ja viennit"));
+    cSulje = new QPushButton(QStringLiteral("Sulje"), this);
+    cSulje->setObjectName(QStringLiteral("cSulje"));
+    cSulje->setToolTip(QStringLiteral("Sulje Tositteiden tarkistus [Alt+F4]"));
+
+    auto* g = new QGridLayout(this);
+    g->addWidget(lstVirheet, 0, 0, 1, 3);
+    g->addWidget(cTarkista, 1, 0);
+    g->setColumnStretch(1, 1);
+    g->addWidget(cSulje, 1, 2);
+    resize(ui::TwipsToPixelsX(this, 8400), ui::TwipsToPixelsY(this, 4800));
+
+    ui::Events::of(cTarkista).onClick([this] {
+        try {
+            Tarkista();
+        } catch (...) {
+            // As when the window loads, but the window stays open.
+            core::ShowInfo(databaseMessage() + QStringLiteral("\r\n") + describe(std::current_exception()));
+        }
+    });
+    ui::Events::of(cSulje).onClick([this] { ui::Forms::unload(*this); });
+}
+
+void frmTositeTarkistusVirheet::Load() {
+    // The program-wide load hook has restored the placement and translated
+    // the window.
+    if (core::DatabasePath.isEmpty() || core::DatabasePath == QLatin1String("unknown")) {
+        core::ShowInfo(databaseMessage());
+        ui::Forms::unload(*this);
+        return;
+    }
+    try {
+        Tarkista();
+    } catch (...) {
+        core::ShowInfo(databaseMessage() + QStringLiteral("\r\n") + describe(std::current_exception()));
+        ui::Forms::unload(*this);
+    }
+}
+
+void frmTositeTarkistusVirheet::Tarkista() {
+    const std::vector<cTositeTarkistusVirhe> virheet = cTositeTarkistus().TarkistaTositteet();
+    lstVirheet->clear();
+    if (virheet.empty()) {
+        lstVirheet->addItem(core::TranslateStr(QStringLiteral("frmTositeTarkistusVirheet"),
+                                               QStringLiteral("Tarkistus suoritettu virheettömästi.")));
+        return;
+    }
+    for (const cTositeTarkistusVirhe& v : virheet) {
+        QString line;
+        if (v.Paatostosite)
+            line = core::TranslateStr(QStringLiteral("frmTositeTarkistusVirheet"), QStringLiteral("Tarkista päätöstosite:")) +
+                   QLatin1Char(' ');
+        else if (v.Avaustosite)
+            line = core::TranslateStr(QStringLiteral("frmTositeTarkistusVirheet"), QStringLiteral("Tarkista avaustosite:")) +
+                   QLatin1Char(' ');
+        lstVirheet->addItem(line + v.VirheTeksti);
+    }
+}
+
+void ShowTositeTarkistusVirheet() { ui::Forms::show(ui::Forms::get<frmTositeTarkistusVirheet>()); }
+
+bool KaynnistysTarkistus() {
+    try {
+        if (cTositeTarkistus().TarkistaTositteet().empty()) return false;
+        return core::AskYesNo(core::TranslateStr(QStringLiteral("frmNewTositteet"),
+                                                 QStringLiteral("Tositteissa puutteita, haluatko avata tositteiden "
+                                                                "tarkistusikkunan?")),
+                              false) == ui::Answer::Yes;
+    } catch (...) {
+        return false;
+    }
+}
+
+}  // namespace vouchers

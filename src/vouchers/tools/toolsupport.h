@@ -1,0 +1,58 @@
+#pragma once
+
+// What the voucher tools' windows share: how a failing command is reported,
+// a list whose line is picked only by the user, and window keys that win over the keys a text box or list would take
+// itself (Ctrl+Z, Ctrl+A, ...).
+
+#include <QList>
+#include <QListWidget>
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class QAction;
+class QWidget;
+
+namespace vouchers {
+
+// Runs a command or an event handler. An error of the database engine (or
+// any other) is shown with the critical icon as errorPrefix (already
+// translated), the error's number, " / " and its text; the command ends
+// there.
+void RunReported(const QString& errorPrefix, const std::function<void()>& f);
+
+// The keys of a window's menu items run their commands also while a text
+// box, combo or list has the focus.
+// A list whose choosing of a line loads something: taking the focus by
+// the keyboard does not pick a line by itself, as an item view otherwise
+// would; a line is picked by the user (mouse or arrow keys) or by the
+// window.
+class PickList : public QListWidget {
+    Q_OBJECT
+public:
+    explicit PickList(QWidget* parent = nullptr);
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+};
+
+class WindowKeys : public QObject {
+    Q_OBJECT
+public:
+    explicit WindowKeys(QWidget* window);
+
+    // A menu item with a key: the key belongs to the whole window.
+    void add(QAction* action);
+    // A control (and the line edit of an editable combo) whose own use of
+    // those keys gives way to the window's.
+    void watch(QWidget* control);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* window_;
+    QList<QAction*> actions_;
+};
+
+}  // namespace vouchers

@@ -1,0 +1,249 @@
+#pragma once
+
+// The older windows over a book of the test's own, in a program folder of
+// the test's own, driven through their controls with key and mouse events;
+// every message is scripted, every modal window handled by the test.
+
+#include "core/bookfixture.h"
+#include "core/dbc.h"
+#include "core/globals.h"
+#include "core/records/recordsupport.h"
+#include "core/ui/helpers.h"
+#include "core/ui/translator.h"
+#include "ledger_reports/reportcontrolsetup.h"
+#include "ledger_reports/reportglobals.h"
+#include "legacy/frmtilit.h"
+#include "legacy/frmtositteet.h"
+#include "legacy/legacywindows.h"
+#include "platform/dao/database.h"
+#include "platform/ini/inifile.h"
+#include "platform/report/preview.h"
+#include "platform/report/reportcontrol.h"
+#include "platform/sys/apppath.h"
+#include "platform/ui/forms.h"
+#include "support/dialogs.h"
+#include "support/testenv.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+
+namespace kvtest {
+
+// Accounts 1000 Kassa, 1910 Pankki, 1920 Osuuspankki, 3010 Jäsenmaksut,
+// 4000 Kulut (tlID 1..5) and cost centres 10 and 20 (kpID 1, 2).
+inline const char* kLegacyChart =
+    "INSERT INTO tl (tlNumero, tlNimi, tlKuvaus) VALUES (1000, 'Kassa', ' ');\n"
+    "INSERT INTO tl (tlNumero, tlNimi, tlKuvaus) VALUES (1910, 'Pankki', ' ');\n"
+    "INSERT INTO tl (tlNumero, tlNimi, tlKuvaus) VALUES (1920, 'Osuuspankki', ' ');\n"
+    "INSERT INTO tl (tlNumero, tlNimi, tlKuvaus) VALUES (3010, 'Jäsenmaksut', ' ');\n"
+    "INSERT INTO tl (tlNumero, tlNimi, tlKuvaus) VALUES (4000, 'Kulut', ' ');\n"
+    "INSERT INTO kp (kpID, kpNumero, kpNimi, kpKuvaus) VALUES (1, 10, 'Nuoret', ' ');\n"
+    "INSERT INTO kp (kpID, kpNumero, kpNimi, kpKuvaus) VALUES (2, 20, 'Aikuiset', ' ');\n";
+
+class LegacyTest : public ::testing::Test {
+protected:
+    enum Tili : long { Kassa = 1, Pankki = 2, Osuuspankki = 3, Jasenmaksut = 4, Kulut = 5 };
+
+    void SetUp() override {
+        sys::SetAppPath(dir.path());
+        ini::cIniFile::ClearCache();
+        core::resetGlobals();
+        reports::ResetReportGlobals();
+        core::SetTranslator(nullptr);
+        core::DBCon().SuljeDB();
+        core::InstallWindowHooks();
+        previous_ = core::setReleaseErrorHandler(
+            [this](const QString& what, const dao::DaoError&) { releaseErrors.push_back(what); });
+        dialogs = std::make_unique<ScriptedDialogs>();
+        ui::Forms::setModalTimeout(10000);
+        timeouts_ = ui::Forms::modalTimeouts();
+        ui::Forms::setModalHook([this](ui::Form& f) {
+            modalShown << f.objectName();
+            onModal(f);
+        });
+        legacy::frmTositteet::SetCheckWindowOpener([this] { ++checkWindowOpened; });
+        legacy::frmTositteet::SetTemplateEditor(nullptr);
+        legacy::frmTositteet::SetReportCommand(nullptr);
+    }
+    void TearDown() override {
+        ui::Forms::destroyAll();
+        EXPECT_EQ(ui::Forms::modalTimeouts(), timeouts_) << "a modal window was left open";
+        ui::Forms::setModalHook(nullptr);
+        ui::Forms::setLoadHook(nullptr);
+        ui::Forms::setUnloadHook(nullptr);
+        legacy::frmTositteet::SetCheckWindowOpener(nullptr);
+        legacy::frmTositteet::SetTemplateEditor(nullptr);
+        legacy::frmTositteet::SetReportCommand(nullptr);
+        report::ReportControl& rc = reports::CrystalReport1();
+        if (report::PreviewWindow* p = rc.lastPreview()) delete p;
+        rc.setReportFileName(QString());
+        rc.setDestination(0);
+        rc.setPrintFileName(QString());
+        reports::ResetReportFormulas();
+        dialogs.reset();
+        core::DBCon().SuljeDB();
+        core::setReleaseErrorHandler(previous_);
+        EXPECT_TRUE(releaseErrors.empty());
+        sys::SetAppPath(QString());
+        ini::cIniFile::ClearCache();
+    }
+
+    // A book with the chart above and the rows of script.
+    void book(const QString& script = QString()) { makeCurrentBook(dir, QString::fromUtf8(kLegacyChart) + script); }
+
+    // The older voucher window in a mode, active, its first activation handled.
+    legacy::frmTositteet& open(bool avaus = false, bool paatos = false) {
+        shell::VoucherWindowMode m;
+        m.bAvaustosite = avaus;
+        m.bPaatostosite = paatos;
+        m.caption = avaus ? QStringLiteral("Tositteet - Avausviennit")
+                          : paatos ? QStringLiteral("Tositteet - Tilinpäätösviennit") : QStringLiteral("Tositteet");
+        w = legacy::OpenOlderVoucherWindow(m);
+        EXPECT_NE(w, nullptr);
+        if (w) {
+            EXPECT_TRUE(QTest::qWaitForWindowActive(w));
+            settle();
+        }
+        return *w;
+    }
+    legacy::frmTilit& openAccounts() {
+        a = legacy::OpenOlderAccountsWindow();
+        EXPECT_NE(a, nullptr);
+        if (a) {
+            EXPECT_TRUE(QTest::qWaitForWindowActive(a));
+            settle();
+        }
+        return *a;
+    }
+
+    static void settle() {
+        for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+    }
+    static QWidget* focused() { return QApplication::focusWidget(); }
+    static void type(const QString& text) {
+        for (const QChar ch : text) {
+            if (ch.unicode() < 128)
+                QTest::keyClick(focused(), char(ch.unicode()));
+            else
+                QTest::sendKeyEvent(QTest::Click, focused(), Qt::Key(ch.toUpper().unicode()), QString(ch),
+                                    Qt::NoModifier);
+        }
+    }
+    static void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        QTest::keyClick(focused(), k, m);
+        settle();
+    }
+    static void enter() { key(Qt::Key_Return); }
+    static void tab() { key(Qt::Key_Tab); }
+    static void focusOn(QWidget* c) {
+        c->setFocus(Qt::MouseFocusReason);
+        settle();
+        ASSERT_EQ(focused(), c) << c->objectName().toStdString();
+    }
+    // Puts the focus on a field, selects all of it and types text over it.
+    static void retype(QWidget* field, const QString& text) {
+        focusOn(field);
+        if (auto* e = qobject_cast<QLineEdit*>(field)) e->selectAll();
+        if (auto* c = qobject_cast<QComboBox*>(field); c && c->lineEdit()) c->lineEdit()->selectAll();
+        if (text.isEmpty())
+            QTest::keyClick(focused(), Qt::Key_Delete);
+        else
+            type(text);
+    }
+    static void clickListRow(QListWidget* list, int row) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+        settle();
+    }
+    static void clickGridRow(QTableWidget* grid, int row) {
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(row, 1)).center());
+        settle();
+    }
+
+    dao::Database db() { return core::DBCon().AvaaDB(); }
+    // The first column of the first row; -1 for no row or Null.
+    long value(const QString& sql, const dao::Params& params = {}) {
+        dao::Recordset rs = db().OpenRecordset(sql, dao::RecordsetType::Snapshot, params);
+        return rs.isEOF() || rs.value(0).isNull() ? -1 : long(rs.value(0).toLong());
+    }
+    QString text(const QString& sql, const dao::Params& params = {}) {
+        dao::Recordset rs = db().OpenRecordset(sql, dao::RecordsetType::Snapshot, params);
+        return rs.isEOF() ? QStringLiteral("<none>") : rs.value(0).isNull() ? QStringLiteral("<null>") : rs.value(0).toString();
+    }
+    // "D 1 12.5" lines of a voucher's stored entries: side, account, amount.
+    QStringList entries(long toID) {
+        QStringList out;
+        dao::Recordset rs = db().OpenRecordset(
+            QStringLiteral("SELECT viTyyppi, vitlID, viArvo FROM vi WHERE vitoID = ? ORDER BY viID"),
+            dao::RecordsetType::Snapshot, {dao::Variant(toID)});
+        for (; !rs.isEOF(); rs.MoveNext())
+            out << rs.value(0).toString() + u' ' + rs.value(1).toString() + u' ' + rs.value(2).toCurrency().toInvariantString();
+        return out;
+    }
+    long addVoucher(long numero, const QString& selite, bool avaus = false, bool paatos = false, int day = 0) {
+        db().Execute(QStringLiteral("INSERT INTO to (toNumero, toPvm, toSelite, toAvaustosite, toPaatostosite, "
+                                    "toAutomaatti) VALUES (?, ?, ?, ?, ?, False)"),
+                     {numero, dao::Date::fromYmd(2031, 2, day > 0 ? day : int(numero % 28) + 1), selite, avaus, paatos});
+        return value(QStringLiteral("SELECT MAX(toID) FROM to"));
+    }
+    long addEntry(long toID, long tlID, const char* side, const char* amount, bool avaus = false) {
+        db().Execute(QStringLiteral("INSERT INTO vi (vitoID, vitlID, vikpID, viTyyppi, viArvo, viSelite, viAvausvienti, "
+                                    "viPaatosvienti, viAutomaatti) VALUES (?, ?, 0, ?, ?, 'x', ?, False, False)"),
+                     {toID, tlID, QString::fromLatin1(side), *dao::Currency::parseInvariant(QString::fromLatin1(amount)),
+                      avaus});
+        return value(QStringLiteral("SELECT MAX(viID) FROM vi"));
+    }
+    // A voucher of one debit and one credit entry that balance.
+    long balanced(long numero, const QString& selite, const char* amount, bool avaus = false, bool paatos = false) {
+        const long id = addVoucher(numero, selite, avaus, paatos);
+        addEntry(id, Kassa, "D", amount, avaus);
+        addEntry(id, Jasenmaksut, "K", amount, avaus);
+        return id;
+    }
+
+    QStringList listTexts() const {
+        QStringList out;
+        for (int i = 0; i < w->lstTositteet->count(); ++i) out << w->lstTositteet->item(i)->text();
+        return out;
+    }
+    QString currentLine() const {
+        return w->lstTositteet->currentItem() ? w->lstTositteet->currentItem()->text() : QString();
+    }
+    QStringList gridRows() const {
+        QStringList out;
+        for (int r = 0; r < w->grdViennit->rowCount(); ++r) {
+            QStringList cells;
+            for (int c = 1; c <= 4; ++c) cells << w->grdViennit->item(r, c)->text();
+            out << cells.join(u'|');
+        }
+        return out;
+    }
+    static QString euros(const char* amount) { return dao::Currency::parse(QString::fromUtf8(amount))->toCurrencyString(); }
+
+    TempDir dir;
+    std::unique_ptr<ScriptedDialogs> dialogs;
+    legacy::frmTositteet* w = nullptr;
+    legacy::frmTilit* a = nullptr;
+    std::vector<QString> releaseErrors;
+    QStringList modalShown;
+    int checkWindowOpened = 0;
+    std::function<void(ui::Form&)> onModal = [](ui::Form& f) {
+        ADD_FAILURE() << "unexpected modal window " << f.objectName().toStdString();
+        f.hide();
+    };
+
+private:
+    core::ReleaseErrorHandler previous_;
+    int timeouts_ = 0;
+};
+
+}  // namespace kvtest

@@ -1,0 +1,105 @@
+// The older windows in Swedish: every text they show or say has its
+// translation in the shipped language file.
+
+#include "legacyfixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QMenu>
+#include <QRadioButton>
+
+using kvtest::LegacyTest;
+using ui::Answer;
+
+namespace {
+
+class SwedishTest : public LegacyTest {
+protected:
+    void SetUp() override {
+        LegacyTest::SetUp();
+        shipped = QDir(kvtest::sourceDir()).filePath(QStringLiteral("data/lang/Svenska/Kolvio VEV.trl"));
+        copy = dir.file(QStringLiteral("Svenska/Kolvio VEV.trl"));
+        ASSERT_TRUE(QDir().mkpath(dir.file(QStringLiteral("Svenska"))));
+        ASSERT_TRUE(QFile::copy(shipped, copy));
+        ini::cIniFile::ClearCache();
+        core::cTranslate cfg;
+        cfg.setBaseFolder(dir.path());
+        cfg.setFileName(core::AppTitle);
+        cfg.setLanguagePrefix(QStringLiteral("Svenska"));
+        core::SetTranslator(cfg.LangTranslator());
+    }
+    void TearDown() override {
+        core::SetTranslator(nullptr);
+        ini::cIniFile::ClearCache();
+        LegacyTest::TearDown();
+    }
+    // Everything looked up had its translation: nothing was added to the file.
+    void expectFileUnchanged() {
+        QFile a(shipped), b(copy);
+        ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(a.readAll() == b.readAll());
+    }
+    QString shipped, copy;
+};
+
+TEST_F(SwedishTest, TheOlderVoucherWindow) {
+    book();
+    const long v = addVoucher(1, "Eka");
+    addEntry(v, Kassa, "D", "10");
+    dialogs->expectMessage("Verifikaten har brister, vill du öppna fönstret för kontroll av verifikat?", Answer::No);
+    auto& f = open();
+    EXPECT_EQ(f.cUusi->text(), "Ny");
+    EXPECT_EQ(f.cTallenna->toolTip(), "Spara verifikatet på skärmen [F3]");
+    EXPECT_EQ(f.mViennit->title(), "P&osteringar");
+    EXPECT_EQ(f.frameTositteenviennit->title(), "Verifikatets posteringar");
+    EXPECT_EQ(f.cUusiVienti->text(), "&Ny postering");
+    EXPECT_EQ(f.optTyyppi[1]->text(), "Kredit");
+
+    dialogs->expectMessage("Ska verifikatet på skärmen raderas?", Answer::No);
+    key(Qt::Key_F4);
+    dialogs->expectMessage("Ska den valda posteringen raderas?", Answer::No);
+    key(Qt::Key_F4, Qt::ShiftModifier);
+    dialogs->expectMessage("Välj det konto som posteringen görs på!", Answer::OK);
+    retype(f.cmbTililuettelo, "77");
+    tab();
+    dialogs->expectMessage("Välj det kostnadsställe som posteringen hänförs till.", Answer::OK);
+    retype(f.cmbKustannuspaikka, "77");
+    tab();
+    dialogs->expectMessage("Verifikatets datum ska höra till räkenskapsperioden!\r\n\r\nRäkenskapsperiod: 1.1.2031",
+                           Answer::OK);
+    retype(f.tTositepvm, "1.1.2020");
+    tab();
+    dialogs->expectMessage("Den här funktionen är inte tillgänglig", Answer::OK);
+    f.mPaivakirja->trigger();
+    f.cSulje->click();
+    settle();
+    expectFileUnchanged();
+}
+
+TEST_F(SwedishTest, TheOlderAccountsWindow) {
+    kvtest::makeCurrentBook(dir, QStringLiteral("INSERT INTO tl (tlNumero, tlNimi, tlKuvaus) VALUES (500, 'Apu', ' ');\n"
+                                                "INSERT INTO tl (tlNumero, tlNimi, tlKuvaus) VALUES (1000, 'Kassa', ' ');\n"
+                                                "INSERT INTO tl (tlNumero, tlNimi, tlKuvaus) VALUES (1910, 'Pankki', ' ');\n"));
+    db().Execute(QStringLiteral("INSERT INTO vi (vitoID, vitlID, viTyyppi, viArvo) VALUES (1, 3, 'D', 5)"));
+    dialogs->expectMessage("Fel när kontoträdet skapades.\r\nKontot hör inte till någon grupp: 500 Apu", Answer::OK);
+    auto& f = openAccounts();
+    EXPECT_EQ(f.windowTitle(), "Konton");
+    EXPECT_EQ(f.cAvaaKaikki->text(), "&Öppna alla");
+    EXPECT_EQ(f.Frame1->title(), "Öppningsposteringar");
+    EXPECT_EQ(f.cTulosta->toolTip(), "Skriv ut kontoförteckning [F7]");
+
+    key(Qt::Key_F, Qt::ControlModifier);
+    dialogs->expectMessage("Kontot har posteringar under innevarande eller föregående räkenskapsperiod", Answer::OK);
+    key(Qt::Key_F4);
+    key(Qt::Key_A, Qt::ControlModifier);
+    dialogs->expectMessage("Ska kontot på skärmen raderas?", Answer::No);
+    key(Qt::Key_F4);
+    onModal = [](ui::Form& d) { d.hide(); };  // the print dialog, cancelled
+    key(Qt::Key_F7);
+    f.cSulje->click();
+    settle();
+    expectFileUnchanged();
+}
+
+}  // namespace
