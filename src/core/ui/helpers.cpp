@@ -77,16 +77,21 @@ std::optional<int> SplitToArray(QString& text, QStringList& parts, const QString
 
 void SelectComboByItemData(QComboBox* combo, long id) {
     if (!combo || combo->count() == 0) return;
+    int index = 0;
     for (int i = 0; i < combo->count(); ++i) {
         const QVariant d = combo->itemData(i, Qt::UserRole);
         bool ok = false;
         const qlonglong v = d.toLongLong(&ok);
         if (d.isValid() && ok && v == id) {
-            combo->setCurrentIndex(i);
-            return;
+            index = i;
+            break;
         }
     }
-    combo->setCurrentIndex(0);
+    combo->setCurrentIndex(index);
+    // A long item in a narrow editable combo shows its beginning (the
+    // account number), not its end.
+    if (combo->isEditable() && combo->lineEdit() && !combo->lineEdit()->hasFocus())
+        combo->lineEdit()->setCursorPosition(0);
 }
 
 void RemoveListItemByItemData(QListWidget* list, long id) {
