@@ -12,6 +12,7 @@
 #include "accounts/views/accountviews.h"
 #include "legacy/legacywindows.h"
 #include "maintenance/register.h"
+#include "maintenance/yearchange/frmkaudenvaihto.h"
 #include "shell/database/databasecommands.h"
 #include "shell/openers.h"
 #include "shell/settings/frmasetukset.h"
@@ -30,6 +31,7 @@ void RegisterOpeners() {
     accounts::RegisterAccountWindows();
     accounts::RegisterAccountViews();
     maintenance::RegisterMaintenanceWindows();
+    shell::RegisterOpener(QStringLiteral("frmKaudenVaihto"), [] { ui::Forms::show<maintenance::frmKaudenVaihto>(true); });
     legacy::RegisterLegacyWindows();
 }
 

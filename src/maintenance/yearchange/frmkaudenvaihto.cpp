@@ -1,0 +1,217 @@
+#include "maintenance/yearchange/frmkaudenvaihto.h"
+
+#include "core/dbc.h"
+#include "core/globals.h"
+#include "core/nz.h"
+#include "core/ui/helpers.h"
+#include "core/ui/translator.h"
+#include "maintenance/yearchange/kaudenvaihto.h"
+#include "platform/dao/database.h"
+#include "platform/ui/events.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace maintenance {
+
+namespace {
+
+// Pending window events run at most this often while rows are written.
+constexpr qint64 kEventIntervalMs = 40;
+
+QString virheTeksti(const std::exception& e) {
+    if (const auto* d = dynamic_cast<const dao::DaoError*>(&e))
+        return QStringLiteral("%1 / %2").arg(d->number()).arg(d->description());
+    return QString::fromLocal8Bit(e.what());
+}
+
+QLabel* label(QWidget* parent, const char* name, const QString& text) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QString::fromLatin1(name));
+    return l;
+}
+
+}  // namespace
+
+frmKaudenVaihto::frmKaudenVaihto() : ui::Form(QStringLiteral("frmKaudenVaihto")) {
+    setWindowTitle(QStringLiteral("Tilikauden vaihto"));
+
+    lblTilikausiAlku = label(this, "lblTilikausiAlku", QString());
+    lblTilikausiLoppu = label(this, "lblTilikausiLoppu", QString());
+    lblTilikausiUusiAlku = label(this, "lblTilikausiUusiAlku", QString());
+    lblTilikausiUusiLoppu = label(this, "lblTilikausiUusiLoppu", QString());
+    lblTasemalli = label(this, "lblTasemalli",
+                         QStringLiteral("Valitse tasemalli, jonka mukaan uudet avaussaldot kirjataan:"));
+    cmbTasemalli = new QComboBox(this);
+    cmbTasemalli->setObjectName(QStringLiteral("cmbTasemalli"));
+    cmbTasemalli->setEditable(false);
+    lblTasemalli->setBuddy(cmbTasemalli);
+    chkTeeAvausviennit = new QCheckBox(QStringLiteral("Tee tilikauden avausviennit taseen perusteella"), this);
+    chkTeeAvausviennit->setObjectName(QStringLiteral("chkTeeAvausviennit"));
+    chkTeeAvausviennit->setChecked(true);
+    cTilikaudenvaihto = new QPushButton(QStringLiteral("Tilikauden vaihto"), this);
+    cTilikaudenvaihto->setObjectName(QStringLiteral("cTilikaudenvaihto"));
+    cTilikaudenvaihto->setAutoDefault(false);
+    cPeru = new QPushButton(QStringLiteral("Peru"), this);
+    cPeru->setObjectName(QStringLiteral("cPeru"));
+    cPeru->setAutoDefault(false);
+    lblStatus = label(this, "lblStatus", QString());
+    pBar = new QProgressBar(this);
+    pBar->setObjectName(QStringLiteral("pBar"));
+    pBar->setRange(0, 7);
+    pBar->setValue(0);
+    pBar->setTextVisible(false);
+
+    auto* years = new QGridLayout;
+    years->addWidget(lblTilikausiAlku, 0, 0);
+    years->addWidget(label(this, "lblViiva", QStringLiteral("-")), 0, 1);
+    years->addWidget(lblTilikausiLoppu, 0, 2);
+    years->addWidget(lblTilikausiUusiAlku, 1, 0);
+    years->addWidget(label(this, "lblViivaUusi", QStringLiteral("-")), 1, 1);
+    years->addWidget(lblTilikausiUusiLoppu, 1, 2);
+    years->setColumnStretch(3, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cTilikaudenvaihto);
+    buttons->addWidget(cPeru);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(years);
+    layout->addSpacing(8);
+    layout->addWidget(lblTasemalli);
+    layout->addWidget(cmbTasemalli);
+    layout->addWidget(chkTeeAvausviennit);
+    layout->addSpacing(8);
+    layout->addWidget(lblStatus);
+    layout->addWidget(pBar);
+    layout->addLayout(buttons);
+    resize(460, 260);
+
+    setTabOrder(cmbTasemalli, chkTeeAvausviennit);
+    setTabOrder(chkTeeAvausviennit, cTilikaudenvaihto);
+    setTabOrder(cTilikaudenvaihto, cPeru);
+
+    ui::Events::of(cTilikaudenvaihto).onClick([this] { cTilikaudenvaihto_Click(); });
+    ui::Events::of(cPeru).onClick([this] { cPeru_Click(); });
+}
+
+frmKaudenVaihto::~frmKaudenVaihto() = default;
+
+void frmKaudenVaihto::Load() {
+    // Placement and translation come first, from the program-wide load hook,
+    // so the dates below are never taken for texts to translate.
+    const QLocale locale;
+    lblTilikausiAlku->setText(core::TilikausiAlku.toShortString(locale));
+    lblTilikausiLoppu->setText(core::TilikausiLoppu.toShortString(locale));
+    lblTilikausiUusiAlku->setText(VuodenPaasta(core::TilikausiAlku).toShortString(locale));
+    lblTilikausiUusiLoppu->setText(VuodenPaasta(core::TilikausiLoppu).toShortString(locale));
+    FillModelList();
+}
+
+// A blank item first, then every balance model by name. With no balance
+// model the blank item is chosen; otherwise the user has to choose.
+void frmKaudenVaihto::FillModelList() {
+    cmbTasemalli->clear();
+    cmbTasemalli->addItem(QStringLiteral(" "), QVariant::fromValue<qlonglong>(0));
+    try {
+        dao::Database db = core::DBCon().AvaaDB();
+        dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT * FROM ma WHERE maTyyppi = 2 ORDER BY maNimi"),
+                                             dao::RecordsetType::Snapshot);
+        for (; !rs.isEOF(); rs.MoveNext())
+            cmbTasemalli->addItem(core::NzString(rs.value(QStringLiteral("maNimi"))),
+                                  QVariant::fromValue<qlonglong>(core::NzLong(rs.value(QStringLiteral("maID")))));
+        rs.Close();
+    } catch (const std::exception& e) {
+        core::ShowCritical(core::TranslateStr(QStringLiteral("frmKaudenVaihto"),
+                                              QStringLiteral("Tasemallien lukeminen ei onnistunut:")) +
+                           QLatin1Char('\n') + virheTeksti(e));
+    }
+    cmbTasemalli->setCurrentIndex(cmbTasemalli->count() == 1 ? 0 : -1);
+}
+
+bool frmKaudenVaihto::QueryUnload() { return !running_; }
+
+void frmKaudenVaihto::setRunning(bool running) {
+    running_ = running;
+    cTilikaudenvaihto->setEnabled(!running);
+    cPeru->setEnabled(!running);
+    cmbTasemalli->setEnabled(!running);
+    chkTeeAvausviennit->setEnabled(!running);
+}
+
+void frmKaudenVaihto::cTilikaudenvaihto_Click() {
+    if (running_) return;
+    // Any item is a choice, the blank one too; without opening entries the
+    // model is not used, but a choice is still asked for.
+    if (cmbTasemalli->currentIndex() < 0) {
+        core::ShowInfo(core::TranslateStr(QStringLiteral("frmKaudenVaihto"),
+                                          QStringLiteral("Valitse tasemalli, jonka mukaan kirjataan avausviennit!")));
+        return;
+    }
+
+    pBar->setRange(0, 7);
+    pBar->setValue(0);
+
+    KaudenVaihtoValinnat valinnat;
+    valinnat.tasemalliID = static_cast<long>(cmbTasemalli->currentData().toLongLong());
+    valinnat.teeAvausviennit = chkTeeAvausviennit->isChecked();
+
+    QElapsedTimer sinceEvents;
+    sinceEvents.start();
+    KaudenVaihtoSeuranta seuranta;
+    seuranta.bar = pBar;
+    seuranta.vaihe = [this](const QString& teksti) {
+        lblStatus->setText(teksti);
+        lblStatus->repaint();
+    };
+    seuranta.valmis = [this, &sinceEvents](int arvo) {
+        pBar->setValue(arvo);
+        QCoreApplication::processEvents();
+        sinceEvents.restart();
+        repaint();
+    };
+    seuranta.rivi = [&sinceEvents] {
+        if (sinceEvents.elapsed() < kEventIntervalMs) return;
+        QCoreApplication::processEvents();
+        sinceEvents.restart();
+    };
+
+    setRunning(true);
+    KaudenVaihtoTulos tulos;
+    try {
+        tulos = VaihdaTilikausi(valinnat, seuranta);
+    } catch (const std::exception& e) {
+        setRunning(false);
+        pBar->setValue(0);
+        lblStatus->clear();
+        core::ShowCritical(core::TranslateStr(QStringLiteral("frmKaudenVaihto"),
+                                              QStringLiteral("Tilikauden vaihto ei onnistunut. Kirjanpitoon ei tehty "
+                                                             "muutoksia.")) +
+                           QLatin1Char('\n') + virheTeksti(e));
+        return;
+    }
+    setRunning(false);
+
+    if (tulos == KaudenVaihtoTulos::EiTuloslaskelmaa) {
+        core::ShowInfo(core::TranslateStr(QStringLiteral("frmKaudenVaihto"),
+                                          QStringLiteral("Tasemallille ei ole määritelty tuloslaskelmaa, jonka "
+                                                         "perusteella tilikauden voitto kirjataan.")));
+        return;
+    }
+    core::ShowInfo(core::TranslateStr(QStringLiteral("frmKaudenVaihto"), QStringLiteral("Tilikauden vaihto tehty.")));
+    ui::Forms::unload(*this);
+}
+
+void frmKaudenVaihto::cPeru_Click() { ui::Forms::unload(*this); }
+
+}  // namespace maintenance

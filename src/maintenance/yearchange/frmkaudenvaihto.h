@@ -1,0 +1,57 @@
+#pragma once
+
+// frmKaudenVaihto: the change of financial year, shown modally by the
+// settings window. It shows the year being closed and the year being
+// opened, lets the user choose the balance model of the opening entries and
+// whether to book them, and runs the whole change with one click (see
+// kaudenvaihto.h). The window hands nothing back of its own: a completed
+// change has moved the four financial-year dates and the report period in
+// the shared globals, and the window unloads itself. A refusal or a failure
+// leaves it open; a failure has changed nothing in the book.
+
+#include "platform/ui/forms.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+namespace maintenance {
+
+class frmKaudenVaihto : public ui::Form {
+    Q_OBJECT
+public:
+    frmKaudenVaihto();
+    ~frmKaudenVaihto() override;
+
+    QLabel* lblTilikausiAlku = nullptr;
+    QLabel* lblTilikausiLoppu = nullptr;
+    QLabel* lblTilikausiUusiAlku = nullptr;
+    QLabel* lblTilikausiUusiLoppu = nullptr;
+    QLabel* lblTasemalli = nullptr;
+    QComboBox* cmbTasemalli = nullptr;
+    QCheckBox* chkTeeAvausviennit = nullptr;
+    QPushButton* cTilikaudenvaihto = nullptr;
+    QPushButton* cPeru = nullptr;
+    QLabel* lblStatus = nullptr;
+    QProgressBar* pBar = nullptr;
+
+    // True while the change runs.
+    bool isRunning() const { return running_; }
+
+protected:
+    void Load() override;
+    // A running change is not interrupted by closing the window.
+    bool QueryUnload() override;
+
+private:
+    void FillModelList();
+    void cTilikaudenvaihto_Click();
+    void cPeru_Click();
+    void setRunning(bool running);
+
+    bool running_ = false;
+};
+
+}  // namespace maintenance

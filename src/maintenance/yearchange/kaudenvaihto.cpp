@@ -1,0 +1,219 @@
+#include "maintenance/yearchange/kaudenvaihto.h"
+
+#include "core/dbc.h"
+#include "core/dbsettings.h"
+#include "core/globals.h"
+#include "core/nz.h"
+#include "core/settings.h"
+#include "core/ui/translator.h"
+#include "ledger_reports/reportglobals.h"
+#include "platform/dao/database.h"
+#include "statement_models/malli.h"
+#include "statements/statements.h"
+
+#include <vector>
+
+namespace maintenance {
+
+namespace {
+
+const QString kAvausSelite = QStringLiteral("Tilinavausviennit");
+
+void vaihe(const KaudenVaihtoSeuranta& s, const QString& teksti) {
+    if (s.vaihe) s.vaihe(teksti);
+}
+void valmis(const KaudenVaihtoSeuranta& s, int arvo) {
+    if (s.valmis) s.valmis(arvo);
+}
+void rivi(const KaudenVaihtoSeuranta& s) {
+    if (s.rivi) s.rivi();
+}
+
+struct Tilikaudet {
+    dao::Date alku, loppu, edAlku, edLoppu;
+};
+
+// One account line of the closing balance sheet.
+struct TaseTili {
+    long tlID = 0;
+    long printGroup = 0;
+    dao::Currency saldo;
+};
+
+// Step 2: the earlier previous year goes.
+void poistaHistoria(dao::Database& db) {
+    db.Execute(QStringLiteral("DELETE FROM viE"));
+    db.Execute(QStringLiteral("DELETE FROM toE"));
+}
+
+// Step 3: every entry and voucher into the previous-year tables under the
+// same keys, so each copied entry still names its copied voucher. Values
+// are copied as stored (a Null stays Null) but for the cost centre, where a
+// missing one is written as 0.
+void siirraVertailutietoihin(dao::Database& db, const KaudenVaihtoSeuranta& s) {
+    db.Execute(QStringLiteral(
+        "INSERT INTO viE (viEID, viEtlID, viEtoID, viETyyppi, viEArvo, viESelite, viEAvausvienti, viEPaatosvienti, "
+        "viEAutomaatti, viEkpID) "
+        "SELECT viID, vitlID, vitoID, viTyyppi, viArvo, viSelite, viAvausvienti, viPaatosvienti, viAutomaatti, vikpID "
+        "FROM vi"));
+    db.Execute(QStringLiteral("UPDATE viE SET viEkpID = 0 WHERE viEkpID Is Null"));
+    rivi(s);
+    db.Execute(QStringLiteral(
+        "INSERT INTO toE (toEID, toENumero, toEpvm, toESelite, toEAvaustosite, toEPaatostosite, toEAutomaatti) "
+        "SELECT toID, toNumero, toPvm, toSelite, toAvaustosite, toPaatostosite, toAutomaatti FROM [to]"));
+    rivi(s);
+}
+
+// Step 4.
+void poistaViennit(dao::Database& db) {
+    db.Execute(QStringLiteral("DELETE FROM vi"));
+    db.Execute(QStringLiteral("DELETE FROM [to]"));
+}
+
+// Step 5, in the book: the new year in the association's settings.
+void tallennaPaivamaarat(dao::Database& db, const Tilikaudet& t) {
+    core::cDBSettings s;
+    s.setDatabase(db);
+    s.setSection(QStringLiteral("KOLVIO"));
+    s.SaveSetting(core::dateText(t.alku), QStringLiteral("TilikausiAlku"));
+    s.SaveSetting(core::dateText(t.edAlku), QStringLiteral("EdTilikausiAlku"));
+    s.SaveSetting(core::dateText(t.loppu), QStringLiteral("TilikausiLoppu"));
+    s.SaveSetting(core::dateText(t.edLoppu), QStringLiteral("EdTilikausiLoppu"));
+}
+
+// Step 6: the opening voucher 0 dated the new year's first day, one opening
+// entry per account whose closing balance is not zero. Assets (the model's
+// first top-level group) keep their side, the rest are booked the other way
+// round; the amount is always positive. Without account lines in the
+// balance sheet nothing is booked.
+void kirjaaAvausviennit(dao::Database& db, const dao::Date& uusiAlku, const KaudenVaihtoSeuranta& s) {
+    std::vector<TaseTili> tilit;
+    dao::Recordset rs = db.OpenRecordset(
+        QStringLiteral("SELECT tasetlID, tasePrintGroup, taseLoppusaldo FROM tase "
+                       "WHERE tasetlID > 0 AND taseIsGroupRow = False ORDER BY taseID"),
+        dao::RecordsetType::Snapshot);
+    for (; !rs.isEOF(); rs.MoveNext())
+        tilit.push_back({core::NzLong(rs.value(0)), core::NzLong(rs.value(1)), core::NzCurrency(rs.value(2))});
+    rs.Close();
+    if (tilit.empty()) return;
+
+    dao::Recordset to = db.OpenRecordset(QStringLiteral("SELECT * FROM [to] WHERE toID = 0"), dao::RecordsetType::Dynaset);
+    to.AddNew();
+    to.setValue(QStringLiteral("toNumero"), dao::Variant(0L));
+    to.setValue(QStringLiteral("toPvm"), dao::Variant(uusiAlku));
+    to.setValue(QStringLiteral("toSelite"), dao::Variant(kAvausSelite));
+    to.setValue(QStringLiteral("toAvaustosite"), dao::Variant(true));
+    to.setValue(QStringLiteral("toAutomaatti"), dao::Variant(false));
+    const long toID = core::NzLong(to.value(QStringLiteral("toID")));
+    to.Update();
+    to.Close();
+
+    for (const TaseTili& t : tilit) {
+        if (t.saldo.isZero()) continue;
+        const bool positiivinen = t.saldo > dao::Currency();
+        const bool vastaavaa = t.printGroup == 1;
+        const QString tyyppi = positiivinen == vastaavaa ? QStringLiteral("D") : QStringLiteral("K");
+        db.Execute(QStringLiteral("INSERT INTO vi (vitlID, vitoID, viTyyppi, viArvo, viAvausvienti, viAutomaatti) "
+                                  "VALUES (?, ?, ?, ?, True, False)"),
+                   {dao::Variant(t.tlID), dao::Variant(toID), dao::Variant(tyyppi), dao::Variant(t.saldo.abs())});
+        rivi(s);
+    }
+}
+
+// Step 7: the previous year's budget goes, the current becomes the
+// previous and the next the current; no row is left as the next year's.
+void siirraBudjetit(dao::Database& db) {
+    db.Execute(QStringLiteral("DELETE FROM bu WHERE buEdellinen = True"));
+    db.Execute(QStringLiteral("UPDATE bu SET buEdellinen = True WHERE buNykyinen = True"));
+    db.Execute(QStringLiteral("UPDATE bu SET buNykyinen = False"));
+    db.Execute(QStringLiteral("UPDATE bu SET buNykyinen = True WHERE buTuleva = True"));
+    db.Execute(QStringLiteral("UPDATE bu SET buTuleva = False"));
+}
+
+// Rolls the change back to the depth it started at.
+void peru(dao::Database& db, int syvyys) {
+    try {
+        while (db.transactionDepth() > syvyys) db.Rollback();
+    } catch (...) {
+        // The engine could not roll back: letting the connection go rolls
+        // the open transaction back as the file is closed.
+        core::DBCon().SuljeDB();
+    }
+}
+
+}  // namespace
+
+dao::Date VuodenPaasta(const dao::Date& d) { return d.addYears(1); }
+
+KaudenVaihtoTulos VaihdaTilikausi(const KaudenVaihtoValinnat& valinnat, const KaudenVaihtoSeuranta& s) {
+    reports::RaporttiKpID = 0;
+    dao::Database db = core::DBCon().AvaaDB();
+    vaihe(s, core::TranslateStr(QStringLiteral("frmKaudenVaihto"), QStringLiteral("Lasketaan tilikauden tase.")));
+
+    const dao::Date alku = core::TilikausiAlku;
+    const dao::Date loppu = core::TilikausiLoppu;
+    // Each date moves on by itself: the previous year's new dates are not
+    // taken from the closed year's.
+    const Tilikaudet uudet{VuodenPaasta(core::TilikausiAlku), VuodenPaasta(core::TilikausiLoppu),
+                           VuodenPaasta(core::EdTilikausiAlku), VuodenPaasta(core::EdTilikausiLoppu)};
+
+    const int syvyys = db.transactionDepth();
+    db.BeginTrans();
+    try {
+        statements::TyhjennaTulaJaTase(db);
+        if (valinnat.teeAvausviennit) {
+            reports::TiliErottelu = true;
+            statement_models::cMalli malli;
+            malli.Read(valinnat.tasemalliID);
+            const long tulosMaID = malli.TulosMaID();
+            if (tulosMaID == 0) {
+                db.CommitTrans();
+                return KaudenVaihtoTulos::EiTuloslaskelmaa;
+            }
+            statements::TeeAutomaattikirjaukset(tulosMaID, alku, loppu, s.bar, false);
+            statements::LaskeTase(valinnat.tasemalliID, alku, loppu, nullptr);
+        }
+        valmis(s, 1);
+
+        vaihe(s, core::TranslateStr(QStringLiteral("frmKaudenVaihto"), QStringLiteral("Poistetaan vanhat historiatiedot.")));
+        poistaHistoria(db);
+        valmis(s, 2);
+
+        vaihe(s, core::TranslateStr(QStringLiteral("frmKaudenVaihto"), QStringLiteral("Siirretään viennit vertailutietoihin.")));
+        siirraVertailutietoihin(db, s);
+        valmis(s, 3);
+
+        vaihe(s, core::TranslateStr(QStringLiteral("frmKaudenVaihto"), QStringLiteral("Poistetaan viennit.")));
+        poistaViennit(db);
+        valmis(s, 4);
+
+        vaihe(s, core::TranslateStr(QStringLiteral("frmKaudenVaihto"), QStringLiteral("Vaihdetaan tilikausien päivämäärät.")));
+        tallennaPaivamaarat(db, uudet);
+        valmis(s, 5);
+
+        if (valinnat.teeAvausviennit) {
+            vaihe(s, core::TranslateStr(QStringLiteral("frmKaudenVaihto"), QStringLiteral("Kirjataan avausviennit.")));
+            kirjaaAvausviennit(db, uudet.alku, s);
+        }
+        valmis(s, 6);
+
+        vaihe(s, core::TranslateStr(QStringLiteral("frmKaudenVaihto"), QStringLiteral("Siirretään budjetit.")));
+        siirraBudjetit(db);
+        db.CommitTrans();
+    } catch (...) {
+        peru(db, syvyys);
+        throw;
+    }
+
+    // The book holds the new year: the program follows it.
+    core::TilikausiAlku = uudet.alku;
+    core::EdTilikausiAlku = uudet.edAlku;
+    core::TilikausiLoppu = uudet.loppu;
+    core::EdTilikausiLoppu = uudet.edLoppu;
+    core::RaporttiAlkuPvm = core::TilikausiAlku;
+    core::RaporttiLoppuPvm = core::TilikausiLoppu;
+    valmis(s, 7);
+    return KaudenVaihtoTulos::Tehty;
+}
+
+}  // namespace maintenance
