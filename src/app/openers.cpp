@@ -10,6 +10,7 @@
 
 #include "accounts/accountwindows.h"
 #include "accounts/views/accountviews.h"
+#include "budget/frmbudjetti.h"
 #include "legacy/legacywindows.h"
 #include "maintenance/register.h"
 #include "maintenance/yearchange/frmkaudenvaihto.h"
@@ -28,6 +29,7 @@ void RegisterOpeners() {
     vouchers::RegisterVoucherWindows();
     statement_models::RegisterModelWindows();
     statements::RegisterStatementCommands();
+    budget::RegisterBudgetWindows();
     accounts::RegisterAccountWindows();
     accounts::RegisterAccountViews();
     maintenance::RegisterMaintenanceWindows();

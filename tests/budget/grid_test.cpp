@@ -1,0 +1,147 @@
+// The budget grid: typed amounts land in the line's record at each key,
+// read by the regional settings; the totals follow; the arrow keys move
+// between account lines and scroll months and lines.
+
+#include "budgetfixture.h"
+
+#include <QApplication>
+#include <QLabel>
+
+using budget::frmBudjetti;
+using dao::Currency;
+
+namespace {
+
+QString money(double v) { return Currency::fromDouble(v).toCurrencyString(); }
+
+class BudgetGrid : public kvtest::BudgetTest {
+protected:
+    frmBudjetti& openSmall() {
+        makeBook(kvtest::smallModel() + kvtest::buRow(44, 2, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
+        return open();
+    }
+    static QWidget* focused() { return QApplication::focusWidget(); }
+    static bool isAccount(const frmBudjetti& w, int r) { return r >= 0 && r <= w.UpperBound() && !w.LineObject(r).IsEmpty(); }
+    // The first line r from which the account lines r and r + gap + 1 have
+    // gap headings between them.
+    static int gapAt(const frmBudjetti& w, int from, int gap) {
+        for (int r = from; r <= w.UpperBound(); ++r) {
+            bool fits = isAccount(w, r) && isAccount(w, r + gap + 1);
+            for (int j = 1; fits && j <= gap; ++j) fits = !isAccount(w, r + j);
+            if (fits) return r;
+        }
+        return -1;
+    }
+};
+
+TEST_F(BudgetGrid, TypedAmountsAreReadByTheRegionalSettingsAndTheTotalsFollowEachKey) {
+    frmBudjetti& w = openSmall();
+    w.scrlKuukausi->setValue(2);
+    QLineEdit* cell = w.Cell(3, 2);  // month 5 of account 43
+    cell->setFocus();
+    QTest::keyClicks(cell, QStringLiteral("12"));
+    QTest::keyClicks(cell, QStringLiteral(",5"));
+    EXPECT_EQ(w.LineObject(2).KuukausiArvo(5), Currency::fromDouble(12.5));
+    EXPECT_EQ(w.tYhteensaRivi[2]->text(), money(12.5));
+    EXPECT_EQ(w.tYhteensaSarake[2]->text(), money(17.5));
+    EXPECT_EQ(w.tGrossTotal->text(), money(78 + 12.5));
+
+    type(w.Cell(1, 5), QStringLiteral("3.25"));  // a point is taken too
+    EXPECT_EQ(w.LineObject(5).KuukausiArvo(3), Currency::fromDouble(3.25));
+    type(w.Cell(2, 5), QStringLiteral("12x"));
+    EXPECT_EQ(w.Cell(2, 5)->text(), "12");
+    EXPECT_EQ(w.Cell(2, 5)->cursorPosition(), 2);
+    EXPECT_EQ(w.LineObject(5).KuukausiArvo(4), Currency::fromUnits(12));
+    type(w.Cell(4, 5), QStringLiteral("-"));
+    EXPECT_EQ(w.Cell(4, 5)->text(), "-");
+    EXPECT_EQ(w.LineObject(5).KuukausiArvo(6), Currency());
+    QTest::keyClicks(w.Cell(4, 5), QStringLiteral("40"));
+    EXPECT_EQ(w.tYhteensaRivi[5]->text(), money(3.25 + 12 - 40));
+    type(w.Cell(1, 3), QString());
+    EXPECT_EQ(w.LineObject(3).KuukausiArvo(3), Currency());
+    EXPECT_EQ(w.Cell(1, 3)->text(), "");
+    // Beyond what a book keeps: the last digit is not taken.
+    type(w.Cell(5, 2), QStringLiteral("1000000000000"));
+    EXPECT_EQ(w.Cell(5, 2)->text(), "100000000000");
+    w.LineObject(3).setKuukausiArvo(6, Currency::fromDouble(-1234.5));
+    w.NaytaRivit();  // a cleared cell shows 0 only now
+    EXPECT_EQ(w.Cell(1, 3)->text(), "0");
+    EXPECT_EQ(w.Cell(4, 3)->text(), "-1234,5");
+}
+
+TEST_F(BudgetGrid, MonthTotalsCoverEveryLineAndTheGrandTotalTheWholeYear) {
+    makeBook();
+    frmBudjetti& w = open(1);
+    type(w.Cell(1, 2), QStringLiteral("100"));
+    w.scrlRivi->setValue(w.scrlRivi->maximum());
+    type(w.Cell(1, 15), QStringLiteral("-30,25"));
+    EXPECT_EQ(w.LineObject(w.UpperBound()).KuukausiArvo(1), Currency::fromDouble(-30.25));
+    w.scrlKuukausi->setValue(7);
+    type(w.Cell(5, 15), QStringLiteral("5"));
+    w.scrlRivi->setValue(0);
+    EXPECT_EQ(w.tYhteensaSarake[4]->text(), money(5));
+    EXPECT_EQ(w.tGrossTotal->text(), money(74.75));
+    w.scrlKuukausi->setValue(0);
+    EXPECT_EQ(w.tYhteensaSarake[0]->text(), money(69.75));
+}
+
+TEST_F(BudgetGrid, LeftAndRightScrollTheMonthsAtTheEdges) {
+    frmBudjetti& w = openSmall();
+    QLineEdit* first = w.Cell(1, 3);
+    first->setFocus();
+    QTest::keyClick(first, Qt::Key_Left);  // months 1 to 5: no scroll
+    EXPECT_EQ(w.scrlKuukausi->value(), 0);
+    EXPECT_EQ(focused(), first);
+    EXPECT_EQ(first->selectedText(), "1");
+
+    w.scrlKuukausi->setValue(2);
+    QLineEdit* last = w.Cell(5, 3);
+    QTest::keyClick(last, Qt::Key_Right);
+    EXPECT_EQ(w.scrlKuukausi->value(), 3);
+    EXPECT_EQ(w.lblKuukausi[4]->text(), "Elokuu");
+    EXPECT_EQ(focused(), last);
+    EXPECT_EQ(last->selectedText(), "8");
+    w.scrlKuukausi->setValue(7);
+    QTest::keyClick(last, Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(w.scrlKuukausi->value(), 7);
+    QTest::keyClick(first, Qt::Key_Left);
+    EXPECT_EQ(w.scrlKuukausi->value(), 6);
+    EXPECT_EQ(first->text(), "7");
+}
+
+TEST_F(BudgetGrid, UpAndDownSkipHeadingsStopAtTheEndsAndScrollTheLines) {
+    {
+        frmBudjetti& w = openSmall();
+        w.Cell(2, 5)->setFocus();
+        QTest::keyClick(w.Cell(2, 5), Qt::Key_Down);  // the last account line
+        EXPECT_EQ(focused(), w.Cell(2, 5));
+        QTest::keyClick(w.Cell(2, 5), Qt::Key_Up);
+        EXPECT_EQ(focused(), w.Cell(2, 3));
+        QTest::keyClick(w.Cell(2, 3), Qt::Key_Up);
+        EXPECT_EQ(focused(), w.Cell(2, 2));
+        QTest::keyClick(w.Cell(2, 2), Qt::Key_Up);  // the first one
+        EXPECT_EQ(focused(), w.Cell(2, 2));
+        QTest::keyClick(w.Cell(2, 3), Qt::Key_Down);
+        EXPECT_EQ(focused(), w.Cell(2, 5));
+        EXPECT_EQ(w.Cell(2, 5)->selectedText(), "0");
+        close(w);
+    }
+    frmBudjetti& w = open(1);
+    // Down from visible line 14 over two headings scrolls by 2.
+    const int r = gapAt(w, 14, 2);
+    ASSERT_GE(r, 14);
+    w.scrlRivi->setValue(r - 14);
+    QTest::keyClick(w.Cell(3, 14), Qt::Key_Down);
+    EXPECT_EQ(w.scrlRivi->value(), r - 12);
+    EXPECT_EQ(focused(), w.Cell(3, 15));
+    EXPECT_EQ(w.tOtsakkeet[15]->text(), w.LineText(r + 3));
+    // Up from visible line 2 over three headings brings the line to the top.
+    const int t = gapAt(w, 0, 3);
+    ASSERT_GE(t, 0);
+    w.scrlRivi->setValue(t + 2);
+    QTest::keyClick(w.Cell(4, 2), Qt::Key_Up);
+    EXPECT_EQ(w.scrlRivi->value(), t);
+    EXPECT_EQ(focused(), w.Cell(4, 0));
+}
+
+}  // namespace
