@@ -6,54 +6,24 @@
 #include "core/dbc.h"
 #include "core/globals.h"
 #include "core/records/tosite.h"
-#include "core/schema.h"
-#include "core/sqlscript.h"
 #include "platform/dao/database.h"
+#include "support/benchsupport.h"
 
-#include <QDir>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
 
-int voucherCount() { return qEnvironmentVariableIsSet("KV_BENCH_QUICK") ? 1000 : 20000; }
+int voucherCount() { return kvbench::sized(20000, 1000); }
 
-QString sourceFile(const char* rel) { return QDir(QStringLiteral(KV_SOURCE_DIR)).filePath(QString::fromUtf8(rel)); }
-
-struct Book {
-    QTemporaryDir dir;
-    QString path;
-    Book() {
-        path = dir.filePath(QStringLiteral("bench.mdb"));
-        dao::Database db = dao::DBEngine::CreateDatabase(path);
-        core::runSqlFile(db, sourceFile("data/schema/base.sql"));
-        core::UpdateDatabase(db);
-        db.BeginTrans();
-        const int n = voucherCount();
-        for (int t = 1; t <= n; ++t) {
-            const QString selite = QStringLiteral("Tosite %1").arg(t);
-            db.Execute(QStringLiteral("INSERT INTO to (toID, toNumero, toPvm, toSelite, toAvaustosite, toPaatostosite, "
-                                      "toAutomaatti) VALUES (?, ?, ?, ?, False, False, False)"),
-                       {t, t, dao::Date::fromYmd(2031, 1, 1).addDays(t % 365), selite});
-            for (int e = 0; e < 4; ++e)
-                db.Execute(QStringLiteral("INSERT INTO vi (vitoID, vitlID, vikpID, viTyyppi, viArvo, viSelite, "
-                                          "viAvausvienti, viPaatosvienti, viAutomaatti) VALUES (?, ?, 0, ?, ?, ?, "
-                                          "False, False, False)"),
-                           {t, 1 + (t * 7 + e) % 90, e < 2 ? "D" : "K", dao::Currency::fromRaw(12345 * (e + 1)),
-                            selite});
-        }
-        db.CommitTrans();
-        db.Close();
-    }
-};
-
-Book& book() {
-    static Book b;
-    return b;
+const QString& bookPath() {
+    static const kvbench::Book b(QStringLiteral("bench.mdb"), [](dao::Database& db) {
+        kvbench::addVouchers(db, {.vouchers = voucherCount(), .entries = 4});
+    });
+    return b.path();
 }
 
 void useBook() {
-    core::DatabasePath = book().path;
+    core::DatabasePath = bookPath();
     core::DBCon().AvaaDB();
 }
 

@@ -1,55 +1,27 @@
 // The database engine over a generated book of 10,000 vouchers with 50,000
 // entries (1,000 and 5,000 with KV_BENCH_QUICK=1).
 
-#include "core/schema.h"
-#include "core/sqlscript.h"
 #include "platform/dao/database.h"
+#include "support/benchsupport.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
 
-int voucherCount() { return qEnvironmentVariableIsSet("KV_BENCH_QUICK") ? 1000 : 10000; }
+int voucherCount() { return kvbench::sized(10000, 1000); }
 
-QString sourceFile(const char* rel) { return QDir(QStringLiteral(KV_SOURCE_DIR)).filePath(QString::fromUtf8(rel)); }
-
-struct Book {
-    QTemporaryDir dir;
-    QString path;
-    Book() {
-        path = dir.filePath(QStringLiteral("bench.mdb"));
-        dao::Database db = dao::DBEngine::CreateDatabase(path);
-        core::runSqlFile(db, sourceFile("data/schema/base.sql"));
-        core::UpdateDatabase(db);
-        db.BeginTrans();
-        const int n = voucherCount();
-        for (int t = 1; t <= n; ++t) {
-            db.Execute(QStringLiteral("INSERT INTO to (toID, toNumero, toPvm, toSelite, toAvaustosite, toPaatostosite, "
-                                      "toAutomaatti) VALUES (?, ?, ?, ?, False, False, False)"),
-                       {t, t, dao::Date::fromYmd(2031, 1, 1).addDays(t % 365), QStringLiteral("Tosite %1").arg(t)});
-            for (int e = 0; e < 5; ++e)
-                db.Execute(QStringLiteral("INSERT INTO vi (vitoID, vitlID, vikpID, viTyyppi, viArvo, viSelite, "
-                                          "viAvausvienti, viPaatosvienti, viAutomaatti) VALUES (?, ?, 0, ?, ?, ?, "
-                                          "False, False, False)"),
-                           {t, 1 + (t * 7 + e) % 90, e < 2 ? "D" : "K", dao::Currency::fromRaw(12345 * (e + 1)),
-                            QStringLiteral("Tosite %1").arg(t)});
-        }
-        db.CommitTrans();
-        db.Close();
-    }
-};
-
-Book& book() {
-    static Book b;
-    return b;
+const QString& bookPath() {
+    static const kvbench::Book b(QStringLiteral("bench.mdb"), [](dao::Database& db) {
+        kvbench::addVouchers(db, {.vouchers = voucherCount(), .entries = 5});
+    });
+    return b.path();
 }
 
 void BM_ReadEveryVoucherAndItsEntries(benchmark::State& state) {
-    dao::Database db = dao::DBEngine::OpenDatabase(book().path);
+    dao::Database db = dao::DBEngine::OpenDatabase(bookPath());
     for (auto _ : state) {
         long entries = 0;
         dao::Currency sum;
@@ -77,11 +49,11 @@ void addVouchers(benchmark::State& state, bool oneTransaction) {
         state.PauseTiming();
         QTemporaryDir dir;
         const QString copy = dir.filePath(QStringLiteral("copy.mdb"));
-        QFile::copy(book().path, copy);
+        QFile::copy(bookPath(), copy);
         dao::Database db = dao::DBEngine::OpenDatabase(copy);
         state.ResumeTiming();
         if (oneTransaction) db.BeginTrans();
-        const int n = qEnvironmentVariableIsSet("KV_BENCH_QUICK") ? 100 : 1000;
+        const int n = kvbench::sized(1000, 100);
         for (int t = 0; t < n; ++t) {
             dao::Recordset to = db.OpenRecordset(QStringLiteral("SELECT * FROM to WHERE toID = 0"));
             to.AddNew();

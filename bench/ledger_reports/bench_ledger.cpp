@@ -7,69 +7,31 @@
 
 #include "core/dbc.h"
 #include "core/globals.h"
-#include "core/schema.h"
-#include "core/sqlscript.h"
 #include "ledger_reports/ledgercommands.h"
 #include "platform/dao/database.h"
 #include "platform/report/engine.h"
+#include "support/benchsupport.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QLocale>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
 
-bool quick() { return qEnvironmentVariableIsSet("KV_BENCH_QUICK"); }
-int voucherCount() { return quick() ? 1000 : 20000; }
+int voucherCount() { return kvbench::sized(20000, 1000); }
 
 const dao::Date kStart = dao::Date::fromYmd(2031, 1, 1);
 const dao::Date kEnd = dao::Date::fromYmd(2031, 12, 31);
 
-struct Book {
-    QTemporaryDir dir;
-    QString path;
-    Book() {
-        path = dir.filePath(QStringLiteral("bench.mdb"));
-        dao::Database db = dao::DBEngine::CreateDatabase(path);
-        core::runSqlFile(db, QDir(QStringLiteral(KV_SOURCE_DIR)).filePath(QStringLiteral("data/schema/base.sql")));
-        core::UpdateDatabase(db);
-        db.BeginTrans();
-        for (int a = 1; a <= 90; ++a)
-            db.Execute(QStringLiteral("INSERT INTO tl (tlID, tlNumero, tlNimi, tlKuvaus) VALUES (?, ?, ?, ' ')"),
-                       {a, 1000 + a * 10, QStringLiteral("Tili %1").arg(a)});
-        for (int k = 1; k <= 5; ++k)
-            db.Execute(QStringLiteral("INSERT INTO kp (kpID, kpNumero, kpNimi, kpKuvaus) VALUES (?, ?, 'kp', ' ')"),
-                       {k, k * 10});
-        const int n = voucherCount();
-        for (int t = 1; t <= n; ++t) {
-            // Voucher 1 opens the year, the last 50 close it.
-            const bool avaus = t == 1;
-            const bool paatos = t > n - 50;
-            const QString selite = QStringLiteral("Tosite %1").arg(t);
-            db.Execute(QStringLiteral("INSERT INTO to (toID, toNumero, toPvm, toSelite, toAvaustosite, toPaatostosite, "
-                                      "toAutomaatti) VALUES (?, ?, ?, ?, ?, ?, False)"),
-                       {t, t - 1, avaus ? kStart : kStart.addDays(t % 365), selite, avaus, paatos});
-            for (int e = 0; e < 4; ++e)
-                db.Execute(QStringLiteral("INSERT INTO vi (vitoID, vitlID, vikpID, viTyyppi, viArvo, viSelite, "
-                                          "viAvausvienti, viPaatosvienti, viAutomaatti) VALUES (?, ?, ?, ?, ?, ?, "
-                                          "?, ?, False)"),
-                           {t, 1 + (t * 7 + e) % 90, (t + e) % 6, e < 2 ? "D" : "K",
-                            dao::Currency::fromRaw(12345 * (e % 2 + 1)), selite, avaus, paatos});
-        }
-        db.CommitTrans();
-        db.Close();
-    }
-};
-
-Book& book() {
-    static Book b;
-    return b;
+// Voucher 1 opens the year, the last 50 close it.
+const QString& bookPath() {
+    static const kvbench::Book b(QStringLiteral("bench.mdb"), [](dao::Database& db) {
+        kvbench::addVouchers(db, {.vouchers = voucherCount(), .entries = 4, .chart = true, .alternatingAmounts = true,
+                                  .yearEnds = true});
+    });
+    return b.path();
 }
 
 void useBook() {
-    core::DatabasePath = book().path;
+    core::DatabasePath = bookPath();
     core::TilikausiAlku = kStart;
     core::TilikausiLoppu = kEnd;
     core::DBCon().AvaaDB();
@@ -116,24 +78,12 @@ BENCHMARK(BM_JournalCounts)->Unit(benchmark::kMillisecond);
 
 report::EngineInput input(const QString& file, const QString& selection, const QStringList& sort) {
     report::EngineInput in;
-    in.definitionPath = QDir(QStringLiteral(KV_SOURCE_DIR)).filePath(QStringLiteral("data/reports/") + file);
+    in.definitionPath = kvbench::sourceFile(QStringLiteral("data/reports/") + file);
     in.selectionFormula = selection;
     in.formulas = {QStringLiteral("Seurannimi= 'Kerho'"), QStringLiteral("Otsake= 'Pääkirja'")};
     in.sortFields = sort;
-    in.dataFiles = {book().path};
+    in.dataFiles = {bookPath()};
     return in;
-}
-
-void layout(benchmark::State& state, const report::EngineInput& in) {
-    int pages = 0, records = 0;
-    for (auto _ : state) {
-        report::EngineResult r = report::runEngine(in);
-        pages = r.report->pageCount();
-        records = r.recordsSelected;
-        benchmark::DoNotOptimize(r.report.get());
-    }
-    state.counters["pages"] = pages;
-    state.counters["records"] = records;
 }
 
 // The general ledger of the year as the command hands it to the control,
@@ -145,9 +95,9 @@ void BM_LayoutGeneralLedger(benchmark::State& state) {
     ledger::ValmisteleTilit(db, kStart, kEnd, false, false, false, 0);
     core::Kustannuspaikat = true;
     core::VaakaTulostus = false;
-    layout(state, input(ledger::PaakirjaFile(),
-                        ledger::PaakirjaSelection(ledger::Raporttitila::Tavalliset, kStart, kEnd, 0),
-                        {QStringLiteral("+{tl.tlNumero}"), QStringLiteral("+{to.toNumero}")}));
+    kvbench::layOut(state, input(ledger::PaakirjaFile(),
+                                 ledger::PaakirjaSelection(ledger::Raporttitila::Tavalliset, kStart, kEnd, 0),
+                                 {QStringLiteral("+{tl.tlNumero}"), QStringLiteral("+{to.toNumero}")}));
 }
 BENCHMARK(BM_LayoutGeneralLedger)->Unit(benchmark::kMillisecond)->Iterations(1);
 
@@ -155,21 +105,11 @@ void BM_LayoutJournal(benchmark::State& state) {
     useBook();
     core::Kustannuspaikat = true;
     core::VaakaTulostus = true;
-    layout(state, input(ledger::PaivakirjaFile(ledger::Raporttitila::Tavalliset),
-                        ledger::PaivakirjaSelection(ledger::Raporttitila::Tavalliset, kStart, kEnd), {}));
+    kvbench::layOut(state, input(ledger::PaivakirjaFile(ledger::Raporttitila::Tavalliset),
+                                 ledger::PaivakirjaSelection(ledger::Raporttitila::Tavalliset, kStart, kEnd), {}));
 }
 BENCHMARK(BM_LayoutJournal)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QLocale::setDefault(QLocale(QLocale::Finnish, QLocale::Finland));
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    core::DBCon().SuljeDB();
-    return 0;
-}
+int main(int argc, char** argv) { return kvbench::runWithApplication(argc, argv); }

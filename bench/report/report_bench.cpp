@@ -4,6 +4,7 @@
 #include "platform/dao/database.h"
 #include "platform/report/engine.h"
 #include "platform/report/render.h"
+#include "support/benchsupport.h"
 
 #include <QApplication>
 #include <QDir>
@@ -103,16 +104,7 @@ report::EngineInput ledgerInput(const QString& book) {
 // Reading, selecting, sorting and laying out the ledger.
 void BM_LedgerLayout(benchmark::State& state) {
     ensureApplication();
-    const report::EngineInput in = ledgerInput(makeBook(int(state.range(0))));
-    int pages = 0, records = 0;
-    for (auto _ : state) {
-        report::EngineResult r = report::runEngine(in);
-        pages = r.report->pageCount();
-        records = r.recordsSelected;
-        benchmark::DoNotOptimize(r.report.get());
-    }
-    state.counters["pages"] = pages;
-    state.counters["records"] = records;
+    kvbench::layOut(state, ledgerInput(makeBook(int(state.range(0)))));
 }
 
 // Writing the laid-out pages to a PDF file.
@@ -134,7 +126,7 @@ void BM_LedgerPdf(benchmark::State& state) {
 // The large case (about 2,000 pages) is left out of quick runs.
 void ledgerSizes(benchmark::internal::Benchmark* b) {
     b->Arg(1000);
-    if (!qEnvironmentVariableIsSet("KV_BENCH_QUICK")) b->Arg(62000);
+    if (!kvbench::quick()) b->Arg(62000);
 }
 BENCHMARK(BM_LedgerLayout)->Apply(ledgerSizes)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_LedgerPdf)->Apply(ledgerSizes)->Unit(benchmark::kMillisecond)->Iterations(1);

@@ -8,97 +8,32 @@
 
 #include "core/dbc.h"
 #include "core/globals.h"
-#include "core/schema.h"
-#include "core/sqlscript.h"
 #include "ledger_reports/reportglobals.h"
 #include "platform/dao/database.h"
 #include "statements/statements.h"
+#include "support/benchsupport.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QLocale>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
 
-bool quick() { return qEnvironmentVariableIsSet("KV_BENCH_QUICK"); }
-int voucherCount() { return quick() ? 1000 : 20000; }
+int voucherCount() { return kvbench::sized(20000, 1000); }
 
 dao::Date start() { return dao::Date::fromYmd(2031, 1, 1); }
 dao::Date end() { return dao::Date::fromYmd(2031, 12, 31); }
 
-// The template's income-statement accounts (the profit account 119 left out).
-std::vector<long> incomeAccounts() {
-    std::vector<long> a;
-    for (long id = 43; id <= 118; ++id) a.push_back(id);
-    return a;
-}
+// The accounts that take income, credited; the others are debited.
+bool income(long tl) { return tl < 55 || (tl >= 90 && tl <= 98) || (tl >= 104 && tl <= 108) || (tl >= 113 && tl <= 115); }
 
-struct Book {
-    QTemporaryDir dir;
-    QString path;
-    Book() {
-        path = dir.filePath(QStringLiteral("bench.mdb"));
-        const QDir src(QStringLiteral(KV_SOURCE_DIR));
-        dao::Database db = dao::DBEngine::CreateDatabase(path);
-        core::runSqlFile(db, src.filePath(QStringLiteral("data/schema/base.sql")));
-        core::UpdateDatabase(db);
-        core::runSqlFile(db, src.filePath(QStringLiteral("data/books/yleismalli.sql")));
-        db.Execute(QStringLiteral("UPDATE ma SET maTulosMaID = 1 WHERE maID = 2"));
-        const std::vector<long> accounts = incomeAccounts();
-        db.BeginTrans();
-        long entry = 0;
-        auto vouchers = [&](const QString& to, const QString& vi, const QString& p, const QString& e, int n,
-                            const dao::Date& first) {
-            db.Execute(QStringLiteral("INSERT INTO %1 (%2ID, %2Numero, %2Pvm, %2Selite, %2Avaustosite) VALUES (?, 0, ?, 'Avaus', True)")
-                           .arg(to, p),
-                       {1, first});
-            for (long tl : {19L, 24L})
-                db.Execute(QStringLiteral("INSERT INTO %1 (%2ID, %2toID, %2tlID, %2Tyyppi, %2Arvo, %2kpID) VALUES (?, 1, ?, ?, 5000, 0)")
-                               .arg(vi, e),
-                           {++entry, tl, tl == 19 ? "D" : "K"});
-            for (int t = 2; t <= n; ++t) {
-                const long tl = accounts[size_t(t * 7) % accounts.size()];
-                const bool income = tl < 55 || (tl >= 90 && tl <= 98) || (tl >= 104 && tl <= 108) || (tl >= 113 && tl <= 115);
-                const dao::Currency amount = dao::Currency::fromRaw(100000 + (t % 97) * 2500);
-                db.Execute(QStringLiteral("INSERT INTO %1 (%2ID, %2Numero, %2Pvm, %2Selite, %2Avaustosite) VALUES (?, ?, ?, 'Tosite', False)")
-                               .arg(to, p),
-                           {t, t - 1, first.addDays(t % 365)});
-                db.Execute(QStringLiteral("INSERT INTO %1 (%2ID, %2toID, %2tlID, %2Tyyppi, %2Arvo, %2kpID) VALUES (?, ?, ?, ?, ?, ?)")
-                               .arg(vi, e),
-                           {++entry, t, tl, income ? "K" : "D", amount, long(t % 6)});
-                db.Execute(QStringLiteral("INSERT INTO %1 (%2ID, %2toID, %2tlID, %2Tyyppi, %2Arvo, %2kpID) VALUES (?, ?, 19, ?, ?, 0)")
-                               .arg(vi, e),
-                           {++entry, t, income ? "D" : "K", amount});
-            }
-        };
-        vouchers(QStringLiteral("[to]"), QStringLiteral("vi"), QStringLiteral("to"), QStringLiteral("vi"), voucherCount(),
-                 start());
-        vouchers(QStringLiteral("toE"), QStringLiteral("viE"), QStringLiteral("toE"), QStringLiteral("viE"),
-                 voucherCount() / 4, start().addYears(-1));
-        for (const char* year : {"buEdellinen", "buNykyinen", "buTuleva"})
-            for (long tl : accounts) {
-                dao::Params p{tl};
-                for (int m = 1; m <= 12; ++m) p.emplace_back(dao::Currency::fromUnits(100 + m));
-                db.Execute(QStringLiteral("INSERT INTO bu (butlID, buKuukausi1, buKuukausi2, buKuukausi3, buKuukausi4, "
-                                          "buKuukausi5, buKuukausi6, buKuukausi7, buKuukausi8, buKuukausi9, buKuukausi10, "
-                                          "buKuukausi11, buKuukausi12, %1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, True)")
-                               .arg(QLatin1String(year)),
-                           p);
-            }
-        db.CommitTrans();
-        db.Close();
-    }
-};
-
-Book& book() {
-    static Book b;
-    return b;
+const QString& bookPath() {
+    static const kvbench::Book b(QStringLiteral("bench.mdb"), [](dao::Database& db) {
+        kvbench::addTemplateYears(db, {.vouchers = voucherCount(), .start = start(), .income = income});
+    });
+    return b.path();
 }
 
 void useBook() {
-    core::DatabasePath = book().path;
+    core::DatabasePath = bookPath();
     core::TilikausiAlku = start();
     core::TilikausiLoppu = end();
     core::EdTilikausiAlku = start().addYears(-1);
@@ -151,14 +86,4 @@ BENCHMARK(BM_BalanceSheet)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QLocale::setDefault(QLocale(QLocale::Finnish, QLocale::Finland));
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    core::DBCon().SuljeDB();
-    return 0;
-}
+int main(int argc, char** argv) { return kvbench::runWithApplication(argc, argv); }

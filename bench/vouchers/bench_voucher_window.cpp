@@ -6,67 +6,30 @@
 
 #include "core/dbc.h"
 #include "core/globals.h"
-#include "core/schema.h"
-#include "core/sqlscript.h"
 #include "platform/dao/database.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/scripteddialogs.h"
+#include "support/benchsupport.h"
 #include "vouchers/window/frmnewtositteet.h"
 #include "vouchers/window/voucherwindows.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QLocale>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
 
-bool quick() { return qEnvironmentVariableIsSet("KV_BENCH_QUICK"); }
-int voucherCount() { return quick() ? 1000 : 20000; }
-int stepCount() { return quick() ? 100 : 1000; }
+int voucherCount() { return kvbench::sized(20000, 1000); }
+int stepCount() { return kvbench::sized(1000, 100); }
 
-struct Book {
-    QTemporaryDir dir;
-    QString path;
-    Book() {
-        path = dir.filePath(QStringLiteral("bench.mdb"));
-        dao::Database db = dao::DBEngine::CreateDatabase(path);
-        core::runSqlFile(db, QDir(QStringLiteral(KV_SOURCE_DIR)).filePath(QStringLiteral("data/schema/base.sql")));
-        core::UpdateDatabase(db);
-        db.BeginTrans();
-        for (int a = 1; a <= 90; ++a)
-            db.Execute(QStringLiteral("INSERT INTO tl (tlID, tlNumero, tlNimi, tlKuvaus) VALUES (?, ?, ?, ' ')"),
-                       {a, 1000 + a * 10, QStringLiteral("Tili %1").arg(a)});
-        for (int k = 1; k <= 5; ++k)
-            db.Execute(QStringLiteral("INSERT INTO kp (kpID, kpNumero, kpNimi, kpKuvaus) VALUES (?, ?, 'kp', ' ')"),
-                       {k, k * 10});
-        const int n = voucherCount();
-        for (int t = 1; t <= n; ++t) {
-            const QString selite = QStringLiteral("Tosite %1").arg(t);
-            db.Execute(QStringLiteral("INSERT INTO to (toID, toNumero, toPvm, toSelite, toAvaustosite, toPaatostosite, "
-                                      "toAutomaatti) VALUES (?, ?, ?, ?, False, False, False)"),
-                       {t, t, dao::Date::fromYmd(2031, 1, 1).addDays(t % 365), selite});
-            for (int e = 0; e < 4; ++e)
-                db.Execute(QStringLiteral("INSERT INTO vi (vitoID, vitlID, vikpID, viTyyppi, viArvo, viSelite, "
-                                          "viAvausvienti, viPaatosvienti, viAutomaatti) VALUES (?, ?, 0, ?, ?, ?, "
-                                          "False, False, False)"),
-                           {t, 1 + (t * 7 + e) % 90, e < 2 ? "D" : "K", dao::Currency::fromRaw(12345 * (e % 2 + 1)),
-                            selite});
-        }
-        db.CommitTrans();
-        db.Close();
-    }
-};
-
-Book& book() {
-    static Book b;
-    return b;
+const QString& bookPath() {
+    static const kvbench::Book b(QStringLiteral("bench.mdb"), [](dao::Database& db) {
+        kvbench::addVouchers(db, {.vouchers = voucherCount(), .entries = 4, .chart = true, .alternatingAmounts = true});
+    });
+    return b.path();
 }
 
 void useBook() {
-    core::DatabasePath = book().path;
+    core::DatabasePath = bookPath();
     core::TilikausiAlku = dao::Date::fromYmd(2031, 1, 1);
     core::TilikausiLoppu = dao::Date::fromYmd(2031, 12, 31);
     core::DBCon().AvaaDB();
@@ -127,14 +90,5 @@ BENCHMARK(BM_StepWithNextAndAccountBalance)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QLocale::setDefault(QLocale(QLocale::Finnish, QLocale::Finland));
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    ui::Forms::destroyAll();
-    core::DBCon().SuljeDB();
-    return 0;
+    return kvbench::runWithApplication(argc, argv, [] { ui::Forms::destroyAll(); });
 }

@@ -75,14 +75,8 @@ void frmKustannuspaikat::buildControls() {
     menuBar = new QMenuBar(this);
     menuBar->setObjectName(QStringLiteral("menuBar"));
     layout->setMenuBar(menuBar);
-    auto menu = [this](const char* name, const char* caption) {
-        auto* m = new QMenu(QString::fromUtf8(caption), menuBar);
-        m->setObjectName(QString::fromUtf8(name));
-        menuBar->addMenu(m);
-        return m;
-    };
-    mTiedosto = menu("mTiedosto", "&Tiedosto");
-    mTietue = menu("mTietue", "T&ietue");
+    mTiedosto = ui::addMenu(menuBar, "mTiedosto", "&Tiedosto");
+    mTietue = ui::addMenu(menuBar, "mTietue", "T&ietue");
 
     auto* body = new QHBoxLayout;
     layout->addLayout(body, 1);
@@ -92,23 +86,15 @@ void frmKustannuspaikat::buildControls() {
     lstKPt->setMinimumWidth(260);
     body->addWidget(lstKPt, 1);
 
-    auto label = [](QWidget* parent, const char* name, const char* caption) {
-        auto* l = new QLabel(QString::fromUtf8(caption), parent);
-        l->setObjectName(QString::fromUtf8(name));
-        return l;
-    };
-    frameTilit = new QGroupBox(QStringLiteral("Kustannuspaikan tiedot"), this);
-    frameTilit->setObjectName(QStringLiteral("frameTilit"));
+    frameTilit = ui::makeGroupBox(this, QStringLiteral("frameTilit"), QStringLiteral("Kustannuspaikan tiedot"));
     auto* fields = new QGridLayout(frameTilit);
-    lblKPNumero = label(frameTilit, "lblKPNumero", "Numero:");
-    tKPNumero = new QLineEdit(frameTilit);
-    tKPNumero->setObjectName(QStringLiteral("tKPNumero"));
+    lblKPNumero = ui::makeLabel(frameTilit, "lblKPNumero", "Numero:");
+    tKPNumero = ui::makeLineEdit(frameTilit, QStringLiteral("tKPNumero"));
     tKPNumero->setMaxLength(kNumeroPituus);
-    lblNimi = label(frameTilit, "lblNimi", "Nimi:");
-    tNimi = new QLineEdit(frameTilit);
-    tNimi->setObjectName(QStringLiteral("tNimi"));
+    lblNimi = ui::makeLabel(frameTilit, "lblNimi", "Nimi:");
+    tNimi = ui::makeLineEdit(frameTilit, QStringLiteral("tNimi"));
     tNimi->setMaxLength(kNimiPituus);
-    lblKuvaus = label(frameTilit, "lblKuvaus", "Kuvaus:");
+    lblKuvaus = ui::makeLabel(frameTilit, "lblKuvaus", "Kuvaus:");
     tKuvaus = new QPlainTextEdit(frameTilit);
     tKuvaus->setObjectName(QStringLiteral("tKuvaus"));
     tKuvaus->setTabChangesFocus(true);

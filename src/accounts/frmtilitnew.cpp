@@ -72,14 +72,8 @@ void frmTilitNew::buildControls() {
     menuBar->setObjectName(QStringLiteral("menuBar"));
     layout->setMenuBar(menuBar);
 
-    auto menu = [this](const char* name, const char* caption) {
-        auto* m = new QMenu(QString::fromUtf8(caption), menuBar);
-        m->setObjectName(QString::fromUtf8(name));
-        menuBar->addMenu(m);
-        return m;
-    };
-    mTiedosto = menu("mTiedosto", "&Tiedosto");
-    mTietue = menu("mTietue", "T&ietue");
+    mTiedosto = ui::addMenu(menuBar, "mTiedosto", "&Tiedosto");
+    mTietue = ui::addMenu(menuBar, "mTietue", "T&ietue");
 
     auto* body = new QHBoxLayout;
     layout->addLayout(body, 1);
@@ -92,31 +86,22 @@ void frmTilitNew::buildControls() {
     tvTilit->setSelectionMode(QAbstractItemView::SingleSelection);
     tvTilit->setMinimumWidth(300);
     left->addWidget(tvTilit, 1);
-    cAvaaKaikki = new QPushButton(QStringLiteral("&Avaa kaikki"), this);
-    cAvaaKaikki->setObjectName(QStringLiteral("cAvaaKaikki"));
+    cAvaaKaikki = ui::makeButton(this, QStringLiteral("cAvaaKaikki"), QStringLiteral("&Avaa kaikki"));
     cAvaaKaikki->setAutoDefault(false);
     left->addWidget(cAvaaKaikki);
     body->addLayout(left, 1);
 
     auto* right = new QVBoxLayout;
     body->addLayout(right, 1);
-    auto label = [](QWidget* parent, const char* name, const char* caption) {
-        auto* l = new QLabel(QString::fromUtf8(caption), parent);
-        l->setObjectName(QString::fromUtf8(name));
-        return l;
-    };
 
-    frameTilit = new QGroupBox(QStringLiteral("Tilin tiedot"), this);
-    frameTilit->setObjectName(QStringLiteral("frameTilit"));
+    frameTilit = ui::makeGroupBox(this, QStringLiteral("frameTilit"), QStringLiteral("Tilin tiedot"));
     auto* fields = new QGridLayout(frameTilit);
-    lblTilinumero = label(frameTilit, "lblTilinumero", "Numero:");
-    tTilinumero = new QLineEdit(frameTilit);
-    tTilinumero->setObjectName(QStringLiteral("tTilinumero"));
-    lblNimi = label(frameTilit, "lblNimi", "Nimi:");
-    tNimi = new QLineEdit(frameTilit);
-    tNimi->setObjectName(QStringLiteral("tNimi"));
+    lblTilinumero = ui::makeLabel(frameTilit, "lblTilinumero", "Numero:");
+    tTilinumero = ui::makeLineEdit(frameTilit, QStringLiteral("tTilinumero"));
+    lblNimi = ui::makeLabel(frameTilit, "lblNimi", "Nimi:");
+    tNimi = ui::makeLineEdit(frameTilit, QStringLiteral("tNimi"));
     tNimi->setMaxLength(kNimiPituus);
-    lblKuvaus = label(frameTilit, "lblKuvaus", "Kuvaus:");
+    lblKuvaus = ui::makeLabel(frameTilit, "lblKuvaus", "Kuvaus:");
     tKuvaus = new QPlainTextEdit(frameTilit);
     tKuvaus->setObjectName(QStringLiteral("tKuvaus"));
     tKuvaus->setTabChangesFocus(true);
@@ -128,17 +113,16 @@ void frmTilitNew::buildControls() {
     fields->addWidget(tKuvaus, 2, 1);
     right->addWidget(frameTilit, 1);
 
-    frameAvausviennit = new QGroupBox(QStringLiteral("Avausviennit"), this);
-    frameAvausviennit->setObjectName(QStringLiteral("frameAvausviennit"));
+    frameAvausviennit = ui::makeGroupBox(this, QStringLiteral("frameAvausviennit"), QStringLiteral("Avausviennit"));
     auto* sums = new QGridLayout(frameAvausviennit);
-    lblDebet = label(frameAvausviennit, "lblDebet", "Debet");
-    lblKredit = label(frameAvausviennit, "lblKredit", "Kredit");
-    lblKuluvaTilikausi = label(frameAvausviennit, "lblKuluvaTilikausi", "Kuluva tilikausi:");
-    lblKuluvaDebet = label(frameAvausviennit, "lblKuluvaDebet", "");
-    lblKuluvaKredit = label(frameAvausviennit, "lblKuluvaKredit", "");
-    lblEdellinenTilikausi = label(frameAvausviennit, "lblEdellinenTilikausi", "Edellinen tilikausi:");
-    lblEdellinenDebet = label(frameAvausviennit, "lblEdellinenDebet", "");
-    lblEdellinenKredit = label(frameAvausviennit, "lblEdellinenKredit", "");
+    lblDebet = ui::makeLabel(frameAvausviennit, "lblDebet", "Debet");
+    lblKredit = ui::makeLabel(frameAvausviennit, "lblKredit", "Kredit");
+    lblKuluvaTilikausi = ui::makeLabel(frameAvausviennit, "lblKuluvaTilikausi", "Kuluva tilikausi:");
+    lblKuluvaDebet = ui::makeLabel(frameAvausviennit, "lblKuluvaDebet", "");
+    lblKuluvaKredit = ui::makeLabel(frameAvausviennit, "lblKuluvaKredit", "");
+    lblEdellinenTilikausi = ui::makeLabel(frameAvausviennit, "lblEdellinenTilikausi", "Edellinen tilikausi:");
+    lblEdellinenDebet = ui::makeLabel(frameAvausviennit, "lblEdellinenDebet", "");
+    lblEdellinenKredit = ui::makeLabel(frameAvausviennit, "lblEdellinenKredit", "");
     for (QLabel* l : {lblDebet, lblKredit, lblKuluvaDebet, lblKuluvaKredit, lblEdellinenDebet, lblEdellinenKredit})
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     sums->addWidget(lblDebet, 0, 1);

@@ -12,7 +12,7 @@
 // again. The record is tied to the book it was read from or first saved
 // into and refuses to write into another.
 
-#include "core/records/recordsupport.h"
+#include "core/records/recordcore.h"
 
 #include <QString>
 #include <functional>
@@ -38,20 +38,20 @@ public:
 
     // Unless a placeholder: Nimi, Kuvaus and Numero back as last read,
     // saved or created. The changed flag stays; no event.
-    void Undo();
-    bool IsEmpty() const { return isEmpty_; }
-    void setIsEmpty(bool b) { isEmpty_ = b; }
-    bool isDirty() const { return dirty_; }
+    void Undo() { r_.undoChanges(); }
+    bool IsEmpty() const { return r_.f.isEmpty; }
+    void setIsEmpty(bool b) { r_.f.isEmpty = b; }
+    bool isDirty() const { return r_.f.dirty; }
 
-    long id() const { return isEmpty_ ? 0 : id_; }  // kpID; 0 = not stored
+    long id() const { return r_.shownId(); }  // kpID; 0 = not stored
     // The writes do not look at the placeholder flag; only the reads mask
     // the values. Nimi keeps its first 100 characters, Kuvaus 255; the
     // changed flag compares the text as written.
-    QString Nimi() const { return isEmpty_ ? QString() : v_.Nimi; }
+    QString Nimi() const { return r_.shown().Nimi; }
     void setNimi(const QString& v);
-    QString Kuvaus() const { return isEmpty_ ? QString() : v_.Kuvaus; }
-    void setKuvaus(const QString& v);
-    long Numero() const { return isEmpty_ ? 0 : v_.Numero; }
+    QString Kuvaus() const { return r_.shown().Kuvaus; }
+    void setKuvaus(const QString& v) { r_.setText(r_.v.Kuvaus, v, kKuvausWidth); }
+    long Numero() const { return r_.shown().Numero; }
     void setNumero(long v);
 
     // Loads the row with that key; False, and the object blank as created,
@@ -66,7 +66,9 @@ public:
     void Delete();
     // Lets the object go now: saves pending changes unless a placeholder,
     // errors reaching the caller; the destructor then saves nothing.
-    void Release();
+    void Release() {
+        r_.release([this] { Save(false); });
+    }
 
     // Moves in number order, each a new object (a new placeholder when
     // there is none). GetFirst and GetLast look at numbers above 0 and run
@@ -84,16 +86,9 @@ private:
         long Numero = 0;
     };
     void raiseNameChanged();
-    void resetAsCreated();
     QString describe() const;
 
-    long id_ = 0;
-    Values v_;
-    Values undo_;
-    bool dirty_ = false;
-    bool isEmpty_ = false;
-    bool released_ = false;
-    core::detail::BookTie tie_;
+    core::detail::RecordState<Values> r_;
 };
 
 }  // namespace accounts

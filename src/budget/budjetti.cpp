@@ -13,58 +13,55 @@ void checkMonth(int index) {
         throw dao::DaoError(9, QStringLiteral("Indeksi %1 on alueen ulkopuolella.").arg(index));
 }
 
+const core::detail::RowTable kBu{"bu", "buID"};
+
 }  // namespace
 
-cBudjetti::cBudjetti() { undo_ = v_; }
+cBudjetti::cBudjetti() = default;
 
 cBudjetti::~cBudjetti() {
-    if (f_.released) return;
+    if (r_.f.released) return;
     core::detail::saveOnDestruction([this] { return describe(); }, [this] { applyReleaseRule(); });
 }
 
 QString cBudjetti::describe() const {
-    return QStringLiteral("Budjetti (buID %1, tlID %2)").arg(id_).arg(v_.tlID);
+    return QStringLiteral("Budjetti (buID %1, tlID %2)").arg(r_.id).arg(r_.v.tlID);
 }
 
 dao::Currency cBudjetti::KuukausiArvo(int index) const {
     checkMonth(index);
-    return f_.isEmpty ? dao::Currency() : v_.months[size_t(index - 1)];
+    return r_.shown().months[size_t(index - 1)];
 }
 
 void cBudjetti::setKuukausiArvo(int index, dao::Currency v) {
     checkMonth(index);
-    set(v_.months[size_t(index - 1)], v);
+    r_.set(r_.v.months[size_t(index - 1)], v);
 }
 
 dao::Currency cBudjetti::Vuosi() const {
     dao::Currency sum;
-    if (f_.isEmpty) return sum;
-    for (const dao::Currency& m : v_.months) sum += m;
+    if (r_.f.isEmpty) return sum;
+    for (const dao::Currency& m : r_.v.months) sum += m;
     return sum;
 }
 
-void cBudjetti::Undo() {
-    if (f_.isEmpty) return;
-    v_ = undo_;
-}
-
 void cBudjetti::clearFields() {
-    id_ = 0;
-    v_ = Values{};
+    r_.id = 0;
+    r_.v = Values{};
 }
 
 void cBudjetti::load(const dao::Recordset& rs) {
-    id_ = core::NzLong(rs.value(QStringLiteral("buID")), 0);
-    v_.tlID = core::NzLong(rs.value(QStringLiteral("butlID")), 0);
+    r_.id = core::NzLong(rs.value(QStringLiteral("buID")), 0);
+    r_.v.tlID = core::NzLong(rs.value(QStringLiteral("butlID")), 0);
     for (int m = 1; m <= kMonths; ++m)
-        v_.months[size_t(m - 1)] = core::NzCurrency(rs.value(monthField(m)), dao::Currency());
-    v_.Edellinen = core::NzBoolean(rs.value(QStringLiteral("buEdellinen")), false);
-    v_.Nykyinen = core::NzBoolean(rs.value(QStringLiteral("buNykyinen")), false);
-    v_.Tuleva = core::NzBoolean(rs.value(QStringLiteral("buTuleva")), false);
+        r_.v.months[size_t(m - 1)] = core::NzCurrency(rs.value(monthField(m)), dao::Currency());
+    r_.v.Edellinen = core::NzBoolean(rs.value(QStringLiteral("buEdellinen")), false);
+    r_.v.Nykyinen = core::NzBoolean(rs.value(QStringLiteral("buNykyinen")), false);
+    r_.v.Tuleva = core::NzBoolean(rs.value(QStringLiteral("buTuleva")), false);
 }
 
 bool cBudjetti::ReadByModelAndAccount(long tlID, long Kausi) {
-    if (f_.isEmpty) return false;
+    if (r_.f.isEmpty) return false;
     dao::Database db = core::detail::BookTie::open();
     QString sql = QStringLiteral("SELECT * FROM bu WHERE butlID = ?");
     switch (Kausi) {
@@ -89,88 +86,52 @@ bool cBudjetti::ReadByModelAndAccount(long tlID, long Kausi) {
             setTuleva(Kausi == kTuleva);
         }
     }
-    tie_.bindCurrent();
+    r_.tie.bindCurrent();
     rs.Close();
-    undo_ = v_;
+    r_.undo = r_.v;
     return found;
 }
 
 bool cBudjetti::Read(long id) {
-    if (f_.isEmpty) return false;
-    dao::Database db = core::detail::BookTie::open();
-    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT * FROM bu WHERE buID = ?"), dao::RecordsetType::Snapshot,
-                                         {dao::Variant(id)});
-    const bool found = !rs.isEOF();
-    if (found)
-        load(rs);
-    else
-        clearFields();
-    tie_.bindCurrent();
-    rs.Close();
-    undo_ = v_;
-    return found;
+    return r_.readOrClear(kBu, id, [this](const dao::Recordset& rs) { load(rs); });
 }
 
 bool cBudjetti::Save(bool bForce) {
-    if (f_.isEmpty) return false;
-    if (!bForce && !f_.dirty) return true;
-    dao::Database db = tie_.openOwn([this] { return describe(); });
-    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT * FROM bu WHERE buID = ?"), dao::RecordsetType::Dynaset,
-                                         {dao::Variant(id_)});
-    long key = id_;
-    if (id_ != 0) {
-        // A row deleted under the object gives "no current record" here.
-        rs.Edit();
-    } else {
-        rs.AddNew();
-        key = core::NzLong(rs.value(QStringLiteral("buID")), 0);
-    }
-    rs.setValue(QStringLiteral("butlID"), dao::Variant(v_.tlID));
-    for (int m = 1; m <= kMonths; ++m) rs.setValue(monthField(m), dao::Variant(v_.months[size_t(m - 1)]));
-    rs.setValue(QStringLiteral("buEdellinen"), dao::Variant(v_.Edellinen));
-    rs.setValue(QStringLiteral("buNykyinen"), dao::Variant(v_.Nykyinen));
-    rs.setValue(QStringLiteral("buTuleva"), dao::Variant(v_.Tuleva));
-    rs.Update();
-    id_ = key;
-    f_.dirty = false;
-    undo_ = v_;
-    tie_.bindCurrentIfUnbound();
-    rs.Close();
-    return true;
+    return r_.save(bForce, kBu, [this] { return describe(); }, [this](dao::Recordset& rs) {
+        rs.setValue(QStringLiteral("butlID"), dao::Variant(r_.v.tlID));
+        for (int m = 1; m <= kMonths; ++m) rs.setValue(monthField(m), dao::Variant(r_.v.months[size_t(m - 1)]));
+        rs.setValue(QStringLiteral("buEdellinen"), dao::Variant(r_.v.Edellinen));
+        rs.setValue(QStringLiteral("buNykyinen"), dao::Variant(r_.v.Nykyinen));
+        rs.setValue(QStringLiteral("buTuleva"), dao::Variant(r_.v.Tuleva));
+    });
 }
 
 bool cBudjetti::Delete(bool bForce) {
-    if (f_.isEmpty && !bForce) return false;
-    if (id_ != 0) {
-        dao::Database db = tie_.openOwn([this] { return describe(); });
-        db.Execute(QStringLiteral("DELETE FROM bu WHERE buID = ?"), {dao::Variant(id_)});
+    if (r_.f.isEmpty && !bForce) return false;
+    if (r_.id != 0) {
+        dao::Database db = r_.tie.openOwn([this] { return describe(); });
+        core::detail::deleteRow(db, kBu, r_.id);
     }
     clearFields();
     return false;
 }
 
 void cBudjetti::applyReleaseRule() {
-    if (f_.isEmpty && id_ == 0) return;
-    if (v_.tlID != 0)
+    if (r_.f.isEmpty && r_.id == 0) return;
+    if (r_.v.tlID != 0)
         Save(false);
-    else if (id_ != 0)
+    else if (r_.id != 0)
         Delete(true);
 }
 
-void cBudjetti::Release() {
-    if (f_.released) return;
-    f_.released = true;
-    applyReleaseRule();
-}
-
-cBudjetti::State cBudjetti::state() const { return State{id_, v_, undo_, f_, tie_}; }
+cBudjetti::State cBudjetti::state() const { return State{r_.id, r_.v, r_.undo, r_.f, r_.tie}; }
 
 void cBudjetti::restore(const State& s) {
-    id_ = s.id;
-    v_ = s.values;
-    undo_ = s.undo;
-    f_ = s.flags;
-    tie_ = s.tie;
+    r_.id = s.id;
+    r_.v = s.values;
+    r_.undo = s.undo;
+    r_.f = s.flags;
+    r_.tie = s.tie;
 }
 
 }  // namespace budget

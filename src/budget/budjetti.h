@@ -15,7 +15,7 @@
 //    that was never stored does nothing; an object with an account saves its
 //    pending changes; an object whose account was set to 0 deletes its row.
 
-#include "core/records/recordsupport.h"
+#include "core/records/recordcore.h"
 #include "platform/dao/currency.h"
 
 #include <array>
@@ -41,25 +41,25 @@ public:
     // Puts the account, the months and the flags back as they were at the
     // last read or save. Neither the key nor the dirty flag changes, so an
     // undone object that was dirty still writes (the restored values).
-    void Undo();
-    bool IsEmpty() const { return f_.isEmpty; }
-    void setIsEmpty(bool b) { f_.isEmpty = b; }
-    bool isDirty() const { return f_.dirty; }
+    void Undo() { r_.undoChanges(); }
+    bool IsEmpty() const { return r_.f.isEmpty; }
+    void setIsEmpty(bool b) { r_.f.isEmpty = b; }
+    bool isDirty() const { return r_.f.dirty; }
 
-    long id() const { return f_.isEmpty ? 0 : id_; }  // buID; 0 = not stored
-    long tlID() const { return f_.isEmpty ? 0 : v_.tlID; }
-    void settlID(long v) { set(v_.tlID, v); }
+    long id() const { return r_.shownId(); }  // buID; 0 = not stored
+    long tlID() const { return r_.shown().tlID; }
+    void settlID(long v) { r_.set(r_.v.tlID, v); }
     // Month 1 is the first month of the financial year; an index outside
     // 1..12 raises dao::DaoError 9 (subscript out of range).
     dao::Currency KuukausiArvo(int index) const;
     // Stores the month's amount; also on a placeholder (whose reads stay 0).
     void setKuukausiArvo(int index, dao::Currency v);
-    bool Edellinen() const { return f_.isEmpty ? false : v_.Edellinen; }
-    void setEdellinen(bool v) { set(v_.Edellinen, v); }
-    bool Nykyinen() const { return f_.isEmpty ? false : v_.Nykyinen; }
-    void setNykyinen(bool v) { set(v_.Nykyinen, v); }
-    bool Tuleva() const { return f_.isEmpty ? false : v_.Tuleva; }
-    void setTuleva(bool v) { set(v_.Tuleva, v); }
+    bool Edellinen() const { return r_.shown().Edellinen; }
+    void setEdellinen(bool v) { r_.set(r_.v.Edellinen, v); }
+    bool Nykyinen() const { return r_.shown().Nykyinen; }
+    void setNykyinen(bool v) { r_.set(r_.v.Nykyinen, v); }
+    bool Tuleva() const { return r_.shown().Tuleva; }
+    void setTuleva(bool v) { r_.set(r_.v.Tuleva, v); }
     // The sum of the twelve months (0 for a placeholder).
     dao::Currency Vuosi() const;
 
@@ -80,12 +80,14 @@ public:
     bool Delete(bool bForce);
     // Lets the object go by the rule above, errors reaching the caller; the
     // destructor then does nothing more.
-    void Release();
+    void Release() {
+        r_.releaseWith([this] { applyReleaseRule(); });
+    }
     // Lets the object go without writing anything: its changes are dropped
     // and neither Release nor the destructor writes.
     void Discard() {
-        f_.released = true;
-        f_.dirty = false;
+        r_.f.released = true;
+        r_.f.dirty = false;
     }
 
     // What a transaction of the caller must put back when it is rolled back:
@@ -103,33 +105,19 @@ private:
         bool Tuleva = false;
         bool operator==(const Values&) const = default;
     };
-    template <class T>
-    void set(T& field, const T& value) {
-        if (field == value) return;
-        field = value;
-        f_.dirty = true;
-    }
     void clearFields();
     void load(const dao::Recordset& rs);
     void applyReleaseRule();
     QString describe() const;
 
-    long id_ = 0;
-    Values v_;
-    Values undo_;
-    struct Flags {
-        bool dirty = false;
-        bool isEmpty = false;
-        bool released = false;
-    } f_;
-    core::detail::BookTie tie_;
+    core::detail::RecordState<Values> r_;
 
 public:
     struct State {
         long id = 0;
         Values values;
         Values undo;
-        Flags flags;
+        core::detail::RecordFlags flags;
         core::detail::BookTie tie;
     };
 };

@@ -35,16 +35,7 @@ namespace budget {
 
 namespace {
 
-template <class T>
-T* named(T* w, const QString& name) {
-    w->setObjectName(name);
-    return w;
-}
-
-template <class T>
-T* named(T* w, const char* name) {
-    return named(w, QString::fromLatin1(name));
-}
+using ui::named;
 
 // A cell that keeps its place in the grid while hidden.
 void keepPlace(QWidget* w) {
@@ -148,21 +139,9 @@ frmBudjetti::~frmBudjetti() {
 
 void frmBudjetti::buildMenus() {
     menuBar = named(new QMenuBar(this), "menuBar");
-    auto menu = [this](const char* name, const QString& caption) {
-        auto* m = named(new QMenu(caption, menuBar), name);
-        menuBar->addMenu(m);
-        return m;
-    };
+    auto menu = [this](const char* name, const QString& caption) { return ui::addMenu(menuBar, name, caption); };
     auto action = [this](QMenu* m, const char* name, const QString& caption, QKeySequence key = {}) {
-        QAction* a = m->addAction(caption);
-        a->setObjectName(QString::fromLatin1(name));
-        if (!key.isEmpty()) {
-            a->setShortcut(key);
-            a->setShortcutContext(Qt::WindowShortcut);
-            addAction(a);
-            windowKeys_ << a;
-        }
-        return a;
+        return ui::addWindowAction(m, this, name, caption, key, &windowKeys_);
     };
     mTiedosto = menu("mTiedosto", QStringLiteral("&Tiedosto"));
     mEdellinen = action(mTiedosto, "mEdellinen", QStringLiteral("Edellinen budjetti"));

@@ -1,6 +1,7 @@
 #include "ledger_reports/frmdates.h"
 
 #include "ledger_reports/reportglobals.h"
+#include "platform/ui/controls.h"
 #include "platform/ui/events.h"
 
 #include <QCheckBox>
@@ -33,12 +34,6 @@ QComboBox* combo(QWidget* parent, const char* name, bool editable) {
     c->setInsertPolicy(QComboBox::NoInsert);
     if (editable) c->setCompleter(nullptr);
     return c;
-}
-
-QGroupBox* frame(QWidget* parent, const char* name, const QString& caption) {
-    auto* f = new QGroupBox(caption, parent);
-    f->setObjectName(QString::fromLatin1(name));
-    return f;
 }
 
 // "Only accounts with entries" goes together with the split by account: it
@@ -131,9 +126,9 @@ void frmDates4::acceptOptions() { RaporttiTlID = ChosenItemData(cmbTili); }
 // ---------------------------------------------------------------- frmDates5
 
 frmDates5::frmDates5() : PeriodDialog(QStringLiteral("frmDates5"), 4170, 3660) {
-    Frame1 = frame(this, "Frame1", QStringLiteral("Jakso"));
+    Frame1 = ui::makeGroupBox(this, "Frame1", QStringLiteral("Jakso"));
     Frame1->setLayout(datesGrid());
-    Frame4 = frame(this, "Frame4", QStringLiteral("Muut rajaukset"));
+    Frame4 = ui::makeGroupBox(this, "Frame4", QStringLiteral("Muut rajaukset"));
     chkTiliErottelu = control<QCheckBox>(Frame4, "chkTiliErottelu", QStringLiteral("Erottele tileittäin"));
     chkVainTap = control<QCheckBox>(Frame4, "chkVainTap", QStringLiteral("Vain tilit, joille vientejä"));
     chkVainTap->setEnabled(false);
@@ -194,10 +189,10 @@ void frmDates6::acceptOptions() {
 // ---------------------------------------------------------------- frmDates
 
 frmDates::frmDates() : PeriodDialog(QStringLiteral("frmDates"), 4170, 5805) {
-    Frame1 = frame(this, "Frame1", QStringLiteral("Jakso"));
+    Frame1 = ui::makeGroupBox(this, "Frame1", QStringLiteral("Jakso"));
     Frame1->setLayout(datesGrid());
 
-    Frame2 = frame(this, "Frame2", QStringLiteral("Muoto"));
+    Frame2 = ui::makeGroupBox(this, "Frame2", QStringLiteral("Muoto"));
     optLaaja = control<QRadioButton>(Frame2, "optLaaja", QStringLiteral("Laaja"));
     optSuppea = control<QRadioButton>(Frame2, "optSuppea", QStringLiteral("Suppea"));
     optSuppea->setChecked(true);
@@ -205,14 +200,14 @@ frmDates::frmDates() : PeriodDialog(QStringLiteral("frmDates"), 4170, 5805) {
     forms->addWidget(optLaaja);
     forms->addWidget(optSuppea);
 
-    frameKustannuspaikka = frame(this, "frameKustannuspaikka", QStringLiteral("Kustannuspaikkarajaus"));
+    frameKustannuspaikka = ui::makeGroupBox(this, "frameKustannuspaikka", QStringLiteral("Kustannuspaikkarajaus"));
     lblKustannuspaikka = control<QLabel>(frameKustannuspaikka, "lblKustannuspaikka", QStringLiteral("Kust.paikka:"));
     cmbKPt = combo(frameKustannuspaikka, "cmbKPt", true);
     auto* centre = new QHBoxLayout(frameKustannuspaikka);
     centre->addWidget(lblKustannuspaikka);
     centre->addWidget(cmbKPt, 1);
 
-    Frame4 = frame(this, "Frame4", QStringLiteral("Muut rajaukset"));
+    Frame4 = ui::makeGroupBox(this, "Frame4", QStringLiteral("Muut rajaukset"));
     chkVainRyhmat = control<QCheckBox>(Frame4, "chkVainRyhmat", QStringLiteral("Vain ryhmät, joilla arvoja"));
     chkVainRyhmat->setChecked(true);
     chkTiliErottelu = control<QCheckBox>(Frame4, "chkTiliErottelu", QStringLiteral("Erottele tileittäin"));

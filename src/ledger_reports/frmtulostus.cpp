@@ -6,6 +6,7 @@
 #include "ledger_reports/reportcontrolsetup.h"
 #include "ledger_reports/reportglobals.h"
 #include "platform/report/reportcontrol.h"
+#include "platform/ui/controls.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/events.h"
 
@@ -23,31 +24,18 @@
 
 namespace reports {
 
-namespace {
-
-QPushButton* button(QWidget* parent, const char* name, const QString& text) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
-}
-
-}  // namespace
-
 frmTulostus::frmTulostus() : DialogForm(QStringLiteral("frmTulostus"), kWidthTwips, kHeightTwips) {
     setWindowTitle(core::AppTitle + QStringLiteral(" - Tulostusasetukset"));
 
-    Label1 = new QLabel(QStringLiteral("Tulosta:"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1 = ui::makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Tulosta:"));
     cmbTulostusLaite = new QComboBox(this);
     cmbTulostusLaite->setObjectName(QStringLiteral("cmbTulostusLaite"));
     cmbTulostusLaite->setEditable(false);
-    Label2 = new QLabel(QStringLiteral("Kopioita:"), this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    tKopioita = new QLineEdit(this);
-    tKopioita->setObjectName(QStringLiteral("tKopioita"));
-    cTulosta = button(this, "cTulosta", QStringLiteral("Tulosta"));
-    cPeruTulostus = button(this, "cPeruTulostus", QStringLiteral("Peruuta"));
-    cTulostin = button(this, "cTulostin", QStringLiteral("&Vaihda tulostin"));
+    Label2 = ui::makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Kopioita:"));
+    tKopioita = ui::makeLineEdit(this, QStringLiteral("tKopioita"));
+    cTulosta = ui::makeButton(this, "cTulosta", QStringLiteral("Tulosta"));
+    cPeruTulostus = ui::makeButton(this, "cPeruTulostus", QStringLiteral("Peruuta"));
+    cTulostin = ui::makeButton(this, "cTulostin", QStringLiteral("&Vaihda tulostin"));
 
     auto* grid = new QGridLayout;
     grid->addWidget(Label1, 0, 0);

@@ -8,6 +8,7 @@
 #include "core/ui/translator.h"
 #include "ledger_reports/reportglobals.h"
 #include "platform/dao/database.h"
+#include "platform/ui/controls.h"
 #include "platform/ui/events.h"
 
 #include <QComboBox>
@@ -31,20 +32,14 @@ PeriodDialog::PeriodDialog(const QString& name, int widthTwips, int heightTwips)
     : DialogForm(name, widthTwips, heightTwips) {
     setWindowTitle(core::AppTitle + QStringLiteral(" - Päivämäärät"));
 
-    Label1 = new QLabel(QStringLiteral("Alkupäivä:"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label2 = new QLabel(QStringLiteral("Loppupäivä:"), this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    tAlkupvm = new QLineEdit(this);
-    tAlkupvm->setObjectName(QStringLiteral("tAlkupvm"));
-    tLoppupvm = new QLineEdit(this);
-    tLoppupvm->setObjectName(QStringLiteral("tLoppupvm"));
-    cSeuraava = new QPushButton(QStringLiteral("Seuraava -->"), this);
-    cSeuraava->setObjectName(QStringLiteral("cSeuraava"));
+    Label1 = ui::makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Alkupäivä:"));
+    Label2 = ui::makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Loppupäivä:"));
+    tAlkupvm = ui::makeLineEdit(this, QStringLiteral("tAlkupvm"));
+    tLoppupvm = ui::makeLineEdit(this, QStringLiteral("tLoppupvm"));
+    cSeuraava = ui::makeButton(this, QStringLiteral("cSeuraava"), QStringLiteral("Seuraava -->"));
     // The cancel command has no button of its own on screen: Esc and the
     // close box cancel.
-    cPeru = new QPushButton(QStringLiteral("Peru"), this);
-    cPeru->setObjectName(QStringLiteral("cPeru"));
+    cPeru = ui::makeButton(this, QStringLiteral("cPeru"), QStringLiteral("Peru"));
     cPeru->hide();
     setDialogButtons(cSeuraava, cPeru);
 

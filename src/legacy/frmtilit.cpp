@@ -16,6 +16,7 @@
 #include "platform/report/error.h"
 #include "platform/report/reportcontrol.h"
 #include "platform/sys/apppath.h"
+#include "platform/ui/controls.h"
 #include "platform/ui/events.h"
 
 #include <QAction>
@@ -76,22 +77,9 @@ void frmTilit::buildControls() {
     menuBar = new QMenuBar(this);
     menuBar->setObjectName(QStringLiteral("menuBar"));
     QList<QAction*> keyed;
-    auto menu = [this](const char* name, const char* caption) {
-        auto* m = new QMenu(QString::fromUtf8(caption), menuBar);
-        m->setObjectName(QString::fromUtf8(name));
-        menuBar->addMenu(m);
-        return m;
-    };
+    auto menu = [this](const char* name, const char* caption) { return ui::addMenu(menuBar, name, caption); };
     auto action = [this, &keyed](QMenu* m, const char* name, const char* caption, QKeySequence key = {}) {
-        QAction* a = m->addAction(QString::fromUtf8(caption));
-        a->setObjectName(QString::fromUtf8(name));
-        if (!key.isEmpty()) {
-            a->setShortcut(key);
-            a->setShortcutContext(Qt::WindowShortcut);
-            addAction(a);
-            keyed << a;
-        }
-        return a;
+        return ui::addWindowAction(m, this, name, caption, key, &keyed);
     };
     mTiedosto = menu("mTiedosto", "&Tiedosto");
     mTulostaTilikartta = action(mTiedosto, "mTulostaTilikartta", "Tulosta tililuettelo", QKeySequence(Qt::Key_F7));
@@ -109,25 +97,15 @@ void frmTilit::buildControls() {
     mSeuraava = action(mTili, "mSeuraava", "Siirry seuraavaan", QKeySequence(Qt::CTRL | Qt::Key_D));
     mViimeinen = action(mTili, "mViimeinen", "Siirry viimeiseen", QKeySequence(Qt::CTRL | Qt::Key_F));
 
-    frameTilit = new QGroupBox(QStringLiteral("Tilin tiedot"), this);
-    frameTilit->setObjectName(QStringLiteral("frameTilit"));
-    auto label = [](QWidget* parent, const char* name, const char* caption) {
-        auto* l = new QLabel(QString::fromUtf8(caption), parent);
-        l->setObjectName(QString::fromUtf8(name));
-        return l;
-    };
-    auto field = [this](const char* name) {
-        auto* e = new QLineEdit(frameTilit);
-        e->setObjectName(QString::fromUtf8(name));
-        return e;
-    };
-    lblTilinumero = label(frameTilit, "lblTilinumero", "Numero:");
+    frameTilit = ui::makeGroupBox(this, QStringLiteral("frameTilit"), QStringLiteral("Tilin tiedot"));
+    auto field = [this](const char* name) { return ui::makeLineEdit(frameTilit, name); };
+    lblTilinumero = ui::makeLabel(frameTilit, "lblTilinumero", "Numero:");
     tTilinumero = field("tTilinumero");
     tTilinumero->setMaximumWidth(110);
-    lblNimi = label(frameTilit, "lblNimi", "Nimi:");
+    lblNimi = ui::makeLabel(frameTilit, "lblNimi", "Nimi:");
     tNimi = field("tNimi");
     tNimi->setMaxLength(50);
-    lblKuvaus = label(frameTilit, "lblKuvaus", "Kuvaus:");
+    lblKuvaus = ui::makeLabel(frameTilit, "lblKuvaus", "Kuvaus:");
     tKuvaus = field("tKuvaus");
     tKuvaus->setMaxLength(255);
     auto* fg = new QGridLayout(frameTilit);
@@ -142,16 +120,15 @@ void frmTilit::buildControls() {
     Data1.Bind(tNimi, QStringLiteral("tlNimi"), DataControl::Empty::Blank);
     Data1.Bind(tKuvaus, QStringLiteral("tlKuvaus"), DataControl::Empty::Blank);
 
-    Frame1 = new QGroupBox(QStringLiteral("Avausviennit"), this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    lblDebet = label(Frame1, "lblDebet", "Debet");
-    lblKredit = label(Frame1, "lblKredit", "Kredit");
-    lblKuluva = label(Frame1, "lblKuluva", "Kuluva tilikausi:");
-    lblEdellinen = label(Frame1, "lblEdellinen", "Edellinen tilikausi:");
-    lblKuluvaDebet = label(Frame1, "lblKuluvaDebet", "");
-    lblKuluvaKredit = label(Frame1, "lblKuluvaKredit", "");
-    lblEdellinenDebet = label(Frame1, "lblEdellinenDebet", "");
-    lblEdellinenKredit = label(Frame1, "lblEdellinenKredit", "");
+    Frame1 = ui::makeGroupBox(this, QStringLiteral("Frame1"), QStringLiteral("Avausviennit"));
+    lblDebet = ui::makeLabel(Frame1, "lblDebet", "Debet");
+    lblKredit = ui::makeLabel(Frame1, "lblKredit", "Kredit");
+    lblKuluva = ui::makeLabel(Frame1, "lblKuluva", "Kuluva tilikausi:");
+    lblEdellinen = ui::makeLabel(Frame1, "lblEdellinen", "Edellinen tilikausi:");
+    lblKuluvaDebet = ui::makeLabel(Frame1, "lblKuluvaDebet", "");
+    lblKuluvaKredit = ui::makeLabel(Frame1, "lblKuluvaKredit", "");
+    lblEdellinenDebet = ui::makeLabel(Frame1, "lblEdellinenDebet", "");
+    lblEdellinenKredit = ui::makeLabel(Frame1, "lblEdellinenKredit", "");
     for (QLabel* l : {lblDebet, lblKredit, lblKuluvaDebet, lblKuluvaKredit, lblEdellinenDebet, lblEdellinenKredit})
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     auto* og = new QGridLayout(Frame1);
@@ -173,9 +150,7 @@ void frmTilit::buildControls() {
     tvTilit->setMinimumWidth(260);
 
     auto button = [this](const char* name, const char* caption, const char* tip) {
-        auto* b = new QPushButton(QString::fromUtf8(caption), this);
-        b->setObjectName(QString::fromUtf8(name));
-        if (tip) b->setToolTip(QString::fromUtf8(tip));
+        QPushButton* b = ui::makeButton(this, name, caption, tip);
         b->setAutoDefault(true);  // a focused button is pressed with Enter too
         return b;
     };

@@ -110,22 +110,10 @@ frmTositteet::~frmTositteet() {
 void frmTositteet::buildMenus() {
     menuBar = new QMenuBar(this);
     menuBar->setObjectName(QStringLiteral("menuBar"));
-    auto menu = [this](const char* name, const char* caption) {
-        auto* m = new QMenu(QString::fromUtf8(caption), menuBar);
-        m->setObjectName(QString::fromUtf8(name));
-        menuBar->addMenu(m);
-        return m;
-    };
+    auto menu = [this](const char* name, const char* caption) { return ui::addMenu(menuBar, name, caption); };
+    // A key belongs to the whole window.
     auto action = [this](QMenu* m, const char* name, const char* caption, QKeySequence key = {}) {
-        QAction* a = m->addAction(QString::fromUtf8(caption));
-        a->setObjectName(QString::fromUtf8(name));
-        if (!key.isEmpty()) {
-            a->setShortcut(key);
-            a->setShortcutContext(Qt::WindowShortcut);
-            addAction(a);  // the key belongs to the whole window
-            keyedActions_ << a;
-        }
-        return a;
+        return ui::addWindowAction(m, this, name, caption, key, &keyedActions_);
     };
 
     mTiedosto = menu("mTiedosto", "&Tiedosto");
@@ -174,18 +162,9 @@ void frmTositteet::buildMenus() {
 }
 
 void frmTositteet::buildVoucherFields() {
-    frameTosite = new QGroupBox(QStringLiteral("Tosite"), this);
-    frameTosite->setObjectName(QStringLiteral("frameTosite"));
-    auto label = [this](const char* name, const char* caption) {
-        auto* l = new QLabel(QString::fromUtf8(caption), frameTosite);
-        l->setObjectName(QString::fromUtf8(name));
-        return l;
-    };
-    auto field = [this](const char* name) {
-        auto* e = new QLineEdit(frameTosite);
-        e->setObjectName(QString::fromUtf8(name));
-        return e;
-    };
+    frameTosite = ui::makeGroupBox(this, QStringLiteral("frameTosite"), QStringLiteral("Tosite"));
+    auto label = [this](const char* name, const char* caption) { return ui::makeLabel(frameTosite, name, caption); };
+    auto field = [this](const char* name) { return ui::makeLineEdit(frameTosite, name); };
     lblTositenumero = label("lblTositenumero", "Numero:");
     tTositenumero = field("tTositenumero");
     tTositenumero->setMaximumWidth(110);
@@ -219,14 +198,10 @@ void frmTositteet::buildVoucherFields() {
 }
 
 void frmTositteet::buildEntryArea() {
-    frameTositteenviennit = new QGroupBox(QStringLiteral("Tositteen viennit"), this);
-    frameTositteenviennit->setObjectName(QStringLiteral("frameTositteenviennit"));
+    frameTositteenviennit = ui::makeGroupBox(this, QStringLiteral("frameTositteenviennit"),
+                                             QStringLiteral("Tositteen viennit"));
     QWidget* p = frameTositteenviennit;
-    auto label = [p](const char* name, const char* caption) {
-        auto* l = new QLabel(QString::fromUtf8(caption), p);
-        l->setObjectName(QString::fromUtf8(name));
-        return l;
-    };
+    auto label = [p](const char* name, const char* caption) { return ui::makeLabel(p, name, caption); };
     auto combo = [p](const char* name) {
         auto* c = new QComboBox(p);
         c->setObjectName(QString::fromUtf8(name));
@@ -255,17 +230,13 @@ void frmTositteet::buildEntryArea() {
     for (int i = 0; i < 2; ++i) optTyyppi[size_t(i)]->setObjectName(ui::ArrayName(QStringLiteral("optTyyppi"), i));
     optTyyppi[0]->setChecked(true);
     lblSumma = label("lblSumma", "Summa:");
-    tSumma = new QLineEdit(p);
-    tSumma->setObjectName(QStringLiteral("tSumma"));
+    tSumma = ui::makeLineEdit(p, QStringLiteral("tSumma"));
     tSumma->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblVientiSelite = label("lblVientiSelite", "Selite:");
-    tVientiSelite = new QLineEdit(p);
-    tVientiSelite->setObjectName(QStringLiteral("tVientiSelite"));
+    tVientiSelite = ui::makeLineEdit(p, QStringLiteral("tVientiSelite"));
     tVientiSelite->setMaxLength(255);
-    cUusiVienti = new QPushButton(QStringLiteral("&Uusi vienti"), p);
-    cUusiVienti->setObjectName(QStringLiteral("cUusiVienti"));
-    cPoistaVienti = new QPushButton(QStringLiteral("&Poista vienti"), p);
-    cPoistaVienti->setObjectName(QStringLiteral("cPoistaVienti"));
+    cUusiVienti = ui::makeButton(p, QStringLiteral("cUusiVienti"), QStringLiteral("&Uusi vienti"));
+    cPoistaVienti = ui::makeButton(p, QStringLiteral("cPoistaVienti"), QStringLiteral("&Poista vienti"));
 
     lblDebetSummaTeksti = label("lblDebetSummaTeksti", "Debet summa:");
     lblDebetSumma = label("lblDebetSumma", "");
@@ -310,10 +281,7 @@ void frmTositteet::buildEntryArea() {
 
 void frmTositteet::buildButtons() {
     auto button = [this](const char* name, const char* caption, const char* tip) {
-        auto* b = new QPushButton(QString::fromUtf8(caption), this);
-        b->setObjectName(QString::fromUtf8(name));
-        if (tip) b->setToolTip(QString::fromUtf8(tip));
-        return b;
+        return ui::makeButton(this, name, caption, tip);
     };
     cUusi = button("cUusi", "Uusi", "Lisää uusi tosite [F2]");
     cTallenna = button("cTallenna", "Tallenna", "Tallenna näytöllä oleva tosite [F3]");

@@ -2,11 +2,12 @@
 
 // Small helpers the two older windows share: how a typed number, amount or
 // date is read by the regional settings of the default QLocale, how an
-// amount is written back into a field, and the window keys that win over
-// the text boxes' own.
+// amount is written back into a field (both as the voucher window does),
+// and the window keys that win over the text boxes' own.
 
 #include "platform/dao/currency.h"
 #include "platform/dao/date.h"
+#include "vouchers/tools/syotteet.h"
 
 #include <QList>
 #include <QObject>
@@ -20,9 +21,10 @@ class QWidget;
 namespace legacy {
 
 // A typed number, read exactly by the locale's rules (a point or a comma
-// is taken as the decimal separator, blanks around it do not count).
-// Nothing for an empty text or a text that is no number.
-std::optional<dao::Currency> ReadNumber(const QString& text);
+// is taken as the decimal separator, blanks around it do not count), as
+// the voucher window reads an amount. Nothing for an empty text, a text
+// that is no number or a number a book cannot store.
+inline std::optional<dao::Currency> ReadNumber(const QString& text) { return vouchers::ReadAmount(text); }
 inline bool IsNumeric(const QString& text) { return ReadNumber(text).has_value(); }
 
 // A typed whole number within the 32-bit range (a decimal part is rounded
@@ -33,11 +35,11 @@ std::optional<long> ReadLong(const QString& text);
 // form, or a day and a month alone ("5.3." or "5.3"), which take the
 // current year. Nothing for any other text and for the zero date, which
 // the records take for "no date".
-std::optional<dao::Date> ReadDate(const QString& text);
+using vouchers::ReadDate;
 
 // An amount as an amount field shows it: digits, the locale's decimal
 // separator and only the decimals the amount has ("12,5", "-3", "0").
-QString AmountText(dao::Currency amount);
+using vouchers::AmountText;
 
 // Makes the window's shortcut keys (its actions that have one) win over
 // the keys a text box, combo box, list or tree would take itself (Ctrl+A,

@@ -7,6 +7,7 @@
 #include "platform/fso/fso.h"
 #include "platform/sys/folders.h"
 #include "platform/sys/mousecursor.h"
+#include "platform/ui/controls.h"
 #include "platform/ui/events.h"
 
 #include <QCoreApplication>
@@ -19,19 +20,6 @@
 namespace maintenance {
 
 namespace {
-
-QLabel* label(QWidget* parent, const char* name, const QString& text) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setWordWrap(true);
-    return l;
-}
-
-QPushButton* button(QWidget* parent, const char* name, const QString& text) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
-}
 
 QString errorText(const std::pair<int, QString>& e) { return QString::number(e.first) + QStringLiteral(": ") + e.second; }
 
@@ -49,22 +37,25 @@ frmBackup::frmBackup() : ui::Form(QStringLiteral("frmBackup")) {
     setProperty("kvOwnPlacement", true);
     setWindowTitle(QStringLiteral("DURARADERA-Varmuuskopiointi"));
 
-    lblVaihe1 = label(this, "lblVaihe1", QStringLiteral("1. Aseta muistitikku tietokoneeseen"));
-    lblKopioitavaTiedosto = label(this, "lblKopioitavaTiedosto", QStringLiteral("Kopioitava tiedosto:"));
+    lblVaihe1 = ui::makeWrappedLabel(this, "lblVaihe1", QStringLiteral("1. Aseta muistitikku tietokoneeseen"));
+    lblKopioitavaTiedosto =
+        ui::makeWrappedLabel(this, "lblKopioitavaTiedosto", QStringLiteral("Kopioitava tiedosto:"));
     lblKopioitavaTiedosto->setWordWrap(false);
-    lblKopioitavaTiedostoNimi = label(this, "lblKopioitavaTiedostoNimi", QString());
-    cEtsiMuistitikku = button(this, "cEtsiMuistitikku", QStringLiteral("Jatka"));
-    lblVapaaTilaStatus = label(this, "lblVapaaTilaStatus", QStringLiteral("Muistitikun vapaa tila ei riitä."));
+    lblKopioitavaTiedostoNimi = ui::makeWrappedLabel(this, "lblKopioitavaTiedostoNimi", QString());
+    cEtsiMuistitikku = ui::makeButton(this, "cEtsiMuistitikku", QStringLiteral("Jatka"));
+    lblVapaaTilaStatus = ui::makeWrappedLabel(this, "lblVapaaTilaStatus",
+                                              QStringLiteral("Muistitikun vapaa tila ei riitä."));
     SetRedText(lblVapaaTilaStatus);
-    lblVaihe2 = label(this, "lblVaihe2", QString());
-    cKopioi = button(this, "cKopioi", QStringLiteral("Kopioi"));
-    lblVaihe3 = label(this, "lblVaihe3", QString());
-    lblVaihe4 = label(this, "lblVaihe4",
-                      QStringLiteral("4. Voit vielä tehdä tietokannan tiivistyksen. Tiivistys ei ole pakollinen, "
-                                     "mutta se pienentää käytössä olevan tietokannan kokoa"));
-    cTiivista = button(this, "cTiivista", QStringLiteral("Tiivistä"));
-    lblVaihe5 = label(this, "lblVaihe5", QStringLiteral("5. Tiivistys valmis"));
-    cSulje = button(this, "cSulje", QStringLiteral("Sulje"));
+    lblVaihe2 = ui::makeWrappedLabel(this, "lblVaihe2", QString());
+    cKopioi = ui::makeButton(this, "cKopioi", QStringLiteral("Kopioi"));
+    lblVaihe3 = ui::makeWrappedLabel(this, "lblVaihe3", QString());
+    lblVaihe4 = ui::makeWrappedLabel(
+        this, "lblVaihe4",
+        QStringLiteral("4. Voit vielä tehdä tietokannan tiivistyksen. Tiivistys ei ole pakollinen, "
+                       "mutta se pienentää käytössä olevan tietokannan kokoa"));
+    cTiivista = ui::makeButton(this, "cTiivista", QStringLiteral("Tiivistä"));
+    lblVaihe5 = ui::makeWrappedLabel(this, "lblVaihe5", QStringLiteral("5. Tiivistys valmis"));
+    cSulje = ui::makeButton(this, "cSulje", QStringLiteral("Sulje"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lblVaihe1);

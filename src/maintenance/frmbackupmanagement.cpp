@@ -3,6 +3,7 @@
 #include "core/globals.h"
 #include "core/ui/helpers.h"
 #include "platform/fso/fso.h"
+#include "platform/ui/controls.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/events.h"
 
@@ -15,8 +16,7 @@ namespace maintenance {
 
 frmBackupManagement::frmBackupManagement()
     : StickCopiesForm(QStringLiteral("frmBackupManagement"), QStringLiteral("DURARADERA-Hallinta"), true) {
-    cPoistaValitut = new QPushButton(QStringLiteral("Poista valitut kopiot"), this);
-    cPoistaValitut->setObjectName(QStringLiteral("cPoistaValitut"));
+    cPoistaValitut = ui::makeButton(this, QStringLiteral("cPoistaValitut"), QStringLiteral("Poista valitut kopiot"));
     auto* row = new QHBoxLayout;
     row->addWidget(cPoistaValitut);
     row->addStretch();

@@ -7,6 +7,7 @@
 #include "maintenance/frmbackup.h"
 #include "platform/fso/fso.h"
 #include "platform/sys/folders.h"
+#include "platform/ui/controls.h"
 #include "platform/ui/events.h"
 
 #include <QHBoxLayout>
@@ -33,13 +34,12 @@ QString errorPart(const std::pair<int, QString>& e) {
 
 frmBackupRestore::frmBackupRestore()
     : StickCopiesForm(QStringLiteral("frmBackupRestore"), QStringLiteral("DURARADERA-Palautus"), false) {
-    lblPalautettavaTiedosto = new QLabel(QStringLiteral("Palautettava tiedosto:"), this);
-    lblPalautettavaTiedosto->setObjectName(QStringLiteral("lblPalautettavaTiedosto"));
+    lblPalautettavaTiedosto = ui::makeLabel(this, QStringLiteral("lblPalautettavaTiedosto"),
+                                            QStringLiteral("Palautettava tiedosto:"));
     lblPalautettavaTiedostoNimi = new QLabel(this);
     lblPalautettavaTiedostoNimi->setObjectName(QStringLiteral("lblPalautettavaTiedostoNimi"));
     lblPalautettavaTiedostoNimi->setWordWrap(true);
-    cPalauta = new QPushButton(QStringLiteral("Palauta"), this);
-    cPalauta->setObjectName(QStringLiteral("cPalauta"));
+    cPalauta = ui::makeButton(this, QStringLiteral("cPalauta"), QStringLiteral("Palauta"));
     lblPalautusStatus = new QLabel(this);
     lblPalautusStatus->setObjectName(QStringLiteral("lblPalautusStatus"));
     SetRedText(lblPalautusStatus);

@@ -4,6 +4,7 @@
 #include "core/ui/helpers.h"
 #include "platform/mail/mailer.h"
 #include "platform/sys/mousecursor.h"
+#include "platform/ui/controls.h"
 #include "platform/ui/events.h"
 #include "shell/version.h"
 
@@ -29,22 +30,14 @@ frmService::frmService() : ui::Form(QStringLiteral("frmService")) {
     mTiedosto = menuBar->addMenu(QStringLiteral("Tiedosto"));
     mTiedosto->setObjectName(QStringLiteral("mTiedosto"));
     mTiedosto->menuAction()->setObjectName(QStringLiteral("mTiedosto"));
-    mSend = mTiedosto->addAction(QStringLiteral("Lähetä"));
-    mSend->setObjectName(QStringLiteral("mSend"));
-    mClose = mTiedosto->addAction(QStringLiteral("Sulje"));
-    mClose->setObjectName(QStringLiteral("mClose"));
+    mSend = ui::addMenuAction(mTiedosto, QStringLiteral("mSend"), QStringLiteral("Lähetä"));
+    mClose = ui::addMenuAction(mTiedosto, QStringLiteral("mClose"), QStringLiteral("Sulje"));
 
-    auto label = [this](const char* name, const QString& text) {
-        auto* l = new QLabel(text, this);
-        l->setObjectName(QString::fromLatin1(name));
-        return l;
-    };
+    auto label = [this](const char* name, const QString& text) { return ui::makeLabel(this, name, text); };
     lblLahettaja = label("lblLahettaja", QStringLiteral("Lähettäjä:"));
-    tSender = new QLineEdit(this);
-    tSender->setObjectName(QStringLiteral("tSender"));
+    tSender = ui::makeLineEdit(this, QStringLiteral("tSender"));
     lblVastaanottaja = label("lblVastaanottaja", QStringLiteral("Vastaanottaja:"));
-    tReceiver = new QLineEdit(this);
-    tReceiver->setObjectName(QStringLiteral("tReceiver"));
+    tReceiver = ui::makeLineEdit(this, QStringLiteral("tReceiver"));
     lblViesti = label("lblViesti", QStringLiteral("Viesti:"));
     tMessage = new QPlainTextEdit(this);
     tMessage->setObjectName(QStringLiteral("tMessage"));
@@ -56,10 +49,8 @@ frmService::frmService() : ui::Form(QStringLiteral("frmService")) {
     pbarSendProgress->setObjectName(QStringLiteral("pbarSendProgress"));
     pbarSendProgress->setRange(0, 100);
     pbarSendProgress->setValue(0);
-    cSend = new QPushButton(QStringLiteral("Lähetä"), this);
-    cSend->setObjectName(QStringLiteral("cSend"));
-    cCancel = new QPushButton(QStringLiteral("Peru"), this);
-    cCancel->setObjectName(QStringLiteral("cCancel"));
+    cSend = ui::makeButton(this, QStringLiteral("cSend"), QStringLiteral("Lähetä"));
+    cCancel = ui::makeButton(this, QStringLiteral("cCancel"), QStringLiteral("Peru"));
     lblLahettaja->setBuddy(tSender);
     lblVastaanottaja->setBuddy(tReceiver);
     lblViesti->setBuddy(tMessage);

@@ -3,6 +3,7 @@
 #include "core/globals.h"
 #include "maintenance/frmbackup.h"
 #include "platform/fso/fso.h"
+#include "platform/ui/controls.h"
 #include "platform/ui/events.h"
 
 #include <QHBoxLayout>
@@ -19,10 +20,7 @@ StickCopiesForm::StickCopiesForm(const QString& name, const QString& caption, bo
     setWindowTitle(caption);
 
     auto label = [this](const char* objectName, const QString& text) {
-        auto* l = new QLabel(text, this);
-        l->setObjectName(QString::fromLatin1(objectName));
-        l->setWordWrap(true);
-        return l;
+        return ui::makeWrappedLabel(this, objectName, text);
     };
     auto list = [this](const char* objectName) {
         auto* l = new QListWidget(this);
@@ -30,8 +28,7 @@ StickCopiesForm::StickCopiesForm(const QString& name, const QString& caption, bo
         return l;
     };
     lblVaihe1 = label("lblVaihe1", QStringLiteral("1. Aseta muistitikku tietokoneeseen"));
-    cEtsiMuistitikku = new QPushButton(QStringLiteral("Jatka"), this);
-    cEtsiMuistitikku->setObjectName(QStringLiteral("cEtsiMuistitikku"));
+    cEtsiMuistitikku = ui::makeButton(this, QStringLiteral("cEtsiMuistitikku"), QStringLiteral("Jatka"));
     lblVapaaTilaStatus = label("lblVapaaTilaStatus", QString());
     SetRedText(lblVapaaTilaStatus);
     lblVaihe2 = label("lblVaihe2", QString());
@@ -41,8 +38,7 @@ StickCopiesForm::StickCopiesForm(const QString& name, const QString& caption, bo
     lstTietokanta->setSortingEnabled(true);
     lstTietokanta->setSelectionMode(multiSelect ? QAbstractItemView::MultiSelection
                                                 : QAbstractItemView::SingleSelection);
-    cSulje = new QPushButton(QStringLiteral("Sulje"), this);
-    cSulje->setObjectName(QStringLiteral("cSulje"));
+    cSulje = ui::makeButton(this, QStringLiteral("cSulje"), QStringLiteral("Sulje"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lblVaihe1);

@@ -2,6 +2,7 @@
 
 #include "core/globals.h"
 #include "platform/sys/shell.h"
+#include "platform/ui/controls.h"
 #include "platform/ui/events.h"
 #include "platform/ui/twips.h"
 #include "shell/version.h"
@@ -18,8 +19,7 @@ namespace shell {
 namespace {
 
 QLabel* label(QWidget* parent, const char* name, const QString& text) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(QString::fromLatin1(name));
+    QLabel* l = ui::makeLabel(parent, name, text);
     l->setAlignment(Qt::AlignHCenter);
     l->setWordWrap(true);
     return l;
@@ -55,8 +55,7 @@ frmAboutVaskiro::frmAboutVaskiro() : ui::Form(QStringLiteral("frmAboutVaskiro"))
     Label7->setFont(title);
     v->addWidget(Label7);
 
-    Frame1 = new QFrame(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1 = ui::makeFrame(this, QStringLiteral("Frame1"));
     Frame1->setFrameShape(QFrame::StyledPanel);
     auto* fl = new QVBoxLayout(Frame1);
     cAboutVaskiro = new QLabel(Frame1);
@@ -73,8 +72,7 @@ frmAboutVaskiro::frmAboutVaskiro() : ui::Form(QStringLiteral("frmAboutVaskiro"))
     v->addWidget(Label1);
     v->addWidget(Label9);
 
-    Frame3 = new QGroupBox(QStringLiteral("Käyttötuki"), this);
-    Frame3->setObjectName(QStringLiteral("Frame3"));
+    Frame3 = ui::makeGroupBox(this, QStringLiteral("Frame3"), QStringLiteral("Käyttötuki"));
     auto* f3 = new QVBoxLayout(Frame3);
     Label4 = label(Frame3, "Label4", QStringLiteral("Käyttötuen tiedot ovat ohjelman mukana tulevissa ohjeissa."));
     Label5 = linkLabel(Frame3, "Label5", QStringLiteral("Lisätietoja käyttötuesta..."));
@@ -83,8 +81,7 @@ frmAboutVaskiro::frmAboutVaskiro() : ui::Form(QStringLiteral("frmAboutVaskiro"))
     v->addWidget(Frame3);
     v->addStretch();
 
-    cSulje = new QPushButton(QStringLiteral("&Sulje"), this);
-    cSulje->setObjectName(QStringLiteral("cSulje"));
+    cSulje = ui::makeButton(this, QStringLiteral("cSulje"), QStringLiteral("&Sulje"));
     cSulje->setDefault(true);
     v->addWidget(cSulje, 0, Qt::AlignHCenter);
 

@@ -1,5 +1,6 @@
 #include "shell/frmdbhuomautus.h"
 
+#include "platform/ui/controls.h"
 #include "platform/ui/events.h"
 
 #include <QGuiApplication>
@@ -11,17 +12,6 @@
 
 namespace shell {
 
-namespace {
-
-QLabel* textLabel(QWidget* parent, const char* name, const QString& text) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setWordWrap(true);
-    return l;
-}
-
-}  // namespace
-
 frmDBHuomautus::frmDBHuomautus() : ui::Form(QStringLiteral("frmDBHuomautus")) {
     // The notice keeps its Finnish texts and opens in the middle of the screen.
     setProperty("kvOwnPlacement", true);
@@ -31,30 +21,32 @@ frmDBHuomautus::frmDBHuomautus() : ui::Form(QStringLiteral("frmDBHuomautus")) {
     v->setContentsMargins(18, 14, 18, 14);
     v->setSpacing(10);
 
-    lblOtsikko = textLabel(this, "lblOtsikko", QStringLiteral("Tärkeää!"));
+    lblOtsikko = ui::makeWrappedLabel(this, "lblOtsikko", QStringLiteral("Tärkeää!"));
     QFont heading = lblOtsikko->font();
     heading.setPointSizeF(heading.pointSizeF() * 1.6);
     heading.setBold(true);
     lblOtsikko->setFont(heading);
     v->addWidget(lblOtsikko);
 
-    lblTeksti1 = textLabel(this, "lblTeksti1",
-                           QStringLiteral("Ohjelma avautuu käyttämään esittelytietokantaa. Käytä sitä vain "
-                                          "tutustuaksesi ja kokeillaksesi ohjelmaa. Älä syötä yhdistyksen "
-                                          "oikeita tietoja esittelytietokantaan."));
-    lblTeksti2 = textLabel(this, "lblTeksti2",
-                           QStringLiteral("Kun haluat ottaa Kolvio VEV:n yhdistyksesi käyttöön, perusta sille "
-                                          "oma tietokanta. Oma tietokanta sisältää valitun mallitilikartan, "
-                                          "jonka voi muokata yhdistyksen tarpeita vastaavaksi."));
-    lblTeksti3 = textLabel(this, "lblTeksti3",
-                           QStringLiteral("Yhdistyksen oma tietokanta luodaan seuraavaksi avautuvan pääikkunan "
-                                          "valikosta Tietokanta / Luo tietokanta mallista toiminnon avulla."));
+    lblTeksti1 = ui::makeWrappedLabel(
+        this, "lblTeksti1",
+        QStringLiteral("Ohjelma avautuu käyttämään esittelytietokantaa. Käytä sitä vain "
+                       "tutustuaksesi ja kokeillaksesi ohjelmaa. Älä syötä yhdistyksen "
+                       "oikeita tietoja esittelytietokantaan."));
+    lblTeksti2 = ui::makeWrappedLabel(
+        this, "lblTeksti2",
+        QStringLiteral("Kun haluat ottaa Kolvio VEV:n yhdistyksesi käyttöön, perusta sille "
+                       "oma tietokanta. Oma tietokanta sisältää valitun mallitilikartan, "
+                       "jonka voi muokata yhdistyksen tarpeita vastaavaksi."));
+    lblTeksti3 = ui::makeWrappedLabel(
+        this, "lblTeksti3",
+        QStringLiteral("Yhdistyksen oma tietokanta luodaan seuraavaksi avautuvan pääikkunan "
+                       "valikosta Tietokanta / Luo tietokanta mallista toiminnon avulla."));
     v->addWidget(lblTeksti1);
     v->addWidget(lblTeksti2);
     v->addWidget(lblTeksti3);
 
-    cJatka = new QPushButton(QStringLiteral("Jatka"), this);
-    cJatka->setObjectName(QStringLiteral("cJatka"));
+    cJatka = ui::makeButton(this, QStringLiteral("cJatka"), QStringLiteral("Jatka"));
     cJatka->setDefault(true);
     auto* row = new QHBoxLayout;
     row->addStretch();
@@ -62,9 +54,10 @@ frmDBHuomautus::frmDBHuomautus() : ui::Form(QStringLiteral("frmDBHuomautus")) {
     row->addStretch();
     v->addLayout(row);
 
-    lblNeuvoja = textLabel(this, "lblNeuvoja", QStringLiteral("Neuvoja ongelmatilanteisiin:"));
-    lblTuki = textLabel(this, "lblTuki",
-                        QStringLiteral("ohjeet ja käyttötuen tiedot avautuvat pääikkunan Käyttötuki-painikkeesta."));
+    lblNeuvoja = ui::makeWrappedLabel(this, "lblNeuvoja", QStringLiteral("Neuvoja ongelmatilanteisiin:"));
+    lblTuki = ui::makeWrappedLabel(
+        this, "lblTuki",
+        QStringLiteral("ohjeet ja käyttötuen tiedot avautuvat pääikkunan Käyttötuki-painikkeesta."));
     auto* help = new QVBoxLayout;
     help->setSpacing(2);
     help->addWidget(lblNeuvoja);

@@ -9,6 +9,7 @@
 #include "platform/report/preview.h"
 #include "platform/report/reportcontrol.h"
 #include "platform/sys/shell.h"
+#include "platform/ui/controls.h"
 #include "platform/ui/events.h"
 #include "platform/ui/twips.h"
 #include "shell/frmaboutvaskiro.h"
@@ -139,8 +140,7 @@ void frmMain::buildButtons(QWidget* strip) {
         previous = b;
     }
 
-    Frame1 = new QFrame(strip);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1 = ui::makeFrame(strip, QStringLiteral("Frame1"));
     Frame1->setFrameShape(QFrame::StyledPanel);
     Frame1->setGeometry(ui::TwipsToPixels(this, QRect(10020, 60, 855, 855)));
     cAboutVaskiro = new QLabel(Frame1);
@@ -153,10 +153,8 @@ void frmMain::buildButtons(QWidget* strip) {
 }
 
 void frmMain::buildMenus() {
-    auto action = [this](QMenu* menu, const char* name, const char* caption) {
-        QAction* a = menu->addAction(QString::fromUtf8(caption));
-        a->setObjectName(QString::fromLatin1(name));
-        return a;
+    auto action = [](QMenu* menu, const char* name, const char* caption) {
+        return ui::addMenuAction(menu, name, caption);
     };
     auto submenu = [this](QWidget* parentMenu, const char* name, const char* caption) {
         auto* m = new QMenu(QString::fromUtf8(caption), parentMenu);

@@ -1,6 +1,7 @@
 #include "shell/frmsplash.h"
 
 #include "core/globals.h"
+#include "platform/ui/controls.h"
 #include "platform/ui/events.h"
 #include "shell/version.h"
 
@@ -23,8 +24,7 @@ frmSplash::frmSplash() : ui::Form(QStringLiteral("frmSplash")) {
 
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(6, 6, 6, 6);
-    Frame1 = new QFrame(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1 = ui::makeFrame(this, QStringLiteral("Frame1"));
     Frame1->setFrameShape(QFrame::Box);
     outer->addWidget(Frame1);
 
@@ -36,24 +36,20 @@ frmSplash::frmSplash() : ui::Form(QStringLiteral("frmSplash")) {
     imgLogo->setPixmap(QPixmap(QStringLiteral(":/images/logo.png")));
     grid->addWidget(imgLogo, 0, 0, 4, 1, Qt::AlignTop);
 
-    lblProductName = new QLabel(QStringLiteral("Kolvio VEV"), Frame1);
-    lblProductName->setObjectName(QStringLiteral("lblProductName"));
+    lblProductName = ui::makeLabel(Frame1, QStringLiteral("lblProductName"), QStringLiteral("Kolvio VEV"));
     QFont big = lblProductName->font();
     big.setPointSizeF(big.pointSizeF() * 2.2);
     big.setBold(true);
     lblProductName->setFont(big);
     grid->addWidget(lblProductName, 0, 1);
 
-    lblVersion = new QLabel(QStringLiteral("Version"), Frame1);
-    lblVersion->setObjectName(QStringLiteral("lblVersion"));
+    lblVersion = ui::makeLabel(Frame1, QStringLiteral("lblVersion"), QStringLiteral("Version"));
     grid->addWidget(lblVersion, 1, 1);
 
-    lblPlatform = new QLabel(PlatformText(), Frame1);
-    lblPlatform->setObjectName(QStringLiteral("lblPlatform"));
+    lblPlatform = ui::makeLabel(Frame1, QStringLiteral("lblPlatform"), PlatformText());
     grid->addWidget(lblPlatform, 2, 1);
 
-    lblCompany = new QLabel(QStringLiteral("Kolvio VEV -kehittäjät"), Frame1);
-    lblCompany->setObjectName(QStringLiteral("lblCompany"));
+    lblCompany = ui::makeLabel(Frame1, QStringLiteral("lblCompany"), QStringLiteral("Kolvio VEV -kehittäjät"));
     grid->addWidget(lblCompany, 3, 1, Qt::AlignBottom);
 
     Timer1 = new QTimer(this);

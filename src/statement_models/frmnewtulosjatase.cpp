@@ -13,6 +13,7 @@
 #include "ledger_reports/reportglobals.h"
 #include "platform/sys/mousecursor.h"
 #include "platform/sys/popuphook.h"
+#include "platform/ui/controls.h"
 #include "platform/ui/events.h"
 #include "platform/ui/twips.h"
 
@@ -53,11 +54,7 @@ constexpr int kKeyRole = Qt::UserRole;
 constexpr int kClientWidth = 10800;
 constexpr int kClientHeight = 8235;
 
-template <class T>
-T* named(T* w, const char* name) {
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
+using ui::named;
 
 }  // namespace
 
@@ -189,21 +186,9 @@ frmNewTulosJaTase::~frmNewTulosJaTase() {
 }
 
 void frmNewTulosJaTase::buildMenus() {
-    auto menu = [this](const char* name, const char* caption) {
-        auto* m = named(new QMenu(QString::fromUtf8(caption), menuBar), name);
-        menuBar->addMenu(m);
-        return m;
-    };
+    auto menu = [this](const char* name, const char* caption) { return ui::addMenu(menuBar, name, caption); };
     auto action = [this](QMenu* m, const char* name, const char* caption, QKeySequence key = {}) {
-        QAction* a = m->addAction(QString::fromUtf8(caption));
-        a->setObjectName(QString::fromLatin1(name));
-        if (!key.isEmpty()) {
-            a->setShortcut(key);
-            a->setShortcutContext(Qt::WindowShortcut);
-            addAction(a);
-            windowKeys_ << a;
-        }
-        return a;
+        return ui::addWindowAction(m, this, name, caption, key, &windowKeys_);
     };
     mTiedosto = menu("mTiedosto", "Tiedosto");
     mTarkistaTilikartta = action(mTiedosto, "mTarkistaTilikartta", "Tarkista Tilikartta");

@@ -5,6 +5,7 @@
 #include "core/nz.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
+#include "platform/ui/controls.h"
 #include "platform/ui/events.h"
 #include "statement_models/malli.h"
 
@@ -43,18 +44,14 @@ frmTarkistaMallit::frmTarkistaMallit() : reports::DialogForm(QStringLiteral("frm
     // The position is restored as the window loads but never stored.
     setProperty(core::kOwnPlacementProperty, true);
     setWindowTitle(QStringLiteral("Tarkista tulos- ja tasemallit"));
-    lblTulosmalli = new QLabel(QStringLiteral("Tuloslaskelmamalli:"), this);
-    lblTulosmalli->setObjectName(QStringLiteral("lblTulosmalli"));
+    lblTulosmalli = ui::makeLabel(this, QStringLiteral("lblTulosmalli"), QStringLiteral("Tuloslaskelmamalli:"));
     cmbTulosmalli = new QComboBox(this);
     cmbTulosmalli->setObjectName(QStringLiteral("cmbTulosmalli"));
-    lblTasemalli = new QLabel(QStringLiteral("Tasemalli:"), this);
-    lblTasemalli->setObjectName(QStringLiteral("lblTasemalli"));
+    lblTasemalli = ui::makeLabel(this, QStringLiteral("lblTasemalli"), QStringLiteral("Tasemalli:"));
     cmbTasemalli = new QComboBox(this);
     cmbTasemalli->setObjectName(QStringLiteral("cmbTasemalli"));
-    cTarkista = new QPushButton(QStringLiteral("Tarkista"), this);
-    cTarkista->setObjectName(QStringLiteral("cTarkista"));
-    cPeruuta = new QPushButton(QStringLiteral("Peruuta"), this);
-    cPeruuta->setObjectName(QStringLiteral("cPeruuta"));
+    cTarkista = ui::makeButton(this, QStringLiteral("cTarkista"), QStringLiteral("Tarkista"));
+    cPeruuta = ui::makeButton(this, QStringLiteral("cPeruuta"), QStringLiteral("Peruuta"));
 
     auto* grid = new QGridLayout;
     grid->addWidget(lblTulosmalli, 0, 0);

@@ -4,6 +4,7 @@
 #include "core/globals.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
+#include "platform/ui/controls.h"
 #include "platform/ui/events.h"
 #include "platform/ui/twips.h"
 #include "statement_models/frmnewtulosjatase.h"
@@ -25,29 +26,20 @@ frmTarkistusVirheet::frmTarkistusVirheet() : ui::Form(QStringLiteral("frmTarkist
     setWindowTitle(QStringLiteral("Mallien tarkistus"));
     menuBar = new QMenuBar(this);
     menuBar->setObjectName(QStringLiteral("menuBar"));
-    mTiedosto = new QMenu(QStringLiteral("&Tiedosto"), menuBar);
-    mTiedosto->setObjectName(QStringLiteral("mTiedosto"));
-    menuBar->addMenu(mTiedosto);
-    mSulje = mTiedosto->addAction(QStringLiteral("Sulje"));
-    mSulje->setObjectName(QStringLiteral("mSulje"));
-    mKorjaustoiminnot = new QMenu(QStringLiteral("Korjaustoiminnot"), menuBar);
-    mKorjaustoiminnot->setObjectName(QStringLiteral("mKorjaustoiminnot"));
-    menuBar->addMenu(mKorjaustoiminnot);
-    mKorjausSaldopuoli = mKorjaustoiminnot->addAction(QStringLiteral("Saldopuoli"));
-    mKorjausSaldopuoli->setObjectName(QStringLiteral("mKorjausSaldopuoli"));
+    mTiedosto = ui::addMenu(menuBar, QStringLiteral("mTiedosto"), QStringLiteral("&Tiedosto"));
+    mSulje = ui::addMenuAction(mTiedosto, QStringLiteral("mSulje"), QStringLiteral("Sulje"));
+    mKorjaustoiminnot = ui::addMenu(menuBar, QStringLiteral("mKorjaustoiminnot"), QStringLiteral("Korjaustoiminnot"));
+    mKorjausSaldopuoli =
+        ui::addMenuAction(mKorjaustoiminnot, QStringLiteral("mKorjausSaldopuoli"), QStringLiteral("Saldopuoli"));
 
-    auto named = [this](QWidget* w, const char* name) {
-        w->setObjectName(QString::fromLatin1(name));
-        return w;
-    };
-    lblTulosmalli = static_cast<QLabel*>(named(new QLabel(QStringLiteral("Tuloslaskelmamalli:"), this), "lblTulosmalli"));
-    cmbTulosmalli = static_cast<QComboBox*>(named(new QComboBox(this), "cmbTulosmalli"));
-    lblTasemalli = static_cast<QLabel*>(named(new QLabel(QStringLiteral("Tasemalli:"), this), "lblTasemalli"));
-    cmbTasemalli = static_cast<QComboBox*>(named(new QComboBox(this), "cmbTasemalli"));
-    cTarkista = static_cast<QPushButton*>(named(new QPushButton(QStringLiteral("Tarkista"), this), "cTarkista"));
-    cSulje = static_cast<QPushButton*>(named(new QPushButton(QStringLiteral("Sulje"), this), "cSulje"));
-    cSulje->setToolTip(QStringLiteral("Sulje Mallien tarkistus [Alt+F4]"));
-    lstVirheet = static_cast<QListWidget*>(named(new QListWidget(this), "lstVirheet"));
+    lblTulosmalli = ui::makeLabel(this, QStringLiteral("lblTulosmalli"), QStringLiteral("Tuloslaskelmamalli:"));
+    cmbTulosmalli = ui::named(new QComboBox(this), QStringLiteral("cmbTulosmalli"));
+    lblTasemalli = ui::makeLabel(this, QStringLiteral("lblTasemalli"), QStringLiteral("Tasemalli:"));
+    cmbTasemalli = ui::named(new QComboBox(this), QStringLiteral("cmbTasemalli"));
+    cTarkista = ui::makeButton(this, QStringLiteral("cTarkista"), QStringLiteral("Tarkista"));
+    cSulje = ui::makeButton(this, QStringLiteral("cSulje"), QStringLiteral("Sulje"),
+                            QStringLiteral("Sulje Mallien tarkistus [Alt+F4]"));
+    lstVirheet = ui::named(new QListWidget(this), QStringLiteral("lstVirheet"));
 
     auto* grid = new QGridLayout;
     grid->addWidget(lblTulosmalli, 0, 0);

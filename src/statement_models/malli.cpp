@@ -10,7 +10,6 @@ using core::NzBoolean;
 using core::NzLong;
 using core::NzString;
 using core::detail::BookTie;
-using core::detail::cutText;
 
 namespace {
 
@@ -52,108 +51,57 @@ QString GetRivinTeksti(dao::Database& db, long mrID) {
 
 // ================================================================ cMalli
 
+namespace {
+
+const core::detail::RowTable kMa{"ma", "maID"};
+const core::detail::RowTable kMr{"mr", "mrID"};
+
+}  // namespace
+
 cMalli::cMalli() = default;
 
-cMalli::~cMalli() {
-    if (f_.released || f_.isEmpty || !f_.dirty) return;
-    core::detail::saveOnDestruction([this] { return describe(); }, [this] { Save(false); });
-}
+cMalli::~cMalli() { r_.saveOnDestruction([this] { return describe(); }, [this] { Save(false); }); }
 
-QString cMalli::describe() const { return QStringLiteral("Malli %1 (maID %2)").arg(v_.Nimi).arg(id_); }
+QString cMalli::describe() const { return QStringLiteral("Malli %1 (maID %2)").arg(r_.v.Nimi).arg(r_.id); }
 
 void cMalli::setNimi(const QString& v) {
-    if (v != v_.Nimi) f_.dirty = true;
-    v_.Nimi = v.isEmpty() ? QStringLiteral(" ") : cutText(v, 50);
-    if (NameChanged) NameChanged(id(), v_.Nimi, v_.Tyyppi);
-}
-
-void cMalli::Undo() {
-    if (f_.isEmpty) return;
-    v_ = undo_;
-}
-
-void cMalli::resetAsCreated() {
-    id_ = 0;
-    v_ = Values{};
-    undo_ = v_;
-    f_.dirty = false;
-    tie_.clear();
+    r_.setText(r_.v.Nimi, v, 50);
+    if (v.isEmpty()) r_.v.Nimi = QStringLiteral(" ");
+    if (NameChanged) NameChanged(id(), r_.v.Nimi, r_.v.Tyyppi);
 }
 
 bool cMalli::Read(long id) {
-    if (f_.isEmpty) return false;
-    dao::Database db = BookTie::open();
-    dao::Recordset rs =
-        db.OpenRecordset(QStringLiteral("SELECT * FROM ma WHERE maID = ?"), dao::RecordsetType::Snapshot, {V(id)});
-    if (rs.isEOF()) {
-        rs.Close();
-        resetAsCreated();
-        return false;
-    }
-    id_ = id;
-    v_.Nimi = NzString(rs.value(QStringLiteral("maNimi")), QString());
-    // A model without a type is none of the two kinds.
-    v_.Tyyppi = int(NzLong(rs.value(QStringLiteral("maTyyppi")), 0));
-    v_.Suojattu = NzBoolean(rs.value(QStringLiteral("maSuojattu")), false);
-    v_.TulosMaID = NzLong(rs.value(QStringLiteral("maTulosMaID")), 0);
-    rs.Close();
-    tie_.bindCurrent();
-    undo_ = v_;
-    return true;
+    return r_.readOrReset(kMa, id, [this](const dao::Recordset& rs) {
+        r_.v.Nimi = NzString(rs.value(QStringLiteral("maNimi")), QString());
+        // A model without a type is none of the two kinds.
+        r_.v.Tyyppi = int(NzLong(rs.value(QStringLiteral("maTyyppi")), 0));
+        r_.v.Suojattu = NzBoolean(rs.value(QStringLiteral("maSuojattu")), false);
+        r_.v.TulosMaID = NzLong(rs.value(QStringLiteral("maTulosMaID")), 0);
+    });
 }
 
 bool cMalli::Save(bool Force) {
-    if (f_.isEmpty) return false;
-    if (!Force && !f_.dirty) return true;
-    dao::Database db = tie_.openOwn([this] { return describe(); });
-    dao::Recordset rs =
-        db.OpenRecordset(QStringLiteral("SELECT * FROM ma WHERE maID = ?"), dao::RecordsetType::Dynaset, {V(id_)});
-    long key = id_;
-    if (id_ != 0) {
-        rs.Edit();
-    } else {
-        rs.AddNew();
-        key = NzLong(rs.value(QStringLiteral("maID")), 0);
-    }
-    rs.setValue(QStringLiteral("maNimi"), dao::Variant(v_.Nimi));
-    rs.setValue(QStringLiteral("maTyyppi"), dao::Variant(long(v_.Tyyppi)));
-    rs.setValue(QStringLiteral("maSuojattu"), dao::Variant(v_.Suojattu));
-    rs.setValue(QStringLiteral("maTulosMaID"), dao::Variant(v_.TulosMaID));
-    rs.Update();
-    // The key is the model's only once its row is stored.
-    id_ = key;
-    f_.dirty = false;
-    undo_ = v_;
-    tie_.bindCurrentIfUnbound();
-    rs.Close();
-    return true;
+    return r_.save(Force, kMa, [this] { return describe(); }, [this](dao::Recordset& rs) {
+        rs.setValue(QStringLiteral("maNimi"), dao::Variant(r_.v.Nimi));
+        rs.setValue(QStringLiteral("maTyyppi"), dao::Variant(long(r_.v.Tyyppi)));
+        rs.setValue(QStringLiteral("maSuojattu"), dao::Variant(r_.v.Suojattu));
+        rs.setValue(QStringLiteral("maTulosMaID"), dao::Variant(r_.v.TulosMaID));
+    });
 }
 
 void cMalli::Delete() {
-    if (f_.isEmpty) return;
-    if (id_ != 0) {
-        dao::Database db = tie_.openOwn([this] { return describe(); });
+    r_.removeWith([this] { return describe(); }, [this](dao::Database& db) {
         inTransaction(db, [&] {
-            db.Execute(QStringLiteral("DELETE FROM ma WHERE maID = ?"), {V(id_)});
-            db.Execute(QStringLiteral("DELETE FROM mr WHERE mrmaID = ?"), {V(id_)});
+            db.Execute(QStringLiteral("DELETE FROM ma WHERE maID = ?"), {V(r_.id)});
+            db.Execute(QStringLiteral("DELETE FROM mr WHERE mrmaID = ?"), {V(r_.id)});
         });
-    }
-    resetAsCreated();
-}
-
-void cMalli::Release() {
-    if (f_.released) return;
-    f_.released = true;
-    if (!f_.isEmpty) Save(false);
+    });
 }
 
 std::unique_ptr<cMalliRivi> cMalli::AddModelRow(const QString& sTeksti, long lGroupOrder, const QString& sSaldoPuoli) {
+    if (r_.f.isEmpty) return core::detail::placeholder<cMalliRivi>();
     auto row = std::make_unique<cMalliRivi>();
-    if (f_.isEmpty) {
-        row->setIsEmpty(true);
-        return row;
-    }
-    row->setMalliId(id_);
+    row->setMalliId(r_.id);
     row->setTeksti(sTeksti);
     row->setGroupOrder(lGroupOrder);
     row->setTilit(QStringLiteral(" "));
@@ -167,126 +115,62 @@ std::unique_ptr<cMalliRivi> cMalli::AddModelRow(const QString& sTeksti, long lGr
 
 cMalliRivi::cMalliRivi() = default;
 
-cMalliRivi::~cMalliRivi() {
-    if (f_.released || f_.isEmpty || !f_.dirty) return;
-    core::detail::saveOnDestruction([this] { return describe(); }, [this] { Save(false); });
-}
+cMalliRivi::~cMalliRivi() { r_.saveOnDestruction([this] { return describe(); }, [this] { Save(false); }); }
 
-const cMalliRivi::Values& cMalliRivi::shown() const {
-    static const Values empty;
-    return f_.isEmpty ? empty : v_;
-}
-
-QString cMalliRivi::describe() const { return QStringLiteral("Mallin rivi %1 (mrID %2)").arg(v_.Teksti).arg(id_); }
-
-void cMalliRivi::setText(QString& field, const QString& v, qsizetype width) {
-    if (v != field) f_.dirty = true;
-    field = cutText(v, width);
-}
+QString cMalliRivi::describe() const { return QStringLiteral("Mallin rivi %1 (mrID %2)").arg(r_.v.Teksti).arg(r_.id); }
 
 void cMalliRivi::setTeksti(const QString& v) {
-    setText(v_.Teksti, v, 50);
-    if (NameChanged) NameChanged(id(), v_.Teksti);
+    r_.setText(r_.v.Teksti, v, 50);
+    if (NameChanged) NameChanged(id(), r_.v.Teksti);
 }
-
-void cMalliRivi::setSaldoPuoli(const QString& v) { setText(v_.SaldoPuoli, v, 1); }
-void cMalliRivi::setviTyyppi(const QString& v) { setText(v_.viTyyppi, v, 1); }
-void cMalliRivi::setTilit(const QString& v) { setText(v_.Tilit, v, 255); }
-void cMalliRivi::setKaava(const QString& v) { setText(v_.Kaava, v, 255); }
 
 void cMalliRivi::SetDefaultGroupOrder() {
     dao::Database db = BookTie::open();
-    dao::Recordset rs = db.OpenRecordset(
-        QStringLiteral("SELECT MAX(mrGroupOrder) FROM mr WHERE mrmaID = ? AND mrBelongsToGroup = ?"),
-        dao::RecordsetType::Snapshot, {V(v_.MalliId), V(v_.BelongsToGroup)});
-    const long largest = rs.isEOF() ? 0 : NzLong(rs.value(0), 0);
-    rs.Close();
-    setGroupOrder(largest + 1);
-}
-
-void cMalliRivi::Undo() {
-    if (f_.isEmpty) return;
-    v_ = undo_;
-}
-
-void cMalliRivi::resetAsCreated() {
-    id_ = 0;
-    v_ = Values{};
-    undo_ = v_;
-    f_.dirty = false;
-    tie_.clear();
+    const dao::Variant largest = core::detail::aggregate(
+        db, QStringLiteral("SELECT MAX(mrGroupOrder) FROM mr WHERE mrmaID = ? AND mrBelongsToGroup = ?"),
+        {V(r_.v.MalliId), V(r_.v.BelongsToGroup)});
+    setGroupOrder(core::detail::plusOne(largest));
 }
 
 bool cMalliRivi::Read(long id) {
-    if (f_.isEmpty) return false;
-    dao::Database db = BookTie::open();
-    dao::Recordset rs =
-        db.OpenRecordset(QStringLiteral("SELECT * FROM mr WHERE mrID = ?"), dao::RecordsetType::Snapshot, {V(id)});
-    if (rs.isEOF()) {
-        rs.Close();
-        resetAsCreated();
-        return false;
-    }
-    auto text = [&](const char* c) { return NzString(rs.value(QString::fromLatin1(c)), QString()); };
-    auto number = [&](const char* c) { return NzLong(rs.value(QString::fromLatin1(c)), 0); };
-    auto flag = [&](const char* c) { return NzBoolean(rs.value(QString::fromLatin1(c)), false); };
-    id_ = id;
-    v_.MalliId = number("mrmaID");
-    v_.SaldoPuoli = text("mrSaldoPuoli");
-    v_.Tilit = text("mrTilit");
-    v_.BelongsToGroup = number("mrBelongsToGroup");
-    v_.GroupOrder = number("mrGroupOrder");
-    v_.Teksti = text("mrTeksti");
-    v_.Kaava = text("mrKaava");
-    v_.IsLiikevaihto = flag("mrIsLiikevaihto");
-    v_.IsEquation = flag("mrIsEquation");
-    v_.IsVoitto = flag("mrIsVoitto");
-    v_.tlID = number("mrtlID");
-    v_.viTyyppi = text("mrviTyyppi");
-    rs.Close();
-    tie_.bindCurrent();
-    undo_ = v_;
-    return true;
+    return r_.readOrReset(kMr, id, [this](const dao::Recordset& rs) {
+        auto text = [&](const char* c) { return NzString(rs.value(QString::fromLatin1(c)), QString()); };
+        auto number = [&](const char* c) { return NzLong(rs.value(QString::fromLatin1(c)), 0); };
+        auto flag = [&](const char* c) { return NzBoolean(rs.value(QString::fromLatin1(c)), false); };
+        r_.v.MalliId = number("mrmaID");
+        r_.v.SaldoPuoli = text("mrSaldoPuoli");
+        r_.v.Tilit = text("mrTilit");
+        r_.v.BelongsToGroup = number("mrBelongsToGroup");
+        r_.v.GroupOrder = number("mrGroupOrder");
+        r_.v.Teksti = text("mrTeksti");
+        r_.v.Kaava = text("mrKaava");
+        r_.v.IsLiikevaihto = flag("mrIsLiikevaihto");
+        r_.v.IsEquation = flag("mrIsEquation");
+        r_.v.IsVoitto = flag("mrIsVoitto");
+        r_.v.tlID = number("mrtlID");
+        r_.v.viTyyppi = text("mrviTyyppi");
+    });
 }
 
 bool cMalliRivi::Save(bool Force) {
-    if (f_.isEmpty) return false;
-    if (!Force && !f_.dirty) return true;
-    dao::Database db = tie_.openOwn([this] { return describe(); });
-    dao::Recordset rs =
-        db.OpenRecordset(QStringLiteral("SELECT * FROM mr WHERE mrID = ?"), dao::RecordsetType::Dynaset, {V(id_)});
-    long key = id_;
-    if (id_ != 0) {
-        rs.Edit();
-    } else {
-        rs.AddNew();
-        key = NzLong(rs.value(QStringLiteral("mrID")), 0);
-    }
-    rs.setValue(QStringLiteral("mrmaID"), V(v_.MalliId));
-    rs.setValue(QStringLiteral("mrSaldoPuoli"), dao::Variant(v_.SaldoPuoli));
-    rs.setValue(QStringLiteral("mrTilit"), dao::Variant(v_.Tilit));
-    rs.setValue(QStringLiteral("mrBelongsToGroup"), V(v_.BelongsToGroup));
-    rs.setValue(QStringLiteral("mrGroupOrder"), V(v_.GroupOrder));
-    rs.setValue(QStringLiteral("mrTeksti"), dao::Variant(v_.Teksti));
-    rs.setValue(QStringLiteral("mrKaava"), dao::Variant(v_.Kaava));
-    rs.setValue(QStringLiteral("mrIsLiikevaihto"), dao::Variant(v_.IsLiikevaihto));
-    rs.setValue(QStringLiteral("mrIsEquation"), dao::Variant(v_.IsEquation));
-    rs.setValue(QStringLiteral("mrIsVoitto"), dao::Variant(v_.IsVoitto));
-    rs.setValue(QStringLiteral("mrtlID"), V(v_.tlID));
-    rs.setValue(QStringLiteral("mrviTyyppi"), dao::Variant(v_.viTyyppi));
-    rs.Update();
-    id_ = key;
-    f_.dirty = false;
-    undo_ = v_;
-    tie_.bindCurrentIfUnbound();
-    rs.Close();
-    return true;
+    return r_.save(Force, kMr, [this] { return describe(); }, [this](dao::Recordset& rs) {
+        rs.setValue(QStringLiteral("mrmaID"), V(r_.v.MalliId));
+        rs.setValue(QStringLiteral("mrSaldoPuoli"), dao::Variant(r_.v.SaldoPuoli));
+        rs.setValue(QStringLiteral("mrTilit"), dao::Variant(r_.v.Tilit));
+        rs.setValue(QStringLiteral("mrBelongsToGroup"), V(r_.v.BelongsToGroup));
+        rs.setValue(QStringLiteral("mrGroupOrder"), V(r_.v.GroupOrder));
+        rs.setValue(QStringLiteral("mrTeksti"), dao::Variant(r_.v.Teksti));
+        rs.setValue(QStringLiteral("mrKaava"), dao::Variant(r_.v.Kaava));
+        rs.setValue(QStringLiteral("mrIsLiikevaihto"), dao::Variant(r_.v.IsLiikevaihto));
+        rs.setValue(QStringLiteral("mrIsEquation"), dao::Variant(r_.v.IsEquation));
+        rs.setValue(QStringLiteral("mrIsVoitto"), dao::Variant(r_.v.IsVoitto));
+        rs.setValue(QStringLiteral("mrtlID"), V(r_.v.tlID));
+        rs.setValue(QStringLiteral("mrviTyyppi"), dao::Variant(r_.v.viTyyppi));
+    });
 }
 
 void cMalliRivi::Delete() {
-    if (f_.isEmpty) return;
-    if (id_ != 0) {
-        dao::Database db = tie_.openOwn([this] { return describe(); });
+    r_.removeWith([this] { return describe(); }, [this](dao::Database& db) {
         // Depth first: every row goes after the rows below it. A parent chain
         // that returns to itself (a damaged model) is followed only once.
         QSet<long> seen;
@@ -301,30 +185,20 @@ void cMalliRivi::Delete() {
             for (long child : children) removeSubtree(child);
             db.Execute(QStringLiteral("DELETE FROM mr WHERE mrID = ?"), {V(k)});
         };
-        inTransaction(db, [&] { removeSubtree(id_); });
-    }
-    resetAsCreated();
-}
-
-void cMalliRivi::Release() {
-    if (f_.released) return;
-    f_.released = true;
-    if (!f_.isEmpty) Save(false);
+        inTransaction(db, [&] { removeSubtree(r_.id); });
+    });
 }
 
 std::unique_ptr<cMalliRivi> cMalliRivi::AddModelRow(const QString& sTeksti, long lGroupOrder,
                                                     const QString& sSaldoPuoli) {
+    if (r_.f.isEmpty) return core::detail::placeholder<cMalliRivi>();
     auto row = std::make_unique<cMalliRivi>();
-    if (f_.isEmpty) {
-        row->setIsEmpty(true);
-        return row;
-    }
-    row->setMalliId(v_.MalliId);
-    row->setBelongsToGroup(id_);
+    row->setMalliId(r_.v.MalliId);
+    row->setBelongsToGroup(r_.id);
     row->setTeksti(sTeksti);
     row->setGroupOrder(lGroupOrder);
     row->setTilit(QStringLiteral(" "));
-    row->setSaldoPuoli(sSaldoPuoli.isEmpty() ? v_.SaldoPuoli : sSaldoPuoli);
+    row->setSaldoPuoli(sSaldoPuoli.isEmpty() ? r_.v.SaldoPuoli : sSaldoPuoli);
     row->Save(false);
     return row;
 }

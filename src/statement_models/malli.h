@@ -13,7 +13,7 @@
 // (IsEmpty), dirty flag set only by a real change, undo copy, Read, Save,
 // Delete, and saving pending changes when let go.
 
-#include "core/records/recordsupport.h"
+#include "core/records/recordcore.h"
 
 #include <QString>
 #include <functional>
@@ -38,25 +38,25 @@ public:
     // with the id, the stored name and the type.
     std::function<void(long id, const QString& sName, int Tyyppi)> NameChanged;
 
-    bool IsEmpty() const { return f_.isEmpty; }
-    void setIsEmpty(bool b) { f_.isEmpty = b; }
-    bool isDirty() const { return f_.dirty; }
+    bool IsEmpty() const { return r_.f.isEmpty; }
+    void setIsEmpty(bool b) { r_.f.isEmpty = b; }
+    bool isDirty() const { return r_.f.dirty; }
 
-    long id() const { return f_.isEmpty ? 0 : id_; }  // maID; 0 = not stored
+    long id() const { return r_.shownId(); }  // maID; 0 = not stored
     // Keeps the first 50 characters; an empty name is held as one blank.
-    QString Nimi() const { return f_.isEmpty ? QString() : v_.Nimi; }
+    QString Nimi() const { return r_.f.isEmpty ? QString() : r_.v.Nimi; }
     void setNimi(const QString& v);
     // 1 income statement, 2 balance sheet.
-    int Tyyppi() const { return f_.isEmpty ? kTuloslaskelma : v_.Tyyppi; }
-    void setTyyppi(int v) { set(v_.Tyyppi, v); }
-    bool Suojattu() const { return f_.isEmpty ? false : v_.Suojattu; }
-    void setSuojattu(bool v) { set(v_.Suojattu, v); }
+    int Tyyppi() const { return r_.shown().Tyyppi; }
+    void setTyyppi(int v) { r_.set(r_.v.Tyyppi, v); }
+    bool Suojattu() const { return r_.shown().Suojattu; }
+    void setSuojattu(bool v) { r_.set(r_.v.Suojattu, v); }
     // The income model whose result a balance model carries; 0 = none.
-    long TulosMaID() const { return f_.isEmpty ? 0 : v_.TulosMaID; }
-    void setTulosMaID(long v) { set(v_.TulosMaID, v); }
+    long TulosMaID() const { return r_.shown().TulosMaID; }
+    void setTulosMaID(long v) { r_.set(r_.v.TulosMaID, v); }
 
     // Back to the values of the last Read or Save; the dirty flag stays.
-    void Undo();
+    void Undo() { r_.undoChanges(); }
     // The model and every row of it, in one transaction; the object is
     // then as created.
     void Delete();
@@ -66,7 +66,9 @@ public:
     bool Save(bool Force);
     // Lets the object go: saves pending changes (errors reach the caller);
     // the destructor then saves nothing.
-    void Release();
+    void Release() {
+        r_.release([this] { Save(false); });
+    }
 
     // A new top row of the model, stored at once (a blank placeholder row
     // when this is a placeholder).
@@ -80,24 +82,9 @@ private:
         long TulosMaID = 0;
         bool operator==(const Values&) const = default;
     };
-    template <class T>
-    void set(T& field, const T& value) {
-        if (field == value) return;
-        field = value;
-        f_.dirty = true;
-    }
     QString describe() const;
-    void resetAsCreated();
 
-    long id_ = 0;
-    Values v_;
-    Values undo_;
-    struct Flags {
-        bool dirty = false;
-        bool isEmpty = false;
-        bool released = false;
-    } f_;
-    core::detail::BookTie tie_;
+    core::detail::RecordState<Values> r_;
 };
 
 class cMalliRivi {
@@ -111,49 +98,51 @@ public:
     // with the id and the stored text.
     std::function<void(long id, const QString& sName)> NameChanged;
 
-    bool IsEmpty() const { return f_.isEmpty; }
-    void setIsEmpty(bool b) { f_.isEmpty = b; }
-    bool isDirty() const { return f_.dirty; }
+    bool IsEmpty() const { return r_.f.isEmpty; }
+    void setIsEmpty(bool b) { r_.f.isEmpty = b; }
+    bool isDirty() const { return r_.f.dirty; }
 
-    long id() const { return f_.isEmpty ? 0 : id_; }  // mrID; 0 = not stored
-    long MalliId() const { return shown().MalliId; }
-    void setMalliId(long v) { set(v_.MalliId, v); }
+    long id() const { return r_.shownId(); }  // mrID; 0 = not stored
+    long MalliId() const { return r_.shown().MalliId; }
+    void setMalliId(long v) { r_.set(r_.v.MalliId, v); }
     // Keeps the first 50 characters.
-    QString Teksti() const { return shown().Teksti; }
+    QString Teksti() const { return r_.shown().Teksti; }
     void setTeksti(const QString& v);
     // "D" or "K": the first character is kept.
-    QString SaldoPuoli() const { return shown().SaldoPuoli; }
-    void setSaldoPuoli(const QString& v);
-    long BelongsToGroup() const { return shown().BelongsToGroup; }
-    void setBelongsToGroup(long v) { set(v_.BelongsToGroup, v); }
-    long GroupOrder() const { return shown().GroupOrder; }
-    void setGroupOrder(long v) { set(v_.GroupOrder, v); }
+    QString SaldoPuoli() const { return r_.shown().SaldoPuoli; }
+    void setSaldoPuoli(const QString& v) { r_.setText(r_.v.SaldoPuoli, v, 1); }
+    long BelongsToGroup() const { return r_.shown().BelongsToGroup; }
+    void setBelongsToGroup(long v) { r_.set(r_.v.BelongsToGroup, v); }
+    long GroupOrder() const { return r_.shown().GroupOrder; }
+    void setGroupOrder(long v) { r_.set(r_.v.GroupOrder, v); }
     // Puts the row after its stored siblings (the largest order + 1); not saved.
     void SetDefaultGroupOrder();
     // Account keys, each followed by ","; the first 255 characters are kept.
-    QString Tilit() const { return shown().Tilit; }
-    void setTilit(const QString& v);
+    QString Tilit() const { return r_.shown().Tilit; }
+    void setTilit(const QString& v) { r_.setText(r_.v.Tilit, v, 255); }
     // Formula terms, each a sign, a key and ","; the first 255 characters are kept.
-    QString Kaava() const { return shown().Kaava; }
-    void setKaava(const QString& v);
-    bool IsLiikevaihto() const { return shown().IsLiikevaihto; }
-    void setIsLiikevaihto(bool v) { set(v_.IsLiikevaihto, v); }
-    bool IsEquation() const { return shown().IsEquation; }
-    void setIsEquation(bool v) { set(v_.IsEquation, v); }
-    bool IsVoitto() const { return shown().IsVoitto; }
-    void setIsVoitto(bool v) { set(v_.IsVoitto, v); }
-    long tlID() const { return shown().tlID; }
-    void settlID(long v) { set(v_.tlID, v); }
-    QString viTyyppi() const { return shown().viTyyppi; }
-    void setviTyyppi(const QString& v);
+    QString Kaava() const { return r_.shown().Kaava; }
+    void setKaava(const QString& v) { r_.setText(r_.v.Kaava, v, 255); }
+    bool IsLiikevaihto() const { return r_.shown().IsLiikevaihto; }
+    void setIsLiikevaihto(bool v) { r_.set(r_.v.IsLiikevaihto, v); }
+    bool IsEquation() const { return r_.shown().IsEquation; }
+    void setIsEquation(bool v) { r_.set(r_.v.IsEquation, v); }
+    bool IsVoitto() const { return r_.shown().IsVoitto; }
+    void setIsVoitto(bool v) { r_.set(r_.v.IsVoitto, v); }
+    long tlID() const { return r_.shown().tlID; }
+    void settlID(long v) { r_.set(r_.v.tlID, v); }
+    QString viTyyppi() const { return r_.shown().viTyyppi; }
+    void setviTyyppi(const QString& v) { r_.setText(r_.v.viTyyppi, v, 1); }
 
-    void Undo();
+    void Undo() { r_.undoChanges(); }
     // The row and every row below it, in one transaction; the object is
     // then as created. The siblings keep their orders.
     void Delete();
     bool Read(long id);
     bool Save(bool Force);
-    void Release();
+    void Release() {
+        r_.release([this] { Save(false); });
+    }
 
     // A new child row of this row, stored at once; an empty side gives the
     // child this row's side. A placeholder gives a placeholder.
@@ -176,26 +165,9 @@ private:
         QString viTyyppi;
         bool operator==(const Values&) const = default;
     };
-    const Values& shown() const;
-    template <class T>
-    void set(T& field, const T& value) {
-        if (field == value) return;
-        field = value;
-        f_.dirty = true;
-    }
-    void setText(QString& field, const QString& v, qsizetype width);
     QString describe() const;
-    void resetAsCreated();
 
-    long id_ = 0;
-    Values v_;
-    Values undo_;
-    struct Flags {
-        bool dirty = false;
-        bool isEmpty = false;
-        bool released = false;
-    } f_;
-    core::detail::BookTie tie_;
+    core::detail::RecordState<Values> r_;
 };
 
 // The text of a model row (mrTeksti); "" when there is no such row.

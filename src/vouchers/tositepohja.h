@@ -16,8 +16,7 @@
 // reports them through core::reportReleaseError), and a tie to the book the
 // record was read from or first saved into.
 
-#include "core/records/ledgercore.h"
-#include "core/records/recordsupport.h"
+#include "core/records/recordcore.h"
 #include "platform/dao/currency.h"
 
 #include <QString>
@@ -37,25 +36,25 @@ public:
     cVientiPohja(const cVientiPohja&) = delete;
     cVientiPohja& operator=(const cVientiPohja&) = delete;
 
-    bool IsEmpty() const { return f_.isEmpty; }
-    void setIsEmpty(bool b) { f_.isEmpty = b; }
-    bool isDirty() const { return f_.dirty; }
+    bool IsEmpty() const { return r_.f.isEmpty; }
+    void setIsEmpty(bool b) { r_.f.isEmpty = b; }
+    bool isDirty() const { return r_.f.dirty; }
 
-    long id() const { return f_.isEmpty ? 0 : id_; }  // vipID; 0 = not stored
-    long tlID() const { return shown().tlID; }        // account; 0 = none
-    void setTlID(long v) { set(v_.tlID, v); }
-    long kpID() const { return shown().kpID; }        // cost centre; 0 = none
-    void setKpID(long v) { set(v_.kpID, v); }
-    long TpId() const { return shown().TpId; }        // the template's tpID
-    void setTpId(long v) { set(v_.TpId, v); }
+    long id() const { return r_.shownId(); }          // vipID; 0 = not stored
+    long tlID() const { return r_.shown().tlID; }     // account; 0 = none
+    void setTlID(long v) { r_.set(r_.v.tlID, v); }
+    long kpID() const { return r_.shown().kpID; }     // cost centre; 0 = none
+    void setKpID(long v) { r_.set(r_.v.kpID, v); }
+    long TpId() const { return r_.shown().TpId; }     // the template's tpID
+    void setTpId(long v) { r_.set(r_.v.TpId, v); }
     // "D" debit or "K" credit; keeps the first character written.
-    QString Tyyppi() const { return shown().Tyyppi; }
-    void setTyyppi(const QString& v);
-    dao::Currency Arvo() const { return shown().Arvo; }
-    void setArvo(dao::Currency v) { set(v_.Arvo, v); }
+    QString Tyyppi() const { return r_.shown().Tyyppi; }
+    void setTyyppi(const QString& v) { r_.setText(r_.v.Tyyppi, v, 1); }
+    dao::Currency Arvo() const { return r_.shown().Arvo; }
+    void setArvo(dao::Currency v) { r_.set(r_.v.Arvo, v); }
 
     // Sets the values back to the last Read or Save; the dirty flag stays.
-    void Undo();
+    void Undo() { r_.undoChanges(); }
     // Deletes the stored row and resets the object as created.
     void Delete();
     // Loads the row; a missing row resets the object as created and gives False.
@@ -65,7 +64,9 @@ public:
     bool Save(bool Force);
     // Lets the object go: saves pending changes unless a placeholder, with
     // errors reaching the caller; the destructor then saves nothing.
-    void Release();
+    void Release() {
+        r_.release([this] { Save(false); });
+    }
 
 private:
     friend class cTositePohja;
@@ -77,20 +78,10 @@ private:
         dao::Currency Arvo;
         bool operator==(const Values&) const = default;
     };
-    const Values& shown() const;
-    template <class T>
-    void set(T& field, const T& value) {
-        if (core::detail::assignChanged(field, value)) f_.dirty = true;
-    }
-    void load(const dao::Recordset& rs, long key);
+    void fill(const dao::Recordset& rs);
     QString describe() const;
-    void resetAsCreated();
 
-    long id_ = 0;
-    Values v_;
-    Values undo_;
-    core::detail::RecordFlags f_;
-    core::detail::BookTie tie_;
+    core::detail::RecordState<Values> r_;
 };
 
 // One template.
@@ -107,22 +98,22 @@ public:
 
     // Sets Nimi, Selite and Pikavalinta back to the last Read or Save; the
     // dirty flag stays.
-    void Undo();
-    bool IsEmpty() const { return f_.isEmpty; }
-    void setIsEmpty(bool b) { f_.isEmpty = b; }
-    bool isDirty() const { return f_.dirty; }
+    void Undo() { r_.undoChanges(); }
+    bool IsEmpty() const { return r_.f.isEmpty; }
+    void setIsEmpty(bool b) { r_.f.isEmpty = b; }
+    bool isDirty() const { return r_.f.dirty; }
 
-    long id() const { return f_.isEmpty ? 0 : id_; }  // tpID; 0 = not stored
+    long id() const { return r_.shownId(); }  // tpID; 0 = not stored
     // Keeps the first 50 characters; an empty name is stored as one blank.
-    QString Nimi() const { return shown().Nimi; }
+    QString Nimi() const { return r_.shown().Nimi; }
     void setNimi(const QString& v);
     // The voucher text the template gives. Keeps the first 255 characters;
     // an empty text is stored as one blank.
-    QString Selite() const { return shown().Selite; }
-    void setSelite(const QString& v);
+    QString Selite() const { return r_.shown().Selite; }
+    void setSelite(const QString& v) { r_.setText(r_.v.Selite, v, 255); }
     // Quick-choice number 1 to 4; 0 = none.
-    long Pikavalinta() const { return shown().Pikavalinta; }
-    void setPikavalinta(long v) { set(v_.Pikavalinta, v); }
+    long Pikavalinta() const { return r_.shown().Pikavalinta; }
+    void setPikavalinta(long v) { r_.set(r_.v.Pikavalinta, v); }
 
     // Loads the row; a missing row resets the object as created and gives False.
     bool Read(long id);
@@ -133,7 +124,9 @@ public:
     void Delete();
     // Lets the object go: saves pending changes unless a placeholder, with
     // errors reaching the caller; the destructor then saves nothing.
-    void Release();
+    void Release() {
+        r_.release([this] { Save(false); });
+    }
 
     // A new unsaved line of this template on side sTyyppi ("D" or "K"); a
     // placeholder line for a placeholder template.
@@ -150,20 +143,10 @@ private:
         long Pikavalinta = 0;
         bool operator==(const Values&) const = default;
     };
-    const Values& shown() const;
-    template <class T>
-    void set(T& field, const T& value) {
-        if (core::detail::assignChanged(field, value)) f_.dirty = true;
-    }
-    void load(const dao::Recordset& rs, long key);
+    void fill(const dao::Recordset& rs);
     QString describe() const;
-    void resetAsCreated();
 
-    long id_ = 0;
-    Values v_;
-    Values undo_;
-    core::detail::RecordFlags f_;
-    core::detail::BookTie tie_;
+    core::detail::RecordState<Values> r_;
 };
 
 // Finder over the templates of the open book.

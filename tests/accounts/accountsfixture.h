@@ -16,6 +16,7 @@
 #include "platform/sys/apppath.h"
 #include "platform/ui/forms.h"
 #include "support/dialogs.h"
+#include "support/keys.h"
 #include "support/testenv.h"
 
 #include <QApplication>
@@ -28,7 +29,7 @@
 
 namespace kvtest {
 
-class AccountsTest : public ::testing::Test {
+class AccountsTest : public ::testing::Test, public Keys {
 protected:
     void SetUp() override {
         sys::SetAppPath(dir.path());
@@ -74,33 +75,10 @@ protected:
         return w;
     }
 
-    static void settle() {
-        for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
-    }
-    static QWidget* focused() { return QApplication::focusWidget(); }
-    // Types as the user does into the field with the focus.
-    static void type(const QString& text) {
-        for (const QChar ch : text) {
-            if (ch.unicode() < 128)
-                QTest::keyClick(focused(), char(ch.unicode()));
-            else
-                QTest::sendKeyEvent(QTest::Click, focused(), Qt::Key(ch.toUpper().unicode()), QString(ch),
-                                    Qt::NoModifier);
-        }
-    }
-    static void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
-        QTest::keyClick(focused(), k, m);
-        settle();
-    }
     // Puts the focus on a field, selects all of it and types text over it.
     static void retype(QLineEdit* field, const QString& text) {
-        field->setFocus(Qt::MouseFocusReason);
-        settle();
-        field->selectAll();
-        if (text.isEmpty())
-            QTest::keyClick(field, Qt::Key_Delete);
-        else
-            type(text);
+        placeFocus(field);
+        overtype(field, text);
     }
 
     dao::Database db() { return core::DBCon().AvaaDB(); }

@@ -8,6 +8,7 @@
 #include "budget/frmbudjetti.h"
 #include "ledger_reports/reportglobals.h"
 #include "statement_models/modelfixture.h"
+#include "support/keys.h"
 
 #include <QFile>
 #include <QGroupBox>
@@ -107,12 +108,7 @@ protected:
     long rows(const QString& table) { return number(QStringLiteral("SELECT COUNT(*) AS n FROM ") + table, QStringLiteral("n")); }
 
     // Types into a cell as the user does, replacing its text.
-    static void type(QLineEdit* cell, const QString& text) {
-        cell->setFocus();
-        cell->selectAll();
-        QTest::keyClick(cell, Qt::Key_Delete);
-        QTest::keyClicks(cell, text);
-    }
+    static void type(QLineEdit* cell, const QString& text) { Keys::replaceText(cell, text); }
     static QStringList titles(const budget::frmBudjetti& w) {
         QStringList out;
         for (QLineEdit* t : w.tOtsakkeet) out << t->text();

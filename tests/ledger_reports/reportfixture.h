@@ -14,6 +14,7 @@
 #include "platform/sys/apppath.h"
 #include "platform/ui/forms.h"
 #include "support/dialogs.h"
+#include "support/keys.h"
 #include "support/testenv.h"
 
 #include <QApplication>
@@ -57,9 +58,7 @@ protected:
     }
 
     // Lets posted work (deferred messages, focus moves) run.
-    static void settle() {
-        for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
-    }
+    static void settle() { Keys::settle(5); }
     // Types into a field as the user does, replacing its text.
     static void type(QLineEdit* field, const QString& text) {
         field->setFocus();

@@ -22,6 +22,7 @@
 #include "platform/sys/apppath.h"
 #include "platform/ui/forms.h"
 #include "support/dialogs.h"
+#include "support/keys.h"
 #include "support/testenv.h"
 
 #include <QApplication>
@@ -50,7 +51,7 @@ inline const char* kLegacyChart =
     "INSERT INTO kp (kpID, kpNumero, kpNimi, kpKuvaus) VALUES (1, 10, 'Nuoret', ' ');\n"
     "INSERT INTO kp (kpID, kpNumero, kpNimi, kpKuvaus) VALUES (2, 20, 'Aikuiset', ' ');\n";
 
-class LegacyTest : public ::testing::Test {
+class LegacyTest : public ::testing::Test, public Keys {
 protected:
     enum Tili : long { Kassa = 1, Pankki = 2, Osuuspankki = 3, Jasenmaksut = 4, Kulut = 5 };
 
@@ -126,40 +127,6 @@ protected:
         return *a;
     }
 
-    static void settle() {
-        for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
-    }
-    static QWidget* focused() { return QApplication::focusWidget(); }
-    static void type(const QString& text) {
-        for (const QChar ch : text) {
-            if (ch.unicode() < 128)
-                QTest::keyClick(focused(), char(ch.unicode()));
-            else
-                QTest::sendKeyEvent(QTest::Click, focused(), Qt::Key(ch.toUpper().unicode()), QString(ch),
-                                    Qt::NoModifier);
-        }
-    }
-    static void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
-        QTest::keyClick(focused(), k, m);
-        settle();
-    }
-    static void enter() { key(Qt::Key_Return); }
-    static void tab() { key(Qt::Key_Tab); }
-    static void focusOn(QWidget* c) {
-        c->setFocus(Qt::MouseFocusReason);
-        settle();
-        ASSERT_EQ(focused(), c) << c->objectName().toStdString();
-    }
-    // Puts the focus on a field, selects all of it and types text over it.
-    static void retype(QWidget* field, const QString& text) {
-        focusOn(field);
-        if (auto* e = qobject_cast<QLineEdit*>(field)) e->selectAll();
-        if (auto* c = qobject_cast<QComboBox*>(field); c && c->lineEdit()) c->lineEdit()->selectAll();
-        if (text.isEmpty())
-            QTest::keyClick(focused(), Qt::Key_Delete);
-        else
-            type(text);
-    }
     static void clickListRow(QListWidget* list, int row) {
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
         settle();

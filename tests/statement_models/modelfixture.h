@@ -17,6 +17,7 @@
 #include "platform/sys/apppath.h"
 #include "platform/ui/forms.h"
 #include "support/dialogs.h"
+#include "support/keys.h"
 #include "support/testenv.h"
 
 #include <QApplication>
@@ -88,9 +89,7 @@ protected:
     }
     void exec(const QString& sql) { db().Execute(sql); }
 
-    static void settle() {
-        for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
-    }
+    static void settle() { Keys::settle(5); }
 
     TempDir tmp;
     ScriptedDialogs dialogs;

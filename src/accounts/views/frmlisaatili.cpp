@@ -4,6 +4,7 @@
 #include "core/nz.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
+#include "platform/ui/controls.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/events.h"
 
@@ -23,37 +24,23 @@ namespace {
 constexpr int kNimiWidth = 50;     // tlNimi
 constexpr int kKuvausWidth = 255;  // tlKuvaus
 
-QLabel* label(QWidget* parent, const char* name, const QString& caption) {
-    auto* l = new QLabel(caption, parent);
-    l->setObjectName(QString::fromLatin1(name));
-    return l;
-}
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
-}
-
 }  // namespace
 
 frmLisaaTili::frmLisaaTili() : reports::DialogForm(QStringLiteral("frmLisaaTili"), kWidthTwips, kHeightTwips) {
     setWindowTitle(QStringLiteral("Lisää tili"));
 
-    Label1 = label(this, "Label1", QStringLiteral("Numero:"));
-    tTilinumero = new QLineEdit(this);
-    tTilinumero->setObjectName(QStringLiteral("tTilinumero"));
+    Label1 = ui::makeLabel(this, "Label1", QStringLiteral("Numero:"));
+    tTilinumero = ui::makeLineEdit(this, QStringLiteral("tTilinumero"));
     tTilinumero->setMaxLength(4);
-    Label2 = label(this, "Label2", QStringLiteral("Nimi:"));
-    tNimi = new QLineEdit(this);
-    tNimi->setObjectName(QStringLiteral("tNimi"));
+    Label2 = ui::makeLabel(this, "Label2", QStringLiteral("Nimi:"));
+    tNimi = ui::makeLineEdit(this, QStringLiteral("tNimi"));
     tNimi->setMaxLength(kNimiWidth);
-    Label3 = label(this, "Label3", QStringLiteral("Kuvaus:"));
+    Label3 = ui::makeLabel(this, "Label3", QStringLiteral("Kuvaus:"));
     tKuvaus = new QPlainTextEdit(this);
     tKuvaus->setObjectName(QStringLiteral("tKuvaus"));
     tKuvaus->setTabChangesFocus(true);
-    cLisaa = button(this, "cLisaa", QStringLiteral("Lisää"));
-    cPeruuta = button(this, "cPeruuta", QStringLiteral("Peruuta"));
+    cLisaa = ui::makeButton(this, "cLisaa", QStringLiteral("Lisää"));
+    cPeruuta = ui::makeButton(this, "cPeruuta", QStringLiteral("Peruuta"));
 
     auto* grid = new QGridLayout;
     grid->addWidget(Label1, 0, 0);

@@ -5,6 +5,7 @@
 #include "core/globals.h"
 #include "core/nz.h"
 #include "core/ui/translator.h"
+#include "platform/ui/controls.h"
 #include "platform/ui/events.h"
 #include "platform/ui/twips.h"
 
@@ -34,18 +35,6 @@ constexpr int kDebetLeft = 1500, kKreditLeft = 3300, kErotusLeft = 5100, kSaldoL
 constexpr int kStripHeight = 360;
 constexpr int kScrollWidth = 255;
 
-QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
-}
-
-QFrame* frame(QWidget* parent, const char* name) {
-    auto* f = new QFrame(parent);
-    f->setObjectName(QString::fromLatin1(name));
-    return f;
-}
-
 }  // namespace
 
 frmPaivaSaldot::frmPaivaSaldot() : ui::Form(QStringLiteral("frmPaivaSaldot")) {
@@ -53,19 +42,13 @@ frmPaivaSaldot::frmPaivaSaldot() : ui::Form(QStringLiteral("frmPaivaSaldot")) {
 
     menuBar = new QMenuBar(this);
     menuBar->setObjectName(QStringLiteral("menuBar"));
-    mTiedosto = new QMenu(QStringLiteral("&Tiedosto"), menuBar);
-    mTiedosto->setObjectName(QStringLiteral("mTiedosto"));
-    menuBar->addMenu(mTiedosto);
-    mPaivita = mTiedosto->addAction(QStringLiteral("Päivitä"));
-    mPaivita->setObjectName(QStringLiteral("mPaivita"));
-    mPaivita->setShortcut(QKeySequence(Qt::Key_F5));
-    mPaivita->setShortcutContext(Qt::WindowShortcut);
-    addAction(mPaivita);
+    mTiedosto = ui::addMenu(menuBar, QStringLiteral("mTiedosto"), QStringLiteral("&Tiedosto"));
+    mPaivita = ui::addWindowAction(mTiedosto, this, QStringLiteral("mPaivita"), QStringLiteral("Päivitä"),
+                                   QKeySequence(Qt::Key_F5));
     mTiedosto->addSeparator();
-    mSulje = mTiedosto->addAction(QStringLiteral("Sulje"));
-    mSulje->setObjectName(QStringLiteral("mSulje"));
+    mSulje = ui::addMenuAction(mTiedosto, QStringLiteral("mSulje"), QStringLiteral("Sulje"));
 
-    cPaivita = button(this, "cPaivita", QStringLiteral("&Päivitä tiedot"));
+    cPaivita = ui::makeButton(this, "cPaivita", QStringLiteral("&Päivitä tiedot"));
     lblTilinNimi = detail::MakeLabel(this, QStringLiteral("lblTilinNimi"), QStringLiteral("Tilin nimi:"), false);
     cmbTilit = new QComboBox(this);
     cmbTilit->setObjectName(QStringLiteral("cmbTilit"));
@@ -73,9 +56,9 @@ frmPaivaSaldot::frmPaivaSaldot() : ui::Form(QStringLiteral("frmPaivaSaldot")) {
     cmbTilit->setInsertPolicy(QComboBox::NoInsert);
     cmbTilit->setMinimumWidth(ui::TwipsToPixelsX(this, 4000));
     lblTilinNimi->setBuddy(cmbTilit);
-    cSulje = button(this, "cSulje", QStringLiteral("&Sulje"));
+    cSulje = ui::makeButton(this, "cSulje", QStringLiteral("&Sulje"));
 
-    frameTiedot = frame(this, "frameTiedot");
+    frameTiedot = ui::makeFrame(this, "frameTiedot");
     frameTiedot->setFrameShape(QFrame::Box);
     rows_ = std::make_unique<RowDisplay>(
         frameTiedot, std::vector<RowColumn>{{QStringLiteral("lblPaiva"), QString(), kPaivaLeft, kPaivaWidth, false},
@@ -94,7 +77,7 @@ frmPaivaSaldot::frmPaivaSaldot() : ui::Form(QStringLiteral("frmPaivaSaldot")) {
     detail::PlaceTwips(scrlBar, rowsWidth, 30, kScrollWidth, height - 60);
     frameTiedot->setFixedSize(ui::TwipsToPixelsX(this, rowsWidth + kScrollWidth + 30), ui::TwipsToPixelsY(this, height));
 
-    Frame1 = frame(this, "Frame1");
+    Frame1 = ui::makeFrame(this, "Frame1");
     Frame1->setFixedSize(ui::TwipsToPixelsX(this, rowsWidth), ui::TwipsToPixelsY(this, kStripHeight));
     lblPvmHeader = detail::MakeLabel(Frame1, QStringLiteral("lblPvmHeader"), QStringLiteral("Päivä"), false);
     lblDebetHeader = detail::MakeLabel(Frame1, QStringLiteral("lblDebetHeader"), QStringLiteral("Debet"), true);

@@ -6,6 +6,7 @@
 #include "core/nz.h"
 #include "core/ui/translator.h"
 #include "platform/sys/mousecursor.h"
+#include "platform/ui/controls.h"
 #include "platform/ui/events.h"
 #include "platform/ui/twips.h"
 
@@ -34,18 +35,6 @@ constexpr int kTiliLeft = 120, kTiliWidth = 4200;
 constexpr int kDebetLeft = 4400, kKreditLeft = 6200, kErotusLeft = 8000, kAmountWidth = 1700;
 constexpr int kStripHeight = 360;
 
-QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
-}
-
-QFrame* frame(QWidget* parent, const char* name) {
-    auto* f = new QFrame(parent);
-    f->setObjectName(QString::fromLatin1(name));
-    return f;
-}
-
 }  // namespace
 
 frmTilienSaldot::frmTilienSaldot() : ui::Form(QStringLiteral("frmTilienSaldot")) {
@@ -53,30 +42,21 @@ frmTilienSaldot::frmTilienSaldot() : ui::Form(QStringLiteral("frmTilienSaldot"))
 
     menuBar = new QMenuBar(this);
     menuBar->setObjectName(QStringLiteral("menuBar"));
-    mTiedosto = new QMenu(QStringLiteral("Tiedosto"), menuBar);
-    mTiedosto->setObjectName(QStringLiteral("mTiedosto"));
-    menuBar->addMenu(mTiedosto);
+    mTiedosto = ui::addMenu(menuBar, QStringLiteral("mTiedosto"), QStringLiteral("Tiedosto"));
     auto action = [this](const char* name, const QString& caption, QKeySequence key) {
-        QAction* a = mTiedosto->addAction(caption);
-        a->setObjectName(QString::fromLatin1(name));
-        if (!key.isEmpty()) {
-            a->setShortcut(key);
-            a->setShortcutContext(Qt::WindowShortcut);
-            addAction(a);
-        }
-        return a;
+        return ui::addWindowAction(mTiedosto, this, name, caption, key);
     };
     mPaivitaSaldot = action("mPaivitaSaldot", QStringLiteral("Päivitä saldot"), QKeySequence(Qt::Key_F5));
     mTulosta = action("mTulosta", QStringLiteral("Tulosta"), QKeySequence(Qt::Key_F7));
     mTiedosto->addSeparator();
     mSulje = action("mSulje", QStringLiteral("Sulje"), QKeySequence());
 
-    cPaivitaSaldot = button(this, "cPaivitaSaldot", QStringLiteral("&Päivitä saldot"));
-    cSulje = button(this, "cSulje", QStringLiteral("&Sulje"));
+    cPaivitaSaldot = ui::makeButton(this, "cPaivitaSaldot", QStringLiteral("&Päivitä saldot"));
+    cSulje = ui::makeButton(this, "cSulje", QStringLiteral("&Sulje"));
 
     // The rows.
-    Frame2 = frame(this, "Frame2");
-    frameTiedot = frame(Frame2, "frameTiedot");
+    Frame2 = ui::makeFrame(this, "Frame2");
+    frameTiedot = ui::makeFrame(Frame2, "frameTiedot");
     frameTiedot->setFrameShape(QFrame::Box);
     rows_ = std::make_unique<RowDisplay>(
         frameTiedot, std::vector<RowColumn>{{QStringLiteral("lblTili"), QStringLiteral("Tili"), kTiliLeft, kTiliWidth, false},
@@ -88,7 +68,7 @@ frmTilienSaldot::frmTilienSaldot() : ui::Form(QStringLiteral("frmTilienSaldot"))
     detail::PlaceTwips(frameTiedot, 0, 0, width, height);
 
     // The totals under the rows.
-    Frame3 = frame(Frame2, "Frame3");
+    Frame3 = ui::makeFrame(Frame2, "Frame3");
     Frame3->setFrameShape(QFrame::Box);
     detail::PlaceTwips(Frame3, 0, height + 60, width, kStripHeight + 60);
     lblYhteensa = detail::MakeLabel(Frame3, QStringLiteral("lblYhteensa"), QStringLiteral("Yhteensä"), false);
@@ -102,7 +82,7 @@ frmTilienSaldot::frmTilienSaldot() : ui::Form(QStringLiteral("frmTilienSaldot"))
     Frame2->setFixedSize(ui::TwipsToPixelsX(this, width), ui::TwipsToPixelsY(this, height + 60 + kStripHeight + 60));
 
     // The column headings.
-    Frame1 = frame(this, "Frame1");
+    Frame1 = ui::makeFrame(this, "Frame1");
     Frame1->setFixedSize(ui::TwipsToPixelsX(this, width), ui::TwipsToPixelsY(this, kStripHeight));
     lblTiliHeader = detail::MakeLabel(Frame1, QStringLiteral("lblTiliHeader"), QStringLiteral("Tili"), false);
     lblDebetHeader = detail::MakeLabel(Frame1, QStringLiteral("lblDebetHeader"), QStringLiteral("Debet"), true);

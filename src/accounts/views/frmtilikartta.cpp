@@ -7,6 +7,7 @@
 #include "core/ui/translator.h"
 #include "ledger_reports/reportglobals.h"
 #include "platform/dao/database.h"
+#include "platform/ui/controls.h"
 #include "platform/ui/events.h"
 
 #include <QComboBox>
@@ -33,16 +34,12 @@ QComboBox* modelCombo(QWidget* parent, const char* name) {
 frmTilikartta::frmTilikartta() : reports::DialogForm(QStringLiteral("frmTilikartta"), kWidthTwips, kHeightTwips) {
     setWindowTitle(QStringLiteral("Tilikartan tulostus"));
 
-    Label1 = new QLabel(QStringLiteral("Tuloslaskelma:"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1 = ui::makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Tuloslaskelma:"));
     cmbTuloslaskelma = modelCombo(this, "cmbTuloslaskelma");
-    Label2 = new QLabel(QStringLiteral("Tase:"), this);
-    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2 = ui::makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Tase:"));
     cmbTase = modelCombo(this, "cmbTase");
-    cSeuraava = new QPushButton(QStringLiteral("Seuraava -->"), this);
-    cSeuraava->setObjectName(QStringLiteral("cSeuraava"));
-    cPeru = new QPushButton(QStringLiteral("Peru"), this);
-    cPeru->setObjectName(QStringLiteral("cPeru"));
+    cSeuraava = ui::makeButton(this, QStringLiteral("cSeuraava"), QStringLiteral("Seuraava -->"));
+    cPeru = ui::makeButton(this, QStringLiteral("cPeru"), QStringLiteral("Peru"));
 
     auto* grid = new QGridLayout;
     grid->addWidget(Label1, 0, 0);

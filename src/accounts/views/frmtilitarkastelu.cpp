@@ -5,6 +5,7 @@
 #include "core/dbc.h"
 #include "core/nz.h"
 #include "core/ui/translator.h"
+#include "platform/ui/controls.h"
 #include "platform/ui/events.h"
 #include "platform/ui/twips.h"
 
@@ -34,18 +35,6 @@ constexpr int kSeliteLeft = 2400, kSeliteWidth = 3500;
 constexpr int kDebetLeft = 6000, kKreditLeft = 7600, kErotusLeft = 9200, kAmountWidth = 1500;
 constexpr int kStripHeight = 360;
 
-QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
-}
-
-QFrame* frame(QWidget* parent, const char* name) {
-    auto* f = new QFrame(parent);
-    f->setObjectName(QString::fromLatin1(name));
-    return f;
-}
-
 }  // namespace
 
 frmTilitarkastelu::frmTilitarkastelu() : ui::Form(QStringLiteral("frmTilitarkastelu")) {
@@ -53,25 +42,16 @@ frmTilitarkastelu::frmTilitarkastelu() : ui::Form(QStringLiteral("frmTilitarkast
 
     menuBar = new QMenuBar(this);
     menuBar->setObjectName(QStringLiteral("menuBar"));
-    mTiedosto = new QMenu(QStringLiteral("Tiedosto"), menuBar);
-    mTiedosto->setObjectName(QStringLiteral("mTiedosto"));
-    menuBar->addMenu(mTiedosto);
+    mTiedosto = ui::addMenu(menuBar, QStringLiteral("mTiedosto"), QStringLiteral("Tiedosto"));
     auto action = [this](const char* name, const QString& caption, QKeySequence key) {
-        QAction* a = mTiedosto->addAction(caption);
-        a->setObjectName(QString::fromLatin1(name));
-        if (!key.isEmpty()) {
-            a->setShortcut(key);
-            a->setShortcutContext(Qt::WindowShortcut);
-            addAction(a);
-        }
-        return a;
+        return ui::addWindowAction(mTiedosto, this, name, caption, key);
     };
     mPaivita = action("mPaivita", QStringLiteral("Päivitä"), QKeySequence(Qt::Key_F5));
     mTulosta = action("mTulosta", QStringLiteral("Tulosta"), QKeySequence(Qt::Key_F7));
     mTiedosto->addSeparator();
     mSulje = action("mSulje", QStringLiteral("Sulje"), QKeySequence());
 
-    cPaivita = button(this, "cPaivita", QStringLiteral("&Päivitä tiedot"));
+    cPaivita = ui::makeButton(this, "cPaivita", QStringLiteral("&Päivitä tiedot"));
     lblTilinNimi = detail::MakeLabel(this, QStringLiteral("lblTilinNimi"), QStringLiteral("Tilin nimi:"), false);
     cmbTilit = new QComboBox(this);
     cmbTilit->setObjectName(QStringLiteral("cmbTilit"));
@@ -79,10 +59,10 @@ frmTilitarkastelu::frmTilitarkastelu() : ui::Form(QStringLiteral("frmTilitarkast
     cmbTilit->setInsertPolicy(QComboBox::NoInsert);
     cmbTilit->setMinimumWidth(ui::TwipsToPixelsX(this, 4000));
     lblTilinNimi->setBuddy(cmbTilit);
-    cSulje = button(this, "cSulje", QStringLiteral("&Sulje"));
+    cSulje = ui::makeButton(this, "cSulje", QStringLiteral("&Sulje"));
 
-    Frame2 = frame(this, "Frame2");
-    frameTiedot = frame(Frame2, "frameTiedot");
+    Frame2 = ui::makeFrame(this, "Frame2");
+    frameTiedot = ui::makeFrame(Frame2, "frameTiedot");
     frameTiedot->setFrameShape(QFrame::Box);
     rows_ = std::make_unique<RowDisplay>(
         frameTiedot,
@@ -96,7 +76,7 @@ frmTilitarkastelu::frmTilitarkastelu() : ui::Form(QStringLiteral("frmTilitarkast
     const int height = RowDisplay::heightTwips();
     detail::PlaceTwips(frameTiedot, 0, 0, width, height);
 
-    Frame3 = frame(Frame2, "Frame3");
+    Frame3 = ui::makeFrame(Frame2, "Frame3");
     Frame3->setFrameShape(QFrame::Box);
     detail::PlaceTwips(Frame3, 0, height + 60, width, kStripHeight + 60);
     lblYhteensa = detail::MakeLabel(Frame3, QStringLiteral("lblYhteensa"), QStringLiteral("Yhteensä"), false);
@@ -109,7 +89,7 @@ frmTilitarkastelu::frmTilitarkastelu() : ui::Form(QStringLiteral("frmTilitarkast
     detail::PlaceTwips(lblErotusSumma, kErotusLeft, 60, kAmountWidth, RowDisplay::kLabelHeight);
     Frame2->setFixedSize(ui::TwipsToPixelsX(this, width), ui::TwipsToPixelsY(this, height + 60 + kStripHeight + 60));
 
-    Frame1 = frame(this, "Frame1");
+    Frame1 = ui::makeFrame(this, "Frame1");
     Frame1->setFixedSize(ui::TwipsToPixelsX(this, width), ui::TwipsToPixelsY(this, kStripHeight));
     Label1 = detail::MakeLabel(Frame1, QStringLiteral("Label1"), QStringLiteral("Numero"), false);
     lblPvmHeader = detail::MakeLabel(Frame1, QStringLiteral("lblPvmHeader"), QStringLiteral("Päivä"), false);

@@ -12,7 +12,7 @@
 // destructor, whose errors go to core::reportReleaseError).
 // cTilienSaldot empties the table.
 
-#include "core/records/recordsupport.h"
+#include "core/records/recordcore.h"
 #include "platform/dao/currency.h"
 
 #include <QString>
@@ -27,21 +27,21 @@ public:
     cTilienSaldo& operator=(const cTilienSaldo&) = delete;
 
     // Puts back the values of the last Read or Save; the dirty flag stays.
-    void Undo();
-    bool IsEmpty() const { return isEmpty_; }
-    void setIsEmpty(bool b) { isEmpty_ = b; }
-    bool isDirty() const { return dirty_; }
+    void Undo() { r_.undoChanges(); }
+    bool IsEmpty() const { return r_.f.isEmpty; }
+    void setIsEmpty(bool b) { r_.f.isEmpty = b; }
+    bool isDirty() const { return r_.f.dirty; }
 
-    long id() const { return id_; }  // tlsID; 0 = not stored
+    long id() const { return r_.id; }  // tlsID; 0 = not stored
     // Keeps the first 255 characters.
-    QString Tili() const { return isEmpty_ ? QString() : v_.Tili; }
-    void setTili(const QString& v);
-    dao::Currency Debet() const { return isEmpty_ ? dao::Currency() : v_.Debet; }
-    void setDebet(dao::Currency v) { set(v_.Debet, v); }
-    dao::Currency Kredit() const { return isEmpty_ ? dao::Currency() : v_.Kredit; }
-    void setKredit(dao::Currency v) { set(v_.Kredit, v); }
-    dao::Currency Erotus() const { return isEmpty_ ? dao::Currency() : v_.Erotus; }
-    void setErotus(dao::Currency v) { set(v_.Erotus, v); }
+    QString Tili() const { return r_.shown().Tili; }
+    void setTili(const QString& v) { r_.setText(r_.v.Tili, v, 255); }
+    dao::Currency Debet() const { return r_.shown().Debet; }
+    void setDebet(dao::Currency v) { r_.set(r_.v.Debet, v); }
+    dao::Currency Kredit() const { return r_.shown().Kredit; }
+    void setKredit(dao::Currency v) { r_.set(r_.v.Kredit, v); }
+    dao::Currency Erotus() const { return r_.shown().Erotus; }
+    void setErotus(dao::Currency v) { r_.set(r_.v.Erotus, v); }
 
     // Loads the row; a missing row clears the object and gives False.
     bool Read(long id);
@@ -51,7 +51,9 @@ public:
     void Delete();
     // Saves pending changes (errors reach the caller); the destructor then
     // saves nothing.
-    void Release();
+    void Release() {
+        r_.release([this] { Save(false); });
+    }
 
 private:
     struct Values {
@@ -60,22 +62,9 @@ private:
         dao::Currency Kredit;
         dao::Currency Erotus;
     };
-    template <class T>
-    void set(T& field, const T& value) {
-        if (field == value) return;
-        field = value;
-        dirty_ = true;
-    }
-    void clear();
     QString describe() const;
 
-    long id_ = 0;
-    Values v_;
-    Values undo_;
-    bool dirty_ = false;
-    bool isEmpty_ = false;
-    bool released_ = false;
-    core::detail::BookTie tie_;
+    core::detail::RecordState<Values> r_;
 };
 
 class cTilienSaldot {

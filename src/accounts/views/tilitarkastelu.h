@@ -5,7 +5,7 @@
 // (tilitark.rpt). cTiliTarkastelu is one row, a record of the same pattern
 // as cTilienSaldo (tiliensaldo.h); cTiliTarkastelut empties the table.
 
-#include "core/records/recordsupport.h"
+#include "core/records/recordcore.h"
 #include "platform/dao/currency.h"
 #include "platform/dao/date.h"
 
@@ -21,31 +21,33 @@ public:
     cTiliTarkastelu& operator=(const cTiliTarkastelu&) = delete;
 
     // Puts back the values of the last Read or Save; the dirty flag stays.
-    void Undo();
-    bool IsEmpty() const { return isEmpty_; }
-    void setIsEmpty(bool b) { isEmpty_ = b; }
-    bool isDirty() const { return dirty_; }
+    void Undo() { r_.undoChanges(); }
+    bool IsEmpty() const { return r_.f.isEmpty; }
+    void setIsEmpty(bool b) { r_.f.isEmpty = b; }
+    bool isDirty() const { return r_.f.dirty; }
 
-    long id() const { return id_; }  // tltID; 0 = not stored
-    long Numero() const { return isEmpty_ ? 0 : v_.Numero; }
-    void setNumero(long v) { set(v_.Numero, v); }
+    long id() const { return r_.id; }  // tltID; 0 = not stored
+    long Numero() const { return r_.shown().Numero; }
+    void setNumero(long v) { r_.set(r_.v.Numero, v); }
     // The zero date while a placeholder.
-    dao::Date Paiva() const { return isEmpty_ ? dao::Date::zero() : v_.Paiva; }
-    void setPaiva(const dao::Date& v) { set(v_.Paiva, v); }
+    dao::Date Paiva() const { return r_.f.isEmpty ? dao::Date::zero() : r_.v.Paiva; }
+    void setPaiva(const dao::Date& v) { r_.set(r_.v.Paiva, v); }
     // Keeps the first 255 characters; an empty text is stored as one blank.
-    QString Selite() const { return isEmpty_ ? QString() : v_.Selite; }
-    void setSelite(const QString& v);
-    dao::Currency Debet() const { return isEmpty_ ? dao::Currency() : v_.Debet; }
-    void setDebet(dao::Currency v) { set(v_.Debet, v); }
-    dao::Currency Kredit() const { return isEmpty_ ? dao::Currency() : v_.Kredit; }
-    void setKredit(dao::Currency v) { set(v_.Kredit, v); }
-    dao::Currency Erotus() const { return isEmpty_ ? dao::Currency() : v_.Erotus; }
-    void setErotus(dao::Currency v) { set(v_.Erotus, v); }
+    QString Selite() const { return r_.shown().Selite; }
+    void setSelite(const QString& v) { r_.setText(r_.v.Selite, v, 255); }
+    dao::Currency Debet() const { return r_.shown().Debet; }
+    void setDebet(dao::Currency v) { r_.set(r_.v.Debet, v); }
+    dao::Currency Kredit() const { return r_.shown().Kredit; }
+    void setKredit(dao::Currency v) { r_.set(r_.v.Kredit, v); }
+    dao::Currency Erotus() const { return r_.shown().Erotus; }
+    void setErotus(dao::Currency v) { r_.set(r_.v.Erotus, v); }
 
     bool Read(long id);
     bool Save(bool Force);
     void Delete();
-    void Release();
+    void Release() {
+        r_.release([this] { Save(false); });
+    }
 
 private:
     struct Values {
@@ -56,22 +58,9 @@ private:
         dao::Currency Kredit;
         dao::Currency Erotus;
     };
-    template <class T>
-    void set(T& field, const T& value) {
-        if (field == value) return;
-        field = value;
-        dirty_ = true;
-    }
-    void clear();
     QString describe() const;
 
-    long id_ = 0;
-    Values v_;
-    Values undo_;
-    bool dirty_ = false;
-    bool isEmpty_ = false;
-    bool released_ = false;
-    core::detail::BookTie tie_;
+    core::detail::RecordState<Values> r_;
 };
 
 class cTiliTarkastelut {

@@ -2,7 +2,9 @@
 
 // What the ledger record classes share: the ordered collection in which
 // they hand out records, the one place where an error of a save on release
-// is reported, and the tie of a record to the book it came from.
+// is reported, and the tie of a record to the book it came from. The state
+// of one record and the steps every record class takes with it are in
+// recordcore.h.
 
 #include "platform/dao/database.h"
 

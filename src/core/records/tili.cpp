@@ -6,151 +6,68 @@ namespace core {
 
 namespace {
 
-std::unique_ptr<cTili> placeholder() {
-    auto t = std::make_unique<cTili>();
-    t->setIsEmpty(true);
-    return t;
-}
+const detail::RowTable kTl{"tl", "tlID"};
 
 std::unique_ptr<cTili> accountAt(const QString& sql, const dao::Params& params = {}) {
-    auto t = std::make_unique<cTili>();
-    if (const std::optional<long> key = detail::firstKey(sql, params, "tlID"))
-        t->Read(*key);
-    else
-        t->setIsEmpty(true);
-    return t;
+    return detail::recordAt<cTili>(sql, params, "tlID");
 }
-
-QString blankIfEmpty(const QString& s) { return s.isEmpty() ? QStringLiteral(" ") : s; }
 
 }  // namespace
 
 cTili::cTili() = default;
 
-cTili::~cTili() {
-    if (f_.released || f_.isEmpty || !f_.dirty) return;
-    detail::saveOnDestruction([this] { return describe(); }, [this] { Save(false); });
-}
+cTili::~cTili() { r_.saveOnDestruction([this] { return describe(); }, [this] { Save(false); }); }
 
-const cTili::Values& cTili::shown() const {
-    static const Values empty;
-    return f_.isEmpty ? empty : v_;
-}
-
-QString cTili::describe() const { return QStringLiteral("Tili %1 (tlID %2)").arg(v_.Numero).arg(id_); }
+QString cTili::describe() const { return QStringLiteral("Tili %1 (tlID %2)").arg(r_.v.Numero).arg(r_.id); }
 
 void cTili::raiseNameChanged() {
-    if (id_ != 0 && NameChanged) NameChanged(id_, v_.Numero, v_.Nimi);
+    if (r_.id != 0 && NameChanged) NameChanged(r_.id, r_.v.Numero, r_.v.Nimi);
 }
 
 void cTili::setNimi(const QString& v) {
-    if (v != v_.Nimi) f_.dirty = true;
-    v_.Nimi = detail::cutText(v, 50);
+    r_.setText(r_.v.Nimi, v, 50);
     raiseNameChanged();
-}
-
-void cTili::setKuvaus(const QString& v) {
-    if (v != v_.Kuvaus) f_.dirty = true;
-    v_.Kuvaus = detail::cutText(v, 255);
 }
 
 void cTili::setNumero(long v) {
-    set(v_.Numero, v);
+    r_.set(r_.v.Numero, v);
     raiseNameChanged();
 }
 
-void cTili::Undo() {
-    if (f_.isEmpty) return;
-    v_ = undo_;
-}
-
-void cTili::resetAsCreated() {
-    id_ = 0;
-    v_ = Values{};
-    undo_ = v_;
-    f_.dirty = false;
-    f_.isEmpty = false;
-    tie_.clear();
-}
-
 bool cTili::Read(long id) {
-    if (f_.isEmpty) return false;
-    dao::Database db = detail::BookTie::open();
-    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT * FROM tl WHERE tlID = ?"), dao::RecordsetType::Snapshot,
-                                         {dao::Variant(id)});
-    const bool found = !rs.isEOF();
-    if (!found) {
-        // Cleared as created, but Read leaves the dirty flag alone.
-        id_ = 0;
-        v_ = Values{};
-    } else {
-        id_ = id;
-        v_.Nimi = NzString(rs.value(QStringLiteral("tlNimi")), QString());
-        v_.Kuvaus = NzString(rs.value(QStringLiteral("tlKuvaus")), QString());
-        v_.Numero = NzLong(rs.value(QStringLiteral("tlNumero")), 0);
-        v_.Alkusaldo = NzCurrency(rs.value(QStringLiteral("tlAlkusaldo")), dao::Currency());
-        v_.Loppusaldo = NzCurrency(rs.value(QStringLiteral("tlLoppusaldo")), dao::Currency());
-        v_.Print = NzBoolean(rs.value(QStringLiteral("tlPrint")), false);
-    }
-    tie_.bindCurrent();
-    rs.Close();
-    undo_ = v_;
-    return found;
+    // A missing row clears the object as created, but Read leaves the dirty flag alone.
+    return r_.readOrClear(kTl, id, [this](const dao::Recordset& rs) {
+        r_.v.Nimi = NzString(rs.value(QStringLiteral("tlNimi")), QString());
+        r_.v.Kuvaus = NzString(rs.value(QStringLiteral("tlKuvaus")), QString());
+        r_.v.Numero = NzLong(rs.value(QStringLiteral("tlNumero")), 0);
+        r_.v.Alkusaldo = NzCurrency(rs.value(QStringLiteral("tlAlkusaldo")), dao::Currency());
+        r_.v.Loppusaldo = NzCurrency(rs.value(QStringLiteral("tlLoppusaldo")), dao::Currency());
+        r_.v.Print = NzBoolean(rs.value(QStringLiteral("tlPrint")), false);
+    });
 }
 
 bool cTili::Save(bool Force) {
-    if (f_.isEmpty) return false;
-    if (!Force && !f_.dirty) return true;
-    dao::Database db = tie_.openOwn([this] { return describe(); });
-    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT * FROM tl WHERE tlID = ?"), dao::RecordsetType::Dynaset,
-                                         {dao::Variant(id_)});
-    long key = id_;
-    if (id_ != 0) {
-        rs.Edit();
-    } else {
-        rs.AddNew();
-        key = NzLong(rs.value(QStringLiteral("tlID")), 0);
-    }
-    rs.setValue(QStringLiteral("tlNimi"), dao::Variant(blankIfEmpty(v_.Nimi)));
-    rs.setValue(QStringLiteral("tlKuvaus"), dao::Variant(blankIfEmpty(v_.Kuvaus)));
-    rs.setValue(QStringLiteral("tlNumero"), dao::Variant(v_.Numero));
-    rs.setValue(QStringLiteral("tlAlkusaldo"), dao::Variant(v_.Alkusaldo));
-    rs.setValue(QStringLiteral("tlLoppusaldo"), dao::Variant(v_.Loppusaldo));
-    rs.setValue(QStringLiteral("tlPrint"), dao::Variant(v_.Print));
-    rs.Update();
-    // The key is taken only once the row is stored (see VoucherCore::save).
-    id_ = key;
-    f_.dirty = false;
-    undo_ = v_;
-    tie_.bindCurrentIfUnbound();
-    rs.Close();
-    return true;
+    return r_.save(Force, kTl, [this] { return describe(); }, [this](dao::Recordset& rs) {
+        rs.setValue(QStringLiteral("tlNimi"), dao::Variant(detail::blankIfEmpty(r_.v.Nimi)));
+        rs.setValue(QStringLiteral("tlKuvaus"), dao::Variant(detail::blankIfEmpty(r_.v.Kuvaus)));
+        rs.setValue(QStringLiteral("tlNumero"), dao::Variant(r_.v.Numero));
+        rs.setValue(QStringLiteral("tlAlkusaldo"), dao::Variant(r_.v.Alkusaldo));
+        rs.setValue(QStringLiteral("tlLoppusaldo"), dao::Variant(r_.v.Loppusaldo));
+        rs.setValue(QStringLiteral("tlPrint"), dao::Variant(r_.v.Print));
+    });
 }
 
-void cTili::Delete() {
-    if (f_.isEmpty) return;
-    if (id_ != 0) {
-        dao::Database db = tie_.openOwn([this] { return describe(); });
-        db.Execute(QStringLiteral("DELETE FROM tl WHERE tlID = ?"), {dao::Variant(id_)});
-    }
-    resetAsCreated();
-}
-
-void cTili::Release() {
-    if (f_.released) return;
-    f_.released = true;
-    if (!f_.isEmpty) Save(false);
-}
+void cTili::Delete() { r_.remove(kTl, [this] { return describe(); }); }
 
 cAlkusaldot cTili::Alkusaldot() const {
     cAlkusaldot sums;
-    if (f_.isEmpty || id_ == 0) return sums;
-    dao::Database db = tie_.openOwn([this] { return describe(); });
+    if (r_.f.isEmpty || r_.id == 0) return sums;
+    dao::Database db = r_.tie.openOwn([this] { return describe(); });
     // Every opening entry of the account counts, by its side as stored:
     // only "D" and "K" exactly; the sides are not netted.
     auto sumSides = [&](const QString& sql, const QString& sideColumn, const QString& amountColumn,
                         dao::Currency& debet, dao::Currency& kredit) {
-        dao::Recordset rs = db.OpenRecordset(sql, dao::RecordsetType::Snapshot, {dao::Variant(id_)});
+        dao::Recordset rs = db.OpenRecordset(sql, dao::RecordsetType::Snapshot, {dao::Variant(r_.id)});
         for (; !rs.isEOF(); rs.MoveNext()) {
             const QString side = NzString(rs.value(sideColumn), QString());
             if (side == QLatin1String("D"))
@@ -176,15 +93,15 @@ std::unique_ptr<cTili> cTili::GetLast() const {
 }
 
 std::unique_ptr<cTili> cTili::GetPrevious() const {
-    if (f_.isEmpty) return placeholder();
+    if (r_.f.isEmpty) return detail::placeholder<cTili>();
     return accountAt(QStringLiteral("SELECT tlID FROM tl WHERE tlNumero < ? ORDER BY tlNumero DESC"),
-                     {dao::Variant(v_.Numero)});
+                     {dao::Variant(r_.v.Numero)});
 }
 
 std::unique_ptr<cTili> cTili::GetNext() const {
-    if (f_.isEmpty) return placeholder();
+    if (r_.f.isEmpty) return detail::placeholder<cTili>();
     return accountAt(QStringLiteral("SELECT tlID FROM tl WHERE tlNumero > ? ORDER BY tlNumero ASC"),
-                     {dao::Variant(v_.Numero)});
+                     {dao::Variant(r_.v.Numero)});
 }
 
 }  // namespace core

@@ -44,24 +44,24 @@ public:
     std::function<void(long id, long lNumero, const QString& sName)> NameChanged;
 
     // Sets every field back to the last Read or Save; the dirty flag keeps its value.
-    void Undo();
-    bool IsEmpty() const { return f_.isEmpty; }
-    void setIsEmpty(bool b) { f_.isEmpty = b; }
-    bool isDirty() const { return f_.dirty; }
+    void Undo() { r_.undoChanges(); }
+    bool IsEmpty() const { return r_.f.isEmpty; }
+    void setIsEmpty(bool b) { r_.f.isEmpty = b; }
+    bool isDirty() const { return r_.f.dirty; }
 
-    long id() const { return f_.isEmpty ? 0 : id_; }  // tlID; 0 = not stored
+    long id() const { return r_.shownId(); }  // tlID; 0 = not stored
     // Keeps the first 50 characters; an empty name is stored as one blank.
-    QString Nimi() const { return shown().Nimi; }
+    QString Nimi() const { return r_.shown().Nimi; }
     void setNimi(const QString& v);
     // Keeps the first 255 characters; an empty text is stored as one blank.
-    QString Kuvaus() const { return shown().Kuvaus; }
-    void setKuvaus(const QString& v);
-    long Numero() const { return shown().Numero; }
+    QString Kuvaus() const { return r_.shown().Kuvaus; }
+    void setKuvaus(const QString& v) { r_.setText(r_.v.Kuvaus, v, 255); }
+    long Numero() const { return r_.shown().Numero; }
     void setNumero(long v);
-    dao::Currency Alkusaldo() const { return shown().Alkusaldo; }
-    void setAlkusaldo(dao::Currency v) { set(v_.Alkusaldo, v); }
-    dao::Currency Loppusaldo() const { return shown().Loppusaldo; }
-    void setLoppusaldo(dao::Currency v) { set(v_.Loppusaldo, v); }
+    dao::Currency Alkusaldo() const { return r_.shown().Alkusaldo; }
+    void setAlkusaldo(dao::Currency v) { r_.set(r_.v.Alkusaldo, v); }
+    dao::Currency Loppusaldo() const { return r_.shown().Loppusaldo; }
+    void setLoppusaldo(dao::Currency v) { r_.set(r_.v.Loppusaldo, v); }
 
     // The sums of the account's opening entries ("D" and "K" exactly) in
     // both years; zeros for a placeholder or an account never stored.
@@ -75,7 +75,9 @@ public:
     void Delete();
     // Lets the object go: saves pending changes unless a placeholder, with
     // errors reaching the caller; the destructor then saves nothing.
-    void Release();
+    void Release() {
+        r_.release([this] { Save(false); });
+    }
 
     // Navigation by account number: a new object, or a new placeholder.
     // GetFirst and GetLast look at numbers above 0 and run also on a
@@ -95,20 +97,10 @@ private:
         bool Print = false;
         bool operator==(const Values&) const = default;
     };
-    const Values& shown() const;
-    template <class T>
-    void set(T& field, const T& value) {
-        if (detail::assignChanged(field, value)) f_.dirty = true;
-    }
     void raiseNameChanged();
     QString describe() const;
-    void resetAsCreated();
 
-    long id_ = 0;
-    Values v_;
-    Values undo_;
-    detail::RecordFlags f_;
-    detail::BookTie tie_;
+    detail::RecordState<Values> r_;
 };
 
 }  // namespace core

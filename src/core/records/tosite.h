@@ -30,7 +30,7 @@
 
 namespace core {
 
-class cTosite {
+class cTosite : public detail::VoucherRecord {
 public:
     cTosite();
     ~cTosite();
@@ -42,44 +42,16 @@ public:
     // that holds the voucher sets it.
     std::function<void(long id, const QString& sName)> NameChanged;
 
-    // Sets Numero, Paiva, Selite and the flags back to the last Read or
-    // Save (or creation); the dirty flag keeps its value.
-    void Undo() { c_.undoChanges(); }
-    bool IsEmpty() const { return c_.f.isEmpty; }
-    void setIsEmpty(bool b) { c_.f.isEmpty = b; }
-    bool isDirty() const { return c_.f.dirty; }
-
     // Gives the voucher the next number (highest number of 0 or above, plus
     // one; one series for every mode) and the latest date of those vouchers,
     // or dDefaultDate when there is none. Saves nothing. Returns the number.
     long SetTositeNumeroJaPaiva(const dao::Date& dDefaultDate, bool bAvaustositeNumero);
 
-    long id() const { return c_.shownId(); }  // toID; 0 = not stored
-    long Numero() const { return c_.shown().Numero; }
+    // id() is the toID. The properties, Read, Save, Delete and Release are
+    // those of every voucher (detail::VoucherRecord).
     void setNumero(long v);
-    dao::Date Paiva() const { return c_.shown().Paiva; }
-    void setPaiva(const dao::Date& v) { c_.set(c_.v.Paiva, v); }
     // Keeps the first 255 characters.
-    QString Selite() const { return c_.shown().Selite; }
     void setSelite(const QString& v);
-    bool Avaustosite() const { return c_.shown().Avaustosite; }
-    void setAvaustosite(bool v) { c_.set(c_.v.Avaustosite, v); }
-    bool Paatostosite() const { return c_.shown().Paatostosite; }
-    void setPaatostosite(bool v) { c_.set(c_.v.Paatostosite, v); }
-    bool Automaatti() const { return c_.shown().Automaatti; }
-    void setAutomaatti(bool v) { c_.set(c_.v.Automaatti, v); }
-
-    // Loads the row; a missing row clears id and values and gives False.
-    bool Read(long id) { return c_.read(id); }
-    // Writes when dirty or forced (a new voucher is appended and gets its
-    // id); False for a placeholder.
-    bool Save(bool Force) { return c_.save(Force); }
-    // Deletes the voucher with all its entries and resets the object as
-    // created; always False.
-    bool Delete();
-    // Lets the object go: saves pending changes unless a placeholder, with
-    // errors reaching the caller; the destructor then saves nothing.
-    void Release() { c_.release(); }
 
     // A new unsaved entry of this voucher on side sTyyppi, with the
     // voucher's id, flags and text; a placeholder entry for a placeholder.
@@ -99,7 +71,6 @@ public:
 
 private:
     void raiseNameChanged();
-    detail::VoucherCore c_;
 };
 
 }  // namespace core

@@ -6,24 +6,14 @@ namespace core {
 
 namespace {
 
-std::unique_ptr<cTositeEd> placeholder() {
-    auto t = std::make_unique<cTositeEd>();
-    t->setIsEmpty(true);
-    return t;
-}
-
+// A new voucher read from the first row of a query, or a new placeholder.
 std::unique_ptr<cTositeEd> voucherAt(const QString& sql, const dao::Params& params = {}) {
-    auto t = std::make_unique<cTositeEd>();
-    if (const std::optional<long> key = detail::firstKey(sql, params, "toEID"))
-        t->Read(*key);
-    else
-        t->setIsEmpty(true);
-    return t;
+    return detail::recordAt<cTositeEd>(sql, params, "toEID");
 }
 
 }  // namespace
 
-cTositeEd::cTositeEd() : c_(detail::kToETable) {}
+cTositeEd::cTositeEd() : VoucherRecord(detail::kToETable) {}
 
 cTositeEd::~cTositeEd() { c_.saveOnDestruction(); }
 
@@ -31,62 +21,38 @@ long cTositeEd::SetTositeNumeroJaPaiva(const dao::Date& dDefaultDate) {
     dao::Database db = detail::BookTie::open();
     const dao::Variant maxPvm = detail::aggregate(db, QStringLiteral("SELECT MAX(toEPvm) FROM toE"));
     const dao::Variant maxNumero = detail::aggregate(db, QStringLiteral("SELECT MAX(toENumero) FROM toE"));
-    const long numero = maxNumero.isNull() ? 1 : NzLong(maxNumero, 0) + 1;
+    const long numero = detail::plusOne(maxNumero);
     c_.tie.bindCurrentIfUnbound();
     setPaiva(maxPvm.isNull() ? dDefaultDate : NzDate(maxPvm, dDefaultDate));
     setNumero(numero);
     return numero;
 }
 
-bool cTositeEd::Delete() {
-    c_.remove();
-    return false;
-}
-
 std::unique_ptr<cVientiEd> cTositeEd::AddNewVienti(const QString& sTyyppi) const {
+    if (c_.f.isEmpty) return detail::placeholder<cVientiEd>();
     auto vi = std::make_unique<cVientiEd>();
-    if (c_.f.isEmpty) {
-        vi->setIsEmpty(true);
-        return vi;
-    }
-    vi->setToEID(c_.id);
-    vi->setTyyppi(sTyyppi);
-    vi->setAvausvienti(c_.v.Avaustosite);
-    vi->setPaatosvienti(c_.v.Paatostosite);
-    vi->setSelite(c_.v.Selite);
-    vi->setAutomaatti(c_.v.Automaatti);
-    vi->c_.tie.copyFrom(c_.tie);
+    c_.startEntry(vi->c_, sTyyppi);
     return vi;
 }
 
 RecordList<cVientiEd> cTositeEd::GetViennit(const QString& sTyyppi) const {
-    RecordList<cVientiEd> list;
-    if (c_.f.isEmpty || c_.id == 0) return list;
-    dao::Database db = c_.tie.openOwn([this] { return c_.describe(); });
-    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT * FROM viE WHERE viEtoID = ? AND viETyyppi = ? ORDER BY viEID"),
-                                         dao::RecordsetType::Snapshot, {dao::Variant(c_.id), dao::Variant(sTyyppi)});
-    for (; !rs.isEOF(); rs.MoveNext()) {
-        const long viEID = NzLong(rs.value(QStringLiteral("viEID")), 0);
-        auto vi = std::make_unique<cVientiEd>();
-        vi->c_.load(rs, viEID);
-        list.add(QStringLiteral("vi%1").arg(viEID), std::move(vi));
-    }
-    rs.Close();
-    return list;
+    return c_.entries<cVientiEd>(detail::kViETable, sTyyppi, [](cVientiEd& vi, const dao::Recordset& rs, long key) {
+        vi.c_.load(rs, key);
+    });
 }
 
 std::unique_ptr<cTositeEd> cTositeEd::GetFirst() const {
-    if (c_.f.isEmpty) return placeholder();
+    if (c_.f.isEmpty) return detail::placeholder<cTositeEd>();
     return voucherAt(QStringLiteral("SELECT toEID FROM toE WHERE toENumero > 0 ORDER BY toENumero ASC"));
 }
 
 std::unique_ptr<cTositeEd> cTositeEd::GetLast() const {
-    if (c_.f.isEmpty) return placeholder();
+    if (c_.f.isEmpty) return detail::placeholder<cTositeEd>();
     return voucherAt(QStringLiteral("SELECT toEID FROM toE WHERE toENumero > 0 ORDER BY toENumero DESC"));
 }
 
 std::unique_ptr<cTositeEd> cTositeEd::GetPrevious() const {
-    if (c_.f.isEmpty) return placeholder();
+    if (c_.f.isEmpty) return detail::placeholder<cTositeEd>();
     // Down to the opening voucher 0, not to the automatic vouchers (-2).
     return voucherAt(QStringLiteral("SELECT toEID FROM toE WHERE toENumero < ? AND toENumero >= 0 "
                                     "ORDER BY toENumero DESC"),
@@ -94,7 +60,7 @@ std::unique_ptr<cTositeEd> cTositeEd::GetPrevious() const {
 }
 
 std::unique_ptr<cTositeEd> cTositeEd::GetNext() const {
-    if (c_.f.isEmpty) return placeholder();
+    if (c_.f.isEmpty) return detail::placeholder<cTositeEd>();
     return voucherAt(QStringLiteral("SELECT toEID FROM toE WHERE toENumero > ? ORDER BY toENumero ASC"),
                      {dao::Variant(c_.v.Numero)});
 }

@@ -2,13 +2,8 @@
 
 namespace core {
 
-cVienti::cVienti() : c_(detail::kViTable) {}
+cVienti::cVienti() : EntryRecord(detail::kViTable) {}
 
 cVienti::~cVienti() { c_.saveOnDestruction(); }
-
-bool cVienti::Delete() {
-    c_.remove();
-    return false;
-}
 
 }  // namespace core

@@ -3,6 +3,8 @@
 // cVienti: one entry (a row of `vi`): an amount on the debit ("D") or
 // credit ("K") side of one account, optionally of one cost centre, in one
 // voucher. An entry with neither an account nor an amount is never stored.
+// The properties and Read, Save, Delete and Release are those of every
+// entry (detail::EntryRecord).
 
 #include "core/records/ledgercore.h"
 
@@ -12,7 +14,7 @@ namespace core {
 
 class cTosite;
 
-class cVienti {
+class cVienti : public detail::EntryRecord {
 public:
     cVienti();
     // Saves pending changes unless released or a placeholder; an error
@@ -21,51 +23,14 @@ public:
     cVienti(const cVienti&) = delete;
     cVienti& operator=(const cVienti&) = delete;
 
-    // A blank placeholder: every read property gives its empty value and
-    // Read, Save, Delete, Undo and the save on release do nothing.
-    bool IsEmpty() const { return c_.f.isEmpty; }
-    void setIsEmpty(bool b) { c_.f.isEmpty = b; }
-    // Unsaved changes are held (for windows that ask before leaving).
-    bool isDirty() const { return c_.f.dirty; }
-
-    long id() const { return c_.shownId(); }  // viID; 0 = not stored
-    long tlID() const { return c_.shown().tlID; }  // account; 0 = none
-    void setTlID(long v) { c_.set(c_.v.tlID, v); }
+    // id() is the viID.
     long ToId() const { return c_.shown().toID; }  // the voucher's toID
     void setToId(long v) { c_.set(c_.v.toID, v); }
     long kpID() const { return c_.shown().kpID; }  // cost centre; 0 = none
     void setKpID(long v) { c_.set(c_.v.kpID, v); }
-    // "D" or "K"; keeps the first character written.
-    QString Tyyppi() const { return c_.shown().Tyyppi; }
-    void setTyyppi(const QString& v) { c_.setTyyppi(v); }
-    dao::Currency Arvo() const { return c_.shown().Arvo; }
-    void setArvo(dao::Currency v) { c_.set(c_.v.Arvo, v); }
-    // Keeps the first 255 characters.
-    QString Selite() const { return c_.shown().Selite; }
-    void setSelite(const QString& v) { c_.setSelite(v); }
-    bool Avausvienti() const { return c_.shown().Avausvienti; }
-    void setAvausvienti(bool v) { c_.set(c_.v.Avausvienti, v); }
-    bool Paatosvienti() const { return c_.shown().Paatosvienti; }
-    void setPaatosvienti(bool v) { c_.set(c_.v.Paatosvienti, v); }
-    bool Automaatti() const { return c_.shown().Automaatti; }
-    void setAutomaatti(bool v) { c_.set(c_.v.Automaatti, v); }
-
-    // Sets every column back to the last Read or Save; the object stays dirty.
-    void Undo() { c_.undoChanges(); }
-    // Deletes the stored row and resets the object as created; always False.
-    bool Delete();
-    // Loads the row; a missing row resets the object as created and gives False.
-    bool Read(long id) { return c_.read(id); }
-    // Writes when dirty or forced; a blank entry is not written (a stored
-    // one is deleted) and gives False.
-    bool Save(bool Force) { return c_.save(Force); }
-    // Lets the object go: saves pending changes unless a placeholder, with
-    // errors reaching the caller; the destructor then saves nothing.
-    void Release() { c_.release(); }
 
 private:
     friend class cTosite;
-    detail::EntryCore c_;
 };
 
 }  // namespace core

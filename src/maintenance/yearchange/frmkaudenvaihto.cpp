@@ -7,6 +7,7 @@
 #include "core/ui/translator.h"
 #include "maintenance/yearchange/kaudenvaihto.h"
 #include "platform/dao/database.h"
+#include "platform/ui/controls.h"
 #include "platform/ui/events.h"
 
 #include <QCheckBox>
@@ -34,23 +35,17 @@ QString virheTeksti(const std::exception& e) {
     return QString::fromLocal8Bit(e.what());
 }
 
-QLabel* label(QWidget* parent, const char* name, const QString& text) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(QString::fromLatin1(name));
-    return l;
-}
-
 }  // namespace
 
 frmKaudenVaihto::frmKaudenVaihto() : ui::Form(QStringLiteral("frmKaudenVaihto")) {
     setWindowTitle(QStringLiteral("Tilikauden vaihto"));
 
-    lblTilikausiAlku = label(this, "lblTilikausiAlku", QString());
-    lblTilikausiLoppu = label(this, "lblTilikausiLoppu", QString());
-    lblTilikausiUusiAlku = label(this, "lblTilikausiUusiAlku", QString());
-    lblTilikausiUusiLoppu = label(this, "lblTilikausiUusiLoppu", QString());
-    lblTasemalli = label(this, "lblTasemalli",
-                         QStringLiteral("Valitse tasemalli, jonka mukaan uudet avaussaldot kirjataan:"));
+    lblTilikausiAlku = ui::makeLabel(this, "lblTilikausiAlku", QString());
+    lblTilikausiLoppu = ui::makeLabel(this, "lblTilikausiLoppu", QString());
+    lblTilikausiUusiAlku = ui::makeLabel(this, "lblTilikausiUusiAlku", QString());
+    lblTilikausiUusiLoppu = ui::makeLabel(this, "lblTilikausiUusiLoppu", QString());
+    lblTasemalli = ui::makeLabel(this, "lblTasemalli",
+                                 QStringLiteral("Valitse tasemalli, jonka mukaan uudet avaussaldot kirjataan:"));
     cmbTasemalli = new QComboBox(this);
     cmbTasemalli->setObjectName(QStringLiteral("cmbTasemalli"));
     cmbTasemalli->setEditable(false);
@@ -58,13 +53,11 @@ frmKaudenVaihto::frmKaudenVaihto() : ui::Form(QStringLiteral("frmKaudenVaihto"))
     chkTeeAvausviennit = new QCheckBox(QStringLiteral("Tee tilikauden avausviennit taseen perusteella"), this);
     chkTeeAvausviennit->setObjectName(QStringLiteral("chkTeeAvausviennit"));
     chkTeeAvausviennit->setChecked(true);
-    cTilikaudenvaihto = new QPushButton(QStringLiteral("Tilikauden vaihto"), this);
-    cTilikaudenvaihto->setObjectName(QStringLiteral("cTilikaudenvaihto"));
+    cTilikaudenvaihto = ui::makeButton(this, QStringLiteral("cTilikaudenvaihto"), QStringLiteral("Tilikauden vaihto"));
     cTilikaudenvaihto->setAutoDefault(false);
-    cPeru = new QPushButton(QStringLiteral("Peru"), this);
-    cPeru->setObjectName(QStringLiteral("cPeru"));
+    cPeru = ui::makeButton(this, QStringLiteral("cPeru"), QStringLiteral("Peru"));
     cPeru->setAutoDefault(false);
-    lblStatus = label(this, "lblStatus", QString());
+    lblStatus = ui::makeLabel(this, "lblStatus", QString());
     pBar = new QProgressBar(this);
     pBar->setObjectName(QStringLiteral("pBar"));
     pBar->setRange(0, 7);
@@ -73,10 +66,10 @@ frmKaudenVaihto::frmKaudenVaihto() : ui::Form(QStringLiteral("frmKaudenVaihto"))
 
     auto* years = new QGridLayout;
     years->addWidget(lblTilikausiAlku, 0, 0);
-    years->addWidget(label(this, "lblViiva", QStringLiteral("-")), 0, 1);
+    years->addWidget(ui::makeLabel(this, "lblViiva", QStringLiteral("-")), 0, 1);
     years->addWidget(lblTilikausiLoppu, 0, 2);
     years->addWidget(lblTilikausiUusiAlku, 1, 0);
-    years->addWidget(label(this, "lblViivaUusi", QStringLiteral("-")), 1, 1);
+    years->addWidget(ui::makeLabel(this, "lblViivaUusi", QStringLiteral("-")), 1, 1);
     years->addWidget(lblTilikausiUusiLoppu, 1, 2);
     years->setColumnStretch(3, 1);
 

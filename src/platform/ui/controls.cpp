@@ -1,7 +1,15 @@
 #include "platform/ui/controls.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QFrame>
+#include <QGroupBox>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
 #include <QWidget>
 
 namespace ui {
@@ -26,6 +34,68 @@ int ArrayIndex(const QObject* control) {
     int i = -1;
     if (!control || !SplitArrayName(control->objectName(), nullptr, &i)) return -1;
     return i;
+}
+
+QPushButton* makeButton(QWidget* parent, const QString& objectName, const QString& caption, const QString& toolTip) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(objectName);
+    if (!toolTip.isEmpty()) b->setToolTip(toolTip);
+    return b;
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& objectName, const QString& caption) {
+    auto* l = new QLabel(caption, parent);
+    l->setObjectName(objectName);
+    return l;
+}
+
+QLabel* makeWrappedLabel(QWidget* parent, const QString& objectName, const QString& text) {
+    QLabel* l = makeLabel(parent, objectName, text);
+    l->setWordWrap(true);
+    return l;
+}
+
+QLineEdit* makeLineEdit(QWidget* parent, const QString& objectName) {
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(objectName);
+    return e;
+}
+
+QFrame* makeFrame(QWidget* parent, const QString& objectName) {
+    auto* f = new QFrame(parent);
+    f->setObjectName(objectName);
+    return f;
+}
+
+QGroupBox* makeGroupBox(QWidget* parent, const QString& objectName, const QString& caption) {
+    auto* g = new QGroupBox(caption, parent);
+    g->setObjectName(objectName);
+    return g;
+}
+
+QMenu* addMenu(QMenuBar* bar, const QString& objectName, const QString& caption) {
+    auto* m = new QMenu(caption, bar);
+    m->setObjectName(objectName);
+    bar->addMenu(m);
+    return m;
+}
+
+QAction* addMenuAction(QMenu* menu, const QString& objectName, const QString& caption) {
+    QAction* a = menu->addAction(caption);
+    a->setObjectName(objectName);
+    return a;
+}
+
+QAction* addWindowAction(QMenu* menu, QWidget* window, const QString& objectName, const QString& caption,
+                         const QKeySequence& key, QList<QAction*>* keyed) {
+    QAction* a = addMenuAction(menu, objectName, caption);
+    if (!key.isEmpty()) {
+        a->setShortcut(key);
+        a->setShortcutContext(Qt::WindowShortcut);
+        window->addAction(a);
+        if (keyed) *keyed << a;
+    }
+    return a;
 }
 
 void EnterAsTab(int key) {

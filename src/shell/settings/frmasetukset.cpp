@@ -12,6 +12,7 @@
 #include "platform/dao/database.h"
 #include "platform/report/reportcontrol.h"
 #include "platform/sys/mousecursor.h"
+#include "platform/ui/controls.h"
 #include "platform/ui/events.h"
 #include "shell/frmaboutvaskiro.h"
 #include "shell/frmmain.h"
@@ -102,22 +103,12 @@ frmAsetukset::~frmAsetukset() {
 }
 
 void frmAsetukset::buildControls() {
-    auto label = [](QWidget* parent, const char* name, const char* caption) {
-        auto* l = new QLabel(QString::fromUtf8(caption), parent);
-        l->setObjectName(QString::fromLatin1(name));
-        return l;
-    };
     auto edit = [](QWidget* parent, const char* name, const char* tip) {
-        auto* e = new QLineEdit(parent);
-        e->setObjectName(QString::fromLatin1(name));
+        QLineEdit* e = ui::makeLineEdit(parent, name);
         if (tip) e->setToolTip(QString::fromUtf8(tip));
         return e;
     };
-    auto frame = [this](const char* name, const char* caption) {
-        auto* g = new QGroupBox(QString::fromUtf8(caption), this);
-        g->setObjectName(QString::fromLatin1(name));
-        return g;
-    };
+    auto frame = [this](const char* name, const char* caption) { return ui::makeGroupBox(this, name, caption); };
     auto check = [](QWidget* parent, const char* name, const char* caption) {
         auto* c = new QCheckBox(QString::fromUtf8(caption), parent);
         c->setObjectName(QString::fromLatin1(name));
@@ -136,9 +127,7 @@ void frmAsetukset::buildControls() {
         return c;
     };
     auto button = [](QWidget* parent, const char* name, const char* caption, const char* tip) {
-        auto* b = new QPushButton(QString::fromUtf8(caption), parent);
-        b->setObjectName(QString::fromLatin1(name));
-        if (tip) b->setToolTip(QString::fromUtf8(tip));
+        QPushButton* b = ui::makeButton(parent, name, caption, tip);
         b->setAutoDefault(false);
         return b;
     };
@@ -159,12 +148,12 @@ void frmAsetukset::buildControls() {
     cmbKieli = combo(Frame7, "cmbKieli", false, nullptr);
     {
         auto* g = new QGridLayout(Frame7);
-        g->addWidget(label(Frame7, "lblTietokanta", "Tietokanta:"), 0, 0);
+        g->addWidget(ui::makeLabel(Frame7, "lblTietokanta", "Tietokanta:"), 0, 0);
         g->addWidget(tTietokanta, 0, 1);
         g->addWidget(cTietokantavalita, 0, 2);
-        g->addWidget(label(Frame7, "lblVarmistus", "Varmistushakemisto:"), 1, 0);
+        g->addWidget(ui::makeLabel(Frame7, "lblVarmistus", "Varmistushakemisto:"), 1, 0);
         g->addWidget(tVarmistus, 1, 1, 1, 2);
-        g->addWidget(label(Frame7, "lblKieli", "Ohjelman kieli:"), 2, 0);
+        g->addWidget(ui::makeLabel(Frame7, "lblKieli", "Ohjelman kieli:"), 2, 0);
         g->addWidget(cmbKieli, 2, 1, 1, 2);
         g->setColumnStretch(1, 1);
     }
@@ -177,9 +166,9 @@ void frmAsetukset::buildControls() {
     tSMTP->setMaxLength(kSettingWidth);
     {
         auto* g = new QGridLayout(Frame5);
-        g->addWidget(label(Frame5, "lblEmail", "Sähköpostiosoite:"), 0, 0);
+        g->addWidget(ui::makeLabel(Frame5, "lblEmail", "Sähköpostiosoite:"), 0, 0);
         g->addWidget(tEmail, 0, 1);
-        g->addWidget(label(Frame5, "lblSMTP", "SMTP palvelin:"), 1, 0);
+        g->addWidget(ui::makeLabel(Frame5, "lblSMTP", "SMTP palvelin:"), 1, 0);
         g->addWidget(tSMTP, 1, 1);
         g->setColumnStretch(1, 1);
     }
@@ -192,9 +181,9 @@ void frmAsetukset::buildControls() {
     cmbFonttiKoko->addItems({QStringLiteral("8"), QStringLiteral("10"), QStringLiteral("12")});
     {
         auto* g = new QGridLayout(Frame4);
-        g->addWidget(label(Frame4, "lblFontti", "Fontti:"), 0, 0);
+        g->addWidget(ui::makeLabel(Frame4, "lblFontti", "Fontti:"), 0, 0);
         g->addWidget(cmbFonts, 0, 1);
-        g->addWidget(label(Frame4, "lblKoko", "Koko:"), 0, 2);
+        g->addWidget(ui::makeLabel(Frame4, "lblKoko", "Koko:"), 0, 2);
         g->addWidget(cmbFonttiKoko, 0, 3);
         g->setColumnStretch(1, 1);
     }
@@ -216,9 +205,9 @@ void frmAsetukset::buildControls() {
         g->addWidget(chkKustannuspaikat, 0, 0, 1, 2);
         g->addWidget(chkAutomaattisestiUusiTosite, 1, 0, 1, 2);
         g->addWidget(chkVanhatTositteet, 2, 0, 1, 2);
-        g->addWidget(label(Frame3, "lblVoittoTaseella", "Tilikauden voitto taseella:"), 3, 0);
+        g->addWidget(ui::makeLabel(Frame3, "lblVoittoTaseella", "Tilikauden voitto taseella:"), 3, 0);
         g->addWidget(cmbVoittoTaseella, 3, 1);
-        g->addWidget(label(Frame3, "lblLaskettavaTili", "Näytä tilin saldo:"), 4, 0);
+        g->addWidget(ui::makeLabel(Frame3, "lblLaskettavaTili", "Näytä tilin saldo:"), 4, 0);
         g->addWidget(cmbLaskettavaTili, 4, 1);
         g->addWidget(chkVaakatulostus, 5, 0, 1, 2);
         g->addWidget(chkMoniseuratuki, 6, 0, 1, 2);
@@ -235,13 +224,13 @@ void frmAsetukset::buildControls() {
     cVaihdaTilikausi = button(Frame2, "cVaihdaTilikausi", "Vaihda tilikausi", nullptr);
     {
         auto* g = new QGridLayout(Frame2);
-        g->addWidget(label(Frame2, "lblKuluva", "Kuluva tilikausi:"), 0, 0);
+        g->addWidget(ui::makeLabel(Frame2, "lblKuluva", "Kuluva tilikausi:"), 0, 0);
         g->addWidget(tTilikausiAlku, 0, 1);
-        g->addWidget(label(Frame2, "lblViiva1", "-"), 0, 2);
+        g->addWidget(ui::makeLabel(Frame2, "lblViiva1", "-"), 0, 2);
         g->addWidget(tTilikausiLoppu, 0, 3);
-        g->addWidget(label(Frame2, "lblEdellinen", "Edellinen tilikausi:"), 1, 0);
+        g->addWidget(ui::makeLabel(Frame2, "lblEdellinen", "Edellinen tilikausi:"), 1, 0);
         g->addWidget(tEdTilikausiAlku, 1, 1);
-        g->addWidget(label(Frame2, "lblViiva2", "-"), 1, 2);
+        g->addWidget(ui::makeLabel(Frame2, "lblViiva2", "-"), 1, 2);
         g->addWidget(tEdTilikausiLoppu, 1, 3);
         g->addWidget(cVaihdaTilikausi, 2, 3);
     }
@@ -254,13 +243,13 @@ void frmAsetukset::buildControls() {
     tMargOik = edit(Frame1, "tMargOik", "Tulosteen oikea marginaali millimetreinä");
     {
         auto* g = new QGridLayout(Frame1);
-        g->addWidget(label(Frame1, "lblMargYla", "Ylä:"), 0, 0);
+        g->addWidget(ui::makeLabel(Frame1, "lblMargYla", "Ylä:"), 0, 0);
         g->addWidget(tMargYla, 0, 1);
-        g->addWidget(label(Frame1, "lblMargAla", "Ala:"), 0, 2);
+        g->addWidget(ui::makeLabel(Frame1, "lblMargAla", "Ala:"), 0, 2);
         g->addWidget(tMargAla, 0, 3);
-        g->addWidget(label(Frame1, "lblMargVas", "Vasen:"), 1, 0);
+        g->addWidget(ui::makeLabel(Frame1, "lblMargVas", "Vasen:"), 1, 0);
         g->addWidget(tMargVas, 1, 1);
-        g->addWidget(label(Frame1, "lblMargOik", "Oikea:"), 1, 2);
+        g->addWidget(ui::makeLabel(Frame1, "lblMargOik", "Oikea:"), 1, 2);
         g->addWidget(tMargOik, 1, 3);
     }
 
@@ -323,20 +312,11 @@ void frmAsetukset::buildControls() {
 }
 
 void frmAsetukset::buildMenus() {
+    // A key belongs to the whole window.
     auto action = [this](QMenu* menu, const char* name, const char* caption, QKeySequence key = {}) {
-        QAction* a = menu->addAction(QString::fromUtf8(caption));
-        a->setObjectName(QString::fromLatin1(name));
-        if (!key.isEmpty()) {
-            a->setShortcut(key);
-            a->setShortcutContext(Qt::WindowShortcut);
-            addAction(a);  // the key belongs to the whole window
-            windowKeys_ << a;
-        }
-        return a;
+        return ui::addWindowAction(menu, this, name, caption, key, &windowKeys_);
     };
-    mTiedosto = new QMenu(QStringLiteral("&Tiedosto"), menuBar);
-    mTiedosto->setObjectName(QStringLiteral("mTiedosto"));
-    menuBar->addMenu(mTiedosto);
+    mTiedosto = ui::addMenu(menuBar, QStringLiteral("mTiedosto"), QStringLiteral("&Tiedosto"));
     mTallenna = action(mTiedosto, "mTallenna", "T&allenna", QKeySequence(Qt::Key_F3));
     mPeru = action(mTiedosto, "mPeru", "&Peru", QKeySequence(Qt::CTRL | Qt::Key_Z));
     mVali = mTiedosto->addSeparator();

@@ -6,6 +6,7 @@
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "platform/dao/database.h"
+#include "platform/ui/controls.h"
 #include "platform/ui/events.h"
 #include "platform/ui/twips.h"
 #include "vouchers/tools/syotteet.h"
@@ -26,22 +27,18 @@ namespace vouchers {
 
 frmTositeHaku::frmTositeHaku() : ui::Form(QStringLiteral("frmTositeHaku")) {
     setWindowTitle(QStringLiteral("Kolvio - Tositehaku"));
-    frameSearchConditions = new QGroupBox(QStringLiteral("Hakuehdot"), this);
-    frameSearchConditions->setObjectName(QStringLiteral("frameSearchConditions"));
-    lblVienninArvo = new QLabel(QStringLiteral("Viennin arvo:"), frameSearchConditions);
-    lblVienninArvo->setObjectName(QStringLiteral("lblVienninArvo"));
-    tVienninArvo = new QLineEdit(frameSearchConditions);
-    tVienninArvo->setObjectName(QStringLiteral("tVienninArvo"));
+    frameSearchConditions = ui::makeGroupBox(this, QStringLiteral("frameSearchConditions"),
+                                             QStringLiteral("Hakuehdot"));
+    lblVienninArvo = ui::makeLabel(frameSearchConditions, QStringLiteral("lblVienninArvo"),
+                                   QStringLiteral("Viennin arvo:"));
+    tVienninArvo = ui::makeLineEdit(frameSearchConditions, QStringLiteral("tVienninArvo"));
     tVienninArvo->setMaxLength(50);
     tVienninArvo->setToolTip(QStringLiteral("Kirjoita viennin arvo"));
-    lblSelite = new QLabel(QStringLiteral("Selite:"), frameSearchConditions);
-    lblSelite->setObjectName(QStringLiteral("lblSelite"));
-    tSelite = new QLineEdit(frameSearchConditions);
-    tSelite->setObjectName(QStringLiteral("tSelite"));
+    lblSelite = ui::makeLabel(frameSearchConditions, QStringLiteral("lblSelite"), QStringLiteral("Selite:"));
+    tSelite = ui::makeLineEdit(frameSearchConditions, QStringLiteral("tSelite"));
     tSelite->setMaxLength(50);
     tSelite->setToolTip(QStringLiteral("Kirjoita selite tai osa selitteestä"));
-    cSearch = new QPushButton(QStringLiteral("&Etsi"), frameSearchConditions);
-    cSearch->setObjectName(QStringLiteral("cSearch"));
+    cSearch = ui::makeButton(frameSearchConditions, QStringLiteral("cSearch"), QStringLiteral("&Etsi"));
     cSearch->setAutoDefault(false);
     auto* g = new QGridLayout(frameSearchConditions);
     g->addWidget(lblVienninArvo, 0, 0);
@@ -57,11 +54,9 @@ frmTositeHaku::frmTositeHaku() : ui::Form(QStringLiteral("frmTositeHaku")) {
     lstTositteet->setObjectName(QStringLiteral("lstTositteet"));
     lstTositteet->setSelectionMode(QAbstractItemView::SingleSelection);
     lstTositteet->setSortingEnabled(true);  // by the line's text
-    cOpen = new QPushButton(QStringLiteral("Avaa"), this);
-    cOpen->setObjectName(QStringLiteral("cOpen"));
+    cOpen = ui::makeButton(this, QStringLiteral("cOpen"), QStringLiteral("Avaa"));
     cOpen->setAutoDefault(false);
-    cUndo = new QPushButton(QStringLiteral("Peru"), this);
-    cUndo->setObjectName(QStringLiteral("cUndo"));
+    cUndo = ui::makeButton(this, QStringLiteral("cUndo"), QStringLiteral("Peru"));
     cUndo->setAutoDefault(false);
 
     auto* root = new QVBoxLayout(this);

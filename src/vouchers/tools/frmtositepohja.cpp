@@ -96,14 +96,8 @@ void frmTositepohja::buildControls() {
     menuBar = new QMenuBar(this);
     menuBar->setObjectName(QStringLiteral("menuBar"));
     root->setMenuBar(menuBar);
-    auto menu = [this](const char* name, const char* caption) {
-        auto* m = new QMenu(QString::fromUtf8(caption), menuBar);
-        m->setObjectName(QString::fromUtf8(name));
-        menuBar->addMenu(m);
-        return m;
-    };
-    mTiedosto = menu("mTiedosto", "&Tiedosto");
-    mTietue = menu("mTietue", "T&ietue");
+    mTiedosto = ui::addMenu(menuBar, "mTiedosto", "&Tiedosto");
+    mTietue = ui::addMenu(menuBar, "mTietue", "T&ietue");
 
     auto* body = new QHBoxLayout;
     root->addLayout(body, 1);
@@ -115,23 +109,15 @@ void frmTositepohja::buildControls() {
 
     auto* right = new QVBoxLayout;
     body->addLayout(right, 1);
-    frameTositePohja = new QGroupBox(QStringLiteral("Tositepohja"), this);
-    frameTositePohja->setObjectName(QStringLiteral("frameTositePohja"));
-    auto label = [](QWidget* parent, const char* name, const char* caption) {
-        auto* l = new QLabel(QString::fromUtf8(caption), parent);
-        l->setObjectName(QString::fromUtf8(name));
-        return l;
-    };
-    lblPikavalintaNumero = label(frameTositePohja, "lblPikavalintaNumero", "Pikavalintanumero:");
+    frameTositePohja = ui::makeGroupBox(this, QStringLiteral("frameTositePohja"), QStringLiteral("Tositepohja"));
+    lblPikavalintaNumero = ui::makeLabel(frameTositePohja, "lblPikavalintaNumero", "Pikavalintanumero:");
     cmbPikavalinta = new QComboBox(frameTositePohja);
     cmbPikavalinta->setObjectName(QStringLiteral("cmbPikavalinta"));
-    lblNimi = label(frameTositePohja, "lblNimi", "Nimi:");
-    tNimi = new QLineEdit(frameTositePohja);
-    tNimi->setObjectName(QStringLiteral("tNimi"));
+    lblNimi = ui::makeLabel(frameTositePohja, "lblNimi", "Nimi:");
+    tNimi = ui::makeLineEdit(frameTositePohja, QStringLiteral("tNimi"));
     tNimi->setMaxLength(50);
-    lblSelite = label(frameTositePohja, "lblSelite", "Selite:");
-    tSelite = new QLineEdit(frameTositePohja);
-    tSelite->setObjectName(QStringLiteral("tSelite"));
+    lblSelite = ui::makeLabel(frameTositePohja, "lblSelite", "Selite:");
+    tSelite = ui::makeLineEdit(frameTositePohja, QStringLiteral("tSelite"));
     tSelite->setMaxLength(255);
     auto* g = new QGridLayout(frameTositePohja);
     g->addWidget(lblPikavalintaNumero, 0, 0);
@@ -151,9 +137,7 @@ void frmTositepohja::buildControls() {
     root->addLayout(buttons);
     auto command = [&](QMenu* m, const char* name, const char* caption, const char* actionName, QKeySequence key,
                        const char* tip, QPushButton*& button, QAction*& action) {
-        button = new QPushButton(QString::fromUtf8(caption), this);
-        button->setObjectName(QString::fromUtf8(name));
-        button->setToolTip(QString::fromUtf8(tip));
+        button = ui::makeButton(this, name, caption, tip);
         button->setAutoDefault(false);
         action = m->addAction(QString::fromUtf8(caption));
         action->setObjectName(QString::fromUtf8(actionName));
@@ -189,14 +173,10 @@ void frmTositepohja::buildControls() {
 }
 
 void frmTositepohja::buildRows(QWidget* parent) {
-    frameTositePohjanViennit = new QGroupBox(QStringLiteral("Tositepohjan viennit"), parent);
-    frameTositePohjanViennit->setObjectName(QStringLiteral("frameTositePohjanViennit"));
+    frameTositePohjanViennit = ui::makeGroupBox(parent, QStringLiteral("frameTositePohjanViennit"),
+                                                QStringLiteral("Tositepohjan viennit"));
     QWidget* f = frameTositePohjanViennit;
-    auto label = [f](const char* name, const char* caption) {
-        auto* l = new QLabel(QString::fromUtf8(caption), f);
-        l->setObjectName(QString::fromUtf8(name));
-        return l;
-    };
+    auto label = [f](const char* name, const char* caption) { return ui::makeLabel(f, name, caption); };
     lblDebetTili = label("lblDebetTili", "Debet tili");
     lblDebetKP = label("lblDebetKP", "KP");
     lblDebetSums = label("lblDebetSums", "Debet summa");
@@ -209,24 +189,9 @@ void frmTositepohja::buildRows(QWidget* parent) {
     tiliModel_ = new QStandardItemModel(this);
     kpModel_ = new QStandardItemModel(this);
     auto combo = [f](const QString& name, int i, QStandardItemModel* model, int minChars) {
-        auto* c = new QComboBox(f);
-        c->setObjectName(ui::ArrayName(name, i));
-        c->setEditable(true);
-        c->setInsertPolicy(QComboBox::NoInsert);
-        c->setCompleter(nullptr);
-        c->setModel(model);
-        c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        c->setMinimumContentsLength(minChars);
-        c->setMaxVisibleItems(20);
-        return c;
+        return MakeEntryCombo(f, name, i, model, minChars);
     };
-    auto amount = [f](const QString& name, int i) {
-        auto* e = new QLineEdit(f);
-        e->setObjectName(ui::ArrayName(name, i));
-        e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        e->setMinimumWidth(90);
-        return e;
-    };
+    auto amount = [f](const QString& name, int i) { return MakeAmountBox(f, name, i); };
     auto* g = new QGridLayout(f);
     g->addWidget(lblDebetTili, 0, 0);
     g->addWidget(lblDebetKP, 0, 1);
@@ -249,8 +214,7 @@ void frmTositepohja::buildRows(QWidget* parent) {
         g->addWidget(cmbKreditKP[s], i + 1, 4);
         g->addWidget(cmbKreditTili[s], i + 1, 5);
     }
-    Line1 = new QFrame(f);
-    Line1->setObjectName(QStringLiteral("Line1"));
+    Line1 = ui::makeFrame(f, QStringLiteral("Line1"));
     Line1->setFrameShape(QFrame::HLine);
     Line1->setFrameShadow(QFrame::Plain);
     g->addWidget(Line1, kRivit + 1, 0, 1, 6);

@@ -4,6 +4,7 @@
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "platform/dao/error.h"
+#include "platform/ui/controls.h"
 #include "platform/ui/events.h"
 #include "platform/ui/twips.h"
 #include "vouchers/tositetarkistus.h"
@@ -40,11 +41,9 @@ frmTositeTarkistusVirheet::frmTositeTarkistusVirheet() : ui::Form(QStringLiteral
     setWindowTitle(QStringLiteral("Tositteiden tarkistus"));
     lstVirheet = new QListWidget(this);
     lstVirheet->setObjectName(QStringLiteral("lstVirheet"));
-    cTarkista = new QPushButton(QStringLiteral("Tarkista"), this);
-    cTarkista->setObjectName(QStringLiteral("cTarkista"));
+    cTarkista = ui::makeButton(this, QStringLiteral("cTarkista"), QStringLiteral("Tarkista"));
     cTarkista->setToolTip(QStringLiteral("Tarkista tositteiden päivämäärät ja viennit"));
-    cSulje = new QPushButton(QStringLiteral("Sulje"), this);
-    cSulje->setObjectName(QStringLiteral("cSulje"));
+    cSulje = ui::makeButton(this, QStringLiteral("cSulje"), QStringLiteral("Sulje"));
     cSulje->setToolTip(QStringLiteral("Sulje Tositteiden tarkistus [Alt+F4]"));
 
     auto* g = new QGridLayout(this);

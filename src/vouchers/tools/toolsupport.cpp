@@ -2,12 +2,14 @@
 
 #include "core/ui/helpers.h"
 #include "platform/dao/error.h"
+#include "platform/ui/controls.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QStandardItemModel>
 #include <QWidget>
 
 namespace vouchers {
@@ -55,6 +57,27 @@ bool WindowKeys::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QObject::eventFilter(watched, event);
+}
+
+QComboBox* MakeEntryCombo(QWidget* parent, const QString& name, int index, QStandardItemModel* model, int minChars) {
+    auto* c = new QComboBox(parent);
+    c->setObjectName(ui::ArrayName(name, index));
+    c->setEditable(true);
+    c->setInsertPolicy(QComboBox::NoInsert);
+    c->setCompleter(nullptr);  // typed text is matched when the box is left
+    c->setModel(model);
+    c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    c->setMinimumContentsLength(minChars);
+    c->setMaxVisibleItems(20);
+    return c;
+}
+
+QLineEdit* MakeAmountBox(QWidget* parent, const QString& name, int index) {
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(ui::ArrayName(name, index));
+    e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    e->setMinimumWidth(90);
+    return e;
 }
 
 }  // namespace vouchers

@@ -11,6 +11,9 @@
 #include <functional>
 
 class QAction;
+class QComboBox;
+class QLineEdit;
+class QStandardItemModel;
 class QWidget;
 
 namespace vouchers {
@@ -21,8 +24,14 @@ namespace vouchers {
 // there.
 void RunReported(const QString& errorPrefix, const std::function<void()>& f);
 
-// The keys of a window's menu items run their commands also while a text
-// box, combo or list has the focus.
+// The controls of an entry row, as the voucher window and the template
+// window lay them out: element index of control array name. A combo of
+// accounts or cost centres over a list the row combos share, typed text
+// matched to an item when the box is left, wide enough for minChars; a box
+// for an amount.
+QComboBox* MakeEntryCombo(QWidget* parent, const QString& name, int index, QStandardItemModel* model, int minChars);
+QLineEdit* MakeAmountBox(QWidget* parent, const QString& name, int index);
+
 // A list whose choosing of a line loads something: taking the focus by
 // the keyboard does not pick a line by itself, as an item view otherwise
 // would; a line is picked by the user (mouse or arrow keys) or by the
@@ -36,6 +45,8 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
 };
 
+// The keys of a window's menu items run their commands also while a text
+// box, combo or list has the focus.
 class WindowKeys : public QObject {
     Q_OBJECT
 public:

@@ -15,6 +15,7 @@
 #include "platform/ui/controls.h"
 #include "platform/ui/events.h"
 #include "shell/openers.h"
+#include "vouchers/tools/toolsupport.h"
 #include "vouchers/tositepohja.h"
 #include "vouchers/tools/frmtositetarkistusvirheet.h"
 #include "vouchers/tools/syotteet.h"
@@ -112,8 +113,7 @@ frmNewTositteet::frmNewTositteet() : ui::Form(QStringLiteral("frmNewTositteet"))
     lstTositteet->setUniformItemSizes(true);
     lstTositteet->setMinimumWidth(190);
     left->addWidget(lstTositteet, 1);
-    cUusiTosite = new QPushButton(QStringLiteral("Lisää t&osite"), this);
-    cUusiTosite->setObjectName(QStringLiteral("cUusiTosite"));
+    cUusiTosite = ui::makeButton(this, QStringLiteral("cUusiTosite"), QStringLiteral("Lisää t&osite"));
     left->addWidget(cUusiTosite);
     body->addLayout(left);
 
@@ -124,8 +124,7 @@ frmNewTositteet::frmNewTositteet() : ui::Form(QStringLiteral("frmNewTositteet"))
     buildRows(this);
     right->addWidget(frameViennit);
     right->addStretch(1);
-    Line1 = new QFrame(this);
-    Line1->setObjectName(QStringLiteral("Line1"));
+    Line1 = ui::makeFrame(this, QStringLiteral("Line1"));
     Line1->setFrameShape(QFrame::HLine);
     Line1->setFrameShadow(QFrame::Plain);
     right->addWidget(Line1);
@@ -157,23 +156,11 @@ frmNewTositteet::~frmNewTositteet() {
 }
 
 void frmNewTositteet::buildMenus() {
+    // A shortcut belongs to the whole window.
     auto action = [this](QMenu* menu, const char* name, const char* caption, QKeySequence key = {}) {
-        QAction* a = menu->addAction(QString::fromUtf8(caption));
-        a->setObjectName(QString::fromUtf8(name));
-        if (!key.isEmpty()) {
-            a->setShortcut(key);
-            a->setShortcutContext(Qt::WindowShortcut);
-            addAction(a);  // the shortcut belongs to the whole window
-            windowKeys_ << a;
-        }
-        return a;
+        return ui::addWindowAction(menu, this, name, caption, key, &windowKeys_);
     };
-    auto menu = [this](const char* name, const char* caption) {
-        auto* m = new QMenu(QString::fromUtf8(caption), menuBar);
-        m->setObjectName(QString::fromUtf8(name));
-        menuBar->addMenu(m);
-        return m;
-    };
+    auto menu = [this](const char* name, const char* caption) { return ui::addMenu(menuBar, name, caption); };
 
     mTiedosto = menu("mTiedosto", "&Tiedosto");
     mTositteidenTarkistus = action(mTiedosto, "mTositteidenTarkistus", "Tositteiden tarkistus");
@@ -214,18 +201,9 @@ void frmNewTositteet::buildMenus() {
 }
 
 void frmNewTositteet::buildHeader(QWidget* parent) {
-    frameTosite = new QGroupBox(QStringLiteral("Tosite"), parent);
-    frameTosite->setObjectName(QStringLiteral("frameTosite"));
-    auto label = [this](const char* name, const char* caption) {
-        auto* l = new QLabel(QString::fromUtf8(caption), frameTosite);
-        l->setObjectName(QString::fromUtf8(name));
-        return l;
-    };
-    auto field = [this](const char* name) {
-        auto* e = new QLineEdit(frameTosite);
-        e->setObjectName(QString::fromUtf8(name));
-        return e;
-    };
+    frameTosite = ui::makeGroupBox(parent, QStringLiteral("frameTosite"), QStringLiteral("Tosite"));
+    auto label = [this](const char* name, const char* caption) { return ui::makeLabel(frameTosite, name, caption); };
+    auto field = [this](const char* name) { return ui::makeLineEdit(frameTosite, name); };
     lblTositeNumero = label("lblTositeNumero", "Numero:");
     tTositenumero = field("tTositenumero");
     tTositenumero->setMaximumWidth(110);
@@ -247,13 +225,8 @@ void frmNewTositteet::buildHeader(QWidget* parent) {
 }
 
 void frmNewTositteet::buildRows(QWidget* parent) {
-    frameViennit = new QGroupBox(QStringLiteral("Tositteen viennit"), parent);
-    frameViennit->setObjectName(QStringLiteral("frameViennit"));
-    auto label = [this](const char* name, const char* caption) {
-        auto* l = new QLabel(QString::fromUtf8(caption), frameViennit);
-        l->setObjectName(QString::fromUtf8(name));
-        return l;
-    };
+    frameViennit = ui::makeGroupBox(parent, QStringLiteral("frameViennit"), QStringLiteral("Tositteen viennit"));
+    auto label = [this](const char* name, const char* caption) { return ui::makeLabel(frameViennit, name, caption); };
     lblDebetTili = label("lblDebetTili", "Debet tili");
     lblDebetKP = label("lblDebetKP", "KP");
     lblDebetSums = label("lblDebetSums", "Debet summa");
@@ -266,24 +239,9 @@ void frmNewTositteet::buildRows(QWidget* parent) {
     tiliModel_ = new QStandardItemModel(this);
     kpModel_ = new QStandardItemModel(this);
     auto combo = [this](const QString& name, int i, QStandardItemModel* model, int minChars) {
-        auto* c = new QComboBox(frameViennit);
-        c->setObjectName(ui::ArrayName(name, i));
-        c->setEditable(true);
-        c->setInsertPolicy(QComboBox::NoInsert);
-        c->setCompleter(nullptr);  // typed text is matched when the box is left
-        c->setModel(model);
-        c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        c->setMinimumContentsLength(minChars);
-        c->setMaxVisibleItems(20);
-        return c;
+        return MakeEntryCombo(frameViennit, name, i, model, minChars);
     };
-    auto amount = [this](const QString& name, int i) {
-        auto* e = new QLineEdit(frameViennit);
-        e->setObjectName(ui::ArrayName(name, i));
-        e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        e->setMinimumWidth(90);
-        return e;
-    };
+    auto amount = [this](const QString& name, int i) { return MakeAmountBox(frameViennit, name, i); };
     for (int i = 0; i < kRivit; ++i) {
         const size_t s = size_t(i);
         cmbDebetTili[s] = combo(QStringLiteral("cmbDebetTili"), i, tiliModel_, 16);
@@ -306,8 +264,7 @@ void frmNewTositteet::buildRows(QWidget* parent) {
     for (QLabel* l : {lblDebetSumma, lblKreditSumma, lblErotus}) l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblErotusTeksti->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblHalutunTilinSaldo->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    cLisaaVienteja = new QPushButton(QStringLiteral("Lisää &vientejä"), frameViennit);
-    cLisaaVienteja->setObjectName(QStringLiteral("cLisaaVienteja"));
+    cLisaaVienteja = ui::makeButton(frameViennit, QStringLiteral("cLisaaVienteja"), QStringLiteral("Lisää &vientejä"));
 
     auto* g = new QGridLayout(frameViennit);
     g->addWidget(lblDebetTili, 0, 0);
@@ -340,9 +297,7 @@ void frmNewTositteet::buildRows(QWidget* parent) {
 
 void frmNewTositteet::buildButtons() {
     auto button = [this](const char* name, const char* caption, const char* tip) {
-        auto* b = new QPushButton(QString::fromUtf8(caption), this);
-        b->setObjectName(QString::fromUtf8(name));
-        if (tip) b->setToolTip(QString::fromUtf8(tip));
+        QPushButton* b = ui::makeButton(this, name, caption, tip);
         b->setAutoDefault(false);
         return b;
     };

@@ -19,6 +19,7 @@
 #include "platform/sys/apppath.h"
 #include "platform/ui/forms.h"
 #include "support/dialogs.h"
+#include "support/keys.h"
 #include "support/testenv.h"
 
 #include <QApplication>
@@ -69,9 +70,7 @@ protected:
         ini::cIniFile::ClearCache();
     }
 
-    static void settle() {
-        for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
-    }
+    static void settle() { Keys::settle(5); }
 
     // ---- the book
     static dao::Database db() { return core::DBCon().AvaaDB(); }

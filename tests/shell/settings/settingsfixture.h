@@ -9,6 +9,7 @@
 #include "shell/settings/frmasetukset.h"
 #include "shell/shellfixture.h"
 #include "support/dialogs.h"
+#include "support/keys.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -66,9 +67,7 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
         return w;
     }
-    static void settle() {
-        for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
-    }
+    static void settle() { Keys::settle(5); }
     // The focus into a field and out of it again, as the user moves on.
     static void leave(QLineEdit* field, QWidget* next) {
         field->setFocus();
@@ -77,12 +76,7 @@ protected:
         settle();
     }
     // Types into a field as the user does, replacing its text.
-    static void type(QLineEdit* field, const QString& text) {
-        field->setFocus();
-        field->selectAll();
-        QTest::keyClick(field, Qt::Key_Delete);
-        QTest::keyClicks(field, text);
-    }
+    static void type(QLineEdit* field, const QString& text) { Keys::replaceText(field, text); }
     static void choose(QComboBox* c, const QString& text) {
         const int i = c->findText(text);
         ASSERT_GE(i, 0) << text.toStdString();

@@ -11,6 +11,7 @@
 #include "platform/dao/database.h"
 #include "platform/ui/forms.h"
 #include "support/dialogs.h"
+#include "support/keys.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -34,7 +35,7 @@ inline const char* kToolsChart =
     "INSERT INTO kp (kpID, kpNumero, kpNimi, kpKuvaus) VALUES (1, 10, 'Nuoret', ' ');\n"
     "INSERT INTO kp (kpID, kpNumero, kpNimi, kpKuvaus) VALUES (2, 20, 'Aikuiset', ' ');\n";
 
-class ToolsTest : public ::testing::Test {
+class ToolsTest : public ::testing::Test, public Keys {
 protected:
     enum Tili : long { Kassa = 1, Pankki = 2, Osuuspankki = 3, Jasenmaksut = 4, Kulut = 5 };
 
@@ -57,40 +58,6 @@ protected:
 
     void book(const QString& script = QString()) { makeCurrentBook(dir, QString::fromUtf8(kToolsChart) + script); }
 
-    static void settle() {
-        for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
-    }
-    static QWidget* focused() { return QApplication::focusWidget(); }
-    static void type(const QString& text) {
-        for (const QChar ch : text) {
-            if (ch.unicode() < 128)
-                QTest::keyClick(focused(), char(ch.unicode()));
-            else
-                QTest::sendKeyEvent(QTest::Click, focused(), Qt::Key(ch.toUpper().unicode()), QString(ch),
-                                    Qt::NoModifier);
-        }
-    }
-    static void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
-        QTest::keyClick(focused(), k, m);
-        settle();
-    }
-    static void enter() { key(Qt::Key_Return); }
-    static void retype(const QString& text) {
-        if (auto* e = qobject_cast<QLineEdit*>(focused())) e->selectAll();
-        if (auto* c = qobject_cast<QComboBox*>(focused()); c && c->lineEdit()) c->lineEdit()->selectAll();
-        type(text);
-    }
-    static void focusOn(QWidget* c) {
-        c->setFocus(Qt::MouseFocusReason);
-        settle();
-        ASSERT_EQ(focused(), c) << c->objectName().toStdString();
-    }
-    // Types text into a control and leaves it with Enter.
-    static void fill(QWidget* control, const QString& text) {
-        focusOn(control);
-        retype(text);
-        enter();
-    }
     static QStringList texts(const QListWidget* l) {
         QStringList out;
         for (int i = 0; i < l->count(); ++i) out << l->item(i)->text();

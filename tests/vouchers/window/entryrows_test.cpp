@@ -24,12 +24,6 @@ protected:
         key(Qt::Key_A, Qt::ControlModifier);
         return f;
     }
-    // Types text into a control and leaves it with Enter.
-    void fill(QWidget* control, const QString& text) {
-        focusOn(control);
-        retype(text);
-        enter();
-    }
     long v1 = 0;
 };
 

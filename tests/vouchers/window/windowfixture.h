@@ -11,6 +11,7 @@
 #include "platform/dao/database.h"
 #include "platform/ui/forms.h"
 #include "support/dialogs.h"
+#include "support/keys.h"
 #include "vouchers/window/frmnewtositteet.h"
 #include "vouchers/window/voucherwindows.h"
 
@@ -39,7 +40,7 @@ inline const char* kChart =
     "INSERT INTO kp (kpID, kpNumero, kpNimi, kpKuvaus) VALUES (1, 10, 'Nuoret', ' ');\n"
     "INSERT INTO kp (kpID, kpNumero, kpNimi, kpKuvaus) VALUES (2, 20, 'Aikuiset', ' ');\n";
 
-class VoucherWindowTest : public ::testing::Test {
+class VoucherWindowTest : public ::testing::Test, public Keys {
 protected:
     enum Tili : long { Kassa = 1, Pankki = 2, Osuuspankki = 3, Jasenmaksut = 4, Kulut = 5 };
 
@@ -76,38 +77,6 @@ protected:
         settle();
         return *w;
     }
-    static void settle() {
-        for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
-    }
-
-    // Keys go where the focus is, as the user's would.
-    static QWidget* focused() { return QApplication::focusWidget(); }
-    static void type(const QString& text) {
-        for (const QChar ch : text) {
-            if (ch.unicode() < 128)
-                QTest::keyClick(focused(), char(ch.unicode()));
-            else  // letters such as ä, by their key and text
-                QTest::sendKeyEvent(QTest::Click, focused(), Qt::Key(ch.toUpper().unicode()), QString(ch),
-                                    Qt::NoModifier);
-        }
-    }
-    static void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
-        QTest::keyClick(focused(), k, m);
-        settle();
-    }
-    static void enter() { key(Qt::Key_Return); }
-    // Selects all of the field with the focus and types text over it.
-    static void retype(const QString& text) {
-        if (auto* e = qobject_cast<QLineEdit*>(focused())) e->selectAll();
-        if (auto* c = qobject_cast<QComboBox*>(focused()); c && c->lineEdit()) c->lineEdit()->selectAll();
-        type(text);
-    }
-    void focusOn(QWidget* c) {
-        c->setFocus(Qt::MouseFocusReason);
-        settle();
-        ASSERT_EQ(focused(), c) << c->objectName().toStdString();
-    }
-
     dao::Database db() { return core::DBCon().AvaaDB(); }
     long value(const QString& sql, const dao::Params& params = {}) {
         dao::Recordset rs = db().OpenRecordset(sql, dao::RecordsetType::Snapshot, params);

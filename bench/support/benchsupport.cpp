@@ -1,0 +1,131 @@
+#include "benchsupport.h"
+
+#include "core/dbc.h"
+#include "core/schema.h"
+#include "core/sqlscript.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLocale>
+
+namespace kvbench {
+
+bool quick() { return qEnvironmentVariableIsSet("KV_BENCH_QUICK"); }
+
+int sized(int full, int small) { return quick() ? small : full; }
+
+QString sourceFile(const QString& relative) { return QDir(QStringLiteral(KV_SOURCE_DIR)).filePath(relative); }
+
+Book::Book(const QString& fileName, const std::function<void(dao::Database&)>& fill) {
+    path_ = dir_.filePath(fileName);
+    dao::Database db = dao::DBEngine::CreateDatabase(path_);
+    core::runSqlFile(db, sourceFile(QStringLiteral("data/schema/base.sql")));
+    core::UpdateDatabase(db);
+    fill(db);
+    db.Close();
+}
+
+void addVouchers(dao::Database& db, const VoucherPlan& plan) {
+    db.BeginTrans();
+    if (plan.chart) {
+        for (int a = 1; a <= 90; ++a)
+            db.Execute(QStringLiteral("INSERT INTO tl (tlID, tlNumero, tlNimi, tlKuvaus) VALUES (?, ?, ?, ' ')"),
+                       {a, 1000 + a * 10, QStringLiteral("Tili %1").arg(a)});
+        for (int k = 1; k <= 5; ++k)
+            db.Execute(QStringLiteral("INSERT INTO kp (kpID, kpNumero, kpNimi, kpKuvaus) VALUES (?, ?, 'kp', ' ')"),
+                       {k, k * 10});
+    }
+    const dao::Date first = dao::Date::fromYmd(2031, 1, 1);
+    const int n = plan.vouchers;
+    for (int t = 1; t <= n; ++t) {
+        const bool avaus = plan.yearEnds && t == 1;
+        const bool paatos = plan.yearEnds && t > n - 50;
+        const QString selite = QStringLiteral("Tosite %1").arg(t);
+        db.Execute(QStringLiteral("INSERT INTO to (toID, toNumero, toPvm, toSelite, toAvaustosite, toPaatostosite, "
+                                  "toAutomaatti) VALUES (?, ?, ?, ?, ?, ?, False)"),
+                   {t, plan.yearEnds ? t - 1 : t, avaus ? first : first.addDays(t % 365), selite, avaus, paatos});
+        for (int e = 0; e < plan.entries; ++e)
+            db.Execute(QStringLiteral("INSERT INTO vi (vitoID, vitlID, vikpID, viTyyppi, viArvo, viSelite, "
+                                      "viAvausvienti, viPaatosvienti, viAutomaatti) VALUES (?, ?, ?, ?, ?, ?, "
+                                      "?, ?, False)"),
+                       {t, 1 + (t * 7 + e) % 90, plan.yearEnds ? (t + e) % 6 : 0, e < 2 ? "D" : "K",
+                        dao::Currency::fromRaw(12345 * ((plan.alternatingAmounts ? e % 2 : e) + 1)), selite, avaus,
+                        paatos});
+    }
+    db.CommitTrans();
+}
+
+void addTemplateYears(dao::Database& db, const TemplatePlan& plan) {
+    core::runSqlFile(db, sourceFile(QStringLiteral("data/books/yleismalli.sql")));
+    db.Execute(QStringLiteral("UPDATE ma SET maTulosMaID = 1 WHERE maID = 2"));
+    db.BeginTrans();
+    long entry = 0;
+    const QString opening = plan.markOpeningEntries
+                                ? QStringLiteral("INSERT INTO %1 (%2ID, %2toID, %2tlID, %2Tyyppi, %2Arvo, %2kpID, "
+                                                 "%2Avausvienti) VALUES (?, 1, ?, ?, 5000, 0, True)")
+                                : QStringLiteral("INSERT INTO %1 (%2ID, %2toID, %2tlID, %2Tyyppi, %2Arvo, %2kpID) "
+                                                 "VALUES (?, 1, ?, ?, 5000, 0)");
+    auto year = [&](const QString& to, const QString& vi, const QString& p, const QString& e, int n,
+                    const dao::Date& first) {
+        db.Execute(QStringLiteral("INSERT INTO %1 (%2ID, %2Numero, %2Pvm, %2Selite, %2Avaustosite) VALUES (?, 0, ?, 'Avaus', True)")
+                       .arg(to, p),
+                   {1, first});
+        for (long tl : {19L, 24L}) db.Execute(opening.arg(vi, e), {++entry, tl, tl == 19 ? "D" : "K"});
+        for (int t = 2; t <= n; ++t) {
+            const long tl = 43 + (t * 7) % 76;  // the income-statement accounts 43..118
+            const bool income = plan.income(tl);
+            const dao::Currency amount = dao::Currency::fromRaw(100000 + (t % 97) * 2500);
+            db.Execute(QStringLiteral("INSERT INTO %1 (%2ID, %2Numero, %2Pvm, %2Selite, %2Avaustosite) VALUES (?, ?, ?, 'Tosite', False)")
+                           .arg(to, p),
+                       {t, t - 1, first.addDays(t % 365)});
+            db.Execute(QStringLiteral("INSERT INTO %1 (%2ID, %2toID, %2tlID, %2Tyyppi, %2Arvo, %2kpID) VALUES (?, ?, ?, ?, ?, ?)")
+                           .arg(vi, e),
+                       {++entry, t, tl, income ? "K" : "D", amount, long(t % 6)});
+            db.Execute(QStringLiteral("INSERT INTO %1 (%2ID, %2toID, %2tlID, %2Tyyppi, %2Arvo, %2kpID) VALUES (?, ?, 19, ?, ?, 0)")
+                           .arg(vi, e),
+                       {++entry, t, income ? "D" : "K", amount});
+        }
+    };
+    year(QStringLiteral("[to]"), QStringLiteral("vi"), QStringLiteral("to"), QStringLiteral("vi"), plan.vouchers,
+         plan.start);
+    year(QStringLiteral("toE"), QStringLiteral("viE"), QStringLiteral("toE"), QStringLiteral("viE"), plan.vouchers / 4,
+         plan.start.addYears(-1));
+    for (const char* budget : {"buEdellinen", "buNykyinen", "buTuleva"})
+        for (long tl = 43; tl <= 118; ++tl) {
+            dao::Params p{tl};
+            for (int m = 1; m <= 12; ++m) p.emplace_back(dao::Currency::fromUnits(100 + m));
+            db.Execute(QStringLiteral("INSERT INTO bu (butlID, buKuukausi1, buKuukausi2, buKuukausi3, buKuukausi4, "
+                                      "buKuukausi5, buKuukausi6, buKuukausi7, buKuukausi8, buKuukausi9, buKuukausi10, "
+                                      "buKuukausi11, buKuukausi12, %1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, True)")
+                           .arg(QLatin1String(budget)),
+                       p);
+        }
+    db.CommitTrans();
+}
+
+void layOut(benchmark::State& state, const report::EngineInput& in) {
+    int pages = 0, records = 0;
+    for (auto _ : state) {
+        report::EngineResult r = report::runEngine(in);
+        pages = r.report->pageCount();
+        records = r.recordsSelected;
+        benchmark::DoNotOptimize(r.report.get());
+    }
+    state.counters["pages"] = pages;
+    state.counters["records"] = records;
+}
+
+int runWithApplication(int argc, char** argv, const std::function<void()>& atEnd) {
+    if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QLocale::setDefault(QLocale(QLocale::Finnish, QLocale::Finland));
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    if (atEnd) atEnd();
+    core::DBCon().SuljeDB();
+    return 0;
+}
+
+}  // namespace kvbench
