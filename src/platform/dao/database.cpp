@@ -299,8 +299,24 @@ void Database::CommitTrans() {
     if (c.txDepth == 0) raise(err::CommitWithoutBegin);
     c.drainCursors();
     const int level = c.txDepth - 1;
-    c.exec(level == 0 ? QStringLiteral("COMMIT") : QStringLiteral("RELEASE kv_sp%1").arg(level), {});
-    c.txDepth = level;
+    if (level > 0) {
+        c.exec(QStringLiteral("RELEASE kv_sp%1").arg(level), {});
+        c.txDepth = level;
+        return;
+    }
+    try {
+        c.exec(QStringLiteral("COMMIT"), {});
+    } catch (...) {
+        // A commit that fails (another program holding the file) would leave
+        // the transaction open, and everything after it would be lost when
+        // the book is closed. The work is undone instead and the caller
+        // told, so it is whole or not at all.
+        sqlite3_exec(c.db(), "ROLLBACK", nullptr, nullptr, nullptr);
+        c.txDepth = 0;
+        ++c.schemaStamp;
+        throw;
+    }
+    c.txDepth = 0;
 }
 
 void Database::Rollback() {

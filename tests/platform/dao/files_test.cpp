@@ -198,3 +198,45 @@ TEST(BookFileTest, AWriterKilledInABurstLeavesASoundBookWithEverySave) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(BookFileTest, ACommitThatFailsUndoesTheTransactionInsteadOfLeavingItOpen) {
+    kvtest::TempDir dir;
+    const QString path = dir.file("commit.mdb");
+    makeBook(path, 1);
+    DBEngine::setBusyTimeoutMs(200);
+    Database db = DBEngine::OpenDatabase(path);
+    db.BeginTrans();
+    db.Execute("INSERT INTO t (tNimi) VALUES ('kesken')");
+    // Another program reads the file and keeps its read open: the commit
+    // cannot take the file.
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(path).constData(), &other), SQLITE_OK);
+    sqlite3_stmt* read = nullptr;
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN", nullptr, nullptr, nullptr), SQLITE_OK);
+    ASSERT_EQ(sqlite3_prepare_v2(other, "SELECT * FROM t", -1, &read, nullptr), SQLITE_OK);
+    ASSERT_EQ(sqlite3_step(read), SQLITE_ROW);
+    try {
+        db.CommitTrans();
+        FAIL() << "the commit went through a held file";
+    } catch (const DaoError& e) {
+        EXPECT_EQ(e.number(), err::Locked);
+    }
+    EXPECT_EQ(db.transactionDepth(), 0);
+    sqlite3_finalize(read);
+    sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    DBEngine::setBusyTimeoutMs(5000);
+    // Nothing of the failed transaction is there, and the next write is
+    // committed on its own.
+    db.Execute("INSERT INTO t (tNimi) VALUES ('seuraava')");
+    db.Close();
+    Database again = DBEngine::OpenDatabase(path);
+    Recordset rs = again.OpenRecordset("SELECT tNimi FROM t ORDER BY tID", RecordsetType::Snapshot);
+    QStringList names;
+    for (; !rs.isEOF(); rs.MoveNext()) names << rs.value(0).toString();
+    EXPECT_EQ(names, (QStringList{"rivi 0", "seuraava"}));
+}
+
+}  // namespace
