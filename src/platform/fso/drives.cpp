@@ -54,9 +54,16 @@ QList<Drive> systemDrives() {
         }
         drives.append(d);
     }
-    std::sort(drives.begin(), drives.end(),
-              [](const Drive& a, const Drive& b) { return a.rootPath < b.rootPath; });
-    return drives;
+    // A folder mounted over more than once is one drive: the mount listed
+    // last lies on top and is the one the folder shows.
+    std::stable_sort(drives.begin(), drives.end(),
+                     [](const Drive& a, const Drive& b) { return a.rootPath < b.rootPath; });
+    QList<Drive> unique;
+    for (const Drive& d : drives) {
+        if (!unique.isEmpty() && unique.last().rootPath == d.rootPath) unique.last() = d;
+        else unique.append(d);
+    }
+    return unique;
 }
 
 }  // namespace
