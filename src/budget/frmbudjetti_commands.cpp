@@ -21,22 +21,6 @@ QString yearCondition(long Kausi) {
     }
 }
 
-// Runs f inside one transaction of db: whole or not at all.
-template <class F>
-void inTransaction(dao::Database& db, F f) {
-    db.BeginTrans();
-    try {
-        f();
-        db.CommitTrans();
-    } catch (...) {
-        try {
-            db.Rollback();
-        } catch (...) {
-        }
-        throw;
-    }
-}
-
 }  // namespace
 
 void frmBudjetti::Tallenna() { writeLines(false); }
@@ -64,7 +48,7 @@ void frmBudjetti::Poista() {
     if (core::AskYesNo(question) == ui::Answer::Yes) {
         pointer.SetCursor(this, sys::kPointerHourglass);
         dao::Database db = core::DBCon().AvaaDB();
-        inTransaction(db, [&] { db.Execute(QStringLiteral("DELETE FROM bu WHERE ") + yearCondition(jakso_)); });
+        dao::InTransaction(db, [&] { db.Execute(QStringLiteral("DELETE FROM bu WHERE ") + yearCondition(jakso_)); });
         // The lines are of the year just deleted: what was typed on them
         // goes with it, and none of them writes its row back.
         discardLines();
@@ -120,7 +104,7 @@ void frmBudjetti::KopioiNykyinenTulevaksi() {
     }
 
     try {
-        inTransaction(db, [&] {
+        dao::InTransaction(db, [&] {
             db.Execute(QStringLiteral("DELETE FROM bu WHERE buTuleva = True"));
             dao::Recordset source = db.OpenRecordset(QStringLiteral("SELECT * FROM bu WHERE buNykyinen = True ORDER BY buID"),
                                                      dao::RecordsetType::Snapshot);

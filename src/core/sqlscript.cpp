@@ -9,8 +9,7 @@ void runSqlScript(dao::Database& db, const QString& script) {
     const QStringList lines = script.split(u'\n');
     QString statement;
     int startLine = 0;
-    db.BeginTrans();
-    try {
+    dao::InTransaction(db, [&] {
         for (int i = 0; i < lines.size(); ++i) {
             const QString line = lines[i];
             const QString trimmed = line.trimmed();
@@ -29,11 +28,7 @@ void runSqlScript(dao::Database& db, const QString& script) {
         if (!statement.trimmed().isEmpty())
             throw dao::DaoError(dao::err::SyntaxErrorInExpression,
                                 QStringLiteral("rivi %1: lause ilman päättävää puolipistettä").arg(startLine));
-        db.CommitTrans();
-    } catch (...) {
-        db.Rollback();
-        throw;
-    }
+    });
 }
 
 void runSqlFile(dao::Database& db, const QString& path) {

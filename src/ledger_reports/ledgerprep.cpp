@@ -113,22 +113,6 @@ std::unordered_set<long> idsOf(const std::vector<AccountRow>& rows) {
     return ids;
 }
 
-// Runs work as one transaction of db: committed when it ends normally,
-// rolled back when it throws.
-void inTransaction(dao::Database& db, const std::function<void()>& work) {
-    db.BeginTrans();
-    try {
-        work();
-    } catch (...) {
-        try {
-            db.Rollback();
-        } catch (...) {
-        }
-        throw;
-    }
-    db.CommitTrans();
-}
-
 // The mode's condition on the voucher flags, for the journal.
 QString voucherModeClause(Raporttitila tila) {
     switch (tila) {
@@ -204,7 +188,7 @@ void LaskeAlkusaldot(dao::Database& db, const dao::Date& start, bool avaus, bool
     }
     // Opening mode: every opening balance is 0.
 
-    inTransaction(db, [&] {
+    dao::InTransaction(db, [&] {
         for (const AccountRow& a : accounts) {
             const auto it = m.perAccount.find(a.id);
             const dao::Currency balance = it == m.perAccount.end() ? dao::Currency() : it->second;
@@ -219,7 +203,7 @@ void LaskeLoppusaldot(dao::Database& db, const dao::Date& start, const dao::Date
                       long kpID) {
     const Raporttitila tila = TilaOf(avaus, paatos);
     Movement m;
-    inTransaction(db, [&] {
+    dao::InTransaction(db, [&] {
         db.Execute(QStringLiteral("UPDATE tl SET tlLoppusaldo = tlAlkusaldo"));
         const std::vector<AccountRow> accounts = readAccounts(db);
 
@@ -249,7 +233,7 @@ void MerkitseTulostettavatTilit(dao::Database& db, const dao::Date& start, const
         return;
     }
     const Raporttitila tila = TilaOf(avaus, paatos);
-    inTransaction(db, [&] {
+    dao::InTransaction(db, [&] {
         PoistaApuTositteet(db);
 
         // The accounts that have an entry of the mode in the period.
@@ -278,7 +262,7 @@ void PoistaApuTositteet(dao::Database& db) {
     for (; !rs.isEOF(); rs.MoveNext()) work.push_back(core::NzLong(rs.value(0)));
     rs.Close();
     if (work.empty()) return;
-    inTransaction(db, [&] {
+    dao::InTransaction(db, [&] {
         for (long toID : work) {
             db.Execute(QStringLiteral("DELETE FROM vi WHERE vitoID = ?"), {dao::Variant(toID)});
             db.Execute(QStringLiteral("DELETE FROM to WHERE toID = ?"), {dao::Variant(toID)});
@@ -290,7 +274,7 @@ void LuoApuTositteet(dao::Database& db, const dao::Date& start, bool avaus, bool
     const Raporttitila tila = TilaOf(avaus, paatos);
     const bool opening = tila == Raporttitila::Avausviennit;
     const bool closing = tila == Raporttitila::Paatosviennit;
-    inTransaction(db, [&] {
+    dao::InTransaction(db, [&] {
         PoistaApuTositteet(db);
 
         dao::Recordset to = db.OpenRecordset(QStringLiteral("SELECT * FROM to WHERE toID < 0"));
@@ -318,7 +302,7 @@ void LuoApuTositteet(dao::Database& db, const dao::Date& start, bool avaus, bool
 
 void ValmisteleTilit(dao::Database& db, const dao::Date& start, const dao::Date& end, bool vainTap, bool avaus,
                      bool paatos, long kpID) {
-    inTransaction(db, [&] {
+    dao::InTransaction(db, [&] {
         LaskeAlkusaldot(db, start, avaus, paatos, kpID);
         LaskeLoppusaldot(db, start, end, avaus, paatos, kpID);
         MerkitseTulostettavatTilit(db, start, end, vainTap, avaus, paatos, kpID);

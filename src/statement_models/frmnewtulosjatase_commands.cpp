@@ -52,21 +52,6 @@ std::optional<long> aggregate(dao::Database& db, const QString& sql, const dao::
     return v;
 }
 
-template <class F>
-void inTransaction(dao::Database& db, F f) {
-    db.BeginTrans();
-    try {
-        f();
-    } catch (...) {
-        try {
-            db.Rollback();
-        } catch (...) {
-        }
-        throw;
-    }
-    db.CommitTrans();
-}
-
 }  // namespace
 
 void frmNewTulosJaTase::SetPrintCommand(ReportCommand command) { reportHooks().print = std::move(command); }
@@ -294,7 +279,7 @@ void frmNewTulosJaTase::LowerGroupOrder() {
         if (others.isEmpty()) {
             core::BeepIfSoundOn();
         } else {
-            inTransaction(db, [&] {
+            dao::InTransaction(db, [&] {
                 for (long other : others)
                     db.Execute(QStringLiteral("UPDATE mr SET mrGroupOrder = mrGroupOrder + 1 WHERE mrID = ?"), {V(other)});
             });
@@ -304,7 +289,7 @@ void frmNewTulosJaTase::LowerGroupOrder() {
                                        QStringLiteral("SELECT mrID FROM mr WHERE mrmaID = ? AND mrBelongsToGroup = ? "
                                                       "AND mrGroupOrder = ? ORDER BY mrID"),
                                        {V(m), V(g), V(o - 1)});
-        inTransaction(db, [&] {
+        dao::InTransaction(db, [&] {
             if (!above.isEmpty())
                 db.Execute(QStringLiteral("UPDATE mr SET mrGroupOrder = mrGroupOrder + 1 WHERE mrID = ?"), {V(above.first())});
             curModelRow_->setGroupOrder(o - 1);
@@ -328,7 +313,7 @@ void frmNewTulosJaTase::HigherGroupOrder() {
                                        QStringLiteral("SELECT mrID FROM mr WHERE mrmaID = ? AND mrBelongsToGroup = ? "
                                                       "AND mrGroupOrder = ? ORDER BY mrID"),
                                        {V(m), V(g), V(o + 1)});
-        inTransaction(db, [&] {
+        dao::InTransaction(db, [&] {
             if (!below.isEmpty())
                 db.Execute(QStringLiteral("UPDATE mr SET mrGroupOrder = mrGroupOrder - 1 WHERE mrID = ?"), {V(below.first())});
             curModelRow_->setGroupOrder(o + 1);
@@ -428,7 +413,7 @@ void frmNewTulosJaTase::tvMalli_OLEDragDrop() {
 
     dao::Database db = core::DBCon().AvaaDB();
     try {
-        inTransaction(db, [&] {
+        dao::InTransaction(db, [&] {
             row->Save(false);
             removeNode(dragged);
             lastNode_ = addNode(target, key, text);

@@ -15,22 +15,6 @@ namespace {
 
 dao::Variant V(long v) { return dao::Variant(v); }
 
-// Runs f inside a transaction of db: the whole of it or nothing.
-template <class F>
-void inTransaction(dao::Database& db, F f) {
-    db.BeginTrans();
-    try {
-        f();
-    } catch (...) {
-        try {
-            db.Rollback();
-        } catch (...) {
-        }
-        throw;
-    }
-    db.CommitTrans();
-}
-
 }  // namespace
 
 QStringList SplitPieces(const QString& text) {
@@ -91,7 +75,7 @@ bool cMalli::Save(bool Force) {
 
 void cMalli::Delete() {
     r_.removeWith([this] { return describe(); }, [this](dao::Database& db) {
-        inTransaction(db, [&] {
+        dao::InTransaction(db, [&] {
             db.Execute(QStringLiteral("DELETE FROM ma WHERE maID = ?"), {V(r_.id)});
             db.Execute(QStringLiteral("DELETE FROM mr WHERE mrmaID = ?"), {V(r_.id)});
         });
@@ -185,7 +169,7 @@ void cMalliRivi::Delete() {
             for (long child : children) removeSubtree(child);
             db.Execute(QStringLiteral("DELETE FROM mr WHERE mrID = ?"), {V(k)});
         };
-        inTransaction(db, [&] { removeSubtree(r_.id); });
+        dao::InTransaction(db, [&] { removeSubtree(r_.id); });
     });
 }
 

@@ -356,19 +356,11 @@ void KorjaaSaldopuolet(dao::Database& db, long maID) {
         if (!wanted.isEmpty() && *r->saldo != wanted) changes << qMakePair(r->id, wanted);
     }
     if (changes.isEmpty()) return;
-    db.BeginTrans();
-    try {
+    dao::InTransaction(db, [&] {
         for (const auto& [id, side] : changes)
             db.Execute(QStringLiteral("UPDATE mr SET mrSaldoPuoli = ? WHERE mrID = ?"),
                        {dao::Variant(side), dao::Variant(id)});
-    } catch (...) {
-        try {
-            db.Rollback();
-        } catch (...) {
-        }
-        throw;
-    }
-    db.CommitTrans();
+    });
 }
 
 }  // namespace statement_models

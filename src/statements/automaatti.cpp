@@ -201,11 +201,11 @@ void TeeAutomaattikirjaukset(long maID, const dao::Date& start, const dao::Date&
     if (refused) {
         // Bookings of an earlier run would show a result for another period
         // (or another model) as this one's: they go too.
-        Kokonaan(db, [&] { PoistaAutomaattikirjaukset(db); });
+        dao::InTransaction(db, [&] { PoistaAutomaattikirjaukset(db); });
         return;
     }
 
-    Kokonaan(db, [&] {
+    dao::InTransaction(db, [&] {
         PoistaAutomaattikirjaukset(db);
         dao::Recordset rs = db.OpenRecordset(
             QStringLiteral("SELECT mrID FROM mr WHERE mrmaID = ? AND mrBelongsToGroup = 0 AND mrIsVoitto <> True "

@@ -47,7 +47,7 @@ void TyhjennaBudjettitositteet(dao::Database& db) {
 
 void RakennaBudjettitositteet() {
     dao::Database db = core::DBCon().AvaaDB();
-    Kokonaan(db, [&] {
+    dao::InTransaction(db, [&] {
         TyhjennaBudjettitositteet(db);
         for (const Vuosi& y : kVuodet) {
             const QString vp = QLatin1String(y.vouchers);

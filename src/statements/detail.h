@@ -110,23 +110,6 @@ QString Cut(const QString& s, int width);
 // The "?, ?, ..." of n bound values.
 QString Placeholders(int n);
 
-// Runs f inside a transaction: committed when it returns, rolled back when
-// it throws (the error goes on).
-template <class F>
-void Kokonaan(dao::Database& db, F&& f) {
-    db.BeginTrans();
-    try {
-        f();
-    } catch (...) {
-        try {
-            db.Rollback();
-        } catch (...) {
-        }
-        throw;
-    }
-    db.CommitTrans();
-}
-
 // Guards the recursions over the model tree: a damaged tree whose parent
 // chain returns to a row is followed no deeper than this.
 constexpr int kMaxSyvyys = 64;

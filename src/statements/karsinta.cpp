@@ -130,7 +130,7 @@ void karsiTaso(dao::Database& db, const Taulu& t, long first, long last, int lev
 
 void karsi(const Taulu& t) {
     dao::Database db = core::DBCon().AvaaDB();
-    detail::Kokonaan(db, [&] {
+    dao::InTransaction(db, [&] {
         kavele(
             taso(db, t, 0, 0, 0, false),
             [&](long a, long b) {

@@ -250,7 +250,7 @@ void LaskeTaseRyhma(dao::Database& db, long mrID, int taso, const dao::Date& sta
 void LaskeTase(long maID, const dao::Date& start, const dao::Date& end, QProgressBar* bar) {
     dao::Database db = core::DBCon().AvaaDB();
     iPrintGroup = 0;
-    Kokonaan(db, [&] {
+    dao::InTransaction(db, [&] {
         for (const Lapsi& row : rivit(db, QStringLiteral("mrmaID = ? AND mrBelongsToGroup = 0"), maID)) {
             if (row.kaava) {
                 LaskeTaseKaavaRivi(db, row.id, 0, start, end, bar);

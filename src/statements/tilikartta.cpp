@@ -83,7 +83,7 @@ void TyhjennaTk(dao::Database& db) { db.Execute(QStringLiteral("DELETE FROM tk")
 bool TeeTaseenTk(dao::Database& db, long maID) {
     const std::vector<TkRivi> top = ylarivit(db, maID);
     if (top.size() != 2) return false;
-    detail::Kokonaan(db, [&] {
+    dao::InTransaction(db, [&] {
         for (int osa = 1; osa <= 2; ++osa) {
             LisaaTkMalliRivi(db, top[size_t(osa - 1)].id, 0, osa);
             LisaaTkAliryhmat(db, top[size_t(osa - 1)].id, 0, osa);
@@ -94,7 +94,7 @@ bool TeeTaseenTk(dao::Database& db, long maID) {
 
 void TeeTuloslaskelmanTk(dao::Database& db, long maID) {
     const std::vector<TkRivi> top = ylarivit(db, maID);
-    detail::Kokonaan(db, [&] {
+    dao::InTransaction(db, [&] {
         for (const TkRivi& r : top) {
             if (r.kaava) continue;
             LisaaTkMalliRivi(db, r.id, 0, 3);

@@ -300,7 +300,7 @@ void LaskeKaavaRivi(dao::Database& db, long mrID, int taso) {
 
 bool LaskeTuloslaskelma(long maID, const dao::Date& start, const dao::Date& end, QProgressBar* bar) {
     dao::Database db = core::DBCon().AvaaDB();
-    Kokonaan(db, [&] {
+    dao::InTransaction(db, [&] {
         dao::Recordset rs = db.OpenRecordset(
             QStringLiteral("SELECT mrID, mrIsEquation FROM mr WHERE mrmaID = ? AND mrBelongsToGroup = 0 "
                            "ORDER BY mrGroupOrder, mrID"),

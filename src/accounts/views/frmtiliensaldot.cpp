@@ -226,8 +226,7 @@ void frmTilienSaldot::CalculateSaldot() {
     }
 
     // The work table is emptied and refilled whole, or left as it was.
-    db.BeginTrans();
-    try {
+    dao::InTransaction(db, [&] {
         cTilienSaldot().Tyhjenna();
         for (size_t i = 0; i < tili.size(); ++i) {
             cTilienSaldo row;
@@ -238,11 +237,7 @@ void frmTilienSaldot::CalculateSaldot() {
             row.Save(true);
             row.Release();
         }
-        db.CommitTrans();
-    } catch (...) {
-        db.Rollback();
-        throw;
-    }
+    });
 
     // The arrays: one entry per account, at least 19.
     const int n = int(tili.size());

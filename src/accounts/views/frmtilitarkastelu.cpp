@@ -207,8 +207,7 @@ void frmTilitarkastelu::CalculateTarkastelu(long id) {
         rs.Close();
     }
 
-    db.BeginTrans();
-    try {
+    dao::InTransaction(db, [&] {
         cTiliTarkastelut().Tyhjenna();
         for (const Row& r : found) {
             cTiliTarkastelu row;
@@ -221,11 +220,7 @@ void frmTilitarkastelu::CalculateTarkastelu(long id) {
             row.Save(true);
             row.Release();
         }
-        db.CommitTrans();
-    } catch (...) {
-        db.Rollback();
-        throw;
-    }
+    });
 
     const size_t n = std::max<size_t>(found.size(), 1);
     numero_.assign(n, 0);

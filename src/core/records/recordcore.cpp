@@ -35,19 +35,7 @@ std::optional<long> firstKey(const QString& sql, const dao::Params& params, cons
     return key;
 }
 
-void inTransaction(dao::Database& db, const std::function<void()>& f) {
-    db.BeginTrans();
-    try {
-        f();
-        db.CommitTrans();
-    } catch (...) {
-        try {
-            db.Rollback();
-        } catch (...) {
-        }
-        throw;
-    }
-}
+void inTransaction(dao::Database& db, const std::function<void()>& f) { dao::InTransaction(db, f); }
 
 void deleteRows(dao::Database& db, const std::vector<std::pair<QString, QString>>& tableAndColumn, long key) {
     inTransaction(db, [&] {

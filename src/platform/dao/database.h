@@ -252,6 +252,24 @@ private:
     std::shared_ptr<DatabaseImpl> impl_;
 };
 
+// Runs work as one transaction of db: committed when it returns, rolled
+// back when it throws (the error goes on to the caller). Nests inside an
+// open transaction as a savepoint.
+template <class Work>
+void InTransaction(Database& db, Work&& work) {
+    db.BeginTrans();
+    try {
+        work();
+        db.CommitTrans();
+    } catch (...) {
+        try {
+            if (db.isOpen() && db.transactionDepth() > 0) db.Rollback();
+        } catch (...) {
+        }
+        throw;
+    }
+}
+
 // ---------------------------------------------------------------- engine
 
 class DBEngine {

@@ -25,25 +25,9 @@ const QString kDeleteEntries = QStringLiteral("POISTA VIENNIT");
 // beginning.
 constexpr qsizetype kShortCommand = 15;
 
-// Runs work in one transaction of the shared connection: all of it or
-// nothing.
-void inTransaction(dao::Database& db, const std::function<void()>& work) {
-    db.BeginTrans();
-    try {
-        work();
-        db.CommitTrans();
-    } catch (...) {
-        try {
-            db.Rollback();
-        } catch (...) {
-        }
-        throw;
-    }
-}
-
 void deleteModelsOfType(int type) {
     dao::Database db = core::DBCon().AvaaDB();
-    inTransaction(db, [&] {
+    dao::InTransaction(db, [&] {
         dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT * FROM ma WHERE maTyyppi = ?"),
                                              dao::RecordsetType::Dynaset, {dao::Variant(type)});
         while (!rs.isEOF()) {
@@ -113,7 +97,7 @@ void DeleteCostCentres() { ExecuteOnDatabaseFile(QStringLiteral("DELETE FROM kp"
 
 void CopyVoucherTextsToEntries() {
     dao::Database db = core::DBCon().AvaaDB();
-    inTransaction(db, [&] {
+    dao::InTransaction(db, [&] {
         dao::Recordset rs =
             db.OpenRecordset(QStringLiteral("SELECT toID, toSelite FROM to"), dao::RecordsetType::Snapshot);
         for (; !rs.isEOF(); rs.MoveNext()) {
@@ -153,7 +137,7 @@ void DeleteEntriesOfAccount(const QString& accountNumber) {
     const long id = rs.isEOF() ? 0 : core::NzLong(rs.value(QStringLiteral("tlID")), 0);
     rs.Close();
     if (id <= 0) return;
-    inTransaction(db, [&] {
+    dao::InTransaction(db, [&] {
         db.Execute(QStringLiteral("DELETE FROM vi WHERE vitlID = ?"), {dao::Variant(id)});
         db.Execute(QStringLiteral("DELETE FROM viE WHERE viEtlID = ?"), {dao::Variant(id)});
     });
