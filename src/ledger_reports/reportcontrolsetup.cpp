@@ -1,7 +1,9 @@
 #include "ledger_reports/reportcontrolsetup.h"
 
 #include "core/globals.h"
+#include "core/ui/translator.h"
 #include "platform/report/reportcontrol.h"
+#include "platform/report/texts.h"
 
 #include <QCoreApplication>
 #include <QPointer>
@@ -35,6 +37,10 @@ report::ReportControl& CrystalReport1() {
     if (!control) {
         control = new report::ReportControl(QCoreApplication::instance());
         control->setObjectName(QStringLiteral("CrystalReport1"));
+        // The control's own texts (the definitions' headings, the preview,
+        // its messages) in the language of the program's translator.
+        report::SetTextTranslator(
+            [](const QString& section, const QString& text) { return core::TranslateStr(section, text); });
     }
     return *control;
 }

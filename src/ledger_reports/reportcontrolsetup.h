@@ -21,7 +21,8 @@ class ReportControl;
 namespace reports {
 
 // The control, created on first use; the same instance for the whole run
-// of the program (the main window hands out this one too).
+// of the program (the main window hands out this one too). Its own texts
+// go through the program's translator (core::TranslateStr).
 report::ReportControl& CrystalReport1();
 
 // The start-up settings of the control: the preview window opens at the

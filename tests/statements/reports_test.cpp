@@ -324,7 +324,7 @@ TEST_F(Reports, InSwedishOnPaper) {
                                      "OtsakeProsLvasta= '%-av oms.'", "Kustannuspaikka= 'Kostnadsställe: 300 Liikuntaryhmät'"}));
     const QString profit = tula().back().c("tulaToteutunutKuluva").toLocaleString();
     onPaper("tula.pdf", {"Esimerkkiseura ry", "Kostnadsställe: 300 Liikuntaryhmät", "%-av oms.", "0126-1226",
-                         "Varsinaisen toiminnan tuotot", "Tilikauden ylijäämä (alijäämä)", profit});
+                         "Varsinaisen toiminnan tuotot", "Tilikauden ylijäämä (alijäämä)", profit, "Sida 1 / "});
     period = {QStringLiteral("1.1.2026"), QStringLiteral("31.12.2026"), false};
     w.cTulosta->click();
     EXPECT_EQ(formulas(run()).mid(6), QStringList({"OtsakeToteutunut= 'Utfall'", "OtsakeTotEdell= 'Utf. föreg.'"}));

@@ -1,6 +1,7 @@
 #include "platform/report/definition.h"
 
 #include "platform/report/error.h"
+#include "platform/report/texts.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -567,6 +568,26 @@ private:
 
 }  // namespace
 
+QStringList Definition::fixedTexts() const {
+    QStringList out;
+    auto add = [&out](const Formula& f) {
+        for (const QString& t : f.shownTexts())
+            if (!out.contains(t)) out << t;
+    };
+    add(title);
+    for (const FormulaDef& f : formulas) add(f.formula);
+    for (const SectionDef& s : sections)
+        for (const ItemDef& item : s.items) add(item.expr);
+    return out;
+}
+
+void Definition::translateFixedTexts(const std::function<QString(const QString&)>& translate) {
+    title = title.withShownTexts(translate);
+    for (FormulaDef& f : formulas) f.formula = f.formula.withShownTexts(translate);
+    for (SectionDef& s : sections)
+        for (ItemDef& item : s.items) item.expr = item.expr.withShownTexts(translate);
+}
+
 Definition Definition::parse(const QString& text, const QString& fileName) {
     return DefinitionParser(text, fileName).run();
 }
@@ -576,14 +597,18 @@ Definition Definition::load(const QString& path) {
     QFile file(path);
     if (path.isEmpty() || !QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         throw ReportError(err::DefinitionNotFound,
-                          QStringLiteral("Raporttimäärittelyä ei löydy tai sitä ei voi lukea: %1").arg(path));
+                          TranslateText(QStringLiteral("Raportit"),
+                                        QStringLiteral("Raporttimäärittelyä ei löydy tai sitä ei voi lukea: %1"))
+                              .arg(path));
     const QByteArray bytes = file.readAll();
     QStringDecoder utf8(QStringDecoder::Utf8);
     QString text = utf8(bytes);
     if (utf8.hasError())
         throw ReportError(err::DefinitionSyntax, QStringLiteral("%1: tiedosto ei ole UTF-8-tekstiä").arg(shown));
     if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
-    return parse(text, shown);
+    Definition def = parse(text, shown);
+    def.translateFixedTexts([](const QString& t) { return TranslateText(QStringLiteral("Raportit"), t); });
+    return def;
 }
 
 }  // namespace report

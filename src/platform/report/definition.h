@@ -12,6 +12,7 @@
 #include <QPageLayout>
 #include <QString>
 #include <array>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -117,11 +118,20 @@ struct Definition {
     const FormulaDef* formula(const QString& name) const;  // case-blind
     int tableIndex(const QString& name) const;             // case-blind; -1 when absent
 
+    // The texts the definition prints of its own, each once, in the order
+    // of the file: the shown texts (Formula::shownTexts) of its title, its
+    // named formulas' defaults and its fields.
+    QStringList fixedTexts() const;
+    // Replaces each of those texts by translate(text).
+    void translateFixedTexts(const std::function<QString(const QString&)>& translate);
+
     // Parses definition text. Errors: ReportError(DefinitionSyntax) naming the
     // file and the line.
     static Definition parse(const QString& text, const QString& fileName);
-    // Reads and parses a file. Errors: ReportError(DefinitionNotFound) when
-    // the file is missing or unreadable, and the errors of parse.
+    // Reads and parses a file for a run: its fixed texts in the user's
+    // language (texts.h, section "Raportit"). Errors:
+    // ReportError(DefinitionNotFound) when the file is missing or
+    // unreadable, and the errors of parse.
     static Definition load(const QString& path);
 };
 

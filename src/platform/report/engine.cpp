@@ -2,6 +2,7 @@
 
 #include "platform/dao/database.h"
 #include "platform/report/error.h"
+#include "platform/report/texts.h"
 
 #include <QCollator>
 #include <QFileInfo>
@@ -379,9 +380,11 @@ private:
     QString databasePath() const {
         const QString db = in_.dataFiles.value(0).trimmed();
         if (db.isEmpty())
-            throw ReportError(err::DatabaseNotFound, QStringLiteral("Raportille ei ole annettu tietokantaa"));
+            throw ReportError(err::DatabaseNotFound, TranslateText(QStringLiteral("Raportit"),
+                                                                   QStringLiteral("Raportille ei ole annettu tietokantaa")));
         if (!QFileInfo(db).isFile())
-            throw ReportError(err::DatabaseNotFound, QStringLiteral("Tietokantaa ei löydy: %1").arg(db));
+            throw ReportError(err::DatabaseNotFound,
+                              TranslateText(QStringLiteral("Raportit"), QStringLiteral("Tietokantaa ei löydy: %1")).arg(db));
         // Every table of one report is read from one database.
         for (size_t t = 1; t < def_.tables.size(); ++t) {
             const QString other = in_.dataFiles.value(int(t)).trimmed();

@@ -3,6 +3,7 @@
 #include "platform/report/error.h"
 
 #include <QDate>
+#include <algorithm>
 #include <functional>
 
 namespace report {
@@ -530,6 +531,54 @@ ExprUses Formula::uses() const {
         }
     });
     return u;
+}
+
+namespace {
+
+bool isShownText(const Expr& e) {
+    if (e.kind != Expr::Kind::Literal || e.literal.kind() != Value::Kind::Text) return false;
+    const QString t = e.literal.toString();
+    return std::any_of(t.cbegin(), t.cend(), [](QChar c) { return c.isLetter(); });
+}
+
+// Calls fn for every shown text of the tree (see Formula::shownTexts); E is
+// Expr or const Expr.
+template <class E, class F>
+void forEachShownText(E& e, bool compared, F&& fn) {
+    compared = compared || e.kind == Expr::Kind::Compare;
+    if (!compared && isShownText(e)) fn(e);
+    for (const auto& a : e.args) forEachShownText(static_cast<E&>(*a), compared, fn);
+}
+
+std::unique_ptr<Expr> cloneExpr(const Expr& e) {
+    auto c = std::make_unique<Expr>();
+    c->kind = e.kind;
+    c->cmp = e.cmp;
+    c->literal = e.literal;
+    c->table = e.table;
+    c->field = e.field;
+    c->name = e.name;
+    c->pos = e.pos;
+    c->args.reserve(e.args.size());
+    for (const auto& a : e.args) c->args.push_back(cloneExpr(*a));
+    return c;
+}
+
+}  // namespace
+
+QStringList Formula::shownTexts() const {
+    QStringList out;
+    if (root_) forEachShownText(*root_, false, [&out](const Expr& e) { out << e.literal.toString(); });
+    return out;
+}
+
+Formula Formula::withShownTexts(const std::function<QString(const QString&)>& replace) const {
+    if (!root_ || shownTexts().isEmpty()) return *this;
+    std::unique_ptr<Expr> copy = cloneExpr(*root_);
+    forEachShownText(*copy, false, [&replace](Expr& e) { e.literal = Value(replace(e.literal.toString())); });
+    Formula f = *this;
+    f.root_ = std::move(copy);
+    return f;
 }
 
 namespace {

@@ -95,6 +95,15 @@ public:
     const QString& text() const { return text_; }
     ExprUses uses() const;
 
+    // The texts the formula shows as they stand: its text literals that
+    // hold a letter, except those compared with something ("D" in
+    // {vi.viTyyppi} = "D" is data, not a text to read), in the formula's
+    // order.
+    QStringList shownTexts() const;
+    // The same formula with each shown text replaced by replace(text); the
+    // formula's text (and so its messages) stays as written.
+    Formula withShownTexts(const std::function<QString(const QString&)>& replace) const;
+
 private:
     std::shared_ptr<const Expr> root_;
     QString name_;

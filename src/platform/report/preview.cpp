@@ -2,6 +2,7 @@
 
 #include "platform/report/error.h"
 #include "platform/report/render.h"
+#include "platform/report/texts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -42,19 +43,30 @@ PreviewWindow::PreviewWindow(std::shared_ptr<const LaidOutReport> report, const 
 
     auto* bar = new QHBoxLayout;
     bar->setContentsMargins(4, 4, 4, 4);
-    firstButton_ = button(this, QStringLiteral("first"), QStringLiteral("|<"), QStringLiteral("Ensimmäinen sivu"));
-    prevButton_ = button(this, QStringLiteral("previous"), QStringLiteral("<"), QStringLiteral("Edellinen sivu"));
+    // The buttons' texts and tool tips in the user's language.
+    firstButton_ = button(this, QStringLiteral("first"), QStringLiteral("|<"),
+                          TranslateText(QStringLiteral("reportPreview"), QStringLiteral("Ensimmäinen sivu")));
+    prevButton_ = button(this, QStringLiteral("previous"), QStringLiteral("<"),
+                         TranslateText(QStringLiteral("reportPreview"), QStringLiteral("Edellinen sivu")));
     pageBox_ = new QSpinBox(this);
     pageBox_->setObjectName(QStringLiteral("pageNumber"));
     pageBox_->setRange(1, std::max(1, report_->pageCount()));
     pageCountLabel_ = new QLabel(QStringLiteral("/ %1").arg(report_->pageCount()), this);
     pageCountLabel_->setObjectName(QStringLiteral("pageCount"));
-    nextButton_ = button(this, QStringLiteral("next"), QStringLiteral(">"), QStringLiteral("Seuraava sivu"));
-    lastButton_ = button(this, QStringLiteral("last"), QStringLiteral(">|"), QStringLiteral("Viimeinen sivu"));
-    auto* zoomInButton = button(this, QStringLiteral("zoomIn"), QStringLiteral("+"), QStringLiteral("Suurenna"));
-    auto* zoomOutButton = button(this, QStringLiteral("zoomOut"), QStringLiteral("-"), QStringLiteral("Pienennä"));
-    auto* fitButton = button(this, QStringLiteral("fitWidth"), QStringLiteral("Sovita"), QStringLiteral("Sovita leveyteen"));
-    auto* printButton = button(this, QStringLiteral("print"), QStringLiteral("Tulosta"), QStringLiteral("Tulosta raportti"));
+    nextButton_ = button(this, QStringLiteral("next"), QStringLiteral(">"),
+                         TranslateText(QStringLiteral("reportPreview"), QStringLiteral("Seuraava sivu")));
+    lastButton_ = button(this, QStringLiteral("last"), QStringLiteral(">|"),
+                         TranslateText(QStringLiteral("reportPreview"), QStringLiteral("Viimeinen sivu")));
+    auto* zoomInButton = button(this, QStringLiteral("zoomIn"), QStringLiteral("+"),
+                                TranslateText(QStringLiteral("reportPreview"), QStringLiteral("Suurenna")));
+    auto* zoomOutButton = button(this, QStringLiteral("zoomOut"), QStringLiteral("-"),
+                                 TranslateText(QStringLiteral("reportPreview"), QStringLiteral("Pienennä")));
+    auto* fitButton = button(this, QStringLiteral("fitWidth"),
+                             TranslateText(QStringLiteral("reportPreview"), QStringLiteral("Sovita")),
+                             TranslateText(QStringLiteral("reportPreview"), QStringLiteral("Sovita leveyteen")));
+    auto* printButton = button(this, QStringLiteral("print"),
+                               TranslateText(QStringLiteral("reportPreview"), QStringLiteral("Tulosta")),
+                               TranslateText(QStringLiteral("reportPreview"), QStringLiteral("Tulosta raportti")));
     bar->addWidget(firstButton_);
     bar->addWidget(prevButton_);
     bar->addWidget(pageBox_);

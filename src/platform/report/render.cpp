@@ -1,6 +1,7 @@
 #include "platform/report/render.h"
 
 #include "platform/report/error.h"
+#include "platform/report/texts.h"
 
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -72,8 +73,10 @@ void printPages(QPrinter& printer, const LaidOutReport& report) {
     QPainter painter;
     if (!painter.begin(&printer))
         throw ReportError(err::OutputError, printer.outputFileName().isEmpty()
-                                                ? QStringLiteral("Tulostus tulostimelle %1 ei onnistu").arg(printer.printerName())
-                                                : QStringLiteral("Tiedostoon %1 ei voi kirjoittaa").arg(printer.outputFileName()));
+                              ? TranslateText(QStringLiteral("Raportit"), QStringLiteral("Tulostus tulostimelle %1 ei onnistu"))
+                                    .arg(printer.printerName())
+                              : TranslateText(QStringLiteral("Raportit"), QStringLiteral("Tiedostoon %1 ei voi kirjoittaa"))
+                                    .arg(printer.outputFileName()));
     const double dpiX = printer.logicalDpiX(), dpiY = printer.logicalDpiY();
     // A page range chosen in the printer dialog; otherwise every page.
     int first = 0, last = report.pageCount() - 1;
@@ -84,11 +87,14 @@ void printPages(QPrinter& printer, const LaidOutReport& report) {
     for (int p = first; p <= last; ++p) {
         if (p > first && !printer.newPage()) {
             painter.end();
-            throw ReportError(err::OutputError, QStringLiteral("Sivun %1 tulostus ei onnistu").arg(p + 1));
+            throw ReportError(err::OutputError,
+                              TranslateText(QStringLiteral("Raportit"), QStringLiteral("Sivun %1 tulostus ei onnistu")).arg(p + 1));
         }
         paintPage(painter, report, p, dpiX, dpiY);
     }
-    if (!painter.end()) throw ReportError(err::OutputError, QStringLiteral("Tulosteen kirjoitus ei onnistunut"));
+    if (!painter.end())
+        throw ReportError(err::OutputError,
+                          TranslateText(QStringLiteral("Raportit"), QStringLiteral("Tulosteen kirjoitus ei onnistunut")));
 }
 
 }  // namespace report

@@ -2,12 +2,13 @@
 
 #include "platform/report/error.h"
 #include "platform/report/preview.h"
+#include "platform/report/printers.h"
 #include "platform/report/render.h"
+#include "platform/report/texts.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QScreen>
 
 namespace report {
@@ -130,6 +131,16 @@ void ReportControl::printReport() {
     }
 }
 
+void ReportControl::writePdf(RunRecord& run, const LaidOutReport& rep) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(p_.printFileName);
+    printer.setCreator(QStringLiteral("Kolvio VEV"));
+    setUpPrinter(printer, rep);
+    printPages(printer, rep);
+    run.outputFile = p_.printFileName;
+}
+
 void ReportControl::output(RunRecord& run) {
     const LaidOutReport& rep = *run.report;
     switch (p_.destination) {
@@ -153,17 +164,24 @@ void ReportControl::output(RunRecord& run) {
         break;
     }
     case ToPrinter: {
-        QPrinter printer(QPrinter::HighResolution);
-        const QStringList available = QPrinterInfo::availablePrinterNames();
-        if (!p_.printerName.isEmpty() && available.contains(p_.printerName)) {
-            printer.setPrinterName(p_.printerName);
-        } else {
-            // The chosen printer is gone (or none was chosen): the default printer.
-            const QPrinterInfo def = QPrinterInfo::defaultPrinter();
-            if (def.isNull() && available.isEmpty())
-                throw ReportError(err::NoPrinter, QStringLiteral("Tulostinta ei ole asennettu"));
-            printer.setPrinterName(def.isNull() ? available.front() : def.printerName());
+        const QString target = PrinterFor(p_.printerName);
+        if (target == kPdfPrinter) {
+            // The PDF printer chosen, or no printer installed: the PDF file
+            // the user named.
+            if (p_.printFileName.trimmed().isEmpty()) {
+                if (p_.printerName == kPdfPrinter)
+                    throw ReportError(err::NoDestinationFile, TranslateText(QStringLiteral("Raportit"),
+                                                                            QStringLiteral("Tulostustiedoston nimi puuttuu")));
+                throw ReportError(err::NoPrinter, TranslateText(QStringLiteral("Raportit"),
+                                                                QStringLiteral("Tulostinta ei ole asennettu")));
+            }
+            writePdf(run, rep);
+            run.copies = 1;
+            run.printer = kPdfPrinter;
+            break;
         }
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPrinterName(target);
         printer.setOutputFormat(QPrinter::NativeFormat);
         run.copies = std::max(1, p_.copiesToPrinter);
         printer.setCopyCount(run.copies);
@@ -174,14 +192,9 @@ void ReportControl::output(RunRecord& run) {
     }
     case ToFile: {
         if (p_.printFileName.trimmed().isEmpty())
-            throw ReportError(err::NoDestinationFile, QStringLiteral("Tulostustiedoston nimi puuttuu"));
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(p_.printFileName);
-        printer.setCreator(QStringLiteral("Kolvio VEV"));
-        setUpPrinter(printer, rep);
-        printPages(printer, rep);
-        run.outputFile = p_.printFileName;
+            throw ReportError(err::NoDestinationFile, TranslateText(QStringLiteral("Raportit"),
+                                                                    QStringLiteral("Tulostustiedoston nimi puuttuu")));
+        writePdf(run, rep);
         break;
     }
     }

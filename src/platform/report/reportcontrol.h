@@ -143,6 +143,7 @@ Q_SIGNALS:
 
 private:
     void output(RunRecord& run);
+    void writePdf(RunRecord& run, const LaidOutReport& report);
 
     ControlProperties p_;
     int action_ = 0;

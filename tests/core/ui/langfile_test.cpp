@@ -1,12 +1,15 @@
 // The shipped Swedish language file: it parses, every entry has its
 // translation, it covers every literal text the sources pass to
-// TranslateStr, and the build puts it into the program folder.
+// TranslateStr (and the report control's TranslateText) and every fixed
+// text of the report definitions, and the build puts it into the program
+// folder.
 
 #include "core/globals.h"
 #include "core/ui/frmkielenvalinta.h"
 #include "core/ui/translator.h"
 #include "platform/ini/inicodec.h"
 #include "platform/ini/inifile.h"
+#include "platform/report/definition.h"
 #include "platform/sys/apppath.h"
 #include "platform/ui/forms.h"
 #include "support/testenv.h"
@@ -34,7 +37,8 @@ QByteArray readAll(const QString& path) {
     return f.readAll();
 }
 
-// ---- Finding TranslateStr(<literal>, <literal>) in C++ text.
+// ---- Finding TranslateStr(<literal>, <literal>) (or another translating
+// function's calls) in C++ text.
 
 struct Call {
     int line = 0;
@@ -44,11 +48,11 @@ struct Call {
 
 class Scanner {
 public:
-    explicit Scanner(const QByteArray& src) : s_(src) {}
+    explicit Scanner(const QByteArray& src, const QByteArray& function = "TranslateStr") : s_(src), name_(function) {}
 
     QList<Call> calls() {
         QList<Call> out;
-        static const QByteArray name = "TranslateStr";
+        const QByteArray& name = name_;
         for (qsizetype at = s_.indexOf(name); at >= 0; at = s_.indexOf(name, at + 1)) {
             // A whole word only.
             if (at > 0 && (isalnum(uchar(s_[at - 1])) || s_[at - 1] == '_')) continue;
@@ -150,6 +154,7 @@ private:
     }
 
     QByteArray s_;
+    QByteArray name_;
     qsizetype p_ = 0;
 };
 
@@ -226,7 +231,10 @@ TEST(CoreUiLangFile, EveryLiteralTextOfTheSourcesIsTranslated) {
     while (it.hasNext()) {
         const QString path = it.next();
         ++files;
-        for (const Call& c : Scanner(readAll(path)).calls()) {
+        const QByteArray code = readAll(path);
+        QList<Call> calls = Scanner(code).calls();
+        calls << Scanner(code, "TranslateText").calls();
+        for (const Call& c : calls) {
             ini.Section(c.section);
             EXPECT_FALSE(ini.Read(c.text).isEmpty())
                 << QDir(src).relativeFilePath(path).toStdString() << ":" << c.line << ": [" << c.section.toStdString()
@@ -234,6 +242,30 @@ TEST(CoreUiLangFile, EveryLiteralTextOfTheSourcesIsTranslated) {
         }
     }
     EXPECT_GT(files, 10);
+}
+
+// The texts a report prints of its own ("Yhteensä", "Sivu ", headings a
+// report command does not set) are shown through section "Raportit".
+TEST(CoreUiLangFile, EveryFixedTextOfTheReportDefinitionsIsTranslated) {
+    ini::cIniFile::ClearCache();
+    ini::cIniFile ini;
+    ini.FileName(shippedFile());
+    ini.Section(QStringLiteral("Raportit"));
+    const QDir reports(QDir(kvtest::sourceDir()).filePath(QStringLiteral("data/reports")));
+    const QStringList files = reports.entryList({QStringLiteral("*.rpt")}, QDir::Files);
+    ASSERT_GT(files.size(), 20);
+    QSet<QString> seen;
+    for (const QString& file : files) {
+        const report::Definition def =
+            report::Definition::parse(QString::fromUtf8(readAll(reports.filePath(file))), file);
+        for (const QString& text : def.fixedTexts()) {
+            seen.insert(text);
+            EXPECT_FALSE(ini.Read(text).isEmpty()) << file.toStdString() << ": \"" << text.toStdString()
+                                                   << "\" has no Swedish text";
+        }
+    }
+    for (const char* text : {"Yhteensä", "Sivu ", "Debet", "Tositteita"})
+        EXPECT_TRUE(seen.contains(QString::fromUtf8(text))) << text;
 }
 
 TEST(CoreUiLangFile, BuildCopiesTheFileIntoTheProgramFolder) {

@@ -4,11 +4,15 @@
 #include "platform/dao/database.h"
 #include "platform/report/error.h"
 #include "platform/report/preview.h"
+#include "platform/report/printers.h"
 #include "platform/report/reportcontrol.h"
+#include "platform/report/texts.h"
 #include "support/testenv.h"
 
 #include <QDir>
 #include <QFile>
+#include <QHash>
+#include <QPrinterInfo>
 #include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QSpinBox>
@@ -525,6 +529,95 @@ TEST_F(LedgerReport, PrinterDestination) {
     } catch (const ReportError& e) {
         EXPECT_EQ(e.number(), report::err::NoPrinter) << e.what();
         EXPECT_TRUE(c.lastRun().report) << "the report was laid out before the printer was looked for";
+    }
+}
+
+// The PDF printer: a report set to print on it writes the file the user
+// named; without a file name nothing is printed.
+TEST_F(LedgerReport, PdfPrinterWritesTheNamedFile) {
+    ReportControl c;
+    setUpControl(c, ReportControl::ToPrinter);
+    c.setPrinterName(report::kPdfPrinter);
+    c.setCopiesToPrinter(3);
+    try {
+        c.printReport();
+        ADD_FAILURE() << "printed without a file";
+    } catch (const ReportError& e) {
+        EXPECT_EQ(e.number(), report::err::NoDestinationFile);
+    }
+    const QString pdf = dir.file(QStringLiteral("tulostin.pdf"));
+    c.setPrintFileName(pdf);
+    c.printReport();
+    EXPECT_EQ(c.lastRun().printer, report::kPdfPrinter);
+    EXPECT_EQ(c.lastRun().outputFile, pdf);
+    EXPECT_EQ(c.lastRun().copies, 1);
+    QFile f(pdf);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(f.read(5) == "%PDF-");
+
+    // With no printer installed, printing goes to the PDF printer too.
+    EXPECT_EQ(report::PrinterFor(report::kPdfPrinter), report::kPdfPrinter);
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+        EXPECT_EQ(report::PrinterFor(QStringLiteral("Poistettu tulostin")), report::kPdfPrinter);
+        QFile::remove(pdf);
+        c.setPrinterName(QString());
+        c.printReport();
+        EXPECT_EQ(c.lastRun().printer, report::kPdfPrinter);
+        EXPECT_TRUE(QFile::exists(pdf));
+    }
+}
+
+// The texts a definition shows of its own, its preview's buttons and its
+// messages pass through the translator the program sets; texts compared
+// with data ("D", "K") and the program's own formulas do not.
+TEST_F(LedgerReport, OwnTextsGoThroughTheTranslator) {
+    QStringList asked;
+    const QHash<QString, QString> swedish{{QStringLiteral("Yhteensä"), QStringLiteral("Summa")},
+                                          {QStringLiteral("Vientejä "), QStringLiteral("Posteringar ")},
+                                          {QStringLiteral("Tosite"), QStringLiteral("Verifikat")},
+                                          {QStringLiteral("Sovita"), QStringLiteral("Anpassa")},
+                                          {QStringLiteral("D"), QStringLiteral("X")},
+                                          {QStringLiteral("Tulostinta ei ole asennettu"),
+                                           QStringLiteral("Ingen skrivare har installerats")}};
+    report::SetTextTranslator([&](const QString& section, const QString& text) {
+        asked << section + u'|' + text;
+        return swedish.value(text, text);
+    });
+    struct Restore {
+        ~Restore() { report::SetTextTranslator({}); }
+    } restore;
+
+    ReportControl c;
+    setUpControl(c);
+    c.setAction(1);
+    const report::LaidOutReport& r = *c.lastRun().report;
+    EXPECT_EQ(r.bands(SectionKind::ReportFooter).front()->items.front().text, QStringLiteral("Summa"));
+    EXPECT_EQ(r.bands(SectionKind::PageHeader).front()->items.front().text, QStringLiteral("Verifikat"));
+    const auto footers = r.bands(SectionKind::GroupFooter);
+    EXPECT_EQ(footers.front()->text(QStringLiteral("vienteja")), QStringLiteral("Posteringar 3"));
+    // The debit column still finds the "D" entries; the heading the
+    // program set stays as it was given.
+    EXPECT_EQ(footers.front()->item(QStringLiteral("debet"))->value.toCurrency(), money("1384.55"));
+    EXPECT_EQ(r.bands(SectionKind::ReportHeader).front()->text(QStringLiteral("otsake")),
+              QStringLiteral("Pääkirja -- 1.1.2031 - 30.6.2031"));
+    EXPECT_FALSE(asked.contains(QStringLiteral("Raportit|D")));
+    EXPECT_FALSE(asked.contains(QStringLiteral("Raportit|Pääkirja -- 1.1.2031 - 30.6.2031")));
+    EXPECT_TRUE(asked.contains(QStringLiteral("Raportit|Pääkirja")));  // the default, not shown this time
+    EXPECT_TRUE(asked.contains(QStringLiteral("Raportit|Saldo")));
+    auto* fit = c.lastPreview()->findChild<QToolButton*>(QStringLiteral("fitWidth"));
+    ASSERT_NE(fit, nullptr);
+    EXPECT_EQ(fit->text(), QStringLiteral("Anpassa"));
+    EXPECT_TRUE(asked.contains(QStringLiteral("reportPreview|Sovita leveyteen")));
+    delete c.lastPreview();
+
+    if (!QPrinterInfo::availablePrinterNames().isEmpty()) return;
+    c.setDestination(ReportControl::ToPrinter);
+    try {
+        c.printReport();
+        ADD_FAILURE() << "printed with no printer and no file";
+    } catch (const ReportError& e) {
+        EXPECT_EQ(e.number(), report::err::NoPrinter);
+        EXPECT_EQ(e.description(), QStringLiteral("Ingen skrivare har installerats"));
     }
 }
 
