@@ -9,7 +9,9 @@
 namespace shell {
 
 // Loads Qt's translation of its standard texts for the language setting
-// ("Suomi", "Svenska"; anything else keeps Finnish).
+// ("Suomi", "Svenska"; anything else keeps Finnish). What Qt's catalogue
+// lacks is read from the program's language file (the translator's file),
+// in a section named by Qt's context.
 void InstallQtTranslation(const QString& language);
 
 // Shows every failure of a record's automatic save in a message box.
