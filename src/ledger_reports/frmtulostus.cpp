@@ -5,12 +5,15 @@
 #include "core/ui/translator.h"
 #include "ledger_reports/reportcontrolsetup.h"
 #include "ledger_reports/reportglobals.h"
+#include "platform/report/printers.h"
 #include "platform/report/reportcontrol.h"
+#include "platform/sys/folders.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/events.h"
 
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -113,8 +116,27 @@ void frmTulostus::print() {
     }
     // A count below one prints one copy.
     core::TulostusKopioita = qMax(1, *copies);
+    // The PDF printer (chosen, or the only one when no printer is
+    // installed) writes the file the user names now; without one the
+    // dialog stays open.
+    if (TulostusLaite == 1 && !askPdfFile()) return;
     TulostusPeruttu = false;
     ui::Forms::unload(*this);
+}
+
+bool frmTulostus::askPdfFile() {
+    report::ReportControl& rc = CrystalReport1();
+    if (report::PrinterFor(rc.printerName()) != report::kPdfPrinter) return true;
+    const QString proposed = rc.printFileName().isEmpty()
+                                 ? sys::GetSpecialFolder(sys::kSpecialFolderPersonal)
+                                 : rc.printFileName();
+    QString file = ui::Dialogs().saveFile(
+        core::TranslateStr(QStringLiteral("frmTulostus"), QStringLiteral("Tulosta tiedostoon (PDF)")), proposed,
+        QStringLiteral("PDF (*.pdf)|*.pdf"));
+    if (file.isEmpty()) return false;
+    if (QFileInfo(file).suffix().isEmpty()) file += QStringLiteral(".pdf");
+    rc.setPrintFileName(file);
+    return true;
 }
 
 void frmTulostus::cancel() {

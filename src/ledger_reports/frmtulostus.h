@@ -2,9 +2,11 @@
 
 // frmTulostus: the print dialog of every report. It asks where the report
 // goes (preview window or printer) and how many copies, lets the user pick
-// another printer for the shared report control, and hands its answer back
-// through TulostusPeruttu, TulostusLaite (reportglobals.h) and
-// core::TulostusKopioita. Each showing loads it afresh and every ending
+// another printer for the shared report control (an installed printer or
+// the PDF printer), and hands its answer back through TulostusPeruttu,
+// TulostusLaite (reportglobals.h) and core::TulostusKopioita. A report for
+// the PDF printer - the one chosen, or the only one when no printer is
+// installed - asks for the PDF file as the print button is pressed. Each showing loads it afresh and every ending
 // (print, cancel, Esc, the close box) unloads it.
 //
 // TulostusPeruttu is True from the opening until the print button has
@@ -50,6 +52,9 @@ protected:
 
 private:
     void print();
+    // When the report goes to the PDF printer: asks for the PDF file and
+    // hands it to the report control; false when the user cancelled.
+    bool askPdfFile();
     void cancel();
     void changePrinter();
 };

@@ -5,6 +5,9 @@
 #include "core/bookfixture.h"
 #include "ledger_reports/frmdates.h"
 #include "ledger_reports/frmtulostus.h"
+#include "ledger_reports/reportcontrolsetup.h"
+#include "platform/report/printers.h"
+#include "platform/report/reportcontrol.h"
 #include "reportfixture.h"
 
 #include <QCheckBox>
@@ -302,6 +305,9 @@ TEST_F(PeriodDialogs, EveryTextOfTheDialogsHasItsSwedishTranslation) {
         messages(d);
     });
     dialogs.expectMessage(QStringLiteral("Vill du skriva ut en kopia?"), ui::Answer::Yes);
+    report::ReportControl& rc = reports::CrystalReport1();
+    rc.setPrinterName(report::kPdfPrinter);
+    dialogs.expectSaveFile(tmp.file(QStringLiteral("raportti.pdf")), QStringLiteral("Skriv ut till fil (PDF)"));
     onModal = [](ui::Form& f) {
         auto& p = static_cast<frmTulostus&>(f);
         EXPECT_EQ(p.windowTitle(), QStringLiteral("Kolvio VEV - Utskriftsinställningar"));
@@ -310,6 +316,9 @@ TEST_F(PeriodDialogs, EveryTextOfTheDialogsHasItsSwedishTranslation) {
         p.cTulosta->click();
     };
     EXPECT_TRUE(AskPrintDestination());
+    EXPECT_EQ(rc.printFileName(), tmp.file(QStringLiteral("raportti.pdf")));
+    rc.setPrinterName(QString());
+    rc.setPrintFileName(QString());
 
     // Every text had its translation: nothing was added to the copy.
     core::SetTranslator(nullptr);

@@ -4,6 +4,7 @@
 
 #include "ledger_reports/frmtulostus.h"
 #include "ledger_reports/reportcontrolsetup.h"
+#include "platform/report/printers.h"
 #include "platform/report/reportcontrol.h"
 #include "reportfixture.h"
 
@@ -20,17 +21,28 @@ protected:
         onModal = [act](ui::Form& f) { act(static_cast<frmTulostus&>(f)); };
         return reports::AskPrintDestination();
     }
-    static void order(frmTulostus& d, int destination, const QString& copies) {
+    // Orders the print. An order that prints on the printer asks for the
+    // PDF file when the report goes to the PDF printer (on a machine
+    // without printers, always): then the file is given.
+    void order(frmTulostus& d, int destination, const QString& copies, bool prints = true) {
+        if (prints && destination == 1 &&
+            report::PrinterFor(reports::CrystalReport1().printerName()) == report::kPdfPrinter)
+            dialogs.expectSaveFile(tmp.file(QStringLiteral("raportti.pdf")), QStringLiteral("Tulosta tiedostoon (PDF)"));
         d.cmbTulostusLaite->setCurrentIndex(destination);
         d.tKopioita->setText(copies);
         d.cTulosta->click();
+    }
+    void TearDown() override {
+        reports::CrystalReport1().setPrinterName(QString());
+        reports::CrystalReport1().setPrintFileName(QString());
+        kvtest::ReportTest::TearDown();
     }
 };
 
 TEST_F(PrintDialog, OffersTheWindowAndThePreviousCountAndHandsBackTheChoice) {
     core::TulostusKopioita = 3;
     reports::DialogiPeruttu = true;  // an earlier period dialog was cancelled: no matter here
-    EXPECT_TRUE(ask([](frmTulostus& d) {
+    EXPECT_TRUE(ask([this](frmTulostus& d) {
         EXPECT_EQ(d.cmbTulostusLaite->currentText(), QStringLiteral("Ikkuna"));
         EXPECT_EQ(d.cmbTulostusLaite->itemText(1), QStringLiteral("Tulostin"));
         EXPECT_EQ(d.tKopioita->text(), QStringLiteral("3"));
@@ -59,7 +71,7 @@ TEST_F(PrintDialog, CancelEscAndTheCloseBoxNeverPrint) {
     };
     for (const auto& end : endings) {
         // A print first, so that a stale "not cancelled" is there.
-        EXPECT_TRUE(ask([](frmTulostus& d) { order(d, 1, QStringLiteral("5")); }));
+        EXPECT_TRUE(ask([this](frmTulostus& d) { order(d, 1, QStringLiteral("5")); }));
         EXPECT_FALSE(ask([&end](frmTulostus& d) {
             d.tKopioita->setText(QStringLiteral("9"));
             end(d);
@@ -72,21 +84,21 @@ TEST_F(PrintDialog, CancelEscAndTheCloseBoxNeverPrint) {
 TEST_F(PrintDialog, ACountThatIsNoSixteenBitNumberGivesOneCopy_AskingFirstForThePrinter) {
     const QString question = QStringLiteral("Antamasi kopiomäärä on virheellinen. Haluatko tulostaa yhden kopion?");
     core::TulostusKopioita = 2;
-    EXPECT_TRUE(ask([](frmTulostus& d) { order(d, 0, QStringLiteral("abc")); }));
+    EXPECT_TRUE(ask([this](frmTulostus& d) { order(d, 0, QStringLiteral("abc")); }));
     EXPECT_EQ(core::TulostusKopioita, 1);
     EXPECT_TRUE(dialogs.shown().isEmpty());
 
     dialogs.expectMessage(question, ui::Answer::Yes);
-    EXPECT_TRUE(ask([](frmTulostus& d) { order(d, 1, QStringLiteral("100000")); }));
+    EXPECT_TRUE(ask([this](frmTulostus& d) { order(d, 1, QStringLiteral("100000")); }));
     EXPECT_EQ(core::TulostusKopioita, 1);
-    EXPECT_EQ(dialogs.shown().last().buttons, ui::Buttons::YesNo);
-    EXPECT_EQ(dialogs.shown().last().icon, ui::Icon::Question);
+    EXPECT_EQ(dialogs.shown().front().buttons, ui::Buttons::YesNo);
+    EXPECT_EQ(dialogs.shown().front().icon, ui::Icon::Question);
 
     // No: back to the copies, the dialog open; closing it then is still a cancel.
     core::TulostusKopioita = 2;
     dialogs.expectMessage(question, ui::Answer::No);
-    EXPECT_FALSE(ask([](frmTulostus& d) {
-        order(d, 1, QStringLiteral("x1"));
+    EXPECT_FALSE(ask([this](frmTulostus& d) {
+        order(d, 1, QStringLiteral("x1"), false);
         EXPECT_TRUE(d.isVisible());
         EXPECT_EQ(QApplication::focusWidget(), d.tKopioita);
         d.close();
@@ -94,7 +106,7 @@ TEST_F(PrintDialog, ACountThatIsNoSixteenBitNumberGivesOneCopy_AskingFirstForThe
     EXPECT_EQ(core::TulostusKopioita, 2);
 
     for (const char* low : {"0", "-3"}) {
-        EXPECT_TRUE(ask([low](frmTulostus& d) { order(d, 1, QString::fromLatin1(low)); }));
+        EXPECT_TRUE(ask([this, low](frmTulostus& d) { order(d, 1, QString::fromLatin1(low)); }));
         EXPECT_EQ(core::TulostusKopioita, 1) << low;
     }
     EXPECT_EQ(frmTulostus::ReadCopies(QStringLiteral(" 2,5 ")), 2);
@@ -106,7 +118,7 @@ TEST_F(PrintDialog, TheChosenPrinterStaysOnTheSharedControl) {
     report::ReportControl& rc = reports::CrystalReport1();
     dialogs.expectPrinter(QStringLiteral("Toimiston laser"));
     dialogs.expectPrinter(QString());  // cancelled: the printer stays
-    EXPECT_TRUE(ask([](frmTulostus& d) {
+    EXPECT_TRUE(ask([this](frmTulostus& d) {
         d.cTulostin->click();
         d.cTulostin->click();
         EXPECT_TRUE(d.isVisible());
@@ -115,7 +127,6 @@ TEST_F(PrintDialog, TheChosenPrinterStaysOnTheSharedControl) {
     EXPECT_EQ(dialogs.shown()[1].text, QStringLiteral("Toimiston laser"));
     reports::ResetReportFormulas();
     EXPECT_EQ(rc.printerName(), QStringLiteral("Toimiston laser"));
-    rc.setPrinterName(QString());
 }
 
 }  // namespace

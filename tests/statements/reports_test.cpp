@@ -8,6 +8,7 @@
 #include "ledger_reports/frmtulostus.h"
 #include "ledger_reports/reportcontrolsetup.h"
 #include "platform/report/preview.h"
+#include "platform/report/printers.h"
 #include "platform/report/reportcontrol.h"
 #include "statement_models/frmnewtulosjatase.h"
 #include "statementfixture.h"
@@ -53,6 +54,7 @@ protected:
         if (report::PreviewWindow* p = rc.lastPreview()) delete p;
         rc.setDestination(0);
         rc.setPrintFileName(QString());
+        rc.setPrinterName(QString());
         for (int i = 0; i < 5; ++i) rc.setSectionFont(i, QString());
         reports::ResetReportFormulas();
         frmNewTulosJaTase::SetPrintCommand(nullptr);
@@ -283,6 +285,38 @@ TEST_F(Reports, TheBudgetComparisonAndTheAccountList) {
     run();
     EXPECT_EQ(number("SELECT COUNT(*) AS n FROM tk WHERE tkParam < 3", "n"), 0);
     EXPECT_GT(number("SELECT COUNT(*) AS n FROM tk WHERE tkParam = 3", "n"), 40);
+}
+
+// The print dialog's printer choice offers the PDF printer; ordering the
+// print on it asks for the file, and the report is in that file.
+TEST_F(Reports, ThePrintDialogPrintsOnThePdfPrinter) {
+    makeDemo();
+    frmNewTulosJaTase& w = open(QStringLiteral("ma1"));
+    onModal = [this](ui::Form& f) {
+        if (f.objectName() != QLatin1String("frmTulostus")) return answer(f);
+        auto& d = static_cast<reports::frmTulostus&>(f);
+        d.cTulostin->click();
+        d.cmbTulostusLaite->setCurrentIndex(1);
+        d.tKopioita->setText(QStringLiteral("2"));
+        d.cTulosta->click();
+    };
+    dialogs.expectPrinter(report::kPdfPrinter);
+    const QString named = tmp.file(QStringLiteral("tilikartta"));
+    dialogs.expectSaveFile(named, QStringLiteral("Tulosta tiedostoon (PDF)"));
+    w.mTulTililuettelo->trigger();
+    const report::RunRecord& r = run();
+    EXPECT_EQ(r.properties.destination, 1);
+    EXPECT_EQ(r.printer, report::kPdfPrinter);
+    EXPECT_EQ(r.outputFile, named + QStringLiteral(".pdf"));
+    ASSERT_TRUE(QFile::exists(named + QStringLiteral(".pdf")));
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) GTEST_SKIP() << "no pdftotext";
+    QProcess p;
+    p.start(QStandardPaths::findExecutable(QStringLiteral("pdftotext")),
+            {QStringLiteral("-layout"), named + QStringLiteral(".pdf"), QStringLiteral("-")});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    const QString text = QString::fromUtf8(p.readAllStandardOutput());
+    for (const char* part : {"Esimerkkiseura ry", "Tilikartta ajalle", "VASTAAVAA", "1910 Pankkitili, käyttötili"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(part))) << part << "\n" << text.toStdString();
 }
 
 // All six definitions in Swedish: every heading and message comes from the

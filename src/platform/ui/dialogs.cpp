@@ -1,5 +1,7 @@
 #include "platform/ui/dialogs.h"
 
+#include "platform/report/printers.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -171,9 +173,16 @@ QString QtDialogService::chooseFolder(const QString& title, const QString& initi
 QString QtDialogService::choosePrinter(const QString& current) {
     ArrowWhileOpen arrow;
     QPrinter printer;
-    if (!current.isEmpty()) printer.setPrinterName(current);
+    // The dialog offers the installed printers and printing to a PDF file;
+    // the PDF entry stands for the PDF printer (the file is asked when a
+    // report is printed on it).
+    if (current == report::kPdfPrinter)
+        printer.setOutputFormat(QPrinter::PdfFormat);
+    else if (!current.isEmpty())
+        printer.setPrinterName(current);
     QPrintDialog dialog(&printer, parentWindow());
     if (dialog.exec() != QDialog::Accepted) return QString();
+    if (printer.outputFormat() == QPrinter::PdfFormat) return report::kPdfPrinter;
     return printer.printerName();
 }
 

@@ -35,7 +35,8 @@ public:
     virtual QString chooseFolder(const QString& title, const QString& initial) = 0;
 
     // Printer choice, starting from the printer named current (the default
-    // printer when empty): the chosen printer's name, or "" when cancelled.
+    // printer when empty): the chosen printer's name - report::kPdfPrinter
+    // for printing to a PDF file - or "" when cancelled.
     virtual QString choosePrinter(const QString& current) = 0;
 };
 

@@ -1,9 +1,14 @@
 // The dialog service: the scripted one answers from its script, records
 // every text, and answers safely whatever it did not expect.
 
+#include "platform/report/printers.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/scripteddialogs.h"
 
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -107,6 +112,34 @@ TEST(UiDialogs, ScopeRestoresThePreviousServiceAndFiltersConvert) {
     EXPECT_EQ(ui::QtFileFilter(QStringLiteral("Tietokannat|*.mdb;*.mdb2|Kaikki tiedostot (*.*)|*.*")),
               QStringLiteral("Tietokannat (*.mdb *.mdb2);;Kaikki tiedostot (*)"));
     EXPECT_EQ(ui::QtFileFilter(QString()), QString());
+}
+
+// The real printer choice: its "Print to File (PDF)" entry is the PDF
+// printer, and choosing again starts from it.
+TEST(UiQtDialogs, ThePrinterChoiceOffersThePdfPrinter) {
+    QStringList offered;
+    int pdfEntry = -1;
+    auto answer = [&](bool choosePdf) {
+        QTimer::singleShot(50, [&, choosePdf] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            if (auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"))) {
+                offered.clear();
+                for (int i = 0; i < printers->count(); ++i) offered << printers->itemText(i);
+                pdfEntry = printers->currentIndex();
+                if (choosePdf) printers->setCurrentIndex(printers->count() - 1);
+            }
+            dialog->accept();
+        });
+    };
+    ui::QtDialogService qt;
+    answer(true);
+    EXPECT_EQ(qt.choosePrinter(QString()), report::kPdfPrinter);
+    ASSERT_FALSE(offered.isEmpty());
+    EXPECT_TRUE(offered.last().contains(QStringLiteral("PDF"))) << offered.join(", ").toStdString();
+    answer(false);
+    EXPECT_EQ(qt.choosePrinter(report::kPdfPrinter), report::kPdfPrinter);
+    EXPECT_EQ(pdfEntry, offered.size() - 1);  // it opened on the PDF entry
 }
 
 }  // namespace
