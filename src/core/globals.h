@@ -37,10 +37,11 @@ inline bool AutomaattisestiUusiTosite = false;
 inline bool Kustannuspaikat = true;
 inline QString Email;
 inline QString SMTP;
-inline int MargOik = 0;
-inline int MargVas = 0;
-inline int MargYla = 0;
-inline int MargAla = 0;
+// Report margins in millimetres (a fraction allowed).
+inline double MargOik = 0;
+inline double MargVas = 0;
+inline double MargYla = 0;
+inline double MargAla = 0;
 inline QString Fontti = QStringLiteral("Times New Roman");
 inline int FonttiKoko = 10;
 

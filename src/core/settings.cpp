@@ -2,6 +2,7 @@
 
 #include "core/dbsettings.h"
 #include "core/globals.h"
+#include "platform/dao/currency.h"
 #include "platform/sys/apppath.h"
 #include "platform/sys/folders.h"
 
@@ -121,8 +122,11 @@ void LoadDatabaseSettings(dao::Database& db) {
         return flagValue(s.GetSetting(QString::fromLatin1(key), flagText(def)), def);
     };
     auto margin = [&](const char* key) {
-        // A margin in report units must fit 16 bits: at most 682 mm.
-        return int(std::clamp<long>(number(key, 0), 0, 682));
+        // Millimetres, a fraction allowed ("12.5"; a comma read alike); in
+        // report units a margin must fit 16 bits: at most 682 mm.
+        const std::optional<dao::Currency> mm =
+            dao::Currency::parseInvariant(s.GetSetting(QString::fromLatin1(key), QStringLiteral("0")));
+        return mm ? std::clamp(mm->toDouble(), 0.0, 682.0) : 0.0;
     };
     TilikausiAlku = date("TilikausiAlku", dao::Date::fromYmd(year, 1, 1));
     TilikausiLoppu = date("TilikausiLoppu", dao::Date::fromYmd(year, 12, 31));
@@ -143,10 +147,10 @@ void LoadDatabaseSettings(dao::Database& db) {
     MargVas = margin("MargVas");
     MargYla = margin("MargYla");
     MargAla = margin("MargAla");
-    ReportControlMargins.bottom = MargAla * 48;
-    ReportControlMargins.left = MargVas * 48;
-    ReportControlMargins.right = MargOik * 48;
-    ReportControlMargins.top = MargYla * 48;
+    ReportControlMargins.bottom = qRound(MargAla * 48);
+    ReportControlMargins.left = qRound(MargVas * 48);
+    ReportControlMargins.right = qRound(MargOik * 48);
+    ReportControlMargins.top = qRound(MargYla * 48);
     Fontti = s.GetSetting(QStringLiteral("Fontti"), QStringLiteral("Times New Roman"));
     FonttiKoko = int(std::clamp<long>(number("FonttiKoko", 10), 1, 72));
     // The association's name: its own key, else the name of its book file.

@@ -98,6 +98,7 @@ TEST_F(SettingsTest, RoundTripAndValuesThatDoNotConvert) {
     Kustannuspaikat = false;
     Email = "rahastonhoitaja@example.invalid";
     MargVas = 20;
+    MargYla = 12.5;  // millimetres with a fraction
     MargAla = 683;  // beyond what the report control takes
     Fontti = "Arial";
     FonttiKoko = 12;
@@ -115,6 +116,9 @@ TEST_F(SettingsTest, RoundTripAndValuesThatDoNotConvert) {
     EXPECT_EQ(Email, "rahastonhoitaja@example.invalid");
     EXPECT_EQ(ReportControlMargins.left, 20 * 48);
     EXPECT_EQ(ReportControlMargins.bottom, 682 * 48);
+    EXPECT_EQ(DBSettings().GetSetting("MargYla"), "12.5");
+    EXPECT_EQ(MargYla, 12.5);
+    EXPECT_EQ(ReportControlMargins.top, 600);
     EXPECT_EQ(Fontti, "Arial");
     EXPECT_EQ(RaporttiAlkuPvm, dao::Date::fromYmd(2031, 7, 1));
 
@@ -122,8 +126,12 @@ TEST_F(SettingsTest, RoundTripAndValuesThatDoNotConvert) {
     DBSettings().SaveSetting("ei numero", "LaskettavaTili");
     DBSettings().SaveSetting("31.2.2031", "TilikausiLoppu");
     DBSettings().SaveSetting("x", "VaakaTulostus");
+    DBSettings().SaveSetting("7,25", "MargOik");  // a comma reads alike
+    DBSettings().SaveSetting("1x", "MargVas");
     resetGlobals();
     LoadDatabaseSettings(db);
+    EXPECT_EQ(ReportControlMargins.right, 348);
+    EXPECT_EQ(ReportControlMargins.left, 0);
     EXPECT_EQ(LaskettavaTili, 0);
     EXPECT_EQ(TilikausiLoppu, dao::Date::fromYmd(QDate::currentDate().year(), 12, 31));
     EXPECT_FALSE(VaakaTulostus);

@@ -9,6 +9,7 @@
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "ledger_reports/reportcontrolsetup.h"
+#include "platform/dao/currency.h"
 #include "platform/dao/database.h"
 #include "platform/report/reportcontrol.h"
 #include "platform/sys/mousecursor.h"
@@ -28,11 +29,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <cmath>
 
 namespace shell {
 
@@ -79,13 +82,46 @@ QStringList CommonFontNames(const QStringList& screen, const QStringList& printe
     return out;
 }
 
-std::optional<int> MarginValue(const QString& text) {
-    if (text.isEmpty() || text.size() > 9) return std::nullopt;
-    for (const QChar c : text)
-        if (c < u'0' || c > u'9') return std::nullopt;
-    const int mm = text.toInt();
-    if (mm > frmAsetukset::kMaxMarginMm) return std::nullopt;
+namespace {
+
+// A margin text in the form of a number, whatever its size.
+std::optional<double> marginNumber(const QString& text) {
+    if (text.isEmpty() || text.size() > 12) return std::nullopt;
+    int separators = 0;
+    for (const QChar c : text) {
+        if (c == u',' || c == u'.')
+            ++separators;
+        else if (c < u'0' || c > u'9')
+            return std::nullopt;
+    }
+    const std::optional<dao::Currency> mm = dao::Currency::parseInvariant(text);
+    if (separators > 1 || !mm) return std::nullopt;
+    return mm->toDouble();
+}
+
+}  // namespace
+
+std::optional<double> MarginValue(const QString& text) {
+    const std::optional<double> mm = marginNumber(text);
+    if (!mm || *mm > frmAsetukset::kMaxMarginMm) return std::nullopt;
     return mm;
+}
+
+QString MarginMessage(const QString& text) {
+    if (marginNumber(text))
+        return core::TranslateStr(QStringLiteral("frmAsetukset"), QStringLiteral("Marginaalin tulee olla 0 - 682 millimetriä."));
+    return core::TranslateStr(QStringLiteral("frmAsetukset"), QStringLiteral("Syötä marginaaliksi ainoastaan numeroita."));
+}
+
+QString MarginText(int units) {
+    // Two decimals always give the margin again: 1/48 mm is more than 0.01 mm.
+    const double mm = double(qint16(units)) / report::ReportControl::kMarginUnitsPerMm;
+    for (int decimals = 0;; ++decimals) {
+        const double scale = std::pow(10.0, decimals);
+        const double shown = std::round(mm * scale) / scale;
+        if (decimals == 2 || qRound(shown * report::ReportControl::kMarginUnitsPerMm) == qint16(units))
+            return QLocale().toString(shown, 'f', decimals);
+    }
 }
 
 // ---------------------------------------------------------------- layout
@@ -453,16 +489,12 @@ void frmAsetukset::ShowSettings() {
     chkAutomaattisestiUusiTosite->setChecked(core::AutomaattisestiUusiTosite);
     chkKustannuspaikat->setChecked(core::Kustannuspaikat);
 
-    // The report control holds millimetres times 48; the margin fields take
-    // whole millimetres.
+    // The report control holds millimetres times 48.
     const report::ReportControl& rc = reports::CrystalReport1();
-    auto mm = [](int units) {
-        return QString::number(qRound(double(qint16(units)) / report::ReportControl::kMarginUnitsPerMm));
-    };
-    tMargYla->setText(mm(rc.marginTop()));
-    tMargAla->setText(mm(rc.marginBottom()));
-    tMargOik->setText(mm(rc.marginRight()));
-    tMargVas->setText(mm(rc.marginLeft()));
+    tMargYla->setText(MarginText(rc.marginTop()));
+    tMargAla->setText(MarginText(rc.marginBottom()));
+    tMargOik->setText(MarginText(rc.marginRight()));
+    tMargVas->setText(MarginText(rc.marginLeft()));
 
     core::SelectComboByItemData(cmbLaskettavaTili, core::LaskettavaTili);
     core::SelectComboByItemData(cmbVoittoTaseella, core::VoittoTaseella);
@@ -477,17 +509,13 @@ void frmAsetukset::ShowSettings() {
 }
 
 void frmAsetukset::SelectComboByText(const QString& text, QComboBox* combo) {
-    const int i = combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (i >= 0) {
-        combo->setCurrentIndex(i);
-        if (combo->isEditable()) combo->setEditText(text);
-    } else if (combo->isEditable()) {
-        // A value the list does not hold is kept as it is, so that saving
-        // an unchanged window does not change the setting; no item is
-        // chosen, so that choosing any of them counts as a change.
-        combo->setCurrentIndex(-1);
-        combo->setEditText(text);
-    }
+    // The item whose text is text exactly; when none is, the last item. An
+    // empty list is left alone.
+    if (combo->count() == 0) return;
+    int i = combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (i < 0) i = combo->count() - 1;
+    combo->setCurrentIndex(i);
+    if (combo->isEditable()) combo->setEditText(combo->itemText(i));
 }
 
 void frmAsetukset::FillAccountLists() {
@@ -581,14 +609,7 @@ void frmAsetukset::checkMargin(QLineEdit* field) {
     const QString text = field->text();
     if (text.isEmpty() || MarginValue(text)) return;
     core::BeepIfSoundOn();
-    bool digitsOnly = true;
-    for (const QChar c : text) digitsOnly = digitsOnly && c >= u'0' && c <= u'9';
-    if (digitsOnly)
-        core::ShowInfo(core::TranslateStr(QStringLiteral("frmAsetukset"),
-                                          QStringLiteral("Marginaalin tulee olla 0 - 682 millimetriä.")));
-    else
-        core::ShowInfo(core::TranslateStr(QStringLiteral("frmAsetukset"),
-                                          QStringLiteral("Syötä marginaaliksi ainoastaan numeroita.")));
+    core::ShowInfo(MarginMessage(text));
     field->clear();
 }
 

@@ -48,9 +48,18 @@ namespace shell {
 // occurs twice in the shorter list is therefore listed twice.
 QStringList CommonFontNames(const QStringList& screen, const QStringList& printer);
 
-// A margin text as millimetres: digits only, 0 to 682 (682 mm times 48 is
-// the largest margin the report control takes). Nothing for any other text.
-std::optional<int> MarginValue(const QString& text);
+// A margin text as millimetres: digits with at most one decimal comma or
+// point ("12,5"; also "12," as it is being typed), 0 to 682 (682 mm times 48
+// is the largest margin the report control takes). Nothing for any other
+// text.
+std::optional<double> MarginValue(const QString& text);
+// The message for a margin text that MarginValue refuses: the range for a
+// number too large, otherwise that only numbers are taken (translated).
+QString MarginMessage(const QString& text);
+// A margin of the report control (1/48 mm) as the margin fields show it:
+// millimetres with the fewest decimals (at most two) that give the same
+// margin again, in the user's notation ("12,5" for 600).
+QString MarginText(int units);
 
 class frmAsetukset : public ui::Form {
     Q_OBJECT

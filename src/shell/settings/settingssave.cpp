@@ -55,10 +55,10 @@ struct GlobalsSnapshot {
     bool kustannuspaikat = core::Kustannuspaikat;
     QString email = core::Email;
     QString smtp = core::SMTP;
-    int margOik = core::MargOik;
-    int margVas = core::MargVas;
-    int margYla = core::MargYla;
-    int margAla = core::MargAla;
+    double margOik = core::MargOik;
+    double margVas = core::MargVas;
+    double margYla = core::MargYla;
+    double margAla = core::MargAla;
     QString fontti = core::Fontti;
     int fonttiKoko = core::FonttiKoko;
     QString seuranNimi = core::SeuranNimi;
@@ -258,7 +258,7 @@ struct frmAsetukset::Entered {
     bool kustannuspaikat = false;
     QString fontti;
     int fonttiKoko = 10;
-    int margYla = 0, margAla = 0, margVas = 0, margOik = 0;
+    double margYla = 0, margAla = 0, margVas = 0, margOik = 0;  // millimetres
 };
 
 std::optional<frmAsetukset::Entered> frmAsetukset::enteredValues() {
@@ -320,19 +320,14 @@ std::optional<frmAsetukset::Entered> frmAsetukset::enteredValues() {
 
     struct MarginField {
         QLineEdit* field;
-        int* value;
+        double* value;
     };
     const MarginField margins[] = {
         {tMargYla, &v.margYla}, {tMargAla, &v.margAla}, {tMargVas, &v.margVas}, {tMargOik, &v.margOik}};
     for (const MarginField& m : margins) {
-        const std::optional<int> mm = MarginValue(m.field->text());
+        const std::optional<double> mm = MarginValue(m.field->text());
         if (!mm) {
-            const QString t = m.field->text();
-            const bool digits = !t.isEmpty() && std::all_of(t.cbegin(), t.cend(), [](QChar c) { return c.isDigit(); });
-            core::ShowInfo(digits ? core::TranslateStr(QStringLiteral("frmAsetukset"),
-                                                       QStringLiteral("Marginaalin tulee olla 0 - 682 millimetriä."))
-                                  : core::TranslateStr(QStringLiteral("frmAsetukset"),
-                                                       QStringLiteral("Syötä marginaaliksi ainoastaan numeroita.")));
+            core::ShowInfo(MarginMessage(m.field->text()));
             m.field->setFocus();
             return std::nullopt;
         }
@@ -434,10 +429,10 @@ bool frmAsetukset::writeStores(dao::Database& db, const Entered& v) {
     }
 
     // The margins of the report control follow the settings.
-    core::ReportControlMargins.top = v.margYla * report::ReportControl::kMarginUnitsPerMm;
-    core::ReportControlMargins.bottom = v.margAla * report::ReportControl::kMarginUnitsPerMm;
-    core::ReportControlMargins.left = v.margVas * report::ReportControl::kMarginUnitsPerMm;
-    core::ReportControlMargins.right = v.margOik * report::ReportControl::kMarginUnitsPerMm;
+    core::ReportControlMargins.top = qRound(v.margYla * report::ReportControl::kMarginUnitsPerMm);
+    core::ReportControlMargins.bottom = qRound(v.margAla * report::ReportControl::kMarginUnitsPerMm);
+    core::ReportControlMargins.left = qRound(v.margVas * report::ReportControl::kMarginUnitsPerMm);
+    core::ReportControlMargins.right = qRound(v.margOik * report::ReportControl::kMarginUnitsPerMm);
     reports::ApplyReportMargins();
     // Later work reaches the named book through the shared connection.
     if (before.databasePath != core::DatabasePath) core::DBCon().SuljeDB();

@@ -51,7 +51,7 @@ TEST_F(SettingsSaveTest, SaveWritesBothStoresAndRefreshesTheProgram) {
     type(w.tMargYla, QStringLiteral("20"));
     type(w.tMargAla, QStringLiteral("682"));
     type(w.tMargVas, QStringLiteral("0"));
-    type(w.tMargOik, QStringLiteral("5"));
+    type(w.tMargOik, QStringLiteral("12,5"));  // decimal millimetres, typed key by key
     QTest::keyClick(w.tMargOik, Qt::Key_F3);  // the save from the field, by its key
 
     ASSERT_TRUE(closed());
@@ -69,7 +69,7 @@ TEST_F(SettingsSaveTest, SaveWritesBothStoresAndRefreshesTheProgram) {
         {"VanhatMallit", "1"},              {"VanhatTositteet", "1"},        {"AutomaattisestiUusiTosite", "1"},
         {"Kustannuspaikat", "0"},           {"Fontti", "DejaVu Serif"},      {"FonttiKoko", "10"},
         {"MargYla", "20"},                  {"MargAla", "682"},              {"MargVas", "0"},
-        {"MargOik", "5"},                   {"LastModelForBudget", "<none>"}};
+        {"MargOik", "12.5"},                {"LastModelForBudget", "<none>"}};
     for (const auto& [key, value] : expected)
         EXPECT_EQ(setting(book, QString::fromLatin1(key)), QString::fromUtf8(value)) << key;
     // The globals.
@@ -87,27 +87,31 @@ TEST_F(SettingsSaveTest, SaveWritesBothStoresAndRefreshesTheProgram) {
     EXPECT_EQ(rc.marginTop(), 20 * 48);
     EXPECT_EQ(rc.marginBottom(), 682 * 48);
     EXPECT_EQ(rc.marginLeft(), 0);
-    EXPECT_EQ(rc.marginRight(), 5 * 48);
+    EXPECT_EQ(rc.marginRight(), 600);
+    EXPECT_EQ(core::MargOik, 12.5);
     // The main window: caption and cost-centre button.
     EXPECT_EQ(main->windowTitle(), QStringLiteral("Kolvio VEV - Kolvion Kerho"));
     EXPECT_FALSE(main->cKustannuspaikat->isEnabled());
 
 }
 
-TEST_F(SettingsSaveTest, SavingAnUnchangedWindowKeepsEverySetting) {
+TEST_F(SettingsSaveTest, SavingAnUnchangedWindowWritesWhatItShows) {
     ScriptedDialogs dialogs;
-    open().cTallenna->click();
+    shell::frmAsetukset& w = open();
+    const QString lastFont = w.cmbFonts->itemText(w.cmbFonts->count() - 1);
+    w.cTallenna->click();
     ASSERT_TRUE(closed());
-    // The font and size the lists do not hold are kept, not replaced.
-    EXPECT_EQ(setting(book, QStringLiteral("Fontti")), QStringLiteral("Times New Roman"));
-    EXPECT_EQ(setting(book, QStringLiteral("FonttiKoko")), QStringLiteral("11"));
+    // The font and size the lists do not hold were shown as the lists' last
+    // items, and are saved so.
+    EXPECT_EQ(setting(book, QStringLiteral("Fontti")), lastFont);
+    EXPECT_EQ(setting(book, QStringLiteral("FonttiKoko")), QStringLiteral("12"));
     EXPECT_EQ(setting(book, QStringLiteral("LaskettavaTili")), QStringLiteral("11"));
     EXPECT_EQ(setting(book, QStringLiteral("TilikausiAlku")), QStringLiteral("2031-07-01"));
     EXPECT_EQ(setting(book, QStringLiteral("MargVas")), QStringLiteral("10"));
     EXPECT_EQ(readIni(QStringLiteral("Language")), QStringLiteral("Suomi"));
     EXPECT_EQ(readIni(QStringLiteral("MultiDb")), QStringLiteral("0"));
-    EXPECT_EQ(core::FonttiKoko, 11);
-    EXPECT_EQ(core::Fontti, QStringLiteral("Times New Roman"));
+    EXPECT_EQ(core::FonttiKoko, 12);
+    EXPECT_EQ(core::Fontti, lastFont);
 }
 
 TEST_F(SettingsSaveTest, CloseAnsweredYesSaves) {

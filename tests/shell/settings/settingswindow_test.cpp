@@ -55,8 +55,9 @@ TEST_F(SettingsWindowTest, ShowsTheSettingsOfTheIniFileTheBookAndTheReportContro
     EXPECT_EQ(w.cmbLaskettavaTili->currentText(), QStringLiteral("1910 Pankkitili"));
     EXPECT_EQ(w.cmbVoittoTaseella->currentText(), QStringLiteral("2251 Edellisten tilikausien voitto"));
 
-    // The installed fonts, sorted. A font or size the lists do not hold is
-    // shown as it is (Times New Roman is not installed here; 11 is no item).
+    // The installed fonts, sorted. A font or size the lists do not hold
+    // selects the last item (Times New Roman is not installed here; 11 is
+    // no item: 12).
     const QStringList families = QFontDatabase::families();
     EXPECT_EQ(w.cmbFonts->count(), families.size());
     QStringList listed;
@@ -66,9 +67,10 @@ TEST_F(SettingsWindowTest, ShowsTheSettingsOfTheIniFileTheBookAndTheReportContro
     EXPECT_EQ(listed, sorted);
     EXPECT_TRUE(listed.contains(QStringLiteral("DejaVu Sans")));
     EXPECT_FALSE(listed.contains(QStringLiteral("Times New Roman")));
-    EXPECT_EQ(w.cmbFonts->currentText(), QStringLiteral("Times New Roman"));
-    EXPECT_EQ(w.cmbFonttiKoko->currentText(), QStringLiteral("11"));
-    EXPECT_EQ(w.cmbFonttiKoko->currentIndex(), -1);
+    EXPECT_EQ(w.cmbFonts->currentIndex(), w.cmbFonts->count() - 1);
+    EXPECT_EQ(w.cmbFonts->currentText(), listed.last());
+    EXPECT_EQ(w.cmbFonttiKoko->currentText(), QStringLiteral("12"));
+    EXPECT_EQ(w.cmbFonttiKoko->currentIndex(), 2);
     EXPECT_EQ(w.pBar1->value(), 0);
 
     // Loading leaves nothing changed: closing asks nothing.
@@ -184,7 +186,7 @@ TEST_F(SettingsWindowTest, DateFieldsAreCheckedAsTheyAreLeft) {
     EXPECT_EQ(core::TilikausiAlku, dao::Date::fromYmd(2031, 7, 1));
 }
 
-TEST_F(SettingsWindowTest, MarginFieldsTakeWholeMillimetresUpTo682) {
+TEST_F(SettingsWindowTest, MarginFieldsTakeMillimetresWithDecimalsUpTo682) {
     ScriptedDialogs dialogs;
     shell::frmAsetukset& w = open();
     dialogs.expectMessage(QStringLiteral("Syötä marginaaliksi ainoastaan numeroita."), Answer::OK)
@@ -194,16 +196,29 @@ TEST_F(SettingsWindowTest, MarginFieldsTakeWholeMillimetresUpTo682) {
     EXPECT_EQ(w.tMargAla->text(), QString());
     type(w.tMargAla, QStringLiteral("683"));
     EXPECT_EQ(w.tMargAla->text(), QString());
-    type(w.tMargAla, QStringLiteral("2,"));
+    type(w.tMargAla, QStringLiteral("1,2,"));
     EXPECT_EQ(w.tMargAla->text(), QString());
     type(w.tMargAla, QStringLiteral("682"));
     EXPECT_EQ(w.tMargAla->text(), QStringLiteral("682"));
+    // Typed key by key, "12," on the way to "12,5" is no error.
+    type(w.tMargAla, QStringLiteral("12,5"));
+    EXPECT_EQ(w.tMargAla->text(), QStringLiteral("12,5"));
     EXPECT_EQ(dialogs.shown().size(), 3);
 
-    for (const char* good : {"0", "682", "007", "0010"}) EXPECT_TRUE(shell::MarginValue(QString::fromLatin1(good))) << good;
-    for (const char* bad : {"", "683", "-1", "1x", " 5", "1e2", "99999999999999"})
+    for (const char* good : {"0", "682", "007", "0010", "12,5", "12.5", "12,", ",5", "682,0"})
+        EXPECT_TRUE(shell::MarginValue(QString::fromLatin1(good))) << good;
+    for (const char* bad : {"", "683", "682,5", "-1", "1x", " 5", "1e2", "1,2,3", ",", "99999999999999"})
         EXPECT_FALSE(shell::MarginValue(QString::fromLatin1(bad))) << bad;
     EXPECT_EQ(shell::MarginValue(QStringLiteral("007")), 7);
+    EXPECT_EQ(shell::MarginValue(QStringLiteral("12,5")), 12.5);
+
+    // The control's margins (1/48 mm) shown with the fewest decimals that
+    // give them back.
+    EXPECT_EQ(shell::MarginText(480), QStringLiteral("10"));
+    EXPECT_EQ(shell::MarginText(600), QStringLiteral("12,5"));
+    EXPECT_EQ(shell::MarginText(590), QStringLiteral("12,3"));  // 12,3 mm typed
+    EXPECT_EQ(shell::MarginText(588), QStringLiteral("12,25"));
+    EXPECT_EQ(shell::MarginText(1), QStringLiteral("0,02"));
 }
 
 TEST_F(SettingsWindowTest, BackupFolderEndsInASeparatorWhenLeft) {
