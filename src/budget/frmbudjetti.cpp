@@ -426,16 +426,17 @@ void frmBudjetti::NaytaEdellinen() { naytaKausi(kEdellinen); }
 void frmBudjetti::NaytaNykyinen() { naytaKausi(kNykyinen); }
 void frmBudjetti::NaytaTuleva() { naytaKausi(kTuleva); }
 
-void frmBudjetti::naytaKausi(long Kausi) {
+void frmBudjetti::naytaKausi(long Kausi, bool keepRow) {
     const long shownYear = jakso_;
     jakso_ = Kausi;
     NaytaJakso();
-    if (!LataaBudjetti(valittuMalli(), Kausi)) {
-        // The lines shown could not be written: they stay, and so do the
-        // model and the year they belong to.
+    if (!LataaBudjetti(valittuMalli(), Kausi, keepRow)) {
+        // The lines shown stay (they could not be written, or the model
+        // chosen has none), and so do the year and the model they belong
+        // to, so that what is typed goes where the window says.
         jakso_ = shownYear;
         NaytaJakso();
-        core::SelectComboByItemData(cmbTuloslaskelmat, shownModel_);
+        if (shownModel_ != 0) core::SelectComboByItemData(cmbTuloslaskelmat, shownModel_);
     }
     NaytaRivit();
 }
@@ -453,19 +454,21 @@ void frmBudjetti::NaytaJakso() {
     }
 }
 
-// Leaving the model list shows the chosen model in the year shown. Leaving
-// it without choosing another model changes nothing: building the lines
-// again would move them under the cell the user just clicked into.
+// Leaving the model list shows the chosen model in the year shown; the
+// lines are built again (the changed ones written first) also when the
+// model did not change. The same model keeps its row position: the focus
+// leaves the list as the user clicks into a cell, and the line under that
+// cell must stay the line the user clicked.
 void frmBudjetti::mallinVaihto() {
-    if (cmbTuloslaskelmat->count() == 0 || valittuMalli() == shownModel_) return;
+    if (cmbTuloslaskelmat->count() == 0) return;
     const QString s = QStringLiteral("frmBudjetti");
     const QString shown = lblJakso->text();
     if (shown == core::TranslateStr(s, QStringLiteral("Edellinen")))
-        NaytaEdellinen();
+        naytaKausi(kEdellinen, true);
     else if (shown == core::TranslateStr(s, QStringLiteral("Nykyinen")))
-        NaytaNykyinen();
+        naytaKausi(kNykyinen, true);
     else if (shown == core::TranslateStr(s, QStringLiteral("Tuleva")))
-        NaytaTuleva();
+        naytaKausi(kTuleva, true);
 }
 
 long frmBudjetti::valittuMalli() const {
@@ -482,19 +485,13 @@ void frmBudjetti::emptyLines() {
     lineCount_ = 0;
 }
 
-bool frmBudjetti::LataaBudjetti(long maID, long Kausi) {
+bool frmBudjetti::LataaBudjetti(long maID, long Kausi, bool keepRow) {
     dao::Database db = core::DBCon().AvaaDB();
     const std::vector<BudjettiRivi> rows = MallinRivit(db, maID);
     const int count = int(rows.size());
 
-    // The lines shown are written and let go first; when they cannot be
-    // written they stay, and so does the grid.
-    if (!writeLines(true)) return false;
-    emptyLines();
-    shownModel_ = maID;
-    scrlRivi->setValue(0);
-    scrlRivi->setMaximum(std::max(0, count - kVisibleLines));
-    scrlRivi->setEnabled(count > kVisibleLines);
+    // A model without lines builds nothing: the lines shown stay as they
+    // are, with their scroll bar.
     if (count < 1) {
         core::ShowInfo(core::TranslateStr(QStringLiteral("frmBudjetti"),
                                           QStringLiteral("Budjetti vaatii pohjakseen tuloslaskelmamallin, jonka "
@@ -502,8 +499,17 @@ bool frmBudjetti::LataaBudjetti(long maID, long Kausi) {
                        QStringLiteral("\r\n\r\n") +
                        core::TranslateStr(QStringLiteral("frmBudjetti"),
                                           QStringLiteral("Tuloslaskelmamallia ei löydy, joten budjettia ei voida tehdä.")));
-        return true;
+        return false;
     }
+    // The lines shown are written and let go first; when they cannot be
+    // written they stay, and so does the grid.
+    if (!writeLines(true)) return false;
+    keepRow = keepRow && maID == shownModel_ && count == lineCount_;
+    emptyLines();
+    shownModel_ = maID;
+    if (!keepRow) scrlRivi->setValue(0);
+    scrlRivi->setMaximum(std::max(0, count - kVisibleLines));
+    scrlRivi->setEnabled(count > kVisibleLines);
 
     std::vector<QString> texts;
     std::vector<std::shared_ptr<cBudjetti>> lines;

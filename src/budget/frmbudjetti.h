@@ -118,10 +118,12 @@ public:
 
     // ---- Window procedures.
     // Builds the lines of model maID for year Kausi, after writing and
-    // letting go of the lines shown; the row scroll bar goes to the top. A
-    // model without lines leaves the grid empty. False when the lines shown
-    // could not be written: they stay as they were (the user was told).
-    bool LataaBudjetti(long maID, long Kausi);
+    // letting go of the lines shown; the row scroll bar goes to the top.
+    // False when nothing was built and the lines shown stay as they were
+    // (the user was told): the model has no lines, or the lines shown could
+    // not be written. keepRow: the row scroll bar stays where it is when the
+    // lines are those of the model shown.
+    bool LataaBudjetti(long maID, long Kausi, bool keepRow = false);
     // Fills the 16 visible lines and every total.
     void NaytaRivit();
 
@@ -141,7 +143,7 @@ private:
     void TeeTyhjatRivit();
     void ValitseJakso();
     void NaytaJakso();
-    void naytaKausi(long Kausi);
+    void naytaKausi(long Kausi, bool keepRow = false);
     void mallinVaihto();
     void PoistaKaytosta();
     void SalliSulkeminen();

@@ -112,6 +112,7 @@ TEST_F(BudgetCommands, AFailedWriteWritesNothingAndKeepsTheLinesTheModelAndTheYe
     type(w.Cell(1, 2), QStringLiteral("10"));
     type(w.Cell(1, 5), QStringLiteral("30"));
     exec(QStringLiteral("DELETE FROM bu WHERE butlID = 55"));  // under a changed line
+    const int rows = buCount();
     for (int i = 0; i < 3; ++i) dialogs.expectMessage(QStringLiteral("Budjetin tallennus epäonnistui: "), ui::Answer::OK);
     w.cTallenna->click();
     EXPECT_EQ(months(43, 2), "1 0 0 0 0 0 0 0 0 0 0 0");
@@ -121,7 +122,7 @@ TEST_F(BudgetCommands, AFailedWriteWritesNothingAndKeepsTheLinesTheModelAndTheYe
     EXPECT_EQ(w.Cell(1, 2)->text(), "10");
     close(w);  // told, and closed all the same
     EXPECT_EQ(months(43, 2), "1 0 0 0 0 0 0 0 0 0 0 0");
-    EXPECT_EQ(buCount(), 1);
+    EXPECT_EQ(buCount(), rows);
 }
 
 }  // namespace

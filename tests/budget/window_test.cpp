@@ -6,6 +6,7 @@
 #include "budgetfixture.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
@@ -54,6 +55,20 @@ TEST_F(BudgetWindow, AModelThatIsGoneOpensTheFirstAndAnUnknownYearTheCurrentOne)
     EXPECT_EQ(w.scrlRivi->maximum(), 135 - 16);
     w.scrlRivi->setValue(w.scrlRivi->maximum());
     EXPECT_EQ(w.tOtsakkeet[15]->text(), w.LineText(134));
+
+    // Clicking from the model list into a cell builds the lines again and
+    // leaves the clicked line under the cell.
+    int i = 15;
+    while (i > 0 && !w.Cell(1, i)->isVisible()) --i;
+    ASSERT_TRUE(w.Cell(1, i)->isVisible());
+    w.cmbTuloslaskelmat->setFocus();
+    settle();
+    type(w.Cell(1, i), QStringLiteral("7"));
+    settle();
+    EXPECT_EQ(w.scrlRivi->value(), w.scrlRivi->maximum());
+    EXPECT_EQ(QApplication::focusWidget(), w.Cell(1, i));
+    EXPECT_EQ(w.tOtsakkeet[size_t(i)]->text(), w.LineText(135 - 16 + i));
+    EXPECT_EQ(w.Cell(1, i)->text(), "7");
 }
 
 TEST_F(BudgetWindow, WithoutAnIncomeModelOnlyClosingIsLeft) {
@@ -89,15 +104,24 @@ TEST_F(BudgetWindow, TheLinesOfAModelAndTheRowScrollBar) {
     w.LataaBudjetti(13, budget::kNykyinen);
     w.NaytaRivit();
     EXPECT_EQ(titles(w).mid(0, 5), (QStringList{"Poistettu", " 3000 Osallistumismaksut", "Tyhjä", "Ryhmä", ""}));
-    // Nothing but a profit row: the message, and an empty grid rather than
-    // the lines of the model before.
-    dialogs.expectMessage(QStringLiteral("Budjetti vaatii pohjakseen tuloslaskelmamallin, jonka perusteella budjetti "
-                                         "laaditaan\r\n\r\nTuloslaskelmamallia ei löydy, joten budjettia ei voida tehdä."),
-                          ui::Answer::OK);
-    w.LataaBudjetti(14, budget::kNykyinen);
+    // Nothing but a profit row: the message, and the lines of the model
+    // before stay, with the model and the year they belong to.
+    const QString noLines = QStringLiteral("Budjetti vaatii pohjakseen tuloslaskelmamallin, jonka perusteella budjetti "
+                                           "laaditaan\r\n\r\nTuloslaskelmamallia ei löydy, joten budjettia ei voida tehdä.");
+    dialogs.expectMessage(noLines, ui::Answer::OK);
+    const QStringList before = titles(w);
+    const int lines = w.LineCount();
+    EXPECT_FALSE(w.LataaBudjetti(14, budget::kTuleva));
     w.NaytaRivit();
-    EXPECT_EQ(w.LineCount(), 0);
-    EXPECT_EQ(titles(w), QStringList(16, QString()));
+    EXPECT_EQ(w.LineCount(), lines);
+    EXPECT_EQ(titles(w), before);
+    dialogs.expectMessage(noLines, ui::Answer::OK);
+    w.cmbTuloslaskelmat->setCurrentIndex(w.cmbTuloslaskelmat->findText(QStringLiteral("Vain voitto")));
+    w.cTuleva->click();
+    EXPECT_EQ(titles(w), before);
+    EXPECT_EQ(w.cmbTuloslaskelmat->currentText(), QStringLiteral("Reunat"));
+    EXPECT_EQ(w.Jakso(), budget::kNykyinen);
+    EXPECT_EQ(w.lblJakso->text(), QStringLiteral("Nykyinen"));
 }
 
 TEST_F(BudgetWindow, AnotherYearOrModelWritesTheLinesShown) {
@@ -111,13 +135,16 @@ TEST_F(BudgetWindow, AnotherYearOrModelWritesTheLinesShown) {
     EXPECT_EQ(w.Cell(3, 2)->text(), "7");
     w.scrlKuukausi->setValue(3);
 
-    // Leaving the model list without another model changes nothing.
+    // Leaving the model list without another model builds the lines again,
+    // writing what was typed first.
     type(w.Cell(1, 2), QStringLiteral("4"));
     w.cmbTuloslaskelmat->setFocus();
     settle();
     w.Cell(1, 3)->setFocus();
     settle();
+    EXPECT_FALSE(w.LineObject(2).isDirty());
     EXPECT_EQ(w.LineObject(2).KuukausiArvo(4), dao::Currency::fromUnits(4));
+    EXPECT_EQ(months(43, 3), "9 8 7 4 0 0 0 0 0 0 0 0");
     // Another model takes effect as the focus leaves the list.
     w.cmbTuloslaskelmat->setFocus();
     settle();
