@@ -7,6 +7,7 @@
 #include "ledger_reports/frmdates.h"
 #include "ledger_reports/frmtulostus.h"
 #include "ledger_reports/reportcontrolsetup.h"
+#include "platform/report/error.h"
 #include "platform/report/preview.h"
 #include "platform/report/printers.h"
 #include "platform/report/reportcontrol.h"
@@ -285,6 +286,25 @@ TEST_F(Reports, TheBudgetComparisonAndTheAccountList) {
     run();
     EXPECT_EQ(number("SELECT COUNT(*) AS n FROM tk WHERE tkParam < 3", "n"), 0);
     EXPECT_GT(number("SELECT COUNT(*) AS n FROM tk WHERE tkParam = 3", "n"), 40);
+}
+
+// The account list is shown in a maximised preview, and a failure of its
+// run is not reported (nothing is printed).
+TEST_F(Reports, TheAccountListIgnoresAFailedRun) {
+    makeDemo();
+    frmNewTulosJaTase& w = open(QStringLiteral("ma1"));
+    report::ReportControl& rc = reports::CrystalReport1();
+    w.mTulTililuettelo->trigger();
+    EXPECT_EQ(run().properties.windowState, 2);
+    EXPECT_EQ(rc.windowState(), 1);
+
+    ASSERT_TRUE(QFile::remove(tmp.file(QStringLiteral("tilikart.rpt"))));
+    w.mTulTililuettelo->trigger();
+    EXPECT_EQ(rc.runCount(), runsBefore + 1);
+    EXPECT_FALSE(rc.lastRun().succeeded);
+    EXPECT_EQ(rc.lastRun().errorNumber, report::err::DefinitionNotFound);
+    EXPECT_TRUE(dialogs.shown().isEmpty()) << dialogs.shownTexts().join(" | ").toStdString();
+    EXPECT_EQ(modalShown.count(QStringLiteral("frmTulostus")), 2);
 }
 
 // The print dialog's printer choice offers the PDF printer; ordering the
