@@ -1,5 +1,6 @@
 #include "shell/frmdbhuomautus.h"
 
+#include "core/ui/translator.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/events.h"
 
@@ -13,7 +14,7 @@
 namespace shell {
 
 frmDBHuomautus::frmDBHuomautus() : ui::Form(QStringLiteral("frmDBHuomautus")) {
-    // The notice keeps its Finnish texts and opens in the middle of the screen.
+    // The notice opens in the middle of the screen.
     setProperty("kvOwnPlacement", true);
     setWindowTitle(QStringLiteral("Kolvio VEV"));
 
@@ -67,8 +68,18 @@ frmDBHuomautus::frmDBHuomautus() : ui::Form(QStringLiteral("frmDBHuomautus")) {
     // Jatka only hides the notice, which ends its modal show; it stays loaded.
     ui::Events::of(cJatka).onClick([this] { hide(); });
 
+    fitToTexts();
+}
+
+void frmDBHuomautus::Load() {
+    core::Translate(this);
+    fitToTexts();
+}
+
+void frmDBHuomautus::fitToTexts() {
     // The texts wrap: the height follows from the width.
     const int width = 460;
+    QLayout* v = layout();
     setFixedSize(width, v->hasHeightForWidth() ? v->totalHeightForWidth(width) : v->totalSizeHint().height());
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect r = rect();

@@ -22,6 +22,14 @@ public:
     QPushButton* cJatka = nullptr;
     QLabel* lblNeuvoja = nullptr;
     QLabel* lblTuki = nullptr;
+
+protected:
+    // Translates the texts (the notice places itself, so the program's load
+    // hook leaves it alone) and fits the height to them.
+    void Load() override;
+
+private:
+    void fitToTexts();
 };
 
 }  // namespace shell

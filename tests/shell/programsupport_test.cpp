@@ -4,6 +4,7 @@
 #include "core/ui/translator.h"
 #include "platform/dao/error.h"
 #include "platform/ini/inifile.h"
+#include "shell/frmdbhuomautus.h"
 #include "shell/programsupport.h"
 #include "support/dialogs.h"
 #include "support/testenv.h"
@@ -13,6 +14,8 @@
 #include <QDir>
 #include <QFile>
 #include <QInputDialog>
+#include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -82,6 +85,32 @@ TEST(ProgramSupportTest, QtDialogsAreSwedishWithTheSwedishLanguageFile) {
     QFile a(shipped), b(copy);
     ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
     EXPECT_TRUE(a.readAll() == b.readAll()) << "Qt's texts were written into the language file";
+}
+
+// The demo book's notice is a warning: in Swedish it reads in Swedish.
+TEST(ProgramSupportTest, TheDemoBookNoticeIsTranslated) {
+    kvtest::TempDir dir;
+    const QString shipped = QDir(kvtest::sourceDir()).filePath(QStringLiteral("data/lang/Svenska/Kolvio VEV.trl"));
+    ASSERT_TRUE(QDir().mkpath(dir.file(QStringLiteral("Svenska"))));
+    const QString copy = dir.file(QStringLiteral("Svenska/Kolvio VEV.trl"));
+    ASSERT_TRUE(QFile::copy(shipped, copy));
+    ini::cIniFile::ClearCache();
+    core::cTranslate cfg;
+    cfg.setBaseFolder(dir.path());
+    cfg.setFileName(QStringLiteral("Kolvio VEV"));
+    cfg.setLanguagePrefix(QStringLiteral("Svenska"));
+    core::SetTranslator(cfg.LangTranslator());
+    auto& notice = ui::Forms::load<shell::frmDBHuomautus>();
+    EXPECT_EQ(notice.lblOtsikko->text(), QStringLiteral("Viktigt!"));
+    EXPECT_EQ(notice.cJatka->text(), QStringLiteral("Fortsätt"));
+    EXPECT_TRUE(notice.lblTuki->text().contains(QStringLiteral("Användarstöd")));
+    // The height follows the Swedish texts.
+    EXPECT_GE(notice.height(), notice.layout()->totalHeightForWidth(notice.width()));
+    ui::Forms::destroyAll();
+    core::SetTranslator(nullptr);
+    QFile a(shipped), b(copy);
+    ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(a.readAll() == b.readAll()) << "a text of the notice has no Swedish translation";
 }
 
 }  // namespace
