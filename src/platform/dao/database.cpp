@@ -184,7 +184,14 @@ bool integrityOk(sqlite3* h, QString* firstFault = nullptr) {
         if (sqlite3_step(s) == SQLITE_ROW) {
             const char* t = reinterpret_cast<const char*>(sqlite3_column_text(s, 0));
             ok = t && QByteArray(t) == "ok" && sqlite3_step(s) == SQLITE_DONE;
-            if (!ok && t) fault = QString::fromUtf8(t);
+            if (!ok && t) {
+                // The faults come one a line under a heading line; the first
+                // one names the kind of damage.
+                QStringList lines = QString::fromUtf8(t).split(u'\n', Qt::SkipEmptyParts);
+                lines.removeIf([](const QString& l) { return l.startsWith(QLatin1String("***")); });
+                fault = lines.value(0, QString::fromUtf8(t));
+                if (lines.size() > 1) fault += QStringLiteral(" ...");
+            }
         }
     }
     if (!ok && fault.isEmpty()) fault = QString::fromUtf8(sqlite3_errmsg(h));
