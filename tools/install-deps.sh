@@ -9,6 +9,7 @@ packages=(
   libsqlite3-dev libcurl4-openssl-dev
   libgtest-dev googletest libbenchmark-dev
   fonts-dejavu-core fonts-liberation poppler-utils
+  openssl
 )
 
 missing=()

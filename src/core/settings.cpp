@@ -89,12 +89,12 @@ void LoadIniSettings() {
     MultiDb = flagValue(f.Read(QStringLiteral("MultiDb"), QStringLiteral("0")), false);
 }
 
-void SaveDatabasePath(const QString& path) {
+bool SaveDatabasePath(const QString& path) {
     ini::cIniFile& f = IniFile();
     f.FileName(IniFileName);
     f.Section(kSection);
     DatabasePath = path;
-    f.Write(path, QStringLiteral("Database"));
+    return f.Write(path, QStringLiteral("Database"));
 }
 
 void SaveIniSettings() {

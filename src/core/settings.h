@@ -17,8 +17,9 @@ ini::cIniFile& IniFile();
 // Section "KOLVIO" of the ini file into the globals; writes AppPath, and the
 // defaults of Database and DatabaseBackup when they are empty.
 void LoadIniSettings();
-// DatabasePath = path, written under "Database".
-void SaveDatabasePath(const QString& path);
+// DatabasePath = path, written under "Database". False when the ini file
+// could not be written (DatabasePath is set all the same).
+bool SaveDatabasePath(const QString& path);
 // Database, DatabaseBackup, Language and MultiDb from the globals.
 void SaveIniSettings();
 

@@ -7,6 +7,7 @@
 #include "core/ui/translator.h"
 #include "maintenance/backupstick.h"
 #include "platform/dao/database.h"
+#include "platform/dao/error.h"
 #include "platform/fso/fso.h"
 #include "platform/sys/folders.h"
 #include "platform/ui/dialogs.h"
@@ -55,8 +56,30 @@ void mVarmistusClick() {
                    core::DatabaseBackup + u' ' + core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral("on valmiina.")) +
                    u'\n' + core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral("Kopiointi kestää hetken...")));
 
-    // 1. The copy into the backup folder, replacing an earlier one whole.
+    // Work files that an interrupted earlier run left beside the book or in
+    // the backup folder go first.
+    fso::RemoveLeftoverWorkFiles(fso::GetParentFolderName(book));
     const QString target = BackupTarget(core::DatabaseBackup, book);
+    fso::RemoveLeftoverWorkFiles(fso::GetParentFolderName(target));
+
+    // Before the copy: a damaged book must not take the place of the last
+    // good copy, the one the user would restore from. A book that cannot be
+    // read for another reason (missing, held by another program) is told
+    // by the copy.
+    try {
+        dao::DBEngine::CheckIntegrity(book);
+    } catch (const dao::DaoError& e) {
+        if (e.number() == dao::err::CannotOpenDatabase || e.number() == dao::err::UnrecognizedFormat) {
+            core::ShowCritical(
+                core::TranslateStr(QStringLiteral("frmMain"),
+                                   QStringLiteral("Tietokanta on vioittunut, joten sitä ei kopioitu varmuuskopioksi eikä "
+                                                  "uudelleenjärjestetty. Aiempi varmuuskopio on tallella.")) +
+                u'\n' + e.description());
+            return;
+        }
+    }
+
+    // 1. The copy into the backup folder, replacing an earlier one whole.
     try {
         // The program's own default folder is made when it is missing;
         // a folder whose parent is missing (a drive not attached) is not.
@@ -100,42 +123,33 @@ void mVarmistusClick() {
         return;
     }
 
-    // 3. The book as it was becomes X.md3, replacing the one of the last backup.
+    // 3. The book as it was is kept as X.md3, replacing the one of the last
+    // backup. It gets the name as a second name (or a copy), so that the
+    // book's own name never stands empty.
     const QString old = CompanionPath(book, u'3');
-    bool renamed = false;
+    bool kept = false;
     try {
-        fso::RenameFile(book, old);
-        renamed = true;
-    } catch (const fso::Error& e) {
-        if (e.number() == fso::err::FileAlreadyExists) {
-            try {
-                fso::DeleteFile(old);
-                letEventsRun();
-                fso::RenameFile(book, old);
-                renamed = true;
-            } catch (...) {
-            }
+        if (fso::FileExists(old)) {
+            fso::DeleteFile(old);
+            letEventsRun();
         }
+        fso::LinkOrCopyFile(book, old);
+        kept = true;
     } catch (...) {
     }
     letEventsRun();
-    if (!renamed) {
+    if (!kept) {
         core::ShowCritical(core::TranslateStr(QStringLiteral("frmMain"),
                                               QStringLiteral("Tietokannan uudelleen nimeäminen ei onnistu.")));
         return;
     }
 
-    // 4. The compacted copy takes the book's name. Should that fail, the book
-    // as it was goes back under its own name, so the program never finds
-    // its book missing.
+    // 4. The compacted copy takes the book's name in one step: the name holds
+    // the book as it was until it holds the compacted one.
     try {
-        fso::RenameFile(temporary, book);
+        fso::ReplaceFile(temporary, book);
         letEventsRun();
     } catch (...) {
-        try {
-            fso::RenameFile(old, book);
-        } catch (...) {
-        }
         letEventsRun();
         core::ShowCritical(core::TranslateStr(QStringLiteral("frmMain"),
                                               QStringLiteral("Korjatun tietokannan uudelleen nimeäminen ei onnistu.")));

@@ -5,7 +5,6 @@
 #include "core/ui/helpers.h"
 #include "platform/dao/database.h"
 #include "platform/fso/fso.h"
-#include "platform/sys/folders.h"
 #include "platform/sys/mousecursor.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/events.h"
@@ -158,8 +157,13 @@ void frmBackup::cKopioi_Click() {
         cursor.SetCursor(this, sys::kPointerHourglass);
         cKopioi->setEnabled(false);
         core::DBCon().SuljeDB();
-        // Written under a temporary name and renamed: an earlier copy of the
-        // day stays whole until the new one is.
+        // Work files of copies that were interrupted on the stick go.
+        for (const QString& day : fso::SubFolders(StickTitleFolder(tikku_)))
+            fso::RemoveLeftoverWorkFiles(fso::BuildPath(StickTitleFolder(tikku_), day));
+        // A damaged book never takes the place of an earlier copy.
+        dao::DBEngine::CheckIntegrity(core::DatabasePath);
+        // Written under a temporary name, synced and renamed: an earlier copy
+        // of the day stays whole until the new one is on the stick.
         fso::CopyFile(core::DatabasePath, target, true);
 
         cursor.SetCursor(this, sys::kPointerDefault);
@@ -183,9 +187,10 @@ void frmBackup::cTiivista_Click() {
     QString temporary;
     std::pair<int, QString> prepareError{0, QString()};
     bool prepared = false;
+    // Work files that an interrupted earlier compaction left go first.
+    fso::RemoveLeftoverWorkFiles(fso::GetParentFolderName(book));
     try {
-        temporary = sys::GetTempFileNameIn(fso::GetParentFolderName(book));
-        if (temporary.isEmpty()) throw fso::Error(fso::err::PathFileAccess, QStringLiteral("Path/File access error"));
+        temporary = fso::CreateWorkFileBeside(book);
         // The compaction wants a target that does not exist.
         fso::DeleteFile(temporary);
         prepared = true;

@@ -143,9 +143,22 @@ void frmBackupRestore::cPalauta_Click() {
     }
     if (!restored) return;
 
+    // The copy becomes the book only through the ini file: when that cannot
+    // be written, the book in use stays, and the user is told so.
+    const QString previous = core::DatabasePath;
+    bool saved = false;
     try {
-        core::SaveDatabasePath(target);
+        saved = core::SaveDatabasePath(target);
     } catch (...) {
+    }
+    if (!saved) {
+        core::DatabasePath = previous;
+        lblPalautusStatus->setText(QStringLiteral("Palautus keskeytyi."));
+        lblPalautusStatus->show();
+        core::ShowInfo(QStringLiteral("Varmuuskopio on kopioitu tiedostoksi ") + target +
+                       QStringLiteral(", mutta sitä ei voitu ottaa käyttöön, koska asetustiedostoon ei voi kirjoittaa:") +
+                       u'\n' + core::IniFile().FileName() + QStringLiteral("\n\n") +
+                       QStringLiteral("Käytössä on edelleen entinen tietokanta."));
         DisableRestoreSteps();
         return;
     }

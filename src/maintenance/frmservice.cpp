@@ -159,7 +159,11 @@ void frmService::vks_SendFailed(const QString& reason) {
     qWarning("frmService: sending failed: %s", qPrintable(reason));
     cursor().SetCursor(this, sys::kPointerDefault);
     repaint();
-    core::ShowInfo(QStringLiteral("Huoltotiedoston lähetys epäonnistui."));
+    QString message = QStringLiteral("Huoltotiedoston lähetys epäonnistui.");
+    // A refusal to send without encryption says why: the user can do
+    // something about it in the settings.
+    if (mail::IsEncryptionRefusal(reason)) message += u'\n' + reason;
+    core::ShowInfo(message);
     setSending(false);
 }
 

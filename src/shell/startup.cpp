@@ -249,15 +249,18 @@ bool RepairDamagedDatabase(const QString& path) {
             return false;
         }
     }
+    // The damaged file gets its "OLD" name as a second name (or a copy), and
+    // the repaired copy then takes the book's name in one step: the book's
+    // name never stands empty, whenever the program is stopped.
     try {
-        fso::RenameFile(path, damaged);
+        fso::LinkOrCopyFile(path, damaged);
     } catch (const std::exception&) {
         core::ShowInfo(core::TranslateStr(QStringLiteral("frmMain"),
                                           QStringLiteral("Vioittuneen tietokannan uudelleen nimeäminen ei onnistu.")));
         return false;
     }
     try {
-        fso::RenameFile(repaired, path);
+        fso::ReplaceFile(repaired, path);
     } catch (const std::exception&) {
         core::ShowInfo(core::TranslateStr(QStringLiteral("frmMain"),
                                           QStringLiteral("Korjatun tietokannan uudelleen nimeäminen ei onnistu.")));
@@ -309,6 +312,9 @@ void frmMain::Load() {
     step("splash window", [] { ui::Forms::show<frmSplash>(true); });
     // 10. The association's book chosen at each start.
     if (core::MultiDb) step("book choice", chooseDatabase);
+    // Work files that an interrupted backup, compaction or repair left
+    // beside the book.
+    fso::RemoveLeftoverWorkFiles(fso::GetParentFolderName(core::DatabasePath));
     // 11-13. Open, upgrade, settings.
     dao::Database db;
     bool pathChanged = false;

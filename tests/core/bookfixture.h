@@ -10,6 +10,9 @@
 #include "support/testenv.h"
 
 #include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+#include <sqlite3.h>
 
 namespace kvtest {
 
@@ -39,6 +42,25 @@ inline QString makeCurrentBook(const TempDir& dir, const QString& script = QStri
     core::EdTilikausiAlku = dao::Date::fromYmd(2030, 1, 1);
     core::EdTilikausiLoppu = dao::Date::fromYmd(2030, 12, 31);
     return path;
+}
+
+// Damage that the engine finds when it opens the book and that the integrity
+// check names, while every row can still be read: rows written and the
+// pages they took left out of the free list.
+inline void damageBook(const QString& path) {
+    sqlite3* h = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(path).constData(), &h), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(h,
+                           "CREATE TABLE roska (x TEXT); "
+                           "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 200) "
+                           "INSERT INTO roska SELECT printf('%0500d', i) FROM n; DROP TABLE roska;",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(h);
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    f.seek(32);
+    f.write(QByteArray(8, '\0'));  // first free-list page and count
 }
 
 }  // namespace kvtest

@@ -6,11 +6,56 @@
 #include "maintenance/backupfolder.h"
 #include "maintenance/register.h"
 #include "maintenancefixture.h"
+#include "platform/fso/fso.h"
+#include "platform/ui/scripteddialogs.h"
 #include "shell/openers.h"
+#include "support/child.h"
 
 using maintenance::CompanionPath;
 
 namespace {
+
+// Whether the file is a whole book holding the accounts numbered by the
+// given lines; the reason when it is not.
+QString wholeBookWith(const QString& path, const QList<QByteArray>& accounts) {
+    try {
+        dao::Database db = dao::DBEngine::OpenDatabase(path);
+        const QStringList problems = db.integrityProblems();
+        if (!problems.isEmpty()) return problems.join(u' ');
+        for (const QByteArray& number : accounts) {
+            dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT tlID FROM tl WHERE tlNumero = ?"),
+                                                 dao::RecordsetType::Snapshot, {dao::Variant(number.toLong())});
+            if (rs.isEOF()) return QStringLiteral("save %1 lost").arg(QString::fromLatin1(number));
+        }
+        db.Close();
+        return QString();
+    } catch (const std::exception& e) {
+        return QString::fromUtf8(e.what());
+    }
+}
+
+// The folder backup as a crash may stop it: first three saves into the
+// book, each reported once it has returned, then the backup. Every message
+// is answered with OK.
+KV_TEST_CHILD(folderBackup) {
+    core::DatabasePath = args.value(0);
+    core::DatabaseBackup = args.value(1);
+    ui::ScriptedDialogService dialogs;
+    ui::DialogScope scope(&dialogs);
+    QFile out;
+    out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered);
+    {
+        dao::Database db = core::DBCon().AvaaDB();
+        for (int number = 7001; number <= 7003; ++number) {
+            db.Execute(QStringLiteral("INSERT INTO tl (tlNumero, tlNimi, tlKuvaus) VALUES (?, 'tallennus', ' ')"),
+                       {dao::Variant(number)});
+            out.write(QByteArray::number(number) + '\n');
+        }
+    }
+    maintenance::mVarmistusClick();
+    out.write("valmis\n");
+    return 0;
+}
 
 class BackupFolder : public kvtest::MaintenanceTest {
 protected:
@@ -99,15 +144,105 @@ TEST_F(BackupFolder, AFailedStepStopsTheChainWithTheBookUntouched) {
     EXPECT_FALSE(QFile::exists(CompanionPath(book, u'2')));
     EXPECT_FALSE(QFile::exists(CompanionPath(book, u'3')));
 
-    // A file that is no book: copied, but the compaction fails and nothing is renamed.
+    // A file that is no book: neither copied over the last backup nor
+    // compacted, and nothing is renamed.
     core::DatabaseBackup = backupDir + u'/';
+    const QString lastBackup = QDir(backupDir).filePath(QStringLiteral("kirja.mdb"));
+    writeFile(lastBackup, "edellinen varmuuskopio");
     writeFile(book, "ei kirjanpitoa");
     expectBackupRuns();
-    dialogs.expectMessage(QStringLiteral("Tietokannan uudelleenjärjestely ei onnistunut."), ui::Answer::OK);
+    dialogs.expectMessage(QStringLiteral("Tietokanta on vioittunut, joten sitä ei kopioitu varmuuskopioksi"), ui::Answer::OK);
     maintenance::mVarmistusClick();
+    EXPECT_EQ(dialogs.shown().last().icon, ui::Icon::Critical);
     EXPECT_EQ(bytesOf(book), QByteArray("ei kirjanpitoa"));
+    EXPECT_EQ(bytesOf(lastBackup), QByteArray("edellinen varmuuskopio"));
     EXPECT_FALSE(QFile::exists(CompanionPath(book, u'2')));
     EXPECT_FALSE(QFile::exists(CompanionPath(book, u'3')));
+}
+
+TEST_F(BackupFolder, ADamagedBookNeverReplacesTheLastGoodBackup) {
+    const QString book = makeBook(QStringLiteral("Pankkitili"));
+    const QString lastBackup = QDir(backupDir).filePath(QStringLiteral("kirja.mdb"));
+    ASSERT_TRUE(QFile::copy(book, lastBackup));
+    const QByteArray good = bytesOf(lastBackup);
+    kvtest::damageBook(book);
+    const QByteArray damaged = bytesOf(book);
+
+    expectBackupRuns();
+    dialogs.expectMessage(QStringLiteral("Tietokanta on vioittunut, joten sitä ei kopioitu varmuuskopioksi eikä "
+                                         "uudelleenjärjestetty. Aiempi varmuuskopio on tallella.\n"),
+                          ui::Answer::OK);
+    maintenance::mVarmistusClick();
+    EXPECT_EQ(dialogs.shown().last().icon, ui::Icon::Critical);
+    EXPECT_EQ(bytesOf(lastBackup), good);
+    EXPECT_EQ(bytesOf(book), damaged);
+    EXPECT_FALSE(QFile::exists(CompanionPath(book, u'2')));
+    EXPECT_FALSE(QFile::exists(CompanionPath(book, u'3')));
+}
+
+TEST_F(BackupFolder, TheCopyIsOnTheDiskBeforeTheBackupIsCalledDone) {
+    const QString book = makeBook(QStringLiteral("Pankkitili"));
+    const QString target = QDir(backupDir).filePath(QStringLiteral("kirja.mdb"));
+    // What had been shown when the copy in the backup folder was synced, and
+    // when it took its name.
+    qsizetype shownAtSync = -1, shownAtRename = -1;
+    fso::SetWritePointHook([&](const char* step, const QString& path) {
+        if (qstrcmp(step, "sync") == 0 && fso::GetParentFolderName(path) == backupDir && shownAtSync < 0)
+            shownAtSync = dialogs.shown().size();
+        if (qstrcmp(step, "rename") == 0 && path == target) shownAtRename = dialogs.shown().size();
+    });
+    expectBackupRuns();
+    dialogs.expectMessage(QStringLiteral("Tietokannan varmuuskopiointi ja uudelleenjärjestely valmis."), ui::Answer::OK);
+    maintenance::mVarmistusClick();
+    fso::SetWritePointHook(nullptr);
+    // Only the opening notice had been shown, each time.
+    EXPECT_EQ(shownAtSync, 1);
+    EXPECT_EQ(shownAtRename, 1);
+    EXPECT_EQ(accountOf(target), QStringLiteral("Pankkitili"));
+}
+
+TEST_F(BackupFolder, AKillAtAnyWritePointLeavesTheBookWholeWithEverySave) {
+    const QString pristine = makeBook(QStringLiteral("Pankkitili"), QStringLiteral("alkuperainen.mdb"));
+    addSlack(pristine);
+    int point = 1;
+    for (;; ++point) {
+        ASSERT_LT(point, 100) << "the backup never ran to its end";
+        const QString folder = tmp.file(QStringLiteral("ajo%1").arg(point));
+        const QString backups = folder + QStringLiteral("/varmistus/");
+        ASSERT_TRUE(QDir().mkpath(backups));
+        const QString book = folder + QStringLiteral("/kirja.mdb");
+        const QString lastBackup = backups + QStringLiteral("kirja.mdb");
+        ASSERT_TRUE(QFile::copy(pristine, book));
+        ASSERT_TRUE(QFile::copy(pristine, lastBackup));
+        const QByteArray lastGood = bytesOf(lastBackup);
+
+        const kvtest::KilledRun run = kvtest::runChildKilledAt("folderBackup", {book, backups}, point);
+        if (run.finished) break;
+        ASSERT_TRUE(run.killed) << run.errors.toStdString();
+        SCOPED_TRACE(run.errors.trimmed().toStdString());
+        QList<QByteArray> saves = run.lines;
+        saves.removeAll("valmis");
+
+        // The book is at its path, whole, with every save that returned; the
+        // backup folder holds the last good copy or a whole new one.
+        EXPECT_EQ(wholeBookWith(book, saves), QString());
+        if (bytesOf(lastBackup) != lastGood) {
+            EXPECT_EQ(wholeBookWith(lastBackup, {}), QString());
+        }
+
+        // The next run of the command goes through and clears what this one left.
+        core::DatabasePath = book;
+        core::DatabaseBackup = backups;
+        expectBackupRuns();
+        dialogs.expectMessage(QStringLiteral("valmis."), ui::Answer::OK);
+        maintenance::mVarmistusClick();
+        EXPECT_EQ(hiddenFiles(folder), QStringList());
+        EXPECT_EQ(hiddenFiles(backups), QStringList());
+        EXPECT_EQ(wholeBookWith(book, saves), QString());
+        EXPECT_EQ(wholeBookWith(lastBackup, saves), QString());
+    }
+    // The saves, the copy, the compaction and the renames each had their points.
+    EXPECT_GT(point, 10);
 }
 
 class RestoreFromCopy : public BackupFolder {

@@ -100,6 +100,11 @@ protected:
         db.Close();
     }
 
+    // The hidden files of a folder: work files that an interrupted command left.
+    static QStringList hiddenFiles(const QString& folder) {
+        return QDir(folder).entryList({QStringLiteral(".*")}, QDir::Files | QDir::Hidden);
+    }
+
     // The name of the book's account 1910; "" when the file is no book.
     static QString accountOf(const QString& path) {
         try {

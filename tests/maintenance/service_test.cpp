@@ -32,6 +32,13 @@ protected:
         core::Email = QStringLiteral("rahastonhoitaja@example.org");
         core::SMTP = listener.address();
         core::SeuranNimi = QStringLiteral("Äijälän Kuoro");
+        // The listener's throw-away certificate is the one trusted.
+        ASSERT_TRUE(kvtest::TestCertificate::shared().ok);
+        mail::SetTrustedCertificateFile(kvtest::TestCertificate::shared().certFile());
+    }
+    void TearDown() override {
+        mail::SetTrustedCertificateFile(QString());
+        MaintenanceTest::TearDown();
     }
     bool waitForDialogs(int count) {
         return QTest::qWaitFor([&] { return dialogs.shown().size() >= count; }, 20000);
@@ -121,6 +128,22 @@ TEST_F(Service, RefusalsAndAFailedSendingLeaveTheWindowReadyForAnotherTry) {
     ASSERT_EQ(listener.received.size(), 1);
     EXPECT_EQ(listener.received[0].rcptTo, QList<QByteArray>{"toinen@example.net"});
     EXPECT_EQ(listener.received[0].mailFrom, "sihteeri@example.org");
+}
+
+TEST_F(Service, AServerWithoutEncryptionGetsNothingAndTheMessageSaysWhy) {
+    kvtest::SmtpListener plain(kvtest::Tls::None);
+    core::SMTP = plain.address();
+    auto& w = ui::Forms::show<frmService>();
+    w.tMessage->setPlainText(QStringLiteral("Tase ei täsmää."));
+    dialogs.expectMessage(QStringLiteral("Huoltotiedoston lähetys epäonnistui.\n") + mail::NoEncryptionReason(),
+                          ui::Answer::OK);
+    w.cSend->click();
+    ASSERT_TRUE(waitForDialogs(1));
+    EXPECT_TRUE(plain.received.isEmpty());
+    EXPECT_FALSE(plain.plainCommands.contains("DATA"));
+    // The window stays ready for another try with the texts as they were.
+    EXPECT_TRUE(w.cSend->isEnabled());
+    EXPECT_EQ(w.tMessage->toPlainText(), QStringLiteral("Tase ei täsmää."));
 }
 
 TEST_F(Service, ProgressStopsAtTheBarsEndAndTheSubjectFollowsTheName) {

@@ -119,6 +119,56 @@ TEST_F(Stick, BackupCopiesTheBookIntoTheDaysFolderAndCompactsIt) {
     EXPECT_TRUE(dialogs.shown().isEmpty());
 }
 
+TEST_F(Stick, TheCopyIsOnTheStickBeforeItIsCalledDoneAndLeftoversGo) {
+    const QString book = makeBook(QStringLiteral("Pankkitili"));
+    // Work files as interrupted copies of earlier days and of today left
+    // them, and one beside the book from an interrupted compaction.
+    putCopy(QStringLiteral("20310301"), QStringLiteral("kirja.mdb"));
+    const QString day = QDir(titleFolderOnStick()).filePath(QStringLiteral("20310315"));
+    ASSERT_TRUE(QDir().mkpath(day));
+    const QString target = QDir(day).filePath(QStringLiteral("kirja.mdb"));
+    fso::CreateWorkFileBeside(QDir(titleFolderOnStick()).filePath(QStringLiteral("20310301/kirja.mdb")));
+    fso::CreateWorkFileBeside(target);
+    fso::CreateWorkFileBeside(book);
+
+    auto& w = ui::Forms::show<frmBackup>();
+    w.cEtsiMuistitikku->click();
+    QStringList textsAtSync;
+    fso::SetWritePointHook([&](const char* step, const QString& path) {
+        if (qstrcmp(step, "sync") == 0 && fso::GetParentFolderName(path) == day) textsAtSync << w.lblVaihe3->text();
+    });
+    w.cKopioi->click();
+    fso::SetWritePointHook(nullptr);
+    // The copy and its new name were synced before "valmis" was shown.
+    EXPECT_EQ(textsAtSync, QStringList{QString()});
+    EXPECT_EQ(w.lblVaihe3->text(), QStringLiteral("3. Kopiointi valmis."));
+    EXPECT_EQ(accountOf(target), QStringLiteral("Pankkitili"));
+    EXPECT_EQ(hiddenFiles(day), QStringList());
+    EXPECT_EQ(hiddenFiles(QDir(titleFolderOnStick()).filePath(QStringLiteral("20310301"))), QStringList());
+
+    w.cTiivista->click();
+    EXPECT_EQ(w.lblVaihe5->text(), QStringLiteral("5. Tiivistys valmis"));
+    EXPECT_EQ(QDir(tmp.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("kirja.mdb")});
+}
+
+TEST_F(Stick, ADamagedBookNeverReplacesTheDaysEarlierCopy) {
+    putCopy(QStringLiteral("20310315"), QStringLiteral("kirja.mdb"), QStringLiteral("Aamulla"));
+    const QString book = makeBook(QStringLiteral("Pankkitili"));
+    kvtest::damageBook(book);
+    const QString copy = QDir(titleFolderOnStick()).filePath(QStringLiteral("20310315/kirja.mdb"));
+    const QByteArray morning = bytesOf(copy);
+    auto& w = ui::Forms::show<frmBackup>();
+    w.cEtsiMuistitikku->click();
+    w.cKopioi->click();
+    EXPECT_TRUE(w.lblVaihe3->text().startsWith(QStringLiteral("3. Kopiointi ei onnitunut: 3049: Tietokanta '") + book +
+                                               QStringLiteral("' on vioittunut: ")))
+        << w.lblVaihe3->text().toStdString();
+    EXPECT_TRUE(shown(w.lblVaihe3));
+    EXPECT_FALSE(shown(w.cTiivista));
+    EXPECT_EQ(bytesOf(copy), morning);
+    EXPECT_EQ(accountOf(copy), QStringLiteral("Aamulla"));
+}
+
 TEST_F(Stick, NoStickNoRoomOrNoBookOfferOnlyWhatCanBeDone) {
     const QString book = makeBook(QStringLiteral("Pankkitili"));
     auto& w = ui::Forms::show<frmBackup>();
@@ -304,6 +354,32 @@ TEST_F(Stick, RestoreMakesTheCopyTheBookAndEndsTheProgram) {
     EXPECT_EQ(bytesOf(target), QByteArray("oma"));
     EXPECT_EQ(core::DatabasePath, book);
     EXPECT_TRUE(w2.cPalauta->isEnabled());
+}
+
+TEST_F(Stick, ARestoreThatCannotRecordTheNewBookSaysSoAndKeepsTheBook) {
+    const QString book = makeBook(QStringLiteral("Pankkitili"));
+    putCopy(QStringLiteral("20120213"), QStringLiteral("kirja.mdb"), QStringLiteral("Tikulta"));
+    // The settings file cannot be written: a folder stands in its place.
+    const QString ini = QDir(app).filePath(QStringLiteral("vevaravo.ini"));
+    ASSERT_TRUE(QDir().mkpath(ini));
+    const QString target = QDir(documents()).filePath(QStringLiteral("Kolvio VEV/kirja.mdb"));
+    auto& w = ui::Forms::show<frmBackupRestore>();
+    w.cEtsiMuistitikku->click();
+    w.lstPaiva->setCurrentRow(0);
+    w.lstTietokanta->setCurrentRow(0);
+    dialogs.expectMessage(QStringLiteral("Varmuuskopio on kopioitu tiedostoksi ") + target +
+                              QStringLiteral(", mutta sitä ei voitu ottaa käyttöön, koska asetustiedostoon ei voi "
+                                             "kirjoittaa:\n") +
+                              ini + QStringLiteral("\n\nKäytössä on edelleen entinen tietokanta."),
+                          ui::Answer::OK);
+    w.cPalauta->click();
+    EXPECT_EQ(programEnds, 0);
+    EXPECT_EQ(core::DatabasePath, book);
+    EXPECT_EQ(accountOf(target), QStringLiteral("Tikulta"));
+    EXPECT_EQ(w.lblPalautusStatus->text(), QStringLiteral("Palautus keskeytyi."));
+    EXPECT_FALSE(w.cPalauta->isEnabled());
+    EXPECT_TRUE(w.cSulje->isEnabled());
+    for (const ui::ShownDialog& d : dialogs.shown()) EXPECT_FALSE(d.text.contains(QStringLiteral("Tietokantaa on vaihdettu")));
 }
 
 TEST_F(Stick, ARestoreThatCannotWriteStopsWithOnlyClosingLeft) {

@@ -6,8 +6,10 @@
 #include "platform/fso/fso.h"
 #include "platform/report/preview.h"
 #include "platform/report/reportcontrol.h"
+#include "platform/ui/scripteddialogs.h"
 #include "shell/startup.h"
 #include "shellfixture.h"
+#include "support/child.h"
 #include "support/dialogs.h"
 
 #include <QRandomGenerator>
@@ -23,6 +25,34 @@ using ui::Answer;
 QByteArray fileBytes(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The accounts of a book, or the reason it cannot be read whole.
+QString accountsOf(const QString& path) {
+    try {
+        dao::Database db = dao::DBEngine::OpenDatabase(path);
+        if (!db.integrityProblems().isEmpty()) return QStringLiteral("damaged");
+        dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT tlNumero FROM tl ORDER BY tlNumero"),
+                                             dao::RecordsetType::Snapshot);
+        QStringList numbers;
+        for (; !rs.isEOF(); rs.MoveNext()) numbers << rs.value(0).toString();
+        db.Close();
+        return numbers.join(u' ');
+    } catch (const std::exception& e) {
+        return QString::fromUtf8(e.what());
+    }
+}
+
+// The start-up's repair of a damaged book as a crash may stop it; every
+// message is answered with OK.
+KV_TEST_CHILD(startupRepair) {
+    ui::ScriptedDialogService dialogs;
+    ui::DialogScope scope(&dialogs);
+    const bool repaired = shell::RepairDamagedDatabase(args.value(0));
+    QFile out;
+    out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered);
+    out.write(repaired ? "korjattu\n" : "ei korjattu\n");
+    return 0;
 }
 
 class StartupTest : public kvtest::ShellTest {
@@ -207,25 +237,33 @@ TEST_F(StartupTest, FileThatIsNoBookCannotBeRepairedAndIsKept) {
     EXPECT_FALSE(QFile::exists(book + QStringLiteral("2")));
 }
 
-TEST_F(StartupTest, DamagedBookIsRepairedAndOpensAtTheNextStart) {
-    const QString book = makeBook();
-    // Pages left out of the free list: the engine finds the book damaged,
-    // but every row can still be read.
+TEST_F(StartupTest, AnotherProgramsDatabaseIsTreatedAsAnUnreadableBookAndLeftAsItWas) {
+    // A database of another program, in write-ahead-log mode.
+    const QString book = tmp.file(QStringLiteral("muistio.mdb"));
     {
         sqlite3* h = nullptr;
         ASSERT_EQ(sqlite3_open(QFile::encodeName(book).constData(), &h), SQLITE_OK);
-        ASSERT_EQ(sqlite3_exec(h,
-                               "CREATE TABLE roska (x TEXT); "
-                               "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 200) "
-                               "INSERT INTO roska SELECT printf('%0500d', i) FROM n; DROP TABLE roska;",
-                               nullptr, nullptr, nullptr),
+        ASSERT_EQ(sqlite3_exec(h, "PRAGMA journal_mode=WAL; CREATE TABLE muistiinpanot (x TEXT);", nullptr, nullptr,
+                               nullptr),
                   SQLITE_OK);
         sqlite3_close(h);
-        QFile f(book);
-        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-        f.seek(32);
-        f.write(QByteArray(8, '\0'));  // first free-list page and count
     }
+    const QByteArray before = fileBytes(book);
+    configure(book);
+    ScriptedDialogs dialogs;
+    dialogs.expectMessage(QStringLiteral("yritän korjata tietokannan"), Answer::OK)
+        .expectMessage(QStringLiteral("Tietokannan korjaus ei onnistunut"), Answer::OK);
+    shell::frmMain& main = startUp();
+    EXPECT_TRUE(main.isVisible());
+    EXPECT_EQ(main.windowTitle(), QStringLiteral("Kolvio VEV - "));
+    EXPECT_EQ(fileBytes(book), before);
+    const QStringList around = QDir(tmp.path()).entryList({QStringLiteral("muistio.*")}, QDir::Files | QDir::Hidden);
+    EXPECT_EQ(around, QStringList{QStringLiteral("muistio.mdb")});
+}
+
+TEST_F(StartupTest, DamagedBookIsRepairedAndOpensAtTheNextStart) {
+    const QString book = makeBook();
+    kvtest::damageBook(book);
     ASSERT_FALSE(opens(book));
     const QByteArray damaged = fileBytes(book);
     configure(book);
@@ -244,6 +282,60 @@ TEST_F(StartupTest, DamagedBookIsRepairedAndOpensAtTheNextStart) {
     core::resetGlobals();
     ScriptedDialogs again;
     EXPECT_EQ(startUp().windowTitle(), QStringLiteral("Kolvio VEV - kirja"));
+}
+
+TEST_F(StartupTest, AKillAtAnyWritePointOfTheRepairLeavesAWholeFileUnderTheBooksName) {
+    const QString original = makeBook(QStringLiteral(
+        "INSERT INTO tl (tlNumero, tlNimi, tlKuvaus) VALUES (1910, 'Pankki', ' ');\n"
+        "INSERT INTO tl (tlNumero, tlNimi, tlKuvaus) VALUES (3000, 'Myynti', ' ');\n"));
+    kvtest::damageBook(original);
+    const QByteArray damaged = fileBytes(original);
+    const QString accounts = QStringLiteral("1910 3000");
+    int point = 1;
+    for (;; ++point) {
+        ASSERT_LT(point, 60) << "the repair never ran to its end";
+        const QString folder = tmp.file(QStringLiteral("ajo%1").arg(point));
+        ASSERT_TRUE(QDir().mkpath(folder));
+        const QString book = folder + QStringLiteral("/kirja.mdb");
+        ASSERT_TRUE(QFile::copy(original, book));
+
+        const kvtest::KilledRun run = kvtest::runChildKilledAt("startupRepair", {book}, point);
+        if (run.finished) {
+            EXPECT_EQ(run.lines, QList<QByteArray>{"korjattu"});
+            EXPECT_EQ(accountsOf(book), accounts);
+            EXPECT_EQ(fileBytes(book + QStringLiteral("OLD")), damaged);
+            break;
+        }
+        ASSERT_TRUE(run.killed) << run.errors.toStdString();
+        SCOPED_TRACE(run.errors.trimmed().toStdString());
+
+        // The book's name holds the damaged book as it was, or the repaired
+        // one with every row; the damaged one's own name holds it whole.
+        ASSERT_TRUE(QFile::exists(book));
+        if (fileBytes(book) != damaged) {
+            EXPECT_EQ(accountsOf(book), accounts);
+        }
+        if (QFile::exists(book + QStringLiteral("OLD"))) {
+            EXPECT_EQ(fileBytes(book + QStringLiteral("OLD")), damaged);
+        }
+
+        // The next start clears what the interrupted run left.
+        configure(book);
+        {
+            ui::ScriptedDialogService anyAnswer;  // the repair's messages, if it runs again
+            ui::DialogScope scope(&anyAnswer);
+            startUp();
+            ui::Forms::destroyAll();
+        }
+        core::resetGlobals();
+        EXPECT_EQ(QDir(folder).entryList({QStringLiteral(".*")}, QDir::Files | QDir::Hidden), QStringList());
+        ASSERT_TRUE(QFile::exists(book));
+        if (fileBytes(book) != damaged) {
+            EXPECT_EQ(accountsOf(book), accounts);
+        }
+    }
+    // The compaction, the second name and the replacement each had their points.
+    EXPECT_GT(point, 4);
 }
 
 TEST_F(StartupTest, FailedUpgradeIsReportedWithItsStep) {

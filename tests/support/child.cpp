@@ -1,6 +1,8 @@
 #include "support/child.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QProcess>
 #include <QLocale>
 #include <map>
 #include <string>
@@ -26,11 +28,35 @@ int runChildIfAsked(int argc, char** argv) {
     if (first.rfind(prefix, 0) != 0) return -1;
     auto it = children().find(first.substr(prefix.size()));
     if (it == children().end()) return 99;
-    QCoreApplication app(argc, argv);
+    // A whole application (offscreen, as the tests run): the code a child
+    // runs may set the mouse pointer or show a message.
+    QApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::Finnish, QLocale::Finland));
     QStringList args;
     for (int i = 2; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
     return it->second(args);
+}
+
+KilledRun runChildKilledAt(const char* name, const QStringList& args, int writePoint) {
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("KV_KILL_AT_WRITE_POINT"), QString::number(writePoint));
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(), QStringList{QStringLiteral("--kv-child=") + QLatin1String(name)} + args);
+    KilledRun run;
+    if (!child.waitForStarted(20000) || !child.waitForFinished(60000)) {
+        child.kill();
+        child.waitForFinished();
+        run.errors = "the child did not run to an end: " + child.errorString().toUtf8();
+        return run;
+    }
+    run.errors = child.readAllStandardError();
+    run.killed = child.exitStatus() == QProcess::CrashExit && run.errors.contains("killed at write point");
+    run.finished = child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0;
+    const QByteArray out = child.readAllStandardOutput();
+    run.lines = out.split('\n');
+    run.lines.removeLast();  // the part after the last line break: empty, or a line cut short
+    return run;
 }
 
 }  // namespace kvtest

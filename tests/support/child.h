@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QStringList>
 #include <functional>
 
@@ -12,6 +14,16 @@ using ChildMain = std::function<int(const QStringList& args)>;
 bool registerChild(const char* name, ChildMain fn);
 // Runs a registered child when the command line asks for one; -1 otherwise.
 int runChildIfAsked(int argc, char** argv);
+
+// A child run that is killed at its n-th write point (fso::WritePoint), as
+// a crash at that moment would stop it.
+struct KilledRun {
+    bool killed = false;    // it died at the write point
+    bool finished = false;  // it ran to its end with exit code 0
+    QList<QByteArray> lines;  // its whole lines of standard output
+    QByteArray errors;
+};
+KilledRun runChildKilledAt(const char* name, const QStringList& args, int writePoint);
 
 }  // namespace kvtest
 

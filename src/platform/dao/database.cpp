@@ -1,9 +1,11 @@
 #include "platform/dao/engine_impl.h"
+#include "platform/fso/fso.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QUuid>
+#include <QUrl>
+#include <QtEndian>
 #include <atomic>
 
 namespace dao {
@@ -60,6 +62,75 @@ void checkFile(const QString& path, bool readOnly) {
     }
 }
 
+enum class BookCheck { Book, NotBook, Undecided };
+
+// 1 when the open database holds the voucher, entry and account tables that
+// every book has had from its first version, 0 when not, -1 when the
+// question cannot be answered.
+int holdsBookTables(sqlite3* h) {
+    sqlite3_stmt* s = nullptr;
+    int result = -1;
+    if (sqlite3_prepare_v2(h,
+                           "SELECT count(*) FROM sqlite_master WHERE type = 'table' "
+                           "AND lower(name) IN ('to', 'vi', 'tl')",
+                           -1, &s, nullptr) == SQLITE_OK &&
+        sqlite3_step(s) == SQLITE_ROW)
+        result = sqlite3_column_int(s, 0) == 3 ? 1 : 0;
+    if (result < 0 && (sqlite3_extended_errcode(h) & 0xff) == SQLITE_NOTADB) result = 0;
+    sqlite3_finalize(s);
+    return result;
+}
+
+// Whether the file is a book, found out without changing it: the header is
+// read as bytes, and the tables of a book without the application id
+// through a connection that takes no locks, rolls back no journal and
+// makes no side files. Undecided when the file can only be judged once an
+// interrupted write of its own has been rolled back (the open then asks
+// again on its own connection).
+BookCheck lookAtFile(const QString& path) {
+    QByteArray header;
+    {
+        QFile f(path);
+        if (!f.open(QIODevice::ReadOnly)) return BookCheck::Undecided;  // the open reports why
+        header = f.read(100);
+    }
+    if (header.size() < 100 || !header.startsWith(QByteArrayView("SQLite format 3\0", 16))) return BookCheck::NotBook;
+    const quint32 id = qFromBigEndian<quint32>(header.constData() + 68);
+    if (id == kBookApplicationId) return BookCheck::Book;
+    if (id != 0) return BookCheck::NotBook;  // another program's own format
+
+    const QByteArray uri = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toEncoded() + "?mode=ro&immutable=1";
+    sqlite3* h = nullptr;
+    int holds = -1;
+    if (sqlite3_open_v2(uri.constData(), &h, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX, nullptr) ==
+        SQLITE_OK)
+        holds = holdsBookTables(h);
+    sqlite3_close_v2(h);
+    if (holds == 1) return BookCheck::Book;
+    if (holds < 0) return BookCheck::Undecided;
+    // A journal left by an interrupted write may hold what the file lacks.
+    if (QFileInfo(path + QStringLiteral("-journal")).size() > 0) return BookCheck::Undecided;
+    return BookCheck::NotBook;
+}
+
+// Raises UnrecognizedFormat for a file that is no book; tells whether the
+// open must ask again once the file is open.
+bool checkIsBook(const QString& path) {
+    const BookCheck c = lookAtFile(path);
+    if (c == BookCheck::NotBook) raise(err::UnrecognizedFormat, path);
+    return c == BookCheck::Undecided;
+}
+
+// The second look of an undecided file, on the open handle before anything
+// is written: the handle is closed and UnrecognizedFormat raised when the
+// file proves to be no book.
+void confirmIsBook(sqlite3* h, const QString& path) {
+    if (holdsBookTables(h) == 0) {
+        sqlite3_close_v2(h);
+        raise(err::UnrecognizedFormat, path);
+    }
+}
+
 sqlite3* openHandle(const QString& path, int flags, int busyMs) {
     sqlite3* h = nullptr;
     const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &h, flags | SQLITE_OPEN_NOMUTEX, nullptr);
@@ -76,6 +147,7 @@ sqlite3* openHandle(const QString& path, int flags, int busyMs) {
 // Opens a handle of our own (not shared), checked as OpenDatabase checks.
 sqlite3* openPrivate(const QString& path, bool readOnly) {
     checkFile(path, readOnly);
+    const bool undecided = checkIsBook(path);
     sqlite3* h = openHandle(path, readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE, 1000);
     const int rc = run(h, "SELECT count(*) FROM sqlite_master");
     if (rc != SQLITE_OK) {
@@ -83,13 +155,8 @@ sqlite3* openPrivate(const QString& path, bool readOnly) {
         sqlite3_close_v2(h);
         openFailure(ext ? ext : rc, path);
     }
+    if (undecided) confirmIsBook(h, path);
     return h;
-}
-
-QString tempNameBeside(const QString& target) {
-    const QFileInfo fi(target);
-    return fi.absoluteDir().filePath(QStringLiteral(".%1.%2.tmp")
-                                         .arg(fi.fileName(), QUuid::createUuid().toString(QUuid::Id128).left(12)));
 }
 
 // VACUUM INTO a file; the statement takes the file name as a bound value.
@@ -107,16 +174,29 @@ int vacuumInto(sqlite3* h, const QString& file) {
     return rc;
 }
 
-bool integrityOk(sqlite3* h) {
+// The full integrity check; firstFault, when given, gets the first fault
+// found (or the engine's message when the check could not run).
+bool integrityOk(sqlite3* h, QString* firstFault = nullptr) {
     sqlite3_stmt* s = nullptr;
     bool ok = false;
+    QString fault;
     if (sqlite3_prepare_v2(h, "PRAGMA integrity_check", -1, &s, nullptr) == SQLITE_OK) {
         if (sqlite3_step(s) == SQLITE_ROW) {
             const char* t = reinterpret_cast<const char*>(sqlite3_column_text(s, 0));
             ok = t && QByteArray(t) == "ok" && sqlite3_step(s) == SQLITE_DONE;
+            if (!ok && t) {
+                // The faults come one a line under a heading line; the first
+                // one names the kind of damage.
+                QStringList lines = QString::fromUtf8(t).split(u'\n', Qt::SkipEmptyParts);
+                lines.removeIf([](const QString& l) { return l.startsWith(QLatin1String("***")); });
+                fault = lines.value(0, QString::fromUtf8(t));
+                if (lines.size() > 1) fault += QStringLiteral(" ...");
+            }
         }
     }
+    if (!ok && fault.isEmpty()) fault = QString::fromUtf8(sqlite3_errmsg(h));
     sqlite3_finalize(s);
+    if (firstFault) *firstFault = fault;
     return ok;
 }
 
@@ -134,8 +214,12 @@ Database DBEngine::OpenDatabase(const QString& path, bool readOnly) {
         if (readOnly || !existing->readOnly())
             return Database(std::make_shared<DatabaseImpl>(existing, path));
     }
+    // Nothing below may write to a file that is not a book: its journal mode
+    // is the owner's business.
+    const bool undecided = checkIsBook(path);
     sqlite3* h = openHandle(path, readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE, 1000);
     int rc = run(h, "SELECT count(*) FROM sqlite_master");
+    if (rc == SQLITE_OK && undecided) confirmIsBook(h, path);
     if (rc == SQLITE_OK) {
         // A quick look at every page: a damaged book is found when it is
         // opened, not in the middle of the user's work.
@@ -193,21 +277,30 @@ void DBEngine::CompactDatabase(const QString& source, const QString& target) {
     if (QFileInfo::exists(target)) raise(err::DatabaseExists, target);
     if (!QFileInfo(target).absoluteDir().exists()) raise(err::InvalidPath, target);
     sqlite3* h = openPrivate(source, true);
-    const QString tmp = tempNameBeside(target);
+    // Written under a work-file name beside the target (one that an
+    // interrupted run leaves is removed by the next run of the command).
+    const QString tmp = fso::WorkFileNameBeside(target);
+    fso::WritePoint("compact", tmp);
     int rc = vacuumInto(h, tmp);
     sqlite3_close_v2(h);
     if (rc != SQLITE_OK) {
         QFile::remove(tmp);
         openFailure(rc, source);
     }
-    // The copy must be whole before it takes the target's name.
+    // The copy must be whole, and on the disk, before it takes the target's name.
     sqlite3* check = nullptr;
     bool ok = sqlite3_open_v2(QFile::encodeName(tmp).constData(), &check, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK &&
               integrityOk(check);
     sqlite3_close_v2(check);
-    if (!ok || !QFile::rename(tmp, target)) {
+    if (!ok) {
         QFile::remove(tmp);
-        if (!ok) raise(err::CannotOpenDatabase, source);
+        raise(err::CannotOpenDatabase, source);
+    }
+    try {
+        fso::SyncFile(tmp);
+        fso::RenameFile(tmp, target);
+    } catch (const fso::Error&) {
+        QFile::remove(tmp);
         raise(err::DiskError);
     }
 }
@@ -222,11 +315,22 @@ void DBEngine::RepairDatabase(const QString& path) {
     // Damaged: the book can be mended only when every row can still be read;
     // a rebuild (compaction) then writes a sound copy. The damaged file itself
     // is left as it is.
-    const QString tmp = tempNameBeside(path);
+    const QString tmp = fso::WorkFileNameBeside(path);
+    fso::WritePoint("compact", tmp);
     const int rc = vacuumInto(h, tmp);
     sqlite3_close_v2(h);
     QFile::remove(tmp);
     if (rc != SQLITE_OK) raise(err::CannotOpenDatabase, path);
+}
+
+void DBEngine::CheckIntegrity(const QString& path) {
+    sqlite3* h = openPrivate(path, true);
+    QString fault;
+    const bool ok = integrityOk(h, &fault);
+    sqlite3_close_v2(h);
+    if (!ok)
+        throw DaoError(err::CannotOpenDatabase,
+                       QStringLiteral("Tietokanta '%1' on vioittunut: %2").arg(path, fault.simplified()));
 }
 
 // ---------------------------------------------------------------- database
@@ -269,6 +373,8 @@ void Database::Execute(const QString& sql, const Params& params, int options) {
                      tr.kind == jet::StatementKind::AlterTable;
     const QString translated = tr.sql;
     const auto kind = tr.kind;
+    // Outside a transaction the statement is a commit of its own.
+    if (c.txDepth == 0) fso::WritePoint("commit", c.canonicalPath());
     c.exec(translated, params, kind);
     if (ddl) ++c.schemaStamp;
 }
@@ -304,6 +410,7 @@ void Database::CommitTrans() {
         c.txDepth = level;
         return;
     }
+    fso::WritePoint("commit", c.canonicalPath());
     try {
         c.exec(QStringLiteral("COMMIT"), {});
     } catch (...) {

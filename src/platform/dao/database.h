@@ -10,6 +10,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -272,12 +273,20 @@ void InTransaction(Database& db, Work&& work) {
 
 // ---------------------------------------------------------------- engine
 
+// The application id that CreateDatabase writes into every book's header.
+constexpr std::uint32_t kBookApplicationId = 1263945046;
+
 class DBEngine {
 public:
     // Opens a book. Errors: FileNotFound (3024), InvalidPath (3044),
     // UnrecognizedFormat (3343: not a book), CannotOpenDatabase (3049: damaged),
     // NoPermission (3051: read-only or no permission), FileInUse (3045: locked
     // by another program).
+    // A book is a database file whose header carries kBookApplicationId or,
+    // in books made before the id was written, one that holds the voucher,
+    // entry and account tables. Any other file (another program's database
+    // among them) is UnrecognizedFormat, and is left exactly as it was: it
+    // is looked at without writing anything, not even a journal.
     static Database OpenDatabase(const QString& path, bool readOnly = false);
     // Creates an empty book; ObjectExists when the file exists.
     static Database CreateDatabase(const QString& path);
@@ -286,6 +295,10 @@ public:
     // Checks the file and rebuilds it in place when the check finds damage
     // that a rebuild can mend; CannotOpenDatabase when it cannot be mended.
     static void RepairDatabase(const QString& path);
+    // The full integrity check of a closed book: returns when it is sound,
+    // raises CannotOpenDatabase naming the first fault when it is damaged,
+    // and the errors of OpenDatabase when it cannot be read.
+    static void CheckIntegrity(const QString& path);
     // Time a locked file is waited for before an operation gives up.
     static void setBusyTimeoutMs(int ms);
 };

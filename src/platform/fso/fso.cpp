@@ -3,9 +3,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace fso {
 
@@ -56,7 +61,70 @@ QFile::Permissions modeBits(QFile::Permissions p) {
     return p & kMask;
 }
 
+// Writes what the system holds of an open file to the disk.
+void syncHandle(int fd, const QString& path) {
+    WritePoint("sync", path);
+    if (::fsync(fd) != 0) raise(numberForErrno(errno));
+}
+
+// A new name in a folder is on the disk only when the folder is. Some file
+// systems cannot sync a folder; the file itself was synced already.
+void syncFolderOf(const QString& path) {
+    const QString folder = parentOf(path);
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    WritePoint("sync", folder);
+    ::fsync(fd);
+    ::close(fd);
+}
+
+// A work file beside target, open for writing; removed again unless kept.
+struct WorkFile {
+    explicit WorkFile(const QString& target) {
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            path = WorkFileNameBeside(target);
+            file.setFileName(path);
+            errno = 0;
+            if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) return;
+            if (!QFileInfo::exists(path)) raise(numberForErrno(errno ? errno : EACCES));
+        }
+        raise(err::PathFileAccess);
+    }
+    ~WorkFile() {
+        if (kept) return;
+        file.close();
+        QFile::remove(path);
+    }
+    WorkFile(const WorkFile&) = delete;
+    WorkFile& operator=(const WorkFile&) = delete;
+    void keep() { kept = true; }
+
+    QString path;
+    QFile file;
+    bool kept = false;
+};
+
+std::atomic<long> gWritePoints{0};
+
+WritePointHook& writePointHook() {
+    static WritePointHook h;
+    return h;
+}
+
 }  // namespace
+
+void WritePoint(const char* step, const QString& path) {
+    if (writePointHook()) writePointHook()(step, path);
+    static const long killAt = qEnvironmentVariableIntValue("KV_KILL_AT_WRITE_POINT");
+    if (killAt > 0 && gWritePoints.fetch_add(1) + 1 == killAt) {
+        const QByteArray note = "killed at write point " + QByteArray::number(killAt) + ": " + step + ' ' +
+                                QFile::encodeName(path) + '\n';
+        (void)!::write(STDERR_FILENO, note.constData(), size_t(note.size()));
+        ::kill(::getpid(), SIGKILL);
+    }
+}
+
+void SetWritePointHook(WritePointHook hook) { writePointHook() = std::move(hook); }
 
 Error::Error(int number, const QString& description)
     : std::runtime_error(description.toStdString()), number_(number), description_(description) {}
@@ -113,27 +181,32 @@ void CopyFile(const QString& source, const QString& target, bool overwrite) {
     if (!in.open(QIODevice::ReadOnly)) raise(err::PermissionDenied);
 
     // Write beside the target and rename over it at the end, so that the
-    // target is either the old file or the whole new copy.
-    QTemporaryFile out(QDir(parentOf(target)).filePath(QStringLiteral(".kvcopy.XXXXXX")));
-    if (!out.open()) raise(numberForErrno(errno));
+    // target is either the old file or the whole new copy. The copy is on
+    // the disk before it takes the name: a crash just after the copy
+    // reported success cannot leave an empty or partial file under it.
+    WorkFile out(target);
     QByteArray buffer(1 << 20, Qt::Uninitialized);
     for (;;) {
         const qint64 n = in.read(buffer.data(), buffer.size());
         if (n < 0) raise(err::PathFileAccess);
         if (n == 0) break;
         errno = 0;
-        if (out.write(buffer.constData(), n) != n) raise(numberForErrno(errno ? errno : ENOSPC));
+        if (out.file.write(buffer.constData(), n) != n) raise(numberForErrno(errno ? errno : ENOSPC));
     }
     errno = 0;
-    if (!out.flush()) raise(numberForErrno(errno ? errno : ENOSPC));
+    if (!out.file.flush()) raise(numberForErrno(errno ? errno : ENOSPC));
     // A short write can slip past a buffered device; the size cannot.
-    if (out.size() != in.size()) raise(kDiskFull);
-    out.setPermissions(modeBits(in.permissions()));
+    if (out.file.size() != in.size()) raise(kDiskFull);
+    out.file.setPermissions(modeBits(in.permissions()));
+    syncHandle(out.file.handle(), out.path);
+    out.file.close();
     if (targetInfo.exists() && !overwrite) raise(err::FileAlreadyExists);
-    const QByteArray from = QFile::encodeName(out.fileName());
+    WritePoint("rename", target);
+    const QByteArray from = QFile::encodeName(out.path);
     const QByteArray to = QFile::encodeName(target);
     if (std::rename(from.constData(), to.constData()) != 0) raise(numberForErrno(errno));
-    out.setAutoRemove(false);
+    out.keep();
+    syncFolderOf(target);
 }
 
 void RenameFile(const QString& from, const QString& to) {
@@ -141,12 +214,95 @@ void RenameFile(const QString& from, const QString& to) {
     if (!src.exists() || src.isDir()) raise(err::FileNotFound);
     if (QFileInfo::exists(to)) raise(err::FileAlreadyExists);
     if (!QFileInfo(parentOf(to)).isDir()) raise(err::PathNotFound);
+    WritePoint("rename", to);
     QFile file(from);
     if (!file.rename(to)) raise(err::PermissionDenied);
+    syncFolderOf(to);
+}
+
+void ReplaceFile(const QString& from, const QString& to) {
+    const QFileInfo src(from);
+    if (!src.exists() || src.isDir()) raise(err::FileNotFound);
+    if (!QFileInfo(parentOf(to)).isDir()) raise(err::PathNotFound);
+    if (QFileInfo(to).isDir()) raise(err::PermissionDenied);
+    WritePoint("replace", to);
+    const QByteArray f = QFile::encodeName(from);
+    const QByteArray t = QFile::encodeName(to);
+    if (std::rename(f.constData(), t.constData()) != 0) raise(numberForErrno(errno));
+    syncFolderOf(to);
+}
+
+void LinkOrCopyFile(const QString& source, const QString& target) {
+    if (!FileExists(source)) raise(err::FileNotFound);
+    if (QFileInfo::exists(target)) raise(err::FileAlreadyExists);
+    if (!QFileInfo(parentOf(target)).isDir()) raise(err::PathNotFound);
+    WritePoint("link", target);
+    const QByteArray s = QFile::encodeName(source);
+    const QByteArray t = QFile::encodeName(target);
+    if (::link(s.constData(), t.constData()) == 0) {
+        syncFolderOf(target);
+        return;
+    }
+    switch (errno) {
+    case EPERM:  // file systems without hard links (FAT) say so
+    case EXDEV:
+    case EMLINK:
+    case EOPNOTSUPP:
+    case ENOSYS:
+        CopyFile(source, target, false);
+        return;
+    default:
+        raise(numberForErrno(errno));
+    }
+}
+
+QString WorkFileNameBeside(const QString& target) {
+    const QFileInfo fi(target);
+    const QString random = QString::number(QRandomGenerator::global()->generate(), 16).rightJustified(8, u'0');
+    return QDir(fi.absolutePath()).filePath(u'.' + fi.fileName() + u'.' + random + QStringLiteral(".kvtmp"));
+}
+
+QString CreateWorkFileBeside(const QString& target) {
+    WorkFile made(target);
+    made.file.close();
+    made.keep();
+    return made.path;
+}
+
+int RemoveLeftoverWorkFiles(const QString& folder) noexcept {
+    try {
+        if (!FolderExists(folder)) return 0;
+        // Ours, and the names of earlier versions: ".kvcopy.XXXXXX" of the
+        // copies and ".<name>.<12 hex digits>.tmp" of the compactions.
+        static const QRegularExpression ours(
+            QStringLiteral("^\\.(.+\\.kvtmp|kvcopy\\..{6}|.+\\.[0-9a-f]{12}\\.tmp)$"));
+        int removed = 0;
+        const QDir dir(folder);
+        for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+            if (!ours.match(name).hasMatch()) continue;
+            if (QFile::remove(dir.filePath(name))) ++removed;
+        }
+        return removed;
+    } catch (...) {
+        return 0;
+    }
+}
+
+void SyncFile(const QString& path) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) raise(numberForErrno(errno));
+    try {
+        syncHandle(fd, path);
+    } catch (...) {
+        ::close(fd);
+        throw;
+    }
+    ::close(fd);
 }
 
 void DeleteFile(const QString& path) {
     if (!FileExists(path)) raise(err::FileNotFound);
+    WritePoint("delete", path);
     QFile file(path);
     if (!file.remove()) raise(err::PermissionDenied);
 }

@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <stdexcept>
 
 namespace fso {
@@ -45,13 +46,38 @@ QString GetParentFolderName(const QString& path);
 qint64 FileSize(const QString& path);
 
 // Copies a file. An existing target is replaced only when overwrite is
-// true (otherwise 58); the copy goes to a temporary name first, so a failed
-// copy never leaves a half-written target. 53 when the source is missing,
-// 76 when the target folder is missing, 70 when the target cannot be written.
+// true (otherwise 58); the copy goes to a temporary name first and is on
+// the disk (synced) before it takes the target's name, so a failed or
+// interrupted copy never leaves a half-written target. 53 when the source
+// is missing, 76 when the target folder is missing, 70 when the target
+// cannot be written.
 void CopyFile(const QString& source, const QString& target, bool overwrite = false);
 
 // Renames or moves a file; an existing target is not replaced (58).
 void RenameFile(const QString& from, const QString& to);
+
+// Gives the file at from the name to in one step, replacing the file of
+// that name: at every moment to names either the old file or the new one.
+// 53 when from is missing, 76 when the folder of to is missing.
+void ReplaceFile(const QString& from, const QString& to);
+
+// Makes target a second name of source (a hard link), or, where the file
+// system has no such names, a synced copy. The target must not exist (58).
+void LinkOrCopyFile(const QString& source, const QString& target);
+
+// Work files of the copies and compactions: hidden files beside the file
+// they are made for, named after it and ending in ".kvtmp". One that is
+// still there was left by an interrupted run; RemoveLeftoverWorkFiles
+// removes those of a folder (also the names earlier versions used) and
+// returns how many it removed; it never raises.
+QString WorkFileNameBeside(const QString& target);
+// The same, made as an empty file (raises when it cannot be made).
+QString CreateWorkFileBeside(const QString& target);
+int RemoveLeftoverWorkFiles(const QString& folder) noexcept;
+
+// Writes what the system still holds of the file (or folder) to the disk.
+// Raises when the disk reports a failure.
+void SyncFile(const QString& path);
 
 // Deletes a file: 53 when there is none, 70 when it cannot be removed.
 void DeleteFile(const QString& path);
@@ -73,5 +99,15 @@ bool IsFileReadOnly(const QString& path) noexcept;
 // Makes the file writable again (gives its owner write permission). True
 // when the file is writable afterwards; false on any error.
 bool ClearReadOnly(const QString& path) noexcept;
+
+// Write points: each step of the file handling that changes what lies on a
+// disk (a file synced, renamed, linked or deleted, a database commit)
+// passes one first. Tests watch them through the hook, or have the process
+// killed at the n-th one (the environment variable KV_KILL_AT_WRITE_POINT=n)
+// to see what a crash at that moment leaves behind. Without either it does
+// nothing.
+using WritePointHook = std::function<void(const char* step, const QString& path)>;
+void WritePoint(const char* step, const QString& path);
+void SetWritePointHook(WritePointHook hook);
 
 }  // namespace fso

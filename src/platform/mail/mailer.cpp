@@ -17,6 +17,14 @@ namespace {
 constexpr long kConnectSeconds = 30;
 constexpr long kStalledSeconds = 60;
 
+std::mutex gCaMutex;
+QByteArray gCaFile;
+
+QByteArray trustedCertificateFile() {
+    std::lock_guard<std::mutex> lock(gCaMutex);
+    return gCaFile;
+}
+
 bool curlReady() {
     static std::once_flag once;
     static bool ok = false;
@@ -85,7 +93,26 @@ QString SmtpUrl(const QString& server) {
     const QString s = server.trimmed();
     if (s.isEmpty()) return QString();
     if (s.contains(QLatin1String("://"))) return s;
+    // The port that speaks TLS from its first byte.
+    if (s.endsWith(QLatin1String(":465"))) return QStringLiteral("smtps://") + s;
     return QStringLiteral("smtp://") + s;
+}
+
+QString NoEncryptionReason() {
+    return QStringLiteral("Postipalvelin ei tarjoa salattua yhteyttä (TLS), eikä tietokantaa lähetetä salaamatta.");
+}
+
+QString UntrustedServerReason() {
+    return QStringLiteral("Postipalvelimen varmennetta ei voitu todentaa, joten tietokantaa ei lähetetty.");
+}
+
+bool IsEncryptionRefusal(const QString& reason) {
+    return reason == NoEncryptionReason() || reason == UntrustedServerReason();
+}
+
+void SetTrustedCertificateFile(const QString& path) {
+    std::lock_guard<std::mutex> lock(gCaMutex);
+    gCaFile = QFile::encodeName(path);
 }
 
 QByteArray EncodeHeaderText(const QString& text) {
@@ -125,6 +152,8 @@ QByteArray EncodeHeaderText(const QString& text) {
 QString SendNow(const Message& m, const std::function<void(int)>& progress) {
     const QByteArray url = SmtpUrl(m.server).toUtf8();
     if (url.isEmpty()) return QStringLiteral("No mail server given");
+    if (!url.startsWith("smtp://") && !url.startsWith("smtps://"))
+        return QStringLiteral("Not a mail server address: ") + QString::fromUtf8(url);
     if (m.receiver.trimmed().isEmpty()) return QStringLiteral("No receiver given");
     if (!curlReady()) return QStringLiteral("The mail library could not be started");
 
@@ -166,7 +195,14 @@ QString SendNow(const Message& m, const std::function<void(int)>& progress) {
     curl_easy_setopt(h, CURLOPT_URL, url.constData());
     curl_easy_setopt(h, CURLOPT_ERRORBUFFER, errorText);
     curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(h, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_TRY));
+    // TLS or nothing: STARTTLS is required where the connection does not
+    // begin with TLS, and the server must prove its name.
+    curl_easy_setopt(h, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_ALL));
+    curl_easy_setopt(h, CURLOPT_SSLVERSION, static_cast<long>(CURL_SSLVERSION_TLSv1_2));
+    curl_easy_setopt(h, CURLOPT_SSL_VERIFYPEER, 1L);
+    curl_easy_setopt(h, CURLOPT_SSL_VERIFYHOST, 2L);
+    const QByteArray caFile = trustedCertificateFile();
+    if (!caFile.isEmpty()) curl_easy_setopt(h, CURLOPT_CAINFO, caFile.constData());
     curl_easy_setopt(h, CURLOPT_MAIL_FROM, from.constData());
     curl_easy_setopt(h, CURLOPT_MAIL_RCPT, c.recipients);
     curl_easy_setopt(h, CURLOPT_HTTPHEADER, c.headers);
@@ -179,6 +215,15 @@ QString SendNow(const Message& m, const std::function<void(int)>& progress) {
     curl_easy_setopt(h, CURLOPT_XFERINFODATA, &prog);
 
     const CURLcode rc = curl_easy_perform(h);
+    switch (rc) {
+    case CURLE_USE_SSL_FAILED:     // no STARTTLS offered
+    case CURLE_SSL_CONNECT_ERROR:  // no TLS where it should begin
+        return NoEncryptionReason();
+    case CURLE_PEER_FAILED_VERIFICATION:
+        return UntrustedServerReason();
+    default:
+        break;
+    }
     if (rc != CURLE_OK) {
         const QString reason = QString::fromUtf8(errorText).trimmed();
         return reason.isEmpty() ? QString::fromUtf8(curl_easy_strerror(rc)) : reason;

@@ -8,10 +8,13 @@
 // The server is named by the text of the settings: a host name ("mail.
 // example.org"), a host and a port ("mail.example.org:2525"), or a full
 // address ("smtp://..." or "smtps://..."). Without a port the standard
-// port 25 is used. The connection is encrypted (STARTTLS) when the server
-// offers it. The message goes out as MIME: the text as UTF-8, the file as
-// base64 under its own name. A connection is waited for 30 seconds, and a
-// transfer that stands still for a minute is given up.
+// port 25 is used; port 465 is spoken over TLS from the start (SMTPS).
+// Nothing is ever sent unencrypted: on any other port the server must offer
+// STARTTLS, and its certificate must be valid for its name, or nothing is
+// sent and the sending fails with NoEncryptionReason() or
+// UntrustedServerReason(). The message goes out as MIME: the text as UTF-8,
+// the file as base64 under its own name. A connection is waited for 30
+// seconds, and a transfer that stands still for a minute is given up.
 
 #include <QByteArray>
 #include <QObject>
@@ -31,9 +34,21 @@ struct Message {
 };
 
 // The address the connection is made to: the server text without blanks
-// around it, with "smtp://" in front unless it names a scheme itself; ""
-// when the text is empty.
+// around it, with "smtp://" in front ("smtps://" for port 465) unless it
+// names a scheme itself; "" when the text is empty.
 QString SmtpUrl(const QString& server);
+
+// Why a sending was refused before anything of the message left the
+// machine, in words for the user: the server offers no encryption, or its
+// certificate cannot be trusted.
+QString NoEncryptionReason();
+QString UntrustedServerReason();
+bool IsEncryptionRefusal(const QString& reason);
+
+// The certificate authorities the server's certificate is checked
+// against: the system's (the default, and after an empty path), or those of
+// the given file (tests give the one that signed their own server).
+void SetTrustedCertificateFile(const QString& path);
 
 // A header value: plain ASCII as it is; otherwise UTF-8 in encoded words
 // (RFC 2047). Line breaks are taken out first, so a value can never start

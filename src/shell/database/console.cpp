@@ -40,12 +40,16 @@ void deleteModelsOfType(int type) {
     });
 }
 
-// A command's procedures, then its message.
+// A command's procedures, then its message. The command is one
+// transaction of the book: the procedures' own connections to the book share
+// the open one and its transaction, so a command is done whole or not at
+// all, also when the program is stopped in its middle.
 void run(const std::function<void()>& procedures, const QString& message) {
     {
         sys::cMouseCursor cursor;
         cursor.SetCursor(nullptr, sys::kPointerHourglass);
-        procedures();
+        dao::Database db = core::DBCon().AvaaDB();
+        dao::InTransaction(db, procedures);
     }
     core::ShowInfo(message);
 }

@@ -16,10 +16,11 @@
 //   TARKISTA SELITTEET            each current entry takes its voucher's text
 //   POISTA VIENNIT <number>       the entries of one account, both years
 //
-// Commands are read in capitals, whatever the letter case typed. A failing
-// statement (a locked book, a table an old book lacks) is reported in a
-// message; the steps already done stay done. Values typed or stored in the
-// book are bound as parameters, never pasted into SQL.
+// Commands are read in capitals, whatever the letter case typed. Each
+// command is one transaction: a failing statement (a locked book, a table an
+// old book lacks) is reported in a message, and the command leaves the book
+// as it was. Values typed or stored in the book are bound as parameters,
+// never pasted into SQL.
 
 #include "platform/dao/database.h"
 

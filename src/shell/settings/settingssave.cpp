@@ -163,15 +163,16 @@ void repairDamagedBook(const QString& path) {
                                                          "varmuuskopiolta ennen kuin jatkat Kolvion käyttöä.")));
         return;
     }
+    // As at start-up: the book's name never stands empty.
     try {
-        fso::RenameFile(path, path + QStringLiteral("OLD"));
+        fso::LinkOrCopyFile(path, path + QStringLiteral("OLD"));
     } catch (const std::exception&) {
         core::ShowInfo(core::TranslateStr(QStringLiteral("frmAsetukset"),
                                           QStringLiteral("Vioittuneen tietokannan uudelleen nimeäminen ei onnistu.")));
         return;
     }
     try {
-        fso::RenameFile(repaired, path);
+        fso::ReplaceFile(repaired, path);
     } catch (const std::exception&) {
         core::ShowInfo(core::TranslateStr(QStringLiteral("frmAsetukset"),
                                           QStringLiteral("Korjatun tietokannan uudelleen nimeäminen ei onnistu.")));

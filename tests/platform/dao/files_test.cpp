@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QtEndian>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 #include <unistd.h>
@@ -87,6 +89,87 @@ TEST(BookFileTest, EachKindOfBadFileHasItsOwnError) {
     sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
     sqlite3_close(other);
     EXPECT_EQ(openError(locked), 0);
+}
+
+// A database of another program, made with the engine's own calls.
+void makeForeign(const QString& path, const char* sql) {
+    sqlite3* h = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(path).constData(), &h), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(h, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(h);
+    sqlite3_close(h);
+}
+
+// The bytes of a file and of its side files ("" for one that is missing).
+QStringList filesAround(const QString& path) {
+    QStringList out;
+    for (const QString& name : {path, path + "-wal", path + "-shm", path + "-journal"}) {
+        QFile f(name);
+        out << (f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll().toHex()) : QString());
+    }
+    return out;
+}
+
+TEST(BookFileTest, AnotherProgramsDatabaseIsRefusedAndLeftExactlyAsItWas) {
+    kvtest::TempDir dir;
+    QStringList foreign;
+    // In write-ahead-log mode, closed.
+    foreign << dir.file("loki.db");
+    makeForeign(foreign.last(), "PRAGMA journal_mode=WAL; CREATE TABLE muistiinpanot (x TEXT); "
+                                "INSERT INTO muistiinpanot VALUES ('a');");
+    // In write-ahead-log mode with rows still in its log, as another
+    // program leaves it while it runs.
+    foreign << dir.file("auki.db");
+    {
+        sqlite3* h = nullptr;
+        ASSERT_EQ(sqlite3_open(QFile::encodeName(dir.file("elossa.db")).constData(), &h), SQLITE_OK);
+        ASSERT_EQ(sqlite3_exec(h, "PRAGMA journal_mode=WAL; PRAGMA wal_autocheckpoint=0; CREATE TABLE a (x); "
+                                  "INSERT INTO a VALUES (1);",
+                               nullptr, nullptr, nullptr),
+                  SQLITE_OK);
+        ASSERT_TRUE(QFile::copy(dir.file("elossa.db"), foreign.last()));
+        ASSERT_TRUE(QFile::copy(dir.file("elossa.db-wal"), foreign.last() + "-wal"));
+        sqlite3_close(h);
+    }
+    // Another program's own format, even with tables of a book's names.
+    foreign << dir.file("muu.sqlite");
+    makeForeign(foreign.last(), "PRAGMA application_id=305419896; CREATE TABLE [to] (x); CREATE TABLE vi (x); "
+                                "CREATE TABLE tl (x);");
+    // No format of its own and no book's tables.
+    foreign << dir.file("osoitteet.db");
+    makeForeign(foreign.last(), "CREATE TABLE osoitteet (nimi TEXT); INSERT INTO osoitteet VALUES ('b');");
+
+    for (const QString& path : foreign) {
+        SCOPED_TRACE(path.toStdString());
+        const QStringList before = filesAround(path);
+        EXPECT_EQ(openError(path), err::UnrecognizedFormat);
+        EXPECT_EQ(openError(path, true), err::UnrecognizedFormat);
+        for (auto attempt : std::initializer_list<std::function<void()>>{
+                 [&] { DBEngine::RepairDatabase(path); }, [&] { DBEngine::CompactDatabase(path, path + "2"); },
+                 [&] { DBEngine::CheckIntegrity(path); }}) {
+            try {
+                attempt();
+                ADD_FAILURE() << "no error";
+            } catch (const DaoError& e) {
+                EXPECT_EQ(e.number(), err::UnrecognizedFormat);
+            }
+        }
+        EXPECT_EQ(filesAround(path), before);
+        EXPECT_FALSE(QFile::exists(path + "2"));
+    }
+
+    // A book made before books carried the program's id is known by its
+    // tables, and opens.
+    const QString older = dir.file("vanha.mdb");
+    makeForeign(older, "CREATE TABLE [to] (toID INTEGER); CREATE TABLE vi (viID INTEGER); "
+                       "CREATE TABLE TL (tlID INTEGER);");
+    EXPECT_EQ(openError(older), 0);
+    // Books made now carry it.
+    const QString made = dir.file("uusi.mdb");
+    makeBook(made);
+    QFile f(made);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray header = f.read(100);
+    EXPECT_EQ(qFromBigEndian<quint32>(header.constData() + 68), kBookApplicationId);
 }
 
 TEST(BookFileTest, CompactAndRepair) {

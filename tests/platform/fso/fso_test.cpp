@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStorageInfo>
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -125,6 +126,82 @@ TEST(FsoFiles, RenameDeleteFoldersAndListings) {
               (QStringList{QStringLiteral("20301231"), QStringLiteral("20310305"), QStringLiteral("muuta")}));
     EXPECT_EQ(fso::Files(root), QStringList{QStringLiteral("file.txt")});
     EXPECT_EQ(errorOf([&] { fso::SubFolders(dir.file(QStringLiteral("none"))); }), fso::err::PathNotFound);
+}
+
+TEST(FsoFiles, ACopyIsOnTheDiskBeforeItTakesTheTargetsName) {
+    kvtest::TempDir dir;
+    const QString src = dir.file(QStringLiteral("seura.mdb"));
+    const QString dst = dir.file(QStringLiteral("kopio.mdb"));
+    writeFile(src, QByteArray(5000, 'k'));
+    QStringList steps;
+    fso::SetWritePointHook([&](const char* step, const QString& path) {
+        steps << QLatin1String(step) + u' ' + (path == dst ? QStringLiteral("<kohde>") : QFileInfo(path).fileName());
+    });
+    fso::CopyFile(src, dst, true);
+    fso::SetWritePointHook(nullptr);
+    // The work file beside the target is synced, renamed over the target,
+    // and the folder synced so that the new name is on the disk too.
+    ASSERT_EQ(steps.size(), 3) << steps.join(QStringLiteral(" | ")).toStdString();
+    EXPECT_TRUE(steps[0].startsWith(QStringLiteral("sync .kopio.mdb.")) && steps[0].endsWith(QStringLiteral(".kvtmp")))
+        << steps[0].toStdString();
+    EXPECT_EQ(steps[1], QStringLiteral("rename <kohde>"));
+    EXPECT_EQ(steps[2], QStringLiteral("sync ") + fso::GetFileName(dir.path()));
+    EXPECT_EQ(readFile(dst), QByteArray(5000, 'k'));
+    EXPECT_EQ(fso::Files(dir.path()), (QStringList{QStringLiteral("kopio.mdb"), QStringLiteral("seura.mdb")}));
+}
+
+TEST(FsoFiles, ReplaceAndSecondNamesKeepEveryNameWhole) {
+    kvtest::TempDir dir;
+    const QString book = dir.file(QStringLiteral("kirja.mdb"));
+    const QString old = dir.file(QStringLiteral("kirja.md3"));
+    const QString compacted = dir.file(QStringLiteral("kirja.md2"));
+    writeFile(book, "kirja");
+    writeFile(compacted, "tiivis");
+
+    // The old book gets a second name; the book's own name stays.
+    EXPECT_EQ(errorOf([&] { fso::LinkOrCopyFile(book, old); }), 0);
+    EXPECT_EQ(readFile(old), "kirja");
+    EXPECT_EQ(readFile(book), "kirja");
+    EXPECT_EQ(errorOf([&] { fso::LinkOrCopyFile(book, old); }), fso::err::FileAlreadyExists);
+    EXPECT_EQ(errorOf([&] { fso::LinkOrCopyFile(dir.file(QStringLiteral("ei.mdb")), dir.file(QStringLiteral("x"))); }),
+              fso::err::FileNotFound);
+
+    // The compacted copy replaces the book in one step; the kept name still
+    // holds the book as it was.
+    EXPECT_EQ(errorOf([&] { fso::ReplaceFile(compacted, book); }), 0);
+    EXPECT_EQ(readFile(book), "tiivis");
+    EXPECT_EQ(readFile(old), "kirja");
+    EXPECT_FALSE(fso::FileExists(compacted));
+    EXPECT_EQ(errorOf([&] { fso::ReplaceFile(compacted, book); }), fso::err::FileNotFound);
+    EXPECT_EQ(errorOf([&] { fso::ReplaceFile(old, dir.file(QStringLiteral("ei/ole.mdb"))); }), fso::err::PathNotFound);
+    EXPECT_EQ(readFile(book), "tiivis");
+}
+
+TEST(FsoFiles, LeftoverWorkFilesAreRemovedAndNothingElse) {
+    kvtest::TempDir dir;
+    const QString work = fso::CreateWorkFileBeside(dir.file(QStringLiteral("kirja.mdb")));
+    EXPECT_TRUE(fso::FileExists(work));
+    EXPECT_EQ(fso::GetParentFolderName(work), dir.path());
+    EXPECT_NE(fso::WorkFileNameBeside(dir.file(QStringLiteral("kirja.mdb"))), work);
+    // Work files of this version and of earlier ones, and files that only
+    // look a little like them.
+    const QStringList leftovers = {fso::GetFileName(work), QStringLiteral(".kirja.md2.0a1b2c3d.kvtmp"),
+                                   QStringLiteral(".kvcopy.Ab3xYz"), QStringLiteral(".kirja.mdb.0123456789ab.tmp")};
+    const QStringList kept = {QStringLiteral("kirja.mdb"),  QStringLiteral("kirja.kvtmp"),
+                              QStringLiteral("ABC123.tmp"), QStringLiteral(".asetukset"),
+                              QStringLiteral(".kvcopy.pitkempi"), QStringLiteral(".kirja.mdb.xyz.tmp")};
+    for (const QString& name : leftovers + kept)
+        if (!QFile::exists(dir.file(name))) writeFile(dir.file(name), "x");
+    QDir().mkdir(dir.file(QStringLiteral(".kansio.kvtmp")));
+
+    EXPECT_EQ(fso::RemoveLeftoverWorkFiles(dir.path()), leftovers.size());
+    QStringList left = fso::Files(dir.path());
+    QStringList expected = kept;
+    left.sort();
+    expected.sort();
+    EXPECT_EQ(left, expected);
+    EXPECT_TRUE(fso::FolderExists(dir.file(QStringLiteral(".kansio.kvtmp"))));
+    EXPECT_EQ(fso::RemoveLeftoverWorkFiles(dir.file(QStringLiteral("ei-ole"))), 0);
 }
 
 TEST(FsoFiles, ReadOnlyStateIsToldAndCleared) {

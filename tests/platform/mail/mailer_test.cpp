@@ -32,6 +32,15 @@ QString writeFile(const kvtest::TempDir& dir, const QString& name, const QByteAr
     return path;
 }
 
+// The tests' own servers are trusted, through their throw-away certificate.
+struct TrustTestServers {
+    explicit TrustTestServers(const kvtest::TestCertificate& cert = kvtest::TestCertificate::shared()) {
+        EXPECT_TRUE(cert.ok) << cert.error.toStdString();
+        mail::SetTrustedCertificateFile(cert.certFile());
+    }
+    ~TrustTestServers() { mail::SetTrustedCertificateFile(QString()); }
+};
+
 struct Outcome {
     explicit Outcome(mail::cMailer& m)
         : done(&m, &mail::cMailer::SendCompletedSuccessfully),
@@ -61,10 +70,13 @@ TEST(Mail, HeaderTextsAreOneLineAndEncodedOnlyWhenNeeded) {
 
     EXPECT_EQ(mail::SmtpUrl(QStringLiteral("  mail.example.org:2525 ")), QStringLiteral("smtp://mail.example.org:2525"));
     EXPECT_EQ(mail::SmtpUrl(QStringLiteral("smtps://mail.example.org")), QStringLiteral("smtps://mail.example.org"));
+    EXPECT_EQ(mail::SmtpUrl(QStringLiteral("mail.example.org")), QStringLiteral("smtp://mail.example.org"));
+    EXPECT_EQ(mail::SmtpUrl(QStringLiteral("mail.example.org:465")), QStringLiteral("smtps://mail.example.org:465"));
     EXPECT_EQ(mail::SmtpUrl(QStringLiteral("   ")), QString());
 }
 
 TEST(Mail, TheMessageArrivesWithItsTextAndWholeAttachment) {
+    TrustTestServers trust;
     SmtpListener server;
     ASSERT_TRUE(server.isListening());
     kvtest::TempDir dir;
@@ -87,6 +99,8 @@ TEST(Mail, TheMessageArrivesWithItsTextAndWholeAttachment) {
     EXPECT_FALSE(m.isSending());
 
     ASSERT_EQ(server.received.size(), 1);
+    // Nothing but the greeting and the switch to TLS went in the clear.
+    EXPECT_EQ(server.plainCommands, (QList<QByteArray>{"EHLO", "STARTTLS"}));
     const kvtest::ReceivedMail& r = server.received[0];
     EXPECT_EQ(r.mailFrom, "kirjanpitaja@example.org");
     ASSERT_EQ(r.rcptTo.size(), 1);
@@ -119,6 +133,7 @@ TEST(Mail, TheMessageArrivesWithItsTextAndWholeAttachment) {
 }
 
 TEST(Mail, EveryFailureIsReportedOnceAndNeverAsSuccess) {
+    TrustTestServers trust;
     SmtpListener server;
     SmtpListener refusing;
     refusing.refuseRecipient = true;
@@ -159,7 +174,61 @@ TEST(Mail, EveryFailureIsReportedOnceAndNeverAsSuccess) {
     EXPECT_TRUE(refusing.received.isEmpty());
 }
 
+// Sends one message to server and returns the reason of the failure ("" for
+// a sending that succeeded).
+QString sendTo(const QString& server, const QString& attachment) {
+    mail::cMailer m;
+    m.setSmtpServer(server);
+    m.setSender(QStringLiteral("a@example.org"));
+    m.setReceiver(QStringLiteral("b@example.net"));
+    Outcome out(m);
+    m.Send(QStringLiteral("salainen"), QStringLiteral("s"), attachment);
+    if (!out.wait()) return QStringLiteral("no outcome");
+    return out.failed.isEmpty() ? QString() : out.failed.at(0).at(0).toString();
+}
+
+TEST(Mail, TheBookGoesOnlyOverTlsToAServerThatProvesItsName) {
+    TrustTestServers trust;
+    kvtest::TempDir dir;
+    const QString path = writeFile(dir, QStringLiteral("kirja.mdb"), everyByte(4000));
+
+    // SMTPS: TLS from the first byte, by its address or by port 465's scheme.
+    SmtpListener smtps(kvtest::Tls::Implicit);
+    ASSERT_TRUE(smtps.isListening());
+    EXPECT_EQ(sendTo(smtps.address(), path), QString());
+    ASSERT_EQ(smtps.received.size(), 1);
+    EXPECT_TRUE(smtps.plainCommands.isEmpty());
+    EXPECT_EQ(ParseMail(smtps.received[0].data).parts.value(1).body, everyByte(4000));
+
+    // A server that offers no STARTTLS gets the greeting and the goodbye,
+    // nothing of the message; the reason says why.
+    SmtpListener plain(kvtest::Tls::None);
+    EXPECT_EQ(sendTo(plain.address(), path), mail::NoEncryptionReason());
+    QTest::qWait(50);
+    EXPECT_TRUE(plain.received.isEmpty());
+    EXPECT_FALSE(plain.plainCommands.contains("MAIL"));
+    EXPECT_FALSE(plain.plainCommands.contains("RCPT"));
+    EXPECT_FALSE(plain.plainCommands.contains("DATA"));
+    EXPECT_EQ(plain.connections, 1);
+    // Nor does it when asked for TLS from the start.
+    EXPECT_EQ(sendTo(QStringLiteral("smtps://127.0.0.1:%1").arg(plain.port()), path), mail::NoEncryptionReason());
+    EXPECT_TRUE(plain.received.isEmpty());
+
+    // A server whose certificate no trusted authority signed.
+    const kvtest::TestCertificate stranger;
+    ASSERT_TRUE(stranger.ok) << stranger.error.toStdString();
+    SmtpListener impostor(kvtest::Tls::StartTls, stranger);
+    ASSERT_TRUE(impostor.isListening());
+    EXPECT_EQ(sendTo(impostor.address(), path), mail::UntrustedServerReason());
+    QTest::qWait(50);
+    EXPECT_TRUE(impostor.received.isEmpty());
+    EXPECT_EQ(impostor.plainCommands, (QList<QByteArray>{"EHLO", "STARTTLS"}));
+    EXPECT_TRUE(mail::IsEncryptionRefusal(mail::UntrustedServerReason()));
+    EXPECT_FALSE(mail::IsEncryptionRefusal(QStringLiteral("RCPT failed: 550")));
+}
+
 TEST(Mail, ASendingOutlivesItsMailer) {
+    TrustTestServers trust;
     SmtpListener server;
     kvtest::TempDir dir;
     const QString path = writeFile(dir, QStringLiteral("kirja.mdb"), everyByte(64 * 1024));

@@ -2,14 +2,24 @@
 
 // A small SMTP server for tests, on 127.0.0.1 at a port of its own: it
 // speaks enough of the protocol to take messages, keeps what it received,
-// and can be told to refuse the recipient. ParseMail takes a received
-// message apart into its headers, its text and its attachment.
+// and can be told to refuse the recipient. It speaks TLS as asked: STARTTLS
+// offered (the default), TLS from the first byte (SMTPS), or none at all,
+// with a throw-away certificate that the test makes with openssl. ParseMail
+// takes a received message apart into its headers, its text and its
+// attachment.
+
+#include "support/testenv.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QHostAddress>
 #include <QList>
 #include <QMap>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QSslCertificate>
+#include <QSslKey>
+#include <QSslSocket>
 #include <QString>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -23,39 +33,104 @@ struct ReceivedMail {
     QByteArray data;  // the message as sent, dot-stuffing undone
 };
 
+// A self-signed certificate for 127.0.0.1 and localhost with its key, made
+// by openssl in a folder of its own; ok is false when it could not be made.
+struct TestCertificate {
+    TestCertificate() {
+        QProcess p;
+        p.start(QStringLiteral("openssl"),
+                {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"), QStringLiteral("ec"),
+                 QStringLiteral("-pkeyopt"), QStringLiteral("ec_paramgen_curve:prime256v1"), QStringLiteral("-nodes"),
+                 QStringLiteral("-days"), QStringLiteral("2"), QStringLiteral("-subj"), QStringLiteral("/CN=localhost"),
+                 QStringLiteral("-addext"), QStringLiteral("subjectAltName=IP:127.0.0.1,DNS:localhost"),
+                 QStringLiteral("-keyout"), keyFile(), QStringLiteral("-out"), certFile()});
+        ok = p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0 &&
+             QFile::exists(certFile()) && QFile::exists(keyFile());
+        if (!ok) error = QString::fromLocal8Bit(p.readAllStandardError()) + p.errorString();
+    }
+    QString certFile() const { return dir.file(QStringLiteral("cert.pem")); }
+    QString keyFile() const { return dir.file(QStringLiteral("key.pem")); }
+    // One for the whole test program.
+    static const TestCertificate& shared() {
+        static const TestCertificate c;
+        return c;
+    }
+    TempDir dir;
+    bool ok = false;
+    QString error;
+};
+
+enum class Tls { StartTls, Implicit, None };
+
 class SmtpListener {
 public:
-    SmtpListener() {
+    explicit SmtpListener(Tls tls = Tls::StartTls, const TestCertificate& cert = TestCertificate::shared())
+        : tls_(tls) {
+        if (tls != Tls::None) {
+            QFile c(cert.certFile()), k(cert.keyFile());
+            if (c.open(QIODevice::ReadOnly)) certificate_ = QSslCertificate(c.readAll(), QSsl::Pem);
+            if (k.open(QIODevice::ReadOnly)) key_ = QSslKey(k.readAll(), QSsl::Ec, QSsl::Pem);
+        }
         server_.listen(QHostAddress::LocalHost, 0);
         QObject::connect(&server_, &QTcpServer::newConnection, [this] {
-            while (QTcpSocket* s = server_.nextPendingConnection()) accept(s);
+            while (QTcpSocket* s = server_.nextPendingConnection()) accept(static_cast<QSslSocket*>(s));
         });
     }
 
-    bool isListening() const { return server_.isListening(); }
+    bool isListening() const {
+        return server_.isListening() && (tls_ == Tls::None || (!certificate_.isNull() && !key_.isNull()));
+    }
     quint16 port() const { return server_.serverPort(); }
     // The server as the settings name it.
-    QString address() const { return QStringLiteral("127.0.0.1:%1").arg(port()); }
+    QString address() const {
+        return tls_ == Tls::Implicit ? QStringLiteral("smtps://127.0.0.1:%1").arg(port())
+                                     : QStringLiteral("127.0.0.1:%1").arg(port());
+    }
 
     // Refuse every recipient with 550.
     bool refuseRecipient = false;
 
     QList<ReceivedMail> received;
     int connections = 0;
+    // The command words that came before the connection was encrypted.
+    QList<QByteArray> plainCommands;
 
 private:
+    // Every connection is a QSslSocket, encrypted when the protocol says so.
+    class Server : public QTcpServer {
+    protected:
+        void incomingConnection(qintptr descriptor) override {
+            auto* s = new QSslSocket(this);
+            if (s->setSocketDescriptor(descriptor))
+                addPendingConnection(s);
+            else
+                delete s;
+        }
+    };
+
     struct Session {
         QByteArray buffer;
         bool inData = false;
         ReceivedMail mail;
     };
 
-    void accept(QTcpSocket* s) {
+    void accept(QSslSocket* s) {
         ++connections;
         auto session = std::make_shared<Session>();
         QObject::connect(s, &QTcpSocket::disconnected, s, &QObject::deleteLater);
         QObject::connect(s, &QTcpSocket::readyRead, s, [this, s, session] { onRead(s, *session); });
-        s->write("220 localhost test ESMTP\r\n");
+        if (tls_ == Tls::None) {
+            s->write("220 localhost test ESMTP\r\n");
+            return;
+        }
+        s->setLocalCertificate(certificate_);
+        s->setPrivateKey(key_);
+        if (tls_ == Tls::Implicit) {
+            QObject::connect(s, &QSslSocket::encrypted, s, [s] { s->write("220 localhost test ESMTP\r\n"); });
+            s->startServerEncryption();
+        } else {
+            s->write("220 localhost test ESMTP\r\n");
+        }
     }
 
     static QByteArray addressOf(const QByteArray& arg) {
@@ -64,7 +139,7 @@ private:
         return a >= 0 && b > a ? arg.mid(a + 1, b - a - 1) : arg.trimmed();
     }
 
-    void onRead(QTcpSocket* s, Session& ss) {
+    void onRead(QSslSocket* s, Session& ss) {
         ss.buffer += s->readAll();
         for (;;) {
             if (ss.inData) {
@@ -86,8 +161,16 @@ private:
             const QByteArray line = ss.buffer.left(eol);
             ss.buffer.remove(0, eol + 2);
             const QByteArray verb = line.left(4).toUpper();
+            if (!s->isEncrypted()) plainCommands << line.split(' ').value(0).toUpper();
+            const bool offerStartTls = tls_ == Tls::StartTls && !s->isEncrypted();
             if (verb == "EHLO" || verb == "HELO") {
-                s->write("250-localhost\r\n250 8BITMIME\r\n");
+                s->write(offerStartTls ? "250-localhost\r\n250-STARTTLS\r\n250 8BITMIME\r\n"
+                                       : "250-localhost\r\n250 8BITMIME\r\n");
+            } else if (line.toUpper() == "STARTTLS" && offerStartTls) {
+                s->write("220 2.0.0 ready to start TLS\r\n");
+                ss.buffer.clear();
+                s->startServerEncryption();
+                return;
             } else if (verb == "MAIL") {
                 ss.mail.mailFrom = addressOf(line.mid(line.indexOf(':') + 1));
                 s->write("250 2.1.0 ok\r\n");
@@ -113,7 +196,10 @@ private:
         }
     }
 
-    QTcpServer server_;
+    Tls tls_;
+    QSslCertificate certificate_;
+    QSslKey key_;
+    Server server_;
 };
 
 // ---- Reading a received message

@@ -7,6 +7,8 @@
 #include "core/ui/translator.h"
 #include "platform/dao/database.h"
 #include "shell/database/console.h"
+#include "platform/ui/scripteddialogs.h"
+#include "support/child.h"
 #include "support/dialogs.h"
 
 #include <QStringList>
@@ -67,6 +69,39 @@ INSERT INTO tlTarkastelut (Numero, Selite) VALUES (1, 'rivi');
 )";
 
 const QString kCrLf = QStringLiteral("\r\n");
+
+// The tables the delete commands empty.
+const char* const kEmptied[] = {"to", "vi", "toE", "viE", "tl", "ma", "mr", "bu", "bo", "boE", "boT", "bi", "biE", "biTu", "kp"};
+
+// How many rows each of those tables holds, or why the book cannot be read whole.
+QString rowCounts(const QString& path) {
+    try {
+        dao::Database db = dao::DBEngine::OpenDatabase(path);
+        if (!db.integrityProblems().isEmpty()) return QStringLiteral("damaged");
+        QStringList counts;
+        for (const char* table : kEmptied) {
+            dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT COUNT(*) FROM ") + QLatin1String(table),
+                                                 dao::RecordsetType::Snapshot);
+            counts << QLatin1String(table) + u'=' + rs.value(0).toString();
+        }
+        db.Close();
+        return counts.join(u' ');
+    } catch (const std::exception& e) {
+        return QString::fromUtf8(e.what());
+    }
+}
+
+// A console command as a crash may stop it; its message is answered with OK.
+KV_TEST_CHILD(consoleCommand) {
+    core::DatabasePath = args.value(0);
+    ui::ScriptedDialogService dialogs;
+    ui::DialogScope scope(&dialogs);
+    shell::RunConsoleCommand(args.value(1));
+    QFile out;
+    out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered);
+    out.write(dialogs.shownTexts().join(u'|').toUtf8() + '\n');
+    return 0;
+}
 
 class ConsoleTest : public ::testing::Test {
 protected:
@@ -252,7 +287,7 @@ TEST_F(ConsoleTest, ALockedBookIsReportedAndTheProgramGoesOn) {
     EXPECT_EQ(run(QStringLiteral("POISTA TILIT")), QStringLiteral("Tilit poistettu."));
 }
 
-TEST_F(ConsoleTest, AnOldBookWithoutTheLaterTablesStopsAtTheFirstMissingOne) {
+TEST_F(ConsoleTest, AnOldBookWithoutTheLaterTablesIsLeftAsItWasWhenACommandFails) {
     core::DBCon().SuljeDB();
     book = kvtest::makeBaseBook(tmp, QStringLiteral("vanha.mdb"));
     {
@@ -264,9 +299,38 @@ TEST_F(ConsoleTest, AnOldBookWithoutTheLaterTablesStopsAtTheFirstMissingOne) {
     core::DatabasePath = book;
     const QString message = run(QStringLiteral("POISTA KAIKKI"));
     EXPECT_TRUE(message.startsWith(QStringLiteral("Komennon suoritus keskeytyi virheeseen: "))) << message.toStdString();
-    // What was done before the budgets stays done.
-    EXPECT_EQ(rows(QStringLiteral("to")), 0);
-    EXPECT_EQ(rows(QStringLiteral("tl")), 0);
+    // The command is one transaction: what it did before the budgets is undone.
+    EXPECT_EQ(rows(QStringLiteral("to")), 1);
+    EXPECT_EQ(rows(QStringLiteral("tl")), 1);
+}
+
+TEST_F(ConsoleTest, ACommandKilledAtAnyWritePointIsDoneWholeOrNotAtAll) {
+    core::DBCon().SuljeDB();
+    const QString before = rowCounts(book);
+    for (const char* command : {"POISTA KAIKKI", "POISTA NYKYISET TOSITTEET", "POISTA EDELLISET TOSITTEET", "POISTA BUDJETIT"}) {
+        SCOPED_TRACE(command);
+        QString after;
+        int point = 1;
+        for (;; ++point) {
+            ASSERT_LT(point, 50) << "the command never ran to its end";
+            const QString copy = tmp.file(QStringLiteral("ajo%1.mdb").arg(point));
+            QFile::remove(copy);
+            ASSERT_TRUE(QFile::copy(book, copy));
+            const kvtest::KilledRun run = kvtest::runChildKilledAt("consoleCommand", {copy, QLatin1String(command)}, point);
+            if (run.finished) {
+                after = rowCounts(copy);
+                ASSERT_EQ(run.lines.size(), 1);
+                EXPECT_TRUE(run.lines[0].endsWith("poistettu.")) << run.lines[0].constData();
+                break;
+            }
+            ASSERT_TRUE(run.killed) << run.errors.toStdString();
+            // Killed: the book is whole and as it was before the command.
+            EXPECT_EQ(rowCounts(copy), before) << run.errors.trimmed().toStdString();
+        }
+        EXPECT_NE(after, before);
+        // One commit: the command was killed once, before it.
+        EXPECT_EQ(point, 2);
+    }
 }
 
 }  // namespace
