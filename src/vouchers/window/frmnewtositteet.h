@@ -291,6 +291,12 @@ private:
     void leaveKP(Puoli p, int i);
     void summaChanged(Puoli p, int i);
     void leaveSumma(Puoli p, int i);
+    // The name of a side's amount boxes in messages.
+    QString summaField(Puoli p) const;
+    // Every amount box of the rows holds an amount or nothing; otherwise the
+    // first that does not is refused (core::AcceptAmountBox) and gets the
+    // focus, and the answer is false.
+    bool AcceptSummat();
     void comboChosen(QComboBox* combo, Puoli p, int i, bool tili);
     void balanceIfChosen(QComboBox* combo);
     void balanceIfMovedAway(long before, long after);
