@@ -158,9 +158,20 @@ QString Currency::toLocaleString(const QLocale& locale, int decimals) const {
     for (int i = 0; i < std::min(decimals, 4); ++i) unitDiv *= 10;
     const std::uint64_t whole = mag / unitDiv;
     const std::uint64_t frac = mag % unitDiv;
-    QString s = locale.toString(qulonglong(whole));
+    // The digits in the locale's script, grouped by threes. Both a point
+    // and a comma read back as the decimal mark, so a locale that groups
+    // with either (1,234.50 in US English) groups with a no-break space.
+    QLocale digitsOnly(locale);
+    digitsOnly.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    QString s = digitsOnly.toString(qulonglong(whole));
+    if (!(locale.numberOptions() & QLocale::OmitGroupSeparator)) {
+        const QString group = locale.groupSeparator();
+        const QString blank = group.size() == 1 && isGroupBlank(group[0]) ? group : QString(QChar(0x00A0));
+        for (qsizetype at = s.size() - 3; at > 0; at -= 3) s.insert(at, blank);
+    }
     if (decimals > 0) {
-        s += locale.decimalPoint();
+        const QString mark = locale.decimalPoint();
+        s += mark == QLatin1String(",") || mark == QLatin1String(".") ? mark : QStringLiteral(".");
         s += QString::number(frac).rightJustified(std::min(decimals, 4), u'0');
         for (int i = 4; i < decimals; ++i) s += u'0';
     }

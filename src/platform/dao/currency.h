@@ -42,12 +42,16 @@ public:
 
     // "12.5", "-0.0005", "100": shortest exact decimal with '.'.
     QString toInvariantString() const;
-    // Number with the given decimals in the locale's form, e.g. "1 234,50".
+    // Number with the given decimals in the locale's form, e.g. "1 234,50":
+    // its digits, minus sign and decimal mark, and digit groups of three
+    // parted by its group separator - or by a no-break space where that
+    // separator is a point or a comma, which parse reads as the decimal
+    // mark ("1 234.50" in US English).
     QString toLocaleString(const QLocale& locale = QLocale(), int decimals = 2) const;
-    // How an amount is shown on screen and on paper: the locale's decimal
-    // mark, digit grouping and minus sign, with two decimals, or four when
-    // the amount has a third or fourth ("1 234,50", "0,0050" in Finnish).
-    // parse reads it back to the same amount.
+    // How an amount is shown on screen and on paper: toLocaleString with
+    // two decimals, or four when the amount has a third or fourth
+    // ("1 234,50", "0,0050" in Finnish). parse reads it back to the same
+    // amount under every locale.
     QString toText(const QLocale& locale = QLocale()) const;
     // toText placed in the locale's currency form, e.g. "1 234,50 €".
     QString toCurrencyString(const QLocale& locale = QLocale()) const;
