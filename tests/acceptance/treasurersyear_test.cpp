@@ -715,16 +715,15 @@ TEST_F(TreasurersYear, AmountsTypedWithACommaAreStoredAsTypedAndATextThatIsNoAmo
     EXPECT_EQ(w.DebetVienti(0).Arvo(), Currency());
     EXPECT_EQ(w.KreditVienti(0).Arvo(), Currency());
     // Typed again and saved at once with F3, without leaving the box: the
-    // save refuses the text the same way and stores nothing.
+    // save refuses the text the same way and stores the voucher without it.
     focusOn(w.tDebetSumma[0]);
     retype(QStringLiteral("1,2,3"));
     dialogs.expectMessage(QStringLiteral("Debet summa: \"1,2,3\" ei ole rahamäärä."), Answer::OK);
     key(Qt::Key_F3);
     EXPECT_EQ(w.tDebetSumma[0]->text(), empty);
     const long second = w.Tosite().id();
-    key(Qt::Key_F3);
     ASSERT_GT(second, id);
-    for (const QString& e : entries(second)) EXPECT_TRUE(e.endsWith(QLatin1String(" 0"))) << e.toStdString();
+    EXPECT_EQ(entries(second), QStringList({"D " + bank + " 0"}));
 
     // The budget grid: "120,50" into a month of an account line is 120.50.
     main.cBudjetti->click();

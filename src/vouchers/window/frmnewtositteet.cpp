@@ -838,7 +838,7 @@ bool frmNewTositteet::CheckTiliValinnat() {
 }
 
 bool frmNewTositteet::CheckSyotteet() {
-    if (!AcceptSummat()) return false;
+    AcceptSummat();
     if (!CheckTiliValinnat()) return false;
     if (curTosite_->IsEmpty() || ReadDate(tTositepvm->text())) return true;
     // A date that is not whole would leave the voucher with an older date

@@ -293,10 +293,10 @@ private:
     void leaveSumma(Puoli p, int i);
     // The name of a side's amount boxes in messages.
     QString summaField(Puoli p) const;
-    // Every amount box of the rows holds an amount or nothing; otherwise the
-    // first that does not is refused (core::AcceptAmountBox) and gets the
-    // focus, and the answer is false.
-    bool AcceptSummat();
+    // Takes what every amount box of the rows holds: a text that is no
+    // amount is refused (core::AcceptAmountBox), and its box and entry keep
+    // the amount they had. Run before the commands use the entries.
+    void AcceptSummat();
     void comboChosen(QComboBox* combo, Puoli p, int i, bool tili);
     void balanceIfChosen(QComboBox* combo);
     void balanceIfMovedAway(long before, long after);

@@ -211,16 +211,10 @@ QString frmNewTositteet::summaField(Puoli p) const {
     return (p == Puoli::Debet ? lblDebetSums : lblKreditSums)->text();
 }
 
-bool frmNewTositteet::AcceptSummat() {
-    if (curTosite_->IsEmpty()) return true;
-    for (int i = 0; i < kRivit; ++i) {
-        for (Puoli p : {Puoli::Debet, Puoli::Kredit}) {
-            if (core::AcceptAmountBox(summa(p, i), summaField(p))) continue;
-            moveFocus(summa(p, i));
-            return false;
-        }
-    }
-    return true;
+void frmNewTositteet::AcceptSummat() {
+    if (curTosite_->IsEmpty()) return;
+    for (int i = 0; i < kRivit; ++i)
+        for (Puoli p : {Puoli::Debet, Puoli::Kredit}) core::AcceptAmountBox(summa(p, i), summaField(p));
 }
 
 void frmNewTositteet::leaveSumma(Puoli p, int i) {
