@@ -46,7 +46,8 @@ void frmBudjetti::NaytaRivit() {
             tYhteensaRivi[size_t(i)]->setText(QString());
         } else {
             MuotoileRivi(i, true);
-            for (int k = 1; k <= kColumns; ++k) Cell(k, i)->setText(core::AmountText(lines_[r]->KuukausiArvo(months + k)));
+            for (int k = 1; k <= kColumns; ++k)
+                Cell(k, i)->setText(core::AmountText(lines_[r]->KuukausiArvo(months + k)));
         }
     }
     bNaytetaan = false;

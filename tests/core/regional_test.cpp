@@ -122,8 +122,9 @@ TEST_F(RegionalFormats, AmountsAreShownInTheLocalesFormAndReadBackExactly) {
     EXPECT_EQ(core::AmountText(Currency()), "0" + mark + "00");
     EXPECT_TRUE(core::CurrencyText(Currency::fromRaw(12345000)).contains("1" + nbsp + "234" + mark + "50"))
         << core::CurrencyText(Currency::fromRaw(12345000)).toStdString();
-    for (const std::int64_t r : std::initializer_list<std::int64_t>{0, 1, -1, 5000, 1205000, -55000, 12345678901234, -9876543210,
-                                 Currency::kStorableRawMax, -Currency::kStorableRawMax}) {
+    const std::int64_t raws[] = {0, 1, -1, 5000, 1205000, -55000, 12345678901234, -9876543210,
+                                 Currency::kStorableRawMax, -Currency::kStorableRawMax};
+    for (const std::int64_t r : raws) {
         const Currency amount = Currency::fromRaw(r);
         EXPECT_EQ(core::ReadAmount(core::AmountText(amount)), amount) << core::AmountText(amount).toStdString();
     }

@@ -109,7 +109,9 @@ bool monthFirst(const QLocale& locale) {
 
 }  // namespace
 
-QString Date::toShortString(const QLocale& locale) const { return locale.toString(date(), shortFormatFullYear(locale)); }
+QString Date::toShortString(const QLocale& locale) const {
+    return locale.toString(date(), shortFormatFullYear(locale));
+}
 
 std::optional<Date> Date::fromText(QStringView text, const QLocale& locale) {
     const QString t = text.trimmed().toString();
