@@ -63,6 +63,8 @@ std::optional<int64_t> rawOf(const Value& v) {
 
 QString amountText(int64_t raw, int decimals, const QLocale& loc, bool currency) {
     decimals = std::clamp(decimals, 0, 4);
+    // Exact, and in the digit groups every amount is shown with.
+    if (!currency) return dao::Currency::fromRaw(raw).toLocaleString(loc, decimals);
     int64_t step = 1;
     for (int i = decimals; i < 4; ++i) step *= 10;
     // Round half away from zero to the shown decimals, exactly on the integer.
@@ -74,8 +76,7 @@ QString amountText(int64_t raw, int decimals, const QLocale& loc, bool currency)
     // q is an exact number of the smallest shown unit; its double is correctly
     // rounded and prints back to the same digits.
     double v = double(q) / double(div);
-    if (currency) return loc.toCurrencyString(v, loc.currencySymbol(), decimals);
-    return loc.toString(v, 'f', decimals);
+    return loc.toCurrencyString(v, loc.currencySymbol(), decimals);
 }
 
 QString plainInteger(int64_t i, const QLocale& loc) {
