@@ -66,14 +66,13 @@ Command MakeCommand(const CommandDef& def, QWidget* buttonParent, QMenu* menu, W
 // ---------------------------------------------------------------- number boxes
 
 long NumberInBox(const QString& text) {
-    // The input filter has left either nothing or a whole number in the
-    // locale's form: digits, perhaps grouped, a sign, perhaps a decimal
-    // separator with zeros or an exponent.
+    // The input filter has left either nothing or a whole number as it
+    // reads numbers: digits, perhaps parted by blanks, a sign, perhaps a
+    // decimal point or comma with zeros or an exponent.
     const QLocale loc;
     QString plain;
     for (const QChar c : text.trimmed()) {
         if (c.isSpace() || c == QChar(0x00A0) || c == QChar(0x202F)) continue;
-        if (QString(c) == loc.groupSeparator() && loc.groupSeparator() != loc.decimalPoint()) continue;
         if (QString(c) == loc.decimalPoint() || c == QLatin1Char(',')) {
             plain += QLatin1Char('.');
         } else if (c == QChar(0x2212) || QString(c) == loc.negativeSign()) {

@@ -62,7 +62,8 @@ Command MakeCommand(const CommandDef& def, QWidget* buttonParent, QMenu* menu, W
                     std::function<void()> handler);
 
 // The value of a whole-number box after its input filter: the number the
-// text reads as by the regional settings, 0 when it reads as none.
+// text reads as (a point or a comma is a decimal separator, never a digit
+// group separator), 0 when it reads as none.
 long NumberInBox(const QString& text);
 
 // Runs a command of a window. An error of the database or of the report

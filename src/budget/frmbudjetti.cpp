@@ -9,6 +9,7 @@
 #include "core/dbc.h"
 #include "core/globals.h"
 #include "core/nz.h"
+#include "core/ui/amountbox.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "platform/ui/controls.h"
@@ -261,7 +262,12 @@ void frmBudjetti::buildGrid() {
 
 void frmBudjetti::connectEvents() {
     auto command = [this](QObject* control, void (frmBudjetti::*f)()) {
-        ui::Events::of(control).onClick([this, f] { run([this, f] { (this->*f)(); }); });
+        ui::Events::of(control).onClick([this, f] {
+            run([this, f] {
+                hyvaksyKohdistettuSolu();
+                (this->*f)();
+            });
+        });
     };
     command(cEdellinen, &frmBudjetti::NaytaEdellinen);
     command(cNykyinen, &frmBudjetti::NaytaNykyinen);
@@ -282,6 +288,10 @@ void frmBudjetti::connectEvents() {
     command(mKopioiNykyinenTulevaksi, &frmBudjetti::KopioiNykyinenTulevaksi);
 
     ui::Events::of(cmbTuloslaskelmat).onLostFocus([this] { run([this] { mallinVaihto(); }); });
+    // A scroll shows other amounts in the cells: the focused cell's text is
+    // taken or refused first, while the cell still shows its own month.
+    for (QScrollBar* bar : {scrlRivi, scrlKuukausi})
+        connect(bar, &QScrollBar::actionTriggered, this, [this] { run([this] { hyvaksyKohdistettuSolu(); }); });
     ui::Events::of(scrlRivi).onChange([this] { NaytaRivit(); });
     ui::Events::of(scrlKuukausi).onChange([this] {
         NaytaKuukaudet();
@@ -290,9 +300,11 @@ void frmBudjetti::connectEvents() {
     for (int k = 1; k <= kColumns; ++k)
         for (int i = 0; i < kVisibleLines; ++i) {
             QLineEdit* cell = Cell(k, i);
+            core::WatchAmountBox(cell);
             ui::Events::of(cell)
                 .onChange([this, k, i] { soluMuuttui(k, i); })
                 .onGotFocus([cell] { core::HighlightText(cell); })
+                .onLostFocus([this, k, i] { run([this, k, i] { hyvaksySolu(k, i); }); })
                 .onKeyDown([this, k, i](int& keyCode, int) {
                     if (keyCode < 37 || keyCode > 40) return;
                     const int key = keyCode;

@@ -151,6 +151,11 @@ private:
     void MuotoileRivi(int i, bool tilirivi);
     void LaskeSummat(int column, int i);
     void soluMuuttui(int k, int i);
+    // The cell's text taken as its amount, or refused (core::AcceptAmountBox)
+    // with the cell named by its month and line; false when refused.
+    bool hyvaksySolu(int k, int i);
+    // The same for the cell that has the focus, before a command or a scroll.
+    void hyvaksyKohdistettuSolu();
     void nuoli(int k, int i, int keyCode);
     void siirry(QLineEdit* bounce, QLineEdit* target);
     long valittuMalli() const;

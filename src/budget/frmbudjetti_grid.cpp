@@ -4,9 +4,11 @@
 
 #include "budget/frmbudjetti.h"
 
-#include "budget/amounts.h"
+#include "core/ui/amountbox.h"
 #include "core/ui/helpers.h"
+#include "core/values.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
 
@@ -19,7 +21,7 @@ namespace {
 template <class F>
 QString totalText(F sum) {
     try {
-        return sum().toCurrencyString(QLocale());
+        return core::CurrencyText(sum());
     } catch (const dao::DaoError&) {
         return QStringLiteral("########");
     }
@@ -44,7 +46,8 @@ void frmBudjetti::NaytaRivit() {
             tYhteensaRivi[size_t(i)]->setText(QString());
         } else {
             MuotoileRivi(i, true);
-            for (int k = 1; k <= kColumns; ++k) Cell(k, i)->setText(AmountText(lines_[r]->KuukausiArvo(months + k)));
+            for (int k = 1; k <= kColumns; ++k)
+                Cell(k, i)->setText(core::AmountText(lines_[r]->KuukausiArvo(months + k)));
         }
     }
     bNaytetaan = false;
@@ -100,23 +103,36 @@ void frmBudjetti::soluMuuttui(int k, int i) {
     // Filling the grid writes the cells; what it shows is already stored.
     if (bNaytetaan) return;
     QLineEdit* cell = Cell(k, i);
-    core::FilterSignedNumericInput(cell);
-    KeepStorableAmount(cell);
     const size_t r = size_t(scrlRivi->value() + i);
     if (r >= lines_.size()) return;
     cBudjetti& line = *lines_[r];
     const int m = scrlKuukausi->value() + k;
-    line.setKuukausiArvo(m, ReadAmount(cell->text()).value_or(dao::Currency()));
+    // A text that is no amount (a lone "-" as well) leaves the month with
+    // the amount it had; leaving the cell refuses it.
+    line.setKuukausiArvo(m, core::TypedAmount(cell));
     LaskeSummat(k - 1, i);
     // Another visible line of the same account shows the new amount too.
     bNaytetaan = true;
     for (int j = 0; j < kVisibleLines; ++j) {
         const size_t other = size_t(scrlRivi->value() + j);
         if (j == i || other >= lines_.size() || lines_[other] != lines_[r]) continue;
-        Cell(k, j)->setText(AmountText(line.KuukausiArvo(m)));
+        Cell(k, j)->setText(core::AmountText(line.KuukausiArvo(m)));
         tYhteensaRivi[size_t(j)]->setText(totalText([&] { return line.Vuosi(); }));
     }
     bNaytetaan = false;
+}
+
+bool frmBudjetti::hyvaksySolu(int k, int i) {
+    const QString title = tOtsakkeet[size_t(i)]->text().trimmed();
+    const QString month = lblKuukausi[size_t(k - 1)]->text();
+    return core::AcceptAmountBox(Cell(k, i), title.isEmpty() ? month : month + QStringLiteral(" (") + title + u')');
+}
+
+void frmBudjetti::hyvaksyKohdistettuSolu() {
+    const QWidget* f = focusWidget();
+    for (int k = 1; k <= kColumns; ++k)
+        for (int i = 0; i < kVisibleLines; ++i)
+            if (Cell(k, i) == f) hyvaksySolu(k, i);
 }
 
 // ================================================================ arrow keys
@@ -130,6 +146,8 @@ void frmBudjetti::siirry(QLineEdit* bounce, QLineEdit* target) {
 }
 
 void frmBudjetti::nuoli(int k, int i, int keyCode) {
+    // A refused text keeps the focus where it was.
+    if (!hyvaksySolu(k, i)) return;
     auto bounceCell = [this](int column, int line) { return Cell(column == 1 ? 2 : column - 1, line); };
     auto isAccountLine = [this](int r) { return r >= 0 && size_t(r) < lines_.size() && !lines_[size_t(r)]->IsEmpty(); };
     const int r = scrlRivi->value() + i;

@@ -2,6 +2,7 @@
 
 #include "core/dbsettings.h"
 #include "core/globals.h"
+#include "core/values.h"
 #include "platform/dao/currency.h"
 #include "platform/sys/apppath.h"
 #include "platform/sys/folders.h"
@@ -48,22 +49,7 @@ bool flagValue(const QString& text, bool def) {
 
 QString dateText(const dao::Date& d) { return d.date().toString(QStringLiteral("yyyy-MM-dd")); }
 
-std::optional<dao::Date> dateValue(const QString& text) {
-    const QString t = text.trimmed();
-    if (auto iso = dao::Date::fromIso(t)) return iso;
-    const QLocale loc;
-    QString shortFormat = loc.dateFormat(QLocale::ShortFormat);
-    QString fullYear = shortFormat;
-    if (!fullYear.contains(QLatin1String("yyyy"))) fullYear.replace(QLatin1String("yy"), QLatin1String("yyyy"));
-    for (const QString& fmt : {fullYear, shortFormat, QStringLiteral("d.M.yyyy"), QStringLiteral("d.M.yy")}) {
-        QDate d = loc.toDate(t, fmt);
-        if (d.isValid()) {
-            if (fmt.count(u'y') == 2 && d.year() < 1950) d = d.addYears(100);
-            return dao::Date::fromDate(d);
-        }
-    }
-    return std::nullopt;
-}
+std::optional<dao::Date> dateValue(const QString& text) { return ReadDate(text); }
 
 QString defaultBackupFolder() {
     const QString personal = sys::GetSpecialFolder(sys::kSpecialFolderPersonal);

@@ -37,7 +37,8 @@ void SaveDatabaseSettings(dao::Database& db);
 QString flagText(bool on);
 bool flagValue(const QString& text, bool def);
 QString dateText(const dao::Date& d);  // ISO yyyy-MM-dd
-// ISO first, then the short date form of the regional settings.
+// A stored or typed date: the ISO form, or a date as the user types it
+// (ReadDate, core/values.h).
 std::optional<dao::Date> dateValue(const QString& text);
 
 // Default backup folder of this platform (in place of a floppy drive).

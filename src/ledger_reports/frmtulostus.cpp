@@ -3,6 +3,7 @@
 #include "core/globals.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
+#include "core/values.h"
 #include "ledger_reports/reportcontrolsetup.h"
 #include "ledger_reports/reportglobals.h"
 #include "platform/report/printers.h"
@@ -18,7 +19,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -87,13 +87,11 @@ void frmTulostus::Load() {
 }
 
 std::optional<int> frmTulostus::ReadCopies(const QString& text) {
-    const QString t = text.trimmed();
-    if (t.isEmpty()) return std::nullopt;
-    bool ok = false;
-    double v = QLocale().toDouble(t, &ok);
-    if (!ok) v = QLocale::c().toDouble(t, &ok);
-    if (!ok || !std::isfinite(v)) return std::nullopt;
-    const double whole = std::nearbyint(v);
+    // Read as a typed amount is: a comma or a point is the decimal mark,
+    // never a digit-group separator.
+    const std::optional<dao::Currency> number = core::ReadAmount(text);
+    if (!number) return std::nullopt;
+    const double whole = std::nearbyint(number->toDouble());
     if (whole < std::numeric_limits<qint16>::min() || whole > std::numeric_limits<qint16>::max())
         return std::nullopt;
     return int(whole);

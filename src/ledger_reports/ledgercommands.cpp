@@ -6,6 +6,7 @@
 #include "core/nz.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
+#include "core/values.h"
 #include "ledger_reports/frmdates.h"
 #include "ledger_reports/frmtulostus.h"
 #include "ledger_reports/reportcontrolsetup.h"
@@ -199,9 +200,8 @@ void paivakirja(const LedgerCaller& caller) {
     report::ReportControl& rc = preparedControl(PaivakirjaFile(tila));
     core::SetReportFonts(rc, false);
 
-    const QLocale locale;
     const QString s = QStringLiteral("RapPaivakirja");
-    auto amount = [&](dao::Currency c) { return c.toLocaleString(locale, 2); };
+    auto amount = [](dao::Currency c) { return core::AmountText(c); };
     using reports::NamedFormula;
     const QString formulas[] = {
         NamedFormula(QStringLiteral("Seurannimi"), core::SeuranNimi),

@@ -122,6 +122,9 @@ public:
     // Stores pending changes of Data2 and Data1 (not while a new voucher is
     // being set up).
     void CommitPendingEdits();
+    // The amount box's text taken as the entry's amount, or refused
+    // (core::AcceptAmountBox); false when refused.
+    bool AcceptSumma();
     void UpdateSummat();
     // Debit total minus credit total of the current voucher, as last computed.
     dao::Currency Erotus() const { return erotus_; }

@@ -66,6 +66,8 @@ void frmTositteet::Uusi() {
 }
 
 void frmTositteet::Tallenna() {
+    // The amount being typed is taken, or refused, before the entry is saved.
+    step([this] { AcceptSumma(); });
     EditMode mode = EditMode::None;
     step([&] { mode = Data1.editMode(); });
     step([this] { curVienti_->Save(false); });

@@ -6,6 +6,7 @@
 #include "core/globals.h"
 #include "core/nz.h"
 #include "core/records/recordsupport.h"
+#include "core/ui/amountbox.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "legacy/frmtositteet.h"
@@ -96,6 +97,7 @@ void frmTositteet::connectEntryEvents() {
             .onKeyDown([this, i](int& keyCode, int) { tyyppiKeyDown(i, keyCode); })
             .onGotFocus([this] { run([this] { autoStart(); }); });
     }
+    core::WatchAmountBox(tSumma);
     ui::Events::of(tSumma)
         .onKeyDown(enterAsTab)
         .onKeyPress(swallowEnter)
@@ -103,7 +105,8 @@ void frmTositteet::connectEntryEvents() {
         .onGotFocus([this] {
             core::SelectAllText(tSumma);
             run([this] { autoStart(); });
-        });
+        })
+        .onLostFocus([this] { run([this] { AcceptSumma(); }); });
     ui::Events::of(tVientiSelite)
         .onKeyDown(enterAsTab)
         .onKeyPress(swallowEnter)
@@ -425,8 +428,14 @@ void frmTositteet::tyyppiKeyDown(int index, int& keyCode) {
 }
 
 void frmTositteet::summaChanged() {
-    const std::optional<dao::Currency> c = ReadNumber(tSumma->text());
-    curVienti_->setArvo(c ? *c : dao::Currency());
+    // A text that is no amount leaves the entry with the amount it had.
+    curVienti_->setArvo(core::TypedAmount(tSumma));
+}
+
+bool frmTositteet::AcceptSumma() {
+    QString field = lblSumma->text();
+    if (field.endsWith(u':')) field.chop(1);
+    return core::AcceptAmountBox(tSumma, field);
 }
 
 void frmTositteet::vientiSeliteChanged() { curVienti_->setSelite(tVientiSelite->text()); }

@@ -10,6 +10,7 @@
 #include "core/ui/frmkielenvalinta.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
+#include "core/values.h"
 #include "platform/dao/database.h"
 #include "platform/fso/fso.h"
 #include "platform/report/preview.h"
@@ -281,7 +282,9 @@ void frmMain::Load() {
     step("report control", [] { reports::InitReportControl(); });
     // 4. One printed copy until the print dialog says otherwise.
     core::TulostusKopioita = 1;
-    // 5. Regional settings still on the markka.
+    // 5. Regional settings still on the markka, in the formats the program
+    // follows (the language is not known yet: the Finnish ones under C).
+    step("regional formats", core::ApplyRegionalFormats);
     step("currency symbol", CheckCurrencySymbol);
     // 6. The program-wide settings.
     step("ini settings", core::LoadIniSettings);
@@ -306,6 +309,8 @@ void frmMain::Load() {
         cfg.setLanguagePrefix(core::Language);
         core::SetTranslator(cfg.LangTranslator());
         InstallQtTranslation(core::Language);
+        // Under C the formats follow the language now known.
+        core::ApplyRegionalFormats();
         core::Translate(this);
     });
     // 9. The splash window, until it closes itself.

@@ -16,6 +16,7 @@
 #include "core/globals.h"
 #include "core/nz.h"
 #include "core/records/recordsupport.h"
+#include "budget/frmbudjetti.h"
 #include "ledger_reports/frmdates.h"
 #include "ledger_reports/frmtulostus.h"
 #include "ledger_reports/reportcontrolsetup.h"
@@ -46,6 +47,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTest>
 #include <QToolButton>
@@ -662,6 +664,144 @@ TEST_F(TreasurersYear, SuljeClosesEveryWindowAndWritesWhatTheyStillHold) {
     for (const char* window : {"frmMain", "frmNewTositteet", "frmNewTulosJaTase"})
         EXPECT_NE(readIni(QLatin1String(window) + version, QStringLiteral("FORMS")), QStringLiteral("<none>"))
             << window;
+}
+
+// ---------------------------------------------------------------- regional formats
+//
+// These run also under the C and en_US locales (tests/acceptance/CMakeLists.txt),
+// where the program chooses its formats itself: a new machine's locale is
+// usually one of those.
+
+// The way the program shows 120.50 under the formats it chose.
+QString shown12050() { return QStringLiteral("120") + QLocale().decimalPoint() + QStringLiteral("50"); }
+
+TEST_F(TreasurersYear, AmountsTypedWithACommaAreStoredAsTypedAndATextThatIsNoAmountNotAtAll) {
+    shell::frmMain& main = startProgram();
+    main.cTositteet->click();
+    auto& w = opened<vouchers::frmNewTositteet>();
+
+    // "120,50" into a voucher row: 120.50, on the credit side too, and the
+    // date as typed.
+    const Voucher fees{QStringLiteral("15.6.2026"), QStringLiteral("Jäsenmaksuja"), QStringLiteral("1910"),
+                       QStringLiteral("5000"), QStringLiteral("120,50")};
+    const long id = typeVoucher(w, fees);
+    ASSERT_GT(id, 0);
+    const QString bank = QString::number(tlID(QStringLiteral("1910")));
+    const QString income = QString::number(tlID(QStringLiteral("5000")));
+    EXPECT_EQ(entries(id), QStringList({"D " + bank + " 120.5", "K " + income + " 120.5"}));
+    EXPECT_EQ(value(QStringLiteral("SELECT toPvm FROM to WHERE toID = ?"), {id}).toDate(),
+              dao::Date::fromYmd(2026, 6, 15));
+    EXPECT_EQ(w.tDebetSumma[0]->text(), QStringLiteral("120,50"));  // as typed
+    EXPECT_EQ(w.tKreditSumma[0]->text(), shown12050());            // as proposed
+
+    // "1,2,3": a message naming the field, the box back as it was, no
+    // balancing proposal, and nothing stored from it.
+    key(Qt::Key_F2);
+    retype(QStringLiteral("16.6.2026"));
+    enter();
+    type(QStringLiteral("Virheellinen summa"));
+    enter();
+    type(QStringLiteral("1910"));
+    enter();
+    enter();
+    ASSERT_EQ(focused(), w.tDebetSumma[0]);
+    const QString empty = w.tDebetSumma[0]->text();
+    retype(QStringLiteral("1,2,3"));
+    dialogs.expectMessage(QStringLiteral("Debet summa: \"1,2,3\" ei ole rahamäärä."), Answer::OK);
+    enter();
+    EXPECT_EQ(focused(), w.tKreditSumma[0]);
+    EXPECT_EQ(w.tDebetSumma[0]->text(), empty);
+    EXPECT_EQ(w.tKreditSumma[0]->text(), empty);
+    EXPECT_EQ(w.DebetVienti(0).Arvo(), Currency());
+    EXPECT_EQ(w.KreditVienti(0).Arvo(), Currency());
+    // Typed again and saved at once with F3, without leaving the box: the
+    // save refuses the text the same way and stores the voucher without it.
+    focusOn(w.tDebetSumma[0]);
+    retype(QStringLiteral("1,2,3"));
+    dialogs.expectMessage(QStringLiteral("Debet summa: \"1,2,3\" ei ole rahamäärä."), Answer::OK);
+    key(Qt::Key_F3);
+    EXPECT_EQ(w.tDebetSumma[0]->text(), empty);
+    const long second = w.Tosite().id();
+    ASSERT_GT(second, id);
+    EXPECT_EQ(entries(second), QStringList({"D " + bank + " 0"}));
+
+    // The budget grid: "120,50" into a month of an account line is 120.50.
+    main.cBudjetti->click();
+    auto& b = opened<budget::frmBudjetti>();
+    int line = -1;
+    for (int i = 0; i < budget::frmBudjetti::kVisibleLines && line < 0; ++i)
+        if (b.scrlRivi->value() + i <= b.UpperBound() && !b.LineObject(b.scrlRivi->value() + i).IsEmpty()) line = i;
+    ASSERT_GE(line, 0);
+    QLineEdit* cell = b.Cell(1, line);
+    // Leaving the model list for the grid builds the lines anew: the line
+    // object is taken once the cell has the focus.
+    focusOn(cell);
+    budget::cBudjetti& record = b.LineObject(b.scrlRivi->value() + line);
+    const int month = b.scrlKuukausi->value() + 1;
+    retype(cell, QStringLiteral("120,50"));
+    tab();
+    EXPECT_EQ(record.KuukausiArvo(month), Currency::fromRaw(1205000));
+    b.cTallenna->click();
+    settle();
+    ASSERT_GT(record.id(), 0);
+    const QString stored = QStringLiteral("SELECT buKuukausi%1 FROM bu WHERE buID = ?").arg(month);
+    EXPECT_EQ(core::NzCurrency(value(stored, {record.id()})), Currency::fromRaw(1205000));
+    // "1,2,3" there: the message, the cell back to 120,50, nothing stored.
+    retype(cell, QStringLiteral("1,2,3"));
+    EXPECT_EQ(record.KuukausiArvo(month), Currency::fromRaw(1205000));
+    dialogs.expectMessage(QStringLiteral(": \"1,2,3\" ei ole rahamäärä."), Answer::OK);
+    tab();
+    EXPECT_EQ(cell->text(), QStringLiteral("120,50"));
+    b.cTallenna->click();
+    settle();
+    EXPECT_EQ(core::NzCurrency(value(stored, {record.id()})), Currency::fromRaw(1205000));
+
+    closeProgram(main);
+}
+
+TEST_F(TreasurersYear, TheLedgerAndTheIncomeStatementPrintFinnishForms) {
+    shell::frmMain& main = startProgram();
+    main.cTositteet->click();
+    auto& w = opened<vouchers::frmNewTositteet>();
+    typeVoucher(w, kFees);
+    // An amount of thousands, with digit groups, and the typed date.
+    const QRegularExpression grouped(QStringLiteral("(^|\\s)\\d{1,3}( \\d{3})+,\\d\\d(\\s|$)"));
+    // What the C and US English forms would print instead.
+    const QRegularExpression foreign(QStringLiteral("\\d\\.\\d\\d(\\s|$)|\\d,\\d{3}\\b|\\b(Jan|Jun|Dec)\\b"));
+
+    expectModal<reports::frmDates3>("frmDates3", [](reports::frmDates3& d) {
+        d.tAlkupvm->setText(QStringLiteral("1.6.2026"));
+        d.tLoppupvm->setText(QStringLiteral("30.6.2026"));
+        d.chkVainTap->setChecked(true);
+        d.cSeuraava->click();
+    });
+    answerPrintToWindow();
+    w.mPaakirja->trigger();
+    settle();
+    const QString ledger = reprintToPdf(QStringLiteral("paakirja.pdf"));
+
+    main.cTulosJaTase->click();
+    auto& models = opened<statement_models::frmNewTulosJaTase>();
+    chooseModel(models, QStringLiteral("ma1"));
+    printIncomeStatement(models);
+    const QString statement = reprintToPdf(QStringLiteral("tuloslaskelma.pdf"));
+    if (pdftotext.isEmpty()) GTEST_SKIP() << "pdftotext is not installed: the reports' text was not read";
+
+    EXPECT_TRUE(ledger.contains(QStringLiteral("Pääkirja -- 1.6.2026 - 30.6.2026"))) << ledger.toStdString();
+    const QStringList fees = ledger.split(u'\n').filter(kFees.description);
+    ASSERT_EQ(fees.size(), 2) << ledger.toStdString();
+    for (const QString& l : fees) {
+        EXPECT_TRUE(l.contains(QStringLiteral("15.6.2026"))) << l.toStdString();
+        EXPECT_TRUE(l.contains(QStringLiteral("246,80"))) << l.toStdString();
+    }
+    EXPECT_TRUE(ledger.contains(grouped)) << ledger.toStdString();
+    EXPECT_FALSE(ledger.contains(foreign)) << ledger.toStdString();
+
+    EXPECT_TRUE(statement.contains(QStringLiteral("1.1.2026"))) << statement.toStdString();
+    EXPECT_TRUE(statement.contains(grouped)) << statement.toStdString();
+    EXPECT_FALSE(statement.contains(foreign)) << statement.toStdString();
+
+    closeProgram(main);
 }
 
 }  // namespace

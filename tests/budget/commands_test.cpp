@@ -29,8 +29,8 @@ TEST_F(BudgetCommands, SaveWritesTheChangedLinesOnceAndUndoTakesTypedAmountsBack
     type(w.Cell(3, 5), QStringLiteral("7,5"));
     // Ctrl+Z is the window's undo, not the cell's own.
     QTest::keyClick(w.Cell(3, 5), Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(w.Cell(1, 2)->text(), "10");
-    EXPECT_EQ(w.Cell(3, 5)->text(), "0");
+    EXPECT_EQ(w.Cell(1, 2)->text(), "10,00");
+    EXPECT_EQ(w.Cell(3, 5)->text(), "0,00");
     EXPECT_EQ(w.tGrossTotal->text(), Currency::fromUnits(49).toCurrencyString());
     // Still changed: the restored amounts are written over the table's.
     exec(QStringLiteral("UPDATE bu SET buKuukausi1 = 99 WHERE butlID = 43"));
@@ -53,7 +53,7 @@ TEST_F(BudgetCommands, DeleteAsksThenRemovesTheWholeYearAndWhatWasTypedOnIt) {
     QTest::keyClick(w.Cell(1, 2), Qt::Key_F4);
     EXPECT_EQ(buCount(QStringLiteral("buNykyinen = True")), 0);  // every account's, account 90 too
     EXPECT_EQ(buCount(QStringLiteral("buTuleva = True")), 1);
-    EXPECT_EQ(w.Cell(1, 2)->text(), "0");
+    EXPECT_EQ(w.Cell(1, 2)->text(), "0,00");
     w.cTuleva->click();
     dialogs.expectMessage(QStringLiteral("Haluatko varmasti poistaa tulevan kauden budjetin?"), ui::Answer::Yes);
     w.mPoista->trigger();
@@ -85,7 +85,7 @@ TEST_F(BudgetCommands, CopyMakesTheCurrentBudgetOnScreenTheNextOne) {
     dialogs.expectMessage(QStringLiteral("Tuleva budjetti on jo"), ui::Answer::Yes);
     dialogs.expectMessage(QStringLiteral("Kopiointi valmis."), ui::Answer::OK);
     w.mKopioiNykyinenTulevaksi->trigger();
-    EXPECT_EQ(w.Cell(1, 2)->text(), "100");
+    EXPECT_EQ(w.Cell(1, 2)->text(), "100,00");
     close(w);
     EXPECT_EQ(buCount(QStringLiteral("buTuleva = True")), 4);
 }
@@ -100,7 +100,7 @@ TEST_F(BudgetCommands, AnEmptyNextYearOnScreenIsNoBudgetToAskAbout) {
     dialogs.expectMessage(QStringLiteral("Tuleva budjetti on jo"), ui::Answer::No);
     dialogs.expectMessage(QStringLiteral("Budjetin kopiointi keskeytetty."), ui::Answer::OK);
     w.mKopioiNykyinenTulevaksi->trigger();
-    EXPECT_EQ(w.Cell(1, 5)->text(), "8");
+    EXPECT_EQ(w.Cell(1, 5)->text(), "8,00");
     close(w);
     EXPECT_EQ(months(55, 3), "8 0 0 0 0 0 0 0 0 0 0 0");
     EXPECT_EQ(buCount(), 3);
@@ -119,7 +119,7 @@ TEST_F(BudgetCommands, AFailedWriteWritesNothingAndKeepsTheLinesTheModelAndTheYe
     EXPECT_TRUE(w.LineObject(2).isDirty());
     w.cTuleva->click();
     EXPECT_EQ(w.lblJakso->text(), "Nykyinen");
-    EXPECT_EQ(w.Cell(1, 2)->text(), "10");
+    EXPECT_EQ(w.Cell(1, 2)->text(), "10,00");
     close(w);  // told, and closed all the same
     EXPECT_EQ(months(43, 2), "1 0 0 0 0 0 0 0 0 0 0 0");
     EXPECT_EQ(buCount(), rows);

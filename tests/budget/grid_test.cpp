@@ -48,25 +48,40 @@ TEST_F(BudgetGrid, TypedAmountsAreReadByTheRegionalSettingsAndTheTotalsFollowEac
 
     type(w.Cell(1, 5), QStringLiteral("3.25"));  // a point is taken too
     EXPECT_EQ(w.LineObject(5).KuukausiArvo(3), Currency::fromDouble(3.25));
+    // A letter makes the text no amount: it stays as typed, the month keeps
+    // the amount it had, and leaving the cell refuses the text with a
+    // message naming the cell by its month and line.
+    const QString shownBefore = w.Cell(2, 5)->text();
+    const Currency before = w.LineObject(5).KuukausiArvo(4);
     type(w.Cell(2, 5), QStringLiteral("12x"));
-    EXPECT_EQ(w.Cell(2, 5)->text(), "12");
-    EXPECT_EQ(w.Cell(2, 5)->cursorPosition(), 2);
-    EXPECT_EQ(w.LineObject(5).KuukausiArvo(4), Currency::fromUnits(12));
+    EXPECT_EQ(w.Cell(2, 5)->text(), "12x");
+    EXPECT_EQ(w.LineObject(5).KuukausiArvo(4), before);
+    dialogs.expectMessage(QStringLiteral("Huhtikuu (") + w.tOtsakkeet[5]->text().trimmed() +
+                              QStringLiteral("): \"12x\" ei ole rahamäärä."),
+                          ui::Answer::OK);
     type(w.Cell(4, 5), QStringLiteral("-"));
+    EXPECT_EQ(w.Cell(2, 5)->text(), shownBefore);
+    EXPECT_EQ(w.LineObject(5).KuukausiArvo(4), before);
     EXPECT_EQ(w.Cell(4, 5)->text(), "-");
     EXPECT_EQ(w.LineObject(5).KuukausiArvo(6), Currency());
     QTest::keyClicks(w.Cell(4, 5), QStringLiteral("40"));
-    EXPECT_EQ(w.tYhteensaRivi[5]->text(), money(3.25 + 12 - 40));
+    EXPECT_EQ(w.tYhteensaRivi[5]->text(), money(3.25 + before.toDouble() - 40));
     type(w.Cell(1, 3), QString());
     EXPECT_EQ(w.LineObject(3).KuukausiArvo(3), Currency());
     EXPECT_EQ(w.Cell(1, 3)->text(), "");
-    // Beyond what a book keeps: the last digit is not taken.
+    // Beyond what a book keeps: refused as well when the cell is left.
+    const QString month7Shown = w.Cell(5, 2)->text();
+    const Currency month7 = w.LineObject(2).KuukausiArvo(7);
     type(w.Cell(5, 2), QStringLiteral("1000000000000"));
-    EXPECT_EQ(w.Cell(5, 2)->text(), "100000000000");
+    EXPECT_EQ(w.LineObject(2).KuukausiArvo(7), month7);
+    dialogs.expectMessage(QStringLiteral("\"1000000000000\" ei ole rahamäärä."), ui::Answer::OK);
+    QTest::keyClick(w.Cell(5, 2), Qt::Key_Left);
+    EXPECT_EQ(w.Cell(5, 2)->text(), month7Shown);
+    EXPECT_EQ(focused(), w.Cell(5, 2));  // a refused text keeps the arrow from moving
     w.LineObject(3).setKuukausiArvo(6, Currency::fromDouble(-1234.5));
     w.NaytaRivit();  // a cleared cell shows 0 only now
-    EXPECT_EQ(w.Cell(1, 3)->text(), "0");
-    EXPECT_EQ(w.Cell(4, 3)->text(), "-1234,5");
+    EXPECT_EQ(w.Cell(1, 3)->text(), "0,00");
+    EXPECT_EQ(w.Cell(4, 3)->text(), QString::fromUtf8("\u22121\u00a0234,50"));
 }
 
 TEST_F(BudgetGrid, MonthTotalsCoverEveryLineAndTheGrandTotalTheWholeYear) {
@@ -92,7 +107,7 @@ TEST_F(BudgetGrid, LeftAndRightScrollTheMonthsAtTheEdges) {
     QTest::keyClick(first, Qt::Key_Left);  // months 1 to 5: no scroll
     EXPECT_EQ(w.scrlKuukausi->value(), 0);
     EXPECT_EQ(focused(), first);
-    EXPECT_EQ(first->selectedText(), "1");
+    EXPECT_EQ(first->selectedText(), "1,00");
 
     w.scrlKuukausi->setValue(2);
     QLineEdit* last = w.Cell(5, 3);
@@ -100,13 +115,13 @@ TEST_F(BudgetGrid, LeftAndRightScrollTheMonthsAtTheEdges) {
     EXPECT_EQ(w.scrlKuukausi->value(), 3);
     EXPECT_EQ(w.lblKuukausi[4]->text(), "Elokuu");
     EXPECT_EQ(focused(), last);
-    EXPECT_EQ(last->selectedText(), "8");
+    EXPECT_EQ(last->selectedText(), "8,00");
     w.scrlKuukausi->setValue(7);
     QTest::keyClick(last, Qt::Key_Right, Qt::ShiftModifier);
     EXPECT_EQ(w.scrlKuukausi->value(), 7);
     QTest::keyClick(first, Qt::Key_Left);
     EXPECT_EQ(w.scrlKuukausi->value(), 6);
-    EXPECT_EQ(first->text(), "7");
+    EXPECT_EQ(first->text(), "7,00");
 }
 
 TEST_F(BudgetGrid, UpAndDownSkipHeadingsStopAtTheEndsAndScrollTheLines) {
@@ -123,7 +138,7 @@ TEST_F(BudgetGrid, UpAndDownSkipHeadingsStopAtTheEndsAndScrollTheLines) {
         EXPECT_EQ(focused(), w.Cell(2, 2));
         QTest::keyClick(w.Cell(2, 3), Qt::Key_Down);
         EXPECT_EQ(focused(), w.Cell(2, 5));
-        EXPECT_EQ(w.Cell(2, 5)->selectedText(), "0");
+        EXPECT_EQ(w.Cell(2, 5)->selectedText(), "0,00");
         close(w);
     }
     frmBudjetti& w = open(1);

@@ -36,7 +36,7 @@ TEST_F(BudgetWindow, OpensTheRememberedModelAndYearWithALineForEveryAccount) {
         EXPECT_EQ(w.tYhteensaRivi[size_t(i)]->isVisible(), account) << i;
         EXPECT_EQ(w.tOtsakkeet[size_t(i)]->font().bold(), !account) << i;
     }
-    EXPECT_EQ(w.Cell(5, 5)->text(), "0");
+    EXPECT_EQ(w.Cell(5, 5)->text(), "0,00");
     EXPECT_FALSE(w.scrlRivi->isEnabled());
     close(w);
     // Nothing typed: a zero row of the next year per account.
@@ -132,7 +132,7 @@ TEST_F(BudgetWindow, AnotherYearOrModelWritesTheLinesShown) {
     EXPECT_EQ(w.lblJakso->text(), "Tuleva");
     EXPECT_EQ(months(44, 2), "11 250 0 0 0 0 0 0 0 0 0 0");
     EXPECT_EQ(months(55, 2), "0 0 0 0 0 0 0 0 0 0 0 0");
-    EXPECT_EQ(w.Cell(3, 2)->text(), "7");
+    EXPECT_EQ(w.Cell(3, 2)->text(), "7,00");
     w.scrlKuukausi->setValue(3);
 
     // Leaving the model list without another model builds the lines again,
@@ -167,7 +167,7 @@ TEST_F(BudgetWindow, AnAccountOnTwoLinesIsOneBudget) {
     ASSERT_EQ(w.LineCount(), 5);
     EXPECT_EQ(&w.LineObject(1), &w.LineObject(4));
     type(w.Cell(1, 1), QStringLiteral("30"));
-    EXPECT_EQ(w.Cell(1, 4)->text(), "30");
+    EXPECT_EQ(w.Cell(1, 4)->text(), "30,00");
     EXPECT_EQ(w.tYhteensaRivi[4]->text(), w.tYhteensaRivi[1]->text());
     EXPECT_EQ(w.tGrossTotal->text(), dao::Currency::fromUnits(41).toCurrencyString());
     close(w);

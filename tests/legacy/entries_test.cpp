@@ -39,7 +39,7 @@ TEST_F(LegacyTest, TotalsShowTheDifferenceAndANewEntryProposesTheBalance) {
     EXPECT_EQ(f.CurVienti().Tyyppi(), "K");
     EXPECT_EQ(f.CurVienti().Arvo(), dao::Currency::fromUnits(40));
     EXPECT_TRUE(f.optTyyppi[1]->isChecked());
-    EXPECT_EQ(f.tSumma->text(), "40");
+    EXPECT_EQ(f.tSumma->text(), "40,00");
 
     f.cSeuraava->click();
     settle();
@@ -47,14 +47,14 @@ TEST_F(LegacyTest, TotalsShowTheDifferenceAndANewEntryProposesTheBalance) {
     f.cUusiVienti->click();
     settle();
     EXPECT_EQ(f.CurVienti().Tyyppi(), "D");
-    EXPECT_EQ(f.tSumma->text(), "40");
+    EXPECT_EQ(f.tSumma->text(), "40,00");
 
     f.cSeuraava->click();
     settle();
     f.cUusiVienti->click();
     settle();
     EXPECT_EQ(f.CurVienti().Tyyppi(), "K");
-    EXPECT_EQ(f.tSumma->text(), "0,5");
+    EXPECT_EQ(f.tSumma->text(), "0,50");
 
     f.cSeuraava->click();
     settle();
@@ -63,7 +63,7 @@ TEST_F(LegacyTest, TotalsShowTheDifferenceAndANewEntryProposesTheBalance) {
     f.cUusiVienti->click();
     settle();
     EXPECT_EQ(f.CurVienti().Tyyppi(), "D");
-    EXPECT_EQ(f.tSumma->text(), "0");
+    EXPECT_EQ(f.tSumma->text(), "0,00");
 
     // A side stored as anything but "D" is credit, in the totals and on screen.
     f.cSeuraava->click();
@@ -83,7 +83,7 @@ TEST_F(LegacyTest, AnEntryChosenInTheGridIsEditedAndSavedThroughTheEditor) {
     const long debit = addEntry(v, Kassa, "D", "50");
     const long credit = addEntry(v, Jasenmaksut, "K", "50");
     auto& f = open();
-    EXPECT_EQ(gridRows(), QStringList({"1000|Kassa|D|50", "3010|Jäsenmaksut|K|50"}));
+    EXPECT_EQ(gridRows(), QStringList({"1000|Kassa|D|50,00", "3010|Jäsenmaksut|K|50,00"}));
     // The first entry is in the editor and marked in the grid.
     EXPECT_EQ(f.CurVienti().id(), debit);
     EXPECT_EQ(f.cmbTililuettelo->currentText(), "1000 Kassa");
@@ -103,7 +103,7 @@ TEST_F(LegacyTest, AnEntryChosenInTheGridIsEditedAndSavedThroughTheEditor) {
     retype(f.tSumma, "45,25");
     key(Qt::Key_F3);
     EXPECT_EQ(entries(v), QStringList({"D 1 50", "K 2 45.25"}));
-    EXPECT_EQ(gridRows(), QStringList({"1000|Kassa|D|50", "1910|Pankki|K|45,25"}));
+    EXPECT_EQ(gridRows(), QStringList({"1000|Kassa|D|50,00", "1910|Pankki|K|45,25"}));
     EXPECT_EQ(f.lblErotus->text(), euros("4.75"));
 
     // A name matches no item (items begin with the number); the entry keeps
@@ -204,7 +204,7 @@ TEST_F(LegacyTest, ANewVoucherIsEnteredFromTheKeyboardAndTheFocusMovesOnWhenItBa
 
     key(Qt::Key_Return);  // a new entry with the balancing proposal
     EXPECT_EQ(focused(), f.cmbTililuettelo);
-    EXPECT_EQ(f.tSumma->text(), "20");
+    EXPECT_EQ(f.tSumma->text(), "20,00");
     type("3010");
     for (int i = 0; i < 5; ++i) enter();
     // Balanced now: past "Uusi vienti" on to "Uusi tosite".

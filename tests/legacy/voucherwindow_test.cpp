@@ -112,7 +112,7 @@ TEST_F(LegacyTest, NavigationButtonsAndTheListMoveTheVoucherIndependently) {
 
     clickListRow(f.lstTositteet, 2);
     EXPECT_EQ(f.tTositeSelite->text(), "Kolmas");
-    EXPECT_EQ(gridRows(), QStringList({"1000|Kassa|D|30", "3010|Jäsenmaksut|K|30"}));
+    EXPECT_EQ(gridRows(), QStringList({"1000|Kassa|D|30,00", "3010|Jäsenmaksut|K|30,00"}));
     f.cEnsimmainen->click();
     settle();
     EXPECT_EQ(f.tTositeSelite->text(), "Eka");
@@ -190,7 +190,7 @@ TEST_F(LegacyTest, UndoDropsANewVoucherWithTheEntriesStoredUnderIt) {
     EXPECT_EQ(f.tTositenumero->text(), "3");
     // The first entry takes the difference of the voucher shown before.
     EXPECT_TRUE(f.optTyyppi[1]->isChecked());
-    EXPECT_EQ(f.tSumma->text(), "40");
+    EXPECT_EQ(f.tSumma->text(), "40,00");
     EXPECT_EQ(value("SELECT COUNT(*) FROM vi"), entriesBefore + 1);
 
     key(Qt::Key_Z, Qt::ControlModifier);

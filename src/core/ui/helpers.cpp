@@ -124,7 +124,6 @@ std::optional<double> readNumber(const QString& input) {
     const QString t = input.trimmed();
     if (t.isEmpty()) return std::nullopt;
     const QString decimal = loc.decimalPoint();
-    const QString group = loc.groupSeparator();
     const QString minus = loc.negativeSign();
     const QString plus = loc.positiveSign();
 
@@ -146,20 +145,19 @@ std::optional<double> readNumber(const QString& input) {
             plain += QChar(u'0' + t[i].digitValue());
             ++digits;
             ++i;
-        } else if (digits > 0 && i + 1 < t.size() && (isBlankSeparator(t[i]) || at(group)) &&
-                   group != decimal) {
-            const qsizetype after = i + (at(group) ? group.size() : 1);
-            if (after >= t.size() || !t[after].isDigit()) break;
-            i = after;
+        } else if (digits > 0 && i + 1 < t.size() && isBlankSeparator(t[i])) {
+            // A blank between digit groups; a point or a comma never groups.
+            if (!t[i + 1].isDigit()) break;
+            ++i;
         } else {
             break;
         }
     }
-    // Decimal separator: the locale's, or a point or comma that the locale
-    // does not group with.
+    // Decimal separator: a point or a comma whatever the locale, or the
+    // locale's own.
     auto decimalHere = [&]() -> qsizetype {
+        if (t[i] == QLatin1Char('.') || t[i] == QLatin1Char(',')) return 1;
         if (at(decimal)) return decimal.size();
-        if ((t[i] == QLatin1Char('.') || t[i] == QLatin1Char(',')) && group != QString(t[i])) return 1;
         return 0;
     };
     if (i < t.size()) {

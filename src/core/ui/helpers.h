@@ -70,10 +70,10 @@ int MaxInteger(int a, int b);
 // ---- Input filters, for a text field's Change handler. They repair the
 // text after the fact: while the text does not read as a number, its last
 // character is dropped; when anything was dropped the caret goes to the
-// end. A number is read with the default QLocale's rules: an optional sign,
-// digits with the locale's grouping, the locale's decimal separator (a
-// point or a comma is taken as one too when the locale does not group with
-// it), an optional exponent ("1,5e3"). "12," reads as 12.
+// end. A number is read alike under every locale: an optional sign, digits
+// (a blank may part digit groups), a point or a comma as the decimal
+// separator - never as a digit-group separator - and an optional exponent
+// ("1,5e3"). "12," reads as 12.
 
 // Amounts: anything that reads as a number.
 void FilterNumericInput(QLineEdit* textBox);

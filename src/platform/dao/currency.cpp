@@ -71,30 +71,61 @@ std::optional<Currency> Currency::parseInvariant(QStringView text) {
     return Currency(negative ? -raw : raw);
 }
 
-std::optional<Currency> Currency::parse(QStringView text, const QLocale& locale) {
-    QString t = text.trimmed().toString();
-    if (t.isEmpty()) return std::nullopt;
-    // Drop the currency symbol and the grouping the locale writes.
-    const QString symbol = locale.currencySymbol();
-    if (!symbol.isEmpty()) t.remove(symbol);
-    t.remove(QChar(0x00A0));
-    t.remove(QChar(0x202F));
-    const QString group = locale.groupSeparator();
-    const QString decimal = locale.decimalPoint();
-    if (!group.isEmpty() && group != decimal && group != QLatin1String(".") && group != QLatin1String(","))
-        t.remove(group);
-    t.remove(u' ');
-    // Minus sign variants.
-    t.replace(QChar(0x2212), u'-');
-    if (t.isEmpty()) return std::nullopt;
-    // A locale whose grouping is '.' or ',' (e.g. 1,234.50): accept the grouping
-    // only when the decimal separator also appears after it.
-    if ((group == QLatin1String(".") || group == QLatin1String(",")) && group != decimal) {
-        const qsizetype lastDec = t.lastIndexOf(decimal);
-        const qsizetype firstGroup = t.indexOf(group);
-        if (lastDec >= 0 && firstGroup >= 0 && firstGroup < lastDec) t.remove(group);
+namespace {
+
+// The blanks that may stand between digit groups: the space, and the
+// no-break, narrow no-break and thin spaces that formatted numbers carry.
+bool isGroupBlank(QChar c) {
+    return c == QChar(0x0020) || c == QChar(0x00A0) || c == QChar(0x202F) || c == QChar(0x2009);
+}
+
+}  // namespace
+
+std::optional<Currency> Currency::parse(QStringView text) {
+    const QStringView t = text.trimmed();
+    qsizetype i = 0;
+    bool negative = false;
+    if (i < t.size() && (t[i] == u'-' || t[i] == QChar(0x2212) || t[i] == u'+')) {
+        negative = t[i] != u'+';
+        ++i;
     }
-    return parseInvariant(t);
+    // The whole part, its digit groups perhaps parted by single blanks.
+    constexpr std::int64_t kWholeMax = kStorableRawMax / kScale;
+    std::int64_t whole = 0;
+    int digits = 0;       // in the whole part
+    int groupDigits = 0;  // in the current group
+    bool grouped = false;
+    for (; i < t.size(); ++i) {
+        const QChar c = t[i];
+        if (c.isDigit()) {
+            whole = whole * 10 + c.digitValue();
+            if (whole > kWholeMax) return std::nullopt;
+            ++digits;
+            ++groupDigits;
+        } else if (isGroupBlank(c)) {
+            const bool groupWhole = grouped ? groupDigits == 3 : groupDigits >= 1 && groupDigits <= 3;
+            if (!groupWhole || i + 1 >= t.size() || !t[i + 1].isDigit()) return std::nullopt;
+            grouped = true;
+            groupDigits = 0;
+        } else {
+            break;
+        }
+    }
+    if (grouped && groupDigits != 3) return std::nullopt;
+    // The decimals after one decimal mark.
+    std::int64_t frac = 0;
+    int fracDigits = 0;
+    if (i < t.size() && (t[i] == u',' || t[i] == u'.')) {
+        for (++i; i < t.size() && t[i].isDigit(); ++i) {
+            if (++fracDigits > 4) return std::nullopt;
+            frac = frac * 10 + t[i].digitValue();
+        }
+    }
+    if (i != t.size() || digits + fracDigits == 0) return std::nullopt;
+    for (int k = fracDigits; k < 4; ++k) frac *= 10;
+    const std::int64_t raw = whole * kScale + frac;
+    if (raw > kStorableRawMax) return std::nullopt;
+    return Currency(negative ? -raw : raw);
 }
 
 QString Currency::toInvariantString() const {
@@ -127,19 +158,32 @@ QString Currency::toLocaleString(const QLocale& locale, int decimals) const {
     for (int i = 0; i < std::min(decimals, 4); ++i) unitDiv *= 10;
     const std::uint64_t whole = mag / unitDiv;
     const std::uint64_t frac = mag % unitDiv;
-    QString s = locale.toString(qulonglong(whole));
+    // The digits in the locale's script, grouped by threes. Both a point
+    // and a comma read back as the decimal mark, so a locale that groups
+    // with either (1,234.50 in US English) groups with a no-break space.
+    QLocale digitsOnly(locale);
+    digitsOnly.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    QString s = digitsOnly.toString(qulonglong(whole));
+    if (!(locale.numberOptions() & QLocale::OmitGroupSeparator)) {
+        const QString group = locale.groupSeparator();
+        const QString blank = group.size() == 1 && isGroupBlank(group[0]) ? group : QString(QChar(0x00A0));
+        for (qsizetype at = s.size() - 3; at > 0; at -= 3) s.insert(at, blank);
+    }
     if (decimals > 0) {
-        s += locale.decimalPoint();
+        const QString mark = locale.decimalPoint();
+        s += mark == QLatin1String(",") || mark == QLatin1String(".") ? mark : QStringLiteral(".");
         s += QString::number(frac).rightJustified(std::min(decimals, 4), u'0');
         for (int i = 4; i < decimals; ++i) s += u'0';
     }
     return negative ? locale.negativeSign() + s : s;
 }
 
+QString Currency::toText(const QLocale& locale) const { return toLocaleString(locale, raw_ % 100 == 0 ? 2 : 4); }
+
 QString Currency::toCurrencyString(const QLocale& locale) const {
     // Format the magnitude ourselves (exact), then let the locale place the sign
     // and symbol by formatting a template amount.
-    const QString number = abs().toLocaleString(locale, 2);
+    const QString number = abs().toText(locale);
     QString pattern = locale.toCurrencyString(raw_ < 0 ? -1.0 : 1.0, QString(), 2);
     const QString one = QLocale(locale).toString(1.0, 'f', 2);
     const qsizetype at = pattern.indexOf(one);

@@ -23,9 +23,17 @@ public:
     static Currency fromDouble(double d);
     // Exact decimal text with '.' or ',' as separator and an optional sign: "12.5", "-0,05".
     static std::optional<Currency> parseInvariant(QStringView text);
-    // Text typed by the user, read with the locale's rules (decimal separator, grouping).
-    // A point or a comma is accepted as the decimal separator either way.
-    static std::optional<Currency> parse(QStringView text, const QLocale& locale = QLocale());
+    // An amount typed or pasted by the user, read alike under every locale:
+    // an optional sign in front ('-', '+' or the minus sign U+2212), the
+    // digits, and a comma or a point as the decimal mark - never as a
+    // digit-group separator - with at most four decimals after it. A blank
+    // (space, no-break space, narrow no-break space, thin space) may stand
+    // between digit groups of the whole part; every group after the first
+    // has three digits ("1 234 567,50"). Blanks around the text do not
+    // count. Nothing for anything else: an empty text, a second decimal
+    // mark, letters or other characters, a fifth decimal, and an amount
+    // beyond what a book stores.
+    static std::optional<Currency> parse(QStringView text);
 
     constexpr std::int64_t raw() const { return raw_; }
     double toDouble() const { return static_cast<double>(raw_) / kScale; }
@@ -34,9 +42,18 @@ public:
 
     // "12.5", "-0.0005", "100": shortest exact decimal with '.'.
     QString toInvariantString() const;
-    // Number with the given decimals in the locale's form, e.g. "1 234,50".
+    // Number with the given decimals in the locale's form, e.g. "1 234,50":
+    // its digits, minus sign and decimal mark, and digit groups of three
+    // parted by its group separator - or by a no-break space where that
+    // separator is a point or a comma, which parse reads as the decimal
+    // mark ("1 234.50" in US English).
     QString toLocaleString(const QLocale& locale = QLocale(), int decimals = 2) const;
-    // Currency form of the locale, e.g. "1 234,50 €".
+    // How an amount is shown on screen and on paper: toLocaleString with
+    // two decimals, or four when the amount has a third or fourth
+    // ("1 234,50", "0,0050" in Finnish). parse reads it back to the same
+    // amount under every locale.
+    QString toText(const QLocale& locale = QLocale()) const;
+    // toText placed in the locale's currency form, e.g. "1 234,50 €".
     QString toCurrencyString(const QLocale& locale = QLocale()) const;
 
     Currency abs() const { return raw_ < 0 ? -*this : *this; }

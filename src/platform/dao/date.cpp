@@ -1,6 +1,7 @@
 #include "platform/dao/date.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 #include <cmath>
 
 namespace dao {
@@ -89,11 +90,60 @@ QString Date::toIso() const {
     return d + u' ' + time().toString(QStringLiteral("HH:mm:ss"));
 }
 
+namespace {
+
+// The locale's short date form with a four-digit year.
+QString shortFormatFullYear(const QLocale& locale) {
+    QString f = locale.dateFormat(QLocale::ShortFormat);
+    if (!f.contains(QLatin1String("yyyy"))) f.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    return f;
+}
+
+// Whether the locale writes the month before the day in its short dates.
+bool monthFirst(const QLocale& locale) {
+    const QString f = locale.dateFormat(QLocale::ShortFormat);
+    const qsizetype d = f.indexOf(QLatin1Char('d'));
+    const qsizetype m = f.indexOf(QLatin1Char('M'));
+    return m >= 0 && d >= 0 && m < d;
+}
+
+}  // namespace
+
 QString Date::toShortString(const QLocale& locale) const {
-    QString s = locale.toString(date(), QLocale::ShortFormat);
-    // Finnish short form with a four-digit year (d.M.yyyy).
-    if (locale.language() == QLocale::Finnish) s = date().toString(QStringLiteral("d.M.yyyy"));
-    return s;
+    return locale.toString(date(), shortFormatFullYear(locale));
+}
+
+std::optional<Date> Date::fromText(QStringView text, const QLocale& locale) {
+    const QString t = text.trimmed().toString();
+    if (t.isEmpty()) return std::nullopt;
+    std::optional<Date> d = fromIso(t);
+    if (!d) {
+        const QString shortFormat = locale.dateFormat(QLocale::ShortFormat);
+        for (const QString& fmt : {shortFormatFullYear(locale), shortFormat, QStringLiteral("d.M.yyyy"),
+                                   QStringLiteral("d.M.yy")}) {
+            QDate q = locale.toDate(t, fmt);
+            if (!q.isValid()) continue;
+            // A two-digit year is read as 1950-2049.
+            if (!fmt.contains(QLatin1String("yyyy")) && q.year() < 1950) q = q.addYears(100);
+            d = fromDate(q);
+            break;
+        }
+    }
+    if (!d) {
+        // A day and a month without the year.
+        static const QRegularExpression dayMonth(
+            QStringLiteral("^(\\d{1,2})\\s*([./-])\\s*(\\d{1,2})\\s*[./-]?$"));
+        const QRegularExpressionMatch m = dayMonth.match(t);
+        if (!m.hasMatch()) return std::nullopt;
+        int day = m.captured(1).toInt();
+        int month = m.captured(3).toInt();
+        if (m.captured(2) != QLatin1String(".") && monthFirst(locale)) std::swap(day, month);
+        const QDate q(QDate::currentDate().year(), month, day);
+        if (!q.isValid()) return std::nullopt;
+        d = fromDate(q);
+    }
+    if (d->isZero()) return std::nullopt;
+    return d;
 }
 
 Date Date::addMonths(int n) const {

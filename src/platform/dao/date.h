@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QLocale>
 #include <QString>
 #include <compare>
 #include <cstdint>
@@ -21,6 +22,14 @@ public:
     static Date today() { return fromDate(QDate::currentDate()); }
     // "yyyy-MM-dd" or "yyyy-MM-dd HH:mm:ss"; nothing when the text is not of that form.
     static std::optional<Date> fromIso(QStringView text);
+    // A date typed by the user: the ISO form, the locale's short date form
+    // with a four-digit or a two-digit year (1950-2049), the Finnish form
+    // d.M.yyyy or d.M.yy whatever the locale, or a day and a month alone
+    // ("5.3." or "5.3"; with '/' or '-' between them, in the locale's order),
+    // which take the current year. Blanks around the text do not count.
+    // Nothing for any other text, and for the zero date (30.12.1899), which
+    // the records take for "no date".
+    static std::optional<Date> fromText(QStringView text, const QLocale& locale = QLocale());
     // Days (with fraction) from the zero day, as the serial of the date type.
     static Date fromSerial(double days);
 
@@ -33,7 +42,9 @@ public:
     double serial() const;
     // The form stored in a book: "yyyy-MM-dd", with " HH:mm:ss" when there is a time.
     QString toIso() const;
-    // The locale's short date form ("5.3.2031" in Finnish).
+    // How a date is shown on screen and on paper: the locale's short date
+    // form with a four-digit year ("5.3.2031" in Finnish, "3/5/2031" in US
+    // English). fromText reads it back.
     QString toShortString(const QLocale& locale = QLocale()) const;
 
     Date addDays(int n) const { return Date(secs_ + std::int64_t(n) * 86400); }

@@ -507,6 +507,7 @@ private:
                 if (!ok || it.format.decimals < 0 || it.format.decimals > 4)
                     fail(QStringLiteral("desimaaleja 0-4"));
                 decimalsGiven = true;
+                it.format.decimalsGiven = true;
             } else if (eq >= 0 && key == QLatin1String("name")) {
                 it.name = identifier(arg);
             } else {

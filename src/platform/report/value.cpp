@@ -63,6 +63,8 @@ std::optional<int64_t> rawOf(const Value& v) {
 
 QString amountText(int64_t raw, int decimals, const QLocale& loc, bool currency) {
     decimals = std::clamp(decimals, 0, 4);
+    // Exact, and in the digit groups every amount is shown with.
+    if (!currency) return dao::Currency::fromRaw(raw).toLocaleString(loc, decimals);
     int64_t step = 1;
     for (int i = decimals; i < 4; ++i) step *= 10;
     // Round half away from zero to the shown decimals, exactly on the integer.
@@ -74,8 +76,7 @@ QString amountText(int64_t raw, int decimals, const QLocale& loc, bool currency)
     // q is an exact number of the smallest shown unit; its double is correctly
     // rounded and prints back to the same digits.
     double v = double(q) / double(div);
-    if (currency) return loc.toCurrencyString(v, loc.currencySymbol(), decimals);
-    return loc.toString(v, 'f', decimals);
+    return loc.toCurrencyString(v, loc.currencySymbol(), decimals);
 }
 
 QString plainInteger(int64_t i, const QLocale& loc) {
@@ -117,7 +118,12 @@ QString formatValue(const Value& v, const Format& f, const QLocale& loc) {
     case F::Percent: {
         if (v.kind() == Kind::Date) return v.toDate().toShortString(loc);
         QString text;
-        if (v.kind() == Kind::Double) {
+        const auto raw = v.kind() == Kind::Bool ? std::nullopt : rawOf(v);
+        if (raw && !f.decimalsGiven && (kind == F::Amount || kind == F::Currency)) {
+            // An amount shows as every amount does.
+            const dao::Currency amount = dao::Currency::fromRaw(*raw);
+            text = kind == F::Currency ? amount.toCurrencyString(loc) : amount.toText(loc);
+        } else if (v.kind() == Kind::Double) {
             double d = v.toDouble();
             if (kind == F::Currency)
                 text = loc.toCurrencyString(d, loc.currencySymbol(), f.decimals);
@@ -126,7 +132,6 @@ QString formatValue(const Value& v, const Format& f, const QLocale& loc) {
         } else if (v.kind() == Kind::Bool) {
             text = loc.toString(v.toBool() ? 1 : 0);
         } else {
-            auto raw = rawOf(v);
             text = raw ? amountText(*raw, f.decimals, loc, kind == F::Currency)
                        : loc.toString(v.toDouble(), 'f', f.decimals);
         }
@@ -152,7 +157,7 @@ QString toText(const Value& v, const QLocale& loc) {
     case Kind::Null: return QString();
     case Kind::Text: return v.toString();
     case Kind::Int: return plainInteger(v.toLong(), loc);
-    case Kind::Currency: return amountText(v.toCurrency().raw(), 2, loc, false);
+    case Kind::Currency: return v.toCurrency().toText(loc);
     case Kind::Double: {
         // Up to four decimals, without trailing zeros.
         QString s = loc.toString(v.toDouble(), 'f', 4);

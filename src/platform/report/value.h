@@ -22,13 +22,16 @@ struct Format {
         Text,      // as text, numbers in their default form
         Integer,   // whole number, no digit grouping: 1910, -1
         Number,    // digit grouping and `decimals` decimals: 1 234,50
-        Amount,    // as Number with two decimals unless given
-        Currency,  // the locale's currency form: 1 234,50 €
+        Amount,    // as every amount is shown (dao::Currency::toText): 1 234,50, or 0,0050
+        Currency,  // the same in the locale's currency form: 1 234,50 €
         Date,      // the locale's short date: 5.3.2031
         Percent,   // the value as it stands with `decimals` decimals and a percent sign: 12,5 %
     };
     Kind kind = Kind::Default;
     int decimals = 2;
+    // Amount and Currency: decimals given by the definition, in place of
+    // the two (or four) every amount is shown with.
+    bool decimalsGiven = false;
 };
 
 // Text of a value in the given format with the regional settings of the
@@ -66,7 +69,8 @@ std::optional<int> compare(const Value& a, const Value& b);
 bool truth(const Value& v);
 
 // The default display text, as & concatenates: whole numbers as plain digits,
-// amounts with two decimals, dates in the short form.
+// amounts as every amount is shown (two decimals, four when they have more),
+// dates in the short form.
 QString toText(const Value& v, const QLocale& locale = QLocale());
 
 // Ordering for sorting: Null first, then by value; texts in Finnish order

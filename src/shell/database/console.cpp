@@ -5,6 +5,7 @@
 #include "core/nz.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
+#include "core/values.h"
 #include "platform/dao/error.h"
 #include "platform/sys/mousecursor.h"
 #include "platform/ui/dialogs.h"
@@ -116,10 +117,12 @@ void CopyVoucherTextsToEntries() {
 }
 
 std::optional<double> AccountNumberValue(const QString& text) {
-    bool ok = false;
-    const double v = text.trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(v)) return std::nullopt;
-    return v;
+    // Read as every typed number is ("1 910" is 1910; a comma or a point is
+    // the decimal mark, never a digit-group separator). Account numbers are
+    // whole: "1,910" names none.
+    const std::optional<dao::Currency> v = core::ReadAmount(text);
+    if (!v || v->raw() % dao::Currency::kScale != 0) return std::nullopt;
+    return v->toDouble();
 }
 
 void DeleteEntriesOfAccount(const QString& accountNumber) {
@@ -127,13 +130,8 @@ void DeleteEntriesOfAccount(const QString& accountNumber) {
     if (!number)
         throw dao::DaoError(dao::err::SyntaxErrorInExpression,
                             QStringLiteral("Syntax error in query expression 'tlNumero = %1'.").arg(accountNumber));
-    // A whole number is compared as one; anything else matches no account.
-    const bool whole = std::floor(*number) == *number && std::abs(*number) < 9.0e15;
     dao::Params params;
-    if (whole)
-        params.emplace_back(static_cast<long long>(*number));
-    else
-        params.emplace_back(*number);
+    params.emplace_back(static_cast<long long>(*number));
 
     dao::Database db = core::DBCon().AvaaDB();
     dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT tlID FROM tl WHERE tlNumero = ?"),

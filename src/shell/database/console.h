@@ -56,8 +56,8 @@ void CopyVoucherTextsToEntries();    // vi.viSelite = its voucher's toSelite
 void DeleteEntriesOfAccount(const QString& accountNumber);
 
 // The value of an account-number text as the book compares it with
-// tlNumero: a decimal number, blanks around it allowed; nothing when the
-// text is not a number.
+// tlNumero: a whole number read as a typed amount is (blanks around it and
+// between digit groups allowed); nothing for any other text.
 std::optional<double> AccountNumberValue(const QString& text);
 
 }  // namespace shell

@@ -8,6 +8,7 @@
 #include "core/settings.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
+#include "core/values.h"
 #include "ledger_reports/reportcontrolsetup.h"
 #include "platform/dao/database.h"
 #include "platform/fso/fso.h"
@@ -435,6 +436,8 @@ bool frmAsetukset::writeStores(dao::Database& db, const Entered& v) {
     core::ReportControlMargins.left = qRound(v.margVas * report::ReportControl::kMarginUnitsPerMm);
     core::ReportControlMargins.right = qRound(v.margOik * report::ReportControl::kMarginUnitsPerMm);
     reports::ApplyReportMargins();
+    // Under C the formats follow a changed language.
+    core::ApplyRegionalFormats();
     // Later work reaches the named book through the shared connection.
     if (before.databasePath != core::DatabasePath) core::DBCon().SuljeDB();
     return true;

@@ -3,6 +3,7 @@
 #include "core/dbc.h"
 #include "core/globals.h"
 #include "core/nz.h"
+#include "core/ui/amountbox.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "platform/dao/database.h"
@@ -55,19 +56,6 @@ void releaseQuietly(std::unique_ptr<R>& record) {
     } catch (...) {
         // The pending changes were written (or reported) before.
     }
-}
-
-// The input filter of the amount boxes: as the shared signed filter, and an
-// amount must also be one a book can store; a lone "-" may start a
-// negative amount.
-void filterAmount(QLineEdit* box) {
-    core::FilterSignedNumericInput(box);
-    const QString before = box->text();
-    QString text = before;
-    while (!text.isEmpty() && text != QLatin1String("-") && !ReadAmount(text)) text.chop(1);
-    if (text == before) return;
-    box->setText(text);
-    box->setCursorPosition(static_cast<int>(text.size()));
 }
 
 }  // namespace
@@ -286,6 +274,7 @@ void frmTositepohja::connectEvents() {
                 .onKeyDown(enterAsTab)
                 .onGotFocus([kp] { kp->lineEdit()->selectAll(); })
                 .onLostFocus([this, p, i] { run([this, p, i] { leaveKP(p, i); }); });
+            core::WatchAmountBox(box);
             ui::Events::of(box)
                 .onKeyDown(enterAsTab)
                 .onChange([this, p, i] { run([this, p, i] { summaChanged(p, i); }); })
@@ -615,14 +604,18 @@ void frmTositepohja::leaveKP(Puoli p, int i) {
 
 void frmTositepohja::summaChanged(Puoli p, int i) {
     QLineEdit* box = summa(p, i);
-    filterAmount(box);
     cVientiPohja& r = *rivit(p)[size_t(i)];
-    if (!r.IsEmpty()) r.setArvo(ReadAmount(box->text()).value_or(dao::Currency()));
+    // A text that is no amount (a lone "-" as well) leaves the row with the
+    // amount it had.
+    if (!r.IsEmpty()) r.setArvo(core::TypedAmount(box));
     LaskeSummat();
 }
 
 void frmTositepohja::leaveSumma(Puoli p, int i) {
-    if (p != Puoli::Debet || cur_->IsEmpty()) return;
+    if (cur_->IsEmpty()) return;
+    // A refused text is not an amount to balance.
+    if (!core::AcceptAmountBox(summa(p, i), (p == Puoli::Debet ? lblDebetSums : lblKreditSums)->text())) return;
+    if (p != Puoli::Debet) return;
     // The debit side offers the balancing credit on the same row, when that
     // row has no credit amount.
     QLineEdit* credit = summa(Puoli::Kredit, i);
@@ -639,6 +632,8 @@ void frmTositepohja::takeFocusedChoice() {
         for (Puoli p : {Puoli::Debet, Puoli::Kredit}) {
             if (f == tiliCombo(p, i) || f == tiliCombo(p, i)->lineEdit()) leaveTili(p, i);
             if (f == kpCombo(p, i) || f == kpCombo(p, i)->lineEdit()) leaveKP(p, i);
+            if (f == summa(p, i))
+                core::AcceptAmountBox(summa(p, i), (p == Puoli::Debet ? lblDebetSums : lblKreditSums)->text());
         }
     }
 }

@@ -143,8 +143,9 @@ private:
     void summaChanged(Puoli p, int i);
     void leaveSumma(Puoli p, int i);
     // The choice in an account or cost-centre combo that has the focus, as
-    // leaving it would take it: the commands run this first, so a command
-    // given by its key stores what the box shows.
+    // leaving it would take it, and the amount in an amount box that has it
+    // (or its refusal): the commands run this first, so a command given by
+    // its key stores what the box shows.
     void takeFocusedChoice();
 
     // Writes the pending changes of the template and its rows; an error

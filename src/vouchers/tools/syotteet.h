@@ -1,11 +1,10 @@
 #pragma once
 
 // How the voucher window and the template window read and write the values
-// in their fields: amounts and dates by the regional settings of the default
-// QLocale, and the list position of an editable combo box.
+// in their fields: amounts and dates as the whole program reads and shows
+// them (core/values.h), and the list position of an editable combo box.
 
-#include "platform/dao/currency.h"
-#include "platform/dao/date.h"
+#include "core/values.h"
 
 #include <QString>
 #include <optional>
@@ -15,27 +14,22 @@ class QLineEdit;
 
 namespace vouchers {
 
-// The amount in an amount box, read exactly by the locale's rules ("0,50"
-// is fifty cents in Finnish; a point is taken as the decimal separator
-// too). Nothing for an empty text, a text that is no amount, or an amount
-// a book cannot store.
-std::optional<dao::Currency> ReadAmount(const QString& text);
+// The amount in an amount box ("0,50" and "0.50" are fifty cents under any
+// locale); nothing for an empty text and a text that is no amount.
+using core::ReadAmount;
 
-// An amount as the amount boxes show it: digits, the locale's decimal
-// separator and only the decimals the amount has ("12,5", "-3", "0").
-QString AmountText(dao::Currency amount);
+// An amount as the amount boxes show it: "1 234,50" in Finnish.
+using core::AmountText;
 
-// The input filter of the amount boxes: the numeric filter of the shared
-// helpers, then characters are dropped from the end until the text is
-// empty or reads as an amount (an exponent form or an amount beyond what a
-// book stores cannot stay).
+// The input filter of the voucher window's amount boxes: a minus sign typed
+// into an empty box goes at once (a negative amount is typed by putting the
+// sign in front of digits already there). Any other text stays as typed;
+// leaving the box refuses a text that is no amount (core/ui/amountbox.h).
 void FilterAmountInput(QLineEdit* box);
 
-// A date typed into the date field: the short date form of the locale
-// ("5.3.2031", "5.3.31"), or a day and month alone ("5.3." or "5.3"),
-// which take the current year. Nothing for a partial or invalid text, and
-// for the zero date (30.12.1899), which the records take for "no date".
-std::optional<dao::Date> ReadDate(const QString& text);
+// A date typed into the date field ("5.3.2031", "5.3.31", "5.3."); nothing
+// for a partial or invalid text and for the zero date.
+using core::ReadDate;
 
 // The list position of a combo box: the current item when the box shows
 // its text, -1 when the box holds typed text that has not been matched to

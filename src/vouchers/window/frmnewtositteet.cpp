@@ -838,6 +838,7 @@ bool frmNewTositteet::CheckTiliValinnat() {
 }
 
 bool frmNewTositteet::CheckSyotteet() {
+    AcceptSummat();
     if (!CheckTiliValinnat()) return false;
     if (curTosite_->IsEmpty() || ReadDate(tTositepvm->text())) return true;
     // A date that is not whole would leave the voucher with an older date

@@ -291,6 +291,12 @@ private:
     void leaveKP(Puoli p, int i);
     void summaChanged(Puoli p, int i);
     void leaveSumma(Puoli p, int i);
+    // The name of a side's amount boxes in messages.
+    QString summaField(Puoli p) const;
+    // Takes what every amount box of the rows holds: a text that is no
+    // amount is refused (core::AcceptAmountBox), and its box and entry keep
+    // the amount they had. Run before the commands use the entries.
+    void AcceptSummat();
     void comboChosen(QComboBox* combo, Puoli p, int i, bool tili);
     void balanceIfChosen(QComboBox* combo);
     void balanceIfMovedAway(long before, long after);

@@ -5,6 +5,7 @@
 #include "core/dbc.h"
 #include "core/globals.h"
 #include "core/nz.h"
+#include "core/ui/amountbox.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "platform/dao/database.h"
@@ -46,6 +47,7 @@ void frmNewTositteet::connectRowEvents() {
                 .onKeyDown(enterAsTab)
                 .onGotFocus([kp] { kp->lineEdit()->selectAll(); })
                 .onLostFocus([this, kp, p, i] { runLeave(kp, [this, p, i] { leaveKP(p, i); }); });
+            core::WatchAmountBox(box);
             ui::Events::of(box)
                 .onKeyDown(enterAsTab)
                 .onChange([this, p, i] { run([this, p, i] { summaChanged(p, i); }); })
@@ -59,6 +61,9 @@ void frmNewTositteet::connectRowEvents() {
                     [this, kp, p, i] { run([this, kp, p, i] { comboChosen(kp, p, i, false); }); });
         }
     }
+    // A scroll shows other entries in the boxes: a typed text is taken or
+    // refused first, while the boxes still show their own entries.
+    connect(scrlViennit, &QScrollBar::actionTriggered, this, [this] { run([this] { AcceptSummat(); }); });
     ui::Events::of(scrlViennit).onChange([this] {
         run([this] {
             if (!curTosite_->IsEmpty()) showRows();
@@ -197,11 +202,24 @@ void frmNewTositteet::startNewIfComplete(int i) {
 void frmNewTositteet::summaChanged(Puoli p, int i) {
     QLineEdit* box = summa(p, i);
     FilterAmountInput(box);
-    vienti(p, i).setArvo(ReadAmount(box->text()).value_or(dao::Currency()));
+    // A text that is no amount leaves the entry with the amount it had.
+    vienti(p, i).setArvo(core::TypedAmount(box));
     UpdateSummat();
 }
 
+QString frmNewTositteet::summaField(Puoli p) const {
+    return (p == Puoli::Debet ? lblDebetSums : lblKreditSums)->text();
+}
+
+void frmNewTositteet::AcceptSummat() {
+    if (curTosite_->IsEmpty()) return;
+    for (int i = 0; i < kRivit; ++i)
+        for (Puoli p : {Puoli::Debet, Puoli::Kredit}) core::AcceptAmountBox(summa(p, i), summaField(p));
+}
+
 void frmNewTositteet::leaveSumma(Puoli p, int i) {
+    // A refused text is not an amount to balance or to complete a voucher.
+    if (!core::AcceptAmountBox(summa(p, i), summaField(p))) return;
     if (p == Puoli::Debet) {
         // The credit amount of the row is proposed when it has none; a typed
         // amount is read as typed (0,50 is not nothing) and kept.

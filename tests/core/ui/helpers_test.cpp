@@ -100,10 +100,12 @@ TEST(CoreUiFilters, TextIsCutBackUntilItReadsAsANumber) {
     EXPECT_EQ(filtered(FilterNumericInput, "123", &caret), "123");
     EXPECT_EQ(caret, 0);
 
-    // Another locale: its own separators.
+    // Another locale reads alike: a comma is a decimal separator there too,
+    // never a digit-group separator.
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    EXPECT_EQ(filtered(FilterNumericInput, "1,234.5"), "1,234.5");
-    EXPECT_EQ(filtered(FilterNumericInput, "12,"), "12");
+    EXPECT_EQ(filtered(FilterNumericInput, "1,234.5"), "1,234");
+    EXPECT_EQ(filtered(FilterNumericInput, "12,"), "12,");
+    EXPECT_EQ(filtered(FilterIntegerInput, "1,000"), "1,000");  // 1, not a thousand
     EXPECT_EQ(filtered(FilterIntegerInput, "12.5"), "12.");
     QLocale::setDefault(QLocale(QLocale::Finnish, QLocale::Finland));
 }

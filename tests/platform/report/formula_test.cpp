@@ -269,10 +269,21 @@ TEST(ValueFormats, AmountsDatesAndNumbersFollowTheLocale) {
     const QString nb = QStringLiteral("\u00a0");
     const QString minus = QLocale().negativeSign();
     EXPECT_EQ(fmt(Value(dao::Currency::fromRaw(12345000)), K::Amount), QStringLiteral("1") + nb + QStringLiteral("234,50"));
-    // Exact rounding of ten-thousandths, half away from zero.
-    EXPECT_EQ(fmt(Value(dao::Currency::fromRaw(10050)), K::Amount), QStringLiteral("1,01"));
-    EXPECT_EQ(fmt(Value(dao::Currency::fromRaw(-10050)), K::Amount), minus + QStringLiteral("1,01"));
-    EXPECT_EQ(fmt(Value(dao::Currency::fromRaw(10049)), K::Amount), QStringLiteral("1,00"));
+    // An amount with a third or fourth decimal shows all four, as everywhere.
+    EXPECT_EQ(fmt(Value(dao::Currency::fromRaw(10050)), K::Amount), QStringLiteral("1,0050"));
+    EXPECT_EQ(fmt(Value(dao::Currency::fromRaw(-10050)), K::Amount), minus + QStringLiteral("1,0050"));
+    // Decimals the definition gives: exact rounding of ten-thousandths, half
+    // away from zero.
+    auto fmtGiven = [](const Value& v, K k, int decimals) {
+        report::Format f;
+        f.kind = k;
+        f.decimals = decimals;
+        f.decimalsGiven = true;
+        return report::formatValue(v, f);
+    };
+    EXPECT_EQ(fmtGiven(Value(dao::Currency::fromRaw(10050)), K::Amount, 2), QStringLiteral("1,01"));
+    EXPECT_EQ(fmtGiven(Value(dao::Currency::fromRaw(-10050)), K::Amount, 2), minus + QStringLiteral("1,01"));
+    EXPECT_EQ(fmtGiven(Value(dao::Currency::fromRaw(10049)), K::Amount, 2), QStringLiteral("1,00"));
     EXPECT_EQ(fmt(Value(dao::Currency::fromRaw(9'000'000'000'000'000LL / 1000)), K::Amount),
               QStringLiteral("900") + nb + QStringLiteral("000") + nb + QStringLiteral("000,00"));
     EXPECT_EQ(fmt(Value(dao::Currency::fromRaw(12345000)), K::Currency),

@@ -70,8 +70,8 @@ TEST_F(TemplateWindowTest, ANewTemplateIsEnteredFieldByFieldAndSaved) {
     EXPECT_EQ(value("SELECT Pikavalinta FROM tpPohjat WHERE tpID = ?", {id}), 0);
     EXPECT_EQ(focused(), f.tNimi);
     EXPECT_TRUE(f.cmbKreditKP[5]->isEnabled());
-    EXPECT_EQ(f.tDebetSumma[0]->text(), "0");
-    EXPECT_EQ(f.tKreditSumma[5]->text(), "0");
+    EXPECT_EQ(f.tDebetSumma[0]->text(), "0,00");
+    EXPECT_EQ(f.tKreditSumma[5]->text(), "0,00");
 
     type("Jäsenmaksu");
     EXPECT_EQ(texts(f.lstTositePohjat), QStringList({"Jäsenmaksu"}));  // enters the list as it is named
@@ -84,7 +84,7 @@ TEST_F(TemplateWindowTest, ANewTemplateIsEnteredFieldByFieldAndSaved) {
     EXPECT_EQ(f.DebetRivi(0).kpID(), 2);
     fill(f.tDebetSumma[0], "25,50");
     // Leaving the debit amount offers the balancing credit on the same row.
-    EXPECT_EQ(f.tKreditSumma[0]->text(), "25,5");
+    EXPECT_EQ(f.tKreditSumma[0]->text(), "25,50");
     EXPECT_EQ(f.lblErotus->text(), euros("0"));
     EXPECT_EQ(f.lblDebetSumma->text(), euros("25.5"));
     fill(f.cmbKreditTili[0], "3");
@@ -115,9 +115,9 @@ TEST_F(TemplateWindowTest, StoredLinesAreShownChangedAndCleared) {
     EXPECT_EQ(f.tNimi->text(), "Vuokra");
     EXPECT_EQ(f.cmbDebetTili[1]->currentText(), "1910 Pankki");
     EXPECT_EQ(f.cmbDebetKP[1]->currentText(), "10");
-    EXPECT_EQ(f.tDebetSumma[2]->text(), "30");
+    EXPECT_EQ(f.tDebetSumma[2]->text(), "30,00");
     EXPECT_EQ(f.cmbDebetTili[3]->currentText(), " ");
-    EXPECT_EQ(f.tDebetSumma[3]->text(), "0");
+    EXPECT_EQ(f.tDebetSumma[3]->text(), "0,00");
     EXPECT_EQ(f.lblErotus->text(), euros("0"));
 
     // Row 1 left without account and amount: its line goes at the save.
@@ -164,8 +164,8 @@ TEST_F(TemplateWindowTest, LeavingATemplateStoresItAndPeruRestores) {
     fill(f.tDebetSumma[4], "7");
     windowKey(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(f.tNimi->text(), "Avaus");
-    EXPECT_EQ(f.tDebetSumma[0]->text(), "10");
-    EXPECT_EQ(f.tDebetSumma[4]->text(), "0");
+    EXPECT_EQ(f.tDebetSumma[0]->text(), "10,00");
+    EXPECT_EQ(f.tDebetSumma[4]->text(), "0,00");
     EXPECT_EQ(f.cmbDebetTili[4]->currentText(), " ");
     EXPECT_EQ(texts(f.lstTositePohjat), QStringList({"Avaus", "Bussi"}));
 

@@ -71,7 +71,7 @@ TEST_F(EntryRowsTest, AmountsTotalsAndTheBalancingProposal) {
     EXPECT_EQ(f.DebetVienti(1).Arvo(), dao::Currency::fromRaw(5000));
     EXPECT_EQ(f.lblDebetSumma->text(), euros("10.5"));
     // Leaving the debit box proposes the difference as the row's credit.
-    EXPECT_EQ(f.tKreditSumma[1]->text(), "0,5");
+    EXPECT_EQ(f.tKreditSumma[1]->text(), "0,50");
     EXPECT_EQ(f.KreditVienti(1).Arvo(), dao::Currency::fromRaw(5000));
     EXPECT_EQ(f.lblErotus->text(), euros("0"));
 
@@ -98,9 +98,19 @@ TEST_F(EntryRowsTest, AmountsTotalsAndTheBalancingProposal) {
     type("-");
     EXPECT_EQ(f.tDebetSumma[3]->text(), "-5");
     EXPECT_EQ(f.DebetVienti(3).Arvo(), dao::Currency::fromUnits(-5));
+    // A letter makes the text no amount: it stays as typed, the entry keeps
+    // the amount the box held before the typing, and leaving the box
+    // refuses the text with a message naming the field.
     f.tDebetSumma[3]->end(false);
     type("x");
-    EXPECT_EQ(f.tDebetSumma[3]->text(), "-5");
+    EXPECT_EQ(f.tDebetSumma[3]->text(), "-5x");
+    EXPECT_EQ(f.DebetVienti(3).Arvo(), dao::Currency());
+    dialogs->expectMessage("Debet summa: \"-5x\" ei ole rahamäärä.", Answer::OK);
+    enter();
+    EXPECT_EQ(f.tDebetSumma[3]->text(), "0,00");  // as the row showed it
+    EXPECT_EQ(f.DebetVienti(3).Arvo(), dao::Currency());
+    // The debit refused, no credit is proposed on its row.
+    EXPECT_EQ(f.tKreditSumma[3]->text(), "0,00");
 }
 
 TEST_F(EntryRowsTest, AmountsAreReadAndShownExactly) {
@@ -112,8 +122,8 @@ TEST_F(EntryRowsTest, AmountsAreReadAndShownExactly) {
     EXPECT_FALSE(ReadAmount("-"));
     EXPECT_FALSE(ReadAmount("1e3"));
     EXPECT_FALSE(ReadAmount("1000000000000"));  // more than a book stores
-    EXPECT_EQ(vouchers::AmountText(dao::Currency::fromRaw(-12345)), "-1,2345");
-    EXPECT_EQ(vouchers::AmountText(dao::Currency()), "0");
+    EXPECT_EQ(vouchers::AmountText(dao::Currency::fromRaw(-12345)), QString::fromUtf8("\u22121,2345"));
+    EXPECT_EQ(vouchers::AmountText(dao::Currency()), "0,00");
 }
 
 TEST_F(EntryRowsTest, ACompleteVoucherStartsTheNextOneWhenTheSettingIsOn) {

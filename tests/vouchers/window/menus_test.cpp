@@ -101,7 +101,7 @@ TEST_F(MenusTest, TemplatesMakeVouchersFromTheButtonsAndTheMenu) {
                     {id}),
               3);
     EXPECT_EQ(f.tTositeSelite->text(), "Jäsenmaksut");
-    EXPECT_EQ(f.tDebetSumma[1]->text(), "5");
+    EXPECT_EQ(f.tDebetSumma[1]->text(), "5,00");
     EXPECT_EQ(currentLine(), "3 Jäsenmaksut");
 
     // The menu items in name order.
@@ -212,7 +212,7 @@ TEST_F(MenusTest, TheSearchShowsTheVoucherChosen) {
         settle();
     }
     EXPECT_EQ(f.Tosite().id(), avaus);
-    EXPECT_EQ(f.tDebetSumma[0]->text(), "55");
+    EXPECT_EQ(f.tDebetSumma[0]->text(), "55,00");
 }
 
 TEST_F(MenusTest, TheAccountViewsOpenByTheirKeys) {

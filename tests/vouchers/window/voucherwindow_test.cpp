@@ -44,7 +44,7 @@ TEST_F(VoucherWindowTest, AVoucherIsEnteredFieldByFieldWithEnterAndSaved) {
     retype("12,50");
     enter();
     EXPECT_EQ(focused(), f.tKreditSumma[0]);
-    EXPECT_EQ(f.tKreditSumma[0]->text(), "12,5");  // the balancing proposal
+    EXPECT_EQ(f.tKreditSumma[0]->text(), "12,50");  // the balancing proposal
     enter();
     EXPECT_EQ(focused(), f.cmbKreditKP[0]);
     enter();
@@ -83,7 +83,7 @@ TEST_F(VoucherWindowTest, BrowsingChangingAndCancellingWithTheWindowKeys) {
     key(Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(f.Tosite().id(), v1);
     EXPECT_EQ(f.tTositeSelite->text(), "Eka");
-    EXPECT_EQ(f.tDebetSumma[0]->text(), "10");
+    EXPECT_EQ(f.tDebetSumma[0]->text(), "10,00");
     EXPECT_EQ(f.cmbDebetTili[0]->currentText(), "1000 Kassa");
     key(Qt::Key_S, Qt::ControlModifier);  // no previous voucher: it stays
     EXPECT_EQ(f.Tosite().id(), v1);
@@ -98,7 +98,7 @@ TEST_F(VoucherWindowTest, BrowsingChangingAndCancellingWithTheWindowKeys) {
     EXPECT_EQ(f.lblErotus->text(), euros("5"));
     EXPECT_EQ(f.lblErotus->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     key(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(f.tDebetSumma[0]->text(), "20");
+    EXPECT_EQ(f.tDebetSumma[0]->text(), "20,00");
     EXPECT_EQ(f.DebetVienti(0).Arvo(), dao::Currency::fromUnits(20));
     EXPECT_EQ(f.lblErotus->text(), euros("0"));
     EXPECT_NE(f.lblErotus->palette().color(QPalette::WindowText), QColor(255, 0, 0));
@@ -149,7 +149,7 @@ TEST_F(VoucherWindowTest, LeavingAVoucherStoresWhatWasTyped) {
     dialogs->expectMessage("Tositteissa puutteita", Answer::No);  // it no longer balances
     auto& again = open();
     key(Qt::Key_A, Qt::ControlModifier);
-    EXPECT_EQ(again.tDebetSumma[0]->text(), "11");
+    EXPECT_EQ(again.tDebetSumma[0]->text(), "11,00");
     EXPECT_EQ(again.lblErotus->text(), euros("1"));
 }
 
@@ -259,8 +259,8 @@ TEST_F(VoucherWindowTest, RowsGrowWithTheLargestVoucherAndWithLisaaVienteja) {
     EXPECT_TRUE(f.scrlViennit->isEnabled());
     EXPECT_EQ(f.lblKreditSumma->text(), euros("80"));  // all elements, not only the six on screen
     f.scrlViennit->setValue(2);
-    EXPECT_EQ(f.tKreditSumma[5]->text(), "10");
-    EXPECT_EQ(f.tDebetSumma[5]->text(), "0");
+    EXPECT_EQ(f.tKreditSumma[5]->text(), "10,00");
+    EXPECT_EQ(f.tDebetSumma[5]->text(), "0,00");
 
     // A new row (Alt+V): one element more, shown in the last position.
     key(Qt::Key_V, Qt::AltModifier);
@@ -286,7 +286,7 @@ TEST_F(VoucherWindowTest, CancelledAndClearedRowsStillBelongToTheirVoucher) {
     focusOn(f.tDebetSumma[0]);
     retype("5");
     key(Qt::Key_Z, Qt::ControlModifier);  // the new row is blank again
-    EXPECT_EQ(f.tDebetSumma[0]->text(), "0");
+    EXPECT_EQ(f.tDebetSumma[0]->text(), "0,00");
     focusOn(f.tDebetSumma[0]);
     retype("6");
     key(Qt::Key_F3);
