@@ -6,6 +6,7 @@
 #include "core/globals.h"
 #include "core/schema.h"
 #include "core/settings.h"
+#include "core/ui/bookchange.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "ledger_reports/reportcontrolsetup.h"
@@ -478,6 +479,13 @@ bool frmAsetukset::takeBookIntoUse(const QString& path, bool quiet) {
     dao::Database db;
     if (!openBook(path, db, quiet ? OnFailure::Quiet : OnFailure::Report)) return false;
     if (!upgrade(db, quiet)) {
+        closeQuietly(db);
+        return false;
+    }
+    // The open windows store what they hold in the book they show before
+    // the program turns to the other one, and read the new one afterwards.
+    const core::BookChange change;
+    if (!change.began()) {
         closeQuietly(db);
         return false;
     }
