@@ -97,4 +97,30 @@ TEST_F(VoucherWindowTraps, ATextThatIsNoDateIsAnsweredOnceAndTheUserIsToldItWasN
     EXPECT_EQ(storedDate(v1), date);
 }
 
+TEST_F(VoucherWindowTraps, WhileTheProgramEndsAnUnmatchedAccountIsAskedAbout) {
+    book();
+    const long v1 = balanced(1, "Eka", 10);
+    auto& f = open();
+    key(Qt::Key_A, Qt::ControlModifier);
+    focusOn(f.tTositeSelite);
+    retype("Lopussa");
+    focusOn(f.cmbDebetTili[2]);
+    type("zz");  // typed, no list item
+
+    // The user chooses to stay: the program does not end.
+    dialogs->expectMessage("Tarkista tilivalinta.", Answer::OK)
+        .expectMessage("Tilivalintaa ei voida tallentaa. Lopetetaanko silti?", Answer::No);
+    EXPECT_FALSE(ui::Forms::unloadAll());
+    EXPECT_TRUE(f.isLoaded());
+    EXPECT_EQ(storedText(v1), "Eka");
+
+    // The user chooses to end: the rest is stored and the window goes.
+    dialogs->expectMessage("Tarkista tilivalinta.", Answer::OK)
+        .expectMessage("Tilivalintaa ei voida tallentaa. Lopetetaanko silti?", Answer::Yes);
+    EXPECT_TRUE(ui::Forms::unloadAll());
+    EXPECT_TRUE(ui::Forms::all().isEmpty());
+    EXPECT_EQ(storedText(v1), "Lopussa");
+    EXPECT_EQ(entries(v1), QStringList({"D 1 10", "K 4 10"}));
+}
+
 }  // namespace
