@@ -139,6 +139,10 @@ public:
     QPushButton* cSulje = nullptr;
     QProgressBar* pBar1 = nullptr;
 
+    // After another book was taken into use elsewhere (a restore), the
+    // window names that book, so that its save does not name the earlier.
+    void ReadBookAgain() override;
+
 protected:
     void Load() override;
     void Unload() override;
