@@ -354,7 +354,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
 }
 
 bool frmMain::QueryUnload() {
-    // The close box: the other windows go first, in the normal way.
+    // Unloaded by itself: the other windows go first, in the normal way.
     const QList<ui::Form*> forms = ui::Forms::all();
     for (auto it = forms.crbegin(); it != forms.crend(); ++it) {
         if (*it == this) continue;
