@@ -213,6 +213,25 @@ void frmKustannuspaikat::Load() {
 
 void frmKustannuspaikat::Unload() { releaseShown(); }
 
+bool frmKustannuspaikat::StorePendingEdits() {
+    // An error reaches the caller: the book is then left alone.
+    if (!cur_->IsEmpty()) cur_->Save(false);
+    return true;
+}
+
+void frmKustannuspaikat::ReadBookAgain() {
+    // The one shown was stored before the book changed; it is read anew.
+    const long shown = cur_->IsEmpty() ? 0 : cur_->id();
+    run([this, shown] {
+        FillList();
+        auto again = std::make_unique<cKustannuspaikka>();
+        if (shown > 0 && again->Read(shown))
+            ShowKustannuspaikka(std::move(again));
+        else
+            ShowKustannuspaikka(nullptr);
+    });
+}
+
 void frmKustannuspaikat::CreateEmptyKustannuspaikka() {
     emptyKustannuspaikka_ = std::make_unique<cKustannuspaikka>();
     emptyKustannuspaikka_->setIsEmpty(true);

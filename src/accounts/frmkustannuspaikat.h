@@ -111,6 +111,11 @@ public:
     QPushButton* cViimeinen = nullptr;
     QPushButton* cSulje = nullptr;
 
+    // Stores the one shown, as leaving it does; reads the book again
+    // afterwards, back on the same one when it is still there.
+    bool StorePendingEdits() override;
+    void ReadBookAgain() override;
+
 protected:
     void Load() override;
     void Unload() override;

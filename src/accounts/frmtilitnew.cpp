@@ -247,6 +247,25 @@ void frmTilitNew::Load() {
 
 void frmTilitNew::Unload() { releaseShown(); }
 
+bool frmTilitNew::StorePendingEdits() {
+    // An error reaches the caller: the book is then left alone.
+    if (!curTili_->IsEmpty()) curTili_->Save(false);
+    return true;
+}
+
+void frmTilitNew::ReadBookAgain() {
+    // The one shown was stored before the book changed; it is read anew.
+    const long shown = curTili_->IsEmpty() ? 0 : curTili_->id();
+    run([this, shown] {
+        BuildTree();
+        auto again = std::make_unique<core::cTili>();
+        if (shown > 0 && again->Read(shown))
+            ShowTili(std::move(again));
+        else
+            ShowTili(nullptr);
+    });
+}
+
 void frmTilitNew::CreateEmptyTili() {
     emptyTili_ = std::make_unique<core::cTili>();
     emptyTili_->setIsEmpty(true);

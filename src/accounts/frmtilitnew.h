@@ -146,6 +146,11 @@ public:
     QPushButton* cTulosta = nullptr;
     QPushButton* cSulje = nullptr;
 
+    // Stores the one shown, as leaving it does; reads the book again
+    // afterwards, back on the same one when it is still there.
+    bool StorePendingEdits() override;
+    void ReadBookAgain() override;
+
 protected:
     void Load() override;
     void Unload() override;

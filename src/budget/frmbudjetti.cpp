@@ -360,6 +360,28 @@ void frmBudjetti::Unload() {
 
 void frmBudjetti::Sulje() { ui::Forms::unload(*this); }
 
+bool frmBudjetti::StorePendingEdits() { return writeLines(false); }
+
+void frmBudjetti::ReadBookAgain() {
+    const long model = shownModel_;
+    discardLines();
+    shownModel_ = 0;
+    run([this] { LataaMallit(); });
+    if (cmbTuloslaskelmat->count() == 0) {
+        NaytaRivit();
+        return;
+    }
+    // A window that found no model before finds one now.
+    for (QWidget* w : std::as_const(controls_)) w->setEnabled(true);
+    for (QAction* a : menuBar->actions()) {
+        a->setEnabled(true);
+        if (QMenu* m = a->menu())
+            for (QAction* item : m->actions()) item->setEnabled(true);
+    }
+    if (model != 0) core::SelectComboByItemData(cmbTuloslaskelmat, model);
+    run([this] { naytaKausi(jakso_); });
+}
+
 void frmBudjetti::LataaKuukausienNimet() {
     const QString s = QStringLiteral("frmBudjetti");
     monthNames_ = {core::TranslateStr(s, QStringLiteral("Tammikuu")),  core::TranslateStr(s, QStringLiteral("Helmikuu")),

@@ -127,6 +127,13 @@ public:
     // Fills the 16 visible lines and every total.
     void NaytaRivit();
 
+    // Writes the changed lines, as the save command does; the lines stay.
+    bool StorePendingEdits() override;
+    // Lets the lines go unwritten (they were written before the book
+    // changed) and builds them again from the book as it now is, for the
+    // model and year shown.
+    void ReadBookAgain() override;
+
 protected:
     void Load() override;
     void Unload() override;

@@ -28,11 +28,19 @@ public:
     // How many times a file has actually been opened (for tests).
     int openCount() const { return opens_; }
 
+    // The book's generation. It moves on whenever a command closes the
+    // book or rewrites its tables under the open windows (a backup, a
+    // restore, another book, the change of year): a record read before
+    // that does not write what it holds afterwards.
+    unsigned generation() const { return generation_; }
+    void nextGeneration() { ++generation_; }
+
 private:
     dao::Database db_;
     bool open_ = false;
     QString openedPath_;
     int opens_ = 0;
+    unsigned generation_ = 0;
 };
 
 // The shared connection, created on first use.

@@ -281,6 +281,24 @@ void frmTilit::Unload() {
 
 void frmTilit::Sulje() { ui::Forms::unload(*this); }
 
+bool frmTilit::StorePendingEdits() {
+    // An error reaches the caller: the book is then left alone.
+    Data1.StorePending();
+    shownBeforeChange_ = Data1.hasCurrent() ? currentTlId() : 0;
+    return true;
+}
+
+void frmTilit::ReadBookAgain() {
+    // The record set read before is closed without its events, so that the
+    // account it stands on is not written back, and read anew.
+    const long shown = shownBeforeChange_;
+    shownBeforeChange_ = 0;
+    Data1.Close();
+    quietly([this] { Data1.Refresh(); });
+    if (shown > 0) quietly([this, shown] { Data1.FindFirst(QStringLiteral("tlID"), shown); });
+    quietly([this] { BuildTree(); });
+}
+
 // ---------------------------------------------------------------- the record set
 
 long frmTilit::currentTlId() const { return core::NzLong(Data1.value(QStringLiteral("tlID")), 0); }

@@ -98,6 +98,11 @@ public:
     QPushButton* cSeuraava = nullptr;
     QPushButton* cViimeinen = nullptr;
 
+    // Stores the account being edited or added, as a move does; reads the
+    // book again afterwards, back on the account shown before.
+    bool StorePendingEdits() override;
+    void ReadBookAgain() override;
+
 protected:
     void Load() override;
     void Unload() override;
@@ -122,6 +127,7 @@ private:
     static void quietly(const std::function<void()>& f);
 
     bool gone_ = false;
+    long shownBeforeChange_ = 0;  // the account shown when the book was last closed or rewritten
 };
 
 }  // namespace legacy

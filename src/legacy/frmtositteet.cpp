@@ -521,6 +521,43 @@ void frmTositteet::Unload() {
 
 void frmTositteet::Sulje() { ui::Forms::unload(*this); }
 
+bool frmTositteet::StorePendingEdits() {
+    // As leaving the voucher: its pending row (a new one too, with what the
+    // fields hold), then the entry in the editor. An error reaches the
+    // caller, and the book is left alone.
+    CommitPendingEdits();
+    curVienti_->Save(false);
+    shownBeforeChange_ = Data1.hasCurrent() ? currentToId() : 0;
+    return true;
+}
+
+void frmTositteet::ReadBookAgain() {
+    // Everything the window read was stored before the book changed: the
+    // record sets are closed without their events, so nothing is written
+    // back, and read anew.
+    const long shown = shownBeforeChange_;
+    shownBeforeChange_ = 0;
+    bNewAdded = false;
+    bDoCountBalance = false;
+    step([this] { useEmptyVienti(); });
+    Data1.Close();
+    Data2.Close();
+    step([this] { FillTiliCombo(); });
+    step([this] { FillKPCombo(); });
+    step([this] {
+        Data2.setRecordSource(QStringLiteral("SELECT tlNumero AS Tilinumero, tlNimi AS Tilinimi, viTyyppi AS Tyyppi, "
+                                             "viArvo AS Summa, viID FROM vi LEFT JOIN tl ON vi.vitlID = tl.tlID "
+                                             "WHERE vitoID = 0"));
+        Data2.Refresh();
+    });
+    step([this] { Data1.Refresh(); });
+    if (shown > 0) step([this, shown] { Data1.FindFirst(QStringLiteral("toID"), shown); });
+    step([this] { FillTositeLista(); });
+    step([this] { BuildTositepohjaMenu(); });
+    bDoCountBalance = true;
+    step([this] { UpdateSummat(); });
+}
+
 void frmTositteet::SetMode(bool avaus, bool paatos) {
     if (!isLoaded()) {
         bAvaustosite = avaus;

@@ -232,6 +232,15 @@ public:
     QPushButton* cUusiTosite = nullptr;
     std::array<QPushButton*, 5> cTositePohja{};  // 1..4; [0] unused
 
+    // ---- The book closed or rewritten under the window
+    // Stores the voucher being edited or added and the entry in the editor,
+    // as leaving the voucher does.
+    bool StorePendingEdits() override;
+    // Reads the book again and shows the voucher shown before, when it is
+    // still there (else the first of the mode); nothing read before is
+    // written back.
+    void ReadBookAgain() override;
+
 protected:
     void Load() override;
     void Unload() override;
@@ -316,6 +325,7 @@ private:
     bool listClickRan_ = false;
     bool showingVienti_ = false;
     bool gone_ = false;  // unloading: the fields' handlers do nothing more
+    long shownBeforeChange_ = 0;  // the voucher shown when the book was last closed or rewritten
     QPointer<QWidget> skipLeave_;
     WindowKeys* windowKeys_ = nullptr;
     QList<QAction*> keyedActions_;

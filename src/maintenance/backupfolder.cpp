@@ -3,6 +3,7 @@
 #include "core/dbc.h"
 #include "core/globals.h"
 #include "core/settings.h"
+#include "core/ui/bookchange.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "maintenance/backupstick.h"
@@ -48,6 +49,10 @@ QString BackupTarget(const QString& folder, const QString& bookPath) {
 }
 
 void mVarmistusClick() {
+    // The open windows store what they hold first, and read the book again
+    // when the command ends.
+    const core::BookChange change;
+    if (!change.began()) return;
     core::DBCon().SuljeDB();
     const QString book = core::DatabasePath;
     core::ShowInfo(core::TranslateStr(QStringLiteral("frmMain"),
@@ -160,6 +165,8 @@ void mVarmistusClick() {
 }
 
 void mPalautusClick() {
+    const core::BookChange change;
+    if (!change.began()) return;
     const QString personal = sys::GetSpecialFolder(sys::kSpecialFolderPersonal);
     const QString source = ui::Dialogs().openFile(
         core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral("Valitse palautettava tietokanta")),

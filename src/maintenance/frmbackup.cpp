@@ -2,6 +2,7 @@
 
 #include "core/dbc.h"
 #include "core/globals.h"
+#include "core/ui/bookchange.h"
 #include "core/ui/helpers.h"
 #include "platform/dao/database.h"
 #include "platform/fso/fso.h"
@@ -145,6 +146,10 @@ void frmBackup::cEtsiMuistitikku_Click() {
 }
 
 void frmBackup::cKopioi_Click() {
+    // The open windows store what they hold first, and read the book again
+    // when the copy has been made.
+    const core::BookChange change;
+    if (!change.began()) return;
     sys::cMouseCursor cursor;
     try {
         const QDate today = Today();
@@ -182,6 +187,8 @@ void frmBackup::cKopioi_Click() {
 }
 
 void frmBackup::cTiivista_Click() {
+    const core::BookChange change;
+    if (!change.began()) return;
     core::DBCon().SuljeDB();
     const QString book = core::DatabasePath;
     QString temporary;

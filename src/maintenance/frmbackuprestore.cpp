@@ -3,6 +3,7 @@
 #include "core/dbc.h"
 #include "core/globals.h"
 #include "core/settings.h"
+#include "core/ui/bookchange.h"
 #include "core/ui/helpers.h"
 #include "maintenance/frmbackup.h"
 #include "platform/fso/fso.h"
@@ -101,6 +102,10 @@ void frmBackupRestore::lstTietokanta_Click() {
 }
 
 void frmBackupRestore::cPalauta_Click() {
+    // The program ends once the copy is in use: the open windows store what
+    // they hold before anything is closed.
+    const core::BookChange change;
+    if (!change.began()) return;
     bool folderReady = false;
     bool restored = false;
     QString targetFolder;

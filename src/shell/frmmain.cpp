@@ -16,6 +16,7 @@
 #include "shell/openers.h"
 #include "shell/version.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFrame>
 #include <QIcon>
@@ -334,12 +335,26 @@ void frmMain::ShowCaption() { setWindowTitle(core::AppTitle + QStringLiteral(" -
 
 bool frmMain::CloseProgram() {
     // Unloading the main window ends the program (Unload), so the program
-    // ends only when every window has agreed to go.
+    // ends only when every window has agreed to go. A window may ask the
+    // user (while the program ends it must not refuse on its own).
     return ui::Forms::unloadAll();
 }
 
+void frmMain::closeEvent(QCloseEvent* event) {
+    // The window goes (or stays) by the unload, never by Qt's own close.
+    event->ignore();
+    if (isUnloaded()) return;
+    try {
+        CloseProgram();
+    } catch (const std::exception& e) {
+        qWarning("closing the program failed: %s", e.what());
+    } catch (...) {
+        qWarning("closing the program failed");
+    }
+}
+
 bool frmMain::QueryUnload() {
-    // The close box: the other windows go first, in the normal way.
+    // Unloaded by itself: the other windows go first, in the normal way.
     const QList<ui::Form*> forms = ui::Forms::all();
     for (auto it = forms.crbegin(); it != forms.crend(); ++it) {
         if (*it == this) continue;

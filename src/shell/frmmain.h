@@ -102,6 +102,8 @@ protected:
     // refuses keeps the program running.
     bool QueryUnload() override;
     void Unload() override;
+    // The close box ends the program as "&Sulje" does.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     enum class OnError { Report, Ignore };

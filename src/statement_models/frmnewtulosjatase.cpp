@@ -492,6 +492,32 @@ void frmNewTulosJaTase::Unload() {
     curModelRow_->setIsEmpty(true);
 }
 
+bool frmNewTulosJaTase::StorePendingEdits() {
+    // An error reaches the caller: the book is then left alone.
+    if (!curModelRow_->IsEmpty()) curModelRow_->Save(false);
+    if (!curModel_->IsEmpty()) curModel_->Save(false);
+    return true;
+}
+
+void frmNewTulosJaTase::ReadBookAgain() {
+    // What was shown was stored before the book changed; the window starts
+    // again from the book as it now is, as when it is opened.
+    run([this] {
+        auto model = std::make_unique<cMalli>();
+        model->setIsEmpty(true);
+        auto row = std::make_unique<cMalliRivi>();
+        row->setIsEmpty(true);
+        ShowModel(std::move(model));
+        ShowModelRow(std::move(row));
+    });
+    run([this] { FillAccountList(); });
+    run([this] { FillModelTree(); });
+    frameRivinTiedot->setEnabled(false);
+    frameRivinTiedot->hide();
+    DisableModelCommands();
+    EnableNew();
+}
+
 template <class T>
 void frmNewTulosJaTase::releaseHeld(std::unique_ptr<T>& held) {
     if (!held) return;

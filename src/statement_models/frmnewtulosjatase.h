@@ -236,6 +236,12 @@ public:
     QLabel* Label8 = nullptr;
     QProgressBar* pBar = nullptr;
 
+    // Stores the model and the row shown, as leaving them does; reads the
+    // book again afterwards (the tree and the account list anew, nothing
+    // chosen).
+    bool StorePendingEdits() override;
+    void ReadBookAgain() override;
+
 protected:
     void Load() override;
     void Unload() override;

@@ -3,6 +3,8 @@
 // leaves the book in use whole.
 
 #include "core/settings.h"
+#include "platform/dao/error.h"
+#include "platform/ui/forms.h"
 #include "maintenance/backupfolder.h"
 #include "maintenance/register.h"
 #include "maintenancefixture.h"
@@ -243,6 +245,52 @@ TEST_F(BackupFolder, AKillAtAnyWritePointLeavesTheBookWholeWithEverySave) {
     }
     // The saves, the copy, the compaction and the renames each had their points.
     EXPECT_GT(point, 10);
+}
+
+// An open window with something typed and not yet stored.
+class frmKesken : public ui::Form {
+public:
+    frmKesken() : ui::Form(QStringLiteral("frmKesken")) { setWindowTitle(QStringLiteral("Kesken")); }
+    bool refuse = false;
+    bool fail = false;
+    int stored = 0;
+    int readAgain = 0;
+    bool StorePendingEdits() override {
+        if (fail) throw dao::DaoError(3022, QStringLiteral("avain on jo käytössä"));
+        if (refuse) return false;
+        ++stored;
+        return true;
+    }
+    void ReadBookAgain() override { ++readAgain; }
+};
+
+TEST_F(BackupFolder, AWindowThatCannotStoreWhatItHoldsKeepsTheBackupFromRunning) {
+    const QString book = makeBook(QStringLiteral("Pankkitili"));
+    const QString copy = QDir(backupDir).filePath(QStringLiteral("kirja.mdb"));
+    auto& w = ui::Forms::show<frmKesken>();
+
+    w.refuse = true;
+    dialogs.expectMessage(QStringLiteral("Toimintoa ei tehty, koska ikkunan muutoksia ei voitu tallentaa: Kesken"),
+                          ui::Answer::OK);
+    maintenance::mVarmistusClick();
+    w.refuse = false;
+    w.fail = true;
+    dialogs.expectMessage(QStringLiteral("Toimintoa ei tehty, koska ikkunan muutoksia ei voitu tallentaa: Kesken\r\n\r\n"
+                                         "3022: avain on jo käytössä"),
+                          ui::Answer::OK);
+    maintenance::mVarmistusClick();
+    EXPECT_FALSE(QFile::exists(copy));
+    EXPECT_FALSE(QFile::exists(CompanionPath(book, u'3')));
+    EXPECT_EQ(w.readAgain, 0);
+
+    // Once it has stored, the backup runs and the window reads the book again.
+    w.fail = false;
+    expectBackupRuns();
+    dialogs.expectMessage(QStringLiteral("valmis."), ui::Answer::OK);
+    maintenance::mVarmistusClick();
+    EXPECT_EQ(accountOf(copy), QStringLiteral("Pankkitili"));
+    EXPECT_EQ(w.stored, 1);
+    EXPECT_EQ(w.readAgain, 1);
 }
 
 class RestoreFromCopy : public BackupFolder {

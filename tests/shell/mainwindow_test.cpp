@@ -8,13 +8,18 @@
 #include "shell/version.h"
 #include "shellfixture.h"
 #include "support/dialogs.h"
+#include "vouchers/window/frmnewtositteet.h"
+#include "vouchers/window/voucherwindows.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -82,6 +87,46 @@ TEST_F(MainWindowTest, CloseBoxClosesTheOtherWindowsFirst) {
     EXPECT_EQ(frmKokeilu::saves, 1);
     EXPECT_EQ(quits, 1);
     EXPECT_TRUE(main->isUnloaded());
+}
+
+TEST_F(MainWindowTest, CloseBoxEndsTheProgramAsSuljeDoesEvenWithAVoucherWithoutADate) {
+    // The demo book's first voucher has lost its date; the voucher window
+    // shows it with a text typed and not saved.
+    core::DBCon().AvaaDB().Execute(QStringLiteral("UPDATE to SET toPvm = Null WHERE toNumero = 1"));
+    ScriptedDialogs dialogs;
+    dialogs.expectMessage(QStringLiteral("Tositteissa puutteita"), Answer::No);
+    shell::VoucherWindowMode mode;
+    mode.caption = QStringLiteral("Tositteet");
+    auto& vouchers = vouchers::OpenVoucherWindow(mode);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&vouchers));
+    QCoreApplication::processEvents();
+    vouchers.cEnsimmainen->click();
+    ASSERT_TRUE(vouchers.tTositepvm->text().isEmpty());
+    vouchers.tTositeSelite->setFocus();
+    vouchers.tTositeSelite->selectAll();
+    QTest::keyClicks(vouchers.tTositeSelite, QStringLiteral("Vuokra ilman paivaa"));
+
+    // The close box, with the program's own end: the event loop returns.
+    shell::SetQuitHandler(nullptr);
+    QTimer::singleShot(0, main, [this] { main->close(); });
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(-1); });
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_LT(clock.elapsed(), 5000);
+    EXPECT_TRUE(shell::QuitRequested());
+    EXPECT_TRUE(ui::Forms::all().isEmpty());
+
+    // What "&Sulje" saves is saved: the voucher and the window placements.
+    dao::Recordset rs = core::DBCon().AvaaDB().OpenRecordset(
+        QStringLiteral("SELECT toSelite FROM to WHERE toNumero = 1"), dao::RecordsetType::Snapshot);
+    EXPECT_EQ(rs.value(0).toString(), QStringLiteral("Vuokra ilman paivaa"));
+    rs.Close();
+    for (const char* form : {"frmMain", "frmNewTositteet"})
+        EXPECT_NE(readIni(QStringLiteral("%1%2%3").arg(QLatin1String(form)).arg(shell::VersionMajor()).arg(shell::VersionMinor()),
+                          QStringLiteral("FORMS")),
+                  QStringLiteral("<none>"))
+            << form;
 }
 
 TEST_F(MainWindowTest, KeepsItsFixedSizeAndCanBePictured) {

@@ -136,6 +136,8 @@ void frmPaivaSaldot::Load() {
     });
 }
 
+void frmPaivaSaldot::ReadBookAgain() { Paivita(); }
+
 void frmPaivaSaldot::FillTilit() { detail::FillAccountCombo(cmbTilit); }
 
 void frmPaivaSaldot::CreateRowControls() {

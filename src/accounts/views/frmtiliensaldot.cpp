@@ -148,6 +148,8 @@ void frmTilienSaldot::Load() {
     });
 }
 
+void frmTilienSaldot::ReadBookAgain() { PaivitaSaldot(); }
+
 int frmTilienSaldot::CountTilit() {
     dao::Database db = core::DBCon().AvaaDB();
     dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT COUNT(tlID) FROM tl"), dao::RecordsetType::Snapshot);

@@ -77,6 +77,9 @@ public:
 
     const detail::RowDisplay& rows() const { return *rows_; }
 
+    // Computes again from the book as it now is, as the refresh command does.
+    void ReadBookAgain() override;
+
 protected:
     void Load() override;
 

@@ -168,6 +168,8 @@ void frmTilitarkastelu::Load() {
     });
 }
 
+void frmTilitarkastelu::ReadBookAgain() { Paivita(); }
+
 void frmTilitarkastelu::FillTilit() { detail::FillAccountCombo(cmbTilit); }
 
 void frmTilitarkastelu::CreateRowControls() { rows_->CreateRows(); }

@@ -53,13 +53,23 @@ void reportReleaseError(const QString& what, const dao::DaoError& error) noexcep
 
 namespace detail {
 
-void BookTie::bindCurrent() { path_ = DBCon().openedPath(); }
+void BookTie::bindCurrent() {
+    path_ = DBCon().openedPath();
+    generation_ = DBCon().generation();
+}
 
 dao::Database BookTie::open() { return DBCon().AvaaDB(); }
 
-bool BookTie::belongsToOpenBook() const { return sameBook(path_, DBCon().openedPath()); }
+bool BookTie::belongsToOpenBook() const {
+    return generation_ == DBCon().generation() && sameBook(path_, DBCon().openedPath());
+}
 
 void BookTie::refuse(const QString& what) const {
+    if (sameBook(path_, DBCon().openedPath()))
+        throw dao::DaoError(kOtherBookError,
+                            QStringLiteral("%1 on luettu tietokannasta %2 ennen kuin tietokanta suljettiin tai "
+                                           "sen tauluja muutettiin; vanhentuneita tietoja ei kirjoiteta.")
+                                .arg(what, path_));
     throw dao::DaoError(kOtherBookError,
                         QStringLiteral("%1 on luettu tietokannasta %2, mutta nyt avoinna on %3; "
                                        "muutoksia ei kirjoiteta toiseen tietokantaan.")

@@ -90,13 +90,19 @@ namespace detail {
 // The book (database file) that a record was read from or first saved
 // into. After the shared connection has moved to another book, the record
 // refuses to write, so pending edits never land in another association's
-// books. A record that has touched no book yet is tied to none.
+// books. The same holds after the book was closed or rewritten under the
+// open windows (its generation moved on, see DBC): what the record read
+// before may be out of date. A record that has touched no book yet is tied
+// to none.
 class BookTie {
 public:
     bool isBound() const { return !path_.isEmpty(); }
     const QString& path() const { return path_; }
     void clear() { path_.clear(); }
-    void copyFrom(const BookTie& other) { path_ = other.path_; }
+    void copyFrom(const BookTie& other) {
+        path_ = other.path_;
+        generation_ = other.generation_;
+    }
     // Ties the record to the book the shared connection has open now.
     void bindCurrent();
     void bindCurrentIfUnbound() {
@@ -119,6 +125,7 @@ private:
     bool belongsToOpenBook() const;
     [[noreturn]] void refuse(const QString& what) const;
     QString path_;
+    unsigned generation_ = 0;
 };
 
 // The first width characters of s (a surrogate pair is never split).

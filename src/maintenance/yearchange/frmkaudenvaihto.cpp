@@ -3,6 +3,7 @@
 #include "core/dbc.h"
 #include "core/globals.h"
 #include "core/nz.h"
+#include "core/ui/bookchange.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "maintenance/yearchange/kaudenvaihto.h"
@@ -151,6 +152,11 @@ void frmKaudenVaihto::cTilikaudenvaihto_Click() {
                                           QStringLiteral("Valitse tasemalli, jonka mukaan kirjataan avausviennit!")));
         return;
     }
+
+    // The change rewrites the tables that the open windows show: they store
+    // what they hold first, and read the book again when it has been made.
+    const core::BookChange change;
+    if (!change.began()) return;
 
     pBar->setRange(0, 7);
     pBar->setValue(0);

@@ -27,6 +27,7 @@ struct Registry {
     int modalTimeoutMs = 0;
     int modalTimeouts = 0;
     int modalDepth = 0;       // modal shows in progress
+    bool ending = false;      // unloadAll is running
     bool reapScheduled = false;
     QPointer<Form> lastActive;
 };
@@ -248,10 +249,52 @@ bool Forms::unload(Form& form) {
 bool Forms::unloadAll() {
     std::vector<QPointer<Form>> forms;
     for (const Entry& e : reg().entries) forms.emplace_back(e.form);
+    Registry& r = reg();
+    const bool wasEnding = r.ending;
+    r.ending = true;
+    struct Restore {
+        Registry& r;
+        bool was;
+        ~Restore() { r.ending = was; }
+    } restore{r, wasEnding};
     for (auto it = forms.rbegin(); it != forms.rend(); ++it) {
         if (*it && !unload(**it)) return false;
     }
     return true;
+}
+
+bool Forms::isEnding() { return reg().ending; }
+
+Form* Forms::storePendingEdits(QString* error) {
+    std::vector<QPointer<Form>> forms;
+    for (const Entry& e : reg().entries) forms.emplace_back(e.form);
+    for (const QPointer<Form>& f : forms) {
+        if (!f || !f->isLoaded()) continue;
+        bool stored = false;
+        try {
+            stored = f->StorePendingEdits();
+        } catch (const std::exception& e) {
+            if (error) *error = QString::fromUtf8(e.what());
+        } catch (...) {
+        }
+        if (!stored && f) return f;
+    }
+    return nullptr;
+}
+
+void Forms::readBookAgain() {
+    std::vector<QPointer<Form>> forms;
+    for (const Entry& e : reg().entries) forms.emplace_back(e.form);
+    for (const QPointer<Form>& f : forms) {
+        if (!f || !f->isLoaded()) continue;
+        try {
+            f->ReadBookAgain();
+        } catch (const std::exception& e) {
+            qWarning("%s could not read the book again: %s", qPrintable(f->objectName()), e.what());
+        } catch (...) {
+            qWarning("%s could not read the book again", qPrintable(f->objectName()));
+        }
+    }
 }
 
 void Forms::setLoadHook(FormHook hook) { reg().loadHook = std::move(hook); }

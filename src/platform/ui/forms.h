@@ -19,6 +19,12 @@
 // Closing a window with its close box takes the same path as
 // Forms::unload. Qt's "quit on last window closed" is not triggered by that;
 // the program ends its run itself.
+//
+// Some commands close the book or rewrite its tables while windows are open
+// on it. Before such a command every window stores what has been typed and
+// not yet stored (StorePendingEdits), and after it every window reads the
+// book again (ReadBookAgain); Forms::storePendingEdits and
+// Forms::readBookAgain ask every loaded window in turn.
 
 #include <QPointer>
 #include <QString>
@@ -39,6 +45,15 @@ public:
     bool isLoaded() const { return state_ == State::Loading || state_ == State::Loaded; }
     bool isUnloaded() const { return state_ == State::Unloading || state_ == State::Unloaded; }
     bool isShownModal() const { return modalDepth_ > 0; }
+
+    // Before a command closes the book or rewrites its tables: stores what
+    // has been typed and not yet stored, the way leaving the record does.
+    // False (after telling the user why) or an error raised when that could
+    // not be done; the command is then not run.
+    virtual bool StorePendingEdits() { return true; }
+    // After such a command: reads the book again and shows it as it now
+    // is. Nothing read before the command may be written back.
+    virtual void ReadBookAgain() {}
 
 Q_SIGNALS:
     // The window was hidden (by the program, not by being minimised).
@@ -125,8 +140,20 @@ public:
     }
 
     // Unloads every window, the latest created first; stops at the first
-    // that refuses and returns false then.
+    // that refuses and returns false then. While it runs, isEnding() is
+    // true: a window may still ask the user, but must not refuse to go
+    // unless the user so answers.
     static bool unloadAll();
+    static bool isEnding();
+
+    // StorePendingEdits of every loaded window, in the order they were
+    // created, until one cannot store: that window is returned (nullptr
+    // when every window stored what it held), and the text of the error it
+    // raised, if any, goes to error.
+    static Form* storePendingEdits(QString* error = nullptr);
+    // ReadBookAgain of every loaded window. An error one of them raises is
+    // reported as a warning, and the others still read.
+    static void readBookAgain();
 
     // The windows the registry holds, in the order they were created.
     static QList<Form*> all();

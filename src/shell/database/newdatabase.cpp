@@ -3,6 +3,7 @@
 #include "core/dbc.h"
 #include "core/globals.h"
 #include "core/settings.h"
+#include "core/ui/bookchange.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "platform/fso/fso.h"
@@ -206,6 +207,9 @@ bool CreateNewDatabase(const QString& sInfo, const QString& sSource, bool bCopyC
 
     const QString source =
         bCopyCurrent ? sSource : fso::BuildPath(fso::BuildPath(sys::AppPath(), QStringLiteral("mallit")), sSource);
+    // The program ends with the new book: the open windows store what they
+    // hold in the book they show before it is copied or left.
+    if (!core::StoreOpenWindows()) return false;
     {
         sys::cMouseCursor cursor;
         cursor.SetCursor(nullptr, sys::kPointerHourglass);

@@ -468,6 +468,12 @@ void frmAsetukset::Unload() {
     }
 }
 
+void frmAsetukset::ReadBookAgain() {
+    if (tTietokanta->text() == core::DatabasePath) return;
+    tTietokanta->setText(core::DatabasePath);
+    FillAccountLists();
+}
+
 void frmAsetukset::FillLanguageList() {
     cmbKieli->clear();
     cmbKieli->addItem(QStringLiteral("Suomi"), 0);

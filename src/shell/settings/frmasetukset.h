@@ -148,6 +148,10 @@ public:
     QPushButton* cSulje = nullptr;
     QProgressBar* pBar1 = nullptr;
 
+    // After another book was taken into use elsewhere (a restore), the
+    // window names that book, so that its save does not name the earlier.
+    void ReadBookAgain() override;
+
 protected:
     void Load() override;
     void Unload() override;
@@ -168,11 +172,15 @@ private:
     // The save's parts (settingssave.cpp).
     struct Entered;
     std::optional<Entered> enteredValues();
-    bool openBookForSave(const QString& path, dao::Database& db);
+    // False when the book cannot be opened (the user has been told); then
+    // missing tells whether it is not there at all (or no book is named).
+    bool openBookForSave(const QString& path, dao::Database& db, bool* missing = nullptr);
     bool upgrade(dao::Database& db, bool quiet = false);
     bool takeBookIntoUse(const QString& path, bool quiet);
     void loadUnreadSettings();
     bool writeStores(dao::Database& db, const Entered& v);
+    // The program-wide keys alone, when the book is not there.
+    bool writeProgramStores(const Entered& v);
     void refreshMainWindow();
     bool storeNewYearDates();
 

@@ -6,6 +6,7 @@
 #include "core/globals.h"
 #include "core/schema.h"
 #include "core/settings.h"
+#include "core/ui/bookchange.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "core/values.h"
@@ -184,8 +185,9 @@ enum class OnFailure { Repair, Report, Quiet };
 
 // Opens the book at path on a connection of its own. A failure is told to
 // the user (a damaged book is repaired when asked) unless quiet, and false
-// is returned.
-bool openBook(const QString& path, dao::Database& db, OnFailure onFailure) {
+// is returned; missing tells whether the book is not there at all.
+bool openBook(const QString& path, dao::Database& db, OnFailure onFailure, bool* missing = nullptr) {
+    if (missing) *missing = false;
     int code = 0;
     QString text;
     if (path.isEmpty()) {
@@ -202,6 +204,7 @@ bool openBook(const QString& path, dao::Database& db, OnFailure onFailure) {
             text = QString::fromLocal8Bit(e.what());
         }
     }
+    if (missing) *missing = code == dao::err::FileNotFound || code == dao::err::InvalidPath;
     if (onFailure == OnFailure::Quiet) return false;
     switch (code) {
     case dao::err::FileNotFound:
@@ -338,8 +341,8 @@ std::optional<frmAsetukset::Entered> frmAsetukset::enteredValues() {
     return v;
 }
 
-bool frmAsetukset::openBookForSave(const QString& path, dao::Database& db) {
-    return openBook(path, db, OnFailure::Repair);
+bool frmAsetukset::openBookForSave(const QString& path, dao::Database& db, bool* missing) {
+    return openBook(path, db, OnFailure::Repair, missing);
 }
 
 bool frmAsetukset::upgrade(dao::Database& db, bool quiet) {
@@ -443,6 +446,40 @@ bool frmAsetukset::writeStores(dao::Database& db, const Entered& v) {
     return true;
 }
 
+bool frmAsetukset::writeProgramStores(const Entered& v) {
+    const QStringList iniKeys{QStringLiteral("Database"), QStringLiteral("DatabaseBackup"), QStringLiteral("Language"),
+                              QStringLiteral("MultiDb")};
+    const QStringList values{v.databasePath, v.databaseBackup, v.language, core::flagText(v.multiDb)};
+    const QString kMissing = QStringLiteral("\x01missing");
+    QStringList oldIni;
+    for (const QString& k : iniKeys) oldIni << readIni(k, kMissing);
+    int written = 0;
+    try {
+        for (; written < iniKeys.size(); ++written) writeIni(iniKeys[written], values[written]);
+    } catch (const std::exception& e) {
+        // The keys written are put back; a key that was not there is left
+        // empty, as writeStores does.
+        for (int i = 0; i < written; ++i) {
+            try {
+                writeIni(iniKeys[i], oldIni[i] == kMissing ? QString() : oldIni[i]);
+            } catch (...) {
+            }
+        }
+        core::ShowCritical(core::TranslateStr(QStringLiteral("frmAsetukset"),
+                                              QStringLiteral("Asetusten tallentaminen ei onnistunut, eikä asetuksiin "
+                                                             "tehty muutoksia.")) +
+                           kCrLf + errorText(e));
+        return false;
+    }
+    const bool otherBook = core::DatabasePath != v.databasePath;
+    core::DatabasePath = v.databasePath;
+    core::DatabaseBackup = v.databaseBackup;
+    core::Language = v.language;
+    core::MultiDb = v.multiDb;
+    if (otherBook) core::DBCon().SuljeDB();
+    return true;
+}
+
 void frmAsetukset::refreshMainWindow() {
     if (frmMain* main = mainWindow()) {
         main->ShowCaption();
@@ -454,7 +491,21 @@ bool frmAsetukset::Tallenna() {
     const std::optional<Entered> v = enteredValues();
     if (!v) return false;
     dao::Database db;
-    if (!openBookForSave(v->databasePath, db)) return false;
+    bool missing = false;
+    if (!openBookForSave(v->databasePath, db, &missing)) {
+        // A book that is not there keeps none of its own settings, but the
+        // program's settings (the language, the folders, the book's name to
+        // be corrected) are stored and the window closes.
+        if (!missing || !writeProgramStores(*v)) return false;
+        core::ShowInfo(core::TranslateStr(QStringLiteral("frmAsetukset"),
+                                          QStringLiteral("Ohjelman asetukset tallennettiin. Seuran asetuksia ei "
+                                                         "tallennettu, koska tietokantaa ei löydy.")));
+        changed_ = false;
+        refreshMainWindow();
+        hide();
+        ui::Forms::unload(*this);
+        return true;
+    }
     if (!upgrade(db)) {
         closeQuietly(db);
         return false;
@@ -477,6 +528,13 @@ bool frmAsetukset::takeBookIntoUse(const QString& path, bool quiet) {
     dao::Database db;
     if (!openBook(path, db, quiet ? OnFailure::Quiet : OnFailure::Report)) return false;
     if (!upgrade(db, quiet)) {
+        closeQuietly(db);
+        return false;
+    }
+    // The open windows store what they hold in the book they show before
+    // the program turns to the other one, and read the new one afterwards.
+    const core::BookChange change;
+    if (!change.began()) {
         closeQuietly(db);
         return false;
     }

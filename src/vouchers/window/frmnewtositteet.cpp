@@ -553,7 +553,40 @@ void frmNewTositteet::activate() {
 bool frmNewTositteet::QueryUnload() {
     bool ok = true;
     run([&] { ok = CheckSyotteet(); });
-    return ok;
+    if (ok || !ui::Forms::isEnding()) return ok;
+    // The program is ending: the user decides whether to stay and choose
+    // the account, or to end without it.
+    return core::AskYesNo(core::TranslateStr(QStringLiteral("frmNewTositteet"),
+                                             QStringLiteral("Tilivalintaa ei voida tallentaa. Lopetetaanko silti?"))) ==
+           ui::Answer::Yes;
+}
+
+bool frmNewTositteet::StorePendingEdits() {
+    if (!CheckSyotteet()) return false;
+    writePending();
+    return true;
+}
+
+void frmNewTositteet::ReadBookAgain() {
+    const long shown = curTosite_->IsEmpty() ? 0 : curTosite_->id();
+    // What the window holds was written before the book changed; it is let
+    // go, and nothing read before is written back.
+    releaseAll();
+    curTosite_ = placeholderTosite();
+    InitEmptyViennit();
+    run([this] {
+        FillTiliCombot();
+        FillKPCombot();
+        FillTositeLista();
+        BuildTositepohjaMenu();
+    });
+    run([this, shown] {
+        auto t = std::make_unique<core::cTosite>();
+        if (shown > 0 && t->Read(shown))
+            ShowTosite(std::move(t));
+        else
+            ShowTosite(placeholderTosite());
+    });
 }
 
 void frmNewTositteet::Unload() {
@@ -840,14 +873,20 @@ bool frmNewTositteet::CheckTiliValinnat() {
 bool frmNewTositteet::CheckSyotteet() {
     AcceptSummat();
     if (!CheckTiliValinnat()) return false;
-    if (curTosite_->IsEmpty() || ReadDate(tTositepvm->text())) return true;
-    // A date that is not whole would leave the voucher with an older date
-    // than the one on screen.
-    core::BeepIfSoundOn();
+    tellUnsavedDate();
+    return true;
+}
+
+void frmNewTositteet::tellUnsavedDate() {
+    const QString typed = tTositepvm->text();
+    if (curTosite_->IsEmpty() || typed.trimmed().isEmpty() || ReadDate(typed)) return;
+    // The voucher keeps the date it had; the field shows that date again.
     core::ShowInfo(core::TranslateStr(QStringLiteral("frmNewTositteet"),
-                                      QStringLiteral("Anna tositteen päivämäärä päivämäärämuodossa!")));
-    moveFocus(tTositepvm);
-    return false;
+                                      QStringLiteral("Päivämäärää ei tallennettu, koska se ei ole päivämäärä:")) +
+                   QLatin1Char(' ') + typed);
+    answeredPvm_.clear();
+    ui::ChangeGuard guard(tTositepvm);
+    tTositepvm->setText(curTosite_->Paiva().isZero() ? QString() : curTosite_->Paiva().toShortString());
 }
 
 // ---------------------------------------------------------------- commands

@@ -205,6 +205,13 @@ public:
     QPushButton* cSulje = nullptr;
     std::array<QPushButton*, 5> cTositePohja{};  // 1..4; [0] unused
 
+    // Writes what the voucher on screen holds, as leaving it does (a typed
+    // account that is no list item keeps the command from running); reads
+    // the book again afterwards, back on the same voucher when it is still
+    // there.
+    bool StorePendingEdits() override;
+    void ReadBookAgain() override;
+
 protected:
     void Load() override;
     bool QueryUnload() override;
@@ -226,9 +233,12 @@ private:
 
     // ---- The voucher and the arrays (frmnewtositteet.cpp)
     bool CheckTiliValinnat();
-    // The account and cost-centre choices and the date: the check every
-    // command runs before it changes the voucher shown or closes the window.
+    // The account and cost-centre choices: the check every command runs
+    // before it changes the voucher shown or closes the window. A date text
+    // that is no date does not stop the command: the user is told that it
+    // is not stored (tellUnsavedDate).
     bool CheckSyotteet();
+    void tellUnsavedDate();
     void FillTositeLista();
     void InitEmptyViennit();
     std::unique_ptr<core::cTosite> NewTosite();
@@ -331,6 +341,7 @@ private:
     QList<QAction*> windowKeys_;
     QPointer<QWidget> leaving_;       // the control whose focus-lost handler runs
     QPointer<QWidget> skipLeave_;     // a control that lost a focus it never got
+    QString answeredPvm_;             // a date text that is no date, already answered
 };
 
 }  // namespace vouchers

@@ -21,8 +21,13 @@ void frmNewTositteet::numeroChanged() {
 
 void frmNewTositteet::pvmChanged() {
     // A text that is not a date yet (typing under way) leaves the voucher's
-    // date as it was; leaving the field asks for a whole date.
-    if (const std::optional<dao::Date> d = ReadDate(tTositepvm->text())) curTosite_->setPaiva(*d);
+    // date as it was; leaving the field asks for a whole date. An emptied
+    // field is the empty date.
+    const QString text = tTositepvm->text();
+    if (const std::optional<dao::Date> d = ReadDate(text))
+        curTosite_->setPaiva(*d);
+    else if (text.trimmed().isEmpty())
+        curTosite_->setPaiva(dao::Date());
 }
 
 void frmNewTositteet::pvmKeyPress(int& keyAscii) {
@@ -36,9 +41,14 @@ void frmNewTositteet::pvmKeyPress(int& keyAscii) {
 }
 
 void frmNewTositteet::leavePvm() {
-    const std::optional<dao::Date> typed = ReadDate(tTositepvm->text());
+    const QString text = tTositepvm->text();
+    const std::optional<dao::Date> typed = ReadDate(text);
     if (!typed) {
-        // The voucher keeps the date it had; the field waits for a date.
+        // An empty field is the empty date. Any other text that is no date
+        // is answered once, with the focus back in the field; the voucher
+        // keeps the date it had, and the user may go on.
+        if (text.trimmed().isEmpty() || text == answeredPvm_) return;
+        answeredPvm_ = text;
         core::BeepIfSoundOn();
         core::ShowInfo(core::TranslateStr(QStringLiteral("frmNewTositteet"),
                                           QStringLiteral("Anna tositteen päivämäärä päivämäärämuodossa!")));

@@ -3,6 +3,7 @@
 
 #include "core/dbc.h"
 #include "core/ui/translator.h"
+#include "platform/ui/forms.h"
 #include "databasefixture.h"
 #include "support/dialogs.h"
 
@@ -176,6 +177,42 @@ TEST_F(NewDatabaseTest, CopyOfTheCurrentBookCarriesEverything) {
     EXPECT_EQ(scalar(target, QStringLiteral("SELECT setString FROM Settings WHERE setKey = 'Fontti'")).toString(),
               QStringLiteral("Arial"));
     EXPECT_EQ(readIni(QStringLiteral("Database")), target);
+    EXPECT_EQ(ends, 1);
+}
+
+// An open window with a cost centre typed and not yet stored.
+class frmKesken : public ui::Form {
+public:
+    frmKesken() : ui::Form(QStringLiteral("frmKesken")) { setWindowTitle(QStringLiteral("Kesken")); }
+    bool refuse = false;
+    bool StorePendingEdits() override {
+        if (refuse) return false;
+        core::DBCon().AvaaDB().Execute(QStringLiteral("INSERT INTO kp (kpNumero, kpNimi, kpKuvaus) VALUES (8, 'Kesken', ' ')"));
+        return true;
+    }
+};
+
+TEST_F(NewDatabaseTest, OpenWindowsStoreWhatTheyHoldBeforeTheBookIsCopiedOrLeft) {
+    auto& w = ui::Forms::show<frmKesken>();
+    w.refuse = true;
+    {
+        ScriptedDialogs d;
+        d.expectMessage(QString(), Answer::OK)
+            .expectInput(QString(), QStringLiteral("Seura3"))
+            .expectMessage(QStringLiteral("Toimintoa ei tehty, koska ikkunan muutoksia ei voitu tallentaa: Kesken"),
+                           Answer::OK);
+        shell::RunNewDatabaseItem(QStringLiteral("mLuoTietokantaNykyisesta"));
+    }
+    EXPECT_FALSE(QFileInfo::exists(newBook(QStringLiteral("Seura3.mdb"))));
+    expectUnchanged();
+
+    w.refuse = false;
+    ScriptedDialogs d;
+    expectSuccess(d, QStringLiteral("Seura3"));
+    shell::RunNewDatabaseItem(QStringLiteral("mLuoTietokantaNykyisesta"));
+    EXPECT_EQ(scalar(newBook(QStringLiteral("Seura3.mdb")), QStringLiteral("SELECT kpNimi FROM kp WHERE kpNumero = 8"))
+                  .toString(),
+              QStringLiteral("Kesken"));
     EXPECT_EQ(ends, 1);
 }
 

@@ -161,19 +161,53 @@ TEST_F(SettingsSaveTest, AFieldThatFailsItsCheckStopsTheSaveBeforeAnythingIsWrit
     }
 }
 
-TEST_F(SettingsSaveTest, BookThatCannotBeFoundIsToldAndNothingIsWritten) {
+TEST_F(SettingsSaveTest, BookThatCannotBeFoundIsToldAndOnlyTheProgramsSettingsAreWritten) {
     ScriptedDialogs dialogs;
     shell::frmAsetukset& w = open();
     w.chkVanhatMallit->click();
+    w.cmbKieli->setCurrentIndex(1);
+    const QString backup = tmp.file(QStringLiteral("Toinen varmistus"));
+    w.tVarmistus->setText(backup);
+    const QString storedBefore = setting(book, QStringLiteral("VanhatMallit"));
+    ASSERT_TRUE(QFile::rename(book, book + QStringLiteral(".siirretty")));
+    dialogs.expectMessage(QStringLiteral("Tietokantaa ei löydy, korjaa asetuksista tietokannan nimi"), Answer::OK)
+        .expectMessage(QStringLiteral("Ohjelman asetukset tallennettiin. Seuran asetuksia ei tallennettu, koska "
+                                      "tietokantaa ei löydy."),
+                       Answer::OK);
+    w.cTallenna->click();
+    EXPECT_TRUE(closed());
+    EXPECT_EQ(readIni(QStringLiteral("Language")), QStringLiteral("Svenska"));
+    EXPECT_EQ(readIni(QStringLiteral("DatabaseBackup")), backup + QDir::separator());
+    EXPECT_EQ(readIni(QStringLiteral("Database")), book);
+    EXPECT_EQ(core::Language, QStringLiteral("Svenska"));
+    EXPECT_EQ(core::DatabaseBackup, backup + QDir::separator());
+    EXPECT_FALSE(QFile::exists(book));  // not created by the attempt
+    // The association's settings stay as the book last gave them.
+    EXPECT_FALSE(core::VanhatMallit);
+    EXPECT_EQ(setting(book + QStringLiteral(".siirretty"), QStringLiteral("VanhatMallit")), storedBefore);
+}
+
+TEST_F(SettingsSaveTest, BookThatCannotBeFoundStillRefusesABadDateOrMargin) {
+    ScriptedDialogs dialogs;
+    shell::frmAsetukset& w = open();
+    w.cmbKieli->setCurrentIndex(1);
     const QByteArray iniBefore = iniBytes();
     ASSERT_TRUE(QFile::rename(book, book + QStringLiteral(".siirretty")));
-    dialogs.expectMessage(QStringLiteral("Tietokantaa ei löydy, korjaa asetuksista tietokannan nimi"), Answer::OK);
+    w.tTilikausiLoppu->setText(QStringLiteral("32.12.2031"));
+    dialogs.expectMessage(QStringLiteral("Syötä tilikauden lopuksi päivämäärä."), Answer::OK);
+    w.cTallenna->click();
+    EXPECT_FALSE(closed());
+    w.tTilikausiLoppu->setText(QStringLiteral("31.12.2031"));
+    // The field empties itself on a text that is no number, and the save
+    // refuses the empty margin.
+    dialogs.expectMessage(QStringLiteral("Syötä marginaaliksi ainoastaan numeroita."), Answer::OK)
+        .expectMessage(QStringLiteral("Syötä marginaaliksi ainoastaan numeroita."), Answer::OK);
+    w.tMargVas->setText(QStringLiteral("1x"));
     w.cTallenna->click();
     EXPECT_FALSE(closed());
     EXPECT_EQ(iniBytes(), iniBefore);
-    EXPECT_FALSE(QFile::exists(book));  // not created by the attempt
-    EXPECT_FALSE(core::VanhatMallit);
-    EXPECT_TRUE(w.changed());
+    EXPECT_EQ(core::Language, QStringLiteral("Suomi"));
+    ui::Forms::unload(w);
 }
 
 TEST_F(SettingsSaveTest, DamagedBookIsRepairedAndTheSaveStopsThere) {

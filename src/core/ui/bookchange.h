@@ -1,0 +1,35 @@
+#pragma once
+
+// A command that closes the book or rewrites its tables while windows are
+// open on it: a backup or a compaction, a restore, taking another book
+// into use, the change of financial year.
+//
+// Made at the start of such a command, a BookChange has every open window
+// store what has been typed and not yet stored. When a window cannot, the
+// user is told which window it was, and the command must not run (began()
+// is false). When the BookChange goes, at the end of the command, the
+// book's generation moves on, so that no record read before writes what it
+// holds, and every open window reads the book again.
+
+namespace core {
+
+// Has every open window store what it holds. When one cannot, the user is
+// told which window it was and false is returned. (A command after which
+// the program ends stores with this alone; the others use BookChange.)
+bool StoreOpenWindows();
+
+class BookChange {
+public:
+    BookChange();
+    ~BookChange();
+    BookChange(const BookChange&) = delete;
+    BookChange& operator=(const BookChange&) = delete;
+
+    // Every window stored its edits: the command may run.
+    bool began() const { return began_; }
+
+private:
+    bool began_ = false;
+};
+
+}  // namespace core

@@ -1,0 +1,79 @@
+// The voucher window while a command closes the book under it (as a
+// backup does): what was typed is stored first and the window then shows
+// the book again; a record read before the command writes nothing after it.
+
+#include "core/records/tosite.h"
+#include "core/ui/bookchange.h"
+#include "platform/dao/error.h"
+#include "windowfixture.h"
+
+using kvtest::VoucherWindowTest;
+using ui::Answer;
+
+namespace {
+
+// A command that closes the book, as the backups and restores do.
+bool closeTheBook() {
+    const core::BookChange change;
+    if (!change.began()) return false;
+    core::DBCon().SuljeDB();
+    return true;
+}
+
+TEST_F(VoucherWindowTest, ACommandThatClosesTheBookStoresTheVoucherFirstAndShowsItAgain) {
+    book();
+    balanced(1, "Eka", 10);
+    const long v2 = balanced(2, "Toka", 20);
+    auto& f = open();
+    key(Qt::Key_F, Qt::ControlModifier);
+    focusOn(f.tTositeSelite);
+    retype("Toka muutettu");
+    focusOn(f.tKreditSumma[0]);
+    retype("7,25");
+    // Read before the book is closed: it must not write afterwards.
+    core::cTosite stale;
+    ASSERT_TRUE(stale.Read(v2));
+
+    ASSERT_TRUE(closeTheBook());
+    EXPECT_EQ(value("SELECT COUNT(*) FROM to WHERE toSelite = 'Toka muutettu'"), 1);
+    EXPECT_EQ(entries(v2), QStringList({"D 1 20", "K 4 7.25"}));
+    EXPECT_EQ(f.Tosite().id(), v2);
+    EXPECT_EQ(f.tTositeSelite->text(), "Toka muutettu");
+    EXPECT_EQ(f.tKreditSumma[0]->text(), "7,25");
+    EXPECT_EQ(listTexts(), QStringList({"1 Eka", "2 Toka muutettu"}));
+
+    stale.setSelite(QStringLiteral("Vanha"));
+    try {
+        stale.Release();  // lets it go: it saves what it holds, or fails
+        ADD_FAILURE() << "a record read before the book was closed wrote";
+    } catch (const dao::DaoError& e) {
+        EXPECT_EQ(e.number(), core::kOtherBookError);
+    }
+    EXPECT_EQ(value("SELECT COUNT(*) FROM to WHERE toSelite = 'Vanha'"), 0);
+
+    // The window goes on storing into the book.
+    focusOn(f.tTositeSelite);
+    retype("Toka taas");
+    key(Qt::Key_F3);
+    EXPECT_EQ(value("SELECT COUNT(*) FROM to WHERE toSelite = 'Toka taas'"), 1);
+}
+
+TEST_F(VoucherWindowTest, ATypedAccountThatIsNoListItemKeepsTheCommandFromRunning) {
+    book();
+    const long v1 = balanced(1, "Eka", 10);
+    auto& f = open();
+    key(Qt::Key_A, Qt::ControlModifier);
+    focusOn(f.tTositeSelite);
+    retype("Kesken");
+    focusOn(f.cmbDebetTili[2]);
+    type("zz");
+    dialogs->expectMessage("Tarkista tilivalinta.", Answer::OK)
+        .expectMessage("Toimintoa ei tehty, koska ikkunan muutoksia ei voitu tallentaa: Tositteet", Answer::OK);
+    EXPECT_FALSE(closeTheBook());
+    EXPECT_TRUE(core::DBCon().isOpen());
+    EXPECT_EQ(value("SELECT COUNT(*) FROM to WHERE toSelite = 'Eka'"), 1);
+    EXPECT_EQ(f.Tosite().id(), v1);
+    EXPECT_EQ(f.tTositeSelite->text(), "Kesken");
+}
+
+}  // namespace
