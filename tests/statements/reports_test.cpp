@@ -50,7 +50,10 @@ protected:
     }
     void TearDown() override {
         report::ReportControl& rc = reports::CrystalReport1();
-        if (report::PreviewWindow* p = rc.lastPreview()) delete p;
+        // Every preview a print opened, not only the last one: a window
+        // still open when the application goes is never freed.
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (qobject_cast<report::PreviewWindow*>(top)) delete top;
         rc.setDestination(0);
         rc.setPrintFileName(QString());
         for (int i = 0; i < 5; ++i) rc.setSectionFont(i, QString());
