@@ -91,21 +91,29 @@ UpgradeError::UpgradeError(int step, QString stepName, int number, QString text)
     : std::runtime_error(QStringLiteral("%1 (%2): %3 %4").arg(step).arg(stepName).arg(number).arg(text).toStdString()),
       step_(step), stepName_(std::move(stepName)), number_(number), text_(std::move(text)) {}
 
+namespace {
+
+// The engine takes "VIPKPID" and "vipkpID" for one name: so must the tests
+// below, or a step would add a field that is already there and fail.
+bool sameName(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+
+}  // namespace
+
 bool TableExists(const dao::Database& db, const QString& name) {
     for (const dao::TableDef& td : db.tableDefs())
-        if (td.name() == name) return true;
+        if (sameName(td.name(), name)) return true;
     return false;
 }
 
 bool FieldExists(const dao::TableDef& td, const QString& name) {
     for (const dao::FieldDef& f : td.fields())
-        if (f.name() == name) return true;
+        if (sameName(f.name(), name)) return true;
     return false;
 }
 
 bool QueryExists(const dao::Database& db, const QString& name) {
     for (const dao::QueryDef& q : db.queryDefs())
-        if (q.name == name) return true;
+        if (sameName(q.name, name)) return true;
     return false;
 }
 
@@ -124,7 +132,7 @@ void ConvertCurrencyFormat(dao::FieldDef& field) {
 
 namespace {
 
-// Adds a field to a base table when a field of exactly that name is absent.
+// Adds a field to a base table when no field of that name is there.
 void addField(dao::Database& db, const QString& table, const QString& name, FieldType type, bool noDefault,
               int size = 0) {
     dao::TableDef td = db.tableDef(table);

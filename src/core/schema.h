@@ -58,7 +58,8 @@ private:
 // UpgradeError names the step and the engine's text.
 void UpdateDatabase(dao::Database& db);
 
-// Exact-name tests (letter case counts), as the upgrade uses them.
+// Name tests as the upgrade uses them; letter case does not count, as the
+// engine compares names.
 bool TableExists(const dao::Database& db, const QString& name);
 bool FieldExists(const dao::TableDef& td, const QString& name);
 bool QueryExists(const dao::Database& db, const QString& name);

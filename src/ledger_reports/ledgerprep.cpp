@@ -3,6 +3,7 @@
 #include "core/dbc.h"
 #include "core/globals.h"
 #include "core/nz.h"
+#include "core/puoli.h"
 #include "platform/ui/dialogs.h"
 
 #include <QStringList>
@@ -55,7 +56,7 @@ Sql entriesOfOwnVouchers(const QString& columns) {
 const QString kEntryColumns = QStringLiteral("vi.vitlID, vi.viTyyppi, vi.viArvo, to.toNumero");
 
 bool isDebit(const dao::Variant& tyyppi) {
-    return core::NzString(tyyppi).compare(QLatin1String("D"), Qt::CaseInsensitive) == 0;
+    return core::OnDebet(core::NzString(tyyppi));
 }
 
 // The entry's effect on a debit-positive balance.

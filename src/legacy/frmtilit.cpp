@@ -6,6 +6,7 @@
 
 #include "core/globals.h"
 #include "core/nz.h"
+#include "core/puoli.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "ledger_reports/frmtulostus.h"
@@ -381,9 +382,9 @@ void frmTilit::ShowAlkusaldot() {
         for (; !rs.isEOF(); rs.MoveNext()) {
             const QString tyyppi = core::NzString(rs.value(tyyppiField));
             const dao::Currency arvo = core::NzCurrency(rs.value(arvoField));
-            if (tyyppi == QLatin1String("D"))
+            if (core::OnDebet(tyyppi))
                 debet += arvo;
-            else if (tyyppi == QLatin1String("K"))
+            else if (core::OnKredit(tyyppi))
                 kredit += arvo;
         }
         rs.Close();

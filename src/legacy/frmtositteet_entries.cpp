@@ -5,6 +5,7 @@
 #include "core/dbc.h"
 #include "core/globals.h"
 #include "core/nz.h"
+#include "core/puoli.h"
 #include "core/records/recordsupport.h"
 #include "core/ui/amountbox.h"
 #include "core/ui/helpers.h"
@@ -296,7 +297,7 @@ void frmTositteet::ShowVienti() {
             SelectByItemData(cmbKustannuspaikka, curVienti_->kpID());
         }
         tVientiSelite->setText(curVienti_->Selite());
-        if (curVienti_->Tyyppi() == QLatin1String("D"))
+        if (core::OnDebet(curVienti_->Tyyppi()))
             optTyyppi[0]->setChecked(true);
         else
             optTyyppi[1]->setChecked(true);
@@ -409,6 +410,10 @@ void frmTositteet::comboLeft(QComboBox* combo, bool tili) {
 }
 
 void frmTositteet::tyyppiChosen(int index) {
+    // Showing an entry checks its option too: a code already on that side
+    // ("d" as well as "D") is left as stored.
+    const QString now = curVienti_->Tyyppi();
+    if (index == 0 ? core::OnDebet(now) : core::OnKredit(now)) return;
     curVienti_->setTyyppi(index == 0 ? QStringLiteral("D") : QStringLiteral("K"));
 }
 
@@ -466,7 +471,7 @@ void frmTositteet::UpdateSummat() {
         for (; !rs.isEOF(); rs.MoveNext()) {
             const dao::Variant arvo = rs.value(QStringLiteral("viArvo"));
             if (arvo.isNull()) continue;
-            if (core::NzString(rs.value(QStringLiteral("viTyyppi"))) == QLatin1String("D"))
+            if (core::OnDebet(core::NzString(rs.value(QStringLiteral("viTyyppi")))))
                 debet += core::NzCurrency(arvo);
             else
                 kredit += core::NzCurrency(arvo);

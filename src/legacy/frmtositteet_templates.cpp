@@ -4,6 +4,7 @@
 
 #include "core/globals.h"
 #include "core/nz.h"
+#include "core/puoli.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "legacy/frmtositteet.h"
@@ -165,9 +166,9 @@ void frmTositteet::ShowHalutunTilinSaldo() {
     for (; !rs.isEOF(); rs.MoveNext()) {
         const QString tyyppi = core::NzString(rs.value(QStringLiteral("viTyyppi")));
         const dao::Currency arvo = core::NzCurrency(rs.value(QStringLiteral("viArvo")));
-        if (tyyppi == QLatin1String("D"))
+        if (core::OnDebet(tyyppi))
             debet += arvo;
-        else if (tyyppi == QLatin1String("K"))
+        else if (core::OnKredit(tyyppi))
             kredit += arvo;
     }
     rs.Close();

@@ -3,6 +3,7 @@
 #include "core/dbc.h"
 #include "core/globals.h"
 #include "core/nz.h"
+#include "core/puoli.h"
 #include "core/ui/translator.h"
 #include "statement_models/malli.h"
 
@@ -200,14 +201,14 @@ private:
         for (const Row* r : rows_.ofModel(maID)) {
             if (!nonEmpty(r->tilit) || !r->saldo) continue;
             if (*type == 1) {
-                if (*r->saldo == QLatin1String("D"))
+                if (core::OnDebet(*r->saldo))
                     addAtRow(*r, core::TranslateStr(QStringLiteral("Mallitarkistus"), QStringLiteral("Tuloslaskelmassa on valittuna saldopuoleksi debet.")));
                 continue;
             }
             const int side = rows_.side(r->id, r->maID);
-            if (side == 1 && *r->saldo == QLatin1String("K"))
+            if (side == 1 && core::OnKredit(*r->saldo))
                 addAtRow(*r, core::TranslateStr(QStringLiteral("Mallitarkistus"), QStringLiteral("Vastaavaa-puolella on valittuna saldopuoleksi kredit.")));
-            else if (side == 2 && *r->saldo == QLatin1String("D"))
+            else if (side == 2 && core::OnDebet(*r->saldo))
                 addAtRow(*r, core::TranslateStr(QStringLiteral("Mallitarkistus"), QStringLiteral("Vastattavaa-puolella on valittuna saldopuoleksi debet.")));
         }
     }

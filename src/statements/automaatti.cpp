@@ -198,12 +198,9 @@ void TeeAutomaattikirjaukset(long maID, const dao::Date& start, const dao::Date&
                        eiKirjauksia);
         refused = true;
     }
-    if (refused) {
-        // Bookings of an earlier run would show a result for another period
-        // (or another model) as this one's: they go too.
-        dao::InTransaction(db, [&] { PoistaAutomaattikirjaukset(db); });
-        return;
-    }
+    // A refused run changes nothing: the bookings of the earlier run stay,
+    // so that the profit row and the balance sheet go on showing them.
+    if (refused) return;
 
     dao::InTransaction(db, [&] {
         PoistaAutomaattikirjaukset(db);

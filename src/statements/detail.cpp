@@ -2,6 +2,7 @@
 
 #include "core/globals.h"
 #include "core/nz.h"
+#include "core/puoli.h"
 
 #include <QProgressBar>
 
@@ -48,12 +49,12 @@ QString Placeholders(int n) {
 namespace {
 
 dao::Currency sumRows(dao::Database& db, const QString& sql, const dao::Params& params, const QString& side) {
-    const bool debitSide = side == QLatin1String("D");
+    const bool debitSide = core::OnDebet(side);
     dao::Currency sum;
     dao::Recordset rs = db.OpenRecordset(sql, dao::RecordsetType::ForwardOnly, dao::dbReadOnly, params);
     for (; !rs.isEOF(); rs.MoveNext()) {
         const dao::Currency amount = core::NzCurrency(rs.value(1));
-        const bool debit = core::NzString(rs.value(0)) == QLatin1String("D");
+        const bool debit = core::OnDebet(core::NzString(rs.value(0)));
         if (debit == debitSide)
             sum += amount;
         else

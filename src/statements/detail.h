@@ -79,7 +79,8 @@ std::vector<long> AccountKeys(const QString& tilit);
 // The signed sum of the entries of the accounts in a family whose vouchers
 // are dated from..to (both inclusive), of one cost centre when kpID is not
 // 0. Side "D" sums debit - credit, any other side credit - debit; an entry
-// is debit only when its type is exactly "D". No accounts: 0.
+// is debit only when its type is "D" (in either case, as core::OnDebet
+// reads it). No accounts: 0.
 dao::Currency SummaaSaldopuolelle(dao::Database& db, const Family& f, const std::vector<long>& accounts,
                                   const dao::Date& from, const dao::Date& to, long kpID, const QString& side);
 

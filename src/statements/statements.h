@@ -43,10 +43,9 @@ bool LaskeLiikevaihto(long maID, const dao::Date& start, const dao::Date& end, b
 // model's profit account and the balance-sheet profit account of the
 // settings (ledger, previous year and the three budget voucher pairs), after
 // deleting every automatic row of the earlier run. When either account is
-// missing or the two are the same it tells the user (whatever stepBar says),
-// books nothing and only deletes the earlier run's automatic rows, so that
-// no result of another period or model is shown as this one's. The bar is
-// stepped only when stepBar is true.
+// missing or the two are the same it tells the user (whatever stepBar says)
+// and changes nothing: the earlier run's automatic rows stay as they are and
+// the profit sums are 0. The bar is stepped only when stepBar is true.
 void TeeAutomaattikirjaukset(long maID, const dao::Date& start, const dao::Date& end,
                              QProgressBar* bar, bool stepBar);
 

@@ -3,6 +3,7 @@
 #include "core/dbc.h"
 #include "core/globals.h"
 #include "core/nz.h"
+#include "core/puoli.h"
 #include "core/ui/translator.h"
 #include "platform/dao/currency.h"
 #include "platform/dao/database.h"
@@ -109,7 +110,7 @@ std::vector<cTositeTarkistusVirhe> cTositeTarkistus::TarkistaTositteet() {
     }
 
     // Balance pass: every entry of the voucher counts (opening, closing and
-    // automatic ones too), by its side "D" or "K" exactly; other codes count
+    // automatic ones too), by its side, debit or credit; other codes count
     // nowhere. The sums are exact; a difference above 0.0001 is reported.
     {
         std::unordered_map<long, dao::Currency> erotus;  // toID -> debit minus credit
@@ -117,8 +118,8 @@ std::vector<cTositeTarkistusVirhe> cTositeTarkistus::TarkistaTositteet() {
             db.OpenRecordset(QStringLiteral("SELECT vitoID, viTyyppi, viArvo FROM vi"), dao::RecordsetType::Snapshot);
         for (; !rs.isEOF(); rs.MoveNext()) {
             const QString side = NzString(rs.value(QStringLiteral("viTyyppi")), QString());
-            const bool debet = side == QLatin1String("D");
-            if (!debet && side != QLatin1String("K")) continue;
+            const bool debet = core::OnDebet(side);
+            if (!debet && !core::OnKredit(side)) continue;
             const dao::Currency arvo = NzCurrency(rs.value(QStringLiteral("viArvo")), dao::Currency());
             dao::Currency& e = erotus[NzLong(rs.value(QStringLiteral("vitoID")), 0)];
             e = debet ? e + arvo : e - arvo;

@@ -150,7 +150,8 @@ TEST_F(AccountsWindow, ClickOrEnterOnANodeShowsTheAccount) {
     addOpeningEntry("vi", 0, 2, "D", "100", true);
     addOpeningEntry("vi", 0, 2, "K", "40", true);
     addOpeningEntry("vi", 0, 2, "D", "999", false);  // not an opening entry
-    addOpeningEntry("vi", 0, 2, "d", "5", true);     // no such side
+    addOpeningEntry("vi", 0, 2, "d", "5", true);     // lower case: a debit too
+    addOpeningEntry("vi", 0, 2, "x", "7", true);     // no such side
     addOpeningEntry("viE", 1, 2, "K", "12,5", true);
     addOpeningEntry("viE", 2, 2, "K", "0,5", true);
     openWindow();
@@ -159,11 +160,11 @@ TEST_F(AccountsWindow, ClickOrEnterOnANodeShowsTheAccount) {
     EXPECT_EQ(shown(), QStringLiteral("1910 Pankki"));
     EXPECT_EQ(w->tKuvaus->toPlainText(), QStringLiteral("Käyttötili"));
     EXPECT_TRUE(w->tNimi->isEnabled());
-    EXPECT_EQ(w->lblKuluvaDebet->text(), euros("100"));
+    EXPECT_EQ(w->lblKuluvaDebet->text(), euros("105"));
     EXPECT_EQ(w->lblKuluvaKredit->text(), euros("40"));
     EXPECT_EQ(w->lblEdellinenDebet->text(), euros("0"));
     EXPECT_EQ(w->lblEdellinenKredit->text(), euros("13"));
-    EXPECT_TRUE(w->lblKuluvaDebet->text().startsWith(QStringLiteral("100,00")));
+    EXPECT_TRUE(w->lblKuluvaDebet->text().startsWith(QStringLiteral("105,00")));
 
     // Enter on a node does the same; on a group nothing.
     QTreeWidgetItem* kassa = w->accountNode(1);

@@ -216,4 +216,33 @@ TEST_F(LegacyTest, ANewVoucherIsEnteredFromTheKeyboardAndTheFocusMovesOnWhenItBa
     EXPECT_FALSE(f.bAutomateButtonOrder);
 }
 
+TEST_F(LegacyTest, SidesInLowerCaseAreDebitAndCreditAsTheirCapitals) {
+    book();
+    const long v = addVoucher(1, "Pienet kirjaimet");
+    addEntry(v, Kassa, "d", "7", true);
+    addEntry(v, Jasenmaksut, "k", "7", true);
+    auto& f = open();
+    // The totals: the voucher balances.
+    EXPECT_EQ(f.lblDebetSumma->text(), euros("7"));
+    EXPECT_EQ(f.lblKreditSumma->text(), euros("7"));
+    EXPECT_EQ(f.lblErotus->text(), euros("0"));
+    // The editor shows the side.
+    clickGridRow(f.grdViennit, 0);
+    EXPECT_TRUE(f.optTyyppi[0]->isChecked());
+    clickGridRow(f.grdViennit, 1);
+    EXPECT_TRUE(f.optTyyppi[1]->isChecked());
+    // The watched account's balance.
+    core::LaskettavaTili = Kassa;
+    f.ShowHalutunTilinSaldo();
+    EXPECT_EQ(f.lblHalutunTilinSaldo->text(), euros("7"));
+    // Nothing was rewritten on the way.
+    EXPECT_EQ(entries(v), QStringList({"d 1 7", "k 4 7"}));
+
+    // The older accounts window's opening sums.
+    auto& a = openAccounts();
+    EXPECT_EQ(a.tTilinumero->text(), "1000");
+    EXPECT_EQ(a.lblKuluvaDebet->text(), euros("7"));
+    EXPECT_EQ(a.lblKuluvaKredit->text(), euros("0"));
+}
+
 }  // namespace

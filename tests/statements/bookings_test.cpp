@@ -121,33 +121,46 @@ TEST_F(Bookings, TheYearsResultIsBookedOnBothProfitAccountsInEveryColumn) {
     EXPECT_EQ(ledger(), pair("2031-05-31", "-2", "D", "400", "3") + pair("2031-02-28", "-2", "D", "0"));
 }
 
-TEST_F(Bookings, MissingOrEqualProfitAccountsAreRefusedAndNothingIsBooked) {
+TEST_F(Bookings, MissingOrEqualProfitAccountsAreRefusedAndTheEarlierBookingsStay) {
     makeBook(kModel);
     voucher("10.1.2031", "43 K 1000; 19 D 1000");
     core::VoittoTaseella = 25;
     book(10, core::TilikausiAlku, core::TilikausiLoppu);
-    ASSERT_EQ(ledger().size(), 2);
+    const QStringList booked[] = {ledger(), previous(), budget(), nextBudget(), prevBudget()};
+    ASSERT_EQ(booked[0], pair("2031-12-31", "-2", "K", "1000"));
+    auto untouched = [&] {
+        const QStringList now[] = {ledger(), previous(), budget(), nextBudget(), prevBudget()};
+        for (int i = 0; i < 5; ++i) EXPECT_EQ(now[i], booked[i]) << "table pair " << i;
+    };
+    const auto refuse = [](long maID) {
+        statements::TeeAutomaattikirjaukset(maID, core::TilikausiAlku, core::TilikausiLoppu, nullptr, false);
+    };
 
     const QString none = QStringLiteral("\nTilikauden ylijäämän kirjauksia ei tehdä.");
     dialogs.expectMessage(QStringLiteral("Voittotiliä ei ole määritelty tuloslaskelmaan.") + none, ui::Answer::OK);
-    book(11, core::TilikausiAlku, core::TilikausiLoppu);
+    refuse(11);
     EXPECT_EQ(statements::VoittoSumma(0), dao::Currency());
-    // The earlier run's bookings do not stay to pose as this run's result.
-    EXPECT_TRUE(ledger().empty());
-    EXPECT_TRUE(previous().empty());
+    // A refused run changes nothing: the earlier run's bookings stay.
+    untouched();
 
     core::VoittoTaseella = 0;
     dialogs.expectMessage(QStringLiteral("Voittotiliä ei ole määritelty tuloslaskelmaan."), ui::Answer::OK)
         .expectMessage(QStringLiteral("Taseen \"Tilikauden voitto\" tiliä ei ole määritelty asetuksissa.") + none,
                        ui::Answer::OK);
-    book(11, core::TilikausiAlku, core::TilikausiLoppu);
+    refuse(11);
+    untouched();
 
     core::VoittoTaseella = 119;
     dialogs.expectMessage(QStringLiteral("Voittotili tuloslaskelmassa on sama kuin voittotili taseella.") + none,
                           ui::Answer::OK);
-    book(10, core::TilikausiAlku, core::TilikausiLoppu);
-    EXPECT_TRUE(ledger().empty());
+    refuse(10);
+    untouched();
     EXPECT_EQ(dialogs.shown().size(), 4);
+
+    // The statement printed after the refusal still shows the booked result
+    // on its profit row.
+    statements::LaskeTuloslaskelma(10, core::TilikausiAlku, core::TilikausiLoppu, nullptr);
+    EXPECT_EQ(find(tula(), QStringLiteral("Ylijäämä")).c("tulaToteutunutKuluva"), eur("1000"));
 }
 
 }  // namespace

@@ -52,7 +52,10 @@ protected:
     }
     void TearDown() override {
         report::ReportControl& rc = reports::CrystalReport1();
-        if (report::PreviewWindow* p = rc.lastPreview()) delete p;
+        // Every preview a print opened, not only the last one: a window
+        // still open when the application goes is never freed.
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (qobject_cast<report::PreviewWindow*>(top)) delete top;
         rc.setDestination(0);
         rc.setPrintFileName(QString());
         rc.setPrinterName(QString());

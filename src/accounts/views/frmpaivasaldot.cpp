@@ -4,6 +4,7 @@
 #include "core/dbc.h"
 #include "core/globals.h"
 #include "core/nz.h"
+#include "core/puoli.h"
 #include "core/ui/translator.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/events.h"
@@ -172,13 +173,13 @@ void frmPaivaSaldot::CalculatePaivaSaldot(long tlID) {
             dayK = dao::Currency();
             day = d;
         }
-        // Only "D" and "K" add to the sums; any entry still opens its day.
+        // Only debit and credit codes add to the sums; any entry still opens its day.
         const QString side = core::NzString(rs.value(QStringLiteral("viTyyppi")));
         const dao::Currency a = core::NzCurrency(rs.value(QStringLiteral("viArvo")));
-        if (side == QLatin1String("D")) {
+        if (core::OnDebet(side)) {
             dayD += a;
             totalD += a;
-        } else if (side == QLatin1String("K")) {
+        } else if (core::OnKredit(side)) {
             dayK += a;
             totalK += a;
         }

@@ -4,6 +4,7 @@
 #include "accounts/views/viewsupport.h"
 #include "core/dbc.h"
 #include "core/nz.h"
+#include "core/puoli.h"
 #include "core/ui/translator.h"
 #include "platform/sys/mousecursor.h"
 #include "platform/ui/controls.h"
@@ -189,8 +190,8 @@ void frmTilienSaldot::CalculateSaldot() {
     dao::Database db = core::DBCon().AvaaDB();
 
     // The sums of every account's entries by side, in one pass over the
-    // entries of the year's vouchers; automatic entries left out. Only "D"
-    // and "K" exactly count, amounts as stored.
+    // entries of the year's vouchers; automatic entries left out. Only
+    // debit and credit codes count, amounts as stored.
     struct Sums {
         dao::Currency d, k;
     };
@@ -201,10 +202,11 @@ void frmTilienSaldot::CalculateSaldot() {
             dao::RecordsetType::ForwardOnly);
         for (; !rs.isEOF(); rs.MoveNext()) {
             const QString side = core::NzString(rs.value(QStringLiteral("viTyyppi")));
-            if (side != QLatin1String("D") && side != QLatin1String("K")) continue;
+            const bool debet = core::OnDebet(side);
+            if (!debet && !core::OnKredit(side)) continue;
             Sums& s = sums[core::NzLong(rs.value(QStringLiteral("vitlID")))];
             const dao::Currency a = core::NzCurrency(rs.value(QStringLiteral("viArvo")));
-            (side == QLatin1String("D") ? s.d : s.k) += a;
+            (debet ? s.d : s.k) += a;
         }
         rs.Close();
     }

@@ -4,6 +4,7 @@
 #include "accounts/views/viewsupport.h"
 #include "core/dbc.h"
 #include "core/nz.h"
+#include "core/puoli.h"
 #include "core/ui/translator.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/events.h"
@@ -194,13 +195,13 @@ void frmTilitarkastelu::CalculateTarkastelu(long id) {
         for (; !rs.isEOF(); rs.MoveNext()) {
             Row r{core::NzLong(rs.value(QStringLiteral("toNumero"))), core::NzDate(rs.value(QStringLiteral("toPvm"))),
                   core::NzString(rs.value(QStringLiteral("toSelite"))), {}, {}};
-            // The side: "D" or "K" exactly; any other entry is listed with zeros.
+            // The side: debit or credit; any other entry is listed with zeros.
             const QString side = core::NzString(rs.value(QStringLiteral("viTyyppi")));
             const dao::Currency a = core::NzCurrency(rs.value(QStringLiteral("viArvo")));
-            if (side == QLatin1String("D")) {
+            if (core::OnDebet(side)) {
                 r.d = a;
                 totalD += a;
-            } else if (side == QLatin1String("K")) {
+            } else if (core::OnKredit(side)) {
                 r.k = a;
                 totalK += a;
             }

@@ -1,6 +1,7 @@
 #include "core/records/tili.h"
 
 #include "core/nz.h"
+#include "core/puoli.h"
 
 namespace core {
 
@@ -64,15 +65,15 @@ cAlkusaldot cTili::Alkusaldot() const {
     if (r_.f.isEmpty || r_.id == 0) return sums;
     dao::Database db = r_.tie.openOwn([this] { return describe(); });
     // Every opening entry of the account counts, by its side as stored:
-    // only "D" and "K" exactly; the sides are not netted.
+    // only debit and credit codes; the sides are not netted.
     auto sumSides = [&](const QString& sql, const QString& sideColumn, const QString& amountColumn,
                         dao::Currency& debet, dao::Currency& kredit) {
         dao::Recordset rs = db.OpenRecordset(sql, dao::RecordsetType::Snapshot, {dao::Variant(r_.id)});
         for (; !rs.isEOF(); rs.MoveNext()) {
             const QString side = NzString(rs.value(sideColumn), QString());
-            if (side == QLatin1String("D"))
+            if (OnDebet(side))
                 debet += NzCurrency(rs.value(amountColumn), dao::Currency());
-            else if (side == QLatin1String("K"))
+            else if (OnKredit(side))
                 kredit += NzCurrency(rs.value(amountColumn), dao::Currency());
         }
         rs.Close();

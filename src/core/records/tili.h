@@ -63,7 +63,7 @@ public:
     dao::Currency Loppusaldo() const { return r_.shown().Loppusaldo; }
     void setLoppusaldo(dao::Currency v) { r_.set(r_.v.Loppusaldo, v); }
 
-    // The sums of the account's opening entries ("D" and "K" exactly) in
+    // The sums of the account's opening entries (debit and credit, any case) in
     // both years; zeros for a placeholder or an account never stored.
     cAlkusaldot Alkusaldot() const;
 

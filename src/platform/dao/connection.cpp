@@ -61,22 +61,14 @@ void Connection::drainCursors() {
 
 long Connection::exec(const QString& sql, const Params& params, jet::StatementKind kind) {
     drainCursors();
-    sqlite3_stmt* s = acquire(sql);
+    StatementLease s(*this, sql);
     bindAll(s, params);
     int rc;
     while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
     }
-    if (rc != SQLITE_DONE) {
-        // Read the engine's message before the statement is reset.
-        try {
-            fail(rc, sql, kind);
-        } catch (...) {
-            release(s);
-            throw;
-        }
-    }
+    // fail() reads the engine's message before the lease resets the statement.
+    if (rc != SQLITE_DONE) fail(rc, sql, kind);
     lastChanges = sqlite3_changes(db_);
-    release(s);
     return lastChanges;
 }
 

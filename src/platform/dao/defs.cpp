@@ -78,8 +78,8 @@ void ensureQueriesTable(Connection& c) {
 
 std::optional<Variant> readProp(Connection& c, const QString& table, const QString& field, const QString& prop) {
     if (!hasObject(c, QStringLiteral("table"), kPropsTable)) return std::nullopt;
-    sqlite3_stmt* s = c.acquire(QStringLiteral("SELECT PropValue FROM ") + jet::quoteIdent(kPropsTable) +
-                                QStringLiteral(" WHERE TableName = ? AND FieldName = ? AND PropName = ?"));
+    StatementLease s(c, QStringLiteral("SELECT PropValue FROM ") + jet::quoteIdent(kPropsTable) +
+                            QStringLiteral(" WHERE TableName = ? AND FieldName = ? AND PropName = ?"));
     bindAll(s, {table, field, prop});
     std::optional<Variant> out;
     if (sqlite3_step(s) == SQLITE_ROW) {
@@ -88,7 +88,6 @@ std::optional<Variant> readProp(Connection& c, const QString& table, const QStri
             out = Variant(QString(reinterpret_cast<const QChar*>(sqlite3_column_text16(s, 0)),
                                   sqlite3_column_bytes16(s, 0) / 2));
     }
-    c.release(s);
     return out;
 }
 
@@ -492,13 +491,12 @@ std::vector<QueryDef> Database::queryDefs() const {
     for (const auto& [name, viewSql] : views) {
         QString text = viewSql;
         if (haveTexts) {
-            sqlite3_stmt* q = c.acquire(QStringLiteral("SELECT SQL FROM ") + jet::quoteIdent(kQueriesTable) +
-                                        QStringLiteral(" WHERE Name = ?"));
+            StatementLease q(c, QStringLiteral("SELECT SQL FROM ") + jet::quoteIdent(kQueriesTable) +
+                                    QStringLiteral(" WHERE Name = ?"));
             bindAll(q, {name});
             if (sqlite3_step(q) == SQLITE_ROW)
                 text = QString(reinterpret_cast<const QChar*>(sqlite3_column_text16(q, 0)),
                                sqlite3_column_bytes16(q, 0) / 2);
-            c.release(q);
         }
         out.push_back({name, text});
     }

@@ -67,6 +67,22 @@ private:
     QHash<QString, std::int64_t> reserved_;
 };
 
+// A statement from acquire(), given back when the lease ends, also when an
+// error (a value that cannot be bound, a failed step) leaves the scope. A
+// statement never given back keeps the file open after the book is closed.
+class StatementLease {
+public:
+    StatementLease(Connection& c, const QString& sql) : c_(c), s_(c.acquire(sql)) {}
+    ~StatementLease() { c_.release(s_); }
+    StatementLease(const StatementLease&) = delete;
+    StatementLease& operator=(const StatementLease&) = delete;
+    operator sqlite3_stmt*() const { return s_; }
+
+private:
+    Connection& c_;
+    sqlite3_stmt* s_;
+};
+
 void bindValue(sqlite3_stmt* stmt, int index, const Variant& v);
 void bindAll(sqlite3_stmt* stmt, const Params& params);
 void registerFunctions(sqlite3* db);

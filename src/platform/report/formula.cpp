@@ -4,7 +4,10 @@
 
 #include <QDate>
 #include <algorithm>
+#include <cmath>
 #include <functional>
+#include <limits>
+#include <optional>
 
 namespace report {
 
@@ -440,7 +443,14 @@ private:
     static void foldDate(Expr& e) {
         for (const auto& a : e.args)
             if (a->kind != Expr::Kind::Literal || a->literal.kind() != Value::Kind::Int) return;
-        QDate d(int(e.args[0]->literal.toLong()), int(e.args[1]->literal.toLong()), int(e.args[2]->literal.toLong()));
+        int ymd[3];
+        for (int i = 0; i < 3; ++i) {
+            const std::int64_t n = e.args[size_t(i)]->literal.toLong();
+            if (n < std::numeric_limits<int>::min() || n > std::numeric_limits<int>::max())
+                throw SyntaxError(QStringLiteral("virheellinen päivämäärä"), e.pos);
+            ymd[i] = int(n);
+        }
+        QDate d(ymd[0], ymd[1], ymd[2]);
         if (!d.isValid()) throw SyntaxError(QStringLiteral("virheellinen päivämäärä"), e.pos);
         e.kind = Expr::Kind::Literal;
         e.literal = Value(dao::Date::fromDate(d));
@@ -597,16 +607,27 @@ Value compareValues(const Expr& e, const Value& a, const Value& b) {
     return Value(false);
 }
 
-std::int64_t wholeArg(const Value& v, const char* what) {
-    if (v.kind() == Value::Kind::Int) return v.toLong();
-    if (val::isNumeric(v)) {
-        double d = v.toDouble();
-        if (d == std::floor(d)) return std::int64_t(d);
+// A whole-number argument of a function, within lo..hi. A fraction, or a
+// number too large for the function (1e20 fits no integer at all), is an
+// error of the formula.
+std::int64_t wholeArg(const Value& v, const char* what, std::int64_t lo = std::numeric_limits<std::int64_t>::min(),
+                      std::int64_t hi = std::numeric_limits<std::int64_t>::max()) {
+    std::optional<std::int64_t> n;
+    if (v.kind() == Value::Kind::Int) {
+        n = v.toLong();
+    } else if (val::isNumeric(v)) {
+        const double d = v.toDouble();
+        // -2^63 <= d < 2^63: the doubles that convert to a 64-bit integer.
+        if (d == std::floor(d) && d >= -0x1p63 && d < 0x1p63) n = std::int64_t(d);
     }
+    if (n && *n >= lo && *n <= hi) return *n;
     throw EvalError(QStringLiteral("%1 vaatii kokonaisluvun, saatiin %2")
                         .arg(QString::fromLatin1(what), v.debugString())
                         .toStdString());
 }
+
+constexpr std::int64_t kIntMin = std::numeric_limits<int>::min();
+constexpr std::int64_t kIntMax = std::numeric_limits<int>::max();
 
 }  // namespace
 
@@ -637,7 +658,8 @@ Value evaluateExpr(const Expr& e, EvalScope& scope) {
         Value y = evaluateExpr(*e.args[0], scope), m = evaluateExpr(*e.args[1], scope),
               d = evaluateExpr(*e.args[2], scope);
         if (y.isNull() || m.isNull() || d.isNull()) return Value();
-        QDate date(int(wholeArg(y, "Date")), int(wholeArg(m, "Date")), int(wholeArg(d, "Date")));
+        QDate date(int(wholeArg(y, "Date", kIntMin, kIntMax)), int(wholeArg(m, "Date", kIntMin, kIntMax)),
+                   int(wholeArg(d, "Date", kIntMin, kIntMax)));
         if (!date.isValid()) throw EvalError("virheellinen päivämäärä");
         return Value(dao::Date::fromDate(date));
     }

@@ -85,7 +85,9 @@ QString plainInteger(int64_t i, const QLocale& loc) {
     return l.toString(qlonglong(i));
 }
 
-int64_t roundedWhole(const Value& v) {
+// The nearest whole number, half away from zero; nothing for a floating-point
+// value beyond the 64-bit range (or infinite, or not a number).
+std::optional<int64_t> roundedWhole(const Value& v) {
     switch (v.kind()) {
     case Kind::Int: return v.toLong();
     case Kind::Currency: {
@@ -94,10 +96,22 @@ int64_t roundedWhole(const Value& v) {
         if (2 * (r < 0 ? -r : r) >= kScale) q += raw < 0 ? -1 : 1;
         return q;
     }
-    case Kind::Double: return std::llround(v.toDouble());
+    case Kind::Double: {
+        const double d = std::round(v.toDouble());
+        if (!(d >= -0x1p63 && d < 0x1p63)) return std::nullopt;
+        return int64_t(d);
+    }
     case Kind::Bool: return v.toBool() ? 1 : 0;
     default: return 0;
     }
+}
+
+// A number of days to move a date by: whole, within the range of int.
+int dayCount(const Value& n) {
+    const std::optional<int64_t> days = roundedWhole(n);
+    if (!days || *days > std::numeric_limits<int>::max() || *days < -std::numeric_limits<int>::max())
+        mismatch1("päivien määrä", n);
+    return int(*days);
 }
 
 }  // namespace
@@ -109,9 +123,13 @@ QString formatValue(const Value& v, const Format& f, const QLocale& loc) {
     if (kind == F::Default || kind == F::Text) return val::toText(v, loc);
     if (v.kind() == Kind::Text) return v.toString();
     switch (kind) {
-    case F::Integer:
+    case F::Integer: {
         if (v.kind() == Kind::Date) return v.toDate().toShortString(loc);
-        return plainInteger(roundedWhole(v), loc);
+        if (const std::optional<int64_t> whole = roundedWhole(v)) return plainInteger(*whole, loc);
+        QLocale l = loc;  // a floating-point value beyond the 64-bit range
+        l.setNumberOptions(l.numberOptions() | QLocale::OmitGroupSeparator);
+        return l.toString(v.toDouble(), 'f', 0);
+    }
     case F::Number:
     case F::Amount:
     case F::Currency:
@@ -191,8 +209,8 @@ Value negate(const Value& a) {
 Value add(const Value& a, const Value& b) {
     if (a.isNull() || b.isNull()) return Value();
     if (a.kind() == Kind::Text && b.kind() == Kind::Text) return Value(a.toString() + b.toString());
-    if (a.kind() == Kind::Date && isNumeric(b)) return Value(a.toDate().addDays(int(roundedWhole(b))));
-    if (b.kind() == Kind::Date && isNumeric(a)) return Value(b.toDate().addDays(int(roundedWhole(a))));
+    if (a.kind() == Kind::Date && isNumeric(b)) return Value(a.toDate().addDays(dayCount(b)));
+    if (b.kind() == Kind::Date && isNumeric(a)) return Value(b.toDate().addDays(dayCount(a)));
     if (!isNumeric(a) || !isNumeric(b)) mismatch("yhteenlasku", a, b);
     if (isWhole(a) && isWhole(b)) {
         int64_t r;
@@ -212,7 +230,7 @@ Value subtract(const Value& a, const Value& b) {
     if (a.isNull() || b.isNull()) return Value();
     if (a.kind() == Kind::Date && b.kind() == Kind::Date)
         return Value(static_cast<long long>((a.toDate().seconds() - b.toDate().seconds()) / 86400));
-    if (a.kind() == Kind::Date && isNumeric(b)) return Value(a.toDate().addDays(-int(roundedWhole(b))));
+    if (a.kind() == Kind::Date && isNumeric(b)) return Value(a.toDate().addDays(-dayCount(b)));
     if (!isNumeric(a) || !isNumeric(b)) mismatch("vähennyslasku", a, b);
     return add(a, negate(b));
 }

@@ -47,7 +47,8 @@ TEST_F(Balances, SumsEveryCountedEntryBySideAndRewritesTheWorkTable) {
     addEntry(t1, pankki, "K", -20);  // a negative amount lowers its side
     addEntry(t1, jasen, "K", 40);
     addEntry(auto1, jasen, "K", 5);  // a negative voucher number counts too
-    addEntry(t1, jasen, "d", 999);
+    addEntry(t1, jasen, "k", 3);  // lower case: a credit too
+    addEntry(t1, jasen, "x", 999);
     addEntry(t1, jasen, "", 999);
     addEntry(t1, jasen, dao::Variant(), 999);
     addEntry(t1, jasen, "D", 500, true);  // automatic
@@ -67,11 +68,11 @@ TEST_F(Balances, SumsEveryCountedEntryBySideAndRewritesTheWorkTable) {
     EXPECT_EQ(w.ErotusAt(2), dao::Currency::fromUnits(160));
     EXPECT_EQ(cell(&w, "lblErotus", 2), eur(160));
     EXPECT_EQ(w.DebetAt(3), dao::Currency());
-    EXPECT_EQ(w.KreditAt(3), dao::Currency::fromUnits(45));
-    EXPECT_EQ(cell(&w, "lblErotus", 3), eur(-45));
+    EXPECT_EQ(w.KreditAt(3), dao::Currency::fromUnits(48));
+    EXPECT_EQ(cell(&w, "lblErotus", 3), eur(-48));
     EXPECT_EQ(w.lblDebetSumma->text(), eur(140));
-    EXPECT_EQ(w.lblKreditSumma->text(), eur(25));
-    EXPECT_EQ(w.lblErotusSumma->text(), eur(115));
+    EXPECT_EQ(w.lblKreditSumma->text(), eur(28));
+    EXPECT_EQ(w.lblErotusSumma->text(), eur(112));
 
     dao::Recordset rs = db().OpenRecordset(QStringLiteral("SELECT * FROM tlSaldot WHERE Tili = '1910 Pankki'"),
                                            dao::RecordsetType::Snapshot);

@@ -56,7 +56,8 @@ TEST_F(Entries, ListsTheAccountsEntriesInDateOrderWithEachRowsDifference) {
     addEntry(avaus, kassa, "D", 5, true);  // automatic, yet on a voucher of 0 or above: listed
     addEntry(apu, kassa, "D", 1);
     addEntry(autom, kassa, "K", 2);
-    addEntry(t2, kassa, "k", 7);  // listed with zero amounts
+    addEntry(t2, kassa, "k", 7);  // lower case: a credit too
+    addEntry(t2, kassa, "x", 9);  // no side: listed with zero amounts
     addEntry(t1, muu, "D", 11);
     db().Execute(QStringLiteral("INSERT INTO tlTarkastelut (Numero, Selite) VALUES (99, 'vanha')"));
 
@@ -72,7 +73,7 @@ TEST_F(Entries, ListsTheAccountsEntriesInDateOrderWithEachRowsDifference) {
     choose(w, 1);
     ASSERT_FALSE(w.noEntries());
     const std::vector<TableRow> rows = table();
-    ASSERT_EQ(rows.size(), 4u);
+    ASSERT_EQ(rows.size(), 5u);
     EXPECT_EQ(rows[0].numero, 0);
     EXPECT_EQ(rows[0].selite, QStringLiteral("Avaus"));
     EXPECT_EQ(rows[1].numero, 1);
@@ -85,7 +86,12 @@ TEST_F(Entries, ListsTheAccountsEntriesInDateOrderWithEachRowsDifference) {
     EXPECT_EQ(rows[2].erotus, QStringLiteral("-30"));
     EXPECT_EQ(rows[3].numero, 2);
     EXPECT_EQ(rows[3].selite, QStringLiteral(" "));  // an empty voucher text
-    EXPECT_EQ(rows[3].erotus, QStringLiteral("0"));
+    EXPECT_EQ(rows[3].kredit, QStringLiteral("7"));
+    EXPECT_EQ(rows[3].erotus, QStringLiteral("-7"));
+    EXPECT_EQ(rows[4].numero, 2);
+    EXPECT_EQ(rows[4].debet, QStringLiteral("0"));
+    EXPECT_EQ(rows[4].kredit, QStringLiteral("0"));
+    EXPECT_EQ(rows[4].erotus, QStringLiteral("0"));
 
     EXPECT_EQ(cell(&w, "lblNumero", 1), QStringLiteral("1"));
     EXPECT_EQ(cell(&w, "lblPaiva", 1), QStringLiteral("1.2.2031"));
@@ -93,10 +99,10 @@ TEST_F(Entries, ListsTheAccountsEntriesInDateOrderWithEachRowsDifference) {
     EXPECT_EQ(cell(&w, "lblKredit", 2), eur(30));
     EXPECT_EQ(cell(&w, "lblErotus", 2), eur(-30));
     EXPECT_EQ(cell(&w, "lblSelite", 3), QString());
-    EXPECT_EQ(cell(&w, "lblNumero", 4), QString());
+    EXPECT_EQ(cell(&w, "lblNumero", 5), QString());
     EXPECT_EQ(w.lblDebetSumma->text(), eur(105));
-    EXPECT_EQ(w.lblKreditSumma->text(), eur(30));
-    EXPECT_EQ(w.lblErotusSumma->text(), eur(75));
+    EXPECT_EQ(w.lblKreditSumma->text(), eur(37));
+    EXPECT_EQ(w.lblErotusSumma->text(), eur(68));
 }
 
 TEST_F(Entries, TheChoiceDecidesWhatARefreshLists) {

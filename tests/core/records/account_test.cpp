@@ -90,7 +90,8 @@ TEST_F(AccountTest, OpeningBalancesByYearAndSide) {
     addEntry(1, id, "D", eur(100), true);
     addEntry(1, id, "K", eur(40), true);
     addEntry(99, id, "D", dao::Currency::fromRaw(5), true);  // its voucher is gone: still counts
-    addEntry(1, id, "d", eur(1000), true);                    // lower case: not counted
+    addEntry(1, id, "d", eur(1000), true);                    // lower case: a debit all the same
+    addEntry(1, id, "x", eur(3000), true);                    // no side: not counted
     addEntry(1, id, "D", eur(7), false);                      // not an opening entry
     addEntry(1, id + 1, "D", eur(9), true);                   // another account
     for (auto [key, side, arvo, avaus] : {std::tuple{1, "K", 30.0, true}, {2, "K", 12.25, true}, {3, "D", 8.0, false}})
@@ -98,7 +99,7 @@ TEST_F(AccountTest, OpeningBalancesByYearAndSide) {
                      "VALUES (?, 1, ?, ?, ?, 'x', ?)",
                      {key, id, side, dao::Currency::fromDouble(arvo), avaus});
     const cAlkusaldot s = t.Alkusaldot();
-    EXPECT_EQ(s.AlkusaldoDebet(), dao::Currency::fromRaw(1000005));
+    EXPECT_EQ(s.AlkusaldoDebet(), dao::Currency::fromRaw(11000005));
     EXPECT_EQ(s.AlkusaldoKredit(), eur(40));
     EXPECT_EQ(s.EdAlkusaldoDebet(), eur(0));
     EXPECT_EQ(s.EdAlkusaldoKredit(), dao::Currency::fromRaw(422500));

@@ -7,7 +7,9 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QtEndian>
@@ -320,6 +322,53 @@ TEST(BookFileTest, ACommitThatFailsUndoesTheTransactionInsteadOfLeavingItOpen) {
     QStringList names;
     for (; !rs.isEOF(); rs.MoveNext()) names << rs.value(0).toString();
     EXPECT_EQ(names, (QStringList{"rivi 0", "seuraava"}));
+}
+
+// The descriptors this process holds open on a file.
+int openHandles(const QString& path) {
+    const QString target = QFileInfo(path).canonicalFilePath();
+    int n = 0;
+    const QFileInfoList fds =
+        QDir(QStringLiteral("/proc/self/fd")).entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+    for (const QFileInfo& fd : fds)
+        if (fd.symLinkTarget() == target) ++n;
+    return n;
+}
+
+TEST(BookFileTest, AValueThatCannotBeBoundLeavesNothingOpenOnceTheBookIsClosed) {
+    kvtest::TempDir dir;
+    const QString path = dir.file("sidonta.mdb");
+    makeBook(path, 1);
+    {
+        Database db = DBEngine::OpenDatabase(path);
+        db.Execute("CREATE TABLE c (cID COUNTER CONSTRAINT PrimaryKey PRIMARY KEY, cArvo CURRENCY)");
+        ASSERT_EQ(openHandles(path), 1);
+        // An amount beyond what the book stores exactly, and a parameter
+        // too few: neither statement runs.
+        const Currency tooLarge = Currency::fromRaw(Currency::kStorableRawMax + 1);
+        for (int i = 0; i < 2; ++i) {
+            try {
+                db.Execute("INSERT INTO c (cArvo) VALUES (?)", {tooLarge});
+                FAIL() << "stored beyond the exact range";
+            } catch (const DaoError& e) {
+                EXPECT_EQ(e.number(), err::Overflow);
+            }
+            try {
+                db.Execute("UPDATE t SET tNimi = ? WHERE tID = ?", {QString("x")});
+                FAIL() << "ran without its second value";
+            } catch (const DaoError& e) {
+                EXPECT_EQ(e.number(), err::TooFewParameters);
+            }
+        }
+        // The book goes on working, and nothing was written.
+        db.Execute("INSERT INTO c (cArvo) VALUES (?)", {Currency::fromRaw(5)});
+        Recordset rs = db.OpenRecordset("SELECT COUNT(*) FROM c", RecordsetType::Snapshot);
+        EXPECT_EQ(rs.value(0).toLong(), 1);
+        rs.Close();
+        db.Close();
+    }
+    // Closed, the book holds the file no longer.
+    EXPECT_EQ(openHandles(path), 0);
 }
 
 }  // namespace

@@ -169,6 +169,7 @@ TEST(FormulaLanguage, ParseErrorsNameTheFormulaAndPlace) {
         {"'auki", "merkkijono jää auki"},
         {"1 +* 2", "odotettiin arvoa"},
         {"Date(2012,2,30)", "virheellinen päivämäärä"},
+        {"Date(4294969308,1,1)", "virheellinen päivämäärä"},  // 2^32 + 2012: no year at all
         {"Date(2012,2)", "argumentteja"},
         {"Foo(1)", "tuntematon nimi Foo"},
         {"if 1 then", "odotettiin arvoa"},
@@ -211,6 +212,28 @@ TEST(FormulaLanguage, TypeErrorsAtEvaluationNameTheFormula) {
             EXPECT_TRUE(e.description().contains(QStringLiteral("valintakaava"))) << e.what();
         }
     }
+}
+
+TEST(FormulaLanguage, WholeNumbersBeyondTheirRangeAreErrorsOfTheFormula) {
+    TestScope scope = ledgerRecord();
+    // Each wants a whole number that an integer of its kind holds: the
+    // decimals of ToText, the parts of a date, the days added to a date.
+    for (const char* text : {"ToText(1, 99999999999999999999)", "ToText(1, -99999999999999999999)",
+                             "Date(2012 + 4294967296, 1, 1)", "Date(2012, 1, 4294967296 + 1)",
+                             "{to.toPvm} + 4294967297", "4294967297 + {to.toPvm}", "{to.toPvm} - 2147483648",
+                             "{to.toPvm} + 99999999999999999999", "{to.toPvm} - 99999999999999999999"}) {
+        try {
+            const Value v = report::evaluate(Formula::parse(QString::fromUtf8(text), QStringLiteral("{@Summa}")), scope);
+            ADD_FAILURE() << text << " evaluated to " << v.debugString().toStdString();
+        } catch (const ReportError& e) {
+            EXPECT_EQ(e.number(), report::err::FormulaError) << text;
+            EXPECT_TRUE(e.description().contains(QStringLiteral("{@Summa}"))) << e.what();
+        }
+    }
+    // Within the range they work as before.
+    EXPECT_EQ(eval(QStringLiteral("ToText(2.5, 99)"), scope), Value(QStringLiteral("2,5000000000")));
+    EXPECT_EQ(eval(QStringLiteral("{to.toPvm} + 2147483647 - 2147483647"), scope), Value(dao::Date::fromYmd(2012, 3, 5)));
+    EXPECT_EQ(eval(QStringLiteral("Date(2012 + 20, 1, 1)"), scope), Value(dao::Date::fromYmd(2032, 1, 1)));
 }
 
 TEST(NamedFormulaValues, TextBetweenFirstAndLastQuote) {
@@ -290,6 +313,9 @@ TEST(ValueFormats, AmountsDatesAndNumbersFollowTheLocale) {
               QStringLiteral("1") + nb + QStringLiteral("234,50") + nb + QStringLiteral("€"));
     EXPECT_EQ(fmt(Value(dao::Date::fromYmd(2031, 3, 5)), K::Date), QStringLiteral("5.3.2031"));
     EXPECT_EQ(fmt(Value(1910), K::Integer), QStringLiteral("1910"));
+    EXPECT_EQ(fmt(Value(-2.5), K::Integer), minus + QStringLiteral("3"));
+    // A floating-point number beyond any integer still shows its digits.
+    EXPECT_EQ(fmt(Value(1e20), K::Integer), QStringLiteral("100000000000000000000"));
     EXPECT_EQ(fmt(Value(12.345), K::Percent, 1), QStringLiteral("12,3") + nb + QStringLiteral("%"));
     EXPECT_EQ(fmt(Value(1234.5), K::Number, 1), QStringLiteral("1") + nb + QStringLiteral("234,5"));
     EXPECT_EQ(fmt(Value(), K::Amount), QString());
