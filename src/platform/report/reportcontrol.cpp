@@ -3,12 +3,11 @@
 #include "platform/report/error.h"
 #include "platform/report/preview.h"
 #include "platform/report/render.h"
+#include "platform/ui/placement.h"
 
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QScreen>
 
 namespace report {
 
@@ -140,12 +139,9 @@ void ReportControl::output(RunRecord& run) {
         } else if (p_.windowState == 1) {
             w->showMinimized();
         } else {
-            // Normal state: at the given position, sized to the screen.
-            if (QScreen* screen = QGuiApplication::primaryScreen()) {
-                const QRect avail = screen->availableGeometry();
-                w->resize(std::min(w->width(), avail.width()), std::min(w->height(), avail.height()));
-            }
+            // Normal state: at the given position, kept on the screen.
             w->move(p_.windowLeft, p_.windowTop);
+            ui::FitOnScreen(w);
             w->show();
         }
         preview_ = w;

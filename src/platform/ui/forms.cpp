@@ -1,5 +1,7 @@
 #include "platform/ui/forms.h"
 
+#include "platform/ui/placement.h"
+
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -165,6 +167,7 @@ void Forms::show(Form& form, bool modal) {
     if (!guard || !form.isLoaded()) return;
 
     if (!modal || form.modalDepth_ > 0) {
+        if (!form.isVisible()) FitOnScreen(&form);
         form.show();
         form.raise();
         form.activateWindow();
@@ -204,6 +207,7 @@ void Forms::show(Form& form, bool modal) {
     };
 
     try {
+        FitOnScreen(&form);
         form.show();
         form.raise();
         form.activateWindow();

@@ -106,6 +106,8 @@ public:
     // Loads the window if needed and shows it. A modal show returns when the
     // window hides (or unloads); while it lasts the other windows take no
     // input. Nothing is shown when the window unloaded itself while loading.
+    // A window that was not on the screen is fitted into the screen's
+    // available area first (placement.h).
     static void show(Form& form, bool modal = false);
     template <class T>
     static T& show(bool modal = false) {

@@ -1,0 +1,107 @@
+#include "platform/ui/placement.h"
+
+#include <QApplication>
+#include <QLayout>
+#include <QScreen>
+#include <QWidget>
+#include <QWindow>
+#include <limits>
+
+namespace ui {
+
+namespace {
+
+// A usual title bar and borders, for a window shown before any other.
+constexpr QMargins kUsualFrame(8, 32, 8, 8);
+
+QMargins shownFrame(const QWidget* w) {
+    const QWindow* handle = w->windowHandle();
+    return handle ? handle->frameMargins() : QMargins();
+}
+
+// Placed by the program, or shown already: the window has a place of its
+// own to keep on the screen.
+bool hasPlacement(const QWidget* w) { return w->testAttribute(Qt::WA_Moved) || w->windowHandle(); }
+
+// The smallest size the window can take without squeezing its controls.
+QSize smallestSize(QWidget* w) {
+    QSize smallest = w->minimumSize();
+    if (QLayout* l = w->layout()) {
+        l->activate();
+        smallest = w->minimumSize();
+        if (l->sizeConstraint() != QLayout::SetNoConstraint) smallest = smallest.expandedTo(l->totalMinimumSize());
+    }
+    return smallest;
+}
+
+qint64 distanceSquared(const QPoint& p, const QRect& r) {
+    const qint64 dx = p.x() < r.left() ? r.left() - p.x() : (p.x() > r.right() ? p.x() - r.right() : 0);
+    const qint64 dy = p.y() < r.top() ? r.top() - p.y() : (p.y() > r.bottom() ? p.y() - r.bottom() : 0);
+    return dx * dx + dy * dy;
+}
+
+// The first coordinate of a span of length size kept within [low, high]:
+// moved as little as needed, and to low when it is longer than the range.
+int within(int start, int size, int low, int high) { return qMax(low, qMin(start, high - size + 1)); }
+
+}  // namespace
+
+QMargins FrameMargins(const QWidget* window) {
+    if (!window || (window->windowFlags() & Qt::FramelessWindowHint)) return {};
+    QMargins m = shownFrame(window);
+    if (!m.isNull()) return m;
+    for (const QWidget* other : QApplication::topLevelWidgets()) {
+        if (other == window || !other->isVisible() || (other->windowFlags() & Qt::FramelessWindowHint)) continue;
+        if (other->windowType() != Qt::Window && other->windowType() != Qt::Dialog) continue;
+        m = shownFrame(other);
+        if (!m.isNull()) return m;
+    }
+    return kUsualFrame;
+}
+
+QScreen* ScreenOf(const QWidget* window) {
+    if (!window) return QGuiApplication::primaryScreen();
+    if (!hasPlacement(window)) return window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    const QPoint centre = window->geometry().center();
+    QScreen* nearest = QGuiApplication::primaryScreen();
+    qint64 best = std::numeric_limits<qint64>::max();
+    for (QScreen* s : QGuiApplication::screens()) {
+        const qint64 d = distanceSquared(centre, s->geometry());
+        if (d < best) {
+            best = d;
+            nearest = s;
+        }
+    }
+    return nearest;
+}
+
+void FitOnScreen(QWidget* window) {
+    if (!window || !window->isWindow()) return;
+    if (window->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)) return;
+    const QScreen* screen = ScreenOf(window);
+    if (!screen) return;
+    // Where the window's client area may lie: the frame goes around it.
+    const QRect room = screen->availableGeometry().marginsRemoved(FrameMargins(window));
+    if (room.width() <= 0 || room.height() <= 0) return;
+
+    // The size a first show would give the window, shrunk to the room.
+    if (!window->testAttribute(Qt::WA_Resized)) window->adjustSize();
+    const QSize size = window->size().boundedTo(room.size()).expandedTo(smallestSize(window));
+
+    QRect r(window->geometry().topLeft(), size);
+    if (!hasPlacement(window)) {
+        // Qt and the window manager place a window that has no place of
+        // its own; one that nearly fills the room is centred here.
+        const bool large = size.width() * 9 >= room.width() * 8 || size.height() * 9 >= room.height() * 8;
+        if (!large) {
+            if (size != window->size()) window->resize(size);
+            return;
+        }
+        r.moveCenter(room.center());
+    }
+    r.moveLeft(within(r.left(), r.width(), room.left(), room.right()));
+    r.moveTop(within(r.top(), r.height(), room.top(), room.bottom()));
+    if (r != window->geometry()) window->setGeometry(r);
+}
+
+}  // namespace ui
