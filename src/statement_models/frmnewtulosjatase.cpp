@@ -443,6 +443,7 @@ void frmNewTulosJaTase::layOut() {
     auto* frames = new QHBoxLayout;
     frames->addWidget(frameMalli, 1);
     frames->addWidget(frameLasketaan, 1);
+    frames->addStretch(0);  // the bar stays at the edge while both frames are hidden
     frames->addWidget(pBar);
     auto* right = new QVBoxLayout;
     right->addWidget(frameToolbar);

@@ -89,16 +89,9 @@ void FitOnScreen(QWidget* window) {
     const QSize size = window->size().boundedTo(room.size()).expandedTo(smallestSize(window));
 
     QRect r(window->geometry().topLeft(), size);
-    if (!hasPlacement(window)) {
-        // Qt and the window manager place a window that has no place of
-        // its own; one that nearly fills the room is centred here.
-        const bool large = size.width() * 9 >= room.width() * 8 || size.height() * 9 >= room.height() * 8;
-        if (!large) {
-            if (size != window->size()) window->resize(size);
-            return;
-        }
-        r.moveCenter(room.center());
-    }
+    // A window without a place of its own is centred: left to the window
+    // manager, it may be put where part of it is off the screen.
+    if (!hasPlacement(window)) r.moveCenter(room.center());
     r.moveLeft(within(r.left(), r.width(), room.left(), room.right()));
     r.moveTop(within(r.top(), r.height(), room.top(), room.bottom()));
     if (r != window->geometry()) window->setGeometry(r);

@@ -23,17 +23,17 @@ namespace ui {
 QMargins FrameMargins(const QWidget* window);
 
 // The screen a window belongs on: the one holding the centre of its
-// placement, or the nearest one to it; a window never placed goes to the
-// screen Qt gives it.
+// placement, or the nearest one to it; a window never placed nor shown goes
+// to the screen Qt gives it.
 QScreen* ScreenOf(const QWidget* window);
 
 // Fits a top-level window into the available area of its screen, its frame
 // included: a window larger than the area is shrunk to it (never below its
 // minimum size: a window that cannot shrink so far keeps its top left
 // corner on the screen), and a window placed partly or wholly outside is
-// moved inside, as little as needed. A window never placed keeps the place
-// the window system gives it unless it is too large for that. Maximised,
-// minimised and full-screen windows are left to the window system.
+// moved inside, as little as needed. A window never placed nor shown is
+// centred in the area. Maximised, minimised and full-screen windows are
+// left to the window system.
 void FitOnScreen(QWidget* window);
 
 }  // namespace ui

@@ -91,25 +91,27 @@ TEST_F(UiPlacement, WindowThatCannotShrinkKeepsItsTopLeftCornerOnTheScreen) {
     EXPECT_LT(laidOut.height(), r.height() + 300);
 }
 
-TEST_F(UiPlacement, WindowWithoutPlacementIsLeftToTheWindowSystemUnlessTooLarge) {
+TEST_F(UiPlacement, WindowWithoutPlacementIsCentredAndShrunkToTheScreen) {
     QWidget small;
     small.resize(240, 160);
     FitOnScreen(&small);
-    EXPECT_FALSE(small.testAttribute(Qt::WA_Moved));
+    const QRect r = room(small);
     EXPECT_EQ(small.size(), QSize(240, 160));
+    EXPECT_NEAR(small.geometry().center().x(), r.center().x(), 1);
+    EXPECT_NEAR(small.geometry().center().y(), r.center().y(), 1);
 
     QWidget large;
-    const QRect r = room(large);
     large.resize(r.width() + 300, r.height() + 300);
     FitOnScreen(&large);
     EXPECT_EQ(large.geometry(), r);
 
-    // Nearly the screen's size: centred in it.
-    QWidget wide;
-    wide.resize(r.width() - 10, 100);
-    FitOnScreen(&wide);
-    EXPECT_NEAR(wide.geometry().center().x(), r.center().x(), 1);
-    EXPECT_TRUE(r.contains(wide.geometry()));
+    // Never resized: the size its first show would give it.
+    QWidget laidOut;
+    auto* layout = new QVBoxLayout(&laidOut);
+    layout->addWidget(new QLabel(QStringLiteral("Tilit"), &laidOut));
+    FitOnScreen(&laidOut);
+    EXPECT_TRUE(r.contains(laidOut.geometry()));
+    EXPECT_GE(laidOut.width(), layout->totalSizeHint().width());
 }
 
 TEST_F(UiPlacement, FrameMarginsComeFromTheWindowSystemOnceAWindowIsShown) {
