@@ -96,6 +96,11 @@ void Form::closeEvent(QCloseEvent* event) {
     }
 }
 
+void Form::setVisible(bool visible) {
+    if (visible && !isVisible()) FitOnScreen(this);
+    QWidget::setVisible(visible);
+}
+
 void Form::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
     if (!event->spontaneous()) Q_EMIT hidden();
@@ -167,7 +172,6 @@ void Forms::show(Form& form, bool modal) {
     if (!guard || !form.isLoaded()) return;
 
     if (!modal || form.modalDepth_ > 0) {
-        if (!form.isVisible()) FitOnScreen(&form);
         form.show();
         form.raise();
         form.activateWindow();
@@ -207,7 +211,6 @@ void Forms::show(Form& form, bool modal) {
     };
 
     try {
-        FitOnScreen(&form);
         form.show();
         form.raise();
         form.activateWindow();

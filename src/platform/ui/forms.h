@@ -40,6 +40,11 @@ public:
     bool isUnloaded() const { return state_ == State::Unloading || state_ == State::Unloaded; }
     bool isShownModal() const { return modalDepth_ > 0; }
 
+    // A window coming onto the screen - shown by the registry, by a caller
+    // or by itself in its Load - is first fitted into the screen's
+    // available area (placement.h).
+    void setVisible(bool visible) override;
+
 Q_SIGNALS:
     // The window was hidden (by the program, not by being minimised).
     void hidden();
@@ -106,8 +111,6 @@ public:
     // Loads the window if needed and shows it. A modal show returns when the
     // window hides (or unloads); while it lasts the other windows take no
     // input. Nothing is shown when the window unloaded itself while loading.
-    // A window that was not on the screen is fitted into the screen's
-    // available area first (placement.h).
     static void show(Form& form, bool modal = false);
     template <class T>
     static T& show(bool modal = false) {

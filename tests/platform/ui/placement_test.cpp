@@ -24,6 +24,15 @@ public:
     frmSijoitus() : Form(QStringLiteral("frmSijoitus")) {}
 };
 
+// Shows itself in its own Load, before the registry would show it.
+class frmNaytaItse : public Form {
+public:
+    frmNaytaItse() : Form(QStringLiteral("frmNaytaItse")) {}
+
+protected:
+    void Load() override { show(); }
+};
+
 class UiPlacement : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -131,7 +140,7 @@ TEST_F(UiPlacement, FrameMarginsComeFromTheWindowSystemOnceAWindowIsShown) {
     EXPECT_EQ(ui::FrameMargins(&bare), QMargins());
 }
 
-TEST_F(UiPlacement, FormsAreFittedWhenShownButAWindowOnTheScreenIsNotMoved) {
+TEST_F(UiPlacement, WindowsAreFittedAsTheyComeOnTheScreenButAWindowOnItIsNotMoved) {
     auto& f = Forms::get<frmSijoitus>();
     f.setGeometry(avail.right() - 40, avail.bottom() - 40, 300, 200);
     Forms::show(f);
@@ -157,6 +166,12 @@ TEST_F(UiPlacement, FormsAreFittedWhenShownButAWindowOnTheScreenIsNotMoved) {
     });
     Forms::show(modal, true);
     EXPECT_TRUE(avail.contains(seen)) << seen.x() << "," << seen.y();
+
+    // A window that shows itself while it loads is fitted as well.
+    auto& own = Forms::get<frmNaytaItse>();
+    own.setGeometry(avail.right() - 10, avail.top() + 20, 300, 200);
+    Forms::show(own);
+    EXPECT_TRUE(avail.contains(own.frameGeometry())) << own.frameGeometry().x() << "," << own.frameGeometry().y();
 }
 
 }  // namespace
