@@ -165,6 +165,7 @@ void frmMain::buildButtons(QWidget* strip) {
     frameColumn->addStretch(1);
     row->addLayout(frameColumn);
     row->addStretch(1);
+    row->addSpacing(ui::TwipsToPixelsX(this, kWidthTwips - kFrameLeft - kFrameSize));
     cAboutVaskiro = new QLabel(Frame1);
     cAboutVaskiro->setObjectName(QStringLiteral("cAboutVaskiro"));
     const QRect pic = ui::TwipsToPixels(this, QRect(180, 240, 510, 510));

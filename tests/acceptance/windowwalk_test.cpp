@@ -142,6 +142,7 @@ private:
     void controls() {
         for (QWidget* c : window_->findChildren<QWidget*>()) {
             if (c->window() != window_ || !c->isVisibleTo(window_)) continue;
+            inside(c);
             if (auto* l = qobject_cast<QLabel*>(c)) label(l);
             else if (auto* b = qobject_cast<QPushButton*>(c)) pushButton(b);
             else if (auto* t = qobject_cast<QToolButton*>(c)) toolButton(t);
@@ -150,7 +151,6 @@ private:
             else if (auto* h = qobject_cast<QHeaderView*>(c)) header(h);
             else if (auto* t = qobject_cast<QTabBar*>(c)) tabBar(t);
             else continue;
-            inside(c);
             apart(c);
         }
     }
@@ -233,8 +233,8 @@ private:
         }
     }
 
-    // The control lies inside each of its holders, up to the window or to
-    // the scrolled area that shows it.
+    // A control lies inside each of its holders, up to the window or to the
+    // scrolled area that shows it.
     void inside(QWidget* c) {
         for (QWidget* p = c->parentWidget(); p; p = p->parentWidget()) {
             if (isViewport(p)) return;

@@ -95,7 +95,8 @@ TEST_F(MainWindowTest, KeepsItsFixedSizeAndCanBePictured) {
     main->resize(fixed.width() * 2, fixed.height() / 2);
     EXPECT_EQ(main->size(), fixed);
     // The buttons lie in the window side by side, each below the menu bar
-    // and wide enough for its caption.
+    // and wide enough for its caption; the picture keeps its margin from
+    // the right edge.
     QToolButton* previous = nullptr;
     for (QToolButton* b : {main->cTositteet, main->cTulosJaTase, main->cTilit, main->cKustannuspaikat,
                            main->cBudjetti, main->cSulje, main->cKayttotuki}) {
@@ -106,6 +107,8 @@ TEST_F(MainWindowTest, KeepsItsFixedSizeAndCanBePictured) {
         if (previous) EXPECT_GE(r.left(), previous->mapTo(main, QPoint(previous->width(), 0)).x());
         previous = b;
     }
+    const int rightEdge = main->Frame1->mapTo(main, QPoint(main->Frame1->width(), 0)).x();
+    EXPECT_GE(main->width() - rightEdge, ui::TwipsToPixelsX(main, shell::frmMain::kWidthTwips - (10020 + 855)) - 1);
 
     const QString png = tmp.file(QStringLiteral("frmMain.png"));
     ASSERT_TRUE(main->grab().save(png));
