@@ -48,6 +48,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextEdit>
@@ -150,6 +151,7 @@ private:
             else if (auto* g = qobject_cast<QGroupBox*>(c)) groupBox(g);
             else if (auto* h = qobject_cast<QHeaderView*>(c)) header(h);
             else if (auto* t = qobject_cast<QTabBar*>(c)) tabBar(t);
+            else if (auto* x = qobject_cast<QComboBox*>(c)) combo(x);
             else continue;
             apart(c);
         }
@@ -222,6 +224,19 @@ private:
             if (h->sectionSize(i) < need)
                 fault(h, QStringLiteral("heading '%1' is cut: ").arg(text) + size(h->sectionSize(i), need));
         }
+    }
+
+    // The choice a combo box shows (an editable one shows the beginning
+    // of a long text on purpose and scrolls).
+    void combo(QComboBox* c) {
+        if (c->isEditable() || c->currentText().isEmpty()) return;
+        QStyleOptionComboBox option;
+        option.initFrom(c);
+        option.currentText = c->currentText();
+        const QRect field = c->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, c);
+        const int need = c->fontMetrics().horizontalAdvance(c->currentText());
+        if (field.width() < need)
+            fault(c, QStringLiteral("'%1' is cut: ").arg(c->currentText()) + size(field.width(), need));
     }
 
     void tabBar(QTabBar* t) {
