@@ -12,26 +12,21 @@
 
 #include "app/openers.h"
 #include "budget/frmbudjetti.h"
-#include "core/globals.h"
-#include "ledger_reports/frmdates.h"
 #include "ledger_reports/frmtulostus.h"
 #include "ledger_reports/reportglobals.h"
 #include "platform/report/preview.h"
 #include "platform/report/reportcontrol.h"
 #include "platform/ui/scripteddialogs.h"
 #include "shell/programsupport.h"
-#include "shell/settings/frmasetukset.h"
 #include "shell/shellfixture.h"
 #include "statement_models/frmnewtulosjatase.h"
 #include "support/keys.h"
 #include "vouchers/window/frmnewtositteet.h"
 
 #include <QAbstractButton>
-#include <QAbstractItemView>
 #include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
 #include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -39,21 +34,17 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QPlainTextEdit>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 #include <QSettings>
 #include <QStyle>
 #include <QStyleOptionComboBox>
+#include <QStyleOptionViewItem>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTextEdit>
 #include <QToolButton>
-#include <QStyleOptionViewItem>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 #include <functional>
@@ -93,7 +84,7 @@ bool isViewport(const QWidget* w) {
 
 // Controls that a text must not lie over.
 bool isControl(const QWidget* w) {
-    if (auto* l = qobject_cast<const QLabel*>(w)) return !l->text().isEmpty() || l->pixmap().isNull() == false;
+    if (auto* l = qobject_cast<const QLabel*>(w)) return !l->text().isEmpty() || !l->pixmap().isNull();
     return qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QLineEdit*>(w) ||
            qobject_cast<const QComboBox*>(w) || qobject_cast<const QAbstractSpinBox*>(w) ||
            qobject_cast<const QAbstractScrollArea*>(w) || qobject_cast<const QGroupBox*>(w) ||
@@ -401,7 +392,7 @@ protected:
     // The general ledger from the voucher window into the preview window:
     // its period dialog and the print dialog go on this time.
     void ledgerToPreview(vouchers::frmNewTositteet& w) {
-        onShown[QStringLiteral("frmDates3")] = [this](ui::Form& f) { click("cSeuraava")(f); };
+        onShown[QStringLiteral("frmDates3")] = click("cSeuraava");
         onShown[QStringLiteral("frmTulostus")] = [](ui::Form& f) {
             auto& d = static_cast<reports::frmTulostus&>(f);
             d.cmbTulostusLaite->setCurrentIndex(0);  // the preview window
@@ -443,8 +434,8 @@ protected:
         look();
         auto* models = ui::Forms::find<statement_models::frmNewTulosJaTase>();
         ASSERT_NE(models, nullptr);
-        // The reports of the income-statement model the demo book starts with.
         treeShowsEveryNameWhole(*models);
+        // The income-statement model the demo book starts with, and its reports.
         QTreeWidgetItem* model = models->NodeByKey(QStringLiteral("ma1"));
         ASSERT_NE(model, nullptr);
         models->tvMalli->setCurrentItem(model);
