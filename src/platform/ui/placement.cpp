@@ -11,7 +11,7 @@ namespace ui {
 
 namespace {
 
-// A usual title bar and borders, for a window shown before any other.
+// The least room kept for a title bar and borders not known yet.
 constexpr QMargins kUsualFrame(8, 32, 8, 8);
 
 QMargins shownFrame(const QWidget* w) {
@@ -48,15 +48,20 @@ int within(int start, int size, int low, int high) { return qMax(low, qMin(start
 
 QMargins FrameMargins(const QWidget* window) {
     if (!window || (window->windowFlags() & Qt::FramelessWindowHint)) return {};
-    QMargins m = shownFrame(window);
-    if (!m.isNull()) return m;
+    const QMargins own = shownFrame(window);
+    if (!own.isNull()) return own;
+    // Another window's frame tells the title bar's height, but not all of
+    // this one's: a window manager may give a window that can be resized a
+    // grip along its lower edge that a fixed one lacks.
+    QMargins m = kUsualFrame;
     for (const QWidget* other : QApplication::topLevelWidgets()) {
         if (other == window || !other->isVisible() || (other->windowFlags() & Qt::FramelessWindowHint)) continue;
         if (other->windowType() != Qt::Window && other->windowType() != Qt::Dialog) continue;
-        m = shownFrame(other);
-        if (!m.isNull()) return m;
+        const QMargins o = shownFrame(other);
+        m = QMargins(qMax(m.left(), o.left()), qMax(m.top(), o.top()), qMax(m.right(), o.right()),
+                     qMax(m.bottom(), o.bottom()));
     }
-    return kUsualFrame;
+    return m;
 }
 
 QScreen* ScreenOf(const QWidget* window) {

@@ -17,9 +17,9 @@ class QWidget;
 namespace ui {
 
 // The title bar and borders the window system puts around window: its own
-// once it has been shown; before that those of another window of the
-// program on the screen; failing both an allowance for a usual title bar.
-// None for a frameless window.
+// once it has been shown; before that, as much as the other windows of the
+// program on the screen have and at least an allowance for a usual title
+// bar and borders. None for a frameless window.
 QMargins FrameMargins(const QWidget* window);
 
 // The screen a window belongs on: the one holding the centre of its
