@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QEvent>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QPushButton>
@@ -25,7 +26,16 @@ void DialogForm::setDialogButtons(QAbstractButton* accept, QAbstractButton* canc
 void DialogForm::fixSize() {
     QSize size(ui::TwipsToPixelsX(this, widthTwips_), ui::TwipsToPixelsY(this, heightTwips_));
     if (layout()) size = size.expandedTo(layout()->minimumSize());
-    setFixedSize(size);
+    sizeFixed_ = true;
+    if (size != minimumSize() || size != maximumSize()) setFixedSize(size);
+}
+
+bool DialogForm::event(QEvent* event) {
+    const bool handled = ui::Form::event(event);
+    // The controls' needs changed (the layout has been redone): the fixed
+    // size follows them.
+    if (event->type() == QEvent::LayoutRequest && sizeFixed_) fixSize();
+    return handled;
 }
 
 void DialogForm::keyPressEvent(QKeyEvent* event) {

@@ -8,6 +8,7 @@
 #include "platform/ui/forms.h"
 
 class QAbstractButton;
+class QEvent;
 class QKeyEvent;
 
 namespace reports {
@@ -20,14 +21,17 @@ protected:
     // Enter presses accept, Esc presses cancel (either may be hidden).
     void setDialogButtons(QAbstractButton* accept, QAbstractButton* cancel);
     // Fixes the window at its size: the size in twips, or what its layout
-    // needs when that is more. Called once the controls are laid out.
+    // needs when that is more. Called once the controls are laid out; the
+    // size follows when the controls later need more (a translated text).
     void fixSize();
 
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     int widthTwips_;
     int heightTwips_;
+    bool sizeFixed_ = false;
     QAbstractButton* accept_ = nullptr;
     QAbstractButton* cancel_ = nullptr;
 };

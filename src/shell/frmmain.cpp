@@ -19,6 +19,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QMenu>
@@ -67,9 +68,14 @@ std::pair<int, QString> errorDetails(std::exception_ptr error) {
     }
 }
 
-// Button strip geometry, in twips.
-constexpr int kButtonWidth = 1275;
+// Button strip geometry, in twips: the buttons stand side by side, one
+// every kButtonStep; the support button and the picture frame stand apart.
+constexpr int kButtonStep = 1260;
 constexpr int kButtonHeight = 1155;
+constexpr int kSupportGap = 8100 - 6 * kButtonStep;
+constexpr int kFrameLeft = 10020;
+constexpr int kFrameTop = 60;
+constexpr int kFrameSize = 855;
 
 }  // namespace
 
@@ -101,8 +107,12 @@ frmMain::frmMain()
     buildMenus();
     connectCommands();
 
-    // The window keeps its size: it can be moved but not resized.
-    setFixedSize(ui::TwipsToPixelsX(this, kWidthTwips), ui::TwipsToPixelsY(this, kHeightTwips));
+    // The window keeps its size: it can be moved but not resized. The size
+    // is the design size, or what the captions need when that is more (a
+    // translated caption widens its button and the window with it).
+    strip->setMinimumSize(ui::TwipsToPixelsX(this, kWidthTwips),
+                          ui::TwipsToPixelsY(this, kHeightTwips) - menuBar->sizeHint().height());
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 frmMain::~frmMain() = default;
@@ -111,20 +121,22 @@ void frmMain::buildButtons(QWidget* strip) {
     struct ButtonSpec {
         QToolButton** button;
         const char* name;
-        int left;
         const char* caption;
         const char* tip;
         const char* icon;
     };
     const ButtonSpec specs[] = {
-        {&cTositteet, "cTositteet", 0, "Tositteet", "Avaa Tositteet", "tositteet"},
-        {&cTulosJaTase, "cTulosJaTase", 1260, "Tulos ja tase", "Avaa Tulos ja tase", "tulosjatase"},
-        {&cTilit, "cTilit", 2520, "Tilit", "Avaa Tilit", "tilit"},
-        {&cKustannuspaikat, "cKustannuspaikat", 3780, "KustannusP.", "Avaa Kustannuspaikat", "kustannuspaikat"},
-        {&cBudjetti, "cBudjetti", 5040, "Budjetti", "Avaa Budjetti", "budjetti"},
-        {&cSulje, "cSulje", 6300, "Sulje", "Sulje Kolvio [Alt+F4]", "sulje"},
-        {&cKayttotuki, "cKayttotuki", 8100, "Käyttötuki", "Avaa käyttötukisivu selainohjelmaan", "kayttotuki"},
+        {&cTositteet, "cTositteet", "Tositteet", "Avaa Tositteet", "tositteet"},
+        {&cTulosJaTase, "cTulosJaTase", "Tulos ja tase", "Avaa Tulos ja tase", "tulosjatase"},
+        {&cTilit, "cTilit", "Tilit", "Avaa Tilit", "tilit"},
+        {&cKustannuspaikat, "cKustannuspaikat", "KustannusP.", "Avaa Kustannuspaikat", "kustannuspaikat"},
+        {&cBudjetti, "cBudjetti", "Budjetti", "Avaa Budjetti", "budjetti"},
+        {&cSulje, "cSulje", "Sulje", "Sulje Kolvio [Alt+F4]", "sulje"},
+        {&cKayttotuki, "cKayttotuki", "Käyttötuki", "Avaa käyttötukisivu selainohjelmaan", "kayttotuki"},
     };
+    auto* row = new QHBoxLayout(strip);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
     QWidget* previous = nullptr;
     for (const ButtonSpec& s : specs) {
         auto* b = new QToolButton(strip);
@@ -135,7 +147,10 @@ void frmMain::buildButtons(QWidget* strip) {
         b->setIconSize(QSize(40, 40));
         b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         b->setFocusPolicy(Qt::StrongFocus);
-        b->setGeometry(ui::TwipsToPixels(this, QRect(s.left, 0, kButtonWidth, kButtonHeight)));
+        // At least the design size; a longer caption widens the button.
+        b->setMinimumSize(ui::TwipsToPixelsX(this, kButtonStep), ui::TwipsToPixelsY(this, kButtonHeight));
+        if (s.button == &cKayttotuki) row->addSpacing(ui::TwipsToPixelsX(this, kSupportGap));
+        row->addWidget(b, 0, Qt::AlignTop);
         *s.button = b;
         if (previous) QWidget::setTabOrder(previous, b);
         previous = b;
@@ -143,7 +158,15 @@ void frmMain::buildButtons(QWidget* strip) {
 
     Frame1 = ui::makeFrame(strip, QStringLiteral("Frame1"));
     Frame1->setFrameShape(QFrame::StyledPanel);
-    Frame1->setGeometry(ui::TwipsToPixels(this, QRect(10020, 60, 855, 855)));
+    Frame1->setFixedSize(ui::TwipsToPixelsX(this, kFrameSize), ui::TwipsToPixelsY(this, kFrameSize));
+    row->addSpacing(ui::TwipsToPixelsX(this, kFrameLeft - 7 * kButtonStep - kSupportGap));
+    auto* frameColumn = new QVBoxLayout;
+    frameColumn->addSpacing(ui::TwipsToPixelsY(this, kFrameTop));
+    frameColumn->addWidget(Frame1);
+    frameColumn->addStretch(1);
+    row->addLayout(frameColumn);
+    row->addStretch(1);
+    row->addSpacing(ui::TwipsToPixelsX(this, kWidthTwips - kFrameLeft - kFrameSize));
     cAboutVaskiro = new QLabel(Frame1);
     cAboutVaskiro->setObjectName(QStringLiteral("cAboutVaskiro"));
     const QRect pic = ui::TwipsToPixels(this, QRect(180, 240, 510, 510));

@@ -30,7 +30,8 @@ namespace shell {
 class frmMain : public ui::Form {
     Q_OBJECT
 public:
-    // The window's size in twips; it keeps that size.
+    // The window's design size in twips. It keeps a fixed size: this one,
+    // or wider when its captions need more room.
     static constexpr int kWidthTwips = 11505;
     static constexpr int kHeightTwips = 2070;
 

@@ -50,9 +50,13 @@ namespace {
 const char* const kDragFormat = "application/x-kolvio-mallirivi";
 constexpr int kKeyRole = Qt::UserRole;
 
-// Design geometry, twips: the client area and where the extra room goes.
-constexpr int kClientWidth = 10800;
-constexpr int kClientHeight = 8235;
+// The client area at the window's opening, in twips: room for the model
+// names of the tree and for some ten rows of the account list.
+constexpr int kClientWidth = 15600;
+constexpr int kClientHeight = 9600;
+// The narrowest the tree may become, and the progress bar's width.
+constexpr int kTreeMinWidth = 2835;
+constexpr int kBarWidth = 315;
 
 using ui::named;
 
@@ -172,10 +176,9 @@ frmNewTulosJaTase::frmNewTulosJaTase() : ui::Form(QStringLiteral("frmNewTulosJaT
     pBar->setValue(0);
 
     connectEvents();
-    ui::Events::of(client_).onResize([this] { layOut(); });
+    layOut();
     resize(ui::TwipsToPixelsX(this, kClientWidth),
            ui::TwipsToPixelsY(this, kClientHeight) + menuBar->sizeHint().height());
-    layOut();
 }
 
 frmNewTulosJaTase::~frmNewTulosJaTase() {
@@ -233,6 +236,7 @@ void frmNewTulosJaTase::buildToolbar() {
     cPeru = button("cPeru", "Peru", "Peru tehdyt muutokset [Ctrl+Z]");
     cTulosta = button("cTulosta", "Tulosta", "Tulosta [F7]");
     cSulje = button("cSulje", "Sulje", "Sulje Tulos ja tase [Alt+F4]");
+    h->addStretch(1);
 }
 
 void frmNewTulosJaTase::buildModelFrame() {
@@ -423,21 +427,32 @@ bool frmNewTulosJaTase::eventFilter(QObject* watched, QEvent* event) {
     return ui::Form::eventFilter(watched, event);
 }
 
-// The design layout; the extra width widens the tree and moves the frames
-// right, the extra height lengthens the tree. Nothing shrinks below the
-// design size.
+// The tree with its button on the left; on the right the commands above
+// the model frame (or, while a statement is computed, the progress frame in
+// its place) and the progress bar along the right edge. The extra room of a
+// larger window goes to the tree and to the model frame, whose lists grow
+// with it.
 void frmNewTulosJaTase::layOut() {
-    const int x = std::max(0, ui::PixelsToTwipsX(this, client_->width()) - kClientWidth);
-    const int y = std::max(0, ui::PixelsToTwipsY(this, client_->height()) - kClientHeight);
-    auto place = [this](QWidget* w, int left, int top, int width, int height) {
-        w->setGeometry(ui::TwipsToPixels(this, QRect(left, top, width, height)));
-    };
-    place(tvMalli, 0, 0, 2835 + x, 7755 + y);
-    place(cAvaaKaikki, 0, 7740 + y, 2835 + x, 375);
-    place(frameToolbar, 2820 + x, 0, 7935, 855);
-    place(frameMalli, 2880 + x, 900, 7455, 7275);
-    place(frameLasketaan, 2880 + x, 900, 7455, 7215);
-    place(pBar, 10440 + x, 840, 315, 7110);
+    tvMalli->setMinimumWidth(ui::TwipsToPixelsX(this, kTreeMinWidth));
+    pBar->setFixedWidth(ui::TwipsToPixelsX(this, kBarWidth));
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(tvMalli, 1);
+    left->addWidget(cAvaaKaikki);
+
+    auto* frames = new QHBoxLayout;
+    frames->addWidget(frameMalli, 1);
+    frames->addWidget(frameLasketaan, 1);
+    frames->addStretch(0);  // the bar stays at the edge while both frames are hidden
+    frames->addWidget(pBar);
+    auto* right = new QVBoxLayout;
+    right->addWidget(frameToolbar);
+    right->addLayout(frames, 1);
+
+    auto* columns = new QHBoxLayout(client_);
+    columns->setContentsMargins(4, 4, 4, 4);
+    columns->addLayout(left, 2);
+    columns->addLayout(right, 3);
 }
 
 void frmNewTulosJaTase::run(const std::function<void()>& f) {

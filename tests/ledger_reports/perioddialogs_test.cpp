@@ -266,6 +266,23 @@ TEST_F(PeriodDialogs, ACancelledPeriodDialogDoesNotStopALaterReportWithoutOne) {
     EXPECT_TRUE(AskPrintDestination());
 }
 
+TEST_F(PeriodDialogs, ADialogGrowsWithTextsLongerThanItsDesign) {
+    // As a translation or a larger font makes them: the dialog keeps a
+    // fixed size, but never one that cuts a text.
+    makeBook();
+    open<frmDates>([](frmDates& d) {
+        const QSize design = d.size();
+        d.chkVainTap->setText(QStringLiteral("Endast konton som har posteringar under den valda perioden"));
+        d.Frame4->setTitle(QStringLiteral("Övriga begränsningar för utskriften av resultaträkningen"));
+        settle();
+        EXPECT_GT(d.width(), design.width());
+        EXPECT_EQ(d.minimumSize(), d.maximumSize());
+        EXPECT_GE(d.chkVainTap->width(), d.chkVainTap->sizeHint().width());
+        EXPECT_GE(d.Frame4->width(), d.Frame4->minimumSizeHint().width());
+        d.cPeru->click();
+    });
+}
+
 TEST_F(PeriodDialogs, EveryTextOfTheDialogsHasItsSwedishTranslation) {
     makeBook();
     const QString shipped = QDir(kvtest::sourceDir()).filePath(QStringLiteral("data/lang/Svenska/Kolvio VEV.trl"));

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -130,16 +131,29 @@ TEST_F(MainWindowTest, CloseBoxEndsTheProgramAsSuljeDoesEvenWithAVoucherWithoutA
 }
 
 TEST_F(MainWindowTest, KeepsItsFixedSizeAndCanBePictured) {
-    const QSize fixed(ui::TwipsToPixelsX(main, shell::frmMain::kWidthTwips),
-                      ui::TwipsToPixelsY(main, shell::frmMain::kHeightTwips));
-    EXPECT_EQ(main->size(), fixed);
+    const QSize design(ui::TwipsToPixelsX(main, shell::frmMain::kWidthTwips),
+                       ui::TwipsToPixelsY(main, shell::frmMain::kHeightTwips));
+    // The design size, widened where a caption needs more room.
+    const QSize fixed = main->size();
+    EXPECT_GE(fixed.width(), design.width());
+    EXPECT_EQ(fixed.height(), design.height());
     main->resize(fixed.width() * 2, fixed.height() / 2);
     EXPECT_EQ(main->size(), fixed);
-    // The buttons lie in the window, each below the menu bar.
-    for (QToolButton* b : {main->cTositteet, main->cKayttotuki}) {
+    // The buttons lie in the window side by side, each below the menu bar
+    // and wide enough for its caption; the picture keeps its margin from
+    // the right edge.
+    QToolButton* previous = nullptr;
+    for (QToolButton* b : {main->cTositteet, main->cTulosJaTase, main->cTilit, main->cKustannuspaikat,
+                           main->cBudjetti, main->cSulje, main->cKayttotuki}) {
         const QRect r(b->mapTo(main, QPoint(0, 0)), b->size());
         EXPECT_TRUE(main->rect().contains(r)) << b->objectName().toStdString();
+        EXPECT_GE(r.top(), main->menuBar->geometry().bottom()) << b->objectName().toStdString();
+        EXPECT_GE(b->width(), b->sizeHint().width()) << b->objectName().toStdString();
+        if (previous) EXPECT_GE(r.left(), previous->mapTo(main, QPoint(previous->width(), 0)).x());
+        previous = b;
     }
+    const int rightEdge = main->Frame1->mapTo(main, QPoint(main->Frame1->width(), 0)).x();
+    EXPECT_GE(main->width() - rightEdge, ui::TwipsToPixelsX(main, shell::frmMain::kWidthTwips - (10020 + 855)) - 1);
 
     const QString png = tmp.file(QStringLiteral("frmMain.png"));
     ASSERT_TRUE(main->grab().save(png));

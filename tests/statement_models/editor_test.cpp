@@ -590,23 +590,36 @@ TEST_F(Editor, TheCheckCommandShowsEachFindingAndTheReportsUseTheirHooks) {
     EXPECT_EQ(printed, 1);
 }
 
-TEST_F(Editor, ExtraRoomWidensTheTreeAndMovesTheFramesRight) {
+TEST_F(Editor, ExtraRoomGoesToTheTreeAndToTheListsOfTheModelFrame) {
     makeBook();
     auto& w = open();
+    click(w, "mr2");
+    ASSERT_TRUE(w.frameRivinTiedot->isVisible());
     const QRect tree = w.tvMalli->geometry();
     const QRect frame = w.frameMalli->geometry();
-    const QRect bar = w.pBar->geometry();
-    w.resize(w.width() + 150, w.height() + 60);
+    const QSize accounts = w.lstTilit->size();
+    const QSize rows = w.lstSummaRivit->size();
+    w.resize(w.width() + 600, w.height() + 300);
     settle();
-    EXPECT_EQ(w.tvMalli->width(), tree.width() + 150);
-    EXPECT_EQ(w.tvMalli->height(), tree.height() + 60);
-    EXPECT_EQ(w.frameMalli->x(), frame.x() + 150);
-    EXPECT_EQ(w.frameMalli->size(), frame.size());
-    EXPECT_EQ(w.pBar->x(), bar.x() + 150);
+    EXPECT_GT(w.tvMalli->width(), tree.width());
+    EXPECT_EQ(w.tvMalli->height(), tree.height() + 300);
+    EXPECT_GT(w.frameMalli->width(), frame.width());
+    EXPECT_GT(w.frameMalli->height(), frame.height());
+    EXPECT_GT(w.lstTilit->width(), accounts.width());
+    EXPECT_GT(w.lstTilit->height(), accounts.height());
+    EXPECT_GT(w.lstSummaRivit->height(), rows.height());
+    // The tree, the model frame and the progress bar stay side by side.
+    EXPECT_LT(w.tvMalli->geometry().right(), w.frameMalli->geometry().left());
+    EXPECT_LT(w.frameMalli->geometry().right(), w.pBar->geometry().left());
+
+    // Made as small as it goes, the window keeps what its controls need.
     w.resize(300, 200);
     settle();
-    EXPECT_EQ(w.tvMalli->geometry(), tree);
-    EXPECT_EQ(w.frameMalli->geometry(), frame);
+    EXPECT_GE(w.width(), w.minimumSizeHint().width());
+    EXPECT_GE(w.tvMalli->width(), w.tvMalli->minimumWidth());
+    EXPECT_GE(w.frameMalli->width(), w.frameMalli->minimumSizeHint().width());
+    EXPECT_GE(w.frameMalli->height(), w.frameMalli->minimumSizeHint().height());
+    EXPECT_LT(w.tvMalli->geometry().right(), w.frameMalli->geometry().left());
 }
 
 }  // namespace

@@ -31,8 +31,10 @@ using detail::RowDisplay;
 
 constexpr int kVisibleRows = RowDisplay::kRows;
 
-constexpr int kPaivaLeft = 120, kPaivaWidth = 1300;
-constexpr int kDebetLeft = 1500, kKreditLeft = 3300, kErotusLeft = 5100, kSaldoLeft = 6900, kAmountWidth = 1700;
+// The date column is wide enough for the message of an account without
+// entries ("Ei tapahtumia.", and its translation) as well as for a date.
+constexpr int kPaivaLeft = 120, kPaivaWidth = 1700;
+constexpr int kDebetLeft = 1900, kKreditLeft = 3700, kErotusLeft = 5500, kSaldoLeft = 7300, kAmountWidth = 1700;
 constexpr int kStripHeight = 360;
 constexpr int kScrollWidth = 255;
 

@@ -33,7 +33,7 @@ class frmPaivaSaldot : public ui::Form {
     Q_OBJECT
 public:
     // The client area, in twips.
-    static constexpr int kWidthTwips = 10155;
+    static constexpr int kWidthTwips = 10555;
     static constexpr int kHeightTwips = 7410;
 
     frmPaivaSaldot();

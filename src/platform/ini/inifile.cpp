@@ -2,13 +2,12 @@
 
 #include "platform/ini/inicodec.h"
 #include "platform/sys/apppath.h"
+#include "platform/ui/placement.h"
 
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 #include <QHash>
 #include <QSaveFile>
-#include <QScreen>
 #include <QStringDecoder>
 #include <QWidget>
 #include <memory>
@@ -165,31 +164,6 @@ int toPixels(int twips, int dpi) { return qRound(twips * dpi / 1440.0); }
 int dpiX(const QWidget* w) { return w->logicalDpiX() > 0 ? w->logicalDpiX() : 96; }
 int dpiY(const QWidget* w) { return w->logicalDpiY() > 0 ? w->logicalDpiY() : 96; }
 
-// True when the window's top strip (where its title bar is) lies on a screen
-// well enough to be grabbed.
-bool reachable(const QRect& r) {
-    const QRect strip(r.left(), r.top(), r.width(), qMin(r.height(), 24));
-    for (const QScreen* s : QGuiApplication::screens()) {
-        const QRect part = s->availableGeometry().intersected(strip);
-        if (part.width() >= qMin(r.width(), 40) && part.height() >= qMin(strip.height(), 8)) {
-            return true;
-        }
-    }
-    return false;
-}
-
-QRect ontoPrimaryScreen(QRect r) {
-    const QScreen* primary = QGuiApplication::primaryScreen();
-    if (!primary) return r;
-    const QRect avail = primary->availableGeometry();
-    r.setWidth(qMin(r.width(), avail.width()));
-    r.setHeight(qMin(r.height(), avail.height()));
-    const int x = qBound(avail.left(), r.left(), avail.right() - r.width() + 1);
-    const int y = qBound(avail.top(), r.top(), avail.bottom() - r.height() + 1);
-    r.moveTo(x, y);
-    return r;
-}
-
 }  // namespace
 
 void cIniFile::FileName(const QString& name) {
@@ -298,11 +272,14 @@ bool cIniFile::LoadFormPos(QWidget* window, const QString& key, bool restoreSize
     const int dy = dpiY(window);
     QRect r(toPixels(v[0], dx), toPixels(v[1], dy), toPixels(v[2], dx), toPixels(v[3], dy));
     if (!restoreSize) r.setSize(window->size());
-    if (!QGuiApplication::screens().isEmpty() && !reachable(r)) r = ontoPrimaryScreen(r);
 
     window->setWindowState(window->windowState() &
                            ~(Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
     window->setGeometry(r);
+    // A placement saved on a larger screen, or on one that is gone, is
+    // brought wholly onto a screen; a maximised window keeps it as its
+    // normal placement.
+    ui::FitOnScreen(window);
     if (v[4] == kStateMaximized) window->setWindowState(window->windowState() | Qt::WindowMaximized);
     return true;
 }

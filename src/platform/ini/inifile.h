@@ -68,8 +68,9 @@ public:
     // Gives the window the placement stored under key (or, when none is
     // stored, the placement text defaultPlacement, if any). restoreSize
     // false restores the position only. A placement that would leave the
-    // window off every screen is moved (and if need be shrunk) onto the
-    // primary screen. Returns whether a placement was applied; the window
+    // window wholly or partly off the screen is moved (and if need be
+    // shrunk) into the available area of the nearest screen
+    // (ui::FitOnScreen). Returns whether a placement was applied; the window
     // is left unchanged otherwise.
     bool LoadFormPos(QWidget* window, const QString& key, bool restoreSize = true,
                      const QString& defaultPlacement = QString());

@@ -5,11 +5,12 @@
 #include "platform/report/printers.h"
 #include "platform/report/render.h"
 #include "platform/report/texts.h"
+#include "platform/ui/placement.h"
 
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QPrinter>
 #include <QScreen>
+#include <QPrinterInfo>
 
 namespace report {
 
@@ -151,12 +152,9 @@ void ReportControl::output(RunRecord& run) {
         } else if (p_.windowState == 1) {
             w->showMinimized();
         } else {
-            // Normal state: at the given position, sized to the screen.
-            if (QScreen* screen = QGuiApplication::primaryScreen()) {
-                const QRect avail = screen->availableGeometry();
-                w->resize(std::min(w->width(), avail.width()), std::min(w->height(), avail.height()));
-            }
+            // Normal state: at the given position, kept on the screen.
             w->move(p_.windowLeft, p_.windowTop);
+            ui::FitOnScreen(w);
             w->show();
         }
         preview_ = w;

@@ -1,5 +1,7 @@
 #include "platform/ui/forms.h"
 
+#include "platform/ui/placement.h"
+
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -93,6 +95,11 @@ void Form::closeEvent(QCloseEvent* event) {
     } catch (...) {
         qWarning("closing %s failed", qPrintable(objectName()));
     }
+}
+
+void Form::setVisible(bool visible) {
+    if (visible && !isVisible()) FitOnScreen(this);
+    QWidget::setVisible(visible);
 }
 
 void Form::hideEvent(QHideEvent* event) {

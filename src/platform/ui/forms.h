@@ -54,6 +54,10 @@ public:
     // After such a command: reads the book again and shows it as it now
     // is. Nothing read before the command may be written back.
     virtual void ReadBookAgain() {}
+    // A window coming onto the screen - shown by the registry, by a caller
+    // or by itself in its Load - is first fitted into the screen's
+    // available area (placement.h).
+    void setVisible(bool visible) override;
 
 Q_SIGNALS:
     // The window was hidden (by the program, not by being minimised).

@@ -15,6 +15,7 @@
 #include "platform/sys/mousecursor.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/events.h"
+#include "platform/ui/placement.h"
 #include "shell/frmaboutvaskiro.h"
 #include "shell/frmmain.h"
 
@@ -233,6 +234,9 @@ void frmAsetukset::buildControls() {
     cmbVoittoTaseella = combo(Frame3, "cmbVoittoTaseella", false, "Tilikauden voitto kirjataan taseella tälle tilille");
     cmbLaskettavaTili =
         combo(Frame3, "cmbLaskettavaTili", false, "Tositteiden kirjausikkunassa näytettävän saldon tili");
+    // The accounts are filled in after the window has shown itself; the
+    // two lists then widen to the longest.
+    for (QComboBox* c : {cmbVoittoTaseella, cmbLaskettavaTili}) c->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     chkVaakatulostus = check(Frame3, "chkVaakatulostus", "Tulosta päivä- ja pääkirja vaakasuuntaan");
     chkMoniseuratuki = check(Frame3, "chkMoniseuratuki", "Moniseuratuki käytössä");
     chkVanhatMallit = check(Frame3, "chkVanhatMallit", "Käytä Kolvio 2.x tapaa tuloslaskelmassa ja taseessa");
@@ -459,6 +463,10 @@ void frmAsetukset::Load() {
     FillLanguageList();
     ShowSettings();
     changed_ = false;
+    // Filled, the lists may need more room than the window had when it
+    // showed itself.
+    resize(size().expandedTo(sizeHint()));
+    ui::FitOnScreen(this);
 }
 
 void frmAsetukset::Unload() {

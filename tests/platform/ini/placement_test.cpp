@@ -1,7 +1,8 @@
 // Window placements in the ini file: stored in twips at the window's DPI,
-// restored exactly, and moved back onto the screen when they lie off it.
+// restored exactly, and brought wholly onto the screen when they lie off it.
 
 #include "platform/ini/inifile.h"
+#include "platform/ui/placement.h"
 #include "support/testenv.h"
 
 #include <QGuiApplication>
@@ -62,31 +63,40 @@ TEST_F(PlacementTest, MaximisedWindowKeepsItsNormalPlacement) {
     EXPECT_EQ(restored.geometry().size(), QSize(300, 200));
 }
 
-TEST_F(PlacementTest, PlacementOffEveryScreenIsMovedOntoThePrimaryScreen) {
+TEST_F(PlacementTest, PlacementOffTheScreenIsBroughtWhollyOntoIt) {
     const QScreen* primary = QGuiApplication::primaryScreen();
     ASSERT_NE(primary, nullptr);
     const QRect avail = primary->availableGeometry();
 
     QWidget w;
+    // Where the window's client area may lie: its title bar and borders
+    // stay on the screen too.
+    const QRect room = avail.marginsRemoved(ui::FrameMargins(&w));
     // Far to the upper left of every screen.
     ASSERT_TRUE(ini.Write(QStringLiteral("-300000,-300000,4500,3000,0"), QStringLiteral("frmTilit20")));
     ASSERT_TRUE(ini.LoadFormPos(&w, QStringLiteral("frmTilit20")));
-    EXPECT_TRUE(avail.contains(w.geometry())) << w.geometry().x() << "," << w.geometry().y();
-    EXPECT_EQ(w.geometry().topLeft(), avail.topLeft());
+    EXPECT_EQ(w.geometry(), QRect(room.topLeft(), QSize(300, 200)));
 
     // Far to the lower right, and bigger than the screen: shrunk to fit.
     ASSERT_TRUE(ini.Write(QStringLiteral("9000000,9000000,9000000,9000000,0"), QStringLiteral("frmTilit20")));
     ASSERT_TRUE(ini.LoadFormPos(&w, QStringLiteral("frmTilit20")));
-    EXPECT_EQ(w.geometry(), avail);
+    EXPECT_EQ(w.geometry(), room);
 
-    // A window only partly off the screen, with its top on it, stays put.
-    const int x = avail.right() - 100;
-    const int y = avail.top() + 10;
+    // Partly off the right edge (saved on a wider screen): moved in just so
+    // far that the whole window is on the screen.
+    const int y = room.top() + 10;
     ASSERT_TRUE(ini.Write(QStringLiteral("%1,%2,%3,%4,0")
-                              .arg(twipsX(w, x)).arg(twipsY(w, y)).arg(twipsX(w, 400)).arg(twipsY(w, 300)),
+                              .arg(twipsX(w, room.right() - 100)).arg(twipsY(w, y)).arg(twipsX(w, 400)).arg(twipsY(w, 300)),
                           QStringLiteral("frmTilit20")));
     ASSERT_TRUE(ini.LoadFormPos(&w, QStringLiteral("frmTilit20")));
-    EXPECT_EQ(w.geometry(), QRect(x, y, 400, 300));
+    EXPECT_EQ(w.geometry(), QRect(room.right() + 1 - 400, y, 400, 300));
+
+    // Wholly on the screen: restored as saved.
+    ASSERT_TRUE(ini.Write(QStringLiteral("%1,%2,%3,%4,0")
+                              .arg(twipsX(w, room.left() + 20)).arg(twipsY(w, y)).arg(twipsX(w, 400)).arg(twipsY(w, 300)),
+                          QStringLiteral("frmTilit20")));
+    ASSERT_TRUE(ini.LoadFormPos(&w, QStringLiteral("frmTilit20")));
+    EXPECT_EQ(w.geometry(), QRect(room.left() + 20, y, 400, 300));
 }
 
 TEST_F(PlacementTest, MissingOrUnreadablePlacementLeavesWindowUnchanged) {
