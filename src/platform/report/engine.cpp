@@ -55,17 +55,33 @@ int LaidOutReport::pageOf(const LaidBand* band) const {
     return 0;
 }
 
+namespace {
+
+// The usual printer fonts and the installed families that print them.
+constexpr std::pair<const char*, const char*> kTwins[] = {
+    {"Times New Roman", "Liberation Serif"}, {"Times", "Liberation Serif"},
+    {"Arial", "Liberation Sans"},            {"Helvetica", "Liberation Sans"},
+    {"Courier New", "Liberation Mono"},      {"Courier", "Liberation Mono"}};
+
+}  // namespace
+
 QString printableFamily(const QString& family) {
     if (family.isEmpty() || QFontDatabase::hasFamily(family)) return family;
-    static const std::pair<const char*, const char*> twins[] = {
-        {"times new roman", "Liberation Serif"}, {"times", "Liberation Serif"},
-        {"arial", "Liberation Sans"},            {"helvetica", "Liberation Sans"},
-        {"courier new", "Liberation Mono"},      {"courier", "Liberation Mono"}};
-    const QString lower = family.toLower();
-    for (const auto& [name, twin] : twins)
-        if (lower == QLatin1String(name) && QFontDatabase::hasFamily(QString::fromLatin1(twin)))
+    for (const auto& [name, twin] : kTwins)
+        if (family.compare(QLatin1String(name), Qt::CaseInsensitive) == 0 &&
+            QFontDatabase::hasFamily(QString::fromLatin1(twin)))
             return QString::fromLatin1(twin);
     return family;
+}
+
+QStringList printableFamilies() {
+    QStringList families = QFontDatabase::families();
+    for (const auto& [name, twin] : kTwins) {
+        const QString n = QString::fromLatin1(name);
+        if (!families.contains(n, Qt::CaseInsensitive) && QFontDatabase::hasFamily(QString::fromLatin1(twin)))
+            families << n;
+    }
+    return families;
 }
 
 namespace {

@@ -41,4 +41,9 @@ EngineResult runEngine(const EngineInput& input);
 // "Arial" -> "Liberation Sans", "Courier New" -> "Liberation Mono").
 QString printableFamily(const QString& family);
 
+// The font families a report can be printed in: the installed families, and
+// the usual names whose metric twin is installed ("Times New Roman" when
+// "Liberation Serif" is there), so that a book's stored font keeps its name.
+QStringList printableFamilies();
+
 }  // namespace report

@@ -11,6 +11,7 @@
 #include "ledger_reports/reportcontrolsetup.h"
 #include "platform/dao/currency.h"
 #include "platform/dao/database.h"
+#include "platform/report/engine.h"
 #include "platform/report/reportcontrol.h"
 #include "platform/sys/mousecursor.h"
 #include "platform/ui/controls.h"
@@ -567,9 +568,9 @@ void frmAsetukset::FillAccountLists() {
 void frmAsetukset::FillFontList(QComboBox* combo) {
     try {
         // The printer draws with the same font system as the screen, so both
-        // offer the installed families.
-        const QStringList screen = QFontDatabase::families();
-        const QStringList printer = QFontDatabase::families();
+        // offer the families a report prints in.
+        const QStringList screen = report::printableFamilies();
+        const QStringList printer = screen;
         const int nS = int(screen.size());
         const int nP = int(printer.size());
         pBar1->setRange(0, qMax(1, nS + nP));

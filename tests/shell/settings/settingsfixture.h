@@ -50,6 +50,7 @@ protected:
                                                              {"Kustannuspaikat", "1"},
                                                              {"MargYla", "15"},
                                                              {"MargVas", "10"},
+                                                             {"Fontti", "Kalligrafia"},
                                                              {"FonttiKoko", "11"},
                                                              {"SeuranNimi", "Kolvion Kerho"}}));
         core::resetGlobals();
