@@ -2,6 +2,8 @@
 
 #include "core/nz.h"
 
+#include <optional>
+
 namespace core {
 
 namespace {
@@ -55,6 +57,29 @@ RecordList<cVienti> cTosite::GetViennit(const QString& sTyyppi) const {
     return c_.entries<cVienti>(detail::kViTable, sTyyppi, [](cVienti& vi, const dao::Recordset& rs, long key) {
         vi.c_.load(rs, key);
     });
+}
+
+void cTosite::TallennaKerralla(cTosite* t, const std::vector<cVienti*>& viennit) {
+    // What each record holds now, to put back when the transaction goes.
+    using VoucherState = detail::RecordState<detail::VoucherValues>;
+    using EntryState = detail::RecordState<detail::EntryValues>;
+    std::optional<VoucherState> voucherBefore;
+    if (t) voucherBefore = static_cast<const VoucherState&>(t->c_);
+    std::vector<EntryState> entriesBefore;
+    entriesBefore.reserve(viennit.size());
+    for (const cVienti* v : viennit) entriesBefore.push_back(static_cast<const EntryState&>(v->c_));
+
+    dao::Database db = detail::BookTie::open();
+    try {
+        dao::InTransaction(db, [&] {
+            if (t) t->Save(false);
+            for (cVienti* v : viennit) v->Save(false);
+        });
+    } catch (...) {
+        if (t) static_cast<VoucherState&>(t->c_) = *voucherBefore;
+        for (size_t i = 0; i < viennit.size(); ++i) static_cast<EntryState&>(viennit[i]->c_) = entriesBefore[i];
+        throw;
+    }
 }
 
 std::unique_ptr<cTosite> cTosite::GetFirst(bool bAvaus, bool bPaatos) const {

@@ -679,11 +679,18 @@ void frmNewTositteet::InitEmptyViennit() {
 }
 
 void frmNewTositteet::writePending() {
-    if (!curTosite_->IsEmpty()) curTosite_->Save(false);
+    // The voucher and its entries go into the book together or not at all.
+    core::cTosite::TallennaKerralla(curTosite_->IsEmpty() ? nullptr : curTosite_.get(), entryRecords());
+}
+
+std::vector<core::cVienti*> frmNewTositteet::entryRecords() const {
+    std::vector<core::cVienti*> all;
+    all.reserve(debet_.size() * 2);
     for (size_t k = 0; k < debet_.size(); ++k) {
-        debet_[k]->Save(false);
-        kredit_[k]->Save(false);
+        all.push_back(debet_[k].get());
+        all.push_back(kredit_[k].get());
     }
+    return all;
 }
 
 
@@ -977,12 +984,9 @@ void frmNewTositteet::LisaaVienteja() {
         ui::ChangeGuard guard(scrlViennit);
         scrlViennit->setValue(scrlViennit->minimum());
     }
-    // Every entry is written and let go; the voucher's stored entries are
-    // read again into arrays one element longer.
-    for (size_t k = 0; k < debet_.size(); ++k) {
-        debet_[k]->Save(false);
-        kredit_[k]->Save(false);
-    }
+    // Every entry is written (all of them or none) and let go; the
+    // voucher's stored entries are read again into arrays one element longer.
+    core::cTosite::TallennaKerralla(nullptr, entryRecords());
     setUpperBound(ElementCount());
     reloadViennit();
     if (scrlViennit->isEnabled()) scrlViennit->setValue(scrlViennit->maximum());

@@ -241,9 +241,12 @@ private:
     void curTosite_NameChanged(long id, const QString& sName);
     void setUpperBound(int u);
     void applyScrollRule(int u);
-    // Writes the pending changes of the voucher and of every entry; an
-    // error reaches the caller and nothing is let go.
+    // Writes the pending changes of the voucher and of every entry in one
+    // transaction; an error reaches the caller, nothing is written and
+    // nothing is let go.
     void writePending();
+    // The entries of both arrays, debit and credit of each element in turn.
+    std::vector<core::cVienti*> entryRecords() const;
     // Lets every object go (after writePending); the arrays keep their size.
     void releaseAll();
     void releaseEntries();
