@@ -2,6 +2,7 @@
 
 #include "core/nz.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace core {
@@ -60,6 +61,11 @@ RecordList<cVienti> cTosite::GetViennit(const QString& sTyyppi) const {
 }
 
 void cTosite::TallennaKerralla(cTosite* t, const std::vector<cVienti*>& viennit) {
+    // Nothing to write: not even a transaction is begun.
+    auto pending = [](const detail::VoucherRecord* r) { return r && !r->IsEmpty() && r->isDirty(); };
+    auto pendingEntry = [](const cVienti* v) { return !v->IsEmpty() && v->isDirty(); };
+    if (!pending(t) && std::none_of(viennit.begin(), viennit.end(), pendingEntry)) return;
+
     // What each record holds now, to put back when the transaction goes.
     using VoucherState = detail::RecordState<detail::VoucherValues>;
     using EntryState = detail::RecordState<detail::EntryValues>;

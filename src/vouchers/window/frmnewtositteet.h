@@ -31,6 +31,7 @@
 #include "core/records/tosite.h"
 #include "core/records/vienti.h"
 #include "platform/dao/currency.h"
+#include "platform/dao/database.h"
 #include "platform/ui/forms.h"
 
 #include <QHash>
@@ -39,6 +40,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -317,6 +319,15 @@ private:
     // focus-lost handler is not run for it.
     void moveFocus(QWidget* w);
     bool isWindowKey(const QKeyEvent* e) const;
+
+    // The stored balance of the watched account, kept while the book stays
+    // as it was when it was summed.
+    struct TilinSaldo {
+        dao::ContentStamp stamp;
+        long tili = 0;
+        dao::Currency debet, kredit;
+    };
+    std::optional<TilinSaldo> tilinSaldo_;
 
     std::unique_ptr<core::cTosite> curTosite_;
     Viennit debet_;
