@@ -3,6 +3,7 @@
 #include "platform/report/error.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -11,7 +12,14 @@
 
 namespace report {
 
-void paintPage(QPainter& painter, const LaidOutReport& report, int pageIndex, double dpiX, double dpiY) {
+namespace {
+
+// The device's advances of the lines placed by their right edge or centre,
+// per font and text: pages repeat their amounts, dates and captions.
+using Advances = std::vector<QHash<QString, double>>;
+
+void paint(QPainter& painter, const LaidOutReport& report, int pageIndex, double dpiX, double dpiY,
+           Advances* advances) {
     if (pageIndex < 0 || pageIndex >= report.pageCount()) return;
     const double sx = dpiX / 72.0, sy = dpiY / 72.0;
     const LaidPage& page = report.pages[size_t(pageIndex)];
@@ -50,7 +58,15 @@ void paintPage(QPainter& painter, const LaidOutReport& report, int pageIndex, do
                 double x = item.rect.left() * sx;
                 const double w = item.rect.width() * sx;
                 if (item.align & (Qt::AlignRight | Qt::AlignHCenter)) {
-                    const double adv = fm.horizontalAdvance(line);
+                    double adv;
+                    if (advances) {
+                        auto& known = (*advances)[size_t(item.font)];
+                        auto it = known.constFind(line);
+                        if (it == known.constEnd()) it = known.insert(line, fm.horizontalAdvance(line));
+                        adv = *it;
+                    } else {
+                        adv = fm.horizontalAdvance(line);
+                    }
                     x += (item.align & Qt::AlignRight) ? w - adv : (w - adv) / 2;
                 }
                 const double baseline = (item.rect.top() + i * lineHeight) * sy + fm.ascent();
@@ -59,6 +75,12 @@ void paintPage(QPainter& painter, const LaidOutReport& report, int pageIndex, do
         }
     }
     painter.restore();
+}
+
+}  // namespace
+
+void paintPage(QPainter& painter, const LaidOutReport& report, int pageIndex, double dpiX, double dpiY) {
+    paint(painter, report, pageIndex, dpiX, dpiY, nullptr);
 }
 
 void setUpPrinter(QPrinter& printer, const LaidOutReport& report) {
@@ -81,12 +103,13 @@ void printPages(QPrinter& printer, const LaidOutReport& report) {
         first = std::min(printer.fromPage() - 1, last);
         last = std::min(std::max(printer.toPage(), printer.fromPage()) - 1, last);
     }
+    Advances advances(report.fonts.size());
     for (int p = first; p <= last; ++p) {
         if (p > first && !printer.newPage()) {
             painter.end();
             throw ReportError(err::OutputError, QStringLiteral("Sivun %1 tulostus ei onnistu").arg(p + 1));
         }
-        paintPage(painter, report, p, dpiX, dpiY);
+        paint(painter, report, p, dpiX, dpiY, &advances);
     }
     if (!painter.end()) throw ReportError(err::OutputError, QStringLiteral("Tulosteen kirjoitus ei onnistunut"));
 }
