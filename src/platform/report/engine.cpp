@@ -114,6 +114,8 @@ public:
 
     // Word wrap within width; a word wider than the width is broken.
     QStringList wrap(int font, const QString& text, double w) const {
+        // Most texts are one line that fits.
+        if (!text.contains(QLatin1Char('\n')) && width(font, text) <= w) return {text};
         QStringList out;
         const QStringList paragraphs = text.split(QLatin1Char('\n'));
         for (const QString& par : paragraphs) {
