@@ -61,9 +61,12 @@ RecordList<cVienti> cTosite::GetViennit(const QString& sTyyppi) const {
 }
 
 void cTosite::TallennaKerralla(cTosite* t, const std::vector<cVienti*>& viennit) {
-    // Nothing to write: not even a transaction is begun.
+    // Nothing to write: not even a transaction is begun. (A new entry with
+    // neither an account nor an amount is never stored.)
     auto pending = [](const detail::VoucherRecord* r) { return r && !r->IsEmpty() && r->isDirty(); };
-    auto pendingEntry = [](const cVienti* v) { return !v->IsEmpty() && v->isDirty(); };
+    auto pendingEntry = [](const cVienti* v) {
+        return !v->IsEmpty() && v->isDirty() && (v->id() != 0 || v->tlID() != 0 || !v->Arvo().isZero());
+    };
     if (!pending(t) && std::none_of(viennit.begin(), viennit.end(), pendingEntry)) return;
 
     // What each record holds now, to put back when the transaction goes.
