@@ -12,14 +12,7 @@
 
 namespace report {
 
-namespace {
-
-// The device's advances of the lines placed by their right edge or centre,
-// per font and text: pages repeat their amounts, dates and captions.
-using Advances = std::vector<QHash<QString, double>>;
-
-void paint(QPainter& painter, const LaidOutReport& report, int pageIndex, double dpiX, double dpiY,
-           Advances* advances) {
+void paintPage(QPainter& painter, const LaidOutReport& report, int pageIndex, double dpiX, double dpiY) {
     if (pageIndex < 0 || pageIndex >= report.pageCount()) return;
     const double sx = dpiX / 72.0, sy = dpiY / 72.0;
     const LaidPage& page = report.pages[size_t(pageIndex)];
@@ -29,6 +22,9 @@ void paint(QPainter& painter, const LaidOutReport& report, int pageIndex, double
     std::vector<QFontMetricsF> metrics;
     metrics.reserve(report.fonts.size());
     for (const QFont& f : report.fonts) metrics.emplace_back(f, painter.device());
+    // The advances of the lines placed by their right edge or centre, per
+    // font: a page repeats its dates, amounts and captions.
+    std::vector<QHash<QString, double>> advances(report.fonts.size());
 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
@@ -58,15 +54,10 @@ void paint(QPainter& painter, const LaidOutReport& report, int pageIndex, double
                 double x = item.rect.left() * sx;
                 const double w = item.rect.width() * sx;
                 if (item.align & (Qt::AlignRight | Qt::AlignHCenter)) {
-                    double adv;
-                    if (advances) {
-                        auto& known = (*advances)[size_t(item.font)];
-                        auto it = known.constFind(line);
-                        if (it == known.constEnd()) it = known.insert(line, fm.horizontalAdvance(line));
-                        adv = *it;
-                    } else {
-                        adv = fm.horizontalAdvance(line);
-                    }
+                    auto& known = advances[size_t(item.font)];
+                    auto it = known.constFind(line);
+                    if (it == known.constEnd()) it = known.insert(line, fm.horizontalAdvance(line));
+                    const double adv = *it;
                     x += (item.align & Qt::AlignRight) ? w - adv : (w - adv) / 2;
                 }
                 const double baseline = (item.rect.top() + i * lineHeight) * sy + fm.ascent();
@@ -75,12 +66,6 @@ void paint(QPainter& painter, const LaidOutReport& report, int pageIndex, double
         }
     }
     painter.restore();
-}
-
-}  // namespace
-
-void paintPage(QPainter& painter, const LaidOutReport& report, int pageIndex, double dpiX, double dpiY) {
-    paint(painter, report, pageIndex, dpiX, dpiY, nullptr);
 }
 
 void setUpPrinter(QPrinter& printer, const LaidOutReport& report) {
@@ -103,13 +88,12 @@ void printPages(QPrinter& printer, const LaidOutReport& report) {
         first = std::min(printer.fromPage() - 1, last);
         last = std::min(std::max(printer.toPage(), printer.fromPage()) - 1, last);
     }
-    Advances advances(report.fonts.size());
     for (int p = first; p <= last; ++p) {
         if (p > first && !printer.newPage()) {
             painter.end();
             throw ReportError(err::OutputError, QStringLiteral("Sivun %1 tulostus ei onnistu").arg(p + 1));
         }
-        paint(painter, report, p, dpiX, dpiY, &advances);
+        paintPage(painter, report, p, dpiX, dpiY);
     }
     if (!painter.end()) throw ReportError(err::OutputError, QStringLiteral("Tulosteen kirjoitus ei onnistunut"));
 }
