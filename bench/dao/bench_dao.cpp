@@ -40,6 +40,7 @@ void BM_ReadEveryVoucherAndItsEntries(benchmark::State& state) {
         benchmark::DoNotOptimize(sum);
         state.counters["entries"] = double(entries);
     }
+    state.counters["vouchers"] = voucherCount();
 }
 BENCHMARK(BM_ReadEveryVoucherAndItsEntries)->Unit(benchmark::kMillisecond);
 
@@ -77,6 +78,7 @@ void addVouchers(benchmark::State& state, bool oneTransaction) {
         db.Close();
         state.ResumeTiming();
     }
+    state.counters["vouchers"] = voucherCount();
 }
 
 void BM_AddVouchersEachSavedAlone(benchmark::State& state) { addVouchers(state, false); }
@@ -86,10 +88,4 @@ BENCHMARK(BM_AddVouchersInOneTransaction)->Unit(benchmark::kMillisecond)->Iterat
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return kvbench::runBenchmarks(argc, argv); }

@@ -1,8 +1,8 @@
-// The statement runs over a generated book on the general template's chart
-// and models: 20,000 vouchers of the year with two entries each on the
-// income-statement and bank accounts, 5,000 of the previous year, and a
-// budget for every income-statement account for three years (1,000 and 250
-// vouchers with KV_BENCH_QUICK=1). Measured: the income statement's whole
+// The statement runs over generated books on the general template's chart
+// and models: 2,000 and 20,000 vouchers of the year (100,000 with
+// KV_BENCH_LARGE=1, 1,000 with KV_BENCH_QUICK=1) with two entries each on
+// the income-statement and bank accounts, a quarter of that in the previous
+// year, and a budget for every income-statement account for three years. Measured: the income statement's whole
 // pipeline (budget vouchers, turnover, profit bookings, computation), the
 // same split by account, and the balance sheet with its profit bookings.
 
@@ -14,10 +14,10 @@
 #include "support/benchsupport.h"
 
 #include <benchmark/benchmark.h>
+#include <map>
+#include <memory>
 
 namespace {
-
-int voucherCount() { return kvbench::sized(20000, 1000); }
 
 dao::Date start() { return dao::Date::fromYmd(2031, 1, 1); }
 dao::Date end() { return dao::Date::fromYmd(2031, 12, 31); }
@@ -25,15 +25,18 @@ dao::Date end() { return dao::Date::fromYmd(2031, 12, 31); }
 // The accounts that take income, credited; the others are debited.
 bool income(long tl) { return tl < 55 || (tl >= 90 && tl <= 98) || (tl >= 104 && tl <= 108) || (tl >= 113 && tl <= 115); }
 
-const QString& bookPath() {
-    static const kvbench::Book b(QStringLiteral("bench.mdb"), [](dao::Database& db) {
-        kvbench::addTemplateYears(db, {.vouchers = voucherCount(), .start = start(), .income = income});
-    });
-    return b.path();
+const QString& bookPath(int vouchers) {
+    static std::map<int, std::unique_ptr<kvbench::Book>> books;
+    auto& b = books[vouchers];
+    if (!b)
+        b = std::make_unique<kvbench::Book>(QStringLiteral("bench.mdb"), [vouchers](dao::Database& db) {
+            kvbench::addTemplateYears(db, {.vouchers = vouchers, .start = start(), .income = income});
+        });
+    return b->path();
 }
 
-void useBook() {
-    core::DatabasePath = bookPath();
+void useBook(int vouchers) {
+    core::DatabasePath = bookPath(vouchers);
     core::TilikausiAlku = start();
     core::TilikausiLoppu = end();
     core::EdTilikausiAlku = start().addYears(-1);
@@ -46,7 +49,8 @@ void useBook() {
 }
 
 void incomeStatement(benchmark::State& state, bool split) {
-    useBook();
+    const int vouchers = int(state.range(0));
+    useBook(vouchers);
     reports::TiliErottelu = split;
     for (auto _ : state) {
         dao::Database db = core::DBCon().AvaaDB();
@@ -58,20 +62,21 @@ void incomeStatement(benchmark::State& state, bool split) {
         statements::PoistaViimeinenTulaRivi();
     }
     reports::TiliErottelu = false;
-    state.counters["vouchers"] = voucherCount();
+    state.counters["vouchers"] = vouchers;
 }
 
 // The income statement as the statement print computes it.
 void BM_IncomeStatement(benchmark::State& state) { incomeStatement(state, false); }
-BENCHMARK(BM_IncomeStatement)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_IncomeStatement)->Apply(kvbench::overBookSizes)->Unit(benchmark::kMillisecond);
 
 // Split by account: ten sums per account instead of per row.
 void BM_IncomeStatementByAccount(benchmark::State& state) { incomeStatement(state, true); }
-BENCHMARK(BM_IncomeStatementByAccount)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_IncomeStatementByAccount)->Apply(kvbench::overBookSizes)->Unit(benchmark::kMillisecond);
 
 // The balance sheet: the income model's profit booked, then the balance model.
 void BM_BalanceSheet(benchmark::State& state) {
-    useBook();
+    const int vouchers = int(state.range(0));
+    useBook(vouchers);
     statements::bLiikevaihtoHiljaa = true;
     for (auto _ : state) {
         dao::Database db = core::DBCon().AvaaDB();
@@ -80,9 +85,9 @@ void BM_BalanceSheet(benchmark::State& state) {
         statements::LaskeTase(2, start(), end(), nullptr);
         statements::PoistaTaseValirivit();
     }
-    state.counters["vouchers"] = voucherCount();
+    state.counters["vouchers"] = vouchers;
 }
-BENCHMARK(BM_BalanceSheet)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BalanceSheet)->Apply(kvbench::overBookSizes)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

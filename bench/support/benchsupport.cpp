@@ -6,13 +6,26 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLocale>
+#include <algorithm>
+#include <cstdio>
 
 namespace kvbench {
 
 bool quick() { return qEnvironmentVariableIsSet("KV_BENCH_QUICK"); }
 
 int sized(int full, int small) { return quick() ? small : full; }
+
+std::vector<int> bookSizes() { return {2000, 20000}; }
+
+void overBookSizes(benchmark::internal::Benchmark* b) { overSizes(b, bookSizes()); }
+
+void overSizes(benchmark::internal::Benchmark* b, std::vector<int> sizes) {
+    if (quick()) sizes = {1000};
+    else if (qEnvironmentVariableIntValue("KV_BENCH_LARGE") == 1) sizes.push_back(100000);
+    for (int n : sizes) b->Arg(n);
+}
 
 QString sourceFile(const QString& relative) { return QDir(QStringLiteral(KV_SOURCE_DIR)).filePath(relative); }
 
@@ -115,17 +128,90 @@ void layOut(benchmark::State& state, const report::EngineInput& in) {
     state.counters["records"] = records;
 }
 
+namespace {
+
+// The console report as usual, then the results again as one table.
+class TableReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& r : runs) {
+            if (r.run_type != Run::RT_Iteration || r.error_occurred) continue;
+            const auto size = r.counters.find("vouchers");
+            rows_.push_back({QString::fromStdString(r.run_name.function_name),
+                             size == r.counters.end() ? QStringLiteral("-") : QString::number(qint64(size->second.value)),
+                             time(r.GetAdjustedRealTime(), r.time_unit), time(r.GetAdjustedCPUTime(), r.time_unit)});
+        }
+    }
+    void Finalize() override {
+        ConsoleReporter::Finalize();
+        if (rows_.empty()) return;
+        const Row head{QStringLiteral("benchmark"), QStringLiteral("vouchers"), QStringLiteral("wall"),
+                       QStringLiteral("cpu")};
+        qsizetype w[4] = {0, 0, 0, 0};
+        for (int c = 0; c < 4; ++c) w[c] = head.cell[c].size();
+        for (const Row& r : rows_)
+            for (int c = 0; c < 4; ++c) w[c] = std::max(w[c], r.cell[c].size());
+        auto line = [&](const Row& r) {
+            return r.cell[0].leftJustified(w[0]) + QStringLiteral("  ") + r.cell[1].rightJustified(w[1]) +
+                   QStringLiteral("  ") + r.cell[2].rightJustified(w[2]) + QStringLiteral("  ") +
+                   r.cell[3].rightJustified(w[3]);
+        };
+        QString out = QLatin1Char('\n') + line(head) + QLatin1Char('\n');
+        for (const Row& r : rows_) out += line(r) + QLatin1Char('\n');
+        GetOutputStream() << out.toStdString() << std::flush;
+
+        const QString file = qEnvironmentVariable("KV_BENCH_TABLE");
+        if (file.isEmpty()) return;
+        QFile f(file);
+        if (!f.open(QIODevice::Append | QIODevice::Text)) {
+            std::fprintf(stderr, "KV_BENCH_TABLE: cannot write %s\n", qPrintable(file));
+            return;
+        }
+        for (const Row& r : rows_) f.write((r.cell.join(QLatin1Char('\t')) + QLatin1Char('\n')).toUtf8());
+    }
+
+private:
+    struct Row {
+        Row(QString a, QString b, QString c, QString d) : cell{a, b, c, d} {}
+        QStringList cell;
+    };
+    static QString time(double t, benchmark::TimeUnit unit) {
+        const char* u = unit == benchmark::kSecond        ? "s"
+                        : unit == benchmark::kMillisecond ? "ms"
+                        : unit == benchmark::kMicrosecond ? "us"
+                                                          : "ns";
+        return QString::number(t, 'f', t < 10 ? 2 : t < 100 ? 1 : 0) + QLatin1Char(' ') + QLatin1String(u);
+    }
+    std::vector<Row> rows_;
+};
+
+int run(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    TableReporter table;
+    benchmark::RunSpecifiedBenchmarks(&table);
+    benchmark::Shutdown();
+    return 0;
+}
+
+}  // namespace
+
 int runWithApplication(int argc, char** argv, const std::function<void()>& atEnd) {
     if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::Finnish, QLocale::Finland));
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    const int rc = run(argc, argv);
     if (atEnd) atEnd();
     core::DBCon().SuljeDB();
-    return 0;
+    return rc;
+}
+
+int runBenchmarks(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const int rc = run(argc, argv);
+    core::DBCon().SuljeDB();
+    return rc;
 }
 
 }  // namespace kvbench

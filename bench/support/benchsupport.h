@@ -1,8 +1,8 @@
 #pragma once
 
-// What the benchmarks share: the sizes of a quick run, books generated into
-// a folder of their own, and the main of a benchmark that needs the
-// application object.
+// What the benchmarks share: the book sizes they run on, books generated
+// into a folder of their own, the main of a benchmark (with or without the
+// application object) and the table of results it prints at the end.
 
 #include "platform/dao/database.h"
 #include "platform/report/engine.h"
@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <functional>
+#include <vector>
 
 namespace kvbench {
 
@@ -19,6 +20,17 @@ namespace kvbench {
 bool quick();
 // full in a measuring run, small in a quick one.
 int sized(int full, int small);
+
+// The numbers of vouchers a benchmark's books have, in its scaling run:
+// 2,000 and 20,000, and 100,000 when KV_BENCH_LARGE=1 asks for it (a long
+// run, never made in CI); 1,000 in a quick run.
+std::vector<int> bookSizes();
+// Runs the benchmark once for each of those sizes, the size as its
+// argument (state.range(0)).
+void overBookSizes(benchmark::internal::Benchmark* b);
+// The same with the sizes given for a measuring run (the large and quick
+// rules as above).
+void overSizes(benchmark::internal::Benchmark* b, std::vector<int> sizes);
 
 // A file of the source tree, such as "data/schema/base.sql".
 QString sourceFile(const QString& relative);
@@ -78,5 +90,13 @@ void layOut(benchmark::State& state, const report::EngineInput& in);
 // (offscreen unless the platform is set), the Finnish locale, the
 // benchmarks run; atEnd before the book is closed.
 int runWithApplication(int argc, char** argv, const std::function<void()>& atEnd = {});
+// The main of a benchmark without windows: a core application object.
+int runBenchmarks(int argc, char** argv);
+
+// Both mains print, after the usual report, one table of every result:
+// benchmark, book size (its "vouchers" counter) and the wall and CPU time
+// of one iteration. When KV_BENCH_TABLE names a file, the rows are also
+// appended to it as tab-separated lines, so that tools/bench.sh can print
+// one table for all the benchmark programs.
 
 }  // namespace kvbench

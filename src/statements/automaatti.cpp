@@ -211,7 +211,11 @@ void TeeAutomaattikirjaukset(long maID, const dao::Date& start, const dao::Date&
         std::vector<long> rows;
         for (; !rs.isEOF(); rs.MoveNext()) rows.push_back(NzLong(rs.value(0)));
         rs.Close();
-        for (long mrID : rows) LaskeVoittoRivi(db, mrID, start, end, bar, stepBar, 1);
+        {
+            // The rows are summed before anything is booked.
+            Tilisummat summat(db, maID);
+            for (long mrID : rows) LaskeVoittoRivi(db, mrID, start, end, bar, stepBar, 1);
+        }
 
         const Summat& v = gVoitto;
         const bool later = core::TilikausiAlku.date().daysTo(start.date()) > 0;

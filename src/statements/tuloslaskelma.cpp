@@ -301,6 +301,8 @@ void LaskeKaavaRivi(dao::Database& db, long mrID, int taso) {
 bool LaskeTuloslaskelma(long maID, const dao::Date& start, const dao::Date& end, QProgressBar* bar) {
     dao::Database db = core::DBCon().AvaaDB();
     dao::InTransaction(db, [&] {
+        // Only tula is written meanwhile: the entries are read once for all rows.
+        Tilisummat summat(db, maID);
         dao::Recordset rs = db.OpenRecordset(
             QStringLiteral("SELECT mrID, mrIsEquation FROM mr WHERE mrmaID = ? AND mrBelongsToGroup = 0 "
                            "ORDER BY mrGroupOrder, mrID"),

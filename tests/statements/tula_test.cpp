@@ -124,6 +124,32 @@ TEST_F(Tula, SplitModeGivesAccountLinesAndOnlyAccountsWithEntriesWhenAsked) {
     EXPECT_EQ(t[2].c("tulaToteutunutKuluva"), eur("0"));
 }
 
+// Every row's figures come from sums read once for the whole model; they
+// are those of the row's own entries: an account listed twice counts once,
+// an entry of a voucher that is gone counts nowhere, amounts keep their
+// four decimals, a cost centre limits them.
+TEST_F(Tula, EachRowSumsItsOwnEntriesExactly) {
+    makeBook(QStringLiteral("INSERT INTO ma (maID, maNimi, maTyyppi, maSuojattu) VALUES (10, 'Tarkka', 1, False);\n") +
+             row(531, 0, 1, "Kahdesti", "44,44,") + row(532, 0, 2, "Desimaalit", "45,46,", "", false, false, 10, "D") +
+             row(533, 0, 3, "Tyhjä", "47,"));
+    voucher("10.3.2031", "44 K 100 1; 44 D 30 2; 19 D 70");
+    voucher("11.3.2031", "45 D 12.3456; 46 K 0.0001; 19 K 12.3455");
+    QStringList large;
+    for (int i = 0; i < 9; ++i) large << QStringLiteral("45 D 9999999999.9999");
+    voucher("12.3.2031", large.join(QLatin1Char(';')));
+    voucher("12.4.2031", "47 K 5; 19 D 5");
+    exec(QStringLiteral("DELETE FROM [to] WHERE toPvm = #4/12/2031#"));  // its entries stay behind
+    voucher("1.5.2031", "44 K 1000; 19 D 1000");  // after the period
+    compute(10, mar(), apr());
+    EXPECT_EQ(rows(QStringLiteral("SELECT tulaTeksti, tulaToteutunutKuluva, tulaToteutunutKuluvaAlusta FROM tula "
+                                  "WHERE tulaTyyppi >= 0 ORDER BY tulaID")),
+              QStringList({"Kahdesti 70 70", "Desimaalit 90000000012.3446 90000000012.3446", "Tyhjä 0 0"}));
+    reports::RaporttiKpID = 1;
+    compute(10, mar(), apr());
+    EXPECT_EQ(rows(QStringLiteral("SELECT tulaTeksti, tulaToteutunutKuluva FROM tula WHERE tulaTyyppi >= 0 ORDER BY tulaID")),
+              QStringList({"Kahdesti 100", "Desimaalit 0", "Tyhjä 0"}));
+}
+
 TEST_F(Tula, FormulaTermsFindOnlyEarlierNamedLines) {
     makeBook(QStringLiteral("INSERT INTO ma (maID, maNimi, maTyyppi, maSuojattu) VALUES (10, 'Kaavat', 1, False);\n") +
              row(521, 0, 1, "A", "43,") + row(522, 0, 2, "G", "") + row(523, 522, 1, "N", "44,") +

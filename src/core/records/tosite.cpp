@@ -2,6 +2,9 @@
 
 #include "core/nz.h"
 
+#include <algorithm>
+#include <optional>
+
 namespace core {
 
 namespace {
@@ -55,6 +58,37 @@ RecordList<cVienti> cTosite::GetViennit(const QString& sTyyppi) const {
     return c_.entries<cVienti>(detail::kViTable, sTyyppi, [](cVienti& vi, const dao::Recordset& rs, long key) {
         vi.c_.load(rs, key);
     });
+}
+
+void cTosite::TallennaKerralla(cTosite* t, const std::vector<cVienti*>& viennit) {
+    // Nothing to write: not even a transaction is begun. (A new entry with
+    // neither an account nor an amount is never stored.)
+    auto pending = [](const detail::VoucherRecord* r) { return r && !r->IsEmpty() && r->isDirty(); };
+    auto pendingEntry = [](const cVienti* v) {
+        return !v->IsEmpty() && v->isDirty() && (v->id() != 0 || v->tlID() != 0 || !v->Arvo().isZero());
+    };
+    if (!pending(t) && std::none_of(viennit.begin(), viennit.end(), pendingEntry)) return;
+
+    // What each record holds now, to put back when the transaction goes.
+    using VoucherState = detail::RecordState<detail::VoucherValues>;
+    using EntryState = detail::RecordState<detail::EntryValues>;
+    std::optional<VoucherState> voucherBefore;
+    if (t) voucherBefore = static_cast<const VoucherState&>(t->c_);
+    std::vector<EntryState> entriesBefore;
+    entriesBefore.reserve(viennit.size());
+    for (const cVienti* v : viennit) entriesBefore.push_back(static_cast<const EntryState&>(v->c_));
+
+    dao::Database db = detail::BookTie::open();
+    try {
+        dao::InTransaction(db, [&] {
+            if (t) t->Save(false);
+            for (cVienti* v : viennit) v->Save(false);
+        });
+    } catch (...) {
+        if (t) static_cast<VoucherState&>(t->c_) = *voucherBefore;
+        for (size_t i = 0; i < viennit.size(); ++i) static_cast<EntryState&>(viennit[i]->c_) = entriesBefore[i];
+        throw;
+    }
 }
 
 std::unique_ptr<cTosite> cTosite::GetFirst(bool bAvaus, bool bPaatos) const {

@@ -27,6 +27,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace core {
 
@@ -68,6 +69,16 @@ public:
     std::unique_ptr<cTosite> GetPrevious(bool bAvaus, bool bPaatos) const;
     std::unique_ptr<cTosite> GetNext(bool bAvaus, bool bPaatos) const;
     std::unique_ptr<cTosite> GetLast(bool bAvaus, bool bPaatos) const;
+
+    // Saves a voucher with its entries as one piece of work: t (when not
+    // null) and then each entry in turn, with Save(false), in one
+    // transaction of the book, so that the book holds the voucher with all
+    // of their rows or with none of them. When a write fails, the
+    // transaction is rolled back and every record is put back as it was
+    // before (key, values, dirty flag and undo copy), so that the next save
+    // writes all of it again; the error then reaches the caller.
+    // Placeholders and clean records write nothing, as their Save says.
+    static void TallennaKerralla(cTosite* t, const std::vector<cVienti*>& viennit);
 
 private:
     void raiseNameChanged();

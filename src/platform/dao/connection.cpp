@@ -2,12 +2,22 @@
 #include "platform/dao/textcompare.h"
 
 #include <QRegularExpression>
+#include <atomic>
 #include <cmath>
 
 namespace dao {
 
+namespace {
+
+std::int64_t nextSerial() {
+    static std::atomic<std::int64_t> serial{0};
+    return ++serial;
+}
+
+}  // namespace
+
 Connection::Connection(sqlite3* db, QString canonicalPath, bool readOnly)
-    : db_(db), path_(std::move(canonicalPath)), readOnly_(readOnly) {}
+    : serial(nextSerial()), db_(db), path_(std::move(canonicalPath)), readOnly_(readOnly) {}
 
 Connection::~Connection() {
     for (auto& [sql, list] : freeStmts_)
@@ -130,6 +140,8 @@ void Connection::fail(int rc, const QString& context, jet::StatementKind kind) {
     if (msg.startsWith(QLatin1String("duplicate column name:")))
         raise(err::FieldDefinedTwice, named(QStringLiteral("duplicate column name:")));
     if (msg.contains(QLatin1String("no such function"))) raise(err::SyntaxErrorInExpression, context + u' ' + msg);
+    // A sum of whole numbers beyond the engine's 64 bits.
+    if (msg == QLatin1String("integer overflow")) raise(err::Overflow);
     if (msg.contains(QLatin1String("syntax error")) || msg.contains(QLatin1String("incomplete input"))) {
         switch (kind) {
         case jet::StatementKind::Insert: raise(err::SyntaxErrorInInsert);
@@ -164,6 +176,65 @@ std::int64_t Connection::reserveCounter(const QString& table) {
     if (it != reserved_.end()) next = std::max(next, *it + 1);
     reserved_[key] = next;
     return next;
+}
+
+namespace {
+
+// Declared columns of a table, by lower-case name.
+TableColumns readTableColumns(sqlite3* db, const QString& table) {
+    TableColumns cols;
+    bool autoinc = false;
+    {
+        sqlite3_stmt* s = nullptr;
+        if (sqlite3_prepare_v2(db, "SELECT sql FROM sqlite_master WHERE type='table' AND name = ?1 COLLATE NOCASE", -1,
+                               &s, nullptr) == SQLITE_OK) {
+            const QByteArray n = table.toUtf8();
+            sqlite3_bind_text(s, 1, n.constData(), int(n.size()), SQLITE_TRANSIENT);
+            if (sqlite3_step(s) == SQLITE_ROW) {
+                const char* t = reinterpret_cast<const char*>(sqlite3_column_text(s, 0));
+                autoinc = t && QByteArray(t).toUpper().contains("AUTOINCREMENT");
+            }
+        }
+        sqlite3_finalize(s);
+    }
+    sqlite3_stmt* s = nullptr;
+    const QByteArray q = (QStringLiteral("PRAGMA table_info(") + jet::quoteIdent(table) + u')').toUtf8();
+    if (sqlite3_prepare_v2(db, q.constData(), -1, &s, nullptr) == SQLITE_OK) {
+        while (sqlite3_step(s) == SQLITE_ROW) {
+            const QString name = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s, 1)));
+            const QString decl = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s, 2)));
+            const bool pk = sqlite3_column_int(s, 5) != 0;
+            const jet::ColumnType ct = jet::parseDeclaredType(decl);
+            TableColumn tc{ct.known ? ct.type : FieldType::Text, ct.size, false, Variant()};
+            if (pk && decl.trimmed().compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) == 0 && autoinc)
+                tc.counter = true;
+            if (tc.type == FieldType::Boolean) tc.defaultValue = false;
+            cols.insert(name.toLower(), tc);
+        }
+    }
+    sqlite3_finalize(s);
+    return cols;
+}
+
+}  // namespace
+
+const TableColumns& Connection::tableColumns(const QString& table) {
+    // The engine's schema version follows every change of definitions,
+    // also another connection's; the stamp follows this one's, rollbacks
+    // included.
+    std::int64_t version = -1;
+    sqlite3_stmt* s = acquire(QStringLiteral("PRAGMA schema_version"));
+    if (sqlite3_step(s) == SQLITE_ROW) version = sqlite3_column_int64(s, 0);
+    release(s);
+    const std::pair<std::int64_t, std::int64_t> now{schemaStamp, version};
+    if (now != columnsVersion_) {
+        columns_.clear();
+        columnsVersion_ = now;
+    }
+    const QString key = table.toLower();
+    auto it = columns_.find(key);
+    if (it == columns_.end()) it = columns_.insert(key, readTableColumns(db_, table));
+    return *it;
 }
 
 // ---------------------------------------------------------------- binding

@@ -247,6 +247,10 @@ Database DBEngine::OpenDatabase(const QString& path, bool readOnly) {
     }
     if (rc == SQLITE_OK && !readOnly) rc = run(h, "PRAGMA journal_mode=DELETE");
     if (rc == SQLITE_OK) rc = run(h, "PRAGMA synchronous=FULL; PRAGMA foreign_keys=OFF");
+    // The engine's page cache holds a book of tens of thousands of vouchers
+    // whole (64 MB at most, taken as pages are read), so that browsing and
+    // reports do not read the same pages from the file again and again.
+    if (rc == SQLITE_OK) rc = run(h, "PRAGMA cache_size=-65536");
     if (rc != SQLITE_OK) {
         const int ext = sqlite3_extended_errcode(h);
         sqlite3_close_v2(h);
@@ -442,6 +446,18 @@ void Database::Rollback() {
 }
 
 int Database::transactionDepth() const { return impl().connection().txDepth; }
+
+ContentStamp Database::contentStamp() const {
+    Connection& c = impl().connection();
+    ContentStamp stamp;
+    stamp.connection = c.serial;
+    stamp.writes = sqlite3_total_changes64(c.db());
+    sqlite3_stmt* s = c.acquire(QStringLiteral("PRAGMA data_version"));
+    if (sqlite3_step(s) == SQLITE_ROW) stamp.otherCommits = sqlite3_column_int64(s, 0);
+    c.release(s);
+    stamp.definitions = c.schemaStamp;
+    return stamp;
+}
 
 QStringList Database::integrityProblems() const {
     Connection& c = impl().connection();

@@ -200,6 +200,21 @@ struct QueryDef {
 
 // ---------------------------------------------------------------- database
 
+// What a book's contents are known by: two equal stamps of one open book
+// mean that it reads the same as it did. Anything that may have changed
+// it gives another stamp: rows written through this program's connection
+// (committed or not), a rollback, a change of definitions, a commit by
+// another connection or program, or the book closed and opened again.
+// While a transaction is open a stamp cannot tell whether its work will
+// be kept: compare stamps taken outside transactions only.
+struct ContentStamp {
+    std::int64_t connection = -1;  // the open connection, never reused
+    std::int64_t writes = -1;      // rows written through it so far
+    std::int64_t otherCommits = -1;
+    std::int64_t definitions = -1;  // changes of definitions and rollbacks
+    bool operator==(const ContentStamp&) const = default;
+};
+
 class Database {
 public:
     Database() = default;
@@ -244,6 +259,9 @@ public:
 
     // Integrity check of the open file: empty when sound.
     QStringList integrityProblems() const;
+
+    // The book's contents as they stand now (see ContentStamp).
+    ContentStamp contentStamp() const;
 
 private:
     friend class DBEngine;

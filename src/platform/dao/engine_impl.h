@@ -17,6 +17,15 @@ namespace dao {
 
 class RecordsetImpl;
 
+// A declared column of a stored table.
+struct TableColumn {
+    FieldType type;
+    int size;
+    bool counter;
+    Variant defaultValue;
+};
+using TableColumns = QHash<QString, TableColumn>;  // by lower-case name
+
 // One SQLite connection to a book file. Every Database object opened on the
 // same file in this process shares it, as the databases of one workspace
 // share their transactions.
@@ -53,6 +62,13 @@ public:
     // row that had it was deleted.
     std::int64_t reserveCounter(const QString& table);
 
+    // The declared columns of a table. They are read from the schema once
+    // and kept until the schema changes (here or in another connection).
+    const TableColumns& tableColumns(const QString& table);
+
+    // This connection among every one the process opens.
+    const std::int64_t serial;
+
     int txDepth = 0;
     long lastChanges = 0;
     std::int64_t schemaStamp = 0;  // bumped by every change of definitions
@@ -65,6 +81,8 @@ private:
     QHash<QString, jet::Translation> translations_;
     std::set<RecordsetImpl*> cursors_;
     QHash<QString, std::int64_t> reserved_;
+    QHash<QString, TableColumns> columns_;  // by lower-case table name
+    std::pair<std::int64_t, std::int64_t> columnsVersion_{-1, -1};  // schemaStamp, schema_version
 };
 
 // A statement from acquire(), given back when the lease ends, also when an
@@ -153,6 +171,7 @@ public:
     std::vector<QString> slotTables;  // real table per key slot
     int keyColumns = 0;               // leading hidden key columns of the statement
     QHash<QString, int> byName;       // lower-case name -> column
+    QHash<QString, int> bySpelling;   // name as the statement gives it -> the column byName gives
     std::vector<RowData> rows;
     qsizetype pos = 0;                // current row; -1 = before first
     bool exhausted = false;

@@ -31,49 +31,6 @@ char objectKind(sqlite3* db, const QString& name) {
     return kind;
 }
 
-struct TableColumn {
-    FieldType type;
-    int size;
-    bool counter;
-    Variant defaultValue;
-};
-
-// Declared columns of a table, by lower-case name.
-QHash<QString, TableColumn> tableColumns(sqlite3* db, const QString& table) {
-    QHash<QString, TableColumn> cols;
-    bool autoinc = false;
-    {
-        sqlite3_stmt* s = nullptr;
-        if (sqlite3_prepare_v2(db, "SELECT sql FROM sqlite_master WHERE type='table' AND name = ?1 COLLATE NOCASE", -1,
-                               &s, nullptr) == SQLITE_OK) {
-            const QByteArray n = table.toUtf8();
-            sqlite3_bind_text(s, 1, n.constData(), int(n.size()), SQLITE_TRANSIENT);
-            if (sqlite3_step(s) == SQLITE_ROW) {
-                const char* t = reinterpret_cast<const char*>(sqlite3_column_text(s, 0));
-                autoinc = t && QByteArray(t).toUpper().contains("AUTOINCREMENT");
-            }
-        }
-        sqlite3_finalize(s);
-    }
-    sqlite3_stmt* s = nullptr;
-    const QByteArray q = (QStringLiteral("PRAGMA table_info(") + jet::quoteIdent(table) + u')').toUtf8();
-    if (sqlite3_prepare_v2(db, q.constData(), -1, &s, nullptr) == SQLITE_OK) {
-        while (sqlite3_step(s) == SQLITE_ROW) {
-            const QString name = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s, 1)));
-            const QString decl = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s, 2)));
-            const bool pk = sqlite3_column_int(s, 5) != 0;
-            const jet::ColumnType ct = jet::parseDeclaredType(decl);
-            TableColumn tc{ct.known ? ct.type : FieldType::Text, ct.size, false, Variant()};
-            if (pk && decl.trimmed().compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) == 0 && autoinc)
-                tc.counter = true;
-            if (tc.type == FieldType::Boolean) tc.defaultValue = false;
-            cols.insert(name.toLower(), tc);
-        }
-    }
-    sqlite3_finalize(s);
-    return cols;
-}
-
 // Converts a value to what a field of the given type stores.
 Variant coerce(const Variant& v, const ColumnInfo& c) {
     if (v.isNull()) {
@@ -180,6 +137,7 @@ void RecordsetImpl::open() {
     // Columns: names, origin tables and declared types.
     columns.clear();
     byName.clear();
+    bySpelling.clear();
     const int n = sqlite3_column_count(stmt);
     for (int i = keyColumns; i < n; ++i) {
         ColumnInfo ci;
@@ -209,7 +167,12 @@ void RecordsetImpl::open() {
         const int index = int(columns.size());
         columns.push_back(ci);
         const QString lower = ci.name.toLower();
-        if (!byName.contains(lower)) byName.insert(lower, index);
+        if (!byName.contains(lower)) {
+            byName.insert(lower, index);
+            // Callers mostly spell a name as the statement does: found
+            // without making its lower-case copy first.
+            bySpelling.insert(ci.name, index);
+        }
         if (!ci.table.isEmpty() && origin) {
             const QString qualified = (ci.table + u'.' + QString::fromUtf8(origin)).toLower();
             if (!byName.contains(qualified)) byName.insert(qualified, index);
@@ -217,12 +180,9 @@ void RecordsetImpl::open() {
     }
     // Counter keys and defaults of the updatable columns.
     if (updatable) {
-        QHash<QString, QHash<QString, TableColumn>> schemas;
         for (ColumnInfo& ci : columns) {
             if (!ci.updatable) continue;
-            const QString t = ci.table.toLower();
-            if (!schemas.contains(t)) schemas.insert(t, tableColumns(c.db(), ci.table));
-            const auto& cols = schemas[t];
+            const TableColumns& cols = c.tableColumns(ci.table);
             auto it = cols.constFind(ci.origin.toLower());
             if (it != cols.constEnd()) {
                 ci.counter = it->counter;
@@ -247,9 +207,11 @@ Variant RecordsetImpl::readColumn(sqlite3_stmt* s, int col, const ColumnInfo& in
     const int st = sqlite3_column_type(s, col);
     if (st == SQLITE_NULL) return Variant();
     auto text = [&]() {
-        const void* p = sqlite3_column_text16(s, col);
-        const int bytes = sqlite3_column_bytes16(s, col);
-        return QString(reinterpret_cast<const QChar*>(p), bytes / 2);
+        // The book stores texts as UTF-8: decoded once, here, rather than
+        // by the engine into a copy of its own first.
+        const char* p = reinterpret_cast<const char*>(sqlite3_column_text(s, col));
+        const int bytes = sqlite3_column_bytes(s, col);
+        return QString::fromUtf8(p, bytes);
     };
     auto currencyFromColumn = [&]() -> Variant {
         if (st == SQLITE_INTEGER) {
@@ -356,6 +318,8 @@ void RecordsetImpl::close() {
 }
 
 int RecordsetImpl::columnIndex(const QString& name) const {
+    const auto spelled = bySpelling.constFind(name);
+    if (spelled != bySpelling.constEnd()) return *spelled;
     return byName.value(name.toLower(), -1);
 }
 

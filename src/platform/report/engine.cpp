@@ -14,6 +14,7 @@
 #include <QSet>
 #include <algorithm>
 #include <functional>
+#include <map>
 #include <optional>
 #include <unordered_map>
 #include <unordered_set>
@@ -114,12 +115,24 @@ public:
         device_.setDotsPerMeterX(dpm);
         device_.setDotsPerMeterY(dpm);
     }
-    void addFont(const QFont& f) { metrics_.emplace_back(f, &device_); }
-    double width(int font, const QString& s) const { return metrics_[size_t(font)].horizontalAdvance(s) / 10.0; }
+    void addFont(const QFont& f) {
+        metrics_.emplace_back(f, &device_);
+        widths_.emplace_back();
+    }
+    // Measured once per font and text: a report repeats its dates, amounts
+    // and names on line after line.
+    double width(int font, const QString& s) const {
+        auto& known = widths_[size_t(font)];
+        auto it = known.constFind(s);
+        if (it == known.constEnd()) it = known.insert(s, metrics_[size_t(font)].horizontalAdvance(s) / 10.0);
+        return *it;
+    }
     double lineHeight(int font) const { return metrics_[size_t(font)].lineSpacing() / 10.0; }
 
     // Word wrap within width; a word wider than the width is broken.
     QStringList wrap(int font, const QString& text, double w) const {
+        // Most texts are one line that fits.
+        if (!text.contains(QLatin1Char('\n')) && width(font, text) <= w) return {text};
         QStringList out;
         const QStringList paragraphs = text.split(QLatin1Char('\n'));
         for (const QString& par : paragraphs) {
@@ -156,6 +169,7 @@ public:
 private:
     QImage device_;
     std::vector<QFontMetricsF> metrics_;
+    mutable std::vector<QHash<QString, double>> widths_;
 };
 
 // ---------------------------------------------------------------- the engine
@@ -697,11 +711,21 @@ private:
             if (val::isNumeric(v)) indent = std::clamp(v.toDouble(), 0.0, std::max(0.0, it.width - 1.0)) * kPtPerMm;
         }
         const double width = it.width * kPtPerMm - indent;
-        item.text = formatValue(item.value, it.format);
+        item.text = formatted(item.value, it.format);
         item.lines = measurer_.wrap(item.font, item.text, width);
         item.rect = QRectF(left + it.x * kPtPerMm + indent, it.y * kPtPerMm, width,
                            measurer_.lineHeight(item.font) * item.lines.size());
         return item;
+    }
+
+    // The value's text by the format. A date is written once per format:
+    // a ledger prints the same days on line after line.
+    QString formatted(const Value& v, const Format& f) {
+        if (v.kind() != dao::Variant::Kind::Date) return formatValue(v, f);
+        const auto key = std::make_pair(&f, v.toDate().seconds());
+        auto it = dateTexts_.find(key);
+        if (it == dateTexts_.end()) it = dateTexts_.emplace(key, formatValue(v, f)).first;
+        return it->second;
     }
 
     int currentPage() const { return int(report_->pages.size()); }
@@ -912,6 +936,7 @@ private:
     std::array<FontStyle, kFontSlotCount> slotStyles_;
     std::unordered_map<int, int> fontIndex_;
     Measurer measurer_;
+    std::map<std::pair<const Format*, std::int64_t>, QString> dateTexts_;
     std::unordered_set<const ItemDef*> deferredItems_;
 
     std::shared_ptr<LaidOutReport> report_;

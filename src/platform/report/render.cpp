@@ -4,6 +4,7 @@
 #include "platform/report/texts.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -22,6 +23,9 @@ void paintPage(QPainter& painter, const LaidOutReport& report, int pageIndex, do
     std::vector<QFontMetricsF> metrics;
     metrics.reserve(report.fonts.size());
     for (const QFont& f : report.fonts) metrics.emplace_back(f, painter.device());
+    // The advances of the lines placed by their right edge or centre, per
+    // font: a page repeats its dates, amounts and captions.
+    std::vector<QHash<QString, double>> advances(report.fonts.size());
 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
@@ -51,7 +55,10 @@ void paintPage(QPainter& painter, const LaidOutReport& report, int pageIndex, do
                 double x = item.rect.left() * sx;
                 const double w = item.rect.width() * sx;
                 if (item.align & (Qt::AlignRight | Qt::AlignHCenter)) {
-                    const double adv = fm.horizontalAdvance(line);
+                    auto& known = advances[size_t(item.font)];
+                    auto it = known.constFind(line);
+                    if (it == known.constEnd()) it = known.insert(line, fm.horizontalAdvance(line));
+                    const double adv = *it;
                     x += (item.align & Qt::AlignRight) ? w - adv : (w - adv) / 2;
                 }
                 const double baseline = (item.rect.top() + i * lineHeight) * sy + fm.ascent();

@@ -442,18 +442,52 @@ void frmNewTositteet::SetCheckWindowOpener(std::function<void()> opener) { check
 void frmNewTositteet::SetSearchWindow(std::function<long()> search) { searchWindow() = std::move(search); }
 
 int frmNewTositteet::MaxLkmViennitPerTosite() {
-    // One grouped count: per voucher and side, over the entries whose
-    // voucher exists.
+    // One query that gives the answer alone: the debit and the credit
+    // entries counted per voucher (in the order of the voucher index, so
+    // nothing is sorted), over the entries whose voucher exists.
     dao::Database db = core::DBCon().AvaaDB();
     dao::Recordset rs = db.OpenRecordset(
-        QStringLiteral("SELECT vi.vitoID, vi.viTyyppi, COUNT(vi.viID) AS Lkm FROM vi INNER JOIN to ON vi.vitoID = to.toID "
-                       "WHERE vi.viTyyppi = 'D' OR vi.viTyyppi = 'K' GROUP BY vi.vitoID, vi.viTyyppi"),
+        QStringLiteral("SELECT MAX(IIf(d > k, d, k)) AS Lkm FROM (SELECT SUM(IIf(vi.viTyyppi = 'D', 1, 0)) AS d, "
+                       "SUM(IIf(vi.viTyyppi = 'K', 1, 0)) AS k FROM vi INNER JOIN to ON vi.vitoID = to.toID "
+                       "GROUP BY vi.vitoID)"),
         dao::RecordsetType::ForwardOnly, dao::dbReadOnly);
-    long max = 0;
-    for (; !rs.isEOF(); rs.MoveNext()) max = std::max(max, core::NzLong(rs.value(QStringLiteral("Lkm")), 0));
+    const long max = rs.isEOF() ? 0 : core::NzLong(rs.value(QStringLiteral("Lkm")), 0);
     rs.Close();
-    return static_cast<int>(std::min<long>(max, INT_MAX));
+    return static_cast<int>(std::clamp<long>(max, 0, INT_MAX));
 }
+
+namespace {
+
+// The debit and the credit sum of the stored entries on an account whose
+// voucher exists, of one voucher only when toID is not 0. The engine sums,
+// one line per side code as written (the code is compared as an
+// expression, not as the case-blind column); each amount in
+// ten-thousandths, a whole number, so the sum is exact.
+std::pair<dao::Currency, dao::Currency> tilinSummat(dao::Database& db, long tlID, long toID) {
+    QString sql = QStringLiteral("SELECT vi.viTyyppi & '' AS Puoli, SUM(CLng(vi.viArvo * 10000)) AS Summa FROM vi "
+                                 "INNER JOIN to ON vi.vitoID = to.toID WHERE vi.vitlID = ?");
+    dao::Params params{dao::Variant(tlID)};
+    if (toID != 0) {
+        sql += QStringLiteral(" AND vi.vitoID = ?");
+        params.emplace_back(toID);
+    }
+    sql += QStringLiteral(" GROUP BY vi.viTyyppi & ''");
+    dao::Currency debet, kredit;
+    dao::Recordset rs = db.OpenRecordset(sql, dao::RecordsetType::ForwardOnly, dao::dbReadOnly, params);
+    for (; !rs.isEOF(); rs.MoveNext()) {
+        const QString tyyppi = core::NzString(rs.value(QStringLiteral("Puoli")));
+        const dao::Variant summa = rs.value(QStringLiteral("Summa"));
+        const dao::Currency arvo = dao::Currency::fromRaw(summa.isNull() ? 0 : summa.toLong());
+        if (core::OnDebet(tyyppi))
+            debet += arvo;
+        else if (core::OnKredit(tyyppi))
+            kredit += arvo;
+    }
+    rs.Close();
+    return {debet, kredit};
+}
+
+}  // namespace
 
 void frmNewTositteet::ShowHalutunTilinSaldo() {
     const long tili = core::LaskettavaTili;
@@ -461,22 +495,31 @@ void frmNewTositteet::ShowHalutunTilinSaldo() {
         lblHalutunTilinSaldo->setText(QStringLiteral("- -"));
         return;
     }
-    dao::Currency debet, kredit;
     dao::Database db = core::DBCon().AvaaDB();
-    dao::Recordset rs = db.OpenRecordset(
-        QStringLiteral("SELECT vi.viTyyppi, vi.viArvo FROM vi INNER JOIN to ON vi.vitoID = to.toID "
-                       "WHERE vi.vitlID = ? AND vi.vitoID <> ?"),
-        dao::RecordsetType::ForwardOnly, dao::dbReadOnly, {dao::Variant(tili), dao::Variant(curTosite_->id())});
-    for (; !rs.isEOF(); rs.MoveNext()) {
-        const QString tyyppi = core::NzString(rs.value(QStringLiteral("viTyyppi")));
-        const dao::Currency arvo = core::NzCurrency(rs.value(QStringLiteral("viArvo")));
-        if (core::OnDebet(tyyppi))
-            debet += arvo;
-        else if (core::OnKredit(tyyppi))
-            kredit += arvo;
+    // The entries of every voucher are summed once and the sums kept while
+    // the book reads the same, so that stepping through vouchers does not
+    // sum the whole account again for each one.
+    // (Within a transaction the book may still go back: nothing is kept.)
+    const bool settled = db.transactionDepth() == 0;
+    const dao::ContentStamp stamp = db.contentStamp();
+    dao::Currency debet, kredit;
+    if (settled && tilinSaldo_ && tilinSaldo_->tili == tili && tilinSaldo_->stamp == stamp) {
+        debet = tilinSaldo_->debet;
+        kredit = tilinSaldo_->kredit;
+    } else {
+        std::tie(debet, kredit) = tilinSummat(db, tili, 0);
+        if (settled)
+            tilinSaldo_ = TilinSaldo{stamp, tili, debet, kredit};
+        else
+            tilinSaldo_.reset();
     }
-    rs.Close();
-    // The voucher on screen, stored or not.
+    // The stored entries of the voucher on screen count as they stand on
+    // screen instead.
+    if (curTosite_->id() != 0) {
+        const auto [d, k] = tilinSummat(db, tili, curTosite_->id());
+        debet -= d;
+        kredit -= k;
+    }
     for (size_t k = 0; k < debet_.size(); ++k) {
         if (debet_[k]->tlID() == tili) debet += debet_[k]->Arvo();
         if (kredit_[k]->tlID() == tili) kredit += kredit_[k]->Arvo();
@@ -627,10 +670,14 @@ void frmNewTositteet::FillTositeLista() {
     lstTositteet->clear();
     lineOf_.clear();
     lstTositteet->addItems(texts);
-    for (int c = 0; c < ids.size(); ++c) {
-        QListWidgetItem* item = lstTositteet->item(c);
-        item->setData(Qt::UserRole, qlonglong(ids[c]));
-        lineOf_.insert(ids[c], item);
+    {
+        // The keys are no news to the view, which shows only the texts.
+        const QSignalBlocker quiet(lstTositteet->model());
+        for (int c = 0; c < ids.size(); ++c) {
+            QListWidgetItem* item = lstTositteet->item(c);
+            item->setData(Qt::UserRole, qlonglong(ids[c]));
+            lineOf_.insert(ids[c], item);
+        }
     }
     lstTositteet->setUpdatesEnabled(true);
     // The line of the voucher on screen stays picked.
@@ -713,11 +760,18 @@ void frmNewTositteet::InitEmptyViennit() {
 }
 
 void frmNewTositteet::writePending() {
-    if (!curTosite_->IsEmpty()) curTosite_->Save(false);
+    // The voucher and its entries go into the book together or not at all.
+    core::cTosite::TallennaKerralla(curTosite_->IsEmpty() ? nullptr : curTosite_.get(), entryRecords());
+}
+
+std::vector<core::cVienti*> frmNewTositteet::entryRecords() const {
+    std::vector<core::cVienti*> all;
+    all.reserve(debet_.size() * 2);
     for (size_t k = 0; k < debet_.size(); ++k) {
-        debet_[k]->Save(false);
-        kredit_[k]->Save(false);
+        all.push_back(debet_[k].get());
+        all.push_back(kredit_[k].get());
     }
+    return all;
 }
 
 
@@ -1018,12 +1072,9 @@ void frmNewTositteet::LisaaVienteja() {
         ui::ChangeGuard guard(scrlViennit);
         scrlViennit->setValue(scrlViennit->minimum());
     }
-    // Every entry is written and let go; the voucher's stored entries are
-    // read again into arrays one element longer.
-    for (size_t k = 0; k < debet_.size(); ++k) {
-        debet_[k]->Save(false);
-        kredit_[k]->Save(false);
-    }
+    // Every entry is written (all of them or none) and let go; the
+    // voucher's stored entries are read again into arrays one element longer.
+    core::cTosite::TallennaKerralla(nullptr, entryRecords());
     setUpperBound(ElementCount());
     reloadViennit();
     if (scrlViennit->isEnabled()) scrlViennit->setValue(scrlViennit->maximum());

@@ -31,6 +31,7 @@
 #include "core/records/tosite.h"
 #include "core/records/vienti.h"
 #include "platform/dao/currency.h"
+#include "platform/dao/database.h"
 #include "platform/ui/forms.h"
 
 #include <QHash>
@@ -39,6 +40,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -251,9 +253,12 @@ private:
     void curTosite_NameChanged(long id, const QString& sName);
     void setUpperBound(int u);
     void applyScrollRule(int u);
-    // Writes the pending changes of the voucher and of every entry; an
-    // error reaches the caller and nothing is let go.
+    // Writes the pending changes of the voucher and of every entry in one
+    // transaction; an error reaches the caller, nothing is written and
+    // nothing is let go.
     void writePending();
+    // The entries of both arrays, debit and credit of each element in turn.
+    std::vector<core::cVienti*> entryRecords() const;
     // Lets every object go (after writePending); the arrays keep their size.
     void releaseAll();
     void releaseEntries();
@@ -330,6 +335,15 @@ private:
     // focus-lost handler is not run for it.
     void moveFocus(QWidget* w);
     bool isWindowKey(const QKeyEvent* e) const;
+
+    // The stored balance of the watched account, kept while the book stays
+    // as it was when it was summed.
+    struct TilinSaldo {
+        dao::ContentStamp stamp;
+        long tili = 0;
+        dao::Currency debet, kredit;
+    };
+    std::optional<TilinSaldo> tilinSaldo_;
 
     std::unique_ptr<core::cTosite> curTosite_;
     Viennit debet_;

@@ -1,6 +1,7 @@
 // The voucher window's templates (quick-choice buttons, template menu,
 // template editor), the account views and the ledger reports of its mode.
 
+#include "core/dbc.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "ledger_reports/ledgercommands.h"
@@ -39,19 +40,34 @@ void frmNewTositteet::connectMenuEvents() {
 // ---------------------------------------------------------------- templates
 
 std::unique_ptr<core::cTosite> frmNewTositteet::ApplyTositePohja(const ::vouchers::cTositePohja& p) {
-    std::unique_ptr<core::cTosite> t = NewTosite();
-    t->setSelite(p.Selite());
-    for (const QString& side : {QStringLiteral("D"), QStringLiteral("K")}) {
-        const core::RecordList<cVientiPohja> lines = p.GetVientipohjat(side);
-        for (const auto& line : lines) {
-            std::unique_ptr<core::cVienti> v = t->AddNewVienti(side);
-            v->setTlID(line.record->tlID());
-            v->setKpID(line.record->kpID());
-            v->setArvo(line.record->Arvo());
-            v->setSelite(p.Selite());
-            // A line without account and amount gives no entry.
-            v->Save(false);
-        }
+    // The voucher and its entries are stored together or not at all.
+    std::unique_ptr<core::cTosite> t;
+    std::vector<std::unique_ptr<core::cVienti>> viennit;
+    dao::Database db = core::DBCon().AvaaDB();
+    try {
+        dao::InTransaction(db, [&] {
+            t = NewTosite();
+            t->setSelite(p.Selite());
+            for (const QString& side : {QStringLiteral("D"), QStringLiteral("K")}) {
+                const core::RecordList<cVientiPohja> lines = p.GetVientipohjat(side);
+                for (const auto& line : lines) {
+                    viennit.push_back(t->AddNewVienti(side));
+                    core::cVienti& v = *viennit.back();
+                    v.setTlID(line.record->tlID());
+                    v.setKpID(line.record->kpID());
+                    v.setArvo(line.record->Arvo());
+                    v.setSelite(p.Selite());
+                    // A line without account and amount gives no entry.
+                    v.Save(false);
+                }
+            }
+        });
+    } catch (...) {
+        // Nothing of the voucher is in the book: its records must not write
+        // themselves as they go.
+        if (t) t->setIsEmpty(true);
+        for (auto& v : viennit) v->setIsEmpty(true);
+        throw;
     }
     return t;
 }

@@ -242,4 +242,58 @@ TEST_F(VoucherTest, AFailedSaveOfANewVoucherCanBeRetried) {
     EXPECT_EQ(count("SELECT COUNT(*) FROM to WHERE toID = ?", {t.id()}), 1);
 }
 
+// A voucher is saved with its entries as one piece: a write that fails
+// part of the way leaves the book without any of it, and the records as
+// they were, so that the next save writes everything.
+TEST_F(VoucherTest, AVoucherAndItsEntriesAreSavedTogetherOrNotAtAll) {
+    const QString path = book();
+    const long id = addVoucher(1, day(1, 2), "Vanha");
+    const long cleared = addEntry(id, 7, "K", eur(9));
+    cTosite t;
+    ASSERT_TRUE(t.Read(id));
+    t.setSelite("Uusi");
+    std::vector<std::unique_ptr<cVienti>> owned;
+    owned.push_back(std::make_unique<cVienti>());
+    ASSERT_TRUE(owned.back()->Read(cleared));
+    owned.back()->setTlID(0);  // account and amount cleared: the save removes it
+    owned.back()->setArvo(eur(0));
+    for (long tl : {1, 2, 3, 4}) {
+        owned.push_back(t.AddNewVienti("D"));
+        owned.back()->setTlID(tl);
+        owned.back()->setArvo(eur(tl));
+    }
+    owned.push_back(std::make_unique<cVienti>());
+    owned.back()->setIsEmpty(true);  // a blank row of the window
+    std::vector<cVienti*> entries;
+    for (auto& e : owned) entries.push_back(e.get());
+
+    // The book refuses the third new entry (account 3).
+    auto refuse = [&](const char* sql) {
+        sqlite3* h = nullptr;
+        ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &h), SQLITE_OK);
+        ASSERT_EQ(sqlite3_exec(h, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(h);
+        sqlite3_close(h);
+    };
+    refuse("CREATE TRIGGER kolmas BEFORE INSERT ON vi WHEN NEW.vitlID = 3 BEGIN SELECT RAISE(ABORT, 'ei'); END");
+    EXPECT_NE(errorOf([&] { cTosite::TallennaKerralla(&t, entries); }), 0);
+    EXPECT_EQ(seliteOf(id), "Vanha");
+    EXPECT_EQ(count("SELECT COUNT(*) FROM vi WHERE vitoID = ?", {id}), 1);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM vi WHERE viID = ?", {cleared}), 1);
+    EXPECT_TRUE(t.isDirty());
+    EXPECT_EQ(owned[0]->id(), cleared);
+    for (size_t k = 1; k <= 4; ++k) {
+        EXPECT_EQ(owned[k]->id(), 0) << k;
+        EXPECT_TRUE(owned[k]->isDirty()) << k;
+    }
+
+    refuse("DROP TRIGGER kolmas");
+    cTosite::TallennaKerralla(&t, entries);
+    EXPECT_EQ(seliteOf(id), "Uusi");
+    EXPECT_EQ(count("SELECT COUNT(*) FROM vi WHERE viID = ?", {cleared}), 0);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM vi WHERE vitoID = ?", {id}), 4);
+    EXPECT_EQ(count("SELECT SUM(vitlID) FROM vi WHERE vitoID = ?", {id}), 1 + 2 + 3 + 4);
+    EXPECT_FALSE(t.isDirty());
+    EXPECT_TRUE(reported.empty());
+}
+
 }  // namespace

@@ -4,7 +4,9 @@
 #include "platform/dao/database.h"
 #include "support/testenv.h"
 
+#include <QFile>
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 using namespace dao;
 
@@ -211,6 +213,53 @@ TEST_F(RecordsetTest, TransactionsAreWholeOrNothing) {
     db.CommitTrans();
     Recordset after = db.OpenRecordset("SELECT COUNT(*) FROM tl", RecordsetType::Snapshot);
     EXPECT_EQ(after.value(0).toLong(), 3);
+}
+
+// Another program's change to the book, through a connection of its own.
+void changeElsewhere(const QString& path, const char* sql) {
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(path).constData(), &other), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(other, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(other);
+    sqlite3_close(other);
+}
+
+TEST_F(RecordsetTest, TheContentStampChangesWithEveryChangeOfTheBook) {
+    const ContentStamp start = db.contentStamp();
+    db.OpenRecordset("SELECT * FROM tl", RecordsetType::Snapshot).MoveLast();
+    db.Execute("UPDATE tl SET tlNimi = 'x' WHERE tlNumero = 0");  // no row written
+    EXPECT_EQ(db.contentStamp(), start);
+
+    db.Execute("UPDATE tl SET tlNimi = 'x' WHERE tlNumero = 1000");
+    const ContentStamp written = db.contentStamp();
+    EXPECT_NE(written, start);
+    // Work rolled back leaves the book as it was, but not its stamp.
+    db.BeginTrans();
+    db.Execute("DELETE FROM tl");
+    db.Rollback();
+    const ContentStamp rolledBack = db.contentStamp();
+    EXPECT_NE(rolledBack, written);
+    changeElsewhere(dir.file("rs.mdb"), "DELETE FROM tl WHERE tlNumero = 1030");
+    const ContentStamp elsewhere = db.contentStamp();
+    EXPECT_NE(elsewhere, rolledBack);
+    EXPECT_EQ(db.contentStamp(), elsewhere);
+    db.Close();
+    db = DBEngine::OpenDatabase(dir.file("rs.mdb"));
+    EXPECT_NE(db.contentStamp(), elsewhere);
+}
+
+// A new row takes the defaults of the table's columns as they are now,
+// whoever changed the definitions.
+TEST_F(RecordsetTest, NewRowsFollowTheTablesDefinitionsAsTheyChange) {
+    db.Execute("ALTER TABLE tl ADD COLUMN tlOma BIT");
+    Recordset here = db.OpenRecordset("SELECT * FROM tl WHERE tlID = 0");
+    here.AddNew();
+    EXPECT_EQ(here.value("tlOma"), Variant(false));
+    here.CancelUpdate();
+    changeElsewhere(dir.file("rs.mdb"), "ALTER TABLE tl ADD COLUMN tlMuualla BIT");
+    Recordset elsewhere = db.OpenRecordset("SELECT tlID, tlOma, tlMuualla FROM tl WHERE tlID = 0");
+    elsewhere.AddNew();
+    EXPECT_EQ(elsewhere.value("tlOma"), Variant(false));
+    EXPECT_EQ(elsewhere.value("tlMuualla"), Variant(false));
 }
 
 TEST_F(RecordsetTest, DefinitionsFieldsPropertiesAndSavedQueries) {

@@ -335,8 +335,8 @@ TEST_F(DatabaseChoiceTest, ChosenBookIsUpgradedLoadedAndShownAtOnce) {
     EXPECT_TRUE(closed());
     EXPECT_EQ(readIni(QStringLiteral("Database")), other);
     EXPECT_EQ(setting(other, QStringLiteral("TilikausiAlku")), QStringLiteral("%1-01-01").arg(year));
-    // The first book was not written to.
-    EXPECT_EQ(setting(book, QStringLiteral("Fontti")), QStringLiteral("<none>"));
+    // The first book was not written to: it keeps the font it had.
+    EXPECT_EQ(setting(book, QStringLiteral("Fontti")), QStringLiteral("Kalligrafia"));
 }
 
 TEST_F(DatabaseChoiceTest, CancelledOrFailedChoiceChangesNothing) {

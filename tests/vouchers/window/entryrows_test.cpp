@@ -296,6 +296,58 @@ TEST_F(EntryRowsTest, TheChosenAccountsBalance) {
     EXPECT_EQ(f.lblHalutunTilinSaldo->text(), "- -");
 }
 
+// The sums of the other vouchers are kept between vouchers shown; whatever
+// changes the book shows in the next figure.
+TEST_F(EntryRowsTest, TheChosenAccountsBalanceFollowsEveryChangeOfTheBook) {
+    auto& f = shown();  // voucher 1: Kassa 10 debit
+    const long v2 = balanced(2, "Toka", 20);
+    core::LaskettavaTili = Kassa;
+    key(Qt::Key_D, Qt::ControlModifier);
+    EXPECT_EQ(f.Tosite().id(), v2);
+    EXPECT_EQ(f.lblHalutunTilinSaldo->text(), euros("30"));
+    f.ShowHalutunTilinSaldo();
+    EXPECT_EQ(f.lblHalutunTilinSaldo->text(), euros("30"));
+
+    // Written through the program's own connection.
+    addEntry(v1, Kassa, "K", 4);
+    f.ShowHalutunTilinSaldo();
+    EXPECT_EQ(f.lblHalutunTilinSaldo->text(), euros("26"));
+
+    // Written by another program.
+    {
+        sqlite3* h = nullptr;
+        ASSERT_EQ(sqlite3_open(QFile::encodeName(core::DatabasePath).constData(), &h), SQLITE_OK);
+        const QByteArray sql = QStringLiteral("INSERT INTO vi (vitoID, vitlID, vikpID, viTyyppi, viArvo, viSelite) "
+                                              "VALUES (%1, %2, 0, 'D', 100, 'x')")
+                                   .arg(v1)
+                                   .arg(long(Kassa))
+                                   .toUtf8();
+        EXPECT_EQ(sqlite3_exec(h, sql.constData(), nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(h);
+        sqlite3_close(h);
+    }
+    f.ShowHalutunTilinSaldo();
+    EXPECT_EQ(f.lblHalutunTilinSaldo->text(), euros("126"));
+
+    // Work that is rolled back counts while it stands, and not after.
+    db().BeginTrans();
+    addEntry(v1, Kassa, "D", 1000);
+    f.ShowHalutunTilinSaldo();
+    EXPECT_EQ(f.lblHalutunTilinSaldo->text(), euros("1126"));
+    db().Rollback();
+    f.ShowHalutunTilinSaldo();
+    EXPECT_EQ(f.lblHalutunTilinSaldo->text(), euros("126"));
+
+    // Saved from the window, and the voucher deleted.
+    fill(f.tDebetSumma[0], "50");
+    key(Qt::Key_F3);
+    key(Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(f.lblHalutunTilinSaldo->text(), euros("156"));
+    dialogs->expectMessage("Haluatko varmasti poistaa valitun tositteen?", Answer::Yes);
+    key(Qt::Key_F4);
+    EXPECT_TRUE(f.Tosite().IsEmpty());
+    EXPECT_EQ(f.lblHalutunTilinSaldo->text(), euros("50"));
+}
+
 TEST_F(EntryRowsTest, TheLargestEntryCountIsCountedPerVoucherAndSide) {
     book();
     const long a = addVoucher(1, "a");

@@ -126,6 +126,33 @@ TEST_F(MenusTest, TemplatesMakeVouchersFromTheButtonsAndTheMenu) {
     EXPECT_EQ(focused(), f.cmbKreditTili[1]);
 }
 
+TEST_F(MenusTest, AVoucherFromATemplateIsStoredWholeOrNotAtAll) {
+    book();
+    balanced(1, "Eka", 10);
+    addTemplate(1, "Kulut", "Kolme kulua", 1);
+    addLine(1, Kassa, "D", 10);
+    addLine(1, Pankki, "D", 20);
+    addLine(1, Kulut, "D", 30);
+    addLine(1, Jasenmaksut, "K", 60);
+    auto& f = open();
+    key(Qt::Key_A, Qt::ControlModifier);
+    refuseEntriesOfKulut(true);
+    dialogs->expectMessage("Odottamaton virhe: ", Answer::OK);
+    f.cTositePohja[1]->click();
+    settle();
+    // Neither the voucher nor any of its entries stayed in the book.
+    EXPECT_EQ(vouchers(), 1);
+    EXPECT_EQ(value("SELECT COUNT(*) FROM vi"), 2);
+    EXPECT_EQ(f.Tosite().Numero(), 1);
+
+    refuseEntriesOfKulut(false);
+    f.cTositePohja[1]->click();
+    settle();
+    EXPECT_EQ(f.Tosite().Numero(), 2);
+    EXPECT_EQ(entries(f.Tosite().id()), QStringList({"D 1 10", "D 2 20", "D 5 30", "K 4 60"}));
+    EXPECT_EQ(vouchers(), 2);
+}
+
 TEST_F(MenusTest, TheTemplateEditorRebuildsTheChoicesWhenItCloses) {
     book();
     addTemplate(1, "Vanha", "x", 1);

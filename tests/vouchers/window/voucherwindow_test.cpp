@@ -356,6 +356,43 @@ TEST_F(VoucherWindowTest, AFailedWriteKeepsTheVoucherOnScreen) {
     EXPECT_EQ(entries(v1), QStringList({"D 1 15", "K 4 10"}));
 }
 
+TEST_F(VoucherWindowTest, AVoucherIsWrittenWithAllItsEntriesOrWithNone) {
+    book();
+    balanced(1, "Eka", 10);
+    auto& f = open();
+    key(Qt::Key_F2);
+    const long id = f.Tosite().id();
+    fill(f.tTositeSelite, "Kolme kulua");
+    fill(f.cmbDebetTili[0], "1000");
+    fill(f.tDebetSumma[0], "10");
+    fill(f.cmbKreditTili[0], "3010");
+    fill(f.tKreditSumma[0], "60");
+    fill(f.cmbDebetTili[1], "1910");
+    fill(f.tDebetSumma[1], "20");
+    fill(f.cmbDebetTili[2], "4000");  // the third entry written: refused
+    fill(f.tDebetSumma[2], "30");
+    refuseEntriesOfKulut(true);
+
+    // Leaving the voucher writes it; the write fails at its third entry, so
+    // none of its entries and not its new text are in the book, and the
+    // voucher stays on screen as typed.
+    dialogs->expectMessage("Odottamaton virhe: ", Answer::OK);
+    key(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(f.Tosite().id(), id);
+    EXPECT_TRUE(entries(id).isEmpty());
+    EXPECT_EQ(value("SELECT COUNT(*) FROM to WHERE toID = ? AND toSelite = 'Kolme kulua'", {id}), 0);
+    EXPECT_EQ(f.tDebetSumma[1]->text(), "20");
+
+    // Once the book takes it, the save writes every entry, each once.
+    refuseEntriesOfKulut(false);
+    key(Qt::Key_F3);
+    EXPECT_EQ(entries(id), QStringList({"D 1 10", "D 2 20", "D 5 30", "K 4 60"}));
+    EXPECT_EQ(value("SELECT COUNT(*) FROM to WHERE toID = ? AND toSelite = 'Kolme kulua'", {id}), 1);
+    key(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(f.Tosite().Numero(), 1);
+    EXPECT_EQ(entries(id).size(), 4);
+}
+
 TEST_F(VoucherWindowTest, OtherWindowsAreReachedThroughTheirHooks) {
     book();
     balanced(1, "Eka", 10);

@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -25,6 +26,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
+#include <sqlite3.h>
 #include <vector>
 
 namespace kvtest {
@@ -114,6 +116,18 @@ protected:
         addEntry(id, Kassa, "D", euros);
         addEntry(id, Jasenmaksut, "K", euros);
         return id;
+    }
+
+    // The book refuses every new entry on account Kulut until allowed
+    // again, as a full disk or a damaged page would refuse a write.
+    void refuseEntriesOfKulut(bool refuse) {
+        sqlite3* h = nullptr;
+        ASSERT_EQ(sqlite3_open(QFile::encodeName(core::DatabasePath).constData(), &h), SQLITE_OK);
+        const char* sql = refuse ? "CREATE TRIGGER kulut_kielletty BEFORE INSERT ON vi WHEN NEW.vitlID = 5 "
+                                   "BEGIN SELECT RAISE(ABORT, 'kirjoitus ei onnistu'); END"
+                                 : "DROP TRIGGER kulut_kielletty";
+        EXPECT_EQ(sqlite3_exec(h, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(h);
+        sqlite3_close(h);
     }
 
     QStringList listTexts() const {
