@@ -481,6 +481,10 @@ void frmNewTulosJaTase::Load() {
         ui::Forms::unload(*this);
         return;
     }
+    ShowBookAfresh();
+}
+
+void frmNewTulosJaTase::ShowBookAfresh() {
     // Each step runs also when the one before it failed (its error shown).
     run([this] {
         auto model = std::make_unique<cMalli>();
@@ -517,20 +521,7 @@ bool frmNewTulosJaTase::StorePendingEdits() {
 void frmNewTulosJaTase::ReadBookAgain() {
     // What was shown was stored before the book changed; the window starts
     // again from the book as it now is, as when it is opened.
-    run([this] {
-        auto model = std::make_unique<cMalli>();
-        model->setIsEmpty(true);
-        auto row = std::make_unique<cMalliRivi>();
-        row->setIsEmpty(true);
-        ShowModel(std::move(model));
-        ShowModelRow(std::move(row));
-    });
-    run([this] { FillAccountList(); });
-    run([this] { FillModelTree(); });
-    frameRivinTiedot->setEnabled(false);
-    frameRivinTiedot->hide();
-    DisableModelCommands();
-    EnableNew();
+    ShowBookAfresh();
 }
 
 template <class T>

@@ -255,6 +255,9 @@ private:
     void layOut();
     // Runs a command; an error is shown to the user and ends the command.
     void run(const std::function<void()>& f);
+    // No model or row shown, the accounts and the model tree read from the
+    // book: the window as it opens.
+    void ShowBookAfresh();
 
     enum class NodeKind { None, Root, Model, Row };
     NodeKind kindOf(const QTreeWidgetItem* node) const;
