@@ -13,6 +13,7 @@
 #include <QPageSize>
 #include <QSet>
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <map>
 #include <optional>
@@ -118,6 +119,8 @@ public:
     void addFont(const QFont& f) {
         metrics_.emplace_back(f, &device_);
         widths_.emplace_back();
+        charAdvances_.emplace_back();
+        charAdvances_.back().fill(-1);
     }
     // Measured once per font and text: a report repeats its dates, amounts
     // and names on line after line.
@@ -131,7 +134,10 @@ public:
 
     // Word wrap within width; a word wider than the width is broken.
     QStringList wrap(int font, const QString& text, double w) const {
-        // Most texts are one line that fits.
+        // Most texts are one line that fits, and most of them fit with room
+        // to spare, which the advances of their characters tell without
+        // shaping the text (a report's lines are mostly texts seen once).
+        if (fitsWithRoom(font, text, w)) return {text};
         if (!text.contains(QLatin1Char('\n')) && width(font, text) <= w) return {text};
         QStringList out;
         const QStringList paragraphs = text.split(QLatin1Char('\n'));
@@ -167,9 +173,30 @@ public:
     }
 
 private:
+    // The characters whose advances add up to about the advance of a text
+    // of them: Latin letters, digits, punctuation and spaces. Shaping such a
+    // text only kerns or joins its letters, which changes its advance by a
+    // small part; the tenth kept free covers that many times over.
+    static constexpr char16_t kPlainEnd = 0x180;
+    static bool plain(char16_t u) { return (u >= 0x20 && u < 0x7f) || (u >= 0xa0 && u < kPlainEnd && u != 0xad); }
+
+    bool fitsWithRoom(int font, const QString& s, double w) const {
+        auto& advances = charAdvances_[size_t(font)];
+        double sum = 0;
+        for (const QChar c : s) {
+            const char16_t u = c.unicode();
+            if (!plain(u)) return false;
+            double& a = advances[u];
+            if (a < 0) a = metrics_[size_t(font)].horizontalAdvance(c) / 10.0;
+            sum += a;
+        }
+        return sum * 1.1 <= w;
+    }
+
     QImage device_;
     std::vector<QFontMetricsF> metrics_;
     mutable std::vector<QHash<QString, double>> widths_;
+    mutable std::vector<std::array<double, kPlainEnd>> charAdvances_;  // points; -1 until measured
 };
 
 // ---------------------------------------------------------------- the engine

@@ -11,6 +11,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFontMetricsF>
+#include <QImage>
 #include <QHash>
 #include <QPrinterInfo>
 #include <QPrintPreviewWidget>
@@ -247,6 +249,59 @@ TEST_F(LedgerReport, PreviewLaysOutGroupsLinesAndTotals) {
     EXPECT_EQ(c.runCount(), 2);
     w->close();
     c.lastPreview()->close();
+}
+
+// A text stays on one line exactly when it fits its column as the text is
+// measured (unhinted, at 720 dpi), and a wrapped line could not have taken
+// the next word: texts of every length around the column's width.
+TEST_F(LedgerReport, ATextWrapsExactlyWhenItDoesNotFitItsColumn) {
+    Book more(dir.file(QStringLiteral("pituudet.mdb")));
+    const long bank = more.account(1910, QStringLiteral("Pankkitili"), "0");
+    const long other = more.account(3000, QStringLiteral("Tuotot"), "0");
+    const QString words = QStringLiteral("Maksettu jäsenmaksu Åbo Ängelholm WAVE AVA Tytti 1 234,56 € kirjattu ");
+    for (int i = 1; i <= 90; ++i) {
+        long v = more.voucher(i, dao::Date::fromYmd(2031, 3, 1), QStringLiteral("Tosite %1").arg(i));
+        const QString text = words.repeated(3).left(20 + i).trimmed();
+        more.entry(v, bank, "D", "1.00", text);
+        more.entry(v, other, "K", "1.00", text.toUpper());
+    }
+    more.close();
+    ReportControl c;
+    setUpControl(c);
+    for (int i = 0; i < 25; ++i) c.setDataFiles(i, more.path());
+    c.setDestination(ReportControl::ToWindow);
+    c.printReport();
+    const report::LaidOutReport& r = *c.lastRun().report;
+    QImage device(8, 8, QImage::Format_ARGB32);
+    const int dpm = int(720 / 0.0254 + 0.5);
+    device.setDotsPerMeterX(dpm);
+    device.setDotsPerMeterY(dpm);
+    int oneLine = 0, wrapped = 0;
+    for (const LaidBand* band : r.bands(SectionKind::Detail)) {
+        const report::LaidItem* item = band->item(QStringLiteral("selite"));
+        ASSERT_NE(item, nullptr);
+        if (item->text.isEmpty()) continue;
+        const QFontMetricsF fm(r.fonts[size_t(item->font)], &device);
+        auto width = [&](const QString& t) { return fm.horizontalAdvance(t) / 10.0; };
+        const double column = item->rect.width();
+        if (width(item->text) <= column) {
+            EXPECT_EQ(item->lines, QStringList{item->text}) << item->text.toStdString();
+            ++oneLine;
+            continue;
+        }
+        ++wrapped;
+        ASSERT_GE(item->lines.size(), 2) << item->text.toStdString();
+        EXPECT_EQ(item->lines.join(QLatin1Char(' ')), item->text);
+        for (int i = 0; i < item->lines.size(); ++i) {
+            EXPECT_LE(width(item->lines[i]), column) << item->lines[i].toStdString();
+            if (i + 1 < item->lines.size()) {
+                const QString next = item->lines[i] + QLatin1Char(' ') + item->lines[i + 1].section(QLatin1Char(' '), 0, 0);
+                EXPECT_GT(width(next), column) << next.toStdString();
+            }
+        }
+    }
+    EXPECT_GT(oneLine, 20);
+    EXPECT_GT(wrapped, 20);
 }
 
 TEST_F(LedgerReport, LongAccountRunsOverPagesWithRepeatedHeaders) {
