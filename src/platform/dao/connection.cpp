@@ -186,25 +186,28 @@ std::int64_t Connection::reserveCounter(const QString& table) {
     return next;
 }
 
+bool declaredAutoIncrement(sqlite3* db, const QString& table) {
+    bool autoinc = false;
+    sqlite3_stmt* s = nullptr;
+    if (sqlite3_prepare_v2(db, "SELECT sql FROM sqlite_master WHERE type='table' AND name = ?1 COLLATE NOCASE", -1, &s,
+                           nullptr) == SQLITE_OK) {
+        const QByteArray n = table.toUtf8();
+        sqlite3_bind_text(s, 1, n.constData(), int(n.size()), SQLITE_TRANSIENT);
+        if (sqlite3_step(s) == SQLITE_ROW) {
+            const char* t = reinterpret_cast<const char*>(sqlite3_column_text(s, 0));
+            autoinc = t && QByteArray(t).toUpper().contains("AUTOINCREMENT");
+        }
+    }
+    sqlite3_finalize(s);
+    return autoinc;
+}
+
 namespace {
 
 // Declared columns of a table, by lower-case name.
 TableColumns readTableColumns(sqlite3* db, const QString& table) {
     TableColumns cols;
-    bool autoinc = false;
-    {
-        sqlite3_stmt* s = nullptr;
-        if (sqlite3_prepare_v2(db, "SELECT sql FROM sqlite_master WHERE type='table' AND name = ?1 COLLATE NOCASE", -1,
-                               &s, nullptr) == SQLITE_OK) {
-            const QByteArray n = table.toUtf8();
-            sqlite3_bind_text(s, 1, n.constData(), int(n.size()), SQLITE_TRANSIENT);
-            if (sqlite3_step(s) == SQLITE_ROW) {
-                const char* t = reinterpret_cast<const char*>(sqlite3_column_text(s, 0));
-                autoinc = t && QByteArray(t).toUpper().contains("AUTOINCREMENT");
-            }
-        }
-        sqlite3_finalize(s);
-    }
+    const bool autoinc = declaredAutoIncrement(db, table);
     sqlite3_stmt* s = nullptr;
     const QByteArray q = (QStringLiteral("PRAGMA table_info(") + jet::quoteIdent(table) + u')').toUtf8();
     if (sqlite3_prepare_v2(db, q.constData(), -1, &s, nullptr) == SQLITE_OK) {

@@ -219,20 +219,7 @@ bool TableDef::attached() const { return !d_->db.expired(); }
 
 std::vector<FieldDef> DefsAccess::storedFields(const std::shared_ptr<DatabaseImpl>& db, const QString& table) {
     Connection& c = db->connection();
-    bool autoinc = false;
-    {
-        sqlite3_stmt* s = nullptr;
-        if (sqlite3_prepare_v2(c.db(), "SELECT sql FROM sqlite_master WHERE type='table' AND name = ?1 COLLATE NOCASE",
-                               -1, &s, nullptr) == SQLITE_OK) {
-            const QByteArray n = table.toUtf8();
-            sqlite3_bind_text(s, 1, n.constData(), int(n.size()), SQLITE_TRANSIENT);
-            if (sqlite3_step(s) == SQLITE_ROW) {
-                const char* t = reinterpret_cast<const char*>(sqlite3_column_text(s, 0));
-                autoinc = t && QByteArray(t).toUpper().contains("AUTOINCREMENT");
-            }
-        }
-        sqlite3_finalize(s);
-    }
+    const bool autoinc = declaredAutoIncrement(c.db(), table);
     std::vector<FieldDef> out;
     sqlite3_stmt* s = nullptr;
     const QByteArray q = (QStringLiteral("PRAGMA table_info(") + jet::quoteIdent(table) + u')').toUtf8();

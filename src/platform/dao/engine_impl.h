@@ -90,6 +90,9 @@ private:
     std::pair<std::int64_t, std::int64_t> columnsVersion_{-1, -1};  // schemaStamp, schema_version
 };
 
+// Whether a table's own definition declares its key AUTOINCREMENT.
+bool declaredAutoIncrement(sqlite3* db, const QString& table);
+
 // A statement from acquire(), given back when the lease ends, also when an
 // error (a value that cannot be bound, a failed step) leaves the scope. A
 // statement never given back keeps the file open after the book is closed.
