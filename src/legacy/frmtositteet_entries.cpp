@@ -158,6 +158,19 @@ void frmTositteet::FillKPCombo() {
     rs.Close();
 }
 
+namespace {
+
+// A column is never narrower than its heading (in a larger system font, or
+// in another language).
+void fitColumnsToHeadings(QTableWidget* grid) {
+    QHeaderView* header = grid->horizontalHeader();
+    for (int c = 0; c < grid->columnCount(); ++c)
+        if (!grid->isColumnHidden(c) && header->sectionSize(c) < header->sectionSizeHint(c))
+            header->resizeSection(c, header->sectionSizeHint(c));
+}
+
+}  // namespace
+
 void frmTositteet::SetGridColumns() {
     static constexpr int widths[] = {300, 1200, 2900, 800, 1500, 0};
     grdViennit->setColumnCount(6);
@@ -167,6 +180,7 @@ void frmTositteet::SetGridColumns() {
         else
             grdViennit->setColumnWidth(c, ui::TwipsToPixelsX(grdViennit, widths[c]));
     }
+    fitColumnsToHeadings(grdViennit);
 }
 
 // ---------------------------------------------------------------- the grid
@@ -176,6 +190,7 @@ void frmTositteet::fillGrid() {
     grdViennit->setRowCount(0);
     grdViennit->setHorizontalHeaderLabels({QString(), QStringLiteral("Tilinumero"), QStringLiteral("Tilinimi"),
                                            QStringLiteral("Tyyppi"), QStringLiteral("Summa"), QStringLiteral("viID")});
+    fitColumnsToHeadings(grdViennit);
     try {
         Data2.forEachRow([this](const dao::Recordset& rs) {
             const int row = grdViennit->rowCount();

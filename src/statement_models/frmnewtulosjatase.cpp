@@ -17,6 +17,7 @@
 #include "platform/ui/events.h"
 #include "platform/ui/twips.h"
 
+#include <algorithm>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -177,8 +178,12 @@ frmNewTulosJaTase::frmNewTulosJaTase() : ui::Form(QStringLiteral("frmNewTulosJaT
 
     connectEvents();
     layOut();
-    resize(ui::TwipsToPixelsX(this, kClientWidth),
-           ui::TwipsToPixelsY(this, kClientHeight) + menuBar->sizeHint().height());
+    // The window was drawn for a 9-point system font; a larger one gets a
+    // window as much larger (within the screen), so that the model names and
+    // the accounts have their room.
+    const double scale = std::max(1.0, font().pointSizeF() / 9.0);
+    resize(int(ui::TwipsToPixelsX(this, kClientWidth) * scale),
+           int(ui::TwipsToPixelsY(this, kClientHeight) * scale) + menuBar->sizeHint().height());
 }
 
 frmNewTulosJaTase::~frmNewTulosJaTase() {

@@ -93,6 +93,12 @@ void frmTarkistaMallit::Load() {
     }
     try {
         FillModelCombos(cmbTulosmalli, cmbTasemalli);
+        // The lists are as wide as their longest model name; the dialog grows
+        // with them.
+        for (QComboBox* c : {cmbTulosmalli, cmbTasemalli}) {
+            c->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+            c->setMinimumWidth(c->sizeHint().width());
+        }
     } catch (const dao::DaoError& e) {
         core::ShowInfo(core::TranslateStr(QStringLiteral("frmTarkistaMallit"),
                                           QStringLiteral("Tarkista tietokanta asetukset asetusikkunasta.")) +

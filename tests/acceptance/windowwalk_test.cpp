@@ -31,6 +31,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QFont>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -287,6 +288,9 @@ struct Walk {
     // Every window has a placement stored by a larger screen: far to the
     // lower right, and larger than this screen.
     bool placedOnALargerScreen;
+    // The system font's size in points (0: Qt's own default, 9 points); 11
+    // is the usual size of a desktop's interface font.
+    double fontPoints = 0;
 };
 
 // The walk's name, as the test's name shows it.
@@ -297,6 +301,12 @@ protected:
     void SetUp() override {
         ShellTest::SetUp();
         if (HasFatalFailure()) return;
+        appFont_ = QApplication::font();
+        if (GetParam().fontPoints > 0) {
+            QFont f = appFont_;
+            f.setPointSizeF(GetParam().fontPoints);
+            QApplication::setFont(f);
+        }
         const QDir built(kvtest::builtAppDir());
         ASSERT_TRUE(QDir(app).mkpath(QStringLiteral("Svenska")));
         for (const QString& name : QDir(built.filePath(QStringLiteral("Svenska"))).entryList(QDir::Files))
@@ -317,6 +327,7 @@ protected:
         if (report::PreviewWindow* p = rc.lastPreview()) delete p;
         ShellTest::TearDown();
         QApplication::setQuitOnLastWindowClosed(quitOnLastWindowClosed_);
+        QApplication::setFont(appFont_);
     }
 
     // Looks at every window on the screen.
@@ -517,6 +528,7 @@ protected:
 private:
     bool quitOnLastWindowClosed_ = true;
     int modalTimeouts_ = 0;
+    QFont appFont_;
 };
 
 TEST_P(WindowWalk, EveryWindowOpensOnTheScreenAndShowsItsTextsWhole) {
@@ -543,7 +555,9 @@ TEST_P(WindowWalk, EveryWindowOpensOnTheScreenAndShowsItsTextsWhole) {
 INSTANTIATE_TEST_SUITE_P(Languages, WindowWalk,
                          ::testing::Values(Walk{"Finnish", "cSuomeksi", false}, Walk{"Swedish", "cRuotsiksi", false},
                                            Walk{"FinnishPlacedOnALargerScreen", "cSuomeksi", true},
-                                           Walk{"SwedishPlacedOnALargerScreen", "cRuotsiksi", true}),
+                                           Walk{"SwedishPlacedOnALargerScreen", "cRuotsiksi", true},
+                                           Walk{"FinnishInAnElevenPointFont", "cSuomeksi", false, 11},
+                                           Walk{"SwedishInAnElevenPointFont", "cRuotsiksi", false, 11}),
                          [](const ::testing::TestParamInfo<Walk>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -32,9 +32,10 @@ using detail::RowDisplay;
 constexpr int kVisibleRows = RowDisplay::kRows;
 
 // The date column is wide enough for the message of an account without
-// entries ("Ei tapahtumia.", and its translation) as well as for a date.
-constexpr int kPaivaLeft = 120, kPaivaWidth = 1700;
-constexpr int kDebetLeft = 1900, kKreditLeft = 3700, kErotusLeft = 5500, kSaldoLeft = 7300, kAmountWidth = 1700;
+// entries ("Ei tapahtumia.", and its translation, also in a larger system
+// font) as well as for a date.
+constexpr int kPaivaLeft = 120, kPaivaWidth = 1900;
+constexpr int kDebetLeft = 2100, kKreditLeft = 3900, kErotusLeft = 5700, kSaldoLeft = 7500, kAmountWidth = 1700;
 constexpr int kStripHeight = 360;
 constexpr int kScrollWidth = 255;
 

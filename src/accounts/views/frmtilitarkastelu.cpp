@@ -30,10 +30,12 @@ using detail::RowDisplay;
 
 constexpr int kVisibleRows = RowDisplay::kRows;
 
-constexpr int kNumeroLeft = 120, kNumeroWidth = 900;
-constexpr int kPaivaLeft = 1100, kPaivaWidth = 1200;
-constexpr int kSeliteLeft = 2400, kSeliteWidth = 3500;
-constexpr int kDebetLeft = 6000, kKreditLeft = 7600, kErotusLeft = 9200, kAmountWidth = 1500;
+// The number column is wide enough for its heading in a larger system font
+// ("Numero", "Nummer").
+constexpr int kNumeroLeft = 120, kNumeroWidth = 1150;
+constexpr int kPaivaLeft = 1350, kPaivaWidth = 1200;
+constexpr int kSeliteLeft = 2650, kSeliteWidth = 3500;
+constexpr int kDebetLeft = 6250, kKreditLeft = 7850, kErotusLeft = 9450, kAmountWidth = 1500;
 constexpr int kStripHeight = 360;
 
 }  // namespace

@@ -11,7 +11,14 @@ namespace accounts::detail {
 
 void PlaceTwips(QWidget* w, int left, int top, int width, int height) {
     const QWidget* ref = w->parentWidget() ? w->parentWidget() : w;
-    w->setGeometry(ui::TwipsToPixels(ref, QRect(left, top, width, height)));
+    QRect r = ui::TwipsToPixels(ref, QRect(left, top, width, height));
+    // A label is at least as tall as a line of its font, about the same
+    // middle, so that a larger system font is not cut at the top or bottom.
+    if (qobject_cast<QLabel*>(w)) {
+        const int need = w->fontMetrics().height();
+        if (r.height() < need) r.adjust(0, -(need - r.height()) / 2, 0, need - r.height() - (need - r.height()) / 2);
+    }
+    w->setGeometry(r);
 }
 
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption, bool right) {
