@@ -133,6 +133,14 @@ protected:
         database = book.path();
     }
 
+    // The ledger of another book laid out for the preview window.
+    const report::LaidOutReport& ledgerOf(ReportControl& c, const QString& book) {
+        setUpControl(c);
+        for (int i = 0; i < 25; ++i) c.setDataFiles(i, book);
+        c.printReport();
+        return *c.lastRun().report;
+    }
+
     // The control as a ledger command leaves it: reset, then file, destination, formulas.
     void setUpControl(ReportControl& c, int destination = ReportControl::ToWindow) {
         for (int i = 0; i < 25; ++i) c.setDataFiles(i, database);
@@ -267,11 +275,7 @@ TEST_F(LedgerReport, ATextWrapsExactlyWhenItDoesNotFitItsColumn) {
     }
     more.close();
     ReportControl c;
-    setUpControl(c);
-    for (int i = 0; i < 25; ++i) c.setDataFiles(i, more.path());
-    c.setDestination(ReportControl::ToWindow);
-    c.printReport();
-    const report::LaidOutReport& r = *c.lastRun().report;
+    const report::LaidOutReport& r = ledgerOf(c, more.path());
     QImage device(8, 8, QImage::Format_ARGB32);
     const int dpm = int(720 / 0.0254 + 0.5);
     device.setDotsPerMeterX(dpm);
@@ -317,11 +321,7 @@ TEST_F(LedgerReport, LongAccountRunsOverPagesWithRepeatedHeaders) {
     }
     more.close();
     ReportControl c;
-    setUpControl(c);
-    for (int i = 0; i < 25; ++i) c.setDataFiles(i, more.path());
-    c.setDestination(ReportControl::ToWindow);
-    c.printReport();
-    const report::LaidOutReport& r = *c.lastRun().report;
+    const report::LaidOutReport& r = ledgerOf(c, more.path());
     ASSERT_GE(r.pageCount(), 3);
 
     // Every page has a footer with its number and the count.
