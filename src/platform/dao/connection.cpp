@@ -29,7 +29,8 @@ Connection::~Connection() {
     // file (not one put in its place meanwhile) is still sound.
     if (closed && opened_.valid() && !faultSeen_) {
         const sound::FileStamp now = sound::stampOf(path_);
-        if (now.device == opened_.device && now.inode == opened_.inode) sound::rememberSound(path_, now);
+        if (now.device == opened_.device && now.inode == opened_.inode && !(now == opened_))
+            sound::rememberSound(path_, now);
     }
 }
 

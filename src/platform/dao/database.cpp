@@ -225,7 +225,8 @@ Database DBEngine::OpenDatabase(const QString& path, bool readOnly) {
     // not in the middle of the user's work. A book that nothing has written
     // to since it was last found or left sound is not read whole again, so
     // that opening takes the same time whatever the size of the book.
-    if (rc == SQLITE_OK && !sound::knownSound(canonical)) {
+    const bool knownSound = rc == SQLITE_OK && sound::knownSound(canonical);
+    if (rc == SQLITE_OK && !knownSound) {
         sqlite3_stmt* s = nullptr;
         rc = sqlite3_prepare_v2(h, "PRAGMA quick_check", -1, &s, nullptr);
         if (rc == SQLITE_OK) {
@@ -261,7 +262,7 @@ Database DBEngine::OpenDatabase(const QString& path, bool readOnly) {
     }
     sqlite3_busy_timeout(h, gBusyTimeoutMs);
     const sound::FileStamp opened = sound::stampOf(canonical);
-    sound::rememberSound(canonical, opened);
+    if (!knownSound) sound::rememberSound(canonical, opened);
     auto conn = std::make_shared<Connection>(h, canonical, readOnly, opened);
     reg.insert(canonical, conn);
     return Database(std::make_shared<DatabaseImpl>(conn, path));
