@@ -9,6 +9,7 @@
 #include "maintenancefixture.h"
 #include "platform/fso/fso.h"
 #include "shell/openers.h"
+#include "support/pendingedit.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -404,3 +405,40 @@ TEST_F(Stick, ARestoreThatCannotWriteStopsWithOnlyClosingLeft) {
 }
 
 }  // namespace
+
+// Before the restore closes the book, an open window stores what it holds
+// into it; a window that cannot keeps the restore from running at all.
+TEST_F(Stick, ARestoreHasTheOpenWindowsStoreFirstAndOneThatCannotStopsIt) {
+    const QString book = makeBook(QStringLiteral("Pankkitili"));
+    core::DBCon().AvaaDB();
+    putCopy(QStringLiteral("20120213"), QStringLiteral("kirja.mdb"), QStringLiteral("Tikulta"));
+    const QString target = QDir(documents()).filePath(QStringLiteral("Kolvio VEV/kirja.mdb"));
+    auto& pending = ui::Forms::show<kvtest::PendingEdit>();
+    pending.store = [] { core::DBCon().AvaaDB().Execute(QStringLiteral("UPDATE tl SET tlNimi = 'Tallennettu'")); };
+    auto& w = ui::Forms::show<frmBackupRestore>();
+    w.cEtsiMuistitikku->click();
+    w.lstPaiva->setCurrentRow(0);
+    w.lstTietokanta->setCurrentRow(0);
+
+    pending.refuse = true;
+    dialogs.expectMessage(QStringLiteral("Toimintoa ei tehty, koska ikkunan muutoksia ei voitu tallentaa: Keskeneräinen"),
+                          ui::Answer::OK);
+    w.cPalauta->click();
+    EXPECT_EQ(pending.stores, 1);
+    EXPECT_EQ(programEnds, 0);
+    EXPECT_FALSE(QFile::exists(target));
+    EXPECT_EQ(core::DatabasePath, book);
+    EXPECT_EQ(accountOf(book), QStringLiteral("Pankkitili"));
+
+    pending.refuse = false;
+    dialogs.expectMessage(QStringLiteral("Tietokantaa on vaihdettu. Kolvio VEV sammutetaan ja se tulee käynnistää uudestaan."),
+                          ui::Answer::OK);
+    w.cPalauta->click();
+    EXPECT_EQ(pending.stores, 2);
+    EXPECT_EQ(programEnds, 1);
+    // Stored into the book that was in use, which the restore left as it was.
+    EXPECT_EQ(accountOf(book), QStringLiteral("Tallennettu"));
+    EXPECT_EQ(accountOf(target), QStringLiteral("Tikulta"));
+    ui::Forms::unload(w);
+    ui::Forms::unload(pending);
+}

@@ -6,6 +6,7 @@
 #include "ledger_reports/reportcontrolsetup.h"
 #include "settingsfixture.h"
 #include "shell/openers.h"
+#include "support/pendingedit.h"
 
 #include <QDir>
 #include <QFile>
@@ -337,6 +338,44 @@ TEST_F(DatabaseChoiceTest, ChosenBookIsUpgradedLoadedAndShownAtOnce) {
     EXPECT_EQ(setting(other, QStringLiteral("TilikausiAlku")), QStringLiteral("%1-01-01").arg(year));
     // The first book was not written to: it keeps the font it had.
     EXPECT_EQ(setting(book, QStringLiteral("Fontti")), QStringLiteral("Kalligrafia"));
+}
+
+// The open windows store what they hold into the book they show before the
+// program turns to the chosen one, and read the chosen one afterwards; a
+// window that cannot store keeps the choice from being made.
+TEST_F(DatabaseChoiceTest, OpenWindowsStoreIntoTheirBookBeforeTheChoiceAndOneThatCannotStopsIt) {
+    const QString other = otherBook();
+    ScriptedDialogs dialogs;
+    shell::frmAsetukset& w = open();
+    auto& pending = ui::Forms::show<kvtest::PendingEdit>();
+    pending.store = [] {
+        core::cDBSettings s;
+        s.setDatabase(core::DBCon().AvaaDB());
+        s.setSection(QStringLiteral("KOLVIO"));
+        s.SaveSetting(QStringLiteral("Tallennettu"), QStringLiteral("Fontti"));
+    };
+    QString readFrom;
+    pending.readAgain = [&] { readFrom = core::DBCon().AvaaDB().name(); };
+
+    pending.refuse = true;
+    dialogs.expectOpenFile(other, QStringLiteral("Kolvio - tietokantahakemisto"))
+        .expectMessage(QStringLiteral("Toimintoa ei tehty, koska ikkunan muutoksia ei voitu tallentaa: Keskeneräinen"),
+                       Answer::OK);
+    w.cTietokantavalita->click();
+    EXPECT_EQ(pending.stores, 1);
+    EXPECT_EQ(pending.readsAgain, 0);
+    EXPECT_EQ(core::DatabasePath, book);
+    EXPECT_EQ(w.tTietokanta->text(), book);
+
+    pending.refuse = false;
+    dialogs.expectOpenFile(other, QStringLiteral("Kolvio - tietokantahakemisto"));
+    w.cTietokantavalita->click();
+    EXPECT_EQ(pending.stores, 2);
+    EXPECT_EQ(core::DatabasePath, other);
+    EXPECT_EQ(setting(book, QStringLiteral("Fontti")), QStringLiteral("Tallennettu"));
+    EXPECT_EQ(pending.readsAgain, 1);
+    EXPECT_EQ(readFrom, other);
+    ui::Forms::unload(pending);
 }
 
 TEST_F(DatabaseChoiceTest, CancelledOrFailedChoiceChangesNothing) {
