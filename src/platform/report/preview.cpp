@@ -112,7 +112,8 @@ PreviewWindow::PreviewWindow(std::shared_ptr<const LaidOutReport> report, const 
 
 PreviewWindow::~PreviewWindow() = default;
 
-void PreviewWindow::paintRequested(QPrinter* printer) { printPages(*printer, *report_); }
+// The preview's printer paints into the preview's pages, never into a file.
+void PreviewWindow::paintRequested(QPrinter* printer) { printPages(*printer, *report_, false); }
 
 int PreviewWindow::pageCount() const { return report_->pageCount(); }
 int PreviewWindow::currentPage() const { return preview_->currentPage(); }

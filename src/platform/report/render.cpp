@@ -1,15 +1,23 @@
 #include "platform/report/render.h"
 
 #include "platform/report/error.h"
+#include "platform/report/pdfjoin.h"
 #include "platform/report/texts.h"
 
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QHash>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPen>
+#include <QPdfWriter>
 #include <QPrinter>
+#include <QSaveFile>
+#include <QThread>
+#include <algorithm>
+#include <thread>
+#include <vector>
 
 namespace report {
 
@@ -76,7 +84,79 @@ void setUpPrinter(QPrinter& printer, const LaidOutReport& report) {
     if (!report.title.isEmpty()) printer.setDocName(report.title);
 }
 
-void printPages(QPrinter& printer, const LaidOutReport& report) {
+namespace {
+
+// Pages a part of a long PDF file holds at least: fewer pages are quicker
+// written at once than painted side by side and joined.
+constexpr int kPagesPerPart = 64;
+
+// Writes pages first to last to the printer's PDF file in parts painted side
+// by side, one per processor, and joined into the file. False when the
+// report is too short for that, or the parts could not be made or joined:
+// nothing has then been written, and the caller writes the pages itself.
+bool printPdfInParts(QPrinter& printer, const LaidOutReport& report, int first, int last) {
+    const int pages = last - first + 1;
+    const int parts = std::min(QThread::idealThreadCount(), pages / kPagesPerPart);
+    if (parts < 2 || printer.outputFormat() != QPrinter::PdfFormat || printer.outputFileName().isEmpty() ||
+        printer.copyCount() != 1 || printer.colorMode() != QPrinter::Color)
+        return false;
+    // What each part takes from the printer, read before the painting starts.
+    const QPageLayout layout = printer.pageLayout();
+    const int resolution = printer.resolution();
+    const QString title = printer.docName(), creator = printer.creator();
+    const QPagedPaintDevice::PdfVersion version = printer.pdfVersion();
+
+    QList<QByteArray> files(parts);
+    std::vector<char> written(size_t(parts), 0);
+    std::vector<std::thread> painters;
+    painters.reserve(size_t(parts));
+    for (int k = 0; k < parts; ++k) {
+        const int from = first + pages * k / parts, to = first + pages * (k + 1) / parts - 1;
+        painters.emplace_back([&, k, from, to] {
+            QBuffer buffer(&files[k]);
+            buffer.open(QIODevice::WriteOnly);
+            QPdfWriter writer(&buffer);
+            writer.setPdfVersion(version);
+            writer.setResolution(resolution);
+            writer.setPageLayout(layout);
+            writer.setTitle(title);
+            writer.setCreator(creator);
+            QPainter painter;
+            if (!painter.begin(&writer)) return;
+            const double dpiX = writer.logicalDpiX(), dpiY = writer.logicalDpiY();
+            for (int p = from; p <= to; ++p) {
+                if (p > from && !writer.newPage()) {
+                    painter.end();
+                    return;
+                }
+                paintPage(painter, report, p, dpiX, dpiY);
+            }
+            written[size_t(k)] = painter.end();
+        });
+    }
+    for (std::thread& t : painters) t.join();
+    if (std::find(written.begin(), written.end(), 0) != written.end()) return false;
+    const std::optional<QByteArray> joined = pdf::joinParts(files);
+    if (!joined) return false;
+
+    QSaveFile file(printer.outputFileName());
+    if (!file.open(QIODevice::WriteOnly) || file.write(*joined) != joined->size() || !file.commit())
+        throw ReportError(err::OutputError, TranslateText(QStringLiteral("Raportit"), QStringLiteral("Tiedostoon %1 ei voi kirjoittaa"))
+                                                .arg(printer.outputFileName()));
+    return true;
+}
+
+}  // namespace
+
+void printPages(QPrinter& printer, const LaidOutReport& report, bool pdfInParts) {
+    // A page range chosen in the printer dialog; otherwise every page.
+    int first = 0, last = report.pageCount() - 1;
+    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
+        first = std::min(printer.fromPage() - 1, last);
+        last = std::min(std::max(printer.toPage(), printer.fromPage()) - 1, last);
+    }
+    if (pdfInParts && printPdfInParts(printer, report, first, last)) return;
+
     QPainter painter;
     if (!painter.begin(&printer))
         throw ReportError(err::OutputError, printer.outputFileName().isEmpty()
@@ -85,12 +165,6 @@ void printPages(QPrinter& printer, const LaidOutReport& report) {
                               : TranslateText(QStringLiteral("Raportit"), QStringLiteral("Tiedostoon %1 ei voi kirjoittaa"))
                                     .arg(printer.outputFileName()));
     const double dpiX = printer.logicalDpiX(), dpiY = printer.logicalDpiY();
-    // A page range chosen in the printer dialog; otherwise every page.
-    int first = 0, last = report.pageCount() - 1;
-    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
-        first = std::min(printer.fromPage() - 1, last);
-        last = std::min(std::max(printer.toPage(), printer.fromPage()) - 1, last);
-    }
     for (int p = first; p <= last; ++p) {
         if (p > first && !printer.newPage()) {
             painter.end();

@@ -19,7 +19,9 @@ void paintPage(QPainter& painter, const LaidOutReport& report, int pageIndex, do
 void setUpPrinter(QPrinter& printer, const LaidOutReport& report);
 
 // Paints every page on a printer (or PDF file) prepared with setUpPrinter.
-// Throws ReportError(OutputError) when the printer cannot be written.
-void printPages(QPrinter& printer, const LaidOutReport& report);
+// A long report going to a PDF file is painted in parts side by side and
+// joined (pdfInParts false: page after page, as on paper). Throws
+// ReportError(OutputError) when the printer cannot be written.
+void printPages(QPrinter& printer, const LaidOutReport& report, bool pdfInParts = true);
 
 }  // namespace report

@@ -1,0 +1,163 @@
+// A long report written to a PDF file in parts painted side by side and
+// joined: the same pages, texts and fonts as the file written page after
+// page, a file that PDF readers take without complaint, and a page range
+// chosen in the print dialog kept.
+
+#include "platform/report/pdfjoin.h"
+#include "platform/report/render.h"
+#include "support/testenv.h"
+
+#include <QFile>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QThread>
+#include <gtest/gtest.h>
+
+using namespace report;
+
+namespace {
+
+// A ledger-like report of many pages: dates, explanations with Finnish
+// letters, right-aligned amounts and rules, in two fonts.
+LaidOutReport longReport(int pages) {
+    LaidOutReport r;
+    r.title = QStringLiteral("Pääkirja");
+    r.pageSize = QSizeF(595, 842);
+    r.fonts.emplace_back(QStringLiteral("Times New Roman"), 10);
+    QFont bold(QStringLiteral("Arial"), 10);
+    bold.setBold(true);
+    r.fonts.push_back(bold);
+    int voucher = 0;
+    for (int p = 0; p < pages; ++p) {
+        LaidPage page;
+        page.number = p + 1;
+        LaidBand header;
+        header.kind = SectionKind::PageHeader;
+        header.rect = QRectF(40, 30, 515, 20);
+        header.items.push_back({QStringLiteral("otsake"), QStringLiteral("Pääkirja"), {QStringLiteral("Pääkirja")},
+                                QRectF(40, 30, 300, 14), Qt::AlignLeft, 1, {}});
+        const QString pageText = QStringLiteral("Sivu %1 / %2").arg(p + 1).arg(pages);
+        header.items.push_back({QStringLiteral("sivu"), pageText, {pageText}, QRectF(400, 30, 155, 14), Qt::AlignRight, 0, {}});
+        header.rules.emplace_back(40, 48, 555, 48);
+        page.bands.push_back(header);
+        for (int line = 0; line < 60; ++line) {
+            ++voucher;
+            LaidBand b;
+            b.kind = SectionKind::Detail;
+            const double y = 60 + line * 12.5;
+            b.rect = QRectF(40, y, 515, 12.5);
+            const QString date = QStringLiteral("%1.%2.2031").arg(1 + voucher % 28).arg(1 + voucher % 12);
+            const QString text = QStringLiteral("Jäsenmaksu %1, Åbo ja Ängelholm").arg(voucher);
+            const QString amount = QStringLiteral("%1,%2 €").arg(voucher * 37 % 100000).arg(voucher % 100, 2, 10, QLatin1Char('0'));
+            b.items.push_back({QStringLiteral("pvm"), date, {date}, QRectF(40, y, 60, 12), Qt::AlignLeft, 0, {}});
+            b.items.push_back({QStringLiteral("selite"), text, {text}, QRectF(105, y, 300, 12), Qt::AlignLeft, 0, {}});
+            b.items.push_back({QStringLiteral("summa"), amount, {amount}, QRectF(455, y, 100, 12), Qt::AlignRight, 0, {}});
+            page.bands.push_back(b);
+        }
+        r.pages.push_back(page);
+    }
+    return r;
+}
+
+void writePdf(const LaidOutReport& r, const QString& file, bool inParts, int from = 0, int to = 0) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    setUpPrinter(printer, r);
+    printer.setDocName(r.title);
+    if (from > 0) {
+        printer.setPrintRange(QPrinter::PageRange);
+        printer.setFromTo(from, to);
+    }
+    printPages(printer, r, inParts);
+}
+
+struct ToolRun {
+    QString out, err;
+};
+
+ToolRun run(const QString& tool, const QStringList& args) {
+    QProcess p;
+    p.start(QStandardPaths::findExecutable(tool), args);
+    p.waitForFinished(120000);
+    return {QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+}
+
+QByteArray bytesOf(const QString& file) {
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+}  // namespace
+
+TEST(PdfInParts, ALongReportIsTheSameDocumentAsWhenWrittenPageAfterPage) {
+    for (const char* tool : {"pdftotext", "pdfinfo", "pdffonts"})
+        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty()) GTEST_SKIP() << tool << " is not installed";
+    kvtest::TempDir dir;
+    const LaidOutReport r = longReport(300);
+    const QString whole = dir.file("kerralla.pdf"), parts = dir.file("osissa.pdf");
+    writePdf(r, whole, false);
+    writePdf(r, parts, true);
+
+    // Written in parts when the machine has the processors for it: the
+    // joined file's catalogue comes first.
+    const QByteArray joined = bytesOf(parts);
+    ASSERT_TRUE(joined.startsWith("%PDF-1.4"));
+    if (QThread::idealThreadCount() >= 2) {
+        EXPECT_TRUE(joined.contains("1 0 obj\n<<\n/Type /Catalog\n/Pages 2 0 R\n>>\n")) << "not written in parts";
+    }
+
+    const ToolRun info = run(QStringLiteral("pdfinfo"), {parts});
+    EXPECT_EQ(info.err, QString());
+    EXPECT_TRUE(info.out.contains(QRegularExpression(QStringLiteral("Pages:\\s+300\\n")))) << info.out.toStdString();
+    EXPECT_TRUE(info.out.contains(QStringLiteral("Pääkirja"))) << info.out.toStdString();
+
+    const ToolRun text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), parts, QStringLiteral("-")});
+    const ToolRun wholeText = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), whole, QStringLiteral("-")});
+    EXPECT_EQ(text.err, QString());
+    ASSERT_FALSE(wholeText.out.isEmpty());
+    EXPECT_EQ(text.out, wholeText.out);
+    EXPECT_TRUE(text.out.contains(QStringLiteral("Sivu 300 / 300")));
+    EXPECT_TRUE(text.out.contains(QStringLiteral("Jäsenmaksu 18000, Åbo ja Ängelholm")));
+
+    // Every font the parts use is embedded.
+    const ToolRun fonts = run(QStringLiteral("pdffonts"), {parts});
+    EXPECT_EQ(fonts.err, QString());
+    const QStringList rows = fonts.out.split(u'\n', Qt::SkipEmptyParts).mid(2);
+    ASSERT_FALSE(rows.isEmpty());
+    for (const QString& row : rows) EXPECT_TRUE(row.contains(QStringLiteral(" yes "))) << row.toStdString();
+
+    // A page range: the same pages either way.
+    writePdf(r, whole, false, 40, 290);
+    writePdf(r, parts, true, 40, 290);
+    const ToolRun rangeText = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), parts, QStringLiteral("-")});
+    EXPECT_EQ(rangeText.out, run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), whole, QStringLiteral("-")}).out);
+    EXPECT_TRUE(rangeText.out.contains(QStringLiteral("Sivu 40 / 300")));
+    EXPECT_FALSE(rangeText.out.contains(QStringLiteral("Sivu 39 / 300")));
+    EXPECT_TRUE(rangeText.out.contains(QStringLiteral("Sivu 290 / 300")));
+    EXPECT_FALSE(rangeText.out.contains(QStringLiteral("Sivu 291 / 300")));
+}
+
+// Parts not laid out as Qt's PDF writer lays them out are not joined (the
+// pages are then written one after another instead).
+TEST(PdfInParts, PartsOfAnotherLayoutAreNotJoined) {
+    kvtest::TempDir dir;
+    const LaidOutReport r = longReport(2);
+    const QString file = dir.file("osa.pdf");
+    writePdf(r, file, false);
+    const QByteArray part = bytesOf(file);
+    ASSERT_TRUE(pdf::joinParts({part, part}).has_value());
+
+    EXPECT_FALSE(pdf::joinParts({}).has_value());
+    EXPECT_FALSE(pdf::joinParts({part, part.left(part.size() - 40)}).has_value());  // no cross-references
+    EXPECT_FALSE(pdf::joinParts({part, QByteArray("%PDF-1.4\nroskaa\n")}).has_value());
+    QByteArray outline = part;
+    outline.replace("/Type /Catalog\n", "/Type /Catalog\n/Outlines 3 0 R\n");
+    EXPECT_FALSE(pdf::joinParts({part, outline}).has_value());
+    QByteArray moved = part;
+    const int xref = int(moved.lastIndexOf("\nxref\n"));
+    moved.insert(xref, "\n%");  // the table is no longer where the file says
+    EXPECT_FALSE(pdf::joinParts({moved}).has_value());
+}
