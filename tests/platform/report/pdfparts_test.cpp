@@ -138,6 +138,13 @@ TEST(PdfInParts, ALongReportIsTheSameDocumentAsWhenWrittenPageAfterPage) {
     EXPECT_FALSE(rangeText.out.contains(QStringLiteral("Sivu 39 / 300")));
     EXPECT_TRUE(rangeText.out.contains(QStringLiteral("Sivu 290 / 300")));
     EXPECT_FALSE(rangeText.out.contains(QStringLiteral("Sivu 291 / 300")));
+
+    // A report across the paper keeps its paper turned.
+    LaidOutReport across = longReport(150);
+    across.orientation = QPageLayout::Landscape;
+    writePdf(across, parts, true);
+    const ToolRun acrossInfo = run(QStringLiteral("pdfinfo"), {QStringLiteral("-l"), QStringLiteral("150"), parts});
+    EXPECT_EQ(acrossInfo.out.count(QRegularExpression(QStringLiteral("size:\\s+842 x 595 pts"))), 150) << acrossInfo.out.toStdString();
 }
 
 // Parts not laid out as Qt's PDF writer lays them out are not joined (the
