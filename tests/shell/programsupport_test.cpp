@@ -43,22 +43,34 @@ TEST(ProgramSupportTest, StandardDialogTextsFollowTheLanguage) {
     EXPECT_EQ(fi, QStringLiteral("&Kyllä"));
 }
 
-// In Swedish the standard buttons of every dialog - the console's input box,
-// the message boxes' Yes and No - and the print dialog's PDF entry are
-// Swedish: what Qt's Swedish catalogue lacks comes from the language file,
-// which is only read.
-TEST(ProgramSupportTest, QtDialogsAreSwedishWithTheSwedishLanguageFile) {
-    kvtest::TempDir dir;
-    const QString shipped = QDir(kvtest::sourceDir()).filePath(QStringLiteral("data/lang/Svenska/Kolvio VEV.trl"));
-    ASSERT_TRUE(QDir().mkpath(dir.file(QStringLiteral("Svenska"))));
+// The shipped Swedish language file.
+QString shippedSwedishFile() {
+    return QDir(kvtest::sourceDir()).filePath(QStringLiteral("data/lang/Svenska/Kolvio VEV.trl"));
+}
+
+// Translates with a copy of the shipped Swedish language file in dir; the
+// copy's path, or empty when it could not be made.
+QString useCopyOfSwedishFile(kvtest::TempDir& dir) {
     const QString copy = dir.file(QStringLiteral("Svenska/Kolvio VEV.trl"));
-    ASSERT_TRUE(QFile::copy(shipped, copy));
+    if (!QDir().mkpath(dir.file(QStringLiteral("Svenska"))) || !QFile::copy(shippedSwedishFile(), copy)) return {};
     ini::cIniFile::ClearCache();
     core::cTranslate cfg;
     cfg.setBaseFolder(dir.path());
     cfg.setFileName(QStringLiteral("Kolvio VEV"));
     cfg.setLanguagePrefix(QStringLiteral("Svenska"));
     core::SetTranslator(cfg.LangTranslator());
+    return copy;
+}
+
+// In Swedish the standard buttons of every dialog - the console's input box,
+// the message boxes' Yes and No - and the print dialog's PDF entry are
+// Swedish: what Qt's Swedish catalogue lacks comes from the language file,
+// which is only read.
+TEST(ProgramSupportTest, QtDialogsAreSwedishWithTheSwedishLanguageFile) {
+    kvtest::TempDir dir;
+    const QString shipped = shippedSwedishFile();
+    const QString copy = useCopyOfSwedishFile(dir);
+    ASSERT_FALSE(copy.isEmpty());
     shell::InstallQtTranslation(QStringLiteral("Svenska"));
     struct Restore {
         ~Restore() {
@@ -90,16 +102,9 @@ TEST(ProgramSupportTest, QtDialogsAreSwedishWithTheSwedishLanguageFile) {
 // The demo book's notice is a warning: in Swedish it reads in Swedish.
 TEST(ProgramSupportTest, TheDemoBookNoticeIsTranslated) {
     kvtest::TempDir dir;
-    const QString shipped = QDir(kvtest::sourceDir()).filePath(QStringLiteral("data/lang/Svenska/Kolvio VEV.trl"));
-    ASSERT_TRUE(QDir().mkpath(dir.file(QStringLiteral("Svenska"))));
-    const QString copy = dir.file(QStringLiteral("Svenska/Kolvio VEV.trl"));
-    ASSERT_TRUE(QFile::copy(shipped, copy));
-    ini::cIniFile::ClearCache();
-    core::cTranslate cfg;
-    cfg.setBaseFolder(dir.path());
-    cfg.setFileName(QStringLiteral("Kolvio VEV"));
-    cfg.setLanguagePrefix(QStringLiteral("Svenska"));
-    core::SetTranslator(cfg.LangTranslator());
+    const QString shipped = shippedSwedishFile();
+    const QString copy = useCopyOfSwedishFile(dir);
+    ASSERT_FALSE(copy.isEmpty());
     auto& notice = ui::Forms::load<shell::frmDBHuomautus>();
     EXPECT_EQ(notice.lblOtsikko->text(), QStringLiteral("Viktigt!"));
     EXPECT_EQ(notice.cJatka->text(), QStringLiteral("Fortsätt"));
