@@ -188,8 +188,11 @@ void frmTositteet::SetGridColumns() {
 void frmTositteet::fillGrid() {
     bHighlightingRow = true;
     grdViennit->setRowCount(0);
-    grdViennit->setHorizontalHeaderLabels({QString(), QStringLiteral("Tilinumero"), QStringLiteral("Tilinimi"),
-                                           QStringLiteral("Tyyppi"), QStringLiteral("Summa"), QStringLiteral("viID")});
+    auto heading = [](const char* text) {
+        return core::TranslateStr(QStringLiteral("frmTositteet"), QString::fromUtf8(text));
+    };
+    grdViennit->setHorizontalHeaderLabels({QString(), heading("Tilinumero"), heading("Tilinimi"), heading("Tyyppi"),
+                                           heading("Summa"), QStringLiteral("viID")});
     fitColumnsToHeadings(grdViennit);
     try {
         Data2.forEachRow([this](const dao::Recordset& rs) {

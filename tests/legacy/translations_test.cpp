@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QMenu>
 #include <QRadioButton>
+#include <QTableWidget>
 
 using kvtest::LegacyTest;
 using ui::Answer;
@@ -55,6 +56,9 @@ TEST_F(SwedishTest, TheOlderVoucherWindow) {
     EXPECT_EQ(f.frameTositteenviennit->title(), "Verifikatets posteringar");
     EXPECT_EQ(f.cUusiVienti->text(), "&Ny postering");
     EXPECT_EQ(f.optTyyppi[1]->text(), "Kredit");
+    QStringList headings;
+    for (int c = 1; c <= 4; ++c) headings << f.grdViennit->horizontalHeaderItem(c)->text();
+    EXPECT_EQ(headings, QStringList({"Kontonummer", "Kontonamn", "Typ", "Belopp"}));
 
     dialogs->expectMessage("Ska verifikatet på skärmen raderas?", Answer::No);
     key(Qt::Key_F4);
