@@ -1,5 +1,4 @@
 #include "platform/dao/engine_impl.h"
-#include "platform/dao/soundbooks.h"
 #include "platform/fso/fso.h"
 
 #include <QDir>
@@ -221,12 +220,9 @@ Database DBEngine::OpenDatabase(const QString& path, bool readOnly) {
     sqlite3* h = openHandle(path, readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE, 1000);
     int rc = run(h, "SELECT count(*) FROM sqlite_master");
     if (rc == SQLITE_OK && undecided) confirmIsBook(h, path);
-    // A quick look at every page: a damaged book is found when it is opened,
-    // not in the middle of the user's work. A book that nothing has written
-    // to since it was last found or left sound is not read whole again, so
-    // that opening takes the same time whatever the size of the book.
-    const bool knownSound = rc == SQLITE_OK && sound::knownSound(canonical);
-    if (rc == SQLITE_OK && !knownSound) {
+    if (rc == SQLITE_OK) {
+        // A quick look at every page: a damaged book is found when it is
+        // opened, not in the middle of the user's work.
         sqlite3_stmt* s = nullptr;
         rc = sqlite3_prepare_v2(h, "PRAGMA quick_check", -1, &s, nullptr);
         if (rc == SQLITE_OK) {
@@ -261,9 +257,7 @@ Database DBEngine::OpenDatabase(const QString& path, bool readOnly) {
         openFailure(ext ? ext : rc, path);
     }
     sqlite3_busy_timeout(h, gBusyTimeoutMs);
-    const sound::FileStamp opened = sound::stampOf(canonical);
-    if (!knownSound) sound::rememberSound(canonical, opened);
-    auto conn = std::make_shared<Connection>(h, canonical, readOnly, opened);
+    auto conn = std::make_shared<Connection>(h, canonical, readOnly);
     reg.insert(canonical, conn);
     return Database(std::make_shared<DatabaseImpl>(conn, path));
 }

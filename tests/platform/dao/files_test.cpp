@@ -2,7 +2,6 @@
 // repair, and a writer killed in the middle of its work.
 
 #include "platform/dao/database.h"
-#include "platform/dao/soundbooks.h"
 #include "support/child.h"
 #include "support/testenv.h"
 
@@ -373,53 +372,3 @@ TEST(BookFileTest, AValueThatCannotBeBoundLeavesNothingOpenOnceTheBookIsClosed) 
 }
 
 }  // namespace
-
-// A book is read whole when it is opened, unless nothing has written to it
-// since it was last found or left sound: opening then takes the same time
-// whatever the size of the book.
-TEST(BookFileTest, OnlyABookChangedSinceItWasLastKnownSoundIsReadWholeWhenOpened) {
-    kvtest::TempDir dir;
-    sound::setRecordFile(dir.file("ehjat"));
-    const QString book = dir.file("kirja.mdb");
-    makeBook(book, 2000);
-    const QString canonical = QFileInfo(book).canonicalFilePath();
-    // Left by the program after its own writes: known sound as it is.
-    EXPECT_TRUE(sound::knownSound(canonical));
-    {
-        Database db = DBEngine::OpenDatabase(book);
-        db.Execute("INSERT INTO t (tNimi) VALUES ('uusi')");
-    }
-    EXPECT_TRUE(sound::knownSound(canonical));
-
-    // Any write from outside makes it unknown, and the damage is found.
-    auto overwrite = [&] {
-        QFile f(book);
-        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-        f.seek(4096);
-        f.write(QByteArray(4096 * 3, '\x5a'));
-    };
-    overwrite();
-    EXPECT_FALSE(sound::knownSound(canonical));
-    EXPECT_EQ(openError(book), err::CannotOpenDatabase);
-    EXPECT_FALSE(sound::knownSound(canonical));
-
-    // Recorded as sound as it now is (as if the damage had come without any
-    // write), the book is not read whole: the open does not see the damage.
-    sound::rememberSound(canonical, sound::stampOf(canonical));
-    EXPECT_EQ(openError(book, true), 0);
-    // Written again from outside, it is read whole once more.
-    overwrite();
-    EXPECT_EQ(openError(book, true), err::CannotOpenDatabase);
-
-    // A book with a journal beside it (an interrupted write) is never taken
-    // as known.
-    const QString other = dir.file("toinen.mdb");
-    makeBook(other);
-    const QString otherCanonical = QFileInfo(other).canonicalFilePath();
-    ASSERT_TRUE(sound::knownSound(otherCanonical));
-    QFile(other + "-journal").open(QIODevice::WriteOnly);
-    EXPECT_FALSE(sound::knownSound(otherCanonical));
-    sound::setRecordFile(QString());
-    QFile::remove(other + "-journal");
-    EXPECT_FALSE(sound::knownSound(otherCanonical));
-}
