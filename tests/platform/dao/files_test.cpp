@@ -14,9 +14,11 @@
 #include <QRandomGenerator>
 #include <QtEndian>
 #include <functional>
+#include <set>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 #include <unistd.h>
+#include <vector>
 
 using namespace dao;
 
@@ -369,6 +371,72 @@ TEST(BookFileTest, AValueThatCannotBeBoundLeavesNothingOpenOnceTheBookIsClosed) 
     }
     // Closed, the book holds the file no longer.
     EXPECT_EQ(openHandles(path), 0);
+}
+
+}  // namespace
+
+namespace {
+
+// Every connection opened while a watch lives is followed; when one that
+// wrote or could write closes (opened for writing, or one that ran VACUUM
+// INTO), its file and the synchronous level it reports are recorded.
+struct SyncWatch {
+    static inline std::vector<std::pair<QString, int>> closed;
+    static inline std::set<sqlite3*> vacuumed;
+
+    static int trace(unsigned type, void*, void* p, void* x) {
+        if (type == SQLITE_TRACE_STMT) {
+            if (QByteArray(static_cast<const char*>(x)).trimmed().toUpper().startsWith("VACUUM INTO"))
+                vacuumed.insert(sqlite3_db_handle(static_cast<sqlite3_stmt*>(p)));
+            return 0;
+        }
+        auto* db = static_cast<sqlite3*>(p);
+        const bool wrote = vacuumed.erase(db) > 0 || sqlite3_db_readonly(db, "main") == 0;
+        sqlite3_stmt* s = nullptr;
+        int level = -1;
+        if (wrote && sqlite3_prepare_v2(db, "PRAGMA synchronous", -1, &s, nullptr) == SQLITE_OK &&
+            sqlite3_step(s) == SQLITE_ROW)
+            level = sqlite3_column_int(s, 0);
+        sqlite3_finalize(s);
+        if (wrote) closed.emplace_back(QFileInfo(QString::fromUtf8(sqlite3_db_filename(db, "main"))).fileName(), level);
+        return 0;
+    }
+    static int follow(sqlite3* db, const char**, const void*) {
+        sqlite3_trace_v2(db, SQLITE_TRACE_STMT | SQLITE_TRACE_CLOSE, trace, nullptr);
+        return SQLITE_OK;
+    }
+    SyncWatch() {
+        closed.clear();
+        sqlite3_auto_extension(reinterpret_cast<void (*)()>(follow));
+    }
+    ~SyncWatch() { sqlite3_cancel_auto_extension(reinterpret_cast<void (*)()>(follow)); }
+};
+
+// A saved piece of work must survive a power cut: every connection that
+// writes a book, a new book or a work file deletes its journal and then
+// syncs the folder (synchronous EXTRA, 3).
+TEST(BookFileTest, EveryConnectionThatWritesSyncsTheFolderAfterItsJournalIsDeleted) {
+    kvtest::TempDir dir;
+    const QString book = dir.file("kirja.mdb");
+    makeBook(book, 200);
+    const std::vector<std::pair<const char*, std::function<void()>>> ways = {
+        {"opened for writing",
+         [&] {
+             Database db = DBEngine::OpenDatabase(book);
+             db.Execute("INSERT INTO t (tNimi) VALUES ('tallennus')");
+             db.Close();
+         }},
+        {"made new", [&] { DBEngine::CreateDatabase(dir.file("uusi.mdb")).Close(); }},
+        {"compacted", [&] { DBEngine::CompactDatabase(book, dir.file("tiivis.mdb")); }},
+        {"repaired", [&] { DBEngine::RepairDatabase(book); }},
+    };
+    for (const auto& [way, run] : ways) {
+        SCOPED_TRACE(way);
+        SyncWatch watch;
+        run();
+        EXPECT_FALSE(SyncWatch::closed.empty()) << "no writing connection seen";
+        for (const auto& [file, level] : SyncWatch::closed) EXPECT_EQ(level, 3) << file.toStdString();
+    }
 }
 
 }  // namespace
