@@ -184,45 +184,29 @@ TEST(FsoFiles, LeftoverWorkFilesAreRemovedAndNothingElse) {
     EXPECT_TRUE(fso::FileExists(work));
     EXPECT_EQ(fso::GetParentFolderName(work), dir.path());
     EXPECT_NE(fso::WorkFileNameBeside(book), work);
-    // Work files of this version, with the journal an interrupted
-    // compaction leaves, of earlier ones, and files that only look a little
-    // like them or are another program's.
-    const struct {
-        QString name;
-        bool removed;
-    } files[] = {
-        {fso::GetFileName(work), true},
-        {QStringLiteral(".kirja.mdb.0a1b2c3d.kvtmp-journal"), true},
-        {QStringLiteral(".kirja.md2.0a1b2c3d.kvtmp"), true},
-        {QStringLiteral("..kirja.mdb.0a1b2c3d.kvtmp.11aa22bb.kvtmp-journal"), true},
-        {QStringLiteral(".kvcopy.Ab3xYz"), true},
-        {QStringLiteral(".kirja.mdb.0123456789ab.tmp"), true},
-        {QStringLiteral(".kirja.mdb2.0123456789ab.tmp"), true},
-        {QStringLiteral(".other.0123456789ab.tmp"), false},
-        {QStringLiteral(".seura.mdb.0123456789ab.tmp"), false},
-        {QStringLiteral("kirja.mdb"), false},
-        {QStringLiteral("kirja.mdb-journal"), false},
-        {QStringLiteral(".kirja.mdb.0a1b2c3d.kvtmp-wal"), false},
-        {QStringLiteral("kirja.kvtmp"), false},
-        {QStringLiteral("ABC123.tmp"), false},
-        {QStringLiteral(".asetukset"), false},
-        {QStringLiteral(".kvcopy.pitkempi"), false},
-        {QStringLiteral(".kirja.mdb.xyz.tmp"), false},
-    };
-    QStringList kept;
-    int removed = 0;
-    for (const auto& f : files) {
-        if (!QFile::exists(dir.file(f.name))) writeFile(dir.file(f.name), "x");
-        if (f.removed) ++removed;
-        else kept << f.name;
-    }
+    // Work files of this version, with the journals of interrupted
+    // compactions, and of earlier ones; files that only look a little like
+    // them, the book's own journal and other programs' hidden files.
+    const QStringList leftovers = {fso::GetFileName(work), QStringLiteral(".kirja.md2.0a1b2c3d.kvtmp"),
+                                   QStringLiteral(".kirja.mdb.0a1b2c3d.kvtmp-journal"),
+                                   QStringLiteral("..kirja.mdb.0a1b2c3d.kvtmp.11aa22bb.kvtmp-journal"),
+                                   QStringLiteral(".kvcopy.Ab3xYz"), QStringLiteral(".kirja.mdb.0123456789ab.tmp"),
+                                   QStringLiteral(".kirja.mdb2.0123456789ab.tmp")};
+    const QStringList kept = {QStringLiteral("kirja.mdb"),  QStringLiteral("kirja.kvtmp"),
+                              QStringLiteral("ABC123.tmp"), QStringLiteral(".asetukset"),
+                              QStringLiteral(".kvcopy.pitkempi"), QStringLiteral(".kirja.mdb.xyz.tmp"),
+                              QStringLiteral("kirja.mdb-journal"), QStringLiteral(".kirja.mdb.0a1b2c3d.kvtmp-wal"),
+                              QStringLiteral(".other.0123456789ab.tmp"), QStringLiteral(".seura.mdb.0123456789ab.tmp")};
+    for (const QString& name : leftovers + kept)
+        if (!QFile::exists(dir.file(name))) writeFile(dir.file(name), "x");
     QDir().mkdir(dir.file(QStringLiteral(".kansio.kvtmp")));
 
-    EXPECT_EQ(fso::RemoveLeftoverWorkFiles(dir.path(), book), removed);
+    EXPECT_EQ(fso::RemoveLeftoverWorkFiles(dir.path(), book), leftovers.size());
     QStringList left = fso::Files(dir.path());
+    QStringList expected = kept;
     left.sort();
-    kept.sort();
-    EXPECT_EQ(left, kept);
+    expected.sort();
+    EXPECT_EQ(left, expected);
     EXPECT_TRUE(fso::FolderExists(dir.file(QStringLiteral(".kansio.kvtmp"))));
     EXPECT_EQ(fso::RemoveLeftoverWorkFiles(dir.file(QStringLiteral("ei-ole")), book), 0);
 }
