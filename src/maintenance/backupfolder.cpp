@@ -63,9 +63,9 @@ void mVarmistusClick() {
 
     // Work files that an interrupted earlier run left beside the book or in
     // the backup folder go first.
-    fso::RemoveLeftoverWorkFiles(fso::GetParentFolderName(book));
+    fso::RemoveLeftoverWorkFiles(fso::GetParentFolderName(book), book);
     const QString target = BackupTarget(core::DatabaseBackup, book);
-    fso::RemoveLeftoverWorkFiles(fso::GetParentFolderName(target));
+    fso::RemoveLeftoverWorkFiles(fso::GetParentFolderName(target), book);
 
     // Before the copy: a damaged book must not take the place of the last
     // good copy, the one the user would restore from. A book that cannot be

@@ -164,7 +164,7 @@ void frmBackup::cKopioi_Click() {
         core::DBCon().SuljeDB();
         // Work files of copies that were interrupted on the stick go.
         for (const QString& day : fso::SubFolders(StickTitleFolder(tikku_)))
-            fso::RemoveLeftoverWorkFiles(fso::BuildPath(StickTitleFolder(tikku_), day));
+            fso::RemoveLeftoverWorkFiles(fso::BuildPath(StickTitleFolder(tikku_), day), core::DatabasePath);
         // A damaged book never takes the place of an earlier copy.
         dao::DBEngine::CheckIntegrity(core::DatabasePath);
         // Written under a temporary name, synced and renamed: an earlier copy
@@ -195,7 +195,7 @@ void frmBackup::cTiivista_Click() {
     std::pair<int, QString> prepareError{0, QString()};
     bool prepared = false;
     // Work files that an interrupted earlier compaction left go first.
-    fso::RemoveLeftoverWorkFiles(fso::GetParentFolderName(book));
+    fso::RemoveLeftoverWorkFiles(fso::GetParentFolderName(book), book);
     try {
         temporary = fso::CreateWorkFileBeside(book);
         // The compaction wants a target that does not exist.

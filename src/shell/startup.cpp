@@ -319,7 +319,7 @@ void frmMain::Load() {
     if (core::MultiDb) step("book choice", chooseDatabase);
     // Work files that an interrupted backup, compaction or repair left
     // beside the book.
-    fso::RemoveLeftoverWorkFiles(fso::GetParentFolderName(core::DatabasePath));
+    fso::RemoveLeftoverWorkFiles(fso::GetParentFolderName(core::DatabasePath), core::DatabasePath);
     // 11-13. Open, upgrade, settings.
     dao::Database db;
     bool pathChanged = false;

@@ -13,6 +13,7 @@
 #include "support/dialogs.h"
 
 #include <QRandomGenerator>
+#include <QtEndian>
 #include <QToolButton>
 #include <sqlite3.h>
 #include <unistd.h>
@@ -282,6 +283,51 @@ TEST_F(StartupTest, DamagedBookIsRepairedAndOpensAtTheNextStart) {
     core::resetGlobals();
     ScriptedDialogs again;
     EXPECT_EQ(startUp().windowTitle(), QStringLiteral("Kolvio VEV - kirja"));
+}
+
+// Another program writes garbage over one page of the book: the first page
+// of its free list, so that every row can still be read and mended.
+void overwriteAFreePage(const QString& book) {
+    QFile f(book);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    const QByteArray header = f.read(100);
+    const qint64 pageSize = qFromBigEndian<quint16>(header.constData() + 16);
+    const quint32 firstFree = qFromBigEndian<quint32>(header.constData() + 32);
+    ASSERT_GT(firstFree, 1u) << "the book has no free page";
+    ASSERT_TRUE(f.seek((firstFree - 1) * pageSize));
+    ASSERT_EQ(f.write(QByteArray(pageSize, '\x5a')), pageSize);
+}
+
+TEST_F(StartupTest, ABookDamagedByAnotherProgramIsFoundAndRepairedAtTheNextStart) {
+    // The damage comes while this program has the book open, or after it
+    // closed it; either way the book was opened and closed normally.
+    for (const bool whileOpen : {true, false}) {
+        SCOPED_TRACE(whileOpen ? "damaged while open" : "damaged after closing");
+        const QString book =
+            kvtest::makeCurrentBook(tmp, QString(), whileOpen ? QStringLiteral("auki.mdb") : QStringLiteral("kiinni.mdb"));
+        core::resetGlobals();
+        {
+            dao::Database db = dao::DBEngine::OpenDatabase(book);
+            db.Execute(QStringLiteral("CREATE TABLE roska (x TEXT(255))"));
+            for (int i = 0; i < 100; ++i)
+                db.Execute(QStringLiteral("INSERT INTO roska (x) VALUES (?)"), {QString(250, u'x')});
+            db.Execute(QStringLiteral("DROP TABLE roska"));
+            if (whileOpen) overwriteAFreePage(book);
+            db.Close();
+        }
+        if (!whileOpen) overwriteAFreePage(book);
+        const QByteArray damaged = fileBytes(book);
+        configure(book);
+        {
+            ScriptedDialogs dialogs;
+            dialogs.expectMessage(QStringLiteral("yritän korjata tietokannan"), Answer::OK);
+            startUp();
+        }
+        EXPECT_EQ(fileBytes(book + QStringLiteral("OLD")), damaged);
+        EXPECT_TRUE(opens(book));
+        ui::Forms::destroyAll();
+        core::resetGlobals();
+    }
 }
 
 TEST_F(StartupTest, AKillAtAnyWritePointOfTheRepairLeavesAWholeFileUnderTheBooksName) {

@@ -16,22 +16,15 @@ std::int64_t nextSerial() {
 
 }  // namespace
 
-Connection::Connection(sqlite3* db, QString canonicalPath, bool readOnly, const sound::FileStamp& opened)
-    : serial(nextSerial()), db_(db), path_(std::move(canonicalPath)), readOnly_(readOnly), opened_(opened) {}
+Connection::Connection(sqlite3* db, QString canonicalPath, bool readOnly)
+    : serial(nextSerial()), db_(db), path_(std::move(canonicalPath)), readOnly_(readOnly) {}
 
 Connection::~Connection() {
     for (auto& [sql, list] : freeStmts_)
         for (sqlite3_stmt* s : list) sqlite3_finalize(s);
     freeStmts_.clear();
     if (txDepth > 0) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-    const bool closed = sqlite3_close_v2(db_) == SQLITE_OK;
-    // What this connection wrote, it wrote through the engine: the same
-    // file (not one put in its place meanwhile) is still sound.
-    if (closed && opened_.valid() && !faultSeen_) {
-        const sound::FileStamp now = sound::stampOf(path_);
-        if (now.device == opened_.device && now.inode == opened_.inode && !(now == opened_))
-            sound::rememberSound(path_, now);
-    }
+    sqlite3_close_v2(db_);
 }
 
 sqlite3_stmt* Connection::acquire(const QString& sql) {
@@ -94,8 +87,6 @@ void Connection::fail(int rc, const QString& context, jet::StatementKind kind) {
     const QString msg = QString::fromUtf8(sqlite3_errmsg(db_));
     const int primary = (rc & 0xff) == SQLITE_ERROR || rc == 0 ? (ext & 0xff) : (rc & 0xff);
     const int code = ext != 0 ? ext : rc;
-    if (primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB || primary == SQLITE_IOERR || primary == SQLITE_FULL)
-        faultSeen_ = true;
     auto named = [&](const QString& prefix) {
         const qsizetype at = msg.indexOf(prefix);
         return at >= 0 ? msg.mid(at + prefix.size()).trimmed() : msg;

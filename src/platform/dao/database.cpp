@@ -1,5 +1,4 @@
 #include "platform/dao/engine_impl.h"
-#include "platform/dao/soundbooks.h"
 #include "platform/fso/fso.h"
 
 #include <QDir>
@@ -134,7 +133,7 @@ void confirmIsBook(sqlite3* h, const QString& path) {
 
 sqlite3* openHandle(const QString& path, int flags, int busyMs) {
     sqlite3* h = nullptr;
-    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &h, flags | SQLITE_OPEN_NOMUTEX, nullptr);
+    int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &h, flags | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         sqlite3_close_v2(h);
         openFailure(rc, path);
@@ -142,6 +141,16 @@ sqlite3* openHandle(const QString& path, int flags, int busyMs) {
     sqlite3_extended_result_codes(h, 1);
     sqlite3_busy_timeout(h, busyMs);
     registerFunctions(h);
+    // A commit deletes the journal and then syncs the folder: until the
+    // folder is on the disk, a power cut can bring the journal back, and the
+    // next opening would roll the saved work back. A compaction's source
+    // hands the same setting on to the copy that VACUUM INTO writes.
+    rc = run(h, "PRAGMA synchronous=EXTRA");
+    if (rc != SQLITE_OK) {
+        const int ext = sqlite3_extended_errcode(h);
+        sqlite3_close_v2(h);
+        openFailure(ext ? ext : rc, path);
+    }
     return h;
 }
 
@@ -221,12 +230,9 @@ Database DBEngine::OpenDatabase(const QString& path, bool readOnly) {
     sqlite3* h = openHandle(path, readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE, 1000);
     int rc = run(h, "SELECT count(*) FROM sqlite_master");
     if (rc == SQLITE_OK && undecided) confirmIsBook(h, path);
-    // A quick look at every page: a damaged book is found when it is opened,
-    // not in the middle of the user's work. A book that nothing has written
-    // to since it was last found or left sound is not read whole again, so
-    // that opening takes the same time whatever the size of the book.
-    const bool knownSound = rc == SQLITE_OK && sound::knownSound(canonical);
-    if (rc == SQLITE_OK && !knownSound) {
+    if (rc == SQLITE_OK) {
+        // A quick look at every page: a damaged book is found when it is
+        // opened, not in the middle of the user's work.
         sqlite3_stmt* s = nullptr;
         rc = sqlite3_prepare_v2(h, "PRAGMA quick_check", -1, &s, nullptr);
         if (rc == SQLITE_OK) {
@@ -250,7 +256,7 @@ Database DBEngine::OpenDatabase(const QString& path, bool readOnly) {
         if (rc == SQLITE_OK) rc = run(h, "ROLLBACK");
     }
     if (rc == SQLITE_OK && !readOnly) rc = run(h, "PRAGMA journal_mode=DELETE");
-    if (rc == SQLITE_OK) rc = run(h, "PRAGMA synchronous=FULL; PRAGMA foreign_keys=OFF");
+    if (rc == SQLITE_OK) rc = run(h, "PRAGMA foreign_keys=OFF");
     // The engine's page cache holds a book of tens of thousands of vouchers
     // whole (64 MB at most, taken as pages are read), so that browsing and
     // reports do not read the same pages from the file again and again.
@@ -261,9 +267,7 @@ Database DBEngine::OpenDatabase(const QString& path, bool readOnly) {
         openFailure(ext ? ext : rc, path);
     }
     sqlite3_busy_timeout(h, gBusyTimeoutMs);
-    const sound::FileStamp opened = sound::stampOf(canonical);
-    if (!knownSound) sound::rememberSound(canonical, opened);
-    auto conn = std::make_shared<Connection>(h, canonical, readOnly, opened);
+    auto conn = std::make_shared<Connection>(h, canonical, readOnly);
     reg.insert(canonical, conn);
     return Database(std::make_shared<DatabaseImpl>(conn, path));
 }

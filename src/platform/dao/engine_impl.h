@@ -4,7 +4,6 @@
 
 #include "platform/dao/database.h"
 #include "platform/dao/jetsql.h"
-#include "platform/dao/soundbooks.h"
 
 #include <QHash>
 #include <QSet>
@@ -32,7 +31,7 @@ using TableColumns = QHash<QString, TableColumn>;  // by lower-case name
 // share their transactions.
 class Connection : public std::enable_shared_from_this<Connection> {
 public:
-    Connection(sqlite3* db, QString canonicalPath, bool readOnly, const sound::FileStamp& opened = {});
+    Connection(sqlite3* db, QString canonicalPath, bool readOnly);
     ~Connection();
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
@@ -78,10 +77,6 @@ private:
     sqlite3* db_;
     QString path_;
     bool readOnly_;
-    // The file as it was opened, sound; a connection that met damage or a
-    // failed write does not leave the file remembered as sound.
-    sound::FileStamp opened_;
-    bool faultSeen_ = false;
     std::unordered_map<std::string, std::vector<sqlite3_stmt*>> freeStmts_;
     QHash<QString, jet::Translation> translations_;
     std::set<RecordsetImpl*> cursors_;

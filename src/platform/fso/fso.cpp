@@ -269,18 +269,24 @@ QString CreateWorkFileBeside(const QString& target) {
     return made.path;
 }
 
-int RemoveLeftoverWorkFiles(const QString& folder) noexcept {
+int RemoveLeftoverWorkFiles(const QString& folder, const QString& ofFile) noexcept {
     try {
         if (!FolderExists(folder)) return 0;
-        // Ours, and the names of earlier versions: ".kvcopy.XXXXXX" of the
-        // copies and ".<name>.<12 hex digits>.tmp" of the compactions.
-        static const QRegularExpression ours(
-            QStringLiteral("^\\.(.+\\.kvtmp|kvcopy\\..{6}|.+\\.[0-9a-f]{12}\\.tmp)$"));
+        // Ours wherever they are: work files with the journal the engine
+        // writes beside one, and the copies of earlier versions.
+        static const QRegularExpression ours(QStringLiteral("^\\.(.+\\.kvtmp(-journal)?|kvcopy\\..{6})$"));
+        // The compactions of earlier versions, named after their target.
+        static const QRegularExpression earlier(QStringLiteral("^\\.(.+)\\.[0-9a-f]{12}\\.tmp$"));
+        const QString stem = GetFileName(ofFile).size() > 1 ? GetFileName(ofFile).chopped(1) : GetFileName(ofFile);
         int removed = 0;
         const QDir dir(folder);
         for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
-            if (!ours.match(name).hasMatch()) continue;
-            if (QFile::remove(dir.filePath(name))) ++removed;
+            bool leftover = ours.match(name).hasMatch();
+            if (!leftover && !stem.isEmpty()) {
+                const QRegularExpressionMatch m = earlier.match(name);
+                leftover = m.hasMatch() && m.captured(1).startsWith(stem);
+            }
+            if (leftover && QFile::remove(dir.filePath(name))) ++removed;
         }
         return removed;
     } catch (...) {

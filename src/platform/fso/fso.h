@@ -67,13 +67,19 @@ void LinkOrCopyFile(const QString& source, const QString& target);
 
 // Work files of the copies and compactions: hidden files beside the file
 // they are made for, named after it and ending in ".kvtmp". One that is
-// still there was left by an interrupted run; RemoveLeftoverWorkFiles
-// removes those of a folder (also the names earlier versions used) and
-// returns how many it removed; it never raises.
+// still there was left by an interrupted run, with the engine's journal
+// of it (".kvtmp-journal") when a compaction was writing it.
 QString WorkFileNameBeside(const QString& target);
 // The same, made as an empty file (raises when it cannot be made).
 QString CreateWorkFileBeside(const QString& target);
-int RemoveLeftoverWorkFiles(const QString& folder) noexcept;
+// Removes from folder what interrupted runs left: the work files and their
+// journals, and the names earlier versions used, ".kvcopy.XXXXXX" of the
+// copies and ".<name>.<12 hex digits>.tmp" of the compactions. A ".tmp"
+// name is anybody's, so those go only when named after ofFile, the book
+// whose folder it is (its own name, or a companion's that differs from it
+// in the last character or adds to it); without ofFile they stay. Returns
+// how many it removed; it never raises.
+int RemoveLeftoverWorkFiles(const QString& folder, const QString& ofFile = QString()) noexcept;
 
 // Writes what the system still holds of the file (or folder) to the disk.
 // Raises when the disk reports a failure.

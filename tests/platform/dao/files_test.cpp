@@ -2,7 +2,6 @@
 // repair, and a writer killed in the middle of its work.
 
 #include "platform/dao/database.h"
-#include "platform/dao/soundbooks.h"
 #include "support/child.h"
 #include "support/testenv.h"
 
@@ -15,9 +14,11 @@
 #include <QRandomGenerator>
 #include <QtEndian>
 #include <functional>
+#include <set>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 #include <unistd.h>
+#include <vector>
 
 using namespace dao;
 
@@ -374,52 +375,60 @@ TEST(BookFileTest, AValueThatCannotBeBoundLeavesNothingOpenOnceTheBookIsClosed) 
 
 }  // namespace
 
-// A book is read whole when it is opened, unless nothing has written to it
-// since it was last found or left sound: opening then takes the same time
-// whatever the size of the book.
-TEST(BookFileTest, OnlyABookChangedSinceItWasLastKnownSoundIsReadWholeWhenOpened) {
-    kvtest::TempDir dir;
-    sound::setRecordFile(dir.file("ehjat"));
-    const QString book = dir.file("kirja.mdb");
-    makeBook(book, 2000);
-    const QString canonical = QFileInfo(book).canonicalFilePath();
-    // Left by the program after its own writes: known sound as it is.
-    EXPECT_TRUE(sound::knownSound(canonical));
-    {
-        Database db = DBEngine::OpenDatabase(book);
-        db.Execute("INSERT INTO t (tNimi) VALUES ('uusi')");
+namespace {
+
+// Every connection opened while a watch lives is followed; one that could
+// write (opened for writing, or one that ran VACUUM INTO) reports its
+// synchronous level when it closes.
+struct SyncWatch {
+    static inline std::vector<int> levels;
+    static inline std::set<sqlite3*> vacuumed;
+
+    static int trace(unsigned type, void*, void* p, void* x) {
+        if (type == SQLITE_TRACE_STMT) {
+            if (QByteArray(static_cast<const char*>(x)).startsWith("VACUUM INTO"))
+                vacuumed.insert(sqlite3_db_handle(static_cast<sqlite3_stmt*>(p)));
+            return 0;
+        }
+        auto* db = static_cast<sqlite3*>(p);
+        if (vacuumed.erase(db) == 0 && sqlite3_db_readonly(db, "main") != 0) return 0;
+        sqlite3_stmt* s = nullptr;
+        sqlite3_prepare_v2(db, "PRAGMA synchronous", -1, &s, nullptr);
+        levels.push_back(sqlite3_step(s) == SQLITE_ROW ? sqlite3_column_int(s, 0) : -1);
+        sqlite3_finalize(s);
+        return 0;
     }
-    EXPECT_TRUE(sound::knownSound(canonical));
+    static int follow(sqlite3* db, const char**, const void*) {
+        sqlite3_trace_v2(db, SQLITE_TRACE_STMT | SQLITE_TRACE_CLOSE, trace, nullptr);
+        return SQLITE_OK;
+    }
+    SyncWatch() {
+        levels.clear();
+        sqlite3_auto_extension(reinterpret_cast<void (*)()>(follow));
+    }
+    ~SyncWatch() { sqlite3_cancel_auto_extension(reinterpret_cast<void (*)()>(follow)); }
+};
 
-    // Any write from outside makes it unknown, and the damage is found.
-    auto overwrite = [&] {
-        QFile f(book);
-        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-        f.seek(4096);
-        f.write(QByteArray(4096 * 3, '\x5a'));
+// A save must survive a power cut: every connection that writes a book,
+// a new book or a work file syncs the folder after deleting its journal
+// (synchronous EXTRA, 3).
+TEST(BookFileTest, EveryConnectionThatWritesSyncsTheFolderAfterItsJournalIsDeleted) {
+    kvtest::TempDir dir;
+    const QString book = dir.file("kirja.mdb");
+    makeBook(book, 20);
+    const std::vector<std::pair<const char*, std::function<void()>>> ways = {
+        {"opened for writing", [&] { DBEngine::OpenDatabase(book).Execute("INSERT INTO t (tNimi) VALUES ('x')"); }},
+        {"made new", [&] { DBEngine::CreateDatabase(dir.file("uusi.mdb")).Close(); }},
+        {"compacted", [&] { DBEngine::CompactDatabase(book, dir.file("tiivis.mdb")); }},
+        {"repaired", [&] { DBEngine::RepairDatabase(book); }},
     };
-    overwrite();
-    EXPECT_FALSE(sound::knownSound(canonical));
-    EXPECT_EQ(openError(book), err::CannotOpenDatabase);
-    EXPECT_FALSE(sound::knownSound(canonical));
-
-    // Recorded as sound as it now is (as if the damage had come without any
-    // write), the book is not read whole: the open does not see the damage.
-    sound::rememberSound(canonical, sound::stampOf(canonical));
-    EXPECT_EQ(openError(book, true), 0);
-    // Written again from outside, it is read whole once more.
-    overwrite();
-    EXPECT_EQ(openError(book, true), err::CannotOpenDatabase);
-
-    // A book with a journal beside it (an interrupted write) is never taken
-    // as known.
-    const QString other = dir.file("toinen.mdb");
-    makeBook(other);
-    const QString otherCanonical = QFileInfo(other).canonicalFilePath();
-    ASSERT_TRUE(sound::knownSound(otherCanonical));
-    QFile(other + "-journal").open(QIODevice::WriteOnly);
-    EXPECT_FALSE(sound::knownSound(otherCanonical));
-    sound::setRecordFile(QString());
-    QFile::remove(other + "-journal");
-    EXPECT_FALSE(sound::knownSound(otherCanonical));
+    for (const auto& [way, run] : ways) {
+        SCOPED_TRACE(way);
+        SyncWatch watch;
+        run();
+        EXPECT_FALSE(SyncWatch::levels.empty()) << "no writing connection seen";
+        for (int level : SyncWatch::levels) EXPECT_EQ(level, 3);
+    }
 }
+
+}  // namespace

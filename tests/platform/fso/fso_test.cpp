@@ -179,29 +179,36 @@ TEST(FsoFiles, ReplaceAndSecondNamesKeepEveryNameWhole) {
 
 TEST(FsoFiles, LeftoverWorkFilesAreRemovedAndNothingElse) {
     kvtest::TempDir dir;
-    const QString work = fso::CreateWorkFileBeside(dir.file(QStringLiteral("kirja.mdb")));
+    const QString book = dir.file(QStringLiteral("kirja.mdb"));
+    const QString work = fso::CreateWorkFileBeside(book);
     EXPECT_TRUE(fso::FileExists(work));
     EXPECT_EQ(fso::GetParentFolderName(work), dir.path());
-    EXPECT_NE(fso::WorkFileNameBeside(dir.file(QStringLiteral("kirja.mdb"))), work);
-    // Work files of this version and of earlier ones, and files that only
-    // look a little like them.
+    EXPECT_NE(fso::WorkFileNameBeside(book), work);
+    // Work files of this version, with the journals of interrupted
+    // compactions, and of earlier ones; files that only look a little like
+    // them, the book's own journal and other programs' hidden files.
     const QStringList leftovers = {fso::GetFileName(work), QStringLiteral(".kirja.md2.0a1b2c3d.kvtmp"),
-                                   QStringLiteral(".kvcopy.Ab3xYz"), QStringLiteral(".kirja.mdb.0123456789ab.tmp")};
+                                   QStringLiteral(".kirja.mdb.0a1b2c3d.kvtmp-journal"),
+                                   QStringLiteral("..kirja.mdb.0a1b2c3d.kvtmp.11aa22bb.kvtmp-journal"),
+                                   QStringLiteral(".kvcopy.Ab3xYz"), QStringLiteral(".kirja.mdb.0123456789ab.tmp"),
+                                   QStringLiteral(".kirja.mdb2.0123456789ab.tmp")};
     const QStringList kept = {QStringLiteral("kirja.mdb"),  QStringLiteral("kirja.kvtmp"),
                               QStringLiteral("ABC123.tmp"), QStringLiteral(".asetukset"),
-                              QStringLiteral(".kvcopy.pitkempi"), QStringLiteral(".kirja.mdb.xyz.tmp")};
+                              QStringLiteral(".kvcopy.pitkempi"), QStringLiteral(".kirja.mdb.xyz.tmp"),
+                              QStringLiteral("kirja.mdb-journal"), QStringLiteral(".kirja.mdb.0a1b2c3d.kvtmp-wal"),
+                              QStringLiteral(".other.0123456789ab.tmp"), QStringLiteral(".seura.mdb.0123456789ab.tmp")};
     for (const QString& name : leftovers + kept)
         if (!QFile::exists(dir.file(name))) writeFile(dir.file(name), "x");
     QDir().mkdir(dir.file(QStringLiteral(".kansio.kvtmp")));
 
-    EXPECT_EQ(fso::RemoveLeftoverWorkFiles(dir.path()), leftovers.size());
+    EXPECT_EQ(fso::RemoveLeftoverWorkFiles(dir.path(), book), leftovers.size());
     QStringList left = fso::Files(dir.path());
     QStringList expected = kept;
     left.sort();
     expected.sort();
     EXPECT_EQ(left, expected);
     EXPECT_TRUE(fso::FolderExists(dir.file(QStringLiteral(".kansio.kvtmp"))));
-    EXPECT_EQ(fso::RemoveLeftoverWorkFiles(dir.file(QStringLiteral("ei-ole"))), 0);
+    EXPECT_EQ(fso::RemoveLeftoverWorkFiles(dir.file(QStringLiteral("ei-ole")), book), 0);
 }
 
 TEST(FsoFiles, ReadOnlyStateIsToldAndCleared) {
