@@ -33,9 +33,11 @@ void openUp(const fs::path& dir) {
 }  // namespace
 
 OwnFolders::OwnFolders(const char* parent) {
-    const char* inherited = std::getenv(kMarker);
+    // Inherited: the folder of a parent process, under the same parent
+    // folder (a stray variable naming something else changes nothing).
+    const std::string inherited = std::getenv(kMarker) ? std::getenv(kMarker) : "";
     std::error_code ec;
-    if (inherited && *inherited && fs::is_directory(inherited, ec)) return;
+    if (inherited.rfind(std::string(parent) + '/', 0) == 0 && fs::is_directory(inherited, ec)) return;
 
     fs::create_directories(parent, ec);
     std::string name = (fs::path(parent) / (std::string(program_invocation_short_name) + "-XXXXXX")).string();

@@ -20,9 +20,10 @@ namespace kvtest {
 class OwnFolders {
 public:
     // Makes the folder under parent (made when missing). A process started
-    // by one that has its folders (KV_OWN_FOLDERS names an existing folder)
-    // keeps the inherited ones and removes nothing. A folder that cannot be
-    // made ends the process: it must not run in the user's folders.
+    // by one that has its folders (KV_OWN_FOLDERS names an existing folder
+    // under parent) keeps the inherited ones and removes nothing. A folder
+    // that cannot be made ends the process: it must not run in the user's
+    // folders.
     explicit OwnFolders(const char* parent);
     ~OwnFolders();
     OwnFolders(const OwnFolders&) = delete;
