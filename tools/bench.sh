@@ -24,4 +24,11 @@ for b in "$dir"/*/bench_*; do
 done
 echo
 echo "Load: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) processors"
-{ printf 'benchmark\tvouchers\twall\tcpu\n'; cat "$table"; } | column -t -s $'\t' -R 2,3,4
+# The table: the names left-aligned, the numbers right-aligned (awk, which
+# every Debian system has; column comes from a package not installed here).
+{ printf 'benchmark\tvouchers\twall\tcpu\n'; cat "$table"; } | awk -F'\t' '
+  { n = NR; for (c = 1; c <= 4; c++) { cell[n, c] = $c; if (length($c) > w[c]) w[c] = length($c) } }
+  END {
+    fmt = "%-" w[1] "s  %" w[2] "s  %" w[3] "s  %" w[4] "s\n"
+    for (r = 1; r <= n; r++) printf fmt, cell[r, 1], cell[r, 2], cell[r, 3], cell[r, 4]
+  }'

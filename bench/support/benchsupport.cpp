@@ -3,6 +3,7 @@
 #include "core/dbc.h"
 #include "core/schema.h"
 #include "core/sqlscript.h"
+#include "support/ownfolders.h"
 
 #include <QApplication>
 #include <QDir>
@@ -10,6 +11,12 @@
 #include <QLocale>
 #include <algorithm>
 #include <cstdio>
+
+namespace {
+// Folders of the benchmark's own in place of the user's, set before and
+// removed after every other static object (support/ownfolders.h).
+__attribute__((init_priority(101))) kvtest::OwnFolders ownFolders(KV_OWN_FOLDERS_PARENT);
+}  // namespace
 
 namespace kvbench {
 

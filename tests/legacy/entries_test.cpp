@@ -2,6 +2,7 @@
 // running totals with the balancing proposal, and entering a new voucher
 // from the keyboard.
 
+#include "core/values.h"
 #include "legacyfixture.h"
 
 #include <QRadioButton>
@@ -124,6 +125,37 @@ TEST_F(LegacyTest, AnEntryChosenInTheGridIsEditedAndSavedThroughTheEditor) {
     tab();
     EXPECT_EQ(f.cmbTililuettelo->currentIndex(), 0);
     EXPECT_EQ(f.CurVienti().tlID(), 0);
+}
+
+// A text that is no amount in the editor's amount box, left with Tab or
+// saved at once with F3: the message names the field and the text, the box
+// shows the entry's amount again, and the save stores the entry unchanged.
+TEST_F(LegacyTest, ATextThatIsNoAmountIsRefusedAndNothingOfItStored) {
+    struct Case {
+        const char* typed;
+        bool save;  // F3 with the focus still in the box, instead of Tab
+    };
+    const Case cases[] = {{"50x", false}, {"1e3", true}, {"5,5,5", false}, {"12-", true}, {"1000000000000", false}};
+    book();
+    const long v = addVoucher(1, "Jäsenmaksu");
+    addEntry(v, Kassa, "D", "50");
+    addEntry(v, Jasenmaksut, "K", "50");
+    auto& f = open();
+    const QString fifty = core::AmountText(dao::Currency::fromUnits(50));  // "50,00" in Finnish
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        dialogs->expectMessage(QStringLiteral("Summa: \"%1\" ei ole rahamäärä.").arg(c.typed), Answer::OK);
+        retype(f.tSumma, QString::fromLatin1(c.typed));
+        if (c.save)
+            key(Qt::Key_F3);
+        else
+            tab();
+        EXPECT_EQ(f.tSumma->text(), fifty);
+        key(Qt::Key_F3);
+        EXPECT_EQ(entries(v), QStringList({"D 1 50", "K 4 50"}));
+        EXPECT_EQ(f.lblErotus->text(), euros("0"));
+    }
+    EXPECT_EQ(dialogs->shown().size(), qsizetype(std::size(cases)));
 }
 
 TEST_F(LegacyTest, TheSideOptionFlipsWithKeypadDigitsAndEnterGoesToTheAmount) {

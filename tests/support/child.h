@@ -16,7 +16,8 @@ bool registerChild(const char* name, ChildMain fn);
 int runChildIfAsked(int argc, char** argv);
 
 // A child run that is killed at its n-th write point (fso::WritePoint), as
-// a crash at that moment would stop it.
+// a crash at that moment would stop it: the child's write-point hook does
+// it, so the code the child runs must not set a hook of its own.
 struct KilledRun {
     bool killed = false;    // it died at the write point
     bool finished = false;  // it ran to its end with exit code 0

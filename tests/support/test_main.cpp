@@ -4,11 +4,19 @@
 // The tests of the regional formats run again under other locales: CTest
 // starts them with KV_TEST_SYSTEM_LOCALE set and LC_ALL naming the locale,
 // and they choose the formats as the program does (core::ApplyRegionalFormats).
+//
+// Every test process, and every process it starts, runs in folders of its
+// own under the build folder (support/ownfolders.h).
 #include "support/child.h"
+#include "support/ownfolders.h"
 
 #include <QApplication>
 #include <QLocale>
 #include <gtest/gtest.h>
+
+namespace {
+__attribute__((init_priority(101))) kvtest::OwnFolders ownFolders(KV_OWN_FOLDERS_PARENT);
+}  // namespace
 
 int main(int argc, char** argv) {
     if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");

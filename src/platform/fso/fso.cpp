@@ -5,9 +5,7 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QRegularExpression>
-#include <atomic>
 #include <cerrno>
-#include <csignal>
 #include <cstdio>
 #include <fcntl.h>
 #include <unistd.h>
@@ -104,8 +102,6 @@ struct WorkFile {
     bool kept = false;
 };
 
-std::atomic<long> gWritePoints{0};
-
 WritePointHook& writePointHook() {
     static WritePointHook h;
     return h;
@@ -115,13 +111,6 @@ WritePointHook& writePointHook() {
 
 void WritePoint(const char* step, const QString& path) {
     if (writePointHook()) writePointHook()(step, path);
-    static const long killAt = qEnvironmentVariableIntValue("KV_KILL_AT_WRITE_POINT");
-    if (killAt > 0 && gWritePoints.fetch_add(1) + 1 == killAt) {
-        const QByteArray note = "killed at write point " + QByteArray::number(killAt) + ": " + step + ' ' +
-                                QFile::encodeName(path) + '\n';
-        (void)!::write(STDERR_FILENO, note.constData(), size_t(note.size()));
-        ::kill(::getpid(), SIGKILL);
-    }
 }
 
 void SetWritePointHook(WritePointHook hook) { writePointHook() = std::move(hook); }

@@ -108,10 +108,9 @@ bool ClearReadOnly(const QString& path) noexcept;
 
 // Write points: each step of the file handling that changes what lies on a
 // disk (a file synced, renamed, linked or deleted, a database commit)
-// passes one first. Tests watch them through the hook, or have the process
-// killed at the n-th one (the environment variable KV_KILL_AT_WRITE_POINT=n)
-// to see what a crash at that moment leaves behind. Without either it does
-// nothing.
+// passes one first. Tests watch them through the hook (or have a process
+// killed at the n-th one, to see what a crash at that moment leaves
+// behind). Without a hook it does nothing.
 using WritePointHook = std::function<void(const char* step, const QString& path)>;
 void WritePoint(const char* step, const QString& path);
 void SetWritePointHook(WritePointHook hook);

@@ -78,9 +78,8 @@ public:
     // The report fonts into combo, sorted, with pBar1 showing the progress.
     void FillFontList(QComboBox* combo);
     void FillLanguageList();
-    // Selects the item whose text is text exactly. An editable combo box
-    // without such an item shows text as its own; any other keeps its
-    // current item.
+    // Selects the item whose text is text exactly (case-sensitive); when no
+    // item is, the last item. An empty list is left alone.
     static void SelectComboByText(const QString& text, QComboBox* combo);
 
     // The save; true when everything was written and the window closed.

@@ -2,6 +2,7 @@
 // lines, the typed account and cost-centre choices, the balancing proposal,
 // cancelling, and the quick-choice warning.
 
+#include "core/values.h"
 #include "toolsfixture.h"
 #include "vouchers/tools/frmtositepohja.h"
 
@@ -256,6 +257,41 @@ TEST_F(TemplateWindowTest, DeleteAsksAndTakesTheLinesAlong) {
     settle();
     EXPECT_EQ(value("SELECT COUNT(*) FROM vipPohjat WHERE viptpID = 1"), 0);
     EXPECT_EQ(value("SELECT COUNT(*) FROM tpPohjat"), 1);
+}
+
+// A text that is no amount, left with Enter or saved at once with F3: the
+// message names the field and the text, the box shows the line's amount
+// again, and the save stores the amounts the lines had.
+TEST_F(TemplateWindowTest, ATextThatIsNoAmountIsRefusedAndNothingOfItStored) {
+    struct Case {
+        const char* side;
+        const char* typed;
+        bool save;  // F3 with the focus still in the box, instead of Enter
+    };
+    const Case cases[] = {{"Debet", "12x", false},         {"Kredit", "1e3", false}, {"Debet", "5,5,5", true},
+                          {"Kredit", "12-", true},         {"Debet", "1000000000000", false}};
+    book();
+    addTemplate(1, "Vuokra");
+    addLine(1, Kulut, "D", "30");
+    addLine(1, Pankki, "K", "30");
+    auto& f = open();
+    pick(0);
+    const QString thirty = core::AmountText(eur("30"));  // "30,00" in Finnish
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        QLineEdit* box = QLatin1String(c.side) == "Debet" ? f.tDebetSumma[0] : f.tKreditSumma[0];
+        dialogs->expectMessage(QStringLiteral("%1 summa: \"%2\" ei ole rahamäärä.").arg(c.side, c.typed), Answer::OK);
+        retype(box, QString::fromLatin1(c.typed));
+        if (c.save)
+            windowKey(Qt::Key_F3);
+        else
+            enter();
+        EXPECT_EQ(box->text(), thirty);
+        EXPECT_EQ(f.lblErotus->text(), euros("0"));
+        windowKey(Qt::Key_F3);
+        EXPECT_EQ(lines(1), QStringList({"D 5 30", "K 2 30"}));
+    }
+    EXPECT_EQ(dialogs->shown().size(), qsizetype(std::size(cases)));
 }
 
 TEST_F(TemplateWindowTest, AChoiceGivenByKeyIsTakenBeforeTheSave) {
