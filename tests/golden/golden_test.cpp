@@ -10,6 +10,9 @@
 // general template with vouchers of two years, cost centres and budgets.
 // The languages: Finnish and Swedish.
 //
+// The same runs show that every caption, title, total and amount fits its
+// field and stands apart from its neighbours (TextsThatDoNotFit).
+//
 // To write the files anew after a change that is meant to change reports,
 // run tools/golden.sh (or this test with KV_GOLDEN_UPDATE=1) and review the
 // diff. The print date is fixed, and only the fonts of the packages that
@@ -704,6 +707,16 @@ TEST_P(GoldenReports, EveryDefinitionLaysOutAsItsGoldenText) {
             EXPECT_TRUE(golden == text) << definition.toStdString() << " differs from " << path.toStdString() << ", "
                                         << firstDifference(golden, text).toStdString();
         }
+    }
+}
+
+// Every caption, title, total and amount fits its field with room to stand
+// apart from its neighbour, in both languages.
+TEST_P(GoldenReports, NoTextIsWiderThanItsField) {
+    for (const auto& [definition, laid] : layOutAll()) {
+        if (!laid) continue;
+        const QStringList faults = kvtest::TextsThatDoNotFit(*laid);
+        EXPECT_TRUE(faults.isEmpty()) << definition.toStdString() << ":\n  " << faults.join(QStringLiteral("\n  ")).toStdString();
     }
 }
 

@@ -1,8 +1,12 @@
 #include "reportdump.h"
 
 #include <QFont>
+#include <QFontMetricsF>
+#include <QImage>
 #include <QTextStream>
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace kvtest {
 
@@ -46,7 +50,82 @@ QString bandLine(const report::LaidBand& band) {
     return line;
 }
 
+// Measures in points as the layout does: on a device of 720 dpi.
+class Measure {
+public:
+    explicit Measure(const report::LaidOutReport& r) : device_(8, 8, QImage::Format_ARGB32) {
+        const int dpm = int(720 / 0.0254 + 0.5);
+        device_.setDotsPerMeterX(dpm);
+        device_.setDotsPerMeterY(dpm);
+        for (const QFont& f : r.fonts) metrics_.emplace_back(f, &device_);
+    }
+    double width(int font, const QString& text) const { return metrics_[size_t(font)].horizontalAdvance(text) / 10.0; }
+
+private:
+    QImage device_;
+    std::vector<QFontMetricsF> metrics_;
+};
+
+// One printed line of a field and where it stands.
+struct Printed {
+    double left, right, top, bottom;
+    int font;
+    QString text;
+};
+
 }  // namespace
+
+QStringList TextsThatDoNotFit(const report::LaidOutReport& r) {
+    const Measure measure(r);
+    QStringList faults;
+    QStringList seen;  // each fault once, on the first page it shows
+    auto fault = [&faults, &seen](const report::LaidPage& page, const report::LaidBand& band, const QString& what) {
+        const QString where = report::sectionKindName(band.kind) + QStringLiteral(": ") + what;
+        if (seen.contains(where)) return;
+        seen << where;
+        faults << QStringLiteral("page %1 ").arg(page.number) + where;
+    };
+    for (const report::LaidPage& page : r.pages) {
+        for (const report::LaidBand& band : page.bands) {
+            std::vector<Printed> printed;
+            for (const report::LaidItem& item : band.items) {
+                if (item.text.isEmpty()) continue;
+                const bool recordText =
+                    (band.kind == report::SectionKind::Detail || band.kind == report::SectionKind::GroupHeader) &&
+                    !(item.align & (Qt::AlignRight | Qt::AlignHCenter));
+                if (!recordText)
+                    for (const QString& paragraph : item.text.split(u'\n')) {
+                        const double w = measure.width(item.font, paragraph);
+                        if (w > item.rect.width() + 0.01)
+                            fault(page, band, QStringLiteral("\"%1\" is %2 pt wide, its field %3 pt")
+                                                  .arg(paragraph)
+                                                  .arg(w, 0, 'f', 1)
+                                                  .arg(item.rect.width(), 0, 'f', 1));
+                    }
+                const double lineHeight = item.rect.height() / std::max<qsizetype>(1, item.lines.size());
+                for (qsizetype i = 0; i < item.lines.size(); ++i) {
+                    if (item.lines[i].isEmpty()) continue;
+                    const double w = measure.width(item.font, item.lines[i]);
+                    double left = item.rect.left();
+                    if (item.align & Qt::AlignRight) left = item.rect.right() - w;
+                    else if (item.align & Qt::AlignHCenter) left += (item.rect.width() - w) / 2;
+                    const double top = item.rect.top() + i * lineHeight;
+                    printed.push_back({left, left + w, top, top + lineHeight, item.font, item.lines[i]});
+                }
+            }
+            std::sort(printed.begin(), printed.end(), [](const Printed& a, const Printed& b) { return a.left < b.left; });
+            for (size_t a = 0; a < printed.size(); ++a)
+                for (size_t b = a + 1; b < printed.size(); ++b) {
+                    const Printed& p = printed[a];
+                    const Printed& q = printed[b];
+                    if (q.top >= p.bottom - 0.01 || p.top >= q.bottom - 0.01) continue;
+                    if (q.left - p.right < measure.width(p.font, QStringLiteral(" ")))
+                        fault(page, band, QStringLiteral("\"%1\" runs into \"%2\"").arg(p.text, q.text));
+                }
+        }
+    }
+    return faults;
+}
 
 QString DumpReport(const report::LaidOutReport& r, const QString& definition) {
     QString out;

@@ -10,9 +10,17 @@
 #include "platform/report/layout.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace kvtest {
 
 QString DumpReport(const report::LaidOutReport& report, const QString& definition);
+
+// The printed texts that do not fit, one line each: a text wider than its
+// field, measured with its own font as the layout measures it (texts of
+// the records, left-aligned in a detail or group header, wrap by design and
+// are not counted), and two lines printed so close that less than a blank
+// of the left one's font stands between them, or over one another.
+QStringList TextsThatDoNotFit(const report::LaidOutReport& report);
 
 }  // namespace kvtest
