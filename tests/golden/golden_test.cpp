@@ -329,6 +329,8 @@ protected:
         ASSERT_EQ(core::DatabasePath, book);
         ASSERT_TRUE(answers.empty());
         reports::CrystalReport1().setPrintDate(QDate(year_ + 1, 2, 15));
+        bookLandscape_ = core::VaakaTulostus;
+        bookCostCentres_ = core::Kustannuspaikat;
     }
 
     void TearDown() override {
@@ -448,6 +450,7 @@ protected:
         w.tvMalli->scrollToItem(node);
         QTest::mouseClick(w.tvMalli->viewport(), Qt::LeftButton, {}, w.tvMalli->visualItemRect(node).center());
         settle();
+        if (w.CurModel().id() != model) throw std::runtime_error("the model was not chosen");
         return w;
     }
 
@@ -458,7 +461,6 @@ protected:
         bool wide = true;
         long centre = 0;  // cost centre number; 0 none
         bool groupsOnly = false;
-        bool perAccount = false;
     };
     void statement(long model, const StatementChoice& c) {
         auto& w = modelWindow(model);
@@ -466,9 +468,8 @@ protected:
         expectModal<reports::frmDates>("frmDates", [c, centre](reports::frmDates& d) {
             period(d, c.start, c.end);
             (c.wide ? d.optLaaja : d.optSuppea)->setChecked(true);
-            if (d.cmbKPt->isEnabled()) choose(d.cmbKPt, centre);
+            if (centre != 0) choose(d.cmbKPt, centre);
             d.chkVainRyhmat->setChecked(c.groupsOnly);
-            d.chkTiliErottelu->setChecked(c.perAccount);
             d.cSeuraava->click();
         });
         printToWindow();
@@ -555,10 +556,10 @@ protected:
             {"paikirjekp.rpt", [=] { ledger(Mode::Closing, false, true, &W::mPaivakirja, journal({ys, ye})); }},
             {"paikivae.rpt", [=] { ledger(Mode::Closing, true, false, &W::mPaivakirja, journal({ys, ye})); }},
             {"paikivaekp.rpt", [=] { ledger(Mode::Closing, true, true, &W::mPaivakirja, journal({ys, ye})); }},
-            {"tula.rpt", [=, this] { statement(1, {ys, ye, true, 0, false, false}); }},
-            {"tulas.rpt", [=, this] { statement(1, {ys, ye, false, demo() ? 200 : 10, true, false}); }},
-            {"tase.rpt", [=, this] { statement(2, {ys, ye, true, 0, false, false}); }},
-            {"tases.rpt", [=, this] { statement(2, {ys, day(30, 6), false, 0, true, false}); }},
+            {"tula.rpt", [=, this] { statement(1, {ys, ye, true, 0, false}); }},
+            {"tulas.rpt", [=, this] { statement(1, {ys, ye, false, demo() ? 200 : 10, true}); }},
+            {"tase.rpt", [=, this] { statement(2, {ys, ye, true, 0, false}); }},
+            {"tases.rpt", [=, this] { statement(2, {ys, day(30, 6), false, 0, true}); }},
             {"tulabudj.rpt",
              [=, this] {
                  auto& w = modelWindow(1);
@@ -660,6 +661,9 @@ protected:
         for (ui::Form* f : ui::Forms::all())
             if (f != main_) ui::Forms::unload(*f);
         settle();
+        // And under the book's own settings.
+        core::VaakaTulostus = bookLandscape_;
+        core::Kustannuspaikat = bookCostCentres_;
         core::VanhatTositteet = false;
         return laid;
     }
@@ -679,6 +683,7 @@ protected:
     }
 
     int year_ = 0;
+    bool bookLandscape_ = false, bookCostCentres_ = false;
     shell::frmMain* main_ = nullptr;
     kvtest::ScriptedDialogs dialogs;  // no message is expected
 
