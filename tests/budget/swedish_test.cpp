@@ -52,9 +52,9 @@ TEST_F(BudgetSwedish, TheWindowItsMessagesAndTheReportSpeakSwedish) {
     w.cTulosta->click();
     settle();
     const report::ControlProperties& p = reports::CrystalReport1().lastRun().properties;
-    EXPECT_EQ(p.formulas[7], "Otsake= 'Budget : För perioden : 1.1.2031 - 31.12.2031 Under räkenskapsperioden : "
+    EXPECT_EQ(p.formulas[7], "Otsake= 'Budget : För perioden : 1.1.2031 - 31.12.2031 Räkenskapsperiod : "
                              "1.1.2031 - 31.12.2031'");
-    EXPECT_EQ(p.formulas[11], "OtsakeEdTilikausi= 'Föreg. från början'");
+    EXPECT_EQ(p.formulas[11], "OtsakeEdTilikausi= 'Föreg. ack.'");
 
     // Nothing of the window's or the report's was missing from the file (a
     // missing text is added to its section with an empty translation).

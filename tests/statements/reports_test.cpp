@@ -374,10 +374,10 @@ TEST_F(Reports, InSwedishOnPaper) {
     period = {QStringLiteral("1.1.2026"), QStringLiteral("31.12.2026"), true, false, 3};
     w.cTulosta->click();
     QStringList f = formulas(run());
-    EXPECT_EQ(f[5], "Otsake= 'Bokföringens resultaträkning : För perioden : 1.1.2026 - 31.12.2026 Under "
-                    "räkenskapsperioden : 1.1.2026 - 31.12.2026'");
+    EXPECT_EQ(f[5], "Otsake= 'Resultaträkning : För perioden : 1.1.2026 - 31.12.2026 Räkenskapsperiod : "
+                    "1.1.2026 - 31.12.2026'");
     EXPECT_EQ(f.mid(6), QStringList({"OtsakeToteutunut= 'Utfall'", "OtsakeTotEdell= 'Utf. föreg.'",
-                                     "OtsakeMuutos= 'Förändring'", "OtsakeMuutosPros= 'Förändr.-%'",
+                                     "OtsakeMuutos= 'Förändring'", "OtsakeMuutosPros= 'Ändr. %'",
                                      "OtsakeProsLvasta= '%-av oms.'", "Kustannuspaikka= 'Kostnadsställe: 300 Liikuntaryhmät'"}));
     const QString profit = tula().back().c("tulaToteutunutKuluva").toLocaleString();
     onPaper("tula.pdf", {"Esimerkkiseura ry", "Kostnadsställe: 300 Liikuntaryhmät", "%-av oms.", "0126-1226",
@@ -389,7 +389,7 @@ TEST_F(Reports, InSwedishOnPaper) {
     onPaper("tulas.pdf", {"Utf. föreg.", "0125-1225", "Tilikauden tulos", fullYear});
     w.mRapBudjettivertailu->trigger();
     EXPECT_EQ(formulas(run()).mid(6, 2), QStringList({"OtsakeBudjetoitu= 'Budgeterat'", "OtsakeToteutunut= 'Utfall'"}));
-    onPaper("tulabudj.pdf", {"Budgeterat", "Förändr.-%", "Varsinaisen toiminnan kulut", fullYear});
+    onPaper("tulabudj.pdf", {"Budgeterat", "Ändr. %", "Varsinaisen toiminnan kulut", fullYear});
     w.mTulTililuettelo->trigger();
     EXPECT_EQ(formulas(run()).mid(1), QStringList({"Otsake= 'Kontoplan för perioden 1.1.2026 - 31.12.2026'",
                                                    "OtsakeTilit= 'Konton'"}));
@@ -398,7 +398,7 @@ TEST_F(Reports, InSwedishOnPaper) {
     open(QStringLiteral("ma2"));
     period.wide = true;
     w.cTulosta->click();
-    EXPECT_EQ(formulas(run()).mid(5), QStringList({"Otsake= 'Bokföringens balansräkning : 31.12.2026'",
+    EXPECT_EQ(formulas(run()).mid(5), QStringList({"Otsake= 'Balansräkning : 31.12.2026'",
                                                    "OtsakeAlkusaldo= 'Ingående saldo'", "OtsakeLoppusaldo= 'Utgående saldo'",
                                                    "OtsakeMuutos= 'Förändring'",
                                                    "OtsakeMuutosEdVuodesta= 'Förändring från fg. år'"}));
@@ -407,7 +407,7 @@ TEST_F(Reports, InSwedishOnPaper) {
     period.wide = false;
     w.cTulosta->click();
     EXPECT_EQ(formulas(run()), QStringList({"Seurannimi= 'Esimerkkiseura ry'", "LoppuPvm = '1226'", "EdLoppuPvm= '1225'",
-                                            "Otsake= 'Bokföringens balansräkning : 31.12.2026'",
+                                            "Otsake= 'Balansräkning : 31.12.2026'",
                                             "OtsakeLoppusaldo= 'Utgående saldo'"}));
     onPaper("tases.pdf", {"Utgående saldo", "1225", assets});
     dialogs.expectMessage(QStringLiteral("Välj den resultaträkningsmall för vilken du vill skriva ut budgetjämförelsen."),

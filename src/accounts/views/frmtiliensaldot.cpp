@@ -297,7 +297,9 @@ void frmTilienSaldot::PaivitaSaldot() {
 
 void frmTilienSaldot::Tulosta() {
     run([] {
-        detail::PrintWorkTable(QStringLiteral("tilisald.rpt"), QStringLiteral("Tilien saldot"),
+        // The heading titles the preview and names the printed document.
+        detail::PrintWorkTable(QStringLiteral("tilisald.rpt"),
+                               core::TranslateStr(QStringLiteral("frmTilienSaldot"), QStringLiteral("Tilien saldot")),
                                QStringLiteral("+{tlSaldot.tlsID}"));
     });
 }

@@ -279,7 +279,9 @@ void frmTilitarkastelu::Paivita() {
 
 void frmTilitarkastelu::Tulosta() {
     run([] {
-        detail::PrintWorkTable(QStringLiteral("tilitark.rpt"), QStringLiteral("Tilitarkastelu"),
+        // The heading titles the preview and names the printed document.
+        detail::PrintWorkTable(QStringLiteral("tilitark.rpt"),
+                               core::TranslateStr(QStringLiteral("frmTilitarkastelu"), QStringLiteral("Tilitarkastelu")),
                                QStringLiteral("+{tlTarkastelut.tltID}"));
     });
 }

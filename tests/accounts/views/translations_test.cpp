@@ -7,9 +7,11 @@
 #include "accounts/views/frmtiliensaldot.h"
 #include "accounts/views/frmtilikartta.h"
 #include "accounts/views/frmtilitarkastelu.h"
+#include "platform/report/render.h"
 #include "viewsfixture.h"
 
 #include <QMenu>
+#include <QPrinter>
 
 namespace {
 
@@ -20,16 +22,25 @@ QByteArray readAll(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-TEST_F(Translations, EveryWindowIsShownInSwedishFromTheShippedFile) {
-    const QString shipped = QDir(kvtest::sourceDir()).filePath(QStringLiteral("data/lang/Svenska/Kolvio VEV.trl"));
+QString shippedFile() { return QDir(kvtest::sourceDir()).filePath(QStringLiteral("data/lang/Svenska/Kolvio VEV.trl")); }
+
+// Translates with a copy of the shipped file in the program folder; the copy.
+QString useSwedish(const kvtest::TempDir& tmp) {
     const QString copy = tmp.file(QStringLiteral("Svenska/Kolvio VEV.trl"));
     QDir().mkpath(tmp.file(QStringLiteral("Svenska")));
-    ASSERT_TRUE(QFile::copy(shipped, copy));
+    if (!QFile::copy(shippedFile(), copy)) return QString();
     core::cTranslate cfg;
     cfg.setBaseFolder(sys::AppPath());
     cfg.setFileName(core::AppTitle);
     cfg.setLanguagePrefix(QStringLiteral("Svenska"));
     core::SetTranslator(cfg.LangTranslator());
+    return copy;
+}
+
+TEST_F(Translations, EveryWindowIsShownInSwedishFromTheShippedFile) {
+    const QString shipped = shippedFile();
+    const QString copy = useSwedish(tmp);
+    ASSERT_FALSE(copy.isEmpty());
     db().Execute(QStringLiteral("INSERT INTO ma (maNimi, maTyyppi) VALUES ('Tulos', 1)"));
     db().Execute(QStringLiteral("INSERT INTO ma (maNimi, maTyyppi) VALUES ('Tase', 2)"));
 
@@ -48,6 +59,38 @@ TEST_F(Translations, EveryWindowIsShownInSwedishFromTheShippedFile) {
     EXPECT_EQ(kartta.Label2->text(), QStringLiteral("Balansräkning:"));
 
     EXPECT_EQ(readAll(copy), readAll(shipped)) << "a text of the windows has no Swedish translation";
+}
+
+// The views' printouts are titled in Swedish, and so is the document a
+// printer or a PDF file gets from the title (its name the PDF printer
+// proposes).
+TEST_F(Translations, TheViewsPrintUnderSwedishTitles) {
+    const QString copy = useSwedish(tmp);
+    ASSERT_FALSE(copy.isEmpty());
+    core::SeuranNimi = QStringLiteral("Pelle's kerho");
+    printToWindow();
+    struct View {
+        std::function<void()> print;
+        QString title;
+    };
+    const View views[] = {
+        {[] { ui::Forms::load<accounts::frmTilienSaldot>().Tulosta(); }, QStringLiteral("Kontosaldon - Pelle's kerho")},
+        {[] { ui::Forms::load<accounts::frmTilitarkastelu>().Tulosta(); },
+         QStringLiteral("Kontogranskning - Pelle's kerho")},
+    };
+    for (const View& v : views) {
+        const int runs = reports::CrystalReport1().runCount();
+        v.print();
+        const report::RunRecord& run = reports::CrystalReport1().lastRun();
+        ASSERT_EQ(reports::CrystalReport1().runCount(), runs + 1) << v.title.toStdString();
+        ASSERT_TRUE(run.succeeded && run.report) << run.errorText.toStdString();
+        EXPECT_EQ(run.title, v.title);
+        QPrinter printer;
+        report::setUpPrinter(printer, *run.report);
+        EXPECT_EQ(printer.docName(), v.title);
+        delete reports::CrystalReport1().lastPreview();
+    }
+    EXPECT_EQ(readAll(copy), readAll(shippedFile())) << "a title of the views has no Swedish translation";
 }
 
 }  // namespace
