@@ -181,15 +181,21 @@ QString Currency::toLocaleString(const QLocale& locale, int decimals) const {
 QString Currency::toText(const QLocale& locale) const { return toLocaleString(locale, raw_ % 100 == 0 ? 2 : 4); }
 
 QString Currency::toCurrencyString(const QLocale& locale) const {
-    // Format the magnitude ourselves (exact), then let the locale place the sign
-    // and symbol by formatting a template amount.
-    const QString number = abs().toText(locale);
-    QString pattern = locale.toCurrencyString(raw_ < 0 ? -1.0 : 1.0, QString(), 2);
-    const QString one = QLocale(locale).toString(1.0, 'f', 2);
-    const qsizetype at = pattern.indexOf(one);
-    if (at < 0) return (raw_ < 0 ? locale.negativeSign() : QString()) + number + u' ' + locale.currencySymbol();
-    pattern.replace(at, one.size(), number);
-    return pattern;
+    return toCurrencyString(locale, raw_ % 100 == 0 ? 2 : 4);
+}
+
+QString Currency::toCurrencyString(const QLocale& locale, int decimals) const {
+    // The books are kept in euros: the euro sign under every locale, where
+    // the locale puts its currency sign in a positive amount. The number is
+    // the exact signed text, so that a negative amount keeps its minus sign
+    // also where the locale would show it in parentheses.
+    const QString euro(QChar(0x20AC));
+    const QString number = toLocaleString(locale, decimals);
+    QString form = locale.toCurrencyString(1.0, euro, 2);
+    const QString one = locale.toString(1.0, 'f', 2);
+    const qsizetype at = form.indexOf(one);
+    if (at < 0) return number + u' ' + euro;
+    return form.replace(at, one.size(), number);
 }
 
 Currency Currency::operator-() const {

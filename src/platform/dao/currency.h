@@ -53,8 +53,13 @@ public:
     // ("1 234,50", "0,0050" in Finnish). parse reads it back to the same
     // amount under every locale.
     QString toText(const QLocale& locale = QLocale()) const;
-    // toText placed in the locale's currency form, e.g. "1 234,50 €".
+    // toText with the euro sign, which the books are kept in, placed where
+    // the locale places its own currency sign: "1 234,50 €" in Finnish,
+    // "€1 234.50" and "€-1 234.50" in US English. Taken the euro sign out,
+    // parse reads it back to the same amount under every locale.
     QString toCurrencyString(const QLocale& locale = QLocale()) const;
+    // The same with toLocaleString's decimals.
+    QString toCurrencyString(const QLocale& locale, int decimals) const;
 
     Currency abs() const { return raw_ < 0 ? -*this : *this; }
     Currency operator-() const;
