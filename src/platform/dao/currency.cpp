@@ -1,6 +1,7 @@
 #include "platform/dao/currency.h"
 
 #include "platform/dao/error.h"
+#include "platform/dao/localedigits.h"
 
 #include <cmath>
 #include <limits>
@@ -82,12 +83,19 @@ bool isGroupBlank(QChar c) {
 }  // namespace
 
 std::optional<Currency> Currency::parse(QStringView text) {
-    const QStringView t = text.trimmed();
+    const QString ascii = asciiDigits(text);
+    // Blanks and direction marks around the text do not count.
+    QStringView t = ascii;
+    const auto edge = [](QChar c) { return c.isSpace() || isDirectionMark(c); };
+    while (!t.isEmpty() && edge(t.front())) t = t.sliced(1);
+    while (!t.isEmpty() && edge(t.back())) t.chop(1);
     qsizetype i = 0;
     bool negative = false;
     if (i < t.size() && (t[i] == u'-' || t[i] == QChar(0x2212) || t[i] == u'+')) {
         negative = t[i] != u'+';
         ++i;
+        // The minus sign of a right-to-left locale carries direction marks.
+        while (i < t.size() && isDirectionMark(t[i])) ++i;
     }
     // The whole part, its digit groups perhaps parted by single blanks.
     constexpr std::int64_t kWholeMax = kStorableRawMax / kScale;
@@ -167,7 +175,9 @@ QString Currency::toLocaleString(const QLocale& locale, int decimals) const {
     if (!(locale.numberOptions() & QLocale::OmitGroupSeparator)) {
         const QString group = locale.groupSeparator();
         const QString blank = group.size() == 1 && isGroupBlank(group[0]) ? group : QString(QChar(0x00A0));
-        for (qsizetype at = s.size() - 3; at > 0; at -= 3) s.insert(at, blank);
+        // A digit beyond the Basic Multilingual Plane takes two units.
+        const qsizetype groupUnits = 3 * locale.zeroDigit().size();
+        for (qsizetype at = s.size() - groupUnits; at > 0; at -= groupUnits) s.insert(at, blank);
     }
     if (decimals > 0) {
         const QString mark = locale.decimalPoint();

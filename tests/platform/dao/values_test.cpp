@@ -63,6 +63,26 @@ TEST(CurrencyTest, TheCurrencyIsTheEuroWhateverTheLocale) {
     }
 }
 
+// What the writers write, the readers read back to the same value under
+// every locale Qt knows: its digits, minus sign and date form.
+TEST(LocaleTexts, EveryAmountAndDateWrittenReadsBackUnderEveryLocale) {
+    const Currency amounts[] = {Currency::fromRaw(-55000), Currency::fromRaw(-12345675000), Currency::fromRaw(12345),
+                                Currency::fromRaw(-12345)};
+    const Date dates[] = {Date::fromYmd(2031, 3, 5), Date::fromYmd(1999, 12, 31), Date::fromYmd(2049, 7, 4)};
+    const QString euro(QChar(0x20AC));
+    for (const QLocale& l : QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
+        const std::string name = l.name().toStdString();
+        for (const Currency a : amounts) {
+            const QString text = a.toText(l);
+            EXPECT_EQ(Currency::parse(text), a) << name << " " << text.toStdString();
+            QString money = a.toCurrencyString(l);
+            EXPECT_EQ(money.count(euro), 1) << name << " " << money.toStdString();
+            EXPECT_EQ(Currency::parse(money.remove(euro)), a) << name << " " << a.toCurrencyString(l).toStdString();
+        }
+        for (const Date d : dates) EXPECT_EQ(Date::fromText(d.toShortString(l), l), d) << name;
+    }
+}
+
 TEST(CurrencyTest, ArithmeticOverflowIsAnError) {
     const Currency max = Currency::fromRaw(std::numeric_limits<std::int64_t>::max());
     try {
