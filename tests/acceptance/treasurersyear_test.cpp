@@ -693,6 +693,9 @@ TEST_F(TreasurersYear, AmountsTypedWithACommaAreStoredAsTypedAndATextThatIsNoAmo
               dao::Date::fromYmd(2026, 6, 15));
     EXPECT_EQ(w.tDebetSumma[0]->text(), QStringLiteral("120,50"));  // as typed
     EXPECT_EQ(w.tKreditSumma[0]->text(), shown12050());            // as proposed
+    // The totals in euros, also where the locale's own currency is another.
+    const bool us = QLocale().name() == QLatin1String("en_US");
+    EXPECT_EQ(w.lblDebetSumma->text(), us ? QStringLiteral("€120.50") : QStringLiteral("120,50\u00a0€"));
 
     // "1,2,3": a message naming the field, the box back as it was, no
     // balancing proposal, and nothing stored from it.

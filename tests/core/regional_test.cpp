@@ -98,6 +98,8 @@ TEST_F(RegionalFormats, TypedAmountsReadAlikeUnderEveryLocale) {
         {"12 ,5", std::nullopt},
         {"5-", std::nullopt},
         {"- 5", std::nullopt},
+        {"\u200e- 5", std::nullopt},  // a direction mark only around the text and the sign
+        {"12\u200e5", std::nullopt},
         {"--5", std::nullopt},
         {"1e3", std::nullopt},
         {"12 €", std::nullopt},

@@ -1,6 +1,7 @@
 #include "platform/dao/currency.h"
 
 #include "platform/dao/error.h"
+#include "platform/dao/localedigits.h"
 
 #include <cmath>
 #include <limits>
@@ -82,12 +83,19 @@ bool isGroupBlank(QChar c) {
 }  // namespace
 
 std::optional<Currency> Currency::parse(QStringView text) {
-    const QStringView t = text.trimmed();
+    const QString ascii = asciiDigits(text);
+    // Blanks and direction marks around the text do not count.
+    QStringView t = ascii;
+    const auto edge = [](QChar c) { return c.isSpace() || isDirectionMark(c); };
+    while (!t.isEmpty() && edge(t.front())) t = t.sliced(1);
+    while (!t.isEmpty() && edge(t.back())) t.chop(1);
     qsizetype i = 0;
     bool negative = false;
     if (i < t.size() && (t[i] == u'-' || t[i] == QChar(0x2212) || t[i] == u'+')) {
         negative = t[i] != u'+';
         ++i;
+        // The minus sign of a right-to-left locale carries direction marks.
+        while (i < t.size() && isDirectionMark(t[i])) ++i;
     }
     // The whole part, its digit groups perhaps parted by single blanks.
     constexpr std::int64_t kWholeMax = kStorableRawMax / kScale;
@@ -167,7 +175,9 @@ QString Currency::toLocaleString(const QLocale& locale, int decimals) const {
     if (!(locale.numberOptions() & QLocale::OmitGroupSeparator)) {
         const QString group = locale.groupSeparator();
         const QString blank = group.size() == 1 && isGroupBlank(group[0]) ? group : QString(QChar(0x00A0));
-        for (qsizetype at = s.size() - 3; at > 0; at -= 3) s.insert(at, blank);
+        // A digit beyond the Basic Multilingual Plane takes two units.
+        const qsizetype groupUnits = 3 * locale.zeroDigit().size();
+        for (qsizetype at = s.size() - groupUnits; at > 0; at -= groupUnits) s.insert(at, blank);
     }
     if (decimals > 0) {
         const QString mark = locale.decimalPoint();
@@ -181,15 +191,21 @@ QString Currency::toLocaleString(const QLocale& locale, int decimals) const {
 QString Currency::toText(const QLocale& locale) const { return toLocaleString(locale, raw_ % 100 == 0 ? 2 : 4); }
 
 QString Currency::toCurrencyString(const QLocale& locale) const {
-    // Format the magnitude ourselves (exact), then let the locale place the sign
-    // and symbol by formatting a template amount.
-    const QString number = abs().toText(locale);
-    QString pattern = locale.toCurrencyString(raw_ < 0 ? -1.0 : 1.0, QString(), 2);
-    const QString one = QLocale(locale).toString(1.0, 'f', 2);
-    const qsizetype at = pattern.indexOf(one);
-    if (at < 0) return (raw_ < 0 ? locale.negativeSign() : QString()) + number + u' ' + locale.currencySymbol();
-    pattern.replace(at, one.size(), number);
-    return pattern;
+    return toCurrencyString(locale, raw_ % 100 == 0 ? 2 : 4);
+}
+
+QString Currency::toCurrencyString(const QLocale& locale, int decimals) const {
+    // The books are kept in euros: the euro sign under every locale, where
+    // the locale puts its currency sign in a positive amount. The number is
+    // the exact signed text, so that a negative amount keeps its minus sign
+    // also where the locale would show it in parentheses.
+    const QString euro(QChar(0x20AC));
+    const QString number = toLocaleString(locale, decimals);
+    QString form = locale.toCurrencyString(1.0, euro, 2);
+    const QString one = locale.toString(1.0, 'f', 2);
+    const qsizetype at = form.indexOf(one);
+    if (at < 0) return number + u' ' + euro;
+    return form.replace(at, one.size(), number);
 }
 
 Currency Currency::operator-() const {

@@ -24,15 +24,16 @@ public:
     // Exact decimal text with '.' or ',' as separator and an optional sign: "12.5", "-0,05".
     static std::optional<Currency> parseInvariant(QStringView text);
     // An amount typed or pasted by the user, read alike under every locale:
-    // an optional sign in front ('-', '+' or the minus sign U+2212), the
-    // digits, and a comma or a point as the decimal mark - never as a
-    // digit-group separator - with at most four decimals after it. A blank
-    // (space, no-break space, narrow no-break space, thin space) may stand
-    // between digit groups of the whole part; every group after the first
-    // has three digits ("1 234 567,50"). Blanks around the text do not
-    // count. Nothing for anything else: an empty text, a second decimal
-    // mark, letters or other characters, a fifth decimal, and an amount
-    // beyond what a book stores.
+    // an optional sign in front ('-', '+' or the minus sign U+2212, with or
+    // without direction marks after it), the digits (of any script), and a
+    // comma or a point as the decimal mark - never as a digit-group
+    // separator - with at most four decimals after it. A blank (space,
+    // no-break space, narrow no-break space, thin space) may stand between
+    // digit groups of the whole part; every group after the first has
+    // three digits ("1 234 567,50"). Blanks and direction marks around the
+    // text do not count. Nothing for anything else: an empty text, a second
+    // decimal mark, letters or other characters, a fifth decimal, and an
+    // amount beyond what a book stores.
     static std::optional<Currency> parse(QStringView text);
 
     constexpr std::int64_t raw() const { return raw_; }
@@ -43,7 +44,8 @@ public:
     // "12.5", "-0.0005", "100": shortest exact decimal with '.'.
     QString toInvariantString() const;
     // Number with the given decimals in the locale's form, e.g. "1 234,50":
-    // its digits, minus sign and decimal mark, and digit groups of three
+    // its digits, minus sign (with the direction marks some locales put
+    // around it) and decimal mark, and digit groups of three
     // parted by its group separator - or by a no-break space where that
     // separator is a point or a comma, which parse reads as the decimal
     // mark ("1 234.50" in US English).
@@ -53,8 +55,13 @@ public:
     // ("1 234,50", "0,0050" in Finnish). parse reads it back to the same
     // amount under every locale.
     QString toText(const QLocale& locale = QLocale()) const;
-    // toText placed in the locale's currency form, e.g. "1 234,50 €".
+    // toText with the euro sign, which the books are kept in, placed where
+    // the locale places its own currency sign: "1 234,50 €" in Finnish,
+    // "€1 234.50" and "€-1 234.50" in US English. Taken the euro sign out,
+    // parse reads it back to the same amount under every locale.
     QString toCurrencyString(const QLocale& locale = QLocale()) const;
+    // The same with toLocaleString's decimals.
+    QString toCurrencyString(const QLocale& locale, int decimals) const;
 
     Currency abs() const { return raw_ < 0 ? -*this : *this; }
     Currency operator-() const;

@@ -1,5 +1,7 @@
 #include "platform/dao/date.h"
 
+#include "platform/dao/localedigits.h"
+
 #include <QLocale>
 #include <QRegularExpression>
 #include <cmath>
@@ -114,7 +116,10 @@ QString Date::toShortString(const QLocale& locale) const {
 }
 
 std::optional<Date> Date::fromText(QStringView text, const QLocale& locale) {
-    const QString t = text.trimmed().toString();
+    // In ASCII digits, which every locale reads besides its own: Qt does not
+    // read back the digits of scripts beyond the Basic Multilingual Plane
+    // (Chakma, Adlam) that it writes.
+    const QString t = asciiDigits(text.trimmed());
     if (t.isEmpty()) return std::nullopt;
     std::optional<Date> d = fromIso(t);
     if (!d) {

@@ -26,7 +26,8 @@ public:
     // with a four-digit or a two-digit year (1950-2049), the Finnish form
     // d.M.yyyy or d.M.yy whatever the locale, or a day and a month alone
     // ("5.3." or "5.3"; with '/' or '-' between them, in the locale's order),
-    // which take the current year. Blanks around the text do not count.
+    // which take the current year; its digits may be of any script. Blanks
+    // around the text do not count.
     // Nothing for any other text, and for the zero date (30.12.1899), which
     // the records take for "no date".
     static std::optional<Date> fromText(QStringView text, const QLocale& locale = QLocale());
@@ -44,7 +45,7 @@ public:
     QString toIso() const;
     // How a date is shown on screen and on paper: the locale's short date
     // form with a four-digit year ("5.3.2031" in Finnish, "3/5/2031" in US
-    // English). fromText reads it back.
+    // English). fromText reads it back under every locale.
     QString toShortString(const QLocale& locale = QLocale()) const;
 
     Date addDays(int n) const { return Date(secs_ + std::int64_t(n) * 86400); }

@@ -63,20 +63,9 @@ std::optional<int64_t> rawOf(const Value& v) {
 
 QString amountText(int64_t raw, int decimals, const QLocale& loc, bool currency) {
     decimals = std::clamp(decimals, 0, 4);
-    // Exact, and in the digit groups every amount is shown with.
-    if (!currency) return dao::Currency::fromRaw(raw).toLocaleString(loc, decimals);
-    int64_t step = 1;
-    for (int i = decimals; i < 4; ++i) step *= 10;
-    // Round half away from zero to the shown decimals, exactly on the integer.
-    int64_t q = raw / step;
-    int64_t r = raw % step;
-    if (2 * (r < 0 ? -r : r) >= step) q += raw < 0 ? -1 : 1;
-    int64_t div = 1;
-    for (int i = 0; i < decimals; ++i) div *= 10;
-    // q is an exact number of the smallest shown unit; its double is correctly
-    // rounded and prints back to the same digits.
-    double v = double(q) / double(div);
-    return loc.toCurrencyString(v, loc.currencySymbol(), decimals);
+    // Exact, in the digit groups every amount is shown with, and in euros.
+    const dao::Currency amount = dao::Currency::fromRaw(raw);
+    return currency ? amount.toCurrencyString(loc, decimals) : amount.toLocaleString(loc, decimals);
 }
 
 QString plainInteger(int64_t i, const QLocale& loc) {
@@ -141,10 +130,12 @@ QString formatValue(const Value& v, const Format& f, const QLocale& loc) {
             // An amount shows as every amount does.
             const dao::Currency amount = dao::Currency::fromRaw(*raw);
             text = kind == F::Currency ? amount.toCurrencyString(loc) : amount.toText(loc);
-        } else if (v.kind() == Kind::Double) {
+        } else if (v.kind() == Kind::Double && !(raw && kind == F::Currency)) {
+            // A floating-point number in the currency format shows as an
+            // amount (below) unless it is beyond the range of amounts.
             double d = v.toDouble();
             if (kind == F::Currency)
-                text = loc.toCurrencyString(d, loc.currencySymbol(), f.decimals);
+                text = loc.toCurrencyString(d, QString(QChar(0x20AC)), f.decimals);  // the books are in euros
             else
                 text = loc.toString(d, 'f', f.decimals);
         } else if (v.kind() == Kind::Bool) {

@@ -23,7 +23,7 @@ struct Format {
         Integer,   // whole number, no digit grouping: 1910, -1
         Number,    // digit grouping and `decimals` decimals: 1 234,50
         Amount,    // as every amount is shown (dao::Currency::toText): 1 234,50, or 0,0050
-        Currency,  // the same in the locale's currency form: 1 234,50 €
+        Currency,  // the same with the euro sign, placed as the locale places its own: 1 234,50 €
         Date,      // the locale's short date: 5.3.2031
         Percent,   // the value as it stands with `decimals` decimals and a percent sign: 12,5 %
     };

@@ -41,6 +41,48 @@ TEST(CurrencyTest, LocaleFormsReadAndWrite) {
     EXPECT_EQ(Currency::fromRaw(1049).toLocaleString(us, 2), "0.10");
 }
 
+TEST(CurrencyTest, TheCurrencyIsTheEuroWhateverTheLocale) {
+    const QLocale fi(QLocale::Finnish, QLocale::Finland), us(QLocale::English, QLocale::UnitedStates),
+        gb(QLocale::English, QLocale::UnitedKingdom);
+    const struct {
+        QLocale locale;
+        std::int64_t raw;
+        int decimals;  // -1: two, or four when the amount has more
+        QString text;
+    } cases[] = {
+        {fi, 13550600, -1, "1\u00a0355,06\u00a0€"}, {fi, -1205000, -1, "\u2212120,50\u00a0€"},
+        {us, 13550600, -1, "€1\u00a0355.06"},        {us, -1205000, -1, "€-120.50"},
+        {gb, 1205000, -1, "€120.50"},                 {gb, -50, -1, "€-0.0050"},
+        {us, 12345000, 0, "€1\u00a0235"},            {fi, -12345, 2, "\u22121,23\u00a0€"},
+    };
+    for (const auto& c : cases) {
+        const Currency amount = Currency::fromRaw(c.raw);
+        EXPECT_EQ(c.decimals < 0 ? amount.toCurrencyString(c.locale) : amount.toCurrencyString(c.locale, c.decimals),
+                  c.text)
+            << c.locale.name().toStdString() << " " << c.raw;
+    }
+}
+
+// What the writers write, the readers read back to the same value under
+// every locale Qt knows: its digits, minus sign and date form.
+TEST(LocaleTexts, EveryAmountAndDateWrittenReadsBackUnderEveryLocale) {
+    const Currency amounts[] = {Currency::fromRaw(-55000), Currency::fromRaw(-12345675000), Currency::fromRaw(12345),
+                                Currency::fromRaw(-12345)};
+    const Date dates[] = {Date::fromYmd(2031, 3, 5), Date::fromYmd(1999, 12, 31), Date::fromYmd(2049, 7, 4)};
+    const QString euro(QChar(0x20AC));
+    for (const QLocale& l : QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
+        const std::string name = l.name().toStdString();
+        for (const Currency a : amounts) {
+            const QString text = a.toText(l);
+            EXPECT_EQ(Currency::parse(text), a) << name << " " << text.toStdString();
+            QString money = a.toCurrencyString(l);
+            EXPECT_EQ(money.count(euro), 1) << name << " " << money.toStdString();
+            EXPECT_EQ(Currency::parse(money.remove(euro)), a) << name << " " << a.toCurrencyString(l).toStdString();
+        }
+        for (const Date d : dates) EXPECT_EQ(Date::fromText(d.toShortString(l), l), d) << name;
+    }
+}
+
 TEST(CurrencyTest, ArithmeticOverflowIsAnError) {
     const Currency max = Currency::fromRaw(std::numeric_limits<std::int64_t>::max());
     try {

@@ -771,6 +771,17 @@ item = 40 40 currency name=summa : Sum({vi.viArvo})
     EXPECT_EQ(total[0]->text(QStringLiteral("viennit")), QStringLiteral("7"));
     EXPECT_EQ(total[0]->text(QStringLiteral("summa")), QStringLiteral("1\u00a0045,90\u00a0€"));
     c.lastPreview()->close();
+
+    // In euros also under US English, whose own currency is the dollar.
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    c.printReport();
+    QLocale::setDefault(saved);
+    const report::LaidOutReport& us = *c.lastRun().report;
+    EXPECT_EQ(us.bands(SectionKind::Detail)[2]->text(QStringLiteral("arvo")), QStringLiteral("€1\u00a0000.25"));
+    EXPECT_EQ(us.bands(SectionKind::ReportFooter)[0]->text(QStringLiteral("summa")),
+              QStringLiteral("€1\u00a0045.90"));
+    c.lastPreview()->close();
 }
 
 TEST_F(LedgerReport, EmptySelectionStillPrintsThePageFrame) {
