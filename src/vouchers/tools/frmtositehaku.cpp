@@ -1,16 +1,15 @@
 #include "vouchers/tools/frmtositehaku.h"
 
-#include "core/dbc.h"
-#include "core/nz.h"
 #include "core/records/tosite.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
-#include "platform/dao/database.h"
+#include "platform/dao/currency.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/events.h"
 #include "platform/ui/twips.h"
 #include "vouchers/tools/syotteet.h"
 #include "vouchers/tools/toolsupport.h"
+#include "vouchers/tositehaku.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -176,25 +175,12 @@ void frmTositeHaku::Etsi() {
                                               QStringLiteral("Viennin arvon tulee olla numeerinen.")));
     }
     lstTositteet->clear();
-    dao::Database db = core::DBCon().AvaaDB();
-    if (amount) {
-        // The amount as stored, sign included: 100 does not find -100.
-        dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT vitoID FROM vi WHERE viArvo = ? ORDER BY viID"),
-                                             dao::RecordsetType::Snapshot, dao::dbReadOnly, {dao::Variant(*amount)});
-        for (; !rs.isEOF(); rs.MoveNext())
-            if (addVoucher(core::NzLong(rs.value(0), 0))) ++count;
-        rs.Close();
-    }
-    if (!selite.isEmpty()) {
-        // The description holds the text anywhere; the pattern characters of
-        // the text (* ? # [ ]) work as in any pattern match of the books.
-        dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT toID FROM to WHERE toSelite LIKE ? ORDER BY toID"),
-                                             dao::RecordsetType::Snapshot, dao::dbReadOnly,
-                                             {dao::Variant(QStringLiteral("*") + selite + QStringLiteral("*"))});
-        for (; !rs.isEOF(); rs.MoveNext())
-            if (addVoucher(core::NzLong(rs.value(0), 0))) ++count;
-        rs.Close();
-    }
+    if (amount)
+        for (long id : TositteetVienninArvolla(*amount))
+            if (addVoucher(id)) ++count;
+    if (!selite.isEmpty())
+        for (long id : TositteetSelitteella(selite))
+            if (addVoucher(id)) ++count;
     showCount();
 }
 

@@ -13,6 +13,7 @@
 #include "platform/ui/twips.h"
 #include "vouchers/tools/syotteet.h"
 #include "vouchers/tools/toolsupport.h"
+#include "vouchers/tositekirjaus.h"
 
 #include <QAction>
 #include <QApplication>
@@ -330,17 +331,14 @@ void frmTositepohja::releaseAll() {
 // ---------------------------------------------------------------- lists and combos
 
 void frmTositepohja::LataaPohjaLista() {
-    dao::Database db = core::DBCon().AvaaDB();
-    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT tpID, Nimi FROM tpPohjat ORDER BY Nimi, tpID"),
-                                         dao::RecordsetType::ForwardOnly, dao::dbReadOnly);
+    const core::RecordList<cTositePohja> pohjat = cTositePohjat().All();
     ListaPaivittyy = true;
     lstTositePohjat->clear();
-    for (; !rs.isEOF(); rs.MoveNext()) {
-        auto* item = new QListWidgetItem(core::NzString(rs.value(1), QString()));
-        item->setData(Qt::UserRole, qlonglong(core::NzLong(rs.value(0), 0)));
+    for (const auto& p : pohjat) {
+        auto* item = new QListWidgetItem(p.record->Nimi());
+        item->setData(Qt::UserRole, qlonglong(p.record->id()));
         lstTositePohjat->addItem(item);
     }
-    rs.Close();
     // The line of the template shown stays picked.
     for (int r = 0; r < lstTositePohjat->count(); ++r)
         if (cur_->id() != 0 && lstTositePohjat->item(r)->data(Qt::UserRole).toLongLong() == cur_->id())
@@ -366,9 +364,7 @@ void frmTositepohja::LataaTilit() {
 }
 
 void frmTositepohja::LataaKustannuspaikat() {
-    dao::Database db = core::DBCon().AvaaDB();
-    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT kpID, kpNumero FROM kp ORDER BY kpNumero"),
-                                         dao::RecordsetType::ForwardOnly, dao::dbReadOnly);
+    const std::vector<KustannuspaikkaRivi> lista = KustannuspaikkaLista();
     kpModel_->clear();
     auto add = [this](const QString& text, long id) {
         auto* item = new QStandardItem(text);
@@ -376,8 +372,7 @@ void frmTositepohja::LataaKustannuspaikat() {
         kpModel_->appendRow(item);
     };
     add(QStringLiteral(" "), 0);
-    for (; !rs.isEOF(); rs.MoveNext()) add(QString::number(core::NzLong(rs.value(1), 0)), core::NzLong(rs.value(0), 0));
-    rs.Close();
+    for (const KustannuspaikkaRivi& kp : lista) add(QString::number(kp.numero), kp.kpID);
 }
 
 void frmTositepohja::LataaPikavalinnat() {

@@ -6,11 +6,8 @@
 
 #include "core/dbc.h"
 #include "core/globals.h"
-#include "core/nz.h"
-#include "core/puoli.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
-#include "platform/dao/database.h"
 #include "platform/dao/error.h"
 #include "platform/sys/mousecursor.h"
 #include "platform/ui/controls.h"
@@ -39,7 +36,8 @@
 #include <QStandardItemModel>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <climits>
+#include <algorithm>
+#include <utility>
 
 namespace vouchers {
 
@@ -146,6 +144,9 @@ frmNewTositteet::frmNewTositteet() : ui::Form(QStringLiteral("frmNewTositteet"))
     setTabOrder();
     connectEvents();
     connectRowEvents();
+    idle_ = new QTimer(this);
+    idle_->setSingleShot(true);
+    connect(idle_, &QTimer::timeout, this, [this] { idleWork(); });
     resize(980, 600);
 }
 
@@ -441,53 +442,7 @@ void frmNewTositteet::SetCheckWindowOpener(std::function<void()> opener) { check
 
 void frmNewTositteet::SetSearchWindow(std::function<long()> search) { searchWindow() = std::move(search); }
 
-int frmNewTositteet::MaxLkmViennitPerTosite() {
-    // One query that gives the answer alone: the debit and the credit
-    // entries counted per voucher (in the order of the voucher index, so
-    // nothing is sorted), over the entries whose voucher exists.
-    dao::Database db = core::DBCon().AvaaDB();
-    dao::Recordset rs = db.OpenRecordset(
-        QStringLiteral("SELECT MAX(IIf(d > k, d, k)) AS Lkm FROM (SELECT SUM(IIf(vi.viTyyppi = 'D', 1, 0)) AS d, "
-                       "SUM(IIf(vi.viTyyppi = 'K', 1, 0)) AS k FROM vi INNER JOIN to ON vi.vitoID = to.toID "
-                       "GROUP BY vi.vitoID)"),
-        dao::RecordsetType::ForwardOnly, dao::dbReadOnly);
-    const long max = rs.isEOF() ? 0 : core::NzLong(rs.value(QStringLiteral("Lkm")), 0);
-    rs.Close();
-    return static_cast<int>(std::clamp<long>(max, 0, INT_MAX));
-}
-
-namespace {
-
-// The debit and the credit sum of the stored entries on an account whose
-// voucher exists, of one voucher only when toID is not 0. The engine sums,
-// one line per side code as written (the code is compared as an
-// expression, not as the case-blind column); each amount in
-// ten-thousandths, a whole number, so the sum is exact.
-std::pair<dao::Currency, dao::Currency> tilinSummat(dao::Database& db, long tlID, long toID) {
-    QString sql = QStringLiteral("SELECT vi.viTyyppi & '' AS Puoli, SUM(CLng(vi.viArvo * 10000)) AS Summa FROM vi "
-                                 "INNER JOIN to ON vi.vitoID = to.toID WHERE vi.vitlID = ?");
-    dao::Params params{dao::Variant(tlID)};
-    if (toID != 0) {
-        sql += QStringLiteral(" AND vi.vitoID = ?");
-        params.emplace_back(toID);
-    }
-    sql += QStringLiteral(" GROUP BY vi.viTyyppi & ''");
-    dao::Currency debet, kredit;
-    dao::Recordset rs = db.OpenRecordset(sql, dao::RecordsetType::ForwardOnly, dao::dbReadOnly, params);
-    for (; !rs.isEOF(); rs.MoveNext()) {
-        const QString tyyppi = core::NzString(rs.value(QStringLiteral("Puoli")));
-        const dao::Variant summa = rs.value(QStringLiteral("Summa"));
-        const dao::Currency arvo = dao::Currency::fromRaw(summa.isNull() ? 0 : summa.toLong());
-        if (core::OnDebet(tyyppi))
-            debet += arvo;
-        else if (core::OnKredit(tyyppi))
-            kredit += arvo;
-    }
-    rs.Close();
-    return {debet, kredit};
-}
-
-}  // namespace
+int frmNewTositteet::MaxLkmViennitPerTosite() { return SuurinVientimaara(0); }
 
 void frmNewTositteet::ShowHalutunTilinSaldo() {
     const long tili = core::LaskettavaTili;
@@ -495,36 +450,19 @@ void frmNewTositteet::ShowHalutunTilinSaldo() {
         lblHalutunTilinSaldo->setText(QStringLiteral("- -"));
         return;
     }
-    dao::Database db = core::DBCon().AvaaDB();
-    // The entries of every voucher are summed once and the sums kept while
-    // the book reads the same, so that stepping through vouchers does not
-    // sum the whole account again for each one.
-    // (Within a transaction the book may still go back: nothing is kept.)
-    const bool settled = db.transactionDepth() == 0;
-    const dao::ContentStamp stamp = db.contentStamp();
-    dao::Currency debet, kredit;
-    if (settled && tilinSaldo_ && tilinSaldo_->tili == tili && tilinSaldo_->stamp == stamp) {
-        debet = tilinSaldo_->debet;
-        kredit = tilinSaldo_->kredit;
-    } else {
-        std::tie(debet, kredit) = tilinSummat(db, tili, 0);
-        if (settled)
-            tilinSaldo_ = TilinSaldo{stamp, tili, debet, kredit};
-        else
-            tilinSaldo_.reset();
-    }
+    TilinSummat s = tilinSaldo_.Summat(tili);
     // The stored entries of the voucher on screen count as they stand on
     // screen instead.
     if (curTosite_->id() != 0) {
-        const auto [d, k] = tilinSummat(db, tili, curTosite_->id());
-        debet -= d;
-        kredit -= k;
+        const TilinSummat tosite = tilinSaldo_.Summat(tili, curTosite_->id());
+        s.debet -= tosite.debet;
+        s.kredit -= tosite.kredit;
     }
     for (size_t k = 0; k < debet_.size(); ++k) {
-        if (debet_[k]->tlID() == tili) debet += debet_[k]->Arvo();
-        if (kredit_[k]->tlID() == tili) kredit += kredit_[k]->Arvo();
+        if (debet_[k]->tlID() == tili) s.debet += debet_[k]->Arvo();
+        if (kredit_[k]->tlID() == tili) s.kredit += kredit_[k]->Arvo();
     }
-    lblHalutunTilinSaldo->setText((debet - kredit).toCurrencyString());
+    lblHalutunTilinSaldo->setText((s.debet - s.kredit).toCurrencyString());
 }
 
 bool frmNewTositteet::CheckTositteet() { return KaynnistysTarkistus(); }
@@ -572,8 +510,11 @@ void frmNewTositteet::Load() {
     // the window.
     bTositteidenKaynnistysTarkistus = true;
     bUpdatingList_ = false;
-    const int n = MaxLkmViennitPerTosite();
-    setUpperBound(n > kRivit - 1 ? n - 1 : kRivit - 1);
+    // The arrays get the length that the book's largest voucher needs on
+    // the first idle turn after the window is on the screen; a voucher shown
+    // before that has at least its own entries.
+    rivimaaraTiedossa_ = false;
+    setUpperBound(kRivit - 1);
     InitEmptyViennit();
     ClearSummat();
     FillTiliCombot();
@@ -581,6 +522,7 @@ void frmNewTositteet::Load() {
     FillTositeLista();
     BuildTositepohjaMenu();
     ShowTosite(placeholderTosite());
+    idle_->start(0);
 }
 
 void frmNewTositteet::activate() {
@@ -637,6 +579,8 @@ void frmNewTositteet::Unload() {
     // What the voucher holds is written; a failure is shown, and the window
     // goes all the same.
     run([this] { writePending(); });
+    idle_->stop();
+    listaKesken_ = false;
     releaseAll();
     curTosite_ = placeholderTosite();
     for (auto* arr : {&debet_, &kredit_})
@@ -646,53 +590,148 @@ void frmNewTositteet::Unload() {
 // ---------------------------------------------------------------- the voucher list
 
 void frmNewTositteet::FillTositeLista() {
-    QString condition;
-    if (bAvaustosite)
-        condition = QStringLiteral("WHERE toAvaustosite = True AND toNumero >= 0");
-    else if (bPaatostosite)
-        condition = QStringLiteral("WHERE toPaatostosite = True AND toNumero >= 0");
-    else
-        condition = QStringLiteral("WHERE toAvaustosite = False AND toPaatostosite = False AND toNumero >= 0");
-    dao::Database db = core::DBCon().AvaaDB();
-    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT toID, toNumero, toSelite FROM to ") + condition +
-                                             QStringLiteral(" ORDER BY toNumero"),
-                                         dao::RecordsetType::ForwardOnly, dao::dbReadOnly);
-    QStringList texts;
-    QList<long> ids;
-    for (; !rs.isEOF(); rs.MoveNext()) {
-        ids << core::NzLong(rs.value(0), 0);
-        texts << QString::number(core::NzLong(rs.value(1), 0)) + QLatin1Char(' ') + core::NzString(rs.value(2));
-    }
-    rs.Close();
-
+    const std::vector<TositeListanRivi> rivit =
+        TositeListanRivit(bAvaustosite, bPaatostosite, std::nullopt, kListanAlku);
     bUpdatingList_ = true;
-    lstTositteet->setUpdatesEnabled(false);
     lstTositteet->clear();
     lineOf_.clear();
+    odottavat_.clear();
+    appendListLines(rivit);
+    listaKesken_ = int(rivit.size()) == kListanAlku;
+    listaLuettu_.reset();
+    if (!rivit.empty()) listaLuettu_ = rivit.back();
+    listaSukupolvi_ = core::DBCon().generation();
+    bUpdatingList_ = false;
+    if (listaKesken_) idle_->start(0);
+}
+
+void frmNewTositteet::appendListLines(const std::vector<TositeListanRivi>& rivit) {
+    QStringList texts;
+    QList<long> ids;
+    const long shown = curTosite_->IsEmpty() ? 0 : curTosite_->id();
+    for (const TositeListanRivi& r : rivit) {
+        if (lineOf_.contains(r.toID)) continue;
+        ids << r.toID;
+        // The voucher on screen as it stands, typing included.
+        texts << (r.toID == shown ? TositeListanTeksti(curTosite_->Numero(), curTosite_->Selite())
+                                  : TositeListanTeksti(r.numero, r.selite));
+    }
+    if (ids.isEmpty()) return;
+    const int first = lstTositteet->count();
+    lstTositteet->setUpdatesEnabled(false);
     lstTositteet->addItems(texts);
     {
         // The keys are no news to the view, which shows only the texts.
         const QSignalBlocker quiet(lstTositteet->model());
         for (int c = 0; c < ids.size(); ++c) {
-            QListWidgetItem* item = lstTositteet->item(c);
+            QListWidgetItem* item = lstTositteet->item(first + c);
             item->setData(Qt::UserRole, qlonglong(ids[c]));
             lineOf_.insert(ids[c], item);
         }
     }
     lstTositteet->setUpdatesEnabled(true);
-    // The line of the voucher on screen stays picked.
-    if (QListWidgetItem* item = lineOf_.value(curTosite_->id())) lstTositteet->setCurrentItem(item);
-    bUpdatingList_ = false;
+    // The line of the voucher on screen is picked (it stays picked when the
+    // list is built again).
+    if (shown != 0 && ids.contains(shown)) lstTositteet->setCurrentItem(lineOf_.value(shown));
+}
+
+void frmNewTositteet::idleWork() {
+    if (!isLoaded() || (rivimaaraTiedossa_ && !listaKesken_)) return;
+    // The book is read only while it is open and at rest: not while a
+    // command has it closed or holds a transaction open (a question it
+    // asks runs the event loop).
+    core::DBC& dbc = core::DBCon();
+    if (!dbc.isOpen() || dbc.openedPath() != core::DatabasePath || dbc.AvaaDB().transactionDepth() > 0) {
+        idle_->start(50);
+        return;
+    }
+    bool done = false;
+    run([&] {
+        if (!rivimaaraTiedossa_) {
+            sizeArraysForBook();
+        } else if (core::DBCon().generation() != listaSukupolvi_) {
+            // The book was changed under the list: it is read again.
+            FillTositeLista();
+        } else {
+            const std::vector<TositeListanRivi> rivit =
+                TositeListanRivit(bAvaustosite, bPaatostosite, listaLuettu_, kListanSivu);
+            const bool updating = bUpdatingList_;
+            bUpdatingList_ = true;
+            appendListLines(rivit);
+            bUpdatingList_ = updating;
+            if (!rivit.empty()) listaLuettu_ = rivit.back();
+            if (int(rivit.size()) < kListanSivu) listRead();
+        }
+        done = true;
+    });
+    if (!done) {
+        // What failed (and has been shown) is not tried again on every idle
+        // turn: the list stays as it is until it is built again (browse),
+        // and the arrays keep their length.
+        listaKesken_ = false;
+        return;
+    }
+    if (isLoaded() && !idle_->isActive() && (!rivimaaraTiedossa_ || listaKesken_)) idle_->start(0);
+}
+
+void frmNewTositteet::sizeArraysForBook() {
+    if (rivimaaraTiedossa_) return;
+    const int n = SuurinVientimaara(kRivit);
+    rivimaaraTiedossa_ = true;
+    growArrays(n);
+}
+
+void frmNewTositteet::growArrays(int n) {
+    if (n <= ElementCount()) return;
+    // Past its stored entries a voucher's elements hold fresh entries of
+    // it, as showing the voucher gives them; nothing is written.
+    while (ElementCount() < n) {
+        debet_.push_back(curTosite_->AddNewVienti(QStringLiteral("D")));
+        kredit_.push_back(curTosite_->AddNewVienti(QStringLiteral("K")));
+    }
+    const int shown = scrlViennit->value();
+    applyScrollRule(n - 1);
+    ui::ChangeGuard guard(scrlViennit);
+    scrlViennit->setValue(shown);
+}
+
+void frmNewTositteet::listRead() {
+    listaKesken_ = false;
+    const std::vector<long> odottavat = std::exchange(odottavat_, {});
+    const long shown = curTosite_->IsEmpty() ? 0 : curTosite_->id();
+    for (long id : odottavat) {
+        if (lineOf_.contains(id)) continue;
+        // The voucher on screen as it stands, its line picked; another one
+        // as stored, when it still is.
+        QString text;
+        if (id == shown) {
+            text = TositeListanTeksti(curTosite_->Numero(), curTosite_->Selite());
+        } else {
+            core::cTosite t;
+            if (!t.Read(id)) continue;
+            text = TositeListanTeksti(t.Numero(), t.Selite());
+        }
+        bUpdatingList_ = true;
+        auto* item = new QListWidgetItem(text);
+        item->setData(Qt::UserRole, qlonglong(id));
+        lstTositteet->addItem(item);
+        lineOf_.insert(id, item);
+        if (id == shown) lstTositteet->setCurrentItem(item);
+        bUpdatingList_ = false;
+    }
 }
 
 void frmNewTositteet::curTosite_NameChanged(long id, const QString& sName) {
     bUpdatingList_ = true;
     try {
-        const QString text = QString::number(curTosite_->Numero()) + QLatin1Char(' ') + sName;
+        const QString text = TositeListanTeksti(curTosite_->Numero(), sName);
         QListWidgetItem* item = lineOf_.value(id);
         if (item) {
             if (lstTositteet->currentItem() != item) lstTositteet->setCurrentItem(item);
             if (item->text() != text) item->setText(text);
+        } else if (listaKesken_) {
+            // The pages still to be read give the line in its place.
+            if (std::find(odottavat_.begin(), odottavat_.end(), id) == odottavat_.end()) odottavat_.push_back(id);
         } else {
             item = new QListWidgetItem(text);
             item->setData(Qt::UserRole, qlonglong(id));

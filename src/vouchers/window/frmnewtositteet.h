@@ -33,6 +33,7 @@
 #include "platform/dao/currency.h"
 #include "platform/dao/database.h"
 #include "platform/ui/forms.h"
+#include "vouchers/tositekirjaus.h"
 
 #include <QHash>
 #include <QListWidget>
@@ -54,6 +55,7 @@ class QMenuBar;
 class QPushButton;
 class QScrollBar;
 class QStandardItemModel;
+class QTimer;
 
 namespace vouchers {
 
@@ -89,6 +91,15 @@ public:
     // The largest number of debit entries, or of credit entries, that any
     // one voucher has.
     int MaxLkmViennitPerTosite();
+
+    // The voucher list is read a page at a time: this many lines at once
+    // when it is built, then the rest in pages of kListanSivu on idle turns
+    // of the event loop, so that the window shows without waiting for a
+    // long list.
+    static constexpr int kListanAlku = 250;
+    static constexpr int kListanSivu = 5000;
+    // Pages of the list, or the rows' length, are still to be read.
+    bool StillReading() const { return listaKesken_ || !rivimaaraTiedossa_; }
 
     // Shows in lblHalutunTilinSaldo the balance of the account chosen in
     // the settings (LaskettavaTili): its entries in the other vouchers plus
@@ -242,6 +253,21 @@ private:
     bool CheckSyotteet();
     void tellUnsavedDate();
     void FillTositeLista();
+    // Appends lines read from the book, but none for a voucher that has its
+    // line already.
+    void appendListLines(const std::vector<TositeListanRivi>& rivit);
+    // The work left after loading or rebuilding the list, a step per idle
+    // turn: the arrays sized for the book, then the list's further pages.
+    void idleWork();
+    // Gives the arrays as many elements as the book's largest voucher needs
+    // (at least kRivit), once per load.
+    void sizeArraysForBook();
+    // The arrays made n elements long, the new elements fresh entries of
+    // the voucher shown; the rows on screen stay as they are.
+    void growArrays(int n);
+    // The list has been read to its end: the vouchers shown meanwhile that
+    // the book did not give (see odottavat_) get their lines now.
+    void listRead();
     void InitEmptyViennit();
     std::unique_ptr<core::cTosite> NewTosite();
     void ShowTosite(std::unique_ptr<core::cTosite> t);
@@ -336,14 +362,21 @@ private:
     void moveFocus(QWidget* w);
     bool isWindowKey(const QKeyEvent* e) const;
 
-    // The stored balance of the watched account, kept while the book stays
-    // as it was when it was summed.
-    struct TilinSaldo {
-        dao::ContentStamp stamp;
-        long tili = 0;
-        dao::Currency debet, kredit;
-    };
-    std::optional<TilinSaldo> tilinSaldo_;
+    // The stored sums of the watched account.
+    TilinSaldo tilinSaldo_;
+    // The arrays have been sized for the book since it was loaded.
+    bool rivimaaraTiedossa_ = false;
+    // The list's pages still to be read: the last line read, and the book's
+    // generation when the list was begun.
+    bool listaKesken_ = false;
+    std::optional<TositeListanRivi> listaLuettu_;
+    unsigned listaSukupolvi_ = 0;
+    // Vouchers shown while the list was being read that had no line yet:
+    // the pages to come give their lines in number order. One that they do
+    // not give (renumbered below the pages read, or of another mode) gets
+    // its line at the end when the list has been read.
+    std::vector<long> odottavat_;
+    QTimer* idle_ = nullptr;
 
     std::unique_ptr<core::cTosite> curTosite_;
     Viennit debet_;

@@ -108,9 +108,7 @@ void frmNewTositteet::FillTiliCombot() {
 }
 
 void frmNewTositteet::FillKPCombot() {
-    dao::Database db = core::DBCon().AvaaDB();
-    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT kpID, kpNumero FROM kp ORDER BY kpNumero"),
-                                         dao::RecordsetType::ForwardOnly, dao::dbReadOnly);
+    const std::vector<KustannuspaikkaRivi> lista = KustannuspaikkaLista();
     kpModel_->clear();
     auto add = [this](const QString& text, long id) {
         auto* item = new QStandardItem(text);
@@ -118,8 +116,7 @@ void frmNewTositteet::FillKPCombot() {
         kpModel_->appendRow(item);
     };
     add(QStringLiteral(" "), 0);
-    for (; !rs.isEOF(); rs.MoveNext()) add(QString::number(core::NzLong(rs.value(1), 0)), core::NzLong(rs.value(0), 0));
-    rs.Close();
+    for (const KustannuspaikkaRivi& kp : lista) add(QString::number(kp.numero), kp.kpID);
 }
 
 void frmNewTositteet::comboChosen(QComboBox* combo, Puoli p, int i, bool tili) {
@@ -272,13 +269,7 @@ bool frmNewTositteet::IsTositeValmis() {
         for (Puoli p : {Puoli::Debet, Puoli::Kredit})
             if ((ListIndex(tiliCombo(p, i)) >= 1) != hasAmount(summa(p, i))) return false;
     // Only the voucher with the highest number of all starts the next one.
-    dao::Database db = core::DBCon().AvaaDB();
-    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT MAX(toNumero) FROM to"), dao::RecordsetType::Snapshot,
-                                         dao::dbReadOnly);
-    if (rs.isEOF()) return true;
-    const dao::Variant max = rs.value(0);
-    rs.Close();
-    return curTosite_->Numero() == (max.isNull() ? -1 : core::NzLong(max, -1));
+    return curTosite_->Numero() == SuurinTositenumero().value_or(-1);
 }
 
 void frmNewTositteet::showRows() {

@@ -1,0 +1,138 @@
+#include "vouchers/tositekirjaus.h"
+
+#include "core/dbc.h"
+#include "core/nz.h"
+#include "core/puoli.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace vouchers {
+
+using core::NzLong;
+using core::NzString;
+
+QString TositeListanTeksti(long numero, const QString& selite) {
+    return QString::number(numero) + QLatin1Char(' ') + selite;
+}
+
+std::vector<TositeListanRivi> TositeListanRivit(bool avaus, bool paatos, const std::optional<TositeListanRivi>& jalkeen,
+                                                int enintaan) {
+    std::vector<TositeListanRivi> rivit;
+    if (enintaan <= 0) return rivit;
+    QString sql = QStringLiteral("SELECT TOP %1 toID, toNumero, toSelite FROM to WHERE ").arg(enintaan);
+    if (avaus)
+        sql += QStringLiteral("toAvaustosite = True");
+    else if (paatos)
+        sql += QStringLiteral("toPaatostosite = True");
+    else
+        sql += QStringLiteral("toAvaustosite = False AND toPaatostosite = False");
+    dao::Params params;
+    if (jalkeen) {
+        // The number index is entered at the last line's number, not at 0:
+        // a later page costs no more than the first.
+        sql += QStringLiteral(" AND toNumero >= ? AND (toNumero > ? OR toID > ?)");
+        params = {dao::Variant(jalkeen->numero), dao::Variant(jalkeen->numero), dao::Variant(jalkeen->toID)};
+    } else {
+        sql += QStringLiteral(" AND toNumero >= 0");
+    }
+    sql += QStringLiteral(" ORDER BY toNumero, toID");
+    dao::Database db = core::DBCon().AvaaDB();
+    dao::Recordset rs = db.OpenRecordset(sql, dao::RecordsetType::ForwardOnly, dao::dbReadOnly, params);
+    for (; !rs.isEOF(); rs.MoveNext())
+        rivit.push_back(TositeListanRivi{NzLong(rs.value(QStringLiteral("toID")), 0),
+                                         NzLong(rs.value(QStringLiteral("toNumero")), 0),
+                                         NzString(rs.value(QStringLiteral("toSelite")))});
+    rs.Close();
+    return rivit;
+}
+
+int SuurinVientimaara(int vahintaan) {
+    // The entries of a voucher are counted in all from the voucher index of
+    // the entries, without reading the entries; only the vouchers with more
+    // than vahintaan of them can have more on one side, and only their
+    // entries are read and counted by side (a "d" with the "D"s, as the
+    // column compares).
+    dao::Database db = core::DBCon().AvaaDB();
+    dao::Recordset rs = db.OpenRecordset(
+        QStringLiteral("SELECT MAX(Lkm) AS Suurin FROM (SELECT COUNT(*) AS Lkm FROM vi INNER JOIN to "
+                       "ON vi.vitoID = to.toID WHERE vi.vitoID IN (SELECT vitoID FROM vi GROUP BY vitoID "
+                       "HAVING COUNT(*) > ?) AND (vi.viTyyppi = 'D' OR vi.viTyyppi = 'K') "
+                       "GROUP BY vi.vitoID, vi.viTyyppi)"),
+        dao::RecordsetType::ForwardOnly, dao::dbReadOnly, {dao::Variant(long(vahintaan))});
+    const long suurin = rs.isEOF() ? 0 : NzLong(rs.value(QStringLiteral("Suurin")), 0);
+    rs.Close();
+    return suurin > vahintaan ? int(std::min<long>(suurin, INT_MAX)) : vahintaan;
+}
+
+std::optional<long> SuurinTositenumero() {
+    dao::Database db = core::DBCon().AvaaDB();
+    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT MAX(toNumero) AS Suurin FROM to"),
+                                         dao::RecordsetType::ForwardOnly, dao::dbReadOnly);
+    std::optional<long> suurin;
+    if (!rs.isEOF()) {
+        const dao::Variant v = rs.value(QStringLiteral("Suurin"));
+        if (!v.isNull()) suurin = NzLong(v, 0);
+    }
+    rs.Close();
+    return suurin;
+}
+
+std::vector<KustannuspaikkaRivi> KustannuspaikkaLista() {
+    std::vector<KustannuspaikkaRivi> lista;
+    dao::Database db = core::DBCon().AvaaDB();
+    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT kpID, kpNumero FROM kp ORDER BY kpNumero"),
+                                         dao::RecordsetType::ForwardOnly, dao::dbReadOnly);
+    for (; !rs.isEOF(); rs.MoveNext())
+        lista.push_back(KustannuspaikkaRivi{NzLong(rs.value(QStringLiteral("kpID")), 0),
+                                            NzLong(rs.value(QStringLiteral("kpNumero")), 0)});
+    rs.Close();
+    return lista;
+}
+
+namespace {
+
+// The engine sums, one line per side code as written (the code is compared
+// as an expression, not as the case-blind column); each amount in
+// ten-thousandths, a whole number, so the sum is exact.
+TilinSummat summaa(dao::Database& db, long tlID, long toID) {
+    QString sql = QStringLiteral("SELECT vi.viTyyppi & '' AS Puoli, SUM(CLng(vi.viArvo * 10000)) AS Summa FROM vi "
+                                 "INNER JOIN to ON vi.vitoID = to.toID WHERE vi.vitlID = ?");
+    dao::Params params{dao::Variant(tlID)};
+    if (toID != 0) {
+        sql += QStringLiteral(" AND vi.vitoID = ?");
+        params.emplace_back(toID);
+    }
+    sql += QStringLiteral(" GROUP BY vi.viTyyppi & ''");
+    TilinSummat s;
+    dao::Recordset rs = db.OpenRecordset(sql, dao::RecordsetType::ForwardOnly, dao::dbReadOnly, params);
+    for (; !rs.isEOF(); rs.MoveNext()) {
+        const QString tyyppi = NzString(rs.value(QStringLiteral("Puoli")));
+        const dao::Variant summa = rs.value(QStringLiteral("Summa"));
+        const dao::Currency arvo = dao::Currency::fromRaw(summa.isNull() ? 0 : summa.toLong());
+        if (core::OnDebet(tyyppi))
+            s.debet += arvo;
+        else if (core::OnKredit(tyyppi))
+            s.kredit += arvo;
+    }
+    rs.Close();
+    return s;
+}
+
+}  // namespace
+
+TilinSummat TilinSaldo::Summat(long tlID, long toID) {
+    dao::Database db = core::DBCon().AvaaDB();
+    if (toID != 0) return summaa(db, tlID, toID);
+    const bool settled = db.transactionDepth() == 0;
+    const dao::ContentStamp stamp = db.contentStamp();
+    if (settled && kaikki_ && kaikki_->tlID == tlID && kaikki_->stamp == stamp) return kaikki_->summat;
+    const TilinSummat s = summaa(db, tlID, 0);
+    if (settled)
+        kaikki_ = Muistissa{stamp, tlID, s};
+    else
+        kaikki_.reset();
+    return s;
+}
+
+}  // namespace vouchers
