@@ -113,9 +113,10 @@ TEST_F(BackupFolder, CopiesTheBookAndCompactsItKeepingTheFormerBookAsMd3) {
     EXPECT_EQ(QDir(tmp.path()).entryList({QStringLiteral("kirja.*")}, QDir::Files).size(), 2);  // .mdb, .md3
 }
 
-TEST_F(BackupFolder, TheFolderIsJoinedWithOneSeparatorAndTheDefaultFolderIsMade) {
+TEST_F(BackupFolder, TheFolderIsJoinedWithOneSeparator) {
     const QString book = makeBook(QStringLiteral("Kassa"));
-    core::DatabaseBackup = backupDir + QStringLiteral("/uusi");  // no separator at the end; not there yet
+    ASSERT_TRUE(QDir().mkpath(backupDir + QStringLiteral("/uusi")));
+    core::DatabaseBackup = backupDir + QStringLiteral("/uusi");  // no separator at the end
     expectBackupRuns();
     dialogs.expectMessage(QStringLiteral("valmis."), ui::Answer::OK);
     maintenance::mVarmistusClick();
@@ -129,6 +130,47 @@ TEST_F(BackupFolder, TheFolderIsJoinedWithOneSeparatorAndTheDefaultFolderIsMade)
     maintenance::mVarmistusClick();
     EXPECT_EQ(accountOf(odd), QStringLiteral("Kassa"));
     EXPECT_EQ(accountOf(tmp.file(QStringLiteral("kirja.db3"))), QStringLiteral("Kassa"));
+}
+
+// A fresh desktop: the settings name the documents folder (~/Asiakirjat on
+// a Finnish desktop) and nothing of the default backup folder exists yet.
+// The first backup makes the program's own folder; a missing folder the
+// user chose is refused, never made.
+TEST_F(BackupFolder, TheFirstBackupMakesTheDefaultFolderButNotOneTheUserChose) {
+    const QString config = QDir(home).filePath(QStringLiteral(".config"));
+    writeFile(QDir(config).filePath(QStringLiteral("user-dirs.dirs")), "XDG_DOCUMENTS_DIR=\"$HOME/Asiakirjat\"\n");
+    qputenv("XDG_CONFIG_HOME", config.toLocal8Bit());
+    const QString defaultFolder = QDir(home).filePath(QStringLiteral("Asiakirjat/Kolvio VEV/Varmuuskopiot"));
+    const QString chosenUnderHome = QDir(home).filePath(QStringLiteral("varmistus/"));
+    const QString chosenOnMissingDrive = QDir(home).filePath(QStringLiteral("media/USB/varmistus/"));
+    const struct {
+        const char* what;
+        QString setting;  // "": the default of the first start
+        bool made;
+    } cases[] = {
+        {"default folder", QString(), true},
+        {"chosen folder, its parent there", chosenUnderHome, false},
+        {"chosen folder, its parent missing", chosenOnMissingDrive, false},
+    };
+    const QString book = makeBook(QStringLiteral("Kassa"));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QFile::remove(sys::AppPath() + QStringLiteral("/vevaravo.ini"));
+        ini::cIniFile::ClearCache();
+        core::LoadIniSettings();
+        if (!c.setting.isEmpty()) core::DatabaseBackup = c.setting;
+        core::DatabasePath = book;
+        const QString target = QDir(c.made ? defaultFolder : c.setting).filePath(QStringLiteral("kirja.mdb"));
+        expectBackupRuns();
+        dialogs.expectMessage(c.made ? QStringLiteral("valmis.")
+                                     : QStringLiteral("Tietokantaa ei voida kopioida \nhakemistosta: ") + book +
+                                           QStringLiteral("\nhakemistoon: ") + target,
+                              ui::Answer::OK);
+        maintenance::mVarmistusClick();
+        EXPECT_EQ(accountOf(target), c.made ? QStringLiteral("Kassa") : QString());
+        EXPECT_EQ(fso::FolderExists(QFileInfo(target).path()), c.made);
+        EXPECT_EQ(dialogs.shown().last().icon, c.made ? ui::Icon::Information : ui::Icon::Critical);
+    }
 }
 
 TEST_F(BackupFolder, AFailedStepStopsTheChainWithTheBookUntouched) {
