@@ -1,12 +1,17 @@
 // A long report written to a PDF file in parts painted side by side and
 // joined: the same pages, texts and fonts as the file written page after
 // page, a file that PDF readers take without complaint, and a page range
-// chosen in the print dialog kept.
+// chosen in the print dialog kept. A PDF file, in parts or not, is written
+// whole or not at all.
 
+#include "platform/fso/fso.h"
+#include "platform/report/error.h"
 #include "platform/report/pdfjoin.h"
 #include "platform/report/render.h"
+#include "support/child.h"
 #include "support/testenv.h"
 
+#include <QDir>
 #include <QFile>
 #include <QPrinter>
 #include <QProcess>
@@ -167,4 +172,89 @@ TEST(PdfInParts, PartsOfAnotherLayoutAreNotJoined) {
     const int xref = int(moved.lastIndexOf("\nxref\n"));
     moved.insert(xref, "\n%");  // the table is no longer where the file says
     EXPECT_FALSE(pdf::joinParts({moved}).has_value());
+}
+
+namespace {
+
+// Writes a report of args[1] pages over the file args[0], in parts when
+// args[2] says so; "valmis" once that has returned.
+KV_TEST_CHILD(pdfOverAnEarlierFile) {
+    try {
+        writePdf(longReport(args.value(1).toInt()), args.value(0), args.value(2) == QLatin1String("osissa"));
+    } catch (const std::exception& e) {
+        fprintf(stderr, "%s\n", e.what());
+        return 1;
+    }
+    fputs("valmis\n", stdout);
+    return 0;
+}
+
+// A whole PDF file of the given pages as Qt's writer or the join ends it.
+bool wholePdf(const QByteArray& bytes, int pages) {
+    return bytes.startsWith("%PDF-") && bytes.endsWith("%%EOF\n") &&
+           bytes.contains("/Count " + QByteArray::number(pages) + '\n');
+}
+
+}  // namespace
+
+TEST(PdfWholeOrNothing, AKillAtAnyWritePointLeavesTheEarlierFileOrTheWholeNewOne) {
+    const struct {
+        const char* how;
+        int pages;
+    } cases[] = {{"kerralla", 3}, {"osissa", 200}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.how);
+        kvtest::TempDir dir;
+        const QString target = dir.file(QStringLiteral("raportti.pdf"));
+        writePdf(longReport(1), target, false);
+        const QByteArray earlier = bytesOf(target);
+        ASSERT_TRUE(wholePdf(earlier, 1));
+        int point = 1;
+        for (;; ++point) {
+            ASSERT_LT(point, 20) << "the writing never ran to its end";
+            const kvtest::KilledRun run = kvtest::runChildKilledAt(
+                "pdfOverAnEarlierFile", {target, QString::number(c.pages), QString::fromLatin1(c.how)}, point);
+            SCOPED_TRACE(run.errors.trimmed().toStdString());
+            ASSERT_TRUE(run.killed || run.finished);
+            const QByteArray now = bytesOf(target);
+            EXPECT_TRUE(now == earlier || wholePdf(now, c.pages)) << "point " << point << ": " << now.size() << " bytes";
+            // What the writing left beside the file is its own work, which the clean-up removes.
+            fso::RemoveLeftoverWorkFiles(dir.path());
+            EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+                      QStringList{QStringLiteral("raportti.pdf")});
+            if (run.finished) {
+                EXPECT_TRUE(wholePdf(now, c.pages));
+                break;
+            }
+            QFile f(target);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(earlier);
+        }
+        // The work file is synced, takes the name, and the folder is synced.
+        EXPECT_GE(point, 4);
+    }
+}
+
+// A file that cannot be written is reported, and what was there stays: a
+// write-protected file is not replaced by the rename that replaces others.
+TEST(PdfWholeOrNothing, AFileThatCannotBeWrittenIsReportedAndLeftAsItWas) {
+    kvtest::TempDir dir;
+    const QString protectedFile = dir.file(QStringLiteral("suojattu.pdf"));
+    writePdf(longReport(1), protectedFile, false);
+    const QByteArray earlier = bytesOf(protectedFile);
+    ASSERT_TRUE(QFile::setPermissions(protectedFile, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    for (const QString& target : {protectedFile, dir.file(QStringLiteral("puuttuva/raportti.pdf"))}) {
+        for (const bool inParts : {false, true}) {
+            try {
+                writePdf(longReport(inParts ? 200 : 2), target, inParts);
+                ADD_FAILURE() << "written: " << target.toStdString();
+            } catch (const report::ReportError& e) {
+                EXPECT_EQ(e.number(), report::err::OutputError);
+                EXPECT_TRUE(e.description().contains(target)) << e.what();
+            }
+        }
+    }
+    EXPECT_EQ(bytesOf(protectedFile), earlier);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+              QStringList{QStringLiteral("suojattu.pdf")});
 }
