@@ -12,11 +12,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFontMetricsF>
+#include <QGraphicsView>
 #include <QImage>
 #include <QHash>
 #include <QPrinterInfo>
 #include <QPrintPreviewWidget>
 #include <QProcess>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTest>
@@ -787,6 +789,39 @@ TEST_F(LedgerReport, EmptySelectionStillPrintsThePageFrame) {
     EXPECT_EQ(r.bands(SectionKind::ReportFooter)[0]->text(QStringLiteral("debet")), QStringLiteral("0,00"));
     EXPECT_EQ(r.bands(SectionKind::PageFooter)[0]->text(QStringLiteral("sivu")), QStringLiteral("Sivu 1 / 1"));
     c.lastPreview()->close();
+}
+
+}  // namespace
+
+namespace {
+
+// The preview opens at the top of the first page, where the association's
+// name, the title and the column headings are: in each window state, and
+// still after the window is resized once shown, as a desktop maximising it
+// does.
+TEST_F(LedgerReport, ThePreviewOpensAtTheTopOfTheFirstPage) {
+    for (const int state : {0, 2}) {
+        SCOPED_TRACE(state);
+        ReportControl c;
+        setUpControl(c);
+        c.setWindowState(state);
+        c.printReport();
+        report::PreviewWindow* w = c.lastPreview();
+        ASSERT_NE(w, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
+        auto* view = w->previewWidget()->findChild<QGraphicsView*>();
+        ASSERT_NE(view, nullptr);
+        // The page is taller than the view, and the paper's top edge (at 0)
+        // is in it.
+        const auto shownFrom = [view] { return view->mapToScene(view->viewport()->rect().topLeft()).y(); };
+        EXPECT_GT(view->verticalScrollBar()->maximum(), 0);
+        EXPECT_LE(shownFrom(), 0.0);
+        w->resize(w->width() + 300, w->height() + 200);
+        QTest::qWait(20);
+        EXPECT_LE(shownFrom(), 0.0);
+        EXPECT_EQ(w->currentPage(), 1);
+        delete w;
+    }
 }
 
 }  // namespace
