@@ -1,19 +1,19 @@
 #include "platform/report/preview.h"
 
 #include "platform/report/error.h"
+#include "platform/report/printers.h"
 #include "platform/report/render.h"
 #include "platform/report/texts.h"
+#include "platform/ui/dialogs.h"
 
 #include <QEvent>
 #include <QGraphicsView>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QMessageBox>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QToolButton>
@@ -191,17 +191,21 @@ void PreviewWindow::print() {
 
 void PreviewWindow::defaultPrint() {
     QPrinter printer(QPrinter::HighResolution);
-    if (!printerName_.isEmpty() && QPrinterInfo::availablePrinterNames().contains(printerName_))
-        printer.setPrinterName(printerName_);
     printer.setCopyCount(std::max(1, copies_));
     setUpPrinter(printer, *report_);
-    QPrintDialog dialog(&printer, this);
-    dialog.setMinMax(1, std::max(1, pageCount()));
-    if (dialog.exec() != QDialog::Accepted) return;
+    // One question: the printer, or the PDF file with a name made from the
+    // report's title.
+    ui::PrinterChoice choice;
+    if (printerName_ == kPdfPrinter || QPrinterInfo::availablePrinterNames().contains(printerName_))
+        choice.printer = printerName_;
+    choice.pdfFile = ProposedPdfFile(windowTitle());
+    choice.target = &printer;
+    choice.pageCount = std::max(1, pageCount());
+    if (!ui::Dialogs().choosePrinter(choice)) return;
     try {
         printPages(printer, *report_);
     } catch (const ReportError& e) {
-        QMessageBox::warning(this, windowTitle(), e.description());
+        ui::Dialogs().messageBox(e.description(), windowTitle(), ui::Buttons::OK, ui::Icon::Exclamation);
     }
 }
 
