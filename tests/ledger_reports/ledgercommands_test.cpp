@@ -661,6 +661,18 @@ TEST_F(Commands, APdfFileIsAskedOnceWithANameEndingInPdf) {
         QFile pdf(file);
         EXPECT_TRUE(pdf.open(QIODevice::ReadOnly) && pdf.read(5) == "%PDF-");
     }
+    // The question cancelled: nothing printed and nothing more asked or told.
+    dialogs.reset();
+    dialogs.expectSaveFile(QString());
+    control().setPrinterName(report::kPdfPrinter);
+    answerLedgerPeriod(d31(3, 1), d31(3, 31));
+    expectDialog<reports::frmTulostus>("frmTulostus", [](reports::frmTulostus& d) {
+        d.cmbTulostusLaite->setCurrentIndex(1);
+        d.cTulosta->click();
+    });
+    RunPaakirja(caller());
+    EXPECT_TRUE(lastRun().cancelled);
+    EXPECT_EQ(dialogs.shown().size(), 1);
     control().setPrinterName(QString());
 }
 

@@ -179,15 +179,12 @@ bool QtDialogService::choosePrinter(PrinterChoice& choice) {
     // the PDF entry stands for the PDF printer.
     if (choice.printer == report::kPdfPrinter) {
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(choice.pdfFile);
+        if (!choice.pdfFile.isEmpty()) printer.setOutputFileName(choice.pdfFile);
     } else if (!choice.printer.isEmpty()) {
         printer.setPrinterName(choice.printer);
     }
     QPrintDialog dialog(&printer, parentWindow());
-    if (choice.pageCount > 0)
-        dialog.setMinMax(1, choice.pageCount);
-    else
-        dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    if (choice.pageCount > 0) dialog.setMinMax(1, choice.pageCount);
     // The file field proposes the caller's name whichever printer the dialog
     // opens on: Qt's own proposal, made from the document's name, takes the
     // end of a title such as "... - 31.12.2026" for an extension.
