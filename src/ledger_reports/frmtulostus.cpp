@@ -8,7 +8,6 @@
 #include "ledger_reports/reportglobals.h"
 #include "platform/report/printers.h"
 #include "platform/report/reportcontrol.h"
-#include "platform/sys/folders.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/events.h"
@@ -82,6 +81,9 @@ void frmTulostus::Load() {
         cmbTulostusLaite->setCurrentIndex(0);
     }
     TulostusLaite = 1;
+    // A PDF file named in an earlier print's printer choice was for that
+    // print: this one names its own, in the printer choice or at the run.
+    CrystalReport1().setPrintFileName(QString());
     tKopioita->setText(QString::number(core::TulostusKopioita));
     tKopioita->setFocus();
 }
@@ -114,27 +116,8 @@ void frmTulostus::print() {
     }
     // A count below one prints one copy.
     core::TulostusKopioita = qMax(1, *copies);
-    // The PDF printer (chosen, or the only one when no printer is
-    // installed) writes the file the user names now; without one the
-    // dialog stays open.
-    if (TulostusLaite == 1 && !askPdfFile()) return;
     TulostusPeruttu = false;
     ui::Forms::unload(*this);
-}
-
-bool frmTulostus::askPdfFile() {
-    report::ReportControl& rc = CrystalReport1();
-    if (report::PrinterFor(rc.printerName()) != report::kPdfPrinter) return true;
-    const QString proposed = rc.printFileName().isEmpty()
-                                 ? sys::GetSpecialFolder(sys::kSpecialFolderPersonal)
-                                 : rc.printFileName();
-    QString file = ui::Dialogs().saveFile(
-        core::TranslateStr(QStringLiteral("frmTulostus"), QStringLiteral("Tulosta tiedostoon (PDF)")), proposed,
-        QStringLiteral("PDF (*.pdf)|*.pdf"));
-    if (file.isEmpty()) return false;
-    if (QFileInfo(file).suffix().isEmpty()) file += QStringLiteral(".pdf");
-    rc.setPrintFileName(file);
-    return true;
 }
 
 void frmTulostus::cancel() {
@@ -146,10 +129,16 @@ void frmTulostus::changePrinter() {
     // Any failure leaves the printer as it was.
     try {
         report::ReportControl& rc = CrystalReport1();
-        const QString name = ui::Dialogs().choosePrinter(rc.printerName());
-        if (name.isEmpty()) return;
+        // The report is not run yet: a PDF file named here is proposed from
+        // the association's name.
+        ui::PrinterChoice choice;
+        choice.printer = rc.printerName();
+        choice.pdfFile = report::ProposedPdfFile(core::SeuranNimi.isEmpty() ? core::AppTitle : core::SeuranNimi);
+        if (!ui::Dialogs().choosePrinter(choice)) return;
+        const QString name = choice.printer;
         const QPrinterInfo info = QPrinterInfo::printerInfo(name);
         rc.setPrinterName(name);
+        rc.setPrintFileName(name == report::kPdfPrinter ? choice.pdfFile : QString());
         rc.setPrinterDriver(info.isNull() ? QString() : info.makeAndModel());
         // The platform's printers have no port of their own.
         rc.setPrinterPort(QString());
@@ -158,6 +147,14 @@ void frmTulostus::changePrinter() {
     } catch (...) {
         qWarning("frmTulostus: printer change failed");
     }
+}
+
+QString AskPdfFile(const QString& proposed) {
+    QString file = ui::Dialogs().saveFile(
+        core::TranslateStr(QStringLiteral("frmTulostus"), QStringLiteral("Tulosta tiedostoon (PDF)")), proposed,
+        QStringLiteral("PDF (*.pdf)|*.pdf"));
+    if (!file.isEmpty() && QFileInfo(file).suffix().isEmpty()) file += QStringLiteral(".pdf");
+    return file;
 }
 
 bool AskPrintDestination() {

@@ -4,10 +4,12 @@
 // goes (preview window or printer) and how many copies, lets the user pick
 // another printer for the shared report control (an installed printer or
 // the PDF printer), and hands its answer back through TulostusPeruttu,
-// TulostusLaite (reportglobals.h) and core::TulostusKopioita. A report for
-// the PDF printer - the one chosen, or the only one when no printer is
-// installed - asks for the PDF file as the print button is pressed. Each showing loads it afresh and every ending
-// (print, cancel, Esc, the close box) unloads it.
+// TulostusLaite (reportglobals.h) and core::TulostusKopioita. The PDF
+// file of a report for the PDF printer is asked once: in the printer
+// choice, when the user picks the PDF printer there, otherwise by the run
+// (AskPdfFile), which knows the report's title to propose a name from.
+// Each showing loads it afresh and every ending (print, cancel, Esc, the
+// close box) unloads it.
 //
 // TulostusPeruttu is True from the opening until the print button has
 // settled the copies, so closing the dialog in any other way is a cancel.
@@ -52,9 +54,6 @@ protected:
 
 private:
     void print();
-    // When the report goes to the PDF printer: asks for the PDF file and
-    // hands it to the report control; false when the user cancelled.
-    bool askPdfFile();
     void cancel();
     void changePrinter();
 };
@@ -63,5 +62,10 @@ private:
 // destination: true when the user ordered the print (TulostusLaite and
 // core::TulostusKopioita then hold the answer), false when cancelled.
 bool AskPrintDestination();
+
+// The question for the PDF file of a report run on the PDF printer, proposing
+// the file proposed: the file chosen ("" when cancelled), with ".pdf" after a
+// name typed without an extension.
+QString AskPdfFile(const QString& proposed);
 
 }  // namespace reports

@@ -2,6 +2,7 @@
 
 #include "core/globals.h"
 #include "core/ui/translator.h"
+#include "ledger_reports/frmtulostus.h"
 #include "platform/report/reportcontrol.h"
 #include "platform/report/texts.h"
 
@@ -41,6 +42,9 @@ report::ReportControl& CrystalReport1() {
         // its messages) in the language of the program's translator.
         report::SetTextTranslator(
             [](const QString& section, const QString& text) { return core::TranslateStr(section, text); });
+        // A report for the PDF printer without a file named in the print
+        // dialog's printer choice asks for one with the print dialog's words.
+        control->setPdfFileQuestion(AskPdfFile);
     }
     return *control;
 }

@@ -14,6 +14,7 @@
 #include "platform/ui/dialogs.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 
 namespace maintenance {
@@ -27,6 +28,12 @@ void letEventsRun() { QCoreApplication::processEvents(); }
 bool sameFile(const QString& a, const QString& b) {
     const QString ca = QFileInfo(a).canonicalFilePath();
     return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
+}
+
+// The folder the program chose itself (on the first start, or for an empty
+// field in the settings), as the desktop names the documents folder now.
+bool isDefaultBackupFolder(const QString& folder) {
+    return QDir::cleanPath(folder) == QDir::cleanPath(core::defaultBackupFolder());
 }
 
 void copyFailed(const QString& target, const std::pair<int, QString>& e) {
@@ -86,14 +93,16 @@ void mVarmistusClick() {
 
     // 1. The copy into the backup folder, replacing an earlier one whole.
     try {
-        // The program's own default folder is made when it is missing;
-        // a folder whose parent is missing (a drive not attached) is not.
-        // Without a folder the copy would land wherever the program runs.
+        // The program's own default folder is made when it is missing, with
+        // the folders above it: on a fresh desktop not even the documents
+        // folder may be there yet. A folder the user chose is never made:
+        // a missing one is a drive not attached or a mistyped name, and the
+        // copy is refused. Without a folder the copy would land wherever the
+        // program runs.
         if (core::DatabaseBackup.trimmed().isEmpty())
             throw fso::Error(fso::err::PathNotFound, QStringLiteral("Path not found"));
         const QString folder = fso::GetParentFolderName(target);
-        if (!fso::FolderExists(folder) && fso::FolderExists(fso::GetParentFolderName(folder)))
-            fso::CreateFolder(folder);
+        if (!fso::FolderExists(folder) && isDefaultBackupFolder(core::DatabaseBackup)) EnsureFolder(folder);
         fso::CopyFile(book, target, true);
         letEventsRun();
     } catch (...) {

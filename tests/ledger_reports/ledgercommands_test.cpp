@@ -7,6 +7,9 @@
 #include "ledgerfixture.h"
 
 #include "platform/dao/error.h"
+#include "platform/report/printers.h"
+
+#include <QToolButton>
 
 using namespace ledger;
 using kvtest::d31;
@@ -603,6 +606,74 @@ TEST_F(Commands, TheOlderWindowHandsItsOwnDatabase) {
     expectRun();
     EXPECT_EQ(lastRun().properties.selectionFormula, selection);
     EXPECT_EQ(saves, 3);
+}
+
+}  // namespace
+
+namespace {
+
+// A report to a PDF file asks for the file once, whichever way the user
+// gets there, and proposes a name in the documents folder that ends in
+// ".pdf": the report's title whole (its year no extension, a "/" no
+// folder), or the association's name where the printer is chosen before
+// the report has a title.
+TEST_F(Commands, APdfFileIsAskedOnceWithANameEndingInPdf) {
+    makeBook();
+    core::SeuranNimi = QStringLiteral("Pelle's kerho/Nuoret");
+    const QByteArray oldHome = qgetenv("HOME"), oldConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", tmp.file(QStringLiteral("koti")).toLocal8Bit());
+    qunsetenv("XDG_CONFIG_HOME");
+    const std::shared_ptr<void> restore(nullptr, [&](void*) {
+        qputenv("HOME", oldHome);
+        if (!oldConfig.isEmpty()) qputenv("XDG_CONFIG_HOME", oldConfig);
+    });
+    const QString documents = tmp.file(QStringLiteral("koti/Documents/"));
+    ASSERT_TRUE(QDir().mkpath(documents));
+    const QString titled = documents + QStringLiteral("Pääkirja -- 1.3.2031 - 31.3.2031 - Pelle's kerho-Nuoret.pdf");
+    enum Way { PrinterChoice, PdfPrinterSet, PreviewPrint };
+    const struct {
+        Way way;
+        ui::DialogKind asked;
+        QString proposed;
+    } cases[] = {{PrinterChoice, ui::DialogKind::Printer, documents + QStringLiteral("Pelle's kerho-Nuoret.pdf")},
+                 {PdfPrinterSet, ui::DialogKind::SaveFile, titled},
+                 {PreviewPrint, ui::DialogKind::Printer, titled}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.way);
+        dialogs.reset();
+        control().setPrinterName(c.way == PdfPrinterSet ? report::kPdfPrinter : QString());
+        const QString file = tmp.file(QStringLiteral("raportti%1.pdf").arg(int(c.way)));
+        if (c.asked == ui::DialogKind::Printer)
+            dialogs.expectPrinter(report::kPdfPrinter, file);
+        else
+            dialogs.expectSaveFile(file, QStringLiteral("Tulosta tiedostoon (PDF)"));
+        answerLedgerPeriod(d31(3, 1), d31(3, 31));
+        expectDialog<reports::frmTulostus>("frmTulostus", [&c](reports::frmTulostus& d) {
+            if (c.way == PrinterChoice) d.cTulostin->click();
+            d.cmbTulostusLaite->setCurrentIndex(c.way == PreviewPrint ? 0 : 1);
+            d.cTulosta->click();
+        });
+        RunPaakirja(caller());
+        if (c.way == PreviewPrint) QTest::mouseClick(control().lastPreview()->findChild<QToolButton*>(QStringLiteral("print")), Qt::LeftButton);
+        ASSERT_EQ(dialogs.shown().size(), 1) << dialogs.shownTexts().join(QStringLiteral(" | ")).toStdString();
+        EXPECT_EQ(dialogs.shown()[0].kind, c.asked);
+        EXPECT_EQ(dialogs.shown()[0].initial, c.proposed);
+        QFile pdf(file);
+        EXPECT_TRUE(pdf.open(QIODevice::ReadOnly) && pdf.read(5) == "%PDF-");
+    }
+    // The question cancelled: nothing printed and nothing more asked or told.
+    dialogs.reset();
+    dialogs.expectSaveFile(QString());
+    control().setPrinterName(report::kPdfPrinter);
+    answerLedgerPeriod(d31(3, 1), d31(3, 31));
+    expectDialog<reports::frmTulostus>("frmTulostus", [](reports::frmTulostus& d) {
+        d.cmbTulostusLaite->setCurrentIndex(1);
+        d.cTulosta->click();
+    });
+    RunPaakirja(caller());
+    EXPECT_TRUE(lastRun().cancelled);
+    EXPECT_EQ(dialogs.shown().size(), 1);
+    control().setPrinterName(QString());
 }
 
 }  // namespace

@@ -324,7 +324,6 @@ TEST_F(PeriodDialogs, EveryTextOfTheDialogsHasItsSwedishTranslation) {
     dialogs.expectMessage(QStringLiteral("Vill du skriva ut en kopia?"), ui::Answer::Yes);
     report::ReportControl& rc = reports::CrystalReport1();
     rc.setPrinterName(report::kPdfPrinter);
-    dialogs.expectSaveFile(tmp.file(QStringLiteral("raportti.pdf")), QStringLiteral("Skriv ut till fil (PDF)"));
     onModal = [](ui::Form& f) {
         auto& p = static_cast<frmTulostus&>(f);
         EXPECT_EQ(p.windowTitle(), QStringLiteral("Kolvio VEV - Utskriftsinställningar"));
@@ -333,9 +332,10 @@ TEST_F(PeriodDialogs, EveryTextOfTheDialogsHasItsSwedishTranslation) {
         p.cTulosta->click();
     };
     EXPECT_TRUE(AskPrintDestination());
-    EXPECT_EQ(rc.printFileName(), tmp.file(QStringLiteral("raportti.pdf")));
+    // The PDF printer's file, which the run asks for.
+    dialogs.expectSaveFile(tmp.file(QStringLiteral("raportti")), QStringLiteral("Skriv ut till fil (PDF)"));
+    EXPECT_EQ(reports::AskPdfFile(tmp.file(QStringLiteral("Huvudbok.pdf"))), tmp.file(QStringLiteral("raportti.pdf")));
     rc.setPrinterName(QString());
-    rc.setPrintFileName(QString());
 
     // Every text had its translation: nothing was added to the copy.
     core::SetTranslator(nullptr);

@@ -113,9 +113,10 @@ TEST_F(BackupFolder, CopiesTheBookAndCompactsItKeepingTheFormerBookAsMd3) {
     EXPECT_EQ(QDir(tmp.path()).entryList({QStringLiteral("kirja.*")}, QDir::Files).size(), 2);  // .mdb, .md3
 }
 
-TEST_F(BackupFolder, TheFolderIsJoinedWithOneSeparatorAndTheDefaultFolderIsMade) {
+TEST_F(BackupFolder, TheFolderIsJoinedWithOneSeparator) {
     const QString book = makeBook(QStringLiteral("Kassa"));
-    core::DatabaseBackup = backupDir + QStringLiteral("/uusi");  // no separator at the end; not there yet
+    ASSERT_TRUE(QDir().mkpath(backupDir + QStringLiteral("/uusi")));
+    core::DatabaseBackup = backupDir + QStringLiteral("/uusi");  // no separator at the end
     expectBackupRuns();
     dialogs.expectMessage(QStringLiteral("valmis."), ui::Answer::OK);
     maintenance::mVarmistusClick();
@@ -129,6 +130,29 @@ TEST_F(BackupFolder, TheFolderIsJoinedWithOneSeparatorAndTheDefaultFolderIsMade)
     maintenance::mVarmistusClick();
     EXPECT_EQ(accountOf(odd), QStringLiteral("Kassa"));
     EXPECT_EQ(accountOf(tmp.file(QStringLiteral("kirja.db3"))), QStringLiteral("Kassa"));
+}
+
+// A fresh desktop names its documents folder ~/Asiakirjat, and nothing of
+// the default backup folder exists yet: the first backup makes it. A
+// missing folder the user chose (its parent there) is refused, not made.
+TEST_F(BackupFolder, TheFirstBackupMakesTheDefaultFolderButNotOneTheUserChose) {
+    const QString config = QDir(home).filePath(QStringLiteral(".config"));
+    writeFile(QDir(config).filePath(QStringLiteral("user-dirs.dirs")), "XDG_DOCUMENTS_DIR=\"$HOME/Asiakirjat\"\n");
+    qputenv("XDG_CONFIG_HOME", config.toLocal8Bit());
+    const QString book = makeBook(QStringLiteral("Kassa"));
+    for (const QString& chosen : {QString(), QDir(home).filePath(QStringLiteral("varmistus/"))}) {
+        core::LoadIniSettings();  // a first start: the default folder
+        core::DatabasePath = book;
+        if (!chosen.isEmpty()) core::DatabaseBackup = chosen;
+        const QString folder = chosen.isEmpty() ? QDir(home).filePath(QStringLiteral("Asiakirjat/Kolvio VEV/Varmuuskopiot")) : chosen;
+        expectBackupRuns();
+        dialogs.expectMessage(chosen.isEmpty() ? QStringLiteral("valmis.") : QStringLiteral("Tietokantaa ei voida kopioida "),
+                              ui::Answer::OK);
+        maintenance::mVarmistusClick();
+        EXPECT_EQ(accountOf(QDir(folder).filePath(QStringLiteral("kirja.mdb"))),
+                  chosen.isEmpty() ? QStringLiteral("Kassa") : QString());
+        EXPECT_EQ(fso::FolderExists(folder), chosen.isEmpty()) << folder.toStdString();
+    }
 }
 
 TEST_F(BackupFolder, AFailedStepStopsTheChainWithTheBookUntouched) {

@@ -68,7 +68,10 @@ protected:
         sys::SetAppPath(QString());
         ini::cIniFile::ClearCache();
         qputenv("HOME", oldHome_);
-        if (hadConfig_) qputenv("XDG_CONFIG_HOME", oldConfig_);
+        if (hadConfig_)
+            qputenv("XDG_CONFIG_HOME", oldConfig_);
+        else
+            qunsetenv("XDG_CONFIG_HOME");
     }
 
     // The drives the program sees: a system disk, then the stick.

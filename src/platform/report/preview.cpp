@@ -1,17 +1,20 @@
 #include "platform/report/preview.h"
 
 #include "platform/report/error.h"
+#include "platform/report/printers.h"
 #include "platform/report/render.h"
 #include "platform/report/texts.h"
+#include "platform/ui/dialogs.h"
 
+#include <QEvent>
+#include <QGraphicsView>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QMessageBox>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -84,7 +87,21 @@ PreviewWindow::PreviewWindow(std::shared_ptr<const LaidOutReport> report, const 
     preview_->setObjectName(QStringLiteral("pages"));
     preview_->setViewMode(QPrintPreviewWidget::SinglePageView);
     connect(preview_, &QPrintPreviewWidget::paintRequested, this, &PreviewWindow::paintRequested);
-    connect(preview_, &QPrintPreviewWidget::previewChanged, this, &PreviewWindow::updateNavigation);
+    connect(preview_, &QPrintPreviewWidget::previewChanged, this, [this] {
+        if (holdTop_) showTopOfFirstPage();
+        updateNavigation();
+    });
+    // The pages are fitted to the view's width around the view's centre, at
+    // every resize too (the desktop maximising the window as it opens), which
+    // would leave the page's heading above the view. Until the user moves in
+    // the pages the view stays at the top of the first page.
+    if (auto* view = preview_->findChild<QGraphicsView*>()) {
+        view_ = view;
+        const auto release = [this] { holdTop_ = false; };
+        connect(view->verticalScrollBar(), &QScrollBar::actionTriggered, this, release);
+        connect(view->horizontalScrollBar(), &QScrollBar::actionTriggered, this, release);
+        view->viewport()->installEventFilter(this);
+    }
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -112,6 +129,20 @@ PreviewWindow::PreviewWindow(std::shared_ptr<const LaidOutReport> report, const 
 
 PreviewWindow::~PreviewWindow() = default;
 
+bool PreviewWindow::eventFilter(QObject* watched, QEvent* event) {
+    // A press in the pages starts a drag or a wheel turns them: the user moves.
+    if (view_ && watched == view_->viewport() &&
+        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::Wheel))
+        holdTop_ = false;
+    return QWidget::eventFilter(watched, event);
+}
+
+void PreviewWindow::showTopOfFirstPage() {
+    if (!view_) return;
+    view_->verticalScrollBar()->setValue(view_->verticalScrollBar()->minimum());
+    view_->horizontalScrollBar()->setValue(view_->horizontalScrollBar()->minimum());
+}
+
 // The preview's printer paints into the preview's pages, never into a file.
 void PreviewWindow::paintRequested(QPrinter* printer) { printPages(*printer, *report_, false); }
 
@@ -120,6 +151,7 @@ int PreviewWindow::currentPage() const { return preview_->currentPage(); }
 double PreviewWindow::zoomFactor() const { return preview_->zoomFactor(); }
 
 void PreviewWindow::goToPage(int page) {
+    holdTop_ = false;
     preview_->setCurrentPage(std::clamp(page, 1, std::max(1, pageCount())));
     updateNavigation();
 }
@@ -127,9 +159,18 @@ void PreviewWindow::firstPage() { goToPage(1); }
 void PreviewWindow::previousPage() { goToPage(currentPage() - 1); }
 void PreviewWindow::nextPage() { goToPage(currentPage() + 1); }
 void PreviewWindow::lastPage() { goToPage(pageCount()); }
-void PreviewWindow::zoomIn() { preview_->zoomIn(1.25); }
-void PreviewWindow::zoomOut() { preview_->zoomOut(1.25); }
-void PreviewWindow::fitToWidth() { preview_->fitToWidth(); }
+void PreviewWindow::zoomIn() {
+    holdTop_ = false;
+    preview_->zoomIn(1.25);
+}
+void PreviewWindow::zoomOut() {
+    holdTop_ = false;
+    preview_->zoomOut(1.25);
+}
+void PreviewWindow::fitToWidth() {
+    holdTop_ = false;
+    preview_->fitToWidth();
+}
 
 void PreviewWindow::updateNavigation() {
     const int page = currentPage(), count = pageCount();
@@ -150,17 +191,21 @@ void PreviewWindow::print() {
 
 void PreviewWindow::defaultPrint() {
     QPrinter printer(QPrinter::HighResolution);
-    if (!printerName_.isEmpty() && QPrinterInfo::availablePrinterNames().contains(printerName_))
-        printer.setPrinterName(printerName_);
     printer.setCopyCount(std::max(1, copies_));
     setUpPrinter(printer, *report_);
-    QPrintDialog dialog(&printer, this);
-    dialog.setMinMax(1, std::max(1, pageCount()));
-    if (dialog.exec() != QDialog::Accepted) return;
+    // One question: the printer, or the PDF file with a name made from the
+    // report's title.
+    ui::PrinterChoice choice;
+    if (printerName_ == kPdfPrinter || QPrinterInfo::availablePrinterNames().contains(printerName_))
+        choice.printer = printerName_;
+    choice.pdfFile = ProposedPdfFile(windowTitle());
+    choice.target = &printer;
+    choice.pageCount = std::max(1, pageCount());
+    if (!ui::Dialogs().choosePrinter(choice)) return;
     try {
         printPages(printer, *report_);
     } catch (const ReportError& e) {
-        QMessageBox::warning(this, windowTitle(), e.description());
+        ui::Dialogs().messageBox(e.description(), windowTitle(), ui::Buttons::OK, ui::Icon::Exclamation);
     }
 }
 

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+class QGraphicsView;
 class QLabel;
 class QPrintPreviewWidget;
 class QPrinter;
@@ -46,8 +47,12 @@ public:
 
     QPrintPreviewWidget* previewWidget() const { return preview_; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void paintRequested(QPrinter* printer);
+    void showTopOfFirstPage();
     void updateNavigation();
     void defaultPrint();
 
@@ -63,6 +68,8 @@ private:
     QToolButton* nextButton_ = nullptr;
     QToolButton* lastButton_ = nullptr;
     std::function<void(PreviewWindow&)> printHandler_;
+    QGraphicsView* view_ = nullptr;  // the pages' view inside preview_
+    bool holdTop_ = true;            // the user has not moved in the pages yet
 };
 
 }  // namespace report

@@ -1,5 +1,9 @@
 #include "platform/report/printers.h"
 
+#include "platform/sys/folders.h"
+
+#include <QDir>
+#include <QFileInfo>
 #include <QPrinterInfo>
 #include <QStringList>
 
@@ -12,6 +16,15 @@ QString PrinterFor(const QString& name) {
     const QPrinterInfo def = QPrinterInfo::defaultPrinter();
     if (!def.isNull()) return def.printerName();
     return installed.isEmpty() ? kPdfPrinter : installed.front();
+}
+
+QString ProposedPdfFile(const QString& title) {
+    QString name = title.trimmed();
+    for (QChar& c : name)
+        if (c == u'/' || c.category() == QChar::Other_Control) c = u'-';
+    QString folder = sys::GetSpecialFolder(sys::kSpecialFolderPersonal);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
+    return QDir(folder).filePath(name + QStringLiteral(".pdf"));
 }
 
 }  // namespace report

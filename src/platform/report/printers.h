@@ -18,4 +18,10 @@ inline const QString kPdfPrinter = QStringLiteral("Tulosta tiedostoon (PDF)");
 // and the PDF printer when no printer is installed.
 QString PrinterFor(const QString& name);
 
+// The PDF file proposed for a report titled title: the title whole, with
+// ".pdf" after it (a title ends in a date, whose year is no extension), in
+// the user's documents folder, or the home folder while there is none. A
+// "/", which no file name can hold, is written as "-".
+QString ProposedPdfFile(const QString& title);
+
 }  // namespace report

@@ -1,10 +1,13 @@
 #include "platform/report/render.h"
 
+#include "platform/fso/fso.h"
 #include "platform/report/error.h"
 #include "platform/report/pdfjoin.h"
 #include "platform/report/texts.h"
 
 #include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QHash>
 #include <QPageLayout>
@@ -13,9 +16,9 @@
 #include <QPen>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QThread>
 #include <algorithm>
+#include <functional>
 #include <thread>
 #include <vector>
 
@@ -90,16 +93,19 @@ namespace {
 // written at once than painted side by side and joined.
 constexpr int kPagesPerPart = 64;
 
-// Writes pages first to last to the printer's PDF file in parts painted side
-// by side, one per processor, and joined into the file. False when the
-// report is too short for that, or the parts could not be made or joined:
-// nothing has then been written, and the caller writes the pages itself.
-bool printPdfInParts(QPrinter& printer, const LaidOutReport& report, int first, int last) {
+ReportError cannotWrite(const QString& file) {
+    return ReportError(err::OutputError,
+                       TranslateText(QStringLiteral("Raportit"), QStringLiteral("Tiedostoon %1 ei voi kirjoittaa")).arg(file));
+}
+
+// Writes pages first to last in parts painted side by side, one per
+// processor, joined into the file work. False when the report is too short
+// for that, or the parts could not be made or joined: nothing has then been
+// written, and the caller writes the pages itself.
+bool printPdfInParts(QPrinter& printer, const LaidOutReport& report, int first, int last, const QString& work) {
     const int pages = last - first + 1;
     const int parts = std::min(QThread::idealThreadCount(), pages / kPagesPerPart);
-    if (parts < 2 || printer.outputFormat() != QPrinter::PdfFormat || printer.outputFileName().isEmpty() ||
-        printer.copyCount() != 1 || printer.colorMode() != QPrinter::Color)
-        return false;
+    if (parts < 2 || printer.copyCount() != 1 || printer.colorMode() != QPrinter::Color) return false;
     // What each part takes from the printer, read before the painting starts.
     const QPageLayout layout = printer.pageLayout();
     const int resolution = printer.resolution();
@@ -139,31 +145,20 @@ bool printPdfInParts(QPrinter& printer, const LaidOutReport& report, int first, 
     const std::optional<QByteArray> joined = pdf::joinParts(files);
     if (!joined) return false;
 
-    QSaveFile file(printer.outputFileName());
-    if (!file.open(QIODevice::WriteOnly) || file.write(*joined) != joined->size() || !file.commit())
-        throw ReportError(err::OutputError, TranslateText(QStringLiteral("Raportit"), QStringLiteral("Tiedostoon %1 ei voi kirjoittaa"))
-                                                .arg(printer.outputFileName()));
+    QFile file(work);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(*joined) != joined->size() || !file.flush())
+        throw cannotWrite(printer.outputFileName());
     return true;
 }
 
-}  // namespace
-
-void printPages(QPrinter& printer, const LaidOutReport& report, bool pdfInParts) {
-    // A page range chosen in the printer dialog; otherwise every page.
-    int first = 0, last = report.pageCount() - 1;
-    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
-        first = std::min(printer.fromPage() - 1, last);
-        last = std::min(std::max(printer.toPage(), printer.fromPage()) - 1, last);
-    }
-    if (pdfInParts && printPdfInParts(printer, report, first, last)) return;
-
+// Paints pages first to last on the printer, one after another.
+void paintPages(QPrinter& printer, const LaidOutReport& report, int first, int last, const QString& file) {
     QPainter painter;
     if (!painter.begin(&printer))
-        throw ReportError(err::OutputError, printer.outputFileName().isEmpty()
-                              ? TranslateText(QStringLiteral("Raportit"), QStringLiteral("Tulostus tulostimelle %1 ei onnistu"))
-                                    .arg(printer.printerName())
-                              : TranslateText(QStringLiteral("Raportit"), QStringLiteral("Tiedostoon %1 ei voi kirjoittaa"))
-                                    .arg(printer.outputFileName()));
+        throw file.isEmpty() ? ReportError(err::OutputError, TranslateText(QStringLiteral("Raportit"),
+                                                                           QStringLiteral("Tulostus tulostimelle %1 ei onnistu"))
+                                                                 .arg(printer.printerName()))
+                             : cannotWrite(file);
     const double dpiX = printer.logicalDpiX(), dpiY = printer.logicalDpiY();
     for (int p = first; p <= last; ++p) {
         if (p > first && !printer.newPage()) {
@@ -176,6 +171,68 @@ void printPages(QPrinter& printer, const LaidOutReport& report, bool pdfInParts)
     if (!painter.end())
         throw ReportError(err::OutputError,
                           TranslateText(QStringLiteral("Raportit"), QStringLiteral("Tulosteen kirjoitus ei onnistunut")));
+}
+
+// The printer writes into another file for a while; its own file name comes
+// back however the writing ends.
+class OutputFileFor {
+public:
+    OutputFileFor(QPrinter& printer, const QString& file) : printer_(printer), own_(printer.outputFileName()) {
+        printer_.setOutputFileName(file);
+    }
+    ~OutputFileFor() { printer_.setOutputFileName(own_); }
+    OutputFileFor(const OutputFileFor&) = delete;
+    OutputFileFor& operator=(const OutputFileFor&) = delete;
+
+private:
+    QPrinter& printer_;
+    QString own_;
+};
+
+// Writes a file whole or not at all: write fills a work file beside target,
+// which is on the disk before it takes target's name in one step. At every
+// moment target is the earlier file or the whole new one; a work file that
+// a crash leaves is one the clean-up of work files removes, as the next
+// file written into that folder does.
+void writeWhole(const QString& target, const std::function<void(const QString& work)>& write) {
+    // The rename would replace a write-protected file, which the user meant to keep.
+    if (fso::IsFileReadOnly(target)) throw cannotWrite(target);
+    fso::RemoveLeftoverWorkFiles(fso::GetParentFolderName(QFileInfo(target).absoluteFilePath()));
+    QString work;
+    try {
+        work = fso::CreateWorkFileBeside(target);
+        write(work);
+        fso::SyncFile(work);
+        fso::ReplaceFile(work, target);
+    } catch (const fso::Error&) {
+        if (!work.isEmpty()) QFile::remove(work);
+        throw cannotWrite(target);
+    } catch (...) {
+        if (!work.isEmpty()) QFile::remove(work);
+        throw;
+    }
+}
+
+}  // namespace
+
+void printPages(QPrinter& printer, const LaidOutReport& report, bool pdfInParts) {
+    // A page range chosen in the printer dialog; otherwise every page.
+    int first = 0, last = report.pageCount() - 1;
+    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
+        first = std::min(printer.fromPage() - 1, last);
+        last = std::min(std::max(printer.toPage(), printer.fromPage()) - 1, last);
+    }
+    // A PDF file, however it is painted, is written whole or not at all.
+    const QString file = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
+    if (file.isEmpty()) {
+        paintPages(printer, report, first, last, file);
+        return;
+    }
+    writeWhole(file, [&](const QString& work) {
+        if (pdfInParts && printPdfInParts(printer, report, first, last, work)) return;
+        const OutputFileFor into(printer, work);
+        paintPages(printer, report, first, last, file);
+    });
 }
 
 }  // namespace report

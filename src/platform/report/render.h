@@ -20,8 +20,10 @@ void setUpPrinter(QPrinter& printer, const LaidOutReport& report);
 
 // Paints every page on a printer (or PDF file) prepared with setUpPrinter.
 // A long report going to a PDF file is painted in parts side by side and
-// joined (pdfInParts false: page after page, as on paper). Throws
-// ReportError(OutputError) when the printer cannot be written.
+// joined (pdfInParts false: page after page, as on paper). A PDF file is
+// written whole or not at all: into a work file beside it, which takes the
+// file's name once it is on the disk. Throws ReportError(OutputError) when
+// the printer or the file cannot be written.
 void printPages(QPrinter& printer, const LaidOutReport& report, bool pdfInParts = true);
 
 }  // namespace report

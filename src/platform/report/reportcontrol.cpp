@@ -122,7 +122,7 @@ void ReportControl::printReport() {
                     : !r.report->title.isEmpty() ? r.report->title
                                                  : QFileInfo(p_.reportFileName).completeBaseName();
         output(run);
-        run.succeeded = true;
+        run.succeeded = !run.cancelled;
         last_ = std::move(run);
     } catch (const ReportError& e) {
         run.errorNumber = e.number();
@@ -132,14 +132,14 @@ void ReportControl::printReport() {
     }
 }
 
-void ReportControl::writePdf(RunRecord& run, const LaidOutReport& rep) {
+void ReportControl::writePdf(RunRecord& run, const LaidOutReport& rep, const QString& file) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(p_.printFileName);
+    printer.setOutputFileName(file);
     printer.setCreator(QStringLiteral("Kolvio VEV"));
     setUpPrinter(printer, rep);
     printPages(printer, rep);
-    run.outputFile = p_.printFileName;
+    run.outputFile = file;
 }
 
 void ReportControl::output(RunRecord& run) {
@@ -165,15 +165,23 @@ void ReportControl::output(RunRecord& run) {
         const QString target = PrinterFor(p_.printerName);
         if (target == kPdfPrinter) {
             // The PDF printer chosen, or no printer installed: the PDF file
-            // the user named.
-            if (p_.printFileName.trimmed().isEmpty()) {
+            // the user named, or names now.
+            QString file = p_.printFileName;
+            if (file.trimmed().isEmpty() && pdfFileQuestion_) {
+                file = pdfFileQuestion_(ProposedPdfFile(run.title));
+                if (file.isEmpty()) {
+                    run.cancelled = true;
+                    break;
+                }
+            }
+            if (file.trimmed().isEmpty()) {
                 if (p_.printerName == kPdfPrinter)
                     throw ReportError(err::NoDestinationFile, TranslateText(QStringLiteral("Raportit"),
                                                                             QStringLiteral("Tulostustiedoston nimi puuttuu")));
                 throw ReportError(err::NoPrinter, TranslateText(QStringLiteral("Raportit"),
                                                                 QStringLiteral("Tulostinta ei ole asennettu")));
             }
-            writePdf(run, rep);
+            writePdf(run, rep, file);
             run.copies = 1;
             run.printer = kPdfPrinter;
             break;
@@ -192,7 +200,7 @@ void ReportControl::output(RunRecord& run) {
         if (p_.printFileName.trimmed().isEmpty())
             throw ReportError(err::NoDestinationFile, TranslateText(QStringLiteral("Raportit"),
                                                                     QStringLiteral("Tulostustiedoston nimi puuttuu")));
-        writePdf(run, rep);
+        writePdf(run, rep, p_.printFileName);
         break;
     }
     }

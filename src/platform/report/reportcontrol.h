@@ -15,6 +15,7 @@
 #include <QPointer>
 #include <QString>
 #include <array>
+#include <functional>
 #include <memory>
 
 namespace report {
@@ -64,7 +65,8 @@ struct RunRecord {
     QString title;                   // preview window title
     int copies = 0;                  // copies printed (printer), at least 1
     QString printer;                 // printer printed on
-    QString outputFile;              // PDF written (destination 2)
+    QString outputFile;              // PDF written (destination 2, or the PDF printer)
+    bool cancelled = false;          // the PDF file's name was not given: nothing printed
 };
 
 class ReportControl : public QObject {
@@ -138,18 +140,27 @@ public:
     // The date PrintDate gives; today when not set (tests fix it).
     void setPrintDate(const QDate& d) { printDate_ = d; }
 
+    // Asks the user for the PDF file of a run on the PDF printer that has no
+    // print file name, proposing one made from the report's title; returns
+    // the file, or "" when the user cancels (the run then prints nothing and
+    // raises nothing). Without a question such a run raises NoDestinationFile
+    // (or NoPrinter when no printer was chosen).
+    using PdfFileQuestion = std::function<QString(const QString& proposed)>;
+    void setPdfFileQuestion(PdfFileQuestion question) { pdfFileQuestion_ = std::move(question); }
+
 Q_SIGNALS:
     void previewOpened(report::PreviewWindow* window);
 
 private:
     void output(RunRecord& run);
-    void writePdf(RunRecord& run, const LaidOutReport& report);
+    void writePdf(RunRecord& run, const LaidOutReport& report, const QString& file);
 
     ControlProperties p_;
     int action_ = 0;
     QDate printDate_;
     RunRecord last_;
     QPointer<PreviewWindow> preview_;
+    PdfFileQuestion pdfFileQuestion_;
 };
 
 }  // namespace report

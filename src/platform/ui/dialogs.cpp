@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -170,20 +171,33 @@ QString QtDialogService::chooseFolder(const QString& title, const QString& initi
     return QFileDialog::getExistingDirectory(parentWindow(), title, initial);
 }
 
-QString QtDialogService::choosePrinter(const QString& current) {
+bool QtDialogService::choosePrinter(PrinterChoice& choice) {
     ArrowWhileOpen arrow;
-    QPrinter printer;
+    QPrinter own;
+    QPrinter& printer = choice.target ? *choice.target : own;
     // The dialog offers the installed printers and printing to a PDF file;
-    // the PDF entry stands for the PDF printer (the file is asked when a
-    // report is printed on it).
-    if (current == report::kPdfPrinter)
+    // the PDF entry stands for the PDF printer.
+    if (choice.printer == report::kPdfPrinter) {
         printer.setOutputFormat(QPrinter::PdfFormat);
-    else if (!current.isEmpty())
-        printer.setPrinterName(current);
+        if (!choice.pdfFile.isEmpty()) printer.setOutputFileName(choice.pdfFile);
+    } else if (!choice.printer.isEmpty()) {
+        printer.setPrinterName(choice.printer);
+    }
     QPrintDialog dialog(&printer, parentWindow());
-    if (dialog.exec() != QDialog::Accepted) return QString();
-    if (printer.outputFormat() == QPrinter::PdfFormat) return report::kPdfPrinter;
-    return printer.printerName();
+    if (choice.pageCount > 0) dialog.setMinMax(1, choice.pageCount);
+    // The file field proposes the caller's name whichever printer the dialog
+    // opens on: Qt's own proposal, made from the document's name, takes the
+    // end of a title such as "... - 31.12.2026" for an extension.
+    if (auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename")); file && !choice.pdfFile.isEmpty())
+        file->setText(choice.pdfFile);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        choice.printer = report::kPdfPrinter;
+        choice.pdfFile = printer.outputFileName();
+    } else {
+        choice.printer = printer.printerName();
+    }
+    return true;
 }
 
 }  // namespace ui

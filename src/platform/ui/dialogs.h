@@ -7,11 +7,29 @@
 
 #include <QString>
 
+class QPrinter;
+
 namespace ui {
 
 enum class Buttons { OK, OKCancel, YesNo, YesNoCancel };
 enum class Icon { None, Information, Question, Critical, Exclamation };
 enum class Answer { OK, Cancel, Yes, No };
+
+// A printer choice: on entry what the dialog proposes, on return what the
+// user chose.
+struct PrinterChoice {
+    // The printer's name: report::kPdfPrinter for a PDF file; empty on entry
+    // for the default printer.
+    QString printer;
+    // The PDF file's name, asked together with the printer: the one
+    // proposed, and the one chosen when printer is the PDF printer.
+    QString pdfFile;
+    // When set, the printer the caller prints on at once: the dialog sets it
+    // up as the user chose (the printer or the PDF file, copies, a range of
+    // pageCount pages, colour, sides).
+    QPrinter* target = nullptr;
+    int pageCount = 0;
+};
 
 class DialogService {
 public:
@@ -34,10 +52,10 @@ public:
     // Folder choice: the chosen folder, or "" when cancelled.
     virtual QString chooseFolder(const QString& title, const QString& initial) = 0;
 
-    // Printer choice, starting from the printer named current (the default
-    // printer when empty): the chosen printer's name - report::kPdfPrinter
-    // for printing to a PDF file - or "" when cancelled.
-    virtual QString choosePrinter(const QString& current) = 0;
+    // Printer choice, starting from choice: true when the user confirmed it
+    // (choice then holds what they chose), false when cancelled. Printing to
+    // a PDF file asks the file's name here, with the printer.
+    virtual bool choosePrinter(PrinterChoice& choice) = 0;
 };
 
 // The service in use.
@@ -75,7 +93,7 @@ public:
     QString openFile(const QString& title, const QString& initial, const QString& filter) override;
     QString saveFile(const QString& title, const QString& initial, const QString& filter) override;
     QString chooseFolder(const QString& title, const QString& initial) override;
-    QString choosePrinter(const QString& current) override;
+    bool choosePrinter(PrinterChoice& choice) override;
 };
 
 }  // namespace ui

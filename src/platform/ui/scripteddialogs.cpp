@@ -1,5 +1,9 @@
 #include "platform/ui/scripteddialogs.h"
 
+#include "platform/report/printers.h"
+
+#include <QPrinter>
+
 namespace ui {
 
 namespace {
@@ -58,32 +62,32 @@ QString DialogKindName(DialogKind kind) {
 }
 
 ScriptedDialogService& ScriptedDialogService::expectMessage(const QString& fragment, Answer answer) {
-    script_.append({DialogKind::MessageBox, fragment, answer, QString()});
+    script_.append({DialogKind::MessageBox, fragment, answer, QString(), {}});
     return *this;
 }
 
 ScriptedDialogService& ScriptedDialogService::expectInput(const QString& fragment, const QString& answer) {
-    script_.append({DialogKind::InputBox, fragment, Answer::OK, answer});
+    script_.append({DialogKind::InputBox, fragment, Answer::OK, answer, {}});
     return *this;
 }
 
 ScriptedDialogService& ScriptedDialogService::expectOpenFile(const QString& answer, const QString& fragment) {
-    script_.append({DialogKind::OpenFile, fragment, Answer::OK, answer});
+    script_.append({DialogKind::OpenFile, fragment, Answer::OK, answer, {}});
     return *this;
 }
 
 ScriptedDialogService& ScriptedDialogService::expectSaveFile(const QString& answer, const QString& fragment) {
-    script_.append({DialogKind::SaveFile, fragment, Answer::OK, answer});
+    script_.append({DialogKind::SaveFile, fragment, Answer::OK, answer, {}});
     return *this;
 }
 
 ScriptedDialogService& ScriptedDialogService::expectFolder(const QString& answer, const QString& fragment) {
-    script_.append({DialogKind::Folder, fragment, Answer::OK, answer});
+    script_.append({DialogKind::Folder, fragment, Answer::OK, answer, {}});
     return *this;
 }
 
-ScriptedDialogService& ScriptedDialogService::expectPrinter(const QString& answer) {
-    script_.append({DialogKind::Printer, QString(), Answer::OK, answer});
+ScriptedDialogService& ScriptedDialogService::expectPrinter(const QString& answer, const QString& pdfFile) {
+    script_.append({DialogKind::Printer, QString(), Answer::OK, answer, pdfFile});
     return *this;
 }
 
@@ -166,8 +170,21 @@ QString ScriptedDialogService::chooseFolder(const QString& title, const QString&
     return textDialog({DialogKind::Folder, title, title, Buttons::OKCancel, Icon::None, initial, {}});
 }
 
-QString ScriptedDialogService::choosePrinter(const QString& current) {
-    return textDialog({DialogKind::Printer, current, {}, Buttons::OKCancel, Icon::None, current, {}});
+bool ScriptedDialogService::choosePrinter(PrinterChoice& choice) {
+    const Expected* e =
+        take({DialogKind::Printer, choice.printer, {}, Buttons::OKCancel, Icon::None, choice.pdfFile, {}});
+    if (!e || e->textAnswer.isEmpty()) return false;
+    choice.printer = e->textAnswer;
+    if (!e->fileAnswer.isEmpty()) choice.pdfFile = e->fileAnswer;
+    if (choice.target) {
+        if (choice.printer == report::kPdfPrinter) {
+            choice.target->setOutputFormat(QPrinter::PdfFormat);
+            choice.target->setOutputFileName(choice.pdfFile);
+        } else {
+            choice.target->setPrinterName(choice.printer);
+        }
+    }
+    return true;
 }
 
 }  // namespace ui

@@ -21,8 +21,9 @@ enum class DialogKind { MessageBox, InputBox, OpenFile, SaveFile, Folder, Printe
 
 // One dialog as the program showed it. text is the message or the prompt;
 // for file and folder choices the title, for the printer choice the
-// printer proposed. initial is the input box's default text or the file
-// dialog's initial folder or file; filter the file dialog's filter as given.
+// printer proposed. initial is the input box's default text, the file
+// dialog's initial folder or file, or the PDF file the printer choice
+// proposes; filter the file dialog's filter as given.
 struct ShownDialog {
     DialogKind kind = DialogKind::MessageBox;
     QString text;
@@ -42,7 +43,9 @@ public:
     ScriptedDialogService& expectOpenFile(const QString& answer, const QString& fragment = QString());
     ScriptedDialogService& expectSaveFile(const QString& answer, const QString& fragment = QString());
     ScriptedDialogService& expectFolder(const QString& answer, const QString& fragment = QString());
-    ScriptedDialogService& expectPrinter(const QString& answer);
+    // answer: the printer chosen ("" cancels); pdfFile: for the PDF printer,
+    // the file named in the dialog ("" keeps the one proposed).
+    ScriptedDialogService& expectPrinter(const QString& answer, const QString& pdfFile = QString());
 
     // Every dialog shown, in order; and just their texts.
     const QList<ShownDialog>& shown() const { return shown_; }
@@ -68,7 +71,7 @@ public:
     QString openFile(const QString& title, const QString& initial, const QString& filter) override;
     QString saveFile(const QString& title, const QString& initial, const QString& filter) override;
     QString chooseFolder(const QString& title, const QString& initial) override;
-    QString choosePrinter(const QString& current) override;
+    bool choosePrinter(PrinterChoice& choice) override;
 
 private:
     struct Expected {
@@ -76,6 +79,7 @@ private:
         QString fragment;
         Answer answer = Answer::OK;
         QString textAnswer;
+        QString fileAnswer;
     };
 
     // Records the dialog and takes the next expectation when it matches;

@@ -12,11 +12,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFontMetricsF>
+#include <QGraphicsView>
 #include <QImage>
 #include <QHash>
 #include <QPrinterInfo>
 #include <QPrintPreviewWidget>
 #include <QProcess>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTest>
@@ -798,6 +800,32 @@ TEST_F(LedgerReport, EmptySelectionStillPrintsThePageFrame) {
     EXPECT_EQ(r.bands(SectionKind::ReportFooter)[0]->text(QStringLiteral("debet")), QStringLiteral("0,00"));
     EXPECT_EQ(r.bands(SectionKind::PageFooter)[0]->text(QStringLiteral("sivu")), QStringLiteral("Sivu 1 / 1"));
     c.lastPreview()->close();
+}
+
+}  // namespace
+
+namespace {
+
+// The preview opens at the top of the first page (the association's name,
+// the title, the column headings), in each window state, and stays there
+// when resized once shown, as a desktop maximising it does.
+TEST_F(LedgerReport, ThePreviewOpensAtTheTopOfTheFirstPage) {
+    for (const int state : {0, 2}) {
+        ReportControl c;
+        setUpControl(c);
+        c.setWindowState(state);
+        c.printReport();
+        std::unique_ptr<report::PreviewWindow> w(c.lastPreview());
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+        auto* view = w->previewWidget()->findChild<QGraphicsView*>();
+        ASSERT_GT(view->verticalScrollBar()->maximum(), 0);  // the page is taller than the view
+        for (int resized = 0; resized < 2; ++resized) {
+            if (resized) w->resize(w->width() + 300, w->height() + 200);
+            QTest::qWait(20);
+            // The paper's top edge, at 0, is in the view.
+            EXPECT_LE(view->mapToScene(view->viewport()->rect().topLeft()).y(), 0.0) << state << resized;
+        }
+    }
 }
 
 }  // namespace

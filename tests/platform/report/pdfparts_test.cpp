@@ -1,12 +1,17 @@
 // A long report written to a PDF file in parts painted side by side and
 // joined: the same pages, texts and fonts as the file written page after
 // page, a file that PDF readers take without complaint, and a page range
-// chosen in the print dialog kept.
+// chosen in the print dialog kept. A PDF file, in parts or not, is written
+// whole or not at all.
 
+#include "platform/fso/fso.h"
+#include "platform/report/error.h"
 #include "platform/report/pdfjoin.h"
 #include "platform/report/render.h"
+#include "support/child.h"
 #include "support/testenv.h"
 
+#include <QDir>
 #include <QFile>
 #include <QPrinter>
 #include <QProcess>
@@ -167,4 +172,59 @@ TEST(PdfInParts, PartsOfAnotherLayoutAreNotJoined) {
     const int xref = int(moved.lastIndexOf("\nxref\n"));
     moved.insert(xref, "\n%");  // the table is no longer where the file says
     EXPECT_FALSE(pdf::joinParts({moved}).has_value());
+}
+
+namespace {
+
+// Writes a report of args[1] pages over the file args[0], in parts when
+// args[2] says so.
+KV_TEST_CHILD(pdfOverAnEarlierFile) {
+    writePdf(longReport(args.value(1).toInt()), args.value(0), args.value(2) == QLatin1String("osissa"));
+    return 0;
+}
+
+bool wholePdf(const QByteArray& bytes, int pages) {
+    return bytes.startsWith("%PDF-") && bytes.endsWith("%%EOF\n") && bytes.contains("/Count " + QByteArray::number(pages) + '\n');
+}
+
+}  // namespace
+
+// Killed at each write point in turn, the writing leaves the earlier file
+// byte for byte or the whole new one, and beside it only work files that
+// the clean-up removes.
+TEST(PdfWholeOrNothing, AKillAtAnyWritePointLeavesTheEarlierFileOrTheWholeNewOne) {
+    for (const auto& [how, pages] : {std::pair{"kerralla", 3}, std::pair{"osissa", 200}}) {
+        SCOPED_TRACE(how);
+        kvtest::TempDir dir;
+        const QString target = dir.file(QStringLiteral("raportti.pdf"));
+        writePdf(longReport(1), target, false);
+        const QByteArray earlier = bytesOf(target);
+        int point = 1;
+        for (;; ++point) {
+            ASSERT_LT(point, 20);
+            const kvtest::KilledRun run = kvtest::runChildKilledAt(
+                "pdfOverAnEarlierFile", {target, QString::number(pages), QString::fromLatin1(how)}, point);
+            ASSERT_TRUE(run.killed || run.finished) << run.errors.toStdString();
+            const QByteArray now = bytesOf(target);
+            EXPECT_TRUE(run.finished ? wholePdf(now, pages) : now == earlier || wholePdf(now, pages)) << point;
+            fso::RemoveLeftoverWorkFiles(dir.path());
+            EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("raportti.pdf")});
+            if (run.finished) break;
+            QFile f(target);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(earlier) == earlier.size());
+        }
+        EXPECT_GE(point, 4);  // the work file synced and renamed, the folder synced
+    }
+}
+
+// A write-protected file is refused as before, not replaced by the rename.
+TEST(PdfWholeOrNothing, AWriteProtectedFileIsLeftAsItWas) {
+    kvtest::TempDir dir;
+    const QString target = dir.file(QStringLiteral("suojattu.pdf"));
+    writePdf(longReport(1), target, false);
+    const QByteArray earlier = bytesOf(target);
+    ASSERT_TRUE(QFile::setPermissions(target, QFile::ReadOwner));
+    for (const bool inParts : {false, true})
+        EXPECT_THROW(writePdf(longReport(inParts ? 200 : 2), target, inParts), report::ReportError);
+    EXPECT_EQ(bytesOf(target), earlier);
 }

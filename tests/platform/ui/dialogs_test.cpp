@@ -4,10 +4,12 @@
 #include "platform/report/printers.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/scripteddialogs.h"
+#include "support/testenv.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QLineEdit>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -38,7 +40,9 @@ TEST(UiScriptedDialogs, ExpectedDialogsAreAnsweredAndEveryTextRecorded) {
     EXPECT_EQ(ui::Dialogs().openFile(QStringLiteral("Seuran valinta"), QStringLiteral("/home/anna"),
                                      QStringLiteral("Database (*.mdb)|*.mdb")),
               QStringLiteral("/home/anna/seura.mdb"));
-    EXPECT_EQ(ui::Dialogs().choosePrinter(QString()), QStringLiteral("Laser"));
+    ui::PrinterChoice choice;
+    EXPECT_TRUE(ui::Dialogs().choosePrinter(choice));
+    EXPECT_EQ(choice.printer, QStringLiteral("Laser"));
 
     EXPECT_TRUE(script.failures().isEmpty()) << script.failures().join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(script.pendingCount(), 0);
@@ -115,12 +119,15 @@ TEST(UiDialogs, ScopeRestoresThePreviousServiceAndFiltersConvert) {
 }
 
 // The real printer choice: its "Print to File (PDF)" entry is the PDF
-// printer, and choosing again starts from it.
-TEST(UiQtDialogs, ThePrinterChoiceOffersThePdfPrinter) {
+// printer, its file field proposes the caller's name and hands back the
+// one typed, and choosing again starts from the PDF printer.
+TEST(UiQtDialogs, ThePrinterChoiceOffersThePdfPrinterWithTheProposedFile) {
+    kvtest::TempDir dir;
     QStringList offered;
     int pdfEntry = -1;
-    auto answer = [&](bool choosePdf) {
-        QTimer::singleShot(50, [&, choosePdf] {
+    QString fieldShown;
+    auto answer = [&](bool choosePdf, const QString& typed) {
+        QTimer::singleShot(50, [&, choosePdf, typed] {
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             if (!dialog) return;
             if (auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"))) {
@@ -129,17 +136,30 @@ TEST(UiQtDialogs, ThePrinterChoiceOffersThePdfPrinter) {
                 pdfEntry = printers->currentIndex();
                 if (choosePdf) printers->setCurrentIndex(printers->count() - 1);
             }
+            if (auto* file = dialog->findChild<QLineEdit*>(QStringLiteral("filename"))) {
+                fieldShown = file->text();
+                if (!typed.isEmpty()) file->setText(typed);
+            }
             dialog->accept();
         });
     };
     ui::QtDialogService qt;
-    answer(true);
-    EXPECT_EQ(qt.choosePrinter(QString()), report::kPdfPrinter);
+    ui::PrinterChoice choice;
+    const QString proposed = dir.file(QStringLiteral("Pääkirja -- 1.1.2026 - 31.12.2026.pdf"));
+    choice.pdfFile = proposed;
+    answer(true, QString());
+    ASSERT_TRUE(qt.choosePrinter(choice));
+    EXPECT_EQ(choice.printer, report::kPdfPrinter);
     ASSERT_FALSE(offered.isEmpty());
     EXPECT_TRUE(offered.last().contains(QStringLiteral("PDF"))) << offered.join(", ").toStdString();
-    answer(false);
-    EXPECT_EQ(qt.choosePrinter(report::kPdfPrinter), report::kPdfPrinter);
+    EXPECT_EQ(fieldShown, proposed);
+    EXPECT_EQ(choice.pdfFile, proposed);
+
+    answer(false, dir.file(QStringLiteral("oma.pdf")));
+    ASSERT_TRUE(qt.choosePrinter(choice));
     EXPECT_EQ(pdfEntry, offered.size() - 1);  // it opened on the PDF entry
+    EXPECT_EQ(choice.printer, report::kPdfPrinter);
+    EXPECT_EQ(choice.pdfFile, dir.file(QStringLiteral("oma.pdf")));
 }
 
 }  // namespace
