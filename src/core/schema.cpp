@@ -88,8 +88,7 @@ const std::vector<QuerySpec>& savedQueries() {
 }
 
 UpgradeError::UpgradeError(int step, QString stepName, int number, QString text)
-    : std::runtime_error(QStringLiteral("%1 (%2): %3 %4").arg(step).arg(stepName).arg(number).arg(text).toStdString()),
-      step_(step), stepName_(std::move(stepName)), number_(number), text_(std::move(text)) {}
+    : NumberedError(number, std::move(text)), step_(step), stepName_(std::move(stepName)) {}
 
 namespace {
 

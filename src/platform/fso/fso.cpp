@@ -126,9 +126,6 @@ void WritePoint(const char* step, const QString& path) {
 
 void SetWritePointHook(WritePointHook hook) { writePointHook() = std::move(hook); }
 
-Error::Error(int number, const QString& description)
-    : std::runtime_error(description.toStdString()), number_(number), description_(description) {}
-
 bool FileExists(const QString& path) {
     if (path.isEmpty()) return false;
     const QFileInfo fi(path);
