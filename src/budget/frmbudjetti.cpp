@@ -327,18 +327,6 @@ bool frmBudjetti::eventFilter(QObject* watched, QEvent* event) {
     return ui::Form::eventFilter(watched, event);
 }
 
-void frmBudjetti::run(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const dao::DaoError& e) {
-        core::ShowCritical(core::TranslateStr(QStringLiteral("frmBudjetti"), QStringLiteral("Odottamaton virhe: ")) +
-                           QString::number(e.number()) + QStringLiteral(" / ") + e.description());
-    } catch (const std::exception& e) {
-        core::ShowCritical(core::TranslateStr(QStringLiteral("frmBudjetti"), QStringLiteral("Odottamaton virhe: ")) +
-                           QString::fromUtf8(e.what()));
-    }
-}
-
 // ================================================================ opening and closing
 
 void frmBudjetti::Load() {

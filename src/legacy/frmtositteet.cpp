@@ -412,18 +412,6 @@ bool frmTositteet::eventFilter(QObject* watched, QEvent* event) {
 
 // ---------------------------------------------------------------- running handlers
 
-void frmTositteet::run(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const dao::DaoError& e) {
-        core::ShowInfo(core::TranslateStr(QStringLiteral("frmTositteet"), QStringLiteral("Odottamaton virhe: ")) +
-                       QString::number(e.number()) + QStringLiteral(" / ") + e.description());
-    } catch (const std::exception& e) {
-        core::ShowInfo(core::TranslateStr(QStringLiteral("frmTositteet"), QStringLiteral("Odottamaton virhe: ")) +
-                       QString::fromLocal8Bit(e.what()));
-    }
-}
-
 void frmTositteet::step(const std::function<void()>& f) {
     try {
         f();

@@ -4,6 +4,7 @@
 #include "core/globals.h"
 #include "core/settings.h"
 #include "core/ui/bookchange.h"
+#include "core/ui/commanderrors.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "maintenance/backupstick.h"
@@ -29,11 +30,11 @@ bool sameFile(const QString& a, const QString& b) {
     return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
 }
 
-void copyFailed(const QString& target, const std::pair<int, QString>& e) {
+void copyFailed(const QString& target, std::exception_ptr error) {
     core::ShowCritical(core::TranslateStr(QStringLiteral("frmMain"),
                                           QStringLiteral("Palautettavan tietokannan kopiointi ei onnistunut:")) +
-                       u'\n' + target + QStringLiteral("\n\n") + QString::number(e.first) + QStringLiteral(": ") +
-                       e.second);
+                       u'\n' + target + QStringLiteral("\n\n") + QString::number(core::ErrorNumber(error).value_or(0)) +
+                       QStringLiteral(": ") + core::ErrorText(error));
 }
 
 }  // namespace
@@ -113,18 +114,20 @@ void mVarmistusClick() {
         try {
             fso::DeleteFile(temporary);
         } catch (...) {
+            // A leftover that cannot go makes the compaction below fail, and that
+            // failure is told.
         }
     }
     try {
         dao::DBEngine::CompactDatabase(book, temporary);
         letEventsRun();
     } catch (...) {
+        // The compaction failed: the book is as it was, and the user is told.
         letEventsRun();
-        const auto e = ErrorDetails(std::current_exception());
         core::ShowCritical(core::TranslateStr(QStringLiteral("frmMain"),
                                               QStringLiteral("Tietokannan uudelleenjärjestely ei onnistunut. Palauta "
                                                              "tietokanta varmuuskopiolta ennen kuin jatkat Kolvion käyttöä.")) +
-                           u'\n' + e.second);
+                           u'\n' + core::ErrorText(std::current_exception()));
         return;
     }
 
@@ -197,7 +200,7 @@ void mPalautusClick() {
         } catch (...) {
             if (!fso::FileExists(target)) {
                 // Not a question of overwriting: the copy cannot be made there.
-                copyFailed(target, ErrorDetails(std::current_exception()));
+                copyFailed(target, std::current_exception());
                 return;
             }
             if (core::AskYesNo(core::TranslateStr(QStringLiteral("frmMain"),
@@ -206,7 +209,8 @@ void mPalautusClick() {
                 try {
                     fso::CopyFile(source, target, true);
                 } catch (...) {
-                    copyFailed(target, ErrorDetails(std::current_exception()));
+                    // The copy could not replace the file: the user is told.
+                    copyFailed(target, std::current_exception());
                     return;
                 }
                 done = true;

@@ -8,6 +8,7 @@
 #include "core/schema.h"
 #include "core/settings.h"
 #include "core/ui/frmkielenvalinta.h"
+#include "core/ui/commanderrors.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "core/values.h"
@@ -61,8 +62,8 @@ OpenResult openBook(dao::Database& db) {
         return {};
     } catch (const dao::DaoError& e) {
         return {e.number(), e.description()};
-    } catch (const std::exception& e) {
-        return {kOtherOpenError, QString::fromLocal8Bit(e.what())};
+    } catch (const std::exception&) {
+        return {kOtherOpenError, core::ErrorText(std::current_exception())};
     }
 }
 

@@ -95,9 +95,13 @@ void saveOnDestruction(const std::function<QString()>& what, const std::function
         save();
     } catch (const dao::DaoError& e) {
         reportReleaseError(describe(), e);
+    } catch (const errors::NumberedError& e) {
+        reportReleaseError(describe(), dao::DaoError(e.number(), e.description()));
     } catch (const std::exception& e) {
-        reportReleaseError(describe(), dao::DaoError(0, QString::fromLocal8Bit(e.what())));
+        reportReleaseError(describe(), dao::DaoError(0, QString::fromUtf8(e.what())));
     } catch (...) {
+        // Nothing else is raised on purpose; whatever it was, the edits were
+        // not stored, and the user is told so.
         reportReleaseError(describe(), dao::DaoError(0, QStringLiteral("tuntematon virhe")));
     }
 }

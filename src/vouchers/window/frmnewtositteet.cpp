@@ -400,18 +400,6 @@ bool frmNewTositteet::eventFilter(QObject* watched, QEvent* event) {
 
 // ---------------------------------------------------------------- running handlers
 
-void frmNewTositteet::run(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const dao::DaoError& e) {
-        core::ShowCritical(core::TranslateStr(QStringLiteral("frmNewTositteet"), QStringLiteral("Odottamaton virhe: ")) +
-                           QString::number(e.number()) + QStringLiteral(" / ") + e.description());
-    } catch (const std::exception& e) {
-        core::ShowCritical(core::TranslateStr(QStringLiteral("frmNewTositteet"), QStringLiteral("Odottamaton virhe: ")) +
-                           QString::fromLocal8Bit(e.what()));
-    }
-}
-
 void frmNewTositteet::runLeave(QWidget* control, const std::function<void()>& f) {
     if (skipLeave_ && skipLeave_ == control) {
         skipLeave_ = nullptr;
