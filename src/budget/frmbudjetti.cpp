@@ -596,6 +596,9 @@ bool frmBudjetti::writeLines(bool release) {
     try {
         if (!db.isNull() && db.isOpen() && db.transactionDepth() > 0) db.Rollback();
     } catch (...) {
+        // A commit that failed has rolled back by itself; a rollback that fails
+        // too leaves the work to be undone as the connection closes. The user
+        // is told of the failed write below.
     }
     for (size_t i = 0; i < records_.size(); ++i) records_[i]->restore(before[i]);
     showWriteError(failure);

@@ -126,6 +126,8 @@ void ConvertCurrencyFormat(dao::FieldDef& field) {
     try {
         field.setProperty(QStringLiteral("Format"), QString(format).replace(QStringLiteral("mk"), QStringLiteral("€")));
     } catch (...) {
+        // A field whose format cannot be written keeps the old one; the
+        // amounts themselves are not touched by it.
     }
 }
 
@@ -243,6 +245,8 @@ void UpdateDatabase(dao::Database& db) {
             try {
                 db.Rollback();
             } catch (...) {
+                // The step's own failure is the one told; a rollback that fails
+                // leaves the transaction to be undone as the book is closed.
             }
             throw UpgradeError(int(i) + 1, steps[i].name, e.number(), e.description());
         }
@@ -253,6 +257,8 @@ void UpdateDatabase(dao::Database& db) {
         try {
             db.Rollback();
         } catch (...) {
+            // A failed commit has rolled back by itself; the commit's failure
+            // is the one told.
         }
         throw UpgradeError(int(steps.size()), QStringLiteral("Commit"), e.number(), e.description());
     }

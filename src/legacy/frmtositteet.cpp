@@ -103,6 +103,9 @@ frmTositteet::~frmTositteet() {
         try {
             ownVienti_->Release();
         } catch (...) {
+            // Unload has stored the entry and let it go; a window destroyed
+            // without an unload (the program ending) has no one left to tell,
+            // and a destructor must not raise.
         }
     }
 }
@@ -486,6 +489,8 @@ bool frmTositteet::KysyTositteidenTarkistus() {
                                                                 "tarkistusikkunan?")),
                               false) == ui::Answer::Yes;
     } catch (...) {
+        // A check that cannot read the book offers nothing; the window opens
+        // normally and its own steps meet the failure.
         return false;
     }
 }
@@ -660,6 +665,7 @@ void frmTositteet::FillTositeLista() {
             lstTositteet->addItem(item);
         }
     } catch (...) {
+        // The list is usable again, and the failure goes on to the handler.
         lstTositteet->setEnabled(true);
         fillingList_ = false;
         throw;

@@ -98,6 +98,8 @@ void mVarmistusClick() {
         fso::CopyFile(book, target, true);
         letEventsRun();
     } catch (...) {
+        // Any failure of the copy (no folder, no room, no rights): the book
+        // was not copied, and the user is told to check the folders.
         letEventsRun();
         core::ShowCritical(
             core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral("Tietokantaa ei voida kopioida ")) + u'\n' +
@@ -144,6 +146,8 @@ void mVarmistusClick() {
         fso::LinkOrCopyFile(book, old);
         kept = true;
     } catch (...) {
+        // The earlier book could not be kept beside the book: kept stays
+        // false, and the user is asked below whether to go on.
     }
     letEventsRun();
     if (!kept) {
@@ -158,6 +162,7 @@ void mVarmistusClick() {
         fso::ReplaceFile(temporary, book);
         letEventsRun();
     } catch (...) {
+        // The book keeps its old contents under its name; the user is told.
         letEventsRun();
         core::ShowCritical(core::TranslateStr(QStringLiteral("frmMain"),
                                               QStringLiteral("Korjatun tietokannan uudelleen nimeäminen ei onnistu.")));
@@ -182,6 +187,8 @@ void mPalautusClick() {
         try {
             EnsureFolder(folder);
         } catch (...) {
+            // Only a proposal for the file dialog: a folder that cannot be made
+            // is not proposed, and the user chooses another.
         }
     }
     QString proposal = fso::BuildPath(folder, fso::GetFileName(source));

@@ -159,6 +159,8 @@ void frmBackupRestore::cPalauta_Click() {
     try {
         saved = core::SaveDatabasePath(target);
     } catch (...) {
+        // The ini file could not be written: saved stays false, and the user
+        // is told below that the book in use stays.
     }
     if (!saved) {
         core::DatabasePath = previous;

@@ -355,6 +355,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
     } catch (const std::exception& e) {
         qWarning("closing the program failed: %s", e.what());
     } catch (...) {
+        // As above: the program stays open; Qt's close must not raise.
         qWarning("closing the program failed");
     }
 }

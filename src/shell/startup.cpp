@@ -43,6 +43,7 @@ void step(const char* what, F&& f) {
     } catch (const std::exception& e) {
         qWarning("start-up, %s: %s", what, e.what());
     } catch (...) {
+        // As above: logged, and start-up goes on with the next step.
         qWarning("start-up, %s failed", what);
     }
 }

@@ -48,6 +48,8 @@ void reportReleaseError(const QString& what, const dao::DaoError& error) noexcep
     try {
         writeToStderr(what, error);
     } catch (...) {
+        // Not even the text could be made (no memory left): there is no one
+        // else to tell, and a release must not raise.
     }
 }
 
@@ -88,6 +90,8 @@ void saveOnDestruction(const std::function<QString()>& what, const std::function
         try {
             return what();
         } catch (...) {
+            // The record could not even name itself; the failure of its
+            // save is told all the same.
             return QStringLiteral("?");
         }
     };

@@ -281,6 +281,8 @@ int RemoveLeftoverWorkFiles(const QString& folder) noexcept {
         }
         return removed;
     } catch (...) {
+        // A folder that cannot be read has nothing of ours to remove; tidying
+        // up is never worth a failure.
         return 0;
     }
 }
@@ -291,6 +293,7 @@ void SyncFile(const QString& path) {
     try {
         syncHandle(fd, path);
     } catch (...) {
+        // The file is closed, and the failure goes on.
         ::close(fd);
         throw;
     }
@@ -328,6 +331,8 @@ bool IsFileReadOnly(const QString& path) noexcept {
         const QFileInfo fi(path);
         return !(fi.permissions() & QFileDevice::WriteOwner) || !fi.isWritable();
     } catch (...) {
+        // A file whose state cannot be read counts as not write-protected;
+        // writing it then fails and says so.
         return false;
     }
 }
@@ -341,6 +346,7 @@ bool ClearReadOnly(const QString& path) noexcept {
         }
         return !IsFileReadOnly(path);
     } catch (...) {
+        // Not made writable: the caller is told by the result.
         return false;
     }
 }

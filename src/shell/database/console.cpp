@@ -65,6 +65,7 @@ void ExecuteOnDatabaseFile(const QString& sql, const QString& path, const dao::P
     try {
         db.Execute(sql, params);
     } catch (...) {
+        // The file is closed, and the failure goes on to the command.
         db.Close();
         throw;
     }

@@ -475,6 +475,7 @@ void frmAsetukset::Unload() {
     try {
         if (auto* main = ui::Forms::find<frmMain>(); main && main->isLoaded()) main->CheckKPStatus();
     } catch (...) {
+        // Only a button's state; it is set again at the next start.
     }
 }
 

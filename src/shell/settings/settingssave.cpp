@@ -237,6 +237,7 @@ void closeQuietly(dao::Database& db) {
     try {
         if (!db.isNull() && db.isOpen()) db.Close();
     } catch (...) {
+        // The connection is let go whatever the engine says as it closes.
     }
 }
 

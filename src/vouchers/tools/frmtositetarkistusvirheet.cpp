@@ -99,6 +99,8 @@ bool KaynnistysTarkistus() {
                                                                 "tarkistusikkunan?")),
                               false) == ui::Answer::Yes;
     } catch (...) {
+        // The book could not be read: no check to offer. The voucher
+        // window opens all the same and tells of its own failures.
         return false;
     }
 }

@@ -688,6 +688,9 @@ void frmNewTositteet::curTosite_NameChanged(long id, const QString& sName) {
             lineOf_.insert(id, item);
         }
     } catch (...) {
+        // The list line only mirrors the stored voucher: a failure here must
+        // not reach the record whose save sent the event. The line is made
+        // anew when the list is filled next.
     }
     bUpdatingList_ = false;
 }
@@ -798,6 +801,8 @@ void frmNewTositteet::ShowTosite(std::unique_ptr<core::cTosite> t) {
         try {
             DisplayTosite();
         } catch (...) {
+            // The fields may stay empty; the failure of the load is the one that
+            // goes on.
         }
         throw;
     }
