@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QRadioButton>
+#include <sqlite3.h>
 
 using kvtest::LegacyTest;
 using ui::Answer;
@@ -240,6 +241,40 @@ TEST_F(LegacyTest, DeletingFollowsTheListPositionAndTakesTheEntriesAlong) {
     EXPECT_EQ(f.lstTositteet->currentRow(), -1);
     EXPECT_EQ(value("SELECT COUNT(*) FROM vi"), 0);
     EXPECT_TRUE(f.cmbTililuettelo->currentText() == "---" && f.tSumma->text().isEmpty());
+}
+
+// The book refuses to delete one entry (as a damaged page or another program
+// would): the voucher keeps all of its entries, none is left without its
+// voucher, and the window goes on with the book as it is.
+TEST_F(LegacyTest, AVoucherWhoseEntriesCannotBeDeletedStaysWhole) {
+    book();
+    balanced(1, "T1", "10");
+    const long v2 = balanced(2, "T2", "20");
+    const long refused = value(QStringLiteral("SELECT MAX(viID) FROM vi WHERE vitoID = ?"), {v2});
+    // Changed on a connection of its own while no window reads the book.
+    auto refuse = [&](bool on) {
+        sqlite3* h = nullptr;
+        ASSERT_EQ(sqlite3_open(QFile::encodeName(core::DatabasePath).constData(), &h), SQLITE_OK);
+        const QByteArray sql = on ? QByteArray("CREATE TRIGGER ei_poistoa BEFORE DELETE ON vi WHEN OLD.viID = ") +
+                                        QByteArray::number(qlonglong(refused)) +
+                                        " BEGIN SELECT RAISE(ABORT, 'poisto ei onnistu'); END"
+                                  : QByteArray("DROP TRIGGER ei_poistoa");
+        EXPECT_EQ(sqlite3_exec(h, sql.constData(), nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(h);
+        sqlite3_close(h);
+    };
+    refuse(true);
+    auto& f = open();
+    clickListRow(f.lstTositteet, 1);
+    dialogs->expectMessage("Poistetaanko näytössä oleva tosite?", Answer::Yes);
+    key(Qt::Key_F4);
+    EXPECT_EQ(value(QStringLiteral("SELECT COUNT(*) FROM to WHERE toID = ?"), {v2}), 1);
+    EXPECT_EQ(entries(v2).size(), 2);
+    EXPECT_EQ(value("SELECT COUNT(*) FROM vi WHERE vitoID NOT IN (SELECT toID FROM to)"), 0);
+    // The window shows the book as it is, and goes on.
+    EXPECT_EQ(listTexts(), QStringList({"1 T1", "2 T2"}));
+    clickListRow(f.lstTositteet, 1);
+    EXPECT_EQ(f.tTositeSelite->text(), "T2");
+    EXPECT_EQ(gridRows().size(), 2);
 }
 
 TEST_F(LegacyTest, LeavingAnUnsavedNewVoucherThroughTheListStoresItFirst) {
