@@ -588,14 +588,12 @@ bool frmBudjetti::writeLines(bool release) {
         }
         db.CommitTrans();
         return true;
-    } catch (const dao::DaoError& e) {
-        failure = e.description();
-    } catch (const std::exception& e) {
-        failure = QString::fromUtf8(e.what());
+    } catch (const std::exception&) {
+        failure = core::ErrorText(std::current_exception());
     }
     try {
         if (!db.isNull() && db.isOpen() && db.transactionDepth() > 0) db.Rollback();
-    } catch (...) {
+    } catch (const dao::DaoError&) {
         // A commit that failed has rolled back by itself; a rollback that fails
         // too leaves the work to be undone as the connection closes. The user
         // is told of the failed write below.

@@ -120,12 +120,12 @@ void ConvertCurrencyFormat(dao::FieldDef& field) {
     QString format;
     try {
         format = field.property(QStringLiteral("Format")).toString();
-    } catch (...) {
+    } catch (const dao::DaoError&) {
         return;  // no display format: nothing to do
     }
     try {
         field.setProperty(QStringLiteral("Format"), QString(format).replace(QStringLiteral("mk"), QStringLiteral("€")));
-    } catch (...) {
+    } catch (const dao::DaoError&) {
         // A field whose format cannot be written keeps the old one; the
         // amounts themselves are not touched by it.
     }
@@ -244,7 +244,7 @@ void UpdateDatabase(dao::Database& db) {
         } catch (const dao::DaoError& e) {
             try {
                 db.Rollback();
-            } catch (...) {
+            } catch (const dao::DaoError&) {
                 // The step's own failure is the one told; a rollback that fails
                 // leaves the transaction to be undone as the book is closed.
             }
@@ -256,7 +256,7 @@ void UpdateDatabase(dao::Database& db) {
     } catch (const dao::DaoError& e) {
         try {
             db.Rollback();
-        } catch (...) {
+        } catch (const dao::DaoError&) {
             // A failed commit has rolled back by itself; the commit's failure
             // is the one told.
         }

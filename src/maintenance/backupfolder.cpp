@@ -115,7 +115,7 @@ void mVarmistusClick() {
     if (fso::FileExists(temporary) && fso::FileExists(book)) {
         try {
             fso::DeleteFile(temporary);
-        } catch (...) {
+        } catch (const fso::Error&) {
             // A leftover that cannot go makes the compaction below fail, and that
             // failure is told.
         }
@@ -186,7 +186,7 @@ void mPalautusClick() {
     if (!folder.isEmpty()) {
         try {
             EnsureFolder(folder);
-        } catch (...) {
+        } catch (const fso::Error&) {
             // Only a proposal for the file dialog: a folder that cannot be made
             // is not proposed, and the user chooses another.
         }

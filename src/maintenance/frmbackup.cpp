@@ -222,7 +222,7 @@ void frmBackup::cTiivista_Click() {
             const std::exception_ptr e = std::current_exception();
             try {
                 if (fso::FileExists(temporary)) fso::DeleteFile(temporary);
-            } catch (...) {
+            } catch (const fso::Error&) {
                 // A work file that cannot go is removed by the next compaction
                 // (RemoveLeftoverWorkFiles); the failure told is the compaction's.
             }
@@ -236,7 +236,7 @@ void frmBackup::cTiivista_Click() {
                 fso::CopyFile(temporary, book, true);
                 try {
                     fso::DeleteFile(temporary);
-                } catch (...) {
+                } catch (const fso::Error&) {
                     // The book has its compacted contents; a work file left over goes with
                     // the next compaction (RemoveLeftoverWorkFiles).
                 }
@@ -246,7 +246,7 @@ void frmBackup::cTiivista_Click() {
                 // contents; the step tells why.
                 try {
                     if (fso::FileExists(temporary)) fso::DeleteFile(temporary);
-                } catch (...) {
+                } catch (const fso::Error&) {
                     // As above: left for the next compaction to remove.
                 }
                 lblVaihe5->setText(QStringLiteral("5. Tiivistetyn tietokannan kopiointi käyttöön ei onnistunut: ") +

@@ -236,7 +236,7 @@ bool openBook(const QString& path, dao::Database& db, OnFailure onFailure, bool*
 void closeQuietly(dao::Database& db) {
     try {
         if (!db.isNull() && db.isOpen()) db.Close();
-    } catch (...) {
+    } catch (const dao::DaoError&) {
         // The connection is let go whatever the engine says as it closes.
     }
 }
@@ -420,7 +420,7 @@ bool frmAsetukset::writeStores(dao::Database& db, const Entered& v) {
         if (inTransaction) {
             try {
                 db.Rollback();
-            } catch (...) {
+            } catch (const dao::DaoError&) {
                 // A failed commit has rolled back by itself; closing the book undoes
                 // what a failed rollback leaves.
             }
@@ -430,7 +430,7 @@ bool frmAsetukset::writeStores(dao::Database& db, const Entered& v) {
             // defaults apply to an empty key as to a missing one.
             try {
                 writeIni(iniKeys[i], oldIni[i] == kMissing ? QString() : oldIni[i]);
-            } catch (...) {
+            } catch (const IniWriteError&) {
                 // A key that cannot be put back keeps the value the file took a
                 // moment ago; the user is told below that the save failed.
             }
@@ -472,7 +472,7 @@ bool frmAsetukset::writeProgramStores(const Entered& v) {
         for (int i = 0; i < written; ++i) {
             try {
                 writeIni(iniKeys[i], oldIni[i] == kMissing ? QString() : oldIni[i]);
-            } catch (...) {
+            } catch (const IniWriteError&) {
                 // As in writeStores: the user is told below.
             }
         }
@@ -614,7 +614,7 @@ bool frmAsetukset::storeNewYearDates() {
     } catch (const std::exception&) {
         try {
             if (!db.isNull() && db.isOpen() && db.transactionDepth() > 0) db.Rollback();
-        } catch (...) {
+        } catch (const dao::DaoError&) {
             // Closing the book below undoes what a failed rollback leaves.
         }
         closeQuietly(db);
