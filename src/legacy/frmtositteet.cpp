@@ -497,10 +497,11 @@ bool frmTositteet::KysyTositteidenTarkistus() {
 
 void frmTositteet::Unload() {
     // What is pending is stored as the window goes: the voucher being
-    // edited or added, and the entry in the editor.
+    // edited or added, and the entry in the editor. A store that fails is
+    // shown (what was typed is lost), and the window goes all the same.
     gone_ = true;
-    step([this] { CommitPendingEdits(); });
-    step([this] {
+    run([this] { CommitPendingEdits(); });
+    run([this] {
         if (ownVienti_) ownVienti_->Save(false);
     });
     curVienti_ = emptyVienti_.get();

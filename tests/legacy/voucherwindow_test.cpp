@@ -16,6 +16,17 @@ using ui::Answer;
 
 namespace {
 
+// Makes the book refuse a write (as a damaged page or another program
+// would): a trigger made on a connection of its own while no window reads
+// the book. when is the trigger's event and condition.
+void refuseInBook(const QByteArray& when) {
+    sqlite3* h = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(core::DatabasePath).constData(), &h), SQLITE_OK);
+    const QByteArray sql = "CREATE TRIGGER kirjoitus_estetty " + when + " BEGIN SELECT RAISE(ABORT, 'ei onnistu'); END";
+    EXPECT_EQ(sqlite3_exec(h, sql.constData(), nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(h);
+    sqlite3_close(h);
+}
+
 TEST_F(LegacyTest, EachModeListsItsOwnVouchersAndNumbersNewOnesInItsSeries) {
     book();
     balanced(0, "Avaus", "100", true);
@@ -251,18 +262,7 @@ TEST_F(LegacyTest, AVoucherWhoseEntriesCannotBeDeletedStaysWhole) {
     balanced(1, "T1", "10");
     const long v2 = balanced(2, "T2", "20");
     const long refused = value(QStringLiteral("SELECT MAX(viID) FROM vi WHERE vitoID = ?"), {v2});
-    // Changed on a connection of its own while no window reads the book.
-    auto refuse = [&](bool on) {
-        sqlite3* h = nullptr;
-        ASSERT_EQ(sqlite3_open(QFile::encodeName(core::DatabasePath).constData(), &h), SQLITE_OK);
-        const QByteArray sql = on ? QByteArray("CREATE TRIGGER ei_poistoa BEFORE DELETE ON vi WHEN OLD.viID = ") +
-                                        QByteArray::number(qlonglong(refused)) +
-                                        " BEGIN SELECT RAISE(ABORT, 'poisto ei onnistu'); END"
-                                  : QByteArray("DROP TRIGGER ei_poistoa");
-        EXPECT_EQ(sqlite3_exec(h, sql.constData(), nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(h);
-        sqlite3_close(h);
-    };
-    refuse(true);
+    refuseInBook("BEFORE DELETE ON vi WHEN OLD.viID = " + QByteArray::number(qlonglong(refused)));
     auto& f = open();
     clickListRow(f.lstTositteet, 1);
     dialogs->expectMessage("Poistetaanko näytössä oleva tosite?", Answer::Yes);
@@ -275,6 +275,20 @@ TEST_F(LegacyTest, AVoucherWhoseEntriesCannotBeDeletedStaysWhole) {
     clickListRow(f.lstTositteet, 1);
     EXPECT_EQ(f.tTositeSelite->text(), "T2");
     EXPECT_EQ(gridRows().size(), 2);
+}
+
+// The window stores what was typed as it closes; when the book refuses, the
+// user is told rather than the typing being lost without a word.
+TEST_F(LegacyTest, AVoucherThatCannotBeStoredAsTheWindowClosesIsTold) {
+    book();
+    const long v = balanced(1, "Eka", "10");
+    refuseInBook("BEFORE UPDATE ON \"to\" WHEN NEW.toSelite = 'Muutettu'");
+    auto& f = open();
+    retype(f.tTositeSelite, "Muutettu");
+    dialogs->expectMessage("Odottamaton virhe: ", Answer::OK);
+    f.cSulje->click();
+    settle();
+    EXPECT_EQ(text(QStringLiteral("SELECT toSelite FROM to WHERE toID = ?"), {v}), "Eka");
 }
 
 TEST_F(LegacyTest, LeavingAnUnsavedNewVoucherThroughTheListStoresItFirst) {
