@@ -248,10 +248,6 @@ void frmKustannuspaikat::releaseShown() {
     }
 }
 
-void frmKustannuspaikat::run(const std::function<void()>& command) {
-    detail::RunCommand(core::TranslateStr(QStringLiteral("frmKustannuspaikat"), QStringLiteral("Virhe:")), command);
-}
-
 // ---------------------------------------------------------------- the shown cost centre
 
 void frmKustannuspaikat::ShowKustannuspaikka(std::unique_ptr<cKustannuspaikka> k) {

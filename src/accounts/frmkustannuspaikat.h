@@ -16,6 +16,8 @@
 // The window restores its placement as it loads but never stores it.
 
 #include "accounts/kustannuspaikka.h"
+#include "core/ui/commanderrors.h"
+#include "core/ui/translator.h"
 #include "platform/ui/forms.h"
 
 #include <functional>
@@ -129,7 +131,10 @@ private:
     void lstKPt_Choose(QListWidgetItem* item);
     void browse(std::unique_ptr<cKustannuspaikka> found);
     void releaseShown();
-    void run(const std::function<void()>& command);
+    // Runs a command; what it raises is shown to the user.
+    const core::CommandRunner run{
+        [] { return core::TranslateStr(QStringLiteral("frmKustannuspaikat"), QStringLiteral("Virhe:")) + u' '; },
+        ui::Icon::Information};
 
     detail::WindowKeys* keys_ = nullptr;
     cKustannuspaikka* cur_ = nullptr;  // owned_ or emptyKustannuspaikka_

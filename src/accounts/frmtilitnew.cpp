@@ -5,6 +5,7 @@
 #include "core/globals.h"
 #include "core/nz.h"
 #include "core/records/recordsupport.h"
+#include "core/ui/commanderrors.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "ledger_reports/frmtulostus.h"
@@ -281,10 +282,6 @@ void frmTilitNew::releaseShown() {
     }
 }
 
-void frmTilitNew::run(const std::function<void()>& command) {
-    detail::RunCommand(core::TranslateStr(QStringLiteral("frmTilitNew"), QStringLiteral("Virhe:")), command);
-}
-
 // ---------------------------------------------------------------- the shown account
 
 void frmTilitNew::ShowTili(std::unique_ptr<core::cTili> tili) {
@@ -473,16 +470,15 @@ void frmTilitNew::Tulosta() {
         rc.setFormulas(4, reports::NamedFormula(QStringLiteral("OtsakeKuvaus"),
                                                 core::TranslateStr(QStringLiteral("RapTilit"), QStringLiteral("Kuvaus"))));
         rc.setAction(1);
-    } catch (const dao::DaoError& e) {
-        if (e.number() == dao::err::NoCurrentRecord) {
-            core::ShowInfo(core::TranslateStr(QStringLiteral("frmTilitNew"), QStringLiteral("Tietuetta ei ole valittuna.")));
-            return;
-        }
-        core::ShowInfo(detail::ErrorMessage(core::TranslateStr(QStringLiteral("frmTilitNew"), QStringLiteral("Virhe:")),
-                                            std::current_exception()));
     } catch (...) {
-        core::ShowInfo(detail::ErrorMessage(core::TranslateStr(QStringLiteral("frmTilitNew"), QStringLiteral("Virhe:")),
-                                            std::current_exception()));
+        // No chosen account is told as such; any other failure (the book's,
+        // the report control's) as the window's commands tell theirs.
+        const std::exception_ptr error = std::current_exception();
+        if (core::ErrorNumber(error) == dao::err::NoCurrentRecord)
+            core::ShowInfo(core::TranslateStr(QStringLiteral("frmTilitNew"), QStringLiteral("Tietuetta ei ole valittuna.")));
+        else
+            core::ShowError(core::TranslateStr(QStringLiteral("frmTilitNew"), QStringLiteral("Virhe:")) + u' ', error,
+                            ui::Icon::Information);
     }
 }
 

@@ -17,6 +17,8 @@
 // The window restores its placement as it loads but never stores it.
 
 #include "core/records/tili.h"
+#include "core/ui/commanderrors.h"
+#include "core/ui/translator.h"
 #include "platform/ui/forms.h"
 
 #include <array>
@@ -169,7 +171,10 @@ private:
     void browse(std::unique_ptr<core::cTili> found);
     // Lets the shown account go: saves its pending edits, an error to the sink.
     void releaseShown();
-    void run(const std::function<void()>& command);
+    // Runs a command; what it raises is shown to the user.
+    const core::CommandRunner run{
+        [] { return core::TranslateStr(QStringLiteral("frmTilitNew"), QStringLiteral("Virhe:")) + u' '; },
+        ui::Icon::Information};
 
     detail::WindowKeys* keys_ = nullptr;
     core::cTili* curTili_ = nullptr;           // owned_ or emptyTili_

@@ -1,8 +1,5 @@
 #include "accounts/recordwindow.h"
 
-#include "core/ui/helpers.h"
-#include "platform/dao/error.h"
-#include "platform/report/error.h"
 #include "platform/ui/events.h"
 
 #include <QAction>
@@ -87,34 +84,6 @@ long NumberInBox(const QString& text) {
     const double v = QLocale::c().toDouble(plain, &ok);
     if (!ok || !std::isfinite(v) || v != std::nearbyint(v) || v < -2147483648.0 || v > 2147483647.0) return 0;
     return static_cast<long>(v);
-}
-
-// ---------------------------------------------------------------- failures
-
-QString ErrorMessage(const QString& errorPrefix, std::exception_ptr error) {
-    int number = 0;
-    QString text;
-    try {
-        std::rethrow_exception(error);
-    } catch (const dao::DaoError& e) {
-        number = e.number();
-        text = e.description();
-    } catch (const report::ReportError& e) {
-        number = e.number();
-        text = e.description();
-    } catch (const std::exception& e) {
-        text = QString::fromLocal8Bit(e.what());
-    } catch (...) {
-    }
-    return errorPrefix + u' ' + QString::number(number) + QStringLiteral(" / ") + text;
-}
-
-void RunCommand(const QString& errorPrefix, const std::function<void()>& command) {
-    try {
-        command();
-    } catch (...) {
-        core::ShowInfo(ErrorMessage(errorPrefix, std::current_exception()));
-    }
 }
 
 }  // namespace accounts::detail

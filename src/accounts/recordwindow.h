@@ -3,8 +3,7 @@
 // What the accounts window and the cost-centre window share: the command
 // set of a record window (a button and a menu item per command, the menu
 // item carrying the key), keys of the window that win over the keys its
-// text boxes would take themselves, the reading of a number box, and how a
-// failing command is reported.
+// text boxes would take themselves and the reading of a number box.
 
 #include <QKeySequence>
 #include <QList>
@@ -65,13 +64,5 @@ Command MakeCommand(const CommandDef& def, QWidget* buttonParent, QMenu* menu, W
 // text reads as (a point or a comma is a decimal separator, never a digit
 // group separator), 0 when it reads as none.
 long NumberInBox(const QString& text);
-
-// Runs a command of a window. An error of the database or of the report
-// control is shown as errorPrefix (already translated: "Virhe:"), a
-// blank, the error's number, " / " and its text; the command ends there.
-void RunCommand(const QString& errorPrefix, const std::function<void()>& command);
-
-// The same for an error already caught: the text RunCommand shows.
-QString ErrorMessage(const QString& errorPrefix, std::exception_ptr error);
 
 }  // namespace accounts::detail

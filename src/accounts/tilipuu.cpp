@@ -9,9 +9,9 @@
 
 #include "core/dbc.h"
 #include "core/nz.h"
+#include "core/ui/commanderrors.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
-#include "platform/dao/error.h"
 #include "platform/sys/mousecursor.h"
 
 #include <QTreeWidget>
@@ -31,18 +31,6 @@ QString nodeText(long numero, const QString& nimi) { return QString::number(nume
 // A name that the user has not given yet: Null, or blanks only (an empty
 // name is stored as one blank).
 bool unfinishedName(const dao::Variant& nimi) { return nimi.isNull() || core::NzString(nimi).trimmed().isEmpty(); }
-
-QString describe(const std::exception_ptr& error) {
-    try {
-        std::rethrow_exception(error);
-    } catch (const dao::DaoError& e) {
-        return e.description();
-    } catch (const std::exception& e) {
-        return QString::fromLocal8Bit(e.what());
-    } catch (...) {
-        return QString();
-    }
-}
 
 }  // namespace
 
@@ -125,9 +113,11 @@ void frmTilitNew::BuildTree() {
         }
         rs.Close();
     } catch (...) {
+        // The book could not be read: the tree shows what it got, and the
+        // user is told why.
         core::ShowInfo(core::TranslateStr(QStringLiteral("frmTilitNew"),
                                           QStringLiteral("Virhe luotaessa hakemistopuuta tileistä.")) +
-                       QStringLiteral("\r\n") + describe(std::current_exception()));
+                       QStringLiteral("\r\n") + core::ErrorText(std::current_exception()));
     }
     tvTilit->setUpdatesEnabled(true);
 }
@@ -182,9 +172,11 @@ void frmTilitNew::AvaaKaikki() {
         tvTilit->setUpdatesEnabled(true);
         tvTilit->setFocus();
     } catch (...) {
+        // The account could not be stored or the book read: the tree is
+        // drawn again as it stands, and the user is told why.
         tvTilit->setUpdatesEnabled(true);
         core::ShowInfo(core::TranslateStr(QStringLiteral("frmTilitNew"), QStringLiteral("Puuta avattaessa tapahtui virhe: ")) +
-                       QStringLiteral("\r\n") + describe(std::current_exception()));
+                       QStringLiteral("\r\n") + core::ErrorText(std::current_exception()));
     }
 }
 

@@ -22,6 +22,7 @@ int main(int argc, char** argv) {
     app::RegisterOpeners();
     core::InstallWindowHooks();
     shell::InstallReleaseErrorHandler();
+    shell::InstallUnhandledErrorHandler();
 
     ui::Forms::show<shell::frmMain>();
     int rc = 0;

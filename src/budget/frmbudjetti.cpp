@@ -327,18 +327,6 @@ bool frmBudjetti::eventFilter(QObject* watched, QEvent* event) {
     return ui::Form::eventFilter(watched, event);
 }
 
-void frmBudjetti::run(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const dao::DaoError& e) {
-        core::ShowCritical(core::TranslateStr(QStringLiteral("frmBudjetti"), QStringLiteral("Odottamaton virhe: ")) +
-                           QString::number(e.number()) + QStringLiteral(" / ") + e.description());
-    } catch (const std::exception& e) {
-        core::ShowCritical(core::TranslateStr(QStringLiteral("frmBudjetti"), QStringLiteral("Odottamaton virhe: ")) +
-                           QString::fromUtf8(e.what()));
-    }
-}
-
 // ================================================================ opening and closing
 
 void frmBudjetti::Load() {
@@ -600,14 +588,15 @@ bool frmBudjetti::writeLines(bool release) {
         }
         db.CommitTrans();
         return true;
-    } catch (const dao::DaoError& e) {
-        failure = e.description();
-    } catch (const std::exception& e) {
-        failure = QString::fromUtf8(e.what());
+    } catch (const std::exception&) {
+        failure = core::ErrorText(std::current_exception());
     }
     try {
         if (!db.isNull() && db.isOpen() && db.transactionDepth() > 0) db.Rollback();
-    } catch (...) {
+    } catch (const dao::DaoError&) {
+        // A commit that failed has rolled back by itself; a rollback that fails
+        // too leaves the work to be undone as the connection closes. The user
+        // is told of the failed write below.
     }
     for (size_t i = 0; i < records_.size(); ++i) records_[i]->restore(before[i]);
     showWriteError(failure);

@@ -18,6 +18,8 @@
 // Every write of the lines is one transaction: all of them or none.
 
 #include "budget/budjetti.h"
+#include "core/ui/commanderrors.h"
+#include "core/ui/translator.h"
 #include "platform/ui/forms.h"
 
 #include <array>
@@ -180,7 +182,8 @@ private:
     // The report's failure: the progress back to 0 and the message.
     void failedReport(const QString& description);
     // Runs a command step; an error that escapes it is shown to the user.
-    void run(const std::function<void()>& f);
+    const core::CommandRunner run{
+        [] { return core::TranslateStr(QStringLiteral("frmBudjetti"), QStringLiteral("Odottamaton virhe: ")); }};
 
     QList<QWidget*> controls_;
     QList<QAction*> windowKeys_;

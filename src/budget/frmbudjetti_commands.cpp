@@ -126,6 +126,8 @@ void frmBudjetti::KopioiNykyinenTulevaksi() {
             target.Close();
         });
     } catch (...) {
+        // Nothing was copied (one transaction): the grid shows the book as it
+        // is, and the failure goes on to the window's runner.
         rebuild();
         throw;
     }

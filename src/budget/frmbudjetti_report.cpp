@@ -9,13 +9,13 @@
 #include "core/dbc.h"
 #include "core/globals.h"
 #include "core/nz.h"
+#include "core/ui/commanderrors.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "ledger_reports/frmdates.h"
 #include "ledger_reports/frmtulostus.h"
 #include "ledger_reports/reportcontrolsetup.h"
 #include "ledger_reports/reportglobals.h"
-#include "platform/report/error.h"
 #include "platform/report/reportcontrol.h"
 #include "platform/sys/apppath.h"
 #include "statements/statements.h"
@@ -158,12 +158,8 @@ void frmBudjetti::Tulosta() {
         rc.setSortFields(0, QStringLiteral("+{tula.tulaID}"));
         rc.setAction(1);
         pBar->setValue(0);
-    } catch (const dao::DaoError& e) {
-        failedReport(e.description());
-    } catch (const report::ReportError& e) {
-        failedReport(e.description());
-    } catch (const std::exception& e) {
-        failedReport(QString::fromUtf8(e.what()));
+    } catch (const std::exception&) {
+        failedReport(core::ErrorText(std::current_exception()));
     }
 }
 

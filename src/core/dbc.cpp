@@ -22,6 +22,8 @@ void DBC::SuljeDB() {
     try {
         if (!db_.isNull()) db_.Close();
     } catch (...) {
+        // The connection is let go whatever the engine says as it closes (an
+        // open transaction is undone with it); nothing is left to tell.
     }
     db_ = dao::Database();
 }

@@ -88,8 +88,7 @@ const std::vector<QuerySpec>& savedQueries() {
 }
 
 UpgradeError::UpgradeError(int step, QString stepName, int number, QString text)
-    : std::runtime_error(QStringLiteral("%1 (%2): %3 %4").arg(step).arg(stepName).arg(number).arg(text).toStdString()),
-      step_(step), stepName_(std::move(stepName)), number_(number), text_(std::move(text)) {}
+    : NumberedError(number, std::move(text)), step_(step), stepName_(std::move(stepName)) {}
 
 namespace {
 
@@ -121,12 +120,14 @@ void ConvertCurrencyFormat(dao::FieldDef& field) {
     QString format;
     try {
         format = field.property(QStringLiteral("Format")).toString();
-    } catch (...) {
+    } catch (const dao::DaoError&) {
         return;  // no display format: nothing to do
     }
     try {
         field.setProperty(QStringLiteral("Format"), QString(format).replace(QStringLiteral("mk"), QStringLiteral("€")));
-    } catch (...) {
+    } catch (const dao::DaoError&) {
+        // A field whose format cannot be written keeps the old one; the
+        // amounts themselves are not touched by it.
     }
 }
 
@@ -243,7 +244,9 @@ void UpdateDatabase(dao::Database& db) {
         } catch (const dao::DaoError& e) {
             try {
                 db.Rollback();
-            } catch (...) {
+            } catch (const dao::DaoError&) {
+                // The step's own failure is the one told; a rollback that fails
+                // leaves the transaction to be undone as the book is closed.
             }
             throw UpgradeError(int(i) + 1, steps[i].name, e.number(), e.description());
         }
@@ -253,7 +256,9 @@ void UpdateDatabase(dao::Database& db) {
     } catch (const dao::DaoError& e) {
         try {
             db.Rollback();
-        } catch (...) {
+        } catch (const dao::DaoError&) {
+            // A failed commit has rolled back by itself; the commit's failure
+            // is the one told.
         }
         throw UpgradeError(int(steps.size()), QStringLiteral("Commit"), e.number(), e.description());
     }

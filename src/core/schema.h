@@ -5,9 +5,9 @@
 // saved queries that the schema upgrade creates, and the upgrade itself.
 
 #include "platform/dao/database.h"
+#include "platform/error/numberederror.h"
 
 #include <QString>
-#include <stdexcept>
 #include <vector>
 
 namespace core {
@@ -35,20 +35,18 @@ struct QuerySpec {
 };
 const std::vector<QuerySpec>& savedQueries();
 
-// The upgrade failed at one of its steps; nothing of it was kept.
-class UpgradeError : public std::runtime_error {
+// The upgrade failed at one of its steps; nothing of it was kept. Its
+// number and text are the engine's.
+class UpgradeError : public errors::NumberedError {
 public:
     UpgradeError(int step, QString stepName, int number, QString text);
     int step() const { return step_; }
     const QString& stepName() const { return stepName_; }
-    int number() const { return number_; }
-    const QString& engineText() const { return text_; }
+    const QString& engineText() const { return description(); }
 
 private:
     int step_;
     QString stepName_;
-    int number_;
-    QString text_;
 };
 
 // Brings an open book up to the current layout: adds the fields the base

@@ -145,6 +145,7 @@ void frmTulostus::changePrinter() {
     } catch (const std::exception& e) {
         qWarning("frmTulostus: printer change failed: %s", e.what());
     } catch (...) {
+        // The report control keeps the printer it had; the print dialog stays.
         qWarning("frmTulostus: printer change failed");
     }
 }

@@ -4,6 +4,7 @@
 #include "core/dbc.h"
 #include "core/globals.h"
 #include "core/nz.h"
+#include "core/ui/commanderrors.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "core/values.h"
@@ -12,7 +13,6 @@
 #include "ledger_reports/reportcontrolsetup.h"
 #include "ledger_reports/reportglobals.h"
 #include "platform/dao/error.h"
-#include "platform/report/error.h"
 #include "platform/report/reportcontrol.h"
 #include "platform/sys/apppath.h"
 #include "platform/ui/forms.h"
@@ -60,12 +60,9 @@ void reportFailure(const LedgerCaller& caller, Komento komento, int number, cons
 void guarded(const LedgerCaller& caller, Komento komento, const std::function<void()>& command) {
     try {
         command();
-    } catch (const dao::DaoError& e) {
-        reportFailure(caller, komento, e.number(), e.description());
-    } catch (const report::ReportError& e) {
-        reportFailure(caller, komento, e.number(), e.description());
-    } catch (const std::exception& e) {
-        reportFailure(caller, komento, 0, QString::fromLocal8Bit(e.what()));
+    } catch (const std::exception&) {
+        const std::exception_ptr e = std::current_exception();
+        reportFailure(caller, komento, core::ErrorNumber(e).value_or(0), core::ErrorText(e));
     }
 }
 

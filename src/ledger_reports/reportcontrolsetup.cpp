@@ -22,6 +22,7 @@ void attempt(F&& step) {
     } catch (const std::exception& e) {
         qWarning("report control: %s", e.what());
     } catch (...) {
+        // As above: a set-up step of no consequence, logged only.
         qWarning("report control: unknown error");
     }
 }

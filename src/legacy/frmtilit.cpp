@@ -7,6 +7,7 @@
 #include "core/globals.h"
 #include "core/nz.h"
 #include "core/puoli.h"
+#include "core/ui/commanderrors.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "ledger_reports/frmtulostus.h"
@@ -14,7 +15,6 @@
 #include "ledger_reports/reportglobals.h"
 #include "legacy/legacysupport.h"
 #include "platform/dao/error.h"
-#include "platform/report/error.h"
 #include "platform/report/reportcontrol.h"
 #include "platform/sys/apppath.h"
 #include "platform/ui/controls.h"
@@ -611,16 +611,10 @@ void frmTilit::Tulosta() {
         rc.setFormulas(0, reports::NamedFormula(QStringLiteral("Seurannimi"), core::SeuranNimi));
         rc.setFormulas(1, QStringLiteral("Otsake= 'Tililuettelo'"));
         rc.setAction(1);
-    } catch (const report::ReportError& e) {
+    } catch (const std::exception&) {
         // A print that did not come out is told, never passed over.
         core::ShowInfo(core::TranslateStr(QStringLiteral("frmTilit"), QStringLiteral("Tililuettelon tulostus epäonnistui.")) +
-                       QStringLiteral("\r\n") + e.description());
-    } catch (const dao::DaoError& e) {
-        core::ShowInfo(core::TranslateStr(QStringLiteral("frmTilit"), QStringLiteral("Tililuettelon tulostus epäonnistui.")) +
-                       QStringLiteral("\r\n") + e.description());
-    } catch (const std::exception& e) {
-        core::ShowInfo(core::TranslateStr(QStringLiteral("frmTilit"), QStringLiteral("Tililuettelon tulostus epäonnistui.")) +
-                       QStringLiteral("\r\n") + QString::fromLocal8Bit(e.what()));
+                       QStringLiteral("\r\n") + core::ErrorText(std::current_exception()));
     }
 }
 

@@ -103,6 +103,9 @@ frmTositteet::~frmTositteet() {
         try {
             ownVienti_->Release();
         } catch (...) {
+            // Unload has stored the entry and let it go; a window destroyed
+            // without an unload (the program ending) has no one left to tell,
+            // and a destructor must not raise.
         }
     }
 }
@@ -412,18 +415,6 @@ bool frmTositteet::eventFilter(QObject* watched, QEvent* event) {
 
 // ---------------------------------------------------------------- running handlers
 
-void frmTositteet::run(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const dao::DaoError& e) {
-        core::ShowInfo(core::TranslateStr(QStringLiteral("frmTositteet"), QStringLiteral("Odottamaton virhe: ")) +
-                       QString::number(e.number()) + QStringLiteral(" / ") + e.description());
-    } catch (const std::exception& e) {
-        core::ShowInfo(core::TranslateStr(QStringLiteral("frmTositteet"), QStringLiteral("Odottamaton virhe: ")) +
-                       QString::fromLocal8Bit(e.what()));
-    }
-}
-
 void frmTositteet::step(const std::function<void()>& f) {
     try {
         f();
@@ -498,16 +489,19 @@ bool frmTositteet::KysyTositteidenTarkistus() {
                                                                 "tarkistusikkunan?")),
                               false) == ui::Answer::Yes;
     } catch (...) {
+        // A check that cannot read the book offers nothing; the window opens
+        // normally and its own steps meet the failure.
         return false;
     }
 }
 
 void frmTositteet::Unload() {
     // What is pending is stored as the window goes: the voucher being
-    // edited or added, and the entry in the editor.
+    // edited or added, and the entry in the editor. A store that fails is
+    // shown (what was typed is lost), and the window goes all the same.
     gone_ = true;
-    step([this] { CommitPendingEdits(); });
-    step([this] {
+    run([this] { CommitPendingEdits(); });
+    run([this] {
         if (ownVienti_) ownVienti_->Save(false);
     });
     curVienti_ = emptyVienti_.get();
@@ -672,6 +666,7 @@ void frmTositteet::FillTositeLista() {
             lstTositteet->addItem(item);
         }
     } catch (...) {
+        // The list is usable again, and the failure goes on to the handler.
         lstTositteet->setEnabled(true);
         fillingList_ = false;
         throw;

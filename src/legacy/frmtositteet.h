@@ -25,6 +25,8 @@
 
 #include "core/records/tosite.h"
 #include "core/records/vienti.h"
+#include "core/ui/commanderrors.h"
+#include "core/ui/translator.h"
 #include "legacy/datacontrol.h"
 #include "platform/dao/currency.h"
 #include "platform/ui/forms.h"
@@ -312,8 +314,10 @@ private:
     void PikavalintaPohja(int n);
     void applyAndShow(std::unique_ptr<vouchers::cTositePohja> pohja);
 
-    // Runs a handler and lets no error escape: a database error is shown.
-    void run(const std::function<void()>& f);
+    // Runs a handler and lets no error escape: what it raises is shown.
+    const core::CommandRunner run{
+        [] { return core::TranslateStr(QStringLiteral("frmTositteet"), QStringLiteral("Odottamaton virhe: ")); },
+        ui::Icon::Information};
     // Runs one step of a handler that goes on past a failing step.
     static void step(const std::function<void()>& f);
 

@@ -126,21 +126,29 @@ void frmTositteet::Poista() {
         try {
             if (Data1.hasCurrent()) {
                 const long id = currentToId();
-                // The entry in the editor goes with its voucher: it must not
-                // be written back afterwards.
-                if (!curVienti_->IsEmpty() && curVienti_->ToId() == id) {
-                    curVienti_->Delete();
-                    useEmptyVienti();
-                }
-                Data1.Delete();
-                Data1.Refresh();
+                // The voucher and its entries go together or not at all.
                 dao::Database db = DataControl::Database();
-                dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT * FROM vi WHERE vitoID = ?"),
-                                                     dao::RecordsetType::Dynaset, {dao::Variant(id)});
-                for (; !rs.isEOF(); rs.MoveNext()) rs.Delete();
-                rs.Close();
+                dao::InTransaction(db, [&] {
+                    // The entry in the editor goes with its voucher: it must
+                    // not be written back afterwards.
+                    if (!curVienti_->IsEmpty() && curVienti_->ToId() == id) {
+                        curVienti_->Delete();
+                        useEmptyVienti();
+                    }
+                    Data1.Delete();
+                    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT * FROM vi WHERE vitoID = ?"),
+                                                         dao::RecordsetType::Dynaset, {dao::Variant(id)});
+                    for (; !rs.isEOF(); rs.MoveNext()) rs.Delete();
+                    rs.Close();
+                });
+                Data1.Refresh();
             }
         } catch (...) {
+            // The book could not delete them (locked, damaged): it keeps the
+            // voucher with its entries. The command ends there without a
+            // message, as the window's commands end; the vouchers are read
+            // again so that the window shows the book as it is.
+            step([this] { Data1.Refresh(); });
             return;
         }
     }

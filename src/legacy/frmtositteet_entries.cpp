@@ -216,6 +216,8 @@ void frmTositteet::fillGrid() {
             }
         });
     } catch (...) {
+        // The grid follows its rows again, and the failure goes on to the
+        // handler.
         bHighlightingRow = false;
         throw;
     }

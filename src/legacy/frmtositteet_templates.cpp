@@ -88,6 +88,8 @@ void frmTositteet::MuokkaaTositepohjia() {
                                               QStringLiteral("Tämä toiminto ei ole käytettävissä tässä ohjelman versiossa.")));
     } catch (...) {
         BuildTositepohjaMenu();
+        // The menu and the buttons show the templates as stored, and the
+        // failure goes on to the window's runner.
         throw;
     }
     BuildTositepohjaMenu();

@@ -75,6 +75,7 @@ void RegisterLegacyWindows() {
             ui::Forms::show<vouchers::frmTositepohja>(true);
         } catch (...) {
             ui::Forms::unload<vouchers::frmTositepohja>();
+            // The editor goes, and the failure goes on to the caller.
             throw;
         }
         ui::Forms::unload<vouchers::frmTositepohja>();

@@ -4,6 +4,7 @@
 #include "core/globals.h"
 #include "core/settings.h"
 #include "core/ui/bookchange.h"
+#include "core/ui/commanderrors.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "maintenance/backupstick.h"
@@ -36,11 +37,11 @@ bool isDefaultBackupFolder(const QString& folder) {
     return QDir::cleanPath(folder) == QDir::cleanPath(core::defaultBackupFolder());
 }
 
-void copyFailed(const QString& target, const std::pair<int, QString>& e) {
+void copyFailed(const QString& target, std::exception_ptr error) {
     core::ShowCritical(core::TranslateStr(QStringLiteral("frmMain"),
                                           QStringLiteral("Palautettavan tietokannan kopiointi ei onnistunut:")) +
-                       u'\n' + target + QStringLiteral("\n\n") + QString::number(e.first) + QStringLiteral(": ") +
-                       e.second);
+                       u'\n' + target + QStringLiteral("\n\n") + QString::number(core::ErrorNumber(error).value_or(0)) +
+                       QStringLiteral(": ") + core::ErrorText(error));
 }
 
 }  // namespace
@@ -106,6 +107,8 @@ void mVarmistusClick() {
         fso::CopyFile(book, target, true);
         letEventsRun();
     } catch (...) {
+        // Any failure of the copy (no folder, no room, no rights): the book
+        // was not copied, and the user is told to check the folders.
         letEventsRun();
         core::ShowCritical(
             core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral("Tietokantaa ei voida kopioida ")) + u'\n' +
@@ -121,19 +124,21 @@ void mVarmistusClick() {
     if (fso::FileExists(temporary) && fso::FileExists(book)) {
         try {
             fso::DeleteFile(temporary);
-        } catch (...) {
+        } catch (const fso::Error&) {
+            // A leftover that cannot go makes the compaction below fail, and that
+            // failure is told.
         }
     }
     try {
         dao::DBEngine::CompactDatabase(book, temporary);
         letEventsRun();
     } catch (...) {
+        // The compaction failed: the book is as it was, and the user is told.
         letEventsRun();
-        const auto e = ErrorDetails(std::current_exception());
         core::ShowCritical(core::TranslateStr(QStringLiteral("frmMain"),
                                               QStringLiteral("Tietokannan uudelleenjärjestely ei onnistunut. Palauta "
                                                              "tietokanta varmuuskopiolta ennen kuin jatkat Kolvion käyttöä.")) +
-                           u'\n' + e.second);
+                           u'\n' + core::ErrorText(std::current_exception()));
         return;
     }
 
@@ -150,6 +155,8 @@ void mVarmistusClick() {
         fso::LinkOrCopyFile(book, old);
         kept = true;
     } catch (...) {
+        // The earlier book could not be kept beside the book: kept stays
+        // false, and the user is asked below whether to go on.
     }
     letEventsRun();
     if (!kept) {
@@ -164,6 +171,7 @@ void mVarmistusClick() {
         fso::ReplaceFile(temporary, book);
         letEventsRun();
     } catch (...) {
+        // The book keeps its old contents under its name; the user is told.
         letEventsRun();
         core::ShowCritical(core::TranslateStr(QStringLiteral("frmMain"),
                                               QStringLiteral("Korjatun tietokannan uudelleen nimeäminen ei onnistu.")));
@@ -187,7 +195,9 @@ void mPalautusClick() {
     if (!folder.isEmpty()) {
         try {
             EnsureFolder(folder);
-        } catch (...) {
+        } catch (const fso::Error&) {
+            // Only a proposal for the file dialog: a folder that cannot be made
+            // is not proposed, and the user chooses another.
         }
     }
     QString proposal = fso::BuildPath(folder, fso::GetFileName(source));
@@ -206,7 +216,7 @@ void mPalautusClick() {
         } catch (...) {
             if (!fso::FileExists(target)) {
                 // Not a question of overwriting: the copy cannot be made there.
-                copyFailed(target, ErrorDetails(std::current_exception()));
+                copyFailed(target, std::current_exception());
                 return;
             }
             if (core::AskYesNo(core::TranslateStr(QStringLiteral("frmMain"),
@@ -215,7 +225,8 @@ void mPalautusClick() {
                 try {
                     fso::CopyFile(source, target, true);
                 } catch (...) {
-                    copyFailed(target, ErrorDetails(std::current_exception()));
+                    // The copy could not replace the file: the user is told.
+                    copyFailed(target, std::current_exception());
                     return;
                 }
                 done = true;

@@ -2,7 +2,6 @@
 
 #include "core/globals.h"
 #include "core/ui/helpers.h"
-#include "platform/dao/error.h"
 #include "platform/fso/fso.h"
 
 #include <QVariantList>
@@ -73,20 +72,6 @@ void EnsureFolder(const QString& folder) {
     const QString parent = fso::GetParentFolderName(folder);
     if (!parent.isEmpty() && parent != folder) EnsureFolder(parent);
     fso::CreateFolder(folder);
-}
-
-std::pair<int, QString> ErrorDetails(std::exception_ptr error) {
-    try {
-        std::rethrow_exception(error);
-    } catch (const fso::Error& e) {
-        return {e.number(), e.description()};
-    } catch (const dao::DaoError& e) {
-        return {e.number(), e.description()};
-    } catch (const std::exception& e) {
-        return {0, QString::fromUtf8(e.what())};
-    } catch (...) {
-        return {0, QString()};
-    }
 }
 
 QDate Today() {

@@ -16,7 +16,6 @@
 #include <QList>
 #include <QString>
 #include <functional>
-#include <utility>
 
 namespace maintenance {
 
@@ -50,10 +49,6 @@ QList<long> BackupDays(const QString& folder);
 
 // Creates folder and any missing folders above it. Raises fso::Error.
 void EnsureFolder(const QString& folder);
-
-// The number and description of an error caught as an exception (file,
-// database and other errors); number 0 when it carries none.
-std::pair<int, QString> ErrorDetails(std::exception_ptr error);
 
 // The date of a copy: today (tests set another clock; an empty function
 // returns to the system's).

@@ -3,6 +3,7 @@
 #include "core/dbc.h"
 #include "core/globals.h"
 #include "core/ui/bookchange.h"
+#include "core/ui/commanderrors.h"
 #include "core/ui/helpers.h"
 #include "platform/dao/database.h"
 #include "platform/fso/fso.h"
@@ -21,7 +22,10 @@ namespace maintenance {
 
 namespace {
 
-QString errorText(const std::pair<int, QString>& e) { return QString::number(e.first) + QStringLiteral(": ") + e.second; }
+// "number: text" of a failed step; 0 for an error without a number.
+QString errorText(std::exception_ptr error) {
+    return QString::number(core::ErrorNumber(error).value_or(0)) + QStringLiteral(": ") + core::ErrorText(error);
+}
 
 }  // namespace
 
@@ -179,7 +183,9 @@ void frmBackup::cKopioi_Click() {
         lblVaihe4->show();
         cTiivista->show();
     } catch (...) {
-        const auto e = ErrorDetails(std::current_exception());
+        // Any failure of the folders, the integrity check or the copy is
+        // shown on the step's line; the book itself is not touched.
+        const std::exception_ptr e = std::current_exception();
         SetRedText(lblVaihe3);
         lblVaihe3->setText(QStringLiteral("3. Kopiointi ei onnitunut: ") + errorText(e));
         lblVaihe3->show();
@@ -192,7 +198,7 @@ void frmBackup::cTiivista_Click() {
     core::DBCon().SuljeDB();
     const QString book = core::DatabasePath;
     QString temporary;
-    std::pair<int, QString> prepareError{0, QString()};
+    std::exception_ptr prepareError;
     bool prepared = false;
     // Work files that an interrupted earlier compaction left go first.
     fso::RemoveLeftoverWorkFiles(fso::GetParentFolderName(book), book);
@@ -202,7 +208,8 @@ void frmBackup::cTiivista_Click() {
         fso::DeleteFile(temporary);
         prepared = true;
     } catch (...) {
-        prepareError = ErrorDetails(std::current_exception());
+        // No work file: the compaction is not tried, and the step tells why.
+        prepareError = std::current_exception();
     }
 
     if (prepared) {
@@ -211,10 +218,13 @@ void frmBackup::cTiivista_Click() {
             dao::DBEngine::CompactDatabase(book, temporary);
             compacted = true;
         } catch (...) {
-            const auto e = ErrorDetails(std::current_exception());
+            // The compaction failed: the book is as it was, and the step tells why.
+            const std::exception_ptr e = std::current_exception();
             try {
                 if (fso::FileExists(temporary)) fso::DeleteFile(temporary);
-            } catch (...) {
+            } catch (const fso::Error&) {
+                // A work file that cannot go is removed by the next compaction
+                // (RemoveLeftoverWorkFiles); the failure told is the compaction's.
             }
             lblVaihe5->setText(QStringLiteral("5. Tiivistys ei onnistunut: ") + errorText(e));
         }
@@ -226,13 +236,18 @@ void frmBackup::cTiivista_Click() {
                 fso::CopyFile(temporary, book, true);
                 try {
                     fso::DeleteFile(temporary);
-                } catch (...) {
+                } catch (const fso::Error&) {
+                    // The book has its compacted contents; a work file left over goes with
+                    // the next compaction (RemoveLeftoverWorkFiles).
                 }
             } catch (...) {
-                const auto e = ErrorDetails(std::current_exception());
+                const std::exception_ptr e = std::current_exception();
+                // The compacted copy did not become the book, which keeps its old
+                // contents; the step tells why.
                 try {
                     if (fso::FileExists(temporary)) fso::DeleteFile(temporary);
-                } catch (...) {
+                } catch (const fso::Error&) {
+                    // As above: left for the next compaction to remove.
                 }
                 lblVaihe5->setText(QStringLiteral("5. Tiivistetyn tietokannan kopiointi käyttöön ei onnistunut: ") +
                                    errorText(e));

@@ -1,6 +1,7 @@
 #include "maintenance/frmbackupmanagement.h"
 
 #include "core/globals.h"
+#include "core/ui/commanderrors.h"
 #include "core/ui/helpers.h"
 #include "platform/fso/fso.h"
 #include "platform/ui/controls.h"
@@ -54,9 +55,12 @@ void frmBackupManagement::cPoistaValitut_Click() {
                 fso::DeleteFile(path);
         }
     } catch (...) {
-        const auto e = ErrorDetails(std::current_exception());
-        ui::Dialogs().messageBox(QStringLiteral("Kopion poisto ei onnistu: ") + QString::number(e.first) +
-                                     QStringLiteral(": ") + e.second,
+        const std::exception_ptr e = std::current_exception();
+        // A copy that cannot go (the stick taken out or write-protected): the
+        // user is told, and the remaining copies are not asked about.
+        ui::Dialogs().messageBox(QStringLiteral("Kopion poisto ei onnistu: ") +
+                                     QString::number(core::ErrorNumber(e).value_or(0)) + QStringLiteral(": ") +
+                                     core::ErrorText(e),
                                  core::AppTitle, ui::Buttons::OK, ui::Icon::Exclamation);
         return;
     }

@@ -4,6 +4,7 @@
 #include "core/globals.h"
 #include "core/settings.h"
 #include "core/ui/bookchange.h"
+#include "core/ui/commanderrors.h"
 #include "core/ui/helpers.h"
 #include "maintenance/frmbackup.h"
 #include "platform/fso/fso.h"
@@ -23,9 +24,10 @@ namespace {
 
 // "Virhe: ..." of the failure messages; permission problems get a word of
 // explanation.
-QString errorPart(const std::pair<int, QString>& e) {
-    const QString numbered = QString::number(e.first) + QStringLiteral(": ") + e.second;
-    if (e.first == 70)
+QString errorPart(std::exception_ptr error) {
+    const int number = core::ErrorNumber(error).value_or(0);
+    const QString numbered = QString::number(number) + QStringLiteral(": ") + core::ErrorText(error);
+    if (number == 70)
         return QStringLiteral("Virhe: Käyttöoikeudet puuttuvat tai tiedosto on jonkin muun ohjelman käytössä.") + u'\n' +
                numbered;
     return QStringLiteral("Virhe: ") + numbered;
@@ -134,7 +136,9 @@ void frmBackupRestore::cPalauta_Click() {
             restored = true;
         }
     } catch (...) {
-        const auto e = ErrorDetails(std::current_exception());
+        const std::exception_ptr e = std::current_exception();
+        // Any failure of the folder or the copy: the restore stops there, the
+        // user is told, and the book in use stays.
         lblPalautusStatus->setText(QStringLiteral("Palautus keskeytyi."));
         lblPalautusStatus->show();
         if (!folderReady)
@@ -155,6 +159,8 @@ void frmBackupRestore::cPalauta_Click() {
     try {
         saved = core::SaveDatabasePath(target);
     } catch (...) {
+        // The ini file could not be written: saved stays false, and the user
+        // is told below that the book in use stays.
     }
     if (!saved) {
         core::DatabasePath = previous;

@@ -1,11 +1,9 @@
 #include "shell/frmmain.h"
 
 #include "core/globals.h"
-#include "core/schema.h"
+#include "core/ui/commanderrors.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
-#include "platform/dao/error.h"
-#include "platform/fso/fso.h"
 #include "platform/report/preview.h"
 #include "platform/report/reportcontrol.h"
 #include "platform/sys/shell.h"
@@ -48,24 +46,6 @@ void requestQuit() {
         s.handler();
     else
         QCoreApplication::exit(0);
-}
-
-// The number and text of an error, as the unexpected-error message shows
-// them; number -1 when the error carries none.
-std::pair<int, QString> errorDetails(std::exception_ptr error) {
-    try {
-        std::rethrow_exception(error);
-    } catch (const dao::DaoError& e) {
-        return {e.number(), e.description()};
-    } catch (const core::UpgradeError& e) {
-        return {e.number(), e.engineText()};
-    } catch (const fso::Error& e) {
-        return {e.number(), e.description()};
-    } catch (const std::exception& e) {
-        return {-1, QString::fromLocal8Bit(e.what())};
-    } catch (...) {
-        return {-1, QString()};
-    }
 }
 
 // Button strip geometry, in twips: the buttons stand side by side, one
@@ -302,17 +282,20 @@ void frmMain::connectCommands() {
 }
 
 void frmMain::runCommand(const std::function<void()>& command, OnError onError) {
+    if (onError == OnError::Report) {
+        core::RunCommand(
+            command,
+            [] { return core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral("Odottamaton virhe: ")); },
+            ui::Icon::Information);
+        return;
+    }
     try {
         command();
     } catch (...) {
-        const auto [number, text] = errorDetails(std::current_exception());
-        if (onError == OnError::Ignore) {
-            qWarning("frmMain: command failed: %d %s", number, qPrintable(text));
-            return;
-        }
-        QString message = core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral("Odottamaton virhe: "));
-        if (number >= 0) message += QString::number(number) + QStringLiteral(" / ");
-        core::ShowInfo(message + text);
+        // A command that passes over its failure without a message: the
+        // failure goes to the log only.
+        const std::exception_ptr e = std::current_exception();
+        qWarning("frmMain: command failed: %d %s", core::ErrorNumber(e).value_or(-1), qPrintable(core::ErrorText(e)));
     }
 }
 
@@ -372,6 +355,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
     } catch (const std::exception& e) {
         qWarning("closing the program failed: %s", e.what());
     } catch (...) {
+        // As above: the program stays open; Qt's close must not raise.
         qWarning("closing the program failed");
     }
 }

@@ -1,9 +1,11 @@
 #include "shell/programsupport.h"
 
 #include "core/records/recordsupport.h"
+#include "core/ui/commanderrors.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "platform/ini/inifile.h"
+#include "platform/ui/events.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -69,6 +71,13 @@ void InstallReleaseErrorHandler() {
                                               QStringLiteral("Muutosten tallentaminen tietokantaan ei onnistunut.")) +
                            QStringLiteral("\n\n") + what + QStringLiteral("\n") + QString::number(error.number()) +
                            QStringLiteral(" / ") + error.description());
+    });
+}
+
+void InstallUnhandledErrorHandler() {
+    ui::SetUnhandledErrorHandler([](const QString& where, std::exception_ptr error) {
+        qWarning("unhandled error in %s", qPrintable(where));
+        core::ShowError(core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral("Odottamaton virhe: ")), error);
     });
 }
 

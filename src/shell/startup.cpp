@@ -8,6 +8,7 @@
 #include "core/schema.h"
 #include "core/settings.h"
 #include "core/ui/frmkielenvalinta.h"
+#include "core/ui/commanderrors.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "core/values.h"
@@ -42,6 +43,7 @@ void step(const char* what, F&& f) {
     } catch (const std::exception& e) {
         qWarning("start-up, %s: %s", what, e.what());
     } catch (...) {
+        // As above: logged, and start-up goes on with the next step.
         qWarning("start-up, %s failed", what);
     }
 }
@@ -61,8 +63,8 @@ OpenResult openBook(dao::Database& db) {
         return {};
     } catch (const dao::DaoError& e) {
         return {e.number(), e.description()};
-    } catch (const std::exception& e) {
-        return {kOtherOpenError, QString::fromLocal8Bit(e.what())};
+    } catch (const std::exception&) {
+        return {kOtherOpenError, core::ErrorText(std::current_exception())};
     }
 }
 

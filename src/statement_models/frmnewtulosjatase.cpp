@@ -460,18 +460,6 @@ void frmNewTulosJaTase::layOut() {
     columns->addLayout(right, 3);
 }
 
-void frmNewTulosJaTase::run(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const dao::DaoError& e) {
-        core::ShowCritical(core::TranslateStr(QStringLiteral("frmNewTulosJaTase"), QStringLiteral("Odottamaton virhe: ")) +
-                           QString::number(e.number()) + QStringLiteral(" / ") + e.description());
-    } catch (const std::exception& e) {
-        core::ShowCritical(core::TranslateStr(QStringLiteral("frmNewTulosJaTase"), QStringLiteral("Odottamaton virhe: ")) +
-                           QString::fromLocal8Bit(e.what()));
-    }
-}
-
 // ================================================================ life cycle
 
 void frmNewTulosJaTase::Load() {

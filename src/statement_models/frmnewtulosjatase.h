@@ -23,8 +23,10 @@
 // reports through the Set...Command hooks; without one, the command tells
 // the user that it is not available.
 
-#include "statement_models/malli.h"
+#include "core/ui/commanderrors.h"
+#include "core/ui/translator.h"
 #include "platform/ui/forms.h"
+#include "statement_models/malli.h"
 
 #include <QTreeWidget>
 #include <functional>
@@ -254,7 +256,8 @@ private:
     void connectEvents();
     void layOut();
     // Runs a command; an error is shown to the user and ends the command.
-    void run(const std::function<void()>& f);
+    const core::CommandRunner run{
+        [] { return core::TranslateStr(QStringLiteral("frmNewTulosJaTase"), QStringLiteral("Odottamaton virhe: ")); }};
     // No model or row shown, the accounts and the model tree read from the
     // book: the window as it opens.
     void ShowBookAfresh();

@@ -227,6 +227,8 @@ void frmNewTulosJaTase::AvaaKaikki() {
         Selaa();
         tvMalli->expandAll();
     } catch (...) {
+        // The tree is shown again, and the failure goes on to the window's
+        // runner.
         tvMalli->show();
         throw;
     }

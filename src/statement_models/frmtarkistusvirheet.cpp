@@ -61,18 +61,6 @@ frmTarkistusVirheet::frmTarkistusVirheet() : ui::Form(QStringLiteral("frmTarkist
     ui::Events::of(mSulje).onClick([this] { ui::Forms::unload(*this); });
 }
 
-void frmTarkistusVirheet::run(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const dao::DaoError& e) {
-        core::ShowCritical(core::TranslateStr(QStringLiteral("frmTarkistusVirheet"), QStringLiteral("Odottamaton virhe: ")) +
-                           QString::number(e.number()) + QStringLiteral(" / ") + e.description());
-    } catch (const std::exception& e) {
-        core::ShowCritical(core::TranslateStr(QStringLiteral("frmTarkistusVirheet"), QStringLiteral("Odottamaton virhe: ")) +
-                           QString::fromLocal8Bit(e.what()));
-    }
-}
-
 void frmTarkistusVirheet::Load() {
     if (core::DatabasePath.isEmpty() || core::DatabasePath == QLatin1String("unknown")) {
         core::ShowInfo(core::TranslateStr(QStringLiteral("frmTarkistusVirheet"),

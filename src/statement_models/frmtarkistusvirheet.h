@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/ui/commanderrors.h"
+#include "core/ui/translator.h"
 #include "platform/ui/forms.h"
 
 class QAction;
@@ -42,7 +44,10 @@ protected:
     void Load() override;
 
 private:
-    void run(const std::function<void()>& f);
+    // Runs a command; what it raises is shown to the user.
+    const core::CommandRunner run{[] {
+        return core::TranslateStr(QStringLiteral("frmTarkistusVirheet"), QStringLiteral("Odottamaton virhe: "));
+    }};
 };
 
 }  // namespace statement_models

@@ -25,6 +25,7 @@
 #include "platform/dao/database.h"
 #include "platform/report/preview.h"
 #include "platform/report/reportcontrol.h"
+#include "platform/ui/events.h"
 #include "shell/programsupport.h"
 #include "shell/settings/frmasetukset.h"
 #include "shell/shellfixture.h"
@@ -111,6 +112,7 @@ protected:
         rc.setPrintFileName(QString());
         ShellTest::TearDown();
         core::setReleaseErrorHandler(previousReleaseHandler_);
+        ui::SetUnhandledErrorHandler({});
         QApplication::setQuitOnLastWindowClosed(quitOnLastWindowClosed_);
     }
 
@@ -157,6 +159,7 @@ protected:
         app::RegisterOpeners();
         core::InstallWindowHooks();
         shell::InstallReleaseErrorHandler();
+        shell::InstallUnhandledErrorHandler();
         shell::frmMain& main = ui::Forms::show<shell::frmMain>();
         settle();
         EXPECT_TRUE(answers.empty());

@@ -16,6 +16,7 @@
 #include "ledger_reports/reportglobals.h"
 #include "platform/report/preview.h"
 #include "platform/report/reportcontrol.h"
+#include "platform/ui/events.h"
 #include "platform/ui/scripteddialogs.h"
 #include "shell/programsupport.h"
 #include "shell/shellfixture.h"
@@ -326,6 +327,7 @@ protected:
         report::ReportControl& rc = reports::CrystalReport1();
         if (report::PreviewWindow* p = rc.lastPreview()) delete p;
         ShellTest::TearDown();
+        ui::SetUnhandledErrorHandler({});
         QApplication::setQuitOnLastWindowClosed(quitOnLastWindowClosed_);
         QApplication::setFont(appFont_);
     }
@@ -395,6 +397,7 @@ protected:
         app::RegisterOpeners();
         core::InstallWindowHooks();
         shell::InstallReleaseErrorHandler();
+        shell::InstallUnhandledErrorHandler();
         shell::frmMain& main = ui::Forms::show<shell::frmMain>();
         look();
         return main;

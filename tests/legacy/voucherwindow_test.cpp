@@ -9,11 +9,23 @@
 #include <QDir>
 #include <QFile>
 #include <QRadioButton>
+#include <sqlite3.h>
 
 using kvtest::LegacyTest;
 using ui::Answer;
 
 namespace {
+
+// Makes the book refuse a write (as a damaged page or another program
+// would): a trigger made on a connection of its own while no window reads
+// the book. when is the trigger's event and condition.
+void refuseInBook(const QByteArray& when) {
+    sqlite3* h = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(core::DatabasePath).constData(), &h), SQLITE_OK);
+    const QByteArray sql = "CREATE TRIGGER kirjoitus_estetty " + when + " BEGIN SELECT RAISE(ABORT, 'ei onnistu'); END";
+    EXPECT_EQ(sqlite3_exec(h, sql.constData(), nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(h);
+    sqlite3_close(h);
+}
 
 TEST_F(LegacyTest, EachModeListsItsOwnVouchersAndNumbersNewOnesInItsSeries) {
     book();
@@ -240,6 +252,43 @@ TEST_F(LegacyTest, DeletingFollowsTheListPositionAndTakesTheEntriesAlong) {
     EXPECT_EQ(f.lstTositteet->currentRow(), -1);
     EXPECT_EQ(value("SELECT COUNT(*) FROM vi"), 0);
     EXPECT_TRUE(f.cmbTililuettelo->currentText() == "---" && f.tSumma->text().isEmpty());
+}
+
+// The book refuses to delete one entry (as a damaged page or another program
+// would): the voucher keeps all of its entries, none is left without its
+// voucher, and the window goes on with the book as it is.
+TEST_F(LegacyTest, AVoucherWhoseEntriesCannotBeDeletedStaysWhole) {
+    book();
+    balanced(1, "T1", "10");
+    const long v2 = balanced(2, "T2", "20");
+    const long refused = value(QStringLiteral("SELECT MAX(viID) FROM vi WHERE vitoID = ?"), {v2});
+    refuseInBook("BEFORE DELETE ON vi WHEN OLD.viID = " + QByteArray::number(qlonglong(refused)));
+    auto& f = open();
+    clickListRow(f.lstTositteet, 1);
+    dialogs->expectMessage("Poistetaanko näytössä oleva tosite?", Answer::Yes);
+    key(Qt::Key_F4);
+    EXPECT_EQ(value(QStringLiteral("SELECT COUNT(*) FROM to WHERE toID = ?"), {v2}), 1);
+    EXPECT_EQ(entries(v2).size(), 2);
+    EXPECT_EQ(value("SELECT COUNT(*) FROM vi WHERE vitoID NOT IN (SELECT toID FROM to)"), 0);
+    // The window shows the book as it is, and goes on.
+    EXPECT_EQ(listTexts(), QStringList({"1 T1", "2 T2"}));
+    clickListRow(f.lstTositteet, 1);
+    EXPECT_EQ(f.tTositeSelite->text(), "T2");
+    EXPECT_EQ(gridRows().size(), 2);
+}
+
+// The window stores what was typed as it closes; when the book refuses, the
+// user is told rather than the typing being lost without a word.
+TEST_F(LegacyTest, AVoucherThatCannotBeStoredAsTheWindowClosesIsTold) {
+    book();
+    const long v = balanced(1, "Eka", "10");
+    refuseInBook("BEFORE UPDATE ON \"to\" WHEN NEW.toSelite = 'Muutettu'");
+    auto& f = open();
+    retype(f.tTositeSelite, "Muutettu");
+    dialogs->expectMessage("Odottamaton virhe: ", Answer::OK);
+    f.cSulje->click();
+    settle();
+    EXPECT_EQ(text(QStringLiteral("SELECT toSelite FROM to WHERE toID = ?"), {v}), "Eka");
 }
 
 TEST_F(LegacyTest, LeavingAnUnsavedNewVoucherThroughTheListStoresItFirst) {

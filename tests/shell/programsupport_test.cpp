@@ -4,6 +4,7 @@
 #include "core/ui/translator.h"
 #include "platform/dao/error.h"
 #include "platform/ini/inifile.h"
+#include "platform/ui/events.h"
 #include "shell/frmdbhuomautus.h"
 #include "shell/programsupport.h"
 #include "support/dialogs.h"
@@ -33,6 +34,21 @@ TEST(ProgramSupportTest, AFailedAutomaticSaveIsShownToTheUser) {
     EXPECT_TRUE(dialogs.shown()[0].text.contains(QStringLiteral("3260 / lukittu")));
     EXPECT_EQ(dialogs.shown()[0].icon, ui::Icon::Critical);
     core::setReleaseErrorHandler(previous);
+}
+
+// A handler that lets an error escape (no runner around it): the user is
+// told what went wrong, where before only the log was.
+TEST(ProgramSupportTest, AnErrorThatAnEventHandlerLetsEscapeIsShownToTheUser) {
+    kvtest::ScriptedDialogs dialogs;
+    shell::InstallUnhandledErrorHandler();
+    QPushButton button;
+    button.setObjectName(QStringLiteral("cKoe"));
+    ui::Events::of(&button).onClick([] { throw dao::DaoError(3021, QStringLiteral("Tiliä ei löydy")); });
+    dialogs.expectMessage(QStringLiteral("Odottamaton virhe: 3021 / Tiliä ei löydy"), ui::Answer::OK);
+    button.click();
+    ui::SetUnhandledErrorHandler({});
+    ASSERT_EQ(dialogs.shown().size(), 1);
+    EXPECT_EQ(dialogs.shown()[0].icon, ui::Icon::Critical);
 }
 
 TEST(ProgramSupportTest, StandardDialogTextsFollowTheLanguage) {

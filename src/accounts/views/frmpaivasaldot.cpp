@@ -126,12 +126,6 @@ frmPaivaSaldot::frmPaivaSaldot() : ui::Form(QStringLiteral("frmPaivaSaldot")) {
 
 frmPaivaSaldot::~frmPaivaSaldot() = default;
 
-void frmPaivaSaldot::run(const std::function<void()>& command) {
-    detail::RunCommand(command, [] {
-        return core::TranslateStr(QStringLiteral("frmPaivaSaldot"), QStringLiteral("Odottamaton virhe: "));
-    });
-}
-
 void frmPaivaSaldot::Load() {
     run([this] {
         FillTilit();

@@ -9,6 +9,8 @@
 // refresh by itself; the refresh button (F5) does.
 
 #include "accounts/views/rowdisplay.h"
+#include "core/ui/commanderrors.h"
+#include "core/ui/translator.h"
 #include "platform/dao/currency.h"
 #include "platform/dao/date.h"
 #include "platform/ui/forms.h"
@@ -84,7 +86,9 @@ private:
     void CreateRowControls();
     void CalculatePaivaSaldot(long tlID);
     void ShowRows();
-    void run(const std::function<void()>& command);
+    // Runs a command; what it raises is shown to the user.
+    const core::CommandRunner run{
+        [] { return core::TranslateStr(QStringLiteral("frmPaivaSaldot"), QStringLiteral("Odottamaton virhe: ")); }};
 
     std::unique_ptr<detail::RowDisplay> rows_;
     bool hasDays_ = false;

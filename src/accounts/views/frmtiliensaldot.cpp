@@ -135,12 +135,6 @@ frmTilienSaldot::frmTilienSaldot() : ui::Form(QStringLiteral("frmTilienSaldot"))
 
 frmTilienSaldot::~frmTilienSaldot() = default;
 
-void frmTilienSaldot::run(const std::function<void()>& command) {
-    detail::RunCommand(command, [] {
-        return core::TranslateStr(QStringLiteral("frmTilienSaldot"), QStringLiteral("Odottamaton virhe: "));
-    });
-}
-
 void frmTilienSaldot::Load() {
     run([this] {
         heldRowCount_ = CountTilit();

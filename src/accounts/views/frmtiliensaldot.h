@@ -12,6 +12,8 @@
 // rows show the accounts from the scroll bar's position on.
 
 #include "accounts/views/rowdisplay.h"
+#include "core/ui/commanderrors.h"
+#include "core/ui/translator.h"
 #include "platform/dao/currency.h"
 #include "platform/ui/forms.h"
 
@@ -90,7 +92,9 @@ private:
     void CalculateSaldot();
     void ShowRows();
     void setScrollMax(int entries);
-    void run(const std::function<void()>& command);
+    // Runs a command; what it raises is shown to the user.
+    const core::CommandRunner run{
+        [] { return core::TranslateStr(QStringLiteral("frmTilienSaldot"), QStringLiteral("Odottamaton virhe: ")); }};
 
     std::unique_ptr<detail::RowDisplay> rows_;
     int heldRowCount_ = 0;

@@ -157,12 +157,6 @@ frmTilitarkastelu::frmTilitarkastelu() : ui::Form(QStringLiteral("frmTilitarkast
 
 frmTilitarkastelu::~frmTilitarkastelu() = default;
 
-void frmTilitarkastelu::run(const std::function<void()>& command) {
-    detail::RunCommand(command, [] {
-        return core::TranslateStr(QStringLiteral("frmTilitarkastelu"), QStringLiteral("Odottamaton virhe: "));
-    });
-}
-
 void frmTilitarkastelu::Load() {
     run([this] {
         FillTilit();

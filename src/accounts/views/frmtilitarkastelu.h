@@ -13,6 +13,8 @@
 // The account list is read at load only.
 
 #include "accounts/views/rowdisplay.h"
+#include "core/ui/commanderrors.h"
+#include "core/ui/translator.h"
 #include "platform/dao/currency.h"
 #include "platform/dao/date.h"
 #include "platform/ui/forms.h"
@@ -96,7 +98,9 @@ private:
     void CreateRowControls();
     void CalculateTarkastelu(long id);
     void ShowRows();
-    void run(const std::function<void()>& command);
+    // Runs a command; what it raises is shown to the user.
+    const core::CommandRunner run{
+        [] { return core::TranslateStr(QStringLiteral("frmTilitarkastelu"), QStringLiteral("Odottamaton virhe: ")); }};
 
     std::unique_ptr<detail::RowDisplay> rows_;
     bool noEntries_ = true;

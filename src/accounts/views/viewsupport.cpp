@@ -7,7 +7,6 @@
 #include "ledger_reports/frmtulostus.h"
 #include "ledger_reports/reportcontrolsetup.h"
 #include "ledger_reports/reportglobals.h"
-#include "platform/report/error.h"
 #include "platform/report/reportcontrol.h"
 #include "platform/sys/apppath.h"
 #include "platform/ui/events.h"
@@ -25,23 +24,6 @@ QString GeneralDateText(const dao::Date& date) {
     QString text = date.toShortString(locale);
     if (date.hasTime()) text += QLatin1Char(' ') + locale.toString(date.time(), QLocale::LongFormat);
     return text;
-}
-
-void RunCommand(const std::function<void()>& command, const std::function<QString()>& errorPrefix) {
-    auto show = [&](int number, const QString& text) {
-        QString message = errorPrefix();
-        if (number != 0) message += QString::number(number) + QStringLiteral(" / ");
-        core::ShowCritical(message + text);
-    };
-    try {
-        command();
-    } catch (const dao::DaoError& e) {
-        show(e.number(), e.description());
-    } catch (const report::ReportError& e) {
-        show(e.number(), e.description());
-    } catch (const std::exception& e) {
-        show(0, QString::fromLocal8Bit(e.what()));
-    }
 }
 
 void PrintWorkTable(const QString& definitionFile, const QString& heading, const QString& sortField) {

@@ -1,14 +1,12 @@
 #pragma once
 
-// What the account views share: how they write amounts and dates, how a
-// failing command is reported, the print command of a work table, and the
-// account choice of a combo box.
+// What the account views share: how they write amounts and dates, the print
+// command of a work table, and the account choice of a combo box.
 
 #include "platform/dao/currency.h"
 #include "platform/dao/date.h"
 
 #include <QString>
-#include <functional>
 
 class QComboBox;
 
@@ -19,10 +17,6 @@ QString CurrencyText(dao::Currency amount);
 // A date in the general form: the short date, with the time after it when
 // the value has one.
 QString GeneralDateText(const dao::Date& date);
-
-// Runs a command of a window. A database or report error ends it and is
-// shown to the user: the translated prefix, the error's number and text.
-void RunCommand(const std::function<void()>& command, const std::function<QString()>& errorPrefix);
 
 // Prints a work table of a view: asks for the destination in the print
 // dialog (nothing more when it is cancelled), resets the report control

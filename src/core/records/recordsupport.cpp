@@ -48,6 +48,8 @@ void reportReleaseError(const QString& what, const dao::DaoError& error) noexcep
     try {
         writeToStderr(what, error);
     } catch (...) {
+        // Not even the text could be made (no memory left): there is no one
+        // else to tell, and a release must not raise.
     }
 }
 
@@ -88,6 +90,8 @@ void saveOnDestruction(const std::function<QString()>& what, const std::function
         try {
             return what();
         } catch (...) {
+            // The record could not even name itself; the failure of its
+            // save is told all the same.
             return QStringLiteral("?");
         }
     };
@@ -95,9 +99,13 @@ void saveOnDestruction(const std::function<QString()>& what, const std::function
         save();
     } catch (const dao::DaoError& e) {
         reportReleaseError(describe(), e);
+    } catch (const errors::NumberedError& e) {
+        reportReleaseError(describe(), dao::DaoError(e.number(), e.description()));
     } catch (const std::exception& e) {
-        reportReleaseError(describe(), dao::DaoError(0, QString::fromLocal8Bit(e.what())));
+        reportReleaseError(describe(), dao::DaoError(0, QString::fromUtf8(e.what())));
     } catch (...) {
+        // Nothing else is raised on purpose; whatever it was, the edits were
+        // not stored, and the user is told so.
         reportReleaseError(describe(), dao::DaoError(0, QStringLiteral("tuntematon virhe")));
     }
 }

@@ -85,6 +85,8 @@ void cTosite::TallennaKerralla(cTosite* t, const std::vector<cVienti*>& viennit)
             for (cVienti* v : viennit) v->Save(false);
         });
     } catch (...) {
+        // Nothing was written (one transaction): the records take back what
+        // they held before, and the failure goes on to the caller.
         if (t) static_cast<VoucherState&>(t->c_) = *voucherBefore;
         for (size_t i = 0; i < viennit.size(); ++i) static_cast<EntryState&>(viennit[i]->c_) = entriesBefore[i];
         throw;

@@ -52,6 +52,8 @@ void EnterAsTab(int key) {
     try {
         ui::EnterAsTab(key);
     } catch (...) {
+        // Moving the focus on has nothing to fail but the focus itself; a key
+        // handler must not raise.
     }
 }
 
@@ -250,6 +252,7 @@ void LoadFormPosition(QWidget* form) {
         ini.Section(QStringLiteral("FORMS"));
         ini.LoadFormPos(form, placementKey(form), true, QString());
     } catch (...) {
+        // An ini file that cannot be read leaves the window where Qt puts it.
     }
 }
 
@@ -261,6 +264,7 @@ void SaveFormPosition(const QWidget* form) {
         ini.Section(QStringLiteral("FORMS"));
         ini.SaveFormPos(form, placementKey(form));
     } catch (...) {
+        // An ini file that cannot be written only loses the placement.
     }
 }
 

@@ -4,6 +4,7 @@
 #include "core/globals.h"
 #include "core/nz.h"
 #include "core/ui/bookchange.h"
+#include "core/ui/commanderrors.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "maintenance/yearchange/kaudenvaihto.h"
@@ -29,12 +30,6 @@ namespace {
 
 // Pending window events run at most this often while rows are written.
 constexpr qint64 kEventIntervalMs = 40;
-
-QString virheTeksti(const std::exception& e) {
-    if (const auto* d = dynamic_cast<const dao::DaoError*>(&e))
-        return QStringLiteral("%1 / %2").arg(d->number()).arg(d->description());
-    return QString::fromLocal8Bit(e.what());
-}
 
 }  // namespace
 
@@ -125,10 +120,10 @@ void frmKaudenVaihto::FillModelList() {
             cmbTasemalli->addItem(core::NzString(rs.value(QStringLiteral("maNimi"))),
                                   QVariant::fromValue<qlonglong>(core::NzLong(rs.value(QStringLiteral("maID")))));
         rs.Close();
-    } catch (const std::exception& e) {
+    } catch (const std::exception&) {
         core::ShowCritical(core::TranslateStr(QStringLiteral("frmKaudenVaihto"),
                                               QStringLiteral("Tasemallien lukeminen ei onnistunut:")) +
-                           QLatin1Char('\n') + virheTeksti(e));
+                           QLatin1Char('\n') + core::ErrorWithNumber(std::current_exception()));
     }
     cmbTasemalli->setCurrentIndex(cmbTasemalli->count() == 1 ? 0 : -1);
 }
@@ -189,14 +184,14 @@ void frmKaudenVaihto::cTilikaudenvaihto_Click() {
     KaudenVaihtoTulos tulos;
     try {
         tulos = VaihdaTilikausi(valinnat, seuranta);
-    } catch (const std::exception& e) {
+    } catch (const std::exception&) {
         setRunning(false);
         pBar->setValue(0);
         lblStatus->clear();
         core::ShowCritical(core::TranslateStr(QStringLiteral("frmKaudenVaihto"),
                                               QStringLiteral("Tilikauden vaihto ei onnistunut. Kirjanpitoon ei tehty "
                                                              "muutoksia.")) +
-                           QLatin1Char('\n') + virheTeksti(e));
+                           QLatin1Char('\n') + core::ErrorWithNumber(std::current_exception()));
         return;
     }
     setRunning(false);

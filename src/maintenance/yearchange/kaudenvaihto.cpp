@@ -201,6 +201,8 @@ KaudenVaihtoTulos VaihdaTilikausi(const KaudenVaihtoValinnat& valinnat, const Ka
         siirraBudjetit(db);
         db.CommitTrans();
     } catch (...) {
+        // Nothing of the change is kept: the transaction is undone, and the
+        // failure goes on to the window.
         peru(db, syvyys);
         throw;
     }

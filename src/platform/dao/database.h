@@ -281,9 +281,12 @@ void InTransaction(Database& db, Work&& work) {
         work();
         db.CommitTrans();
     } catch (...) {
+        // The work is undone, and its failure goes on to the caller.
         try {
             if (db.isOpen() && db.transactionDepth() > 0) db.Rollback();
-        } catch (...) {
+        } catch (const DaoError&) {
+            // The work's own failure is the one passed on; a rollback that fails
+            // leaves the transaction to be undone as the connection closes.
         }
         throw;
     }

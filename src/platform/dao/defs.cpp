@@ -25,6 +25,8 @@ public:
                 c_.exec(QStringLiteral("ROLLBACK TO kv_def"), {});
                 c_.exec(QStringLiteral("RELEASE kv_def"), {});
             } catch (...) {
+                // A destructor must not raise: the definition's own failure is already
+                // on its way to the caller, and an outer rollback undoes the rest.
             }
         }
     }

@@ -4,10 +4,6 @@
 
 namespace dao {
 
-DaoError::DaoError(int number, QString description)
-    : number_(number), description_(std::move(description)),
-      utf8_((QString::number(number) + QStringLiteral(": ") + description_).toStdString()) {}
-
 QString errorText(int number, const QString& arg) {
     // The texts the user sees next to the number; %1 is the object concerned.
     static const QHash<int, QString> texts = {

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "platform/error/numberederror.h"
+
 #include <QString>
-#include <exception>
-#include <string>
 
 namespace dao {
 
@@ -51,17 +51,9 @@ constexpr int InvalidArgument = 3001;
 }  // namespace err
 
 // An error of the database engine: its number and a text for the user.
-class DaoError : public std::exception {
+class DaoError : public errors::NumberedError {
 public:
-    DaoError(int number, QString description);
-    int number() const noexcept { return number_; }
-    const QString& description() const noexcept { return description_; }
-    const char* what() const noexcept override { return utf8_.c_str(); }
-
-private:
-    int number_;
-    QString description_;
-    std::string utf8_;
+    DaoError(int number, QString description) : NumberedError(number, std::move(description)) {}
 };
 
 // The engine's standard text for a number, with %1 filled by the argument.

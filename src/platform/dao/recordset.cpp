@@ -129,6 +129,7 @@ void RecordsetImpl::open() {
     try {
         bindAll(stmt, params);
     } catch (...) {
+        // The statement goes back to the connection, and the failure goes on.
         c.release(stmt);
         stmt = nullptr;
         throw;
@@ -286,6 +287,7 @@ bool RecordsetImpl::fetchTo(qsizetype n) {
             try {
                 conn->fail(rc, sql);
             } catch (...) {
+                // The statement is finished, and the engine's error goes on.
                 finishStatement();
                 throw;
             }

@@ -115,9 +115,6 @@ void WritePoint(const char* step, const QString& path) {
 
 void SetWritePointHook(WritePointHook hook) { writePointHook() = std::move(hook); }
 
-Error::Error(int number, const QString& description)
-    : std::runtime_error(description.toStdString()), number_(number), description_(description) {}
-
 bool FileExists(const QString& path) {
     if (path.isEmpty()) return false;
     const QFileInfo fi(path);
@@ -279,6 +276,8 @@ int RemoveLeftoverWorkFiles(const QString& folder, const QString& ofFile) noexce
         }
         return removed;
     } catch (...) {
+        // A folder that cannot be read has nothing of ours to remove; tidying
+        // up is never worth a failure.
         return 0;
     }
 }
@@ -289,6 +288,7 @@ void SyncFile(const QString& path) {
     try {
         syncHandle(fd, path);
     } catch (...) {
+        // The file is closed, and the failure goes on.
         ::close(fd);
         throw;
     }
@@ -326,6 +326,8 @@ bool IsFileReadOnly(const QString& path) noexcept {
         const QFileInfo fi(path);
         return !(fi.permissions() & QFileDevice::WriteOwner) || !fi.isWritable();
     } catch (...) {
+        // A file whose state cannot be read counts as not write-protected;
+        // writing it then fails and says so.
         return false;
     }
 }
@@ -339,6 +341,7 @@ bool ClearReadOnly(const QString& path) noexcept {
         }
         return !IsFileReadOnly(path);
     } catch (...) {
+        // Not made writable: the caller is told by the result.
         return false;
     }
 }

@@ -6,10 +6,11 @@
 // 75 path/file access error, 76 path not found); the tests of existence and
 // of the read-only state never raise.
 
+#include "platform/error/numberederror.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
-#include <stdexcept>
 
 namespace fso {
 
@@ -21,15 +22,9 @@ constexpr int PathFileAccess = 75;
 constexpr int PathNotFound = 76;
 }  // namespace err
 
-class Error : public std::runtime_error {
+class Error : public errors::NumberedError {
 public:
-    Error(int number, const QString& description);
-    int number() const { return number_; }
-    QString description() const { return description_; }
-
-private:
-    int number_;
-    QString description_;
+    Error(int number, const QString& description) : NumberedError(number, description) {}
 };
 
 bool FileExists(const QString& path);    // an existing file (not a folder)

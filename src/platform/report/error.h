@@ -1,8 +1,8 @@
 #pragma once
 
+#include "platform/error/numberederror.h"
+
 #include <QString>
-#include <exception>
-#include <string>
 
 namespace report {
 
@@ -24,17 +24,9 @@ constexpr int NoDestinationFile = 20512;   // output to a file without a file na
 }  // namespace err
 
 // An error of a report run: its number and a text for the user.
-class ReportError : public std::exception {
+class ReportError : public errors::NumberedError {
 public:
-    ReportError(int number, QString description);
-    int number() const noexcept { return number_; }
-    const QString& description() const noexcept { return description_; }
-    const char* what() const noexcept override { return utf8_.c_str(); }
-
-private:
-    int number_;
-    QString description_;
-    std::string utf8_;
+    ReportError(int number, QString description) : NumberedError(number, std::move(description)) {}
 };
 
 }  // namespace report

@@ -44,6 +44,7 @@ void report(const QString& where, std::exception_ptr error) {
     } catch (const std::exception& e) {
         qCritical("unhandled error in %s: %s", qPrintable(where), e.what());
     } catch (...) {
+        // Not a standard exception: only where it happened can be logged.
         qCritical("unhandled error in %s", qPrintable(where));
     }
 }
@@ -137,6 +138,8 @@ void Events::run(const Handler& h, const char* what) {
     try {
         h();
     } catch (...) {
+        // An error that a handler let escape is reported (not raised into Qt's
+        // event loop).
         report(control_->objectName() + QLatin1Char(' ') + QLatin1String(what), std::current_exception());
     }
 }
@@ -331,6 +334,7 @@ bool Events::eventFilter(QObject* watched, QEvent* event) {
                 try {
                     keyDown_(code, ShiftOf(ke->modifiers()));
                 } catch (...) {
+                    // As in run(): reported, not raised into Qt's event loop.
                     report(control_->objectName() + QLatin1String(" KeyDown"), std::current_exception());
                 }
                 if (!self) return true;
@@ -344,6 +348,7 @@ bool Events::eventFilter(QObject* watched, QEvent* event) {
                 try {
                     keyPress_(ascii);
                 } catch (...) {
+                    // As in run(): reported, not raised into Qt's event loop.
                     report(control_->objectName() + QLatin1String(" KeyPress"), std::current_exception());
                 }
                 if (!self) return true;

@@ -46,6 +46,7 @@ void runHook(const Forms::FormHook& hook, Form& form, const char* what) {
     } catch (const std::exception& e) {
         qWarning("%s hook of %s failed: %s", what, qPrintable(form.objectName()), e.what());
     } catch (...) {
+        // As above: a hook only places and translates; the window goes on.
         qWarning("%s hook of %s failed", what, qPrintable(form.objectName()));
     }
 }
@@ -93,6 +94,7 @@ void Form::closeEvent(QCloseEvent* event) {
     } catch (const std::exception& e) {
         qWarning("closing %s failed: %s", qPrintable(objectName()), e.what());
     } catch (...) {
+        // As above: the window stays open; Qt's close must not raise.
         qWarning("closing %s failed", qPrintable(objectName()));
     }
 }
@@ -160,6 +162,8 @@ void Forms::load(Form& form) {
     try {
         form.Load();
     } catch (...) {
+        // The window counts as loaded (it can be unloaded), and the failure
+        // goes on to the caller.
         if (guard && form.state_ == Form::State::Loading) form.state_ = Form::State::Loaded;
         throw;
     }
@@ -218,6 +222,7 @@ void Forms::show(Form& form, bool modal) {
         if (r.modalHook && guard && form.isVisible()) r.modalHook(form);
         if (guard && form.isVisible()) loop.exec();
     } catch (...) {
+        // The modal state ends, and the failure goes on to the caller.
         finish();
         throw;
     }
@@ -237,6 +242,7 @@ bool Forms::unload(Form& form) {
             }
             form.Unload();
         } catch (...) {
+            // The window stays as it was, and the failure goes on to the caller.
             if (guard) form.state_ = before;
             throw;
         }
@@ -283,6 +289,8 @@ Form* Forms::storePendingEdits(QString* error) {
         } catch (const std::exception& e) {
             if (error) *error = QString::fromUtf8(e.what());
         } catch (...) {
+            // stored stays false: the window is named to the user, without a
+            // reason to give.
         }
         if (!stored && f) return f;
     }
@@ -299,6 +307,7 @@ void Forms::readBookAgain() {
         } catch (const std::exception& e) {
             qWarning("%s could not read the book again: %s", qPrintable(f->objectName()), e.what());
         } catch (...) {
+            // As above: logged, and the other windows read the book all the same.
             qWarning("%s could not read the book again", qPrintable(f->objectName()));
         }
     }

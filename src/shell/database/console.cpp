@@ -3,6 +3,7 @@
 #include "core/dbc.h"
 #include "core/globals.h"
 #include "core/nz.h"
+#include "core/ui/commanderrors.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "core/values.h"
@@ -55,13 +56,6 @@ void run(const std::function<void()>& procedures, const QString& message) {
     core::ShowInfo(message);
 }
 
-void reportError(int number, const QString& text) {
-    QString message = core::TranslateStr(QStringLiteral("frmMain"),
-                                         QStringLiteral("Komennon suoritus keskeytyi virheeseen: "));
-    if (number >= 0) message += QString::number(number) + QStringLiteral(" / ");
-    core::ShowInfo(message + text);
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------- procedures
@@ -71,6 +65,7 @@ void ExecuteOnDatabaseFile(const QString& sql, const QString& path, const dao::P
     try {
         db.Execute(sql, params);
     } catch (...) {
+        // The file is closed, and the failure goes on to the command.
         db.Close();
         throw;
     }
@@ -215,10 +210,12 @@ void RunConsoleCommand(const QString& typed) {
                 kCrLf + kCrLf + core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral("Antamasi komento: ")) +
                 command);
         }
-    } catch (const dao::DaoError& e) {
-        reportError(e.number(), e.description());
-    } catch (const std::exception& e) {
-        reportError(-1, QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        // Whatever a command raised ends it (its transaction undone), and
+        // the user is told.
+        core::ShowError(core::TranslateStr(QStringLiteral("frmMain"),
+                                           QStringLiteral("Komennon suoritus keskeytyi virheeseen: ")),
+                        std::current_exception(), ui::Icon::Information);
     }
 }
 

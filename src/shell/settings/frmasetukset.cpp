@@ -6,6 +6,7 @@
 
 #include "core/globals.h"
 #include "core/settings.h"
+#include "core/ui/commanderrors.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "ledger_reports/reportcontrolsetup.h"
@@ -474,6 +475,7 @@ void frmAsetukset::Unload() {
     try {
         if (auto* main = ui::Forms::find<frmMain>(); main && main->isLoaded()) main->CheckKPStatus();
     } catch (...) {
+        // Only a button's state; it is set again at the next start.
     }
 }
 
@@ -554,14 +556,10 @@ void frmAsetukset::FillAccountLists() {
         }
         rs.Close();
         db.Close();
-    } catch (const dao::DaoError& e) {
+    } catch (const std::exception&) {
         core::ShowInfo(core::TranslateStr(QStringLiteral("frmAsetukset"),
                                           QStringLiteral("Tililuettelon lataamisessa tapahtui virhe:")) +
-                       QStringLiteral(" %1 / %2").arg(e.number()).arg(e.description()));
-    } catch (const std::exception& e) {
-        core::ShowInfo(core::TranslateStr(QStringLiteral("frmAsetukset"),
-                                          QStringLiteral("Tililuettelon lataamisessa tapahtui virhe:")) +
-                       QLatin1Char(' ') + QString::fromLocal8Bit(e.what()));
+                       QLatin1Char(' ') + core::ErrorWithNumber(std::current_exception()));
     }
 }
 
@@ -581,10 +579,10 @@ void frmAsetukset::FillFontList(QComboBox* combo) {
         combo->clear();
         combo->addItems(names);
         pBar1->setValue(0);
-    } catch (const std::exception& e) {
+    } catch (const std::exception&) {
         core::ShowInfo(
             core::TranslateStr(QStringLiteral("frmAsetukset"), QStringLiteral("Fonttien latauksessa tapahtui virhe: ")) +
-            QString::fromLocal8Bit(e.what()) + QStringLiteral("\r\n\r\n") +
+            core::ErrorWithNumber(std::current_exception()) + QStringLiteral("\r\n\r\n") +
             core::TranslateStr(QStringLiteral("frmAsetukset"),
                                QStringLiteral("Kolvio VEV vaatii toimiakseen, että tietokoneeseen on asennettuna "
                                               "tulostin.")));

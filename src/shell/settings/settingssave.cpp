@@ -7,6 +7,7 @@
 #include "core/schema.h"
 #include "core/settings.h"
 #include "core/ui/bookchange.h"
+#include "core/ui/commanderrors.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "core/values.h"
@@ -111,14 +112,18 @@ struct IniWriteError : std::runtime_error {
     QString file;
 };
 
-// The number and text of an error for a message.
-QString errorText(const std::exception& e) {
-    if (const auto* d = dynamic_cast<const dao::DaoError*>(&e))
-        return QStringLiteral("%1 / %2").arg(d->number()).arg(d->description());
-    if (const auto* i = dynamic_cast<const IniWriteError*>(&e))
+// The number and text of an error for a message; the ini file that could
+// not be written is named.
+QString errorText(std::exception_ptr error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const IniWriteError& e) {
         return core::TranslateStr(QStringLiteral("frmAsetukset"), QStringLiteral("Asetustiedostoa ei voitu kirjoittaa:")) +
-               QLatin1Char(' ') + i->file;
-    return QString::fromLocal8Bit(e.what());
+               QLatin1Char(' ') + e.file;
+    } catch (...) {
+        // Any other error reads as every command's failure does.
+        return core::ErrorWithNumber(error);
+    }
 }
 
 // Writes a key of the ini file's section "KOLVIO"; raises IniWriteError.
@@ -199,9 +204,9 @@ bool openBook(const QString& path, dao::Database& db, OnFailure onFailure, bool*
         } catch (const dao::DaoError& e) {
             code = e.number();
             text = e.description();
-        } catch (const std::exception& e) {
+        } catch (const std::exception&) {
             code = -1;
-            text = QString::fromLocal8Bit(e.what());
+            text = core::ErrorText(std::current_exception());
         }
     }
     if (missing) *missing = code == dao::err::FileNotFound || code == dao::err::InvalidPath;
@@ -231,7 +236,8 @@ bool openBook(const QString& path, dao::Database& db, OnFailure onFailure, bool*
 void closeQuietly(dao::Database& db) {
     try {
         if (!db.isNull() && db.isOpen()) db.Close();
-    } catch (...) {
+    } catch (const dao::DaoError&) {
+        // The connection is let go whatever the engine says as it closes.
     }
 }
 
@@ -353,12 +359,12 @@ bool frmAsetukset::upgrade(dao::Database& db, bool quiet) {
         return true;
     } catch (const core::UpgradeError& e) {
         if (!quiet) reportUpgradeError(e);
-    } catch (const std::exception& e) {
+    } catch (const std::exception&) {
         if (!quiet)
             core::ShowCritical(core::TranslateStr(QStringLiteral("frmAsetukset"),
                                               QStringLiteral("Tietokannan päivitys ohjelman nykyiseen muotoon ei "
                                                              "onnistunut, eikä tietokantaan tehty muutoksia.")) +
-                           kCrLf + errorText(e));
+                           kCrLf + errorText(std::current_exception()));
     }
     return false;
 }
@@ -410,11 +416,13 @@ bool frmAsetukset::writeStores(dao::Database& db, const Entered& v) {
         }
         db.CommitTrans();
         inTransaction = false;
-    } catch (const std::exception& e) {
+    } catch (const std::exception&) {
         if (inTransaction) {
             try {
                 db.Rollback();
-            } catch (...) {
+            } catch (const dao::DaoError&) {
+                // A failed commit has rolled back by itself; closing the book undoes
+                // what a failed rollback leaves.
             }
         }
         for (int i = 0; i < iniWritten; ++i) {
@@ -422,14 +430,16 @@ bool frmAsetukset::writeStores(dao::Database& db, const Entered& v) {
             // defaults apply to an empty key as to a missing one.
             try {
                 writeIni(iniKeys[i], oldIni[i] == kMissing ? QString() : oldIni[i]);
-            } catch (...) {
+            } catch (const IniWriteError&) {
+                // A key that cannot be put back keeps the value the file took a
+                // moment ago; the user is told below that the save failed.
             }
         }
         before.restore();
         core::ShowCritical(core::TranslateStr(QStringLiteral("frmAsetukset"),
                                               QStringLiteral("Asetusten tallentaminen ei onnistunut, eikä asetuksiin "
                                                              "tehty muutoksia.")) +
-                           kCrLf + errorText(e));
+                           kCrLf + errorText(std::current_exception()));
         return false;
     }
 
@@ -456,19 +466,20 @@ bool frmAsetukset::writeProgramStores(const Entered& v) {
     int written = 0;
     try {
         for (; written < iniKeys.size(); ++written) writeIni(iniKeys[written], values[written]);
-    } catch (const std::exception& e) {
+    } catch (const std::exception&) {
         // The keys written are put back; a key that was not there is left
         // empty, as writeStores does.
         for (int i = 0; i < written; ++i) {
             try {
                 writeIni(iniKeys[i], oldIni[i] == kMissing ? QString() : oldIni[i]);
-            } catch (...) {
+            } catch (const IniWriteError&) {
+                // As in writeStores: the user is told below.
             }
         }
         core::ShowCritical(core::TranslateStr(QStringLiteral("frmAsetukset"),
                                               QStringLiteral("Asetusten tallentaminen ei onnistunut, eikä asetuksiin "
                                                              "tehty muutoksia.")) +
-                           kCrLf + errorText(e));
+                           kCrLf + errorText(std::current_exception()));
         return false;
     }
     const bool otherBook = core::DatabasePath != v.databasePath;
@@ -541,13 +552,13 @@ bool frmAsetukset::takeBookIntoUse(const QString& path, bool quiet) {
     const GlobalsSnapshot before;
     try {
         core::LoadDatabaseSettings(db);
-    } catch (const std::exception& e) {
+    } catch (const std::exception&) {
         before.restore();
         closeQuietly(db);
         if (!quiet)
             core::ShowInfo(core::TranslateStr(QStringLiteral("frmAsetukset"),
                                               QStringLiteral("Tietokannan asetusten lukeminen ei onnistunut:")) +
-                           kCrLf + errorText(e));
+                           kCrLf + errorText(std::current_exception()));
         return false;
     }
     closeQuietly(db);
@@ -600,16 +611,17 @@ bool frmAsetukset::storeNewYearDates() {
         db.CommitTrans();
         db.Close();
         return true;
-    } catch (const std::exception& e) {
+    } catch (const std::exception&) {
         try {
             if (!db.isNull() && db.isOpen() && db.transactionDepth() > 0) db.Rollback();
-        } catch (...) {
+        } catch (const dao::DaoError&) {
+            // Closing the book below undoes what a failed rollback leaves.
         }
         closeQuietly(db);
         core::ShowCritical(core::TranslateStr(QStringLiteral("frmAsetukset"),
                                               QStringLiteral("Uuden tilikauden päivämäärien tallentaminen ei "
                                                              "onnistunut:")) +
-                           kCrLf + errorText(e));
+                           kCrLf + errorText(std::current_exception()));
         return false;
     }
 }
@@ -624,9 +636,9 @@ void frmAsetukset::VaihdaTilikausi() {
     const dao::Date edAlku = core::EdTilikausiAlku, edLoppu = core::EdTilikausiLoppu;
     try {
         RunOpener(QStringLiteral("frmKaudenVaihto"));
-    } catch (const std::exception& e) {
+    } catch (const std::exception&) {
         core::ShowInfo(core::TranslateStr(QStringLiteral("frmAsetukset"), QStringLiteral("Odottamaton virhe: ")) +
-                       errorText(e));
+                       errorText(std::current_exception()));
         return;
     }
     // A completed change has moved the year: its dates are stored in the

@@ -1,6 +1,7 @@
 #include "vouchers/tools/frmtositehaku.h"
 
 #include "core/records/tosite.h"
+#include "core/ui/commanderrors.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "platform/dao/currency.h"
@@ -76,9 +77,8 @@ frmTositeHaku::frmTositeHaku() : ui::Form(QStringLiteral("frmTositeHaku")) {
     QWidget::setTabOrder(cOpen, cUndo);
     tVienninArvo->setFocus();
 
-    auto run = [](const std::function<void()>& f) {
-        RunReported(core::TranslateStr(QStringLiteral("frmTositeHaku"), QStringLiteral("Odottamaton virhe: ")), f);
-    };
+    const core::CommandRunner run{
+        [] { return core::TranslateStr(QStringLiteral("frmTositeHaku"), QStringLiteral("Odottamaton virhe: ")); }};
     ui::Events::of(cSearch).onClick([this, run] { run([this] { Etsi(); }); });
     ui::Events::of(cOpen).onClick([this] { Avaa(); });
     // The line double-clicked is the one opened (the view has made it the

@@ -285,10 +285,6 @@ void frmTositepohja::connectEvents() {
     }
 }
 
-void frmTositepohja::run(const std::function<void()>& f) {
-    RunReported(core::TranslateStr(QStringLiteral("frmTositepohja"), QStringLiteral("Odottamaton virhe: ")), f);
-}
-
 // ---------------------------------------------------------------- loading and closing
 
 void frmTositepohja::Load() {

@@ -16,6 +16,8 @@
 // Keys: F2 new, F3 save, F4 delete, F5 browse, Ctrl+Z cancel; they work from
 // every field. Enter moves to the next field.
 
+#include "core/ui/commanderrors.h"
+#include "core/ui/translator.h"
 #include "platform/ui/forms.h"
 #include "vouchers/tositepohja.h"
 
@@ -153,7 +155,9 @@ private:
     void writePending();
     // Lets every object go (after writePending).
     void releaseAll();
-    void run(const std::function<void()>& f);
+    // Runs a command or an event handler; what it raises is shown to the user.
+    const core::CommandRunner run{
+        [] { return core::TranslateStr(QStringLiteral("frmTositepohja"), QStringLiteral("Odottamaton virhe: ")); }};
 
     Rivit& rivit(Puoli p) { return p == Puoli::Debet ? debet_ : kredit_; }
     QComboBox* tiliCombo(Puoli p, int i) const { return p == Puoli::Debet ? cmbDebetTili[size_t(i)] : cmbKreditTili[size_t(i)]; }

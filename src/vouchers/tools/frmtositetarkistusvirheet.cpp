@@ -1,9 +1,9 @@
 #include "vouchers/tools/frmtositetarkistusvirheet.h"
 
 #include "core/globals.h"
+#include "core/ui/commanderrors.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
-#include "platform/dao/error.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/events.h"
 #include "platform/ui/twips.h"
@@ -16,19 +16,6 @@
 namespace vouchers {
 
 namespace {
-
-// The text of an error, for the message of a failed check.
-QString describe(std::exception_ptr error) {
-    try {
-        std::rethrow_exception(error);
-    } catch (const dao::DaoError& e) {
-        return e.description();
-    } catch (const std::exception& e) {
-        return QString::fromLocal8Bit(e.what());
-    } catch (...) {
-    }
-    return QString();
-}
 
 QString databaseMessage() {
     return core::TranslateStr(QStringLiteral("frmTositeTarkistusVirheet"),
@@ -58,7 +45,7 @@ frmTositeTarkistusVirheet::frmTositeTarkistusVirheet() : ui::Form(QStringLiteral
             Tarkista();
         } catch (...) {
             // As when the window loads, but the window stays open.
-            core::ShowInfo(databaseMessage() + QStringLiteral("\r\n") + describe(std::current_exception()));
+            core::ShowInfo(databaseMessage() + QStringLiteral("\r\n") + core::ErrorText(std::current_exception()));
         }
     });
     ui::Events::of(cSulje).onClick([this] { ui::Forms::unload(*this); });
@@ -75,7 +62,9 @@ void frmTositeTarkistusVirheet::Load() {
     try {
         Tarkista();
     } catch (...) {
-        core::ShowInfo(databaseMessage() + QStringLiteral("\r\n") + describe(std::current_exception()));
+        // The book could not be read: the user is told why, and the window
+        // does not open on an empty list.
+        core::ShowInfo(databaseMessage() + QStringLiteral("\r\n") + core::ErrorText(std::current_exception()));
         ui::Forms::unload(*this);
     }
 }
@@ -110,6 +99,8 @@ bool KaynnistysTarkistus() {
                                                                 "tarkistusikkunan?")),
                               false) == ui::Answer::Yes;
     } catch (...) {
+        // The book could not be read: no check to offer. The voucher
+        // window opens all the same and tells of its own failures.
         return false;
     }
 }

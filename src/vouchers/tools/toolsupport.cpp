@@ -1,7 +1,5 @@
 #include "vouchers/tools/toolsupport.h"
 
-#include "core/ui/helpers.h"
-#include "platform/dao/error.h"
 #include "platform/ui/controls.h"
 
 #include <QAction>
@@ -13,16 +11,6 @@
 #include <QWidget>
 
 namespace vouchers {
-
-void RunReported(const QString& errorPrefix, const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const dao::DaoError& e) {
-        core::ShowCritical(errorPrefix + QString::number(e.number()) + QStringLiteral(" / ") + e.description());
-    } catch (const std::exception& e) {
-        core::ShowCritical(errorPrefix + QString::fromLocal8Bit(e.what()));
-    }
-}
 
 PickList::PickList(QWidget* parent) : QListWidget(parent) {}
 

@@ -1,14 +1,13 @@
 #pragma once
 
-// What the voucher tools' windows share: how a failing command is reported,
-// a list whose line is picked only by the user, and window keys that win over the keys a text box or list would take
-// itself (Ctrl+Z, Ctrl+A, ...).
+// What the voucher tools' windows share: a list whose line is picked only by
+// the user, and window keys that win over the keys a text box or list would
+// take itself (Ctrl+Z, Ctrl+A, ...).
 
 #include <QList>
 #include <QListWidget>
 #include <QObject>
 #include <QString>
-#include <functional>
 
 class QAction;
 class QComboBox;
@@ -17,12 +16,6 @@ class QStandardItemModel;
 class QWidget;
 
 namespace vouchers {
-
-// Runs a command or an event handler. An error of the database engine (or
-// any other) is shown with the critical icon as errorPrefix (already
-// translated), the error's number, " / " and its text; the command ends
-// there.
-void RunReported(const QString& errorPrefix, const std::function<void()>& f);
 
 // The controls of an entry row, as the voucher window and the template
 // window lay them out: element index of control array name. A combo of

@@ -401,18 +401,6 @@ bool frmNewTositteet::eventFilter(QObject* watched, QEvent* event) {
 
 // ---------------------------------------------------------------- running handlers
 
-void frmNewTositteet::run(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const dao::DaoError& e) {
-        core::ShowCritical(core::TranslateStr(QStringLiteral("frmNewTositteet"), QStringLiteral("Odottamaton virhe: ")) +
-                           QString::number(e.number()) + QStringLiteral(" / ") + e.description());
-    } catch (const std::exception& e) {
-        core::ShowCritical(core::TranslateStr(QStringLiteral("frmNewTositteet"), QStringLiteral("Odottamaton virhe: ")) +
-                           QString::fromLocal8Bit(e.what()));
-    }
-}
-
 void frmNewTositteet::runLeave(QWidget* control, const std::function<void()>& f) {
     if (skipLeave_ && skipLeave_ == control) {
         skipLeave_ = nullptr;
@@ -739,6 +727,9 @@ void frmNewTositteet::curTosite_NameChanged(long id, const QString& sName) {
             lineOf_.insert(id, item);
         }
     } catch (...) {
+        // The list line only mirrors the stored voucher: a failure here must
+        // not reach the record whose save sent the event. The line is made
+        // anew when the list is filled next.
     }
     bUpdatingList_ = false;
 }
@@ -849,6 +840,8 @@ void frmNewTositteet::ShowTosite(std::unique_ptr<core::cTosite> t) {
         try {
             DisplayTosite();
         } catch (...) {
+            // The fields may stay empty; the failure of the load is the one that
+            // goes on.
         }
         throw;
     }

@@ -30,6 +30,8 @@
 
 #include "core/records/tosite.h"
 #include "core/records/vienti.h"
+#include "core/ui/commanderrors.h"
+#include "core/ui/translator.h"
 #include "platform/dao/currency.h"
 #include "platform/dao/database.h"
 #include "platform/ui/forms.h"
@@ -351,9 +353,9 @@ private:
     void seliteChanged();
 
     // ---- Running handlers
-    // Runs a command or an event handler; an error of the database engine
-    // (or any other) is shown to the user.
-    void run(const std::function<void()>& f);
+    // Runs a command or an event handler; what it raises is shown to the user.
+    const core::CommandRunner run{
+        [] { return core::TranslateStr(QStringLiteral("frmNewTositteet"), QStringLiteral("Odottamaton virhe: ")); }};
     // Runs a focus-lost handler of control; see moveFocus.
     void runLeave(QWidget* control, const std::function<void()>& f);
     // Moves the focus to w. Inside a focus-lost handler the focus is on its

@@ -104,6 +104,8 @@ void frmNewTositteet::MuokkaaTositepohjia() {
         ui::Forms::show(ui::Forms::get<frmTositepohja>(), true);
     } catch (...) {
         ui::Forms::unload<frmTositepohja>();
+        // The editor goes, the menu shows the templates as stored, and the
+        // failure goes on to the window's runner.
         BuildTositepohjaMenu();
         throw;
     }
