@@ -4,8 +4,8 @@
 
 #include "ledger_reports/frmtulostus.h"
 #include "ledger_reports/reportcontrolsetup.h"
-#include "platform/report/printers.h"
 #include "platform/report/reportcontrol.h"
+#include "platform/ui/printers.h"
 #include "reportfixture.h"
 
 #include <QComboBox>
