@@ -9,9 +9,6 @@
 #include "core/puoli.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
-#include "ledger_reports/frmtulostus.h"
-#include "ledger_reports/reportcontrolsetup.h"
-#include "ledger_reports/reportglobals.h"
 #include "legacy/legacysupport.h"
 #include "platform/dao/error.h"
 #include "platform/report/error.h"
@@ -19,6 +16,9 @@
 #include "platform/sys/apppath.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/events.h"
+#include "reportctl/frmtulostus.h"
+#include "reportctl/reportcontrolsetup.h"
+#include "reportctl/reportglobals.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,16 +1,16 @@
-#include "ledger_reports/frmtulostus.h"
+#include "reportctl/frmtulostus.h"
 
 #include "core/globals.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "core/values.h"
-#include "ledger_reports/reportcontrolsetup.h"
-#include "ledger_reports/reportglobals.h"
 #include "platform/report/reportcontrol.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/events.h"
 #include "platform/ui/printers.h"
+#include "reportctl/reportcontrolsetup.h"
+#include "reportctl/reportglobals.h"
 
 #include <QComboBox>
 #include <QFileInfo>

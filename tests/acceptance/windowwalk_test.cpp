@@ -12,11 +12,11 @@
 
 #include "app/openers.h"
 #include "budget/frmbudjetti.h"
-#include "ledger_reports/frmtulostus.h"
-#include "ledger_reports/reportglobals.h"
 #include "platform/report/preview.h"
 #include "platform/report/reportcontrol.h"
 #include "platform/ui/scripteddialogs.h"
+#include "reportctl/frmtulostus.h"
+#include "reportctl/reportglobals.h"
 #include "shell/programsupport.h"
 #include "shell/shellfixture.h"
 #include "statement_models/frmnewtulosjatase.h"

@@ -3,11 +3,11 @@
 // or leaves, cancelling, and the texts in Swedish.
 
 #include "core/bookfixture.h"
-#include "ledger_reports/frmdates.h"
-#include "ledger_reports/frmtulostus.h"
-#include "ledger_reports/reportcontrolsetup.h"
 #include "platform/report/reportcontrol.h"
 #include "platform/ui/printers.h"
+#include "reportctl/frmdates.h"
+#include "reportctl/frmtulostus.h"
+#include "reportctl/reportcontrolsetup.h"
 #include "reportfixture.h"
 
 #include <QCheckBox>
