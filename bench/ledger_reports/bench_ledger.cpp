@@ -9,11 +9,7 @@
 #include "core/dbc.h"
 #include "core/globals.h"
 #include "core/ui/helpers.h"
-#include "ledger_reports/frmdates.h"
-#include "ledger_reports/frmtulostus.h"
 #include "ledger_reports/ledgercommands.h"
-#include "ledger_reports/reportcontrolsetup.h"
-#include "ledger_reports/reportglobals.h"
 #include "platform/dao/database.h"
 #include "platform/ini/inifile.h"
 #include "platform/report/engine.h"
@@ -21,6 +17,10 @@
 #include "platform/sys/apppath.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/scripteddialogs.h"
+#include "reportctl/frmdates.h"
+#include "reportctl/frmtulostus.h"
+#include "reportctl/reportcontrolsetup.h"
+#include "reportctl/reportglobals.h"
 #include "support/benchsupport.h"
 
 #include <QCheckBox>

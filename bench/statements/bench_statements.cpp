@@ -8,8 +8,8 @@
 
 #include "core/dbc.h"
 #include "core/globals.h"
-#include "ledger_reports/reportglobals.h"
 #include "platform/dao/database.h"
+#include "reportctl/reportglobals.h"
 #include "statements/statements.h"
 #include "support/benchsupport.h"
 

@@ -9,9 +9,9 @@
 
 #include "core/dbc.h"
 #include "core/globals.h"
-#include "ledger_reports/reportglobals.h"
 #include "maintenance/yearchange/kaudenvaihto.h"
 #include "platform/dao/database.h"
+#include "reportctl/reportglobals.h"
 #include "support/benchsupport.h"
 
 #include <QFile>

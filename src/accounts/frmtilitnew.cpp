@@ -8,15 +8,15 @@
 #include "core/ui/commanderrors.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
-#include "ledger_reports/frmtulostus.h"
-#include "ledger_reports/reportcontrolsetup.h"
-#include "ledger_reports/reportglobals.h"
 #include "platform/dao/error.h"
 #include "platform/report/reportcontrol.h"
 #include "platform/sys/apppath.h"
 #include "platform/sys/mousecursor.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/events.h"
+#include "reportctl/frmtulostus.h"
+#include "reportctl/reportcontrolsetup.h"
+#include "reportctl/reportglobals.h"
 
 #include <QAction>
 #include <QApplication>

@@ -12,12 +12,12 @@
 #include "core/ui/commanderrors.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
-#include "ledger_reports/frmdates.h"
-#include "ledger_reports/frmtulostus.h"
-#include "ledger_reports/reportcontrolsetup.h"
-#include "ledger_reports/reportglobals.h"
 #include "platform/report/reportcontrol.h"
 #include "platform/sys/apppath.h"
+#include "reportctl/frmdates.h"
+#include "reportctl/frmtulostus.h"
+#include "reportctl/reportcontrolsetup.h"
+#include "reportctl/reportglobals.h"
 #include "statements/statements.h"
 
 #include <QComboBox>

@@ -8,14 +8,14 @@
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "core/values.h"
-#include "ledger_reports/frmdates.h"
-#include "ledger_reports/frmtulostus.h"
-#include "ledger_reports/reportcontrolsetup.h"
-#include "ledger_reports/reportglobals.h"
 #include "platform/dao/error.h"
 #include "platform/report/reportcontrol.h"
 #include "platform/sys/apppath.h"
 #include "platform/ui/forms.h"
+#include "reportctl/frmdates.h"
+#include "reportctl/frmtulostus.h"
+#include "reportctl/reportcontrolsetup.h"
+#include "reportctl/reportglobals.h"
 
 #include <QDir>
 #include <QLocale>

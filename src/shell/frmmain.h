@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ledger_reports/reportcontrolsetup.h"
+#include "reportctl/reportcontrolsetup.h"
 
 // The main window: the program's hub, a small window of fixed size with a
 // strip of picture buttons and a menu bar, from which every working window

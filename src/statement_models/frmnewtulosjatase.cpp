@@ -10,12 +10,12 @@
 #include "core/nz.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
-#include "ledger_reports/reportglobals.h"
 #include "platform/sys/mousecursor.h"
 #include "platform/sys/popuphook.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/events.h"
 #include "platform/ui/twips.h"
+#include "reportctl/reportglobals.h"
 
 #include <algorithm>
 #include <QApplication>

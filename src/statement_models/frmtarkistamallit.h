@@ -11,7 +11,7 @@
 // Both list the models by name; a list of exactly one model starts with
 // it chosen, a longer one with none.
 
-#include "ledger_reports/dialogform.h"
+#include "reportctl/dialogform.h"
 
 class QComboBox;
 class QLabel;

@@ -13,7 +13,7 @@
 #include "core/records/tositeed.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
-#include "ledger_reports/reportglobals.h"
+#include "reportctl/reportglobals.h"
 #include "statements/detail.h"
 
 #include <QProgressBar>

@@ -9,7 +9,7 @@
 #include "core/dbc.h"
 #include "core/globals.h"
 #include "core/nz.h"
-#include "ledger_reports/reportglobals.h"
+#include "reportctl/reportglobals.h"
 #include "statement_models/malli.h"
 #include "statements/detail.h"
 

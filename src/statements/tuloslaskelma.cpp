@@ -10,7 +10,7 @@
 #include "core/nz.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
-#include "ledger_reports/reportglobals.h"
+#include "reportctl/reportglobals.h"
 #include "statement_models/malli.h"
 #include "statements/detail.h"
 

@@ -3,10 +3,10 @@
 
 #include "accounts/frmtilitnew.h"
 #include "accountsfixture.h"
-#include "ledger_reports/frmtulostus.h"
-#include "ledger_reports/reportcontrolsetup.h"
 #include "platform/report/preview.h"
 #include "platform/report/reportcontrol.h"
+#include "reportctl/frmtulostus.h"
+#include "reportctl/reportcontrolsetup.h"
 
 #include <QComboBox>
 #include <QDir>

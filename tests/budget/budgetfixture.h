@@ -6,7 +6,7 @@
 
 #include "budget/budjetti.h"
 #include "budget/frmbudjetti.h"
-#include "ledger_reports/reportglobals.h"
+#include "reportctl/reportglobals.h"
 #include "statement_models/modelfixture.h"
 #include "support/keys.h"
 

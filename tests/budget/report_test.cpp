@@ -3,11 +3,11 @@
 // the destination and hands "budj.rpt" its fourteen formulas.
 
 #include "budgetfixture.h"
-#include "ledger_reports/frmdates.h"
-#include "ledger_reports/frmtulostus.h"
-#include "ledger_reports/reportcontrolsetup.h"
 #include "platform/report/preview.h"
 #include "platform/report/reportcontrol.h"
+#include "reportctl/frmdates.h"
+#include "reportctl/frmtulostus.h"
+#include "reportctl/reportcontrolsetup.h"
 
 #include <QAction>
 #include <QComboBox>

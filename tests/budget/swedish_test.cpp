@@ -2,10 +2,10 @@
 // theirs from the shipped language file.
 
 #include "budgetfixture.h"
-#include "ledger_reports/frmdates.h"
-#include "ledger_reports/frmtulostus.h"
-#include "ledger_reports/reportcontrolsetup.h"
 #include "platform/report/reportcontrol.h"
+#include "reportctl/frmdates.h"
+#include "reportctl/frmtulostus.h"
+#include "reportctl/reportcontrolsetup.h"
 
 #include <QAction>
 #include <QLabel>

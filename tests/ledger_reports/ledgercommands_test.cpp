@@ -7,7 +7,7 @@
 #include "ledgerfixture.h"
 
 #include "platform/dao/error.h"
-#include "platform/report/printers.h"
+#include "platform/ui/printers.h"
 
 #include <QToolButton>
 
@@ -641,10 +641,10 @@ TEST_F(Commands, APdfFileIsAskedOnceWithANameEndingInPdf) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.way);
         dialogs.reset();
-        control().setPrinterName(c.way == PdfPrinterSet ? report::kPdfPrinter : QString());
+        control().setPrinterName(c.way == PdfPrinterSet ? ui::kPdfPrinter : QString());
         const QString file = tmp.file(QStringLiteral("raportti%1.pdf").arg(int(c.way)));
         if (c.asked == ui::DialogKind::Printer)
-            dialogs.expectPrinter(report::kPdfPrinter, file);
+            dialogs.expectPrinter(ui::kPdfPrinter, file);
         else
             dialogs.expectSaveFile(file, QStringLiteral("Tulosta tiedostoon (PDF)"));
         answerLedgerPeriod(d31(3, 1), d31(3, 31));
@@ -664,7 +664,7 @@ TEST_F(Commands, APdfFileIsAskedOnceWithANameEndingInPdf) {
     // The question cancelled: nothing printed and nothing more asked or told.
     dialogs.reset();
     dialogs.expectSaveFile(QString());
-    control().setPrinterName(report::kPdfPrinter);
+    control().setPrinterName(ui::kPdfPrinter);
     answerLedgerPeriod(d31(3, 1), d31(3, 31));
     expectDialog<reports::frmTulostus>("frmTulostus", [](reports::frmTulostus& d) {
         d.cmbTulostusLaite->setCurrentIndex(1);

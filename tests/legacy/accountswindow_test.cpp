@@ -2,8 +2,8 @@
 // through the bound fields, new accounts, undo, deleting with its check,
 // the opening entries, refreshing, picking in the tree, and the print.
 
-#include "ledger_reports/frmtulostus.h"
 #include "legacyfixture.h"
+#include "reportctl/frmtulostus.h"
 
 #include <QComboBox>
 #include <QDir>

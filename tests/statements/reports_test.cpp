@@ -4,13 +4,13 @@
 
 #include "accounts/views/frmtilikartta.h"
 #include "core/ui/translator.h"
-#include "ledger_reports/frmdates.h"
-#include "ledger_reports/frmtulostus.h"
-#include "ledger_reports/reportcontrolsetup.h"
 #include "platform/report/error.h"
 #include "platform/report/preview.h"
-#include "platform/report/printers.h"
 #include "platform/report/reportcontrol.h"
+#include "platform/ui/printers.h"
+#include "reportctl/frmdates.h"
+#include "reportctl/frmtulostus.h"
+#include "reportctl/reportcontrolsetup.h"
 #include "statement_models/frmnewtulosjatase.h"
 #include "statementfixture.h"
 #include "statements/statementreports.h"
@@ -324,11 +324,11 @@ TEST_F(Reports, ThePrintDialogPrintsOnThePdfPrinter) {
         d.cTulosta->click();
     };
     const QString named = tmp.file(QStringLiteral("tilikartta"));
-    dialogs.expectPrinter(report::kPdfPrinter, named + QStringLiteral(".pdf"));
+    dialogs.expectPrinter(ui::kPdfPrinter, named + QStringLiteral(".pdf"));
     w.mTulTililuettelo->trigger();
     const report::RunRecord& r = run();
     EXPECT_EQ(r.properties.destination, 1);
-    EXPECT_EQ(r.printer, report::kPdfPrinter);
+    EXPECT_EQ(r.printer, ui::kPdfPrinter);
     EXPECT_EQ(r.outputFile, named + QStringLiteral(".pdf"));
     ASSERT_TRUE(QFile::exists(named + QStringLiteral(".pdf")));
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) GTEST_SKIP() << "no pdftotext";

@@ -5,7 +5,7 @@
 // the test; vouchers in a compact form; the lines of tula and tase read back.
 
 #include "../statement_models/modelfixture.h"
-#include "ledger_reports/reportglobals.h"
+#include "reportctl/reportglobals.h"
 #include "statements/statements.h"
 
 #include <QMap>

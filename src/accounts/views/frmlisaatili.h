@@ -17,8 +17,8 @@
 // set, or it cannot be opened; the dialog has told the user) all leave it
 // True. The dialog reads and writes the book through a connection of its own.
 
-#include "ledger_reports/dialogform.h"
 #include "platform/dao/database.h"
+#include "reportctl/dialogform.h"
 
 #include <QString>
 #include <optional>

@@ -5,10 +5,10 @@
 #include "core/nz.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
-#include "ledger_reports/reportglobals.h"
 #include "platform/dao/database.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/events.h"
+#include "reportctl/reportglobals.h"
 
 #include <QComboBox>
 #include <QGridLayout>

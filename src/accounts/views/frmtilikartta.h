@@ -15,7 +15,7 @@
 // every ending; the close box and Esc count as a cancel. The models are
 // read through a connection of its own.
 
-#include "ledger_reports/dialogform.h"
+#include "reportctl/dialogform.h"
 
 class QComboBox;
 class QLabel;

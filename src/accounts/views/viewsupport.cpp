@@ -4,12 +4,12 @@
 #include "core/globals.h"
 #include "core/nz.h"
 #include "core/ui/helpers.h"
-#include "ledger_reports/frmtulostus.h"
-#include "ledger_reports/reportcontrolsetup.h"
-#include "ledger_reports/reportglobals.h"
 #include "platform/report/reportcontrol.h"
 #include "platform/sys/apppath.h"
 #include "platform/ui/events.h"
+#include "reportctl/frmtulostus.h"
+#include "reportctl/reportcontrolsetup.h"
+#include "reportctl/reportglobals.h"
 
 #include <QComboBox>
 #include <QDir>

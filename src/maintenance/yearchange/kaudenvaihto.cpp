@@ -6,8 +6,8 @@
 #include "core/nz.h"
 #include "core/settings.h"
 #include "core/ui/translator.h"
-#include "ledger_reports/reportglobals.h"
 #include "platform/dao/database.h"
+#include "reportctl/reportglobals.h"
 #include "statement_models/malli.h"
 #include "statements/statements.h"
 

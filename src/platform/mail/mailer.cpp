@@ -42,18 +42,6 @@ QString oneLine(const QString& text) {
 
 QByteArray angleAddress(const QString& address) { return "<" + oneLine(address).toUtf8() + ">"; }
 
-// The date header in the form mail wants, in English whatever the locale.
-QByteArray dateHeader() {
-    const QDateTime now = QDateTime::currentDateTime();
-    const int offset = now.offsetFromUtc() / 60;
-    const QString zone = QStringLiteral("%1%2%3")
-                             .arg(QChar(offset < 0 ? u'-' : u'+'))
-                             .arg(qAbs(offset) / 60, 2, 10, QLatin1Char('0'))
-                             .arg(qAbs(offset) % 60, 2, 10, QLatin1Char('0'));
-    return "Date: " + QLocale::c().toString(now, QStringLiteral("ddd, dd MMM yyyy HH:mm:ss ")).toLatin1() +
-           zone.toLatin1();
-}
-
 struct Curl {
     CURL* handle = curl_easy_init();
     curl_slist* recipients = nullptr;
@@ -115,6 +103,13 @@ void SetTrustedCertificateFile(const QString& path) {
     gCaFile = QFile::encodeName(path);
 }
 
+QByteArray DateHeader(const QDateTime& when) {
+    // Qt writes the date, the time and the offset in English; the day's name,
+    // which mail puts in front, it leaves out.
+    return "Date: " + QLocale::c().dayName(when.date().dayOfWeek(), QLocale::ShortFormat).toLatin1() + ", " +
+           when.toString(Qt::RFC2822Date).toLatin1();
+}
+
 QByteArray EncodeHeaderText(const QString& text) {
     const QString t = oneLine(text);
     bool plain = true;
@@ -167,7 +162,7 @@ QString SendNow(const Message& m, const std::function<void(int)>& progress) {
     const QByteArray to = angleAddress(m.receiver);
     c.recipients = curl_slist_append(c.recipients, to.constData());
     const QByteArray headers[] = {
-        dateHeader(),
+        DateHeader(QDateTime::currentDateTime()),
         "From: " + from,
         "To: " + to,
         "Subject: " + EncodeHeaderText(m.subject),

@@ -17,6 +17,7 @@
 // seconds, and a transfer that stands still for a minute is given up.
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -49,6 +50,11 @@ bool IsEncryptionRefusal(const QString& reason);
 // against: the system's (the default, and after an empty path), or those of
 // the given file (tests give the one that signed their own server).
 void SetTrustedCertificateFile(const QString& path);
+
+// The Date header of a message sent at when, in the form mail wants
+// whatever the locale: the day and month named in English, the time in
+// when's own offset from UTC ("Date: Fri, 05 Jan 2024 09:07:03 +0200").
+QByteArray DateHeader(const QDateTime& when);
 
 // A header value: plain ASCII as it is; otherwise UTF-8 in encoded words
 // (RFC 2047). Line breaks are taken out first, so a value can never start

@@ -1,10 +1,10 @@
 #include "platform/report/preview.h"
 
 #include "platform/report/error.h"
-#include "platform/report/printers.h"
 #include "platform/report/render.h"
 #include "platform/report/texts.h"
 #include "platform/ui/dialogs.h"
+#include "platform/ui/printers.h"
 
 #include <QEvent>
 #include <QGraphicsView>
@@ -196,9 +196,9 @@ void PreviewWindow::defaultPrint() {
     // One question: the printer, or the PDF file with a name made from the
     // report's title.
     ui::PrinterChoice choice;
-    if (printerName_ == kPdfPrinter || QPrinterInfo::availablePrinterNames().contains(printerName_))
+    if (printerName_ == ui::kPdfPrinter || QPrinterInfo::availablePrinterNames().contains(printerName_))
         choice.printer = printerName_;
-    choice.pdfFile = ProposedPdfFile(windowTitle());
+    choice.pdfFile = ui::ProposedPdfFile(windowTitle());
     choice.target = &printer;
     choice.pageCount = std::max(1, pageCount());
     if (!ui::Dialogs().choosePrinter(choice)) return;

@@ -2,10 +2,10 @@
 
 #include "platform/report/error.h"
 #include "platform/report/preview.h"
-#include "platform/report/printers.h"
 #include "platform/report/render.h"
 #include "platform/report/texts.h"
 #include "platform/ui/placement.h"
+#include "platform/ui/printers.h"
 
 #include <QFileInfo>
 #include <QPrinter>
@@ -13,6 +13,10 @@
 #include <QPrinterInfo>
 
 namespace report {
+
+using ui::kPdfPrinter;
+using ui::PrinterFor;
+using ui::ProposedPdfFile;
 
 namespace {
 

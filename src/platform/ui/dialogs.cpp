@@ -1,6 +1,6 @@
 #include "platform/ui/dialogs.h"
 
-#include "platform/report/printers.h"
+#include "platform/ui/printers.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -177,7 +177,7 @@ bool QtDialogService::choosePrinter(PrinterChoice& choice) {
     QPrinter& printer = choice.target ? *choice.target : own;
     // The dialog offers the installed printers and printing to a PDF file;
     // the PDF entry stands for the PDF printer.
-    if (choice.printer == report::kPdfPrinter) {
+    if (choice.printer == kPdfPrinter) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         if (!choice.pdfFile.isEmpty()) printer.setOutputFileName(choice.pdfFile);
     } else if (!choice.printer.isEmpty()) {
@@ -192,7 +192,7 @@ bool QtDialogService::choosePrinter(PrinterChoice& choice) {
         file->setText(choice.pdfFile);
     if (dialog.exec() != QDialog::Accepted) return false;
     if (printer.outputFormat() == QPrinter::PdfFormat) {
-        choice.printer = report::kPdfPrinter;
+        choice.printer = kPdfPrinter;
         choice.pdfFile = printer.outputFileName();
     } else {
         choice.printer = printer.printerName();

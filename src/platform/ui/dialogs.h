@@ -18,7 +18,7 @@ enum class Answer { OK, Cancel, Yes, No };
 // A printer choice: on entry what the dialog proposes, on return what the
 // user chose.
 struct PrinterChoice {
-    // The printer's name: report::kPdfPrinter for a PDF file; empty on entry
+    // The printer's name: kPdfPrinter (printers.h) for a PDF file; empty on entry
     // for the default printer.
     QString printer;
     // The PDF file's name, asked together with the printer: the one

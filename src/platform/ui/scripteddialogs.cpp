@@ -1,6 +1,6 @@
 #include "platform/ui/scripteddialogs.h"
 
-#include "platform/report/printers.h"
+#include "platform/ui/printers.h"
 
 #include <QPrinter>
 
@@ -177,7 +177,7 @@ bool ScriptedDialogService::choosePrinter(PrinterChoice& choice) {
     choice.printer = e->textAnswer;
     if (!e->fileAnswer.isEmpty()) choice.pdfFile = e->fileAnswer;
     if (choice.target) {
-        if (choice.printer == report::kPdfPrinter) {
+        if (choice.printer == kPdfPrinter) {
             choice.target->setOutputFormat(QPrinter::PdfFormat);
             choice.target->setOutputFileName(choice.pdfFile);
         } else {

@@ -9,7 +9,6 @@
 #include "core/ui/commanderrors.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
-#include "ledger_reports/reportcontrolsetup.h"
 #include "platform/dao/currency.h"
 #include "platform/dao/database.h"
 #include "platform/report/engine.h"
@@ -18,6 +17,7 @@
 #include "platform/ui/controls.h"
 #include "platform/ui/events.h"
 #include "platform/ui/placement.h"
+#include "reportctl/reportcontrolsetup.h"
 #include "shell/frmaboutvaskiro.h"
 #include "shell/frmmain.h"
 

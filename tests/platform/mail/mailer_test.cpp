@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimeZone>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -73,6 +74,21 @@ TEST(Mail, HeaderTextsAreOneLineAndEncodedOnlyWhenNeeded) {
     EXPECT_EQ(mail::SmtpUrl(QStringLiteral("mail.example.org")), QStringLiteral("smtp://mail.example.org"));
     EXPECT_EQ(mail::SmtpUrl(QStringLiteral("mail.example.org:465")), QStringLiteral("smtps://mail.example.org:465"));
     EXPECT_EQ(mail::SmtpUrl(QStringLiteral("   ")), QString());
+}
+
+// The Date header names the day and the month in English under every
+// locale (CMakeLists.txt runs this again under fi_FI and C as the system's).
+TEST(Mail, TheDateHeaderIsInEnglishWhateverTheLocale) {
+    const struct {
+        QDateTime when;
+        const char* header;
+    } cases[] = {
+        {QDateTime(QDate(2024, 1, 5), QTime(9, 7, 3), QTimeZone(2 * 3600)), "Date: Fri, 05 Jan 2024 09:07:03 +0200"},
+        {QDateTime(QDate(2023, 10, 29), QTime(23, 59, 59), QTimeZone(-(3 * 3600 + 30 * 60))),
+         "Date: Sun, 29 Oct 2023 23:59:59 -0330"},
+        {QDateTime(QDate(2024, 5, 30), QTime(0, 0), QTimeZone::utc()), "Date: Thu, 30 May 2024 00:00:00 +0000"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(mail::DateHeader(c.when), c.header) << c.header;
 }
 
 TEST(Mail, TheMessageArrivesWithItsTextAndWholeAttachment) {

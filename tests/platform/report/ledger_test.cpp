@@ -4,9 +4,9 @@
 #include "platform/dao/database.h"
 #include "platform/report/error.h"
 #include "platform/report/preview.h"
-#include "platform/report/printers.h"
 #include "platform/report/reportcontrol.h"
 #include "platform/report/texts.h"
+#include "platform/ui/printers.h"
 #include "support/testenv.h"
 
 #include <QDir>
@@ -594,7 +594,7 @@ TEST_F(LedgerReport, PrinterDestination) {
 TEST_F(LedgerReport, PdfPrinterWritesTheNamedFile) {
     ReportControl c;
     setUpControl(c, ReportControl::ToPrinter);
-    c.setPrinterName(report::kPdfPrinter);
+    c.setPrinterName(ui::kPdfPrinter);
     c.setCopiesToPrinter(3);
     try {
         c.printReport();
@@ -605,7 +605,7 @@ TEST_F(LedgerReport, PdfPrinterWritesTheNamedFile) {
     const QString pdf = dir.file(QStringLiteral("tulostin.pdf"));
     c.setPrintFileName(pdf);
     c.printReport();
-    EXPECT_EQ(c.lastRun().printer, report::kPdfPrinter);
+    EXPECT_EQ(c.lastRun().printer, ui::kPdfPrinter);
     EXPECT_EQ(c.lastRun().outputFile, pdf);
     EXPECT_EQ(c.lastRun().copies, 1);
     QFile f(pdf);
@@ -613,13 +613,13 @@ TEST_F(LedgerReport, PdfPrinterWritesTheNamedFile) {
     EXPECT_TRUE(f.read(5) == "%PDF-");
 
     // With no printer installed, printing goes to the PDF printer too.
-    EXPECT_EQ(report::PrinterFor(report::kPdfPrinter), report::kPdfPrinter);
+    EXPECT_EQ(ui::PrinterFor(ui::kPdfPrinter), ui::kPdfPrinter);
     if (QPrinterInfo::availablePrinterNames().isEmpty()) {
-        EXPECT_EQ(report::PrinterFor(QStringLiteral("Poistettu tulostin")), report::kPdfPrinter);
+        EXPECT_EQ(ui::PrinterFor(QStringLiteral("Poistettu tulostin")), ui::kPdfPrinter);
         QFile::remove(pdf);
         c.setPrinterName(QString());
         c.printReport();
-        EXPECT_EQ(c.lastRun().printer, report::kPdfPrinter);
+        EXPECT_EQ(c.lastRun().printer, ui::kPdfPrinter);
         EXPECT_TRUE(QFile::exists(pdf));
     }
 }

@@ -1,8 +1,8 @@
 // The dialog service: the scripted one answers from its script, records
 // every text, and answers safely whatever it did not expect.
 
-#include "platform/report/printers.h"
 #include "platform/ui/dialogs.h"
+#include "platform/ui/printers.h"
 #include "platform/ui/scripteddialogs.h"
 #include "support/testenv.h"
 
@@ -149,7 +149,7 @@ TEST(UiQtDialogs, ThePrinterChoiceOffersThePdfPrinterWithTheProposedFile) {
     choice.pdfFile = proposed;
     answer(true, QString());
     ASSERT_TRUE(qt.choosePrinter(choice));
-    EXPECT_EQ(choice.printer, report::kPdfPrinter);
+    EXPECT_EQ(choice.printer, ui::kPdfPrinter);
     ASSERT_FALSE(offered.isEmpty());
     EXPECT_TRUE(offered.last().contains(QStringLiteral("PDF"))) << offered.join(", ").toStdString();
     EXPECT_EQ(fieldShown, proposed);
@@ -158,7 +158,7 @@ TEST(UiQtDialogs, ThePrinterChoiceOffersThePdfPrinterWithTheProposedFile) {
     answer(false, dir.file(QStringLiteral("oma.pdf")));
     ASSERT_TRUE(qt.choosePrinter(choice));
     EXPECT_EQ(pdfEntry, offered.size() - 1);  // it opened on the PDF entry
-    EXPECT_EQ(choice.printer, report::kPdfPrinter);
+    EXPECT_EQ(choice.printer, ui::kPdfPrinter);
     EXPECT_EQ(choice.pdfFile, dir.file(QStringLiteral("oma.pdf")));
 }
 

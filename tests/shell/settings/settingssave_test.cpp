@@ -3,7 +3,7 @@
 
 #include "core/dbc.h"
 #include "core/settings.h"
-#include "ledger_reports/reportcontrolsetup.h"
+#include "reportctl/reportcontrolsetup.h"
 #include "settingsfixture.h"
 #include "shell/openers.h"
 #include "support/pendingedit.h"

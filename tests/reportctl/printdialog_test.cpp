@@ -2,10 +2,10 @@
 // the copies check, the printer choice, and that an old period-dialog
 // cancel does not stop it.
 
-#include "ledger_reports/frmtulostus.h"
-#include "ledger_reports/reportcontrolsetup.h"
-#include "platform/report/printers.h"
 #include "platform/report/reportcontrol.h"
+#include "platform/ui/printers.h"
+#include "reportctl/frmtulostus.h"
+#include "reportctl/reportcontrolsetup.h"
 #include "reportfixture.h"
 
 #include <QComboBox>

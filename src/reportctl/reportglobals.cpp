@@ -1,4 +1,4 @@
-#include "ledger_reports/reportglobals.h"
+#include "reportctl/reportglobals.h"
 
 namespace reports {
 

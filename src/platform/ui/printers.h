@@ -5,7 +5,7 @@
 
 #include <QString>
 
-namespace report {
+namespace ui {
 
 // The PDF printer's name. Printing on it writes the report into a PDF file
 // (the report control's print file name). Its name has blanks, which the
@@ -24,4 +24,4 @@ QString PrinterFor(const QString& name);
 // "/", which no file name can hold, is written as "-".
 QString ProposedPdfFile(const QString& title);
 
-}  // namespace report
+}  // namespace ui

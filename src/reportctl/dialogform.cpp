@@ -1,4 +1,4 @@
-#include "ledger_reports/dialogform.h"
+#include "reportctl/dialogform.h"
 
 #include "platform/ui/twips.h"
 

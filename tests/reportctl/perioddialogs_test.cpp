@@ -3,11 +3,11 @@
 // or leaves, cancelling, and the texts in Swedish.
 
 #include "core/bookfixture.h"
-#include "ledger_reports/frmdates.h"
-#include "ledger_reports/frmtulostus.h"
-#include "ledger_reports/reportcontrolsetup.h"
-#include "platform/report/printers.h"
 #include "platform/report/reportcontrol.h"
+#include "platform/ui/printers.h"
+#include "reportctl/frmdates.h"
+#include "reportctl/frmtulostus.h"
+#include "reportctl/reportcontrolsetup.h"
 #include "reportfixture.h"
 
 #include <QCheckBox>
@@ -323,7 +323,7 @@ TEST_F(PeriodDialogs, EveryTextOfTheDialogsHasItsSwedishTranslation) {
     });
     dialogs.expectMessage(QStringLiteral("Vill du skriva ut en kopia?"), ui::Answer::Yes);
     report::ReportControl& rc = reports::CrystalReport1();
-    rc.setPrinterName(report::kPdfPrinter);
+    rc.setPrinterName(ui::kPdfPrinter);
     onModal = [](ui::Form& f) {
         auto& p = static_cast<frmTulostus&>(f);
         EXPECT_EQ(p.windowTitle(), QStringLiteral("Kolvio VEV - Utskriftsinställningar"));

@@ -1,4 +1,4 @@
-#include "platform/report/printers.h"
+#include "platform/ui/printers.h"
 
 #include "platform/sys/folders.h"
 
@@ -7,7 +7,7 @@
 #include <QPrinterInfo>
 #include <QStringList>
 
-namespace report {
+namespace ui {
 
 QString PrinterFor(const QString& name) {
     if (name == kPdfPrinter) return name;
@@ -27,4 +27,4 @@ QString ProposedPdfFile(const QString& title) {
     return QDir(folder).filePath(name + QStringLiteral(".pdf"));
 }
 
-}  // namespace report
+}  // namespace ui

@@ -17,7 +17,7 @@
 // with a period dialog has stopped before it gets here when that was
 // cancelled, and a report without one must not be stopped by an old value.
 
-#include "ledger_reports/dialogform.h"
+#include "reportctl/dialogform.h"
 
 #include <optional>
 

@@ -24,7 +24,7 @@
 // the user so and takes the focus back - once per edit of the field, so two
 // fields never pull the focus from each other for ever.
 
-#include "ledger_reports/dialogform.h"
+#include "reportctl/dialogform.h"
 
 #include "platform/dao/date.h"
 

@@ -1,16 +1,16 @@
-#include "ledger_reports/frmtulostus.h"
+#include "reportctl/frmtulostus.h"
 
 #include "core/globals.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "core/values.h"
-#include "ledger_reports/reportcontrolsetup.h"
-#include "ledger_reports/reportglobals.h"
-#include "platform/report/printers.h"
 #include "platform/report/reportcontrol.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/events.h"
+#include "platform/ui/printers.h"
+#include "reportctl/reportcontrolsetup.h"
+#include "reportctl/reportglobals.h"
 
 #include <QComboBox>
 #include <QFileInfo>
@@ -133,12 +133,12 @@ void frmTulostus::changePrinter() {
         // the association's name.
         ui::PrinterChoice choice;
         choice.printer = rc.printerName();
-        choice.pdfFile = report::ProposedPdfFile(core::SeuranNimi.isEmpty() ? core::AppTitle : core::SeuranNimi);
+        choice.pdfFile = ui::ProposedPdfFile(core::SeuranNimi.isEmpty() ? core::AppTitle : core::SeuranNimi);
         if (!ui::Dialogs().choosePrinter(choice)) return;
         const QString name = choice.printer;
         const QPrinterInfo info = QPrinterInfo::printerInfo(name);
         rc.setPrinterName(name);
-        rc.setPrintFileName(name == report::kPdfPrinter ? choice.pdfFile : QString());
+        rc.setPrintFileName(name == ui::kPdfPrinter ? choice.pdfFile : QString());
         rc.setPrinterDriver(info.isNull() ? QString() : info.makeAndModel());
         // The platform's printers have no port of their own.
         rc.setPrinterPort(QString());

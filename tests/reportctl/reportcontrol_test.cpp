@@ -2,8 +2,8 @@
 // start-up settings and margins, and named formulas through real runs.
 
 #include "core/bookfixture.h"
-#include "ledger_reports/reportcontrolsetup.h"
 #include "platform/report/reportcontrol.h"
+#include "reportctl/reportcontrolsetup.h"
 #include "reportfixture.h"
 
 #include <QFile>

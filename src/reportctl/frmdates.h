@@ -11,7 +11,7 @@
 // A dialog sets only its own globals on acceptance; the others keep what
 // earlier dialogs left there.
 
-#include "ledger_reports/perioddialog.h"
+#include "reportctl/perioddialog.h"
 
 class QCheckBox;
 class QComboBox;

@@ -1,4 +1,4 @@
-#include "ledger_reports/perioddialog.h"
+#include "reportctl/perioddialog.h"
 
 #include "core/dbc.h"
 #include "core/globals.h"
@@ -6,10 +6,10 @@
 #include "core/settings.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
-#include "ledger_reports/reportglobals.h"
 #include "platform/dao/database.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/events.h"
+#include "reportctl/reportglobals.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,10 +1,10 @@
-#include "ledger_reports/reportcontrolsetup.h"
+#include "reportctl/reportcontrolsetup.h"
 
 #include "core/globals.h"
 #include "core/ui/translator.h"
-#include "ledger_reports/frmtulostus.h"
 #include "platform/report/reportcontrol.h"
 #include "platform/report/texts.h"
+#include "reportctl/frmtulostus.h"
 
 #include <QCoreApplication>
 #include <QPointer>

@@ -1,8 +1,8 @@
-#include "ledger_reports/frmdates.h"
+#include "reportctl/frmdates.h"
 
-#include "ledger_reports/reportglobals.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/events.h"
+#include "reportctl/reportglobals.h"
 
 #include <QCheckBox>
 #include <QComboBox>
