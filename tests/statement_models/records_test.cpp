@@ -231,7 +231,7 @@ TEST_F(ModelRecords, OrderMovesStayAmongTheSiblingsOfTheRow) {
          "1:0 101:0 125:2", {1, 101, 125}},
         // The income model's top rows go up to 15: no sibling of row 125.
         {"last top row down goes past the other", "", 125, false, true, "101:1 125:3 28:3", {101, 125, 28}},
-        {"the only child down", "DELETE FROM mr WHERE mrID = 117;", 116, false, false, "116:1", {116}},
+        {"the only top row of a model down", "DELETE FROM mr WHERE mrID = 125;", 101, false, false, "101:1 28:3", {101, 28}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
