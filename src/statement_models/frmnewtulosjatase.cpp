@@ -604,22 +604,15 @@ QTreeWidgetItem* frmNewTulosJaTase::addTopRows(dao::Database& db, QTreeWidgetIte
     QTreeWidgetItem* node = nullptr;
     for (const ModelRowEntry& row : TopRows(db, idOf(modelNode))) {
         node = addNode(modelNode, QStringLiteral("mr") + QString::number(row.id), row.text);
-        if (HasChildRows(db, row.id)) AddChildRows(db, node, QString());
+        if (HasChildRows(db, row.id)) AddChildRows(db, node);
     }
     return node;
 }
 
-void frmNewTulosJaTase::AddChildRows(dao::Database& db, QTreeWidgetItem* parent, const QString& side, long maID) {
+void frmNewTulosJaTase::AddChildRows(dao::Database& db, QTreeWidgetItem* parent) {
     for (const auto& [id, text] : ChildRows(db, idOf(parent))) {
-        if (!side.isEmpty() || maID != 0) {
-            cMalliRivi row;
-            row.Read(id);
-            if (!side.isEmpty()) row.setSaldoPuoli(side);
-            if (maID != 0) row.setMalliId(maID);
-            row.Save(false);
-        }
         QTreeWidgetItem* node = addNode(parent, QStringLiteral("mr") + QString::number(id), text);
-        if (HasChildRows(db, id)) AddChildRows(db, node, side, maID);
+        if (HasChildRows(db, id)) AddChildRows(db, node);
     }
 }
 

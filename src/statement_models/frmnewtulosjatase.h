@@ -108,9 +108,8 @@ public:
     // ---- Window procedures.
     // Empties the tree and builds it whole again from the database.
     void FillModelTree();
-    // Adds the rows below a row node, all levels, in their order. A side
-    // (and a model, when not 0) given is written into each of them.
-    void AddChildRows(dao::Database& db, QTreeWidgetItem* parent, const QString& side, long maID = 0);
+    // Adds the rows below a row node, all levels, in their order.
+    void AddChildRows(dao::Database& db, QTreeWidgetItem* parent);
     void ShowModel(std::unique_ptr<cMalli> model);
     void ShowModelRow(std::unique_ptr<cMalliRivi> row);
     void DisplayModel();

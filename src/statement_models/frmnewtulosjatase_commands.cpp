@@ -263,7 +263,7 @@ void frmNewTulosJaTase::reloadSiblings() {
     while (p->childCount() > 0) removeNode(p->child(0));
     dao::Database db = core::DBCon().AvaaDB();
     if (kind == NodeKind::Row) {
-        if (HasChildRows(db, idOf(p))) AddChildRows(db, p, QString());
+        if (HasChildRows(db, idOf(p))) AddChildRows(db, p);
     } else {
         addTopRows(db, p);
     }
@@ -320,16 +320,14 @@ void frmNewTulosJaTase::tvMalli_OLEDragDrop() {
         row->setBelongsToGroup(0);
     }
 
-    dao::Database db = core::DBCon().AvaaDB();
     try {
-        dao::InTransaction(db, [&] {
-            row->Save(false);
-            removeNode(dragged);
-            lastNode_ = addNode(target, key, text);
-            lastNode_->setExpanded(true);
-            // The rows below it take its side, and its model with it.
-            if (HasChildRows(db, row->id())) AddChildRows(db, lastNode_, row->SaldoPuoli(), row->MalliId());
-        });
+        // The rows below it take its side, and its model with it.
+        row->SaveWithRowsBelow();
+        removeNode(dragged);
+        lastNode_ = addNode(target, key, text);
+        lastNode_->setExpanded(true);
+        dao::Database db = core::DBCon().AvaaDB();
+        if (HasChildRows(db, row->id())) AddChildRows(db, lastNode_);
     } catch (...) {
         // The tree shows the book as it is.
         FillModelTree();

@@ -54,6 +54,23 @@ QList<long> rowKeys(dao::Database& db, const QString& sql, const dao::Params& pa
     return keys;
 }
 
+// Every row below the row k, depth first, each after the rows below it. A
+// parent chain that returns to itself (a damaged model) is followed only once.
+QList<long> rowsBelow(dao::Database& db, long k) {
+    QSet<long> seen{k};
+    QList<long> below;
+    std::function<void(long)> collect = [&](long parent) {
+        for (long child : rowKeys(db, QStringLiteral("SELECT mrID FROM mr WHERE mrBelongsToGroup = ?"), {V(parent)})) {
+            if (seen.contains(child)) continue;
+            seen.insert(child);
+            collect(child);
+            below << child;
+        }
+    };
+    collect(k);
+    return below;
+}
+
 }  // namespace
 
 QList<ModelRowEntry> TopRows(dao::Database& db, long maID) {
@@ -254,6 +271,22 @@ bool cMalliRivi::MoveRowDown() {
     });
 }
 
+bool cMalliRivi::SaveWithRowsBelow() {
+    if (r_.f.isEmpty) return false;
+    dao::Database db = r_.tie.openOwn([this] { return describe(); });
+    dao::InTransaction(db, [&] {
+        Save(false);
+        for (long k : rowsBelow(db, r_.id)) {
+            cMalliRivi below;
+            if (!below.Read(k)) continue;
+            if (!r_.v.SaldoPuoli.isEmpty()) below.setSaldoPuoli(r_.v.SaldoPuoli);
+            below.setMalliId(r_.v.MalliId);
+            below.Save(false);
+        }
+    });
+    return true;
+}
+
 bool cMalliRivi::Read(long id) {
     return r_.readOrReset(kMr, id, [this](const dao::Recordset& rs) {
         auto text = [&](const char* c) { return NzString(rs.value(QString::fromLatin1(c)), QString()); };
@@ -293,18 +326,12 @@ bool cMalliRivi::Save(bool Force) {
 
 void cMalliRivi::Delete() {
     r_.removeWith([this] { return describe(); }, [this](dao::Database& db) {
-        // Depth first: every row goes after the rows below it. A parent chain
-        // that returns to itself (a damaged model) is followed only once.
-        QSet<long> seen;
-        std::function<void(long)> removeSubtree = [&](long k) {
-            if (seen.contains(k)) return;
-            seen.insert(k);
-            const QList<long> children =
-                rowKeys(db, QStringLiteral("SELECT mrID FROM mr WHERE mrBelongsToGroup = ?"), {V(k)});
-            for (long child : children) removeSubtree(child);
-            db.Execute(QStringLiteral("DELETE FROM mr WHERE mrID = ?"), {V(k)});
-        };
-        dao::InTransaction(db, [&] { removeSubtree(r_.id); });
+        // Every row goes after the rows below it, the row itself last.
+        dao::InTransaction(db, [&] {
+            QList<long> rows = rowsBelow(db, r_.id);
+            rows << r_.id;
+            for (long k : rows) db.Execute(QStringLiteral("DELETE FROM mr WHERE mrID = ?"), {V(k)});
+        });
     });
 }
 

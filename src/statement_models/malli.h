@@ -143,6 +143,10 @@ public:
     void Delete();
     bool Read(long id);
     bool Save(bool Force);
+    // Save for a row moved under another parent: every row below it takes
+    // its model and (unless the row's side is empty) its side; in one
+    // transaction. False for a placeholder.
+    bool SaveWithRowsBelow();
     void Release() {
         r_.release([this] { Save(false); });
     }
