@@ -40,7 +40,8 @@ QList<ModelRowEntry> rowEntries(dao::Database& db, const QString& sql, const dao
     QList<ModelRowEntry> rows;
     dao::Recordset rs = db.OpenRecordset(sql, dao::RecordsetType::Snapshot, params);
     for (; !rs.isEOF(); rs.MoveNext())
-        rows << ModelRowEntry{NzLong(rs.value(QStringLiteral("mrID")), 0), NzString(rs.value(QStringLiteral("mrTeksti")), QString())};
+        rows << ModelRowEntry{NzLong(rs.value(QStringLiteral("mrID")), 0),
+                              NzString(rs.value(QStringLiteral("mrTeksti")), QString())};
     rs.Close();
     return rows;
 }
@@ -107,7 +108,8 @@ QList<ProfitRow> ProfitRows(dao::Database& db) {
         QStringLiteral("SELECT maID, maNimi FROM ma, mr WHERE mrmaID = maID AND mrIsVoitto = True ORDER BY mrID"),
         dao::RecordsetType::Snapshot);
     for (; !rs.isEOF(); rs.MoveNext())
-        rows << ProfitRow{NzLong(rs.value(QStringLiteral("maID")), 0), NzString(rs.value(QStringLiteral("maNimi")), QString())};
+        rows << ProfitRow{NzLong(rs.value(QStringLiteral("maID")), 0),
+                          NzString(rs.value(QStringLiteral("maNimi")), QString())};
     rs.Close();
     return rows;
 }
