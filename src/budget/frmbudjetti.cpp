@@ -8,7 +8,7 @@
 #include "budget/budjettirivit.h"
 #include "core/dbc.h"
 #include "core/globals.h"
-#include "core/nz.h"
+#include "core/records/modellist.h"
 #include "core/ui/amountbox.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
@@ -391,12 +391,8 @@ void frmBudjetti::LataaMallit() {
         ui::ChangeGuard guard(cmbTuloslaskelmat);
         cmbTuloslaskelmat->clear();
     }
-    dao::Recordset rs =
-        db.OpenRecordset(QStringLiteral("SELECT maID, maNimi FROM ma WHERE maTyyppi = 1 ORDER BY maID"), dao::RecordsetType::Snapshot);
-    for (; !rs.isEOF(); rs.MoveNext())
-        cmbTuloslaskelmat->addItem(core::NzString(rs.value(QStringLiteral("maNimi")), QString()),
-                                   QVariant::fromValue<qlonglong>(core::NzLong(rs.value(QStringLiteral("maID")), 0)));
-    rs.Close();
+    for (const core::ModelListEntry& m : core::ModelList(db, core::kTuloslaskelma, core::ModelOrder::ByKey))
+        cmbTuloslaskelmat->addItem(m.name, QVariant::fromValue<qlonglong>(m.id));
     if (cmbTuloslaskelmat->count() == 0) {
         core::ShowInfo(core::TranslateStr(QStringLiteral("frmBudjetti"),
                                           QStringLiteral("Tuloslaskelmamalleja ei ole vielä tehty, joten budjettia ei voida tehdä.")));

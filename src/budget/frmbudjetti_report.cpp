@@ -18,6 +18,7 @@
 #include "reportctl/frmtulostus.h"
 #include "reportctl/reportcontrolsetup.h"
 #include "reportctl/reportglobals.h"
+#include "statement_models/malli.h"
 #include "statements/statements.h"
 
 #include <QComboBox>
@@ -79,15 +80,8 @@ void frmBudjetti::Tulosta() {
                                                       QStringLiteral("Tuloslaskelmamallia ei ole valittu.")));
         const long maID = long(cmbTuloslaskelmat->itemData(chosen).toLongLong());
 
-        long rows = 0;
+        const long rows = statement_models::ModelRowCount(db, maID);
         pBar->setMinimum(0);
-        {
-            dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT COUNT(mrID) FROM mr WHERE mrmaID = ?"),
-                                                 dao::RecordsetType::Snapshot, {dao::Variant(maID)});
-            const dao::Variant v = rs.value(QStringLiteral("Expr1000"));
-            if (!v.isNull()) rows = core::NzLong(v, 0);
-            rs.Close();
-        }
         pBar->setMaximum(rows != 0 ? int(std::lround(rows / 5.0 + rows + 1)) : 2);
         pBar->setValue(0);
         QCoreApplication::processEvents();

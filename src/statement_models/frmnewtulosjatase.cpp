@@ -7,7 +7,6 @@
 
 #include "core/dbc.h"
 #include "core/globals.h"
-#include "core/nz.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "platform/sys/mousecursor.h"
@@ -42,9 +41,6 @@
 #include <QVBoxLayout>
 
 namespace statement_models {
-
-using core::NzLong;
-using core::NzString;
 
 namespace {
 
@@ -595,67 +591,29 @@ void frmNewTulosJaTase::FillModelTree() {
     tvMalli->addTopLevelItem(rootTase_);
 
     dao::Database db = core::DBCon().AvaaDB();
-    struct Model {
-        long id;
-        int type;
-        QString name;
-    };
-    QList<Model> models;
-    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT maID, maNimi, maTyyppi FROM ma ORDER BY maTyyppi, maNimi"),
-                                         dao::RecordsetType::Snapshot);
-    for (; !rs.isEOF(); rs.MoveNext())
-        models << Model{NzLong(rs.value(QStringLiteral("maID")), 0), int(NzLong(rs.value(QStringLiteral("maTyyppi")), 0)),
-                        NzString(rs.value(QStringLiteral("maNimi")), QString())};
-    rs.Close();
-    for (const Model& m : models) {
+    for (const auto& [type, root] : {std::pair{kTuloslaskelma, rootTulos_}, std::pair{kTase, rootTase_}}) {
         // A model of neither kind has no place in the tree; it is left as it is.
-        QTreeWidgetItem* root = m.type == kTuloslaskelma ? rootTulos_ : m.type == kTase ? rootTase_ : nullptr;
-        if (!root) continue;
-        QTreeWidgetItem* modelNode = addNode(root, QStringLiteral("ma") + QString::number(m.id), m.name);
-        dao::Recordset rows = db.OpenRecordset(
-            QStringLiteral("SELECT mrID, mrTeksti FROM mr WHERE mrmaID = ? AND mrBelongsToGroup = 0 "
-                           "ORDER BY mrGroupOrder, mrID"),
-            dao::RecordsetType::Snapshot, {dao::Variant(m.id)});
-        QList<QPair<long, QString>> tops;
-        for (; !rows.isEOF(); rows.MoveNext())
-            tops << qMakePair(NzLong(rows.value(QStringLiteral("mrID")), 0),
-                              NzString(rows.value(QStringLiteral("mrTeksti")), QString()));
-        rows.Close();
-        for (const auto& [id, text] : tops) {
-            lastNode_ = addNode(modelNode, QStringLiteral("mr") + QString::number(id), text);
-            if (HasChildRows(db, id)) AddChildRows(db, lastNode_, QString());
+        for (const core::ModelListEntry& m : core::ModelList(db, type, core::ModelOrder::ByName)) {
+            QTreeWidgetItem* modelNode = addNode(root, QStringLiteral("ma") + QString::number(m.id), m.name);
+            if (QTreeWidgetItem* last = addTopRows(db, modelNode)) lastNode_ = last;
         }
     }
 }
 
-void frmNewTulosJaTase::AddChildRows(dao::Database& db, QTreeWidgetItem* parent, const QString& side, long maID) {
-    const long parentId = idOf(parent);
-    QList<QPair<long, QString>> children;
-    dao::Recordset rs = db.OpenRecordset(
-        QStringLiteral("SELECT mrID, mrTeksti FROM mr WHERE mrBelongsToGroup = ? ORDER BY mrGroupOrder, mrID"),
-        dao::RecordsetType::Snapshot, {dao::Variant(parentId)});
-    for (; !rs.isEOF(); rs.MoveNext())
-        children << qMakePair(NzLong(rs.value(QStringLiteral("mrID")), 0), NzString(rs.value(QStringLiteral("mrTeksti")), QString()));
-    rs.Close();
-    for (const auto& [id, text] : children) {
-        if (!side.isEmpty() || maID != 0) {
-            cMalliRivi row;
-            row.Read(id);
-            if (!side.isEmpty()) row.setSaldoPuoli(side);
-            if (maID != 0) row.setMalliId(maID);
-            row.Save(false);
-        }
+QTreeWidgetItem* frmNewTulosJaTase::addTopRows(dao::Database& db, QTreeWidgetItem* modelNode) {
+    QTreeWidgetItem* node = nullptr;
+    for (const ModelRowEntry& row : TopRows(db, idOf(modelNode))) {
+        node = addNode(modelNode, QStringLiteral("mr") + QString::number(row.id), row.text);
+        if (HasChildRows(db, row.id)) AddChildRows(db, node);
+    }
+    return node;
+}
+
+void frmNewTulosJaTase::AddChildRows(dao::Database& db, QTreeWidgetItem* parent) {
+    for (const auto& [id, text] : ChildRows(db, idOf(parent))) {
         QTreeWidgetItem* node = addNode(parent, QStringLiteral("mr") + QString::number(id), text);
-        if (HasChildRows(db, id)) AddChildRows(db, node, side, maID);
+        if (HasChildRows(db, id)) AddChildRows(db, node);
     }
-}
-
-bool frmNewTulosJaTase::HasChildRows(dao::Database& db, long mrID) {
-    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT mrID FROM mr WHERE mrBelongsToGroup = ?"),
-                                         dao::RecordsetType::Snapshot, {dao::Variant(mrID)});
-    const bool any = !rs.isEOF();
-    rs.Close();
-    return any;
 }
 
 // ================================================================ showing
@@ -754,17 +712,11 @@ void frmNewTulosJaTase::DisplayModel() {
 
 void frmNewTulosJaTase::FillIncomeModelCombo() {
     dao::Database db = core::DBCon().AvaaDB();
-    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT maID, maNimi FROM ma WHERE maTyyppi = 1 ORDER BY maID"),
-                                         dao::RecordsetType::Snapshot);
+    const QList<core::ModelListEntry> models = core::ModelList(db, kTuloslaskelma, core::ModelOrder::ByKey);
     cmbTuloslaskelma->clear();
     cmbTuloslaskelma->addItem(QStringLiteral(" "), QVariant::fromValue<qlonglong>(0));
-    for (; !rs.isEOF(); rs.MoveNext()) {
-        const dao::Variant name = rs.value(QStringLiteral("maNimi"));
-        if (name.isNull()) continue;
-        cmbTuloslaskelma->addItem(NzString(name, QString()),
-                                  QVariant::fromValue<qlonglong>(NzLong(rs.value(QStringLiteral("maID")), 0)));
-    }
-    rs.Close();
+    for (const core::ModelListEntry& m : models)
+        if (!m.nameIsNull) cmbTuloslaskelma->addItem(m.name, QVariant::fromValue<qlonglong>(m.id));
 }
 
 void frmNewTulosJaTase::ClearRowControls() {

@@ -108,10 +108,8 @@ public:
     // ---- Window procedures.
     // Empties the tree and builds it whole again from the database.
     void FillModelTree();
-    // Adds the rows below a row node, all levels, in their order. A side
-    // (and a model, when not 0) given is written into each of them.
-    void AddChildRows(dao::Database& db, QTreeWidgetItem* parent, const QString& side, long maID = 0);
-    bool HasChildRows(dao::Database& db, long mrID);
+    // Adds the rows below a row node, all levels, in their order.
+    void AddChildRows(dao::Database& db, QTreeWidgetItem* parent);
     void ShowModel(std::unique_ptr<cMalli> model);
     void ShowModelRow(std::unique_ptr<cMalliRivi> row);
     void DisplayModel();
@@ -266,6 +264,9 @@ private:
     NodeKind kindOf(const QTreeWidgetItem* node) const;
     static long idOf(const QTreeWidgetItem* node);
     QTreeWidgetItem* addNode(QTreeWidgetItem* parent, const QString& key, const QString& text);
+    // Adds the top rows of the model node's model under it, each with every
+    // row below it; gives the last top row's node (nullptr when none).
+    QTreeWidgetItem* addTopRows(dao::Database& db, QTreeWidgetItem* modelNode);
     void removeNode(QTreeWidgetItem* node);
     void reloadSiblings();
     void addFormulaTerm(const QChar& sign);

@@ -183,21 +183,12 @@ void frmNewTulosJaTase::FillFormulaRowList(long maID, int Tyyppi) {
     add(core::TranslateStr(QStringLiteral("frmNewTulosJaTase"), QStringLiteral("[Ei rivejä]")), -1);
     if (Tyyppi == kTase) {
         // The profit of every income model that has a profit row.
-        dao::Recordset rs = db.OpenRecordset(
-            QStringLiteral("SELECT maID, maNimi FROM ma, mr WHERE mrmaID = maID AND mrIsVoitto = True ORDER BY mrID"),
-            dao::RecordsetType::Snapshot);
-        for (; !rs.isEOF(); rs.MoveNext())
-            add(NzString(rs.value(QStringLiteral("maNimi")), QString()) + QStringLiteral(" : ") +
+        for (const ProfitRow& profit : ProfitRows(db))
+            add(profit.modelName + QStringLiteral(" : ") +
                     core::TranslateStr(QStringLiteral("frmNewTulosJaTase"), QStringLiteral("[Voitto / Tappio]")),
-                -NzLong(rs.value(QStringLiteral("maID")), 0));
-        rs.Close();
+                -profit.maID);
     }
-    dao::Recordset rs =
-        db.OpenRecordset(QStringLiteral("SELECT mrID, mrTeksti FROM mr WHERE mrmaID = ? ORDER BY mrTeksti, mrID"),
-                         dao::RecordsetType::Snapshot, {dao::Variant(maID)});
-    for (; !rs.isEOF(); rs.MoveNext())
-        add(NzString(rs.value(QStringLiteral("mrTeksti")), QString()), NzLong(rs.value(QStringLiteral("mrID")), 0));
-    rs.Close();
+    for (const ModelRowEntry& row : RowsByText(db, maID)) add(row.text, row.id);
     lstSummaRivit->setUpdatesEnabled(true);
 }
 
@@ -212,12 +203,9 @@ void frmNewTulosJaTase::ShowFormula(const QString& sKaava) {
         if (number > 0) {
             shown += term.left(1) + u'[' + GetRivinTeksti(db, number) + u']';
         } else if (number < 0) {
-            dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT maNimi FROM ma WHERE maID = ?"),
-                                                 dao::RecordsetType::Snapshot, {dao::Variant(-number)});
-            if (!rs.isEOF())
-                shown += term.left(1) + u'[' + NzString(rs.value(QStringLiteral("maNimi")), QString()) + QStringLiteral(" : ") +
+            if (const std::optional<QString> model = ModelName(db, -number))
+                shown += term.left(1) + u'[' + *model + QStringLiteral(" : ") +
                          core::TranslateStr(QStringLiteral("frmNewTulosJaTase"), QStringLiteral("Voitto/Tappio")) + u']';
-            rs.Close();
         }
     }
     lblKaava->setPlainText(shown);

@@ -5,19 +5,14 @@
 #include "statement_models/frmnewtulosjatase.h"
 
 #include "core/dbc.h"
-#include "core/nz.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "platform/sys/mousecursor.h"
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <optional>
 
 namespace statement_models {
-
-using core::NzLong;
-using core::NzString;
 
 namespace {
 
@@ -30,26 +25,6 @@ struct ReportHooks {
 ReportHooks& reportHooks() {
     static ReportHooks hooks;
     return hooks;
-}
-
-dao::Variant V(long v) { return dao::Variant(v); }
-
-// The keys of the rows a query returns, in its order.
-QList<long> keys(dao::Database& db, const QString& sql, const dao::Params& params) {
-    QList<long> out;
-    dao::Recordset rs = db.OpenRecordset(sql, dao::RecordsetType::Snapshot, params);
-    for (; !rs.isEOF(); rs.MoveNext()) out << NzLong(rs.value(QStringLiteral("mrID")), 0);
-    rs.Close();
-    return out;
-}
-
-// The single value of an aggregate query; nothing for Null.
-std::optional<long> aggregate(dao::Database& db, const QString& sql, const dao::Params& params) {
-    dao::Recordset rs = db.OpenRecordset(sql, dao::RecordsetType::Snapshot, params);
-    std::optional<long> v;
-    if (!rs.isEOF() && !rs.value(0).isNull()) v = NzLong(rs.value(0), 0);
-    rs.Close();
-    return v;
 }
 
 }  // namespace
@@ -267,71 +242,13 @@ void frmNewTulosJaTase::TuloslaskelmaLostFocus() {
 
 void frmNewTulosJaTase::LowerGroupOrder() {
     if (curModelRow_->IsEmpty() || curModelRow_->id() == 0) return;
-    const long o = curModelRow_->GroupOrder();
-    const long m = curModelRow_->MalliId();
-    const long g = curModelRow_->BelongsToGroup();
-    const long id = curModelRow_->id();
-    dao::Database db = core::DBCon().AvaaDB();
-    if (o == 0) {
-        // Every other row at 0 goes one down; the row stays first.
-        const QList<long> others = keys(db,
-                                        QStringLiteral("SELECT mrID FROM mr WHERE mrmaID = ? AND mrBelongsToGroup = ? "
-                                                       "AND mrGroupOrder = 0 AND mrID <> ? ORDER BY mrID"),
-                                        {V(m), V(g), V(id)});
-        if (others.isEmpty()) {
-            core::BeepIfSoundOn();
-        } else {
-            dao::InTransaction(db, [&] {
-                for (long other : others)
-                    db.Execute(QStringLiteral("UPDATE mr SET mrGroupOrder = mrGroupOrder + 1 WHERE mrID = ?"), {V(other)});
-            });
-        }
-    } else {
-        const QList<long> above = keys(db,
-                                       QStringLiteral("SELECT mrID FROM mr WHERE mrmaID = ? AND mrBelongsToGroup = ? "
-                                                      "AND mrGroupOrder = ? ORDER BY mrID"),
-                                       {V(m), V(g), V(o - 1)});
-        dao::InTransaction(db, [&] {
-            if (!above.isEmpty())
-                db.Execute(QStringLiteral("UPDATE mr SET mrGroupOrder = mrGroupOrder + 1 WHERE mrID = ?"), {V(above.first())});
-            curModelRow_->setGroupOrder(o - 1);
-            curModelRow_->Save(false);
-        });
-    }
+    if (!curModelRow_->MoveRowUp()) core::BeepIfSoundOn();
     reloadSiblings();
 }
 
 void frmNewTulosJaTase::HigherGroupOrder() {
     if (curModelRow_->IsEmpty() || curModelRow_->id() == 0) return;
-    const long o = curModelRow_->GroupOrder();
-    const long m = curModelRow_->MalliId();
-    const long g = curModelRow_->BelongsToGroup();
-    dao::Database db = core::DBCon().AvaaDB();
-    const long x =
-        aggregate(db, QStringLiteral("SELECT MAX(mrGroupOrder) FROM mr WHERE mrmaID = ? AND mrBelongsToGroup = ?"), {V(m), V(g)})
-            .value_or(o);
-    if (o != x) {
-        const QList<long> below = keys(db,
-                                       QStringLiteral("SELECT mrID FROM mr WHERE mrmaID = ? AND mrBelongsToGroup = ? "
-                                                      "AND mrGroupOrder = ? ORDER BY mrID"),
-                                       {V(m), V(g), V(o + 1)});
-        dao::InTransaction(db, [&] {
-            if (!below.isEmpty())
-                db.Execute(QStringLiteral("UPDATE mr SET mrGroupOrder = mrGroupOrder - 1 WHERE mrID = ?"), {V(below.first())});
-            curModelRow_->setGroupOrder(o + 1);
-            curModelRow_->Save(false);
-        });
-    } else {
-        const long n = aggregate(db, QStringLiteral("SELECT COUNT(mrGroupOrder) FROM mr WHERE mrmaID = ? AND mrBelongsToGroup = ?"),
-                                 {V(m), V(g)})
-                           .value_or(1);
-        if (n > 1) {
-            curModelRow_->setGroupOrder(o + 1);
-            curModelRow_->Save(false);
-        } else {
-            core::BeepIfSoundOn();
-        }
-    }
+    if (!curModelRow_->MoveRowDown()) core::BeepIfSoundOn();
     reloadSiblings();
 }
 
@@ -346,19 +263,9 @@ void frmNewTulosJaTase::reloadSiblings() {
     while (p->childCount() > 0) removeNode(p->child(0));
     dao::Database db = core::DBCon().AvaaDB();
     if (kind == NodeKind::Row) {
-        if (HasChildRows(db, idOf(p))) AddChildRows(db, p, QString());
+        if (HasChildRows(db, idOf(p))) AddChildRows(db, p);
     } else {
-        QList<QPair<long, QString>> tops;
-        dao::Recordset rs = db.OpenRecordset(
-            QStringLiteral("SELECT mrID, mrTeksti FROM mr WHERE mrmaID = ? AND mrBelongsToGroup = 0 ORDER BY mrGroupOrder, mrID"),
-            dao::RecordsetType::Snapshot, {V(idOf(p))});
-        for (; !rs.isEOF(); rs.MoveNext())
-            tops << qMakePair(NzLong(rs.value(QStringLiteral("mrID")), 0), NzString(rs.value(QStringLiteral("mrTeksti")), QString()));
-        rs.Close();
-        for (const auto& [id, text] : tops) {
-            QTreeWidgetItem* node = addNode(p, QStringLiteral("mr") + QString::number(id), text);
-            if (HasChildRows(db, id)) AddChildRows(db, node, QString());
-        }
+        addTopRows(db, p);
     }
     if (QTreeWidgetItem* again = NodeByKey(selectedKey)) tvMalli->setCurrentItem(again);
 }
@@ -413,16 +320,14 @@ void frmNewTulosJaTase::tvMalli_OLEDragDrop() {
         row->setBelongsToGroup(0);
     }
 
-    dao::Database db = core::DBCon().AvaaDB();
     try {
-        dao::InTransaction(db, [&] {
-            row->Save(false);
-            removeNode(dragged);
-            lastNode_ = addNode(target, key, text);
-            lastNode_->setExpanded(true);
-            // The rows below it take its side, and its model with it.
-            if (HasChildRows(db, row->id())) AddChildRows(db, lastNode_, row->SaldoPuoli(), row->MalliId());
-        });
+        // The rows below it take its side, and its model with it.
+        row->SaveWithRowsBelow();
+        removeNode(dragged);
+        lastNode_ = addNode(target, key, text);
+        lastNode_->setExpanded(true);
+        dao::Database db = core::DBCon().AvaaDB();
+        if (HasChildRows(db, row->id())) AddChildRows(db, lastNode_);
     } catch (...) {
         // The tree shows the book as it is.
         FillModelTree();

@@ -2,7 +2,6 @@
 
 #include "core/dbc.h"
 #include "core/globals.h"
-#include "core/nz.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "platform/ui/controls.h"
@@ -22,16 +21,9 @@ void FillModelCombos(QComboBox* tulos, QComboBox* tase) {
     tulos->clear();
     tase->clear();
     dao::Database db = core::DBCon().AvaaDB();
-    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT maID, maNimi, maTyyppi FROM ma ORDER BY maNimi, maID"),
-                                         dao::RecordsetType::Snapshot);
-    for (; !rs.isEOF(); rs.MoveNext()) {
-        const long type = core::NzLong(rs.value(QStringLiteral("maTyyppi")), 0);
-        QComboBox* combo = type == kTuloslaskelma ? tulos : type == kTase ? tase : nullptr;
-        if (!combo) continue;
-        combo->addItem(core::NzString(rs.value(QStringLiteral("maNimi")), QString()),
-                       QVariant::fromValue<qlonglong>(core::NzLong(rs.value(QStringLiteral("maID")), 0)));
-    }
-    rs.Close();
+    for (const auto& [type, combo] : {std::pair{kTuloslaskelma, tulos}, std::pair{kTase, tase}})
+        for (const core::ModelListEntry& m : core::ModelList(db, type, core::ModelOrder::ByName))
+            combo->addItem(m.name, QVariant::fromValue<qlonglong>(m.id));
     for (QComboBox* combo : {tulos, tase}) combo->setCurrentIndex(combo->count() == 1 ? 0 : -1);
 }
 

@@ -33,6 +33,96 @@ QString GetRivinTeksti(dao::Database& db, long mrID) {
     return text;
 }
 
+namespace {
+
+// The rows a query of mrID and mrTeksti returns, in its order.
+QList<ModelRowEntry> rowEntries(dao::Database& db, const QString& sql, const dao::Params& params) {
+    QList<ModelRowEntry> rows;
+    dao::Recordset rs = db.OpenRecordset(sql, dao::RecordsetType::Snapshot, params);
+    for (; !rs.isEOF(); rs.MoveNext())
+        rows << ModelRowEntry{NzLong(rs.value(QStringLiteral("mrID")), 0),
+                              NzString(rs.value(QStringLiteral("mrTeksti")), QString())};
+    rs.Close();
+    return rows;
+}
+
+// The keys of the rows a query of mrID returns, in its order.
+QList<long> rowKeys(dao::Database& db, const QString& sql, const dao::Params& params) {
+    QList<long> keys;
+    dao::Recordset rs = db.OpenRecordset(sql, dao::RecordsetType::Snapshot, params);
+    for (; !rs.isEOF(); rs.MoveNext()) keys << NzLong(rs.value(QStringLiteral("mrID")), 0);
+    rs.Close();
+    return keys;
+}
+
+// Every row below the row k, depth first, each after the rows below it. A
+// parent chain that returns to itself (a damaged model) is followed only once.
+QList<long> rowsBelow(dao::Database& db, long k) {
+    QSet<long> seen{k};
+    QList<long> below;
+    std::function<void(long)> collect = [&](long parent) {
+        for (long child : rowKeys(db, QStringLiteral("SELECT mrID FROM mr WHERE mrBelongsToGroup = ?"), {V(parent)})) {
+            if (seen.contains(child)) continue;
+            seen.insert(child);
+            collect(child);
+            below << child;
+        }
+    };
+    collect(k);
+    return below;
+}
+
+}  // namespace
+
+QList<ModelRowEntry> TopRows(dao::Database& db, long maID) {
+    return rowEntries(db,
+                      QStringLiteral("SELECT mrID, mrTeksti FROM mr WHERE mrmaID = ? AND mrBelongsToGroup = 0 "
+                                     "ORDER BY mrGroupOrder, mrID"),
+                      {V(maID)});
+}
+
+QList<ModelRowEntry> ChildRows(dao::Database& db, long mrID) {
+    return rowEntries(db, QStringLiteral("SELECT mrID, mrTeksti FROM mr WHERE mrBelongsToGroup = ? ORDER BY mrGroupOrder, mrID"),
+                      {V(mrID)});
+}
+
+bool HasChildRows(dao::Database& db, long mrID) {
+    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT mrID FROM mr WHERE mrBelongsToGroup = ?"),
+                                         dao::RecordsetType::Snapshot, {V(mrID)});
+    const bool any = !rs.isEOF();
+    rs.Close();
+    return any;
+}
+
+QList<ModelRowEntry> RowsByText(dao::Database& db, long maID) {
+    return rowEntries(db, QStringLiteral("SELECT mrID, mrTeksti FROM mr WHERE mrmaID = ? ORDER BY mrTeksti, mrID"), {V(maID)});
+}
+
+long ModelRowCount(dao::Database& db, long maID) {
+    return NzLong(core::detail::aggregate(db, QStringLiteral("SELECT COUNT(mrID) FROM mr WHERE mrmaID = ?"), {V(maID)}), 0);
+}
+
+QList<ProfitRow> ProfitRows(dao::Database& db) {
+    QList<ProfitRow> rows;
+    dao::Recordset rs = db.OpenRecordset(
+        QStringLiteral("SELECT maID, maNimi FROM ma, mr WHERE mrmaID = maID AND mrIsVoitto = True ORDER BY mrID"),
+        dao::RecordsetType::Snapshot);
+    for (; !rs.isEOF(); rs.MoveNext())
+        rows << ProfitRow{NzLong(rs.value(QStringLiteral("maID")), 0),
+                          NzString(rs.value(QStringLiteral("maNimi")), QString())};
+    rs.Close();
+    return rows;
+}
+
+std::optional<QString> ModelName(dao::Database& db, long maID) {
+    dao::Recordset rs =
+        db.OpenRecordset(QStringLiteral("SELECT maNimi FROM ma WHERE maID = ?"), dao::RecordsetType::Snapshot, {V(maID)});
+    std::optional<QString> name;
+    if (!rs.isEOF()) name = NzString(rs.value(QStringLiteral("maNimi")), QString());
+    rs.Close();
+    return name;
+}
+
 // ================================================================ cMalli
 
 namespace {
@@ -116,6 +206,89 @@ void cMalliRivi::SetDefaultGroupOrder() {
     setGroupOrder(core::detail::plusOne(largest));
 }
 
+QList<long> cMalliRivi::siblingsAt(dao::Database& db, long order) const {
+    return rowKeys(db,
+                   QStringLiteral("SELECT mrID FROM mr WHERE mrmaID = ? AND mrBelongsToGroup = ? AND mrGroupOrder = ? "
+                                  "ORDER BY mrID"),
+                   {V(r_.v.MalliId), V(r_.v.BelongsToGroup), V(order)});
+}
+
+bool cMalliRivi::moveWith(const std::function<bool(dao::Database&)>& move) {
+    if (r_.f.isEmpty || r_.id == 0) return false;
+    dao::Database db = r_.tie.openOwn([this] { return describe(); });
+    const long before = r_.v.GroupOrder;
+    bool moved = false;
+    try {
+        dao::InTransaction(db, [&] { moved = move(db); });
+    } catch (...) {
+        // The book is as it was; so is the row's place in memory.
+        r_.v.GroupOrder = before;
+        throw;
+    }
+    return moved;
+}
+
+bool cMalliRivi::MoveRowUp() {
+    return moveWith([this](dao::Database& db) {
+        const long o = r_.v.GroupOrder;
+        auto shift = [&](long k) {
+            db.Execute(QStringLiteral("UPDATE mr SET mrGroupOrder = mrGroupOrder + 1 WHERE mrID = ?"), {V(k)});
+        };
+        if (o == 0) {
+            // Already first: the others at 0 go below it; the row is not written.
+            QList<long> others = siblingsAt(db, 0);
+            others.removeAll(r_.id);
+            for (long k : others) shift(k);
+            return !others.isEmpty();
+        }
+        const QList<long> above = siblingsAt(db, o - 1);
+        if (!above.isEmpty()) shift(above.first());
+        setGroupOrder(o - 1);
+        Save(false);
+        return true;
+    });
+}
+
+bool cMalliRivi::MoveRowDown() {
+    return moveWith([this](dao::Database& db) {
+        const long o = r_.v.GroupOrder;
+        const dao::Params group{V(r_.v.MalliId), V(r_.v.BelongsToGroup)};
+        const dao::Variant largest = core::detail::aggregate(
+            db, QStringLiteral("SELECT MAX(mrGroupOrder) FROM mr WHERE mrmaID = ? AND mrBelongsToGroup = ?"), group);
+        if (largest.isNull() || NzLong(largest, 0) == o) {
+            // Last already: it goes past the others when there are any.
+            const long siblings = NzLong(
+                core::detail::aggregate(
+                    db, QStringLiteral("SELECT COUNT(mrGroupOrder) FROM mr WHERE mrmaID = ? AND mrBelongsToGroup = ?"), group),
+                1);
+            if (siblings <= 1) return false;
+        } else {
+            const QList<long> below = siblingsAt(db, o + 1);
+            if (!below.isEmpty())
+                db.Execute(QStringLiteral("UPDATE mr SET mrGroupOrder = mrGroupOrder - 1 WHERE mrID = ?"), {V(below.first())});
+        }
+        setGroupOrder(o + 1);
+        Save(false);
+        return true;
+    });
+}
+
+bool cMalliRivi::SaveWithRowsBelow() {
+    if (r_.f.isEmpty) return false;
+    dao::Database db = r_.tie.openOwn([this] { return describe(); });
+    dao::InTransaction(db, [&] {
+        Save(false);
+        for (long k : rowsBelow(db, r_.id)) {
+            cMalliRivi below;
+            if (!below.Read(k)) continue;
+            if (!r_.v.SaldoPuoli.isEmpty()) below.setSaldoPuoli(r_.v.SaldoPuoli);
+            below.setMalliId(r_.v.MalliId);
+            below.Save(false);
+        }
+    });
+    return true;
+}
+
 bool cMalliRivi::Read(long id) {
     return r_.readOrReset(kMr, id, [this](const dao::Recordset& rs) {
         auto text = [&](const char* c) { return NzString(rs.value(QString::fromLatin1(c)), QString()); };
@@ -155,21 +328,12 @@ bool cMalliRivi::Save(bool Force) {
 
 void cMalliRivi::Delete() {
     r_.removeWith([this] { return describe(); }, [this](dao::Database& db) {
-        // Depth first: every row goes after the rows below it. A parent chain
-        // that returns to itself (a damaged model) is followed only once.
-        QSet<long> seen;
-        std::function<void(long)> removeSubtree = [&](long k) {
-            if (seen.contains(k)) return;
-            seen.insert(k);
-            QList<long> children;
-            dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT mrID FROM mr WHERE mrBelongsToGroup = ?"),
-                                                 dao::RecordsetType::Snapshot, {V(k)});
-            for (; !rs.isEOF(); rs.MoveNext()) children << NzLong(rs.value(QStringLiteral("mrID")), 0);
-            rs.Close();
-            for (long child : children) removeSubtree(child);
-            db.Execute(QStringLiteral("DELETE FROM mr WHERE mrID = ?"), {V(k)});
-        };
-        dao::InTransaction(db, [&] { removeSubtree(r_.id); });
+        // Every row goes after the rows below it, the row itself last.
+        dao::InTransaction(db, [&] {
+            QList<long> rows = rowsBelow(db, r_.id);
+            rows << r_.id;
+            for (long k : rows) db.Execute(QStringLiteral("DELETE FROM mr WHERE mrID = ?"), {V(k)});
+        });
     });
 }
 

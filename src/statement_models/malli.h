@@ -13,19 +13,22 @@
 // (IsEmpty), dirty flag set only by a real change, undo copy, Read, Save,
 // Delete, and saving pending changes when let go.
 
+#include "core/records/modellist.h"
 #include "core/records/recordcore.h"
 
+#include <QList>
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace statement_models {
 
 class cMalliRivi;
 
 // Model types (maTyyppi).
-constexpr int kTuloslaskelma = 1;
-constexpr int kTase = 2;
+using core::kTase;
+using core::kTuloslaskelma;
 
 class cMalli {
 public:
@@ -140,6 +143,10 @@ public:
     void Delete();
     bool Read(long id);
     bool Save(bool Force);
+    // Save for a row moved under another parent: every row below it takes
+    // its model and (unless the row's side is empty) its side; in one
+    // transaction. False for a placeholder.
+    bool SaveWithRowsBelow();
     void Release() {
         r_.release([this] { Save(false); });
     }
@@ -147,6 +154,20 @@ public:
     // A new child row of this row, stored at once; an empty side gives the
     // child this row's side. A placeholder gives a placeholder.
     std::unique_ptr<cMalliRivi> AddModelRow(const QString& sTeksti, long lGroupOrder, const QString& sSaldoPuoli);
+
+    // The two order moves among the siblings (the rows of the same model
+    // with the same parent), each in one transaction. False, with nothing
+    // changed, where the row cannot move, and for a placeholder or a row
+    // never stored.
+    //
+    // Up: the row takes the order one less and the first sibling there (by
+    // key) one more; at order 0 the row stays and every other row at 0
+    // goes one down instead (refused when there is none).
+    bool MoveRowUp();
+    // Down: the row takes the order one more and the first sibling there
+    // one less; the row with the largest order goes past the others
+    // (refused when it has no sibling).
+    bool MoveRowDown();
 
 private:
     friend class cMalli;
@@ -166,12 +187,45 @@ private:
         bool operator==(const Values&) const = default;
     };
     QString describe() const;
+    // The keys of the row's siblings (itself among them) at an order, by key.
+    QList<long> siblingsAt(dao::Database& db, long order) const;
+    // Runs an order move in one transaction; a failure leaves the row's
+    // order as it was.
+    bool moveWith(const std::function<bool(dao::Database&)>& move);
 
     core::detail::RecordState<Values> r_;
 };
 
 // The text of a model row (mrTeksti); "" when there is no such row.
 QString GetRivinTeksti(dao::Database& db, long mrID);
+
+// A model row as the lists show it.
+struct ModelRowEntry {
+    long id = 0;   // mrID
+    QString text;  // mrTeksti; empty for Null
+};
+
+// The top rows of a model in their order (mrGroupOrder, equal orders by key).
+QList<ModelRowEntry> TopRows(dao::Database& db, long maID);
+// The rows right below a row in their order, whatever model they name.
+QList<ModelRowEntry> ChildRows(dao::Database& db, long mrID);
+// Whether any row lies below the row.
+bool HasChildRows(dao::Database& db, long mrID);
+// Every row of a model by text, equal texts by key.
+QList<ModelRowEntry> RowsByText(dao::Database& db, long maID);
+// How many rows the model has.
+long ModelRowCount(dao::Database& db, long maID);
+
+// A profit row (mrIsVoitto) with the model it belongs to.
+struct ProfitRow {
+    long maID = 0;
+    QString modelName;  // maNimi; empty for Null
+};
+// Every profit row of the book, by row key.
+QList<ProfitRow> ProfitRows(dao::Database& db);
+
+// The name of a model (empty for Null); nothing when there is no such model.
+std::optional<QString> ModelName(dao::Database& db, long maID);
 
 // The pieces of an account list or a formula: the text trimmed, cut at the
 // commas; a trailing comma gives no empty last piece, a blank text none.

@@ -108,10 +108,7 @@ public:
     QString modelName(long maID) {
         const auto it = modelNames_.find(maID);
         if (it != modelNames_.end()) return *it;
-        dao::Recordset rs = db_.OpenRecordset(QStringLiteral("SELECT maNimi FROM ma WHERE maID = ?"),
-                                              dao::RecordsetType::Snapshot, {dao::Variant(maID)});
-        const QString name = rs.isEOF() ? QString() : NzString(rs.value(QStringLiteral("maNimi")), QString());
-        rs.Close();
+        const QString name = ModelName(db_, maID).value_or(QString());
         modelNames_.insert(maID, name);
         return name;
     }

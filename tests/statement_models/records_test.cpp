@@ -1,9 +1,12 @@
 // The model records: defaults and what a save writes, the cutting of texts
 // and the name events, the dirty flag and undo, group orders of new rows,
-// and deleting a row with everything below it or a whole model.
+// deleting a row with everything below it or a whole model, and the order
+// moves of a row among its siblings.
 
 #include "modelfixture.h"
 #include "statement_models/malli.h"
+
+#include <QFile>
 
 using namespace statement_models;
 
@@ -202,6 +205,59 @@ TEST_F(ModelRecords, DeletingTakesEveryRowBelowAndNothingElse) {
     EXPECT_EQ(number(QStringLiteral("SELECT COUNT(*) AS n FROM ma WHERE maID = 1"), "n"), 0);
     EXPECT_GT(count(QStringLiteral("mrmaID = 2")), 0);
     EXPECT_FALSE(m.Read(1));
+}
+
+TEST_F(ModelRecords, OrderMovesStayAmongTheSiblingsOfTheRow) {
+    // The general template: top rows of the income model at 1..15 and of the
+    // balance model 101 (1) and 125 (2); rows 2, 3, 4 at 1, 2, 3 under row 1;
+    // rows 11, 12, 13 at 1, 2, 3 under row 10, a group inside group 9.
+    struct Case {
+        const char* name;
+        const char* script;
+        long row;
+        bool up;
+        bool moved;
+        const char* orders;  // "mrID:mrGroupOrder" of the rows below
+        QList<long> rows;
+    };
+    const QList<Case> cases = {
+        {"middle row up", "", 3, true, true, "2:2 3:1 4:3", {2, 3, 4}},
+        {"middle row down", "", 3, false, true, "2:1 3:3 4:2", {2, 3, 4}},
+        {"row of a subgroup up", "", 12, true, true, "11:2 12:1 13:3 2:1", {11, 12, 13, 2}},
+        {"first row up, the others at 0 go below it", "UPDATE mr SET mrGroupOrder = 0 WHERE mrID IN (2, 3);", 3, true,
+         true, "2:1 3:0 4:3", {2, 3, 4}},
+        // Another model's top row at 0 is no sibling.
+        {"first top row up, alone at 0", "UPDATE mr SET mrGroupOrder = 0 WHERE mrID IN (1, 101);", 101, true, false,
+         "1:0 101:0 125:2", {1, 101, 125}},
+        // The income model's top rows go up to 15: no sibling of row 125.
+        {"last top row down goes past the other", "", 125, false, true, "101:1 125:3 28:3", {101, 125, 28}},
+        {"the only top row of a model down", "DELETE FROM mr WHERE mrID = 125;", 101, false, false, "101:1 28:3", {101, 28}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString book = makeBook(QString::fromUtf8(c.script));
+        {
+            cMalliRivi r;
+            ASSERT_TRUE(r.Read(c.row));
+            EXPECT_EQ(c.up ? r.MoveRowUp() : r.MoveRowDown(), c.moved);
+            QStringList orders;
+            for (long k : c.rows) orders << QStringLiteral("%1:%2").arg(k).arg(rowNumber(k, "mrGroupOrder"));
+            EXPECT_EQ(orders.join(u' '), QString::fromLatin1(c.orders));
+            EXPECT_EQ(r.GroupOrder(), rowNumber(c.row, "mrGroupOrder"));
+            EXPECT_FALSE(r.isDirty());
+        }
+        // The next case starts from the template again.
+        core::DBCon().SuljeDB();
+        ASSERT_TRUE(QFile::remove(book));
+    }
+
+    // Neither a placeholder nor a row never stored moves.
+    cMalliRivi blank;
+    blank.setIsEmpty(true);
+    EXPECT_FALSE(blank.MoveRowUp());
+    cMalliRivi unsaved;
+    EXPECT_FALSE(unsaved.MoveRowDown());
+    EXPECT_EQ(unsaved.GroupOrder(), 0);
 }
 
 TEST_F(ModelRecords, RowTextsAndPieces) {

@@ -2,7 +2,7 @@
 
 #include "accounts/views/viewsupport.h"
 #include "core/globals.h"
-#include "core/nz.h"
+#include "core/records/modellist.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "platform/dao/database.h"
@@ -101,16 +101,9 @@ void frmTilikartta::FillMallit() {
     cmbTase->clear();
     // A connection of the dialog's own, read only; closed when the lists are full.
     dao::Database db = dao::DBEngine::OpenDatabase(core::DatabasePath, true);
-    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT * FROM ma ORDER BY maTyyppi, maNimi"),
-                                         dao::RecordsetType::Snapshot);
-    for (; !rs.isEOF(); rs.MoveNext()) {
-        const long tyyppi = core::NzLong(rs.value(QStringLiteral("maTyyppi")));
-        QComboBox* list = tyyppi == 1 ? cmbTuloslaskelma : tyyppi == 2 ? cmbTase : nullptr;
-        if (!list) continue;
-        list->addItem(core::NzString(rs.value(QStringLiteral("maNimi"))),
-                      QVariant(qlonglong(core::NzLong(rs.value(QStringLiteral("maID"))))));
-    }
-    rs.Close();
+    for (const auto& [type, list] : {std::pair{core::kTuloslaskelma, cmbTuloslaskelma}, std::pair{core::kTase, cmbTase}})
+        for (const core::ModelListEntry& m : core::ModelList(db, type, core::ModelOrder::ByName))
+            list->addItem(m.name, QVariant(qlonglong(m.id)));
     db.Close();
     if (cmbTuloslaskelma->count() == 0 || cmbTase->count() == 0) TilikarttaMallitOK = false;
 }

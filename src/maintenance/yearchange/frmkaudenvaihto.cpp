@@ -2,7 +2,7 @@
 
 #include "core/dbc.h"
 #include "core/globals.h"
-#include "core/nz.h"
+#include "core/records/modellist.h"
 #include "core/ui/bookchange.h"
 #include "core/ui/commanderrors.h"
 #include "core/ui/helpers.h"
@@ -114,12 +114,8 @@ void frmKaudenVaihto::FillModelList() {
     cmbTasemalli->addItem(QStringLiteral(" "), QVariant::fromValue<qlonglong>(0));
     try {
         dao::Database db = core::DBCon().AvaaDB();
-        dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT * FROM ma WHERE maTyyppi = 2 ORDER BY maNimi"),
-                                             dao::RecordsetType::Snapshot);
-        for (; !rs.isEOF(); rs.MoveNext())
-            cmbTasemalli->addItem(core::NzString(rs.value(QStringLiteral("maNimi"))),
-                                  QVariant::fromValue<qlonglong>(core::NzLong(rs.value(QStringLiteral("maID")))));
-        rs.Close();
+        for (const core::ModelListEntry& m : core::ModelList(db, core::kTase, core::ModelOrder::ByName))
+            cmbTasemalli->addItem(m.name, QVariant::fromValue<qlonglong>(m.id));
     } catch (const std::exception&) {
         core::ShowCritical(core::TranslateStr(QStringLiteral("frmKaudenVaihto"),
                                               QStringLiteral("Tasemallien lukeminen ei onnistunut:")) +
