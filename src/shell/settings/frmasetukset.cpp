@@ -5,6 +5,7 @@
 #include "shell/settings/frmasetukset.h"
 
 #include "core/globals.h"
+#include "core/records/lists.h"
 #include "core/settings.h"
 #include "core/ui/commanderrors.h"
 #include "core/ui/helpers.h"
@@ -539,23 +540,13 @@ void frmAsetukset::FillAccountLists() {
     try {
         const QString path = tTietokanta->text().isEmpty() ? core::DatabasePath : tTietokanta->text();
         dao::Database db = dao::DBEngine::OpenDatabase(path, true);
-        dao::Recordset rs =
-            db.OpenRecordset(QStringLiteral("SELECT * FROM tl ORDER BY tlNumero"), dao::RecordsetType::ForwardOnly);
+        const std::vector<core::ListLine> accounts = core::AccountList(db, core::AccountOrder::ByNumber);
+        db.Close();
         for (QComboBox* c : {cmbLaskettavaTili, cmbVoittoTaseella}) {
             c->clear();
             c->addItem(QStringLiteral(" "), 0);
+            for (const core::ListLine& account : accounts) c->addItem(account.text(), qlonglong(account.id));
         }
-        for (; !rs.isEOF(); rs.MoveNext()) {
-            const dao::Variant number = rs.value(QStringLiteral("tlNumero"));
-            const dao::Variant name = rs.value(QStringLiteral("tlNimi"));
-            const QString text = QString::number(number.isNull() ? 0 : number.toLong()) + QLatin1Char(' ') +
-                                 (name.isNull() ? QString() : name.toString());
-            const qlonglong id = rs.value(QStringLiteral("tlID")).toLong();
-            cmbLaskettavaTili->addItem(text, id);
-            cmbVoittoTaseella->addItem(text, id);
-        }
-        rs.Close();
-        db.Close();
     } catch (const std::exception&) {
         core::ShowInfo(core::TranslateStr(QStringLiteral("frmAsetukset"),
                                           QStringLiteral("Tililuettelon lataamisessa tapahtui virhe:")) +
