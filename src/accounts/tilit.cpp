@@ -3,6 +3,7 @@
 #include "core/dbc.h"
 #include "core/nz.h"
 #include "core/records/lists.h"
+#include "core/records/recordcore.h"
 
 #include <vector>
 
@@ -11,13 +12,10 @@ namespace accounts {
 bool HasEntriesWithAmounts(long tlID) {
     dao::Database db = core::DBCon().AvaaDB();
     auto count = [&db, tlID](const QString& sql) {
-        dao::Recordset rs = db.OpenRecordset(sql, dao::RecordsetType::Snapshot, {dao::Variant(tlID)});
-        const long n = rs.isEOF() ? 0 : core::NzLong(rs.value(QStringLiteral("Lkm")), 0);
-        rs.Close();
-        return n;
+        return core::NzLong(core::detail::aggregate(db, sql, {dao::Variant(tlID)}));
     };
-    return count(QStringLiteral("SELECT COUNT(viID) AS Lkm FROM vi WHERE viArvo <> 0 AND vitlID = ?")) > 0 ||
-           count(QStringLiteral("SELECT COUNT(viEID) AS Lkm FROM viE WHERE viEArvo <> 0 AND viEtlID = ?")) > 0;
+    return count(QStringLiteral("SELECT COUNT(viID) FROM vi WHERE viArvo <> 0 AND vitlID = ?")) > 0 ||
+           count(QStringLiteral("SELECT COUNT(viEID) FROM viE WHERE viEArvo <> 0 AND viEtlID = ?")) > 0;
 }
 
 void RemoveUnfinishedAccounts(long keep) {

@@ -6,6 +6,7 @@
 #include "core/nz.h"
 #include "core/puoli.h"
 #include "core/records/lists.h"
+#include "core/records/recordcore.h"
 
 #include <QHash>
 
@@ -23,17 +24,29 @@ Sivu sivu(const dao::Variant& tyyppi) {
     return Sivu{core::OnDebet(side), core::OnKredit(side)};
 }
 
+// Empties a work table and stores a record per line, filled by fill; the
+// whole of it or nothing.
+template <class Record, class Line, class Empty, class Fill>
+void rewriteWorkTable(const std::vector<Line>& lines, Empty empty, Fill fill) {
+    dao::Database db = core::DBCon().AvaaDB();
+    dao::InTransaction(db, [&] {
+        empty();
+        for (const Line& line : lines) {
+            Record row;
+            fill(line, row);
+            row.Save(true);
+            row.Release();
+        }
+    });
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- balances of all accounts
 
 int TilienMaara() {
     dao::Database db = core::DBCon().AvaaDB();
-    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT COUNT(tlID) AS Lkm FROM tl"), dao::RecordsetType::Snapshot);
-    int n = 0;
-    if (!rs.isEOF()) n = int(core::NzLong(rs.value(QStringLiteral("Lkm"))));
-    rs.Close();
-    return n;
+    return int(core::NzLong(core::detail::aggregate(db, QStringLiteral("SELECT COUNT(tlID) FROM tl"))));
 }
 
 std::vector<SaldoRivi> TilienSaldot() {
@@ -64,19 +77,14 @@ std::vector<SaldoRivi> TilienSaldot() {
 }
 
 void KirjoitaSaldot(const std::vector<SaldoRivi>& rivit) {
-    dao::Database db = core::DBCon().AvaaDB();
-    dao::InTransaction(db, [&] {
-        cTilienSaldot().Tyhjenna();
-        for (const SaldoRivi& r : rivit) {
-            cTilienSaldo row;
+    rewriteWorkTable<cTilienSaldo>(
+        rivit, [] { cTilienSaldot().Tyhjenna(); },
+        [](const SaldoRivi& r, cTilienSaldo& row) {
             row.setTili(r.tili);
             row.setDebet(r.debet);
             row.setKredit(r.kredit);
             row.setErotus(r.debet - r.kredit);
-            row.Save(true);
-            row.Release();
-        }
-    });
+        });
 }
 
 // ---------------------------------------------------------------- entries of one account
@@ -106,21 +114,16 @@ std::vector<TarkasteluRivi> TilinViennit(long tlID) {
 }
 
 void KirjoitaTarkastelu(const std::vector<TarkasteluRivi>& rivit) {
-    dao::Database db = core::DBCon().AvaaDB();
-    dao::InTransaction(db, [&] {
-        cTiliTarkastelut().Tyhjenna();
-        for (const TarkasteluRivi& r : rivit) {
-            cTiliTarkastelu row;
+    rewriteWorkTable<cTiliTarkastelu>(
+        rivit, [] { cTiliTarkastelut().Tyhjenna(); },
+        [](const TarkasteluRivi& r, cTiliTarkastelu& row) {
             row.setNumero(r.numero);
             row.setSelite(r.selite);
             row.setPaiva(r.paiva);
             row.setDebet(r.debet);
             row.setKredit(r.kredit);
             row.setErotus(r.debet - r.kredit);
-            row.Save(true);
-            row.Release();
-        }
-    });
+        });
 }
 
 // ---------------------------------------------------------------- daily balances
@@ -155,11 +158,8 @@ std::vector<PaivaSaldo> TilinPaivaSaldot(long tlID, const dao::Date& alku, const
 // ---------------------------------------------------------------- a new account
 
 bool TilinumeroKaytossa(dao::Database& db, long numero) {
-    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT COUNT(*) AS Lkm FROM tl WHERE tlNumero = ?"),
-                                         dao::RecordsetType::Snapshot, {dao::Variant(numero)});
-    const long lkm = rs.isEOF() ? 0 : core::NzLong(rs.value(QStringLiteral("Lkm")));
-    rs.Close();
-    return lkm != 0;
+    return core::NzLong(core::detail::aggregate(db, QStringLiteral("SELECT COUNT(*) FROM tl WHERE tlNumero = ?"),
+                                                {dao::Variant(numero)})) != 0;
 }
 
 long LisaaTili(dao::Database& db, long numero, const QString& nimi, const QString& kuvaus) {
