@@ -33,16 +33,9 @@ struct ListLine {
 // accounts window stores what is typed), so each order says where such
 // accounts stand.
 enum class AccountOrder {
-    // By number: the choosers, where the user finds an account by its
-    // number; accounts of one number come as the book holds them.
-    ByNumber,
-    // By number, then by name: the account trees, where a new account
-    // without a name (one blank) stands first among those of its number.
-    ByNumberThenName,
-    // By number, then by key: the balances of all accounts, whose work
-    // table lists accounts of one number in the order they were made, the
-    // same on every computation.
-    ByNumberThenId,
+    ByNumber,          // choosers, found by number; those of one number as the book holds them
+    ByNumberThenName,  // account trees: an unnamed new account stands first among its number
+    ByNumberThenId,    // balances: accounts of one number in the order made, the same every time
 };
 
 std::vector<ListLine> AccountList(AccountOrder order);
