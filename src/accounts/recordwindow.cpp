@@ -60,7 +60,14 @@ Command MakeCommand(const CommandDef& def, QWidget* buttonParent, QMenu* menu, W
     return c;
 }
 
-// ---------------------------------------------------------------- number boxes
+// ---------------------------------------------------------------- boxes
+
+QString AsInBox(const QString& text) {
+    QString t = text;
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    t.replace(u'\r', u'\n');
+    return t;
+}
 
 long NumberInBox(const QString& text) {
     // The input filter has left either nothing or a whole number as it

@@ -3,7 +3,8 @@
 // What the accounts window and the cost-centre window share: the command
 // set of a record window (a button and a menu item per command, the menu
 // item carrying the key), keys of the window that win over the keys its
-// text boxes would take themselves and the reading of a number box.
+// text boxes would take themselves, and the reading of the number and
+// description boxes. The windows themselves share recordform.h.
 
 #include <QKeySequence>
 #include <QList>
@@ -59,6 +60,9 @@ struct Command {
 // command, both running handler; the key goes to keys.
 Command MakeCommand(const CommandDef& def, QWidget* buttonParent, QMenu* menu, WindowKeys& keys,
                     std::function<void()> handler);
+
+// A description as the multi-line box gives it back: line breaks as LF.
+QString AsInBox(const QString& text);
 
 // The value of a whole-number box after its input filter: the number the
 // text reads as (a point or a comma is a decimal separator, never a digit

@@ -1,14 +1,14 @@
-// The account tree of the accounts window: its build from `tl`, its group
-// and account nodes, its upkeep from the shown account's NameChanged and
-// the choice of an account in it.
+// The account tree of the accounts window: its build from the account
+// list, its group and account nodes, its upkeep from the shown account's
+// NameChanged and the choice of an account in it.
 //
 // Node keys: a group "1000PN" .. "9000PN" and "MuutPN", an account its tlID
 // followed by "ID". A node's key is held as its data (Qt::UserRole).
 
 #include "accounts/frmtilitnew.h"
 
-#include "core/dbc.h"
-#include "core/nz.h"
+#include "accounts/tilit.h"
+#include "core/records/lists.h"
 #include "core/ui/commanderrors.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
@@ -16,7 +16,6 @@
 
 #include <QTreeWidget>
 #include <exception>
-#include <vector>
 
 namespace accounts {
 
@@ -27,10 +26,6 @@ const QString kAccountSuffix = QStringLiteral("ID");
 QString keyOf(const QTreeWidgetItem* node) { return node->data(0, Qt::UserRole).toString(); }
 
 QString nodeText(long numero, const QString& nimi) { return QString::number(numero) + u' ' + nimi; }
-
-// A name that the user has not given yet: Null, or blanks only (an empty
-// name is stored as one blank).
-bool unfinishedName(const dao::Variant& nimi) { return nimi.isNull() || core::NzString(nimi).trimmed().isEmpty(); }
 
 }  // namespace
 
@@ -62,28 +57,6 @@ void frmTilitNew::RemoveNode(long id, const QString& suffix) {
     delete findNode(QString::number(id) + suffix);
 }
 
-void frmTilitNew::purgeUnfinished(dao::Database& db) {
-    // The leading unfinished rows of the number order are new accounts
-    // left without a name. The account on screen is being edited, and an
-    // account with entries must keep its row; both stay.
-    const long shown = curTili_ ? curTili_->id() : 0;
-    std::vector<long> doomed;
-    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT tlID, tlNimi FROM tl ORDER BY tlNumero, tlNimi"),
-                                         dao::RecordsetType::Snapshot);
-    for (; !rs.isEOF(); rs.MoveNext()) {
-        if (!unfinishedName(rs.value(QStringLiteral("tlNimi")))) break;
-        const long id = core::NzLong(rs.value(QStringLiteral("tlID")), 0);
-        if (id != 0 && id != shown) doomed.push_back(id);
-    }
-    rs.Close();
-    for (const long id : doomed) {
-        db.Execute(QStringLiteral("DELETE FROM tl WHERE tlID = ? "
-                                  "AND NOT EXISTS (SELECT 1 FROM vi WHERE vitlID = ?) "
-                                  "AND NOT EXISTS (SELECT 1 FROM viE WHERE viEtlID = ?)"),
-                   {dao::Variant(id), dao::Variant(id), dao::Variant(id)});
-    }
-}
-
 void frmTilitNew::BuildTree() {
     // Drawn once, when the build is over.
     tvTilit->setUpdatesEnabled(false);
@@ -101,17 +74,12 @@ void frmTilitNew::BuildTree() {
         muut->setData(0, Qt::UserRole, QStringLiteral("MuutPN"));
         groupNodes_[9] = muut;
 
-        dao::Database db = core::DBCon().AvaaDB();
-        purgeUnfinished(db);
-        dao::Recordset rs = db.OpenRecordset(
-            QStringLiteral("SELECT tlID, tlNumero, tlNimi FROM tl ORDER BY tlNumero, tlNimi"), dao::RecordsetType::Snapshot);
-        for (; !rs.isEOF(); rs.MoveNext()) {
-            const long n = core::NzLong(rs.value(QStringLiteral("tlNumero")), 0);
-            const QString nimi = core::NzString(rs.value(QStringLiteral("tlNimi")), QString());
-            const long id = core::NzLong(rs.value(QStringLiteral("tlID")), 0);
-            addAccountNode(groupNodes_[size_t(TiliRyhma(n))], QString::number(id) + kAccountSuffix, nodeText(n, nimi));
+        RemoveUnfinishedAccounts(cur_ ? cur_->id() : 0);
+        for (const core::ListLine& account : core::AccountList(core::AccountOrder::ByNumberThenName)) {
+            const long n = account.number.value_or(0);
+            addAccountNode(groupNodes_[size_t(TiliRyhma(n))], QString::number(account.id) + kAccountSuffix,
+                           nodeText(n, account.name));
         }
-        rs.Close();
     } catch (...) {
         // The book could not be read: the tree shows what it got, and the
         // user is told why.
@@ -122,7 +90,7 @@ void frmTilitNew::BuildTree() {
     tvTilit->setUpdatesEnabled(true);
 }
 
-void frmTilitNew::curTili_NameChanged(long id, long lNumero, const QString& sName) {
+void frmTilitNew::ShownNameChanged(long id, long lNumero, const QString& sName) {
     const QString numero = QString::number(lNumero);
     if (id == 0 || numero.size() != 4) return;
     if (!groupNodes_[0]) return;  // no tree built
@@ -165,7 +133,7 @@ void frmTilitNew::tvTilit_Select(QTreeWidgetItem* node) {
 void frmTilitNew::AvaaKaikki() {
     try {
         tvTilit->setUpdatesEnabled(false);
-        curTili_->Save(false);
+        cur_->Save(false);
         BuildTree();
         tvTilit->setUpdatesEnabled(false);
         tvTilit->expandAll();

@@ -1,5 +1,6 @@
 #include "budget/budjetti.h"
 
+#include "core/dbc.h"
 #include "core/nz.h"
 
 namespace budget {
@@ -14,6 +15,14 @@ void checkMonth(int index) {
 }
 
 const core::detail::RowTable kBu{"bu", "buID"};
+
+QString yearCondition(long Kausi) {
+    switch (Kausi) {
+    case kEdellinen: return QStringLiteral("buEdellinen = True");
+    case kTuleva: return QStringLiteral("buTuleva = True");
+    default: return QStringLiteral("buNykyinen = True");
+    }
+}
 
 }  // namespace
 
@@ -132,6 +141,55 @@ void cBudjetti::restore(const State& s) {
     r_.undo = s.undo;
     r_.f = s.flags;
     r_.tie = s.tie;
+}
+
+// ---------------------------------------------------------------- the budget as a whole
+
+void PoistaBudjetti(long Kausi) {
+    dao::Database db = core::DBCon().AvaaDB();
+    dao::InTransaction(db, [&] { db.Execute(QStringLiteral("DELETE FROM bu WHERE ") + yearCondition(Kausi)); });
+}
+
+bool TulevaBudjettiOlemassa() {
+    dao::Database db = core::DBCon().AvaaDB();
+    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT buID FROM bu WHERE buTuleva = True"),
+                                         dao::RecordsetType::Snapshot);
+    const bool exists = !rs.isEOF();
+    rs.Close();
+    return exists;
+}
+
+void KopioiNykyinenBudjettiTulevaksi() {
+    dao::Database db = core::DBCon().AvaaDB();
+    dao::InTransaction(db, [&] {
+        db.Execute(QStringLiteral("DELETE FROM bu WHERE buTuleva = True"));
+        dao::Recordset source = db.OpenRecordset(QStringLiteral("SELECT * FROM bu WHERE buNykyinen = True ORDER BY buID"),
+                                                 dao::RecordsetType::Snapshot);
+        dao::Recordset target =
+            db.OpenRecordset(QStringLiteral("SELECT * FROM bu WHERE buTuleva = True"), dao::RecordsetType::Dynaset);
+        for (; !source.isEOF(); source.MoveNext()) {
+            target.AddNew();
+            target.setValue(QStringLiteral("butlID"), source.value(QStringLiteral("butlID")));
+            for (int m = 1; m <= cBudjetti::kMonths; ++m) target.setValue(monthField(m), source.value(monthField(m)));
+            target.setValue(QStringLiteral("buEdellinen"), source.value(QStringLiteral("buEdellinen")));
+            target.setValue(QStringLiteral("buNykyinen"), dao::Variant(false));
+            target.setValue(QStringLiteral("buTuleva"), dao::Variant(true));
+            target.Update();
+        }
+        source.Close();
+        target.Close();
+    });
+}
+
+bool ViimeinenTulosriviTyhja(dao::Database& db) {
+    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT tulaTyyppi, tulaTeksti FROM tula ORDER BY tulaID DESC"),
+                                         dao::RecordsetType::Snapshot);
+    bool blank = false;
+    if (!rs.isEOF())
+        blank = rs.value(QStringLiteral("tulaTyyppi")).isNull() &&
+                core::NzString(rs.value(QStringLiteral("tulaTeksti")), QString()).trimmed().isEmpty();
+    rs.Close();
+    return blank;
 }
 
 }  // namespace budget

@@ -17,6 +17,7 @@
 
 #include "core/records/recordcore.h"
 #include "platform/dao/currency.h"
+#include "platform/dao/database.h"
 
 #include <array>
 
@@ -121,5 +122,26 @@ public:
         core::detail::BookTie tie;
     };
 };
+
+// ---------------------------------------------------------------- the budget as a whole
+//
+// Each works on the book of the shared connection, whole or not at all;
+// database errors reach the caller.
+
+// Deletes the budget of the year Kausi (kEdellinen, kTuleva; any other
+// value the current year): every row whose flag for that year is set.
+void PoistaBudjetti(long Kausi);
+
+// Whether the next year has a budget row.
+bool TulevaBudjettiOlemassa();
+
+// Replaces the next year's budget with a copy of the current year's: each
+// row of the current year, in key order, again as a row of the next year
+// only (its previous-year flag as it was).
+void KopioiNykyinenBudjettiTulevaksi();
+
+// Whether the last line the statement computation wrote into tula is a
+// blank separator line (no type, no text).
+bool ViimeinenTulosriviTyhja(dao::Database& db);
 
 }  // namespace budget

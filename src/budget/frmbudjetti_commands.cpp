@@ -3,25 +3,11 @@
 
 #include "budget/frmbudjetti.h"
 
-#include "core/dbc.h"
-#include "core/nz.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "platform/sys/mousecursor.h"
 
 namespace budget {
-
-namespace {
-
-QString yearCondition(long Kausi) {
-    switch (Kausi) {
-    case kEdellinen: return QStringLiteral("buEdellinen = True");
-    case kTuleva: return QStringLiteral("buTuleva = True");
-    default: return QStringLiteral("buNykyinen = True");
-    }
-}
-
-}  // namespace
 
 void frmBudjetti::Tallenna() { writeLines(false); }
 
@@ -47,8 +33,7 @@ void frmBudjetti::Poista() {
     sys::cMouseCursor pointer;
     if (core::AskYesNo(question) == ui::Answer::Yes) {
         pointer.SetCursor(this, sys::kPointerHourglass);
-        dao::Database db = core::DBCon().AvaaDB();
-        dao::InTransaction(db, [&] { db.Execute(QStringLiteral("DELETE FROM bu WHERE ") + yearCondition(jakso_)); });
+        PoistaBudjetti(jakso_);
         // The lines are of the year just deleted: what was typed on them
         // goes with it, and none of them writes its row back.
         discardLines();
@@ -80,15 +65,7 @@ void frmBudjetti::KopioiNykyinenTulevaksi() {
 
     sys::cMouseCursor pointer;
     pointer.SetCursor(this, sys::kPointerHourglass);
-    dao::Database db = core::DBCon().AvaaDB();
-    bool nextExists = false;
-    {
-        dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT buID FROM bu WHERE buTuleva = True"),
-                                             dao::RecordsetType::Snapshot);
-        nextExists = !rs.isEOF();
-        rs.Close();
-    }
-    if (nextExists) {
+    if (TulevaBudjettiOlemassa()) {
         pointer.SetCursor(this, sys::kPointerDefault);
         const ui::Answer answer = core::AskYesNo(
             core::TranslateStr(QStringLiteral("frmBudjetti"),
@@ -104,27 +81,7 @@ void frmBudjetti::KopioiNykyinenTulevaksi() {
     }
 
     try {
-        dao::InTransaction(db, [&] {
-            db.Execute(QStringLiteral("DELETE FROM bu WHERE buTuleva = True"));
-            dao::Recordset source = db.OpenRecordset(QStringLiteral("SELECT * FROM bu WHERE buNykyinen = True ORDER BY buID"),
-                                                     dao::RecordsetType::Snapshot);
-            dao::Recordset target =
-                db.OpenRecordset(QStringLiteral("SELECT * FROM bu WHERE buTuleva = True"), dao::RecordsetType::Dynaset);
-            for (; !source.isEOF(); source.MoveNext()) {
-                target.AddNew();
-                target.setValue(QStringLiteral("butlID"), source.value(QStringLiteral("butlID")));
-                for (int m = 1; m <= cBudjetti::kMonths; ++m) {
-                    const QString field = QStringLiteral("buKuukausi") + QString::number(m);
-                    target.setValue(field, source.value(field));
-                }
-                target.setValue(QStringLiteral("buEdellinen"), source.value(QStringLiteral("buEdellinen")));
-                target.setValue(QStringLiteral("buNykyinen"), dao::Variant(false));
-                target.setValue(QStringLiteral("buTuleva"), dao::Variant(true));
-                target.Update();
-            }
-            source.Close();
-            target.Close();
-        });
+        KopioiNykyinenBudjettiTulevaksi();
     } catch (...) {
         // Nothing was copied (one transaction): the grid shows the book as it
         // is, and the failure goes on to the window's runner.

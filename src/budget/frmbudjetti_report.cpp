@@ -51,18 +51,6 @@ private:
     long saved_;
 };
 
-// Whether the last line of tula is a blank separator line (no type, no text).
-bool lastTulaLineIsBlank(dao::Database& db) {
-    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT tulaTyyppi, tulaTeksti FROM tula ORDER BY tulaID DESC"),
-                                         dao::RecordsetType::Snapshot);
-    bool blank = false;
-    if (!rs.isEOF())
-        blank = rs.value(QStringLiteral("tulaTyyppi")).isNull() &&
-                core::NzString(rs.value(QStringLiteral("tulaTeksti")), QString()).trimmed().isEmpty();
-    rs.Close();
-    return blank;
-}
-
 }  // namespace
 
 void frmBudjetti::Tulosta() {
@@ -101,7 +89,7 @@ void frmBudjetti::Tulosta() {
         statements::LaskeTuloslaskelma(maID, start, end, pBar);
         // The blank line after the model's last row; a last line that is
         // not blank (a formula row) is kept.
-        if (lastTulaLineIsBlank(db)) statements::PoistaViimeinenTulaRivi();
+        if (ViimeinenTulosriviTyhja(db)) statements::PoistaViimeinenTulaRivi();
         pBar->setValue(pBar->maximum());
         frameLasketaan->hide();
         QCoreApplication::processEvents();

@@ -7,6 +7,7 @@
 #include "core/globals.h"
 #include "core/nz.h"
 #include "core/puoli.h"
+#include "core/records/lists.h"
 #include "core/ui/commanderrors.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
@@ -263,7 +264,7 @@ void frmTilit::Load() {
     // Any error ends the loading without a message.
     quietly([this] {
         reports::CrystalReport1().setReportFileName(QDir(sys::AppPath()).filePath(QStringLiteral("jrjasmak.rpt")));
-        Data1.setRecordSource(QStringLiteral("SELECT * FROM tl ORDER BY tlNumero, tlNimi"));
+        Data1.setRecordSource(core::AccountListSource(core::AccountOrder::ByNumberThenName));
         Data1.Refresh();
         if (!Data1.isEmpty()) {
             Data1.MoveLast();
@@ -405,27 +406,23 @@ void frmTilit::ShowAlkusaldot() {
 void frmTilit::BuildTree() {
     tvTilit->hide();
     tvTilit->clear();
-    dao::Database db = DataControl::Database();
-    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT * FROM tl ORDER BY tlNumero, tlNimi"),
-                                         dao::RecordsetType::Snapshot, dao::dbReadOnly);
+    const std::vector<core::ListLine> tilit = core::AccountList(core::AccountOrder::ByNumberThenName);
     // Rows at the head of the order without a proper name (none, or one
     // that begins below "A") are no accounts for the tree; they stay stored.
-    for (; !rs.isEOF(); rs.MoveNext()) {
-        const QString nimi = core::NzString(rs.value(QStringLiteral("tlNimi")));
-        if (!nimi.isEmpty() && nimi.at(0).unicode() >= 65) break;
-    }
+    auto tili = tilit.begin();
+    for (; tili != tilit.end(); ++tili)
+        if (!tili->name.isEmpty() && tili->name.at(0).unicode() >= 65) break;
     long lastGroup = 0;
     QTreeWidgetItem* group = nullptr;
     QString firstError;
-    for (; !rs.isEOF(); rs.MoveNext()) {
-        const dao::Variant numero = rs.value(QStringLiteral("tlNumero"));
-        const QString nimi = core::NzString(rs.value(QStringLiteral("tlNimi")));
-        const long id = core::NzLong(rs.value(QStringLiteral("tlID")), 0);
+    for (; tili != tilit.end(); ++tili) {
+        const QString& nimi = tili->name;
+        const long id = tili->id;
         try {
-            if (numero.isNull())
+            if (!tili->number)
                 throw NodeError{core::TranslateStr(QStringLiteral("frmTilit"), QStringLiteral("Tililtä puuttuu numero:")) +
                                 QLatin1Char(' ') + nimi};
-            const long n = core::NzLong(numero, 0);
+            const long n = *tili->number;
             const long g = (n / 1000) * 1000;
             if (g > lastGroup) {
                 group = new QTreeWidgetItem(tvTilit, {QString::number(g)});
@@ -442,7 +439,6 @@ void frmTilit::BuildTree() {
             if (firstError.isEmpty()) firstError = e.description;
         }
     }
-    rs.Close();
     tvTilit->show();
     if (!firstError.isEmpty())
         core::ShowInfo(core::TranslateStr(QStringLiteral("frmTilit"), QStringLiteral("Virhe luotaessa hakemistopuuta tileistä.")) +

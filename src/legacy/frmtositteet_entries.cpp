@@ -6,6 +6,7 @@
 #include "core/globals.h"
 #include "core/nz.h"
 #include "core/puoli.h"
+#include "core/records/lists.h"
 #include "core/records/recordsupport.h"
 #include "core/ui/amountbox.h"
 #include "core/ui/helpers.h"
@@ -129,33 +130,19 @@ void frmTositteet::InitEmptyVienti() {
 }
 
 void frmTositteet::FillTiliCombo() {
-    dao::Database db = core::DBCon().AvaaDB();
-    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT * FROM tl ORDER BY tlNumero"),
-                                         dao::RecordsetType::ForwardOnly, dao::dbReadOnly);
+    const std::vector<core::ListLine> tilit = core::AccountList(core::AccountOrder::ByNumber);
     ui::ChangeGuard guard(cmbTililuettelo);
     cmbTililuettelo->clear();
     cmbTililuettelo->addItem(QStringLiteral("---"), qlonglong(0));
-    for (; !rs.isEOF(); rs.MoveNext()) {
-        cmbTililuettelo->addItem(QString::number(core::NzLong(rs.value(QStringLiteral("tlNumero")), 0)) +
-                                     QLatin1Char(' ') + core::NzString(rs.value(QStringLiteral("tlNimi"))),
-                                 qlonglong(core::NzLong(rs.value(QStringLiteral("tlID")), 0)));
-    }
-    rs.Close();
+    for (const core::ListLine& tili : tilit) cmbTililuettelo->addItem(tili.text(), qlonglong(tili.id));
 }
 
 void frmTositteet::FillKPCombo() {
-    dao::Database db = core::DBCon().AvaaDB();
-    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT * FROM kp ORDER BY kpNumero"),
-                                         dao::RecordsetType::ForwardOnly, dao::dbReadOnly);
+    const std::vector<core::ListLine> paikat = core::CostCentreList();
     ui::ChangeGuard guard(cmbKustannuspaikka);
     cmbKustannuspaikka->clear();
     cmbKustannuspaikka->addItem(QStringLiteral(" "), qlonglong(0));
-    for (; !rs.isEOF(); rs.MoveNext()) {
-        cmbKustannuspaikka->addItem(QString::number(core::NzLong(rs.value(QStringLiteral("kpNumero")), 0)) +
-                                        QLatin1Char(' ') + core::NzString(rs.value(QStringLiteral("kpNimi"))),
-                                    qlonglong(core::NzLong(rs.value(QStringLiteral("kpID")), 0)));
-    }
-    rs.Close();
+    for (const core::ListLine& paikka : paikat) cmbKustannuspaikka->addItem(paikka.text(), qlonglong(paikka.id));
 }
 
 namespace {

@@ -58,9 +58,6 @@ void chain(std::initializer_list<QWidget*> order) {
     }
 }
 
-const QString kCostCentres = QStringLiteral("SELECT * FROM kp ORDER BY kpNumero");
-const QString kAccounts = QStringLiteral("SELECT * FROM tl ORDER BY tlNumero");
-
 }  // namespace
 
 // ---------------------------------------------------------------- frmDates2
@@ -111,7 +108,7 @@ frmDates4::frmDates4() : PeriodDialog(QStringLiteral("frmDates4"), 4845, 2580) {
 }
 
 void frmDates4::FillTilit() {
-    fillCombo(cmbTili, kAccounts, QStringLiteral("tlNumero"), QStringLiteral("tlNimi"), QStringLiteral("tlID"));
+    fillCombo(cmbTili, [] { return core::AccountList(core::AccountOrder::ByNumber); });
 }
 
 void frmDates4::loadBeforeDates() {
@@ -171,7 +168,7 @@ frmDates6::frmDates6() : PeriodDialog(QStringLiteral("frmDates6"), 5010, 3195) {
 }
 
 void frmDates6::FillKustannuspaikat() {
-    fillCombo(cmbKPt, kCostCentres, QStringLiteral("kpNumero"), QStringLiteral("kpNimi"), QStringLiteral("kpID"));
+    fillCombo(cmbKPt, core::CostCentreList);
 }
 
 void frmDates6::loadBeforeDates() { FillKustannuspaikat(); }
@@ -238,7 +235,7 @@ void frmDates::EnableKustannuspaikatValinta(bool enabled) {
 }
 
 void frmDates::FillKustannuspaikat() {
-    fillCombo(cmbKPt, kCostCentres, QStringLiteral("kpNumero"), QStringLiteral("kpNimi"), QStringLiteral("kpID"));
+    fillCombo(cmbKPt, core::CostCentreList);
 }
 
 void frmDates::loadBeforeDates() { FillKustannuspaikat(); }

@@ -1,12 +1,10 @@
 #include "reportctl/perioddialog.h"
 
-#include "core/dbc.h"
 #include "core/globals.h"
 #include "core/nz.h"
 #include "core/settings.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
-#include "platform/dao/database.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/events.h"
 #include "reportctl/reportglobals.h"
@@ -152,21 +150,12 @@ void PeriodDialog::cancel() {
     ui::Forms::unload(*this);
 }
 
-void PeriodDialog::fillCombo(QComboBox* combo, const QString& sql, const QString& numberField,
-                             const QString& nameField, const QString& keyField) {
+void PeriodDialog::fillCombo(QComboBox* combo, const std::function<std::vector<core::ListLine>()>& readLines) {
     ui::ChangeGuard quiet(combo);
     combo->clear();
     combo->addItem(QStringLiteral(" "), 0);
     try {
-        dao::Database db = core::DBCon().AvaaDB();
-        dao::Recordset rs = db.OpenRecordset(sql, dao::RecordsetType::Snapshot);
-        while (!rs.isEOF()) {
-            const QString text = QString::number(core::NzLong(rs.value(numberField))) + QLatin1Char(' ') +
-                                 core::NzString(rs.value(nameField));
-            combo->addItem(text, qlonglong(core::NzLong(rs.value(keyField))));
-            rs.MoveNext();
-        }
-        rs.Close();
+        for (const core::ListLine& line : readLines()) combo->addItem(line.text(), qlonglong(line.id));
     } catch (const std::exception& e) {
         core::ShowInfo(core::TranslateStr(objectName(), QStringLiteral("Luettelon lukeminen tietokannasta ei onnistunut.")) +
                        QStringLiteral("\r\n") + QString::fromUtf8(e.what()));

@@ -24,12 +24,14 @@
 // the user so and takes the focus back - once per edit of the field, so two
 // fields never pull the focus from each other for ever.
 
+#include "core/records/lists.h"
 #include "reportctl/dialogform.h"
 
 #include "platform/dao/date.h"
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 class QComboBox;
 class QGridLayout;
@@ -74,12 +76,11 @@ protected:
     QGridLayout* datesGrid();
     QLayout* buttonRow();
 
-    // Fills a combo with the blank item " " (data 0) and one item per row
-    // of sql: number, a blank and the name, with the key as item data. No
-    // item is chosen afterwards. A read that fails leaves the blank item
-    // and tells the user.
-    void fillCombo(QComboBox* combo, const QString& sql, const QString& numberField, const QString& nameField,
-                   const QString& keyField);
+    // Fills a combo with the blank item " " (data 0) and one item per line
+    // that readLines gives: number, a blank and the name, with the key as
+    // item data. No item is chosen afterwards. A read that fails leaves the
+    // blank item and tells the user.
+    void fillCombo(QComboBox* combo, const std::function<std::vector<core::ListLine>()>& readLines);
 
 private:
     enum Field { Start = 0, End = 1 };

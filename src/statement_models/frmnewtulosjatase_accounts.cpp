@@ -12,6 +12,7 @@
 #include "core/dbc.h"
 #include "core/globals.h"
 #include "core/nz.h"
+#include "core/records/lists.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "platform/ui/dialogs.h"
@@ -57,19 +58,13 @@ std::optional<double> pieceValue(const QString& piece) {
 // ================================================================ the account list
 
 void frmNewTulosJaTase::FillAccountList() {
-    dao::Database db = core::DBCon().AvaaDB();
-    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT tlID, tlNumero, tlNimi FROM tl ORDER BY tlNumero"),
-                                         dao::RecordsetType::ForwardOnly);
+    const std::vector<core::ListLine> accounts = core::AccountList(core::AccountOrder::ByNumber);
     bFillingAccounts_ = true;
     lstTilit->clear();
     lstTilit->addItem(accountItem(core::TranslateStr(QStringLiteral("frmNewTulosJaTase"), QStringLiteral("[Ei tilejä]")), -1,
                                   std::numeric_limits<long>::min()));
-    for (; !rs.isEOF(); rs.MoveNext()) {
-        const long number = NzLong(rs.value(QStringLiteral("tlNumero")), 0);
-        lstTilit->addItem(accountItem(QString::number(number) + u' ' + NzString(rs.value(QStringLiteral("tlNimi")), QString()),
-                                      NzLong(rs.value(QStringLiteral("tlID")), 0), number));
-    }
-    rs.Close();
+    for (const core::ListLine& account : accounts)
+        lstTilit->addItem(accountItem(account.text(), account.id, account.number.value_or(0)));
     bFillingAccounts_ = false;
 }
 

@@ -4,6 +4,7 @@
 #include "core/globals.h"
 #include "core/nz.h"
 #include "core/puoli.h"
+#include "core/records/lists.h"
 #include "core/ui/translator.h"
 #include "statement_models/malli.h"
 
@@ -276,10 +277,7 @@ private:
     // How many account-list pieces of the two models name each account, by tlID.
     std::map<long, int> accountUse(long tulosMaID, long taseMaID) {
         std::map<long, int> use;
-        dao::Recordset rs =
-            db_.OpenRecordset(QStringLiteral("SELECT tlID FROM tl ORDER BY tlID"), dao::RecordsetType::Snapshot);
-        for (; !rs.isEOF(); rs.MoveNext()) use[NzLong(rs.value(QStringLiteral("tlID")), 0)] = 0;
-        rs.Close();
+        for (const core::ListLine& account : core::AccountList(db_, core::AccountOrder::ByNumber)) use[account.id] = 0;
         for (const Row& r : rows_.all()) {
             if ((r.maID != tulosMaID && r.maID != taseMaID) || !nonEmpty(r.tilit)) continue;
             for (const QString& piece : SplitPieces(*r.tilit)) {

@@ -78,18 +78,6 @@ std::optional<long> SuurinTositenumero() {
     return suurin;
 }
 
-std::vector<KustannuspaikkaRivi> KustannuspaikkaLista() {
-    std::vector<KustannuspaikkaRivi> lista;
-    dao::Database db = core::DBCon().AvaaDB();
-    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT kpID, kpNumero FROM kp ORDER BY kpNumero"),
-                                         dao::RecordsetType::ForwardOnly, dao::dbReadOnly);
-    for (; !rs.isEOF(); rs.MoveNext())
-        lista.push_back(KustannuspaikkaRivi{NzLong(rs.value(QStringLiteral("kpID")), 0),
-                                            NzLong(rs.value(QStringLiteral("kpNumero")), 0)});
-    rs.Close();
-    return lista;
-}
-
 namespace {
 
 // The engine sums, one line per side code as written (the code is compared

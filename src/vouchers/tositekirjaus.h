@@ -3,8 +3,8 @@
 // What the voucher window reads from the book besides the voucher and entry
 // records: the lines of its voucher list, a page at a time; the largest
 // number of entries on one side of a voucher, which sizes its entry rows;
-// the highest voucher number; the cost centres of its row lists; and the
-// stored sums of the account whose balance it shows.
+// the highest voucher number; and the stored sums of the account whose
+// balance it shows. Its account and cost-centre lists are core's.
 //
 // Every function reads the book of the shared connection; database errors
 // reach the caller.
@@ -48,14 +48,6 @@ int SuurinVientimaara(int vahintaan);
 // The highest voucher number of the book, work vouchers below 0 included;
 // nothing for a book without vouchers.
 std::optional<long> SuurinTositenumero();
-
-// A cost centre of the entry rows' lists.
-struct KustannuspaikkaRivi {
-    long kpID = 0;
-    long numero = 0;  // kpNumero
-};
-// Every cost centre, in number order.
-std::vector<KustannuspaikkaRivi> KustannuspaikkaLista();
 
 // The debit and the credit sum of stored entries on one account.
 struct TilinSummat {

@@ -1,7 +1,7 @@
 #include "accounts/views/frmlisaatili.h"
 
+#include "accounts/views/viewdata.h"
 #include "core/globals.h"
-#include "core/nz.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "platform/ui/controls.h"
@@ -134,11 +134,7 @@ void frmLisaaTili::Lisaa() {
         return;
     }
     try {
-        dao::Recordset rs = db_.OpenRecordset(QStringLiteral("SELECT COUNT(*) AS Lkm FROM tl WHERE tlNumero = ?"),
-                                              dao::RecordsetType::Snapshot, {dao::Variant(*numero)});
-        const long lkm = rs.isEOF() ? 0 : core::NzLong(rs.value(QStringLiteral("Lkm")));
-        rs.Close();
-        if (lkm != 0) {
+        if (TilinumeroKaytossa(db_, *numero)) {
             core::ShowInfo(core::TranslateStr(QStringLiteral("frmLisaaTili"), QStringLiteral("Tilinumerolla")) +
                            QLatin1Char(' ') + typed + QLatin1Char(' ') +
                            core::TranslateStr(QStringLiteral("frmLisaaTili"), QStringLiteral("löytyy jo tili.")));
@@ -152,16 +148,7 @@ void frmLisaaTili::Lisaa() {
         }
         if (tKuvaus->toPlainText().isEmpty()) tKuvaus->setPlainText(QStringLiteral(" "));
 
-        dao::Recordset add = db_.OpenRecordset(QStringLiteral("SELECT * FROM tl WHERE tlID = 0"), dao::RecordsetType::Dynaset);
-        add.AddNew();
-        const long id = core::NzLong(add.value(QStringLiteral("tlID")));
-        add.setValue(QStringLiteral("tlNimi"), dao::Variant(tNimi->text()));
-        add.setValue(QStringLiteral("tlKuvaus"), dao::Variant(tKuvaus->toPlainText()));
-        add.setValue(QStringLiteral("tlNumero"), dao::Variant(*numero));
-        add.Update();
-        add.Close();
-
-        NewtlID = id;
+        NewtlID = LisaaTili(db_, *numero, tNimi->text(), tKuvaus->toPlainText());
         NewtlNumero = typed;
         NewtlNimi = tNimi->text();
         NewtlKuvaus = tKuvaus->toPlainText();

@@ -1,10 +1,8 @@
 #include "accounts/views/frmpaivasaldot.h"
 
+#include "accounts/views/viewdata.h"
 #include "accounts/views/viewsupport.h"
-#include "core/dbc.h"
 #include "core/globals.h"
-#include "core/nz.h"
-#include "core/puoli.h"
 #include "core/ui/translator.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/events.h"
@@ -20,7 +18,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
-#include <optional>
 
 namespace accounts {
 
@@ -36,7 +33,6 @@ constexpr int kVisibleRows = RowDisplay::kRows;
 // font) as well as for a date.
 constexpr int kPaivaLeft = 120, kPaivaWidth = 1900;
 constexpr int kDebetLeft = 2100, kKreditLeft = 3900, kErotusLeft = 5700, kSaldoLeft = 7500, kAmountWidth = 1700;
-constexpr int kStripHeight = 360;
 constexpr int kScrollWidth = 255;
 
 }  // namespace
@@ -72,32 +68,17 @@ frmPaivaSaldot::frmPaivaSaldot() : ui::Form(QStringLiteral("frmPaivaSaldot")) {
                                             {QStringLiteral("lblSaldo"), QString(), kSaldoLeft, kAmountWidth, true}});
     const int rowsWidth = rows_->widthTwips();
     const int height = RowDisplay::heightTwips();
-    scrlBar = new QScrollBar(Qt::Vertical, frameTiedot);
-    scrlBar->setObjectName(QStringLiteral("scrlBar"));
-    scrlBar->setMinimum(0);
-    scrlBar->setMaximum(1);
-    scrlBar->setSingleStep(1);
-    scrlBar->setPageStep(1);
+    scrlBar = detail::MakeRowScrollBar(frameTiedot);
     detail::PlaceTwips(scrlBar, rowsWidth, 30, kScrollWidth, height - 60);
     frameTiedot->setFixedSize(ui::TwipsToPixelsX(this, rowsWidth + kScrollWidth + 30), ui::TwipsToPixelsY(this, height));
 
-    Frame1 = ui::makeFrame(this, "Frame1");
-    Frame1->setFixedSize(ui::TwipsToPixelsX(this, rowsWidth), ui::TwipsToPixelsY(this, kStripHeight));
-    lblPvmHeader = detail::MakeLabel(Frame1, QStringLiteral("lblPvmHeader"), QStringLiteral("Päivä"), false);
-    lblDebetHeader = detail::MakeLabel(Frame1, QStringLiteral("lblDebetHeader"), QStringLiteral("Debet"), true);
-    lblKreditHeader = detail::MakeLabel(Frame1, QStringLiteral("lblKreditHeader"), QStringLiteral("Kredit"), true);
-    lblErotusHeader = detail::MakeLabel(Frame1, QStringLiteral("lblErotusHeader"), QStringLiteral("Erotus"), true);
-    lblSaldoHeader = detail::MakeLabel(Frame1, QStringLiteral("lblSaldoHeader"), QStringLiteral("Saldo yht."), true);
-    detail::PlaceTwips(lblPvmHeader, kPaivaLeft, 60, kPaivaWidth, RowDisplay::kLabelHeight);
-    detail::PlaceTwips(lblDebetHeader, kDebetLeft, 60, kAmountWidth, RowDisplay::kLabelHeight);
-    detail::PlaceTwips(lblKreditHeader, kKreditLeft, 60, kAmountWidth, RowDisplay::kLabelHeight);
-    detail::PlaceTwips(lblErotusHeader, kErotusLeft, 60, kAmountWidth, RowDisplay::kLabelHeight);
-    detail::PlaceTwips(lblSaldoHeader, kSaldoLeft, 60, kAmountWidth, RowDisplay::kLabelHeight);
-    for (QLabel* l : {lblPvmHeader, lblDebetHeader, lblKreditHeader, lblErotusHeader, lblSaldoHeader}) {
-        QFont f = l->font();
-        f.setBold(true);
-        l->setFont(f);
-    }
+    Frame1 = detail::MakeHeadings(
+        this, rowsWidth,
+        {{&lblPvmHeader, QStringLiteral("lblPvmHeader"), QStringLiteral("Päivä"), kPaivaLeft, kPaivaWidth, false},
+         {&lblDebetHeader, QStringLiteral("lblDebetHeader"), QStringLiteral("Debet"), kDebetLeft, kAmountWidth, true},
+         {&lblKreditHeader, QStringLiteral("lblKreditHeader"), QStringLiteral("Kredit"), kKreditLeft, kAmountWidth, true},
+         {&lblErotusHeader, QStringLiteral("lblErotusHeader"), QStringLiteral("Erotus"), kErotusLeft, kAmountWidth, true},
+         {&lblSaldoHeader, QStringLiteral("lblSaldoHeader"), QStringLiteral("Saldo yht."), kSaldoLeft, kAmountWidth, true}});
 
     auto* top = new QHBoxLayout;
     top->addWidget(cPaivita);
@@ -144,82 +125,37 @@ void frmPaivaSaldot::CreateRowControls() {
 }
 
 void frmPaivaSaldot::CalculatePaivaSaldot(long tlID) {
-    dao::Database db = core::DBCon().AvaaDB();
-    dao::Recordset rs = db.OpenRecordset(
-        QStringLiteral("SELECT toPvm, viTyyppi, viArvo FROM vi, to WHERE toNumero >= 0 AND toPvm >= ? AND toPvm <= ? "
-                       "AND vitoID = toID AND vitlID = ? ORDER BY toPvm"),
-        dao::RecordsetType::ForwardOnly,
-        {dao::Variant(core::TilikausiAlku), dao::Variant(core::TilikausiLoppu), dao::Variant(tlID)});
-
-    std::vector<dao::Date> paiva;
-    std::vector<dao::Currency> debet, kredit, erotus, saldo;
-    std::optional<dao::Date> day;  // none before the first entry
-    dao::Currency dayD, dayK, totalD, totalK;
-    auto closeDay = [&] {
-        paiva.push_back(*day);
-        debet.push_back(dayD);
-        kredit.push_back(dayK);
-        erotus.push_back(dayD - dayK);
-        saldo.push_back(totalD - totalK);
-    };
-    for (; !rs.isEOF(); rs.MoveNext()) {
-        const dao::Date d = core::NzDate(rs.value(QStringLiteral("toPvm")));
-        if (!day || d != *day) {
-            if (day) closeDay();
-            dayD = dao::Currency();
-            dayK = dao::Currency();
-            day = d;
-        }
-        // Only debit and credit codes add to the sums; any entry still opens its day.
-        const QString side = core::NzString(rs.value(QStringLiteral("viTyyppi")));
-        const dao::Currency a = core::NzCurrency(rs.value(QStringLiteral("viArvo")));
-        if (core::OnDebet(side)) {
-            dayD += a;
-            totalD += a;
-        } else if (core::OnKredit(side)) {
-            dayK += a;
-            totalK += a;
-        }
+    const std::vector<PaivaSaldo> paivat = TilinPaivaSaldot(tlID, core::TilikausiAlku, core::TilikausiLoppu);
+    hasDays_ = !paivat.empty();
+    // Without days, one unfilled slot.
+    const size_t n = std::max<size_t>(paivat.size(), 1);
+    paiva_.assign(n, dao::Date::zero());
+    debet_.assign(n, dao::Currency());
+    kredit_.assign(n, dao::Currency());
+    erotus_.assign(n, dao::Currency());
+    saldo_.assign(n, dao::Currency());
+    for (size_t i = 0; i < paivat.size(); ++i) {
+        paiva_[i] = paivat[i].paiva;
+        debet_[i] = paivat[i].debet;
+        kredit_[i] = paivat[i].kredit;
+        erotus_[i] = paivat[i].debet - paivat[i].kredit;
+        saldo_[i] = paivat[i].saldo;
     }
-    rs.Close();
-    if (day) closeDay();
-
-    hasDays_ = !paiva.empty();
-    if (!hasDays_) {
-        // One unfilled slot.
-        paiva.assign(1, dao::Date::zero());
-        debet.assign(1, dao::Currency());
-        kredit.assign(1, dao::Currency());
-        erotus.assign(1, dao::Currency());
-        saldo.assign(1, dao::Currency());
-    }
-    paiva_ = std::move(paiva);
-    debet_ = std::move(debet);
-    kredit_ = std::move(kredit);
-    erotus_ = std::move(erotus);
-    saldo_ = std::move(saldo);
     {
         ui::ChangeGuard quiet(scrlBar);
         scrlBar->setValue(0);
-        const int n = hasDays_ ? int(paiva_.size()) : 0;
-        scrlBar->setMaximum(n < 20 ? 1 : n - kVisibleRows);
+        detail::SetScrollRows(scrlBar, int(paivat.size()));
     }
     ShowRows();
 }
 
 void frmPaivaSaldot::ShowRows() {
-    const int last = int(paiva_.size()) - 1;
-    for (int i = 0; i < kVisibleRows; ++i) {
-        const int p = scrlBar->value() + i;
-        if (!hasDays_ || p > last) {
-            rows_->clearRow(i);
-            continue;
-        }
+    const int count = hasDays_ ? int(paiva_.size()) : 0;
+    rows_->showRows(scrlBar->value(), count, [this](int p) -> QStringList {
         const size_t s = size_t(p);
-        rows_->setRow(i, {detail::GeneralDateText(paiva_[s]), detail::CurrencyText(debet_[s]),
-                          detail::CurrencyText(kredit_[s]), detail::CurrencyText(erotus_[s]),
-                          detail::CurrencyText(saldo_[s])});
-    }
+        return {detail::GeneralDateText(paiva_[s]), detail::CurrencyText(debet_[s]), detail::CurrencyText(kredit_[s]),
+                detail::CurrencyText(erotus_[s]), detail::CurrencyText(saldo_[s])};
+    });
     if (!hasDays_)
         rows_->label(0, 0)->setText(core::TranslateStr(QStringLiteral("frmPaivaSaldot"), QStringLiteral("Ei tapahtumia.")));
 }

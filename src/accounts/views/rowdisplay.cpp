@@ -4,8 +4,12 @@
 #include "platform/ui/twips.h"
 
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPalette>
+#include <QScrollBar>
+#include <QVBoxLayout>
 
 namespace accounts::detail {
 
@@ -94,10 +98,95 @@ void RowDisplay::setRow(int row, const QStringList& texts) {
 
 void RowDisplay::clearRow(int row) { setRow(row, {}); }
 
+void RowDisplay::showRows(int first, int count, const std::function<QStringList(int)>& texts) {
+    for (int r = 0; r < kRows; ++r) {
+        const int i = first + r;
+        if (i < count)
+            setRow(r, texts(i));
+        else
+            clearRow(r);
+    }
+}
+
 int RowDisplay::widthTwips() const {
     int w = 0;
     for (const RowColumn& c : columns_) w = std::max(w, c.left + c.width);
     return w + 120;
+}
+
+// ---------------------------------------------------------------- around the rows
+
+void MakeStripLabels(QWidget* strip, std::initializer_list<StripLabel> labels, bool bold) {
+    for (const StripLabel& l : labels) {
+        QLabel* made = MakeLabel(strip, l.name, l.caption, l.right);
+        PlaceTwips(made, l.left, 60, l.width, RowDisplay::kLabelHeight);
+        if (bold) {
+            QFont f = made->font();
+            f.setBold(true);
+            made->setFont(f);
+        }
+        *l.label = made;
+    }
+}
+
+QFrame* MakeHeadings(QWidget* window, int widthTwips, std::initializer_list<StripLabel> labels) {
+    QFrame* strip = ui::makeFrame(window, QStringLiteral("Frame1"));
+    strip->setFixedSize(ui::TwipsToPixelsX(window, widthTwips), ui::TwipsToPixelsY(window, kStripHeight));
+    MakeStripLabels(strip, labels, true);
+    return strip;
+}
+
+RowsFrame MakeRowsFrame(QWidget* window) {
+    RowsFrame f;
+    f.outer = ui::makeFrame(window, QStringLiteral("Frame2"));
+    f.rows = ui::makeFrame(f.outer, QStringLiteral("frameTiedot"));
+    f.rows->setFrameShape(QFrame::Box);
+    return f;
+}
+
+QFrame* PlaceTotals(const RowsFrame& frames, const RowDisplay& display, std::initializer_list<StripLabel> labels) {
+    const int width = display.widthTwips();
+    const int height = RowDisplay::heightTwips();
+    PlaceTwips(frames.rows, 0, 0, width, height);
+    QFrame* totals = ui::makeFrame(frames.outer, QStringLiteral("Frame3"));
+    totals->setFrameShape(QFrame::Box);
+    PlaceTwips(totals, 0, height + 60, width, kStripHeight + 60);
+    MakeStripLabels(totals, labels, false);
+    frames.outer->setFixedSize(ui::TwipsToPixelsX(frames.outer->window(), width),
+                               ui::TwipsToPixelsY(frames.outer->window(), height + 60 + kStripHeight + 60));
+    return totals;
+}
+
+QScrollBar* MakeRowScrollBar(QWidget* parent) {
+    auto* bar = new QScrollBar(Qt::Vertical, parent);
+    bar->setObjectName(QStringLiteral("scrlBar"));
+    bar->setMinimum(0);
+    bar->setMaximum(1);
+    bar->setSingleStep(1);
+    bar->setPageStep(1);
+    return bar;
+}
+
+void SetScrollRows(QScrollBar* bar, int count) {
+    bar->setMaximum(count <= RowDisplay::kRows ? 1 : count - RowDisplay::kRows);
+}
+
+void LayOutView(QWidget* window, QMenuBar* menuBar, QHBoxLayout* top, QFrame* headings, QFrame* rows, QScrollBar* bar) {
+    auto* headingRow = new QHBoxLayout;
+    headingRow->addWidget(headings);
+    headingRow->addStretch();
+    bar->setFixedHeight(ui::TwipsToPixelsY(window, RowDisplay::heightTwips()));
+    auto* body = new QHBoxLayout;
+    body->addWidget(rows, 0, Qt::AlignTop);
+    body->addWidget(bar, 0, Qt::AlignTop);
+    body->addStretch();
+    auto* page = new QVBoxLayout(window);
+    page->setMenuBar(menuBar);
+    page->addLayout(top);
+    page->addLayout(headingRow);
+    page->addLayout(body);
+    page->addStretch();
+    page->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 }  // namespace accounts::detail

@@ -1,8 +1,7 @@
 #include "accounts/views/viewsupport.h"
 
-#include "core/dbc.h"
 #include "core/globals.h"
-#include "core/nz.h"
+#include "core/records/lists.h"
 #include "core/ui/helpers.h"
 #include "platform/report/reportcontrol.h"
 #include "platform/sys/apppath.h"
@@ -52,17 +51,8 @@ void FillAccountCombo(QComboBox* combo) {
     ui::ChangeGuard quiet(combo);
     combo->clear();
     combo->addItem(QStringLiteral(" "), QVariant(qlonglong(0)));
-    dao::Database db = core::DBCon().AvaaDB();
-    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT * FROM tl ORDER BY tlNumero"),
-                                         dao::RecordsetType::ForwardOnly);
-    for (; !rs.isEOF(); rs.MoveNext()) {
-        // A Null part adds nothing.
-        const dao::Variant numero = rs.value(QStringLiteral("tlNumero"));
-        const QString text = (numero.isNull() ? QString() : QString::number(core::NzLong(numero))) +
-                             QLatin1Char(' ') + core::NzString(rs.value(QStringLiteral("tlNimi")));
-        combo->addItem(text, QVariant(qlonglong(core::NzLong(rs.value(QStringLiteral("tlID"))))));
-    }
-    rs.Close();
+    for (const core::ListLine& account : core::AccountList(core::AccountOrder::ByNumber))
+        combo->addItem(account.text(core::ListLine::MissingNumber::Blank), QVariant(qlonglong(account.id)));
     combo->setCurrentIndex(-1);
     if (combo->isEditable()) combo->setEditText(QString());
 }

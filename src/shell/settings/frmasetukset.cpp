@@ -5,6 +5,7 @@
 #include "shell/settings/frmasetukset.h"
 
 #include "core/globals.h"
+#include "core/records/lists.h"
 #include "core/settings.h"
 #include "core/ui/commanderrors.h"
 #include "core/ui/helpers.h"
@@ -141,38 +142,63 @@ frmAsetukset::~frmAsetukset() {
     if (QWidget* f = QApplication::focusWidget(); f && isAncestorOf(f)) f->clearFocus();
 }
 
-void frmAsetukset::buildControls() {
-    auto edit = [](QWidget* parent, const char* name, const char* tip) {
-        QLineEdit* e = ui::makeLineEdit(parent, name);
-        if (tip) e->setToolTip(QString::fromUtf8(tip));
-        return e;
-    };
-    auto frame = [this](const char* name, const char* caption) { return ui::makeGroupBox(this, name, caption); };
-    auto check = [](QWidget* parent, const char* name, const char* caption) {
-        auto* c = new QCheckBox(QString::fromUtf8(caption), parent);
-        c->setObjectName(QString::fromLatin1(name));
-        return c;
-    };
-    auto combo = [](QWidget* parent, const char* name, bool editable, const char* tip) {
-        auto* c = new QComboBox(parent);
-        c->setObjectName(QString::fromLatin1(name));
-        c->setEditable(editable);
-        if (editable) {
-            // A typed text stays a text: it is not added to the list.
-            c->setInsertPolicy(QComboBox::NoInsert);
-            c->setCompleter(nullptr);
-        }
-        if (tip) c->setToolTip(QString::fromUtf8(tip));
-        return c;
-    };
-    auto button = [](QWidget* parent, const char* name, const char* caption, const char* tip) {
-        QPushButton* b = ui::makeButton(parent, name, caption, tip);
-        b->setAutoDefault(false);
-        return b;
-    };
+namespace {
 
-    // Program settings.
-    Frame7 = frame("Frame7", "Ohjelma-asetukset");
+QLineEdit* edit(QWidget* parent, const char* name, const char* tip) {
+    QLineEdit* e = ui::makeLineEdit(parent, name);
+    if (tip) e->setToolTip(QString::fromUtf8(tip));
+    return e;
+}
+
+QCheckBox* check(QWidget* parent, const char* name, const char* caption) {
+    auto* c = new QCheckBox(QString::fromUtf8(caption), parent);
+    c->setObjectName(QString::fromLatin1(name));
+    return c;
+}
+
+QComboBox* combo(QWidget* parent, const char* name, bool editable, const char* tip) {
+    auto* c = new QComboBox(parent);
+    c->setObjectName(QString::fromLatin1(name));
+    c->setEditable(editable);
+    if (editable) {
+        // A typed text stays a text: it is not added to the list.
+        c->setInsertPolicy(QComboBox::NoInsert);
+        c->setCompleter(nullptr);
+    }
+    if (tip) c->setToolTip(QString::fromUtf8(tip));
+    return c;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const char* caption, const char* tip) {
+    QPushButton* b = ui::makeButton(parent, name, caption, tip);
+    b->setAutoDefault(false);
+    return b;
+}
+
+}  // namespace
+
+void frmAsetukset::buildControls() {
+    buildProgramFrame();
+    buildInternetFrame();
+    buildFontFrame();
+    buildChoicesFrame();
+    buildYearFrame();
+    buildMarginFrame();
+    cTallenna = button(this, "cTallenna", "Tallenna", "Tallenna asetukset [F3]");
+    cPeru = button(this, "cPeru", "Peru", "Peru muutokset [Ctrl+Z]");
+    cSulje = button(this, "cSulje", "Sulje", "Sulje Asetukset [Alt+F4]");
+    pBar1 = new QProgressBar(this);
+    pBar1->setObjectName(QStringLiteral("pBar1"));
+    pBar1->setTextVisible(false);
+    pBar1->setRange(0, 1);
+    pBar1->setValue(0);
+    arrangeControls();
+    chainTabOrder();
+}
+
+void frmAsetukset::buildProgramFrame() {
+    // The book, the backup folder, the language.
+    Frame7 = ui::makeGroupBox(this, "Frame7", "Ohjelma-asetukset");
     tTietokanta = edit(Frame7, "tTietokanta", "Tietokannan kansio ja nimi");
     tTietokanta->setReadOnly(true);
     tTietokanta->setBackgroundRole(QPalette::Button);
@@ -185,50 +211,47 @@ void frmAsetukset::buildControls() {
     cTietokantavalita->setFixedWidth(cTietokantavalita->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 16);
     tVarmistus = edit(Frame7, "tVarmistus", "Kansio, johon tietokanta varmuuskopioidaan");
     cmbKieli = combo(Frame7, "cmbKieli", false, nullptr);
-    {
-        auto* g = new QGridLayout(Frame7);
-        g->addWidget(ui::makeLabel(Frame7, "lblTietokanta", "Tietokanta:"), 0, 0);
-        g->addWidget(tTietokanta, 0, 1);
-        g->addWidget(cTietokantavalita, 0, 2);
-        g->addWidget(ui::makeLabel(Frame7, "lblVarmistus", "Varmistushakemisto:"), 1, 0);
-        g->addWidget(tVarmistus, 1, 1, 1, 2);
-        g->addWidget(ui::makeLabel(Frame7, "lblKieli", "Ohjelman kieli:"), 2, 0);
-        g->addWidget(cmbKieli, 2, 1, 1, 2);
-        g->setColumnStretch(1, 1);
-    }
+    auto* g = new QGridLayout(Frame7);
+    g->addWidget(ui::makeLabel(Frame7, "lblTietokanta", "Tietokanta:"), 0, 0);
+    g->addWidget(tTietokanta, 0, 1);
+    g->addWidget(cTietokantavalita, 0, 2);
+    g->addWidget(ui::makeLabel(Frame7, "lblVarmistus", "Varmistushakemisto:"), 1, 0);
+    g->addWidget(tVarmistus, 1, 1, 1, 2);
+    g->addWidget(ui::makeLabel(Frame7, "lblKieli", "Ohjelman kieli:"), 2, 0);
+    g->addWidget(cmbKieli, 2, 1, 1, 2);
+    g->setColumnStretch(1, 1);
+}
 
-    // Internet settings.
-    Frame5 = frame("Frame5", "Internet-asetukset");
+void frmAsetukset::buildInternetFrame() {
+    Frame5 = ui::makeGroupBox(this, "Frame5", "Internet-asetukset");
     tEmail = edit(Frame5, "tEmail", nullptr);
     tSMTP = edit(Frame5, "tSMTP", nullptr);
     tEmail->setMaxLength(kSettingWidth);
     tSMTP->setMaxLength(kSettingWidth);
-    {
-        auto* g = new QGridLayout(Frame5);
-        g->addWidget(ui::makeLabel(Frame5, "lblEmail", "Sähköpostiosoite:"), 0, 0);
-        g->addWidget(tEmail, 0, 1);
-        g->addWidget(ui::makeLabel(Frame5, "lblSMTP", "SMTP palvelin:"), 1, 0);
-        g->addWidget(tSMTP, 1, 1);
-        g->setColumnStretch(1, 1);
-    }
+    auto* g = new QGridLayout(Frame5);
+    g->addWidget(ui::makeLabel(Frame5, "lblEmail", "Sähköpostiosoite:"), 0, 0);
+    g->addWidget(tEmail, 0, 1);
+    g->addWidget(ui::makeLabel(Frame5, "lblSMTP", "SMTP palvelin:"), 1, 0);
+    g->addWidget(tSMTP, 1, 1);
+    g->setColumnStretch(1, 1);
+}
 
-    // Report fonts.
-    Frame4 = frame("Frame4", "Fonttiasetukset");
+void frmAsetukset::buildFontFrame() {
+    Frame4 = ui::makeGroupBox(this, "Frame4", "Fonttiasetukset");
     cmbFonts = combo(Frame4, "cmbFonts", true, "Kirjasinlaji tulosteilla");
     cmbFonts->lineEdit()->setMaxLength(kSettingWidth);
     cmbFonttiKoko = combo(Frame4, "cmbFonttiKoko", true, "Kirjasinlajin koko tulosteilla");
     cmbFonttiKoko->addItems({QStringLiteral("8"), QStringLiteral("10"), QStringLiteral("12")});
-    {
-        auto* g = new QGridLayout(Frame4);
-        g->addWidget(ui::makeLabel(Frame4, "lblFontti", "Fontti:"), 0, 0);
-        g->addWidget(cmbFonts, 0, 1);
-        g->addWidget(ui::makeLabel(Frame4, "lblKoko", "Koko:"), 0, 2);
-        g->addWidget(cmbFonttiKoko, 0, 3);
-        g->setColumnStretch(1, 1);
-    }
+    auto* g = new QGridLayout(Frame4);
+    g->addWidget(ui::makeLabel(Frame4, "lblFontti", "Fontti:"), 0, 0);
+    g->addWidget(cmbFonts, 0, 1);
+    g->addWidget(ui::makeLabel(Frame4, "lblKoko", "Koko:"), 0, 2);
+    g->addWidget(cmbFonttiKoko, 0, 3);
+    g->setColumnStretch(1, 1);
+}
 
-    // Choices.
-    Frame3 = frame("Frame3", "Valinnat");
+void frmAsetukset::buildChoicesFrame() {
+    Frame3 = ui::makeGroupBox(this, "Frame3", "Valinnat");
     chkKustannuspaikat = check(Frame3, "chkKustannuspaikat", "Käytä kustannuspaikkoja");
     chkAutomaattisestiUusiTosite =
         check(Frame3, "chkAutomaattisestiUusiTosite", "Automaattisesti uusi tosite vientien mennessä tasan");
@@ -242,68 +265,57 @@ void frmAsetukset::buildControls() {
     chkVaakatulostus = check(Frame3, "chkVaakatulostus", "Tulosta päivä- ja pääkirja vaakasuuntaan");
     chkMoniseuratuki = check(Frame3, "chkMoniseuratuki", "Moniseuratuki käytössä");
     chkVanhatMallit = check(Frame3, "chkVanhatMallit", "Käytä Kolvio 2.x tapaa tuloslaskelmassa ja taseessa");
-    {
-        auto* g = new QGridLayout(Frame3);
-        g->addWidget(chkKustannuspaikat, 0, 0, 1, 2);
-        g->addWidget(chkAutomaattisestiUusiTosite, 1, 0, 1, 2);
-        g->addWidget(chkVanhatTositteet, 2, 0, 1, 2);
-        g->addWidget(ui::makeLabel(Frame3, "lblVoittoTaseella", "Tilikauden voitto taseella:"), 3, 0);
-        g->addWidget(cmbVoittoTaseella, 3, 1);
-        g->addWidget(ui::makeLabel(Frame3, "lblLaskettavaTili", "Näytä tilin saldo:"), 4, 0);
-        g->addWidget(cmbLaskettavaTili, 4, 1);
-        g->addWidget(chkVaakatulostus, 5, 0, 1, 2);
-        g->addWidget(chkMoniseuratuki, 6, 0, 1, 2);
-        g->addWidget(chkVanhatMallit, 7, 0, 1, 2);
-        g->setColumnStretch(1, 1);
-    }
+    auto* g = new QGridLayout(Frame3);
+    g->addWidget(chkKustannuspaikat, 0, 0, 1, 2);
+    g->addWidget(chkAutomaattisestiUusiTosite, 1, 0, 1, 2);
+    g->addWidget(chkVanhatTositteet, 2, 0, 1, 2);
+    g->addWidget(ui::makeLabel(Frame3, "lblVoittoTaseella", "Tilikauden voitto taseella:"), 3, 0);
+    g->addWidget(cmbVoittoTaseella, 3, 1);
+    g->addWidget(ui::makeLabel(Frame3, "lblLaskettavaTili", "Näytä tilin saldo:"), 4, 0);
+    g->addWidget(cmbLaskettavaTili, 4, 1);
+    g->addWidget(chkVaakatulostus, 5, 0, 1, 2);
+    g->addWidget(chkMoniseuratuki, 6, 0, 1, 2);
+    g->addWidget(chkVanhatMallit, 7, 0, 1, 2);
+    g->setColumnStretch(1, 1);
+}
 
-    // Financial years.
-    Frame2 = frame("Frame2", "Tilikausi");
+void frmAsetukset::buildYearFrame() {
+    Frame2 = ui::makeGroupBox(this, "Frame2", "Tilikausi");
     tTilikausiAlku = edit(Frame2, "tTilikausiAlku", "Kuluvan tilikauden ensimmäinen päivä");
     tTilikausiLoppu = edit(Frame2, "tTilikausiLoppu", "Kuluvan tilikauden viimeinen päivä");
     tEdTilikausiAlku = edit(Frame2, "tEdTilikausiAlku", "Edellisen tilikauden ensimmäinen päivä");
     tEdTilikausiLoppu = edit(Frame2, "tEdTilikausiLoppu", "Edellisen tilikauden viimeinen päivä");
     cVaihdaTilikausi = button(Frame2, "cVaihdaTilikausi", "Vaihda tilikausi", nullptr);
-    {
-        auto* g = new QGridLayout(Frame2);
-        g->addWidget(ui::makeLabel(Frame2, "lblKuluva", "Kuluva tilikausi:"), 0, 0);
-        g->addWidget(tTilikausiAlku, 0, 1);
-        g->addWidget(ui::makeLabel(Frame2, "lblViiva1", "-"), 0, 2);
-        g->addWidget(tTilikausiLoppu, 0, 3);
-        g->addWidget(ui::makeLabel(Frame2, "lblEdellinen", "Edellinen tilikausi:"), 1, 0);
-        g->addWidget(tEdTilikausiAlku, 1, 1);
-        g->addWidget(ui::makeLabel(Frame2, "lblViiva2", "-"), 1, 2);
-        g->addWidget(tEdTilikausiLoppu, 1, 3);
-        g->addWidget(cVaihdaTilikausi, 2, 3);
-    }
+    auto* g = new QGridLayout(Frame2);
+    g->addWidget(ui::makeLabel(Frame2, "lblKuluva", "Kuluva tilikausi:"), 0, 0);
+    g->addWidget(tTilikausiAlku, 0, 1);
+    g->addWidget(ui::makeLabel(Frame2, "lblViiva1", "-"), 0, 2);
+    g->addWidget(tTilikausiLoppu, 0, 3);
+    g->addWidget(ui::makeLabel(Frame2, "lblEdellinen", "Edellinen tilikausi:"), 1, 0);
+    g->addWidget(tEdTilikausiAlku, 1, 1);
+    g->addWidget(ui::makeLabel(Frame2, "lblViiva2", "-"), 1, 2);
+    g->addWidget(tEdTilikausiLoppu, 1, 3);
+    g->addWidget(cVaihdaTilikausi, 2, 3);
+}
 
-    // Report margins.
-    Frame1 = frame("Frame1", "Tulostusmarginaalit");
+void frmAsetukset::buildMarginFrame() {
+    Frame1 = ui::makeGroupBox(this, "Frame1", "Tulostusmarginaalit");
     tMargYla = edit(Frame1, "tMargYla", "Tulosteen ylämarginaali millimetreinä");
     tMargAla = edit(Frame1, "tMargAla", "Tulosteen alamarginaali millimetreinä");
     tMargVas = edit(Frame1, "tMargVas", "Tulosteen vasen marginaali millimetreinä");
     tMargOik = edit(Frame1, "tMargOik", "Tulosteen oikea marginaali millimetreinä");
-    {
-        auto* g = new QGridLayout(Frame1);
-        g->addWidget(ui::makeLabel(Frame1, "lblMargYla", "Ylä:"), 0, 0);
-        g->addWidget(tMargYla, 0, 1);
-        g->addWidget(ui::makeLabel(Frame1, "lblMargAla", "Ala:"), 0, 2);
-        g->addWidget(tMargAla, 0, 3);
-        g->addWidget(ui::makeLabel(Frame1, "lblMargVas", "Vasen:"), 1, 0);
-        g->addWidget(tMargVas, 1, 1);
-        g->addWidget(ui::makeLabel(Frame1, "lblMargOik", "Oikea:"), 1, 2);
-        g->addWidget(tMargOik, 1, 3);
-    }
+    auto* g = new QGridLayout(Frame1);
+    g->addWidget(ui::makeLabel(Frame1, "lblMargYla", "Ylä:"), 0, 0);
+    g->addWidget(tMargYla, 0, 1);
+    g->addWidget(ui::makeLabel(Frame1, "lblMargAla", "Ala:"), 0, 2);
+    g->addWidget(tMargAla, 0, 3);
+    g->addWidget(ui::makeLabel(Frame1, "lblMargVas", "Vasen:"), 1, 0);
+    g->addWidget(tMargVas, 1, 1);
+    g->addWidget(ui::makeLabel(Frame1, "lblMargOik", "Oikea:"), 1, 2);
+    g->addWidget(tMargOik, 1, 3);
+}
 
-    cTallenna = button(this, "cTallenna", "Tallenna", "Tallenna asetukset [F3]");
-    cPeru = button(this, "cPeru", "Peru", "Peru muutokset [Ctrl+Z]");
-    cSulje = button(this, "cSulje", "Sulje", "Sulje Asetukset [Alt+F4]");
-    pBar1 = new QProgressBar(this);
-    pBar1->setObjectName(QStringLiteral("pBar1"));
-    pBar1->setTextVisible(false);
-    pBar1->setRange(0, 1);
-    pBar1->setValue(0);
-
+void frmAsetukset::arrangeControls() {
     auto* left = new QVBoxLayout;
     left->addWidget(Frame7);
     left->addWidget(Frame5);
@@ -334,7 +346,9 @@ void frmAsetukset::buildControls() {
     for (QWidget* w : std::initializer_list<QWidget*>{tTietokanta, tVarmistus, tEmail, tSMTP})
         w->setMinimumWidth(wide);
     cmbFonts->setMinimumWidth(wide / 2);
+}
 
+void frmAsetukset::chainTabOrder() {
     // Tab order: down the left column, then the right, then the commands.
     const QList<QWidget*> order{tTietokanta,       cTietokantavalita,
                                 tVarmistus,        cmbKieli,
@@ -539,23 +553,13 @@ void frmAsetukset::FillAccountLists() {
     try {
         const QString path = tTietokanta->text().isEmpty() ? core::DatabasePath : tTietokanta->text();
         dao::Database db = dao::DBEngine::OpenDatabase(path, true);
-        dao::Recordset rs =
-            db.OpenRecordset(QStringLiteral("SELECT * FROM tl ORDER BY tlNumero"), dao::RecordsetType::ForwardOnly);
+        const std::vector<core::ListLine> accounts = core::AccountList(db, core::AccountOrder::ByNumber);
+        db.Close();
         for (QComboBox* c : {cmbLaskettavaTili, cmbVoittoTaseella}) {
             c->clear();
             c->addItem(QStringLiteral(" "), 0);
+            for (const core::ListLine& account : accounts) c->addItem(account.text(), qlonglong(account.id));
         }
-        for (; !rs.isEOF(); rs.MoveNext()) {
-            const dao::Variant number = rs.value(QStringLiteral("tlNumero"));
-            const dao::Variant name = rs.value(QStringLiteral("tlNimi"));
-            const QString text = QString::number(number.isNull() ? 0 : number.toLong()) + QLatin1Char(' ') +
-                                 (name.isNull() ? QString() : name.toString());
-            const qlonglong id = rs.value(QStringLiteral("tlID")).toLong();
-            cmbLaskettavaTili->addItem(text, id);
-            cmbVoittoTaseella->addItem(text, id);
-        }
-        rs.Close();
-        db.Close();
     } catch (const std::exception&) {
         core::ShowInfo(core::TranslateStr(QStringLiteral("frmAsetukset"),
                                           QStringLiteral("Tililuettelon lataamisessa tapahtui virhe:")) +

@@ -157,7 +157,16 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The controls, frame by frame, then the window's layout and tab order.
     void buildControls();
+    void buildProgramFrame();
+    void buildInternetFrame();
+    void buildFontFrame();
+    void buildChoicesFrame();
+    void buildYearFrame();
+    void buildMarginFrame();
+    void arrangeControls();
+    void chainTabOrder();
     void buildMenus();
     void connectEvents();
     bool isWindowKey(const QKeyEvent* e) const;

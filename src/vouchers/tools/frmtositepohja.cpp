@@ -3,6 +3,7 @@
 #include "core/dbc.h"
 #include "core/globals.h"
 #include "core/nz.h"
+#include "core/records/lists.h"
 #include "core/ui/amountbox.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
@@ -13,7 +14,6 @@
 #include "platform/ui/twips.h"
 #include "vouchers/tools/syotteet.h"
 #include "vouchers/tools/toolsupport.h"
-#include "vouchers/tositekirjaus.h"
 
 #include <QAction>
 #include <QApplication>
@@ -343,9 +343,7 @@ void frmTositepohja::LataaPohjaLista() {
 }
 
 void frmTositepohja::LataaTilit() {
-    dao::Database db = core::DBCon().AvaaDB();
-    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT tlID, tlNumero, tlNimi FROM tl ORDER BY tlNumero"),
-                                         dao::RecordsetType::ForwardOnly, dao::dbReadOnly);
+    const std::vector<core::ListLine> tilit = core::AccountList(core::AccountOrder::ByNumber);
     tiliModel_->clear();
     auto add = [this](const QString& text, long id) {
         auto* item = new QStandardItem(text);
@@ -353,14 +351,11 @@ void frmTositepohja::LataaTilit() {
         tiliModel_->appendRow(item);
     };
     add(QStringLiteral(" "), 0);
-    for (; !rs.isEOF(); rs.MoveNext())
-        add(QString::number(core::NzLong(rs.value(1), 0)) + QLatin1Char(' ') + core::NzString(rs.value(2)),
-            core::NzLong(rs.value(0), 0));
-    rs.Close();
+    for (const core::ListLine& tili : tilit) add(tili.text(), tili.id);
 }
 
 void frmTositepohja::LataaKustannuspaikat() {
-    const std::vector<KustannuspaikkaRivi> lista = KustannuspaikkaLista();
+    const std::vector<core::ListLine> lista = core::CostCentreList();
     kpModel_->clear();
     auto add = [this](const QString& text, long id) {
         auto* item = new QStandardItem(text);
@@ -368,7 +363,7 @@ void frmTositepohja::LataaKustannuspaikat() {
         kpModel_->appendRow(item);
     };
     add(QStringLiteral(" "), 0);
-    for (const KustannuspaikkaRivi& kp : lista) add(QString::number(kp.numero), kp.kpID);
+    for (const core::ListLine& kp : lista) add(QString::number(kp.number.value_or(0)), kp.id);
 }
 
 void frmTositepohja::LataaPikavalinnat() {

@@ -5,6 +5,7 @@
 #include "core/dbc.h"
 #include "core/globals.h"
 #include "core/nz.h"
+#include "core/records/lists.h"
 #include "core/ui/amountbox.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
@@ -91,9 +92,7 @@ void frmNewTositteet::connectRowEvents() {
 // ---------------------------------------------------------------- combos
 
 void frmNewTositteet::FillTiliCombot() {
-    dao::Database db = core::DBCon().AvaaDB();
-    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT tlID, tlNumero, tlNimi FROM tl ORDER BY tlNumero"),
-                                         dao::RecordsetType::ForwardOnly, dao::dbReadOnly);
+    const std::vector<core::ListLine> tilit = core::AccountList(core::AccountOrder::ByNumber);
     tiliModel_->clear();
     auto add = [this](const QString& text, long id) {
         auto* item = new QStandardItem(text);
@@ -101,14 +100,11 @@ void frmNewTositteet::FillTiliCombot() {
         tiliModel_->appendRow(item);
     };
     add(QStringLiteral(" "), 0);
-    for (; !rs.isEOF(); rs.MoveNext())
-        add(QString::number(core::NzLong(rs.value(1), 0)) + QLatin1Char(' ') + core::NzString(rs.value(2)),
-            core::NzLong(rs.value(0), 0));
-    rs.Close();
+    for (const core::ListLine& tili : tilit) add(tili.text(), tili.id);
 }
 
 void frmNewTositteet::FillKPCombot() {
-    const std::vector<KustannuspaikkaRivi> lista = KustannuspaikkaLista();
+    const std::vector<core::ListLine> lista = core::CostCentreList();
     kpModel_->clear();
     auto add = [this](const QString& text, long id) {
         auto* item = new QStandardItem(text);
@@ -116,7 +112,7 @@ void frmNewTositteet::FillKPCombot() {
         kpModel_->appendRow(item);
     };
     add(QStringLiteral(" "), 0);
-    for (const KustannuspaikkaRivi& kp : lista) add(QString::number(kp.numero), kp.kpID);
+    for (const core::ListLine& kp : lista) add(QString::number(kp.number.value_or(0)), kp.id);
 }
 
 void frmNewTositteet::comboChosen(QComboBox* combo, Puoli p, int i, bool tili) {
