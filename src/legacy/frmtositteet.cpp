@@ -9,6 +9,7 @@
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "ledger_reports/reportcontrolsetup.h"
+#include "legacy/legacydata.h"
 #include "legacy/legacysupport.h"
 #include "platform/dao/error.h"
 #include "platform/report/reportcontrol.h"
@@ -370,10 +371,10 @@ void frmTositteet::connectEvents() {
     click(cSelaa, [this] { Selaa(); });
     click(cPeru, [this] { Peru(); });
     click(cSulje, [this] { Sulje(); });
-    click(cEnsimmainen, [this] { navigate(0); });
-    click(cEdellinen, [this] { navigate(1); });
-    click(cSeuraava, [this] { navigate(2); });
-    click(cViimeinen, [this] { navigate(3); });
+    click(cEnsimmainen, [this] { navigate(DataControl::Step::First); });
+    click(cEdellinen, [this] { navigate(DataControl::Step::Previous); });
+    click(cSeuraava, [this] { navigate(DataControl::Step::Next); });
+    click(cViimeinen, [this] { navigate(DataControl::Step::Last); });
 
     ui::Events::of(mTositteidenTarkistus).onClick([this] { TositteidenTarkistus(); });
     click(mTilienSaldot, [this] { openView(QStringLiteral("frmTilienSaldot")); });
@@ -446,13 +447,11 @@ void frmTositteet::Load() {
     step([this] { FillTiliCombo(); });
     step([this] { FillKPCombo(); });
     step([this] {
-        Data1.setRecordSource(QStringLiteral("SELECT * FROM to ") + modeCondition() + QStringLiteral(" ORDER BY toNumero"));
+        Data1.setRecordSource(TositteetLahde(bAvaustosite, bPaatostosite));
         Data1.Refresh();
     });
     step([this] {
-        Data2.setRecordSource(QStringLiteral("SELECT tlNumero AS Tilinumero, tlNimi AS Tilinimi, viTyyppi AS Tyyppi, "
-                                             "viArvo AS Summa, viID FROM vi LEFT JOIN tl ON vi.vitlID = tl.tlID "
-                                             "WHERE vitoID = 0"));
+        Data2.setRecordSource(ViennitLahde(0));
         Data2.Refresh();
     });
     step([this] {
@@ -539,9 +538,7 @@ void frmTositteet::ReadBookAgain() {
     step([this] { FillTiliCombo(); });
     step([this] { FillKPCombo(); });
     step([this] {
-        Data2.setRecordSource(QStringLiteral("SELECT tlNumero AS Tilinumero, tlNimi AS Tilinimi, viTyyppi AS Tyyppi, "
-                                             "viArvo AS Summa, viID FROM vi LEFT JOIN tl ON vi.vitlID = tl.tlID "
-                                             "WHERE vitoID = 0"));
+        Data2.setRecordSource(ViennitLahde(0));
         Data2.Refresh();
     });
     step([this] { Data1.Refresh(); });
@@ -566,7 +563,7 @@ void frmTositteet::SetMode(bool avaus, bool paatos) {
     bPaatostosite = paatos;
     bDoCountBalance = false;
     step([this] {
-        Data1.setRecordSource(QStringLiteral("SELECT * FROM to ") + modeCondition() + QStringLiteral(" ORDER BY toNumero"));
+        Data1.setRecordSource(TositteetLahde(bAvaustosite, bPaatostosite));
         Data1.Refresh();
     });
     step([this] { FillTositeLista(); });
@@ -576,12 +573,6 @@ void frmTositteet::SetMode(bool avaus, bool paatos) {
 
 // ---------------------------------------------------------------- the current voucher
 
-QString frmTositteet::modeCondition() const {
-    if (bAvaustosite) return QStringLiteral("WHERE toAvaustosite = True AND toNumero >= 0");
-    if (bPaatostosite) return QStringLiteral("WHERE toPaatostosite = True AND toNumero >= 0");
-    return QStringLiteral("WHERE toAvaustosite = False AND toPaatostosite = False AND toNumero >= 0");
-}
-
 long frmTositteet::currentToId() const { return core::NzLong(Data1.value(QStringLiteral("toID")), 0); }
 
 void frmTositteet::currentVoucherChanged() {
@@ -589,10 +580,7 @@ void frmTositteet::currentVoucherChanged() {
     step([this] {
         const long id = Data1.hasCurrent() ? currentToId() : 0;
         if (id > 0) {
-            Data2.setRecordSource(QStringLiteral("SELECT tlNumero AS Tilinumero, tlNimi AS Tilinimi, viTyyppi AS Tyyppi, "
-                                                 "viArvo AS Summa, viID FROM vi LEFT JOIN tl ON vi.vitlID = tl.tlID "
-                                                 "WHERE vitoID = ?"),
-                                  {dao::Variant(id)});
+            Data2.setRecordSource(ViennitLahde(id));
             // Its reposition shows the first entry, or the blank one.
             Data2.Refresh();
         } else {
@@ -602,79 +590,26 @@ void frmTositteet::currentVoucherChanged() {
     });
 }
 
-void frmTositteet::navigate(int direction) {
+void frmTositteet::navigate(DataControl::Step direction) {
     step([this] { CommitPendingEdits(); });
-    if (!Data1.isOpen()) {
-        core::BeepIfSoundOn();
-        return;
-    }
-    switch (direction) {
-    case 0:
-        if (Data1.isBOF()) {
-            core::BeepIfSoundOn();
-        } else {
-            Data1.MoveFirst();
-        }
-        break;
-    case 1:
-        if (Data1.isBOF()) {
-            core::BeepIfSoundOn();
-        } else {
-            Data1.MovePrevious();
-            if (Data1.isBOF()) {
-                Data1.MoveNext();
-                core::BeepIfSoundOn();
-            }
-        }
-        break;
-    case 2:
-        if (Data1.isEOF()) {
-            core::BeepIfSoundOn();
-        } else {
-            Data1.MoveNext();
-            if (Data1.isEOF()) {
-                Data1.MovePrevious();
-                core::BeepIfSoundOn();
-            }
-        }
-        break;
-    default:
-        if (Data1.isEOF()) {
-            core::BeepIfSoundOn();
-        } else {
-            Data1.MoveLast();
-        }
-        break;
-    }
+    if (!Data1.Browse(direction)) core::BeepIfSoundOn();
 }
 
 // ---------------------------------------------------------------- the voucher list
 
 void frmTositteet::FillTositeLista() {
-    dao::Database db = DataControl::Database();
-    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT * FROM to ") + modeCondition() +
-                                             QStringLiteral(" ORDER BY toNumero"),
-                                         dao::RecordsetType::Snapshot, dao::dbReadOnly);
+    const std::vector<vouchers::TositeListanRivi> rivit = TositeLista(bAvaustosite, bPaatostosite);
     fillingList_ = true;
     lstTositteet->setEnabled(false);
     lstTositteet->clear();
-    try {
-        for (; !rs.isEOF(); rs.MoveNext()) {
-            auto* item = new QListWidgetItem(QString::number(core::NzLong(rs.value(QStringLiteral("toNumero")), 0)) +
-                                             QLatin1Char(' ') + core::NzString(rs.value(QStringLiteral("toSelite"))));
-            item->setData(Qt::UserRole, qlonglong(core::NzLong(rs.value(QStringLiteral("toID")), 0)));
-            lstTositteet->addItem(item);
-        }
-    } catch (...) {
-        // The list is usable again, and the failure goes on to the handler.
-        lstTositteet->setEnabled(true);
-        fillingList_ = false;
-        throw;
+    for (const vouchers::TositeListanRivi& r : rivit) {
+        auto* item = new QListWidgetItem(vouchers::TositeListanTeksti(r.numero, r.selite));
+        item->setData(Qt::UserRole, qlonglong(r.toID));
+        lstTositteet->addItem(item);
     }
     lstTositteet->setCurrentRow(-1);
     lstTositteet->setEnabled(true);
     fillingList_ = false;
-    rs.Close();
 }
 
 void frmTositteet::ListClick() {

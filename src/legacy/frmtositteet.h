@@ -262,8 +262,7 @@ private:
     // ---- The current voucher (frmtositteet.cpp)
     void currentVoucherChanged();
     long currentToId() const;  // 0 when there is none
-    QString modeCondition() const;
-    void navigate(int direction);  // 0 first, 1 previous, 2 next, 3 last
+    void navigate(DataControl::Step direction);
     void ListClick();
     void Selaa();
     void Sulje();

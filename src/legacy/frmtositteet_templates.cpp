@@ -3,13 +3,12 @@
 // the account chosen in the settings.
 
 #include "core/globals.h"
-#include "core/nz.h"
-#include "core/puoli.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "legacy/frmtositteet.h"
 #include "platform/ui/controls.h"
 #include "shell/openers.h"
+#include "vouchers/tositekirjaus.h"
 #include "vouchers/tositepohja.h"
 
 #include <QAction>
@@ -161,20 +160,9 @@ void frmTositteet::ShowHalutunTilinSaldo() {
         return;
     }
     curVienti_->Save(false);
-    dao::Currency debet, kredit;
-    dao::Database db = DataControl::Database();
-    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT * FROM vi, to WHERE vitoID = toID AND vitlID = ?"),
-                                         dao::RecordsetType::Snapshot, dao::dbReadOnly, {dao::Variant(tili)});
-    for (; !rs.isEOF(); rs.MoveNext()) {
-        const QString tyyppi = core::NzString(rs.value(QStringLiteral("viTyyppi")));
-        const dao::Currency arvo = core::NzCurrency(rs.value(QStringLiteral("viArvo")));
-        if (core::OnDebet(tyyppi))
-            debet += arvo;
-        else if (core::OnKredit(tyyppi))
-            kredit += arvo;
-    }
-    rs.Close();
-    lblHalutunTilinSaldo->setText((debet - kredit).toCurrencyString());
+    // Every stored entry on the account whose voucher exists.
+    const vouchers::TilinSummat s = vouchers::TilinSaldo().Summat(tili);
+    lblHalutunTilinSaldo->setText((s.debet - s.kredit).toCurrencyString());
 }
 
 }  // namespace legacy

@@ -354,8 +354,9 @@ void frmTositepohja::LataaTilit() {
     };
     add(QStringLiteral(" "), 0);
     for (; !rs.isEOF(); rs.MoveNext())
-        add(QString::number(core::NzLong(rs.value(1), 0)) + QLatin1Char(' ') + core::NzString(rs.value(2)),
-            core::NzLong(rs.value(0), 0));
+        add(QString::number(core::NzLong(rs.value(QStringLiteral("tlNumero")), 0)) + QLatin1Char(' ') +
+                core::NzString(rs.value(QStringLiteral("tlNimi"))),
+            core::NzLong(rs.value(QStringLiteral("tlID")), 0));
     rs.Close();
 }
 
