@@ -55,17 +55,6 @@ frmTositteet::ReportCommand& reportCommand() {
 
 }  // namespace
 
-// ---------------------------------------------------------------- the list
-
-PlainList::PlainList(QWidget* parent) : QListWidget(parent) {}
-
-void PlainList::focusInEvent(QFocusEvent* event) {
-    // The item view would make the first line current on a keyboard focus,
-    // which would show that voucher.
-    QAbstractScrollArea::focusInEvent(event);
-    viewport()->update();
-}
-
 // ---------------------------------------------------------------- hooks
 
 void frmTositteet::SetCheckWindowOpener(std::function<void()> opener) { checkWindowOpener() = std::move(opener); }
@@ -120,14 +109,8 @@ void frmTositteet::buildMenus() {
         return ui::addWindowAction(m, this, name, caption, key, &keyedActions_);
     };
 
-    mTiedosto = menu("mTiedosto", "&Tiedosto");
-    mTositteidenTarkistus = action(mTiedosto, "mTositteidenTarkistus", "Tositteiden tarkistus");
-    mTiedosto->addSeparator();
-    mTilinPaivasaldot = action(mTiedosto, "mTilinPaivasaldot", "Tilin päiväsaldot", QKeySequence(Qt::Key_F9));
-    mTilienSaldot = action(mTiedosto, "mTilienSaldot", "Tilien saldot", QKeySequence(Qt::Key_F6));
-    mTilitarkastelu = action(mTiedosto, "mTilitarkastelu", "Tilitarkastelu", QKeySequence(Qt::Key_F8));
-    mTiedosto->addSeparator();
-    mSulje = action(mTiedosto, "mSulje", "&Sulje");
+    std::tie(mTiedosto, mTositteidenTarkistus, mTilinPaivasaldot, mTilienSaldot, mTilitarkastelu, mSulje) =
+        vouchers::AddFileMenu(menuBar, this, &keyedActions_, "&Sulje");
 
     mTietue = menu("mTietue", "T&ietue");
     mUusi = action(mTietue, "mUusi", "&Uusi", QKeySequence(Qt::Key_F2));
@@ -152,12 +135,7 @@ void frmTositteet::buildMenus() {
     mPaakirjaKustannuspaikalle = action(mRaportit, "mPaakirjaKustannuspaikalle", "Pääkirja kustannuspaikalle");
     mRapYksiTili = action(mRaportit, "mRapYksiTili", "Yhden tilin viennit");
 
-    mTositepohjat = menu("mTositepohjat", "Tositepohjat");
-    mMuokkaaTositepohjia = action(mTositepohjat, "mMuokkaaTositepohjia", "Muokkaa tositepohjia");
-    mTositepohjat->addSeparator();
-    QAction* first = mTositepohjat->addAction(QStringLiteral("Tositepohja X"));
-    first->setObjectName(ui::ArrayName(QStringLiteral("mTositepohjaX"), 0));
-    mTositepohjaX << first;
+    std::tie(mTositepohjat, mMuokkaaTositepohjia) = vouchers::AddTemplateMenu(menuBar, mTositepohjaX);
 
     // Hidden and disabled at all times.
     mTietoja = menu("mTietoja", "Tietoja");
@@ -166,27 +144,8 @@ void frmTositteet::buildMenus() {
 }
 
 void frmTositteet::buildVoucherFields() {
-    frameTosite = ui::makeGroupBox(this, QStringLiteral("frameTosite"), QStringLiteral("Tosite"));
-    auto label = [this](const char* name, const char* caption) { return ui::makeLabel(frameTosite, name, caption); };
-    auto field = [this](const char* name) { return ui::makeLineEdit(frameTosite, name); };
-    lblTositenumero = label("lblTositenumero", "Numero:");
-    tTositenumero = field("tTositenumero");
-    tTositenumero->setMaximumWidth(110);
-    lblTositepvm = label("lblTositepvm", "Päivämäärä:");
-    tTositepvm = field("tTositepvm");
-    tTositepvm->setMaximumWidth(130);
-    lblTositeSelite = label("lblTositeSelite", "Selite:");
-    tTositeSelite = field("tTositeSelite");
-    tTositeSelite->setMaxLength(255);
-
-    auto* g = new QGridLayout(frameTosite);
-    g->addWidget(lblTositenumero, 0, 0);
-    g->addWidget(tTositenumero, 0, 1);
-    g->addWidget(lblTositepvm, 0, 2);
-    g->addWidget(tTositepvm, 0, 3);
-    g->setColumnStretch(4, 1);
-    g->addWidget(lblTositeSelite, 1, 0);
-    g->addWidget(tTositeSelite, 1, 1, 1, 4);
+    std::tie(frameTosite, lblTositenumero, tTositenumero, lblTositepvm, tTositepvm, lblTositeSelite, tTositeSelite) =
+        vouchers::MakeVoucherHeader(this, "lblTositenumero", "lblTositepvm");
 
     // A voucher never loses its number by an emptied field: it would drop
     // out of every list and report.
@@ -194,7 +153,7 @@ void frmTositteet::buildVoucherFields() {
     Data1.Bind(tTositepvm, QStringLiteral("toPvm"));
     Data1.Bind(tTositeSelite, QStringLiteral("toSelite"), DataControl::Empty::Blank);
 
-    lstTositteet = new PlainList(this);
+    lstTositteet = new vouchers::PickList(this);
     lstTositteet->setObjectName(QStringLiteral("lstTositteet"));
     lstTositteet->setSelectionMode(QAbstractItemView::SingleSelection);
     lstTositteet->setUniformItemSizes(true);

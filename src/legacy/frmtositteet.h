@@ -30,6 +30,7 @@
 #include "legacy/datacontrol.h"
 #include "platform/dao/currency.h"
 #include "platform/ui/forms.h"
+#include "vouchers/tools/toolsupport.h"
 
 #include <QListWidget>
 #include <QPointer>
@@ -55,17 +56,6 @@ class cTositePohja;
 namespace legacy {
 
 class WindowKeys;
-
-// A list that does not pick a line by itself when it gets the keyboard
-// focus: a line is picked by the user or by the window.
-class PlainList : public QListWidget {
-    Q_OBJECT
-public:
-    explicit PlainList(QWidget* parent = nullptr);
-
-protected:
-    void focusInEvent(QFocusEvent* event) override;
-};
 
 class frmTositteet : public ui::Form {
     Q_OBJECT
@@ -135,10 +125,6 @@ public:
 
     // ---- Templates and the chosen account's balance
     void BuildTositepohjaMenu();
-    // A new voucher of the window's mode, numbered and dated as cTosite
-    // numbers a voucher, stored.
-    std::unique_ptr<core::cTosite> NewTosite();
-    std::unique_ptr<core::cTosite> ApplyTositePohja(const vouchers::cTositePohja& pohja);
     void ShowHalutunTilinSaldo();
 
     // ---- What other parts of the program plug in. Without them the
@@ -198,7 +184,9 @@ public:
     QLineEdit* tTositepvm = nullptr;
     QLabel* lblTositeSelite = nullptr;
     QLineEdit* tTositeSelite = nullptr;
-    PlainList* lstTositteet = nullptr;
+    // Taking the focus does not pick a line by itself: a line is picked by
+    // the user or by the window.
+    vouchers::PickList* lstTositteet = nullptr;
 
     QGroupBox* frameTositteenviennit = nullptr;
     QTableWidget* grdViennit = nullptr;

@@ -9,6 +9,7 @@
 #include "legacy/legacysupport.h"
 #include "platform/dao/error.h"
 #include "platform/ui/events.h"
+#include "vouchers/tositekirjaus.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -216,20 +217,19 @@ void frmTositteet::pvmLeft() {
         tTositepvm->clear();
         return;
     }
-    QDate d = typed->date();
+    const QDate d = typed->date();
     tTositepvm->setText(dao::Date::fromDate(d).toShortString());
     step([&] { Data1.setField(QStringLiteral("toPvm"), dao::Variant(dao::Date::fromDate(d))); });
     const QDate alku = core::TilikausiAlku.date();
     const QDate loppu = core::TilikausiLoppu.date();
-    if (d >= alku && d <= loppu) return;
     // A date in a calendar year after the year's end is taken for a slip of
     // one year; an earlier date is left as it is.
-    if (d.year() > loppu.year()) {
-        d = d.addYears(-1);
-        tTositepvm->setText(dao::Date::fromDate(d).toShortString());
-        step([&] { Data1.setField(QStringLiteral("toPvm"), dao::Variant(dao::Date::fromDate(d))); });
+    const QDate taken = vouchers::TositteenPaiva(d, alku, loppu);
+    if (taken != d) {
+        tTositepvm->setText(dao::Date::fromDate(taken).toShortString());
+        step([&] { Data1.setField(QStringLiteral("toPvm"), dao::Variant(dao::Date::fromDate(taken))); });
     }
-    if (d >= alku && d <= loppu) return;
+    if (taken >= alku && taken <= loppu) return;
     core::ShowInfo(core::TranslateStr(QStringLiteral("frmTositteet"),
                                       QStringLiteral("Tositteen päivämäärän tulee kuulua tilikauteen!")) +
                    QStringLiteral("\r\n\r\n") +

@@ -26,53 +26,13 @@ std::function<void()>& templateEditor() {
     return f;
 }
 
-// A caption that shows an ampersand of a name as it is, not as an access key.
-QString plainCaption(const QString& s) {
-    QString t = s;
-    t.replace(QLatin1Char('&'), QLatin1String("&&"));
-    return t;
-}
-
 }  // namespace
 
 void frmTositteet::SetTemplateEditor(std::function<void()> editor) { templateEditor() = std::move(editor); }
 
 void frmTositteet::BuildTositepohjaMenu() {
-    while (mTositepohjaX.size() > 1) {
-        QAction* a = mTositepohjaX.takeLast();
-        mTositepohjat->removeAction(a);
-        delete a;
-    }
-    const core::RecordList<vouchers::cTositePohja> all = vouchers::cTositePohjat().All();
-    QAction* first = mTositepohjaX.first();
-    if (all.isEmpty()) {
-        first->setVisible(false);
-    } else {
-        for (qsizetype k = 0; k < all.count(); ++k) {
-            QAction* a = first;
-            if (k > 0) {
-                a = mTositepohjat->addAction(QString());
-                a->setObjectName(ui::ArrayName(QStringLiteral("mTositepohjaX"), int(k)));
-                mTositepohjaX << a;
-            }
-            a->setText(plainCaption(all.at(k).Nimi()));
-            a->setVisible(true);
-        }
-    }
-    const vouchers::cTositePohjat haku;
-    for (int n = 1; n <= 4; ++n) {
-        QPushButton* b = cTositePohja[size_t(n)];
-        const std::unique_ptr<vouchers::cTositePohja> p = haku.PikavalintaPohja(n);
-        if (p->IsEmpty()) {
-            b->setEnabled(false);
-            b->setVisible(false);
-            b->setText(QString());
-        } else {
-            b->setEnabled(true);
-            b->setText(QStringLiteral("(&%1) ").arg(n) + plainCaption(p->Nimi()));
-            b->setVisible(true);
-        }
-    }
+    // The menu's items run through the menu's triggered signal.
+    vouchers::ShowTemplateChoices(mTositepohjat, mTositepohjaX, cTositePohja);
 }
 
 void frmTositteet::MuokkaaTositepohjia() {
@@ -113,7 +73,7 @@ void frmTositteet::applyAndShow(std::unique_ptr<vouchers::cTositePohja> pohja) {
     // read again.
     CommitPendingEdits();
     curVienti_->Save(false);
-    std::unique_ptr<core::cTosite> tosite = ApplyTositePohja(*pohja);
+    std::unique_ptr<core::cTosite> tosite = vouchers::TositePohjasta(*pohja, bAvaustosite, bPaatostosite);
     // The description goes into the row before the record set is read
     // again, so the bound field shows it at once.
     tosite->Save(false);
@@ -122,35 +82,6 @@ void frmTositteet::applyAndShow(std::unique_ptr<vouchers::cTositePohja> pohja) {
     Data1.Refresh();
     if (!Data1.isEOF()) Data1.MoveLast();
     tTositepvm->setFocus(Qt::OtherFocusReason);
-}
-
-std::unique_ptr<core::cTosite> frmTositteet::NewTosite() {
-    auto t = std::make_unique<core::cTosite>();
-    t->SetTositeNumeroJaPaiva(core::TilikausiAlku, bAvaustosite);
-    t->setAvaustosite(bAvaustosite);
-    t->setPaatostosite(bPaatostosite);
-    t->Save(true);
-    return t;
-}
-
-std::unique_ptr<core::cTosite> frmTositteet::ApplyTositePohja(const vouchers::cTositePohja& pohja) {
-    std::unique_ptr<core::cTosite> tosite = NewTosite();
-    tosite->setSelite(pohja.Selite());
-    for (const QString& side : {QStringLiteral("D"), QStringLiteral("K")}) {
-        core::RecordList<vouchers::cVientiPohja> rivit = pohja.GetVientipohjat(side);
-        for (qsizetype k = 0; k < rivit.count(); ++k) {
-            const vouchers::cVientiPohja& rivi = rivit.at(k);
-            std::unique_ptr<core::cVienti> v = tosite->AddNewVienti(side);
-            v->setTlID(rivi.tlID());
-            v->setKpID(rivi.kpID());
-            v->setArvo(rivi.Arvo());
-            v->setSelite(pohja.Selite());
-            v->Save(false);
-            v->Release();
-        }
-        for (auto& item : rivit) item.record->Release();
-    }
-    return tosite;
 }
 
 void frmTositteet::ShowHalutunTilinSaldo() {

@@ -1,12 +1,18 @@
 #include "vouchers/tools/toolsupport.h"
 
 #include "platform/ui/controls.h"
+#include "vouchers/tositepohja.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
 #include <QStandardItemModel>
 #include <QWidget>
 
@@ -66,6 +72,105 @@ QLineEdit* MakeAmountBox(QWidget* parent, const QString& name, int index) {
     e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     e->setMinimumWidth(90);
     return e;
+}
+
+std::tuple<QGroupBox*, QLabel*, QLineEdit*, QLabel*, QLineEdit*, QLabel*, QLineEdit*> MakeVoucherHeader(
+    QWidget* parent, const char* numeroLabel, const char* pvmLabel) {
+    QGroupBox* frame = ui::makeGroupBox(parent, QStringLiteral("frameTosite"), QStringLiteral("Tosite"));
+    QLabel* lblNumero = ui::makeLabel(frame, numeroLabel, "Numero:");
+    QLineEdit* numero = ui::makeLineEdit(frame, QStringLiteral("tTositenumero"));
+    numero->setMaximumWidth(110);
+    QLabel* lblPvm = ui::makeLabel(frame, pvmLabel, "Päivämäärä:");
+    QLineEdit* pvm = ui::makeLineEdit(frame, QStringLiteral("tTositepvm"));
+    pvm->setMaximumWidth(130);
+    QLabel* lblSelite = ui::makeLabel(frame, "lblTositeSelite", "Selite:");
+    QLineEdit* selite = ui::makeLineEdit(frame, QStringLiteral("tTositeSelite"));
+    selite->setMaxLength(255);
+
+    auto* g = new QGridLayout(frame);
+    g->addWidget(lblNumero, 0, 0);
+    g->addWidget(numero, 0, 1);
+    g->addWidget(lblPvm, 0, 2);
+    g->addWidget(pvm, 0, 3);
+    g->setColumnStretch(4, 1);
+    g->addWidget(lblSelite, 1, 0);
+    g->addWidget(selite, 1, 1, 1, 4);
+    return {frame, lblNumero, numero, lblPvm, pvm, lblSelite, selite};
+}
+
+std::tuple<QMenu*, QAction*, QAction*, QAction*, QAction*, QAction*> AddFileMenu(QMenuBar* bar, QWidget* window,
+                                                                               QList<QAction*>* keyed,
+                                                                               const char* closeCaption) {
+    QMenu* m = ui::addMenu(bar, "mTiedosto", "&Tiedosto");
+    auto action = [&](const char* name, const char* caption, QKeySequence key = {}) {
+        return ui::addWindowAction(m, window, name, QString::fromUtf8(caption), key, keyed);
+    };
+    QAction* tarkistus = action("mTositteidenTarkistus", "Tositteiden tarkistus");
+    m->addSeparator();
+    QAction* paivasaldot = action("mTilinPaivasaldot", "Tilin päiväsaldot", QKeySequence(Qt::Key_F9));
+    QAction* saldot = action("mTilienSaldot", "Tilien saldot", QKeySequence(Qt::Key_F6));
+    QAction* tilitarkastelu = action("mTilitarkastelu", "Tilitarkastelu", QKeySequence(Qt::Key_F8));
+    m->addSeparator();
+    QAction* sulje = action("mSulje", closeCaption);
+    return {m, tarkistus, paivasaldot, saldot, tilitarkastelu, sulje};
+}
+
+std::tuple<QMenu*, QAction*> AddTemplateMenu(QMenuBar* bar, QList<QAction*>& items) {
+    QMenu* m = ui::addMenu(bar, "mTositepohjat", "Tositepohjat");
+    QAction* muokkaa = ui::addMenuAction(m, QStringLiteral("mMuokkaaTositepohjia"), QStringLiteral("Muokkaa tositepohjia"));
+    m->addSeparator();
+    QAction* first = m->addAction(QStringLiteral("Tositepohja X"));
+    first->setObjectName(ui::ArrayName(QStringLiteral("mTositepohjaX"), 0));
+    items << first;
+    return {m, muokkaa};
+}
+
+namespace {
+
+// A caption that shows an ampersand of a name as it is, not as an access key.
+QString plainCaption(const QString& s) {
+    QString t = s;
+    t.replace(QLatin1Char('&'), QLatin1String("&&"));
+    return t;
+}
+
+}  // namespace
+
+void ShowTemplateChoices(QMenu* menu, QList<QAction*>& items, const std::array<QPushButton*, 5>& buttons,
+                         const std::function<void(QAction* item, int i)>& added) {
+    while (items.size() > 1) {
+        QAction* a = items.takeLast();
+        menu->removeAction(a);
+        delete a;
+    }
+    const core::RecordList<cTositePohja> all = cTositePohjat().All();
+    QAction* first = items.first();
+    first->setVisible(!all.isEmpty());
+    for (qsizetype i = 0; i < all.count(); ++i) {
+        QAction* a = first;
+        if (i > 0) {
+            a = menu->addAction(QString());
+            a->setObjectName(ui::ArrayName(QStringLiteral("mTositepohjaX"), int(i)));
+            items << a;
+            if (added) added(a, int(i));
+        }
+        a->setText(plainCaption(all.at(i).Nimi()));
+        a->setVisible(true);
+    }
+    const cTositePohjat haku;
+    for (int n = 1; n <= 4; ++n) {
+        QPushButton* b = buttons[size_t(n)];
+        const std::unique_ptr<cTositePohja> p = haku.PikavalintaPohja(n);
+        if (p->IsEmpty()) {
+            b->setEnabled(false);
+            b->setVisible(false);
+            b->setText(QString());
+        } else {
+            b->setEnabled(true);
+            b->setText(QStringLiteral("(&%1) ").arg(n) + plainCaption(p->Nimi()));
+            b->setVisible(true);
+        }
+    }
 }
 
 }  // namespace vouchers

@@ -1,21 +1,62 @@
 #pragma once
 
-// What the voucher tools' windows share: a list whose line is picked only by
-// the user, and window keys that win over the keys a text box or list would
-// take itself (Ctrl+Z, Ctrl+A, ...).
+// What the voucher tools' windows and the two voucher windows share: a list
+// whose line is picked only by the user, window keys that win over the keys
+// a text box or list would take itself (Ctrl+Z, Ctrl+A, ...), and the parts
+// both voucher windows show alike: the voucher header, the menus
+// "Tiedosto" and "Tositepohjat", and the template choices.
 
 #include <QList>
 #include <QListWidget>
 #include <QObject>
 #include <QString>
+#include <array>
+#include <functional>
+#include <tuple>
 
 class QAction;
 class QComboBox;
+class QGroupBox;
+class QLabel;
 class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QPushButton;
 class QStandardItemModel;
 class QWidget;
 
 namespace vouchers {
+
+// The voucher header of a voucher window: the group "Tosite" in parent, and
+// in it the number, the date and the description with their labels (the
+// labels of number and date named numeroLabel and pvmLabel). In that order:
+// group, number label, number, date label, date, description label,
+// description.
+std::tuple<QGroupBox*, QLabel*, QLineEdit*, QLabel*, QLineEdit*, QLabel*, QLineEdit*> MakeVoucherHeader(
+    QWidget* parent, const char* numeroLabel, const char* pvmLabel);
+
+// The menu "Tiedosto" of a voucher window: the voucher check, the account
+// views (F9 an account's daily balances, F6 the balances, F8 the account
+// view; keys of the whole window, appended to keyed) and the close item
+// captioned closeCaption. In that order: menu, check, daily balances,
+// balances, account view, close.
+std::tuple<QMenu*, QAction*, QAction*, QAction*, QAction*, QAction*> AddFileMenu(QMenuBar* bar, QWidget* window,
+                                                                               QList<QAction*>* keyed,
+                                                                               const char* closeCaption);
+
+// The menu "Tositepohjat" of a voucher window: the editor item, a separator
+// and the first template item "mTositepohjaX(0)", appended to items. The
+// menu and the editor item.
+std::tuple<QMenu*, QAction*> AddTemplateMenu(QMenuBar* bar, QList<QAction*>& items);
+
+// Shows the stored templates in a voucher window's template choices: a menu
+// item each in name order (items[0] stays, hidden when there is no template;
+// the others are made anew after it, each named "mTositepohjaX(i)" and
+// handed to added), and the quick-choice buttons 1 to 4 (buttons[n]: its
+// template's name after "(&n) ", or hidden, disabled and blank when no
+// template has the number). A name's ampersand is shown as it is.
+void ShowTemplateChoices(QMenu* menu, QList<QAction*>& items, const std::array<QPushButton*, 5>& buttons,
+                         const std::function<void(QAction* item, int i)>& added = {});
 
 // The controls of an entry row, as the voucher window and the template
 // window lay them out: element index of control array name. A combo of
