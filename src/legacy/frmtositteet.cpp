@@ -17,7 +17,7 @@
 #include "platform/ui/controls.h"
 #include "platform/ui/events.h"
 #include "shell/openers.h"
-#include "vouchers/tositetarkistus.h"
+#include "vouchers/tools/frmtositetarkistusvirheet.h"
 
 #include <QAction>
 #include <QApplication>
@@ -434,23 +434,8 @@ void frmTositteet::activate() {
     // come in the middle of it.
     QTimer::singleShot(0, this, [this] {
         if (isUnloaded()) return;
-        if (KysyTositteidenTarkistus()) TositteidenTarkistus();
+        if (vouchers::KaynnistysTarkistus(QStringLiteral("frmTositteet"))) TositteidenTarkistus();
     });
-}
-
-bool frmTositteet::KysyTositteidenTarkistus() {
-    try {
-        const std::vector<vouchers::cTositeTarkistusVirhe> virheet = vouchers::cTositeTarkistus().TarkistaTositteet();
-        if (virheet.empty()) return false;
-        return core::AskYesNo(core::TranslateStr(QStringLiteral("frmTositteet"),
-                                                 QStringLiteral("Tositteissa puutteita, haluatko avata tositteiden "
-                                                                "tarkistusikkunan?")),
-                              false) == ui::Answer::Yes;
-    } catch (...) {
-        // A check that cannot read the book offers nothing; the window opens
-        // normally and its own steps meet the failure.
-        return false;
-    }
 }
 
 void frmTositteet::Unload() {

@@ -85,9 +85,6 @@ public:
     bool bHighlightingRow = false;
 
     // ---- The voucher list and browsing
-    // Runs the voucher check; when it finds something, asks whether to open
-    // the check window. True for Yes; a failing check gives False.
-    bool KysyTositteidenTarkistus();
     void FillTositeLista();
     // Selects the first item whose data is id, else item 0; nothing for an
     // empty combo.

@@ -53,7 +53,11 @@ bool WindowKeys::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-QComboBox* MakeEntryCombo(QWidget* parent, const QString& name, int index, QStandardItemModel* model, int minChars) {
+namespace {
+
+// A combo of accounts or cost centres over a list the row combos share,
+// wide enough for minChars.
+QComboBox* entryCombo(QWidget* parent, const QString& name, int index, QStandardItemModel* model, int minChars) {
     auto* c = new QComboBox(parent);
     c->setObjectName(ui::ArrayName(name, index));
     c->setEditable(true);
@@ -66,12 +70,46 @@ QComboBox* MakeEntryCombo(QWidget* parent, const QString& name, int index, QStan
     return c;
 }
 
-QLineEdit* MakeAmountBox(QWidget* parent, const QString& name, int index) {
+QLineEdit* amountBox(QWidget* parent, const QString& name, int index) {
     auto* e = new QLineEdit(parent);
     e->setObjectName(ui::ArrayName(name, index));
     e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     e->setMinimumWidth(90);
     return e;
+}
+
+}  // namespace
+
+QGridLayout* MakeEntryRows(EntryRowControls& r, QWidget* frame, QStandardItemModel* tiliModel,
+                           QStandardItemModel* kpModel) {
+    auto label = [frame](const char* name, const char* caption) { return ui::makeLabel(frame, name, caption); };
+    r.lblDebetTili = label("lblDebetTili", "Debet tili");
+    r.lblDebetKP = label("lblDebetKP", "KP");
+    r.lblDebetSums = label("lblDebetSums", "Debet summa");
+    r.lblKreditSums = label("lblKreditSums", "Kredit summa");
+    r.lblKreditKP = label("lblKreditKP", "KP");
+    r.lblKreditTili = label("lblKreditTili", "Kredit tili");
+    auto combo = [frame](const char* name, int i, QStandardItemModel* model, int minChars) {
+        return entryCombo(frame, QString::fromLatin1(name), i, model, minChars);
+    };
+    auto amount = [frame](const char* name, int i) { return amountBox(frame, QString::fromLatin1(name), i); };
+    auto* g = new QGridLayout(frame);
+    QWidget* const headings[] = {r.lblDebetTili, r.lblDebetKP, r.lblDebetSums, r.lblKreditSums, r.lblKreditKP,
+                                 r.lblKreditTili};
+    for (int c = 0; c < 6; ++c) g->addWidget(headings[c], 0, c);
+    for (int i = 0; i < kEntryRows; ++i) {
+        const size_t s = size_t(i);
+        r.cmbDebetTili[s] = combo("cmbDebetTili", i, tiliModel, 16);
+        r.cmbDebetKP[s] = combo("cmbDebetKP", i, kpModel, 4);
+        r.tDebetSumma[s] = amount("tDebetSumma", i);
+        r.tKreditSumma[s] = amount("tKreditSumma", i);
+        r.cmbKreditKP[s] = combo("cmbKreditKP", i, kpModel, 4);
+        r.cmbKreditTili[s] = combo("cmbKreditTili", i, tiliModel, 16);
+        QWidget* const row[] = {r.cmbDebetTili[s], r.cmbDebetKP[s],  r.tDebetSumma[s],
+                                r.tKreditSumma[s], r.cmbKreditKP[s], r.cmbKreditTili[s]};
+        for (int c = 0; c < 6; ++c) g->addWidget(row[c], i + 1, c);
+    }
+    return g;
 }
 
 std::tuple<QGroupBox*, QLabel*, QLineEdit*, QLabel*, QLineEdit*, QLabel*, QLineEdit*> MakeVoucherHeader(

@@ -16,6 +16,7 @@
 
 class QAction;
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -58,13 +59,35 @@ std::tuple<QMenu*, QAction*> AddTemplateMenu(QMenuBar* bar, QList<QAction*>& ite
 void ShowTemplateChoices(QMenu* menu, QList<QAction*>& items, const std::array<QPushButton*, 5>& buttons,
                          const std::function<void(QAction* item, int i)>& added = {});
 
-// The controls of an entry row, as the voucher window and the template
-// window lay them out: element index of control array name. A combo of
-// accounts or cost centres over a list the row combos share, typed text
-// matched to an item when the box is left, wide enough for minChars; a box
-// for an amount.
-QComboBox* MakeEntryCombo(QWidget* parent, const QString& name, int index, QStandardItemModel* model, int minChars);
-QLineEdit* MakeAmountBox(QWidget* parent, const QString& name, int index);
+// How many entry rows the voucher window and the template window show.
+inline constexpr int kEntryRows = 6;
+
+// The entry rows of the voucher window and the template window (each holds
+// them as its own controls): the six column headings and, for each row, its
+// account and cost-centre combos and its amount boxes.
+struct EntryRowControls {
+    QLabel* lblDebetTili = nullptr;
+    QLabel* lblDebetKP = nullptr;
+    QLabel* lblDebetSums = nullptr;
+    QLabel* lblKreditSums = nullptr;
+    QLabel* lblKreditKP = nullptr;
+    QLabel* lblKreditTili = nullptr;
+    std::array<QComboBox*, kEntryRows> cmbDebetTili{};
+    std::array<QComboBox*, kEntryRows> cmbDebetKP{};
+    std::array<QLineEdit*, kEntryRows> tDebetSumma{};
+    std::array<QLineEdit*, kEntryRows> tKreditSumma{};
+    std::array<QComboBox*, kEntryRows> cmbKreditKP{};
+    std::array<QComboBox*, kEntryRows> cmbKreditTili{};
+};
+
+// Makes the entry rows in frame and lays them out in a grid on it, the
+// headings in its row 0 and the rows in rows 1 to kEntryRows, each control
+// named "name(i)" for its array: the account combos over tiliModel and the
+// cost-centre combos over kpModel (the lists the row combos share; typed
+// text matched to an item when the box is left), and the amount boxes. The
+// grid, for the caller to lay out the rest.
+QGridLayout* MakeEntryRows(EntryRowControls& r, QWidget* frame, QStandardItemModel* tiliModel,
+                           QStandardItemModel* kpModel);
 
 // A list whose choosing of a line loads something: taking the focus by
 // the keyboard does not pick a line by itself, as an item view otherwise

@@ -196,7 +196,7 @@ void frmNewTositteet::ShowHalutunTilinSaldo() {
     lblHalutunTilinSaldo->setText((s.debet - s.kredit).toCurrencyString());
 }
 
-bool frmNewTositteet::CheckTositteet() { return KaynnistysTarkistus(); }
+bool frmNewTositteet::CheckTositteet() { return KaynnistysTarkistus(QStringLiteral("frmNewTositteet")); }
 
 void frmNewTositteet::BuildTositepohjaMenu() {
     ShowTemplateChoices(mTositepohjat, mTositepohjaX, cTositePohja, [this](QAction* a, int i) {

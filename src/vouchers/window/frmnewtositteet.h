@@ -64,11 +64,11 @@ namespace vouchers {
 
 class cTositePohja;
 
-class frmNewTositteet : public ui::Form {
+class frmNewTositteet : public ui::Form, public EntryRowControls {
     Q_OBJECT
 public:
     // Row positions on screen.
-    static constexpr int kRivit = 6;
+    static constexpr int kRivit = kEntryRows;
 
     frmNewTositteet();
     ~frmNewTositteet() override;
@@ -171,18 +171,7 @@ public:
     QLineEdit* tTositeSelite = nullptr;
 
     QGroupBox* frameViennit = nullptr;
-    QLabel* lblDebetTili = nullptr;
-    QLabel* lblDebetKP = nullptr;
-    QLabel* lblDebetSums = nullptr;
-    QLabel* lblKreditSums = nullptr;
-    QLabel* lblKreditKP = nullptr;
-    QLabel* lblKreditTili = nullptr;
-    std::array<QComboBox*, kRivit> cmbDebetTili{};
-    std::array<QComboBox*, kRivit> cmbDebetKP{};
-    std::array<QLineEdit*, kRivit> tDebetSumma{};
-    std::array<QLineEdit*, kRivit> tKreditSumma{};
-    std::array<QComboBox*, kRivit> cmbKreditKP{};
-    std::array<QComboBox*, kRivit> cmbKreditTili{};
+    // In it the entry rows (EntryRowControls), then:
     QScrollBar* scrlViennit = nullptr;
     QLabel* lblDebetSumma = nullptr;
     QLabel* lblKreditSumma = nullptr;

@@ -65,36 +65,17 @@ void frmNewTositteet::buildHeader(QWidget* parent) {
 
 void frmNewTositteet::buildRows(QWidget* parent) {
     frameViennit = ui::makeGroupBox(parent, QStringLiteral("frameViennit"), QStringLiteral("Tositteen viennit"));
-    auto label = [this](const char* name, const char* caption) { return ui::makeLabel(frameViennit, name, caption); };
-    lblDebetTili = label("lblDebetTili", "Debet tili");
-    lblDebetKP = label("lblDebetKP", "KP");
-    lblDebetSums = label("lblDebetSums", "Debet summa");
-    lblKreditSums = label("lblKreditSums", "Kredit summa");
-    lblKreditKP = label("lblKreditKP", "KP");
-    lblKreditTili = label("lblKreditTili", "Kredit tili");
-
     // The twelve account combos share one list, and so do the cost-centre
     // combos.
     tiliModel_ = new QStandardItemModel(this);
     kpModel_ = new QStandardItemModel(this);
-    auto combo = [this](const QString& name, int i, QStandardItemModel* model, int minChars) {
-        return MakeEntryCombo(frameViennit, name, i, model, minChars);
-    };
-    auto amount = [this](const QString& name, int i) { return MakeAmountBox(frameViennit, name, i); };
-    for (int i = 0; i < kRivit; ++i) {
-        const size_t s = size_t(i);
-        cmbDebetTili[s] = combo(QStringLiteral("cmbDebetTili"), i, tiliModel_, 16);
-        cmbDebetKP[s] = combo(QStringLiteral("cmbDebetKP"), i, kpModel_, 4);
-        tDebetSumma[s] = amount(QStringLiteral("tDebetSumma"), i);
-        tKreditSumma[s] = amount(QStringLiteral("tKreditSumma"), i);
-        cmbKreditKP[s] = combo(QStringLiteral("cmbKreditKP"), i, kpModel_, 4);
-        cmbKreditTili[s] = combo(QStringLiteral("cmbKreditTili"), i, tiliModel_, 16);
-    }
+    QGridLayout* g = MakeEntryRows(*this, frameViennit, tiliModel_, kpModel_);
     scrlViennit = new QScrollBar(Qt::Vertical, frameViennit);
     scrlViennit->setObjectName(QStringLiteral("scrlViennit"));
     scrlViennit->setFocusPolicy(Qt::NoFocus);
     scrlViennit->setPageStep(kRivit);
 
+    auto label = [this](const char* name, const char* caption) { return ui::makeLabel(frameViennit, name, caption); };
     lblDebetSumma = label("lblDebetSumma", "");
     lblKreditSumma = label("lblKreditSumma", "");
     lblErotusTeksti = label("lblErotusTeksti", "Erotus:");
@@ -105,22 +86,6 @@ void frmNewTositteet::buildRows(QWidget* parent) {
     lblHalutunTilinSaldo->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     cLisaaVienteja = ui::makeButton(frameViennit, QStringLiteral("cLisaaVienteja"), QStringLiteral("Lisää &vientejä"));
 
-    auto* g = new QGridLayout(frameViennit);
-    g->addWidget(lblDebetTili, 0, 0);
-    g->addWidget(lblDebetKP, 0, 1);
-    g->addWidget(lblDebetSums, 0, 2);
-    g->addWidget(lblKreditSums, 0, 3);
-    g->addWidget(lblKreditKP, 0, 4);
-    g->addWidget(lblKreditTili, 0, 5);
-    for (int i = 0; i < kRivit; ++i) {
-        const size_t s = size_t(i);
-        g->addWidget(cmbDebetTili[s], i + 1, 0);
-        g->addWidget(cmbDebetKP[s], i + 1, 1);
-        g->addWidget(tDebetSumma[s], i + 1, 2);
-        g->addWidget(tKreditSumma[s], i + 1, 3);
-        g->addWidget(cmbKreditKP[s], i + 1, 4);
-        g->addWidget(cmbKreditTili[s], i + 1, 5);
-    }
     g->addWidget(scrlViennit, 1, 6, kRivit, 1);
     g->addWidget(lblDebetSumma, kRivit + 1, 2);
     g->addWidget(lblKreditSumma, kRivit + 1, 3);
