@@ -163,6 +163,33 @@ bool DataControl::FindFirst(const QString& field, long value) {
     });
 }
 
+bool DataControl::Browse(Step step) {
+    if (!isOpen()) return false;
+    switch (step) {
+    case Step::First:
+        if (isBOF()) return false;
+        MoveFirst();
+        return true;
+    case Step::Previous:
+        if (isBOF()) return false;
+        MovePrevious();
+        if (!isBOF()) return true;
+        MoveNext();
+        return false;
+    case Step::Next:
+        if (isEOF()) return false;
+        MoveNext();
+        if (!isEOF()) return true;
+        MovePrevious();
+        return false;
+    case Step::Last:
+        if (isEOF()) return false;
+        MoveLast();
+        return true;
+    }
+    return false;
+}
+
 void DataControl::AddNew() {
     Validate(Action::AddNew);
     Recordset().AddNew();

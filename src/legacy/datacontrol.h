@@ -32,6 +32,12 @@ class QLineEdit;
 
 namespace legacy {
 
+// What a data control reads: a SELECT statement and its bound values.
+struct RecordSource {
+    QString sql;
+    dao::Params params;
+};
+
 class DataControl {
 public:
     // What makes the control leave its row; handed to the Validate handler.
@@ -43,6 +49,7 @@ public:
     DataControl& operator=(const DataControl&) = delete;
 
     void setRecordSource(const QString& sql, dao::Params params = {});
+    void setRecordSource(RecordSource source) { setRecordSource(source.sql, std::move(source.params)); }
     const QString& recordSource() const { return source_; }
 
     // Validate (when open), then opens the record source anew and stands on
@@ -77,6 +84,11 @@ public:
     // control stays on its row (the events still run) and false is returned.
     bool FindFirst(const std::function<bool(const dao::Recordset&)>& pred);
     bool FindFirst(const QString& field, long value);
+    // The browse buttons' moves: to the first or the last row, or one row
+    // on. A step off either end comes back to the row it left. False when
+    // there is no row that way (the window beeps), or nothing is open.
+    enum class Step { First, Previous, Next, Last };
+    bool Browse(Step step);
     void GoTo(Bookmark b);
     // Starts a new row: Validate, the record set's AddNew, the boxes show
     // the new row, Reposition.

@@ -8,6 +8,7 @@
 #include "core/nz.h"
 #include "core/puoli.h"
 #include "core/records/lists.h"
+#include "core/records/tili.h"
 #include "core/ui/commanderrors.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
@@ -217,10 +218,10 @@ void frmTilit::connectEvents() {
     ui::Events::of(cTulosta).onClick([this] { Tulosta(); });
     ui::Events::of(cSulje).onClick([this] { Sulje(); });
     ui::Events::of(cAvaaKaikki).onClick([this] { AvaaKaikki(); });
-    ui::Events::of(cEnsimmainen).onClick([this] { navigate(0); });
-    ui::Events::of(cEdellinen).onClick([this] { navigate(1); });
-    ui::Events::of(cSeuraava).onClick([this] { navigate(2); });
-    ui::Events::of(cViimeinen).onClick([this] { navigate(3); });
+    ui::Events::of(cEnsimmainen).onClick([this] { navigate(DataControl::Step::First); });
+    ui::Events::of(cEdellinen).onClick([this] { navigate(DataControl::Step::Previous); });
+    ui::Events::of(cSeuraava).onClick([this] { navigate(DataControl::Step::Next); });
+    ui::Events::of(cViimeinen).onClick([this] { navigate(DataControl::Step::Last); });
 
     // A node picked with the mouse, or Enter on the tree (the key is used up).
     connect(tvTilit, &QTreeWidget::itemClicked, this, [this] { nodeChosen(); });
@@ -323,48 +324,9 @@ void frmTilit::CommitEdit() {
     }
 }
 
-void frmTilit::navigate(int direction) {
+void frmTilit::navigate(DataControl::Step direction) {
     quietly([this, direction] {
-        if (!Data1.isOpen()) {
-            core::BeepIfSoundOn();
-            return;
-        }
-        switch (direction) {
-        case 0:
-            if (Data1.isBOF())
-                core::BeepIfSoundOn();
-            else
-                Data1.MoveFirst();
-            break;
-        case 1:
-            if (Data1.isBOF()) {
-                core::BeepIfSoundOn();
-            } else {
-                Data1.MovePrevious();
-                if (Data1.isBOF()) {
-                    Data1.MoveNext();
-                    core::BeepIfSoundOn();
-                }
-            }
-            break;
-        case 2:
-            if (Data1.isEOF()) {
-                core::BeepIfSoundOn();
-            } else {
-                Data1.MoveNext();
-                if (Data1.isEOF()) {
-                    Data1.MovePrevious();
-                    core::BeepIfSoundOn();
-                }
-            }
-            break;
-        default:
-            if (Data1.isEOF())
-                core::BeepIfSoundOn();
-            else
-                Data1.MoveLast();
-            break;
-        }
+        if (!Data1.Browse(direction)) core::BeepIfSoundOn();
     });
 }
 
@@ -374,30 +336,15 @@ void frmTilit::ShowAlkusaldot() {
         for (QLabel* l : {lblKuluvaDebet, lblKuluvaKredit, lblEdellinenDebet, lblEdellinenKredit}) l->setText(zero);
         return;
     }
-    const long id = currentTlId();
-    dao::Database db = DataControl::Database();
-    auto sums = [&](const QString& sql, const QString& tyyppiField, const QString& arvoField, QLabel* debetLabel,
-                    QLabel* kreditLabel) {
-        dao::Currency debet, kredit;
-        dao::Recordset rs = db.OpenRecordset(sql, dao::RecordsetType::Snapshot, dao::dbReadOnly, {dao::Variant(id)});
-        for (; !rs.isEOF(); rs.MoveNext()) {
-            const QString tyyppi = core::NzString(rs.value(tyyppiField));
-            const dao::Currency arvo = core::NzCurrency(rs.value(arvoField));
-            if (core::OnDebet(tyyppi))
-                debet += arvo;
-            else if (core::OnKredit(tyyppi))
-                kredit += arvo;
-        }
-        rs.Close();
-        debetLabel->setText(debet.toCurrencyString());
-        kreditLabel->setText(kredit.toCurrencyString());
-    };
-    // A failing table leaves the labels that follow with their text.
-    quietly([&] {
-        sums(QStringLiteral("SELECT * FROM vi WHERE vitlID = ? AND viAvausvienti = True"), QStringLiteral("viTyyppi"),
-             QStringLiteral("viArvo"), lblKuluvaDebet, lblKuluvaKredit);
-        sums(QStringLiteral("SELECT * FROM viE WHERE viEtlID = ? AND viEAvausvienti = True"),
-             QStringLiteral("viETyyppi"), QStringLiteral("viEArvo"), lblEdellinenDebet, lblEdellinenKredit);
+    // A failing read leaves the labels with their text.
+    quietly([this] {
+        core::cTili tili;
+        core::cAlkusaldot s;
+        if (tili.Read(currentTlId())) s = tili.Alkusaldot();
+        lblKuluvaDebet->setText(s.AlkusaldoDebet().toCurrencyString());
+        lblKuluvaKredit->setText(s.AlkusaldoKredit().toCurrencyString());
+        lblEdellinenDebet->setText(s.EdAlkusaldoDebet().toCurrencyString());
+        lblEdellinenKredit->setText(s.EdAlkusaldoKredit().toCurrencyString());
     });
 }
 
@@ -512,17 +459,8 @@ void frmTilit::Peru() {
 }
 
 bool frmTilit::CanDeleteTili(long id) {
-    dao::Database db = DataControl::Database();
-    auto count = [&](const QString& sql) {
-        dao::Recordset rs = db.OpenRecordset(sql, dao::RecordsetType::Snapshot, dao::dbReadOnly, {dao::Variant(id)});
-        const long n = rs.isEOF() ? 0 : core::NzLong(rs.value(QStringLiteral("Lkm")), 0);
-        rs.Close();
-        return n;
-    };
-    if (count(QStringLiteral("SELECT COUNT(viID) AS Lkm FROM vi WHERE viArvo <> 0 AND vitlID = ?")) > 0) return false;
-    if (count(QStringLiteral("SELECT COUNT(viEID) AS Lkm FROM viE WHERE viEArvo <> 0 AND viEtlID = ?")) > 0)
-        return false;
-    return true;
+    core::cTili tili;
+    return !tili.Read(id) || !tili.OnVienteja();
 }
 
 void frmTilit::Poista() {

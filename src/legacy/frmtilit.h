@@ -111,7 +111,7 @@ private:
     void buildControls();
     void connectEvents();
     void validate(DataControl::Action a);
-    void navigate(int direction);  // 0 first, 1 previous, 2 next, 3 last
+    void navigate(DataControl::Step direction);
     void nodeChosen();
     void Uusi();
     void Tallenna();

@@ -8,6 +8,7 @@
 #include "core/nz.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
+#include "legacy/legacydata.h"
 #include "legacy/legacysupport.h"
 #include "platform/dao/error.h"
 #include "platform/report/reportcontrol.h"
@@ -16,7 +17,7 @@
 #include "platform/ui/events.h"
 #include "reportctl/reportcontrolsetup.h"
 #include "shell/openers.h"
-#include "vouchers/tositetarkistus.h"
+#include "vouchers/tools/frmtositetarkistusvirheet.h"
 
 #include <QAction>
 #include <QApplication>
@@ -53,17 +54,6 @@ frmTositteet::ReportCommand& reportCommand() {
 }
 
 }  // namespace
-
-// ---------------------------------------------------------------- the list
-
-PlainList::PlainList(QWidget* parent) : QListWidget(parent) {}
-
-void PlainList::focusInEvent(QFocusEvent* event) {
-    // The item view would make the first line current on a keyboard focus,
-    // which would show that voucher.
-    QAbstractScrollArea::focusInEvent(event);
-    viewport()->update();
-}
 
 // ---------------------------------------------------------------- hooks
 
@@ -119,14 +109,8 @@ void frmTositteet::buildMenus() {
         return ui::addWindowAction(m, this, name, caption, key, &keyedActions_);
     };
 
-    mTiedosto = menu("mTiedosto", "&Tiedosto");
-    mTositteidenTarkistus = action(mTiedosto, "mTositteidenTarkistus", "Tositteiden tarkistus");
-    mTiedosto->addSeparator();
-    mTilinPaivasaldot = action(mTiedosto, "mTilinPaivasaldot", "Tilin päiväsaldot", QKeySequence(Qt::Key_F9));
-    mTilienSaldot = action(mTiedosto, "mTilienSaldot", "Tilien saldot", QKeySequence(Qt::Key_F6));
-    mTilitarkastelu = action(mTiedosto, "mTilitarkastelu", "Tilitarkastelu", QKeySequence(Qt::Key_F8));
-    mTiedosto->addSeparator();
-    mSulje = action(mTiedosto, "mSulje", "&Sulje");
+    std::tie(mTiedosto, mTositteidenTarkistus, mTilinPaivasaldot, mTilienSaldot, mTilitarkastelu, mSulje) =
+        vouchers::AddFileMenu(menuBar, this, &keyedActions_, "&Sulje");
 
     mTietue = menu("mTietue", "T&ietue");
     mUusi = action(mTietue, "mUusi", "&Uusi", QKeySequence(Qt::Key_F2));
@@ -151,12 +135,7 @@ void frmTositteet::buildMenus() {
     mPaakirjaKustannuspaikalle = action(mRaportit, "mPaakirjaKustannuspaikalle", "Pääkirja kustannuspaikalle");
     mRapYksiTili = action(mRaportit, "mRapYksiTili", "Yhden tilin viennit");
 
-    mTositepohjat = menu("mTositepohjat", "Tositepohjat");
-    mMuokkaaTositepohjia = action(mTositepohjat, "mMuokkaaTositepohjia", "Muokkaa tositepohjia");
-    mTositepohjat->addSeparator();
-    QAction* first = mTositepohjat->addAction(QStringLiteral("Tositepohja X"));
-    first->setObjectName(ui::ArrayName(QStringLiteral("mTositepohjaX"), 0));
-    mTositepohjaX << first;
+    std::tie(mTositepohjat, mMuokkaaTositepohjia) = vouchers::AddTemplateMenu(menuBar, mTositepohjaX);
 
     // Hidden and disabled at all times.
     mTietoja = menu("mTietoja", "Tietoja");
@@ -165,27 +144,8 @@ void frmTositteet::buildMenus() {
 }
 
 void frmTositteet::buildVoucherFields() {
-    frameTosite = ui::makeGroupBox(this, QStringLiteral("frameTosite"), QStringLiteral("Tosite"));
-    auto label = [this](const char* name, const char* caption) { return ui::makeLabel(frameTosite, name, caption); };
-    auto field = [this](const char* name) { return ui::makeLineEdit(frameTosite, name); };
-    lblTositenumero = label("lblTositenumero", "Numero:");
-    tTositenumero = field("tTositenumero");
-    tTositenumero->setMaximumWidth(110);
-    lblTositepvm = label("lblTositepvm", "Päivämäärä:");
-    tTositepvm = field("tTositepvm");
-    tTositepvm->setMaximumWidth(130);
-    lblTositeSelite = label("lblTositeSelite", "Selite:");
-    tTositeSelite = field("tTositeSelite");
-    tTositeSelite->setMaxLength(255);
-
-    auto* g = new QGridLayout(frameTosite);
-    g->addWidget(lblTositenumero, 0, 0);
-    g->addWidget(tTositenumero, 0, 1);
-    g->addWidget(lblTositepvm, 0, 2);
-    g->addWidget(tTositepvm, 0, 3);
-    g->setColumnStretch(4, 1);
-    g->addWidget(lblTositeSelite, 1, 0);
-    g->addWidget(tTositeSelite, 1, 1, 1, 4);
+    std::tie(frameTosite, lblTositenumero, tTositenumero, lblTositepvm, tTositepvm, lblTositeSelite, tTositeSelite) =
+        vouchers::MakeVoucherHeader(this, "lblTositenumero", "lblTositepvm");
 
     // A voucher never loses its number by an emptied field: it would drop
     // out of every list and report.
@@ -193,7 +153,7 @@ void frmTositteet::buildVoucherFields() {
     Data1.Bind(tTositepvm, QStringLiteral("toPvm"));
     Data1.Bind(tTositeSelite, QStringLiteral("toSelite"), DataControl::Empty::Blank);
 
-    lstTositteet = new PlainList(this);
+    lstTositteet = new vouchers::PickList(this);
     lstTositteet->setObjectName(QStringLiteral("lstTositteet"));
     lstTositteet->setSelectionMode(QAbstractItemView::SingleSelection);
     lstTositteet->setUniformItemSizes(true);
@@ -370,10 +330,10 @@ void frmTositteet::connectEvents() {
     click(cSelaa, [this] { Selaa(); });
     click(cPeru, [this] { Peru(); });
     click(cSulje, [this] { Sulje(); });
-    click(cEnsimmainen, [this] { navigate(0); });
-    click(cEdellinen, [this] { navigate(1); });
-    click(cSeuraava, [this] { navigate(2); });
-    click(cViimeinen, [this] { navigate(3); });
+    click(cEnsimmainen, [this] { navigate(DataControl::Step::First); });
+    click(cEdellinen, [this] { navigate(DataControl::Step::Previous); });
+    click(cSeuraava, [this] { navigate(DataControl::Step::Next); });
+    click(cViimeinen, [this] { navigate(DataControl::Step::Last); });
 
     ui::Events::of(mTositteidenTarkistus).onClick([this] { TositteidenTarkistus(); });
     click(mTilienSaldot, [this] { openView(QStringLiteral("frmTilienSaldot")); });
@@ -446,13 +406,11 @@ void frmTositteet::Load() {
     step([this] { FillTiliCombo(); });
     step([this] { FillKPCombo(); });
     step([this] {
-        Data1.setRecordSource(QStringLiteral("SELECT * FROM to ") + modeCondition() + QStringLiteral(" ORDER BY toNumero"));
+        Data1.setRecordSource(TositteetLahde(bAvaustosite, bPaatostosite));
         Data1.Refresh();
     });
     step([this] {
-        Data2.setRecordSource(QStringLiteral("SELECT tlNumero AS Tilinumero, tlNimi AS Tilinimi, viTyyppi AS Tyyppi, "
-                                             "viArvo AS Summa, viID FROM vi LEFT JOIN tl ON vi.vitlID = tl.tlID "
-                                             "WHERE vitoID = 0"));
+        Data2.setRecordSource(ViennitLahde(0));
         Data2.Refresh();
     });
     step([this] {
@@ -476,23 +434,8 @@ void frmTositteet::activate() {
     // come in the middle of it.
     QTimer::singleShot(0, this, [this] {
         if (isUnloaded()) return;
-        if (KysyTositteidenTarkistus()) TositteidenTarkistus();
+        if (vouchers::KaynnistysTarkistus(QStringLiteral("frmTositteet"))) TositteidenTarkistus();
     });
-}
-
-bool frmTositteet::KysyTositteidenTarkistus() {
-    try {
-        const std::vector<vouchers::cTositeTarkistusVirhe> virheet = vouchers::cTositeTarkistus().TarkistaTositteet();
-        if (virheet.empty()) return false;
-        return core::AskYesNo(core::TranslateStr(QStringLiteral("frmTositteet"),
-                                                 QStringLiteral("Tositteissa puutteita, haluatko avata tositteiden "
-                                                                "tarkistusikkunan?")),
-                              false) == ui::Answer::Yes;
-    } catch (...) {
-        // A check that cannot read the book offers nothing; the window opens
-        // normally and its own steps meet the failure.
-        return false;
-    }
 }
 
 void frmTositteet::Unload() {
@@ -539,9 +482,7 @@ void frmTositteet::ReadBookAgain() {
     step([this] { FillTiliCombo(); });
     step([this] { FillKPCombo(); });
     step([this] {
-        Data2.setRecordSource(QStringLiteral("SELECT tlNumero AS Tilinumero, tlNimi AS Tilinimi, viTyyppi AS Tyyppi, "
-                                             "viArvo AS Summa, viID FROM vi LEFT JOIN tl ON vi.vitlID = tl.tlID "
-                                             "WHERE vitoID = 0"));
+        Data2.setRecordSource(ViennitLahde(0));
         Data2.Refresh();
     });
     step([this] { Data1.Refresh(); });
@@ -566,7 +507,7 @@ void frmTositteet::SetMode(bool avaus, bool paatos) {
     bPaatostosite = paatos;
     bDoCountBalance = false;
     step([this] {
-        Data1.setRecordSource(QStringLiteral("SELECT * FROM to ") + modeCondition() + QStringLiteral(" ORDER BY toNumero"));
+        Data1.setRecordSource(TositteetLahde(bAvaustosite, bPaatostosite));
         Data1.Refresh();
     });
     step([this] { FillTositeLista(); });
@@ -576,12 +517,6 @@ void frmTositteet::SetMode(bool avaus, bool paatos) {
 
 // ---------------------------------------------------------------- the current voucher
 
-QString frmTositteet::modeCondition() const {
-    if (bAvaustosite) return QStringLiteral("WHERE toAvaustosite = True AND toNumero >= 0");
-    if (bPaatostosite) return QStringLiteral("WHERE toPaatostosite = True AND toNumero >= 0");
-    return QStringLiteral("WHERE toAvaustosite = False AND toPaatostosite = False AND toNumero >= 0");
-}
-
 long frmTositteet::currentToId() const { return core::NzLong(Data1.value(QStringLiteral("toID")), 0); }
 
 void frmTositteet::currentVoucherChanged() {
@@ -589,10 +524,7 @@ void frmTositteet::currentVoucherChanged() {
     step([this] {
         const long id = Data1.hasCurrent() ? currentToId() : 0;
         if (id > 0) {
-            Data2.setRecordSource(QStringLiteral("SELECT tlNumero AS Tilinumero, tlNimi AS Tilinimi, viTyyppi AS Tyyppi, "
-                                                 "viArvo AS Summa, viID FROM vi LEFT JOIN tl ON vi.vitlID = tl.tlID "
-                                                 "WHERE vitoID = ?"),
-                                  {dao::Variant(id)});
+            Data2.setRecordSource(ViennitLahde(id));
             // Its reposition shows the first entry, or the blank one.
             Data2.Refresh();
         } else {
@@ -602,79 +534,26 @@ void frmTositteet::currentVoucherChanged() {
     });
 }
 
-void frmTositteet::navigate(int direction) {
+void frmTositteet::navigate(DataControl::Step direction) {
     step([this] { CommitPendingEdits(); });
-    if (!Data1.isOpen()) {
-        core::BeepIfSoundOn();
-        return;
-    }
-    switch (direction) {
-    case 0:
-        if (Data1.isBOF()) {
-            core::BeepIfSoundOn();
-        } else {
-            Data1.MoveFirst();
-        }
-        break;
-    case 1:
-        if (Data1.isBOF()) {
-            core::BeepIfSoundOn();
-        } else {
-            Data1.MovePrevious();
-            if (Data1.isBOF()) {
-                Data1.MoveNext();
-                core::BeepIfSoundOn();
-            }
-        }
-        break;
-    case 2:
-        if (Data1.isEOF()) {
-            core::BeepIfSoundOn();
-        } else {
-            Data1.MoveNext();
-            if (Data1.isEOF()) {
-                Data1.MovePrevious();
-                core::BeepIfSoundOn();
-            }
-        }
-        break;
-    default:
-        if (Data1.isEOF()) {
-            core::BeepIfSoundOn();
-        } else {
-            Data1.MoveLast();
-        }
-        break;
-    }
+    if (!Data1.Browse(direction)) core::BeepIfSoundOn();
 }
 
 // ---------------------------------------------------------------- the voucher list
 
 void frmTositteet::FillTositeLista() {
-    dao::Database db = DataControl::Database();
-    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT * FROM to ") + modeCondition() +
-                                             QStringLiteral(" ORDER BY toNumero"),
-                                         dao::RecordsetType::Snapshot, dao::dbReadOnly);
+    const std::vector<vouchers::TositeListanRivi> rivit = TositeLista(bAvaustosite, bPaatostosite);
     fillingList_ = true;
     lstTositteet->setEnabled(false);
     lstTositteet->clear();
-    try {
-        for (; !rs.isEOF(); rs.MoveNext()) {
-            auto* item = new QListWidgetItem(QString::number(core::NzLong(rs.value(QStringLiteral("toNumero")), 0)) +
-                                             QLatin1Char(' ') + core::NzString(rs.value(QStringLiteral("toSelite"))));
-            item->setData(Qt::UserRole, qlonglong(core::NzLong(rs.value(QStringLiteral("toID")), 0)));
-            lstTositteet->addItem(item);
-        }
-    } catch (...) {
-        // The list is usable again, and the failure goes on to the handler.
-        lstTositteet->setEnabled(true);
-        fillingList_ = false;
-        throw;
+    for (const vouchers::TositeListanRivi& r : rivit) {
+        auto* item = new QListWidgetItem(vouchers::TositeListanTeksti(r.numero, r.selite));
+        item->setData(Qt::UserRole, qlonglong(r.toID));
+        lstTositteet->addItem(item);
     }
     lstTositteet->setCurrentRow(-1);
     lstTositteet->setEnabled(true);
     fillingList_ = false;
-    rs.Close();
 }
 
 void frmTositteet::ListClick() {

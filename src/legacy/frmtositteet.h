@@ -30,6 +30,7 @@
 #include "legacy/datacontrol.h"
 #include "platform/dao/currency.h"
 #include "platform/ui/forms.h"
+#include "vouchers/tools/toolsupport.h"
 
 #include <QListWidget>
 #include <QPointer>
@@ -55,17 +56,6 @@ class cTositePohja;
 namespace legacy {
 
 class WindowKeys;
-
-// A list that does not pick a line by itself when it gets the keyboard
-// focus: a line is picked by the user or by the window.
-class PlainList : public QListWidget {
-    Q_OBJECT
-public:
-    explicit PlainList(QWidget* parent = nullptr);
-
-protected:
-    void focusInEvent(QFocusEvent* event) override;
-};
 
 class frmTositteet : public ui::Form {
     Q_OBJECT
@@ -95,9 +85,6 @@ public:
     bool bHighlightingRow = false;
 
     // ---- The voucher list and browsing
-    // Runs the voucher check; when it finds something, asks whether to open
-    // the check window. True for Yes; a failing check gives False.
-    bool KysyTositteidenTarkistus();
     void FillTositeLista();
     // Selects the first item whose data is id, else item 0; nothing for an
     // empty combo.
@@ -135,10 +122,6 @@ public:
 
     // ---- Templates and the chosen account's balance
     void BuildTositepohjaMenu();
-    // A new voucher of the window's mode, numbered and dated as cTosite
-    // numbers a voucher, stored.
-    std::unique_ptr<core::cTosite> NewTosite();
-    std::unique_ptr<core::cTosite> ApplyTositePohja(const vouchers::cTositePohja& pohja);
     void ShowHalutunTilinSaldo();
 
     // ---- What other parts of the program plug in. Without them the
@@ -198,7 +181,9 @@ public:
     QLineEdit* tTositepvm = nullptr;
     QLabel* lblTositeSelite = nullptr;
     QLineEdit* tTositeSelite = nullptr;
-    PlainList* lstTositteet = nullptr;
+    // Taking the focus does not pick a line by itself: a line is picked by
+    // the user or by the window.
+    vouchers::PickList* lstTositteet = nullptr;
 
     QGroupBox* frameTositteenviennit = nullptr;
     QTableWidget* grdViennit = nullptr;
@@ -262,8 +247,7 @@ private:
     // ---- The current voucher (frmtositteet.cpp)
     void currentVoucherChanged();
     long currentToId() const;  // 0 when there is none
-    QString modeCondition() const;
-    void navigate(int direction);  // 0 first, 1 previous, 2 next, 3 last
+    void navigate(DataControl::Step direction);
     void ListClick();
     void Selaa();
     void Sulje();

@@ -2,13 +2,14 @@
 // the numbering of a new voucher, and the three voucher fields.
 
 #include "core/globals.h"
-#include "core/nz.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "legacy/frmtositteet.h"
+#include "legacy/legacydata.h"
 #include "legacy/legacysupport.h"
 #include "platform/dao/error.h"
 #include "platform/ui/events.h"
+#include "vouchers/tositekirjaus.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -18,23 +19,7 @@ namespace legacy {
 
 using EditMode = dao::Recordset::EditMode;
 
-long frmTositteet::SeuraavaTositenumero() {
-    // Opening vouchers have a series of their own; normal and closing
-    // vouchers share the other. The program's work vouchers below 0 never
-    // count.
-    const QString sql = bAvaustosite
-                            ? QStringLiteral("SELECT MAX(toNumero) FROM to WHERE toNumero >= 0 AND toAvaustosite = True")
-                            : QStringLiteral("SELECT MAX(toNumero) FROM to WHERE toNumero >= 0 AND toAvaustosite = False");
-    dao::Database db = DataControl::Database();
-    dao::Recordset rs = db.OpenRecordset(sql, dao::RecordsetType::Snapshot, dao::dbReadOnly);
-    long next = 1;
-    if (!rs.isEOF()) {
-        const dao::Variant v = rs.value(QStringLiteral("Expr1000"));
-        if (!v.isNull()) next = core::NzLong(v, 0) + 1;
-    }
-    rs.Close();
-    return next;
-}
+long frmTositteet::SeuraavaTositenumero() { return legacy::SeuraavaTositenumero(bAvaustosite); }
 
 // ---------------------------------------------------------------- commands
 
@@ -107,7 +92,7 @@ void frmTositteet::dropEntriesOf(long toID) {
         curVienti_->Delete();  // its stored row (if any) goes, and nothing is left to save
         useEmptyVienti();
     }
-    DataControl::Database().Execute(QStringLiteral("DELETE FROM vi WHERE vitoID = ?"), {dao::Variant(toID)});
+    PoistaTositteenViennit(toID);
 }
 
 void frmTositteet::Poista() {
@@ -136,10 +121,7 @@ void frmTositteet::Poista() {
                         useEmptyVienti();
                     }
                     Data1.Delete();
-                    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT * FROM vi WHERE vitoID = ?"),
-                                                         dao::RecordsetType::Dynaset, {dao::Variant(id)});
-                    for (; !rs.isEOF(); rs.MoveNext()) rs.Delete();
-                    rs.Close();
+                    PoistaTositteenViennit(id);
                 });
                 Data1.Refresh();
             }
@@ -235,20 +217,19 @@ void frmTositteet::pvmLeft() {
         tTositepvm->clear();
         return;
     }
-    QDate d = typed->date();
+    const QDate d = typed->date();
     tTositepvm->setText(dao::Date::fromDate(d).toShortString());
     step([&] { Data1.setField(QStringLiteral("toPvm"), dao::Variant(dao::Date::fromDate(d))); });
     const QDate alku = core::TilikausiAlku.date();
     const QDate loppu = core::TilikausiLoppu.date();
-    if (d >= alku && d <= loppu) return;
     // A date in a calendar year after the year's end is taken for a slip of
     // one year; an earlier date is left as it is.
-    if (d.year() > loppu.year()) {
-        d = d.addYears(-1);
-        tTositepvm->setText(dao::Date::fromDate(d).toShortString());
-        step([&] { Data1.setField(QStringLiteral("toPvm"), dao::Variant(dao::Date::fromDate(d))); });
+    const QDate taken = vouchers::TositteenPaiva(d, alku, loppu);
+    if (taken != d) {
+        tTositepvm->setText(dao::Date::fromDate(taken).toShortString());
+        step([&] { Data1.setField(QStringLiteral("toPvm"), dao::Variant(dao::Date::fromDate(taken))); });
     }
-    if (d >= alku && d <= loppu) return;
+    if (taken >= alku && taken <= loppu) return;
     core::ShowInfo(core::TranslateStr(QStringLiteral("frmTositteet"),
                                       QStringLiteral("Tositteen päivämäärän tulee kuulua tilikauteen!")) +
                    QStringLiteral("\r\n\r\n") +

@@ -12,6 +12,7 @@
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "legacy/frmtositteet.h"
+#include "legacy/legacydata.h"
 #include "legacy/legacysupport.h"
 #include "platform/dao/error.h"
 #include "platform/ui/events.h"
@@ -366,15 +367,7 @@ void frmTositteet::PoistaVienti() {
         curVienti_->Delete();
         useEmptyVienti();
     }
-    dao::Database db = DataControl::Database();
-    dao::Recordset rs =
-        db.OpenRecordset(QStringLiteral("SELECT * FROM vi WHERE viID = ?"), dao::RecordsetType::Dynaset, {dao::Variant(key)});
-    if (!rs.isEOF()) {
-        rs.MoveLast();
-        rs.MoveFirst();
-    }
-    for (; !rs.isEOF(); rs.MoveNext()) rs.Delete();
-    rs.Close();
+    legacy::PoistaVienti(key);
     Data2.Refresh();
     if (Data2.isEmpty()) ClearVientiFields();
 }
@@ -469,25 +462,11 @@ void frmTositteet::uusiVientiFocused() {
 
 void frmTositteet::UpdateSummat() {
     if (!bDoCountBalance || bAddingNew) return;
-    dao::Currency debet, kredit;
-    if (Data1.hasCurrent()) {
-        const long id = currentToId();
-        dao::Database db = DataControl::Database();
-        dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT * FROM vi WHERE vitoID = ?"),
-                                             dao::RecordsetType::Snapshot, dao::dbReadOnly, {dao::Variant(id)});
-        for (; !rs.isEOF(); rs.MoveNext()) {
-            const dao::Variant arvo = rs.value(QStringLiteral("viArvo"));
-            if (arvo.isNull()) continue;
-            if (core::OnDebet(core::NzString(rs.value(QStringLiteral("viTyyppi")))))
-                debet += core::NzCurrency(arvo);
-            else
-                kredit += core::NzCurrency(arvo);
-        }
-        rs.Close();
-    }
-    erotus_ = debet - kredit;
-    lblDebetSumma->setText(debet.toCurrencyString());
-    lblKreditSumma->setText(kredit.toCurrencyString());
+    vouchers::TilinSummat s;
+    if (Data1.hasCurrent()) s = TositteenSummat(currentToId());
+    erotus_ = s.debet - s.kredit;
+    lblDebetSumma->setText(s.debet.toCurrencyString());
+    lblKreditSumma->setText(s.kredit.toCurrencyString());
     lblErotus->setText(erotus_.toCurrencyString());
     QPalette pal = lblErotus->palette();
     pal.setColor(QPalette::WindowText, erotus_.isZero() ? QApplication::palette().color(QPalette::ButtonText)

@@ -3,13 +3,12 @@
 // the account chosen in the settings.
 
 #include "core/globals.h"
-#include "core/nz.h"
-#include "core/puoli.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "legacy/frmtositteet.h"
 #include "platform/ui/controls.h"
 #include "shell/openers.h"
+#include "vouchers/tositekirjaus.h"
 #include "vouchers/tositepohja.h"
 
 #include <QAction>
@@ -27,53 +26,13 @@ std::function<void()>& templateEditor() {
     return f;
 }
 
-// A caption that shows an ampersand of a name as it is, not as an access key.
-QString plainCaption(const QString& s) {
-    QString t = s;
-    t.replace(QLatin1Char('&'), QLatin1String("&&"));
-    return t;
-}
-
 }  // namespace
 
 void frmTositteet::SetTemplateEditor(std::function<void()> editor) { templateEditor() = std::move(editor); }
 
 void frmTositteet::BuildTositepohjaMenu() {
-    while (mTositepohjaX.size() > 1) {
-        QAction* a = mTositepohjaX.takeLast();
-        mTositepohjat->removeAction(a);
-        delete a;
-    }
-    const core::RecordList<vouchers::cTositePohja> all = vouchers::cTositePohjat().All();
-    QAction* first = mTositepohjaX.first();
-    if (all.isEmpty()) {
-        first->setVisible(false);
-    } else {
-        for (qsizetype k = 0; k < all.count(); ++k) {
-            QAction* a = first;
-            if (k > 0) {
-                a = mTositepohjat->addAction(QString());
-                a->setObjectName(ui::ArrayName(QStringLiteral("mTositepohjaX"), int(k)));
-                mTositepohjaX << a;
-            }
-            a->setText(plainCaption(all.at(k).Nimi()));
-            a->setVisible(true);
-        }
-    }
-    const vouchers::cTositePohjat haku;
-    for (int n = 1; n <= 4; ++n) {
-        QPushButton* b = cTositePohja[size_t(n)];
-        const std::unique_ptr<vouchers::cTositePohja> p = haku.PikavalintaPohja(n);
-        if (p->IsEmpty()) {
-            b->setEnabled(false);
-            b->setVisible(false);
-            b->setText(QString());
-        } else {
-            b->setEnabled(true);
-            b->setText(QStringLiteral("(&%1) ").arg(n) + plainCaption(p->Nimi()));
-            b->setVisible(true);
-        }
-    }
+    // The menu's items run through the menu's triggered signal.
+    vouchers::ShowTemplateChoices(mTositepohjat, mTositepohjaX, cTositePohja);
 }
 
 void frmTositteet::MuokkaaTositepohjia() {
@@ -114,7 +73,7 @@ void frmTositteet::applyAndShow(std::unique_ptr<vouchers::cTositePohja> pohja) {
     // read again.
     CommitPendingEdits();
     curVienti_->Save(false);
-    std::unique_ptr<core::cTosite> tosite = ApplyTositePohja(*pohja);
+    std::unique_ptr<core::cTosite> tosite = vouchers::TositePohjasta(*pohja, bAvaustosite, bPaatostosite);
     // The description goes into the row before the record set is read
     // again, so the bound field shows it at once.
     tosite->Save(false);
@@ -125,35 +84,6 @@ void frmTositteet::applyAndShow(std::unique_ptr<vouchers::cTositePohja> pohja) {
     tTositepvm->setFocus(Qt::OtherFocusReason);
 }
 
-std::unique_ptr<core::cTosite> frmTositteet::NewTosite() {
-    auto t = std::make_unique<core::cTosite>();
-    t->SetTositeNumeroJaPaiva(core::TilikausiAlku, bAvaustosite);
-    t->setAvaustosite(bAvaustosite);
-    t->setPaatostosite(bPaatostosite);
-    t->Save(true);
-    return t;
-}
-
-std::unique_ptr<core::cTosite> frmTositteet::ApplyTositePohja(const vouchers::cTositePohja& pohja) {
-    std::unique_ptr<core::cTosite> tosite = NewTosite();
-    tosite->setSelite(pohja.Selite());
-    for (const QString& side : {QStringLiteral("D"), QStringLiteral("K")}) {
-        core::RecordList<vouchers::cVientiPohja> rivit = pohja.GetVientipohjat(side);
-        for (qsizetype k = 0; k < rivit.count(); ++k) {
-            const vouchers::cVientiPohja& rivi = rivit.at(k);
-            std::unique_ptr<core::cVienti> v = tosite->AddNewVienti(side);
-            v->setTlID(rivi.tlID());
-            v->setKpID(rivi.kpID());
-            v->setArvo(rivi.Arvo());
-            v->setSelite(pohja.Selite());
-            v->Save(false);
-            v->Release();
-        }
-        for (auto& item : rivit) item.record->Release();
-    }
-    return tosite;
-}
-
 void frmTositteet::ShowHalutunTilinSaldo() {
     const long tili = core::LaskettavaTili;
     if (tili == 0) {
@@ -161,20 +91,9 @@ void frmTositteet::ShowHalutunTilinSaldo() {
         return;
     }
     curVienti_->Save(false);
-    dao::Currency debet, kredit;
-    dao::Database db = DataControl::Database();
-    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT * FROM vi, to WHERE vitoID = toID AND vitlID = ?"),
-                                         dao::RecordsetType::Snapshot, dao::dbReadOnly, {dao::Variant(tili)});
-    for (; !rs.isEOF(); rs.MoveNext()) {
-        const QString tyyppi = core::NzString(rs.value(QStringLiteral("viTyyppi")));
-        const dao::Currency arvo = core::NzCurrency(rs.value(QStringLiteral("viArvo")));
-        if (core::OnDebet(tyyppi))
-            debet += arvo;
-        else if (core::OnKredit(tyyppi))
-            kredit += arvo;
-    }
-    rs.Close();
-    lblHalutunTilinSaldo->setText((debet - kredit).toCurrencyString());
+    // Every stored entry on the account whose voucher exists.
+    const vouchers::TilinSummat s = vouchers::TilinSaldo().Summat(tili);
+    lblHalutunTilinSaldo->setText((s.debet - s.kredit).toCurrencyString());
 }
 
 }  // namespace legacy

@@ -1,8 +1,10 @@
 #include "vouchers/tositekirjaus.h"
 
 #include "core/dbc.h"
+#include "core/globals.h"
 #include "core/nz.h"
 #include "core/puoli.h"
+#include "vouchers/tositepohja.h"
 
 #include <algorithm>
 #include <climits>
@@ -11,6 +13,52 @@ namespace vouchers {
 
 using core::NzLong;
 using core::NzString;
+
+std::unique_ptr<core::cTosite> UusiTosite(bool avaus, bool paatos) {
+    auto t = std::make_unique<core::cTosite>();
+    t->SetTositeNumeroJaPaiva(core::TilikausiAlku, avaus);
+    t->setAvaustosite(avaus);
+    t->setPaatostosite(paatos);
+    t->Save(true);
+    return t;
+}
+
+std::unique_ptr<core::cTosite> TositePohjasta(const cTositePohja& p, bool avaus, bool paatos) {
+    std::unique_ptr<core::cTosite> t;
+    std::vector<std::unique_ptr<core::cVienti>> viennit;
+    dao::Database db = core::DBCon().AvaaDB();
+    try {
+        dao::InTransaction(db, [&] {
+            t = UusiTosite(avaus, paatos);
+            t->setSelite(p.Selite());
+            for (const QString& side : {QStringLiteral("D"), QStringLiteral("K")}) {
+                const core::RecordList<cVientiPohja> lines = p.GetVientipohjat(side);
+                for (const auto& line : lines) {
+                    viennit.push_back(t->AddNewVienti(side));
+                    core::cVienti& v = *viennit.back();
+                    v.setTlID(line.record->tlID());
+                    v.setKpID(line.record->kpID());
+                    v.setArvo(line.record->Arvo());
+                    v.setSelite(p.Selite());
+                    // A line without account and amount gives no entry.
+                    v.Save(false);
+                }
+            }
+        });
+    } catch (...) {
+        // Nothing of the voucher is in the book: its records must not write
+        // themselves as they go.
+        if (t) t->setIsEmpty(true);
+        for (auto& v : viennit) v->setIsEmpty(true);
+        throw;
+    }
+    return t;
+}
+
+QDate TositteenPaiva(const QDate& typed, const QDate& alku, const QDate& loppu) {
+    if (typed >= alku && typed <= loppu) return typed;
+    return typed.year() > loppu.year() ? typed.addYears(-1) : typed;
+}
 
 QString TositeListanTeksti(long numero, const QString& selite) {
     return QString::number(numero) + QLatin1Char(' ') + selite;

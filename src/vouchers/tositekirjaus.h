@@ -1,22 +1,49 @@
 #pragma once
 
-// What the voucher window reads from the book besides the voucher and entry
-// records: the lines of its voucher list, a page at a time; the largest
-// number of entries on one side of a voucher, which sizes its entry rows;
+// What the voucher windows read from the book besides the voucher and entry
+// records: the lines of the voucher list, a page at a time; the largest
+// number of entries on one side of a voucher, which sizes the entry rows;
 // the highest voucher number; and the stored sums of the account whose
-// balance it shows. Its account and cost-centre lists are core's.
+// balance the windows show (their account and cost-centre lists are core's).
+// And what both voucher windows make: a new voucher of their mode, empty or
+// from a template, and the date a typed voucher date stands for.
 //
-// Every function reads the book of the shared connection; database errors
-// reach the caller.
+// Every function works on the book of the shared connection; database
+// errors reach the caller.
 
+#include "core/records/tosite.h"
 #include "platform/dao/currency.h"
 #include "platform/dao/database.h"
 
+#include <QDate>
 #include <QString>
+#include <memory>
 #include <optional>
 #include <vector>
 
 namespace vouchers {
+
+class cTositePohja;
+
+// A new voucher of a mode (the opening vouchers when avaus, the closing
+// vouchers when paatos), numbered and dated as cTosite numbers a voucher
+// (dated the first day of the financial year in a book without vouchers),
+// and stored.
+std::unique_ptr<core::cTosite> UusiTosite(bool avaus, bool paatos);
+
+// A new voucher of a mode made from the template p: UusiTosite with the
+// template's description (not yet stored: the caller stores it), and the
+// template's lines stored as its entries, each with the template's
+// description. The voucher and its entries go into the book together or not
+// at all: on an error nothing of it stays, its records write nothing, and
+// the error reaches the caller.
+std::unique_ptr<core::cTosite> TositePohjasta(const cTositePohja& p, bool avaus, bool paatos);
+
+// The date a date typed into a voucher's date field stands for: a date in a
+// calendar year after the financial year's end (loppu) is taken for a slip
+// of one year and moved a year back; any other date stays as typed (one
+// before the year too: the window tells that it is outside).
+QDate TositteenPaiva(const QDate& typed, const QDate& alku, const QDate& loppu);
 
 // One line of the voucher list.
 struct TositeListanRivi {

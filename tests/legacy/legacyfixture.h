@@ -27,6 +27,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -36,6 +37,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <sqlite3.h>
 #include <vector>
 
 namespace kvtest {
@@ -193,6 +195,16 @@ protected:
             out << cells.join(u'|');
         }
         return out;
+    }
+    // Makes the book refuse a write (as a damaged page or another program
+    // would): a trigger made on a connection of its own while no window reads
+    // the book. when is the trigger's event and condition.
+    static void refuseInBook(const QByteArray& when) {
+        sqlite3* h = nullptr;
+        ASSERT_EQ(sqlite3_open(QFile::encodeName(core::DatabasePath).constData(), &h), SQLITE_OK);
+        const QByteArray sql = "CREATE TRIGGER kirjoitus_estetty " + when + " BEGIN SELECT RAISE(ABORT, 'ei onnistu'); END";
+        EXPECT_EQ(sqlite3_exec(h, sql.constData(), nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(h);
+        sqlite3_close(h);
     }
     static QString euros(const char* amount) { return dao::Currency::parse(QString::fromUtf8(amount))->toCurrencyString(); }
 

@@ -96,6 +96,20 @@ TEST_F(LegacyTest, ATemplateMakesAStoredVoucherOfTheModeWithItsEntries) {
     EXPECT_EQ(value("SELECT COUNT(*) FROM to"), 6);
 }
 
+// The book refuses the template's credit line: neither the voucher nor its
+// debit entries stay behind.
+TEST_F(LegacyTest, AVoucherFromATemplateIsStoredWholeOrNotAtAll) {
+    book(QString::fromUtf8(kTemplates));
+    balanced(1, "Eka", "10");
+    refuseInBook("BEFORE INSERT ON vi WHEN NEW.vitlID = 2");
+    auto& f = open();
+    dialogs->expectMessage("Odottamaton virhe: ", Answer::OK);
+    f.mTositepohjaX[2]->trigger();
+    settle();
+    EXPECT_EQ(value("SELECT COUNT(*) FROM to"), 1);
+    EXPECT_EQ(value("SELECT COUNT(*) FROM vi"), 2);
+}
+
 TEST_F(LegacyTest, TheChosenAccountsBalanceCountsEveryEntryWithAVoucher) {
     book();
     const long v1 = addVoucher(1, "Normaali");

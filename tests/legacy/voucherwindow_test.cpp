@@ -9,23 +9,11 @@
 #include <QDir>
 #include <QFile>
 #include <QRadioButton>
-#include <sqlite3.h>
 
 using kvtest::LegacyTest;
 using ui::Answer;
 
 namespace {
-
-// Makes the book refuse a write (as a damaged page or another program
-// would): a trigger made on a connection of its own while no window reads
-// the book. when is the trigger's event and condition.
-void refuseInBook(const QByteArray& when) {
-    sqlite3* h = nullptr;
-    ASSERT_EQ(sqlite3_open(QFile::encodeName(core::DatabasePath).constData(), &h), SQLITE_OK);
-    const QByteArray sql = "CREATE TRIGGER kirjoitus_estetty " + when + " BEGIN SELECT RAISE(ABORT, 'ei onnistu'); END";
-    EXPECT_EQ(sqlite3_exec(h, sql.constData(), nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(h);
-    sqlite3_close(h);
-}
 
 TEST_F(LegacyTest, EachModeListsItsOwnVouchersAndNumbersNewOnesInItsSeries) {
     book();

@@ -85,6 +85,19 @@ cAlkusaldot cTili::Alkusaldot() const {
     return sums;
 }
 
+bool cTili::OnVienteja() const {
+    if (r_.f.isEmpty || r_.id == 0) return false;
+    dao::Database db = r_.tie.openOwn([this] { return describe(); });
+    for (const char* sql : {"SELECT COUNT(viID) AS Lkm FROM vi WHERE viArvo <> 0 AND vitlID = ?",
+                            "SELECT COUNT(viEID) AS Lkm FROM viE WHERE viEArvo <> 0 AND viEtlID = ?"}) {
+        dao::Recordset rs = db.OpenRecordset(QString::fromLatin1(sql), dao::RecordsetType::Snapshot, {dao::Variant(r_.id)});
+        const long n = rs.isEOF() ? 0 : NzLong(rs.value(QStringLiteral("Lkm")), 0);
+        rs.Close();
+        if (n > 0) return true;
+    }
+    return false;
+}
+
 std::unique_ptr<cTili> cTili::GetFirst() const {
     return accountAt(QStringLiteral("SELECT tlID FROM tl WHERE tlNumero > 0 ORDER BY tlNumero ASC"));
 }

@@ -66,6 +66,10 @@ public:
     // The sums of the account's opening entries (debit and credit, any case) in
     // both years; zeros for a placeholder or an account never stored.
     cAlkusaldot Alkusaldot() const;
+    // True when an entry of the current or the previous year with an amount
+    // other than 0 is on the account: such an account is not deleted. False
+    // for a placeholder or an account never stored.
+    bool OnVienteja() const;
 
     // Loads the row; a missing row clears the object and gives False.
     bool Read(long id);

@@ -165,44 +165,12 @@ void frmTositepohja::buildRows(QWidget* parent) {
     frameTositePohjanViennit = ui::makeGroupBox(parent, QStringLiteral("frameTositePohjanViennit"),
                                                 QStringLiteral("Tositepohjan viennit"));
     QWidget* f = frameTositePohjanViennit;
-    auto label = [f](const char* name, const char* caption) { return ui::makeLabel(f, name, caption); };
-    lblDebetTili = label("lblDebetTili", "Debet tili");
-    lblDebetKP = label("lblDebetKP", "KP");
-    lblDebetSums = label("lblDebetSums", "Debet summa");
-    lblKreditSums = label("lblKreditSums", "Kredit summa");
-    lblKreditKP = label("lblKreditKP", "KP");
-    lblKreditTili = label("lblKreditTili", "Kredit tili");
-
     // The twelve account combos share one list, and so do the cost-centre
     // combos. Typed text is matched to an item when the box is left.
     tiliModel_ = new QStandardItemModel(this);
     kpModel_ = new QStandardItemModel(this);
-    auto combo = [f](const QString& name, int i, QStandardItemModel* model, int minChars) {
-        return MakeEntryCombo(f, name, i, model, minChars);
-    };
-    auto amount = [f](const QString& name, int i) { return MakeAmountBox(f, name, i); };
-    auto* g = new QGridLayout(f);
-    g->addWidget(lblDebetTili, 0, 0);
-    g->addWidget(lblDebetKP, 0, 1);
-    g->addWidget(lblDebetSums, 0, 2);
-    g->addWidget(lblKreditSums, 0, 3);
-    g->addWidget(lblKreditKP, 0, 4);
-    g->addWidget(lblKreditTili, 0, 5);
-    for (int i = 0; i < kRivit; ++i) {
-        const size_t s = size_t(i);
-        cmbDebetTili[s] = combo(QStringLiteral("cmbDebetTili"), i, tiliModel_, 16);
-        cmbDebetKP[s] = combo(QStringLiteral("cmbDebetKP"), i, kpModel_, 4);
-        tDebetSumma[s] = amount(QStringLiteral("tDebetSumma"), i);
-        tKreditSumma[s] = amount(QStringLiteral("tKreditSumma"), i);
-        cmbKreditKP[s] = combo(QStringLiteral("cmbKreditKP"), i, kpModel_, 4);
-        cmbKreditTili[s] = combo(QStringLiteral("cmbKreditTili"), i, tiliModel_, 16);
-        g->addWidget(cmbDebetTili[s], i + 1, 0);
-        g->addWidget(cmbDebetKP[s], i + 1, 1);
-        g->addWidget(tDebetSumma[s], i + 1, 2);
-        g->addWidget(tKreditSumma[s], i + 1, 3);
-        g->addWidget(cmbKreditKP[s], i + 1, 4);
-        g->addWidget(cmbKreditTili[s], i + 1, 5);
-    }
+    QGridLayout* g = MakeEntryRows(*this, f, tiliModel_, kpModel_);
+    auto label = [f](const char* name, const char* caption) { return ui::makeLabel(f, name, caption); };
     Line1 = ui::makeFrame(f, QStringLiteral("Line1"));
     Line1->setFrameShape(QFrame::HLine);
     Line1->setFrameShadow(QFrame::Plain);

@@ -19,6 +19,7 @@
 #include "core/ui/commanderrors.h"
 #include "core/ui/translator.h"
 #include "platform/ui/forms.h"
+#include "vouchers/tools/toolsupport.h"
 #include "vouchers/tositepohja.h"
 
 #include <array>
@@ -40,10 +41,10 @@ namespace vouchers {
 
 class WindowKeys;
 
-class frmTositepohja : public ui::Form {
+class frmTositepohja : public ui::Form, public EntryRowControls {
     Q_OBJECT
 public:
-    static constexpr int kRivit = 6;
+    static constexpr int kRivit = kEntryRows;
 
     frmTositepohja();
     ~frmTositepohja() override;
@@ -78,18 +79,7 @@ public:
     QLineEdit* tSelite = nullptr;
 
     QGroupBox* frameTositePohjanViennit = nullptr;
-    QLabel* lblDebetTili = nullptr;
-    QLabel* lblDebetKP = nullptr;
-    QLabel* lblDebetSums = nullptr;
-    QLabel* lblKreditTili = nullptr;
-    QLabel* lblKreditKP = nullptr;
-    QLabel* lblKreditSums = nullptr;
-    std::array<QComboBox*, kRivit> cmbDebetTili{};
-    std::array<QComboBox*, kRivit> cmbDebetKP{};
-    std::array<QLineEdit*, kRivit> tDebetSumma{};
-    std::array<QComboBox*, kRivit> cmbKreditTili{};
-    std::array<QComboBox*, kRivit> cmbKreditKP{};
-    std::array<QLineEdit*, kRivit> tKreditSumma{};
+    // In it the entry rows (EntryRowControls), then:
     QFrame* Line1 = nullptr;
     QLabel* lblDebetSumma = nullptr;
     QLabel* lblKreditSumma = nullptr;

@@ -91,10 +91,10 @@ void frmTositeTarkistusVirheet::Tarkista() {
 
 void ShowTositeTarkistusVirheet() { ui::Forms::show(ui::Forms::get<frmTositeTarkistusVirheet>()); }
 
-bool KaynnistysTarkistus() {
+bool KaynnistysTarkistus(const QString& ikkuna) {
     try {
         if (cTositeTarkistus().TarkistaTositteet().empty()) return false;
-        return core::AskYesNo(core::TranslateStr(QStringLiteral("frmNewTositteet"),
+        return core::AskYesNo(core::TranslateStr(ikkuna,
                                                  QStringLiteral("Tositteissa puutteita, haluatko avata tositteiden "
                                                                 "tarkistusikkunan?")),
                               false) == ui::Answer::Yes;

@@ -39,7 +39,8 @@ void ShowTositeTarkistusVirheet();
 // The question of a voucher window's first activation: runs the voucher
 // check and, when it finds anything, asks whether to open the findings
 // window. True for Yes; False for No, for no findings, and when the check
-// fails (the failure is not shown).
-bool KaynnistysTarkistus();
+// fails (the failure is not shown). The question is translated as the text
+// of the window named ikkuna.
+bool KaynnistysTarkistus(const QString& ikkuna);
 
 }  // namespace vouchers

@@ -1,6 +1,9 @@
-// The voucher window: its controls, the voucher list, the current voucher
-// with its two entry arrays, and the record commands. The entry rows are in
-// frmnewtositteet_rows.cpp, the header fields in frmnewtositteet_header.cpp.
+// The voucher window: its making, loading and closing, the current voucher
+// with its two entry arrays, and the record commands. Its controls are
+// built in frmnewtositteet_build.cpp, the voucher list is in
+// frmnewtositteet_list.cpp, the entry rows in frmnewtositteet_rows.cpp, the
+// header fields in frmnewtositteet_header.cpp, and the templates, account
+// views and reports in frmnewtositteet_menus.cpp.
 
 #include "vouchers/window/frmnewtositteet.h"
 
@@ -65,25 +68,7 @@ std::unique_ptr<core::cVienti> placeholderVienti() {
     return v;
 }
 
-// A caption that shows an ampersand of a name as it is, not as an access key.
-QString plainCaption(const QString& s) {
-    QString t = s;
-    t.replace(QLatin1Char('&'), QLatin1String("&&"));
-    return t;
-}
-
 }  // namespace
-
-// ---------------------------------------------------------------- the list
-
-TositeLista::TositeLista(QWidget* parent) : QListWidget(parent) {}
-
-void TositeLista::focusInEvent(QFocusEvent* event) {
-    // The item view would make the first line current on a keyboard focus,
-    // which would show that voucher; the line is left for the user to pick.
-    QAbstractScrollArea::focusInEvent(event);
-    viewport()->update();
-}
 
 // ---------------------------------------------------------------- building
 
@@ -106,7 +91,7 @@ frmNewTositteet::frmNewTositteet() : ui::Form(QStringLiteral("frmNewTositteet"))
     root->addLayout(body, 1);
 
     auto* left = new QVBoxLayout;
-    lstTositteet = new TositeLista(this);
+    lstTositteet = new PickList(this);
     lstTositteet->setObjectName(QStringLiteral("lstTositteet"));
     lstTositteet->setSelectionMode(QAbstractItemView::SingleSelection);
     lstTositteet->setUniformItemSizes(true);
@@ -155,248 +140,6 @@ frmNewTositteet::~frmNewTositteet() {
     // no voucher is held any more, and no control keeps the focus.
     curTosite_ = placeholderTosite();
     if (QWidget* f = QApplication::focusWidget(); f && isAncestorOf(f)) f->clearFocus();
-}
-
-void frmNewTositteet::buildMenus() {
-    // A shortcut belongs to the whole window.
-    auto action = [this](QMenu* menu, const char* name, const char* caption, QKeySequence key = {}) {
-        return ui::addWindowAction(menu, this, name, caption, key, &windowKeys_);
-    };
-    auto menu = [this](const char* name, const char* caption) { return ui::addMenu(menuBar, name, caption); };
-
-    mTiedosto = menu("mTiedosto", "&Tiedosto");
-    mTositteidenTarkistus = action(mTiedosto, "mTositteidenTarkistus", "Tositteiden tarkistus");
-    mTiedosto->addSeparator();
-    mTilinPaivasaldot = action(mTiedosto, "mTilinPaivasaldot", "Tilin päiväsaldot", QKeySequence(Qt::Key_F9));
-    mTilienSaldot = action(mTiedosto, "mTilienSaldot", "Tilien saldot", QKeySequence(Qt::Key_F6));
-    mTilitarkastelu = action(mTiedosto, "mTilitarkastelu", "Tilitarkastelu", QKeySequence(Qt::Key_F8));
-    mTiedosto->addSeparator();
-    mSulje = action(mTiedosto, "mSulje", "Sulje");
-
-    mTietue = menu("mTietue", "T&ietue");
-    mUusi = action(mTietue, "mUusi", "Uusi", QKeySequence(Qt::Key_F2));
-    mTallenna = action(mTietue, "mTallenna", "Tallenna", QKeySequence(Qt::Key_F3));
-    mPoista = action(mTietue, "mPoista", "Poista", QKeySequence(Qt::Key_F4));
-    mSelaa = action(mTietue, "mSelaa", "Selaa", QKeySequence(Qt::Key_F5));
-    mHaku = action(mTietue, "mHaku", "Haku", QKeySequence(Qt::CTRL | Qt::Key_H));
-    mPeru = action(mTietue, "mPeru", "Peru", QKeySequence(Qt::CTRL | Qt::Key_Z));
-    mTietue->addSeparator();
-    mEnsimmaiseen = action(mTietue, "mEnsimmaiseen", "Siirry ensimmäiseen", QKeySequence(Qt::CTRL | Qt::Key_A));
-    mEdelliseen = action(mTietue, "mEdelliseen", "Siirry edelliseen", QKeySequence(Qt::CTRL | Qt::Key_S));
-    mSeuraavaan = action(mTietue, "mSeuraavaan", "Siirry seuraavaan", QKeySequence(Qt::CTRL | Qt::Key_D));
-    mViimeiseen = action(mTietue, "mViimeiseen", "Siirry viimeiseen", QKeySequence(Qt::CTRL | Qt::Key_F));
-
-    mRaportit = menu("mRaportit", "&Raportit");
-    mPaivakirja = action(mRaportit, "mPaivakirja", "Päiväkirja");
-    mPaakirja = action(mRaportit, "mPaakirja", "Pääkirja");
-    mPaakirjaKustannuspaikalle = action(mRaportit, "mPaakirjaKustannuspaikalle", "Pääkirja kustannuspaikalle");
-    mRapYksiTili = action(mRaportit, "mRapYksiTili", "Yhden tilin viennit");
-
-    // The template items after the separator; BuildTositepohjaMenu fills
-    // them in.
-    mTositepohjat = menu("mTositepohjat", "Tositepohjat");
-    mMuokkaaTositepohjia = action(mTositepohjat, "mMuokkaaTositepohjia", "Muokkaa tositepohjia");
-    mTositepohjat->addSeparator();
-    QAction* first = mTositepohjat->addAction(QStringLiteral("Tositepohja X"));
-    first->setObjectName(ui::ArrayName(QStringLiteral("mTositepohjaX"), 0));
-    mTositepohjaX << first;
-}
-
-void frmNewTositteet::buildHeader(QWidget* parent) {
-    frameTosite = ui::makeGroupBox(parent, QStringLiteral("frameTosite"), QStringLiteral("Tosite"));
-    auto label = [this](const char* name, const char* caption) { return ui::makeLabel(frameTosite, name, caption); };
-    auto field = [this](const char* name) { return ui::makeLineEdit(frameTosite, name); };
-    lblTositeNumero = label("lblTositeNumero", "Numero:");
-    tTositenumero = field("tTositenumero");
-    tTositenumero->setMaximumWidth(110);
-    lblTositePvm = label("lblTositePvm", "Päivämäärä:");
-    tTositepvm = field("tTositepvm");
-    tTositepvm->setMaximumWidth(130);
-    lblTositeSelite = label("lblTositeSelite", "Selite:");
-    tTositeSelite = field("tTositeSelite");
-    tTositeSelite->setMaxLength(255);
-
-    auto* g = new QGridLayout(frameTosite);
-    g->addWidget(lblTositeNumero, 0, 0);
-    g->addWidget(tTositenumero, 0, 1);
-    g->addWidget(lblTositePvm, 0, 2);
-    g->addWidget(tTositepvm, 0, 3);
-    g->setColumnStretch(4, 1);
-    g->addWidget(lblTositeSelite, 1, 0);
-    g->addWidget(tTositeSelite, 1, 1, 1, 4);
-}
-
-void frmNewTositteet::buildRows(QWidget* parent) {
-    frameViennit = ui::makeGroupBox(parent, QStringLiteral("frameViennit"), QStringLiteral("Tositteen viennit"));
-    auto label = [this](const char* name, const char* caption) { return ui::makeLabel(frameViennit, name, caption); };
-    lblDebetTili = label("lblDebetTili", "Debet tili");
-    lblDebetKP = label("lblDebetKP", "KP");
-    lblDebetSums = label("lblDebetSums", "Debet summa");
-    lblKreditSums = label("lblKreditSums", "Kredit summa");
-    lblKreditKP = label("lblKreditKP", "KP");
-    lblKreditTili = label("lblKreditTili", "Kredit tili");
-
-    // The twelve account combos share one list, and so do the cost-centre
-    // combos.
-    tiliModel_ = new QStandardItemModel(this);
-    kpModel_ = new QStandardItemModel(this);
-    auto combo = [this](const QString& name, int i, QStandardItemModel* model, int minChars) {
-        return MakeEntryCombo(frameViennit, name, i, model, minChars);
-    };
-    auto amount = [this](const QString& name, int i) { return MakeAmountBox(frameViennit, name, i); };
-    for (int i = 0; i < kRivit; ++i) {
-        const size_t s = size_t(i);
-        cmbDebetTili[s] = combo(QStringLiteral("cmbDebetTili"), i, tiliModel_, 16);
-        cmbDebetKP[s] = combo(QStringLiteral("cmbDebetKP"), i, kpModel_, 4);
-        tDebetSumma[s] = amount(QStringLiteral("tDebetSumma"), i);
-        tKreditSumma[s] = amount(QStringLiteral("tKreditSumma"), i);
-        cmbKreditKP[s] = combo(QStringLiteral("cmbKreditKP"), i, kpModel_, 4);
-        cmbKreditTili[s] = combo(QStringLiteral("cmbKreditTili"), i, tiliModel_, 16);
-    }
-    scrlViennit = new QScrollBar(Qt::Vertical, frameViennit);
-    scrlViennit->setObjectName(QStringLiteral("scrlViennit"));
-    scrlViennit->setFocusPolicy(Qt::NoFocus);
-    scrlViennit->setPageStep(kRivit);
-
-    lblDebetSumma = label("lblDebetSumma", "");
-    lblKreditSumma = label("lblKreditSumma", "");
-    lblErotusTeksti = label("lblErotusTeksti", "Erotus:");
-    lblErotus = label("lblErotus", "");
-    lblHalutunTilinSaldo = label("lblHalutunTilinSaldo", "Valitun tilin saldo");
-    for (QLabel* l : {lblDebetSumma, lblKreditSumma, lblErotus}) l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    lblErotusTeksti->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    lblHalutunTilinSaldo->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    cLisaaVienteja = ui::makeButton(frameViennit, QStringLiteral("cLisaaVienteja"), QStringLiteral("Lisää &vientejä"));
-
-    auto* g = new QGridLayout(frameViennit);
-    g->addWidget(lblDebetTili, 0, 0);
-    g->addWidget(lblDebetKP, 0, 1);
-    g->addWidget(lblDebetSums, 0, 2);
-    g->addWidget(lblKreditSums, 0, 3);
-    g->addWidget(lblKreditKP, 0, 4);
-    g->addWidget(lblKreditTili, 0, 5);
-    for (int i = 0; i < kRivit; ++i) {
-        const size_t s = size_t(i);
-        g->addWidget(cmbDebetTili[s], i + 1, 0);
-        g->addWidget(cmbDebetKP[s], i + 1, 1);
-        g->addWidget(tDebetSumma[s], i + 1, 2);
-        g->addWidget(tKreditSumma[s], i + 1, 3);
-        g->addWidget(cmbKreditKP[s], i + 1, 4);
-        g->addWidget(cmbKreditTili[s], i + 1, 5);
-    }
-    g->addWidget(scrlViennit, 1, 6, kRivit, 1);
-    g->addWidget(lblDebetSumma, kRivit + 1, 2);
-    g->addWidget(lblKreditSumma, kRivit + 1, 3);
-    g->addWidget(cLisaaVienteja, kRivit + 2, 0);
-    g->addWidget(lblErotusTeksti, kRivit + 2, 1, 1, 2);
-    g->addWidget(lblErotus, kRivit + 2, 3);
-    g->addWidget(lblHalutunTilinSaldo, kRivit + 2, 4, 1, 2);
-    g->setColumnStretch(0, 3);
-    g->setColumnStretch(5, 3);
-    g->setColumnStretch(2, 2);
-    g->setColumnStretch(3, 2);
-}
-
-void frmNewTositteet::buildButtons() {
-    auto button = [this](const char* name, const char* caption, const char* tip) {
-        QPushButton* b = ui::makeButton(this, name, caption, tip);
-        b->setAutoDefault(false);
-        return b;
-    };
-    cUusi = button("cUusi", "Uusi", "Lisää uusi tosite [F2]");
-    cTallenna = button("cTallenna", "Tallenna", "Tallenna näytöllä oleva tosite [F3]");
-    cPoista = button("cPoista", "Poista", "Poista näytöllä oleva tosite [F4]");
-    cSelaa = button("cSelaa", "Selaa", "Selaa tositteita [F5]");
-    cHaku = button("cHaku", "Haku", "Hae tositteista [Ctrl+H]");
-    cPeru = button("cPeru", "Peru", "Peru tehdyt muutokset [Ctrl+Z]");
-    cEnsimmainen = button("cEnsimmäinen", "Ensimm.", "Siirry ensimmäiseen [Ctrl+A]");
-    cEdellinen = button("cEdellinen", "Edel.", "Siirry edelliseen [Ctrl+S]");
-    cSeuraava = button("cSeuraava", "Seur.", "Siirry seuraavaan [Ctrl+D]");
-    cViimeinen = button("cViimeinen", "Viim.", "Siirry viimeiseen [Ctrl+F]");
-    cSulje = button("cSulje", "Sulje", "Sulje Tositteet [Alt+F4]");
-    for (int n = 1; n <= 4; ++n) {
-        auto* b = new QPushButton(QStringLiteral("(&%1) Tositepohja").arg(n), this);
-        b->setObjectName(ui::ArrayName(QStringLiteral("cTositePohja"), n));
-        b->setProperty("Tag", QStringLiteral("NoTrl"));  // captioned with template names
-        b->setAutoDefault(false);
-        cTositePohja[size_t(n)] = b;
-    }
-}
-
-void frmNewTositteet::setTabOrder() {
-    // Header fields, then the rows position by position: debit account,
-    // debit cost centre, debit amount, credit amount, credit cost centre,
-    // credit account.
-    QList<QWidget*> order{tTositenumero, tTositepvm, tTositeSelite};
-    for (int i = 0; i < kRivit; ++i) {
-        const size_t s = size_t(i);
-        order << cmbDebetTili[s] << cmbDebetKP[s] << tDebetSumma[s] << tKreditSumma[s] << cmbKreditKP[s]
-              << cmbKreditTili[s];
-    }
-    order << cLisaaVienteja << cUusi << cTallenna << cPoista << cSelaa << cHaku << cPeru << cEnsimmainen
-          << cEdellinen << cSeuraava << cViimeinen << cSulje;
-    for (int n = 1; n <= 4; ++n) order << cTositePohja[size_t(n)];
-    order << cUusiTosite << lstTositteet;
-    for (int k = 1; k < order.size(); ++k) QWidget::setTabOrder(order[k - 1], order[k]);
-}
-
-void frmNewTositteet::connectEvents() {
-    auto click = [this](QObject* control, std::function<void()> f) {
-        ui::Events::of(control).onClick([this, f = std::move(f)] { run(f); });
-    };
-    // A menu item does what its button does.
-    const std::pair<std::pair<QObject*, QObject*>, std::function<void()>> commands[] = {
-        {{cUusi, mUusi}, [this] { Uusi(); }},
-        {{cTallenna, mTallenna}, [this] { Tallenna(); }},
-        {{cPoista, mPoista}, [this] { Poista(); }},
-        {{cSelaa, mSelaa}, [this] { Selaa(); }},
-        {{cHaku, mHaku}, [this] { Haku(); }},
-        {{cPeru, mPeru}, [this] { Peru(); }},
-        {{cEnsimmainen, mEnsimmaiseen}, [this] { Siirry(Suunta::Ensimmainen); }},
-        {{cEdellinen, mEdelliseen}, [this] { Siirry(Suunta::Edellinen); }},
-        {{cSeuraava, mSeuraavaan}, [this] { Siirry(Suunta::Seuraava); }},
-        {{cViimeinen, mViimeiseen}, [this] { Siirry(Suunta::Viimeinen); }},
-        {{cSulje, mSulje}, [this] { Sulje(); }},
-    };
-    for (const auto& [controls, f] : commands) {
-        click(controls.first, f);
-        click(controls.second, f);
-    }
-    // "Lisää tosite" runs the click of cUusi.
-    ui::Events::of(cUusiTosite).onClick([this] { cUusi->click(); });
-    click(cLisaaVienteja, [this] { LisaaVienteja(); });
-    ui::Events::of(mTositteidenTarkistus).onClick([this] { TositteidenTarkistus(); });
-    connectMenuEvents();
-    ui::Events::of(lstTositteet).onClick([this] { run([this] { ListClick(); }); });
-    ui::Events::of(this).onActivate([this] { activate(); });
-
-    // The window's keys win over the text boxes' own (Ctrl+A, Ctrl+Z, ...).
-    QList<QWidget*> keyed{tTositenumero, tTositepvm, tTositeSelite, lstTositteet};
-    for (int i = 0; i < kRivit; ++i) {
-        const size_t s = size_t(i);
-        keyed << cmbDebetTili[s] << cmbDebetKP[s] << tDebetSumma[s] << tKreditSumma[s] << cmbKreditKP[s]
-              << cmbKreditTili[s];
-    }
-    for (QWidget* w : keyed) {
-        w->installEventFilter(this);
-        if (auto* c = qobject_cast<QComboBox*>(w); c && c->lineEdit()) c->lineEdit()->installEventFilter(this);
-    }
-}
-
-bool frmNewTositteet::isWindowKey(const QKeyEvent* e) const {
-    const QKeySequence pressed(QKeyCombination(e->modifiers() & ~Qt::KeypadModifier, Qt::Key(e->key())));
-    for (const QAction* a : windowKeys_)
-        if (a->shortcut() == pressed) return true;
-    return false;
-}
-
-bool frmNewTositteet::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::ShortcutOverride && isWindowKey(static_cast<QKeyEvent*>(event))) {
-        // Not taken by the text box: the window's shortcut runs.
-        event->ignore();
-        return true;
-    }
-    return ui::Form::eventFilter(watched, event);
 }
 
 // ---------------------------------------------------------------- running handlers
@@ -453,42 +196,12 @@ void frmNewTositteet::ShowHalutunTilinSaldo() {
     lblHalutunTilinSaldo->setText((s.debet - s.kredit).toCurrencyString());
 }
 
-bool frmNewTositteet::CheckTositteet() { return KaynnistysTarkistus(); }
+bool frmNewTositteet::CheckTositteet() { return KaynnistysTarkistus(QStringLiteral("frmNewTositteet")); }
 
 void frmNewTositteet::BuildTositepohjaMenu() {
-    while (mTositepohjaX.size() > 1) {
-        QAction* a = mTositepohjaX.takeLast();
-        mTositepohjat->removeAction(a);
-        delete a;
-    }
-    const core::RecordList<::vouchers::cTositePohja> all = cTositePohjat().All();
-    QAction* first = mTositepohjaX.first();
-    first->setVisible(!all.isEmpty());
-    for (qsizetype i = 0; i < all.count(); ++i) {
-        QAction* a = first;
-        if (i > 0) {
-            a = mTositepohjat->addAction(QString());
-            a->setObjectName(ui::ArrayName(QStringLiteral("mTositepohjaX"), int(i)));
-            mTositepohjaX << a;
-            ui::Events::of(a).onClick([this, i] { run([this, i] { TositepohjaXClick(int(i)); }); });
-        }
-        a->setText(plainCaption(all.at(i).Nimi()));
-        a->setVisible(true);
-    }
-    cTositePohjat haku;
-    for (int n = 1; n <= 4; ++n) {
-        QPushButton* b = cTositePohja[size_t(n)];
-        const std::unique_ptr<::vouchers::cTositePohja> p = haku.PikavalintaPohja(n);
-        if (p->IsEmpty()) {
-            b->setEnabled(false);
-            b->setVisible(false);
-            b->setText(QString());
-        } else {
-            b->setEnabled(true);
-            b->setText(QStringLiteral("(&%1) ").arg(n) + plainCaption(p->Nimi()));
-            b->setVisible(true);
-        }
-    }
+    ShowTemplateChoices(mTositepohjat, mTositepohjaX, cTositePohja, [this](QAction* a, int i) {
+        ui::Events::of(a).onClick([this, i] { run([this, i] { TositepohjaXClick(i); }); });
+    });
 }
 
 // ---------------------------------------------------------------- loading and closing
@@ -575,174 +288,6 @@ void frmNewTositteet::Unload() {
         for (auto& v : *arr) v = placeholderVienti();
 }
 
-// ---------------------------------------------------------------- the voucher list
-
-void frmNewTositteet::FillTositeLista() {
-    const std::vector<TositeListanRivi> rivit =
-        TositeListanRivit(bAvaustosite, bPaatostosite, std::nullopt, kListanAlku);
-    bUpdatingList_ = true;
-    lstTositteet->clear();
-    lineOf_.clear();
-    odottavat_.clear();
-    appendListLines(rivit);
-    listaKesken_ = int(rivit.size()) == kListanAlku;
-    listaLuettu_.reset();
-    if (!rivit.empty()) listaLuettu_ = rivit.back();
-    listaSukupolvi_ = core::DBCon().generation();
-    bUpdatingList_ = false;
-    if (listaKesken_) idle_->start(0);
-}
-
-void frmNewTositteet::appendListLines(const std::vector<TositeListanRivi>& rivit) {
-    QStringList texts;
-    QList<long> ids;
-    const long shown = curTosite_->IsEmpty() ? 0 : curTosite_->id();
-    for (const TositeListanRivi& r : rivit) {
-        if (lineOf_.contains(r.toID)) continue;
-        ids << r.toID;
-        // The voucher on screen as it stands, typing included.
-        texts << (r.toID == shown ? TositeListanTeksti(curTosite_->Numero(), curTosite_->Selite())
-                                  : TositeListanTeksti(r.numero, r.selite));
-    }
-    if (ids.isEmpty()) return;
-    const int first = lstTositteet->count();
-    lstTositteet->setUpdatesEnabled(false);
-    lstTositteet->addItems(texts);
-    {
-        // The keys are no news to the view, which shows only the texts.
-        const QSignalBlocker quiet(lstTositteet->model());
-        for (int c = 0; c < ids.size(); ++c) {
-            QListWidgetItem* item = lstTositteet->item(first + c);
-            item->setData(Qt::UserRole, qlonglong(ids[c]));
-            lineOf_.insert(ids[c], item);
-        }
-    }
-    lstTositteet->setUpdatesEnabled(true);
-    // The line of the voucher on screen is picked (it stays picked when the
-    // list is built again).
-    if (shown != 0 && ids.contains(shown)) lstTositteet->setCurrentItem(lineOf_.value(shown));
-}
-
-void frmNewTositteet::idleWork() {
-    if (!isLoaded() || (rivimaaraTiedossa_ && !listaKesken_)) return;
-    // The book is read only while it is open and at rest: not while a
-    // command has it closed or holds a transaction open (a question it
-    // asks runs the event loop).
-    core::DBC& dbc = core::DBCon();
-    if (!dbc.isOpen() || dbc.openedPath() != core::DatabasePath || dbc.AvaaDB().transactionDepth() > 0) {
-        idle_->start(50);
-        return;
-    }
-    bool done = false;
-    run([&] {
-        if (!rivimaaraTiedossa_) {
-            sizeArraysForBook();
-        } else if (core::DBCon().generation() != listaSukupolvi_) {
-            // The book was changed under the list: it is read again.
-            FillTositeLista();
-        } else {
-            const std::vector<TositeListanRivi> rivit =
-                TositeListanRivit(bAvaustosite, bPaatostosite, listaLuettu_, kListanSivu);
-            const bool updating = bUpdatingList_;
-            bUpdatingList_ = true;
-            appendListLines(rivit);
-            bUpdatingList_ = updating;
-            if (!rivit.empty()) listaLuettu_ = rivit.back();
-            if (int(rivit.size()) < kListanSivu) listRead();
-        }
-        done = true;
-    });
-    if (!done) {
-        // What failed (and has been shown) is not tried again on every idle
-        // turn: the list stays as it is until it is built again (browse),
-        // and the arrays keep their length.
-        listaKesken_ = false;
-        return;
-    }
-    if (isLoaded() && !idle_->isActive() && (!rivimaaraTiedossa_ || listaKesken_)) idle_->start(0);
-}
-
-void frmNewTositteet::sizeArraysForBook() {
-    if (rivimaaraTiedossa_) return;
-    const int n = SuurinVientimaara(kRivit);
-    rivimaaraTiedossa_ = true;
-    growArrays(n);
-}
-
-void frmNewTositteet::growArrays(int n) {
-    if (n <= ElementCount()) return;
-    // Past its stored entries a voucher's elements hold fresh entries of
-    // it, as showing the voucher gives them; nothing is written.
-    while (ElementCount() < n) {
-        debet_.push_back(curTosite_->AddNewVienti(QStringLiteral("D")));
-        kredit_.push_back(curTosite_->AddNewVienti(QStringLiteral("K")));
-    }
-    const int shown = scrlViennit->value();
-    applyScrollRule(n - 1);
-    ui::ChangeGuard guard(scrlViennit);
-    scrlViennit->setValue(shown);
-}
-
-void frmNewTositteet::listRead() {
-    listaKesken_ = false;
-    const std::vector<long> odottavat = std::exchange(odottavat_, {});
-    const long shown = curTosite_->IsEmpty() ? 0 : curTosite_->id();
-    for (long id : odottavat) {
-        if (lineOf_.contains(id)) continue;
-        // The voucher on screen as it stands, its line picked; another one
-        // as stored, when it still is.
-        QString text;
-        if (id == shown) {
-            text = TositeListanTeksti(curTosite_->Numero(), curTosite_->Selite());
-        } else {
-            core::cTosite t;
-            if (!t.Read(id)) continue;
-            text = TositeListanTeksti(t.Numero(), t.Selite());
-        }
-        bUpdatingList_ = true;
-        auto* item = new QListWidgetItem(text);
-        item->setData(Qt::UserRole, qlonglong(id));
-        lstTositteet->addItem(item);
-        lineOf_.insert(id, item);
-        if (id == shown) lstTositteet->setCurrentItem(item);
-        bUpdatingList_ = false;
-    }
-}
-
-void frmNewTositteet::curTosite_NameChanged(long id, const QString& sName) {
-    bUpdatingList_ = true;
-    try {
-        const QString text = TositeListanTeksti(curTosite_->Numero(), sName);
-        QListWidgetItem* item = lineOf_.value(id);
-        if (item) {
-            if (lstTositteet->currentItem() != item) lstTositteet->setCurrentItem(item);
-            if (item->text() != text) item->setText(text);
-        } else if (listaKesken_) {
-            // The pages still to be read give the line in its place.
-            if (std::find(odottavat_.begin(), odottavat_.end(), id) == odottavat_.end()) odottavat_.push_back(id);
-        } else {
-            item = new QListWidgetItem(text);
-            item->setData(Qt::UserRole, qlonglong(id));
-            lstTositteet->addItem(item);
-            lineOf_.insert(id, item);
-        }
-    } catch (...) {
-        // The list line only mirrors the stored voucher: a failure here must
-        // not reach the record whose save sent the event. The line is made
-        // anew when the list is filled next.
-    }
-    bUpdatingList_ = false;
-}
-
-void frmNewTositteet::selectListLine(long id) {
-    bUpdatingList_ = true;
-    if (QListWidgetItem* item = lineOf_.value(id))
-        lstTositteet->setCurrentItem(item);
-    else
-        lstTositteet->setCurrentItem(nullptr);
-    bUpdatingList_ = false;
-}
-
 // ---------------------------------------------------------------- the voucher and its arrays
 
 void frmNewTositteet::setUpperBound(int u) {
@@ -813,15 +358,6 @@ void frmNewTositteet::releaseEntries() {
 void frmNewTositteet::releaseAll() {
     releaseRecord(curTosite_);
     releaseEntries();
-}
-
-std::unique_ptr<core::cTosite> frmNewTositteet::NewTosite() {
-    auto t = std::make_unique<core::cTosite>();
-    t->SetTositeNumeroJaPaiva(core::TilikausiAlku, bAvaustosite);
-    t->setAvaustosite(bAvaustosite);
-    t->setPaatostosite(bPaatostosite);
-    t->Save(true);
-    return t;
 }
 
 void frmNewTositteet::ShowTosite(std::unique_ptr<core::cTosite> t) {
@@ -985,7 +521,7 @@ void frmNewTositteet::Uusi() {
     // The voucher on screen is written before the new one is numbered, so
     // that a failure leaves no voucher behind that nobody sees.
     writePending();
-    ShowTosite(NewTosite());
+    ShowTosite(UusiTosite(bAvaustosite, bPaatostosite));
     moveFocus(tTositepvm);
 }
 

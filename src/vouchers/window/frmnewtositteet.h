@@ -35,6 +35,7 @@
 #include "platform/dao/currency.h"
 #include "platform/dao/database.h"
 #include "platform/ui/forms.h"
+#include "vouchers/tools/toolsupport.h"
 #include "vouchers/tositekirjaus.h"
 
 #include <QHash>
@@ -63,22 +64,11 @@ namespace vouchers {
 
 class cTositePohja;
 
-// The voucher list. Taking the focus does not pick a line by itself: a
-// line is picked by the user (mouse or arrow keys) or by the window.
-class TositeLista : public QListWidget {
-    Q_OBJECT
-public:
-    explicit TositeLista(QWidget* parent = nullptr);
-
-protected:
-    void focusInEvent(QFocusEvent* event) override;
-};
-
-class frmNewTositteet : public ui::Form {
+class frmNewTositteet : public ui::Form, public EntryRowControls {
     Q_OBJECT
 public:
     // Row positions on screen.
-    static constexpr int kRivit = 6;
+    static constexpr int kRivit = kEntryRows;
 
     frmNewTositteet();
     ~frmNewTositteet() override;
@@ -118,11 +108,6 @@ public:
 
     // The save command (the click of cTallenna), for the window's reports.
     void Tallenna();
-
-    // A new voucher of the window's mode, numbered, dated and stored, with
-    // the template's description and its lines stored as entries (each with
-    // the template's description). Not shown: the caller shows it.
-    std::unique_ptr<core::cTosite> ApplyTositePohja(const ::vouchers::cTositePohja& p);
 
     // Gives the open window another mode: the voucher on screen is left
     // (what it holds is written), no voucher is shown and the list is
@@ -174,7 +159,8 @@ public:
     QAction* mMuokkaaTositepohjia = nullptr;
     QList<QAction*> mTositepohjaX;  // "mTositepohjaX(i)", item 0 always there
 
-    TositeLista* lstTositteet = nullptr;
+    // The voucher list: taking the focus does not pick a line by itself.
+    PickList* lstTositteet = nullptr;
 
     QGroupBox* frameTosite = nullptr;
     QLabel* lblTositeNumero = nullptr;
@@ -185,18 +171,7 @@ public:
     QLineEdit* tTositeSelite = nullptr;
 
     QGroupBox* frameViennit = nullptr;
-    QLabel* lblDebetTili = nullptr;
-    QLabel* lblDebetKP = nullptr;
-    QLabel* lblDebetSums = nullptr;
-    QLabel* lblKreditSums = nullptr;
-    QLabel* lblKreditKP = nullptr;
-    QLabel* lblKreditTili = nullptr;
-    std::array<QComboBox*, kRivit> cmbDebetTili{};
-    std::array<QComboBox*, kRivit> cmbDebetKP{};
-    std::array<QLineEdit*, kRivit> tDebetSumma{};
-    std::array<QLineEdit*, kRivit> tKreditSumma{};
-    std::array<QComboBox*, kRivit> cmbKreditKP{};
-    std::array<QComboBox*, kRivit> cmbKreditTili{};
+    // In it the entry rows (EntryRowControls), then:
     QScrollBar* scrlViennit = nullptr;
     QLabel* lblDebetSumma = nullptr;
     QLabel* lblKreditSumma = nullptr;
@@ -237,7 +212,7 @@ private:
     enum class Puoli { Debet, Kredit };
     using Viennit = std::vector<std::unique_ptr<core::cVienti>>;
 
-    // ---- Building the window (frmnewtositteet.cpp)
+    // ---- Building the window (frmnewtositteet_build.cpp)
     void buildMenus();
     void buildHeader(QWidget* parent);
     void buildRows(QWidget* parent);
@@ -254,6 +229,26 @@ private:
     // is not stored (tellUnsavedDate).
     bool CheckSyotteet();
     void tellUnsavedDate();
+    void InitEmptyViennit();
+    void ShowTosite(std::unique_ptr<core::cTosite> t);
+    // Reads the current voucher's entries again into the arrays.
+    void reloadViennit();
+    void DisplayTosite();
+    void ClearTosite();
+    void EnableControls(bool bEnabled);
+    void setUpperBound(int u);
+    void applyScrollRule(int u);
+    // Writes the pending changes of the voucher and of every entry in one
+    // transaction; an error reaches the caller, nothing is written and
+    // nothing is let go.
+    void writePending();
+    // The entries of both arrays, debit and credit of each element in turn.
+    std::vector<core::cVienti*> entryRecords() const;
+    // Lets every object go (after writePending); the arrays keep their size.
+    void releaseAll();
+    void releaseEntries();
+
+    // ---- The voucher list (frmnewtositteet_list.cpp)
     void FillTositeLista();
     // Appends lines read from the book, but none for a voucher that has its
     // line already.
@@ -270,26 +265,7 @@ private:
     // The list has been read to its end: the vouchers shown meanwhile that
     // the book did not give (see odottavat_) get their lines now.
     void listRead();
-    void InitEmptyViennit();
-    std::unique_ptr<core::cTosite> NewTosite();
-    void ShowTosite(std::unique_ptr<core::cTosite> t);
-    // Reads the current voucher's entries again into the arrays.
-    void reloadViennit();
-    void DisplayTosite();
-    void ClearTosite();
-    void EnableControls(bool bEnabled);
     void curTosite_NameChanged(long id, const QString& sName);
-    void setUpperBound(int u);
-    void applyScrollRule(int u);
-    // Writes the pending changes of the voucher and of every entry in one
-    // transaction; an error reaches the caller, nothing is written and
-    // nothing is let go.
-    void writePending();
-    // The entries of both arrays, debit and credit of each element in turn.
-    std::vector<core::cVienti*> entryRecords() const;
-    // Lets every object go (after writePending); the arrays keep their size.
-    void releaseAll();
-    void releaseEntries();
     void selectListLine(long id);
 
     // ---- Commands

@@ -55,26 +55,21 @@ void frmNewTositteet::leavePvm() {
         moveFocus(tTositepvm);
         return;
     }
-    QDate d = typed->date();
-    tTositepvm->setText(dao::Date::fromDate(d).toShortString());
     const QDate alku = core::TilikausiAlku.date();
     const QDate loppu = core::TilikausiLoppu.date();
+    // A date in a calendar year after the end of the financial year is taken
+    // for a typing slip of one year.
+    const QDate d = TositteenPaiva(typed->date(), alku, loppu);
+    tTositepvm->setText(dao::Date::fromDate(typed->date()).toShortString());
+    if (d != typed->date()) tTositepvm->setText(dao::Date::fromDate(d).toShortString());
     if (d < alku || d > loppu) {
-        // A date in a calendar year after the end of the financial year is
-        // taken for a typing slip of one year.
-        if (d.year() > loppu.year()) {
-            d = d.addYears(-1);
-            tTositepvm->setText(dao::Date::fromDate(d).toShortString());
-        }
-        if (d < alku || d > loppu) {
-            core::ShowInfo(core::TranslateStr(QStringLiteral("frmNewTositteet"),
-                                              QStringLiteral("Tositteen päivämäärän tulee kuulua tilikauteen!")) +
-                           QStringLiteral("\r\n\r\n") +
-                           core::TranslateStr(QStringLiteral("frmNewTositteet"), QStringLiteral("Tilikausi: ")) +
-                           core::TilikausiAlku.toShortString() + QStringLiteral(" - ") +
-                           core::TilikausiLoppu.toShortString());
-            moveFocus(tTositepvm);
-        }
+        core::ShowInfo(core::TranslateStr(QStringLiteral("frmNewTositteet"),
+                                          QStringLiteral("Tositteen päivämäärän tulee kuulua tilikauteen!")) +
+                       QStringLiteral("\r\n\r\n") +
+                       core::TranslateStr(QStringLiteral("frmNewTositteet"), QStringLiteral("Tilikausi: ")) +
+                       core::TilikausiAlku.toShortString() + QStringLiteral(" - ") +
+                       core::TilikausiLoppu.toShortString());
+        moveFocus(tTositepvm);
     }
     curTosite_->setPaiva(dao::Date::fromDate(d));
 }

@@ -39,46 +39,13 @@ void frmNewTositteet::connectMenuEvents() {
 
 // ---------------------------------------------------------------- templates
 
-std::unique_ptr<core::cTosite> frmNewTositteet::ApplyTositePohja(const ::vouchers::cTositePohja& p) {
-    // The voucher and its entries are stored together or not at all.
-    std::unique_ptr<core::cTosite> t;
-    std::vector<std::unique_ptr<core::cVienti>> viennit;
-    dao::Database db = core::DBCon().AvaaDB();
-    try {
-        dao::InTransaction(db, [&] {
-            t = NewTosite();
-            t->setSelite(p.Selite());
-            for (const QString& side : {QStringLiteral("D"), QStringLiteral("K")}) {
-                const core::RecordList<cVientiPohja> lines = p.GetVientipohjat(side);
-                for (const auto& line : lines) {
-                    viennit.push_back(t->AddNewVienti(side));
-                    core::cVienti& v = *viennit.back();
-                    v.setTlID(line.record->tlID());
-                    v.setKpID(line.record->kpID());
-                    v.setArvo(line.record->Arvo());
-                    v.setSelite(p.Selite());
-                    // A line without account and amount gives no entry.
-                    v.Save(false);
-                }
-            }
-        });
-    } catch (...) {
-        // Nothing of the voucher is in the book: its records must not write
-        // themselves as they go.
-        if (t) t->setIsEmpty(true);
-        for (auto& v : viennit) v->setIsEmpty(true);
-        throw;
-    }
-    return t;
-}
-
 void frmNewTositteet::showFromTemplate(const ::vouchers::cTositePohja& p) {
     sys::cMouseCursor cursor;
     cursor.SetCursor(this, sys::kPointerHourglass);
     // The voucher on screen is written before the new one is numbered, so
     // that a failure leaves no voucher behind that nobody sees.
     writePending();
-    ShowTosite(ApplyTositePohja(p));
+    ShowTosite(TositePohjasta(p, bAvaustosite, bPaatostosite));
     moveFocus(tTositepvm);
 }
 

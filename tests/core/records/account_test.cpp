@@ -105,6 +105,44 @@ TEST_F(AccountTest, OpeningBalancesByYearAndSide) {
     EXPECT_EQ(s.EdAlkusaldoKredit(), dao::Currency::fromRaw(422500));
 }
 
+TEST_F(AccountTest, AnEntryWithAnAmountInEitherYearKeepsTheAccount) {
+    book();
+    const long id = addAccount(1910, "Pankki");
+    enum Vuosi { Ei, Kuluva, Edellinen };
+    const struct {
+        const char* name;
+        Vuosi vuosi;
+        long tili;
+        double arvo;
+        bool odotettu;
+    } cases[] = {
+        {"no entries", Ei, id, 0, false},
+        {"an entry of this year", Kuluva, id, 10, true},
+        {"a negative amount", Kuluva, id, -0.01, true},
+        {"an amount of 0", Kuluva, id, 0, false},
+        {"an entry of the previous year", Edellinen, id, 5, true},
+        {"0 in the previous year", Edellinen, id, 0, false},
+        {"another account's entry", Kuluva, id + 1, 10, false},
+        {"another account's entry of the previous year", Edellinen, id + 1, 10, false},
+    };
+    cTili t;
+    ASSERT_TRUE(t.Read(id));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        db().Execute("DELETE FROM vi");
+        db().Execute("DELETE FROM viE");
+        if (c.vuosi == Kuluva) addEntry(1, c.tili, "D", dao::Currency::fromDouble(c.arvo));
+        if (c.vuosi == Edellinen)
+            db().Execute("INSERT INTO viE (viEID, viEtoID, viEtlID, viETyyppi, viEArvo, viESelite, viEAvausvienti) "
+                         "VALUES (1, 1, ?, 'K', ?, 'x', False)",
+                         {c.tili, dao::Currency::fromDouble(c.arvo)});
+        EXPECT_EQ(t.OnVienteja(), c.odotettu);
+    }
+    // An account never stored has none, not even the entries without an account.
+    addEntry(1, 0, "D", eur(10));
+    EXPECT_FALSE(cTili().OnVienteja());
+}
+
 TEST_F(AccountTest, DeleteAndTheBookGuard) {
     const QString a = book(QString(), "a.mdb");
     const long id = addAccount(1000, "Kassa");

@@ -77,20 +77,20 @@ TEST_F(CheckWindowTest, AFailedCheckIsToldAndTheWindowCloses) {
 TEST_F(CheckWindowTest, TheStartUpQuestion) {
     book();
     // Nothing found: no question.
-    EXPECT_FALSE(vouchers::KaynnistysTarkistus());
+    EXPECT_FALSE(vouchers::KaynnistysTarkistus(QStringLiteral("frmNewTositteet")));
     const long v = addVoucher(1, "Vino");
     addEntry(v, Kassa, "D", eur("1"));
     addEntry(99, Kassa, "D", eur("1"));  // no voucher: deleted by the check
     dialogs->expectMessage("Tositteissa puutteita, haluatko avata tositteiden tarkistusikkunan?", Answer::No);
-    EXPECT_FALSE(vouchers::KaynnistysTarkistus());
+    EXPECT_FALSE(vouchers::KaynnistysTarkistus(QStringLiteral("frmNewTositteet")));
     EXPECT_EQ(dialogs->shown().last().icon, ui::Icon::None);
     EXPECT_EQ(dialogs->shown().last().buttons, ui::Buttons::YesNo);
     EXPECT_EQ(value("SELECT COUNT(*) FROM vi WHERE vitoID = 99"), 0);
     dialogs->expectMessage("Tositteissa puutteita", Answer::Yes);
-    EXPECT_TRUE(vouchers::KaynnistysTarkistus());
+    EXPECT_TRUE(vouchers::KaynnistysTarkistus(QStringLiteral("frmNewTositteet")));
     // A check that fails asks nothing.
     db().Execute("DROP TABLE viE");
-    EXPECT_FALSE(vouchers::KaynnistysTarkistus());
+    EXPECT_FALSE(vouchers::KaynnistysTarkistus(QStringLiteral("frmNewTositteet")));
 }
 
 }  // namespace
