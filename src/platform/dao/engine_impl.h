@@ -191,6 +191,7 @@ public:
     QHash<QString, int> bySpelling;   // name as the statement gives it -> the column byName gives
     std::vector<RowData> rows;        // rows[0] is row `passed` of the set
     qsizetype passed = 0;             // rows released (forward-only only)
+    std::vector<std::vector<Variant>> spareValues;  // storage of released rows, to reuse
     qsizetype pos = 0;                // current row; -1 = before first
     bool exhausted = false;
 

@@ -204,6 +204,13 @@ void RecordsetImpl::open() {
     fetchTo(type == RecordsetType::Table ? -1 : 0);
 }
 
+namespace {
+
+// "yyyy-MM-dd HH:mm:ss"
+constexpr int kIsoDateTimeLength = 19;
+
+}  // namespace
+
 Variant RecordsetImpl::readColumn(sqlite3_stmt* s, int col, const ColumnInfo& info) const {
     const int st = sqlite3_column_type(s, col);
     if (st == SQLITE_NULL) return Variant();
@@ -244,6 +251,17 @@ Variant RecordsetImpl::readColumn(sqlite3_stmt* s, int col, const ColumnInfo& in
             return sqlite3_column_double(s, col);
         case FieldType::Date:
             if (st == SQLITE_TEXT) {
+                // A stored date is a short ASCII text: read in place, without
+                // a copy on the heap first.
+                const auto* p = sqlite3_column_text(s, col);
+                const int bytes = sqlite3_column_bytes(s, col);
+                if (bytes <= kIsoDateTimeLength) {
+                    char16_t chars[kIsoDateTimeLength];
+                    int i = 0;
+                    for (; i < bytes && p[i] < 0x80; ++i) chars[i] = char16_t(p[i]);
+                    if (i == bytes)
+                        if (auto d = Date::fromIso(QStringView(chars, bytes))) return *d;
+                }
                 const QString t = text();
                 if (auto d = Date::fromIso(t)) return *d;
                 return t;
@@ -276,6 +294,10 @@ bool RecordsetImpl::fetchTo(qsizetype n) {
         const int rc = sqlite3_step(stmt);
         if (rc == SQLITE_ROW) {
             RowData r;
+            if (!spareValues.empty()) {
+                r.values = std::move(spareValues.back());
+                spareValues.pop_back();
+            }
             r.values.reserve(columns.size());
             for (size_t i = 0; i < columns.size(); ++i)
                 r.values.push_back(readColumn(stmt, int(i) + keyColumns, columns[i]));
@@ -301,6 +323,11 @@ void RecordsetImpl::releasePassed() {
     // In batches, and never fewer than half of those held, so that a set
     // read whole first (see drain) is not moved along row by row.
     if (n <= 0 || (n < qsizetype(rows.size()) && (n < 64 || 2 * n < qsizetype(rows.size())))) return;
+    // The rows' storage serves the rows read next.
+    for (qsizetype i = 0; i < n && spareValues.size() < 64; ++i) {
+        rows[size_t(i)].values.clear();
+        spareValues.push_back(std::move(rows[size_t(i)].values));
+    }
     rows.erase(rows.begin(), rows.begin() + n);
     passed += n;
 }
