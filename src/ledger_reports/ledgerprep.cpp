@@ -163,13 +163,13 @@ bool addEntries(dao::Database& db, const Sql& q, const std::unordered_set<long>&
     const dao::Field side = rs.field(QStringLiteral("viTyyppi"));
     const dao::Field amount = rs.field(QStringLiteral("viArvo"));
     for (; !rs.isEOF(); rs.MoveNext()) {
-        const long tlID = core::NzLong(account.value());
+        const long tlID = core::NzLong(account.valueRef());
         if (accounts.count(tlID) == 0) {
             missing = true;
             continue;
         }
-        const dao::Currency v = core::NzCurrency(amount.value());
-        sums[tlID] += core::OnDebet(core::NzString(side.value())) ? v : -v;
+        const dao::Currency v = core::NzCurrency(amount.valueRef());
+        sums[tlID] += core::OnDebet(core::NzString(side.valueRef())) ? v : -v;
     }
     rs.Close();
     return missing;
@@ -191,8 +191,8 @@ Balances readBalances(dao::Database& db, const std::unordered_set<long>& account
     const dao::Field account = rs.field(QStringLiteral("vitlID"));
     const dao::Field numero = rs.field(QStringLiteral("toNumero"));
     for (; !rs.isEOF(); rs.MoveNext())
-        if (accounts.count(core::NzLong(account.value())) == 0)
-            b.vouchersOfMissingAccounts << core::NzLong(numero.value());
+        if (accounts.count(core::NzLong(account.valueRef())) == 0)
+            b.vouchersOfMissingAccounts << core::NzLong(numero.valueRef());
     rs.Close();
     return b;
 }

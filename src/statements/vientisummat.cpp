@@ -76,18 +76,18 @@ void Vientisummat::lue(dao::Database& db, const Family& f, Perhe& p, const QStri
     const size_t ennen = p.rivit.size();
     for (; !rs.isEOF(); rs.MoveNext()) {
         Rivi r;
-        r.tili = core::NzLong(tili.value());
+        r.tili = core::NzLong(tili.valueRef());
         // A date the program wrote reads back as a date; anything else
         // (nothing, or a text or number that is no date) lies in no period.
-        const dao::Variant d = paiva.value();
+        const dao::Variant& d = paiva.valueRef();
         r.paiva = d.kind() == dao::Variant::Kind::Date ? d.toDate().seconds() : kEiPaivaa;
-        const dao::Variant k = kp.value();
+        const dao::Variant& k = kp.valueRef();
         r.kp = k.isNull() ? kEiKp : core::NzLong(k, 0);
         // Flags hold 0 or 1, as the program writes them.
-        r.avaus = core::NzBoolean(avaus.value());
-        r.automaatti = core::NzBoolean(tositeAutomaatti.value()) || core::NzBoolean(vientiAutomaatti.value());
-        r.debet = core::OnDebet(core::NzString(puoli.value()));
-        r.arvo = core::NzCurrency(arvo.value());
+        r.avaus = core::NzBoolean(avaus.valueRef());
+        r.automaatti = core::NzBoolean(tositeAutomaatti.valueRef()) || core::NzBoolean(vientiAutomaatti.valueRef());
+        r.debet = core::OnDebet(core::NzString(puoli.valueRef()));
+        r.arvo = core::NzCurrency(arvo.valueRef());
         p.rivit.push_back(r);
     }
     rs.Close();

@@ -661,7 +661,9 @@ FieldType Field::type() const { return rs_->columns[size_t(index_)].type; }
 int Field::size() const { return rs_->columns[size_t(index_)].size; }
 QString Field::sourceTable() const { return rs_->columns[size_t(index_)].table; }
 
-Variant Field::value() const {
+Variant Field::value() const { return valueRef(); }
+
+const Variant& Field::valueRef() const {
     rs_->checkOpen();
     return rs_->currentRow().values[size_t(index_)];
 }
