@@ -1,5 +1,6 @@
 #include "core/schema.h"
 
+#include <QStringList>
 #include <functional>
 
 namespace core {
@@ -161,6 +162,16 @@ void createTable(dao::Database& db, const QString& name) {
     db.appendTableDef(td);
 }
 
+// Adds an index to a base table when none of that name is there.
+void addIndex(dao::Database& db, const QString& table, const QString& name, const QStringList& fields) {
+    dao::TableDef td = db.tableDef(table);
+    for (const dao::IndexDef& idx : td.indexes())
+        if (sameName(idx.name(), name)) return;
+    dao::IndexDef idx = td.createIndex(name);
+    for (const QString& f : fields) idx.appendField(idx.createField(f));
+    td.appendIndex(idx);
+}
+
 void remakeQuery(dao::Database& db, const QString& name) {
     if (QueryExists(db, name)) db.deleteQueryDef(name);
     for (const QuerySpec& q : savedQueries())
@@ -225,6 +236,22 @@ void UpdateDatabase(dao::Database& db) {
         {"tpPohjat", [&] { createTable(db, "tpPohjat"); }},
         {"vipPohjat", [&] { createTable(db, "vipPohjat"); }},
         {"vipPohjat.vipkpID", [&] { addField(db, "vipPohjat", "vipkpID", FieldType::Long, false); }},
+        // Indexes that hold what the statements and the ledger preparation
+        // sum, so that their readings need not visit the rows themselves:
+        // an account's entries, and the entries of the vouchers of a period.
+        {"vi.vitlIDSummat",
+         [&] { addIndex(db, "vi", "vitlIDSummat", {"vitlID", "vitoID", "viTyyppi", "viArvo", "vikpID", "viAutomaatti"}); }},
+        {"viE.viEtlIDSummat",
+         [&] {
+             addIndex(db, "viE", "viEtlIDSummat",
+                      {"viEtlID", "viEtoID", "viETyyppi", "viEArvo", "viEkpID", "viEAutomaatti"});
+         }},
+        {"vi.vitoIDSaldot",
+         [&] {
+             addIndex(db, "vi", "vitoIDSaldot",
+                      {"vitoID", "viAvausvienti", "viPaatosvienti", "vikpID", "vitlID", "viTyyppi", "viArvo"});
+         }},
+        {"to.toPvmNumero", [&] { addIndex(db, "to", "toPvmNumero", {"toPvm", "toNumero"}); }},
         {"Format",
          [&] {
              for (const dao::TableDef& td : db.tableDefs())

@@ -50,7 +50,8 @@ private:
 };
 
 // Brings an open book up to the current layout: adds the fields the base
-// tables lack, creates the missing tables, makes the saved queries again,
+// tables lack, creates the missing tables, adds the indexes the statements
+// and the ledger preparation read by, makes the saved queries again,
 // replaces "mk" by "€" in the display formats of Currency fields. The whole
 // upgrade is one transaction: on failure the book keeps its old layout and
 // UpgradeError names the step and the engine's text.

@@ -8,6 +8,7 @@
 
 #include <QStringList>
 #include <functional>
+#include <optional>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -43,46 +44,6 @@ void addCostCentre(Sql& q, long kpID) {
 void addPeriod(Sql& q, const dao::Date& start, const dao::Date& end) {
     q.add(QStringLiteral(" AND to.toPvm >= ?"), dao::Variant(start));
     q.add(QStringLiteral(" AND to.toPvm <= ?"), dao::Variant(end));
-}
-
-// Entries of the books' own vouchers (number 0 and up) with their voucher.
-Sql entriesOfOwnVouchers(const QString& columns) {
-    Sql q;
-    q.add(QStringLiteral("SELECT ") + columns +
-          QStringLiteral(" FROM vi, to WHERE vi.vitoID = to.toID AND to.toNumero >= 0"));
-    return q;
-}
-
-const QString kEntryColumns = QStringLiteral("vi.vitlID, vi.viTyyppi, vi.viArvo, to.toNumero");
-
-bool isDebit(const dao::Variant& tyyppi) {
-    return core::OnDebet(core::NzString(tyyppi));
-}
-
-// The entry's effect on a debit-positive balance.
-dao::Currency signedAmount(const dao::Recordset& rs) {
-    const dao::Currency amount = core::NzCurrency(rs.value(QStringLiteral("viArvo")));
-    return isDebit(rs.value(QStringLiteral("viTyyppi"))) ? amount : -amount;
-}
-
-struct Movement {
-    std::unordered_map<long, dao::Currency> perAccount;
-    QList<long> vouchersOfMissingAccounts;  // voucher numbers, one per entry
-};
-
-// Adds the entries of q to their accounts' movement; an entry whose
-// account is not in accounts goes to the missing list instead.
-void collect(dao::Database& db, const Sql& q, const std::unordered_set<long>& accounts, Movement& m) {
-    dao::Recordset rs = db.OpenRecordset(q.text, dao::RecordsetType::ForwardOnly, dao::dbReadOnly, q.params);
-    for (; !rs.isEOF(); rs.MoveNext()) {
-        const long tlID = core::NzLong(rs.value(QStringLiteral("vitlID")));
-        if (accounts.count(tlID) == 0) {
-            m.vouchersOfMissingAccounts << core::NzLong(rs.value(QStringLiteral("toNumero")));
-            continue;
-        }
-        m.perAccount[tlID] += signedAmount(rs);
-    }
-    rs.Close();
 }
 
 struct AccountRow {
@@ -134,6 +95,134 @@ QString entryModeClause(Raporttitila tila) {
     return QStringLiteral(" AND vi.viAvausvienti = False AND vi.viPaatosvienti = False");
 }
 
+// Each account's balance at the start of the period and its movement in
+// the period, by the mode's rules (see ledgerprep.h), debit-positive; and
+// for each entry of the movement whose account is gone, its voucher's
+// number, in the order of account and entry.
+struct Balances {
+    std::unordered_map<long, dao::Currency> opening;
+    std::unordered_map<long, dao::Currency> movement;
+    QList<long> vouchersOfMissingAccounts;
+};
+
+dao::Currency valueOf(const std::unordered_map<long, dao::Currency>& sums, long tlID) {
+    const auto it = sums.find(tlID);
+    return it == sums.end() ? dao::Currency() : it->second;
+}
+
+// The entries of the books' own vouchers (number 0 and up) with their
+// voucher, of one cost centre when kpID is not 0.
+Sql ownEntries(const QString& columns, long kpID) {
+    Sql q;
+    q.add(QStringLiteral("SELECT ") + columns +
+          QStringLiteral(" FROM vi, to WHERE vi.vitoID = to.toID AND to.toNumero >= 0"));
+    addCostCentre(q, kpID);
+    return q;
+}
+
+const QString kAmountColumns = QStringLiteral("vi.vitlID, vi.viTyyppi, vi.viArvo");
+
+// The entries of the opening balances: no two of these share an entry.
+std::vector<Sql> openingEntries(Raporttitila tila, const dao::Date& start, long kpID) {
+    std::vector<Sql> out;
+    switch (tila) {
+    case Raporttitila::Tavalliset:
+        out.push_back(ownEntries(kAmountColumns, kpID).add(QStringLiteral(" AND vi.viAvausvienti = True")));
+        if (start != core::TilikausiAlku)
+            out.push_back(ownEntries(kAmountColumns, kpID)
+                              .add(entryModeClause(Raporttitila::Tavalliset))
+                              .add(QStringLiteral(" AND to.toPvm < ?"), dao::Variant(start)));
+        break;
+    case Raporttitila::Paatosviennit:
+        // Everything of the year but the closing entries, whatever its date.
+        out.push_back(ownEntries(kAmountColumns, kpID).add(QStringLiteral(" AND vi.viPaatosvienti = False")));
+        break;
+    case Raporttitila::Avausviennit:  // every opening balance is 0
+        break;
+    }
+    return out;
+}
+
+// The entries of the movement: the mode's entries dated start..end, or in
+// the opening mode every opening entry whatever its date.
+Sql movementEntries(const QString& columns, Raporttitila tila, const dao::Date& start, const dao::Date& end,
+                    long kpID) {
+    Sql q = ownEntries(columns, kpID);
+    q.add(entryModeClause(tila));
+    if (tila != Raporttitila::Avausviennit) addPeriod(q, start, end);
+    return q;
+}
+
+// Adds the entries of q to their accounts' sums; an entry whose account is
+// not in accounts adds to nothing. True when there was such an entry.
+bool addEntries(dao::Database& db, const Sql& q, const std::unordered_set<long>& accounts,
+                std::unordered_map<long, dao::Currency>& sums) {
+    bool missing = false;
+    dao::Recordset rs = db.OpenRecordset(q.text, dao::RecordsetType::ForwardOnly, dao::dbReadOnly, q.params);
+    const dao::Field account = rs.field(QStringLiteral("vitlID"));
+    const dao::Field side = rs.field(QStringLiteral("viTyyppi"));
+    const dao::Field amount = rs.field(QStringLiteral("viArvo"));
+    for (; !rs.isEOF(); rs.MoveNext()) {
+        const long tlID = core::NzLong(account.valueRef());
+        if (accounts.count(tlID) == 0) {
+            missing = true;
+            continue;
+        }
+        const dao::Currency v = core::NzCurrency(amount.valueRef());
+        sums[tlID] += core::OnDebet(core::NzString(side.valueRef())) ? v : -v;
+    }
+    rs.Close();
+    return missing;
+}
+
+// Each entry is read once: the opening balances, and with an end date the
+// movement.
+Balances readBalances(dao::Database& db, const std::unordered_set<long>& accounts, Raporttitila tila,
+                      const dao::Date& start, const std::optional<dao::Date>& end, long kpID) {
+    Balances b;
+    for (const Sql& q : openingEntries(tila, start, kpID)) addEntries(db, q, accounts, b.opening);
+    if (!end) return b;
+    if (!addEntries(db, movementEntries(kAmountColumns, tila, start, *end, kpID), accounts, b.movement)) return b;
+    // Seldom: entries whose account is gone, named to the user by their
+    // voucher's number.
+    Sql q = movementEntries(QStringLiteral("vi.vitlID, to.toNumero"), tila, start, *end, kpID);
+    q.add(QStringLiteral(" ORDER BY vi.vitlID, vi.viID"));
+    dao::Recordset rs = db.OpenRecordset(q.text, dao::RecordsetType::ForwardOnly, dao::dbReadOnly, q.params);
+    const dao::Field account = rs.field(QStringLiteral("vitlID"));
+    const dao::Field numero = rs.field(QStringLiteral("toNumero"));
+    for (; !rs.isEOF(); rs.MoveNext())
+        if (accounts.count(core::NzLong(account.valueRef())) == 0)
+            b.vouchersOfMissingAccounts << core::NzLong(numero.valueRef());
+    rs.Close();
+    return b;
+}
+
+void writeOpeningBalances(dao::Database& db, const std::vector<AccountRow>& accounts, const Balances& b) {
+    dao::InTransaction(db, [&] {
+        for (const AccountRow& a : accounts) {
+            const dao::Currency balance = valueOf(b.opening, a.id);
+            if (balance == a.alkusaldo) continue;
+            db.Execute(QStringLiteral("UPDATE tl SET tlAlkusaldo = ? WHERE tlID = ?"),
+                       {dao::Variant(balance), dao::Variant(a.id)});
+        }
+    });
+}
+
+void writeClosingBalances(dao::Database& db, const Balances& b) {
+    dao::InTransaction(db, [&] {
+        db.Execute(QStringLiteral("UPDATE tl SET tlLoppusaldo = tlAlkusaldo"));
+        for (const AccountRow& a : readAccounts(db)) {
+            const dao::Currency movement = valueOf(b.movement, a.id);
+            if (movement.isZero()) continue;
+            db.Execute(QStringLiteral("UPDATE tl SET tlLoppusaldo = ? WHERE tlID = ?"),
+                       {dao::Variant(a.alkusaldo + movement), dao::Variant(a.id)});
+        }
+    });
+    for (long numero : b.vouchersOfMissingAccounts)
+        ui::MsgBox(QStringLiteral("Tarkista tositteen numero ") + QString::number(numero) + QStringLiteral(" viennit."),
+                   0, core::AppTitle);
+}
+
 // The journal's vouchers of the period and mode.
 Sql journalVouchers(const QString& select, const dao::Date& start, const dao::Date& end, bool avaus, bool paatos) {
     Sql q;
@@ -165,66 +254,14 @@ void NollaaTilienSaldot(dao::Database& db) {
 }
 
 void LaskeAlkusaldot(dao::Database& db, const dao::Date& start, bool avaus, bool paatos, long kpID) {
-    const Raporttitila tila = TilaOf(avaus, paatos);
     const std::vector<AccountRow> accounts = readAccounts(db);
-    Movement m;
-    if (tila == Raporttitila::Paatosviennit) {
-        // Everything of the year but the closing entries, whatever its date.
-        Sql q = entriesOfOwnVouchers(kEntryColumns);
-        q.add(QStringLiteral(" AND vi.viPaatosvienti = False"));
-        addCostCentre(q, kpID);
-        collect(db, q, idsOf(accounts), m);
-    } else if (tila == Raporttitila::Tavalliset) {
-        Sql opening = entriesOfOwnVouchers(kEntryColumns);
-        opening.add(QStringLiteral(" AND vi.viAvausvienti = True"));
-        addCostCentre(opening, kpID);
-        collect(db, opening, idsOf(accounts), m);
-        if (start != core::TilikausiAlku) {
-            Sql before = entriesOfOwnVouchers(kEntryColumns);
-            before.add(entryModeClause(Raporttitila::Tavalliset));
-            addCostCentre(before, kpID);
-            before.add(QStringLiteral(" AND to.toPvm < ?"), dao::Variant(start));
-            collect(db, before, idsOf(accounts), m);
-        }
-    }
-    // Opening mode: every opening balance is 0.
-
-    dao::InTransaction(db, [&] {
-        for (const AccountRow& a : accounts) {
-            const auto it = m.perAccount.find(a.id);
-            const dao::Currency balance = it == m.perAccount.end() ? dao::Currency() : it->second;
-            if (balance == a.alkusaldo) continue;
-            db.Execute(QStringLiteral("UPDATE tl SET tlAlkusaldo = ? WHERE tlID = ?"),
-                       {dao::Variant(balance), dao::Variant(a.id)});
-        }
-    });
+    writeOpeningBalances(db, accounts,
+                         readBalances(db, idsOf(accounts), TilaOf(avaus, paatos), start, std::nullopt, kpID));
 }
 
 void LaskeLoppusaldot(dao::Database& db, const dao::Date& start, const dao::Date& end, bool avaus, bool paatos,
                       long kpID) {
-    const Raporttitila tila = TilaOf(avaus, paatos);
-    Movement m;
-    dao::InTransaction(db, [&] {
-        db.Execute(QStringLiteral("UPDATE tl SET tlLoppusaldo = tlAlkusaldo"));
-        const std::vector<AccountRow> accounts = readAccounts(db);
-
-        Sql q = entriesOfOwnVouchers(kEntryColumns);
-        q.add(entryModeClause(tila));
-        addCostCentre(q, kpID);
-        if (tila != Raporttitila::Avausviennit) addPeriod(q, start, end);
-        q.add(QStringLiteral(" ORDER BY vi.vitlID, vi.viID"));
-        collect(db, q, idsOf(accounts), m);
-
-        for (const AccountRow& a : accounts) {
-            const auto it = m.perAccount.find(a.id);
-            if (it == m.perAccount.end() || it->second.isZero()) continue;
-            db.Execute(QStringLiteral("UPDATE tl SET tlLoppusaldo = ? WHERE tlID = ?"),
-                       {dao::Variant(a.alkusaldo + it->second), dao::Variant(a.id)});
-        }
-    });
-    for (long numero : m.vouchersOfMissingAccounts)
-        ui::MsgBox(QStringLiteral("Tarkista tositteen numero ") + QString::number(numero) + QStringLiteral(" viennit."),
-                   0, core::AppTitle);
+    writeClosingBalances(db, readBalances(db, idsOf(readAccounts(db)), TilaOf(avaus, paatos), start, end, kpID));
 }
 
 void MerkitseTulostettavatTilit(dao::Database& db, const dao::Date& start, const dao::Date& end, bool vainTap,
@@ -304,8 +341,11 @@ void LuoApuTositteet(dao::Database& db, const dao::Date& start, bool avaus, bool
 void ValmisteleTilit(dao::Database& db, const dao::Date& start, const dao::Date& end, bool vainTap, bool avaus,
                      bool paatos, long kpID) {
     dao::InTransaction(db, [&] {
-        LaskeAlkusaldot(db, start, avaus, paatos, kpID);
-        LaskeLoppusaldot(db, start, end, avaus, paatos, kpID);
+        // Both balances from one pass over the entries.
+        const std::vector<AccountRow> accounts = readAccounts(db);
+        const Balances b = readBalances(db, idsOf(accounts), TilaOf(avaus, paatos), start, end, kpID);
+        writeOpeningBalances(db, accounts, b);
+        writeClosingBalances(db, b);
         MerkitseTulostettavatTilit(db, start, end, vainTap, avaus, paatos, kpID);
         LuoApuTositteet(db, start, avaus, paatos, kpID);
     });

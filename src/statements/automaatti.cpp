@@ -15,9 +15,11 @@
 #include "core/ui/translator.h"
 #include "reportctl/reportglobals.h"
 #include "statements/detail.h"
+#include "statements/vientisummat.h"
 
 #include <QProgressBar>
 #include <QRegularExpression>
+#include <map>
 
 namespace statements {
 
@@ -75,7 +77,8 @@ void LaskeVoittoRivi(dao::Database& db, long mrID, const dao::Date& start, const
 // or nothing on the debit side.
 QString puoli(dao::Currency a) { return a > dao::Currency() ? QStringLiteral("K") : QStringLiteral("D"); }
 
-void kirjaaKuluva(const dao::Date& paiva, dao::Currency a, long p, long b, long kp) {
+// Each booking gives its voucher's key.
+long kirjaaKuluva(const dao::Date& paiva, dao::Currency a, long p, long b, long kp) {
     core::cTosite to;
     to.setPaiva(paiva);
     to.setNumero(-2);
@@ -89,9 +92,10 @@ void kirjaaKuluva(const dao::Date& paiva, dao::Currency a, long p, long b, long 
         vi->setArvo(a.abs());
         vi->Save(true);
     }
+    return to.id();
 }
 
-void kirjaaEdellinen(const dao::Date& paiva, dao::Currency a, long p, long b) {
+long kirjaaEdellinen(const dao::Date& paiva, dao::Currency a, long p, long b) {
     core::cTositeEd to;
     to.setPaiva(paiva);
     to.setNumero(-2);
@@ -104,6 +108,7 @@ void kirjaaEdellinen(const dao::Date& paiva, dao::Currency a, long p, long b) {
         vi->setArvo(a.abs());
         vi->Save(true);
     }
+    return to.id();
 }
 
 long LisaaAutomaattiTosite(dao::Database& db, const QString& table, const QString& prefix, long numero,
@@ -138,10 +143,11 @@ long LisaaAutomaattiVienti(dao::Database& db, const QString& table, const QStrin
     return id;
 }
 
-void kirjaaBudjetti(dao::Database& db, const QString& vouchers, const QString& vp, const QString& entries,
+long kirjaaBudjetti(dao::Database& db, const QString& vouchers, const QString& vp, const QString& entries,
                     const QString& ep, long numero, const dao::Date& paiva, dao::Currency a, long p, long b) {
     const long tosite = LisaaAutomaattiTosite(db, vouchers, vp, numero, paiva);
     for (long tili : {p, b}) LisaaAutomaattiVienti(db, entries, ep, tosite, tili, puoli(a), a.abs());
+    return tosite;
 }
 
 }  // namespace
@@ -169,6 +175,7 @@ void PoistaAutomaattikirjaukset(dao::Database& db) {
                                              {"boT", "boTAutomaatti"}, {"biTu", "biTAutomaatti"}};
     for (const auto& t : kTables)
         db.Execute(QStringLiteral("DELETE FROM %1 WHERE %2 = True").arg(QLatin1String(t[0]), QLatin1String(t[1])));
+    Vientisummat::varasto(db).unohdaAutomaattiset();
 }
 
 dao::Currency VoittoSumma(int column) {
@@ -202,6 +209,9 @@ void TeeAutomaattikirjaukset(long maID, const dao::Date& start, const dao::Date&
     // so that the profit row and the balance sheet go on showing them.
     if (refused) return;
 
+    // Writes only automatic bookings, which the store forgets and reads again.
+    Vientisummat::Vaihe vaihe(db);
+    Vientisummat::varasto(db).ennakoi(MallinTilit(db, maID));
     dao::InTransaction(db, [&] {
         PoistaAutomaattikirjaukset(db);
         dao::Recordset rs = db.OpenRecordset(
@@ -211,38 +221,45 @@ void TeeAutomaattikirjaukset(long maID, const dao::Date& start, const dao::Date&
         std::vector<long> rows;
         for (; !rs.isEOF(); rs.MoveNext()) rows.push_back(NzLong(rs.value(0)));
         rs.Close();
-        {
-            // The rows are summed before anything is booked.
-            Tilisummat summat(db, maID);
-            for (long mrID : rows) LaskeVoittoRivi(db, mrID, start, end, bar, stepBar, 1);
-        }
+        // The rows are summed before anything is booked.
+        for (long mrID : rows) LaskeVoittoRivi(db, mrID, start, end, bar, stepBar, 1);
 
         const Summat& v = gVoitto;
         const bool later = core::TilikausiAlku.date().daysTo(start.date()) > 0;
         const dao::Date edStart = start.addYears(-1);
         const dao::Date tuStart = start.addYears(1);
 
-        kirjaaKuluva(end, v[ToteutunutKuluva], p, b, reports::RaporttiKpID);
-        if (later) kirjaaKuluva(start.addDays(-1), v[ToteutunutKuluvaAlusta] - v[ToteutunutKuluva], p, b, 0);
-
-        kirjaaBudjetti(db, "bo", "bo", "bi", "bi", -1, end, v[BudjetoituKuluva], p, b);
+        std::map<const Family*, std::vector<long>> written;
+        written[&kLedger].push_back(kirjaaKuluva(end, v[ToteutunutKuluva], p, b, reports::RaporttiKpID));
         if (later)
-            kirjaaBudjetti(db, "bo", "bo", "bi", "bi", -2, start.addDays(-1),
-                           v[BudjetoituKuluvaAlusta] - v[BudjetoituKuluva], p, b);
+            written[&kLedger].push_back(
+                kirjaaKuluva(start.addDays(-1), v[ToteutunutKuluvaAlusta] - v[ToteutunutKuluva], p, b, 0));
 
-        kirjaaBudjetti(db, "boT", "boT", "biTu", "biT", -1, end.addYears(1), v[BudjetoituTuleva], p, b);
+        written[&kBudget].push_back(kirjaaBudjetti(db, "bo", "bo", "bi", "bi", -1, end, v[BudjetoituKuluva], p, b));
         if (later)
-            kirjaaBudjetti(db, "boT", "boT", "biTu", "biT", -2, tuStart.addDays(-1),
-                           v[BudjetoituTulevaAlusta] - v[BudjetoituTuleva], p, b);
+            written[&kBudget].push_back(kirjaaBudjetti(db, "bo", "bo", "bi", "bi", -2, start.addDays(-1),
+                                                       v[BudjetoituKuluvaAlusta] - v[BudjetoituKuluva], p, b));
 
-        kirjaaBudjetti(db, "boE", "boE", "biE", "biE", -1, end.addYears(-1), v[BudjetoituEdellinen], p, b);
+        written[&kBudgetNext].push_back(
+            kirjaaBudjetti(db, "boT", "boT", "biTu", "biT", -1, end.addYears(1), v[BudjetoituTuleva], p, b));
         if (later)
-            kirjaaBudjetti(db, "boE", "boE", "biE", "biE", -2, edStart.addDays(-1),
-                           v[BudjetoituEdellinenAlusta] - v[BudjetoituEdellinen], p, b);
+            written[&kBudgetNext].push_back(kirjaaBudjetti(db, "boT", "boT", "biTu", "biT", -2, tuStart.addDays(-1),
+                                                           v[BudjetoituTulevaAlusta] - v[BudjetoituTuleva], p, b));
 
-        kirjaaEdellinen(end.addYears(-1), v[ToteutunutEdellinen], p, b);
+        written[&kBudgetPrev].push_back(
+            kirjaaBudjetti(db, "boE", "boE", "biE", "biE", -1, end.addYears(-1), v[BudjetoituEdellinen], p, b));
         if (later)
-            kirjaaEdellinen(edStart.addDays(-1), v[ToteutunutEdellinenAlusta] - v[ToteutunutEdellinen], p, b);
+            written[&kBudgetPrev].push_back(kirjaaBudjetti(db, "boE", "boE", "biE", "biE", -2, edStart.addDays(-1),
+                                                           v[BudjetoituEdellinenAlusta] - v[BudjetoituEdellinen], p,
+                                                           b));
+
+        written[&kLedgerPrev].push_back(kirjaaEdellinen(end.addYears(-1), v[ToteutunutEdellinen], p, b));
+        if (later)
+            written[&kLedgerPrev].push_back(
+                kirjaaEdellinen(edStart.addDays(-1), v[ToteutunutEdellinenAlusta] - v[ToteutunutEdellinen], p, b));
+
+        // The statement that follows sums these bookings too.
+        for (const auto& [family, vouchers] : written) Vientisummat::varasto(db).lueTositteet(db, *family, vouchers);
     });
 }
 

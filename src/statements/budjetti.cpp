@@ -9,6 +9,7 @@
 #include "core/globals.h"
 #include "core/nz.h"
 #include "statements/detail.h"
+#include "statements/vientisummat.h"
 
 namespace statements {
 
@@ -47,6 +48,9 @@ void TyhjennaBudjettitositteet(dao::Database& db) {
 
 void RakennaBudjettitositteet() {
     dao::Database db = core::DBCon().AvaaDB();
+    // The budget vouchers are written anew: the run reads them again.
+    Vientisummat::Vaihe vaihe(db);
+    for (const Family* f : {&kBudget, &kBudgetPrev, &kBudgetNext}) Vientisummat::varasto(db).unohda(*f);
     dao::InTransaction(db, [&] {
         TyhjennaBudjettitositteet(db);
         for (const Vuosi& y : kVuodet) {
@@ -73,9 +77,11 @@ void RakennaBudjettitositteet() {
 
             dao::Recordset to = db.OpenRecordset(QStringLiteral("SELECT * FROM %1 WHERE %1ID = 0").arg(vp),
                                                  dao::RecordsetType::Dynaset);
-            dao::Recordset vi = db.OpenRecordset(
-                QStringLiteral("SELECT * FROM %1 WHERE %2ID = 0").arg(QLatin1String(y.entries), ep),
-                dao::RecordsetType::Dynaset);
+            // The entries with one prepared statement; the engine numbers them.
+            const QString entry = QStringLiteral("INSERT INTO %1 (%2tlID, %3, %2Tyyppi, %2Arvo, %2Avausvienti, "
+                                                 "%2Paatosvienti, %2Automaatti, %2kpID) VALUES (?, ?, ?, ?, False, "
+                                                 "False, False, 0)")
+                                      .arg(QLatin1String(y.entries), ep, QLatin1String(y.voucherKey));
             for (int m = 1; m <= 12; ++m) {
                 dao::Date paiva = alku.addMonths(m - 1);
                 if (y.vuosi > 0) paiva = paiva.addYears(1);
@@ -93,19 +99,11 @@ void RakennaBudjettitositteet() {
                     if (r.tlID == 0) continue;
                     const dao::Currency v = r.kuukaudet[size_t(m - 1)];
                     const bool debit = v < dao::Currency();
-                    vi.AddNew();
-                    vi.setValue(ep + QStringLiteral("tlID"), dao::Variant(r.tlID));
-                    vi.setValue(QLatin1String(y.voucherKey), dao::Variant(toID));
-                    vi.setValue(ep + QStringLiteral("Tyyppi"), dao::Variant(debit ? QStringLiteral("D") : QStringLiteral("K")));
-                    vi.setValue(ep + QStringLiteral("Arvo"), dao::Variant(v.abs()));
-                    vi.setValue(ep + QStringLiteral("Avausvienti"), dao::Variant(false));
-                    vi.setValue(ep + QStringLiteral("Paatosvienti"), dao::Variant(false));
-                    vi.setValue(ep + QStringLiteral("Automaatti"), dao::Variant(false));
-                    vi.setValue(ep + QStringLiteral("kpID"), dao::Variant(0L));
-                    vi.Update();
+                    db.Execute(entry, {dao::Variant(r.tlID), dao::Variant(toID),
+                                       dao::Variant(debit ? QStringLiteral("D") : QStringLiteral("K")),
+                                       dao::Variant(v.abs())});
                 }
             }
-            vi.Close();
             to.Close();
         }
     });

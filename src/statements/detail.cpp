@@ -3,6 +3,7 @@
 #include "core/globals.h"
 #include "core/nz.h"
 #include "core/puoli.h"
+#include "statements/vientisummat.h"
 
 #include <QProgressBar>
 #include <algorithm>
@@ -15,14 +16,21 @@ const std::array<const char*, Sarakkeita> kSarakeNimet = {
     "tulaBudjetoituTuleva",       "tulaBudjetoituKuluvaAlusta", "tulaBudjetoituEdellinenAlusta",
     "tulaBudjetoituTulevaAlusta"};
 
-const Family kLedger{"vi", "[to]", "vitlID", "vitoID = toID", "toPvm", "vikpID", "viTyyppi", "viArvo", "toAvaustosite"};
-const Family kLedgerPrev{"viE", "toE", "viEtlID", "viEtoID = toEID", "toEPvm", "viEkpID", "viETyyppi", "viEArvo",
-                         "toEAvaustosite"};
-const Family kBudget{"bi", "bo", "bitlID", "biboID = boID", "boPvm", "bikpID", "biTyyppi", "biArvo", "boAvaustosite"};
-const Family kBudgetPrev{"biE", "boE", "biEtlID", "biEboID = boEID", "boEPvm", "biEkpID", "biETyyppi", "biEArvo",
-                         "boEAvaustosite"};
-const Family kBudgetNext{"biTu", "boT", "biTtlID", "biTboID = boTID", "boTPvm", "biTkpID", "biTTyyppi", "biTArvo",
-                         "boTAvaustosite"};
+const Family kLedger{"vi",     "[to]",          "vitlID",      "vitoID = toID", "toPvm",
+                     "vikpID", "viTyyppi",      "viArvo",      "toAvaustosite", "toID",
+                     "toAutomaatti", "viAutomaatti"};
+const Family kLedgerPrev{"viE",     "toE",            "viEtlID",      "viEtoID = toEID", "toEPvm",
+                         "viEkpID", "viETyyppi",      "viEArvo",      "toEAvaustosite",  "toEID",
+                         "toEAutomaatti", "viEAutomaatti"};
+const Family kBudget{"bi",     "bo",           "bitlID",       "biboID = boID", "boPvm",
+                     "bikpID", "biTyyppi",     "biArvo",       "boAvaustosite", "boID",
+                     "boAutomaatti", "biAutomaatti"};
+const Family kBudgetPrev{"biE",     "boE",            "biEtlID",      "biEboID = boEID", "boEPvm",
+                         "biEkpID", "biETyyppi",      "biEArvo",      "boEAvaustosite",  "boEID",
+                         "boEAutomaatti", "biEAutomaatti"};
+const Family kBudgetNext{"biTu",    "boT",            "biTtlID",      "biTboID = boTID", "boTPvm",
+                         "biTkpID", "biTTyyppi",      "biTArvo",      "boTAvaustosite",  "boTID",
+                         "boTAutomaatti", "biTAutomaatti"};
 
 std::vector<long> AccountKeys(const QString& tilit) {
     std::vector<long> keys;
@@ -47,150 +55,55 @@ QString Placeholders(int n) {
     return s;
 }
 
-namespace {
-
-dao::Currency sumRows(dao::Database& db, const QString& sql, const dao::Params& params, const QString& side) {
-    const bool debitSide = core::OnDebet(side);
-    dao::Currency sum;
-    dao::Recordset rs = db.OpenRecordset(sql, dao::RecordsetType::ForwardOnly, dao::dbReadOnly, params);
-    for (; !rs.isEOF(); rs.MoveNext()) {
-        const dao::Currency amount = core::NzCurrency(rs.value(1));
-        const bool debit = core::OnDebet(core::NzString(rs.value(0)));
-        if (debit == debitSide)
-            sum += amount;
-        else
-            sum -= amount;
-    }
-    rs.Close();
-    return sum;
-}
-
-// "SELECT type, amount FROM entries, vouchers WHERE account IN (...)" and
-// the bound account keys.
-QString selectFrom(const Family& f, const std::vector<long>& accounts, dao::Params& params) {
-    for (long a : accounts) params.emplace_back(a);
-    return QStringLiteral("SELECT %1, %2 FROM %3, %4 WHERE %5 IN (%6)")
-        .arg(QLatin1String(f.type), QLatin1String(f.amount), QLatin1String(f.entries), QLatin1String(f.vouchers),
-             QLatin1String(f.account), Placeholders(int(accounts.size())));
-}
-
-}  // namespace
-
-namespace {
-
-Tilisummat*& currentStore() {
-    static Tilisummat* store = nullptr;
-    return store;
-}
-
-}  // namespace
-
-Tilisummat::Tilisummat(dao::Database& db, long maID) : db_(db), outer_(currentStore()) {
-    dao::Recordset rs = db_.OpenRecordset(QStringLiteral("SELECT mrTilit FROM mr WHERE mrmaID = ?"),
-                                          dao::RecordsetType::ForwardOnly, dao::dbReadOnly, {dao::Variant(maID)});
+std::vector<long> MallinTilit(dao::Database& db, long maID) {
+    std::vector<long> tilit;
+    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT mrTilit FROM mr WHERE mrmaID = ?"),
+                                         dao::RecordsetType::ForwardOnly, dao::dbReadOnly, {dao::Variant(maID)});
+    const dao::Field field = rs.field(QStringLiteral("mrTilit"));
     for (; !rs.isEOF(); rs.MoveNext())
-        for (long tili : AccountKeys(core::NzString(rs.value(0)))) mallinTilit_.push_back(tili);
+        for (long tili : AccountKeys(core::NzString(field.value()))) tilit.push_back(tili);
     rs.Close();
-    std::sort(mallinTilit_.begin(), mallinTilit_.end());
-    mallinTilit_.erase(std::unique(mallinTilit_.begin(), mallinTilit_.end()), mallinTilit_.end());
-    currentStore() = this;
-}
-
-Tilisummat::~Tilisummat() { currentStore() = outer_; }
-
-Tilisummat* Tilisummat::current() { return currentStore(); }
-
-const Tilisummat::Tilit& Tilisummat::tilit(const Family& f, const dao::Date& from, const dao::Date& to, long kpID) {
-    const auto key = std::make_tuple(&f, from.seconds(), to.seconds(), kpID);
-    auto it = luetut_.find(key);
-    if (it != luetut_.end()) return it->second;
-    // The engine sums per account and type code as written (an expression
-    // of the code, not the case-blind column), each amount in
-    // ten-thousandths, a whole number, so the sums are exact.
-    dao::Params params;
-    for (long tili : mallinTilit_) params.emplace_back(tili);
-    QString sql = QStringLiteral("SELECT %1 AS tili, %2 & '' AS puoli, SUM(CLng(%3 * 10000)) AS summa FROM %4, %5 "
-                                 "WHERE %1 IN (%8) AND %6 AND %7 >= ? AND %7 <= ?")
-                      .arg(QLatin1String(f.account), QLatin1String(f.type), QLatin1String(f.amount),
-                           QLatin1String(f.entries), QLatin1String(f.vouchers), QLatin1String(f.link),
-                           QLatin1String(f.date), Placeholders(int(mallinTilit_.size())));
-    params.emplace_back(from);
-    params.emplace_back(to);
-    if (kpID != 0) {
-        sql += QStringLiteral(" AND %1 = ?").arg(QLatin1String(f.costCentre));
-        params.emplace_back(kpID);
-    }
-    sql += QStringLiteral(" GROUP BY %1, %2 & ''").arg(QLatin1String(f.account), QLatin1String(f.type));
-    Tilit& tilit = luetut_[key];
-    dao::Recordset rs = db_.OpenRecordset(sql, dao::RecordsetType::ForwardOnly, dao::dbReadOnly, params);
-    for (; !rs.isEOF(); rs.MoveNext()) {
-        const dao::Variant summa = rs.value(2);
-        const dao::Currency arvo = dao::Currency::fromRaw(summa.isNull() ? 0 : summa.toLong());
-        Puolet& p = tilit[core::NzLong(rs.value(0))];
-        if (core::OnDebet(core::NzString(rs.value(1))))
-            p.debet += arvo;
-        else
-            p.muut += arvo;
-    }
-    rs.Close();
+    std::sort(tilit.begin(), tilit.end());
+    tilit.erase(std::unique(tilit.begin(), tilit.end()), tilit.end());
     return tilit;
 }
 
-bool Tilisummat::kattaa(const std::vector<long>& accounts) const {
-    return std::all_of(accounts.begin(), accounts.end(),
-                       [this](long a) { return std::binary_search(mallinTilit_.begin(), mallinTilit_.end(), a); });
-}
+namespace {
 
-dao::Currency Tilisummat::summa(const Family& f, const std::vector<long>& accounts, const dao::Date& from,
-                                const dao::Date& to, long kpID, const QString& side) {
-    const Tilit& luetut = tilit(f, from, to, kpID);
+// The signed sum of the accounts' sums, each account once.
+dao::Currency summaa(const std::unordered_map<long, Puolet>& sums, std::vector<long> accounts, const QString& side) {
     const bool debitSide = core::OnDebet(side);
-    // An account listed twice counts once, as in the list's own query.
-    std::vector<long> kerran(accounts);
-    std::sort(kerran.begin(), kerran.end());
-    kerran.erase(std::unique(kerran.begin(), kerran.end()), kerran.end());
+    std::sort(accounts.begin(), accounts.end());
+    accounts.erase(std::unique(accounts.begin(), accounts.end()), accounts.end());
     dao::Currency sum;
-    for (long tili : kerran) {
-        const auto it = luetut.find(tili);
-        if (it == luetut.end()) continue;
+    for (long tili : accounts) {
+        const auto it = sums.find(tili);
+        if (it == sums.end()) continue;
         sum += debitSide ? it->second.debet - it->second.muut : it->second.muut - it->second.debet;
     }
     return sum;
 }
 
+}  // namespace
+
 dao::Currency SummaaSaldopuolelle(dao::Database& db, const Family& f, const std::vector<long>& accounts,
                                   const dao::Date& from, const dao::Date& to, long kpID, const QString& side) {
     if (accounts.empty()) return {};
-    if (Tilisummat* store = Tilisummat::current(); store && store->kattaa(accounts))
-        return store->summa(f, accounts, from, to, kpID, side);
-    dao::Params params;
-    QString sql = selectFrom(f, accounts, params);
-    if (kpID != 0) {
-        sql += QStringLiteral(" AND %1 = ?").arg(QLatin1String(f.costCentre));
-        params.emplace_back(kpID);
-    }
-    sql += QStringLiteral(" AND %1 AND %2 >= ? AND %2 <= ?").arg(QLatin1String(f.link), QLatin1String(f.date));
-    params.emplace_back(from);
-    params.emplace_back(to);
-    return sumRows(db, sql, params, side);
+    return summaa(Vientisummat::varasto(db).summat(db, f, accounts, Tositteet::Kaikki, from, to, kpID), accounts,
+                  side);
 }
 
 dao::Currency SummaaAvaus(dao::Database& db, const std::vector<long>& accounts, const QString& side) {
     if (accounts.empty()) return {};
-    dao::Params params;
-    const QString sql = selectFrom(kLedger, accounts, params) + QStringLiteral(" AND vitoID = toID AND toAvaustosite = True");
-    return sumRows(db, sql, params, side);
+    return summaa(Vientisummat::varasto(db).summat(db, kLedger, accounts, Tositteet::Avaus, {}, {}, 0), accounts,
+                  side);
 }
 
 dao::Currency SummaaMuutos(dao::Database& db, const std::vector<long>& accounts, const dao::Date& from,
                            const dao::Date& to, const QString& side) {
     if (accounts.empty()) return {};
-    dao::Params params;
-    const QString sql = selectFrom(kLedger, accounts, params) +
-                        QStringLiteral(" AND vitoID = toID AND toPvm >= ? AND toPvm <= ? AND toAvaustosite = False");
-    params.emplace_back(from);
-    params.emplace_back(to);
-    return sumRows(db, sql, params, side);
+    return summaa(Vientisummat::varasto(db).summat(db, kLedger, accounts, Tositteet::EiAvaus, from, to, 0), accounts,
+                  side);
 }
 
 Summat LaskeSummat(dao::Database& db, const std::vector<long>& accounts, const dao::Date& start,

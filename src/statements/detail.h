@@ -11,9 +11,6 @@
 #include <QString>
 #include <QStringList>
 #include <array>
-#include <map>
-#include <tuple>
-#include <unordered_map>
 #include <vector>
 
 class QProgressBar;
@@ -68,6 +65,9 @@ struct Family {
     const char* type;       // viTyyppi
     const char* amount;     // viArvo
     const char* opening;    // toAvaustosite
+    const char* voucherKey;        // toID
+    const char* voucherAutomatic;  // toAutomaatti
+    const char* entryAutomatic;    // viAutomaatti
 };
 extern const Family kLedger;         // vi / to
 extern const Family kLedgerPrev;     // viE / toE
@@ -83,44 +83,13 @@ std::vector<long> AccountKeys(const QString& tilit);
 // are dated from..to (both inclusive), of one cost centre when kpID is not
 // 0. Side "D" sums debit - credit, any other side credit - debit; an entry
 // is debit only when its type is "D" (in either case, as core::OnDebet
-// reads it). No accounts: 0.
+// reads it). No accounts: 0; an account listed twice counts once. The
+// entries come from the statement run's store (vientisummat.h).
 dao::Currency SummaaSaldopuolelle(dao::Database& db, const Family& f, const std::vector<long>& accounts,
                                   const dao::Date& from, const dao::Date& to, long kpID, const QString& side);
 
-// While one lives, SummaaSaldopuolelle takes its sums for the accounts of
-// a model's rows from the entries of a family, period and cost centre read
-// once, summed per account, instead of reading the entries of each row's
-// list again. For the steps of a statement that write no entries while
-// they sum (the sums would not see them).
-class Tilisummat {
-public:
-    Tilisummat(dao::Database& db, long maID);
-    ~Tilisummat();
-    Tilisummat(const Tilisummat&) = delete;
-    Tilisummat& operator=(const Tilisummat&) = delete;
-
-    // The one in use, or none.
-    static Tilisummat* current();
-    // Whether the sums of these accounts are kept here.
-    bool kattaa(const std::vector<long>& accounts) const;
-    // As SummaaSaldopuolelle, for accounts kept here.
-    dao::Currency summa(const Family& f, const std::vector<long>& accounts, const dao::Date& from,
-                        const dao::Date& to, long kpID, const QString& side);
-
-private:
-    // An account's entries: those whose type is exactly "D", and the others.
-    struct Puolet {
-        dao::Currency debet;
-        dao::Currency muut;
-    };
-    using Tilit = std::unordered_map<long, Puolet>;
-    const Tilit& tilit(const Family& f, const dao::Date& from, const dao::Date& to, long kpID);
-
-    dao::Database db_;
-    std::vector<long> mallinTilit_;  // sorted, each once
-    std::map<std::tuple<const Family*, std::int64_t, std::int64_t, long>, Tilit> luetut_;
-    Tilisummat* outer_;
-};
+// The accounts of a model's rows, each once.
+std::vector<long> MallinTilit(dao::Database& db, long maID);
 
 // The same over the opening vouchers (every date), or over every voucher of
 // the period that is not an opening voucher.

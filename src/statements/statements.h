@@ -24,8 +24,9 @@ class QProgressBar;
 
 namespace statements {
 
-// Empties tula and tase ("DELETE FROM Tula", then "DELETE FROM Tase"); a
-// failing delete is passed over and the next one runs.
+// Empties tula and tase ("DELETE FROM Tula", then "DELETE FROM Tase", in
+// one transaction); a failing delete is passed over and the next one runs.
+// A statement run starts here: the entries it sums are read anew.
 void TyhjennaTulaJaTase(dao::Database& db);
 
 // Empties the six budget voucher tables and rebuilds them from bu: for every

@@ -12,6 +12,7 @@
 #include "reportctl/reportglobals.h"
 #include "statement_models/malli.h"
 #include "statements/detail.h"
+#include "statements/vientisummat.h"
 
 #include <QProgressBar>
 
@@ -249,6 +250,8 @@ void LaskeTaseRyhma(dao::Database& db, long mrID, int taso, const dao::Date& sta
 
 void LaskeTase(long maID, const dao::Date& start, const dao::Date& end, QProgressBar* bar) {
     dao::Database db = core::DBCon().AvaaDB();
+    Vientisummat::Vaihe vaihe(db);  // writes tase and, for formula rows, tula only
+    Vientisummat::varasto(db).ennakoi(MallinTilit(db, maID));
     iPrintGroup = 0;
     dao::InTransaction(db, [&] {
         for (const Lapsi& row : rivit(db, QStringLiteral("mrmaID = ? AND mrBelongsToGroup = 0"), maID)) {

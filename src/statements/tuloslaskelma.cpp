@@ -13,6 +13,7 @@
 #include "reportctl/reportglobals.h"
 #include "statement_models/malli.h"
 #include "statements/detail.h"
+#include "statements/vientisummat.h"
 
 #include <QProgressBar>
 
@@ -209,12 +210,18 @@ void LaskeLiikevaihtoRivi(dao::Database& db, long mrID, const dao::Date& start, 
 // ================================================================ public
 
 void TyhjennaTulaJaTase(dao::Database& db) {
+    // A new statement run reads the entries anew.
+    Vientisummat::varasto(db).unohda();
+    // Both deletes go to the disk together.
     try {
-        db.Execute(QStringLiteral("DELETE FROM Tula"));
-    } catch (const dao::DaoError&) {
-    }
-    try {
-        db.Execute(QStringLiteral("DELETE FROM Tase"));
+        dao::InTransaction(db, [&] {
+            for (const char* table : {"Tula", "Tase"}) {
+                try {
+                    db.Execute(QStringLiteral("DELETE FROM ") + QLatin1String(table));
+                } catch (const dao::DaoError&) {
+                }
+            }
+        });
     } catch (const dao::DaoError&) {
     }
 }
@@ -246,6 +253,8 @@ bool LaskeLiikevaihto(long maID, const dao::Date& start, const dao::Date& end, b
     gLvKuluva = {};
     gLvKuluvaAlusta = {};
     dao::Database db = core::DBCon().AvaaDB();
+    Vientisummat::Vaihe vaihe(db);
+    Vientisummat::varasto(db).ennakoi(MallinTilit(db, maID));
     const std::vector<long> rows =
         keys(db, QStringLiteral("SELECT mrID FROM mr WHERE mrmaID = ? AND mrIsLiikevaihto = True ORDER BY mrID"),
              {dao::Variant(maID)});
@@ -300,9 +309,9 @@ void LaskeKaavaRivi(dao::Database& db, long mrID, int taso) {
 
 bool LaskeTuloslaskelma(long maID, const dao::Date& start, const dao::Date& end, QProgressBar* bar) {
     dao::Database db = core::DBCon().AvaaDB();
+    Vientisummat::Vaihe vaihe(db);  // writes tula only
+    Vientisummat::varasto(db).ennakoi(MallinTilit(db, maID));
     dao::InTransaction(db, [&] {
-        // Only tula is written meanwhile: the entries are read once for all rows.
-        Tilisummat summat(db, maID);
         dao::Recordset rs = db.OpenRecordset(
             QStringLiteral("SELECT mrID, mrIsEquation FROM mr WHERE mrmaID = ? AND mrBelongsToGroup = 0 "
                            "ORDER BY mrGroupOrder, mrID"),

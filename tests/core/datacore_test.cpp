@@ -111,6 +111,35 @@ TEST_F(DataCoreTest, UpgradeBringsAnOldBookToTheCurrentLayoutOnce) {
     EXPECT_TRUE(q.isEOF());
 }
 
+// An older book gets the indexes the statements and the ledger preparation
+// read by, once: a second upgrade finds them there.
+TEST_F(DataCoreTest, TheUpgradeAddsTheReadingIndexesOnce) {
+    const QString path = kvtest::makeBaseBook(dir);
+    dao::Database db = dao::DBEngine::OpenDatabase(path);
+    UpdateDatabase(db);
+    UpdateDatabase(db);
+    const struct {
+        const char* table;
+        const char* name;
+        QStringList fields;
+    } expected[] = {
+        {"vi", "vitlIDSummat", {"vitlID", "vitoID", "viTyyppi", "viArvo", "vikpID", "viAutomaatti"}},
+        {"viE", "viEtlIDSummat", {"viEtlID", "viEtoID", "viETyyppi", "viEArvo", "viEkpID", "viEAutomaatti"}},
+        {"vi", "vitoIDSaldot", {"vitoID", "viAvausvienti", "viPaatosvienti", "vikpID", "vitlID", "viTyyppi", "viArvo"}},
+        {"to", "toPvmNumero", {"toPvm", "toNumero"}},
+    };
+    for (const auto& e : expected) {
+        SCOPED_TRACE(e.name);
+        int found = 0;
+        for (const dao::IndexDef& idx : db.tableDef(e.table).indexes()) {
+            if (idx.name().compare(QLatin1String(e.name), Qt::CaseInsensitive) != 0) continue;
+            ++found;
+            EXPECT_EQ(idx.fieldNames(), e.fields);
+        }
+        EXPECT_EQ(found, 1);
+    }
+}
+
 TEST_F(DataCoreTest, AFailedUpgradeNamesItsStepAndLeavesTheOldLayout) {
     const QString path = kvtest::makeBaseBook(dir);
     dao::Database db = dao::DBEngine::OpenDatabase(path);

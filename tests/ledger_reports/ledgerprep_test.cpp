@@ -225,6 +225,34 @@ TEST_F(Preparation, AnEntryWhoseAccountIsGoneIsNamedAndAddsToNothing) {
     EXPECT_EQ(balances(pankki).alku, money("1343"));
 }
 
+// Entries of several accounts that are gone are named by account, and
+// within an account in the order they were written, whatever their
+// vouchers' dates.
+TEST_F(Preparation, EntriesOfAccountsThatAreGoneAreNamedByAccountThenEntry) {
+    makeBook();
+    const long first = addAccount(4000, QStringLiteral("Poistettu 1"));
+    const long second = addAccount(4100, QStringLiteral("Poistettu 2"));
+    const long t8 = addVoucher(8, d31(3, 6));
+    addEntry(t8, second, "D", "1.00");
+    addEntry(t8, pankki, "K", "1.00");
+    const long t9 = addVoucher(9, d31(3, 7));
+    addEntry(t9, first, "D", "2.00");
+    addEntry(t9, second, "D", "3.00");
+    addEntry(t9, pankki, "K", "5.00");
+    db().Execute(QStringLiteral("DELETE FROM tl WHERE tlID IN (?, ?)"), {dao::Variant(first), dao::Variant(second)});
+
+    for (const char* numero : {"9", "8", "9"})
+        dialogs.expectMessage(QStringLiteral("Tarkista tositteen numero %1 viennit.").arg(QLatin1String(numero)),
+                              ui::Answer::OK);
+    prepare(d31(3, 1), d31(3, 31), false, false, false);
+    QStringList texts;
+    for (const auto& shown : dialogs.shown()) texts << shown.text;
+    EXPECT_EQ(texts, QStringList({QStringLiteral("Tarkista tositteen numero 9 viennit."),
+                                  QStringLiteral("Tarkista tositteen numero 8 viennit."),
+                                  QStringLiteral("Tarkista tositteen numero 9 viennit.")}));
+    EXPECT_EQ(balances(pankki).loppu, money("1344"));
+}
+
 TEST_F(Preparation, AFailureLeavesTheBookAsItWas) {
     makeBook();
     prepare(d31(3, 1), d31(3, 31), true, false, false);  // a pseudo voucher and flags to keep

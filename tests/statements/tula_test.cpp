@@ -124,6 +124,59 @@ TEST_F(Tula, SplitModeGivesAccountLinesAndOnlyAccountsWithEntriesWhenAsked) {
     EXPECT_EQ(t[2].c("tulaToteutunutKuluva"), eur("0"));
 }
 
+// The entries a run has read serve its later steps only while the book is
+// as they found it: whatever changes it between two steps (the program, in
+// a transaction it rolls back, or another program) shows in the next step
+// exactly as in a run started afresh.
+TEST_F(Tula, AChangeOfTheBookBetweenStepsShowsInTheNextStep) {
+    exampleModel();
+    exec(QStringLiteral("INSERT INTO bu (butlID, buKuukausi3, buNykyinen) VALUES (44, 100, True)"));
+    const QString figures = QStringLiteral(
+        "SELECT tulaTeksti, tulaToteutunutKuluva, tulaToteutunutKuluvaAlusta, tulaToteutunutEdellinen, "
+        "tulaBudjetoituKuluva FROM tula WHERE tulaTyyppi >= 0 ORDER BY tulaID");
+    auto otherProgram = [](const QString& sql) {
+        dao::Database other = dao::DBEngine::OpenDatabase(core::DatabasePath);
+        other.Execute(sql);
+        other.Close();
+    };
+    struct Case {
+        const char* what;
+        std::function<void()> change;  // after the run's first steps
+        bool inRolledBack = false;     // the first steps run in a transaction rolled back after them
+    };
+    const Case cases[] = {
+        {"a voucher saved", [&] { voucher("12.3.2031", "44 K 7; 19 D 7"); }},
+        {"an amount changed by another program",
+         [&] { otherProgram(QStringLiteral("UPDATE vi SET viArvo = 301 WHERE viArvo = 300")); }},
+        {"a voucher deleted", [&] { exec(QStringLiteral("DELETE FROM [to] WHERE toPvm = #4/20/2031#")); }},
+        {"an entry moved to another account by another program",
+         [&] { otherProgram(QStringLiteral("UPDATE vi SET vitlID = 45 WHERE viArvo = 50")); }},
+        {"a voucher that was never kept", [&] { db().Rollback(); }, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        compute(10, mar(), apr());
+        const QStringList before = rows(figures);
+        dao::Database d = db();
+        statements::TyhjennaTulaJaTase(d);
+        if (c.inRolledBack) {
+            d.BeginTrans();
+            voucher("13.3.2031", "43 K 11; 19 D 11");
+        }
+        statements::RakennaBudjettitositteet();
+        statements::LaskeLiikevaihto(10, mar(), apr(), true, nullptr);  // reads the model's entries
+        c.change();
+        LaskeTuloslaskelma(10, mar(), apr(), nullptr);
+        statements::PoistaViimeinenTulaRivi();
+        const QStringList seen = rows(figures);
+        compute(10, mar(), apr());
+        EXPECT_EQ(seen, rows(figures));
+        if (!c.inRolledBack) {
+            EXPECT_NE(before, rows(figures));  // the change counts
+        }
+    }
+}
+
 // Every row's figures come from sums read once for the whole model; they
 // are those of the row's own entries: an account listed twice counts once,
 // an entry of a voucher that is gone counts nowhere, amounts keep their

@@ -61,6 +61,9 @@ public:
     int size() const;  // text width; 0 for other kinds
     QString sourceTable() const;
     Variant value() const;
+    // The current row's value without a copy, for readings of many rows;
+    // it stands until the recordset moves or changes.
+    const Variant& valueRef() const;
     void setValue(const Variant& v);
 
 private:

@@ -150,6 +150,15 @@ public:
     void checkOpen() const;
     // Reads rows up to index n (or all with n < 0); false when there are fewer.
     bool fetchTo(qsizetype n);
+    // Rows read so far, the released ones included.
+    qsizetype rowsRead() const { return passed + qsizetype(rows.size()); }
+    // Row i of the set; a row a forward-only recordset has released is gone.
+    RowData& row(qsizetype i) { return rows[size_t(i - passed)]; }
+    const RowData& row(qsizetype i) const { return rows[size_t(i - passed)]; }
+    // A forward-only recordset never returns to a row it has left: it lets
+    // those rows go, so that reading a large set row by row holds a few rows
+    // at a time rather than all of them.
+    void releasePassed();
     void drain();
     void finishStatement();
 
@@ -175,7 +184,9 @@ public:
     int keyColumns = 0;               // leading hidden key columns of the statement
     QHash<QString, int> byName;       // lower-case name -> column
     QHash<QString, int> bySpelling;   // name as the statement gives it -> the column byName gives
-    std::vector<RowData> rows;
+    std::vector<RowData> rows;        // rows[0] is row `passed` of the set
+    qsizetype passed = 0;             // rows released (forward-only only)
+    std::vector<std::vector<Variant>> spareValues;  // storage of released rows, to reuse
     qsizetype pos = 0;                // current row; -1 = before first
     bool exhausted = false;
 

@@ -194,6 +194,7 @@ void RecordsetImpl::open() {
 
     isOpen = true;
     rows.clear();
+    passed = 0;
     exhausted = false;
     pos = 0;
     editMode = Recordset::EditMode::None;
@@ -203,6 +204,13 @@ void RecordsetImpl::open() {
     // recordset knows all its rows.
     fetchTo(type == RecordsetType::Table ? -1 : 0);
 }
+
+namespace {
+
+// "yyyy-MM-dd HH:mm:ss"
+constexpr int kIsoDateTimeLength = 19;
+
+}  // namespace
 
 Variant RecordsetImpl::readColumn(sqlite3_stmt* s, int col, const ColumnInfo& info) const {
     const int st = sqlite3_column_type(s, col);
@@ -244,6 +252,17 @@ Variant RecordsetImpl::readColumn(sqlite3_stmt* s, int col, const ColumnInfo& in
             return sqlite3_column_double(s, col);
         case FieldType::Date:
             if (st == SQLITE_TEXT) {
+                // A stored date is a short ASCII text: read in place, without
+                // a copy on the heap first.
+                const auto* p = sqlite3_column_text(s, col);
+                const int bytes = sqlite3_column_bytes(s, col);
+                if (bytes <= kIsoDateTimeLength) {
+                    char16_t chars[kIsoDateTimeLength];
+                    int i = 0;
+                    for (; i < bytes && p[i] < 0x80; ++i) chars[i] = char16_t(p[i]);
+                    if (i == bytes)
+                        if (auto d = Date::fromIso(QStringView(chars, bytes))) return *d;
+                }
                 const QString t = text();
                 if (auto d = Date::fromIso(t)) return *d;
                 return t;
@@ -272,10 +291,14 @@ Variant RecordsetImpl::readColumn(sqlite3_stmt* s, int col, const ColumnInfo& in
 }
 
 bool RecordsetImpl::fetchTo(qsizetype n) {
-    while ((n < 0 || qsizetype(rows.size()) <= n) && !exhausted) {
+    while ((n < 0 || rowsRead() <= n) && !exhausted) {
         const int rc = sqlite3_step(stmt);
         if (rc == SQLITE_ROW) {
             RowData r;
+            if (!spareValues.empty()) {
+                r.values = std::move(spareValues.back());
+                spareValues.pop_back();
+            }
             r.values.reserve(columns.size());
             for (size_t i = 0; i < columns.size(); ++i)
                 r.values.push_back(readColumn(stmt, int(i) + keyColumns, columns[i]));
@@ -293,7 +316,22 @@ bool RecordsetImpl::fetchTo(qsizetype n) {
             }
         }
     }
-    return n < 0 || qsizetype(rows.size()) > n;
+    return n < 0 || rowsRead() > n;
+}
+
+void RecordsetImpl::releasePassed() {
+    if (type != RecordsetType::ForwardOnly) return;
+    const qsizetype n = std::min(pos, rowsRead()) - passed;
+    // In batches, and never fewer than half of those held, so that a set
+    // read whole first (see drain) is not moved along row by row.
+    if (n <= 0 || (n < qsizetype(rows.size()) && (n < 64 || 2 * n < qsizetype(rows.size())))) return;
+    // The rows' storage serves the rows read next.
+    for (qsizetype i = 0; i < n && spareValues.size() < 64; ++i) {
+        rows[size_t(i)].values.clear();
+        spareValues.push_back(std::move(rows[size_t(i)].values));
+    }
+    rows.erase(rows.begin(), rows.begin() + n);
+    passed += n;
 }
 
 void RecordsetImpl::drain() {
@@ -316,6 +354,7 @@ void RecordsetImpl::close() {
     if (conn) conn->unregisterCursor(this);
     isOpen = false;
     rows.clear();
+    passed = 0;
     conn.reset();
 }
 
@@ -328,14 +367,14 @@ int RecordsetImpl::columnIndex(const QString& name) const {
 void RecordsetImpl::checkCurrent() const {
     checkOpen();
     if (editMode == Recordset::EditMode::Add) return;
-    if (pos < 0 || pos >= qsizetype(rows.size())) raise(err::NoCurrentRecord);
-    if (rows[size_t(pos)].deleted) raise(err::RecordDeleted);
+    if (pos < 0 || pos >= rowsRead()) raise(err::NoCurrentRecord);
+    if (row(pos).deleted) raise(err::RecordDeleted);
 }
 
 const RowData& RecordsetImpl::currentRow() const {
     if (editMode != Recordset::EditMode::None) return buffer;
     checkCurrent();
-    return rows[size_t(pos)];
+    return row(pos);
 }
 
 // ---------------------------------------------------------------- Recordset
@@ -352,9 +391,9 @@ bool Recordset::isOpen() const { return impl_ && impl_->isOpen && !impl_->db->cl
 
 bool Recordset::isEOF() const {
     RecordsetImpl& r = impl();
-    if (r.pos < 0) return r.rows.empty() && r.exhausted;
+    if (r.pos < 0) return r.rowsRead() == 0 && r.exhausted;
     r.fetchTo(r.pos);
-    return r.pos >= qsizetype(r.rows.size());
+    return r.pos >= r.rowsRead();
 }
 
 bool Recordset::isBOF() const {
@@ -362,12 +401,13 @@ bool Recordset::isBOF() const {
     if (r.pos < 0) return true;
     r.fetchTo(0);
     // An empty set is at both ends.
-    return r.rows.empty() || std::all_of(r.rows.begin(), r.rows.end(), [](const RowData& x) { return x.deleted; });
+    return r.rowsRead() == 0 ||
+           (r.passed == 0 && std::all_of(r.rows.begin(), r.rows.end(), [](const RowData& x) { return x.deleted; }));
 }
 
 long Recordset::RecordCount() const {
     RecordsetImpl& r = impl();
-    long n = 0;
+    long n = long(r.passed);  // a released row was never deleted
     for (const RowData& x : r.rows)
         if (!x.deleted) ++n;
     return n;
@@ -378,7 +418,7 @@ void Recordset::MoveFirst() {
     if (r.type == RecordsetType::ForwardOnly && r.pos > 0) raise(err::InvalidOperation);
     r.editMode = EditMode::None;
     for (qsizetype i = 0; r.fetchTo(i); ++i) {
-        if (!r.rows[size_t(i)].deleted) {
+        if (!r.row(i).deleted) {
             r.pos = i;
             return;
         }
@@ -390,8 +430,8 @@ void Recordset::MoveLast() {
     RecordsetImpl& r = impl();
     r.editMode = EditMode::None;
     r.fetchTo(-1);
-    for (qsizetype i = qsizetype(r.rows.size()) - 1; i >= 0; --i) {
-        if (!r.rows[size_t(i)].deleted) {
+    for (qsizetype i = r.rowsRead() - 1; i >= r.passed; --i) {
+        if (!r.row(i).deleted) {
             r.pos = i;
             return;
         }
@@ -404,8 +444,9 @@ void Recordset::MoveNext() {
     if (isEOF()) raise(err::NoCurrentRecord);
     r.editMode = EditMode::None;
     qsizetype i = r.pos + 1;
-    while (r.fetchTo(i) && r.rows[size_t(i)].deleted) ++i;
-    r.pos = r.fetchTo(i) ? i : qsizetype(r.rows.size());
+    while (r.fetchTo(i) && r.row(i).deleted) ++i;
+    r.pos = r.fetchTo(i) ? i : r.rowsRead();
+    r.releasePassed();
 }
 
 void Recordset::MovePrevious() {
@@ -413,26 +454,27 @@ void Recordset::MovePrevious() {
     if (r.type == RecordsetType::ForwardOnly) raise(err::InvalidOperation);
     if (r.pos < 0) raise(err::NoCurrentRecord);
     r.editMode = EditMode::None;
-    qsizetype i = std::min(r.pos, qsizetype(r.rows.size())) - 1;
-    while (i >= 0 && r.rows[size_t(i)].deleted) --i;
+    qsizetype i = std::min(r.pos, r.rowsRead()) - 1;
+    while (i >= 0 && r.row(i).deleted) --i;
     r.pos = i;  // -1: before the first row
 }
 
 long Recordset::AbsolutePosition() const {
     RecordsetImpl& r = impl();
-    if (r.pos < 0 || r.pos >= qsizetype(r.rows.size()) || r.rows[size_t(r.pos)].deleted) return -1;
-    long n = 0;
-    for (qsizetype i = 0; i < r.pos; ++i)
-        if (!r.rows[size_t(i)].deleted) ++n;
+    if (r.pos < 0 || r.pos >= r.rowsRead() || r.row(r.pos).deleted) return -1;
+    long n = long(r.passed);
+    for (qsizetype i = r.passed; i < r.pos; ++i)
+        if (!r.row(i).deleted) ++n;
     return n;
 }
 
 void Recordset::setAbsolutePosition(long target) {
     RecordsetImpl& r = impl();
     if (target < 0) raise(err::InvalidArgument);
-    long n = 0;
-    for (qsizetype i = 0; r.fetchTo(i); ++i) {
-        if (r.rows[size_t(i)].deleted) continue;
+    if (target < r.passed) raise(err::InvalidOperation);  // a released row lies behind
+    long n = long(r.passed);
+    for (qsizetype i = r.passed; r.fetchTo(i); ++i) {
+        if (r.row(i).deleted) continue;
         if (n == target) {
             if (r.type == RecordsetType::ForwardOnly && i < r.pos) raise(err::InvalidOperation);
             r.pos = i;
@@ -493,7 +535,7 @@ void Recordset::Edit() {
     if (!r.updatable) raise(err::ReadOnly);
     r.editMode = EditMode::None;
     r.checkCurrent();
-    r.buffer = r.rows[size_t(r.pos)];
+    r.buffer = r.row(r.pos);
     r.touched.assign(r.columns.size(), false);
     r.editMode = EditMode::InProgress;
 }
@@ -531,7 +573,7 @@ void Recordset::Update() {
                                 QStringLiteral(" WHERE rowid = ?");
             if (c.exec(sql, values, jet::StatementKind::Update) == 0) raise(err::RecordDeleted);
         }
-        r.rows[size_t(r.pos)] = r.buffer;
+        r.row(r.pos) = r.buffer;
         r.lastModified = r.pos;
     } else {
         bool any = false;
@@ -565,7 +607,7 @@ void Recordset::Update() {
         }
         if (!any) raise(err::UpdateWithoutEdit);
         r.rows.push_back(r.buffer);
-        r.lastModified = qsizetype(r.rows.size()) - 1;
+        r.lastModified = r.rowsRead() - 1;
         r.pos = r.posBeforeAdd;
     }
     r.editMode = EditMode::None;
@@ -578,7 +620,7 @@ void Recordset::Delete() {
     r.checkCurrent();
     Connection& c = *r.conn;
     c.drainCursors();
-    RowData& row = r.rows[size_t(r.pos)];
+    RowData& row = r.row(r.pos);
     c.exec(QStringLiteral("DELETE FROM ") + jet::quoteIdent(r.slotTables[0]) + QStringLiteral(" WHERE rowid = ?"),
            {Variant(row.keys[0])}, jet::StatementKind::Delete);
     row.deleted = true;
@@ -603,7 +645,7 @@ Bookmark Recordset::bookmark() const {
 void Recordset::setBookmark(Bookmark b) {
     RecordsetImpl& r = impl();
     if (r.type == RecordsetType::ForwardOnly) raise(err::InvalidOperation);
-    if (b < 0 || b >= qsizetype(r.rows.size())) raise(err::InvalidArgument);
+    if (b < 0 || b >= r.rowsRead()) raise(err::InvalidArgument);
     r.editMode = EditMode::None;
     r.pos = b;
 }
@@ -621,7 +663,9 @@ FieldType Field::type() const { return rs_->columns[size_t(index_)].type; }
 int Field::size() const { return rs_->columns[size_t(index_)].size; }
 QString Field::sourceTable() const { return rs_->columns[size_t(index_)].table; }
 
-Variant Field::value() const {
+Variant Field::value() const { return valueRef(); }
+
+const Variant& Field::valueRef() const {
     rs_->checkOpen();
     return rs_->currentRow().values[size_t(index_)];
 }

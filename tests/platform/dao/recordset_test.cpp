@@ -197,6 +197,50 @@ TEST_F(RecordsetTest, WritesCommitWhileAReadIsOpen) {
     EXPECT_EQ(check.value(0).toLong(), 5);
 }
 
+TEST_F(RecordsetTest, AForwardOnlySetReadRowByRowKeepsItsPositionsAndCounts) {
+    // Far more rows than a forward-only set holds at a time; a write in the
+    // middle of the read makes it take its remaining rows at once.
+    for (int n = 1; n <= 296; ++n) db.Execute("INSERT INTO tl (tlNumero) VALUES (?)", {2000 + n});
+    const long rows = 300;
+    struct Case {
+        long stop;       // the row the read stops at, then looks around
+        bool writeThere; // a write on the same connection at that row
+    };
+    for (const Case& c : {Case{0, false}, Case{63, false}, Case{64, true}, Case{65, false}, Case{200, true},
+                          Case{299, false}}) {
+        SCOPED_TRACE(c.stop);
+        Recordset rs = db.OpenRecordset("SELECT tlNumero FROM tl WHERE tlNumero < 9000 ORDER BY tlNumero",
+                                        RecordsetType::ForwardOnly, dbReadOnly);
+        std::vector<long> seen;
+        for (long i = 0; i < c.stop; ++i, rs.MoveNext()) seen.push_back(rs.value("tlNumero").toLong());
+        EXPECT_EQ(rs.AbsolutePosition(), c.stop);
+        EXPECT_EQ(rs.RecordCount(), c.stop + 1);
+        EXPECT_FALSE(rs.isBOF());
+        if (c.stop > 0) {
+            EXPECT_EQ(errorOf([&] { rs.setAbsolutePosition(c.stop - 1); }), err::InvalidOperation);
+            EXPECT_EQ(errorOf([&] { rs.MoveFirst(); }), err::InvalidOperation);
+        }
+        if (c.writeThere) db.Execute("INSERT INTO tl (tlNumero) VALUES (9999)");
+        if (c.stop + 2 < rows) {
+            seen.push_back(rs.value("tlNumero").toLong());
+            rs.setAbsolutePosition(c.stop + 2);  // forward, past one row
+            EXPECT_EQ(rs.AbsolutePosition(), c.stop + 2);
+            seen.push_back(-1);
+        }
+        for (; !rs.isEOF(); rs.MoveNext()) seen.push_back(rs.value("tlNumero").toLong());
+        EXPECT_EQ(rs.RecordCount(), rows);
+        EXPECT_EQ(rs.AbsolutePosition(), -1);
+        EXPECT_EQ(errorOf([&] { rs.value("tlNumero"); }), err::NoCurrentRecord);
+        // Every row once and in order, but the one stepped over.
+        ASSERT_EQ(long(seen.size()), rows);
+        for (long i = 0; i < rows; ++i) {
+            const long expected = i < 4 ? 1000 + 10 * i : 2000 + (i - 3);
+            EXPECT_EQ(seen[size_t(i)], i == c.stop + 1 && c.stop + 2 < rows ? -1 : expected) << i;
+        }
+        if (c.writeThere) db.Execute("DELETE FROM tl WHERE tlNumero = 9999");
+    }
+}
+
 TEST_F(RecordsetTest, TransactionsAreWholeOrNothing) {
     db.BeginTrans();
     db.Execute("DELETE FROM tl");
