@@ -6,6 +6,7 @@
 #include "core/nz.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
+#include "core/wholenumber.h"
 #include "platform/dao/error.h"
 #include "platform/sys/mousecursor.h"
 #include "platform/ui/controls.h"
@@ -165,7 +166,7 @@ void frmKustannuspaikat::connectEvents() {
         .onChange([this] {
             if (!cur_) return;
             core::FilterIntegerInput(tKPNumero);
-            cur_->setNumero(detail::NumberInBox(tKPNumero->text()));
+            cur_->setNumero(core::ReadWholeNumber(tKPNumero->text()).value_or(0));
         })
         .onGotFocus([this] { core::HighlightText(tKPNumero); });
     ui::Events::of(tNimi)

@@ -8,6 +8,7 @@
 #include "core/ui/commanderrors.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
+#include "core/wholenumber.h"
 #include "ledger_reports/frmtulostus.h"
 #include "ledger_reports/reportcontrolsetup.h"
 #include "ledger_reports/reportglobals.h"
@@ -198,7 +199,7 @@ void frmTilitNew::connectEvents() {
         .onChange([this] {
             if (!curTili_) return;
             core::FilterIntegerInput(tTilinumero);
-            curTili_->setNumero(detail::NumberInBox(tTilinumero->text()));
+            curTili_->setNumero(core::ReadWholeNumber(tTilinumero->text()).value_or(0));
         })
         .onGotFocus([this] { core::SelectAllText(tTilinumero); });
     ui::Events::of(tNimi)

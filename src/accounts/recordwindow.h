@@ -60,9 +60,4 @@ struct Command {
 Command MakeCommand(const CommandDef& def, QWidget* buttonParent, QMenu* menu, WindowKeys& keys,
                     std::function<void()> handler);
 
-// The value of a whole-number box after its input filter: the number the
-// text reads as (a point or a comma is a decimal separator, never a digit
-// group separator), 0 when it reads as none.
-long NumberInBox(const QString& text);
-
 }  // namespace accounts::detail

@@ -216,9 +216,9 @@ void frmPaivaSaldot::ShowRows() {
             continue;
         }
         const size_t s = size_t(p);
-        rows_->setRow(i, {detail::GeneralDateText(paiva_[s]), detail::CurrencyText(debet_[s]),
-                          detail::CurrencyText(kredit_[s]), detail::CurrencyText(erotus_[s]),
-                          detail::CurrencyText(saldo_[s])});
+        rows_->setRow(i, {detail::GeneralDateText(paiva_[s]), debet_[s].toCurrencyString(),
+                          kredit_[s].toCurrencyString(), erotus_[s].toCurrencyString(),
+                          saldo_[s].toCurrencyString()});
     }
     if (!hasDays_)
         rows_->label(0, 0)->setText(core::TranslateStr(QStringLiteral("frmPaivaSaldot"), QStringLiteral("Ei tapahtumia.")));

@@ -256,9 +256,9 @@ void frmTilienSaldot::CalculateSaldot() {
         setScrollMax(m);
     }
 
-    lblDebetSumma->setText(detail::CurrencyText(totalD));
-    lblKreditSumma->setText(detail::CurrencyText(totalK));
-    lblErotusSumma->setText(detail::CurrencyText(totalD - totalK));
+    lblDebetSumma->setText(totalD.toCurrencyString());
+    lblKreditSumma->setText(totalK.toCurrencyString());
+    lblErotusSumma->setText((totalD - totalK).toCurrencyString());
     ShowRows();
 }
 
@@ -270,8 +270,8 @@ void frmTilienSaldot::ShowRows() {
             rows_->clearRow(r);
             continue;
         }
-        rows_->setRow(r, {tili_[size_t(k)], detail::CurrencyText(debet_[size_t(k)]),
-                          detail::CurrencyText(kredit_[size_t(k)]), detail::CurrencyText(erotus_[size_t(k)])});
+        rows_->setRow(r, {tili_[size_t(k)], debet_[size_t(k)].toCurrencyString(),
+                          kredit_[size_t(k)].toCurrencyString(), erotus_[size_t(k)].toCurrencyString()});
     }
 }
 

@@ -244,9 +244,9 @@ void frmTilitarkastelu::CalculateTarkastelu(long id) {
         scrlBar->setMaximum(count < 20 ? 1 : count - kVisibleRows);
     }
 
-    lblDebetSumma->setText(detail::CurrencyText(totalD));
-    lblKreditSumma->setText(detail::CurrencyText(totalK));
-    lblErotusSumma->setText(detail::CurrencyText(totalD - totalK));
+    lblDebetSumma->setText(totalD.toCurrencyString());
+    lblKreditSumma->setText(totalK.toCurrencyString());
+    lblErotusSumma->setText((totalD - totalK).toCurrencyString());
     ShowRows();
 }
 
@@ -260,8 +260,8 @@ void frmTilitarkastelu::ShowRows() {
         }
         const size_t i = size_t(k);
         rows_->setRow(r, {QString::number(numero_[i]), detail::GeneralDateText(paiva_[i]), selite_[i],
-                          detail::CurrencyText(debet_[i]), detail::CurrencyText(kredit_[i]),
-                          detail::CurrencyText(erotus_[i])});
+                          debet_[i].toCurrencyString(), kredit_[i].toCurrencyString(),
+                          erotus_[i].toCurrencyString()});
     }
 }
 

@@ -17,8 +17,6 @@
 
 namespace accounts::detail {
 
-QString CurrencyText(dao::Currency amount) { return amount.toCurrencyString(QLocale()); }
-
 QString GeneralDateText(const dao::Date& date) {
     const QLocale locale;
     QString text = date.toShortString(locale);
