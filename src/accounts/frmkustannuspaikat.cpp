@@ -4,6 +4,8 @@
 #include "core/records/lists.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
+#include "core/wholenumber.h"
+#include "platform/dao/error.h"
 #include "platform/sys/mousecursor.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/dialogs.h"

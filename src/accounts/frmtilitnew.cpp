@@ -5,6 +5,7 @@
 #include "core/ui/commanderrors.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
+#include "core/wholenumber.h"
 #include "platform/dao/error.h"
 #include "platform/report/reportcontrol.h"
 #include "platform/sys/apppath.h"

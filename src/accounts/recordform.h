@@ -19,6 +19,7 @@
 
 #include "accounts/recordwindow.h"
 #include "core/records/recordsupport.h"
+#include "core/wholenumber.h"
 #include "core/ui/commanderrors.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
@@ -382,7 +383,7 @@ void RecordForm<T>::connectFieldEvents(QLineEdit* numberBox) {
     ui::Events::of(numberBox).onChange([this, numberBox] {
         if (!cur_) return;
         core::FilterIntegerInput(numberBox);
-        cur_->setNumero(NumberInBox(numberBox->text()));
+        cur_->setNumero(core::ReadWholeNumber(numberBox->text()).value_or(0));
     });
     ui::Events::of(tNimi)
         .onChange([this] {

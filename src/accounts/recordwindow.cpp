@@ -5,11 +5,9 @@
 #include <QAction>
 #include <QEvent>
 #include <QKeyEvent>
-#include <QLocale>
 #include <QMenu>
 #include <QPushButton>
 #include <QWidget>
-#include <cmath>
 
 namespace accounts::detail {
 
@@ -67,30 +65,6 @@ QString AsInBox(const QString& text) {
     t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     t.replace(u'\r', u'\n');
     return t;
-}
-
-long NumberInBox(const QString& text) {
-    // The input filter has left either nothing or a whole number as it
-    // reads numbers: digits, perhaps parted by blanks, a sign, perhaps a
-    // decimal point or comma with zeros or an exponent.
-    const QLocale loc;
-    QString plain;
-    for (const QChar c : text.trimmed()) {
-        if (c.isSpace() || c == QChar(0x00A0) || c == QChar(0x202F)) continue;
-        if (QString(c) == loc.decimalPoint() || c == QLatin1Char(',')) {
-            plain += QLatin1Char('.');
-        } else if (c == QChar(0x2212) || QString(c) == loc.negativeSign()) {
-            plain += QLatin1Char('-');
-        } else if (c.isDigit()) {
-            plain += QChar(u'0' + c.digitValue());
-        } else {
-            plain += c;
-        }
-    }
-    bool ok = false;
-    const double v = QLocale::c().toDouble(plain, &ok);
-    if (!ok || !std::isfinite(v) || v != std::nearbyint(v) || v < -2147483648.0 || v > 2147483647.0) return 0;
-    return static_cast<long>(v);
 }
 
 }  // namespace accounts::detail

@@ -64,9 +64,4 @@ Command MakeCommand(const CommandDef& def, QWidget* buttonParent, QMenu* menu, W
 // A description as the multi-line box gives it back: line breaks as LF.
 QString AsInBox(const QString& text);
 
-// The value of a whole-number box after its input filter: the number the
-// text reads as (a point or a comma is a decimal separator, never a digit
-// group separator), 0 when it reads as none.
-long NumberInBox(const QString& text);
-
 }  // namespace accounts::detail

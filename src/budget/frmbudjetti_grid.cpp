@@ -6,7 +6,6 @@
 
 #include "core/ui/amountbox.h"
 #include "core/ui/helpers.h"
-#include "core/values.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -21,7 +20,7 @@ namespace {
 template <class F>
 QString totalText(F sum) {
     try {
-        return core::CurrencyText(sum());
+        return sum().toCurrencyString();
     } catch (const dao::DaoError&) {
         return QStringLiteral("########");
     }
@@ -47,7 +46,7 @@ void frmBudjetti::NaytaRivit() {
         } else {
             MuotoileRivi(i, true);
             for (int k = 1; k <= kColumns; ++k)
-                Cell(k, i)->setText(core::AmountText(lines_[r]->KuukausiArvo(months + k)));
+                Cell(k, i)->setText(lines_[r]->KuukausiArvo(months + k).toText());
         }
     }
     bNaytetaan = false;
@@ -116,7 +115,7 @@ void frmBudjetti::soluMuuttui(int k, int i) {
     for (int j = 0; j < kVisibleLines; ++j) {
         const size_t other = size_t(scrlRivi->value() + j);
         if (j == i || other >= lines_.size() || lines_[other] != lines_[r]) continue;
-        Cell(k, j)->setText(core::AmountText(line.KuukausiArvo(m)));
+        Cell(k, j)->setText(line.KuukausiArvo(m).toText());
         tYhteensaRivi[size_t(j)]->setText(totalText([&] { return line.Vuosi(); }));
     }
     bNaytetaan = false;

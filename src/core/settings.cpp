@@ -2,7 +2,6 @@
 
 #include "core/dbsettings.h"
 #include "core/globals.h"
-#include "core/values.h"
 #include "platform/dao/currency.h"
 #include "platform/sys/apppath.h"
 #include "platform/sys/folders.h"
@@ -48,8 +47,6 @@ bool flagValue(const QString& text, bool def) {
 }
 
 QString dateText(const dao::Date& d) { return d.date().toString(QStringLiteral("yyyy-MM-dd")); }
-
-std::optional<dao::Date> dateValue(const QString& text) { return ReadDate(text); }
 
 QString defaultBackupFolder() {
     const QString personal = sys::GetSpecialFolder(sys::kSpecialFolderPersonal);
@@ -99,7 +96,7 @@ void LoadDatabaseSettings(dao::Database& db) {
     s.setSection(kSection);
     const int year = QDate::currentDate().year();
     auto date = [&](const char* key, dao::Date def) {
-        return dateValue(s.GetSetting(QString::fromLatin1(key), dateText(def))).value_or(def);
+        return dao::Date::fromText(s.GetSetting(QString::fromLatin1(key), dateText(def))).value_or(def);
     };
     auto number = [&](const char* key, long def) {
         return longValue(s.GetSetting(QString::fromLatin1(key), QString::number(def))).value_or(def);

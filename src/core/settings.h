@@ -36,10 +36,9 @@ void SaveDatabaseSettings(dao::Database& db);
 // The encodings, shared with the settings window.
 QString flagText(bool on);
 bool flagValue(const QString& text, bool def);
-QString dateText(const dao::Date& d);  // ISO yyyy-MM-dd
-// A stored or typed date: the ISO form, or a date as the user types it
-// (ReadDate, core/values.h).
-std::optional<dao::Date> dateValue(const QString& text);
+// ISO yyyy-MM-dd. A stored date is read with dao::Date::fromText, which
+// reads the ISO form and the forms a user types.
+QString dateText(const dao::Date& d);
 
 // Default backup folder of this platform (in place of a floppy drive).
 QString defaultBackupFolder();

@@ -7,7 +7,6 @@
 #include "core/ui/commanderrors.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
-#include "core/values.h"
 #include "platform/dao/error.h"
 #include "platform/report/reportcontrol.h"
 #include "platform/sys/apppath.h"
@@ -77,8 +76,6 @@ bool askPeriod() {
     ui::Forms::show(d, true);
     return !reports::DialogiPeruttu;
 }
-
-QString shortDate(const dao::Date& d) { return d.toShortString(QLocale()); }
 
 // ---- Captions handed to the definitions.
 
@@ -163,8 +160,9 @@ void paakirja(const LedgerCaller& caller, bool kustannuspaikalle) {
     core::SetReportFonts(rc, false);
     rc.setFormulas(0, reports::NamedFormula(QStringLiteral("Seurannimi"), core::SeuranNimi));
     rc.setFormulas(1, reports::NamedFormula(QStringLiteral("Otsake"), paakirjaTitle(tila) + QLatin1Char(' ') +
-                                                                          shortDate(start) + QStringLiteral(" - ") +
-                                                                          shortDate(end) + centre));
+                                                                          start.toShortString() +
+                                                                          QStringLiteral(" - ") + end.toShortString() +
+                                                                          centre));
     setPaakirjaCaptions(rc);
     rc.setSortFields(0, QStringLiteral("+{tl.tlNumero}"));
     rc.setSortFields(1, QStringLiteral("+{to.toNumero}"));
@@ -198,19 +196,18 @@ void paivakirja(const LedgerCaller& caller) {
     core::SetReportFonts(rc, false);
 
     const QString s = QStringLiteral("RapPaivakirja");
-    auto amount = [](dao::Currency c) { return core::AmountText(c); };
     using reports::NamedFormula;
     const QString formulas[] = {
         NamedFormula(QStringLiteral("Seurannimi"), core::SeuranNimi),
-        NamedFormula(QStringLiteral("Otsake"), paivakirjaTitle(tila) + QLatin1Char(' ') + shortDate(start) +
-                                                   QStringLiteral(" - ") + shortDate(end)),
+        NamedFormula(QStringLiteral("Otsake"), paivakirjaTitle(tila) + QLatin1Char(' ') + start.toShortString() +
+                                                   QStringLiteral(" - ") + end.toShortString()),
         NamedFormula(QStringLiteral("DebetVienteja"), QString::number(debetVienteja)),
         NamedFormula(QStringLiteral("KreditVienteja"), QString::number(kreditVienteja)),
-        NamedFormula(QStringLiteral("KreditSumma"), amount(kreditSumma)),
-        NamedFormula(QStringLiteral("DebetSumma"), amount(debetSumma)),
+        NamedFormula(QStringLiteral("KreditSumma"), kreditSumma.toText()),
+        NamedFormula(QStringLiteral("DebetSumma"), debetSumma.toText()),
         NamedFormula(QStringLiteral("Tositteita"), QString::number(tositteita)),
         NamedFormula(QStringLiteral("Vienteja"), QString::number(vienteja)),
-        NamedFormula(QStringLiteral("ErotusSummista"), amount(erotus)),
+        NamedFormula(QStringLiteral("ErotusSummista"), erotus.toText()),
         NamedFormula(QStringLiteral("OtsakeTosite"), core::TranslateStr(s, QStringLiteral("Tosite"))),
         NamedFormula(QStringLiteral("OtsakePvm"), core::TranslateStr(s, QStringLiteral("Pvm"))),
         NamedFormula(QStringLiteral("OtsakeTili"), core::TranslateStr(s, QStringLiteral("Tili"))),
@@ -258,8 +255,9 @@ void yksiTili(const LedgerCaller& caller) {
     core::SetReportFonts(rc, false);
     rc.setFormulas(0, reports::NamedFormula(QStringLiteral("Seurannimi"), core::SeuranNimi));
     rc.setFormulas(1, reports::NamedFormula(QStringLiteral("Otsake"), paakirjaTitle(tila) + QLatin1Char(' ') +
-                                                                          shortDate(start) + QStringLiteral(" - ") +
-                                                                          shortDate(end) + accountPart));
+                                                                          start.toShortString() +
+                                                                          QStringLiteral(" - ") + end.toShortString() +
+                                                                          accountPart));
     setPaakirjaCaptions(rc);
     rc.setAction(1);
 }

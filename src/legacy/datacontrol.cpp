@@ -1,6 +1,7 @@
 #include "legacy/datacontrol.h"
 
 #include "core/dbc.h"
+#include "core/wholenumber.h"
 #include "legacy/legacysupport.h"
 #include "platform/dao/error.h"
 #include "platform/ui/events.h"
@@ -21,8 +22,8 @@ QString boxText(const dao::Variant& v) {
     switch (v.kind()) {
     case dao::Variant::Kind::Null: return QString();
     case dao::Variant::Kind::Date: return v.toDate().toShortString();
-    case dao::Variant::Kind::Currency: return AmountText(v.toCurrency());
-    case dao::Variant::Kind::Double: return QLocale().toString(v.toDouble(), 'g', 15);
+    case dao::Variant::Kind::Currency: return v.toCurrency().toText();
+    case dao::Variant::Kind::Double: return dao::NumberText(v.toDouble(), 4);
     case dao::Variant::Kind::Bool: return v.toBool() ? QStringLiteral("True") : QStringLiteral("False");
     default: return v.toString();
     }
@@ -214,23 +215,23 @@ void DataControl::writeBoxes() {
         } else if (isNumberType(t)) {
             if (empty)
                 f.setValue(dao::Variant());
-            else if (const std::optional<long> n = ReadLong(text)) {
+            else if (const std::optional<long> n = core::ReadWholeNumber(text)) {
                 f.setValue(dao::Variant(*n));
             }
         } else if (t == dao::FieldType::Currency) {
             if (empty)
                 f.setValue(dao::Variant());
-            else if (const std::optional<dao::Currency> c = ReadNumber(text))
+            else if (const std::optional<dao::Currency> c = dao::Currency::parse(text))
                 f.setValue(dao::Variant(*c));
         } else if (t == dao::FieldType::Double || t == dao::FieldType::Single) {
             if (empty)
                 f.setValue(dao::Variant());
-            else if (const std::optional<dao::Currency> c = ReadNumber(text))
+            else if (const std::optional<dao::Currency> c = dao::Currency::parse(text))
                 f.setValue(dao::Variant(c->toDouble()));
         } else if (t == dao::FieldType::Date) {
             if (empty)
                 f.setValue(dao::Variant());
-            else if (const std::optional<dao::Date> d = ReadDate(text))
+            else if (const std::optional<dao::Date> d = dao::Date::fromText(text))
                 f.setValue(dao::Variant(*d));
         }
     }

@@ -561,7 +561,7 @@ void frmTilit::fieldChanged() {
 }
 
 void frmTilit::numeroLeft() {
-    if (IsNumeric(tTilinumero->text())) return;
+    if (dao::Currency::parse(tTilinumero->text())) return;
     tTilinumero->clear();
     core::BeepIfSoundOn();
 }

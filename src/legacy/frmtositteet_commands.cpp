@@ -195,7 +195,7 @@ void frmTositteet::fieldChanged() {
 }
 
 void frmTositteet::numeroLeft() {
-    if (IsNumeric(tTositenumero->text())) return;
+    if (dao::Currency::parse(tTositenumero->text())) return;
     tTositenumero->clear();
     core::BeepIfSoundOn();
 }
@@ -205,13 +205,13 @@ void frmTositteet::pvmKeyPress(int& keyAscii) {
     const int days = keyAscii == '+' ? 1 : -1;
     keyAscii = 0;  // never typed into the field
     step([this, days] {
-        if (const std::optional<dao::Date> d = ReadDate(tTositepvm->text()))
+        if (const std::optional<dao::Date> d = dao::Date::fromText(tTositepvm->text()))
             tTositepvm->setText(d->addDays(days).toShortString());
     });
 }
 
 void frmTositteet::pvmLeft() {
-    const std::optional<dao::Date> typed = ReadDate(tTositepvm->text());
+    const std::optional<dao::Date> typed = dao::Date::fromText(tTositepvm->text());
     if (!typed) {
         step([this] { Data1.setField(QStringLiteral("toPvm"), dao::Variant()); });
         tTositepvm->clear();

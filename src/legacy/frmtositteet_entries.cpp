@@ -193,7 +193,7 @@ void frmTositteet::fillGrid() {
                 numero.isNull() ? QString() : QString::number(core::NzLong(numero, 0)),
                 core::NzString(rs.value(QStringLiteral("Tilinimi"))),
                 core::NzString(rs.value(QStringLiteral("Tyyppi"))),
-                summa.isNull() ? QString() : AmountText(core::NzCurrency(summa)),
+                summa.isNull() ? QString() : core::NzCurrency(summa).toText(),
                 QString::number(core::NzLong(rs.value(QStringLiteral("viID")), 0)),
             };
             for (int c = 0; c < 6; ++c) {
@@ -309,7 +309,7 @@ void frmTositteet::ShowVienti() {
             optTyyppi[0]->setChecked(true);
         else
             optTyyppi[1]->setChecked(true);
-        tSumma->setText(AmountText(curVienti_->Arvo()));
+        tSumma->setText(curVienti_->Arvo().toText());
         HighlightVientiRow();
     }
     showingVienti_ = outer;

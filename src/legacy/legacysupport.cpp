@@ -6,20 +6,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QWidget>
-#include <climits>
 
 namespace legacy {
-
-std::optional<long> ReadLong(const QString& text) {
-    const std::optional<dao::Currency> c = ReadNumber(text);
-    if (!c) return std::nullopt;
-    // To the nearest whole number, halves away from zero.
-    const std::int64_t raw = c->raw();
-    const std::int64_t half = dao::Currency::kScale / 2;
-    const std::int64_t whole = raw >= 0 ? (raw + half) / dao::Currency::kScale : -((-raw + half) / dao::Currency::kScale);
-    if (whole > LONG_MAX || whole < LONG_MIN || whole > INT32_MAX || whole < INT32_MIN) return std::nullopt;
-    return static_cast<long>(whole);
-}
 
 // ---------------------------------------------------------------- window keys
 

@@ -3,7 +3,7 @@
 #include "core/globals.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
-#include "core/values.h"
+#include "core/wholenumber.h"
 #include "platform/report/reportcontrol.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/dialogs.h"
@@ -21,7 +21,6 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <cmath>
 #include <limits>
 
 namespace reports {
@@ -89,14 +88,10 @@ void frmTulostus::Load() {
 }
 
 std::optional<int> frmTulostus::ReadCopies(const QString& text) {
-    // Read as a typed amount is: a comma or a point is the decimal mark,
-    // never a digit-group separator.
-    const std::optional<dao::Currency> number = core::ReadAmount(text);
-    if (!number) return std::nullopt;
-    const double whole = std::nearbyint(number->toDouble());
-    if (whole < std::numeric_limits<qint16>::min() || whole > std::numeric_limits<qint16>::max())
+    const std::optional<long> whole = core::ReadWholeNumber(text);
+    if (!whole || *whole < std::numeric_limits<qint16>::min() || *whole > std::numeric_limits<qint16>::max())
         return std::nullopt;
-    return int(whole);
+    return int(*whole);
 }
 
 void frmTulostus::print() {

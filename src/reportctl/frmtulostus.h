@@ -36,8 +36,8 @@ public:
 
     frmTulostus();
 
-    // A copies text as a count: a number (read as a typed amount is,
-    // rounded to a whole number, halves to even) within the 16-bit range;
+    // A copies text as a count: a whole number (core::ReadWholeNumber:
+    // a decimal part is rounded, halves to even) within the 16-bit range;
     // nothing for any other text.
     static std::optional<int> ReadCopies(const QString& text);
 

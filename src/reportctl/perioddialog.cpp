@@ -20,12 +20,6 @@
 
 namespace reports {
 
-namespace {
-
-QString dateText(const dao::Date& d) { return d.isZero() ? QString() : d.toShortString(); }
-
-}  // namespace
-
 PeriodDialog::PeriodDialog(const QString& name, int widthTwips, int heightTwips)
     : DialogForm(name, widthTwips, heightTwips) {
     setWindowTitle(core::AppTitle + QStringLiteral(" - Päivämäärät"));
@@ -52,11 +46,6 @@ PeriodDialog::PeriodDialog(const QString& name, int widthTwips, int heightTwips)
     connect(tLoppupvm, &QLineEdit::textEdited, this, [this] { focusReturned_[End] = false; });
     ui::Events::of(cSeuraava).onClick([this] { accept(); });
     ui::Events::of(cPeru).onClick([this] { cancel(); });
-}
-
-std::optional<dao::Date> PeriodDialog::ReadDate(const QString& text) {
-    if (text.trimmed().isEmpty()) return std::nullopt;
-    return core::dateValue(text);
 }
 
 long PeriodDialog::ChosenItemData(const QComboBox* combo) {
@@ -88,15 +77,15 @@ void PeriodDialog::Load() {
     DialogiPeruttu = true;
     setWindowTitle(core::TranslateStr(objectName(), core::AppTitle + QStringLiteral(" - Päivämäärät")));
     loadBeforeDates();
-    tAlkupvm->setText(dateText(core::RaporttiAlkuPvm));
-    tLoppupvm->setText(dateText(core::RaporttiLoppuPvm));
+    tAlkupvm->setText(core::RaporttiAlkuPvm.toShortString());
+    tLoppupvm->setText(core::RaporttiLoppuPvm.toShortString());
     focusReturned_[Start] = focusReturned_[End] = false;
     loadAfterDates();
 }
 
 void PeriodDialog::leaveDate(Field which) {
     QLineEdit* field = which == Start ? tAlkupvm : tLoppupvm;
-    const std::optional<dao::Date> typed = ReadDate(field->text());
+    const std::optional<dao::Date> typed = dao::Date::fromText(field->text());
     if (!typed) {
         // The focus moves on; the message comes once the move is complete.
         later([this, which] {
@@ -139,8 +128,8 @@ void PeriodDialog::later(std::function<void()> step) {
 
 void PeriodDialog::accept() {
     DialogiPeruttu = false;
-    core::RaporttiAlkuPvm = ReadDate(tAlkupvm->text()).value_or(core::TilikausiAlku);
-    core::RaporttiLoppuPvm = ReadDate(tLoppupvm->text()).value_or(core::TilikausiLoppu);
+    core::RaporttiAlkuPvm = dao::Date::fromText(tAlkupvm->text()).value_or(core::TilikausiAlku);
+    core::RaporttiLoppuPvm = dao::Date::fromText(tLoppupvm->text()).value_or(core::TilikausiLoppu);
     acceptOptions();
     ui::Forms::unload(*this);
 }

@@ -45,10 +45,6 @@ namespace reports {
 class PeriodDialog : public DialogForm {
     Q_OBJECT
 public:
-    // A date field's text as a date, by the regional settings; nothing for
-    // a text that is no date.
-    static std::optional<dao::Date> ReadDate(const QString& text);
-
     // The item data of the item chosen in combo, 0 when none is chosen. In
     // a combo that takes typing, a text that is not the chosen item's text
     // is no choice.

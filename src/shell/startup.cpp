@@ -11,7 +11,7 @@
 #include "core/ui/commanderrors.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
-#include "core/values.h"
+#include "core/regional.h"
 #include "platform/dao/database.h"
 #include "platform/fso/fso.h"
 #include "platform/report/preview.h"

@@ -33,8 +33,6 @@ const QString kWindow = QStringLiteral("frmNewTulosJaTase");
 
 // Month and year as four digits: 31.3.2012 gives "0312".
 QString F(const dao::Date& d) { return d.date().toString(QStringLiteral("MMyy")); }
-// The short date of the regional settings.
-QString D(const dao::Date& d) { return d.toShortString(); }
 
 void repaint(QWidget* w) {
     w->repaint();
@@ -183,10 +181,11 @@ void TulostaLaskelma(frmNewTulosJaTase& w) {
               << kaava(QStringLiteral("EdTilikausi"),
                        F(core::EdTilikausiAlku) + QLatin1Char('-') + F(core::EdTilikausiLoppu))
               << kaava(QStringLiteral("Otsake"), T(QStringLiteral("Kirjanpidon tuloslaskelma : Ajalle :")) +
-                                                     QLatin1Char(' ') + D(start) + QStringLiteral(" - ") + D(end) +
+                                                     QLatin1Char(' ') + start.toShortString() + QStringLiteral(" - ") +
+                                                     end.toShortString() +
                                                      QLatin1Char(' ') + T(QStringLiteral("Tilikaudella :")) +
-                                                     QLatin1Char(' ') + D(core::TilikausiAlku) + QStringLiteral(" - ") +
-                                                     D(core::TilikausiLoppu))
+                                                     QLatin1Char(' ') + core::TilikausiAlku.toShortString() +
+                                                     QStringLiteral(" - ") + core::TilikausiLoppu.toShortString())
               << kaava(QStringLiteral("OtsakeToteutunut"), T(QStringLiteral("Toteutunut")))
               << kaava(QStringLiteral("OtsakeTotEdell"), T(QStringLiteral("Tot. Edell.")));
             if (laaja)
@@ -201,7 +200,8 @@ void TulostaLaskelma(frmNewTulosJaTase& w) {
               << kaava(QStringLiteral("Jakso"), F(start) + QLatin1Char('-') + F(end))
               << kaava(QStringLiteral("LoppuPvm "), F(end))
               << kaava(QStringLiteral("EdLoppuPvm"), F(end.addYears(-1)))
-              << kaava(QStringLiteral("Otsake"), T(QStringLiteral("Kirjanpidon tase :")) + QLatin1Char(' ') + D(end))
+              << kaava(QStringLiteral("Otsake"),
+                       T(QStringLiteral("Kirjanpidon tase :")) + QLatin1Char(' ') + end.toShortString())
               << kaava(QStringLiteral("OtsakeAlkusaldo"), T(QStringLiteral("Alkusaldo")))
               << kaava(QStringLiteral("OtsakeLoppusaldo"), T(QStringLiteral("Loppusaldo")))
               << kaava(QStringLiteral("OtsakeMuutos"), T(QStringLiteral("Muutos")))
@@ -209,7 +209,8 @@ void TulostaLaskelma(frmNewTulosJaTase& w) {
         } else {
             f << kaava(QStringLiteral("LoppuPvm "), F(end))
               << kaava(QStringLiteral("EdLoppuPvm"), F(end.addYears(-1)))
-              << kaava(QStringLiteral("Otsake"), T(QStringLiteral("Kirjanpidon tase :")) + QLatin1Char(' ') + D(end))
+              << kaava(QStringLiteral("Otsake"),
+                       T(QStringLiteral("Kirjanpidon tase :")) + QLatin1Char(' ') + end.toShortString())
               << kaava(QStringLiteral("OtsakeLoppusaldo"), T(QStringLiteral("Loppusaldo")));
         }
         asetaKaavat(rc, f);
@@ -265,10 +266,11 @@ void TulostaBudjettivertailu(frmNewTulosJaTase& w) {
                  kaava(QStringLiteral("Tilikausi"), F(core::TilikausiAlku) + QLatin1Char('-') + F(end)),
                  kaava(QStringLiteral("EdTilikausi"), F(core::EdTilikausiAlku) + QLatin1Char('-') + F(core::EdTilikausiLoppu)),
                  kaava(QStringLiteral("Otsake"), T(QStringLiteral("Kirjanpidon tuloslaskelma : Ajalle :")) +
-                                                     QLatin1Char(' ') + D(start) + QStringLiteral(" - ") + D(end) +
+                                                     QLatin1Char(' ') + start.toShortString() + QStringLiteral(" - ") +
+                                                     end.toShortString() +
                                                      QLatin1Char(' ') + T(QStringLiteral("Tilikaudella :")) +
-                                                     QLatin1Char(' ') + D(core::TilikausiAlku) + QStringLiteral(" - ") +
-                                                     D(core::TilikausiLoppu)),
+                                                     QLatin1Char(' ') + core::TilikausiAlku.toShortString() +
+                                                     QStringLiteral(" - ") + core::TilikausiLoppu.toShortString()),
                  kaava(QStringLiteral("OtsakeBudjetoitu"), T(QStringLiteral("Budjetoitu"))),
                  kaava(QStringLiteral("OtsakeToteutunut"), T(QStringLiteral("Toteutunut"))),
                  kaava(QStringLiteral("OtsakeMuutos"), T(QStringLiteral("Muutos"))),
@@ -298,8 +300,8 @@ void TulostaTililuettelo(frmNewTulosJaTase&) {
     report::ReportControl& rc = valmisteleRaportti(QStringLiteral("tilikart.rpt"), false);
     asetaKaavat(rc, {kaava(QStringLiteral("Seurannimi"), core::SeuranNimi),
                      kaava(QStringLiteral("Otsake"), T(QStringLiteral("Tilikartta ajalle")) + QLatin1Char(' ') +
-                                                         D(core::TilikausiAlku) + QStringLiteral(" - ") +
-                                                         D(core::TilikausiLoppu)),
+                                                         core::TilikausiAlku.toShortString() + QStringLiteral(" - ") +
+                                                         core::TilikausiLoppu.toShortString()),
                      kaava(QStringLiteral("OtsakeTilit"), T(QStringLiteral("Tilit")))});
     // From here on a failure of the run is not shown. The preview opens
     // maximised; when the control answers with its error 20691 the list is

@@ -1,12 +1,15 @@
 // The regional formats: which locale the program follows, and the one
-// reader and writer of amounts and dates under it.
+// reader and writer of amounts, dates and whole numbers under it.
 //
 // Besides the ordinary Finnish run, CTest runs these under LC_ALL=C,
 // C.UTF-8, en_US.UTF-8, fi_FI.UTF-8 and sv_FI.UTF-8 (tests/core/CMakeLists.txt);
 // each test then lets the program choose its formats as at start-up.
 
 #include "core/globals.h"
-#include "core/values.h"
+#include "core/regional.h"
+#include "core/wholenumber.h"
+#include "platform/dao/currency.h"
+#include "platform/dao/date.h"
 
 #include <QDate>
 #include <QLocale>
@@ -109,7 +112,7 @@ TEST_F(RegionalFormats, TypedAmountsReadAlikeUnderEveryLocale) {
         {"100000000000,0001", std::nullopt},  // beyond what a book stores
         {"99999999999999999999", std::nullopt},
     };
-    for (const auto& c : cases) EXPECT_EQ(core::ReadAmount(c.typed), c.amount) << c.typed.toStdString();
+    for (const auto& c : cases) EXPECT_EQ(Currency::parse(c.typed), c.amount) << c.typed.toStdString();
 }
 
 TEST_F(RegionalFormats, AmountsAreShownInTheLocalesFormAndReadBackExactly) {
@@ -118,18 +121,53 @@ TEST_F(RegionalFormats, AmountsAreShownInTheLocalesFormAndReadBackExactly) {
     const QString mark = QLocale().name() == QLatin1String("en_US") ? QStringLiteral(".") : QStringLiteral(",");
     // Two decimals, four when the amount has more; digit groups parted by
     // a no-break space, also where the locale groups with a comma.
-    EXPECT_EQ(core::AmountText(Currency::fromRaw(1205000)), "120" + mark + "50");
-    EXPECT_EQ(core::AmountText(Currency::fromRaw(12345000)), "1" + nbsp + "234" + mark + "50");
-    EXPECT_EQ(core::AmountText(Currency::fromRaw(-50)), minus + "0" + mark + "0050");
-    EXPECT_EQ(core::AmountText(Currency()), "0" + mark + "00");
-    EXPECT_TRUE(core::CurrencyText(Currency::fromRaw(12345000)).contains("1" + nbsp + "234" + mark + "50"))
-        << core::CurrencyText(Currency::fromRaw(12345000)).toStdString();
+    EXPECT_EQ(Currency::fromRaw(1205000).toText(), "120" + mark + "50");
+    EXPECT_EQ(Currency::fromRaw(12345000).toText(), "1" + nbsp + "234" + mark + "50");
+    EXPECT_EQ(Currency::fromRaw(-50).toText(), minus + "0" + mark + "0050");
+    EXPECT_EQ(Currency().toText(), "0" + mark + "00");
+    EXPECT_TRUE(Currency::fromRaw(12345000).toCurrencyString().contains("1" + nbsp + "234" + mark + "50"))
+        << Currency::fromRaw(12345000).toCurrencyString().toStdString();
     const std::int64_t raws[] = {0, 1, -1, 5000, 1205000, -55000, 12345678901234, -9876543210,
                                  Currency::kStorableRawMax, -Currency::kStorableRawMax};
     for (const std::int64_t r : raws) {
         const Currency amount = Currency::fromRaw(r);
-        EXPECT_EQ(core::ReadAmount(core::AmountText(amount)), amount) << core::AmountText(amount).toStdString();
+        EXPECT_EQ(Currency::parse(amount.toText()), amount) << amount.toText().toStdString();
     }
+}
+
+// The one reader of typed whole numbers: voucher, account and cost-centre
+// numbers, copies, font sizes.
+TEST_F(RegionalFormats, TypedWholeNumbersReadAlikeUnderEveryLocale) {
+    const struct {
+        const char* typed;
+        std::optional<long> whole;
+    } cases[] = {
+        {"1910", 1910},
+        {" 1 910 ", 1910},
+        {"-40", -40},
+        {"12,", 12},
+        {"12.00", 12},
+        {"2,5", 2},  // a half to the even one
+        {"3.5", 4},
+        {"-2,5", -2},
+        {"-3,5", -4},
+        {"2,5001", 3},
+        {"1,000", 1},  // a comma is the decimal mark, never a group separator
+        {"2147483647", 2147483647L},
+        {"-2147483648", -2147483648L},
+        {"2147483647,5", std::nullopt},  // rounds beyond the range
+        {"2147483648", std::nullopt},
+        {"1,5e3", 1500},  // what the whole-number filter leaves
+        {"25e-1", 2},
+        {"35E-1", 4},
+        {"-1e-40", 0},
+        {"3e9", std::nullopt},
+        {"1e", std::nullopt},
+        {"12a", std::nullopt},
+        {"-", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const auto& c : cases) EXPECT_EQ(core::ReadWholeNumber(QString::fromLatin1(c.typed)), c.whole) << c.typed;
 }
 
 TEST_F(RegionalFormats, DatesAreTypedAndShownInTheLocalesShortForm) {
@@ -138,19 +176,19 @@ TEST_F(RegionalFormats, DatesAreTypedAndShownInTheLocalesShortForm) {
     const QString shown = name == QLatin1String("en_US")   ? QStringLiteral("3/1/2026")
                           : name == QLatin1String("sv_FI") ? QStringLiteral("2026-03-01")
                                                            : QStringLiteral("1.3.2026");
-    EXPECT_EQ(core::DateText(march1), shown);
-    EXPECT_EQ(core::ReadDate(shown), march1);
-    EXPECT_EQ(core::DateText(dao::Date()), QString());
+    EXPECT_EQ(march1.toShortString(), shown);
+    EXPECT_EQ(dao::Date::fromText(shown), march1);
+    EXPECT_EQ(dao::Date().toShortString(), QString());
     // The Finnish form reads whatever the locale.
-    EXPECT_EQ(core::ReadDate(QStringLiteral("15.3.2026")), dao::Date::fromYmd(2026, 3, 15));
-    EXPECT_EQ(core::ReadDate(QStringLiteral(" 5.3.31 ")), dao::Date::fromYmd(2031, 3, 5));
-    EXPECT_EQ(core::ReadDate(QStringLiteral("2026-03-15")), dao::Date::fromYmd(2026, 3, 15));
-    EXPECT_EQ(core::ReadDate(QStringLiteral("5.3.")), dao::Date::fromYmd(QDate::currentDate().year(), 3, 5));
+    EXPECT_EQ(dao::Date::fromText(QStringLiteral("15.3.2026")), dao::Date::fromYmd(2026, 3, 15));
+    EXPECT_EQ(dao::Date::fromText(QStringLiteral(" 5.3.31 ")), dao::Date::fromYmd(2031, 3, 5));
+    EXPECT_EQ(dao::Date::fromText(QStringLiteral("2026-03-15")), dao::Date::fromYmd(2026, 3, 15));
+    EXPECT_EQ(dao::Date::fromText(QStringLiteral("5.3.")), dao::Date::fromYmd(QDate::currentDate().year(), 3, 5));
     for (const char* bad : {"31.2.2026", "30.12.1899", "5.", "15 Mar 2026", "", "12a"})
-        EXPECT_FALSE(core::ReadDate(QString::fromLatin1(bad)).has_value()) << bad;
+        EXPECT_FALSE(dao::Date::fromText(QString::fromLatin1(bad)).has_value()) << bad;
     for (const dao::Date d : {dao::Date::fromYmd(2026, 12, 31), dao::Date::fromYmd(1999, 1, 9),
                               dao::Date::fromYmd(2049, 7, 4)})
-        EXPECT_EQ(core::ReadDate(core::DateText(d)), d) << core::DateText(d).toStdString();
+        EXPECT_EQ(dao::Date::fromText(d.toShortString()), d) << d.toShortString().toStdString();
 }
 
 }  // namespace

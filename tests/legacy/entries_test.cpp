@@ -2,7 +2,6 @@
 // running totals with the balancing proposal, and entering a new voucher
 // from the keyboard.
 
-#include "core/values.h"
 #include "legacyfixture.h"
 
 #include <QRadioButton>
@@ -141,7 +140,7 @@ TEST_F(LegacyTest, ATextThatIsNoAmountIsRefusedAndNothingOfItStored) {
     addEntry(v, Kassa, "D", "50");
     addEntry(v, Jasenmaksut, "K", "50");
     auto& f = open();
-    const QString fifty = core::AmountText(dao::Currency::fromUnits(50));  // "50,00" in Finnish
+    const QString fifty = dao::Currency::fromUnits(50).toText();  // "50,00" in Finnish
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
         dialogs->expectMessage(QStringLiteral("Summa: \"%1\" ei ole rahamäärä.").arg(c.typed), Answer::OK);

@@ -3,6 +3,7 @@
 // control received and laid out; and every definition rendered to PDF.
 
 #include "accounts/views/frmtilikartta.h"
+#include "core/regional.h"
 #include "core/ui/translator.h"
 #include "platform/report/error.h"
 #include "platform/report/preview.h"
@@ -25,6 +26,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
+#include <cmath>
 
 using namespace kvtest;
 using report::SectionKind;
@@ -289,6 +291,51 @@ TEST_F(Reports, TheBudgetComparisonAndTheAccountList) {
     run();
     EXPECT_EQ(number("SELECT COUNT(*) AS n FROM tk WHERE tkParam < 3", "n"), 0);
     EXPECT_GT(number("SELECT COUNT(*) AS n FROM tk WHERE tkParam = 3", "n"), 40);
+}
+
+// The budget comparison's percentages are written as the amounts are, under
+// every locale (CTest runs this again under C and en_US.UTF-8): the locale's
+// digits and decimal mark, digit groups parted as in amounts, and a number
+// the amount reader reads back.
+TEST_F(Reports, TheBudgetComparisonsPercentagesAreWrittenAsAmountsAre) {
+    const struct Restore {
+        QLocale saved;
+        ~Restore() { QLocale::setDefault(saved); }
+    } restore;
+    core::ApplyRegionalFormats();
+    makeDemo();
+    // A budget of ten euros a month for the first account budgeted: its
+    // difference runs into thousands of per cent.
+    exec(QStringLiteral("UPDATE bu SET buKuukausi1 = 10, buKuukausi2 = 10, buKuukausi3 = 10, buKuukausi4 = 10, "
+                        "buKuukausi5 = 10, buKuukausi6 = 10 "
+                        "WHERE buID = (SELECT MIN(buID) FROM bu WHERE buNykyinen = True)"));
+    frmNewTulosJaTase& w = open(QStringLiteral("ma1"));
+    period = {QStringLiteral("1.1.2026"), QStringLiteral("30.6.2026")};
+    w.mRapBudjettivertailu->trigger();
+    const report::RunRecord& r = run();
+    const QString suffix = QChar(0x00A0) + QLocale().percent();
+    int shown = 0, grouped = 0;
+    for (const char* name : {"eropros", "eroprosalusta"}) {
+        for (const QString& text : column(r, name)) {
+            if (text.isEmpty()) continue;
+            ++shown;
+            SCOPED_TRACE(text.toStdString());
+            ASSERT_TRUE(text.endsWith(suffix));
+            const std::optional<dao::Currency> number = dao::Currency::parse(text.chopped(suffix.size()));
+            ASSERT_TRUE(number.has_value());
+            EXPECT_EQ(number->toLocaleString(QLocale(), 1) + suffix, text);
+            if (number->abs() >= dao::Currency::fromUnits(1000)) ++grouped;
+        }
+    }
+    EXPECT_GT(shown, 10);
+    EXPECT_GT(grouped, 0);  // a percentage in digit groups is among them
+    // And the number is the line's own.
+    const std::vector<Line> t = tula();
+    const Line& line = find(t, "Varsinaisen toiminnan tuotot", true);
+    const QStringList texts = column(r, "teksti");
+    const QString pros = column(r, "eropros")[texts.lastIndexOf("Varsinaisen toiminnan tuotot")];
+    EXPECT_EQ(dao::Currency::parse(pros.chopped(suffix.size())),
+              dao::Currency::fromDouble(std::round(line.d("tulaEroProsBudKuluva") * 10) / 10));
 }
 
 // The account list is shown in a maximised preview, and a failure of its

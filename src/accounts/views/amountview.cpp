@@ -83,15 +83,15 @@ void AmountView::showTotals() {
         totalD += debet_[i];
         totalK += kredit_[i];
     }
-    lblDebetSumma->setText(CurrencyText(totalD));
-    lblKreditSumma->setText(CurrencyText(totalK));
-    lblErotusSumma->setText(CurrencyText(totalD - totalK));
+    lblDebetSumma->setText(totalD.toCurrencyString());
+    lblKreditSumma->setText(totalK.toCurrencyString());
+    lblErotusSumma->setText((totalD - totalK).toCurrencyString());
 }
 
 void AmountView::showRows(int count, const std::function<QStringList(int)>& leading) {
     rows_->showRows(scrlBar->value(), count, [&](int k) {
         const size_t i = size_t(k);
-        return leading(k) << CurrencyText(debet_[i]) << CurrencyText(kredit_[i]) << CurrencyText(erotus_[i]);
+        return leading(k) << debet_[i].toCurrencyString() << kredit_[i].toCurrencyString() << erotus_[i].toCurrencyString();
     });
 }
 

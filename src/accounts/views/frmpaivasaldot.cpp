@@ -153,8 +153,8 @@ void frmPaivaSaldot::ShowRows() {
     const int count = hasDays_ ? int(paiva_.size()) : 0;
     rows_->showRows(scrlBar->value(), count, [this](int p) -> QStringList {
         const size_t s = size_t(p);
-        return {detail::GeneralDateText(paiva_[s]), detail::CurrencyText(debet_[s]), detail::CurrencyText(kredit_[s]),
-                detail::CurrencyText(erotus_[s]), detail::CurrencyText(saldo_[s])};
+        return {detail::GeneralDateText(paiva_[s]), debet_[s].toCurrencyString(), kredit_[s].toCurrencyString(),
+                erotus_[s].toCurrencyString(), saldo_[s].toCurrencyString()};
     });
     if (!hasDays_)
         rows_->label(0, 0)->setText(core::TranslateStr(QStringLiteral("frmPaivaSaldot"), QStringLiteral("Ei tapahtumia.")));

@@ -16,8 +16,6 @@
 
 namespace accounts::detail {
 
-QString CurrencyText(dao::Currency amount) { return amount.toCurrencyString(QLocale()); }
-
 QString GeneralDateText(const dao::Date& date) {
     const QLocale locale;
     QString text = date.toShortString(locale);

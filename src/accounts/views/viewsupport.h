@@ -1,7 +1,9 @@
 #pragma once
 
-// What the account views share: how they write amounts and dates, the print
-// command of a work table, and the account choice of a combo box.
+// What the account views share: how they write a date with its time, the
+// print command of a work table, and the account choice of a combo box.
+// Amounts show in the currency form of every window
+// (dao::Currency::toCurrencyString).
 
 #include "platform/dao/currency.h"
 #include "platform/dao/date.h"
@@ -12,8 +14,6 @@ class QComboBox;
 
 namespace accounts::detail {
 
-// An amount in the currency form of the regional settings ("1 234,50 €").
-QString CurrencyText(dao::Currency amount);
 // A date in the general form: the short date, with the time after it when
 // the value has one.
 QString GeneralDateText(const dao::Date& date);

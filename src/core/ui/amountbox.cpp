@@ -2,7 +2,6 @@
 
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
-#include "core/values.h"
 
 #include <QLineEdit>
 #include <QVariant>
@@ -31,7 +30,7 @@ dao::Currency TypedAmount(const QLineEdit* box) {
     if (!box) return dao::Currency();
     for (const QString& text : {box->text(), textBefore(box)}) {
         if (text.trimmed().isEmpty()) return dao::Currency();
-        if (const std::optional<dao::Currency> amount = ReadAmount(text)) return *amount;
+        if (const std::optional<dao::Currency> amount = dao::Currency::parse(text)) return *amount;
     }
     return dao::Currency();
 }
@@ -39,7 +38,7 @@ dao::Currency TypedAmount(const QLineEdit* box) {
 bool AcceptAmountBox(QLineEdit* box, const QString& field) {
     if (!box) return true;
     const QString text = box->text();
-    if (text.trimmed().isEmpty() || ReadAmount(text)) {
+    if (text.trimmed().isEmpty() || dao::Currency::parse(text)) {
         box->setProperty(kBefore, text);
         return true;
     }

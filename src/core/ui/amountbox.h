@@ -4,10 +4,10 @@
 // and the template window's rows, the budget grid, the older voucher
 // window's entry editor).
 //
-// A box is read with the one amount reader (core/values.h). While the user
-// types, a text that is no amount (yet) stays in the box as typed, but it
-// is never taken for an amount: the record behind the box keeps the amount
-// the box held before the typing began. When the box is left, or before a
+// A box is read with the one amount reader (dao::Currency::parse). While
+// the user types, a text that is no amount (yet) stays in the box as typed,
+// but it is never taken for an amount: the record behind the box keeps the
+// amount the box held before the typing began. When the box is left, or before a
 // command uses the amounts, such a text is refused: a message names the
 // field and the text, and the box gets back the amount it held before, so
 // that nothing is stored from the text and no proposal acts on it.

@@ -2,6 +2,7 @@
 
 #include "core/globals.h"
 #include "core/ui/translator.h"
+#include "core/wholenumber.h"
 #include "platform/dao/error.h"
 #include "platform/fso/fso.h"
 #include "platform/ini/inifile.h"
@@ -198,10 +199,11 @@ std::optional<double> readNumber(const QString& input) {
     return v;
 }
 
+// A whole number as the whole-number boxes are read (core/wholenumber.h),
+// without a decimal part to round away.
 bool isWholeLong(const QString& text) {
-    const std::optional<double> v = readNumber(text);
-    if (!v) return false;
-    return *v == std::nearbyint(*v) && *v >= -2147483648.0 && *v <= 2147483647.0;
+    bool rounded = true;
+    return ReadWholeNumber(text, &rounded) && !rounded;
 }
 
 void dropLast(QString& text) {

@@ -80,9 +80,10 @@ void FilterNumericInput(QLineEdit* textBox);
 // As FilterNumericInput, but a text that is exactly "-" is left alone, so a
 // negative amount can be started.
 void FilterSignedNumericInput(QLineEdit* textBox);
-// Whole numbers: as FilterNumericInput, then characters are dropped until
-// the value is whole and within the 32-bit range of a Long. A text left
-// that no longer reads as a number (a lone decimal separator) is dropped too.
+// Whole numbers: characters are dropped until the text reads as a whole
+// number within the 32-bit range of a Long, as the boxes are read
+// (core::ReadWholeNumber, "1,5e3" is 1500). A text left that no longer reads as
+// a number (a lone decimal separator) is dropped too.
 void FilterIntegerInput(QLineEdit* textBox);
 
 // ---- Sorting. Both sorts work on arrays numbered from 1 as the classic

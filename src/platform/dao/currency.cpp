@@ -151,6 +151,49 @@ QString Currency::toInvariantString() const {
     return negative ? u'-' + s : s;
 }
 
+namespace {
+
+// ASCII digits in the digits of the locale's script, which may lie beyond
+// the Basic Multilingual Plane (two UTF-16 units each).
+QString localeDigits(QStringView ascii, const QLocale& locale) {
+    const QList<uint> zero = locale.zeroDigit().toUcs4();
+    const char32_t localeZero = zero.isEmpty() ? U'0' : char32_t(zero.front());
+    if (localeZero == U'0') return ascii.toString();
+    QString out;
+    for (const QChar c : ascii) {
+        const char32_t digit = localeZero + char32_t(c.unicode() - u'0');
+        out += QString::fromUcs4(&digit, 1);
+    }
+    return out;
+}
+
+// A number given by its sign and its whole and decimal digits in ASCII, in
+// the form every amount is written in (see Currency::toLocaleString). Both
+// a point and a comma read back as the decimal mark, so a locale that
+// groups with either (1,234.50 in US English) groups with a no-break space,
+// and one whose decimal mark is neither writes a point.
+QString localeForm(bool negative, QStringView whole, QStringView decimals, const QLocale& locale) {
+    QString s;
+    const bool grouped = !(locale.numberOptions() & QLocale::OmitGroupSeparator);
+    const QString group = locale.groupSeparator();
+    const QString blank = group.size() == 1 && isGroupBlank(group[0]) ? group : QString(QChar(0x00A0));
+    for (qsizetype at = 0; at < whole.size();) {
+        // Digit groups of three, the first one perhaps shorter.
+        const qsizetype size = at == 0 && whole.size() % 3 != 0 ? whole.size() % 3 : 3;
+        if (at > 0 && grouped) s += blank;
+        s += localeDigits(whole.sliced(at, size), locale);
+        at += size;
+    }
+    if (!decimals.isEmpty()) {
+        const QString mark = locale.decimalPoint();
+        s += mark == QLatin1String(",") || mark == QLatin1String(".") ? mark : QStringLiteral(".");
+        s += localeDigits(decimals, locale);
+    }
+    return negative ? locale.negativeSign() + s : s;
+}
+
+}  // namespace
+
 QString Currency::toLocaleString(const QLocale& locale, int decimals) const {
     // Round the exact value to the decimals asked, half away from zero.
     std::int64_t div = 1;
@@ -166,26 +209,12 @@ QString Currency::toLocaleString(const QLocale& locale, int decimals) const {
     for (int i = 0; i < std::min(decimals, 4); ++i) unitDiv *= 10;
     const std::uint64_t whole = mag / unitDiv;
     const std::uint64_t frac = mag % unitDiv;
-    // The digits in the locale's script, grouped by threes. Both a point
-    // and a comma read back as the decimal mark, so a locale that groups
-    // with either (1,234.50 in US English) groups with a no-break space.
-    QLocale digitsOnly(locale);
-    digitsOnly.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
-    QString s = digitsOnly.toString(qulonglong(whole));
-    if (!(locale.numberOptions() & QLocale::OmitGroupSeparator)) {
-        const QString group = locale.groupSeparator();
-        const QString blank = group.size() == 1 && isGroupBlank(group[0]) ? group : QString(QChar(0x00A0));
-        // A digit beyond the Basic Multilingual Plane takes two units.
-        const qsizetype groupUnits = 3 * locale.zeroDigit().size();
-        for (qsizetype at = s.size() - groupUnits; at > 0; at -= groupUnits) s.insert(at, blank);
-    }
+    QString fraction;
     if (decimals > 0) {
-        const QString mark = locale.decimalPoint();
-        s += mark == QLatin1String(",") || mark == QLatin1String(".") ? mark : QStringLiteral(".");
-        s += QString::number(frac).rightJustified(std::min(decimals, 4), u'0');
-        for (int i = 4; i < decimals; ++i) s += u'0';
+        fraction = QString::number(frac).rightJustified(std::min(decimals, 4), u'0');
+        for (int i = 4; i < decimals; ++i) fraction += u'0';
     }
-    return negative ? locale.negativeSign() + s : s;
+    return localeForm(negative, QString::number(whole), fraction, locale);
 }
 
 QString Currency::toText(const QLocale& locale) const { return toLocaleString(locale, raw_ % 100 == 0 ? 2 : 4); }
@@ -195,12 +224,27 @@ QString Currency::toCurrencyString(const QLocale& locale) const {
 }
 
 QString Currency::toCurrencyString(const QLocale& locale, int decimals) const {
+    // The number is the exact signed text, so that a negative amount keeps
+    // its minus sign also where the locale would show it in parentheses.
+    return EuroText(toLocaleString(locale, decimals), locale);
+}
+
+QString NumberText(double value, int decimals, const QLocale& locale) {
+    if (!std::isfinite(value)) return locale.toString(value);
+    // The nearest decimal text of the value, as the locale's own writer
+    // rounds it (a negative value that rounds to zero keeps its sign).
+    const QString plain = QString::number(value, 'f', std::max(decimals, 0));
+    const bool negative = plain.startsWith(u'-');
+    const QStringView digits = QStringView(plain).sliced(negative ? 1 : 0);
+    const qsizetype point = digits.indexOf(u'.');
+    if (point < 0) return localeForm(negative, digits, {}, locale);
+    return localeForm(negative, digits.first(point), digits.sliced(point + 1), locale);
+}
+
+QString EuroText(const QString& number, const QLocale& locale) {
     // The books are kept in euros: the euro sign under every locale, where
-    // the locale puts its currency sign in a positive amount. The number is
-    // the exact signed text, so that a negative amount keeps its minus sign
-    // also where the locale would show it in parentheses.
+    // the locale puts its currency sign in a positive amount.
     const QString euro(QChar(0x20AC));
-    const QString number = toLocaleString(locale, decimals);
     QString form = locale.toCurrencyString(1.0, euro, 2);
     const QString one = locale.toString(1.0, 'f', 2);
     const qsizetype at = form.indexOf(one);

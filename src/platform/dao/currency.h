@@ -48,7 +48,7 @@ public:
     // around it) and decimal mark, and digit groups of three
     // parted by its group separator - or by a no-break space where that
     // separator is a point or a comma, which parse reads as the decimal
-    // mark ("1 234.50" in US English).
+    // mark ("1 234.50" in US English). Rounded half away from zero.
     QString toLocaleString(const QLocale& locale = QLocale(), int decimals = 2) const;
     // How an amount is shown on screen and on paper: toLocaleString with
     // two decimals, or four when the amount has a third or fourth
@@ -76,5 +76,18 @@ private:
     constexpr explicit Currency(std::int64_t raw) : raw_(raw) {}
     std::int64_t raw_ = 0;
 };
+
+// A number that is no amount - a percentage, a quotient, a sum beyond the
+// range of amounts - written as Currency::toLocaleString writes amounts:
+// the locale's digits, minus sign and decimal mark, digit groups of three
+// parted as amounts are, the given decimals (rounded as the nearest
+// decimal text of the floating-point value). Currency::parse reads it back
+// where it is within the range of amounts. Not-a-number and infinities as
+// the locale writes them.
+QString NumberText(double value, int decimals, const QLocale& locale = QLocale());
+// A number text of toLocaleString or NumberText with the euro sign, which
+// the books are kept in, placed where the locale places its own currency
+// sign: "1 234,50 €" in Finnish, "€1 234.50" in US English.
+QString EuroText(const QString& number, const QLocale& locale = QLocale());
 
 }  // namespace dao

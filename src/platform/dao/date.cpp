@@ -112,6 +112,7 @@ bool monthFirst(const QLocale& locale) {
 }  // namespace
 
 QString Date::toShortString(const QLocale& locale) const {
+    if (isZero()) return QString();
     return locale.toString(date(), shortFormatFullYear(locale));
 }
 

@@ -45,7 +45,8 @@ public:
     QString toIso() const;
     // How a date is shown on screen and on paper: the locale's short date
     // form with a four-digit year ("5.3.2031" in Finnish, "3/5/2031" in US
-    // English). fromText reads it back under every locale.
+    // English). fromText reads it back under every locale. The zero date,
+    // which the records take for "no date", shows as an empty text.
     QString toShortString(const QLocale& locale = QLocale()) const;
 
     Date addDays(int n) const { return Date(secs_ + std::int64_t(n) * 86400); }

@@ -1,5 +1,7 @@
 #include "platform/report/value.h"
 
+#include "platform/dao/currency.h"
+
 #include <QCollator>
 #include <cmath>
 #include <cstdint>
@@ -117,7 +119,7 @@ QString formatValue(const Value& v, const Format& f, const QLocale& loc) {
         if (const std::optional<int64_t> whole = roundedWhole(v)) return plainInteger(*whole, loc);
         QLocale l = loc;  // a floating-point value beyond the 64-bit range
         l.setNumberOptions(l.numberOptions() | QLocale::OmitGroupSeparator);
-        return l.toString(v.toDouble(), 'f', 0);
+        return dao::NumberText(v.toDouble(), 0, l);
     }
     case F::Number:
     case F::Amount:
@@ -131,18 +133,16 @@ QString formatValue(const Value& v, const Format& f, const QLocale& loc) {
             const dao::Currency amount = dao::Currency::fromRaw(*raw);
             text = kind == F::Currency ? amount.toCurrencyString(loc) : amount.toText(loc);
         } else if (v.kind() == Kind::Double && !(raw && kind == F::Currency)) {
-            // A floating-point number in the currency format shows as an
-            // amount (below) unless it is beyond the range of amounts.
-            double d = v.toDouble();
-            if (kind == F::Currency)
-                text = loc.toCurrencyString(d, QString(QChar(0x20AC)), f.decimals);  // the books are in euros
-            else
-                text = loc.toString(d, 'f', f.decimals);
+            // A floating-point number (a percentage, a quotient) in the form
+            // of the amounts. In the currency format it shows as an amount
+            // (below) unless it is beyond the range of amounts.
+            text = dao::NumberText(v.toDouble(), f.decimals, loc);
+            if (kind == F::Currency) text = dao::EuroText(text, loc);
         } else if (v.kind() == Kind::Bool) {
             text = loc.toString(v.toBool() ? 1 : 0);
         } else {
             text = raw ? amountText(*raw, f.decimals, loc, kind == F::Currency)
-                       : loc.toString(v.toDouble(), 'f', f.decimals);
+                       : dao::NumberText(v.toDouble(), f.decimals, loc);
         }
         if (kind == F::Percent) text += QChar(0x00A0) + loc.percent();
         return text;
@@ -169,13 +169,14 @@ QString toText(const Value& v, const QLocale& loc) {
     case Kind::Currency: return v.toCurrency().toText(loc);
     case Kind::Double: {
         // Up to four decimals, without trailing zeros.
-        QString s = loc.toString(v.toDouble(), 'f', 4);
-        QChar dp = loc.decimalPoint().at(0);
-        if (s.contains(dp)) {
-            while (s.endsWith(QLatin1Char('0'))) s.chop(1);
-            if (s.endsWith(dp)) s.chop(1);
-        }
-        return s;
+        const QString four = dao::NumberText(v.toDouble(), 4, loc);
+        const QString zero = loc.zeroDigit();
+        QStringView s = four;
+        const qsizetype mark = std::max(s.lastIndexOf(u','), s.lastIndexOf(u'.'));
+        if (mark < 0) return four;  // not a number, or infinite
+        while (s.size() > mark + 1 && s.endsWith(zero)) s.chop(zero.size());
+        if (s.size() == mark + 1) s.chop(1);
+        return s.toString();
     }
     case Kind::Date: return v.toDate().toShortString(loc);
     case Kind::Bool: return v.toBool() ? QStringLiteral("True") : QStringLiteral("False");

@@ -6,7 +6,6 @@
 #include "core/ui/commanderrors.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
-#include "core/values.h"
 #include "platform/dao/error.h"
 #include "platform/sys/mousecursor.h"
 #include "platform/ui/dialogs.h"
@@ -115,7 +114,7 @@ std::optional<double> AccountNumberValue(const QString& text) {
     // Read as every typed number is ("1 910" is 1910; a comma or a point is
     // the decimal mark, never a digit-group separator). Account numbers are
     // whole: "1,910" names none.
-    const std::optional<dao::Currency> v = core::ReadAmount(text);
+    const std::optional<dao::Currency> v = dao::Currency::parse(text);
     if (!v || v->raw() % dao::Currency::kScale != 0) return std::nullopt;
     return v->toDouble();
 }

@@ -50,9 +50,6 @@ const QString kSection = QStringLiteral("frmAsetukset");
 // The longest text a Settings row holds.
 constexpr int kSettingWidth = 255;
 
-// A date in the short date form; no date (none was read) as an empty text.
-QString shortDate(const dao::Date& d) { return d.isZero() ? QString() : d.toShortString(QLocale()); }
-
 }  // namespace
 
 // ---------------------------------------------------------------- fonts and margins
@@ -124,7 +121,7 @@ QString MarginText(int units) {
         const double scale = std::pow(10.0, decimals);
         const double shown = std::round(mm * scale) / scale;
         if (decimals == 2 || qRound(shown * report::ReportControl::kMarginUnitsPerMm) == qint16(units))
-            return QLocale().toString(shown, 'f', decimals);
+            return dao::NumberText(shown, decimals);
     }
 }
 
@@ -533,10 +530,10 @@ void frmAsetukset::ShowSettings() {
     SelectComboByText(core::Fontti, cmbFonts);
     SelectComboByText(QString::number(core::FonttiKoko), cmbFonttiKoko);
 
-    tTilikausiAlku->setText(shortDate(core::TilikausiAlku));
-    tEdTilikausiAlku->setText(shortDate(core::EdTilikausiAlku));
-    tTilikausiLoppu->setText(shortDate(core::TilikausiLoppu));
-    tEdTilikausiLoppu->setText(shortDate(core::EdTilikausiLoppu));
+    tTilikausiAlku->setText(core::TilikausiAlku.toShortString());
+    tEdTilikausiAlku->setText(core::EdTilikausiAlku.toShortString());
+    tTilikausiLoppu->setText(core::TilikausiLoppu.toShortString());
+    tEdTilikausiLoppu->setText(core::EdTilikausiLoppu.toShortString());
 }
 
 void frmAsetukset::SelectComboByText(const QString& text, QComboBox* combo) {
@@ -596,7 +593,7 @@ void frmAsetukset::FillFontList(QComboBox* combo) {
 // ---------------------------------------------------------------- field checks
 
 void frmAsetukset::checkStartDate(QLineEdit* field, QLineEdit* endField, const QString& message) {
-    const std::optional<dao::Date> d = core::dateValue(field->text());
+    const std::optional<dao::Date> d = dao::Date::fromText(field->text());
     if (!d) {
         if (!field->text().isEmpty()) {
             core::BeepIfSoundOn();
@@ -605,12 +602,12 @@ void frmAsetukset::checkStartDate(QLineEdit* field, QLineEdit* endField, const Q
         }
         return;
     }
-    field->setText(shortDate(*d));
-    if (endField->text().isEmpty()) endField->setText(shortDate(d->addYears(1).addDays(-1)));
+    field->setText(d->toShortString());
+    if (endField->text().isEmpty()) endField->setText(d->addYears(1).addDays(-1).toShortString());
 }
 
 void frmAsetukset::checkEndDate(QLineEdit* field, const QString& message) {
-    const std::optional<dao::Date> d = core::dateValue(field->text());
+    const std::optional<dao::Date> d = dao::Date::fromText(field->text());
     if (!d) {
         if (!field->text().isEmpty()) {
             core::BeepIfSoundOn();
@@ -619,7 +616,7 @@ void frmAsetukset::checkEndDate(QLineEdit* field, const QString& message) {
         }
         return;
     }
-    field->setText(shortDate(*d));
+    field->setText(d->toShortString());
 }
 
 void frmAsetukset::checkMargin(QLineEdit* field) {

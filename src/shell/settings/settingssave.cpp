@@ -4,13 +4,14 @@
 #include "core/dbc.h"
 #include "core/dbsettings.h"
 #include "core/globals.h"
+#include "core/regional.h"
 #include "core/schema.h"
 #include "core/settings.h"
 #include "core/ui/bookchange.h"
 #include "core/ui/commanderrors.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
-#include "core/values.h"
+#include "core/wholenumber.h"
 #include "platform/dao/database.h"
 #include "platform/fso/fso.h"
 #include "platform/report/reportcontrol.h"
@@ -304,7 +305,7 @@ std::optional<frmAsetukset::Entered> frmAsetukset::enteredValues() {
     };
     for (const DateField& d : dates) {
         if (d.field->text().trimmed().isEmpty()) continue;
-        *d.value = core::dateValue(d.field->text());
+        *d.value = dao::Date::fromText(d.field->text());
         if (!*d.value) {
             core::ShowInfo(d.message);
             d.field->setFocus();
@@ -325,9 +326,8 @@ std::optional<frmAsetukset::Entered> frmAsetukset::enteredValues() {
     v.fontti = cmbFonts->currentText();
     // A size that is no number is 10; one that is, is rounded and kept
     // within the sizes the reports take.
-    bool ok = false;
-    const double size = QLocale().toDouble(cmbFonttiKoko->currentText().trimmed(), &ok);
-    v.fonttiKoko = ok && std::isfinite(size) ? int(std::clamp(std::nearbyint(size), 1.0, 72.0)) : 10;
+    const std::optional<long> size = core::ReadWholeNumber(cmbFonttiKoko->currentText());
+    v.fonttiKoko = size ? int(std::clamp(*size, 1L, 72L)) : 10;
 
     struct MarginField {
         QLineEdit* field;
@@ -647,10 +647,10 @@ void frmAsetukset::VaihdaTilikausi() {
                        core::EdTilikausiAlku != edAlku || core::EdTilikausiLoppu != edLoppu;
     if (moved && !storeNewYearDates()) return;
 
-    tTilikausiAlku->setText(core::TilikausiAlku.toShortString(QLocale()));
-    tEdTilikausiAlku->setText(core::EdTilikausiAlku.toShortString(QLocale()));
-    tTilikausiLoppu->setText(core::TilikausiLoppu.toShortString(QLocale()));
-    tEdTilikausiLoppu->setText(core::EdTilikausiLoppu.toShortString(QLocale()));
+    tTilikausiAlku->setText(core::TilikausiAlku.toShortString());
+    tEdTilikausiAlku->setText(core::EdTilikausiAlku.toShortString());
+    tTilikausiLoppu->setText(core::TilikausiLoppu.toShortString());
+    tEdTilikausiLoppu->setText(core::EdTilikausiLoppu.toShortString());
     Tallenna();
 }
 

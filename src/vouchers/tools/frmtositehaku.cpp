@@ -138,7 +138,7 @@ bool frmTositeHaku::addVoucher(long id) {
     // An entry whose voucher is gone names no voucher to show.
     if (!t.Read(id)) return false;
     if (t.Numero() < 0) return false;
-    const QString paiva = t.Paiva().isZero() ? QString() : t.Paiva().toShortString();
+    const QString paiva = t.Paiva().toShortString();
     auto* item = new QListWidgetItem(QString::number(t.Numero()) + QStringLiteral(" - ") + paiva +
                                      QStringLiteral(" - ") + t.Selite());
     item->setData(Qt::UserRole, qlonglong(id));
@@ -168,7 +168,7 @@ void frmTositeHaku::Etsi() {
     }
     std::optional<dao::Currency> amount;
     if (!arvo.isEmpty()) {
-        amount = ReadAmount(arvo);
+        amount = dao::Currency::parse(arvo);
         // The description is still searched for.
         if (!amount)
             core::ShowInfo(core::TranslateStr(QStringLiteral("frmTositeHaku"),

@@ -389,7 +389,7 @@ void frmTositepohja::NaytaPohja() {
             const cVientiPohja& r = *rivit(p)[size_t(i)];
             core::SelectComboByItemData(tiliCombo(p, i), r.tlID());
             core::SelectComboByItemData(kpCombo(p, i), r.kpID());
-            summa(p, i)->setText(AmountText(r.Arvo()));
+            summa(p, i)->setText(r.Arvo().toText());
         }
     }
     // The line of a listed template is picked also when the name box kept
@@ -573,10 +573,10 @@ void frmTositepohja::leaveSumma(Puoli p, int i) {
     // The debit side offers the balancing credit on the same row, when that
     // row has no credit amount.
     QLineEdit* credit = summa(Puoli::Kredit, i);
-    const std::optional<dao::Currency> typed = ReadAmount(credit->text());
+    const std::optional<dao::Currency> typed = dao::Currency::parse(credit->text());
     if (typed && !typed->isZero()) return;
     const dao::Currency d = LaskeSummat();
-    if (d > dao::Currency()) credit->setText(AmountText(d));
+    if (d > dao::Currency()) credit->setText(d.toText());
 }
 
 void frmTositepohja::takeFocusedChoice() {

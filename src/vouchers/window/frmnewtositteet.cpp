@@ -413,7 +413,7 @@ void frmNewTositteet::DisplayTosite() {
     {
         ui::ChangeGuard g1(tTositenumero), g2(tTositepvm), g3(tTositeSelite);
         tTositenumero->setText(QString::number(curTosite_->Numero()));
-        tTositepvm->setText(curTosite_->Paiva().isZero() ? QString() : curTosite_->Paiva().toShortString());
+        tTositepvm->setText(curTosite_->Paiva().toShortString());
         tTositeSelite->setText(curTosite_->Selite());
     }
     // As typing would: the number and the text go back into the voucher
@@ -502,14 +502,14 @@ bool frmNewTositteet::CheckSyotteet() {
 
 void frmNewTositteet::tellUnsavedDate() {
     const QString typed = tTositepvm->text();
-    if (curTosite_->IsEmpty() || typed.trimmed().isEmpty() || ReadDate(typed)) return;
+    if (curTosite_->IsEmpty() || typed.trimmed().isEmpty() || dao::Date::fromText(typed)) return;
     // The voucher keeps the date it had; the field shows that date again.
     core::ShowInfo(core::TranslateStr(QStringLiteral("frmNewTositteet"),
                                       QStringLiteral("Päivämäärää ei tallennettu, koska se ei ole päivämäärä:")) +
                    QLatin1Char(' ') + typed);
     answeredPvm_.clear();
     ui::ChangeGuard guard(tTositepvm);
-    tTositepvm->setText(curTosite_->Paiva().isZero() ? QString() : curTosite_->Paiva().toShortString());
+    tTositepvm->setText(curTosite_->Paiva().toShortString());
 }
 
 // ---------------------------------------------------------------- commands

@@ -5,6 +5,7 @@
 #include "core/globals.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
+#include "core/wholenumber.h"
 #include "vouchers/window/frmnewtositteet.h"
 #include "vouchers/tools/syotteet.h"
 
@@ -15,8 +16,7 @@ namespace vouchers {
 void frmNewTositteet::numeroChanged() {
     core::FilterIntegerInput(tTositenumero);
     // The filter leaves a whole number (or nothing).
-    const std::optional<dao::Currency> n = ReadAmount(tTositenumero->text());
-    curTosite_->setNumero(n ? static_cast<long>(n->raw() / dao::Currency::kScale) : 0);
+    curTosite_->setNumero(core::ReadWholeNumber(tTositenumero->text()).value_or(0));
 }
 
 void frmNewTositteet::pvmChanged() {
@@ -24,7 +24,7 @@ void frmNewTositteet::pvmChanged() {
     // date as it was; leaving the field asks for a whole date. An emptied
     // field is the empty date.
     const QString text = tTositepvm->text();
-    if (const std::optional<dao::Date> d = ReadDate(text))
+    if (const std::optional<dao::Date> d = dao::Date::fromText(text))
         curTosite_->setPaiva(*d);
     else if (text.trimmed().isEmpty())
         curTosite_->setPaiva(dao::Date());
@@ -35,14 +35,14 @@ void frmNewTositteet::pvmKeyPress(int& keyAscii) {
     const int step = keyAscii == '+' ? 1 : -1;
     keyAscii = 0;  // never typed into the field
     run([this, step] {
-        if (const std::optional<dao::Date> d = ReadDate(tTositepvm->text()))
+        if (const std::optional<dao::Date> d = dao::Date::fromText(tTositepvm->text()))
             tTositepvm->setText(d->addDays(step).toShortString());
     });
 }
 
 void frmNewTositteet::leavePvm() {
     const QString text = tTositepvm->text();
-    const std::optional<dao::Date> typed = ReadDate(text);
+    const std::optional<dao::Date> typed = dao::Date::fromText(text);
     if (!typed) {
         // An empty field is the empty date. Any other text that is no date
         // is answered once, with the focus back in the field; the voucher

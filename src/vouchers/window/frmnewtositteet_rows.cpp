@@ -217,10 +217,10 @@ void frmNewTositteet::leaveSumma(Puoli p, int i) {
         // The credit amount of the row is proposed when it has none; a typed
         // amount is read as typed (0,50 is not nothing) and kept.
         QLineEdit* credit = summa(Puoli::Kredit, i);
-        const std::optional<dao::Currency> typed = ReadAmount(credit->text());
+        const std::optional<dao::Currency> typed = dao::Currency::parse(credit->text());
         if (!typed || typed->isZero()) {
             const dao::Currency d = UpdateSummat();
-            if (d > dao::Currency()) credit->setText(AmountText(d));
+            if (d > dao::Currency()) credit->setText(d.toText());
         }
     }
     balanceIfChosen(tiliCombo(p, i));
@@ -254,7 +254,7 @@ bool frmNewTositteet::IsTositeValmis() {
     if (!core::AutomaattisestiUusiTosite) return false;
     if (!UpdateSummat().isZero()) return false;
     auto hasAmount = [](const QLineEdit* box) {
-        const std::optional<dao::Currency> a = ReadAmount(box->text());
+        const std::optional<dao::Currency> a = dao::Currency::parse(box->text());
         return a && !a->isZero();
     };
     // A real account and an amount on both sides of the first position.
@@ -277,7 +277,7 @@ void frmNewTositteet::showRows() {
             // The text is the entry's amount exactly, so reading it back
             // would give the same amount: the totals are made once below.
             ui::ChangeGuard guard(summa(p, i));
-            summa(p, i)->setText(AmountText(e.Arvo()));
+            summa(p, i)->setText(e.Arvo().toText());
         }
     }
     UpdateSummat();

@@ -2,7 +2,6 @@
 // lines, the typed account and cost-centre choices, the balancing proposal,
 // cancelling, and the quick-choice warning.
 
-#include "core/values.h"
 #include "toolsfixture.h"
 #include "vouchers/tools/frmtositepohja.h"
 
@@ -276,7 +275,7 @@ TEST_F(TemplateWindowTest, ATextThatIsNoAmountIsRefusedAndNothingOfItStored) {
     addLine(1, Pankki, "K", "30");
     auto& f = open();
     pick(0);
-    const QString thirty = core::AmountText(eur("30"));  // "30,00" in Finnish
+    const QString thirty = eur("30").toText();  // "30,00" in Finnish
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
         QLineEdit* box = QLatin1String(c.side) == "Debet" ? f.tDebetSumma[0] : f.tKreditSumma[0];

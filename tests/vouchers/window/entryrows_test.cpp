@@ -114,16 +114,15 @@ TEST_F(EntryRowsTest, AmountsTotalsAndTheBalancingProposal) {
 }
 
 TEST_F(EntryRowsTest, AmountsAreReadAndShownExactly) {
-    using vouchers::ReadAmount;
-    EXPECT_EQ(ReadAmount("0,50"), dao::Currency::fromRaw(5000));
-    EXPECT_EQ(ReadAmount("1 234,5"), dao::Currency::fromRaw(12345000));
-    EXPECT_EQ(ReadAmount("12."), dao::Currency::fromUnits(12));
-    EXPECT_FALSE(ReadAmount(""));
-    EXPECT_FALSE(ReadAmount("-"));
-    EXPECT_FALSE(ReadAmount("1e3"));
-    EXPECT_FALSE(ReadAmount("1000000000000"));  // more than a book stores
-    EXPECT_EQ(vouchers::AmountText(dao::Currency::fromRaw(-12345)), QString::fromUtf8("\u22121,2345"));
-    EXPECT_EQ(vouchers::AmountText(dao::Currency()), "0,00");
+    EXPECT_EQ(dao::Currency::parse(u"0,50"), dao::Currency::fromRaw(5000));
+    EXPECT_EQ(dao::Currency::parse(u"1 234,5"), dao::Currency::fromRaw(12345000));
+    EXPECT_EQ(dao::Currency::parse(u"12."), dao::Currency::fromUnits(12));
+    EXPECT_FALSE(dao::Currency::parse(u""));
+    EXPECT_FALSE(dao::Currency::parse(u"-"));
+    EXPECT_FALSE(dao::Currency::parse(u"1e3"));
+    EXPECT_FALSE(dao::Currency::parse(u"1000000000000"));  // more than a book stores
+    EXPECT_EQ(dao::Currency::fromRaw(-12345).toText(), QString::fromUtf8("\u22121,2345"));
+    EXPECT_EQ(dao::Currency().toText(), "0,00");
 }
 
 TEST_F(EntryRowsTest, ACompleteVoucherStartsTheNextOneWhenTheSettingIsOn) {
@@ -230,12 +229,11 @@ TEST_F(EntryRowsTest, TheDateFieldSteppingAndTheFinancialYear) {
     EXPECT_EQ(db().OpenRecordset("SELECT toPvm FROM to", dao::RecordsetType::Snapshot).value(0).toDate(),
               dao::Date::fromYmd(2031, 3, 5));
 
-    using vouchers::ReadDate;
-    EXPECT_EQ(ReadDate("5.3.31"), dao::Date::fromYmd(2031, 3, 5));
-    EXPECT_EQ(ReadDate("5.3."), dao::Date::fromYmd(QDate::currentDate().year(), 3, 5));
-    EXPECT_FALSE(ReadDate("30.12.1899"));
-    EXPECT_FALSE(ReadDate("31.2.2031"));
-    EXPECT_FALSE(ReadDate("5."));
+    EXPECT_EQ(dao::Date::fromText(u"5.3.31"), dao::Date::fromYmd(2031, 3, 5));
+    EXPECT_EQ(dao::Date::fromText(u"5.3."), dao::Date::fromYmd(QDate::currentDate().year(), 3, 5));
+    EXPECT_FALSE(dao::Date::fromText(u"30.12.1899"));
+    EXPECT_FALSE(dao::Date::fromText(u"31.2.2031"));
+    EXPECT_FALSE(dao::Date::fromText(u"5."));
 }
 
 TEST_F(EntryRowsTest, NumberAndDescriptionFields) {

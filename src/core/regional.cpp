@@ -1,4 +1,4 @@
-#include "core/values.h"
+#include "core/regional.h"
 
 #include "core/globals.h"
 
