@@ -4,7 +4,8 @@
 // holds one library; no file includes a file of a higher layer; a file
 // includes only files of its own library or of libraries its library links,
 // directly or through what those link; and no libraries depend on each
-// other in a loop, by their links and their includes together.
+// other in a loop, by their links and their includes together. Windows
+// ask and subsystems query: no window file (frm*.cpp) holds SQL text.
 
 #include <gtest/gtest.h>
 
@@ -200,6 +201,19 @@ std::vector<SourceFile> readSources(const fs::path& src) {
     return files;
 }
 
+// The lines of a source text that hold SQL in a string literal: a literal
+// with a statement's first word (SELECT, UPDATE, INSERT INTO, DELETE) as a
+// word of its own and in capitals, as the program writes its queries.
+std::vector<std::string> SqlLines(std::istream& in) {
+    static const std::regex sql(R"re("[^"]*\b(SELECT|UPDATE|INSERT INTO|DELETE)\b)re");
+    std::vector<std::string> lines;
+    std::string line;
+    for (int n = 1; std::getline(in, line); ++n) {
+        if (std::regex_search(line, sql)) lines.push_back(std::to_string(n) + ": " + line);
+    }
+    return lines;
+}
+
 std::string listed(const std::vector<std::string>& faults) {
     std::string text;
     for (const std::string& f : faults) text += "  " + f + "\n";
@@ -265,6 +279,39 @@ TEST(Layering, EachKindOfFaultIsFound) {
         const bool found = std::any_of(faults.begin(), faults.end(),
                                        [&](const std::string& f) { return f.find(c.fault) != std::string::npos; });
         EXPECT_TRUE(found) << c.what << "\n" << listed(faults);
+    }
+}
+
+// Windows ask and subsystems query: the SQL of a window's work lives in its
+// subsystem's own files, named after what it returns or does.
+TEST(Layering, NoWindowFileHoldsSql) {
+    std::vector<std::string> faults;
+    int windows = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(KV_LAYERING_SRC)) {
+        const std::string name = entry.path().filename().string();
+        if (!entry.is_regular_file() || !name.starts_with("frm") || !name.ends_with(".cpp")) continue;
+        ++windows;
+        std::ifstream in(entry.path());
+        for (const std::string& line : SqlLines(in)) {
+            faults.push_back(fs::path(entry.path()).lexically_relative(KV_LAYERING_SRC).generic_string() + ":" + line);
+        }
+    }
+    ASSERT_GT(windows, 30) << KV_LAYERING_SRC;
+    EXPECT_TRUE(faults.empty()) << listed(faults);
+
+    // The search itself: what it must find and what it must let be.
+    const std::vector<std::pair<std::string, bool>> samples{
+        {R"s(rs = db.OpenRecordset("SELECT tlID FROM tl");)s", true},
+        {R"s(q = QStringLiteral("UPDATE tl SET tlNimi = ?");)s", true},
+        {R"s(db.Execute("INSERT INTO bu (buID) VALUES (?)");)s", true},
+        {R"s(const char* kSql = "DELETE FROM mr WHERE mrmaID = ?";)s", true},
+        {R"s(ui->btnDelete->setText(tr("Poista"));  // Delete the row)s", false},
+        {R"s(button("Select all");)s", false},
+        {R"s(sqlSelect(Order::ByNumber);  // SELECT in a comment)s", false},
+    };
+    for (const auto& [text, sql] : samples) {
+        std::istringstream in(text);
+        EXPECT_EQ(SqlLines(in).size(), sql ? 1u : 0u) << text;
     }
 }
 
