@@ -403,6 +403,11 @@ void Recordset::MoveNext() {
     r.editMode = EditMode::None;
     qsizetype i = r.pos + 1;
     while (r.fetchTo(i) && r.rows[size_t(i)].deleted) ++i;
+    // A forward-only recordset never comes back to the rows it leaves: their
+    // values are let go, so that reading a long one holds one row at a time.
+    if (r.type == RecordsetType::ForwardOnly)
+        for (qsizetype k = std::max<qsizetype>(r.pos, 0); k < std::min(i, qsizetype(r.rows.size())); ++k)
+            r.rows[size_t(k)] = RowData{{}, {}, r.rows[size_t(k)].deleted};
     r.pos = r.fetchTo(i) ? i : qsizetype(r.rows.size());
 }
 
