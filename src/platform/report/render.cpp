@@ -27,6 +27,10 @@
 #include <thread>
 #include <vector>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace report {
 
 void paintPage(QPainter& painter, const LaidOutReport& report, int pageIndex, double dpiX, double dpiY) {
@@ -113,6 +117,21 @@ ReportError cannotWrite(const QString& file) {
 
 using Fonts = std::shared_ptr<const std::vector<QFont>>;
 
+// Qt's PDF writer takes and gives back a page's buffers for every page it
+// writes. On several threads at once, the C library hands that memory back
+// to the system and takes it again page after page, each time clearing the
+// pages of every processor's address cache: that took more time than the
+// painting. The memory given back is kept for the next page instead.
+void keepFreedMemoryForReuse() {
+#ifdef __GLIBC__
+    static std::once_flag once;
+    std::call_once(once, [] {
+        mallopt(M_MMAP_THRESHOLD, 32 << 20);
+        mallopt(M_TRIM_THRESHOLD, 64 << 20);
+    });
+#endif
+}
+
 // What a PDF painter takes from the printer, read before the painting starts.
 struct PdfSettings {
     explicit PdfSettings(const QPrinter& printer)
@@ -177,6 +196,7 @@ private:
 class Parts {
 public:
     Parts(const QPrinter& printer, const QString& target, int count) : settings_(printer) {
+        keepFreedMemoryForReuse();
         try {
             for (int k = 0; k < count; ++k) {
                 painters_.push_back(std::make_unique<Painter>());
