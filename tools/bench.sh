@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs every benchmark program of build/ and prints, at the end, one table
-# of all results: benchmark, book size (vouchers) and the wall and CPU time
-# of one iteration. Build first (tools/build.sh).
+# of all results: benchmark, book size (vouchers), the wall and CPU time of
+# one iteration and the peak resident memory of the benchmark program while
+# the benchmark ran. Build first (tools/build.sh).
 #
 #   tools/bench.sh                      the measuring run: books of 2,000 and
 #                                       20,000 vouchers
@@ -26,9 +27,9 @@ echo
 echo "Load: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) processors"
 # The table: the names left-aligned, the numbers right-aligned (awk, which
 # every Debian system has; column comes from a package not installed here).
-{ printf 'benchmark\tvouchers\twall\tcpu\n'; cat "$table"; } | awk -F'\t' '
-  { n = NR; for (c = 1; c <= 4; c++) { cell[n, c] = $c; if (length($c) > w[c]) w[c] = length($c) } }
+{ printf 'benchmark\tvouchers\twall\tcpu\tpeak\n'; cat "$table"; } | awk -F'\t' '
+  { n = NR; for (c = 1; c <= 5; c++) { cell[n, c] = $c; if (length($c) > w[c]) w[c] = length($c) } }
   END {
-    fmt = "%-" w[1] "s  %" w[2] "s  %" w[3] "s  %" w[4] "s\n"
-    for (r = 1; r <= n; r++) printf fmt, cell[r, 1], cell[r, 2], cell[r, 3], cell[r, 4]
+    fmt = "%-" w[1] "s  %" w[2] "s  %" w[3] "s  %" w[4] "s  %" w[5] "s\n"
+    for (r = 1; r <= n; r++) printf fmt, cell[r, 1], cell[r, 2], cell[r, 3], cell[r, 4], cell[r, 5]
   }'

@@ -137,32 +137,61 @@ void layOut(benchmark::State& state, const report::EngineInput& in) {
 
 namespace {
 
-// The console report as usual, then the results again as one table.
+// The most the process has had resident, in kilobytes, since it began or
+// since the last resetPeakResident(); -1 when the system does not tell.
+qint64 peakResidentKb() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly | QIODevice::Text)) return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:")) {
+            bool ok = false;
+            const qint64 kb = line.mid(6).trimmed().split(' ').value(0).toLongLong(&ok);
+            return ok ? kb : -1;
+        }
+    return -1;
+}
+
+// Starts the peak again from what the process has resident now, so that
+// each benchmark's peak is its own (Linux: clear_refs 5).
+void resetPeakResident() {
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    if (clear.open(QIODevice::WriteOnly)) clear.write("5");
+}
+
+// The console report as usual, then the results again as one table, with
+// the peak resident memory of the process while each benchmark ran.
 class TableReporter : public benchmark::ConsoleReporter {
 public:
+    bool ReportContext(const Context& context) override {
+        resetPeakResident();
+        return ConsoleReporter::ReportContext(context);
+    }
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
+        const qint64 peak = peakResidentKb();
         for (const Run& r : runs) {
             if (r.run_type != Run::RT_Iteration || r.error_occurred) continue;
             const auto size = r.counters.find("vouchers");
             rows_.push_back({QString::fromStdString(r.run_name.function_name),
                              size == r.counters.end() ? QStringLiteral("-") : QString::number(qint64(size->second.value)),
-                             time(r.GetAdjustedRealTime(), r.time_unit), time(r.GetAdjustedCPUTime(), r.time_unit)});
+                             time(r.GetAdjustedRealTime(), r.time_unit), time(r.GetAdjustedCPUTime(), r.time_unit),
+                             peak < 0 ? QStringLiteral("-") : QString::number((peak + 512) / 1024) + QStringLiteral(" MB")});
         }
+        resetPeakResident();
     }
     void Finalize() override {
         ConsoleReporter::Finalize();
         if (rows_.empty()) return;
         const Row head{QStringLiteral("benchmark"), QStringLiteral("vouchers"), QStringLiteral("wall"),
-                       QStringLiteral("cpu")};
-        qsizetype w[4] = {0, 0, 0, 0};
-        for (int c = 0; c < 4; ++c) w[c] = head.cell[c].size();
+                       QStringLiteral("cpu"), QStringLiteral("peak")};
+        qsizetype w[kColumns] = {};
+        for (int c = 0; c < kColumns; ++c) w[c] = head.cell[c].size();
         for (const Row& r : rows_)
-            for (int c = 0; c < 4; ++c) w[c] = std::max(w[c], r.cell[c].size());
+            for (int c = 0; c < kColumns; ++c) w[c] = std::max(w[c], r.cell[c].size());
         auto line = [&](const Row& r) {
-            return r.cell[0].leftJustified(w[0]) + QStringLiteral("  ") + r.cell[1].rightJustified(w[1]) +
-                   QStringLiteral("  ") + r.cell[2].rightJustified(w[2]) + QStringLiteral("  ") +
-                   r.cell[3].rightJustified(w[3]);
+            QString text = r.cell[0].leftJustified(w[0]);
+            for (int c = 1; c < kColumns; ++c) text += QStringLiteral("  ") + r.cell[c].rightJustified(w[c]);
+            return text;
         };
         QString out = QLatin1Char('\n') + line(head) + QLatin1Char('\n');
         for (const Row& r : rows_) out += line(r) + QLatin1Char('\n');
@@ -179,8 +208,9 @@ public:
     }
 
 private:
+    static constexpr int kColumns = 5;
     struct Row {
-        Row(QString a, QString b, QString c, QString d) : cell{a, b, c, d} {}
+        Row(QString a, QString b, QString c, QString d, QString e = QString()) : cell{a, b, c, d, e} {}
         QStringList cell;
     };
     static QString time(double t, benchmark::TimeUnit unit) {

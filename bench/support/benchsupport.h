@@ -94,8 +94,9 @@ int runWithApplication(int argc, char** argv, const std::function<void()>& atEnd
 int runBenchmarks(int argc, char** argv);
 
 // Both mains print, after the usual report, one table of every result:
-// benchmark, book size (its "vouchers" counter) and the wall and CPU time
-// of one iteration. When KV_BENCH_TABLE names a file, the rows are also
+// benchmark, book size (its "vouchers" counter), the wall and CPU time of
+// one iteration and the peak resident memory of the process while the
+// benchmark ran (its books' making included). When KV_BENCH_TABLE names a file, the rows are also
 // appended to it as tab-separated lines, so that tools/bench.sh can print
 // one table for all the benchmark programs.
 

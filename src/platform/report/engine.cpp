@@ -14,6 +14,8 @@
 #include <QSet>
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <optional>
@@ -96,14 +98,80 @@ struct Column {
     QString table, field;
 };
 
-struct DataSet {
+// The records read, row by row, each cell packed into its kind and eight
+// bytes; a text is kept once in a pool and named by its place there. A
+// ledger repeats its account names, voucher dates and texts on line after
+// line, and a long one reads hundreds of thousands of rows.
+class DataSet {
+public:
     std::vector<Column> columns;
-    std::vector<Value> cells;  // row by row
     int rows = 0;
-    const Value& at(int row, int col) const { return cells[size_t(row) * columns.size() + size_t(col)]; }
+
+    // Appends the next cell of the row being read (columns in order).
+    void add(const Value& v) {
+        const size_t col = kinds_.size() % columns.size();
+        if (known_.size() != columns.size()) {
+            known_.resize(columns.size());
+            lastText_.assign(columns.size(), kNoText);
+        }
+        std::int64_t bits = 0;
+        switch (v.kind()) {
+        case Value::Kind::Null: break;
+        case Value::Kind::Bool: bits = v.toBool() ? 1 : 0; break;
+        case Value::Kind::Int: bits = v.toLong(); break;
+        case Value::Kind::Double: bits = std::bit_cast<std::int64_t>(v.toDouble()); break;
+        case Value::Kind::Currency: bits = v.toCurrency().raw(); break;
+        case Value::Kind::Date: bits = std::bit_cast<std::int64_t>(v.toDate()); break;
+        case Value::Kind::Text: bits = textIndex(col, v.toString()); break;
+        }
+        kinds_.push_back(std::uint8_t(v.kind()));
+        bits_.push_back(bits);
+    }
+    Value at(int row, int col) const {
+        const size_t i = size_t(row) * columns.size() + size_t(col);
+        const std::int64_t b = bits_[i];
+        switch (Value::Kind(kinds_[i])) {
+        case Value::Kind::Null: return Value();
+        case Value::Kind::Bool: return Value(b != 0);
+        case Value::Kind::Int: return Value(b);
+        case Value::Kind::Double: return Value(std::bit_cast<double>(b));
+        case Value::Kind::Currency: return Value(dao::Currency::fromRaw(b));
+        case Value::Kind::Date: return Value(std::bit_cast<dao::Date>(b));
+        case Value::Kind::Text: return Value(texts_[size_t(b)]);
+        }
+        return Value();
+    }
+
+private:
+    static_assert(sizeof(dao::Date) == sizeof(std::int64_t) && std::is_trivially_copyable_v<dao::Date>);
+    static constexpr std::int64_t kNoText = -1;
+    // Texts looked up for sharing per column; past this many different ones
+    // a column's texts are mostly its own (explanations of entries) and only
+    // the row before is compared.
+    static constexpr int kSharedTextsPerColumn = 1 << 14;
+
+    std::int64_t textIndex(size_t col, const QString& text) {
+        const std::int64_t last = lastText_[col];
+        if (last != kNoText && texts_[size_t(last)] == text) return last;
+        auto& known = known_[col];
+        if (auto it = known.constFind(text); it != known.constEnd()) return lastText_[col] = *it;
+        const std::int64_t index = std::int64_t(texts_.size());
+        texts_.push_back(text);
+        if (known.size() < kSharedTextsPerColumn) known.insert(text, index);
+        return lastText_[col] = index;
+    }
+
+    std::vector<std::uint8_t> kinds_;
+    std::vector<std::int64_t> bits_;
+    std::vector<QString> texts_;
+    std::vector<QHash<QString, std::int64_t>> known_;
+    std::vector<std::int64_t> lastText_;
 };
 
 QString bracket(const QString& name) { return QLatin1Char('[') + name + QLatin1Char(']'); }
+
+// The name a column of the data set has in the statement that reads it.
+QString columnAlias(size_t c) { return QStringLiteral("c%1").arg(c); }
 
 // ---------------------------------------------------------------- measuring text
 
@@ -227,7 +295,9 @@ class Engine {
 public:
     explicit Engine(const EngineInput& in) : in_(in) {}
 
-    EngineResult run() {
+    // Reads, selects and sorts the records and sets up the pages: what
+    // comes before the first page is laid out.
+    void prepare() {
         def_ = Definition::load(in_.definitionPath);
         compileFormulas();
         bindColumns();
@@ -235,9 +305,29 @@ public:
         selectRecords();
         sortRecords();
         prepareFonts();
-        layout();
+        setUpPages();
         result_.report = report_;
-        return result_;
+    }
+
+    const EngineResult& result() const { return result_; }
+    bool pageCountShown() const { return !totalItems_.empty() || titleUsesPages_; }
+    bool pageCountKnown() const { return pageCountKnown_; }
+    bool titleKnown() const { return !titleUsesPages_ || pageCountKnown_; }
+
+    // Lays the pages out first to last, each handed to the sink as soon as
+    // it is complete. Texts that show the page count, while it is not known
+    // yet, come last (PageSink::lastPage).
+    void layOut(PageSink& sink);
+
+    // Lays the pages out without keeping them, to learn the page count: a
+    // later layout then writes every text as its page is completed.
+    int countPages() {
+        struct Counter final : PageSink {
+            void page(LaidPage, const LaidOutReport&) override {}
+        } counter;
+        layOut(counter);
+        pageCountKnown_ = true;
+        return totalPages_;
     }
 
     // --- used by Scope
@@ -456,9 +546,8 @@ private:
     QString buildSql() const {
         QStringList cols;
         for (size_t c = 0; c < data_.columns.size(); ++c)
-            cols << QStringLiteral("%1.%2 AS c%3")
-                        .arg(bracket(data_.columns[c].table), bracket(data_.columns[c].field))
-                        .arg(c);
+            cols << QStringLiteral("%1.%2 AS %3")
+                        .arg(bracket(data_.columns[c].table), bracket(data_.columns[c].field), columnAlias(c));
         if (cols.isEmpty()) cols << QStringLiteral("1 AS c0");
         QString sql = QStringLiteral("SELECT ") + cols.join(QStringLiteral(", ")) + QStringLiteral(" FROM ") +
                       bracket(def_.tables[0].name);
@@ -478,12 +567,14 @@ private:
         const QString path = databasePath();
         result_.database = path;
         result_.sql = buildSql();
-        const int ncol = int(data_.columns.size());
         try {
             dao::Database db = dao::DBEngine::OpenDatabase(path, true);
-            dao::Recordset rs = db.OpenRecordset(result_.sql, dao::RecordsetType::Snapshot);
+            // Read forward once: the recordset need not keep the rows passed.
+            dao::Recordset rs = db.OpenRecordset(result_.sql, dao::RecordsetType::ForwardOnly);
+            std::vector<dao::Field> fields;
+            for (size_t c = 0; c < data_.columns.size(); ++c) fields.push_back(rs.field(columnAlias(c)));
             while (!rs.isEOF()) {
-                for (int c = 0; c < ncol; ++c) data_.cells.push_back(rs.value(c));
+                for (const dao::Field& f : fields) data_.add(f.value());
                 ++data_.rows;
                 rs.MoveNext();
             }
@@ -666,6 +757,11 @@ private:
         int pos = -1, row = -1, begin = 0, end = 0;
         const ItemDef* def = nullptr;
     };
+    // An item that shows the page count, held until the count is known.
+    struct Late {
+        Deferred d;
+        LaidItem item;
+    };
 
     // A section built for one record, not yet placed; its top is at 0.
     struct Built {
@@ -755,27 +851,73 @@ private:
         return it->second;
     }
 
-    int currentPage() const { return int(report_->pages.size()); }
+    int currentPage() const { return pagesStarted_; }
 
     // Puts a built section at the current height of the current page.
     void place(Built b, double y) {
-        auto& page = report_->pages.back();
         LaidBand& band = b.band;
         band.rect.translate(0, y);
         for (auto& it : band.items) it.rect.translate(0, y);
         for (auto& r : band.rules) r.translate(0, y);
         for (auto& d : b.deferred) {
-            d.page = int(report_->pages.size()) - 1;
-            d.band = int(page.bands.size());
+            d.page = pagesStarted_ - 1;
+            d.band = int(page_.bands.size());
             deferred_.push_back(d);
         }
-        page.bands.push_back(std::move(band));
+        page_.bands.push_back(std::move(band));
+    }
+
+    // Completes the current page: its footer, the texts that depend on its
+    // number, and hands it on.
+    void finishPage(PageSink& sink) {
+        const int p = pagesStarted_ - 1;
+        const int n = int(order_.size());
+        if (const SectionDef* pf = def_.section(SectionKind::PageFooter)) {
+            int pos = lastRecordOnPage_[size_t(p)];
+            if (pos < 0) pos = n > 0 ? std::min(n - 1, firstRecordAfter(p)) : -1;
+            if (auto b = build(*pf, pos, 0, n, p + 1)) {
+                // At the foot of its own page, whichever page is being laid out.
+                LaidBand& band = b->band;
+                band.rect.translate(0, bodyBottom_);
+                for (auto& it : band.items) it.rect.translate(0, bodyBottom_);
+                for (auto& r : band.rules) r.translate(0, bodyBottom_);
+                for (auto& d : b->deferred) {
+                    d.page = p;
+                    d.band = int(page_.bands.size());
+                    deferred_.push_back(d);
+                }
+                page_.bands.push_back(std::move(band));
+            }
+        }
+        // Page numbers are known now; the page count perhaps not yet.
+        for (const Deferred& d : deferred_) {
+            LaidItem& item = page_.bands[size_t(d.band)].items[size_t(d.item)];
+            if (!pageCountKnown_ && totalItems_.count(d.def)) {
+                late_.push_back({d, item});
+                item.text.clear();
+                item.lines.clear();
+                continue;
+            }
+            rewrite(item, d);
+        }
+        deferred_.clear();
+        sink.page(std::move(page_), *report_);
+        page_ = LaidPage();
+    }
+
+    // Evaluates an item again on the page it landed on.
+    void rewrite(LaidItem& item, const Deferred& d) {
+        Scope scope(*this, d.pos, d.row, d.begin, d.end, true, d.page + 1);
+        item.value = evaluate(d.def->expr, scope);
+        item.text = formatValue(item.value, d.def->format);
+        item.lines = measurer_.wrap(item.font, item.text, item.rect.width());
+        item.rect.setHeight(measurer_.lineHeight(item.font) * item.lines.size());
     }
 
     void startPage(int nextPos) {
-        LaidPage page;
-        page.number = int(report_->pages.size()) + 1;
-        report_->pages.push_back(std::move(page));
+        if (pagesStarted_ > 0) finishPage(*sink_);
+        ++pagesStarted_;
+        page_.number = pagesStarted_;
         lastRecordOnPage_.push_back(-1);
         y_ = margins_.top();
         const int n = int(order_.size());
@@ -786,7 +928,7 @@ private:
             place(std::move(*b), y_);
             y_ += h;
         };
-        if (report_->pages.size() == 1)
+        if (pagesStarted_ == 1)
             if (const SectionDef* rh = def_.section(SectionKind::ReportHeader)) top(build(*rh, pos, 0, n, currentPage()));
         if (const SectionDef* ph = def_.section(SectionKind::PageHeader)) top(build(*ph, pos, 0, n, currentPage()));
         // Groups that go on from the page before repeat their headers.
@@ -824,7 +966,9 @@ private:
         }
     }
 
-    void layout() {
+    // The paper, the margins, the fonts of the page footer and the room it
+    // keeps free; the title when it does not depend on the pages.
+    void setUpPages() {
         report_ = std::make_shared<LaidOutReport>();
         report_->orientation = def_.orientation;
         QSizeF a4 = QPageSize(QPageSize::A4).size(QPageSize::Point);
@@ -845,98 +989,34 @@ private:
         report_->recordCount = int(order_.size());
 
         // Items whose text depends on the page number or the page count are
-        // evaluated again once every page is known.
+        // evaluated again once their page is known.
+        const auto pageValues = [](const ExprUses& u) { return u.pageNumber || u.totalPages; };
         for (const auto& s : def_.sections)
-            for (const auto& it : s.items)
-                if (transitively(it.expr, [](const ExprUses& u) { return u.pageNumber || u.totalPages; }))
-                    deferredItems_.insert(&it);
+            for (const auto& it : s.items) {
+                if (transitively(it.expr, pageValues)) deferredItems_.insert(&it);
+                if (transitively(it.expr, [](const ExprUses& u) { return u.totalPages; })) totalItems_.insert(&it);
+            }
+        titleUsesPages_ = !def_.title.isEmpty() && transitively(def_.title, pageValues);
 
         const int n = int(order_.size());
         computeGroupEnds();
 
         // The page footer's room is kept free on every page.
-        const SectionDef* pf = def_.section(SectionKind::PageFooter);
         double footerHeight = 0;
-        if (pf) {
+        if (const SectionDef* pf = def_.section(SectionKind::PageFooter)) {
             SectionDef shown = *pf;  // measured as it prints, whatever its condition says
             shown.suppress = Formula();
             footerHeight = build(shown, n > 0 ? 0 : -1, 0, n, 1)->height();
         }
         bodyBottom_ = pageSize_.height() - margins_.bottom() - footerHeight;
+        if (!titleUsesPages_) setTitle();
+    }
 
-        open_.assign(size_t(groupCount_), -1);
-        startPage(0);
-        const SectionDef* detail = def_.section(SectionKind::Detail);
-        int innerBegin = 0;
-        for (int pos = 0; pos < n; ++pos) {
-            int first = -1;
-            for (int g = 0; g < groupCount_ && first < 0; ++g)
-                if (groupStarts_[size_t(g)][size_t(pos)]) first = g;
-            if (first >= 0) innerBegin = pos;
-            const int innerEnd = groupCount_ > 0 ? groupEnd_[size_t(groupCount_ - 1)][size_t(pos)] : n;
-            std::optional<Built> detailBand;
-            if (detail) detailBand = build(*detail, pos, groupCount_ > 0 ? innerBegin : 0, innerEnd, currentPage());
-            if (first >= 0) {
-                std::vector<Built> headers;
-                double need = detailBand ? detailBand->height() : 0;
-                for (int g = first; g < groupCount_; ++g) {
-                    if (const SectionDef* gh = def_.section(SectionKind::GroupHeader, g))
-                        if (auto b = build(*gh, pos, pos, groupEnd_[size_t(g)][size_t(pos)], currentPage())) {
-                            need += b->height();
-                            headers.push_back(std::move(*b));
-                        }
-                }
-                // A group header stays with the first line of its group.
-                if (y_ + need > bodyBottom_ + 0.01 && pageHasBody_) startPage(pos);
-                for (auto& h : headers) emit(std::move(h), pos);
-                for (int g = first; g < groupCount_; ++g) open_[size_t(g)] = pos;
-            }
-            if (detailBand) emit(std::move(*detailBand), pos);
-            for (int g = groupCount_ - 1; g >= 0; --g) {
-                if (groupEnd_[size_t(g)][size_t(pos)] != pos + 1) continue;
-                if (const SectionDef* gf = def_.section(SectionKind::GroupFooter, g))
-                    if (auto b = build(*gf, pos, open_[size_t(g)], pos + 1, currentPage())) emit(std::move(*b), pos);
-                open_[size_t(g)] = -1;
-            }
-        }
-        if (const SectionDef* rf = def_.section(SectionKind::ReportFooter))
-            if (auto b = build(*rf, n > 0 ? n - 1 : -1, 0, n, currentPage())) emit(std::move(*b), n - 1);
-
-        totalPages_ = int(report_->pages.size());
-        if (pf) {
-            for (int p = 0; p < totalPages_; ++p) {
-                int pos = lastRecordOnPage_[size_t(p)];
-                if (pos < 0) pos = n > 0 ? std::min(n - 1, firstRecordAfter(p)) : -1;
-                auto b = build(*pf, pos, 0, n, p + 1);
-                if (!b) continue;
-                // Placed on its own page, which need not be the last one.
-                LaidPage& page = report_->pages[size_t(p)];
-                LaidBand& band = b->band;
-                band.rect.translate(0, bodyBottom_);
-                for (auto& it : band.items) it.rect.translate(0, bodyBottom_);
-                for (auto& r : band.rules) r.translate(0, bodyBottom_);
-                for (auto& d : b->deferred) {
-                    d.page = p;
-                    d.band = int(page.bands.size());
-                    deferred_.push_back(d);
-                }
-                page.bands.push_back(std::move(band));
-            }
-        }
-        // Page numbers and the page count are known now.
-        for (const Deferred& d : deferred_) {
-            LaidItem& item = report_->pages[size_t(d.page)].bands[size_t(d.band)].items[size_t(d.item)];
-            Scope scope(*this, d.pos, d.row, d.begin, d.end, true, d.page + 1);
-            item.value = evaluate(d.def->expr, scope);
-            item.text = formatValue(item.value, d.def->format);
-            item.lines = measurer_.wrap(item.font, item.text, item.rect.width());
-            item.rect.setHeight(measurer_.lineHeight(item.font) * item.lines.size());
-        }
-
+    void setTitle() {
+        const int n = int(order_.size());
         Scope titleScope(*this, n > 0 ? 0 : -1, n > 0 ? rowAt(0) : -1, 0, n, true, 1);
         report_->title = def_.title.isEmpty() ? QString() : val::toText(evaluate(def_.title, titleScope));
     }
-
     // The record a page without records of its own shows in its footer: the
     // last one printed on an earlier page.
     int firstRecordAfter(int page) const {
@@ -966,7 +1046,15 @@ private:
     std::map<std::pair<const Format*, std::int64_t>, QString> dateTexts_;
     std::unordered_set<const ItemDef*> deferredItems_;
 
-    std::shared_ptr<LaidOutReport> report_;
+    std::unordered_set<const ItemDef*> totalItems_;  // those of deferredItems_ that show the page count
+    bool titleUsesPages_ = false;
+    bool pageCountKnown_ = false;
+
+    std::shared_ptr<LaidOutReport> report_;  // the report without its pages
+    PageSink* sink_ = nullptr;
+    LaidPage page_;                                // the page being laid out
+    int pagesStarted_ = 0;
+    std::vector<Late> late_;
     QSizeF pageSize_;
     QMarginsF margins_;
     double bodyBottom_ = 0;
@@ -978,6 +1066,68 @@ private:
     int totalPages_ = 0;
     EngineResult result_;
 };
+
+void Engine::layOut(PageSink& sink) {
+    sink_ = &sink;
+    pagesStarted_ = 0;
+    page_ = LaidPage();
+    lastRecordOnPage_.clear();
+    deferred_.clear();
+    late_.clear();
+    const int n = int(order_.size());
+    open_.assign(size_t(groupCount_), -1);
+    startPage(0);
+    const SectionDef* detail = def_.section(SectionKind::Detail);
+    int innerBegin = 0;
+    for (int pos = 0; pos < n; ++pos) {
+        int first = -1;
+        for (int g = 0; g < groupCount_ && first < 0; ++g)
+            if (groupStarts_[size_t(g)][size_t(pos)]) first = g;
+        if (first >= 0) innerBegin = pos;
+        const int innerEnd = groupCount_ > 0 ? groupEnd_[size_t(groupCount_ - 1)][size_t(pos)] : n;
+        std::optional<Built> detailBand;
+        if (detail) detailBand = build(*detail, pos, groupCount_ > 0 ? innerBegin : 0, innerEnd, currentPage());
+        if (first >= 0) {
+            std::vector<Built> headers;
+            double need = detailBand ? detailBand->height() : 0;
+            for (int g = first; g < groupCount_; ++g) {
+                if (const SectionDef* gh = def_.section(SectionKind::GroupHeader, g))
+                    if (auto b = build(*gh, pos, pos, groupEnd_[size_t(g)][size_t(pos)], currentPage())) {
+                        need += b->height();
+                        headers.push_back(std::move(*b));
+                    }
+            }
+            // A group header stays with the first line of its group.
+            if (y_ + need > bodyBottom_ + 0.01 && pageHasBody_) startPage(pos);
+            for (auto& h : headers) emit(std::move(h), pos);
+            for (int g = first; g < groupCount_; ++g) open_[size_t(g)] = pos;
+        }
+        if (detailBand) emit(std::move(*detailBand), pos);
+        for (int g = groupCount_ - 1; g >= 0; --g) {
+            if (groupEnd_[size_t(g)][size_t(pos)] != pos + 1) continue;
+            if (const SectionDef* gf = def_.section(SectionKind::GroupFooter, g))
+                if (auto b = build(*gf, pos, open_[size_t(g)], pos + 1, currentPage())) emit(std::move(*b), pos);
+            open_[size_t(g)] = -1;
+        }
+    }
+    if (const SectionDef* rf = def_.section(SectionKind::ReportFooter))
+        if (auto b = build(*rf, n > 0 ? n - 1 : -1, 0, n, currentPage())) emit(std::move(*b), n - 1);
+
+    finishPage(sink);
+    sink_ = nullptr;
+    totalPages_ = pagesStarted_;
+    pageCountKnown_ = true;
+    if (titleUsesPages_) setTitle();
+    // The page count is known now.
+    std::vector<LateItem> late;
+    late.reserve(late_.size());
+    for (Late& l : late_) {
+        rewrite(l.item, l.d);
+        late.push_back({l.d.page, l.d.band, l.d.item, std::move(l.item)});
+    }
+    late_.clear();
+    sink.lastPage(*report_, std::move(late));
+}
 
 Value Scope::field(const Expr& e) {
     if (row_ < 0 || e.slot < 0) return Value();
@@ -1004,9 +1154,39 @@ Value Scope::pageValue(const Expr& e) {
 
 }  // namespace
 
+// ---------------------------------------------------------------- the public face
+
+struct PreparedReport::Impl {
+    explicit Impl(const EngineInput& input) : engine(input) {}
+    Engine engine;
+};
+
+PreparedReport::PreparedReport(const EngineInput& input) : impl_(std::make_unique<Impl>(input)) {
+    impl_->engine.prepare();
+}
+
+PreparedReport::~PreparedReport() = default;
+
+const EngineResult& PreparedReport::result() const { return impl_->engine.result(); }
+bool PreparedReport::pageCountShown() const { return impl_->engine.pageCountShown(); }
+bool PreparedReport::pageCountKnown() const { return impl_->engine.pageCountKnown(); }
+bool PreparedReport::titleKnown() const { return impl_->engine.titleKnown(); }
+int PreparedReport::countPages() { return impl_->engine.countPages(); }
+void PreparedReport::layOut(PageSink& sink) { impl_->engine.layOut(sink); }
+
+void KeepPages::page(LaidPage page, const LaidOutReport&) { into_.pages.push_back(std::move(page)); }
+
+void KeepPages::lastPage(const LaidOutReport&, std::vector<LateItem> items) {
+    for (LateItem& l : items)
+        into_.pages[size_t(l.page)].bands[size_t(l.band)].items[size_t(l.item)] = std::move(l.laid);
+}
+
 EngineResult runEngine(const EngineInput& input) {
-    Engine engine(input);
-    return engine.run();
+    PreparedReport prepared(input);
+    EngineResult result = prepared.result();
+    KeepPages keep(*result.report);
+    prepared.layOut(keep);
+    return result;
 }
 
 }  // namespace report

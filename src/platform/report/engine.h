@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <vector>
 
 namespace report {
 
@@ -33,7 +34,70 @@ struct EngineResult {
     QStringList ignoredFormulas;  // names the definition does not have
 };
 
-// Runs the whole engine. Errors: ReportError (see platform/report/error.h).
+// An item that shows the page count, written once the count is known: on
+// page (from 0), band and item of that page.
+struct LateItem {
+    int page = 0, band = 0, item = 0;
+    LaidItem laid;
+};
+
+// Where the engine sends the pages of a report, one at a time as each is
+// laid out, so that a long report need not be held whole.
+class PageSink {
+public:
+    virtual ~PageSink() = default;
+    // A complete page. While the page count is not known yet, the items
+    // that show it come with empty texts, written at lastPage. The report
+    // holds the paper, the margins, the title and every font the page uses.
+    virtual void page(LaidPage page, const LaidOutReport& report) = 0;
+    // After the last page: the items that show the page count.
+    virtual void lastPage(const LaidOutReport& report, std::vector<LateItem> items) {
+        (void)report;
+        (void)items;
+    }
+};
+
+// Keeps every page in a report (the preview's and the tests' way).
+class KeepPages final : public PageSink {
+public:
+    explicit KeepPages(LaidOutReport& into) : into_(into) {}
+    void page(LaidPage page, const LaidOutReport& report) override;
+    void lastPage(const LaidOutReport& report, std::vector<LateItem> items) override;
+
+private:
+    LaidOutReport& into_;
+};
+
+// A report read, selected and sorted, ready to be laid out: its title,
+// paper and margins are known, its pages not yet. Errors: ReportError (see
+// platform/report/error.h), here and in the layout.
+class PreparedReport {
+public:
+    explicit PreparedReport(const EngineInput& input);
+    ~PreparedReport();
+    PreparedReport(const PreparedReport&) = delete;
+    PreparedReport& operator=(const PreparedReport&) = delete;
+
+    // The records read and the report without its pages (result().report).
+    const EngineResult& result() const;
+    // Some text shows the page count, which a layout learns at its end.
+    bool pageCountShown() const;
+    bool pageCountKnown() const;
+    // The title is known before the layout unless it shows the page count.
+    bool titleKnown() const;
+    // Lays the pages out without keeping them, to learn the page count; a
+    // layout after it writes every text on its page. Returns the count.
+    int countPages();
+    // Lays the pages out first to last into the sink.
+    void layOut(PageSink& sink);
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+// Runs the whole engine, keeping every page. Errors: ReportError (see
+// platform/report/error.h).
 EngineResult runEngine(const EngineInput& input);
 
 // Resolves a font family for printing: a family that is not installed is

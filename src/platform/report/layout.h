@@ -57,8 +57,11 @@ struct LaidOutReport {
     std::vector<QFont> fonts;
     std::vector<LaidPage> pages;
     int recordCount = 0;     // records printed from (after selection)
+    // Pages laid out and sent on to a printer or a PDF file without being
+    // kept here (a long report is not held whole).
+    int pagesNotKept = 0;
 
-    int pageCount() const { return int(pages.size()); }
+    int pageCount() const { return int(pages.size()) + pagesNotKept; }
     // Every band of the kind, in print order; group -1 matches any group.
     std::vector<const LaidBand*> bands(SectionKind kind, int group = -1) const;
     // Bands of a group (by its name) of the kind, in print order.

@@ -1,23 +1,34 @@
 #pragma once
 
-// Joins PDF files that Qt's PDF writer made, each a run of pages of one
-// report, into one file that holds all their pages in order. Each part
-// keeps its own objects (fonts, page contents, resources), numbered after
-// those of the parts before it; its page tree becomes a branch of one page
-// tree over all of them.
-//
-// Only the layout that writer gives is taken: one cross-reference table,
-// a trailer naming the catalogue and the document information, a catalogue
-// naming the page tree, dictionaries written before their streams. A part
-// laid out otherwise gives no result, and the caller writes the pages
-// itself.
+// Joins PDF files that Qt's PDF writer made, each holding some pages of one
+// report, into one file with the pages in the report's order. Each part's
+// objects (fonts, page contents, resources) are taken once however many of
+// its pages are used. A page may have another page painted over it, from a
+// file of its own: the texts written once every page was known.
 
-#include <QByteArray>
-#include <QList>
-#include <optional>
+#include <QString>
+#include <QStringList>
+#include <stdexcept>
+#include <vector>
 
 namespace report::pdf {
 
-std::optional<QByteArray> joinParts(const QList<QByteArray>& parts);
+// A page of the joined file: the part it comes from and its index there
+// (from 0), and the page of the overlay file painted over it (-1: none).
+struct JoinedPage {
+    int part = 0;
+    int page = 0;
+    int overlay = -1;
+};
+
+struct JoinError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// Writes the pages into the file out, whose document information (title,
+// creator) is the first part's. Throws JoinError when a part cannot be read
+// or out cannot be written.
+void joinParts(const QStringList& parts, const std::vector<JoinedPage>& pages, const QString& overlay,
+               const QString& out);
 
 }  // namespace report::pdf

@@ -3,7 +3,11 @@
 // Painting of a laid-out report. The preview window, the printer and PDF
 // output all paint through these functions.
 
+#include "platform/report/engine.h"
 #include "platform/report/layout.h"
+
+#include <memory>
+#include <vector>
 
 class QPainter;
 class QPrinter;
@@ -18,12 +22,42 @@ void paintPage(QPainter& painter, const LaidOutReport& report, int pageIndex, do
 // paper addressable (the report keeps its own margins).
 void setUpPrinter(QPrinter& printer, const LaidOutReport& report);
 
-// Paints every page on a printer (or PDF file) prepared with setUpPrinter.
-// A long report going to a PDF file is painted in parts side by side and
-// joined (pdfInParts false: page after page, as on paper). A PDF file is
-// written whole or not at all: into a work file beside it, which takes the
-// file's name once it is on the disk. Throws ReportError(OutputError) when
-// the printer or the file cannot be written.
+// Paints one laid-out page in the fonts of its report.
+void paintPage(QPainter& painter, const LaidPage& page, const std::vector<QFont>& fonts, double dpiX, double dpiY);
+
+// Writes the pages of a report to a printer (or PDF file) prepared with
+// setUpPrinter, each page as the engine lays it out, so that only the pages
+// being painted are held; the page range chosen in the print dialog is kept.
+// A long report going to a PDF file is painted in parts side by side, on
+// one processor each, and the parts are joined (pdfInParts false: page
+// after page, as on paper). The items that show the page count, which the
+// engine writes after the last page, are painted over their pages then;
+// where pages are painted as they come, they cannot be taken so late (see
+// takesPageCountLate). A PDF file is written whole or not at all: into a work file
+// beside it, which takes the file's name once it is on the disk; until
+// finish() nothing is on the disk under that name. Throws
+// ReportError(OutputError) when the printer or the file cannot be written.
+class PageWriter final : public PageSink {
+public:
+    explicit PageWriter(QPrinter& printer, bool pdfInParts = true);
+    ~PageWriter() override;  // unfinished: the work files are removed
+    PageWriter(const PageWriter&) = delete;
+    PageWriter& operator=(const PageWriter&) = delete;
+
+    void page(LaidPage page, const LaidOutReport& report) override;
+    void lastPage(const LaidOutReport& report, std::vector<LateItem> items) override;
+    // False when each page is painted as it comes (a printer, a PDF file
+    // not painted in parts): its report is laid out with the page count known.
+    bool takesPageCountLate() const;
+    // Completes the printout or the file.
+    void finish();
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d_;
+};
+
+// Writes every page of a laid-out report through a PageWriter.
 void printPages(QPrinter& printer, const LaidOutReport& report, bool pdfInParts = true);
 
 }  // namespace report

@@ -115,17 +115,20 @@ void ReportControl::printReport() {
         auto mm = [](int units) { return units > 0 ? double(units) / kMarginUnitsPerMm : -1.0; };
         in.marginsMm = QMarginsF(mm(p_.marginLeft), mm(p_.marginTop), mm(p_.marginRight), mm(p_.marginBottom));
         in.printDate = printDate_;
-        EngineResult r = runEngine(in);
+        PreparedReport prepared(in);
+        const EngineResult& r = prepared.result();
         run.database = r.database;
         run.sql = r.sql;
         run.recordsRead = r.recordsRead;
         run.recordsSelected = r.recordsSelected;
         run.ignoredFormulas = r.ignoredFormulas;
-        run.report = r.report;
+        // A title that shows the page count is known once the pages are.
+        if (!prepared.titleKnown()) prepared.countPages();
+        run.report = r.report;  // its pages come with the layout
         run.title = !p_.windowTitle.isEmpty() ? p_.windowTitle
                     : !r.report->title.isEmpty() ? r.report->title
                                                  : QFileInfo(p_.reportFileName).completeBaseName();
-        output(run);
+        output(run, prepared);
         run.succeeded = !run.cancelled;
         last_ = std::move(run);
     } catch (const ReportError& e) {
@@ -136,20 +139,78 @@ void ReportControl::printReport() {
     }
 }
 
-void ReportControl::writePdf(RunRecord& run, const LaidOutReport& rep, const QString& file) {
+namespace {
+
+// Pages of a run to a printer or a PDF file kept for lastRun: a longer
+// report is not held whole.
+constexpr int kKeptPages = 256;
+
+// Keeps the pages of a run while there are few and passes them on.
+class RunPages final : public PageSink {
+public:
+    RunPages(LaidOutReport& kept, PageSink& next) : kept_(kept), next_(next) {}
+    void page(LaidPage page, const LaidOutReport& report) override {
+        if (kept_.pagesNotKept == 0 && kept_.pages.size() < size_t(kKeptPages)) {
+            kept_.pages.push_back(page);
+        } else {
+            if (!kept_.pages.empty()) {
+                kept_.pagesNotKept = int(kept_.pages.size());
+                std::vector<LaidPage>().swap(kept_.pages);
+            }
+            ++kept_.pagesNotKept;
+        }
+        next_.page(std::move(page), report);
+    }
+    void lastPage(const LaidOutReport& report, std::vector<LateItem> items) override {
+        if (kept_.pagesNotKept == 0)
+            for (const LateItem& l : items)
+                kept_.pages[size_t(l.page)].bands[size_t(l.band)].items[size_t(l.item)] = l.laid;
+        next_.lastPage(report, std::move(items));
+    }
+
+private:
+    LaidOutReport& kept_;
+    PageSink& next_;
+};
+
+}  // namespace
+
+// A report that fails in its layout has no pages to show.
+void ReportControl::layOut(RunRecord& run, PreparedReport& prepared, PageSink& pages) {
+    try {
+        prepared.layOut(pages);
+    } catch (const ReportError& e) {
+        if (e.number() != err::OutputError) run.report.reset();
+        throw;
+    }
+}
+
+void ReportControl::print(RunRecord& run, PreparedReport& prepared, QPrinter& printer) {
+    const std::shared_ptr<LaidOutReport>& rep = prepared.result().report;
+    setUpPrinter(printer, *rep);
+    PageWriter writer(printer);
+    // Pages painted as they come need the page count before the first.
+    if (!writer.takesPageCountLate() && prepared.pageCountShown() && !prepared.pageCountKnown()) prepared.countPages();
+    RunPages pages(*rep, writer);
+    layOut(run, prepared, pages);
+    writer.finish();
+}
+
+void ReportControl::writePdf(RunRecord& run, PreparedReport& prepared, const QString& file) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(file);
     printer.setCreator(QStringLiteral("Kolvio VEV"));
-    setUpPrinter(printer, rep);
-    printPages(printer, rep);
+    print(run, prepared, printer);
     run.outputFile = file;
 }
 
-void ReportControl::output(RunRecord& run) {
-    const LaidOutReport& rep = *run.report;
+void ReportControl::output(RunRecord& run, PreparedReport& prepared) {
     switch (p_.destination) {
     case ToWindow: {
+        // The preview shows every page.
+        KeepPages pages(*prepared.result().report);
+        layOut(run, prepared, pages);
         auto* w = new PreviewWindow(run.report, run.title, p_.printerName, p_.copiesToPrinter);
         if (p_.windowState == 2) {
             w->showMaximized();
@@ -185,7 +246,7 @@ void ReportControl::output(RunRecord& run) {
                 throw ReportError(err::NoPrinter, TranslateText(QStringLiteral("Raportit"),
                                                                 QStringLiteral("Tulostinta ei ole asennettu")));
             }
-            writePdf(run, rep, file);
+            writePdf(run, prepared, file);
             run.copies = 1;
             run.printer = kPdfPrinter;
             break;
@@ -196,15 +257,14 @@ void ReportControl::output(RunRecord& run) {
         run.copies = std::max(1, p_.copiesToPrinter);
         printer.setCopyCount(run.copies);
         run.printer = printer.printerName();
-        setUpPrinter(printer, rep);
-        printPages(printer, rep);
+        print(run, prepared, printer);
         break;
     }
     case ToFile: {
         if (p_.printFileName.trimmed().isEmpty())
             throw ReportError(err::NoDestinationFile, TranslateText(QStringLiteral("Raportit"),
                                                                     QStringLiteral("Tulostustiedoston nimi puuttuu")));
-        writePdf(run, rep, p_.printFileName);
+        writePdf(run, prepared, p_.printFileName);
         break;
     }
     }

@@ -18,6 +18,8 @@
 #include <functional>
 #include <memory>
 
+class QPrinter;
+
 namespace report {
 
 class PreviewWindow;
@@ -152,8 +154,10 @@ Q_SIGNALS:
     void previewOpened(report::PreviewWindow* window);
 
 private:
-    void output(RunRecord& run);
-    void writePdf(RunRecord& run, const LaidOutReport& report, const QString& file);
+    void output(RunRecord& run, PreparedReport& prepared);
+    void layOut(RunRecord& run, PreparedReport& prepared, PageSink& pages);
+    void print(RunRecord& run, PreparedReport& prepared, QPrinter& printer);
+    void writePdf(RunRecord& run, PreparedReport& prepared, const QString& file);
 
     ControlProperties p_;
     int action_ = 0;

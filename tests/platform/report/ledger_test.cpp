@@ -82,6 +82,8 @@ public:
         db_.Execute(QStringLiteral("UPDATE tl SET tlLoppusaldo = ? WHERE tlID = ?"), {money(amount), accountId});
     }
 
+    void begin() { db_.BeginTrans(); }
+    void commit() { db_.CommitTrans(); }
     void close() { db_.Close(); }
     const QString& path() const { return path_; }
 
@@ -423,6 +425,45 @@ TEST_F(LedgerReport, PdfShowsTheFigures) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n" << text.toStdString();
     EXPECT_FALSE(text.contains(QStringLiteral("Joulukuu")));
     EXPECT_FALSE(text.contains(QStringLiteral("Ei tulosteta")));
+}
+
+// A long report goes to its PDF file page by page: the run keeps the pages
+// of a short report only, and every page of the file shows its number and
+// the page count, written once the last page was laid out.
+TEST_F(LedgerReport, ALongPdfIsNotHeldWholeAndEveryPageShowsThePageCount) {
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (tool.isEmpty()) GTEST_SKIP() << "pdftotext is not installed";
+    Book book(dir.file(QStringLiteral("pitka.mdb")));
+    const long bank = book.account(1910, QStringLiteral("Pankkitili"));
+    const long fees = book.account(3000, QStringLiteral("Jäsenmaksut"));
+    book.begin();
+    for (int n = 1; n <= 9000; ++n) {
+        const long v = book.voucher(n, dao::Date::fromYmd(2031, 1 + n % 6, 1 + n % 28), QStringLiteral("Maksu"));
+        book.entry(v, bank, "D", "1.00", QStringLiteral("Maksu %1").arg(n));
+        book.entry(v, fees, "K", "1.00", QStringLiteral("Maksu %1").arg(n));
+    }
+    book.commit();
+    book.close();
+    database = book.path();
+    ReportControl c;
+    setUpControl(c, ReportControl::ToFile);
+    const QString pdf = dir.file(QStringLiteral("pitka.pdf"));
+    c.setPrintFileName(pdf);
+    c.printReport();
+    ASSERT_TRUE(c.lastRun().succeeded) << c.lastRun().errorText.toStdString();
+    const report::LaidOutReport& r = *c.lastRun().report;
+    ASSERT_GT(r.pageCount(), 280);
+    EXPECT_LT(r.pages.size(), size_t(r.pageCount()));
+
+    QProcess p;
+    p.start(tool, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    ASSERT_TRUE(p.waitForFinished(120000));
+    const QStringList pages = QString::fromUtf8(p.readAllStandardOutput()).split(u'\f', Qt::SkipEmptyParts);
+    ASSERT_EQ(pages.size(), r.pageCount());
+    for (int k = 0; k < pages.size(); ++k) {
+        const QString number = QStringLiteral("Sivu %1 / %2").arg(k + 1).arg(r.pageCount());
+        ASSERT_TRUE(pages[k].contains(number)) << number.toStdString() << "\n" << pages[k].toStdString();
+    }
 }
 
 TEST_F(LedgerReport, ControlOptionsChangeTheRun) {

@@ -13,6 +13,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -106,12 +107,13 @@ TEST(PdfInParts, ALongReportIsTheSameDocumentAsWhenWrittenPageAfterPage) {
     writePdf(r, whole, false);
     writePdf(r, parts, true);
 
-    // Written in parts when the machine has the processors for it: the
-    // joined file's catalogue comes first.
+    // Written in parts when the machine has the processors for it: each
+    // part brings the fonts its pages use.
     const QByteArray joined = bytesOf(parts);
     ASSERT_TRUE(joined.startsWith("%PDF-1.4"));
     if (QThread::idealThreadCount() >= 2) {
-        EXPECT_TRUE(joined.contains("1 0 obj\n<<\n/Type /Catalog\n/Pages 2 0 R\n>>\n")) << "not written in parts";
+        const auto fontRows = [](const QString& file) { return run(QStringLiteral("pdffonts"), {file}).out.count(u'\n'); };
+        EXPECT_GT(fontRows(parts), fontRows(whole)) << "not written in parts";
     }
 
     const ToolRun info = run(QStringLiteral("pdfinfo"), {parts});
@@ -152,26 +154,61 @@ TEST(PdfInParts, ALongReportIsTheSameDocumentAsWhenWrittenPageAfterPage) {
     EXPECT_EQ(acrossInfo.out.count(QRegularExpression(QStringLiteral("size:\\s+842 x 595 pts"))), 150) << acrossInfo.out.toStdString();
 }
 
-// Parts not laid out as Qt's PDF writer lays them out are not joined (the
-// pages are then written one after another instead).
-TEST(PdfInParts, PartsOfAnotherLayoutAreNotJoined) {
+// The joined file takes each page from the part named, in the order given,
+// with a page of the overlay file painted over it where one is named; a
+// part that is not a whole PDF file, or a page it does not have, leaves no
+// file but an error.
+TEST(PdfInParts, PagesAreJoinedInTheOrderGivenAndABrokenPartIsAnError) {
+    for (const char* tool : {"pdftotext", "pdfinfo"})
+        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty()) GTEST_SKIP() << tool << " is not installed";
     kvtest::TempDir dir;
-    const LaidOutReport r = longReport(2);
-    const QString file = dir.file("osa.pdf");
-    writePdf(r, file, false);
-    const QByteArray part = bytesOf(file);
-    ASSERT_TRUE(pdf::joinParts({part, part}).has_value());
+    const QString a = dir.file("a.pdf"), b = dir.file("b.pdf"), joined = dir.file("yhdessa.pdf");
+    LaidOutReport first = longReport(3), second = longReport(2);
+    for (auto& page : second.pages) page.bands.front().items.front().lines = {QStringLiteral("Toinen osa")};
+    writePdf(first, a, false);
+    writePdf(second, b, false);
 
-    EXPECT_FALSE(pdf::joinParts({}).has_value());
-    EXPECT_FALSE(pdf::joinParts({part, part.left(part.size() - 40)}).has_value());  // no cross-references
-    EXPECT_FALSE(pdf::joinParts({part, QByteArray("%PDF-1.4\nroskaa\n")}).has_value());
-    QByteArray outline = part;
-    outline.replace("/Type /Catalog\n", "/Type /Catalog\n/Outlines 3 0 R\n");
-    EXPECT_FALSE(pdf::joinParts({part, outline}).has_value());
-    QByteArray moved = part;
-    const int xref = int(moved.lastIndexOf("\nxref\n"));
-    moved.insert(xref, "\n%");  // the table is no longer where the file says
-    EXPECT_FALSE(pdf::joinParts({moved}).has_value());
+    // Pages 3, 1 of a and 2 of b, with page 1 of b over the last one.
+    // An overlay page of one line below the others.
+    LaidOutReport over = longReport(1);
+    over.pages[0].bands.resize(1);
+    over.pages[0].bands[0].rules.clear();
+    over.pages[0].bands[0].items = {{QStringLiteral("sivu"), QStringLiteral("Päällä"), {QStringLiteral("Päällä")},
+                                     QRectF(40, 800, 300, 14), Qt::AlignLeft, 0, {}}};
+    const QString o = dir.file("paalla.pdf");
+    writePdf(over, o, false);
+
+    // Pages 3, 1 of a and 2 of b, with the overlay over the last one.
+    pdf::joinParts({a, b}, {{0, 2, -1}, {0, 0, -1}, {1, 1, 0}}, o, joined);
+    EXPECT_TRUE(run(QStringLiteral("pdfinfo"), {joined}).out.contains(QRegularExpression(QStringLiteral("Pages:\\s+3\\n"))));
+    const QStringList pages = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), joined, QStringLiteral("-")})
+                                  .out.split(u'\f', Qt::SkipEmptyParts);
+    ASSERT_GE(pages.size(), 3);
+    EXPECT_TRUE(pages[0].contains(QStringLiteral("Sivu 3 / 3")) && pages[0].contains(QStringLiteral("Pääkirja")));
+    EXPECT_TRUE(pages[1].contains(QStringLiteral("Sivu 1 / 3")) && !pages[1].contains(QStringLiteral("Toinen osa")));
+    EXPECT_TRUE(pages[2].contains(QStringLiteral("Sivu 2 / 2")) && pages[2].contains(QStringLiteral("Toinen osa")) &&
+                pages[2].contains(QStringLiteral("Päällä")));
+    EXPECT_FALSE(pages[0].contains(QStringLiteral("Päällä")) || pages[1].contains(QStringLiteral("Päällä")));
+
+    QFile::copy(a, dir.file("katkaistu.pdf"));
+    QFile(dir.file("katkaistu.pdf")).resize(QFileInfo(a).size() - 40);  // no cross-references
+    QFile garbage(dir.file("roskaa.pdf"));
+    ASSERT_TRUE(garbage.open(QIODevice::WriteOnly) && garbage.write("%PDF-1.4\nroskaa\n") > 0);
+    garbage.close();
+    const struct {
+        QStringList parts;
+        std::vector<pdf::JoinedPage> pages;
+    } broken[] = {
+        {{a, dir.file("katkaistu.pdf")}, {{0, 0, -1}, {1, 0, -1}}},
+        {{a, dir.file("roskaa.pdf")}, {{0, 0, -1}, {1, 0, -1}}},
+        {{a}, {{0, 3, -1}}},
+        {{a}, {{1, 0, -1}}},
+        {{a}, {}},
+    };
+    for (const auto& c : broken) {
+        QFile::remove(joined);
+        EXPECT_THROW(pdf::joinParts(c.parts, c.pages, QString(), joined), pdf::JoinError) << c.parts.join(u' ').toStdString();
+    }
 }
 
 namespace {
@@ -184,7 +221,8 @@ KV_TEST_CHILD(pdfOverAnEarlierFile) {
 }
 
 bool wholePdf(const QByteArray& bytes, int pages) {
-    return bytes.startsWith("%PDF-") && bytes.endsWith("%%EOF\n") && bytes.contains("/Count " + QByteArray::number(pages) + '\n');
+    return bytes.startsWith("%PDF-") && bytes.endsWith("%%EOF\n") &&
+           QString::fromLatin1(bytes).contains(QRegularExpression(QStringLiteral("/Count %1\\s").arg(pages)));
 }
 
 }  // namespace
