@@ -1,20 +1,18 @@
 #include "platform/report/engine.h"
 
 #include "platform/dao/database.h"
+#include "platform/report/dataset.h"
 #include "platform/report/error.h"
+#include "platform/report/measurer.h"
 #include "platform/report/texts.h"
 
 #include <QCollator>
 #include <QFileInfo>
-#include <QFontDatabase>
-#include <QFontMetricsF>
 #include <QHash>
-#include <QImage>
 #include <QPageSize>
 #include <QSet>
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -61,211 +59,16 @@ int LaidOutReport::pageOf(const LaidBand* band) const {
 
 namespace {
 
-// The usual printer fonts and the installed families that print them.
-constexpr std::pair<const char*, const char*> kTwins[] = {
-    {"Times New Roman", "Liberation Serif"}, {"Times", "Liberation Serif"},
-    {"Arial", "Liberation Sans"},            {"Helvetica", "Liberation Sans"},
-    {"Courier New", "Liberation Mono"},      {"Courier", "Liberation Mono"}};
-
-}  // namespace
-
-QString printableFamily(const QString& family) {
-    if (family.isEmpty() || QFontDatabase::hasFamily(family)) return family;
-    for (const auto& [name, twin] : kTwins)
-        if (family.compare(QLatin1String(name), Qt::CaseInsensitive) == 0 &&
-            QFontDatabase::hasFamily(QString::fromLatin1(twin)))
-            return QString::fromLatin1(twin);
-    return family;
-}
-
-QStringList printableFamilies() {
-    QStringList families = QFontDatabase::families();
-    for (const auto& [name, twin] : kTwins) {
-        const QString n = QString::fromLatin1(name);
-        if (!families.contains(n, Qt::CaseInsensitive) && QFontDatabase::hasFamily(QString::fromLatin1(twin)))
-            families << n;
-    }
-    return families;
-}
-
-namespace {
+using detail::Column;
+using detail::DataSet;
+using detail::Measurer;
 
 constexpr double kPtPerMm = 72.0 / 25.4;
-
-// ---------------------------------------------------------------- records
-
-struct Column {
-    QString table, field;
-};
-
-// The records read, row by row, each cell packed into its kind and eight
-// bytes; a text is kept once in a pool and named by its place there. A
-// ledger repeats its account names, voucher dates and texts on line after
-// line, and a long one reads hundreds of thousands of rows.
-class DataSet {
-public:
-    std::vector<Column> columns;
-    int rows = 0;
-
-    // Appends the next cell of the row being read (columns in order).
-    void add(const Value& v) {
-        const size_t col = kinds_.size() % columns.size();
-        if (known_.size() != columns.size()) {
-            known_.resize(columns.size());
-            lastText_.assign(columns.size(), kNoText);
-        }
-        std::int64_t bits = 0;
-        switch (v.kind()) {
-        case Value::Kind::Null: break;
-        case Value::Kind::Bool: bits = v.toBool() ? 1 : 0; break;
-        case Value::Kind::Int: bits = v.toLong(); break;
-        case Value::Kind::Double: bits = std::bit_cast<std::int64_t>(v.toDouble()); break;
-        case Value::Kind::Currency: bits = v.toCurrency().raw(); break;
-        case Value::Kind::Date: bits = std::bit_cast<std::int64_t>(v.toDate()); break;
-        case Value::Kind::Text: bits = textIndex(col, v.toString()); break;
-        }
-        kinds_.push_back(std::uint8_t(v.kind()));
-        bits_.push_back(bits);
-    }
-    Value at(int row, int col) const {
-        const size_t i = size_t(row) * columns.size() + size_t(col);
-        const std::int64_t b = bits_[i];
-        switch (Value::Kind(kinds_[i])) {
-        case Value::Kind::Null: return Value();
-        case Value::Kind::Bool: return Value(b != 0);
-        case Value::Kind::Int: return Value(b);
-        case Value::Kind::Double: return Value(std::bit_cast<double>(b));
-        case Value::Kind::Currency: return Value(dao::Currency::fromRaw(b));
-        case Value::Kind::Date: return Value(std::bit_cast<dao::Date>(b));
-        case Value::Kind::Text: return Value(texts_[size_t(b)]);
-        }
-        return Value();
-    }
-
-private:
-    static_assert(sizeof(dao::Date) == sizeof(std::int64_t) && std::is_trivially_copyable_v<dao::Date>);
-    static constexpr std::int64_t kNoText = -1;
-    // Texts looked up for sharing per column; past this many different ones
-    // a column's texts are mostly its own (explanations of entries) and only
-    // the row before is compared.
-    static constexpr int kSharedTextsPerColumn = 1 << 14;
-
-    std::int64_t textIndex(size_t col, const QString& text) {
-        const std::int64_t last = lastText_[col];
-        if (last != kNoText && texts_[size_t(last)] == text) return last;
-        auto& known = known_[col];
-        if (auto it = known.constFind(text); it != known.constEnd()) return lastText_[col] = *it;
-        const std::int64_t index = std::int64_t(texts_.size());
-        texts_.push_back(text);
-        if (known.size() < kSharedTextsPerColumn) known.insert(text, index);
-        return lastText_[col] = index;
-    }
-
-    std::vector<std::uint8_t> kinds_;
-    std::vector<std::int64_t> bits_;
-    std::vector<QString> texts_;
-    std::vector<QHash<QString, std::int64_t>> known_;
-    std::vector<std::int64_t> lastText_;
-};
 
 QString bracket(const QString& name) { return QLatin1Char('[') + name + QLatin1Char(']'); }
 
 // The name a column of the data set has in the statement that reads it.
 QString columnAlias(size_t c) { return QStringLiteral("c%1").arg(c); }
-
-// ---------------------------------------------------------------- measuring text
-
-// Measures text in points on a device of 720 dpi, without hinting, so that
-// the widths do not depend on the screen or the printer.
-class Measurer {
-public:
-    Measurer() : device_(8, 8, QImage::Format_ARGB32) {
-        const int dpm = int(720 / 0.0254 + 0.5);
-        device_.setDotsPerMeterX(dpm);
-        device_.setDotsPerMeterY(dpm);
-    }
-    void addFont(const QFont& f) {
-        metrics_.emplace_back(f, &device_);
-        widths_.emplace_back();
-        charAdvances_.emplace_back();
-        charAdvances_.back().fill(-1);
-    }
-    // Measured once per font and text: a report repeats its dates, amounts
-    // and names on line after line.
-    double width(int font, const QString& s) const {
-        auto& known = widths_[size_t(font)];
-        auto it = known.constFind(s);
-        if (it == known.constEnd()) it = known.insert(s, metrics_[size_t(font)].horizontalAdvance(s) / 10.0);
-        return *it;
-    }
-    double lineHeight(int font) const { return metrics_[size_t(font)].lineSpacing() / 10.0; }
-
-    // Word wrap within width; a word wider than the width is broken.
-    QStringList wrap(int font, const QString& text, double w) const {
-        // Most texts are one line that fits, and most of them fit with room
-        // to spare, which the advances of their characters tell without
-        // shaping the text (a report's lines are mostly texts seen once).
-        if (fitsWithRoom(font, text, w)) return {text};
-        if (!text.contains(QLatin1Char('\n')) && width(font, text) <= w) return {text};
-        QStringList out;
-        const QStringList paragraphs = text.split(QLatin1Char('\n'));
-        for (const QString& par : paragraphs) {
-            if (width(font, par) <= w) {
-                out << par;
-                continue;
-            }
-            QString line;
-            const QStringList words = par.split(QLatin1Char(' '));
-            for (int i = 0; i < words.size(); ++i) {
-                QString word = words[i];
-                QString candidate = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
-                if (width(font, candidate) <= w) {
-                    line = candidate;
-                    continue;
-                }
-                if (!line.isEmpty()) {
-                    out << line;
-                    line.clear();
-                }
-                while (width(font, word) > w && word.size() > 1) {
-                    int n = word.size() - 1;
-                    while (n > 1 && width(font, word.left(n)) > w) --n;
-                    out << word.left(n);
-                    word = word.mid(n);
-                }
-                line = word;
-            }
-            out << line;
-        }
-        return out;
-    }
-
-private:
-    // The characters whose advances add up to about the advance of a text
-    // of them: Latin letters, digits, punctuation and spaces. Shaping such a
-    // text only kerns or joins its letters, which changes its advance by a
-    // small part; the tenth kept free covers that many times over.
-    static constexpr char16_t kPlainEnd = 0x180;
-    static bool plain(char16_t u) { return (u >= 0x20 && u < 0x7f) || (u >= 0xa0 && u < kPlainEnd && u != 0xad); }
-
-    bool fitsWithRoom(int font, const QString& s, double w) const {
-        auto& advances = charAdvances_[size_t(font)];
-        double sum = 0;
-        for (const QChar c : s) {
-            const char16_t u = c.unicode();
-            if (!plain(u)) return false;
-            double& a = advances[u];
-            if (a < 0) a = metrics_[size_t(font)].horizontalAdvance(c) / 10.0;
-            sum += a;
-        }
-        return sum * 1.1 <= w;
-    }
-
-    QImage device_;
-    std::vector<QFontMetricsF> metrics_;
-    mutable std::vector<QHash<QString, double>> widths_;
-    mutable std::vector<std::array<double, kPlainEnd>> charAdvances_;  // points; -1 until measured
-};
 
 // ---------------------------------------------------------------- the engine
 

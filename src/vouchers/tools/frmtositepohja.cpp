@@ -310,29 +310,9 @@ void frmTositepohja::LataaPohjaLista() {
     ListaPaivittyy = false;
 }
 
-void frmTositepohja::LataaTilit() {
-    const std::vector<core::ListLine> tilit = core::AccountList(core::AccountOrder::ByNumber);
-    tiliModel_->clear();
-    auto add = [this](const QString& text, long id) {
-        auto* item = new QStandardItem(text);
-        item->setData(qlonglong(id), Qt::UserRole);
-        tiliModel_->appendRow(item);
-    };
-    add(QStringLiteral(" "), 0);
-    for (const core::ListLine& tili : tilit) add(tili.text(), tili.id);
-}
+void frmTositepohja::LataaTilit() { FillAccountModel(tiliModel_); }
 
-void frmTositepohja::LataaKustannuspaikat() {
-    const std::vector<core::ListLine> lista = core::CostCentreList();
-    kpModel_->clear();
-    auto add = [this](const QString& text, long id) {
-        auto* item = new QStandardItem(text);
-        item->setData(qlonglong(id), Qt::UserRole);
-        kpModel_->appendRow(item);
-    };
-    add(QStringLiteral(" "), 0);
-    for (const core::ListLine& kp : lista) add(QString::number(kp.number.value_or(0)), kp.id);
-}
+void frmTositepohja::LataaKustannuspaikat() { FillCostCentreModel(kpModel_); }
 
 void frmTositepohja::LataaPikavalinnat() {
     showing_ = true;

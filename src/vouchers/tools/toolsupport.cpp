@@ -1,5 +1,6 @@
 #include "vouchers/tools/toolsupport.h"
 
+#include "core/records/lists.h"
 #include "platform/ui/controls.h"
 #include "vouchers/tositepohja.h"
 
@@ -79,6 +80,32 @@ QLineEdit* amountBox(QWidget* parent, const QString& name, int index) {
 }
 
 }  // namespace
+
+namespace {
+
+void fillModel(QStandardItemModel* model, const std::vector<core::ListLine>& lines,
+               QString (*text)(const core::ListLine&)) {
+    model->clear();
+    auto add = [model](const QString& t, long id) {
+        auto* item = new QStandardItem(t);
+        item->setData(qlonglong(id), Qt::UserRole);
+        model->appendRow(item);
+    };
+    add(QStringLiteral(" "), 0);
+    for (const core::ListLine& line : lines) add(text(line), line.id);
+}
+
+}  // namespace
+
+void FillAccountModel(QStandardItemModel* model) {
+    fillModel(model, core::AccountList(core::AccountOrder::ByNumber),
+              [](const core::ListLine& l) { return l.text(); });
+}
+
+void FillCostCentreModel(QStandardItemModel* model) {
+    fillModel(model, core::CostCentreList(),
+              [](const core::ListLine& l) { return QString::number(l.number.value_or(0)); });
+}
 
 QGridLayout* MakeEntryRows(EntryRowControls& r, QWidget* frame, QStandardItemModel* tiliModel,
                            QStandardItemModel* kpModel) {

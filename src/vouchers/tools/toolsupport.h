@@ -89,6 +89,12 @@ struct EntryRowControls {
 QGridLayout* MakeEntryRows(EntryRowControls& r, QWidget* frame, QStandardItemModel* tiliModel,
                            QStandardItemModel* kpModel);
 
+// Fills the row combos' lists anew from the book: a blank line (no account,
+// no cost centre), then the accounts by number as "number name", or the
+// cost centres by number; each line carries its record's id.
+void FillAccountModel(QStandardItemModel* model);
+void FillCostCentreModel(QStandardItemModel* model);
+
 // A list whose choosing of a line loads something: taking the focus by
 // the keyboard does not pick a line by itself, as an item view otherwise
 // would; a line is picked by the user (mouse or arrow keys) or by the

@@ -91,29 +91,9 @@ void frmNewTositteet::connectRowEvents() {
 
 // ---------------------------------------------------------------- combos
 
-void frmNewTositteet::FillTiliCombot() {
-    const std::vector<core::ListLine> tilit = core::AccountList(core::AccountOrder::ByNumber);
-    tiliModel_->clear();
-    auto add = [this](const QString& text, long id) {
-        auto* item = new QStandardItem(text);
-        item->setData(qlonglong(id), Qt::UserRole);
-        tiliModel_->appendRow(item);
-    };
-    add(QStringLiteral(" "), 0);
-    for (const core::ListLine& tili : tilit) add(tili.text(), tili.id);
-}
+void frmNewTositteet::FillTiliCombot() { FillAccountModel(tiliModel_); }
 
-void frmNewTositteet::FillKPCombot() {
-    const std::vector<core::ListLine> lista = core::CostCentreList();
-    kpModel_->clear();
-    auto add = [this](const QString& text, long id) {
-        auto* item = new QStandardItem(text);
-        item->setData(qlonglong(id), Qt::UserRole);
-        kpModel_->appendRow(item);
-    };
-    add(QStringLiteral(" "), 0);
-    for (const core::ListLine& kp : lista) add(QString::number(kp.number.value_or(0)), kp.id);
-}
+void frmNewTositteet::FillKPCombot() { FillCostCentreModel(kpModel_); }
 
 void frmNewTositteet::comboChosen(QComboBox* combo, Puoli p, int i, bool tili) {
     if (curTosite_->IsEmpty()) return;
