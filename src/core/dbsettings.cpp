@@ -8,7 +8,7 @@ QString cDBSettings::GetSetting(const QString& key, const QString& def) const {
         db.OpenRecordset(QStringLiteral("SELECT setString FROM Settings WHERE setSection = ? AND setKey = ? ORDER BY setID"),
                          dao::RecordsetType::Snapshot, {section_, key});
     if (rs.isEOF()) return def;
-    return rs.value(0).toString();
+    return rs.value(QStringLiteral("setString")).toString();
 }
 
 void cDBSettings::SaveSetting(const QString& value, const QString& key) {

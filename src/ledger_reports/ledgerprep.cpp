@@ -233,9 +233,10 @@ Sql journalVouchers(const QString& select, const dao::Date& start, const dao::Da
     return q;
 }
 
+// The count a query gives as Lkm.
 long countOf(dao::Database& db, const Sql& q) {
     dao::Recordset rs = db.OpenRecordset(q.text, dao::RecordsetType::Snapshot, dao::dbReadOnly, q.params);
-    const long n = rs.isEOF() ? 0 : core::NzLong(rs.value(0));
+    const long n = rs.isEOF() ? 0 : core::NzLong(rs.value(QStringLiteral("Lkm")));
     rs.Close();
     return n;
 }
@@ -282,7 +283,8 @@ void MerkitseTulostettavatTilit(dao::Database& db, const dao::Date& start, const
         if (tila != Raporttitila::Avausviennit) addPeriod(q, start, end);
         std::unordered_set<long> withEntries;
         dao::Recordset rs = db.OpenRecordset(q.text, dao::RecordsetType::ForwardOnly, dao::dbReadOnly, q.params);
-        for (; !rs.isEOF(); rs.MoveNext()) withEntries.insert(core::NzLong(rs.value(0)));
+        const dao::Field account = rs.field(QStringLiteral("vitlID"));
+        for (; !rs.isEOF(); rs.MoveNext()) withEntries.insert(core::NzLong(account.valueRef()));
         rs.Close();
 
         for (const AccountRow& a : readAccounts(db)) {
@@ -297,7 +299,8 @@ void PoistaApuTositteet(dao::Database& db) {
     std::vector<long> work;
     dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT toID FROM to WHERE toNumero < 0"),
                                          dao::RecordsetType::ForwardOnly, dao::dbReadOnly);
-    for (; !rs.isEOF(); rs.MoveNext()) work.push_back(core::NzLong(rs.value(0)));
+    const dao::Field id = rs.field(QStringLiteral("toID"));
+    for (; !rs.isEOF(); rs.MoveNext()) work.push_back(core::NzLong(id.valueRef()));
     rs.Close();
     if (work.empty()) return;
     dao::InTransaction(db, [&] {
@@ -328,7 +331,8 @@ void LuoApuTositteet(dao::Database& db, const dao::Date& start, bool avaus, bool
         std::vector<long> accounts;
         dao::Recordset tl = db.OpenRecordset(QStringLiteral("SELECT tlID FROM tl"), dao::RecordsetType::ForwardOnly,
                                              dao::dbReadOnly);
-        for (; !tl.isEOF(); tl.MoveNext()) accounts.push_back(core::NzLong(tl.value(0)));
+        const dao::Field id = tl.field(kT);
+        for (; !tl.isEOF(); tl.MoveNext()) accounts.push_back(core::NzLong(id.valueRef()));
         tl.Close();
         for (long tlID : accounts)
             db.Execute(QStringLiteral("INSERT INTO vi (vitoID, vitlID, viAvausvienti, viPaatosvienti, vikpID) "
@@ -359,24 +363,25 @@ void LaskeViennitTyypille(dao::Database& db, const QString& tyyppi, long& count,
                             start, end, avaus, paatos);
     q.add(QStringLiteral(" AND vi.viTyyppi = ?"), dao::Variant(tyyppi));
     dao::Recordset rs = db.OpenRecordset(q.text, dao::RecordsetType::ForwardOnly, dao::dbReadOnly, q.params);
+    const dao::Field amount = rs.field(QStringLiteral("viArvo"));
     for (; !rs.isEOF(); rs.MoveNext()) {
         ++count;
-        sum += core::NzCurrency(rs.value(0));
+        sum += core::NzCurrency(amount.valueRef());
     }
     rs.Close();
 }
 
 void LaskeTositteet(dao::Database& db, const dao::Date& start, const dao::Date& end, long& count, bool avaus,
                     bool paatos) {
-    count = countOf(db, journalVouchers(QStringLiteral("SELECT COUNT(*) FROM to WHERE to.toNumero >= 0"), start, end,
-                                        avaus, paatos));
+    count = countOf(db, journalVouchers(QStringLiteral("SELECT COUNT(*) AS Lkm FROM to WHERE to.toNumero >= 0"), start,
+                                        end, avaus, paatos));
 }
 
 void LaskeViennit(dao::Database& db, const dao::Date& start, const dao::Date& end, long& count, bool avaus,
                   bool paatos) {
-    count = countOf(db, journalVouchers(
-                            QStringLiteral("SELECT COUNT(*) FROM vi, to WHERE vi.vitoID = to.toID AND to.toNumero >= 0"),
-                            start, end, avaus, paatos));
+    count = countOf(db, journalVouchers(QStringLiteral("SELECT COUNT(*) AS Lkm FROM vi, to "
+                                                       "WHERE vi.vitoID = to.toID AND to.toNumero >= 0"),
+                                        start, end, avaus, paatos));
 }
 
 }  // namespace ledger

@@ -51,7 +51,8 @@ void LaskeVoittoRivi(dao::Database& db, long mrID, const dao::Date& start, const
     if (syvyys < kMaxSyvyys) {
         dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT mrID FROM mr WHERE mrBelongsToGroup = ?"),
                                              dao::RecordsetType::ForwardOnly, dao::dbReadOnly, {dao::Variant(mrID)});
-        for (; !rs.isEOF(); rs.MoveNext()) children.push_back(NzLong(rs.value(0)));
+        const dao::Field id = rs.field(QStringLiteral("mrID"));
+        for (; !rs.isEOF(); rs.MoveNext()) children.push_back(NzLong(id.valueRef()));
         rs.Close();
     }
     if (!children.empty()) {
@@ -67,8 +68,8 @@ void LaskeVoittoRivi(dao::Database& db, long mrID, const dao::Date& start, const
         rs.Close();
         return;
     }
-    const std::vector<long> accounts = AccountKeys(NzString(rs.value(0)));
-    const QString side = NzString(rs.value(1));
+    const std::vector<long> accounts = AccountKeys(NzString(rs.value(QStringLiteral("mrTilit"))));
+    const QString side = NzString(rs.value(QStringLiteral("mrSaldoPuoli")));
     rs.Close();
     gVoitto += LaskeSummat(db, accounts, start, end, reports::RaporttiKpID, side);
 }
@@ -157,7 +158,7 @@ long GetVoittotili(dao::Database& db, long maID) {
         db.OpenRecordset(QStringLiteral("SELECT mrTilit FROM mr WHERE mrmaID = ? AND mrIsVoitto = True ORDER BY mrID"),
                          dao::RecordsetType::Snapshot, {dao::Variant(maID)});
     QString tilit;
-    if (!rs.isEOF()) tilit = NzString(rs.value(0));
+    if (!rs.isEOF()) tilit = NzString(rs.value(QStringLiteral("mrTilit")));
     rs.Close();
     // The leading number of the list; reading stops at the first character
     // that cannot belong to it.
@@ -219,7 +220,8 @@ void TeeAutomaattikirjaukset(long maID, const dao::Date& start, const dao::Date&
                            "ORDER BY mrGroupOrder, mrID"),
             dao::RecordsetType::Snapshot, {dao::Variant(maID)});
         std::vector<long> rows;
-        for (; !rs.isEOF(); rs.MoveNext()) rows.push_back(NzLong(rs.value(0)));
+        const dao::Field id = rs.field(QStringLiteral("mrID"));
+        for (; !rs.isEOF(); rs.MoveNext()) rows.push_back(NzLong(id.valueRef()));
         rs.Close();
         // The rows are summed before anything is booked.
         for (long mrID : rows) LaskeVoittoRivi(db, mrID, start, end, bar, stepBar, 1);

@@ -16,21 +16,66 @@ const std::array<const char*, Sarakkeita> kSarakeNimet = {
     "tulaBudjetoituTuleva",       "tulaBudjetoituKuluvaAlusta", "tulaBudjetoituEdellinenAlusta",
     "tulaBudjetoituTulevaAlusta"};
 
-const Family kLedger{"vi",     "[to]",          "vitlID",      "vitoID = toID", "toPvm",
-                     "vikpID", "viTyyppi",      "viArvo",      "toAvaustosite", "toID",
-                     "toAutomaatti", "viAutomaatti"};
-const Family kLedgerPrev{"viE",     "toE",            "viEtlID",      "viEtoID = toEID", "toEPvm",
-                         "viEkpID", "viETyyppi",      "viEArvo",      "toEAvaustosite",  "toEID",
-                         "toEAutomaatti", "viEAutomaatti"};
-const Family kBudget{"bi",     "bo",           "bitlID",       "biboID = boID", "boPvm",
-                     "bikpID", "biTyyppi",     "biArvo",       "boAvaustosite", "boID",
-                     "boAutomaatti", "biAutomaatti"};
-const Family kBudgetPrev{"biE",     "boE",            "biEtlID",      "biEboID = boEID", "boEPvm",
-                         "biEkpID", "biETyyppi",      "biEArvo",      "boEAvaustosite",  "boEID",
-                         "boEAutomaatti", "biEAutomaatti"};
-const Family kBudgetNext{"biTu",    "boT",            "biTtlID",      "biTboID = boTID", "boTPvm",
-                         "biTkpID", "biTTyyppi",      "biTArvo",      "boTAvaustosite",  "boTID",
-                         "boTAutomaatti", "biTAutomaatti"};
+const Family kLedger{.entries = "vi",
+                     .vouchers = "[to]",
+                     .account = "vitlID",
+                     .link = "vitoID = toID",
+                     .date = "toPvm",
+                     .costCentre = "vikpID",
+                     .type = "viTyyppi",
+                     .amount = "viArvo",
+                     .opening = "toAvaustosite",
+                     .voucherKey = "toID",
+                     .voucherAutomatic = "toAutomaatti",
+                     .entryAutomatic = "viAutomaatti"};
+const Family kLedgerPrev{.entries = "viE",
+                         .vouchers = "toE",
+                         .account = "viEtlID",
+                         .link = "viEtoID = toEID",
+                         .date = "toEPvm",
+                         .costCentre = "viEkpID",
+                         .type = "viETyyppi",
+                         .amount = "viEArvo",
+                         .opening = "toEAvaustosite",
+                         .voucherKey = "toEID",
+                         .voucherAutomatic = "toEAutomaatti",
+                         .entryAutomatic = "viEAutomaatti"};
+const Family kBudget{.entries = "bi",
+                     .vouchers = "bo",
+                     .account = "bitlID",
+                     .link = "biboID = boID",
+                     .date = "boPvm",
+                     .costCentre = "bikpID",
+                     .type = "biTyyppi",
+                     .amount = "biArvo",
+                     .opening = "boAvaustosite",
+                     .voucherKey = "boID",
+                     .voucherAutomatic = "boAutomaatti",
+                     .entryAutomatic = "biAutomaatti"};
+const Family kBudgetPrev{.entries = "biE",
+                         .vouchers = "boE",
+                         .account = "biEtlID",
+                         .link = "biEboID = boEID",
+                         .date = "boEPvm",
+                         .costCentre = "biEkpID",
+                         .type = "biETyyppi",
+                         .amount = "biEArvo",
+                         .opening = "boEAvaustosite",
+                         .voucherKey = "boEID",
+                         .voucherAutomatic = "boEAutomaatti",
+                         .entryAutomatic = "biEAutomaatti"};
+const Family kBudgetNext{.entries = "biTu",
+                         .vouchers = "boT",
+                         .account = "biTtlID",
+                         .link = "biTboID = boTID",
+                         .date = "boTPvm",
+                         .costCentre = "biTkpID",
+                         .type = "biTTyyppi",
+                         .amount = "biTArvo",
+                         .opening = "boTAvaustosite",
+                         .voucherKey = "boTID",
+                         .voucherAutomatic = "boTAutomaatti",
+                         .entryAutomatic = "biTAutomaatti"};
 
 std::vector<long> AccountKeys(const QString& tilit) {
     std::vector<long> keys;

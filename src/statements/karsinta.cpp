@@ -64,7 +64,9 @@ std::vector<Rivi> taso(dao::Database& db, const Taulu& t, int level, long first,
     sql += QStringLiteral(" ORDER BY ") + t.id;
     std::vector<Rivi> out;
     dao::Recordset rs = db.OpenRecordset(sql, dao::RecordsetType::ForwardOnly, dao::dbReadOnly, p);
-    for (; !rs.isEOF(); rs.MoveNext()) out.push_back({NzLong(rs.value(0)), NzString(rs.value(1))});
+    const dao::Field id = rs.field(t.id);
+    const dao::Field text = rs.field(t.text);
+    for (; !rs.isEOF(); rs.MoveNext()) out.push_back({NzLong(id.valueRef()), NzString(text.valueRef())});
     rs.Close();
     return out;
 }
@@ -73,9 +75,15 @@ bool valillaArvoja(dao::Database& db, const Taulu& t, long first, long last) {
     dao::Recordset rs = db.OpenRecordset(
         QStringLiteral("SELECT %1 FROM %2 WHERE %3 >= ? AND %3 <= ?").arg(t.tested.join(QStringLiteral(", ")), t.table, t.id),
         dao::RecordsetType::ForwardOnly, dao::dbReadOnly, {dao::Variant(first), dao::Variant(last)});
+    std::vector<dao::Field> tested;
+    for (const QString& name : t.tested) tested.push_back(rs.field(name));
     bool values = false;
     for (; !values && !rs.isEOF(); rs.MoveNext())
-        for (int i = 0; i < t.tested.size() && !values; ++i) values = !NzCurrency(rs.value(i)).isZero();
+        for (const dao::Field& f : tested)
+            if (!NzCurrency(f.valueRef()).isZero()) {
+                values = true;
+                break;
+            }
     rs.Close();
     return values;
 }
@@ -92,7 +100,7 @@ void poistaErotin(dao::Database& db, const Taulu& t, long after) {
         QStringLiteral("SELECT %1, %2, %3 FROM %4 WHERE %1 > ? ORDER BY %1").arg(t.id, t.level, t.text, t.table),
         dao::RecordsetType::ForwardOnly, dao::dbReadOnly, {dao::Variant(after)});
     long next = 0;
-    if (!rs.isEOF() && rs.value(1).isNull() && rs.value(2).isNull()) next = NzLong(rs.value(0));
+    if (!rs.isEOF() && rs.value(t.level).isNull() && rs.value(t.text).isNull()) next = NzLong(rs.value(t.id));
     rs.Close();
     if (next != 0) poistaVali(db, t, next, next);
 }
@@ -160,7 +168,8 @@ void PoistaTaseValirivit() {
     dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT taseID FROM tase WHERE taseTyyppi = 0 AND taseMerkki = ?"),
                                          dao::RecordsetType::ForwardOnly, dao::dbReadOnly,
                                          {dao::Variant(QStringLiteral("**"))});
-    for (; !rs.isEOF(); rs.MoveNext()) totals.push_back(NzLong(rs.value(0)));
+    const dao::Field id = rs.field(QStringLiteral("taseID"));
+    for (; !rs.isEOF(); rs.MoveNext()) totals.push_back(NzLong(id.valueRef()));
     rs.Close();
     for (long id : totals) poistaErotin(db, tase(), id);
 }

@@ -62,9 +62,9 @@ private:
 
 // The rows of a model, and the progress bar's range for them.
 long rivimaara(dao::Database& db, long maID) {
-    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT COUNT(mrID) FROM mr WHERE mrmaID = ?"),
+    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT COUNT(mrID) AS Lkm FROM mr WHERE mrmaID = ?"),
                                          dao::RecordsetType::Snapshot, {dao::Variant(maID)});
-    const long n = rs.isEOF() ? 0 : core::NzLong(rs.value(QStringLiteral("Expr1000")));
+    const long n = rs.isEOF() ? 0 : core::NzLong(rs.value(QStringLiteral("Lkm")));
     rs.Close();
     return n;
 }

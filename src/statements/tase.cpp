@@ -47,12 +47,12 @@ TaseRivi lueRivi(dao::Database& db, long mrID) {
         dao::RecordsetType::Snapshot, {dao::Variant(mrID)});
     if (!rs.isEOF()) {
         r.found = true;
-        r.teksti = NzString(rs.value(0));
-        r.saldoPuoli = NzString(rs.value(1));
-        r.tilit = rs.value(2);
-        r.kaava = NzString(rs.value(3));
-        r.tlID = rs.value(4);
-        r.viTyyppi = rs.value(5);
+        r.teksti = NzString(rs.value(QStringLiteral("mrTeksti")));
+        r.saldoPuoli = NzString(rs.value(QStringLiteral("mrSaldoPuoli")));
+        r.tilit = rs.value(QStringLiteral("mrTilit"));
+        r.kaava = NzString(rs.value(QStringLiteral("mrKaava")));
+        r.tlID = rs.value(QStringLiteral("mrtlID"));
+        r.viTyyppi = rs.value(QStringLiteral("mrviTyyppi"));
     }
     rs.Close();
     return r;
@@ -68,7 +68,9 @@ std::vector<Lapsi> rivit(dao::Database& db, const QString& where, long key) {
     dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT mrID, mrIsEquation FROM mr WHERE ") + where +
                                              QStringLiteral(" ORDER BY mrGroupOrder, mrID"),
                                          dao::RecordsetType::ForwardOnly, dao::dbReadOnly, {dao::Variant(key)});
-    for (; !rs.isEOF(); rs.MoveNext()) out.push_back({NzLong(rs.value(0)), NzBoolean(rs.value(1))});
+    const dao::Field id = rs.field(QStringLiteral("mrID"));
+    const dao::Field kaava = rs.field(QStringLiteral("mrIsEquation"));
+    for (; !rs.isEOF(); rs.MoveNext()) out.push_back({NzLong(id.valueRef()), NzBoolean(kaava.valueRef())});
     rs.Close();
     return out;
 }
@@ -129,9 +131,10 @@ void LisaaTaseRyhmanSumma(dao::Database& db, long mrID, int taso) {
     const TaseRivi r = lueRivi(db, mrID);
     long header = 0;
     {
-        dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT MAX(taseID) FROM tase WHERE tasemrID = ?"),
-                                             dao::RecordsetType::Snapshot, {dao::Variant(mrID)});
-        if (!rs.isEOF()) header = NzLong(rs.value(0));
+        dao::Recordset rs =
+            db.OpenRecordset(QStringLiteral("SELECT MAX(taseID) AS Suurin FROM tase WHERE tasemrID = ?"),
+                             dao::RecordsetType::Snapshot, {dao::Variant(mrID)});
+        if (!rs.isEOF()) header = NzLong(rs.value(QStringLiteral("Suurin")));
         rs.Close();
     }
     Saldot s;
@@ -139,11 +142,15 @@ void LisaaTaseRyhmanSumma(dao::Database& db, long mrID, int taso) {
         QStringLiteral("SELECT taseAlkusaldo, taseMuutos, taseLoppusaldo, taseLoppusaldoEdellinen FROM tase "
                        "WHERE taseID > ? AND taseIsGroupRow = False"),
         dao::RecordsetType::ForwardOnly, dao::dbReadOnly, {dao::Variant(header)});
+    const dao::Field alku = rs.field(QStringLiteral("taseAlkusaldo"));
+    const dao::Field muutos = rs.field(QStringLiteral("taseMuutos"));
+    const dao::Field loppu = rs.field(QStringLiteral("taseLoppusaldo"));
+    const dao::Field edellinen = rs.field(QStringLiteral("taseLoppusaldoEdellinen"));
     for (; !rs.isEOF(); rs.MoveNext()) {
-        s.alku += NzCurrency(rs.value(0));
-        s.muutos += NzCurrency(rs.value(1));
-        s.loppu += NzCurrency(rs.value(2));
-        s.edellinen += NzCurrency(rs.value(3));
+        s.alku += NzCurrency(alku.valueRef());
+        s.muutos += NzCurrency(muutos.valueRef());
+        s.loppu += NzCurrency(loppu.valueRef());
+        s.edellinen += NzCurrency(edellinen.valueRef());
     }
     rs.Close();
     lisaa(db, dao::Variant(taso), r.teksti, s, true, r.tlID, r.viTyyppi, QStringLiteral("**"));
@@ -183,7 +190,7 @@ QString GetVoittorivinTeksti(dao::Database& db, long maID, bool* found) {
         db.OpenRecordset(QStringLiteral("SELECT mrTeksti FROM mr WHERE mrmaID = ? AND mrIsVoitto = True ORDER BY mrID"),
                          dao::RecordsetType::Snapshot, {dao::Variant(maID)});
     *found = !rs.isEOF();
-    const QString text = *found ? NzString(rs.value(0)) : QString();
+    const QString text = *found ? NzString(rs.value(QStringLiteral("mrTeksti"))) : QString();
     rs.Close();
     return text;
 }
@@ -213,9 +220,9 @@ void LaskeTaseKaavaRivi(dao::Database& db, long mrID, int taso, const dao::Date&
             dao::RecordsetType::ForwardOnly, dao::dbReadOnly,
             {dao::Variant(Cut(text, 50)), dao::Variant(QStringLiteral("**"))});
         if (!rs.isEOF()) {
-            s.muutos = NzCurrency(rs.value(0));
+            s.muutos = NzCurrency(rs.value(QStringLiteral("tulaToteutunutKuluvaAlusta")));
             s.loppu = s.muutos;
-            s.edellinen = NzCurrency(rs.value(1));
+            s.edellinen = NzCurrency(rs.value(QStringLiteral("tulaToteutunutEdellinenAlusta")));
         }
         rs.Close();
     }

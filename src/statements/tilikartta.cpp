@@ -27,7 +27,9 @@ std::vector<TkRivi> rivit(dao::Database& db, const QString& where, long key) {
     dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT mrID, mrIsEquation FROM mr WHERE ") + where +
                                              QStringLiteral(" ORDER BY mrGroupOrder, mrID"),
                                          dao::RecordsetType::ForwardOnly, dao::dbReadOnly, {dao::Variant(key)});
-    for (; !rs.isEOF(); rs.MoveNext()) out.push_back({NzLong(rs.value(0)), NzBoolean(rs.value(1))});
+    const dao::Field id = rs.field(QStringLiteral("mrID"));
+    const dao::Field kaava = rs.field(QStringLiteral("mrIsEquation"));
+    for (; !rs.isEOF(); rs.MoveNext()) out.push_back({NzLong(id.valueRef()), NzBoolean(kaava.valueRef())});
     rs.Close();
     return out;
 }
@@ -44,7 +46,7 @@ void lisaa(dao::Database& db, int syvyys, const QString& teksti, int osa) {
 void LisaaTkMalliRivi(dao::Database& db, long mrID, int syvyys, int osa) {
     dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT mrTeksti FROM mr WHERE mrID = ?"),
                                          dao::RecordsetType::Snapshot, {dao::Variant(mrID)});
-    const QString teksti = rs.isEOF() ? QString() : NzString(rs.value(0));
+    const QString teksti = rs.isEOF() ? QString() : NzString(rs.value(QStringLiteral("mrTeksti")));
     rs.Close();
     lisaa(db, syvyys, teksti.isEmpty() ? QStringLiteral(" ") : teksti, osa);
 }
@@ -54,7 +56,7 @@ void LisaaTkMalliRivi(dao::Database& db, long mrID, int syvyys, int osa) {
 void LisaaTkTilit(dao::Database& db, long mrID, int syvyys, int osa) {
     dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT mrTilit FROM mr WHERE mrID = ?"),
                                          dao::RecordsetType::Snapshot, {dao::Variant(mrID)});
-    const QString tilit = rs.isEOF() ? QString() : NzString(rs.value(0));
+    const QString tilit = rs.isEOF() ? QString() : NzString(rs.value(QStringLiteral("mrTilit")));
     rs.Close();
     for (long tlID : detail::AccountKeys(tilit)) {
         const QString teksti = GetTiliTeksti(db, tlID);

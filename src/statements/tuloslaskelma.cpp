@@ -46,20 +46,21 @@ MalliRivi lueRivi(dao::Database& db, long mrID) {
                                          dao::RecordsetType::Snapshot, {dao::Variant(mrID)});
     if (!rs.isEOF()) {
         r.found = true;
-        r.teksti = NzString(rs.value(0));
-        r.saldoPuoli = NzString(rs.value(1));
-        r.tilit = NzString(rs.value(2));
-        r.kaava = NzString(rs.value(3));
+        r.teksti = NzString(rs.value(QStringLiteral("mrTeksti")));
+        r.saldoPuoli = NzString(rs.value(QStringLiteral("mrSaldoPuoli")));
+        r.tilit = NzString(rs.value(QStringLiteral("mrTilit")));
+        r.kaava = NzString(rs.value(QStringLiteral("mrKaava")));
     }
     rs.Close();
     return r;
 }
 
-// The keys a query returns in its first column, in its order.
+// The model-row keys (mrID) a query returns, in its order.
 std::vector<long> keys(dao::Database& db, const QString& sql, const dao::Params& params) {
     std::vector<long> out;
     dao::Recordset rs = db.OpenRecordset(sql, dao::RecordsetType::ForwardOnly, dao::dbReadOnly, params);
-    for (; !rs.isEOF(); rs.MoveNext()) out.push_back(NzLong(rs.value(0)));
+    const dao::Field id = rs.field(QStringLiteral("mrID"));
+    for (; !rs.isEOF(); rs.MoveNext()) out.push_back(NzLong(id.valueRef()));
     rs.Close();
     return out;
 }
@@ -73,6 +74,15 @@ QString sarakkeet() {
     QStringList names;
     for (const char* n : kSarakeNimet) names << QLatin1String(n);
     return names.join(QStringLiteral(", "));
+}
+
+// The amount columns of a recordset over tula, each found by its name once,
+// in the order of the amounts.
+std::vector<dao::Field> sarakeKentat(const dao::Recordset& rs) {
+    std::vector<dao::Field> fields;
+    fields.reserve(Sarakkeita);
+    for (const char* n : kSarakeNimet) fields.push_back(rs.field(QString::fromLatin1(n)));
+    return fields;
 }
 
 // Appends one line with amounts and the columns derived from them.
@@ -124,17 +134,19 @@ void LisaaRyhmanSumma(dao::Database& db, long mrID, int taso) {
     const MalliRivi r = lueRivi(db, mrID);
     long header = 0;
     {
-        dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT MAX(tulaID) FROM tula WHERE tulamrID = ?"),
-                                             dao::RecordsetType::Snapshot, {dao::Variant(mrID)});
-        if (!rs.isEOF()) header = NzLong(rs.value(0));
+        dao::Recordset rs =
+            db.OpenRecordset(QStringLiteral("SELECT MAX(tulaID) AS Suurin FROM tula WHERE tulamrID = ?"),
+                             dao::RecordsetType::Snapshot, {dao::Variant(mrID)});
+        if (!rs.isEOF()) header = NzLong(rs.value(QStringLiteral("Suurin")));
         rs.Close();
     }
     Summat s;
     dao::Recordset rs = db.OpenRecordset(
         QStringLiteral("SELECT ") + sarakkeet() + QStringLiteral(" FROM tula WHERE tulaID > ? AND tulaIsGroupRow = False"),
         dao::RecordsetType::ForwardOnly, dao::dbReadOnly, {dao::Variant(header)});
+    const std::vector<dao::Field> amounts = sarakeKentat(rs);
     for (; !rs.isEOF(); rs.MoveNext())
-        for (int i = 0; i < Sarakkeita; ++i) s[i] += NzCurrency(rs.value(i));
+        for (int i = 0; i < Sarakkeita; ++i) s[i] += NzCurrency(amounts[size_t(i)].valueRef());
     rs.Close();
     LisaaTulaRivi(db, true, taso, r.teksti, s, kMerkki);
     LisaaTyhjaRivi(db);
@@ -242,8 +254,8 @@ QString GetTiliTeksti(dao::Database& db, long tlID) {
                                          dao::RecordsetType::Snapshot, {dao::Variant(tlID)});
     QString text;
     if (!rs.isEOF()) {
-        const QString nimi = NzString(rs.value(1));
-        text = core::NaytaTilinumerot ? NzString(rs.value(0)) + QLatin1Char(' ') + nimi : nimi;
+        const QString nimi = NzString(rs.value(QStringLiteral("tlNimi")));
+        text = core::NaytaTilinumerot ? NzString(rs.value(QStringLiteral("tlNumero"))) + QLatin1Char(' ') + nimi : nimi;
     }
     rs.Close();
     return text;
@@ -293,8 +305,9 @@ void LaskeKaavaRivi(dao::Database& db, long mrID, int taso) {
                                              {dao::Variant(Cut(named.teksti, 50)), dao::Variant(kMerkki)});
         if (!rs.isEOF()) {
             const bool plus = term.at(0) == QLatin1Char('+');
+            const std::vector<dao::Field> amounts = sarakeKentat(rs);
             for (int i = 0; i < Sarakkeita; ++i) {
-                const dao::Currency v = NzCurrency(rs.value(i));
+                const dao::Currency v = NzCurrency(amounts[size_t(i)].valueRef());
                 if (plus)
                     s[i] += v;
                 else
@@ -317,7 +330,9 @@ bool LaskeTuloslaskelma(long maID, const dao::Date& start, const dao::Date& end,
                            "ORDER BY mrGroupOrder, mrID"),
             dao::RecordsetType::Snapshot, {dao::Variant(maID)});
         std::vector<std::pair<long, bool>> rows;
-        for (; !rs.isEOF(); rs.MoveNext()) rows.emplace_back(NzLong(rs.value(0)), NzBoolean(rs.value(1)));
+        const dao::Field id = rs.field(QStringLiteral("mrID"));
+        const dao::Field kaava = rs.field(QStringLiteral("mrIsEquation"));
+        for (; !rs.isEOF(); rs.MoveNext()) rows.emplace_back(NzLong(id.valueRef()), NzBoolean(kaava.valueRef()));
         rs.Close();
         for (const auto& [mrID, kaava] : rows) {
             if (kaava) {
@@ -338,8 +353,9 @@ bool LaskeTuloslaskelma(long maID, const dao::Date& start, const dao::Date& end,
 
 void PoistaViimeinenTulaRivi() {
     dao::Database db = core::DBCon().AvaaDB();
-    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT MAX(tulaID) FROM tula"), dao::RecordsetType::Snapshot);
-    const long last = rs.isEOF() ? 0 : NzLong(rs.value(0));
+    dao::Recordset rs =
+        db.OpenRecordset(QStringLiteral("SELECT MAX(tulaID) AS Suurin FROM tula"), dao::RecordsetType::Snapshot);
+    const long last = rs.isEOF() ? 0 : NzLong(rs.value(QStringLiteral("Suurin")));
     rs.Close();
     db.Execute(QStringLiteral("DELETE FROM tula WHERE tulaID = ?"), {dao::Variant(last)});
 }

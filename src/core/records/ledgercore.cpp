@@ -10,17 +10,63 @@ QString name(const char* s) { return QString::fromLatin1(s); }
 
 }  // namespace
 
-const VoucherTable kToTable{"to",  "toID",  "toNumero", "toPvm", "toSelite", "toAvaustosite", "toPaatostosite",
-                            "toAutomaatti", "vi", "vitoID", true, false, 255, "Tosite"};
-const VoucherTable kToETable{"toE", "toEID", "toENumero", "toEPvm", "toESelite", "toEAvaustosite", "toEPaatostosite",
-                             "toEAutomaatti", "viE", "viEtoID", false, true, 0, "Edellisen vuoden tosite"};
+// Each field by its name: the reads, the writes and the deletes below take
+// the column names from these tables.
+const VoucherTable kToTable{.table = "to",
+                            .key = "toID",
+                            .numero = "toNumero",
+                            .pvm = "toPvm",
+                            .selite = "toSelite",
+                            .avaus = "toAvaustosite",
+                            .paatos = "toPaatostosite",
+                            .automaatti = "toAutomaatti",
+                            .entryTable = "vi",
+                            .entryLink = "vitoID",
+                            .counterKey = true,
+                            .clearAllWhenMissing = false,
+                            .seliteWidth = 255,
+                            .what = "Tosite"};
+const VoucherTable kToETable{.table = "toE",
+                             .key = "toEID",
+                             .numero = "toENumero",
+                             .pvm = "toEPvm",
+                             .selite = "toESelite",
+                             .avaus = "toEAvaustosite",
+                             .paatos = "toEPaatostosite",
+                             .automaatti = "toEAutomaatti",
+                             .entryTable = "viE",
+                             .entryLink = "viEtoID",
+                             .counterKey = false,
+                             .clearAllWhenMissing = true,
+                             .seliteWidth = 0,
+                             .what = "Edellisen vuoden tosite"};
 
-const EntryTable kViTable{"vi",       "viID",          "vitlID",         "vitoID",       "vikpID", "viTyyppi",
-                          "viArvo",   "viSelite",      "viAvausvienti",  "viPaatosvienti", "viAutomaatti", true,
-                          "Vienti"};
-const EntryTable kViETable{"viE",       "viEID",          "viEtlID",         "viEtoID",        "viEkpID", "viETyyppi",
-                           "viEArvo",   "viESelite",      "viEAvausvienti",  "viEPaatosvienti", "viEAutomaatti", false,
-                           "Edellisen vuoden vienti"};
+const EntryTable kViTable{.table = "vi",
+                          .key = "viID",
+                          .tl = "vitlID",
+                          .to = "vitoID",
+                          .kp = "vikpID",
+                          .tyyppi = "viTyyppi",
+                          .arvo = "viArvo",
+                          .selite = "viSelite",
+                          .avaus = "viAvausvienti",
+                          .paatos = "viPaatosvienti",
+                          .automaatti = "viAutomaatti",
+                          .counterKey = true,
+                          .what = "Vienti"};
+const EntryTable kViETable{.table = "viE",
+                           .key = "viEID",
+                           .tl = "viEtlID",
+                           .to = "viEtoID",
+                           .kp = "viEkpID",
+                           .tyyppi = "viETyyppi",
+                           .arvo = "viEArvo",
+                           .selite = "viESelite",
+                           .avaus = "viEAvausvienti",
+                           .paatos = "viEPaatosvienti",
+                           .automaatti = "viEAutomaatti",
+                           .counterKey = false,
+                           .what = "Edellisen vuoden vienti"};
 
 // ---------------------------------------------------------------- vouchers
 

@@ -92,8 +92,12 @@ void kirjaaAvausviennit(dao::Database& db, const dao::Date& uusiAlku, const Kaud
         QStringLiteral("SELECT tasetlID, tasePrintGroup, taseLoppusaldo FROM tase "
                        "WHERE tasetlID > 0 AND taseIsGroupRow = False ORDER BY taseID"),
         dao::RecordsetType::Snapshot);
+    const dao::Field tlID = rs.field(QStringLiteral("tasetlID"));
+    const dao::Field ryhma = rs.field(QStringLiteral("tasePrintGroup"));
+    const dao::Field saldo = rs.field(QStringLiteral("taseLoppusaldo"));
     for (; !rs.isEOF(); rs.MoveNext())
-        tilit.push_back({core::NzLong(rs.value(0)), core::NzLong(rs.value(1)), core::NzCurrency(rs.value(2))});
+        tilit.push_back(
+            {core::NzLong(tlID.valueRef()), core::NzLong(ryhma.valueRef()), core::NzCurrency(saldo.valueRef())});
     rs.Close();
     if (tilit.empty()) return;
 
