@@ -25,6 +25,7 @@ public:
     }
     void addFont(const QFont& f) {
         metrics_.emplace_back(f, &device_);
+        lineHeights_.push_back(metrics_.back().lineSpacing() / 10.0);
         widths_.emplace_back();
         charAdvances_.emplace_back();
         charAdvances_.back().fill(-1);
@@ -37,7 +38,8 @@ public:
         if (it == known.constEnd()) it = known.insert(s, metrics_[size_t(font)].horizontalAdvance(s) / 10.0);
         return *it;
     }
-    double lineHeight(int font) const { return metrics_[size_t(font)].lineSpacing() / 10.0; }
+    // Asked for every item laid out; the font engine is looked up each time.
+    double lineHeight(int font) const { return lineHeights_[size_t(font)]; }
 
     // Word wrap within width; a word wider than the width is broken.
     QStringList wrap(int font, const QString& text, double w) const {
@@ -102,6 +104,7 @@ private:
 
     QImage device_;
     std::vector<QFontMetricsF> metrics_;
+    std::vector<double> lineHeights_;  // points
     mutable std::vector<QHash<QString, double>> widths_;
     mutable std::vector<std::array<double, kPlainEnd>> charAdvances_;  // points; -1 until measured
 };

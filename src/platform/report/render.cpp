@@ -220,10 +220,15 @@ public:
         const int k = (int(placed_.size()) / kRun) % int(painters_.size());
         Painter& p = *painters_[size_t(k)];
         placed_.push_back({k, p.taken++});
-        std::unique_lock lock(mutex_);
-        room_.wait(lock, [&] { return int(p.waiting.size()) < kWaiting; });
-        p.waiting.push_back({std::move(page), std::move(fonts)});
+        std::vector<Job> painted;
+        {
+            std::unique_lock lock(mutex_);
+            room_.wait(lock, [&] { return int(p.waiting.size()) < kWaiting; });
+            p.waiting.push_back({std::move(page), std::move(fonts)});
+            painted.swap(painted_);
+        }
         p.wake.notify_one();
+        // The pages painted are freed here, outside the lock.
     }
     int pages() const { return int(placed_.size()); }
 
@@ -264,10 +269,13 @@ private:
     void paint(int k) {
         Painter& me = *painters_[size_t(k)];
         PdfFile out(me.file, settings_);
-        for (;;) {
-            Job job;
+        for (Job job;;) {
             {
                 std::unique_lock lock(mutex_);
+                // A page is freed on the thread that laid it out: its texts
+                // freed on a painter's thread would take the lock of the
+                // layout's memory from it line after line.
+                if (!job.page.bands.empty()) painted_.push_back(std::move(job));
                 me.wake.wait(lock, [&] { return !me.waiting.empty() || closing_; });
                 if (me.waiting.empty() || abandoned_) break;
                 job = std::move(me.waiting.front());
@@ -307,6 +315,7 @@ private:
     PdfSettings settings_;
     std::vector<std::unique_ptr<Painter>> painters_;
     std::vector<std::pair<int, int>> placed_;  // per page of the file: painter, page of its part
+    std::vector<Job> painted_;                 // pages painted, to be freed by the layout's thread
     std::mutex mutex_;
     std::condition_variable room_;
     bool closing_ = false, abandoned_ = false;

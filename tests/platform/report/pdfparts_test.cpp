@@ -213,6 +213,84 @@ TEST(PdfInParts, PagesAreJoinedInTheOrderGivenAndABrokenPartIsAnError) {
 
 namespace {
 
+// A PDF file of the given objects (numbered from 1) with its cross-reference table.
+void writeHandMade(const QString& file, const QList<QByteArray>& objects) {
+    QByteArray pdf = "%PDF-1.4\n";
+    QList<qsizetype> at;
+    for (qsizetype k = 0; k < objects.size(); ++k) {
+        at << pdf.size();
+        pdf += QByteArray::number(k + 1) + " 0 obj\n" + objects[k] + "\nendobj\n";
+    }
+    const qsizetype xref = pdf.size();
+    pdf += "xref\n0 " + QByteArray::number(objects.size() + 1) + "\n0000000000 65535 f \n";
+    for (qsizetype a : at) pdf += QByteArray::number(a).rightJustified(10, '0') + " 00000 n \n";
+    pdf += "trailer\n<< /Size " + QByteArray::number(objects.size() + 1) + " /Root 1 0 R /Info 8 0 R >>\nstartxref\n" +
+           QByteArray::number(xref) + "\n%%EOF\n";
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(pdf) == pdf.size());
+}
+
+}  // namespace
+
+// What PDF allows beyond the files Qt writes today: a page tree of several
+// levels whose nodes hand the paper and fonts down, a stream whose length is
+// an object of its own and whose data looks like PDF, and strings that look
+// like references; with and without a page painted over.
+TEST(PdfInParts, APartIsReadAsPdfAllowsNotOnlyAsQtWritesIt) {
+    for (const char* tool : {"pdftotext", "pdfinfo"})
+        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty()) GTEST_SKIP() << tool << " is not installed";
+    kvtest::TempDir dir;
+    const QByteArray page1 = "BT /F1 12 Tf 20 250 Td (Eka 3 0 R endstream\\) endobj) Tj ET";
+    const QByteArray page2 = "BT /F1 12 Tf 20 150 Td <546f6b61> Tj ET";
+    writeHandMade(dir.file("kasin.pdf"),
+                  {"<< /Type /Catalog /Pages 2 0 R >>",
+                   "<< /Type /Pages /Kids [3 0 R 9 0 R] /Count 2 /MediaBox [0 0 200 300]"
+                   " /Resources << /Font << /F1 5 0 R >> >> >>",
+                   "<< /Type /Pages /Parent 2 0 R /Kids [4 0 R] /Count 1 >>",
+                   "<< /Type /Page /Parent 3 0 R /Contents 6 0 R >>",
+                   "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>",
+                   "<< /Length 7 0 R >>\nstream\n" + page1 + "\nendstream",
+                   QByteArray::number(page1.size()),
+                   "<< /Title (Kirja \\(1 0 R\\) \\\\ (sis 2 0 R)) /Creator <4b76> >>",
+                   "<</Type/Page/Parent 2 0 R/MediaBox[0 0 300 200]/Contents 10 0 R>>",
+                   "<< /Length " + QByteArray::number(page2.size()) + " >>\nstream\n" + page2 + "\nendstream"});
+    LaidOutReport over = longReport(1);
+    over.pages[0].bands.resize(1);
+    over.pages[0].bands[0].items.resize(1);
+    over.pages[0].bands[0].items[0].rect = QRectF(20, 790, 200, 14);  // on the smaller paper too
+    writePdf(over, dir.file("paalla.pdf"), false);
+
+    const struct {
+        std::vector<pdf::JoinedPage> pages;
+        QStringList sizes, texts;
+    } cases[] = {
+        {{{0, 0, -1}, {0, 1, -1}}, {"200 x 300", "300 x 200"}, {"Eka 3 0 R endstream) endobj", "Toka"}},
+        {{{0, 1, 0}, {0, 0, -1}, {0, 1, -1}},
+         {"300 x 200", "200 x 300", "300 x 200"},
+         {"Toka\nPääkirja", "Eka 3 0 R endstream) endobj", "Toka"}},
+    };
+    for (const auto& c : cases) {
+        const QString joined = dir.file("yhdessa.pdf");
+        QFile::remove(joined);
+        pdf::joinParts({dir.file("kasin.pdf")}, c.pages, dir.file("paalla.pdf"), joined);
+        const ToolRun info = run(QStringLiteral("pdfinfo"), {QStringLiteral("-l"), QStringLiteral("9"), joined});
+        EXPECT_EQ(info.err, QString());
+        EXPECT_TRUE(info.out.contains(QStringLiteral("Title:           Kirja (1 0 R) \\ (sis 2 0 R)\n"))) << info.out.toStdString();
+        QStringList sizes;
+        for (const auto& m : QRegularExpression(QStringLiteral("size:\\s+(\\d+ x \\d+) pts")).globalMatch(info.out))
+            sizes << m.captured(1);
+        EXPECT_EQ(sizes, c.sizes);
+        const ToolRun text = run(QStringLiteral("pdftotext"), {joined, QStringLiteral("-")});
+        EXPECT_EQ(text.err, QString());
+        QStringList pages = text.out.split(u'\f');
+        pages.removeLast();
+        for (QString& p : pages) p = p.split(u'\n', Qt::SkipEmptyParts).join(u'\n');
+        EXPECT_EQ(pages, c.texts);
+    }
+}
+
+namespace {
+
 // Writes a report of args[1] pages over the file args[0], in parts when
 // args[2] says so.
 KV_TEST_CHILD(pdfOverAnEarlierFile) {
