@@ -59,7 +59,7 @@ struct Family {
     const char* entries;    // vi
     const char* vouchers;   // [to]
     const char* account;    // vitlID
-    const char* link;       // vitoID = toID
+    const char* entryVoucher; // vitoID, the entry's voucher key
     const char* date;       // toPvm
     const char* costCentre; // vikpID
     const char* type;       // viTyyppi

@@ -2,6 +2,7 @@
 
 #include "core/nz.h"
 #include "core/puoli.h"
+#include "platform/dao/rowpass.h"
 
 #include <algorithm>
 #include <exception>
@@ -14,6 +15,14 @@ namespace {
 QString keyList(const std::vector<long>& keys, dao::Params& params) {
     for (long k : keys) params.emplace_back(k);
     return Placeholders(int(keys.size()));
+}
+
+// Whether an entry's type makes it a debit entry (core::OnDebet): the
+// one-letter ASCII types that entries hold are told in place.
+bool onDebet(const dao::RowPass& rs, int puoli) {
+    const std::optional<QUtf8StringView> t = rs.storedText(puoli);
+    if (t && t->size() == 1 && uchar(t->front()) < 0x80) return t->front() == 'D' || t->front() == 'd';
+    return core::OnDebet(core::NzString(rs.value(puoli)));
 }
 
 }  // namespace
@@ -44,6 +53,9 @@ void Vientisummat::unohda(const Family& f) { perheet_.erase(&f); }
 void Vientisummat::unohdaAutomaattiset() {
     for (auto& [family, p] : perheet_) {
         std::erase_if(p.rivit, [](const Rivi& r) { return r.automaatti; });
+        // Their vouchers are gone: the entries left of them count nowhere.
+        std::erase_if(p.tositteet, [](const Tosite& t) { return t.automaatti; });
+        indeksoi(p);
         p.valmiit.clear();
     }
 }
@@ -52,45 +64,104 @@ void Vientisummat::ennakoi(const std::vector<long>& accounts) {
     ennakko_.insert(ennakko_.end(), accounts.begin(), accounts.end());
 }
 
-// Reads the family's entries that the condition picks, each with its
-// voucher's date, its cost centre, the voucher's opening mark and the
-// automatic flags.
-void Vientisummat::lue(dao::Database& db, const Family& f, Perhe& p, const QString& where, const dao::Params& params) {
-    const QString sql =
-        QStringLiteral("SELECT %1 AS tili, %2 AS puoli, %3 AS arvo, %4 AS kp, %5 AS paiva, %6 AS avaus, "
-                       "%7 AS tositeAutomaatti, %8 AS vientiAutomaatti FROM %9, %10 WHERE %11 AND ")
-            .arg(QLatin1String(f.account), QLatin1String(f.type), QLatin1String(f.amount),
-                 QLatin1String(f.costCentre), QLatin1String(f.date), QLatin1String(f.opening),
-                 QLatin1String(f.voucherAutomatic), QLatin1String(f.entryAutomatic), QLatin1String(f.entries))
-            .arg(QLatin1String(f.vouchers), QLatin1String(f.link)) +
-        where;
-    dao::Recordset rs = db.OpenRecordset(sql, dao::RecordsetType::ForwardOnly, dao::dbReadOnly, params);
-    const dao::Field tili = rs.field(QStringLiteral("tili"));
-    const dao::Field puoli = rs.field(QStringLiteral("puoli"));
-    const dao::Field arvo = rs.field(QStringLiteral("arvo"));
-    const dao::Field kp = rs.field(QStringLiteral("kp"));
-    const dao::Field paiva = rs.field(QStringLiteral("paiva"));
-    const dao::Field avaus = rs.field(QStringLiteral("avaus"));
-    const dao::Field tositeAutomaatti = rs.field(QStringLiteral("tositeAutomaatti"));
-    const dao::Field vientiAutomaatti = rs.field(QStringLiteral("vientiAutomaatti"));
-    const size_t ennen = p.rivit.size();
-    for (; !rs.isEOF(); rs.MoveNext()) {
-        Rivi r;
-        r.tili = core::NzLong(tili.valueRef());
+// Reads the family's vouchers that the condition picks (all of them when
+// it is empty): the date, the opening mark and the automatic flag of each.
+void Vientisummat::lueTositetiedot(dao::Database& db, const Family& f, Perhe& p, const QString& where,
+                                   const dao::Params& params) {
+    QString sql = QStringLiteral("SELECT %1 AS tosite, %2 AS paiva, %3 AS avaus, %4 AS automaatti FROM %5")
+                      .arg(QLatin1String(f.voucherKey), QLatin1String(f.date), QLatin1String(f.opening),
+                           QLatin1String(f.voucherAutomatic), QLatin1String(f.vouchers));
+    if (!where.isEmpty()) sql += QStringLiteral(" WHERE ") + where;
+    dao::RowPass rs(db, sql, params);
+    const int tosite = rs.column(QStringLiteral("tosite"));
+    const int paiva = rs.column(QStringLiteral("paiva"));
+    const int avaus = rs.column(QStringLiteral("avaus"));
+    const int automaatti = rs.column(QStringLiteral("automaatti"));
+    const bool kaikki = where.isEmpty();
+    if (kaikki) p.tositteet.clear();
+    auto jarjestys = [](const Tosite& a, const Tosite& b) { return a.id < b.id; };
+    while (rs.next()) {
+        if (rs.isNull(tosite)) continue;  // no entry names it
         // A date the program wrote reads back as a date; anything else
         // (nothing, or a text or number that is no date) lies in no period.
-        const dao::Variant& d = paiva.valueRef();
-        r.paiva = d.kind() == dao::Variant::Kind::Date ? d.toDate().seconds() : kEiPaivaa;
-        const dao::Variant& k = kp.valueRef();
-        r.kp = k.isNull() ? kEiKp : core::NzLong(k, 0);
+        const dao::Variant d = rs.value(paiva);
         // Flags hold 0 or 1, as the program writes them.
-        r.avaus = core::NzBoolean(avaus.valueRef());
-        r.automaatti = core::NzBoolean(tositeAutomaatti.valueRef()) || core::NzBoolean(vientiAutomaatti.valueRef());
-        r.debet = core::OnDebet(core::NzString(puoli.valueRef()));
-        r.arvo = core::NzCurrency(arvo.valueRef());
+        const Tosite t{core::NzLong(rs.value(tosite)),
+                       d.kind() == dao::Variant::Kind::Date ? d.toDate().seconds() : kEiPaivaa,
+                       core::NzBoolean(rs.value(avaus)), core::NzBoolean(rs.value(automaatti))};
+        if (kaikki) {
+            p.tositteet.push_back(t);
+            continue;
+        }
+        const auto at = std::lower_bound(p.tositteet.begin(), p.tositteet.end(), t, jarjestys);
+        if (at != p.tositteet.end() && at->id == t.id) *at = t;
+        else p.tositteet.insert(at, t);
+    }
+    // Keys come in order from a table keyed by its row number; any other
+    // order is put right.
+    if (kaikki && !std::is_sorted(p.tositteet.begin(), p.tositteet.end(), jarjestys))
+        std::sort(p.tositteet.begin(), p.tositteet.end(), jarjestys);
+    indeksoi(p);
+}
+
+void Vientisummat::indeksoi(Perhe& p) {
+    p.paikat.clear();
+    if (p.tositteet.empty()) return;
+    const qint64 alue = qint64(p.tositteet.back().id) - p.tositteet.front().id + 1;
+    if (alue > 2 * qint64(p.tositteet.size()) + 4096) return;
+    p.paikat.assign(size_t(alue), -1);
+    for (size_t i = 0; i < p.tositteet.size(); ++i)
+        p.paikat[size_t(p.tositteet[i].id - p.tositteet.front().id)] = int(i);
+}
+
+const Vientisummat::Tosite* Vientisummat::tosite(const Perhe& p, long id) {
+    if (!p.paikat.empty()) {
+        const qint64 i = qint64(id) - p.tositteet.front().id;
+        if (i < 0 || i >= qint64(p.paikat.size()) || p.paikat[size_t(i)] < 0) return nullptr;
+        return &p.tositteet[size_t(p.paikat[size_t(i)])];
+    }
+    const auto at = std::lower_bound(p.tositteet.begin(), p.tositteet.end(), id,
+                                     [](const Tosite& t, long key) { return t.id < key; });
+    return at != p.tositteet.end() && at->id == id ? &*at : nullptr;
+}
+
+// Reads the family's entries that the condition picks, each with its
+// voucher's date, its cost centre, the voucher's opening mark and the
+// automatic flags. An entry whose voucher is missing counts nowhere.
+void Vientisummat::lue(dao::Database& db, const Family& f, Perhe& p, const QString& where, const dao::Params& params) {
+    if (!p.tositteetLuettu) {
+        lueTositetiedot(db, f, p, QString(), {});
+        p.tositteetLuettu = true;
+    }
+    const QString sql =
+        QStringLiteral("SELECT %1 AS tosite, %2 AS tili, %3 AS puoli, %4 AS arvo, %5 AS kp, %6 AS vientiAutomaatti "
+                       "FROM %7 WHERE ")
+            .arg(QLatin1String(f.entryVoucher), QLatin1String(f.account), QLatin1String(f.type),
+                 QLatin1String(f.amount), QLatin1String(f.costCentre), QLatin1String(f.entryAutomatic),
+                 QLatin1String(f.entries)) +
+        where;
+    dao::RowPass rs(db, sql, params);
+    const int tosite = rs.column(QStringLiteral("tosite"));
+    const int tili = rs.column(QStringLiteral("tili"));
+    const int puoli = rs.column(QStringLiteral("puoli"));
+    const int arvo = rs.column(QStringLiteral("arvo"));
+    const int kp = rs.column(QStringLiteral("kp"));
+    const int vientiAutomaatti = rs.column(QStringLiteral("vientiAutomaatti"));
+    const size_t ennen = p.rivit.size();
+    while (rs.next()) {
+        if (rs.isNull(tosite)) continue;
+        const Tosite* t = Vientisummat::tosite(p, core::NzLong(rs.value(tosite)));
+        if (!t) continue;
+        Rivi r;
+        r.tili = core::NzLong(rs.value(tili));
+        r.paiva = t->paiva;
+        r.kp = rs.isNull(kp) ? kEiKp : core::NzLong(rs.value(kp), 0);
+        r.avaus = t->avaus;
+        r.automaatti = t->automaatti || core::NzBoolean(rs.value(vientiAutomaatti));
+        r.debet = onDebet(rs, puoli);
+        r.arvo = core::NzCurrency(rs.value(arvo));
         p.rivit.push_back(r);
     }
-    rs.Close();
     if (p.rivit.size() != ennen) p.valmiit.clear();
 }
 
@@ -143,9 +214,12 @@ void Vientisummat::lueTositteet(dao::Database& db, const Family& f, const std::v
     if (it == perheet_.end() || it->second.luetut.empty() || vouchers.empty()) return;
     Perhe& p = it->second;
     dao::Params params;
-    const QString where = QStringLiteral("%1 IN (%2)").arg(QLatin1String(f.voucherKey), keyList(vouchers, params));
+    const QString keys = keyList(vouchers, params);
+    // The vouchers first, for their entries are joined to them in memory.
+    if (p.tositteetLuettu)
+        lueTositetiedot(db, f, p, QStringLiteral("%1 IN (%2)").arg(QLatin1String(f.voucherKey), keys), params);
     const size_t ennen = p.rivit.size();
-    lue(db, f, p, where, params);
+    lue(db, f, p, QStringLiteral("%1 IN (%2)").arg(QLatin1String(f.entryVoucher), keys), params);
     // Only the accounts it holds: the others are read whole when asked for.
     std::erase_if(p.rivit, [&](const Rivi& r) { return !p.luetut.count(r.tili); });
     if (p.rivit.size() != ennen) p.valmiit.clear();

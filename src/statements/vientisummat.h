@@ -5,7 +5,9 @@
 // and the income statements of its formula rows) ask for the same sums of
 // the same accounts many times over: the store reads each entry of an
 // account once per entry family, keeps it with its voucher's date, its cost
-// centre and its marks, and answers every later sum from memory.
+// centre and its marks, and answers every later sum from memory. A family's
+// vouchers are read once, in one pass over their table, rather than looked
+// up again for each of their entries.
 //
 // What it holds is the book as it stood when it was read. Each step of a
 // run opens a Vaihe: the step's first look compares the book with what the
@@ -93,10 +95,24 @@ private:
         bool debet;
         dao::Currency arvo;
     };
+    // What an entry takes from its voucher.
+    struct Tosite {
+        long id;
+        qint64 paiva;       // as Rivi::paiva
+        bool avaus;
+        bool automaatti;
+    };
     // The entries of one family.
     struct Perhe {
         std::vector<Rivi> rivit;
         std::unordered_set<long> luetut;
+        // The family's vouchers in the order of their keys, once read
+        // (tositteetLuettu).
+        std::vector<Tosite> tositteet;
+        // Where each key is in tositteet (-1: nowhere), counted from the
+        // first key, while the keys are dense enough for it; else empty.
+        std::vector<int> paikat;
+        bool tositteetLuettu = false;
         // The sums asked so far: choice, dates and cost centre.
         std::map<std::tuple<int, qint64, qint64, long>, std::unordered_map<long, Puolet>> valmiit;
     };
@@ -105,6 +121,11 @@ private:
 
     Perhe& perhe(const Family& f) { return perheet_[&f]; }
     static void lue(dao::Database& db, const Family& f, Perhe& p, const QString& where, const dao::Params& params);
+    // The voucher of that key, or null.
+    static const Tosite* tosite(const Perhe& p, long id);
+    static void indeksoi(Perhe& p);
+    static void lueTositetiedot(dao::Database& db, const Family& f, Perhe& p, const QString& where,
+                                const dao::Params& params);
     void tarkista(dao::Database& db);
     void leimaa(dao::Database& db);
 

@@ -269,6 +269,7 @@ public:
 private:
     friend class DBEngine;
     friend class DatabaseImpl;
+    friend class RowPass;
     explicit Database(std::shared_ptr<DatabaseImpl> impl) : impl_(std::move(impl)) {}
     DatabaseImpl& impl() const;
     std::shared_ptr<DatabaseImpl> impl_;

@@ -162,7 +162,8 @@ public:
     void drain();
     void finishStatement();
 
-    Variant readColumn(sqlite3_stmt* stmt, int col, const ColumnInfo& info) const;
+    // A column of the statement's current row as a field of that column gives it.
+    static Variant readColumn(sqlite3_stmt* stmt, int col, const ColumnInfo& info);
     int columnIndex(const QString& name) const;  // -1 when missing
     const RowData& currentRow() const;
     void checkCurrent() const;

@@ -212,7 +212,7 @@ constexpr int kIsoDateTimeLength = 19;
 
 }  // namespace
 
-Variant RecordsetImpl::readColumn(sqlite3_stmt* s, int col, const ColumnInfo& info) const {
+Variant RecordsetImpl::readColumn(sqlite3_stmt* s, int col, const ColumnInfo& info) {
     const int st = sqlite3_column_type(s, col);
     if (st == SQLITE_NULL) return Variant();
     auto text = [&]() {

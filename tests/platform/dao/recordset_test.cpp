@@ -2,6 +2,7 @@
 // rows, Counter keys, and the definitions and transactions of a book.
 
 #include "platform/dao/database.h"
+#include "platform/dao/rowpass.h"
 #include "support/testenv.h"
 
 #include <QFile>
@@ -375,3 +376,45 @@ TEST_F(RecordsetTest, DefinitionsFieldsPropertiesAndSavedQueries) {
 }
 
 }  // namespace
+
+// A read pass gives each value as a recordset's field of the same query
+// does, for every kind a column may hold, and a text field's texts in place.
+TEST_F(RecordsetTest, ARowPassReadsEveryValueAsARecordsetDoes) {
+    db.Execute("DELETE FROM tl");
+    const char* rows[] = {
+        "INSERT INTO tl (tlNumero, tlNimi, tlSaldo, tlPvm, tlPrint, tlPieni) VALUES (5, 'D', 12.34, #3/1/2031#, True, 7)",
+        "INSERT INTO tl (tlNumero) VALUES (NULL)",
+        "INSERT INTO tl (tlNumero, tlNimi, tlSaldo, tlPvm, tlPrint) VALUES (3.0, 'd', '7.5', 'ei päivä', False)",
+        "INSERT INTO tl (tlNumero, tlNimi, tlSaldo, tlPvm) VALUES ('12', 'Äyrä', 'paljon', 45000.5)",
+        "INSERT INTO tl (tlNumero, tlNimi, tlSaldo) VALUES (-2147483648, 12, 3)",
+    };
+    for (const char* r : rows) db.Execute(r);
+    const QString sql = "SELECT tlNumero, tlNimi, tlSaldo, tlPvm, tlPrint, tlPieni, tlNumero * 2 AS kaksi, "
+                        "MAX(tlPvm, '2000-01-01') AS myohempi FROM tl WHERE tlID > ? ORDER BY tlID";
+    Recordset rs = db.OpenRecordset(sql, RecordsetType::Snapshot, {Variant(0L)});
+    RowPass pass(db, sql, {Variant(0L)});
+    const QStringList names = rs.fieldNames();
+    int n = 0;
+    for (; pass.next(); rs.MoveNext(), ++n) {
+        ASSERT_FALSE(rs.isEOF());
+        for (const QString& name : names) {
+            SCOPED_TRACE(QStringLiteral("row %1, %2").arg(n).arg(name).toStdString());
+            const int col = pass.column(name.toUpper());
+            const Variant v = rs.value(name);
+            EXPECT_EQ(pass.value(col), v);
+            EXPECT_EQ(pass.isNull(col), v.isNull());
+            const std::optional<QUtf8StringView> text = pass.storedText(col);
+            const bool textField = name == QLatin1String("tlNimi") && v.kind() == Variant::Kind::Text;
+            EXPECT_EQ(text.has_value(), textField);
+            if (text) {
+                EXPECT_EQ(QString::fromUtf8(text->data(), text->size()), v.toString());
+            }
+        }
+    }
+    EXPECT_TRUE(rs.isEOF());
+    EXPECT_EQ(n, 5);
+    EXPECT_FALSE(pass.next());
+    EXPECT_EQ(errorOf([&] { pass.column("tlEiOle"); }), err::ItemNotFound);
+    EXPECT_EQ(errorOf([&] { pass.value(0); }), err::NoCurrentRecord);
+    EXPECT_EQ(errorOf([&] { RowPass(db, "DELETE FROM tl"); }), err::InvalidOperation);
+}
