@@ -291,7 +291,9 @@ public:
     std::vector<int> pages() {
         const Obj* root = trailer_.get("/Root");
         if (!root || root->kind != Obj::Kind::Ref) fail("no document catalog");
-        const Obj* tree = dict(read(root->ref).value).get("/Pages");
+        // The catalog is kept while its page tree entry is used.
+        const Read catalog = read(root->ref);
+        const Obj* tree = dict(catalog.value).get("/Pages");
         if (!tree || tree->kind != Obj::Kind::Ref) fail("no page tree");
         std::vector<int> out;
         collect(tree->ref, {}, out, 0);
