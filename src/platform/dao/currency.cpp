@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace dao {
 
@@ -153,19 +154,45 @@ QString Currency::toInvariantString() const {
 
 namespace {
 
-// ASCII digits in the digits of the locale's script, which may lie beyond
-// the Basic Multilingual Plane (two UTF-16 units each).
-QString localeDigits(QStringView ascii, const QLocale& locale) {
-    const QList<uint> zero = locale.zeroDigit().toUcs4();
-    const char32_t localeZero = zero.isEmpty() ? U'0' : char32_t(zero.front());
-    if (localeZero == U'0') return ascii.toString();
-    QString out;
-    for (const QChar c : ascii) {
-        const char32_t digit = localeZero + char32_t(c.unicode() - u'0');
-        out += QString::fromUcs4(&digit, 1);
+// What an amount is written with in a locale, looked up once while the
+// locale stays the same: reports write amounts line after line.
+struct NumberForm {
+    QLocale locale;
+    bool grouped = true;
+    QString blank, mark, minus;
+    char32_t zero = U'0';
+
+    static const NumberForm& of(const QLocale& locale) {
+        thread_local std::optional<NumberForm> last;
+        if (!last || last->locale != locale || last->locale.numberOptions() != locale.numberOptions()) {
+            NumberForm f;
+            f.locale = locale;
+            f.grouped = !(locale.numberOptions() & QLocale::OmitGroupSeparator);
+            const QString group = locale.groupSeparator();
+            f.blank = group.size() == 1 && isGroupBlank(group[0]) ? group : QString(QChar(0x00A0));
+            const QString point = locale.decimalPoint();
+            f.mark = point == QLatin1String(",") || point == QLatin1String(".") ? point : QStringLiteral(".");
+            f.minus = locale.negativeSign();
+            const QList<uint> zero = locale.zeroDigit().toUcs4();
+            f.zero = zero.isEmpty() ? U'0' : char32_t(zero.front());
+            last = std::move(f);
+        }
+        return *last;
     }
-    return out;
-}
+
+    // ASCII digits in the digits of the locale's script, which may lie
+    // beyond the Basic Multilingual Plane (two UTF-16 units each).
+    void appendDigits(QString& out, QStringView ascii) const {
+        if (zero == U'0') {
+            out += ascii;
+            return;
+        }
+        for (const QChar c : ascii) {
+            const char32_t digit = zero + char32_t(c.unicode() - u'0');
+            out += QString::fromUcs4(&digit, 1);
+        }
+    }
+};
 
 // A number given by its sign and its whole and decimal digits in ASCII, in
 // the form every amount is written in (see Currency::toLocaleString). Both
@@ -173,23 +200,21 @@ QString localeDigits(QStringView ascii, const QLocale& locale) {
 // groups with either (1,234.50 in US English) groups with a no-break space,
 // and one whose decimal mark is neither writes a point.
 QString localeForm(bool negative, QStringView whole, QStringView decimals, const QLocale& locale) {
+    const NumberForm& form = NumberForm::of(locale);
     QString s;
-    const bool grouped = !(locale.numberOptions() & QLocale::OmitGroupSeparator);
-    const QString group = locale.groupSeparator();
-    const QString blank = group.size() == 1 && isGroupBlank(group[0]) ? group : QString(QChar(0x00A0));
+    if (negative) s += form.minus;
     for (qsizetype at = 0; at < whole.size();) {
         // Digit groups of three, the first one perhaps shorter.
         const qsizetype size = at == 0 && whole.size() % 3 != 0 ? whole.size() % 3 : 3;
-        if (at > 0 && grouped) s += blank;
-        s += localeDigits(whole.sliced(at, size), locale);
+        if (at > 0 && form.grouped) s += form.blank;
+        form.appendDigits(s, whole.sliced(at, size));
         at += size;
     }
     if (!decimals.isEmpty()) {
-        const QString mark = locale.decimalPoint();
-        s += mark == QLatin1String(",") || mark == QLatin1String(".") ? mark : QStringLiteral(".");
-        s += localeDigits(decimals, locale);
+        s += form.mark;
+        form.appendDigits(s, decimals);
     }
-    return negative ? locale.negativeSign() + s : s;
+    return s;
 }
 
 }  // namespace

@@ -8,8 +8,12 @@
 #include "platform/report/value.h"
 
 #include <QHash>
+#include <QByteArray>
 #include <QString>
+#include <QUtf8StringView>
+#include <algorithm>
 #include <bit>
+#include <memory>
 #include <cstdint>
 #include <type_traits>
 #include <vector>
@@ -31,11 +35,6 @@ public:
 
     // Appends the next cell of the row being read (columns in order).
     void add(const Value& v) {
-        const size_t col = kinds_.size() % columns.size();
-        if (known_.size() != columns.size()) {
-            known_.resize(columns.size());
-            lastText_.assign(columns.size(), kNoText);
-        }
         std::int64_t bits = 0;
         switch (v.kind()) {
         case Value::Kind::Null: break;
@@ -44,15 +43,17 @@ public:
         case Value::Kind::Double: bits = std::bit_cast<std::int64_t>(v.toDouble()); break;
         case Value::Kind::Currency: bits = v.toCurrency().raw(); break;
         case Value::Kind::Date: bits = std::bit_cast<std::int64_t>(v.toDate()); break;
-        case Value::Kind::Text: bits = textIndex(col, v.toString()); break;
+        case Value::Kind::Text: return addText(v.toString().toUtf8());
         }
-        kinds_.push_back(std::uint8_t(v.kind()));
-        bits_.push_back(bits);
+        put(v.kind(), bits);
     }
+    // Appends a text cell given as UTF-8: a text seen before in the column
+    // is not decoded again.
+    void addText(QUtf8StringView utf8) { put(Value::Kind::Text, textIndex(cells_ % columns.size(), utf8)); }
+
     Value at(int row, int col) const {
-        const size_t i = size_t(row) * columns.size() + size_t(col);
-        const std::int64_t b = bits_[i];
-        switch (Value::Kind(kinds_[i])) {
+        const std::int64_t b = bitsOf(size_t(row))[col];
+        switch (Value::Kind(kindsOf(size_t(row))[col])) {
         case Value::Kind::Null: return Value();
         case Value::Kind::Bool: return Value(b != 0);
         case Value::Kind::Int: return Value(b);
@@ -64,6 +65,67 @@ public:
         return Value();
     }
 
+    // Keeps the rows named, in that order, and their texts in the order
+    // the rows first use them: what is read row after row lies together.
+    // The rows are moved in place; a long report reads many.
+    void keepRows(const std::vector<int>& order) {
+        const size_t cols = columns.size(), kept = order.size();
+        // Every row gets a place: those not kept follow the kept ones.
+        std::vector<int> from(order);
+        std::vector<bool> done(size_t(rows), false);
+        for (const int r : order) done[size_t(r)] = true;
+        for (int r = 0; r < rows; ++r)
+            if (!done[size_t(r)]) from.push_back(r);
+        // Each cycle of the permutation moved round through one spare row.
+        std::fill(done.begin(), done.end(), false);
+        std::vector<std::uint8_t> spareKinds(cols);
+        std::vector<std::int64_t> spareBits(cols);
+        auto move = [&](size_t to, size_t src) {
+            std::copy_n(kindsOf(src), cols, kindsOf(to));
+            std::copy_n(bitsOf(src), cols, bitsOf(to));
+        };
+        for (size_t start = 0; start < from.size(); ++start) {
+            if (done[start] || size_t(from[start]) == start) continue;
+            std::copy_n(kindsOf(start), cols, spareKinds.begin());
+            std::copy_n(bitsOf(start), cols, spareBits.begin());
+            size_t at = start;
+            for (;;) {
+                done[at] = true;
+                const size_t src = size_t(from[at]);
+                if (src == start) {
+                    std::copy_n(spareKinds.begin(), cols, kindsOf(at));
+                    std::copy_n(spareBits.begin(), cols, bitsOf(at));
+                    break;
+                }
+                move(at, src);
+                at = src;
+            }
+        }
+        rows = int(kept);
+        cells_ = kept * cols;
+        blocks_.resize((kept + kBlockRows - 1) / kBlockRows);
+    // The texts, each a copy of its own made in the order of use.
+        std::vector<QString> texts;
+        std::vector<std::int64_t> moved(texts_.size(), kNoText);
+        for (size_t row = 0; row < kept; ++row) {
+            const std::uint8_t* kinds = kindsOf(row);
+            std::int64_t* bits = bitsOf(row);
+            for (size_t c = 0; c < cols; ++c) {
+                if (Value::Kind(kinds[c]) != Value::Kind::Text) continue;
+                std::int64_t& to = moved[size_t(bits[c])];
+                if (to == kNoText) {
+                    to = std::int64_t(texts.size());
+                    const QString& t = texts_[size_t(bits[c])];
+                    texts.emplace_back(t.constData(), t.size());
+                }
+                bits[c] = to;
+            }
+        }
+        texts_ = std::move(texts);
+        known_.clear();
+        lastText_.clear();
+    }
+
 private:
     static_assert(sizeof(dao::Date) == sizeof(std::int64_t) && std::is_trivially_copyable_v<dao::Date>);
     static constexpr std::int64_t kNoText = -1;
@@ -72,22 +134,59 @@ private:
     // the row before is compared.
     static constexpr int kSharedTextsPerColumn = 1 << 14;
 
-    std::int64_t textIndex(size_t col, const QString& text) {
-        const std::int64_t last = lastText_[col];
-        if (last != kNoText && texts_[size_t(last)] == text) return last;
-        auto& known = known_[col];
-        if (auto it = known.constFind(text); it != known.constEnd()) return lastText_[col] = *it;
-        const std::int64_t index = std::int64_t(texts_.size());
-        texts_.push_back(text);
-        if (known.size() < kSharedTextsPerColumn) known.insert(text, index);
-        return lastText_[col] = index;
+    void put(Value::Kind kind, std::int64_t bits) {
+        const size_t cols = columns.size(), row = cells_ / cols, col = cells_ % cols;
+        if (col == 0 && row % kBlockRows == 0 && row / kBlockRows == blocks_.size()) {
+            blocks_.push_back({std::make_unique_for_overwrite<std::uint8_t[]>(kBlockRows * cols),
+                               std::make_unique_for_overwrite<std::int64_t[]>(kBlockRows * cols)});
+        }
+        kindsOf(row)[col] = std::uint8_t(kind);
+        bitsOf(row)[col] = bits;
+        ++cells_;
     }
 
-    std::vector<std::uint8_t> kinds_;
-    std::vector<std::int64_t> bits_;
+    std::int64_t textIndex(size_t col, QUtf8StringView utf8) {
+        if (known_.size() != columns.size()) {
+            known_.resize(columns.size());
+            lastText_.assign(columns.size(), {QByteArray(), kNoText});
+        }
+        const QByteArray bytes = QByteArray::fromRawData(utf8.data(), utf8.size());
+        auto& [lastBytes, last] = lastText_[col];
+        if (last != kNoText && lastBytes == bytes) return last;
+        auto& known = known_[col];
+        std::int64_t index;
+        if (auto it = known.constFind(bytes); it != known.constEnd()) {
+            index = *it;
+        } else {
+            index = std::int64_t(texts_.size());
+            texts_.push_back(QString::fromUtf8(utf8));
+            if (known.size() < kSharedTextsPerColumn) known.insert(QByteArray(utf8.data(), utf8.size()), index);
+        }
+        lastBytes.resize(utf8.size());
+        std::copy_n(utf8.data(), utf8.size(), lastBytes.data());
+        last = index;
+        return index;
+    }
+
+    // The rows are held in blocks: the store grows without moving what it
+    // holds, and a row is never split between two blocks.
+    static constexpr size_t kBlockRows = 4096;
+    struct Block {
+        std::unique_ptr<std::uint8_t[]> kinds;
+        std::unique_ptr<std::int64_t[]> bits;
+    };
+    std::uint8_t* kindsOf(size_t row) const {
+        return blocks_[row / kBlockRows].kinds.get() + (row % kBlockRows) * columns.size();
+    }
+    std::int64_t* bitsOf(size_t row) const {
+        return blocks_[row / kBlockRows].bits.get() + (row % kBlockRows) * columns.size();
+    }
+
+    std::vector<Block> blocks_;
+    size_t cells_ = 0;
     std::vector<QString> texts_;
-    std::vector<QHash<QString, std::int64_t>> known_;
-    std::vector<std::int64_t> lastText_;
+    std::vector<QHash<QByteArray, std::int64_t>> known_;           // per column: texts by their UTF-8
+    std::vector<std::pair<QByteArray, std::int64_t>> lastText_;    // per column: the text of the row before
 };
 
 }  // namespace report::detail

@@ -1,12 +1,13 @@
 #include "platform/report/engine.h"
 
 #include "platform/dao/database.h"
+#include "platform/dao/rowpass.h"
 #include "platform/report/dataset.h"
 #include "platform/report/error.h"
 #include "platform/report/measurer.h"
+#include "platform/report/sortkey.h"
 #include "platform/report/texts.h"
 
-#include <QCollator>
 #include <QFileInfo>
 #include <QHash>
 #include <QPageSize>
@@ -62,6 +63,7 @@ namespace {
 using detail::Column;
 using detail::DataSet;
 using detail::Measurer;
+using detail::SortKey;
 
 constexpr double kPtPerMm = 72.0 / 25.4;
 
@@ -372,16 +374,19 @@ private:
         result_.sql = buildSql();
         try {
             dao::Database db = dao::DBEngine::OpenDatabase(path, true);
-            // Read forward once: the recordset need not keep the rows passed.
-            dao::Recordset rs = db.OpenRecordset(result_.sql, dao::RecordsetType::ForwardOnly);
-            std::vector<dao::Field> fields;
-            for (size_t c = 0; c < data_.columns.size(); ++c) fields.push_back(rs.field(columnAlias(c)));
-            while (!rs.isEOF()) {
-                for (const dao::Field& f : fields) data_.add(f.value());
-                ++data_.rows;
-                rs.MoveNext();
+            {
+                // Read forward once, each row as it comes.
+                dao::RowPass rows(db, result_.sql);
+                std::vector<int> at;
+                for (size_t c = 0; c < data_.columns.size(); ++c) at.push_back(rows.column(columnAlias(c)));
+                while (rows.next()) {
+                    for (const int c : at) {
+                        if (const auto text = rows.storedText(c)) data_.addText(*text);
+                        else data_.add(rows.value(c));
+                    }
+                    ++data_.rows;
+                }
             }
-            rs.Close();
             db.Close();
         } catch (const dao::DaoError& e) {
             throw ReportError(err::DatabaseError, QStringLiteral("Tietojen luku tietokannasta %1 epäonnistui (%2): %3")
@@ -404,70 +409,42 @@ private:
     }
 
     void sortRecords() {
-        struct Key {
-            const Formula* f;
-            bool desc;
-        };
-        std::vector<Key> keys;
-        for (const auto& g : def_.groups) keys.push_back({&g.by, g.descending});
+        std::vector<std::pair<const Formula*, bool>> keys;  // formula, descending
+        for (const auto& g : def_.groups) keys.emplace_back(&g.by, g.descending);
         groupCount_ = int(def_.groups.size());
-        for (const auto& s : sort_) keys.push_back({&s.expr, s.descending});
+        for (const auto& s : sort_) keys.emplace_back(&s.expr, s.descending);
         const size_t n = order_.size(), k = keys.size();
-        keyValues_.resize(n * k);
-        std::vector<std::optional<QCollatorSortKey>> textKeys(n * k);
-        QCollator collator{QLocale(QLocale::Finnish, QLocale::Finland)};
-        collator.setCaseSensitivity(Qt::CaseInsensitive);
-        for (size_t i = 0; i < n; ++i) {
-            Scope s(*this, -1, order_[i], 0, 0, false, 0);
-            for (size_t j = 0; j < k; ++j) {
-                Value v = evaluate(*keys[j].f, s);
-                if (v.isText()) textKeys[i * k + j] = collator.sortKey(v.toString());
-                keyValues_[i * k + j] = std::move(v);
+        std::vector<SortKey> sortKeys(k);
+        for (size_t j = 0; j < k; ++j) {
+            std::vector<Value> values(n);
+            for (size_t i = 0; i < n; ++i) {
+                Scope s(*this, -1, order_[i], 0, 0, false, 0);
+                values[i] = evaluate(*keys[j].first, s);
             }
+            sortKeys[j] = SortKey::of(std::move(values), keys[j].second);
         }
         std::vector<int> idx(n);
         for (size_t i = 0; i < n; ++i) idx[i] = int(i);
-        auto cmpKey = [&](size_t a, size_t b, size_t j) {
-            const auto& ta = textKeys[a * k + j];
-            const auto& tb = textKeys[b * k + j];
-            int c = (ta && tb) ? ta->compare(*tb) : val::sortCompare(keyValues_[a * k + j], keyValues_[b * k + j]);
-            c = c < 0 ? -1 : (c > 0 ? 1 : 0);
-            return keys[j].desc ? -c : c;
-        };
         if (k > 0) {
             std::stable_sort(idx.begin(), idx.end(), [&](int a, int b) {
-                for (size_t j = 0; j < k; ++j) {
-                    int c = cmpKey(size_t(a), size_t(b), j);
-                    if (c != 0) return c < 0;
-                }
+                for (const SortKey& key : sortKeys)
+                    if (const int c = key.compare(size_t(a), size_t(b)); c != 0) return c < 0;
                 return false;
             });
         }
+        // The rows are kept in the report's order from here on: the layout
+        // and its totals read them one after another.
         std::vector<int> sorted(n);
-        std::vector<Value> sortedKeys(n * k);
-        std::vector<std::optional<QCollatorSortKey>> sortedText(n * k);
-        for (size_t i = 0; i < n; ++i) {
-            sorted[i] = order_[size_t(idx[i])];
-            for (size_t j = 0; j < k; ++j) {
-                sortedKeys[i * k + j] = keyValues_[size_t(idx[i]) * k + j];
-                sortedText[i * k + j] = textKeys[size_t(idx[i]) * k + j];
-            }
-        }
-        order_ = std::move(sorted);
-        keyValues_ = std::move(sortedKeys);
+        for (size_t i = 0; i < n; ++i) sorted[i] = order_[size_t(idx[i])];
+        data_.keepRows(sorted);
+        for (size_t i = 0; i < n; ++i) order_[i] = int(i);
         // Where each group starts: a record starts a group of a level when its
         // value, or that of an outer level, differs from the record before.
         groupStarts_.assign(size_t(groupCount_), std::vector<bool>(n, false));
         for (size_t i = 0; i < n; ++i) {
             bool changed = i == 0;
             for (int g = 0; g < groupCount_; ++g) {
-                if (!changed) {
-                    const auto& ta = sortedText[i * k + size_t(g)];
-                    const auto& tb = sortedText[(i - 1) * k + size_t(g)];
-                    int c = (ta && tb) ? ta->compare(*tb)
-                                       : val::sortCompare(keyValues_[i * k + size_t(g)], keyValues_[(i - 1) * k + size_t(g)]);
-                    changed = c != 0;
-                }
+                if (!changed) changed = sortKeys[size_t(g)].compare(size_t(idx[i]), size_t(idx[i - 1])) != 0;
                 groupStarts_[size_t(g)][i] = changed;
             }
         }
@@ -647,10 +624,10 @@ private:
     // The value's text by the format. A date is written once per format:
     // a ledger prints the same days on line after line.
     QString formatted(const Value& v, const Format& f) {
-        if (v.kind() != dao::Variant::Kind::Date) return formatValue(v, f);
+        if (v.kind() != dao::Variant::Kind::Date) return formatValue(v, f, locale_);
         const auto key = std::make_pair(&f, v.toDate().seconds());
         auto it = dateTexts_.find(key);
-        if (it == dateTexts_.end()) it = dateTexts_.emplace(key, formatValue(v, f)).first;
+        if (it == dateTexts_.end()) it = dateTexts_.emplace(key, formatValue(v, f, locale_)).first;
         return it->second;
     }
 
@@ -712,7 +689,7 @@ private:
     void rewrite(LaidItem& item, const Deferred& d) {
         Scope scope(*this, d.pos, d.row, d.begin, d.end, true, d.page + 1);
         item.value = evaluate(d.def->expr, scope);
-        item.text = formatValue(item.value, d.def->format);
+        item.text = formatValue(item.value, d.def->format, locale_);
         item.lines = measurer_.wrap(item.font, item.text, item.rect.width());
         item.rect.setHeight(measurer_.lineHeight(item.font) * item.lines.size());
     }
@@ -836,7 +813,6 @@ private:
     std::vector<SortField> sort_;
     DataSet data_;
     std::vector<int> order_;                       // rows of the data set in report order
-    std::vector<Value> keyValues_;
     int groupCount_ = 0;
     std::vector<std::vector<bool>> groupStarts_;   // per group level, per position
     std::vector<std::vector<int>> groupEnd_;       // per group level, per position: end of its group
@@ -853,6 +829,7 @@ private:
     bool titleUsesPages_ = false;
     bool pageCountKnown_ = false;
 
+    QLocale locale_;                         // the texts' regional formats, the same for the whole run
     std::shared_ptr<LaidOutReport> report_;  // the report without its pages
     PageSink* sink_ = nullptr;
     LaidPage page_;                                // the page being laid out

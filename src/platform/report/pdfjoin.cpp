@@ -332,7 +332,21 @@ private:
         return n;
     }
 
+    // The objects of a page lie together, and the pages are taken in order:
+    // they are read from a block of the file held, not each from the file.
+    static constexpr qint64 kBlock = 256 * 1024;
+
     QByteArray readAt(qint64 at, qint64 length) {
+        if (at < 0 || length < 0 || at + length > size_) fail("cannot read part");
+        if (length > kBlock / 2) return readFile(at, length);
+        if (at < blockAt_ || at + length > blockAt_ + block_.size()) {
+            blockAt_ = at;
+            block_ = readFile(at, std::min(kBlock, size_ - at));
+        }
+        return QByteArray(block_.constData() + (at - blockAt_), length);
+    }
+
+    QByteArray readFile(qint64 at, qint64 length) {
         if (!file_.seek(at)) fail("cannot read part");
         QByteArray b = file_.read(length);
         if (b.size() != length) fail("cannot read part");
@@ -395,6 +409,8 @@ private:
 
     QFile file_;
     qint64 size_ = 0;
+    QByteArray block_;    // the part of the file read last, from blockAt_
+    qint64 blockAt_ = 0;
     QByteArray version_;
     std::vector<qint64> offsets_;
     Obj trailer_;
