@@ -172,6 +172,15 @@ void addIndex(dao::Database& db, const QString& table, const QString& name, cons
     td.appendIndex(idx);
 }
 
+// Removes an index of a base table when it is there.
+void dropIndex(dao::Database& db, const QString& table, const QString& name) {
+    for (const dao::IndexDef& idx : db.tableDef(table).indexes())
+        if (sameName(idx.name(), name)) {
+            db.Execute(QStringLiteral("DROP INDEX [%1] ON [%2]").arg(idx.name(), table));
+            return;
+        }
+}
+
 void remakeQuery(dao::Database& db, const QString& name) {
     if (QueryExists(db, name)) db.deleteQueryDef(name);
     for (const QuerySpec& q : savedQueries())
@@ -252,6 +261,13 @@ void UpdateDatabase(dao::Database& db) {
                       {"vitoID", "viAvausvienti", "viPaatosvienti", "vikpID", "vitlID", "viTyyppi", "viArvo"});
          }},
         {"to.toPvmNumero", [&] { addIndex(db, "to", "toPvmNumero", {"toPvm", "toNumero"}); }},
+        // An index whose fields begin one of those serves no lookup the
+        // longer one does not, and every write and every opening's check of
+        // the book goes through it too.
+        {"vi.vitoID", [&] { dropIndex(db, "vi", "vitoID"); }},
+        {"vi.vitlID", [&] { dropIndex(db, "vi", "vitlID"); }},
+        {"viE.viEtlID", [&] { dropIndex(db, "viE", "viEtlID"); }},
+        {"to.toPvm", [&] { dropIndex(db, "to", "toPvm"); }},
         {"Format",
          [&] {
              for (const dao::TableDef& td : db.tableDefs())

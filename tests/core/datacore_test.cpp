@@ -112,7 +112,8 @@ TEST_F(DataCoreTest, UpgradeBringsAnOldBookToTheCurrentLayoutOnce) {
 }
 
 // An older book gets the indexes the statements and the ledger preparation
-// read by, once: a second upgrade finds them there.
+// read by, once: a second upgrade finds them there. The shorter indexes they
+// begin with are gone.
 TEST_F(DataCoreTest, TheUpgradeAddsTheReadingIndexesOnce) {
     const QString path = kvtest::makeBaseBook(dir);
     dao::Database db = dao::DBEngine::OpenDatabase(path);
@@ -137,6 +138,14 @@ TEST_F(DataCoreTest, TheUpgradeAddsTheReadingIndexesOnce) {
             EXPECT_EQ(idx.fieldNames(), e.fields);
         }
         EXPECT_EQ(found, 1);
+    }
+    // No index begins another one of its table: the longer one serves it.
+    for (const dao::TableDef& t : db.tableDefs()) {
+        const std::vector<dao::IndexDef> indexes = t.indexes();
+        for (const dao::IndexDef& a : indexes)
+            for (const dao::IndexDef& b : indexes)
+                EXPECT_FALSE(a.name() != b.name() && b.fieldNames().mid(0, a.fieldNames().size()) == a.fieldNames())
+                    << t.name().toStdString() << ": " << a.name().toStdString() << " begins " << b.name().toStdString();
     }
 }
 
