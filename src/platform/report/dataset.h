@@ -70,6 +70,10 @@ public:
     // The rows are moved in place; a long report reads many.
     void keepRows(const std::vector<int>& order) {
         const size_t cols = columns.size(), kept = order.size();
+        if (cols == 0) {  // a report that reads no field counts its rows only
+            rows = int(kept);
+            return;
+        }
         // Every row gets a place: those not kept follow the kept ones.
         std::vector<int> from(order);
         std::vector<bool> done(size_t(rows), false);
