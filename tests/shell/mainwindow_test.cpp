@@ -149,7 +149,9 @@ TEST_F(MainWindowTest, KeepsItsFixedSizeAndCanBePictured) {
         EXPECT_TRUE(main->rect().contains(r)) << b->objectName().toStdString();
         EXPECT_GE(r.top(), main->menuBar->geometry().bottom()) << b->objectName().toStdString();
         EXPECT_GE(b->width(), b->sizeHint().width()) << b->objectName().toStdString();
-        if (previous) EXPECT_GE(r.left(), previous->mapTo(main, QPoint(previous->width(), 0)).x());
+        if (previous) {
+            EXPECT_GE(r.left(), previous->mapTo(main, QPoint(previous->width(), 0)).x());
+        }
         previous = b;
     }
     const int rightEdge = main->Frame1->mapTo(main, QPoint(main->Frame1->width(), 0)).x();

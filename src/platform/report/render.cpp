@@ -38,7 +38,55 @@ void paintPage(QPainter& painter, const LaidOutReport& report, int pageIndex, do
     paintPage(painter, report.pages[size_t(pageIndex)], report.fonts, dpiX, dpiY);
 }
 
-void paintPage(QPainter& painter, const LaidPage& page, const std::vector<QFont>& fonts, double dpiX, double dpiY) {
+namespace {
+
+// A page as it is drawn: its rules and the lines of its texts in drawing
+// order, each with its place, font and alignment, the texts in one buffer.
+// A long PDF's pages go to the painter threads in this form: a few blocks
+// of memory each, while the laid-out page, whose many small texts another
+// thread would have read, is freed at once by the thread that made it.
+struct PagePaint {
+    enum class Op : std::uint8_t { Rules, Font, Line };
+    struct Step {
+        Op op;
+        int font = 0;                    // Font
+        Qt::Alignment align;             // Line
+        double left = 0, width = 0, top = 0;  // Line, in points
+        qsizetype at = 0, size = 0;      // Line: in texts; Rules: in rules
+    };
+    std::vector<Step> steps;
+    std::vector<QLineF> rules;
+    QString texts;
+
+    static PagePaint of(const LaidPage& page) {
+        PagePaint p;
+        int currentFont = -1;
+        for (const LaidBand& band : page.bands) {
+            if (!band.rules.empty()) {
+                p.steps.push_back({Op::Rules, 0, {}, 0, 0, 0, qsizetype(p.rules.size()), qsizetype(band.rules.size())});
+                p.rules.insert(p.rules.end(), band.rules.begin(), band.rules.end());
+            }
+            for (const LaidItem& item : band.items) {
+                if (item.lines.isEmpty() || (item.lines.size() == 1 && item.lines.front().isEmpty())) continue;
+                if (item.font != currentFont) {
+                    p.steps.push_back({Op::Font, item.font, {}, 0, 0, 0, 0, 0});
+                    currentFont = item.font;
+                }
+                const double lineHeight = item.lines.size() > 0 ? item.rect.height() / item.lines.size() : 0;
+                for (int i = 0; i < item.lines.size(); ++i) {
+                    const QString& line = item.lines[i];
+                    if (line.isEmpty()) continue;
+                    p.steps.push_back({Op::Line, item.font, item.align, item.rect.left(), item.rect.width(),
+                                       item.rect.top() + i * lineHeight, p.texts.size(), line.size()});
+                    p.texts += line;
+                }
+            }
+        }
+        return p;
+    }
+};
+
+void paint(QPainter& painter, const PagePaint& page, const std::vector<QFont>& fonts, double dpiX, double dpiY) {
     const double sx = dpiX / 72.0, sy = dpiY / 72.0;
 
     // Fonts as the device measures them; the sizes are in points, which the
@@ -56,40 +104,43 @@ void paintPage(QPainter& painter, const LaidPage& page, const std::vector<QFont>
     QPen rulePen(Qt::black);
     rulePen.setWidthF(0.5 * sx);
     painter.setPen(Qt::black);
-    int currentFont = -1;
-    for (const LaidBand& band : page.bands) {
-        if (!band.rules.empty()) {
+    for (const PagePaint::Step& step : page.steps) {
+        switch (step.op) {
+        case PagePaint::Op::Rules:
             painter.setPen(rulePen);
-            for (const QLineF& r : band.rules)
-                painter.drawLine(QLineF(r.x1() * sx, r.y1() * sy, r.x2() * sx, r.y2() * sy));
+            for (qsizetype r = step.at; r < step.at + step.size; ++r) {
+                const QLineF& l = page.rules[size_t(r)];
+                painter.drawLine(QLineF(l.x1() * sx, l.y1() * sy, l.x2() * sx, l.y2() * sy));
+            }
             painter.setPen(Qt::black);
+            break;
+        case PagePaint::Op::Font: painter.setFont(fonts[size_t(step.font)]); break;
+        case PagePaint::Op::Line: {
+            // The text is read where it lies in the page's buffer.
+            const QString line = QString::fromRawData(page.texts.constData() + step.at, step.size);
+            const QFontMetricsF& fm = metrics[size_t(step.font)];
+            double x = step.left * sx;
+            const double w = step.width * sx;
+            if (step.align & (Qt::AlignRight | Qt::AlignHCenter)) {
+                auto& known = advances[size_t(step.font)];
+                auto it = known.constFind(line);
+                if (it == known.constEnd()) it = known.insert(QString(line.constData(), line.size()), fm.horizontalAdvance(line));
+                const double adv = *it;
+                x += (step.align & Qt::AlignRight) ? w - adv : (w - adv) / 2;
+            }
+            const double baseline = step.top * sy + fm.ascent();
+            painter.drawText(QPointF(x, baseline), line);
+            break;
         }
-        for (const LaidItem& item : band.items) {
-            if (item.lines.isEmpty() || (item.lines.size() == 1 && item.lines.front().isEmpty())) continue;
-            if (item.font != currentFont) {
-                painter.setFont(fonts[size_t(item.font)]);
-                currentFont = item.font;
-            }
-            const QFontMetricsF& fm = metrics[size_t(item.font)];
-            const double lineHeight = item.lines.size() > 0 ? item.rect.height() / item.lines.size() : 0;
-            for (int i = 0; i < item.lines.size(); ++i) {
-                const QString& line = item.lines[i];
-                if (line.isEmpty()) continue;
-                double x = item.rect.left() * sx;
-                const double w = item.rect.width() * sx;
-                if (item.align & (Qt::AlignRight | Qt::AlignHCenter)) {
-                    auto& known = advances[size_t(item.font)];
-                    auto it = known.constFind(line);
-                    if (it == known.constEnd()) it = known.insert(line, fm.horizontalAdvance(line));
-                    const double adv = *it;
-                    x += (item.align & Qt::AlignRight) ? w - adv : (w - adv) / 2;
-                }
-                const double baseline = (item.rect.top() + i * lineHeight) * sy + fm.ascent();
-                painter.drawText(QPointF(x, baseline), line);
-            }
         }
     }
     painter.restore();
+}
+
+}  // namespace
+
+void paintPage(QPainter& painter, const LaidPage& page, const std::vector<QFont>& fonts, double dpiX, double dpiY) {
+    paint(painter, PagePaint::of(page), fonts, dpiX, dpiY);
 }
 
 void setUpPrinter(QPrinter& printer, const LaidOutReport& report) {
@@ -158,7 +209,7 @@ public:
         writer_.emplace(&file_);
         settings.apply(*writer_);
     }
-    void paint(const LaidPage& page, const std::vector<QFont>& fonts) {
+    void paint(const PagePaint& page, const std::vector<QFont>& fonts) {
         if (!ok_) return;
         if (!begun_) {
             ok_ = begun_ = painter_.begin(&*writer_);
@@ -167,7 +218,7 @@ public:
         } else {
             ok_ = writer_->newPage();
         }
-        if (ok_) paintPage(painter_, page, fonts, dpiX_, dpiY_);
+        if (ok_) report::paint(painter_, page, fonts, dpiX_, dpiY_);
     }
     // True when every page is in the file.
     bool close() {
@@ -220,15 +271,13 @@ public:
         const int k = (int(placed_.size()) / kRun) % int(painters_.size());
         Painter& p = *painters_[size_t(k)];
         placed_.push_back({k, p.taken++});
-        std::vector<Job> painted;
+        Job job{PagePaint::of(page), std::move(fonts)};
         {
             std::unique_lock lock(mutex_);
             room_.wait(lock, [&] { return int(p.waiting.size()) < kWaiting; });
-            p.waiting.push_back({std::move(page), std::move(fonts)});
-            painted.swap(painted_);
+            p.waiting.push_back(std::move(job));
         }
         p.wake.notify_one();
-        // The pages painted are freed here, outside the lock.
     }
     int pages() const { return int(placed_.size()); }
 
@@ -254,7 +303,7 @@ public:
 
 private:
     struct Job {
-        LaidPage page;
+        PagePaint page;
         Fonts fonts;
     };
     struct Painter {
@@ -272,10 +321,6 @@ private:
         for (Job job;;) {
             {
                 std::unique_lock lock(mutex_);
-                // A page is freed on the thread that laid it out: its texts
-                // freed on a painter's thread would take the lock of the
-                // layout's memory from it line after line.
-                if (!job.page.bands.empty()) painted_.push_back(std::move(job));
                 me.wake.wait(lock, [&] { return !me.waiting.empty() || closing_; });
                 if (me.waiting.empty() || abandoned_) break;
                 job = std::move(me.waiting.front());
@@ -315,7 +360,6 @@ private:
     PdfSettings settings_;
     std::vector<std::unique_ptr<Painter>> painters_;
     std::vector<std::pair<int, int>> placed_;  // per page of the file: painter, page of its part
-    std::vector<Job> painted_;                 // pages painted, to be freed by the layout's thread
     std::mutex mutex_;
     std::condition_variable room_;
     bool closing_ = false, abandoned_ = false;
@@ -456,7 +500,7 @@ struct PageWriter::Impl {
         PdfFile out(overlay, PdfSettings(printer));
         for (const auto& [j, page] : over) {
             overlays[j] = int(overlays.size());
-            out.paint(page, *fonts);
+            out.paint(PagePaint::of(page), *fonts);
         }
         if (!out.close()) throw cannotWrite(file);
     }
