@@ -107,8 +107,7 @@ public:
         compileFormulas();
         bindColumns();
         readData();
-        selectRecords();
-        sortRecords();
+        sortRecords(selectRecords());
         prepareFonts();
         setUpPages();
         result_.report = report_;
@@ -137,7 +136,10 @@ public:
 
     // --- used by Scope
     const DataSet& data() const { return data_; }
-    int rowAt(int pos) const { return order_[size_t(pos)]; }
+    // Once sorted, the records lie in the report's order: the record at a
+    // position is the row of that number.
+    int rowAt(int pos) const { return pos; }
+    int recordCount() const { return data_.rows; }
     int totalPages() const { return totalPages_; }
     QDate printDate() const { return in_.printDate.isValid() ? in_.printDate : QDate::currentDate(); }
 
@@ -397,28 +399,32 @@ private:
         result_.recordsRead = data_.rows;
     }
 
-    void selectRecords() {
-        order_.reserve(size_t(data_.rows));
+    // The rows that the report's filter and the selection formula let through.
+    std::vector<int> selectRecords() {
+        std::vector<int> selected;
+        selected.reserve(size_t(data_.rows));
         for (int r = 0; r < data_.rows; ++r) {
             Scope s(*this, -1, r, 0, 0, false, 0);
             if (!def_.filter.isEmpty() && !condition(def_.filter, s)) continue;
             if (!selection_.isEmpty() && !condition(selection_, s)) continue;
-            order_.push_back(r);
+            selected.push_back(r);
         }
-        result_.recordsSelected = int(order_.size());
+        result_.recordsSelected = int(selected.size());
+        return selected;
     }
 
-    void sortRecords() {
+    // Sorts the rows selected and keeps only them, in the report's order.
+    void sortRecords(const std::vector<int>& selected) {
         std::vector<std::pair<const Formula*, bool>> keys;  // formula, descending
         for (const auto& g : def_.groups) keys.emplace_back(&g.by, g.descending);
         groupCount_ = int(def_.groups.size());
         for (const auto& s : sort_) keys.emplace_back(&s.expr, s.descending);
-        const size_t n = order_.size(), k = keys.size();
+        const size_t n = selected.size(), k = keys.size();
         std::vector<SortKey> sortKeys(k);
         for (size_t j = 0; j < k; ++j) {
             std::vector<Value> values(n);
             for (size_t i = 0; i < n; ++i) {
-                Scope s(*this, -1, order_[i], 0, 0, false, 0);
+                Scope s(*this, -1, selected[i], 0, 0, false, 0);
                 values[i] = evaluate(*keys[j].first, s);
             }
             sortKeys[j] = SortKey::of(std::move(values), keys[j].second);
@@ -435,9 +441,8 @@ private:
         // The rows are kept in the report's order from here on: the layout
         // and its totals read them one after another.
         std::vector<int> sorted(n);
-        for (size_t i = 0; i < n; ++i) sorted[i] = order_[size_t(idx[i])];
+        for (size_t i = 0; i < n; ++i) sorted[i] = selected[size_t(idx[i])];
         data_.keepRows(sorted);
-        for (size_t i = 0; i < n; ++i) order_[i] = int(i);
         // Where each group starts: a record starts a group of a level when its
         // value, or that of an outer level, differs from the record before.
         groupStarts_.assign(size_t(groupCount_), std::vector<bool>(n, false));
@@ -651,7 +656,7 @@ private:
     // number, and hands it on.
     void finishPage(PageSink& sink) {
         const int p = pagesStarted_ - 1;
-        const int n = int(order_.size());
+        const int n = recordCount();
         if (const SectionDef* pf = def_.section(SectionKind::PageFooter)) {
             int pos = lastRecordOnPage_[size_t(p)];
             if (pos < 0) pos = n > 0 ? std::min(n - 1, firstRecordAfter(p)) : -1;
@@ -700,7 +705,7 @@ private:
         page_.number = pagesStarted_;
         lastRecordOnPage_.push_back(-1);
         y_ = margins_.top();
-        const int n = int(order_.size());
+        const int n = recordCount();
         const int pos = n == 0 ? -1 : std::clamp(nextPos, 0, n - 1);
         auto top = [this](std::optional<Built> b) {
             if (!b) return;
@@ -735,7 +740,7 @@ private:
     }
 
     void computeGroupEnds() {
-        const int n = int(order_.size());
+        const int n = recordCount();
         groupEnd_.assign(size_t(groupCount_), std::vector<int>(size_t(n), n));
         for (int g = 0; g < groupCount_; ++g) {
             int end = n;
@@ -766,7 +771,7 @@ private:
             margins_ = def_.marginsMm * kPtPerMm;
         report_->pageSize = pageSize_;
         report_->margins = margins_;
-        report_->recordCount = int(order_.size());
+        report_->recordCount = recordCount();
 
         // Items whose text depends on the page number or the page count are
         // evaluated again once their page is known.
@@ -778,7 +783,7 @@ private:
             }
         titleUsesPages_ = !def_.title.isEmpty() && transitively(def_.title, pageValues);
 
-        const int n = int(order_.size());
+        const int n = recordCount();
         computeGroupEnds();
 
         // The page footer's room is kept free on every page.
@@ -793,7 +798,7 @@ private:
     }
 
     void setTitle() {
-        const int n = int(order_.size());
+        const int n = recordCount();
         Scope titleScope(*this, n > 0 ? 0 : -1, n > 0 ? rowAt(0) : -1, 0, n, true, 1);
         report_->title = def_.title.isEmpty() ? QString() : val::toText(evaluate(def_.title, titleScope));
     }
@@ -812,7 +817,6 @@ private:
     Formula selection_;
     std::vector<SortField> sort_;
     DataSet data_;
-    std::vector<int> order_;                       // rows of the data set in report order
     int groupCount_ = 0;
     std::vector<std::vector<bool>> groupStarts_;   // per group level, per position
     std::vector<std::vector<int>> groupEnd_;       // per group level, per position: end of its group
@@ -854,7 +858,7 @@ void Engine::layOut(PageSink& sink) {
     lastRecordOnPage_.clear();
     deferred_.clear();
     late_.clear();
-    const int n = int(order_.size());
+    const int n = recordCount();
     open_.assign(size_t(groupCount_), -1);
     startPage(0);
     const SectionDef* detail = def_.section(SectionKind::Detail);
