@@ -5,6 +5,7 @@
 
 #include "platform/dao/currency.h"
 #include "platform/dao/date.h"
+#include "platform/report/bulkmemory.h"
 #include "platform/report/value.h"
 
 #include <QHash>
@@ -141,8 +142,9 @@ private:
     void put(Value::Kind kind, std::int64_t bits) {
         const size_t cols = columns.size(), row = cells_ / cols, col = cells_ % cols;
         if (col == 0 && row % kBlockRows == 0 && row / kBlockRows == blocks_.size()) {
-            blocks_.push_back({std::make_unique_for_overwrite<std::uint8_t[]>(kBlockRows * cols),
-                               std::make_unique_for_overwrite<std::int64_t[]>(kBlockRows * cols)});
+            auto* bits = static_cast<std::int64_t*>(memory_.take(kBlockRows * cols * sizeof(std::int64_t)));
+            auto* kinds = static_cast<std::uint8_t*>(memory_.take(kBlockRows * cols));
+            blocks_.push_back({kinds, bits});
         }
         kindsOf(row)[col] = std::uint8_t(kind);
         bitsOf(row)[col] = bits;
@@ -176,16 +178,17 @@ private:
     // holds, and a row is never split between two blocks.
     static constexpr size_t kBlockRows = 4096;
     struct Block {
-        std::unique_ptr<std::uint8_t[]> kinds;
-        std::unique_ptr<std::int64_t[]> bits;
+        std::uint8_t* kinds;
+        std::int64_t* bits;
     };
     std::uint8_t* kindsOf(size_t row) const {
-        return blocks_[row / kBlockRows].kinds.get() + (row % kBlockRows) * columns.size();
+        return blocks_[row / kBlockRows].kinds + (row % kBlockRows) * columns.size();
     }
     std::int64_t* bitsOf(size_t row) const {
-        return blocks_[row / kBlockRows].bits.get() + (row % kBlockRows) * columns.size();
+        return blocks_[row / kBlockRows].bits + (row % kBlockRows) * columns.size();
     }
 
+    BulkMemory memory_;  // the blocks' memory
     std::vector<Block> blocks_;
     size_t cells_ = 0;
     std::vector<QString> texts_;

@@ -1,6 +1,7 @@
 #include "platform/report/pdfjoin.h"
 
 #include <QFile>
+#include <array>
 #include <algorithm>
 #include <cstring>
 #include <functional>
@@ -339,11 +340,22 @@ private:
     QByteArray readAt(qint64 at, qint64 length) {
         if (at < 0 || length < 0 || at + length > size_) fail("cannot read part");
         if (length > kBlock / 2) return readFile(at, length);
-        if (at < blockAt_ || at + length > blockAt_ + block_.size()) {
-            blockAt_ = at;
-            block_ = readFile(at, std::min(kBlock, size_ - at));
+        Block* hit = nullptr;
+        Block* oldest = &blocks_.front();
+        for (Block& b : blocks_) {
+            if (b.at >= 0 && at >= b.at && at + length <= b.at + b.data.size()) {
+                hit = &b;
+                break;
+            }
+            if (b.used < oldest->used) oldest = &b;
         }
-        return QByteArray(block_.constData() + (at - blockAt_), length);
+        if (!hit) {
+            hit = oldest;
+            hit->at = at;
+            hit->data = readFile(at, std::min(kBlock, size_ - at));
+        }
+        hit->used = ++reads_;
+        return QByteArray(hit->data.constData() + (at - hit->at), length);
     }
 
     QByteArray readFile(qint64 at, qint64 length) {
@@ -409,8 +421,15 @@ private:
 
     QFile file_;
     qint64 size_ = 0;
-    QByteArray block_;    // the part of the file read last, from blockAt_
-    qint64 blockAt_ = 0;
+    // The parts of the file read last: a page's objects lie together, and
+    // the page painted over it lies after the part's own pages.
+    struct Block {
+        qint64 at = -1;
+        QByteArray data;
+        quint64 used = 0;
+    };
+    std::array<Block, 4> blocks_;
+    quint64 reads_ = 0;
     QByteArray version_;
     std::vector<qint64> offsets_;
     Obj trailer_;
@@ -553,8 +572,7 @@ Obj resolved(Source& s, const Obj& o) { return o.kind == Obj::Kind::Ref ? s.read
 
 }  // namespace
 
-void joinParts(const QStringList& parts, const std::vector<JoinedPage>& pages, const QString& overlayFile,
-               const QString& out) {
+void joinParts(const QStringList& parts, const std::vector<JoinedPage>& pages, const QString& out) {
     try {
         // A part is read when its first page is taken.
         std::vector<std::unique_ptr<Part>> read(size_t(parts.size()));
@@ -563,8 +581,6 @@ void joinParts(const QStringList& parts, const std::vector<JoinedPage>& pages, c
             if (!read[size_t(k)]) read[size_t(k)] = std::make_unique<Part>(parts[k]);
             return *read[size_t(k)];
         };
-        std::unique_ptr<Part> over;
-        if (!overlayFile.isEmpty()) over = std::make_unique<Part>(overlayFile);
         if (pages.empty()) fail("no pages");
         Part& first = part(pages.front().part);
 
@@ -573,7 +589,7 @@ void joinParts(const QStringList& parts, const std::vector<JoinedPage>& pages, c
         const int root = j.treeRoot();
         // The overlay's form per overlay page, and the streams that keep a
         // page's own drawing apart from what is painted over it.
-        std::map<int, int> forms;
+        std::map<std::pair<int, int>, int> forms;  // part and page: form
         int saveState = 0;
         std::map<QByteArray, int> restoreAndPaint;
         std::vector<int> kids;
@@ -593,14 +609,14 @@ void joinParts(const QStringList& parts, const std::vector<JoinedPage>& pages, c
                 j.copyWaiting();
                 continue;
             }
-            if (!over || p.overlay >= int(pagesOf(*over).size())) fail("no such overlay page");
+            if (p.overlay >= int(list.size()) || p.overlay == p.page) fail("no such overlay page");
             // The overlay page as a form: its drawing and resources, on its paper.
-            auto form = forms.find(p.overlay);
+            auto form = forms.find({p.part, p.overlay});
             if (form == forms.end()) {
-                const Obj o = pageDict(over->source, pagesOf(*over)[size_t(p.overlay)]);
+                const Obj o = pageDict(from.source, list[size_t(p.overlay)]);
                 const Obj* contents = o.get("/Contents");
                 if (!contents || contents->kind != Obj::Kind::Ref) fail("overlay page without one content stream");
-                const Read content = over->source.read(contents->ref);
+                const Read content = from.source.read(contents->ref);
                 if (content.streamAt < 0) fail("overlay page without one content stream");
                 Obj fd = Source::dict(content.value);
                 fd.remove("/Length");
@@ -608,14 +624,14 @@ void joinParts(const QStringList& parts, const std::vector<JoinedPage>& pages, c
                 fd.set("/Subtype", Obj::token("/Form"));
                 if (const Obj* box = o.get("/MediaBox")) fd.set("/BBox", *box);
                 if (const Obj* res = o.get("/Resources")) fd.set("/Resources", *res);
-                const QByteArray data = over->source.streamData(content);
+                const QByteArray data = from.source.streamData(content);
                 fd.set("/Length", Obj::token(QByteArray::number(data.size())));
                 QByteArray text;
-                serialize(fd, text, j.numbering(*over));
+                serialize(fd, text, j.numbering(from));
                 const int n = j.writer().reserve();
                 j.writer().stream(n, text, data);
                 j.copyWaiting();
-                form = forms.emplace(p.overlay, n).first;
+                form = forms.emplace(std::pair(p.part, p.overlay), n).first;
             }
             // The form named in the page's resources with a name of its own.
             Obj resources = resolved(from.source, page.get("/Resources") ? *page.get("/Resources") : Obj());

@@ -3,8 +3,8 @@
 // Joins PDF files that Qt's PDF writer made, each holding some pages of one
 // report, into one file with the pages in the report's order. Each part's
 // objects (fonts, page contents, resources) are taken once however many of
-// its pages are used. A page may have another page painted over it, from a
-// file of its own: the texts written once every page was known.
+// its pages are used. A page may have another page of its part painted
+// over it: the texts written once every page was known.
 
 #include <QString>
 #include <QStringList>
@@ -14,7 +14,8 @@
 namespace report::pdf {
 
 // A page of the joined file: the part it comes from and its index there
-// (from 0), and the page of the overlay file painted over it (-1: none).
+// (from 0), and the page of that part painted over it (-1: none), which is
+// a page of the joined file only where another JoinedPage names it.
 struct JoinedPage {
     int part = 0;
     int page = 0;
@@ -28,7 +29,6 @@ struct JoinError : std::runtime_error {
 // Writes the pages into the file out, whose document information (title,
 // creator) is the first part's. Throws JoinError when a part cannot be read
 // or out cannot be written.
-void joinParts(const QStringList& parts, const std::vector<JoinedPage>& pages, const QString& overlay,
-               const QString& out);
+void joinParts(const QStringList& parts, const std::vector<JoinedPage>& pages, const QString& out);
 
 }  // namespace report::pdf

@@ -144,7 +144,7 @@ void PreviewWindow::showTopOfFirstPage() {
 }
 
 // The preview's printer paints into the preview's pages, never into a file.
-void PreviewWindow::paintRequested(QPrinter* printer) { printPages(*printer, *report_, false); }
+void PreviewWindow::paintRequested(QPrinter* printer) { printPages(*printer, *report_, PdfPainting::PageAfterPage); }
 
 int PreviewWindow::pageCount() const { return report_->pageCount(); }
 int PreviewWindow::currentPage() const { return preview_->currentPage(); }

@@ -2,18 +2,16 @@
 
 #include "platform/fso/fso.h"
 #include "platform/report/error.h"
+#include "platform/reportpaint/pagepaint.h"
+#include "platform/reportpaint/paintprocess.h"
 #include "platform/report/pdfjoin.h"
 #include "platform/report/texts.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QFontMetricsF>
-#include <QHash>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
-#include <QPen>
-#include <QPdfWriter>
 #include <QPrinter>
 #include <QThread>
 #include <algorithm>
@@ -27,120 +25,47 @@
 #include <thread>
 #include <vector>
 
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
-
 namespace report {
+
+namespace {
+
+// The page as it is drawn.
+PagePaint paintOf(const LaidPage& page) {
+    PagePaint p;
+    int currentFont = -1;
+    for (const LaidBand& band : page.bands) {
+        if (!band.rules.empty()) {
+            p.steps.push_back({PagePaint::Op::Rules, 0, {}, 0, 0, 0, qsizetype(p.rules.size()), qsizetype(band.rules.size())});
+            p.rules.insert(p.rules.end(), band.rules.begin(), band.rules.end());
+        }
+        for (const LaidItem& item : band.items) {
+            if (item.lines.isEmpty() || (item.lines.size() == 1 && item.lines.front().isEmpty())) continue;
+            if (item.font != currentFont) {
+                p.steps.push_back({PagePaint::Op::Font, item.font, {}, 0, 0, 0, 0, 0});
+                currentFont = item.font;
+            }
+            const double lineHeight = item.lines.size() > 0 ? item.rect.height() / item.lines.size() : 0;
+            for (int i = 0; i < item.lines.size(); ++i) {
+                const QString& line = item.lines[i];
+                if (line.isEmpty()) continue;
+                p.steps.push_back({PagePaint::Op::Line, item.font, item.align, item.rect.left(), item.rect.width(),
+                                   item.rect.top() + i * lineHeight, p.texts.size(), line.size()});
+                p.texts += line;
+            }
+        }
+    }
+    return p;
+}
+
+}  // namespace
 
 void paintPage(QPainter& painter, const LaidOutReport& report, int pageIndex, double dpiX, double dpiY) {
     if (pageIndex < 0 || pageIndex >= int(report.pages.size())) return;
     paintPage(painter, report.pages[size_t(pageIndex)], report.fonts, dpiX, dpiY);
 }
 
-namespace {
-
-// A page as it is drawn: its rules and the lines of its texts in drawing
-// order, each with its place, font and alignment, the texts in one buffer.
-// A long PDF's pages go to the painter threads in this form: a few blocks
-// of memory each, while the laid-out page, whose many small texts another
-// thread would have read, is freed at once by the thread that made it.
-struct PagePaint {
-    enum class Op : std::uint8_t { Rules, Font, Line };
-    struct Step {
-        Op op;
-        int font = 0;                    // Font
-        Qt::Alignment align;             // Line
-        double left = 0, width = 0, top = 0;  // Line, in points
-        qsizetype at = 0, size = 0;      // Line: in texts; Rules: in rules
-    };
-    std::vector<Step> steps;
-    std::vector<QLineF> rules;
-    QString texts;
-
-    static PagePaint of(const LaidPage& page) {
-        PagePaint p;
-        int currentFont = -1;
-        for (const LaidBand& band : page.bands) {
-            if (!band.rules.empty()) {
-                p.steps.push_back({Op::Rules, 0, {}, 0, 0, 0, qsizetype(p.rules.size()), qsizetype(band.rules.size())});
-                p.rules.insert(p.rules.end(), band.rules.begin(), band.rules.end());
-            }
-            for (const LaidItem& item : band.items) {
-                if (item.lines.isEmpty() || (item.lines.size() == 1 && item.lines.front().isEmpty())) continue;
-                if (item.font != currentFont) {
-                    p.steps.push_back({Op::Font, item.font, {}, 0, 0, 0, 0, 0});
-                    currentFont = item.font;
-                }
-                const double lineHeight = item.lines.size() > 0 ? item.rect.height() / item.lines.size() : 0;
-                for (int i = 0; i < item.lines.size(); ++i) {
-                    const QString& line = item.lines[i];
-                    if (line.isEmpty()) continue;
-                    p.steps.push_back({Op::Line, item.font, item.align, item.rect.left(), item.rect.width(),
-                                       item.rect.top() + i * lineHeight, p.texts.size(), line.size()});
-                    p.texts += line;
-                }
-            }
-        }
-        return p;
-    }
-};
-
-void paint(QPainter& painter, const PagePaint& page, const std::vector<QFont>& fonts, double dpiX, double dpiY) {
-    const double sx = dpiX / 72.0, sy = dpiY / 72.0;
-
-    // Fonts as the device measures them; the sizes are in points, which the
-    // device turns into its own pixels.
-    std::vector<QFontMetricsF> metrics;
-    metrics.reserve(fonts.size());
-    for (const QFont& f : fonts) metrics.emplace_back(f, painter.device());
-    // The advances of the lines placed by their right edge or centre, per
-    // font: a page repeats its dates, amounts and captions.
-    std::vector<QHash<QString, double>> advances(fonts.size());
-
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setRenderHint(QPainter::TextAntialiasing, true);
-    QPen rulePen(Qt::black);
-    rulePen.setWidthF(0.5 * sx);
-    painter.setPen(Qt::black);
-    for (const PagePaint::Step& step : page.steps) {
-        switch (step.op) {
-        case PagePaint::Op::Rules:
-            painter.setPen(rulePen);
-            for (qsizetype r = step.at; r < step.at + step.size; ++r) {
-                const QLineF& l = page.rules[size_t(r)];
-                painter.drawLine(QLineF(l.x1() * sx, l.y1() * sy, l.x2() * sx, l.y2() * sy));
-            }
-            painter.setPen(Qt::black);
-            break;
-        case PagePaint::Op::Font: painter.setFont(fonts[size_t(step.font)]); break;
-        case PagePaint::Op::Line: {
-            // The text is read where it lies in the page's buffer.
-            const QString line = QString::fromRawData(page.texts.constData() + step.at, step.size);
-            const QFontMetricsF& fm = metrics[size_t(step.font)];
-            double x = step.left * sx;
-            const double w = step.width * sx;
-            if (step.align & (Qt::AlignRight | Qt::AlignHCenter)) {
-                auto& known = advances[size_t(step.font)];
-                auto it = known.constFind(line);
-                if (it == known.constEnd()) it = known.insert(QString(line.constData(), line.size()), fm.horizontalAdvance(line));
-                const double adv = *it;
-                x += (step.align & Qt::AlignRight) ? w - adv : (w - adv) / 2;
-            }
-            const double baseline = step.top * sy + fm.ascent();
-            painter.drawText(QPointF(x, baseline), line);
-            break;
-        }
-        }
-    }
-    painter.restore();
-}
-
-}  // namespace
-
 void paintPage(QPainter& painter, const LaidPage& page, const std::vector<QFont>& fonts, double dpiX, double dpiY) {
-    paint(painter, PagePaint::of(page), fonts, dpiX, dpiY);
+    paint(painter, paintOf(page), fonts, dpiX, dpiY);
 }
 
 void setUpPrinter(QPrinter& printer, const LaidOutReport& report) {
@@ -157,9 +82,11 @@ namespace {
 // parts side by side and joined: the pages are held until there are more.
 constexpr int kHeldPages = 128;
 // Pages one painter of the parts paints in a row before the next one takes
-// over, and the pages waiting for each painter at most.
+// over, and the pages waiting for each painter at most; more while its
+// painter process starts, so that the layout goes on meanwhile.
 constexpr int kRun = 16;
 constexpr int kWaiting = 2 * kRun;
+constexpr int kWaitingAtStart = 8 * kRun;
 
 ReportError cannotWrite(const QString& file) {
     return ReportError(err::OutputError,
@@ -168,86 +95,15 @@ ReportError cannotWrite(const QString& file) {
 
 using Fonts = std::shared_ptr<const std::vector<QFont>>;
 
-// Qt's PDF writer takes and gives back a page's buffers for every page it
-// writes. On several threads at once, the C library hands that memory back
-// to the system and takes it again page after page, each time clearing the
-// pages of every processor's address cache: that took more time than the
-// painting. The memory given back is kept for the next page instead.
-void keepFreedMemoryForReuse() {
-#ifdef __GLIBC__
-    static std::once_flag once;
-    std::call_once(once, [] {
-        mallopt(M_MMAP_THRESHOLD, 32 << 20);
-        mallopt(M_TRIM_THRESHOLD, 64 << 20);
-    });
-#endif
-}
-
-// What a PDF painter takes from the printer, read before the painting starts.
-struct PdfSettings {
-    explicit PdfSettings(const QPrinter& printer)
-        : layout(printer.pageLayout()), resolution(printer.resolution()), title(printer.docName()),
-          creator(printer.creator()), version(printer.pdfVersion()) {}
-    void apply(QPdfWriter& writer) const {
-        writer.setPdfVersion(version);
-        writer.setResolution(resolution);
-        writer.setPageLayout(layout);
-        writer.setTitle(title);
-        writer.setCreator(creator);
-    }
-    QPageLayout layout;
-    int resolution;
-    QString title, creator;
-    QPagedPaintDevice::PdfVersion version;
-};
-
-// A PDF file painted page after page into a file of its own.
-class PdfFile {
-public:
-    PdfFile(const QString& path, const PdfSettings& settings) : file_(path), ok_(file_.open(QIODevice::WriteOnly)) {
-        if (!ok_) return;
-        writer_.emplace(&file_);
-        settings.apply(*writer_);
-    }
-    void paint(const PagePaint& page, const std::vector<QFont>& fonts) {
-        if (!ok_) return;
-        if (!begun_) {
-            ok_ = begun_ = painter_.begin(&*writer_);
-            dpiX_ = writer_->logicalDpiX();
-            dpiY_ = writer_->logicalDpiY();
-        } else {
-            ok_ = writer_->newPage();
-        }
-        if (ok_) report::paint(painter_, page, fonts, dpiX_, dpiY_);
-    }
-    // True when every page is in the file.
-    bool close() {
-        if (begun_ && !painter_.end()) ok_ = false;
-        writer_.reset();
-        if (file_.isOpen()) {
-            ok_ = ok_ && file_.flush();
-            file_.close();
-        }
-        return ok_;
-    }
-
-private:
-    QFile file_;
-    bool ok_;
-    std::optional<QPdfWriter> writer_;
-    QPainter painter_;
-    bool begun_ = false;
-    double dpiX_ = 0, dpiY_ = 0;
-};
-
 // The pages of a long PDF file painted side by side: each painter, a thread
-// with a file of its own, takes runs of kRun pages in turn, and the files
-// are joined in the pages' order. Only the pages waiting and being painted
-// are held.
+// with a file of its own, takes runs of kRun pages in turn and paints them,
+// or hands them to its painter process, and the files are joined in the
+// pages' order. Only the pages waiting and being painted are held.
 class Parts {
 public:
-    Parts(const QPrinter& printer, const QString& target, int count) : settings_(printer) {
-        keepFreedMemoryForReuse();
+    // program: the painter program, or empty to paint on threads.
+    Parts(const QPrinter& printer, const QString& target, int count, const QString& program)
+        : settings_(printer), program_(program) {
         try {
             for (int k = 0; k < count; ++k) {
                 painters_.push_back(std::make_unique<Painter>());
@@ -269,17 +125,17 @@ public:
     // The next page of the file.
     void add(LaidPage page, Fonts fonts) {
         const int k = (int(placed_.size()) / kRun) % int(painters_.size());
-        Painter& p = *painters_[size_t(k)];
-        placed_.push_back({k, p.taken++});
-        Job job{PagePaint::of(page), std::move(fonts)};
-        {
-            std::unique_lock lock(mutex_);
-            room_.wait(lock, [&] { return int(p.waiting.size()) < kWaiting; });
-            p.waiting.push_back(std::move(job));
-        }
-        p.wake.notify_one();
+        placed_.push_back({k, queue(k, paintOf(page), std::move(fonts))});
     }
     int pages() const { return int(placed_.size()); }
+
+    // Paints page over page j of the file (its index in the file's pages)
+    // once every page is known: the page's painter paints it as a page of
+    // its part after its own, and the join paints it over page j.
+    void overlay(int j, const LaidPage& page, Fonts fonts) {
+        const int k = placed_[size_t(j)].first;
+        overlays_[j] = queue(k, paintOf(page), std::move(fonts));
+    }
 
     // Waits for the painters; true when every part is written.
     bool close() {
@@ -287,18 +143,17 @@ public:
         return std::none_of(painters_.begin(), painters_.end(), [](const auto& p) { return p->failed; });
     }
 
-    // Joins the parts into work; overlay, when not empty, has a page to
-    // paint over each page that overlays names (index in the file's pages).
-    void join(const QString& work, const QString& overlay, const std::map<int, int>& overlays) const {
+    // Joins the parts into work.
+    void join(const QString& work) const {
         QStringList files;
         for (const auto& p : painters_) files << p->file;
         std::vector<pdf::JoinedPage> pages;
         pages.reserve(placed_.size());
         for (size_t j = 0; j < placed_.size(); ++j) {
-            const auto it = overlays.find(int(j));
-            pages.push_back({placed_[j].first, placed_[j].second, it == overlays.end() ? -1 : it->second});
+            const auto it = overlays_.find(int(j));
+            pages.push_back({placed_[j].first, placed_[j].second, it == overlays_.end() ? -1 : it->second});
         }
-        pdf::joinParts(files, pages, overlay, work);
+        pdf::joinParts(files, pages, work);
     }
 
 private:
@@ -312,12 +167,34 @@ private:
         std::deque<Job> waiting;
         std::condition_variable wake;
         int taken = 0;
+        bool started = false;  // painting: the pages waiting are held to kWaiting
         bool failed = false;
     };
 
+    // Hands a page to painter k; returns its index in the painter's part.
+    int queue(int k, PagePaint page, Fonts fonts) {
+        Painter& p = *painters_[size_t(k)];
+        {
+            std::unique_lock lock(mutex_);
+            room_.wait(lock, [&] { return int(p.waiting.size()) < (p.started ? kWaiting : kWaitingAtStart); });
+            p.waiting.push_back({std::move(page), std::move(fonts)});
+        }
+        p.wake.notify_one();
+        return p.taken++;
+    }
+
     void paint(int k) {
         Painter& me = *painters_[size_t(k)];
-        PdfFile out(me.file, settings_);
+        // The part is painted by a painter process where there is one, and
+        // on this thread otherwise.
+        PaintProcess process;
+        std::optional<PdfFile> own;
+        if (program_.isEmpty() || !process.start(program_, settings_, me.file)) own.emplace(me.file, settings_);
+        {
+            std::lock_guard lock(mutex_);
+            me.started = true;
+        }
+        Fonts sent;
         for (Job job;;) {
             {
                 std::unique_lock lock(mutex_);
@@ -327,9 +204,15 @@ private:
                 me.waiting.pop_front();
             }
             room_.notify_all();
-            out.paint(job.page, *job.fonts);
+            if (own) {
+                own->paint(job.page, *job.fonts);
+                continue;
+            }
+            if (job.fonts != sent) process.setFonts(*job.fonts);
+            sent = job.fonts;
+            process.paint(job.page);
         }
-        const bool ok = out.close();
+        const bool ok = own ? own->close() : process.close();
         std::lock_guard lock(mutex_);
         me.failed = !ok;
     }
@@ -358,8 +241,10 @@ private:
     }
 
     PdfSettings settings_;
+    const QString program_;
     std::vector<std::unique_ptr<Painter>> painters_;
     std::vector<std::pair<int, int>> placed_;  // per page of the file: painter, page of its part
+    std::map<int, int> overlays_;               // page of the file: page of its part painted over it
     std::mutex mutex_;
     std::condition_variable room_;
     bool closing_ = false, abandoned_ = false;
@@ -405,9 +290,10 @@ private:
 }  // namespace
 
 struct PageWriter::Impl {
-    Impl(QPrinter& p, bool parts)
+    Impl(QPrinter& p, PdfPainting pdf)
         : printer(p), file(p.outputFormat() == QPrinter::PdfFormat ? p.outputFileName() : QString()),
-          inParts(parts && !file.isEmpty() && p.copyCount() == 1 && p.colorMode() == QPrinter::Color &&
+          painterProgram(pdf == PdfPainting::InParts ? PaintProcess::program() : QString()),
+          inParts(pdf != PdfPainting::PageAfterPage && !file.isEmpty() && p.copyCount() == 1 && p.colorMode() == QPrinter::Color &&
                   QThread::idealThreadCount() >= 2) {
         // A page range chosen in the printer dialog; otherwise every page.
         if (p.printRange() == QPrinter::PageRange && p.fromPage() > 0) {
@@ -443,7 +329,10 @@ struct PageWriter::Impl {
             }
             held.push_back({std::move(page), fonts});
             if (inParts && int(held.size()) > kHeldPages) {
-                parts = std::make_unique<Parts>(printer, file, std::min(QThread::idealThreadCount(), 16));
+                // A painter on each processor; with painter processes, one
+                // processor is left to the layout.
+                const int painters = QThread::idealThreadCount() - (painterProgram.isEmpty() ? 0 : 1);
+                parts = std::make_unique<Parts>(printer, file, std::min(painters, 16), painterProgram);
                 for (Held& h : held) parts->add(std::move(h.page), std::move(h.fonts));
                 held.clear();
             }
@@ -482,8 +371,8 @@ struct PageWriter::Impl {
     }
 
     // The items that show the page count: written into the held pages, or
-    // painted over the pages of the parts from a file of their own.
-    void writeLate(const std::vector<LateItem>& items, const QString& overlay, std::map<int, int>& overlays) {
+    // painted over the pages of the parts.
+    void writeLate(const std::vector<LateItem>& items) {
         std::map<int, LaidPage> over;
         for (const LateItem& l : items) {
             const int j = l.page - first;
@@ -492,21 +381,17 @@ struct PageWriter::Impl {
                 if (j < int(held.size())) held[size_t(j)].page.bands[size_t(l.band)].items[size_t(l.item)] = l.laid;
                 continue;
             }
+            if (j >= parts->pages()) continue;
             LaidPage& page = over[j];
             if (page.bands.empty()) page.bands.emplace_back();
             page.bands.front().items.push_back(l.laid);
         }
-        if (over.empty()) return;
-        PdfFile out(overlay, PdfSettings(printer));
-        for (const auto& [j, page] : over) {
-            overlays[j] = int(overlays.size());
-            out.paint(PagePaint::of(page), *fonts);
-        }
-        if (!out.close()) throw cannotWrite(file);
+        for (const auto& [j, page] : over) parts->overlay(j, page, fonts);
     }
 
     QPrinter& printer;
     const QString file;  // the PDF file; empty for a printer
+    const QString painterProgram;  // of the parts; empty: they are painted on threads
     const bool inParts;
     int first = 0, last = std::numeric_limits<int>::max();
     int seen = 0, taken = 0;
@@ -526,7 +411,7 @@ struct PageWriter::Impl {
     bool finished = false;
 };
 
-PageWriter::PageWriter(QPrinter& printer, bool pdfInParts) : d_(std::make_unique<Impl>(printer, pdfInParts)) {
+PageWriter::PageWriter(QPrinter& printer, PdfPainting pdf) : d_(std::make_unique<Impl>(printer, pdf)) {
     if (d_->file.isEmpty()) return;
     // The rename would replace a write-protected file, which the user meant to keep.
     if (fso::IsFileReadOnly(d_->file)) throw cannotWrite(d_->file);
@@ -587,28 +472,17 @@ void PageWriter::finish() {
     }
     writeWhole(d.file, [&](const QString& work) {
         if (d.parts) {
+            d.writeLate(d.late);
             if (!d.parts->close()) throw cannotWrite(d.file);
-            QString overlay;
-            std::map<int, int> overlays;
             try {
-                if (!d.late.empty()) {
-                    overlay = fso::CreateWorkFileBeside(d.file);
-                    d.writeLate(d.late, overlay, overlays);
-                }
-                d.parts->join(work, overlay, overlays);
+                d.parts->join(work);
             } catch (const pdf::JoinError&) {
-                if (!overlay.isEmpty()) QFile::remove(overlay);
                 throw cannotWrite(d.file);
-            } catch (...) {
-                if (!overlay.isEmpty()) QFile::remove(overlay);
-                throw;
             }
-            if (!overlay.isEmpty()) QFile::remove(overlay);
             d.parts.reset();
             return;
         }
-        std::map<int, int> none;
-        d.writeLate(d.late, QString(), none);
+        d.writeLate(d.late);
         const OutputFileFor into(d.printer, work);
         for (const Impl::Held& h : d.held) d.paintOnPrinter(h.page, *d.fonts);
         d.held.clear();
@@ -616,8 +490,8 @@ void PageWriter::finish() {
     });
 }
 
-void printPages(QPrinter& printer, const LaidOutReport& report, bool pdfInParts) {
-    PageWriter writer(printer, pdfInParts);
+void printPages(QPrinter& printer, const LaidOutReport& report, PdfPainting pdf) {
+    PageWriter writer(printer, pdf);
     for (const LaidPage& page : report.pages) writer.page(page, report);
     writer.lastPage(report, {});
     writer.finish();

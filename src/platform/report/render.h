@@ -25,21 +25,26 @@ void setUpPrinter(QPrinter& printer, const LaidOutReport& report);
 // Paints one laid-out page in the fonts of its report.
 void paintPage(QPainter& painter, const LaidPage& page, const std::vector<QFont>& fonts, double dpiX, double dpiY);
 
+// How a PDF file is painted: page after page, as on paper, or when long,
+// in parts side by side, by painter processes (paintprocess.h; on threads
+// of this process where the painter program is missing) or on threads.
+enum class PdfPainting { PageAfterPage, InParts, InPartsOnThreads };
+
 // Writes the pages of a report to a printer (or PDF file) prepared with
 // setUpPrinter, each page as the engine lays it out, so that only the pages
 // being painted are held; the page range chosen in the print dialog is kept.
 // A long report going to a PDF file is painted in parts side by side, on
-// one processor each, and the parts are joined (pdfInParts false: page
-// after page, as on paper). The items that show the page count, which the
-// engine writes after the last page, are painted over their pages then;
-// where pages are painted as they come, they cannot be taken so late (see
-// takesPageCountLate). A PDF file is written whole or not at all: into a work file
-// beside it, which takes the file's name once it is on the disk; until
-// finish() nothing is on the disk under that name. Throws
-// ReportError(OutputError) when the printer or the file cannot be written.
+// one processor each, and the parts are joined. The items that show the
+// page count, which the engine writes after the last page, are painted over
+// their pages then; where pages are painted as they come, they cannot be
+// taken so late (see takesPageCountLate). A PDF file is written whole or
+// not at all: into a work file beside it, which takes the file's name once
+// it is on the disk; until finish() nothing is on the disk under that name.
+// Throws ReportError(OutputError) when the printer or the file cannot be
+// written.
 class PageWriter final : public PageSink {
 public:
-    explicit PageWriter(QPrinter& printer, bool pdfInParts = true);
+    explicit PageWriter(QPrinter& printer, PdfPainting pdf = PdfPainting::InParts);
     ~PageWriter() override;  // unfinished: the work files are removed
     PageWriter(const PageWriter&) = delete;
     PageWriter& operator=(const PageWriter&) = delete;
@@ -58,6 +63,6 @@ private:
 };
 
 // Writes every page of a laid-out report through a PageWriter.
-void printPages(QPrinter& printer, const LaidOutReport& report, bool pdfInParts = true);
+void printPages(QPrinter& printer, const LaidOutReport& report, PdfPainting pdf = PdfPainting::InParts);
 
 }  // namespace report

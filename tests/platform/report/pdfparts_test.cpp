@@ -8,6 +8,7 @@
 #include "platform/report/error.h"
 #include "platform/report/pdfjoin.h"
 #include "platform/report/render.h"
+#include "platform/reportpaint/paintprocess.h"
 #include "support/child.h"
 #include "support/testenv.h"
 
@@ -67,7 +68,7 @@ LaidOutReport longReport(int pages) {
     return r;
 }
 
-void writePdf(const LaidOutReport& r, const QString& file, bool inParts, int from = 0, int to = 0) {
+void writePdf(const LaidOutReport& r, const QString& file, PdfPainting painting, int from = 0, int to = 0) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(file);
@@ -77,7 +78,26 @@ void writePdf(const LaidOutReport& r, const QString& file, bool inParts, int fro
         printer.setPrintRange(QPrinter::PageRange);
         printer.setFromTo(from, to);
     }
-    printPages(printer, r, inParts);
+    // Written in parts, the page numbers come after the last page, as the
+    // engine sends them when the page count is not known before.
+    PageWriter writer(printer, painting);
+    const bool late = writer.takesPageCountLate();
+    std::vector<LateItem> items;
+    for (size_t p = 0; p < r.pages.size(); ++p) {
+        LaidPage page = r.pages[p];
+        LaidItem& count = page.bands[0].items[1];
+        if (late && count.name == QLatin1String("sivu")) {
+            items.push_back({int(p), 0, 1, count});
+            count.lines = {QString()};
+        }
+        writer.page(std::move(page), r);
+    }
+    writer.lastPage(r, std::move(items));
+    writer.finish();
+}
+
+void writePdf(const LaidOutReport& r, const QString& file, bool inParts, int from = 0, int to = 0) {
+    writePdf(r, file, inParts ? PdfPainting::InParts : PdfPainting::PageAfterPage, from, to);
 }
 
 struct ToolRun {
@@ -101,63 +121,69 @@ QByteArray bytesOf(const QString& file) {
 TEST(PdfInParts, ALongReportIsTheSameDocumentAsWhenWrittenPageAfterPage) {
     for (const char* tool : {"pdftotext", "pdfinfo", "pdffonts"})
         if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty()) GTEST_SKIP() << tool << " is not installed";
-    kvtest::TempDir dir;
-    const LaidOutReport r = longReport(300);
-    const QString whole = dir.file("kerralla.pdf"), parts = dir.file("osissa.pdf");
-    writePdf(r, whole, false);
-    writePdf(r, parts, true);
+    // The parts painted by painter processes, as the program does, and on
+    // threads, as it does where the painter program is missing.
+    ASSERT_FALSE(PaintProcess::program().isEmpty()) << "the painter program of this build is missing";
+    for (const PdfPainting painting : {PdfPainting::InParts, PdfPainting::InPartsOnThreads}) {
+        SCOPED_TRACE(painting == PdfPainting::InParts ? "painter processes" : "threads");
+        kvtest::TempDir dir;
+        const LaidOutReport r = longReport(300);
+        const QString whole = dir.file("kerralla.pdf"), parts = dir.file("osissa.pdf");
+        writePdf(r, whole, false);
+        writePdf(r, parts, painting);
 
-    // Written in parts when the machine has the processors for it: each
-    // part brings the fonts its pages use.
-    const QByteArray joined = bytesOf(parts);
-    ASSERT_TRUE(joined.startsWith("%PDF-1.4"));
-    if (QThread::idealThreadCount() >= 2) {
-        const auto fontRows = [](const QString& file) { return run(QStringLiteral("pdffonts"), {file}).out.count(u'\n'); };
-        EXPECT_GT(fontRows(parts), fontRows(whole)) << "not written in parts";
+        // Written in parts when the machine has the processors for it: each
+        // part brings the fonts its pages use.
+        const QByteArray joined = bytesOf(parts);
+        ASSERT_TRUE(joined.startsWith("%PDF-1.4"));
+        if (QThread::idealThreadCount() >= 2) {
+            const auto fontRows = [](const QString& file) { return run(QStringLiteral("pdffonts"), {file}).out.count(u'\n'); };
+            EXPECT_GT(fontRows(parts), fontRows(whole)) << "not written in parts";
+        }
+
+        const ToolRun info = run(QStringLiteral("pdfinfo"), {parts});
+        EXPECT_EQ(info.err, QString());
+        EXPECT_TRUE(info.out.contains(QRegularExpression(QStringLiteral("Pages:\\s+300\\n")))) << info.out.toStdString();
+        EXPECT_TRUE(info.out.contains(QStringLiteral("Pääkirja"))) << info.out.toStdString();
+
+        const ToolRun text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), parts, QStringLiteral("-")});
+        const ToolRun wholeText = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), whole, QStringLiteral("-")});
+        EXPECT_EQ(text.err, QString());
+        ASSERT_FALSE(wholeText.out.isEmpty());
+        EXPECT_EQ(text.out, wholeText.out);
+        EXPECT_TRUE(text.out.contains(QStringLiteral("Sivu 300 / 300")));
+        EXPECT_TRUE(text.out.contains(QStringLiteral("Jäsenmaksu 18000, Åbo ja Ängelholm")));
+
+        // Every font the parts use is embedded.
+        const ToolRun fonts = run(QStringLiteral("pdffonts"), {parts});
+        EXPECT_EQ(fonts.err, QString());
+        const QStringList rows = fonts.out.split(u'\n', Qt::SkipEmptyParts).mid(2);
+        ASSERT_FALSE(rows.isEmpty());
+        for (const QString& row : rows) EXPECT_TRUE(row.contains(QStringLiteral(" yes "))) << row.toStdString();
+
+        // A page range: the same pages either way.
+        writePdf(r, whole, false, 40, 290);
+        writePdf(r, parts, painting, 40, 290);
+        const ToolRun rangeText = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), parts, QStringLiteral("-")});
+        EXPECT_EQ(rangeText.out, run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), whole, QStringLiteral("-")}).out);
+        EXPECT_TRUE(rangeText.out.contains(QStringLiteral("Sivu 40 / 300")));
+        EXPECT_FALSE(rangeText.out.contains(QStringLiteral("Sivu 39 / 300")));
+        EXPECT_TRUE(rangeText.out.contains(QStringLiteral("Sivu 290 / 300")));
+        EXPECT_FALSE(rangeText.out.contains(QStringLiteral("Sivu 291 / 300")));
+
+        // A report across the paper keeps its paper turned.
+        LaidOutReport across = longReport(150);
+        across.orientation = QPageLayout::Landscape;
+        writePdf(across, parts, painting);
+        const ToolRun acrossInfo = run(QStringLiteral("pdfinfo"), {QStringLiteral("-l"), QStringLiteral("150"), parts});
+        EXPECT_EQ(acrossInfo.out.count(QRegularExpression(QStringLiteral("size:\\s+842 x 595 pts"))), 150) << acrossInfo.out.toStdString();
     }
-
-    const ToolRun info = run(QStringLiteral("pdfinfo"), {parts});
-    EXPECT_EQ(info.err, QString());
-    EXPECT_TRUE(info.out.contains(QRegularExpression(QStringLiteral("Pages:\\s+300\\n")))) << info.out.toStdString();
-    EXPECT_TRUE(info.out.contains(QStringLiteral("Pääkirja"))) << info.out.toStdString();
-
-    const ToolRun text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), parts, QStringLiteral("-")});
-    const ToolRun wholeText = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), whole, QStringLiteral("-")});
-    EXPECT_EQ(text.err, QString());
-    ASSERT_FALSE(wholeText.out.isEmpty());
-    EXPECT_EQ(text.out, wholeText.out);
-    EXPECT_TRUE(text.out.contains(QStringLiteral("Sivu 300 / 300")));
-    EXPECT_TRUE(text.out.contains(QStringLiteral("Jäsenmaksu 18000, Åbo ja Ängelholm")));
-
-    // Every font the parts use is embedded.
-    const ToolRun fonts = run(QStringLiteral("pdffonts"), {parts});
-    EXPECT_EQ(fonts.err, QString());
-    const QStringList rows = fonts.out.split(u'\n', Qt::SkipEmptyParts).mid(2);
-    ASSERT_FALSE(rows.isEmpty());
-    for (const QString& row : rows) EXPECT_TRUE(row.contains(QStringLiteral(" yes "))) << row.toStdString();
-
-    // A page range: the same pages either way.
-    writePdf(r, whole, false, 40, 290);
-    writePdf(r, parts, true, 40, 290);
-    const ToolRun rangeText = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), parts, QStringLiteral("-")});
-    EXPECT_EQ(rangeText.out, run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), whole, QStringLiteral("-")}).out);
-    EXPECT_TRUE(rangeText.out.contains(QStringLiteral("Sivu 40 / 300")));
-    EXPECT_FALSE(rangeText.out.contains(QStringLiteral("Sivu 39 / 300")));
-    EXPECT_TRUE(rangeText.out.contains(QStringLiteral("Sivu 290 / 300")));
-    EXPECT_FALSE(rangeText.out.contains(QStringLiteral("Sivu 291 / 300")));
-
-    // A report across the paper keeps its paper turned.
-    LaidOutReport across = longReport(150);
-    across.orientation = QPageLayout::Landscape;
-    writePdf(across, parts, true);
-    const ToolRun acrossInfo = run(QStringLiteral("pdfinfo"), {QStringLiteral("-l"), QStringLiteral("150"), parts});
-    EXPECT_EQ(acrossInfo.out.count(QRegularExpression(QStringLiteral("size:\\s+842 x 595 pts"))), 150) << acrossInfo.out.toStdString();
 }
 
 // The joined file takes each page from the part named, in the order given,
-// with a page of the overlay file painted over it where one is named; a
-// part that is not a whole PDF file, or a page it does not have, leaves no
-// file but an error.
+// with another page of its part painted over it where one is named; a part
+// that is not a whole PDF file, or a page it does not have, leaves no file
+// but an error.
 TEST(PdfInParts, PagesAreJoinedInTheOrderGivenAndABrokenPartIsAnError) {
     for (const char* tool : {"pdftotext", "pdfinfo"})
         if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty()) GTEST_SKIP() << tool << " is not installed";
@@ -165,21 +191,17 @@ TEST(PdfInParts, PagesAreJoinedInTheOrderGivenAndABrokenPartIsAnError) {
     const QString a = dir.file("a.pdf"), b = dir.file("b.pdf"), joined = dir.file("yhdessa.pdf");
     LaidOutReport first = longReport(3), second = longReport(2);
     for (auto& page : second.pages) page.bands.front().items.front().lines = {QStringLiteral("Toinen osa")};
+    // The last page of b is one line below the others, to be painted over.
+    LaidPage over;
+    over.bands.emplace_back();
+    over.bands[0].items = {{QStringLiteral("sivu"), QStringLiteral("Päällä"), {QStringLiteral("Päällä")},
+                            QRectF(40, 800, 300, 14), Qt::AlignLeft, 0, {}}};
+    second.pages.push_back(over);
     writePdf(first, a, false);
     writePdf(second, b, false);
 
-    // Pages 3, 1 of a and 2 of b, with page 1 of b over the last one.
-    // An overlay page of one line below the others.
-    LaidOutReport over = longReport(1);
-    over.pages[0].bands.resize(1);
-    over.pages[0].bands[0].rules.clear();
-    over.pages[0].bands[0].items = {{QStringLiteral("sivu"), QStringLiteral("Päällä"), {QStringLiteral("Päällä")},
-                                     QRectF(40, 800, 300, 14), Qt::AlignLeft, 0, {}}};
-    const QString o = dir.file("paalla.pdf");
-    writePdf(over, o, false);
-
-    // Pages 3, 1 of a and 2 of b, with the overlay over the last one.
-    pdf::joinParts({a, b}, {{0, 2, -1}, {0, 0, -1}, {1, 1, 0}}, o, joined);
+    // Pages 3, 1 of a and 2 of b, with page 3 of b over the last one.
+    pdf::joinParts({a, b}, {{0, 2, -1}, {0, 0, -1}, {1, 1, 2}}, joined);
     EXPECT_TRUE(run(QStringLiteral("pdfinfo"), {joined}).out.contains(QRegularExpression(QStringLiteral("Pages:\\s+3\\n"))));
     const QStringList pages = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), joined, QStringLiteral("-")})
                                   .out.split(u'\f', Qt::SkipEmptyParts);
@@ -204,10 +226,11 @@ TEST(PdfInParts, PagesAreJoinedInTheOrderGivenAndABrokenPartIsAnError) {
         {{a}, {{0, 3, -1}}},
         {{a}, {{1, 0, -1}}},
         {{a}, {}},
+        {{a}, {{0, 0, 3}}},
     };
     for (const auto& c : broken) {
         QFile::remove(joined);
-        EXPECT_THROW(pdf::joinParts(c.parts, c.pages, QString(), joined), pdf::JoinError) << c.parts.join(u' ').toStdString();
+        EXPECT_THROW(pdf::joinParts(c.parts, c.pages, joined), pdf::JoinError) << c.parts.join(u' ').toStdString();
     }
 }
 
@@ -242,9 +265,10 @@ TEST(PdfInParts, APartIsReadAsPdfAllowsNotOnlyAsQtWritesIt) {
     kvtest::TempDir dir;
     const QByteArray page1 = "BT /F1 12 Tf 20 250 Td (Eka 3 0 R endstream\\) endobj) Tj ET";
     const QByteArray page2 = "BT /F1 12 Tf 20 150 Td <546f6b61> Tj ET";
+    const QByteArray page3 = "BT /F1 12 Tf 20 20 Td (Paalla) Tj ET";
     writeHandMade(dir.file("kasin.pdf"),
                   {"<< /Type /Catalog /Pages 2 0 R >>",
-                   "<< /Type /Pages /Kids [3 0 R 9 0 R] /Count 2 /MediaBox [0 0 200 300]"
+                   "<< /Type /Pages /Kids [3 0 R 9 0 R 11 0 R] /Count 3 /MediaBox [0 0 200 300]"
                    " /Resources << /Font << /F1 5 0 R >> >> >>",
                    "<< /Type /Pages /Parent 2 0 R /Kids [4 0 R] /Count 1 >>",
                    "<< /Type /Page /Parent 3 0 R /Contents 6 0 R >>",
@@ -253,26 +277,23 @@ TEST(PdfInParts, APartIsReadAsPdfAllowsNotOnlyAsQtWritesIt) {
                    QByteArray::number(page1.size()),
                    "<< /Title (Kirja \\(1 0 R\\) \\\\ (sis 2 0 R)) /Creator <4b76> >>",
                    "<</Type/Page/Parent 2 0 R/MediaBox[0 0 300 200]/Contents 10 0 R>>",
-                   "<< /Length " + QByteArray::number(page2.size()) + " >>\nstream\n" + page2 + "\nendstream"});
-    LaidOutReport over = longReport(1);
-    over.pages[0].bands.resize(1);
-    over.pages[0].bands[0].items.resize(1);
-    over.pages[0].bands[0].items[0].rect = QRectF(20, 790, 200, 14);  // on the smaller paper too
-    writePdf(over, dir.file("paalla.pdf"), false);
+                   "<< /Length " + QByteArray::number(page2.size()) + " >>\nstream\n" + page2 + "\nendstream",
+                   "<</Type/Page/Parent 2 0 R/Contents 12 0 R>>",
+                   "<< /Length " + QByteArray::number(page3.size()) + " >>\nstream\n" + page3 + "\nendstream"});
 
     const struct {
         std::vector<pdf::JoinedPage> pages;
         QStringList sizes, texts;
     } cases[] = {
         {{{0, 0, -1}, {0, 1, -1}}, {"200 x 300", "300 x 200"}, {"Eka 3 0 R endstream) endobj", "Toka"}},
-        {{{0, 1, 0}, {0, 0, -1}, {0, 1, -1}},
+        {{{0, 1, 2}, {0, 0, -1}, {0, 1, -1}},
          {"300 x 200", "200 x 300", "300 x 200"},
-         {"Toka\nPääkirja", "Eka 3 0 R endstream) endobj", "Toka"}},
+         {"Toka\nPaalla", "Eka 3 0 R endstream) endobj", "Toka"}},
     };
     for (const auto& c : cases) {
         const QString joined = dir.file("yhdessa.pdf");
         QFile::remove(joined);
-        pdf::joinParts({dir.file("kasin.pdf")}, c.pages, dir.file("paalla.pdf"), joined);
+        pdf::joinParts({dir.file("kasin.pdf")}, c.pages, joined);
         const ToolRun info = run(QStringLiteral("pdfinfo"), {QStringLiteral("-l"), QStringLiteral("9"), joined});
         EXPECT_EQ(info.err, QString());
         EXPECT_TRUE(info.out.contains(QStringLiteral("Title:           Kirja (1 0 R) \\ (sis 2 0 R)\n"))) << info.out.toStdString();
@@ -286,6 +307,55 @@ TEST(PdfInParts, APartIsReadAsPdfAllowsNotOnlyAsQtWritesIt) {
         pages.removeLast();
         for (QString& p : pages) p = p.split(u'\n', Qt::SkipEmptyParts).join(u'\n');
         EXPECT_EQ(pages, c.texts);
+    }
+}
+
+// A painter process that cannot start leaves its part to the caller, with
+// nothing sent; one that stops before it has painted every page, or is sent
+// a page naming a font it was not given, has not written its part.
+TEST(PdfInParts, APainterProcessThatFailsHasNotWrittenItsPart) {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty()) GTEST_SKIP() << "pdfinfo is not installed";
+    kvtest::TempDir dir;
+    const QString quits = dir.file("lopettaa");
+    {
+        QFile f(quits);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write("#!/bin/sh\nprintf R >&0\nhead -c 64 <&0 >/dev/null\n") > 0);
+        f.setPermissions(f.permissions() | QFileDevice::ExeOwner);
+    }
+    PdfSettings settings;
+    settings.layout = QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
+    PagePaint page;
+    page.steps = {{PagePaint::Op::Font, 0, {}, 0, 0, 0, 0, 0}, {PagePaint::Op::Line, 0, Qt::AlignRight, 40, 100, 40, 0, 5}};
+    page.texts = QStringLiteral("Hyvä!");
+    PagePaint otherFont = page;
+    otherFont.steps[0].font = 1;
+    const std::vector<QFont> fonts{QFont(QStringLiteral("Liberation Serif"), 10)};
+    const struct {
+        QString program;
+        bool starts;
+        const PagePaint& page;
+        bool written;
+    } cases[] = {
+        {dir.file("puuttuu"), false, page, false},
+        {QStringLiteral("/bin/true"), false, page, false},
+        {quits, true, page, false},
+        {PaintProcess::program(), true, otherFont, false},
+        {PaintProcess::program(), true, page, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.program.toStdString());
+        const QString part = dir.file("osa.pdf");
+        QFile::remove(part);
+        PaintProcess painter;
+        ASSERT_EQ(painter.start(c.program, settings, part), c.starts);
+        if (!c.starts) continue;
+        painter.setFonts(fonts);
+        for (int i = 0; i < 300; ++i) painter.paint(c.page);  // more than the socket holds
+        EXPECT_EQ(painter.close(), c.written);
+        if (c.written) {
+            const ToolRun info = run(QStringLiteral("pdfinfo"), {part});
+            EXPECT_TRUE(info.out.contains(QRegularExpression(QStringLiteral("Pages:\\s+300\\n")))) << info.out.toStdString();
+        }
     }
 }
 

@@ -1,0 +1,314 @@
+#include "platform/reportpaint/paintprocess.h"
+
+#include <QCoreApplication>
+#include <QDataStream>
+#include <QFileInfo>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <spawn.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace report {
+
+namespace {
+
+// The messages: a kind, the length of what follows, and that. The program
+// sends the settings first, then fonts and pages, and the end; the painter
+// answers once when it is ready and once when the file is closed. Both
+// sides are built together, so the pages' steps and rules go as they lie in
+// memory.
+enum Kind : char { Settings = 'S', Fonts = 'F', Page = 'P', End = 'E' };
+enum Answer : char { Ready = 'R', Done = 'D', Failed = 'X' };
+constexpr qsizetype kHeader = 1 + sizeof(quint64);
+// A page of a report is some kilobytes; a message past this is no message
+// of ours.
+constexpr quint64 kLongest = quint64(1) << 30;
+
+void begin(QByteArray& m, Kind kind) {
+    m.resize(kHeader);
+    m[0] = kind;
+}
+
+void finish(QByteArray& m) {
+    const quint64 length = quint64(m.size() - kHeader);
+    std::memcpy(m.data() + 1, &length, sizeof length);
+}
+
+template <typename T>
+void put(QByteArray& m, const T* data, size_t count) {
+    const quint64 n = count;
+    m.append(reinterpret_cast<const char*>(&n), sizeof n);
+    m.append(reinterpret_cast<const char*>(data), qsizetype(count * sizeof(T)));
+}
+
+template <typename T>
+bool take(const char*& at, const char* end, std::vector<T>& out) {
+    quint64 n = 0;
+    if (end - at < qsizetype(sizeof n)) return false;
+    std::memcpy(&n, at, sizeof n);
+    at += sizeof n;
+    if (n > quint64(end - at) / sizeof(T)) return false;
+    out.resize(size_t(n));
+    std::memcpy(static_cast<void*>(out.data()), at, size_t(n) * sizeof(T));
+    at += n * sizeof(T);
+    return true;
+}
+
+QDataStream& streamOn(QDataStream& s) {
+    s.setVersion(QDataStream::Qt_DefaultCompiledVersion);
+    return s;
+}
+
+// Reads count bytes; false at the end of the stream or on an error.
+bool readAll(int fd, char* into, size_t count) {
+    while (count > 0) {
+        const ssize_t n = ::read(fd, into, count);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        into += n;
+        count -= size_t(n);
+    }
+    return true;
+}
+
+bool writeAll(int fd, const char* data, size_t count) {
+    while (count > 0) {
+        // MSG_NOSIGNAL: a painter that is gone is a failed write, not a signal.
+        const ssize_t n = ::send(fd, data, count, MSG_NOSIGNAL);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        data += n;
+        count -= size_t(n);
+    }
+    return true;
+}
+
+bool answer(int fd, Answer a) {
+    const char c = a;
+    return writeAll(fd, &c, 1);
+}
+
+bool readMessage(int fd, char& kind, QByteArray& body) {
+    char header[kHeader];
+    if (!readAll(fd, header, sizeof header)) return false;
+    quint64 length = 0;
+    std::memcpy(&length, header + 1, sizeof length);
+    if (length > kLongest) return false;
+    kind = header[0];
+    body.resize(qsizetype(length));
+    return readAll(fd, body.data(), size_t(length));
+}
+
+// A page's steps name fonts, texts and rules it has.
+bool wellFormed(const PagePaint& page, size_t fonts) {
+    for (const PagePaint::Step& s : page.steps) {
+        if (s.at < 0 || s.size < 0) return false;
+        switch (s.op) {
+        case PagePaint::Op::Rules:
+            if (quint64(s.at) + quint64(s.size) > page.rules.size()) return false;
+            break;
+        case PagePaint::Op::Font:
+            if (s.font < 0 || size_t(s.font) >= fonts) return false;
+            break;
+        case PagePaint::Op::Line:
+            if (s.font < 0 || size_t(s.font) >= fonts || s.at + s.size > page.texts.size()) return false;
+            break;
+        default: return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+QString PaintProcess::program() {
+    static const QString found = [] {
+        QStringList candidates;
+        if (QCoreApplication::instance())
+            candidates << QCoreApplication::applicationDirPath() + QStringLiteral("/kolvio-vev-paint");
+#ifdef KV_PAINTER_OF_BUILD
+        candidates << QStringLiteral(KV_PAINTER_OF_BUILD);
+#endif
+        for (const QString& c : candidates)
+            if (QFileInfo(c).isExecutable()) return c;
+        return QString();
+    }();
+    return found;
+}
+
+PaintProcess::~PaintProcess() { stop(); }
+
+bool PaintProcess::start(const QString& program, const PdfSettings& s, const QString& file) {
+    int pair[2];
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, pair) != 0) return false;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    // The painter reads and answers on its standard input and keeps no
+    // other file of this program open.
+    posix_spawn_file_actions_adddup2(&actions, pair[1], 0);
+    posix_spawn_file_actions_addclosefrom_np(&actions, 3);
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t none, all;
+    sigemptyset(&none);
+    sigfillset(&all);
+    posix_spawnattr_setsigmask(&attributes, &none);
+    posix_spawnattr_setsigdefault(&attributes, &all);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+    const QByteArray path = QFile::encodeName(program);
+    char* argv[] = {const_cast<char*>(path.constData()), nullptr};
+    const int failed = posix_spawn(&pid_, path.constData(), &actions, &attributes, argv, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    posix_spawnattr_destroy(&attributes);
+    ::close(pair[1]);
+    socket_ = pair[0];
+    if (failed != 0) {
+        pid_ = -1;
+        stop();
+        return false;
+    }
+
+    begin(message_, Settings);
+    {
+        QDataStream out(&message_, QIODevice::Append);
+        streamOn(out);
+        const QPageSize size = s.layout.pageSize();
+        out << file << int(size.id()) << size.definitionSize() << int(size.definitionUnits())
+            << int(s.layout.orientation()) << int(s.layout.units()) << s.layout.margins()
+            << s.layout.minimumMargins() << s.resolution << s.title << s.creator << int(s.version);
+    }
+    finish(message_);
+    char ready = 0;
+    if (!send(message_) || !readAll(socket_, &ready, 1) || ready != Ready) {
+        stop();
+        ok_ = true;
+        return false;
+    }
+    return true;
+}
+
+void PaintProcess::setFonts(const std::vector<QFont>& fonts) {
+    begin(message_, Fonts);
+    {
+        QDataStream out(&message_, QIODevice::Append);
+        streamOn(out);
+        out << quint32(fonts.size());
+        for (const QFont& f : fonts) out << f;
+    }
+    finish(message_);
+    send(message_);
+}
+
+void PaintProcess::paint(const PagePaint& page) {
+    begin(message_, Page);
+    put(message_, page.steps.data(), page.steps.size());
+    put(message_, page.rules.data(), page.rules.size());
+    put(message_, page.texts.constData(), size_t(page.texts.size()));
+    finish(message_);
+    send(message_);
+}
+
+bool PaintProcess::close() {
+    if (socket_ < 0) return false;
+    begin(message_, End);
+    finish(message_);
+    char done = 0;
+    const bool whole = send(message_) && readAll(socket_, &done, 1) && done == Done;
+    ::close(socket_);
+    socket_ = -1;
+    int status = 0;
+    while (::waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
+    }
+    pid_ = -1;
+    return whole && ok_;
+}
+
+bool PaintProcess::send(const QByteArray& message) {
+    if (ok_ && !writeAll(socket_, message.constData(), size_t(message.size()))) ok_ = false;
+    return ok_;
+}
+
+void PaintProcess::stop() {
+    if (socket_ >= 0) ::close(socket_);
+    socket_ = -1;
+    if (pid_ > 0) {
+        ::kill(pid_, SIGKILL);
+        int status = 0;
+        while (::waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
+        }
+    }
+    pid_ = -1;
+    ok_ = false;
+}
+
+int runPaintProcess(int fd) {
+    char kind = 0;
+    QByteArray body;
+    if (!readMessage(fd, kind, body) || kind != Settings) return 2;
+    QString file;
+    PdfSettings settings;
+    {
+        QDataStream in(body);
+        streamOn(in);
+        int id = 0, units = 0, orientation = 0, layoutUnits = 0, version = 0;
+        QSizeF size;
+        QMarginsF margins, minimum;
+        in >> file >> id >> size >> units >> orientation >> layoutUnits >> margins >> minimum >> settings.resolution >>
+            settings.title >> settings.creator >> version;
+        if (in.status() != QDataStream::Ok) return 2;
+        const QPageSize pageSize = id != QPageSize::Custom
+                                       ? QPageSize(QPageSize::PageSizeId(id))
+                                       : QPageSize(size, QPageSize::Unit(units), QString(), QPageSize::ExactMatch);
+        settings.layout = QPageLayout(pageSize, QPageLayout::Orientation(orientation), margins,
+                                      QPageLayout::Unit(layoutUnits), minimum);
+        settings.version = QPagedPaintDevice::PdfVersion(version);
+    }
+    PdfFile out(file, settings);
+    if (!answer(fd, Ready)) return 2;
+
+    std::vector<QFont> fonts;
+    PagePaint page;
+    bool ok = true;
+    for (;;) {
+        if (!readMessage(fd, kind, body)) return 2;  // the program is gone: no answer
+        if (kind == End) break;
+        const char* at = body.constData();
+        const char* end = at + body.size();
+        if (kind == Fonts) {
+            QDataStream in(body);
+            streamOn(in);
+            quint32 n = 0;
+            in >> n;
+            fonts.clear();
+            for (quint32 i = 0; i < n && in.status() == QDataStream::Ok; ++i) {
+                QFont f;
+                in >> f;
+                fonts.push_back(f);
+            }
+            ok = ok && in.status() == QDataStream::Ok;
+        } else if (kind == Page) {
+            std::vector<char16_t> texts;
+            if (take(at, end, page.steps) && take(at, end, page.rules) && take(at, end, texts) && at == end) {
+                page.texts = QString(reinterpret_cast<const QChar*>(texts.data()), qsizetype(texts.size()));
+                if (wellFormed(page, fonts.size()))
+                    out.paint(page, fonts);
+                else
+                    ok = false;
+            } else {
+                ok = false;
+            }
+        } else {
+            ok = false;
+        }
+    }
+    ok = out.close() && ok;
+    answer(fd, ok ? Done : Failed);
+    return ok ? 0 : 1;
+}
+
+}  // namespace report
