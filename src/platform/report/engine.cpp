@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <map>
 #include <optional>
@@ -152,32 +153,42 @@ public:
 
     Value aggregate(const Expr& e, int pos, int begin, int end, int page) {
         if (e.kind == Expr::Kind::RunningSum) return runningSum(e, pos, begin, page);
-        auto it = aggCache_.find(&e);
-        if (it != aggCache_.end() && it->second.begin == begin && it->second.end == end) return it->second.value;
-        Value v(0);
-        long long count = 0;
-        for (int p = begin; p < end; ++p) {
-            if (e.kind == Expr::Kind::Count && e.args.empty()) {
-                ++count;
-                continue;
+        if (e.kind == Expr::Kind::Count && e.args.empty()) return Value(static_cast<long long>(end - begin));
+        // The sum and the count of one value over one range come from one
+        // pass: a footer that shows both reads each record once.
+        const Expr& arg = *e.args[0];
+        const void* what = arg.kind == Expr::Kind::FormulaRef && arg.target ? static_cast<const void*>(arg.target)
+                                                                               : static_cast<const void*>(&arg);
+        AggEntry& a = aggCache_[what];
+        if (!a.done || a.begin != begin || a.end != end) {
+            a = AggEntry{begin, end, false, Value(0), 0, nullptr};
+            for (int p = begin; p < end; ++p) {
+                Scope s(*this, p, rowAt(p), begin, end, false, page);
+                Value x = evaluateExpr(arg, s);
+                if (x.isNull()) continue;
+                ++a.count;
+                // A value that cannot be added fails the sum, not the count.
+                if (a.sumError) continue;
+                try {
+                    a.sum = val::add(a.sum, x);
+                } catch (...) {
+                    a.sumError = std::current_exception();
+                }
             }
-            Scope s(*this, p, rowAt(p), begin, end, false, page);
-            Value x = evaluateExpr(*e.args[0], s);
-            if (x.isNull()) continue;
-            if (e.kind == Expr::Kind::Count)
-                ++count;
-            else
-                v = val::add(v, x);
+            a.done = true;  // not when a value of the range failed
         }
-        if (e.kind == Expr::Kind::Count) v = Value(count);
-        aggCache_[&e] = {begin, end, v};
-        return v;
+        if (e.kind == Expr::Kind::Count) return Value(a.count);
+        if (a.sumError) std::rethrow_exception(a.sumError);
+        return a.sum;
     }
 
 private:
     struct AggEntry {
-        int begin, end;
-        Value value;
+        int begin = 0, end = 0;
+        bool done = false;
+        Value sum;
+        long long count = 0;
+        std::exception_ptr sumError;
     };
     struct RunEntry {
         int begin, last;
@@ -820,7 +831,7 @@ private:
     int groupCount_ = 0;
     std::vector<std::vector<bool>> groupStarts_;   // per group level, per position
     std::vector<std::vector<int>> groupEnd_;       // per group level, per position: end of its group
-    std::unordered_map<const Expr*, AggEntry> aggCache_;
+    std::unordered_map<const void*, AggEntry> aggCache_;  // by the formula or expression summed
     std::unordered_map<const Expr*, RunEntry> runCache_;
 
     std::array<FontStyle, kFontSlotCount> slotStyles_;

@@ -594,6 +594,11 @@ Formula Formula::withShownTexts(const std::function<QString(const QString&)>& re
 namespace {
 
 Value compareValues(const Expr& e, const Value& a, const Value& b) {
+    if (e.cmp == Expr::Cmp::Eq || e.cmp == Expr::Cmp::Ne) {
+        const auto same = val::equal(a, b);
+        if (!same) return Value(false);  // Null on either side: the comparison fails
+        return Value(*same == (e.cmp == Expr::Cmp::Eq));
+    }
     auto c = val::compare(a, b);
     if (!c) return Value(false);  // Null on either side: the comparison fails
     switch (e.cmp) {

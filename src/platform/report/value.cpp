@@ -3,6 +3,7 @@
 #include "platform/dao/currency.h"
 
 #include <QCollator>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -277,6 +278,28 @@ bool truth(const Value& v) {
     case Kind::Currency: return !v.toCurrency().isZero();
     default: mismatch1("ehto", v);
     }
+}
+
+namespace {
+
+// True when every character is printable ASCII: each has a first-level
+// weight of its own in the Finnish order, so two such texts that differ
+// other than in case are never equal in it.
+bool printableAscii(const QString& s) {
+    return std::all_of(s.begin(), s.end(), [](QChar c) { return c.unicode() >= 0x20 && c.unicode() < 0x7F; });
+}
+
+}  // namespace
+
+std::optional<bool> equal(const Value& a, const Value& b) {
+    if (a.kind() == Kind::Text && b.kind() == Kind::Text) {
+        const QString sa = a.toString(), sb = b.toString();
+        if (sa.compare(sb, Qt::CaseInsensitive) == 0) return true;
+        if (printableAscii(sa) && printableAscii(sb)) return false;
+    }
+    const auto c = compare(a, b);
+    if (!c) return std::nullopt;
+    return *c == 0;
 }
 
 std::optional<int> compare(const Value& a, const Value& b) {

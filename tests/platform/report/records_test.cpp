@@ -58,6 +58,25 @@ TEST(SortKey, OrdersAndGroupsAsTheValuesCompare) {
     }
 }
 
+// Texts are equal where the Finnish order puts them together: every pair
+// of printable ASCII characters, words that differ in spaces, marks or
+// case, and letters beyond ASCII.
+TEST(TextEquality, IsTheFinnishOrdersOwn) {
+    std::vector<QString> texts;
+    for (char16_t c = 0x20; c < 0x7F; ++c) texts.push_back(QString(QChar(c)));
+    for (const char* s : {"ab", "a b", "a-b", "A-B", "a.b", "a'b", "D", "d", "Åbo", "åbo", "Abo", "aebo", "æbo", "a\u00ADb",
+                          "e\u0301", "\u00E9", "É", ""})
+        texts.push_back(QString::fromUtf8(s));
+    for (const QString& a : texts)
+        for (const QString& b : texts) {
+            const auto same = report::val::equal(Value(a), Value(b));
+            ASSERT_TRUE(same.has_value());
+            EXPECT_EQ(*same, expected(Value(a), Value(b)) == 0) << a.toStdString() << " against " << b.toStdString();
+        }
+    EXPECT_FALSE(report::val::equal(Value(), text("a")).has_value());
+    EXPECT_FALSE(report::val::equal(text("a"), Value()).has_value());
+}
+
 TEST(DataSet, KeepsTheRowsNamedInTheirOrder) {
     DataSet data;
     data.columns = {{QStringLiteral("t"), QStringLiteral("n")},
