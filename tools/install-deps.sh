@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
-  libsqlite3-dev libcurl4-openssl-dev
+  libsqlite3-dev libcurl4-openssl-dev zlib1g-dev
   libgtest-dev googletest libbenchmark-dev
   fonts-dejavu-core fonts-liberation poppler-utils
   openssl

@@ -429,7 +429,12 @@ private:
         std::vector<std::pair<const Formula*, bool>> keys;  // formula, descending
         for (const auto& g : def_.groups) keys.emplace_back(&g.by, g.descending);
         groupCount_ = int(def_.groups.size());
-        for (const auto& s : sort_) keys.emplace_back(&s.expr, s.descending);
+        // A sort field that repeats an earlier key (a group's, often) never
+        // decides an order: it is not evaluated.
+        for (const auto& s : sort_)
+            if (std::none_of(keys.begin(), keys.end(),
+                             [&](const auto& k) { return k.first->text().simplified() == s.expr.text().simplified(); }))
+                keys.emplace_back(&s.expr, s.descending);
         const size_t n = selected.size(), k = keys.size();
         std::vector<SortKey> sortKeys(k);
         for (size_t j = 0; j < k; ++j) {

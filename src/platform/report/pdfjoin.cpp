@@ -4,10 +4,12 @@
 #include <array>
 #include <algorithm>
 #include <cstring>
+#include <exception>
 #include <functional>
 #include <map>
 #include <memory>
 #include <optional>
+#include <thread>
 #include <utility>
 
 // The parts are read object by object through their cross-reference tables
@@ -574,14 +576,34 @@ Obj resolved(Source& s, const Obj& o) { return o.kind == Obj::Kind::Ref ? s.read
 
 void joinParts(const QStringList& parts, const std::vector<JoinedPage>& pages, const QString& out) {
     try {
-        // A part is read when its first page is taken.
-        std::vector<std::unique_ptr<Part>> read(size_t(parts.size()));
-        auto part = [&](int k) -> Part& {
-            if (k < 0 || k >= int(read.size())) fail("no such part");
-            if (!read[size_t(k)]) read[size_t(k)] = std::make_unique<Part>(parts[k]);
-            return *read[size_t(k)];
-        };
         if (pages.empty()) fail("no pages");
+        // The parts used are read, their cross-references and page trees,
+        // side by side, each on a thread of its own.
+        std::vector<std::unique_ptr<Part>> read(size_t(parts.size()));
+        for (const JoinedPage& p : pages)
+            if (p.part < 0 || p.part >= int(read.size())) fail("no such part");
+        {
+            std::vector<char> used(read.size(), 0);
+            for (const JoinedPage& p : pages) used[size_t(p.part)] = 1;
+            std::vector<std::exception_ptr> errors(read.size());
+            std::vector<std::thread> readers;
+            for (size_t k = 0; k < read.size(); ++k) {
+                if (!used[k]) continue;
+                readers.emplace_back([&, k] {
+                    try {
+                        auto part = std::make_unique<Part>(parts[qsizetype(k)]);
+                        pagesOf(*part);
+                        read[k] = std::move(part);
+                    } catch (...) {
+                        errors[k] = std::current_exception();
+                    }
+                });
+            }
+            for (std::thread& t : readers) t.join();
+            for (const std::exception_ptr& e : errors)
+                if (e) std::rethrow_exception(e);
+        }
+        auto part = [&](int k) -> Part& { return *read[size_t(k)]; };
         Part& first = part(pages.front().part);
 
         Joiner j(out);
