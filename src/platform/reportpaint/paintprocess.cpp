@@ -225,7 +225,9 @@ bool PaintProcess::close() {
     while (::waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
     }
     pid_ = -1;
-    return whole && ok_;
+    // A painter that answered but did not end well (a checker of the build
+    // finding a fault as it ended, say) has not written a part to trust.
+    return whole && ok_ && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 bool PaintProcess::send(const QByteArray& message) {
