@@ -54,7 +54,7 @@ bool take(const char*& at, const char* end, std::vector<T>& out) {
     at += sizeof n;
     if (n > quint64(end - at) / sizeof(T)) return false;
     out.resize(size_t(n));
-    std::memcpy(static_cast<void*>(out.data()), at, size_t(n) * sizeof(T));
+    if (n > 0) std::memcpy(static_cast<void*>(out.data()), at, size_t(n) * sizeof(T));
     at += n * sizeof(T);
     return true;
 }
