@@ -93,7 +93,17 @@ ReportError cannotWrite(const QString& file) {
                        TranslateText(QStringLiteral("Raportit"), QStringLiteral("Tiedostoon %1 ei voi kirjoittaa")).arg(file));
 }
 
-using Fonts = std::shared_ptr<const std::vector<QFont>>;
+// The report's fonts as they stand, and the same as a painter process is
+// sent them. A QFont shares its data with its copies, and Qt changes that
+// data as it measures or paints with it: no thread but the one that lays the
+// report out touches these fonts. A painter thread sends the message, or
+// paints with fonts of its own read back from it.
+struct FontSet {
+    explicit FontSet(const std::vector<QFont>& f) : fonts(f), message(PaintProcess::fontsMessage(f)) {}
+    std::vector<QFont> fonts;
+    QByteArray message;
+};
+using Fonts = std::shared_ptr<const FontSet>;
 
 // The pages of a long PDF file painted side by side: each painter, a thread
 // with a file of its own, takes runs of kRun pages in turn and paints them,
@@ -195,6 +205,7 @@ private:
             me.started = true;
         }
         Fonts sent;
+        std::vector<QFont> mine;  // the fonts this thread paints with
         for (Job job;;) {
             {
                 std::unique_lock lock(mutex_);
@@ -205,10 +216,12 @@ private:
             }
             room_.notify_all();
             if (own) {
-                own->paint(job.page, *job.fonts);
+                if (job.fonts != sent) mine = PaintProcess::fontsIn(job.fonts->message);
+                sent = job.fonts;
+                own->paint(job.page, mine);
                 continue;
             }
-            if (job.fonts != sent) process.setFonts(*job.fonts);
+            if (job.fonts != sent) process.setFonts(job.fonts->message);
             sent = job.fonts;
             process.paint(job.page);
         }
@@ -305,7 +318,7 @@ struct PageWriter::Impl {
     // The fonts of the report as they stand, shared by the pages painted
     // with them (the engine adds a font when a page first uses it).
     const Fonts& fontsOf(const LaidOutReport& report) {
-        if (!fonts || fonts->size() != report.fonts.size()) fonts = std::make_shared<const std::vector<QFont>>(report.fonts);
+        if (!fonts || fonts->fonts.size() != report.fonts.size()) fonts = std::make_shared<const FontSet>(report.fonts);
         return fonts;
     }
 
@@ -338,7 +351,7 @@ struct PageWriter::Impl {
             }
             return;
         }
-        paintOnPrinter(page, *fonts);
+        paintOnPrinter(page, fonts->fonts);
     }
 
     void paintOnPrinter(const LaidPage& page, const std::vector<QFont>& pageFonts) {
@@ -484,7 +497,7 @@ void PageWriter::finish() {
         }
         d.writeLate(d.late);
         const OutputFileFor into(d.printer, work);
-        for (const Impl::Held& h : d.held) d.paintOnPrinter(h.page, *d.fonts);
+        for (const Impl::Held& h : d.held) d.paintOnPrinter(h.page, d.fonts->fonts);
         d.held.clear();
         d.endPainting();
     });

@@ -192,17 +192,45 @@ bool PaintProcess::start(const QString& program, const PdfSettings& s, const QSt
     return true;
 }
 
-void PaintProcess::setFonts(const std::vector<QFont>& fonts) {
-    begin(message_, Fonts);
+QByteArray PaintProcess::fontsMessage(const std::vector<QFont>& fonts) {
+    QByteArray m;
+    begin(m, Fonts);
     {
-        QDataStream out(&message_, QIODevice::Append);
+        QDataStream out(&m, QIODevice::Append);
         streamOn(out);
         out << quint32(fonts.size());
         for (const QFont& f : fonts) out << f;
     }
-    finish(message_);
-    send(message_);
+    finish(m);
+    return m;
 }
+
+namespace {
+
+// The fonts of a Fonts message's body; false when it is not whole.
+bool readFonts(const QByteArray& body, std::vector<QFont>& fonts) {
+    QDataStream in(body);
+    streamOn(in);
+    quint32 n = 0;
+    in >> n;
+    fonts.clear();
+    for (quint32 i = 0; i < n && in.status() == QDataStream::Ok; ++i) {
+        QFont f;
+        in >> f;
+        fonts.push_back(f);
+    }
+    return in.status() == QDataStream::Ok;
+}
+
+}  // namespace
+
+std::vector<QFont> PaintProcess::fontsIn(const QByteArray& message) {
+    std::vector<QFont> fonts;
+    if (message.size() < kHeader || message[0] != Fonts || !readFonts(message.mid(kHeader), fonts)) fonts.clear();
+    return fonts;
+}
+
+void PaintProcess::setFonts(const QByteArray& message) { send(message); }
 
 void PaintProcess::paint(const PagePaint& page) {
     begin(message_, Page);
@@ -282,17 +310,7 @@ int runPaintProcess(int fd) {
         const char* at = body.constData();
         const char* end = at + body.size();
         if (kind == Fonts) {
-            QDataStream in(body);
-            streamOn(in);
-            quint32 n = 0;
-            in >> n;
-            fonts.clear();
-            for (quint32 i = 0; i < n && in.status() == QDataStream::Ok; ++i) {
-                QFont f;
-                in >> f;
-                fonts.push_back(f);
-            }
-            ok = ok && in.status() == QDataStream::Ok;
+            ok = readFonts(body, fonts) && ok;
         } else if (kind == Page) {
             std::vector<char16_t> texts;
             if (take(at, end, page.steps) && take(at, end, page.rules) && take(at, end, texts) && at == end) {

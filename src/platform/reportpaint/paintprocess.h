@@ -29,8 +29,14 @@ public:
     // False when it cannot start: nothing was sent, and the caller paints
     // the part itself.
     bool start(const QString& program, const PdfSettings& settings, const QString& file);
-    // The fonts of the pages that follow.
-    void setFonts(const std::vector<QFont>& fonts);
+    // The fonts of the pages that follow, as fontsMessage made them.
+    void setFonts(const QByteArray& message);
+    // The message that sends the fonts; made on the thread the fonts belong
+    // to, as a QFont shares data with its copies that Qt changes in use.
+    static QByteArray fontsMessage(const std::vector<QFont>& fonts);
+    // The fonts a fonts message sends, as fonts of the calling thread's own;
+    // none when the message is not one.
+    static std::vector<QFont> fontsIn(const QByteArray& message);
     void paint(const PagePaint& page);
     // Waits for the painter; true when every page is in the file.
     bool close();

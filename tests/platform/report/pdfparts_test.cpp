@@ -328,8 +328,13 @@ TEST(PdfInParts, APainterProcessThatFailsHasNotWrittenItsPart) {
     page.steps = {{PagePaint::Op::Font, 0, {}, 0, 0, 0, 0, 0}, {PagePaint::Op::Line, 0, Qt::AlignRight, 40, 100, 40, 0, 5}};
     page.texts = QStringLiteral("Hyvä!");
     PagePaint otherFont = page;
-    otherFont.steps[0].font = 1;
-    const std::vector<QFont> fonts{QFont(QStringLiteral("Liberation Serif"), 10)};
+    otherFont.steps[0].font = 2;
+    QFont bold(QStringLiteral("Liberation Sans"), 12);
+    bold.setBold(true);
+    bold.setHintingPreference(QFont::PreferNoHinting);
+    const std::vector<QFont> fonts{QFont(QStringLiteral("Liberation Serif"), 10), bold};
+    // A painter thread paints with fonts of its own, read back from the message.
+    EXPECT_EQ(PaintProcess::fontsIn(PaintProcess::fontsMessage(fonts)), fonts);
     const struct {
         QString program;
         bool starts;
@@ -349,7 +354,7 @@ TEST(PdfInParts, APainterProcessThatFailsHasNotWrittenItsPart) {
         PaintProcess painter;
         ASSERT_EQ(painter.start(c.program, settings, part), c.starts);
         if (!c.starts) continue;
-        painter.setFonts(fonts);
+        painter.setFonts(PaintProcess::fontsMessage(fonts));
         for (int i = 0; i < 300; ++i) painter.paint(c.page);  // more than the socket holds
         EXPECT_EQ(painter.close(), c.written);
         if (c.written) {
