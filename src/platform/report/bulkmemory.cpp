@@ -1,5 +1,6 @@
 #include "platform/report/bulkmemory.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <new>
 #include <sys/mman.h>

@@ -186,7 +186,6 @@ bool PaintProcess::start(const QString& program, const PdfSettings& s, const QSt
     char ready = 0;
     if (!send(message_) || !readAll(socket_, &ready, 1) || ready != Ready) {
         stop();
-        ok_ = true;
         return false;
     }
     return true;
