@@ -131,29 +131,6 @@ void confirmIsBook(sqlite3* h, const QString& path) {
     }
 }
 
-sqlite3* openHandle(const QString& path, int flags, int busyMs) {
-    sqlite3* h = nullptr;
-    int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &h, flags | SQLITE_OPEN_NOMUTEX, nullptr);
-    if (rc != SQLITE_OK) {
-        sqlite3_close_v2(h);
-        openFailure(rc, path);
-    }
-    sqlite3_extended_result_codes(h, 1);
-    sqlite3_busy_timeout(h, busyMs);
-    registerFunctions(h);
-    // A commit deletes the journal and then syncs the folder: until the
-    // folder is on the disk, a power cut can bring the journal back, and the
-    // next opening would roll the saved work back. A compaction's source
-    // hands the same setting on to the copy that VACUUM INTO writes.
-    rc = run(h, "PRAGMA synchronous=EXTRA");
-    if (rc != SQLITE_OK) {
-        const int ext = sqlite3_extended_errcode(h);
-        sqlite3_close_v2(h);
-        openFailure(ext ? ext : rc, path);
-    }
-    return h;
-}
-
 // Opens a handle of our own (not shared), checked as OpenDatabase checks.
 sqlite3* openPrivate(const QString& path, bool readOnly) {
     checkFile(path, readOnly);
@@ -211,6 +188,29 @@ bool integrityOk(sqlite3* h, QString* firstFault = nullptr) {
 }
 
 }  // namespace
+
+sqlite3* openHandle(const QString& path, int flags, int busyMs) {
+    sqlite3* h = nullptr;
+    int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &h, flags | SQLITE_OPEN_NOMUTEX, nullptr);
+    if (rc != SQLITE_OK) {
+        sqlite3_close_v2(h);
+        openFailure(rc, path);
+    }
+    sqlite3_extended_result_codes(h, 1);
+    sqlite3_busy_timeout(h, busyMs);
+    registerFunctions(h);
+    // A commit deletes the journal and then syncs the folder: until the
+    // folder is on the disk, a power cut can bring the journal back, and the
+    // next opening would roll the saved work back. A compaction's source
+    // hands the same setting on to the copy that VACUUM INTO writes.
+    rc = run(h, "PRAGMA synchronous=EXTRA");
+    if (rc != SQLITE_OK) {
+        const int ext = sqlite3_extended_errcode(h);
+        sqlite3_close_v2(h);
+        openFailure(ext ? ext : rc, path);
+    }
+    return h;
+}
 
 // ---------------------------------------------------------------- engine
 

@@ -270,6 +270,7 @@ private:
     friend class DBEngine;
     friend class DatabaseImpl;
     friend class RowPass;
+    friend class RowPassParts;
     explicit Database(std::shared_ptr<DatabaseImpl> impl) : impl_(std::move(impl)) {}
     DatabaseImpl& impl() const;
     std::shared_ptr<DatabaseImpl> impl_;

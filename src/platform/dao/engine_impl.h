@@ -107,6 +107,9 @@ private:
 void bindValue(sqlite3_stmt* stmt, int index, const Variant& v);
 void bindAll(sqlite3_stmt* stmt, const Params& params);
 void registerFunctions(sqlite3* db);
+// A handle on a book's file, set up as every connection of the program is;
+// raises the engine's error when the file cannot be opened.
+sqlite3* openHandle(const QString& path, int flags, int busyMs);
 
 class DatabaseImpl : public std::enable_shared_from_this<DatabaseImpl> {
 public:

@@ -12,6 +12,7 @@
 #include <QUtf8StringView>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace dao {
 
@@ -38,8 +39,42 @@ public:
     std::optional<QUtf8StringView> storedText(int column) const;
 
 private:
+    friend class RowPassParts;
     struct Impl;
+    explicit RowPass(std::unique_ptr<Impl> d);
     std::unique_ptr<Impl> d_;
+};
+
+// The rows of a SELECT read in consecutive parts, each on a read-only
+// connection of its own, so that threads can read the parts side by side.
+// The parts' rows, one part after another, are the rows the SELECT gives on
+// the book's own connection, in the same order, and all parts read the book
+// as it stood at one moment. The SELECT binds no values. One that cannot be
+// cut so is one part, read on the book's connection: one whose rows are not
+// read in the order of its first table's rows, one with a condition,
+// grouping, order or subquery of its own, one on a book in a transaction
+// (another connection would not see its unsaved work), or one over fewer
+// rows than two parts of fewestRowsPerPart.
+class RowPassParts {
+public:
+    RowPassParts(Database& db, const QString& sql, int parts, int fewestRowsPerPart);
+    ~RowPassParts();
+    RowPassParts(const RowPassParts&) = delete;
+    RowPassParts& operator=(const RowPassParts&) = delete;
+
+    int count() const;
+    // The pass over part i. Each part is passed once; the passes of two
+    // parts may be made and used on two threads at once.
+    std::unique_ptr<RowPass> pass(int i);
+
+private:
+    void cut(int parts, int fewestRowsPerPart);
+
+    struct Part;
+    std::vector<std::unique_ptr<Part>> parts_;
+    Database* db_;
+    QString sql_;
+    QString partSql_;  // translated, with the bounds of a part
 };
 
 }  // namespace dao

@@ -6,6 +6,7 @@
 #include "platform/dao/currency.h"
 #include "platform/dao/date.h"
 #include "platform/report/bulkmemory.h"
+#include "platform/report/slices.h"
 #include "platform/report/value.h"
 
 #include <QHash>
@@ -14,6 +15,7 @@
 #include <QUtf8StringView>
 #include <algorithm>
 #include <bit>
+#include <iterator>
 #include <memory>
 #include <cstdint>
 #include <type_traits>
@@ -51,6 +53,43 @@ public:
     // Appends a text cell given as UTF-8: a text seen before in the column
     // is not decoded again.
     void addText(QUtf8StringView utf8) { put(Value::Kind::Text, textIndex(cells_ % columns.size(), utf8)); }
+
+    // Appends the rows of others after its own, in their order, and empties
+    // them: a long report's rows are read in parts side by side. Each part
+    // is copied on a thread of its own.
+    void append(std::vector<DataSet>& others) {
+        const size_t cols = columns.size();
+        std::vector<size_t> firstRow, firstText;
+        size_t total = size_t(rows);
+        for (DataSet& o : others) {
+            firstRow.push_back(total);
+            firstText.push_back(texts_.size());
+            total += size_t(o.rows);
+            std::move(o.texts_.begin(), o.texts_.end(), std::back_inserter(texts_));
+        }
+        if (cols > 0) {
+            while (blocks_.size() * kBlockRows < total) addBlock();
+            inParallel(others.size(), [&](size_t i) {
+                const DataSet& o = others[i];
+                for (size_t r = 0; r < size_t(o.rows); ++r) {
+                    const std::uint8_t* kinds = o.kindsOf(r);
+                    std::uint8_t* toKinds = kindsOf(firstRow[i] + r);
+                    std::int64_t* toBits = bitsOf(firstRow[i] + r);
+                    std::copy_n(kinds, cols, toKinds);
+                    std::copy_n(o.bitsOf(r), cols, toBits);
+                    for (size_t c = 0; c < cols; ++c)
+                        if (Value::Kind(kinds[c]) == Value::Kind::Text) toBits[c] += std::int64_t(firstText[i]);
+                }
+                others[i] = DataSet();
+            });
+        }
+        others.clear();
+        rows = int(total);
+        cells_ = total * cols;
+        // Texts added from here on are not looked for among the parts'.
+        known_.clear();
+        lastText_.clear();
+    }
 
     Value at(int row, int col) const {
         const std::int64_t b = bitsOf(size_t(row))[col];
@@ -141,14 +180,17 @@ private:
 
     void put(Value::Kind kind, std::int64_t bits) {
         const size_t cols = columns.size(), row = cells_ / cols, col = cells_ % cols;
-        if (col == 0 && row % kBlockRows == 0 && row / kBlockRows == blocks_.size()) {
-            auto* bits = static_cast<std::int64_t*>(memory_.take(kBlockRows * cols * sizeof(std::int64_t)));
-            auto* kinds = static_cast<std::uint8_t*>(memory_.take(kBlockRows * cols));
-            blocks_.push_back({kinds, bits});
-        }
+        if (col == 0 && row % kBlockRows == 0 && row / kBlockRows == blocks_.size()) addBlock();
         kindsOf(row)[col] = std::uint8_t(kind);
         bitsOf(row)[col] = bits;
         ++cells_;
+    }
+
+    void addBlock() {
+        const size_t cols = columns.size();
+        auto* bits = static_cast<std::int64_t*>(memory_.take(kBlockRows * cols * sizeof(std::int64_t)));
+        auto* kinds = static_cast<std::uint8_t*>(memory_.take(kBlockRows * cols));
+        blocks_.push_back({kinds, bits});
     }
 
     std::int64_t textIndex(size_t col, QUtf8StringView utf8) {

@@ -5,6 +5,7 @@
 #include "platform/report/dataset.h"
 #include "platform/report/error.h"
 #include "platform/report/measurer.h"
+#include "platform/report/slices.h"
 #include "platform/report/sortkey.h"
 #include "platform/report/texts.h"
 
@@ -18,6 +19,7 @@
 #include <exception>
 #include <functional>
 #include <map>
+#include <numeric>
 #include <optional>
 #include <unordered_map>
 #include <unordered_set>
@@ -65,6 +67,11 @@ using detail::Column;
 using detail::DataSet;
 using detail::Measurer;
 using detail::SortKey;
+using detail::inParallel;
+using detail::inSlices;
+using detail::processorCount;
+using detail::sliceCount;
+using detail::stableSortInSlices;
 
 constexpr double kPtPerMm = 72.0 / 25.4;
 
@@ -183,6 +190,9 @@ public:
     }
 
 private:
+    // The fewest records worth a thread of their own.
+    static constexpr size_t kRecordsPerSlice = 16384;
+
     struct AggEntry {
         int begin = 0, end = 0;
         bool done = false;
@@ -388,17 +398,16 @@ private:
         try {
             dao::Database db = dao::DBEngine::OpenDatabase(path, true);
             {
-                // Read forward once, each row as it comes.
-                dao::RowPass rows(db, result_.sql);
-                std::vector<int> at;
-                for (size_t c = 0; c < data_.columns.size(); ++c) at.push_back(rows.column(columnAlias(c)));
-                while (rows.next()) {
-                    for (const int c : at) {
-                        if (const auto text = rows.storedText(c)) data_.addText(*text);
-                        else data_.add(rows.value(c));
-                    }
-                    ++data_.rows;
-                }
+                // A long report's rows are read in parts side by side, each
+                // part forward once, each row as it comes.
+                dao::RowPassParts parts(db, result_.sql, int(processorCount()), int(kRecordsPerSlice));
+                std::vector<DataSet> more(size_t(parts.count() - 1));
+                for (DataSet& m : more) m.columns = data_.columns;
+                inParallel(size_t(parts.count()), [&](size_t i) {
+                    const std::unique_ptr<dao::RowPass> rows = parts.pass(int(i));
+                    readRows(*rows, i == 0 ? data_ : more[i - 1]);
+                });
+                data_.append(more);
             }
             db.Close();
         } catch (const dao::DaoError& e) {
@@ -410,15 +419,39 @@ private:
         result_.recordsRead = data_.rows;
     }
 
+    void readRows(dao::RowPass& rows, DataSet& into) const {
+        std::vector<int> at;
+        for (size_t c = 0; c < into.columns.size(); ++c) at.push_back(rows.column(columnAlias(c)));
+        while (rows.next()) {
+            for (const int c : at) {
+                if (const auto text = rows.storedText(c)) into.addText(*text);
+                else into.add(rows.value(c));
+            }
+            ++into.rows;
+        }
+    }
+
     // The rows that the report's filter and the selection formula let through.
+    // Each record is judged on its own, so a long report's are judged in
+    // slices side by side.
     std::vector<int> selectRecords() {
         std::vector<int> selected;
-        selected.reserve(size_t(data_.rows));
-        for (int r = 0; r < data_.rows; ++r) {
-            Scope s(*this, -1, r, 0, 0, false, 0);
-            if (!def_.filter.isEmpty() && !condition(def_.filter, s)) continue;
-            if (!selection_.isEmpty() && !condition(selection_, s)) continue;
-            selected.push_back(r);
+        if (def_.filter.isEmpty() && selection_.isEmpty()) {
+            selected.resize(size_t(data_.rows));
+            std::iota(selected.begin(), selected.end(), 0);
+        } else {
+            const size_t n = size_t(data_.rows), count = sliceCount(n, kRecordsPerSlice);
+            std::vector<std::vector<int>> kept(count);
+            inSlices(n, count, [&](size_t slice, size_t begin, size_t end) {
+                for (size_t r = begin; r < end; ++r) {
+                    Scope s(*this, -1, int(r), 0, 0, false, 0);
+                    if (!def_.filter.isEmpty() && !condition(def_.filter, s)) continue;
+                    if (!selection_.isEmpty() && !condition(selection_, s)) continue;
+                    kept[slice].push_back(int(r));
+                }
+            });
+            selected.reserve(n);
+            for (const auto& k : kept) selected.insert(selected.end(), k.begin(), k.end());
         }
         result_.recordsSelected = int(selected.size());
         return selected;
@@ -437,18 +470,21 @@ private:
                 keys.emplace_back(&s.expr, s.descending);
         const size_t n = selected.size(), k = keys.size();
         std::vector<SortKey> sortKeys(k);
+        const size_t count = sliceCount(n, kRecordsPerSlice);
         for (size_t j = 0; j < k; ++j) {
             std::vector<Value> values(n);
-            for (size_t i = 0; i < n; ++i) {
-                Scope s(*this, -1, selected[i], 0, 0, false, 0);
-                values[i] = evaluate(*keys[j].first, s);
-            }
+            inSlices(n, count, [&](size_t, size_t begin, size_t end) {
+                for (size_t i = begin; i < end; ++i) {
+                    Scope s(*this, -1, selected[i], 0, 0, false, 0);
+                    values[i] = evaluate(*keys[j].first, s);
+                }
+            });
             sortKeys[j] = SortKey::of(std::move(values), keys[j].second);
         }
         std::vector<int> idx(n);
-        for (size_t i = 0; i < n; ++i) idx[i] = int(i);
+        std::iota(idx.begin(), idx.end(), 0);
         if (k > 0) {
-            std::stable_sort(idx.begin(), idx.end(), [&](int a, int b) {
+            stableSortInSlices(idx, count, [&](int a, int b) {
                 for (const SortKey& key : sortKeys)
                     if (const int c = key.compare(size_t(a), size_t(b)); c != 0) return c < 0;
                 return false;

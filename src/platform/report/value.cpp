@@ -20,8 +20,9 @@ constexpr int64_t kScale = dao::Currency::kScale;
 // Largest magnitude of raw currency that still converts to and from double exactly enough.
 constexpr double kMaxRawAsDouble = 9.0e15;
 
+// One for each thread: a collator is not to be shared between threads.
 const QCollator& finnishCollator() {
-    static const QCollator collator = [] {
+    thread_local const QCollator collator = [] {
         QCollator c(QLocale(QLocale::Finnish, QLocale::Finland));
         c.setCaseSensitivity(Qt::CaseInsensitive);
         c.setNumericMode(false);

@@ -6,6 +6,7 @@
 #include "support/testenv.h"
 
 #include <QFile>
+#include <thread>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
@@ -376,6 +377,70 @@ TEST_F(RecordsetTest, DefinitionsFieldsPropertiesAndSavedQueries) {
 }
 
 }  // namespace
+
+// A read in parts, each part read on a thread of its own, gives the rows of
+// one pass in their order; a read whose order or contents another
+// connection could not keep is one part.
+TEST_F(RecordsetTest, ARowPassInPartsReadsTheRowsOfOnePass) {
+    db.Execute("CREATE TABLE vi (viID COUNTER CONSTRAINT PrimaryKey PRIMARY KEY, vitlID LONG, viSelite TEXT(50), "
+               "viArvo CURRENCY)");
+    db.Execute("CREATE INDEX vi_tl ON vi (vitlID)");
+    InTransaction(db, [&] {
+        for (int i = 0; i < 3000; ++i)
+            db.Execute("INSERT INTO vi (vitlID, viSelite, viArvo) VALUES (?, ?, ?)",
+                       {1 + (i * 7) % 5, i % 11 ? Variant("Vienti " + QString::number(i)) : Variant(), i * 0.25});
+    });
+    db.Execute("DELETE FROM vi WHERE viID % 7 = 3 OR viID BETWEEN 1000 AND 1400");  // gaps in the rows' numbers
+    const QString join = "SELECT vi.viID, tl.tlNumero, vi.viSelite, vi.viArvo FROM vi INNER JOIN tl ON tl.tlID = vi.vitlID";
+    struct Case {
+        const char* what;
+        QString sql;
+        int parts, fewest;
+        bool inTransaction;
+        bool cut;
+    } cases[] = {
+        {"a join", join, 5, 100, false, true},
+        {"more parts than rows allow", join, 8, 1000, false, true},
+        {"too few rows", join, 4, 2000, false, false},
+        {"one part asked", join, 1, 1, false, false},
+        {"a condition", join + " WHERE vi.viArvo > 10", 4, 100, false, false},
+        {"an order", join + " ORDER BY tl.tlNumero", 4, 100, false, false},
+        {"a book in a transaction", join, 4, 100, true, false},
+        {"the rows of an index", "SELECT vitlID, viID, vitlID AS a, vitlID AS b FROM vi", 4, 100, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (c.inTransaction) {
+            db.BeginTrans();
+            db.Execute("INSERT INTO vi (vitlID, viSelite) VALUES (2, 'Tallentamaton')");
+        }
+        auto rowsOf = [](RowPass& pass) {
+            std::vector<QString> rows;
+            while (pass.next()) {
+                QStringList cells;
+                for (int i = 0; i < 4; ++i) cells << (pass.isNull(i) ? "" : pass.value(i).toString());
+                rows.push_back(cells.join('|'));
+            }
+            return rows;
+        };
+        RowPass one(db, c.sql);
+        const std::vector<QString> expected = rowsOf(one);
+        RowPassParts parts(db, c.sql, c.parts, c.fewest);
+        EXPECT_EQ(parts.count() > 1, c.cut);
+        if (c.cut) {
+            EXPECT_LE(parts.count(), c.parts);
+        }
+        std::vector<std::vector<QString>> read(size_t(parts.count()));
+        std::vector<std::thread> threads;
+        for (int i = 0; i < parts.count(); ++i)
+            threads.emplace_back([&, i] { read[size_t(i)] = rowsOf(*parts.pass(i)); });
+        for (std::thread& t : threads) t.join();
+        std::vector<QString> all;
+        for (const auto& r : read) all.insert(all.end(), r.begin(), r.end());
+        EXPECT_EQ(all, expected);
+        if (c.inTransaction) db.Rollback();
+    }
+}
 
 // A read pass gives each value as a recordset's field of the same query
 // does, for every kind a column may hold, and a text field's texts in place.

@@ -2,6 +2,7 @@
 // that keeps them in that order.
 
 #include "platform/report/dataset.h"
+#include "platform/report/slices.h"
 #include "platform/report/sortkey.h"
 
 #include <QCollator>
@@ -9,8 +10,11 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <numeric>
+#include <stdexcept>
+#include <string>
 
 using report::Value;
+using report::detail::Column;
 using report::detail::DataSet;
 using report::detail::SortKey;
 
@@ -77,38 +81,83 @@ TEST(TextEquality, IsTheFinnishOrdersOwn) {
     EXPECT_FALSE(report::val::equal(text("a"), Value()).has_value());
 }
 
+// The rows read in parts, side by side, and appended in order are the rows
+// read as one; either way the rows kept afterwards are the rows named.
 TEST(DataSet, KeepsTheRowsNamedInTheirOrder) {
-    DataSet data;
-    data.columns = {{QStringLiteral("t"), QStringLiteral("n")},
-                    {QStringLiteral("t"), QStringLiteral("name")},
-                    {QStringLiteral("t"), QStringLiteral("amount")}};
+    const std::vector<Column> columns = {{QStringLiteral("t"), QStringLiteral("n")},
+                                         {QStringLiteral("t"), QStringLiteral("name")},
+                                         {QStringLiteral("t"), QStringLiteral("amount")}};
     const int rows = 9000;  // more than one block of rows
-    for (int r = 0; r < rows; ++r) {
-        data.add(Value(r));
+    auto add = [&](DataSet& d, int r) {
+        d.columns = columns;
+        d.add(Value(r));
         // Texts shared between rows, and some of each row's own.
-        if (r % 3 == 0) data.add(Value(QStringLiteral("oma %1").arg(r)));
-        else data.addText(QUtf8StringView(r % 2 ? "Pankki" : "Käteisvarat"));
-        data.add(r % 5 ? euros(r) : Value());
-        ++data.rows;
-    }
-    auto row = [](const DataSet& d, int r) {
-        return std::vector<Value>{d.at(r, 0), d.at(r, 1), d.at(r, 2)};
+        if (r % 3 == 0) d.add(Value(QStringLiteral("oma %1").arg(r)));
+        else d.addText(QUtf8StringView(r % 2 ? "Pankki" : "Käteisvarat"));
+        d.add(r % 5 ? euros(r) : Value());
+        ++d.rows;
     };
-    std::vector<std::vector<Value>> before;
-    for (int r = 0; r < rows; ++r) before.push_back(row(data, r));
+    auto row = [](const DataSet& d, int r) {
+        QStringList cells;
+        for (int c = 0; c < 3; ++c) cells << d.at(r, c).debugString();
+        return cells.join(QLatin1Char('|')).toStdString();
+    };
+    std::vector<std::string> expected;
+    for (int r = 0; r < rows; ++r) {
+        DataSet one;
+        add(one, r);
+        expected.push_back(row(one, 0));
+    }
     // Every third row dropped, the rest in an order of their own.
     std::vector<int> order;
     for (int r = rows - 1; r >= 0; --r)
         if (r % 3 != 1) order.push_back(r);
     std::rotate(order.begin(), order.begin() + 1000, order.end());
-    data.keepRows(order);
-    ASSERT_EQ(data.rows, int(order.size()));
-    for (size_t i = 0; i < order.size(); ++i) {
-        const std::vector<Value> now = row(data, int(i)), was = before[size_t(order[i])];
-        for (size_t c = 0; c < now.size(); ++c)
-            ASSERT_TRUE(now[c].kind() == was[c].kind() && now[c].debugString() == was[c].debugString())
-                << "row " << i << " column " << c << ": " << now[c].debugString().toStdString() << " for "
-                << was[c].debugString().toStdString();
+
+    // Where the parts begin: one part; parts that end inside a block, an
+    // empty one among them.
+    for (const std::vector<int>& starts : {std::vector<int>{0}, std::vector<int>{0, 1, 4097, 4097, 6000}}) {
+        SCOPED_TRACE(starts.size());
+        DataSet data;
+        std::vector<DataSet> parts(starts.size() - 1);
+        for (int r = 0; r < rows; ++r) {
+            const auto part = std::upper_bound(starts.begin(), starts.end(), r) - starts.begin() - 1;
+            add(part == 0 ? data : parts[size_t(part - 1)], r);
+        }
+        data.append(parts);
+        ASSERT_EQ(data.rows, rows);
+        for (int r = 0; r < rows; ++r) ASSERT_EQ(row(data, r), expected[size_t(r)]) << "row " << r;
+        data.keepRows(order);
+        ASSERT_EQ(data.rows, int(order.size()));
+        for (size_t i = 0; i < order.size(); ++i) ASSERT_EQ(row(data, int(i)), expected[size_t(order[i])]) << "row " << i;
+    }
+}
+
+// Work cut into slices side by side: sorted as one stable sort sorts, and
+// failing as the first failing item in order fails.
+TEST(Slices, SortStablyAndFailAtTheFirstItem) {
+    std::vector<std::pair<int, int>> items;  // key, place: many equal keys
+    for (int i = 0; i < 10007; ++i) items.emplace_back((i * 7919) % 13, i);
+    auto expected = items;
+    const auto byKey = [](const auto& a, const auto& b) { return a.first < b.first; };
+    std::stable_sort(expected.begin(), expected.end(), byKey);
+    for (size_t count : {1, 2, 3, 5, 8, 9}) {
+        auto sorted = items;
+        report::detail::stableSortInSlices(sorted, count, byKey);
+        EXPECT_EQ(sorted, expected) << count << " slices";
+    }
+    for (const std::vector<size_t>& failing : {std::vector<size_t>{7000, 2000}, {9999}, {0, 5000}}) {
+        std::string thrown;
+        try {
+            report::detail::inSlices(10000, 4, [&](size_t, size_t begin, size_t end) {
+                for (size_t i = begin; i < end; ++i)
+                    if (std::find(failing.begin(), failing.end(), i) != failing.end())
+                        throw std::runtime_error(std::to_string(i));
+            });
+        } catch (const std::runtime_error& e) {
+            thrown = e.what();
+        }
+        EXPECT_EQ(thrown, std::to_string(*std::min_element(failing.begin(), failing.end())));
     }
 }
 
