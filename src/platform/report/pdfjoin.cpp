@@ -242,6 +242,8 @@ public:
     explicit Source(const QString& path) : file_(path) {
         if (!file_.open(QIODevice::ReadOnly)) fail("cannot open part");
         size_ = file_.size();
+        // The part is read where it lies in memory, where it can be mapped.
+        if (size_ > 0) map_ = reinterpret_cast<const char*>(file_.map(0, size_));
         const qint64 tailAt = std::max<qint64>(0, size_ - 1024);
         const QByteArray tail = readAt(tailAt, size_ - tailAt);
         const qsizetype sx = tail.lastIndexOf("startxref");
@@ -251,8 +253,8 @@ public:
         const qint64 xrefAt = p.word().toLongLong(&ok);
         if (!ok) fail("broken startxref");
         readXref(xrefAt);
-        version_ = readAt(0, 16);
-        version_ = version_.left(version_.indexOf('\n')).trimmed();
+        version_ = readAt(0, std::min<qint64>(16, size_));
+        version_ = QByteArray(version_.constData(), version_.indexOf('\n')).trimmed();
         if (!version_.startsWith("%PDF-")) fail("not a PDF file");
     }
 
@@ -263,7 +265,7 @@ public:
     Read read(int num) {
         if (num <= 0 || num >= int(offsets_.size()) || offsets_[size_t(num)] < 0) fail("no such object");
         const qint64 at = offsets_[size_t(num)];
-        for (qint64 window = 4096;; window *= 4) {
+        for (qint64 window = map_ ? size_ - at : 4096;; window *= 4) {
             const QByteArray text = readAt(at, std::min(window, size_ - at));
             try {
                 Parser p(text, 0);
@@ -312,6 +314,10 @@ public:
 
     // Copies a stream's data as it is into out.
     void copyStream(const Read& r, QFile& out) {
+        if (map_) {
+            if (out.write(map_ + r.streamAt, r.streamLength) != r.streamLength) fail("cannot copy stream");
+            return;
+        }
         qint64 left = r.streamLength, at = r.streamAt;
         while (left > 0) {
             const QByteArray chunk = readAt(at, std::min<qint64>(left, 1 << 20));
@@ -320,7 +326,11 @@ public:
             left -= chunk.size();
         }
     }
-    QByteArray streamData(const Read& r) { return readAt(r.streamAt, r.streamLength); }
+    // A copy of a stream's data.
+    QByteArray streamData(const Read& r) {
+        const QByteArray data = readAt(r.streamAt, r.streamLength);
+        return QByteArray(data.constData(), data.size());
+    }
 
     static const Obj& dict(const Obj& o) {
         if (o.kind != Obj::Kind::Dict) fail("dictionary expected");
@@ -339,8 +349,10 @@ private:
     // they are read from a block of the file held, not each from the file.
     static constexpr qint64 kBlock = 256 * 1024;
 
+    // The bytes at, which stand until the part is closed.
     QByteArray readAt(qint64 at, qint64 length) {
         if (at < 0 || length < 0 || at + length > size_) fail("cannot read part");
+        if (map_) return QByteArray::fromRawData(map_ + at, length);
         if (length > kBlock / 2) return readFile(at, length);
         Block* hit = nullptr;
         Block* oldest = &blocks_.front();
@@ -423,6 +435,7 @@ private:
 
     QFile file_;
     qint64 size_ = 0;
+    const char* map_ = nullptr;  // the whole part, where it could be mapped
     // The parts of the file read last: a page's objects lie together, and
     // the page painted over it lies after the part's own pages.
     struct Block {
