@@ -36,19 +36,37 @@ public:
     std::vector<Column> columns;
     int rows = 0;
 
+    // A value other than a text as eight bytes, and back from its kind and
+    // those bytes.
+    static std::int64_t packed(const Value& v) {
+        switch (v.kind()) {
+        case Value::Kind::Null: return 0;
+        case Value::Kind::Bool: return v.toBool() ? 1 : 0;
+        case Value::Kind::Int: return v.toLong();
+        case Value::Kind::Double: return std::bit_cast<std::int64_t>(v.toDouble());
+        case Value::Kind::Currency: return v.toCurrency().raw();
+        case Value::Kind::Date: return std::bit_cast<std::int64_t>(v.toDate());
+        case Value::Kind::Text: break;
+        }
+        return 0;
+    }
+    static Value unpacked(Value::Kind kind, std::int64_t b) {
+        switch (kind) {
+        case Value::Kind::Null: return Value();
+        case Value::Kind::Bool: return Value(b != 0);
+        case Value::Kind::Int: return Value(b);
+        case Value::Kind::Double: return Value(std::bit_cast<double>(b));
+        case Value::Kind::Currency: return Value(dao::Currency::fromRaw(b));
+        case Value::Kind::Date: return Value(std::bit_cast<dao::Date>(b));
+        case Value::Kind::Text: break;
+        }
+        return Value();
+    }
+
     // Appends the next cell of the row being read (columns in order).
     void add(const Value& v) {
-        std::int64_t bits = 0;
-        switch (v.kind()) {
-        case Value::Kind::Null: break;
-        case Value::Kind::Bool: bits = v.toBool() ? 1 : 0; break;
-        case Value::Kind::Int: bits = v.toLong(); break;
-        case Value::Kind::Double: bits = std::bit_cast<std::int64_t>(v.toDouble()); break;
-        case Value::Kind::Currency: bits = v.toCurrency().raw(); break;
-        case Value::Kind::Date: bits = std::bit_cast<std::int64_t>(v.toDate()); break;
-        case Value::Kind::Text: return addText(v.toString().toUtf8());
-        }
-        put(v.kind(), bits);
+        if (v.kind() == Value::Kind::Text) return addText(v.toString().toUtf8());
+        put(v.kind(), packed(v));
     }
     // Appends a text cell given as UTF-8: a text seen before in the column
     // is not decoded again.
@@ -93,16 +111,8 @@ public:
 
     Value at(int row, int col) const {
         const std::int64_t b = bitsOf(size_t(row))[col];
-        switch (Value::Kind(kindsOf(size_t(row))[col])) {
-        case Value::Kind::Null: return Value();
-        case Value::Kind::Bool: return Value(b != 0);
-        case Value::Kind::Int: return Value(b);
-        case Value::Kind::Double: return Value(std::bit_cast<double>(b));
-        case Value::Kind::Currency: return Value(dao::Currency::fromRaw(b));
-        case Value::Kind::Date: return Value(std::bit_cast<dao::Date>(b));
-        case Value::Kind::Text: return Value(texts_[size_t(b)]);
-        }
-        return Value();
+        const auto kind = Value::Kind(kindsOf(size_t(row))[col]);
+        return kind == Value::Kind::Text ? Value(texts_[size_t(b)]) : unpacked(kind, b);
     }
 
     // Keeps the rows named, in that order, and their texts in the order

@@ -15,6 +15,7 @@
 #include <QSet>
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <exception>
 #include <functional>
@@ -22,6 +23,8 @@
 #include <numeric>
 #include <optional>
 #include <unordered_map>
+#include <system_error>
+#include <thread>
 #include <unordered_set>
 
 namespace report {
@@ -107,6 +110,9 @@ private:
 class Engine {
 public:
     explicit Engine(const EngineInput& in) : in_(in) {}
+    ~Engine() { stopWorkingOut(); }
+    Engine(const Engine&) = delete;
+    Engine& operator=(const Engine&) = delete;
 
     // Reads, selects and sorts the records and sets up the pages: what
     // comes before the first page is laid out.
@@ -116,6 +122,7 @@ public:
         bindColumns();
         readData();
         sortRecords(selectRecords());
+        chooseRecordValues();
         prepareFonts();
         setUpPages();
         result_.report = report_;
@@ -158,6 +165,18 @@ public:
         return *it.value();
     }
 
+    // The value of a named formula for the record of a row, where it has
+    // been worked out already: false otherwise.
+    bool recordValue(const Formula& f, int row, Value& into) const {
+        for (const auto& r : recordValues_) {
+            if (r->formula != &f) continue;
+            if (size_t(row) >= r->ready.load(std::memory_order_acquire)) return false;
+            into = DataSet::unpacked(Value::Kind(r->kinds[size_t(row)]), r->bits[size_t(row)]);
+            return true;
+        }
+        return false;
+    }
+
     Value aggregate(const Expr& e, int pos, int begin, int end, int page) {
         if (e.kind == Expr::Kind::RunningSum) return runningSum(e, pos, begin, page);
         if (e.kind == Expr::Kind::Count && e.args.empty()) return Value(static_cast<long long>(end - begin));
@@ -192,6 +211,101 @@ public:
 private:
     // The fewest records worth a thread of their own.
     static constexpr size_t kRecordsPerSlice = 16384;
+
+    // The values, record by record, of a named formula that reads nothing
+    // but the record. A thread of their own works them out during the
+    // layout, ahead of it; the layout, its totals and its running totals
+    // read those worked out instead of evaluating the formula again, and
+    // evaluate the others as before.
+    struct RecordValues {
+        const Formula* formula;
+        std::vector<std::uint8_t> kinds;
+        std::vector<std::int64_t> bits;
+        std::atomic<size_t> ready{0};  // the rows before this one are worked out
+        bool stopped = false;          // the worker's own: a text or a failure met
+    };
+
+    // Whether an expression reads the record's fields and nothing but them
+    // (no totals, no page and no date of printing), itself or through the
+    // formulas it names; reads is set when it reads a field.
+    static bool ofTheRecord(const Expr& e, bool& reads) {
+        switch (e.kind) {
+        case Expr::Kind::Sum:
+        case Expr::Kind::Count:
+        case Expr::Kind::RunningSum:
+        case Expr::Kind::PageNumber:
+        case Expr::Kind::TotalPages:
+        case Expr::Kind::PrintDate: return false;
+        case Expr::Kind::Field: reads = true; break;
+        case Expr::Kind::FormulaRef:
+            if (!e.target || (!e.target->isEmpty() && !ofTheRecord(*e.target->root(), reads))) return false;
+            break;
+        default: break;
+        }
+        return std::all_of(e.args.begin(), e.args.end(), [&](const auto& a) { return ofTheRecord(*a, reads); });
+    }
+
+    // The named formulas worth working out ahead: those that read the
+    // record's fields alone, in a report long enough.
+    void chooseRecordValues() {
+        const size_t n = size_t(data_.rows);
+        if (n < kRecordsPerSlice) return;
+        for (const Formula* f : std::as_const(formulas_)) {
+            bool reads = false;
+            if (f->isEmpty() || !ofTheRecord(*f->root(), reads) || !reads) continue;
+            auto r = std::make_unique<RecordValues>();
+            r->formula = f;
+            r->kinds.resize(n);
+            r->bits.resize(n);
+            recordValues_.push_back(std::move(r));
+        }
+    }
+
+    // Works the values out, record after record. A formula that gives a text
+    // or fails for a record is worked out no further: the layout evaluates
+    // it there and beyond, and meets the failure itself.
+    void workOut() {
+        const size_t n = size_t(data_.rows);
+        try {
+            for (size_t i = 0; i < n && !stopWorker_.load(std::memory_order_relaxed); ++i) {
+                for (const auto& r : recordValues_) {
+                    if (r->stopped) continue;
+                    Scope s(*this, int(i), int(i), 0, 0, false, 0);
+                    Value v;
+                    try {
+                        v = evaluate(*r->formula, s);
+                    } catch (const ReportError&) {
+                        r->stopped = true;
+                        continue;
+                    }
+                    if (v.kind() == Value::Kind::Text) {
+                        r->stopped = true;
+                        continue;
+                    }
+                    r->kinds[i] = std::uint8_t(v.kind());
+                    r->bits[i] = DataSet::packed(v);
+                    r->ready.store(i + 1, std::memory_order_release);
+                }
+            }
+        } catch (...) {
+            // Out of memory, say: the layout evaluates what is left.
+        }
+    }
+
+    void startWorkingOut() {
+        if (recordValues_.empty() || worker_.joinable() || workedOut_) return;
+        workedOut_ = true;
+        try {
+            worker_ = std::thread([this] { workOut(); });
+        } catch (const std::system_error&) {
+            // No thread to be had: the layout evaluates every formula itself.
+        }
+    }
+
+    void stopWorkingOut() {
+        stopWorker_ = true;
+        if (worker_.joinable()) worker_.join();
+    }
 
     struct AggEntry {
         int begin = 0, end = 0;
@@ -865,6 +979,10 @@ private:
     EngineInput in_;
     Definition def_;
     QHash<QString, const Formula*> formulas_;      // by lower-case name: given or default
+    std::vector<std::unique_ptr<RecordValues>> recordValues_;
+    std::thread worker_;  // works the record values out
+    std::atomic<bool> stopWorker_ = false;
+    bool workedOut_ = false;
     std::vector<std::unique_ptr<Formula>> given_;
     Formula selection_;
     std::vector<SortField> sort_;
@@ -904,6 +1022,7 @@ private:
 };
 
 void Engine::layOut(PageSink& sink) {
+    startWorkingOut();
     sink_ = &sink;
     pagesStarted_ = 0;
     page_ = LaidPage();
@@ -971,7 +1090,10 @@ Value Scope::field(const Expr& e) {
 }
 
 Value Scope::formula(const Expr& e) {
-    return evaluate(e.target ? *e.target : eng_.namedFormula(e.name), *this);
+    const Formula& f = e.target ? *e.target : eng_.namedFormula(e.name);
+    Value known;
+    if (row_ >= 0 && eng_.recordValue(f, row_, known)) return known;
+    return evaluate(f, *this);
 }
 
 Value Scope::aggregate(const Expr& e) {

@@ -6,6 +6,7 @@
 #include "platform/report/preview.h"
 #include "platform/report/reportcontrol.h"
 #include "platform/report/texts.h"
+#include "platform/report/value.h"
 #include "platform/ui/printers.h"
 #include "support/testenv.h"
 
@@ -24,6 +25,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
+#include <map>
 
 using report::LaidBand;
 using report::ReportControl;
@@ -398,6 +400,78 @@ TEST_F(LedgerReport, LongAccountRunsOverPagesWithRepeatedHeaders) {
     QTest::mouseClick(w->findChild<QToolButton*>(QStringLiteral("print")), Qt::LeftButton);
     EXPECT_EQ(printed, 1);
     w->close();
+}
+
+// A ledger long enough to be read in parts, selected and sorted on several
+// threads and its formulas worked out ahead of the layout: every line in its
+// place with its figures, and the totals of what was selected.
+TEST_F(LedgerReport, ALongLedgerHasEveryLineInOrderWithItsFiguresAndTotals) {
+    Book more(dir.file(QStringLiteral("pitka.mdb")));
+    more.begin();
+    const long bank = more.account(1910, QStringLiteral("Pankkitili"), "100");
+    const long fees = more.account(3000, QStringLiteral("Jäsenmaksut"));
+    const long rent = more.account(4000, QStringLiteral("Vuokrat"));
+    struct Line {
+        int number;
+        bool debit;
+        dao::Currency amount;
+    };
+    std::map<long, std::vector<Line>> expected;  // by account, in the order read
+    const int vouchers = 17000;
+    for (int i = 0; i < vouchers; ++i) {
+        // Numbered out of the order written; every fiftieth dated after the period.
+        const int number = (i * 7919) % vouchers + 1;
+        const bool inPeriod = i % 50 != 7;
+        const long v = more.voucher(number, dao::Date::fromYmd(2031, inPeriod ? 1 + i % 6 : 12, 1 + i % 28),
+                                    QStringLiteral("Tosite %1").arg(number));
+        const QByteArray amount = QByteArray::number(i % 500) + ".25";
+        const long other = i % 2 ? rent : fees;
+        more.entry(v, bank, "D", amount.constData(), QStringLiteral("Rivi %1").arg(i));
+        more.entry(v, other, "K", amount.constData(), QStringLiteral("Rivi %1").arg(i));
+        if (inPeriod) {
+            expected[bank].push_back({number, true, money(amount.constData())});
+            expected[other].push_back({number, false, money(amount.constData())});
+        }
+    }
+    more.pseudoVoucher(dao::Date::fromYmd(2031, 1, 2), {bank, fees, rent});
+    more.commit();
+    more.close();
+    ReportControl c;
+    const report::LaidOutReport& r = ledgerOf(c, more.path());
+
+    const auto amount = [](dao::Currency x) {
+        return report::formatValue(report::Value(x), report::Format{report::Format::Kind::Amount});
+    };
+    QStringList want, wantTotals;
+    dao::Currency allDebit, allCredit;
+    for (auto& [account, lines] : expected) {
+        std::stable_sort(lines.begin(), lines.end(), [](const Line& a, const Line& b) { return a.number < b.number; });
+        dao::Currency balance = account == bank ? money("100") : dao::Currency(), debit, credit;
+        for (const Line& l : lines) {
+            balance = l.debit ? balance + l.amount : balance - l.amount;
+            (l.debit ? debit : credit) = (l.debit ? debit : credit) + l.amount;
+            want << QStringLiteral("%1|%2|%3|%4").arg(l.number).arg(l.debit ? amount(l.amount) : QString(),
+                                                                     l.debit ? QString() : amount(l.amount), amount(balance));
+        }
+        wantTotals << amount(debit) + QLatin1Char('|') + amount(credit);
+        allDebit = allDebit + debit;
+        allCredit = allCredit + credit;
+    }
+    QStringList got, gotTotals;
+    for (const LaidBand* b : r.bands(SectionKind::Detail))
+        got << QStringList{b->text(QStringLiteral("tosite")), b->text(QStringLiteral("debet")),
+                           b->text(QStringLiteral("kredit")), b->text(QStringLiteral("saldo"))}
+                   .join(QLatin1Char('|'));
+    for (const LaidBand* b : r.bands(SectionKind::GroupFooter))
+        gotTotals << b->text(QStringLiteral("debet")) + QLatin1Char('|') + b->text(QStringLiteral("kredit"));
+    ASSERT_EQ(got.size(), want.size());
+    for (qsizetype i = 0; i < got.size(); ++i) ASSERT_EQ(got[i], want[i]) << "line " << i;
+    EXPECT_EQ(gotTotals, wantTotals);
+    const auto footer = r.bands(SectionKind::ReportFooter);
+    ASSERT_EQ(footer.size(), 1u);
+    EXPECT_EQ(footer[0]->text(QStringLiteral("debet")), amount(allDebit));
+    EXPECT_EQ(footer[0]->text(QStringLiteral("kredit")), amount(allCredit));
+    c.lastPreview()->close();
 }
 
 TEST_F(LedgerReport, PdfShowsTheFigures) {
