@@ -1,6 +1,7 @@
 #include "platform/report/pdfjoin.h"
 
 #include <QFile>
+#include <sys/mman.h>
 #include <array>
 #include <algorithm>
 #include <cstring>
@@ -24,6 +25,10 @@ namespace report::pdf {
 namespace {
 
 [[noreturn]] void fail(const char* what) { throw JoinError(what); }
+
+// Bytes read from a mapped part between two releases of its memory read so far.
+constexpr qint64 kTouchedBetweenLoosening = 1 << 20;
+constexpr qint64 kPageBytes = 4096;
 
 bool isSpace(char c) { return c == ' ' || c == '\n' || c == '\r' || c == '\t' || c == '\f' || c == '\0'; }
 bool isDelimiter(char c) { return std::strchr("()<>[]{}/%", c) != nullptr; }
@@ -264,6 +269,13 @@ public:
 
     Read read(int num) {
         if (num <= 0 || num >= int(offsets_.size()) || offsets_[size_t(num)] < 0) fail("no such object");
+        // Now and then the system takes back the memory of the part read so
+        // far: the part stays mapped, and what is read again comes from the
+        // file's cache. A long file is joined without holding its parts whole.
+        if (map_ && touched_ > kTouchedBetweenLoosening) {
+            touched_ = 0;
+            madvise(const_cast<char*>(map_), size_t(size_), MADV_DONTNEED);
+        }
         const qint64 at = offsets_[size_t(num)];
         for (qint64 window = map_ ? size_ - at : 4096;; window *= 4) {
             const QByteArray text = readAt(at, std::min(window, size_ - at));
@@ -274,6 +286,7 @@ public:
                 if (p.word() != "obj") fail("broken object");
                 Read r;
                 r.value = p.value();
+                touched_ += std::max<qint64>(p.pos(), kPageBytes);  // a page of memory at least
                 if (p.word() == "stream") {
                     qsizetype i = p.pos();
                     if (i < text.size() && text[i] == '\r') ++i;
@@ -316,6 +329,7 @@ public:
     void copyStream(const Read& r, QFile& out) {
         if (map_) {
             if (out.write(map_ + r.streamAt, r.streamLength) != r.streamLength) fail("cannot copy stream");
+            touched_ += r.streamLength;
             return;
         }
         qint64 left = r.streamLength, at = r.streamAt;
@@ -329,6 +343,7 @@ public:
     // A copy of a stream's data.
     QByteArray streamData(const Read& r) {
         const QByteArray data = readAt(r.streamAt, r.streamLength);
+        touched_ += r.streamLength;
         return QByteArray(data.constData(), data.size());
     }
 
@@ -436,6 +451,7 @@ private:
     QFile file_;
     qint64 size_ = 0;
     const char* map_ = nullptr;  // the whole part, where it could be mapped
+    qint64 touched_ = 0;          // bytes read from the mapping since it was last loosened
     // The parts of the file read last: a page's objects lie together, and
     // the page painted over it lies after the part's own pages.
     struct Block {
