@@ -61,7 +61,7 @@ PagePaint paintOf(const LaidPage& page) {
 
 void paintPage(QPainter& painter, const LaidOutReport& report, int pageIndex, double dpiX, double dpiY) {
     if (pageIndex < 0 || pageIndex >= int(report.pages.size())) return;
-    paintPage(painter, report.pages[size_t(pageIndex)], report.fonts, dpiX, dpiY);
+    paintPage(painter, report.pages[size_t(pageIndex)], drawnFonts(report.fonts), dpiX, dpiY);
 }
 
 void paintPage(QPainter& painter, const LaidPage& page, const std::vector<QFont>& fonts, double dpiX, double dpiY) {
@@ -93,13 +93,14 @@ ReportError cannotWrite(const QString& file) {
                        TranslateText(QStringLiteral("Raportit"), QStringLiteral("Tiedostoon %1 ei voi kirjoittaa")).arg(file));
 }
 
-// The report's fonts as they stand, and the same as a painter process is
-// sent them. A QFont shares its data with its copies, and Qt changes that
-// data as it measures or paints with it: no thread but the one that lays the
-// report out touches these fonts. A painter thread sends the message, or
-// paints with fonts of its own read back from it.
+// The report's fonts as its pages are drawn with (drawnFonts), and the same
+// as a painter process is sent them. A QFont shares its data with its
+// copies, and Qt changes that data as it measures or paints with it: no
+// thread but the one that lays the report out touches these fonts. A
+// painter thread sends the message, or paints with fonts of its own read
+// back from it.
 struct FontSet {
-    explicit FontSet(const std::vector<QFont>& f) : fonts(f), message(PaintProcess::fontsMessage(f)) {}
+    explicit FontSet(const std::vector<QFont>& f) : fonts(drawnFonts(f)), message(PaintProcess::fontsMessage(fonts)) {}
     std::vector<QFont> fonts;
     QByteArray message;
 };

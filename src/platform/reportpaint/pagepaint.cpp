@@ -31,6 +31,12 @@ void keepFreedMemoryForReuse() {
 
 }  // namespace
 
+std::vector<QFont> drawnFonts(const std::vector<QFont>& fonts) {
+    std::vector<QFont> drawn(fonts);
+    for (QFont& f : drawn) f.setStyleStrategy(QFont::StyleStrategy(f.styleStrategy() | QFont::PreferNoShaping));
+    return drawn;
+}
+
 void paint(QPainter& painter, const PagePaint& page, const std::vector<QFont>& fonts, double dpiX, double dpiY) {
     const double sx = dpiX / 72.0, sy = dpiY / 72.0;
 

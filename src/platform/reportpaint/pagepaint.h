@@ -41,6 +41,12 @@ struct PagePaint {
     QString texts;
 };
 
+// The fonts pages are drawn with: the report's fonts, each glyph of Latin
+// text placed at the font's own advance, without the kerning and ligatures
+// that shaping the text would apply. Shaping was a third of a long PDF's
+// painting. Scripts that cannot be read without shaping are shaped still.
+std::vector<QFont> drawnFonts(const std::vector<QFont>& fonts);
+
 // Paints the page with the painter, whose device has the given resolution
 // in dots per inch; the origin is the paper's top-left corner.
 void paint(QPainter& painter, const PagePaint& page, const std::vector<QFont>& fonts, double dpiX, double dpiY);
