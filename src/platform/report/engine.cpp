@@ -268,9 +268,9 @@ private:
         const size_t n = size_t(data_.rows);
         try {
             for (size_t i = 0; i < n && !stopWorker_.load(std::memory_order_relaxed); ++i) {
+                Scope s(*this, int(i), int(i), 0, 0, false, 0);
                 for (const auto& r : recordValues_) {
                     if (r->stopped) continue;
-                    Scope s(*this, int(i), int(i), 0, 0, false, 0);
                     Value v;
                     try {
                         v = evaluate(*r->formula, s);
@@ -293,7 +293,7 @@ private:
     }
 
     void startWorkingOut() {
-        if (recordValues_.empty() || worker_.joinable() || workedOut_) return;
+        if (recordValues_.empty() || workedOut_) return;
         workedOut_ = true;
         try {
             worker_ = std::thread([this] { workOut(); });
