@@ -130,6 +130,36 @@ TEST_F(MainWindowTest, CloseBoxEndsTheProgramAsSuljeDoesEvenWithAVoucherWithoutA
             << form;
 }
 
+TEST_F(MainWindowTest, CloseBoxKeepsTheVouchersDateOverAHalfTypedOne) {
+    auto storedDate = [] {
+        dao::Recordset rs = core::DBCon().AvaaDB().OpenRecordset(
+            QStringLiteral("SELECT toPvm FROM to WHERE toNumero = 1 AND toAvaustosite = False"),
+            dao::RecordsetType::Snapshot);
+        return rs.value(0).toDate();
+    };
+    const dao::Date had = storedDate();
+    ScriptedDialogs dialogs;
+    shell::VoucherWindowMode mode;
+    mode.caption = QStringLiteral("Tositteet");
+    auto& vouchers = vouchers::OpenVoucherWindow(mode);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&vouchers));
+    QCoreApplication::processEvents();
+    vouchers.cEnsimmainen->click();
+    ASSERT_EQ(vouchers.tTositepvm->text(), had.toShortString());
+    vouchers.tTositepvm->setFocus();
+    vouchers.tTositepvm->selectAll();
+    QTest::keyClicks(vouchers.tTositepvm, QStringLiteral("1.13.2026"));
+
+    dialogs.expectMessage(QStringLiteral("Päivämäärää ei tallennettu, koska se ei ole päivämäärä: 1.13.2026"),
+                          Answer::OK);
+    shell::SetQuitHandler(nullptr);
+    QTimer::singleShot(0, main, [this] { main->close(); });
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(-1); });
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_TRUE(ui::Forms::all().isEmpty());
+    EXPECT_EQ(storedDate(), had);
+}
+
 TEST_F(MainWindowTest, KeepsItsFixedSizeAndCanBePictured) {
     const QSize design(ui::TwipsToPixelsX(main, shell::frmMain::kWidthTwips),
                        ui::TwipsToPixelsY(main, shell::frmMain::kHeightTwips));
