@@ -240,6 +240,7 @@ void DataControl::writeBoxes() {
 void DataControl::store() {
     dao::Recordset& rs = Recordset();
     const bool adding = rs.editMode() == EditMode::Add;
+    if (store_) store_();
     writeBoxes();
     rs.Update();
     // The record set would stand again on the row it stood on before the

@@ -6,6 +6,7 @@
 
 #include "core/globals.h"
 #include "core/nz.h"
+#include "core/ui/datebox.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "legacy/legacydata.h"
@@ -88,6 +89,7 @@ frmTositteet::~frmTositteet() {
     Data1.onReposition(nullptr);
     Data2.onReposition(nullptr);
     Data2.onRequeried(nullptr);
+    Data1.onStore(nullptr);
     curVienti_ = emptyVienti_.get();
     if (ownVienti_) {
         try {
@@ -150,7 +152,9 @@ void frmTositteet::buildVoucherFields() {
     // A voucher never loses its number by an emptied field: it would drop
     // out of every list and report.
     Data1.Bind(tTositenumero, QStringLiteral("toNumero"), DataControl::Empty::Keep);
-    Data1.Bind(tTositepvm, QStringLiteral("toPvm"));
+    // Nor its date: an emptied date field is refused (pvmLeft).
+    Data1.Bind(tTositepvm, QStringLiteral("toPvm"), DataControl::Empty::Keep);
+    core::WatchDateBox(tTositepvm);
     Data1.Bind(tTositeSelite, QStringLiteral("toSelite"), DataControl::Empty::Blank);
 
     lstTositteet = new vouchers::PickList(this);
@@ -365,6 +369,11 @@ void frmTositteet::connectEvents() {
     ui::Events::of(this).onActivate([this] { activate(); });
 
     Data1.onValidate([this](DataControl::Action) { currentVoucherChanged(); });
+    // A date typed and not yet taken is taken, or refused, as leaving the
+    // field would do, before the voucher is stored by any command.
+    Data1.onStore([this] {
+        if (core::DateBoxTyped(tTositepvm)) pvmLeft();
+    });
     Data1.onReposition([this] { currentVoucherChanged(); });
 }
 

@@ -77,6 +77,21 @@ TEST_F(LegacyTest, TotalsShowTheDifferenceAndANewEntryProposesTheBalance) {
     EXPECT_EQ(value("SELECT COUNT(*) FROM vi WHERE vitlID = 0 AND viArvo = 0"), 0);
 }
 
+// The grid lists a voucher's entries in the order they were made, and the
+// editor starts on the first of them, whatever order the book's indexes
+// would give (by cost centre and account).
+TEST_F(LegacyTest, TheGridListsTheEntriesInTheOrderTheyWereMade) {
+    book();
+    const long v = addVoucher(1, "Monta");
+    const long first = addEntry(v, Kulut, "D", "30");
+    addEntry(v, Kassa, "K", "10");
+    addEntry(v, Pankki, "K", "20");
+    auto& f = open();
+    EXPECT_EQ(gridRows(), QStringList({"4000|Kulut|D|30,00", "1000|Kassa|K|10,00", "1910|Pankki|K|20,00"}));
+    EXPECT_EQ(f.CurVienti().id(), first);
+    EXPECT_EQ(f.cmbTililuettelo->currentText(), "4000 Kulut");
+}
+
 TEST_F(LegacyTest, AnEntryChosenInTheGridIsEditedAndSavedThroughTheEditor) {
     book();
     const long v = addVoucher(1, "Jäsenmaksu");

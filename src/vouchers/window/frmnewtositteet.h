@@ -223,12 +223,12 @@ private:
 
     // ---- The voucher and the arrays (frmnewtositteet.cpp)
     bool CheckTiliValinnat();
-    // The account and cost-centre choices: the check every command runs
-    // before it changes the voucher shown or closes the window. A date text
-    // that is no date does not stop the command: the user is told that it
-    // is not stored (tellUnsavedDate).
+    // The amounts, the account and cost-centre choices and the date: the
+    // check every command runs before it changes the voucher shown or
+    // closes the window. An unmatched account or cost centre stops the
+    // command; a date text that is no date does not: the user is told that
+    // it is not stored, and the voucher keeps its date.
     bool CheckSyotteet();
-    void tellUnsavedDate();
     void InitEmptyViennit();
     void ShowTosite(std::unique_ptr<core::cTosite> t);
     // Reads the current voucher's entries again into the arrays.
@@ -366,7 +366,6 @@ private:
     QList<QAction*> windowKeys_;
     QPointer<QWidget> leaving_;       // the control whose focus-lost handler runs
     QPointer<QWidget> skipLeave_;     // a control that lost a focus it never got
-    QString answeredPvm_;             // a date text that is no date, already answered
 };
 
 }  // namespace vouchers

@@ -109,6 +109,34 @@ TEST(DateTest, SerialIsoAndArithmetic) {
     EXPECT_EQ(Date::fromYmd(1899, 12, 29).date(), QDate(1899, 12, 29));
 }
 
+// A date typed to its end, and texts on their way to one (each would read
+// as another date, or as none), under the Finnish, the Swedish-in-Finland
+// and the US formats.
+TEST(DateTest, AWholeDateIsOneTypedToItsEnd) {
+    const QLocale fi(QLocale::Finnish, QLocale::Finland);
+    const QLocale sv(QLocale::Swedish, QLocale::Finland);
+    const QLocale us(QLocale::English, QLocale::UnitedStates);
+    const std::optional<Date> none;
+    const struct {
+        const QLocale& locale;
+        const char* text;
+        std::optional<Date> whole;
+    } cases[] = {
+        {fi, "1.12.2026", Date::fromYmd(2026, 12, 1)}, {fi, " 01.02.2026 ", Date::fromYmd(2026, 2, 1)},
+        {fi, "29.2.2028", Date::fromYmd(2028, 2, 29)}, {fi, "2026-06-30", Date::fromYmd(2026, 6, 30)},
+        {fi, "1.1", none},        {fi, "1.1.", none},      {fi, "1.12.20", none},   {fi, "1.12.202", none},
+        {fi, "29.2.20", none},    {fi, "29.2.2026", none}, {fi, "31.2.2026", none}, {fi, "1.13.2026", none},
+        {fi, "2026-06-3", none},  {fi, "abc", none},       {fi, "", none},          {fi, "1.1.20260", none},
+        {sv, "2026-06-30", Date::fromYmd(2026, 6, 30)},    {sv, "30.6.2026", Date::fromYmd(2026, 6, 30)},
+        {sv, "2026-06-3", none},  {sv, "2026-6", none},
+        {us, "6/30/2026", Date::fromYmd(2026, 6, 30)},     {us, "30.6.2026", Date::fromYmd(2026, 6, 30)},
+        {us, "6/30/20", none},    {us, "6/3", none},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Date::fromWholeText(QString::fromLatin1(c.text), c.locale), c.whole)
+            << c.locale.name().toStdString() << " \"" << c.text << '"';
+}
+
 TEST(VariantTest, NullIsNotEmptyText) {
     const Variant null;
     const Variant empty(QString(""));

@@ -199,29 +199,27 @@ TEST_F(EntryRowsTest, TheDateFieldSteppingAndTheFinancialYear) {
     EXPECT_EQ(focused(), f.tTositepvm);
 
     // A partial or invalid date leaves the voucher its date. Leaving the
-    // field answers it once, with the focus back; the user may then go on.
+    // field refuses it: the user is told, and the field shows the date kept.
     retype("45.1");
     EXPECT_EQ(f.Tosite().Paiva(), dao::Date::fromYmd(2030, 3, 5));
     type("+");
     EXPECT_EQ(f.tTositepvm->text(), "45.1");  // no date to step: nothing typed either
-    dialogs->expectMessage("Anna tositteen päivämäärä päivämäärämuodossa!", Answer::OK);
-    enter();
-    EXPECT_EQ(focused(), f.tTositepvm);
+    dialogs->expectMessage("Päivämäärää ei tallennettu, koska se ei ole päivämäärä: 45.1", Answer::OK);
     enter();
     EXPECT_EQ(focused(), f.tTositeSelite);
-    // The save stores the voucher and tells that the text was no date; the
-    // field shows the date stored.
-    dialogs->expectMessage("Päivämäärää ei tallennettu, koska se ei ole päivämäärä: 45.1", Answer::OK);
-    key(Qt::Key_F3);
     EXPECT_EQ(f.tTositepvm->text(), "5.3.2030");
+    key(Qt::Key_F3);
     EXPECT_EQ(db().OpenRecordset("SELECT toPvm FROM to", dao::RecordsetType::Snapshot).value(0).toDate(),
               dao::Date::fromYmd(2030, 3, 5));
-    // An emptied field is the empty date, stored when the voucher is left.
-    f.tTositepvm->clear();
-    EXPECT_TRUE(f.Tosite().Paiva().isZero());
+    // An emptied field is refused alike when the voucher is left.
+    focusOn(f.tTositepvm);
+    overtype(f.tTositepvm, "");
+    EXPECT_EQ(f.Tosite().Paiva(), dao::Date::fromYmd(2030, 3, 5));
+    dialogs->expectMessage("Päivämäärää ei tallennettu, koska se ei ole päivämäärä: (tyhjä)", Answer::OK);
     key(Qt::Key_D, Qt::ControlModifier);
     EXPECT_EQ(f.Tosite().id(), v1);
-    EXPECT_TRUE(db().OpenRecordset("SELECT toPvm FROM to", dao::RecordsetType::Snapshot).value(0).toDate().isZero());
+    EXPECT_EQ(db().OpenRecordset("SELECT toPvm FROM to", dao::RecordsetType::Snapshot).value(0).toDate(),
+              dao::Date::fromYmd(2030, 3, 5));
     key(Qt::Key_A, Qt::ControlModifier);
     focusOn(f.tTositepvm);
     retype("5.3.2031");
