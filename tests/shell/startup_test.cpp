@@ -7,10 +7,12 @@
 #include "platform/report/preview.h"
 #include "platform/report/reportcontrol.h"
 #include "platform/ui/scripteddialogs.h"
+#include "shell/bookrepair.h"
 #include "shell/startup.h"
 #include "shellfixture.h"
 #include "support/child.h"
 #include "support/dialogs.h"
+#include "support/writetrace.h"
 
 #include <QRandomGenerator>
 #include <QtEndian>
@@ -49,7 +51,7 @@ QString accountsOf(const QString& path) {
 KV_TEST_CHILD(startupRepair) {
     ui::ScriptedDialogService dialogs;
     ui::DialogScope scope(&dialogs);
-    const bool repaired = shell::RepairDamagedDatabase(args.value(0));
+    const bool repaired = shell::RepairDamagedBook(args.value(0), QStringLiteral("frmMain"));
     QFile out;
     out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered);
     out.write(repaired ? "korjattu\n" : "ei korjattu\n");
@@ -365,7 +367,9 @@ TEST_F(StartupTest, AKillAtAnyWritePointOfTheRepairLeavesAWholeFileUnderTheBooks
             EXPECT_EQ(fileBytes(book + QStringLiteral("OLD")), damaged);
         }
 
-        // The next start clears what the interrupted run left.
+        // The next start clears what the interrupted run left and completes
+        // the repair from where it was stopped: nothing of the earlier run
+        // is in its way.
         configure(book);
         {
             ui::ScriptedDialogService anyAnswer;  // the repair's messages, if it runs again
@@ -375,13 +379,82 @@ TEST_F(StartupTest, AKillAtAnyWritePointOfTheRepairLeavesAWholeFileUnderTheBooks
         }
         core::resetGlobals();
         EXPECT_EQ(QDir(folder).entryList({QStringLiteral(".*")}, QDir::Files | QDir::Hidden), QStringList());
-        ASSERT_TRUE(QFile::exists(book));
-        if (fileBytes(book) != damaged) {
-            EXPECT_EQ(accountsOf(book), accounts);
-        }
+        EXPECT_EQ(accountsOf(book), accounts);
+        EXPECT_EQ(fileBytes(book + QStringLiteral("OLD")), damaged);
+        EXPECT_FALSE(QFile::exists(book + QStringLiteral("2")));
     }
     // The compaction, the second name and the replacement each had their points.
     EXPECT_GT(point, 4);
+}
+
+// What an earlier repair left beside the damaged book never blocks the
+// next one: a whole repaired copy completes the repair, a copy cut short
+// and an earlier damaged book are kept under names of their own, the user
+// is told, and every new name is on the disk before the program shows.
+TEST_F(StartupTest, TheRepairGoesOnFromWhatAnEarlierRepairLeft) {
+    const QString original = makeBook(QStringLiteral(
+        "INSERT INTO tl (tlNumero, tlNimi, tlKuvaus) VALUES (1910, 'Pankki', ' ');\n"
+        "INSERT INTO tl (tlNumero, tlNimi, tlKuvaus) VALUES (3000, 'Myynti', ' ');\n"));
+    kvtest::damageBook(original);
+    const QByteArray damaged = fileBytes(original);
+    const QString repairedCopy = tmp.file(QStringLiteral("korjattu.mdb"));
+    dao::DBEngine::CompactDatabase(original, repairedCopy);
+    const QString accounts = QStringLiteral("1910 3000");
+    auto put = [](const QString& path, const QByteArray& bytes) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+    };
+    const struct {
+        const char* left;
+        std::function<void(const QString& book)> leave;
+        QString told;         // besides the notice that the book is repaired
+        const char* damagedAs;  // the name the damaged book is kept under
+        QStringList files;
+    } cases[] = {
+        {"a whole repaired copy", [&](const QString& b) { put(b + u'2', fileBytes(repairedCopy)); },
+         QStringLiteral("Aiemmin keskeytynyt tietokannan korjaus saatiin päätökseen."), "OLD",
+         {QStringLiteral("kirja.mdb"), QStringLiteral("kirja.mdbOLD")}},
+        {"a whole copy, the damaged book under its second name",
+         [&](const QString& b) {
+             put(b + u'2', fileBytes(repairedCopy));
+             ASSERT_EQ(::link(QFile::encodeName(b).constData(), QFile::encodeName(b + QStringLiteral("OLD")).constData()), 0);
+         },
+         QStringLiteral("Aiemmin keskeytynyt tietokannan korjaus saatiin päätökseen."), "OLD",
+         {QStringLiteral("kirja.mdb"), QStringLiteral("kirja.mdbOLD")}},
+        {"a copy cut short", [&](const QString& b) { put(b + u'2', fileBytes(repairedCopy).left(3000)); },
+         QStringLiteral("Aiemman korjauksen keskeneräinen tiedosto siirrettiin nimelle:\r\n%1/kirja.mdb2OLD"), "OLD",
+         {QStringLiteral("kirja.mdb"), QStringLiteral("kirja.mdb2OLD"), QStringLiteral("kirja.mdbOLD")}},
+        {"the damaged book of an earlier repair", [&](const QString& b) { put(b + QStringLiteral("OLD"), "aiempi"); },
+         QStringLiteral("Vioittunut tietokanta on tallessa nimellä:\r\n%1/kirja.mdbOLD2"), "OLD2",
+         {QStringLiteral("kirja.mdb"), QStringLiteral("kirja.mdbOLD"), QStringLiteral("kirja.mdbOLD2")}},
+    };
+    int run = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.left);
+        const QString folder = tmp.file(QStringLiteral("korjaus%1").arg(++run));
+        ASSERT_TRUE(QDir().mkpath(folder));
+        const QString book = folder + QStringLiteral("/kirja.mdb");
+        put(book, damaged);
+        c.leave(book);
+        configure(book);
+        {
+            ScriptedDialogs dialogs;
+            dialogs.expectMessage(QStringLiteral("yritän korjata tietokannan"), Answer::OK)
+                .expectMessage(c.told.contains(QLatin1String("%1")) ? c.told.arg(folder) : c.told, Answer::OK);
+            kvtest::WriteTrace trace({tmp.path()}, [] {
+                auto* main = ui::Forms::find<shell::frmMain>();
+                return main && main->isVisible();
+            });
+            startUp();
+            EXPECT_EQ(trace.unsyncedWhenReported(), QStringList()) << trace.steps().join(u'\n').toStdString();
+        }
+        ui::Forms::destroyAll();
+        core::resetGlobals();
+        EXPECT_EQ(accountsOf(book), accounts);
+        EXPECT_EQ(fileBytes(book + QLatin1String(c.damagedAs)), damaged);
+        EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), c.files);
+    }
+    EXPECT_EQ(fileBytes(tmp.file(QStringLiteral("korjaus4/kirja.mdbOLD"))), QByteArray("aiempi"));
 }
 
 TEST_F(StartupTest, FailedUpgradeIsReportedWithItsStep) {

@@ -2,6 +2,7 @@
 // repair, and a writer killed in the middle of its work.
 
 #include "platform/dao/database.h"
+#include "platform/fso/fso.h"
 #include "support/child.h"
 #include "support/testenv.h"
 
@@ -221,6 +222,43 @@ TEST(BookFileTest, CompactAndRepair) {
     QFile f(bad);
     f.open(QIODevice::ReadOnly);
     EXPECT_EQ(f.readAll(), before);
+}
+
+// A compaction as a backup runs it; prints "tiivistetty" when it is done.
+KV_TEST_CHILD(compaction) {
+    DBEngine::CompactDatabase(args.value(0), args.value(1));
+    QFile out;
+    out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered);
+    out.write("tiivistetty\n");
+    return 0;
+}
+
+// A second copy of the program starts on the same book while the first is
+// compacting it: its clean-up of the book's folder leaves the work file the
+// compaction writes, which then takes its name; a copy whose compaction was
+// stopped leaves a work file that the next clean-up removes.
+TEST(BookFileTest, AnotherCopysCleanUpLeavesTheWorkFileOfARunningCompaction) {
+    kvtest::TempDir dir;
+    const QString book = dir.file("kirja.mdb");
+    makeBook(book, 500);
+    for (const bool ownerLives : {true, false}) {
+        SCOPED_TRACE(ownerLives ? "running" : "stopped");
+        const QString target = dir.file(ownerLives ? "kirja.md2" : "kirja.md3");
+        // Stopped where the whole copy is synced, before it takes its name.
+        kvtest::PausedRun first("compaction", {book, target}, "sync");
+        ASSERT_TRUE(first.pausedAt().endsWith(".kvtmp")) << first.pausedAt().toStdString();
+        ASSERT_TRUE(QFile::exists(first.pausedAt()));
+        if (!ownerLives) first.kill();
+        fso::RemoveLeftoverWorkFiles(dir.path(), book);
+        EXPECT_EQ(QFile::exists(first.pausedAt()), ownerLives);
+        if (!ownerLives) continue;
+        const kvtest::KilledRun run = first.resume();
+        EXPECT_EQ(run.lines, QList<QByteArray>{"tiivistetty"}) << run.errors.toStdString();
+        Database copy = DBEngine::OpenDatabase(target);
+        EXPECT_EQ(copy.OpenRecordset("SELECT COUNT(*) FROM t").value(0).toLong(), 500);
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{"kirja.md2", "kirja.mdb"}));
 }
 
 // The writer of the next test: adds rows one by one, each in its own

@@ -2,6 +2,7 @@
 
 #include "platform/fso/drives.h"
 #include "platform/fso/fso.h"
+#include "support/child.h"
 #include "support/testenv.h"
 
 #include <QDir>
@@ -9,6 +10,7 @@
 #include <QFileInfo>
 #include <QStorageInfo>
 #include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -180,8 +182,8 @@ TEST(FsoFiles, ReplaceAndSecondNamesKeepEveryNameWhole) {
 TEST(FsoFiles, LeftoverWorkFilesAreRemovedAndNothingElse) {
     kvtest::TempDir dir;
     const QString book = dir.file(QStringLiteral("kirja.mdb"));
-    const QString work = fso::CreateWorkFileBeside(book);
-    EXPECT_TRUE(fso::FileExists(work));
+    // One that a stopped run of this version left (nobody holds it).
+    const QString work = fso::WorkFileNameBeside(book);
     EXPECT_EQ(fso::GetParentFolderName(work), dir.path());
     EXPECT_NE(fso::WorkFileNameBeside(book), work);
     // Work files of this version, with the journals of interrupted
@@ -209,6 +211,57 @@ TEST(FsoFiles, LeftoverWorkFilesAreRemovedAndNothingElse) {
     EXPECT_EQ(left, expected);
     EXPECT_TRUE(fso::FolderExists(dir.file(QStringLiteral(".kansio.kvtmp"))));
     EXPECT_EQ(fso::RemoveLeftoverWorkFiles(dir.file(QStringLiteral("ei-ole")), book), 0);
+}
+
+// A work file made and held, as a running copy of the program holds the
+// one it is writing.
+KV_TEST_CHILD(holdWorkFile) {
+    fso::WritePoint("hold", fso::CreateWorkFileBeside(args.value(0)));
+    return 0;
+}
+
+// The clean-ups leave what a running program holds, with its journal, and
+// the clean-up for one file leaves other files' work files; a work file
+// whose program has ended goes.
+TEST(FsoFiles, TheCleanUpsLeaveWhatARunningProgramHolds) {
+    kvtest::TempDir dir;
+    const QString book = dir.file(QStringLiteral("kirja.mdb"));
+    const QString pdf = dir.file(QStringLiteral("raportti.pdf"));
+    kvtest::PausedRun owner("holdWorkFile", {pdf}, "hold");
+    const QString held = owner.pausedAt();
+    ASSERT_TRUE(fso::FileExists(held)) << held.toStdString();
+    const QString journal = held + QStringLiteral("-journal");
+    const QString ownersGone = fso::WorkFileNameBeside(pdf);
+    const QString otherFiles = fso::WorkFileNameBeside(dir.file(QStringLiteral("muu.pdf")));
+    for (const QString& f : {journal, ownersGone, otherFiles}) writeFile(f, "x");
+    const QString mine = fso::CreateWorkFileBeside(pdf);  // this program's own, in use
+
+    const QList<std::pair<QString, QString>> named{
+        {"held", held}, {"journal", journal}, {"gone", ownersGone}, {"other", otherFiles}, {"mine", mine}};
+    auto left = [&] {
+        QStringList names;
+        for (const auto& [name, file] : named)
+            if (fso::FileExists(file)) names << name;
+        return names;
+    };
+    const struct {
+        const char* what;
+        std::function<int()> cleanUp;
+        QStringList left;
+    } steps[] = {
+        {"the PDF's own", [&] { return fso::RemoveLeftoverWorkFilesOf(pdf); }, {"held", "journal", "other", "mine"}},
+        {"the book's folder", [&] { return fso::RemoveLeftoverWorkFiles(dir.path(), book); }, {"held", "journal", "mine"}},
+        {"after the owner ended", [&] {
+             owner.kill();
+             return fso::RemoveLeftoverWorkFilesOf(pdf);
+         }, {"mine"}},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.what);
+        step.cleanUp();
+        EXPECT_EQ(left(), step.left);
+    }
+    fso::DeleteFile(mine);
 }
 
 TEST(FsoFiles, ReadOnlyStateIsToldAndCleared) {
