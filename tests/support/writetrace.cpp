@@ -70,10 +70,10 @@ QStringList WriteTrace::unsynced() const {
         // have been given any time since the trace began.
         qsizetype named = -1;
         for (qsizetype i = 0; i < steps_.size(); ++i)
-            if (namesSomething(steps_[i].step) && steps_[i].path == it.key()) named = i;
+            if (namesSomething(steps_[i].first) && steps_[i].second == it.key()) named = i;
         bool synced = false;
         for (qsizetype i = named + 1; i < steps_.size() && !synced; ++i)
-            synced = steps_[i].step == QLatin1String("sync") && steps_[i].path == folder;
+            synced = steps_[i].first == QLatin1String("sync") && steps_[i].second == folder;
         if (!synced) out << it.key();
     }
     out.sort();
@@ -84,12 +84,6 @@ QStringList WriteTrace::unsyncedWhenReported() {
     if (frozen_) return atReport_;
     if (!reported_ || !reported_()) return {QStringLiteral("the work was never reported done")};
     return unsynced();
-}
-
-QStringList WriteTrace::steps() const {
-    QStringList out;
-    for (const Step& s : steps_) out << s.step + u' ' + s.path;
-    return out;
 }
 
 }  // namespace kvtest

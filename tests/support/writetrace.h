@@ -1,9 +1,9 @@
 #pragma once
 
-// The write points of a piece of work, recorded in order, and the check
-// that what it left on the disk was on the disk before the user was told
-// it was done: every new name under the folders watched (a folder made, a
-// file that took a name) needs its folder synced after it took the name.
+// The write points of a piece of work in order, and the check that what it
+// left on the disk was there before the user was told it was done: each new
+// name under the folders watched (a folder made, a file that took a name,
+// also one given without a write point) needs its folder synced after it.
 
 #include <QHash>
 #include <QList>
@@ -20,20 +20,12 @@ public:
     // user has been told that the work is done.
     WriteTrace(const QStringList& roots, std::function<bool()> reported);
     ~WriteTrace();
-    WriteTrace(const WriteTrace&) = delete;
-    WriteTrace& operator=(const WriteTrace&) = delete;
 
-    // The new names that were not on the disk when the work was first
-    // reported done, as "path" (or one line saying it never was reported).
+    // The new names not yet on the disk when the work was first reported
+    // done (or a line saying that it never was).
     QStringList unsyncedWhenReported();
-    // Every step recorded, as "step path".
-    QStringList steps() const;
 
 private:
-    struct Step {
-        QString step;
-        QString path;
-    };
     using Identity = std::pair<quint64, quint64>;  // device and inode
     QHash<QString, Identity> listing() const;
     QStringList unsynced() const;
@@ -41,7 +33,7 @@ private:
     QStringList roots_;
     std::function<bool()> reported_;
     QHash<QString, Identity> before_;
-    QList<Step> steps_;
+    QList<std::pair<QString, QString>> steps_;  // step, path
     bool frozen_ = false;
     QStringList atReport_;
 };

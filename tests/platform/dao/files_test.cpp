@@ -234,31 +234,24 @@ KV_TEST_CHILD(compaction) {
 }
 
 // A second copy of the program starts on the same book while the first is
-// compacting it: its clean-up of the book's folder leaves the work file the
-// compaction writes, which then takes its name; a copy whose compaction was
-// stopped leaves a work file that the next clean-up removes.
+// compacting it: its clean-up leaves the compaction's work file, which then
+// takes its name; the work file of a copy that has stopped goes.
 TEST(BookFileTest, AnotherCopysCleanUpLeavesTheWorkFileOfARunningCompaction) {
     kvtest::TempDir dir;
     const QString book = dir.file("kirja.mdb");
     makeBook(book, 500);
-    for (const bool ownerLives : {true, false}) {
+    for (const bool ownerLives : {false, true}) {
         SCOPED_TRACE(ownerLives ? "running" : "stopped");
-        const QString target = dir.file(ownerLives ? "kirja.md2" : "kirja.md3");
         // Stopped where the whole copy is synced, before it takes its name.
-        kvtest::PausedRun first("compaction", {book, target}, "sync");
-        ASSERT_TRUE(first.pausedAt().endsWith(".kvtmp")) << first.pausedAt().toStdString();
+        kvtest::PausedRun first("compaction", {book, dir.file("kirja.md2")}, "sync");
         ASSERT_TRUE(QFile::exists(first.pausedAt()));
         if (!ownerLives) first.kill();
         fso::RemoveLeftoverWorkFiles(dir.path(), book);
         EXPECT_EQ(QFile::exists(first.pausedAt()), ownerLives);
-        if (!ownerLives) continue;
-        const kvtest::KilledRun run = first.resume();
-        EXPECT_EQ(run.lines, QList<QByteArray>{"tiivistetty"}) << run.errors.toStdString();
-        Database copy = DBEngine::OpenDatabase(target);
-        EXPECT_EQ(copy.OpenRecordset("SELECT COUNT(*) FROM t").value(0).toLong(), 500);
+        if (ownerLives) EXPECT_EQ(first.resume().lines, QList<QByteArray>{"tiivistetty"});
     }
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
-              (QStringList{"kirja.md2", "kirja.mdb"}));
+    EXPECT_EQ(DBEngine::OpenDatabase(dir.file("kirja.md2")).OpenRecordset("SELECT COUNT(*) FROM t").value(0).toLong(), 500);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"kirja.md2", "kirja.mdb"}));
 }
 
 // The writer of the next test: adds rows one by one, each in its own
