@@ -167,25 +167,26 @@ QString createHeldWorkFile(const QString& target) {
         int rc;
         do rc = ::flock(fd, LOCK_EX);
         while (rc != 0 && errno == EINTR);
-        if (rc == 0 && sameFile(fd, native)) {
+        if (rc != 0) {
+            // A file system without locks: the file is made without a hold
+            // (the clean-ups there leave every work file, as one that they
+            // cannot tell unheld).
+            ::close(fd);
+            return path;
+        }
+        if (sameFile(fd, native)) {
             holds().add(path, fd);
             return path;
         }
         ::close(fd);
-        // Without a lock (a file system that has none) the file is not left
-        // unheld under a work name: it goes, and the making fails.
-        if (rc != 0) {
-            ::unlink(native.constData());
-            raise(err::PathFileAccess);
-        }
     }
     raise(err::PathFileAccess);
 }
 
-// Whether a running program holds the work file at path. Taken while the
-// lock is tried: a file that nobody holds is unlinked here when remove is
-// true (under the lock, so that nobody takes it up in between). True also
-// when the file cannot be looked at.
+// Whether a running program holds the work file at path. A file that
+// nobody holds is unlinked here when remove is true, under the lock, so
+// that nobody takes it up in between. True also when the file cannot be
+// looked at or its lock cannot be tried.
 bool heldByAnyone(const QString& path, bool remove) {
     const QByteArray native = QFile::encodeName(path);
     const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
