@@ -177,6 +177,7 @@ QPushButton* button(QWidget* parent, const char* name, const char* caption, cons
 void frmAsetukset::buildControls() {
     buildProgramFrame();
     buildInternetFrame();
+    buildAssociationFrame();
     buildFontFrame();
     buildChoicesFrame();
     buildYearFrame();
@@ -230,6 +231,17 @@ void frmAsetukset::buildInternetFrame() {
     g->addWidget(tEmail, 0, 1);
     g->addWidget(ui::makeLabel(Frame5, "lblSMTP", "SMTP palvelin:"), 1, 0);
     g->addWidget(tSMTP, 1, 1);
+    g->setColumnStretch(1, 1);
+}
+
+void frmAsetukset::buildAssociationFrame() {
+    // The association's name: the book file's name stands for it when empty.
+    Frame8 = ui::makeGroupBox(this, "Frame8", "Seura");
+    tSeuranNimi = edit(Frame8, "tSeuranNimi", "Seuran nimi otsikkorivillä ja tulosteilla");
+    tSeuranNimi->setMaxLength(kSettingWidth);
+    auto* g = new QGridLayout(Frame8);
+    g->addWidget(ui::makeLabel(Frame8, "lblSeuranNimi", "Seuran nimi:"), 0, 0);
+    g->addWidget(tSeuranNimi, 0, 1);
     g->setColumnStretch(1, 1);
 }
 
@@ -320,6 +332,7 @@ void frmAsetukset::arrangeControls() {
     left->addWidget(Frame1);
     left->addStretch(1);
     auto* right = new QVBoxLayout;
+    right->addWidget(Frame8);
     right->addWidget(Frame3);
     right->addWidget(Frame2);
     right->addStretch(1);
@@ -353,6 +366,7 @@ void frmAsetukset::chainTabOrder() {
                                 cmbFonts,          cmbFonttiKoko,
                                 tMargYla,          tMargAla,
                                 tMargVas,          tMargOik,
+                                tSeuranNimi,
                                 chkKustannuspaikat, chkAutomaattisestiUusiTosite,
                                 chkVanhatTositteet, cmbVoittoTaseella,
                                 cmbLaskettavaTili, chkVaakatulostus,
@@ -391,16 +405,16 @@ void frmAsetukset::connectEvents() {
     // A choice from a list changes the setting; typing into the text part of
     // the editable ones does not count as a change by itself.
     for (QComboBox* c : {cmbKieli, cmbFonts, cmbFonttiKoko, cmbLaskettavaTili, cmbVoittoTaseella}) click(c, touched);
-    for (QLineEdit* e : {tTietokanta, tVarmistus, tEmail, tSMTP, tTilikausiAlku, tTilikausiLoppu, tEdTilikausiAlku,
-                         tEdTilikausiLoppu})
+    for (QLineEdit* e : {tTietokanta, tVarmistus, tSeuranNimi, tEmail, tSMTP, tTilikausiAlku, tTilikausiLoppu,
+                         tEdTilikausiAlku, tEdTilikausiLoppu})
         ui::Events::of(e).onChange(touched);
     for (QLineEdit* e : {tMargYla, tMargAla, tMargVas, tMargOik})
         ui::Events::of(e).onChange([this, e] {
             checkMargin(e);
             changed_ = true;
         });
-    for (QLineEdit* e : {tTietokanta, tVarmistus, tEmail, tSMTP, tTilikausiAlku, tTilikausiLoppu, tEdTilikausiAlku,
-                         tEdTilikausiLoppu, tMargYla, tMargAla, tMargVas, tMargOik})
+    for (QLineEdit* e : {tTietokanta, tVarmistus, tSeuranNimi, tEmail, tSMTP, tTilikausiAlku, tTilikausiLoppu,
+                         tEdTilikausiAlku, tEdTilikausiLoppu, tMargYla, tMargAla, tMargVas, tMargOik})
         ui::Events::of(e).onGotFocus([e] { core::SelectAllText(e); });
 
     ui::Events::of(tTilikausiAlku).onLostFocus([this] {
@@ -509,6 +523,9 @@ void frmAsetukset::ShowSettings() {
     tVarmistus->setText(core::DatabaseBackup);
     tEmail->setText(core::Email);
     tSMTP->setText(core::SMTP);
+    // An empty name shows the book file's name, which then stands for it.
+    tSeuranNimi->setText(core::StoredSeuranNimi(core::SeuranNimi, core::DatabasePath));
+    tSeuranNimi->setPlaceholderText(core::DefaultSeuranNimi(core::DatabasePath));
 
     chkMoniseuratuki->setChecked(core::MultiDb);
     chkVaakatulostus->setChecked(core::VaakaTulostus);

@@ -119,6 +119,9 @@ public:
     QComboBox* cmbFonts = nullptr;
     QComboBox* cmbFonttiKoko = nullptr;
 
+    QGroupBox* Frame8 = nullptr;
+    QLineEdit* tSeuranNimi = nullptr;
+
     QGroupBox* Frame3 = nullptr;
     QCheckBox* chkKustannuspaikat = nullptr;
     QCheckBox* chkAutomaattisestiUusiTosite = nullptr;
@@ -161,6 +164,7 @@ private:
     void buildControls();
     void buildProgramFrame();
     void buildInternetFrame();
+    void buildAssociationFrame();
     void buildFontFrame();
     void buildChoicesFrame();
     void buildYearFrame();
