@@ -159,4 +159,29 @@ TEST_F(BudgetGrid, UpAndDownSkipHeadingsStopAtTheEndsAndScrollTheLines) {
     EXPECT_EQ(focused(), w.Cell(4, 0));
 }
 
+// A click into a cell selects its amount wherever it lands, so that what is
+// typed replaces it: 45 is stored as 45, not merged into 450,00 or 0,0045.
+TEST_F(BudgetGrid, WhatIsTypedAfterAClickReplacesTheCellsAmount) {
+    using At = kvtest::Keys::At;
+    makeBook(kvtest::smallModel() + kvtest::buRow(43, 2, {120.5, 120.5, 120.5}));
+    frmBudjetti& w = open();
+    const struct {
+        int month, line;  // line 2 is account 43 (120,50), line 3 account 44 (0,00)
+        long tlID;
+        At at;
+    } cases[] = {{1, 2, 43, At::LeftEdge}, {2, 2, 43, At::Middle}, {3, 2, 43, At::RightEnd},
+                 {1, 3, 44, At::LeftEdge}, {2, 3, 44, At::Middle}, {3, 3, 44, At::RightEnd}};
+    for (const auto& c : cases) {
+        QLineEdit* cell = w.Cell(c.month, c.line);
+        SCOPED_TRACE(cell->objectName().toStdString() + " \"" + cell->text().toStdString() + "\" at the " +
+                     kvtest::Keys::name(c.at));
+        w.Cell(5, 5)->setFocus(Qt::MouseFocusReason);
+        kvtest::Keys::clickInto(cell, c.at);
+        QTest::keyClicks(focused(), QStringLiteral("45"));
+        QTest::keyClick(focused(), Qt::Key_Tab);
+        QTest::keyClick(focused(), Qt::Key_F3);
+        EXPECT_EQ(months(c.tlID, 2).split(u' ').value(c.month - 1), "45") << months(c.tlID, 2).toStdString();
+    }
+}
+
 }  // namespace

@@ -10,6 +10,7 @@
 #include <QMenu>
 
 using kvtest::VoucherWindowTest;
+using At = kvtest::Keys::At;
 using ui::Answer;
 
 namespace {
@@ -123,6 +124,58 @@ TEST_F(EntryRowsTest, AmountsAreReadAndShownExactly) {
     EXPECT_FALSE(dao::Currency::parse(u"1000000000000"));  // more than a book stores
     EXPECT_EQ(dao::Currency::fromRaw(-12345).toText(), QString::fromUtf8("\u22121,2345"));
     EXPECT_EQ(dao::Currency().toText(), "0,00");
+}
+
+// A click into a box selects its text as a Tab does, wherever the click
+// lands: what is typed then replaces the amount (or the description), it is
+// not merged into it. A second click places the cursor.
+TEST_F(EntryRowsTest, WhatIsTypedAfterAClickReplacesTheText) {
+    book();
+    using W = vouchers::frmNewTositteet;
+    struct Case {
+        QLineEdit* (*box)(W&);
+        At at;
+        const char* stored;  // an entry, or the description, as the book then holds it
+    };
+    auto debit0 = [](W& f) { return f.tDebetSumma[0]; };   // 120,50
+    auto debit1 = [](W& f) { return f.tDebetSumma[1]; };   // 0,00, a blank row
+    auto text = [](W& f) { return f.tTositeSelite; };     // Kerhomaksut
+    const Case cases[] = {
+        {debit0, At::LeftEdge, "D 1 45"}, {debit0, At::Middle, "D 1 45"}, {debit0, At::RightEnd, "D 1 45"},
+        {debit1, At::LeftEdge, "D 0 45"}, {debit1, At::Middle, "D 0 45"}, {debit1, At::RightEnd, "D 0 45"},
+        {text, At::Middle, nullptr},
+    };
+    std::vector<long> ids;
+    for (long n = 1; n <= long(std::size(cases)); ++n) {
+        ids.push_back(addVoucher(n, QStringLiteral("Kerhomaksut")));
+        addEntry(ids.back(), Kassa, "D", 0);
+        addEntry(ids.back(), Jasenmaksut, "K", 0);
+    }
+    db().Execute(QStringLiteral("UPDATE vi SET viArvo = 120.5"));
+    auto& f = open();
+    key(Qt::Key_A, Qt::ControlModifier);
+    for (size_t c = 0; c < std::size(cases); ++c) {
+        const Case& k = cases[c];
+        QLineEdit* box = k.box(f);
+        SCOPED_TRACE(box->objectName().toStdString() + " \"" + box->text().toStdString() + "\" at the " + name(k.at));
+        placeFocus(f.tTositenumero);
+        clickInto(box, k.at);
+        type("45");
+        tab();
+        key(Qt::Key_F3);
+        if (k.stored)
+            EXPECT_TRUE(entries(ids[c]).contains(QString::fromLatin1(k.stored))) << entries(ids[c]).join(u',').toStdString();
+        else
+            EXPECT_EQ(value(QStringLiteral("SELECT COUNT(*) FROM to WHERE toID = ? AND toSelite = '45'"), {ids[c]}), 1);
+        key(Qt::Key_D, Qt::ControlModifier);
+    }
+
+    // A second click into the box with the focus places the cursor.
+    key(Qt::Key_A, Qt::ControlModifier);
+    clickInto(f.tKreditSumma[0], At::RightEnd);
+    clickInto(f.tKreditSumma[0], At::LeftEdge);
+    type("4");
+    EXPECT_EQ(f.tKreditSumma[0]->text(), "4120,50");
 }
 
 TEST_F(EntryRowsTest, ACompleteVoucherStartsTheNextOneWhenTheSettingIsOn) {
