@@ -1,9 +1,17 @@
 // The forms registry: one instance per window, Load once, modal shows that
 // return when the window hides, unloads that may be refused.
 
+#include "platform/ui/controls.h"
 #include "platform/ui/forms.h"
 
+#include <QAction>
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -240,6 +248,62 @@ TEST_F(UiForms, ModalShowThatIsNeverEndedTimesOut) {
     Forms::show(w, true);
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(Forms::modalTimeouts(), before + 1);
+}
+
+// A record window: its menu items' keys, and controls that would take
+// Ctrl+Z and Ctrl+A themselves.
+class frmKeys : public Form {
+public:
+    frmKeys() : Form(QStringLiteral("frmKeys")) {
+        auto* layout = new QVBoxLayout(this);
+        auto* bar = new QMenuBar(this);
+        QMenu* menu = ui::addMenu(bar, QStringLiteral("mTietue"), QStringLiteral("Tietue"));
+        mPeru = ui::addWindowAction(menu, this, QStringLiteral("mPeru"), QStringLiteral("Peru"), Qt::CTRL | Qt::Key_Z);
+        mEnsimmainen = ui::addWindowAction(menu, this, QStringLiteral("mEnsimmainen"), QStringLiteral("Ensimmäinen"),
+                                           Qt::CTRL | Qt::Key_A);
+        combo->setEditable(true);
+        list->addItems({QStringLiteral("1"), QStringLiteral("2")});
+        for (QWidget* w : std::initializer_list<QWidget*>{text, combo, notes, list}) layout->addWidget(w);
+        for (QAction* a : {mPeru, mEnsimmainen})
+            connect(a, &QAction::triggered, this, [this, a] { ran << a->objectName(); });
+    }
+    QLineEdit* text = new QLineEdit(this);
+    QComboBox* combo = new QComboBox(this);
+    QPlainTextEdit* notes = new QPlainTextEdit(this);
+    QListWidget* list = new QListWidget(this);
+    QAction *mPeru, *mEnsimmainen;
+    QStringList ran;
+};
+
+// Whichever control has the focus, the window's key runs the window's
+// command and the control does not take it; a disabled command leaves the
+// key to the control.
+TEST_F(UiForms, TheWindowsKeysWinOverTheControlsOwn) {
+    auto& f = Forms::show<frmKeys>();
+    f.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    auto textOf = [&f](QWidget* w) {
+        if (w == f.notes) return f.notes->toPlainText();
+        if (w == f.combo) return f.combo->currentText();
+        return f.text->text();
+    };
+    for (QWidget* control : std::initializer_list<QWidget*>{f.text, f.combo, f.notes, f.list}) {
+        SCOPED_TRACE(control->metaObject()->className());
+        control->setFocus();
+        QTest::keyClicks(control, QStringLiteral("ab"));
+        const QString typed = textOf(control);
+        f.ran.clear();
+        QTest::keyClick(control, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(control, Qt::Key_A, Qt::ControlModifier);
+        EXPECT_EQ(f.ran, QStringList({"mPeru", "mEnsimmainen"}));
+        EXPECT_EQ(textOf(control), typed);  // not undone by the control
+    }
+    f.mPeru->setEnabled(false);
+    f.text->setFocus();
+    f.ran.clear();
+    QTest::keyClick(f.text, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(f.ran, QStringList());
+    EXPECT_EQ(f.text->text(), QString());  // the text box's own undo
 }
 
 }  // namespace
