@@ -165,22 +165,15 @@ TEST_F(BudgetGrid, WhatIsTypedAfterAClickReplacesTheCellsAmount) {
     using At = kvtest::Keys::At;
     makeBook(kvtest::smallModel() + kvtest::buRow(43, 2, {120.5, 120.5, 120.5}));
     frmBudjetti& w = open();
-    const struct {
-        int month, line;  // line 2 is account 43 (120,50), line 3 account 44 (0,00)
-        long tlID;
-        At at;
-    } cases[] = {{1, 2, 43, At::LeftEdge}, {2, 2, 43, At::Middle}, {3, 2, 43, At::RightEnd},
-                 {1, 3, 44, At::LeftEdge}, {2, 3, 44, At::Middle}, {3, 3, 44, At::RightEnd}};
-    for (const auto& c : cases) {
-        QLineEdit* cell = w.Cell(c.month, c.line);
-        SCOPED_TRACE(cell->objectName().toStdString() + " \"" + cell->text().toStdString() + "\" at the " +
-                     kvtest::Keys::name(c.at));
-        w.Cell(5, 5)->setFocus(Qt::MouseFocusReason);
-        kvtest::Keys::clickInto(cell, c.at);
-        QTest::keyClicks(focused(), QStringLiteral("45"));
-        QTest::keyClick(focused(), Qt::Key_Tab);
-        QTest::keyClick(focused(), Qt::Key_F3);
-        EXPECT_EQ(months(c.tlID, 2).split(u' ').value(c.month - 1), "45") << months(c.tlID, 2).toStdString();
+    for (const At at : {At::LeftEdge, At::Middle, At::RightEnd}) {
+        const int month = int(at) + 1;
+        for (const long tlID : {43, 44}) {  // lines 2 and 3: 120,50 and 0,00
+            SCOPED_TRACE(std::to_string(tlID) + " at the " + kvtest::Keys::name(at));
+            w.Cell(5, 5)->setFocus(Qt::MouseFocusReason);
+            kvtest::Keys::clickInto(w.Cell(month, tlID == 43 ? 2 : 3), at);
+            for (const Qt::Key k : {Qt::Key_4, Qt::Key_5, Qt::Key_Tab, Qt::Key_F3}) QTest::keyClick(focused(), k);
+            EXPECT_EQ(months(tlID, 2).split(u' ').value(month - 1), "45") << months(tlID, 2).toStdString();
+        }
     }
 }
 

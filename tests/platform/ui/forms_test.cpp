@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -250,60 +249,43 @@ TEST_F(UiForms, ModalShowThatIsNeverEndedTimesOut) {
     EXPECT_EQ(Forms::modalTimeouts(), before + 1);
 }
 
-// A record window: its menu items' keys, and controls that would take
-// Ctrl+Z and Ctrl+A themselves.
-class frmKeys : public Form {
-public:
-    frmKeys() : Form(QStringLiteral("frmKeys")) {
-        auto* layout = new QVBoxLayout(this);
-        auto* bar = new QMenuBar(this);
-        QMenu* menu = ui::addMenu(bar, QStringLiteral("mTietue"), QStringLiteral("Tietue"));
-        mPeru = ui::addWindowAction(menu, this, QStringLiteral("mPeru"), QStringLiteral("Peru"), Qt::CTRL | Qt::Key_Z);
-        mEnsimmainen = ui::addWindowAction(menu, this, QStringLiteral("mEnsimmainen"), QStringLiteral("Ensimmäinen"),
-                                           Qt::CTRL | Qt::Key_A);
-        combo->setEditable(true);
-        list->addItems({QStringLiteral("1"), QStringLiteral("2")});
-        for (QWidget* w : std::initializer_list<QWidget*>{text, combo, notes, list}) layout->addWidget(w);
-        for (QAction* a : {mPeru, mEnsimmainen})
-            connect(a, &QAction::triggered, this, [this, a] { ran << a->objectName(); });
-    }
-    QLineEdit* text = new QLineEdit(this);
-    QComboBox* combo = new QComboBox(this);
-    QPlainTextEdit* notes = new QPlainTextEdit(this);
-    QListWidget* list = new QListWidget(this);
-    QAction *mPeru, *mEnsimmainen;
-    QStringList ran;
-};
-
-// Whichever control has the focus, the window's key runs the window's
+// Whichever control has the focus, a key of the window's runs the window's
 // command and the control does not take it; a disabled command leaves the
 // key to the control.
 TEST_F(UiForms, TheWindowsKeysWinOverTheControlsOwn) {
-    auto& f = Forms::show<frmKeys>();
+    auto& f = Forms::show<frmPlain>();
+    auto* layout = new QVBoxLayout(&f);
+    auto* text = new QLineEdit(&f);
+    auto* combo = new QComboBox(&f);
+    combo->setEditable(true);
+    auto* notes = new QPlainTextEdit(&f);
+    auto* list = new QListWidget(&f);
+    QMenu menu;
+    QStringList ran;
+    QAction* undo = ui::addWindowAction(&menu, &f, QStringLiteral("mPeru"), QStringLiteral("Peru"), Qt::CTRL | Qt::Key_Z);
+    QAction* first = ui::addWindowAction(&menu, &f, QStringLiteral("mEnsimmainen"), QString(), Qt::CTRL | Qt::Key_A);
+    for (QAction* a : {undo, first}) QObject::connect(a, &QAction::triggered, [&ran, a] { ran << a->objectName(); });
     f.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
-    auto textOf = [&f](QWidget* w) {
-        if (w == f.notes) return f.notes->toPlainText();
-        if (w == f.combo) return f.combo->currentText();
-        return f.text->text();
-    };
-    for (QWidget* control : std::initializer_list<QWidget*>{f.text, f.combo, f.notes, f.list}) {
+    auto textOf = [&](QWidget* w) { return w == notes ? notes->toPlainText() : w == combo ? combo->currentText() : text->text(); };
+    for (QWidget* control : std::initializer_list<QWidget*>{text, combo, notes, list}) {
         SCOPED_TRACE(control->metaObject()->className());
+        layout->addWidget(control);
         control->setFocus();
         QTest::keyClicks(control, QStringLiteral("ab"));
         const QString typed = textOf(control);
-        f.ran.clear();
+        ran.clear();
         QTest::keyClick(control, Qt::Key_Z, Qt::ControlModifier);
         QTest::keyClick(control, Qt::Key_A, Qt::ControlModifier);
-        EXPECT_EQ(f.ran, QStringList({"mPeru", "mEnsimmainen"}));
-        EXPECT_EQ(textOf(control), typed);  // not undone by the control
+        EXPECT_EQ(ran, QStringList({"mPeru", "mEnsimmainen"}));
+        EXPECT_EQ(textOf(control), typed);  // neither undone nor selected by the control
     }
-    f.mPeru->setEnabled(false);
-    f.text->setFocus();
-    f.ran.clear();
-    QTest::keyClick(f.text, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(f.ran, QStringList());
-    EXPECT_EQ(f.text->text(), QString());  // the text box's own undo
+    undo->setEnabled(false);
+    text->setFocus();
+    ran.clear();
+    QTest::keyClick(text, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(ran, QStringList());
+    EXPECT_EQ(text->text(), QString());  // the text box's own undo
 }
 
 }  // namespace

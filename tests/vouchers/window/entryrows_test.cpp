@@ -126,51 +126,35 @@ TEST_F(EntryRowsTest, AmountsAreReadAndShownExactly) {
     EXPECT_EQ(dao::Currency().toText(), "0,00");
 }
 
-// A click into a box selects its text as a Tab does, wherever the click
-// lands: what is typed then replaces the amount (or the description), it is
-// not merged into it. A second click places the cursor.
+// A click into a box selects its text as a Tab does, wherever it lands:
+// what is typed replaces the text. A second click places the cursor.
 TEST_F(EntryRowsTest, WhatIsTypedAfterAClickReplacesTheText) {
     book();
-    using W = vouchers::frmNewTositteet;
-    struct Case {
-        QLineEdit* (*box)(W&);
+    const struct {
+        int row;  // a debit box (row 0 shows 120,50, row 1 0,00); -1 the description
         At at;
-        const char* stored;  // an entry, or the description, as the book then holds it
-    };
-    auto debit0 = [](W& f) { return f.tDebetSumma[0]; };   // 120,50
-    auto debit1 = [](W& f) { return f.tDebetSumma[1]; };   // 0,00, a blank row
-    auto text = [](W& f) { return f.tTositeSelite; };     // Kerhomaksut
-    const Case cases[] = {
-        {debit0, At::LeftEdge, "D 1 45"}, {debit0, At::Middle, "D 1 45"}, {debit0, At::RightEnd, "D 1 45"},
-        {debit1, At::LeftEdge, "D 0 45"}, {debit1, At::Middle, "D 0 45"}, {debit1, At::RightEnd, "D 0 45"},
-        {text, At::Middle, nullptr},
-    };
-    std::vector<long> ids;
-    for (long n = 1; n <= long(std::size(cases)); ++n) {
-        ids.push_back(addVoucher(n, QStringLiteral("Kerhomaksut")));
-        addEntry(ids.back(), Kassa, "D", 0);
-        addEntry(ids.back(), Jasenmaksut, "K", 0);
-    }
+        const char* stored;
+    } cases[] = {{0, At::LeftEdge, "D 1 45"}, {0, At::Middle, "D 1 45"}, {0, At::RightEnd, "D 1 45"},
+                 {1, At::LeftEdge, "D 0 45"}, {1, At::Middle, "D 0 45"}, {1, At::RightEnd, "D 0 45"},
+                 {-1, At::Middle, nullptr}};
+    for (long n = 1; n <= long(std::size(cases)); ++n) balanced(n, QStringLiteral("Kerhomaksut"), 0);
     db().Execute(QStringLiteral("UPDATE vi SET viArvo = 120.5"));
     auto& f = open();
     key(Qt::Key_A, Qt::ControlModifier);
-    for (size_t c = 0; c < std::size(cases); ++c) {
-        const Case& k = cases[c];
-        QLineEdit* box = k.box(f);
-        SCOPED_TRACE(box->objectName().toStdString() + " \"" + box->text().toStdString() + "\" at the " + name(k.at));
+    long id = value(QStringLiteral("SELECT MIN(toID) FROM to"));
+    for (const auto& c : cases) {
+        QLineEdit* box = c.row < 0 ? f.tTositeSelite : f.tDebetSumma[size_t(c.row)];
+        SCOPED_TRACE(box->objectName().toStdString() + " at the " + name(c.at));
         placeFocus(f.tTositenumero);
-        clickInto(box, k.at);
+        clickInto(box, c.at);
         type("45");
         tab();
         key(Qt::Key_F3);
-        if (k.stored)
-            EXPECT_TRUE(entries(ids[c]).contains(QString::fromLatin1(k.stored))) << entries(ids[c]).join(u',').toStdString();
-        else
-            EXPECT_EQ(value(QStringLiteral("SELECT COUNT(*) FROM to WHERE toID = ? AND toSelite = '45'"), {ids[c]}), 1);
+        if (c.stored) EXPECT_TRUE(entries(id).contains(QLatin1String(c.stored))) << entries(id).join(u',').toStdString();
+        else EXPECT_EQ(value(QStringLiteral("SELECT COUNT(*) FROM to WHERE toID = ? AND toSelite = '45'"), {id}), 1);
         key(Qt::Key_D, Qt::ControlModifier);
+        ++id;
     }
-
-    // A second click into the box with the focus places the cursor.
     key(Qt::Key_A, Qt::ControlModifier);
     clickInto(f.tKreditSumma[0], At::RightEnd);
     clickInto(f.tKreditSumma[0], At::LeftEdge);
