@@ -2,7 +2,6 @@
 
 #include "core/dbc.h"
 #include "core/wholenumber.h"
-#include "legacy/legacysupport.h"
 #include "platform/dao/error.h"
 #include "platform/ui/events.h"
 

@@ -10,7 +10,6 @@
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "legacy/legacydata.h"
-#include "legacy/legacysupport.h"
 #include "platform/dao/error.h"
 #include "platform/report/reportcontrol.h"
 #include "platform/sys/apppath.h"
@@ -77,7 +76,6 @@ frmTositteet::frmTositteet() : ui::Form(QStringLiteral("frmTositteet")) {
     connectEvents();
     connectVoucherFields();
     connectEntryEvents();
-    windowKeys_ = new WindowKeys(this, keyedActions_);
     resize(900, 640);
 }
 
@@ -108,11 +106,11 @@ void frmTositteet::buildMenus() {
     auto menu = [this](const char* name, const char* caption) { return ui::addMenu(menuBar, name, caption); };
     // A key belongs to the whole window.
     auto action = [this](QMenu* m, const char* name, const char* caption, QKeySequence key = {}) {
-        return ui::addWindowAction(m, this, name, caption, key, &keyedActions_);
+        return ui::addWindowAction(m, this, name, caption, key);
     };
 
     std::tie(mTiedosto, mTositteidenTarkistus, mTilinPaivasaldot, mTilienSaldot, mTilitarkastelu, mSulje) =
-        vouchers::AddFileMenu(menuBar, this, &keyedActions_, "&Sulje");
+        vouchers::AddFileMenu(menuBar, this, "&Sulje");
 
     mTietue = menu("mTietue", "T&ietue");
     mUusi = action(mTietue, "mUusi", "&Uusi", QKeySequence(Qt::Key_F2));

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 
 using kvtest::LegacyTest;
+using At = kvtest::Keys::At;
 using ui::Answer;
 
 namespace {
@@ -289,6 +290,31 @@ TEST_F(LegacyTest, SidesInLowerCaseAreDebitAndCreditAsTheirCapitals) {
     EXPECT_EQ(a.tTilinumero->text(), "1000");
     EXPECT_EQ(a.lblKuluvaDebet->text(), euros("7"));
     EXPECT_EQ(a.lblKuluvaKredit->text(), euros("0"));
+}
+
+// A click into the editor's amount box selects the amount wherever it
+// lands, so that what is typed replaces it rather than merging into it.
+TEST_F(LegacyTest, WhatIsTypedAfterAClickReplacesTheEditorsAmount) {
+    book();
+    for (long n = 1; n <= 6; ++n) {
+        balanced(n, QStringLiteral("Kerhomaksut"), "120.5");
+        addEntry(value("SELECT MAX(toID) FROM to"), Kulut, "D", "0");
+    }
+    auto& f = open();
+    key(Qt::Key_A, Qt::ControlModifier);
+    long id = value("SELECT MIN(toID) FROM to");
+    for (const int row : {0, 2})  // Kassa 120,50 and Kulut 0,00
+        for (const At at : {At::LeftEdge, At::Middle, At::RightEnd}) {
+            clickGridRow(f.grdViennit, row);
+            SCOPED_TRACE("\"" + f.tSumma->text().toStdString() + "\" at the " + name(at));
+            clickInto(f.tSumma, at);
+            type("45");
+            tab();
+            key(Qt::Key_F3);
+            EXPECT_TRUE(entries(id).contains(row == 0 ? "D 1 45" : "D 5 45")) << entries(id).join(u',').toStdString();
+            key(Qt::Key_D, Qt::ControlModifier);
+            ++id;
+        }
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "maintenancefixture.h"
 #include "platform/fso/fso.h"
 #include "shell/openers.h"
+#include "support/helppages.h"
 #include "support/pendingedit.h"
 #include "support/writetrace.h"
 
@@ -237,6 +238,10 @@ TEST_F(Stick, NoStickNoRoomOrNoBookOfferOnlyWhatCanBeDone) {
                                          "nimeksi \"DURARADERA\"."),
                           ui::Answer::OK);
     w.cEtsiMuistitikku->click();
+    // The chapter the message sends the user to is one of the help pages'.
+    ASSERT_FALSE(dialogs.shown().isEmpty());
+    const QString chapter = dialogs.shown().last().text.section(u'"', 1, 1);
+    EXPECT_TRUE(kvtest::HelpChapterNames().contains(chapter)) << chapter.toStdString();
     EXPECT_EQ(w.lblVapaaTilaStatus->text(), QStringLiteral("Sopivaa muistitikkua ei löydy."));
     EXPECT_TRUE(shown(w.lblVapaaTilaStatus));
     EXPECT_TRUE(w.cEtsiMuistitikku->isEnabled());

@@ -267,6 +267,25 @@ TEST_F(MainWindowTest, SupportPageAndAboutBox) {
     EXPECT_EQ(modalShown.size(), 2);
 }
 
+// When no browser opens a support page, the user is told so and where the
+// page is; when one does, nothing is said.
+TEST_F(MainWindowTest, ASupportPageThatDoesNotOpenIsToldOf) {
+    const QString page = QDir::toNativeSeparators(QDir(app).filePath(QStringLiteral("ohje/kayttotuki.htm")));
+    for (const bool opens : {false, true}) {
+        sys::SetShellOpenHook([&](const QString& target, int) {
+            opened << target;
+            return opens;
+        });
+        kvtest::ScriptedDialogs d;
+        if (!opens)
+            d.expectMessage(QStringLiteral("Ohjesivu ei auennut selaimeen. Sen voi avata selaimella tiedostosta:\r\n") + page,
+                            ui::Answer::OK);
+        main->cKayttotuki->click();
+        EXPECT_EQ(d.shown().size(), opens ? 0 : 1);
+    }
+    EXPECT_EQ(opened.size(), 2);
+}
+
 TEST_F(MainWindowTest, AboutBoxIsNeverSmallerThanItsMinimum) {
     const QString key = QStringLiteral("frmAboutVaskiro%1%2").arg(shell::VersionMajor()).arg(shell::VersionMinor());
     QSize seen;

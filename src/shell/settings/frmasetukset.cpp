@@ -381,7 +381,7 @@ void frmAsetukset::chainTabOrder() {
 void frmAsetukset::buildMenus() {
     // A key belongs to the whole window.
     auto action = [this](QMenu* menu, const char* name, const char* caption, QKeySequence key = {}) {
-        return ui::addWindowAction(menu, this, name, caption, key, &windowKeys_);
+        return ui::addWindowAction(menu, this, name, caption, key);
     };
     mTiedosto = ui::addMenu(menuBar, QStringLiteral("mTiedosto"), QStringLiteral("&Tiedosto"));
     mTallenna = action(mTiedosto, "mTallenna", "T&allenna", QKeySequence(Qt::Key_F3));
@@ -447,24 +447,6 @@ void frmAsetukset::connectEvents() {
     click(cTietokantavalita, [this] { ValitseTietokanta(); });
     click(cVaihdaTilikausi, [this] { VaihdaTilikausi(); });
     click(mTietoja, [] { ui::Forms::show<frmAboutVaskiro>(true); });
-
-    // The window's keys (F3, Ctrl+Z) win over the text fields' own.
-    for (QLineEdit* e : findChildren<QLineEdit*>()) e->installEventFilter(this);
-}
-
-bool frmAsetukset::isWindowKey(const QKeyEvent* e) const {
-    const QKeySequence pressed(QKeyCombination(e->modifiers() & ~Qt::KeypadModifier, Qt::Key(e->key())));
-    for (const QAction* a : windowKeys_)
-        if (a->shortcut() == pressed) return true;
-    return false;
-}
-
-bool frmAsetukset::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::ShortcutOverride && isWindowKey(static_cast<QKeyEvent*>(event))) {
-        event->ignore();
-        return true;
-    }
-    return ui::Form::eventFilter(watched, event);
 }
 
 // ---------------------------------------------------------------- loading

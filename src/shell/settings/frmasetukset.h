@@ -157,7 +157,6 @@ public:
 protected:
     void Load() override;
     void Unload() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // The controls, frame by frame, then the window's layout and tab order.
@@ -173,7 +172,6 @@ private:
     void chainTabOrder();
     void buildMenus();
     void connectEvents();
-    bool isWindowKey(const QKeyEvent* e) const;
 
     // Field checks as a field is left or changed.
     void checkStartDate(QLineEdit* field, QLineEdit* endField, const QString& message);
@@ -197,7 +195,6 @@ private:
     bool storeNewYearDates();
 
     bool changed_ = false;
-    QList<QAction*> windowKeys_;
 };
 
 }  // namespace shell

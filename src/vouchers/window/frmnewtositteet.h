@@ -206,7 +206,6 @@ protected:
     void Load() override;
     bool QueryUnload() override;
     void Unload() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     enum class Puoli { Debet, Kredit };
@@ -338,7 +337,6 @@ private:
     // way to another control, which then never gets it: that control's own
     // focus-lost handler is not run for it.
     void moveFocus(QWidget* w);
-    bool isWindowKey(const QKeyEvent* e) const;
 
     // The stored sums of the watched account.
     TilinSaldo tilinSaldo_;
@@ -363,7 +361,6 @@ private:
     QHash<long, QListWidgetItem*> lineOf_;  // toID -> its line
     QStandardItemModel* tiliModel_ = nullptr;
     QStandardItemModel* kpModel_ = nullptr;
-    QList<QAction*> windowKeys_;
     QPointer<QWidget> leaving_;       // the control whose focus-lost handler runs
     QPointer<QWidget> skipLeave_;     // a control that lost a focus it never got
 };

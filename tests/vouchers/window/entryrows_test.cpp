@@ -10,6 +10,7 @@
 #include <QMenu>
 
 using kvtest::VoucherWindowTest;
+using At = kvtest::Keys::At;
 using ui::Answer;
 
 namespace {
@@ -123,6 +124,42 @@ TEST_F(EntryRowsTest, AmountsAreReadAndShownExactly) {
     EXPECT_FALSE(dao::Currency::parse(u"1000000000000"));  // more than a book stores
     EXPECT_EQ(dao::Currency::fromRaw(-12345).toText(), QString::fromUtf8("\u22121,2345"));
     EXPECT_EQ(dao::Currency().toText(), "0,00");
+}
+
+// A click into a box selects its text as a Tab does, wherever it lands:
+// what is typed replaces the text. A second click places the cursor.
+TEST_F(EntryRowsTest, WhatIsTypedAfterAClickReplacesTheText) {
+    book();
+    const struct {
+        int row;  // a debit box (row 0 shows 120,50, row 1 0,00); -1 the description
+        At at;
+        const char* stored;
+    } cases[] = {{0, At::LeftEdge, "D 1 45"}, {0, At::Middle, "D 1 45"}, {0, At::RightEnd, "D 1 45"},
+                 {1, At::LeftEdge, "D 0 45"}, {1, At::Middle, "D 0 45"}, {1, At::RightEnd, "D 0 45"},
+                 {-1, At::Middle, nullptr}};
+    for (long n = 1; n <= long(std::size(cases)); ++n) balanced(n, QStringLiteral("Kerhomaksut"), 0);
+    db().Execute(QStringLiteral("UPDATE vi SET viArvo = 120.5"));
+    auto& f = open();
+    key(Qt::Key_A, Qt::ControlModifier);
+    long id = value(QStringLiteral("SELECT MIN(toID) FROM to"));
+    for (const auto& c : cases) {
+        QLineEdit* box = c.row < 0 ? f.tTositeSelite : f.tDebetSumma[size_t(c.row)];
+        SCOPED_TRACE(box->objectName().toStdString() + " at the " + name(c.at));
+        placeFocus(f.tTositenumero);
+        clickInto(box, c.at);
+        type("45");
+        tab();
+        key(Qt::Key_F3);
+        if (c.stored) EXPECT_TRUE(entries(id).contains(QLatin1String(c.stored))) << entries(id).join(u',').toStdString();
+        else EXPECT_EQ(value(QStringLiteral("SELECT COUNT(*) FROM to WHERE toID = ? AND toSelite = '45'"), {id}), 1);
+        key(Qt::Key_D, Qt::ControlModifier);
+        ++id;
+    }
+    key(Qt::Key_A, Qt::ControlModifier);
+    clickInto(f.tKreditSumma[0], At::RightEnd);
+    clickInto(f.tKreditSumma[0], At::LeftEdge);
+    type("4");
+    EXPECT_EQ(f.tKreditSumma[0]->text(), "4" + dao::Currency::fromRaw(1205000).toText());
 }
 
 TEST_F(EntryRowsTest, ACompleteVoucherStartsTheNextOneWhenTheSettingIsOn) {
