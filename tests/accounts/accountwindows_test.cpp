@@ -6,6 +6,7 @@
 #include "accounts/frmkustannuspaikat.h"
 #include "accounts/frmtilitnew.h"
 #include "accountsfixture.h"
+#include "support/swedish.h"
 #include "shell/openers.h"
 
 #include <QDir>
@@ -20,22 +21,10 @@ namespace {
 class AccountWindowsInSwedish : public kvtest::AccountsTest {};
 using AccountWindowOpeners = kvtest::AccountsTest;
 
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 TEST_F(AccountWindowsInSwedish, EveryTextOfTheWindowsIsTranslated) {
     book();
-    const QString shipped = QDir(kvtest::sourceDir()).filePath(QStringLiteral("data/lang/Svenska/Kolvio VEV.trl"));
-    ASSERT_TRUE(QDir().mkpath(dir.file(QStringLiteral("Svenska"))));
-    const QString copy = dir.file(QStringLiteral("Svenska/Kolvio VEV.trl"));
-    ASSERT_TRUE(QFile::copy(shipped, copy));
-    core::cTranslate cfg;
-    cfg.setBaseFolder(sys::AppPath());
-    cfg.setFileName(core::AppTitle);
-    cfg.setLanguagePrefix(QStringLiteral("Svenska"));
-    core::SetTranslator(cfg.LangTranslator());
+    const QString copy = kvtest::useSwedish(sys::AppPath());
+    ASSERT_FALSE(copy.isEmpty());
 
     auto& tilit = open<accounts::frmTilitNew>();
     EXPECT_EQ(tilit.windowTitle(), QStringLiteral("Konton"));
@@ -49,7 +38,7 @@ TEST_F(AccountWindowsInSwedish, EveryTextOfTheWindowsIsTranslated) {
     EXPECT_EQ(kp.cSulje->toolTip(), QStringLiteral("Stäng Kostnadsställen [Alt+F4]"));
 
     // Nothing was missing: the translator wrote no new key into the copy.
-    EXPECT_EQ(readAll(copy), readAll(shipped));
+    EXPECT_TRUE(kvtest::sameAsShipped(copy));
     core::SetTranslator(nullptr);
 }
 

@@ -6,6 +6,7 @@
 #include "reportctl/frmdates.h"
 #include "reportctl/frmtulostus.h"
 #include "reportctl/reportcontrolsetup.h"
+#include "support/swedish.h"
 
 #include <QAction>
 #include <QLabel>
@@ -23,14 +24,9 @@ protected:
 };
 
 TEST_F(BudgetSwedish, TheWindowItsMessagesAndTheReportSpeakSwedish) {
-    const QString trl = tmp.file("Svenska/Kolvio VEV.trl");
-    QDir().mkpath(tmp.file("Svenska"));
-    ASSERT_TRUE(QFile::copy(QDir(kvtest::sourceDir()).filePath("data/lang/Svenska/Kolvio VEV.trl"), trl));
+    const QString trl = kvtest::useSwedish(tmp.path());
+    ASSERT_FALSE(trl.isEmpty());
     ASSERT_TRUE(QFile::copy(QDir(kvtest::sourceDir()).filePath("data/reports/budj.rpt"), tmp.file("budj.rpt")));
-    core::cTranslate cfg;
-    cfg.setBaseFolder(tmp.path());
-    cfg.setLanguagePrefix(QStringLiteral("Svenska"));
-    core::SetTranslator(cfg.LangTranslator());
     makeBook(kvtest::smallModel() + kvtest::buRow(43, 3, {2}));
     core::VoittoTaseella = 25;
 

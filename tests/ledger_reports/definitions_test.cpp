@@ -4,6 +4,7 @@
 // file.
 
 #include "ledgerfixture.h"
+#include "support/swedish.h"
 
 #include <QFileInfo>
 #include <QProcess>
@@ -154,15 +155,8 @@ TEST_F(Definitions, ALongLedgerBreaksIntoPagesWithTheAccountRepeated) {
 }
 
 TEST_F(Definitions, CaptionsInSwedish) {
-    const QString shipped = QDir(kvtest::sourceDir()).filePath(QStringLiteral("data/lang/Svenska/Kolvio VEV.trl"));
-    const QString copy = tmp.file(QStringLiteral("Svenska/Kolvio VEV.trl"));
-    QDir().mkpath(tmp.file(QStringLiteral("Svenska")));
-    ASSERT_TRUE(QFile::copy(shipped, copy));
-    core::cTranslate cfg;
-    cfg.setBaseFolder(sys::AppPath());
-    cfg.setFileName(core::AppTitle);
-    cfg.setLanguagePrefix(QStringLiteral("Svenska"));
-    core::SetTranslator(cfg.LangTranslator());
+    const QString copy = kvtest::useSwedish(sys::AppPath());
+    ASSERT_FALSE(copy.isEmpty());
     makeBook();
     core::Kustannuspaikat = true;
     core::NaytaTilinumerot = true;
@@ -206,9 +200,7 @@ TEST_F(Definitions, CaptionsInSwedish) {
 
     // Nothing had to be added to the language file: every caption and
     // title of every mode has its translation.
-    QFile a(copy), b(shipped);
-    ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
-    EXPECT_EQ(a.readAll(), b.readAll()) << "a text of the ledger reports has no Swedish translation";
+    EXPECT_TRUE(kvtest::sameAsShipped(copy)) << "a text of the ledger reports has no Swedish translation";
 }
 
 }  // namespace

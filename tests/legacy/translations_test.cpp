@@ -2,6 +2,7 @@
 // translation in the shipped language file.
 
 #include "legacyfixture.h"
+#include "support/swedish.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,16 +20,8 @@ class SwedishTest : public LegacyTest {
 protected:
     void SetUp() override {
         LegacyTest::SetUp();
-        shipped = QDir(kvtest::sourceDir()).filePath(QStringLiteral("data/lang/Svenska/Kolvio VEV.trl"));
-        copy = dir.file(QStringLiteral("Svenska/Kolvio VEV.trl"));
-        ASSERT_TRUE(QDir().mkpath(dir.file(QStringLiteral("Svenska"))));
-        ASSERT_TRUE(QFile::copy(shipped, copy));
-        ini::cIniFile::ClearCache();
-        core::cTranslate cfg;
-        cfg.setBaseFolder(dir.path());
-        cfg.setFileName(core::AppTitle);
-        cfg.setLanguagePrefix(QStringLiteral("Svenska"));
-        core::SetTranslator(cfg.LangTranslator());
+        copy = kvtest::useSwedish(dir.path());
+        ASSERT_FALSE(copy.isEmpty());
     }
     void TearDown() override {
         core::SetTranslator(nullptr);
@@ -37,11 +30,9 @@ protected:
     }
     // Everything looked up had its translation: nothing was added to the file.
     void expectFileUnchanged() {
-        QFile a(shipped), b(copy);
-        ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
-        EXPECT_TRUE(a.readAll() == b.readAll());
+        EXPECT_TRUE(kvtest::sameAsShipped(copy));
     }
-    QString shipped, copy;
+    QString copy;
 };
 
 TEST_F(SwedishTest, TheOlderVoucherWindow) {

@@ -9,6 +9,7 @@
 #include "reportctl/frmtulostus.h"
 #include "reportctl/reportcontrolsetup.h"
 #include "reportfixture.h"
+#include "support/swedish.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -285,15 +286,8 @@ TEST_F(PeriodDialogs, ADialogGrowsWithTextsLongerThanItsDesign) {
 
 TEST_F(PeriodDialogs, EveryTextOfTheDialogsHasItsSwedishTranslation) {
     makeBook();
-    const QString shipped = QDir(kvtest::sourceDir()).filePath(QStringLiteral("data/lang/Svenska/Kolvio VEV.trl"));
-    const QString copy = tmp.file(QStringLiteral("Svenska/Kolvio VEV.trl"));
-    ASSERT_TRUE(QDir().mkpath(tmp.file(QStringLiteral("Svenska"))));
-    ASSERT_TRUE(QFile::copy(shipped, copy));
-    core::cTranslate cfg;
-    cfg.setBaseFolder(tmp.path());
-    cfg.setFileName(core::AppTitle);
-    cfg.setLanguagePrefix(QStringLiteral("Svenska"));
-    core::SetTranslator(cfg.LangTranslator());
+    const QString copy = kvtest::useSwedish(tmp.path());
+    ASSERT_FALSE(copy.isEmpty());
 
     // Every message of a dialog, once each.
     auto messages = [this](PeriodDialog& d) {
@@ -340,9 +334,7 @@ TEST_F(PeriodDialogs, EveryTextOfTheDialogsHasItsSwedishTranslation) {
     // Every text had its translation: nothing was added to the copy.
     core::SetTranslator(nullptr);
     ini::cIniFile::ClearCache();
-    QFile a(shipped), b(copy);
-    ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
-    EXPECT_EQ(a.readAll(), b.readAll());
+    EXPECT_TRUE(kvtest::sameAsShipped(copy));
 }
 
 }  // namespace

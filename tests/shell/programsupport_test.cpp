@@ -8,6 +8,7 @@
 #include "shell/frmdbhuomautus.h"
 #include "shell/programsupport.h"
 #include "support/dialogs.h"
+#include "support/swedish.h"
 #include "support/testenv.h"
 
 #include <QCoreApplication>
@@ -59,33 +60,13 @@ TEST(ProgramSupportTest, StandardDialogTextsFollowTheLanguage) {
     EXPECT_EQ(fi, QStringLiteral("&Kyllä"));
 }
 
-// The shipped Swedish language file.
-QString shippedSwedishFile() {
-    return QDir(kvtest::sourceDir()).filePath(QStringLiteral("data/lang/Svenska/Kolvio VEV.trl"));
-}
-
-// Translates with a copy of the shipped Swedish language file in dir; the
-// copy's path, or empty when it could not be made.
-QString useCopyOfSwedishFile(kvtest::TempDir& dir) {
-    const QString copy = dir.file(QStringLiteral("Svenska/Kolvio VEV.trl"));
-    if (!QDir().mkpath(dir.file(QStringLiteral("Svenska"))) || !QFile::copy(shippedSwedishFile(), copy)) return {};
-    ini::cIniFile::ClearCache();
-    core::cTranslate cfg;
-    cfg.setBaseFolder(dir.path());
-    cfg.setFileName(QStringLiteral("Kolvio VEV"));
-    cfg.setLanguagePrefix(QStringLiteral("Svenska"));
-    core::SetTranslator(cfg.LangTranslator());
-    return copy;
-}
-
 // In Swedish the standard buttons of every dialog - the console's input box,
 // the message boxes' Yes and No - and the print dialog's PDF entry are
 // Swedish: what Qt's Swedish catalogue lacks comes from the language file,
 // which is only read.
 TEST(ProgramSupportTest, QtDialogsAreSwedishWithTheSwedishLanguageFile) {
     kvtest::TempDir dir;
-    const QString shipped = shippedSwedishFile();
-    const QString copy = useCopyOfSwedishFile(dir);
+    const QString copy = kvtest::useSwedish(dir.path());
     ASSERT_FALSE(copy.isEmpty());
     shell::InstallQtTranslation(QStringLiteral("Svenska"));
     struct Restore {
@@ -110,16 +91,13 @@ TEST(ProgramSupportTest, QtDialogsAreSwedishWithTheSwedishLanguageFile) {
     // Qt's own catalogue still gives what it has.
     EXPECT_EQ(QCoreApplication::translate("QFileDialog", "File &name:"), QStringLiteral("Fil&namn:"));
 
-    QFile a(shipped), b(copy);
-    ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(a.readAll() == b.readAll()) << "Qt's texts were written into the language file";
+    EXPECT_TRUE(kvtest::sameAsShipped(copy)) << "Qt's texts were written into the language file";
 }
 
 // The demo book's notice is a warning: in Swedish it reads in Swedish.
 TEST(ProgramSupportTest, TheDemoBookNoticeIsTranslated) {
     kvtest::TempDir dir;
-    const QString shipped = shippedSwedishFile();
-    const QString copy = useCopyOfSwedishFile(dir);
+    const QString copy = kvtest::useSwedish(dir.path());
     ASSERT_FALSE(copy.isEmpty());
     auto& notice = ui::Forms::load<shell::frmDBHuomautus>();
     EXPECT_EQ(notice.lblOtsikko->text(), QStringLiteral("Viktigt!"));
@@ -129,9 +107,7 @@ TEST(ProgramSupportTest, TheDemoBookNoticeIsTranslated) {
     EXPECT_GE(notice.height(), notice.layout()->totalHeightForWidth(notice.width()));
     ui::Forms::destroyAll();
     core::SetTranslator(nullptr);
-    QFile a(shipped), b(copy);
-    ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(a.readAll() == b.readAll()) << "a text of the notice has no Swedish translation";
+    EXPECT_TRUE(kvtest::sameAsShipped(copy)) << "a text of the notice has no Swedish translation";
 }
 
 }  // namespace

@@ -7,8 +7,8 @@
 #include "statement_models/frmtarkistamallit.h"
 #include "statement_models/frmtarkistusvirheet.h"
 #include "statement_models/modelchecks.h"
+#include "support/swedish.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -17,32 +17,17 @@ using namespace statement_models;
 
 namespace {
 
-const QString kFile = QStringLiteral("Kolvio VEV.trl");
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 class Swedish : public kvtest::ModelTest {
 protected:
     void SetUp() override {
         kvtest::ModelTest::SetUp();
-        shipped = QDir(kvtest::sourceDir()).filePath(QStringLiteral("data/lang/Svenska/") + kFile);
-        QDir().mkpath(tmp.file(QStringLiteral("Svenska")));
-        copy = tmp.file(QStringLiteral("Svenska/") + kFile);
-        ASSERT_TRUE(QFile::copy(shipped, copy));
-        core::cTranslate cfg;
-        cfg.setBaseFolder(tmp.path());
-        cfg.setFileName(core::AppTitle);
-        cfg.setLanguagePrefix(QStringLiteral("Svenska"));
-        core::SetTranslator(cfg.LangTranslator());
+        copy = kvtest::useSwedish(tmp.path());
+        ASSERT_FALSE(copy.isEmpty());
     }
     void TearDown() override {
         kvtest::ModelTest::TearDown();
         core::SetTranslator(nullptr);
     }
-    QString shipped;
     QString copy;
 };
 
@@ -75,7 +60,7 @@ TEST_F(Swedish, EveryTextOfTheWindowsAndChecksIsTranslated) {
     list.cTarkista->click();
 
     // Nothing looked up was missing from the file.
-    EXPECT_EQ(readAll(copy), readAll(shipped));
+    EXPECT_TRUE(kvtest::sameAsShipped(copy));
 }
 
 }  // namespace

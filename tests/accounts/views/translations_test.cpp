@@ -8,6 +8,7 @@
 #include "accounts/views/frmtilikartta.h"
 #include "accounts/views/frmtilitarkastelu.h"
 #include "platform/report/render.h"
+#include "support/swedish.h"
 #include "viewsfixture.h"
 
 #include <QMenu>
@@ -17,29 +18,8 @@ namespace {
 
 class Translations : public kvtest::ViewsTest {};
 
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-QString shippedFile() { return QDir(kvtest::sourceDir()).filePath(QStringLiteral("data/lang/Svenska/Kolvio VEV.trl")); }
-
-// Translates with a copy of the shipped file in the program folder; the copy.
-QString useSwedish(const kvtest::TempDir& tmp) {
-    const QString copy = tmp.file(QStringLiteral("Svenska/Kolvio VEV.trl"));
-    QDir().mkpath(tmp.file(QStringLiteral("Svenska")));
-    if (!QFile::copy(shippedFile(), copy)) return QString();
-    core::cTranslate cfg;
-    cfg.setBaseFolder(sys::AppPath());
-    cfg.setFileName(core::AppTitle);
-    cfg.setLanguagePrefix(QStringLiteral("Svenska"));
-    core::SetTranslator(cfg.LangTranslator());
-    return copy;
-}
-
 TEST_F(Translations, EveryWindowIsShownInSwedishFromTheShippedFile) {
-    const QString shipped = shippedFile();
-    const QString copy = useSwedish(tmp);
+    const QString copy = kvtest::useSwedish(sys::AppPath());
     ASSERT_FALSE(copy.isEmpty());
     db().Execute(QStringLiteral("INSERT INTO ma (maNimi, maTyyppi) VALUES ('Tulos', 1)"));
     db().Execute(QStringLiteral("INSERT INTO ma (maNimi, maTyyppi) VALUES ('Tase', 2)"));
@@ -58,14 +38,14 @@ TEST_F(Translations, EveryWindowIsShownInSwedishFromTheShippedFile) {
     auto& kartta = ui::Forms::load<accounts::frmTilikartta>();
     EXPECT_EQ(kartta.Label2->text(), QStringLiteral("Balansräkning:"));
 
-    EXPECT_EQ(readAll(copy), readAll(shipped)) << "a text of the windows has no Swedish translation";
+    EXPECT_TRUE(kvtest::sameAsShipped(copy)) << "a text of the windows has no Swedish translation";
 }
 
 // The views' printouts are titled in Swedish, and so is the document a
 // printer or a PDF file gets from the title (its name the PDF printer
 // proposes).
 TEST_F(Translations, TheViewsPrintUnderSwedishTitles) {
-    const QString copy = useSwedish(tmp);
+    const QString copy = kvtest::useSwedish(sys::AppPath());
     ASSERT_FALSE(copy.isEmpty());
     core::SeuranNimi = QStringLiteral("Pelle's kerho");
     printToWindow();
@@ -90,7 +70,7 @@ TEST_F(Translations, TheViewsPrintUnderSwedishTitles) {
         EXPECT_EQ(printer.docName(), v.title);
         delete reports::CrystalReport1().lastPreview();
     }
-    EXPECT_EQ(readAll(copy), readAll(shippedFile())) << "a title of the views has no Swedish translation";
+    EXPECT_TRUE(kvtest::sameAsShipped(copy)) << "a title of the views has no Swedish translation";
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // with and without opening entries, the side rule of the opening entries,
 // the refusals, and failures part-way that must leave the book untouched.
 
+#include "support/swedish.h"
 #include "yearchangefixture.h"
 
 #include <QDir>
@@ -390,17 +391,8 @@ TEST_F(YearChange, ABookLockedByAnotherProgramIsLeftAsItWas) {
 
 TEST_F(YearChange, TheWindowSpeaksSwedishFromTheShippedLanguageFile) {
     makeSmall();
-    const QString shipped = QDir(kvtest::sourceDir()).filePath(QStringLiteral("data/lang/Svenska/Kolvio VEV.trl"));
-    const QString copy = tmp.file(QStringLiteral("Svenska/Kolvio VEV.trl"));
-    ASSERT_TRUE(QDir().mkpath(tmp.file(QStringLiteral("Svenska"))));
-    ASSERT_TRUE(QFile::copy(shipped, copy));
-    QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
-    ini::cIniFile::ClearCache();
-    core::cTranslate cfg;
-    cfg.setBaseFolder(tmp.path());
-    cfg.setFileName(core::AppTitle);
-    cfg.setLanguagePrefix(QStringLiteral("Svenska"));
-    core::SetTranslator(cfg.LangTranslator());
+    const QString copy = kvtest::useSwedish(tmp.path());
+    ASSERT_FALSE(copy.isEmpty());
 
     auto& w = open();
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Byte av räkenskapsperiod"));
@@ -415,9 +407,7 @@ TEST_F(YearChange, TheWindowSpeaksSwedishFromTheShippedLanguageFile) {
 
     core::SetTranslator(nullptr);
     ini::cIniFile::ClearCache();
-    QFile a(shipped), b(copy);
-    ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(a.readAll() == b.readAll()) << "a text of the window is missing from the language file";
+    EXPECT_TRUE(kvtest::sameAsShipped(copy)) << "a text of the window is missing from the language file";
 }
 
 }  // namespace

@@ -3,13 +3,12 @@
 // file). Their messages are checked with the sources' other texts.
 
 #include "platform/ini/inifile.h"
+#include "support/swedish.h"
 #include "toolsfixture.h"
 #include "vouchers/tools/frmtositehaku.h"
 #include "vouchers/tools/frmtositepohja.h"
 #include "vouchers/tools/frmtositetarkistusvirheet.h"
 
-#include <QDir>
-#include <QFile>
 #include <QGroupBox>
 #include <QPushButton>
 
@@ -17,23 +16,10 @@ namespace {
 
 class Translations : public kvtest::ToolsTest {};
 
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 TEST_F(Translations, TheToolWindowsAreShownInSwedish) {
     book();
-    const QString shipped = QDir(kvtest::sourceDir()).filePath(QStringLiteral("data/lang/Svenska/Kolvio VEV.trl"));
-    const QString copy = dir.file(QStringLiteral("Svenska/Kolvio VEV.trl"));
-    ASSERT_TRUE(QDir().mkpath(dir.file(QStringLiteral("Svenska"))));
-    ASSERT_TRUE(QFile::copy(shipped, copy));
-    ini::cIniFile::ClearCache();
-    core::cTranslate cfg;
-    cfg.setBaseFolder(dir.path());
-    cfg.setFileName(core::AppTitle);
-    cfg.setLanguagePrefix(QStringLiteral("Svenska"));
-    core::SetTranslator(cfg.LangTranslator());
+    const QString copy = kvtest::useSwedish(dir.path());
+    ASSERT_FALSE(copy.isEmpty());
 
     // Translated as the program's load hook does.
     auto& pohja = ui::Forms::get<vouchers::frmTositepohja>();
@@ -51,7 +37,7 @@ TEST_F(Translations, TheToolWindowsAreShownInSwedish) {
     ui::Forms::show(tarkistus);
     EXPECT_EQ(texts(tarkistus.lstVirheet), QStringList({"Kontrollen genomfördes utan fel."}));
 
-    EXPECT_TRUE(readAll(shipped) == readAll(copy));
+    EXPECT_TRUE(kvtest::sameAsShipped(copy));
     core::SetTranslator(nullptr);
     ini::cIniFile::ClearCache();
 }
