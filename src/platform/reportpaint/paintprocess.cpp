@@ -3,9 +3,12 @@
 #include <QCoreApplication>
 #include <QDataStream>
 #include <QFileInfo>
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <poll.h>
 #include <spawn.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
@@ -18,16 +21,29 @@ namespace report {
 namespace {
 
 // The messages: a kind, the length of what follows, and that. The program
-// sends the settings first, then fonts and pages, and the end; the painter
-// answers once when it is ready and once when the file is closed. Both
-// sides are built together, so the pages' steps and rules go as they lie in
-// memory.
-enum Kind : char { Settings = 'S', Fonts = 'F', Page = 'P', End = 'E' };
+// sends its version first, and the painter answers with its own once it is
+// ready; only when the two are one does the program send the settings (the
+// file's name among them), then fonts and pages, and the end, which the
+// painter answers once the file is closed. Both sides are built together,
+// so the pages' steps and rules go as they lie in memory.
+enum Kind : char { Hello = 'H', Settings = 'S', Fonts = 'F', Page = 'P', End = 'E' };
 enum Answer : char { Ready = 'R', Done = 'D', Failed = 'X' };
 constexpr qsizetype kHeader = 1 + sizeof(quint64);
 // A page of a report is some kilobytes; a message past this is no message
 // of ours.
 constexpr quint64 kLongest = quint64(1) << 30;
+// The form of the messages; a change to them counts it up.
+constexpr int kProtocol = 2;
+constexpr quint64 kLongestVersion = 256;
+
+std::atomic<std::chrono::milliseconds::rep> patience{PaintProcess::kPatience.count()};
+
+int waitMs() { return int(std::clamp<std::chrono::milliseconds::rep>(patience.load(), 0, 3'600'000)); }
+
+QString& programSet() {
+    static QString path;
+    return path;
+}
 
 void begin(QByteArray& m, Kind kind) {
     m.resize(kHeader);
@@ -64,11 +80,28 @@ QDataStream& streamOn(QDataStream& s) {
     return s;
 }
 
-// Reads count bytes; false at the end of the stream or on an error.
-bool readAll(int fd, char* into, size_t count) {
-    while (count > 0) {
-        const ssize_t n = ::read(fd, into, count);
+// Waits until the socket is ready for events: without end when waitMs is
+// negative; false once waitMs has passed without it.
+bool await(int fd, short events, int waitMs) {
+    pollfd p{fd, events, 0};
+    for (;;) {
+        const int n = ::poll(&p, 1, waitMs);
         if (n < 0 && errno == EINTR) continue;
+        return n > 0;
+    }
+}
+
+// Reads count bytes, waiting at most waitMs (negative: without end) for
+// each next bytes; false at the end of the stream, on an error or when the
+// bytes do not come.
+bool readAll(int fd, char* into, size_t count, int waitMs = -1) {
+    while (count > 0) {
+        const ssize_t n = ::recv(fd, into, count, MSG_DONTWAIT);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            if (!await(fd, POLLIN, waitMs)) return false;
+            continue;
+        }
         if (n <= 0) return false;
         into += n;
         count -= size_t(n);
@@ -76,11 +109,16 @@ bool readAll(int fd, char* into, size_t count) {
     return true;
 }
 
-bool writeAll(int fd, const char* data, size_t count) {
+// Writes count bytes, waiting as readAll does for room to write them.
+bool writeAll(int fd, const char* data, size_t count, int waitMs = -1) {
     while (count > 0) {
         // MSG_NOSIGNAL: a painter that is gone is a failed write, not a signal.
-        const ssize_t n = ::send(fd, data, count, MSG_NOSIGNAL);
+        const ssize_t n = ::send(fd, data, count, MSG_NOSIGNAL | MSG_DONTWAIT);
         if (n < 0 && errno == EINTR) continue;
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            if (!await(fd, POLLOUT, waitMs)) return false;
+            continue;
+        }
         if (n <= 0) return false;
         data += n;
         count -= size_t(n);
@@ -93,15 +131,23 @@ bool answer(int fd, Answer a) {
     return writeAll(fd, &c, 1);
 }
 
-bool readMessage(int fd, char& kind, QByteArray& body) {
+bool readMessage(int fd, char& kind, QByteArray& body, quint64 longest = kLongest, int waitMs = -1) {
     char header[kHeader];
-    if (!readAll(fd, header, sizeof header)) return false;
+    if (!readAll(fd, header, sizeof header, waitMs)) return false;
     quint64 length = 0;
     std::memcpy(&length, header + 1, sizeof length);
-    if (length > kLongest) return false;
+    if (length > longest) return false;
     kind = header[0];
     body.resize(qsizetype(length));
-    return readAll(fd, body.data(), size_t(length));
+    return readAll(fd, body.data(), size_t(length), waitMs);
+}
+
+QByteArray versionMessage(char kind) {
+    QByteArray m;
+    begin(m, Kind(kind));
+    m += PaintProcess::version();
+    finish(m);
+    return m;
 }
 
 // A page's steps name fonts, texts and rules it has.
@@ -127,23 +173,28 @@ bool wellFormed(const PagePaint& page, size_t fonts) {
 }  // namespace
 
 QString PaintProcess::program() {
-    static const QString found = [] {
-        QStringList candidates;
-        if (QCoreApplication::instance())
-            candidates << QCoreApplication::applicationDirPath() + QStringLiteral("/kolvio-vev-paint");
-#ifdef KV_PAINTER_OF_BUILD
-        candidates << QStringLiteral(KV_PAINTER_OF_BUILD);
-#endif
-        for (const QString& c : candidates)
-            if (QFileInfo(c).isExecutable()) return c;
-        return QString();
-    }();
-    return found;
+    if (!programSet().isEmpty()) return programSet();
+    if (!QCoreApplication::instance()) return QString();
+    const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/kolvio-vev-paint");
+    return QFileInfo(beside).isExecutable() ? beside : QString();
+}
+
+void PaintProcess::setProgram(const QString& path) { programSet() = path; }
+
+void PaintProcess::setPatience(std::chrono::milliseconds p) { patience = p.count(); }
+
+QByteArray PaintProcess::version() {
+    return QByteArrayLiteral("kolvio-vev-paint ") + QByteArray::number(kProtocol) + ' ' +
+           QByteArray::number(KV_VERSION_MAJOR) + '.' + QByteArray::number(KV_VERSION_MINOR) + '.' +
+           QByteArray::number(KV_VERSION_REVISION) + " Qt " + QT_VERSION_STR + ' ' +
+           QByteArray::number(qsizetype(sizeof(PagePaint::Step))) + ' ' + QByteArray::number(qsizetype(sizeof(QLineF))) +
+           ' ' + QByteArray::number(qsizetype(sizeof(QChar)));
 }
 
 PaintProcess::~PaintProcess() { stop(); }
 
 bool PaintProcess::start(const QString& program, const PdfSettings& s, const QString& file) {
+    ok_ = true;
     int pair[2];
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, pair) != 0) return false;
     posix_spawn_file_actions_t actions;
@@ -173,6 +224,14 @@ bool PaintProcess::start(const QString& program, const PdfSettings& s, const QSt
         return false;
     }
 
+    // The painter answers with its version once it is ready.
+    char kind = 0;
+    QByteArray theirs;
+    if (!send(versionMessage(Hello)) || !readMessage(socket_, kind, theirs, kLongestVersion, waitMs()) ||
+        kind != Ready || theirs != version()) {
+        stop();
+        return false;
+    }
     begin(message_, Settings);
     {
         QDataStream out(&message_, QIODevice::Append);
@@ -183,8 +242,7 @@ bool PaintProcess::start(const QString& program, const PdfSettings& s, const QSt
             << s.layout.minimumMargins() << s.resolution << s.title << s.creator << int(s.version);
     }
     finish(message_);
-    char ready = 0;
-    if (!send(message_) || !readAll(socket_, &ready, 1) || ready != Ready) {
+    if (!send(message_)) {
         stop();
         return false;
     }
@@ -229,15 +287,16 @@ std::vector<QFont> PaintProcess::fontsIn(const QByteArray& message) {
     return fonts;
 }
 
-void PaintProcess::setFonts(const QByteArray& message) { send(message); }
+bool PaintProcess::setFonts(const QByteArray& message) { return send(message); }
 
-void PaintProcess::paint(const PagePaint& page) {
+bool PaintProcess::paint(const PagePaint& page) {
+    if (!ok_) return false;
     begin(message_, Page);
     put(message_, page.steps.data(), page.steps.size());
     put(message_, page.rules.data(), page.rules.size());
     put(message_, page.texts.constData(), size_t(page.texts.size()));
     finish(message_);
-    send(message_);
+    return send(message_);
 }
 
 bool PaintProcess::close() {
@@ -245,7 +304,12 @@ bool PaintProcess::close() {
     begin(message_, End);
     finish(message_);
     char done = 0;
-    const bool whole = send(message_) && readAll(socket_, &done, 1) && done == Done;
+    const bool whole = send(message_) && receive(&done, 1) && done == Done;
+    if (!whole) {
+        // Gone, or not answering: it is ended, and its part is not trusted.
+        stop();
+        return false;
+    }
     ::close(socket_);
     socket_ = -1;
     int status = 0;
@@ -254,11 +318,18 @@ bool PaintProcess::close() {
     pid_ = -1;
     // A painter that answered but did not end well (a checker of the build
     // finding a fault as it ended, say) has not written a part to trust.
-    return whole && ok_ && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return ok_ && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
+// A painter that does not take what is sent within the patience is ended:
+// every later message fails at once.
 bool PaintProcess::send(const QByteArray& message) {
-    if (ok_ && !writeAll(socket_, message.constData(), size_t(message.size()))) ok_ = false;
+    if (ok_ && !writeAll(socket_, message.constData(), size_t(message.size()), waitMs())) stop();
+    return ok_;
+}
+
+bool PaintProcess::receive(char* into, size_t count) {
+    if (ok_ && !readAll(socket_, into, count, waitMs())) stop();
     return ok_;
 }
 
@@ -278,6 +349,15 @@ void PaintProcess::stop() {
 int runPaintProcess(int fd) {
     char kind = 0;
     QByteArray body;
+    // A program of another version is answered with this one's and left.
+    if (!readMessage(fd, kind, body, kLongestVersion) || kind != Hello) return 2;
+    if (body != PaintProcess::version()) {
+        const QByteArray refusal = versionMessage(Failed);
+        writeAll(fd, refusal.constData(), size_t(refusal.size()));
+        return 3;
+    }
+    const QByteArray ready = versionMessage(Ready);
+    if (!writeAll(fd, ready.constData(), size_t(ready.size()))) return 2;
     if (!readMessage(fd, kind, body) || kind != Settings) return 2;
     QString file;
     PdfSettings settings;
@@ -298,7 +378,6 @@ int runPaintProcess(int fd) {
         settings.version = QPagedPaintDevice::PdfVersion(version);
     }
     PdfFile out(file, settings);
-    if (!answer(fd, Ready)) return 2;
 
     std::vector<QFont> fonts;
     PagePaint page;

@@ -5,8 +5,9 @@
 // whole or not at all.
 
 #include "platform/fso/fso.h"
+#include "platform/parallel/parallel.h"
 #include "platform/report/error.h"
-#include "platform/report/pdfjoin.h"
+#include "platform/reportpaint/pdfjoin.h"
 #include "platform/report/render.h"
 #include "platform/reportpaint/paintprocess.h"
 #include "support/child.h"
@@ -20,6 +21,13 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QThread>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <csignal>
+#include <mutex>
+#include <thread>
+#include <unistd.h>
 #include <gtest/gtest.h>
 
 using namespace report;
@@ -114,6 +122,11 @@ ToolRun run(const QString& tool, const QStringList& args) {
 QByteArray bytesOf(const QString& file) {
     QFile f(file);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool wholePdf(const QByteArray& bytes, int pages) {
+    return bytes.startsWith("%PDF-") && bytes.endsWith("%%EOF\n") &&
+           QString::fromLatin1(bytes).contains(QRegularExpression(QStringLiteral("/Count %1\\s").arg(pages)));
 }
 
 }  // namespace
@@ -310,18 +323,117 @@ TEST(PdfInParts, APartIsReadAsPdfAllowsNotOnlyAsQtWritesIt) {
     }
 }
 
-// A painter process that cannot start leaves its part to the caller, with
-// nothing sent; one that stops before it has painted every page, or is sent
-// a page naming a font it was not given, has not written its part.
+namespace {
+
+bool childOfOurs(pid_t p) {
+    QFile f(QStringLiteral("/proc/%1/stat").arg(p));
+    if (!f.open(QIODevice::ReadOnly)) return false;
+    const QByteArray stat = f.readAll();  // pid (name) state parent ...
+    const QList<QByteArray> after = stat.mid(stat.lastIndexOf(')') + 2).split(' ');
+    return after.size() > 1 && after[1].toInt() == ::getpid();
+}
+
+// Painter programs of the tests' own: shell scripts that write their process
+// number into the file "painters" beside them and do what body says. The
+// answer a painter of this version gives when it is ready lies in the file
+// "ready" beside them.
+class FakePainters {
+public:
+    FakePainters() {
+        const QByteArray version = PaintProcess::version();
+        const quint64 length = quint64(version.size());
+        QByteArray ready = "R" + QByteArray(reinterpret_cast<const char*>(&length), sizeof length) + version;
+        QFile f(dir_.file("ready"));
+        if (!f.open(QIODevice::WriteOnly) || f.write(ready) != ready.size()) ADD_FAILURE() << "no answer file";
+    }
+    QString make(const char* name, const QByteArray& body) {
+        const QString path = dir_.file(name);
+        QFile f(path);
+        const QByteArray script = "#!/bin/sh\ncd \"" + QFile::encodeName(dir_.path()) + "\"\necho $$ >>painters\n" + body + '\n';
+        if (!f.open(QIODevice::WriteOnly) || f.write(script) != script.size()) ADD_FAILURE() << name;
+        f.setPermissions(f.permissions() | QFileDevice::ExeOwner);
+        return path;
+    }
+    // The painters started that are still this process's children: running,
+    // stopped, or ended and not yet reaped. A number of one reaped may be
+    // another process's by now.
+    std::vector<pid_t> left() const {
+        QFile f(dir_.file("painters"));
+        std::vector<pid_t> pids;
+        if (f.open(QIODevice::ReadOnly))
+            for (const QByteArray& line : f.readAll().split('\n'))
+                if (const pid_t p = pid_t(line.toInt()); p > 1 && childOfOurs(p)) pids.push_back(p);
+        return pids;
+    }
+    bool anyStarted() const { return QFileInfo(dir_.file("painters")).size() > 0; }
+
+private:
+    kvtest::TempDir dir_;
+};
+
+// The program's patience with its painters, short for a test, and what it was.
+class Patience {
+public:
+    explicit Patience(std::chrono::milliseconds p) { PaintProcess::setPatience(p); }
+    ~Patience() { PaintProcess::setPatience(PaintProcess::kPatience); }
+};
+
+// Should the program wait for a stopped painter past its patience, the
+// watchdog ends the painters the test started, from then on, so that the
+// test fails rather than hangs, and tells that it had to.
+class Watchdog {
+public:
+    explicit Watchdog(const FakePainters& painters) : painters_(painters), thread_([this] { watch(); }) {}
+    ~Watchdog() {
+        {
+            std::lock_guard lock(mutex_);
+            done_ = true;
+        }
+        wake_.notify_all();
+        thread_.join();
+    }
+    bool fired() const { return fired_; }
+
+private:
+    void watch() {
+        std::unique_lock lock(mutex_);
+        for (auto wait = std::chrono::seconds(40); !wake_.wait_for(lock, wait, [this] { return done_; });
+             wait = std::chrono::seconds(1)) {
+            fired_ = true;
+            for (const pid_t p : painters_.left()) ::kill(p, SIGKILL);
+        }
+    }
+    const FakePainters& painters_;
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    bool done_ = false;
+    std::atomic<bool> fired_ = false;
+    std::thread thread_;
+};
+
+}  // namespace
+
+// The program looks for its painter beside itself only: the tests name the
+// one of their build, and without that this test program has none.
+TEST(PdfInParts, TheProgramLooksForItsPainterBesideItselfOnly) {
+    const QString named = PaintProcess::program();
+    EXPECT_TRUE(named.endsWith(QLatin1String("/app/kolvio-vev-paint"))) << named.toStdString();
+    PaintProcess::setProgram(QString());
+    const QString beside = PaintProcess::program();
+    PaintProcess::setProgram(named);
+    EXPECT_EQ(beside, QString());
+}
+
+// A painter process that cannot start, is of another version or does not
+// answer its start leaves its part to the caller, with the file not named
+// to it; one that quits or stops before it has painted every page, or is
+// sent a page naming a font it was not given, has not written its part.
+// A painter that does not answer is ended once the program's patience is
+// over.
 TEST(PdfInParts, APainterProcessThatFailsHasNotWrittenItsPart) {
     if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty()) GTEST_SKIP() << "pdfinfo is not installed";
     kvtest::TempDir dir;
-    const QString quits = dir.file("lopettaa");
-    {
-        QFile f(quits);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write("#!/bin/sh\nprintf R >&0\nhead -c 64 <&0 >/dev/null\n") > 0);
-        f.setPermissions(f.permissions() | QFileDevice::ExeOwner);
-    }
+    FakePainters fake;
     PdfSettings settings;
     settings.layout = QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
     PagePaint page;
@@ -343,7 +455,11 @@ TEST(PdfInParts, APainterProcessThatFailsHasNotWrittenItsPart) {
     } cases[] = {
         {dir.file("puuttuu"), false, page, false},
         {QStringLiteral("/bin/true"), false, page, false},
-        {quits, true, page, false},
+        {fake.make("vanha", "printf R >&0\nexec head -c 64 >/dev/null"), false, page, false},
+        {fake.make("toinen", "printf 'R\\005\\0\\0\\0\\0\\0\\0\\0muuta' >&0\nexec head -c 64 >/dev/null"), false, page, false},
+        {fake.make("vaikenee", "kill -STOP $$"), false, page, false},
+        {fake.make("lopettaa", "cat ready >&0\nexec head -c 64 >/dev/null"), true, page, false},
+        {fake.make("pysahtyy", "cat ready >&0\nhead -c 64 >/dev/null\nkill -STOP $$"), true, page, false},
         {PaintProcess::program(), true, otherFont, false},
         {PaintProcess::program(), true, page, true},
     };
@@ -351,16 +467,67 @@ TEST(PdfInParts, APainterProcessThatFailsHasNotWrittenItsPart) {
         SCOPED_TRACE(c.program.toStdString());
         const QString part = dir.file("osa.pdf");
         QFile::remove(part);
+        // Short with the tests' own painters, which are not to answer.
+        const Patience patience(c.program == PaintProcess::program() ? PaintProcess::kPatience : std::chrono::milliseconds(1000));
+        const Watchdog watchdog(fake);
         PaintProcess painter;
         ASSERT_EQ(painter.start(c.program, settings, part), c.starts);
-        if (!c.starts) continue;
-        painter.setFonts(PaintProcess::fontsMessage(fonts));
-        for (int i = 0; i < 300; ++i) painter.paint(c.page);  // more than the socket holds
-        EXPECT_EQ(painter.close(), c.written);
+        if (c.starts) {
+            painter.setFonts(PaintProcess::fontsMessage(fonts));
+            for (int i = 0; i < 300; ++i) painter.paint(c.page);  // more than the socket holds
+            EXPECT_EQ(painter.close(), c.written);
+        }
         if (c.written) {
             const ToolRun info = run(QStringLiteral("pdfinfo"), {part});
             EXPECT_TRUE(info.out.contains(QRegularExpression(QStringLiteral("Pages:\\s+300\\n")))) << info.out.toStdString();
         }
+        EXPECT_FALSE(watchdog.fired()) << "the program waited for a painter that did not answer";
+    }
+    EXPECT_EQ(fake.left(), std::vector<pid_t>{});
+}
+
+// A long PDF file whose painters stop answering: those that never answered
+// their start leave their parts to threads of the program, and the file is
+// written; those that stopped later fail the file at once, the earlier file
+// kept. Either way nothing is left beside the file, and no painter runs on.
+TEST(PdfInParts, APainterThatStopsAnsweringLeavesTheEarlierFileOrTheWholeNewOne) {
+    if (parallel::processors() < 2) GTEST_SKIP() << "one processor: no PDF file is written in parts";
+    const struct {
+        const char* what;
+        QByteArray body;
+        bool written;
+    } cases[] = {
+        {"never answers", "kill -STOP $$", true},
+        {"stops later", "cat ready >&0\nhead -c 200000 >/dev/null\nkill -STOP $$", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        kvtest::TempDir dir;
+        FakePainters fake;
+        const QString target = dir.file(QStringLiteral("raportti.pdf"));
+        writePdf(longReport(1), target, false);
+        const QByteArray earlier = bytesOf(target);
+        const QString ours = PaintProcess::program();
+        PaintProcess::setProgram(fake.make("piirtaja", c.body));
+        bool written = false;
+        {
+            const Patience patience(std::chrono::milliseconds(1000));
+            const Watchdog watchdog(fake);
+            try {
+                writePdf(longReport(300), target, PdfPainting::InParts);
+                written = true;
+            } catch (const ReportError& e) {
+                EXPECT_EQ(e.number(), err::OutputError);
+            }
+            EXPECT_FALSE(watchdog.fired()) << "the program waited for a painter that did not answer";
+        }
+        PaintProcess::setProgram(ours);
+        EXPECT_EQ(written, c.written);
+        EXPECT_TRUE(fake.anyStarted());
+        EXPECT_EQ(fake.left(), std::vector<pid_t>{});
+        const QByteArray now = bytesOf(target);
+        EXPECT_TRUE(c.written ? wholePdf(now, 300) : now == earlier);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("raportti.pdf")});
     }
 }
 
@@ -371,11 +538,6 @@ namespace {
 KV_TEST_CHILD(pdfOverAnEarlierFile) {
     writePdf(longReport(args.value(1).toInt()), args.value(0), args.value(2) == QLatin1String("osissa"));
     return 0;
-}
-
-bool wholePdf(const QByteArray& bytes, int pages) {
-    return bytes.startsWith("%PDF-") && bytes.endsWith("%%EOF\n") &&
-           QString::fromLatin1(bytes).contains(QRegularExpression(QStringLiteral("/Count %1\\s").arg(pages)));
 }
 
 }  // namespace
