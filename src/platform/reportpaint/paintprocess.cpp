@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <functional>
 #include <poll.h>
 #include <spawn.h>
 #include <sys/socket.h>
@@ -38,7 +39,7 @@ constexpr quint64 kLongestVersion = 256;
 
 std::atomic<std::chrono::milliseconds::rep> patience{PaintProcess::kPatience.count()};
 
-int waitMs() { return int(std::clamp<std::chrono::milliseconds::rep>(patience.load(), 0, 3'600'000)); }
+int waitMs() { return int(std::clamp<std::chrono::milliseconds::rep>(patience.load(), 1, 3'600'000)); }
 
 QString& programSet() {
     static QString path;
@@ -80,26 +81,32 @@ QDataStream& streamOn(QDataStream& s) {
     return s;
 }
 
-// Waits until the socket is ready for events: without end when waitMs is
-// negative; false once waitMs has passed without it.
-bool await(int fd, short events, int waitMs) {
+// How long one side waits for the other's bytes: without end (the painter,
+// whose program is gone when the socket closes), or the patience at a time
+// for as long as the other side is still working.
+struct Wait {
+    int ms = -1;
+    std::function<bool()> working;  // asked each time the patience is over
+};
+
+bool await(int fd, short events, const Wait& wait) {
     pollfd p{fd, events, 0};
     for (;;) {
-        const int n = ::poll(&p, 1, waitMs);
+        const int n = ::poll(&p, 1, wait.ms);
         if (n < 0 && errno == EINTR) continue;
+        if (n == 0 && wait.working && wait.working()) continue;
         return n > 0;
     }
 }
 
-// Reads count bytes, waiting at most waitMs (negative: without end) for
-// each next bytes; false at the end of the stream, on an error or when the
-// bytes do not come.
-bool readAll(int fd, char* into, size_t count, int waitMs = -1) {
+// Reads count bytes; false at the end of the stream, on an error or when
+// the bytes do not come.
+bool readAll(int fd, char* into, size_t count, const Wait& wait = {}) {
     while (count > 0) {
         const ssize_t n = ::recv(fd, into, count, MSG_DONTWAIT);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-            if (!await(fd, POLLIN, waitMs)) return false;
+            if (!await(fd, POLLIN, wait)) return false;
             continue;
         }
         if (n <= 0) return false;
@@ -110,13 +117,13 @@ bool readAll(int fd, char* into, size_t count, int waitMs = -1) {
 }
 
 // Writes count bytes, waiting as readAll does for room to write them.
-bool writeAll(int fd, const char* data, size_t count, int waitMs = -1) {
+bool writeAll(int fd, const char* data, size_t count, const Wait& wait = {}) {
     while (count > 0) {
         // MSG_NOSIGNAL: a painter that is gone is a failed write, not a signal.
         const ssize_t n = ::send(fd, data, count, MSG_NOSIGNAL | MSG_DONTWAIT);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-            if (!await(fd, POLLOUT, waitMs)) return false;
+            if (!await(fd, POLLOUT, wait)) return false;
             continue;
         }
         if (n <= 0) return false;
@@ -131,15 +138,15 @@ bool answer(int fd, Answer a) {
     return writeAll(fd, &c, 1);
 }
 
-bool readMessage(int fd, char& kind, QByteArray& body, quint64 longest = kLongest, int waitMs = -1) {
+bool readMessage(int fd, char& kind, QByteArray& body, quint64 longest = kLongest, const Wait& wait = {}) {
     char header[kHeader];
-    if (!readAll(fd, header, sizeof header, waitMs)) return false;
+    if (!readAll(fd, header, sizeof header, wait)) return false;
     quint64 length = 0;
     std::memcpy(&length, header + 1, sizeof length);
     if (length > longest) return false;
     kind = header[0];
     body.resize(qsizetype(length));
-    return readAll(fd, body.data(), size_t(length), waitMs);
+    return readAll(fd, body.data(), size_t(length), wait);
 }
 
 QByteArray versionMessage(char kind) {
@@ -227,8 +234,9 @@ bool PaintProcess::start(const QString& program, const PdfSettings& s, const QSt
     // The painter answers with its version once it is ready.
     char kind = 0;
     QByteArray theirs;
-    if (!send(versionMessage(Hello)) || !readMessage(socket_, kind, theirs, kLongestVersion, waitMs()) ||
-        kind != Ready || theirs != version()) {
+    const Wait wait{waitMs(), [this] { return working(); }};
+    if (!send(versionMessage(Hello)) || !readMessage(socket_, kind, theirs, kLongestVersion, wait) || kind != Ready ||
+        theirs != version()) {
         stop();
         return false;
     }
@@ -324,13 +332,32 @@ bool PaintProcess::close() {
 // A painter that does not take what is sent within the patience is ended:
 // every later message fails at once.
 bool PaintProcess::send(const QByteArray& message) {
-    if (ok_ && !writeAll(socket_, message.constData(), size_t(message.size()), waitMs())) stop();
+    const Wait wait{waitMs(), [this] { return working(); }};
+    if (ok_ && !writeAll(socket_, message.constData(), size_t(message.size()), wait)) stop();
     return ok_;
 }
 
 bool PaintProcess::receive(char* into, size_t count) {
-    if (ok_ && !readAll(socket_, into, count, waitMs())) stop();
+    const Wait wait{waitMs(), [this] { return working(); }};
+    if (ok_ && !readAll(socket_, into, count, wait)) stop();
     return ok_;
+}
+
+// A painter that has not taken or answered anything for the patience is
+// still at work if it has used the processor since it was last asked (a
+// long part on a slow or busy machine): one stopped, ended, or waiting for
+// what does not come is ended after the patience, or twice that when it
+// had worked before it stopped.
+bool PaintProcess::working() {
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid_));
+    if (pid_ <= 0 || !stat.open(QIODevice::ReadOnly)) return false;
+    const QByteArray text = stat.readAll();  // pid (name) state parent ... user-time system-time ...
+    const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+    if (fields.size() < 13 || QByteArrayView("TtZX").contains(fields[0].front())) return false;
+    const qint64 ticks = fields[11].toLongLong() + fields[12].toLongLong();
+    const bool more = ticks > ticks_;
+    ticks_ = ticks;
+    return more;
 }
 
 void PaintProcess::stop() {

@@ -8,10 +8,11 @@
 // file with the same code as a painter thread, so the part is the same.
 //
 // The program and its painter meet only when they are of one version: the
-// pages go between them as they lie in memory. A painter that does not
-// answer within the patience (setPatience) is ended: one that has not
-// answered its start leaves its part to the caller, and one that stops
-// later has not written its part.
+// pages go between them as they lie in memory. A painter that neither takes
+// nor answers anything within the patience (setPatience), nor uses the
+// processor meanwhile, is ended: one that has not answered its start leaves
+// its part to the caller, and one that stops later has not written its
+// part.
 
 #include "platform/reportpaint/pagepaint.h"
 
@@ -34,10 +35,11 @@ public:
     // A program whose painter lies elsewhere than beside it (a test of the
     // build's, say) names it; empty: the one beside the program again.
     static void setProgram(const QString& path);
-    // How long a painter may take to answer, or to take the next bytes sent:
-    // its start is about a tenth of a second, and a page a few thousandths.
-    // The default leaves room for a machine busy with other work.
-    static constexpr std::chrono::milliseconds kPatience{20000};
+    // How long a painter may go without taking the next bytes sent or
+    // answering, and without using the processor: its start takes about a
+    // tenth of a second, a page a few thousandths. The default leaves room
+    // for a painter waiting on a busy disk.
+    static constexpr std::chrono::milliseconds kPatience{10000};
     static void setPatience(std::chrono::milliseconds patience);
     // What the program and its painter compare before they meet: the
     // messages' form and the program's and Qt's versions.
@@ -64,11 +66,13 @@ public:
 private:
     bool send(const QByteArray& message);
     bool receive(char* into, size_t count);
+    bool working();
     void stop();
 
     int socket_ = -1;
     pid_t pid_ = -1;
     bool ok_ = true;
+    qint64 ticks_ = 0;    // the processor time the painter had used when last asked
     QByteArray message_;  // reused from page to page
 };
 

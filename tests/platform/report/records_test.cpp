@@ -101,11 +101,9 @@ TEST(DataSet, KeepsTheRowsNamedInTheirOrder) {
         return cells.join(QLatin1Char('|')).toStdString();
     };
     std::vector<std::string> expected;
-    for (int r = 0; r < rows; ++r) {
-        DataSet one;
-        add(one, r);
-        expected.push_back(row(one, 0));
-    }
+    DataSet one;
+    for (int r = 0; r < rows; ++r) add(one, r);
+    for (int r = 0; r < rows; ++r) expected.push_back(row(one, r));
     // Every third row dropped, the rest in an order of their own.
     std::vector<int> order;
     for (int r = rows - 1; r >= 0; --r)
