@@ -9,9 +9,9 @@
 #include <csignal>
 #include <cstring>
 #include <functional>
-#include <poll.h>
 #include <spawn.h>
 #include <sys/socket.h>
+#include <sys/time.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -81,34 +81,14 @@ QDataStream& streamOn(QDataStream& s) {
     return s;
 }
 
-// How long one side waits for the other's bytes: without end (the painter,
-// whose program is gone when the socket closes), or the patience at a time
-// for as long as the other side is still working.
-struct Wait {
-    int ms = -1;
-    std::function<bool()> working;  // asked each time the patience is over
-};
-
-bool await(int fd, short events, const Wait& wait) {
-    pollfd p{fd, events, 0};
-    for (;;) {
-        const int n = ::poll(&p, 1, wait.ms);
-        if (n < 0 && errno == EINTR) continue;
-        if (n == 0 && wait.working && wait.working()) continue;
-        return n > 0;
-    }
-}
-
-// Reads count bytes; false at the end of the stream, on an error or when
-// the bytes do not come.
-bool readAll(int fd, char* into, size_t count, const Wait& wait = {}) {
+// Reads count bytes; false at the end of the stream, on an error, or when
+// the socket's time to wait (SO_RCVTIMEO, the program's side only) is over
+// and the other side is not working.
+bool readAll(int fd, char* into, size_t count, const std::function<bool()>& working = {}) {
     while (count > 0) {
-        const ssize_t n = ::recv(fd, into, count, MSG_DONTWAIT);
+        const ssize_t n = ::recv(fd, into, count, 0);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-            if (!await(fd, POLLIN, wait)) return false;
-            continue;
-        }
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK) && working && working()) continue;
         if (n <= 0) return false;
         into += n;
         count -= size_t(n);
@@ -116,16 +96,14 @@ bool readAll(int fd, char* into, size_t count, const Wait& wait = {}) {
     return true;
 }
 
-// Writes count bytes, waiting as readAll does for room to write them.
-bool writeAll(int fd, const char* data, size_t count, const Wait& wait = {}) {
+// Writes count bytes, waiting as readAll does for room to write them
+// (SO_SNDTIMEO).
+bool writeAll(int fd, const char* data, size_t count, const std::function<bool()>& working = {}) {
     while (count > 0) {
         // MSG_NOSIGNAL: a painter that is gone is a failed write, not a signal.
-        const ssize_t n = ::send(fd, data, count, MSG_NOSIGNAL | MSG_DONTWAIT);
+        const ssize_t n = ::send(fd, data, count, MSG_NOSIGNAL);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-            if (!await(fd, POLLOUT, wait)) return false;
-            continue;
-        }
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK) && working && working()) continue;
         if (n <= 0) return false;
         data += n;
         count -= size_t(n);
@@ -138,15 +116,16 @@ bool answer(int fd, Answer a) {
     return writeAll(fd, &c, 1);
 }
 
-bool readMessage(int fd, char& kind, QByteArray& body, quint64 longest = kLongest, const Wait& wait = {}) {
+bool readMessage(int fd, char& kind, QByteArray& body, quint64 longest = kLongest,
+                 const std::function<bool()>& working = {}) {
     char header[kHeader];
-    if (!readAll(fd, header, sizeof header, wait)) return false;
+    if (!readAll(fd, header, sizeof header, working)) return false;
     quint64 length = 0;
     std::memcpy(&length, header + 1, sizeof length);
     if (length > longest) return false;
     kind = header[0];
     body.resize(qsizetype(length));
-    return readAll(fd, body.data(), size_t(length), wait);
+    return readAll(fd, body.data(), size_t(length), working);
 }
 
 QByteArray versionMessage(char kind) {
@@ -230,13 +209,17 @@ bool PaintProcess::start(const QString& program, const PdfSettings& s, const QSt
         stop();
         return false;
     }
+    // The patience: how long a read or a write of this side waits before it
+    // asks whether the painter is still working.
+    const timeval patient{waitMs() / 1000, waitMs() % 1000 * 1000};
+    ::setsockopt(socket_, SOL_SOCKET, SO_RCVTIMEO, &patient, sizeof patient);
+    ::setsockopt(socket_, SOL_SOCKET, SO_SNDTIMEO, &patient, sizeof patient);
 
     // The painter answers with its version once it is ready.
     char kind = 0;
     QByteArray theirs;
-    const Wait wait{waitMs(), [this] { return working(); }};
-    if (!send(versionMessage(Hello)) || !readMessage(socket_, kind, theirs, kLongestVersion, wait) || kind != Ready ||
-        theirs != version()) {
+    if (!send(versionMessage(Hello)) || !readMessage(socket_, kind, theirs, kLongestVersion, [this] { return working(); }) ||
+        kind != Ready || theirs != version()) {
         stop();
         return false;
     }
@@ -329,17 +312,15 @@ bool PaintProcess::close() {
     return ok_ && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-// A painter that does not take what is sent within the patience is ended:
-// every later message fails at once.
+// A painter that takes nothing sent within the patience, and is not at work
+// meanwhile, is ended: every later message fails at once.
 bool PaintProcess::send(const QByteArray& message) {
-    const Wait wait{waitMs(), [this] { return working(); }};
-    if (ok_ && !writeAll(socket_, message.constData(), size_t(message.size()), wait)) stop();
+    if (ok_ && !writeAll(socket_, message.constData(), size_t(message.size()), [this] { return working(); })) stop();
     return ok_;
 }
 
 bool PaintProcess::receive(char* into, size_t count) {
-    const Wait wait{waitMs(), [this] { return working(); }};
-    if (ok_ && !readAll(socket_, into, count, wait)) stop();
+    if (ok_ && !readAll(socket_, into, count, [this] { return working(); })) stop();
     return ok_;
 }
 
@@ -353,7 +334,7 @@ bool PaintProcess::working() {
     if (pid_ <= 0 || !stat.open(QIODevice::ReadOnly)) return false;
     const QByteArray text = stat.readAll();  // pid (name) state parent ... user-time system-time ...
     const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
-    if (fields.size() < 13 || QByteArrayView("TtZX").contains(fields[0].front())) return false;
+    if (fields.size() < 13 || fields[0].isEmpty() || QByteArrayView("TtZX").contains(fields[0].front())) return false;
     const qint64 ticks = fields[11].toLongLong() + fields[12].toLongLong();
     const bool more = ticks > ticks_;
     ticks_ = ticks;

@@ -9,6 +9,7 @@
 #include "platform/report/error.h"
 #include "platform/reportpaint/pdfjoin.h"
 #include "platform/report/render.h"
+#include "platform/reportpaint/handmadepdf.h"
 #include "platform/reportpaint/paintprocess.h"
 #include "support/child.h"
 #include "support/testenv.h"
@@ -289,19 +290,9 @@ TEST(PdfInParts, PagesAreJoinedInTheOrderGivenAndABrokenPartIsAnError) {
 
 namespace {
 
-// A PDF file of the given objects (numbered from 1) with its cross-reference table.
+// A PDF file of the given objects (numbered from 1), its information object 8.
 void writeHandMade(const QString& file, const QList<QByteArray>& objects) {
-    QByteArray pdf = "%PDF-1.4\n";
-    QList<qsizetype> at;
-    for (qsizetype k = 0; k < objects.size(); ++k) {
-        at << pdf.size();
-        pdf += QByteArray::number(k + 1) + " 0 obj\n" + objects[k] + "\nendobj\n";
-    }
-    const qsizetype xref = pdf.size();
-    pdf += "xref\n0 " + QByteArray::number(objects.size() + 1) + "\n0000000000 65535 f \n";
-    for (qsizetype a : at) pdf += QByteArray::number(a).rightJustified(10, '0') + " 00000 n \n";
-    pdf += "trailer\n<< /Size " + QByteArray::number(objects.size() + 1) + " /Root 1 0 R /Info 8 0 R >>\nstartxref\n" +
-           QByteArray::number(xref) + "\n%%EOF\n";
+    const QByteArray pdf = kvtest::handMadePdf(objects, "/Info 8 0 R ");
     QFile f(file);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(pdf) == pdf.size());
 }

@@ -5,6 +5,7 @@
 // refused with the joiner's error: never a crash, never another failure.
 
 #include "platform/reportpaint/pdfjoin.h"
+#include "platform/reportpaint/handmadepdf.h"
 #include "support/testenv.h"
 
 #include <QFile>
@@ -17,21 +18,7 @@ using report::pdf::joinParts;
 
 namespace {
 
-// A PDF file of the objects (numbered from 1) with a right cross-reference table.
-QByteArray pdfOf(const QList<QByteArray>& objects) {
-    QByteArray pdf = "%PDF-1.4\n";
-    QList<qsizetype> at;
-    for (qsizetype k = 0; k < objects.size(); ++k) {
-        at << pdf.size();
-        pdf += QByteArray::number(k + 1) + " 0 obj\n" + objects[k] + "\nendobj\n";
-    }
-    const qsizetype xref = pdf.size();
-    pdf += "xref\n0 " + QByteArray::number(objects.size() + 1) + "\n0000000000 65535 f \n";
-    for (qsizetype a : at) pdf += QByteArray::number(a).rightJustified(10, '0') + " 00000 n \n";
-    pdf += "trailer\n<< /Size " + QByteArray::number(objects.size() + 1) + " /Root 1 0 R >>\nstartxref\n" +
-           QByteArray::number(xref) + "\n%%EOF\n";
-    return pdf;
-}
+QByteArray pdfOf(const QList<QByteArray>& objects) { return kvtest::handMadePdf(objects); }
 
 // A part of one page whose content stream (object 4) has the length given,
 // a number or a reference, and the objects from 6 on.
