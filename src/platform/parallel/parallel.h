@@ -1,7 +1,7 @@
 #pragma once
 
-// Work shared among the processors. Every thread the program starts for its
-// own work is started here, in one of two ways:
+// Work shared among the processors. Every thread that shares the program's
+// work among the processors is started here, in one of two ways:
 //
 //  - a parallel loop (forEach, forSlices, stableSort): calls side by side,
 //    the calling thread among them, that have all ended when the loop

@@ -519,10 +519,11 @@ TEST(PdfInParts, APainterProcessThatFailsHasNotWrittenItsPart) {
     EXPECT_EQ(fake.left(), std::vector<pid_t>{});
 }
 
-// A long PDF file whose painters stop answering: those that never answered
-// their start leave their parts to threads of the program, and the file is
-// written; those that stopped later fail the file at once, the earlier file
-// kept. Either way nothing is left beside the file, and no painter runs on.
+// A long PDF file whose painters are of another version or stop answering:
+// those of another version, or that never answered their start, leave
+// their parts to threads of the program, and the file is written; those
+// that stopped later fail the file at once, the earlier file kept. Either
+// way nothing is left beside the file, and no painter runs on.
 TEST(PdfInParts, APainterThatStopsAnsweringLeavesTheEarlierFileOrTheWholeNewOne) {
     if (parallel::processors() < 2) GTEST_SKIP() << "one processor: no PDF file is written in parts";
     const struct {
@@ -530,6 +531,7 @@ TEST(PdfInParts, APainterThatStopsAnsweringLeavesTheEarlierFileOrTheWholeNewOne)
         QByteArray body;
         bool written;
     } cases[] = {
+        {"of another version", "printf 'R\\005\\0\\0\\0\\0\\0\\0\\0muuta' >&0\nexec head -c 64 >/dev/null", true},
         {"never answers", "kill -STOP $$", true},
         {"stops later", "cat ready >&0\nhead -c 200000 >/dev/null\nkill -STOP $$", false},
     };
