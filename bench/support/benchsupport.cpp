@@ -3,6 +3,7 @@
 #include "core/dbc.h"
 #include "core/schema.h"
 #include "core/sqlscript.h"
+#include "platform/reportpaint/paintprocess.h"
 #include "support/ownfolders.h"
 
 #include <QApplication>
@@ -237,6 +238,7 @@ int run(int argc, char** argv) {
 int runWithApplication(int argc, char** argv, const std::function<void()>& atEnd) {
     if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    report::PaintProcess::setProgram(QStringLiteral(KV_PAINTER_OF_BUILD));
     QLocale::setDefault(QLocale(QLocale::Finnish, QLocale::Finland));
     const int rc = run(argc, argv);
     if (atEnd) atEnd();

@@ -6,7 +6,7 @@
 #include "platform/dao/currency.h"
 #include "platform/dao/date.h"
 #include "platform/report/bulkmemory.h"
-#include "platform/report/slices.h"
+#include "platform/parallel/parallel.h"
 #include "platform/report/value.h"
 
 #include <QHash>
@@ -87,7 +87,7 @@ public:
         }
         if (cols > 0) {
             while (blocks_.size() * kBlockRows < total) addBlock();
-            inParallel(others.size(), [&](size_t i) {
+            parallel::forEach(others.size(), [&](size_t i) {
                 const DataSet& o = others[i];
                 for (size_t r = 0; r < size_t(o.rows); ++r) {
                     const std::uint8_t* kinds = o.kindsOf(r);

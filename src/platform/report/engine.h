@@ -9,6 +9,7 @@
 #include <QMarginsF>
 #include <QString>
 #include <QStringList>
+#include <cstddef>
 #include <memory>
 #include <vector>
 
@@ -23,6 +24,13 @@ struct EngineInput {
     QStringList sectionFonts;   // "CODE;font;size;italic;bold;underline;strikeout" entries
     QMarginsF marginsMm{-1, -1, -1, -1};  // a negative side keeps the definition's margin
     QDate printDate;            // PrintDate; today when not valid
+    // A report of many records shares its work among the processors: its
+    // records are read, selected and sorted in parts of at least this many
+    // each, side by side, and from this many on its formulas of the record
+    // alone are worked out beside the layout. A shorter one is done on the
+    // calling thread alone, which is quicker for it.
+    static constexpr std::size_t kParallelFrom = 16384;
+    std::size_t parallelFrom = kParallelFrom;
 };
 
 struct EngineResult {

@@ -1,11 +1,13 @@
 #include "platform/report/render.h"
 
 #include "platform/fso/fso.h"
+#include "platform/parallel/parallel.h"
 #include "platform/report/error.h"
+#include "platform/report/texts.h"
 #include "platform/reportpaint/pagepaint.h"
 #include "platform/reportpaint/paintprocess.h"
-#include "platform/report/pdfjoin.h"
-#include "platform/report/texts.h"
+#include "platform/reportpaint/pdfjoin.h"
+#include "platform/reportpaint/pdfparts.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -13,16 +15,11 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
-#include <QThread>
 #include <algorithm>
-#include <condition_variable>
-#include <deque>
 #include <functional>
 #include <limits>
 #include <map>
-#include <mutex>
 #include <optional>
-#include <thread>
 #include <vector>
 
 namespace report {
@@ -81,187 +78,35 @@ namespace {
 // A PDF file of fewer pages is quicker written at once than painted in
 // parts side by side and joined: the pages are held until there are more.
 constexpr int kHeldPages = 128;
-// Pages one painter of the parts paints in a row before the next one takes
-// over, and the pages waiting for each painter at most; more while its
-// painter process starts, so that the layout goes on meanwhile.
-constexpr int kRun = 16;
-constexpr int kWaiting = 2 * kRun;
-constexpr int kWaitingAtStart = 8 * kRun;
 
 ReportError cannotWrite(const QString& file) {
     return ReportError(err::OutputError,
                        TranslateText(QStringLiteral("Raportit"), QStringLiteral("Tiedostoon %1 ei voi kirjoittaa")).arg(file));
 }
 
-// The report's fonts as its pages are drawn with (drawnFonts), and the same
-// as a painter process is sent them. A QFont shares its data with its
-// copies, and Qt changes that data as it measures or paints with it: no
-// thread but the one that lays the report out touches these fonts. A
-// painter thread sends the message, or paints with fonts of its own read
-// back from it.
-struct FontSet {
-    explicit FontSet(const std::vector<QFont>& f) : fonts(drawnFonts(f)), message(PaintProcess::fontsMessage(fonts)) {}
-    std::vector<QFont> fonts;
-    QByteArray message;
-};
-using Fonts = std::shared_ptr<const FontSet>;
-
-// The pages of a long PDF file painted side by side: each painter, a thread
-// with a file of its own, takes runs of kRun pages in turn and paints them,
-// or hands them to its painter process, and the files are joined in the
-// pages' order. Only the pages waiting and being painted are held.
-class Parts {
+// The part files of a PDF file painted in parts, beside it, removed with
+// this however the writing ends.
+class PartFiles {
 public:
-    // program: the painter program, or empty to paint on threads.
-    Parts(const QPrinter& printer, const QString& target, int count, const QString& program)
-        : settings_(printer), program_(program) {
+    PartFiles(const QString& target, int count) {
         try {
-            for (int k = 0; k < count; ++k) {
-                painters_.push_back(std::make_unique<Painter>());
-                painters_.back()->file = fso::CreateWorkFileBeside(target);
-            }
+            for (int k = 0; k < count; ++k) files_ << fso::CreateWorkFileBeside(target);
         } catch (const fso::Error&) {
-            removeFiles();
+            removeAll();
             throw cannotWrite(target);
         }
-        for (int k = 0; k < count; ++k) painters_[size_t(k)]->thread = std::thread([this, k] { paint(k); });
     }
-    ~Parts() {
-        stop(true);
-        removeFiles();
-    }
-    Parts(const Parts&) = delete;
-    Parts& operator=(const Parts&) = delete;
-
-    // The next page of the file.
-    void add(LaidPage page, Fonts fonts) {
-        const int k = (int(placed_.size()) / kRun) % int(painters_.size());
-        placed_.push_back({k, queue(k, paintOf(page), std::move(fonts))});
-    }
-    int pages() const { return int(placed_.size()); }
-
-    // Paints page over page j of the file (its index in the file's pages)
-    // once every page is known: the page's painter paints it as a page of
-    // its part after its own, and the join paints it over page j.
-    void overlay(int j, const LaidPage& page, Fonts fonts) {
-        const int k = placed_[size_t(j)].first;
-        overlays_[j] = queue(k, paintOf(page), std::move(fonts));
-    }
-
-    // Waits for the painters; true when every part is written.
-    bool close() {
-        stop(false);
-        return std::none_of(painters_.begin(), painters_.end(), [](const auto& p) { return p->failed; });
-    }
-
-    // Joins the parts into work.
-    void join(const QString& work) const {
-        QStringList files;
-        for (const auto& p : painters_) files << p->file;
-        std::vector<pdf::JoinedPage> pages;
-        pages.reserve(placed_.size());
-        for (size_t j = 0; j < placed_.size(); ++j) {
-            const auto it = overlays_.find(int(j));
-            pages.push_back({placed_[j].first, placed_[j].second, it == overlays_.end() ? -1 : it->second});
-        }
-        pdf::joinParts(files, pages, work);
-    }
+    ~PartFiles() { removeAll(); }
+    PartFiles(const PartFiles&) = delete;
+    PartFiles& operator=(const PartFiles&) = delete;
+    const QStringList& files() const { return files_; }
 
 private:
-    struct Job {
-        PagePaint page;
-        Fonts fonts;
-    };
-    struct Painter {
-        QString file;
-        std::thread thread;
-        std::deque<Job> waiting;
-        std::condition_variable wake;
-        int taken = 0;
-        bool started = false;  // painting: the pages waiting are held to kWaiting
-        bool failed = false;
-    };
-
-    // Hands a page to painter k; returns its index in the painter's part.
-    int queue(int k, PagePaint page, Fonts fonts) {
-        Painter& p = *painters_[size_t(k)];
-        {
-            std::unique_lock lock(mutex_);
-            room_.wait(lock, [&] { return int(p.waiting.size()) < (p.started ? kWaiting : kWaitingAtStart); });
-            p.waiting.push_back({std::move(page), std::move(fonts)});
-        }
-        p.wake.notify_one();
-        return p.taken++;
+    void removeAll() {
+        for (const QString& f : std::as_const(files_)) QFile::remove(f);
+        files_.clear();
     }
-
-    void paint(int k) {
-        Painter& me = *painters_[size_t(k)];
-        // The part is painted by a painter process where there is one, and
-        // on this thread otherwise.
-        PaintProcess process;
-        std::optional<PdfFile> own;
-        if (program_.isEmpty() || !process.start(program_, settings_, me.file)) own.emplace(me.file, settings_);
-        {
-            std::lock_guard lock(mutex_);
-            me.started = true;
-        }
-        Fonts sent;
-        std::vector<QFont> mine;  // the fonts this thread paints with
-        for (Job job;;) {
-            {
-                std::unique_lock lock(mutex_);
-                me.wake.wait(lock, [&] { return !me.waiting.empty() || closing_; });
-                if (me.waiting.empty() || abandoned_) break;
-                job = std::move(me.waiting.front());
-                me.waiting.pop_front();
-            }
-            room_.notify_all();
-            if (own) {
-                if (job.fonts != sent) mine = PaintProcess::fontsIn(job.fonts->message);
-                sent = job.fonts;
-                own->paint(job.page, mine);
-                continue;
-            }
-            if (job.fonts != sent) process.setFonts(job.fonts->message);
-            sent = job.fonts;
-            process.paint(job.page);
-        }
-        const bool ok = own ? own->close() : process.close();
-        std::lock_guard lock(mutex_);
-        me.failed = !ok;
-    }
-
-    void stop(bool abandon) {
-        {
-            std::lock_guard lock(mutex_);
-            if (closing_ && (abandoned_ || !abandon)) {
-            } else {
-                closing_ = true;
-                abandoned_ = abandon;
-            }
-            if (abandon)
-                for (const auto& p : painters_) p->waiting.clear();
-        }
-        room_.notify_all();
-        for (const auto& p : painters_) {
-            p->wake.notify_all();
-            if (p->thread.joinable()) p->thread.join();
-        }
-    }
-
-    void removeFiles() {
-        for (const auto& p : painters_)
-            if (!p->file.isEmpty()) QFile::remove(p->file);
-    }
-
-    PdfSettings settings_;
-    const QString program_;
-    std::vector<std::unique_ptr<Painter>> painters_;
-    std::vector<std::pair<int, int>> placed_;  // per page of the file: painter, page of its part
-    std::map<int, int> overlays_;               // page of the file: page of its part painted over it
-    std::mutex mutex_;
-    std::condition_variable room_;
-    bool closing_ = false, abandoned_ = false;
+    QStringList files_;
 };
 
 // Writes a file whole or not at all: write fills a work file beside target,
@@ -308,7 +153,7 @@ struct PageWriter::Impl {
         : printer(p), file(p.outputFormat() == QPrinter::PdfFormat ? p.outputFileName() : QString()),
           painterProgram(pdf == PdfPainting::InParts ? PaintProcess::program() : QString()),
           inParts(pdf != PdfPainting::PageAfterPage && !file.isEmpty() && p.copyCount() == 1 && p.colorMode() == QPrinter::Color &&
-                  QThread::idealThreadCount() >= 2) {
+                  parallel::processors() >= 2) {
         // A page range chosen in the printer dialog; otherwise every page.
         if (p.printRange() == QPrinter::PageRange && p.fromPage() > 0) {
             first = p.fromPage() - 1;
@@ -338,21 +183,28 @@ struct PageWriter::Impl {
         }
         if (!file.isEmpty() && !streams()) {
             if (parts) {
-                parts->add(std::move(page), fonts);
+                addPart(paintOf(page), fonts);
                 return;
             }
             held.push_back({std::move(page), fonts});
             if (inParts && int(held.size()) > kHeldPages) {
                 // A painter on each processor; with painter processes, one
                 // processor is left to the layout.
-                const int painters = QThread::idealThreadCount() - (painterProgram.isEmpty() ? 0 : 1);
-                parts = std::make_unique<Parts>(printer, file, std::min(painters, 16), painterProgram);
-                for (Held& h : held) parts->add(std::move(h.page), std::move(h.fonts));
+                const int painters = int(parallel::processors()) - (painterProgram.isEmpty() ? 0 : 1);
+                partFiles.emplace(file, std::max(painters, 1));
+                parts = std::make_unique<PdfParts>(PdfSettings(printer), partFiles->files(), painterProgram);
+                for (Held& h : held) addPart(paintOf(h.page), std::move(h.fonts));
                 held.clear();
             }
             return;
         }
         paintOnPrinter(page, fonts->fonts);
+    }
+
+    // A page for the parts; a part that can no longer be written fails the
+    // file at once, rather than once the layout is done.
+    void addPart(PagePaint page, Fonts pageFonts) {
+        if (!parts->add(std::move(page), std::move(pageFonts))) throw cannotWrite(file);
     }
 
     void paintOnPrinter(const LaidPage& page, const std::vector<QFont>& pageFonts) {
@@ -400,7 +252,7 @@ struct PageWriter::Impl {
             if (page.bands.empty()) page.bands.emplace_back();
             page.bands.front().items.push_back(l.laid);
         }
-        for (const auto& [j, page] : over) parts->overlay(j, page, fonts);
+        for (const auto& [j, page] : over) parts->overlay(j, paintOf(page), fonts);
     }
 
     QPrinter& printer;
@@ -416,7 +268,8 @@ struct PageWriter::Impl {
         Fonts fonts;
     };
     std::vector<Held> held;
-    std::unique_ptr<Parts> parts;
+    std::optional<PartFiles> partFiles;
+    std::unique_ptr<PdfParts> parts;  // stopped before its files are removed
     std::vector<LateItem> late;
     QString work;  // the work file of a PDF file painted page after page
     std::optional<OutputFileFor> into;
@@ -494,6 +347,7 @@ void PageWriter::finish() {
                 throw cannotWrite(d.file);
             }
             d.parts.reset();
+            d.partFiles.reset();
             return;
         }
         d.writeLate(d.late);

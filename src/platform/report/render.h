@@ -26,8 +26,9 @@ void setUpPrinter(QPrinter& printer, const LaidOutReport& report);
 void paintPage(QPainter& painter, const LaidPage& page, const std::vector<QFont>& fonts, double dpiX, double dpiY);
 
 // How a PDF file is painted: page after page, as on paper, or when long,
-// in parts side by side, by painter processes (paintprocess.h; on threads
-// of this process where the painter program is missing) or on threads.
+// in parts side by side (platform/reportpaint/pdfparts.h), by painter
+// processes (on threads of this process where the painter program is
+// missing or does not answer) or on threads.
 enum class PdfPainting { PageAfterPage, InParts, InPartsOnThreads };
 
 // Writes the pages of a report to a printer (or PDF file) prepared with
@@ -41,7 +42,7 @@ enum class PdfPainting { PageAfterPage, InParts, InPartsOnThreads };
 // not at all: into a work file beside it, which takes the file's name once
 // it is on the disk; until finish() nothing is on the disk under that name.
 // Throws ReportError(OutputError) when the printer or the file cannot be
-// written.
+// written: from page() as soon as a part of the file has failed.
 class PageWriter final : public PageSink {
 public:
     explicit PageWriter(QPrinter& printer, PdfPainting pdf = PdfPainting::InParts);

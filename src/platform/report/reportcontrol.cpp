@@ -115,6 +115,7 @@ void ReportControl::printReport() {
         auto mm = [](int units) { return units > 0 ? double(units) / kMarginUnitsPerMm : -1.0; };
         in.marginsMm = QMarginsF(mm(p_.marginLeft), mm(p_.marginTop), mm(p_.marginRight), mm(p_.marginBottom));
         in.printDate = printDate_;
+        in.parallelFrom = parallelFrom_;
         PreparedReport prepared(in);
         const EngineResult& r = prepared.result();
         run.database = r.database;

@@ -141,6 +141,10 @@ public:
 
     // The date PrintDate gives; today when not set (tests fix it).
     void setPrintDate(const QDate& d) { printDate_ = d; }
+    // The records from which a run shares its work among the processors
+    // (EngineInput::parallelFrom). Set low, a short report goes the ways of
+    // a long one.
+    void setParallelFrom(std::size_t records) { parallelFrom_ = records; }
 
     // Asks the user for the PDF file of a run on the PDF printer that has no
     // print file name, proposing one made from the report's title; returns
@@ -162,6 +166,7 @@ private:
     ControlProperties p_;
     int action_ = 0;
     QDate printDate_;
+    std::size_t parallelFrom_ = EngineInput::kParallelFrom;
     RunRecord last_;
     QPointer<PreviewWindow> preview_;
     PdfFileQuestion pdfFileQuestion_;

@@ -3,11 +3,15 @@
 #include <QCoreApplication>
 #include <QDataStream>
 #include <QFileInfo>
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <functional>
 #include <spawn.h>
 #include <sys/socket.h>
+#include <sys/time.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -18,16 +22,29 @@ namespace report {
 namespace {
 
 // The messages: a kind, the length of what follows, and that. The program
-// sends the settings first, then fonts and pages, and the end; the painter
-// answers once when it is ready and once when the file is closed. Both
-// sides are built together, so the pages' steps and rules go as they lie in
-// memory.
-enum Kind : char { Settings = 'S', Fonts = 'F', Page = 'P', End = 'E' };
+// sends its version first, and the painter answers with its own once it is
+// ready; only when the two are one does the program send the settings (the
+// file's name among them), then fonts and pages, and the end, which the
+// painter answers once the file is closed. Both sides are built together,
+// so the pages' steps and rules go as they lie in memory.
+enum Kind : char { Hello = 'H', Settings = 'S', Fonts = 'F', Page = 'P', End = 'E' };
 enum Answer : char { Ready = 'R', Done = 'D', Failed = 'X' };
 constexpr qsizetype kHeader = 1 + sizeof(quint64);
 // A page of a report is some kilobytes; a message past this is no message
 // of ours.
 constexpr quint64 kLongest = quint64(1) << 30;
+// The form of the messages; a change to them counts it up.
+constexpr int kProtocol = 2;
+constexpr quint64 kLongestVersion = 256;
+
+std::atomic<std::chrono::milliseconds::rep> patience{PaintProcess::kPatience.count()};
+
+int waitMs() { return int(std::clamp<std::chrono::milliseconds::rep>(patience.load(), 1, 3'600'000)); }
+
+QString& programSet() {
+    static QString path;
+    return path;
+}
 
 void begin(QByteArray& m, Kind kind) {
     m.resize(kHeader);
@@ -64,11 +81,14 @@ QDataStream& streamOn(QDataStream& s) {
     return s;
 }
 
-// Reads count bytes; false at the end of the stream or on an error.
-bool readAll(int fd, char* into, size_t count) {
+// Reads count bytes; false at the end of the stream, on an error, or when
+// the socket's time to wait (SO_RCVTIMEO, the program's side only) is over
+// and the other side is not working.
+bool readAll(int fd, char* into, size_t count, const std::function<bool()>& working = {}) {
     while (count > 0) {
-        const ssize_t n = ::read(fd, into, count);
+        const ssize_t n = ::recv(fd, into, count, 0);
         if (n < 0 && errno == EINTR) continue;
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK) && working && working()) continue;
         if (n <= 0) return false;
         into += n;
         count -= size_t(n);
@@ -76,11 +96,14 @@ bool readAll(int fd, char* into, size_t count) {
     return true;
 }
 
-bool writeAll(int fd, const char* data, size_t count) {
+// Writes count bytes, waiting as readAll does for room to write them
+// (SO_SNDTIMEO).
+bool writeAll(int fd, const char* data, size_t count, const std::function<bool()>& working = {}) {
     while (count > 0) {
         // MSG_NOSIGNAL: a painter that is gone is a failed write, not a signal.
         const ssize_t n = ::send(fd, data, count, MSG_NOSIGNAL);
         if (n < 0 && errno == EINTR) continue;
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK) && working && working()) continue;
         if (n <= 0) return false;
         data += n;
         count -= size_t(n);
@@ -93,15 +116,24 @@ bool answer(int fd, Answer a) {
     return writeAll(fd, &c, 1);
 }
 
-bool readMessage(int fd, char& kind, QByteArray& body) {
+bool readMessage(int fd, char& kind, QByteArray& body, quint64 longest = kLongest,
+                 const std::function<bool()>& working = {}) {
     char header[kHeader];
-    if (!readAll(fd, header, sizeof header)) return false;
+    if (!readAll(fd, header, sizeof header, working)) return false;
     quint64 length = 0;
     std::memcpy(&length, header + 1, sizeof length);
-    if (length > kLongest) return false;
+    if (length > longest) return false;
     kind = header[0];
     body.resize(qsizetype(length));
-    return readAll(fd, body.data(), size_t(length));
+    return readAll(fd, body.data(), size_t(length), working);
+}
+
+QByteArray versionMessage(char kind) {
+    QByteArray m;
+    begin(m, Kind(kind));
+    m += PaintProcess::version();
+    finish(m);
+    return m;
 }
 
 // A page's steps name fonts, texts and rules it has.
@@ -127,23 +159,28 @@ bool wellFormed(const PagePaint& page, size_t fonts) {
 }  // namespace
 
 QString PaintProcess::program() {
-    static const QString found = [] {
-        QStringList candidates;
-        if (QCoreApplication::instance())
-            candidates << QCoreApplication::applicationDirPath() + QStringLiteral("/kolvio-vev-paint");
-#ifdef KV_PAINTER_OF_BUILD
-        candidates << QStringLiteral(KV_PAINTER_OF_BUILD);
-#endif
-        for (const QString& c : candidates)
-            if (QFileInfo(c).isExecutable()) return c;
-        return QString();
-    }();
-    return found;
+    if (!programSet().isEmpty()) return programSet();
+    if (!QCoreApplication::instance()) return QString();
+    const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/kolvio-vev-paint");
+    return QFileInfo(beside).isExecutable() ? beside : QString();
+}
+
+void PaintProcess::setProgram(const QString& path) { programSet() = path; }
+
+void PaintProcess::setPatience(std::chrono::milliseconds p) { patience = p.count(); }
+
+QByteArray PaintProcess::version() {
+    return QByteArrayLiteral("kolvio-vev-paint ") + QByteArray::number(kProtocol) + ' ' +
+           QByteArray::number(KV_VERSION_MAJOR) + '.' + QByteArray::number(KV_VERSION_MINOR) + '.' +
+           QByteArray::number(KV_VERSION_REVISION) + " Qt " + QT_VERSION_STR + ' ' +
+           QByteArray::number(qsizetype(sizeof(PagePaint::Step))) + ' ' + QByteArray::number(qsizetype(sizeof(QLineF))) +
+           ' ' + QByteArray::number(qsizetype(sizeof(QChar)));
 }
 
 PaintProcess::~PaintProcess() { stop(); }
 
 bool PaintProcess::start(const QString& program, const PdfSettings& s, const QString& file) {
+    ok_ = true;
     int pair[2];
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, pair) != 0) return false;
     posix_spawn_file_actions_t actions;
@@ -172,7 +209,20 @@ bool PaintProcess::start(const QString& program, const PdfSettings& s, const QSt
         stop();
         return false;
     }
+    // The patience: how long a read or a write of this side waits before it
+    // asks whether the painter is still working.
+    const timeval patient{waitMs() / 1000, waitMs() % 1000 * 1000};
+    ::setsockopt(socket_, SOL_SOCKET, SO_RCVTIMEO, &patient, sizeof patient);
+    ::setsockopt(socket_, SOL_SOCKET, SO_SNDTIMEO, &patient, sizeof patient);
 
+    // The painter answers with its version once it is ready.
+    char kind = 0;
+    QByteArray theirs;
+    if (!send(versionMessage(Hello)) || !readMessage(socket_, kind, theirs, kLongestVersion, [this] { return working(); }) ||
+        kind != Ready || theirs != version()) {
+        stop();
+        return false;
+    }
     begin(message_, Settings);
     {
         QDataStream out(&message_, QIODevice::Append);
@@ -183,8 +233,7 @@ bool PaintProcess::start(const QString& program, const PdfSettings& s, const QSt
             << s.layout.minimumMargins() << s.resolution << s.title << s.creator << int(s.version);
     }
     finish(message_);
-    char ready = 0;
-    if (!send(message_) || !readAll(socket_, &ready, 1) || ready != Ready) {
+    if (!send(message_)) {
         stop();
         return false;
     }
@@ -229,15 +278,16 @@ std::vector<QFont> PaintProcess::fontsIn(const QByteArray& message) {
     return fonts;
 }
 
-void PaintProcess::setFonts(const QByteArray& message) { send(message); }
+bool PaintProcess::setFonts(const QByteArray& message) { return send(message); }
 
-void PaintProcess::paint(const PagePaint& page) {
+bool PaintProcess::paint(const PagePaint& page) {
+    if (!ok_) return false;
     begin(message_, Page);
     put(message_, page.steps.data(), page.steps.size());
     put(message_, page.rules.data(), page.rules.size());
     put(message_, page.texts.constData(), size_t(page.texts.size()));
     finish(message_);
-    send(message_);
+    return send(message_);
 }
 
 bool PaintProcess::close() {
@@ -245,7 +295,12 @@ bool PaintProcess::close() {
     begin(message_, End);
     finish(message_);
     char done = 0;
-    const bool whole = send(message_) && readAll(socket_, &done, 1) && done == Done;
+    const bool whole = send(message_) && receive(&done, 1) && done == Done;
+    if (!whole) {
+        // Gone, or not answering: it is ended, and its part is not trusted.
+        stop();
+        return false;
+    }
     ::close(socket_);
     socket_ = -1;
     int status = 0;
@@ -254,12 +309,36 @@ bool PaintProcess::close() {
     pid_ = -1;
     // A painter that answered but did not end well (a checker of the build
     // finding a fault as it ended, say) has not written a part to trust.
-    return whole && ok_ && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return ok_ && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
+// A painter that takes nothing sent within the patience, and is not at work
+// meanwhile, is ended: every later message fails at once.
 bool PaintProcess::send(const QByteArray& message) {
-    if (ok_ && !writeAll(socket_, message.constData(), size_t(message.size()))) ok_ = false;
+    if (ok_ && !writeAll(socket_, message.constData(), size_t(message.size()), [this] { return working(); })) stop();
     return ok_;
+}
+
+bool PaintProcess::receive(char* into, size_t count) {
+    if (ok_ && !readAll(socket_, into, count, [this] { return working(); })) stop();
+    return ok_;
+}
+
+// A painter that has not taken or answered anything for the patience is
+// still at work if it has used the processor since it was last asked (a
+// long part on a slow or busy machine): one stopped, ended, or waiting for
+// what does not come is ended after the patience, or twice that when it
+// had worked before it stopped.
+bool PaintProcess::working() {
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid_));
+    if (pid_ <= 0 || !stat.open(QIODevice::ReadOnly)) return false;
+    const QByteArray text = stat.readAll();  // pid (name) state parent ... user-time system-time ...
+    const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+    if (fields.size() < 13 || fields[0].isEmpty() || QByteArrayView("TtZX").contains(fields[0].front())) return false;
+    const qint64 ticks = fields[11].toLongLong() + fields[12].toLongLong();
+    const bool more = ticks > ticks_;
+    ticks_ = ticks;
+    return more;
 }
 
 void PaintProcess::stop() {
@@ -278,6 +357,15 @@ void PaintProcess::stop() {
 int runPaintProcess(int fd) {
     char kind = 0;
     QByteArray body;
+    // A program of another version is answered with this one's and left.
+    if (!readMessage(fd, kind, body, kLongestVersion) || kind != Hello) return 2;
+    if (body != PaintProcess::version()) {
+        const QByteArray refusal = versionMessage(Failed);
+        writeAll(fd, refusal.constData(), size_t(refusal.size()));
+        return 3;
+    }
+    const QByteArray ready = versionMessage(Ready);
+    if (!writeAll(fd, ready.constData(), size_t(ready.size()))) return 2;
     if (!readMessage(fd, kind, body) || kind != Settings) return 2;
     QString file;
     PdfSettings settings;
@@ -298,7 +386,6 @@ int runPaintProcess(int fd) {
         settings.version = QPagedPaintDevice::PdfVersion(version);
     }
     PdfFile out(file, settings);
-    if (!answer(fd, Ready)) return 2;
 
     std::vector<QFont> fonts;
     PagePaint page;

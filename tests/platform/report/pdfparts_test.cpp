@@ -5,9 +5,11 @@
 // whole or not at all.
 
 #include "platform/fso/fso.h"
+#include "platform/parallel/parallel.h"
 #include "platform/report/error.h"
-#include "platform/report/pdfjoin.h"
+#include "platform/reportpaint/pdfjoin.h"
 #include "platform/report/render.h"
+#include "platform/reportpaint/handmadepdf.h"
 #include "platform/reportpaint/paintprocess.h"
 #include "support/child.h"
 #include "support/testenv.h"
@@ -16,11 +18,23 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QThread>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <csignal>
+#include <mutex>
+#include <thread>
+#include <fcntl.h>
+#include <poll.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <gtest/gtest.h>
+
+extern char** environ;
 
 using namespace report;
 
@@ -104,16 +118,49 @@ struct ToolRun {
     QString out, err;
 };
 
+// Runs a tool to its end. Started with posix_spawn, not QProcess: Qt starts
+// a process in this process's memory, where ThreadSanitizer (tools/tsan.sh)
+// does not see it, and loses the order of what the threads do afterwards.
 ToolRun run(const QString& tool, const QStringList& args) {
-    QProcess p;
-    p.start(QStandardPaths::findExecutable(tool), args);
-    p.waitForFinished(120000);
-    return {QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+    int out[2], err[2];
+    if (::pipe2(out, O_CLOEXEC) != 0 || ::pipe2(err, O_CLOEXEC) != 0) return {};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+    posix_spawn_file_actions_adddup2(&actions, err[1], 2);
+    std::vector<QByteArray> words{QFile::encodeName(QStandardPaths::findExecutable(tool))};
+    for (const QString& a : args) words.push_back(QFile::encodeName(a));
+    std::vector<char*> argv;
+    for (QByteArray& w : words) argv.push_back(w.data());
+    argv.push_back(nullptr);
+    pid_t pid = -1;
+    const bool started = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0;
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(out[1]);
+    ::close(err[1]);
+    QByteArray bytes[2];
+    pollfd open[2] = {{out[0], POLLIN, 0}, {err[0], POLLIN, 0}};
+    while (started && (open[0].fd >= 0 || open[1].fd >= 0) && ::poll(open, 2, -1) >= 0)
+        for (int i = 0; i < 2; ++i) {
+            char chunk[65536];
+            const ssize_t n = open[i].revents ? ::read(open[i].fd, chunk, sizeof chunk) : 1;
+            if (n > 0 && open[i].revents) bytes[i].append(chunk, n);
+            if (n == 0 || (n < 0 && errno != EINTR)) open[i].fd = -1;
+        }
+    ::close(out[0]);
+    ::close(err[0]);
+    if (started) ::waitpid(pid, nullptr, 0);
+    return {QString::fromUtf8(bytes[0]), QString::fromUtf8(bytes[1])};
 }
 
 QByteArray bytesOf(const QString& file) {
     QFile f(file);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool wholePdf(const QByteArray& bytes, int pages) {
+    return bytes.startsWith("%PDF-") && bytes.endsWith("%%EOF\n") &&
+           QString::fromLatin1(bytes).contains(QRegularExpression(QStringLiteral("/Count %1\\s").arg(pages)));
 }
 
 }  // namespace
@@ -124,12 +171,23 @@ TEST(PdfInParts, ALongReportIsTheSameDocumentAsWhenWrittenPageAfterPage) {
     // The parts painted by painter processes, as the program does, and on
     // threads, as it does where the painter program is missing.
     ASSERT_FALSE(PaintProcess::program().isEmpty()) << "the painter program of this build is missing";
+    // The file written page after page, whole and for a page range.
+    kvtest::TempDir once;
+    const LaidOutReport r = longReport(300);
+    const auto textOf = [](const QString& file) {
+        return run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, QStringLiteral("-")});
+    };
+    const auto fontRows = [](const QString& file) { return run(QStringLiteral("pdffonts"), {file}).out.count(u'\n'); };
+    writePdf(r, once.file("kerralla.pdf"), false);
+    const QString wholeText = textOf(once.file("kerralla.pdf")).out;
+    const qsizetype wholeFontRows = fontRows(once.file("kerralla.pdf"));
+    writePdf(r, once.file("kerralla.pdf"), false, 40, 290);
+    const QString wholeRangeText = textOf(once.file("kerralla.pdf")).out;
+    ASSERT_FALSE(wholeText.isEmpty());
     for (const PdfPainting painting : {PdfPainting::InParts, PdfPainting::InPartsOnThreads}) {
         SCOPED_TRACE(painting == PdfPainting::InParts ? "painter processes" : "threads");
         kvtest::TempDir dir;
-        const LaidOutReport r = longReport(300);
-        const QString whole = dir.file("kerralla.pdf"), parts = dir.file("osissa.pdf");
-        writePdf(r, whole, false);
+        const QString parts = dir.file("osissa.pdf");
         writePdf(r, parts, painting);
 
         // Written in parts when the machine has the processors for it: each
@@ -137,8 +195,7 @@ TEST(PdfInParts, ALongReportIsTheSameDocumentAsWhenWrittenPageAfterPage) {
         const QByteArray joined = bytesOf(parts);
         ASSERT_TRUE(joined.startsWith("%PDF-1.4"));
         if (QThread::idealThreadCount() >= 2) {
-            const auto fontRows = [](const QString& file) { return run(QStringLiteral("pdffonts"), {file}).out.count(u'\n'); };
-            EXPECT_GT(fontRows(parts), fontRows(whole)) << "not written in parts";
+            EXPECT_GT(fontRows(parts), wholeFontRows) << "not written in parts";
         }
 
         const ToolRun info = run(QStringLiteral("pdfinfo"), {parts});
@@ -146,11 +203,9 @@ TEST(PdfInParts, ALongReportIsTheSameDocumentAsWhenWrittenPageAfterPage) {
         EXPECT_TRUE(info.out.contains(QRegularExpression(QStringLiteral("Pages:\\s+300\\n")))) << info.out.toStdString();
         EXPECT_TRUE(info.out.contains(QStringLiteral("Pääkirja"))) << info.out.toStdString();
 
-        const ToolRun text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), parts, QStringLiteral("-")});
-        const ToolRun wholeText = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), whole, QStringLiteral("-")});
+        const ToolRun text = textOf(parts);
         EXPECT_EQ(text.err, QString());
-        ASSERT_FALSE(wholeText.out.isEmpty());
-        EXPECT_EQ(text.out, wholeText.out);
+        EXPECT_EQ(text.out, wholeText);
         EXPECT_TRUE(text.out.contains(QStringLiteral("Sivu 300 / 300")));
         EXPECT_TRUE(text.out.contains(QStringLiteral("Jäsenmaksu 18000, Åbo ja Ängelholm")));
 
@@ -162,10 +217,9 @@ TEST(PdfInParts, ALongReportIsTheSameDocumentAsWhenWrittenPageAfterPage) {
         for (const QString& row : rows) EXPECT_TRUE(row.contains(QStringLiteral(" yes "))) << row.toStdString();
 
         // A page range: the same pages either way.
-        writePdf(r, whole, false, 40, 290);
         writePdf(r, parts, painting, 40, 290);
-        const ToolRun rangeText = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), parts, QStringLiteral("-")});
-        EXPECT_EQ(rangeText.out, run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), whole, QStringLiteral("-")}).out);
+        const ToolRun rangeText = textOf(parts);
+        EXPECT_EQ(rangeText.out, wholeRangeText);
         EXPECT_TRUE(rangeText.out.contains(QStringLiteral("Sivu 40 / 300")));
         EXPECT_FALSE(rangeText.out.contains(QStringLiteral("Sivu 39 / 300")));
         EXPECT_TRUE(rangeText.out.contains(QStringLiteral("Sivu 290 / 300")));
@@ -236,19 +290,9 @@ TEST(PdfInParts, PagesAreJoinedInTheOrderGivenAndABrokenPartIsAnError) {
 
 namespace {
 
-// A PDF file of the given objects (numbered from 1) with its cross-reference table.
+// A PDF file of the given objects (numbered from 1), its information object 8.
 void writeHandMade(const QString& file, const QList<QByteArray>& objects) {
-    QByteArray pdf = "%PDF-1.4\n";
-    QList<qsizetype> at;
-    for (qsizetype k = 0; k < objects.size(); ++k) {
-        at << pdf.size();
-        pdf += QByteArray::number(k + 1) + " 0 obj\n" + objects[k] + "\nendobj\n";
-    }
-    const qsizetype xref = pdf.size();
-    pdf += "xref\n0 " + QByteArray::number(objects.size() + 1) + "\n0000000000 65535 f \n";
-    for (qsizetype a : at) pdf += QByteArray::number(a).rightJustified(10, '0') + " 00000 n \n";
-    pdf += "trailer\n<< /Size " + QByteArray::number(objects.size() + 1) + " /Root 1 0 R /Info 8 0 R >>\nstartxref\n" +
-           QByteArray::number(xref) + "\n%%EOF\n";
+    const QByteArray pdf = kvtest::handMadePdf(objects, "/Info 8 0 R ");
     QFile f(file);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(pdf) == pdf.size());
 }
@@ -310,18 +354,119 @@ TEST(PdfInParts, APartIsReadAsPdfAllowsNotOnlyAsQtWritesIt) {
     }
 }
 
-// A painter process that cannot start leaves its part to the caller, with
-// nothing sent; one that stops before it has painted every page, or is sent
-// a page naming a font it was not given, has not written its part.
+namespace {
+
+bool childOfOurs(pid_t p) {
+    QFile f(QStringLiteral("/proc/%1/stat").arg(p));
+    if (!f.open(QIODevice::ReadOnly)) return false;
+    const QByteArray stat = f.readAll();  // pid (name) state parent ...
+    const QList<QByteArray> after = stat.mid(stat.lastIndexOf(')') + 2).split(' ');
+    return after.size() > 1 && after[1].toInt() == ::getpid();
+}
+
+// Painter programs of the tests' own: shell scripts that write their process
+// number into the file "painters" beside them and do what body says. The
+// answer a painter of this version gives when it is ready lies in the file
+// "ready" beside them.
+class FakePainters {
+public:
+    FakePainters() {
+        const QByteArray version = PaintProcess::version();
+        const quint64 length = quint64(version.size());
+        QByteArray ready = "R" + QByteArray(reinterpret_cast<const char*>(&length), sizeof length) + version;
+        QFile f(dir_.file("ready"));
+        if (!f.open(QIODevice::WriteOnly) || f.write(ready) != ready.size()) ADD_FAILURE() << "no answer file";
+    }
+    QString make(const char* name, const QByteArray& body) {
+        const QString path = dir_.file(name);
+        QFile f(path);
+        const QByteArray script = "#!/bin/sh\ncd \"" + QFile::encodeName(dir_.path()) + "\"\necho $$ >>painters\n" + body + '\n';
+        if (!f.open(QIODevice::WriteOnly) || f.write(script) != script.size()) ADD_FAILURE() << name;
+        f.setPermissions(f.permissions() | QFileDevice::ExeOwner);
+        return path;
+    }
+    // The painters started that are still this process's children: running,
+    // stopped, or ended and not yet reaped. A number of one reaped may be
+    // another process's by now.
+    std::vector<pid_t> left() const {
+        QFile f(dir_.file("painters"));
+        std::vector<pid_t> pids;
+        if (f.open(QIODevice::ReadOnly))
+            for (const QByteArray& line : f.readAll().split('\n'))
+                if (const pid_t p = pid_t(line.toInt()); p > 1 && childOfOurs(p)) pids.push_back(p);
+        return pids;
+    }
+    bool anyStarted() const { return QFileInfo(dir_.file("painters")).size() > 0; }
+
+private:
+    kvtest::TempDir dir_;
+};
+
+// The program's patience with its painters, short for a test, and what it was.
+class Patience {
+public:
+    explicit Patience(std::chrono::milliseconds p) { PaintProcess::setPatience(p); }
+    ~Patience() { PaintProcess::setPatience(PaintProcess::kPatience); }
+};
+
+// Should a painter the test started outlive the program's patience many
+// times over, the watchdog ends it, and every one after it, so that the
+// test fails rather than hangs, and tells that it had to.
+class Watchdog {
+public:
+    explicit Watchdog(const FakePainters& painters) : painters_(painters), thread_([this] { watch(); }) {}
+    ~Watchdog() {
+        {
+            std::lock_guard lock(mutex_);
+            done_ = true;
+        }
+        wake_.notify_all();
+        thread_.join();
+    }
+    bool fired() const { return fired_; }
+
+private:
+    void watch() {
+        std::unique_lock lock(mutex_);
+        for (auto wait = std::chrono::seconds(40); !wake_.wait_for(lock, wait, [this] { return done_; });
+             wait = std::chrono::seconds(1)) {
+            for (const pid_t p : painters_.left()) {
+                fired_ = true;
+                ::kill(p, SIGKILL);
+            }
+        }
+    }
+    const FakePainters& painters_;
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    bool done_ = false;
+    std::atomic<bool> fired_ = false;
+    std::thread thread_;
+};
+
+}  // namespace
+
+// The program looks for its painter beside itself only: the tests name the
+// one of their build, and without that this test program has none.
+TEST(PdfInParts, TheProgramLooksForItsPainterBesideItselfOnly) {
+    const QString named = PaintProcess::program();
+    EXPECT_TRUE(named.endsWith(QLatin1String("/app/kolvio-vev-paint"))) << named.toStdString();
+    PaintProcess::setProgram(QString());
+    const QString beside = PaintProcess::program();
+    PaintProcess::setProgram(named);
+    EXPECT_EQ(beside, QString());
+}
+
+// A painter process that cannot start, is of another version or does not
+// answer its start leaves its part to the caller, with the file not named
+// to it; one that quits or stops before it has painted every page, or is
+// sent a page naming a font it was not given, has not written its part.
+// A painter that does not answer is ended once the program's patience is
+// over.
 TEST(PdfInParts, APainterProcessThatFailsHasNotWrittenItsPart) {
     if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty()) GTEST_SKIP() << "pdfinfo is not installed";
     kvtest::TempDir dir;
-    const QString quits = dir.file("lopettaa");
-    {
-        QFile f(quits);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write("#!/bin/sh\nprintf R >&0\nhead -c 64 <&0 >/dev/null\n") > 0);
-        f.setPermissions(f.permissions() | QFileDevice::ExeOwner);
-    }
+    FakePainters fake;
     PdfSettings settings;
     settings.layout = QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
     PagePaint page;
@@ -343,7 +488,11 @@ TEST(PdfInParts, APainterProcessThatFailsHasNotWrittenItsPart) {
     } cases[] = {
         {dir.file("puuttuu"), false, page, false},
         {QStringLiteral("/bin/true"), false, page, false},
-        {quits, true, page, false},
+        {fake.make("vanha", "printf R >&0\nexec head -c 64 >/dev/null"), false, page, false},
+        {fake.make("toinen", "printf 'R\\005\\0\\0\\0\\0\\0\\0\\0muuta' >&0\nexec head -c 64 >/dev/null"), false, page, false},
+        {fake.make("vaikenee", "kill -STOP $$"), false, page, false},
+        {fake.make("lopettaa", "cat ready >&0\nexec head -c 64 >/dev/null"), true, page, false},
+        {fake.make("pysahtyy", "cat ready >&0\nhead -c 64 >/dev/null\nkill -STOP $$"), true, page, false},
         {PaintProcess::program(), true, otherFont, false},
         {PaintProcess::program(), true, page, true},
     };
@@ -351,16 +500,69 @@ TEST(PdfInParts, APainterProcessThatFailsHasNotWrittenItsPart) {
         SCOPED_TRACE(c.program.toStdString());
         const QString part = dir.file("osa.pdf");
         QFile::remove(part);
+        // Short with the tests' own painters, which are not to answer.
+        const Patience patience(c.program == PaintProcess::program() ? PaintProcess::kPatience : std::chrono::milliseconds(1000));
+        const Watchdog watchdog(fake);
         PaintProcess painter;
         ASSERT_EQ(painter.start(c.program, settings, part), c.starts);
-        if (!c.starts) continue;
-        painter.setFonts(PaintProcess::fontsMessage(fonts));
-        for (int i = 0; i < 300; ++i) painter.paint(c.page);  // more than the socket holds
-        EXPECT_EQ(painter.close(), c.written);
+        if (c.starts) {
+            painter.setFonts(PaintProcess::fontsMessage(fonts));
+            for (int i = 0; i < 300; ++i) painter.paint(c.page);  // more than the socket holds
+            EXPECT_EQ(painter.close(), c.written);
+        }
         if (c.written) {
             const ToolRun info = run(QStringLiteral("pdfinfo"), {part});
             EXPECT_TRUE(info.out.contains(QRegularExpression(QStringLiteral("Pages:\\s+300\\n")))) << info.out.toStdString();
         }
+        EXPECT_FALSE(watchdog.fired()) << "the program waited for a painter that did not answer";
+    }
+    EXPECT_EQ(fake.left(), std::vector<pid_t>{});
+}
+
+// A long PDF file whose painters are of another version or stop answering:
+// those of another version, or that never answered their start, leave
+// their parts to threads of the program, and the file is written; those
+// that stopped later fail the file at once, the earlier file kept. Either
+// way nothing is left beside the file, and no painter runs on.
+TEST(PdfInParts, APainterThatStopsAnsweringLeavesTheEarlierFileOrTheWholeNewOne) {
+    if (parallel::processors() < 2) GTEST_SKIP() << "one processor: no PDF file is written in parts";
+    const struct {
+        const char* what;
+        QByteArray body;
+        bool written;
+    } cases[] = {
+        {"of another version", "printf 'R\\005\\0\\0\\0\\0\\0\\0\\0muuta' >&0\nexec head -c 64 >/dev/null", true},
+        {"never answers", "kill -STOP $$", true},
+        {"stops later", "cat ready >&0\nhead -c 200000 >/dev/null\nkill -STOP $$", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        kvtest::TempDir dir;
+        FakePainters fake;
+        const QString target = dir.file(QStringLiteral("raportti.pdf"));
+        writePdf(longReport(1), target, false);
+        const QByteArray earlier = bytesOf(target);
+        const QString ours = PaintProcess::program();
+        PaintProcess::setProgram(fake.make("piirtaja", c.body));
+        bool written = false;
+        {
+            const Patience patience(std::chrono::milliseconds(1000));
+            const Watchdog watchdog(fake);
+            try {
+                writePdf(longReport(300), target, PdfPainting::InParts);
+                written = true;
+            } catch (const ReportError& e) {
+                EXPECT_EQ(e.number(), err::OutputError);
+            }
+            EXPECT_FALSE(watchdog.fired()) << "the program waited for a painter that did not answer";
+        }
+        PaintProcess::setProgram(ours);
+        EXPECT_EQ(written, c.written);
+        EXPECT_TRUE(fake.anyStarted());
+        EXPECT_EQ(fake.left(), std::vector<pid_t>{});
+        const QByteArray now = bytesOf(target);
+        EXPECT_TRUE(c.written ? wholePdf(now, 300) : now == earlier);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("raportti.pdf")});
     }
 }
 
@@ -371,11 +573,6 @@ namespace {
 KV_TEST_CHILD(pdfOverAnEarlierFile) {
     writePdf(longReport(args.value(1).toInt()), args.value(0), args.value(2) == QLatin1String("osissa"));
     return 0;
-}
-
-bool wholePdf(const QByteArray& bytes, int pages) {
-    return bytes.startsWith("%PDF-") && bytes.endsWith("%%EOF\n") &&
-           QString::fromLatin1(bytes).contains(QRegularExpression(QStringLiteral("/Count %1\\s").arg(pages)));
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 // that keeps them in that order.
 
 #include "platform/report/dataset.h"
-#include "platform/report/slices.h"
 #include "platform/report/sortkey.h"
 
 #include <QCollator>
@@ -10,7 +9,6 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <numeric>
-#include <stdexcept>
 #include <string>
 
 using report::Value;
@@ -103,11 +101,9 @@ TEST(DataSet, KeepsTheRowsNamedInTheirOrder) {
         return cells.join(QLatin1Char('|')).toStdString();
     };
     std::vector<std::string> expected;
-    for (int r = 0; r < rows; ++r) {
-        DataSet one;
-        add(one, r);
-        expected.push_back(row(one, 0));
-    }
+    DataSet one;
+    for (int r = 0; r < rows; ++r) add(one, r);
+    for (int r = 0; r < rows; ++r) expected.push_back(row(one, r));
     // Every third row dropped, the rest in an order of their own.
     std::vector<int> order;
     for (int r = rows - 1; r >= 0; --r)
@@ -130,34 +126,6 @@ TEST(DataSet, KeepsTheRowsNamedInTheirOrder) {
         data.keepRows(order);
         ASSERT_EQ(data.rows, int(order.size()));
         for (size_t i = 0; i < order.size(); ++i) ASSERT_EQ(row(data, int(i)), expected[size_t(order[i])]) << "row " << i;
-    }
-}
-
-// Work cut into slices side by side: sorted as one stable sort sorts, and
-// failing as the first failing item in order fails.
-TEST(Slices, SortStablyAndFailAtTheFirstItem) {
-    std::vector<std::pair<int, int>> items;  // key, place: many equal keys
-    for (int i = 0; i < 10007; ++i) items.emplace_back((i * 7919) % 13, i);
-    auto expected = items;
-    const auto byKey = [](const auto& a, const auto& b) { return a.first < b.first; };
-    std::stable_sort(expected.begin(), expected.end(), byKey);
-    for (size_t count : {1, 2, 3, 5, 8, 9}) {
-        auto sorted = items;
-        report::detail::stableSortInSlices(sorted, count, byKey);
-        EXPECT_EQ(sorted, expected) << count << " slices";
-    }
-    for (const std::vector<size_t>& failing : {std::vector<size_t>{7000, 2000}, {9999}, {0, 5000}}) {
-        std::string thrown;
-        try {
-            report::detail::inSlices(10000, 4, [&](size_t, size_t begin, size_t end) {
-                for (size_t i = begin; i < end; ++i)
-                    if (std::find(failing.begin(), failing.end(), i) != failing.end())
-                        throw std::runtime_error(std::to_string(i));
-            });
-        } catch (const std::runtime_error& e) {
-            thrown = e.what();
-        }
-        EXPECT_EQ(thrown, std::to_string(*std::min_element(failing.begin(), failing.end())));
     }
 }
 

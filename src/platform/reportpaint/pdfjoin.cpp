@@ -1,4 +1,6 @@
-#include "platform/report/pdfjoin.h"
+#include "platform/reportpaint/pdfjoin.h"
+
+#include "platform/parallel/parallel.h"
 
 #include <QFile>
 #include <sys/mman.h>
@@ -10,7 +12,6 @@
 #include <map>
 #include <memory>
 #include <optional>
-#include <thread>
 #include <utility>
 
 // The parts are read object by object through their cross-reference tables
@@ -103,6 +104,14 @@ public:
     // Throws Short when the text ends inside the value.
     struct Short {};
     Obj value() {
+        // Arrays and dictionaries are read by reading their members: a part
+        // nested deeper than any file of pages is refused before the reading
+        // runs out of stack.
+        if (++depth_ > kDeepest) fail("values nested too deeply");
+        struct Out {
+            int& depth;
+            ~Out() { --depth; }
+        } out{depth_};
         skipSpace();
         need(1);
         const char c = s_[i_];
@@ -198,8 +207,11 @@ private:
         return s_.mid(b, i_ - b);
     }
 
+    static constexpr int kDeepest = 64;
+
     const QByteArray& s_;
     qsizetype i_;
+    int depth_ = 0;
 };
 
 void serialize(const Obj& o, QByteArray& out, const std::function<int(int)>& renumber) {
@@ -267,43 +279,7 @@ public:
     const QByteArray& header() const { return version_; }
     int objectCount() const { return int(offsets_.size()); }
 
-    Read read(int num) {
-        if (num <= 0 || num >= int(offsets_.size()) || offsets_[size_t(num)] < 0) fail("no such object");
-        // Now and then the system takes back the memory of the part read so
-        // far: the part stays mapped, and what is read again comes from the
-        // file's cache. A long file is joined without holding its parts whole.
-        if (map_ && touched_ > kTouchedBetweenLoosening) {
-            touched_ = 0;
-            madvise(const_cast<char*>(map_), size_t(size_), MADV_DONTNEED);
-        }
-        const qint64 at = offsets_[size_t(num)];
-        for (qint64 window = map_ ? size_ - at : 4096;; window *= 4) {
-            const QByteArray text = readAt(at, std::min(window, size_ - at));
-            try {
-                Parser p(text, 0);
-                if (p.word().toInt() != num) fail("object not where its table says");
-                p.word();
-                if (p.word() != "obj") fail("broken object");
-                Read r;
-                r.value = p.value();
-                touched_ += std::max<qint64>(p.pos(), kPageBytes);  // a page of memory at least
-                if (p.word() == "stream") {
-                    qsizetype i = p.pos();
-                    if (i < text.size() && text[i] == '\r') ++i;
-                    if (i >= text.size()) throw Parser::Short{};
-                    if (text[i] != '\n') fail("broken stream");
-                    r.streamAt = at + i + 1;
-                    const Obj* len = r.value.get("/Length");
-                    if (!len) fail("stream without length");
-                    r.streamLength = len->kind == Obj::Kind::Ref ? number(read(len->ref).value) : number(*len);
-                    if (r.streamLength < 0 || r.streamAt + r.streamLength > size_) fail("stream past the file's end");
-                }
-                return r;
-            } catch (const Parser::Short&) {
-                if (at + window >= size_) fail("object cut short");
-            }
-        }
-    }
+    Read read(int num) { return readObject(num, true); }
 
     // The page objects in the order of the page tree.
     std::vector<int> pages() {
@@ -353,6 +329,50 @@ public:
     }
 
 private:
+    // Object num as read, and where its stream's data is when streams is
+    // set; without it, what follows the value is not looked at.
+    Read readObject(int num, bool streams) {
+        if (num <= 0 || num >= int(offsets_.size()) || offsets_[size_t(num)] < 0) fail("no such object");
+        // Now and then the system takes back the memory of the part read so
+        // far: the part stays mapped, and what is read again comes from the
+        // file's cache. A long file is joined without holding its parts whole.
+        if (map_ && touched_ > kTouchedBetweenLoosening) {
+            touched_ = 0;
+            madvise(const_cast<char*>(map_), size_t(size_), MADV_DONTNEED);
+        }
+        const qint64 at = offsets_[size_t(num)];
+        for (qint64 window = map_ ? size_ - at : 4096;; window *= 4) {
+            const QByteArray text = readAt(at, std::min(window, size_ - at));
+            try {
+                Parser p(text, 0);
+                if (p.word().toInt() != num) fail("object not where its table says");
+                p.word();
+                if (p.word() != "obj") fail("broken object");
+                Read r;
+                r.value = p.value();
+                touched_ += std::max<qint64>(p.pos(), kPageBytes);  // a page of memory at least
+                if (streams && p.word() == "stream") {
+                    qsizetype i = p.pos();
+                    if (i < text.size() && text[i] == '\r') ++i;
+                    if (i >= text.size()) throw Parser::Short{};
+                    if (text[i] != '\n') fail("broken stream");
+                    r.streamAt = at + i + 1;
+                    const Obj* len = r.value.get("/Length");
+                    if (!len) fail("stream without length");
+                    // A length kept in an object of its own is a number
+                    // there: that object's own stream, if it had one, is not
+                    // measured (a length naming its own stream's object, or
+                    // two naming each other, would be measured without end).
+                    r.streamLength = number(len->kind == Obj::Kind::Ref ? readObject(len->ref, false).value : *len);
+                    if (r.streamLength < 0 || r.streamAt + r.streamLength > size_) fail("stream past the file's end");
+                }
+                return r;
+            } catch (const Parser::Short&) {
+                if (at + window >= size_) fail("object cut short");
+            }
+        }
+    }
+
     static qint64 number(const Obj& o) {
         bool ok = false;
         const qint64 n = o.kind == Obj::Kind::Token ? o.text.toLongLong(&ok) : 0;
@@ -404,7 +424,8 @@ private:
             if (w == "trailer") break;
             bool ok1 = false, ok2 = false;
             const int first = w.toInt(&ok1), count = p.word().toInt(&ok2);
-            if (!ok1 || !ok2 || first < 0 || count < 0 || count > 10'000'000) fail("broken cross-reference table");
+            if (!ok1 || !ok2 || first < 0 || count < 0 || first > 10'000'000 || count > 10'000'000)
+                fail("broken cross-reference table");
             if (offsets_.size() < size_t(first + count)) offsets_.resize(size_t(first + count), -1);
             for (int k = 0; k < count; ++k) {
                 bool ok = false;
@@ -614,23 +635,15 @@ void joinParts(const QStringList& parts, const std::vector<JoinedPage>& pages, c
         {
             std::vector<char> used(read.size(), 0);
             for (const JoinedPage& p : pages) used[size_t(p.part)] = 1;
-            std::vector<std::exception_ptr> errors(read.size());
-            std::vector<std::thread> readers;
-            for (size_t k = 0; k < read.size(); ++k) {
-                if (!used[k]) continue;
-                readers.emplace_back([&, k] {
-                    try {
-                        auto part = std::make_unique<Part>(parts[qsizetype(k)]);
-                        pagesOf(*part);
-                        read[k] = std::move(part);
-                    } catch (...) {
-                        errors[k] = std::current_exception();
-                    }
-                });
-            }
-            for (std::thread& t : readers) t.join();
-            for (const std::exception_ptr& e : errors)
-                if (e) std::rethrow_exception(e);
+            std::vector<size_t> reading;
+            for (size_t k = 0; k < read.size(); ++k)
+                if (used[k]) reading.push_back(k);
+            parallel::forEach(reading.size(), [&](size_t i) {
+                const size_t k = reading[i];
+                auto part = std::make_unique<Part>(parts[qsizetype(k)]);
+                pagesOf(*part);
+                read[k] = std::move(part);
+            });
         }
         auto part = [&](int k) -> Part& { return *read[size_t(k)]; };
         Part& first = part(pages.front().part);
