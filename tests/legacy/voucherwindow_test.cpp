@@ -220,8 +220,9 @@ TEST_F(LegacyTest, ATextThatIsNoDateIsRefusedWhicheverWayTheUserGoesOn) {
             const QString kept = QString::fromLatin1(refused ? had : t.stored);
             EXPECT_EQ(stored(v2), kept);
             EXPECT_EQ(dialogs->shownTexts(), refused ? QStringList{message} : QStringList{});
-            if (way == Way::TabThenF3 || way == Way::F3)
+            if (way == Way::TabThenF3 || way == Way::F3) {
                 EXPECT_EQ(f.tTositepvm->text(), dao::Date::fromIso(kept)->toShortString());
+            }
             ui::Forms::destroyAll();
             dialogs->reset();
         }

@@ -75,7 +75,10 @@ protected:
                 p->cTulosta->click();
             }
         });
-        ledger::RunPaivakirja({QStringLiteral("frmNewTositteet"), false, false, [] {}});
+        ledger::LedgerCaller caller;
+        caller.windowName = QStringLiteral("frmNewTositteet");
+        caller.save = [] {};
+        ledger::RunPaivakirja(caller);
         const report::RunRecord& run = reports::CrystalReport1().lastRun();
         return run.report ? run.report->bands(report::SectionKind::PageHeader).at(0)->text(QStringLiteral("seura"))
                           : QString();
