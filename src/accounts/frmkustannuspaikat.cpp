@@ -79,7 +79,6 @@ void frmKustannuspaikat::buildControls() {
                {"cSulje", "Sulje", "mSulje", "Sulje", QKeySequence(), "Sulje Kustannuspaikat [Alt+F4]"}, cSulje, mSulje,
                [this] { Sulje(); });
 
-    for (QWidget* w : std::initializer_list<QWidget*>{lstKPt, tKPNumero, tNimi, tKuvaus}) keys_->watch(w);
     QWidget::setTabOrder(lstKPt, tKPNumero);
     QWidget::setTabOrder(tKPNumero, tNimi);
     QWidget::setTabOrder(tNimi, tKuvaus);

@@ -93,7 +93,6 @@ void frmTilitNew::buildControls() {
     addCommand(buttons, mTiedosto, {"cSulje", "Sulje", "mSulje", "Sulje", QKeySequence(), "Sulje Tilit [Alt+F4]"}, cSulje,
                mSulje, [this] { Sulje(); });
 
-    for (QWidget* w : std::initializer_list<QWidget*>{tvTilit, tTilinumero, tNimi, tKuvaus}) keys_->watch(w);
     QWidget::setTabOrder(tvTilit, cAvaaKaikki);
     QWidget::setTabOrder(cAvaaKaikki, tTilinumero);
     QWidget::setTabOrder(tTilinumero, tNimi);

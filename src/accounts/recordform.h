@@ -169,7 +169,6 @@ protected:
 
     // Runs a command; what it raises is shown to the user.
     const core::CommandRunner run;
-    WindowKeys* keys_ = nullptr;
     T* cur_ = nullptr;  // owned_ or placeholder_
 
 private:
@@ -189,7 +188,6 @@ template <class T>
 RecordForm<T>::RecordForm(const QString& name, const RecordFormTexts& texts)
     : ui::Form(name),
       run([name] { return core::TranslateStr(name, QStringLiteral("Virhe:")) + u' '; }, ui::Icon::Information),
-      keys_(new WindowKeys(this)),
       texts_(texts) {
     // The window restores its placement itself as it loads and never
     // stores it.
@@ -341,7 +339,7 @@ void RecordForm<T>::buildFields(QLabel*& numberLabel, QLineEdit*& numberBox) {
 template <class T>
 void RecordForm<T>::addCommand(QHBoxLayout* buttons, QMenu* menu, const CommandDef& def, QPushButton*& button,
                                QAction*& action, std::function<void()> handler) {
-    const Command c = MakeCommand(def, this, menu, *keys_, std::move(handler));
+    const Command c = MakeCommand(def, this, menu, std::move(handler));
     button = c.button;
     action = c.action;
     buttons->addWidget(button);

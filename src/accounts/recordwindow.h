@@ -2,9 +2,8 @@
 
 // What the accounts window and the cost-centre window share: the command
 // set of a record window (a button and a menu item per command, the menu
-// item carrying the key), keys of the window that win over the keys its
-// text boxes would take themselves, and the reading of the number and
-// description boxes. The windows themselves share recordform.h.
+// item carrying the key of the whole window) and the reading of the number
+// and description boxes. The windows themselves share recordform.h.
 
 #include <QKeySequence>
 #include <QList>
@@ -18,27 +17,6 @@ class QPushButton;
 class QWidget;
 
 namespace accounts::detail {
-
-// The window's shortcut keys (F2, Ctrl+A, Ctrl+Z, ...) run the window's
-// commands also while a text box, list or tree has the focus, although
-// such a control would take Ctrl+A or Ctrl+Z itself.
-class WindowKeys : public QObject {
-    Q_OBJECT
-public:
-    explicit WindowKeys(QWidget* window);
-
-    // A menu item with a key: the key belongs to the whole window.
-    void add(QAction* action);
-    // A control whose own use of those keys gives way to the window's.
-    void watch(QWidget* control);
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    QWidget* window_;
-    QList<QAction*> actions_;
-};
 
 // One command of a record window: the button and the menu item that run
 // the same handler.
@@ -56,10 +34,9 @@ struct Command {
     QAction* action = nullptr;
 };
 
-// Makes the button (child of buttonParent) and the menu item (in menu) of a
-// command, both running handler; the key goes to keys.
-Command MakeCommand(const CommandDef& def, QWidget* buttonParent, QMenu* menu, WindowKeys& keys,
-                    std::function<void()> handler);
+// Makes the button (child of window) and the menu item (in menu) of a
+// command, both running handler; the key belongs to the whole window.
+Command MakeCommand(const CommandDef& def, QWidget* window, QMenu* menu, std::function<void()> handler);
 
 // A description as the multi-line box gives it back: line breaks as LF.
 QString AsInBox(const QString& text);

@@ -142,7 +142,7 @@ void frmBudjetti::buildMenus() {
     menuBar = named(new QMenuBar(this), "menuBar");
     auto menu = [this](const char* name, const QString& caption) { return ui::addMenu(menuBar, name, caption); };
     auto action = [this](QMenu* m, const char* name, const QString& caption, QKeySequence key = {}) {
-        return ui::addWindowAction(m, this, name, caption, key, &windowKeys_);
+        return ui::addWindowAction(m, this, name, caption, key);
     };
     mTiedosto = menu("mTiedosto", QStringLiteral("&Tiedosto"));
     mEdellinen = action(mTiedosto, "mEdellinen", QStringLiteral("Edellinen budjetti"));
@@ -219,8 +219,6 @@ void frmBudjetti::buildGrid() {
             cell->setFocusPolicy(Qt::StrongFocus);
             keepPlace(cell);
             tArvo[size_t(k - 1)][size_t(i)] = cell;
-            // The window's keys win over the cell's own (Ctrl+Z).
-            cell->installEventFilter(this);
         }
         auto* total = named(new QLineEdit(this), ui::ArrayName(QStringLiteral("tYhteensaRivi"), i));
         makeDisplayCell(total, true, true);
@@ -312,19 +310,6 @@ void frmBudjetti::connectEvents() {
                     nuoli(k, i, key);
                 });
         }
-}
-
-bool frmBudjetti::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::ShortcutOverride) {
-        const auto* e = static_cast<QKeyEvent*>(event);
-        const QKeySequence pressed(QKeyCombination(e->modifiers() & ~Qt::KeypadModifier, Qt::Key(e->key())));
-        for (const QAction* a : windowKeys_)
-            if (a->shortcut() == pressed) {
-                event->ignore();
-                return true;
-            }
-    }
-    return ui::Form::eventFilter(watched, event);
 }
 
 // ================================================================ opening and closing

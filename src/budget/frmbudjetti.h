@@ -139,7 +139,6 @@ public:
 protected:
     void Load() override;
     void Unload() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenus();
@@ -186,7 +185,6 @@ private:
         [] { return core::TranslateStr(QStringLiteral("frmBudjetti"), QStringLiteral("Odottamaton virhe: ")); }};
 
     QList<QWidget*> controls_;
-    QList<QAction*> windowKeys_;
     std::array<QString, 12> monthNames_;
     std::array<std::shared_ptr<cBudjetti>, kVisibleLines> placeholders_;
     std::vector<QString> texts_;

@@ -27,6 +27,22 @@ void cDBSettings::SaveSetting(const QString& value, const QString& key) {
     rs.Update();
 }
 
+QList<std::pair<QString, QString>> cDBSettings::AllSettings() const {
+    dao::Database db = db_;
+    dao::Recordset rs =
+        db.OpenRecordset(QStringLiteral("SELECT setKey, setString FROM Settings WHERE setSection = ? ORDER BY setID"),
+                         dao::RecordsetType::Snapshot, {section_});
+    QList<std::pair<QString, QString>> out;
+    for (; !rs.isEOF(); rs.MoveNext())
+        out.append({rs.value(QStringLiteral("setKey")).toString(), rs.value(QStringLiteral("setString")).toString()});
+    return out;
+}
+
+void cDBSettings::DeleteSection() {
+    dao::Database db = db_;
+    db.Execute(QStringLiteral("DELETE FROM Settings WHERE setSection = ?"), {section_});
+}
+
 cDBSettings& DBSettings() {
     static cDBSettings instance;
     return instance;

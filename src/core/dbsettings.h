@@ -2,7 +2,9 @@
 
 #include "platform/dao/database.h"
 
+#include <QList>
 #include <QString>
+#include <utility>
 
 namespace core {
 
@@ -20,6 +22,10 @@ public:
     // Stores the value; adds the row when missing. Texts over 255 characters
     // are refused (FieldTooSmall) rather than cut.
     void SaveSetting(const QString& value, const QString& key);
+    // Every key of the section with its value, in the order of the rows.
+    QList<std::pair<QString, QString>> AllSettings() const;
+    // Removes every row of the section.
+    void DeleteSection();
 
 private:
     dao::Database db_;

@@ -9,12 +9,19 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
+#include <QUuid>
 
 namespace core {
 
 namespace {
 
 const QString kSection = QStringLiteral("KOLVIO");
+// The stamp of the last settings save, in both stores.
+const QString kStampKey = QStringLiteral("SaveStamp");
+// A save in progress keeps here the book's settings as they were, with its
+// stamp under kUnfinishedMark.
+const QString kUnfinishedSection = QStringLiteral("PreviousSettings");
+const QString kUnfinishedMark = QStringLiteral("@Save");
 
 QString programFile(const QString& name) { return QDir(sys::AppPath()).filePath(name); }
 
@@ -80,14 +87,139 @@ bool SaveDatabasePath(const QString& path) {
     return f.Write(path, QStringLiteral("Database"));
 }
 
-void SaveIniSettings() {
+namespace {
+
+ini::cIniFile& iniSection() {
     ini::cIniFile& f = IniFile();
     f.FileName(IniFileName);
     f.Section(kSection);
-    f.Write(DatabasePath, QStringLiteral("Database"));
-    f.Write(DatabaseBackup, QStringLiteral("DatabaseBackup"));
-    f.Write(Language, QStringLiteral("Language"));
-    f.Write(flagText(MultiDb), QStringLiteral("MultiDb"));
+    return f;
+}
+
+// The program-wide keys from the globals, and the save's stamp when given,
+// in one write of the ini file.
+void writeIniSettings(const QString& stamp) {
+    QList<std::pair<QString, QString>> keys{{QStringLiteral("Database"), DatabasePath},
+                                            {QStringLiteral("DatabaseBackup"), DatabaseBackup},
+                                            {QStringLiteral("Language"), Language},
+                                            {QStringLiteral("MultiDb"), flagText(MultiDb)}};
+    if (!stamp.isEmpty()) keys.append({kStampKey, stamp});
+    ini::cIniFile& f = iniSection();
+    if (!f.Write(keys)) throw IniWriteError(f.FileName());
+}
+
+// Puts the book's settings back as a save in progress kept them, and drops
+// what it kept; one transaction.
+void restoreKeptSettings(dao::Database& db, const QList<std::pair<QString, QString>>& kept) {
+    cDBSettings& s = DBSettings();
+    s.setDatabase(db);
+    db.BeginTrans();
+    try {
+        s.setSection(kSection);
+        s.DeleteSection();
+        for (const auto& [key, value] : kept)
+            if (key != kUnfinishedMark) s.SaveSetting(value, key);
+        s.setSection(kUnfinishedSection);
+        s.DeleteSection();
+        db.CommitTrans();
+    } catch (...) {
+        if (db.transactionDepth() > 0) db.Rollback();
+        throw;
+    }
+}
+
+void dropKeptSettings(dao::Database& db) {
+    cDBSettings& s = DBSettings();
+    s.setDatabase(db);
+    s.setSection(kUnfinishedSection);
+    s.DeleteSection();
+}
+
+}  // namespace
+
+void SaveIniSettings() { writeIniSettings(QString()); }
+
+// The order of the save. The book is written first, in one transaction
+// that holds its new settings, the save's stamp and, in a section of their
+// own, its settings as they were. Then the ini file is replaced once, with
+// the program-wide settings and the same stamp; a replacement that returns
+// is on the disk. Last the kept settings are dropped.
+//
+// A crash before the book's commit leaves both stores as they were. A crash
+// after it and before the new ini file is on the disk leaves the book's new
+// settings beside the ini file's old ones: the next opening of the book
+// finds the kept settings, whose stamp the ini file does not hold, and puts
+// them back, so that the earlier save stands whole. A crash after the ini
+// file is on the disk leaves the two stamps equal: the next opening only
+// drops the kept settings, and this save stands whole. The other order
+// could not be mended so: an ini file written first names settings that the
+// book may never get, and the ini file keeps no earlier values to go back
+// to.
+void SaveAllSettings(dao::Database& db) {
+    const QString stamp = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    cDBSettings& s = DBSettings();
+    s.setDatabase(db);
+    s.setSection(kSection);
+    QList<std::pair<QString, QString>> kept = s.AllSettings();
+    kept.append({kUnfinishedMark, stamp});
+
+    db.BeginTrans();
+    try {
+        s.setSection(kUnfinishedSection);
+        s.DeleteSection();
+        for (const auto& [key, value] : kept) s.SaveSetting(value, key);
+        SaveDatabaseSettings(db);
+        s.setSection(kSection);
+        s.SaveSetting(stamp, kStampKey);
+        db.CommitTrans();
+    } catch (...) {
+        try {
+            if (db.transactionDepth() > 0) db.Rollback();
+        } catch (const dao::DaoError&) {
+            // A failed commit has rolled back by itself; closing the book
+            // undoes what a failed rollback leaves.
+        }
+        throw;
+    }
+
+    try {
+        writeIniSettings(stamp);
+    } catch (const IniWriteError&) {
+        try {
+            restoreKeptSettings(db, kept);
+        } catch (const std::exception&) {
+            // The next opening of the book puts them back: the ini file does
+            // not hold this save's stamp.
+        }
+        throw;
+    }
+
+    try {
+        dropKeptSettings(db);
+    } catch (const std::exception&) {
+        // The save is whole; the next opening of the book drops them.
+    }
+}
+
+void SettleUnfinishedSave(dao::Database& db) {
+    cDBSettings& s = DBSettings();
+    s.setDatabase(db);
+    s.setSection(kUnfinishedSection);
+    const QList<std::pair<QString, QString>> kept = s.AllSettings();
+    if (kept.isEmpty()) return;
+    QString stamp;
+    for (const auto& [key, value] : kept)
+        if (key == kUnfinishedMark) stamp = value;
+    if (!stamp.isEmpty() && iniSection().Read(kStampKey) == stamp)
+        dropKeptSettings(db);
+    else
+        restoreKeptSettings(db, kept);
+}
+
+QString DefaultSeuranNimi(const QString& bookPath) { return QFileInfo(bookPath).completeBaseName(); }
+
+QString StoredSeuranNimi(const QString& name, const QString& bookPath) {
+    return name == DefaultSeuranNimi(bookPath) ? QString() : name;
 }
 
 void LoadDatabaseSettings(dao::Database& db) {
@@ -138,7 +270,7 @@ void LoadDatabaseSettings(dao::Database& db) {
     FonttiKoko = int(std::clamp<long>(number("FonttiKoko", 10), 1, 72));
     // The association's name: its own key, else the name of its book file.
     SeuranNimi = s.GetSetting(QStringLiteral("SeuranNimi"), QString());
-    if (SeuranNimi.isEmpty()) SeuranNimi = QFileInfo(db.name()).completeBaseName();
+    if (SeuranNimi.isEmpty()) SeuranNimi = DefaultSeuranNimi(db.name());
     RaporttiAlkuPvm = TilikausiAlku;
     RaporttiLoppuPvm = TilikausiLoppu;
     NaytaTilinumerot = true;
@@ -168,6 +300,7 @@ void SaveDatabaseSettings(dao::Database& db) {
     s.SaveSetting(QString::number(MargAla), QStringLiteral("MargAla"));
     s.SaveSetting(Fontti, QStringLiteral("Fontti"));
     s.SaveSetting(QString::number(FonttiKoko), QStringLiteral("FonttiKoko"));
+    s.SaveSetting(StoredSeuranNimi(SeuranNimi, db.name()), QStringLiteral("SeuranNimi"));
 }
 
 }  // namespace core

@@ -8,6 +8,7 @@
 #include "platform/ini/inifile.h"
 
 #include <QString>
+#include <stdexcept>
 
 namespace core {
 
@@ -20,8 +21,27 @@ void LoadIniSettings();
 // DatabasePath = path, written under "Database". False when the ini file
 // could not be written (DatabasePath is set all the same).
 bool SaveDatabasePath(const QString& path);
-// Database, DatabaseBackup, Language and MultiDb from the globals.
+// Database, DatabaseBackup, Language and MultiDb from the globals, in one
+// write of the ini file; raises IniWriteError when it cannot be written.
 void SaveIniSettings();
+
+// The ini file could not be written.
+struct IniWriteError : std::runtime_error {
+    explicit IniWriteError(const QString& f) : std::runtime_error(f.toStdString()), file(f) {}
+    QString file;
+};
+
+// The settings window's save: the association's settings into db and the
+// program-wide ones into the ini file, from the globals, as one save that
+// a crash at any moment leaves as the earlier save or this one (the next
+// SettleUnfinishedSave of the book decides which). Raises (IniWriteError,
+// or the engine's error) with both stores as they were.
+void SaveAllSettings(dao::Database& db);
+// Brings a book whose settings a save left unfinished to one save or the
+// other: the new settings stay when the ini file holds that save, and the
+// earlier ones come back when it does not. Called when a book is opened,
+// before its settings are loaded.
+void SettleUnfinishedSave(dao::Database& db);
 
 // Every key of the Settings table's section "KOLVIO" into the globals, the
 // report margins into the report control's settings, then the report period
@@ -39,6 +59,14 @@ bool flagValue(const QString& text, bool def);
 // ISO yyyy-MM-dd. A stored date is read with dao::Date::fromText, which
 // reads the ISO form and the forms a user types.
 QString dateText(const dao::Date& d);
+
+// The association's name that stands for a book when none is stored: the
+// book file's name without its extension.
+QString DefaultSeuranNimi(const QString& bookPath);
+// The association's name as the Settings table keeps it for the book at
+// bookPath: empty when it is the default, so that the default follows the
+// file.
+QString StoredSeuranNimi(const QString& name, const QString& bookPath);
 
 // Default backup folder of this platform (in place of a floppy drive).
 QString defaultBackupFolder();

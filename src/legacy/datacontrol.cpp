@@ -2,7 +2,6 @@
 
 #include "core/dbc.h"
 #include "core/wholenumber.h"
-#include "legacy/legacysupport.h"
 #include "platform/dao/error.h"
 #include "platform/ui/events.h"
 
@@ -240,6 +239,7 @@ void DataControl::writeBoxes() {
 void DataControl::store() {
     dao::Recordset& rs = Recordset();
     const bool adding = rs.editMode() == EditMode::Add;
+    if (store_) store_();
     writeBoxes();
     rs.Update();
     // The record set would stand again on the row it stood on before the

@@ -19,7 +19,8 @@
 // it: an empty text is Null unless the binding says otherwise, and a number
 // or date field whose text does not read as one keeps its stored value. A
 // new row, once stored, is the current row (the boxes show it). The boxes'
-// Change handlers do not run while the control fills them.
+// Change handlers do not run while the control fills them. The Store
+// handler runs just before the boxes are written.
 
 #include "platform/dao/database.h"
 
@@ -123,6 +124,9 @@ public:
     // After every (re)opening, before the row is shown: for a grid that
     // lists every row.
     void onRequeried(std::function<void()> h) { requeried_ = std::move(h); }
+    // Before the boxes are written into the row as it is stored: for a
+    // window that takes or refuses what a box holds first.
+    void onStore(std::function<void()> h) { store_ = std::move(h); }
     // Runs the Validate handler (the window's unload).
     void Validate(Action a);
 
@@ -150,6 +154,7 @@ private:
     std::function<void(Action)> validate_;
     std::function<void()> reposition_;
     std::function<void()> requeried_;
+    std::function<void()> store_;
 };
 
 }  // namespace legacy

@@ -12,7 +12,6 @@
 #include "core/ui/commanderrors.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
-#include "legacy/legacysupport.h"
 #include "platform/dao/error.h"
 #include "platform/report/reportcontrol.h"
 #include "platform/sys/apppath.h"
@@ -79,10 +78,9 @@ void frmTilit::quietly(const std::function<void()>& f) {
 void frmTilit::buildControls() {
     menuBar = new QMenuBar(this);
     menuBar->setObjectName(QStringLiteral("menuBar"));
-    QList<QAction*> keyed;
     auto menu = [this](const char* name, const char* caption) { return ui::addMenu(menuBar, name, caption); };
-    auto action = [this, &keyed](QMenu* m, const char* name, const char* caption, QKeySequence key = {}) {
-        return ui::addWindowAction(m, this, name, caption, key, &keyed);
+    auto action = [this](QMenu* m, const char* name, const char* caption, QKeySequence key = {}) {
+        return ui::addWindowAction(m, this, name, caption, key);
     };
     mTiedosto = menu("mTiedosto", "&Tiedosto");
     mTulostaTilikartta = action(mTiedosto, "mTulostaTilikartta", "Tulosta tililuettelo", QKeySequence(Qt::Key_F7));
@@ -196,7 +194,6 @@ void frmTilit::buildControls() {
                                 cSelaa,      cPeru,        cTulosta,   cEnsimmainen, cEdellinen, cSeuraava,
                                 cViimeinen,  cSulje,       tvTilit,    cAvaaKaikki};
     for (int k = 1; k < order.size(); ++k) QWidget::setTabOrder(order[k - 1], order[k]);
-    new WindowKeys(this, keyed);
 }
 
 void frmTilit::connectEvents() {

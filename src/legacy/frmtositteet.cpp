@@ -6,10 +6,10 @@
 
 #include "core/globals.h"
 #include "core/nz.h"
+#include "core/ui/datebox.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "legacy/legacydata.h"
-#include "legacy/legacysupport.h"
 #include "platform/dao/error.h"
 #include "platform/report/reportcontrol.h"
 #include "platform/sys/apppath.h"
@@ -76,7 +76,6 @@ frmTositteet::frmTositteet() : ui::Form(QStringLiteral("frmTositteet")) {
     connectEvents();
     connectVoucherFields();
     connectEntryEvents();
-    windowKeys_ = new WindowKeys(this, keyedActions_);
     resize(900, 640);
 }
 
@@ -88,6 +87,7 @@ frmTositteet::~frmTositteet() {
     Data1.onReposition(nullptr);
     Data2.onReposition(nullptr);
     Data2.onRequeried(nullptr);
+    Data1.onStore(nullptr);
     curVienti_ = emptyVienti_.get();
     if (ownVienti_) {
         try {
@@ -106,11 +106,11 @@ void frmTositteet::buildMenus() {
     auto menu = [this](const char* name, const char* caption) { return ui::addMenu(menuBar, name, caption); };
     // A key belongs to the whole window.
     auto action = [this](QMenu* m, const char* name, const char* caption, QKeySequence key = {}) {
-        return ui::addWindowAction(m, this, name, caption, key, &keyedActions_);
+        return ui::addWindowAction(m, this, name, caption, key);
     };
 
     std::tie(mTiedosto, mTositteidenTarkistus, mTilinPaivasaldot, mTilienSaldot, mTilitarkastelu, mSulje) =
-        vouchers::AddFileMenu(menuBar, this, &keyedActions_, "&Sulje");
+        vouchers::AddFileMenu(menuBar, this, "&Sulje");
 
     mTietue = menu("mTietue", "T&ietue");
     mUusi = action(mTietue, "mUusi", "&Uusi", QKeySequence(Qt::Key_F2));
@@ -150,7 +150,9 @@ void frmTositteet::buildVoucherFields() {
     // A voucher never loses its number by an emptied field: it would drop
     // out of every list and report.
     Data1.Bind(tTositenumero, QStringLiteral("toNumero"), DataControl::Empty::Keep);
-    Data1.Bind(tTositepvm, QStringLiteral("toPvm"));
+    // Nor its date: an emptied date field is refused (pvmLeft).
+    Data1.Bind(tTositepvm, QStringLiteral("toPvm"), DataControl::Empty::Keep);
+    core::WatchDateBox(tTositepvm);
     Data1.Bind(tTositeSelite, QStringLiteral("toSelite"), DataControl::Empty::Blank);
 
     lstTositteet = new vouchers::PickList(this);
@@ -365,6 +367,11 @@ void frmTositteet::connectEvents() {
     ui::Events::of(this).onActivate([this] { activate(); });
 
     Data1.onValidate([this](DataControl::Action) { currentVoucherChanged(); });
+    // A date typed and not yet taken is taken, or refused, as leaving the
+    // field would do, before the voucher is stored by any command.
+    Data1.onStore([this] {
+        if (core::DateBoxTyped(tTositepvm)) pvmLeft();
+    });
     Data1.onReposition([this] { currentVoucherChanged(); });
 }
 

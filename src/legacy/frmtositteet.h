@@ -55,8 +55,6 @@ class cTositePohja;
 
 namespace legacy {
 
-class WindowKeys;
-
 class frmTositteet : public ui::Form {
     Q_OBJECT
 public:
@@ -315,8 +313,6 @@ private:
     bool gone_ = false;  // unloading: the fields' handlers do nothing more
     long shownBeforeChange_ = 0;  // the voucher shown when the book was last closed or rewritten
     QPointer<QWidget> skipLeave_;
-    WindowKeys* windowKeys_ = nullptr;
-    QList<QAction*> keyedActions_;
 };
 
 }  // namespace legacy

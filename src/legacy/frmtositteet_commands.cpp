@@ -2,11 +2,11 @@
 // the numbering of a new voucher, and the three voucher fields.
 
 #include "core/globals.h"
+#include "core/ui/datebox.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "legacy/frmtositteet.h"
 #include "legacy/legacydata.h"
-#include "legacy/legacysupport.h"
 #include "platform/dao/error.h"
 #include "platform/ui/events.h"
 #include "vouchers/tositekirjaus.h"
@@ -211,12 +211,11 @@ void frmTositteet::pvmKeyPress(int& keyAscii) {
 }
 
 void frmTositteet::pvmLeft() {
-    const std::optional<dao::Date> typed = dao::Date::fromText(tTositepvm->text());
-    if (!typed) {
-        step([this] { Data1.setField(QStringLiteral("toPvm"), dao::Variant()); });
-        tTositepvm->clear();
-        return;
-    }
+    // A text that is no date (an emptied field too) is refused: the user is
+    // told, and the field shows again the date the voucher keeps. A voucher
+    // without a date may be left so.
+    const std::optional<dao::Date> typed = core::AcceptDateBox(tTositepvm);
+    if (!typed || typed->isZero()) return;
     const QDate d = typed->date();
     tTositepvm->setText(dao::Date::fromDate(d).toShortString());
     step([&] { Data1.setField(QStringLiteral("toPvm"), dao::Variant(dao::Date::fromDate(d))); });

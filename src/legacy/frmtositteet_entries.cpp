@@ -13,7 +13,6 @@
 #include "core/ui/translator.h"
 #include "legacy/frmtositteet.h"
 #include "legacy/legacydata.h"
-#include "legacy/legacysupport.h"
 #include "platform/dao/error.h"
 #include "platform/ui/events.h"
 #include "platform/ui/twips.h"

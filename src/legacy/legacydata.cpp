@@ -38,7 +38,7 @@ std::vector<vouchers::TositeListanRivi> TositeLista(bool avaus, bool paatos) {
 
 RecordSource ViennitLahde(long toID) {
     return {QStringLiteral("SELECT tlNumero AS Tilinumero, tlNimi AS Tilinimi, viTyyppi AS Tyyppi, viArvo AS Summa, "
-                           "viID FROM vi LEFT JOIN tl ON vi.vitlID = tl.tlID WHERE vitoID = ?"),
+                           "viID FROM vi LEFT JOIN tl ON vi.vitlID = tl.tlID WHERE vitoID = ? ORDER BY viID"),
             {dao::Variant(toID)}};
 }
 

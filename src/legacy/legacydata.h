@@ -26,7 +26,8 @@ std::vector<vouchers::TositeListanRivi> TositeLista(bool avaus, bool paatos);
 
 // The entries of the voucher toID (none for 0), each with its account's
 // number and name: the columns Tilinumero, Tilinimi, Tyyppi, Summa and
-// viID. The record source of the entry grid.
+// viID, in the order the entries were made (by key). The record source of
+// the entry grid.
 RecordSource ViennitLahde(long toID);
 
 // The next number of the mode's series: opening vouchers are numbered among

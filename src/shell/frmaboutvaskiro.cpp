@@ -1,7 +1,6 @@
 #include "shell/frmaboutvaskiro.h"
 
 #include "core/globals.h"
-#include "platform/sys/shell.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/events.h"
 #include "platform/ui/twips.h"
@@ -85,9 +84,8 @@ frmAboutVaskiro::frmAboutVaskiro() : ui::Form(QStringLiteral("frmAboutVaskiro"))
     cSulje->setDefault(true);
     v->addWidget(cSulje, 0, Qt::AlignHCenter);
 
-    ui::Events::of(Label5).onClick(
-        [this] { sys::ShellOpen(this, SupportPage(QStringLiteral("tukipalvelut.htm")), 0); });
-    ui::Events::of(Label9).onClick([this] { sys::ShellOpen(this, SupportPage(QStringLiteral("index.htm")), 0); });
+    ui::Events::of(Label5).onClick([this] { OpenSupportPage(this, QStringLiteral("tukipalvelut.htm")); });
+    ui::Events::of(Label9).onClick([this] { OpenSupportPage(this, QStringLiteral("index.htm")); });
     ui::Events::of(cSulje).onClick([this] {
         hide();
         QCoreApplication::processEvents();

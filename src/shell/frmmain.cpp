@@ -6,7 +6,6 @@
 #include "core/ui/translator.h"
 #include "platform/report/preview.h"
 #include "platform/report/reportcontrol.h"
-#include "platform/sys/shell.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/events.h"
 #include "platform/ui/twips.h"
@@ -331,7 +330,7 @@ void frmMain::showAbout() {
     runCommand([] { ui::Forms::show<frmAboutVaskiro>(true); }, OnError::Report);
 }
 
-void frmMain::openSupportPage() { sys::ShellOpen(this, SupportPage(QStringLiteral("kayttotuki.htm")), 0); }
+void frmMain::openSupportPage() { OpenSupportPage(this, QStringLiteral("kayttotuki.htm")); }
 
 void frmMain::CheckKPStatus() { cKustannuspaikat->setEnabled(core::Kustannuspaikat); }
 

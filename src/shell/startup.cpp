@@ -1,6 +1,7 @@
 // The program's start-up: the Load handler of the main window.
 
 #include "shell/startup.h"
+#include "shell/bookrepair.h"
 #include "shell/programsupport.h"
 
 #include "core/dbc.h"
@@ -149,7 +150,7 @@ dao::Database openAssociationBook(bool& pathChanged) {
         case dao::err::CannotOpenDatabase:
             // Only a file the engine cannot read as a book counts as damaged.
             // The repaired book is opened at the next start.
-            RepairDamagedDatabase(core::DatabasePath);
+            RepairDamagedBook(core::DatabasePath, QStringLiteral("frmMain"));
             return {};
         default:
             core::ShowInfo(
@@ -174,6 +175,9 @@ void upgradeAndLoadSettings(frmMain& main, dao::Database& db, bool pathChanged) 
             QStringLiteral(" %1 (%2): %3 / %4").arg(e.step()).arg(e.stepName()).arg(e.number()).arg(e.engineText()));
     }
     if (pathChanged) step("saving the book's path", [] { core::SaveDatabasePath(core::DatabasePath); });
+    // A save of the settings that a crash cut short stands as one save or
+    // the other before the settings are read.
+    step("an unfinished save of the settings", [&] { core::SettleUnfinishedSave(db); });
     step("loading the association's settings", [&] {
         core::LoadDatabaseSettings(db);
         main.ApplyReportMargins();
@@ -228,48 +232,6 @@ void CheckCurrencySymbol() {
 bool IsDemoDatabase(const QString& path, const QString& appPath) {
     return path.startsWith(appPath, Qt::CaseInsensitive) &&
            path.indexOf(QLatin1String("demo"), 1, Qt::CaseInsensitive) >= 1;
-}
-
-bool RepairDamagedDatabase(const QString& path) {
-    core::ShowInfo(
-        core::TranslateStr(QStringLiteral("frmMain"),
-                           QStringLiteral("Tietokanta on vioittunut edellisen käyttökerran lopetuksen yhteydessä, "
-                                          "yritän korjata tietokannan. Odota hetki.")));
-    const QString repaired = path + QStringLiteral("2");
-    const QString damaged = path + QStringLiteral("OLD");
-    {
-        sys::cMouseCursor cursor;
-        cursor.SetCursor(nullptr, sys::kPointerHourglass);
-        try {
-            dao::DBEngine::RepairDatabase(path);
-            dao::DBEngine::CompactDatabase(path, repaired);
-        } catch (const std::exception& e) {
-            qWarning("repairing %s: %s", qPrintable(path), e.what());
-            cursor.SetCursor(nullptr, sys::kPointerDefault);
-            core::ShowInfo(core::TranslateStr(QStringLiteral("frmMain"),
-                                              QStringLiteral("Tietokannan korjaus ei onnistunut. Palauta tietokanta "
-                                                             "varmuuskopiolta ennen kuin jatkat Kolvion käyttöä.")));
-            return false;
-        }
-    }
-    // The damaged file gets its "OLD" name as a second name (or a copy), and
-    // the repaired copy then takes the book's name in one step: the book's
-    // name never stands empty, whenever the program is stopped.
-    try {
-        fso::LinkOrCopyFile(path, damaged);
-    } catch (const std::exception&) {
-        core::ShowInfo(core::TranslateStr(QStringLiteral("frmMain"),
-                                          QStringLiteral("Vioittuneen tietokannan uudelleen nimeäminen ei onnistu.")));
-        return false;
-    }
-    try {
-        fso::ReplaceFile(repaired, path);
-    } catch (const std::exception&) {
-        core::ShowInfo(core::TranslateStr(QStringLiteral("frmMain"),
-                                          QStringLiteral("Korjatun tietokannan uudelleen nimeäminen ei onnistu.")));
-        return false;
-    }
-    return true;
 }
 
 // ---------------------------------------------------------------- the sequence

@@ -21,10 +21,4 @@ void CheckCurrencySymbol();
 // character; both compared without regard to letter case.
 bool IsDemoDatabase(const QString& path, const QString& appPath);
 
-// Repairs a damaged book in place: a repaired and compacted copy takes the
-// book's name and the damaged file is kept with "OLD" appended. Each failure
-// is told to the user and leaves the files as they are at that moment.
-// True when the repaired copy took the book's name.
-bool RepairDamagedDatabase(const QString& path);
-
 }  // namespace shell

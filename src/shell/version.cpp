@@ -1,6 +1,9 @@
 #include "shell/version.h"
 
+#include "core/ui/helpers.h"
+#include "core/ui/translator.h"
 #include "platform/sys/apppath.h"
+#include "platform/sys/shell.h"
 
 #include <QDir>
 #include <QSysInfo>
@@ -33,6 +36,15 @@ QString PlatformText() {
 
 QString SupportPage(const QString& page) {
     return QDir(QDir(sys::AppPath()).filePath(kSupportPagesFolder)).filePath(page);
+}
+
+void OpenSupportPage(QWidget* owner, const QString& page) {
+    const QString target = SupportPage(page);
+    if (sys::ShellOpen(owner, target, 0)) return;
+    core::ShowInfo(core::TranslateStr(QStringLiteral("Yleiset"),
+                                      QStringLiteral("Ohjesivu ei auennut selaimeen. Sen voi avata selaimella "
+                                                     "tiedostosta:")) +
+                   QStringLiteral("\r\n") + QDir::toNativeSeparators(target));
 }
 
 }  // namespace shell

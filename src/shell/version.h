@@ -5,6 +5,8 @@
 
 #include <QString>
 
+class QWidget;
+
 namespace shell {
 
 int VersionMajor();
@@ -27,5 +29,9 @@ inline const QString kSupportPagesFolder = QStringLiteral("ohje");
 // The full path (or address) of a support page: "kayttotuki.htm",
 // "tukipalvelut.htm" or "index.htm" (the home page).
 QString SupportPage(const QString& page);
+
+// Opens a support page in the browser. When none opens (no browser, or the
+// page is not there), a message tells the user so and where the page is.
+void OpenSupportPage(QWidget* owner, const QString& page);
 
 }  // namespace shell

@@ -192,7 +192,7 @@ frmNewTulosJaTase::~frmNewTulosJaTase() {
 void frmNewTulosJaTase::buildMenus() {
     auto menu = [this](const char* name, const char* caption) { return ui::addMenu(menuBar, name, caption); };
     auto action = [this](QMenu* m, const char* name, const char* caption, QKeySequence key = {}) {
-        return ui::addWindowAction(m, this, name, caption, key, &windowKeys_);
+        return ui::addWindowAction(m, this, name, caption, key);
     };
     mTiedosto = menu("mTiedosto", "Tiedosto");
     mTarkistaTilikartta = action(mTiedosto, "mTarkistaTilikartta", "Tarkista Tilikartta");
@@ -401,26 +401,11 @@ void frmNewTulosJaTase::connectEvents() {
     tvMalli->onDrop = [this] { run([this] { tvMalli_OLEDragDrop(); }); };
     tvMalli->onCompleteDrag = [this] { run([this] { tvMalli_OLECompleteDrag(); }); };
 
-    // The window's keys win over the text boxes' own (Ctrl+Z).
-    for (QWidget* w : {static_cast<QWidget*>(tMallinNimi), static_cast<QWidget*>(tOtsake),
-                       static_cast<QWidget*>(cmbTuloslaskelma->lineEdit())})
-        if (w) w->installEventFilter(this);
     // The right button opens the pop-up menu; it does not choose accounts.
     lstTilit->viewport()->installEventFilter(this);
 }
 
-bool frmNewTulosJaTase::isWindowKey(const QKeyEvent* e) const {
-    const QKeySequence pressed(QKeyCombination(e->modifiers() & ~Qt::KeypadModifier, Qt::Key(e->key())));
-    for (const QAction* a : windowKeys_)
-        if (a->shortcut() == pressed) return true;
-    return false;
-}
-
 bool frmNewTulosJaTase::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::ShortcutOverride && isWindowKey(static_cast<QKeyEvent*>(event))) {
-        event->ignore();
-        return true;
-    }
     if (watched == lstTilit->viewport() &&
         (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) &&
         static_cast<QMouseEvent*>(event)->button() == Qt::RightButton)

@@ -280,7 +280,6 @@ private:
     void releaseHeld(std::unique_ptr<T>& held);
     void attachModel();
     void attachRow();
-    bool isWindowKey(const QKeyEvent* e) const;
     // Shows the selected node when the window shows another model or row
     // (a node can be selected without being shown, as when a drag starts).
     void ensureSelectionShown();
@@ -295,7 +294,6 @@ private:
     QString dragKey_;
     bool bFillingAccounts_ = false;
     QWidget* client_ = nullptr;
-    QList<QAction*> windowKeys_;
 };
 
 }  // namespace statement_models

@@ -265,15 +265,21 @@ bool LaskeLiikevaihto(long maID, const dao::Date& start, const dao::Date& end, b
     gLvKuluva = {};
     gLvKuluvaAlusta = {};
     dao::Database db = core::DBCon().AvaaDB();
-    Vientisummat::Vaihe vaihe(db);
-    Vientisummat::varasto(db).ennakoi(MallinTilit(db, maID));
-    const std::vector<long> rows =
-        keys(db, QStringLiteral("SELECT mrID FROM mr WHERE mrmaID = ? AND mrIsLiikevaihto = True ORDER BY mrID"),
-             {dao::Variant(maID)});
-    if (!rows.empty()) {
-        LaskeLiikevaihtoRivi(db, rows.front(), start, end, bar, 0);
-        return true;
+    bool found = false;
+    {
+        Vientisummat::Vaihe vaihe(db);
+        Vientisummat::varasto(db).ennakoi(MallinTilit(db, maID));
+        // It writes nothing; the transaction makes its sums those of one
+        // book, with no other program's commit between them.
+        dao::InTransaction(db, [&] {
+            const std::vector<long> rows = keys(
+                db, QStringLiteral("SELECT mrID FROM mr WHERE mrmaID = ? AND mrIsLiikevaihto = True ORDER BY mrID"),
+                {dao::Variant(maID)});
+            found = !rows.empty();
+            if (found) LaskeLiikevaihtoRivi(db, rows.front(), start, end, bar, 0);
+        });
     }
+    if (found) return true;
     if (!silent)
         core::ShowInfo(core::TranslateStr(QStringLiteral("Yleiset"), QStringLiteral("Liikevaihtoriviä ei ole määritelty.")) +
                        QStringLiteral("\n\n") +

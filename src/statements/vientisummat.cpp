@@ -40,7 +40,31 @@ void Vientisummat::tarkista(dao::Database& db) {
     leima_ = now;
 }
 
-void Vientisummat::leimaa(dao::Database& db) { leima_ = db.contentStamp(); }
+// Another connection's commit is the one change a step's own work does not
+// account for. The stamp is always taken before the reads it vouches for:
+// what the store read after it is then the book as it stands, or older
+// than a change that the next look sees.
+bool Vientisummat::vieraitaMuutoksia(const dao::ContentStamp& now) const {
+    return now.connection != leima_.connection || now.otherCommits != leima_.otherCommits;
+}
+
+void Vientisummat::ennenLukua(dao::Database& db) {
+    if (vaiheet_ == 0) return;  // varasto has just compared the whole book
+    const dao::ContentStamp now = db.contentStamp();
+    if (!vieraitaMuutoksia(now)) return;
+    // Changed by someone else during the step: what was read before is
+    // forgotten, the accounts asked ahead stay asked.
+    perheet_.clear();
+    leima_ = now;
+}
+
+void Vientisummat::leimaa(dao::Database& db) {
+    const dao::ContentStamp now = db.contentStamp();
+    // A commit by another program since the last read may have changed
+    // what the store holds: it is not taken as read.
+    if (vieraitaMuutoksia(now)) unohda();
+    else leima_ = now;
+}
 
 void Vientisummat::unohda() {
     perheet_.clear();
@@ -168,6 +192,7 @@ void Vientisummat::lue(dao::Database& db, const Family& f, Perhe& p, const QStri
 const std::unordered_map<long, Puolet>& Vientisummat::summat(dao::Database& db, const Family& f, const std::vector<long>& accounts,
                                                              Tositteet valinta, const dao::Date& from,
                                                              const dao::Date& to, long kpID) {
+    ennenLukua(db);
     Perhe& p = perhe(f);
     std::vector<long> lukematta;
     for (long tili : accounts)
@@ -210,6 +235,7 @@ const std::unordered_map<long, Puolet>& Vientisummat::summat(dao::Database& db, 
 }
 
 void Vientisummat::lueTositteet(dao::Database& db, const Family& f, const std::vector<long>& vouchers) {
+    ennenLukua(db);
     const auto it = perheet_.find(&f);
     if (it == perheet_.end() || it->second.luetut.empty() || vouchers.empty()) return;
     Perhe& p = it->second;

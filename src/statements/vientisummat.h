@@ -15,8 +15,10 @@
 // it; at the step's end the store takes the book as it stands, for the
 // step's own writes keep it true: the work tables tula and tase are no
 // entries, the budget vouchers it rebuilds are forgotten and the automatic
-// bookings it deletes and writes are forgotten and read again. Outside a
-// step every sum compares the book first. TyhjennaTulaJaTase starts a run:
+// bookings it deletes and writes are forgotten and read again. Another
+// program's commit is not the step's own: every read within a step, and
+// the step's end, look for one and forget what was read before it.
+// Outside a step every sum compares the book first. TyhjennaTulaJaTase starts a run:
 // the store forgets everything, so that each run reads the book anew.
 
 #include "statements/detail.h"
@@ -127,6 +129,8 @@ private:
     static void lueTositetiedot(dao::Database& db, const Family& f, Perhe& p, const QString& where,
                                 const dao::Params& params);
     void tarkista(dao::Database& db);
+    bool vieraitaMuutoksia(const dao::ContentStamp& now) const;
+    void ennenLukua(dao::Database& db);
     void leimaa(dao::Database& db);
 
     dao::ContentStamp leima_;

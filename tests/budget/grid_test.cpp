@@ -159,4 +159,22 @@ TEST_F(BudgetGrid, UpAndDownSkipHeadingsStopAtTheEndsAndScrollTheLines) {
     EXPECT_EQ(focused(), w.Cell(4, 0));
 }
 
+// A click into a cell selects its amount wherever it lands, so that what is
+// typed replaces it: 45 is stored as 45, not merged into 450,00 or 0,0045.
+TEST_F(BudgetGrid, WhatIsTypedAfterAClickReplacesTheCellsAmount) {
+    using At = kvtest::Keys::At;
+    makeBook(kvtest::smallModel() + kvtest::buRow(43, 2, {120.5, 120.5, 120.5}));
+    frmBudjetti& w = open();
+    for (const At at : {At::LeftEdge, At::Middle, At::RightEnd}) {
+        const int month = int(at) + 1;
+        for (const long tlID : {43, 44}) {  // lines 2 and 3: 120,50 and 0,00
+            SCOPED_TRACE(std::to_string(tlID) + " at the " + kvtest::Keys::name(at));
+            w.Cell(5, 5)->setFocus(Qt::MouseFocusReason);
+            kvtest::Keys::clickInto(w.Cell(month, tlID == 43 ? 2 : 3), at);
+            for (const Qt::Key k : {Qt::Key_4, Qt::Key_5, Qt::Key_Tab, Qt::Key_F3}) QTest::keyClick(focused(), k);
+            EXPECT_EQ(months(tlID, 2).split(u' ').value(month - 1), "45") << months(tlID, 2).toStdString();
+        }
+    }
+}
+
 }  // namespace

@@ -14,6 +14,7 @@
 #include <QDate>
 #include <QLocale>
 #include <gtest/gtest.h>
+#include <map>
 
 using dao::Currency;
 
@@ -132,6 +133,25 @@ TEST_F(RegionalFormats, AmountsAreShownInTheLocalesFormAndReadBackExactly) {
     for (const std::int64_t r : raws) {
         const Currency amount = Currency::fromRaw(r);
         EXPECT_EQ(Currency::parse(amount.toText()), amount) << amount.toText().toStdString();
+    }
+}
+
+// An amount with the euro sign takes the currency form of the locale the
+// program follows, a negative one its negative form.
+TEST_F(RegionalFormats, AmountsInEurosTakeTheLocalesCurrencyForm) {
+    const QString nbsp(QChar(0x00A0)), minus(QChar(0x2212));
+    const std::map<QString, std::pair<QString, QString>> forms{
+        {"fi_FI", {"1" + nbsp + "234,50" + nbsp + "€", minus + "1" + nbsp + "234,50" + nbsp + "€"}},
+        {"sv_FI", {"1" + nbsp + "234,50" + nbsp + "€", minus + "1" + nbsp + "234,50" + nbsp + "€"}},
+        {"en_US", {"€1" + nbsp + "234.50", "(€1" + nbsp + "234.50)"}},
+    };
+    for (const char* language : {"Suomi", "Svenska"}) {
+        core::Language = QString::fromLatin1(language);
+        core::ApplyRegionalFormats();
+        const auto form = forms.find(QLocale().name());
+        ASSERT_NE(form, forms.end()) << QLocale().name().toStdString();
+        EXPECT_EQ(Currency::fromRaw(12345000).toCurrencyString(), form->second.first) << language;
+        EXPECT_EQ(Currency::fromRaw(-12345000).toCurrencyString(), form->second.second) << language;
     }
 }
 

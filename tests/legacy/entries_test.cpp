@@ -7,6 +7,7 @@
 #include <QRadioButton>
 
 using kvtest::LegacyTest;
+using At = kvtest::Keys::At;
 using ui::Answer;
 
 namespace {
@@ -75,6 +76,21 @@ TEST_F(LegacyTest, TotalsShowTheDifferenceAndANewEntryProposesTheBalance) {
     // the three with an amount were, the balanced voucher's zero one was not.
     EXPECT_EQ(value("SELECT COUNT(*) FROM vi WHERE vitlID = 0"), 3);
     EXPECT_EQ(value("SELECT COUNT(*) FROM vi WHERE vitlID = 0 AND viArvo = 0"), 0);
+}
+
+// The grid lists a voucher's entries in the order they were made, and the
+// editor starts on the first of them, whatever order the book's indexes
+// would give (by cost centre and account).
+TEST_F(LegacyTest, TheGridListsTheEntriesInTheOrderTheyWereMade) {
+    book();
+    const long v = addVoucher(1, "Monta");
+    const long first = addEntry(v, Kulut, "D", "30");
+    addEntry(v, Kassa, "K", "10");
+    addEntry(v, Pankki, "K", "20");
+    auto& f = open();
+    EXPECT_EQ(gridRows(), QStringList({"4000|Kulut|D|30,00", "1000|Kassa|K|10,00", "1910|Pankki|K|20,00"}));
+    EXPECT_EQ(f.CurVienti().id(), first);
+    EXPECT_EQ(f.cmbTililuettelo->currentText(), "4000 Kulut");
 }
 
 TEST_F(LegacyTest, AnEntryChosenInTheGridIsEditedAndSavedThroughTheEditor) {
@@ -274,6 +290,31 @@ TEST_F(LegacyTest, SidesInLowerCaseAreDebitAndCreditAsTheirCapitals) {
     EXPECT_EQ(a.tTilinumero->text(), "1000");
     EXPECT_EQ(a.lblKuluvaDebet->text(), euros("7"));
     EXPECT_EQ(a.lblKuluvaKredit->text(), euros("0"));
+}
+
+// A click into the editor's amount box selects the amount wherever it
+// lands, so that what is typed replaces it rather than merging into it.
+TEST_F(LegacyTest, WhatIsTypedAfterAClickReplacesTheEditorsAmount) {
+    book();
+    for (long n = 1; n <= 6; ++n) {
+        balanced(n, QStringLiteral("Kerhomaksut"), "120.5");
+        addEntry(value("SELECT MAX(toID) FROM to"), Kulut, "D", "0");
+    }
+    auto& f = open();
+    key(Qt::Key_A, Qt::ControlModifier);
+    long id = value("SELECT MIN(toID) FROM to");
+    for (const int row : {0, 2})  // Kassa 120,50 and Kulut 0,00
+        for (const At at : {At::LeftEdge, At::Middle, At::RightEnd}) {
+            clickGridRow(f.grdViennit, row);
+            SCOPED_TRACE("\"" + f.tSumma->text().toStdString() + "\" at the " + name(at));
+            clickInto(f.tSumma, at);
+            type("45");
+            tab();
+            key(Qt::Key_F3);
+            EXPECT_TRUE(entries(id).contains(row == 0 ? "D 1 45" : "D 5 45")) << entries(id).join(u',').toStdString();
+            key(Qt::Key_D, Qt::ControlModifier);
+            ++id;
+        }
 }
 
 }  // namespace

@@ -155,11 +155,15 @@ TEST_F(LegacyTest, TheDateFieldKeepsDatesInsideTheYearAndTheOtherFieldsTheirRule
     EXPECT_EQ(f.tTositepvm->text(), "6.3.2031");
     type("--");
     EXPECT_EQ(f.tTositepvm->text(), "4.3.2031");
+    // A text that is no date is refused; the voucher keeps its date.
+    tab();
+    key(Qt::Key_F3);
+    dialogs->expectMessage("Päivämäärää ei tallennettu, koska se ei ole päivämäärä: ei päivä", Answer::OK);
     retype(f.tTositepvm, "ei päivä");
     tab();
-    EXPECT_EQ(f.tTositepvm->text(), "");
+    EXPECT_EQ(f.tTositepvm->text(), "4.3.2031");
     key(Qt::Key_F3);
-    EXPECT_EQ(stored(), "<null>");
+    EXPECT_EQ(stored(), "2031-03-04");
 
     retype(f.tTositeSelite, "");
     tab();
@@ -171,6 +175,70 @@ TEST_F(LegacyTest, TheDateFieldKeepsDatesInsideTheYearAndTheOtherFieldsTheirRule
     key(Qt::Key_F3);
     EXPECT_EQ(text(QStringLiteral("SELECT toSelite FROM to WHERE toID = ?"), {id}), " ");
     EXPECT_EQ(value(QStringLiteral("SELECT toNumero FROM to WHERE toID = ?"), {id}), 1);
+}
+
+// A text that is no date, an emptied field too, typed over the voucher's
+// date and then left, saved at once, left for the previous voucher or with
+// the window's close box: the user is told, and the book keeps the date.
+// A voucher without a date may be left without one.
+TEST_F(LegacyTest, ATextThatIsNoDateIsRefusedWhicheverWayTheUserGoesOn) {
+    book();
+    const long v1 = balanced(1, "Eka", "10");
+    const long v2 = balanced(2, "Toka", "20");
+    const long undated = balanced(3, "Ilman", "30");
+    auto stored = [&](long id) { return text(QStringLiteral("SELECT toPvm FROM to WHERE toID = ?"), {id}); };
+    const char* had = "2031-02-03";
+    const struct {
+        const char* typed;
+        const char* stored;  // "" for the date the voucher had
+    } texts[] = {{"1.13.2031", ""}, {"29.2.2031", ""}, {"", ""}, {"15.7.2031", "2031-07-15"}};
+    enum class Way { TabThenF3, F3, PreviousVoucher, CloseBox };
+    for (const auto& t : texts) {
+        for (const Way way : {Way::TabThenF3, Way::F3, Way::PreviousVoucher, Way::CloseBox}) {
+            SCOPED_TRACE(std::string(t.typed) + " / way " + std::to_string(int(way)));
+            db().Execute(QStringLiteral("UPDATE to SET toPvm = ? WHERE toID = ?"), {*dao::Date::fromIso(QString::fromLatin1(had)), v2});
+            auto& f = open();
+            clickListRow(f.lstTositteet, 1);
+            ASSERT_EQ(f.tTositeSelite->text(), "Toka");
+            retype(f.tTositepvm, QString::fromUtf8(t.typed));
+            const bool refused = *t.stored == '\0';
+            const QString message = QStringLiteral("Päivämäärää ei tallennettu, koska se ei ole päivämäärä: ") +
+                                    (*t.typed ? QString::fromUtf8(t.typed) : QStringLiteral("(tyhjä)"));
+            if (refused) dialogs->expectMessage(message, Answer::OK);
+            switch (way) {
+            case Way::TabThenF3:
+                tab();
+                key(Qt::Key_F3);
+                break;
+            case Way::F3: key(Qt::Key_F3); break;
+            case Way::PreviousVoucher: key(Qt::Key_S, Qt::ControlModifier); break;
+            case Way::CloseBox:
+                f.close();
+                settle();
+                break;
+            }
+            const QString kept = QString::fromLatin1(refused ? had : t.stored);
+            EXPECT_EQ(stored(v2), kept);
+            EXPECT_EQ(dialogs->shownTexts(), refused ? QStringList{message} : QStringList{});
+            if (way == Way::TabThenF3 || way == Way::F3)
+                EXPECT_EQ(f.tTositepvm->text(), dao::Date::fromIso(kept)->toShortString());
+            ui::Forms::destroyAll();
+            dialogs->reset();
+        }
+    }
+    EXPECT_EQ(stored(v1), "2031-02-02");
+
+    // A voucher without a date: passing its empty field asks nothing.
+    db().Execute(QStringLiteral("UPDATE to SET toPvm = Null WHERE toID = ?"), {undated});
+    dialogs->expectMessage("Tositteissa puutteita", Answer::No);
+    auto& f = open();
+    clickListRow(f.lstTositteet, 2);
+    ASSERT_EQ(f.tTositeSelite->text(), "Ilman");
+    EXPECT_EQ(f.tTositepvm->text(), "");
+    focusOn(f.tTositepvm);
+    tab();
+    key(Qt::Key_F3);
+    EXPECT_EQ(stored(undated), "<null>");
 }
 
 TEST_F(LegacyTest, UndoDropsANewVoucherWithTheEntriesStoredUnderIt) {

@@ -2,6 +2,8 @@
 // finding the stick, the copy by day and the compaction, the day and file
 // lists, deleting copies, and the restore that ends the program.
 
+#include "core/settings.h"
+#include "maintenance/backupfolder.h"
 #include "maintenance/frmbackup.h"
 #include "maintenance/frmbackupmanagement.h"
 #include "maintenance/frmbackuprestore.h"
@@ -9,11 +11,14 @@
 #include "maintenancefixture.h"
 #include "platform/fso/fso.h"
 #include "shell/openers.h"
+#include "support/helppages.h"
 #include "support/pendingedit.h"
+#include "support/writetrace.h"
 
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <functional>
 
 using namespace maintenance;
 
@@ -128,9 +133,8 @@ TEST_F(Stick, TheCopyIsOnTheStickBeforeItIsCalledDoneAndLeftoversGo) {
     const QString day = QDir(titleFolderOnStick()).filePath(QStringLiteral("20310315"));
     ASSERT_TRUE(QDir().mkpath(day));
     const QString target = QDir(day).filePath(QStringLiteral("kirja.mdb"));
-    fso::CreateWorkFileBeside(QDir(titleFolderOnStick()).filePath(QStringLiteral("20310301/kirja.mdb")));
-    fso::CreateWorkFileBeside(target);
-    fso::CreateWorkFileBeside(book);
+    for (const QString& of : {QDir(titleFolderOnStick()).filePath(QStringLiteral("20310301/kirja.mdb")), target, book})
+        writeFile(fso::WorkFileNameBeside(of), "kesken");
 
     auto& w = ui::Forms::show<frmBackup>();
     w.cEtsiMuistitikku->click();
@@ -150,6 +154,60 @@ TEST_F(Stick, TheCopyIsOnTheStickBeforeItIsCalledDoneAndLeftoversGo) {
     w.cTiivista->click();
     EXPECT_EQ(w.lblVaihe5->text(), QStringLiteral("5. Tiivistys valmis"));
     EXPECT_EQ(QDir(tmp.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("kirja.mdb")});
+}
+
+// Each folder the work makes and each file that takes a name is on the
+// disk (its folder synced after the name) before the user is told that the
+// work is done; on the stick, in the documents folder, in the backup folder
+// and beside the book, the folders made first among them.
+TEST_F(Stick, EveryNewNameIsOnTheDiskBeforeTheWorkIsReportedDone) {
+    const QString book = makeBook(QStringLiteral("Pankkitili"));
+    addSlack(book);
+    frmBackup* copying = nullptr;
+    // The windows without a line of their own tell it in their last message.
+    auto toldAll = [this] { return dialogs.pendingCount() == 0; };
+    const struct {
+        const char* work;
+        std::function<void()> before;  // the window up to the command
+        std::function<void()> run;
+        std::function<bool()> reported;
+    } works[] = {
+        {"the copy on the stick",
+         [&] {
+             copying = &ui::Forms::show<frmBackup>();
+             copying->cEtsiMuistitikku->click();
+         },
+         [&] { copying->cKopioi->click(); },
+         [&] { return copying->lblVaihe3->text() == QLatin1String("3. Kopiointi valmis."); }},
+        {"its compaction", [] {}, [&] { copying->cTiivista->click(); },
+         [&] { return copying->lblVaihe5->text() == QLatin1String("5. Tiivistys valmis"); }},
+        {"the copy into the backup folder",
+         [&] {
+             ui::Forms::unload(*copying);
+             core::DatabaseBackup = core::defaultBackupFolder();
+             dialogs.expectMessage(QStringLiteral("Aloitetaan tietokannan varmuuskopiointi"), ui::Answer::OK)
+                 .expectMessage(QStringLiteral("varmuuskopiointi ja uudelleenjärjestely valmis."), ui::Answer::OK);
+         },
+         [] { maintenance::mVarmistusClick(); }, toldAll},
+        {"the restore from the stick",
+         [&] {
+             QDir(documents()).removeRecursively();  // made anew by the restore
+             auto& w = ui::Forms::show<frmBackupRestore>();
+             w.cEtsiMuistitikku->click();
+             w.lstPaiva->setCurrentRow(0);
+             w.lstTietokanta->setCurrentRow(0);
+             dialogs.expectMessage(QStringLiteral("Tietokantaa on vaihdettu."), ui::Answer::OK);
+         },
+         [] { ui::Forms::find<frmBackupRestore>()->cPalauta->click(); }, toldAll},
+    };
+    for (const auto& w : works) {
+        SCOPED_TRACE(w.work);
+        w.before();
+        kvtest::WriteTrace trace({tmp.path()}, w.reported);
+        w.run();
+        EXPECT_EQ(trace.unsyncedWhenReported(), QStringList());
+    }
+    EXPECT_EQ(accountOf(QDir(documents()).filePath(QStringLiteral("Kolvio VEV/kirja.mdb"))), QStringLiteral("Pankkitili"));
 }
 
 TEST_F(Stick, ADamagedBookNeverReplacesTheDaysEarlierCopy) {
@@ -180,6 +238,10 @@ TEST_F(Stick, NoStickNoRoomOrNoBookOfferOnlyWhatCanBeDone) {
                                          "nimeksi \"DURARADERA\"."),
                           ui::Answer::OK);
     w.cEtsiMuistitikku->click();
+    // The chapter the message sends the user to is one of the help pages'.
+    ASSERT_FALSE(dialogs.shown().isEmpty());
+    const QString chapter = dialogs.shown().last().text.section(u'"', 1, 1);
+    EXPECT_TRUE(kvtest::HelpChapterNames().contains(chapter)) << chapter.toStdString();
     EXPECT_EQ(w.lblVapaaTilaStatus->text(), QStringLiteral("Sopivaa muistitikkua ei löydy."));
     EXPECT_TRUE(shown(w.lblVapaaTilaStatus));
     EXPECT_TRUE(w.cEtsiMuistitikku->isEnabled());

@@ -51,6 +51,26 @@ protected:
         ASSERT_EQ(modalShown, QStringList({"frmSplash", "frmDBHuomautus"}));
         modalShown.clear();
     }
+    // The voucher window, active, showing the book's first voucher.
+    vouchers::frmNewTositteet& firstVoucher() {
+        shell::VoucherWindowMode mode;
+        mode.caption = QStringLiteral("Tositteet");
+        auto& vouchers = vouchers::OpenVoucherWindow(mode);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&vouchers));
+        QCoreApplication::processEvents();
+        vouchers.cEnsimmainen->click();
+        return vouchers;
+    }
+    // The main window's close box, with the program's own end: true when
+    // the event loop returns in time.
+    bool closeBoxEndsTheProgram() {
+        shell::SetQuitHandler(nullptr);
+        QTimer::singleShot(0, main, [this] { main->close(); });
+        QTimer::singleShot(5000, [] { QCoreApplication::exit(-1); });
+        QElapsedTimer clock;
+        clock.start();
+        return QApplication::exec() == 0 && clock.elapsed() < 5000;
+    }
     shell::frmMain* main = nullptr;
 };
 
@@ -96,25 +116,13 @@ TEST_F(MainWindowTest, CloseBoxEndsTheProgramAsSuljeDoesEvenWithAVoucherWithoutA
     core::DBCon().AvaaDB().Execute(QStringLiteral("UPDATE to SET toPvm = Null WHERE toNumero = 1"));
     ScriptedDialogs dialogs;
     dialogs.expectMessage(QStringLiteral("Tositteissa puutteita"), Answer::No);
-    shell::VoucherWindowMode mode;
-    mode.caption = QStringLiteral("Tositteet");
-    auto& vouchers = vouchers::OpenVoucherWindow(mode);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&vouchers));
-    QCoreApplication::processEvents();
-    vouchers.cEnsimmainen->click();
+    auto& vouchers = firstVoucher();
     ASSERT_TRUE(vouchers.tTositepvm->text().isEmpty());
     vouchers.tTositeSelite->setFocus();
     vouchers.tTositeSelite->selectAll();
     QTest::keyClicks(vouchers.tTositeSelite, QStringLiteral("Vuokra ilman paivaa"));
 
-    // The close box, with the program's own end: the event loop returns.
-    shell::SetQuitHandler(nullptr);
-    QTimer::singleShot(0, main, [this] { main->close(); });
-    QTimer::singleShot(5000, [] { QCoreApplication::exit(-1); });
-    QElapsedTimer clock;
-    clock.start();
-    EXPECT_EQ(QApplication::exec(), 0);
-    EXPECT_LT(clock.elapsed(), 5000);
+    EXPECT_TRUE(closeBoxEndsTheProgram());
     EXPECT_TRUE(shell::QuitRequested());
     EXPECT_TRUE(ui::Forms::all().isEmpty());
 
@@ -128,6 +136,28 @@ TEST_F(MainWindowTest, CloseBoxEndsTheProgramAsSuljeDoesEvenWithAVoucherWithoutA
                           QStringLiteral("FORMS")),
                   QStringLiteral("<none>"))
             << form;
+}
+
+TEST_F(MainWindowTest, CloseBoxKeepsTheVouchersDateOverAHalfTypedOne) {
+    auto storedDate = [] {
+        dao::Recordset rs = core::DBCon().AvaaDB().OpenRecordset(
+            QStringLiteral("SELECT toPvm FROM to WHERE toNumero = 1 AND toAvaustosite = False"),
+            dao::RecordsetType::Snapshot);
+        return rs.value(0).toDate();
+    };
+    const dao::Date had = storedDate();
+    ScriptedDialogs dialogs;
+    auto& vouchers = firstVoucher();
+    ASSERT_EQ(vouchers.tTositepvm->text(), had.toShortString());
+    vouchers.tTositepvm->setFocus();
+    vouchers.tTositepvm->selectAll();
+    QTest::keyClicks(vouchers.tTositepvm, QStringLiteral("1.13.2026"));
+
+    dialogs.expectMessage(QStringLiteral("Päivämäärää ei tallennettu, koska se ei ole päivämäärä: 1.13.2026"),
+                          Answer::OK);
+    EXPECT_TRUE(closeBoxEndsTheProgram());
+    EXPECT_TRUE(ui::Forms::all().isEmpty());
+    EXPECT_EQ(storedDate(), had);
 }
 
 TEST_F(MainWindowTest, KeepsItsFixedSizeAndCanBePictured) {
@@ -235,6 +265,25 @@ TEST_F(MainWindowTest, SupportPageAndAboutBox) {
 
     main->mTietoja->trigger();
     EXPECT_EQ(modalShown.size(), 2);
+}
+
+// When no browser opens a support page, the user is told so and where the
+// page is; when one does, nothing is said.
+TEST_F(MainWindowTest, ASupportPageThatDoesNotOpenIsToldOf) {
+    const QString page = QDir::toNativeSeparators(QDir(app).filePath(QStringLiteral("ohje/kayttotuki.htm")));
+    for (const bool opens : {false, true}) {
+        sys::SetShellOpenHook([&](const QString& target, int) {
+            opened << target;
+            return opens;
+        });
+        kvtest::ScriptedDialogs d;
+        if (!opens)
+            d.expectMessage(QStringLiteral("Ohjesivu ei auennut selaimeen. Sen voi avata selaimella tiedostosta:\r\n") + page,
+                            ui::Answer::OK);
+        main->cKayttotuki->click();
+        EXPECT_EQ(d.shown().size(), opens ? 0 : 1);
+    }
+    EXPECT_EQ(opened.size(), 2);
 }
 
 TEST_F(MainWindowTest, AboutBoxIsNeverSmallerThanItsMinimum) {

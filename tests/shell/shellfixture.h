@@ -48,7 +48,10 @@ protected:
         shell::ClearOpeners();
         shell::ResetQuitRequest();
         shell::SetQuitHandler([this] { ++quits; });
-        sys::SetShellOpenHook([this](const QString& target, int) { opened << target; });
+        sys::SetShellOpenHook([this](const QString& target, int) {
+            opened << target;
+            return true;
+        });
         ui::Forms::setModalTimeout(15000);
         ui::Forms::setModalHook([this](ui::Form& f) { answerModal(f); });
     }

@@ -7,10 +7,12 @@
 #include "platform/report/preview.h"
 #include "platform/report/reportcontrol.h"
 #include "platform/ui/scripteddialogs.h"
+#include "shell/bookrepair.h"
 #include "shell/startup.h"
 #include "shellfixture.h"
 #include "support/child.h"
 #include "support/dialogs.h"
+#include "support/writetrace.h"
 
 #include <QRandomGenerator>
 #include <QtEndian>
@@ -49,7 +51,7 @@ QString accountsOf(const QString& path) {
 KV_TEST_CHILD(startupRepair) {
     ui::ScriptedDialogService dialogs;
     ui::DialogScope scope(&dialogs);
-    const bool repaired = shell::RepairDamagedDatabase(args.value(0));
+    const bool repaired = shell::RepairDamagedBook(args.value(0), QStringLiteral("frmMain"));
     QFile out;
     out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered);
     out.write(repaired ? "korjattu\n" : "ei korjattu\n");
@@ -330,6 +332,8 @@ TEST_F(StartupTest, ABookDamagedByAnotherProgramIsFoundAndRepairedAtTheNextStart
     }
 }
 
+// Killed anywhere, the repair leaves a whole file under the book's name, and
+// the next start completes it from where it stopped.
 TEST_F(StartupTest, AKillAtAnyWritePointOfTheRepairLeavesAWholeFileUnderTheBooksName) {
     const QString original = makeBook(QStringLiteral(
         "INSERT INTO tl (tlNumero, tlNimi, tlKuvaus) VALUES (1910, 'Pankki', ' ');\n"
@@ -365,7 +369,9 @@ TEST_F(StartupTest, AKillAtAnyWritePointOfTheRepairLeavesAWholeFileUnderTheBooks
             EXPECT_EQ(fileBytes(book + QStringLiteral("OLD")), damaged);
         }
 
-        // The next start clears what the interrupted run left.
+        // The next start clears what the interrupted run left and completes
+        // the repair from where it was stopped: nothing of the earlier run
+        // is in its way.
         configure(book);
         {
             ui::ScriptedDialogService anyAnswer;  // the repair's messages, if it runs again
@@ -375,13 +381,60 @@ TEST_F(StartupTest, AKillAtAnyWritePointOfTheRepairLeavesAWholeFileUnderTheBooks
         }
         core::resetGlobals();
         EXPECT_EQ(QDir(folder).entryList({QStringLiteral(".*")}, QDir::Files | QDir::Hidden), QStringList());
-        ASSERT_TRUE(QFile::exists(book));
-        if (fileBytes(book) != damaged) {
-            EXPECT_EQ(accountsOf(book), accounts);
-        }
+        EXPECT_EQ(accountsOf(book), accounts);
+        EXPECT_EQ(fileBytes(book + QStringLiteral("OLD")), damaged);
+        EXPECT_FALSE(QFile::exists(book + QStringLiteral("2")));
     }
     // The compaction, the second name and the replacement each had their points.
     EXPECT_GT(point, 4);
+}
+
+// What an earlier repair left beside the damaged book never blocks the next
+// one (a whole repaired copy: the test above): a copy cut short and an
+// earlier damaged book are kept under names of their own, the user is told
+// where, and every new name is on the disk before the program shows.
+TEST_F(StartupTest, TheRepairGoesOnPastWhatAnEarlierRepairLeft) {
+    const QString original = makeBook(QStringLiteral("INSERT INTO tl (tlNumero, tlNimi, tlKuvaus) VALUES (1910, 'Pankki', ' ');\n"));
+    kvtest::damageBook(original);
+    const QByteArray damaged = fileBytes(original);
+    const struct {
+        const char* left;  // the file an earlier repair left, and what it holds
+        QByteArray holds;
+        QString told;           // followed by the book's path and toldName
+        const char* toldName;
+        const char* damagedAs;  // the name the damaged book is kept under
+        const char* setAside;   // the name the earlier file is kept under
+    } cases[] = {
+        {"2", "SQLite format 3", QStringLiteral("keskeneräinen tiedosto siirrettiin nimelle:\r\n"), "2OLD", "OLD", "2OLD"},
+        {"OLD", "aiempi", QStringLiteral("Vioittunut tietokanta on tallessa nimellä:\r\n"), "OLD2", "OLD2", "OLD"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.left);
+        const QString folder = tmp.file(QLatin1String("jaljelta") + QLatin1String(c.left));
+        ASSERT_TRUE(QDir().mkpath(folder));
+        const QString book = folder + QStringLiteral("/kirja.mdb");
+        ASSERT_TRUE(QFile::copy(original, book));
+        QFile earlier(book + QLatin1String(c.left));
+        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly) && earlier.write(c.holds) == c.holds.size());
+        earlier.close();
+        configure(book);
+        {
+            ScriptedDialogs dialogs;
+            dialogs.expectMessage(QStringLiteral("yritän korjata tietokannan"), Answer::OK)
+                .expectMessage(c.told + book + QLatin1String(c.toldName), Answer::OK);
+            kvtest::WriteTrace trace({tmp.path()}, [] {
+                auto* main = ui::Forms::find<shell::frmMain>();
+                return main && main->isVisible();
+            });
+            startUp();
+            EXPECT_EQ(trace.unsyncedWhenReported(), QStringList());
+        }
+        ui::Forms::destroyAll();
+        core::resetGlobals();
+        EXPECT_EQ(accountsOf(book), QStringLiteral("1910"));
+        EXPECT_EQ(fileBytes(book + QLatin1String(c.damagedAs)), damaged);
+        EXPECT_EQ(fileBytes(book + QLatin1String(c.setAside)), c.holds);
+    }
 }
 
 TEST_F(StartupTest, FailedUpgradeIsReportedWithItsStep) {

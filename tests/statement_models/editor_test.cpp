@@ -8,6 +8,7 @@
 #include "statement_models/frmnewtulosjatase.h"
 #include "statement_models/frmtarkistamallit.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -17,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QToolButton>
 #include <QTreeWidget>
 
@@ -161,9 +163,12 @@ TEST_F(Editor, ChoosingNodesShowsTheRecordsAndWritesTheEditsBeforeMoving) {
     w.cTallenna->click();
     EXPECT_EQ(rowText(3, "mrTilit"), "43,45,");
 
-    // Undo brings back what was saved.
+    // Undo brings back what was saved; Ctrl+Z in the text box is the
+    // window's undo, not the box's own.
     type(w.tOtsake, QStringLiteral("Virhe"));
-    w.cPeru->click();
+    QSignalSpy undo(w.mPeru, &QAction::triggered);
+    QTest::keyClick(w.tOtsake, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(undo.count(), 1);
     EXPECT_EQ(w.tOtsake->text(), "Leiri- ja retkimaksut");
     EXPECT_EQ(node(w, "mr3")->text(0), "Leiri- ja retkimaksut");
     w.cSelaa->click();

@@ -3,6 +3,9 @@
 
 #include "statementfixture.h"
 
+#include <QProgressBar>
+#include <sqlite3.h>
+
 using namespace kvtest;
 
 namespace {
@@ -161,6 +164,46 @@ TEST_F(Bookings, MissingOrEqualProfitAccountsAreRefusedAndTheEarlierBookingsStay
     // on its profit row.
     statements::LaskeTuloslaskelma(10, core::TilikausiAlku, core::TilikausiLoppu, nullptr);
     EXPECT_EQ(find(tula(), QStringLiteral("Ylijäämä")).c("tulaToteutunutKuluva"), eur("1000"));
+}
+
+// Another program commits a voucher while a step of the run is reading the
+// entries. Whether the commit lands during the step or has to wait for its
+// end, the profit booking of the next step is that of a run started afresh
+// on the book that holds the voucher.
+TEST_F(Bookings, AnotherProgramsCommitDuringAStepShowsInTheProfitBooking) {
+    makeBook(kModel);
+    core::VoittoTaseella = 25;
+    exec(QStringLiteral("UPDATE mr SET mrIsLiikevaihto = True WHERE mrID = 541"));
+    voucher("10.1.2031", "43 K 1000; 19 D 1000");
+    // Commits once, without waiting for a lock the run holds.
+    bool landed = false;
+    auto otherProgram = [&] {
+        if (landed) return;
+        sqlite3* other = nullptr;
+        ASSERT_EQ(sqlite3_open(core::DatabasePath.toUtf8().constData(), &other), SQLITE_OK);
+        landed = sqlite3_exec(other,
+                              "BEGIN IMMEDIATE;"
+                              "INSERT INTO [to] (toID, toNumero, toPvm, toSelite) VALUES (9001, 2, '2031-02-01', 'x');"
+                              "INSERT INTO vi (viID, vitoID, vitlID, viTyyppi, viArvo) VALUES (9001, 9001, 43, 'K', 100000);"
+                              "INSERT INTO vi (viID, vitoID, vitlID, viTyyppi, viArvo) VALUES (9002, 9001, 19, 'D', 100000);"
+                              "COMMIT;",
+                              nullptr, nullptr, nullptr) == SQLITE_OK;
+        if (!landed) sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_close(other);
+    };
+    QProgressBar bar;
+    bar.setRange(0, 100);
+    // The first step forward comes after the turnover row's first child
+    // has been summed, with every account of the model read.
+    QObject::connect(&bar, &QProgressBar::valueChanged, otherProgram);
+    dao::Database d = db();
+    statements::TyhjennaTulaJaTase(d);
+    statements::RakennaBudjettitositteet();
+    statements::LaskeLiikevaihto(10, core::TilikausiAlku, core::TilikausiLoppu, true, &bar);
+    otherProgram();
+    ASSERT_TRUE(landed);
+    statements::TeeAutomaattikirjaukset(10, core::TilikausiAlku, core::TilikausiLoppu, nullptr, false);
+    EXPECT_EQ(ledger(), pair("2031-12-31", "-2", "K", "101000"));
 }
 
 }  // namespace

@@ -38,6 +38,40 @@ void killAtWritePoint(long n) {
     });
 }
 
+// The option that has a child wait at the first write point of a step.
+const std::string kPauseOption = "--kv-pause-at-step=";
+
+// Waits at the first write point of step: says so on standard output with
+// the point's path, and goes on when a line comes on standard input.
+void pauseAtStep(const std::string& step) {
+    fso::SetWritePointHook([step, done = false](const char* s, const QString& path) mutable {
+        if (done || step != s) return;
+        done = true;
+        const QByteArray note = "paused " + QFile::encodeName(path) + '\n';
+        (void)!::write(STDOUT_FILENO, note.constData(), size_t(note.size()));
+        char c = 0;
+        while (::read(STDIN_FILENO, &c, 1) == 1 && c != '\n') {
+        }
+    });
+}
+
+KilledRun finish(QProcess& child) {
+    KilledRun run;
+    if (!child.waitForFinished(60000)) {
+        child.kill();
+        child.waitForFinished();
+        run.errors = "the child did not run to an end: " + child.errorString().toUtf8();
+        return run;
+    }
+    run.errors = child.readAllStandardError();
+    run.killed = child.exitStatus() == QProcess::CrashExit && run.errors.contains("killed at write point");
+    run.finished = child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0;
+    const QByteArray out = child.readAllStandardOutput();
+    run.lines = out.split('\n');
+    run.lines.removeLast();  // the part after the last line break: empty, or a line cut short
+    return run;
+}
+
 }  // namespace
 
 bool registerChild(const char* name, ChildMain fn) {
@@ -58,6 +92,9 @@ int runChildIfAsked(int argc, char** argv) {
         if (n <= 0) return 98;
         killAtWritePoint(n);
         firstArg = 3;
+    } else if (argc > 2 && std::string(argv[2]).rfind(kPauseOption, 0) == 0) {
+        pauseAtStep(std::string(argv[2] + kPauseOption.size()));
+        firstArg = 3;
     }
     // A whole application (offscreen, as the tests run): the code a child
     // runs may set the mouse pointer or show a message.
@@ -74,20 +111,40 @@ KilledRun runChildKilledAt(const char* name, const QStringList& args, int writeP
                 QStringList{QStringLiteral("--kv-child=") + QLatin1String(name),
                             QString::fromStdString(kKillOption) + QString::number(writePoint)} +
                     args);
-    KilledRun run;
-    if (!child.waitForStarted(20000) || !child.waitForFinished(60000)) {
-        child.kill();
-        child.waitForFinished();
-        run.errors = "the child did not run to an end: " + child.errorString().toUtf8();
+    if (!child.waitForStarted(20000)) {
+        KilledRun run;
+        run.errors = "the child did not start: " + child.errorString().toUtf8();
         return run;
     }
-    run.errors = child.readAllStandardError();
-    run.killed = child.exitStatus() == QProcess::CrashExit && run.errors.contains("killed at write point");
-    run.finished = child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0;
-    const QByteArray out = child.readAllStandardOutput();
-    run.lines = out.split('\n');
-    run.lines.removeLast();  // the part after the last line break: empty, or a line cut short
-    return run;
+    return finish(child);
+}
+
+PausedRun::PausedRun(const char* name, const QStringList& args, const char* step) : process_(new QProcess) {
+    process_->start(QCoreApplication::applicationFilePath(),
+                    QStringList{QStringLiteral("--kv-child=") + QLatin1String(name),
+                                QString::fromStdString(kPauseOption) + QLatin1String(step)} +
+                        args);
+    if (!process_->waitForStarted(20000)) return;
+    while (!process_->canReadLine() && process_->state() == QProcess::Running) process_->waitForReadyRead(60000);
+    const QByteArray line = process_->readLine().trimmed();
+    if (line.startsWith("paused ")) pausedAt_ = QFile::decodeName(line.mid(7));
+}
+
+PausedRun::~PausedRun() {
+    kill();
+    delete process_;
+}
+
+KilledRun PausedRun::resume() {
+    process_->write("\n");
+    process_->closeWriteChannel();
+    return finish(*process_);
+}
+
+void PausedRun::kill() {
+    if (process_->state() == QProcess::NotRunning) return;
+    process_->kill();
+    process_->waitForFinished();
 }
 
 }  // namespace kvtest

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <functional>
 
+class QProcess;
+
 namespace kvtest {
 
 // A test can run part of itself in a child process (for example one that is
@@ -25,6 +27,27 @@ struct KilledRun {
     QByteArray errors;
 };
 KilledRun runChildKilledAt(const char* name, const QStringList& args, int writePoint);
+
+// A child run that stops at its first write point of step and waits there,
+// as another running copy of the program would be in the middle of its
+// work, until it is let go on or killed.
+class PausedRun {
+public:
+    PausedRun(const char* name, const QStringList& args, const char* step);
+    ~PausedRun();
+    PausedRun(const PausedRun&) = delete;
+    PausedRun& operator=(const PausedRun&) = delete;
+    // The path of the write point it waits at ("" when it never got there).
+    const QString& pausedAt() const { return pausedAt_; }
+    // Lets it go on to its end.
+    KilledRun resume();
+    // Ends it as a crash would.
+    void kill();
+
+private:
+    QProcess* process_;
+    QString pausedAt_;
+};
 
 }  // namespace kvtest
 

@@ -54,6 +54,20 @@ struct Keys {
         ASSERT_EQ(focused(), c) << c->objectName().toStdString();
     }
 
+    // A left click into a text box, as the mouse gives it: at its left
+    // edge, in its middle or at its right end.
+    enum class At { LeftEdge, Middle, RightEnd };
+    static void clickInto(QWidget* box, At at) {
+        if (auto* c = qobject_cast<QComboBox*>(box); c && c->lineEdit()) box = c->lineEdit();
+        const QRect r = box->rect();
+        const int x = at == At::LeftEdge ? 2 : at == At::Middle ? r.width() / 2 : r.width() - 3;
+        QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(x, r.height() / 2));
+        settle();
+    }
+    static const char* name(At at) {
+        return at == At::LeftEdge ? "left edge" : at == At::Middle ? "middle" : "right end";
+    }
+
     // Selects all of a line edit's text, or of an editable combo's.
     static void selectAllOf(QWidget* field) {
         if (auto* e = qobject_cast<QLineEdit*>(field)) e->selectAll();

@@ -249,8 +249,7 @@ QString Currency::toCurrencyString(const QLocale& locale) const {
 }
 
 QString Currency::toCurrencyString(const QLocale& locale, int decimals) const {
-    // The number is the exact signed text, so that a negative amount keeps
-    // its minus sign also where the locale would show it in parentheses.
+    // The exact signed number, put into the locale's currency form.
     return EuroText(toLocaleString(locale, decimals), locale);
 }
 
@@ -268,10 +267,28 @@ QString NumberText(double value, int decimals, const QLocale& locale) {
 
 QString EuroText(const QString& number, const QLocale& locale) {
     // The books are kept in euros: the euro sign under every locale, where
-    // the locale puts its currency sign in a positive amount.
+    // the locale puts its currency sign. A negative amount takes the
+    // locale's negative currency form (its minus sign where it puts it, or
+    // its parentheses) around the amount's digits.
     const QString euro(QChar(0x20AC));
-    QString form = locale.toCurrencyString(1.0, euro, 2);
     const QString one = locale.toString(1.0, 'f', 2);
+    const QString minus = locale.negativeSign();
+    if (!minus.isEmpty() && number.startsWith(minus)) {
+        QString form = locale.toCurrencyString(-1.0, euro, 2);
+        qsizetype at = form.indexOf(one);
+        if (at >= 0) {
+            // The sign stays at the digits, as the amount reader wants it: a
+            // blank the form puts between them is left out.
+            const qsizetype sign = form.lastIndexOf(minus, at);
+            const qsizetype gap = sign < 0 ? at : sign + minus.size();
+            if (gap < at && QStringView(form).sliced(gap, at - gap).trimmed().isEmpty()) {
+                form.remove(gap, at - gap);
+                at = gap;
+            }
+            return form.replace(at, one.size(), number.sliced(minus.size()));
+        }
+    }
+    QString form = locale.toCurrencyString(1.0, euro, 2);
     const qsizetype at = form.indexOf(one);
     if (at < 0) return number + u' ' + euro;
     return form.replace(at, one.size(), number);

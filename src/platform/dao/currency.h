@@ -55,10 +55,14 @@ public:
     // ("1 234,50", "0,0050" in Finnish). parse reads it back to the same
     // amount under every locale.
     QString toText(const QLocale& locale = QLocale()) const;
-    // toText with the euro sign, which the books are kept in, placed where
-    // the locale places its own currency sign: "1 234,50 €" in Finnish,
-    // "€1 234.50" and "€-1 234.50" in US English. Taken the euro sign out,
-    // parse reads it back to the same amount under every locale.
+    // toText with the euro sign, which the books are kept in, in the
+    // locale's currency form: the sign placed where the locale places its
+    // own, and a negative amount in the locale's negative form -
+    // "1 234,50 €" and "−1 234,50 €" in Finnish, "€1 234.50" and
+    // "(€1 234.50)" in US English. Taken the euro sign out, parse reads it
+    // back to the same amount under every locale; where the locale shows a
+    // negative amount in parentheses, it reads the amount's magnitude from
+    // between them.
     QString toCurrencyString(const QLocale& locale = QLocale()) const;
     // The same with toLocaleString's decimals.
     QString toCurrencyString(const QLocale& locale, int decimals) const;
@@ -86,8 +90,9 @@ private:
 // the locale writes them.
 QString NumberText(double value, int decimals, const QLocale& locale = QLocale());
 // A number text of toLocaleString or NumberText with the euro sign, which
-// the books are kept in, placed where the locale places its own currency
-// sign: "1 234,50 €" in Finnish, "€1 234.50" in US English.
+// the books are kept in, in the locale's currency form as
+// Currency::toCurrencyString gives it: "1 234,50 €" in Finnish, "€1 234.50"
+// and "(€1 234.50)" in US English.
 QString EuroText(const QString& number, const QLocale& locale = QLocale());
 
 }  // namespace dao

@@ -161,6 +161,17 @@ int vacuumInto(sqlite3* h, const QString& file) {
     return rc;
 }
 
+// An empty work file beside target for VACUUM INTO to write, held by this
+// program while it is written; h is closed when none can be made.
+QString workFileFor(sqlite3* h, const QString& target) {
+    try {
+        return fso::CreateWorkFileBeside(target);
+    } catch (const fso::Error&) {
+        sqlite3_close_v2(h);
+        raise(err::DiskError);
+    }
+}
+
 // The full integrity check; firstFault, when given, gets the first fault
 // found (or the engine's message when the check could not run).
 bool integrityOk(sqlite3* h, QString* firstFault = nullptr) {
@@ -291,9 +302,10 @@ void DBEngine::CompactDatabase(const QString& source, const QString& target) {
     if (QFileInfo::exists(target)) raise(err::DatabaseExists, target);
     if (!QFileInfo(target).absoluteDir().exists()) raise(err::InvalidPath, target);
     sqlite3* h = openPrivate(source, true);
-    // Written under a work-file name beside the target (one that an
-    // interrupted run leaves is removed by the next run of the command).
-    const QString tmp = fso::WorkFileNameBeside(target);
+    // Written into a work file beside the target, held by this program while
+    // it is written (one that an interrupted run leaves is removed by the
+    // next clean-up of the folder); the engine writes into the empty file.
+    const QString tmp = workFileFor(h, target);
     fso::WritePoint("compact", tmp);
     int rc = vacuumInto(h, tmp);
     sqlite3_close_v2(h);
@@ -329,7 +341,7 @@ void DBEngine::RepairDatabase(const QString& path) {
     // Damaged: the book can be mended only when every row can still be read;
     // a rebuild (compaction) then writes a sound copy. The damaged file itself
     // is left as it is.
-    const QString tmp = fso::WorkFileNameBeside(path);
+    const QString tmp = workFileFor(h, path);
     fso::WritePoint("compact", tmp);
     const int rc = vacuumInto(h, tmp);
     sqlite3_close_v2(h);

@@ -152,6 +152,19 @@ std::optional<Date> Date::fromText(QStringView text, const QLocale& locale) {
     return d;
 }
 
+std::optional<Date> Date::fromWholeText(QStringView text, const QLocale& locale) {
+    const QString t = asciiDigits(text.trimmed());
+    static const QRegularExpression threeGroups(QStringLiteral("^(\\d+)\\D+(\\d+)\\D+(\\d+)$"));
+    const QRegularExpressionMatch m = threeGroups.match(t);
+    if (!m.hasMatch()) return std::nullopt;
+    const qsizetype first = m.capturedLength(1);
+    const qsizetype last = m.capturedLength(3);
+    const bool yearLast = last == 4;
+    const bool yearFirst = first == 4 && last == 2;
+    if (!yearLast && !yearFirst) return std::nullopt;
+    return fromText(t, locale);
+}
+
 Date Date::addMonths(int n) const {
     return Date(fromDate(date().addMonths(n)).secs_ + secondsOfDay());
 }

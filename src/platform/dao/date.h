@@ -31,6 +31,13 @@ public:
     // Nothing for any other text, and for the zero date (30.12.1899), which
     // the records take for "no date".
     static std::optional<Date> fromText(QStringView text, const QLocale& locale = QLocale());
+    // A date typed to its end: a text that fromText reads and that holds a
+    // day, a month and a four-digit year, with nothing left that a further
+    // digit could change (the year last, or after a year written first a
+    // two-digit day or month). Nothing for a text on its way to another
+    // date: "1.1" and "1.1.202" on their way to "1.1.2026", "29.2.20" to
+    // "29.2.2026", "2026-06-3" to "2026-06-30".
+    static std::optional<Date> fromWholeText(QStringView text, const QLocale& locale = QLocale());
     // Days (with fraction) from the zero day, as the serial of the date type.
     static Date fromSerial(double days);
 

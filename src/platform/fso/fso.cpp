@@ -5,9 +5,13 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QHash>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <mutex>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace fso {
@@ -76,30 +80,165 @@ void syncFolderOf(const QString& path) {
     ::close(fd);
 }
 
-// A work file beside target, open for writing; removed again unless kept.
-struct WorkFile {
-    explicit WorkFile(const QString& target) {
-        for (int attempt = 0; attempt < 100; ++attempt) {
-            path = WorkFileNameBeside(target);
-            file.setFileName(path);
-            errno = 0;
-            if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) return;
-            if (!QFileInfo::exists(path)) raise(numberForErrno(errno ? errno : EACCES));
+// ---- the holds on work files
+
+// Whether the descriptor and the name are one and the same file.
+bool sameFile(int fd, const QByteArray& name) {
+    struct stat byHandle {}, byName {};
+    return ::fstat(fd, &byHandle) == 0 && ::lstat(name.constData(), &byName) == 0 && byHandle.st_dev == byName.st_dev &&
+           byHandle.st_ino == byName.st_ino;
+}
+
+// The work files this process holds: each name with the descriptor that
+// keeps its lock. A name that no longer names its file (removed or renamed
+// by other means than this module) is let go the next time the list is
+// looked at.
+class Holds {
+public:
+    void add(const QString& path, int fd) {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        pruneLocked();
+        held_.insert(path, fd);
+    }
+    // The file at from now lies at to: the hold goes with it while the name
+    // is a work file's, and is let go at any other name.
+    void moved(const QString& from, const QString& to) {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        const auto it = held_.find(from);
+        if (it == held_.end()) return;
+        const int fd = *it;
+        held_.erase(it);
+        if (isWorkFileName(GetFileName(to)))
+            held_.insert(to, fd);
+        else
+            ::close(fd);
+    }
+    void release(const QString& path) {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        if (const auto it = held_.find(path); it != held_.end()) {
+            ::close(*it);
+            held_.erase(it);
         }
-        raise(err::PathFileAccess);
+    }
+    void prune() {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        pruneLocked();
+    }
+
+    static bool isWorkFileName(const QString& name) {
+        static const QRegularExpression work(QStringLiteral("^\\..+\\.kvtmp$"));
+        return work.match(name).hasMatch();
+    }
+
+private:
+    void pruneLocked() {
+        for (auto it = held_.begin(); it != held_.end();) {
+            if (sameFile(*it, QFile::encodeName(it.key()))) {
+                ++it;
+            } else {
+                ::close(*it);
+                it = held_.erase(it);
+            }
+        }
+    }
+
+    std::mutex mutex_;
+    QHash<QString, int> held_;
+};
+
+Holds& holds() {
+    static Holds h;
+    return h;
+}
+
+// Makes an empty work file beside target and takes its lock; the path made.
+// A clean-up of another program may look at the new file between its making
+// and its lock: the file is made again under another name when its name no
+// longer holds it once the lock is taken.
+QString createHeldWorkFile(const QString& target) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QString path = WorkFileNameBeside(target);
+        const QByteArray native = QFile::encodeName(path);
+        const int fd = ::open(native.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0) {
+            if (errno == EEXIST) continue;
+            raise(numberForErrno(errno));
+        }
+        int rc;
+        do rc = ::flock(fd, LOCK_EX);
+        while (rc != 0 && errno == EINTR);
+        if (rc != 0) {
+            // A file system without locks: the file is made without a hold
+            // (the clean-ups there leave every work file, as one that they
+            // cannot tell unheld).
+            ::close(fd);
+            return path;
+        }
+        if (sameFile(fd, native)) {
+            holds().add(path, fd);
+            return path;
+        }
+        ::close(fd);
+    }
+    raise(err::PathFileAccess);
+}
+
+// Whether a running program holds the work file at path. A file that
+// nobody holds is unlinked here when remove is true, under the lock, so
+// that nobody takes it up in between. True also when the file cannot be
+// looked at or its lock cannot be tried.
+bool heldByAnyone(const QString& path, bool remove) {
+    const QByteArray native = QFile::encodeName(path);
+    const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (fd < 0) return errno != ENOENT;
+    const bool free = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+    bool removed = false;
+    if (free && remove && sameFile(fd, native)) removed = ::unlink(native.constData()) == 0;
+    ::close(fd);
+    return !free || (remove && !removed);
+}
+
+// A work file beside target, open for writing and held; removed again
+// unless it took another name.
+struct WorkFile {
+    explicit WorkFile(const QString& target) : path(createHeldWorkFile(target)) {
+        file.setFileName(path);
+        errno = 0;
+        if (!file.open(QIODevice::WriteOnly)) {
+            const int e = errno ? errno : EACCES;
+            discard();
+            raise(numberForErrno(e));
+        }
     }
     ~WorkFile() {
-        if (kept) return;
-        file.close();
-        QFile::remove(path);
+        if (!renamed) discard();
     }
     WorkFile(const WorkFile&) = delete;
     WorkFile& operator=(const WorkFile&) = delete;
-    void keep() { kept = true; }
+
+    // Writes the file to the disk and gives it target's name in one step;
+    // write point step names the step.
+    void commitAs(const QString& target, const char* step) {
+        syncHandle(file.handle(), path);
+        file.close();
+        WritePoint(step, target);
+        const QByteArray from = QFile::encodeName(path);
+        const QByteArray to = QFile::encodeName(target);
+        if (std::rename(from.constData(), to.constData()) != 0) raise(numberForErrno(errno));
+        renamed = true;
+        holds().moved(path, target);
+        syncFolderOf(target);
+    }
+
+    void discard() {
+        file.close();
+        QFile::remove(path);
+        holds().release(path);
+    }
 
     QString path;
     QFile file;
-    bool kept = false;
+    bool renamed = false;
 };
 
 WritePointHook& writePointHook() {
@@ -184,15 +323,20 @@ void CopyFile(const QString& source, const QString& target, bool overwrite) {
     // A short write can slip past a buffered device; the size cannot.
     if (out.file.size() != in.size()) raise(kDiskFull);
     out.file.setPermissions(modeBits(in.permissions()));
-    syncHandle(out.file.handle(), out.path);
-    out.file.close();
     if (targetInfo.exists() && !overwrite) raise(err::FileAlreadyExists);
-    WritePoint("rename", target);
-    const QByteArray from = QFile::encodeName(out.path);
-    const QByteArray to = QFile::encodeName(target);
-    if (std::rename(from.constData(), to.constData()) != 0) raise(numberForErrno(errno));
-    out.keep();
-    syncFolderOf(target);
+    out.commitAs(target, "rename");
+}
+
+void WriteFileWhole(const QString& path, const QByteArray& bytes) {
+    const QFileInfo targetInfo(path);
+    if (targetInfo.isDir()) raise(err::PermissionDenied);
+    if (!QFileInfo(parentOf(path)).isDir()) raise(err::PathNotFound);
+    WorkFile out(path);
+    errno = 0;
+    if (out.file.write(bytes) != bytes.size() || !out.file.flush()) raise(numberForErrno(errno ? errno : ENOSPC));
+    if (out.file.size() != bytes.size()) raise(kDiskFull);
+    if (targetInfo.exists()) out.file.setPermissions(modeBits(targetInfo.permissions()));
+    out.commitAs(path, "replace");
 }
 
 void RenameFile(const QString& from, const QString& to) {
@@ -203,6 +347,7 @@ void RenameFile(const QString& from, const QString& to) {
     WritePoint("rename", to);
     QFile file(from);
     if (!file.rename(to)) raise(err::PermissionDenied);
+    holds().moved(from, to);
     syncFolderOf(to);
 }
 
@@ -215,6 +360,7 @@ void ReplaceFile(const QString& from, const QString& to) {
     const QByteArray f = QFile::encodeName(from);
     const QByteArray t = QFile::encodeName(to);
     if (std::rename(f.constData(), t.constData()) != 0) raise(numberForErrno(errno));
+    holds().moved(from, to);
     syncFolderOf(to);
 }
 
@@ -248,31 +394,37 @@ QString WorkFileNameBeside(const QString& target) {
     return QDir(fi.absolutePath()).filePath(u'.' + fi.fileName() + u'.' + random + QStringLiteral(".kvtmp"));
 }
 
-QString CreateWorkFileBeside(const QString& target) {
-    WorkFile made(target);
-    made.file.close();
-    made.keep();
-    return made.path;
-}
+QString CreateWorkFileBeside(const QString& target) { return createHeldWorkFile(target); }
 
-int RemoveLeftoverWorkFiles(const QString& folder, const QString& ofFile) noexcept {
+namespace {
+
+// The clean-up of folder: each work file (with its journal) whose target's
+// name ofTarget accepts and that nobody holds, and the earlier versions'
+// names that earlier accepts.
+int removeLeftovers(const QString& folder, const std::function<bool(const QString&)>& ofTarget,
+                    const std::function<bool(const QString&)>& earlier) noexcept {
     try {
         if (!FolderExists(folder)) return 0;
-        // Ours wherever they are: work files with the journal the engine
-        // writes beside one, and the copies of earlier versions.
-        static const QRegularExpression ours(QStringLiteral("^\\.(.+\\.kvtmp(-journal)?|kvcopy\\..{6})$"));
-        // The compactions of earlier versions, named after their target.
-        static const QRegularExpression earlier(QStringLiteral("^\\.(.+)\\.[0-9a-f]{12}\\.tmp$"));
-        const QString stem = GetFileName(ofFile).size() > 1 ? GetFileName(ofFile).chopped(1) : GetFileName(ofFile);
+        holds().prune();
+        // A work file: "." + its target's name + "." + 8 hex digits + ".kvtmp",
+        // with "-journal" for the engine's journal of one.
+        static const QRegularExpression work(QStringLiteral("^\\.(.+)\\.[0-9a-f]{8}\\.kvtmp(-journal)?$"));
         int removed = 0;
         const QDir dir(folder);
         for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
-            bool leftover = ours.match(name).hasMatch();
-            if (!leftover && !stem.isEmpty()) {
-                const QRegularExpressionMatch m = earlier.match(name);
-                leftover = m.hasMatch() && m.captured(1).startsWith(stem);
+            const QString path = dir.filePath(name);
+            const QRegularExpressionMatch m = work.match(name);
+            if (m.hasMatch()) {
+                if (!ofTarget(m.captured(1))) continue;
+                if (m.capturedLength(2) == 0) {
+                    if (!heldByAnyone(path, true)) ++removed;
+                } else if (!heldByAnyone(path.chopped(m.capturedLength(2)), false) && QFile::remove(path)) {
+                    // The journal of a work file that nobody holds any more.
+                    ++removed;
+                }
+            } else if (earlier(name) && QFile::remove(path)) {
+                ++removed;
             }
-            if (leftover && QFile::remove(dir.filePath(name))) ++removed;
         }
         return removed;
     } catch (...) {
@@ -280,6 +432,47 @@ int RemoveLeftoverWorkFiles(const QString& folder, const QString& ofFile) noexce
         // up is never worth a failure.
         return 0;
     }
+}
+
+}  // namespace
+
+int RemoveLeftoverWorkFiles(const QString& folder, const QString& ofFile) noexcept {
+    try {
+        // The copies of earlier versions, and their compactions named after
+        // their target.
+        static const QRegularExpression copies(QStringLiteral("^\\.kvcopy\\..{6}$"));
+        static const QRegularExpression compactions(QStringLiteral("^\\.(.+)\\.[0-9a-f]{12}\\.tmp$"));
+        const QString stem = GetFileName(ofFile).size() > 1 ? GetFileName(ofFile).chopped(1) : GetFileName(ofFile);
+        return removeLeftovers(
+            folder, [](const QString&) { return true; },
+            [&stem](const QString& name) {
+                if (copies.match(name).hasMatch()) return true;
+                const QRegularExpressionMatch m = compactions.match(name);
+                return !stem.isEmpty() && m.hasMatch() && m.captured(1).startsWith(stem);
+            });
+    } catch (...) {
+        // As removeLeftovers: never worth a failure.
+        return 0;
+    }
+}
+
+int RemoveLeftoverWorkFilesOf(const QString& target) noexcept {
+    try {
+        const QString name = GetFileName(QFileInfo(target).absoluteFilePath());
+        if (name.isEmpty()) return 0;
+        return removeLeftovers(
+            parentOf(target), [&name](const QString& of) { return of == name; },
+            [](const QString&) { return false; });
+    } catch (...) {
+        // As removeLeftovers: never worth a failure.
+        return 0;
+    }
+}
+
+bool SameFile(const QString& a, const QString& b) noexcept {
+    struct stat sa {}, sb {};
+    return ::stat(QFile::encodeName(a).constData(), &sa) == 0 && ::stat(QFile::encodeName(b).constData(), &sb) == 0 &&
+           sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
 void SyncFile(const QString& path) {
@@ -300,13 +493,17 @@ void DeleteFile(const QString& path) {
     WritePoint("delete", path);
     QFile file(path);
     if (!file.remove()) raise(err::PermissionDenied);
+    holds().release(path);
 }
 
 void CreateFolder(const QString& path) {
     if (path.isEmpty()) raise(err::PathNotFound);
     if (QFileInfo::exists(path)) raise(err::FileAlreadyExists);
     if (!QFileInfo(parentOf(path)).isDir()) raise(err::PathNotFound);
+    WritePoint("mkdir", path);
     if (!QDir().mkdir(path)) raise(err::PermissionDenied);
+    // The new folder's name is on the disk only when its parent is.
+    syncFolderOf(path);
 }
 
 QStringList SubFolders(const QString& folder) {

@@ -64,17 +64,42 @@ void LinkOrCopyFile(const QString& source, const QString& target);
 // they are made for, named after it and ending in ".kvtmp". One that is
 // still there was left by an interrupted run, with the engine's journal
 // of it (".kvtmp-journal") when a compaction was writing it.
+//
+// A work file is held by the process that made it for as long as it lies
+// under a work-file name: the process keeps a lock on it (flock), which the
+// system lets go when the process ends, however it ends. The renames and
+// deletions of this module carry the hold to another work-file name, or let
+// it go when the file takes a name of its own or is deleted. The clean-ups
+// below remove only work files that no running program holds, so that a
+// second copy of the program never takes the work of the first.
 QString WorkFileNameBeside(const QString& target);
-// The same, made as an empty file (raises when it cannot be made).
+// A work file beside target, made as an empty file and held by this process
+// (raises when it cannot be made).
 QString CreateWorkFileBeside(const QString& target);
 // Removes from folder what interrupted runs left: the work files and their
 // journals, and the names earlier versions used, ".kvcopy.XXXXXX" of the
 // copies and ".<name>.<12 hex digits>.tmp" of the compactions. A ".tmp"
 // name is anybody's, so those go only when named after ofFile, the book
 // whose folder it is (its own name, or a companion's that differs from it
-// in the last character or adds to it); without ofFile they stay. Returns
-// how many it removed; it never raises.
+// in the last character or adds to it); without ofFile they stay. A work
+// file that a running program holds stays, with its journal. Returns how
+// many it removed; it never raises.
 int RemoveLeftoverWorkFiles(const QString& folder, const QString& ofFile = QString()) noexcept;
+// The same for the work files made for target itself (its exact name), and
+// nothing else of its folder: other files' work files may be another
+// program's. Returns how many it removed; it never raises.
+int RemoveLeftoverWorkFilesOf(const QString& target) noexcept;
+
+// Writes bytes as the whole new contents of path: a work file beside it,
+// written and synced, takes the name in one step, and the folder is synced
+// so that the new name is on the disk too. At every moment path names the
+// earlier file or the whole new one. An earlier file's permissions are
+// kept. Raises as CopyFile does.
+void WriteFileWhole(const QString& path, const QByteArray& bytes);
+
+// True when the two paths name one and the same file (a second name of it,
+// or the same name); false otherwise and on any error.
+bool SameFile(const QString& a, const QString& b) noexcept;
 
 // Writes what the system still holds of the file (or folder) to the disk.
 // Raises when the disk reports a failure.
@@ -84,7 +109,8 @@ void SyncFile(const QString& path);
 void DeleteFile(const QString& path);
 
 // Creates one folder (its parent must exist: 76 otherwise); 58 when the
-// folder is there already.
+// folder is there already. The parent is synced, so that the new folder is
+// on the disk before anything is written into it.
 void CreateFolder(const QString& path);
 
 // Names (not paths) of the subfolders and of the files of a folder, in name
@@ -102,10 +128,16 @@ bool IsFileReadOnly(const QString& path) noexcept;
 bool ClearReadOnly(const QString& path) noexcept;
 
 // Write points: each step of the file handling that changes what lies on a
-// disk (a file synced, renamed, linked or deleted, a database commit)
-// passes one first. Tests watch them through the hook (or have a process
-// killed at the n-th one, to see what a crash at that moment leaves
-// behind). Without a hook it does nothing.
+// disk passes one first, named by its step and the path it acts on:
+//   "mkdir"    a folder is made (path: the new folder)
+//   "rename", "replace", "link"   a file takes a name (path: the new name)
+//   "delete"   a file is deleted
+//   "sync"     a file, or a folder with the names in it, is written to the
+//              disk (path: the file or the folder)
+//   "compact", "commit"   the database engine writes a work file or commits
+// Tests watch them through the hook, in order (or have a process killed at
+// the n-th one, to see what a crash at that moment leaves behind). Without
+// a hook it does nothing.
 using WritePointHook = std::function<void(const char* step, const QString& path)>;
 void WritePoint(const char* step, const QString& path);
 void SetWritePointHook(WritePointHook hook);

@@ -1,5 +1,6 @@
 #include "platform/ini/inifile.h"
 
+#include "platform/fso/fso.h"
 #include "platform/ini/inicodec.h"
 #include "platform/sys/apppath.h"
 #include "platform/ui/placement.h"
@@ -7,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QHash>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QWidget>
 #include <memory>
@@ -185,53 +185,60 @@ QString cIniFile::Read(const QString& key, const QString& defaultValue) const {
     return codec::parseLine(pf->lines[static_cast<size_t>(*it)]).value;
 }
 
-bool cIniFile::Write(const QString& value, const QString& key) {
-    if (path_.isEmpty() || key.isEmpty()) return false;
+bool cIniFile::Write(const QString& value, const QString& key) { return Write({{key, value}}); }
+
+bool cIniFile::Write(const QList<std::pair<QString, QString>>& keysAndValues) {
+    if (path_.isEmpty() || keysAndValues.isEmpty()) return false;
     if (section_.contains(QLatin1Char('\n')) || section_.contains(QLatin1Char('\r'))) return false;
+    for (const auto& kv : keysAndValues)
+        if (kv.first.isEmpty()) return false;
     const auto current = load(path_);
 
     ParsedFile next;
     next.lines = current->lines;
     next.crlf = current->crlf;
-    const QString encodedValue = codec::encodeValue(value);
-    const SectionIndex* s = current->section(section_);
-    if (s) {
-        const auto it = s->keys.constFind(key.toCaseFolded());
-        if (it != s->keys.constEnd()) {
-            QString& line = next.lines[static_cast<size_t>(*it)];
-            const codec::ParsedLine p = codec::parseLine(line);
-            if (p.value == value) return true;  // already stored
-            // Keep the key as it is written in the file.
-            line = line.left(p.separator + 1) + encodedValue;
-        } else {
-            // After the section's last line that is neither blank nor a comment.
-            int pos = s->header + 1;
-            for (int i = s->header + 1; i < s->end; ++i) {
-                const LineKind k = codec::parseLine(next.lines[static_cast<size_t>(i)]).kind;
-                if (k != LineKind::Blank && k != LineKind::Comment) pos = i + 1;
+    next.reindex();
+    bool changed = false;
+    for (const auto& [key, value] : keysAndValues) {
+        const QString encodedValue = codec::encodeValue(value);
+        const SectionIndex* s = next.section(section_);
+        if (s) {
+            const auto it = s->keys.constFind(key.toCaseFolded());
+            if (it != s->keys.constEnd()) {
+                QString& line = next.lines[static_cast<size_t>(*it)];
+                const codec::ParsedLine p = codec::parseLine(line);
+                if (p.value == value) continue;  // already stored
+                // Keep the key as it is written in the file.
+                line = line.left(p.separator + 1) + encodedValue;
+            } else {
+                // After the section's last line that is neither blank nor a comment.
+                int pos = s->header + 1;
+                for (int i = s->header + 1; i < s->end; ++i) {
+                    const LineKind k = codec::parseLine(next.lines[static_cast<size_t>(i)]).kind;
+                    if (k != LineKind::Blank && k != LineKind::Comment) pos = i + 1;
+                }
+                next.lines.insert(next.lines.begin() + pos, codec::encodeKey(key) + QLatin1Char('=') + encodedValue);
             }
-            next.lines.insert(next.lines.begin() + pos, codec::encodeKey(key) + QLatin1Char('=') + encodedValue);
+        } else {
+            if (!next.lines.empty() && !next.lines.back().trimmed().isEmpty()) next.lines.emplace_back();
+            next.lines.push_back(QLatin1Char('[') + section_.trimmed() + QLatin1Char(']'));
+            next.lines.push_back(codec::encodeKey(key) + QLatin1Char('=') + encodedValue);
         }
-    } else {
-        if (!next.lines.empty() && !next.lines.back().trimmed().isEmpty()) next.lines.emplace_back();
-        next.lines.push_back(QLatin1Char('[') + section_.trimmed() + QLatin1Char(']'));
-        next.lines.push_back(codec::encodeKey(key) + QLatin1Char('=') + encodedValue);
+        next.reindex();
+        changed = true;
     }
+    if (!changed) return true;
 
-    // Unbuffered, so that a short write (full disk, size limit) shows in the
-    // count written: a buffered save file may report success after it.
-    QSaveFile file(path_);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
-    const QByteArray bytes = next.serialize();
-    if (file.write(bytes) != bytes.size() || !file.flush() || file.size() != bytes.size()) {
-        file.cancelWriting();
+    // One replacement of the whole file, on the disk with its new name
+    // before the write returns.
+    try {
+        fso::WriteFileWhole(path_, next.serialize());
+    } catch (const fso::Error&) {
         return false;
     }
-    if (!file.commit()) return false;
 
     auto stored = std::make_shared<ParsedFile>(std::move(next));
     stored->stamp = stampOf(path_);
-    stored->reindex();
     cache().insert(path_, stored);
     return true;
 }

@@ -21,9 +21,10 @@
 // written files need no escapes unless they use one of these. Ordinary keys
 // and values are written as they are.
 //
-// Every write replaces the whole file atomically (a temporary file in the
-// same folder renamed over the old one): a failed or interrupted write leaves
-// the old file as it was. Parsed files are kept in memory per path and read
+// Every write replaces the whole file atomically (a work file in the same
+// folder, synced and renamed over the old one, and the folder synced): a
+// failed or interrupted write leaves the old file as it was, and a write
+// that returned is on the disk. Parsed files are kept in memory per path and read
 // again only when the file on disk has changed, so reading many keys costs
 // no file parsing; a write is seen by the next read at once. For use from
 // the user-interface thread only.
@@ -32,7 +33,9 @@
 // window's geometry in twips (1/1440 inch, at the window's logical DPI) and
 // its state (0 normal, 2 maximised).
 
+#include <QList>
 #include <QString>
+#include <utility>
 
 class QWidget;
 
@@ -61,6 +64,9 @@ public:
     // stored (no file selected, an empty key, a section name with a line
     // break, or the file could not be written); the file is then unchanged.
     bool Write(const QString& value, const QString& key);
+    // Stores several keys of the selected section in one replacement of the
+    // file, as Write does each: the file holds all of them or none.
+    bool Write(const QList<std::pair<QString, QString>>& keysAndValues);
 
     // Stores the window's placement under key in the selected section.
     bool SaveFormPos(const QWidget* window, const QString& key);

@@ -282,7 +282,7 @@ PageWriter::PageWriter(QPrinter& printer, PdfPainting pdf) : d_(std::make_unique
     if (d_->file.isEmpty()) return;
     // The rename would replace a write-protected file, which the user meant to keep.
     if (fso::IsFileReadOnly(d_->file)) throw cannotWrite(d_->file);
-    fso::RemoveLeftoverWorkFiles(fso::GetParentFolderName(QFileInfo(d_->file).absoluteFilePath()));
+    fso::RemoveLeftoverWorkFilesOf(d_->file);
 }
 
 PageWriter::~PageWriter() {

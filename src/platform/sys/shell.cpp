@@ -3,6 +3,7 @@
 #include "platform/sys/apppath.h"
 
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QUrl>
 
 namespace sys {
@@ -23,19 +24,21 @@ ShellOpenHook& hook() {
 
 int GetWindowsVersion() { return kCurrentSystemVersion; }
 
-void ShellOpen(QWidget* /*owner*/, const QString& target, int showMode) {
+bool ShellOpen(QWidget* /*owner*/, const QString& target, int showMode) {
     lastTarget() = target;
     if (hook()) {
         try {
-            hook()(target, showMode);
+            return hook()(target, showMode);
         } catch (...) {
-            // Opening is best effort: a failure is never reported.
+            // A stand-in that fails has opened nothing; the caller is told so.
+            return false;
         }
-        return;
     }
-    if (target.trimmed().isEmpty()) return;
+    if (target.trimmed().isEmpty()) return false;
     const QUrl url = QUrl::fromUserInput(target, AppPath(), QUrl::AssumeLocalFile);
-    if (url.isValid()) QDesktopServices::openUrl(url);
+    if (!url.isValid()) return false;
+    if (url.isLocalFile() && !QFileInfo::exists(url.toLocalFile())) return false;
+    return QDesktopServices::openUrl(url);
 }
 
 QString LastShellOpenTarget() { return lastTarget(); }

@@ -87,13 +87,12 @@ QAction* addMenuAction(QMenu* menu, const QString& objectName, const QString& ca
 }
 
 QAction* addWindowAction(QMenu* menu, QWidget* window, const QString& objectName, const QString& caption,
-                         const QKeySequence& key, QList<QAction*>* keyed) {
+                         const QKeySequence& key) {
     QAction* a = addMenuAction(menu, objectName, caption);
     if (!key.isEmpty()) {
         a->setShortcut(key);
         a->setShortcutContext(Qt::WindowShortcut);
         window->addAction(a);
-        if (keyed) *keyed << a;
     }
     return a;
 }

@@ -86,10 +86,10 @@ QMenu* addMenu(QMenuBar* bar, const QString& objectName, const QString& caption)
 // A menu item without a key.
 QAction* addMenuAction(QMenu* menu, const QString& objectName, const QString& caption);
 // A menu item. With a key, the key belongs to the whole window (a window
-// shortcut added to window), whichever of its controls has the focus; such
-// an item is also appended to keyed when given.
+// shortcut added to window), whichever of its controls has the focus: in a
+// ui::Form it wins over the control's own use of the key (forms.h).
 QAction* addWindowAction(QMenu* menu, QWidget* window, const QString& objectName, const QString& caption,
-                         const QKeySequence& key = QKeySequence(), QList<QAction*>* keyed = nullptr);
+                         const QKeySequence& key = QKeySequence());
 
 // For key handlers: when key is 13 (Enter), moves the focus on to the next
 // control of the focused window's tab order, as the Tab key would. Any other

@@ -63,6 +63,25 @@ int charOf(const QKeyEvent* e) {
     return t.isEmpty() ? 0 : t.at(0).unicode();
 }
 
+// Where the mouse meets a control's text: a line edit itself, an editable
+// combo's line edit, a text edit's viewport; nullptr for other controls.
+QWidget* textSurfaceOf(QObject* control) {
+    if (auto* e = qobject_cast<QLineEdit*>(control)) return e;
+    if (auto* c = qobject_cast<QComboBox*>(control)) return c->lineEdit();
+    if (auto* t = qobject_cast<QTextEdit*>(control)) return t->viewport();
+    if (auto* p = qobject_cast<QPlainTextEdit*>(control)) return p->viewport();
+    return nullptr;
+}
+
+// Whether some of a control's text is selected.
+bool hasSelectedText(QObject* control) {
+    if (auto* c = qobject_cast<QComboBox*>(control)) return c->lineEdit() && c->lineEdit()->hasSelectedText();
+    if (auto* e = qobject_cast<QLineEdit*>(control)) return e->hasSelectedText();
+    if (auto* t = qobject_cast<QTextEdit*>(control)) return t->textCursor().hasSelection();
+    if (auto* p = qobject_cast<QPlainTextEdit*>(control)) return p->textCursor().hasSelection();
+    return false;
+}
+
 }  // namespace
 
 int ShiftOf(Qt::KeyboardModifiers m) {
@@ -162,6 +181,9 @@ void Events::watch() {
         if (area->viewport()) area->viewport()->installEventFilter(this);
     }
     if (w->focusProxy()) w->focusProxy()->installEventFilter(this);
+    // An editable combo's text takes the clicks on it, while the focus
+    // events come to the combo.
+    if (auto* c = qobject_cast<QComboBox*>(w); c && c->lineEdit()) c->lineEdit()->installEventFilter(this);
 }
 
 bool Events::mouseClickWanted() const {
@@ -288,16 +310,35 @@ bool Events::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonPress: {
         auto* me = static_cast<QMouseEvent*>(event);
         if (me->button() == Qt::LeftButton) pressedInside_ = true;
+        // The press of the click that gave the focus would put the cursor
+        // where it landed and drop the selection GotFocus made; the text box
+        // does not see it (nor the click's moves and release). A press
+        // elsewhere on the control (a combo's arrow) does its own work.
+        const bool keep = keepSelection_ && me->button() == Qt::LeftButton && watched == textSurfaceOf(control_);
+        keepSelection_ = false;
+        if (keep) {
+            swallowingClick_ = true;
+            return true;
+        }
         break;
     }
+    case QEvent::MouseMove:
+        if (swallowingClick_) return true;
+        break;
     case QEvent::MouseButtonRelease: {
         auto* me = static_cast<QMouseEvent*>(event);
         if (me->button() != Qt::LeftButton) break;
         const bool wasPressed = pressedInside_;
         pressedInside_ = false;
         auto* w = qobject_cast<QWidget*>(watched);
+        QPointer<Events> self(this);
         if (wasPressed && w && w->rect().contains(me->position().toPoint()) && mouseClickWanted()) {
             run(click_, "Click");
+        }
+        if (!self) return true;
+        if (swallowingClick_) {
+            swallowingClick_ = false;
+            return true;
         }
         break;
     }
@@ -311,10 +352,14 @@ bool Events::eventFilter(QObject* watched, QEvent* event) {
         const bool parked = focusParked_;
         focusParked_ = false;
         if ((reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) && parked) break;
+        QPointer<Events> self(this);
         run(gotFocus_, "GotFocus");
+        if (!self) return true;
+        keepSelection_ = reason == Qt::MouseFocusReason && hasSelectedText(control_);
         break;
     }
     case QEvent::FocusOut: {
+        keepSelection_ = false;
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) {
             focusParked_ = true;
@@ -324,6 +369,7 @@ bool Events::eventFilter(QObject* watched, QEvent* event) {
         break;
     }
     case QEvent::KeyPress: {
+        keepSelection_ = false;
         if (resending_) break;
         auto* ke = static_cast<QKeyEvent*>(event);
         QPointer<Events> self(this);

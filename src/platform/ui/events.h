@@ -28,6 +28,11 @@
 //             within its window; the window losing and regaining activation
 //             (a message box, another program, a menu or popup list) does
 //             not count, the first focus after a window is shown does.
+//             A selection that GotFocus makes in a text box (or in an
+//             editable combo's text) survives the mouse click that gave the
+//             focus: that click does not place the cursor, so what is typed
+//             next replaces the selected text, as after a Tab. A click into
+//             a box that has the focus already places the cursor as usual.
 //   KeyDown   (keyCode, shift): classic key codes (13 Enter, 27 Esc,
 //             33..40 page/arrow keys, 46 Delete, 112.. F1.., 65..90 letters)
 //             and shift bits (1 Shift, 2 Ctrl, 4 Alt). Setting keyCode to 0
@@ -98,6 +103,10 @@ private:
     int changeSuppressed_ = 0;
     bool pressedInside_ = false;
     bool resending_ = false;
+    // The click that gave the focus keeps the selection GotFocus made:
+    // armed by that focus, it swallows the click's press, moves and release.
+    bool keepSelection_ = false;
+    bool swallowingClick_ = false;
 };
 
 // While alive, the control's Change handler does not run (for code that

@@ -2,10 +2,12 @@
 
 #include "platform/ui/placement.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QHideEvent>
+#include <QKeyEvent>
 #include <QThread>
 #include <QTimer>
 #include <exception>
@@ -73,12 +75,53 @@ void reap() {
     Forms::collectUnloaded();
 }
 
+// True when the key is the shortcut of one of the window's own commands:
+// an enabled action of the window whose key belongs to the whole window.
+bool isWindowKey(const QWidget& window, const QKeyEvent& e) {
+    const QKeySequence pressed(QKeyCombination(e.modifiers() & ~Qt::KeypadModifier, Qt::Key(e.key())));
+    for (const QAction* a : window.actions()) {
+        const Qt::ShortcutContext context = a->shortcutContext();
+        if (!a->isEnabled() || context == Qt::WidgetShortcut || context == Qt::WidgetWithChildrenShortcut) continue;
+        if (a->shortcuts().contains(pressed)) return true;
+    }
+    return false;
+}
+
+// Before Qt runs a shortcut it asks the control with the focus whether the
+// control takes the key itself (a text box takes Ctrl+Z and Ctrl+A, a list
+// Ctrl+A). In a window of the program the window's own keys are not the
+// control's to take: the question is answered no for them, and the
+// window's command runs.
+class WindowKeysFirst : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::ShortcutOverride) return false;
+        const auto* control = qobject_cast<QWidget*>(watched);
+        const auto* window = control ? qobject_cast<Form*>(control->window()) : nullptr;
+        if (!window || !isWindowKey(*window, *static_cast<QKeyEvent*>(event))) return false;
+        event->ignore();
+        return true;
+    }
+};
+
+void letWindowKeysWin() {
+    static QPointer<WindowKeysFirst> filter;
+    QCoreApplication* app = QCoreApplication::instance();
+    if (filter || !app) return;
+    filter = new WindowKeysFirst(app);
+    app->installEventFilter(filter);
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- Form
 
 Form::Form(const QString& name, QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(name);
+    letWindowKeysWin();
 }
 
 Form::~Form() { Forms::remove(this); }

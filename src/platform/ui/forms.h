@@ -20,6 +20,13 @@
 // Forms::unload. Qt's "quit on last window closed" is not triggered by that;
 // the program ends its run itself.
 //
+// A window's keys are its own: a key that is the shortcut of one of the
+// window's actions (QWidget::addAction, as ui::addWindowAction adds them)
+// runs that action whichever control of the window has the focus, also
+// where the control would take the key itself (a text box's Ctrl+Z or
+// Ctrl+A, a list's Ctrl+A). A disabled action leaves the key to the
+// control.
+//
 // Some commands close the book or rewrite its tables while windows are open
 // on it. Before such a command every window stores what has been typed and
 // not yet stored (StorePendingEdits), and after it every window reads the

@@ -177,6 +177,7 @@ QPushButton* button(QWidget* parent, const char* name, const char* caption, cons
 void frmAsetukset::buildControls() {
     buildProgramFrame();
     buildInternetFrame();
+    buildAssociationFrame();
     buildFontFrame();
     buildChoicesFrame();
     buildYearFrame();
@@ -230,6 +231,17 @@ void frmAsetukset::buildInternetFrame() {
     g->addWidget(tEmail, 0, 1);
     g->addWidget(ui::makeLabel(Frame5, "lblSMTP", "SMTP palvelin:"), 1, 0);
     g->addWidget(tSMTP, 1, 1);
+    g->setColumnStretch(1, 1);
+}
+
+void frmAsetukset::buildAssociationFrame() {
+    // The association's name: the book file's name stands for it when empty.
+    Frame8 = ui::makeGroupBox(this, "Frame8", "Seura");
+    tSeuranNimi = edit(Frame8, "tSeuranNimi", "Seuran nimi otsikkorivillä ja tulosteilla");
+    tSeuranNimi->setMaxLength(kSettingWidth);
+    auto* g = new QGridLayout(Frame8);
+    g->addWidget(ui::makeLabel(Frame8, "lblSeuranNimi", "Seuran nimi:"), 0, 0);
+    g->addWidget(tSeuranNimi, 0, 1);
     g->setColumnStretch(1, 1);
 }
 
@@ -320,6 +332,7 @@ void frmAsetukset::arrangeControls() {
     left->addWidget(Frame1);
     left->addStretch(1);
     auto* right = new QVBoxLayout;
+    right->addWidget(Frame8);
     right->addWidget(Frame3);
     right->addWidget(Frame2);
     right->addStretch(1);
@@ -353,6 +366,7 @@ void frmAsetukset::chainTabOrder() {
                                 cmbFonts,          cmbFonttiKoko,
                                 tMargYla,          tMargAla,
                                 tMargVas,          tMargOik,
+                                tSeuranNimi,
                                 chkKustannuspaikat, chkAutomaattisestiUusiTosite,
                                 chkVanhatTositteet, cmbVoittoTaseella,
                                 cmbLaskettavaTili, chkVaakatulostus,
@@ -367,7 +381,7 @@ void frmAsetukset::chainTabOrder() {
 void frmAsetukset::buildMenus() {
     // A key belongs to the whole window.
     auto action = [this](QMenu* menu, const char* name, const char* caption, QKeySequence key = {}) {
-        return ui::addWindowAction(menu, this, name, caption, key, &windowKeys_);
+        return ui::addWindowAction(menu, this, name, caption, key);
     };
     mTiedosto = ui::addMenu(menuBar, QStringLiteral("mTiedosto"), QStringLiteral("&Tiedosto"));
     mTallenna = action(mTiedosto, "mTallenna", "T&allenna", QKeySequence(Qt::Key_F3));
@@ -391,16 +405,16 @@ void frmAsetukset::connectEvents() {
     // A choice from a list changes the setting; typing into the text part of
     // the editable ones does not count as a change by itself.
     for (QComboBox* c : {cmbKieli, cmbFonts, cmbFonttiKoko, cmbLaskettavaTili, cmbVoittoTaseella}) click(c, touched);
-    for (QLineEdit* e : {tTietokanta, tVarmistus, tEmail, tSMTP, tTilikausiAlku, tTilikausiLoppu, tEdTilikausiAlku,
-                         tEdTilikausiLoppu})
+    for (QLineEdit* e : {tTietokanta, tVarmistus, tSeuranNimi, tEmail, tSMTP, tTilikausiAlku, tTilikausiLoppu,
+                         tEdTilikausiAlku, tEdTilikausiLoppu})
         ui::Events::of(e).onChange(touched);
     for (QLineEdit* e : {tMargYla, tMargAla, tMargVas, tMargOik})
         ui::Events::of(e).onChange([this, e] {
             checkMargin(e);
             changed_ = true;
         });
-    for (QLineEdit* e : {tTietokanta, tVarmistus, tEmail, tSMTP, tTilikausiAlku, tTilikausiLoppu, tEdTilikausiAlku,
-                         tEdTilikausiLoppu, tMargYla, tMargAla, tMargVas, tMargOik})
+    for (QLineEdit* e : {tTietokanta, tVarmistus, tSeuranNimi, tEmail, tSMTP, tTilikausiAlku, tTilikausiLoppu,
+                         tEdTilikausiAlku, tEdTilikausiLoppu, tMargYla, tMargAla, tMargVas, tMargOik})
         ui::Events::of(e).onGotFocus([e] { core::SelectAllText(e); });
 
     ui::Events::of(tTilikausiAlku).onLostFocus([this] {
@@ -433,24 +447,6 @@ void frmAsetukset::connectEvents() {
     click(cTietokantavalita, [this] { ValitseTietokanta(); });
     click(cVaihdaTilikausi, [this] { VaihdaTilikausi(); });
     click(mTietoja, [] { ui::Forms::show<frmAboutVaskiro>(true); });
-
-    // The window's keys (F3, Ctrl+Z) win over the text fields' own.
-    for (QLineEdit* e : findChildren<QLineEdit*>()) e->installEventFilter(this);
-}
-
-bool frmAsetukset::isWindowKey(const QKeyEvent* e) const {
-    const QKeySequence pressed(QKeyCombination(e->modifiers() & ~Qt::KeypadModifier, Qt::Key(e->key())));
-    for (const QAction* a : windowKeys_)
-        if (a->shortcut() == pressed) return true;
-    return false;
-}
-
-bool frmAsetukset::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::ShortcutOverride && isWindowKey(static_cast<QKeyEvent*>(event))) {
-        event->ignore();
-        return true;
-    }
-    return ui::Form::eventFilter(watched, event);
 }
 
 // ---------------------------------------------------------------- loading
@@ -509,6 +505,9 @@ void frmAsetukset::ShowSettings() {
     tVarmistus->setText(core::DatabaseBackup);
     tEmail->setText(core::Email);
     tSMTP->setText(core::SMTP);
+    // An empty name shows the book file's name, which then stands for it.
+    tSeuranNimi->setText(core::StoredSeuranNimi(core::SeuranNimi, core::DatabasePath));
+    tSeuranNimi->setPlaceholderText(core::DefaultSeuranNimi(core::DatabasePath));
 
     chkMoniseuratuki->setChecked(core::MultiDb);
     chkVaakatulostus->setChecked(core::VaakaTulostus);

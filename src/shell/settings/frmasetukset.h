@@ -119,6 +119,9 @@ public:
     QComboBox* cmbFonts = nullptr;
     QComboBox* cmbFonttiKoko = nullptr;
 
+    QGroupBox* Frame8 = nullptr;
+    QLineEdit* tSeuranNimi = nullptr;
+
     QGroupBox* Frame3 = nullptr;
     QCheckBox* chkKustannuspaikat = nullptr;
     QCheckBox* chkAutomaattisestiUusiTosite = nullptr;
@@ -154,13 +157,13 @@ public:
 protected:
     void Load() override;
     void Unload() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // The controls, frame by frame, then the window's layout and tab order.
     void buildControls();
     void buildProgramFrame();
     void buildInternetFrame();
+    void buildAssociationFrame();
     void buildFontFrame();
     void buildChoicesFrame();
     void buildYearFrame();
@@ -169,7 +172,6 @@ private:
     void chainTabOrder();
     void buildMenus();
     void connectEvents();
-    bool isWindowKey(const QKeyEvent* e) const;
 
     // Field checks as a field is left or changed.
     void checkStartDate(QLineEdit* field, QLineEdit* endField, const QString& message);
@@ -193,7 +195,6 @@ private:
     bool storeNewYearDates();
 
     bool changed_ = false;
-    QList<QAction*> windowKeys_;
 };
 
 }  // namespace shell

@@ -13,10 +13,10 @@
 #include "core/ui/translator.h"
 #include "core/wholenumber.h"
 #include "platform/dao/database.h"
-#include "platform/fso/fso.h"
 #include "platform/report/reportcontrol.h"
 #include "platform/sys/mousecursor.h"
 #include "reportctl/reportcontrolsetup.h"
+#include "shell/bookrepair.h"
 #include "shell/frmmain.h"
 #include "shell/openers.h"
 #include "shell/settings/frmasetukset.h"
@@ -107,39 +107,18 @@ struct GlobalsSnapshot {
     }
 };
 
-// The ini file could not be written.
-struct IniWriteError : std::runtime_error {
-    explicit IniWriteError(const QString& f) : std::runtime_error(f.toStdString()), file(f) {}
-    QString file;
-};
-
 // The number and text of an error for a message; the ini file that could
 // not be written is named.
 QString errorText(std::exception_ptr error) {
     try {
         std::rethrow_exception(error);
-    } catch (const IniWriteError& e) {
+    } catch (const core::IniWriteError& e) {
         return core::TranslateStr(QStringLiteral("frmAsetukset"), QStringLiteral("Asetustiedostoa ei voitu kirjoittaa:")) +
                QLatin1Char(' ') + e.file;
     } catch (...) {
         // Any other error reads as every command's failure does.
         return core::ErrorWithNumber(error);
     }
-}
-
-// Writes a key of the ini file's section "KOLVIO"; raises IniWriteError.
-void writeIni(const QString& key, const QString& value) {
-    ini::cIniFile& f = core::IniFile();
-    f.FileName(core::IniFileName);
-    f.Section(kIniSection);
-    if (!f.Write(value, key)) throw IniWriteError(f.FileName());
-}
-
-QString readIni(const QString& key, const QString& def) {
-    ini::cIniFile& f = core::IniFile();
-    f.FileName(core::IniFileName);
-    f.Section(kIniSection);
-    return f.Read(key, def);
 }
 
 // Tells the user that a book's upgrade failed (and changed nothing).
@@ -150,41 +129,6 @@ void reportUpgradeError(const core::UpgradeError& e) {
                                           "eikä tietokantaan tehty muutoksia.")) +
         kCrLf + kCrLf + core::TranslateStr(QStringLiteral("frmAsetukset"), QStringLiteral("Vaihe")) +
         QStringLiteral(" %1 (%2): %3 / %4").arg(e.step()).arg(e.stepName()).arg(e.number()).arg(e.engineText()));
-}
-
-// Repairs a damaged book in place, the damaged file kept with "OLD"
-// appended; every failure is told and leaves the files as they stand.
-void repairDamagedBook(const QString& path) {
-    core::ShowInfo(
-        core::TranslateStr(QStringLiteral("frmAsetukset"),
-                           QStringLiteral("Tietokanta on vioittunut edellisen käyttökerran lopetuksen yhteydessä, "
-                                          "yritän korjata tietokannan. Odota hetki.")));
-    const QString repaired = path + QStringLiteral("2");
-    try {
-        sys::cMouseCursor cursor;
-        cursor.SetCursor(nullptr, sys::kPointerHourglass);
-        dao::DBEngine::RepairDatabase(path);
-        dao::DBEngine::CompactDatabase(path, repaired);
-    } catch (const std::exception&) {
-        core::ShowInfo(core::TranslateStr(QStringLiteral("frmAsetukset"),
-                                          QStringLiteral("Tietokannan korjaus ei onnistunut. Palauta tietokanta "
-                                                         "varmuuskopiolta ennen kuin jatkat Kolvion käyttöä.")));
-        return;
-    }
-    // As at start-up: the book's name never stands empty.
-    try {
-        fso::LinkOrCopyFile(path, path + QStringLiteral("OLD"));
-    } catch (const std::exception&) {
-        core::ShowInfo(core::TranslateStr(QStringLiteral("frmAsetukset"),
-                                          QStringLiteral("Vioittuneen tietokannan uudelleen nimeäminen ei onnistu.")));
-        return;
-    }
-    try {
-        fso::ReplaceFile(repaired, path);
-    } catch (const std::exception&) {
-        core::ShowInfo(core::TranslateStr(QStringLiteral("frmAsetukset"),
-                                          QStringLiteral("Korjatun tietokannan uudelleen nimeäminen ei onnistu.")));
-    }
 }
 
 enum class OnFailure { Repair, Report, Quiet };
@@ -221,7 +165,7 @@ bool openBook(const QString& path, dao::Database& db, OnFailure onFailure, bool*
     case dao::err::UnrecognizedFormat:
     case dao::err::CannotOpenDatabase:
         if (onFailure == OnFailure::Repair) {
-            repairDamagedBook(path);
+            RepairDamagedBook(path, QStringLiteral("frmAsetukset"));
             break;
         }
         [[fallthrough]];
@@ -263,6 +207,7 @@ struct frmAsetukset::Entered {
     long voittoTaseella = 0;
     QString email;
     QString smtp;
+    QString seuranNimi;  // "" for the default, the book file's name
     bool vaakaTulostus = false;
     bool vanhatMallit = false;
     bool vanhatTositteet = false;
@@ -316,6 +261,7 @@ std::optional<frmAsetukset::Entered> frmAsetukset::enteredValues() {
     auto selectedId = [](QComboBox* c) { return c->currentIndex() < 0 ? 0L : long(c->currentData().toLongLong()); };
     v.laskettavaTili = selectedId(cmbLaskettavaTili);
     v.voittoTaseella = selectedId(cmbVoittoTaseella);
+    v.seuranNimi = tSeuranNimi->text().trimmed();
     v.email = tEmail->text();
     v.smtp = tSMTP->text();
     v.vaakaTulostus = chkVaakatulostus->isChecked();
@@ -369,15 +315,19 @@ bool frmAsetukset::upgrade(dao::Database& db, bool quiet) {
     return false;
 }
 
+namespace {
+
+void tellSaveFailed(std::exception_ptr error) {
+    core::ShowCritical(core::TranslateStr(QStringLiteral("frmAsetukset"),
+                                          QStringLiteral("Asetusten tallentaminen ei onnistunut, eikä asetuksiin "
+                                                         "tehty muutoksia.")) +
+                       kCrLf + errorText(error));
+}
+
+}  // namespace
+
 bool frmAsetukset::writeStores(dao::Database& db, const Entered& v) {
     const GlobalsSnapshot before;
-    // The ini keys as they stand, to be put back when the book's part fails.
-    const QStringList iniKeys{QStringLiteral("Database"), QStringLiteral("DatabaseBackup"), QStringLiteral("Language"),
-                              QStringLiteral("MultiDb")};
-    const QString kMissing = QStringLiteral("\x01missing");
-    QStringList oldIni;
-    for (const QString& k : iniKeys) oldIni << readIni(k, kMissing);
-    int iniWritten = 0;
 
     // The new values, as the settings store writes them.
     core::DatabasePath = v.databasePath;
@@ -403,43 +353,14 @@ bool frmAsetukset::writeStores(dao::Database& db, const Entered& v) {
     core::MargAla = v.margAla;
     core::MargVas = v.margVas;
     core::MargOik = v.margOik;
+    core::SeuranNimi = v.seuranNimi.isEmpty() ? core::DefaultSeuranNimi(v.databasePath) : v.seuranNimi;
 
-    bool inTransaction = false;
     try {
-        db.BeginTrans();
-        inTransaction = true;
-        core::SaveDatabaseSettings(db);
-        const QStringList values{v.databasePath, v.databaseBackup, v.language, core::flagText(v.multiDb)};
-        for (int i = 0; i < iniKeys.size(); ++i) {
-            writeIni(iniKeys[i], values[i]);
-            ++iniWritten;
-        }
-        db.CommitTrans();
-        inTransaction = false;
+        // Both stores as one save; a failure leaves both as they were.
+        core::SaveAllSettings(db);
     } catch (const std::exception&) {
-        if (inTransaction) {
-            try {
-                db.Rollback();
-            } catch (const dao::DaoError&) {
-                // A failed commit has rolled back by itself; closing the book undoes
-                // what a failed rollback leaves.
-            }
-        }
-        for (int i = 0; i < iniWritten; ++i) {
-            // A key that was not there is left empty; the start-up's
-            // defaults apply to an empty key as to a missing one.
-            try {
-                writeIni(iniKeys[i], oldIni[i] == kMissing ? QString() : oldIni[i]);
-            } catch (const IniWriteError&) {
-                // A key that cannot be put back keeps the value the file took a
-                // moment ago; the user is told below that the save failed.
-            }
-        }
         before.restore();
-        core::ShowCritical(core::TranslateStr(QStringLiteral("frmAsetukset"),
-                                              QStringLiteral("Asetusten tallentaminen ei onnistunut, eikä asetuksiin "
-                                                             "tehty muutoksia.")) +
-                           kCrLf + errorText(std::current_exception()));
+        tellSaveFailed(std::current_exception());
         return false;
     }
 
@@ -457,37 +378,19 @@ bool frmAsetukset::writeStores(dao::Database& db, const Entered& v) {
 }
 
 bool frmAsetukset::writeProgramStores(const Entered& v) {
-    const QStringList iniKeys{QStringLiteral("Database"), QStringLiteral("DatabaseBackup"), QStringLiteral("Language"),
-                              QStringLiteral("MultiDb")};
-    const QStringList values{v.databasePath, v.databaseBackup, v.language, core::flagText(v.multiDb)};
-    const QString kMissing = QStringLiteral("\x01missing");
-    QStringList oldIni;
-    for (const QString& k : iniKeys) oldIni << readIni(k, kMissing);
-    int written = 0;
-    try {
-        for (; written < iniKeys.size(); ++written) writeIni(iniKeys[written], values[written]);
-    } catch (const std::exception&) {
-        // The keys written are put back; a key that was not there is left
-        // empty, as writeStores does.
-        for (int i = 0; i < written; ++i) {
-            try {
-                writeIni(iniKeys[i], oldIni[i] == kMissing ? QString() : oldIni[i]);
-            } catch (const IniWriteError&) {
-                // As in writeStores: the user is told below.
-            }
-        }
-        core::ShowCritical(core::TranslateStr(QStringLiteral("frmAsetukset"),
-                                              QStringLiteral("Asetusten tallentaminen ei onnistunut, eikä asetuksiin "
-                                                             "tehty muutoksia.")) +
-                           kCrLf + errorText(std::current_exception()));
-        return false;
-    }
-    const bool otherBook = core::DatabasePath != v.databasePath;
+    const GlobalsSnapshot before;
     core::DatabasePath = v.databasePath;
     core::DatabaseBackup = v.databaseBackup;
     core::Language = v.language;
     core::MultiDb = v.multiDb;
-    if (otherBook) core::DBCon().SuljeDB();
+    try {
+        core::SaveIniSettings();
+    } catch (const std::exception&) {
+        before.restore();
+        tellSaveFailed(std::current_exception());
+        return false;
+    }
+    if (before.databasePath != core::DatabasePath) core::DBCon().SuljeDB();
     return true;
 }
 
@@ -551,6 +454,7 @@ bool frmAsetukset::takeBookIntoUse(const QString& path, bool quiet) {
     }
     const GlobalsSnapshot before;
     try {
+        core::SettleUnfinishedSave(db);
         core::LoadDatabaseSettings(db);
     } catch (const std::exception&) {
         before.restore();

@@ -121,19 +121,13 @@ void frmTositepohja::buildControls() {
     buildRows(this);
     right->addWidget(frameTositePohjanViennit, 1);
 
-    keys_ = new WindowKeys(this);
     auto* buttons = new QHBoxLayout;
     root->addLayout(buttons);
     auto command = [&](QMenu* m, const char* name, const char* caption, const char* actionName, QKeySequence key,
                        const char* tip, QPushButton*& button, QAction*& action) {
         button = ui::makeButton(this, name, caption, tip);
         button->setAutoDefault(false);
-        action = m->addAction(QString::fromUtf8(caption));
-        action->setObjectName(QString::fromUtf8(actionName));
-        if (!key.isEmpty()) {
-            action->setShortcut(key);
-            keys_->add(action);
-        }
+        action = ui::addWindowAction(m, this, QString::fromUtf8(actionName), QString::fromUtf8(caption), key);
         buttons->addWidget(button);
     };
     command(mTietue, "cUusi", "Uusi", "mUusi", QKeySequence(Qt::Key_F2), "Lisää uusi tositepohja [F2]", cUusi, mUusi);
@@ -157,8 +151,6 @@ void frmTositepohja::buildControls() {
     }
     order << cUusi << cTallenna << cPoista << cSelaa << cPeru << cSulje;
     for (int k = 1; k < order.size(); ++k) QWidget::setTabOrder(order[k - 1], order[k]);
-    for (QWidget* w : order)
-        if (!qobject_cast<QPushButton*>(w)) keys_->watch(w);
 }
 
 void frmTositepohja::buildRows(QWidget* parent) {

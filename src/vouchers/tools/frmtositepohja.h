@@ -39,7 +39,6 @@ class QStandardItemModel;
 
 namespace vouchers {
 
-class WindowKeys;
 
 class frmTositepohja : public ui::Form, public EntryRowControls {
     Q_OBJECT
@@ -162,7 +161,6 @@ private:
     bool showing_ = false;  // NaytaPohja is filling the fields
     QStandardItemModel* tiliModel_ = nullptr;
     QStandardItemModel* kpModel_ = nullptr;
-    WindowKeys* keys_ = nullptr;
 };
 
 }  // namespace vouchers

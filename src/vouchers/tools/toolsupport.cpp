@@ -26,34 +26,6 @@ void PickList::focusInEvent(QFocusEvent* event) {
     viewport()->update();
 }
 
-WindowKeys::WindowKeys(QWidget* window) : QObject(window), window_(window) {}
-
-void WindowKeys::add(QAction* action) {
-    action->setShortcutContext(Qt::WindowShortcut);
-    window_->addAction(action);
-    actions_ << action;
-}
-
-void WindowKeys::watch(QWidget* control) {
-    control->installEventFilter(this);
-    if (auto* c = qobject_cast<QComboBox*>(control); c && c->lineEdit()) c->lineEdit()->installEventFilter(this);
-}
-
-bool WindowKeys::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::ShortcutOverride) {
-        const auto* e = static_cast<QKeyEvent*>(event);
-        const QKeySequence pressed(QKeyCombination(e->modifiers() & ~Qt::KeypadModifier, Qt::Key(e->key())));
-        for (const QAction* a : actions_) {
-            if (a->shortcut() == pressed) {
-                // Not taken by the control: the window's shortcut runs.
-                event->ignore();
-                return true;
-            }
-        }
-    }
-    return QObject::eventFilter(watched, event);
-}
-
 namespace {
 
 // A combo of accounts or cost centres over a list the row combos share,
@@ -164,11 +136,10 @@ std::tuple<QGroupBox*, QLabel*, QLineEdit*, QLabel*, QLineEdit*, QLabel*, QLineE
 }
 
 std::tuple<QMenu*, QAction*, QAction*, QAction*, QAction*, QAction*> AddFileMenu(QMenuBar* bar, QWidget* window,
-                                                                               QList<QAction*>* keyed,
                                                                                const char* closeCaption) {
     QMenu* m = ui::addMenu(bar, "mTiedosto", "&Tiedosto");
     auto action = [&](const char* name, const char* caption, QKeySequence key = {}) {
-        return ui::addWindowAction(m, window, name, QString::fromUtf8(caption), key, keyed);
+        return ui::addWindowAction(m, window, name, QString::fromUtf8(caption), key);
     };
     QAction* tarkistus = action("mTositteidenTarkistus", "Tositteiden tarkistus");
     m->addSeparator();

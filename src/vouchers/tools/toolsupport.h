@@ -38,11 +38,10 @@ std::tuple<QGroupBox*, QLabel*, QLineEdit*, QLabel*, QLineEdit*, QLabel*, QLineE
 
 // The menu "Tiedosto" of a voucher window: the voucher check, the account
 // views (F9 an account's daily balances, F6 the balances, F8 the account
-// view; keys of the whole window, appended to keyed) and the close item
-// captioned closeCaption. In that order: menu, check, daily balances,
-// balances, account view, close.
+// view; keys of the whole window) and the close item captioned
+// closeCaption. In that order: menu, check, daily balances, balances,
+// account view, close.
 std::tuple<QMenu*, QAction*, QAction*, QAction*, QAction*, QAction*> AddFileMenu(QMenuBar* bar, QWidget* window,
-                                                                               QList<QAction*>* keyed,
                                                                                const char* closeCaption);
 
 // The menu "Tositepohjat" of a voucher window: the editor item, a separator
@@ -106,27 +105,6 @@ public:
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
-};
-
-// The keys of a window's menu items run their commands also while a text
-// box, combo or list has the focus.
-class WindowKeys : public QObject {
-    Q_OBJECT
-public:
-    explicit WindowKeys(QWidget* window);
-
-    // A menu item with a key: the key belongs to the whole window.
-    void add(QAction* action);
-    // A control (and the line edit of an editable combo) whose own use of
-    // those keys gives way to the window's.
-    void watch(QWidget* control);
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    QWidget* window_;
-    QList<QAction*> actions_;
 };
 
 }  // namespace vouchers

@@ -9,6 +9,7 @@
 
 #include "core/dbc.h"
 #include "core/globals.h"
+#include "core/ui/datebox.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "platform/dao/error.h"
@@ -496,20 +497,10 @@ bool frmNewTositteet::CheckTiliValinnat() {
 bool frmNewTositteet::CheckSyotteet() {
     AcceptSummat();
     if (!CheckTiliValinnat()) return false;
-    tellUnsavedDate();
+    // A date typed and not yet taken is taken, or refused, as leaving the
+    // field would do.
+    if (!curTosite_->IsEmpty() && core::DateBoxTyped(tTositepvm)) leavePvm();
     return true;
-}
-
-void frmNewTositteet::tellUnsavedDate() {
-    const QString typed = tTositepvm->text();
-    if (curTosite_->IsEmpty() || typed.trimmed().isEmpty() || dao::Date::fromText(typed)) return;
-    // The voucher keeps the date it had; the field shows that date again.
-    core::ShowInfo(core::TranslateStr(QStringLiteral("frmNewTositteet"),
-                                      QStringLiteral("Päivämäärää ei tallennettu, koska se ei ole päivämäärä:")) +
-                   QLatin1Char(' ') + typed);
-    answeredPvm_.clear();
-    ui::ChangeGuard guard(tTositepvm);
-    tTositepvm->setText(curTosite_->Paiva().toShortString());
 }
 
 // ---------------------------------------------------------------- commands

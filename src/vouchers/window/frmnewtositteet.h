@@ -206,7 +206,6 @@ protected:
     void Load() override;
     bool QueryUnload() override;
     void Unload() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     enum class Puoli { Debet, Kredit };
@@ -223,12 +222,12 @@ private:
 
     // ---- The voucher and the arrays (frmnewtositteet.cpp)
     bool CheckTiliValinnat();
-    // The account and cost-centre choices: the check every command runs
-    // before it changes the voucher shown or closes the window. A date text
-    // that is no date does not stop the command: the user is told that it
-    // is not stored (tellUnsavedDate).
+    // The amounts, the account and cost-centre choices and the date: the
+    // check every command runs before it changes the voucher shown or
+    // closes the window. An unmatched account or cost centre stops the
+    // command; a date text that is no date does not: the user is told that
+    // it is not stored, and the voucher keeps its date.
     bool CheckSyotteet();
-    void tellUnsavedDate();
     void InitEmptyViennit();
     void ShowTosite(std::unique_ptr<core::cTosite> t);
     // Reads the current voucher's entries again into the arrays.
@@ -338,7 +337,6 @@ private:
     // way to another control, which then never gets it: that control's own
     // focus-lost handler is not run for it.
     void moveFocus(QWidget* w);
-    bool isWindowKey(const QKeyEvent* e) const;
 
     // The stored sums of the watched account.
     TilinSaldo tilinSaldo_;
@@ -363,10 +361,8 @@ private:
     QHash<long, QListWidgetItem*> lineOf_;  // toID -> its line
     QStandardItemModel* tiliModel_ = nullptr;
     QStandardItemModel* kpModel_ = nullptr;
-    QList<QAction*> windowKeys_;
     QPointer<QWidget> leaving_;       // the control whose focus-lost handler runs
     QPointer<QWidget> skipLeave_;     // a control that lost a focus it never got
-    QString answeredPvm_;             // a date text that is no date, already answered
 };
 
 }  // namespace vouchers

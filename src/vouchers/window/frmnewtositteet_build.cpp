@@ -27,12 +27,12 @@ namespace vouchers {
 void frmNewTositteet::buildMenus() {
     // A shortcut belongs to the whole window.
     auto action = [this](QMenu* menu, const char* name, const char* caption, QKeySequence key = {}) {
-        return ui::addWindowAction(menu, this, name, caption, key, &windowKeys_);
+        return ui::addWindowAction(menu, this, name, caption, key);
     };
     auto menu = [this](const char* name, const char* caption) { return ui::addMenu(menuBar, name, caption); };
 
     std::tie(mTiedosto, mTositteidenTarkistus, mTilinPaivasaldot, mTilienSaldot, mTilitarkastelu, mSulje) =
-        AddFileMenu(menuBar, this, &windowKeys_, "Sulje");
+        AddFileMenu(menuBar, this, "Sulje");
 
     mTietue = menu("mTietue", "T&ietue");
     mUusi = action(mTietue, "mUusi", "Uusi", QKeySequence(Qt::Key_F2));
@@ -171,34 +171,6 @@ void frmNewTositteet::connectEvents() {
     connectMenuEvents();
     ui::Events::of(lstTositteet).onClick([this] { run([this] { ListClick(); }); });
     ui::Events::of(this).onActivate([this] { activate(); });
-
-    // The window's keys win over the text boxes' own (Ctrl+A, Ctrl+Z, ...).
-    QList<QWidget*> keyed{tTositenumero, tTositepvm, tTositeSelite, lstTositteet};
-    for (int i = 0; i < kRivit; ++i) {
-        const size_t s = size_t(i);
-        keyed << cmbDebetTili[s] << cmbDebetKP[s] << tDebetSumma[s] << tKreditSumma[s] << cmbKreditKP[s]
-              << cmbKreditTili[s];
-    }
-    for (QWidget* w : keyed) {
-        w->installEventFilter(this);
-        if (auto* c = qobject_cast<QComboBox*>(w); c && c->lineEdit()) c->lineEdit()->installEventFilter(this);
-    }
-}
-
-bool frmNewTositteet::isWindowKey(const QKeyEvent* e) const {
-    const QKeySequence pressed(QKeyCombination(e->modifiers() & ~Qt::KeypadModifier, Qt::Key(e->key())));
-    for (const QAction* a : windowKeys_)
-        if (a->shortcut() == pressed) return true;
-    return false;
-}
-
-bool frmNewTositteet::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::ShortcutOverride && isWindowKey(static_cast<QKeyEvent*>(event))) {
-        // Not taken by the text box: the window's shortcut runs.
-        event->ignore();
-        return true;
-    }
-    return ui::Form::eventFilter(watched, event);
 }
 
 }  // namespace vouchers

@@ -3,6 +3,7 @@
 // into every entry too.
 
 #include "core/globals.h"
+#include "core/ui/datebox.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "core/wholenumber.h"
@@ -20,14 +21,9 @@ void frmNewTositteet::numeroChanged() {
 }
 
 void frmNewTositteet::pvmChanged() {
-    // A text that is not a date yet (typing under way) leaves the voucher's
-    // date as it was; leaving the field asks for a whole date. An emptied
-    // field is the empty date.
-    const QString text = tTositepvm->text();
-    if (const std::optional<dao::Date> d = dao::Date::fromText(text))
-        curTosite_->setPaiva(*d);
-    else if (text.trimmed().isEmpty())
-        curTosite_->setPaiva(dao::Date());
+    // A text on its way to a date leaves the voucher the date it had before
+    // the typing began; a date typed to its end goes in at once.
+    curTosite_->setPaiva(core::TypedDate(tTositepvm));
 }
 
 void frmNewTositteet::pvmKeyPress(int& keyAscii) {
@@ -41,18 +37,11 @@ void frmNewTositteet::pvmKeyPress(int& keyAscii) {
 }
 
 void frmNewTositteet::leavePvm() {
-    const QString text = tTositepvm->text();
-    const std::optional<dao::Date> typed = dao::Date::fromText(text);
-    if (!typed) {
-        // An empty field is the empty date. Any other text that is no date
-        // is answered once, with the focus back in the field; the voucher
-        // keeps the date it had, and the user may go on.
-        if (text.trimmed().isEmpty() || text == answeredPvm_) return;
-        answeredPvm_ = text;
-        core::BeepIfSoundOn();
-        core::ShowInfo(core::TranslateStr(QStringLiteral("frmNewTositteet"),
-                                          QStringLiteral("Anna tositteen päivämäärä päivämäärämuodossa!")));
-        moveFocus(tTositepvm);
+    const std::optional<dao::Date> typed = core::AcceptDateBox(tTositepvm);
+    if (!typed || typed->isZero()) {
+        // Refused (the user has been told), or a voucher without a date left
+        // as it is: the voucher has the date the field shows.
+        curTosite_->setPaiva(core::TypedDate(tTositepvm));
         return;
     }
     const QDate alku = core::TilikausiAlku.date();

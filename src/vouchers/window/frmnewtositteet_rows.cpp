@@ -7,6 +7,7 @@
 #include "core/nz.h"
 #include "core/records/lists.h"
 #include "core/ui/amountbox.h"
+#include "core/ui/datebox.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "platform/dao/database.h"
@@ -77,6 +78,7 @@ void frmNewTositteet::connectRowEvents() {
         keyCode = 0;
     };
     ui::Events::of(tTositenumero).onKeyDown(headerKeys).onChange([this] { run([this] { numeroChanged(); }); });
+    core::WatchDateBox(tTositepvm);
     ui::Events::of(tTositepvm)
         .onKeyDown(headerKeys)
         .onKeyPress([this](int& ascii) { pvmKeyPress(ascii); })

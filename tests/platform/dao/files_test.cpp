@@ -2,6 +2,7 @@
 // repair, and a writer killed in the middle of its work.
 
 #include "platform/dao/database.h"
+#include "platform/fso/fso.h"
 #include "support/child.h"
 #include "support/testenv.h"
 
@@ -221,6 +222,36 @@ TEST(BookFileTest, CompactAndRepair) {
     QFile f(bad);
     f.open(QIODevice::ReadOnly);
     EXPECT_EQ(f.readAll(), before);
+}
+
+// A compaction as a backup runs it; prints "tiivistetty" when it is done.
+KV_TEST_CHILD(compaction) {
+    DBEngine::CompactDatabase(args.value(0), args.value(1));
+    QFile out;
+    out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered);
+    out.write("tiivistetty\n");
+    return 0;
+}
+
+// A second copy of the program starts on the same book while the first is
+// compacting it: its clean-up leaves the compaction's work file, which then
+// takes its name; the work file of a copy that has stopped goes.
+TEST(BookFileTest, AnotherCopysCleanUpLeavesTheWorkFileOfARunningCompaction) {
+    kvtest::TempDir dir;
+    const QString book = dir.file("kirja.mdb");
+    makeBook(book, 500);
+    for (const bool ownerLives : {false, true}) {
+        SCOPED_TRACE(ownerLives ? "running" : "stopped");
+        // Stopped where the whole copy is synced, before it takes its name.
+        kvtest::PausedRun first("compaction", {book, dir.file("kirja.md2")}, "sync");
+        ASSERT_TRUE(QFile::exists(first.pausedAt()));
+        if (!ownerLives) first.kill();
+        fso::RemoveLeftoverWorkFiles(dir.path(), book);
+        EXPECT_EQ(QFile::exists(first.pausedAt()), ownerLives);
+        if (ownerLives) EXPECT_EQ(first.resume().lines, QList<QByteArray>{"tiivistetty"});
+    }
+    EXPECT_EQ(DBEngine::OpenDatabase(dir.file("kirja.md2")).OpenRecordset("SELECT COUNT(*) FROM t").value(0).toLong(), 500);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"kirja.md2", "kirja.mdb"}));
 }
 
 // The writer of the next test: adds rows one by one, each in its own

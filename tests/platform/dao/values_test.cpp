@@ -43,7 +43,7 @@ TEST(CurrencyTest, LocaleFormsReadAndWrite) {
 
 TEST(CurrencyTest, TheCurrencyIsTheEuroWhateverTheLocale) {
     const QLocale fi(QLocale::Finnish, QLocale::Finland), us(QLocale::English, QLocale::UnitedStates),
-        gb(QLocale::English, QLocale::UnitedKingdom);
+        gb(QLocale::English, QLocale::UnitedKingdom), sv(QLocale::Swedish, QLocale::Finland), c = QLocale::c();
     const struct {
         QLocale locale;
         std::int64_t raw;
@@ -51,9 +51,10 @@ TEST(CurrencyTest, TheCurrencyIsTheEuroWhateverTheLocale) {
         QString text;
     } cases[] = {
         {fi, 13550600, -1, "1\u00a0355,06\u00a0€"}, {fi, -1205000, -1, "\u2212120,50\u00a0€"},
-        {us, 13550600, -1, "€1\u00a0355.06"},        {us, -1205000, -1, "€-120.50"},
-        {gb, 1205000, -1, "€120.50"},                 {gb, -50, -1, "€-0.0050"},
+        {us, 13550600, -1, "€1\u00a0355.06"},        {us, -1205000, -1, "(€120.50)"},
+        {gb, 1205000, -1, "€120.50"},                 {gb, -50, -1, "(€0.0050)"},
         {us, 12345000, 0, "€1\u00a0235"},            {fi, -12345, 2, "\u22121,23\u00a0€"},
+        {sv, -12345000, -1, "\u22121\u00a0234,50\u00a0€"}, {c, -12345000, -1, "-1234.50€"},
     };
     for (const auto& c : cases) {
         const Currency amount = Currency::fromRaw(c.raw);
@@ -77,7 +78,12 @@ TEST(LocaleTexts, EveryAmountAndDateWrittenReadsBackUnderEveryLocale) {
             EXPECT_EQ(Currency::parse(text), a) << name << " " << text.toStdString();
             QString money = a.toCurrencyString(l);
             EXPECT_EQ(money.count(euro), 1) << name << " " << money.toStdString();
-            EXPECT_EQ(Currency::parse(money.remove(euro)), a) << name << " " << a.toCurrencyString(l).toStdString();
+            // A locale that shows a negative amount in parentheses shows its
+            // magnitude between them.
+            money.remove(euro);
+            const bool bracketed = money.contains(u'(') && money.contains(u')');
+            if (bracketed) money = money.section(u'(', 1).section(u')', 0, 0);
+            EXPECT_EQ(Currency::parse(money), bracketed ? -a : a) << name << " " << a.toCurrencyString(l).toStdString();
         }
         for (const Date d : dates) EXPECT_EQ(Date::fromText(d.toShortString(l), l), d) << name;
     }
@@ -107,6 +113,34 @@ TEST(DateTest, SerialIsoAndArithmetic) {
     EXPECT_DOUBLE_EQ(Date::fromYmd(1900, 1, 1).serial(), 2.0);
     EXPECT_EQ(Date::fromSerial(2.5).toIso(), "1900-01-01 12:00:00");
     EXPECT_EQ(Date::fromYmd(1899, 12, 29).date(), QDate(1899, 12, 29));
+}
+
+// A date typed to its end, and texts on their way to one (each would read
+// as another date, or as none), under the Finnish, the Swedish-in-Finland
+// and the US formats.
+TEST(DateTest, AWholeDateIsOneTypedToItsEnd) {
+    const QLocale fi(QLocale::Finnish, QLocale::Finland);
+    const QLocale sv(QLocale::Swedish, QLocale::Finland);
+    const QLocale us(QLocale::English, QLocale::UnitedStates);
+    const std::optional<Date> none;
+    const struct {
+        const QLocale& locale;
+        const char* text;
+        std::optional<Date> whole;
+    } cases[] = {
+        {fi, "1.12.2026", Date::fromYmd(2026, 12, 1)}, {fi, " 01.02.2026 ", Date::fromYmd(2026, 2, 1)},
+        {fi, "29.2.2028", Date::fromYmd(2028, 2, 29)}, {fi, "2026-06-30", Date::fromYmd(2026, 6, 30)},
+        {fi, "1.1", none},        {fi, "1.1.", none},      {fi, "1.12.20", none},   {fi, "1.12.202", none},
+        {fi, "29.2.20", none},    {fi, "29.2.2026", none}, {fi, "31.2.2026", none}, {fi, "1.13.2026", none},
+        {fi, "2026-06-3", none},  {fi, "abc", none},       {fi, "", none},          {fi, "1.1.20260", none},
+        {sv, "2026-06-30", Date::fromYmd(2026, 6, 30)},    {sv, "30.6.2026", Date::fromYmd(2026, 6, 30)},
+        {sv, "2026-06-3", none},  {sv, "2026-6", none},
+        {us, "6/30/2026", Date::fromYmd(2026, 6, 30)},     {us, "30.6.2026", Date::fromYmd(2026, 6, 30)},
+        {us, "6/30/20", none},    {us, "6/3", none},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Date::fromWholeText(QString::fromLatin1(c.text), c.locale), c.whole)
+            << c.locale.name().toStdString() << " \"" << c.text << '"';
 }
 
 TEST(VariantTest, NullIsNotEmptyText) {

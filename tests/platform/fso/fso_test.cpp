@@ -2,6 +2,7 @@
 
 #include "platform/fso/drives.h"
 #include "platform/fso/fso.h"
+#include "support/child.h"
 #include "support/testenv.h"
 
 #include <QDir>
@@ -180,8 +181,8 @@ TEST(FsoFiles, ReplaceAndSecondNamesKeepEveryNameWhole) {
 TEST(FsoFiles, LeftoverWorkFilesAreRemovedAndNothingElse) {
     kvtest::TempDir dir;
     const QString book = dir.file(QStringLiteral("kirja.mdb"));
-    const QString work = fso::CreateWorkFileBeside(book);
-    EXPECT_TRUE(fso::FileExists(work));
+    // One that a stopped run of this version left (nobody holds it).
+    const QString work = fso::WorkFileNameBeside(book);
     EXPECT_EQ(fso::GetParentFolderName(work), dir.path());
     EXPECT_NE(fso::WorkFileNameBeside(book), work);
     // Work files of this version, with the journals of interrupted
@@ -209,6 +210,34 @@ TEST(FsoFiles, LeftoverWorkFilesAreRemovedAndNothingElse) {
     EXPECT_EQ(left, expected);
     EXPECT_TRUE(fso::FolderExists(dir.file(QStringLiteral(".kansio.kvtmp"))));
     EXPECT_EQ(fso::RemoveLeftoverWorkFiles(dir.file(QStringLiteral("ei-ole")), book), 0);
+}
+
+// A work file made and held, as a running copy of the program holds the
+// one it is writing.
+KV_TEST_CHILD(holdWorkFile) {
+    fso::WritePoint("hold", fso::CreateWorkFileBeside(args.value(0)));
+    return 0;
+}
+
+// The clean-up before a PDF file removes only that file's work files that
+// no running program holds (a held one keeps its journal too).
+TEST(FsoFiles, ThePdfsCleanUpLeavesOtherFilesAndWhatARunningProgramHolds) {
+    kvtest::TempDir dir;
+    const QString pdf = dir.file(QStringLiteral("raportti.pdf"));
+    kvtest::PausedRun owner("holdWorkFile", {pdf}, "hold");
+    const QStringList files{owner.pausedAt(), owner.pausedAt() + QStringLiteral("-journal"),
+                            fso::WorkFileNameBeside(pdf), fso::WorkFileNameBeside(dir.file(QStringLiteral("muu.pdf")))};
+    for (const QString& f : files.mid(1)) writeFile(f, "x");
+    auto left = [&] {
+        QList<bool> there;
+        for (const QString& f : files) there << fso::FileExists(f);
+        return there;
+    };
+    fso::RemoveLeftoverWorkFilesOf(pdf);
+    EXPECT_EQ(left(), (QList<bool>{true, true, false, true}));
+    owner.kill();
+    fso::RemoveLeftoverWorkFilesOf(pdf);
+    EXPECT_EQ(left(), (QList<bool>{false, false, false, true}));
 }
 
 TEST(FsoFiles, ReadOnlyStateIsToldAndCleared) {

@@ -322,11 +322,12 @@ TEST(ValueFormats, AmountsDatesAndNumbersFollowTheLocale) {
     EXPECT_EQ(fmt(Value(QStringLiteral("teksti")), K::Amount), QStringLiteral("teksti"));
     // The default form of a currency amount is two decimals.
     EXPECT_EQ(fmt(Value(dao::Currency::fromRaw(5000)), K::Default), QStringLiteral("0,50"));
-    // In euros under every locale, with decimals given too, and the minus sign kept.
+    // In euros under every locale, with decimals given too, a negative
+    // amount in the locale's negative currency form.
     report::Format given{K::Currency, 1, true};
     const QLocale us(QLocale::English, QLocale::UnitedStates);
-    EXPECT_EQ(report::formatValue(Value(dao::Currency::fromRaw(-12345600)), given, us), "€-1" + nb + "234.6");
-    EXPECT_EQ(report::formatValue(Value(-1234.56), given, us), "€-1" + nb + "234.6");
+    EXPECT_EQ(report::formatValue(Value(dao::Currency::fromRaw(-12345600)), given, us), "(€1" + nb + "234.6)");
+    EXPECT_EQ(report::formatValue(Value(-1234.56), given, us), "(€1" + nb + "234.6)");
 }
 
 }  // namespace

@@ -91,11 +91,19 @@ TEST(SysShellOpen, HookReceivesTheTargetInsteadOfTheDesktop) {
     QStringList opened;
     sys::SetShellOpenHook([&](const QString& target, int mode) {
         opened << target + QStringLiteral(" mode ") + QString::number(mode);
+        return false;
     });
-    sys::ShellOpen(nullptr, QStringLiteral("https://example.invalid/kayttotuki.htm"), 0);
+    EXPECT_FALSE(sys::ShellOpen(nullptr, QStringLiteral("https://example.invalid/kayttotuki.htm"), 0));
     sys::SetShellOpenHook({});
     EXPECT_EQ(opened, QStringList{QStringLiteral("https://example.invalid/kayttotuki.htm mode 0")});
     EXPECT_EQ(sys::LastShellOpenTarget(), QStringLiteral("https://example.invalid/kayttotuki.htm"));
+}
+
+// Without a program to hand it to, nothing is opened and the caller hears so.
+TEST(SysShellOpen, ATargetThatIsNotThereIsNotOpened) {
+    sys::SetShellOpenHook({});
+    EXPECT_FALSE(sys::ShellOpen(nullptr, QString(), 0));
+    EXPECT_FALSE(sys::ShellOpen(nullptr, QStringLiteral("ohje/ei-ole.htm"), 0));
 }
 
 }  // namespace

@@ -1,9 +1,16 @@
 // The forms registry: one instance per window, Load once, modal shows that
 // return when the window hides, unloads that may be refused.
 
+#include "platform/ui/controls.h"
 #include "platform/ui/forms.h"
 
+#include <QAction>
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -240,6 +247,45 @@ TEST_F(UiForms, ModalShowThatIsNeverEndedTimesOut) {
     Forms::show(w, true);
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(Forms::modalTimeouts(), before + 1);
+}
+
+// Whichever control has the focus, a key of the window's runs the window's
+// command and the control does not take it; a disabled command leaves the
+// key to the control.
+TEST_F(UiForms, TheWindowsKeysWinOverTheControlsOwn) {
+    auto& f = Forms::show<frmPlain>();
+    auto* layout = new QVBoxLayout(&f);
+    auto* text = new QLineEdit(&f);
+    auto* combo = new QComboBox(&f);
+    combo->setEditable(true);
+    auto* notes = new QPlainTextEdit(&f);
+    auto* list = new QListWidget(&f);
+    QMenu menu;
+    QStringList ran;
+    QAction* undo = ui::addWindowAction(&menu, &f, QStringLiteral("mPeru"), QStringLiteral("Peru"), Qt::CTRL | Qt::Key_Z);
+    QAction* first = ui::addWindowAction(&menu, &f, QStringLiteral("mEnsimmainen"), QString(), Qt::CTRL | Qt::Key_A);
+    for (QAction* a : {undo, first}) QObject::connect(a, &QAction::triggered, [&ran, a] { ran << a->objectName(); });
+    f.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    auto textOf = [&](QWidget* w) { return w == notes ? notes->toPlainText() : w == combo ? combo->currentText() : text->text(); };
+    for (QWidget* control : std::initializer_list<QWidget*>{text, combo, notes, list}) {
+        SCOPED_TRACE(control->metaObject()->className());
+        layout->addWidget(control);
+        control->setFocus();
+        QTest::keyClicks(control, QStringLiteral("ab"));
+        const QString typed = textOf(control);
+        ran.clear();
+        QTest::keyClick(control, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(control, Qt::Key_A, Qt::ControlModifier);
+        EXPECT_EQ(ran, QStringList({"mPeru", "mEnsimmainen"}));
+        EXPECT_EQ(textOf(control), typed);  // neither undone nor selected by the control
+    }
+    undo->setEnabled(false);
+    text->setFocus();
+    ran.clear();
+    QTest::keyClick(text, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(ran, QStringList());
+    EXPECT_EQ(text->text(), QString());  // the text box's own undo
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "platform/ui/forms.h"
 #include "databasefixture.h"
 #include "support/dialogs.h"
+#include "support/helppages.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -251,6 +252,19 @@ TEST_F(NewDatabaseTest, InformationPiecesAreTranslatedExceptThoseOfKelovi) {
                     .endsWith(QStringLiteral("kan man vid behov lägga till och ta bort konton.")));
     EXPECT_TRUE(shell::NewDatabaseInfo(QStringLiteral("mLuoTietokantaNykyisesta"))
                     .startsWith(QStringLiteral("Den här funktionen kopierar den nuvarande databasen")));
+    // The copy's notice sends the user to the maintenance console's chapter
+    // of the help pages, by its name in either language.
+    const struct {
+        const char* language;
+        const char* chapter;
+    } notices[] = {{"Suomi", "Tietokanta / Muokkaa tietokantaa"}, {"Svenska", "Databas / Redigera databasen"}};
+    for (const auto& n : notices) {
+        useLanguage(QString::fromLatin1(n.language));
+        EXPECT_TRUE(shell::NewDatabaseInfo(QStringLiteral("mLuoTietokantaNykyisesta")).contains(QLatin1String(n.chapter)))
+            << n.language;
+        EXPECT_TRUE(kvtest::HelpChapterNames().contains(QLatin1String(n.chapter))) << n.chapter;
+    }
+    useLanguage(QStringLiteral("Svenska"));
     // Kelovi's text stays Finnish; the questions of its run do not.
     EXPECT_EQ(attempt(QStringLiteral("mLuoTietokantaKelovi"), QString(), QString()),
               QStringLiteral("Databasens namn får inte vara tomt. Funktionen avbryts."));

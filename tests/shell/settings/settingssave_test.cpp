@@ -6,7 +6,13 @@
 #include "reportctl/reportcontrolsetup.h"
 #include "settingsfixture.h"
 #include "shell/openers.h"
+#include "ledger_reports/ledgercommands.h"
+#include "platform/sys/apppath.h"
+#include "reportctl/frmdates.h"
+#include "reportctl/frmtulostus.h"
+#include "support/child.h"
 #include "support/pendingedit.h"
+#include "support/writetrace.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,6 +23,35 @@ namespace {
 using kvtest::ScriptedDialogs;
 using ui::Answer;
 
+// The settings window's save as a program that a crash may stop: the
+// program folder args[0], the new backup folder args[1]; the backup folder,
+// the multi-book option, the e-mail address and the older models changed.
+KV_TEST_CHILD(settingsSave) {
+    sys::SetAppPath(args.value(0));
+    core::resetGlobals();
+    core::InstallWindowHooks();
+    ui::ScriptedDialogService dialogs;
+    ui::DialogScope scope(&dialogs);
+    core::LoadIniSettings();
+    {
+        dao::Database db = dao::DBEngine::OpenDatabase(core::DatabasePath);
+        core::LoadDatabaseSettings(db);
+        db.Close();
+    }
+    auto& w = ui::Forms::show<shell::frmAsetukset>();
+    w.tVarmistus->setText(args.value(1));
+    w.chkMoniseuratuki->click();
+    w.tEmail->setText(QStringLiteral("uusi@seura.example"));
+    w.chkVanhatMallit->click();
+    w.cTallenna->click();
+    const bool saved = ui::Forms::find<shell::frmAsetukset>() == nullptr;
+    ui::Forms::destroyAll();
+    QFile out;
+    out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered);
+    out.write(saved && dialogs.shown().isEmpty() ? "tallennettu\n" : "ei tallennettu\n");
+    return 0;
+}
+
 class SettingsSaveTest : public kvtest::SettingsTest {
 protected:
     static QByteArray bytes(const QString& path) {
@@ -26,6 +61,25 @@ protected:
     QByteArray bookBytes() const { return bytes(book); }
     QByteArray iniBytes() const { return bytes(iniPath()); }
     static bool closed() { return ui::Forms::find<shell::frmAsetukset>() == nullptr; }
+
+    // The association's name in the page header of the year's journal, as
+    // the voucher window's menu previews it.
+    QString journalHeader() {
+        const QDir built(kvtest::builtAppDir());
+        for (const QString& rpt : built.entryList({QStringLiteral("paikiv*.rpt")}, QDir::Files))
+            QFile::copy(built.filePath(rpt), QDir(app).filePath(rpt));
+        ui::Forms::setModalHook([](ui::Form& f) {
+            if (auto* d = dynamic_cast<reports::frmDates2*>(&f)) d->cSeuraava->click();
+            if (auto* p = dynamic_cast<reports::frmTulostus*>(&f)) {
+                p->cmbTulostusLaite->setCurrentIndex(0);  // the preview
+                p->cTulosta->click();
+            }
+        });
+        ledger::RunPaivakirja({QStringLiteral("frmNewTositteet"), false, false, [] {}});
+        const report::RunRecord& run = reports::CrystalReport1().lastRun();
+        return run.report ? run.report->bands(report::SectionKind::PageHeader).at(0)->text(QStringLiteral("seura"))
+                          : QString();
+    }
 };
 
 TEST_F(SettingsSaveTest, SaveWritesBothStoresAndRefreshesTheProgram) {
@@ -94,6 +148,92 @@ TEST_F(SettingsSaveTest, SaveWritesBothStoresAndRefreshesTheProgram) {
     EXPECT_EQ(main->windowTitle(), QStringLiteral("Kolvio VEV - Kolvion Kerho"));
     EXPECT_FALSE(main->cKustannuspaikat->isEnabled());
 
+}
+
+// Killed at each write point of a save in turn, the program starts next as
+// after the earlier save or after this one, never with a mix of the two.
+TEST_F(SettingsSaveTest, ASaveKilledAtAnyWritePointStartsNextAsTheOneSaveOrTheOther) {
+    ui::Forms::destroyAll();
+    core::DBCon().SuljeDB();
+    const QByteArray iniBefore = iniBytes(), bookBefore = bookBytes();
+    auto putBack = [&] {
+        for (const auto& [path, bytes] : {std::pair{iniPath(), iniBefore}, std::pair{book, bookBefore}}) {
+            QFile f(path);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size());
+        }
+    };
+    // The settings as the next start reads them.
+    auto nextStart = [&] {
+        core::resetGlobals();
+        ini::cIniFile::ClearCache();
+        {
+            // The book choice at start when the multi-book option is on: cancelled.
+            ui::ScriptedDialogService anyAnswer;
+            ui::DialogScope scope(&anyAnswer);
+            startUp();
+        }
+        const QString read = QStringList{core::DatabaseBackup, core::flagText(core::MultiDb), core::Email,
+                                         core::flagText(core::VanhatMallit)}
+                                 .join(u'|');
+        ui::Forms::destroyAll();
+        core::DBCon().SuljeDB();
+        return read;
+    };
+    const QString newBackup = tmp.file(QStringLiteral("uusi varmistus")) + QDir::separator();
+    const QString earlier = nextStart();
+    const QString saved = newBackup + QStringLiteral("|1|uusi@seura.example|1");
+    ASSERT_NE(earlier, saved);
+    int point = 1;
+    for (;; ++point) {
+        ASSERT_LT(point, 40) << "the save never ran to its end";
+        putBack();
+        const kvtest::KilledRun run = kvtest::runChildKilledAt("settingsSave", {app, newBackup}, point);
+        ASSERT_TRUE(run.killed || run.finished) << run.errors.toStdString();
+        SCOPED_TRACE(run.errors.trimmed().toStdString());
+        const QString read = nextStart();
+        if (run.finished) {
+            EXPECT_EQ(run.lines, QList<QByteArray>{"tallennettu"});
+            EXPECT_EQ(read, saved);
+            break;
+        }
+        EXPECT_TRUE(read == earlier || read == saved) << read.toStdString();
+    }
+    EXPECT_GT(point, 3);
+}
+
+// What the save wrote is on the disk, the ini file's new name too, before
+// the window closes.
+TEST_F(SettingsSaveTest, TheSavedSettingsAreOnTheDiskBeforeTheWindowCloses) {
+    ScriptedDialogs dialogs;
+    shell::frmAsetukset& w = open();
+    w.chkMoniseuratuki->click();
+    type(w.tEmail, QStringLiteral("uusi@seura.example"));
+    kvtest::WriteTrace trace({tmp.path()}, [] { return closed(); });
+    w.cTallenna->click();
+    EXPECT_EQ(trace.unsyncedWhenReported(), QStringList());
+}
+
+// The association's name typed into the window is what the title and the
+// reports show, and the next start reads; an emptied field gives the book
+// file's name.
+TEST_F(SettingsSaveTest, TheAssociationsNameTypedIsShownInTheTitleAndOnReports) {
+    for (const auto& [typed, shown] : {std::pair{QStringLiteral("Pelle's Kerho ry"), QStringLiteral("Pelle's Kerho ry")},
+                                       std::pair{QString(), QStringLiteral("kirja")}}) {
+        SCOPED_TRACE(shown.toStdString());
+        ScriptedDialogs dialogs;
+        shell::frmAsetukset& w = open();
+        EXPECT_EQ(w.tSeuranNimi->placeholderText(), QStringLiteral("kirja"));
+        type(w.tSeuranNimi, typed);
+        QTest::keyClick(w.tSeuranNimi, Qt::Key_F3);
+        ASSERT_TRUE(closed());
+        EXPECT_EQ(setting(book, QStringLiteral("SeuranNimi")), typed);
+        EXPECT_EQ(main->windowTitle(), QStringLiteral("Kolvio VEV - ") + shown);
+        EXPECT_EQ(journalHeader(), shown);
+        dao::Database db = dao::DBEngine::OpenDatabase(book);
+        core::LoadDatabaseSettings(db);
+        db.Close();
+        EXPECT_EQ(core::SeuranNimi, shown);
+    }
 }
 
 TEST_F(SettingsSaveTest, SavingAnUnchangedWindowWritesWhatItShows) {

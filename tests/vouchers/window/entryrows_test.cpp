@@ -10,6 +10,7 @@
 #include <QMenu>
 
 using kvtest::VoucherWindowTest;
+using At = kvtest::Keys::At;
 using ui::Answer;
 
 namespace {
@@ -125,6 +126,42 @@ TEST_F(EntryRowsTest, AmountsAreReadAndShownExactly) {
     EXPECT_EQ(dao::Currency().toText(), "0,00");
 }
 
+// A click into a box selects its text as a Tab does, wherever it lands:
+// what is typed replaces the text. A second click places the cursor.
+TEST_F(EntryRowsTest, WhatIsTypedAfterAClickReplacesTheText) {
+    book();
+    const struct {
+        int row;  // a debit box (row 0 shows 120,50, row 1 0,00); -1 the description
+        At at;
+        const char* stored;
+    } cases[] = {{0, At::LeftEdge, "D 1 45"}, {0, At::Middle, "D 1 45"}, {0, At::RightEnd, "D 1 45"},
+                 {1, At::LeftEdge, "D 0 45"}, {1, At::Middle, "D 0 45"}, {1, At::RightEnd, "D 0 45"},
+                 {-1, At::Middle, nullptr}};
+    for (long n = 1; n <= long(std::size(cases)); ++n) balanced(n, QStringLiteral("Kerhomaksut"), 0);
+    db().Execute(QStringLiteral("UPDATE vi SET viArvo = 120.5"));
+    auto& f = open();
+    key(Qt::Key_A, Qt::ControlModifier);
+    long id = value(QStringLiteral("SELECT MIN(toID) FROM to"));
+    for (const auto& c : cases) {
+        QLineEdit* box = c.row < 0 ? f.tTositeSelite : f.tDebetSumma[size_t(c.row)];
+        SCOPED_TRACE(box->objectName().toStdString() + " at the " + name(c.at));
+        placeFocus(f.tTositenumero);
+        clickInto(box, c.at);
+        type("45");
+        tab();
+        key(Qt::Key_F3);
+        if (c.stored) EXPECT_TRUE(entries(id).contains(QLatin1String(c.stored))) << entries(id).join(u',').toStdString();
+        else EXPECT_EQ(value(QStringLiteral("SELECT COUNT(*) FROM to WHERE toID = ? AND toSelite = '45'"), {id}), 1);
+        key(Qt::Key_D, Qt::ControlModifier);
+        ++id;
+    }
+    key(Qt::Key_A, Qt::ControlModifier);
+    clickInto(f.tKreditSumma[0], At::RightEnd);
+    clickInto(f.tKreditSumma[0], At::LeftEdge);
+    type("4");
+    EXPECT_EQ(f.tKreditSumma[0]->text(), "4" + dao::Currency::fromRaw(1205000).toText());
+}
+
 TEST_F(EntryRowsTest, ACompleteVoucherStartsTheNextOneWhenTheSettingIsOn) {
     book();
     balanced(1, "Vanha", 5);
@@ -199,29 +236,27 @@ TEST_F(EntryRowsTest, TheDateFieldSteppingAndTheFinancialYear) {
     EXPECT_EQ(focused(), f.tTositepvm);
 
     // A partial or invalid date leaves the voucher its date. Leaving the
-    // field answers it once, with the focus back; the user may then go on.
+    // field refuses it: the user is told, and the field shows the date kept.
     retype("45.1");
     EXPECT_EQ(f.Tosite().Paiva(), dao::Date::fromYmd(2030, 3, 5));
     type("+");
     EXPECT_EQ(f.tTositepvm->text(), "45.1");  // no date to step: nothing typed either
-    dialogs->expectMessage("Anna tositteen päivämäärä päivämäärämuodossa!", Answer::OK);
-    enter();
-    EXPECT_EQ(focused(), f.tTositepvm);
+    dialogs->expectMessage("Päivämäärää ei tallennettu, koska se ei ole päivämäärä: 45.1", Answer::OK);
     enter();
     EXPECT_EQ(focused(), f.tTositeSelite);
-    // The save stores the voucher and tells that the text was no date; the
-    // field shows the date stored.
-    dialogs->expectMessage("Päivämäärää ei tallennettu, koska se ei ole päivämäärä: 45.1", Answer::OK);
-    key(Qt::Key_F3);
     EXPECT_EQ(f.tTositepvm->text(), "5.3.2030");
+    key(Qt::Key_F3);
     EXPECT_EQ(db().OpenRecordset("SELECT toPvm FROM to", dao::RecordsetType::Snapshot).value(0).toDate(),
               dao::Date::fromYmd(2030, 3, 5));
-    // An emptied field is the empty date, stored when the voucher is left.
-    f.tTositepvm->clear();
-    EXPECT_TRUE(f.Tosite().Paiva().isZero());
+    // An emptied field is refused alike when the voucher is left.
+    focusOn(f.tTositepvm);
+    overtype(f.tTositepvm, "");
+    EXPECT_EQ(f.Tosite().Paiva(), dao::Date::fromYmd(2030, 3, 5));
+    dialogs->expectMessage("Päivämäärää ei tallennettu, koska se ei ole päivämäärä: (tyhjä)", Answer::OK);
     key(Qt::Key_D, Qt::ControlModifier);
     EXPECT_EQ(f.Tosite().id(), v1);
-    EXPECT_TRUE(db().OpenRecordset("SELECT toPvm FROM to", dao::RecordsetType::Snapshot).value(0).toDate().isZero());
+    EXPECT_EQ(db().OpenRecordset("SELECT toPvm FROM to", dao::RecordsetType::Snapshot).value(0).toDate(),
+              dao::Date::fromYmd(2030, 3, 5));
     key(Qt::Key_A, Qt::ControlModifier);
     focusOn(f.tTositepvm);
     retype("5.3.2031");

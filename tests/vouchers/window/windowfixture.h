@@ -9,6 +9,7 @@
 #include "core/records/recordsupport.h"
 #include "core/ui/translator.h"
 #include "platform/dao/database.h"
+#include "platform/ini/inifile.h"
 #include "platform/ui/forms.h"
 #include "support/dialogs.h"
 #include "support/keys.h"
@@ -17,6 +18,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -56,6 +58,8 @@ protected:
     }
     void TearDown() override {
         ui::Forms::destroyAll();
+        core::SetTranslator(nullptr);
+        ini::cIniFile::ClearCache();
         vouchers::frmNewTositteet::SetCheckWindowOpener(nullptr);
         vouchers::frmNewTositteet::SetSearchWindow(nullptr);
         dialogs.reset();
@@ -79,6 +83,27 @@ protected:
         settle();
         return *w;
     }
+    // The Swedish user interface, from a copy of the shipped language file.
+    void useSwedish() {
+        ASSERT_TRUE(QDir().mkpath(dir.file(QStringLiteral("Svenska"))));
+        ASSERT_TRUE(QFile::copy(shippedSwedish(), dir.file(QStringLiteral("Svenska/Kolvio VEV.trl"))));
+        ini::cIniFile::ClearCache();
+        core::cTranslate cfg;
+        cfg.setBaseFolder(dir.path());
+        cfg.setFileName(core::AppTitle);
+        cfg.setLanguagePrefix(QStringLiteral("Svenska"));
+        core::SetTranslator(cfg.LangTranslator());
+    }
+    // Everything looked up had its translation: nothing was added to the copy.
+    void expectSwedishComplete() {
+        QFile a(shippedSwedish()), b(dir.file(QStringLiteral("Svenska/Kolvio VEV.trl")));
+        ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(a.readAll() == b.readAll());
+    }
+    static QString shippedSwedish() {
+        return QDir(sourceDir()).filePath(QStringLiteral("data/lang/Svenska/Kolvio VEV.trl"));
+    }
+
     dao::Database db() { return core::DBCon().AvaaDB(); }
     long value(const QString& sql, const dao::Params& params = {}) {
         dao::Recordset rs = db().OpenRecordset(sql, dao::RecordsetType::Snapshot, params);

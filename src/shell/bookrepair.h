@@ -1,0 +1,48 @@
+#pragma once
+
+// The repair of a damaged book, for start-up and for the settings window.
+//
+// A repaired and compacted copy is made beside the book as the book's path
+// with "2" appended; the damaged book is kept under a second name, its path
+// with "OLD" appended; then the copy takes the book's name in one step, so
+// that the name holds the damaged book until it holds the repaired one.
+//
+// A repair that a crash or a kill stopped leaves its files beside the book,
+// and the next repair goes on from them: a whole repaired copy takes the
+// book's name without a new repair; a copy that is not whole is set aside
+// under a name of its own; a damaged book that an earlier repair kept under
+// the "OLD" name stays there, and the new one is kept under the first free
+// name after it ("OLD2", "OLD3", ...). Nothing of an earlier repair blocks
+// the next one, and nothing of the user's is removed.
+
+#include <QString>
+
+namespace shell {
+
+struct BookRepair {
+    enum class Result {
+        Repaired,          // the repaired copy has the book's name
+        NotRepaired,       // no whole repaired copy could be made
+        DamagedNotKept,    // the damaged book could not be kept; it has the book's name still
+        RepairedNotNamed,  // the repaired copy could not take the book's name
+    };
+    Result result = Result::NotRepaired;
+    // The repaired copy was the one an interrupted earlier repair left.
+    bool earlierRepairCompleted = false;
+    // Where the damaged book is kept ("" when it was not kept).
+    QString damagedKeptAs;
+    // Where a copy that an earlier repair left unfinished was set aside
+    // ("" when there was none).
+    QString unfinishedSetAsideAs;
+};
+
+// Repairs the damaged book at path as above. Shows nothing.
+BookRepair RepairBook(const QString& path);
+
+// The whole repair as the user sees it: the notice that the book is being
+// repaired, the repair under the hourglass, and what came of it, each text
+// translated in section (the window that asked). True when the repaired
+// copy took the book's name.
+bool RepairDamagedBook(const QString& path, const QString& section);
+
+}  // namespace shell
