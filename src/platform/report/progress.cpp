@@ -21,10 +21,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// The window's texts follow the work at this pace; the windows repaint
-// every time the work stops.
-constexpr std::chrono::milliseconds kRefreshEvery{100};
-
 }  // namespace
 
 // The progress window: what is being done, the pages, a bar and Cancel. A
@@ -59,7 +55,6 @@ public:
     void reject() override {
         if (!owner_.cancellable() || owner_.cancelled_) return;
         owner_.cancelled_ = true;
-        owner_.refreshed_ = {};
         owner_.refresh();
     }
 
@@ -122,7 +117,6 @@ void RunProgress::setTitle(const QString& title) {
 void RunProgress::setStage(Stage stage) {
     stage_ = stage;
     done_ = total_ = 0;
-    refreshed_ = {};
 }
 
 void RunProgress::setWork(long long done, long long total) {
@@ -161,14 +155,15 @@ void RunProgress::beside(const std::function<void()>& fn) {
         // No thread to be had: the work is done here, the windows waiting.
         fn();
     } else {
-        while (!ended.load(std::memory_order_acquire)) {
-            // The cancel is taken once the work has ended.
+        // The windows are looked at once at least; a cancel is taken once
+        // the work has ended.
+        do {
             try {
                 step();
             } catch (const RunCancelled&) {
             }
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
+            if (!ended.load(std::memory_order_acquire)) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        } while (!ended.load(std::memory_order_acquire));
         try {
             worker.wait();
         } catch (...) {
@@ -184,15 +179,11 @@ void RunProgress::hiddenWhile(const std::function<void()>& fn) {
     if (shown) window_->hide();
     fn();
     start_ = Clock::now();
-    if (shown) {
-        delete window_.data();
-        refreshed_ = {};
-    }
+    if (shown) delete window_.data();
 }
 
 void RunProgress::show() {
     window_ = new Window(*this, title_);
-    refreshed_ = {};
     refresh();
     window_->show();
     window_->raise();
@@ -201,9 +192,6 @@ void RunProgress::show() {
 
 void RunProgress::refresh() {
     if (!window_) return;
-    const auto now = Clock::now();
-    if (refreshed_ != Clock::time_point() && now - refreshed_ < kRefreshEvery) return;
-    refreshed_ = now;
     Window& w = *window_;
     w.cancel->setEnabled(cancellable() && !cancelled_);
     QString stage;

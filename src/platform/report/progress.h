@@ -74,7 +74,6 @@ private:
     QString title_;
     std::chrono::milliseconds delay_;
     std::chrono::steady_clock::time_point start_;
-    std::chrono::steady_clock::time_point refreshed_;
     Stage stage_ = Stage::Reading;
     long long done_ = 0, total_ = 0;
     int pagesDone_ = 0, pagesKnown_ = 0;

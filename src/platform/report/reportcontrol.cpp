@@ -246,6 +246,7 @@ void ReportControl::printReport() {
         throw ReportError(err::Busy,
                           TranslateText(QStringLiteral("Raportit"), QStringLiteral("Edellinen raportti on vielä kesken")));
     const QScopedValueRollback busy(running_, true);
+    previewLayout_ = nullptr;  // an earlier preview's layout goes on by itself
     RunRecord run;
     run.number = last_.number + 1;
     run.properties = p_;
