@@ -58,10 +58,13 @@ public:
         placeAt(top(current_) - kGap, 0);
     }
 
-    // The layout added pages, or wrote texts into those there are.
-    void pagesAdded() {
+    // The layout added pages: painted when they come into view. Texts
+    // written into the pages there are: every page in view is painted anew.
+    void pagesAdded(bool textsWritten) {
         updateRanges();
-        viewport()->update();
+        const double bottom = verticalScrollBar()->value() + viewport()->height();
+        if (textsWritten || painted_ * (pageHeight() + kGap) < bottom) viewport()->update();
+        painted_ = pageCount();
     }
 
     std::function<void()> moved;  // the current page changed
@@ -146,6 +149,7 @@ private:
     bool fit_ = true;
     int current_ = 0;
     bool placing_ = false;
+    int painted_ = 0;  // the pages there were at the last update
 };
 
 namespace {
@@ -229,7 +233,7 @@ PreviewWindow::PreviewWindow(std::shared_ptr<const LaidOutReport> report, const 
 
     resize(900, 1000);
     view_->fitToWidth();
-    pagesAdded();
+    setLayingOut(false);
 }
 
 PreviewWindow::~PreviewWindow() = default;
@@ -242,11 +246,12 @@ double PreviewWindow::zoomFactor() const { return view_->zoom(); }
 
 void PreviewWindow::setLayingOut(bool layingOut) {
     layingOut_ = layingOut;
+    view_->pagesAdded(true);  // the texts that show the page count are written at the end
     pagesAdded();
 }
 
 void PreviewWindow::pagesAdded() {
-    view_->pagesAdded();
+    view_->pagesAdded(false);
     const int count = pageCount();
     {
         const QSignalBlocker block(pageBox_);

@@ -175,7 +175,7 @@ TEST_F(ReportProgress, CancelLeavesTheEarlierFileAndNothingElse) {
         if (k.pages > 0) {
             EXPECT_GE(pagesSeen.size(), 3);
             EXPECT_TRUE(std::is_sorted(pagesSeen.begin(), pagesSeen.end())) << pagesSeen.size();
-            EXPECT_LT(pagesSeen.back(), kRecords);
+            if (!pagesSeen.isEmpty()) EXPECT_LT(pagesSeen.back(), kRecords);
         }
         // A long file is painted in parts by painter processes, where there
         // are processors for it: they were at work, and are gone.
@@ -185,16 +185,20 @@ TEST_F(ReportProgress, CancelLeavesTheEarlierFileAndNothingElse) {
 }
 
 // A short report shows no progress window: it is done before the delay.
-// A run asked for while one goes on is refused.
-TEST_F(ReportProgress, AShortRunShowsNoProgressAndARunMeanwhileIsRefused) {
+// While it runs, the windows repaint, but another run and the close of a
+// window (the main window's, whose command the run is) are refused.
+TEST_F(ReportProgress, AShortRunShowsNoProgressAndWhatComesMeanwhileWaits) {
     ReportControl c;
     setUp(c, ReportControl::ToFile);
     c.setSelectionFormula(QStringLiteral("{rivi.riID} <= 3"));
-    bool shown = false;
+    QWidget mainWindow;
+    mainWindow.show();
+    bool shown = false, closed = true;
     int refused = 0;
     Watcher watcher([&] {
         if (progressWindow()) shown = true;
         if (refused > 0) return;
+        closed = mainWindow.close();
         try {
             c.printReport();
         } catch (const report::ReportError& e) {
@@ -205,6 +209,9 @@ TEST_F(ReportProgress, AShortRunShowsNoProgressAndARunMeanwhileIsRefused) {
     EXPECT_TRUE(c.lastRun().succeeded);
     EXPECT_FALSE(shown);
     EXPECT_EQ(refused, report::err::Busy);
+    EXPECT_FALSE(closed);
+    EXPECT_TRUE(mainWindow.isVisible());
+    EXPECT_TRUE(mainWindow.close());
 }
 
 // The preview opens with its first page while the rest is laid out, the
