@@ -4,10 +4,9 @@
 #include "platform/report/preview.h"
 #include "platform/report/render.h"
 #include "platform/report/texts.h"
+#include "platform/ui/dialogs.h"
 #include "platform/ui/placement.h"
 #include "platform/ui/printers.h"
-
-#include "platform/ui/dialogs.h"
 
 #include <QFileInfo>
 #include <QPrinter>
