@@ -12,8 +12,10 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <atomic>
 #include <thread>
+#include <vector>
 
 namespace report {
 
@@ -73,31 +75,35 @@ private:
     RunProgress& owner_;
 };
 
-// While the work goes on, no window but the progress window closes: the
-// work belongs to a command of one of them, which goes on once it ends.
+// While the work goes on, the windows open when it began stay open: the
+// work belongs to a command of one of them, which goes on once it ends. A
+// window opened meanwhile (a question to the user, the progress window)
+// closes as usual; a dialog's answer closes it too.
 class RunProgress::CloseGuard final : public QObject {
 public:
-    explicit CloseGuard(const RunProgress& owner) : owner_(owner) { qApp->installEventFilter(this); }
+    CloseGuard() {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible()) open_.emplace_back(w);
+        qApp->installEventFilter(this);
+    }
     ~CloseGuard() override { qApp->removeEventFilter(this); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::Close) return false;
-        auto* w = qobject_cast<QWidget*>(watched);
-        if (!w || !w->isWindow() || w->windowType() == Qt::Popup || w->windowType() == Qt::ToolTip ||
-            w == owner_.window())
+        if (event->type() != QEvent::Close ||
+            std::none_of(open_.begin(), open_.end(), [&](const QPointer<QWidget>& w) { return w == watched; }))
             return false;
         event->ignore();
         return true;
     }
 
 private:
-    const RunProgress& owner_;
+    std::vector<QPointer<QWidget>> open_;
 };
 
 RunProgress::RunProgress(const QString& title, std::chrono::milliseconds delay)
     : title_(title), delay_(delay), start_(Clock::now()) {
-    if (qobject_cast<QApplication*>(QCoreApplication::instance())) guard_ = std::make_unique<CloseGuard>(*this);
+    if (qobject_cast<QApplication*>(QCoreApplication::instance())) guard_ = std::make_unique<CloseGuard>();
 }
 
 RunProgress::~RunProgress() {

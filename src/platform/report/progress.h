@@ -7,8 +7,9 @@
 // report is done before the delay and shows nothing.
 //
 // Until the window shows, the user's clicks and keys wait for the work to
-// end; once it shows, it is modal. Until the work ends, no other window
-// closes: the work belongs to a command of one of them.
+// end; once it shows, it is modal. Until the work ends, the windows open
+// when it began stay open: the work belongs to a command of one of them. A
+// window opened meanwhile, such as a question to the user, closes as usual.
 
 #include <QPointer>
 #include <QString>
