@@ -194,7 +194,7 @@ PreviewWindow::PreviewWindow(std::shared_ptr<const LaidOutReport> report, const 
     auto* fitButton = button(this, QStringLiteral("fitWidth"),
                              TranslateText(QStringLiteral("reportPreview"), QStringLiteral("Sovita")),
                              TranslateText(QStringLiteral("reportPreview"), QStringLiteral("Sovita leveyteen")));
-    printButton_ = button(this, QStringLiteral("print"),
+    auto* printButton = button(this, QStringLiteral("print"),
                           TranslateText(QStringLiteral("reportPreview"), QStringLiteral("Tulosta")),
                           TranslateText(QStringLiteral("reportPreview"), QStringLiteral("Tulosta raportti")));
     bar->addWidget(firstButton_);
@@ -208,7 +208,7 @@ PreviewWindow::PreviewWindow(std::shared_ptr<const LaidOutReport> report, const 
     bar->addWidget(zoomInButton);
     bar->addWidget(fitButton);
     bar->addStretch(1);
-    bar->addWidget(printButton_);
+    bar->addWidget(printButton);
 
     view_ = new PageView(report_, this);
     view_->moved = [this] { updateNavigation(); };
@@ -226,7 +226,7 @@ PreviewWindow::PreviewWindow(std::shared_ptr<const LaidOutReport> report, const 
     connect(zoomInButton, &QToolButton::clicked, this, &PreviewWindow::zoomIn);
     connect(zoomOutButton, &QToolButton::clicked, this, &PreviewWindow::zoomOut);
     connect(fitButton, &QToolButton::clicked, this, &PreviewWindow::fitToWidth);
-    connect(printButton_, &QToolButton::clicked, this, &PreviewWindow::print);
+    connect(printButton, &QToolButton::clicked, this, &PreviewWindow::print);
     connect(pageBox_, &QSpinBox::valueChanged, this, [this](int p) {
         if (p != currentPage()) goToPage(p);
     });
@@ -259,7 +259,6 @@ void PreviewWindow::pagesAdded() {
     }
     // While the layout goes on, the count is of the pages so far.
     pageCountLabel_->setText(layingOut_ ? QStringLiteral("/ %1\u2026").arg(count) : QStringLiteral("/ %1").arg(count));
-    printButton_->setEnabled(!layingOut_);
     updateNavigation();
 }
 
@@ -286,7 +285,8 @@ void PreviewWindow::updateNavigation() {
 }
 
 void PreviewWindow::print() {
-    if (layingOut_) return;
+    // The pages still coming are laid out first; a cancel there prints nothing.
+    if (layingOut_ && !(finishLayout_ && finishLayout_())) return;
     if (printHandler_)
         printHandler_(*this);
     else

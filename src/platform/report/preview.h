@@ -39,8 +39,11 @@ public:
     double zoomFactor() const;
 
     // The report is still being laid out: pages come (pagesAdded) and its
-    // page count is not known; printing waits for the end.
+    // page count is not known. A print then lays the rest out first, with
+    // finish, which is true once every page is there (false: the user
+    // cancelled, or the layout failed).
     void setLayingOut(bool layingOut);
+    void setLayoutFinisher(std::function<bool()> finish) { finishLayout_ = std::move(finish); }
     bool layingOut() const { return layingOut_; }
     // The layout has added pages (or written texts into them).
     void pagesAdded();
@@ -76,8 +79,8 @@ private:
     QToolButton* prevButton_ = nullptr;
     QToolButton* nextButton_ = nullptr;
     QToolButton* lastButton_ = nullptr;
-    QToolButton* printButton_ = nullptr;
     std::function<void(PreviewWindow&)> printHandler_;
+    std::function<bool()> finishLayout_;
 };
 
 }  // namespace report

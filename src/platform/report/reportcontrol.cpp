@@ -148,7 +148,7 @@ bool stepThrough(PreparedReport& prepared, RunProgress& progress, int pagesWante
     for (;;) {
         const bool ended = prepared.proceed(Clock::now() + RunProgress::kSlice);
         progress.setWork(prepared.recordsLaidOut(), prepared.records());
-        progress.setPages(prepared.pagesLaidOut(), known);
+        progress.setPages(prepared.pagesLaidOut(), ended ? prepared.pageCount() : known);
         if (ended) return true;
         if (prepared.pagesLaidOut() >= pagesWanted) return false;
         progress.step();
@@ -192,6 +192,7 @@ public:
     void goOnIn(PreviewWindow* window) {
         window_ = window;
         window->setLayingOut(true);
+        window->setLayoutFinisher([this] { return finishShown(); });
         connect(window, &QObject::destroyed, this, [this] { end(PreviewEnd::Closed); });
         timer_.start(0);
     }
@@ -203,6 +204,27 @@ public:
     }
 
 private:
+    // The pages left, at once, with the progress shown as for a run (the
+    // window's print waits for them). A cancel leaves the rest to come as
+    // before.
+    bool finishShown() {
+        if (!prepared_) return true;
+        timer_.stop();
+        try {
+            RunProgress progress(window_ ? window_->windowTitle() : QString(), control_.progressDelay_);
+            progress.setStage(RunProgress::Stage::LayingOut);
+            stepThrough(*prepared_, progress);
+        } catch (const RunCancelled&) {
+            timer_.start(0);
+            return false;
+        } catch (const ReportError& e) {
+            end(PreviewEnd::Failed, &e);
+            return false;
+        }
+        end(PreviewEnd::Whole);
+        return true;
+    }
+
     bool step(Clock::time_point until) {
         if (!prepared_) return true;
         bool ended = false;

@@ -22,6 +22,7 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <functional>
@@ -264,12 +265,14 @@ TEST_F(ReportProgress, AQuestionAskedDuringARunClosesByItsAnswer) {
 // footers); then, whatever the user does meanwhile, the rest follows or
 // stops, and nothing breaks.
 TEST_F(ReportProgress, ThePreviewShowsItsFirstPageWhileTheRestIsLaidOut) {
-    enum class Meanwhile { ReadsOn, ClosesThePreview, RunsAnotherReport, EndsTheProgram };
+    enum class Meanwhile { ReadsOn, Prints, PrintsAndCancels, ClosesThePreview, RunsAnotherReport, EndsTheProgram };
     struct Case {
         const char* name;
         Meanwhile meanwhile;
     } const cases[] = {
         {"the user reads on", Meanwhile::ReadsOn},
+        {"the user prints: the rest is laid out first", Meanwhile::Prints},
+        {"the user prints and cancels: nothing printed, the rest still comes", Meanwhile::PrintsAndCancels},
         {"the user closes the preview", Meanwhile::ClosesThePreview},
         {"another report runs from the same control", Meanwhile::RunsAnotherReport},
         {"the program ends", Meanwhile::EndsTheProgram},
@@ -298,6 +301,24 @@ TEST_F(ReportProgress, ThePreviewShowsItsFirstPageWhileTheRestIsLaidOut) {
             EXPECT_EQ(w->report().pages[0].bands.back().text(QStringLiteral("sivu")), QStringLiteral("Sivu 1 ") + whole);
             EXPECT_TRUE(c->lastRun().succeeded);
             break;
+        case Meanwhile::Prints:
+        case Meanwhile::PrintsAndCancels: {
+            int printed = -1;
+            w->setPrintHandler([&](report::PreviewWindow& p) { printed = p.layingOut() ? 0 : p.pageCount(); });
+            const bool cancels = k.meanwhile == Meanwhile::PrintsAndCancels;
+            c->setProgressDelay(0);
+            Watcher watcher([&] {
+                if (QWidget* progress = progressWindow(); progress && cancels)
+                    QTest::mouseClick(progress->findChild<QPushButton*>(QStringLiteral("cancel")), Qt::LeftButton);
+            });
+            QTest::mouseClick(w->findChild<QToolButton*>(QStringLiteral("print")), Qt::LeftButton);
+            EXPECT_EQ(printed, cancels ? -1 : kRecords);
+            EXPECT_EQ(w->layingOut(), cancels);
+            QTRY_VERIFY_WITH_TIMEOUT(!w->layingOut(), 60000);
+            EXPECT_EQ(count->text(), whole);
+            EXPECT_TRUE(c->lastRun().succeeded);
+            break;
+        }
         case Meanwhile::ClosesThePreview:
             w->close();
             QTest::qWait(50);
