@@ -186,6 +186,11 @@ public:
         prepared_->begin(pages_);
         connect(&timer_, &QTimer::timeout, this, [this] { step(Clock::now() + RunProgress::kSlice); });
     }
+    // Gone with the control (the program ends): the window keeps the pages
+    // it has, and its print no longer asks here for the rest.
+    ~PreviewLayout() override {
+        if (window_) window_->setLayoutFinisher({});
+    }
 
     PreparedReport& prepared() { return *prepared_; }
 
@@ -244,7 +249,10 @@ private:
         prepared_.reset();
         const QPointer<PreviewWindow> window = window_;
         window_ = nullptr;
-        if (window) disconnect(window, nullptr, this, nullptr);
+        if (window) {
+            disconnect(window, nullptr, this, nullptr);
+            window->setLayoutFinisher({});
+        }
         control_.previewEnded(run_, how, error);
         if (window && how == PreviewEnd::Whole) window->setLayingOut(false);
         if (window && error) {

@@ -337,11 +337,16 @@ TEST_F(ReportProgress, ThePreviewShowsItsFirstPageWhileTheRestIsLaidOut) {
             EXPECT_EQ(count->text(), whole);
             break;
         }
-        case Meanwhile::EndsTheProgram:
+        case Meanwhile::EndsTheProgram: {
             c.reset();
             QTest::qWait(50);
-            EXPECT_TRUE(w->layingOut());  // it shows what it has
+            EXPECT_TRUE(w->layingOut());  // it shows what it has, and prints nothing
+            bool printed = false;
+            w->setPrintHandler([&](report::PreviewWindow&) { printed = true; });
+            QTest::mouseClick(w->findChild<QToolButton*>(QStringLiteral("print")), Qt::LeftButton);
+            EXPECT_FALSE(printed);
             break;
+        }
         }
         delete w.data();
     }
