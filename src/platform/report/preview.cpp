@@ -285,8 +285,9 @@ void PreviewWindow::updateNavigation() {
 }
 
 void PreviewWindow::print() {
-    // The pages still coming are laid out first; a cancel there prints nothing.
-    if (layingOut_ && !(finishLayout_ && finishLayout_())) return;
+    // The pages still coming are laid out first; a cancel there prints
+    // nothing. (A copy is called: the layout takes its own back as it ends.)
+    if (const auto finish = finishLayout_; layingOut_ && !(finish && finish())) return;
     if (printHandler_)
         printHandler_(*this);
     else

@@ -198,7 +198,11 @@ public:
         window_ = window;
         window->setLayingOut(true);
         window->setLayoutFinisher([this] { return finishShown(); });
-        connect(window, &QObject::destroyed, this, [this] { end(PreviewEnd::Closed); });
+        // Told while the window is being destroyed: nothing of it is used.
+        connect(window, &QObject::destroyed, this, [this] {
+            window_ = nullptr;
+            end(PreviewEnd::Closed);
+        });
         timer_.start(0);
     }
 

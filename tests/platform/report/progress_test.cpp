@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -193,7 +194,8 @@ TEST_F(ReportProgress, CancelLeavesTheEarlierFileAndNothingElse) {
     }
 }
 
-// A short report shows no progress window: it is done before the delay.
+// A short report shows no progress window: it is done before the delay
+// (where it is not, as on a machine slowed down, nothing is told of it).
 // While it runs, the windows repaint, but another run and the close of a
 // window (the main window's, whose command the run is) are refused.
 TEST_F(ReportProgress, AShortRunShowsNoProgressAndWhatComesMeanwhileWaits) {
@@ -214,9 +216,13 @@ TEST_F(ReportProgress, AShortRunShowsNoProgressAndWhatComesMeanwhileWaits) {
             refused = e.number();
         }
     });
+    QElapsedTimer took;
+    took.start();
     c.printReport();
     EXPECT_TRUE(c.lastRun().succeeded);
-    EXPECT_FALSE(shown);
+    if (took.elapsed() < c.progressDelay()) {
+        EXPECT_FALSE(shown);
+    }
     EXPECT_EQ(refused, report::err::Busy);
     EXPECT_FALSE(closed);
     EXPECT_TRUE(mainWindow.isVisible());
