@@ -13,6 +13,7 @@
 #include "platform/dao/database.h"
 #include "platform/ini/inifile.h"
 #include "platform/report/engine.h"
+#include "platform/report/preview.h"
 #include "platform/report/reportcontrol.h"
 #include "platform/sys/apppath.h"
 #include "platform/ui/forms.h"
@@ -25,12 +26,15 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <benchmark/benchmark.h>
 #include <map>
 #include <memory>
@@ -139,63 +143,131 @@ void BM_LayoutJournal(benchmark::State& state) {
 }
 BENCHMARK(BM_LayoutJournal)->Apply(kvbench::overBookSizes)->Unit(benchmark::kMillisecond)->Iterations(1);
 
-// The year's general ledger as the user prints it from the voucher window:
+// The year's general ledger as the user runs it from the voucher window:
 // the ledger command with its period dialog (the whole year) and its print
-// dialog, the preparation of the book, the layout of the shipped definition
-// and the pages written as PDF. The print dialog's answer sends the pages
-// to a PDF file, as a PDF printer chosen there would.
+// dialog, the preparation of the book, then the report control. The print
+// dialog's answer goes to dest. Returns the run's time from that answer
+// (the control's part of the wait) in seconds; failures are the state's.
+class LedgerAsRun {
+public:
+    LedgerAsRun(benchmark::State& state, int destination) : state_(state) {
+        sys::SetAppPath(programFolder_.path());
+        ini::cIniFile::ClearCache();
+        const QDir shipped(kvbench::sourceFile(QStringLiteral("data/reports")));
+        for (const QString& name : shipped.entryList({QStringLiteral("pa*.rpt")}, QDir::Files))
+            QFile::copy(shipped.filePath(name), QDir(programFolder_.path()).filePath(name));
+        useBook(int(state.range(0)));
+        reports::ResetReportGlobals();
+        core::SeuranNimi = QStringLiteral("Kerho");
+        core::Kustannuspaikat = true;
+        core::VaakaTulostus = false;
+        pdf = QDir(programFolder_.path()).filePath(QStringLiteral("paakirja.pdf"));
+        ui::Forms::setModalHook([this, destination](ui::Form& f) {
+            if (auto* d = dynamic_cast<reports::frmDates3*>(&f)) {
+                d->tAlkupvm->setText(kStart.toShortString());
+                d->tLoppupvm->setText(kEnd.toShortString());
+                d->chkVainTap->setChecked(false);
+                d->cSeuraava->click();
+            } else if (auto* p = dynamic_cast<reports::frmTulostus*>(&f)) {
+                p->tKopioita->setText(QStringLiteral("1"));
+                p->cTulosta->click();
+                reports::TulostusLaite = destination;
+                reports::CrystalReport1().setPrintFileName(pdf);
+                answered_.start();
+            } else {
+                ui::Forms::unload(f);
+            }
+        });
+        caller_.windowName = QStringLiteral("frmNewTositteet");
+    }
+    ~LedgerAsRun() {
+        ui::Forms::setModalHook(nullptr);
+        ui::Forms::destroyAll();
+        sys::SetAppPath(QString());
+        if (!dialogs_.shown().isEmpty()) state_.SkipWithError("a message was shown");
+    }
+
+    // Runs the command; the time from the print dialog's answer to the
+    // control's return.
+    double run() {
+        ledger::RunPaakirja(caller_);
+        return answered_.nsecsElapsed() / 1e9;
+    }
+
+    QString pdf;
+
+private:
+    benchmark::State& state_;
+    QTemporaryDir programFolder_;
+    ui::ScriptedDialogService dialogs_;  // nothing else is asked
+    ui::DialogScope scope_{&dialogs_};
+    ledger::LedgerCaller caller_;
+    QElapsedTimer answered_;
+};
+
+// Whether the report control's progress window showed while the run went on.
+class ProgressSeen {
+public:
+    ProgressSeen() {
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->objectName() == QLatin1String("reportProgress") && w->isVisible()) seen = true;
+        });
+        timer_.start(50);
+    }
+    bool seen = false;
+
+private:
+    QTimer timer_;
+};
+
+// The year's general ledger written as PDF, as the user prints it: the
+// print dialog's answer sends the pages to a PDF file, as a PDF printer
+// chosen there would. A long one shows its progress while it is written.
 void BM_GeneralLedgerToPdf(benchmark::State& state) {
-    const int vouchers = int(state.range(0));
-    QTemporaryDir programFolder;
-    sys::SetAppPath(programFolder.path());
-    ini::cIniFile::ClearCache();
-    const QDir shipped(kvbench::sourceFile(QStringLiteral("data/reports")));
-    for (const QString& name : shipped.entryList({QStringLiteral("pa*.rpt")}, QDir::Files))
-        QFile::copy(shipped.filePath(name), QDir(programFolder.path()).filePath(name));
-    useBook(vouchers);
-    reports::ResetReportGlobals();
-    core::SeuranNimi = QStringLiteral("Kerho");
-    core::Kustannuspaikat = true;
-    core::VaakaTulostus = false;
-    const QString pdf = QDir(programFolder.path()).filePath(QStringLiteral("paakirja.pdf"));
-    ui::ScriptedDialogService dialogs;  // nothing else is asked
-    ui::DialogScope scope(&dialogs);
-    ui::Forms::setModalHook([&](ui::Form& f) {
-        if (auto* d = dynamic_cast<reports::frmDates3*>(&f)) {
-            d->tAlkupvm->setText(kStart.toShortString());
-            d->tLoppupvm->setText(kEnd.toShortString());
-            d->chkVainTap->setChecked(false);
-            d->cSeuraava->click();
-        } else if (auto* p = dynamic_cast<reports::frmTulostus*>(&f)) {
-            p->tKopioita->setText(QStringLiteral("1"));
-            p->cTulosta->click();
-            reports::TulostusLaite = report::ReportControl::ToFile;
-            reports::CrystalReport1().setPrintFileName(pdf);
-        } else {
-            ui::Forms::unload(f);
-        }
-    });
-    ledger::LedgerCaller caller;
-    caller.windowName = QStringLiteral("frmNewTositteet");
+    LedgerAsRun ledger(state, report::ReportControl::ToFile);
+    ProgressSeen progress;
     int pages = 0;
     for (auto _ : state) {
-        QFile::remove(pdf);
-        ledger::RunPaakirja(caller);
+        QFile::remove(ledger.pdf);
+        ledger.run();
         const report::RunRecord& run = reports::CrystalReport1().lastRun();
-        if (!run.succeeded || !QFileInfo::exists(pdf)) {
+        if (!run.succeeded || !QFileInfo::exists(ledger.pdf)) {
             state.SkipWithError("the ledger was not written");
             break;
         }
         pages = run.report->pageCount();
     }
-    ui::Forms::setModalHook(nullptr);
-    ui::Forms::destroyAll();
-    sys::SetAppPath(QString());
-    if (!dialogs.shown().isEmpty()) state.SkipWithError("a message was shown");
     state.counters["pages"] = pages;
-    state.counters["vouchers"] = vouchers;
+    state.counters["progress"] = progress.seen;
+    state.counters["vouchers"] = double(state.range(0));
 }
 BENCHMARK(BM_GeneralLedgerToPdf)->Apply(kvbench::overBookSizes)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// The year's general ledger to the preview window, as the user runs it: the
+// time from the print dialog's answer until the window shows its first
+// page. The window is then closed, which ends the layout of the rest.
+void BM_GeneralLedgerPreviewFirstPage(benchmark::State& state) {
+    LedgerAsRun ledger(state, report::ReportControl::ToWindow);
+    int pages = 0;
+    for (auto _ : state) {
+        state.SetIterationTime(ledger.run());
+        report::PreviewWindow* window = reports::CrystalReport1().lastPreview();
+        if (!window || window->pageCount() < 1) {
+            state.SkipWithError("the preview did not open");
+            break;
+        }
+        pages = window->pageCount();
+        delete window;
+    }
+    state.counters["pages_shown"] = pages;
+    state.counters["vouchers"] = double(state.range(0));
+}
+BENCHMARK(BM_GeneralLedgerPreviewFirstPage)
+    ->Apply(kvbench::overBookSizes)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->UseManualTime();
 
 }  // namespace
 

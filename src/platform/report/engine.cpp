@@ -8,6 +8,7 @@
 #include <QPageSize>
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -56,6 +57,7 @@ namespace {
 using detail::Measurer;
 using detail::Records;
 using detail::Scope;
+using Clock = std::chrono::steady_clock;
 
 constexpr double kPtPerMm = 72.0 / 25.4;
 
@@ -80,20 +82,32 @@ public:
     bool titleKnown() const { return !titleUsesPages_ || pageCountKnown_; }
 
     // Lays the pages out first to last, each handed to the sink as soon as
-    // it is complete. Texts that show the page count, while it is not known
-    // yet, come last (PageSink::lastPage). A sink may stop the layout by
-    // throwing: nothing of the layout goes on after that.
-    void layOut(PageSink& sink);
+    // it is complete, in steps: begin, then proceed until it returns true.
+    // Texts that show the page count, while it is not known yet, come last
+    // (PageSink::lastPage). A sink may stop the layout by throwing: nothing
+    // of the layout goes on after that.
+    void begin(PageSink& sink);
+    // Lays records out until the time given has come (at least one) or the
+    // report has ended; true once the last page has gone to the sink.
+    bool proceed(Clock::time_point until);
+    void layOut(PageSink& sink) {
+        begin(sink);
+        proceed(Clock::time_point::max());
+    }
 
-    // Lays the pages out without keeping them, to learn the page count: a
-    // later layout then writes every text as its page is completed.
+    // A layout that keeps no page, to learn the page count: a later layout
+    // then writes every text as its page is completed.
+    void beginCounting() { begin(counter_); }
     int countPages() {
-        struct Counter final : PageSink {
-            void page(LaidPage, const LaidOutReport&) override {}
-        } counter;
-        layOut(counter);
+        layOut(counter_);
         return totalPages_;
     }
+
+    // Of the layout under way (or the last one): the records laid out, and
+    // the pages handed to the sink.
+    int recordsDone() const { return pos_; }
+    int pagesDone() const { return sink_ ? pagesStarted_ - 1 : pagesStarted_; }
+    int pageCount() const { return pageCountKnown_ ? totalPages_ : 0; }
 
 private:
     // ---------------------------------------------------------------- fonts
@@ -427,9 +441,22 @@ private:
         return 0;
     }
 
+    // Lays out the record at pos_: its group headers, its detail section
+    // and the footers of the groups it ends.
+    void layOutRecord(const SectionDef* detail);
+    // The report footer, the last page and the texts that show the page count.
+    void end();
+
+    struct Counter final : PageSink {
+        void page(LaidPage, const LaidOutReport&) override {}
+    };
+
     Records& records_;
     const Definition& def_;
     const EngineInput& in_;
+    Counter counter_;
+    int pos_ = 0;         // the next record to lay out
+    int innerBegin_ = 0;  // where the innermost group of that record began
     int groupCount_ = 0;
     std::array<FontStyle, kFontSlotCount> slotStyles_;
     std::unordered_map<int, int> fontIndex_;
@@ -458,7 +485,7 @@ private:
     int totalPages_ = 0;
 };
 
-void Layout::layOut(PageSink& sink) {
+void Layout::begin(PageSink& sink) {
     records_.startWorkingOut();
     sink_ = &sink;
     pagesStarted_ = 0;
@@ -466,45 +493,63 @@ void Layout::layOut(PageSink& sink) {
     lastRecordOnPage_.clear();
     deferred_.clear();
     late_.clear();
-    const int n = records_.count();
     open_.assign(size_t(groupCount_), -1);
+    pos_ = 0;
+    innerBegin_ = 0;
     startPage(0);
+}
+
+bool Layout::proceed(Clock::time_point until) {
+    if (!sink_) return true;
     const SectionDef* detail = def_.section(SectionKind::Detail);
-    int innerBegin = 0;
-    for (int pos = 0; pos < n; ++pos) {
-        int first = -1;
-        for (int g = 0; g < groupCount_ && first < 0; ++g)
-            if (records_.startsGroup(g, pos)) first = g;
-        if (first >= 0) innerBegin = pos;
-        const int innerEnd = groupCount_ > 0 ? records_.groupEnd(groupCount_ - 1, pos) : n;
-        std::optional<Built> detailBand;
-        if (detail) detailBand = build(*detail, pos, groupCount_ > 0 ? innerBegin : 0, innerEnd, currentPage());
-        if (first >= 0) {
-            std::vector<Built> headers;
-            double need = detailBand ? detailBand->height() : 0;
-            for (int g = first; g < groupCount_; ++g) {
-                if (const SectionDef* gh = def_.section(SectionKind::GroupHeader, g))
-                    if (auto b = build(*gh, pos, pos, records_.groupEnd(g, pos), currentPage())) {
-                        need += b->height();
-                        headers.push_back(std::move(*b));
-                    }
-            }
-            // A group header stays with the first line of its group.
-            if (y_ + need > bodyBottom_ + 0.01 && pageHasBody_) startPage(pos);
-            for (auto& h : headers) emit(std::move(h), pos);
-            for (int g = first; g < groupCount_; ++g) open_[size_t(g)] = pos;
-        }
-        if (detailBand) emit(std::move(*detailBand), pos);
-        for (int g = groupCount_ - 1; g >= 0; --g) {
-            if (records_.groupEnd(g, pos) != pos + 1) continue;
-            if (const SectionDef* gf = def_.section(SectionKind::GroupFooter, g))
-                if (auto b = build(*gf, pos, open_[size_t(g)], pos + 1, currentPage())) emit(std::move(*b), pos);
-            open_[size_t(g)] = -1;
-        }
+    for (const int n = records_.count(); pos_ < n;) {
+        layOutRecord(detail);
+        ++pos_;
+        if (Clock::now() >= until) return false;
     }
+    end();
+    return true;
+}
+
+void Layout::layOutRecord(const SectionDef* detail) {
+    const int n = records_.count(), pos = pos_;
+    int first = -1;
+    for (int g = 0; g < groupCount_ && first < 0; ++g)
+        if (records_.startsGroup(g, pos)) first = g;
+    if (first >= 0) innerBegin_ = pos;
+    const int innerEnd = groupCount_ > 0 ? records_.groupEnd(groupCount_ - 1, pos) : n;
+    std::optional<Built> detailBand;
+    if (detail) detailBand = build(*detail, pos, groupCount_ > 0 ? innerBegin_ : 0, innerEnd, currentPage());
+    if (first >= 0) {
+        std::vector<Built> headers;
+        double need = detailBand ? detailBand->height() : 0;
+        for (int g = first; g < groupCount_; ++g) {
+            if (const SectionDef* gh = def_.section(SectionKind::GroupHeader, g))
+                if (auto b = build(*gh, pos, pos, records_.groupEnd(g, pos), currentPage())) {
+                    need += b->height();
+                    headers.push_back(std::move(*b));
+                }
+        }
+        // A group header stays with the first line of its group.
+        if (y_ + need > bodyBottom_ + 0.01 && pageHasBody_) startPage(pos);
+        for (auto& h : headers) emit(std::move(h), pos);
+        for (int g = first; g < groupCount_; ++g) open_[size_t(g)] = pos;
+    }
+    if (detailBand) emit(std::move(*detailBand), pos);
+    for (int g = groupCount_ - 1; g >= 0; --g) {
+        if (records_.groupEnd(g, pos) != pos + 1) continue;
+        if (const SectionDef* gf = def_.section(SectionKind::GroupFooter, g))
+            if (auto b = build(*gf, pos, open_[size_t(g)], pos + 1, currentPage())) emit(std::move(*b), pos);
+        open_[size_t(g)] = -1;
+    }
+}
+
+void Layout::end() {
+    const int n = records_.count();
     if (const SectionDef* rf = def_.section(SectionKind::ReportFooter))
         if (auto b = build(*rf, n > 0 ? n - 1 : -1, 0, n, currentPage())) emit(std::move(*b), n - 1);
 
+    PageSink& sink = *sink_;
     finishPage(sink);
     sink_ = nullptr;
     totalPages_ = pagesStarted_;
@@ -533,10 +578,17 @@ struct PreparedReport::Impl {
     EngineResult result;
 };
 
-PreparedReport::PreparedReport(const EngineInput& input) : impl_(std::make_unique<Impl>(input)) {
-    impl_->records.prepare(impl_->result);
-    impl_->layout.setUp(impl_->result);
+PreparedReport::PreparedReport(const EngineInput& input) : PreparedReport(input, InSteps{}) {
+    readRecords();
+    setUp();
 }
+
+PreparedReport::PreparedReport(const EngineInput& input, InSteps) : impl_(std::make_unique<Impl>(input)) {
+    impl_->records.load(impl_->result);
+}
+
+void PreparedReport::readRecords() { impl_->records.read(impl_->result); }
+void PreparedReport::setUp() { impl_->layout.setUp(impl_->result); }
 
 PreparedReport::~PreparedReport() = default;
 
@@ -546,6 +598,13 @@ bool PreparedReport::pageCountKnown() const { return impl_->layout.pageCountKnow
 bool PreparedReport::titleKnown() const { return impl_->layout.titleKnown(); }
 int PreparedReport::countPages() { return impl_->layout.countPages(); }
 void PreparedReport::layOut(PageSink& sink) { impl_->layout.layOut(sink); }
+void PreparedReport::begin(PageSink& sink) { impl_->layout.begin(sink); }
+void PreparedReport::beginCounting() { impl_->layout.beginCounting(); }
+bool PreparedReport::proceed(std::chrono::steady_clock::time_point until) { return impl_->layout.proceed(until); }
+int PreparedReport::records() const { return impl_->records.count(); }
+int PreparedReport::recordsLaidOut() const { return impl_->layout.recordsDone(); }
+int PreparedReport::pagesLaidOut() const { return impl_->layout.pagesDone(); }
+int PreparedReport::pageCount() const { return impl_->layout.pageCount(); }
 
 void KeepPages::page(LaidPage page, const LaidOutReport&) { into_.pages.push_back(std::move(page)); }
 

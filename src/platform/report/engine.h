@@ -9,6 +9,7 @@
 #include <QMarginsF>
 #include <QString>
 #include <QStringList>
+#include <chrono>
 #include <cstddef>
 #include <memory>
 #include <vector>
@@ -82,6 +83,15 @@ private:
 class PreparedReport {
 public:
     explicit PreparedReport(const EngineInput& input);
+    // The same in steps: the constructor reads the definition, readRecords
+    // the records and setUp makes the report ready for its layout.
+    // readRecords may run on another thread while the calling one does
+    // other work (but nothing with this report): it uses nothing of the
+    // calling thread's own, such as the translator or fonts.
+    struct InSteps {};
+    PreparedReport(const EngineInput& input, InSteps);
+    void readRecords();
+    void setUp();
     ~PreparedReport();
     PreparedReport(const PreparedReport&) = delete;
     PreparedReport& operator=(const PreparedReport&) = delete;
@@ -98,6 +108,21 @@ public:
     int countPages();
     // Lays the pages out first to last into the sink.
     void layOut(PageSink& sink);
+
+    // The same in steps, so that the caller may do other work between
+    // them: begin, then proceed until it returns true. Each step lays
+    // records out until the time given has come (one at least). Counting
+    // is the pass of countPages in steps.
+    void begin(PageSink& sink);
+    void beginCounting();
+    bool proceed(std::chrono::steady_clock::time_point until);
+    // The records to lay out; of the pass under way (or the last one), the
+    // records laid out so far and the pages complete.
+    int records() const;
+    int recordsLaidOut() const;
+    int pagesLaidOut() const;
+    // The page count once a pass has ended; 0 before.
+    int pageCount() const;
 
 private:
     struct Impl;

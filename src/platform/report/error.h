@@ -21,6 +21,7 @@ constexpr int InvalidProperty = 20509;     // a malformed property value (sort f
 constexpr int NoPrinter = 20510;           // no printer to print on
 constexpr int OutputError = 20511;         // the output (printer or file) could not be written
 constexpr int NoDestinationFile = 20512;   // output to a file without a file name
+constexpr int Busy = 20513;                // a run asked for while the control's run goes on
 }  // namespace err
 
 // An error of a report run: its number and a text for the user.

@@ -46,10 +46,14 @@ bool ofTheRecord(const Expr& e, bool& reads) {
 // The worker, the last member, is waited for before what it reads goes.
 Records::~Records() { stopWorker_ = true; }
 
-void Records::prepare(EngineResult& result) {
+void Records::load(EngineResult& result) {
     def_ = Definition::load(in_.definitionPath);
     compileFormulas(result);
     bindColumns();
+    database_ = databasePath();
+}
+
+void Records::read(EngineResult& result) {
     readData(result);
     const std::vector<int> selected = selectRecords();
     result.recordsSelected = int(selected.size());
@@ -241,7 +245,7 @@ QString Records::buildSql() const {
 }
 
 void Records::readData(EngineResult& result) {
-    const QString path = databasePath();
+    const QString& path = database_;
     result.database = path;
     result.sql = buildSql();
     try {

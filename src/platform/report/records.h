@@ -67,7 +67,15 @@ public:
     // Reads the definition and compiles its formulas and the program's,
     // reads the records, selects and sorts them, and finds the groups.
     // Fills in what the result tells of the records. Errors: ReportError.
-    void prepare(EngineResult& result);
+    void prepare(EngineResult& result) {
+        load(result);
+        read(result);
+    }
+    // The same in two steps. load reads the definition, whose fixed texts
+    // go through the translator, on the calling thread; read may run on
+    // another thread, as it uses nothing of the calling thread's own.
+    void load(EngineResult& result);
+    void read(EngineResult& result);
 
     const Definition& definition() const { return def_; }
     const EngineInput& input() const { return in_; }
@@ -145,6 +153,7 @@ private:
 
     EngineInput in_;
     Definition def_;
+    QString database_;  // the database read: entry 0 of the data files
     QHash<QString, const Formula*> formulas_;  // by lower-case name: given or default
     std::vector<std::unique_ptr<Formula>> given_;
     Formula selection_;

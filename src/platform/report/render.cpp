@@ -291,6 +291,8 @@ PageWriter::~PageWriter() {
     if (!d_->work.isEmpty()) QFile::remove(d_->work);
 }
 
+bool PageWriter::finishesOnAnyThread() const { return d_->parts != nullptr; }
+
 bool PageWriter::takesPageCountLate() const { return !d_->file.isEmpty() && !d_->streams(); }
 
 void PageWriter::page(LaidPage page, const LaidOutReport& report) {

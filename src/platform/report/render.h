@@ -57,6 +57,11 @@ public:
     bool takesPageCountLate() const;
     // Completes the printout or the file.
     void finish();
+    // True when finish() only waits for the painters of the parts and joins
+    // them, which uses nothing of the calling thread's own (no painter, no
+    // fonts): it may then be called on another thread, while this one does
+    // other work, as long as nothing else here is used meanwhile.
+    bool finishesOnAnyThread() const;
 
 private:
     struct Impl;

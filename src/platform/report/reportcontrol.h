@@ -6,15 +6,25 @@
 // sends them to a preview window, a printer or a PDF file. What the last run
 // received and what it laid out can be read back (lastRun), which the tests
 // of the report commands use.
+//
+// A long run keeps the program's windows painted and shows its progress,
+// with a Cancel, after a short delay (progress.h). A run to a printer or a
+// file ends before the run action returns. A run to the preview window
+// returns once the window shows the first page; the rest of the pages come
+// while the user reads, and the control is free for the next run
+// meanwhile.
 
 #include "platform/report/engine.h"
 #include "platform/report/layout.h"
 #include "platform/report/preview.h"
+#include "platform/report/progress.h"
 
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <algorithm>
 #include <array>
+#include <chrono>
 #include <functional>
 #include <memory>
 
@@ -23,6 +33,7 @@ class QPrinter;
 namespace report {
 
 class PreviewWindow;
+class ReportError;
 
 // Every property of the control, as the program set it.
 struct ControlProperties {
@@ -68,7 +79,10 @@ struct RunRecord {
     int copies = 0;                  // copies printed (printer), at least 1
     QString printer;                 // printer printed on
     QString outputFile;              // PDF written (destination 2, or the PDF printer)
-    bool cancelled = false;          // the PDF file's name was not given: nothing printed
+    // The user cancelled: the PDF file's name was not given, Cancel was
+    // pressed while the run went on, or the preview window was closed
+    // before its last page. Nothing was printed; a file keeps what it held.
+    bool cancelled = false;
 };
 
 class ReportControl : public QObject {
@@ -131,10 +145,14 @@ public:
     void setAction(int action);
     int action() const { return action_; }
     // Produces the report. The run is recorded (lastRun) also when it fails;
-    // a failure raises ReportError with its number and text.
+    // a failure raises ReportError with its number and text. A cancel is
+    // recorded and raises nothing. A run asked for while one goes on (from
+    // something the windows did meanwhile) raises ReportError (Busy).
     void printReport();
 
-    const RunRecord& lastRun() const { return last_; }
+    // The last run, whole: the pages of a preview still being laid out are
+    // laid out first.
+    const RunRecord& lastRun();
     int runCount() const { return last_.number; }
     // The preview window of the last run to the window, while it is open.
     PreviewWindow* lastPreview() const { return preview_.data(); }
@@ -145,6 +163,10 @@ public:
     // (EngineInput::parallelFrom). Set low, a short report goes the ways of
     // a long one.
     void setParallelFrom(std::size_t records) { parallelFrom_ = records; }
+    // How long a run goes on before its progress shows (milliseconds); a
+    // shorter run shows none.
+    int progressDelay() const { return int(progressDelay_.count()); }
+    void setProgressDelay(int ms) { progressDelay_ = std::chrono::milliseconds(std::max(ms, 0)); }
 
     // Asks the user for the PDF file of a run on the PDF printer that has no
     // print file name, proposing one made from the report's title; returns
@@ -158,17 +180,26 @@ Q_SIGNALS:
     void previewOpened(report::PreviewWindow* window);
 
 private:
-    void output(RunRecord& run, PreparedReport& prepared);
-    void layOut(RunRecord& run, PreparedReport& prepared, PageSink& pages);
-    void print(RunRecord& run, PreparedReport& prepared, QPrinter& printer);
-    void writePdf(RunRecord& run, PreparedReport& prepared, const QString& file);
+    class PreviewLayout;
+    void run(RunRecord& run, RunProgress& progress);
+    void output(RunRecord& run, std::unique_ptr<PreparedReport> prepared, RunProgress& progress);
+    void preview(RunRecord& run, std::unique_ptr<PreparedReport> prepared, RunProgress& progress);
+    void print(RunRecord& run, PreparedReport& prepared, QPrinter& printer, RunProgress& progress);
+    void writePdf(RunRecord& run, PreparedReport& prepared, const QString& file, RunProgress& progress);
+    // The end of a preview's layout after its window opened: whole, failed,
+    // or stopped by the window's close.
+    enum class PreviewEnd { Whole, Failed, Closed };
+    void previewEnded(int run, PreviewEnd end, const ReportError* error = nullptr);
 
     ControlProperties p_;
     int action_ = 0;
     QDate printDate_;
     std::size_t parallelFrom_ = EngineInput::kParallelFrom;
+    std::chrono::milliseconds progressDelay_ = RunProgress::kDelay;
+    bool running_ = false;  // a run to the end of which the run action waits
     RunRecord last_;
     QPointer<PreviewWindow> preview_;
+    QPointer<PreviewLayout> previewLayout_;  // of the last run, while it goes on
     PdfFileQuestion pdfFileQuestion_;
 };
 

@@ -11,6 +11,7 @@
 //   "Raportit"       the fixed texts of the report definitions and the
 //                    messages of the control
 //   "reportPreview"  the preview window (its objectName)
+//   "reportProgress" the progress window of a long run (its objectName)
 //
 // Write both arguments as literals, as with the program's own translator,
 //
