@@ -10,22 +10,12 @@ cd "$(dirname "$0")/.."
 root=$(pwd)
 tools/install-deps.sh
 
-jobs=${KV_JOBS:-$(nproc)}
-launcher=()
-if command -v ccache >/dev/null 2>&1; then
-  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-fi
-san="-fsanitize=address,undefined,float-cast-overflow -fno-omit-frame-pointer -fno-sanitize-recover=undefined,float-cast-overflow"
-# -O1 and line tables only: the build takes about a third less time than
-# with -O2 -g, and the reports still name the file and line.
+. tools/sanitized-build.sh
 # float-cast-overflow is not part of "undefined" in gcc: it catches a
 # floating-point value converted to an integer too small to hold it.
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG" \
-  "${launcher[@]}" -DKV_BUILD_BENCH=OFF \
-  -DCMAKE_CXX_FLAGS="$san" \
-  -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" \
-  -DCMAKE_SHARED_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
+configure_sanitized build-asan \
+  "-fsanitize=address,undefined,float-cast-overflow -fno-omit-frame-pointer -fno-sanitize-recover=undefined,float-cast-overflow" \
+  "-fsanitize=address,undefined"
 
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:strict_string_checks=1:detect_stack_use_after_return=1:check_initialization_order=1"
 export LSAN_OPTIONS="suppressions=$root/tools/lsan.supp:print_suppressions=0"

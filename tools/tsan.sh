@@ -17,19 +17,10 @@
 # KV_JOBS sets the parallel jobs (default: every core).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-root=$(pwd)
 tools/install-deps.sh
 
-jobs=${KV_JOBS:-$(nproc)}
-launcher=()
-if command -v ccache >/dev/null 2>&1; then
-  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-fi
-cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG" \
-  "${launcher[@]}" -DKV_BUILD_BENCH=OFF \
-  -DCMAKE_CXX_FLAGS="-fsanitize=thread -fno-omit-frame-pointer" \
-  -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=thread" >/dev/null
+. tools/sanitized-build.sh
+configure_sanitized build-tsan "-fsanitize=thread -fno-omit-frame-pointer" "-fsanitize=thread"
 
 tests=(kv_parallel_test dao_tests kv_reportpaint_test kv_report_test)
 cmake --build build-tsan --parallel "$jobs" --target kolvio-vev-paint "${tests[@]}"
