@@ -195,8 +195,8 @@ PreviewWindow::PreviewWindow(std::shared_ptr<const LaidOutReport> report, const 
                              TranslateText(QStringLiteral("reportPreview"), QStringLiteral("Sovita")),
                              TranslateText(QStringLiteral("reportPreview"), QStringLiteral("Sovita leveyteen")));
     auto* printButton = button(this, QStringLiteral("print"),
-                          TranslateText(QStringLiteral("reportPreview"), QStringLiteral("Tulosta")),
-                          TranslateText(QStringLiteral("reportPreview"), QStringLiteral("Tulosta raportti")));
+                               TranslateText(QStringLiteral("reportPreview"), QStringLiteral("Tulosta")),
+                               TranslateText(QStringLiteral("reportPreview"), QStringLiteral("Tulosta raportti")));
     bar->addWidget(firstButton_);
     bar->addWidget(prevButton_);
     bar->addWidget(pageBox_);
