@@ -201,9 +201,9 @@ void frmTositteet::numeroLeft() {
 }
 
 void frmTositteet::pvmKeyPress(int& keyAscii) {
-    if (keyAscii != '+' && keyAscii != '-') return;
-    const int days = keyAscii == '+' ? 1 : -1;
-    keyAscii = 0;  // never typed into the field
+    const int days = core::DateBoxStep(tTositepvm, keyAscii);
+    if (days == 0) return;
+    keyAscii = 0;  // a step key is never typed into the field
     step([this, days] {
         if (const std::optional<dao::Date> d = dao::Date::fromText(tTositepvm->text()))
             tTositepvm->setText(d->addDays(days).toShortString());
@@ -229,12 +229,7 @@ void frmTositteet::pvmLeft() {
         step([&] { Data1.setField(QStringLiteral("toPvm"), dao::Variant(dao::Date::fromDate(taken))); });
     }
     if (taken >= alku && taken <= loppu) return;
-    core::ShowInfo(core::TranslateStr(QStringLiteral("frmTositteet"),
-                                      QStringLiteral("Tositteen päivämäärän tulee kuulua tilikauteen!")) +
-                   QStringLiteral("\r\n\r\n") +
-                   core::TranslateStr(QStringLiteral("frmTositteet"), QStringLiteral("Tilikausi:")) +
-                   QLatin1Char(' ') + core::TilikausiAlku.toShortString() + QStringLiteral(" - ") +
-                   core::TilikausiLoppu.toShortString());
+    core::ShowInfo(core::OutsideFinancialYear());
     focusBack(tTositepvm);
 }
 

@@ -3,6 +3,7 @@
 #include "core/globals.h"
 #include "core/nz.h"
 #include "core/settings.h"
+#include "core/ui/datebox.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "platform/ui/controls.h"
@@ -35,6 +36,8 @@ PeriodDialog::PeriodDialog(const QString& name, int widthTwips, int heightTwips)
     cPeru->hide();
     setDialogButtons(cSeuraava, cPeru);
 
+    core::WatchDateBox(tAlkupvm);
+    core::WatchDateBox(tLoppupvm);
     ui::Events::of(tAlkupvm)
         .onGotFocus([this] { core::SelectAllText(tAlkupvm); })
         .onLostFocus([this] { leaveDate(Start); });
@@ -87,12 +90,12 @@ void PeriodDialog::leaveDate(Field which) {
     QLineEdit* field = which == Start ? tAlkupvm : tLoppupvm;
     const std::optional<dao::Date> typed = dao::Date::fromText(field->text());
     if (!typed) {
-        // The focus moves on; the message comes once the move is complete.
+        // Refused once the focus has moved on, unless acceptance (a click on
+        // "Seuraava -->" is what took the focus) has refused the text first
+        // and the field holds its date again.
         later([this, which] {
-            core::BeepIfSoundOn();
-            core::ShowInfo(which == Start
-                               ? core::TranslateStr(objectName(), QStringLiteral("Anna alkupäivämäärä päivämäärämuodossa!"))
-                               : core::TranslateStr(objectName(), QStringLiteral("Anna loppupäivämäärä päivämäärämuodossa!")));
+            QLineEdit* left = which == Start ? tAlkupvm : tLoppupvm;
+            if (!dao::Date::fromText(left->text())) core::AcceptDateBox(left);
         });
         return;
     }
@@ -127,9 +130,23 @@ void PeriodDialog::later(std::function<void()> step) {
 }
 
 void PeriodDialog::accept() {
+    // A field that holds no date is refused as every date box refuses one:
+    // the user is told, the field shows the date it had, and the dialog
+    // stays open, so that no period is printed but one the user typed.
+    std::optional<dao::Date> period[2];
+    for (const Field which : {Start, End}) {
+        QLineEdit* field = which == Start ? tAlkupvm : tLoppupvm;
+        period[which] = core::AcceptDateBox(field);
+        if (!period[which]) {
+            field->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
     DialogiPeruttu = false;
-    core::RaporttiAlkuPvm = dao::Date::fromText(tAlkupvm->text()).value_or(core::TilikausiAlku);
-    core::RaporttiLoppuPvm = dao::Date::fromText(tLoppupvm->text()).value_or(core::TilikausiLoppu);
+    // A field left empty from the load, where no period had been accepted
+    // yet, stands for the first or last day of the financial year.
+    core::RaporttiAlkuPvm = period[Start]->isZero() ? core::TilikausiAlku : *period[Start];
+    core::RaporttiLoppuPvm = period[End]->isZero() ? core::TilikausiLoppu : *period[End];
     acceptOptions();
     ui::Forms::unload(*this);
 }

@@ -13,13 +13,15 @@
 //
 // Loading sets DialogiPeruttu True and shows the last accepted period
 // (core::RaporttiAlkuPvm / RaporttiLoppuPvm; an unset date as an empty
-// field). Acceptance sets DialogiPeruttu False, stores the period (a field
-// that holds no date gives the first or last day of the financial year) and
+// field). Acceptance refuses a field that holds no date (core/ui/datebox.h:
+// the user is told, the field shows its date again, the dialog stays open);
+// otherwise it sets DialogiPeruttu False, stores the period (a field still
+// empty from the load gives the first or last day of the financial year) and
 // the member's options, and unloads the dialog; cancel, Esc and the close box
 // unload it with DialogiPeruttu True and every other global unchanged.
 //
-// Leaving a date field checks it: a text that is no date gets a beep and a
-// message; a date outside the financial year is moved one year towards it,
+// Leaving a date field checks it: a text that is no date is refused alike;
+// a date outside the financial year is moved one year towards it,
 // and when it still lies outside, the field shows the date as typed, tells
 // the user so and takes the focus back - once per edit of the field, so two
 // fields never pull the focus from each other for ever.

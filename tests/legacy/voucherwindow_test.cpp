@@ -164,6 +164,16 @@ TEST_F(LegacyTest, TheDateFieldKeepsDatesInsideTheYearAndTheOtherFieldsTheirRule
     EXPECT_EQ(f.tTositepvm->text(), "4.3.2031");
     key(Qt::Key_F3);
     EXPECT_EQ(stored(), "2031-03-04");
+    // Where the formats show 2031-03-15, "-" goes between the parts of a
+    // date being typed and steps a whole one.
+    const QLocale finnish;
+    QLocale::setDefault(QLocale(QLocale::Swedish, QLocale::Finland));
+    retype(f.tTositepvm, "2031-03-15-");
+    EXPECT_EQ(f.tTositepvm->text(), "2031-03-14");
+    tab();
+    key(Qt::Key_F3);
+    EXPECT_EQ(stored(), "2031-03-14");
+    QLocale::setDefault(finnish);
 
     retype(f.tTositeSelite, "");
     tab();

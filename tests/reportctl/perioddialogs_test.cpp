@@ -9,6 +9,7 @@
 #include "reportctl/frmtulostus.h"
 #include "reportctl/reportcontrolsetup.h"
 #include "reportfixture.h"
+#include "support/datetypings.h"
 #include "support/swedish.h"
 
 #include <QCheckBox>
@@ -128,21 +129,61 @@ TEST_F(PeriodDialogs, ALeftDateIsCheckedAndTakesTheFocusBackAtMostOncePerEdit) {
         EXPECT_EQ(QApplication::focusWidget(), d.tLoppupvm);
         d.close();
     });
+}
 
-    // No date: told, the focus moves on; acceptance takes the financial year.
-    open<frmDates2>([this](frmDates2& d) {
-        dialogs.expectMessage(QStringLiteral("Anna alkupäivämäärä päivämäärämuodossa!"), ui::Answer::OK);
-        dialogs.expectMessage(QStringLiteral("Anna loppupäivämäärä päivämäärämuodossa!"), ui::Answer::OK);
-        type(d.tAlkupvm, QString());
-        tabOut(d.tAlkupvm);
-        EXPECT_EQ(QApplication::focusWidget(), d.tLoppupvm);
-        type(d.tLoppupvm, QStringLiteral("31.13.2012"));
-        tabOut(d.tLoppupvm);
-        EXPECT_EQ(d.tLoppupvm->text(), QStringLiteral("31.13.2012"));
-        d.cSeuraava->click();
-    });
-    EXPECT_EQ(core::RaporttiAlkuPvm, core::TilikausiAlku);
-    EXPECT_EQ(core::RaporttiLoppuPvm, core::TilikausiLoppu);
+// The texts of the voucher date's table typed over one date of the period
+// under several regional formats, then "Seuraava -->" clicked or Enter: a
+// text that is no date is refused, the dialog stays open with the field
+// showing its date again, and nothing is printed; refused on Tab, it leaves
+// the period that the field shows. The dialog steps no date: "+" and "-"
+// are typed as they are.
+TEST_F(PeriodDialogs, ATextThatIsNoDateIsRefusedAndNoOtherPeriodIsPrinted) {
+    enum Way { Click, Enter, TabThenClick };
+    const dao::Date had = ymd(2031, 6, 30);
+    core::TilikausiAlku = ymd(2031, 1, 1);
+    core::TilikausiLoppu = ymd(2031, 12, 31);
+    const QLocale formatsBefore;
+    for (const char* format : {"fi_FI", "sv_FI", "en_US"}) {
+        QLocale::setDefault(QLocale(QString::fromLatin1(format)));
+        for (const kvtest::DateTyping& t : kvtest::dateTypings()) {
+            const bool refused = t.stored.isEmpty() || t.steps;
+            const QString typed = t.steps ? QString(t.keys).remove(u'\b') : t.holds;
+            const QString message = QStringLiteral("Päivämäärää ei tallennettu, koska se ei ole päivämäärä: ") +
+                                    (typed.isEmpty() ? QStringLiteral("(tyhjä)") : typed);
+            for (const Way way : {Click, Enter, TabThenClick}) {
+                for (const bool start : {true, false}) {
+                    SCOPED_TRACE(("\"" + t.keys + "\", way " + QString::number(way) + (start ? ", start in " : ", end in ") +
+                                  format)
+                                     .toStdString());
+                    core::RaporttiAlkuPvm = core::RaporttiLoppuPvm = had;
+                    open<frmDates2>([&](frmDates2& d) {
+                        QLineEdit* field = start ? d.tAlkupvm : d.tLoppupvm;
+                        kvtest::Keys::focusOn(field);
+                        kvtest::Keys::overtype(field, t.keys);
+                        EXPECT_EQ(field->text(), typed);
+                        if (refused) dialogs.expectMessage(message, ui::Answer::OK);
+                        if (way == TabThenClick) tabOut(field);
+                        if (way == Enter)
+                            QTest::keyClick(field, Qt::Key_Return);
+                        else
+                            QTest::mouseClick(d.cSeuraava, Qt::LeftButton);
+                        settle();
+                        EXPECT_EQ(dialogs.shownTexts(), refused ? QStringList{message} : QStringList{});
+                        if (!refused || way == TabThenClick) return;
+                        EXPECT_TRUE(d.isVisible());
+                        EXPECT_EQ(field->text(), had.toShortString());
+                        d.close();
+                    });
+                    EXPECT_EQ(DialogiPeruttu, refused && way != TabThenClick);
+                    const dao::Date stored = refused ? had : *dao::Date::fromIso(t.stored);
+                    EXPECT_EQ(core::RaporttiAlkuPvm, start ? stored : had);
+                    EXPECT_EQ(core::RaporttiLoppuPvm, start ? had : stored);
+                    dialogs.reset();
+                }
+            }
+        }
+    }
+    QLocale::setDefault(formatsBefore);
 }
 
 TEST_F(PeriodDialogs, StatementDialogOptionsCostCentreChoiceAndCancel) {
@@ -293,8 +334,8 @@ TEST_F(PeriodDialogs, EveryTextOfTheDialogsHasItsSwedishTranslation) {
     auto messages = [this](PeriodDialog& d) {
         EXPECT_EQ(d.windowTitle(), QStringLiteral("Kolvio VEV - Datum"));
         for (const char* m : {"Startdatumet hör inte till räkenskapsperioden: 1.1.2012-31.12.2012",
-                              "Slutdatumet hör inte till", "Ange startdatumet som ett datum!",
-                              "Ange slutdatumet som ett datum!"})
+                              "Slutdatumet hör inte till", "Datumet sparades inte, eftersom det inte är ett datum: x",
+                              "Datumet sparades inte, eftersom det inte är ett datum: x"})
             dialogs.expectMessage(QString::fromUtf8(m), ui::Answer::OK);
         for (const char* text : {"1.1.2010", "x"}) {
             type(d.tAlkupvm, QString::fromLatin1(text));

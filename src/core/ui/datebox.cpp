@@ -1,5 +1,6 @@
 #include "core/ui/datebox.h"
 
+#include "core/globals.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 
@@ -22,6 +23,14 @@ QString notStored(const QString& typed) {
                               : typed.trimmed();
     return TranslateStr(QStringLiteral("Yleiset"), QStringLiteral("Päivämäärää ei tallennettu, koska se ei ole päivämäärä:")) +
            QLatin1Char(' ') + shown;
+}
+
+// The characters that the shown form of a date writes between its parts.
+QString dateSeparators() {
+    QString separators;
+    for (const QChar c : dao::Date::fromYmd(2031, 12, 31).toShortString())
+        if (!c.isDigit() && !separators.contains(c)) separators += c;
+    return separators;
 }
 
 }  // namespace
@@ -59,6 +68,22 @@ std::optional<dao::Date> AcceptDateBox(QLineEdit* box) {
     BeepIfSoundOn();
     ShowInfo(notStored(text));
     return std::nullopt;
+}
+
+int DateBoxStep(const QLineEdit* box, int keyAscii) {
+    if (keyAscii != '+' && keyAscii != '-') return 0;
+    const int days = keyAscii == '+' ? 1 : -1;
+    if (!box || !dateSeparators().contains(QChar(keyAscii))) return days;
+    const QString text = box->text();
+    const bool typingADate = !text.trimmed().isEmpty() && box->selectedText() != text &&
+                             !dao::Date::fromWholeText(text).has_value();
+    return typingADate ? 0 : days;
+}
+
+QString OutsideFinancialYear() {
+    return TranslateStr(QStringLiteral("Yleiset"), QStringLiteral("Tositteen päivämäärän tulee kuulua tilikauteen!")) +
+           QStringLiteral("\r\n\r\n") + TranslateStr(QStringLiteral("Yleiset"), QStringLiteral("Tilikausi:")) +
+           QLatin1Char(' ') + TilikausiAlku.toShortString() + QStringLiteral(" - ") + TilikausiLoppu.toShortString();
 }
 
 }  // namespace core

@@ -1,7 +1,8 @@
 #pragma once
 
-// The text boxes into which the user types a date that goes into a record
-// (the voucher date of the voucher window and of the older voucher window).
+// The text boxes into which the user types a date: the voucher date of the
+// voucher window and of the older voucher window, and the period of the
+// report dialogs.
 //
 // While the user types, the record takes a date only when the box holds
 // one typed to its end (dao::Date::fromWholeText): "1.1" or "29.2.20" are
@@ -14,6 +15,11 @@
 // the date was not stored, and the box gets back the date it held before,
 // which the record still holds. A box that was empty (a record without a
 // date) may be left empty.
+//
+// A date is typed in the form the box shows it, under every locale: where
+// that form writes "-" between the day, the month and the year (2031-07-15
+// in Swedish), the key is typed as that while the user types a date, and
+// steps the date back only where it could not go on with one.
 
 #include "platform/dao/date.h"
 
@@ -45,5 +51,17 @@ bool DateBoxTyped(const QLineEdit* box);
 // that the date was not stored with the text typed, and the box gets back
 // the text it held before the typing began; nothing.
 std::optional<dao::Date> AcceptDateBox(QLineEdit* box);
+
+// For the key press handler of a box whose date the "+" and "-" keys step:
+// the days the key moves the date, 1 for "+" and -1 for "-"; 0 for a key
+// typed as it is. A key that the shown form writes between the parts of a
+// date is typed as that while the box holds a text that is not yet a whole
+// date and is not all selected; on a whole date, on a text all selected or
+// in an empty box it steps.
+int DateBoxStep(const QLineEdit* box, int keyAscii);
+
+// The message that a voucher's date lies outside the financial year, with
+// the year's first and last day.
+QString OutsideFinancialYear();
 
 }  // namespace core

@@ -5,7 +5,6 @@
 #include "core/globals.h"
 #include "core/ui/datebox.h"
 #include "core/ui/helpers.h"
-#include "core/ui/translator.h"
 #include "core/wholenumber.h"
 #include "vouchers/window/frmnewtositteet.h"
 #include "vouchers/tools/syotteet.h"
@@ -27,9 +26,9 @@ void frmNewTositteet::pvmChanged() {
 }
 
 void frmNewTositteet::pvmKeyPress(int& keyAscii) {
-    if (keyAscii != '+' && keyAscii != '-') return;
-    const int step = keyAscii == '+' ? 1 : -1;
-    keyAscii = 0;  // never typed into the field
+    const int step = core::DateBoxStep(tTositepvm, keyAscii);
+    if (step == 0) return;
+    keyAscii = 0;  // a step key is never typed into the field
     run([this, step] {
         if (const std::optional<dao::Date> d = dao::Date::fromText(tTositepvm->text()))
             tTositepvm->setText(d->addDays(step).toShortString());
@@ -52,12 +51,7 @@ void frmNewTositteet::leavePvm() {
     tTositepvm->setText(dao::Date::fromDate(typed->date()).toShortString());
     if (d != typed->date()) tTositepvm->setText(dao::Date::fromDate(d).toShortString());
     if (d < alku || d > loppu) {
-        core::ShowInfo(core::TranslateStr(QStringLiteral("frmNewTositteet"),
-                                          QStringLiteral("Tositteen päivämäärän tulee kuulua tilikauteen!")) +
-                       QStringLiteral("\r\n\r\n") +
-                       core::TranslateStr(QStringLiteral("frmNewTositteet"), QStringLiteral("Tilikausi: ")) +
-                       core::TilikausiAlku.toShortString() + QStringLiteral(" - ") +
-                       core::TilikausiLoppu.toShortString());
+        core::ShowInfo(core::OutsideFinancialYear());
         moveFocus(tTositepvm);
     }
     curTosite_->setPaiva(dao::Date::fromDate(d));

@@ -4,10 +4,12 @@
 // date, an emptied field too, is refused with a message, and the book keeps
 // the date the voucher had, whichever way the user goes on.
 //
-// CTest runs these again under other regional formats; the texts typed are
-// the Finnish forms, which every locale reads.
+// The dates are typed in the form the field shows them, under several
+// regional formats; CTest runs these again under the formats a new machine
+// usually has.
 
 #include "core/regional.h"
+#include "support/datetypings.h"
 #include "windowfixture.h"
 
 #include <QPointer>
@@ -20,16 +22,9 @@ namespace {
 enum class Way { TabThenF3, F3, PreviousVoucher, TemplateButton, CloseBox };
 const char* const kWayNames[] = {"Tab, F3", "F3 in the field", "Ctrl+S", "template button", "close box"};
 
-// The date the voucher has, the texts typed over it and the date each
-// leaves in the book ("" for the one it had).
+// The date the voucher has when the texts of support/datetypings.h are
+// typed over it.
 const dao::Date kHad = dao::Date::fromYmd(2031, 6, 30);
-const struct {
-    const char* typed;  // "" empties the field
-    const char* stored;
-} kTexts[] = {
-    {"1.13.2031", ""}, {"13.13.2031", ""}, {"29.2.2031", ""}, {"31.2.2031", ""},
-    {"abc", ""},       {"", ""},           {"15.7.2031", "2031-07-15"},
-};
 
 class DateField : public VoucherWindowTest {
 protected:
@@ -52,27 +47,31 @@ protected:
         return rs.value(0).isNull() ? QStringLiteral("<null>") : rs.value(0).toDate().toIso();
     }
 
-    // Every text over every way out, each on the second voucher of a window
-    // opened anew; notStored is the refusal as the language has it.
-    void typeEachTextAndGoOn(const QString& notStored, const QString& empty) {
-        core::ApplyRegionalFormats();  // as the language chosen has them
-        for (const auto& t : kTexts) {
+    // Every text over every way out under the regional formats given, each
+    // on the second voucher of a window opened anew; notStored is the
+    // refusal as the language has it.
+    void typeEachTextAndGoOn(const QString& notStored, const QString& empty, const QLocale& format) {
+        QLocale::setDefault(format);
+        ASSERT_EQ(kvtest::inShownForm(30, 6, 2031), kHad.toShortString());
+        for (const kvtest::DateTyping& t : kvtest::dateTypings()) {
             for (const Way way : {Way::TabThenF3, Way::F3, Way::PreviousVoucher, Way::TemplateButton, Way::CloseBox}) {
-                const QString typed = QString::fromUtf8(t.typed);
-                SCOPED_TRACE(("\"" + typed + "\" then " + QString::fromLatin1(kWayNames[int(way)])).toStdString());
+                SCOPED_TRACE(("\"" + t.keys + "\" then " + QString::fromLatin1(kWayNames[int(way)]) + " in " +
+                              QLocale().name())
+                                 .toStdString());
                 db().Execute(QStringLiteral("UPDATE to SET toPvm = ?"), {kHad});
                 db().Execute(QStringLiteral("DELETE FROM to WHERE toNumero > 2"));
                 auto& f = open();
                 key(Qt::Key_F, Qt::ControlModifier);
                 ASSERT_EQ(f.Tosite().id(), v2);
                 focusOn(f.tTositepvm);
-                overtype(f.tTositepvm, typed);
+                overtype(f.tTositepvm, t.keys);
+                EXPECT_EQ(f.tTositepvm->text(), t.holds);
                 // Typed, not yet left: only a whole date has gone in ("1.1"
                 // and "29.2.20" were dates on the way).
-                const bool refused = *t.stored == '\0';
-                const QString kept = refused ? kHad.toIso() : QString::fromLatin1(t.stored);
+                const bool refused = t.stored.isEmpty();
+                const QString kept = refused ? kHad.toIso() : t.stored;
                 EXPECT_EQ(f.Tosite().Paiva().toIso(), kept);
-                const QString message = notStored + u' ' + (typed.isEmpty() ? empty : typed);
+                const QString message = notStored + u' ' + (t.holds.isEmpty() ? empty : t.holds);
                 if (refused) dialogs->expectMessage(message, Answer::OK);
                 const QPointer<vouchers::frmNewTositteet> window(&f);
                 switch (way) {
@@ -100,8 +99,9 @@ protected:
                 EXPECT_EQ(storedDate(v1), kHad.toIso());
                 EXPECT_EQ(dialogs->shownTexts(), refused ? QStringList{message} : QStringList{});
                 // Still on the voucher: the field shows the date it has.
-                if (way == Way::TabThenF3 || way == Way::F3)
+                if (way == Way::TabThenF3 || way == Way::F3) {
                     EXPECT_EQ(f.tTositepvm->text(), dao::Date::fromIso(kept)->toShortString());
+                }
                 ui::Forms::destroyAll();
                 dialogs->reset();
             }
@@ -115,14 +115,20 @@ private:
 };
 
 TEST_F(DateField, ATextThatIsNoWholeDateLeavesTheVoucherItsDateWhicheverWayTheUserGoesOn) {
-    typeEachTextAndGoOn(QStringLiteral("Päivämäärää ei tallennettu, koska se ei ole päivämäärä:"),
-                        QStringLiteral("(tyhjä)"));
+    // The formats of the process's locale first, then the others'.
+    QList<QLocale> formats{core::RegionalLocale(core::Language)};
+    for (const char* name : {"fi_FI", "sv_FI", "en_US"})
+        if (formats.front().name() != QLatin1String(name)) formats << QLocale(QString::fromLatin1(name));
+    for (const QLocale& format : formats)
+        typeEachTextAndGoOn(QStringLiteral("Päivämäärää ei tallennettu, koska se ei ole päivämäärä:"),
+                            QStringLiteral("(tyhjä)"), format);
 }
 
 TEST_F(DateField, InSwedishToo) {
     useSwedish();
     core::Language = QStringLiteral("Svenska");
-    typeEachTextAndGoOn(QStringLiteral("Datumet sparades inte, eftersom det inte är ett datum:"), QStringLiteral("(tomt)"));
+    typeEachTextAndGoOn(QStringLiteral("Datumet sparades inte, eftersom det inte är ett datum:"), QStringLiteral("(tomt)"),
+                        {QLocale(QLocale::Swedish, QLocale::Finland)});
     expectSwedishComplete();
 }
 
