@@ -59,7 +59,7 @@ void change(benchmark::State& state, bool openingEntries) {
         freshBook(vouchers);
         state.ResumeTiming();
         const auto result = maintenance::VaihdaTilikausi({2, openingEntries});
-        if (result != maintenance::KaudenVaihtoTulos::Tehty) state.SkipWithError("the change was refused");
+        if (result.tila != maintenance::KaudenVaihtoTulos::Tehty) state.SkipWithError("the change was refused");
     }
     core::DBCon().SuljeDB();
     state.counters["vouchers"] = vouchers;

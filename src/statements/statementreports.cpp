@@ -101,6 +101,20 @@ void asetaKaavat(report::ReportControl& rc, const QStringList& formulas) {
 
 QString kaava(const QString& name, const QString& value) { return reports::NamedFormula(name, value); }
 
+// Tells which accounts have entries that the statement's models leave out,
+// before the statement is printed; the figures stay as computed.
+void kerroPuuttuvatTilit(dao::Database& db, long maID, const dao::Date& from, const dao::Date& to) {
+    const std::vector<PuuttuvaTili> tilit = TilitMallienUlkopuolella(db, maID, from, to, Automaattiset::Mukana);
+    if (tilit.empty()) return;
+    QStringList rivit;
+    for (const PuuttuvaTili& t : tilit) rivit << t.teksti();
+    core::ShowInfo(core::TranslateStr(QStringLiteral("frmNewTulosJaTase"),
+                                      QStringLiteral("Näillä tileillä on jaksolla vientejä, mutta ne eivät ole "
+                                                     "tuloslaskelma- eivätkä tasemallin millään rivillä, joten "
+                                                     "laskelmasta puuttuvat niiden viennit:")) +
+                   QStringLiteral("\n\n") + rivit.join(QLatin1Char('\n')));
+}
+
 }  // namespace
 
 // ================================================================ statement print
@@ -159,6 +173,9 @@ void TulostaLaskelma(frmNewTulosJaTase& w) {
     repaint(&w);
     laskenta.lopeta();
     repaint(&w);
+    // The balance sheet sums the year's entries from its first day, whatever
+    // the period's start.
+    kerroPuuttuvatTilit(db, maID, tuloslaskelma ? start : core::TilikausiAlku, end);
 
     if (reports::AskPrintDestination()) {
         const bool laaja = reports::RaporttiLaaja;
@@ -255,6 +272,7 @@ void TulostaBudjettivertailu(frmNewTulosJaTase& w) {
     repaint(&w);
     laskenta.lopeta();
     repaint(&w);
+    kerroPuuttuvatTilit(db, maID, start, end);
 
     if (reports::AskPrintDestination()) {
         auto T = [](const QString& text) { return core::TranslateStr(QStringLiteral("RapTulaBudj"), text); };

@@ -19,6 +19,7 @@
 #include "platform/dao/date.h"
 
 #include <QString>
+#include <vector>
 
 class QProgressBar;
 
@@ -64,6 +65,35 @@ void PoistaViimeinenTulaRivi();
 // With TiliErottelu each account gets a line of its own (tasetlID the
 // account, taseIsGroupRow False).
 void LaskeTase(long maID, const dao::Date& start, const dao::Date& end, QProgressBar* bar);
+
+// ---------------------------------------------------------------- accounts left out
+
+// An account of the chart whose entries a statement leaves out.
+struct PuuttuvaTili {
+    long tlID = 0;
+    long numero = 0;  // tlNumero
+    QString nimi;     // tlNimi
+    // The number, a blank and the name: "3080 Muut tuotot".
+    QString teksti() const;
+};
+
+// Which entries of the year TilitMallienUlkopuolella looks at.
+enum class Automaattiset {
+    Mukana,  // as the book holds them (a statement computed)
+    Pois,    // left out: the run to come writes them anew
+};
+
+// The accounts with entries in the current year's ledger that a statement
+// of model maID would count, but that stand on no row of the models it is
+// computed by: a balance model and its income model, or an income model
+// and the balance models that book its profit (every balance model when
+// none does). A balance sheet counts the vouchers dated from..to and every
+// opening voucher whatever its date, an income statement the vouchers
+// dated from..to. An account whose entries there sum to nothing changes no
+// figure and is not listed; entries naming no account of the chart are the
+// voucher checker's to report. In the order of the account numbers.
+std::vector<PuuttuvaTili> TilitMallienUlkopuolella(dao::Database& db, long maID, const dao::Date& from,
+                                                   const dao::Date& to, Automaattiset automaattiset);
 
 // ---------------------------------------------------------------- further
 

@@ -25,7 +25,14 @@ bool onDebet(const dao::RowPass& rs, int puoli) {
     return core::OnDebet(core::NzString(rs.value(puoli)));
 }
 
+std::function<void()>& vaiheenLoppu() {
+    static std::function<void()> hook;
+    return hook;
+}
+
 }  // namespace
+
+void Vientisummat::setVaiheenLoppu(std::function<void()> hook) { vaiheenLoppu() = std::move(hook); }
 
 Vientisummat& Vientisummat::varasto(dao::Database& db) {
     static Vientisummat store;
@@ -267,6 +274,7 @@ Vientisummat::Vaihe::~Vaihe() {
         return;
     }
     try {
+        if (vaiheenLoppu()) vaiheenLoppu()();
         store.leimaa(db_);
     } catch (...) {
         store.unohda();

@@ -24,6 +24,7 @@
 #include "statements/detail.h"
 
 #include <QString>
+#include <functional>
 #include <limits>
 #include <map>
 #include <tuple>
@@ -72,6 +73,11 @@ public:
     // Takes in the entries of the given vouchers of a family (written by
     // the caller) for the accounts it has read.
     void lueTositteet(dao::Database& db, const Family& f, const std::vector<long>& vouchers);
+
+    // For tests: called at the end of a run's outermost step, after the
+    // step's reads and before the store takes the book's stamp - the moment
+    // where another program's commit may land whatever the step did.
+    static void setVaiheenLoppu(std::function<void()> hook);
 
     // A step of a statement run (see above); nests.
     class Vaihe {

@@ -2,8 +2,9 @@
 // bookings with their refusals.
 
 #include "statementfixture.h"
+#include "statements/vientisummat.h"
 
-#include <QProgressBar>
+#include <functional>
 #include <sqlite3.h>
 
 using namespace kvtest;
@@ -166,44 +167,55 @@ TEST_F(Bookings, MissingOrEqualProfitAccountsAreRefusedAndTheEarlierBookingsStay
     EXPECT_EQ(find(tula(), QStringLiteral("Ylijäämä")).c("tulaToteutunutKuluva"), eur("1000"));
 }
 
-// Another program commits a voucher while a step of the run is reading the
-// entries. Whether the commit lands during the step or has to wait for its
-// end, the profit booking of the next step is that of a run started afresh
-// on the book that holds the voucher.
-TEST_F(Bookings, AnotherProgramsCommitDuringAStepShowsInTheProfitBooking) {
+// Another program commits a voucher at the end of a step of the run: after
+// the step's reads, before the store takes the book's stamp. Whatever the
+// step reads and however, the profit booking that follows is that of a run
+// started afresh on the book that holds the voucher.
+TEST_F(Bookings, AnotherProgramsCommitAtTheEndOfAStepShowsInTheProfitBooking) {
     makeBook(kModel);
     core::VoittoTaseella = 25;
     exec(QStringLiteral("UPDATE mr SET mrIsLiikevaihto = True WHERE mrID = 541"));
     voucher("10.1.2031", "43 K 1000; 19 D 1000");
-    // Commits once, without waiting for a lock the run holds.
-    bool landed = false;
-    auto otherProgram = [&] {
-        if (landed) return;
-        sqlite3* other = nullptr;
-        ASSERT_EQ(sqlite3_open(core::DatabasePath.toUtf8().constData(), &other), SQLITE_OK);
-        landed = sqlite3_exec(other,
-                              "BEGIN IMMEDIATE;"
-                              "INSERT INTO [to] (toID, toNumero, toPvm, toSelite) VALUES (9001, 2, '2031-02-01', 'x');"
-                              "INSERT INTO vi (viID, vitoID, vitlID, viTyyppi, viArvo) VALUES (9001, 9001, 43, 'K', 100000);"
-                              "INSERT INTO vi (viID, vitoID, vitlID, viTyyppi, viArvo) VALUES (9002, 9001, 19, 'D', 100000);"
-                              "COMMIT;",
-                              nullptr, nullptr, nullptr) == SQLITE_OK;
-        if (!landed) sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
-        sqlite3_close(other);
+    const dao::Date alku = core::TilikausiAlku;
+    const dao::Date loppu = core::TilikausiLoppu;
+    const struct { const char* what; std::function<void()> step; } steps[] = {
+        {"the turnover", [&] { statements::LaskeLiikevaihto(10, alku, loppu, true, nullptr); }},
+        {"the budget vouchers", [] { statements::RakennaBudjettitositteet(); }},
+        {"the income statement", [&] { statements::LaskeTuloslaskelma(10, alku, loppu, nullptr); }},
+        {"the balance sheet", [&] { statements::LaskeTase(2, alku, loppu, nullptr); }},
+        {"the profit booking", [&] { statements::TeeAutomaattikirjaukset(10, alku, loppu, nullptr, false); }},
     };
-    QProgressBar bar;
-    bar.setRange(0, 100);
-    // The first step forward comes after the turnover row's first child
-    // has been summed, with every account of the model read.
-    QObject::connect(&bar, &QProgressBar::valueChanged, otherProgram);
-    dao::Database d = db();
-    statements::TyhjennaTulaJaTase(d);
-    statements::RakennaBudjettitositteet();
-    statements::LaskeLiikevaihto(10, core::TilikausiAlku, core::TilikausiLoppu, true, &bar);
-    otherProgram();
-    ASSERT_TRUE(landed);
-    statements::TeeAutomaattikirjaukset(10, core::TilikausiAlku, core::TilikausiLoppu, nullptr, false);
-    EXPECT_EQ(ledger(), pair("2031-12-31", "-2", "K", "101000"));
+    // Counting down: the keys of the run's own bookings count up.
+    long key = 9000000;
+    long income = 1000;
+    for (const auto& c : steps) {
+        SCOPED_TRACE(c.what);
+        // A run afresh, whose store has read the entries before the step.
+        dao::Database d = db();
+        statements::TyhjennaTulaJaTase(d);
+        statements::TeeAutomaattikirjaukset(10, alku, loppu, nullptr, false);
+        bool landed = false;
+        --key;
+        statements::detail::Vientisummat::setVaiheenLoppu([&] {
+            if (landed) return;
+            sqlite3* other = nullptr;
+            ASSERT_EQ(sqlite3_open(core::DatabasePath.toUtf8().constData(), &other), SQLITE_OK);
+            const QByteArray sql = QStringLiteral(
+                "BEGIN IMMEDIATE;"
+                "INSERT INTO [to] (toID, toNumero, toPvm, toSelite) VALUES (%1, 2, '2031-02-01', 'x');"
+                "INSERT INTO vi (viID, vitoID, vitlID, viTyyppi, viArvo) VALUES (%1, %1, 43, 'K', 100);"
+                "COMMIT;").arg(key).toUtf8();
+            landed = sqlite3_exec(other, sql.constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
+            if (!landed) sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+            sqlite3_close(other);
+        });
+        c.step();
+        statements::detail::Vientisummat::setVaiheenLoppu(nullptr);
+        ASSERT_TRUE(landed);
+        income += 100;
+        statements::TeeAutomaattikirjaukset(10, alku, loppu, nullptr, false);
+        EXPECT_EQ(ledger(), pair("2031-12-31", "-2", "K", QString::number(income)));
+    }
 }
 
 }  // namespace

@@ -246,6 +246,40 @@ TEST_F(Reports, TheBalanceSheetStartsAtTheYearAndBothSidesAgree) {
     EXPECT_EQ(text("SELECT maNimi FROM ma WHERE maID = 2", "maNimi"), "Tase");
 }
 
+// An account added to the chart (3080) with entries of the year, but on no
+// row of the two models: each statement names it before it is printed, and
+// prints its figures as the models give them - the result without the
+// account's 1 285,40, the balance sheet's sides apart by as much.
+TEST_F(Reports, AnAccountOnNoRowOfTheModelsIsNamedBeforeTheStatementIsPrinted) {
+    makeBook(QStringLiteral("UPDATE ma SET maTulosMaID = 1 WHERE maID = 2;\n"
+                            "INSERT INTO tl (tlID, tlNumero, tlNimi, tlKuvaus) VALUES (120, 3080, 'Muut tuotot', ' ');\n"));
+    core::VoittoTaseella = 25;
+    voucher(QStringLiteral("1.1.2031"), QStringLiteral("19 D 1000; 24 K 1000"), true);
+    voucher(QStringLiteral("5.3.2031"), QStringLiteral("19 D 1254.60; 43 K 1254.60"));
+    voucher(QStringLiteral("6.3.2031"), QStringLiteral("19 D 1285.40; 120 K 1285.40"));
+    const struct { const char *model, *line, *column, *amount; } cases[] = {
+        {"ma1", "Tilikauden tulos", "toteutunut", "1254.60"},
+        {"ma2", "VASTAAVAA", "loppusaldo", "3540"},
+        {"ma2", "VASTATTAVAA", "loppusaldo", "2254.60"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        frmNewTulosJaTase& w = open(QString::fromLatin1(c.model));
+        period = {QStringLiteral("1.1.2031"), QStringLiteral("31.12.2031")};
+        dialogs.expectMessage(QStringLiteral("niiden viennit:\n\n3080 Muut tuotot"), ui::Answer::OK);
+        QTest::mouseClick(w.cTulosta, Qt::LeftButton);
+        const report::RunRecord& r = run();
+        const QStringList texts = column(r, "teksti");
+        const int at = texts.lastIndexOf(QString::fromUtf8(c.line));
+        ASSERT_GE(at, 0);
+        EXPECT_EQ(column(r, c.column)[at], eur(c.amount).toLocaleString());
+    }
+    // The budget comparison is an income statement too.
+    dialogs.expectMessage(QStringLiteral("niiden viennit:\n\n3080 Muut tuotot"), ui::Answer::OK);
+    open(QStringLiteral("ma1")).mRapBudjettivertailu->trigger();
+    EXPECT_EQ(QFileInfo(run().properties.reportFileName).fileName(), "tulabudj.rpt");
+}
+
 TEST_F(Reports, TheBudgetComparisonAndTheAccountList) {
     makeDemo();
     frmNewTulosJaTase& w = open(QStringLiteral("ma2"));

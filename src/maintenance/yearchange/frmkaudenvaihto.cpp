@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QProgressBar>
+#include <QStringList>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -192,10 +193,38 @@ void frmKaudenVaihto::cTilikaudenvaihto_Click() {
     }
     setRunning(false);
 
-    if (tulos == KaudenVaihtoTulos::EiTuloslaskelmaa) {
+    switch (tulos.tila) {
+    case KaudenVaihtoTulos::Tehty:
+        break;
+    case KaudenVaihtoTulos::EiTuloslaskelmaa:
         core::ShowInfo(core::TranslateStr(QStringLiteral("frmKaudenVaihto"),
                                           QStringLiteral("Tasemallille ei ole määritelty tuloslaskelmaa, jonka "
                                                          "perusteella tilikauden voitto kirjataan.")));
+        return;
+    case KaudenVaihtoTulos::TilejaPuuttuu: {
+        QStringList tilit;
+        for (const statements::PuuttuvaTili& t : tulos.tilit) tilit << t.teksti();
+        core::ShowInfo(
+            core::TranslateStr(QStringLiteral("frmKaudenVaihto"),
+                               QStringLiteral("Tilikauden vaihtoa ei tehty. Näillä tileillä on tilikaudella vientejä, "
+                                              "mutta ne eivät ole tasemallin eivätkä sen tuloslaskelman millään "
+                                              "rivillä:")) +
+            QStringLiteral("\n\n") + tilit.join(QLatin1Char('\n')) + QStringLiteral("\n\n") +
+            core::TranslateStr(QStringLiteral("frmKaudenVaihto"),
+                               QStringLiteral("Lisää tilit mallien riveille ja tee tilikauden vaihto sitten uudelleen.")));
+        return;
+    }
+    case KaudenVaihtoTulos::AvausEiTasmaa:
+        core::ShowInfo(
+            core::TranslateStr(QStringLiteral("frmKaudenVaihto"),
+                               QStringLiteral("Tilikauden vaihtoa ei tehty, koska avausvientien debet ja kredit eivät "
+                                              "täsmää.")) +
+            QStringLiteral("\n\n") + core::TranslateStr(QStringLiteral("frmKaudenVaihto"), QStringLiteral("Debet:")) +
+            QLatin1Char(' ') + tulos.debet.toText() + QLatin1Char('\n') +
+            core::TranslateStr(QStringLiteral("frmKaudenVaihto"), QStringLiteral("Kredit:")) + QLatin1Char(' ') +
+            tulos.kredit.toText() + QStringLiteral("\n\n") +
+            core::TranslateStr(QStringLiteral("frmKaudenVaihto"),
+                               QStringLiteral("Tarkista tasemalli ja sen tuloslaskelma mallien tarkistuksella.")));
         return;
     }
     core::ShowInfo(core::TranslateStr(QStringLiteral("frmKaudenVaihto"), QStringLiteral("Tilikauden vaihto tehty.")));

@@ -33,11 +33,21 @@ struct Tilikaudet {
     dao::Date alku, loppu, edAlku, edLoppu;
 };
 
-// One account line of the closing balance sheet.
-struct TaseTili {
+// One opening entry.
+struct AvausVienti {
     long tlID = 0;
-    long printGroup = 0;
-    dao::Currency saldo;
+    QString tyyppi;
+    dao::Currency arvo;
+};
+
+// The opening entries of the new year, computed from the closing balance
+// sheet before anything moves.
+struct Avaus {
+    // The balance sheet has account lines: the voucher is booked, even
+    // when every balance is zero.
+    bool tilirivit = false;
+    std::vector<AvausVienti> viennit;
+    dao::Currency debet, kredit;
 };
 
 // Step 2: the earlier previous year goes.
@@ -81,13 +91,12 @@ void tallennaPaivamaarat(dao::Database& db, const Tilikaudet& t) {
     s.SaveSetting(core::dateText(t.edLoppu), QStringLiteral("EdTilikausiLoppu"));
 }
 
-// Step 6: the opening voucher 0 dated the new year's first day, one opening
-// entry per account whose closing balance is not zero. Assets (the model's
-// first top-level group) keep their side, the rest are booked the other way
-// round; the amount is always positive. Without account lines in the
-// balance sheet nothing is booked.
-void kirjaaAvausviennit(dao::Database& db, const dao::Date& uusiAlku, const KaudenVaihtoSeuranta& s) {
-    std::vector<TaseTili> tilit;
+// Step 1, at its end: one opening entry per account line of the closing
+// balance sheet whose balance is not zero. Assets (the model's first
+// top-level group) keep their side, the rest are booked the other way
+// round; the amount is always positive.
+Avaus laskeAvausviennit(dao::Database& db) {
+    Avaus a;
     dao::Recordset rs = db.OpenRecordset(
         QStringLiteral("SELECT tasetlID, tasePrintGroup, taseLoppusaldo FROM tase "
                        "WHERE tasetlID > 0 AND taseIsGroupRow = False ORDER BY taseID"),
@@ -95,12 +104,24 @@ void kirjaaAvausviennit(dao::Database& db, const dao::Date& uusiAlku, const Kaud
     const dao::Field tlID = rs.field(QStringLiteral("tasetlID"));
     const dao::Field ryhma = rs.field(QStringLiteral("tasePrintGroup"));
     const dao::Field saldo = rs.field(QStringLiteral("taseLoppusaldo"));
-    for (; !rs.isEOF(); rs.MoveNext())
-        tilit.push_back(
-            {core::NzLong(tlID.valueRef()), core::NzLong(ryhma.valueRef()), core::NzCurrency(saldo.valueRef())});
+    for (; !rs.isEOF(); rs.MoveNext()) {
+        a.tilirivit = true;
+        const dao::Currency s = core::NzCurrency(saldo.valueRef());
+        if (s.isZero()) continue;
+        const bool vastaavaa = core::NzLong(ryhma.valueRef()) == 1;
+        const bool debet = (s > dao::Currency()) == vastaavaa;
+        a.viennit.push_back({core::NzLong(tlID.valueRef()), debet ? QStringLiteral("D") : QStringLiteral("K"), s.abs()});
+        (debet ? a.debet : a.kredit) += s.abs();
+    }
     rs.Close();
-    if (tilit.empty()) return;
+    return a;
+}
 
+// Step 6: the opening voucher 0 dated the new year's first day with the
+// opening entries. Without account lines in the balance sheet nothing is
+// booked.
+void kirjaaAvausviennit(dao::Database& db, const dao::Date& uusiAlku, const Avaus& a, const KaudenVaihtoSeuranta& s) {
+    if (!a.tilirivit) return;
     dao::Recordset to = db.OpenRecordset(QStringLiteral("SELECT * FROM [to] WHERE toID = 0"), dao::RecordsetType::Dynaset);
     to.AddNew();
     to.setValue(QStringLiteral("toNumero"), dao::Variant(0L));
@@ -112,14 +133,10 @@ void kirjaaAvausviennit(dao::Database& db, const dao::Date& uusiAlku, const Kaud
     to.Update();
     to.Close();
 
-    for (const TaseTili& t : tilit) {
-        if (t.saldo.isZero()) continue;
-        const bool positiivinen = t.saldo > dao::Currency();
-        const bool vastaavaa = t.printGroup == 1;
-        const QString tyyppi = positiivinen == vastaavaa ? QStringLiteral("D") : QStringLiteral("K");
+    for (const AvausVienti& v : a.viennit) {
         db.Execute(QStringLiteral("INSERT INTO vi (vitlID, vitoID, viTyyppi, viArvo, viAvausvienti, viAutomaatti) "
                                   "VALUES (?, ?, ?, ?, True, False)"),
-                   {dao::Variant(t.tlID), dao::Variant(toID), dao::Variant(tyyppi), dao::Variant(t.saldo.abs())});
+                   {dao::Variant(v.tlID), dao::Variant(toID), dao::Variant(v.tyyppi), dao::Variant(v.arvo)});
         rivi(s);
     }
 }
@@ -145,6 +162,12 @@ void peru(dao::Database& db, int syvyys) {
     }
 }
 
+KaudenVaihtoTulos tulos(KaudenVaihtoTulos::Tila tila) {
+    KaudenVaihtoTulos t;
+    t.tila = tila;
+    return t;
+}
+
 }  // namespace
 
 dao::Date VuodenPaasta(const dao::Date& d) { return d.addYears(1); }
@@ -164,18 +187,42 @@ KaudenVaihtoTulos VaihdaTilikausi(const KaudenVaihtoValinnat& valinnat, const Ka
     const int syvyys = db.transactionDepth();
     db.BeginTrans();
     try {
-        statements::TyhjennaTulaJaTase(db);
+        long tulosMaID = 0;
         if (valinnat.teeAvausviennit) {
             reports::TiliErottelu = true;
             statement_models::cMalli malli;
             malli.Read(valinnat.tasemalliID);
-            const long tulosMaID = malli.TulosMaID();
+            tulosMaID = malli.TulosMaID();
+            // An account that the two models leave out would be left out of
+            // the opening entries: nothing is written.
+            if (tulosMaID != 0) {
+                KaudenVaihtoTulos esto = tulos(KaudenVaihtoTulos::TilejaPuuttuu);
+                esto.tilit = statements::TilitMallienUlkopuolella(db, valinnat.tasemalliID, alku, loppu,
+                                                                  statements::Automaattiset::Pois);
+                if (!esto.tilit.empty()) {
+                    peru(db, syvyys);
+                    return esto;
+                }
+            }
+        }
+        statements::TyhjennaTulaJaTase(db);
+        Avaus avaus;
+        if (valinnat.teeAvausviennit) {
             if (tulosMaID == 0) {
                 db.CommitTrans();
-                return KaudenVaihtoTulos::EiTuloslaskelmaa;
+                return tulos(KaudenVaihtoTulos::EiTuloslaskelmaa);
             }
             statements::TeeAutomaattikirjaukset(tulosMaID, alku, loppu, s.bar, false);
             statements::LaskeTase(valinnat.tasemalliID, alku, loppu, nullptr);
+            avaus = laskeAvausviennit(db);
+            // The last guard: the new year never opens out of balance.
+            if (avaus.debet != avaus.kredit) {
+                peru(db, syvyys);
+                KaudenVaihtoTulos esto = tulos(KaudenVaihtoTulos::AvausEiTasmaa);
+                esto.debet = avaus.debet;
+                esto.kredit = avaus.kredit;
+                return esto;
+            }
         }
         valmis(s, 1);
 
@@ -197,7 +244,7 @@ KaudenVaihtoTulos VaihdaTilikausi(const KaudenVaihtoValinnat& valinnat, const Ka
 
         if (valinnat.teeAvausviennit) {
             vaihe(s, core::TranslateStr(QStringLiteral("frmKaudenVaihto"), QStringLiteral("Kirjataan avausviennit.")));
-            kirjaaAvausviennit(db, uudet.alku, s);
+            kirjaaAvausviennit(db, uudet.alku, avaus, s);
         }
         valmis(s, 6);
 
@@ -219,7 +266,7 @@ KaudenVaihtoTulos VaihdaTilikausi(const KaudenVaihtoValinnat& valinnat, const Ka
     core::RaporttiAlkuPvm = core::TilikausiAlku;
     core::RaporttiLoppuPvm = core::TilikausiLoppu;
     valmis(s, 7);
-    return KaudenVaihtoTulos::Tehty;
+    return tulos(KaudenVaihtoTulos::Tehty);
 }
 
 }  // namespace maintenance

@@ -17,10 +17,13 @@
 // the book has been committed; a failure leaves them and the book as they
 // were, and the error reaches the caller.
 
+#include "platform/dao/currency.h"
 #include "platform/dao/date.h"
+#include "statements/statements.h"
 
 #include <QString>
 #include <functional>
+#include <vector>
 
 class QProgressBar;
 
@@ -46,15 +49,31 @@ struct KaudenVaihtoSeuranta {
     QProgressBar* bar = nullptr;
 };
 
-enum class KaudenVaihtoTulos {
-    Tehty,             // the change is done and committed
-    EiTuloslaskelmaa,  // opening entries asked for, but the balance model names no income model
+struct KaudenVaihtoTulos {
+    enum Tila {
+        Tehty,             // the change is done and committed
+        EiTuloslaskelmaa,  // opening entries asked for, but the balance model names no income model
+        TilejaPuuttuu,     // accounts with entries of the year stand on no row of the two models
+        AvausEiTasmaa,     // the opening entries' debits and credits differ
+    };
+    Tila tila = Tehty;
+    // TilejaPuuttuu: the accounts, in the order of their numbers.
+    std::vector<statements::PuuttuvaTili> tilit;
+    // AvausEiTasmaa: the totals of the opening entries' two sides.
+    dao::Currency debet, kredit;
 };
 
 // Runs the change. RaporttiKpID becomes 0 and, with opening entries,
-// TiliErottelu True, as the balance sheet needs. A refusal
-// (EiTuloslaskelmaa) leaves the book as it was but for the emptied work
-// tables. A database error rolls the whole change back and is raised again.
+// TiliErottelu True, as the balance sheet needs. With opening entries the
+// accounts with entries of the year are looked over before anything is
+// written: one that is on no row of the balance model nor of its income
+// model would leave its balance out of the opening entries, and the change
+// is refused (TilejaPuuttuu). The opening entries are computed before the
+// year's vouchers move, and when their debits and credits differ the
+// change is refused too (AvausEiTasmaa). These two refusals leave the book
+// exactly as it was; EiTuloslaskelmaa leaves it as it was but for the
+// emptied work tables. A database error rolls the whole change back and is
+// raised again.
 KaudenVaihtoTulos VaihdaTilikausi(const KaudenVaihtoValinnat& valinnat, const KaudenVaihtoSeuranta& seuranta = {});
 
 // The same day one calendar year later; 29 February becomes 28 February.

@@ -247,7 +247,8 @@ TEST_F(YearChange, ABalanceSheetWithoutAccountLinesBooksNoOpeningVoucher) {
         "INSERT INTO mr (mrID, mrmaID, mrSaldoPuoli, mrTilit, mrBelongsToGroup, mrGroupOrder, mrTeksti, mrKaava, "
         "mrIsLiikevaihto, mrIsEquation, mrIsVoitto, mrtlID, mrviTyyppi) "
         "VALUES (500, 3, 'D', ' ', 0, 1, 'VASTAAVAA', '', False, False, False, 0, 'D');\n"));
-    voucher(QStringLiteral("5.3.2031"), QStringLiteral("19 D 10; 43 K 10"));
+    // Entries on the income model's accounts alone: no balance is left out.
+    voucher(QStringLiteral("5.3.2031"), QStringLiteral("44 D 10; 43 K 10"));
     change(QStringLiteral("Tyhjä tase"));
     EXPECT_EQ(number(QStringLiteral("SELECT COUNT(*) AS n FROM [to]"), QStringLiteral("n")), 0);
     EXPECT_EQ(number(QStringLiteral("SELECT COUNT(*) AS n FROM toE WHERE toEAutomaatti = False"), QStringLiteral("n")), 1);
@@ -265,7 +266,7 @@ TEST_F(YearChange, StepsAreReportedInOrderAndARefusedProfitBookingDoesNotStopThe
     s.vaihe = [&](const QString& t) { texts << t; };
     s.valmis = [&](int v) { values << v; };
     dialogs.expectMessage(QStringLiteral("Tilikauden ylijäämän kirjauksia ei tehdä."), Answer::OK);
-    EXPECT_EQ(maintenance::VaihdaTilikausi({2, true}, s), maintenance::KaudenVaihtoTulos::Tehty);
+    EXPECT_EQ(maintenance::VaihdaTilikausi({2, true}, s).tila, maintenance::KaudenVaihtoTulos::Tehty);
     EXPECT_EQ(texts, QStringList({"Lasketaan tilikauden tase.", "Poistetaan vanhat historiatiedot.",
                                   "Siirretään viennit vertailutietoihin.", "Poistetaan viennit.",
                                   "Vaihdetaan tilikausien päivämäärät.", "Kirjataan avausviennit.",
@@ -310,6 +311,43 @@ TEST_F(YearChange, ABalanceModelWithoutIncomeModelIsRefusedBeforeAnythingMoves) 
     EXPECT_EQ(after, before);
     EXPECT_EQ(core::TilikausiAlku, dao::Date::fromYmd(2026, 1, 1));
     EXPECT_TRUE(reports::TiliErottelu);
+}
+
+// An account added to the chart (3080) with entries of the year, but on
+// no row of the balance model or of its income model: its balance would be
+// left out of the opening entries, which would not balance. The change is
+// refused before anything is written, naming the account. With the account
+// only on a group row, whose accounts nothing sums, the opening entries
+// are found out of balance and the change is refused too. Each refusal
+// leaves the book exactly as it was; on a row of its own the change is made.
+TEST_F(YearChange, AnAccountLeftOutOfTheModelsStopsTheChangeAndTheBookStaysAsItWas) {
+    makeSmall(QStringLiteral("INSERT INTO tl (tlID, tlNumero, tlNimi, tlKuvaus) VALUES (120, 3080, 'Muut tuotot', ' ');\n"));
+    voucher(QStringLiteral("1.1.2031"), QStringLiteral("19 D 1000; 24 K 1000"), true);
+    voucher(QStringLiteral("5.3.2031"), QStringLiteral("19 D 1254.60; 43 K 1254.60"));
+    voucher(QStringLiteral("6.3.2031"), QStringLiteral("19 D 1285.40; 120 K 1285.40"));
+    const struct { const char *what, *models; QString message; } cases[] = {
+        {"on no row", "", QStringLiteral("\n3080 Muut tuotot\n")},
+        {"only on a group row", "UPDATE mr SET mrTilit = '120,' WHERE mrID = 1",
+         QStringLiteral("Debet: ") + eur("3540").toText() + QStringLiteral("\nKredit: ") + eur("2254.60").toText()},
+        {"on a row of its own", "UPDATE mr SET mrTilit = '43,44,120,' WHERE mrID = 2", kDone},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (*c.models) exec(QString::fromUtf8(c.models));
+        const auto before = dump();
+        auto& w = open();
+        choose(w.cmbTasemalli, QStringLiteral("Tase"));
+        dialogs.expectMessage(c.message, Answer::OK);
+        QTest::mouseClick(w.cTilikaudenvaihto, Qt::LeftButton);
+        if (c.message == kDone) break;
+        ASSERT_FALSE(closed());
+        EXPECT_EQ(dump(), before);
+        EXPECT_EQ(core::TilikausiAlku, dao::Date::fromYmd(2031, 1, 1));
+        QTest::mouseClick(w.cPeru, Qt::LeftButton);
+    }
+    EXPECT_TRUE(closed());
+    EXPECT_EQ(table(QStringLiteral("SELECT vitlID, viTyyppi, viArvo FROM vi ORDER BY viID")),
+              QStringList({"19|D|3540", "24|K|1000", "25|K|2540"}));
 }
 
 // ---------------------------------------------------------------- failures
