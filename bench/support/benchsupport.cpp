@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QLocale>
 #include <algorithm>
+#include <clocale>
 #include <cstdio>
 
 namespace {
@@ -225,6 +226,15 @@ private:
 };
 
 int run(int argc, char** argv) {
+    // The benchmark library reads the numbers of its flags
+    // (--benchmark_min_time=0.01) and of the machine's description, and
+    // writes those of its report, through the C library's locale, which the
+    // application object has just set from the environment: a Finnish or
+    // Swedish one wants a decimal comma and refuses 0.01. Its numeric category
+    // goes back to "C" for the whole run. The program's own formats are not
+    // the C library's (they come from QLocale and the environment), so what
+    // the benchmarks measure is the same.
+    std::setlocale(LC_NUMERIC, "C");
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     TableReporter table;

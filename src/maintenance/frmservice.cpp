@@ -91,6 +91,27 @@ QString frmService::Subject() {
     return core::SeuranNimi + u'-' + core::AppTitle + u':' + shell::VersionString();
 }
 
+QString frmService::FailureText(mail::Failure failure) {
+    switch (failure) {
+    case mail::Failure::ServerNotFound:
+        return QStringLiteral("Postipalvelinta ei löytynyt: tarkista asetusten SMTP palvelimen nimi.");
+    case mail::Failure::ConnectionRefused:
+        return QStringLiteral("Postipalvelin ei ottanut yhteyttä vastaan: tarkista asetusten SMTP palvelimen nimi ja portti.");
+    case mail::Failure::NoEncryption:
+        return QStringLiteral("Postipalvelin ei tarjoa salattua yhteyttä (TLS), eikä tietokantaa lähetetä salaamatta.");
+    case mail::Failure::UntrustedServer:
+        return QStringLiteral("Postipalvelimen varmennetta ei voitu todentaa, joten tietokantaa ei lähetetty.");
+    case mail::Failure::LoginRefused:
+        return QStringLiteral("Postipalvelin ei hyväksynyt käyttäjätunnusta tai salasanaa.");
+    case mail::Failure::TimedOut:
+        return QStringLiteral("Postipalvelin ei vastannut ajoissa.");
+    case mail::Failure::None:
+    case mail::Failure::Other:
+        break;
+    }
+    return QString();
+}
+
 sys::cMouseCursor& frmService::cursor() {
     if (!cursor_) cursor_ = std::make_unique<sys::cMouseCursor>();
     return *cursor_;
@@ -155,14 +176,13 @@ void frmService::vks_SendCompletedSuccessfully() {
     ui::Forms::unload(*this);
 }
 
-void frmService::vks_SendFailed(const QString& reason) {
-    qWarning("frmService: sending failed: %s", qPrintable(reason));
+void frmService::vks_SendFailed(mail::Failure failure, const QString& detail) {
+    qWarning("frmService: sending failed: %s", qPrintable(detail));
     cursor().SetCursor(this, sys::kPointerDefault);
     repaint();
     QString message = QStringLiteral("Huoltotiedoston lähetys epäonnistui.");
-    // A refusal to send without encryption says why: the user can do
-    // something about it in the settings.
-    if (mail::IsEncryptionRefusal(reason)) message += u'\n' + reason;
+    const QString why = FailureText(failure);
+    if (!why.isEmpty()) message += u'\n' + why;
     core::ShowInfo(message);
     setSending(false);
 }

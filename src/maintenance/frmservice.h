@@ -21,6 +21,7 @@ class QPushButton;
 
 namespace mail {
 class cMailer;
+enum class Failure;
 }
 namespace sys {
 class cMouseCursor;
@@ -42,6 +43,9 @@ public:
 
     // "<association>-<program title>:<major>.<minor>.<revision>".
     static QString Subject();
+    // Why the sending failed, in words for the user, where the user can do
+    // something about it; "" for the failures that tell nothing more.
+    static QString FailureText(mail::Failure failure);
 
     QMenuBar* menuBar = nullptr;
     QMenu* mTiedosto = nullptr;
@@ -62,7 +66,7 @@ public:
 
     // The mail service's reports.
     void vks_SendCompletedSuccessfully();
-    void vks_SendFailed(const QString& reason);
+    void vks_SendFailed(mail::Failure failure, const QString& detail);
     void vks_SendProgress(long value);
 
 protected:

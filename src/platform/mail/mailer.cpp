@@ -65,6 +65,30 @@ struct Progress {
     }
 };
 
+Failure failureOf(CURLcode rc) {
+    switch (rc) {
+    case CURLE_OK:
+        return Failure::None;
+    case CURLE_COULDNT_RESOLVE_HOST:
+        return Failure::ServerNotFound;
+    case CURLE_COULDNT_CONNECT:
+        return Failure::ConnectionRefused;
+    case CURLE_USE_SSL_FAILED:     // no STARTTLS offered
+    case CURLE_SSL_CONNECT_ERROR:  // no TLS where it should begin
+        return Failure::NoEncryption;
+    case CURLE_PEER_FAILED_VERIFICATION:
+        return Failure::UntrustedServer;
+    case CURLE_LOGIN_DENIED:
+        return Failure::LoginRefused;
+    case CURLE_OPERATION_TIMEDOUT:
+        return Failure::TimedOut;
+    default:
+        return Failure::Other;
+    }
+}
+
+SendResult other(const QString& detail) { return {Failure::Other, detail}; }
+
 int onTransfer(void* data, curl_off_t, curl_off_t, curl_off_t upTotal, curl_off_t upNow) {
     auto* p = static_cast<Progress*>(data);
     if (upTotal > 0) {
@@ -84,18 +108,6 @@ QString SmtpUrl(const QString& server) {
     // The port that speaks TLS from its first byte.
     if (s.endsWith(QLatin1String(":465"))) return QStringLiteral("smtps://") + s;
     return QStringLiteral("smtp://") + s;
-}
-
-QString NoEncryptionReason() {
-    return QStringLiteral("Postipalvelin ei tarjoa salattua yhteyttä (TLS), eikä tietokantaa lähetetä salaamatta.");
-}
-
-QString UntrustedServerReason() {
-    return QStringLiteral("Postipalvelimen varmennetta ei voitu todentaa, joten tietokantaa ei lähetetty.");
-}
-
-bool IsEncryptionRefusal(const QString& reason) {
-    return reason == NoEncryptionReason() || reason == UntrustedServerReason();
 }
 
 void SetTrustedCertificateFile(const QString& path) {
@@ -144,16 +156,16 @@ QByteArray EncodeHeaderText(const QString& text) {
     return out;
 }
 
-QString SendNow(const Message& m, const std::function<void(int)>& progress) {
+SendResult SendNow(const Message& m, const std::function<void(int)>& progress) {
     const QByteArray url = SmtpUrl(m.server).toUtf8();
-    if (url.isEmpty()) return QStringLiteral("No mail server given");
+    if (url.isEmpty()) return other(QStringLiteral("No mail server given"));
     if (!url.startsWith("smtp://") && !url.startsWith("smtps://"))
-        return QStringLiteral("Not a mail server address: ") + QString::fromUtf8(url);
-    if (m.receiver.trimmed().isEmpty()) return QStringLiteral("No receiver given");
-    if (!curlReady()) return QStringLiteral("The mail library could not be started");
+        return other(QStringLiteral("Not a mail server address: ") + QString::fromUtf8(url));
+    if (m.receiver.trimmed().isEmpty()) return other(QStringLiteral("No receiver given"));
+    if (!curlReady()) return other(QStringLiteral("The mail library could not be started"));
 
     Curl c;
-    if (!c.handle) return QStringLiteral("The mail library could not be started");
+    if (!c.handle) return other(QStringLiteral("The mail library could not be started"));
     char errorText[CURL_ERROR_SIZE] = {};
     Progress prog;
     prog.report = &progress;
@@ -210,21 +222,12 @@ QString SendNow(const Message& m, const std::function<void(int)>& progress) {
     curl_easy_setopt(h, CURLOPT_XFERINFODATA, &prog);
 
     const CURLcode rc = curl_easy_perform(h);
-    switch (rc) {
-    case CURLE_USE_SSL_FAILED:     // no STARTTLS offered
-    case CURLE_SSL_CONNECT_ERROR:  // no TLS where it should begin
-        return NoEncryptionReason();
-    case CURLE_PEER_FAILED_VERIFICATION:
-        return UntrustedServerReason();
-    default:
-        break;
-    }
     if (rc != CURLE_OK) {
-        const QString reason = QString::fromUtf8(errorText).trimmed();
-        return reason.isEmpty() ? QString::fromUtf8(curl_easy_strerror(rc)) : reason;
+        const QString detail = QString::fromUtf8(errorText).trimmed();
+        return {failureOf(rc), detail.isEmpty() ? QString::fromUtf8(curl_easy_strerror(rc)) : detail};
     }
     prog.to(100);
-    return QString();
+    return {};
 }
 
 // ---------------------------------------------------------------- cMailer
@@ -233,7 +236,7 @@ namespace {
 
 struct Job {
     Message message;
-    QString error;
+    SendResult result;
     QThread* thread = nullptr;
     QPointer<cMailer> owner;
 };
@@ -244,12 +247,12 @@ cMailer::cMailer(QObject* parent) : QObject(parent) {}
 
 cMailer::~cMailer() = default;
 
-void cMailer::finish(const QString& error) {
+void cMailer::finish(const SendResult& result) {
     --running_;
-    if (error.isEmpty())
+    if (result.failure == Failure::None)
         Q_EMIT SendCompletedSuccessfully();
     else
-        Q_EMIT SendFailed(error);
+        Q_EMIT SendFailed(result.failure, result.detail);
 }
 
 void cMailer::Send(const QString& body, const QString& subject, const QString& attachmentPath) {
@@ -277,14 +280,14 @@ void cMailer::Send(const QString& body, const QString& subject, const QString& a
                 failure = QStringLiteral("The attachment cannot be read: ") + file.errorString();
         }
         if (!failure.isEmpty()) {
-            QMetaObject::invokeMethod(this, [this, failure] { finish(failure); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(this, [this, failure] { finish(other(failure)); }, Qt::QueuedConnection);
             return;
         }
         m.attachmentName = QFileInfo(attachmentPath).fileName();
     }
 
     QThread* thread = QThread::create([job] {
-        job->error = SendNow(job->message, [job](int percent) {
+        job->result = SendNow(job->message, [job](int percent) {
             // Delivered on the owner's thread; the thread object outlives
             // every such call (it is deleted only after it has finished).
             const QPointer<cMailer> owner = job->owner;
@@ -297,7 +300,7 @@ void cMailer::Send(const QString& body, const QString& subject, const QString& a
         });
     });
     job->thread = thread;
-    connect(thread, &QThread::finished, this, [this, job] { finish(job->error); });
+    connect(thread, &QThread::finished, this, [this, job] { finish(job->result); });
     connect(thread, &QThread::finished, thread, &QObject::deleteLater);
     thread->start();
 }

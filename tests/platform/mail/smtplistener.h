@@ -2,7 +2,8 @@
 
 // A small SMTP server for tests, on 127.0.0.1 at a port of its own: it
 // speaks enough of the protocol to take messages, keeps what it received,
-// and can be told to refuse the recipient. It speaks TLS as asked: STARTTLS
+// and can be told to refuse the recipient or every login (it offers AUTH
+// PLAIN once encrypted). It speaks TLS as asked: STARTTLS
 // offered (the default), TLS from the first byte (SMTPS), or none at all,
 // with a throw-away certificate that the test makes with openssl. ParseMail
 // takes a received message apart into its headers, its text and its
@@ -89,6 +90,8 @@ public:
 
     // Refuse every recipient with 550.
     bool refuseRecipient = false;
+    // Refuse every login with 535 (a login is taken otherwise).
+    bool refuseLogin = false;
 
     QList<ReceivedMail> received;
     int connections = 0;
@@ -111,6 +114,7 @@ private:
     struct Session {
         QByteArray buffer;
         bool inData = false;
+        bool inLogin = false;  // AUTH PLAIN has asked for the credentials
         ReceivedMail mail;
     };
 
@@ -160,12 +164,26 @@ private:
             if (eol < 0) return;
             const QByteArray line = ss.buffer.left(eol);
             ss.buffer.remove(0, eol + 2);
+            if (ss.inLogin) {
+                ss.inLogin = false;
+                s->write(refuseLogin ? "535 5.7.8 authentication failed\r\n" : "235 2.7.0 ok\r\n");
+                continue;
+            }
             const QByteArray verb = line.left(4).toUpper();
             if (!s->isEncrypted()) plainCommands << line.split(' ').value(0).toUpper();
             const bool offerStartTls = tls_ == Tls::StartTls && !s->isEncrypted();
             if (verb == "EHLO" || verb == "HELO") {
-                s->write(offerStartTls ? "250-localhost\r\n250-STARTTLS\r\n250 8BITMIME\r\n"
-                                       : "250-localhost\r\n250 8BITMIME\r\n");
+                s->write(offerStartTls       ? "250-localhost\r\n250-STARTTLS\r\n250 8BITMIME\r\n"
+                         : s->isEncrypted() ? "250-localhost\r\n250-AUTH PLAIN\r\n250 8BITMIME\r\n"
+                                            : "250-localhost\r\n250 8BITMIME\r\n");
+            } else if (verb == "AUTH" && s->isEncrypted()) {
+                // The credentials come with the command or on a line of their own.
+                if (line.split(' ').size() > 2) {
+                    s->write(refuseLogin ? "535 5.7.8 authentication failed\r\n" : "235 2.7.0 ok\r\n");
+                } else {
+                    ss.inLogin = true;
+                    s->write("334 \r\n");
+                }
             } else if (line.toUpper() == "STARTTLS" && offerStartTls) {
                 s->write("220 2.0.0 ready to start TLS\r\n");
                 ss.buffer.clear();
