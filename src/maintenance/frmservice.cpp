@@ -2,6 +2,7 @@
 
 #include "core/globals.h"
 #include "core/ui/helpers.h"
+#include "core/ui/translator.h"
 #include "platform/mail/mailer.h"
 #include "platform/sys/mousecursor.h"
 #include "platform/ui/controls.h"
@@ -91,20 +92,23 @@ QString frmService::Subject() {
     return core::SeuranNimi + u'-' + core::AppTitle + u':' + shell::VersionString();
 }
 
+// The reason is told in the language of the user interface; the headline
+// above it stands as it is.
 QString frmService::FailureText(mail::Failure failure) {
+    const auto tr = [](const QString& text) { return core::TranslateStr(QStringLiteral("frmService"), text); };
     switch (failure) {
     case mail::Failure::ServerNotFound:
-        return QStringLiteral("Postipalvelinta ei löytynyt: tarkista asetusten SMTP palvelimen nimi.");
+        return tr(QStringLiteral("Postipalvelinta ei löytynyt: tarkista asetusten SMTP palvelimen nimi."));
     case mail::Failure::ConnectionRefused:
-        return QStringLiteral("Postipalvelin ei ottanut yhteyttä vastaan: tarkista asetusten SMTP palvelimen nimi ja portti.");
+        return tr(QStringLiteral("Postipalvelin ei ottanut yhteyttä vastaan: tarkista asetusten SMTP palvelimen nimi ja portti."));
     case mail::Failure::NoEncryption:
-        return QStringLiteral("Postipalvelin ei tarjoa salattua yhteyttä (TLS), eikä tietokantaa lähetetä salaamatta.");
+        return tr(QStringLiteral("Postipalvelin ei tarjoa salattua yhteyttä (TLS), eikä tietokantaa lähetetä salaamatta."));
     case mail::Failure::UntrustedServer:
-        return QStringLiteral("Postipalvelimen varmennetta ei voitu todentaa, joten tietokantaa ei lähetetty.");
+        return tr(QStringLiteral("Postipalvelimen varmennetta ei voitu todentaa, joten tietokantaa ei lähetetty."));
     case mail::Failure::LoginRefused:
-        return QStringLiteral("Postipalvelin ei hyväksynyt käyttäjätunnusta tai salasanaa.");
+        return tr(QStringLiteral("Postipalvelin ei hyväksynyt käyttäjätunnusta tai salasanaa."));
     case mail::Failure::TimedOut:
-        return QStringLiteral("Postipalvelin ei vastannut ajoissa.");
+        return tr(QStringLiteral("Postipalvelin ei vastannut ajoissa."));
     case mail::Failure::None:
     case mail::Failure::Other:
         break;

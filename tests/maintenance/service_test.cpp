@@ -207,6 +207,9 @@ TEST_F(Service, WindowAndMessagesComeInSwedishFromTheShippedFile) {
     EXPECT_EQ(core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral("Tietokantaa ei voida kopioida ")),
               QStringLiteral("Databasen kan inte kopieras "));
     EXPECT_EQ(core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral("hakemistoon: ")), QStringLiteral("till katalogen: "));
+    // A failure's reason is told in Swedish too.
+    EXPECT_EQ(frmService::FailureText(mail::Failure::LoginRefused),
+              QStringLiteral("E-postservern godkände inte användarnamnet eller lösenordet."));
     // Every text was found: nothing was added to the file.
     EXPECT_TRUE(kvtest::sameAsShipped(file));
     core::SetTranslator(nullptr);
