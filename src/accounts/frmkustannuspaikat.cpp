@@ -89,16 +89,12 @@ void frmKustannuspaikat::connectEvents() {
     connectFieldEvents(tKPNumero);
     ui::Events::of(tKPNumero).onGotFocus([this] { core::HighlightText(tKPNumero); });
 
-    // The user's choice: a new selection (mouse or arrow keys), or a click
-    // on the selected item when another cost centre is shown.
-    connect(lstKPt, &QListWidget::itemSelectionChanged, this, [this] {
+    // The user's choice (mouse or arrow keys), or a click on the selected
+    // item when another cost centre is shown.
+    ui::Events::of(lstKPt).onClick([this] {
         if (bUpdatingList) return;
-        const QList<QListWidgetItem*> chosen = lstKPt->selectedItems();
-        if (chosen.isEmpty()) return;
-        run([this, item = chosen.first()] { lstKPt_Choose(item); });
-    });
-    connect(lstKPt, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        if (bUpdatingList || !item->isSelected() || itemId(item) == cur_->id()) return;
+        QListWidgetItem* item = lstKPt->currentItem();
+        if (!item || !item->isSelected() || itemId(item) == cur_->id()) return;
         run([this, item] { lstKPt_Choose(item); });
     });
 }

@@ -355,14 +355,7 @@ void frmTositteet::connectEvents() {
     // The list: a new line picked (keys, code, mouse), or a click on the
     // line that is picked already.
     ui::Events::of(lstTositteet).onClick([this] {
-        if (fillingList_) return;
-        listClickRan_ = true;
-        run([this] { ListClick(); });
-    });
-    lstTositteet->viewport()->installEventFilter(this);
-    connect(lstTositteet, &QListWidget::itemClicked, this, [this] {
-        if (!listClickRan_) run([this] { ListClick(); });
-        listClickRan_ = false;
+        if (!fillingList_) run([this] { ListClick(); });
     });
     ui::Events::of(this).onActivate([this] { activate(); });
 
@@ -373,11 +366,6 @@ void frmTositteet::connectEvents() {
         if (core::DateBoxTyped(tTositepvm)) pvmLeft();
     });
     Data1.onReposition([this] { currentVoucherChanged(); });
-}
-
-bool frmTositteet::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == lstTositteet->viewport() && event->type() == QEvent::MouseButtonPress) listClickRan_ = false;
-    return ui::Form::eventFilter(watched, event);
 }
 
 // ---------------------------------------------------------------- running handlers

@@ -229,7 +229,6 @@ public:
 protected:
     void Load() override;
     void Unload() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // ---- Building (frmtositteet.cpp)
@@ -308,7 +307,6 @@ private:
     core::cVienti* curVienti_ = nullptr;
     dao::Currency erotus_;
     bool fillingList_ = false;
-    bool listClickRan_ = false;
     bool showingVienti_ = false;
     bool gone_ = false;  // unloading: the fields' handlers do nothing more
     long shownBeforeChange_ = 0;  // the voucher shown when the book was last closed or rewritten

@@ -387,7 +387,7 @@ void frmNewTulosJaTase::connectEvents() {
         .onGotFocus([this] { core::SelectAllText(tOtsake); });
     ui::Events::of(cmbTuloslaskelma).onLostFocus([this] { run([this] { TuloslaskelmaLostFocus(); }); });
 
-    connect(lstTilit, &QListWidget::itemSelectionChanged, this, [this] {
+    ui::Events::of(lstTilit).onClick([this] {
         if (!bFillingAccounts_) run([this] { accountsClicked(); });
     });
 

@@ -12,12 +12,14 @@
 #include "platform/fso/fso.h"
 #include "shell/openers.h"
 #include "support/helppages.h"
+#include "support/keys.h"
 #include "support/pendingedit.h"
 #include "support/writetrace.h"
 
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 #include <functional>
 
 using namespace maintenance;
@@ -40,6 +42,18 @@ protected:
         core::DatabasePath = saved;
     }
     static bool shown(QWidget* w) { return !w->isHidden(); }
+    // A left click on a row of a list, as the user gives it.
+    static void click(QListWidget* l, int row) {
+        kvtest::Keys::settle();
+        ASSERT_NE(l->item(row), nullptr) << l->objectName().toStdString() << " has no row " << row;
+        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(row)).center());
+    }
+    // The stick searched, and the copy of the day row and the file row chosen.
+    static void choose(frmBackupRestore& w, int day, int file) {
+        w.cEtsiMuistitikku->click();
+        click(w.lstPaiva, day);
+        click(w.lstTietokanta, file);
+    }
     static QStringList texts(QListWidget* l) {
         QStringList out;
         for (int i = 0; i < l->count(); ++i) out << l->item(i)->text();
@@ -193,9 +207,7 @@ TEST_F(Stick, EveryNewNameIsOnTheDiskBeforeTheWorkIsReportedDone) {
          [&] {
              QDir(documents()).removeRecursively();  // made anew by the restore
              auto& w = ui::Forms::show<frmBackupRestore>();
-             w.cEtsiMuistitikku->click();
-             w.lstPaiva->setCurrentRow(0);
-             w.lstTietokanta->setCurrentRow(0);
+             choose(w, 0, 0);
              dialogs.expectMessage(QStringLiteral("Tietokantaa on vaihdettu."), ui::Answer::OK);
          },
          [] { ui::Forms::find<frmBackupRestore>()->cPalauta->click(); }, toldAll},
@@ -288,8 +300,9 @@ TEST_F(Stick, AFailedCompactionLeavesTheBookAsItWas) {
     EXPECT_FALSE(w.cTiivista->isEnabled());
 }
 
-TEST_F(Stick, TheDayListShowsDayFoldersNewestFirst) {
+TEST_F(Stick, TheDayListShowsDayFoldersNewestFirstAndTheBookClickedIsRestored) {
     putCopy(QStringLiteral("20111231"), QStringLiteral("kirja.mdb"));
+    putCopy(QStringLiteral("20111231"), QStringLiteral("seura.mdb"), QStringLiteral("Seura joulukuussa"));
     putCopy(QStringLiteral("20120105"), QStringLiteral("kirja.mdb"));
     putCopy(QStringLiteral("20120105"), QStringLiteral("seura.mdb"));
     QDir().mkpath(QDir(titleFolderOnStick()).filePath(QStringLiteral("vanhat")));
@@ -304,19 +317,25 @@ TEST_F(Stick, TheDayListShowsDayFoldersNewestFirst) {
     EXPECT_FALSE(w.cEtsiMuistitikku->isEnabled());
     EXPECT_FALSE(shown(w.lstTietokanta));
 
-    w.lstPaiva->setCurrentRow(0);
+    click(w.lstPaiva, 0);
     EXPECT_EQ(texts(w.lstTietokanta), (QStringList{QStringLiteral("kirja.mdb"), QStringLiteral("seura.mdb")}));
     EXPECT_EQ(w.lblVaihe3->text(), QStringLiteral("3. Valitulle päivälle 05.01.2012 löytyy seuraavat tietokannat, valitse "
                                                   "palautettavan tietokannan nimi:"));
     EXPECT_FALSE(shown(w.cPalauta));
-    w.lstTietokanta->setCurrentRow(1);
+    click(w.lstTietokanta, 1);
     EXPECT_EQ(w.lblPalautettavaTiedostoNimi->text(),
               QDir(titleFolderOnStick()).filePath(QStringLiteral("20120105/seura.mdb")));
     EXPECT_TRUE(shown(w.cPalauta));
     // Another day hides the chosen file.
-    w.lstPaiva->setCurrentRow(1);
+    click(w.lstPaiva, 1);
     EXPECT_FALSE(shown(w.cPalauta));
-    EXPECT_EQ(texts(w.lstTietokanta), QStringList{QStringLiteral("kirja.mdb")});
+    EXPECT_EQ(texts(w.lstTietokanta), (QStringList{QStringLiteral("kirja.mdb"), QStringLiteral("seura.mdb")}));
+    click(w.lstTietokanta, 1);
+    dialogs.expectMessage(QStringLiteral("Tietokantaa on vaihdettu."), ui::Answer::OK);
+    ASSERT_TRUE(shown(w.cPalauta));
+    w.cPalauta->click();
+    EXPECT_EQ(accountOf(QDir(documents()).filePath(QStringLiteral("Kolvio VEV/seura.mdb"))),
+              QStringLiteral("Seura joulukuussa"));
 }
 
 TEST_F(Stick, AStickWithoutCopiesSaysSo) {
@@ -346,17 +365,18 @@ TEST_F(Stick, ManagementDeletesOnlyTheCopiesConfirmed) {
     putCopy(QStringLiteral("20120213"), QStringLiteral("seura.mdb"));
     auto& w = ui::Forms::show<frmBackupManagement>();
     w.cEtsiMuistitikku->click();
-    w.lstPaiva->setCurrentRow(0);
+    click(w.lstPaiva, 0);
     EXPECT_EQ(w.lblVaihe3->text(), QStringLiteral("3. Valitulle päivälle 13.02.2012 löytyy seuraavat tietokannat, valitse "
                                                   "poistettavien tietokantojen nimet:"));
     EXPECT_FALSE(shown(w.cPoistaValitut));
-    w.lstTietokanta->item(0)->setSelected(true);
-    w.lstTietokanta->item(1)->setSelected(true);
+    click(w.lstTietokanta, 0);
+    click(w.lstTietokanta, 1);
     EXPECT_TRUE(shown(w.cPoistaValitut));
 
     dialogs.expectMessage(QStringLiteral("Haluatko varmasti poistaa kopion 13.02.2012 / kirja.mdb?"), ui::Answer::No);
     dialogs.expectMessage(QStringLiteral("Haluatko varmasti poistaa kopion 13.02.2012 / seura.mdb?"), ui::Answer::Yes);
     w.cPoistaValitut->click();
+    ASSERT_EQ(dialogs.shown().size(), 2);
     EXPECT_EQ(dialogs.shown().at(0).icon, ui::Icon::None);
     EXPECT_EQ(fso::Files(QDir(titleFolderOnStick()).filePath(QStringLiteral("20120213"))), QStringList{QStringLiteral("kirja.mdb")});
     EXPECT_EQ(texts(w.lstTietokanta), QStringList{QStringLiteral("kirja.mdb")});
@@ -364,7 +384,7 @@ TEST_F(Stick, ManagementDeletesOnlyTheCopiesConfirmed) {
     EXPECT_FALSE(shown(w.cPoistaValitut));
 
     // A copy that vanished meanwhile: the warning, and the list is left as it was.
-    w.lstTietokanta->item(0)->setSelected(true);
+    click(w.lstTietokanta, 0);
     QFile::remove(QDir(titleFolderOnStick()).filePath(QStringLiteral("20120213/kirja.mdb")));
     dialogs.expectMessage(QStringLiteral("kirja.mdb?"), ui::Answer::Yes);
     dialogs.expectMessage(QStringLiteral("Kopion poisto ei onnistu: 53: File not found"), ui::Answer::OK);
@@ -372,9 +392,8 @@ TEST_F(Stick, ManagementDeletesOnlyTheCopiesConfirmed) {
     EXPECT_EQ(dialogs.shown().last().icon, ui::Icon::Exclamation);
     EXPECT_EQ(w.lstTietokanta->count(), 1);
 
-    // The emptied day stays in the list.
-    w.lstPaiva->setCurrentRow(-1);
-    w.lstPaiva->setCurrentRow(0);
+    // The emptied day stays in the list; a click on the day chosen looks again.
+    click(w.lstPaiva, 0);
     EXPECT_EQ(w.lblVaihe3->text(), QStringLiteral("3. Valitulle päivälle ei löydy tietokantoja."));
     EXPECT_FALSE(shown(w.lstTietokanta));
     EXPECT_EQ(w.lstPaiva->count(), 1);
@@ -385,15 +404,13 @@ TEST_F(Stick, RestoreMakesTheCopyTheBookAndEndsTheProgram) {
     core::DBCon().AvaaDB();
     putCopy(QStringLiteral("20120213"), QStringLiteral("kirja.mdb"), QStringLiteral("Tikulta"));
     const QString target = QDir(documents()).filePath(QStringLiteral("Kolvio VEV/kirja.mdb"));
-    auto choose = [this]() -> frmBackupRestore& {
+    auto openAndChoose = []() -> frmBackupRestore& {
         auto& w = ui::Forms::show<frmBackupRestore>();
-        w.cEtsiMuistitikku->click();
-        w.lstPaiva->setCurrentRow(0);
-        w.lstTietokanta->setCurrentRow(0);
+        choose(w, 0, 0);
         return w;
     };
 
-    frmBackupRestore& w = choose();
+    frmBackupRestore& w = openAndChoose();
     dialogs.expectMessage(QStringLiteral("Tietokantaa on vaihdettu. Kolvio VEV sammutetaan ja se tulee käynnistää uudestaan."),
                           ui::Answer::OK);
     w.cPalauta->click();
@@ -407,7 +424,7 @@ TEST_F(Stick, RestoreMakesTheCopyTheBookAndEndsTheProgram) {
     // The name is taken in the documents: asked first; No leaves both files.
     writeFile(target, "oma");
     core::DatabasePath = book;
-    frmBackupRestore& w2 = choose();
+    frmBackupRestore& w2 = openAndChoose();
     dialogs.expectMessage(QStringLiteral("Palautus kirjoittaa yli olemassa olevan tiedoston, korvataanko tämä tiedosto "
                                          "varmuuskopiolla?\n\n(") + target + u')',
                           ui::Answer::No);
@@ -427,9 +444,7 @@ TEST_F(Stick, ARestoreThatCannotRecordTheNewBookSaysSoAndKeepsTheBook) {
     ASSERT_TRUE(QDir().mkpath(ini));
     const QString target = QDir(documents()).filePath(QStringLiteral("Kolvio VEV/kirja.mdb"));
     auto& w = ui::Forms::show<frmBackupRestore>();
-    w.cEtsiMuistitikku->click();
-    w.lstPaiva->setCurrentRow(0);
-    w.lstTietokanta->setCurrentRow(0);
+    choose(w, 0, 0);
     dialogs.expectMessage(QStringLiteral("Varmuuskopio on kopioitu tiedostoksi ") + target +
                               QStringLiteral(", mutta sitä ei voitu ottaa käyttöön, koska asetustiedostoon ei voi "
                                              "kirjoittaa:\n") +
@@ -450,9 +465,7 @@ TEST_F(Stick, ARestoreThatCannotWriteStopsWithOnlyClosingLeft) {
     const QString book = makeBook(QStringLiteral("Pankkitili"));
     writeFile(documents(), "ei kansio");  // the documents folder is a file
     auto& w = ui::Forms::show<frmBackupRestore>();
-    w.cEtsiMuistitikku->click();
-    w.lstPaiva->setCurrentRow(0);
-    w.lstTietokanta->setCurrentRow(0);
+    choose(w, 0, 0);
     dialogs.expectMessage(QStringLiteral("Kansion luonti ei onnistunut: \n") + QDir(documents()).filePath(QStringLiteral("Kolvio VEV")) +
                               QStringLiteral("\n\nVirhe: "),
                           ui::Answer::OK);
@@ -478,9 +491,7 @@ TEST_F(Stick, ARestoreHasTheOpenWindowsStoreFirstAndOneThatCannotStopsIt) {
     auto& pending = ui::Forms::show<kvtest::PendingEdit>();
     pending.store = [] { core::DBCon().AvaaDB().Execute(QStringLiteral("UPDATE tl SET tlNimi = 'Tallennettu'")); };
     auto& w = ui::Forms::show<frmBackupRestore>();
-    w.cEtsiMuistitikku->click();
-    w.lstPaiva->setCurrentRow(0);
-    w.lstTietokanta->setCurrentRow(0);
+    choose(w, 0, 0);
 
     pending.refuse = true;
     dialogs.expectMessage(QStringLiteral("Toimintoa ei tehty, koska ikkunan muutoksia ei voitu tallentaa: Keskeneräinen"),

@@ -82,6 +82,14 @@ bool hasSelectedText(QObject* control) {
     return false;
 }
 
+// The row a list of one choice has chosen: the current row when it is
+// selected too, or in a list without selection; none otherwise.
+QModelIndex chosenRow(const QAbstractItemView* view) {
+    const QModelIndex current = view->currentIndex();
+    if (!current.isValid() || view->selectionMode() == QAbstractItemView::NoSelection) return current;
+    return view->selectionModel() && view->selectionModel()->isSelected(current) ? current : QModelIndex();
+}
+
 }  // namespace
 
 int ShiftOf(Qt::KeyboardModifiers m) {
@@ -192,6 +200,39 @@ bool Events::mouseClickWanted() const {
            !qobject_cast<QAbstractItemView*>(control_);
 }
 
+// A list of one choice has chosen a row when that row is both current and
+// selected (in a list without selection, when it is current). Qt makes the
+// two in either order: a mouse press makes the row current first and
+// selects it after, the keys and code select first; the focus coming into a
+// list makes its first row current alone. Click runs once the two meet on a
+// row other than the one last chosen. A list of several selected rows
+// chooses with every change of its selection.
+void Events::listChoiceMoved(bool selectionChanged) {
+    auto* view = qobject_cast<QAbstractItemView*>(control_);
+    if (!view) return;
+    const auto mode = view->selectionMode();
+    if (mode == QAbstractItemView::MultiSelection || mode == QAbstractItemView::ExtendedSelection) {
+        if (selectionChanged) fireListClick();
+        return;
+    }
+    const QModelIndex chosen = chosenRow(view);
+    if (!chosen.isValid()) listChoice_ = QPersistentModelIndex();
+    if (chosen.isValid() && chosen != listChoice_) fireListClick();
+}
+
+// A click released on a row: when its press chose nothing new (the row was
+// chosen already, or the click took the selection away), the click itself
+// is the Click.
+void Events::listClicked() {
+    if (!listClickFired_) fireListClick();
+}
+
+void Events::fireListClick() {
+    listClickFired_ = true;
+    if (auto* view = qobject_cast<QAbstractItemView*>(control_)) listChoice_ = chosenRow(view);
+    run(click_, "Click");
+}
+
 Events& Events::onClick(Handler h) {
     click_ = std::move(h);
     if (clickConnected_) return *this;
@@ -210,21 +251,19 @@ Events& Events::onClick(Handler h) {
     } else if (auto* cb = qobject_cast<QComboBox*>(control_)) {
         connect(cb, &QComboBox::currentIndexChanged, this, fire);
     } else if (auto* lw = qobject_cast<QListWidget*>(control_)) {
-        const auto mode = lw->selectionMode();
-        if (mode == QAbstractItemView::MultiSelection || mode == QAbstractItemView::ExtendedSelection) {
-            connect(lw, &QListWidget::itemSelectionChanged, this, fire);
-        } else {
-            connect(lw, &QListWidget::currentRowChanged, this, fire);
-        }
+        // The list widget's own signals, so that a QSignalBlocker on the list
+        // keeps its filling by code quiet.
+        connect(lw, &QListWidget::itemSelectionChanged, this, [this] { listChoiceMoved(true); });
+        connect(lw, &QListWidget::currentRowChanged, this, [this] { listChoiceMoved(false); });
+        connect(lw, &QAbstractItemView::clicked, this, [this] { listClicked(); });
+        watch();
     } else if (auto* view = qobject_cast<QAbstractItemView*>(control_)) {
         if (QItemSelectionModel* sm = view->selectionModel()) {
-            const auto mode = view->selectionMode();
-            if (mode == QAbstractItemView::MultiSelection || mode == QAbstractItemView::ExtendedSelection) {
-                connect(sm, &QItemSelectionModel::selectionChanged, this, fire);
-            } else {
-                connect(sm, &QItemSelectionModel::currentChanged, this, fire);
-            }
+            connect(sm, &QItemSelectionModel::selectionChanged, this, [this] { listChoiceMoved(true); });
+            connect(sm, &QItemSelectionModel::currentChanged, this, [this] { listChoiceMoved(false); });
         }
+        connect(view, &QAbstractItemView::clicked, this, [this] { listClicked(); });
+        watch();
     } else {
         watch();
     }
@@ -310,6 +349,8 @@ bool Events::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonPress: {
         auto* me = static_cast<QMouseEvent*>(event);
         if (me->button() == Qt::LeftButton) pressedInside_ = true;
+        // A list's click begins: what it chooses is yet to come.
+        listClickFired_ = false;
         // The press of the click that gave the focus would put the cursor
         // where it landed and drop the selection GotFocus made; the text box
         // does not see it (nor the click's moves and release). A press

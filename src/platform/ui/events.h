@@ -12,9 +12,12 @@
 //             menu item (QAction): triggered;
 //             combo box: the current index changed (not when set to the
 //             index it already has);
-//             list widget: the current row changed, or for a list that
-//             allows several selected rows, the selection changed;
-//             other item views: the current item (or the selection) changed;
+//             list widget and other item views: a row became the chosen
+//             one, both current and selected (by the mouse, the keys or
+//             code), or a click landed on the row chosen already; for a
+//             list that allows several selected rows, the selection changed
+//             (or a click changed nothing). One click is one Click: a
+//             double click's second half is none;
 //             any other widget (label, picture, frame, window): a left click
 //             released over it.
 //   DblClick  a left double click on the control.
@@ -50,6 +53,7 @@
 // default written to the log) instead of unwinding through Qt.
 
 #include <QObject>
+#include <QPersistentModelIndex>
 #include <QPointer>
 #include <QString>
 #include <functional>
@@ -88,6 +92,9 @@ private:
     void runChange();
     void watch();
     bool mouseClickWanted() const;
+    void listChoiceMoved(bool selectionChanged);
+    void listClicked();
+    void fireListClick();
 
     friend class ChangeGuard;
     QObject* control_;
@@ -107,6 +114,10 @@ private:
     // armed by that focus, it swallows the click's press, moves and release.
     bool keepSelection_ = false;
     bool swallowingClick_ = false;
+    // A list's chosen row (current and selected) when Click last ran for it,
+    // and whether Click has run since the last mouse press.
+    QPersistentModelIndex listChoice_;
+    bool listClickFired_ = false;
 };
 
 // While alive, the control's Change handler does not run (for code that

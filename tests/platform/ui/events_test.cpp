@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
@@ -104,6 +105,54 @@ TEST(UiEvents, ClickOfButtonsChecksCombosLabelsAndMenuItems) {
     mSulje->trigger();
     EXPECT_EQ(clicks, (QStringList{QStringLiteral("button"), QStringLiteral("button"), QStringLiteral("check"),
                                    QStringLiteral("combo"), QStringLiteral("label"), QStringLiteral("menu")}));
+}
+
+// A list of one choice tells Click once its row is both current and
+// selected, whoever made it so; a click on the chosen row again counts, the
+// focus alone and the second half of a double click do not.
+TEST(UiEvents, AListsClickComesOnceTheClickedRowIsChosen) {
+    Window w;
+    auto* list = new QListWidget(&w);
+    w.layout()->addWidget(list);
+    const QStringList rows{QStringLiteral("14.02.2012"), QStringLiteral("13.02.2012"), QStringLiteral("12.02.2012")};
+    list->addItems(rows);
+    ASSERT_TRUE(w.ready());
+    QStringList chosen;
+    Events::of(list).onClick([&] {
+        const QListWidgetItem* item = list->currentItem();
+        chosen << (item && item->isSelected() ? item->text() : QStringLiteral("-"));
+    });
+    auto at = [&](int row) { return list->visualItemRect(list->item(row)).center(); };
+    auto click = [&](int row) {
+        return [&, row] { QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at(row)); };
+    };
+    auto refocus = [&] {  // the list filled anew, and the focus coming by Tab
+        list->clear();
+        list->addItems(rows);
+        w.combo->setFocus();
+        QTest::keyClick(w.combo, Qt::Key_Tab);
+    };
+    const struct {
+        const char* gesture;
+        std::function<void()> act;
+        QStringList clicks;
+    } gestures[] = {
+        {"a click on the first row, taking the focus", click(0), {rows[0]}},
+        {"a click on another row", click(2), {rows[2]}},
+        {"a click on the chosen row", click(2), {rows[2]}},
+        {"a double click",  // as the window system gives it
+         [&] { QTest::mouseDClick(w.windowHandle(), Qt::LeftButton, {}, list->viewport()->mapTo(&w, at(1))); },
+         {rows[1]}},
+        {"the Up key", [&] { QTest::keyClick(list, Qt::Key_Up); }, {rows[0]}},
+        {"code", [&] { list->setCurrentRow(2); }, {rows[2]}},
+        {"the focus alone", refocus, {}},
+        {"Space on the current row", [&] { QTest::keyClick(list, Qt::Key_Space); }, {rows[0]}},
+    };
+    for (const auto& g : gestures) {
+        chosen.clear();
+        g.act();
+        EXPECT_EQ(chosen, g.clicks) << g.gesture;
+    }
 }
 
 TEST(UiEvents, KeyDownAndKeyPressUseClassicCodesAndMayConsumeOrReplace) {

@@ -121,7 +121,8 @@ TEST_F(SearchTest, WhatTheDialogHandsBack) {
     searchBook();
     auto pickSecond = [&](vouchers::frmTositeHaku& f) {
         etsi(f, "12,5", "");
-        f.lstTositteet->setCurrentRow(1);
+        QListWidget* l = f.lstTositteet;
+        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(1)).center());
     };
     // Avaa, by its button and by Enter.
     EXPECT_EQ(search([&](auto& f) {
