@@ -37,76 +37,6 @@ namespace {
 const QString kCrLf = QStringLiteral("\r\n");
 const QString kIniSection = QStringLiteral("KOLVIO");
 
-// Every shared global that a save or a load of a book's settings changes,
-// so that a step that fails can put them back as they were.
-struct GlobalsSnapshot {
-    QString databasePath = core::DatabasePath;
-    QString databaseBackup = core::DatabaseBackup;
-    QString language = core::Language;
-    bool multiDb = core::MultiDb;
-    dao::Date tilikausiAlku = core::TilikausiAlku;
-    dao::Date tilikausiLoppu = core::TilikausiLoppu;
-    dao::Date edTilikausiAlku = core::EdTilikausiAlku;
-    dao::Date edTilikausiLoppu = core::EdTilikausiLoppu;
-    long laskettavaTili = core::LaskettavaTili;
-    long voittoTaseella = core::VoittoTaseella;
-    long lastModelForBudget = core::LastModelForBudget;
-    int lastPeriodForBudget = core::LastPeriodForBudget;
-    bool vaakaTulostus = core::VaakaTulostus;
-    bool vanhatMallit = core::VanhatMallit;
-    bool vanhatTositteet = core::VanhatTositteet;
-    bool automaattisestiUusiTosite = core::AutomaattisestiUusiTosite;
-    bool kustannuspaikat = core::Kustannuspaikat;
-    QString email = core::Email;
-    QString smtp = core::SMTP;
-    double margOik = core::MargOik;
-    double margVas = core::MargVas;
-    double margYla = core::MargYla;
-    double margAla = core::MargAla;
-    QString fontti = core::Fontti;
-    int fonttiKoko = core::FonttiKoko;
-    QString seuranNimi = core::SeuranNimi;
-    dao::Date raporttiAlkuPvm = core::RaporttiAlkuPvm;
-    dao::Date raporttiLoppuPvm = core::RaporttiLoppuPvm;
-    bool naytaTilinumerot = core::NaytaTilinumerot;
-    bool aaniKaytossa = core::AaniKaytossa;
-    core::ReportMargins reportMargins = core::ReportControlMargins;
-
-    void restore() const {
-        core::DatabasePath = databasePath;
-        core::DatabaseBackup = databaseBackup;
-        core::Language = language;
-        core::MultiDb = multiDb;
-        core::TilikausiAlku = tilikausiAlku;
-        core::TilikausiLoppu = tilikausiLoppu;
-        core::EdTilikausiAlku = edTilikausiAlku;
-        core::EdTilikausiLoppu = edTilikausiLoppu;
-        core::LaskettavaTili = laskettavaTili;
-        core::VoittoTaseella = voittoTaseella;
-        core::LastModelForBudget = lastModelForBudget;
-        core::LastPeriodForBudget = lastPeriodForBudget;
-        core::VaakaTulostus = vaakaTulostus;
-        core::VanhatMallit = vanhatMallit;
-        core::VanhatTositteet = vanhatTositteet;
-        core::AutomaattisestiUusiTosite = automaattisestiUusiTosite;
-        core::Kustannuspaikat = kustannuspaikat;
-        core::Email = email;
-        core::SMTP = smtp;
-        core::MargOik = margOik;
-        core::MargVas = margVas;
-        core::MargYla = margYla;
-        core::MargAla = margAla;
-        core::Fontti = fontti;
-        core::FonttiKoko = fonttiKoko;
-        core::SeuranNimi = seuranNimi;
-        core::RaporttiAlkuPvm = raporttiAlkuPvm;
-        core::RaporttiLoppuPvm = raporttiLoppuPvm;
-        core::NaytaTilinumerot = naytaTilinumerot;
-        core::AaniKaytossa = aaniKaytossa;
-        core::ReportControlMargins = reportMargins;
-    }
-};
-
 // The number and text of an error for a message; the ini file that could
 // not be written is named.
 QString errorText(std::exception_ptr error) {
@@ -327,7 +257,8 @@ void tellSaveFailed(std::exception_ptr error) {
 }  // namespace
 
 bool frmAsetukset::writeStores(dao::Database& db, const Entered& v) {
-    const GlobalsSnapshot before;
+    // What a step that fails puts back.
+    const core::Settings before = core::CurrentSettings;
 
     // The new values, as the settings store writes them.
     core::DatabasePath = v.databasePath;
@@ -359,7 +290,7 @@ bool frmAsetukset::writeStores(dao::Database& db, const Entered& v) {
         // Both stores as one save; a failure leaves both as they were.
         core::SaveAllSettings(db);
     } catch (const std::exception&) {
-        before.restore();
+        core::CurrentSettings = before;
         tellSaveFailed(std::current_exception());
         return false;
     }
@@ -373,12 +304,13 @@ bool frmAsetukset::writeStores(dao::Database& db, const Entered& v) {
     // Under C the formats follow a changed language.
     core::ApplyRegionalFormats();
     // Later work reaches the named book through the shared connection.
-    if (before.databasePath != core::DatabasePath) core::DBCon().SuljeDB();
+    if (before.DatabasePath != core::DatabasePath) core::DBCon().SuljeDB();
     return true;
 }
 
 bool frmAsetukset::writeProgramStores(const Entered& v) {
-    const GlobalsSnapshot before;
+    // What a step that fails puts back.
+    const core::Settings before = core::CurrentSettings;
     core::DatabasePath = v.databasePath;
     core::DatabaseBackup = v.databaseBackup;
     core::Language = v.language;
@@ -386,11 +318,11 @@ bool frmAsetukset::writeProgramStores(const Entered& v) {
     try {
         core::SaveIniSettings();
     } catch (const std::exception&) {
-        before.restore();
+        core::CurrentSettings = before;
         tellSaveFailed(std::current_exception());
         return false;
     }
-    if (before.databasePath != core::DatabasePath) core::DBCon().SuljeDB();
+    if (before.DatabasePath != core::DatabasePath) core::DBCon().SuljeDB();
     return true;
 }
 
@@ -452,12 +384,13 @@ bool frmAsetukset::takeBookIntoUse(const QString& path, bool quiet) {
         closeQuietly(db);
         return false;
     }
-    const GlobalsSnapshot before;
+    // What a step that fails puts back.
+    const core::Settings before = core::CurrentSettings;
     try {
         core::SettleUnfinishedSave(db);
         core::LoadDatabaseSettings(db);
     } catch (const std::exception&) {
-        before.restore();
+        core::CurrentSettings = before;
         closeQuietly(db);
         if (!quiet)
             core::ShowInfo(core::TranslateStr(QStringLiteral("frmAsetukset"),
