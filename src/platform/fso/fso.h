@@ -142,4 +142,11 @@ using WritePointHook = std::function<void(const char* step, const QString& path)
 void WritePoint(const char* step, const QString& path);
 void SetWritePointHook(WritePointHook hook);
 
+// The locks of the holds on work files: the hook is called in place of
+// flock(fd, operation) and answers as it does (0, or -1 with errno set), so
+// that a test can play a file system that has no locks. An empty function
+// returns to the system's call.
+using LockHook = std::function<int(int fd, int operation)>;
+void SetLockHook(LockHook hook);
+
 }  // namespace fso
