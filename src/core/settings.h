@@ -39,8 +39,10 @@ struct IniWriteError : std::runtime_error {
 void SaveAllSettings(dao::Database& db);
 // Brings a book whose settings a save left unfinished to one save or the
 // other: the new settings stay when the ini file holds that save, and the
-// earlier ones come back when it does not. Called when a book is opened,
-// before its settings are loaded.
+// earlier ones come back when it does not, unless the book's settings have
+// been saved again since (they differ from what that save left), when the
+// later save stands. Called when a book is opened, before its settings are
+// loaded.
 void SettleUnfinishedSave(dao::Database& db);
 
 // Every key of the Settings table's section "KOLVIO" into the globals, the

@@ -250,8 +250,10 @@ void frmMain::Load() {
     // follows (the language is not known yet: the Finnish ones under C).
     step("regional formats", core::ApplyRegionalFormats);
     step("currency symbol", CheckCurrencySymbol);
-    // 6. The program-wide settings.
+    // 6. The program-wide settings, and the work files that an interrupted
+    // write of the ini file left beside it.
     step("ini settings", core::LoadIniSettings);
+    fso::RemoveLeftoverWorkFilesOf(core::IniFile().FileName());
     // 7. First start: the user-interface language.
     if (core::Language.isEmpty()) {
         step("language choice", [] {
