@@ -315,6 +315,17 @@ void LoadDatabaseSettings(dao::Database& db) {
     AaniKaytossa = true;
 }
 
+std::optional<BrokenYear> BrokenFinancialYear(const Settings& settings) {
+    auto broken = [](const dao::Date& alku, const dao::Date& loppu) {
+        return !alku.isZero() && !loppu.isZero() && loppu < alku;
+    };
+    if (broken(settings.TilikausiAlku, settings.TilikausiLoppu))
+        return BrokenYear{false, settings.TilikausiAlku, settings.TilikausiLoppu};
+    if (broken(settings.EdTilikausiAlku, settings.EdTilikausiLoppu))
+        return BrokenYear{true, settings.EdTilikausiAlku, settings.EdTilikausiLoppu};
+    return std::nullopt;
+}
+
 void SaveDatabaseSettings(dao::Database& db) {
     cDBSettings& s = DBSettings();
     s.setDatabase(db);

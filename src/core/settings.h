@@ -4,10 +4,12 @@
 // association's keys of its Settings table, with their types, defaults and
 // encodings, loaded into and saved from the shared globals.
 
+#include "core/globals.h"
 #include "platform/dao/database.h"
 #include "platform/ini/inifile.h"
 
 #include <QString>
+#include <optional>
 #include <stdexcept>
 
 namespace core {
@@ -50,6 +52,18 @@ void SettleUnfinishedSave(dao::Database& db);
 // and switches. A stored value that does not convert gives its key's
 // default, so one bad value does not stop the others from loading.
 void LoadDatabaseSettings(dao::Database& db);
+// A financial year that ends before it begins: no date lies in it, so
+// nothing can be booked in it or reported on.
+struct BrokenYear {
+    bool previous = false;  // the previous financial year; else the current one
+    dao::Date alku;
+    dao::Date loppu;
+};
+// The first of the current and the previous financial year of settings
+// that ends before it begins; nothing when both are sound or a date of one
+// is not set.
+std::optional<BrokenYear> BrokenFinancialYear(const Settings& settings = CurrentSettings);
+
 // Writes every key the settings window edits from the globals (dates in ISO
 // form, flags as "1"/"0"); LastModelForBudget and LastPeriodForBudget are
 // not written.

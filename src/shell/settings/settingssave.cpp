@@ -20,6 +20,7 @@
 #include "shell/frmmain.h"
 #include "shell/openers.h"
 #include "shell/settings/frmasetukset.h"
+#include "shell/startup.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -121,6 +122,14 @@ frmMain* mainWindow() {
     return main && main->isLoaded() ? main : nullptr;
 }
 
+// Tells that a year ends before it begins, and that it is to be set right
+// before the settings are saved.
+void tellBrokenYear(const core::BrokenYear& year) {
+    core::ShowInfo(BrokenYearText(year, QStringLiteral("frmAsetukset")) + kCrLf +
+                   core::TranslateStr(QStringLiteral("frmAsetukset"),
+                                      QStringLiteral("Korjaa tilikauden päivämäärät ennen tallentamista.")));
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- the save
@@ -186,6 +195,18 @@ std::optional<frmAsetukset::Entered> frmAsetukset::enteredValues() {
             d.field->setFocus();
             return std::nullopt;
         }
+    }
+    // A year that would end before it begins, as the dates entered (or
+    // kept) make it, is not stored.
+    core::Settings years = core::CurrentSettings;
+    years.TilikausiAlku = v.tilikausiAlku.value_or(years.TilikausiAlku);
+    years.TilikausiLoppu = v.tilikausiLoppu.value_or(years.TilikausiLoppu);
+    years.EdTilikausiAlku = v.edTilikausiAlku.value_or(years.EdTilikausiAlku);
+    years.EdTilikausiLoppu = v.edTilikausiLoppu.value_or(years.EdTilikausiLoppu);
+    if (const std::optional<core::BrokenYear> broken = core::BrokenFinancialYear(years)) {
+        tellBrokenYear(*broken);
+        (broken->previous ? tEdTilikausiLoppu : tTilikausiLoppu)->setFocus();
+        return std::nullopt;
     }
 
     auto selectedId = [](QComboBox* c) { return c->currentIndex() < 0 ? 0L : long(c->currentData().toLongLong()); };
@@ -409,9 +430,11 @@ bool frmAsetukset::takeBookIntoUse(const QString& path, bool quiet) {
 
 void frmAsetukset::loadUnreadSettings() {
     // A book's settings always hold a financial year: none means that no
-    // book was read in this run (start-up could not open it). The window
-    // then reads the named book itself, if it opens now, so that it shows
-    // that book's settings and not the program's defaults.
+    // book was read in this run (start-up could not open it, or refused a
+    // year that ends before it begins). The window then reads the named book
+    // itself, if it opens now, so that it shows that book's settings and not
+    // the program's defaults, a refused year as it is stored, to be set
+    // right.
     if (!core::TilikausiAlku.isZero() || core::DatabasePath.isEmpty()) return;
     takeBookIntoUse(core::DatabasePath, true);
 }
@@ -427,6 +450,8 @@ void frmAsetukset::ValitseTietokanta() {
     tTietokanta->setText(chosen);
     FillAccountLists();
     ShowSettings();
+    // The book's year is shown as stored, to be set right here.
+    if (const std::optional<core::BrokenYear> broken = core::BrokenFinancialYear()) tellBrokenYear(*broken);
     // The ini file still names the earlier book until the settings are saved.
     changed_ = true;
 }

@@ -342,6 +342,11 @@ TEST_F(SettingsSaveTest, AFieldThatFailsItsCheckStopsTheSaveBeforeAnythingIsWrit
         {"date", &shell::frmAsetukset::tTilikausiLoppu, "32.12.2031", "Syötä tilikauden lopuksi päivämäärä."},
         {"previous date", &shell::frmAsetukset::tEdTilikausiAlku, "x", "Syötä edellisen tilikauden aluksi"},
         {"margin", &shell::frmAsetukset::tMargAla, "", "Syötä marginaaliksi ainoastaan numeroita."},
+        {"year ending before it begins", &shell::frmAsetukset::tTilikausiLoppu, "30.6.2031",
+         "Tilikausi päättyy ennen kuin se alkaa: 1.7.2031 - 30.6.2031\r\nKorjaa tilikauden päivämäärät ennen "
+         "tallentamista."},
+        {"previous year so", &shell::frmAsetukset::tEdTilikausiLoppu, "30.6.2030",
+         "Edellinen tilikausi päättyy ennen kuin se alkaa: 1.7.2030 - 30.6.2030"},
     };
     const QByteArray bookBefore = bookBytes();
     for (const Case& c : cases) {
@@ -581,6 +586,50 @@ TEST_F(DatabaseChoiceTest, OpenWindowsStoreIntoTheirBookBeforeTheChoiceAndOneTha
     EXPECT_EQ(pending.readsAgain, 1);
     EXPECT_EQ(readFrom, other);
     ui::Forms::unload(pending);
+}
+
+// A year that ends before it begins (a start stored without its end, which
+// then falls on the end of this calendar year) is refused at start, and told
+// when the book is chosen in the window; the window shows the book's
+// settings as stored, and the save of the year set right takes the book.
+TEST_F(DatabaseChoiceTest, AYearThatEndsBeforeItBeginsIsRefusedAtStartAndSetRightInTheWindow) {
+    const QString other = otherBook();
+    const QString end = QStringLiteral("31.12.%1").arg(QDate::currentDate().year());
+    const QString told = QStringLiteral("Tilikausi päättyy ennen kuin se alkaa: 1.7.2199 - %1\r\n").arg(end);
+    for (const bool atStart : {false, true}) {
+        SCOPED_TRACE(atStart ? "at start" : "chosen in the window");
+        {
+            dao::Database db = dao::DBEngine::OpenDatabase(other);
+            core::UpdateDatabase(db);
+            db.Execute(QStringLiteral("DELETE FROM Settings"));
+            core::runSqlScript(db, kvtest::settingRows({{"TilikausiAlku", "2199-07-01"}, {"Email", "toinen@seura.fi"}}));
+            db.Close();
+        }
+        ScriptedDialogs dialogs;
+        if (atStart) {
+            ui::Forms::destroyAll();
+            core::DBCon().SuljeDB();
+            core::resetGlobals();
+            dialogs.expectMessage(told + QStringLiteral("Tietokannan asetuksia ei otettu käyttöön."), Answer::OK);
+            main = &startUp();
+            EXPECT_TRUE(core::TilikausiAlku.isZero());
+            EXPECT_EQ(main->windowTitle(), QStringLiteral("Kolvio VEV - "));
+        } else {
+            dialogs.expectOpenFile(other).expectMessage(
+                told + QStringLiteral("Korjaa tilikauden päivämäärät ennen tallentamista."), Answer::OK);
+        }
+        shell::frmAsetukset& w = open();
+        if (!atStart) w.cTietokantavalita->click();
+        EXPECT_EQ(w.tTilikausiLoppu->text(), end);
+        EXPECT_EQ(w.tEmail->text(), QStringLiteral("toinen@seura.fi"));
+        type(w.tTilikausiLoppu, QStringLiteral("30.6.2200"));
+        w.cTallenna->click();
+        ASSERT_TRUE(closed());
+        EXPECT_EQ(dialogs.shown().size(), atStart ? 1 : 2);
+        EXPECT_EQ(setting(other, QStringLiteral("TilikausiLoppu")), QStringLiteral("2200-06-30"));
+        EXPECT_EQ(setting(other, QStringLiteral("Email")), QStringLiteral("toinen@seura.fi"));
+        EXPECT_EQ(main->windowTitle(), QStringLiteral("Kolvio VEV - toinen"));
+    }
 }
 
 TEST_F(DatabaseChoiceTest, CancelledOrFailedChoiceChangesNothing) {
