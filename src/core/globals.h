@@ -15,46 +15,6 @@ inline const QString kAppTitleDefault = QStringLiteral("Kolvio VEV");
 inline QString AppTitle = kAppTitleDefault;
 inline QString IniFileName = QStringLiteral("vevaravo.ini");
 
-// Ini file, section "KOLVIO".
-inline QString DatabasePath;
-inline QString DatabaseBackup;
-inline QString Language;
-inline bool MultiDb = false;
-
-// The association's Settings table, section "KOLVIO".
-inline dao::Date TilikausiAlku;
-inline dao::Date TilikausiLoppu;
-inline dao::Date EdTilikausiAlku;
-inline dao::Date EdTilikausiLoppu;
-inline long LaskettavaTili = 0;
-inline long VoittoTaseella = 0;
-inline long LastModelForBudget = 0;
-inline int LastPeriodForBudget = 2;
-inline bool VaakaTulostus = false;
-inline bool VanhatMallit = false;
-inline bool VanhatTositteet = false;
-inline bool AutomaattisestiUusiTosite = false;
-inline bool Kustannuspaikat = true;
-inline QString Email;
-inline QString SMTP;
-// Report margins in millimetres (a fraction allowed).
-inline double MargOik = 0;
-inline double MargVas = 0;
-inline double MargYla = 0;
-inline double MargAla = 0;
-inline QString Fontti = QStringLiteral("Times New Roman");
-inline int FonttiKoko = 10;
-
-// The association's name: caption of the main window and heading of reports.
-inline QString SeuranNimi;
-
-// Report period and switches set at each load of the association's settings.
-inline dao::Date RaporttiAlkuPvm;
-inline dao::Date RaporttiLoppuPvm;
-inline bool NaytaTilinumerot = false;
-inline bool AaniKaytossa = false;
-inline int TulostusKopioita = 1;
-
 // Page margins handed to the shared report control, in its units
 // (millimetres multiplied by 48): bottom, left, right, top.
 struct ReportMargins {
@@ -62,8 +22,96 @@ struct ReportMargins {
     int left = 0;
     int right = 0;
     int top = 0;
+
+    bool operator==(const ReportMargins&) const = default;
 };
-inline ReportMargins ReportControlMargins;
+
+// Every setting that a save or a load of the stores changes, with its value
+// at program start. They are kept together so that a step that fails puts
+// all of them back by one copy (a snapshot of CurrentSettings): a new
+// setting is a member here, and its global below is a name of that member.
+struct Settings {
+    // Ini file, section "KOLVIO".
+    QString DatabasePath;
+    QString DatabaseBackup;
+    QString Language;
+    bool MultiDb = false;
+
+    // The association's Settings table, section "KOLVIO".
+    dao::Date TilikausiAlku;
+    dao::Date TilikausiLoppu;
+    dao::Date EdTilikausiAlku;
+    dao::Date EdTilikausiLoppu;
+    long LaskettavaTili = 0;
+    long VoittoTaseella = 0;
+    long LastModelForBudget = 0;
+    int LastPeriodForBudget = 2;
+    bool VaakaTulostus = false;
+    bool VanhatMallit = false;
+    bool VanhatTositteet = false;
+    bool AutomaattisestiUusiTosite = false;
+    bool Kustannuspaikat = true;
+    QString Email;
+    QString SMTP;
+    // Report margins in millimetres (a fraction allowed).
+    double MargOik = 0;
+    double MargVas = 0;
+    double MargYla = 0;
+    double MargAla = 0;
+    QString Fontti = QStringLiteral("Times New Roman");
+    int FonttiKoko = 10;
+
+    // The association's name: caption of the main window and heading of reports.
+    QString SeuranNimi;
+
+    // Report period and switches set at each load of the association's settings.
+    dao::Date RaporttiAlkuPvm;
+    dao::Date RaporttiLoppuPvm;
+    bool NaytaTilinumerot = false;
+    bool AaniKaytossa = false;
+
+    // The margins above as the report control takes them.
+    ReportMargins ReportControlMargins;
+
+    bool operator==(const Settings&) const = default;
+};
+
+inline Settings CurrentSettings;
+
+inline constinit QString& DatabasePath = CurrentSettings.DatabasePath;
+inline constinit QString& DatabaseBackup = CurrentSettings.DatabaseBackup;
+inline constinit QString& Language = CurrentSettings.Language;
+inline constinit bool& MultiDb = CurrentSettings.MultiDb;
+inline constinit dao::Date& TilikausiAlku = CurrentSettings.TilikausiAlku;
+inline constinit dao::Date& TilikausiLoppu = CurrentSettings.TilikausiLoppu;
+inline constinit dao::Date& EdTilikausiAlku = CurrentSettings.EdTilikausiAlku;
+inline constinit dao::Date& EdTilikausiLoppu = CurrentSettings.EdTilikausiLoppu;
+inline constinit long& LaskettavaTili = CurrentSettings.LaskettavaTili;
+inline constinit long& VoittoTaseella = CurrentSettings.VoittoTaseella;
+inline constinit long& LastModelForBudget = CurrentSettings.LastModelForBudget;
+inline constinit int& LastPeriodForBudget = CurrentSettings.LastPeriodForBudget;
+inline constinit bool& VaakaTulostus = CurrentSettings.VaakaTulostus;
+inline constinit bool& VanhatMallit = CurrentSettings.VanhatMallit;
+inline constinit bool& VanhatTositteet = CurrentSettings.VanhatTositteet;
+inline constinit bool& AutomaattisestiUusiTosite = CurrentSettings.AutomaattisestiUusiTosite;
+inline constinit bool& Kustannuspaikat = CurrentSettings.Kustannuspaikat;
+inline constinit QString& Email = CurrentSettings.Email;
+inline constinit QString& SMTP = CurrentSettings.SMTP;
+inline constinit double& MargOik = CurrentSettings.MargOik;
+inline constinit double& MargVas = CurrentSettings.MargVas;
+inline constinit double& MargYla = CurrentSettings.MargYla;
+inline constinit double& MargAla = CurrentSettings.MargAla;
+inline constinit QString& Fontti = CurrentSettings.Fontti;
+inline constinit int& FonttiKoko = CurrentSettings.FonttiKoko;
+inline constinit QString& SeuranNimi = CurrentSettings.SeuranNimi;
+inline constinit dao::Date& RaporttiAlkuPvm = CurrentSettings.RaporttiAlkuPvm;
+inline constinit dao::Date& RaporttiLoppuPvm = CurrentSettings.RaporttiLoppuPvm;
+inline constinit bool& NaytaTilinumerot = CurrentSettings.NaytaTilinumerot;
+inline constinit bool& AaniKaytossa = CurrentSettings.AaniKaytossa;
+inline constinit ReportMargins& ReportControlMargins = CurrentSettings.ReportControlMargins;
+
+// Printed copies until the print dialog changes it.
+inline int TulostusKopioita = 1;
 
 // Puts every global back to its value at program start (used by tests and
 // before a fresh start-up in the same process).

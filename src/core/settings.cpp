@@ -6,10 +6,12 @@
 #include "platform/sys/apppath.h"
 #include "platform/sys/folders.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
 #include <QUuid>
+#include <algorithm>
 
 namespace core {
 
@@ -19,9 +21,11 @@ const QString kSection = QStringLiteral("KOLVIO");
 // The stamp of the last settings save, in both stores.
 const QString kStampKey = QStringLiteral("SaveStamp");
 // A save in progress keeps here the book's settings as they were, with its
-// stamp under kUnfinishedMark.
+// stamp under kUnfinishedMark and, under kSavedMark, the digest of the
+// section as the save left it (settingsDigest).
 const QString kUnfinishedSection = QStringLiteral("PreviousSettings");
 const QString kUnfinishedMark = QStringLiteral("@Save");
+const QString kSavedMark = QStringLiteral("@Saved");
 
 QString programFile(const QString& name) { return QDir(sys::AppPath()).filePath(name); }
 
@@ -36,6 +40,25 @@ std::optional<long> longValue(const QString& text) {
     if (ok && d >= std::numeric_limits<std::int32_t>::min() && d <= std::numeric_limits<std::int32_t>::max())
         return long(std::nearbyint(d));
     return std::nullopt;
+}
+
+// A digest of a section's keys and values, whatever the order of its rows:
+// two sections that hold the same have the same digest.
+QString settingsDigest(QList<std::pair<QString, QString>> keys) {
+    std::sort(keys.begin(), keys.end(), [](const auto& a, const auto& b) {
+        const int byKey = a.first.compare(b.first, Qt::CaseInsensitive);
+        return byKey != 0 ? byKey < 0 : a.second < b.second;
+    });
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    for (const auto& [key, value] : keys)
+        for (const QString& text : {key.toCaseFolded(), value}) {
+            // Each text with its length before it, so that no two lists give
+            // one stream.
+            const QByteArray bytes = text.toUtf8();
+            hash.addData(QByteArray::number(bytes.size()) + ':');
+            hash.addData(bytes);
+        }
+    return QString::fromLatin1(hash.result().toHex());
 }
 
 }  // namespace
@@ -118,7 +141,7 @@ void restoreKeptSettings(dao::Database& db, const QList<std::pair<QString, QStri
         s.setSection(kSection);
         s.DeleteSection();
         for (const auto& [key, value] : kept)
-            if (key != kUnfinishedMark) s.SaveSetting(value, key);
+            if (key != kUnfinishedMark && key != kSavedMark) s.SaveSetting(value, key);
         s.setSection(kUnfinishedSection);
         s.DeleteSection();
         db.CommitTrans();
@@ -141,9 +164,10 @@ void SaveIniSettings() { writeIniSettings(QString()); }
 
 // The order of the save. The book is written first, in one transaction
 // that holds its new settings, the save's stamp and, in a section of their
-// own, its settings as they were. Then the ini file is replaced once, with
-// the program-wide settings and the same stamp; a replacement that returns
-// is on the disk. Last the kept settings are dropped.
+// own, its settings as they were with the digest of the new ones. Then the
+// ini file is replaced once, with the program-wide settings and the same
+// stamp; a replacement that returns is on the disk. Last the kept settings
+// are dropped.
 //
 // A crash before the book's commit leaves both stores as they were. A crash
 // after it and before the new ini file is on the disk leaves the book's new
@@ -155,6 +179,11 @@ void SaveIniSettings() { writeIniSettings(QString()); }
 // could not be mended so: an ini file written first names settings that the
 // book may never get, and the ini file keeps no earlier values to go back
 // to.
+//
+// The kept settings belong to that one save. A later save that leaves them
+// where they are (a version of the program from before them, which does
+// not know the section) has changed the book's settings since: the digest
+// no longer matches, and the later save stands.
 void SaveAllSettings(dao::Database& db) {
     const QString stamp = QUuid::createUuid().toString(QUuid::WithoutBraces);
     cDBSettings& s = DBSettings();
@@ -171,6 +200,9 @@ void SaveAllSettings(dao::Database& db) {
         SaveDatabaseSettings(db);
         s.setSection(kSection);
         s.SaveSetting(stamp, kStampKey);
+        const QString saved = settingsDigest(s.AllSettings());
+        s.setSection(kUnfinishedSection);
+        s.SaveSetting(saved, kSavedMark);
         db.CommitTrans();
     } catch (...) {
         try {
@@ -207,13 +239,19 @@ void SettleUnfinishedSave(dao::Database& db) {
     s.setSection(kUnfinishedSection);
     const QList<std::pair<QString, QString>> kept = s.AllSettings();
     if (kept.isEmpty()) return;
-    QString stamp;
-    for (const auto& [key, value] : kept)
+    QString stamp, saved;
+    for (const auto& [key, value] : kept) {
         if (key == kUnfinishedMark) stamp = value;
-    if (!stamp.isEmpty() && iniSection().Read(kStampKey) == stamp)
-        dropKeptSettings(db);
-    else
+        if (key == kSavedMark) saved = value;
+    }
+    const bool iniHoldsTheSave = !stamp.isEmpty() && iniSection().Read(kStampKey) == stamp;
+    // Put back only over what that save left: settings saved since stand.
+    s.setSection(kSection);
+    const bool bookHoldsTheSave = !saved.isEmpty() && settingsDigest(s.AllSettings()) == saved;
+    if (!iniHoldsTheSave && bookHoldsTheSave)
         restoreKeptSettings(db, kept);
+    else
+        dropKeptSettings(db);
 }
 
 QString DefaultSeuranNimi(const QString& bookPath) { return QFileInfo(bookPath).completeBaseName(); }
@@ -275,6 +313,17 @@ void LoadDatabaseSettings(dao::Database& db) {
     RaporttiLoppuPvm = TilikausiLoppu;
     NaytaTilinumerot = true;
     AaniKaytossa = true;
+}
+
+std::optional<BrokenYear> BrokenFinancialYear(const Settings& settings) {
+    auto broken = [](const dao::Date& alku, const dao::Date& loppu) {
+        return !alku.isZero() && !loppu.isZero() && loppu < alku;
+    };
+    if (broken(settings.TilikausiAlku, settings.TilikausiLoppu))
+        return BrokenYear{false, settings.TilikausiAlku, settings.TilikausiLoppu};
+    if (broken(settings.EdTilikausiAlku, settings.EdTilikausiLoppu))
+        return BrokenYear{true, settings.EdTilikausiAlku, settings.EdTilikausiLoppu};
+    return std::nullopt;
 }
 
 void SaveDatabaseSettings(dao::Database& db) {

@@ -4,10 +4,12 @@
 // association's keys of its Settings table, with their types, defaults and
 // encodings, loaded into and saved from the shared globals.
 
+#include "core/globals.h"
 #include "platform/dao/database.h"
 #include "platform/ini/inifile.h"
 
 #include <QString>
+#include <optional>
 #include <stdexcept>
 
 namespace core {
@@ -39,8 +41,10 @@ struct IniWriteError : std::runtime_error {
 void SaveAllSettings(dao::Database& db);
 // Brings a book whose settings a save left unfinished to one save or the
 // other: the new settings stay when the ini file holds that save, and the
-// earlier ones come back when it does not. Called when a book is opened,
-// before its settings are loaded.
+// earlier ones come back when it does not, unless the book's settings have
+// been saved again since (they differ from what that save left), when the
+// later save stands. Called when a book is opened, before its settings are
+// loaded.
 void SettleUnfinishedSave(dao::Database& db);
 
 // Every key of the Settings table's section "KOLVIO" into the globals, the
@@ -48,6 +52,18 @@ void SettleUnfinishedSave(dao::Database& db);
 // and switches. A stored value that does not convert gives its key's
 // default, so one bad value does not stop the others from loading.
 void LoadDatabaseSettings(dao::Database& db);
+// A financial year that ends before it begins: no date lies in it, so
+// nothing can be booked in it or reported on.
+struct BrokenYear {
+    bool previous = false;  // the previous financial year; else the current one
+    dao::Date alku;
+    dao::Date loppu;
+};
+// The first of the current and the previous financial year of settings
+// that ends before it begins; nothing when both are sound or a date of one
+// is not set.
+std::optional<BrokenYear> BrokenFinancialYear(const Settings& settings = CurrentSettings);
+
 // Writes every key the settings window edits from the globals (dates in ISO
 // form, flags as "1"/"0"); LastModelForBudget and LastPeriodForBudget are
 // not written.

@@ -179,7 +179,19 @@ void upgradeAndLoadSettings(frmMain& main, dao::Database& db, bool pathChanged) 
     // the other before the settings are read.
     step("an unfinished save of the settings", [&] { core::SettleUnfinishedSave(db); });
     step("loading the association's settings", [&] {
+        const core::Settings before = core::CurrentSettings;
         core::LoadDatabaseSettings(db);
+        if (const std::optional<core::BrokenYear> broken = core::BrokenFinancialYear()) {
+            // Nothing can be dated in such a year: the program goes on as
+            // with no book read, and the settings window, which then reads
+            // the book's settings as they are stored, is where the year is
+            // set right.
+            core::CurrentSettings = before;
+            core::ShowInfo(BrokenYearText(*broken, QStringLiteral("frmMain")) + kCrLf +
+                           core::TranslateStr(QStringLiteral("frmMain"),
+                                              QStringLiteral("Tietokannan asetuksia ei otettu käyttöön. Korjaa "
+                                                             "tilikauden päivämäärät asetuksista.")));
+        }
         main.ApplyReportMargins();
     });
 }
@@ -229,6 +241,13 @@ void CheckCurrencySymbol() {
     if (CurrencyTextHasMarkka(FormatOneAsCurrency())) core::ShowInfo(currencyAdvice());
 }
 
+QString BrokenYearText(const core::BrokenYear& year, const QString& section) {
+    const QString which = year.previous ? QStringLiteral("Edellinen tilikausi päättyy ennen kuin se alkaa:")
+                                        : QStringLiteral("Tilikausi päättyy ennen kuin se alkaa:");
+    return core::TranslateStr(section, which) + QLatin1Char(' ') + year.alku.toShortString() + QStringLiteral(" - ") +
+           year.loppu.toShortString();
+}
+
 bool IsDemoDatabase(const QString& path, const QString& appPath) {
     return path.startsWith(appPath, Qt::CaseInsensitive) &&
            path.indexOf(QLatin1String("demo"), 1, Qt::CaseInsensitive) >= 1;
@@ -250,8 +269,10 @@ void frmMain::Load() {
     // follows (the language is not known yet: the Finnish ones under C).
     step("regional formats", core::ApplyRegionalFormats);
     step("currency symbol", CheckCurrencySymbol);
-    // 6. The program-wide settings.
+    // 6. The program-wide settings, and the work files that an interrupted
+    // write of the ini file left beside it.
     step("ini settings", core::LoadIniSettings);
+    fso::RemoveLeftoverWorkFilesOf(core::IniFile().FileName());
     // 7. First start: the user-interface language.
     if (core::Language.isEmpty()) {
         step("language choice", [] {

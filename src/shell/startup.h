@@ -3,9 +3,15 @@
 // The parts of the program's start-up that stand on their own. The sequence
 // itself is the main window's Load (startup.cpp).
 
+#include "core/settings.h"
+
 #include <QString>
 
 namespace shell {
+
+// A financial year that ends before it begins as the user is told of it,
+// translated in section: which year it is, and its dates.
+QString BrokenYearText(const core::BrokenYear& year, const QString& section);
 
 // The regional settings still name the markka as the currency: the amount 1
 // in the locale's currency format contains "mk" in any letter case.

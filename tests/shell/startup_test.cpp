@@ -105,7 +105,8 @@ TEST_F(StartupTest, NormalStartLoadsTheBooksSettingsWithoutAQuestion) {
     const QString book = makeBook(QStringLiteral(
         "INSERT INTO Settings (setSection, setKey, setString) VALUES ('KOLVIO', 'MargVas', '10');\n"
         "INSERT INTO Settings (setSection, setKey, setString) VALUES ('KOLVIO', 'Kustannuspaikat', '0');\n"
-        "INSERT INTO Settings (setSection, setKey, setString) VALUES ('KOLVIO', 'TilikausiAlku', '2031-07-01');"));
+        "INSERT INTO Settings (setSection, setKey, setString) VALUES ('KOLVIO', 'TilikausiAlku', '2031-07-01');\n"
+        "INSERT INTO Settings (setSection, setKey, setString) VALUES ('KOLVIO', 'TilikausiLoppu', '2032-06-30');"));
     configure(book);
     ScriptedDialogs dialogs;
     shell::frmMain& main = startUp();

@@ -52,6 +52,25 @@ int numberForErrno(int e) {
 
 QString parentOf(const QString& path) { return QFileInfo(path).absolutePath(); }
 
+// The file that a write of the whole of path replaces: path itself, or the
+// file a symbolic link at path leads to, through every link in turn (the
+// file need not exist yet). Raises when the links go round.
+QString fileBehindLinks(const QString& path) {
+    QString p = QFileInfo(path).absoluteFilePath();
+    for (int links = 0; links < 40; ++links) {
+        const QByteArray native = QFile::encodeName(p);
+        struct stat st {};
+        if (::lstat(native.constData(), &st) != 0 || !S_ISLNK(st.st_mode)) return p;
+        QByteArray target(st.st_size > 0 ? st.st_size + 1 : 4096, Qt::Uninitialized);
+        const ssize_t n = ::readlink(native.constData(), target.data(), size_t(target.size()));
+        if (n < 0) raise(numberForErrno(errno));
+        target.truncate(n);
+        // A relative target is taken from the link's folder.
+        p = QDir::cleanPath(QDir(parentOf(p)).absoluteFilePath(QFile::decodeName(target)));
+    }
+    raise(err::PathFileAccess);
+}
+
 // The permission bits of the file itself (owner, group, others), without the
 // "current user" flags, which would be read back as owner bits.
 QFile::Permissions modeBits(QFile::Permissions p) {
@@ -81,6 +100,17 @@ void syncFolderOf(const QString& path) {
 }
 
 // ---- the holds on work files
+
+LockHook& lockHook() {
+    static LockHook h;
+    return h;
+}
+
+// flock, or the call a test put in its place.
+int lockFile(int fd, int operation) {
+    if (lockHook()) return lockHook()(fd, operation);
+    return ::flock(fd, operation);
+}
 
 // Whether the descriptor and the name are one and the same file.
 bool sameFile(int fd, const QByteArray& name) {
@@ -165,7 +195,7 @@ QString createHeldWorkFile(const QString& target) {
             raise(numberForErrno(errno));
         }
         int rc;
-        do rc = ::flock(fd, LOCK_EX);
+        do rc = lockFile(fd, LOCK_EX);
         while (rc != 0 && errno == EINTR);
         if (rc != 0) {
             // A file system without locks: the file is made without a hold
@@ -191,7 +221,7 @@ bool heldByAnyone(const QString& path, bool remove) {
     const QByteArray native = QFile::encodeName(path);
     const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
     if (fd < 0) return errno != ENOENT;
-    const bool free = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+    const bool free = lockFile(fd, LOCK_EX | LOCK_NB) == 0;
     bool removed = false;
     if (free && remove && sameFile(fd, native)) removed = ::unlink(native.constData()) == 0;
     ::close(fd);
@@ -253,6 +283,8 @@ void WritePoint(const char* step, const QString& path) {
 }
 
 void SetWritePointHook(WritePointHook hook) { writePointHook() = std::move(hook); }
+
+void SetLockHook(LockHook hook) { lockHook() = std::move(hook); }
 
 bool FileExists(const QString& path) {
     if (path.isEmpty()) return false;
@@ -328,15 +360,17 @@ void CopyFile(const QString& source, const QString& target, bool overwrite) {
 }
 
 void WriteFileWhole(const QString& path, const QByteArray& bytes) {
-    const QFileInfo targetInfo(path);
+    // A link stays a link: the file it leads to is the one replaced.
+    const QString file = fileBehindLinks(path);
+    const QFileInfo targetInfo(file);
     if (targetInfo.isDir()) raise(err::PermissionDenied);
-    if (!QFileInfo(parentOf(path)).isDir()) raise(err::PathNotFound);
-    WorkFile out(path);
+    if (!QFileInfo(parentOf(file)).isDir()) raise(err::PathNotFound);
+    WorkFile out(file);
     errno = 0;
     if (out.file.write(bytes) != bytes.size() || !out.file.flush()) raise(numberForErrno(errno ? errno : ENOSPC));
     if (out.file.size() != bytes.size()) raise(kDiskFull);
     if (targetInfo.exists()) out.file.setPermissions(modeBits(targetInfo.permissions()));
-    out.commitAs(path, "replace");
+    out.commitAs(file, "replace");
 }
 
 void RenameFile(const QString& from, const QString& to) {
@@ -458,10 +492,13 @@ int RemoveLeftoverWorkFiles(const QString& folder, const QString& ofFile) noexce
 
 int RemoveLeftoverWorkFilesOf(const QString& target) noexcept {
     try {
-        const QString name = GetFileName(QFileInfo(target).absoluteFilePath());
+        // The work files of a link's whole writes lie beside the file it
+        // leads to.
+        const QString file = fileBehindLinks(target);
+        const QString name = GetFileName(file);
         if (name.isEmpty()) return 0;
         return removeLeftovers(
-            parentOf(target), [&name](const QString& of) { return of == name; },
+            parentOf(file), [&name](const QString& of) { return of == name; },
             [](const QString&) { return false; });
     } catch (...) {
         // As removeLeftovers: never worth a failure.

@@ -85,8 +85,9 @@ QString CreateWorkFileBeside(const QString& target);
 // file that a running program holds stays, with its journal. Returns how
 // many it removed; it never raises.
 int RemoveLeftoverWorkFiles(const QString& folder, const QString& ofFile = QString()) noexcept;
-// The same for the work files made for target itself (its exact name), and
-// nothing else of its folder: other files' work files may be another
+// The same for the work files made for target itself (its exact name, or
+// for a symbolic link the file it leads to, as WriteFileWhole makes them),
+// and nothing else of its folder: other files' work files may be another
 // program's. Returns how many it removed; it never raises.
 int RemoveLeftoverWorkFilesOf(const QString& target) noexcept;
 
@@ -94,7 +95,9 @@ int RemoveLeftoverWorkFilesOf(const QString& target) noexcept;
 // written and synced, takes the name in one step, and the folder is synced
 // so that the new name is on the disk too. At every moment path names the
 // earlier file or the whole new one. An earlier file's permissions are
-// kept. Raises as CopyFile does.
+// kept. A symbolic link at path stays: the file it leads to (through every
+// link) is the one replaced so, with its work file beside it. Raises as
+// CopyFile does.
 void WriteFileWhole(const QString& path, const QByteArray& bytes);
 
 // True when the two paths name one and the same file (a second name of it,
@@ -141,5 +144,12 @@ bool ClearReadOnly(const QString& path) noexcept;
 using WritePointHook = std::function<void(const char* step, const QString& path)>;
 void WritePoint(const char* step, const QString& path);
 void SetWritePointHook(WritePointHook hook);
+
+// The locks of the holds on work files: the hook is called in place of
+// flock(fd, operation) and answers as it does (0, or -1 with errno set), so
+// that a test can play a file system that has no locks. An empty function
+// returns to the system's call.
+using LockHook = std::function<int(int fd, int operation)>;
+void SetLockHook(LockHook hook);
 
 }  // namespace fso

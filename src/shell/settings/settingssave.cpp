@@ -20,6 +20,7 @@
 #include "shell/frmmain.h"
 #include "shell/openers.h"
 #include "shell/settings/frmasetukset.h"
+#include "shell/startup.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -36,76 +37,6 @@ namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
 const QString kIniSection = QStringLiteral("KOLVIO");
-
-// Every shared global that a save or a load of a book's settings changes,
-// so that a step that fails can put them back as they were.
-struct GlobalsSnapshot {
-    QString databasePath = core::DatabasePath;
-    QString databaseBackup = core::DatabaseBackup;
-    QString language = core::Language;
-    bool multiDb = core::MultiDb;
-    dao::Date tilikausiAlku = core::TilikausiAlku;
-    dao::Date tilikausiLoppu = core::TilikausiLoppu;
-    dao::Date edTilikausiAlku = core::EdTilikausiAlku;
-    dao::Date edTilikausiLoppu = core::EdTilikausiLoppu;
-    long laskettavaTili = core::LaskettavaTili;
-    long voittoTaseella = core::VoittoTaseella;
-    long lastModelForBudget = core::LastModelForBudget;
-    int lastPeriodForBudget = core::LastPeriodForBudget;
-    bool vaakaTulostus = core::VaakaTulostus;
-    bool vanhatMallit = core::VanhatMallit;
-    bool vanhatTositteet = core::VanhatTositteet;
-    bool automaattisestiUusiTosite = core::AutomaattisestiUusiTosite;
-    bool kustannuspaikat = core::Kustannuspaikat;
-    QString email = core::Email;
-    QString smtp = core::SMTP;
-    double margOik = core::MargOik;
-    double margVas = core::MargVas;
-    double margYla = core::MargYla;
-    double margAla = core::MargAla;
-    QString fontti = core::Fontti;
-    int fonttiKoko = core::FonttiKoko;
-    QString seuranNimi = core::SeuranNimi;
-    dao::Date raporttiAlkuPvm = core::RaporttiAlkuPvm;
-    dao::Date raporttiLoppuPvm = core::RaporttiLoppuPvm;
-    bool naytaTilinumerot = core::NaytaTilinumerot;
-    bool aaniKaytossa = core::AaniKaytossa;
-    core::ReportMargins reportMargins = core::ReportControlMargins;
-
-    void restore() const {
-        core::DatabasePath = databasePath;
-        core::DatabaseBackup = databaseBackup;
-        core::Language = language;
-        core::MultiDb = multiDb;
-        core::TilikausiAlku = tilikausiAlku;
-        core::TilikausiLoppu = tilikausiLoppu;
-        core::EdTilikausiAlku = edTilikausiAlku;
-        core::EdTilikausiLoppu = edTilikausiLoppu;
-        core::LaskettavaTili = laskettavaTili;
-        core::VoittoTaseella = voittoTaseella;
-        core::LastModelForBudget = lastModelForBudget;
-        core::LastPeriodForBudget = lastPeriodForBudget;
-        core::VaakaTulostus = vaakaTulostus;
-        core::VanhatMallit = vanhatMallit;
-        core::VanhatTositteet = vanhatTositteet;
-        core::AutomaattisestiUusiTosite = automaattisestiUusiTosite;
-        core::Kustannuspaikat = kustannuspaikat;
-        core::Email = email;
-        core::SMTP = smtp;
-        core::MargOik = margOik;
-        core::MargVas = margVas;
-        core::MargYla = margYla;
-        core::MargAla = margAla;
-        core::Fontti = fontti;
-        core::FonttiKoko = fonttiKoko;
-        core::SeuranNimi = seuranNimi;
-        core::RaporttiAlkuPvm = raporttiAlkuPvm;
-        core::RaporttiLoppuPvm = raporttiLoppuPvm;
-        core::NaytaTilinumerot = naytaTilinumerot;
-        core::AaniKaytossa = aaniKaytossa;
-        core::ReportControlMargins = reportMargins;
-    }
-};
 
 // The number and text of an error for a message; the ini file that could
 // not be written is named.
@@ -191,6 +122,14 @@ frmMain* mainWindow() {
     return main && main->isLoaded() ? main : nullptr;
 }
 
+// Tells that a year ends before it begins, and that it is to be set right
+// before the settings are saved.
+void tellBrokenYear(const core::BrokenYear& year) {
+    core::ShowInfo(BrokenYearText(year, QStringLiteral("frmAsetukset")) + kCrLf +
+                   core::TranslateStr(QStringLiteral("frmAsetukset"),
+                                      QStringLiteral("Korjaa tilikauden päivämäärät ennen tallentamista.")));
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- the save
@@ -256,6 +195,18 @@ std::optional<frmAsetukset::Entered> frmAsetukset::enteredValues() {
             d.field->setFocus();
             return std::nullopt;
         }
+    }
+    // A year that would end before it begins, as the dates entered (or
+    // kept) make it, is not stored.
+    core::Settings years = core::CurrentSettings;
+    years.TilikausiAlku = v.tilikausiAlku.value_or(years.TilikausiAlku);
+    years.TilikausiLoppu = v.tilikausiLoppu.value_or(years.TilikausiLoppu);
+    years.EdTilikausiAlku = v.edTilikausiAlku.value_or(years.EdTilikausiAlku);
+    years.EdTilikausiLoppu = v.edTilikausiLoppu.value_or(years.EdTilikausiLoppu);
+    if (const std::optional<core::BrokenYear> broken = core::BrokenFinancialYear(years)) {
+        tellBrokenYear(*broken);
+        (broken->previous ? tEdTilikausiLoppu : tTilikausiLoppu)->setFocus();
+        return std::nullopt;
     }
 
     auto selectedId = [](QComboBox* c) { return c->currentIndex() < 0 ? 0L : long(c->currentData().toLongLong()); };
@@ -327,7 +278,8 @@ void tellSaveFailed(std::exception_ptr error) {
 }  // namespace
 
 bool frmAsetukset::writeStores(dao::Database& db, const Entered& v) {
-    const GlobalsSnapshot before;
+    // What a step that fails puts back.
+    const core::Settings before = core::CurrentSettings;
 
     // The new values, as the settings store writes them.
     core::DatabasePath = v.databasePath;
@@ -359,7 +311,7 @@ bool frmAsetukset::writeStores(dao::Database& db, const Entered& v) {
         // Both stores as one save; a failure leaves both as they were.
         core::SaveAllSettings(db);
     } catch (const std::exception&) {
-        before.restore();
+        core::CurrentSettings = before;
         tellSaveFailed(std::current_exception());
         return false;
     }
@@ -373,12 +325,13 @@ bool frmAsetukset::writeStores(dao::Database& db, const Entered& v) {
     // Under C the formats follow a changed language.
     core::ApplyRegionalFormats();
     // Later work reaches the named book through the shared connection.
-    if (before.databasePath != core::DatabasePath) core::DBCon().SuljeDB();
+    if (before.DatabasePath != core::DatabasePath) core::DBCon().SuljeDB();
     return true;
 }
 
 bool frmAsetukset::writeProgramStores(const Entered& v) {
-    const GlobalsSnapshot before;
+    // What a step that fails puts back.
+    const core::Settings before = core::CurrentSettings;
     core::DatabasePath = v.databasePath;
     core::DatabaseBackup = v.databaseBackup;
     core::Language = v.language;
@@ -386,11 +339,11 @@ bool frmAsetukset::writeProgramStores(const Entered& v) {
     try {
         core::SaveIniSettings();
     } catch (const std::exception&) {
-        before.restore();
+        core::CurrentSettings = before;
         tellSaveFailed(std::current_exception());
         return false;
     }
-    if (before.databasePath != core::DatabasePath) core::DBCon().SuljeDB();
+    if (before.DatabasePath != core::DatabasePath) core::DBCon().SuljeDB();
     return true;
 }
 
@@ -452,12 +405,13 @@ bool frmAsetukset::takeBookIntoUse(const QString& path, bool quiet) {
         closeQuietly(db);
         return false;
     }
-    const GlobalsSnapshot before;
+    // What a step that fails puts back.
+    const core::Settings before = core::CurrentSettings;
     try {
         core::SettleUnfinishedSave(db);
         core::LoadDatabaseSettings(db);
     } catch (const std::exception&) {
-        before.restore();
+        core::CurrentSettings = before;
         closeQuietly(db);
         if (!quiet)
             core::ShowInfo(core::TranslateStr(QStringLiteral("frmAsetukset"),
@@ -476,9 +430,11 @@ bool frmAsetukset::takeBookIntoUse(const QString& path, bool quiet) {
 
 void frmAsetukset::loadUnreadSettings() {
     // A book's settings always hold a financial year: none means that no
-    // book was read in this run (start-up could not open it). The window
-    // then reads the named book itself, if it opens now, so that it shows
-    // that book's settings and not the program's defaults.
+    // book was read in this run (start-up could not open it, or refused a
+    // year that ends before it begins). The window then reads the named book
+    // itself, if it opens now, so that it shows that book's settings and not
+    // the program's defaults, a refused year as it is stored, to be set
+    // right.
     if (!core::TilikausiAlku.isZero() || core::DatabasePath.isEmpty()) return;
     takeBookIntoUse(core::DatabasePath, true);
 }
@@ -494,6 +450,8 @@ void frmAsetukset::ValitseTietokanta() {
     tTietokanta->setText(chosen);
     FillAccountLists();
     ShowSettings();
+    // The book's year is shown as stored, to be set right here.
+    if (const std::optional<core::BrokenYear> broken = core::BrokenFinancialYear()) tellBrokenYear(*broken);
     // The ini file still names the earlier book until the settings are saved.
     changed_ = true;
 }

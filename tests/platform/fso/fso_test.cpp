@@ -12,8 +12,12 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
+#include <set>
+#include <sys/file.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -238,6 +242,43 @@ TEST(FsoFiles, ThePdfsCleanUpLeavesOtherFilesAndWhatARunningProgramHolds) {
     owner.kill();
     fso::RemoveLeftoverWorkFilesOf(pdf);
     EXPECT_EQ(left(), (QList<bool>{false, false, false, true}));
+}
+
+// On a file system without locks (flock fails there) the work files are
+// made without a hold: a whole write still completes, and the clean-ups
+// leave every work file, as they cannot tell one that nobody holds. A lock
+// that a signal interrupts is taken again.
+TEST(FsoFiles, WithoutLocksWorkFilesAreMadeUnheldAndTheCleanUpsLeaveThem) {
+    const struct {
+        int error;
+        bool once;  // only the first lock of each file fails
+    } cases[] = {{ENOLCK, false}, {EOPNOTSUPP, false}, {EINTR, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.error);
+        kvtest::TempDir dir;
+        const QString ini = dir.file(QStringLiteral("vevaravo.ini"));
+        std::set<ino_t> failed;
+        fso::SetLockHook([&](int fd, int operation) {
+            struct stat st {};
+            ::fstat(fd, &st);
+            if (c.once && !failed.insert(st.st_ino).second) return ::flock(fd, operation);
+            errno = c.error;
+            return -1;
+        });
+        const int written = errorOf([&] { fso::WriteFileWhole(ini, "[KOLVIO]\n"); });
+        const QString work = fso::CreateWorkFileBeside(ini);
+        const int removedWithout = fso::RemoveLeftoverWorkFilesOf(ini);
+        fso::SetLockHook(nullptr);
+
+        EXPECT_EQ(written, 0);
+        EXPECT_EQ(readFile(ini), "[KOLVIO]\n");
+        EXPECT_EQ(removedWithout, 0);
+        // With the locks back, one made without a hold is nobody's.
+        EXPECT_EQ(fso::RemoveLeftoverWorkFilesOf(ini), c.once ? 0 : 1);
+        EXPECT_EQ(fso::FileExists(work), c.once);
+        if (c.once) fso::DeleteFile(work);
+        EXPECT_EQ(fso::Files(dir.path()), QStringList{QStringLiteral("vevaravo.ini")});
+    }
 }
 
 TEST(FsoFiles, ReadOnlyStateIsToldAndCleared) {

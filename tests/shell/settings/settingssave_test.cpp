@@ -2,11 +2,14 @@
 // financial year.
 
 #include "core/dbc.h"
+#include "core/schema.h"
 #include "core/settings.h"
+#include "core/sqlscript.h"
 #include "reportctl/reportcontrolsetup.h"
 #include "settingsfixture.h"
 #include "shell/openers.h"
 #include "ledger_reports/ledgercommands.h"
+#include "platform/fso/fso.h"
 #include "platform/sys/apppath.h"
 #include "reportctl/frmdates.h"
 #include "reportctl/frmtulostus.h"
@@ -16,7 +19,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <sqlite3.h>
+#include <unistd.h>
 
 namespace {
 
@@ -154,7 +159,10 @@ TEST_F(SettingsSaveTest, SaveWritesBothStoresAndRefreshesTheProgram) {
 }
 
 // Killed at each write point of a save in turn, the program starts next as
-// after the earlier save or after this one, never with a mix of the two.
+// after the earlier save or after this one, never with a mix of the two, and
+// with no work file of the ini file left. A save made after the kill by a
+// version of the program from before the kept settings (which starts on the
+// stores as they are and knows nothing of a save cut short) stands.
 TEST_F(SettingsSaveTest, ASaveKilledAtAnyWritePointStartsNextAsTheOneSaveOrTheOther) {
     ui::Forms::destroyAll();
     core::DBCon().SuljeDB();
@@ -175,33 +183,87 @@ TEST_F(SettingsSaveTest, ASaveKilledAtAnyWritePointStartsNextAsTheOneSaveOrTheOt
             ui::DialogScope scope(&anyAnswer);
             startUp();
         }
-        const QString read = QStringList{core::DatabaseBackup, core::flagText(core::MultiDb), core::Email,
-                                         core::flagText(core::VanhatMallit)}
-                                 .join(u'|');
+        const QStringList read{core::DatabaseBackup, core::flagText(core::MultiDb), core::Email,
+                               core::flagText(core::VanhatMallit), QString::number(core::FonttiKoko)};
         ui::Forms::destroyAll();
         core::DBCon().SuljeDB();
         return read;
     };
+    // The later save: its own e-mail address and font size over the rest as
+    // it finds them.
+    auto previousVersionSaves = [&] {
+        core::resetGlobals();
+        ini::cIniFile::ClearCache();
+        core::LoadIniSettings();
+        dao::Database db = dao::DBEngine::OpenDatabase(core::DatabasePath);
+        core::LoadDatabaseSettings(db);
+        core::Email = QStringLiteral("myohempi@seura.example");
+        core::FonttiKoko = 14;
+        core::SaveIniSettings();
+        core::SaveDatabaseSettings(db);
+        db.Close();
+    };
+    auto workFilesLeft = [&] {
+        return QDir(app).entryList({QStringLiteral(".vevaravo.ini.*.kvtmp")}, QDir::Files | QDir::Hidden);
+    };
     const QString newBackup = tmp.file(QStringLiteral("uusi varmistus")) + QDir::separator();
-    const QString earlier = nextStart();
-    const QString saved = newBackup + QStringLiteral("|1|uusi@seura.example|1");
+    const QStringList earlier = nextStart();
+    // The window saves the size its list shows for 11: 12.
+    const QStringList saved{newBackup, QStringLiteral("1"), QStringLiteral("uusi@seura.example"), QStringLiteral("1"),
+                            QStringLiteral("12")};
     ASSERT_NE(earlier, saved);
     int point = 1;
-    for (;; ++point) {
+    for (bool finished = false; !finished; ++point) {
         ASSERT_LT(point, 40) << "the save never ran to its end";
-        putBack();
-        const kvtest::KilledRun run = kvtest::runChildKilledAt("settingsSave", {app, newBackup}, point);
-        ASSERT_TRUE(run.killed || run.finished) << run.errors.toStdString();
-        SCOPED_TRACE(run.errors.trimmed().toStdString());
-        const QString read = nextStart();
-        if (run.finished) {
-            EXPECT_EQ(run.lines, QList<QByteArray>{"tallennettu"});
-            EXPECT_EQ(read, saved);
-            break;
+        for (const bool laterSave : {false, true}) {
+            putBack();
+            const kvtest::KilledRun run = kvtest::runChildKilledAt("settingsSave", {app, newBackup}, point);
+            ASSERT_TRUE(run.killed || run.finished) << run.errors.toStdString();
+            SCOPED_TRACE(run.errors.trimmed().toStdString() + (laterSave ? ", then a later save" : ""));
+            if (laterSave) previousVersionSaves();
+            const QStringList read = nextStart();
+            EXPECT_EQ(workFilesLeft(), QStringList());
+            finished = run.finished;
+            if (laterSave) {
+                EXPECT_EQ((QStringList{read[2], read[4]}), (QStringList{"myohempi@seura.example", "14"}));
+            } else if (run.finished) {
+                EXPECT_EQ(run.lines, QList<QByteArray>{"tallennettu"});
+                EXPECT_EQ(read, saved);
+            } else {
+                EXPECT_TRUE(read == earlier || read == saved) << read.join(u'|').toStdString();
+            }
         }
-        EXPECT_TRUE(read == earlier || read == saved) << read.toStdString();
     }
-    EXPECT_GT(point, 3);
+    EXPECT_GT(point, 4);
+}
+
+// An ini file that is a link to one kept elsewhere stays a link: the save
+// replaces the file it leads to, and a start clears the work files that an
+// interrupted write left beside that file.
+TEST_F(SettingsSaveTest, AnIniFileThatIsALinkIsWrittenThroughTheLink) {
+    ui::Forms::destroyAll();
+    core::DBCon().SuljeDB();
+    const QString kept = tmp.file(QStringLiteral("asetukset/vevaravo.ini"));
+    ASSERT_TRUE(QDir().mkpath(fso::GetParentFolderName(kept)));
+    ASSERT_TRUE(QFile::rename(iniPath(), kept));
+    ASSERT_EQ(::symlink("../asetukset/vevaravo.ini", QFile::encodeName(iniPath()).constData()), 0);
+    const QString leftover = fso::WorkFileNameBeside(kept);
+    ASSERT_TRUE(QFile(leftover).open(QIODevice::WriteOnly));
+    core::resetGlobals();
+    ini::cIniFile::ClearCache();
+    {
+        ScriptedDialogs quiet;
+        main = &startUp();
+    }
+    EXPECT_FALSE(QFile::exists(leftover));
+
+    ScriptedDialogs dialogs;
+    shell::frmAsetukset& w = open();
+    w.cmbKieli->setCurrentIndex(1);
+    w.cTallenna->click();
+    ASSERT_TRUE(closed());
+    EXPECT_TRUE(QFileInfo(iniPath()).isSymLink());
+    EXPECT_TRUE(bytes(kept).contains("\nLanguage=Svenska\n"));
 }
 
 // What the save wrote is on the disk, the ini file's new name too, before
@@ -280,6 +342,11 @@ TEST_F(SettingsSaveTest, AFieldThatFailsItsCheckStopsTheSaveBeforeAnythingIsWrit
         {"date", &shell::frmAsetukset::tTilikausiLoppu, "32.12.2031", "Syötä tilikauden lopuksi päivämäärä."},
         {"previous date", &shell::frmAsetukset::tEdTilikausiAlku, "x", "Syötä edellisen tilikauden aluksi"},
         {"margin", &shell::frmAsetukset::tMargAla, "", "Syötä marginaaliksi ainoastaan numeroita."},
+        {"year ending before it begins", &shell::frmAsetukset::tTilikausiLoppu, "30.6.2031",
+         "Tilikausi päättyy ennen kuin se alkaa: 1.7.2031 - 30.6.2031\r\nKorjaa tilikauden päivämäärät ennen "
+         "tallentamista."},
+        {"previous year so", &shell::frmAsetukset::tEdTilikausiLoppu, "30.6.2030",
+         "Edellinen tilikausi päättyy ennen kuin se alkaa: 1.7.2030 - 30.6.2030"},
     };
     const QByteArray bookBefore = bookBytes();
     for (const Case& c : cases) {
@@ -382,6 +449,7 @@ TEST_F(SettingsSaveTest, FailureHalfWayLeavesTheBookTheIniFileAndTheGlobalsAsThe
     core::IniFileName = tmp.file(QStringLiteral("puuttuva/vevaravo.ini"));
     dialogs.expectMessage(QStringLiteral("Asetusten tallentaminen ei onnistunut, eikä asetuksiin tehty muutoksia."),
                           Answer::OK);
+    const core::Settings before = core::CurrentSettings;
     w.cTallenna->click();
     core::IniFileName = goodIni;
 
@@ -392,10 +460,9 @@ TEST_F(SettingsSaveTest, FailureHalfWayLeavesTheBookTheIniFileAndTheGlobalsAsThe
     // The book's keys written before the ini file failed were taken back.
     EXPECT_EQ(setting(book, QStringLiteral("VanhatMallit")), QStringLiteral("<none>"));
     EXPECT_EQ(setting(book, QStringLiteral("Email")), QStringLiteral("rahastonhoitaja@seura.example"));
-    EXPECT_FALSE(core::VanhatMallit);
+    // Every setting of the program is as it was.
+    EXPECT_TRUE(core::CurrentSettings == before);
     EXPECT_EQ(core::Email, QStringLiteral("rahastonhoitaja@seura.example"));
-    EXPECT_EQ(core::Language, QStringLiteral("Suomi"));
-    EXPECT_EQ(core::DatabasePath, book);
     EXPECT_TRUE(w.changed());
 
     // With the ini file back the same window saves.
@@ -519,6 +586,50 @@ TEST_F(DatabaseChoiceTest, OpenWindowsStoreIntoTheirBookBeforeTheChoiceAndOneTha
     EXPECT_EQ(pending.readsAgain, 1);
     EXPECT_EQ(readFrom, other);
     ui::Forms::unload(pending);
+}
+
+// A year that ends before it begins (a start stored without its end, which
+// then falls on the end of this calendar year) is refused at start, and told
+// when the book is chosen in the window; the window shows the book's
+// settings as stored, and the save of the year set right takes the book.
+TEST_F(DatabaseChoiceTest, AYearThatEndsBeforeItBeginsIsRefusedAtStartAndSetRightInTheWindow) {
+    const QString other = otherBook();
+    const QString end = QStringLiteral("31.12.%1").arg(QDate::currentDate().year());
+    const QString told = QStringLiteral("Tilikausi päättyy ennen kuin se alkaa: 1.7.2199 - %1\r\n").arg(end);
+    for (const bool atStart : {false, true}) {
+        SCOPED_TRACE(atStart ? "at start" : "chosen in the window");
+        {
+            dao::Database db = dao::DBEngine::OpenDatabase(other);
+            core::UpdateDatabase(db);
+            db.Execute(QStringLiteral("DELETE FROM Settings"));
+            core::runSqlScript(db, kvtest::settingRows({{"TilikausiAlku", "2199-07-01"}, {"Email", "toinen@seura.fi"}}));
+            db.Close();
+        }
+        ScriptedDialogs dialogs;
+        if (atStart) {
+            ui::Forms::destroyAll();
+            core::DBCon().SuljeDB();
+            core::resetGlobals();
+            dialogs.expectMessage(told + QStringLiteral("Tietokannan asetuksia ei otettu käyttöön."), Answer::OK);
+            main = &startUp();
+            EXPECT_TRUE(core::TilikausiAlku.isZero());
+            EXPECT_EQ(main->windowTitle(), QStringLiteral("Kolvio VEV - "));
+        } else {
+            dialogs.expectOpenFile(other).expectMessage(
+                told + QStringLiteral("Korjaa tilikauden päivämäärät ennen tallentamista."), Answer::OK);
+        }
+        shell::frmAsetukset& w = open();
+        if (!atStart) w.cTietokantavalita->click();
+        EXPECT_EQ(w.tTilikausiLoppu->text(), end);
+        EXPECT_EQ(w.tEmail->text(), QStringLiteral("toinen@seura.fi"));
+        type(w.tTilikausiLoppu, QStringLiteral("30.6.2200"));
+        w.cTallenna->click();
+        ASSERT_TRUE(closed());
+        EXPECT_EQ(dialogs.shown().size(), atStart ? 1 : 2);
+        EXPECT_EQ(setting(other, QStringLiteral("TilikausiLoppu")), QStringLiteral("2200-06-30"));
+        EXPECT_EQ(setting(other, QStringLiteral("Email")), QStringLiteral("toinen@seura.fi"));
+        EXPECT_EQ(main->windowTitle(), QStringLiteral("Kolvio VEV - toinen"));
+    }
 }
 
 TEST_F(DatabaseChoiceTest, CancelledOrFailedChoiceChangesNothing) {
