@@ -53,7 +53,7 @@ void BM_SaveVoucherWithTenEntries(benchmark::State& state) {
             entries.back()->setArvo(dao::Currency::fromUnits(10 + e));
             rows.push_back(entries.back().get());
         }
-        core::cTosite::TallennaKerralla(&t, rows);
+        (void)core::cTosite::TallennaKerralla(&t, rows);
         benchmark::DoNotOptimize(t.id());
     }
     state.counters["vouchers"] = vouchers;

@@ -16,10 +16,22 @@ using core::NzString;
 
 std::unique_ptr<core::cTosite> UusiTosite(bool avaus, bool paatos) {
     auto t = std::make_unique<core::cTosite>();
-    t->SetTositeNumeroJaPaiva(core::TilikausiAlku, avaus);
-    t->setAvaustosite(avaus);
-    t->setPaatostosite(paatos);
-    t->Save(true);
+    dao::Database db = core::DBCon().AvaaDB();
+    try {
+        // The number and the key are taken inside the write that stores the
+        // voucher, so that another copy of the program on the same book
+        // takes neither of them.
+        dao::InTransaction(db, [&] {
+            t->SetTositeNumeroJaPaiva(core::TilikausiAlku, avaus);
+            t->setAvaustosite(avaus);
+            t->setPaatostosite(paatos);
+            t->Save(true);
+        });
+    } catch (...) {
+        // Nothing of it is in the book: it must not store itself as it goes.
+        t->setIsEmpty(true);
+        throw;
+    }
     return t;
 }
 

@@ -28,7 +28,10 @@ class cTositePohja;
 // A new voucher of a mode (the opening vouchers when avaus, the closing
 // vouchers when paatos), numbered and dated as cTosite numbers a voucher
 // (dated the first day of the financial year in a book without vouchers),
-// and stored.
+// and stored: numbered and stored in one transaction, so that its number and
+// key are its own also while another copy of the program adds vouchers to
+// the book. On an error nothing of it is in the book, and the error reaches
+// the caller.
 std::unique_ptr<core::cTosite> UusiTosite(bool avaus, bool paatos);
 
 // A new voucher of a mode made from the template p: UusiTosite with the

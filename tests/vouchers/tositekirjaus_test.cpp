@@ -1,8 +1,15 @@
 // What the voucher window reads from the book: the largest entry count of
-// one side, and the voucher list read in pages.
+// one side, and the voucher list read in pages; and new vouchers stored by
+// two copies of the program on one book at once.
 
 #include "core/records/recordsfixture.h"
+#include "core/ui/commanderrors.h"
+#include "support/child.h"
 #include "vouchers/tositekirjaus.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <map>
 
 using namespace vouchers;
 
@@ -89,6 +96,57 @@ TEST_F(VoucherEntryReadsTest, TheVoucherListOfEachModeReadInPages) {
             EXPECT_EQ(luettu, m.odotettu);
         }
     }
+}
+
+// One copy of the program adding vouchers of two entries as the voucher
+// window does (a new voucher, then its entries) once both copies have the
+// book open; a line for each: "ok" and its key, or what the user was told.
+KV_TEST_CHILD(addVouchers) {
+    core::DatabasePath = args.value(0);
+    core::DBCon().AvaaDB();
+    std::printf("open\n");
+    std::fflush(stdout);
+    std::getchar();
+    for (int i = 0; i < 100; ++i) {
+        try {
+            auto t = UusiTosite(false, false);
+            t->setSelite(args.value(1));
+            auto d = t->AddNewVienti("D"), k = t->AddNewVienti("K");
+            for (auto* v : {d.get(), k.get()}) v->setTlID(1), v->setArvo(dao::Currency::fromUnits(i + 1));
+            const bool tehty = core::cTosite::TallennaKerralla(t.get(), {d.get(), k.get()}) == core::cTosite::Tallennus::Tehty;
+            std::printf("%s %ld\n", tehty ? "ok" : "refused", t->id());
+        } catch (...) {
+            std::printf("fail %s\n", core::ErrorWithNumber(std::current_exception()).toUtf8().constData());
+        }
+    }
+    return 0;
+}
+
+TEST_F(VoucherEntryReadsTest, TwoCopiesAddingVouchersToOneBookGiveEachItsOwnKeyAndNumber) {
+    const QString path = book();
+    core::DBCon().SuljeDB();
+    QProcess copies[2];
+    for (int c = 0; c < 2; ++c)
+        copies[c].start(QCoreApplication::applicationFilePath(), {"--kv-child=addVouchers", path, c ? "B" : "A"});
+    for (auto& copy : copies)
+        while (!copy.canReadLine()) ASSERT_TRUE(copy.waitForReadyRead(20000)) << "a copy did not open the book";
+    for (auto& copy : copies) copy.readLine(), copy.write("\n"), copy.waitForBytesWritten();
+    std::map<long, QString> told;  // key -> the copy told that it saved it
+    for (int c = 0; c < 2; ++c) {
+        ASSERT_TRUE(copies[c].waitForFinished(120000));
+        for (const QByteArray& line : copies[c].readAllStandardOutput().trimmed().split('\n')) {
+            EXPECT_TRUE(line.startsWith("ok ")) << "every save lands: " << line.toStdString();
+            told.emplace(line.split(' ').value(1).toLong(), c ? "B" : "A");
+        }
+    }
+    // The book holds those vouchers, each with its two entries, and nothing else.
+    std::map<long, QString> stored;
+    dao::Recordset rs = db().OpenRecordset("SELECT toID, toSelite FROM to WHERE (SELECT COUNT(*) FROM vi WHERE vitoID = toID) = 2",
+                                           dao::RecordsetType::Snapshot);
+    for (; !rs.isEOF(); rs.MoveNext()) stored.emplace(rs.value(0).toLong(), rs.value(1).toString());
+    EXPECT_EQ(stored, told);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM to"), 200);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM (SELECT DISTINCT toNumero FROM to)"), 200);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "core/records/tosite.h"
 
 #include "core/nz.h"
+#include "platform/dao/error.h"
 
 #include <algorithm>
 #include <optional>
@@ -60,14 +61,14 @@ RecordList<cVienti> cTosite::GetViennit(const QString& sTyyppi) const {
     });
 }
 
-void cTosite::TallennaKerralla(cTosite* t, const std::vector<cVienti*>& viennit) {
+cTosite::Tallennus cTosite::TallennaKerralla(cTosite* t, const std::vector<cVienti*>& viennit) {
     // Nothing to write: not even a transaction is begun. (A new entry with
     // neither an account nor an amount is never stored.)
     auto pending = [](const detail::VoucherRecord* r) { return r && !r->IsEmpty() && r->isDirty(); };
     auto pendingEntry = [](const cVienti* v) {
         return !v->IsEmpty() && v->isDirty() && (v->id() != 0 || v->tlID() != 0 || !v->Arvo().isZero());
     };
-    if (!pending(t) && std::none_of(viennit.begin(), viennit.end(), pendingEntry)) return;
+    if (!pending(t) && std::none_of(viennit.begin(), viennit.end(), pendingEntry)) return Tallennus::Tehty;
 
     // What each record holds now, to put back when the transaction goes.
     using VoucherState = detail::RecordState<detail::VoucherValues>;
@@ -77,20 +78,44 @@ void cTosite::TallennaKerralla(cTosite* t, const std::vector<cVienti*>& viennit)
     std::vector<EntryState> entriesBefore;
     entriesBefore.reserve(viennit.size());
     for (const cVienti* v : viennit) entriesBefore.push_back(static_cast<const EntryState&>(v->c_));
+    auto putBack = [&] {
+        if (t) static_cast<VoucherState&>(t->c_) = *voucherBefore;
+        for (size_t i = 0; i < viennit.size(); ++i) static_cast<EntryState&>(viennit[i]->c_) = entriesBefore[i];
+    };
+    // The stored vouchers that the rows to write belong to.
+    std::vector<long> vouchers;
+    if (t && !t->IsEmpty() && t->id() != 0) vouchers.push_back(t->id());
+    for (const cVienti* v : viennit)
+        if (pendingEntry(v) && v->ToId() != 0 && std::ranges::find(vouchers, v->ToId()) == vouchers.end())
+            vouchers.push_back(v->ToId());
 
+    struct Poissa {};
     dao::Database db = detail::BookTie::open();
     try {
         dao::InTransaction(db, [&] {
+            // Looked at inside the write, which no other copy of the program
+            // can change: entries are never stored for a voucher that is gone.
+            for (long id : vouchers)
+                if (!detail::firstKey(QStringLiteral("SELECT toID FROM to WHERE toID = ?"), {dao::Variant(id)}, "toID"))
+                    throw Poissa{};
             if (t) t->Save(false);
             for (cVienti* v : viennit) v->Save(false);
         });
-    } catch (...) {
+    } catch (const Poissa&) {
+        putBack();
+        return Tallennus::Muuttunut;
+    } catch (const dao::DaoError& e) {
         // Nothing was written (one transaction): the records take back what
-        // they held before, and the failure goes on to the caller.
-        if (t) static_cast<VoucherState&>(t->c_) = *voucherBefore;
-        for (size_t i = 0; i < viennit.size(); ++i) static_cast<EntryState&>(viennit[i]->c_) = entriesBefore[i];
+        // they held before. A stored row that Save no longer finds was
+        // deleted meanwhile; any other failure goes on to the caller.
+        putBack();
+        if (e.number() == dao::err::NoCurrentRecord) return Tallennus::Muuttunut;
+        throw;
+    } catch (...) {
+        putBack();
         throw;
     }
+    return Tallennus::Tehty;
 }
 
 std::unique_ptr<cTosite> cTosite::GetFirst(bool bAvaus, bool bPaatos) const {

@@ -46,6 +46,10 @@ public:
     // Gives the voucher the next number (highest number of 0 or above, plus
     // one; one series for every mode) and the latest date of those vouchers,
     // or dDefaultDate when there is none. Saves nothing. Returns the number.
+    // Numbered and saved inside one transaction of the book, the voucher's
+    // number is its own: the transaction holds the book's write lock from
+    // its beginning, so no other copy of the program on the book numbers or
+    // stores a voucher in between.
     long SetTositeNumeroJaPaiva(const dao::Date& dDefaultDate, bool bAvaustositeNumero);
 
     // id() is the toID. The properties, Read, Save, Delete and Release are
@@ -78,7 +82,13 @@ public:
     // before (key, values, dirty flag and undo copy), so that the next save
     // writes all of it again; the error then reaches the caller.
     // Placeholders and clean records write nothing, as their Save says.
-    static void TallennaKerralla(cTosite* t, const std::vector<cVienti*>& viennit);
+    // A save is refused (Muuttunut), and nothing written, when the voucher or
+    // one of the stored entries is no longer in the book: another copy of
+    // the program on the same book has deleted it, or moved it into the
+    // previous year in a change of year. The records are then put back as
+    // they were, as after a failure.
+    enum class Tallennus { Tehty, Muuttunut };
+    [[nodiscard]] static Tallennus TallennaKerralla(cTosite* t, const std::vector<cVienti*>& viennit);
 
 private:
     void raiseNameChanged();

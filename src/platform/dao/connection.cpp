@@ -1,9 +1,11 @@
 #include "platform/dao/engine_impl.h"
 #include "platform/dao/textcompare.h"
+#include "platform/fso/fso.h"
 
 #include <QRegularExpression>
 #include <atomic>
 #include <cmath>
+#include <optional>
 
 namespace dao {
 
@@ -153,29 +155,54 @@ void Connection::fail(int rc, const QString& context, jet::StatementKind kind) {
 }
 
 std::int64_t Connection::reserveCounter(const QString& table) {
-    std::int64_t next = 1;
-    {
-        const QString q = QStringLiteral("SELECT MAX(rowid) FROM ") + jet::quoteIdent(table);
-        sqlite3_stmt* s = acquire(q);
-        if (sqlite3_step(s) == SQLITE_ROW && sqlite3_column_type(s, 0) != SQLITE_NULL)
-            next = std::max<std::int64_t>(next, sqlite3_column_int64(s, 0) + 1);
-        release(s);
+    // The value is taken, and written into the table's sequence, inside a
+    // write of the book: the open transaction (which holds the book's write
+    // lock from its beginning) or else a short one of its own. Whoever
+    // reserves or appends after it, through this connection or another one
+    // (another copy of the program on the same book), goes on from there: no
+    // two rows are ever given one key.
+    const bool own = txDepth == 0;
+    const long changes = lastChanges;  // what the caller's last statement changed stays told
+    if (own) {
+        drainCursors();
+        exec(QStringLiteral("BEGIN IMMEDIATE"), {});
     }
-    {
-        sqlite3_stmt* s = nullptr;
-        if (sqlite3_prepare_v2(db_, "SELECT seq FROM sqlite_sequence WHERE name = ?1 COLLATE NOCASE", -1, &s,
-                               nullptr) == SQLITE_OK) {
-            const QByteArray t = table.toUtf8();
-            sqlite3_bind_text(s, 1, t.constData(), int(t.size()), SQLITE_TRANSIENT);
-            if (sqlite3_step(s) == SQLITE_ROW) next = std::max<std::int64_t>(next, sqlite3_column_int64(s, 0) + 1);
+    try {
+        std::int64_t next = 1;
+        {
+            StatementLease s(*this, QStringLiteral("SELECT MAX(rowid) FROM ") + jet::quoteIdent(table));
+            if (sqlite3_step(s) == SQLITE_ROW && sqlite3_column_type(s, 0) != SQLITE_NULL)
+                next = std::max<std::int64_t>(next, sqlite3_column_int64(s, 0) + 1);
         }
-        sqlite3_finalize(s);
+        std::optional<std::int64_t> seq;
+        {
+            StatementLease s(*this, QStringLiteral("SELECT seq FROM sqlite_sequence WHERE name = ?1 COLLATE NOCASE"));
+            bindAll(s, {Variant(table)});
+            if (sqlite3_step(s) == SQLITE_ROW) seq = sqlite3_column_int64(s, 0);
+        }
+        if (seq) next = std::max<std::int64_t>(next, *seq + 1);
+        const QString key = table.toLower();
+        auto it = reserved_.find(key);
+        if (it != reserved_.end()) next = std::max(next, *it + 1);
+        // A table that has had no row yet gets its sequence row, named as
+        // its definition names it.
+        exec(seq ? QStringLiteral("UPDATE sqlite_sequence SET seq = ?1 WHERE name = ?2 COLLATE NOCASE")
+                 : QStringLiteral("INSERT INTO sqlite_sequence (name, seq) SELECT name, ?1 FROM sqlite_master "
+                                  "WHERE type = 'table' AND name = ?2 COLLATE NOCASE"),
+             {Variant(next), Variant(table)});
+        if (own) {
+            fso::WritePoint("commit", path_);
+            exec(QStringLiteral("COMMIT"), {});
+        }
+        reserved_[key] = next;
+        lastChanges = changes;
+        return next;
+    } catch (...) {
+        // Nothing is reserved; a transaction of its own is not left open.
+        if (own) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+        lastChanges = changes;
+        throw;
     }
-    const QString key = table.toLower();
-    auto it = reserved_.find(key);
-    if (it != reserved_.end()) next = std::max(next, *it + 1);
-    reserved_[key] = next;
-    return next;
 }
 
 bool declaredAutoIncrement(sqlite3* db, const QString& table) {

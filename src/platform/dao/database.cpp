@@ -4,9 +4,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QUrl>
 #include <QtEndian>
 #include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <thread>
 
 namespace dao {
 
@@ -198,6 +202,26 @@ bool integrityOk(sqlite3* h, QString* firstFault = nullptr) {
     return ok;
 }
 
+// The wait for a book that another connection (another copy of the
+// program among them) is writing: a new try every millisecond or so, a
+// little at random, until ms milliseconds have passed. The engine's own wait
+// sleeps ever longer, up to a tenth of a second between tries; a copy that
+// saves one voucher after another then holds the book at nearly every try,
+// and the other copy would be refused although the book was free for a
+// moment after each of those saves.
+int waitForBook(void* ms, int tries) {
+    thread_local std::chrono::steady_clock::time_point since;
+    const auto now = std::chrono::steady_clock::now();
+    if (tries == 0) since = now;
+    if (now - since >= std::chrono::milliseconds(reinterpret_cast<std::intptr_t>(ms))) return 0;
+    std::this_thread::sleep_for(std::chrono::microseconds(200 + QRandomGenerator::global()->bounded(800)));
+    return 1;
+}
+
+void setBusyWait(sqlite3* h, int ms) {
+    sqlite3_busy_handler(h, waitForBook, reinterpret_cast<void*>(static_cast<std::intptr_t>(ms)));
+}
+
 }  // namespace
 
 sqlite3* openHandle(const QString& path, int flags, int busyMs) {
@@ -208,7 +232,7 @@ sqlite3* openHandle(const QString& path, int flags, int busyMs) {
         openFailure(rc, path);
     }
     sqlite3_extended_result_codes(h, 1);
-    sqlite3_busy_timeout(h, busyMs);
+    setBusyWait(h, busyMs);
     registerFunctions(h);
     // A commit deletes the journal and then syncs the folder: until the
     // folder is on the disk, a power cut can bring the journal back, and the
@@ -277,7 +301,7 @@ Database DBEngine::OpenDatabase(const QString& path, bool readOnly) {
         sqlite3_close_v2(h);
         openFailure(ext ? ext : rc, path);
     }
-    sqlite3_busy_timeout(h, gBusyTimeoutMs);
+    setBusyWait(h, gBusyTimeoutMs);
     auto conn = std::make_shared<Connection>(h, canonical, readOnly);
     reg.insert(canonical, conn);
     return Database(std::make_shared<DatabaseImpl>(conn, path));

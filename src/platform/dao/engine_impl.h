@@ -59,7 +59,10 @@ public:
     [[noreturn]] void fail(int rc, const QString& context, jet::StatementKind kind = jet::StatementKind::Other);
 
     // Next value of a table's Counter: never one used before, even when the
-    // row that had it was deleted.
+    // row that had it was deleted, nor one that another connection to the
+    // book (in this program or another copy of it) has reserved. It is kept
+    // in the book's sequence of the table: inside the open transaction, or
+    // committed at once when none is open.
     std::int64_t reserveCounter(const QString& table);
 
     // The declared columns of a table. They are read from the schema once

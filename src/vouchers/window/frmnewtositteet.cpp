@@ -251,12 +251,14 @@ bool frmNewTositteet::QueryUnload() {
 
 bool frmNewTositteet::StorePendingEdits() {
     if (!CheckSyotteet()) return false;
-    writePending();
+    // A refused save has been told, and the window holds nothing more.
+    (void)writePending();
     return true;
 }
 
-void frmNewTositteet::ReadBookAgain() {
-    const long shown = curTosite_->IsEmpty() ? 0 : curTosite_->id();
+void frmNewTositteet::ReadBookAgain() { readBookAgain(curTosite_->IsEmpty() ? 0 : curTosite_->id()); }
+
+void frmNewTositteet::readBookAgain(long shown) {
     // What the window holds was written before the book changed; it is let
     // go, and nothing read before is written back.
     releaseAll();
@@ -280,7 +282,7 @@ void frmNewTositteet::ReadBookAgain() {
 void frmNewTositteet::Unload() {
     // What the voucher holds is written; a failure is shown, and the window
     // goes all the same.
-    run([this] { writePending(); });
+    run([this] { (void)writePending(); });
     idle_->stop();
     listaKesken_ = false;
     releaseAll();
@@ -335,9 +337,27 @@ void frmNewTositteet::InitEmptyViennit() {
         for (auto& v : *arr) v = placeholderVienti();
 }
 
-void frmNewTositteet::writePending() {
+bool frmNewTositteet::writePending(bool withVoucher) {
     // The voucher and its entries go into the book together or not at all.
-    core::cTosite::TallennaKerralla(curTosite_->IsEmpty() ? nullptr : curTosite_.get(), entryRecords());
+    const long shown = curTosite_->IsEmpty() ? 0 : curTosite_->id();
+    core::cTosite* t = withVoucher && !curTosite_->IsEmpty() ? curTosite_.get() : nullptr;
+    if (core::cTosite::TallennaKerralla(t, entryRecords()) == core::cTosite::Tallennus::Tehty) return true;
+    showChangedBook(shown);
+    return false;
+}
+
+void frmNewTositteet::showChangedBook(long shown) {
+    // Nothing of what the window holds may be written any more: it stood
+    // on rows that are gone.
+    curTosite_->setIsEmpty(true);
+    for (auto* arr : {&debet_, &kredit_})
+        for (auto& v : *arr) v->setIsEmpty(true);
+    core::ShowInfo(core::TranslateStr(
+        QStringLiteral("frmNewTositteet"),
+        QStringLiteral("Tositteen muutoksia ei tallennettu, koska tosite tai sen vienti on sillä välin poistettu "
+                       "kirjanpidosta toisessa ohjelmassa, jossa sama kirjanpito on auki (myös tilikauden vaihto "
+                       "siirtää tositteet pois). Tositteet näytetään sellaisina kuin ne nyt ovat kirjanpidossa.")));
+    readBookAgain(shown);
 }
 
 std::vector<core::cVienti*> frmNewTositteet::entryRecords() const {
@@ -364,7 +384,8 @@ void frmNewTositteet::releaseAll() {
 void frmNewTositteet::ShowTosite(std::unique_ptr<core::cTosite> t) {
     // Leaving the voucher on screen writes what it holds. When that fails,
     // the voucher stays on screen as it is and the error reaches the caller.
-    writePending();
+    // (A refused save has dropped it: the voucher asked for is shown.)
+    (void)writePending();
     releaseAll();
     curTosite_ = std::move(t);
     curTosite_->NameChanged = [this](long id, const QString& sName) { curTosite_NameChanged(id, sName); };
@@ -511,14 +532,14 @@ void frmNewTositteet::Uusi() {
     cursor.SetCursor(this, sys::kPointerHourglass);
     // The voucher on screen is written before the new one is numbered, so
     // that a failure leaves no voucher behind that nobody sees.
-    writePending();
+    if (!writePending()) return;
     ShowTosite(UusiTosite(bAvaustosite, bPaatostosite));
     moveFocus(tTositepvm);
 }
 
 void frmNewTositteet::Tallenna() {
     if (!CheckSyotteet()) return;
-    writePending();
+    if (!writePending()) return;
     // An entry row whose stored entry went away (account and amount both
     // cleared) starts afresh as a blank row of this voucher, so that what
     // is typed into it later belongs to the voucher again.
@@ -589,7 +610,7 @@ void frmNewTositteet::Haku() {
     if (id == 0) return;
     sys::cMouseCursor cursor;
     cursor.SetCursor(this, sys::kPointerHourglass);
-    writePending();  // before the voucher is read: it may be this very one
+    if (!writePending()) return;  // before the voucher is read: it may be this very one
     auto t = std::make_unique<core::cTosite>();
     if (t->Read(id)) ShowTosite(std::move(t));
 }
@@ -600,7 +621,7 @@ void frmNewTositteet::Siirry(Suunta s) {
     cursor.SetCursor(this, sys::kPointerHourglass);
     // What the voucher on screen holds is written before the next one is
     // read, so that reading the same voucher again shows what was typed.
-    writePending();
+    if (!writePending()) return;
     std::unique_ptr<core::cTosite> t;
     switch (s) {
     case Suunta::Ensimmainen: t = curTosite_->GetFirst(bAvaustosite, bPaatostosite); break;
@@ -620,7 +641,7 @@ void frmNewTositteet::ListClick() {
     QListWidgetItem* item = lstTositteet->currentItem();
     if (!item) return;
     const long id = static_cast<long>(item->data(Qt::UserRole).toLongLong());
-    writePending();
+    if (!writePending()) return;
     auto t = std::make_unique<core::cTosite>();
     if (t->Read(id)) ShowTosite(std::move(t));
 }
@@ -633,7 +654,7 @@ void frmNewTositteet::LisaaVienteja() {
     }
     // Every entry is written (all of them or none) and let go; the
     // voucher's stored entries are read again into arrays one element longer.
-    core::cTosite::TallennaKerralla(nullptr, entryRecords());
+    if (!writePending(false)) return;
     setUpperBound(ElementCount());
     reloadViennit();
     if (scrlViennit->isEnabled()) scrlViennit->setValue(scrlViennit->maximum());

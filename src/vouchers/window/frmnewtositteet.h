@@ -239,8 +239,17 @@ private:
     void applyScrollRule(int u);
     // Writes the pending changes of the voucher and of every entry in one
     // transaction; an error reaches the caller, nothing is written and
-    // nothing is let go.
-    void writePending();
+    // nothing is let go. When the save is refused because another copy of
+    // the program has removed the voucher or its entries meanwhile, the user
+    // is told, what the window held is dropped unwritten, the book is shown
+    // as it now is, and false is returned: the command goes no further.
+    // Without withVoucher only the entries are written.
+    bool writePending(bool withVoucher = true);
+    // What a refused save does (see writePending); shown is the voucher
+    // that was on screen.
+    void showChangedBook(long shown);
+    // Reads the book again, back on the voucher shown when it is still there.
+    void readBookAgain(long shown);
     // The entries of both arrays, debit and credit of each element in turn.
     std::vector<core::cVienti*> entryRecords() const;
     // Lets every object go (after writePending); the arrays keep their size.

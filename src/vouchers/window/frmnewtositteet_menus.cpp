@@ -44,7 +44,7 @@ void frmNewTositteet::showFromTemplate(const ::vouchers::cTositePohja& p) {
     cursor.SetCursor(this, sys::kPointerHourglass);
     // The voucher on screen is written before the new one is numbered, so
     // that a failure leaves no voucher behind that nobody sees.
-    writePending();
+    if (!writePending()) return;
     ShowTosite(TositePohjasta(p, bAvaustosite, bPaatostosite));
     moveFocus(tTositepvm);
 }

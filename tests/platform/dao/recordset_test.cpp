@@ -123,6 +123,17 @@ TEST_F(RecordsetTest, AddNewGivesTheKeyBeforeUpdateAndKeysAreNeverReused) {
     EXPECT_EQ(again.value("tlID").toLong(), id + 2);
     again.setValue("tlNumero", 1);
     again.Update();
+    // Nor is a key that waits for its Update given to another copy of the
+    // program appending meanwhile.
+    again.AddNew();
+    const std::int64_t waiting = again.value("tlID").toLong();
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(dir.file("rs.mdb")).constData(), &other), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(other, "INSERT INTO tl (tlNumero) VALUES (2)", nullptr, nullptr, nullptr), SQLITE_OK);
+    EXPECT_EQ(sqlite3_last_insert_rowid(other), waiting + 1);
+    sqlite3_close(other);
+    again.setValue("tlNumero", 3);
+    EXPECT_EQ(errorOf([&] { again.Update(); }), 0);
     EXPECT_EQ(errorOf([&] { again.AddNew(); again.setValue("tlID", 99); }), err::FieldNotUpdatable);
 }
 

@@ -1,6 +1,7 @@
 // The voucher window while a command closes the book under it (as a
 // backup does): what was typed is stored first and the window then shows
 // the book again; a record read before the command writes nothing after it.
+// And while another copy of the program changes the book under it.
 
 #include "core/records/tosite.h"
 #include "core/ui/bookchange.h"
@@ -74,6 +75,47 @@ TEST_F(VoucherWindowTest, ATypedAccountThatIsNoListItemKeepsTheCommandFromRunnin
     EXPECT_EQ(value("SELECT COUNT(*) FROM to WHERE toSelite = 'Eka'"), 1);
     EXPECT_EQ(f.Tosite().id(), v1);
     EXPECT_EQ(f.tTositeSelite->text(), "Kesken");
+}
+
+// Another copy of the program on the same book removes rows under the
+// window (its change of year moves every voucher away): the save that meets
+// it is refused in words and writes nothing, and the window shows the book
+// as it now is.
+TEST_F(VoucherWindowTest, ASaveThatMeetsAnotherCopysChangeOfTheBookIsRefusedInWords) {
+    book();
+    balanced(1, "Eka", 10);
+    auto& f = open();
+    const char* moved = "DELETE FROM vi WHERE vitoID = %1; DELETE FROM [to] WHERE toID = %1";
+    const struct {
+        const char* otherCopy;  // %1: the voucher's key
+        QLineEdit* field;
+        const char* typed;
+        QStringList left;  // the voucher's entries afterwards
+    } cases[] = {  // a voucher moved away leaves nothing to the next case
+        {moved, f.tTositeSelite, "Muutettu", {}},
+        {moved, f.tDebetSumma[1], "5", {}},  // a new entry
+        {"DELETE FROM vi WHERE vitoID = %1 AND viTyyppi = 'K'", f.tKreditSumma[0], "7", {"D 1 20"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.otherCopy + (" / " + c.field->objectName()).toStdString());
+        const long v = balanced(2, "Toka", 20);
+        key(Qt::Key_F, Qt::ControlModifier);
+        ASSERT_EQ(f.Tosite().id(), v);
+        sqlite3* other = nullptr;
+        ASSERT_EQ(sqlite3_open(QFile::encodeName(core::DatabasePath).constData(), &other), SQLITE_OK);
+        EXPECT_EQ(sqlite3_exec(other, QString(c.otherCopy).arg(v).toUtf8(), nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(other);
+        fill(c.field, c.typed);
+        dialogs->expectMessage("Tositteen muutoksia ei tallennettu, koska tosite tai sen vienti on sillä välin "
+                               "poistettu kirjanpidosta toisessa ohjelmassa",
+                               Answer::OK);
+        QTest::mouseClick(f.cTallenna, Qt::LeftButton);
+        EXPECT_EQ(entries(v), c.left);
+        EXPECT_EQ(value("SELECT COUNT(*) FROM vi WHERE vitoID NOT IN (SELECT toID FROM to)"), 0);
+        EXPECT_EQ(value("SELECT COUNT(*) FROM to WHERE toSelite <> 'Eka' AND toSelite <> 'Toka'"), 0);
+        EXPECT_EQ(f.Tosite().id(), c.left.isEmpty() ? 0 : v);
+        EXPECT_EQ(listTexts(), c.left.isEmpty() ? QStringList{"1 Eka"} : QStringList({"1 Eka", "2 Toka"}));
+    }
 }
 
 }  // namespace
