@@ -248,7 +248,9 @@ TEST(BookFileTest, AnotherCopysCleanUpLeavesTheWorkFileOfARunningCompaction) {
         if (!ownerLives) first.kill();
         fso::RemoveLeftoverWorkFiles(dir.path(), book);
         EXPECT_EQ(QFile::exists(first.pausedAt()), ownerLives);
-        if (ownerLives) EXPECT_EQ(first.resume().lines, QList<QByteArray>{"tiivistetty"});
+        if (ownerLives) {
+            EXPECT_EQ(first.resume().lines, QList<QByteArray>{"tiivistetty"});
+        }
     }
     EXPECT_EQ(DBEngine::OpenDatabase(dir.file("kirja.md2")).OpenRecordset("SELECT COUNT(*) FROM t").value(0).toLong(), 500);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"kirja.md2", "kirja.mdb"}));
