@@ -7,6 +7,7 @@
 #include "platform/sys/mousecursor.h"
 
 #include <QStringList>
+#include <optional>
 
 namespace shell {
 
@@ -24,13 +25,14 @@ QString freeName(const QString& base) {
     }
 }
 
-bool wholeBook(const QString& path) {
-    try {
-        dao::DBEngine::CheckIntegrity(path);
-        return true;
-    } catch (const std::exception&) {
-        // Not a book the engine reads whole.
-        return false;
+// The name among the damaged book's second names (its "OLD" name, or one of
+// the free names after it) that an interrupted repair already gave the file
+// at path; "" when it has none.
+QString secondNameOf(const QString& path, const QString& base) {
+    for (int n = 1;; ++n) {
+        const QString name = n == 1 ? base : base + QString::number(n);
+        if (!fso::FileExists(name) && !fso::FolderExists(name)) return QString();
+        if (fso::SameFile(path, name)) return name;
     }
 }
 
@@ -38,19 +40,23 @@ bool wholeBook(const QString& path) {
 
 BookRepair RepairBook(const QString& path) {
     BookRepair r;
+    r.damagedKeptAs = path;
     const QString repaired = path + QStringLiteral("2");
     const QString damagedName = path + QStringLiteral("OLD");
 
-    // 1. The repaired copy: one that an interrupted repair left whole, or a
-    // new one. A copy that is not whole goes out of the way first.
+    // 1. The repaired copy: the one an interrupted repair of this very file
+    // left, or a new one. Any other file of the copy's name goes out of the
+    // way first, whole or not: it may be an earlier repair of the book as it
+    // was weeks ago.
     if (fso::FileExists(repaired)) {
-        if (wholeBook(repaired)) {
+        if (const std::optional<dao::RepairReport> earlier = dao::DBEngine::RepairOf(repaired, path)) {
             r.earlierRepairCompleted = true;
+            r.report = *earlier;
         } else {
             const QString aside = freeName(repaired + QStringLiteral("OLD"));
             try {
                 fso::RenameFile(repaired, aside);
-                r.unfinishedSetAsideAs = aside;
+                r.setAsideAs = aside;
             } catch (const std::exception& e) {
                 qWarning("setting aside %s: %s", qPrintable(repaired), e.what());
                 return r;
@@ -59,8 +65,7 @@ BookRepair RepairBook(const QString& path) {
     }
     if (!r.earlierRepairCompleted) {
         try {
-            dao::DBEngine::RepairDatabase(path);
-            dao::DBEngine::CompactDatabase(path, repaired);
+            r.report = dao::DBEngine::RepairDatabase(path, repaired);
         } catch (const std::exception& e) {
             qWarning("repairing %s: %s", qPrintable(path), e.what());
             return r;
@@ -70,8 +75,9 @@ BookRepair RepairBook(const QString& path) {
     // 2. The damaged book gets a second name (or a copy): its "OLD" name, or
     // the first free one after it when an earlier repair's damaged book has
     // that. An interrupted repair may have given it the name already.
-    if (fso::SameFile(path, damagedName)) {
-        r.damagedKeptAs = damagedName;
+    const QString named = secondNameOf(path, damagedName);
+    if (!named.isEmpty()) {
+        r.damagedKeptAs = named;
     } else {
         const QString kept = freeName(damagedName);
         try {
@@ -94,8 +100,34 @@ BookRepair RepairBook(const QString& path) {
         return r;
     }
     r.result = BookRepair::Result::Repaired;
+
+    // 4. The book no longer carries the repair's mark. One that a stop
+    // leaves names a damaged file that is gone: it is never taken for
+    // anything, and the next repair writes its own.
+    try {
+        dao::DBEngine::ClearRepairMark(path);
+    } catch (const std::exception& e) {
+        qWarning("clearing the repair's mark of %s: %s", qPrintable(path), e.what());
+    }
     return r;
 }
+
+namespace {
+
+// The tables whose rows could not all be brought over, one a line.
+QString lossText(const dao::RepairReport& report, const QString& section) {
+    QString text = core::TranslateStr(section, QStringLiteral("Vioittuneesta tietokannasta ei voitu lukea kaikkia "
+                                                              "rivejä. Korjatusta tietokannasta puuttuvat rivit "
+                                                              "tauluittain:"));
+    for (const dao::RepairReport::Loss& loss : report.lost) {
+        text += kCrLf + loss.table + QStringLiteral(": ");
+        if (loss.atLeast) text += core::TranslateStr(section, QStringLiteral("vähintään")) + u' ';
+        text += QString::number(loss.rows);
+    }
+    return text;
+}
+
+}  // namespace
 
 bool RepairDamagedBook(const QString& path, const QString& section) {
     core::ShowInfo(core::TranslateStr(section, QStringLiteral("Tietokanta on vioittunut edellisen käyttökerran "
@@ -107,32 +139,37 @@ bool RepairDamagedBook(const QString& path, const QString& section) {
         cursor.SetCursor(nullptr, sys::kPointerHourglass);
         r = RepairBook(path);
     }
+    // One message of what came of it: how the repair ended, what it could
+    // not bring over, what was done with the files of an earlier repair, and
+    // where the damaged book is. A whole repair that kept the damaged book
+    // under its usual name has nothing to tell.
+    QStringList told;
     switch (r.result) {
-    case BookRepair::Result::Repaired: break;
+    case BookRepair::Result::Repaired:
+        if (r.earlierRepairCompleted)
+            told << core::TranslateStr(section, QStringLiteral("Aiemmin keskeytynyt tietokannan korjaus saatiin "
+                                                               "päätökseen."));
+        break;
     case BookRepair::Result::NotRepaired:
-        core::ShowInfo(core::TranslateStr(section, QStringLiteral("Tietokannan korjaus ei onnistunut. Palauta tietokanta "
-                                                                  "varmuuskopiolta ennen kuin jatkat Kolvion käyttöä.")));
+        told << core::TranslateStr(section, QStringLiteral("Tietokannan korjaus ei onnistunut. Palauta tietokanta "
+                                                           "varmuuskopiolta ennen kuin jatkat Kolvion käyttöä."));
         break;
     case BookRepair::Result::DamagedNotKept:
-        core::ShowInfo(core::TranslateStr(section, QStringLiteral("Vioittuneen tietokannan uudelleen nimeäminen ei onnistu.")));
+        told << core::TranslateStr(section, QStringLiteral("Vioittuneen tietokannan uudelleen nimeäminen ei onnistu."));
         break;
     case BookRepair::Result::RepairedNotNamed:
-        core::ShowInfo(core::TranslateStr(section, QStringLiteral("Korjatun tietokannan uudelleen nimeäminen ei onnistu.")));
+        told << core::TranslateStr(section, QStringLiteral("Korjatun tietokannan uudelleen nimeäminen ei onnistu."));
         break;
     }
-    // What was done with the files of an earlier repair, and where the
-    // damaged book is when not under its usual name.
-    QStringList done;
-    if (r.earlierRepairCompleted && r.result == BookRepair::Result::Repaired)
-        done << core::TranslateStr(section, QStringLiteral("Aiemmin keskeytynyt tietokannan korjaus saatiin päätökseen."));
-    if (!r.unfinishedSetAsideAs.isEmpty())
-        done << core::TranslateStr(section, QStringLiteral("Aiemman korjauksen keskeneräinen tiedosto siirrettiin "
-                                                           "nimelle:")) +
-                    kCrLf + r.unfinishedSetAsideAs;
-    if (!r.damagedKeptAs.isEmpty() && r.damagedKeptAs != path + QStringLiteral("OLD"))
-        done << core::TranslateStr(section, QStringLiteral("Vioittunut tietokanta on tallessa nimellä:")) + kCrLf +
+    if (r.result != BookRepair::Result::NotRepaired && !r.report.whole()) told << lossText(r.report, section);
+    if (!r.setAsideAs.isEmpty())
+        told << core::TranslateStr(section, QStringLiteral("Korjatun tietokannan nimellä ollut aiempi tiedosto "
+                                                           "siirrettiin nimelle:")) +
+                    kCrLf + r.setAsideAs;
+    if (!told.isEmpty() || r.damagedKeptAs != path + QStringLiteral("OLD"))
+        told << core::TranslateStr(section, QStringLiteral("Vioittunut tietokanta on tallessa nimellä:")) + kCrLf +
                     r.damagedKeptAs;
-    if (!done.isEmpty()) core::ShowInfo(done.join(kCrLf + kCrLf));
+    if (!told.isEmpty()) core::ShowInfo(told.join(kCrLf + kCrLf));
     return r.result == BookRepair::Result::Repaired;
 }
 

@@ -2,18 +2,24 @@
 
 // The repair of a damaged book, for start-up and for the settings window.
 //
-// A repaired and compacted copy is made beside the book as the book's path
-// with "2" appended; the damaged book is kept under a second name, its path
-// with "OLD" appended; then the copy takes the book's name in one step, so
-// that the name holds the damaged book until it holds the repaired one.
+// A repaired copy is made beside the book as the book's path with "2"
+// appended; the damaged book is kept under a second name, its path with
+// "OLD" appended; then the copy takes the book's name in one step, so that
+// the name holds the damaged book until it holds the repaired one.
 //
 // A repair that a crash or a kill stopped leaves its files beside the book,
-// and the next repair goes on from them: a whole repaired copy takes the
-// book's name without a new repair; a copy that is not whole is set aside
-// under a name of its own; a damaged book that an earlier repair kept under
-// the "OLD" name stays there, and the new one is kept under the first free
-// name after it ("OLD2", "OLD3", ...). Nothing of an earlier repair blocks
-// the next one, and nothing of the user's is removed.
+// and the next repair goes on from them. A copy is taken up only when it is
+// provably this book's own unfinished repair: the engine's mark in it names
+// the damaged file as the repair read it, and the file is still exactly so.
+// Any other file under the copy's name (a copy that is not whole, an earlier
+// repair's copy of a book that has been worked on since, a file of an
+// earlier version) is set aside under a free name of its own and a new
+// repair is made. A damaged book that an earlier repair kept under the "OLD"
+// name stays there, and the new one is kept under the first free name after
+// it ("OLD2", "OLD3", ...). Nothing of an earlier repair blocks the next
+// one, and nothing of the user's is removed.
+
+#include "platform/dao/database.h"
 
 #include <QString>
 
@@ -29,11 +35,14 @@ struct BookRepair {
     Result result = Result::NotRepaired;
     // The repaired copy was the one an interrupted earlier repair left.
     bool earlierRepairCompleted = false;
-    // Where the damaged book is kept ("" when it was not kept).
+    // Where the damaged book is kept: its second name, or the book's own
+    // name while it has no other.
     QString damagedKeptAs;
-    // Where a copy that an earlier repair left unfinished was set aside
-    // ("" when there was none).
-    QString unfinishedSetAsideAs;
+    // Where a file that stood under the repaired copy's name was set aside
+    // ("" when there was none, or it was this book's own repair).
+    QString setAsideAs;
+    // What the repair could not bring over from the damaged book.
+    dao::RepairReport report;
 };
 
 // Repairs the damaged book at path as above. Shows nothing.

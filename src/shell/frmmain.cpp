@@ -332,7 +332,28 @@ void frmMain::showAbout() {
 
 void frmMain::openSupportPage() { OpenSupportPage(this, QStringLiteral("kayttotuki.htm")); }
 
-void frmMain::CheckKPStatus() { cKustannuspaikat->setEnabled(core::Kustannuspaikat); }
+void frmMain::CheckKPStatus() { cKustannuspaikat->setEnabled(core::Kustannuspaikat && unusableBook_.isEmpty()); }
+
+void frmMain::SetUnusableBook(const QString& path) {
+    unusableBook_ = path;
+    enableBookCommands(false);
+}
+
+void frmMain::ReadBookAgain() {
+    if (unusableBook_.isEmpty() || core::DatabasePath == unusableBook_) return;
+    unusableBook_.clear();
+    enableBookCommands(true);
+    CheckKPStatus();
+}
+
+void frmMain::enableBookCommands(bool enabled) {
+    for (QToolButton* b : {cTositteet, cTulosJaTase, cTilit, cKustannuspaikat, cBudjetti}) b->setEnabled(enabled);
+    for (QAction* a : {mTositteet, mTulosJaTase, mTilit, mKustannuspaikat, mBudjetti, mAvausviennit,
+                       mTilinpaatosviennit, mVaruruzavoVarmistus, mVarmistus, mMuokkaaTietokantaa})
+        a->setEnabled(enabled);
+    if (auto* copy = mLuoTietokantaMallista->findChild<QAction*>(QStringLiteral("mLuoTietokantaNykyisesta")))
+        copy->setEnabled(enabled);
+}
 
 void frmMain::ShowCaption() { setWindowTitle(core::AppTitle + QStringLiteral(" - ") + core::SeuranNimi); }
 

@@ -39,8 +39,20 @@ public:
     ~frmMain() override;
 
     // The cost-centre button is enabled exactly when cost centres are in use
-    // (the setting Kustannuspaikat). The menu item stays enabled.
+    // (the setting Kustannuspaikat) and the book can be worked on (below).
+    // The menu item stays enabled unless the book cannot be worked on.
     void CheckKPStatus();
+
+    // The book at path could be neither opened nor repaired. While it is the
+    // book in use (DatabasePath), the commands that work on its contents are
+    // disabled: the vouchers, the statements, the accounts, the cost
+    // centres, the budget, the opening and closing entries, the backups,
+    // the console and the copy of the book. The settings, the restores, the
+    // new books, the service request and the rest stay at hand. Once another
+    // book is in use (after a command that changes it), all are enabled.
+    void SetUnusableBook(const QString& path);
+    // After a command that closed the book or turned to another one.
+    void ReadBookAgain() override;
 
     // Caption: the program title and the association's name.
     void ShowCaption();
@@ -121,6 +133,11 @@ private:
     // Runs a command; an error is reported (or ignored) as the command says.
     void runCommand(const std::function<void()>& command, OnError onError);
     void notAvailable();
+    // The commands that work on the book's contents, enabled or not.
+    void enableBookCommands(bool enabled);
+
+    // The book that could not be opened nor repaired; "" when none.
+    QString unusableBook_;
 
 };
 

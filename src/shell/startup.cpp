@@ -105,7 +105,7 @@ void offerToClearReadOnly() {
 // user agrees, and deals with the failures. A null database when no book is
 // open at the end; pathChanged tells that the default book took the place
 // of the configured one.
-dao::Database openAssociationBook(bool& pathChanged) {
+dao::Database openAssociationBook(frmMain& main, bool& pathChanged) {
     dao::Database db;
     OpenResult result;
     if (core::DatabasePath.isEmpty()) {
@@ -149,8 +149,10 @@ dao::Database openAssociationBook(bool& pathChanged) {
         case dao::err::UnrecognizedFormat:
         case dao::err::CannotOpenDatabase:
             // Only a file the engine cannot read as a book counts as damaged.
-            // The repaired book is opened at the next start.
-            RepairDamagedBook(core::DatabasePath, QStringLiteral("frmMain"));
+            // The repaired book is opened at the next start; a book that
+            // could not be repaired is not worked on in this run.
+            if (!RepairDamagedBook(core::DatabasePath, QStringLiteral("frmMain")))
+                main.SetUnusableBook(core::DatabasePath);
             return {};
         default:
             core::ShowInfo(
@@ -308,7 +310,7 @@ void frmMain::Load() {
     // 11-13. Open, upgrade, settings.
     dao::Database db;
     bool pathChanged = false;
-    step("opening the book", [&] { db = openAssociationBook(pathChanged); });
+    step("opening the book", [&] { db = openAssociationBook(*this, pathChanged); });
     if (!db.isNull() && db.isOpen()) upgradeAndLoadSettings(*this, db, pathChanged);
     // 14. The cost-centre button follows the setting (it starts enabled).
     if (!core::Kustannuspaikat) cKustannuspaikat->setEnabled(false);

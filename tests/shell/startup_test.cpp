@@ -2,6 +2,8 @@
 // test's own, with every message answered by the script.
 
 #include "core/bookfixture.h"
+#include "core/settings.h"
+#include "core/ui/bookchange.h"
 #include "platform/dao/database.h"
 #include "platform/fso/fso.h"
 #include "platform/report/preview.h"
@@ -13,11 +15,16 @@
 #include "support/child.h"
 #include "support/dialogs.h"
 #include "support/writetrace.h"
+#include "vouchers/window/frmnewtositteet.h"
+#include "vouchers/window/voucherwindows.h"
 
 #include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QTest>
 #include <QtEndian>
 #include <QToolButton>
 #include <sqlite3.h>
+#include <map>
 #include <unistd.h>
 
 namespace {
@@ -301,6 +308,42 @@ void overwriteAFreePage(const QString& book) {
     ASSERT_EQ(f.write(QByteArray(pageSize, '\x5a')), pageSize);
 }
 
+qint64 pageSizeOf(const QString& book) {
+    QFile f(book);
+    return f.open(QIODevice::ReadOnly) ? qFromBigEndian<quint16>(f.read(100).constData() + 16) : 0;
+}
+
+// The first column of each row that a query of a sound book gives: its
+// definitions, or its pages (dbstat).
+QStringList textsFrom(const QString& book, const QByteArray& sql) {
+    QStringList out;
+    sqlite3* h = nullptr;
+    sqlite3_stmt* s = nullptr;
+    sqlite3_open_v2(QFile::encodeName(book).constData(), &h, SQLITE_OPEN_READONLY, nullptr);
+    if (sqlite3_prepare_v2(h, sql.constData(), -1, &s, nullptr) == SQLITE_OK)
+        while (sqlite3_step(s) == SQLITE_ROW) out << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s, 0)));
+    sqlite3_finalize(s);
+    sqlite3_close(h);
+    return out;
+}
+qint64 numberFrom(const QString& book, const QByteArray& sql) { return textsFrom(book, sql).value(0, "-1").toLongLong(); }
+
+// Writes bytes over a page of a book, from offset within the page on.
+void overwritePage(const QString& book, qint64 page, const QByteArray& bytes, qint64 offset = 0) {
+    ASSERT_GT(page, 0) << "no such page";
+    const qint64 pageSize = pageSizeOf(book);
+    QFile f(book);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(f.seek((page - 1) * pageSize + offset));
+    ASSERT_EQ(f.write(bytes), bytes.size());
+}
+
+// An index whose every page is zeros: every row of the book can still be read.
+void zeroIndex(const QString& book, const char* index) {
+    const qint64 root = numberFrom(book, QByteArray("SELECT rootpage FROM sqlite_master WHERE name = '") + index + "'");
+    overwritePage(book, root, QByteArray(pageSizeOf(book), '\0'));
+}
+
 TEST_F(StartupTest, ABookDamagedByAnotherProgramIsFoundAndRepairedAtTheNextStart) {
     // The damage comes while this program has the book open, or after it
     // closed it; either way the book was opened and closed normally.
@@ -334,70 +377,110 @@ TEST_F(StartupTest, ABookDamagedByAnotherProgramIsFoundAndRepairedAtTheNextStart
 }
 
 // Killed anywhere, the repair leaves a whole file under the book's name, and
-// the next start completes it from where it stopped.
+// the next start completes it from where it stopped, or makes it anew: with
+// a damage a compaction mends, and with one only the rebuild mends while an
+// earlier repair's copy of the book, from before the second account, lies
+// under the repaired copy's name.
 TEST_F(StartupTest, AKillAtAnyWritePointOfTheRepairLeavesAWholeFileUnderTheBooksName) {
-    const QString original = makeBook(QStringLiteral(
-        "INSERT INTO tl (tlNumero, tlNimi, tlKuvaus) VALUES (1910, 'Pankki', ' ');\n"
-        "INSERT INTO tl (tlNumero, tlNimi, tlKuvaus) VALUES (3000, 'Myynti', ' ');\n"));
-    kvtest::damageBook(original);
-    const QByteArray damaged = fileBytes(original);
     const QString accounts = QStringLiteral("1910 3000");
-    int point = 1;
-    for (;; ++point) {
-        ASSERT_LT(point, 60) << "the repair never ran to its end";
-        const QString folder = tmp.file(QStringLiteral("ajo%1").arg(point));
-        ASSERT_TRUE(QDir().mkpath(folder));
-        const QString book = folder + QStringLiteral("/kirja.mdb");
-        ASSERT_TRUE(QFile::copy(original, book));
-
-        const kvtest::KilledRun run = kvtest::runChildKilledAt("startupRepair", {book}, point);
-        if (run.finished) {
-            EXPECT_EQ(run.lines, QList<QByteArray>{"korjattu"});
-            EXPECT_EQ(accountsOf(book), accounts);
-            EXPECT_EQ(fileBytes(book + QStringLiteral("OLD")), damaged);
-            break;
-        }
-        ASSERT_TRUE(run.killed) << run.errors.toStdString();
-        SCOPED_TRACE(run.errors.trimmed().toStdString());
-
-        // The book's name holds the damaged book as it was, or the repaired
-        // one with every row; the damaged one's own name holds it whole.
-        ASSERT_TRUE(QFile::exists(book));
-        if (fileBytes(book) != damaged) {
-            EXPECT_EQ(accountsOf(book), accounts);
-        }
-        if (QFile::exists(book + QStringLiteral("OLD"))) {
-            EXPECT_EQ(fileBytes(book + QStringLiteral("OLD")), damaged);
-        }
-
-        // The next start clears what the interrupted run left and completes
-        // the repair from where it was stopped: nothing of the earlier run
-        // is in its way.
-        configure(book);
-        {
-            ui::ScriptedDialogService anyAnswer;  // the repair's messages, if it runs again
-            ui::DialogScope scope(&anyAnswer);
-            startUp();
-            ui::Forms::destroyAll();
-        }
+    for (const bool rebuild : {false, true}) {
+        SCOPED_TRACE(rebuild ? "rebuilt, an earlier copy in the way" : "compacted");
+        const QString original = kvtest::makeCurrentBook(
+            tmp, QStringLiteral("INSERT INTO tl (tlNumero, tlNimi, tlKuvaus) VALUES (1910, 'Pankki', ' ');\n"),
+            rebuild ? QStringLiteral("rakennettava.mdb") : QStringLiteral("tiivistettava.mdb"));
         core::resetGlobals();
-        EXPECT_EQ(QDir(folder).entryList({QStringLiteral(".*")}, QDir::Files | QDir::Hidden), QStringList());
-        EXPECT_EQ(accountsOf(book), accounts);
-        EXPECT_EQ(fileBytes(book + QStringLiteral("OLD")), damaged);
-        EXPECT_FALSE(QFile::exists(book + QStringLiteral("2")));
+        const QByteArray weeksAgo = fileBytes(original);
+        {
+            dao::Database db = dao::DBEngine::OpenDatabase(original);
+            db.Execute(QStringLiteral("INSERT INTO tl (tlNumero, tlNimi, tlKuvaus) VALUES (3000, 'Myynti', ' ')"));
+            db.Close();
+        }
+        if (rebuild)
+            zeroIndex(original, "tl__tlNumero");
+        else
+            kvtest::damageBook(original);
+        const QByteArray damaged = fileBytes(original);
+        int point = 1;
+        for (;; ++point) {
+            ASSERT_LT(point, 80) << "the repair never ran to its end";
+            const QString folder = tmp.file(QStringLiteral("ajo%1%2").arg(rebuild ? "k" : "t").arg(point));
+            ASSERT_TRUE(QDir().mkpath(folder));
+            const QString book = folder + QStringLiteral("/kirja.mdb");
+            ASSERT_TRUE(QFile::copy(original, book));
+            if (rebuild) {
+                QFile earlier(book + QStringLiteral("2"));
+                ASSERT_TRUE(earlier.open(QIODevice::WriteOnly) && earlier.write(weeksAgo) == weeksAgo.size());
+            }
+
+            const kvtest::KilledRun run = kvtest::runChildKilledAt("startupRepair", {book}, point);
+            if (run.finished) {
+                EXPECT_EQ(run.lines, QList<QByteArray>{"korjattu"});
+                EXPECT_EQ(accountsOf(book), accounts);
+                EXPECT_EQ(fileBytes(book + QStringLiteral("OLD")), damaged);
+                if (rebuild) {
+                    EXPECT_EQ(fileBytes(book + QStringLiteral("2OLD")), weeksAgo);
+                }
+                break;
+            }
+            ASSERT_TRUE(run.killed) << run.errors.toStdString();
+            SCOPED_TRACE(run.errors.trimmed().toStdString());
+
+            // The book's name holds the damaged book as it was, or the
+            // repaired one with every row; the damaged one's own name holds
+            // it whole.
+            ASSERT_TRUE(QFile::exists(book));
+            if (fileBytes(book) != damaged) {
+                EXPECT_EQ(accountsOf(book), accounts);
+            }
+            if (QFile::exists(book + QStringLiteral("OLD"))) {
+                EXPECT_EQ(fileBytes(book + QStringLiteral("OLD")), damaged);
+            }
+
+            // The next start clears what the interrupted run left and
+            // completes the repair from where it was stopped: nothing of the
+            // earlier run is in its way, and its own copy is never set aside.
+            configure(book);
+            {
+                ui::ScriptedDialogService anyAnswer;  // the repair's messages, if it runs again
+                ui::DialogScope scope(&anyAnswer);
+                startUp();
+                ui::Forms::destroyAll();
+            }
+            core::resetGlobals();
+            EXPECT_EQ(QDir(folder).entryList({QStringLiteral(".*")}, QDir::Files | QDir::Hidden), QStringList());
+            EXPECT_EQ(accountsOf(book), accounts);
+            EXPECT_EQ(fileBytes(book + QStringLiteral("OLD")), damaged);
+            EXPECT_FALSE(QFile::exists(book + QStringLiteral("2")));
+            EXPECT_FALSE(QFile::exists(book + QStringLiteral("2OLD2")));
+            if (rebuild) {
+                EXPECT_EQ(fileBytes(book + QStringLiteral("2OLD")), weeksAgo);
+            }
+        }
+        // The compaction or rebuild, the second name and the replacement
+        // each had their points.
+        EXPECT_GT(point, 4);
     }
-    // The compaction, the second name and the replacement each had their points.
-    EXPECT_GT(point, 4);
 }
 
 // What an earlier repair left beside the damaged book never blocks the next
-// one (a whole repaired copy: the test above): a copy cut short and an
-// earlier damaged book are kept under names of their own, the user is told
-// where, and every new name is on the disk before the program shows.
+// one, nor takes the place of the book (this very repair's own copy: the
+// test above): a copy cut short, a whole copy of the book as it was before
+// later work, and an earlier damaged book are kept under names of their
+// own, the user is told where and where the damaged book is, and every new
+// name is on the disk before the program shows.
 TEST_F(StartupTest, TheRepairGoesOnPastWhatAnEarlierRepairLeft) {
     const QString original = makeBook(QStringLiteral("INSERT INTO tl (tlNumero, tlNimi, tlKuvaus) VALUES (1910, 'Pankki', ' ');\n"));
+    // The book as an earlier repair whose copy kept its name left it, before
+    // the work done since.
+    const QByteArray weeksAgo = fileBytes(original);
+    {
+        dao::Database db = dao::DBEngine::OpenDatabase(original);
+        db.Execute(QStringLiteral("INSERT INTO tl (tlNumero, tlNimi, tlKuvaus) VALUES (3000, 'Myynti', ' ')"));
+        db.Close();
+    }
     kvtest::damageBook(original);
     const QByteArray damaged = fileBytes(original);
+    const QString setAside = QStringLiteral("Korjatun tietokannan nimellä ollut aiempi tiedosto siirrettiin nimelle:\r\n");
     const struct {
         const char* left;  // the file an earlier repair left, and what it holds
         QByteArray holds;
@@ -406,12 +489,14 @@ TEST_F(StartupTest, TheRepairGoesOnPastWhatAnEarlierRepairLeft) {
         const char* damagedAs;  // the name the damaged book is kept under
         const char* setAside;   // the name the earlier file is kept under
     } cases[] = {
-        {"2", "SQLite format 3", QStringLiteral("keskeneräinen tiedosto siirrettiin nimelle:\r\n"), "2OLD", "OLD", "2OLD"},
+        {"2", "SQLite format 3", setAside, "2OLD", "OLD", "2OLD"},
+        {"2", weeksAgo, setAside, "2OLD", "OLD", "2OLD"},
         {"OLD", "aiempi", QStringLiteral("Vioittunut tietokanta on tallessa nimellä:\r\n"), "OLD2", "OLD2", "OLD"},
     };
+    int n = 0;
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.left);
-        const QString folder = tmp.file(QLatin1String("jaljelta") + QLatin1String(c.left));
+        SCOPED_TRACE(c.left + std::to_string(++n));
+        const QString folder = tmp.file(QStringLiteral("jaljelta%1").arg(n));
         ASSERT_TRUE(QDir().mkpath(folder));
         const QString book = folder + QStringLiteral("/kirja.mdb");
         ASSERT_TRUE(QFile::copy(original, book));
@@ -429,12 +514,186 @@ TEST_F(StartupTest, TheRepairGoesOnPastWhatAnEarlierRepairLeft) {
             });
             startUp();
             EXPECT_EQ(trace.unsyncedWhenReported(), QStringList());
+            // The message names the file that holds the damaged book.
+            ASSERT_EQ(dialogs.shown().size(), 2);
+            EXPECT_TRUE(dialogs.shown()[1].text.endsWith(QStringLiteral("Vioittunut tietokanta on tallessa nimellä:\r\n") +
+                                                          book + QLatin1String(c.damagedAs)))
+                << dialogs.shown()[1].text.toStdString();
         }
         ui::Forms::destroyAll();
         core::resetGlobals();
-        EXPECT_EQ(accountsOf(book), QStringLiteral("1910"));
+        EXPECT_EQ(accountsOf(book), QStringLiteral("1910 3000"));
         EXPECT_EQ(fileBytes(book + QLatin1String(c.damagedAs)), damaged);
         EXPECT_EQ(fileBytes(book + QLatin1String(c.setAside)), c.holds);
+    }
+}
+
+using RowsByKey = std::map<QString, std::map<qint64, QString>>;
+
+// Every row of the tables that can be read of a book, read one key at a
+// time from 1 to highest with the engine's own calls (a file shorter than
+// its header says is read as far as it goes): each value as its kind and text.
+RowsByKey rowsByKey(const QString& book, const QStringList& tables, qint64 highest) {
+    RowsByKey out;
+    sqlite3* h = nullptr;
+    sqlite3_open_v2(QFile::encodeName(book).constData(), &h, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_exec(h, "PRAGMA writable_schema=ON", nullptr, nullptr, nullptr);
+    for (const QString& table : tables) {
+        sqlite3_stmt* s = nullptr;
+        const QByteArray sql = "SELECT * FROM \"" + table.toUtf8() + "\" WHERE rowid = ?1";
+        if (sqlite3_prepare_v2(h, sql.constData(), -1, &s, nullptr) == SQLITE_OK) {
+            for (qint64 key = 1; key <= highest; ++key) {
+                sqlite3_bind_int64(s, 1, key);
+                if (sqlite3_step(s) == SQLITE_ROW) {
+                    QStringList values;
+                    for (int i = 0; i < sqlite3_column_count(s); ++i)
+                        values << QString::number(sqlite3_column_type(s, i)) + u':' +
+                                      QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s, i)));
+                    out[table][key] = values.join(u'|');
+                }
+                sqlite3_reset(s);
+            }
+        }
+        sqlite3_finalize(s);
+    }
+    sqlite3_close(h);
+    return out;
+}
+
+// A damaged book comes back with every row that a read of the damaged file
+// one key at a time still gives, and with its indexes, views and triggers;
+// the user is told in which tables how many rows are missing and where the
+// damaged book is. A book whose definitions cannot be read is not repaired:
+// the program says so once and does not work on that book, until another
+// one is taken into use.
+TEST_F(StartupTest, TheRepairBringsOverEveryRowThatCanBeReadAndTellsWhatIsMissing) {
+    vouchers::RegisterVoucherWindows();
+    const QString demo = demoBook();
+    const QStringList tables =
+        textsFrom(demo, "SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite%'");
+    const qint64 highest = 1000;  // above every key of the book
+    ASSERT_LT(numberFrom(demo, "SELECT max(seq) FROM sqlite_sequence"), highest);
+    const RowsByKey whole = rowsByKey(demo, tables, highest);
+    const QByteArray definitionsSql = "SELECT type || ' ' || name FROM sqlite_master ORDER BY name";
+    const QStringList definitions = textsFrom(demo, definitionsSql);
+    const qint64 pageSize = pageSizeOf(demo);
+    const qint64 pages = QFileInfo(demo).size() / pageSize;
+    // The n-th page of a table's rows, in key order.
+    auto rowPage = [&](const char* table, int n) {
+        const QByteArray sql = QByteArray("SELECT pageno FROM dbstat WHERE name = '") + table +
+                               "' AND pagetype = 'leaf' ORDER BY path LIMIT 1 OFFSET " + QByteArray::number(n - 1);
+        return numberFrom(demo, sql);
+    };
+    QByteArray noise(pageSize, '\0');
+    QRandomGenerator random(7);
+    for (char& c : noise) c = char(random.bounded(256));
+
+    const struct {
+        const char* damage;
+        std::function<void(const QString&)> damageIt;
+        bool repairable;
+        bool costsRows;  // some rows cannot be read any more
+    } cases[] = {
+        {"zeroed index page", [](const QString& b) { zeroIndex(b, "to__toNumero"); }, true, false},
+        {"zeroed entry page",
+         [&](const QString& b) { overwritePage(b, rowPage("vi", 2), QByteArray(pageSize, '\0')); }, true, true},
+        {"random bytes over a voucher page", [&](const QString& b) { overwritePage(b, rowPage("to", 2), noise); }, true,
+         true},
+        {"truncated file", [&](const QString& b) { ASSERT_TRUE(QFile::resize(b, (pages - 10) * pageSize)); }, true, true},
+        {"damaged free list", [](const QString& b) { kvtest::damageBook(b); }, true, false},
+        {"zeroed definitions",
+         [&](const QString& b) { overwritePage(b, 1, QByteArray(pageSize - 100, '\0'), 100); }, false, true},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.damage);
+        const QString folder = tmp.file(QStringLiteral("vaurio%1").arg(++n));
+        ASSERT_TRUE(QDir().mkpath(folder));
+        const QString book = folder + QStringLiteral("/kirja.mdb");
+        ASSERT_TRUE(QFile::copy(demo, book));
+        c.damageIt(book);
+        const QByteArray damaged = fileBytes(book);
+        const RowsByKey readable = rowsByKey(book, tables, highest);
+        // What the damage cost each table.
+        std::map<QString, qint64> lost;
+        for (const auto& [table, rows] : whole)
+            if (const qint64 gone = qint64(rows.size()) - qint64(readable.count(table) ? readable.at(table).size() : 0))
+                lost[table] = gone;
+        ASSERT_EQ(!lost.empty(), c.costsRows);
+
+        configure(book);
+        ScriptedDialogs dialogs;
+        dialogs.expectMessage(QStringLiteral("yritän korjata tietokannan"), Answer::OK);
+        if (!c.repairable)
+            dialogs.expectMessage(QStringLiteral("Tietokannan korjaus ei onnistunut."), Answer::OK);
+        else if (c.costsRows)
+            dialogs.expectMessage(QStringLiteral("Korjatusta tietokannasta puuttuvat rivit tauluittain:"), Answer::OK);
+        shell::frmMain& main = startUp();
+        // A message after the repair names the file that holds the damaged book.
+        if (c.costsRows) {
+            ASSERT_EQ(dialogs.shown().size(), 2);
+            const QString told = dialogs.shown()[1].text;
+            EXPECT_TRUE(told.endsWith(QStringLiteral("Vioittunut tietokanta on tallessa nimellä:\r\n") + book +
+                                      (c.repairable ? QStringLiteral("OLD") : QString())))
+                << told.toStdString();
+            // Each table that lost rows, with their number; a least number
+            // never more than were lost.
+            QStringList toldTables, lostTables;
+            static const QRegularExpression line(QStringLiteral("^(\\w+): (vähintään )?(\\d+)\r?$"),
+                                                 QRegularExpression::MultilineOption);
+            for (auto m = line.globalMatch(told); m.hasNext();) {
+                const QRegularExpressionMatch table = m.next();
+                const qint64 rows = table.captured(3).toLongLong(), gone = lost[toldTables.emplaceBack(table.captured(1))];
+                EXPECT_TRUE(table.capturedLength(2) > 0 ? rows >= 1 && rows <= gone : rows == gone)
+                    << table.captured(0).toStdString() << " of " << gone;
+            }
+            for (const auto& [table, gone] : lost) lostTables << table;
+            EXPECT_EQ(toldTables, c.repairable ? lostTables : QStringList());
+        }
+
+        if (!c.repairable) {
+            EXPECT_EQ(fileBytes(book), damaged);
+            EXPECT_FALSE(QFile::exists(book + QStringLiteral("OLD")));
+            EXPECT_FALSE(QFile::exists(book + QStringLiteral("2")));
+            // The book's windows do not open onto it.
+            EXPECT_FALSE(main.cTositteet->isEnabled());
+            EXPECT_FALSE(main.mTilit->isEnabled());
+            QTest::mouseClick(main.cTositteet, Qt::LeftButton);
+            EXPECT_EQ(ui::Forms::find<vouchers::frmNewTositteet>(), nullptr);
+            EXPECT_TRUE(main.mAsetukset->isEnabled());
+            // A restored book taken into use: the windows open onto it.
+            const QString restored = folder + QStringLiteral("/palautettu.mdb");
+            ASSERT_TRUE(QFile::copy(demo, restored));
+            shell::RegisterOpener(QStringLiteral("mPalautus"), [&] {
+                const core::BookChange change;
+                core::SaveDatabasePath(restored);
+            });
+            main.mPalautus->trigger();
+            ASSERT_TRUE(main.cTositteet->isEnabled());
+            QTest::mouseClick(main.cTositteet, Qt::LeftButton);
+            auto* vouchers = ui::Forms::find<vouchers::frmNewTositteet>();
+            ASSERT_NE(vouchers, nullptr);
+            EXPECT_TRUE(vouchers->isVisible());
+        }
+        ui::Forms::destroyAll();
+        core::DBCon().SuljeDB();
+        core::resetGlobals();
+        if (!c.repairable) continue;
+
+        EXPECT_EQ(fileBytes(book + QStringLiteral("OLD")), damaged);
+        EXPECT_NO_THROW(dao::DBEngine::CheckIntegrity(book));
+        EXPECT_EQ(textsFrom(book, definitionsSql), definitions);
+        const RowsByKey repaired = rowsByKey(book, tables, highest);
+        EXPECT_EQ(repaired, readable);
+        // The counters go on from the highest key ever given, that of a
+        // lost row too.
+        for (const char* table : {"to", "vi"}) {
+            const QByteArray sql = QByteArray("SELECT seq FROM sqlite_sequence WHERE name = '") + table + "'";
+            EXPECT_EQ(numberFrom(book, sql), numberFrom(demo, sql)) << table;
+        }
+        if (!c.costsRows) {
+            EXPECT_EQ(repaired, whole);
+        }
     }
 }
 

@@ -1,6 +1,8 @@
 #include "platform/dao/engine_impl.h"
 #include "platform/fso/fso.h"
 
+#include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -25,6 +27,7 @@ QHash<QString, std::weak_ptr<Connection>>& registry() {
 
 // Runs SQL without results on a raw handle; returns the result code.
 int run(sqlite3* db, const char* sql) { return sqlite3_exec(db, sql, nullptr, nullptr, nullptr); }
+int run(sqlite3* db, const QByteArray& sql) { return run(db, sql.constData()); }
 
 // Checks that the file can be used as a book before the engine touches it.
 void checkFile(const QString& path, bool readOnly) {
@@ -355,22 +358,205 @@ void DBEngine::CompactDatabase(const QString& source, const QString& target) {
     }
 }
 
-void DBEngine::RepairDatabase(const QString& path) {
-    // Opening for writing rolls back what an interrupted write left behind.
-    sqlite3* h = openPrivate(path, false);
-    if (integrityOk(h)) {
-        sqlite3_close_v2(h);
-        return;
+namespace {
+
+// A file as a repair read it: its name, size, time and contents.
+struct FileState {
+    QString path;
+    qint64 size = -1;
+    qint64 modified = 0;
+    QByteArray sha256;
+    bool operator==(const FileState&) const = default;
+};
+
+FileState stateOf(const QString& path) {
+    const QFileInfo fi(path);
+    FileState s;
+    s.path = fi.absoluteFilePath();
+    s.size = fi.size();
+    s.modified = fi.lastModified().toMSecsSinceEpoch();
+    QFile f(path);
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (f.open(QIODevice::ReadOnly) && hash.addData(&f)) s.sha256 = hash.result().toHex();
+    return s;
+}
+
+bool bindAndStep(sqlite3_stmt* s, const QString& kind, const QString& name, const QString& value) {
+    const QByteArray k = kind.toUtf8(), n = name.toUtf8(), v = value.toUtf8();
+    sqlite3_bind_text(s, 1, k.constData(), int(k.size()), SQLITE_TRANSIENT);
+    sqlite3_bind_text(s, 2, n.constData(), int(n.size()), SQLITE_TRANSIENT);
+    sqlite3_bind_text(s, 3, v.constData(), int(v.size()), SQLITE_TRANSIENT);
+    const bool ok = sqlite3_step(s) == SQLITE_DONE;
+    sqlite3_reset(s);
+    return ok;
+}
+
+// The mark of a repaired copy: the damaged file it was made from, and what
+// it could not bring over. Rows of kind "file" give the file's state, rows
+// of kind "lost" a table and its lost rows ("+" after a least number).
+bool writeRepairMark(sqlite3* h, const FileState& damaged, const RepairReport& report) {
+    const QByteArray table = kRepairMarkTable.toUtf8();
+    if (run(h, "BEGIN") != SQLITE_OK) return false;
+    bool ok = run(h, "DROP TABLE IF EXISTS " + table) == SQLITE_OK &&
+              run(h, "CREATE TABLE " + table + " (Kind TEXT NOT NULL, Name TEXT NOT NULL, Value TEXT)") == SQLITE_OK;
+    sqlite3_stmt* s = nullptr;
+    ok = ok && sqlite3_prepare_v2(h, QByteArray("INSERT INTO " + table + " (Kind, Name, Value) VALUES (?1, ?2, ?3)").constData(),
+                                  -1, &s, nullptr) == SQLITE_OK;
+    const QString file = QStringLiteral("file");
+    ok = ok && bindAndStep(s, file, QStringLiteral("path"), damaged.path) &&
+         bindAndStep(s, file, QStringLiteral("size"), QString::number(damaged.size)) &&
+         bindAndStep(s, file, QStringLiteral("modified"), QString::number(damaged.modified)) &&
+         bindAndStep(s, file, QStringLiteral("sha256"), QString::fromLatin1(damaged.sha256));
+    for (const RepairReport::Loss& loss : report.lost)
+        ok = ok && bindAndStep(s, QStringLiteral("lost"), loss.table,
+                               QString::number(loss.rows) + (loss.atLeast ? QStringLiteral("+") : QString()));
+    sqlite3_finalize(s);
+    ok = ok && run(h, "COMMIT") == SQLITE_OK;
+    if (!ok) run(h, "ROLLBACK");
+    return ok;
+}
+
+std::optional<std::pair<FileState, RepairReport>> readRepairMark(sqlite3* h) {
+    sqlite3_stmt* s = nullptr;
+    const QByteArray sql = "SELECT Kind, Name, Value FROM " + kRepairMarkTable.toUtf8() + " ORDER BY rowid";
+    if (sqlite3_prepare_v2(h, sql.constData(), -1, &s, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(s);
+        return std::nullopt;
     }
-    // Damaged: the book can be mended only when every row can still be read;
-    // a rebuild (compaction) then writes a sound copy. The damaged file itself
-    // is left as it is.
-    const QString tmp = workFileFor(h, path);
-    fso::WritePoint("compact", tmp);
-    const int rc = vacuumInto(h, tmp);
+    FileState file;
+    RepairReport report;
+    int rc;
+    while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
+        auto column = [s](int i) { return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s, i))); };
+        const QString kind = column(0), name = column(1), value = column(2);
+        if (kind == QLatin1String("lost")) {
+            const bool atLeast = value.endsWith(u'+');
+            report.lost.push_back({name, (atLeast ? value.chopped(1) : value).toLongLong(), atLeast});
+        } else if (name == QLatin1String("path")) {
+            file.path = value;
+        } else if (name == QLatin1String("size")) {
+            file.size = value.toLongLong();
+        } else if (name == QLatin1String("modified")) {
+            file.modified = value.toLongLong();
+        } else if (name == QLatin1String("sha256")) {
+            file.sha256 = value.toLatin1();
+        }
+    }
+    sqlite3_finalize(s);
+    if (rc != SQLITE_DONE || file.sha256.isEmpty()) return std::nullopt;
+    return std::make_pair(file, report);
+}
+
+// Marks the copy in the work file and checks it whole.
+bool markAndCheck(const QString& work, const FileState& damaged, const RepairReport& report) {
+    sqlite3* h = openHandle(work, SQLITE_OPEN_READWRITE, 1000);
+    fso::WritePoint("commit", work);
+    const bool ok = writeRepairMark(h, damaged, report) && integrityOk(h);
     sqlite3_close_v2(h);
-    QFile::remove(tmp);
-    if (rc != SQLITE_OK) raise(err::CannotOpenDatabase, path);
+    return ok;
+}
+
+// A work file emptied for the engine to write again.
+void emptyWorkFile(const QString& work) {
+    QFile::resize(work, 0);
+    QFile::remove(work + QStringLiteral("-journal"));
+}
+
+}  // namespace
+
+RepairReport DBEngine::RepairDatabase(const QString& path, const QString& target) {
+    if (QFileInfo::exists(target)) raise(err::DatabaseExists, target);
+    if (!QFileInfo(target).absoluteDir().exists()) raise(err::InvalidPath, target);
+    checkFile(path, false);
+    const bool undecided = checkIsBook(path);
+    sqlite3* src = nullptr;
+    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &src, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX,
+                        nullptr) != SQLITE_OK) {
+        const int rc = sqlite3_errcode(src);
+        sqlite3_close_v2(src);
+        openFailure(rc, path);
+    }
+    sqlite3_extended_result_codes(src, 1);
+    sqlite3_busy_timeout(src, 1000);
+    registerFunctions(src);
+    // The first read rolls back what an interrupted write left behind, also
+    // when the book's definitions cannot be read; the file is not written
+    // after that. A file shorter than its header says is read as far as it
+    // goes (a setting that every statement needs before the file is read).
+    const bool readable = run(src, "SELECT count(*) FROM sqlite_master") == SQLITE_OK;
+    if (!readable) run(src, "PRAGMA writable_schema=ON");
+    // The compaction's copy is written as every book is (see openHandle).
+    if (run(src, "PRAGMA synchronous=EXTRA") != SQLITE_OK) {
+        sqlite3_close_v2(src);
+        raise(err::CannotOpenDatabase, path);
+    }
+    if (undecided) confirmIsBook(src, path);
+    const FileState damaged = stateOf(path);
+    const QString work = workFileFor(src, target);
+    fso::WritePoint("compact", work);
+    RepairReport report;
+    bool whole = false;
+    try {
+        // A compaction reads every row and every index: a book whose
+        // damage lies elsewhere (its free pages) comes over whole.
+        if (readable && vacuumInto(src, work) == SQLITE_OK) whole = markAndCheck(work, damaged, report);
+        if (!whole) {
+            // The rebuild, on a connection that reads what it can of a file
+            // shorter than its header says.
+            emptyWorkFile(work);
+            run(src, "PRAGMA writable_schema=ON");
+            sqlite3* dst = openHandle(work, SQLITE_OPEN_READWRITE, 1000);
+            try {
+                report = salvageInto(src, dst);
+            } catch (...) {
+                sqlite3_close_v2(dst);
+                throw;
+            }
+            sqlite3_close_v2(dst);
+            whole = markAndCheck(work, damaged, report);
+        }
+    } catch (...) {
+        // The damaged file stays as it was; the work file goes.
+        sqlite3_close_v2(src);
+        QFile::remove(work);
+        throw;
+    }
+    sqlite3_close_v2(src);
+    if (!whole) {
+        QFile::remove(work);
+        raise(err::CannotOpenDatabase, path);
+    }
+    // The copy is on the disk before it takes target's name.
+    try {
+        fso::SyncFile(work);
+        fso::RenameFile(work, target);
+    } catch (const fso::Error&) {
+        QFile::remove(work);
+        raise(err::DiskError);
+    }
+    return report;
+}
+
+std::optional<RepairReport> DBEngine::RepairOf(const QString& copy, const QString& path) {
+    try {
+        sqlite3* h = openPrivate(copy, true);
+        const auto mark = readRepairMark(h);
+        const bool whole = mark && integrityOk(h);
+        sqlite3_close_v2(h);
+        if (!whole || mark->first != stateOf(path)) return std::nullopt;
+        return mark->second;
+    } catch (const DaoError&) {
+        // Not a book that can be read whole: no repair's copy.
+        return std::nullopt;
+    }
+}
+
+void DBEngine::ClearRepairMark(const QString& path) {
+    sqlite3* h = openPrivate(path, false);
+    fso::WritePoint("commit", path);
+    const int rc = run(h, "DROP TABLE IF EXISTS " + kRepairMarkTable.toUtf8());
+    sqlite3_close_v2(h);
+    if (rc != SQLITE_OK) raise(err::DiskError);
 }
 
 void DBEngine::CheckIntegrity(const QString& path) {

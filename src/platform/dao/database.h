@@ -12,6 +12,7 @@
 #include <QStringList>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace dao {
@@ -302,6 +303,19 @@ void InTransaction(Database& db, Work&& work) {
 // The application id that CreateDatabase writes into every book's header.
 constexpr std::uint32_t kBookApplicationId = 1263945046;
 
+// What a repair could not bring over from the damaged book.
+struct RepairReport {
+    struct Loss {
+        QString table;
+        std::int64_t rows = 0;  // rows that could not be read (or written)
+        bool atLeast = false;   // there may be more than rows: nothing counted them all
+    };
+    // One entry for each table that lost rows, in the book's order; empty
+    // when every row of every table came over.
+    std::vector<Loss> lost;
+    bool whole() const { return lost.empty(); }
+};
+
 class DBEngine {
 public:
     // Opens a book. Errors: FileNotFound (3024), InvalidPath (3044),
@@ -318,9 +332,25 @@ public:
     static Database CreateDatabase(const QString& path);
     // Writes a compacted copy of source to target; target must not exist.
     static void CompactDatabase(const QString& source, const QString& target);
-    // Checks the file and rebuilds it in place when the check finds damage
-    // that a rebuild can mend; CannotOpenDatabase when it cannot be mended.
-    static void RepairDatabase(const QString& path);
+    // Writes a repaired copy of the damaged book at path to target, which
+    // must not exist (DatabaseExists); the damaged file is only read. A
+    // compaction is tried first; when it cannot read the book whole, a new
+    // book is built from the damaged one's own definitions: its tables, every
+    // row of them that can still be read (through the table itself, past the
+    // pages that cannot), then its indexes, views and triggers made anew. The
+    // copy passes the full integrity check before it takes target's name.
+    // The report tells what could not be brought over. The copy carries a
+    // mark naming the damaged file as it was read (see RepairOf).
+    // UnrecognizedFormat for a file that is no book, CannotOpenDatabase when
+    // not even the book's definitions can be read.
+    static RepairReport RepairDatabase(const QString& path, const QString& target);
+    // The report of the repair that wrote copy, when copy is whole and was
+    // made by RepairDatabase from the file at path exactly as that file is
+    // now (its name, size, time and contents); nothing for any other file.
+    static std::optional<RepairReport> RepairOf(const QString& copy, const QString& path);
+    // Removes the mark of RepairDatabase from a repaired copy that has taken
+    // the book's name.
+    static void ClearRepairMark(const QString& path);
     // The full integrity check of a closed book: returns when it is sound,
     // raises CannotOpenDatabase naming the first fault when it is damaged,
     // and the errors of OpenDatabase when it cannot be read.

@@ -114,6 +114,16 @@ void registerFunctions(sqlite3* db);
 // raises the engine's error when the file cannot be opened.
 sqlite3* openHandle(const QString& path, int flags, int busyMs);
 
+// The table in which a repaired copy names the damaged book it was made
+// from (DBEngine::RepairDatabase); an engine table of its own, never copied.
+inline const QString kRepairMarkTable = QStringLiteral("MSysRepair");
+
+// Builds a new book on dst, an empty file, from the damaged book open on src
+// (salvage.cpp): its definitions, every row that can be read, its indexes,
+// views and triggers. Raises CannotOpenDatabase when the definitions cannot
+// be read or made again; the report tells the rows that could not.
+RepairReport salvageInto(sqlite3* src, sqlite3* dst);
+
 class DatabaseImpl : public std::enable_shared_from_this<DatabaseImpl> {
 public:
     DatabaseImpl(std::shared_ptr<Connection> c, QString name) : conn(std::move(c)), name(std::move(name)) {}

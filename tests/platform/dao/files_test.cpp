@@ -149,7 +149,7 @@ TEST(BookFileTest, AnotherProgramsDatabaseIsRefusedAndLeftExactlyAsItWas) {
         EXPECT_EQ(openError(path), err::UnrecognizedFormat);
         EXPECT_EQ(openError(path, true), err::UnrecognizedFormat);
         for (auto attempt : std::initializer_list<std::function<void()>>{
-                 [&] { DBEngine::RepairDatabase(path); }, [&] { DBEngine::CompactDatabase(path, path + "2"); },
+                 [&] { DBEngine::RepairDatabase(path, path + "2"); }, [&] { DBEngine::CompactDatabase(path, path + "2"); },
                  [&] { DBEngine::CheckIntegrity(path); }}) {
             try {
                 attempt();
@@ -185,7 +185,7 @@ TEST(BookFileTest, CompactAndRepair) {
         Database db = DBEngine::OpenDatabase(path);
         db.Execute("DELETE FROM t WHERE tID > 10");
     }
-    DBEngine::RepairDatabase(path);  // a sound book passes
+    EXPECT_TRUE(DBEngine::RepairDatabase(path, dir.file("korjattu.mdb")).whole());  // a sound book comes over whole
     DBEngine::CompactDatabase(path, path + "2");
     EXPECT_LT(QFileInfo(path + "2").size(), QFileInfo(path).size());
     Database copy = DBEngine::OpenDatabase(path + "2");
@@ -199,14 +199,15 @@ TEST(BookFileTest, CompactAndRepair) {
     } catch (const DaoError& e) {
         EXPECT_EQ(e.number(), err::DatabaseExists);
     }
-    // A book damaged beyond reading is not "repaired"; the file is left alone.
+    // A book whose definitions cannot be read is not "repaired"; the file is
+    // left alone.
     const QString bad = dir.file("rikki.mdb");
     makeBook(bad, 3000);
     {
         QFile f(bad);
         ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-        f.seek(4096 * 2);
-        f.write(QByteArray(4096 * 4, '\x33'));
+        f.seek(100);
+        f.write(QByteArray(4096 - 100, '\x33'));
     }
     const QByteArray before = [&] {
         QFile f(bad);
@@ -214,7 +215,7 @@ TEST(BookFileTest, CompactAndRepair) {
         return f.readAll();
     }();
     try {
-        DBEngine::RepairDatabase(bad);
+        DBEngine::RepairDatabase(bad, bad + "2");
         FAIL() << "damage not found";
     } catch (const DaoError& e) {
         EXPECT_EQ(e.number(), err::CannotOpenDatabase);
@@ -222,6 +223,7 @@ TEST(BookFileTest, CompactAndRepair) {
     QFile f(bad);
     f.open(QIODevice::ReadOnly);
     EXPECT_EQ(f.readAll(), before);
+    EXPECT_FALSE(QFile::exists(bad + "2"));
 }
 
 // A compaction as a backup runs it; prints "tiivistetty" when it is done.
@@ -455,7 +457,7 @@ TEST(BookFileTest, EveryConnectionThatWritesSyncsTheFolderAfterItsJournalIsDelet
         {"opened for writing", [&] { DBEngine::OpenDatabase(book).Execute("INSERT INTO t (tNimi) VALUES ('x')"); }},
         {"made new", [&] { DBEngine::CreateDatabase(dir.file("uusi.mdb")).Close(); }},
         {"compacted", [&] { DBEngine::CompactDatabase(book, dir.file("tiivis.mdb")); }},
-        {"repaired", [&] { DBEngine::RepairDatabase(book); }},
+        {"repaired", [&] { DBEngine::RepairDatabase(book, dir.file("korjattu.mdb")); }},
     };
     for (const auto& [way, run] : ways) {
         SCOPED_TRACE(way);
