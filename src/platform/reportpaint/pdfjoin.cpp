@@ -12,6 +12,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <string_view>
 #include <utility>
 
 // The parts are read object by object through their cross-reference tables
@@ -30,6 +31,19 @@ namespace {
 // Bytes read from a mapped part between two releases of its memory read so far.
 constexpr qint64 kTouchedBetweenLoosening = 1 << 20;
 constexpr qint64 kPageBytes = 4096;
+
+// Where word begins in text, the first or the last time; -1 where it does
+// not. A part's text is read where it lies mapped, with nothing after it or
+// before it: Qt's search from the end reads before a text shorter than the
+// word, which here is before the mapping.
+qsizetype indexOf(const QByteArray& text, std::string_view word) {
+    const size_t at = std::string_view(text.constData(), size_t(text.size())).find(word);
+    return at == std::string_view::npos ? -1 : qsizetype(at);
+}
+qsizetype lastIndexOf(const QByteArray& text, std::string_view word) {
+    const size_t at = std::string_view(text.constData(), size_t(text.size())).rfind(word);
+    return at == std::string_view::npos ? -1 : qsizetype(at);
+}
 
 bool isSpace(char c) { return c == ' ' || c == '\n' || c == '\r' || c == '\t' || c == '\f' || c == '\0'; }
 bool isDelimiter(char c) { return std::strchr("()<>[]{}/%", c) != nullptr; }
@@ -261,18 +275,26 @@ public:
         size_ = file_.size();
         // The part is read where it lies in memory, where it can be mapped.
         if (size_ > 0) map_ = reinterpret_cast<const char*>(file_.map(0, size_));
+        // The first line names the version.
+        const QByteArray head = readAt(0, std::min<qint64>(16, size_));
+        const qsizetype eol = indexOf(head, "\n");
+        if (eol < 0) fail("not a PDF file");
+        version_ = QByteArray(head.constData(), eol).trimmed();
+        if (!version_.startsWith("%PDF-")) fail("not a PDF file");
+        // The last lines: the place of the cross-reference table, and the
+        // end mark on a line of its own, which a part cut short at any byte
+        // does not have whole.
         const qint64 tailAt = std::max<qint64>(0, size_ - 1024);
         const QByteArray tail = readAt(tailAt, size_ - tailAt);
-        const qsizetype sx = tail.lastIndexOf("startxref");
-        if (sx < 0 || !tail.mid(sx).contains("%%EOF")) fail("no cross-reference table");
+        const qsizetype sx = lastIndexOf(tail, "startxref"), eof = lastIndexOf(tail, "%%EOF");
+        if (sx < 0 || eof < sx) fail("no cross-reference table");
+        const std::string_view after(tail.constData() + eof + 5, size_t(tail.size() - eof - 5));
+        if (after != "\n" && after != "\r\n" && after != "\r") fail("part cut short");
         Parser p(tail, sx + 9);
         bool ok = false;
         const qint64 xrefAt = p.word().toLongLong(&ok);
         if (!ok) fail("broken startxref");
         readXref(xrefAt);
-        version_ = readAt(0, std::min<qint64>(16, size_));
-        version_ = QByteArray(version_.constData(), version_.indexOf('\n')).trimmed();
-        if (!version_.startsWith("%PDF-")) fail("not a PDF file");
     }
 
     const Obj& trailer() const { return trailer_; }
