@@ -31,7 +31,7 @@ class RunProgress::Window final : public QDialog {
 public:
     Window(RunProgress& owner, const QString& title) : owner_(owner) {
         setObjectName(QStringLiteral("reportProgress"));
-        setWindowTitle(title.isEmpty() ? TranslateText(QStringLiteral("reportProgress"), QStringLiteral("Raportti")) : title);
+        setTitle(title);
         setWindowModality(Qt::ApplicationModal);
         stage = new QLabel(this);
         stage->setObjectName(QStringLiteral("stage"));
@@ -52,6 +52,11 @@ public:
         layout->addWidget(bar);
         layout->addLayout(buttons);
         setMinimumWidth(360);
+    }
+
+    // A report whose title is not known yet is a report.
+    void setTitle(const QString& title) {
+        setWindowTitle(title.isEmpty() ? TranslateText(QStringLiteral("reportProgress"), QStringLiteral("Raportti")) : title);
     }
 
     void reject() override {
@@ -117,7 +122,7 @@ bool RunProgress::cancellable() const { return stage_ != Stage::Writing && stage
 
 void RunProgress::setTitle(const QString& title) {
     title_ = title;
-    if (window_) window_->setWindowTitle(title);
+    if (window_) window_->setTitle(title);
 }
 
 void RunProgress::setStage(Stage stage) {

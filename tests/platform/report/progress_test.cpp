@@ -120,7 +120,9 @@ protected:
 // Cancel pressed at each stage of a long run: the earlier file as it was
 // and nothing else left in its folder, no painter process, no preview; the
 // run recorded as cancelled, no error raised. Before the Cancel, the pages
-// done were seen to grow.
+// done were seen to grow. The progress window bears the report's title
+// from the first, or where the title shows the page count, the word for a
+// report until the title is known.
 TEST_F(ReportProgress, CancelLeavesTheEarlierFileAndNothingElse) {
     struct Case {
         const char* name;
@@ -128,11 +130,13 @@ TEST_F(ReportProgress, CancelLeavesTheEarlierFileAndNothingElse) {
         bool titleShowsPages;
         const char* stage;  // the progress window's stage when Cancel is pressed
         int pages;          // pages done at least by then
+        const char* title;  // the progress window's title then
     } const cases[] = {
-        {"file, while its pages are laid out", ReportControl::ToFile, false, "Sivuja taitetaan...", 300},
-        {"file, while its records are read", ReportControl::ToFile, false, "Tietoja luetaan...", 0},
-        {"preview, while its records are read", ReportControl::ToWindow, false, "Tietoja luetaan...", 0},
-        {"preview, while its pages are counted for its title", ReportControl::ToWindow, true, "Sivuja lasketaan...", 50},
+        {"file, while its pages are laid out", ReportControl::ToFile, false, "Sivuja taitetaan...", 300, "Pitkä"},
+        {"file, while its records are read", ReportControl::ToFile, false, "Tietoja luetaan...", 0, "Pitkä"},
+        {"preview, while its records are read", ReportControl::ToWindow, false, "Tietoja luetaan...", 0, "Pitkä"},
+        {"preview, while its pages are counted for its title", ReportControl::ToWindow, true, "Sivuja lasketaan...", 50,
+         "Raportti"},
     };
     // The earlier file: the report of its first three records.
     {
@@ -154,6 +158,7 @@ TEST_F(ReportProgress, CancelLeavesTheEarlierFileAndNothingElse) {
         QList<int> pagesSeen;
         int paintersSeen = 0;
         bool pressed = false;
+        QString title;
         Watcher watcher([&] {
             QWidget* w = progressWindow();
             if (!w || pressed) return;
@@ -165,11 +170,13 @@ TEST_F(ReportProgress, CancelLeavesTheEarlierFileAndNothingElse) {
             if (!pages.isEmpty() && (pagesSeen.isEmpty() || pagesSeen.back() != done)) pagesSeen << done;
             if (done < k.pages || (k.pages > 0 && pagesSeen.size() < 3)) return;
             pressed = true;
+            title = w->windowTitle();
             QTest::mouseClick(w->findChild<QPushButton*>(QStringLiteral("cancel")), Qt::LeftButton);
         });
         c.printReport();
 
         EXPECT_TRUE(pressed);
+        EXPECT_EQ(title.toStdString(), k.title);
         const report::RunRecord& run = c.lastRun();
         EXPECT_TRUE(run.cancelled);
         EXPECT_FALSE(run.succeeded);
@@ -313,11 +320,19 @@ TEST_F(ReportProgress, ThePreviewShowsItsFirstPageWhileTheRestIsLaidOut) {
             w->setPrintHandler([&](report::PreviewWindow& p) { printed = p.layingOut() ? 0 : p.pageCount(); });
             const bool cancels = k.meanwhile == Meanwhile::PrintsAndCancels;
             c->setProgressDelay(0);
+            // While the rest is laid out for the print, the window's count
+            // is of the pages there are, as the progress tells them.
+            std::vector<std::pair<QString, int>> counts;  // as shown, and the pages there are
             Watcher watcher([&] {
-                if (QWidget* progress = progressWindow(); progress && cancels)
+                QWidget* progress = progressWindow();
+                if (progress && w->layingOut() && counts.size() < 5) counts.emplace_back(count->text(), w->pageCount());
+                if (progress && cancels)
                     QTest::mouseClick(progress->findChild<QPushButton*>(QStringLiteral("cancel")), Qt::LeftButton);
             });
             QTest::mouseClick(w->findChild<QToolButton*>(QStringLiteral("print")), Qt::LeftButton);
+            EXPECT_FALSE(counts.empty());
+            for (const auto& [shown, pages] : counts)
+                EXPECT_EQ(shown.toStdString(), QStringLiteral("/ %1\u2026").arg(pages).toStdString());
             EXPECT_EQ(printed, cancels ? -1 : kRecords);
             EXPECT_EQ(w->layingOut(), cancels);
             QTRY_VERIFY_WITH_TIMEOUT(!w->layingOut(), 60000);
