@@ -345,6 +345,9 @@ void ReportControl::print(RunRecord& run, PreparedReport& prepared, QPrinter& pr
     const std::shared_ptr<LaidOutReport>& rep = prepared.result().report;
     setUpPrinter(printer, *rep);
     PageWriter writer(printer);
+    // The windows are kept alive, and a Cancel taken, also while the pages
+    // wait for a painter.
+    writer.setWhileWaiting([&] { progress.step(); });
     const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
     // Pages painted as they come need the page count before the first. A
     // printer is sent nothing before every page has been laid out once:
@@ -358,9 +361,11 @@ void ReportControl::print(RunRecord& run, PreparedReport& prepared, QPrinter& pr
         prepared.begin(pages);
         stepThrough(prepared, progress);
     });
-    // The file is completed whole, or the printout sent, without a cancel.
+    // The file is completed whole, or the printout sent, without a cancel;
+    // a file whose painters are still at work is cancelled until it takes
+    // its name.
     if (toFile) progress.setStage(RunProgress::Stage::Writing);
-    if (writer.finishesOnAnyThread()) progress.beside([&] { writer.finish(); });
+    if (writer.finishesOnAnyThread()) progress.beside([&] { writer.finish(); }, [&] { return writer.abandon(); });
     else writer.finish();
 }
 

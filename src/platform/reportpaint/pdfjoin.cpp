@@ -652,11 +652,16 @@ void joinParts(const QStringList& parts, const std::vector<JoinedPage>& pages, c
         // The parts used are read, their cross-references and page trees,
         // side by side, each on a thread of its own.
         std::vector<std::unique_ptr<Part>> read(size_t(parts.size()));
+        const auto overlayPart = [](const JoinedPage& p) { return p.overlayPart < 0 ? p.part : p.overlayPart; };
         for (const JoinedPage& p : pages)
-            if (p.part < 0 || p.part >= int(read.size())) fail("no such part");
+            if (p.part < 0 || p.part >= int(read.size()) || (p.overlay >= 0 && overlayPart(p) >= int(read.size())))
+                fail("no such part");
         {
             std::vector<char> used(read.size(), 0);
-            for (const JoinedPage& p : pages) used[size_t(p.part)] = 1;
+            for (const JoinedPage& p : pages) {
+                used[size_t(p.part)] = 1;
+                if (p.overlay >= 0) used[size_t(overlayPart(p))] = 1;
+            }
             std::vector<size_t> reading;
             for (size_t k = 0; k < read.size(); ++k)
                 if (used[k]) reading.push_back(k);
@@ -695,14 +700,17 @@ void joinParts(const QStringList& parts, const std::vector<JoinedPage>& pages, c
                 j.copyWaiting();
                 continue;
             }
-            if (p.overlay >= int(list.size()) || p.overlay == p.page) fail("no such overlay page");
+            Part& overFrom = part(overlayPart(p));
+            const auto& overList = pagesOf(overFrom);
+            if (p.overlay >= int(overList.size()) || (&overFrom == &from && p.overlay == p.page))
+                fail("no such overlay page");
             // The overlay page as a form: its drawing and resources, on its paper.
-            auto form = forms.find({p.part, p.overlay});
+            auto form = forms.find({overlayPart(p), p.overlay});
             if (form == forms.end()) {
-                const Obj o = pageDict(from.source, list[size_t(p.overlay)]);
+                const Obj o = pageDict(overFrom.source, overList[size_t(p.overlay)]);
                 const Obj* contents = o.get("/Contents");
                 if (!contents || contents->kind != Obj::Kind::Ref) fail("overlay page without one content stream");
-                const Read content = from.source.read(contents->ref);
+                const Read content = overFrom.source.read(contents->ref);
                 if (content.streamAt < 0) fail("overlay page without one content stream");
                 Obj fd = Source::dict(content.value);
                 fd.remove("/Length");
@@ -710,14 +718,14 @@ void joinParts(const QStringList& parts, const std::vector<JoinedPage>& pages, c
                 fd.set("/Subtype", Obj::token("/Form"));
                 if (const Obj* box = o.get("/MediaBox")) fd.set("/BBox", *box);
                 if (const Obj* res = o.get("/Resources")) fd.set("/Resources", *res);
-                const QByteArray data = from.source.streamData(content);
+                const QByteArray data = overFrom.source.streamData(content);
                 fd.set("/Length", Obj::token(QByteArray::number(data.size())));
                 QByteArray text;
-                serialize(fd, text, j.numbering(from));
+                serialize(fd, text, j.numbering(overFrom));
                 const int n = j.writer().reserve();
                 j.writer().stream(n, text, data);
                 j.copyWaiting();
-                form = forms.emplace(std::pair(p.part, p.overlay), n).first;
+                form = forms.emplace(std::pair(overlayPart(p), p.overlay), n).first;
             }
             // The form named in the page's resources with a name of its own.
             Obj resources = resolved(from.source, page.get("/Resources") ? *page.get("/Resources") : Obj());
