@@ -80,6 +80,20 @@ public:
     bool pageCountShown() const { return !totalItems_.empty() || titleUsesPages_; }
     bool pageCountKnown() const { return pageCountKnown_; }
     bool titleKnown() const { return !titleUsesPages_ || pageCountKnown_; }
+    // The title where it asks nothing of the records or the pages; empty
+    // where it does, or cannot be worked out.
+    QString titleBeforeRecords() {
+        if (def_.title.isEmpty() || records_.transitively(def_.title, [](const ExprUses& u) {
+                return !u.fields.empty() || u.aggregates || u.pageNumber || u.totalPages;
+            }))
+            return QString();
+        try {
+            Scope scope(records_, -1, -1, 0, 0, false, 1);
+            return val::toText(evaluate(def_.title, scope));
+        } catch (const ReportError&) {
+            return QString();  // told by the layout, which works it out again
+        }
+    }
 
     // Lays the pages out first to last, each handed to the sink as soon as
     // it is complete, in steps: begin, then proceed until it returns true.
@@ -596,6 +610,7 @@ const EngineResult& PreparedReport::result() const { return impl_->result; }
 bool PreparedReport::pageCountShown() const { return impl_->layout.pageCountShown(); }
 bool PreparedReport::pageCountKnown() const { return impl_->layout.pageCountKnown(); }
 bool PreparedReport::titleKnown() const { return impl_->layout.titleKnown(); }
+QString PreparedReport::titleBeforeRecords() { return impl_->layout.titleBeforeRecords(); }
 int PreparedReport::countPages() { return impl_->layout.countPages(); }
 void PreparedReport::layOut(PageSink& sink) { impl_->layout.layOut(sink); }
 void PreparedReport::begin(PageSink& sink) { impl_->layout.begin(sink); }

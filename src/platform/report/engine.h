@@ -103,6 +103,10 @@ public:
     bool pageCountKnown() const;
     // The title is known before the layout unless it shows the page count.
     bool titleKnown() const;
+    // The title as soon as the definition is read, where it names no field
+    // and shows no page number or count (a title of the program's formulas);
+    // empty otherwise: then it is known once the records are set up.
+    QString titleBeforeRecords();
     // Lays the pages out without keeping them, to learn the page count; a
     // layout after it writes every text on its page. Returns the count.
     int countPages();

@@ -314,6 +314,7 @@ void PreviewWindow::defaultPrint() {
         const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
         progress.setStage(toFile ? RunProgress::Stage::LayingOut : RunProgress::Stage::Printing);
         PageWriter writer(printer);
+        writer.setWhileWaiting([&] { progress.step(); });
         const int count = report_->pageCount();
         auto pause = std::chrono::steady_clock::now() + RunProgress::kSlice;
         for (int i = 0; i < count; ++i) {
@@ -326,7 +327,7 @@ void PreviewWindow::defaultPrint() {
         }
         writer.lastPage(*report_, {});
         if (toFile) progress.setStage(RunProgress::Stage::Writing);
-        if (writer.finishesOnAnyThread()) progress.beside([&] { writer.finish(); });
+        if (writer.finishesOnAnyThread()) progress.beside([&] { writer.finish(); }, [&] { return writer.abandon(); });
         else writer.finish();
     } catch (const RunCancelled&) {
         // Nothing was written.

@@ -11,6 +11,7 @@
 #include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <atomic>
@@ -31,7 +32,7 @@ class RunProgress::Window final : public QDialog {
 public:
     Window(RunProgress& owner, const QString& title) : owner_(owner) {
         setObjectName(QStringLiteral("reportProgress"));
-        setWindowTitle(title.isEmpty() ? TranslateText(QStringLiteral("reportProgress"), QStringLiteral("Raportti")) : title);
+        setTitle(title);
         setWindowModality(Qt::ApplicationModal);
         stage = new QLabel(this);
         stage->setObjectName(QStringLiteral("stage"));
@@ -52,6 +53,11 @@ public:
         layout->addWidget(bar);
         layout->addLayout(buttons);
         setMinimumWidth(360);
+    }
+
+    // A report whose title is not known yet is a report.
+    void setTitle(const QString& title) {
+        setWindowTitle(title.isEmpty() ? TranslateText(QStringLiteral("reportProgress"), QStringLiteral("Raportti")) : title);
     }
 
     void reject() override {
@@ -113,11 +119,11 @@ RunProgress::~RunProgress() {
 
 QWidget* RunProgress::window() const { return window_.data(); }
 
-bool RunProgress::cancellable() const { return stage_ != Stage::Writing && stage_ != Stage::Printing; }
+bool RunProgress::cancellable() const { return stoppable_ || (stage_ != Stage::Writing && stage_ != Stage::Printing); }
 
 void RunProgress::setTitle(const QString& title) {
     title_ = title;
-    if (window_) window_->setWindowTitle(title);
+    if (window_) window_->setTitle(title);
 }
 
 void RunProgress::setStage(Stage stage) {
@@ -147,7 +153,7 @@ void RunProgress::step() {
     if (cancelled_) throw RunCancelled{};
 }
 
-void RunProgress::beside(const std::function<void()>& fn) {
+void RunProgress::beside(const std::function<void()>& fn, const std::function<bool()>& stop) {
     std::atomic<bool> ended = false;
     parallel::Beside worker;
     const bool started = worker.start([&] {
@@ -162,11 +168,22 @@ void RunProgress::beside(const std::function<void()>& fn) {
         fn();
     } else {
         // The windows are looked at once at least; a cancel is taken once
-        // the work has ended.
+        // the work has ended, or stops it.
+        const QScopedValueRollback stoppable(stoppable_, bool(stop));
+        bool stopped = false;
         do {
             try {
                 step();
             } catch (const RunCancelled&) {
+            }
+            if (cancelled_ && stop && !stopped) {
+                stopped = true;
+                if (!stop()) {
+                    // Too late: the work ends as it would have.
+                    cancelled_ = false;
+                    stoppable_ = false;
+                    refresh();
+                }
             }
             if (!ended.load(std::memory_order_acquire)) std::this_thread::sleep_for(std::chrono::milliseconds(5));
         } while (!ended.load(std::memory_order_acquire));

@@ -40,7 +40,7 @@ public:
         Reading,    // the records
         Counting,   // the pages, to learn their count
         LayingOut,  // the pages, on their way to the preview or the file
-        Writing,    // the file completed: cannot be cancelled
+        Writing,    // the file completed: cancelled only where beside work stops for it
         Printing,   // pages sent to a printer: cannot be taken back
     };
     void setTitle(const QString& title);
@@ -56,8 +56,12 @@ public:
     void step();
     // Runs fn on another thread while this one keeps the windows alive,
     // until fn ends; fn's failure is thrown here. Cancel cannot stop fn: a
-    // cancel meanwhile is thrown once fn has ended.
-    void beside(const std::function<void()>& fn);
+    // cancel meanwhile is thrown once fn has ended. Where stop is given,
+    // Cancel may be pressed whatever the stage: stop is called then, on
+    // this thread, and tells whether fn is to end without its work done
+    // (true: RunCancelled is thrown once it has ended) or has gone too far
+    // for that (false: the Cancel is let go, and fn ends as it would have).
+    void beside(const std::function<void()>& fn, const std::function<bool()>& stop = {});
     // Runs fn (a question to the user, say) with the window hidden; the
     // delay begins anew after it.
     void hiddenWhile(const std::function<void()>& fn);
@@ -79,6 +83,7 @@ private:
     long long done_ = 0, total_ = 0;
     int pagesDone_ = 0, pagesKnown_ = 0;
     bool cancelled_ = false;
+    bool stoppable_ = false;  // beside work that a Cancel stops
     QPointer<Window> window_;
     std::unique_ptr<CloseGuard> guard_;
 };

@@ -3,6 +3,7 @@
 #include "platform/fso/fso.h"
 #include "platform/parallel/parallel.h"
 #include "platform/report/error.h"
+#include "platform/report/progress.h"
 #include "platform/report/texts.h"
 #include "platform/reportpaint/pagepaint.h"
 #include "platform/reportpaint/paintprocess.h"
@@ -19,6 +20,7 @@
 #include <functional>
 #include <limits>
 #include <map>
+#include <mutex>
 #include <optional>
 #include <vector>
 
@@ -84,28 +86,34 @@ ReportError cannotWrite(const QString& file) {
                        TranslateText(QStringLiteral("Raportit"), QStringLiteral("Tiedostoon %1 ei voi kirjoittaa")).arg(file));
 }
 
-// The part files of a PDF file painted in parts, beside it, removed with
-// this however the writing ends.
+// The part files of a PDF file painted in parts, beside it, made as the
+// painters ask for them (on their threads) and removed with this however
+// the writing ends.
 class PartFiles {
 public:
-    PartFiles(const QString& target, int count) {
-        try {
-            for (int k = 0; k < count; ++k) files_ << fso::CreateWorkFileBeside(target);
-        } catch (const fso::Error&) {
-            removeAll();
-            throw cannotWrite(target);
-        }
-    }
+    explicit PartFiles(const QString& target) : target_(target) {}
     ~PartFiles() { removeAll(); }
     PartFiles(const PartFiles&) = delete;
     PartFiles& operator=(const PartFiles&) = delete;
-    const QStringList& files() const { return files_; }
+    // A new part file; "" where none can be made.
+    QString add() {
+        std::lock_guard lock(mutex_);
+        try {
+            files_ << fso::CreateWorkFileBeside(target_);
+        } catch (const fso::Error&) {
+            return QString();
+        }
+        return files_.back();
+    }
 
 private:
     void removeAll() {
+        std::lock_guard lock(mutex_);
         for (const QString& f : std::as_const(files_)) QFile::remove(f);
         files_.clear();
     }
+    const QString target_;
+    std::mutex mutex_;
     QStringList files_;
 };
 
@@ -113,12 +121,15 @@ private:
 // which is on the disk before it takes target's name in one step. At every
 // moment target is the earlier file or the whole new one; a work file that
 // a crash leaves is one the clean-up of work files removes, as the next
-// file written into that folder does.
-void writeWhole(const QString& target, const std::function<void(const QString& work)>& write) {
+// file written into that folder does. Just before the file takes the name,
+// committing may still stop it by throwing.
+void writeWhole(const QString& target, const std::function<void(const QString& work)>& write,
+                const std::function<void()>& committing = {}) {
     QString work;
     try {
         work = fso::CreateWorkFileBeside(target);
         write(work);
+        if (committing) committing();
         fso::SyncFile(work);
         fso::ReplaceFile(work, target);
     } catch (const fso::Error&) {
@@ -191,8 +202,10 @@ struct PageWriter::Impl {
                 // A painter on each processor; with painter processes, one
                 // processor is left to the layout.
                 const int painters = int(parallel::processors()) - (painterProgram.isEmpty() ? 0 : 1);
-                partFiles.emplace(file, std::max(painters, 1));
-                parts = std::make_unique<PdfParts>(PdfSettings(printer), partFiles->files(), painterProgram);
+                partFiles.emplace(file);
+                parts = std::make_unique<PdfParts>(
+                    PdfSettings(printer), std::max(painters, 1), [this] { return partFiles->add(); }, painterProgram);
+                parts->setWhileWaiting(whileWaiting);
                 for (Held& h : held) addPart(paintOf(h.page), std::move(h.fonts));
                 held.clear();
             }
@@ -270,6 +283,11 @@ struct PageWriter::Impl {
     std::vector<Held> held;
     std::optional<PartFiles> partFiles;
     std::unique_ptr<PdfParts> parts;  // stopped before its files are removed
+    std::function<void()> whileWaiting;
+    // The finish of parts on another thread, and its stop: abandoned is
+    // asked for until the file is committed to take its name.
+    std::mutex commit;
+    bool abandoned = false, committing = false;
     std::vector<LateItem> late;
     QString work;  // the work file of a PDF file painted page after page
     std::optional<OutputFileFor> into;
@@ -292,6 +310,20 @@ PageWriter::~PageWriter() {
 }
 
 bool PageWriter::finishesOnAnyThread() const { return d_->parts != nullptr; }
+
+void PageWriter::setWhileWaiting(std::function<void()> whileWaiting) {
+    d_->whileWaiting = std::move(whileWaiting);
+    if (d_->parts) d_->parts->setWhileWaiting(d_->whileWaiting);
+}
+
+bool PageWriter::abandon() {
+    Impl& d = *d_;
+    const std::lock_guard lock(d.commit);
+    if (d.committing || !d.parts) return false;
+    d.abandoned = true;
+    d.parts->abandon();
+    return true;
+}
 
 bool PageWriter::takesPageCountLate() const { return !d_->file.isEmpty() && !d_->streams(); }
 
@@ -339,19 +371,40 @@ void PageWriter::finish() {
         d.work.clear();
         return;
     }
+    if (d.parts) {
+        // The parts are waited for and joined, unless abandoned meanwhile;
+        // once the file is committed to take its name, the parts go. This
+        // may be another thread than the one that handed the pages: the
+        // pages painted over others wait for room without calling back.
+        d.parts->setWhileWaiting({});
+        const auto abandoned = [&] {
+            const std::lock_guard lock(d.commit);
+            return d.abandoned;
+        };
+        writeWhole(
+            d.file,
+            [&](const QString& work) {
+                d.writeLate(d.late);
+                if (!d.parts->close()) {
+                    if (abandoned()) throw RunCancelled{};
+                    throw cannotWrite(d.file);
+                }
+                try {
+                    d.parts->join(work);
+                } catch (const pdf::JoinError&) {
+                    throw cannotWrite(d.file);
+                }
+            },
+            [&] {
+                const std::lock_guard lock(d.commit);
+                if (d.abandoned) throw RunCancelled{};
+                d.committing = true;
+            });
+        d.parts.reset();
+        d.partFiles.reset();
+        return;
+    }
     writeWhole(d.file, [&](const QString& work) {
-        if (d.parts) {
-            d.writeLate(d.late);
-            if (!d.parts->close()) throw cannotWrite(d.file);
-            try {
-                d.parts->join(work);
-            } catch (const pdf::JoinError&) {
-                throw cannotWrite(d.file);
-            }
-            d.parts.reset();
-            d.partFiles.reset();
-            return;
-        }
         d.writeLate(d.late);
         const OutputFileFor into(d.printer, work);
         for (const Impl::Held& h : d.held) d.paintOnPrinter(h.page, d.fonts->fonts);

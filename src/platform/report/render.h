@@ -6,6 +6,7 @@
 #include "platform/report/engine.h"
 #include "platform/report/layout.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -60,8 +61,17 @@ public:
     // True when finish() only waits for the painters of the parts and joins
     // them, which uses nothing of the calling thread's own (no painter, no
     // fonts): it may then be called on another thread, while this one does
-    // other work, as long as nothing else here is used meanwhile.
+    // other work, as long as nothing else here but abandon is used meanwhile.
     bool finishesOnAnyThread() const;
+    // Stops such a finish() under way on another thread: true when the file
+    // is left as it was (finish then throws RunCancelled), false when it is
+    // too late, the file taking its name (finish then ends as it would have).
+    bool abandon();
+    // Called now and then, on the thread that hands the pages, while a page
+    // waits for its painter to take pages it has; what it throws comes out
+    // of page(). A painter that does not answer makes the pages wait until
+    // it is ended.
+    void setWhileWaiting(std::function<void()> whileWaiting);
 
 private:
     struct Impl;

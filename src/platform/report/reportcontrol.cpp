@@ -142,13 +142,16 @@ private:
 
 // Goes on with the pass begun (a layout or a count) step by step, the
 // windows kept alive between the steps, until it ends (true) or the pages
-// asked for are complete (false).
-bool stepThrough(PreparedReport& prepared, RunProgress& progress, int pagesWanted = INT_MAX) {
+// asked for are complete (false). pagesCame is told after each step, before
+// the windows repaint.
+bool stepThrough(PreparedReport& prepared, RunProgress& progress, int pagesWanted = INT_MAX,
+                 const std::function<void()>& pagesCame = {}) {
     const int known = prepared.pageCount();
     for (;;) {
         const bool ended = prepared.proceed(Clock::now() + RunProgress::kSlice);
         progress.setWork(prepared.recordsLaidOut(), prepared.records());
         progress.setPages(prepared.pagesLaidOut(), ended ? prepared.pageCount() : known);
+        if (pagesCame) pagesCame();
         if (ended) return true;
         if (prepared.pagesLaidOut() >= pagesWanted) return false;
         progress.step();
@@ -214,15 +217,17 @@ public:
 
 private:
     // The pages left, at once, with the progress shown as for a run (the
-    // window's print waits for them). A cancel leaves the rest to come as
-    // before.
+    // window's print waits for them), and the window's count of the pages
+    // kept up with it. A cancel leaves the rest to come as before.
     bool finishShown() {
         if (!prepared_) return true;
         timer_.stop();
         try {
             RunProgress progress(window_ ? window_->windowTitle() : QString(), control_.progressDelay_);
             progress.setStage(RunProgress::Stage::LayingOut);
-            stepThrough(*prepared_, progress);
+            stepThrough(*prepared_, progress, INT_MAX, [this] {
+                if (window_) window_->pagesAdded();
+            });
         } catch (const RunCancelled&) {
             timer_.start(0);
             return false;
@@ -284,8 +289,8 @@ void ReportControl::printReport() {
     run.number = last_.number + 1;
     run.properties = p_;
     try {
-        RunProgress progress(!p_.windowTitle.isEmpty() ? p_.windowTitle : QFileInfo(p_.reportFileName).completeBaseName(),
-                             progressDelay_);
+        // Titled with the report's title once it is known (run).
+        RunProgress progress(p_.windowTitle, progressDelay_);
         this->run(run, progress);
         run.succeeded = !run.cancelled;
         last_ = std::move(run);
@@ -316,6 +321,7 @@ void ReportControl::run(RunRecord& run, RunProgress& progress) {
     in.parallelFrom = parallelFrom_;
     // The records are read beside: the windows are kept painted meanwhile.
     auto prepared = std::make_unique<PreparedReport>(in, PreparedReport::InSteps{});
+    if (p.windowTitle.isEmpty()) progress.setTitle(prepared->titleBeforeRecords());
     progress.setStage(RunProgress::Stage::Reading);
     progress.beside([&] { prepared->readRecords(); });
     prepared->setUp();
@@ -339,6 +345,9 @@ void ReportControl::print(RunRecord& run, PreparedReport& prepared, QPrinter& pr
     const std::shared_ptr<LaidOutReport>& rep = prepared.result().report;
     setUpPrinter(printer, *rep);
     PageWriter writer(printer);
+    // The windows are kept alive, and a Cancel taken, also while the pages
+    // wait for a painter.
+    writer.setWhileWaiting([&] { progress.step(); });
     const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
     // Pages painted as they come need the page count before the first. A
     // printer is sent nothing before every page has been laid out once:
@@ -352,9 +361,11 @@ void ReportControl::print(RunRecord& run, PreparedReport& prepared, QPrinter& pr
         prepared.begin(pages);
         stepThrough(prepared, progress);
     });
-    // The file is completed whole, or the printout sent, without a cancel.
+    // The file is completed whole, or the printout sent, without a cancel;
+    // a file whose painters are still at work is cancelled until it takes
+    // its name.
     if (toFile) progress.setStage(RunProgress::Stage::Writing);
-    if (writer.finishesOnAnyThread()) progress.beside([&] { writer.finish(); });
+    if (writer.finishesOnAnyThread()) progress.beside([&] { writer.finish(); }, [&] { return writer.abandon(); });
     else writer.finish();
 }
 

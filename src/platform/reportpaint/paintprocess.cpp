@@ -8,12 +8,14 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
-#include <functional>
+#include <optional>
+#include <poll.h>
 #include <spawn.h>
 #include <sys/socket.h>
-#include <sys/time.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
+#include <utility>
 
 extern char** environ;
 
@@ -24,22 +26,28 @@ namespace {
 // The messages: a kind, the length of what follows, and that. The program
 // sends its version first, and the painter answers with its own once it is
 // ready; only when the two are one does the program send the settings (the
-// file's name among them), then fonts and pages, and the end, which the
-// painter answers once the file is closed. Both sides are built together,
+// file's name among them), then fonts and pages. The painter answers each
+// page once it has painted it; the next file (its name), which closes the
+// file so far, and the end are answered once the file is closed, whole or
+// not. The other answers are one byte each. Both sides are built together,
 // so the pages' steps and rules go as they lie in memory.
-enum Kind : char { Hello = 'H', Settings = 'S', Fonts = 'F', Page = 'P', End = 'E' };
-enum Answer : char { Ready = 'R', Done = 'D', Failed = 'X' };
+enum Kind : char { Hello = 'H', Settings = 'S', Fonts = 'F', Page = 'P', Next = 'N', End = 'E' };
+enum Answer : char { Ready = 'R', Painted = 'P', Done = 'D', Failed = 'X' };
 constexpr qsizetype kHeader = 1 + sizeof(quint64);
 // A page of a report is some kilobytes; a message past this is no message
 // of ours.
 constexpr quint64 kLongest = quint64(1) << 30;
 // The form of the messages; a change to them counts it up.
-constexpr int kProtocol = 2;
+constexpr int kProtocol = 3;
 constexpr quint64 kLongestVersion = 256;
+// How often a wait looks whether its caller has abandoned the painter.
+constexpr int kLookMs = 20;
 
 std::atomic<std::chrono::milliseconds::rep> patience{PaintProcess::kPatience.count()};
 
-int waitMs() { return int(std::clamp<std::chrono::milliseconds::rep>(patience.load(), 1, 3'600'000)); }
+std::chrono::milliseconds patienceNow() {
+    return std::chrono::milliseconds(std::clamp<std::chrono::milliseconds::rep>(patience.load(), 1, 3'600'000));
+}
 
 QString& programSet() {
     static QString path;
@@ -81,14 +89,12 @@ QDataStream& streamOn(QDataStream& s) {
     return s;
 }
 
-// Reads count bytes; false at the end of the stream, on an error, or when
-// the socket's time to wait (SO_RCVTIMEO, the program's side only) is over
-// and the other side is not working.
-bool readAll(int fd, char* into, size_t count, const std::function<bool()>& working = {}) {
+// Reads count bytes; false at the end of the stream or on an error. The
+// painter's side waits as long as it takes.
+bool readAll(int fd, char* into, size_t count) {
     while (count > 0) {
         const ssize_t n = ::recv(fd, into, count, 0);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK) && working && working()) continue;
         if (n <= 0) return false;
         into += n;
         count -= size_t(n);
@@ -96,14 +102,11 @@ bool readAll(int fd, char* into, size_t count, const std::function<bool()>& work
     return true;
 }
 
-// Writes count bytes, waiting as readAll does for room to write them
-// (SO_SNDTIMEO).
-bool writeAll(int fd, const char* data, size_t count, const std::function<bool()>& working = {}) {
+bool writeAll(int fd, const char* data, size_t count) {
     while (count > 0) {
-        // MSG_NOSIGNAL: a painter that is gone is a failed write, not a signal.
+        // MSG_NOSIGNAL: a program that is gone is a failed write, not a signal.
         const ssize_t n = ::send(fd, data, count, MSG_NOSIGNAL);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK) && working && working()) continue;
         if (n <= 0) return false;
         data += n;
         count -= size_t(n);
@@ -116,16 +119,15 @@ bool answer(int fd, Answer a) {
     return writeAll(fd, &c, 1);
 }
 
-bool readMessage(int fd, char& kind, QByteArray& body, quint64 longest = kLongest,
-                 const std::function<bool()>& working = {}) {
+bool readMessage(int fd, char& kind, QByteArray& body, quint64 longest = kLongest) {
     char header[kHeader];
-    if (!readAll(fd, header, sizeof header, working)) return false;
+    if (!readAll(fd, header, sizeof header)) return false;
     quint64 length = 0;
     std::memcpy(&length, header + 1, sizeof length);
     if (length > longest) return false;
     kind = header[0];
     body.resize(qsizetype(length));
-    return readAll(fd, body.data(), size_t(length), working);
+    return readAll(fd, body.data(), size_t(length));
 }
 
 QByteArray versionMessage(char kind) {
@@ -181,6 +183,9 @@ PaintProcess::~PaintProcess() { stop(); }
 
 bool PaintProcess::start(const QString& program, const PdfSettings& s, const QString& file) {
     ok_ = true;
+    ready_ = gone_ = false;
+    closedAnswer_ = 0;
+    answers_.clear();
     int pair[2];
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, pair) != 0) return false;
     posix_spawn_file_actions_t actions;
@@ -209,20 +214,13 @@ bool PaintProcess::start(const QString& program, const PdfSettings& s, const QSt
         stop();
         return false;
     }
-    // The patience: how long a read or a write of this side waits before it
-    // asks whether the painter is still working.
-    const timeval patient{waitMs() / 1000, waitMs() % 1000 * 1000};
-    ::setsockopt(socket_, SOL_SOCKET, SO_RCVTIMEO, &patient, sizeof patient);
-    ::setsockopt(socket_, SOL_SOCKET, SO_SNDTIMEO, &patient, sizeof patient);
-
     // The painter answers with its version once it is ready.
-    char kind = 0;
-    QByteArray theirs;
-    if (!send(versionMessage(Hello)) || !readMessage(socket_, kind, theirs, kLongestVersion, [this] { return working(); }) ||
-        kind != Ready || theirs != version()) {
-        stop();
-        return false;
-    }
+    unanswered_ = 1;
+    since_ = Clock::now();
+    if (!send(versionMessage(Hello), false)) return false;
+    while (ok_ && !ready_)
+        if (!await(POLLIN)) stop();
+    if (!ok_) return false;
     begin(message_, Settings);
     {
         QDataStream out(&message_, QIODevice::Append);
@@ -233,11 +231,7 @@ bool PaintProcess::start(const QString& program, const PdfSettings& s, const QSt
             << s.layout.minimumMargins() << s.resolution << s.title << s.creator << int(s.version);
     }
     finish(message_);
-    if (!send(message_)) {
-        stop();
-        return false;
-    }
-    return true;
+    return send(message_, false);
 }
 
 QByteArray PaintProcess::fontsMessage(const std::vector<QFont>& fonts) {
@@ -278,7 +272,7 @@ std::vector<QFont> PaintProcess::fontsIn(const QByteArray& message) {
     return fonts;
 }
 
-bool PaintProcess::setFonts(const QByteArray& message) { return send(message); }
+bool PaintProcess::setFonts(const QByteArray& message) { return send(message, false); }
 
 bool PaintProcess::paint(const PagePaint& page) {
     if (!ok_) return false;
@@ -287,58 +281,142 @@ bool PaintProcess::paint(const PagePaint& page) {
     put(message_, page.rules.data(), page.rules.size());
     put(message_, page.texts.constData(), size_t(page.texts.size()));
     finish(message_);
-    return send(message_);
+    return send(message_, true);
+}
+
+bool PaintProcess::next(const QString& file) {
+    if (!ok_) return false;
+    begin(message_, Next);
+    {
+        QDataStream out(&message_, QIODevice::Append);
+        streamOn(out);
+        out << file;
+    }
+    finish(message_);
+    return send(message_, true) && closed();
 }
 
 bool PaintProcess::close() {
-    if (socket_ < 0) return false;
+    if (socket_ < 0 || !ok_) return false;
     begin(message_, End);
     finish(message_);
-    char done = 0;
-    const bool whole = send(message_) && receive(&done, 1) && done == Done;
-    if (!whole) {
-        // Gone, or not answering: it is ended, and its part is not trusted.
-        stop();
-        return false;
-    }
+    if (!send(message_, true) || !closed()) return false;
     ::close(socket_);
     socket_ = -1;
+    // The painter ends once it has answered; one that does not within the
+    // patience is ended.
     int status = 0;
-    while (::waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
+    for (const Clock::time_point until = Clock::now() + patienceNow();;) {
+        const pid_t ended = ::waitpid(pid_, &status, WNOHANG);
+        if (ended == pid_ || (ended < 0 && errno != EINTR)) break;
+        if (ended == 0 && (Clock::now() >= until || (abandoned_ && abandoned_->load()))) {
+            stop();
+            return false;
+        }
+        if (ended == 0) std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     pid_ = -1;
     // A painter that answered but did not end well (a checker of the build
     // finding a fault as it ended, say) has not written a part to trust.
-    return ok_ && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-// A painter that takes nothing sent within the patience, and is not at work
-// meanwhile, is ended: every later message fails at once.
-bool PaintProcess::send(const QByteArray& message) {
-    if (ok_ && !writeAll(socket_, message.constData(), size_t(message.size()), [this] { return working(); })) stop();
+bool PaintProcess::closed() {
+    while (ok_ && closedAnswer_ == 0)
+        if (!await(POLLIN)) {
+            if (closedAnswer_ == 0) stop();
+            break;
+        }
+    const bool whole = std::exchange(closedAnswer_, 0) == Done;
+    if (!whole) stop();
+    return whole;
+}
+
+// The message goes as the painter takes it; the answers that have come
+// meanwhile are taken as they come, so that a painter that stops answering
+// is known for it however much room the socket has.
+bool PaintProcess::send(const QByteArray& message, bool answered) {
+    if (!ok_) return false;
+    if (answered && unanswered_++ == 0) since_ = Clock::now();
+    const char* data = message.constData();
+    size_t left = size_t(message.size());
+    while (left > 0) {
+        // MSG_NOSIGNAL: a painter that is gone is a failed write, not a signal.
+        const ssize_t n = ::send(socket_, data, left, MSG_NOSIGNAL | MSG_DONTWAIT);
+        if (n > 0) {
+            data += n;
+            left -= size_t(n);
+            continue;
+        }
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK) && await(POLLOUT)) continue;
+        stop();
+        return false;
+    }
+    if (!takeAnswers() || overdue()) stop();
     return ok_;
 }
 
-bool PaintProcess::receive(char* into, size_t count) {
-    if (ok_ && !readAll(socket_, into, count, [this] { return working(); })) stop();
-    return ok_;
+bool PaintProcess::overdue() const { return unanswered_ > 0 && Clock::now() - since_ >= patienceNow(); }
+
+bool PaintProcess::await(short events) {
+    // With nothing to answer, a painter that takes nothing either is given
+    // the patience from now.
+    const Clock::time_point entered = Clock::now();
+    for (;;) {
+        if (abandoned_ && abandoned_->load()) return false;
+        // What has come counts before the time is looked at.
+        const qint64 before = answered_;
+        const bool open = takeAnswers();
+        if (events == POLLIN && answered_ != before) return true;
+        if (!open || gone_) return false;
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            (unanswered_ > 0 ? since_ : entered) + patienceNow() - Clock::now());
+        if (left.count() < 0) return false;
+        const int wait = int(std::clamp<std::chrono::milliseconds::rep>(left.count() + 1, 1, kLookMs));
+        pollfd p{socket_, short(events | POLLIN), 0};
+        const int n = ::poll(&p, 1, wait);
+        if (n < 0 && errno != EINTR) return false;
+        if (n > 0 && (p.revents & events & POLLOUT)) return true;
+    }
 }
 
-// A painter that has not taken or answered anything for the patience is
-// still at work if it has used the processor since it was last asked (a
-// long part on a slow or busy machine): one stopped, ended, or waiting for
-// what does not come is ended after the patience, or twice that when it
-// had worked before it stopped.
-bool PaintProcess::working() {
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid_));
-    if (pid_ <= 0 || !stat.open(QIODevice::ReadOnly)) return false;
-    const QByteArray text = stat.readAll();  // pid (name) state parent ... user-time system-time ...
-    const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
-    if (fields.size() < 13 || fields[0].isEmpty() || QByteArrayView("TtZX").contains(fields[0].front())) return false;
-    const qint64 ticks = fields[11].toLongLong() + fields[12].toLongLong();
-    const bool more = ticks > ticks_;
-    ticks_ = ticks;
-    return more;
+bool PaintProcess::takeAnswers() {
+    for (char chunk[4096]; !gone_;) {
+        const ssize_t n = ::recv(socket_, chunk, sizeof chunk, MSG_DONTWAIT);
+        if (n > 0) {
+            answers_.append(chunk, n);
+            continue;
+        }
+        if (n < 0 && errno == EINTR) continue;
+        gone_ = !(n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK));
+        break;
+    }
+    // What came before the painter ended its side counts all the same, and
+    // its end is no failure once it has answered everything.
+    while (!answers_.isEmpty()) {
+        if (!ready_) {
+            quint64 length = 0;
+            if (answers_.size() < kHeader) break;
+            std::memcpy(&length, answers_.constData() + 1, sizeof length);
+            if (length > kLongestVersion) return false;
+            if (answers_.size() < kHeader + qsizetype(length)) break;
+            if (answers_[0] != Ready || answers_.mid(kHeader, qsizetype(length)) != version()) return false;
+            answers_.remove(0, kHeader + qsizetype(length));
+            ready_ = true;
+        } else {
+            const char a = answers_[0];
+            answers_.remove(0, 1);
+            if (a == Done || a == Failed)
+                closedAnswer_ = a;
+            else if (a != Painted)
+                return false;
+        }
+        if (--unanswered_ < 0) return false;
+        ++answered_;
+        since_ = Clock::now();
+    }
+    return !gone_ || unanswered_ == 0;
 }
 
 void PaintProcess::stop() {
@@ -385,11 +463,12 @@ int runPaintProcess(int fd) {
                                       QPageLayout::Unit(layoutUnits), minimum);
         settings.version = QPagedPaintDevice::PdfVersion(version);
     }
-    PdfFile out(file, settings);
+    std::optional<PdfFile> out;
+    out.emplace(file, settings);
 
     std::vector<QFont> fonts;
     PagePaint page;
-    bool ok = true;
+    bool ok = true;  // of the file being painted
     for (;;) {
         if (!readMessage(fd, kind, body)) return 2;  // the program is gone: no answer
         if (kind == End) break;
@@ -402,17 +481,28 @@ int runPaintProcess(int fd) {
             if (take(at, end, page.steps) && take(at, end, page.rules) && take(at, end, texts) && at == end) {
                 page.texts = QString(reinterpret_cast<const QChar*>(texts.data()), qsizetype(texts.size()));
                 if (wellFormed(page, fonts.size()))
-                    out.paint(page, fonts);
+                    out->paint(page, fonts);
                 else
                     ok = false;
             } else {
                 ok = false;
             }
+            if (!answer(fd, Painted)) return 2;
+        } else if (kind == Next) {
+            QDataStream in(body);
+            streamOn(in);
+            in >> file;
+            ok = out->close() && ok;
+            out.reset();
+            if (!answer(fd, ok ? Done : Failed)) return 2;
+            if (in.status() != QDataStream::Ok) return 2;
+            out.emplace(file, settings);
+            ok = true;
         } else {
             ok = false;
         }
     }
-    ok = out.close() && ok;
+    ok = out->close() && ok;
     answer(fd, ok ? Done : Failed);
     return ok ? 0 : 1;
 }

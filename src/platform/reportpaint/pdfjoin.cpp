@@ -12,6 +12,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <string_view>
 #include <utility>
 
 // The parts are read object by object through their cross-reference tables
@@ -30,6 +31,19 @@ namespace {
 // Bytes read from a mapped part between two releases of its memory read so far.
 constexpr qint64 kTouchedBetweenLoosening = 1 << 20;
 constexpr qint64 kPageBytes = 4096;
+
+// Where word begins in text, the first or the last time; -1 where it does
+// not. A part's text is read where it lies mapped, with nothing after it or
+// before it: Qt's search from the end reads before a text shorter than the
+// word, which here is before the mapping.
+qsizetype indexOf(const QByteArray& text, std::string_view word) {
+    const size_t at = std::string_view(text.constData(), size_t(text.size())).find(word);
+    return at == std::string_view::npos ? -1 : qsizetype(at);
+}
+qsizetype lastIndexOf(const QByteArray& text, std::string_view word) {
+    const size_t at = std::string_view(text.constData(), size_t(text.size())).rfind(word);
+    return at == std::string_view::npos ? -1 : qsizetype(at);
+}
 
 bool isSpace(char c) { return c == ' ' || c == '\n' || c == '\r' || c == '\t' || c == '\f' || c == '\0'; }
 bool isDelimiter(char c) { return std::strchr("()<>[]{}/%", c) != nullptr; }
@@ -261,18 +275,26 @@ public:
         size_ = file_.size();
         // The part is read where it lies in memory, where it can be mapped.
         if (size_ > 0) map_ = reinterpret_cast<const char*>(file_.map(0, size_));
+        // The first line names the version.
+        const QByteArray head = readAt(0, std::min<qint64>(16, size_));
+        const qsizetype eol = indexOf(head, "\n");
+        if (eol < 0) fail("not a PDF file");
+        version_ = QByteArray(head.constData(), eol).trimmed();
+        if (!version_.startsWith("%PDF-")) fail("not a PDF file");
+        // The last lines: the place of the cross-reference table, and the
+        // end mark on a line of its own, which a part cut short at any byte
+        // does not have whole.
         const qint64 tailAt = std::max<qint64>(0, size_ - 1024);
         const QByteArray tail = readAt(tailAt, size_ - tailAt);
-        const qsizetype sx = tail.lastIndexOf("startxref");
-        if (sx < 0 || !tail.mid(sx).contains("%%EOF")) fail("no cross-reference table");
+        const qsizetype sx = lastIndexOf(tail, "startxref"), eof = lastIndexOf(tail, "%%EOF");
+        if (sx < 0 || eof < sx) fail("no cross-reference table");
+        const std::string_view after(tail.constData() + eof + 5, size_t(tail.size() - eof - 5));
+        if (after != "\n" && after != "\r\n" && after != "\r") fail("part cut short");
         Parser p(tail, sx + 9);
         bool ok = false;
         const qint64 xrefAt = p.word().toLongLong(&ok);
         if (!ok) fail("broken startxref");
         readXref(xrefAt);
-        version_ = readAt(0, std::min<qint64>(16, size_));
-        version_ = QByteArray(version_.constData(), version_.indexOf('\n')).trimmed();
-        if (!version_.startsWith("%PDF-")) fail("not a PDF file");
     }
 
     const Obj& trailer() const { return trailer_; }
@@ -630,11 +652,16 @@ void joinParts(const QStringList& parts, const std::vector<JoinedPage>& pages, c
         // The parts used are read, their cross-references and page trees,
         // side by side, each on a thread of its own.
         std::vector<std::unique_ptr<Part>> read(size_t(parts.size()));
+        const auto overlayPart = [](const JoinedPage& p) { return p.overlayPart < 0 ? p.part : p.overlayPart; };
         for (const JoinedPage& p : pages)
-            if (p.part < 0 || p.part >= int(read.size())) fail("no such part");
+            if (p.part < 0 || p.part >= int(read.size()) || (p.overlay >= 0 && overlayPart(p) >= int(read.size())))
+                fail("no such part");
         {
             std::vector<char> used(read.size(), 0);
-            for (const JoinedPage& p : pages) used[size_t(p.part)] = 1;
+            for (const JoinedPage& p : pages) {
+                used[size_t(p.part)] = 1;
+                if (p.overlay >= 0) used[size_t(overlayPart(p))] = 1;
+            }
             std::vector<size_t> reading;
             for (size_t k = 0; k < read.size(); ++k)
                 if (used[k]) reading.push_back(k);
@@ -673,14 +700,17 @@ void joinParts(const QStringList& parts, const std::vector<JoinedPage>& pages, c
                 j.copyWaiting();
                 continue;
             }
-            if (p.overlay >= int(list.size()) || p.overlay == p.page) fail("no such overlay page");
+            Part& overFrom = part(overlayPart(p));
+            const auto& overList = pagesOf(overFrom);
+            if (p.overlay >= int(overList.size()) || (&overFrom == &from && p.overlay == p.page))
+                fail("no such overlay page");
             // The overlay page as a form: its drawing and resources, on its paper.
-            auto form = forms.find({p.part, p.overlay});
+            auto form = forms.find({overlayPart(p), p.overlay});
             if (form == forms.end()) {
-                const Obj o = pageDict(from.source, list[size_t(p.overlay)]);
+                const Obj o = pageDict(overFrom.source, overList[size_t(p.overlay)]);
                 const Obj* contents = o.get("/Contents");
                 if (!contents || contents->kind != Obj::Kind::Ref) fail("overlay page without one content stream");
-                const Read content = from.source.read(contents->ref);
+                const Read content = overFrom.source.read(contents->ref);
                 if (content.streamAt < 0) fail("overlay page without one content stream");
                 Obj fd = Source::dict(content.value);
                 fd.remove("/Length");
@@ -688,14 +718,14 @@ void joinParts(const QStringList& parts, const std::vector<JoinedPage>& pages, c
                 fd.set("/Subtype", Obj::token("/Form"));
                 if (const Obj* box = o.get("/MediaBox")) fd.set("/BBox", *box);
                 if (const Obj* res = o.get("/Resources")) fd.set("/Resources", *res);
-                const QByteArray data = from.source.streamData(content);
+                const QByteArray data = overFrom.source.streamData(content);
                 fd.set("/Length", Obj::token(QByteArray::number(data.size())));
                 QByteArray text;
-                serialize(fd, text, j.numbering(from));
+                serialize(fd, text, j.numbering(overFrom));
                 const int n = j.writer().reserve();
                 j.writer().stream(n, text, data);
                 j.copyWaiting();
-                form = forms.emplace(std::pair(p.part, p.overlay), n).first;
+                form = forms.emplace(std::pair(overlayPart(p), p.overlay), n).first;
             }
             // The form named in the page's resources with a name of its own.
             Obj resources = resolved(from.source, page.get("/Resources") ? *page.get("/Resources") : Obj());

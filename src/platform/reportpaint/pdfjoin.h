@@ -14,12 +14,14 @@
 namespace report::pdf {
 
 // A page of the joined file: the part it comes from and its index there
-// (from 0), and the page of that part painted over it (-1: none), which is
-// a page of the joined file only where another JoinedPage names it.
+// (from 0), and the page painted over it (-1: none), of the part
+// overlayPart (-1: of the page's own), which is a page of the joined file
+// only where another JoinedPage names it.
 struct JoinedPage {
     int part = 0;
     int page = 0;
     int overlay = -1;
+    int overlayPart = -1;
 };
 
 struct JoinError : std::runtime_error {

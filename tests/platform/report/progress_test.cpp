@@ -10,6 +10,7 @@
 #include "platform/report/preview.h"
 #include "platform/report/reportcontrol.h"
 #include "platform/ui/printers.h"
+#include "fakepainters.h"
 #include "support/qtprint.h"
 #include "support/testenv.h"
 
@@ -120,7 +121,10 @@ protected:
 // Cancel pressed at each stage of a long run: the earlier file as it was
 // and nothing else left in its folder, no painter process, no preview; the
 // run recorded as cancelled, no error raised. Before the Cancel, the pages
-// done were seen to grow.
+// done were seen to grow. The progress window bears the report's title
+// from the first, or where the title shows the page count, the word for a
+// report until the title is known. Painters that do not answer are waited
+// for with the windows alive, and Cancel ends the wait.
 TEST_F(ReportProgress, CancelLeavesTheEarlierFileAndNothingElse) {
     struct Case {
         const char* name;
@@ -128,11 +132,19 @@ TEST_F(ReportProgress, CancelLeavesTheEarlierFileAndNothingElse) {
         bool titleShowsPages;
         const char* stage;  // the progress window's stage when Cancel is pressed
         int pages;          // pages done at least by then
+        const char* title;  // the progress window's title then
+        const char* painter = nullptr;  // what the painters do; the build's painter where none
+        bool stalled = false;           // Cancel pressed once the pages done stand still
     } const cases[] = {
-        {"file, while its pages are laid out", ReportControl::ToFile, false, "Sivuja taitetaan...", 300},
-        {"file, while its records are read", ReportControl::ToFile, false, "Tietoja luetaan...", 0},
-        {"preview, while its records are read", ReportControl::ToWindow, false, "Tietoja luetaan...", 0},
-        {"preview, while its pages are counted for its title", ReportControl::ToWindow, true, "Sivuja lasketaan...", 50},
+        {"file, while its pages are laid out", ReportControl::ToFile, false, "Sivuja taitetaan...", 300, "Pitkä"},
+        {"file, while its records are read", ReportControl::ToFile, false, "Tietoja luetaan...", 0, "Pitkä"},
+        {"preview, while its records are read", ReportControl::ToWindow, false, "Tietoja luetaan...", 0, "Pitkä"},
+        {"preview, while its pages are counted for its title", ReportControl::ToWindow, true, "Sivuja lasketaan...", 50,
+         "Raportti"},
+        {"file, while it waits for painters that answer no page", ReportControl::ToFile, false,
+         "Tiedostoa kirjoitetaan...", 0, "Pitkä", "cat ready >&0\nexec cat >/dev/null"},
+        {"file, while its pages wait for painters that loop", ReportControl::ToFile, false, "Sivuja taitetaan...", 0,
+         "Pitkä", "while :; do :; done", true},
     };
     // The earlier file: the report of its first three records.
     {
@@ -148,12 +160,21 @@ TEST_F(ReportProgress, CancelLeavesTheEarlierFileAndNothingElse) {
 
     for (const Case& k : cases) {
         SCOPED_TRACE(k.name);
+        // Painters that do not answer are waited for far longer than the
+        // test takes: the Cancel ends the wait. Their parts hold all their
+        // pages, so that they are waited for once every page is laid out.
+        kvtest::FakePainters fake;
+        const QString painter = report::PaintProcess::program();
+        if (k.painter) report::PaintProcess::setProgram(fake.make("piirtaja", k.painter));
+        const kvtest::Patience patience(k.painter ? std::chrono::minutes(10) : report::PaintProcess::kPatience);
+        const kvtest::PagesPerPart pagesPerPart(k.painter ? kRecords : report::PdfParts::kPagesPerPart);
         ReportControl c;
         setUp(c, k.destination, k.titleShowsPages);
         c.setProgressDelay(0);
         QList<int> pagesSeen;
-        int paintersSeen = 0;
+        int paintersSeen = 0, still = 0;
         bool pressed = false;
+        QString title;
         Watcher watcher([&] {
             QWidget* w = progressWindow();
             if (!w || pressed) return;
@@ -162,14 +183,18 @@ TEST_F(ReportProgress, CancelLeavesTheEarlierFileAndNothingElse) {
             paintersSeen = std::max(paintersSeen, childProcesses());
             if (stage != QString::fromUtf8(k.stage)) return;
             const int done = QString(pages).remove(QRegularExpression(QStringLiteral("[^0-9/]"))).section(u'/', 0, 0).toInt();
+            still = !pagesSeen.isEmpty() && pagesSeen.back() == done ? still + 1 : 0;
             if (!pages.isEmpty() && (pagesSeen.isEmpty() || pagesSeen.back() != done)) pagesSeen << done;
-            if (done < k.pages || (k.pages > 0 && pagesSeen.size() < 3)) return;
+            if (done < k.pages || (k.pages > 0 && pagesSeen.size() < 3) || (k.stalled && (done == 0 || still < 8))) return;
             pressed = true;
+            title = w->windowTitle();
             QTest::mouseClick(w->findChild<QPushButton*>(QStringLiteral("cancel")), Qt::LeftButton);
         });
         c.printReport();
+        report::PaintProcess::setProgram(painter);
 
         EXPECT_TRUE(pressed);
+        EXPECT_EQ(title.toStdString(), k.title);
         const report::RunRecord& run = c.lastRun();
         EXPECT_TRUE(run.cancelled);
         EXPECT_FALSE(run.succeeded);
@@ -313,11 +338,19 @@ TEST_F(ReportProgress, ThePreviewShowsItsFirstPageWhileTheRestIsLaidOut) {
             w->setPrintHandler([&](report::PreviewWindow& p) { printed = p.layingOut() ? 0 : p.pageCount(); });
             const bool cancels = k.meanwhile == Meanwhile::PrintsAndCancels;
             c->setProgressDelay(0);
+            // While the rest is laid out for the print, the window's count
+            // is of the pages there are, as the progress tells them.
+            std::vector<std::pair<QString, int>> counts;  // as shown, and the pages there are
             Watcher watcher([&] {
-                if (QWidget* progress = progressWindow(); progress && cancels)
+                QWidget* progress = progressWindow();
+                if (progress && w->layingOut() && counts.size() < 5) counts.emplace_back(count->text(), w->pageCount());
+                if (progress && cancels)
                     QTest::mouseClick(progress->findChild<QPushButton*>(QStringLiteral("cancel")), Qt::LeftButton);
             });
             QTest::mouseClick(w->findChild<QToolButton*>(QStringLiteral("print")), Qt::LeftButton);
+            EXPECT_FALSE(counts.empty());
+            for (const auto& [shown, pages] : counts)
+                EXPECT_EQ(shown.toStdString(), QStringLiteral("/ %1\u2026").arg(pages).toStdString());
             EXPECT_EQ(printed, cancels ? -1 : kRecords);
             EXPECT_EQ(w->layingOut(), cancels);
             QTRY_VERIFY_WITH_TIMEOUT(!w->layingOut(), 60000);
