@@ -184,16 +184,23 @@ void SaveIniSettings() { writeIniSettings(QString()); }
 // where they are (a version of the program from before them, which does
 // not know the section) has changed the book's settings since: the digest
 // no longer matches, and the later save stands.
-void SaveAllSettings(dao::Database& db) {
+bool SaveAllSettings(dao::Database& db, const std::optional<std::pair<dao::Date, dao::Date>>& shownYear) {
     const QString stamp = QUuid::createUuid().toString(QUuid::WithoutBraces);
     cDBSettings& s = DBSettings();
     s.setDatabase(db);
-    s.setSection(kSection);
-    QList<std::pair<QString, QString>> kept = s.AllSettings();
-    kept.append({kUnfinishedMark, stamp});
+    QList<std::pair<QString, QString>> kept;
 
     db.BeginTrans();
     try {
+        if (shownYear && !TilikausiEnnallaan(db, shownYear->first, shownYear->second)) {
+            db.Rollback();
+            return false;
+        }
+        // What this save replaces, read inside its write: no other copy's
+        // save comes in between.
+        s.setSection(kSection);
+        kept = s.AllSettings();
+        kept.append({kUnfinishedMark, stamp});
         s.setSection(kUnfinishedSection);
         s.DeleteSection();
         for (const auto& [key, value] : kept) s.SaveSetting(value, key);
@@ -231,6 +238,7 @@ void SaveAllSettings(dao::Database& db) {
     } catch (const std::exception&) {
         // The save is whole; the next opening of the book drops them.
     }
+    return true;
 }
 
 void SettleUnfinishedSave(dao::Database& db) {
@@ -324,6 +332,39 @@ std::optional<BrokenYear> BrokenFinancialYear(const Settings& settings) {
     if (broken(settings.EdTilikausiAlku, settings.EdTilikausiLoppu))
         return BrokenYear{true, settings.EdTilikausiAlku, settings.EdTilikausiLoppu};
     return std::nullopt;
+}
+
+bool TilikausiEnnallaan(dao::Database& db, const dao::Date& alku, const dao::Date& loppu) {
+    cDBSettings s;
+    s.setDatabase(db);
+    s.setSection(kSection);
+    auto agrees = [&](const char* key, const dao::Date& held) {
+        const std::optional<dao::Date> stored = dao::Date::fromText(s.GetSetting(QString::fromLatin1(key)));
+        return !stored || *stored == held;
+    };
+    return agrees("TilikausiAlku", alku) && agrees("TilikausiLoppu", loppu);
+}
+
+void OtaKirjanpidonTilikaudet(dao::Database& db) {
+    cDBSettings s;
+    s.setDatabase(db);
+    s.setSection(kSection);
+    Settings book = CurrentSettings;
+    auto take = [&](const char* key, dao::Date& date) {
+        if (const std::optional<dao::Date> stored = dao::Date::fromText(s.GetSetting(QString::fromLatin1(key))))
+            date = *stored;
+    };
+    take("TilikausiAlku", book.TilikausiAlku);
+    take("TilikausiLoppu", book.TilikausiLoppu);
+    take("EdTilikausiAlku", book.EdTilikausiAlku);
+    take("EdTilikausiLoppu", book.EdTilikausiLoppu);
+    if (BrokenFinancialYear(book)) return;
+    TilikausiAlku = book.TilikausiAlku;
+    TilikausiLoppu = book.TilikausiLoppu;
+    EdTilikausiAlku = book.EdTilikausiAlku;
+    EdTilikausiLoppu = book.EdTilikausiLoppu;
+    RaporttiAlkuPvm = TilikausiAlku;
+    RaporttiLoppuPvm = TilikausiLoppu;
 }
 
 void SaveDatabaseSettings(dao::Database& db) {

@@ -37,8 +37,12 @@ struct IniWriteError : std::runtime_error {
 // program-wide ones into the ini file, from the globals, as one save that
 // a crash at any moment leaves as the earlier save or this one (the next
 // SettleUnfinishedSave of the book decides which). Raises (IniWriteError,
-// or the engine's error) with both stores as they were.
-void SaveAllSettings(dao::Database& db);
+// or the engine's error) with both stores as they were. With shownYear
+// (the current year's first and last day as the settings window showed
+// them), nothing is written and false is returned when the book's year is
+// another: a second copy of the program has changed it meanwhile, and this
+// save would put the year before back.
+bool SaveAllSettings(dao::Database& db, const std::optional<std::pair<dao::Date, dao::Date>>& shownYear = {});
 // Brings a book whose settings a save left unfinished to one save or the
 // other: the new settings stay when the ini file holds that save, and the
 // earlier ones come back when it does not, unless the book's settings have
@@ -63,6 +67,22 @@ struct BrokenYear {
 // that ends before it begins; nothing when both are sound or a date of one
 // is not set.
 std::optional<BrokenYear> BrokenFinancialYear(const Settings& settings = CurrentSettings);
+
+// Whether the current financial year that the book's settings hold is
+// still alku - loppu (by default the year the program works in). Another
+// copy of the program on the same book may have changed the year since
+// this one loaded it; asked inside a write of the book, the answer holds
+// until the write ends. A date the book does not hold, or that does not
+// read as one, is taken to agree.
+bool TilikausiEnnallaan(dao::Database& db, const dao::Date& alku = TilikausiAlku,
+                        const dao::Date& loppu = TilikausiLoppu);
+
+// Takes the book's four financial-year dates into the program, and the
+// report period with the current year, as this copy's own change of year
+// does: for a copy whose book another copy has moved on. A date the book
+// does not hold, or that does not read as one, stays as it is; so does
+// everything when the book's current year would end before it begins.
+void OtaKirjanpidonTilikaudet(dao::Database& db);
 
 // Writes every key the settings window edits from the globals (dates in ISO
 // form, flags as "1"/"0"); LastModelForBudget and LastPeriodForBudget are

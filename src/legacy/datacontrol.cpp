@@ -240,8 +240,17 @@ void DataControl::store() {
     dao::Recordset& rs = Recordset();
     const bool adding = rs.editMode() == EditMode::Add;
     if (store_) store_();
-    writeBoxes();
-    rs.Update();
+    if (write_) {
+        dao::Database db = Database();
+        dao::InTransaction(db, [&] {
+            write_();
+            writeBoxes();
+            rs.Update();
+        });
+    } else {
+        writeBoxes();
+        rs.Update();
+    }
     // The record set would stand again on the row it stood on before the
     // new one; the boxes show the new row, so that is the current one.
     if (adding) rs.setBookmark(rs.LastModified());

@@ -127,6 +127,14 @@ public:
     // Before the boxes are written into the row as it is stored: for a
     // window that takes or refuses what a box holds first.
     void onStore(std::function<void()> h) { store_ = std::move(h); }
+    // Inside the write that stores the row, once the Store handler has run
+    // and before the boxes are written: for what must be read from the book
+    // and written into the row as one piece of work (the next number of a
+    // series, which no other copy of the program on the book may take
+    // meanwhile). What the handler raises leaves the row unstored, still
+    // pending, and reaches the caller. With this handler the row is stored
+    // in a transaction of the book that holds its write lock from the start.
+    void onWrite(std::function<void()> h) { write_ = std::move(h); }
     // Runs the Validate handler (the window's unload).
     void Validate(Action a);
 
@@ -155,6 +163,7 @@ private:
     std::function<void()> reposition_;
     std::function<void()> requeried_;
     std::function<void()> store_;
+    std::function<void()> write_;
 };
 
 }  // namespace legacy

@@ -88,6 +88,7 @@ frmTositteet::~frmTositteet() {
     Data2.onReposition(nullptr);
     Data2.onRequeried(nullptr);
     Data1.onStore(nullptr);
+    Data1.onWrite(nullptr);
     curVienti_ = emptyVienti_.get();
     if (ownVienti_) {
         try {
@@ -365,6 +366,7 @@ void frmTositteet::connectEvents() {
     Data1.onStore([this] {
         if (core::DateBoxTyped(tTositepvm)) pvmLeft();
     });
+    Data1.onWrite([this] { voucherWrite(); });
     Data1.onReposition([this] { currentVoucherChanged(); });
 }
 

@@ -269,6 +269,14 @@ private:
     void focusBack(QWidget* w);
     // Discards entries stored under a voucher that never came to be.
     void dropEntriesOf(long toID);
+    // Stores the voucher's pending edit or new row. When the book's
+    // financial year is no longer the one the program works in (another copy
+    // of the program changed it), nothing is stored: the pending row is
+    // dropped (a new one with its entries), the user is told, the program
+    // takes the book's year, and false is returned.
+    bool storeVoucher();
+    // Inside the write that stores the voucher row (Data1's write handler).
+    void voucherWrite();
 
     // ---- Entries (frmtositteet_entries.cpp)
     void setCurVienti(std::unique_ptr<core::cVienti> v);
@@ -310,6 +318,10 @@ private:
     bool showingVienti_ = false;
     bool gone_ = false;  // unloading: the fields' handlers do nothing more
     long shownBeforeChange_ = 0;  // the voucher shown when the book was last closed or rewritten
+    // The number the new voucher being added was given; 0 when none is
+    // being added. While its box still shows it, the number is taken anew
+    // as the voucher is stored.
+    long proposedNumero_ = 0;
     QPointer<QWidget> skipLeave_;
 };
 

@@ -2,6 +2,8 @@
 // the numbering of a new voucher, and the three voucher fields.
 
 #include "core/globals.h"
+#include "core/settings.h"
+#include "core/ui/bookchange.h"
 #include "core/ui/datebox.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
@@ -46,6 +48,7 @@ void frmTositteet::Uusi() {
         const long numero = SeuraavaTositenumero();
         tTositenumero->setText(QString::number(numero));
         Data1.setField(QStringLiteral("toNumero"), dao::Variant(numero));
+        proposedNumero_ = numero;
     });
     tTositepvm->setFocus(Qt::OtherFocusReason);
 }
@@ -60,7 +63,7 @@ void frmTositteet::Tallenna() {
     step([this] { Data2.Refresh(); });
     step([this] {
         if (!Data1.isEditing()) return;
-        Data1.StorePending();
+        if (!storeVoucher()) return;
         Data1.GoTo(Data1.Recordset().LastModified());
     });
     step([&] {
@@ -87,6 +90,46 @@ void frmTositteet::Peru() {
     step([this] { currentVoucherChanged(); });
 }
 
+namespace {
+
+// The book's financial year is no longer the one the program works in.
+struct VuosiVaihtunut {};
+
+}  // namespace
+
+void frmTositteet::voucherWrite() {
+    dao::Database db = DataControl::Database();
+    if (!core::TilikausiEnnallaan(db)) throw VuosiVaihtunut{};
+    // A new voucher whose proposed number still stands takes the next
+    // number as it is stored: another copy of the program on the book may
+    // have used the proposed one meanwhile. A number the user typed stays.
+    if (Data1.editMode() != EditMode::Add || proposedNumero_ <= 0) return;
+    if (tTositenumero->text().trimmed() != QString::number(proposedNumero_)) return;
+    const long numero = SeuraavaTositenumero();
+    if (numero == proposedNumero_) return;
+    ui::ChangeGuard guard(tTositenumero);
+    tTositenumero->setText(QString::number(numero));
+    Data1.setField(QStringLiteral("toNumero"), dao::Variant(numero));
+}
+
+bool frmTositteet::storeVoucher() {
+    const bool adding = Data1.editMode() == EditMode::Add;
+    try {
+        Data1.StorePending();
+    } catch (const VuosiVaihtunut&) {
+        const long id = adding ? currentToId() : 0;
+        step([this] { Data1.CancelUpdate(); });
+        if (id > 0) step([this, id] { dropEntriesOf(id); });
+        proposedNumero_ = 0;
+        bNewAdded = false;
+        step([this] { Data1.UpdateControls(); });
+        core::TilikausiVaihtunutMuualla();
+        return false;
+    }
+    if (adding) proposedNumero_ = 0;
+    return true;
+}
+
 void frmTositteet::dropEntriesOf(long toID) {
     if (!curVienti_->IsEmpty() && curVienti_->ToId() == toID) {
         curVienti_->Delete();  // its stored row (if any) goes, and nothing is left to save
@@ -96,15 +139,18 @@ void frmTositteet::dropEntriesOf(long toID) {
 }
 
 void frmTositteet::Poista() {
-    step([this] {
+    bool stored = true;
+    step([&] {
         const EditMode mode = Data1.editMode();
         if (mode == EditMode::InProgress) {
-            Data1.StorePending();
+            stored = storeVoucher();
         } else if (mode == EditMode::Add) {
-            Data1.StorePending();
-            Data1.MoveLast();
+            stored = storeVoucher();
+            if (stored) Data1.MoveLast();
         }
     });
+    // The book is another year now: what was shown is gone from it.
+    if (!stored) return;
     const ui::Answer answer = core::AskYesNo(
         core::TranslateStr(QStringLiteral("frmTositteet"), QStringLiteral("Poistetaanko näytössä oleva tosite?")));
     if (answer == ui::Answer::Yes) {

@@ -329,7 +329,7 @@ void frmTositteet::ClearVientiFields() {
 void frmTositteet::CommitPendingEdits() {
     if (bAddingNew) return;
     if (Data2.isEditing()) Data2.StorePending();
-    if (Data1.isEditing()) Data1.StorePending();
+    if (Data1.isEditing()) storeVoucher();
 }
 
 // ---------------------------------------------------------------- commands

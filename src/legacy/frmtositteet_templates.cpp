@@ -3,6 +3,7 @@
 // the account chosen in the settings.
 
 #include "core/globals.h"
+#include "core/ui/bookchange.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "legacy/frmtositteet.h"
@@ -74,6 +75,11 @@ void frmTositteet::applyAndShow(std::unique_ptr<vouchers::cTositePohja> pohja) {
     CommitPendingEdits();
     curVienti_->Save(false);
     std::unique_ptr<core::cTosite> tosite = vouchers::TositePohjasta(*pohja, bAvaustosite, bPaatostosite);
+    if (!tosite) {
+        // Another copy of the program has changed the book's year.
+        core::TilikausiVaihtunutMuualla();
+        return;
+    }
     // The description goes into the row before the record set is read
     // again, so the bound field shows it at once.
     tosite->Save(false);

@@ -3,6 +3,7 @@
 #include "core/dbc.h"
 #include "core/globals.h"
 #include "core/nz.h"
+#include "core/settings.h"
 #include "core/puoli.h"
 #include "vouchers/tositepohja.h"
 
@@ -22,6 +23,11 @@ std::unique_ptr<core::cTosite> UusiTosite(bool avaus, bool paatos) {
         // voucher, so that another copy of the program on the same book
         // takes neither of them.
         dao::InTransaction(db, [&] {
+            // A voucher dated by a year the book no longer keeps is not made.
+            if (!core::TilikausiEnnallaan(db)) {
+                t.reset();
+                return;
+            }
             t->SetTositeNumeroJaPaiva(core::TilikausiAlku, avaus);
             t->setAvaustosite(avaus);
             t->setPaatostosite(paatos);
@@ -29,7 +35,7 @@ std::unique_ptr<core::cTosite> UusiTosite(bool avaus, bool paatos) {
         });
     } catch (...) {
         // Nothing of it is in the book: it must not store itself as it goes.
-        t->setIsEmpty(true);
+        if (t) t->setIsEmpty(true);
         throw;
     }
     return t;
@@ -42,6 +48,7 @@ std::unique_ptr<core::cTosite> TositePohjasta(const cTositePohja& p, bool avaus,
     try {
         dao::InTransaction(db, [&] {
             t = UusiTosite(avaus, paatos);
+            if (!t) return;
             t->setSelite(p.Selite());
             for (const QString& side : {QStringLiteral("D"), QStringLiteral("K")}) {
                 const core::RecordList<cVientiPohja> lines = p.GetVientipohjat(side);

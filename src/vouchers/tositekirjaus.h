@@ -31,7 +31,9 @@ class cTositePohja;
 // and stored: numbered and stored in one transaction, so that its number and
 // key are its own also while another copy of the program adds vouchers to
 // the book. On an error nothing of it is in the book, and the error reaches
-// the caller.
+// the caller. Refused (null, nothing stored) when the book's financial year
+// is no longer the one the program works in: another copy of the program
+// has changed the year since this one read it.
 std::unique_ptr<core::cTosite> UusiTosite(bool avaus, bool paatos);
 
 // A new voucher of a mode made from the template p: UusiTosite with the
@@ -39,7 +41,7 @@ std::unique_ptr<core::cTosite> UusiTosite(bool avaus, bool paatos);
 // template's lines stored as its entries, each with the template's
 // description. The voucher and its entries go into the book together or not
 // at all: on an error nothing of it stays, its records write nothing, and
-// the error reaches the caller.
+// the error reaches the caller. Refused (null) as UusiTosite is.
 std::unique_ptr<core::cTosite> TositePohjasta(const cTositePohja& p, bool avaus, bool paatos);
 
 // The date a date typed into a voucher's date field stands for: a date in a

@@ -91,4 +91,64 @@ TEST_F(LegacyBookChange, AnAccountNameTypedBeforeABackupIsStoredAndTheWindowGoes
     EXPECT_EQ(text("SELECT tlNimi FROM tl WHERE tlNumero = 1000"), "Käteiskassa");
 }
 
+// Another copy of the program on the same book writes while a new voucher
+// is being typed here. The number proposed for it is taken anew as it is
+// stored, so that no number is given twice; a number the user typed stays.
+// When the other copy has changed the book's year, the voucher of the year
+// before is not stored: the user is told and the program takes the book's
+// year.
+TEST_F(LegacyBookChange, ANewVoucherMeetsWhatAnotherCopyWroteMeanwhile) {
+    const char* const newYear =
+        "DELETE FROM vi; DELETE FROM [to]; INSERT INTO Settings (setSection, setKey, setString) VALUES "
+        "('KOLVIO', 'TilikausiAlku', '2032-01-01'), ('KOLVIO', 'TilikausiLoppu', '2032-12-31')";
+    const struct {
+        const char* what;
+        const char* typedNumber;  // nullptr: the proposed number stands
+        const char* otherCopy;
+        QStringList numbers;  // the vouchers' numbers afterwards
+    } cases[] = {
+        {"proposed", nullptr, "INSERT INTO [to] (toNumero, toSelite) VALUES (2, 'Toinen')", {"1|Eka", "2|Toinen", "3|Uusi"}},
+        {"typed", "9", "INSERT INTO [to] (toNumero, toSelite) VALUES (2, 'Toinen')", {"1|Eka", "2|Toinen", "9|Uusi"}},
+        {"new year", nullptr, newYear, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        book();
+        balanced(1, QStringLiteral("Eka"), "10");
+        auto& f = open();
+        key(Qt::Key_F2);
+        ASSERT_EQ(f.tTositenumero->text(), "2");
+        if (c.typedNumber) {
+            retype(f.tTositenumero, QString::fromUtf8(c.typedNumber));
+            focusOn(f.tTositepvm);
+        }
+        type("3.3.2031");
+        enter();
+        type("Uusi");
+        sqlite3* other = nullptr;
+        ASSERT_EQ(sqlite3_open(QFile::encodeName(core::DatabasePath).constData(), &other), SQLITE_OK);
+        EXPECT_EQ(sqlite3_exec(other, c.otherCopy, nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(other);
+        if (c.numbers.isEmpty())
+            dialogs->expectMessage(QStringLiteral("Muutoksia ei tallennettu, koska kirjanpidon tilikausi on sillä "
+                                                  "välin vaihdettu toisessa ohjelmassa"),
+                                   Answer::OK);
+        key(Qt::Key_F3);
+        settle();
+        QStringList numbers;
+        for (long n : {1, 2, 3, 9})
+            if (const QString t = text("SELECT toSelite FROM to WHERE toNumero = ?", {n}); t != "<none>")
+                numbers << QString::number(n) + u'|' + t;
+        EXPECT_EQ(numbers, c.numbers);
+        EXPECT_EQ(value("SELECT COUNT(*) FROM to"), c.numbers.size());
+        if (!c.numbers.isEmpty()) {
+            EXPECT_EQ(f.tTositenumero->text(), c.numbers.last().section(u'|', 0, 0));
+        }
+        EXPECT_EQ(core::TilikausiAlku, dao::Date::fromYmd(c.numbers.isEmpty() ? 2032 : 2031, 1, 1));
+        ui::Forms::destroyAll();
+        core::DBCon().SuljeDB();
+        QFile::remove(core::DatabasePath);
+    }
+}
+
 }  // namespace

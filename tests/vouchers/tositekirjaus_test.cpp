@@ -98,16 +98,19 @@ TEST_F(VoucherEntryReadsTest, TheVoucherListOfEachModeReadInPages) {
     }
 }
 
+constexpr int kSavesPerCopy = 1000;
+
 // One copy of the program adding vouchers of two entries as the voucher
 // window does (a new voucher, then its entries) once both copies have the
 // book open; a line for each: "ok" and its key, or what the user was told.
+
 KV_TEST_CHILD(addVouchers) {
     core::DatabasePath = args.value(0);
     core::DBCon().AvaaDB();
     std::printf("open\n");
     std::fflush(stdout);
     std::getchar();
-    for (int i = 0; i < 100; ++i) {
+    for (int i = 0; i < kSavesPerCopy; ++i) {
         try {
             auto t = UusiTosite(false, false);
             t->setSelite(args.value(1));
@@ -133,7 +136,7 @@ TEST_F(VoucherEntryReadsTest, TwoCopiesAddingVouchersToOneBookGiveEachItsOwnKeyA
     for (auto& copy : copies) copy.readLine(), copy.write("\n"), copy.waitForBytesWritten();
     std::map<long, QString> told;  // key -> the copy told that it saved it
     for (int c = 0; c < 2; ++c) {
-        ASSERT_TRUE(copies[c].waitForFinished(120000));
+        ASSERT_TRUE(copies[c].waitForFinished(500000));
         for (const QByteArray& line : copies[c].readAllStandardOutput().trimmed().split('\n')) {
             EXPECT_TRUE(line.startsWith("ok ")) << "every save lands: " << line.toStdString();
             told.emplace(line.split(' ').value(1).toLong(), c ? "B" : "A");
@@ -145,8 +148,8 @@ TEST_F(VoucherEntryReadsTest, TwoCopiesAddingVouchersToOneBookGiveEachItsOwnKeyA
                                            dao::RecordsetType::Snapshot);
     for (; !rs.isEOF(); rs.MoveNext()) stored.emplace(rs.value(0).toLong(), rs.value(1).toString());
     EXPECT_EQ(stored, told);
-    EXPECT_EQ(count("SELECT COUNT(*) FROM to"), 200);
-    EXPECT_EQ(count("SELECT COUNT(*) FROM (SELECT DISTINCT toNumero FROM to)"), 200);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM to"), 2 * kSavesPerCopy);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM (SELECT DISTINCT toNumero FROM to)"), 2 * kSavesPerCopy);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "core/records/tosite.h"
 
 #include "core/nz.h"
+#include "core/settings.h"
 #include "platform/dao/error.h"
 
 #include <algorithm>
@@ -90,11 +91,14 @@ cTosite::Tallennus cTosite::TallennaKerralla(cTosite* t, const std::vector<cVien
             vouchers.push_back(v->ToId());
 
     struct Poissa {};
+    struct VuosiVaihtunut {};
     dao::Database db = detail::BookTie::open();
     try {
         dao::InTransaction(db, [&] {
             // Looked at inside the write, which no other copy of the program
-            // can change: entries are never stored for a voucher that is gone.
+            // can change: nothing is dated by a year the book no longer
+            // keeps, and entries are never stored for a voucher that is gone.
+            if (!TilikausiEnnallaan(db)) throw VuosiVaihtunut{};
             for (long id : vouchers)
                 if (!detail::firstKey(QStringLiteral("SELECT toID FROM to WHERE toID = ?"), {dao::Variant(id)}, "toID"))
                     throw Poissa{};
@@ -104,6 +108,9 @@ cTosite::Tallennus cTosite::TallennaKerralla(cTosite* t, const std::vector<cVien
     } catch (const Poissa&) {
         putBack();
         return Tallennus::Muuttunut;
+    } catch (const VuosiVaihtunut&) {
+        putBack();
+        return Tallennus::TilikausiVaihtunut;
     } catch (const dao::DaoError& e) {
         // Nothing was written (one transaction): the records take back what
         // they held before. A stored row that Save no longer finds was

@@ -86,8 +86,10 @@ public:
     // one of the stored entries is no longer in the book: another copy of
     // the program on the same book has deleted it, or moved it into the
     // previous year in a change of year. The records are then put back as
-    // they were, as after a failure.
-    enum class Tallennus { Tehty, Muuttunut };
+    // they were, as after a failure. So is a save when the book's financial
+    // year is no longer the one the program works in (TilikausiVaihtunut):
+    // another copy has changed the year since this one read it.
+    enum class Tallennus { Tehty, Muuttunut, TilikausiVaihtunut };
     [[nodiscard]] static Tallennus TallennaKerralla(cTosite* t, const std::vector<cVienti*>& viennit);
 
 private:

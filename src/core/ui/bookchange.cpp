@@ -1,9 +1,14 @@
 #include "core/ui/bookchange.h"
 
 #include "core/dbc.h"
+#include "core/globals.h"
+#include "core/settings.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "platform/ui/forms.h"
+
+#include <QCoreApplication>
+#include <QTimer>
 
 namespace core {
 
@@ -17,6 +22,25 @@ bool StoreOpenWindows() {
     if (!error.isEmpty()) message += QStringLiteral("\r\n\r\n") + error;
     ShowInfo(message);
     return false;
+}
+
+void TilikausiVaihtunutMuualla() {
+    try {
+        dao::Database db = DBCon().AvaaDB();
+        OtaKirjanpidonTilikaudet(db);
+    } catch (...) {
+        // The book could not be read: the program keeps the year it has, and
+        // the next save meets the change again.
+    }
+    ShowInfo(TranslateStr(QStringLiteral("Yleiset"),
+                          QStringLiteral("Muutoksia ei tallennettu, koska kirjanpidon tilikausi on sillä välin "
+                                         "vaihdettu toisessa ohjelmassa, jossa sama kirjanpito on auki. Ohjelma "
+                                         "käyttää nyt kirjanpidon tilikautta")) +
+             QLatin1Char(' ') + TilikausiAlku.toShortString() + QStringLiteral(" - ") +
+             TilikausiLoppu.toShortString() + QLatin1Char('.'));
+    // The windows show the earlier year's vouchers and dates: they read the
+    // book again as after this copy's own change of year.
+    QTimer::singleShot(0, QCoreApplication::instance(), [] { const BookChange change; });
 }
 
 BookChange::BookChange() : began_(StoreOpenWindows()) {}

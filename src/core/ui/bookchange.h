@@ -18,6 +18,13 @@ namespace core {
 // the program ends stores with this alone; the others use BookChange.)
 bool StoreOpenWindows();
 
+// What was being saved met a financial year that another copy of the
+// program on the same book has changed since this one read it, and was not
+// saved. Tells the user so, takes the book's year into use, and, once the
+// command that met it has ended, has every open window store what it holds
+// and read the book again.
+void TilikausiVaihtunutMuualla();
+
 class BookChange {
 public:
     BookChange();

@@ -101,6 +101,8 @@ void frmKaudenVaihto::Load() {
     // Placement and translation come first, from the program-wide load hook,
     // so the dates below are never taken for texts to translate.
     const QLocale locale;
+    shownAlku_ = core::TilikausiAlku;
+    shownLoppu_ = core::TilikausiLoppu;
     lblTilikausiAlku->setText(core::TilikausiAlku.toShortString(locale));
     lblTilikausiLoppu->setText(core::TilikausiLoppu.toShortString(locale));
     lblTilikausiUusiAlku->setText(VuodenPaasta(core::TilikausiAlku).toShortString(locale));
@@ -156,6 +158,8 @@ void frmKaudenVaihto::cTilikaudenvaihto_Click() {
     KaudenVaihtoValinnat valinnat;
     valinnat.tasemalliID = static_cast<long>(cmbTasemalli->currentData().toLongLong());
     valinnat.teeAvausviennit = chkTeeAvausviennit->isChecked();
+    valinnat.alku = shownAlku_;
+    valinnat.loppu = shownLoppu_;
 
     QElapsedTimer sinceEvents;
     sinceEvents.start();
@@ -214,6 +218,11 @@ void frmKaudenVaihto::cTilikaudenvaihto_Click() {
                                QStringLiteral("Lisää tilit mallien riveille ja tee tilikauden vaihto sitten uudelleen.")));
         return;
     }
+    case KaudenVaihtoTulos::VaihdettuMuualla:
+        // The year this window shows is closed already.
+        core::TilikausiVaihtunutMuualla();
+        ui::Forms::unload(*this);
+        return;
     case KaudenVaihtoTulos::AvausEiTasmaa:
         core::ShowInfo(
             core::TranslateStr(QStringLiteral("frmKaudenVaihto"),

@@ -9,6 +9,7 @@
 // the shared globals, and the window unloads itself. A refusal or a failure
 // leaves it open; a failure has changed nothing in the book.
 
+#include "platform/dao/date.h"
 #include "platform/ui/forms.h"
 
 class QCheckBox;
@@ -52,6 +53,9 @@ private:
     void setRunning(bool running);
 
     bool running_ = false;
+    // The year the window was opened to close, as its labels show it.
+    dao::Date shownAlku_;
+    dao::Date shownLoppu_;
 };
 
 }  // namespace maintenance

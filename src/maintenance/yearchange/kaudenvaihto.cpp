@@ -177,8 +177,8 @@ KaudenVaihtoTulos VaihdaTilikausi(const KaudenVaihtoValinnat& valinnat, const Ka
     dao::Database db = core::DBCon().AvaaDB();
     vaihe(s, core::TranslateStr(QStringLiteral("frmKaudenVaihto"), QStringLiteral("Lasketaan tilikauden tase.")));
 
-    const dao::Date alku = core::TilikausiAlku;
-    const dao::Date loppu = core::TilikausiLoppu;
+    const dao::Date alku = valinnat.alku;
+    const dao::Date loppu = valinnat.loppu;
     // Each date moves on by itself: the previous year's new dates are not
     // taken from the closed year's.
     const Tilikaudet uudet{VuodenPaasta(core::TilikausiAlku), VuodenPaasta(core::TilikausiLoppu),
@@ -187,6 +187,10 @@ KaudenVaihtoTulos VaihdaTilikausi(const KaudenVaihtoValinnat& valinnat, const Ka
     const int syvyys = db.transactionDepth();
     db.BeginTrans();
     try {
+        if (!core::TilikausiEnnallaan(db, alku, loppu) || alku != core::TilikausiAlku || loppu != core::TilikausiLoppu) {
+            peru(db, syvyys);
+            return tulos(KaudenVaihtoTulos::VaihdettuMuualla);
+        }
         long tulosMaID = 0;
         if (valinnat.teeAvausviennit) {
             reports::TiliErottelu = true;

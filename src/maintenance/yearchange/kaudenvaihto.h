@@ -17,6 +17,7 @@
 // the book has been committed; a failure leaves them and the book as they
 // were, and the error reaches the caller.
 
+#include "core/globals.h"
 #include "platform/dao/currency.h"
 #include "platform/dao/date.h"
 #include "statements/statements.h"
@@ -35,6 +36,11 @@ struct KaudenVaihtoValinnat {
     long tasemalliID = 0;
     // Book the profit, compute the balance sheet and book opening entries.
     bool teeAvausviennit = true;
+    // The year to close, as the user was shown it. The change is refused
+    // when the book's year is another: a second copy of the program on the
+    // same book has changed it meanwhile.
+    dao::Date alku = core::TilikausiAlku;
+    dao::Date loppu = core::TilikausiLoppu;
 };
 
 // How the change shows its progress; every member may be left empty.
@@ -55,6 +61,7 @@ struct KaudenVaihtoTulos {
         EiTuloslaskelmaa,  // opening entries asked for, but the balance model names no income model
         TilejaPuuttuu,     // accounts with entries of the year stand on no row of the two models
         AvausEiTasmaa,     // the opening entries' debits and credits differ
+        VaihdettuMuualla,  // the book's year is no longer the one to close
     };
     Tila tila = Tehty;
     // TilejaPuuttuu: the accounts, in the order of their numbers.
@@ -72,7 +79,10 @@ struct KaudenVaihtoTulos {
 // year's vouchers move, and when their debits and credits differ the
 // change is refused too (AvausEiTasmaa). These two refusals leave the book
 // exactly as it was; EiTuloslaskelmaa leaves it as it was but for the
-// emptied work tables. A database error rolls the whole change back and is
+// emptied work tables. Before any of it, inside the change's transaction,
+// the book's year is compared with the year to close: when another copy of
+// the program has changed it, nothing is written (VaihdettuMuualla), so
+// that no year is closed twice or from dates the book no longer holds. A database error rolls the whole change back and is
 // raised again.
 KaudenVaihtoTulos VaihdaTilikausi(const KaudenVaihtoValinnat& valinnat, const KaudenVaihtoSeuranta& seuranta = {});
 

@@ -529,10 +529,16 @@ void frmAsetukset::ShowSettings() {
     SelectComboByText(core::Fontti, cmbFonts);
     SelectComboByText(QString::number(core::FonttiKoko), cmbFonttiKoko);
 
+    showYear();
+}
+
+void frmAsetukset::showYear() {
     tTilikausiAlku->setText(core::TilikausiAlku.toShortString());
     tEdTilikausiAlku->setText(core::EdTilikausiAlku.toShortString());
     tTilikausiLoppu->setText(core::TilikausiLoppu.toShortString());
     tEdTilikausiLoppu->setText(core::EdTilikausiLoppu.toShortString());
+    shownAlku_ = core::TilikausiAlku;
+    shownLoppu_ = core::TilikausiLoppu;
 }
 
 void frmAsetukset::SelectComboByText(const QString& text, QComboBox* combo) {

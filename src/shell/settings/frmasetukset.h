@@ -16,6 +16,7 @@
 // the maintenance subsystem under the name "frmKaudenVaihto"
 // (shell::RegisterOpener); the opener shows it modally.
 
+#include "platform/dao/date.h"
 #include "platform/ui/forms.h"
 
 #include <QString>
@@ -193,8 +194,14 @@ private:
     bool writeProgramStores(const Entered& v);
     void refreshMainWindow();
     bool storeNewYearDates();
+    // The four year fields from the program's years; those shown are what
+    // a save expects to find in the book.
+    void showYear();
 
     bool changed_ = false;
+    // The current year as the fields last showed it from the program.
+    dao::Date shownAlku_;
+    dao::Date shownLoppu_;
 };
 
 }  // namespace shell

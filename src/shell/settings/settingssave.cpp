@@ -307,9 +307,18 @@ bool frmAsetukset::writeStores(dao::Database& db, const Entered& v) {
     core::MargOik = v.margOik;
     core::SeuranNimi = v.seuranNimi.isEmpty() ? core::DefaultSeuranNimi(v.databasePath) : v.seuranNimi;
 
+    // Into the book in use, the save must not put back a year that another
+    // copy of the program has changed meanwhile.
+    std::optional<std::pair<dao::Date, dao::Date>> shownYear;
+    if (v.databasePath == before.DatabasePath && !shownAlku_.isZero()) shownYear.emplace(shownAlku_, shownLoppu_);
     try {
         // Both stores as one save; a failure leaves both as they were.
-        core::SaveAllSettings(db);
+        if (!core::SaveAllSettings(db, shownYear)) {
+            core::CurrentSettings = before;
+            core::TilikausiVaihtunutMuualla();
+            showYear();
+            return false;
+        }
     } catch (const std::exception&) {
         core::CurrentSettings = before;
         tellSaveFailed(std::current_exception());
@@ -509,10 +518,7 @@ void frmAsetukset::VaihdaTilikausi() {
                        core::EdTilikausiAlku != edAlku || core::EdTilikausiLoppu != edLoppu;
     if (moved && !storeNewYearDates()) return;
 
-    tTilikausiAlku->setText(core::TilikausiAlku.toShortString());
-    tEdTilikausiAlku->setText(core::EdTilikausiAlku.toShortString());
-    tTilikausiLoppu->setText(core::TilikausiLoppu.toShortString());
-    tEdTilikausiLoppu->setText(core::EdTilikausiLoppu.toShortString());
+    showYear();
     Tallenna();
 }
 

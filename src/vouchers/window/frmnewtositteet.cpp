@@ -9,6 +9,7 @@
 
 #include "core/dbc.h"
 #include "core/globals.h"
+#include "core/ui/bookchange.h"
 #include "core/ui/datebox.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
@@ -341,17 +342,36 @@ bool frmNewTositteet::writePending(bool withVoucher) {
     // The voucher and its entries go into the book together or not at all.
     const long shown = curTosite_->IsEmpty() ? 0 : curTosite_->id();
     core::cTosite* t = withVoucher && !curTosite_->IsEmpty() ? curTosite_.get() : nullptr;
-    if (core::cTosite::TallennaKerralla(t, entryRecords()) == core::cTosite::Tallennus::Tehty) return true;
-    showChangedBook(shown);
+    switch (core::cTosite::TallennaKerralla(t, entryRecords())) {
+    case core::cTosite::Tallennus::Tehty:
+        return true;
+    case core::cTosite::Tallennus::Muuttunut:
+        showChangedBook(shown);
+        return false;
+    case core::cTosite::Tallennus::TilikausiVaihtunut:
+        showChangedYear(shown);
+        return false;
+    }
     return false;
+}
+
+void frmNewTositteet::dropHeld() {
+    curTosite_->setIsEmpty(true);
+    for (auto* arr : {&debet_, &kredit_})
+        for (auto& v : *arr) v->setIsEmpty(true);
+}
+
+void frmNewTositteet::showChangedYear(long shown) {
+    // What the window holds was dated by the year the book kept before.
+    dropHeld();
+    readBookAgain(shown);
+    core::TilikausiVaihtunutMuualla();
 }
 
 void frmNewTositteet::showChangedBook(long shown) {
     // Nothing of what the window holds may be written any more: it stood
     // on rows that are gone.
-    curTosite_->setIsEmpty(true);
-    for (auto* arr : {&debet_, &kredit_})
-        for (auto& v : *arr) v->setIsEmpty(true);
+    dropHeld();
     core::ShowInfo(core::TranslateStr(
         QStringLiteral("frmNewTositteet"),
         QStringLiteral("Tositteen muutoksia ei tallennettu, koska tosite tai sen vienti on sillä välin poistettu "
@@ -533,7 +553,12 @@ void frmNewTositteet::Uusi() {
     // The voucher on screen is written before the new one is numbered, so
     // that a failure leaves no voucher behind that nobody sees.
     if (!writePending()) return;
-    ShowTosite(UusiTosite(bAvaustosite, bPaatostosite));
+    std::unique_ptr<core::cTosite> t = UusiTosite(bAvaustosite, bPaatostosite);
+    if (!t) {
+        showChangedYear(curTosite_->IsEmpty() ? 0 : curTosite_->id());
+        return;
+    }
+    ShowTosite(std::move(t));
     moveFocus(tTositepvm);
 }
 

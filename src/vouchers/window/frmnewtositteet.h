@@ -240,14 +240,20 @@ private:
     // Writes the pending changes of the voucher and of every entry in one
     // transaction; an error reaches the caller, nothing is written and
     // nothing is let go. When the save is refused because another copy of
-    // the program has removed the voucher or its entries meanwhile, the user
-    // is told, what the window held is dropped unwritten, the book is shown
-    // as it now is, and false is returned: the command goes no further.
+    // the program has removed the voucher or its entries meanwhile, or has
+    // changed the financial year, the user is told, what the window held is
+    // dropped unwritten, the book is shown as it now is, and false is
+    // returned: the command goes no further.
     // Without withVoucher only the entries are written.
     bool writePending(bool withVoucher = true);
     // What a refused save does (see writePending); shown is the voucher
-    // that was on screen.
+    // that was on screen. showChangedYear also takes the book's year into
+    // use.
     void showChangedBook(long shown);
+    void showChangedYear(long shown);
+    // Makes every record the window holds a placeholder: nothing of it is
+    // written afterwards.
+    void dropHeld();
     // Reads the book again, back on the voucher shown when it is still there.
     void readBookAgain(long shown);
     // The entries of both arrays, debit and credit of each element in turn.

@@ -45,7 +45,12 @@ void frmNewTositteet::showFromTemplate(const ::vouchers::cTositePohja& p) {
     // The voucher on screen is written before the new one is numbered, so
     // that a failure leaves no voucher behind that nobody sees.
     if (!writePending()) return;
-    ShowTosite(TositePohjasta(p, bAvaustosite, bPaatostosite));
+    std::unique_ptr<core::cTosite> t = TositePohjasta(p, bAvaustosite, bPaatostosite);
+    if (!t) {
+        showChangedYear(curTosite_->IsEmpty() ? 0 : curTosite_->id());
+        return;
+    }
+    ShowTosite(std::move(t));
     moveFocus(tTositepvm);
 }
 

@@ -350,6 +350,31 @@ TEST_F(YearChange, AnAccountLeftOutOfTheModelsStopsTheChangeAndTheBookStaysAsItW
               QStringList({"19|D|3540", "24|K|1000", "25|K|2540"}));
 }
 
+// Another copy of the program on the same book made the change while this
+// copy's window stood open on the year before: the year is not closed a
+// second time. Nothing is written, the user is told, the program takes the
+// book's year and the window, whose year is gone, closes.
+TEST_F(YearChange, AChangeAnotherCopyHasMadeIsNotMadeAgain) {
+    makeDemo();
+    auto& w = open();
+    choose(w.cmbTasemalli, QStringLiteral("Tase"));
+    const core::Settings stale = core::CurrentSettings;
+    maintenance::KaudenVaihtoValinnat other;
+    other.tasemalliID = static_cast<long>(w.cmbTasemalli->currentData().toLongLong());
+    ASSERT_EQ(maintenance::VaihdaTilikausi(other).tila, maintenance::KaudenVaihtoTulos::Tehty);
+    core::CurrentSettings = stale;
+    const auto before = dump();
+    dialogs.expectMessage(QStringLiteral("Muutoksia ei tallennettu, koska kirjanpidon tilikausi on sillä välin "
+                                         "vaihdettu toisessa ohjelmassa, jossa sama kirjanpito on auki. Ohjelma "
+                                         "käyttää nyt kirjanpidon tilikautta 1.1.2027 - 31.12.2027."),
+                          Answer::OK);
+    QTest::mouseClick(w.cTilikaudenvaihto, Qt::LeftButton);
+    EXPECT_TRUE(closed());
+    EXPECT_EQ(dump(), before);
+    EXPECT_EQ(core::TilikausiAlku, dao::Date::fromYmd(2027, 1, 1));
+    EXPECT_EQ(core::EdTilikausiAlku, dao::Date::fromYmd(2026, 1, 1));
+}
+
 // ---------------------------------------------------------------- failures
 
 // A failure at any step leaves the book exactly as it was, the year where

@@ -324,6 +324,8 @@ TEST_F(ReportProgress, ThePreviewShowsItsFirstPageWhileTheRestIsLaidOut) {
         EXPECT_EQ(w->report().pages[0].bands.back().text(QStringLiteral("sivu")), QString());
         switch (k.meanwhile) {
         case Meanwhile::ReadsOn:
+            // The second page may not be laid out yet on a slow machine.
+            QTRY_VERIFY_WITH_TIMEOUT(w->pageCount() >= 2, 60000);
             w->nextPage();
             EXPECT_EQ(w->currentPage(), 2);
             QTRY_VERIFY_WITH_TIMEOUT(!w->layingOut(), 60000);

@@ -320,6 +320,38 @@ TEST_F(SettingsSaveTest, SavingAnUnchangedWindowWritesWhatItShows) {
     EXPECT_EQ(core::Fontti, lastFont);
 }
 
+// Another copy of the program on the same book has changed the year while
+// this window stood open: its save would put the year before back. Nothing
+// is written, the user is told, the fields show the book's year, and the
+// next save keeps it with what was changed.
+TEST_F(SettingsSaveTest, ASaveDoesNotPutBackAYearAnotherCopyHasChanged) {
+    ScriptedDialogs dialogs;
+    shell::frmAsetukset& w = open();
+    w.chkVanhatMallit->click();
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(book).constData(), &other), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(other,
+                           "UPDATE Settings SET setString = '2032-07-01' WHERE setKey = 'TilikausiAlku'; "
+                           "UPDATE Settings SET setString = '2033-06-30' WHERE setKey = 'TilikausiLoppu'",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(other);
+    dialogs.expectMessage(QStringLiteral("Muutoksia ei tallennettu, koska kirjanpidon tilikausi on sillä välin "
+                                         "vaihdettu toisessa ohjelmassa"),
+                          Answer::OK);
+    QTest::mouseClick(w.cTallenna, Qt::LeftButton);
+    ASSERT_FALSE(closed());
+    EXPECT_EQ(setting(book, QStringLiteral("TilikausiAlku")), QStringLiteral("2032-07-01"));
+    EXPECT_EQ(setting(book, QStringLiteral("VanhatMallit")), QStringLiteral("<none>"));
+    EXPECT_EQ(w.tTilikausiAlku->text(), QStringLiteral("1.7.2032"));
+    EXPECT_EQ(core::TilikausiLoppu, dao::Date::fromYmd(2033, 6, 30));
+
+    QTest::mouseClick(w.cTallenna, Qt::LeftButton);
+    EXPECT_TRUE(closed());
+    EXPECT_EQ(setting(book, QStringLiteral("TilikausiLoppu")), QStringLiteral("2033-06-30"));
+    EXPECT_EQ(setting(book, QStringLiteral("VanhatMallit")), QStringLiteral("1"));
+}
+
 TEST_F(SettingsSaveTest, CloseAnsweredYesSaves) {
     ScriptedDialogs dialogs;
     dialogs.expectMessage(QStringLiteral("Asetuksia on muutettu, tallennetaanko?"), Answer::Yes);

@@ -118,4 +118,54 @@ TEST_F(VoucherWindowTest, ASaveThatMeetsAnotherCopysChangeOfTheBookIsRefusedInWo
     }
 }
 
+// Another copy of the program on the same book has changed its year: the
+// vouchers moved away and the book's dates are a year on, while this copy
+// still works in the year before. Nothing is stored dated by that year,
+// whichever command meets the change; the user is told, the program takes
+// the book's year, and the next new voucher is the new year's.
+TEST_F(VoucherWindowTest, AfterAnotherCopysChangeOfYearNothingIsStoredInTheYearBefore) {
+    const auto click = [](QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton); };
+    const struct {
+        const char* what;
+        std::function<void(vouchers::frmNewTositteet&)> command;
+    } cases[] = {
+        {"a new voucher", [&](auto& f) { click(f.cUusi); }},
+        {"the voucher on screen saved", [&](auto& f) { fill(f.tTositeSelite, "Muutettu"), click(f.cTallenna); }},
+        {"a voucher from a template", [&](auto& f) { click(f.cTositePohja[1]); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        book("INSERT INTO tpPohjat (tpID, Nimi, Selite, Pikavalinta) VALUES (1, 'Vuokra', 'Vuokra', 1);\n");
+        balanced(1, "Eka", 10);
+        auto& f = open();
+        key(Qt::Key_F, Qt::ControlModifier);
+        sqlite3* other = nullptr;
+        ASSERT_EQ(sqlite3_open(QFile::encodeName(core::DatabasePath).constData(), &other), SQLITE_OK);
+        EXPECT_EQ(sqlite3_exec(other,
+                               "DELETE FROM vi; DELETE FROM [to]; INSERT INTO Settings (setSection, setKey, setString) "
+                               "VALUES ('KOLVIO', 'TilikausiAlku', '2032-01-01'), ('KOLVIO', 'TilikausiLoppu', "
+                               "'2032-12-31'), ('KOLVIO', 'EdTilikausiAlku', '2031-01-01'), ('KOLVIO', "
+                               "'EdTilikausiLoppu', '2031-12-31')",
+                               nullptr, nullptr, nullptr),
+                  SQLITE_OK);
+        sqlite3_close(other);
+        dialogs->expectMessage("Muutoksia ei tallennettu, koska kirjanpidon tilikausi on sillä välin vaihdettu toisessa "
+                               "ohjelmassa, jossa sama kirjanpito on auki. Ohjelma käyttää nyt kirjanpidon tilikautta "
+                               "1.1.2032 - 31.12.2032.",
+                               Answer::OK);
+        c.command(f);
+        settle();
+        EXPECT_EQ(dialogs->pendingCount(), 0);
+        EXPECT_EQ(vouchers(), 0);
+        EXPECT_EQ(value("SELECT COUNT(*) FROM vi"), 0);
+        EXPECT_EQ(core::TilikausiAlku, dao::Date::fromYmd(2032, 1, 1));
+        EXPECT_EQ(core::EdTilikausiLoppu, dao::Date::fromYmd(2031, 12, 31));
+        click(f.cUusi);
+        EXPECT_EQ(value("SELECT COUNT(*) FROM to WHERE toPvm = ?", {dao::Date::fromYmd(2032, 1, 1)}), 1);
+        ui::Forms::destroyAll();
+        core::DBCon().SuljeDB();
+        QFile::remove(core::DatabasePath);
+    }
+}
+
 }  // namespace
