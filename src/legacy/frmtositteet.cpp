@@ -442,7 +442,7 @@ void frmTositteet::Unload() {
     gone_ = true;
     run([this] { CommitPendingEdits(); });
     run([this] {
-        if (ownVienti_) ownVienti_->Save(false);
+        if (ownVienti_) saveVienti(ownVienti_.get());
     });
     curVienti_ = emptyVienti_.get();
     if (ownVienti_) {
@@ -460,7 +460,7 @@ bool frmTositteet::StorePendingEdits() {
     // fields hold), then the entry in the editor. An error reaches the
     // caller, and the book is left alone.
     CommitPendingEdits();
-    curVienti_->Save(false);
+    saveVienti(curVienti_);
     shownBeforeChange_ = Data1.hasCurrent() ? currentToId() : 0;
     return true;
 }

@@ -277,6 +277,13 @@ private:
     bool storeVoucher();
     // Inside the write that stores the voucher row (Data1's write handler).
     void voucherWrite();
+    // Stores what the entry record v holds, in one write that first makes
+    // sure that its voucher is still in the book (or is the new one being
+    // added here) and that the book's year is still the program's. When
+    // another copy of the program has removed the voucher or changed the
+    // year, nothing is written: the entry is dropped unwritten, the user is
+    // told, the windows read the book again, and false is returned.
+    bool saveVienti(core::cVienti* v);
 
     // ---- Entries (frmtositteet_entries.cpp)
     void setCurVienti(std::unique_ptr<core::cVienti> v);

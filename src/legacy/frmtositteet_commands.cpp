@@ -58,7 +58,7 @@ void frmTositteet::Tallenna() {
     step([this] { AcceptSumma(); });
     EditMode mode = EditMode::None;
     step([&] { mode = Data1.editMode(); });
-    step([this] { curVienti_->Save(false); });
+    step([this] { saveVienti(curVienti_); });
     // The grid shows the stored entries.
     step([this] { Data2.Refresh(); });
     step([this] {
@@ -110,6 +110,28 @@ void frmTositteet::voucherWrite() {
     ui::ChangeGuard guard(tTositenumero);
     tTositenumero->setText(QString::number(numero));
     Data1.setField(QStringLiteral("toNumero"), dao::Variant(numero));
+}
+
+bool frmTositteet::saveVienti(core::cVienti* v) {
+    const long adding = Data1.editMode() == EditMode::Add ? currentToId() : 0;
+    switch (core::cTosite::TallennaKerralla(nullptr, {v}, adding)) {
+    case core::cTosite::Tallennus::Tehty:
+        return true;
+    case core::cTosite::Tallennus::Muuttunut:
+        v->setIsEmpty(true);
+        core::ShowInfo(core::TranslateStr(
+            QStringLiteral("frmTositteet"),
+            QStringLiteral("Viennin muutoksia ei tallennettu, koska tosite tai vienti on sillä välin poistettu "
+                           "kirjanpidosta toisessa ohjelmassa, jossa sama kirjanpito on auki (myös tilikauden vaihto "
+                           "siirtää tositteet pois). Tositteet näytetään sellaisina kuin ne nyt ovat kirjanpidossa.")));
+        core::ReadBookAgainSoon();
+        return false;
+    case core::cTosite::Tallennus::TilikausiVaihtunut:
+        v->setIsEmpty(true);
+        core::TilikausiVaihtunutMuualla();
+        return false;
+    }
+    return false;
 }
 
 bool frmTositteet::storeVoucher() {

@@ -281,11 +281,14 @@ void frmTositteet::setCurVienti(std::unique_ptr<core::cVienti> v) {
     ownVienti_ = std::move(v);
     curVienti_ = ownVienti_ ? ownVienti_.get() : emptyVienti_.get();
     if (!previous) return;
-    // The entry let go stores what it holds; a failure is not lost silently.
+    // The entry let go stores what it holds; a failure is not lost silently,
+    // and is told once.
     try {
+        saveVienti(previous.get());
         previous->Release();
     } catch (const dao::DaoError& e) {
         core::reportReleaseError(core::TranslateStr(QStringLiteral("frmTositteet"), QStringLiteral("Vienti")), e);
+        previous->setIsEmpty(true);
     }
 }
 

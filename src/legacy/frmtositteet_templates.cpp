@@ -73,7 +73,7 @@ void frmTositteet::applyAndShow(std::unique_ptr<vouchers::cTositePohja> pohja) {
     // What the voucher on screen holds is stored before the record set is
     // read again.
     CommitPendingEdits();
-    curVienti_->Save(false);
+    saveVienti(curVienti_);
     std::unique_ptr<core::cTosite> tosite = vouchers::TositePohjasta(*pohja, bAvaustosite, bPaatostosite);
     if (!tosite) {
         // Another copy of the program has changed the book's year.
@@ -96,7 +96,7 @@ void frmTositteet::ShowHalutunTilinSaldo() {
         lblHalutunTilinSaldo->setText(QStringLiteral("- -"));
         return;
     }
-    curVienti_->Save(false);
+    saveVienti(curVienti_);
     // Every stored entry on the account whose voucher exists.
     const vouchers::TilinSummat s = vouchers::TilinSaldo().Summat(tili);
     lblHalutunTilinSaldo->setText((s.debet - s.kredit).toCurrencyString());

@@ -151,4 +151,27 @@ TEST_F(LegacyBookChange, ANewVoucherMeetsWhatAnotherCopyWroteMeanwhile) {
     }
 }
 
+// Another copy of the program has removed the voucher shown here (its
+// change of year moves every voucher away): an entry typed for it is not
+// stored without its voucher, and the user is told.
+TEST_F(LegacyBookChange, AnEntryOfAVoucherAnotherCopyRemovedIsNotStored) {
+    book();
+    const long v = balanced(1, QStringLiteral("Eka"), "10");
+    auto& f = open();
+    key(Qt::Key_F2, Qt::ShiftModifier);
+    retype(f.tSumma, QStringLiteral("12"));
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(core::DatabasePath).constData(), &other), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(other, "DELETE FROM vi; DELETE FROM [to]", nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(other);
+    dialogs->expectMessage(QStringLiteral("Viennin muutoksia ei tallennettu, koska tosite tai vienti on sillä välin "
+                                          "poistettu kirjanpidosta toisessa ohjelmassa"),
+                           Answer::OK);
+    key(Qt::Key_F3);
+    settle();
+    EXPECT_EQ(value("SELECT COUNT(*) FROM vi"), 0);
+    EXPECT_EQ(entries(v), QStringList());
+    EXPECT_TRUE(listTexts().isEmpty());
+}
+
 }  // namespace

@@ -62,7 +62,7 @@ RecordList<cVienti> cTosite::GetViennit(const QString& sTyyppi) const {
     });
 }
 
-cTosite::Tallennus cTosite::TallennaKerralla(cTosite* t, const std::vector<cVienti*>& viennit) {
+cTosite::Tallennus cTosite::TallennaKerralla(cTosite* t, const std::vector<cVienti*>& viennit, long lisattava) {
     // Nothing to write: not even a transaction is begun. (A new entry with
     // neither an account nor an amount is never stored.)
     auto pending = [](const detail::VoucherRecord* r) { return r && !r->IsEmpty() && r->isDirty(); };
@@ -87,7 +87,8 @@ cTosite::Tallennus cTosite::TallennaKerralla(cTosite* t, const std::vector<cVien
     std::vector<long> vouchers;
     if (t && !t->IsEmpty() && t->id() != 0) vouchers.push_back(t->id());
     for (const cVienti* v : viennit)
-        if (pendingEntry(v) && v->ToId() != 0 && std::ranges::find(vouchers, v->ToId()) == vouchers.end())
+        if (pendingEntry(v) && v->ToId() != 0 && v->ToId() != lisattava &&
+            std::ranges::find(vouchers, v->ToId()) == vouchers.end())
             vouchers.push_back(v->ToId());
 
     struct Poissa {};

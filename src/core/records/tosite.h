@@ -89,8 +89,12 @@ public:
     // they were, as after a failure. So is a save when the book's financial
     // year is no longer the one the program works in (TilikausiVaihtunut):
     // another copy has changed the year since this one read it.
+    // lisattava names a voucher that the caller is adding and has not yet
+    // stored (the older voucher window stores its row after its entries):
+    // entries of it are written all the same.
     enum class Tallennus { Tehty, Muuttunut, TilikausiVaihtunut };
-    [[nodiscard]] static Tallennus TallennaKerralla(cTosite* t, const std::vector<cVienti*>& viennit);
+    [[nodiscard]] static Tallennus TallennaKerralla(cTosite* t, const std::vector<cVienti*>& viennit,
+                                                    long lisattava = 0);
 
 private:
     void raiseNameChanged();

@@ -40,6 +40,10 @@ void TilikausiVaihtunutMuualla() {
              TilikausiLoppu.toShortString() + QLatin1Char('.'));
     // The windows show the earlier year's vouchers and dates: they read the
     // book again as after this copy's own change of year.
+    ReadBookAgainSoon();
+}
+
+void ReadBookAgainSoon() {
     QTimer::singleShot(0, QCoreApplication::instance(), [] { const BookChange change; });
 }
 

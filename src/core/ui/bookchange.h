@@ -18,6 +18,11 @@ namespace core {
 // the program ends stores with this alone; the others use BookChange.)
 bool StoreOpenWindows();
 
+// Once the command running now has ended, every open window stores what it
+// holds and reads the book again, as after a BookChange: for a command that
+// met another copy's change of the book.
+void ReadBookAgainSoon();
+
 // What was being saved met a financial year that another copy of the
 // program on the same book has changed since this one read it, and was not
 // saved. Tells the user so, takes the book's year into use, and, once the
