@@ -334,25 +334,31 @@ std::optional<BrokenYear> BrokenFinancialYear(const Settings& settings) {
     return std::nullopt;
 }
 
-bool TilikausiEnnallaan(dao::Database& db, const dao::Date& alku, const dao::Date& loppu) {
+namespace {
+
+// A date the book's settings hold under key; nothing when there is none or
+// it does not read as a date.
+std::optional<dao::Date> storedDate(dao::Database& db, const char* key) {
     cDBSettings s;
     s.setDatabase(db);
     s.setSection(kSection);
+    return dao::Date::fromText(s.GetSetting(QString::fromLatin1(key)));
+}
+
+}  // namespace
+
+bool TilikausiEnnallaan(dao::Database& db, const dao::Date& alku, const dao::Date& loppu) {
     auto agrees = [&](const char* key, const dao::Date& held) {
-        const std::optional<dao::Date> stored = dao::Date::fromText(s.GetSetting(QString::fromLatin1(key)));
+        const std::optional<dao::Date> stored = storedDate(db, key);
         return !stored || *stored == held;
     };
     return agrees("TilikausiAlku", alku) && agrees("TilikausiLoppu", loppu);
 }
 
 void OtaKirjanpidonTilikaudet(dao::Database& db) {
-    cDBSettings s;
-    s.setDatabase(db);
-    s.setSection(kSection);
     Settings book = CurrentSettings;
     auto take = [&](const char* key, dao::Date& date) {
-        if (const std::optional<dao::Date> stored = dao::Date::fromText(s.GetSetting(QString::fromLatin1(key))))
-            date = *stored;
+        if (const std::optional<dao::Date> stored = storedDate(db, key)) date = *stored;
     };
     take("TilikausiAlku", book.TilikausiAlku);
     take("TilikausiLoppu", book.TilikausiLoppu);
