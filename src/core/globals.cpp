@@ -7,6 +7,7 @@ void resetGlobals() {
     IniFileName = QStringLiteral("vevaravo.ini");
     CurrentSettings = Settings{};
     TulostusKopioita = 1;
+    HylattyTilikausi.reset();
 }
 
 }  // namespace core

@@ -7,6 +7,7 @@
 #include "platform/dao/date.h"
 
 #include <QString>
+#include <optional>
 
 namespace core {
 
@@ -112,6 +113,18 @@ inline constinit ReportMargins& ReportControlMargins = CurrentSettings.ReportCon
 
 // Printed copies until the print dialog changes it.
 inline int TulostusKopioita = 1;
+
+// A financial year that ends before it begins: no date lies in it, so
+// nothing can be booked in it or reported on.
+struct BrokenYear {
+    bool previous = false;  // the previous financial year; else the current one
+    dao::Date alku;
+    dao::Date loppu;
+};
+// The book's year that start-up refused to take into use, because it ends
+// before it begins; the program then works in no year until the settings
+// window stores one (see TilikausiEiKaytossa).
+inline std::optional<BrokenYear> HylattyTilikausi;
 
 // Puts every global back to its value at program start (used by tests and
 // before a fresh start-up in the same process).

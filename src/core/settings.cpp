@@ -355,7 +355,13 @@ bool TilikausiEnnallaan(dao::Database& db, const dao::Date& alku, const dao::Dat
     return agrees("TilikausiAlku", alku) && agrees("TilikausiLoppu", loppu);
 }
 
-void OtaKirjanpidonTilikaudet(dao::Database& db) {
+std::optional<BrokenYear> TilikausiEiKaytossa() {
+    if (const std::optional<BrokenYear> broken = BrokenFinancialYear()) return broken;
+    if (TilikausiAlku.isZero() || TilikausiLoppu.isZero()) return HylattyTilikausi;
+    return std::nullopt;
+}
+
+std::optional<Settings> KirjanpidonTilikaudet(dao::Database& db) {
     Settings book = CurrentSettings;
     auto take = [&](const char* key, dao::Date& date) {
         if (const std::optional<dao::Date> stored = storedDate(db, key)) date = *stored;
@@ -364,13 +370,22 @@ void OtaKirjanpidonTilikaudet(dao::Database& db) {
     take("TilikausiLoppu", book.TilikausiLoppu);
     take("EdTilikausiAlku", book.EdTilikausiAlku);
     take("EdTilikausiLoppu", book.EdTilikausiLoppu);
-    if (BrokenFinancialYear(book)) return;
-    TilikausiAlku = book.TilikausiAlku;
-    TilikausiLoppu = book.TilikausiLoppu;
-    EdTilikausiAlku = book.EdTilikausiAlku;
-    EdTilikausiLoppu = book.EdTilikausiLoppu;
-    RaporttiAlkuPvm = TilikausiAlku;
-    RaporttiLoppuPvm = TilikausiLoppu;
+    // A year with a first day and no last one is no year to work in.
+    if (book.TilikausiAlku.isZero() || book.TilikausiLoppu.isZero() || BrokenFinancialYear(book)) return std::nullopt;
+    book.RaporttiAlkuPvm = book.TilikausiAlku;
+    book.RaporttiLoppuPvm = book.TilikausiLoppu;
+    return book;
+}
+
+void OtaKirjanpidonTilikaudet(dao::Database& db) {
+    const std::optional<Settings> book = KirjanpidonTilikaudet(db);
+    if (!book) return;
+    TilikausiAlku = book->TilikausiAlku;
+    TilikausiLoppu = book->TilikausiLoppu;
+    EdTilikausiAlku = book->EdTilikausiAlku;
+    EdTilikausiLoppu = book->EdTilikausiLoppu;
+    RaporttiAlkuPvm = book->RaporttiAlkuPvm;
+    RaporttiLoppuPvm = book->RaporttiLoppuPvm;
 }
 
 void SaveDatabaseSettings(dao::Database& db) {

@@ -56,13 +56,6 @@ void SettleUnfinishedSave(dao::Database& db);
 // and switches. A stored value that does not convert gives its key's
 // default, so one bad value does not stop the others from loading.
 void LoadDatabaseSettings(dao::Database& db);
-// A financial year that ends before it begins: no date lies in it, so
-// nothing can be booked in it or reported on.
-struct BrokenYear {
-    bool previous = false;  // the previous financial year; else the current one
-    dao::Date alku;
-    dao::Date loppu;
-};
 // The first of the current and the previous financial year of settings
 // that ends before it begins; nothing when both are sound or a date of one
 // is not set.
@@ -77,11 +70,22 @@ std::optional<BrokenYear> BrokenFinancialYear(const Settings& settings = Current
 bool TilikausiEnnallaan(dao::Database& db, const dao::Date& alku = TilikausiAlku,
                         const dao::Date& loppu = TilikausiLoppu);
 
-// Takes the book's four financial-year dates into the program, and the
-// report period with the current year, as this copy's own change of year
-// does: for a copy whose book another copy has moved on. A date the book
-// does not hold, or that does not read as one, stays as it is; so does
-// everything when the book's current year would end before it begins.
+// The year the program cannot work in while it is its year: a year of
+// the settings that ends before it begins, or, while the program has no
+// current year, the book's year that start-up refused (HylattyTilikausi).
+// Nothing while the program works in a sound year, and while no book's
+// settings were read for another reason (no book at all).
+std::optional<BrokenYear> TilikausiEiKaytossa();
+
+// The program's settings with the book's four financial-year dates in
+// place of its own, and the report period with the current year: what
+// this copy's own change of year would leave, for a copy whose book
+// another copy has moved on. A date the book does not hold, or that does
+// not read as one, stays as the program has it. Nothing when the current
+// year would then end before it begins or lack its first or last day.
+std::optional<Settings> KirjanpidonTilikaudet(dao::Database& db);
+// Takes KirjanpidonTilikaudet into the program; without them, everything
+// stays as it is.
 void OtaKirjanpidonTilikaudet(dao::Database& db);
 
 // Writes every key the settings window edits from the globals (dates in ISO

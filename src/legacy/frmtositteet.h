@@ -95,8 +95,11 @@ public:
     // The next number of the mode's series: opening vouchers are numbered
     // among themselves, normal and closing vouchers share the other series.
     long SeuraavaTositenumero();
-    // The save command (cTallenna), also for the window's reports.
-    void Tallenna();
+    // The save command (cTallenna), also for the window's reports. False
+    // when the book refused what was to be stored (another copy of the
+    // program changed it, and the user has been told): nothing of the
+    // voucher was stored then.
+    bool Tallenna();
 
     // ---- Entries
     void InitEmptyVienti();
@@ -272,17 +275,22 @@ private:
     // Stores the voucher's pending edit or new row. When the book's
     // financial year is no longer the one the program works in (another copy
     // of the program changed it), nothing is stored: the pending row is
-    // dropped (a new one with its entries), the user is told, the program
-    // takes the book's year, and false is returned.
+    // dropped (a new one with its entries), the user is told, and false is
+    // returned.
     bool storeVoucher();
+    // Drops the voucher's pending edit or new row (a new one with whatever
+    // was stored under it), after a save of it was refused.
+    void dropPendingVoucher();
     // Inside the write that stores the voucher row (Data1's write handler).
     void voucherWrite();
     // Stores what the entry record v holds, in one write that first makes
-    // sure that its voucher is still in the book (or is the new one being
-    // added here) and that the book's year is still the program's. When
-    // another copy of the program has removed the voucher or changed the
-    // year, nothing is written: the entry is dropped unwritten, the user is
-    // told, the windows read the book again, and false is returned.
+    // sure that its voucher is still in the book and that the book's year
+    // is still the program's. An entry of the voucher being added here goes
+    // into the book in one write with that voucher's row. When another copy
+    // of the program has removed the voucher or changed the year, nothing
+    // is written: the entry is dropped unwritten and so is the voucher's
+    // pending row (nothing of the voucher is stored), the user is told, the
+    // windows read the book again, and false is returned.
     bool saveVienti(core::cVienti* v);
 
     // ---- Entries (frmtositteet_entries.cpp)

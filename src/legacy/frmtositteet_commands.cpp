@@ -27,7 +27,10 @@ long frmTositteet::SeuraavaTositenumero() { return legacy::SeuraavaTositenumero(
 
 void frmTositteet::Uusi() {
     bAutomateButtonOrder = true;
-    step([this] { Tallenna(); });
+    // What the book refused stays unstored, and no new voucher follows it.
+    bool stored = true;
+    step([&] { stored = Tallenna(); });
+    if (!stored) return;
     step([this] { CommitPendingEdits(); });
     step([this] { Data1.UpdateControls(); });
     QCoreApplication::processEvents();
@@ -53,25 +56,30 @@ void frmTositteet::Uusi() {
     tTositepvm->setFocus(Qt::OtherFocusReason);
 }
 
-void frmTositteet::Tallenna() {
+bool frmTositteet::Tallenna() {
     // The amount being typed is taken, or refused, before the entry is saved.
     step([this] { AcceptSumma(); });
     EditMode mode = EditMode::None;
     step([&] { mode = Data1.editMode(); });
-    step([this] { saveVienti(curVienti_); });
+    // A refused entry stops the save: nothing of the voucher is stored.
+    bool stored = true;
+    step([&] { stored = saveVienti(curVienti_); });
     // The grid shows the stored entries.
     step([this] { Data2.Refresh(); });
-    step([this] {
-        if (!Data1.isEditing()) return;
-        if (!storeVoucher()) return;
-        Data1.GoTo(Data1.Recordset().LastModified());
-    });
-    step([&] {
-        // An added row stands last until the record set is read again.
-        if (mode == EditMode::Add && !Data1.isEOF()) Data1.MoveLast();
-    });
+    if (stored) {
+        step([&] {
+            if (!Data1.isEditing()) return;
+            stored = storeVoucher();
+            if (stored) Data1.GoTo(Data1.Recordset().LastModified());
+        });
+        step([&] {
+            // An added row stands last until the record set is read again.
+            if (mode == EditMode::Add && !Data1.isEOF()) Data1.MoveLast();
+        });
+    }
     step([this] { Data1.UpdateControls(); });
     step([this] { UpdateSummat(); });
+    return stored;
 }
 
 void frmTositteet::Peru() {
@@ -114,11 +122,26 @@ void frmTositteet::voucherWrite() {
 
 bool frmTositteet::saveVienti(core::cVienti* v) {
     const long adding = Data1.editMode() == EditMode::Add ? currentToId() : 0;
-    switch (core::cTosite::TallennaKerralla(nullptr, {v}, adding)) {
+    const bool ofNew = adding > 0 && v->ToId() == adding;
+    // While the new voucher's row is being set up, its first entry waits
+    // for it: the two go into the book together once the row is complete.
+    if (ofNew && bAddingNew) return true;
+    core::cTosite::Tallennus tulos = core::cTosite::Tallennus::Tehty;
+    try {
+        // The row of the voucher being added is stored in the write that
+        // stores its entry, so that no entry stands in the book without it.
+        const std::function<void()> withRow = [this] { Data1.StorePending(); };
+        tulos = core::cTosite::TallennaKerralla(nullptr, {v}, adding, ofNew ? withRow : std::function<void()>());
+    } catch (const VuosiVaihtunut&) {
+        tulos = core::cTosite::Tallennus::TilikausiVaihtunut;
+    }
+    switch (tulos) {
     case core::cTosite::Tallennus::Tehty:
+        if (ofNew && !Data1.isEditing()) proposedNumero_ = 0;
         return true;
     case core::cTosite::Tallennus::Muuttunut:
         v->setIsEmpty(true);
+        dropPendingVoucher();
         core::ShowInfo(core::TranslateStr(
             QStringLiteral("frmTositteet"),
             QStringLiteral("Viennin muutoksia ei tallennettu, koska tosite tai vienti on sillä välin poistettu "
@@ -128,6 +151,7 @@ bool frmTositteet::saveVienti(core::cVienti* v) {
         return false;
     case core::cTosite::Tallennus::TilikausiVaihtunut:
         v->setIsEmpty(true);
+        dropPendingVoucher();
         core::TilikausiVaihtunutMuualla();
         return false;
     }
@@ -139,17 +163,23 @@ bool frmTositteet::storeVoucher() {
     try {
         Data1.StorePending();
     } catch (const VuosiVaihtunut&) {
-        const long id = adding ? currentToId() : 0;
-        step([this] { Data1.CancelUpdate(); });
-        if (id > 0) step([this, id] { dropEntriesOf(id); });
-        proposedNumero_ = 0;
-        bNewAdded = false;
-        step([this] { Data1.UpdateControls(); });
+        dropPendingVoucher();
         core::TilikausiVaihtunutMuualla();
         return false;
     }
     if (adding) proposedNumero_ = 0;
     return true;
+}
+
+void frmTositteet::dropPendingVoucher() {
+    const long id = Data1.editMode() == EditMode::Add ? currentToId() : 0;
+    step([this] {
+        if (Data1.isEditing()) Data1.CancelUpdate();
+    });
+    if (id > 0) step([this, id] { dropEntriesOf(id); });
+    proposedNumero_ = 0;
+    bNewAdded = false;
+    step([this] { Data1.UpdateControls(); });
 }
 
 void frmTositteet::dropEntriesOf(long toID) {

@@ -1,6 +1,7 @@
 #include "shell/frmmain.h"
 
 #include "core/globals.h"
+#include "core/settings.h"
 #include "core/ui/commanderrors.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
@@ -11,6 +12,7 @@
 #include "platform/ui/twips.h"
 #include "shell/frmaboutvaskiro.h"
 #include "shell/openers.h"
+#include "shell/startup.h"
 #include "shell/version.h"
 
 #include <QCloseEvent>
@@ -223,10 +225,16 @@ void frmMain::connectCommands() {
         openVoucherWindow(false, false, core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral("Tositteet")),
                           OnError::Report);
     };
-    auto models = [this] { openWindow(QStringLiteral("frmNewTulosJaTase")); };
-    auto accounts = [this] { openWindow(QStringLiteral("frmTilitNew")); };
+    // The windows that work in the financial year wait for one.
+    auto inYear = [this](const char* name) {
+        return [this, name] {
+            if (yearInUse()) openWindow(QString::fromLatin1(name));
+        };
+    };
+    auto models = inYear("frmNewTulosJaTase");
+    auto accounts = inYear("frmTilitNew");
     auto costCentres = [this] { openWindow(QStringLiteral("frmKustannuspaikat")); };
-    auto budget = [this] { openWindow(QStringLiteral("frmBudjetti")); };
+    auto budget = inYear("frmBudjetti");
     auto close = [this] { CloseProgram(); };
 
     // Each menu item that repeats a button runs the button's own handler.
@@ -303,7 +311,17 @@ void frmMain::notAvailable() {
                                       QStringLiteral("Tämä toiminto ei ole käytettävissä tässä ohjelman versiossa.")));
 }
 
+bool frmMain::yearInUse() {
+    const std::optional<core::BrokenYear> refused = core::TilikausiEiKaytossa();
+    if (!refused) return true;
+    core::ShowInfo(BrokenYearText(*refused, QStringLiteral("frmMain")) + QStringLiteral("\r\n") +
+                   core::TranslateStr(QStringLiteral("frmMain"),
+                                      QStringLiteral("Korjaa tilikauden päivämäärät asetuksista.")));
+    return false;
+}
+
 void frmMain::openVoucherWindow(bool avaustosite, bool paatostosite, const QString& caption, OnError onError) {
+    if (!yearInUse()) return;
     runCommand(
         [&] {
             // The older voucher window when the setting asks for it.

@@ -128,6 +128,11 @@ private:
     void openVoucherWindow(bool avaustosite, bool paatostosite, const QString& caption, OnError onError);
     // The window or command registered under name.
     void openWindow(const QString& name);
+    // Whether the program works in a financial year. While it works in none
+    // (the book's year was refused, or one that ends before it begins was
+    // chosen), the user is told that the year is to be set right in the
+    // settings, and the windows that work in the year do not open.
+    bool yearInUse();
     void showAbout();
     void openSupportPage();
     // Runs a command; an error is reported (or ignored) as the command says.

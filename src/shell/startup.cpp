@@ -189,6 +189,8 @@ void upgradeAndLoadSettings(frmMain& main, dao::Database& db, bool pathChanged) 
             // the book's settings as they are stored, is where the year is
             // set right.
             core::CurrentSettings = before;
+            // The commands that work in the year say so until it is set right.
+            core::HylattyTilikausi = *broken;
             core::ShowInfo(BrokenYearText(*broken, QStringLiteral("frmMain")) + kCrLf +
                            core::TranslateStr(QStringLiteral("frmMain"),
                                               QStringLiteral("Tietokannan asetuksia ei otettu käyttöön. Korjaa "

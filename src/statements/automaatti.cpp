@@ -184,31 +184,22 @@ dao::Currency VoittoSumma(int column) {
     return gVoitto[column];
 }
 
-void TeeAutomaattikirjaukset(long maID, const dao::Date& start, const dao::Date& end, QProgressBar* bar, bool stepBar) {
+QStringList TeeAutomaattikirjaukset(long maID, const dao::Date& start, const dao::Date& end, QProgressBar* bar,
+                                    bool stepBar) {
     gVoitto = Summat();
     dao::Database db = core::DBCon().AvaaDB();
     const long p = GetVoittotili(db, maID);
     const long b = core::VoittoTaseella;
 
     const QString eiKirjauksia = T("Tilikauden ylijäämän kirjauksia ei tehdä.");
-    bool refused = false;
-    if (p != 0 && p == b) {
-        core::ShowInfo(T("Voittotili tuloslaskelmassa on sama kuin voittotili taseella.") + QLatin1Char('\n') +
-                       eiKirjauksia);
-        refused = true;
-    }
-    if (p == 0) {
-        core::ShowInfo(T("Voittotiliä ei ole määritelty tuloslaskelmaan.") + QLatin1Char('\n') + eiKirjauksia);
-        refused = true;
-    }
-    if (b == 0) {
-        core::ShowInfo(T("Taseen \"Tilikauden voitto\" tiliä ei ole määritelty asetuksissa.") + QLatin1Char('\n') +
-                       eiKirjauksia);
-        refused = true;
-    }
+    QStringList esteet;
+    if (p != 0 && p == b) esteet << T("Voittotili tuloslaskelmassa on sama kuin voittotili taseella.");
+    if (p == 0) esteet << T("Voittotiliä ei ole määritelty tuloslaskelmaan.");
+    if (b == 0) esteet << T("Taseen \"Tilikauden voitto\" tiliä ei ole määritelty asetuksissa.");
+    for (const QString& este : esteet) core::ShowInfo(este + QLatin1Char('\n') + eiKirjauksia);
     // A refused run changes nothing: the bookings of the earlier run stay,
     // so that the profit row and the balance sheet go on showing them.
-    if (refused) return;
+    if (!esteet.isEmpty()) return esteet;
 
     // Writes only automatic bookings, which the store forgets and reads again.
     Vientisummat::Vaihe vaihe(db);
@@ -263,6 +254,7 @@ void TeeAutomaattikirjaukset(long maID, const dao::Date& start, const dao::Date&
         // The statement that follows sums these bookings too.
         for (const auto& [family, vouchers] : written) Vientisummat::varasto(db).lueTositteet(db, *family, vouchers);
     });
+    return {};
 }
 
 }  // namespace statements

@@ -19,6 +19,7 @@
 #include "platform/dao/date.h"
 
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 class QProgressBar;
@@ -48,8 +49,10 @@ bool LaskeLiikevaihto(long maID, const dao::Date& start, const dao::Date& end, b
 // missing or the two are the same it tells the user (whatever stepBar says)
 // and changes nothing: the earlier run's automatic rows stay as they are and
 // the profit sums are 0. The bar is stepped only when stepBar is true.
-void TeeAutomaattikirjaukset(long maID, const dao::Date& start, const dao::Date& end,
-                             QProgressBar* bar, bool stepBar);
+// Returns what stopped the bookings, each as it was told (translated,
+// without the line that no bookings are made); empty when they were made.
+QStringList TeeAutomaattikirjaukset(long maID, const dao::Date& start, const dao::Date& end, QProgressBar* bar,
+                                    bool stepBar);
 
 // Computes every row of the income model into tula (appends; empties
 // nothing). Always returns true.

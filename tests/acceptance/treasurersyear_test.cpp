@@ -16,6 +16,7 @@
 #include "core/globals.h"
 #include "core/nz.h"
 #include "core/records/recordsupport.h"
+#include "legacy/frmtositteet.h"
 #include "budget/frmbudjetti.h"
 #include "maintenance/yearchange/frmkaudenvaihto.h"
 #include "platform/dao/database.h"
@@ -627,6 +628,64 @@ TEST_F(TreasurersYear, TheChangeOfYearOpensTheNewYearWithTheBanksClosingBalance)
               QStringList({QStringLiteral("D %1 %2").arg(bank).arg(bankClosing.toInvariantString())}));
     EXPECT_EQ(balance(entriesOf, {bank}), bankClosing);
 
+    closeProgram(main);
+}
+
+// A book whose year ends before it begins is refused at start, and the
+// commands that work in the year wait for one: Tositteet says that the year
+// is to be set right in the settings and opens neither voucher window, so
+// nothing is dated by a year that is none. Once it is set right there,
+// both windows make their new vouchers in it.
+TEST_F(TreasurersYear, ABookWhoseYearIsRefusedWaitsForTheYearToBeSetRight) {
+    {
+        dao::Database book = dao::DBEngine::OpenDatabase(demoBook());
+        book.Execute(QStringLiteral("UPDATE Settings SET setString = '2025-12-31' WHERE setKey = 'TilikausiLoppu'"));
+        book.Close();
+    }
+    const QString refused = QStringLiteral("Tilikausi päättyy ennen kuin se alkaa: 1.1.2026 - 31.12.2025\r\n");
+    dialogs.expectMessage(refused + QStringLiteral("Tietokannan asetuksia ei otettu käyttöön."), Answer::OK);
+    shell::frmMain& main = startProgram();
+    const long vouchers = core::NzLong(value(QStringLiteral("SELECT COUNT(*) FROM to")));
+    for (const bool older : {false, true}) {
+        SCOPED_TRACE(older ? "the older voucher window" : "the voucher window");
+        core::VanhatTositteet = older;
+        dialogs.expectMessage(refused + QStringLiteral("Korjaa tilikauden päivämäärät asetuksista."), Answer::OK);
+        QTest::mouseClick(main.cTositteet, Qt::LeftButton);
+        settle();
+        EXPECT_EQ(ui::Forms::find<vouchers::frmNewTositteet>(), nullptr);
+        EXPECT_EQ(ui::Forms::find<legacy::frmTositteet>(), nullptr);
+    }
+    EXPECT_EQ(core::NzLong(value(QStringLiteral("SELECT COUNT(*) FROM to"))), vouchers);
+
+    main.mAsetukset->trigger();
+    auto& settings = opened<shell::frmAsetukset>();
+    settings.tTilikausiLoppu->clear();
+    QTest::keyClicks(settings.tTilikausiLoppu, QStringLiteral("31.12.2026"));
+    QTest::mouseClick(settings.cTallenna, Qt::LeftButton);
+    settle();
+    ASSERT_EQ(ui::Forms::find<shell::frmAsetukset>(), nullptr);
+    EXPECT_EQ(main.windowTitle(), QStringLiteral("Kolvio VEV - Esimerkkiseura ry"));
+
+    core::VanhatTositteet = false;
+    QTest::mouseClick(main.cTositteet, Qt::LeftButton);
+    auto& w = opened<vouchers::frmNewTositteet>();
+    const long id = typeVoucher(w, kFees);
+    EXPECT_EQ(value(QStringLiteral("SELECT toPvm FROM to WHERE toID = ?"), {id}).toDate(),
+              dao::Date::fromYmd(2026, 6, 15));
+    ui::Forms::unload(w);
+    core::VanhatTositteet = true;
+    QTest::mouseClick(main.cTositteet, Qt::LeftButton);
+    auto& older = opened<legacy::frmTositteet>();
+    key(Qt::Key_F2);
+    type(QStringLiteral("20.3.2026"));
+    enter();
+    type(QStringLiteral("Vanhasta ikkunasta"));
+    key(Qt::Key_F3);
+    EXPECT_EQ(value(QStringLiteral("SELECT toPvm FROM to WHERE toSelite = 'Vanhasta ikkunasta'")).toDate(),
+              dao::Date::fromYmd(2026, 3, 20));
+    EXPECT_EQ(older.tTositenumero->text(),
+              core::NzString(value(QStringLiteral("SELECT toNumero FROM to WHERE toSelite = 'Vanhasta ikkunasta'"))));
+    EXPECT_EQ(core::NzLong(value(QStringLiteral("SELECT COUNT(*) FROM to"))), vouchers + 2);
     closeProgram(main);
 }
 

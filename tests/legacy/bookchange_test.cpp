@@ -4,6 +4,8 @@
 
 #include "legacyfixture.h"
 #include "maintenance/backupfolder.h"
+#include "platform/ui/scripteddialogs.h"
+#include "support/child.h"
 
 #include <QDir>
 #include <QTreeWidget>
@@ -12,6 +14,38 @@ using kvtest::LegacyTest;
 using ui::Answer;
 
 namespace {
+
+// The older window's new voucher typed and saved with F3, as a program that
+// a crash may stop: the program folder args[0], the book args[1].
+KV_TEST_CHILD(legacyNewVoucher) {
+    sys::SetAppPath(args.value(0));
+    core::resetGlobals();
+    core::InstallWindowHooks();
+    ui::ScriptedDialogService dialogs;
+    ui::DialogScope scope(&dialogs);
+    core::DatabasePath = args.value(1);
+    core::TilikausiAlku = dao::Date::fromYmd(2031, 1, 1);
+    core::TilikausiLoppu = dao::Date::fromYmd(2031, 12, 31);
+    shell::VoucherWindowMode mode;
+    mode.caption = QStringLiteral("Tositteet");
+    legacy::frmTositteet* w = legacy::OpenOlderVoucherWindow(mode);
+    if (!w || !QTest::qWaitForWindowActive(w)) return 2;
+    kvtest::Keys::settle();
+    kvtest::Keys::key(Qt::Key_F2);
+    kvtest::Keys::type(QStringLiteral("3.3.2031"));
+    kvtest::Keys::enter();
+    kvtest::Keys::type(QStringLiteral("Uusi"));
+    kvtest::Keys::enter();
+    kvtest::Keys::type(QStringLiteral("1000"));
+    for (int i = 0; i < 3; ++i) kvtest::Keys::enter();
+    kvtest::Keys::type(QStringLiteral("12"));
+    kvtest::Keys::key(Qt::Key_F3);
+    ui::Forms::destroyAll();
+    QFile out;
+    out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered);
+    out.write(dialogs.shown().isEmpty() ? "tallennettu\n" : "viesti\n");
+    return 0;
+}
 
 class LegacyBookChange : public LegacyTest {
 protected:
@@ -95,7 +129,8 @@ TEST_F(LegacyBookChange, AnAccountNameTypedBeforeABackupIsStoredAndTheWindowGoes
 // is being typed here. The number proposed for it is taken anew as it is
 // stored, so that no number is given twice; a number the user typed stays.
 // When the other copy has changed the book's year, the voucher of the year
-// before is not stored: the user is told and the program takes the book's
+// before is not stored, nor the entry typed for it into the editor: the
+// user is told that nothing was stored, and the program takes the book's
 // year.
 TEST_F(LegacyBookChange, ANewVoucherMeetsWhatAnotherCopyWroteMeanwhile) {
     const char* const newYear =
@@ -106,10 +141,12 @@ TEST_F(LegacyBookChange, ANewVoucherMeetsWhatAnotherCopyWroteMeanwhile) {
         const char* typedNumber;  // nullptr: the proposed number stands
         const char* otherCopy;
         QStringList numbers;  // the vouchers' numbers afterwards
+        bool entryTyped = false;  // an entry typed into the editor, not added
     } cases[] = {
         {"proposed", nullptr, "INSERT INTO [to] (toNumero, toSelite) VALUES (2, 'Toinen')", {"1|Eka", "2|Toinen", "3|Uusi"}},
         {"typed", "9", "INSERT INTO [to] (toNumero, toSelite) VALUES (2, 'Toinen')", {"1|Eka", "2|Toinen", "9|Uusi"}},
         {"new year", nullptr, newYear, {}},
+        {"new year, an entry typed", nullptr, newYear, {}, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -125,6 +162,12 @@ TEST_F(LegacyBookChange, ANewVoucherMeetsWhatAnotherCopyWroteMeanwhile) {
         type("3.3.2031");
         enter();
         type("Uusi");
+        if (c.entryTyped) {
+            enter();
+            type("1000");
+            for (int i = 0; i < 3; ++i) enter();
+            type("12");
+        }
         sqlite3* other = nullptr;
         ASSERT_EQ(sqlite3_open(QFile::encodeName(core::DatabasePath).constData(), &other), SQLITE_OK);
         EXPECT_EQ(sqlite3_exec(other, c.otherCopy, nullptr, nullptr, nullptr), SQLITE_OK);
@@ -141,6 +184,7 @@ TEST_F(LegacyBookChange, ANewVoucherMeetsWhatAnotherCopyWroteMeanwhile) {
                 numbers << QString::number(n) + u'|' + t;
         EXPECT_EQ(numbers, c.numbers);
         EXPECT_EQ(value("SELECT COUNT(*) FROM to"), c.numbers.size());
+        if (c.numbers.isEmpty()) EXPECT_EQ(value("SELECT COUNT(*) FROM vi"), 0);
         if (!c.numbers.isEmpty()) {
             EXPECT_EQ(f.tTositenumero->text(), c.numbers.last().section(u'|', 0, 0));
         }
@@ -172,6 +216,44 @@ TEST_F(LegacyBookChange, AnEntryOfAVoucherAnotherCopyRemovedIsNotStored) {
     EXPECT_EQ(value("SELECT COUNT(*) FROM vi"), 0);
     EXPECT_EQ(entries(v), QStringList());
     EXPECT_TRUE(listTexts().isEmpty());
+}
+
+}  // namespace
+
+namespace {
+
+// A crash at any write point of a new voucher's first save leaves the book
+// with the voucher and its entry, or with neither: never an entry without
+// its voucher.
+TEST_F(LegacyTest, ANewVoucherAndItsFirstEntryAreStoredInOneWrite) {
+    book();
+    balanced(1, QStringLiteral("Eka"), "10");
+    core::DBCon().SuljeDB();
+    const QString path = core::DatabasePath;
+    QFile original(path);
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    const QByteArray before = original.readAll();
+    original.close();
+    bool finished = false;
+    for (int point = 1; !finished; ++point) {
+        ASSERT_LT(point, 30) << "the save never ran to its end";
+        SCOPED_TRACE(point);
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(before) == before.size());
+        f.close();
+        const kvtest::KilledRun run = kvtest::runChildKilledAt("legacyNewVoucher", {dir.path(), path}, point);
+        ASSERT_TRUE(run.killed || run.finished) << run.errors.toStdString();
+        finished = run.finished;
+        EXPECT_EQ(value("SELECT COUNT(*) FROM vi WHERE vitoID NOT IN (SELECT toID FROM to)"), 0);
+        const long id = value("SELECT toID FROM to WHERE toNumero = 2");
+        if (run.finished) {
+            EXPECT_EQ(run.lines, QList<QByteArray>{"tallennettu"});
+            EXPECT_EQ(entries(id), QStringList({"D 1 12"}));
+        } else if (id > 0) {
+            EXPECT_EQ(entries(id), QStringList({"D 1 12"}));
+        }
+        core::DBCon().SuljeDB();
+    }
 }
 
 }  // namespace

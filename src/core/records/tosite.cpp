@@ -62,7 +62,8 @@ RecordList<cVienti> cTosite::GetViennit(const QString& sTyyppi) const {
     });
 }
 
-cTosite::Tallennus cTosite::TallennaKerralla(cTosite* t, const std::vector<cVienti*>& viennit, long lisattava) {
+cTosite::Tallennus cTosite::TallennaKerralla(cTosite* t, const std::vector<cVienti*>& viennit, long lisattava,
+                                             const std::function<void()>& lisaksi) {
     // Nothing to write: not even a transaction is begun. (A new entry with
     // neither an account nor an amount is never stored.)
     auto pending = [](const detail::VoucherRecord* r) { return r && !r->IsEmpty() && r->isDirty(); };
@@ -105,6 +106,7 @@ cTosite::Tallennus cTosite::TallennaKerralla(cTosite* t, const std::vector<cVien
                     throw Poissa{};
             if (t) t->Save(false);
             for (cVienti* v : viennit) v->Save(false);
+            if (lisaksi) lisaksi();
         });
     } catch (const Poissa&) {
         putBack();

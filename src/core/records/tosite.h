@@ -90,11 +90,16 @@ public:
     // year is no longer the one the program works in (TilikausiVaihtunut):
     // another copy has changed the year since this one read it.
     // lisattava names a voucher that the caller is adding and has not yet
-    // stored (the older voucher window stores its row after its entries):
-    // entries of it are written all the same.
+    // stored (the older voucher window keeps its row itself): entries of it
+    // are written all the same, and lisaksi, when given, is run inside the
+    // same transaction after them, whenever there is an entry to write, to
+    // store that row: the entries and their voucher go into the book
+    // together. What lisaksi raises undoes the whole save, puts the records
+    // back and reaches the caller.
     enum class Tallennus { Tehty, Muuttunut, TilikausiVaihtunut };
     [[nodiscard]] static Tallennus TallennaKerralla(cTosite* t, const std::vector<cVienti*>& viennit,
-                                                    long lisattava = 0);
+                                                    long lisattava = 0,
+                                                    const std::function<void()>& lisaksi = {});
 
 private:
     void raiseNameChanged();

@@ -25,10 +25,17 @@ void ReadBookAgainSoon();
 
 // What was being saved met a financial year that another copy of the
 // program on the same book has changed since this one read it, and was not
-// saved. Tells the user so, takes the book's year into use, and, once the
-// command that met it has ended, has every open window store what it holds
-// and read the book again.
+// saved. Tells the user so and, once the command that met it has ended,
+// has every open window store what it holds under the year it was typed
+// in (what depends on the year meets the change there too and is dropped,
+// the rest is kept), then takes the book's year into use and has every
+// window read the book again. Until then the program keeps its year, so
+// that nothing is stored under the book's new year that was typed under
+// the old one; a second refusal meanwhile is not told again.
 void TilikausiVaihtunutMuualla();
+// How many times this run has met another copy's change of year: a
+// command that runs another can tell by it that the other was refused so.
+int TilikausiVaihtunutMuuallaKerrat();
 
 class BookChange {
 public:

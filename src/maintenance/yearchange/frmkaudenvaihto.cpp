@@ -187,8 +187,7 @@ void frmKaudenVaihto::cTilikaudenvaihto_Click() {
         tulos = VaihdaTilikausi(valinnat, seuranta);
     } catch (const std::exception&) {
         setRunning(false);
-        pBar->setValue(0);
-        lblStatus->clear();
+        showNotMade();
         core::ShowCritical(core::TranslateStr(QStringLiteral("frmKaudenVaihto"),
                                               QStringLiteral("Tilikauden vaihto ei onnistunut. Kirjanpitoon ei tehty "
                                                              "muutoksia.")) +
@@ -196,26 +195,45 @@ void frmKaudenVaihto::cTilikaudenvaihto_Click() {
         return;
     }
     setRunning(false);
+    if (tulos.tila != KaudenVaihtoTulos::Tehty) {
+        showNotMade();
+        tellRefusal(tulos);
+        return;
+    }
+    QString done = core::TranslateStr(QStringLiteral("frmKaudenVaihto"), QStringLiteral("Tilikauden vaihto tehty."));
+    if (!tulos.tyhjat.empty()) {
+        done += QStringLiteral("\n\n") +
+                core::TranslateStr(QStringLiteral("frmKaudenVaihto"),
+                                   QStringLiteral("Näitä tositteita, joissa ei ollut vientejä eikä selitettä, ei "
+                                                  "siirretty päättyneelle tilikaudelle:"));
+        for (const KaudenVaihtoTulos::TyhjaTosite& t : tulos.tyhjat)
+            done += QLatin1Char('\n') + QString::number(t.numero) + QLatin1Char(' ') + t.pvm.toShortString();
+    }
+    core::ShowInfo(done);
+    ui::Forms::unload(*this);
+}
 
+void frmKaudenVaihto::showNotMade() {
+    pBar->setValue(0);
+    lblStatus->setText(core::TranslateStr(QStringLiteral("frmKaudenVaihto"), QStringLiteral("Tilikauden vaihtoa ei tehty.")));
+}
+
+void frmKaudenVaihto::tellRefusal(const KaudenVaihtoTulos& tulos) {
+    const auto T = [](const char* text) { return core::TranslateStr(QStringLiteral("frmKaudenVaihto"), QString::fromUtf8(text)); };
     switch (tulos.tila) {
     case KaudenVaihtoTulos::Tehty:
-        break;
+        return;
     case KaudenVaihtoTulos::EiTuloslaskelmaa:
-        core::ShowInfo(core::TranslateStr(QStringLiteral("frmKaudenVaihto"),
-                                          QStringLiteral("Tasemallille ei ole määritelty tuloslaskelmaa, jonka "
-                                                         "perusteella tilikauden voitto kirjataan.")));
+        core::ShowInfo(T("Tasemallille ei ole määritelty tuloslaskelmaa, jonka perusteella tilikauden voitto "
+                         "kirjataan."));
         return;
     case KaudenVaihtoTulos::TilejaPuuttuu: {
         QStringList tilit;
         for (const statements::PuuttuvaTili& t : tulos.tilit) tilit << t.teksti();
-        core::ShowInfo(
-            core::TranslateStr(QStringLiteral("frmKaudenVaihto"),
-                               QStringLiteral("Tilikauden vaihtoa ei tehty. Näillä tileillä on tilikaudella vientejä, "
-                                              "mutta ne eivät ole tasemallin eivätkä sen tuloslaskelman millään "
-                                              "rivillä:")) +
-            QStringLiteral("\n\n") + tilit.join(QLatin1Char('\n')) + QStringLiteral("\n\n") +
-            core::TranslateStr(QStringLiteral("frmKaudenVaihto"),
-                               QStringLiteral("Lisää tilit mallien riveille ja tee tilikauden vaihto sitten uudelleen.")));
+        core::ShowInfo(T("Tilikauden vaihtoa ei tehty. Näillä tileillä on tilikaudella vientejä, mutta ne eivät ole "
+                         "tasemallin eivätkä sen tuloslaskelman millään rivillä:") +
+                       QStringLiteral("\n\n") + tilit.join(QLatin1Char('\n')) + QStringLiteral("\n\n") +
+                       T("Lisää tilit mallien riveille ja tee tilikauden vaihto sitten uudelleen."));
         return;
     }
     case KaudenVaihtoTulos::VaihdettuMuualla:
@@ -223,21 +241,23 @@ void frmKaudenVaihto::cTilikaudenvaihto_Click() {
         core::TilikausiVaihtunutMuualla();
         ui::Forms::unload(*this);
         return;
-    case KaudenVaihtoTulos::AvausEiTasmaa:
-        core::ShowInfo(
-            core::TranslateStr(QStringLiteral("frmKaudenVaihto"),
-                               QStringLiteral("Tilikauden vaihtoa ei tehty, koska avausvientien debet ja kredit eivät "
-                                              "täsmää.")) +
-            QStringLiteral("\n\n") + core::TranslateStr(QStringLiteral("frmKaudenVaihto"), QStringLiteral("Debet:")) +
-            QLatin1Char(' ') + tulos.debet.toText() + QLatin1Char('\n') +
-            core::TranslateStr(QStringLiteral("frmKaudenVaihto"), QStringLiteral("Kredit:")) + QLatin1Char(' ') +
-            tulos.kredit.toText() + QStringLiteral("\n\n") +
-            core::TranslateStr(QStringLiteral("frmKaudenVaihto"),
-                               QStringLiteral("Tarkista tasemalli ja sen tuloslaskelma mallien tarkistuksella.")));
+    case KaudenVaihtoTulos::AvausEiTasmaa: {
+        QString text = T("Tilikauden vaihtoa ei tehty, koska avausvientien debet ja kredit eivät täsmää.") +
+                       QStringLiteral("\n\n") + T("Debet:") + QLatin1Char(' ') + tulos.debet.toText() +
+                       QLatin1Char('\n') + T("Kredit:") + QLatin1Char(' ') + tulos.kredit.toText() +
+                       QStringLiteral("\n\n");
+        // Without the year's profit on the balance sheet the two sides differ
+        // by it: the cause is named, not the models.
+        if (tulos.voitonEsteet.isEmpty())
+            text += T("Tarkista tasemalli ja sen tuloslaskelma mallien tarkistuksella.");
+        else
+            text += T("Tilikauden voittoa ei kirjattu taseelle:") + QLatin1Char('\n') +
+                    tulos.voitonEsteet.join(QLatin1Char('\n')) + QStringLiteral("\n\n") +
+                    T("Määrittele voittotilit ja tee tilikauden vaihto sitten uudelleen.");
+        core::ShowInfo(text);
         return;
     }
-    core::ShowInfo(core::TranslateStr(QStringLiteral("frmKaudenVaihto"), QStringLiteral("Tilikauden vaihto tehty.")));
-    ui::Forms::unload(*this);
+    }
 }
 
 void frmKaudenVaihto::cPeru_Click() { ui::Forms::unload(*this); }

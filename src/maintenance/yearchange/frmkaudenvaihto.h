@@ -9,6 +9,7 @@
 // the shared globals, and the window unloads itself. A refusal or a failure
 // leaves it open; a failure has changed nothing in the book.
 
+#include "maintenance/yearchange/kaudenvaihto.h"
 #include "platform/dao/date.h"
 #include "platform/ui/forms.h"
 
@@ -51,6 +52,11 @@ private:
     void cTilikaudenvaihto_Click();
     void cPeru_Click();
     void setRunning(bool running);
+    // The status line and the bar after a change that was not made.
+    void showNotMade();
+    // What a refused change tells the user (a change another copy made
+    // first unloads the window).
+    void tellRefusal(const KaudenVaihtoTulos& tulos);
 
     bool running_ = false;
     // The year the window was opened to close, as its labels show it.

@@ -11,6 +11,7 @@
 #include "statement_models/malli.h"
 #include "statements/statements.h"
 
+#include <optional>
 #include <vector>
 
 namespace maintenance {
@@ -56,11 +57,33 @@ void poistaHistoria(dao::Database& db) {
     db.Execute(QStringLiteral("DELETE FROM toE"));
 }
 
+// The year's vouchers that hold nothing: no entry and no text (a blank
+// one counts as none), and not the program's own. A voucher begun in a
+// window and never written, in this copy of the program or in another one
+// on the same book, is such.
+std::vector<std::pair<long, KaudenVaihtoTulos::TyhjaTosite>> tyhjatTositteet(dao::Database& db) {
+    std::vector<std::pair<long, KaudenVaihtoTulos::TyhjaTosite>> tyhjat;
+    dao::Recordset rs = db.OpenRecordset(
+        QStringLiteral("SELECT toID, toNumero, toPvm, toSelite FROM [to] WHERE toAutomaatti = False AND "
+                       "NOT EXISTS (SELECT vitoID FROM vi WHERE vitoID = toID) ORDER BY toNumero, toID"),
+        dao::RecordsetType::Snapshot);
+    for (; !rs.isEOF(); rs.MoveNext()) {
+        if (!core::NzString(rs.value(QStringLiteral("toSelite"))).trimmed().isEmpty()) continue;
+        const dao::Variant pvm = rs.value(QStringLiteral("toPvm"));
+        tyhjat.push_back({core::NzLong(rs.value(QStringLiteral("toID"))),
+                          {core::NzLong(rs.value(QStringLiteral("toNumero"))),
+                           pvm.isNull() ? dao::Date() : pvm.toDate()}});
+    }
+    rs.Close();
+    return tyhjat;
+}
+
 // Step 3: every entry and voucher into the previous-year tables under the
-// same keys, so each copied entry still names its copied voucher. Values
-// are copied as stored (a Null stays Null) but for the cost centre, where a
-// missing one is written as 0.
-void siirraVertailutietoihin(dao::Database& db, const KaudenVaihtoSeuranta& s) {
+// same keys, so each copied entry still names its copied voucher; the
+// vouchers that hold nothing are left out (and returned). Values are copied
+// as stored (a Null stays Null) but for the cost centre, where a missing
+// one is written as 0.
+std::vector<KaudenVaihtoTulos::TyhjaTosite> siirraVertailutietoihin(dao::Database& db, const KaudenVaihtoSeuranta& s) {
     db.Execute(QStringLiteral(
         "INSERT INTO viE (viEID, viEtlID, viEtoID, viETyyppi, viEArvo, viESelite, viEAvausvienti, viEPaatosvienti, "
         "viEAutomaatti, viEkpID) "
@@ -71,7 +94,13 @@ void siirraVertailutietoihin(dao::Database& db, const KaudenVaihtoSeuranta& s) {
     db.Execute(QStringLiteral(
         "INSERT INTO toE (toEID, toENumero, toEpvm, toESelite, toEAvaustosite, toEPaatostosite, toEAutomaatti) "
         "SELECT toID, toNumero, toPvm, toSelite, toAvaustosite, toPaatostosite, toAutomaatti FROM [to]"));
+    std::vector<KaudenVaihtoTulos::TyhjaTosite> jatetyt;
+    for (const auto& [toID, tosite] : tyhjatTositteet(db)) {
+        db.Execute(QStringLiteral("DELETE FROM toE WHERE toEID = ?"), {dao::Variant(toID)});
+        jatetyt.push_back(tosite);
+    }
     rivi(s);
+    return jatetyt;
 }
 
 // Step 4.
@@ -168,6 +197,46 @@ KaudenVaihtoTulos tulos(KaudenVaihtoTulos::Tila tila) {
     return t;
 }
 
+// Step 1, inside the change's transaction: the checks that may refuse the
+// change, the profit bookings, the closing balance sheet and the opening
+// entries computed from it (into avaus). The refusal, if any; the caller
+// rolls back or commits.
+std::optional<KaudenVaihtoTulos> tarkistaJaLaske(dao::Database& db, const KaudenVaihtoValinnat& valinnat,
+                                                 const KaudenVaihtoSeuranta& s, Avaus& avaus) {
+    const dao::Date alku = valinnat.alku;
+    const dao::Date loppu = valinnat.loppu;
+    if (!core::TilikausiEnnallaan(db, alku, loppu) || alku != core::TilikausiAlku || loppu != core::TilikausiLoppu)
+        return tulos(KaudenVaihtoTulos::VaihdettuMuualla);
+    long tulosMaID = 0;
+    if (valinnat.teeAvausviennit) {
+        reports::TiliErottelu = true;
+        statement_models::cMalli malli;
+        malli.Read(valinnat.tasemalliID);
+        tulosMaID = malli.TulosMaID();
+        // An account that the two models leave out would be left out of the
+        // opening entries: nothing is written.
+        if (tulosMaID != 0) {
+            KaudenVaihtoTulos esto = tulos(KaudenVaihtoTulos::TilejaPuuttuu);
+            esto.tilit = statements::TilitMallienUlkopuolella(db, valinnat.tasemalliID, alku, loppu,
+                                                              statements::Automaattiset::Pois);
+            if (!esto.tilit.empty()) return esto;
+        }
+    }
+    statements::TyhjennaTulaJaTase(db);
+    if (!valinnat.teeAvausviennit) return std::nullopt;
+    if (tulosMaID == 0) return tulos(KaudenVaihtoTulos::EiTuloslaskelmaa);
+    const QStringList esteet = statements::TeeAutomaattikirjaukset(tulosMaID, alku, loppu, s.bar, false);
+    statements::LaskeTase(valinnat.tasemalliID, alku, loppu, nullptr);
+    avaus = laskeAvausviennit(db);
+    // The last guard: the new year never opens out of balance.
+    if (avaus.debet == avaus.kredit) return std::nullopt;
+    KaudenVaihtoTulos esto = tulos(KaudenVaihtoTulos::AvausEiTasmaa);
+    esto.debet = avaus.debet;
+    esto.kredit = avaus.kredit;
+    esto.voitonEsteet = esteet;
+    return esto;
+}
+
 }  // namespace
 
 dao::Date VuodenPaasta(const dao::Date& d) { return d.addYears(1); }
@@ -177,56 +246,24 @@ KaudenVaihtoTulos VaihdaTilikausi(const KaudenVaihtoValinnat& valinnat, const Ka
     dao::Database db = core::DBCon().AvaaDB();
     vaihe(s, core::TranslateStr(QStringLiteral("frmKaudenVaihto"), QStringLiteral("Lasketaan tilikauden tase.")));
 
-    const dao::Date alku = valinnat.alku;
-    const dao::Date loppu = valinnat.loppu;
     // Each date moves on by itself: the previous year's new dates are not
     // taken from the closed year's.
     const Tilikaudet uudet{VuodenPaasta(core::TilikausiAlku), VuodenPaasta(core::TilikausiLoppu),
                            VuodenPaasta(core::EdTilikausiAlku), VuodenPaasta(core::EdTilikausiLoppu)};
 
+    std::vector<KaudenVaihtoTulos::TyhjaTosite> tyhjat;
     const int syvyys = db.transactionDepth();
     db.BeginTrans();
     try {
-        if (!core::TilikausiEnnallaan(db, alku, loppu) || alku != core::TilikausiAlku || loppu != core::TilikausiLoppu) {
-            peru(db, syvyys);
-            return tulos(KaudenVaihtoTulos::VaihdettuMuualla);
-        }
-        long tulosMaID = 0;
-        if (valinnat.teeAvausviennit) {
-            reports::TiliErottelu = true;
-            statement_models::cMalli malli;
-            malli.Read(valinnat.tasemalliID);
-            tulosMaID = malli.TulosMaID();
-            // An account that the two models leave out would be left out of
-            // the opening entries: nothing is written.
-            if (tulosMaID != 0) {
-                KaudenVaihtoTulos esto = tulos(KaudenVaihtoTulos::TilejaPuuttuu);
-                esto.tilit = statements::TilitMallienUlkopuolella(db, valinnat.tasemalliID, alku, loppu,
-                                                                  statements::Automaattiset::Pois);
-                if (!esto.tilit.empty()) {
-                    peru(db, syvyys);
-                    return esto;
-                }
-            }
-        }
-        statements::TyhjennaTulaJaTase(db);
         Avaus avaus;
-        if (valinnat.teeAvausviennit) {
-            if (tulosMaID == 0) {
+        if (const std::optional<KaudenVaihtoTulos> esto = tarkistaJaLaske(db, valinnat, s, avaus)) {
+            // The refusal of a model without an income model keeps the
+            // emptied work tables; the others leave the book as it was.
+            if (esto->tila == KaudenVaihtoTulos::EiTuloslaskelmaa)
                 db.CommitTrans();
-                return tulos(KaudenVaihtoTulos::EiTuloslaskelmaa);
-            }
-            statements::TeeAutomaattikirjaukset(tulosMaID, alku, loppu, s.bar, false);
-            statements::LaskeTase(valinnat.tasemalliID, alku, loppu, nullptr);
-            avaus = laskeAvausviennit(db);
-            // The last guard: the new year never opens out of balance.
-            if (avaus.debet != avaus.kredit) {
+            else
                 peru(db, syvyys);
-                KaudenVaihtoTulos esto = tulos(KaudenVaihtoTulos::AvausEiTasmaa);
-                esto.debet = avaus.debet;
-                esto.kredit = avaus.kredit;
-                return esto;
-            }
+            return *esto;
         }
         valmis(s, 1);
 
@@ -235,7 +272,7 @@ KaudenVaihtoTulos VaihdaTilikausi(const KaudenVaihtoValinnat& valinnat, const Ka
         valmis(s, 2);
 
         vaihe(s, core::TranslateStr(QStringLiteral("frmKaudenVaihto"), QStringLiteral("Siirretään viennit vertailutietoihin.")));
-        siirraVertailutietoihin(db, s);
+        tyhjat = siirraVertailutietoihin(db, s);
         valmis(s, 3);
 
         vaihe(s, core::TranslateStr(QStringLiteral("frmKaudenVaihto"), QStringLiteral("Poistetaan viennit.")));
@@ -270,7 +307,9 @@ KaudenVaihtoTulos VaihdaTilikausi(const KaudenVaihtoValinnat& valinnat, const Ka
     core::RaporttiAlkuPvm = core::TilikausiAlku;
     core::RaporttiLoppuPvm = core::TilikausiLoppu;
     valmis(s, 7);
-    return tulos(KaudenVaihtoTulos::Tehty);
+    KaudenVaihtoTulos tehty = tulos(KaudenVaihtoTulos::Tehty);
+    tehty.tyhjat = std::move(tyhjat);
+    return tehty;
 }
 
 }  // namespace maintenance

@@ -23,6 +23,7 @@
 #include "statements/statements.h"
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <vector>
 
@@ -66,11 +67,24 @@ struct KaudenVaihtoTulos {
     Tila tila = Tehty;
     // TilejaPuuttuu: the accounts, in the order of their numbers.
     std::vector<statements::PuuttuvaTili> tilit;
-    // AvausEiTasmaa: the totals of the opening entries' two sides.
+    // AvausEiTasmaa: the totals of the opening entries' two sides, and what
+    // stopped the year's profit from being booked, as the profit bookings
+    // told it (empty when it was booked).
     dao::Currency debet, kredit;
+    QStringList voitonEsteet;
+    // Tehty: the vouchers left out of the closed year because they held
+    // nothing (no entry, no text), in the order of their numbers.
+    struct TyhjaTosite {
+        long numero = 0;
+        dao::Date pvm;
+    };
+    std::vector<TyhjaTosite> tyhjat;
 };
 
-// Runs the change. RaporttiKpID becomes 0 and, with opening entries,
+// Runs the change. A voucher of the year that holds nothing (no entry and
+// no text, as a voucher that was begun and never written leaves) is not
+// carried into the closed year: it is removed with the year's vouchers.
+// RaporttiKpID becomes 0 and, with opening entries,
 // TiliErottelu True, as the balance sheet needs. With opening entries the
 // accounts with entries of the year are looked over before anything is
 // written: one that is on no row of the balance model nor of its income

@@ -321,23 +321,28 @@ bool Forms::unloadAll() {
 
 bool Forms::isEnding() { return reg().ending; }
 
-Form* Forms::storePendingEdits(QString* error) {
+Form* Forms::storePendingEdits(QString* error, PastRefusals past) {
     std::vector<QPointer<Form>> forms;
     for (const Entry& e : reg().entries) forms.emplace_back(e.form);
+    Form* refused = nullptr;
     for (const QPointer<Form>& f : forms) {
         if (!f || !f->isLoaded()) continue;
         bool stored = false;
+        QString raised;
         try {
             stored = f->StorePendingEdits();
         } catch (const std::exception& e) {
-            if (error) *error = QString::fromUtf8(e.what());
+            raised = QString::fromUtf8(e.what());
         } catch (...) {
             // stored stays false: the window is named to the user, without a
             // reason to give.
         }
-        if (!stored && f) return f;
+        if (stored || !f || refused) continue;
+        refused = f;
+        if (error) *error = raised;
+        if (past == PastRefusals::Stop) break;
     }
-    return nullptr;
+    return refused;
 }
 
 void Forms::readBookAgain() {

@@ -158,10 +158,12 @@ public:
     static bool isEnding();
 
     // StorePendingEdits of every loaded window, in the order they were
-    // created, until one cannot store: that window is returned (nullptr
-    // when every window stored what it held), and the text of the error it
-    // raised, if any, goes to error.
-    static Form* storePendingEdits(QString* error = nullptr);
+    // created, until one cannot store (or, with GoOn, past it to the
+    // last): the first that could not is returned (nullptr when every
+    // window stored what it held), and the text of the error it raised, if
+    // any, goes to error.
+    enum class PastRefusals { Stop, GoOn };
+    static Form* storePendingEdits(QString* error = nullptr, PastRefusals past = PastRefusals::Stop);
     // ReadBookAgain of every loaded window. An error one of them raises is
     // reported as a warning, and the others still read.
     static void readBookAgain();

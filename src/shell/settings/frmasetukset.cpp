@@ -487,6 +487,10 @@ void frmAsetukset::Unload() {
 }
 
 void frmAsetukset::ReadBookAgain() {
+    // A year the program has taken since the window showed its own (a
+    // change of year, here or in another copy) is shown; what else was
+    // typed stays.
+    if (core::TilikausiAlku != shownAlku_ || core::TilikausiLoppu != shownLoppu_) showYear();
     if (tTietokanta->text() == core::DatabasePath) return;
     tTietokanta->setText(core::DatabasePath);
     FillAccountLists();

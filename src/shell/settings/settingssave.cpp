@@ -314,9 +314,10 @@ bool frmAsetukset::writeStores(dao::Database& db, const Entered& v) {
     try {
         // Both stores as one save; a failure leaves both as they were.
         if (!core::SaveAllSettings(db, shownYear)) {
+            // The window keeps what was typed; it shows the book's year once
+            // the program has taken it (ReadBookAgain).
             core::CurrentSettings = before;
             core::TilikausiVaihtunutMuualla();
-            showYear();
             return false;
         }
     } catch (const std::exception&) {
@@ -505,6 +506,7 @@ void frmAsetukset::VaihdaTilikausi() {
     }
     const dao::Date alku = core::TilikausiAlku, loppu = core::TilikausiLoppu;
     const dao::Date edAlku = core::EdTilikausiAlku, edLoppu = core::EdTilikausiLoppu;
+    const int refusals = core::TilikausiVaihtunutMuuallaKerrat();
     try {
         RunOpener(QStringLiteral("frmKaudenVaihto"));
     } catch (const std::exception&) {
@@ -512,6 +514,10 @@ void frmAsetukset::VaihdaTilikausi() {
                        errorText(std::current_exception()));
         return;
     }
+    // Another copy had changed the year already, and the user has been told
+    // that nothing was stored: nothing is, and the window stays with what
+    // was typed.
+    if (core::TilikausiVaihtunutMuuallaKerrat() != refusals) return;
     // A completed change has moved the year: its dates are stored in the
     // book at once, whatever becomes of the rest of the save.
     const bool moved = core::TilikausiAlku != alku || core::TilikausiLoppu != loppu ||

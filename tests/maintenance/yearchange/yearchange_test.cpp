@@ -318,29 +318,42 @@ TEST_F(YearChange, ABalanceModelWithoutIncomeModelIsRefusedBeforeAnythingMoves) 
 // left out of the opening entries, which would not balance. The change is
 // refused before anything is written, naming the account. With the account
 // only on a group row, whose accounts nothing sums, the opening entries
-// are found out of balance and the change is refused too. Each refusal
-// leaves the book exactly as it was; on a row of its own the change is made.
+// are found out of balance and the change is refused too; so are they when
+// the year's profit could not be booked, and the message names that cause.
+// Each refusal leaves the book exactly as it was, and the window's status
+// line says so; on a row of its own the change is made.
 TEST_F(YearChange, AnAccountLeftOutOfTheModelsStopsTheChangeAndTheBookStaysAsItWas) {
     makeSmall(QStringLiteral("INSERT INTO tl (tlID, tlNumero, tlNimi, tlKuvaus) VALUES (120, 3080, 'Muut tuotot', ' ');\n"));
     voucher(QStringLiteral("1.1.2031"), QStringLiteral("19 D 1000; 24 K 1000"), true);
     voucher(QStringLiteral("5.3.2031"), QStringLiteral("19 D 1254.60; 43 K 1254.60"));
     voucher(QStringLiteral("6.3.2031"), QStringLiteral("19 D 1285.40; 120 K 1285.40"));
-    const struct { const char *what, *models; QString message; } cases[] = {
-        {"on no row", "", QStringLiteral("\n3080 Muut tuotot\n")},
-        {"only on a group row", "UPDATE mr SET mrTilit = '120,' WHERE mrID = 1",
-         QStringLiteral("Debet: ") + eur("3540").toText() + QStringLiteral("\nKredit: ") + eur("2254.60").toText()},
-        {"on a row of its own", "UPDATE mr SET mrTilit = '43,44,120,' WHERE mrID = 2", kDone},
+    const long profitAccount = core::VoittoTaseella;
+    const QString unbalanced =
+        QStringLiteral("Debet: ") + eur("3540").toText() + QStringLiteral("\nKredit: ") + eur("1000").toText();
+    const struct { const char *what, *models; long voittoTaseella; QStringList messages; } cases[] = {
+        {"on no row", "", profitAccount, {QStringLiteral("\n3080 Muut tuotot\n")}},
+        {"only on a group row", "UPDATE mr SET mrTilit = '120,' WHERE mrID = 1", profitAccount,
+         {QStringLiteral("Debet: ") + eur("3540").toText() + QStringLiteral("\nKredit: ") + eur("2254.60").toText() +
+          QStringLiteral("\n\nTarkista tasemalli")}},
+        {"the profit not booked", "UPDATE mr SET mrTilit = '43,44,120,' WHERE mrID = 2", 0,
+         {QStringLiteral("Taseen \"Tilikauden voitto\" tiliä ei ole määritelty asetuksissa.\nTilikauden ylijäämän"),
+          unbalanced + QStringLiteral("\n\nTilikauden voittoa ei kirjattu taseelle:\nTaseen \"Tilikauden voitto\" "
+                                      "tiliä ei ole määritelty asetuksissa.\n\nMäärittele voittotilit")}},
+        {"on a row of its own", "", profitAccount, {kDone}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         if (*c.models) exec(QString::fromUtf8(c.models));
+        core::VoittoTaseella = c.voittoTaseella;
         const auto before = dump();
         auto& w = open();
         choose(w.cmbTasemalli, QStringLiteral("Tase"));
-        dialogs.expectMessage(c.message, Answer::OK);
+        for (const QString& m : c.messages) dialogs.expectMessage(m, Answer::OK);
         QTest::mouseClick(w.cTilikaudenvaihto, Qt::LeftButton);
-        if (c.message == kDone) break;
+        if (c.messages.first() == kDone) break;
         ASSERT_FALSE(closed());
+        EXPECT_EQ(w.lblStatus->text(), QStringLiteral("Tilikauden vaihtoa ei tehty."));
+        EXPECT_EQ(w.pBar->value(), 0);
         EXPECT_EQ(dump(), before);
         EXPECT_EQ(core::TilikausiAlku, dao::Date::fromYmd(2031, 1, 1));
         QTest::mouseClick(w.cPeru, Qt::LeftButton);
@@ -369,6 +382,7 @@ TEST_F(YearChange, AChangeAnotherCopyHasMadeIsNotMadeAgain) {
                                          "käyttää nyt kirjanpidon tilikautta 1.1.2027 - 31.12.2027."),
                           Answer::OK);
     QTest::mouseClick(w.cTilikaudenvaihto, Qt::LeftButton);
+    QCoreApplication::processEvents();
     EXPECT_TRUE(closed());
     EXPECT_EQ(dump(), before);
     EXPECT_EQ(core::TilikausiAlku, dao::Date::fromYmd(2027, 1, 1));

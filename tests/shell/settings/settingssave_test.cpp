@@ -340,6 +340,7 @@ TEST_F(SettingsSaveTest, ASaveDoesNotPutBackAYearAnotherCopyHasChanged) {
                                          "vaihdettu toisessa ohjelmassa"),
                           Answer::OK);
     QTest::mouseClick(w.cTallenna, Qt::LeftButton);
+    QCoreApplication::processEvents();
     ASSERT_FALSE(closed());
     EXPECT_EQ(setting(book, QStringLiteral("TilikausiAlku")), QStringLiteral("2032-07-01"));
     EXPECT_EQ(setting(book, QStringLiteral("VanhatMallit")), QStringLiteral("<none>"));
