@@ -158,16 +158,119 @@ void dropKeptSettings(dao::Database& db) {
     s.DeleteSection();
 }
 
+void rollBackQuietly(dao::Database& db) {
+    try {
+        if (db.transactionDepth() > 0) db.Rollback();
+    } catch (const dao::DaoError&) {
+        // A failed commit has rolled back by itself; closing the book
+        // undoes what a failed rollback leaves.
+    }
+}
+
+// Whether the book's settings are exactly those that a save left whose
+// digest is saved (settingsDigest): nothing has been saved over them since.
+bool sectionHolds(cDBSettings& s, const QString& saved) {
+    s.setSection(kSection);
+    return !saved.isEmpty() && settingsDigest(s.AllSettings()) == saved;
+}
+
+// The book's part of a save, in one transaction that holds its new
+// settings, the save's stamp and, in a section of their own, its settings
+// as they were with the digest of the new ones (into kept and saved).
+// False, with nothing written, when the book's year is not shownYear.
+bool writeBookPart(dao::Database& db, const QString& stamp,
+                   const std::optional<std::pair<dao::Date, dao::Date>>& shownYear,
+                   QList<std::pair<QString, QString>>& kept, QString& saved) {
+    cDBSettings& s = DBSettings();
+    db.BeginTrans();
+    try {
+        if (shownYear && !TilikausiEnnallaan(db, shownYear->first, shownYear->second)) {
+            db.Rollback();
+            return false;
+        }
+        // A save that another copy has written into the book and not yet
+        // into the ini file, or one a crash cut short there, is first
+        // brought to one save or the other: what this save keeps is then
+        // the last whole save, and that copy's save, finding its own
+        // settings gone, does not stand.
+        SettleUnfinishedSave(db);
+        // What this save replaces, read inside its write: no other copy's
+        // save comes in between.
+        s.setDatabase(db);
+        s.setSection(kSection);
+        kept = s.AllSettings();
+        kept.append({kUnfinishedMark, stamp});
+        s.setSection(kUnfinishedSection);
+        s.DeleteSection();
+        for (const auto& [key, value] : kept) s.SaveSetting(value, key);
+        SaveDatabaseSettings(db);
+        s.setSection(kSection);
+        s.SaveSetting(stamp, kStampKey);
+        saved = settingsDigest(s.AllSettings());
+        s.setSection(kUnfinishedSection);
+        s.SaveSetting(saved, kSavedMark);
+        db.CommitTrans();
+        return true;
+    } catch (...) {
+        rollBackQuietly(db);
+        throw;
+    }
+}
+
+// The ini file's part of a save whose book part is in the book, inside a
+// write of the book: while it is written no other copy can save or put
+// back the book's settings, and the book's settings it is written beside
+// are this save's. When another copy's save (or its settling of
+// this one) has come in since the book part, nothing is written and
+// SettingsSavedElsewhere is raised. An ini file that cannot be written puts
+// the book's settings back as they were before raising IniWriteError.
+void writeIniPart(dao::Database& db, const QString& stamp, const QString& saved,
+                  const QList<std::pair<QString, QString>>& kept) {
+    // A copy that holds the book longer than the wait raises Locked: the
+    // book's settings are then this save's, unfinished, and every opening
+    // and every later save of the book puts them back first.
+    db.BeginTrans();
+    try {
+        cDBSettings& s = DBSettings();
+        s.setDatabase(db);
+        s.setSection(kUnfinishedSection);
+        if (s.GetSetting(kUnfinishedMark) != stamp || !sectionHolds(s, saved)) throw SettingsSavedElsewhere();
+        try {
+            writeIniSettings(stamp);
+        } catch (const IniWriteError&) {
+            try {
+                restoreKeptSettings(db, kept);
+                db.CommitTrans();
+            } catch (const std::exception&) {
+                // The next opening of the book puts them back: the ini file
+                // does not hold this save's stamp.
+                rollBackQuietly(db);
+            }
+            throw;
+        }
+    } catch (...) {
+        rollBackQuietly(db);
+        throw;
+    }
+    try {
+        dropKeptSettings(db);
+        db.CommitTrans();
+    } catch (const std::exception&) {
+        // The save is whole; the next opening of the book drops them.
+        rollBackQuietly(db);
+    }
+}
+
 }  // namespace
 
 void SaveIniSettings() { writeIniSettings(QString()); }
 
 // The order of the save. The book is written first, in one transaction
 // that holds its new settings, the save's stamp and, in a section of their
-// own, its settings as they were with the digest of the new ones. Then the
-// ini file is replaced once, with the program-wide settings and the same
-// stamp; a replacement that returns is on the disk. Last the kept settings
-// are dropped.
+// own, its settings as they were with the digest of the new ones. Then,
+// inside a second write of the book, the ini file is replaced once, with
+// the program-wide settings and the same stamp (a replacement that returns
+// is on the disk), and the kept settings are dropped.
 //
 // A crash before the book's commit leaves both stores as they were. A crash
 // after it and before the new ini file is on the disk leaves the book's new
@@ -180,64 +283,24 @@ void SaveIniSettings() { writeIniSettings(QString()); }
 // book may never get, and the ini file keeps no earlier values to go back
 // to.
 //
+// Two copies of the program share the book, and the ini file when they
+// run from one folder. The book's write lock keeps the ini write of one
+// save from meeting any other copy's save. Between the two writes of the
+// book another copy may save; its save settles this one's first, as an
+// opening would, and keeps the save before it. This save then finds its
+// settings gone from the book and writes nothing more: the later save
+// stands whole, and this copy is told.
+//
 // The kept settings belong to that one save. A later save that leaves them
 // where they are (a version of the program from before them, which does
 // not know the section) has changed the book's settings since: the digest
 // no longer matches, and the later save stands.
 bool SaveAllSettings(dao::Database& db, const std::optional<std::pair<dao::Date, dao::Date>>& shownYear) {
     const QString stamp = QUuid::createUuid().toString(QUuid::WithoutBraces);
-    cDBSettings& s = DBSettings();
-    s.setDatabase(db);
     QList<std::pair<QString, QString>> kept;
-
-    db.BeginTrans();
-    try {
-        if (shownYear && !TilikausiEnnallaan(db, shownYear->first, shownYear->second)) {
-            db.Rollback();
-            return false;
-        }
-        // What this save replaces, read inside its write: no other copy's
-        // save comes in between.
-        s.setSection(kSection);
-        kept = s.AllSettings();
-        kept.append({kUnfinishedMark, stamp});
-        s.setSection(kUnfinishedSection);
-        s.DeleteSection();
-        for (const auto& [key, value] : kept) s.SaveSetting(value, key);
-        SaveDatabaseSettings(db);
-        s.setSection(kSection);
-        s.SaveSetting(stamp, kStampKey);
-        const QString saved = settingsDigest(s.AllSettings());
-        s.setSection(kUnfinishedSection);
-        s.SaveSetting(saved, kSavedMark);
-        db.CommitTrans();
-    } catch (...) {
-        try {
-            if (db.transactionDepth() > 0) db.Rollback();
-        } catch (const dao::DaoError&) {
-            // A failed commit has rolled back by itself; closing the book
-            // undoes what a failed rollback leaves.
-        }
-        throw;
-    }
-
-    try {
-        writeIniSettings(stamp);
-    } catch (const IniWriteError&) {
-        try {
-            restoreKeptSettings(db, kept);
-        } catch (const std::exception&) {
-            // The next opening of the book puts them back: the ini file does
-            // not hold this save's stamp.
-        }
-        throw;
-    }
-
-    try {
-        dropKeptSettings(db);
-    } catch (const std::exception&) {
-        // The save is whole; the next opening of the book drops them.
-    }
+    QString saved;
+    if (!writeBookPart(db, stamp, shownYear, kept, saved)) return false;
+    writeIniPart(db, stamp, saved, kept);
     return true;
 }
 
@@ -254,9 +317,7 @@ void SettleUnfinishedSave(dao::Database& db) {
     }
     const bool iniHoldsTheSave = !stamp.isEmpty() && iniSection().Read(kStampKey) == stamp;
     // Put back only over what that save left: settings saved since stand.
-    s.setSection(kSection);
-    const bool bookHoldsTheSave = !saved.isEmpty() && settingsDigest(s.AllSettings()) == saved;
-    if (!iniHoldsTheSave && bookHoldsTheSave)
+    if (!iniHoldsTheSave && sectionHolds(s, saved))
         restoreKeptSettings(db, kept);
     else
         dropKeptSettings(db);

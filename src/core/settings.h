@@ -33,11 +33,22 @@ struct IniWriteError : std::runtime_error {
     QString file;
 };
 
+// A save that did not stand: another copy of the program on the same book
+// saved its settings (or settled this save as a crash would have left it)
+// after this save wrote the book and before it could write the ini file.
+// The stores hold that other copy's save and nothing of this one.
+struct SettingsSavedElsewhere : std::runtime_error {
+    SettingsSavedElsewhere() : std::runtime_error("the settings were saved by another copy meanwhile") {}
+};
+
 // The settings window's save: the association's settings into db and the
 // program-wide ones into the ini file, from the globals, as one save that
 // a crash at any moment leaves as the earlier save or this one (the next
-// SettleUnfinishedSave of the book decides which). Raises (IniWriteError,
-// or the engine's error) with both stores as they were. With shownYear
+// SettleUnfinishedSave of the book decides which), and that no other
+// copy's save on the same book is mixed with: the ini file is written
+// inside a write of the book. Raises (IniWriteError, SettingsSavedElsewhere,
+// or the engine's error: Locked when another copy holds the book longer
+// than a write waits) with neither store holding this save. With shownYear
 // (the current year's first and last day as the settings window showed
 // them), nothing is written and false is returned when the book's year is
 // another: a second copy of the program has changed it meanwhile, and this

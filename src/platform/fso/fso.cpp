@@ -8,6 +8,7 @@
 #include <QHash>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 #include <mutex>
 #include <sys/file.h>
@@ -52,12 +53,36 @@ int numberForErrno(int e) {
 
 QString parentOf(const QString& path) { return QFileInfo(path).absolutePath(); }
 
+// The folder of path (all of it before its last part) as the system finds
+// it, every link in it followed: a ".." after a folder that is a link goes
+// to the parent of the folder the link leads to, not back to the folder
+// that holds the link, as a textual clean-up would take it. Empty when the
+// folder cannot be found.
+QString resolvedFolderOf(const QString& path) {
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    const QString folder = slash <= 0 ? QStringLiteral("/") : path.left(slash);
+    char* real = ::realpath(QFile::encodeName(folder).constData(), nullptr);
+    if (!real) return QString();
+    const QString resolved = QFile::decodeName(real);
+    ::free(real);
+    return resolved;
+}
+
 // The file that a write of the whole of path replaces: path itself, or the
 // file a symbolic link at path leads to, through every link in turn (the
-// file need not exist yet). Raises when the links go round.
+// file need not exist yet), each found as the system finds it when it
+// opens the path. Raises when the links go round.
 QString fileBehindLinks(const QString& path) {
-    QString p = QFileInfo(path).absoluteFilePath();
+    QString p = QDir::isAbsolutePath(path) ? path : QDir::currentPath() + QLatin1Char('/') + path;
     for (int links = 0; links < 40; ++links) {
+        const QString name = p.mid(p.lastIndexOf(QLatin1Char('/')) + 1);
+        const QString folder = resolvedFolderOf(p);
+        // A folder that is not there, or a path that names a folder: the
+        // caller's checks tell which.
+        if (folder.isEmpty()) return QDir::cleanPath(p);
+        if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+            return QDir::cleanPath(folder + QLatin1Char('/') + name);
+        p = folder == QLatin1String("/") ? folder + name : folder + QLatin1Char('/') + name;
         const QByteArray native = QFile::encodeName(p);
         struct stat st {};
         if (::lstat(native.constData(), &st) != 0 || !S_ISLNK(st.st_mode)) return p;
@@ -65,8 +90,10 @@ QString fileBehindLinks(const QString& path) {
         const ssize_t n = ::readlink(native.constData(), target.data(), size_t(target.size()));
         if (n < 0) raise(numberForErrno(errno));
         target.truncate(n);
-        // A relative target is taken from the link's folder.
-        p = QDir::cleanPath(QDir(parentOf(p)).absoluteFilePath(QFile::decodeName(target)));
+        // A relative target is taken from the link's folder; its folder is
+        // found anew on the next round.
+        const QString to = QFile::decodeName(target);
+        p = QDir::isAbsolutePath(to) ? to : folder + QLatin1Char('/') + to;
     }
     raise(err::PathFileAccess);
 }

@@ -38,28 +38,52 @@ namespace {
 const QString kCrLf = QStringLiteral("\r\n");
 const QString kIniSection = QStringLiteral("KOLVIO");
 
+// Why a write of the book was refused when another copy of the program
+// held it for longer than a write waits.
+QString bookInUseText() {
+    return core::TranslateStr(QStringLiteral("frmAsetukset"),
+                              QStringLiteral("Toinen ohjelma, jossa sama kirjanpito on auki, kirjoittaa kirjanpitoon "
+                                             "juuri nyt. Yritä hetken kuluttua uudelleen."));
+}
+
 // The number and text of an error for a message; the ini file that could
-// not be written is named.
+// not be written is named, and another copy's save or hold of the book is
+// told in words.
 QString errorText(std::exception_ptr error) {
     try {
         std::rethrow_exception(error);
     } catch (const core::IniWriteError& e) {
         return core::TranslateStr(QStringLiteral("frmAsetukset"), QStringLiteral("Asetustiedostoa ei voitu kirjoittaa:")) +
                QLatin1Char(' ') + e.file;
+    } catch (const core::SettingsSavedElsewhere&) {
+        return core::TranslateStr(QStringLiteral("frmAsetukset"),
+                                  QStringLiteral("Toisessa ohjelmassa, jossa sama kirjanpito on auki, tallennettiin "
+                                                 "asetukset samaan aikaan, ja ne jäivät voimaan. Tallenna uudelleen, "
+                                                 "jos haluat tämän ikkunan asetukset käyttöön."));
+    } catch (const dao::DaoError& e) {
+        if (e.number() == dao::err::Locked) return bookInUseText();
+        return core::ErrorWithNumber(error);
     } catch (...) {
         // Any other error reads as every command's failure does.
         return core::ErrorWithNumber(error);
     }
 }
 
-// Tells the user that a book's upgrade failed (and changed nothing).
+// Tells the user that a book's upgrade failed (and changed nothing); when
+// another copy of the program held the book, that is what is told.
 void reportUpgradeError(const core::UpgradeError& e) {
-    core::ShowCritical(
-        core::TranslateStr(QStringLiteral("frmAsetukset"),
-                           QStringLiteral("Tietokannan päivitys ohjelman nykyiseen muotoon ei onnistunut, "
-                                          "eikä tietokantaan tehty muutoksia.")) +
-        kCrLf + kCrLf + core::TranslateStr(QStringLiteral("frmAsetukset"), QStringLiteral("Vaihe")) +
-        QStringLiteral(" %1 (%2): %3 / %4").arg(e.step()).arg(e.stepName()).arg(e.number()).arg(e.engineText()));
+    const QString why = e.number() == dao::err::Locked
+                            ? bookInUseText()
+                            : core::TranslateStr(QStringLiteral("frmAsetukset"), QStringLiteral("Vaihe")) +
+                                  QStringLiteral(" %1 (%2): %3 / %4")
+                                      .arg(e.step())
+                                      .arg(e.stepName())
+                                      .arg(e.number())
+                                      .arg(e.engineText());
+    core::ShowCritical(core::TranslateStr(QStringLiteral("frmAsetukset"),
+                                          QStringLiteral("Tietokannan päivitys ohjelman nykyiseen muotoon ei onnistunut, "
+                                                         "eikä tietokantaan tehty muutoksia.")) +
+                       kCrLf + kCrLf + why);
 }
 
 enum class OnFailure { Repair, Report, Quiet };

@@ -8,11 +8,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 #include <gtest/gtest.h>
 
 #include <csignal>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
@@ -208,6 +210,40 @@ TEST_F(IniFileTest, BareNameIsTakenInTheProgramFolder) {
     EXPECT_FALSE(settings.Write(QString(), QStringLiteral("Tositteet")));
     EXPECT_EQ(settings.Read(QStringLiteral("Tositteet")), QString());
     sys::SetAppPath(QString());
+}
+
+// An ini file that is a symbolic link stays one: the write replaces the
+// file the system reads through it, wherever the link leads. A ".." in a
+// link's target after a folder that is a link leads to the parent of that
+// link's target, as the system takes it.
+TEST_F(IniFileTest, ALinkedFileIsWrittenWhereTheSystemReadsIt) {
+    for (const char* folder : {"conf", "app2", "real/app", "real/conf"}) ASSERT_TRUE(QDir(dir.path()).mkpath(folder));
+    ASSERT_EQ(::symlink("real/app", QFile::encodeName(dir.file(QStringLiteral("app"))).constData()), 0);
+    const struct {
+        const char* opened;  // the path the ini file is opened by
+        const char* link;    // the link made, and its target
+        QByteArray target;
+        const char* file;  // the file the system reads through it
+    } cases[] = {
+        {"app2/vevaravo.ini", "app2/vevaravo.ini", "../conf/a.ini", "conf/a.ini"},
+        {"app/vevaravo.ini", "real/app/vevaravo.ini", "../conf/v.ini", "real/conf/v.ini"},
+        {"abs.ini", "abs.ini", QFile::encodeName(dir.file(QStringLiteral("app/../conf/w.ini"))), "real/conf/w.ini"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.opened);
+        const QString link = dir.file(QString::fromLatin1(c.link)), opened = dir.file(QString::fromLatin1(c.opened));
+        ASSERT_EQ(::symlink(c.target.constData(), QFile::encodeName(link).constData()), 0);
+        writeBytes(opened, "[KOLVIO]\nLanguage=Suomi\n");
+        ini::cIniFile settings;
+        settings.FileName(opened);
+        settings.Section(QStringLiteral("KOLVIO"));
+        ASSERT_TRUE(settings.Write(QStringLiteral("Svenska"), QStringLiteral("Language")));
+        EXPECT_TRUE(QFileInfo(link).isSymLink());
+        EXPECT_EQ(fileBytes(dir.file(QString::fromLatin1(c.file))), "[KOLVIO]\nLanguage=Svenska\n");
+        // What the next start reads.
+        ini::cIniFile::ClearCache();
+        EXPECT_EQ(settings.Read(QStringLiteral("Language")), QStringLiteral("Svenska"));
+    }
 }
 
 TEST_F(IniFileTest, WriteThatCannotCompleteLeavesTheOldFile) {

@@ -237,6 +237,61 @@ TEST_F(SettingsSaveTest, ASaveKilledAtAnyWritePointStartsNextAsTheOneSaveOrTheOt
     EXPECT_GT(point, 4);
 }
 
+// Two copies of the program, started from one folder on one book, save
+// their settings at once: the other copy has written the book and is about
+// to write the ini file. This copy's save, which waits for the book only so
+// long, is refused with words; the ini file and the book hold the other
+// copy's save, and only that copy is told it saved.
+TEST_F(SettingsSaveTest, TwoCopiesSavingAtOnceLeaveOneCopysSaveWhole) {
+    core::DBCon().SuljeDB();
+    dao::DBEngine::setBusyTimeoutMs(300);
+    core::DBCon().AvaaDB();
+    ScriptedDialogs dialogs;
+    shell::frmAsetukset& w = open();
+    w.tVarmistus->setText(tmp.file(QStringLiteral("tämän varmistus")));
+    type(w.tEmail, QStringLiteral("tama@seura.example"));
+    const QString otherBackup = tmp.file(QStringLiteral("toisen varmistus")) + QDir::separator();
+    kvtest::PausedRun other("settingsSave", {app, otherBackup}, "replace");
+    ASSERT_EQ(other.pausedAt(), iniPath());
+    dialogs.expectMessage(QStringLiteral("Tietokannan päivitys ohjelman nykyiseen muotoon ei onnistunut, eikä "
+                                         "tietokantaan tehty muutoksia.\r\n\r\nToinen ohjelma, jossa sama kirjanpito "
+                                         "on auki, kirjoittaa kirjanpitoon juuri nyt. Yritä hetken kuluttua uudelleen."),
+                          Answer::OK);
+    QTest::mouseClick(w.cTallenna, Qt::LeftButton);
+    const bool thisSaved = closed();
+    const kvtest::KilledRun run = other.resume();
+    dao::DBEngine::setBusyTimeoutMs(5000);
+
+    EXPECT_FALSE(thisSaved);
+    EXPECT_EQ(run.lines, QList<QByteArray>{"tallennettu"}) << run.errors.toStdString();
+    EXPECT_EQ(readIni(QStringLiteral("DatabaseBackup")), otherBackup);
+    EXPECT_EQ(setting(book, QStringLiteral("Email")), QStringLiteral("uusi@seura.example"));
+}
+
+// A copy whose save was cut short between the book and the ini file leaves
+// its settings in the book. A second copy that had the book open saves
+// over them, and is cut short at the same step: the next start reads the
+// save before both whole.
+TEST_F(SettingsSaveTest, ASaveAfterAnotherCopysUnfinishedSaveKeepsTheLastWholeSave) {
+    ui::Forms::destroyAll();
+    core::DBCon().SuljeDB();
+    const QString earlierBackup = core::DatabaseBackup;
+    for (const char* copy : {"ensimmäinen", "toinen"}) {
+        kvtest::PausedRun run("settingsSave", {app, tmp.file(QString::fromUtf8(copy))}, "replace");
+        ASSERT_EQ(run.pausedAt(), iniPath());
+        run.kill();
+    }
+    core::resetGlobals();
+    ini::cIniFile::ClearCache();
+    {
+        ScriptedDialogs quiet;
+        main = &startUp();
+    }
+    EXPECT_EQ(core::DatabaseBackup, earlierBackup);
+    EXPECT_EQ(core::Email, QStringLiteral("rahastonhoitaja@seura.example"));
+    EXPECT_FALSE(core::VanhatMallit);
+}
+
 // An ini file that is a link to one kept elsewhere stays a link: the save
 // replaces the file it leads to, and a start clears the work files that an
 // interrupted write left beside that file.
