@@ -5,13 +5,20 @@
 #include "platform/sys/apppath.h"
 #include "platform/ui/placement.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
+#include <QThread>
 #include <QStringDecoder>
 #include <QWidget>
+#include <cerrno>
+#include <fcntl.h>
 #include <memory>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace ini {
@@ -153,6 +160,48 @@ std::shared_ptr<ParsedFile> load(const QString& path) {
     return pf;
 }
 
+// Another copy of the program may write the same file: each write reads
+// the file, changes it and replaces it while it holds this lock, taken on
+// the folder the file lies in (behind every link), so that no write puts
+// back what another copy's has just written. The system lets the lock go
+// when the process ends, however it ends. A lock another copy holds is
+// waited for a few seconds at most; on a file system without locks the
+// writes go on without one.
+class WriteLock {
+public:
+    explicit WriteLock(const QString& path) {
+        const QFileInfo file(path);
+        const QString real = file.exists() ? file.canonicalFilePath() : QString();
+        const QString folder = real.isEmpty() ? file.absoluteDir().canonicalPath() : QFileInfo(real).absolutePath();
+        if (folder.isEmpty()) return;  // no folder: the write fails by itself
+        fd_ = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd_ < 0) return;
+        const QDeadlineTimer deadline(kWaitMs);
+        for (;;) {
+            if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) return;
+            if (errno != EWOULDBLOCK && errno != EINTR) return;  // no locks here
+            if (deadline.hasExpired()) {
+                refused_ = true;
+                return;
+            }
+            QThread::msleep(1);
+        }
+    }
+    ~WriteLock() {
+        if (fd_ >= 0) ::close(fd_);  // lets the lock go
+    }
+    WriteLock(const WriteLock&) = delete;
+    WriteLock& operator=(const WriteLock&) = delete;
+
+    // Another copy held the lock for longer than a write takes.
+    bool refused() const { return refused_; }
+
+private:
+    static constexpr int kWaitMs = 5000;
+    int fd_ = -1;
+    bool refused_ = false;
+};
+
 // ---- window placement ----
 
 constexpr int kStateNormal = 0;
@@ -192,6 +241,8 @@ bool cIniFile::Write(const QList<std::pair<QString, QString>>& keysAndValues) {
     if (section_.contains(QLatin1Char('\n')) || section_.contains(QLatin1Char('\r'))) return false;
     for (const auto& kv : keysAndValues)
         if (kv.first.isEmpty()) return false;
+    const WriteLock lock(path_);
+    if (lock.refused()) return false;
     const auto current = load(path_);
 
     ParsedFile next;

@@ -63,6 +63,8 @@ public:
     // section or the key as needed. Returns false when nothing could be
     // stored (no file selected, an empty key, a section name with a line
     // break, or the file could not be written); the file is then unchanged.
+    // Another program's writes of the file, made so too, never come between
+    // this write's reading of the file and its replacement of it.
     bool Write(const QString& value, const QString& key);
     // Stores several keys of the selected section in one replacement of the
     // file, as Write does each: the file holds all of them or none.

@@ -4,9 +4,13 @@
 
 #include "platform/ini/inifile.h"
 #include "platform/sys/apppath.h"
+#include "support/child.h"
 #include "support/testenv.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QProcess>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
@@ -27,6 +31,25 @@ void writeBytes(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     f.write(bytes);
+}
+
+// Another copy of the program writing the file args[0]: a key of its own
+// for each write, "toinen1", "toinen2", ..., for the time args[1] (ms) from
+// when it tells on its output that it begins; at its end it tells how many.
+KV_TEST_CHILD(iniWrites) {
+    ini::cIniFile f;
+    f.FileName(args.value(0));
+    f.Section(QStringLiteral("FORMS"));
+    QFile out;
+    out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered);
+    out.write("alkaa\n");
+    out.flush();
+    const QDeadlineTimer until(args.value(1).toInt());
+    int n = 0;
+    while (!until.hasExpired())
+        if (!f.Write(QStringLiteral("1"), QStringLiteral("toinen%1").arg(++n))) return 1;
+    out.write(QByteArray::number(n) + '\n');
+    return 0;
 }
 
 class IniFileTest : public ::testing::Test {
@@ -193,6 +216,32 @@ TEST_F(IniFileTest, ReadsSeeWritesOfOtherObjectsAndOutsideChanges) {
     EXPECT_EQ(ini.Read(QStringLiteral("k")), QStringLiteral("three"));
     ASSERT_TRUE(QFile::remove(path));
     EXPECT_EQ(ini.Read(QStringLiteral("k"), QStringLiteral("gone")), QStringLiteral("gone"));
+}
+
+// Two copies of the program writing one file at the same time (window
+// placements, a settings save): no write puts back what the other has just
+// written, so every key each of them wrote is in the file at the end.
+TEST_F(IniFileTest, TwoCopiesWritingAtOnceLoseNoWriteOfEitherOne) {
+    QProcess other;
+    other.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--kv-child=iniWrites"), path, QStringLiteral("1500")});
+    ASSERT_TRUE(other.waitForReadyRead(20000));
+    ASSERT_EQ(other.readLine().trimmed(), "alkaa");
+    ini.Section(QStringLiteral("FORMS"));
+    const QDeadlineTimer until(1500);
+    int n = 0;
+    while (!until.hasExpired()) ASSERT_TRUE(ini.Write(QStringLiteral("1"), QStringLiteral("tama%1").arg(++n)));
+    ASSERT_TRUE(other.waitForFinished(20000));
+    ASSERT_EQ(other.exitCode(), 0);
+    const int others = other.readAll().trimmed().toInt();
+    ASSERT_GT(others, 10);
+    ini::cIniFile::ClearCache();
+    QStringList lost;
+    for (const auto& [prefix, count] : {std::pair{"tama", n}, std::pair{"toinen", others}})
+        for (int i = 1; i <= count; ++i)
+            if (ini.Read(QString::fromLatin1(prefix) + QString::number(i)) != QLatin1String("1"))
+                lost << QString::fromLatin1(prefix) + QString::number(i);
+    EXPECT_EQ(lost.size(), 0) << "first lost: " << lost.mid(0, 5).join(u' ').toStdString();
 }
 
 TEST_F(IniFileTest, BareNameIsTakenInTheProgramFolder) {
