@@ -19,6 +19,7 @@
 #include "shell/settings/frmasetukset.h"
 #include "statement_models/modelwindows.h"
 #include "statements/statementreports.h"
+#include "vouchers/tools/frmtositetarkistusvirheet.h"
 #include "vouchers/window/voucherwindows.h"
 
 namespace app {
@@ -27,6 +28,8 @@ void RegisterOpeners() {
     shell::RegisterDatabaseCommands();
     shell::RegisterOpener(QStringLiteral("frmAsetukset"), [] { ui::Forms::show<shell::frmAsetukset>(); });
     vouchers::RegisterVoucherWindows();
+    // Shown by start-up after a repair of the book that lost rows.
+    shell::RegisterOpener(QStringLiteral("frmTositeTarkistusVirheet"), [] { vouchers::ShowTositeTarkistusVirheet(); });
     statement_models::RegisterModelWindows();
     statements::RegisterStatementCommands();
     budget::RegisterBudgetWindows();

@@ -1,13 +1,17 @@
 #include "shell/bookrepair.h"
 
+#include "core/records/tosite.h"
+#include "core/settings.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "platform/dao/database.h"
 #include "platform/fso/fso.h"
 #include "platform/sys/mousecursor.h"
+#include "shell/openers.h"
 
 #include <QStringList>
 #include <optional>
+#include <set>
 
 namespace shell {
 
@@ -66,6 +70,9 @@ BookRepair RepairBook(const QString& path) {
     if (!r.earlierRepairCompleted) {
         try {
             r.report = dao::DBEngine::RepairDatabase(path, repaired);
+        } catch (const dao::RefusedDefinition& e) {
+            r.refusedDefinition = e.definition();
+            return r;
         } catch (const std::exception& e) {
             qWarning("repairing %s: %s", qPrintable(path), e.what());
             return r;
@@ -129,7 +136,7 @@ QString lossText(const dao::RepairReport& report, const QString& section) {
 
 }  // namespace
 
-bool RepairDamagedBook(const QString& path, const QString& section) {
+std::optional<dao::RepairReport> RepairDamagedBook(const QString& path, const QString& section) {
     core::ShowInfo(core::TranslateStr(section, QStringLiteral("Tietokanta on vioittunut edellisen käyttökerran "
                                                               "lopetuksen yhteydessä, yritän korjata tietokannan. "
                                                               "Odota hetki.")));
@@ -141,18 +148,26 @@ bool RepairDamagedBook(const QString& path, const QString& section) {
     }
     // One message of what came of it: how the repair ended, what it could
     // not bring over, what was done with the files of an earlier repair, and
-    // where the damaged book is. A whole repair that kept the damaged book
-    // under its usual name has nothing to tell.
+    // where the damaged book is.
     QStringList told;
     switch (r.result) {
     case BookRepair::Result::Repaired:
         if (r.earlierRepairCompleted)
             told << core::TranslateStr(section, QStringLiteral("Aiemmin keskeytynyt tietokannan korjaus saatiin "
                                                                "päätökseen."));
+        else if (r.report.whole())
+            told << core::TranslateStr(section, QStringLiteral("Tietokanta korjattiin, ja kaikki sen rivit saatiin "
+                                                               "korjattuun tietokantaan."));
         break;
     case BookRepair::Result::NotRepaired:
         told << core::TranslateStr(section, QStringLiteral("Tietokannan korjaus ei onnistunut. Palauta tietokanta "
                                                            "varmuuskopiolta ennen kuin jatkat Kolvion käyttöä."));
+        if (!r.refusedDefinition.isEmpty())
+            told << core::TranslateStr(section, QStringLiteral("Vioittuneessa tietokannassa on määritys, joka on "
+                                                               "muutakin kuin taulun, indeksin, näkymän tai "
+                                                               "herättimen luonti. Sitä ei tehty korjattuun "
+                                                               "tietokantaan:")) +
+                        kCrLf + r.refusedDefinition;
         break;
     case BookRepair::Result::DamagedNotKept:
         told << core::TranslateStr(section, QStringLiteral("Vioittuneen tietokannan uudelleen nimeäminen ei onnistu."));
@@ -170,7 +185,54 @@ bool RepairDamagedBook(const QString& path, const QString& section) {
         told << core::TranslateStr(section, QStringLiteral("Vioittunut tietokanta on tallessa nimellä:")) + kCrLf +
                     r.damagedKeptAs;
     if (!told.isEmpty()) core::ShowInfo(told.join(kCrLf + kCrLf));
-    return r.result == BookRepair::Result::Repaired;
+    if (r.result != BookRepair::Result::Repaired) return std::nullopt;
+    return r.report;
+}
+
+namespace {
+
+// The values that the indexes of a column of table hold of the rows the
+// repair lost.
+QStringList knownOfLost(const dao::RepairReport& report, const QString& table, const QString& column) {
+    for (const dao::RepairReport::Loss& loss : report.lost) {
+        if (loss.table.compare(table, Qt::CaseInsensitive) != 0) continue;
+        for (const auto& [name, values] : loss.known)
+            if (name.compare(column, Qt::CaseInsensitive) == 0) return values;
+    }
+    return {};
+}
+
+// The book's own voucher numbers (0 and up), ascending, after a text.
+QString numbersText(const QString& text, const std::set<long>& numbers) {
+    QStringList list;
+    for (long n : numbers)
+        if (n >= 0) list << QString::number(n);
+    return list.isEmpty() ? QString() : text + u' ' + list.join(QStringLiteral(", "));
+}
+
+}  // namespace
+
+void TellWhatTheRepairLost(const dao::RepairReport& report, dao::Database& db, const QString& section) {
+    // A lost voucher's number is in the index of the numbers; a lost entry's
+    // voucher in the index of the entries' vouchers.
+    std::set<long> lostVouchers, lostEntries;
+    for (const QString& numero : knownOfLost(report, QStringLiteral("to"), QStringLiteral("toNumero")))
+        lostVouchers.insert(numero.toLong());
+    for (const QString& id : knownOfLost(report, QStringLiteral("vi"), QStringLiteral("vitoID"))) {
+        core::cTosite tosite;
+        if (tosite.Read(id.toLong())) lostEntries.insert(tosite.Numero());
+    }
+    QStringList told;
+    told << numbersText(core::TranslateStr(section, QStringLiteral("Korjatusta tietokannasta puuttuvat tositteet "
+                                                                   "(tositteen no):")),
+                        lostVouchers)
+         << numbersText(core::TranslateStr(section, QStringLiteral("Korjatusta tietokannasta puuttuu vientejä "
+                                                                   "näiltä tositteilta (tositteen no):")),
+                        lostEntries);
+    told.removeAll(QString());
+    if (!told.isEmpty()) core::ShowInfo(told.join(kCrLf + kCrLf));
+    // In another year than the book's, every voucher would be a finding.
+    if (core::TilikausiEnnallaan(db)) RunOpener(QStringLiteral("frmTositeTarkistusVirheet"));
 }
 
 }  // namespace shell

@@ -22,6 +22,7 @@
 #include "platform/dao/database.h"
 
 #include <QString>
+#include <optional>
 
 namespace shell {
 
@@ -43,15 +44,29 @@ struct BookRepair {
     QString setAsideAs;
     // What the repair could not bring over from the damaged book.
     dao::RepairReport report;
+    // A definition of the damaged book that the repair would not make again
+    // (see dao::RefusedDefinition), as "table tl"; the book is not repaired.
+    QString refusedDefinition;
 };
 
 // Repairs the damaged book at path as above. Shows nothing.
 BookRepair RepairBook(const QString& path);
 
 // The whole repair as the user sees it: the notice that the book is being
-// repaired, the repair under the hourglass, and what came of it, each text
-// translated in section (the window that asked). True when the repaired
-// copy took the book's name.
-bool RepairDamagedBook(const QString& path, const QString& section);
+// repaired, the repair under the hourglass, and what came of it (that the
+// book was repaired whole, or what it lost, and where the damaged book is
+// kept; or why it was not repaired), each text translated in section (the
+// window that asked). The repair's report when the repaired copy took the
+// book's name; nothing when not.
+std::optional<dao::RepairReport> RepairDamagedBook(const QString& path, const QString& section);
+
+// After a repair that lost rows, once the repaired book is open and brought
+// to the current layout (db): the vouchers of the year whose rows the
+// repair lost, by number (those lost themselves, and those still in the
+// book that lost entries), and then, when the book's own financial year is
+// the one in use, the voucher check's findings window (the opener
+// "frmTositeTarkistusVirheet"), where the vouchers that no longer balance
+// stand. Texts translated in section.
+void TellWhatTheRepairLost(const dao::RepairReport& report, dao::Database& db, const QString& section);
 
 }  // namespace shell

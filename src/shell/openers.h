@@ -11,7 +11,9 @@
 //   windows, opened not modal unless said: "frmNewTulosJaTase",
 //     "frmTilitNew", "frmKustannuspaikat", "frmBudjetti", "frmAsetukset",
 //     "frmBackup", "frmBackupRestore", "frmBackupManagement",
-//     "frmService" (modal: the opener shows it modally);
+//     "frmService" (modal: the opener shows it modally),
+//     "frmTositeTarkistusVirheet" (the voucher check's findings, which
+//     start-up shows after a repair of the book that lost rows);
 //   commands that are no window of their own, by their menu item:
 //     "mVarmistus", "mPalautus" (backup into a folder and its restore),
 //     "mMuokkaaTietokantaa" (the maintenance console),

@@ -104,8 +104,9 @@ void offerToClearReadOnly() {
 // Steps 11 and 12: opens the configured book, or the default one when the
 // user agrees, and deals with the failures. A null database when no book is
 // open at the end; pathChanged tells that the default book took the place
-// of the configured one.
-dao::Database openAssociationBook(frmMain& main, bool& pathChanged) {
+// of the configured one, and repaired holds the report of a repair that
+// mended the book on the way.
+dao::Database openAssociationBook(frmMain& main, bool& pathChanged, std::optional<dao::RepairReport>& repaired) {
     dao::Database db;
     OpenResult result;
     if (core::DatabasePath.isEmpty()) {
@@ -149,10 +150,25 @@ dao::Database openAssociationBook(frmMain& main, bool& pathChanged) {
         case dao::err::UnrecognizedFormat:
         case dao::err::CannotOpenDatabase:
             // Only a file the engine cannot read as a book counts as damaged.
-            // The repaired book is opened at the next start; a book that
-            // could not be repaired is not worked on in this run.
-            if (!RepairDamagedBook(core::DatabasePath, QStringLiteral("frmMain")))
-                main.SetUnusableBook(core::DatabasePath);
+            // The repaired book is opened at once as any book is, so that
+            // the run goes on with its layout and settings; a book that
+            // could not be repaired, or that a repair could not make
+            // readable, is not worked on in this run.
+            if (!repaired) {
+                repaired = RepairDamagedBook(core::DatabasePath, QStringLiteral("frmMain"));
+                if (repaired) {
+                    result = openBook(db);
+                    continue;
+                }
+            } else {
+                // The repaired book passed the full check before it took the
+                // book's name: it is not repaired over and over.
+                core::ShowInfo(core::TranslateStr(QStringLiteral("frmMain"),
+                                                  QStringLiteral("Tietokannan korjaus ei onnistunut. Palauta "
+                                                                 "tietokanta varmuuskopiolta ennen kuin jatkat "
+                                                                 "Kolvion käyttöä.")));
+            }
+            main.SetUnusableBook(core::DatabasePath);
             return {};
         default:
             core::ShowInfo(
@@ -312,8 +328,10 @@ void frmMain::Load() {
     // 11-13. Open, upgrade, settings.
     dao::Database db;
     bool pathChanged = false;
-    step("opening the book", [&] { db = openAssociationBook(*this, pathChanged); });
-    if (!db.isNull() && db.isOpen()) upgradeAndLoadSettings(*this, db, pathChanged);
+    std::optional<dao::RepairReport> repaired;
+    step("opening the book", [&] { db = openAssociationBook(*this, pathChanged, repaired); });
+    const bool opened = !db.isNull() && db.isOpen();
+    if (opened) upgradeAndLoadSettings(*this, db, pathChanged);
     // 14. The cost-centre button follows the setting (it starts enabled).
     if (!core::Kustannuspaikat) cKustannuspaikat->setEnabled(false);
     // 15-16. Caption, the window shown, its placement restored.
@@ -322,6 +340,10 @@ void frmMain::Load() {
     raise();
     activateWindow();
     step("window placement", [this] { core::LoadFormPosition(this); });
+    // What a repair on the way lost, over the window that now works on the
+    // repaired book.
+    if (opened && repaired && !repaired->whole())
+        step("what the repair lost", [&] { TellWhatTheRepairLost(*repaired, db, QStringLiteral("frmMain")); });
     // 17. Later work reaches the book through the shared connection.
     step("closing the start-up connection", [&] { db.Close(); });
     // 18. The demo book's notice.

@@ -154,7 +154,10 @@ sqlite3* openPrivate(const QString& path, bool readOnly) {
 }
 
 // VACUUM INTO a file; the statement takes the file name as a bound value.
+// The engine writes the copy through a database it attaches for it: this
+// statement alone may attach one (see guardAgainstTheBook).
 int vacuumInto(sqlite3* h, const QString& file) {
+    sqlite3_limit(h, SQLITE_LIMIT_ATTACHED, 1);
     sqlite3_stmt* s = nullptr;
     int rc = sqlite3_prepare_v2(h, "VACUUM INTO ?1", -1, &s, nullptr);
     if (rc == SQLITE_OK) {
@@ -165,6 +168,7 @@ int vacuumInto(sqlite3* h, const QString& file) {
         else rc = sqlite3_extended_errcode(h);
     }
     sqlite3_finalize(s);
+    sqlite3_limit(h, SQLITE_LIMIT_ATTACHED, 0);
     return rc;
 }
 
@@ -225,6 +229,22 @@ void setBusyWait(sqlite3* h, int ms) {
     sqlite3_busy_handler(h, waitForBook, reinterpret_cast<void*>(static_cast<std::intptr_t>(ms)));
 }
 
+// A book can come from anyone: what the texts it holds (its views,
+// triggers, defaults and checks, and the definitions the engine reads of it)
+// can do on a connection of the program is no more than read and write that
+// book. No statement attaches another file (the program's own compaction
+// lifts this for its one statement), the book's texts call only functions
+// without side effects, and, when defensive, the book's definitions cannot
+// be written as rows. The rebuild of a damaged book reads the damaged one's
+// definitions as rows, on a connection that writes nothing into it: that
+// one alone is not defensive.
+void guardAgainstTheBook(sqlite3* h, bool defensive) {
+    sqlite3_limit(h, SQLITE_LIMIT_ATTACHED, 0);
+    sqlite3_db_config(h, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
+    sqlite3_db_config(h, SQLITE_DBCONFIG_ENABLE_LOAD_EXTENSION, 0, nullptr);
+    if (defensive) sqlite3_db_config(h, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
+}
+
 }  // namespace
 
 sqlite3* openHandle(const QString& path, int flags, int busyMs) {
@@ -235,6 +255,7 @@ sqlite3* openHandle(const QString& path, int flags, int busyMs) {
         openFailure(rc, path);
     }
     sqlite3_extended_result_codes(h, 1);
+    guardAgainstTheBook(h, true);
     setBusyWait(h, busyMs);
     registerFunctions(h);
     // A commit deletes the journal and then syncs the folder: until the
@@ -393,7 +414,9 @@ bool bindAndStep(sqlite3_stmt* s, const QString& kind, const QString& name, cons
 
 // The mark of a repaired copy: the damaged file it was made from, and what
 // it could not bring over. Rows of kind "file" give the file's state, rows
-// of kind "lost" a table and its lost rows ("+" after a least number).
+// of kind "lost" a table and its lost rows ("+" after a least number), rows
+// of kind "known" a table and one value its indexes hold of a lost row (the
+// column, a tab and the value).
 bool writeRepairMark(sqlite3* h, const FileState& damaged, const RepairReport& report) {
     const QByteArray table = kRepairMarkTable.toUtf8();
     if (run(h, "BEGIN") != SQLITE_OK) return false;
@@ -407,9 +430,13 @@ bool writeRepairMark(sqlite3* h, const FileState& damaged, const RepairReport& r
          bindAndStep(s, file, QStringLiteral("size"), QString::number(damaged.size)) &&
          bindAndStep(s, file, QStringLiteral("modified"), QString::number(damaged.modified)) &&
          bindAndStep(s, file, QStringLiteral("sha256"), QString::fromLatin1(damaged.sha256));
-    for (const RepairReport::Loss& loss : report.lost)
+    for (const RepairReport::Loss& loss : report.lost) {
         ok = ok && bindAndStep(s, QStringLiteral("lost"), loss.table,
                                QString::number(loss.rows) + (loss.atLeast ? QStringLiteral("+") : QString()));
+        for (const auto& [column, values] : loss.known)
+            for (const QString& value : values)
+                ok = ok && bindAndStep(s, QStringLiteral("known"), loss.table, column + u'\t' + value);
+    }
     sqlite3_finalize(s);
     ok = ok && run(h, "COMMIT") == SQLITE_OK;
     if (!ok) run(h, "ROLLBACK");
@@ -431,7 +458,15 @@ std::optional<std::pair<FileState, RepairReport>> readRepairMark(sqlite3* h) {
         const QString kind = column(0), name = column(1), value = column(2);
         if (kind == QLatin1String("lost")) {
             const bool atLeast = value.endsWith(u'+');
-            report.lost.push_back({name, (atLeast ? value.chopped(1) : value).toLongLong(), atLeast});
+            report.lost.push_back({name, (atLeast ? value.chopped(1) : value).toLongLong(), atLeast, {}});
+        } else if (kind == QLatin1String("known")) {
+            // After its table's "lost" row.
+            const qsizetype tab = value.indexOf(u'\t');
+            if (report.lost.empty() || report.lost.back().table != name || tab < 0) continue;
+            auto& known = report.lost.back().known;
+            const QString column = value.left(tab);
+            if (known.empty() || known.back().first != column) known.emplace_back(column, QStringList());
+            known.back().second << value.mid(tab + 1);
         } else if (name == QLatin1String("path")) {
             file.path = value;
         } else if (name == QLatin1String("size")) {
@@ -477,6 +512,7 @@ RepairReport DBEngine::RepairDatabase(const QString& path, const QString& target
         openFailure(rc, path);
     }
     sqlite3_extended_result_codes(src, 1);
+    guardAgainstTheBook(src, false);
     sqlite3_busy_timeout(src, 1000);
     registerFunctions(src);
     // The first read rolls back what an interrupted write left behind, also

@@ -309,11 +309,29 @@ struct RepairReport {
         QString table;
         std::int64_t rows = 0;  // rows that could not be read (or written)
         bool atLeast = false;   // there may be more than rows: nothing counted them all
+        // What the table's indexes still hold of the rows that could not be
+        // read: each column that an index read through holds, with its
+        // values (as text) in those rows, in the order of the rows' keys
+        // (a row whose value is Null gives none).
+        std::vector<std::pair<QString, QStringList>> known;
     };
     // One entry for each table that lost rows, in the book's order; empty
     // when every row of every table came over.
     std::vector<Loss> lost;
     bool whole() const { return lost.empty(); }
+};
+
+// Raised (with the number CannotOpenDatabase) by a repair that will not make
+// a definition of the damaged book again: one whose stored text is not the
+// one statement of its kind that the engine itself would read of it.
+class RefusedDefinition : public DaoError {
+public:
+    explicit RefusedDefinition(QString definition);
+    // What the definition defines, as "table tl".
+    const QString& definition() const { return definition_; }
+
+private:
+    QString definition_;
 };
 
 class DBEngine {
@@ -342,7 +360,10 @@ public:
     // The report tells what could not be brought over. The copy carries a
     // mark naming the damaged file as it was read (see RepairOf).
     // UnrecognizedFormat for a file that is no book, CannotOpenDatabase when
-    // not even the book's definitions can be read.
+    // not even the book's definitions can be read, RefusedDefinition when one
+    // of them is not the one statement of its kind (CREATE TABLE, INDEX,
+    // VIEW or TRIGGER) that the engine reads of it. No text the book holds
+    // is run as more than that.
     static RepairReport RepairDatabase(const QString& path, const QString& target);
     // The report of the repair that wrote copy, when copy is whole and was
     // made by RepairDatabase from the file at path exactly as that file is

@@ -19,6 +19,7 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QRegularExpression>
 #include <algorithm>
 #include <limits>
 #include <optional>
@@ -70,6 +71,8 @@ QString text(sqlite3_stmt* s, int column) {
     raise(err::CannotOpenDatabase, what);
 }
 
+// Runs one of the rebuild's own statements on the new book; never a text
+// read from the damaged one (see makeDefinition).
 void runOrFail(sqlite3* db, const QByteArray& sql) {
     if (sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
         cannotRebuild(db, QString::fromUtf8(sql.left(200)));
@@ -78,6 +81,52 @@ void runOrFail(sqlite3* db, const QByteArray& sql) {
 struct SchemaEntry {
     QString type, name, table, sql;
 };
+
+// Whether a stored definition begins as the engine writes one of its kind:
+// CREATE TABLE, CREATE [UNIQUE] INDEX, CREATE VIEW or CREATE TRIGGER.
+bool createsItsKind(const SchemaEntry& e) {
+    const auto beginning = [](const char* pattern) {
+        return QRegularExpression(QLatin1String(pattern), QRegularExpression::CaseInsensitiveOption);
+    };
+    static const QHash<QString, QRegularExpression> kinds = {
+        {QStringLiteral("table"), beginning("^CREATE\\s+TABLE\\s")},
+        {QStringLiteral("index"), beginning("^CREATE\\s+(UNIQUE\\s+)?INDEX\\s")},
+        {QStringLiteral("view"), beginning("^CREATE\\s+VIEW\\s")},
+        {QStringLiteral("trigger"), beginning("^CREATE\\s+TRIGGER\\s")},
+    };
+    const auto kind = kinds.constFind(e.type);
+    return kind != kinds.constEnd() && kind->match(e.sql).hasMatch();
+}
+
+[[noreturn]] void refuse(const SchemaEntry& e) {
+    qWarning("rebuilding a damaged book: refused the definition of %s %s", qPrintable(e.type), qPrintable(e.name));
+    throw RefusedDefinition(e.type + u' ' + e.name);
+}
+
+// Makes one definition of the damaged book again in the new book. The
+// engine itself reads only the first statement of a stored definition; so
+// does the rebuild, and only when that statement is the whole text and of
+// the kind its row names. Anything after it would run on the new book's
+// connection, and could reach any file (a book can come from anyone):
+// such a definition, or one of another kind, is refused, and the rebuild
+// with it.
+void makeDefinition(sqlite3* dst, const SchemaEntry& e) {
+    if (!createsItsKind(e)) refuse(e);
+    const QByteArray sql = e.sql.toUtf8();
+    const char* tail = nullptr;
+    sqlite3_stmt* s = nullptr;
+    if (sqlite3_prepare_v2(dst, sql.constData(), int(sql.size()), &s, &tail) != SQLITE_OK || !s) {
+        sqlite3_finalize(s);
+        cannotRebuild(dst, e.name);
+    }
+    if (!QByteArrayView(tail, sql.constData() + sql.size() - tail).trimmed().isEmpty()) {
+        sqlite3_finalize(s);
+        refuse(e);
+    }
+    const int rc = sqlite3_step(s);
+    sqlite3_finalize(s);
+    if (rc != SQLITE_DONE) cannotRebuild(dst, e.name);
+}
 
 // The damaged book's definitions, in the order they were made.
 std::vector<SchemaEntry> readSchema(sqlite3* src) {
@@ -115,6 +164,53 @@ IndexKeys indexKeys(sqlite3* src, const QString& table, const std::vector<Schema
     }
     std::sort(out.keys.begin(), out.keys.end());
     out.keys.erase(std::unique(out.keys.begin(), out.keys.end()), out.keys.end());
+    return out;
+}
+
+// The columns an index is made of; none when one of them is an expression.
+QStringList indexColumns(sqlite3* src, const QString& index) {
+    Statement s(src, "PRAGMA index_info(" + quoted(index) + ')');
+    QStringList columns;
+    while (s.ok() && sqlite3_step(s) == SQLITE_ROW) {
+        if (sqlite3_column_int(s, 1) < 0) return {};
+        columns << text(s, 2);
+    }
+    return columns;
+}
+
+// What the table's indexes still hold of the rows of the keys lost
+// (sorted): each column that an index read through holds, with its values
+// in those rows, in key order. The indexes alone are read.
+std::vector<std::pair<QString, QStringList>> knownOf(sqlite3* src, const QString& table,
+                                                     const std::vector<SchemaEntry>& schema,
+                                                     const std::vector<std::int64_t>& lost) {
+    std::vector<std::pair<QString, QStringList>> out;
+    for (const SchemaEntry& e : schema) {
+        if (e.type != QLatin1String("index") || e.table.compare(table, Qt::CaseInsensitive) != 0) continue;
+        const QStringList columns = indexColumns(src, e.name);
+        if (columns.isEmpty()) continue;
+        QByteArray list;
+        for (const QString& c : columns) list += ", " + quoted(c);
+        Statement s(src, "SELECT rowid" + list + " FROM " + quoted(table) + " INDEXED BY " + quoted(e.name));
+        if (!s.ok()) continue;
+        std::vector<std::vector<std::pair<std::int64_t, QString>>> values(size_t(columns.size()));
+        int rc;
+        while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
+            const std::int64_t key = sqlite3_column_int64(s, 0);
+            if (!std::binary_search(lost.begin(), lost.end(), key)) continue;
+            for (int i = 0; i < int(columns.size()); ++i)
+                if (sqlite3_column_type(s, i + 1) != SQLITE_NULL) values[size_t(i)].emplace_back(key, text(s, i + 1));
+        }
+        if (rc != SQLITE_DONE) continue;
+        for (int i = 0; i < int(columns.size()); ++i) {
+            const auto known = [&](const auto& c) { return c.first.compare(columns[i], Qt::CaseInsensitive) == 0; };
+            if (values[size_t(i)].empty() || std::any_of(out.begin(), out.end(), known)) continue;
+            std::sort(values[size_t(i)].begin(), values[size_t(i)].end());
+            QStringList held;
+            for (const auto& kv : values[size_t(i)]) held << kv.second;
+            out.emplace_back(columns[i], held);
+        }
+    }
     return out;
 }
 
@@ -303,11 +399,15 @@ TableCopy plainCopy(sqlite3* src, sqlite3* dst, const QString& table) {
 }
 
 // What a table lost: nothing when every row was read and written.
-std::optional<RepairReport::Loss> lossOf(const QString& table, const TableCopy& copy) {
-    RepairReport::Loss loss{table, copy.notWritten, false};
+std::optional<RepairReport::Loss> lossOf(sqlite3* src, const QString& table, const std::vector<SchemaEntry>& schema,
+                                         const TableCopy& copy) {
+    RepairReport::Loss loss{table, copy.notWritten, false, {}};
     if (copy.unreadable) {
+        std::vector<std::int64_t> unread;
         for (std::int64_t key : copy.indexes.keys)
-            if (!std::binary_search(copy.read.begin(), copy.read.end(), key)) ++loss.rows;
+            if (!std::binary_search(copy.read.begin(), copy.read.end(), key)) unread.push_back(key);
+        loss.rows += std::int64_t(unread.size());
+        if (!unread.empty()) loss.known = knownOf(src, table, schema, unread);
         // Without an index read through, some rows may not be counted; a
         // page that cannot be read held one row at least.
         loss.atLeast = !copy.indexes.complete;
@@ -359,6 +459,13 @@ int pragmaValue(sqlite3* db, const char* pragma) {
 
 }  // namespace
 
+RefusedDefinition::RefusedDefinition(QString definition)
+    : DaoError(err::CannotOpenDatabase,
+               QStringLiteral("Vioittuneen tietokannan määritystä %1 ei tehty korjattuun tietokantaan: se ei ole "
+                              "pelkkä taulun, indeksin, näkymän tai herättimen luonti.")
+                   .arg(definition)),
+      definition_(std::move(definition)) {}
+
 RepairReport salvageInto(sqlite3* src, sqlite3* dst) {
     const std::vector<SchemaEntry> schema = readSchema(src);
     // The new book's pages and header as the damaged one's, set before
@@ -370,18 +477,16 @@ RepairReport salvageInto(sqlite3* src, sqlite3* dst) {
     runOrFail(dst, "BEGIN");
 
     for (const SchemaEntry& e : schema)
-        if (e.type == QLatin1String("table") && !e.sql.isEmpty() && !isEngineTable(e.name))
-            runOrFail(dst, e.sql.toUtf8());
+        if (e.type == QLatin1String("table") && !e.sql.isEmpty() && !isEngineTable(e.name)) makeDefinition(dst, e);
 
     RepairReport report;
     QHash<QString, std::int64_t> highest = readSequences(src);
     for (const SchemaEntry& e : schema) {
         if (e.type != QLatin1String("table") || e.sql.isEmpty() || isEngineTable(e.name)) continue;
-        if (e.sql.startsWith(QLatin1String("CREATE VIRTUAL"), Qt::CaseInsensitive)) continue;
         const std::int64_t sequence = highest.value(e.name.toLower(), kFirstKey);
         KeyedCopy keyed(src, dst, e.name, schema, sequence);
         const TableCopy copy = keyed.keyed() ? keyed.run() : plainCopy(src, dst, e.name);
-        if (const auto loss = lossOf(e.name, copy)) report.lost.push_back(*loss);
+        if (const auto loss = lossOf(src, e.name, schema, copy)) report.lost.push_back(*loss);
         std::int64_t top = copy.read.empty() ? kFirstKey : copy.read.back();
         if (!copy.indexes.keys.empty()) top = std::max(top, copy.indexes.keys.back());
         if (top > highest.value(e.name.toLower(), kFirstKey)) highest.insert(e.name.toLower(), top);
@@ -390,11 +495,10 @@ RepairReport salvageInto(sqlite3* src, sqlite3* dst) {
 
     // The indexes made anew from the rows, then the views and triggers.
     for (const SchemaEntry& e : schema)
-        if (e.type == QLatin1String("index") && !e.sql.isEmpty() && !isEngineTable(e.table))
-            runOrFail(dst, e.sql.toUtf8());
+        if (e.type == QLatin1String("index") && !e.sql.isEmpty() && !isEngineTable(e.table)) makeDefinition(dst, e);
     for (const SchemaEntry& e : schema)
         if ((e.type == QLatin1String("view") || e.type == QLatin1String("trigger")) && !e.sql.isEmpty())
-            runOrFail(dst, e.sql.toUtf8());
+            makeDefinition(dst, e);
     runOrFail(dst, "COMMIT");
     return report;
 }

@@ -226,6 +226,25 @@ TEST(BookFileTest, CompactAndRepair) {
     EXPECT_FALSE(QFile::exists(bad + "2"));
 }
 
+// No statement on a book reaches another file, and the book's own texts
+// call the program's functions still.
+TEST(BookFileTest, NoStatementOnABookAttachesAnotherFile) {
+    kvtest::TempDir dir;
+    const QString path = dir.file("kirja.mdb"), other = dir.file("muu.mdb");
+    makeBook(path);
+    Database db = DBEngine::OpenDatabase(path);
+    EXPECT_THROW(db.Execute("VACUUM INTO '" + other + "'"), DaoError);
+    EXPECT_FALSE(QFile::exists(other));
+    db.createQueryDef("isot", "SELECT UCase(tNimi) AS iso FROM t");
+    Recordset rs = db.OpenRecordset("SELECT iso FROM isot ORDER BY iso", RecordsetType::Snapshot);
+    EXPECT_EQ(rs.value(0).toString(), QStringLiteral("RIVI 0"));
+    rs.Close();
+    db.Close();
+    // The compaction's copy is attached by the compaction alone.
+    DBEngine::CompactDatabase(path, other);
+    EXPECT_EQ(openError(other), 0);
+}
+
 // A compaction as a backup runs it; prints "tiivistetty" when it is done.
 KV_TEST_CHILD(compaction) {
     DBEngine::CompactDatabase(args.value(0), args.value(1));
