@@ -187,14 +187,16 @@ void remakeQuery(dao::Database& db, const QString& name) {
         if (q.name == name) db.createQueryDef(q.name, q.sql);
 }
 
-}  // namespace
+// One step of the upgrade: its name, told when it fails, and its work.
+struct Step {
+    QString name;
+    std::function<void()> run;
+};
 
-void UpdateDatabase(dao::Database& db) {
-    struct Step {
-        QString name;
-        std::function<void()> run;
-    };
-    const std::vector<Step> steps = {
+// The upgrade's steps in their order; each finds what is there already and
+// does only what is missing.
+std::vector<Step> upgradeSteps(dao::Database& db) {
+    return {
         {"vi.viPaatosvienti", [&] { addField(db, "vi", "viPaatosvienti", FieldType::Boolean, true); }},
         {"viE.viEPaatosvienti", [&] { addField(db, "viE", "viEPaatosvienti", FieldType::Boolean, true); }},
         {"to.toPaatostosite", [&] { addField(db, "to", "toPaatostosite", FieldType::Boolean, true); }},
@@ -276,6 +278,12 @@ void UpdateDatabase(dao::Database& db) {
          }},
         {"TableDefs.Refresh", [&] { db.refreshTableDefs(); }},
     };
+}
+
+}  // namespace
+
+void UpdateDatabase(dao::Database& db) {
+    const std::vector<Step> steps = upgradeSteps(db);
     try {
         db.BeginTrans();
     } catch (const dao::DaoError& e) {

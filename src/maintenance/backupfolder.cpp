@@ -56,6 +56,111 @@ QString BackupTarget(const QString& folder, const QString& bookPath) {
     return fso::BuildPath(folder, fso::GetFileName(bookPath));
 }
 
+namespace {
+
+// Before the copy: a damaged book must not take the place of the last good
+// copy, the one the user would restore from. A book that cannot be read
+// for another reason (missing, held by another program) is told by the
+// copy. False (told) when the book is damaged.
+bool bookIsSound(const QString& book) {
+    try {
+        dao::DBEngine::CheckIntegrity(book);
+    } catch (const dao::DaoError& e) {
+        if (e.number() == dao::err::CannotOpenDatabase || e.number() == dao::err::UnrecognizedFormat) {
+            core::ShowCritical(
+                core::TranslateStr(QStringLiteral("frmMain"),
+                                   QStringLiteral("Tietokanta on vioittunut, joten sitä ei kopioitu varmuuskopioksi eikä "
+                                                  "uudelleenjärjestetty. Aiempi varmuuskopio on tallella.")) +
+                u'\n' + e.description());
+            return false;
+        }
+    }
+    return true;
+}
+
+// Step 1: the copy into the backup folder, replacing an earlier one whole.
+// False (told) when it could not be made.
+bool copyIntoBackupFolder(const QString& book, const QString& target) {
+    try {
+        // The program's own default folder is made when it is missing, with
+        // the folders above it: on a fresh desktop not even the documents
+        // folder may be there yet. A folder the user chose is never made:
+        // a missing one is a drive not attached or a mistyped name, and the
+        // copy is refused. Without a folder the copy would land wherever the
+        // program runs.
+        if (core::DatabaseBackup.trimmed().isEmpty())
+            throw fso::Error(fso::err::PathNotFound, QStringLiteral("Path not found"));
+        const QString folder = fso::GetParentFolderName(target);
+        if (!fso::FolderExists(folder) && isDefaultBackupFolder(core::DatabaseBackup)) EnsureFolder(folder);
+        fso::CopyFile(book, target, true);
+        letEventsRun();
+        return true;
+    } catch (...) {
+        // Any failure of the copy (no folder, no room, no rights): the book
+        // was not copied, and the user is told to check the folders.
+        letEventsRun();
+        core::ShowCritical(
+            core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral("Tietokantaa ei voida kopioida ")) + u'\n' +
+            core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral("hakemistosta: ")) + book + u'\n' +
+            core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral("hakemistoon: ")) + target + QStringLiteral("\n\n") +
+            core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral("Tarkista asetuksista tietokanta ja varmistushakemistot!")) +
+            u'\n' + core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral("Yritä tämän jälkeen uudestaan.")));
+        return false;
+    }
+}
+
+// Step 2: the compacted copy beside the book under temporary; one left by
+// an earlier run goes. False (told) when the compaction failed.
+bool compactBesideBook(const QString& book, const QString& temporary) {
+    if (fso::FileExists(temporary) && fso::FileExists(book)) {
+        try {
+            fso::DeleteFile(temporary);
+        } catch (const fso::Error&) {
+            // A leftover that cannot go makes the compaction below fail, and that
+            // failure is told.
+        }
+    }
+    try {
+        dao::DBEngine::CompactDatabase(book, temporary);
+        letEventsRun();
+        return true;
+    } catch (...) {
+        // The compaction failed: the book is as it was, and the user is told.
+        letEventsRun();
+        core::ShowCritical(core::TranslateStr(QStringLiteral("frmMain"),
+                                              QStringLiteral("Tietokannan uudelleenjärjestely ei onnistunut. Palauta "
+                                                             "tietokanta varmuuskopiolta ennen kuin jatkat Kolvion käyttöä.")) +
+                           u'\n' + core::ErrorText(std::current_exception()));
+        return false;
+    }
+}
+
+// Step 3: the book as it was is kept as X.md3, replacing the one of the
+// last backup. It gets the name as a second name (or a copy), so that the
+// book's own name never stands empty. False (told) when it could not be.
+bool keepBookAsItWas(const QString& book) {
+    const QString old = CompanionPath(book, u'3');
+    bool kept = false;
+    try {
+        if (fso::FileExists(old)) {
+            fso::DeleteFile(old);
+            letEventsRun();
+        }
+        fso::LinkOrCopyFile(book, old);
+        kept = true;
+    } catch (...) {
+        // The earlier book could not be kept beside the book: kept stays
+        // false, and the user is told.
+    }
+    letEventsRun();
+    if (!kept)
+        core::ShowCritical(core::TranslateStr(QStringLiteral("frmMain"),
+                                              QStringLiteral("Tietokannan uudelleen nimeäminen ei onnistu.")));
+    return kept;
+}
+
+}  // namespace
+
 void mVarmistusClick() {
     // The open windows store what they hold first, and read the book again
     // when the command ends.
@@ -75,95 +180,9 @@ void mVarmistusClick() {
     const QString target = BackupTarget(core::DatabaseBackup, book);
     fso::RemoveLeftoverWorkFiles(fso::GetParentFolderName(target), book);
 
-    // Before the copy: a damaged book must not take the place of the last
-    // good copy, the one the user would restore from. A book that cannot be
-    // read for another reason (missing, held by another program) is told
-    // by the copy.
-    try {
-        dao::DBEngine::CheckIntegrity(book);
-    } catch (const dao::DaoError& e) {
-        if (e.number() == dao::err::CannotOpenDatabase || e.number() == dao::err::UnrecognizedFormat) {
-            core::ShowCritical(
-                core::TranslateStr(QStringLiteral("frmMain"),
-                                   QStringLiteral("Tietokanta on vioittunut, joten sitä ei kopioitu varmuuskopioksi eikä "
-                                                  "uudelleenjärjestetty. Aiempi varmuuskopio on tallella.")) +
-                u'\n' + e.description());
-            return;
-        }
-    }
-
-    // 1. The copy into the backup folder, replacing an earlier one whole.
-    try {
-        // The program's own default folder is made when it is missing, with
-        // the folders above it: on a fresh desktop not even the documents
-        // folder may be there yet. A folder the user chose is never made:
-        // a missing one is a drive not attached or a mistyped name, and the
-        // copy is refused. Without a folder the copy would land wherever the
-        // program runs.
-        if (core::DatabaseBackup.trimmed().isEmpty())
-            throw fso::Error(fso::err::PathNotFound, QStringLiteral("Path not found"));
-        const QString folder = fso::GetParentFolderName(target);
-        if (!fso::FolderExists(folder) && isDefaultBackupFolder(core::DatabaseBackup)) EnsureFolder(folder);
-        fso::CopyFile(book, target, true);
-        letEventsRun();
-    } catch (...) {
-        // Any failure of the copy (no folder, no room, no rights): the book
-        // was not copied, and the user is told to check the folders.
-        letEventsRun();
-        core::ShowCritical(
-            core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral("Tietokantaa ei voida kopioida ")) + u'\n' +
-            core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral("hakemistosta: ")) + book + u'\n' +
-            core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral("hakemistoon: ")) + target + QStringLiteral("\n\n") +
-            core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral("Tarkista asetuksista tietokanta ja varmistushakemistot!")) +
-            u'\n' + core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral("Yritä tämän jälkeen uudestaan.")));
-        return;
-    }
-
-    // 2. The compacted copy beside the book; one left by an earlier run goes.
+    if (!bookIsSound(book) || !copyIntoBackupFolder(book, target)) return;
     const QString temporary = CompanionPath(book, u'2');
-    if (fso::FileExists(temporary) && fso::FileExists(book)) {
-        try {
-            fso::DeleteFile(temporary);
-        } catch (const fso::Error&) {
-            // A leftover that cannot go makes the compaction below fail, and that
-            // failure is told.
-        }
-    }
-    try {
-        dao::DBEngine::CompactDatabase(book, temporary);
-        letEventsRun();
-    } catch (...) {
-        // The compaction failed: the book is as it was, and the user is told.
-        letEventsRun();
-        core::ShowCritical(core::TranslateStr(QStringLiteral("frmMain"),
-                                              QStringLiteral("Tietokannan uudelleenjärjestely ei onnistunut. Palauta "
-                                                             "tietokanta varmuuskopiolta ennen kuin jatkat Kolvion käyttöä.")) +
-                           u'\n' + core::ErrorText(std::current_exception()));
-        return;
-    }
-
-    // 3. The book as it was is kept as X.md3, replacing the one of the last
-    // backup. It gets the name as a second name (or a copy), so that the
-    // book's own name never stands empty.
-    const QString old = CompanionPath(book, u'3');
-    bool kept = false;
-    try {
-        if (fso::FileExists(old)) {
-            fso::DeleteFile(old);
-            letEventsRun();
-        }
-        fso::LinkOrCopyFile(book, old);
-        kept = true;
-    } catch (...) {
-        // The earlier book could not be kept beside the book: kept stays
-        // false, and the user is asked below whether to go on.
-    }
-    letEventsRun();
-    if (!kept) {
-        core::ShowCritical(core::TranslateStr(QStringLiteral("frmMain"),
-                                              QStringLiteral("Tietokannan uudelleen nimeäminen ei onnistu.")));
-        return;
-    }
+    if (!compactBesideBook(book, temporary) || !keepBookAsItWas(book)) return;
 
     // 4. The compacted copy takes the book's name in one step: the name holds
     // the book as it was until it holds the compacted one.

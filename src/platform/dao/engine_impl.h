@@ -162,6 +162,7 @@ public:
     ~RecordsetImpl();
 
     void open();
+    void readColumns(Connection& c);
     void close();
     void checkOpen() const;
     // Reads rows up to index n (or all with n < 0); false when there are fewer.

@@ -135,7 +135,24 @@ void RecordsetImpl::open() {
         throw;
     }
 
-    // Columns: names, origin tables and declared types.
+    readColumns(c);
+
+    isOpen = true;
+    rows.clear();
+    passed = 0;
+    exhausted = false;
+    pos = 0;
+    editMode = Recordset::EditMode::None;
+    lastModified = -1;
+    c.registerCursor(this);
+    // The first row is read at once, as the engine does; a table-type
+    // recordset knows all its rows.
+    fetchTo(type == RecordsetType::Table ? -1 : 0);
+}
+
+// The statement's columns: names, origin tables and declared types, and of
+// the updatable ones their counter keys and defaults.
+void RecordsetImpl::readColumns(Connection& c) {
     columns.clear();
     byName.clear();
     bySpelling.clear();
@@ -191,18 +208,6 @@ void RecordsetImpl::open() {
             }
         }
     }
-
-    isOpen = true;
-    rows.clear();
-    passed = 0;
-    exhausted = false;
-    pos = 0;
-    editMode = Recordset::EditMode::None;
-    lastModified = -1;
-    c.registerCursor(this);
-    // The first row is read at once, as the engine does; a table-type
-    // recordset knows all its rows.
-    fetchTo(type == RecordsetType::Table ? -1 : 0);
 }
 
 namespace {
