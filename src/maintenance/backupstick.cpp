@@ -4,9 +4,11 @@
 #include "core/ui/helpers.h"
 #include "platform/fso/fso.h"
 
+#include <QFile>
 #include <QVariantList>
 #include <cstdio>
 #include <cstdlib>
+#include <sys/stat.h>
 
 namespace maintenance {
 
@@ -29,7 +31,31 @@ bool eightDigits(const QString& name) {
     return true;
 }
 
+// The process's umask, as the system reports it: setting a new one only to
+// read the old one back would let a file made meanwhile by another thread
+// take the wrong mode.
+mode_t processUmask() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
+            if (!line.startsWith("Umask:")) continue;
+            bool ok = false;
+            const uint mask = line.mid(6).trimmed().toUInt(&ok, 8);
+            if (ok) return mode_t(mask & 0777);
+        }
+    }
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
+}
+
 }  // namespace
+
+void GiveNewFileMode(const QString& path) {
+    // A file system without modes (FAT) refuses or ignores the change; the
+    // file is then as any new file there.
+    (void)::chmod(QFile::encodeName(path).constData(), 0666 & ~processUmask());
+}
 
 BackupStick FindBackupStick() {
     BackupStick stick;

@@ -50,6 +50,13 @@ QList<long> BackupDays(const QString& folder);
 // Creates folder and any missing folders above it. Raises fso::Error.
 void EnsureFolder(const QString& folder);
 
+// Gives the file at path the mode that a file made now gets: read and
+// write for everyone, less the process's umask (0644 under the usual 022),
+// in place of the one a copy takes from the stick (FAT shows its files as
+// -rwx------). Where the file system keeps no modes, the file stays as it
+// is.
+void GiveNewFileMode(const QString& path);
+
 // The date of a copy: today (tests set another clock; an empty function
 // returns to the system's).
 QDate Today();

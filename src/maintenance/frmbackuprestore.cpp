@@ -42,6 +42,12 @@ frmBackupRestore::frmBackupRestore()
     lblPalautettavaTiedostoNimi = new QLabel(this);
     lblPalautettavaTiedostoNimi->setObjectName(QStringLiteral("lblPalautettavaTiedostoNimi"));
     lblPalautettavaTiedostoNimi->setWordWrap(true);
+    lblPalautettavaTiedostoNimi->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The chosen file's path takes three lines whatever its length, so that
+    // showing it moves nothing (stickcopiesform.h); a path too long for its
+    // place is seen whole in the tooltip.
+    lblPalautettavaTiedostoNimi->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    lblPalautettavaTiedostoNimi->setFixedHeight(3 * lblPalautettavaTiedostoNimi->fontMetrics().lineSpacing());
     cPalauta = ui::makeButton(this, QStringLiteral("cPalauta"), QStringLiteral("Palauta"));
     lblPalautusStatus = new QLabel(this);
     lblPalautusStatus->setObjectName(QStringLiteral("lblPalautusStatus"));
@@ -59,6 +65,11 @@ frmBackupRestore::frmBackupRestore()
         w->hide();
 
     ui::Events::of(lstTietokanta).onClick([this] { lstTietokanta_Click(); });
+    // A click beside the rows takes the choice away without choosing
+    // another: the chosen file goes with it.
+    connect(lstTietokanta, &QListWidget::itemSelectionChanged, this, [this] {
+        if (lstTietokanta->selectedItems().isEmpty()) HideChosenFile();
+    });
     ui::Events::of(cPalauta).onClick([this] { cPalauta_Click(); });
 }
 
@@ -95,6 +106,7 @@ void frmBackupRestore::lstTietokanta_Click() {
     const QListWidgetItem* file = lstTietokanta->currentItem();
     if (chosenDay(&day, nullptr) && file && file->isSelected() && file->text().size() >= 2) {
         lblPalautettavaTiedostoNimi->setText(copyPath(day, file->text()));
+        lblPalautettavaTiedostoNimi->setToolTip(lblPalautettavaTiedostoNimi->text());
         lblPalautettavaTiedosto->show();
         lblPalautettavaTiedostoNimi->show();
         cPalauta->show();
@@ -151,6 +163,7 @@ void frmBackupRestore::cPalauta_Click() {
         return;
     }
     if (!restored) return;
+    GiveNewFileMode(target);
 
     // The copy becomes the book only through the ini file: when that cannot
     // be written, the book in use stays, and the user is told so.

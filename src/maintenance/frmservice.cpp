@@ -94,7 +94,7 @@ QString frmService::Subject() {
 
 // The reason is told in the language of the user interface; the headline
 // above it stands as it is.
-QString frmService::FailureText(mail::Failure failure) {
+QString frmService::FailureText(mail::Failure failure, const QString& detail) {
     const auto tr = [](const QString& text) { return core::TranslateStr(QStringLiteral("frmService"), text); };
     switch (failure) {
     case mail::Failure::ServerNotFound:
@@ -107,6 +107,8 @@ QString frmService::FailureText(mail::Failure failure) {
         return tr(QStringLiteral("Postipalvelimen varmennetta ei voitu todentaa, joten tietokantaa ei lähetetty."));
     case mail::Failure::LoginRefused:
         return tr(QStringLiteral("Postipalvelin ei hyväksynyt käyttäjätunnusta tai salasanaa."));
+    case mail::Failure::ServerRefused:
+        return tr(QStringLiteral("Postipalvelin torjui lähetyksen:")) + u' ' + detail;
     case mail::Failure::TimedOut:
         return tr(QStringLiteral("Postipalvelin ei vastannut ajoissa."));
     case mail::Failure::None:
@@ -185,7 +187,7 @@ void frmService::vks_SendFailed(mail::Failure failure, const QString& detail) {
     cursor().SetCursor(this, sys::kPointerDefault);
     repaint();
     QString message = QStringLiteral("Huoltotiedoston lähetys epäonnistui.");
-    const QString why = FailureText(failure);
+    const QString why = FailureText(failure, detail);
     if (!why.isEmpty()) message += u'\n' + why;
     core::ShowInfo(message);
     setSending(false);

@@ -44,8 +44,9 @@ public:
     // "<association>-<program title>:<major>.<minor>.<revision>".
     static QString Subject();
     // Why the sending failed, in words for the user, where the user can do
-    // something about it; "" for the failures that tell nothing more.
-    static QString FailureText(mail::Failure failure);
+    // something about it or the server said why (its reply, the detail of
+    // the failure); "" for the failures that tell nothing more.
+    static QString FailureText(mail::Failure failure, const QString& detail = QString());
 
     QMenuBar* menuBar = nullptr;
     QMenu* mTiedosto = nullptr;

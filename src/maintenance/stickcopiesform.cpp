@@ -69,7 +69,26 @@ StickCopiesForm::StickCopiesForm(const QString& name, const QString& caption, bo
     ui::Events::of(cSulje).onClick([this] { ui::Forms::unload(*this); });
 }
 
+namespace {
+
+void keepPlacesWhenHidden(QLayout* layout) {
+    for (int i = 0; i < layout->count(); ++i) {
+        QLayoutItem* item = layout->itemAt(i);
+        if (QWidget* w = item->widget()) {
+            QSizePolicy policy = w->sizePolicy();
+            policy.setRetainSizeWhenHidden(true);
+            w->setSizePolicy(policy);
+        } else if (QLayout* inner = item->layout()) {
+            keepPlacesWhenHidden(inner);
+        }
+    }
+}
+
+}  // namespace
+
 void StickCopiesForm::Load() {
+    // The window's own controls are all in their places by now.
+    keepPlacesWhenHidden(own_);
     tikku_ = BackupStick();
     cEtsiMuistitikku->show();
 }

@@ -35,7 +35,10 @@ protected:
 
     void Load() override;
 
-    // Where a window puts its own controls (between the file list and "Sulje").
+    // Where a window puts its own controls (between the file list and
+    // "Sulje"). Their place is kept while they are hidden, so that showing
+    // one, as a click on a list does, moves neither list from under the
+    // pointer before the next click.
     QVBoxLayout* ownControls() const { return own_; }
 
     // The window's own part of the steps.

@@ -95,7 +95,7 @@ void PeriodDialog::leaveDate(Field which) {
         // and the field holds its date again.
         later([this, which] {
             QLineEdit* left = which == Start ? tAlkupvm : tLoppupvm;
-            if (!dao::Date::fromText(left->text())) core::AcceptDateBox(left);
+            if (!dao::Date::fromText(left->text())) core::AcceptDateBox(left, notADate(which));
         });
         return;
     }
@@ -120,6 +120,12 @@ void PeriodDialog::leaveDate(Field which) {
     });
 }
 
+QString PeriodDialog::notADate(Field which) const {
+    // Nothing is stored here: the user is asked for a date.
+    return which == Start ? core::TranslateStr(objectName(), QStringLiteral("Anna alkupäivämäärä päivämäärämuodossa!"))
+                          : core::TranslateStr(objectName(), QStringLiteral("Anna loppupäivämäärä päivämäärämuodossa!"));
+}
+
 void PeriodDialog::later(std::function<void()> step) {
     // Run from the event loop, once the change of focus under way has
     // finished; nothing when the dialog has been accepted or closed by then.
@@ -136,7 +142,7 @@ void PeriodDialog::accept() {
     std::optional<dao::Date> period[2];
     for (const Field which : {Start, End}) {
         QLineEdit* field = which == Start ? tAlkupvm : tLoppupvm;
-        period[which] = core::AcceptDateBox(field);
+        period[which] = core::AcceptDateBox(field, notADate(which));
         if (!period[which]) {
             field->setFocus(Qt::OtherFocusReason);
             return;

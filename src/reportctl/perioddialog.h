@@ -14,7 +14,8 @@
 // Loading sets DialogiPeruttu True and shows the last accepted period
 // (core::RaporttiAlkuPvm / RaporttiLoppuPvm; an unset date as an empty
 // field). Acceptance refuses a field that holds no date (core/ui/datebox.h:
-// the user is told, the field shows its date again, the dialog stays open);
+// the user is asked for the date in date form, the field shows its date
+// again, the dialog stays open);
 // otherwise it sets DialogiPeruttu False, stores the period (a field still
 // empty from the load gives the first or last day of the financial year) and
 // the member's options, and unloads the dialog; cancel, Esc and the close box
@@ -83,6 +84,8 @@ protected:
 private:
     enum Field { Start = 0, End = 1 };
     void leaveDate(Field which);
+    // The message for a field whose text is no date.
+    QString notADate(Field which) const;
     void later(std::function<void()> step);
     void accept();
     void cancel();

@@ -146,6 +146,8 @@ TEST_F(Service, EachFailureToReachTheServerSaysWhy) {
     const kvtest::TestCertificate stranger;
     ASSERT_TRUE(stranger.ok) << stranger.error.toStdString();
     kvtest::SmtpListener impostor(kvtest::Tls::StartTls, stranger);
+    kvtest::SmtpListener unwelcoming;
+    unwelcoming.refuseGreeting = "554 5.7.1 no service for you";
     const struct {
         QString server;
         QString why;
@@ -160,6 +162,7 @@ TEST_F(Service, EachFailureToReachTheServerSaysWhy) {
          QStringLiteral("Postipalvelin ei hyväksynyt käyttäjätunnusta tai salasanaa.")},
         {impostor.address(),
          QStringLiteral("Postipalvelimen varmennetta ei voitu todentaa, joten tietokantaa ei lähetetty.")},
+        {unwelcoming.address(), QStringLiteral("Postipalvelin torjui lähetyksen: 554 5.7.1 no service for you")},
     };
     auto& w = ui::Forms::show<frmService>();
     w.tMessage->setPlainText(QStringLiteral("Tase ei täsmää."));
@@ -173,7 +176,7 @@ TEST_F(Service, EachFailureToReachTheServerSaysWhy) {
         EXPECT_TRUE(w.cSend->isEnabled());
         EXPECT_EQ(w.tMessage->toPlainText(), QStringLiteral("Tase ei täsmää."));
     }
-    for (const kvtest::SmtpListener* l : {&plain, &refusingLogin, &impostor}) {
+    for (const kvtest::SmtpListener* l : {&plain, &refusingLogin, &impostor, &unwelcoming}) {
         EXPECT_EQ(l->connections, 1);
         EXPECT_TRUE(l->received.isEmpty());
     }
@@ -210,6 +213,8 @@ TEST_F(Service, WindowAndMessagesComeInSwedishFromTheShippedFile) {
     // A failure's reason is told in Swedish too.
     EXPECT_EQ(frmService::FailureText(mail::Failure::LoginRefused),
               QStringLiteral("E-postservern godkände inte användarnamnet eller lösenordet."));
+    EXPECT_EQ(frmService::FailureText(mail::Failure::ServerRefused, QStringLiteral("554 nej")),
+              QStringLiteral("E-postservern avvisade sändningen: 554 nej"));
     // Every text was found: nothing was added to the file.
     EXPECT_TRUE(kvtest::sameAsShipped(file));
     core::SetTranslator(nullptr);

@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <functional>
+#include <sys/stat.h>
 
 using namespace maintenance;
 
@@ -47,6 +48,16 @@ protected:
         kvtest::Keys::settle();
         ASSERT_NE(l->item(row), nullptr) << l->objectName().toStdString() << " has no row " << row;
         QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(row)).center());
+    }
+    // Where a row of a list stands on its window, and a left click where the
+    // pointer stands so, on whatever lies there now: the user's second click
+    // in a row.
+    static QPoint onWindow(QListWidget* l, int row) {
+        kvtest::Keys::settle();
+        return l->viewport()->mapTo(l->window(), l->visualItemRect(l->item(row)).center());
+    }
+    static void clickAt(QListWidget* l, const QPoint& onWindow) {
+        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->viewport()->mapFrom(l->window(), onWindow));
     }
     // The stick searched, and the copy of the day row and the file row chosen.
     static void choose(frmBackupRestore& w, int day, int file) {
@@ -330,12 +341,44 @@ TEST_F(Stick, TheDayListShowsDayFoldersNewestFirstAndTheBookClickedIsRestored) {
     click(w.lstPaiva, 1);
     EXPECT_FALSE(shown(w.cPalauta));
     EXPECT_EQ(texts(w.lstTietokanta), (QStringList{QStringLiteral("kirja.mdb"), QStringLiteral("seura.mdb")}));
-    click(w.lstTietokanta, 1);
+
+    // Two clicks in a row where the rows stand: the file shown after the
+    // first moves neither list, so the second lands on its row.
+    const QPoint secondRow = onWindow(w.lstTietokanta, 1);
+    const QRect daysAt = w.lstPaiva->geometry();
+    const QRect filesAt = w.lstTietokanta->geometry();
+    click(w.lstTietokanta, 0);
+    ASSERT_TRUE(shown(w.cPalauta));
+    kvtest::Keys::settle();
+    EXPECT_EQ(w.lstPaiva->geometry(), daysAt);
+    EXPECT_EQ(w.lstTietokanta->geometry(), filesAt);
+    clickAt(w.lstTietokanta, secondRow);
+    EXPECT_TRUE(w.lstTietokanta->item(1)->isSelected());
+    EXPECT_EQ(w.lblPalautettavaTiedostoNimi->text(),
+              QDir(titleFolderOnStick()).filePath(QStringLiteral("20111231/seura.mdb")));
+    // A click below the rows chooses none: the chosen file and "Palauta" go.
+    const QRect lastRow = w.lstTietokanta->visualItemRect(w.lstTietokanta->item(1));
+    ASSERT_LT(lastRow.bottom() + 10, w.lstTietokanta->viewport()->height());
+    QTest::mouseClick(w.lstTietokanta->viewport(), Qt::LeftButton, {}, QPoint(lastRow.center().x(), lastRow.bottom() + 10));
+    EXPECT_TRUE(w.lstTietokanta->selectedItems().isEmpty());
+    EXPECT_FALSE(shown(w.cPalauta));
+    EXPECT_FALSE(shown(w.lblPalautettavaTiedosto));
+    EXPECT_FALSE(shown(w.lblPalautettavaTiedostoNimi));
+
+    // The restored book has the mode of a new file, not the stick's.
+    QFile::setPermissions(QDir(titleFolderOnStick()).filePath(QStringLiteral("20111231/seura.mdb")),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const mode_t umaskBefore = ::umask(027);
+    clickAt(w.lstTietokanta, secondRow);
     dialogs.expectMessage(QStringLiteral("Tietokantaa on vaihdettu."), ui::Answer::OK);
     ASSERT_TRUE(shown(w.cPalauta));
-    w.cPalauta->click();
-    EXPECT_EQ(accountOf(QDir(documents()).filePath(QStringLiteral("Kolvio VEV/seura.mdb"))),
-              QStringLiteral("Seura joulukuussa"));
+    QTest::mouseClick(w.cPalauta, Qt::LeftButton);
+    ::umask(umaskBefore);
+    const QString restored = QDir(documents()).filePath(QStringLiteral("Kolvio VEV/seura.mdb"));
+    EXPECT_EQ(accountOf(restored), QStringLiteral("Seura joulukuussa"));
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(restored).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
 }
 
 TEST_F(Stick, AStickWithoutCopiesSaysSo) {
@@ -369,8 +412,12 @@ TEST_F(Stick, ManagementDeletesOnlyTheCopiesConfirmed) {
     EXPECT_EQ(w.lblVaihe3->text(), QStringLiteral("3. Valitulle päivälle 13.02.2012 löytyy seuraavat tietokannat, valitse "
                                                   "poistettavien tietokantojen nimet:"));
     EXPECT_FALSE(shown(w.cPoistaValitut));
+    // The button shown by the first click moves no row from under the second.
+    const QPoint secondRow = onWindow(w.lstTietokanta, 1);
     click(w.lstTietokanta, 0);
-    click(w.lstTietokanta, 1);
+    kvtest::Keys::settle();
+    clickAt(w.lstTietokanta, secondRow);
+    EXPECT_EQ(w.lstTietokanta->selectedItems().size(), 2);
     EXPECT_TRUE(shown(w.cPoistaValitut));
 
     dialogs.expectMessage(QStringLiteral("Haluatko varmasti poistaa kopion 13.02.2012 / kirja.mdb?"), ui::Answer::No);

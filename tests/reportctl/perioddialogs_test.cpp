@@ -133,10 +133,11 @@ TEST_F(PeriodDialogs, ALeftDateIsCheckedAndTakesTheFocusBackAtMostOncePerEdit) {
 
 // The texts of the voucher date's table typed over one date of the period
 // under several regional formats, then "Seuraava -->" clicked or Enter: a
-// text that is no date is refused, the dialog stays open with the field
-// showing its date again, and nothing is printed; refused on Tab, it leaves
-// the period that the field shows. The dialog steps no date: "+" and "-"
-// are typed as they are.
+// text that is no date is refused (the user is asked for the date, nothing
+// is said to be stored), the dialog stays open with the field showing its
+// date again, and nothing is printed; refused on Tab, it leaves the period
+// that the field shows. The dialog steps no date: "+" and "-" are typed as
+// they are.
 TEST_F(PeriodDialogs, ATextThatIsNoDateIsRefusedAndNoOtherPeriodIsPrinted) {
     enum Way { Click, Enter, TabThenClick };
     const dao::Date had = ymd(2031, 6, 30);
@@ -148,10 +149,10 @@ TEST_F(PeriodDialogs, ATextThatIsNoDateIsRefusedAndNoOtherPeriodIsPrinted) {
         for (const kvtest::DateTyping& t : kvtest::dateTypings()) {
             const bool refused = t.stored.isEmpty() || t.steps;
             const QString typed = t.steps ? QString(t.keys).remove(u'\b') : t.holds;
-            const QString message = QStringLiteral("Päivämäärää ei tallennettu, koska se ei ole päivämäärä: ") +
-                                    (typed.isEmpty() ? QStringLiteral("(tyhjä)") : typed);
             for (const Way way : {Click, Enter, TabThenClick}) {
                 for (const bool start : {true, false}) {
+                    const QString message = start ? QStringLiteral("Anna alkupäivämäärä päivämäärämuodossa!")
+                                                  : QStringLiteral("Anna loppupäivämäärä päivämäärämuodossa!");
                     SCOPED_TRACE(("\"" + t.keys + "\", way " + QString::number(way) + (start ? ", start in " : ", end in ") +
                                   format)
                                      .toStdString());
@@ -334,8 +335,8 @@ TEST_F(PeriodDialogs, EveryTextOfTheDialogsHasItsSwedishTranslation) {
     auto messages = [this](PeriodDialog& d) {
         EXPECT_EQ(d.windowTitle(), QStringLiteral("Kolvio VEV - Datum"));
         for (const char* m : {"Startdatumet hör inte till räkenskapsperioden: 1.1.2012-31.12.2012",
-                              "Slutdatumet hör inte till", "Datumet sparades inte, eftersom det inte är ett datum: x",
-                              "Datumet sparades inte, eftersom det inte är ett datum: x"})
+                              "Slutdatumet hör inte till", "Ange startdatumet i datumformat!",
+                              "Ange slutdatumet i datumformat!"})
             dialogs.expectMessage(QString::fromUtf8(m), ui::Answer::OK);
         for (const char* text : {"1.1.2010", "x"}) {
             type(d.tAlkupvm, QString::fromLatin1(text));

@@ -25,8 +25,10 @@ struct DateTyping {
 };
 
 // A day, a month and a year as the default locale's short form writes them,
-// with the four-digit year, also where they make no date (31.2.2031).
-inline QString inShownForm(int day, int month, int year) {
+// with the four-digit year, also where they make no date (31.2.2031);
+// without zeros, the day and the month without the leading zeros that the
+// form may write (2031-3-21 in Swedish).
+inline QString inShownForm(int day, int month, int year, bool zeros = true) {
     const QString format = QLocale().dateFormat(QLocale::ShortFormat);
     QString out;
     for (qsizetype i = 0; i < format.size();) {
@@ -37,7 +39,7 @@ inline QString inShownForm(int day, int month, int year) {
         if (value < 0)
             out += QString(n, c);
         else
-            out += QString::number(value).rightJustified(c == u'y' ? 4 : int(n), u'0');
+            out += QString::number(value).rightJustified(c == u'y' ? 4 : zeros ? int(n) : 1, u'0');
         i += n;
     }
     return out;
@@ -55,6 +57,7 @@ inline std::vector<DateTyping> dateTypings() {
         refused(QString()),
         {july15, july15, QStringLiteral("2031-07-15"), false},
         {QStringLiteral("16.7.2031"), QStringLiteral("16.7.2031"), QStringLiteral("2031-07-16"), false},
+        {inShownForm(21, 3, 2031, false), inShownForm(21, 3, 2031, false), QStringLiteral("2031-03-21"), false},
         // The step keys on a whole date typed, on the whole date selected,
         // in an emptied field.
         {july15 + u'-', inShownForm(14, 7, 2031), QStringLiteral("2031-07-14"), true},

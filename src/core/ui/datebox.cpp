@@ -52,7 +52,7 @@ dao::Date TypedDate(const QLineEdit* box) {
 
 bool DateBoxTyped(const QLineEdit* box) { return box && box->text() != textBefore(box); }
 
-std::optional<dao::Date> AcceptDateBox(QLineEdit* box) {
+std::optional<dao::Date> AcceptDateBox(QLineEdit* box, const QString& refusal) {
     if (!box) return dao::Date();
     const QString text = box->text();
     std::optional<dao::Date> date = dao::Date::fromText(text);
@@ -66,7 +66,7 @@ std::optional<dao::Date> AcceptDateBox(QLineEdit* box) {
     // run meanwhile reads the refused text.
     box->setText(textBefore(box));
     BeepIfSoundOn();
-    ShowInfo(notStored(text));
+    ShowInfo(refusal.isEmpty() ? notStored(text) : refusal);
     return std::nullopt;
 }
 

@@ -11,10 +11,10 @@
 // When the box is left, or before a command stores the record, the text is
 // read as a date the way the user may write one (dao::Date::fromText: a
 // day and a month alone take the current year). A text that is no date is
-// refused, an emptied box too when it held a date: the user is told that
-// the date was not stored, and the box gets back the date it held before,
-// which the record still holds. A box that was empty (a record without a
-// date) may be left empty.
+// refused, an emptied box too when it held a date: the user is told so (in
+// the voucher windows, that the date was not stored), and the box gets back
+// the date it held before, which the record still holds. A box that was
+// empty (a record without a date) may be left empty.
 //
 // A date is typed in the form the box shows it, under every locale: where
 // that form writes "-" between the day, the month and the year (2031-07-15
@@ -48,9 +48,10 @@ bool DateBoxTyped(const QLineEdit* box);
 // holds, as typed or completed, and the text counts as accepted from now
 // on; the empty date when the box is empty and was so before the typing.
 // Otherwise the text is refused: a beep when sounds are on, the message
-// that the date was not stored with the text typed, and the box gets back
-// the text it held before the typing began; nothing.
-std::optional<dao::Date> AcceptDateBox(QLineEdit* box);
+// refusal (by default, for a box whose date goes into a record, that the
+// date was not stored, with the text typed), and the box gets back the text
+// it held before the typing began; nothing.
+std::optional<dao::Date> AcceptDateBox(QLineEdit* box, const QString& refusal = QString());
 
 // For the key press handler of a box whose date the "+" and "-" keys step:
 // the days the key moves the date, 1 for "+" and -1 for "-"; 0 for a key

@@ -124,6 +124,15 @@ std::optional<Date> Date::fromText(QStringView text, const QLocale& locale) {
     if (t.isEmpty()) return std::nullopt;
     std::optional<Date> d = fromIso(t);
     if (!d) {
+        // The ISO form without its leading zeros too (2026-1-2), as the
+        // Finnish form is read without them (1.1.26).
+        static const QRegularExpression isoWithoutZeros(QStringLiteral("^(\\d{4})-(\\d{1,2})-(\\d{1,2})$"));
+        if (const QRegularExpressionMatch m = isoWithoutZeros.match(t); m.hasMatch()) {
+            const QDate q(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
+            if (q.isValid()) d = fromDate(q);
+        }
+    }
+    if (!d) {
         const QString shortFormat = locale.dateFormat(QLocale::ShortFormat);
         for (const QString& fmt : {shortFormatFullYear(locale), shortFormat, QStringLiteral("d.M.yyyy"),
                                    QStringLiteral("d.M.yy")}) {

@@ -22,7 +22,8 @@ public:
     static Date today() { return fromDate(QDate::currentDate()); }
     // "yyyy-MM-dd" or "yyyy-MM-dd HH:mm:ss"; nothing when the text is not of that form.
     static std::optional<Date> fromIso(QStringView text);
-    // A date typed by the user: the ISO form, the locale's short date form
+    // A date typed by the user: the ISO form (also without the leading
+    // zeros of the month and the day: 2026-1-2), the locale's short date form
     // with a four-digit or a two-digit year (1950-2049), the Finnish form
     // d.M.yyyy or d.M.yy whatever the locale, or a day and a month alone
     // ("5.3." or "5.3"; with '/' or '-' between them, in the locale's order),

@@ -89,6 +89,47 @@ Failure failureOf(CURLcode rc) {
 
 SendResult other(const QString& detail) { return {Failure::Other, detail}; }
 
+// The server's refusal that ended a sending: the first reply with a code of
+// 4xx or 5xx (the lines of a reply of several joined), until a later
+// positive reply shows that the server went on. The goodbye (221) to the
+// QUIT that follows a refusal changes nothing.
+struct Replies {
+    QByteArray refusal;
+    bool refusalGoesOn = false;  // more lines of the refusal are to come
+};
+
+constexpr qsizetype kReplyKept = 300;
+
+// Each reply line of the server (libcurl hands them over as headers).
+size_t onReply(char* data, size_t size, size_t count, void* userdata) {
+    auto* r = static_cast<Replies*>(userdata);
+    const size_t n = size * count;
+    const QByteArray line = QByteArray(data, qsizetype(n)).trimmed();
+    if (line.size() < 3) return n;
+    const bool lastLine = line.size() == 3 || line[3] != '-';
+    const QByteArray text = line.mid(4).trimmed();
+    if (r->refusalGoesOn) {
+        if (r->refusal.size() < kReplyKept) r->refusal += ' ' + text;
+        r->refusalGoesOn = !lastLine;
+    } else if (line[0] == '4' || line[0] == '5') {
+        if (r->refusal.isEmpty()) {
+            r->refusal = line.left(3) + ' ' + text;
+            r->refusalGoesOn = !lastLine;
+        }
+    } else if (!line.startsWith("221")) {
+        r->refusal.clear();
+    }
+    return n;
+}
+
+// A reply as the user may be shown it: printable characters on one line.
+QString replyText(const QByteArray& reply) {
+    QString t;
+    for (const QChar c : QString::fromUtf8(reply)) t += c.isPrint() ? c : QChar(u' ');
+    t = t.simplified();
+    return t.size() > kReplyKept ? t.left(kReplyKept) + QStringLiteral("...") : t;
+}
+
 int onTransfer(void* data, curl_off_t, curl_off_t, curl_off_t upTotal, curl_off_t upNow) {
     auto* p = static_cast<Progress*>(data);
     if (upTotal > 0) {
@@ -220,11 +261,17 @@ SendResult SendNow(const Message& m, const std::function<void(int)>& progress) {
     curl_easy_setopt(h, CURLOPT_NOPROGRESS, 0L);
     curl_easy_setopt(h, CURLOPT_XFERINFOFUNCTION, &onTransfer);
     curl_easy_setopt(h, CURLOPT_XFERINFODATA, &prog);
+    Replies replies;
+    curl_easy_setopt(h, CURLOPT_HEADERFUNCTION, &onReply);
+    curl_easy_setopt(h, CURLOPT_HEADERDATA, &replies);
 
     const CURLcode rc = curl_easy_perform(h);
     if (rc != CURLE_OK) {
+        const Failure failure = failureOf(rc);
+        if (failure == Failure::Other && !replies.refusal.isEmpty())
+            return {Failure::ServerRefused, replyText(replies.refusal)};
         const QString detail = QString::fromUtf8(errorText).trimmed();
-        return {failureOf(rc), detail.isEmpty() ? QString::fromUtf8(curl_easy_strerror(rc)) : detail};
+        return {failure, detail.isEmpty() ? QString::fromUtf8(curl_easy_strerror(rc)) : detail};
     }
     prog.to(100);
     return {};

@@ -49,14 +49,19 @@ enum class Failure {
     NoEncryption,       // the server offers no TLS: nothing of the message left the machine
     UntrustedServer,    // its certificate cannot be trusted: nothing of the message left the machine
     LoginRefused,       // the server refused the user name or password of its address
+    ServerRefused,      // the server refused the connection at its greeting, the sender, the
+                        // receiver or the message, with a reply of its own
     TimedOut,           // no connection in time, or a transfer that stood still
-    Other,              // anything else: the server refused the sender or the receiver, no
-                        // receiver or file to send, a server text that names no mail server
+    Other,              // anything else: no receiver or file to send, a server text that
+                        // names no mail server, a connection lost
 };
 
 struct SendResult {
     Failure failure = Failure::None;
-    QString detail;  // what went wrong, in English, for the log; "" when sent
+    // What went wrong, in English, for the log; "" when sent. For
+    // ServerRefused the server's reply as it wrote it ("554 5.7.1 no service
+    // for you"), on one line of printable characters, cut to 300 of them.
+    QString detail;
 };
 
 // The certificate authorities the server's certificate is checked

@@ -134,7 +134,9 @@ TEST(DateTest, AWholeDateIsOneTypedToItsEnd) {
         {fi, "29.2.20", none},    {fi, "29.2.2026", none}, {fi, "31.2.2026", none}, {fi, "1.13.2026", none},
         {fi, "2026-06-3", none},  {fi, "abc", none},       {fi, "", none},          {fi, "1.1.20260", none},
         {sv, "2026-06-30", Date::fromYmd(2026, 6, 30)},    {sv, "30.6.2026", Date::fromYmd(2026, 6, 30)},
-        {sv, "2026-06-3", none},  {sv, "2026-6", none},
+        {sv, "2026-06-3", none},  {sv, "2026-6", none},    {sv, "2026-1-2", none},  {sv, "2026-1-x", none},
+        {sv, "2026-1-20", Date::fromYmd(2026, 1, 20)},     {fi, "2026-1-20", Date::fromYmd(2026, 1, 20)},
+        {sv, "2026-2-30", none},  {us, "2026-12-31", Date::fromYmd(2026, 12, 31)},
         {us, "6/30/2026", Date::fromYmd(2026, 6, 30)},     {us, "30.6.2026", Date::fromYmd(2026, 6, 30)},
         {us, "6/30/20", none},    {us, "6/3", none},
     };

@@ -154,6 +154,8 @@ TEST(Mail, EveryFailureIsReportedOnceAndNeverAsSuccess) {
     SmtpListener server;
     SmtpListener refusing;
     refusing.refuseRecipient = true;
+    SmtpListener unwelcoming;
+    unwelcoming.refuseGreeting = "554 5.7.1 no service for you";
     quint16 closedPort = 0;
     {
         SmtpListener gone;
@@ -166,8 +168,10 @@ TEST(Mail, EveryFailureIsReportedOnceAndNeverAsSuccess) {
     struct Case {
         QString server, receiver, attachment;
         F failure;
+        QString said;  // the server's reply, for the window to show
     } cases[] = {
-        {refusing.address(), ok, path, F::Other},                                  // the server refuses the receiver
+        {refusing.address(), ok, path, F::ServerRefused, QStringLiteral("550 5.1.1 no such user")},
+        {unwelcoming.address(), ok, path, F::ServerRefused, QStringLiteral("554 5.7.1 no service for you")},
         {QStringLiteral("127.0.0.1:%1").arg(closedPort), ok, path, F::ConnectionRefused},  // nobody listens
         {server.address(), ok, dir.file(QStringLiteral("ei-ole.mdb")), F::Other},  // no file to attach
         {server.address(), ok, QString(), F::Other},
@@ -188,11 +192,13 @@ TEST(Mail, EveryFailureIsReportedOnceAndNeverAsSuccess) {
         EXPECT_EQ(out.failed.at(0).at(0).value<F>(), c.failure) << c.server.toStdString();
         // The log gets the details.
         EXPECT_FALSE(out.failed.at(0).at(1).toString().isEmpty());
+        if (!c.said.isEmpty()) EXPECT_EQ(out.failed.at(0).at(1).toString(), c.said);
     }
     QTest::qWait(50);
     // The cases found wanting before sending never reached the server.
     EXPECT_EQ(server.connections, 0);
     EXPECT_TRUE(refusing.received.isEmpty());
+    EXPECT_TRUE(unwelcoming.received.isEmpty());
 }
 
 // Sends one message to server and returns why it failed (None for a

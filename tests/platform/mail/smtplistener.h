@@ -92,6 +92,9 @@ public:
     bool refuseRecipient = false;
     // Refuse every login with 535 (a login is taken otherwise).
     bool refuseLogin = false;
+    // The reply that refuses every connection at its greeting ("554 ..."),
+    // instead of the 220 that welcomes it.
+    QByteArray refuseGreeting;
 
     QList<ReceivedMail> received;
     int connections = 0;
@@ -123,17 +126,19 @@ private:
         auto session = std::make_shared<Session>();
         QObject::connect(s, &QTcpSocket::disconnected, s, &QObject::deleteLater);
         QObject::connect(s, &QTcpSocket::readyRead, s, [this, s, session] { onRead(s, *session); });
+        const QByteArray greeting =
+            refuseGreeting.isEmpty() ? QByteArray("220 localhost test ESMTP\r\n") : refuseGreeting + "\r\n";
         if (tls_ == Tls::None) {
-            s->write("220 localhost test ESMTP\r\n");
+            s->write(greeting);
             return;
         }
         s->setLocalCertificate(certificate_);
         s->setPrivateKey(key_);
         if (tls_ == Tls::Implicit) {
-            QObject::connect(s, &QSslSocket::encrypted, s, [s] { s->write("220 localhost test ESMTP\r\n"); });
+            QObject::connect(s, &QSslSocket::encrypted, s, [s, greeting] { s->write(greeting); });
             s->startServerEncryption();
         } else {
-            s->write("220 localhost test ESMTP\r\n");
+            s->write(greeting);
         }
     }
 
