@@ -409,50 +409,10 @@ bool Events::eventFilter(QObject* watched, QEvent* event) {
         run(lostFocus_, "LostFocus");
         break;
     }
-    case QEvent::KeyPress: {
+    case QEvent::KeyPress:
         keepSelection_ = false;
         if (resending_) break;
-        auto* ke = static_cast<QKeyEvent*>(event);
-        QPointer<Events> self(this);
-        if (keyDown_) {
-            int code = KeyCodeOf(ke);
-            if (code == 0) code = ke->key() < 256 ? ke->key() : 0;
-            if (code != 0) {
-                try {
-                    keyDown_(code, ShiftOf(ke->modifiers()));
-                } catch (...) {
-                    // As in run(): reported, not raised into Qt's event loop.
-                    report(control_->objectName() + QLatin1String(" KeyDown"), std::current_exception());
-                }
-                if (!self) return true;
-                if (code == 0) return true;
-            }
-        }
-        if (keyPress_) {
-            const int original = charOf(ke);
-            if (original != 0) {
-                int ascii = original;
-                try {
-                    keyPress_(ascii);
-                } catch (...) {
-                    // As in run(): reported, not raised into Qt's event loop.
-                    report(control_->objectName() + QLatin1String(" KeyPress"), std::current_exception());
-                }
-                if (!self) return true;
-                if (ascii == 0) return true;
-                if (ascii != original) {
-                    // Type the replacement character instead.
-                    const QString text(QChar(static_cast<char16_t>(ascii)));
-                    QKeyEvent replacement(QEvent::KeyPress, 0, ke->modifiers(), text);
-                    resending_ = true;
-                    QCoreApplication::sendEvent(watched, &replacement);
-                    if (self) resending_ = false;
-                    return true;
-                }
-            }
-        }
-        break;
-    }
+        return keyPressed(watched, static_cast<QKeyEvent*>(event));
     case QEvent::WindowActivate:
         if (watched == control_ && !qobject_cast<Form*>(control_)) run(activate_, "Activate");
         break;
@@ -461,6 +421,50 @@ bool Events::eventFilter(QObject* watched, QEvent* event) {
         break;
     default:
         break;
+    }
+    return false;
+}
+
+// KeyDown, then KeyPress, of a key pressed on the control; true when a
+// handler took the key (or typed another character in its place).
+bool Events::keyPressed(QObject* watched, QKeyEvent* ke) {
+    QPointer<Events> self(this);
+    if (keyDown_) {
+        int code = KeyCodeOf(ke);
+        if (code == 0) code = ke->key() < 256 ? ke->key() : 0;
+        if (code != 0) {
+            try {
+                keyDown_(code, ShiftOf(ke->modifiers()));
+            } catch (...) {
+                // As in run(): reported, not raised into Qt's event loop.
+                report(control_->objectName() + QLatin1String(" KeyDown"), std::current_exception());
+            }
+            if (!self) return true;
+            if (code == 0) return true;
+        }
+    }
+    if (keyPress_) {
+        const int original = charOf(ke);
+        if (original != 0) {
+            int ascii = original;
+            try {
+                keyPress_(ascii);
+            } catch (...) {
+                // As in run(): reported, not raised into Qt's event loop.
+                report(control_->objectName() + QLatin1String(" KeyPress"), std::current_exception());
+            }
+            if (!self) return true;
+            if (ascii == 0) return true;
+            if (ascii != original) {
+                // Type the replacement character instead.
+                const QString text(QChar(static_cast<char16_t>(ascii)));
+                QKeyEvent replacement(QEvent::KeyPress, 0, ke->modifiers(), text);
+                resending_ = true;
+                QCoreApplication::sendEvent(watched, &replacement);
+                if (self) resending_ = false;
+                return true;
+            }
+        }
     }
     return false;
 }

@@ -88,6 +88,7 @@ protected:
 
 private:
     explicit Events(QObject* control);
+    bool keyPressed(QObject* watched, QKeyEvent* ke);
     void run(const Handler& h, const char* what);
     void runChange();
     void watch();
