@@ -76,6 +76,21 @@ void frmTilit::quietly(const std::function<void()>& f) {
 // ---------------------------------------------------------------- building
 
 void frmTilit::buildControls() {
+    buildMenus();
+    buildAccountFields();
+    buildOpeningEntries();
+
+    tvTilit = new QTreeWidget(this);
+    tvTilit->setObjectName(QStringLiteral("tvTilit"));
+    tvTilit->setHeaderHidden(true);
+    tvTilit->setColumnCount(1);
+    tvTilit->setMinimumWidth(260);
+
+    buildButtons();
+    layOutControls();
+}
+
+void frmTilit::buildMenus() {
     menuBar = new QMenuBar(this);
     menuBar->setObjectName(QStringLiteral("menuBar"));
     auto menu = [this](const char* name, const char* caption) { return ui::addMenu(menuBar, name, caption); };
@@ -97,7 +112,10 @@ void frmTilit::buildControls() {
     mEdellinen = action(mTili, "mEdellinen", "Siirry edelliseen", QKeySequence(Qt::CTRL | Qt::Key_S));
     mSeuraava = action(mTili, "mSeuraava", "Siirry seuraavaan", QKeySequence(Qt::CTRL | Qt::Key_D));
     mViimeinen = action(mTili, "mViimeinen", "Siirry viimeiseen", QKeySequence(Qt::CTRL | Qt::Key_F));
+}
 
+// The account's number, name and description, bound to its fields.
+void frmTilit::buildAccountFields() {
     frameTilit = ui::makeGroupBox(this, QStringLiteral("frameTilit"), QStringLiteral("Tilin tiedot"));
     auto field = [this](const char* name) { return ui::makeLineEdit(frameTilit, name); };
     lblTilinumero = ui::makeLabel(frameTilit, "lblTilinumero", "Numero:");
@@ -120,7 +138,10 @@ void frmTilit::buildControls() {
     Data1.Bind(tTilinumero, QStringLiteral("tlNumero"));
     Data1.Bind(tNimi, QStringLiteral("tlNimi"), DataControl::Empty::Blank);
     Data1.Bind(tKuvaus, QStringLiteral("tlKuvaus"), DataControl::Empty::Blank);
+}
 
+// The account's opening entries, debit and credit, for both years.
+void frmTilit::buildOpeningEntries() {
     Frame1 = ui::makeGroupBox(this, QStringLiteral("Frame1"), QStringLiteral("Avausviennit"));
     lblDebet = ui::makeLabel(Frame1, "lblDebet", "Debet");
     lblKredit = ui::makeLabel(Frame1, "lblKredit", "Kredit");
@@ -143,13 +164,9 @@ void frmTilit::buildControls() {
     og->addWidget(lblEdellinenKredit, 2, 2);
     og->setColumnStretch(1, 1);
     og->setColumnStretch(2, 1);
+}
 
-    tvTilit = new QTreeWidget(this);
-    tvTilit->setObjectName(QStringLiteral("tvTilit"));
-    tvTilit->setHeaderHidden(true);
-    tvTilit->setColumnCount(1);
-    tvTilit->setMinimumWidth(260);
-
+void frmTilit::buildButtons() {
     auto button = [this](const char* name, const char* caption, const char* tip) {
         QPushButton* b = ui::makeButton(this, name, caption, tip);
         b->setAutoDefault(true);  // a focused button is pressed with Enter too
@@ -167,7 +184,11 @@ void frmTilit::buildControls() {
     cEdellinen = button("cEdellinen", "Edel.", "Siirry edelliseen [Ctrl+S]");
     cSeuraava = button("cSeuraava", "Seur.", "Siirry seuraavaan [Ctrl+D]");
     cViimeinen = button("cViimeinen", "Viim.", nullptr);
+}
 
+// The tree on the left, the account's frames on the right, the command
+// buttons below them, and the order Tab moves in.
+void frmTilit::layOutControls() {
     auto* root = new QVBoxLayout(this);
     root->setContentsMargins(8, 4, 8, 8);
     root->setMenuBar(menuBar);

@@ -109,6 +109,11 @@ protected:
 
 private:
     void buildControls();
+    void buildMenus();
+    void buildAccountFields();
+    void buildOpeningEntries();
+    void buildButtons();
+    void layOutControls();
     void connectEvents();
     void validate(DataControl::Action a);
     void navigate(DataControl::Step direction);

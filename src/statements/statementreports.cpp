@@ -115,6 +115,122 @@ void kerroPuuttuvatTilit(dao::Database& db, long maID, const dao::Date& from, co
                    QStringLiteral("\n\n") + rivit.join(QLatin1Char('\n')));
 }
 
+// The rows of an income statement for the period, computed into tula: the
+// turnover, the automatic bookings, then the model's rows.
+void laskeTuloslaskelmanRivit(long maID, const dao::Date& start, const dao::Date& end, QProgressBar* bar, long n) {
+    RakennaBudjettitositteet();
+    bLiikevaihtoHiljaa = false;
+    LaskeLiikevaihto(maID, start, end, bLiikevaihtoHiljaa, bar);
+    bar->setValue(int(n / 10));
+    TeeAutomaattikirjaukset(maID, start, end, bar, true);
+    bar->setValue(int(n / 5));
+    LaskeTuloslaskelma(maID, start, end, bar);
+}
+
+// The rows of a balance sheet up to end, computed into tase; start becomes
+// the start of its financial year. False, once the user is told, when the
+// model names no income statement to book the year's profit by.
+bool laskeTaseenRivit(long maID, long tulosMaID, dao::Date& start, const dao::Date& end, QProgressBar* bar, long n) {
+    bLiikevaihtoHiljaa = true;
+    if (tulosMaID == 0) {
+        core::ShowInfo(core::TranslateStr(kWindow, QStringLiteral("Tasemallille ei ole määritelty tuloslaskelmaa, "
+                                                                  "jonka perusteella tilikauden voitto kirjataan.")));
+        return false;
+    }
+    TeeAutomaattikirjaukset(tulosMaID, start, end, bar, true);
+    bar->setValue(int(n / 5));
+    // A balance sheet runs from the start of a financial year.
+    start = start.date().year() == core::TilikausiAlku.date().year() ? core::TilikausiAlku : core::EdTilikausiAlku;
+    bar->setMaximum(int(bar->maximum() - n / 5 + 1));
+    LaskeTase(maID, start, end, bar);
+    if (reports::VainRyhmat) KarsiTyhjatTaseRyhmat();
+    PoistaTaseValirivit();
+    return true;
+}
+
+// The report file of a statement, wide or short, and the section of the
+// language file its texts are under.
+struct LaskelmanRaportti {
+    QString file;
+    QString section;
+};
+
+LaskelmanRaportti laskelmanRaportti(bool tuloslaskelma, bool laaja) {
+    if (tuloslaskelma)
+        return {laaja ? QStringLiteral("tula.rpt") : QStringLiteral("tulas.rpt"),
+                laaja ? QStringLiteral("RapTulaLaaja") : QStringLiteral("RapTulaSuppea")};
+    return {laaja ? QStringLiteral("tase.rpt") : QStringLiteral("tases.rpt"),
+            laaja ? QStringLiteral("RapTaseLaaja") : QStringLiteral("RapTaseSuppea")};
+}
+
+// The income statement's formulas after the association's name.
+QStringList tuloslaskelmanKaavat(const QString& section, bool laaja, const dao::Date& start, const dao::Date& end,
+                                 const accounts::cKustannuspaikka& kp) {
+    auto T = [&section](const QString& text) { return core::TranslateStr(section, text); };
+    QStringList f;
+    f << kaava(QStringLiteral("Jakso"), F(start) + QLatin1Char('-') + F(end))
+      << kaava(QStringLiteral("EdJakso"), F(start.addYears(-1)) + QLatin1Char('-') + F(end.addYears(-1)))
+      << kaava(QStringLiteral("Tilikausi"), F(core::TilikausiAlku) + QLatin1Char('-') + F(core::TilikausiLoppu))
+      << kaava(QStringLiteral("EdTilikausi"),
+               F(core::EdTilikausiAlku) + QLatin1Char('-') + F(core::EdTilikausiLoppu))
+      << kaava(QStringLiteral("Otsake"), T(QStringLiteral("Kirjanpidon tuloslaskelma : Ajalle :")) +
+                                             QLatin1Char(' ') + start.toShortString() + QStringLiteral(" - ") +
+                                             end.toShortString() +
+                                             QLatin1Char(' ') + T(QStringLiteral("Tilikaudella :")) +
+                                             QLatin1Char(' ') + core::TilikausiAlku.toShortString() +
+                                             QStringLiteral(" - ") + core::TilikausiLoppu.toShortString())
+      << kaava(QStringLiteral("OtsakeToteutunut"), T(QStringLiteral("Toteutunut")))
+      << kaava(QStringLiteral("OtsakeTotEdell"), T(QStringLiteral("Tot. Edell.")));
+    if (laaja)
+        f << kaava(QStringLiteral("OtsakeMuutos"), T(QStringLiteral("Muutos")))
+          << kaava(QStringLiteral("OtsakeMuutosPros"), T(QStringLiteral("Muutos-%")))
+          << kaava(QStringLiteral("OtsakeProsLvasta"), T(QStringLiteral("%-Lvasta")));
+    if (reports::RaporttiKpID != 0)
+        f << kaava(QStringLiteral("Kustannuspaikka"), T(QStringLiteral("Kustannuspaikka:")) + QLatin1Char(' ') +
+                                                      QString::number(kp.Numero()) + QLatin1Char(' ') + kp.Nimi());
+    return f;
+}
+
+// The balance sheet's formulas after the association's name.
+QStringList taseenKaavat(const QString& section, bool laaja, const dao::Date& start, const dao::Date& end) {
+    auto T = [&section](const QString& text) { return core::TranslateStr(section, text); };
+    QStringList f;
+    if (laaja) {
+        f << kaava(QStringLiteral("AlkuPvm"), F(start))
+          << kaava(QStringLiteral("Jakso"), F(start) + QLatin1Char('-') + F(end))
+          << kaava(QStringLiteral("LoppuPvm "), F(end))
+          << kaava(QStringLiteral("EdLoppuPvm"), F(end.addYears(-1)))
+          << kaava(QStringLiteral("Otsake"),
+                   T(QStringLiteral("Kirjanpidon tase :")) + QLatin1Char(' ') + end.toShortString())
+          << kaava(QStringLiteral("OtsakeAlkusaldo"), T(QStringLiteral("Alkusaldo")))
+          << kaava(QStringLiteral("OtsakeLoppusaldo"), T(QStringLiteral("Loppusaldo")))
+          << kaava(QStringLiteral("OtsakeMuutos"), T(QStringLiteral("Muutos")))
+          << kaava(QStringLiteral("OtsakeMuutosEdVuodesta"), T(QStringLiteral("Muutos ed. vuodesta")));
+    } else {
+        f << kaava(QStringLiteral("LoppuPvm "), F(end))
+          << kaava(QStringLiteral("EdLoppuPvm"), F(end.addYears(-1)))
+          << kaava(QStringLiteral("Otsake"),
+                   T(QStringLiteral("Kirjanpidon tase :")) + QLatin1Char(' ') + end.toShortString())
+          << kaava(QStringLiteral("OtsakeLoppusaldo"), T(QStringLiteral("Loppusaldo")));
+    }
+    return f;
+}
+
+// Prints the statement computed, of the period from start to end.
+void tulostaLaskelmanRaportti(bool tuloslaskelma, const dao::Date& start, const dao::Date& end,
+                              const accounts::cKustannuspaikka& kp) {
+    const bool laaja = reports::RaporttiLaaja;
+    const LaskelmanRaportti raportti = laskelmanRaportti(tuloslaskelma, laaja);
+    report::ReportControl& rc = valmisteleRaportti(raportti.file, !tuloslaskelma);
+    QStringList f;
+    f << kaava(QStringLiteral("Seurannimi"), core::SeuranNimi);
+    f << (tuloslaskelma ? tuloslaskelmanKaavat(raportti.section, laaja, start, end, kp)
+                        : taseenKaavat(raportti.section, laaja, start, end));
+    asetaKaavat(rc, f);
+    rc.setSortFields(0, tuloslaskelma ? QStringLiteral("+{tula.tulaID}") : QStringLiteral("+{tase.taseID}"));
+    ajaRaportti(rc);
+}
+
 }  // namespace
 
 // ================================================================ statement print
@@ -144,30 +260,11 @@ void TulostaLaskelma(frmNewTulosJaTase& w) {
     if (reports::RaporttiKpID != 0) kp.Read(reports::RaporttiKpID);
 
     if (tuloslaskelma) {
-        RakennaBudjettitositteet();
-        bLiikevaihtoHiljaa = false;
-        LaskeLiikevaihto(maID, start, end, bLiikevaihtoHiljaa, bar);
-        bar->setValue(int(n / 10));
-        TeeAutomaattikirjaukset(maID, start, end, bar, true);
-        bar->setValue(int(n / 5));
-        LaskeTuloslaskelma(maID, start, end, bar);
+        laskeTuloslaskelmanRivit(maID, start, end, bar, n);
         if (reports::VainRyhmat) KarsiTyhjatTulaRyhmat();
         PoistaViimeinenTulaRivi();
-    } else {
-        bLiikevaihtoHiljaa = true;
-        if (tulosMaID == 0) {
-            core::ShowInfo(core::TranslateStr(kWindow, QStringLiteral("Tasemallille ei ole määritelty tuloslaskelmaa, "
-                                                                      "jonka perusteella tilikauden voitto kirjataan.")));
-            return;
-        }
-        TeeAutomaattikirjaukset(tulosMaID, start, end, bar, true);
-        bar->setValue(int(n / 5));
-        // A balance sheet runs from the start of a financial year.
-        start = start.date().year() == core::TilikausiAlku.date().year() ? core::TilikausiAlku : core::EdTilikausiAlku;
-        bar->setMaximum(int(bar->maximum() - n / 5 + 1));
-        LaskeTase(maID, start, end, bar);
-        if (reports::VainRyhmat) KarsiTyhjatTaseRyhmat();
-        PoistaTaseValirivit();
+    } else if (!laskeTaseenRivit(maID, tulosMaID, start, end, bar, n)) {
+        return;
     }
     bar->setValue(bar->maximum());
     repaint(&w);
@@ -177,63 +274,7 @@ void TulostaLaskelma(frmNewTulosJaTase& w) {
     // the period's start.
     kerroPuuttuvatTilit(db, maID, tuloslaskelma ? start : core::TilikausiAlku, end);
 
-    if (reports::AskPrintDestination()) {
-        const bool laaja = reports::RaporttiLaaja;
-        QString file, section;
-        if (tuloslaskelma) {
-            file = laaja ? QStringLiteral("tula.rpt") : QStringLiteral("tulas.rpt");
-            section = laaja ? QStringLiteral("RapTulaLaaja") : QStringLiteral("RapTulaSuppea");
-        } else {
-            file = laaja ? QStringLiteral("tase.rpt") : QStringLiteral("tases.rpt");
-            section = laaja ? QStringLiteral("RapTaseLaaja") : QStringLiteral("RapTaseSuppea");
-        }
-        auto T = [&section](const QString& text) { return core::TranslateStr(section, text); };
-        report::ReportControl& rc = valmisteleRaportti(file, !tuloslaskelma);
-        QStringList f;
-        f << kaava(QStringLiteral("Seurannimi"), core::SeuranNimi);
-        if (tuloslaskelma) {
-            f << kaava(QStringLiteral("Jakso"), F(start) + QLatin1Char('-') + F(end))
-              << kaava(QStringLiteral("EdJakso"), F(start.addYears(-1)) + QLatin1Char('-') + F(end.addYears(-1)))
-              << kaava(QStringLiteral("Tilikausi"), F(core::TilikausiAlku) + QLatin1Char('-') + F(core::TilikausiLoppu))
-              << kaava(QStringLiteral("EdTilikausi"),
-                       F(core::EdTilikausiAlku) + QLatin1Char('-') + F(core::EdTilikausiLoppu))
-              << kaava(QStringLiteral("Otsake"), T(QStringLiteral("Kirjanpidon tuloslaskelma : Ajalle :")) +
-                                                     QLatin1Char(' ') + start.toShortString() + QStringLiteral(" - ") +
-                                                     end.toShortString() +
-                                                     QLatin1Char(' ') + T(QStringLiteral("Tilikaudella :")) +
-                                                     QLatin1Char(' ') + core::TilikausiAlku.toShortString() +
-                                                     QStringLiteral(" - ") + core::TilikausiLoppu.toShortString())
-              << kaava(QStringLiteral("OtsakeToteutunut"), T(QStringLiteral("Toteutunut")))
-              << kaava(QStringLiteral("OtsakeTotEdell"), T(QStringLiteral("Tot. Edell.")));
-            if (laaja)
-                f << kaava(QStringLiteral("OtsakeMuutos"), T(QStringLiteral("Muutos")))
-                  << kaava(QStringLiteral("OtsakeMuutosPros"), T(QStringLiteral("Muutos-%")))
-                  << kaava(QStringLiteral("OtsakeProsLvasta"), T(QStringLiteral("%-Lvasta")));
-            if (reports::RaporttiKpID != 0)
-                f << kaava(QStringLiteral("Kustannuspaikka"), T(QStringLiteral("Kustannuspaikka:")) + QLatin1Char(' ') +
-                                                              QString::number(kp.Numero()) + QLatin1Char(' ') + kp.Nimi());
-        } else if (laaja) {
-            f << kaava(QStringLiteral("AlkuPvm"), F(start))
-              << kaava(QStringLiteral("Jakso"), F(start) + QLatin1Char('-') + F(end))
-              << kaava(QStringLiteral("LoppuPvm "), F(end))
-              << kaava(QStringLiteral("EdLoppuPvm"), F(end.addYears(-1)))
-              << kaava(QStringLiteral("Otsake"),
-                       T(QStringLiteral("Kirjanpidon tase :")) + QLatin1Char(' ') + end.toShortString())
-              << kaava(QStringLiteral("OtsakeAlkusaldo"), T(QStringLiteral("Alkusaldo")))
-              << kaava(QStringLiteral("OtsakeLoppusaldo"), T(QStringLiteral("Loppusaldo")))
-              << kaava(QStringLiteral("OtsakeMuutos"), T(QStringLiteral("Muutos")))
-              << kaava(QStringLiteral("OtsakeMuutosEdVuodesta"), T(QStringLiteral("Muutos ed. vuodesta")));
-        } else {
-            f << kaava(QStringLiteral("LoppuPvm "), F(end))
-              << kaava(QStringLiteral("EdLoppuPvm"), F(end.addYears(-1)))
-              << kaava(QStringLiteral("Otsake"),
-                       T(QStringLiteral("Kirjanpidon tase :")) + QLatin1Char(' ') + end.toShortString())
-              << kaava(QStringLiteral("OtsakeLoppusaldo"), T(QStringLiteral("Loppusaldo")));
-        }
-        asetaKaavat(rc, f);
-        rc.setSortFields(0, tuloslaskelma ? QStringLiteral("+{tula.tulaID}") : QStringLiteral("+{tase.taseID}"));
-        ajaRaportti(rc);
-    }
+    if (reports::AskPrintDestination()) tulostaLaskelmanRaportti(tuloslaskelma, start, end, kp);
     bar->setValue(0);
 }
 
@@ -260,13 +301,7 @@ void TulostaBudjettivertailu(frmNewTulosJaTase& w) {
     const dao::Date start = core::RaporttiAlkuPvm;
     const dao::Date end = core::RaporttiLoppuPvm;
 
-    RakennaBudjettitositteet();
-    bLiikevaihtoHiljaa = false;
-    LaskeLiikevaihto(maID, start, end, bLiikevaihtoHiljaa, bar);
-    bar->setValue(int(n / 10));
-    TeeAutomaattikirjaukset(maID, start, end, bar, true);
-    bar->setValue(int(n / 5));
-    LaskeTuloslaskelma(maID, start, end, bar);
+    laskeTuloslaskelmanRivit(maID, start, end, bar, n);
     PoistaViimeinenTulaRivi();
     bar->setValue(bar->maximum());
     repaint(&w);

@@ -31,6 +31,95 @@ public:
 
 bool isIdentChar(QChar c) { return c.isLetterOrNumber() || c == QLatin1Char('_'); }
 
+// A field {table.field} or a formula reference {@name}; i is at the brace.
+void readBraces(const QString& s, int& i, Token& t) {
+    int close = s.indexOf(QLatin1Char('}'), i + 1);
+    if (close < 0) throw SyntaxError(QStringLiteral("puuttuva }"), i + 1);
+    QString inner = s.mid(i + 1, close - i - 1).trimmed();
+    if (inner.startsWith(QLatin1Char('@'))) {
+        t.type = Tok::FormulaRef;
+        t.text = inner.mid(1).trimmed();
+        if (t.text.isEmpty() || !std::all_of(t.text.begin(), t.text.end(), isIdentChar))
+            throw SyntaxError(QStringLiteral("virheellinen kaavan nimi {%1}").arg(inner), i + 1);
+    } else {
+        int dot = inner.indexOf(QLatin1Char('.'));
+        QString table = dot < 0 ? QString() : inner.left(dot).trimmed();
+        QString field = dot < 0 ? QString() : inner.mid(dot + 1).trimmed();
+        if (table.isEmpty() || field.isEmpty() || !std::all_of(table.begin(), table.end(), isIdentChar) ||
+            !std::all_of(field.begin(), field.end(), isIdentChar))
+            throw SyntaxError(QStringLiteral("virheellinen kenttä {%1}; muoto on {taulu.kenttä}").arg(inner),
+                              i + 1);
+        t.type = Tok::Field;
+        t.text = table + QLatin1Char('.') + field;
+    }
+    i = close + 1;
+}
+
+// A string in single or double quotes; i is at the opening quote.
+void readString(const QString& s, int& i, Token& t) {
+    const int n = s.size();
+    const QChar c = s[i];
+    QString text;
+    int j = i + 1;
+    bool closed = false;
+    while (j < n) {
+        if (s[j] == c) {
+            if (j + 1 < n && s[j + 1] == c) {  // a doubled quote stands for itself
+                text += c;
+                j += 2;
+                continue;
+            }
+            closed = true;
+            break;
+        }
+        text += s[j++];
+    }
+    if (!closed) throw SyntaxError(QStringLiteral("merkkijono jää auki"), i + 1);
+    t.type = Tok::String;
+    t.text = text;
+    i = j + 1;
+}
+
+// A number, whole or with a fraction after a point; i is at its first character.
+void readNumber(const QString& s, int& i, Token& t) {
+    const int n = s.size();
+    int j = i;
+    while (j < n && s[j].isDigit()) ++j;
+    bool fraction = false;
+    if (j < n && s[j] == QLatin1Char('.')) {
+        fraction = true;
+        ++j;
+        while (j < n && s[j].isDigit()) ++j;
+    }
+    if (j < n && isIdentChar(s[j])) throw SyntaxError(QStringLiteral("virheellinen luku"), i + 1);
+    QString digits = s.mid(i, j - i);
+    t.type = Tok::Number;
+    bool ok = false;
+    if (!fraction) {
+        qlonglong v = digits.toLongLong(&ok);
+        if (ok) t.number = Value(v);
+    }
+    if (!ok) t.number = Value(digits.toDouble());
+    t.text = digits;
+    i = j;
+}
+
+// An operator of one or two characters; any other character is refused.
+void readOperator(const QString& s, int& i, Token& t) {
+    static const QStringList two = {QStringLiteral("<>"), QStringLiteral("<="), QStringLiteral(">=")};
+    const QChar c = s[i];
+    QString op;
+    if (i + 1 < s.size() && two.contains(s.mid(i, 2)))
+        op = s.mid(i, 2);
+    else if (QStringLiteral("=<>+-*/&").contains(c))
+        op = QString(c);
+    else
+        throw SyntaxError(QStringLiteral("tuntematon merkki '%1'").arg(c), i + 1);
+    t.type = Tok::Op;
+    t.text = op;
+    i += op.size();
+}
+
 std::vector<Token> tokenize(const QString& s) {
     std::vector<Token> out;
     int i = 0;
@@ -44,66 +133,11 @@ std::vector<Token> tokenize(const QString& s) {
         Token t;
         t.pos = i + 1;
         if (c == QLatin1Char('{')) {
-            int close = s.indexOf(QLatin1Char('}'), i + 1);
-            if (close < 0) throw SyntaxError(QStringLiteral("puuttuva }"), i + 1);
-            QString inner = s.mid(i + 1, close - i - 1).trimmed();
-            if (inner.startsWith(QLatin1Char('@'))) {
-                t.type = Tok::FormulaRef;
-                t.text = inner.mid(1).trimmed();
-                if (t.text.isEmpty() || !std::all_of(t.text.begin(), t.text.end(), isIdentChar))
-                    throw SyntaxError(QStringLiteral("virheellinen kaavan nimi {%1}").arg(inner), i + 1);
-            } else {
-                int dot = inner.indexOf(QLatin1Char('.'));
-                QString table = dot < 0 ? QString() : inner.left(dot).trimmed();
-                QString field = dot < 0 ? QString() : inner.mid(dot + 1).trimmed();
-                if (table.isEmpty() || field.isEmpty() || !std::all_of(table.begin(), table.end(), isIdentChar) ||
-                    !std::all_of(field.begin(), field.end(), isIdentChar))
-                    throw SyntaxError(QStringLiteral("virheellinen kenttä {%1}; muoto on {taulu.kenttä}").arg(inner),
-                                      i + 1);
-                t.type = Tok::Field;
-                t.text = table + QLatin1Char('.') + field;
-            }
-            i = close + 1;
+            readBraces(s, i, t);
         } else if (c == QLatin1Char('\'') || c == QLatin1Char('"')) {
-            QString text;
-            int j = i + 1;
-            bool closed = false;
-            while (j < n) {
-                if (s[j] == c) {
-                    if (j + 1 < n && s[j + 1] == c) {  // a doubled quote stands for itself
-                        text += c;
-                        j += 2;
-                        continue;
-                    }
-                    closed = true;
-                    break;
-                }
-                text += s[j++];
-            }
-            if (!closed) throw SyntaxError(QStringLiteral("merkkijono jää auki"), i + 1);
-            t.type = Tok::String;
-            t.text = text;
-            i = j + 1;
+            readString(s, i, t);
         } else if (c.isDigit() || (c == QLatin1Char('.') && i + 1 < n && s[i + 1].isDigit())) {
-            int j = i;
-            while (j < n && s[j].isDigit()) ++j;
-            bool fraction = false;
-            if (j < n && s[j] == QLatin1Char('.')) {
-                fraction = true;
-                ++j;
-                while (j < n && s[j].isDigit()) ++j;
-            }
-            if (j < n && isIdentChar(s[j])) throw SyntaxError(QStringLiteral("virheellinen luku"), i + 1);
-            QString digits = s.mid(i, j - i);
-            t.type = Tok::Number;
-            bool ok = false;
-            if (!fraction) {
-                qlonglong v = digits.toLongLong(&ok);
-                if (ok) t.number = Value(v);
-            }
-            if (!ok) t.number = Value(digits.toDouble());
-            t.text = digits;
-            i = j;
+            readNumber(s, i, t);
         } else if (c.isLetter() || c == QLatin1Char('_')) {
             int j = i;
             while (j < n && isIdentChar(s[j])) ++j;
@@ -120,17 +154,7 @@ std::vector<Token> tokenize(const QString& s) {
             t.type = Tok::Comma;
             ++i;
         } else {
-            static const QStringList two = {QStringLiteral("<>"), QStringLiteral("<="), QStringLiteral(">=")};
-            QString op;
-            if (i + 1 < n && two.contains(s.mid(i, 2)))
-                op = s.mid(i, 2);
-            else if (QStringLiteral("=<>+-*/&").contains(c))
-                op = QString(c);
-            else
-                throw SyntaxError(QStringLiteral("tuntematon merkki '%1'").arg(c), i + 1);
-            t.type = Tok::Op;
-            t.text = op;
-            i += op.size();
+            readOperator(s, i, t);
         }
         out.push_back(std::move(t));
     }

@@ -644,45 +644,197 @@ std::vector<int>& pagesOf(Part& p) {
 // A value that may be a reference, resolved.
 Obj resolved(Source& s, const Obj& o) { return o.kind == Obj::Kind::Ref ? s.read(o.ref).value : o; }
 
+// The part a page's overlay is taken from.
+int overlayPart(const JoinedPage& p) { return p.overlayPart < 0 ? p.part : p.overlayPart; }
+
+// The parts used are read, their cross-references and page trees, side by
+// side, each on a thread of its own; a part no page uses is left unread.
+std::vector<std::unique_ptr<Part>> readParts(const QStringList& parts, const std::vector<JoinedPage>& pages) {
+    std::vector<std::unique_ptr<Part>> read(size_t(parts.size()));
+    for (const JoinedPage& p : pages)
+        if (p.part < 0 || p.part >= int(read.size()) || (p.overlay >= 0 && overlayPart(p) >= int(read.size())))
+            fail("no such part");
+    std::vector<char> used(read.size(), 0);
+    for (const JoinedPage& p : pages) {
+        used[size_t(p.part)] = 1;
+        if (p.overlay >= 0) used[size_t(overlayPart(p))] = 1;
+    }
+    std::vector<size_t> reading;
+    for (size_t k = 0; k < read.size(); ++k)
+        if (used[k]) reading.push_back(k);
+    parallel::forEach(reading.size(), [&](size_t i) {
+        const size_t k = reading[i];
+        auto part = std::make_unique<Part>(parts[qsizetype(k)]);
+        pagesOf(*part);
+        read[k] = std::move(part);
+    });
+    return read;
+}
+
+// What the pages painted over share: the overlay's form per overlay page,
+// and the streams that keep a page's own drawing apart from what is painted
+// over it. Each is written the first time it is asked for.
+class Overlays {
+public:
+    explicit Overlays(Joiner& j) : j_(j) {}
+
+    // The overlay page as a form: its drawing and resources, on its paper.
+    int form(Part& overFrom, int part, int overlay) {
+        const auto found = forms_.find({part, overlay});
+        if (found != forms_.end()) return found->second;
+        const Obj o = pageDict(overFrom.source, pagesOf(overFrom)[size_t(overlay)]);
+        const Obj* contents = o.get("/Contents");
+        if (!contents || contents->kind != Obj::Kind::Ref) fail("overlay page without one content stream");
+        const Read content = overFrom.source.read(contents->ref);
+        if (content.streamAt < 0) fail("overlay page without one content stream");
+        Obj fd = Source::dict(content.value);
+        fd.remove("/Length");
+        fd.set("/Type", Obj::token("/XObject"));
+        fd.set("/Subtype", Obj::token("/Form"));
+        if (const Obj* box = o.get("/MediaBox")) fd.set("/BBox", *box);
+        if (const Obj* res = o.get("/Resources")) fd.set("/Resources", *res);
+        const QByteArray data = overFrom.source.streamData(content);
+        fd.set("/Length", Obj::token(QByteArray::number(data.size())));
+        QByteArray text;
+        serialize(fd, text, j_.numbering(overFrom));
+        const int n = j_.writer().reserve();
+        j_.writer().stream(n, text, data);
+        j_.copyWaiting();
+        forms_.emplace(std::pair(part, overlay), n);
+        return n;
+    }
+    // The stream that saves the graphics state before the page's own drawing.
+    int saveState() {
+        if (!saveState_) {
+            saveState_ = j_.writer().reserve();
+            j_.writer().stream(saveState_, "<< /Length 2 >>", "q\n");
+        }
+        return saveState_;
+    }
+    // The stream that restores it after the page's own drawing and paints
+    // the form of that name.
+    int restoreAndPaint(const QByteArray& name) {
+        int& paint = restoreAndPaint_[name];
+        if (!paint) {
+            const QByteArray data = "\nQ\nq\n1 0 0 1 0 0 cm\n" + name + " Do\nQ\n";
+            paint = j_.writer().reserve();
+            j_.writer().stream(paint, "<< /Length " + QByteArray::number(data.size()) + " >>", data);
+        }
+        return paint;
+    }
+
+private:
+    Joiner& j_;
+    std::map<std::pair<int, int>, int> forms_;  // part and page: form
+    int saveState_ = 0;
+    std::map<QByteArray, int> restoreAndPaint_;
+};
+
+// Names the form in the page's resources with a name of its own, the form
+// standing there as the reference -2; the name is returned.
+QByteArray nameForm(Source& s, Obj& page) {
+    Obj resources = resolved(s, page.get("/Resources") ? *page.get("/Resources") : Obj());
+    if (resources.kind != Obj::Kind::Dict) resources = Obj{Obj::Kind::Dict, {}, {}, {}, 0};
+    Obj xobjects = resolved(s, resources.get("/XObject") ? *resources.get("/XObject") : Obj());
+    if (xobjects.kind != Obj::Kind::Dict) xobjects = Obj{Obj::Kind::Dict, {}, {}, {}, 0};
+    QByteArray name = "/Fx";
+    for (int n = 0; xobjects.get(name.constData()); ++n) name = "/Fx" + QByteArray::number(n);
+    xobjects.set(name, Obj::reference(-2));
+    resources.set("/XObject", std::move(xobjects));
+    page.set("/Resources", std::move(resources));
+    return name;
+}
+
+// The page's own contents between the saving stream (the reference -3) and
+// the restoring and painting one (-4).
+void wrapContents(Obj& page) {
+    Obj contents;
+    contents.kind = Obj::Kind::Array;
+    contents.items.push_back(Obj::reference(-3));
+    if (const Obj* own = page.get("/Contents")) {
+        if (own->kind == Obj::Kind::Array)
+            contents.items.insert(contents.items.end(), own->items.begin(), own->items.end());
+        else
+            contents.items.push_back(*own);
+    }
+    contents.items.push_back(Obj::reference(-4));
+    page.set("/Contents", std::move(contents));
+}
+
+// Writes a page with nothing over it as object num, under the page tree root.
+void writePage(Joiner& j, Part& from, Obj page, int num, int root) {
+    QByteArray text;
+    page.set("/Parent", Obj::reference(-1));
+    serialize(page, text, [&](int old) { return old == -1 ? root : j.renumber(from, old); });
+    j.writer().object(num, text);
+    j.copyWaiting();
+}
+
+// Writes a page with its overlay page painted over it as object num.
+void writeOverlaidPage(Joiner& j, Overlays& overlays, const JoinedPage& p, Part& from, Part& overFrom, Obj page,
+                       int num, int root) {
+    if (p.overlay >= int(pagesOf(overFrom).size()) || (&overFrom == &from && p.overlay == p.page))
+        fail("no such overlay page");
+    const int formNumber = overlays.form(overFrom, overlayPart(p), p.overlay);
+    const QByteArray name = nameForm(from.source, page);
+    const int saveState = overlays.saveState();
+    const int paint = overlays.restoreAndPaint(name);
+    wrapContents(page);
+    page.set("/Parent", Obj::reference(-1));
+    QByteArray text;
+    serialize(page, text, [&](int old) {
+        switch (old) {
+        case -1: return root;
+        case -2: return formNumber;
+        case -3: return saveState;
+        case -4: return paint;
+        default: return j.renumber(from, old);
+        }
+    });
+    j.writer().object(num, text);
+    j.copyWaiting();
+}
+
+// Writes the page tree as object root and the catalog after it; the
+// catalog's number is returned.
+int writeTreeAndCatalog(Joiner& j, int root, const std::vector<int>& kids) {
+    QByteArray tree = "<<\n/Type /Pages\n/Count " + QByteArray::number(qsizetype(kids.size())) + "\n/Kids [";
+    for (size_t k = 0; k < kids.size(); ++k) tree += (k % 8 ? " " : "\n") + QByteArray::number(kids[k]) + " 0 R";
+    tree += "\n]\n>>";
+    j.writer().object(root, tree);
+    const int catalog = j.writer().reserve();
+    j.writer().object(catalog, "<<\n/Type /Catalog\n/Pages " + QByteArray::number(root) + " 0 R\n>>");
+    return catalog;
+}
+
+// Copies the first part's document information; its number, 0 where it
+// has none.
+int writeInfo(Joiner& j, Part& first) {
+    const Obj* i = first.source.trailer().get("/Info");
+    if (!i) return 0;
+    const Obj value = resolved(first.source, *i);
+    if (value.kind != Obj::Kind::Dict) return 0;
+    QByteArray text;
+    serialize(value, text, j.numbering(first));
+    const int info = j.writer().reserve();
+    j.writer().object(info, text);
+    j.copyWaiting();
+    return info;
+}
+
 }  // namespace
 
 void joinParts(const QStringList& parts, const std::vector<JoinedPage>& pages, const QString& out) {
     try {
         if (pages.empty()) fail("no pages");
-        // The parts used are read, their cross-references and page trees,
-        // side by side, each on a thread of its own.
-        std::vector<std::unique_ptr<Part>> read(size_t(parts.size()));
-        const auto overlayPart = [](const JoinedPage& p) { return p.overlayPart < 0 ? p.part : p.overlayPart; };
-        for (const JoinedPage& p : pages)
-            if (p.part < 0 || p.part >= int(read.size()) || (p.overlay >= 0 && overlayPart(p) >= int(read.size())))
-                fail("no such part");
-        {
-            std::vector<char> used(read.size(), 0);
-            for (const JoinedPage& p : pages) {
-                used[size_t(p.part)] = 1;
-                if (p.overlay >= 0) used[size_t(overlayPart(p))] = 1;
-            }
-            std::vector<size_t> reading;
-            for (size_t k = 0; k < read.size(); ++k)
-                if (used[k]) reading.push_back(k);
-            parallel::forEach(reading.size(), [&](size_t i) {
-                const size_t k = reading[i];
-                auto part = std::make_unique<Part>(parts[qsizetype(k)]);
-                pagesOf(*part);
-                read[k] = std::move(part);
-            });
-        }
+        const std::vector<std::unique_ptr<Part>> read = readParts(parts, pages);
         auto part = [&](int k) -> Part& { return *read[size_t(k)]; };
         Part& first = part(pages.front().part);
 
         Joiner j(out);
         j.writer().raw(first.source.header() + "\n%\xE2\xE3\xCF\xD3\n");
         const int root = j.treeRoot();
-        // The overlay's form per overlay page, and the streams that keep a
-        // page's own drawing apart from what is painted over it.
-        std::map<std::pair<int, int>, int> forms;  // part and page: form
-        int saveState = 0;
-        std::map<QByteArray, int> restoreAndPaint;
+        Overlays overlays(j);
         std::vector<int> kids;
         kids.reserve(pages.size());
         for (const JoinedPage& p : pages) {
@@ -692,106 +844,13 @@ void joinParts(const QStringList& parts, const std::vector<JoinedPage>& pages, c
             Obj page = pageDict(from.source, list[size_t(p.page)]);
             const int num = j.writer().reserve();
             kids.push_back(num);
-            if (p.overlay < 0) {
-                QByteArray text;
-                page.set("/Parent", Obj::reference(-1));
-                serialize(page, text, [&](int old) { return old == -1 ? root : j.renumber(from, old); });
-                j.writer().object(num, text);
-                j.copyWaiting();
-                continue;
-            }
-            Part& overFrom = part(overlayPart(p));
-            const auto& overList = pagesOf(overFrom);
-            if (p.overlay >= int(overList.size()) || (&overFrom == &from && p.overlay == p.page))
-                fail("no such overlay page");
-            // The overlay page as a form: its drawing and resources, on its paper.
-            auto form = forms.find({overlayPart(p), p.overlay});
-            if (form == forms.end()) {
-                const Obj o = pageDict(overFrom.source, overList[size_t(p.overlay)]);
-                const Obj* contents = o.get("/Contents");
-                if (!contents || contents->kind != Obj::Kind::Ref) fail("overlay page without one content stream");
-                const Read content = overFrom.source.read(contents->ref);
-                if (content.streamAt < 0) fail("overlay page without one content stream");
-                Obj fd = Source::dict(content.value);
-                fd.remove("/Length");
-                fd.set("/Type", Obj::token("/XObject"));
-                fd.set("/Subtype", Obj::token("/Form"));
-                if (const Obj* box = o.get("/MediaBox")) fd.set("/BBox", *box);
-                if (const Obj* res = o.get("/Resources")) fd.set("/Resources", *res);
-                const QByteArray data = overFrom.source.streamData(content);
-                fd.set("/Length", Obj::token(QByteArray::number(data.size())));
-                QByteArray text;
-                serialize(fd, text, j.numbering(overFrom));
-                const int n = j.writer().reserve();
-                j.writer().stream(n, text, data);
-                j.copyWaiting();
-                form = forms.emplace(std::pair(overlayPart(p), p.overlay), n).first;
-            }
-            // The form named in the page's resources with a name of its own.
-            Obj resources = resolved(from.source, page.get("/Resources") ? *page.get("/Resources") : Obj());
-            if (resources.kind != Obj::Kind::Dict) resources = Obj{Obj::Kind::Dict, {}, {}, {}, 0};
-            Obj xobjects = resolved(from.source, resources.get("/XObject") ? *resources.get("/XObject") : Obj());
-            if (xobjects.kind != Obj::Kind::Dict) xobjects = Obj{Obj::Kind::Dict, {}, {}, {}, 0};
-            QByteArray name = "/Fx";
-            for (int n = 0; xobjects.get(name.constData()); ++n) name = "/Fx" + QByteArray::number(n);
-            xobjects.set(name, Obj::reference(-2));
-            resources.set("/XObject", std::move(xobjects));
-            page.set("/Resources", std::move(resources));
-            if (!saveState) {
-                saveState = j.writer().reserve();
-                j.writer().stream(saveState, "<< /Length 2 >>", "q\n");
-            }
-            int& paint = restoreAndPaint[name];
-            if (!paint) {
-                const QByteArray data = "\nQ\nq\n1 0 0 1 0 0 cm\n" + name + " Do\nQ\n";
-                paint = j.writer().reserve();
-                j.writer().stream(paint, "<< /Length " + QByteArray::number(data.size()) + " >>", data);
-            }
-            Obj contents;
-            contents.kind = Obj::Kind::Array;
-            contents.items.push_back(Obj::reference(-3));
-            if (const Obj* own = page.get("/Contents")) {
-                if (own->kind == Obj::Kind::Array)
-                    contents.items.insert(contents.items.end(), own->items.begin(), own->items.end());
-                else
-                    contents.items.push_back(*own);
-            }
-            contents.items.push_back(Obj::reference(-4));
-            page.set("/Contents", std::move(contents));
-            page.set("/Parent", Obj::reference(-1));
-            QByteArray text;
-            const int formNumber = form->second;
-            serialize(page, text, [&](int old) {
-                switch (old) {
-                case -1: return root;
-                case -2: return formNumber;
-                case -3: return saveState;
-                case -4: return paint;
-                default: return j.renumber(from, old);
-                }
-            });
-            j.writer().object(num, text);
-            j.copyWaiting();
+            if (p.overlay < 0)
+                writePage(j, from, std::move(page), num, root);
+            else
+                writeOverlaidPage(j, overlays, p, from, part(overlayPart(p)), std::move(page), num, root);
         }
-
-        QByteArray tree = "<<\n/Type /Pages\n/Count " + QByteArray::number(qsizetype(kids.size())) + "\n/Kids [";
-        for (size_t k = 0; k < kids.size(); ++k) tree += (k % 8 ? " " : "\n") + QByteArray::number(kids[k]) + " 0 R";
-        tree += "\n]\n>>";
-        j.writer().object(root, tree);
-        const int catalog = j.writer().reserve();
-        j.writer().object(catalog, "<<\n/Type /Catalog\n/Pages " + QByteArray::number(root) + " 0 R\n>>");
-        int info = 0;
-        if (const Obj* i = first.source.trailer().get("/Info")) {
-            const Obj value = resolved(first.source, *i);
-            if (value.kind == Obj::Kind::Dict) {
-                QByteArray text;
-                serialize(value, text, j.numbering(first));
-                info = j.writer().reserve();
-                j.writer().object(info, text);
-                j.copyWaiting();
-            }
-        }
-        j.writer().finish(catalog, info);
+        const int catalog = writeTreeAndCatalog(j, root, kids);
+        j.writer().finish(catalog, writeInfo(j, first));
     } catch (const JoinError&) {
         throw;
     } catch (const std::exception& e) {
