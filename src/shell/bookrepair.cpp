@@ -177,6 +177,11 @@ std::optional<dao::RepairReport> RepairDamagedBook(const QString& path, const QS
         break;
     }
     if (r.result != BookRepair::Result::NotRepaired && !r.report.whole()) told << lossText(r.report, section);
+    if (r.result != BookRepair::Result::NotRepaired && !r.report.triggersLeftOut.isEmpty())
+        told << core::TranslateStr(section, QStringLiteral("Vioittuneessa tietokannassa oli herättimiä, joita ohjelman "
+                                                           "omissa tietokannoissa ei ole. Niitä ei tehty korjattuun "
+                                                           "tietokantaan:")) +
+                    kCrLf + r.report.triggersLeftOut.join(kCrLf);
     if (!r.setAsideAs.isEmpty())
         told << core::TranslateStr(section, QStringLiteral("Korjatun tietokannan nimellä ollut aiempi tiedosto "
                                                            "siirrettiin nimelle:")) +

@@ -119,6 +119,17 @@ KilledRun runChildKilledAt(const char* name, const QStringList& args, int writeP
     return finish(child);
 }
 
+KilledRun runChild(const char* name, const QStringList& args) {
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(), QStringList{QStringLiteral("--kv-child=") + QLatin1String(name)} + args);
+    if (!child.waitForStarted(20000)) {
+        KilledRun run;
+        run.errors = "the child did not start: " + child.errorString().toUtf8();
+        return run;
+    }
+    return finish(child);
+}
+
 PausedRun::PausedRun(const char* name, const QStringList& args, const char* step) : process_(new QProcess) {
     process_->start(QCoreApplication::applicationFilePath(),
                     QStringList{QStringLiteral("--kv-child=") + QLatin1String(name),

@@ -416,7 +416,7 @@ bool bindAndStep(sqlite3_stmt* s, const QString& kind, const QString& name, cons
 // it could not bring over. Rows of kind "file" give the file's state, rows
 // of kind "lost" a table and its lost rows ("+" after a least number), rows
 // of kind "known" a table and one value its indexes hold of a lost row (the
-// column, a tab and the value).
+// column, a tab and the value), rows of kind "trigger" a trigger left out.
 bool writeRepairMark(sqlite3* h, const FileState& damaged, const RepairReport& report) {
     const QByteArray table = kRepairMarkTable.toUtf8();
     if (run(h, "BEGIN") != SQLITE_OK) return false;
@@ -437,6 +437,8 @@ bool writeRepairMark(sqlite3* h, const FileState& damaged, const RepairReport& r
             for (const QString& value : values)
                 ok = ok && bindAndStep(s, QStringLiteral("known"), loss.table, column + u'\t' + value);
     }
+    for (const QString& trigger : report.triggersLeftOut)
+        ok = ok && bindAndStep(s, QStringLiteral("trigger"), trigger, QString());
     sqlite3_finalize(s);
     ok = ok && run(h, "COMMIT") == SQLITE_OK;
     if (!ok) run(h, "ROLLBACK");
@@ -467,6 +469,8 @@ std::optional<std::pair<FileState, RepairReport>> readRepairMark(sqlite3* h) {
             const QString column = value.left(tab);
             if (known.empty() || known.back().first != column) known.emplace_back(column, QStringList());
             known.back().second << value.mid(tab + 1);
+        } else if (kind == QLatin1String("trigger")) {
+            report.triggersLeftOut << name;
         } else if (name == QLatin1String("path")) {
             file.path = value;
         } else if (name == QLatin1String("size")) {
@@ -494,6 +498,13 @@ bool markAndCheck(const QString& work, const FileState& damaged, const RepairRep
 // A work file emptied for the engine to write again.
 void emptyWorkFile(const QString& work) {
     QFile::resize(work, 0);
+    QFile::remove(work + QStringLiteral("-journal"));
+}
+
+// A work file that is given up, with the journal that a write the engine
+// could not finish (the disk full) leaves beside it.
+void removeWorkFile(const QString& work) {
+    QFile::remove(work);
     QFile::remove(work + QStringLiteral("-journal"));
 }
 
@@ -554,12 +565,12 @@ RepairReport DBEngine::RepairDatabase(const QString& path, const QString& target
     } catch (...) {
         // The damaged file stays as it was; the work file goes.
         sqlite3_close_v2(src);
-        QFile::remove(work);
+        removeWorkFile(work);
         throw;
     }
     sqlite3_close_v2(src);
     if (!whole) {
-        QFile::remove(work);
+        removeWorkFile(work);
         raise(err::CannotOpenDatabase, path);
     }
     // The copy is on the disk before it takes target's name.
@@ -567,7 +578,7 @@ RepairReport DBEngine::RepairDatabase(const QString& path, const QString& target
         fso::SyncFile(work);
         fso::RenameFile(work, target);
     } catch (const fso::Error&) {
-        QFile::remove(work);
+        removeWorkFile(work);
         raise(err::DiskError);
     }
     return report;

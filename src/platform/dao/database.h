@@ -319,11 +319,14 @@ struct RepairReport {
     // when every row of every table came over.
     std::vector<Loss> lost;
     bool whole() const { return lost.empty(); }
+    // The triggers of the damaged book, by name: no book of the program
+    // holds one, and the repaired copy has none.
+    QStringList triggersLeftOut;
 };
 
 // Raised (with the number CannotOpenDatabase) by a repair that will not make
-// a definition of the damaged book again: one whose stored text is not the
-// one statement of its kind that the engine itself would read of it.
+// a definition of the damaged book again: one whose stored text is not a
+// table, index or view in the form the engine itself stores.
 class RefusedDefinition : public DaoError {
 public:
     explicit RefusedDefinition(QString definition);
@@ -355,15 +358,18 @@ public:
     // compaction is tried first; when it cannot read the book whole, a new
     // book is built from the damaged one's own definitions: its tables, every
     // row of them that can still be read (through the table itself, past the
-    // pages that cannot), then its indexes, views and triggers made anew. The
-    // copy passes the full integrity check before it takes target's name.
-    // The report tells what could not be brought over. The copy carries a
-    // mark naming the damaged file as it was read (see RepairOf).
+    // pages that cannot), then its indexes and views made anew; its triggers
+    // are left out. The copy passes the full integrity check before it takes
+    // target's name. The report tells what could not be brought over, and
+    // the triggers left out. The copy carries a mark naming the damaged file
+    // as it was read (see RepairOf).
     // UnrecognizedFormat for a file that is no book, CannotOpenDatabase when
     // not even the book's definitions can be read, RefusedDefinition when one
-    // of them is not the one statement of its kind (CREATE TABLE, INDEX,
-    // VIEW or TRIGGER) that the engine reads of it. No text the book holds
-    // is run as more than that.
+    // of them is not a table, index or view in the form the engine itself
+    // stores (one CREATE statement of its kind, in the book's own schema,
+    // under its own name, a table with its columns) or calls a function
+    // that is not safe in any text. No text the book holds is run as more
+    // than that. A rebuild that fails leaves no work file nor its journal.
     static RepairReport RepairDatabase(const QString& path, const QString& target);
     // The report of the repair that wrote copy, when copy is whole and was
     // made by RepairDatabase from the file at path exactly as that file is

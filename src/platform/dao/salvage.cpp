@@ -20,6 +20,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QRegularExpression>
+#include <QSet>
 #include <algorithm>
 #include <limits>
 #include <optional>
@@ -59,10 +60,13 @@ private:
     sqlite3_stmt* s_ = nullptr;
 };
 
-QString text(sqlite3_stmt* s, int column) {
+// A value as the engine holds it, all its bytes (a NUL among them too).
+QByteArray bytes(sqlite3_stmt* s, int column) {
     const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(s, column));
-    return t ? QString::fromUtf8(t) : QString();
+    return t ? QByteArray(t, sqlite3_column_bytes(s, column)) : QByteArray();
 }
+
+QString text(sqlite3_stmt* s, int column) { return QString::fromUtf8(bytes(s, column)); }
 
 // The rebuild cannot go on: the damaged book's definitions cannot be read,
 // or the new book refuses them.
@@ -79,11 +83,12 @@ void runOrFail(sqlite3* db, const QByteArray& sql) {
 }
 
 struct SchemaEntry {
-    QString type, name, table, sql;
+    QString type, name, table;
+    QByteArray sql;  // as stored
 };
 
 // Whether a stored definition begins as the engine writes one of its kind:
-// CREATE TABLE, CREATE [UNIQUE] INDEX, CREATE VIEW or CREATE TRIGGER.
+// CREATE TABLE, CREATE [UNIQUE] INDEX or CREATE VIEW.
 bool createsItsKind(const SchemaEntry& e) {
     const auto beginning = [](const char* pattern) {
         return QRegularExpression(QLatin1String(pattern), QRegularExpression::CaseInsensitiveOption);
@@ -92,40 +97,152 @@ bool createsItsKind(const SchemaEntry& e) {
         {QStringLiteral("table"), beginning("^CREATE\\s+TABLE\\s")},
         {QStringLiteral("index"), beginning("^CREATE\\s+(UNIQUE\\s+)?INDEX\\s")},
         {QStringLiteral("view"), beginning("^CREATE\\s+VIEW\\s")},
-        {QStringLiteral("trigger"), beginning("^CREATE\\s+TRIGGER\\s")},
     };
     const auto kind = kinds.constFind(e.type);
-    return kind != kinds.constEnd() && kind->match(e.sql).hasMatch();
+    return kind != kinds.constEnd() && kind->match(QString::fromUtf8(e.sql)).hasMatch();
 }
 
-[[noreturn]] void refuse(const SchemaEntry& e) {
-    qWarning("rebuilding a damaged book: refused the definition of %s %s", qPrintable(e.type), qPrintable(e.name));
+[[noreturn]] void refuse(const SchemaEntry& e, const QString& why = QString()) {
+    qWarning("rebuilding a damaged book: refused the definition of %s %s%s%s", qPrintable(e.type), qPrintable(e.name),
+             why.isEmpty() ? "" : ": ", qPrintable(why));
     throw RefusedDefinition(e.type + u' ' + e.name);
 }
 
-// Makes one definition of the damaged book again in the new book. The
-// engine itself reads only the first statement of a stored definition; so
-// does the rebuild, and only when that statement is the whole text and of
-// the kind its row names. Anything after it would run on the new book's
-// connection, and could reach any file (a book can come from anyone):
-// such a definition, or one of another kind, is refused, and the rebuild
-// with it.
-void makeDefinition(sqlite3* dst, const SchemaEntry& e) {
+// What making one definition of the damaged book may do on the new book's
+// connection, told to the engine's authorizer: make that one table (with
+// the engine's own indexes of its constraints and its counters' table),
+// index or view in the book itself under the name its row gives, read the
+// book's columns and call the functions that the engine marks safe in any
+// text (the program's own among them). Nothing else: no other schema
+// (temp), no other statement, and no query but a view's, read (never run)
+// to see what it calls.
+struct Making {
+    const SchemaEntry& entry;
+    const QSet<QString>& plainFunctions;
+    bool readingView = false;
+    QString denied;  // what was refused, when something was
+};
+
+int authorize(void* p, int action, const char* a, const char* b, const char* db, const char*) {
+    auto& m = *static_cast<Making*>(p);
+    const SchemaEntry& e = m.entry;
+    const auto is = [](const char* x, const QString& y) {
+        return x && QString::fromUtf8(x).compare(y, Qt::CaseInsensitive) == 0;
+    };
+    const bool inBook = db && qstrcmp(db, "main") == 0;
+    const bool table = e.type == QLatin1String("table"), index = e.type == QLatin1String("index");
+    bool allowed = false;
+    switch (action) {
+    case SQLITE_CREATE_TABLE:
+        allowed = table && inBook && (is(a, e.name) || is(a, QStringLiteral("sqlite_sequence")));
+        break;
+    case SQLITE_CREATE_INDEX:
+        allowed = inBook && ((index && is(a, e.name) && is(b, e.table)) ||
+                             (table && is(b, e.name) && QByteArrayView(a).startsWith("sqlite_autoindex_")));
+        break;
+    case SQLITE_REINDEX:
+        allowed = index && inBook && is(a, e.name);
+        break;
+    case SQLITE_CREATE_VIEW:
+        allowed = e.type == QLatin1String("view") && inBook && is(a, e.name);
+        break;
+    case SQLITE_INSERT:
+    case SQLITE_UPDATE:
+        // The engine's own record of the definition.
+        allowed = inBook && is(a, QStringLiteral("sqlite_master"));
+        break;
+    case SQLITE_READ:
+        allowed = inBook;
+        break;
+    case SQLITE_SELECT:
+        allowed = m.readingView;
+        break;
+    case SQLITE_FUNCTION:
+        allowed = b && m.plainFunctions.contains(QString::fromUtf8(b).toLower());
+        break;
+    default:
+        break;
+    }
+    if (!allowed && m.denied.isEmpty())
+        m.denied = QStringLiteral("action %1 (%2, %3) not allowed").arg(action).arg(QString::fromUtf8(a), QString::fromUtf8(b));
+    return allowed ? SQLITE_OK : SQLITE_DENY;
+}
+
+// The functions the engine marks safe to call from any text (every one of
+// that name), by lower-case name.
+QSet<QString> plainFunctions(sqlite3* db) {
+    Statement s(db, "SELECT name FROM pragma_function_list GROUP BY name HAVING min(flags & " +
+                        QByteArray::number(SQLITE_INNOCUOUS) + ") <> 0");
+    QSet<QString> out;
+    while (s.ok() && sqlite3_step(s) == SQLITE_ROW) out.insert(text(s, 0).toLower());
+    return out;
+}
+
+// The definition of a kind and name as the new book's engine stored it.
+QByteArray storedDefinition(sqlite3* db, const SchemaEntry& e) {
+    Statement s(db, "SELECT sql FROM main.sqlite_master WHERE type = ?1 AND name = ?2 COLLATE NOCASE");
+    if (!s.ok()) cannotRebuild(db, e.name);
+    const QByteArray type = e.type.toUtf8(), name = e.name.toUtf8();
+    sqlite3_bind_text(s, 1, type.constData(), int(type.size()), SQLITE_TRANSIENT);
+    sqlite3_bind_text(s, 2, name.constData(), int(name.size()), SQLITE_TRANSIENT);
+    return sqlite3_step(s) == SQLITE_ROW ? bytes(s, 0) : QByteArray();
+}
+
+// The guard of authorize on a connection while it lives.
+class Guard {
+public:
+    Guard(sqlite3* db, Making& making) : db_(db) { sqlite3_set_authorizer(db, authorize, &making); }
+    ~Guard() { sqlite3_set_authorizer(db_, nullptr, nullptr); }
+    Guard(const Guard&) = delete;
+    Guard& operator=(const Guard&) = delete;
+
+private:
+    sqlite3* db_;
+};
+
+// Makes one definition of the damaged book again in the new book, in the
+// one form the engine itself stores: one statement of the kind its row
+// names (the engine reads no more of a stored text; anything after it
+// would run on the new book's connection, and could reach any file), under
+// the guard of authorize, and stored by the engine as the very text given
+// (so a table with its columns, under its own name, never made by a query
+// nor named with its schema). Any other definition is refused, and the
+// rebuild with it: a book can come from anyone.
+void makeDefinition(sqlite3* dst, const SchemaEntry& e, const QSet<QString>& plain) {
     if (!createsItsKind(e)) refuse(e);
-    const QByteArray sql = e.sql.toUtf8();
-    const char* tail = nullptr;
+    {
+        Making making{e, plain, false, QString()};
+        const Guard guard(dst, making);
+        const char* tail = nullptr;
+        sqlite3_stmt* s = nullptr;
+        if (sqlite3_prepare_v2(dst, e.sql.constData(), int(e.sql.size()), &s, &tail) != SQLITE_OK || !s) {
+            sqlite3_finalize(s);
+            if (!making.denied.isEmpty()) refuse(e, making.denied);
+            cannotRebuild(dst, e.name);
+        }
+        if (!QByteArrayView(tail, e.sql.constData() + e.sql.size() - tail).trimmed().isEmpty()) {
+            sqlite3_finalize(s);
+            refuse(e);
+        }
+        const int rc = sqlite3_step(s);
+        sqlite3_finalize(s);
+        if (rc != SQLITE_DONE) cannotRebuild(dst, e.name);
+    }
+    if (storedDefinition(dst, e) != e.sql) refuse(e);
+}
+
+// A view's query, read (never run) under the guard once every definition
+// is made: one that calls a function not safe in any text (refused by the
+// guard, or by the engine's own guard of what a book's texts call), or that
+// cannot be read at all, is refused.
+void readView(sqlite3* dst, const SchemaEntry& e, const QSet<QString>& plain) {
+    Making making{e, plain, true, QString()};
+    const Guard guard(dst, making);
+    const QByteArray sql = "SELECT * FROM main." + quoted(e.name);
     sqlite3_stmt* s = nullptr;
-    if (sqlite3_prepare_v2(dst, sql.constData(), int(sql.size()), &s, &tail) != SQLITE_OK || !s) {
-        sqlite3_finalize(s);
-        cannotRebuild(dst, e.name);
-    }
-    if (!QByteArrayView(tail, sql.constData() + sql.size() - tail).trimmed().isEmpty()) {
-        sqlite3_finalize(s);
-        refuse(e);
-    }
-    const int rc = sqlite3_step(s);
+    const int rc = sqlite3_prepare_v2(dst, sql.constData(), int(sql.size()), &s, nullptr);
     sqlite3_finalize(s);
-    if (rc != SQLITE_DONE) cannotRebuild(dst, e.name);
+    if (rc != SQLITE_OK) refuse(e, making.denied.isEmpty() ? QString::fromUtf8(sqlite3_errmsg(dst)) : making.denied);
 }
 
 // The damaged book's definitions, in the order they were made.
@@ -134,7 +251,7 @@ std::vector<SchemaEntry> readSchema(sqlite3* src) {
     if (!s.ok()) cannotRebuild(src, QStringLiteral("sqlite_master"));
     std::vector<SchemaEntry> out;
     int rc;
-    while ((rc = sqlite3_step(s)) == SQLITE_ROW) out.push_back({text(s, 0), text(s, 1), text(s, 2), text(s, 3)});
+    while ((rc = sqlite3_step(s)) == SQLITE_ROW) out.push_back({text(s, 0), text(s, 1), text(s, 2), bytes(s, 3)});
     if (rc != SQLITE_DONE) cannotRebuild(src, QStringLiteral("sqlite_master"));
     return out;
 }
@@ -155,7 +272,7 @@ IndexKeys indexKeys(sqlite3* src, const QString& table, const std::vector<Schema
     for (const SchemaEntry& e : schema) {
         if (e.type != QLatin1String("index") || e.table.compare(table, Qt::CaseInsensitive) != 0) continue;
         // A partial index holds only some of the rows.
-        if (e.sql.contains(QLatin1String(" WHERE "), Qt::CaseInsensitive)) continue;
+        if (QString::fromUtf8(e.sql).contains(QLatin1String(" WHERE "), Qt::CaseInsensitive)) continue;
         Statement s(src, "SELECT rowid FROM " + quoted(table) + " INDEXED BY " + quoted(e.name));
         if (!s.ok()) continue;
         int rc;
@@ -452,6 +569,24 @@ void writeSequences(sqlite3* dst, const QHash<QString, std::int64_t>& highest) {
     }
 }
 
+// What the rebuild does with a definition of the damaged book.
+enum class Use { Make, Skip, LeaveOut };
+
+// Decided for every definition before anything is made, so that none is
+// passed over: the engine's own tables (and indexes of them) and the
+// indexes that a table's constraints make (stored without a text) come of
+// the engine itself; a trigger is left out, and named, since no book of the
+// program holds one; a table, an index and a view are made. Any other
+// definition, or one without its text, is refused.
+Use useOf(const SchemaEntry& e) {
+    const bool table = e.type == QLatin1String("table"), index = e.type == QLatin1String("index");
+    if ((table && isEngineTable(e.name)) || (index && isEngineTable(e.table))) return Use::Skip;
+    if (index && e.sql.isEmpty() && e.name.startsWith(QLatin1String("sqlite_autoindex_"))) return Use::Skip;
+    if (e.type == QLatin1String("trigger")) return Use::LeaveOut;
+    if ((table || index || e.type == QLatin1String("view")) && !e.sql.isEmpty()) return Use::Make;
+    refuse(e);
+}
+
 int pragmaValue(sqlite3* db, const char* pragma) {
     Statement s(db, QByteArray("PRAGMA ") + pragma);
     return s.ok() && sqlite3_step(s) == SQLITE_ROW ? sqlite3_column_int(s, 0) : 0;
@@ -468,6 +603,19 @@ RefusedDefinition::RefusedDefinition(QString definition)
 
 RepairReport salvageInto(sqlite3* src, sqlite3* dst) {
     const std::vector<SchemaEntry> schema = readSchema(src);
+    RepairReport report;
+    // Every definition is judged before anything is made.
+    for (const SchemaEntry& e : schema)
+        if (useOf(e) == Use::LeaveOut) report.triggersLeftOut << e.name;
+    const auto toMake = [&schema](const char* kind) {
+        std::vector<const SchemaEntry*> out;
+        for (const SchemaEntry& e : schema)
+            if (e.type == QLatin1String(kind) && useOf(e) == Use::Make) out.push_back(&e);
+        return out;
+    };
+    const auto tables = toMake("table"), indexes = toMake("index"), views = toMake("view");
+    const QSet<QString> plain = plainFunctions(dst);
+
     // The new book's pages and header as the damaged one's, set before
     // anything is written into it.
     runOrFail(dst, "PRAGMA page_size=" + QByteArray::number(pragmaValue(src, "page_size")));
@@ -476,29 +624,23 @@ RepairReport salvageInto(sqlite3* src, sqlite3* dst) {
     runOrFail(dst, "PRAGMA user_version=" + QByteArray::number(pragmaValue(src, "user_version")));
     runOrFail(dst, "BEGIN");
 
-    for (const SchemaEntry& e : schema)
-        if (e.type == QLatin1String("table") && !e.sql.isEmpty() && !isEngineTable(e.name)) makeDefinition(dst, e);
-
-    RepairReport report;
+    for (const SchemaEntry* e : tables) makeDefinition(dst, *e, plain);
     QHash<QString, std::int64_t> highest = readSequences(src);
-    for (const SchemaEntry& e : schema) {
-        if (e.type != QLatin1String("table") || e.sql.isEmpty() || isEngineTable(e.name)) continue;
-        const std::int64_t sequence = highest.value(e.name.toLower(), kFirstKey);
-        KeyedCopy keyed(src, dst, e.name, schema, sequence);
-        const TableCopy copy = keyed.keyed() ? keyed.run() : plainCopy(src, dst, e.name);
-        if (const auto loss = lossOf(src, e.name, schema, copy)) report.lost.push_back(*loss);
+    for (const SchemaEntry* e : tables) {
+        const QString key = e->name.toLower();
+        KeyedCopy keyed(src, dst, e->name, schema, highest.value(key, kFirstKey));
+        const TableCopy copy = keyed.keyed() ? keyed.run() : plainCopy(src, dst, e->name);
+        if (const auto loss = lossOf(src, e->name, schema, copy)) report.lost.push_back(*loss);
         std::int64_t top = copy.read.empty() ? kFirstKey : copy.read.back();
         if (!copy.indexes.keys.empty()) top = std::max(top, copy.indexes.keys.back());
-        if (top > highest.value(e.name.toLower(), kFirstKey)) highest.insert(e.name.toLower(), top);
+        if (top > highest.value(key, kFirstKey)) highest.insert(key, top);
     }
     writeSequences(dst, highest);
 
-    // The indexes made anew from the rows, then the views and triggers.
-    for (const SchemaEntry& e : schema)
-        if (e.type == QLatin1String("index") && !e.sql.isEmpty() && !isEngineTable(e.table)) makeDefinition(dst, e);
-    for (const SchemaEntry& e : schema)
-        if ((e.type == QLatin1String("view") || e.type == QLatin1String("trigger")) && !e.sql.isEmpty())
-            makeDefinition(dst, e);
+    // The indexes made anew from the rows, then the views.
+    for (const SchemaEntry* e : indexes) makeDefinition(dst, *e, plain);
+    for (const SchemaEntry* e : views) makeDefinition(dst, *e, plain);
+    for (const SchemaEntry* e : views) readView(dst, *e, plain);
     runOrFail(dst, "COMMIT");
     return report;
 }
