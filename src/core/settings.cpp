@@ -234,12 +234,10 @@ void rollBackQuietly(dao::Database& db) {
 
 // The book's part of a save, in one transaction that holds its new
 // settings, the save's stamp and, in a section of their own, its settings
-// as they were with the digest of the new ones (into kept and saved) and
-// the name of the work file its program holds. False, with nothing
+// as they were with the digest of the new ones and the name of the work file its program holds. False, with nothing
 // written, when the book's year is not shownYear.
 bool writeBookPart(dao::Database& db, const QString& stamp, const QString& holder,
-                   const std::optional<std::pair<dao::Date, dao::Date>>& shownYear,
-                   QList<std::pair<QString, QString>>& kept, QString& saved) {
+                   const std::optional<std::pair<dao::Date, dao::Date>>& shownYear) {
     db.BeginTrans();
     try {
         // A save that a crash cut short between its writes, or that could
@@ -253,7 +251,7 @@ bool writeBookPart(dao::Database& db, const QString& stamp, const QString& holde
         }
         // What this save replaces, read inside its write: no other copy's
         // save comes in between.
-        kept = settingsOf(db, kSection).AllSettings();
+        QList<std::pair<QString, QString>> kept = settingsOf(db, kSection).AllSettings();
         kept.append({kUnfinishedMark, stamp});
         if (!holder.isEmpty()) kept.append({kHolderMark, holder});
         cDBSettings unfinished = settingsOf(db, kUnfinishedSection);
@@ -262,8 +260,7 @@ bool writeBookPart(dao::Database& db, const QString& stamp, const QString& holde
         SaveDatabaseSettings(db);
         cDBSettings section = settingsOf(db, kSection);
         section.SaveSetting(stamp, kStampKey);
-        saved = settingsDigest(section.AllSettings());
-        unfinished.SaveSetting(saved, kSavedMark);
+        unfinished.SaveSetting(settingsDigest(section.AllSettings()), kSavedMark);
         db.CommitTrans();
         return true;
     } catch (...) {
@@ -280,20 +277,22 @@ bool writeBookPart(dao::Database& db, const QString& stamp, const QString& holde
 // knows nothing of unfinished saves), nothing is written and
 // SettingsSavedElsewhere is raised. An ini file that cannot be written
 // puts the book's settings back as they were before raising IniWriteError.
-void writeIniPart(dao::Database& db, const QString& stamp, const QString& saved,
-                  const QList<std::pair<QString, QString>>& kept) {
+void writeIniPart(dao::Database& db, const QString& stamp) {
     // A copy that holds the book longer than the wait raises Locked: the
     // book's settings are then this save's, unfinished, while they read as
     // the earlier ones (standingSection), and the next write of the book
     // that settles puts those back.
     db.BeginTrans();
     try {
-        if (readUnfinished(db).stamp != stamp || !sectionHolds(db, saved)) throw SettingsSavedElsewhere();
+        // The digest the book keeps for this save: a change of year since
+        // has moved it with the dates.
+        const Unfinished u = readUnfinished(db);
+        if (u.stamp != stamp || !sectionHolds(db, u.saved)) throw SettingsSavedElsewhere();
         try {
             writeIniSettings(stamp);
         } catch (const IniWriteError&) {
             try {
-                restoreKeptSettings(db, kept);
+                restoreKeptSettings(db, u.kept);
                 db.CommitTrans();
             } catch (const std::exception&) {
                 // The next opening of the book puts them back: the ini file
@@ -383,11 +382,9 @@ void SaveIniSettings() { writeIniSettings(QString()); }
 bool SaveAllSettings(dao::Database& db, const std::optional<std::pair<dao::Date, dao::Date>>& shownYear) {
     const QString stamp = QUuid::createUuid().toString(QUuid::WithoutBraces);
     const SaveHold hold(db.name());
-    QList<std::pair<QString, QString>> kept;
-    QString saved;
-    if (!writeBookPart(db, stamp, hold.name(), shownYear, kept, saved)) return false;
+    if (!writeBookPart(db, stamp, hold.name(), shownYear)) return false;
     fso::WritePoint("settings", db.name());
-    writeIniPart(db, stamp, saved, kept);
+    writeIniPart(db, stamp);
     return true;
 }
 
