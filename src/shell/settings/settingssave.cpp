@@ -442,7 +442,12 @@ bool frmAsetukset::takeBookIntoUse(const QString& path, bool quiet) {
     // What a step that fails puts back.
     const core::Settings before = core::CurrentSettings;
     try {
-        core::SettleUnfinishedSave(db);
+        try {
+            core::SettleUnfinishedSave(db);
+        } catch (const dao::DaoError&) {
+            // Another copy holds the book: the settings read as they stand
+            // all the same, and a later write settles them.
+        }
         core::LoadDatabaseSettings(db);
     } catch (const std::exception&) {
         core::CurrentSettings = before;

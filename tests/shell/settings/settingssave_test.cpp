@@ -329,9 +329,10 @@ TEST_F(SettingsSaveTest, TwoCopiesSavingAtOnceLeaveOneCopysSaveWhole) {
 
 // Another copy of the program steps in while this copy's save stands between
 // its write of the book and its write of the ini file: it starts on the
-// book, changes the year, or holds the book past the wait of the second
-// write. A save the other copy only looked at, or whose year it changed,
-// stands whole, with that year; a save that could not make its second write
+// book, saves its own settings, changes the year, or holds the book past
+// the wait of the second write. A save the other copy only looked at, or
+// whose year it changed, stands whole, with that year; the other copy's
+// save is refused in words; a save that could not make its second write
 // is told, and the book stands as before it: the next F2 of this copy takes
 // it for no change of another copy's, and the next start keeps the pair
 // the book and the ini file hold.
@@ -356,6 +357,10 @@ TEST_F(SettingsSaveTest, AnotherCopyBetweenTheTwoWritesOfASaveLeavesOneSaveWhole
     const Case cases[] = {
         {"starts", [&] { childSaid = kvtest::runChildKilledAt("startsOnTheBook", {app}, 1000).lines; }, "",
          "tama@seura.example", "2031-07-01", "2032-12-31", false, {"luettu tama@seura.example"}},
+        {"saves its own", [&] {
+             childSaid = kvtest::runChildKilledAt("settingsSave", {app, tmp.file(QStringLiteral("toisen"))}, 1000).lines;
+         },
+         "", "tama@seura.example", "2031-07-01", "2032-12-31", false, {"ei tallennettu"}},
         {"changes the year", [&] { childSaid = kvtest::runChildKilledAt("changesTheYear", {app}, 1000).lines; }, "",
          "tama@seura.example", "2032-07-01", "2033-12-31", true, {}},
         {"holds the book",
