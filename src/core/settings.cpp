@@ -3,6 +3,7 @@
 #include "core/dbsettings.h"
 #include "core/globals.h"
 #include "platform/dao/currency.h"
+#include "platform/fso/fso.h"
 #include "platform/sys/apppath.h"
 #include "platform/sys/folders.h"
 
@@ -10,6 +11,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QUuid>
 #include <algorithm>
 
@@ -21,11 +23,13 @@ const QString kSection = QStringLiteral("KOLVIO");
 // The stamp of the last settings save, in both stores.
 const QString kStampKey = QStringLiteral("SaveStamp");
 // A save in progress keeps here the book's settings as they were, with its
-// stamp under kUnfinishedMark and, under kSavedMark, the digest of the
-// section as the save left it (settingsDigest).
+// stamp under kUnfinishedMark, under kSavedMark the digest of the section
+// as the save left it (settingsDigest), and under kHolderMark the name of
+// the work file its program holds while it saves.
 const QString kUnfinishedSection = QStringLiteral("PreviousSettings");
 const QString kUnfinishedMark = QStringLiteral("@Save");
 const QString kSavedMark = QStringLiteral("@Saved");
+const QString kHolderMark = QStringLiteral("@Holder");
 
 QString programFile(const QString& name) { return QDir(sys::AppPath()).filePath(name); }
 
@@ -131,31 +135,92 @@ void writeIniSettings(const QString& stamp) {
     if (!f.Write(keys)) throw IniWriteError(f.FileName());
 }
 
-// Puts the book's settings back as a save in progress kept them, and drops
-// what it kept; one transaction.
-void restoreKeptSettings(dao::Database& db, const QList<std::pair<QString, QString>>& kept) {
-    cDBSettings& s = DBSettings();
+cDBSettings settingsOf(const dao::Database& db, const QString& section) {
+    cDBSettings s;
     s.setDatabase(db);
-    db.BeginTrans();
-    try {
-        s.setSection(kSection);
-        s.DeleteSection();
-        for (const auto& [key, value] : kept)
-            if (key != kUnfinishedMark && key != kSavedMark) s.SaveSetting(value, key);
-        s.setSection(kUnfinishedSection);
-        s.DeleteSection();
-        db.CommitTrans();
-    } catch (...) {
-        if (db.transactionDepth() > 0) db.Rollback();
-        throw;
-    }
+    s.setSection(section);
+    return s;
 }
 
-void dropKeptSettings(dao::Database& db) {
-    cDBSettings& s = DBSettings();
-    s.setDatabase(db);
-    s.setSection(kUnfinishedSection);
+bool isMark(const QString& key) { return key == kUnfinishedMark || key == kSavedMark || key == kHolderMark; }
+
+// What a save in progress keeps in the book (nothing when none is).
+struct Unfinished {
+    QList<std::pair<QString, QString>> kept;  // the settings as they were, with the marks
+    QString stamp;
+    QString saved;
+    QString holder;
+    bool exists() const { return !kept.isEmpty(); }
+};
+
+Unfinished readUnfinished(const dao::Database& db) {
+    Unfinished u;
+    u.kept = settingsOf(db, kUnfinishedSection).AllSettings();
+    for (const auto& [key, value] : u.kept) {
+        if (key == kUnfinishedMark) u.stamp = value;
+        if (key == kSavedMark) u.saved = value;
+        if (key == kHolderMark) u.holder = value;
+    }
+    return u;
+}
+
+// Whether the program that made the save still runs it: from before its
+// first write of the book until after its last it holds a work file beside
+// the book, which the system lets go when the program ends, however it
+// ends. The name comes from the book: only a work file's name beside it is
+// looked at.
+bool stillSaving(const dao::Database& db, const Unfinished& u) {
+    static const QRegularExpression workFile(QStringLiteral("^\\.[^/]+\\.kvtmp$"));
+    if (!workFile.match(u.holder).hasMatch()) return false;
+    return fso::WorkFileHeld(fso::BuildPath(fso::GetParentFolderName(db.name()), u.holder));
+}
+
+// Whether the book's settings are exactly those that a save left whose
+// digest is saved (settingsDigest): nothing has been saved over them since.
+bool sectionHolds(const dao::Database& db, const QString& saved) {
+    return !saved.isEmpty() && settingsDigest(settingsOf(db, kSection).AllSettings()) == saved;
+}
+
+// Whether settling the unfinished save puts back the settings it kept:
+// the ini file does not hold that save, and nothing has been saved over it.
+bool putsBack(const dao::Database& db, const Unfinished& u) {
+    const bool iniHoldsTheSave = !u.stamp.isEmpty() && iniSection().Read(kStampKey) == u.stamp;
+    return !iniHoldsTheSave && sectionHolds(db, u.saved);
+}
+
+// Puts the book's settings back as a save in progress kept them, and drops
+// what it kept; inside the caller's write.
+void restoreKeptSettings(dao::Database& db, const QList<std::pair<QString, QString>>& kept) {
+    cDBSettings s = settingsOf(db, kSection);
     s.DeleteSection();
+    for (const auto& [key, value] : kept)
+        if (!isMark(key)) s.SaveSetting(value, key);
+    settingsOf(db, kUnfinishedSection).DeleteSection();
+}
+
+void dropKeptSettings(dao::Database& db) { settingsOf(db, kUnfinishedSection).DeleteSection(); }
+
+// Inside a write of the book, which no other program's save or settling
+// can come into: an unfinished save that no program runs any more is
+// brought to one save or the other. True when one that is still running is
+// left as it is.
+bool settleInsideWrite(dao::Database& db) {
+    const Unfinished u = readUnfinished(db);
+    if (!u.exists()) return false;
+    if (stillSaving(db, u)) return true;
+    if (putsBack(db, u))
+        restoreKeptSettings(db, u.kept);
+    else
+        dropKeptSettings(db);
+    return false;
+}
+
+// The section that holds the book's settings as they stand: their own, or,
+// while a save that no program runs any more has left them unfinished and
+// the next settling puts back the ones it kept, those.
+QString standingSection(const dao::Database& db) {
+    const Unfinished u = readUnfinished(db);
+    return u.exists() && !stillSaving(db, u) && putsBack(db, u) ? kUnfinishedSection : kSection;
 }
 
 void rollBackQuietly(dao::Database& db) {
@@ -167,48 +232,35 @@ void rollBackQuietly(dao::Database& db) {
     }
 }
 
-// Whether the book's settings are exactly those that a save left whose
-// digest is saved (settingsDigest): nothing has been saved over them since.
-bool sectionHolds(cDBSettings& s, const QString& saved) {
-    s.setSection(kSection);
-    return !saved.isEmpty() && settingsDigest(s.AllSettings()) == saved;
-}
-
 // The book's part of a save, in one transaction that holds its new
 // settings, the save's stamp and, in a section of their own, its settings
-// as they were with the digest of the new ones (into kept and saved).
-// False, with nothing written, when the book's year is not shownYear.
-bool writeBookPart(dao::Database& db, const QString& stamp,
-                   const std::optional<std::pair<dao::Date, dao::Date>>& shownYear,
-                   QList<std::pair<QString, QString>>& kept, QString& saved) {
-    cDBSettings& s = DBSettings();
+// as they were with the digest of the new ones and the name of the work file its program holds. False, with nothing
+// written, when the book's year is not shownYear.
+bool writeBookPart(dao::Database& db, const QString& stamp, const QString& holder,
+                   const std::optional<std::pair<dao::Date, dao::Date>>& shownYear) {
     db.BeginTrans();
     try {
+        // A save that a crash cut short between its writes, or that could
+        // not make its second one, is first brought to one save or the
+        // other: what this save keeps is then the last whole save. One that
+        // another program is still making is not taken from it.
+        if (settleInsideWrite(db)) throw SettingsSaveInProgress();
         if (shownYear && !TilikausiEnnallaan(db, shownYear->first, shownYear->second)) {
             db.Rollback();
             return false;
         }
-        // A save that another copy has written into the book and not yet
-        // into the ini file, or one a crash cut short there, is first
-        // brought to one save or the other: what this save keeps is then
-        // the last whole save, and that copy's save, finding its own
-        // settings gone, does not stand.
-        SettleUnfinishedSave(db);
         // What this save replaces, read inside its write: no other copy's
         // save comes in between.
-        s.setDatabase(db);
-        s.setSection(kSection);
-        kept = s.AllSettings();
+        QList<std::pair<QString, QString>> kept = settingsOf(db, kSection).AllSettings();
         kept.append({kUnfinishedMark, stamp});
-        s.setSection(kUnfinishedSection);
-        s.DeleteSection();
-        for (const auto& [key, value] : kept) s.SaveSetting(value, key);
+        if (!holder.isEmpty()) kept.append({kHolderMark, holder});
+        cDBSettings unfinished = settingsOf(db, kUnfinishedSection);
+        unfinished.DeleteSection();
+        for (const auto& [key, value] : kept) unfinished.SaveSetting(value, key);
         SaveDatabaseSettings(db);
-        s.setSection(kSection);
-        s.SaveSetting(stamp, kStampKey);
-        saved = settingsDigest(s.AllSettings());
-        s.setSection(kUnfinishedSection);
-        s.SaveSetting(saved, kSavedMark);
+        cDBSettings section = settingsOf(db, kSection);
+        section.SaveSetting(stamp, kStampKey);
+        unfinished.SaveSetting(settingsDigest(section.AllSettings()), kSavedMark);
         db.CommitTrans();
         return true;
     } catch (...) {
@@ -220,26 +272,27 @@ bool writeBookPart(dao::Database& db, const QString& stamp,
 // The ini file's part of a save whose book part is in the book, inside a
 // write of the book: while it is written no other copy can save or put
 // back the book's settings, and the book's settings it is written beside
-// are this save's. When another copy's save (or its settling of
-// this one) has come in since the book part, nothing is written and
-// SettingsSavedElsewhere is raised. An ini file that cannot be written puts
-// the book's settings back as they were before raising IniWriteError.
-void writeIniPart(dao::Database& db, const QString& stamp, const QString& saved,
-                  const QList<std::pair<QString, QString>>& kept) {
+// are this save's. When anything but this save has changed the book's
+// settings since the book part (an earlier version of the program, which
+// knows nothing of unfinished saves), nothing is written and
+// SettingsSavedElsewhere is raised. An ini file that cannot be written
+// puts the book's settings back as they were before raising IniWriteError.
+void writeIniPart(dao::Database& db, const QString& stamp) {
     // A copy that holds the book longer than the wait raises Locked: the
-    // book's settings are then this save's, unfinished, and every opening
-    // and every later save of the book puts them back first.
+    // book's settings are then this save's, unfinished, while they read as
+    // the earlier ones (standingSection), and the next write of the book
+    // that settles puts those back.
     db.BeginTrans();
     try {
-        cDBSettings& s = DBSettings();
-        s.setDatabase(db);
-        s.setSection(kUnfinishedSection);
-        if (s.GetSetting(kUnfinishedMark) != stamp || !sectionHolds(s, saved)) throw SettingsSavedElsewhere();
+        // The digest the book keeps for this save: a change of year since
+        // has moved it with the dates.
+        const Unfinished u = readUnfinished(db);
+        if (u.stamp != stamp || !sectionHolds(db, u.saved)) throw SettingsSavedElsewhere();
         try {
             writeIniSettings(stamp);
         } catch (const IniWriteError&) {
             try {
-                restoreKeptSettings(db, kept);
+                restoreKeptSettings(db, u.kept);
                 db.CommitTrans();
             } catch (const std::exception&) {
                 // The next opening of the book puts them back: the ini file
@@ -260,6 +313,35 @@ void writeIniPart(dao::Database& db, const QString& stamp, const QString& saved,
         rollBackQuietly(db);
     }
 }
+
+// The work file beside the book that a save holds while it runs; a save
+// that cannot make one (the file system takes no locks, or the folder
+// takes no new files) goes on without: it is then settled as a crash
+// would have left it.
+class SaveHold {
+public:
+    explicit SaveHold(const QString& book) {
+        try {
+            path_ = fso::CreateWorkFileBeside(book);
+        } catch (const fso::Error&) {
+            // Without a hold; the save's own writes tell what fails.
+        }
+    }
+    ~SaveHold() {
+        try {
+            if (!path_.isEmpty()) fso::DeleteFile(path_);
+        } catch (const fso::Error&) {
+            // Nobody holds it once this program has ended; the next start
+            // removes it then.
+        }
+    }
+    SaveHold(const SaveHold&) = delete;
+    SaveHold& operator=(const SaveHold&) = delete;
+    QString name() const { return path_.isEmpty() ? QString() : fso::GetFileName(path_); }
+
+private:
+    QString path_;
+};
 
 }  // namespace
 
@@ -284,12 +366,14 @@ void SaveIniSettings() { writeIniSettings(QString()); }
 // to.
 //
 // Two copies of the program share the book, and the ini file when they
-// run from one folder. The book's write lock keeps the ini write of one
-// save from meeting any other copy's save. Between the two writes of the
-// book another copy may save; its save settles this one's first, as an
-// opening would, and keeps the save before it. This save then finds its
-// settings gone from the book and writes nothing more: the later save
-// stands whole, and this copy is told.
+// run from one folder. From before its first write of the book until after
+// its last, the save's program holds a work file beside the book, named in
+// the kept settings: an opening of the book, or another copy's save, tells
+// by it a save still being made from one a crash left, and settles only
+// the latter (another copy's save is refused meanwhile, in words). The
+// change of year moves the kept settings' year and the digest with the
+// book's (TallennaTilikaudet), so that the save stands, or is put back,
+// with the year the change made.
 //
 // The kept settings belong to that one save. A later save that leaves them
 // where they are (a version of the program from before them, which does
@@ -297,30 +381,39 @@ void SaveIniSettings() { writeIniSettings(QString()); }
 // no longer matches, and the later save stands.
 bool SaveAllSettings(dao::Database& db, const std::optional<std::pair<dao::Date, dao::Date>>& shownYear) {
     const QString stamp = QUuid::createUuid().toString(QUuid::WithoutBraces);
-    QList<std::pair<QString, QString>> kept;
-    QString saved;
-    if (!writeBookPart(db, stamp, shownYear, kept, saved)) return false;
-    writeIniPart(db, stamp, saved, kept);
+    const SaveHold hold(db.name());
+    if (!writeBookPart(db, stamp, hold.name(), shownYear)) return false;
+    fso::WritePoint("settings", db.name());
+    writeIniPart(db, stamp);
     return true;
 }
 
 void SettleUnfinishedSave(dao::Database& db) {
-    cDBSettings& s = DBSettings();
-    s.setDatabase(db);
-    s.setSection(kUnfinishedSection);
-    const QList<std::pair<QString, QString>> kept = s.AllSettings();
-    if (kept.isEmpty()) return;
-    QString stamp, saved;
-    for (const auto& [key, value] : kept) {
-        if (key == kUnfinishedMark) stamp = value;
-        if (key == kSavedMark) saved = value;
-    }
-    const bool iniHoldsTheSave = !stamp.isEmpty() && iniSection().Read(kStampKey) == stamp;
-    // Put back only over what that save left: settings saved since stand.
-    if (!iniHoldsTheSave && sectionHolds(s, saved))
-        restoreKeptSettings(db, kept);
-    else
-        dropKeptSettings(db);
+    // Most books hold none: looked for without a write first, then again
+    // inside the write that settles it.
+    if (!readUnfinished(db).exists()) return;
+    dao::InTransaction(db, [&] { settleInsideWrite(db); });
+}
+
+void TallennaTilikaudet(dao::Database& db, const dao::Date& alku, const dao::Date& loppu, const dao::Date& edAlku,
+                        const dao::Date& edLoppu) {
+    dao::InTransaction(db, [&] {
+        // A save still being made keeps the new year in what it kept, and
+        // its digest follows, while nothing else has been saved over it.
+        settleInsideWrite(db);
+        const Unfinished u = readUnfinished(db);
+        const bool follows = u.exists() && sectionHolds(db, u.saved);
+        for (const QString& section : follows ? QStringList{kSection, kUnfinishedSection} : QStringList{kSection}) {
+            cDBSettings s = settingsOf(db, section);
+            s.SaveSetting(dateText(alku), QStringLiteral("TilikausiAlku"));
+            s.SaveSetting(dateText(edAlku), QStringLiteral("EdTilikausiAlku"));
+            s.SaveSetting(dateText(loppu), QStringLiteral("TilikausiLoppu"));
+            s.SaveSetting(dateText(edLoppu), QStringLiteral("EdTilikausiLoppu"));
+        }
+        if (follows)
+            settingsOf(db, kUnfinishedSection).SaveSetting(settingsDigest(settingsOf(db, kSection).AllSettings()),
+                                                           kSavedMark);
+    });
 }
 
 QString DefaultSeuranNimi(const QString& bookPath) { return QFileInfo(bookPath).completeBaseName(); }
@@ -329,10 +422,10 @@ QString StoredSeuranNimi(const QString& name, const QString& bookPath) {
     return name == DefaultSeuranNimi(bookPath) ? QString() : name;
 }
 
-void LoadDatabaseSettings(dao::Database& db) {
-    cDBSettings& s = DBSettings();
-    s.setDatabase(db);
-    s.setSection(kSection);
+Settings ReadDatabaseSettings(dao::Database& db, Settings o) {
+    // The settings as they stand: a save that no program makes any more,
+    // left unfinished, reads as the one before it.
+    const cDBSettings s = settingsOf(db, standingSection(db));
     const int year = QDate::currentDate().year();
     auto date = [&](const char* key, dao::Date def) {
         return dao::Date::fromText(s.GetSetting(QString::fromLatin1(key), dateText(def))).value_or(def);
@@ -350,39 +443,42 @@ void LoadDatabaseSettings(dao::Database& db) {
             dao::Currency::parseInvariant(s.GetSetting(QString::fromLatin1(key), QStringLiteral("0")));
         return mm ? std::clamp(mm->toDouble(), 0.0, 682.0) : 0.0;
     };
-    TilikausiAlku = date("TilikausiAlku", dao::Date::fromYmd(year, 1, 1));
-    TilikausiLoppu = date("TilikausiLoppu", dao::Date::fromYmd(year, 12, 31));
-    EdTilikausiAlku = date("EdTilikausiAlku", dao::Date::fromYmd(year - 1, 1, 1));
-    EdTilikausiLoppu = date("EdTilikausiLoppu", dao::Date::fromYmd(year - 1, 12, 31));
-    LaskettavaTili = number("LaskettavaTili", 0);
-    VoittoTaseella = number("VoittoTaseella", 0);
-    LastModelForBudget = number("LastModelForBudget", 0);
-    LastPeriodForBudget = int(std::clamp<long>(number("LastPeriodForBudget", 2), -32768, 32767));
-    VaakaTulostus = flag("VaakaTulostus", false);
-    VanhatMallit = flag("VanhatMallit", false);
-    VanhatTositteet = flag("VanhatTositteet", false);
-    AutomaattisestiUusiTosite = flag("AutomaattisestiUusiTosite", false);
-    Kustannuspaikat = flag("Kustannuspaikat", true);
-    Email = s.GetSetting(QStringLiteral("Email"), QString());
-    SMTP = s.GetSetting(QStringLiteral("SMTP"), QString());
-    MargOik = margin("MargOik");
-    MargVas = margin("MargVas");
-    MargYla = margin("MargYla");
-    MargAla = margin("MargAla");
-    ReportControlMargins.bottom = qRound(MargAla * 48);
-    ReportControlMargins.left = qRound(MargVas * 48);
-    ReportControlMargins.right = qRound(MargOik * 48);
-    ReportControlMargins.top = qRound(MargYla * 48);
-    Fontti = s.GetSetting(QStringLiteral("Fontti"), QStringLiteral("Times New Roman"));
-    FonttiKoko = int(std::clamp<long>(number("FonttiKoko", 10), 1, 72));
+    o.TilikausiAlku = date("TilikausiAlku", dao::Date::fromYmd(year, 1, 1));
+    o.TilikausiLoppu = date("TilikausiLoppu", dao::Date::fromYmd(year, 12, 31));
+    o.EdTilikausiAlku = date("EdTilikausiAlku", dao::Date::fromYmd(year - 1, 1, 1));
+    o.EdTilikausiLoppu = date("EdTilikausiLoppu", dao::Date::fromYmd(year - 1, 12, 31));
+    o.LaskettavaTili = number("LaskettavaTili", 0);
+    o.VoittoTaseella = number("VoittoTaseella", 0);
+    o.LastModelForBudget = number("LastModelForBudget", 0);
+    o.LastPeriodForBudget = int(std::clamp<long>(number("LastPeriodForBudget", 2), -32768, 32767));
+    o.VaakaTulostus = flag("VaakaTulostus", false);
+    o.VanhatMallit = flag("VanhatMallit", false);
+    o.VanhatTositteet = flag("VanhatTositteet", false);
+    o.AutomaattisestiUusiTosite = flag("AutomaattisestiUusiTosite", false);
+    o.Kustannuspaikat = flag("Kustannuspaikat", true);
+    o.Email = s.GetSetting(QStringLiteral("Email"), QString());
+    o.SMTP = s.GetSetting(QStringLiteral("SMTP"), QString());
+    o.MargOik = margin("MargOik");
+    o.MargVas = margin("MargVas");
+    o.MargYla = margin("MargYla");
+    o.MargAla = margin("MargAla");
+    o.ReportControlMargins.bottom = qRound(o.MargAla * 48);
+    o.ReportControlMargins.left = qRound(o.MargVas * 48);
+    o.ReportControlMargins.right = qRound(o.MargOik * 48);
+    o.ReportControlMargins.top = qRound(o.MargYla * 48);
+    o.Fontti = s.GetSetting(QStringLiteral("Fontti"), QStringLiteral("Times New Roman"));
+    o.FonttiKoko = int(std::clamp<long>(number("FonttiKoko", 10), 1, 72));
     // The association's name: its own key, else the name of its book file.
-    SeuranNimi = s.GetSetting(QStringLiteral("SeuranNimi"), QString());
-    if (SeuranNimi.isEmpty()) SeuranNimi = DefaultSeuranNimi(db.name());
-    RaporttiAlkuPvm = TilikausiAlku;
-    RaporttiLoppuPvm = TilikausiLoppu;
-    NaytaTilinumerot = true;
-    AaniKaytossa = true;
+    o.SeuranNimi = s.GetSetting(QStringLiteral("SeuranNimi"), QString());
+    if (o.SeuranNimi.isEmpty()) o.SeuranNimi = DefaultSeuranNimi(db.name());
+    o.RaporttiAlkuPvm = o.TilikausiAlku;
+    o.RaporttiLoppuPvm = o.TilikausiLoppu;
+    o.NaytaTilinumerot = true;
+    o.AaniKaytossa = true;
+    return o;
 }
+
+void LoadDatabaseSettings(dao::Database& db) { CurrentSettings = ReadDatabaseSettings(db, CurrentSettings); }
 
 std::optional<BrokenYear> BrokenFinancialYear(const Settings& settings) {
     auto broken = [](const dao::Date& alku, const dao::Date& loppu) {
@@ -400,15 +496,16 @@ namespace {
 // A date the book's settings hold under key; nothing when there is none or
 // it does not read as a date.
 std::optional<dao::Date> storedDate(dao::Database& db, const char* key) {
-    cDBSettings s;
-    s.setDatabase(db);
-    s.setSection(kSection);
-    return dao::Date::fromText(s.GetSetting(QString::fromLatin1(key)));
+    return dao::Date::fromText(settingsOf(db, standingSection(db)).GetSetting(QString::fromLatin1(key)));
 }
 
 }  // namespace
 
 bool TilikausiEnnallaan(dao::Database& db, const dao::Date& alku, const dao::Date& loppu) {
+    // Inside a write, a save that no program makes any more (this one's own
+    // refused save among them) is first settled: the book then holds the
+    // year it reads as.
+    if (db.transactionDepth() > 0) settleInsideWrite(db);
     auto agrees = [&](const char* key, const dao::Date& held) {
         const std::optional<dao::Date> stored = storedDate(db, key);
         return !stored || *stored == held;

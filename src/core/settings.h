@@ -41,14 +41,25 @@ struct SettingsSavedElsewhere : std::runtime_error {
     SettingsSavedElsewhere() : std::runtime_error("the settings were saved by another copy meanwhile") {}
 };
 
+// A save that did not begin: another copy of the program on the same book
+// is between the two writes of its own save. Nothing of this save was
+// written.
+struct SettingsSaveInProgress : std::runtime_error {
+    SettingsSaveInProgress() : std::runtime_error("another copy is saving its settings") {}
+};
+
 // The settings window's save: the association's settings into db and the
 // program-wide ones into the ini file, from the globals, as one save that
 // a crash at any moment leaves as the earlier save or this one (the next
 // SettleUnfinishedSave of the book decides which), and that no other
 // copy's save on the same book is mixed with: the ini file is written
 // inside a write of the book. Raises (IniWriteError, SettingsSavedElsewhere,
-// or the engine's error: Locked when another copy holds the book longer
-// than a write waits) with neither store holding this save. With shownYear
+// SettingsSaveInProgress, or the engine's error: Locked when another copy
+// holds the book longer than a write waits) with neither store holding
+// this save as it stands: a book part written before a second write that
+// could not get the book reads as the settings before it, and the next
+// write of the book that settles (an opening, a save, a write that checks
+// the year) puts those back. With shownYear
 // (the current year's first and last day as the settings window showed
 // them), nothing is written and false is returned when the book's year is
 // another: a second copy of the program has changed it meanwhile, and this
@@ -58,15 +69,29 @@ bool SaveAllSettings(dao::Database& db, const std::optional<std::pair<dao::Date,
 // other: the new settings stay when the ini file holds that save, and the
 // earlier ones come back when it does not, unless the book's settings have
 // been saved again since (they differ from what that save left), when the
-// later save stands. Called when a book is opened, before its settings are
-// loaded.
+// later save stands. A save that another running program is still making
+// is left to it. Decided and done inside one write of the book. Called
+// when a book is opened, before its settings are loaded.
 void SettleUnfinishedSave(dao::Database& db);
+
+// The four dates of the financial years into the book's settings, in one
+// write (or inside the caller's): the change of year's. A save that another
+// copy is making meanwhile takes the new dates into what it kept and into
+// the digest its second write checks, so that it stands, or is put back,
+// with this year.
+void TallennaTilikaudet(dao::Database& db, const dao::Date& alku, const dao::Date& loppu, const dao::Date& edAlku,
+                        const dao::Date& edLoppu);
 
 // Every key of the Settings table's section "KOLVIO" into the globals, the
 // report margins into the report control's settings, then the report period
 // and switches. A stored value that does not convert gives its key's
-// default, so one bad value does not stop the others from loading.
+// default, so one bad value does not stop the others from loading. A save
+// that a program left unfinished and no longer makes reads as the settings
+// before it.
 void LoadDatabaseSettings(dao::Database& db);
+// The same into a copy of settings (the rest of it as given): the book's
+// settings as they stand now, for a window that shows them.
+Settings ReadDatabaseSettings(dao::Database& db, Settings settings);
 // The first of the current and the previous financial year of settings
 // that ends before it begins; nothing when both are sound or a date of one
 // is not set.
@@ -77,7 +102,10 @@ std::optional<BrokenYear> BrokenFinancialYear(const Settings& settings = Current
 // copy of the program on the same book may have changed the year since
 // this one loaded it; asked inside a write of the book, the answer holds
 // until the write ends. A date the book does not hold, or that does not
-// read as one, is taken to agree.
+// read as one, is taken to agree. The book's year is the one it stands on:
+// a save left unfinished by a program that no longer makes it (this
+// program's own refused save among them) is no change of another copy's,
+// and inside a write it is settled first.
 bool TilikausiEnnallaan(dao::Database& db, const dao::Date& alku = TilikausiAlku,
                         const dao::Date& loppu = TilikausiLoppu);
 

@@ -1,7 +1,6 @@
 #include "maintenance/yearchange/kaudenvaihto.h"
 
 #include "core/dbc.h"
-#include "core/dbsettings.h"
 #include "core/globals.h"
 #include "core/nz.h"
 #include "core/settings.h"
@@ -111,13 +110,7 @@ void poistaViennit(dao::Database& db) {
 
 // Step 5, in the book: the new year in the association's settings.
 void tallennaPaivamaarat(dao::Database& db, const Tilikaudet& t) {
-    core::cDBSettings s;
-    s.setDatabase(db);
-    s.setSection(QStringLiteral("KOLVIO"));
-    s.SaveSetting(core::dateText(t.alku), QStringLiteral("TilikausiAlku"));
-    s.SaveSetting(core::dateText(t.edAlku), QStringLiteral("EdTilikausiAlku"));
-    s.SaveSetting(core::dateText(t.loppu), QStringLiteral("TilikausiLoppu"));
-    s.SaveSetting(core::dateText(t.edLoppu), QStringLiteral("EdTilikausiLoppu"));
+    core::TallennaTilikaudet(db, t.alku, t.loppu, t.edAlku, t.edLoppu);
 }
 
 // Step 1, at its end: one opening entry per account line of the closing

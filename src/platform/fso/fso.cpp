@@ -457,6 +457,18 @@ QString WorkFileNameBeside(const QString& target) {
 
 QString CreateWorkFileBeside(const QString& target) { return createHeldWorkFile(target); }
 
+bool WorkFileHeld(const QString& path) noexcept {
+    const QByteArray native = QFile::encodeName(path);
+    const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (fd < 0) return false;
+    int rc;
+    do rc = lockFile(fd, LOCK_EX | LOCK_NB);
+    while (rc != 0 && errno == EINTR);
+    const bool held = rc != 0 && errno == EWOULDBLOCK;
+    ::close(fd);  // lets a lock taken here go
+    return held;
+}
+
 namespace {
 
 // The clean-up of folder: each work file (with its journal) whose target's

@@ -76,6 +76,11 @@ QString WorkFileNameBeside(const QString& target);
 // A work file beside target, made as an empty file and held by this process
 // (raises when it cannot be made).
 QString CreateWorkFileBeside(const QString& target);
+// Whether a running program (this one among them) holds the work file at
+// path. False when there is no such file, when the program that made it
+// has ended, however it ended, and on a file system that takes no locks
+// (where no work file is held).
+bool WorkFileHeld(const QString& path) noexcept;
 // Removes from folder what interrupted runs left: the work files and their
 // journals, and the names earlier versions used, ".kvcopy.XXXXXX" of the
 // copies and ".<name>.<12 hex digits>.tmp" of the compactions. A ".tmp"
@@ -138,6 +143,8 @@ bool ClearReadOnly(const QString& path) noexcept;
 //   "sync"     a file, or a folder with the names in it, is written to the
 //              disk (path: the file or the folder)
 //   "compact", "commit"   the database engine writes a work file or commits
+//   "settings" a save of the settings has written the book and goes on to
+//              the ini file (path: the book)
 // Tests watch them through the hook, in order (or have a process killed at
 // the n-th one, to see what a crash at that moment leaves behind). Without
 // a hook it does nothing.

@@ -470,6 +470,7 @@ void frmAsetukset::Load() {
     FillFontList(cmbFonts);
     FillAccountLists();
     FillLanguageList();
+    readShownSettings();
     ShowSettings();
     changed_ = false;
     // Filled, the lists may need more room than the window had when it
@@ -503,35 +504,69 @@ void frmAsetukset::FillLanguageList() {
     cmbKieli->setCurrentIndex(core::Language == QLatin1String("Svenska") ? 1 : 0);
 }
 
+void frmAsetukset::readShownSettings() {
+    shown_ = core::CurrentSettings;
+    // Without a book's settings read (none was found) the program's own stand.
+    if (!core::TilikausiAlku.isZero()) {
+        try {
+            dao::Database db = dao::DBEngine::OpenDatabase(core::DatabasePath, true);
+            const core::Settings book = core::ReadDatabaseSettings(db, shown_);
+            db.Close();
+            // The year stays the one the program works in: a year another
+            // copy has changed is taken by the whole program at once
+            // (core::TilikausiVaihtunutMuualla), and a save meets it.
+            const core::Settings own = shown_;
+            shown_ = book;
+            shown_.TilikausiAlku = own.TilikausiAlku;
+            shown_.TilikausiLoppu = own.TilikausiLoppu;
+            shown_.EdTilikausiAlku = own.EdTilikausiAlku;
+            shown_.EdTilikausiLoppu = own.EdTilikausiLoppu;
+            shown_.RaporttiAlkuPvm = own.RaporttiAlkuPvm;
+            shown_.RaporttiLoppuPvm = own.RaporttiLoppuPvm;
+        } catch (const std::exception&) {
+            // The book cannot be read now: the settings the program has.
+        }
+    }
+    // The ini file's, but the book: the program works on its own.
+    ini::cIniFile& f = core::IniFile();
+    f.FileName(core::IniFileName);
+    f.Section(QStringLiteral("KOLVIO"));
+    const QString backup = f.Read(QStringLiteral("DatabaseBackup"));
+    if (!backup.isEmpty()) shown_.DatabaseBackup = backup;
+    const QString language = f.Read(QStringLiteral("Language"));
+    if (!language.isEmpty()) shown_.Language = language;
+    shown_.MultiDb = core::flagValue(f.Read(QStringLiteral("MultiDb"), core::flagText(shown_.MultiDb)), shown_.MultiDb);
+}
+
 void frmAsetukset::ShowSettings() {
-    cmbKieli->setCurrentIndex(core::Language == QLatin1String("Svenska") ? 1 : 0);
-    tTietokanta->setText(core::DatabasePath);
-    tVarmistus->setText(core::DatabaseBackup);
-    tEmail->setText(core::Email);
-    tSMTP->setText(core::SMTP);
+    const core::Settings& s = shown_;
+    cmbKieli->setCurrentIndex(s.Language == QLatin1String("Svenska") ? 1 : 0);
+    tTietokanta->setText(s.DatabasePath);
+    tVarmistus->setText(s.DatabaseBackup);
+    tEmail->setText(s.Email);
+    tSMTP->setText(s.SMTP);
     // An empty name shows the book file's name, which then stands for it.
-    tSeuranNimi->setText(core::StoredSeuranNimi(core::SeuranNimi, core::DatabasePath));
-    tSeuranNimi->setPlaceholderText(core::DefaultSeuranNimi(core::DatabasePath));
+    tSeuranNimi->setText(core::StoredSeuranNimi(s.SeuranNimi, s.DatabasePath));
+    tSeuranNimi->setPlaceholderText(core::DefaultSeuranNimi(s.DatabasePath));
 
-    chkMoniseuratuki->setChecked(core::MultiDb);
-    chkVaakatulostus->setChecked(core::VaakaTulostus);
-    chkVanhatMallit->setChecked(core::VanhatMallit);
-    chkVanhatTositteet->setChecked(core::VanhatTositteet);
-    chkAutomaattisestiUusiTosite->setChecked(core::AutomaattisestiUusiTosite);
-    chkKustannuspaikat->setChecked(core::Kustannuspaikat);
+    chkMoniseuratuki->setChecked(s.MultiDb);
+    chkVaakatulostus->setChecked(s.VaakaTulostus);
+    chkVanhatMallit->setChecked(s.VanhatMallit);
+    chkVanhatTositteet->setChecked(s.VanhatTositteet);
+    chkAutomaattisestiUusiTosite->setChecked(s.AutomaattisestiUusiTosite);
+    chkKustannuspaikat->setChecked(s.Kustannuspaikat);
 
-    // The report control holds millimetres times 48.
-    const report::ReportControl& rc = reports::CrystalReport1();
-    tMargYla->setText(MarginText(rc.marginTop()));
-    tMargAla->setText(MarginText(rc.marginBottom()));
-    tMargOik->setText(MarginText(rc.marginRight()));
-    tMargVas->setText(MarginText(rc.marginLeft()));
+    // The report control's units: millimetres times 48.
+    tMargYla->setText(MarginText(s.ReportControlMargins.top));
+    tMargAla->setText(MarginText(s.ReportControlMargins.bottom));
+    tMargOik->setText(MarginText(s.ReportControlMargins.right));
+    tMargVas->setText(MarginText(s.ReportControlMargins.left));
 
-    core::SelectComboByItemData(cmbLaskettavaTili, core::LaskettavaTili);
-    core::SelectComboByItemData(cmbVoittoTaseella, core::VoittoTaseella);
+    core::SelectComboByItemData(cmbLaskettavaTili, s.LaskettavaTili);
+    core::SelectComboByItemData(cmbVoittoTaseella, s.VoittoTaseella);
 
-    SelectComboByText(core::Fontti, cmbFonts);
-    SelectComboByText(QString::number(core::FonttiKoko), cmbFonttiKoko);
+    SelectComboByText(s.Fontti, cmbFonts);
+    SelectComboByText(QString::number(s.FonttiKoko), cmbFonttiKoko);
 
     showYear();
 }
@@ -646,6 +681,7 @@ void frmAsetukset::checkBackupFolder() {
 // ---------------------------------------------------------------- cancel and close
 
 void frmAsetukset::Peru() {
+    readShownSettings();
     ShowSettings();
     changed_ = false;
 }

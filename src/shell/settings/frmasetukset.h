@@ -16,6 +16,7 @@
 // the maintenance subsystem under the name "frmKaudenVaihto"
 // (shell::RegisterOpener); the opener shows it modally.
 
+#include "core/globals.h"
 #include "platform/dao/date.h"
 #include "platform/ui/forms.h"
 
@@ -70,7 +71,7 @@ public:
     frmAsetukset();
     ~frmAsetukset() override;
 
-    // Copies the shared globals, and the report control's margins, into the
+    // Copies the settings the window shows (readShownSettings) into the
     // controls.
     void ShowSettings();
     // Rebuilds the account lists of cmbLaskettavaTili and cmbVoittoTaseella
@@ -198,7 +199,14 @@ private:
     // a save expects to find in the book.
     void showYear();
 
+    // The settings the window shows: the program's own, with the book's and
+    // the ini file's as they stand when the window reads them (another copy
+    // of the program may have saved since this one loaded them), and the
+    // year the program works in.
+    void readShownSettings();
+
     bool changed_ = false;
+    core::Settings shown_;
     // The current year as the fields last showed it from the program.
     dao::Date shownAlku_;
     dao::Date shownLoppu_;

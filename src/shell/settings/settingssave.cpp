@@ -2,7 +2,6 @@
 // the save, the choice of another book and the change of financial year.
 
 #include "core/dbc.h"
-#include "core/dbsettings.h"
 #include "core/globals.h"
 #include "core/regional.h"
 #include "core/schema.h"
@@ -36,7 +35,6 @@ namespace shell {
 namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
-const QString kIniSection = QStringLiteral("KOLVIO");
 
 // Why a write of the book was refused when another copy of the program
 // held it for longer than a write waits.
@@ -60,6 +58,8 @@ QString errorText(std::exception_ptr error) {
                                   QStringLiteral("Toisessa ohjelmassa, jossa sama kirjanpito on auki, tallennettiin "
                                                  "asetukset samaan aikaan, ja ne jäivät voimaan. Tallenna uudelleen, "
                                                  "jos haluat tämän ikkunan asetukset käyttöön."));
+    } catch (const core::SettingsSaveInProgress&) {
+        return bookInUseText();
     } catch (const dao::DaoError& e) {
         if (e.number() == dao::err::Locked) return bookInUseText();
         return core::ErrorWithNumber(error);
@@ -442,7 +442,12 @@ bool frmAsetukset::takeBookIntoUse(const QString& path, bool quiet) {
     // What a step that fails puts back.
     const core::Settings before = core::CurrentSettings;
     try {
-        core::SettleUnfinishedSave(db);
+        try {
+            core::SettleUnfinishedSave(db);
+        } catch (const dao::DaoError&) {
+            // Another copy holds the book: the settings read as they stand
+            // all the same, and a later write settles them.
+        }
         core::LoadDatabaseSettings(db);
     } catch (const std::exception&) {
         core::CurrentSettings = before;
@@ -483,6 +488,7 @@ void frmAsetukset::ValitseTietokanta() {
 
     tTietokanta->setText(chosen);
     FillAccountLists();
+    readShownSettings();
     ShowSettings();
     // The book's year is shown as stored, to be set right here.
     if (const std::optional<core::BrokenYear> broken = core::BrokenFinancialYear()) tellBrokenYear(*broken);
@@ -496,23 +502,11 @@ bool frmAsetukset::storeNewYearDates() {
     dao::Database db;
     try {
         db = dao::DBEngine::OpenDatabase(core::DatabasePath);
-        db.BeginTrans();
-        core::cDBSettings& s = core::DBSettings();
-        s.setDatabase(db);
-        s.setSection(kIniSection);
-        s.SaveSetting(core::dateText(core::TilikausiAlku), QStringLiteral("TilikausiAlku"));
-        s.SaveSetting(core::dateText(core::EdTilikausiAlku), QStringLiteral("EdTilikausiAlku"));
-        s.SaveSetting(core::dateText(core::TilikausiLoppu), QStringLiteral("TilikausiLoppu"));
-        s.SaveSetting(core::dateText(core::EdTilikausiLoppu), QStringLiteral("EdTilikausiLoppu"));
-        db.CommitTrans();
+        core::TallennaTilikaudet(db, core::TilikausiAlku, core::TilikausiLoppu, core::EdTilikausiAlku,
+                                 core::EdTilikausiLoppu);
         db.Close();
         return true;
     } catch (const std::exception&) {
-        try {
-            if (!db.isNull() && db.isOpen() && db.transactionDepth() > 0) db.Rollback();
-        } catch (const dao::DaoError&) {
-            // Closing the book below undoes what a failed rollback leaves.
-        }
         closeQuietly(db);
         core::ShowCritical(core::TranslateStr(QStringLiteral("frmAsetukset"),
                                               QStringLiteral("Uuden tilikauden päivämäärien tallentaminen ei "

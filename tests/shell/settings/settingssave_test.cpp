@@ -16,11 +16,14 @@
 #include "support/child.h"
 #include "support/pendingedit.h"
 #include "support/writetrace.h"
+#include "vouchers/window/frmnewtositteet.h"
+#include "vouchers/window/voucherwindows.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <sqlite3.h>
+#include <memory>
 #include <unistd.h>
 
 namespace {
@@ -54,6 +57,62 @@ KV_TEST_CHILD(settingsSave) {
     QFile out;
     out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered);
     out.write(saved && dialogs.shown().isEmpty() ? "tallennettu\n" : "ei tallennettu\n");
+    return 0;
+}
+
+// Another copy of the program, started from the program folder args[0],
+// opens the book as every start does and ends; it prints the e-mail address
+// it read.
+KV_TEST_CHILD(startsOnTheBook) {
+    sys::SetAppPath(args.value(0));
+    core::resetGlobals();
+    core::InstallWindowHooks();
+    ui::ScriptedDialogService dialogs;
+    ui::DialogScope scope(&dialogs);
+    ui::Forms::setModalHook([](ui::Form& f) { ui::Forms::unload(f); });  // the splash window
+    ui::Forms::show<shell::frmMain>();
+    ui::Forms::destroyAll();
+    core::DBCon().SuljeDB();
+    QFile out;
+    out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered);
+    out.write("luettu " + core::Email.toUtf8() + "\n");
+    return 0;
+}
+
+// Another copy changes the financial year with its settings window's
+// button, one year on from what it read; its own save stops at an empty
+// margin, so that it saves no settings.
+KV_TEST_CHILD(changesTheYear) {
+    sys::SetAppPath(args.value(0));
+    core::resetGlobals();
+    core::InstallWindowHooks();
+    ui::ScriptedDialogService dialogs;
+    ui::DialogScope scope(&dialogs);
+    core::LoadIniSettings();
+    {
+        dao::Database db = dao::DBEngine::OpenDatabase(core::DatabasePath);
+        core::LoadDatabaseSettings(db);
+        db.Close();
+    }
+    shell::RegisterOpener(QStringLiteral("frmKaudenVaihto"), [] {
+        core::EdTilikausiAlku = core::TilikausiAlku;
+        core::EdTilikausiLoppu = core::TilikausiLoppu;
+        core::TilikausiAlku = core::TilikausiAlku.addYears(1);
+        core::TilikausiLoppu = core::TilikausiLoppu.addYears(1);
+    });
+    auto& w = ui::Forms::show<shell::frmAsetukset>();
+    w.tMargYla->clear();
+    w.cVaihdaTilikausi->click();
+    ui::Forms::destroyAll();
+    return 0;
+}
+
+// Another copy holds the book (args[0]) in a write, waiting at its commit.
+KV_TEST_CHILD(holdsTheBook) {
+    dao::Database db = dao::DBEngine::OpenDatabase(args.value(0));
+    db.BeginTrans();
+    db.CommitTrans();
+    db.Close();
     return 0;
 }
 
@@ -266,6 +325,143 @@ TEST_F(SettingsSaveTest, TwoCopiesSavingAtOnceLeaveOneCopysSaveWhole) {
     EXPECT_EQ(run.lines, QList<QByteArray>{"tallennettu"}) << run.errors.toStdString();
     EXPECT_EQ(readIni(QStringLiteral("DatabaseBackup")), otherBackup);
     EXPECT_EQ(setting(book, QStringLiteral("Email")), QStringLiteral("uusi@seura.example"));
+}
+
+// Another copy of the program steps in while this copy's save stands between
+// its write of the book and its write of the ini file: it starts on the
+// book, saves its own settings, changes the year, or holds the book past
+// the wait of the second write. A save the other copy only looked at, or
+// whose year it changed, stands whole, with that year; the other copy's
+// save is refused in words; a save that could not make its second write
+// is told, and the book stands as before it: the next F2 of this copy takes
+// it for no change of another copy's, and the next start keeps the pair
+// the book and the ini file hold.
+TEST_F(SettingsSaveTest, AnotherCopyBetweenTheTwoWritesOfASaveLeavesOneSaveWhole) {
+    ui::Forms::destroyAll();
+    core::DBCon().SuljeDB();
+    const QByteArray iniBefore = iniBytes(), bookBefore = bookBytes();
+    const QString earlierBackup = readIni(QStringLiteral("DatabaseBackup"));
+    const QString thisBackup = tmp.file(QStringLiteral("tämän varmistus")) + QDir::separator();
+    std::unique_ptr<kvtest::PausedRun> holder;
+    QList<QByteArray> childSaid;
+    struct Case {
+        const char* what;
+        std::function<void()> step;  // the other copy
+        const char* told;            // by this copy's save; "" when it saved
+        const char* email;           // the book's afterwards
+        const char* yearBegins;
+        const char* yearEnds;
+        bool f2TellsOfAChange;
+        QList<QByteArray> childSays;
+    };
+    const Case cases[] = {
+        {"starts", [&] { childSaid = kvtest::runChildKilledAt("startsOnTheBook", {app}, 1000).lines; }, "",
+         "tama@seura.example", "2031-07-01", "2032-12-31", false, {"luettu tama@seura.example"}},
+        {"saves its own", [&] {
+             childSaid = kvtest::runChildKilledAt("settingsSave", {app, tmp.file(QStringLiteral("toisen"))}, 1000).lines;
+         },
+         "", "tama@seura.example", "2031-07-01", "2032-12-31", false, {"ei tallennettu"}},
+        {"changes the year", [&] { childSaid = kvtest::runChildKilledAt("changesTheYear", {app}, 1000).lines; }, "",
+         "tama@seura.example", "2032-07-01", "2033-12-31", true, {}},
+        {"holds the book",
+         [&] {
+             holder = std::make_unique<kvtest::PausedRun>("holdsTheBook", QStringList{book}, "commit");
+             EXPECT_FALSE(holder->pausedAt().isEmpty());
+         },
+         "Asetusten tallentaminen ei onnistunut, eikä asetuksiin tehty muutoksia.\r\nToinen ohjelma, jossa sama "
+         "kirjanpito on auki, kirjoittaa kirjanpitoon juuri nyt.",
+         "rahastonhoitaja@seura.example", "2031-07-01", "2032-06-30", false, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const auto& [path, bytes] : {std::pair{iniPath(), iniBefore}, std::pair{book, bookBefore}}) {
+            QFile f(path);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size());
+        }
+        core::resetGlobals();
+        ini::cIniFile::ClearCache();
+        {
+            ScriptedDialogs quiet;
+            main = &startUp();
+        }
+        childSaid.clear();
+        dao::DBEngine::setBusyTimeoutMs(300);
+        ScriptedDialogs dialogs;
+        shell::frmAsetukset& w = open();
+        w.tVarmistus->setText(thisBackup);
+        type(w.tEmail, QStringLiteral("tama@seura.example"));
+        type(w.tTilikausiLoppu, QStringLiteral("31.12.2032"));
+        if (*c.told) dialogs.expectMessage(QString::fromUtf8(c.told), Answer::OK);
+        bool stepped = false;
+        fso::SetWritePointHook([&](const char* step, const QString&) {
+            if (stepped || QByteArray(step) != "settings") return;
+            stepped = true;
+            c.step();
+        });
+        QTest::mouseClick(w.cTallenna, Qt::LeftButton);
+        fso::SetWritePointHook(nullptr);
+        if (holder) holder->resume();
+        holder.reset();
+        dao::DBEngine::setBusyTimeoutMs(5000);
+        EXPECT_TRUE(stepped);
+        EXPECT_EQ(closed(), !*c.told);
+        EXPECT_EQ(childSaid, c.childSays);
+
+        // F2 in the voucher window.
+        if (c.f2TellsOfAChange) dialogs.expectMessage(QStringLiteral("toisessa ohjelmassa"), Answer::OK);
+        shell::VoucherWindowMode mode;
+        auto& vouchers = vouchers::OpenVoucherWindow(mode);
+        vouchers.mUusi->trigger();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(core::TilikausiLoppu.date().toString(Qt::ISODate), QString::fromLatin1(c.yearEnds));
+
+        for (const bool nextStart : {false, true}) {
+            SCOPED_TRACE(nextStart ? "at the next start" : "in the book and the ini file");
+            ui::Forms::destroyAll();
+            core::DBCon().SuljeDB();
+            if (nextStart) {
+                core::resetGlobals();
+                ini::cIniFile::ClearCache();
+                ScriptedDialogs quiet;
+                main = &startUp();
+            }
+            EXPECT_EQ(setting(book, QStringLiteral("Email")), QString::fromUtf8(c.email));
+            EXPECT_EQ(setting(book, QStringLiteral("TilikausiAlku")), QString::fromLatin1(c.yearBegins));
+            EXPECT_EQ(setting(book, QStringLiteral("TilikausiLoppu")), QString::fromLatin1(c.yearEnds));
+            EXPECT_EQ(readIni(QStringLiteral("DatabaseBackup")), *c.told ? earlierBackup : thisBackup);
+        }
+        EXPECT_EQ(core::Email, QString::fromUtf8(c.email));
+        ui::Forms::destroyAll();
+        core::DBCon().SuljeDB();
+    }
+}
+
+// After another copy of the program has saved its settings, the settings
+// window of this copy shows them, not those this copy read at its start,
+// and a save from it with nothing changed, or its change of year (which
+// ends in a save), keeps them.
+TEST_F(SettingsSaveTest, TheWindowShowsWhatAnotherCopySavedAndKeepsIt) {
+    const QString otherBackup = tmp.file(QStringLiteral("toisen varmistus")) + QDir::separator();
+    const kvtest::KilledRun other = kvtest::runChildKilledAt("settingsSave", {app, otherBackup}, 1000);
+    ASSERT_EQ(other.lines, QList<QByteArray>{"tallennettu"}) << other.errors.toStdString();
+    shell::RegisterOpener(QStringLiteral("frmKaudenVaihto"), [] {});
+    for (QPushButton* shell::frmAsetukset::*command : {&shell::frmAsetukset::cTallenna,
+                                                      &shell::frmAsetukset::cVaihdaTilikausi}) {
+        ScriptedDialogs dialogs;
+        shell::frmAsetukset& w = open();
+        EXPECT_EQ(w.tEmail->text(), QStringLiteral("uusi@seura.example"));
+        EXPECT_EQ(w.tVarmistus->text(), otherBackup);
+        EXPECT_TRUE(w.chkVanhatMallit->isChecked());
+        EXPECT_TRUE(w.chkMoniseuratuki->isChecked());
+        EXPECT_FALSE(w.changed());
+        QTest::mouseClick(w.*command, Qt::LeftButton);
+        ASSERT_TRUE(closed());
+        EXPECT_EQ(setting(book, QStringLiteral("Email")), QStringLiteral("uusi@seura.example"));
+        EXPECT_EQ(setting(book, QStringLiteral("VanhatMallit")), QStringLiteral("1"));
+        EXPECT_EQ(readIni(QStringLiteral("MultiDb")), QStringLiteral("1"));
+        EXPECT_EQ(readIni(QStringLiteral("DatabaseBackup")), otherBackup);
+        EXPECT_EQ(core::Email, QStringLiteral("uusi@seura.example"));
+    }
 }
 
 // A copy whose save was cut short between the book and the ini file leaves

@@ -87,7 +87,14 @@ TEST_F(SettingsWindowTest, ShowsTheSettingsOfTheIniFileTheBookAndTheReportContro
 // window neither shows nor saves some other font in its place.
 TEST_F(SettingsWindowTest, TheUsualPrinterFontIsListedUnderItsOwnName) {
     ASSERT_TRUE(QFontDatabase::hasFamily(QStringLiteral("Liberation Serif")));
-    core::Fontti = QStringLiteral("Times New Roman");
+    {
+        dao::Database db = dao::DBEngine::OpenDatabase(book);
+        core::cDBSettings s;
+        s.setDatabase(db);
+        s.setSection(QStringLiteral("KOLVIO"));
+        s.SaveSetting(QStringLiteral("Times New Roman"), QStringLiteral("Fontti"));
+        db.Close();
+    }
     ScriptedDialogs dialogs;
     shell::frmAsetukset& w = open();
     EXPECT_EQ(w.cmbFonts->currentText(), QStringLiteral("Times New Roman"));
