@@ -4,6 +4,7 @@
 
 #include "legacyfixture.h"
 #include "accounts/frmtilitnew.h"
+#include "core/ui/bookchange.h"
 #include "maintenance/backupfolder.h"
 #include "platform/ui/scripteddialogs.h"
 #include "support/child.h"
@@ -266,12 +267,12 @@ TEST_F(LegacyBookChange, AnEntryAnotherCopyRemovedIsNotStoredAndTheRestIsTold) {
     }
 }
 
-// A window of the test's own, first among the windows, that takes the book
-// as another program's long write would, just as the windows store what
-// they hold.
-class TakesTheBook : public ui::Form {
+// A window of the test's own, first among the windows, that does what the
+// test asks of it just as the windows store what they hold (another
+// program takes the book for a long write, say).
+class StoresFirst : public ui::Form {
 public:
-    TakesTheBook() : ui::Form(QStringLiteral("TakesTheBook")) {}
+    StoresFirst() : ui::Form(QStringLiteral("StoresFirst")) {}
     bool StorePendingEdits() override {
         if (onStore) onStore();
         return true;
@@ -282,18 +283,26 @@ public:
 // Another copy has changed the book's year while a voucher of the year
 // before is retyped here and an account name typed in Tilit. The voucher
 // meets the change and is not stored; the name is, and the user learns
-// both. When another program holds the book just then, the user is told
-// that, and the name stays in the window (and the program in its year)
-// until the next save that meets the change stores it.
+// both, and which other window's edits met the change too. When another
+// program holds the book just then, the user is told that, and the name
+// stays in the window (and the program in its year) until the next save
+// that meets the change stores it.
 TEST_F(LegacyBookChange, AfterAnotherCopysChangeOfYearTheUserLearnsWhatWasStored) {
-    for (const bool heldMeanwhile : {false, true}) {
-        SCOPED_TRACE(heldMeanwhile);
+    enum class Meanwhile { Nothing, BookHeld, AnotherWindowMeetsTheChange };
+    for (const Meanwhile meanwhile :
+         {Meanwhile::Nothing, Meanwhile::BookHeld, Meanwhile::AnotherWindowMeetsTheChange}) {
+        SCOPED_TRACE(int(meanwhile));
+        const bool heldMeanwhile = meanwhile == Meanwhile::BookHeld;
         book();
         const long v = balanced(1, QStringLiteral("Eka"), "10");
         waitOnlyAWhile();
         std::shared_ptr<sqlite3> held;
-        TakesTheBook& taker = ui::Forms::load<TakesTheBook>();
+        StoresFirst& taker = ui::Forms::load<StoresFirst>();
+        taker.setWindowTitle(QStringLiteral("Budjetti"));
         if (heldMeanwhile) taker.onStore = [&held] { held = holdBook(); };
+        // A window whose year-bound edits meet the change as it stores.
+        if (meanwhile == Meanwhile::AnotherWindowMeetsTheChange)
+            taker.onStore = [] { core::TilikausiVaihtunutMuualla(); };
         auto& tilit = ui::Forms::show<accounts::frmTilitNew>();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&tilit));
         tilit.tvTilit->scrollToItem(tilit.accountNode(Kassa));
@@ -318,8 +327,11 @@ TEST_F(LegacyBookChange, AfterAnotherCopysChangeOfYearTheUserLearnsWhatWasStored
         EXPECT_EQ(text("SELECT tlNimi FROM tl WHERE tlNumero = 1000"), "Kassa");
         dialogs->expectMessage(QStringLiteral("Muutoksia ei tallennettu, koska kirjanpidon tilikausi on sillä välin "
                                               "vaihdettu toisessa ohjelmassa, jossa sama kirjanpito on auki. Ohjelma "
-                                              "käyttää nyt kirjanpidon tilikautta 1.1.2032 - 31.12.2032.\r\n\r\nMuiden "
-                                              "avoimien ikkunoiden muutokset tallennettiin."),
+                                              "käyttää nyt kirjanpidon tilikautta 1.1.2032 - 31.12.2032.\r\n\r\n") +
+                                   (meanwhile == Meanwhile::AnotherWindowMeetsTheChange
+                                        ? "Samasta syystä ei tallennettu näiden ikkunoiden muutoksia: Budjetti.\r\n\r\n"
+                                        : "") +
+                                   "Muiden avoimien ikkunoiden muutokset tallennettiin.",
                                Answer::OK);
         retype(f.tTositeSelite, QStringLiteral("Muutettu"));
         key(Qt::Key_F3);
