@@ -370,16 +370,6 @@ void frmTositteet::connectEvents() {
     Data1.onReposition([this] { currentVoucherChanged(); });
 }
 
-// ---------------------------------------------------------------- running handlers
-
-void frmTositteet::step(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (...) {
-        // This step is skipped; the handler goes on with the next one.
-    }
-}
-
 // ---------------------------------------------------------------- loading and closing
 
 void frmTositteet::Load() {
@@ -399,29 +389,31 @@ void frmTositteet::Load() {
         ui::Forms::unload(*this);
         return;
     }
-    step([] { reports::CrystalReport1().setReportFileName(QDir(sys::AppPath()).filePath(QStringLiteral("jrjasmak.rpt"))); });
-    step([this] { FillTiliCombo(); });
-    step([this] { FillKPCombo(); });
-    step([this] {
+    // A step that fails ends the loading: the window tells what failed and
+    // goes, rather than stand half read.
+    const bool loaded = run([this] {
+        reports::CrystalReport1().setReportFileName(QDir(sys::AppPath()).filePath(QStringLiteral("jrjasmak.rpt")));
+        FillTiliCombo();
+        FillKPCombo();
         Data1.setRecordSource(TositteetLahde(bAvaustosite, bPaatostosite));
         Data1.Refresh();
-    });
-    step([this] {
         Data2.setRecordSource(ViennitLahde(0));
         Data2.Refresh();
-    });
-    step([this] {
         if (!Data1.isEOF()) {
             Data1.MoveLast();
             Data1.MoveFirst();
         }
+        SetGridColumns();
+        FillTositeLista();
+        BuildTositepohjaMenu();
     });
-    step([this] { SetGridColumns(); });
-    step([this] { FillTositeLista(); });
-    step([this] { BuildTositepohjaMenu(); });
+    if (!loaded) {
+        ui::Forms::unload(*this);
+        return;
+    }
     if (!core::Kustannuspaikat) cmbKustannuspaikka->setEnabled(false);
     bDoCountBalance = true;
-    step([this] { UpdateSummat(); });
+    run([this] { UpdateSummat(); });
 }
 
 void frmTositteet::activate() {
@@ -445,10 +437,10 @@ void frmTositteet::Unload() {
         if (ownVienti_) saveVienti(ownVienti_.get());
     });
     curVienti_ = emptyVienti_.get();
-    if (ownVienti_) {
-        step([this] { ownVienti_->Release(); });  // saved above: nothing is written twice
-        ownVienti_.reset();
-    }
+    // Saved above, or the user was told that it could not be: nothing more
+    // is written as it goes.
+    if (ownVienti_) ownVienti_->setIsEmpty(true);
+    ownVienti_.reset();
     Data1.Close();
     Data2.Close();
 }
@@ -468,48 +460,52 @@ bool frmTositteet::StorePendingEdits() {
 void frmTositteet::ReadBookAgain() {
     // Everything the window read was stored before the book changed: the
     // record sets are closed without their events, so nothing is written
-    // back, and read anew.
+    // back, and read anew. A failure is told, and the window shows what it
+    // could read.
     const long shown = shownBeforeChange_;
     shownBeforeChange_ = 0;
     bNewAdded = false;
     bDoCountBalance = false;
-    step([this] { useEmptyVienti(); });
-    Data1.Close();
-    Data2.Close();
-    step([this] { FillTiliCombo(); });
-    step([this] { FillKPCombo(); });
-    step([this] {
+    run([this, shown] {
+        useEmptyVienti();
+        Data1.Close();
+        Data2.Close();
+        FillTiliCombo();
+        FillKPCombo();
         Data2.setRecordSource(ViennitLahde(0));
         Data2.Refresh();
+        Data1.Refresh();
+        if (shown > 0) Data1.FindFirst(QStringLiteral("toID"), shown);
+        FillTositeLista();
+        BuildTositepohjaMenu();
     });
-    step([this] { Data1.Refresh(); });
-    if (shown > 0) step([this, shown] { Data1.FindFirst(QStringLiteral("toID"), shown); });
-    step([this] { FillTositeLista(); });
-    step([this] { BuildTositepohjaMenu(); });
     bDoCountBalance = true;
-    step([this] { UpdateSummat(); });
+    run([this] { UpdateSummat(); });
 }
 
-void frmTositteet::SetMode(bool avaus, bool paatos) {
+bool frmTositteet::SetMode(bool avaus, bool paatos) {
     if (!isLoaded()) {
         bAvaustosite = avaus;
         bPaatostosite = paatos;
-        return;
+        return true;
     }
-    if (avaus == bAvaustosite && paatos == bPaatostosite) return;
+    if (avaus == bAvaustosite && paatos == bPaatostosite) return true;
     // The voucher on screen is stored before the window turns to the other
-    // mode's vouchers.
-    step([this] { Tallenna(); });
+    // mode's vouchers; when it cannot be, the window stays where it is.
+    bool stored = false;
+    run([&] { stored = Tallenna(); });
+    if (!stored) return false;
     bAvaustosite = avaus;
     bPaatostosite = paatos;
     bDoCountBalance = false;
-    step([this] {
+    run([this] {
         Data1.setRecordSource(TositteetLahde(bAvaustosite, bPaatostosite));
         Data1.Refresh();
+        FillTositeLista();
     });
-    step([this] { FillTositeLista(); });
     bDoCountBalance = true;
-    step([this] { UpdateSummat(); });
+    run([this] { UpdateSummat(); });
+    return true;
 }
 
 // ---------------------------------------------------------------- the current voucher
@@ -517,22 +513,31 @@ void frmTositteet::SetMode(bool avaus, bool paatos) {
 long frmTositteet::currentToId() const { return core::NzLong(Data1.value(QStringLiteral("toID")), 0); }
 
 void frmTositteet::currentVoucherChanged() {
-    step([this] { CommitPendingEdits(); });
-    step([this] {
-        const long id = Data1.hasCurrent() ? currentToId() : 0;
-        if (id > 0) {
-            Data2.setRecordSource(ViennitLahde(id));
-            // Its reposition shows the first entry, or the blank one.
-            Data2.Refresh();
-        } else {
-            useEmptyVienti();
-            ShowVienti();
-        }
-    });
+    // A pending change that cannot be stored stops the move that left it
+    // (Validate), and the command tells why.
+    CommitPendingEdits();
+    const long id = Data1.hasCurrent() ? currentToId() : 0;
+    if (id <= 0) {
+        useEmptyVienti();
+        ShowVienti();
+        return;
+    }
+    Data2.setRecordSource(ViennitLahde(id));
+    try {
+        // Its reposition shows the first entry, or the blank one.
+        Data2.Refresh();
+    } catch (...) {
+        // The editor and the grid never go on showing another voucher's
+        // entries.
+        useEmptyVienti();
+        ClearVientiFields();
+        grdViennit->setRowCount(0);
+        throw;
+    }
 }
 
 void frmTositteet::navigate(DataControl::Step direction) {
-    step([this] { CommitPendingEdits(); });
+    CommitPendingEdits();
     if (!Data1.Browse(direction)) core::BeepIfSoundOn();
 }
 
@@ -555,19 +560,22 @@ void frmTositteet::FillTositeLista() {
 
 void frmTositteet::ListClick() {
     bDoCountBalance = false;
-    step([this] {
-        QListWidgetItem* item = lstTositteet->currentItem();
-        if (!item) return;
-        const long id = static_cast<long>(item->data(Qt::UserRole).toLongLong());
-        if (!Data1.FindFirst(QStringLiteral("toID"), id)) FillTositeLista();
-        Data1.UpdateControls();
-    });
+    try {
+        if (QListWidgetItem* item = lstTositteet->currentItem()) {
+            const long id = static_cast<long>(item->data(Qt::UserRole).toLongLong());
+            if (!Data1.FindFirst(QStringLiteral("toID"), id)) FillTositeLista();
+            Data1.UpdateControls();
+        }
+    } catch (...) {
+        bDoCountBalance = true;
+        throw;
+    }
     bDoCountBalance = true;
-    step([this] { UpdateSummat(); });
+    UpdateSummat();
 }
 
 void frmTositteet::Selaa() {
-    step([this] { FillTositeLista(); });
+    FillTositeLista();
     lstTositteet->setFocus(Qt::OtherFocusReason);
     if (lstTositteet->count() > 0) {
         // As the user's Down key: the first line is picked, and so shown.

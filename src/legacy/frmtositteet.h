@@ -88,8 +88,10 @@ public:
     // empty combo.
     static void SelectByItemData(QComboBox* combo, long id);
     // Gives the loaded window another mode: what is pending is stored, and
-    // the record set, the list and the entries follow the new mode.
-    void SetMode(bool avaus, bool paatos);
+    // the record set, the list and the entries follow the new mode. False
+    // when what is pending could not be stored (the user has been told):
+    // the window then stays in its mode.
+    bool SetMode(bool avaus, bool paatos);
 
     // ---- Vouchers
     // The next number of the mode's series: opening vouchers are numbered
@@ -98,7 +100,8 @@ public:
     // The save command (cTallenna), also for the window's reports. False
     // when the book refused what was to be stored (another copy of the
     // program changed it, and the user has been told): nothing of the
-    // voucher was stored then.
+    // voucher was stored then. A write that fails (another program holds
+    // the book) raises, and what was typed stays to be saved again.
     bool Tallenna();
 
     // ---- Entries
@@ -257,7 +260,14 @@ private:
     void runReport(const QString& item);
 
     // ---- Commands (frmtositteet_commands.cpp)
+    // Each command ends at the first step that fails, and the window's
+    // runner tells the user what failed.
     void Uusi();
+    // The new row's first entry, mode and number (a part of Uusi).
+    void setUpNewRow();
+    // Drops the new row being set up, after a step of Uusi failed; the
+    // voucher shown before is shown again.
+    void dropNewRow();
     void Peru();
     void Poista();
     void numeroLeft();
@@ -281,6 +291,10 @@ private:
     // Drops the voucher's pending edit or new row (a new one with whatever
     // was stored under it), after a save of it was refused.
     void dropPendingVoucher();
+    // After the entry being saved was found removed by another copy of the
+    // program while its voucher is still in the book: stores the voucher's
+    // own pending fields and tells the user what was stored and what not.
+    void storeAfterEntryGone();
     // Inside the write that stores the voucher row (Data1's write handler).
     void voucherWrite();
     // Stores what the entry record v holds, in one write that first makes
@@ -322,8 +336,6 @@ private:
     const core::CommandRunner run{
         [] { return core::TranslateStr(QStringLiteral("frmTositteet"), QStringLiteral("Odottamaton virhe: ")); },
         ui::Icon::Information};
-    // Runs one step of a handler that goes on past a failing step.
-    static void step(const std::function<void()>& f);
 
     std::unique_ptr<core::cVienti> emptyVienti_;
     std::unique_ptr<core::cVienti> ownVienti_;  // the entry record curVienti_ refers to, when not the blank one

@@ -28,74 +28,97 @@ long frmTositteet::SeuraavaTositenumero() { return legacy::SeuraavaTositenumero(
 void frmTositteet::Uusi() {
     bAutomateButtonOrder = true;
     // What the book refused stays unstored, and no new voucher follows it.
-    bool stored = true;
-    step([&] { stored = Tallenna(); });
-    if (!stored) return;
-    step([this] { CommitPendingEdits(); });
-    step([this] { Data1.UpdateControls(); });
+    // A step that fails ends the command there (the window's runner tells
+    // the user), with the voucher shown as it was.
+    if (!Tallenna()) return;
+    CommitPendingEdits();
+    Data1.UpdateControls();
     QCoreApplication::processEvents();
 
     bAddingNew = true;
-    step([this] { Data1.AddNew(); });
-    step([this] { UusiVienti(); });
+    try {
+        Data1.AddNew();
+    } catch (...) {
+        // No key for a new row (another program holds the book): the voucher
+        // shown stays the one shown, and nothing is taken for new.
+        bAddingNew = false;
+        throw;
+    }
+    try {
+        setUpNewRow();
+    } catch (...) {
+        bAddingNew = false;
+        dropNewRow();
+        throw;
+    }
+    tTositepvm->setFocus(Qt::OtherFocusReason);
+}
+
+void frmTositteet::setUpNewRow() {
+    UusiVienti();
     bAddingNew = false;
-    step([this] { UpdateSummat(); });
+    UpdateSummat();
 
     bNewAdded = true;
     QCoreApplication::processEvents();
-    step([this] {
-        Data1.setField(QStringLiteral("toAvaustosite"), dao::Variant(bAvaustosite));
-        Data1.setField(QStringLiteral("toPaatostosite"), dao::Variant(bPaatostosite));
-    });
-    step([this] {
-        const long numero = SeuraavaTositenumero();
-        tTositenumero->setText(QString::number(numero));
-        Data1.setField(QStringLiteral("toNumero"), dao::Variant(numero));
-        proposedNumero_ = numero;
-    });
-    tTositepvm->setFocus(Qt::OtherFocusReason);
+    Data1.setField(QStringLiteral("toAvaustosite"), dao::Variant(bAvaustosite));
+    Data1.setField(QStringLiteral("toPaatostosite"), dao::Variant(bPaatostosite));
+    const long numero = SeuraavaTositenumero();
+    tTositenumero->setText(QString::number(numero));
+    Data1.setField(QStringLiteral("toNumero"), dao::Variant(numero));
+    proposedNumero_ = numero;
+}
+
+void frmTositteet::dropNewRow() {
+    // The row being set up goes, with the first entry started for it (which
+    // is never stored on its own), and the voucher shown before is shown
+    // again with its entries.
+    if (!curVienti_->IsEmpty() && curVienti_->id() == 0 && curVienti_->ToId() == currentToId()) {
+        curVienti_->setIsEmpty(true);
+        useEmptyVienti();
+    }
+    if (Data1.editMode() == EditMode::Add) Data1.CancelUpdate();
+    proposedNumero_ = 0;
+    bNewAdded = false;
+    Data1.UpdateControls();
+    currentVoucherChanged();
 }
 
 bool frmTositteet::Tallenna() {
     // The amount being typed is taken, or refused, before the entry is saved.
-    step([this] { AcceptSumma(); });
-    EditMode mode = EditMode::None;
-    step([&] { mode = Data1.editMode(); });
-    // A refused entry stops the save: nothing of the voucher is stored.
-    bool stored = true;
-    step([&] { stored = saveVienti(curVienti_); });
+    AcceptSumma();
+    const EditMode mode = Data1.editMode();
+    // A refused entry stops the save: nothing of the voucher is stored. A
+    // write that fails stops it as well, and what was typed stays to be
+    // saved again.
+    bool stored = saveVienti(curVienti_);
     // The grid shows the stored entries.
-    step([this] { Data2.Refresh(); });
-    if (stored) {
-        step([&] {
-            if (!Data1.isEditing()) return;
-            stored = storeVoucher();
-            if (stored) Data1.GoTo(Data1.Recordset().LastModified());
-        });
-        step([&] {
-            // An added row stands last until the record set is read again.
-            if (mode == EditMode::Add && !Data1.isEOF()) Data1.MoveLast();
-        });
+    Data2.Refresh();
+    if (stored && Data1.isEditing()) {
+        stored = storeVoucher();
+        if (stored) Data1.GoTo(Data1.Recordset().LastModified());
     }
-    step([this] { Data1.UpdateControls(); });
-    step([this] { UpdateSummat(); });
+    // An added row stands last until the record set is read again.
+    if (stored && mode == EditMode::Add && !Data1.isEOF()) Data1.MoveLast();
+    Data1.UpdateControls();
+    UpdateSummat();
     return stored;
 }
 
 void frmTositteet::Peru() {
-    step([this] { curVienti_->Undo(); });
+    curVienti_->Undo();
     long dropped = 0;
-    step([&] {
-        if (!Data1.isEditing()) return;
+    if (Data1.isEditing()) {
         if (Data1.editMode() == EditMode::Add) dropped = currentToId();
         Data1.CancelUpdate();
-    });
-    step([this] { Data1.UpdateControls(); });
+    }
+    bNewAdded = false;
+    proposedNumero_ = 0;
+    Data1.UpdateControls();
     // Entries that were stored under a voucher that is now dropped would
     // be left without their voucher.
-    if (dropped > 0) step([this, dropped] { dropEntriesOf(dropped); });
-    bNewAdded = false;
-    step([this] { currentVoucherChanged(); });
+    if (dropped > 0) dropEntriesOf(dropped);
+    currentVoucherChanged();
 }
 
 namespace {
@@ -139,16 +162,23 @@ bool frmTositteet::saveVienti(core::cVienti* v) {
     case core::cTosite::Tallennus::Tehty:
         if (ofNew && !Data1.isEditing()) proposedNumero_ = 0;
         return true;
-    case core::cTosite::Tallennus::Muuttunut:
+    case core::cTosite::Tallennus::Muuttunut: {
+        const long toID = v->ToId();
         v->setIsEmpty(true);
-        dropPendingVoucher();
-        core::ShowInfo(core::TranslateStr(
-            QStringLiteral("frmTositteet"),
-            QStringLiteral("Viennin muutoksia ei tallennettu, koska tosite tai vienti on sillä välin poistettu "
-                           "kirjanpidosta toisessa ohjelmassa, jossa sama kirjanpito on auki (myös tilikauden vaihto "
-                           "siirtää tositteet pois). Tositteet näytetään sellaisina kuin ne nyt ovat kirjanpidossa.")));
-        core::ReadBookAgainSoon();
+        if (!Data1.isEditing() || toID != currentToId() || !TositeKirjanpidossa(toID)) {
+            dropPendingVoucher();
+            core::ShowInfo(core::TranslateStr(
+                QStringLiteral("frmTositteet"),
+                QStringLiteral("Viennin muutoksia ei tallennettu, koska tosite tai vienti on sillä välin poistettu "
+                               "kirjanpidosta toisessa ohjelmassa, jossa sama kirjanpito on auki (myös tilikauden "
+                               "vaihto siirtää tositteet pois). Tositteet näytetään sellaisina kuin ne nyt ovat "
+                               "kirjanpidossa.")));
+            core::ReadBookAgainSoon();
+        } else {
+            storeAfterEntryGone();
+        }
         return false;
+    }
     case core::cTosite::Tallennus::TilikausiVaihtunut:
         v->setIsEmpty(true);
         dropPendingVoucher();
@@ -171,15 +201,40 @@ bool frmTositteet::storeVoucher() {
     return true;
 }
 
+void frmTositteet::storeAfterEntryGone() {
+    // Only the entry is gone, and the voucher itself is still in the book:
+    // its own fields typed meanwhile are stored, or the user is told that
+    // they were not either (and they stay in the window).
+    const QString section = QStringLiteral("frmTositteet");
+    const QString entry = core::TranslateStr(
+        section, QStringLiteral("Viennin muutoksia ei tallennettu, koska vienti on sillä välin poistettu kirjanpidosta "
+                                "toisessa ohjelmassa, jossa sama kirjanpito on auki."));
+    try {
+        if (!storeVoucher()) return;  // the year has changed meanwhile, and that is told
+    } catch (const std::exception&) {
+        core::ShowInfo(entry + QLatin1Char(' ') +
+                       core::TranslateStr(section, QStringLiteral("Myöskään tositteen numeroa, päivämäärää ja "
+                                                                  "selitettä ei voitu tallentaa:")) +
+                       QLatin1Char(' ') + core::ErrorWithNumber(std::current_exception()) + QStringLiteral("\r\n\r\n") +
+                       core::TranslateStr(section, QStringLiteral("Ne ovat yhä ikkunassa: tallenna ne uudelleen hetken "
+                                                                  "kuluttua.")));
+        return;
+    }
+    core::ShowInfo(entry + QLatin1Char(' ') +
+                   core::TranslateStr(section, QStringLiteral("Tositteen numero, päivämäärä ja selite tallennettiin.")) +
+                   QLatin1Char(' ') +
+                   core::TranslateStr(section, QStringLiteral("Tositteet näytetään sellaisina kuin ne nyt ovat "
+                                                              "kirjanpidossa.")));
+    core::ReadBookAgainSoon();
+}
+
 void frmTositteet::dropPendingVoucher() {
     const long id = Data1.editMode() == EditMode::Add ? currentToId() : 0;
-    step([this] {
-        if (Data1.isEditing()) Data1.CancelUpdate();
-    });
-    if (id > 0) step([this, id] { dropEntriesOf(id); });
+    if (Data1.isEditing()) Data1.CancelUpdate();
     proposedNumero_ = 0;
     bNewAdded = false;
-    step([this] { Data1.UpdateControls(); });
+    Data1.UpdateControls();
+    if (id > 0) dropEntriesOf(id);
 }
 
 void frmTositteet::dropEntriesOf(long toID) {
@@ -191,57 +246,52 @@ void frmTositteet::dropEntriesOf(long toID) {
 }
 
 void frmTositteet::Poista() {
-    bool stored = true;
-    step([&] {
-        const EditMode mode = Data1.editMode();
-        if (mode == EditMode::InProgress) {
-            stored = storeVoucher();
-        } else if (mode == EditMode::Add) {
-            stored = storeVoucher();
-            if (stored) Data1.MoveLast();
-        }
-    });
-    // The book is another year now: what was shown is gone from it.
-    if (!stored) return;
+    // What is pending is stored first: a voucher being added is stored and
+    // becomes the one shown. A failure ends the command before the question.
+    const EditMode mode = Data1.editMode();
+    if (mode != EditMode::None) {
+        // The book is another year now: what was shown is gone from it.
+        if (!storeVoucher()) return;
+        if (mode == EditMode::Add) Data1.MoveLast();
+    }
     const ui::Answer answer = core::AskYesNo(
         core::TranslateStr(QStringLiteral("frmTositteet"), QStringLiteral("Poistetaanko näytössä oleva tosite?")));
-    if (answer == ui::Answer::Yes) {
+    if (answer == ui::Answer::Yes && Data1.hasCurrent()) {
         try {
-            if (Data1.hasCurrent()) {
-                const long id = currentToId();
-                // The voucher and its entries go together or not at all.
-                dao::Database db = DataControl::Database();
-                dao::InTransaction(db, [&] {
-                    // The entry in the editor goes with its voucher: it must
-                    // not be written back afterwards.
-                    if (!curVienti_->IsEmpty() && curVienti_->ToId() == id) {
-                        curVienti_->Delete();
-                        useEmptyVienti();
-                    }
-                    Data1.Delete();
-                    PoistaTositteenViennit(id);
-                });
-                Data1.Refresh();
-            }
+            const long id = currentToId();
+            // The voucher and its entries go together or not at all.
+            dao::Database db = DataControl::Database();
+            dao::InTransaction(db, [&] {
+                // The entry in the editor goes with its voucher: it must
+                // not be written back afterwards.
+                if (!curVienti_->IsEmpty() && curVienti_->ToId() == id) {
+                    curVienti_->Delete();
+                    useEmptyVienti();
+                }
+                Data1.Delete();
+                PoistaTositteenViennit(id);
+            });
         } catch (...) {
-            // The book could not delete them (locked, damaged): it keeps the
-            // voucher with its entries. The command ends there without a
-            // message, as the window's commands end; the vouchers are read
-            // again so that the window shows the book as it is.
-            step([this] { Data1.Refresh(); });
-            return;
+            // The book could not delete them (another program holds it, or
+            // it is damaged): it keeps the voucher with its entries. The
+            // vouchers are read again so that the window shows the book as
+            // it is, and the failure is told.
+            const std::exception_ptr failure = std::current_exception();
+            try {
+                Data1.Refresh();
+            } catch (...) {
+                // What is told is the failure of the deletion.
+            }
+            std::rethrow_exception(failure);
         }
+        Data1.Refresh();
     }
-    step([this] {
-        const int position = lstTositteet->currentRow();
-        FillTositeLista();
-        if (position < 0 || lstTositteet->count() == 0) return;
+    const int position = lstTositteet->currentRow();
+    FillTositeLista();
+    if (position >= 0 && lstTositteet->count() > 0)
         lstTositteet->setCurrentRow(std::min(position, lstTositteet->count() - 1));
-    });
-    step([this] {
-        Data2.Refresh();
-        if (Data2.isEmpty()) ClearVientiFields();
-    });
+    Data2.Refresh();
+    if (Data2.isEmpty()) ClearVientiFields();
 }
 
 // ---------------------------------------------------------------- the voucher fields
@@ -287,9 +337,9 @@ void frmTositteet::focusBack(QWidget* w) {
 }
 
 void frmTositteet::fieldChanged() {
-    step([this] {
-        if (!Data1.isEditing()) Data1.Edit();
-    });
+    // Typing into the fields of a window that shows no voucher starts
+    // nothing.
+    if (!Data1.isEditing() && Data1.hasCurrent()) Data1.Edit();
 }
 
 void frmTositteet::numeroLeft() {
@@ -302,10 +352,8 @@ void frmTositteet::pvmKeyPress(int& keyAscii) {
     const int days = core::DateBoxStep(tTositepvm, keyAscii);
     if (days == 0) return;
     keyAscii = 0;  // a step key is never typed into the field
-    step([this, days] {
-        if (const std::optional<dao::Date> d = dao::Date::fromText(tTositepvm->text()))
-            tTositepvm->setText(d->addDays(days).toShortString());
-    });
+    if (const std::optional<dao::Date> d = dao::Date::fromText(tTositepvm->text()))
+        tTositepvm->setText(d->addDays(days).toShortString());
 }
 
 void frmTositteet::pvmLeft() {
@@ -316,7 +364,8 @@ void frmTositteet::pvmLeft() {
     if (!typed || typed->isZero()) return;
     const QDate d = typed->date();
     tTositepvm->setText(dao::Date::fromDate(d).toShortString());
-    step([&] { Data1.setField(QStringLiteral("toPvm"), dao::Variant(dao::Date::fromDate(d))); });
+    if (!Data1.hasCurrent()) return;
+    Data1.setField(QStringLiteral("toPvm"), dao::Variant(dao::Date::fromDate(d)));
     const QDate alku = core::TilikausiAlku.date();
     const QDate loppu = core::TilikausiLoppu.date();
     // A date in a calendar year after the year's end is taken for a slip of
@@ -324,7 +373,7 @@ void frmTositteet::pvmLeft() {
     const QDate taken = vouchers::TositteenPaiva(d, alku, loppu);
     if (taken != d) {
         tTositepvm->setText(dao::Date::fromDate(taken).toShortString());
-        step([&] { Data1.setField(QStringLiteral("toPvm"), dao::Variant(dao::Date::fromDate(taken))); });
+        Data1.setField(QStringLiteral("toPvm"), dao::Variant(dao::Date::fromDate(taken)));
     }
     if (taken >= alku && taken <= loppu) return;
     core::ShowInfo(core::OutsideFinancialYear());
@@ -332,14 +381,14 @@ void frmTositteet::pvmLeft() {
 }
 
 void frmTositteet::seliteLeft() {
-    step([this] {
+    if (Data1.hasCurrent()) {
         if (tTositeSelite->text().isEmpty()) {
             tTositeSelite->setText(QStringLiteral(" "));
             Data1.setField(QStringLiteral("toSelite"), dao::Variant(QStringLiteral(" ")));
         } else {
             Data1.setField(QStringLiteral("toSelite"), dao::Variant(tTositeSelite->text()));
         }
-    });
+    }
     if (bNewAdded) {
         // The first entry of a new voucher gets the voucher's text once.
         tVientiSelite->setText(tTositeSelite->text());

@@ -262,16 +262,23 @@ void frmTositteet::gridChosen() {
 }
 
 void frmTositteet::data2Repositioned() {
-    step([this] {
-        const long viID = Data2.hasCurrent() ? core::NzLong(Data2.value(QStringLiteral("viID")), 0) : 0;
-        auto v = std::make_unique<core::cVienti>();
-        if (viID > 0 && v->Read(viID))
-            setCurVienti(std::move(v));
-        else
-            useEmptyVienti();
-    });
-    step([this] { ShowVienti(); });
-    step([this] { UpdateSummat(); });
+    const long viID = Data2.hasCurrent() ? core::NzLong(Data2.value(QStringLiteral("viID")), 0) : 0;
+    auto v = std::make_unique<core::cVienti>();
+    bool found = false;
+    try {
+        found = viID > 0 && v->Read(viID);
+    } catch (...) {
+        // The editor does not go on showing an entry of another voucher.
+        useEmptyVienti();
+        ClearVientiFields();
+        throw;
+    }
+    if (found)
+        setCurVienti(std::move(v));
+    else
+        useEmptyVienti();
+    ShowVienti();
+    UpdateSummat();
 }
 
 // ---------------------------------------------------------------- the entry record

@@ -73,9 +73,26 @@ vouchers::TilinSummat TositteenSummat(long toID) {
     return s;
 }
 
+namespace {
+
+bool anyRow(const QString& sql, long key) {
+    dao::Database db = book();
+    dao::Recordset rs = db.OpenRecordset(sql, dao::RecordsetType::Snapshot, dao::dbReadOnly, {dao::Variant(key)});
+    const bool any = !rs.isEOF();
+    rs.Close();
+    return any;
+}
+
+}  // namespace
+
 void PoistaTositteenViennit(long toID) {
+    // A voucher dropped before it was stored has no entries: nothing is
+    // written then, so that dropping it never waits for the book.
+    if (!anyRow(QStringLiteral("SELECT viID FROM vi WHERE vitoID = ?"), toID)) return;
     book().Execute(QStringLiteral("DELETE FROM vi WHERE vitoID = ?"), {dao::Variant(toID)});
 }
+
+bool TositeKirjanpidossa(long toID) { return anyRow(QStringLiteral("SELECT toID FROM to WHERE toID = ?"), toID); }
 
 void PoistaVienti(long viID) { book().Execute(QStringLiteral("DELETE FROM vi WHERE viID = ?"), {dao::Variant(viID)}); }
 

@@ -41,8 +41,11 @@ long SeuraavaTositenumero(bool avaus);
 // the credit side.
 vouchers::TilinSummat TositteenSummat(long toID);
 
-// Deletes every entry of the voucher toID.
+// Deletes every entry of the voucher toID; writes nothing when it has none.
 void PoistaTositteenViennit(long toID);
+
+// The voucher toID is in the book.
+bool TositeKirjanpidossa(long toID);
 
 // Deletes the entry viID (nothing when it is gone already).
 void PoistaVienti(long viID);

@@ -16,7 +16,14 @@ namespace legacy {
 frmTositteet* OpenOlderVoucherWindow(const shell::VoucherWindowMode& mode) {
     frmTositteet& f = ui::Forms::get<frmTositteet>();
     if (f.isLoaded()) {
-        f.SetMode(mode.bAvaustosite, mode.bPaatostosite);
+        // A voucher that could not be stored keeps the window in its mode,
+        // and its caption with it.
+        if (!f.SetMode(mode.bAvaustosite, mode.bPaatostosite)) {
+            ui::Forms::show(f);
+            f.raise();
+            f.activateWindow();
+            return &f;
+        }
     } else {
         f.bAvaustosite = mode.bAvaustosite;
         f.bPaatostosite = mode.bPaatostosite;

@@ -3,11 +3,14 @@
 // windows show the book again and go on storing into it.
 
 #include "legacyfixture.h"
+#include "accounts/frmtilitnew.h"
+#include "core/ui/bookchange.h"
 #include "maintenance/backupfolder.h"
 #include "platform/ui/scripteddialogs.h"
 #include "support/child.h"
 
 #include <QDir>
+#include <QRadioButton>
 #include <QTreeWidget>
 
 using kvtest::LegacyTest;
@@ -54,12 +57,41 @@ protected:
         ASSERT_TRUE(QDir().mkpath(dir.file(QStringLiteral("varmistus"))));
         core::DatabaseBackup = dir.file(QStringLiteral("varmistus")) + QLatin1Char('/');
     }
+    void TearDown() override {
+        LegacyTest::TearDown();
+        dao::DBEngine::setBusyTimeoutMs(5000);
+    }
     // The backup into the folder, as the main window's menu runs it.
     void backUp() {
         dialogs->expectMessage(QStringLiteral("Aloitetaan tietokannan varmuuskopiointi"), Answer::OK)
             .expectMessage(QStringLiteral("Tietokannan varmuuskopiointi ja uudelleenjärjestely valmis."), Answer::OK);
         maintenance::mVarmistusClick();
         settle();
+    }
+    // Another copy of the program on the same book runs sql.
+    static void anotherCopy(const QString& sql) {
+        sqlite3* other = nullptr;
+        ASSERT_EQ(sqlite3_open(QFile::encodeName(core::DatabasePath).constData(), &other), SQLITE_OK);
+        EXPECT_EQ(sqlite3_exec(other, sql.toUtf8().constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(other);
+    }
+    // Another copy holding the book's write lock, as in the middle of a long
+    // write, until the handle goes. This copy waits for the book only a while.
+    static std::shared_ptr<sqlite3> holdBook() {
+        sqlite3* h = nullptr;
+        EXPECT_EQ(sqlite3_open(QFile::encodeName(core::DatabasePath).constData(), &h), SQLITE_OK);
+        EXPECT_EQ(sqlite3_exec(h, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+        return {h, [](sqlite3* held) { sqlite3_close_v2(held); }};
+    }
+    static void waitOnlyAWhile() {
+        dao::DBEngine::setBusyTimeoutMs(50);
+        core::DBCon().SuljeDB();
+    }
+    // The windows and the book go; the next case makes its own.
+    static void nextCase() {
+        ui::Forms::destroyAll();
+        core::DBCon().SuljeDB();
+        QFile::remove(core::DatabasePath);
     }
 };
 
@@ -168,10 +200,7 @@ TEST_F(LegacyBookChange, ANewVoucherMeetsWhatAnotherCopyWroteMeanwhile) {
             for (int i = 0; i < 3; ++i) enter();
             type("12");
         }
-        sqlite3* other = nullptr;
-        ASSERT_EQ(sqlite3_open(QFile::encodeName(core::DatabasePath).constData(), &other), SQLITE_OK);
-        EXPECT_EQ(sqlite3_exec(other, c.otherCopy, nullptr, nullptr, nullptr), SQLITE_OK);
-        sqlite3_close(other);
+        anotherCopy(QString::fromUtf8(c.otherCopy));
         if (c.numbers.isEmpty())
             dialogs->expectMessage(QStringLiteral("Muutoksia ei tallennettu, koska kirjanpidon tilikausi on sillä "
                                                   "välin vaihdettu toisessa ohjelmassa"),
@@ -189,33 +218,187 @@ TEST_F(LegacyBookChange, ANewVoucherMeetsWhatAnotherCopyWroteMeanwhile) {
             EXPECT_EQ(f.tTositenumero->text(), c.numbers.last().section(u'|', 0, 0));
         }
         EXPECT_EQ(core::TilikausiAlku, dao::Date::fromYmd(c.numbers.isEmpty() ? 2032 : 2031, 1, 1));
-        ui::Forms::destroyAll();
-        core::DBCon().SuljeDB();
-        QFile::remove(core::DatabasePath);
+        nextCase();
     }
 }
 
 // Another copy of the program has removed the voucher shown here (its
-// change of year moves every voucher away): an entry typed for it is not
-// stored without its voucher, and the user is told.
-TEST_F(LegacyBookChange, AnEntryOfAVoucherAnotherCopyRemovedIsNotStored) {
+// change of year moves every voucher away), or only the entry in the
+// editor: the entry typed is not stored, and the user is told. The
+// voucher's own fields typed meanwhile are stored while the voucher is
+// there, or the user is told that they were not.
+TEST_F(LegacyBookChange, AnEntryAnotherCopyRemovedIsNotStoredAndTheRestIsTold) {
+    const struct {
+        const char* what;
+        const char* otherCopy;  // %1: the voucher's first entry
+        QByteArray refused;     // a write the book refuses
+        const char* told;
+        const char* selite;  // the voucher's text afterwards; nullptr: gone
+        QStringList left;
+    } cases[] = {
+        {"the voucher", "DELETE FROM vi; DELETE FROM [to]", {},
+         "Viennin muutoksia ei tallennettu, koska tosite tai vienti on sillä välin poistettu", nullptr, {}},
+        {"the entry", "DELETE FROM vi WHERE viID = %1", {},
+         "Viennin muutoksia ei tallennettu, koska vienti on sillä välin poistettu kirjanpidosta toisessa ohjelmassa, "
+         "jossa sama kirjanpito on auki. Tositteen numero, päivämäärä ja selite tallennettiin.",
+         "Muutettu", {"K 4 10"}},
+        {"the entry, the voucher refused", "DELETE FROM vi WHERE viID = %1", "BEFORE UPDATE ON \"to\"",
+         "Myöskään tositteen numeroa, päivämäärää ja selitettä ei voitu tallentaa: 3022", "Eka", {"K 4 10"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        book();
+        const long v = balanced(1, QStringLiteral("Eka"), "10");
+        const long first = value(QStringLiteral("SELECT MIN(viID) FROM vi"));
+        if (!c.refused.isEmpty()) refuseInBook(c.refused);
+        auto& f = open();
+        clickGridRow(f.grdViennit, 0);
+        retype(f.tSumma, QStringLiteral("12"));
+        retype(f.tTositeSelite, QStringLiteral("Muutettu"));
+        anotherCopy(QString::fromLatin1(c.otherCopy).arg(first));
+        dialogs->expectMessage(QString::fromUtf8(c.told), Answer::OK);
+        key(Qt::Key_F3);
+        settle();
+        EXPECT_EQ(text(QStringLiteral("SELECT toSelite FROM to WHERE toID = ?"), {v}), c.selite ? c.selite : "<none>");
+        EXPECT_EQ(entries(v), c.left);
+        EXPECT_EQ(gridRows().size(), c.left.size());
+        EXPECT_EQ(f.tTositeSelite->text(), c.selite ? "Muutettu" : "");  // what was not stored stays on screen
+        nextCase();
+    }
+}
+
+// A window of the test's own, first among the windows, that does what the
+// test asks of it just as the windows store what they hold (another
+// program takes the book for a long write, say).
+class StoresFirst : public ui::Form {
+public:
+    StoresFirst() : ui::Form(QStringLiteral("StoresFirst")) {}
+    bool StorePendingEdits() override {
+        if (onStore) onStore();
+        return true;
+    }
+    std::function<void()> onStore;
+};
+
+// Another copy has changed the book's year while a voucher of the year
+// before is retyped here and an account name typed in Tilit. The voucher
+// meets the change and is not stored; the name is, and the user learns
+// both, and which other window's edits met the change too. When another
+// program holds the book just then, the user is told that, and the name
+// stays in the window (and the program in its year) until the next save
+// that meets the change stores it.
+TEST_F(LegacyBookChange, AfterAnotherCopysChangeOfYearTheUserLearnsWhatWasStored) {
+    enum class Meanwhile { Nothing, BookHeld, AnotherWindowMeetsTheChange };
+    for (const Meanwhile meanwhile :
+         {Meanwhile::Nothing, Meanwhile::BookHeld, Meanwhile::AnotherWindowMeetsTheChange}) {
+        SCOPED_TRACE(int(meanwhile));
+        const bool heldMeanwhile = meanwhile == Meanwhile::BookHeld;
+        book();
+        const long v = balanced(1, QStringLiteral("Eka"), "10");
+        waitOnlyAWhile();
+        std::shared_ptr<sqlite3> held;
+        StoresFirst& taker = ui::Forms::load<StoresFirst>();
+        taker.setWindowTitle(QStringLiteral("Budjetti"));
+        if (heldMeanwhile) taker.onStore = [&held] { held = holdBook(); };
+        // A window whose year-bound edits meet the change as it stores.
+        if (meanwhile == Meanwhile::AnotherWindowMeetsTheChange)
+            taker.onStore = [] { core::TilikausiVaihtunutMuualla(); };
+        auto& tilit = ui::Forms::show<accounts::frmTilitNew>();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&tilit));
+        tilit.tvTilit->scrollToItem(tilit.accountNode(Kassa));
+        QTest::mouseClick(tilit.tvTilit->viewport(), Qt::LeftButton, {},
+                          tilit.tvTilit->visualItemRect(tilit.accountNode(Kassa)).center());
+        retype(tilit.tNimi, QStringLiteral("Käteiskassa"));
+        auto& f = open();
+        anotherCopy("INSERT INTO Settings (setSection, setKey, setString) VALUES ('KOLVIO', 'TilikausiAlku', "
+                    "'2032-01-01'), ('KOLVIO', 'TilikausiLoppu', '2032-12-31')");
+        if (heldMeanwhile) {
+            dialogs->expectMessage(QStringLiteral("Näiden ikkunoiden muutoksia ei voitu tallentaa:\r\nTilit: 3260 / "
+                                                  "Päivitys ei onnistu: toinen ohjelma on lukinnut tietokannan."),
+                                   Answer::No);
+            retype(f.tTositeSelite, QStringLiteral("Muutettu"));
+            key(Qt::Key_F3);
+            EXPECT_EQ(dialogs->pendingCount(), 0);
+            EXPECT_EQ(tilit.tNimi->text(), "Käteiskassa");
+            EXPECT_EQ(core::TilikausiAlku, dao::Date::fromYmd(2031, 1, 1));
+            held.reset();
+            taker.onStore = nullptr;
+        }
+        EXPECT_EQ(text("SELECT tlNimi FROM tl WHERE tlNumero = 1000"), "Kassa");
+        dialogs->expectMessage(QStringLiteral("Muutoksia ei tallennettu, koska kirjanpidon tilikausi on sillä välin "
+                                              "vaihdettu toisessa ohjelmassa, jossa sama kirjanpito on auki. Ohjelma "
+                                              "käyttää nyt kirjanpidon tilikautta 1.1.2032 - 31.12.2032.\r\n\r\n") +
+                                   (meanwhile == Meanwhile::AnotherWindowMeetsTheChange
+                                        ? "Samasta syystä ei tallennettu näiden ikkunoiden muutoksia: Budjetti.\r\n\r\n"
+                                        : "") +
+                                   "Muiden avoimien ikkunoiden muutokset tallennettiin.",
+                               Answer::OK);
+        retype(f.tTositeSelite, QStringLiteral("Muutettu"));
+        key(Qt::Key_F3);
+        EXPECT_EQ(text("SELECT tlNimi FROM tl WHERE tlNumero = 1000"), "Käteiskassa");
+        EXPECT_EQ(text(QStringLiteral("SELECT toSelite FROM to WHERE toID = ?"), {v}), "Eka");
+        EXPECT_EQ(core::TilikausiAlku, dao::Date::fromYmd(2032, 1, 1));
+        nextCase();
+    }
+}
+
+// The book is held past this copy's wait at one command after another while
+// vouchers are typed on: each such command is refused in words and leaves
+// the voucher shown as it was, and the user tries again once the book is
+// free. Every voucher in the book is then one typed, whole.
+TEST_F(LegacyBookChange, WhileAnotherCopyHoldsTheBookNoVoucherIsWrittenOver) {
+    enum Held { Free, AtNew, AtSave, AtEdit, AtBrowse };
+    const Held held[] = {Free, AtNew, AtSave, AtNew, AtEdit, AtBrowse, Free, AtSave, AtNew};
     book();
-    const long v = balanced(1, QStringLiteral("Eka"), "10");
+    balanced(1, QStringLiteral("Eka"), "10");
+    waitOnlyAWhile();
     auto& f = open();
-    key(Qt::Key_F2, Qt::ShiftModifier);
-    retype(f.tSumma, QStringLiteral("12"));
-    sqlite3* other = nullptr;
-    ASSERT_EQ(sqlite3_open(QFile::encodeName(core::DatabasePath).constData(), &other), SQLITE_OK);
-    EXPECT_EQ(sqlite3_exec(other, "DELETE FROM vi; DELETE FROM [to]", nullptr, nullptr, nullptr), SQLITE_OK);
-    sqlite3_close(other);
-    dialogs->expectMessage(QStringLiteral("Viennin muutoksia ei tallennettu, koska tosite tai vienti on sillä välin "
-                                          "poistettu kirjanpidosta toisessa ohjelmassa"),
-                           Answer::OK);
-    key(Qt::Key_F3);
-    settle();
-    EXPECT_EQ(value("SELECT COUNT(*) FROM vi"), 0);
-    EXPECT_EQ(entries(v), QStringList());
-    EXPECT_TRUE(listTexts().isEmpty());
+    const QString lockedText = QStringLiteral("Päivitys ei onnistu: toinen ohjelma on lukinnut tietokannan.");
+    // The key pressed while the book is held, then again once it is free.
+    auto press = [&](bool hold, Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        if (hold) {
+            const QString shown = f.tTositenumero->text() + u'|' + f.tTositeSelite->text();
+            {
+                const std::shared_ptr<sqlite3> other = holdBook();
+                dialogs->expectMessage(lockedText, Answer::OK);
+                key(k, m);
+            }
+            EXPECT_EQ(dialogs->pendingCount(), 0);
+            EXPECT_EQ(f.tTositenumero->text() + u'|' + f.tTositeSelite->text(), shown);
+        }
+        key(k, m);
+    };
+    QStringList typed{QStringLiteral("1|Eka|D 1 10,K 4 10")};
+    for (int i = 0; i < int(std::size(held)); ++i) {
+        SCOPED_TRACE(i);
+        const QString n = QString::number(i + 2), amount = QString::number(10 * (i + 2));
+        press(held[i] == AtNew, Qt::Key_F2);
+        ASSERT_EQ(f.tTositenumero->text(), n);
+        type(QStringLiteral("%1.3.2031").arg(i + 1));
+        enter();
+        type(QStringLiteral("Tosite ") + n);
+        enter();
+        type(QStringLiteral("1000"));
+        for (int k = 0; k < 3; ++k) enter();
+        type(amount);
+        const QString side = f.optTyyppi[0]->isChecked() ? QStringLiteral("D") : QStringLiteral("K");
+        press(held[i] == AtSave, Qt::Key_F3);
+        typed << n + QStringLiteral("|Tosite ") + n + u'|' + side + QStringLiteral(" 1 ") + amount;
+        if (held[i] == AtEdit || held[i] == AtBrowse) {
+            retype(f.tTositeSelite, QStringLiteral("Muutettu ") + n);
+            if (held[i] == AtEdit)
+                press(true, Qt::Key_F3);
+            else
+                press(true, Qt::Key_S, Qt::ControlModifier);  // the voucher is stored as it is left
+            typed.last().replace(QStringLiteral("Tosite"), QStringLiteral("Muutettu"));
+        }
+    }
+    QStringList inBook;
+    dao::Recordset rs = db().OpenRecordset(QStringLiteral("SELECT toID, toNumero, toSelite FROM to ORDER BY toNumero"),
+                                           dao::RecordsetType::Snapshot);
+    for (; !rs.isEOF(); rs.MoveNext())
+        inBook << rs.value(1).toString() + u'|' + rs.value(2).toString() + u'|' + entries(rs.value(0).toLong()).join(u',');
+    EXPECT_EQ(inBook, typed);
 }
 
 }  // namespace

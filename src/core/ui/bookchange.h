@@ -25,13 +25,17 @@ void ReadBookAgainSoon();
 
 // What was being saved met a financial year that another copy of the
 // program on the same book has changed since this one read it, and was not
-// saved. Tells the user so and, once the command that met it has ended,
-// has every open window store what it holds under the year it was typed
-// in (what depends on the year meets the change there too and is dropped,
-// the rest is kept), then takes the book's year into use and has every
-// window read the book again. Until then the program keeps its year, so
-// that nothing is stored under the book's new year that was typed under
-// the old one; a second refusal meanwhile is not told again.
+// saved. Once the command that met it has ended, every open window stores
+// what it holds under the year it was typed in (what depends on the year
+// meets the change there too and is dropped, the rest is kept), then the
+// program takes the book's year into use, tells the user what was not
+// stored and that the rest was, and has every window read the book again.
+// Until then the program keeps its year, so that nothing is stored under
+// the book's new year that was typed under the old one; a second refusal
+// meanwhile is not told on its own. When a window cannot store (another
+// program holds the book), the user is told which and why and may try
+// again; otherwise the windows keep what they hold, the program keeps its
+// year, and the next save that meets the change starts over.
 void TilikausiVaihtunutMuualla();
 // How many times this run has met another copy's change of year: a
 // command that runs another can tell by it that the other was refused so.
