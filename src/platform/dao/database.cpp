@@ -279,6 +279,7 @@ sqlite3* openHandle(const QString& path, int flags, int busyMs) {
     // hands the same setting on to the copy that VACUUM INTO writes.
     rc = run(h, "PRAGMA synchronous=EXTRA");
     if (rc != SQLITE_OK) {
+        refuseWhatTheBookAsks(h, rc, path);
         const int ext = sqlite3_extended_errcode(h);
         sqlite3_close_v2(h);
         openFailure(ext ? ext : rc, path);

@@ -54,7 +54,7 @@ QString errorText(int number, const QString& arg) {
         {err::InvalidArgument, QStringLiteral("Virheellinen argumentti.")},
         {err::RecordTooLarge,
          QStringLiteral("Tietue on liian suuri: siinä olisi arvo, joka on pidempi kuin kirjanpidon tiedoissa voi "
-                        "olla (yli %1 tavua). Sellaisen arvon voi antaa tietokannan oma määritys, esimerkiksi "
+                        "olla (yli %1 tavua). Sellaisen arvon voi antaa myös tietokannan oma määritys, esimerkiksi "
                         "kentän oletusarvo.")},
         {err::ExpressionTooComplex, QStringLiteral("Lauseketta ei voi laskea: %1")},
     };
