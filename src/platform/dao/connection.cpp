@@ -552,6 +552,17 @@ void fnCdbl(sqlite3_context* ctx, int, sqlite3_value** argv) {
     if (isNull(argv[0])) return sqlite3_result_null(ctx);
     sqlite3_result_double(ctx, sqlite3_value_double(argv[0]));
 }
+void fnCcur(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    if (isNull(argv[0])) return sqlite3_result_null(ctx);
+    // Beyond the range of amounts an overflow, as an amount read so gives.
+    const double d = sqlite3_value_double(argv[0]);
+    try {
+        (void)Currency::fromDouble(d);
+    } catch (const DaoError&) {
+        return sqlite3_result_error(ctx, kIntegerOverflow, -1);
+    }
+    sqlite3_result_double(ctx, d);
+}
 void fnCstr(sqlite3_context* ctx, int, sqlite3_value** argv) {
     if (isNull(argv[0])) return sqlite3_result_null(ctx);
     resultText(ctx, argText(argv[0]));
@@ -595,7 +606,7 @@ void registerFunctions(sqlite3* db) {
     sqlite3_create_function(db, "jet_val", 1, det, nullptr, fnVal, nullptr, nullptr);
     sqlite3_create_function(db, "jet_clng", 1, det, nullptr, fnClng, nullptr, nullptr);
     sqlite3_create_function(db, "jet_cdbl", 1, det, nullptr, fnCdbl, nullptr, nullptr);
-    sqlite3_create_function(db, "jet_ccur", 1, det, nullptr, fnCdbl, nullptr, nullptr);
+    sqlite3_create_function(db, "jet_ccur", 1, det, nullptr, fnCcur, nullptr, nullptr);
     sqlite3_create_function(db, "jet_cstr", 1, det, nullptr, fnCstr, nullptr, nullptr);
 }
 
