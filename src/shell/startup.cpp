@@ -147,6 +147,20 @@ dao::Database openAssociationBook(frmMain& main, bool& pathChanged, std::optiona
                                                   "sitä. Tarkista tietokannan ja sen kansion käyttöoikeudet ja "
                                                   "käynnistä Kolvio VEV uudelleen.")));
             return {};
+        case dao::err::RecordTooLarge:
+        case dao::err::ExpressionTooComplex:
+        case dao::err::Overflow:
+            // The book's own definitions or values ask more than the
+            // program reads; a repair would make the same definitions
+            // again. It is not worked on in this run.
+            core::ShowInfo(core::TranslateStr(QStringLiteral("frmMain"),
+                                              QStringLiteral("Tietokantaa ei avattu: sen omat määritykset tai tiedot "
+                                                             "ovat sellaiset, ettei Kolvio VEV voi lukea sitä. "
+                                                             "Tietokantaa ei korjattu, koska korjaus tekisi samat "
+                                                             "määritykset uudelleen, vaan se jätettiin ennalleen.")) +
+                           kCrLf + kCrLf + result.text);
+            main.SetUnusableBook(core::DatabasePath);
+            return {};
         case dao::err::UnrecognizedFormat:
         case dao::err::CannotOpenDatabase:
             // Only a file the engine cannot read as a book counts as damaged.

@@ -81,6 +81,28 @@ KV_TEST_CHILD(startupRepair) {
     return 0;
 }
 
+// One start of the program in the program folder args[0], whose ini names
+// the book: every message is answered as by a user who only reads it. Writes
+// each message (its line breaks as " | ") a line, then the main window's
+// title.
+KV_TEST_CHILD(startOnce) {
+    sys::SetAppPath(args.value(0));
+    core::resetGlobals();
+    core::InstallWindowHooks();
+    ui::ScriptedDialogService dialogs;
+    ui::DialogScope scope(&dialogs);
+    ui::Forms::setModalTimeout(15000);
+    ui::Forms::setModalHook([](ui::Form& f) { ui::Forms::unload(f); });  // the splash window
+    const QString title = ui::Forms::show<shell::frmMain>().windowTitle();
+    QFile out;
+    out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered);
+    for (QString text : dialogs.shownTexts()) out.write(text.replace(QStringLiteral("\r\n"), QStringLiteral(" | ")).toUtf8() + '\n');
+    out.write("title: " + title.toUtf8() + '\n');
+    ui::Forms::destroyAll();
+    core::DBCon().SuljeDB();
+    return 0;
+}
+
 class StartupTest : public kvtest::ShellTest {
 protected:
     // A book of the current layout outside the program folder.
@@ -307,6 +329,87 @@ TEST_F(StartupTest, AnotherProgramsDatabaseIsTreatedAsAnUnreadableBookAndLeftAsI
     EXPECT_EQ(fileBytes(book), before);
     const QStringList around = QDir(tmp.path()).entryList({QStringLiteral("muistio.*")}, QDir::Files | QDir::Hidden);
     EXPECT_EQ(around, QStringList{QStringLiteral("muistio.mdb")});
+}
+
+// Runs SQL on a book as another program would, its definitions writable.
+void craft(const QString& book, const QString& sql) {
+    sqlite3* h = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(book).constData(), &h), SQLITE_OK);
+    char* error = nullptr;
+    const int rc = sqlite3_exec(h, ("PRAGMA writable_schema=ON; " + sql + "; PRAGMA writable_schema=OFF").toUtf8().constData(),
+                                nullptr, nullptr, &error);
+    EXPECT_EQ(rc, SQLITE_OK) << (error ? error : "");
+    sqlite3_free(error);
+    sqlite3_close(h);
+}
+
+// A book's own check or index asks much of LIKE. The start opens the book
+// as any other when the work is only long, and repairs a damaged one as any
+// other; a pattern beyond the engine's bound, or a definition longer than
+// any value of a book, is refused in words at every start, the book left
+// as it was and never taken for damaged. Each start runs in a child
+// process, so that a hang or a crash fails the test.
+TEST_F(StartupTest, WhatABooksOwnDefinitionsAskOfLikeNeitherHangsNorCrashesTheStart) {
+    const QString backtracks = QStringLiteral("((tlNimi || '%1') LIKE '%2*b')").arg(QString(200, u'a'), QStringLiteral("*a").repeated(12));
+    // A text of 60,000 letters a, and a pattern over it.
+    const auto overLongText = [](int stars) {
+        return QStringLiteral("NOT (replace(hex(zeroblob(30000)), '0', 'a') LIKE '%1*b')").arg(QStringLiteral("*a").repeated(stars));
+    };
+    const QString refused = QStringLiteral("Tietokantaa ei avattu: sen omat määritykset tai tiedot ovat sellaiset, "
+                                           "ettei Kolvio VEV voi lukea sitä. Tietokantaa ei korjattu, koska korjaus "
+                                           "tekisi samat määritykset uudelleen, vaan se jätettiin ennalleen. |  | "
+                                           "Tietokantaa '%1' ei voi lukea sellaisena kuin se on: ");
+    const struct {
+        const char* name;
+        QString check, index;  // added to the account table
+        bool damaged;
+        QString told;          // at each start
+        bool opened;
+    } cases[] = {
+        {"a check that backtracks", QStringLiteral("NOT ") + backtracks, QString(), false, QString(), true},
+        {"a damaged book with an index that backtracks", QString(), backtracks, true,
+         QStringLiteral("Tietokanta on vioittunut edellisen käyttökerran lopetuksen yhteydessä, yritän korjata "
+                        "tietokannan. Odota hetki.\nTietokanta korjattiin, ja kaikki sen rivit saatiin korjattuun "
+                        "tietokantaan. |  | Vioittunut tietokanta on tallessa nimellä: | %1OLD"),
+         true},
+        {"a pattern beyond the bound", overLongText(27500), QString(), false,
+         refused + QStringLiteral("Lauseketta ei voi laskea: LIKE-vertailun malli on pidempi kuin 50000 tavua."), false},
+        {"a definition longer than any value", overLongText(47500), QString(), false,
+         refused + QStringLiteral("Tietue on liian suuri: siinä olisi arvo, joka on pidempi kuin kirjanpidon tiedoissa "
+                                  "voi olla (yli 65536 tavua). Sellaisen arvon voi antaa myös tietokannan oma "
+                                  "määritys, esimerkiksi kentän oletusarvo."),
+         false},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString book = tmp.file(QStringLiteral("oma%1.mdb").arg(++n));
+        ASSERT_TRUE(QFile::copy(demoBook(), book));
+        if (!c.check.isEmpty())
+            craft(book, QStringLiteral("UPDATE sqlite_master SET sql = substr(sql, 1, length(sql) - 1) || "
+                                       "', CHECK (%1))' WHERE name = 'tl'")
+                            .arg(QString(c.check).replace(u'\'', QStringLiteral("''"))));
+        if (!c.index.isEmpty()) craft(book, QStringLiteral("CREATE INDEX tlHidas ON tl (%1)").arg(c.index));
+        if (c.damaged) kvtest::damageBook(book);
+        configure(book);
+        const QByteArray before = fileBytes(book);
+        for (int start = 1; start <= (c.damaged ? 1 : 2); ++start) {
+            SCOPED_TRACE(start);
+            const kvtest::KilledRun run = kvtest::runChild("startOnce", {app});
+            EXPECT_TRUE(run.finished) << run.errors.toStdString();
+            if (!run.finished) break;
+            QStringList told;
+            for (const QByteArray& line : run.lines) told << QString::fromUtf8(line);
+            EXPECT_EQ(told.mid(0, told.size() - 1).join(u'\n'), c.told.isEmpty() ? QString() : c.told.arg(book));
+            EXPECT_EQ(told.value(told.size() - 1),
+                      c.opened ? QStringLiteral("title: Kolvio VEV - Esimerkkiseura ry") : QStringLiteral("title: Kolvio VEV - "));
+            if (!c.opened) {
+                EXPECT_EQ(fileBytes(book), before);
+            }
+        }
+        EXPECT_EQ(QDir(tmp.path()).entryList({QFileInfo(book).fileName() + u'*'}, QDir::Files | QDir::Hidden).size(),
+                  c.damaged ? 2 : 1);
+    }
 }
 
 // Another program writes garbage over one page of the book: the first page

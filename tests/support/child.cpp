@@ -55,9 +55,9 @@ void pauseAtStep(const std::string& step) {
     });
 }
 
-KilledRun finish(QProcess& child) {
+KilledRun finish(QProcess& child, int deadlineMs = 60000) {
     KilledRun run;
-    if (!child.waitForFinished(60000)) {
+    if (!child.waitForFinished(deadlineMs)) {
         child.kill();
         child.waitForFinished();
         run.errors = "the child did not run to an end: " + child.errorString().toUtf8();
@@ -119,7 +119,7 @@ KilledRun runChildKilledAt(const char* name, const QStringList& args, int writeP
     return finish(child);
 }
 
-KilledRun runChild(const char* name, const QStringList& args) {
+KilledRun runChild(const char* name, const QStringList& args, int deadlineMs) {
     QProcess child;
     child.start(QCoreApplication::applicationFilePath(), QStringList{QStringLiteral("--kv-child=") + QLatin1String(name)} + args);
     if (!child.waitForStarted(20000)) {
@@ -127,7 +127,7 @@ KilledRun runChild(const char* name, const QStringList& args) {
         run.errors = "the child did not start: " + child.errorString().toUtf8();
         return run;
     }
-    return finish(child);
+    return finish(child, deadlineMs);
 }
 
 PausedRun::PausedRun(const char* name, const QStringList& args, const char* step) : process_(new QProcess) {

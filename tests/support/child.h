@@ -27,9 +27,10 @@ struct KilledRun {
     QByteArray errors;
 };
 KilledRun runChildKilledAt(const char* name, const QStringList& args, int writePoint);
-// A child run to its end; one that has not ended after a minute is killed
-// (finished is false then), so that a hang shows as a failure.
-KilledRun runChild(const char* name, const QStringList& args);
+// A child run to its end; one still running after deadlineMs is killed
+// (then neither killed nor finished), so that a hang fails the test instead
+// of holding up the suite.
+KilledRun runChild(const char* name, const QStringList& args, int deadlineMs = 60000);
 
 // A child run that stops at its first write point of step and waits there,
 // as another running copy of the program would be in the middle of its

@@ -5,6 +5,8 @@
 #include <QRegularExpression>
 #include <atomic>
 #include <cmath>
+#include <cstring>
+#include <limits>
 #include <optional>
 
 namespace dao {
@@ -84,7 +86,30 @@ long Connection::exec(const QString& sql, const Params& params, jet::StatementKi
     return lastChanges;
 }
 
+std::optional<DaoError> refusalOf(sqlite3* db, int rc, jet::StatementKind kind) {
+    const int ext = sqlite3_extended_errcode(db);
+    const int primary = (rc & 0xff) == SQLITE_ERROR || rc == 0 ? (ext & 0xff) : (rc & 0xff);
+    if (primary == SQLITE_TOOBIG) {
+        QString text = errorText(err::RecordTooLarge, QString::number(kLongestValue));
+        if (kind == jet::StatementKind::Insert || kind == jet::StatementKind::Update)
+            text = QStringLiteral("Tietoja ei tallennettu. ") + text;
+        return DaoError(err::RecordTooLarge, text);
+    }
+    if (primary != SQLITE_ERROR) return std::nullopt;
+    const char* msg = sqlite3_errmsg(db);
+    // A sum of whole numbers beyond the engine's 64 bits, or a function's
+    // result beyond them.
+    if (std::strcmp(msg, kIntegerOverflow) == 0) return DaoError(err::Overflow, errorText(err::Overflow));
+    if (std::strcmp(msg, kLikePatternTooLong) == 0)
+        return DaoError(err::ExpressionTooComplex,
+                        errorText(err::ExpressionTooComplex,
+                                  QStringLiteral("LIKE-vertailun malli on pidempi kuin %1 tavua.")
+                                      .arg(sqlite3_limit(db, SQLITE_LIMIT_LIKE_PATTERN_LENGTH, -1))));
+    return std::nullopt;
+}
+
 void Connection::fail(int rc, const QString& context, jet::StatementKind kind) {
+    if (std::optional<DaoError> refused = refusalOf(db_, rc, kind)) throw *refused;
     const int ext = sqlite3_extended_errcode(db_);
     const QString msg = QString::fromUtf8(sqlite3_errmsg(db_));
     const int primary = (rc & 0xff) == SQLITE_ERROR || rc == 0 ? (ext & 0xff) : (rc & 0xff);
@@ -123,7 +148,6 @@ void Connection::fail(int rc, const QString& context, jet::StatementKind kind) {
     case SQLITE_PERM:
     case SQLITE_AUTH:
         raise(err::NoPermission, path_);
-    case SQLITE_TOOBIG:
     case SQLITE_RANGE:
     case SQLITE_MISMATCH:
         raise(err::DataTypeMismatch);
@@ -142,8 +166,6 @@ void Connection::fail(int rc, const QString& context, jet::StatementKind kind) {
     if (msg.startsWith(QLatin1String("duplicate column name:")))
         raise(err::FieldDefinedTwice, named(QStringLiteral("duplicate column name:")));
     if (msg.contains(QLatin1String("no such function"))) raise(err::SyntaxErrorInExpression, context + u' ' + msg);
-    // A sum of whole numbers beyond the engine's 64 bits.
-    if (msg == QLatin1String("integer overflow")) raise(err::Overflow);
     if (msg.contains(QLatin1String("syntax error")) || msg.contains(QLatin1String("incomplete input"))) {
         switch (kind) {
         case jet::StatementKind::Insert: raise(err::SyntaxErrorInInsert);
@@ -270,36 +292,41 @@ const TableColumns& Connection::tableColumns(const QString& table) {
 // ---------------------------------------------------------------- binding
 
 void bindValue(sqlite3_stmt* stmt, int index, const Variant& v) {
+    int rc = SQLITE_OK;
     switch (v.kind()) {
     case Variant::Kind::Null:
-        sqlite3_bind_null(stmt, index);
+        rc = sqlite3_bind_null(stmt, index);
         break;
     case Variant::Kind::Bool:
-        sqlite3_bind_int(stmt, index, v.toBool() ? 1 : 0);
+        rc = sqlite3_bind_int(stmt, index, v.toBool() ? 1 : 0);
         break;
     case Variant::Kind::Int:
-        sqlite3_bind_int64(stmt, index, v.toLong());
+        rc = sqlite3_bind_int64(stmt, index, v.toLong());
         break;
     case Variant::Kind::Double:
-        sqlite3_bind_double(stmt, index, v.toDouble());
+        rc = sqlite3_bind_double(stmt, index, v.toDouble());
         break;
     case Variant::Kind::Currency: {
         const Currency c = v.toCurrency();
         if (!c.storable()) raise(err::Overflow);
-        sqlite3_bind_double(stmt, index, double(c.raw()) / double(Currency::kScale));
+        rc = sqlite3_bind_double(stmt, index, double(c.raw()) / double(Currency::kScale));
         break;
     }
     case Variant::Kind::Date: {
         const QByteArray t = v.toDate().toIso().toUtf8();
-        sqlite3_bind_text(stmt, index, t.constData(), int(t.size()), SQLITE_TRANSIENT);
+        rc = sqlite3_bind_text(stmt, index, t.constData(), int(t.size()), SQLITE_TRANSIENT);
         break;
     }
     case Variant::Kind::Text: {
         const QString s = v.toString();
-        sqlite3_bind_text16(stmt, index, s.utf16(), int(s.size() * 2), SQLITE_TRANSIENT);
+        rc = sqlite3_bind_text64(stmt, index, reinterpret_cast<const char*>(s.utf16()),
+                                 sqlite3_uint64(s.size()) * 2, SQLITE_TRANSIENT, SQLITE_UTF16);
         break;
     }
     }
+    // A value the engine does not take would be bound as Null: never run so.
+    if (rc == SQLITE_TOOBIG) raise(err::RecordTooLarge, QString::number(kLongestValue));
+    if (rc != SQLITE_OK) raise(err::InvalidArgument);
 }
 
 void bindAll(sqlite3_stmt* stmt, const Params& params) {
@@ -310,6 +337,10 @@ void bindAll(sqlite3_stmt* stmt, const Params& params) {
 }
 
 // ---------------------------------------------------------------- functions
+//
+// A book's own definitions (its checks, defaults, indexes and views) call
+// these on whatever values it holds: each gives a value, Null or an error
+// for any argument, in work bounded by the arguments' length.
 
 namespace {
 
@@ -317,40 +348,50 @@ int collateText(void*, int la, const void* a, int lb, const void* b) {
     return compareTextUtf8(static_cast<const char*>(a), la, static_cast<const char*>(b), lb);
 }
 
+bool isNull(sqlite3_value* v) { return sqlite3_value_type(v) == SQLITE_NULL; }
+
 QString argText(sqlite3_value* v) {
     const void* p = sqlite3_value_text16(v);
     const int n = sqlite3_value_bytes16(v);
     return p ? QString(reinterpret_cast<const QChar*>(p), n / 2) : QString();
 }
 
+// A text beyond the engine's length limit is refused by the engine itself.
 void resultText(sqlite3_context* ctx, const QString& s) {
-    sqlite3_result_text16(ctx, s.utf16(), int(s.size() * 2), SQLITE_TRANSIENT);
+    sqlite3_result_text64(ctx, reinterpret_cast<const char*>(s.utf16()), sqlite3_uint64(s.size()) * 2,
+                          SQLITE_TRANSIENT, SQLITE_UTF16);
 }
 
-void fnLike(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    // like(pattern, text): the operator "text LIKE pattern".
-    if (sqlite3_value_type(argv[0]) == SQLITE_NULL || sqlite3_value_type(argv[1]) == SQLITE_NULL) {
-        sqlite3_result_null(ctx);
-        return;
-    }
-    (void)argc;
+// A count or a position in a text: below 1 counts as 0, and none is
+// taken past the longest text there can be.
+qsizetype countArg(sqlite3_value* v) {
+    const sqlite3_int64 n = sqlite3_value_int64(v);
+    return n <= 0 ? 0 : qsizetype(std::min<sqlite3_int64>(n, std::numeric_limits<int>::max()));
+}
+
+void fnLike(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    // like(pattern, text): the operator "text LIKE pattern". A pattern
+    // longer than the engine's bound for its own LIKE is refused so too.
+    if (isNull(argv[0]) || isNull(argv[1])) return sqlite3_result_null(ctx);
+    const int bound = sqlite3_limit(sqlite3_context_db_handle(ctx), SQLITE_LIMIT_LIKE_PATTERN_LENGTH, -1);
+    if (sqlite3_value_bytes(argv[0]) > bound) return sqlite3_result_error(ctx, kLikePatternTooLong, -1);
     sqlite3_result_int(ctx, likeMatch(argText(argv[1]), argText(argv[0])) ? 1 : 0);
 }
 
 void fnNz(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    if (sqlite3_value_type(argv[0]) != SQLITE_NULL) sqlite3_result_value(ctx, argv[0]);
+    if (!isNull(argv[0])) sqlite3_result_value(ctx, argv[0]);
     else if (argc > 1) sqlite3_result_value(ctx, argv[1]);
     else sqlite3_result_int(ctx, 0);
 }
 
 void fnIif(sqlite3_context* ctx, int, sqlite3_value** argv) {
-    const bool cond = sqlite3_value_type(argv[0]) != SQLITE_NULL && sqlite3_value_double(argv[0]) != 0.0;
+    const bool cond = !isNull(argv[0]) && sqlite3_value_double(argv[0]) != 0.0;
     sqlite3_result_value(ctx, cond ? argv[1] : argv[2]);
 }
 
 template <QString (*F)(const QString&)>
 void fnText(sqlite3_context* ctx, int, sqlite3_value** argv) {
-    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) return sqlite3_result_null(ctx);
+    if (isNull(argv[0])) return sqlite3_result_null(ctx);
     resultText(ctx, F(argText(argv[0])));
 }
 
@@ -374,44 +415,44 @@ QString trimRight(const QString& s) {
 }
 
 void fnLeft(sqlite3_context* ctx, int, sqlite3_value** argv) {
-    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) return sqlite3_result_null(ctx);
-    resultText(ctx, argText(argv[0]).left(std::max(0, sqlite3_value_int(argv[1]))));
+    if (isNull(argv[0])) return sqlite3_result_null(ctx);
+    resultText(ctx, argText(argv[0]).left(countArg(argv[1])));
 }
 void fnRight(sqlite3_context* ctx, int, sqlite3_value** argv) {
-    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) return sqlite3_result_null(ctx);
-    resultText(ctx, argText(argv[0]).right(std::max(0, sqlite3_value_int(argv[1]))));
+    if (isNull(argv[0])) return sqlite3_result_null(ctx);
+    resultText(ctx, argText(argv[0]).right(countArg(argv[1])));
 }
 void fnMid(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) return sqlite3_result_null(ctx);
+    if (isNull(argv[0])) return sqlite3_result_null(ctx);
     const QString s = argText(argv[0]);
-    const int start = std::max(1, sqlite3_value_int(argv[1]));
-    resultText(ctx, argc > 2 ? s.mid(start - 1, std::max(0, sqlite3_value_int(argv[2]))) : s.mid(start - 1));
+    const qsizetype from = std::max<qsizetype>(1, countArg(argv[1])) - 1;
+    resultText(ctx, argc > 2 ? s.mid(from, countArg(argv[2])) : s.mid(from));
 }
 void fnLen(sqlite3_context* ctx, int, sqlite3_value** argv) {
-    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) return sqlite3_result_null(ctx);
-    sqlite3_result_int(ctx, int(argText(argv[0]).size()));
+    if (isNull(argv[0])) return sqlite3_result_null(ctx);
+    sqlite3_result_int64(ctx, argText(argv[0]).size());
 }
 void fnInstr(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     // InStr([start,] text, sought)
-    int start = 1;
+    qsizetype start = 1;
     int t = 0;
     if (argc == 3) {
-        start = std::max(1, sqlite3_value_int(argv[0]));
+        start = std::max<qsizetype>(1, countArg(argv[0]));
         t = 1;
     }
-    if (sqlite3_value_type(argv[t]) == SQLITE_NULL || sqlite3_value_type(argv[t + 1]) == SQLITE_NULL)
-        return sqlite3_result_null(ctx);
-    const qsizetype at = argText(argv[t]).indexOf(argText(argv[t + 1]), start - 1);
-    sqlite3_result_int(ctx, int(at + 1));
+    if (isNull(argv[t]) || isNull(argv[t + 1])) return sqlite3_result_null(ctx);
+    sqlite3_result_int64(ctx, argText(argv[t]).indexOf(argText(argv[t + 1]), start - 1) + 1);
 }
 
+// A date argument; nothing for a text that is no date and for a serial
+// beyond the dates.
 std::optional<Date> argDate(sqlite3_value* v) {
     switch (sqlite3_value_type(v)) {
     case SQLITE_TEXT:
         return Date::fromIso(argText(v).trimmed());
     case SQLITE_INTEGER:
     case SQLITE_FLOAT:
-        return Date::fromSerial(sqlite3_value_double(v));
+        return Date::fromSerialIfDate(sqlite3_value_double(v));
     default:
         return std::nullopt;
     }
@@ -425,23 +466,68 @@ void fnDatePart(sqlite3_context* ctx, int, sqlite3_value** argv) {
     sqlite3_result_int(ctx, Part == 0 ? q.year() : Part == 1 ? q.month() : q.day());
 }
 
+// Counted in 128 bits, which no sum of the arguments overflows.
+using Wide = __int128;
+
+// Days from 1 January 1970 to a day of the proleptic Gregorian calendar.
+Wide daysFromCivil(Wide y, int m, int d) {
+    y -= m <= 2;
+    const Wide era = (y >= 0 ? y : y - 399) / 400;
+    const int yoe = int(y - era * 400);
+    const int doy = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5 + d - 1;
+    const int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + doe - 719468;
+}
+
+// The day m - 1 months and d - 1 days after 1 January of year y; nothing
+// when it falls outside the years of the date type, 100 to 9999.
+std::optional<QDate> dateSerial(std::int64_t y, std::int64_t m, std::int64_t d) {
+    const Wide months = Wide(y) * 12 + (Wide(m) - 1);
+    Wide year = months / 12;
+    int month = int(months % 12);
+    if (month < 0) {
+        month += 12;
+        --year;
+    }
+    const Wide day = daysFromCivil(year, month + 1, 1) + (Wide(d) - 1);
+    if (day < daysFromCivil(100, 1, 1) || day > daysFromCivil(9999, 12, 31)) return std::nullopt;
+    constexpr std::int64_t kJulianDayOf1970 = 2440588;
+    return QDate::fromJulianDay(std::int64_t(day) + kJulianDayOf1970);
+}
+
 void fnDateSerial(sqlite3_context* ctx, int, sqlite3_value** argv) {
-    const int y = sqlite3_value_int(argv[0]), m = sqlite3_value_int(argv[1]), d = sqlite3_value_int(argv[2]);
+    if (isNull(argv[0]) || isNull(argv[1]) || isNull(argv[2])) return sqlite3_result_null(ctx);
     // Month and day may run over, as the date functions allow.
-    const QDate first = QDate(y, 1, 1).addMonths(m - 1);
-    const QByteArray iso = first.addDays(d - 1).toString(QStringLiteral("yyyy-MM-dd")).toUtf8();
+    const std::optional<QDate> date =
+        dateSerial(sqlite3_value_int64(argv[0]), sqlite3_value_int64(argv[1]), sqlite3_value_int64(argv[2]));
+    if (!date) return sqlite3_result_null(ctx);
+    const QByteArray iso = date->toString(QStringLiteral("yyyy-MM-dd")).toUtf8();
     sqlite3_result_text(ctx, iso.constData(), int(iso.size()), SQLITE_TRANSIENT);
 }
 
+// Whether a whole floating-point number is one of 64 bits.
+bool fitsInt64(double whole) { return whole >= -0x1p63 && whole < 0x1p63; }
+
 void fnInt(sqlite3_context* ctx, int, sqlite3_value** argv) {
-    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) return sqlite3_result_null(ctx);
-    sqlite3_result_int64(ctx, std::int64_t(std::floor(sqlite3_value_double(argv[0]))));
+    if (isNull(argv[0])) return sqlite3_result_null(ctx);
+    if (sqlite3_value_type(argv[0]) == SQLITE_INTEGER) return sqlite3_result_int64(ctx, sqlite3_value_int64(argv[0]));
+    // Beyond 64 bits the floor stays a floating-point number.
+    const double f = std::floor(sqlite3_value_double(argv[0]));
+    if (fitsInt64(f)) sqlite3_result_int64(ctx, std::int64_t(f));
+    else sqlite3_result_double(ctx, f);
 }
 void fnAbs(sqlite3_context* ctx, int, sqlite3_value** argv) {
     switch (sqlite3_value_type(argv[0])) {
-    case SQLITE_NULL: return sqlite3_result_null(ctx);
-    case SQLITE_INTEGER: return sqlite3_result_int64(ctx, std::llabs(sqlite3_value_int64(argv[0])));
-    default: return sqlite3_result_double(ctx, std::fabs(sqlite3_value_double(argv[0])));
+    case SQLITE_NULL:
+        return sqlite3_result_null(ctx);
+    case SQLITE_INTEGER: {
+        const sqlite3_int64 i = sqlite3_value_int64(argv[0]);
+        // The lowest whole number has no opposite in 64 bits.
+        if (i == std::numeric_limits<sqlite3_int64>::min()) return sqlite3_result_error(ctx, kIntegerOverflow, -1);
+        return sqlite3_result_int64(ctx, i < 0 ? -i : i);
+    }
+    default:
+        return sqlite3_result_double(ctx, std::fabs(sqlite3_value_double(argv[0])));
     }
 }
 void fnVal(sqlite3_context* ctx, int, sqlite3_value** argv) {
@@ -455,15 +541,30 @@ void fnVal(sqlite3_context* ctx, int, sqlite3_value** argv) {
     sqlite3_result_double(ctx, ok ? d : 0.0);
 }
 void fnClng(sqlite3_context* ctx, int, sqlite3_value** argv) {
-    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) return sqlite3_result_null(ctx);
-    sqlite3_result_int64(ctx, std::int64_t(std::nearbyint(sqlite3_value_double(argv[0]))));
+    if (isNull(argv[0])) return sqlite3_result_null(ctx);
+    if (sqlite3_value_type(argv[0]) == SQLITE_INTEGER) return sqlite3_result_int64(ctx, sqlite3_value_int64(argv[0]));
+    // Rounded half to even; beyond 64 bits an overflow.
+    const double r = std::nearbyint(sqlite3_value_double(argv[0]));
+    if (fitsInt64(r)) sqlite3_result_int64(ctx, std::int64_t(r));
+    else sqlite3_result_error(ctx, kIntegerOverflow, -1);
 }
 void fnCdbl(sqlite3_context* ctx, int, sqlite3_value** argv) {
-    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) return sqlite3_result_null(ctx);
+    if (isNull(argv[0])) return sqlite3_result_null(ctx);
     sqlite3_result_double(ctx, sqlite3_value_double(argv[0]));
 }
+void fnCcur(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    if (isNull(argv[0])) return sqlite3_result_null(ctx);
+    // Beyond the range of amounts an overflow, as an amount read so gives.
+    const double d = sqlite3_value_double(argv[0]);
+    try {
+        (void)Currency::fromDouble(d);
+    } catch (const DaoError&) {
+        return sqlite3_result_error(ctx, kIntegerOverflow, -1);
+    }
+    sqlite3_result_double(ctx, d);
+}
 void fnCstr(sqlite3_context* ctx, int, sqlite3_value** argv) {
-    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) return sqlite3_result_null(ctx);
+    if (isNull(argv[0])) return sqlite3_result_null(ctx);
     resultText(ctx, argText(argv[0]));
 }
 
@@ -505,7 +606,7 @@ void registerFunctions(sqlite3* db) {
     sqlite3_create_function(db, "jet_val", 1, det, nullptr, fnVal, nullptr, nullptr);
     sqlite3_create_function(db, "jet_clng", 1, det, nullptr, fnClng, nullptr, nullptr);
     sqlite3_create_function(db, "jet_cdbl", 1, det, nullptr, fnCdbl, nullptr, nullptr);
-    sqlite3_create_function(db, "jet_ccur", 1, det, nullptr, fnCdbl, nullptr, nullptr);
+    sqlite3_create_function(db, "jet_ccur", 1, det, nullptr, fnCcur, nullptr, nullptr);
     sqlite3_create_function(db, "jet_cstr", 1, det, nullptr, fnCstr, nullptr, nullptr);
 }
 

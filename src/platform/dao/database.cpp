@@ -138,6 +138,19 @@ void confirmIsBook(sqlite3* h, const QString& path) {
     }
 }
 
+// A book that asks more than the program evaluates (in its definitions or
+// its rows: a value longer than any a book holds, a LIKE pattern beyond the
+// engine's bound, a whole number beyond 64 bits) is no damaged file: the
+// open says what stopped it, and h is closed. Any other failure returns.
+void refuseWhatTheBookAsks(sqlite3* h, int rc, const QString& path) {
+    const std::optional<DaoError> refused = refusalOf(h, rc);
+    if (!refused) return;
+    const DaoError e(refused->number(), QStringLiteral("Tietokantaa '%1' ei voi lukea sellaisena kuin se on: %2")
+                                            .arg(path, refused->description()));
+    sqlite3_close_v2(h);
+    throw e;
+}
+
 // Opens a handle of our own (not shared), checked as OpenDatabase checks.
 sqlite3* openPrivate(const QString& path, bool readOnly) {
     checkFile(path, readOnly);
@@ -145,6 +158,7 @@ sqlite3* openPrivate(const QString& path, bool readOnly) {
     sqlite3* h = openHandle(path, readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE, 1000);
     const int rc = run(h, "SELECT count(*) FROM sqlite_master");
     if (rc != SQLITE_OK) {
+        refuseWhatTheBookAsks(h, rc, path);
         const int ext = sqlite3_extended_errcode(h);
         sqlite3_close_v2(h);
         openFailure(ext ? ext : rc, path);
@@ -232,7 +246,7 @@ void setBusyWait(sqlite3* h, int ms) {
 // A book can come from anyone: what the texts it holds (its views,
 // triggers, defaults and checks, and the definitions the engine reads of it)
 // can do on a connection of the program is no more than read and write that
-// book. No statement attaches another file (the program's own compaction
+// book, in values no longer than kLongestValue. No statement attaches another file (the program's own compaction
 // lifts this for its one statement), the book's texts call only functions
 // without side effects, and, when defensive, the book's definitions cannot
 // be written as rows. The rebuild of a damaged book reads the damaged one's
@@ -240,6 +254,7 @@ void setBusyWait(sqlite3* h, int ms) {
 // one alone is not defensive.
 void guardAgainstTheBook(sqlite3* h, bool defensive) {
     sqlite3_limit(h, SQLITE_LIMIT_ATTACHED, 0);
+    sqlite3_limit(h, SQLITE_LIMIT_LENGTH, kLongestValue);
     sqlite3_db_config(h, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
     sqlite3_db_config(h, SQLITE_DBCONFIG_ENABLE_LOAD_EXTENSION, 0, nullptr);
     if (defensive) sqlite3_db_config(h, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
@@ -264,6 +279,7 @@ sqlite3* openHandle(const QString& path, int flags, int busyMs) {
     // hands the same setting on to the copy that VACUUM INTO writes.
     rc = run(h, "PRAGMA synchronous=EXTRA");
     if (rc != SQLITE_OK) {
+        refuseWhatTheBookAsks(h, rc, path);
         const int ext = sqlite3_extended_errcode(h);
         sqlite3_close_v2(h);
         openFailure(ext ? ext : rc, path);
@@ -305,6 +321,7 @@ Database DBEngine::OpenDatabase(const QString& path, bool readOnly) {
         }
         sqlite3_finalize(s);
         if (rc != SQLITE_OK) {
+            refuseWhatTheBookAsks(h, rc, path);
             sqlite3_close_v2(h);
             openFailure(rc, path);
         }
@@ -321,6 +338,7 @@ Database DBEngine::OpenDatabase(const QString& path, bool readOnly) {
     // reports do not read the same pages from the file again and again.
     if (rc == SQLITE_OK) rc = run(h, "PRAGMA cache_size=-65536");
     if (rc != SQLITE_OK) {
+        refuseWhatTheBookAsks(h, rc, path);
         const int ext = sqlite3_extended_errcode(h);
         sqlite3_close_v2(h);
         openFailure(ext ? ext : rc, path);

@@ -1,5 +1,6 @@
 #include "platform/dao/date.h"
 
+#include "platform/dao/error.h"
 #include "platform/dao/localedigits.h"
 
 #include <QLocale>
@@ -61,12 +62,21 @@ std::optional<Date> Date::fromIso(QStringView text) {
     return Date(kZeroDay.daysTo(date) * 86400 + hh * 3600 + mm * 60 + ss);
 }
 
-Date Date::fromSerial(double days) {
+std::optional<Date> Date::fromSerialIfDate(double days) {
+    // 1 January 100 and the day after 31 December 9999 (NaN is neither
+    // within nor beyond them).
+    constexpr double kFirst = -657434.0, kAfterLast = 2958466.0;
+    if (!(days > kFirst - 1.0 && days < kAfterLast)) return std::nullopt;
     // The whole part counts days; the fraction is the time of day, which for
     // negative serials runs forward from the day as well.
     const double whole = std::trunc(days);
     const double frac = std::fabs(days - whole);
     return Date(std::int64_t(whole) * 86400 + std::llround(frac * 86400.0));
+}
+
+Date Date::fromSerial(double days) {
+    if (const std::optional<Date> d = fromSerialIfDate(days)) return *d;
+    raise(err::Overflow);
 }
 
 int Date::secondsOfDay() const {

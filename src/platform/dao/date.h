@@ -39,8 +39,12 @@ public:
     // date: "1.1" and "1.1.202" on their way to "1.1.2026", "29.2.20" to
     // "29.2.2026", "2026-06-3" to "2026-06-30".
     static std::optional<Date> fromWholeText(QStringView text, const QLocale& locale = QLocale());
-    // Days (with fraction) from the zero day, as the serial of the date type.
+    // Days (with fraction) from the zero day, as the serial of the date
+    // type, whose dates run from the year 100 to the year 9999; a serial
+    // beyond them raises Overflow.
     static Date fromSerial(double days);
+    // The same; nothing for a serial beyond the dates.
+    static std::optional<Date> fromSerialIfDate(double days);
 
     QDate date() const;
     QTime time() const;

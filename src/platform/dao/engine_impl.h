@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QSet>
 #include <memory>
+#include <optional>
 #include <set>
 #include <sqlite3.h>
 #include <unordered_map>
@@ -106,6 +107,25 @@ private:
     Connection& c_;
     sqlite3_stmt* s_;
 };
+
+// The longest value a connection of the program takes, text or row, in
+// bytes (the engine's length limit, set by openHandle). The widest row of a
+// book is some kilobytes (the settings' three texts of 255 characters), its
+// longest definition about one; a longer value can only come from a book's
+// own definitions (a column's default), and is refused rather than written.
+inline constexpr int kLongestValue = 65536;
+
+// What the program's own functions say when they refuse a value, as the
+// engine's own abs() says of the lowest whole number.
+inline constexpr char kIntegerOverflow[] = "integer overflow";
+inline constexpr char kLikePatternTooLong[] = "LIKE pattern too long";
+
+// The error of a failure that is no fault of the file but of what a book
+// asks its connection to evaluate: a value longer than kLongestValue, a
+// LIKE pattern beyond the engine's bound, a whole number beyond 64 bits.
+// Nothing for any other failure. A write (kind Insert or Update) says that
+// nothing was stored.
+std::optional<DaoError> refusalOf(sqlite3* db, int rc, jet::StatementKind kind = jet::StatementKind::Other);
 
 void bindValue(sqlite3_stmt* stmt, int index, const Variant& v);
 void bindAll(sqlite3_stmt* stmt, const Params& params);

@@ -52,6 +52,11 @@ QString errorText(int number, const QString& arg) {
         {err::CannotExecuteSelect, QStringLiteral("Valintakyselyä ei voi suorittaa toimintokyselynä.")},
         {err::PropertyExists, QStringLiteral("Ominaisuus '%1' on jo olemassa.")},
         {err::InvalidArgument, QStringLiteral("Virheellinen argumentti.")},
+        {err::RecordTooLarge,
+         QStringLiteral("Tietue on liian suuri: siinä olisi arvo, joka on pidempi kuin kirjanpidon tiedoissa voi "
+                        "olla (yli %1 tavua). Sellaisen arvon voi antaa myös tietokannan oma määritys, esimerkiksi "
+                        "kentän oletusarvo.")},
+        {err::ExpressionTooComplex, QStringLiteral("Lauseketta ei voi laskea: %1")},
     };
     auto it = texts.constFind(number);
     QString t = it != texts.constEnd() ? *it : QStringLiteral("Tietokantavirhe %1.").arg(number);

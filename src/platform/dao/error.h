@@ -48,6 +48,8 @@ constexpr int FieldNotUpdatable = 3164;
 constexpr int CannotExecuteSelect = 3065;
 constexpr int PropertyExists = 3367;
 constexpr int InvalidArgument = 3001;
+constexpr int RecordTooLarge = 3047;
+constexpr int ExpressionTooComplex = 3071;
 }  // namespace err
 
 // An error of the database engine: its number and a text for the user.

@@ -338,13 +338,15 @@ private:
         tr.rowSource = rowSource && !tr.tables.empty();
     }
 
+    // TOP n of a statement level: its LIMIT goes where the level ends.
+    struct Level {
+        int limit = -1;
+        int depth = 0;
+    };
+
     // Writes tokens [from, to) in SQLite's dialect.
     QString emit(qsizetype from, qsizetype to, Translation* tr) {
         Out o;
-        struct Level {
-            int limit = -1;
-            int depth = 0;
-        };
         std::vector<Level> limits;  // TOP n per statement level
         int depth = 0;
         int exprCounter = 1000;
@@ -370,68 +372,12 @@ private:
                 o.add(quoteIdent(t.text));
                 break;
             case Tok::Punct:
-                if (t.text == QLatin1String("(")) {
-                    ++depth;
-                    o.add(t.text);
-                } else if (t.text == QLatin1String(")")) {
-                    if (!limits.empty() && limits.back().depth == depth) {
-                        o.add(QStringLiteral(" LIMIT ") + QString::number(limits.back().limit));
-                        limits.pop_back();
-                    }
-                    --depth;
-                    o.add(t.text);
-                } else if (t.text == QLatin1String("&")) {
-                    o.add(QStringLiteral("||"));
-                } else {
-                    o.add(t.text);
-                }
+                emitPunct(t, o, depth, limits);
                 break;
-            case Tok::Ident: {
-                const QString up = t.text.toUpper();
-                const qsizetype nx = nextSolid(toks_, i + 1);
-                const bool call = nx >= 0 && nx < to && isPunct(toks_[nx], "(");
-                if (up == QLatin1String("TRUE")) {
-                    o.add(QStringLiteral("1"));
-                } else if (up == QLatin1String("FALSE")) {
-                    o.add(QStringLiteral("0"));
-                } else if (up == QLatin1String("DISTINCTROW")) {
-                    // Rows of one table are distinct already.
-                } else if (up == QLatin1String("MOD")) {
-                    o.add(QStringLiteral("%"));
-                } else if (up == QLatin1String("SELECT")) {
-                    o.add(QStringLiteral("SELECT"));
-                    qsizetype k = nextSolid(toks_, i + 1);
-                    // SELECT [DISTINCT|DISTINCTROW|ALL] [TOP n]
-                    if (k >= 0 && (isKeyword(toks_[k], "DISTINCT") || isKeyword(toks_[k], "ALL"))) {
-                        o.add(u' ' + toks_[k].text.toUpper());
-                        i = k;
-                        k = nextSolid(toks_, k + 1);
-                    } else if (k >= 0 && isKeyword(toks_[k], "DISTINCTROW")) {
-                        i = k;
-                        k = nextSolid(toks_, k + 1);
-                    }
-                    if (k >= 0 && isKeyword(toks_[k], "TOP")) {
-                        const qsizetype num = nextSolid(toks_, k + 1);
-                        if (num < 0 || toks_[num].type != Tok::Number) syntaxError(src_);
-                        const qsizetype after = nextSolid(toks_, num + 1);
-                        if (after >= 0 && isKeyword(toks_[after], "PERCENT")) syntaxError(src_);
-                        limits.push_back({toks_[num].text.toInt(), depth});
-                        if (tr && depth == 0) tr->limit = toks_[num].text.toInt();
-                        i = num;
-                    }
-                    o.add(QStringLiteral(" "));
-                    if (tr && depth == 0 && tr->selectListPos < 0) tr->selectListPos = o.sql.size();
-                    i = emitSelectList(i + 1, to, o, depth, exprCounter);
-                    --i;
-                } else if (call && functionNames().contains(up)) {
-                    o.add(functionNames().value(up));
-                } else if (isKeyword(t)) {
-                    o.add(up);
-                } else {
-                    o.add(quoteIdent(t.text));
-                }
+            case Tok::Ident:
+                if (isKeyword(t, "SELECT")) i = emitSelect(i, to, o, depth, limits, tr, exprCounter) - 1;
+                else emitIdent(i, to, o);
                 break;
-            }
             }
         }
         while (!limits.empty()) {
@@ -439,6 +385,77 @@ private:
             limits.pop_back();
         }
         return o.sql;
+    }
+
+    // A punctuation token: parentheses keep the depth (a level's LIMIT goes
+    // before its closing one), & joins texts.
+    static void emitPunct(const Token& t, Out& o, int& depth, std::vector<Level>& limits) {
+        if (t.text == QLatin1String("(")) {
+            ++depth;
+            o.add(t.text);
+        } else if (t.text == QLatin1String(")")) {
+            if (!limits.empty() && limits.back().depth == depth) {
+                o.add(QStringLiteral(" LIMIT ") + QString::number(limits.back().limit));
+                limits.pop_back();
+            }
+            --depth;
+            o.add(t.text);
+        } else if (t.text == QLatin1String("&")) {
+            o.add(QStringLiteral("||"));
+        } else {
+            o.add(t.text);
+        }
+    }
+
+    // A name or keyword other than SELECT, at token i.
+    void emitIdent(qsizetype i, qsizetype to, Out& o) {
+        const Token& t = toks_[i];
+        const QString up = t.text.toUpper();
+        const qsizetype nx = nextSolid(toks_, i + 1);
+        const bool call = nx >= 0 && nx < to && isPunct(toks_[nx], "(");
+        if (up == QLatin1String("TRUE")) {
+            o.add(QStringLiteral("1"));
+        } else if (up == QLatin1String("FALSE")) {
+            o.add(QStringLiteral("0"));
+        } else if (up == QLatin1String("DISTINCTROW")) {
+            // Rows of one table are distinct already.
+        } else if (up == QLatin1String("MOD")) {
+            o.add(QStringLiteral("%"));
+        } else if (call && functionNames().contains(up)) {
+            o.add(functionNames().value(up));
+        } else if (isKeyword(t)) {
+            o.add(up);
+        } else {
+            o.add(quoteIdent(t.text));
+        }
+    }
+
+    // SELECT [DISTINCT|DISTINCTROW|ALL] [TOP n] and its select list, from
+    // the SELECT at token i; returns the index of the token after the list.
+    qsizetype emitSelect(qsizetype i, qsizetype to, Out& o, int depth, std::vector<Level>& limits, Translation* tr,
+                         int& exprCounter) {
+        o.add(QStringLiteral("SELECT"));
+        qsizetype k = nextSolid(toks_, i + 1);
+        if (k >= 0 && (isKeyword(toks_[k], "DISTINCT") || isKeyword(toks_[k], "ALL"))) {
+            o.add(u' ' + toks_[k].text.toUpper());
+            i = k;
+            k = nextSolid(toks_, k + 1);
+        } else if (k >= 0 && isKeyword(toks_[k], "DISTINCTROW")) {
+            i = k;
+            k = nextSolid(toks_, k + 1);
+        }
+        if (k >= 0 && isKeyword(toks_[k], "TOP")) {
+            const qsizetype num = nextSolid(toks_, k + 1);
+            if (num < 0 || toks_[num].type != Tok::Number) syntaxError(src_);
+            const qsizetype after = nextSolid(toks_, num + 1);
+            if (after >= 0 && isKeyword(toks_[after], "PERCENT")) syntaxError(src_);
+            limits.push_back({toks_[num].text.toInt(), depth});
+            if (tr && depth == 0) tr->limit = toks_[num].text.toInt();
+            i = num;
+        }
+        o.add(QStringLiteral(" "));
+        if (tr && depth == 0 && tr->selectListPos < 0) tr->selectListPos = o.sql.size();
+        return emitSelectList(i + 1, to, o, depth, exprCounter);
     }
 
     // Writes the select list that starts at token i, naming unnamed
@@ -513,10 +530,35 @@ private:
         const QString table = toks_[i].text;
         i = nextSolid(toks_, i + 1);
         if (i < 0 || !isPunct(toks_[i], "(")) syntaxError(src_);
-        // Split the column list at top-level commas.
+        QStringList cols;
+        QStringList pkCols;
+        for (const auto& item : columnItems(i + 1)) {
+            if (item.empty()) syntaxError(src_);
+            if (isKeyword(item[0], "CONSTRAINT") || isKeyword(item[0], "PRIMARY")) {
+                pkCols << keyColumns(item);
+                continue;
+            }
+            bool primary = false;
+            cols << columnDefinition(item, primary);
+            if (primary) pkCols.removeAll(item[0].text);
+        }
+        if (!pkCols.isEmpty()) {
+            QStringList quoted;
+            for (const QString& c : pkCols) quoted << quoteIdent(c);
+            cols << QStringLiteral("PRIMARY KEY (") + quoted.join(QStringLiteral(", ")) + u')';
+        }
+        tr.sql = QStringLiteral("CREATE TABLE ") + quoteIdent(table) + QStringLiteral(" (") +
+                 cols.join(QStringLiteral(", ")) + u')';
+        tr.tables.push_back({table, table});
+        return tr;
+    }
+
+    // The items of a column list from token j (after its opening
+    // parenthesis) to its closing one, split at its top-level commas, each
+    // without its spaces.
+    std::vector<std::vector<Token>> columnItems(qsizetype j) {
         std::vector<std::vector<Token>> items(1);
         int depth = 0;
-        qsizetype j = i + 1;
         for (; j < qsizetype(toks_.size()); ++j) {
             const Token& t = toks_[j];
             if (isPunct(t, "(")) ++depth;
@@ -531,83 +573,78 @@ private:
             if (t.type != Tok::Space) items.back().push_back(t);
         }
         if (j >= qsizetype(toks_.size())) syntaxError(src_);
-        QStringList cols;
-        QStringList pkCols;
-        for (const auto& item : items) {
-            if (item.empty()) syntaxError(src_);
-            if (isKeyword(item[0], "CONSTRAINT") || isKeyword(item[0], "PRIMARY")) {
-                // CONSTRAINT name PRIMARY KEY (a, b)
-                bool primary = false;
-                QStringList names;
-                bool inList = false;
-                for (const Token& t : item) {
-                    if (isKeyword(t, "PRIMARY")) primary = true;
-                    if (isPunct(t, "(")) inList = true;
-                    else if (isPunct(t, ")")) inList = false;
-                    else if (inList && (t.type == Tok::Ident || t.type == Tok::Bracket)) names << t.text;
-                }
-                if (primary) pkCols << names;
-                continue;
-            }
-            const QString name = item[0].text;
-            if (item.size() < 2) syntaxError(src_);
-            const QString typeName = item[1].text.toUpper();
-            int size = 0;
-            qsizetype p = 2;
-            if (p < qsizetype(item.size()) && isPunct(item[p], "(")) {
-                if (p + 2 >= qsizetype(item.size())) syntaxError(src_);
-                size = item[p + 1].text.toInt();
-                p += 3;
-            }
-            bool primary = false;
-            for (; p < qsizetype(item.size()); ++p)
-                if (isKeyword(item[p], "PRIMARY")) primary = true;
-            FieldType ft;
-            bool counter = false;
-            if (typeName == QLatin1String("COUNTER") || typeName == QLatin1String("AUTOINCREMENT")) {
-                ft = FieldType::Long;
-                counter = true;
-            } else if (typeName == QLatin1String("LONG") || typeName == QLatin1String("INTEGER") ||
-                       typeName == QLatin1String("INT")) {
-                ft = FieldType::Long;
-            } else if (typeName == QLatin1String("SHORT") || typeName == QLatin1String("SMALLINT")) {
-                ft = FieldType::Integer;
-            } else if (typeName == QLatin1String("BYTE") || typeName == QLatin1String("TINYINT")) {
-                ft = FieldType::Byte;
-            } else if (typeName == QLatin1String("BIT") || typeName == QLatin1String("YESNO") ||
-                       typeName == QLatin1String("LOGICAL")) {
-                ft = FieldType::Boolean;
-            } else if (typeName == QLatin1String("CURRENCY") || typeName == QLatin1String("MONEY")) {
-                ft = FieldType::Currency;
-            } else if (typeName == QLatin1String("DOUBLE") || typeName == QLatin1String("FLOAT") ||
-                       typeName == QLatin1String("NUMBER")) {
-                ft = FieldType::Double;
-            } else if (typeName == QLatin1String("SINGLE") || typeName == QLatin1String("REAL")) {
-                ft = FieldType::Single;
-            } else if (typeName == QLatin1String("DATETIME") || typeName == QLatin1String("DATE") ||
-                       typeName == QLatin1String("TIME")) {
-                ft = FieldType::Date;
-            } else if (typeName == QLatin1String("TEXT") || typeName == QLatin1String("VARCHAR") ||
-                       typeName == QLatin1String("CHAR")) {
-                ft = FieldType::Text;
-                if (size <= 0) size = 255;
-            } else if (typeName == QLatin1String("MEMO") || typeName == QLatin1String("LONGTEXT")) {
-                ft = FieldType::Memo;
-            } else {
-                syntaxError(src_);
-            }
-            cols << columnSql(name, ft, size, counter, primary || counter);
-            if (primary && !counter) pkCols.removeAll(name);
+        return items;
+    }
+
+    // The columns of a key constraint, CONSTRAINT name PRIMARY KEY (a, b);
+    // none for a constraint of another kind.
+    static QStringList keyColumns(const std::vector<Token>& item) {
+        bool primary = false;
+        QStringList names;
+        bool inList = false;
+        for (const Token& t : item) {
+            if (isKeyword(t, "PRIMARY")) primary = true;
+            if (isPunct(t, "(")) inList = true;
+            else if (isPunct(t, ")")) inList = false;
+            else if (inList && (t.type == Tok::Ident || t.type == Tok::Bracket)) names << t.text;
         }
-        if (!pkCols.isEmpty()) {
-            QStringList quoted;
-            for (const QString& c : pkCols) quoted << quoteIdent(c);
-            cols << QStringLiteral("PRIMARY KEY (") + quoted.join(QStringLiteral(", ")) + u')';
+        return primary ? names : QStringList();
+    }
+
+    // One column, name type [(size)] [... PRIMARY KEY ...], in SQLite's
+    // dialect; primary tells that it is the key itself (a counter is).
+    QString columnDefinition(const std::vector<Token>& item, bool& primary) {
+        const QString name = item[0].text;
+        if (item.size() < 2) syntaxError(src_);
+        const QString typeName = item[1].text.toUpper();
+        int size = 0;
+        qsizetype p = 2;
+        if (p < qsizetype(item.size()) && isPunct(item[p], "(")) {
+            if (p + 2 >= qsizetype(item.size())) syntaxError(src_);
+            size = item[p + 1].text.toInt();
+            p += 3;
         }
-        tr.sql = QStringLiteral("CREATE TABLE ") + quoteIdent(table) + QStringLiteral(" (") +
-                 cols.join(QStringLiteral(", ")) + u')';
-        tr.tables.push_back({table, table});
-        return tr;
+        primary = false;
+        for (; p < qsizetype(item.size()); ++p)
+            if (isKeyword(item[p], "PRIMARY")) primary = true;
+        bool counter = false;
+        const FieldType ft = fieldType(typeName, size, counter);
+        const QString sql = columnSql(name, ft, size, counter, primary || counter);
+        primary = primary && !counter;
+        return sql;
+    }
+
+    // The field type of a type name of the dialect; a text without a size
+    // is 255 wide.
+    FieldType fieldType(const QString& typeName, int& size, bool& counter) {
+        counter = false;
+        if (typeName == QLatin1String("COUNTER") || typeName == QLatin1String("AUTOINCREMENT")) {
+            counter = true;
+            return FieldType::Long;
+        }
+        if (typeName == QLatin1String("LONG") || typeName == QLatin1String("INTEGER") ||
+            typeName == QLatin1String("INT"))
+            return FieldType::Long;
+        if (typeName == QLatin1String("SHORT") || typeName == QLatin1String("SMALLINT")) return FieldType::Integer;
+        if (typeName == QLatin1String("BYTE") || typeName == QLatin1String("TINYINT")) return FieldType::Byte;
+        if (typeName == QLatin1String("BIT") || typeName == QLatin1String("YESNO") ||
+            typeName == QLatin1String("LOGICAL"))
+            return FieldType::Boolean;
+        if (typeName == QLatin1String("CURRENCY") || typeName == QLatin1String("MONEY")) return FieldType::Currency;
+        if (typeName == QLatin1String("DOUBLE") || typeName == QLatin1String("FLOAT") ||
+            typeName == QLatin1String("NUMBER"))
+            return FieldType::Double;
+        if (typeName == QLatin1String("SINGLE") || typeName == QLatin1String("REAL")) return FieldType::Single;
+        if (typeName == QLatin1String("DATETIME") || typeName == QLatin1String("DATE") ||
+            typeName == QLatin1String("TIME"))
+            return FieldType::Date;
+        if (typeName == QLatin1String("TEXT") || typeName == QLatin1String("VARCHAR") ||
+            typeName == QLatin1String("CHAR")) {
+            if (size <= 0) size = 255;
+            return FieldType::Text;
+        }
+        if (typeName == QLatin1String("MEMO") || typeName == QLatin1String("LONGTEXT")) return FieldType::Memo;
+        syntaxError(src_);
     }
 
     // CREATE [UNIQUE] INDEX name ON table (cols): index names belong to their

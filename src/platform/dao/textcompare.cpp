@@ -1,5 +1,6 @@
 #include "platform/dao/textcompare.h"
 
+#include <cstdint>
 #include <vector>
 
 namespace dao {
@@ -127,76 +128,152 @@ bool textEquals(QStringView a, QStringView b) { return compareText(a, b) == 0; }
 
 namespace {
 
-// Matches one bracketed list at pattern position p (after '['); returns the
-// position after ']' and whether c is in the list; -1 when the list is unclosed.
-qsizetype matchList(QStringView pat, qsizetype p, char32_t c, bool& hit) {
+// One element of a LIKE pattern: a run of '*', '?', '#', one character, or
+// a bracketed list (its ranges in LikePattern::ranges).
+struct LikeToken {
+    enum class Kind : unsigned char { Star, Any, Digit, Char, List };
+    Kind kind = Kind::Char;
     bool negate = false;
-    if (p < pat.size() && pat[p] == u'!') {
-        negate = true;
-        ++p;
+    char32_t ch = 0;  // Char: the folded character
+    std::uint32_t first = 0, count = 0;
+};
+
+// A character range of a list, folded, with the primary weights of its
+// ends; lo == hi for a single character.
+struct LikeRange {
+    char32_t lo, hi;
+    char32_t wlo = 0, whi = 0;
+};
+
+struct LikePattern {
+    std::vector<LikeToken> tokens;
+    std::vector<LikeRange> ranges;
+    bool weighs = false;  // some range compares the letters' weights
+};
+
+// Reads the bracketed list that begins at p ('['): p then stands after its
+// ']'. False, with nothing read, when the list is not closed.
+bool readList(QStringView pat, qsizetype& p, LikePattern& out) {
+    qsizetype q = p + 1;
+    LikeToken t;
+    t.kind = LikeToken::Kind::List;
+    if (q < pat.size() && pat[q] == u'!') {
+        t.negate = true;
+        ++q;
     }
-    bool found = false;
+    t.first = std::uint32_t(out.ranges.size());
     bool first = true;
-    while (p < pat.size() && (pat[p] != u']' || first)) {
+    while (q < pat.size() && (pat[q] != u']' || first)) {
         first = false;
-        const char32_t lo = folded(next(pat, p));
+        const char32_t lo = folded(next(pat, q));
         char32_t hi = lo;
-        if (p + 1 < pat.size() && pat[p] == u'-' && pat[p + 1] != u']') {
-            ++p;
-            hi = folded(next(pat, p));
+        if (q + 1 < pat.size() && pat[q] == u'-' && pat[q + 1] != u']') {
+            ++q;
+            hi = folded(next(pat, q));
         }
         if (lo == hi) {
-            if (c == lo) found = true;
-        } else if (primaryWeight(c) >= primaryWeight(lo) && primaryWeight(c) <= primaryWeight(hi)) {
-            found = true;
+            out.ranges.push_back({lo, hi});
+        } else {
+            out.weighs = true;
+            out.ranges.push_back({lo, hi, primaryWeight(lo), primaryWeight(hi)});
         }
     }
-    if (p >= pat.size()) return -1;
-    hit = negate ? !found : found;
-    return p + 1;
+    if (q >= pat.size()) {
+        out.ranges.resize(t.first);
+        return false;
+    }
+    t.count = std::uint32_t(out.ranges.size()) - t.first;
+    out.tokens.push_back(t);
+    p = q + 1;
+    return true;
 }
 
-// Matches text from t against pattern from p; one element at a time.
-bool matchAt(QStringView text, qsizetype t, QStringView pat, qsizetype p) {
+LikePattern compile(QStringView pat) {
+    LikePattern out;
+    qsizetype p = 0;
     while (p < pat.size()) {
         const QChar pc = pat[p];
+        LikeToken t;
         if (pc == u'*') {
             while (p < pat.size() && pat[p] == u'*') ++p;
-            if (p == pat.size()) return true;
-            for (qsizetype k = t; k <= text.size(); ++k) {
-                if (matchAt(text, k, pat, p)) return true;
-                if (k < text.size() && text[k].isHighSurrogate()) ++k;
-            }
-            return false;
-        }
-        if (t >= text.size()) return false;
-        const char32_t c = folded(next(text, t));
-        if (pc == u'?') {
+            t.kind = LikeToken::Kind::Star;
+        } else if (pc == u'?' || pc == u'#') {
+            t.kind = pc == u'?' ? LikeToken::Kind::Any : LikeToken::Kind::Digit;
             ++p;
-        } else if (pc == u'#') {
-            if (!(c < 0x10000 && QChar(char16_t(c)).isDigit())) return false;
-            ++p;
+        } else if (pc == u'[' && readList(pat, p, out)) {
+            continue;
         } else if (pc == u'[') {
-            bool hit = false;
-            const qsizetype after = matchList(pat, p + 1, c, hit);
-            if (after < 0) {
-                // An unclosed '[' stands for itself.
-                if (c != U'[') return false;
-                ++p;
-            } else {
-                if (!hit) return false;
-                p = after;
-            }
+            // An unclosed '[' stands for itself.
+            t.ch = U'[';
+            ++p;
         } else {
-            const char32_t want = folded(next(pat, p));
-            if (want != c) return false;
+            t.ch = folded(next(pat, p));
         }
+        out.tokens.push_back(t);
     }
-    return t == text.size();
+    return out;
+}
+
+// Whether one element other than '*' takes the folded character c, of
+// primary weight w (when the pattern weighs).
+bool takes(const LikePattern& pat, const LikeToken& t, char32_t c, char32_t w) {
+    switch (t.kind) {
+    case LikeToken::Kind::Any:
+        return true;
+    case LikeToken::Kind::Digit:
+        return c < 0x10000 && QChar(char16_t(c)).isDigit();
+    case LikeToken::Kind::Char:
+        return c == t.ch;
+    case LikeToken::Kind::List: {
+        bool found = false;
+        for (std::uint32_t i = t.first; i < t.first + t.count && !found; ++i) {
+            const LikeRange& r = pat.ranges[i];
+            found = r.lo == r.hi ? c == r.lo : w >= r.wlo && w <= r.whi;
+        }
+        return found != t.negate;
+    }
+    case LikeToken::Kind::Star:
+        break;
+    }
+    return false;
 }
 
 }  // namespace
 
-bool likeMatch(QStringView text, QStringView pattern) { return matchAt(text, 0, pattern, 0); }
+bool likeMatch(QStringView text, QStringView pattern) {
+    const LikePattern pat = compile(pattern);
+    std::vector<char32_t> chars, weights;
+    chars.reserve(size_t(text.size()));
+    for (qsizetype i = 0; i < text.size();) chars.push_back(folded(next(text, i)));
+    if (pat.weighs) {
+        weights.reserve(chars.size());
+        for (char32_t c : chars) weights.push_back(primaryWeight(c));
+    }
+    // Each element but '*' takes one character. The text is taken from the
+    // left; when an element does not take the next character, the last '*'
+    // passed takes one character more and the elements after it are tried
+    // again from there. A '*' before that one never needs to take more
+    // (whatever it would take, the last one can), so the work grows with
+    // the text's length times the pattern's, and nothing recurses.
+    const std::vector<LikeToken>& tokens = pat.tokens;
+    size_t t = 0, p = 0;
+    size_t star = tokens.size(), resume = 0;
+    while (t < chars.size()) {
+        if (p < tokens.size() && tokens[p].kind == LikeToken::Kind::Star) {
+            star = p++;
+            resume = t;
+        } else if (p < tokens.size() && takes(pat, tokens[p], chars[t], pat.weighs ? weights[t] : 0)) {
+            ++p;
+            ++t;
+        } else if (star < tokens.size()) {
+            p = star + 1;
+            t = ++resume;
+        } else {
+            return false;
+        }
+    }
+    while (p < tokens.size() && tokens[p].kind == LikeToken::Kind::Star) ++p;
+    return p == tokens.size();
+}
 
 }  // namespace dao

@@ -16,7 +16,9 @@ bool textEquals(QStringView a, QStringView b);
 
 // The LIKE operator of the Jet dialect, case-blind as above:
 // '*' any run of characters, '?' one character, '#' one digit,
-// '[abc]', '[a-z]' and '[!abc]' character lists.
+// '[abc]', '[a-z]' and '[!abc]' character lists; an unclosed '[' stands for
+// itself, and a character beyond 16 bits is one character. The work grows
+// with the text's length times the pattern's, in memory of their length.
 bool likeMatch(QStringView text, QStringView pattern);
 
 }  // namespace dao

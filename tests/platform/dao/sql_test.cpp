@@ -111,6 +111,23 @@ TEST_F(JetSqlTest, StatementsOfTheDialect) {
         {"SELECT * FROM to WHERE toSelite IS NULL", "toNumero", ""},
         {"SELECT Nz(MAX(toNumero), 0) + 1 AS Seuraava FROM to WHERE toNumero > 100", "Seuraava", "1"},
         {"SELECT UCase(Left(tlNimi, 3)) AS Alku FROM tl WHERE tlNumero = 1001", "Alku", "PAN"},
+        // The functions on any value: counts beyond 32 bits, whole numbers
+        // beyond 64 bits, dates beyond the calendar's years.
+        {"SELECT Left(tlNimi, 4294967297) & '/' & Left(tlNimi, 1e300) AS x FROM tl WHERE tlNumero = 1000", "x",
+         "Kassa/Kassa"},
+        {"SELECT Right(tlNimi, -1) & '/' & Mid(tlNimi, 4294967298, 2) AS x FROM tl WHERE tlNumero = 1000", "x", "/"},
+        {"SELECT Mid(tlNimi, 2, 1e300) & InStr(4294967297, tlNimi, 'a') AS x FROM tl WHERE tlNumero = 1000", "x",
+         "assa0"},
+        {"SELECT Int(-2.5) & ' ' & Int(9223372036854775807) & ' ' & Int(1e300) AS x FROM tl WHERE tlNumero = 1000",
+         "x", "-3 9223372036854775807 1.0e+300"},
+        {"SELECT CLng(2.5) & ' ' & CLng(3.5) & ' ' & Abs(-9223372036854775807) AS x FROM tl WHERE tlNumero = 1000",
+         "x", "2 4 9223372036854775807"},
+        {"SELECT DateSerial(2031, 14, 0) AS x FROM tl WHERE tlNumero = 1000", "x", "2032-01-31"},
+        {"SELECT Nz(DateSerial(2031, -2147483648, 1), '-') & Nz(DateSerial(2031, 1, -2147483648), '-') & "
+         "Nz(DateSerial(9223372036854775807, 9223372036854775807, 1), '-') & Nz(Year(1e300), '-') AS x FROM tl "
+         "WHERE tlNumero = 1000",
+         "x", "----"},
+        {"SELECT Year(2958465) & '-' & Month(-657434) AS x FROM tl WHERE tlNumero = 1000", "x", "9999-1"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.sql);
@@ -150,24 +167,45 @@ TEST_F(JetSqlTest, ActionStatements) {
 }
 
 TEST_F(JetSqlTest, ErrorsCarryTheEngineNumbers) {
-    auto number = [&](const QString& sql, bool action) {
-        try {
-            if (action) db.Execute(sql);
-            else db.OpenRecordset(sql, RecordsetType::Snapshot);
-        } catch (const DaoError& e) {
-            return e.number();
-        }
-        return 0;
+    const struct {
+        QString sql;
+        bool action;
+        int number;
+        Params params = {};
+    } cases[] = {
+        {"SELECT * FROM puuttuva", false, err::InputTableNotFound},
+        {"SELECT eiOle FROM tl", false, err::TooFewParameters},
+        {"SELECT * FROM tl WHERE", false, err::SyntaxErrorInExpression},
+        {"SELECT * FROM tl WHERE tlNimi = 'auki", false, err::SyntaxErrorInExpression},
+        {"SELECT * FROM tl", true, err::CannotExecuteSelect},
+        {"INSERT INTO tl (tlID, tlNumero) VALUES (1, 5)", true, err::DuplicateKey},
+        {"CREATE TABLE TL (x LONG)", true, err::TableExists},
+        {"UPDATE tl SET tlNimi = '" + QString(51, 'x') + "'", true, err::FieldTooSmall},
+        {"SELECT TOP 10 PERCENT * FROM tl", false, err::SyntaxErrorInExpression},
+        // What no book holds is refused, never stored nor read: a value
+        // beyond the longest (a bound text is not taken for Null), a LIKE
+        // pattern beyond the engine's bound, a whole number beyond 64 bits.
+        {"SELECT * FROM tl WHERE tlNimi = ?", false, err::RecordTooLarge, {QString(70000, 'x')}},
+        {"SELECT zeroblob(100000) FROM tl", false, err::RecordTooLarge},
+        {"SELECT * FROM tl WHERE tlNimi LIKE '" + QString(50001, '*') + "'", false, err::ExpressionTooComplex},
+        {"SELECT CLng(1e300) FROM tl", false, err::Overflow},
+        {"SELECT CCur(1e300) FROM tl", false, err::Overflow},
+        {"SELECT Abs(-9223372036854775807 - 1) FROM tl", false, err::Overflow},
     };
-    EXPECT_EQ(number("SELECT * FROM puuttuva", false), err::InputTableNotFound);
-    EXPECT_EQ(number("SELECT eiOle FROM tl", false), err::TooFewParameters);
-    EXPECT_EQ(number("SELECT * FROM tl WHERE", false), err::SyntaxErrorInExpression);
-    EXPECT_EQ(number("SELECT * FROM tl WHERE tlNimi = 'auki", false), err::SyntaxErrorInExpression);
-    EXPECT_EQ(number("SELECT * FROM tl", true), err::CannotExecuteSelect);
-    EXPECT_EQ(number("INSERT INTO tl (tlID, tlNumero) VALUES (1, 5)", true), err::DuplicateKey);
-    EXPECT_EQ(number("CREATE TABLE TL (x LONG)", true), err::TableExists);
-    EXPECT_EQ(number("UPDATE tl SET tlNimi = '" + QString(51, 'x') + "'", true), err::FieldTooSmall);
-    EXPECT_EQ(number("SELECT TOP 10 PERCENT * FROM tl", false), err::SyntaxErrorInExpression);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.sql.left(80).toStdString());
+        int number = 0;
+        try {
+            if (c.action) db.Execute(c.sql, c.params);
+            else db.OpenRecordset(c.sql, RecordsetType::Snapshot, 0, c.params).MoveLast();
+        } catch (const DaoError& e) {
+            number = e.number();
+        }
+        EXPECT_EQ(number, c.number);
+    }
+    // The pattern at the bound is matched.
+    EXPECT_EQ(count("SELECT * FROM tl WHERE tlNimi LIKE '" + QString(50000, '*') + "'"), 6);
+    EXPECT_EQ(column("SELECT tlNimi FROM tl WHERE tlNumero = 1000", "tlNimi"), QStringList{"Kassa"});
 }
 
 TEST(JetTranslateTest, TokensInsideTextsAreLeftAlone) {

@@ -196,6 +196,17 @@ TEST(TextCompareTest, LikeWithJetWildcards) {
         {u"", u"*", true},                    {u"abc", u"", false},
         {u"a*b", u"a[*]b", true},             {u"axb", u"a[*]b", false},
         {u"[x", u"[x", true},
+        // Lists: ']' first is a member, ranges by the letters' Finnish order,
+        // an unclosed '[' is itself and what follows it still counts.
+        {u"]", u"[]a]", true},                {u"x", u"[!]a]", true},
+        {u"ä", u"[å-ö]", true},               {u"Ö", u"[a-z]", false},
+        {u"[1", u"[#", true},                 {u"[!", u"[!", true},
+        // A character beyond 16 bits is one character, in a list too.
+        {u"a\U0001F600b", u"a?b", true},      {u"\U0001F600", u"[\U0001F600]", true},
+        // Every '*' takes as much as the rest needs.
+        {u"abcbcd", u"*bc*d", true},          {u"abcbc", u"*bc*d", false},
+        {u"aaab", u"*a*a*b", true},           {u"aab", u"*a*a*a*b", false},
+        {u"xayb", u"*a?b", true},             {u"a", u"**", true},
     };
     for (const Case& c : cases)
         EXPECT_EQ(likeMatch(c.text, c.pattern), c.match) << QString::fromUtf16(c.text).toStdString() << " LIKE "

@@ -1,6 +1,8 @@
 // The voucher search: by an entry's amount, by a piece of the description,
 // the list and its message, and what the dialog hands back.
 
+#include "platform/ui/scripteddialogs.h"
+#include "support/child.h"
 #include "toolsfixture.h"
 #include "vouchers/tools/frmtositehaku.h"
 
@@ -11,6 +13,31 @@
 using ui::Answer;
 
 namespace {
+
+// The search on the book args[0], the text args[1] typed into the
+// description: writes the message line, then the lines found.
+KV_TEST_CHILD(searchByDescription) {
+    core::resetGlobals();
+    core::DatabasePath = args.value(0);
+    ui::ScriptedDialogService dialogs;
+    ui::DialogScope scope(&dialogs);
+    QStringList told;
+    ui::Forms::setModalHook([&](ui::Form& form) {
+        auto& f = static_cast<vouchers::frmTositeHaku&>(form);
+        QTest::keyClicks(f.tSelite, args.value(1));
+        f.cSearch->click();
+        told << f.lblSearchMessage->text();
+        for (int i = 0; i < f.lstTositteet->count(); ++i) told << f.lstTositteet->item(i)->text();
+        f.cUndo->click();
+    });
+    vouchers::ShowTositeHaku();
+    ui::Forms::setModalHook(nullptr);
+    core::DBCon().SuljeDB();
+    QFile out;
+    out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered);
+    for (const QString& line : told) out.write(line.toUtf8() + '\n');
+    return 0;
+}
 
 class SearchTest : public kvtest::ToolsTest {
 protected:
@@ -93,6 +120,18 @@ TEST_F(SearchTest, ByAmountByTextAndByBoth) {
         EXPECT_EQ(f.lblSearchMessage->text(), "Ei löytynyt.");
         f.cUndo->click();
     });
+}
+
+// A typed text full of '*' over descriptions as long as they can be: the
+// search answers at once (in a child process, so that a search that would
+// run for ever fails the test).
+TEST_F(SearchTest, ATextFullOfWildcardsOverLongDescriptions) {
+    book();
+    for (long n = 1; n <= 20; ++n) addVoucher(n, QString(n == 7 ? 254 : 255, u'a') + (n == 7 ? "b" : ""));
+    core::DBCon().SuljeDB();
+    const kvtest::KilledRun run = kvtest::runChild("searchByDescription", {core::DatabasePath, "a*a*a*a*a*a*a*a*a*b"});
+    ASSERT_TRUE(run.finished) << run.errors.toStdString();
+    EXPECT_EQ(run.lines, QList<QByteArray>({"Löytyi 1 tosite.", "7 - 1.2.2031 - " + QByteArray(254, 'a') + 'b'}));
 }
 
 TEST_F(SearchTest, CriteriaThatCannotBeUsed) {
