@@ -52,6 +52,12 @@ QString errorText(int number, const QString& arg) {
         {err::CannotExecuteSelect, QStringLiteral("Valintakyselyä ei voi suorittaa toimintokyselynä.")},
         {err::PropertyExists, QStringLiteral("Ominaisuus '%1' on jo olemassa.")},
         {err::InvalidArgument, QStringLiteral("Virheellinen argumentti.")},
+        {err::TooMuchWork,
+         QStringLiteral("Tietokannan '%1' käsittely keskeytettiin: se vei enemmän työtä kuin tietokannan koko "
+                        "antaa aihetta. Tietokanta jätettiin ennalleen.")},
+        {err::WorkCancelled, QStringLiteral("Tietokannan '%1' käsittely peruutettiin. Tietokanta jätettiin ennalleen.")},
+        {err::TriggerInBook, QStringLiteral("Tietokannassa on herätin, jota ohjelma ei tee: %1")},
+        {err::CompactionFailed, QStringLiteral("Tietokannan '%1' tiivistys ei onnistunut.")},
     };
     auto it = texts.constFind(number);
     QString t = it != texts.constEnd() ? *it : QStringLiteral("Tietokantavirhe %1.").arg(number);
