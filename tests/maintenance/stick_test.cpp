@@ -325,7 +325,7 @@ TEST_F(Stick, AFailedCompactionLeavesTheBookAsItWas) {
          QStringLiteral("' tiivistys ei onnistunut. (table vacuum_db.vi has 10 columns but 11 values were supplied)\n"
                         "Tietokanta itse on ehjä, eikä sitä muutettu.")},
         {"a long compaction, cancelled",
-         [](const QString& b) { kvtest::addHeavyWork(b, kvtest::HeavyWork::Index, 700, 400000); }, true,
+         [](const QString& b) { kvtest::addHeavyWork(b, kvtest::HeavyWork::Index, 1500, 400000); }, true,
          QStringLiteral("5. Tiivistys ei onnistunut: Tietokannan tiivistys peruutettiin.") + stopped, QString()},
     };
     for (const auto& c : cases) {

@@ -288,7 +288,7 @@ TEST_F(StartupTest, ABookWithATriggerOrWhoseCheckIsStoppedIsLeftAsItWas) {
                         "vaatia.") +
              leftAsItWas},
         {"a long check, cancelled",
-         [](const QString& b) { kvtest::addHeavyWork(b, kvtest::HeavyWork::Check, 700, 400000); }, true,
+         [](const QString& b) { kvtest::addHeavyWork(b, kvtest::HeavyWork::Check, 1500, 400000); }, true,
          QStringLiteral("Tietokannan tarkistus peruutettiin.") + leftAsItWas},
     };
     int n = 0;
