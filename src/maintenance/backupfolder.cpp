@@ -4,6 +4,7 @@
 #include "core/globals.h"
 #include "core/settings.h"
 #include "core/ui/bookchange.h"
+#include "core/ui/bookwork.h"
 #include "core/ui/commanderrors.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
@@ -56,6 +57,36 @@ QString BackupTarget(const QString& folder, const QString& bookPath) {
     return fso::BuildPath(folder, fso::GetFileName(bookPath));
 }
 
+bool CompactionFoundDamage(std::exception_ptr error) {
+    const int number = core::ErrorNumber(error).value_or(0);
+    return number == dao::err::CannotOpenDatabase || number == dao::err::UnrecognizedFormat;
+}
+
+QString CompactionFailureReason(const QString& book, std::exception_ptr error) {
+    const int number = core::ErrorNumber(error).value_or(0);
+    const QString stopped = core::BookWorkStoppedText(number, core::BookWork::Compaction, book);
+    if (!stopped.isEmpty()) return stopped;
+    QString reason = QString::number(number) + QStringLiteral(": ") + core::ErrorText(error);
+    // The compaction only reads the book, which was checked whole before it.
+    if (!CompactionFoundDamage(error))
+        reason += u'\n' + core::TranslateStr(QStringLiteral("Yleiset"),
+                                             QStringLiteral("Tietokanta itse on ehjä, eikä sitä muutettu."));
+    return reason;
+}
+
+bool CopyCarriesTrigger(const QString& copy) {
+    try {
+        const core::BookWorkProgress progress(core::BookWork::Check, copy);
+        dao::DBEngine::OpenDatabase(copy, true).Close();
+    } catch (const dao::TriggerInBook& e) {
+        core::ShowCritical(core::TriggerInBookText(e.trigger(), copy));
+        return true;
+    } catch (const dao::DaoError&) {
+        // Any other fault of the copy is met when the restored book is opened.
+    }
+    return false;
+}
+
 namespace {
 
 // Before the copy: a damaged book must not take the place of the last good
@@ -64,8 +95,15 @@ namespace {
 // copy. False (told) when the book is damaged.
 bool bookIsSound(const QString& book) {
     try {
+        const core::BookWorkProgress progress(core::BookWork::Check, book);
         dao::DBEngine::CheckIntegrity(book);
     } catch (const dao::DaoError& e) {
+        // A check that was stopped: nothing was copied, nothing changed.
+        const QString stopped = core::BookWorkStoppedText(e.number(), core::BookWork::Check, book);
+        if (!stopped.isEmpty()) {
+            core::ShowCritical(stopped);
+            return false;
+        }
         if (e.number() == dao::err::CannotOpenDatabase || e.number() == dao::err::UnrecognizedFormat) {
             core::ShowCritical(
                 core::TranslateStr(QStringLiteral("frmMain"),
@@ -121,16 +159,26 @@ bool compactBesideBook(const QString& book, const QString& temporary) {
         }
     }
     try {
+        const core::BookWorkProgress progress(core::BookWork::Compaction, book);
         dao::DBEngine::CompactDatabase(book, temporary);
         letEventsRun();
         return true;
     } catch (...) {
         // The compaction failed: the book is as it was, and the user is told.
         letEventsRun();
-        core::ShowCritical(core::TranslateStr(QStringLiteral("frmMain"),
-                                              QStringLiteral("Tietokannan uudelleenjärjestely ei onnistunut. Palauta "
-                                                             "tietokanta varmuuskopiolta ennen kuin jatkat Kolvion käyttöä.")) +
-                           u'\n' + core::ErrorText(std::current_exception()));
+        const std::exception_ptr e = std::current_exception();
+        const int number = core::ErrorNumber(e).value_or(0);
+        if (number == dao::err::TooMuchWork || number == dao::err::WorkCancelled)
+            core::ShowCritical(CompactionFailureReason(book, e));
+        else
+            core::ShowCritical(
+                (CompactionFoundDamage(e)
+                     ? core::TranslateStr(QStringLiteral("frmMain"),
+                                          QStringLiteral("Tietokannan uudelleenjärjestely ei onnistunut. Palauta "
+                                                         "tietokanta varmuuskopiolta ennen kuin jatkat Kolvion käyttöä."))
+                     : core::TranslateStr(QStringLiteral("frmMain"),
+                                          QStringLiteral("Tietokannan uudelleenjärjestely ei onnistunut:"))) +
+                u'\n' + CompactionFailureReason(book, e));
         return false;
     }
 }
@@ -208,6 +256,7 @@ void mPalautusClick() {
         core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral("Valitse palautettava tietokanta")),
         core::DatabaseBackup.isEmpty() ? personal : core::DatabaseBackup, kFilter);
     if (source.isEmpty()) return;  // cancelled: the book is still open and untouched
+    if (CopyCarriesTrigger(source)) return;
 
     core::DBCon().SuljeDB();
     QString folder = personal.isEmpty() ? QString() : fso::BuildPath(personal, core::AppTitle);

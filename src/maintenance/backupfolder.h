@@ -16,6 +16,7 @@
 
 #include <QChar>
 #include <QString>
+#include <exception>
 
 namespace maintenance {
 
@@ -29,5 +30,17 @@ QString CompanionPath(const QString& bookPath, QChar digit);
 
 // Where the backup copy of the book goes: the book's file name in folder.
 QString BackupTarget(const QString& folder, const QString& bookPath);
+
+// A compaction that failed with error found the book damaged.
+bool CompactionFoundDamage(std::exception_ptr error);
+// Why a compaction of book failed with error, for the user, the book
+// having been checked whole before it: that it was stopped or cancelled
+// (the book left as it was), or the error and, unless the compaction found
+// the book damaged, that the book itself is whole and as it was.
+QString CompactionFailureReason(const QString& book, std::exception_ptr error);
+
+// A restore's copy of a book that carries a trigger is not restored: true,
+// and the user told, naming the trigger. The copy is only read.
+bool CopyCarriesTrigger(const QString& copy);
 
 }  // namespace maintenance

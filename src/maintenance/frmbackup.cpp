@@ -1,8 +1,10 @@
 #include "maintenance/frmbackup.h"
+#include "maintenance/backupfolder.h"
 
 #include "core/dbc.h"
 #include "core/globals.h"
 #include "core/ui/bookchange.h"
+#include "core/ui/bookwork.h"
 #include "core/ui/commanderrors.h"
 #include "core/ui/helpers.h"
 #include "platform/dao/database.h"
@@ -170,7 +172,10 @@ void frmBackup::cKopioi_Click() {
         for (const QString& day : fso::SubFolders(StickTitleFolder(tikku_)))
             fso::RemoveLeftoverWorkFiles(fso::BuildPath(StickTitleFolder(tikku_), day), core::DatabasePath);
         // A damaged book never takes the place of an earlier copy.
-        dao::DBEngine::CheckIntegrity(core::DatabasePath);
+        {
+            const core::BookWorkProgress progress(core::BookWork::Check, core::DatabasePath);
+            dao::DBEngine::CheckIntegrity(core::DatabasePath);
+        }
         // Written under a temporary name, synced and renamed: an earlier copy
         // of the day stays whole until the new one is on the stick.
         fso::CopyFile(core::DatabasePath, target, true);
@@ -187,7 +192,9 @@ void frmBackup::cKopioi_Click() {
         // shown on the step's line; the book itself is not touched.
         const std::exception_ptr e = std::current_exception();
         SetRedText(lblVaihe3);
-        lblVaihe3->setText(QStringLiteral("3. Kopiointi ei onnitunut: ") + errorText(e));
+        const QString stopped =
+            core::BookWorkStoppedText(core::ErrorNumber(e).value_or(0), core::BookWork::Check, core::DatabasePath);
+        lblVaihe3->setText(QStringLiteral("3. Kopiointi ei onnitunut: ") + (stopped.isEmpty() ? errorText(e) : stopped));
         lblVaihe3->show();
     }
 }
@@ -215,6 +222,7 @@ void frmBackup::cTiivista_Click() {
     if (prepared) {
         bool compacted = false;
         try {
+            const core::BookWorkProgress progress(core::BookWork::Compaction, book);
             dao::DBEngine::CompactDatabase(book, temporary);
             compacted = true;
         } catch (...) {
@@ -226,7 +234,8 @@ void frmBackup::cTiivista_Click() {
                 // A work file that cannot go is removed by the next compaction
                 // (RemoveLeftoverWorkFiles); the failure told is the compaction's.
             }
-            lblVaihe5->setText(QStringLiteral("5. Tiivistys ei onnistunut: ") + errorText(e));
+            lblVaihe5->setText(QStringLiteral("5. Tiivistys ei onnistunut: ") +
+                               CompactionFailureReason(book, e));
         }
         QCoreApplication::processEvents();
         if (compacted) {

@@ -6,6 +6,7 @@
 #include "core/ui/bookchange.h"
 #include "core/ui/commanderrors.h"
 #include "core/ui/helpers.h"
+#include "maintenance/backupfolder.h"
 #include "maintenance/frmbackup.h"
 #include "platform/fso/fso.h"
 #include "platform/sys/folders.h"
@@ -120,6 +121,12 @@ void frmBackupRestore::cPalauta_Click() {
     // they hold before anything is closed.
     const core::BookChange change;
     if (!change.began()) return;
+    // A copy that carries a trigger is not restored, and nothing changes.
+    if (CopyCarriesTrigger(lblPalautettavaTiedostoNimi->text())) {
+        lblPalautusStatus->setText(QStringLiteral("Palautus keskeytyi."));
+        lblPalautusStatus->show();
+        return;
+    }
     bool folderReady = false;
     bool restored = false;
     QString targetFolder;

@@ -2,6 +2,7 @@
 
 #include "core/records/tosite.h"
 #include "core/settings.h"
+#include "core/ui/bookwork.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "platform/dao/database.h"
@@ -72,6 +73,10 @@ BookRepair RepairBook(const QString& path) {
             r.report = dao::DBEngine::RepairDatabase(path, repaired);
         } catch (const dao::RefusedDefinition& e) {
             r.refusedDefinition = e.definition();
+            return r;
+        } catch (const dao::DaoError& e) {
+            qWarning("repairing %s: %s", qPrintable(path), e.what());
+            if (e.number() == dao::err::TooMuchWork || e.number() == dao::err::WorkCancelled) r.stoppedBy = e.number();
             return r;
         } catch (const std::exception& e) {
             qWarning("repairing %s: %s", qPrintable(path), e.what());
@@ -144,6 +149,7 @@ std::optional<dao::RepairReport> RepairDamagedBook(const QString& path, const QS
     {
         sys::cMouseCursor cursor;
         cursor.SetCursor(nullptr, sys::kPointerHourglass);
+        const core::BookWorkProgress progress(core::BookWork::Repair, path);
         r = RepairBook(path);
     }
     // One message of what came of it: how the repair ended, what it could
@@ -160,6 +166,10 @@ std::optional<dao::RepairReport> RepairDamagedBook(const QString& path, const QS
                                                                "korjattuun tietokantaan."));
         break;
     case BookRepair::Result::NotRepaired:
+        if (r.stoppedBy) {
+            told << core::BookWorkStoppedText(r.stoppedBy, core::BookWork::Repair, path);
+            break;
+        }
         told << core::TranslateStr(section, QStringLiteral("Tietokannan korjaus ei onnistunut. Palauta tietokanta "
                                                            "varmuuskopiolta ennen kuin jatkat Kolvion käyttöä."));
         if (!r.refusedDefinition.isEmpty())

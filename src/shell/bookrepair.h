@@ -47,13 +47,17 @@ struct BookRepair {
     // A definition of the damaged book that the repair would not make again
     // (see dao::RefusedDefinition), as "table tl"; the book is not repaired.
     QString refusedDefinition;
+    // dao::err::TooMuchWork or WorkCancelled when the repair's work was
+    // stopped; the book is not repaired. 0 otherwise.
+    int stoppedBy = 0;
 };
 
 // Repairs the damaged book at path as above. Shows nothing.
 BookRepair RepairBook(const QString& path);
 
 // The whole repair as the user sees it: the notice that the book is being
-// repaired, the repair under the hourglass, and what came of it (that the
+// repaired, the repair under the hourglass (and the progress window of a
+// long one, with its Cancel), and what came of it (that the
 // book was repaired whole, or what it lost, and where the damaged book is
 // kept; or why it was not repaired), each text translated in section (the
 // window that asked). The repair's report when the repaired copy took the

@@ -8,6 +8,7 @@
 #include "core/globals.h"
 #include "core/schema.h"
 #include "core/settings.h"
+#include "core/ui/bookwork.h"
 #include "core/ui/frmkielenvalinta.h"
 #include "core/ui/commanderrors.h"
 #include "core/ui/helpers.h"
@@ -49,10 +50,12 @@ void step(const char* what, F&& f) {
     }
 }
 
-// The outcome of an open: 0, or the engine's error number and text.
+// The outcome of an open: 0, or the engine's error number and text (and
+// the trigger of a book refused for one).
 struct OpenResult {
     int code = 0;
     QString text;
+    QString trigger;
 };
 
 // An error that is not the engine's own.
@@ -60,12 +63,16 @@ constexpr int kOtherOpenError = -1;
 
 OpenResult openBook(dao::Database& db) {
     try {
+        // The opening's check of a large book shows its progress.
+        const core::BookWorkProgress progress(core::BookWork::Check, core::DatabasePath);
         db = dao::DBEngine::OpenDatabase(core::DatabasePath);
         return {};
+    } catch (const dao::TriggerInBook& e) {
+        return {e.number(), e.description(), e.trigger()};
     } catch (const dao::DaoError& e) {
-        return {e.number(), e.description()};
+        return {e.number(), e.description(), QString()};
     } catch (const std::exception&) {
-        return {kOtherOpenError, core::ErrorText(std::current_exception())};
+        return {kOtherOpenError, core::ErrorText(std::current_exception()), QString()};
     }
 }
 
@@ -159,6 +166,16 @@ dao::Database openAssociationBook(frmMain& main, bool& pathChanged, std::optiona
                                                              "Tietokantaa ei korjattu, koska korjaus tekisi samat "
                                                              "määritykset uudelleen, vaan se jätettiin ennalleen.")) +
                            kCrLf + kCrLf + result.text);
+            main.SetUnusableBook(core::DatabasePath);
+            return {};
+        case dao::err::TriggerInBook:
+        case dao::err::TooMuchWork:
+        case dao::err::WorkCancelled:
+            // A book refused for what it carries, or whose check was stopped,
+            // is left as it was and not worked on in this run.
+            core::ShowInfo(result.code == dao::err::TriggerInBook
+                               ? core::TriggerInBookText(result.trigger, core::DatabasePath)
+                               : core::BookWorkStoppedText(result.code, core::BookWork::Check, core::DatabasePath));
             main.SetUnusableBook(core::DatabasePath);
             return {};
         case dao::err::UnrecognizedFormat:

@@ -63,4 +63,46 @@ inline void damageBook(const QString& path) {
     f.write(QByteArray(8, '\0'));  // first free-list page and count
 }
 
+// Runs sql on the closed book at path with the engine's own calls, its
+// definitions writable: what another program may have left in a book.
+inline void runOnBook(const QString& path, const QByteArray& sql) {
+    sqlite3* h = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(path).constData(), &h), SQLITE_OK);
+    char* error = nullptr;
+    EXPECT_EQ(sqlite3_exec(h, "PRAGMA writable_schema=ON; " + sql, nullptr, nullptr, &error), SQLITE_OK)
+        << (error ? error : "");
+    sqlite3_free(error);
+    sqlite3_close(h);
+}
+
+// A trigger that empties the entries of every voucher but the one just saved.
+inline void addEntryTrigger(const QString& path) {
+    runOnBook(path, "CREATE TRIGGER vienti_poisto AFTER INSERT ON vi BEGIN DELETE FROM vi WHERE viID <> NEW.viID; END");
+}
+
+// Where a book from anyone can have work made for each row.
+enum class HeavyWork { Check, Index };
+
+// A table kuorma of rows 1..rows whose check or index expression compares
+// each row's value branches times (an engine step each), the book still
+// whole; and then a table tayte of filler bytes, the last pages of the
+// file. The rows and the index are written before the expression becomes
+// the heavy one, which gives the same values.
+inline void addHeavyWork(const QString& path, HeavyWork where, int branches, int rows, int filler = 8192) {
+    QByteArray heavy = "CASE x";
+    for (int i = 0; i < branches; ++i) heavy += " WHEN -1 THEN 0";
+    heavy += " ELSE x END";
+    const QByteArray definition = where == HeavyWork::Check
+                                      ? "CREATE TABLE kuorma (x INTEGER CHECK (" + heavy + "))"
+                                      : "CREATE INDEX kuorma_x ON kuorma ((" + heavy + "))";
+    runOnBook(path, "CREATE TABLE kuorma (x INTEGER); "
+                    "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < " +
+                        QByteArray::number(rows) +
+                        ") INSERT INTO kuorma SELECT i FROM n; "
+                        "CREATE INDEX kuorma_x ON kuorma ((x + 0)); UPDATE sqlite_master SET sql = '" +
+                        definition + "' WHERE name = '" + (where == HeavyWork::Check ? "kuorma" : "kuorma_x") +
+                        "'; CREATE TABLE tayte (t BLOB); INSERT INTO tayte VALUES (zeroblob(" +
+                        QByteArray::number(filler) + "));");
+}
+
 }  // namespace kvtest

@@ -13,6 +13,8 @@
 #include "shell/openers.h"
 #include "support/child.h"
 
+#include <functional>
+
 using maintenance::CompanionPath;
 
 namespace {
@@ -206,6 +208,49 @@ TEST_F(BackupFolder, ADamagedBookNeverReplacesTheLastGoodBackup) {
     EXPECT_FALSE(QFile::exists(CompanionPath(book, u'3')));
 }
 
+// A book whose whole-book check or compaction cannot be done is left as it
+// was, and the user is told why: with an index whose expression makes more
+// work for each row than a book of its size can need, the check is stopped
+// and nothing is copied; with a column the engine's compaction cannot copy
+// as it is (a virtual one, computed from another), the copy is made, and
+// the user is told what failed and that the book itself is whole.
+TEST_F(BackupFolder, AStoppedCheckOrAFailedCompactionLeavesTheBookAsItWas) {
+    const struct {
+        const char* name;
+        std::function<void(const QString&)> make;
+        bool copied;
+        QString toldStart, toldEnd;  // the book's path between them
+    } cases[] = {
+        {"an index of huge work for each row",
+         [](const QString& b) { kvtest::addHeavyWork(b, kvtest::HeavyWork::Index, 4000, 30000); }, false,
+         QStringLiteral("Tietokannan tarkistus keskeytettiin: se vei enemmän työtä kuin tämän kokoinen tietokanta voi "
+                        "vaatia.\r\nTietokanta jätettiin ennalleen:\r\n"),
+         QString()},
+        {"a virtual column",
+         [](const QString& b) { kvtest::runOnBook(b, "ALTER TABLE vi ADD COLUMN viTupla AS (viArvo * 2) VIRTUAL"); },
+         true, QStringLiteral("Tietokannan uudelleenjärjestely ei onnistunut:\n3964: Tietokannan '"),
+         QStringLiteral("' tiivistys ei onnistunut. (table vacuum_db.vi has 10 columns but 11 values were supplied)\n"
+                        "Tietokanta itse on ehjä, eikä sitä muutettu.")},
+    };
+    const QString lastBackup = QDir(backupDir).filePath(QStringLiteral("kirja.mdb"));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString book = makeBook(QStringLiteral("Pankkitili"));
+        c.make(book);
+        const QByteArray before = bytesOf(book);
+        writeFile(lastBackup, "edellinen varmuuskopio");
+        expectBackupRuns();
+        dialogs.expectMessage(c.toldStart, ui::Answer::OK);
+        maintenance::mVarmistusClick();
+        EXPECT_EQ(dialogs.shown().last().text, c.toldStart + book + c.toldEnd);
+        EXPECT_EQ(bytesOf(book), before);
+        EXPECT_EQ(bytesOf(lastBackup), c.copied ? before : QByteArray("edellinen varmuuskopio"));
+        EXPECT_EQ(QDir(tmp.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("kirja.mdb")});
+        EXPECT_EQ(hiddenFiles(backupDir), QStringList());
+        ASSERT_TRUE(QFile::remove(book));
+    }
+}
+
 TEST_F(BackupFolder, TheCopyIsOnTheDiskBeforeTheBackupIsCalledDone) {
     const QString book = makeBook(QStringLiteral("Pankkitili"));
     const QString target = QDir(backupDir).filePath(QStringLiteral("kirja.mdb"));
@@ -391,6 +436,20 @@ TEST_F(RestoreFromCopy, AnExistingTargetIsReplacedOnlyWhenTheUserSaysSo) {
     dialogs.expectMessage(QStringLiteral("Haluatko keskeyttää"), ui::Answer::Yes);
     maintenance::mPalautusClick();
     EXPECT_EQ(accountOf(other), QStringLiteral("Kassa"));
+}
+
+TEST_F(RestoreFromCopy, ACopyThatCarriesATriggerIsNotRestored) {
+    kvtest::addEntryTrigger(copy);
+    const QByteArray before = bytesOf(copy);
+    dialogs.expectOpenFile(copy);
+    dialogs.expectMessage(QStringLiteral("Tietokannassa on herätin, jota Kolvio VEV ei tee: vienti_poisto\r\n"),
+                          ui::Answer::OK);
+    maintenance::mPalautusClick();
+    EXPECT_TRUE(dialogs.shown().last().text.endsWith(QStringLiteral("Tietokanta jätettiin ennalleen:\r\n") + copy));
+    EXPECT_EQ(bytesOf(copy), before);
+    EXPECT_FALSE(QFile::exists(proposed));
+    EXPECT_EQ(core::DatabasePath, book);
+    EXPECT_EQ(readIni(QStringLiteral("Database")), book);
 }
 
 TEST_F(RestoreFromCopy, ACopyThatCannotBeMadeIsReportedAndNotTakenIntoUse) {

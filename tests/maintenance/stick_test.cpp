@@ -16,10 +16,12 @@
 #include "support/pendingedit.h"
 #include "support/writetrace.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <functional>
 #include <sys/stat.h>
 
@@ -296,19 +298,66 @@ TEST_F(Stick, NoStickNoRoomOrNoBookOfferOnlyWhatCanBeDone) {
     EXPECT_FALSE(shown(none.cEtsiMuistitikku));
 }
 
+// What the book holds once it has been copied: no book at all; an index
+// whose expression makes more work for each row than a book of its size
+// can need; a column the engine's compaction cannot copy as it is (a
+// virtual one); an index of long work, whose compaction the user cancels.
 TEST_F(Stick, AFailedCompactionLeavesTheBookAsItWas) {
-    makeBook(QStringLiteral("Pankkitili"));
-    auto& w = ui::Forms::show<frmBackup>();
-    w.cEtsiMuistitikku->click();
-    w.cKopioi->click();
-    // By now the file is no book at all.
-    const QString book = core::DatabasePath;
-    writeFile(book, "rikki");
-    w.cTiivista->click();
-    EXPECT_TRUE(w.lblVaihe5->text().startsWith(QStringLiteral("5. Tiivistys ei onnistunut: "))) << w.lblVaihe5->text().toStdString();
-    EXPECT_EQ(bytesOf(book), QByteArray("rikki"));
-    EXPECT_EQ(QDir(tmp.path()).entryList(QDir::Files), QStringList{QStringLiteral("kirja.mdb")});
-    EXPECT_FALSE(w.cTiivista->isEnabled());
+    const QString stopped = QStringLiteral("\r\nTietokanta jätettiin ennalleen:\r\n");
+    const struct {
+        const char* name;
+        std::function<void(const QString&)> change;
+        bool cancel;
+        QString toldStart, toldEnd;  // the book's path between them
+    } cases[] = {
+        {"no book", [this](const QString& b) { writeFile(b, "rikki"); }, false,
+         QStringLiteral("5. Tiivistys ei onnistunut: 3343: Tiedosto '"),
+         QStringLiteral("' ei ole tunnistettu tietokanta.")},
+        {"an index of huge work for each row",
+         [](const QString& b) { kvtest::addHeavyWork(b, kvtest::HeavyWork::Index, 4000, 30000); }, false,
+         QStringLiteral("5. Tiivistys ei onnistunut: Tietokannan tiivistys keskeytettiin: se vei enemmän työtä kuin "
+                        "tämän kokoinen tietokanta voi vaatia.") +
+             stopped,
+         QString()},
+        {"a virtual column",
+         [](const QString& b) { kvtest::runOnBook(b, "ALTER TABLE vi ADD COLUMN viTupla AS (viArvo * 2) VIRTUAL"); },
+         false, QStringLiteral("5. Tiivistys ei onnistunut: 3964: Tietokannan '"),
+         QStringLiteral("' tiivistys ei onnistunut. (table vacuum_db.vi has 10 columns but 11 values were supplied)\n"
+                        "Tietokanta itse on ehjä, eikä sitä muutettu.")},
+        {"a long compaction, cancelled",
+         [](const QString& b) { kvtest::addHeavyWork(b, kvtest::HeavyWork::Index, 1500, 400000); }, true,
+         QStringLiteral("5. Tiivistys ei onnistunut: Tietokannan tiivistys peruutettiin.") + stopped, QString()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString book = makeBook(QStringLiteral("Pankkitili"));
+        auto& w = ui::Forms::show<frmBackup>();
+        w.cEtsiMuistitikku->click();
+        w.cKopioi->click();
+        ASSERT_TRUE(shown(w.cTiivista));
+        c.change(book);
+        const QByteArray before = bytesOf(book);
+        bool progressShown = false;
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            for (QWidget* p : QApplication::topLevelWidgets()) {
+                if (p->objectName() != QLatin1String("bookWorkProgress") || !p->isVisible()) continue;
+                progressShown = true;
+                if (c.cancel) QTest::mouseClick(p->findChild<QPushButton*>(QStringLiteral("cancel")), Qt::LeftButton);
+            }
+        });
+        watch.start(10);
+        w.cTiivista->click();
+        EXPECT_EQ(w.lblVaihe5->text(), c.toldStart + book + c.toldEnd);
+        if (c.cancel) {
+            EXPECT_TRUE(progressShown);
+        }
+        EXPECT_EQ(bytesOf(book), before);
+        EXPECT_EQ(QDir(tmp.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("kirja.mdb")});
+        EXPECT_FALSE(w.cTiivista->isEnabled());
+        ui::Forms::unload(w);
+        ASSERT_TRUE(QFile::remove(book));
+    }
 }
 
 TEST_F(Stick, TheDayListShowsDayFoldersNewestFirstAndTheBookClickedIsRestored) {
@@ -505,6 +554,24 @@ TEST_F(Stick, ARestoreThatCannotRecordTheNewBookSaysSoAndKeepsTheBook) {
     EXPECT_FALSE(w.cPalauta->isEnabled());
     EXPECT_TRUE(w.cSulje->isEnabled());
     for (const ui::ShownDialog& d : dialogs.shown()) EXPECT_FALSE(d.text.contains(QStringLiteral("Tietokantaa on vaihdettu")));
+}
+
+TEST_F(Stick, ACopyThatCarriesATriggerIsNotRestored) {
+    const QString book = makeBook(QStringLiteral("Pankkitili"));
+    putCopy(QStringLiteral("20120213"), QStringLiteral("kirja.mdb"), QStringLiteral("Tikulta"));
+    const QString copy = QDir(titleFolderOnStick()).filePath(QStringLiteral("20120213/kirja.mdb"));
+    kvtest::addEntryTrigger(copy);
+    const QByteArray before = bytesOf(copy);
+    auto& w = ui::Forms::show<frmBackupRestore>();
+    choose(w, 0, 0);
+    dialogs.expectMessage(QStringLiteral("Tietokannassa on herätin, jota Kolvio VEV ei tee: vienti_poisto\r\n"),
+                          ui::Answer::OK);
+    w.cPalauta->click();
+    EXPECT_EQ(w.lblPalautusStatus->text(), QStringLiteral("Palautus keskeytyi."));
+    EXPECT_EQ(programEnds, 0);
+    EXPECT_EQ(bytesOf(copy), before);
+    EXPECT_FALSE(QFile::exists(QDir(documents()).filePath(QStringLiteral("Kolvio VEV/kirja.mdb"))));
+    EXPECT_EQ(core::DatabasePath, book);
 }
 
 TEST_F(Stick, ARestoreThatCannotWriteStopsWithOnlyClosingLeft) {

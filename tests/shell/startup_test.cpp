@@ -20,12 +20,14 @@
 #include "vouchers/window/frmnewtositteet.h"
 #include "vouchers/window/voucherwindows.h"
 
+#include <QApplication>
 #include <QCryptographicHash>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTimer>
 #include <QtEndian>
 #include <QToolButton>
 #include <sqlite3.h>
@@ -285,6 +287,75 @@ TEST_F(StartupTest, LockedBookIsReportedAndLeftAlone) {
     EXPECT_EQ(fileBytes(book), before);
     EXPECT_FALSE(QFile::exists(book + QStringLiteral("OLD")));
     EXPECT_FALSE(QFile::exists(book + QStringLiteral("2")));
+}
+
+// The progress window of long work on a book, while it shows.
+QWidget* bookWorkProgress() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("bookWorkProgress") && w->isVisible()) return w;
+    return nullptr;
+}
+
+// Books the start does not work on, each left exactly as it was with its
+// commands waiting for another book, and none repaired: one that carries a
+// trigger (which would run on every save), one whose check at opening makes
+// more work than a book of its size can need, and one whose long check the
+// user cancels in the progress window.
+TEST_F(StartupTest, ABookWithATriggerOrWhoseCheckIsStoppedIsLeftAsItWas) {
+    const QString leftAsItWas = QStringLiteral("\r\nTietokanta jätettiin ennalleen:\r\n");
+    const struct {
+        const char* name;
+        std::function<void(const QString&)> make;
+        bool cancel;
+        QString told;  // followed by the book's path
+    } cases[] = {
+        {"a trigger", kvtest::addEntryTrigger, false,
+         QStringLiteral("Tietokannassa on herätin, jota Kolvio VEV ei tee: vienti_poisto\r\nHerätin tekisi omia "
+                        "muutoksiaan tietokantaan aina, kun siihen tallennetaan, joten tietokantaa ei otettu "
+                        "käyttöön. Tietokanta jätettiin ennalleen:\r\n")},
+        {"a check of huge work for each row",
+         [](const QString& b) { kvtest::addHeavyWork(b, kvtest::HeavyWork::Check, 4000, 30000); }, false,
+         QStringLiteral("Tietokannan tarkistus keskeytettiin: se vei enemmän työtä kuin tämän kokoinen tietokanta voi "
+                        "vaatia.") +
+             leftAsItWas},
+        {"a long check, cancelled",
+         [](const QString& b) { kvtest::addHeavyWork(b, kvtest::HeavyWork::Check, 1500, 400000); }, true,
+         QStringLiteral("Tietokannan tarkistus peruutettiin.") + leftAsItWas},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString folder = tmp.file(QStringLiteral("jatetty%1").arg(++n));
+        ASSERT_TRUE(QDir().mkpath(folder));
+        const QString book = folder + QStringLiteral("/kirja.mdb");
+        ASSERT_TRUE(QFile::copy(demoBook(), book));
+        c.make(book);
+        const QByteArray before = fileBytes(book);
+        configure(book);
+        bool progressShown = false;
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            QWidget* progress = bookWorkProgress();
+            if (!progress) return;
+            progressShown = true;
+            if (c.cancel) QTest::mouseClick(progress->findChild<QPushButton*>(QStringLiteral("cancel")), Qt::LeftButton);
+        });
+        watch.start(10);
+        {
+            ScriptedDialogs dialogs;
+            dialogs.expectMessage(c.told, Answer::OK);
+            shell::frmMain& main = startUp();
+            EXPECT_EQ(dialogs.shown().value(0).text, c.told + book);
+            EXPECT_FALSE(main.cTositteet->isEnabled());
+        }
+        if (c.cancel) {
+            EXPECT_TRUE(progressShown);
+        }
+        EXPECT_EQ(fileBytes(book), before);
+        EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("kirja.mdb")});
+        ui::Forms::destroyAll();
+        core::resetGlobals();
+    }
 }
 
 TEST_F(StartupTest, FileThatIsNoBookCannotBeRepairedAndIsKept) {
@@ -977,6 +1048,16 @@ TEST_F(StartupTest, TheRepairBringsOverEveryRowThatCanBeReadAndTellsWhatIsMissin
          true, true, QString(),
          QStringLiteral("\r\n\r\nVioittuneessa tietokannassa oli herättimiä, joita ohjelman omissa tietokannoissa ei "
                         "ole. Niitä ei tehty korjattuun tietokantaan:\r\npoisto\r\n\r\n")},
+        // The rebuild makes a check again that makes huge work for each row:
+        // it is stopped, and nothing is made.
+        {"a check of huge work for each row, in a book cut short",
+         [&](const QString& b) {
+             kvtest::addHeavyWork(b, kvtest::HeavyWork::Check, 4000, 30000);
+             ASSERT_TRUE(QFile::resize(b, QFileInfo(b).size() - pageSize));
+         },
+         false, false,
+         QStringLiteral("Tietokannan korjaus keskeytettiin: se vei enemmän työtä kuin tämän kokoinen tietokanta voi "
+                        "vaatia.\r\nTietokanta jätettiin ennalleen:\r\n")},
     };
     int n = 0;
     for (const auto& c : cases) {

@@ -10,15 +10,70 @@
 #include <QUrl>
 #include <QtEndian>
 #include <atomic>
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
+#include <limits>
 #include <thread>
+#include <utility>
 
 namespace dao {
 
 namespace {
 
 std::atomic<int> gBusyTimeoutMs{5000};
+std::atomic<std::int64_t> gStepsPerByte{WorkBound{}.stepsPerByte};
+std::atomic<std::int64_t> gBoundSteps{WorkBound{}.steps};
+
+WorkWatch& currentWatch() {
+    thread_local WorkWatch watch;
+    return watch;
+}
+
+// The engine's steps between two looks at the work.
+constexpr int kStepsPerLook = 1000;
+
+// The work of one operation over a book, counted on every handle it runs on
+// (each is given on() before the work and closed or given off() before this
+// goes): the engine stops a statement, with SQLITE_INTERRUPT, once the work
+// is past its bound or the watch of the thread has stopped it, and every
+// later statement of the operation soon after.
+class BoundedWork {
+public:
+    explicit BoundedWork(const QString& bookPath) : watch_(currentWatch()) {
+        const std::int64_t size = std::max<qint64>(QFileInfo(bookPath).size(), 0);
+        const std::int64_t perByte = gStepsPerByte, steps = gBoundSteps;
+        bound_ = size > (std::numeric_limits<std::int64_t>::max() - steps) / std::max<std::int64_t>(perByte, 1)
+                     ? std::numeric_limits<std::int64_t>::max()
+                     : steps + perByte * size;
+    }
+    BoundedWork(const BoundedWork&) = delete;
+    BoundedWork& operator=(const BoundedWork&) = delete;
+
+    void on(sqlite3* h) { sqlite3_progress_handler(h, kStepsPerLook, &BoundedWork::look, this); }
+    static void off(sqlite3* h) { sqlite3_progress_handler(h, 0, nullptr, nullptr); }
+
+    bool stopped() const { return stop_ != 0; }
+    // TooMuchWork or WorkCancelled, naming the book, when the work was stopped.
+    void raiseIfStopped(const QString& bookPath) const {
+        if (stop_) raise(stop_, bookPath);
+    }
+
+private:
+    static int look(void* self) {
+        auto& w = *static_cast<BoundedWork*>(self);
+        if (w.stop_) return 1;
+        w.done_ += kStepsPerLook;
+        if (w.done_ > w.bound_) w.stop_ = err::TooMuchWork;
+        else if (w.watch_ && !w.watch_(w.done_, w.bound_)) w.stop_ = err::WorkCancelled;
+        return w.stop_ ? 1 : 0;
+    }
+
+    WorkWatch watch_;
+    std::int64_t bound_ = 0;
+    std::int64_t done_ = 0;
+    int stop_ = 0;
+};
 
 QHash<QString, std::weak_ptr<Connection>>& registry() {
     static QHash<QString, std::weak_ptr<Connection>> r;
@@ -152,15 +207,18 @@ void refuseWhatTheBookAsks(sqlite3* h, int rc, const QString& path) {
 }
 
 // Opens a handle of our own (not shared), checked as OpenDatabase checks.
-sqlite3* openPrivate(const QString& path, bool readOnly) {
+// Its work, when given, is counted in work from its first read on.
+sqlite3* openPrivate(const QString& path, bool readOnly, BoundedWork* work = nullptr) {
     checkFile(path, readOnly);
     const bool undecided = checkIsBook(path);
     sqlite3* h = openHandle(path, readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE, 1000);
+    if (work) work->on(h);
     const int rc = run(h, "SELECT count(*) FROM sqlite_master");
     if (rc != SQLITE_OK) {
         refuseWhatTheBookAsks(h, rc, path);
         const int ext = sqlite3_extended_errcode(h);
         sqlite3_close_v2(h);
+        if (work) work->raiseIfStopped(path);
         openFailure(ext ? ext : rc, path);
     }
     if (undecided) confirmIsBook(h, path);
@@ -184,6 +242,33 @@ int vacuumInto(sqlite3* h, const QString& file) {
     sqlite3_finalize(s);
     sqlite3_limit(h, SQLITE_LIMIT_ATTACHED, 0);
     return rc;
+}
+
+// A work file of the engine goes, with the journal a write into it left.
+void removeWorkFile(const QString& file) {
+    QFile::remove(file);
+    QFile::remove(file + QStringLiteral("-journal"));
+}
+
+// Maps a failure of the compaction's VACUUM INTO to the engine's error: the
+// source is damaged only when the engine says so. Anything else (a copy the
+// engine cannot write, say, of a table whose columns it cannot copy as they
+// are) is CompactionFailed, with the engine's reason.
+[[noreturn]] void compactionFailure(int rc, const QString& source, const QString& why) {
+    switch (rc & 0xff) {
+    case SQLITE_NOTADB:
+    case SQLITE_CORRUPT:
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        openFailure(rc, source);
+    case SQLITE_FULL:
+        raise(err::DiskFull);
+    case SQLITE_IOERR:
+        raise(err::DiskError);
+    default:
+        throw DaoError(err::CompactionFailed,
+                       errorText(err::CompactionFailed, source) + QStringLiteral(" (") + why + QStringLiteral(")"));
+    }
 }
 
 // An empty work file beside target for VACUUM INTO to write, held by this
@@ -260,6 +345,43 @@ void guardAgainstTheBook(sqlite3* h, bool defensive) {
     if (defensive) sqlite3_db_config(h, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
 }
 
+// Refuses a book that carries a trigger: h is closed and TriggerInBook
+// raised, before anything is written.
+void refuseTriggers(sqlite3* h) {
+    sqlite3_stmt* s = nullptr;
+    bool found = false;
+    QString name;
+    if (sqlite3_prepare_v2(h, "SELECT name FROM sqlite_master WHERE type = 'trigger' ORDER BY rowid LIMIT 1", -1,
+                           &s, nullptr) == SQLITE_OK &&
+        sqlite3_step(s) == SQLITE_ROW) {
+        found = true;
+        name = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s, 0)));
+    }
+    sqlite3_finalize(s);
+    if (!found) return;
+    sqlite3_close_v2(h);
+    throw TriggerInBook(name);
+}
+
+// The quick check of every page and row: SQLITE_OK when the book is sound,
+// SQLITE_CORRUPT when it is not, or the engine's error when the check
+// could not run (SQLITE_INTERRUPT when its work was stopped).
+int quickCheck(sqlite3* h) {
+    sqlite3_stmt* s = nullptr;
+    int rc = sqlite3_prepare_v2(h, "PRAGMA quick_check", -1, &s, nullptr);
+    if (rc == SQLITE_OK) {
+        rc = sqlite3_step(s);
+        if (rc == SQLITE_ROW) {
+            const char* t = reinterpret_cast<const char*>(sqlite3_column_text(s, 0));
+            rc = (t && QByteArray(t) == "ok") ? SQLITE_OK : SQLITE_CORRUPT;
+        } else if (rc != SQLITE_DONE) {
+            rc = sqlite3_extended_errcode(h);
+        }
+    }
+    sqlite3_finalize(s);
+    return rc;
+}
+
 }  // namespace
 
 sqlite3* openHandle(const QString& path, int flags, int busyMs) {
@@ -291,6 +413,20 @@ sqlite3* openHandle(const QString& path, int flags, int busyMs) {
 
 void DBEngine::setBusyTimeoutMs(int ms) { gBusyTimeoutMs = ms; }
 
+void DBEngine::setWorkBound(const WorkBound& bound) {
+    gStepsPerByte = bound.stepsPerByte;
+    gBoundSteps = bound.steps;
+}
+
+WorkBound DBEngine::workBound() { return {gStepsPerByte, gBoundSteps}; }
+
+WorkWatchScope::WorkWatchScope(WorkWatch watch) : previous_(std::exchange(currentWatch(), std::move(watch))) {}
+
+WorkWatchScope::~WorkWatchScope() { currentWatch() = std::move(previous_); }
+
+TriggerInBook::TriggerInBook(QString trigger)
+    : DaoError(err::TriggerInBook, errorText(err::TriggerInBook, trigger)), trigger_(std::move(trigger)) {}
+
 Database DBEngine::OpenDatabase(const QString& path, bool readOnly) {
     checkFile(path, readOnly);
     const QString canonical = QFileInfo(path).canonicalFilePath();
@@ -303,28 +439,31 @@ Database DBEngine::OpenDatabase(const QString& path, bool readOnly) {
     // is the owner's business.
     const bool undecided = checkIsBook(path);
     sqlite3* h = openHandle(path, readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE, 1000);
+    // The first reads and the check are work over what the book carries.
+    BoundedWork work(path);
+    work.on(h);
     int rc = run(h, "SELECT count(*) FROM sqlite_master");
     if (rc == SQLITE_OK && undecided) confirmIsBook(h, path);
     if (rc == SQLITE_OK) {
         // A quick look at every page: a damaged book is found when it is
         // opened, not in the middle of the user's work.
-        sqlite3_stmt* s = nullptr;
-        rc = sqlite3_prepare_v2(h, "PRAGMA quick_check", -1, &s, nullptr);
-        if (rc == SQLITE_OK) {
-            rc = sqlite3_step(s);
-            if (rc == SQLITE_ROW) {
-                const char* t = reinterpret_cast<const char*>(sqlite3_column_text(s, 0));
-                rc = (t && QByteArray(t) == "ok") ? SQLITE_OK : SQLITE_CORRUPT;
-            } else if (rc != SQLITE_DONE) {
-                rc = sqlite3_extended_errcode(h);
-            }
-        }
-        sqlite3_finalize(s);
+        rc = quickCheck(h);
         if (rc != SQLITE_OK) {
             refuseWhatTheBookAsks(h, rc, path);
             sqlite3_close_v2(h);
+            work.raiseIfStopped(path);
             openFailure(rc, path);
         }
+        // A damaged book is repaired without its triggers; a sound one that
+        // carries one is refused.
+        refuseTriggers(h);
+    }
+    BoundedWork::off(h);
+    if (rc != SQLITE_OK) {
+        const int ext = sqlite3_extended_errcode(h);
+        sqlite3_close_v2(h);
+        work.raiseIfStopped(path);
+        openFailure(ext ? ext : rc, path);
     }
     if (rc == SQLITE_OK && !readOnly) {
         // A book that another program is writing is refused at once.
@@ -367,32 +506,39 @@ Database DBEngine::CreateDatabase(const QString& path) {
 void DBEngine::CompactDatabase(const QString& source, const QString& target) {
     if (QFileInfo::exists(target)) raise(err::DatabaseExists, target);
     if (!QFileInfo(target).absoluteDir().exists()) raise(err::InvalidPath, target);
-    sqlite3* h = openPrivate(source, true);
+    BoundedWork work(source);
+    sqlite3* h = openPrivate(source, true, &work);
     // Written into a work file beside the target, held by this program while
     // it is written (one that an interrupted run leaves is removed by the
     // next clean-up of the folder); the engine writes into the empty file.
     const QString tmp = workFileFor(h, target);
     fso::WritePoint("compact", tmp);
-    int rc = vacuumInto(h, tmp);
+    const int rc = vacuumInto(h, tmp);
+    const QString why = rc == SQLITE_OK ? QString() : QString::fromUtf8(sqlite3_errmsg(h));
     sqlite3_close_v2(h);
     if (rc != SQLITE_OK) {
-        QFile::remove(tmp);
-        openFailure(rc, source);
+        removeWorkFile(tmp);
+        work.raiseIfStopped(source);
+        compactionFailure(rc, source, why);
     }
     // The copy must be whole, and on the disk, before it takes the target's name.
     sqlite3* check = nullptr;
-    bool ok = sqlite3_open_v2(QFile::encodeName(tmp).constData(), &check, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK &&
-              integrityOk(check);
+    QString fault;
+    bool ok = sqlite3_open_v2(QFile::encodeName(tmp).constData(), &check, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK;
+    if (ok) work.on(check);
+    ok = ok && integrityOk(check, &fault);
     sqlite3_close_v2(check);
     if (!ok) {
-        QFile::remove(tmp);
-        raise(err::CannotOpenDatabase, source);
+        removeWorkFile(tmp);
+        work.raiseIfStopped(source);
+        throw DaoError(err::CompactionFailed, errorText(err::CompactionFailed, source) + QStringLiteral(" (") + fault +
+                                                  QStringLiteral(")"));
     }
     try {
         fso::SyncFile(tmp);
         fso::RenameFile(tmp, target);
     } catch (const fso::Error&) {
-        QFile::remove(tmp);
+        removeWorkFile(tmp);
         raise(err::DiskError);
     }
 }
@@ -504,9 +650,11 @@ std::optional<std::pair<FileState, RepairReport>> readRepairMark(sqlite3* h) {
     return std::make_pair(file, report);
 }
 
-// Marks the copy in the work file and checks it whole.
-bool markAndCheck(const QString& work, const FileState& damaged, const RepairReport& report) {
+// Marks the copy in the work file and checks it whole, its work counted in
+// bounded.
+bool markAndCheck(const QString& work, const FileState& damaged, const RepairReport& report, BoundedWork& bounded) {
     sqlite3* h = openHandle(work, SQLITE_OPEN_READWRITE, 1000);
+    bounded.on(h);
     fso::WritePoint("commit", work);
     const bool ok = writeRepairMark(h, damaged, report) && integrityOk(h);
     sqlite3_close_v2(h);
@@ -516,13 +664,6 @@ bool markAndCheck(const QString& work, const FileState& damaged, const RepairRep
 // A work file emptied for the engine to write again.
 void emptyWorkFile(const QString& work) {
     QFile::resize(work, 0);
-    QFile::remove(work + QStringLiteral("-journal"));
-}
-
-// A work file that is given up, with the journal that a write the engine
-// could not finish (the disk full) leaves beside it.
-void removeWorkFile(const QString& work) {
-    QFile::remove(work);
     QFile::remove(work + QStringLiteral("-journal"));
 }
 
@@ -544,6 +685,10 @@ RepairReport DBEngine::RepairDatabase(const QString& path, const QString& target
     guardAgainstTheBook(src, false);
     sqlite3_busy_timeout(src, 1000);
     registerFunctions(src);
+    // Every read of the damaged book and every write of the new one is
+    // work over what the damaged book carries.
+    BoundedWork bounded(path);
+    bounded.on(src);
     // The first read rolls back what an interrupted write left behind, also
     // when the book's definitions cannot be read; the file is not written
     // after that. A file shorter than its header says is read as far as it
@@ -564,13 +709,14 @@ RepairReport DBEngine::RepairDatabase(const QString& path, const QString& target
     try {
         // A compaction reads every row and every index: a book whose
         // damage lies elsewhere (its free pages) comes over whole.
-        if (readable && vacuumInto(src, work) == SQLITE_OK) whole = markAndCheck(work, damaged, report);
-        if (!whole) {
+        if (readable && vacuumInto(src, work) == SQLITE_OK) whole = markAndCheck(work, damaged, report, bounded);
+        if (!whole && !bounded.stopped()) {
             // The rebuild, on a connection that reads what it can of a file
             // shorter than its header says.
             emptyWorkFile(work);
             run(src, "PRAGMA writable_schema=ON");
             sqlite3* dst = openHandle(work, SQLITE_OPEN_READWRITE, 1000);
+            bounded.on(dst);
             try {
                 report = salvageInto(src, dst);
             } catch (...) {
@@ -578,17 +724,20 @@ RepairReport DBEngine::RepairDatabase(const QString& path, const QString& target
                 throw;
             }
             sqlite3_close_v2(dst);
-            whole = markAndCheck(work, damaged, report);
+            whole = !bounded.stopped() && markAndCheck(work, damaged, report, bounded);
         }
     } catch (...) {
-        // The damaged file stays as it was; the work file goes.
+        // The damaged file stays as it was; the work file goes. A rebuild
+        // that failed because its work was stopped says so.
         sqlite3_close_v2(src);
         removeWorkFile(work);
+        bounded.raiseIfStopped(path);
         throw;
     }
     sqlite3_close_v2(src);
     if (!whole) {
         removeWorkFile(work);
+        bounded.raiseIfStopped(path);
         raise(err::CannotOpenDatabase, path);
     }
     // The copy is on the disk before it takes target's name.
@@ -604,7 +753,8 @@ RepairReport DBEngine::RepairDatabase(const QString& path, const QString& target
 
 std::optional<RepairReport> DBEngine::RepairOf(const QString& copy, const QString& path) {
     try {
-        sqlite3* h = openPrivate(copy, true);
+        BoundedWork work(copy);
+        sqlite3* h = openPrivate(copy, true, &work);
         const auto mark = readRepairMark(h);
         const bool whole = mark && integrityOk(h);
         sqlite3_close_v2(h);
@@ -625,10 +775,12 @@ void DBEngine::ClearRepairMark(const QString& path) {
 }
 
 void DBEngine::CheckIntegrity(const QString& path) {
-    sqlite3* h = openPrivate(path, true);
+    BoundedWork work(path);
+    sqlite3* h = openPrivate(path, true, &work);
     QString fault;
     const bool ok = integrityOk(h, &fault);
     sqlite3_close_v2(h);
+    work.raiseIfStopped(path);
     if (!ok)
         throw DaoError(err::CannotOpenDatabase,
                        QStringLiteral("Tietokanta '%1' on vioittunut: %2").arg(path, fault.simplified()));

@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -337,12 +338,60 @@ private:
     QString definition_;
 };
 
+// Raised (with the number TriggerInBook) by OpenDatabase for a book that
+// carries a trigger. No book the program makes has one, and a trigger would
+// run its own statements on every save of the user's: the book is not
+// opened, and is left exactly as it was.
+class TriggerInBook : public DaoError {
+public:
+    explicit TriggerInBook(QString trigger);
+    // The name of the book's first trigger.
+    const QString& trigger() const { return trigger_; }
+
+private:
+    QString trigger_;
+};
+
+// ---------------------------------------------------------------- long work
+
+// The engine's work over what a book carries (the checks of an opening, the
+// whole-book check, a compaction, a repair) is counted in the engine's own
+// steps and stopped after a bound that grows with the size of the book's
+// file: TooMuchWork. A definition of the book (a check, an index's
+// expression, a definition that a repair makes again) may do endless or
+// huge work for each row; a sound book needs less than one step a byte for
+// each of these, far below the bound.
+struct WorkBound {
+    std::int64_t stepsPerByte = 100;  // for each byte of the book's file
+    std::int64_t steps = 10'000'000;  // and this many for any book
+};
+
+// Told, now and then while such work runs on this thread, the steps done so
+// far and the bound; returns false to stop the work (WorkCancelled). The
+// work stops on the thread that runs it, so a watch that lets the windows
+// repaint must not itself run work on the same book.
+using WorkWatch = std::function<bool(std::int64_t done, std::int64_t bound)>;
+
+// Watches the work of this thread while it lives; the watch it replaces
+// comes back when it goes.
+class WorkWatchScope {
+public:
+    explicit WorkWatchScope(WorkWatch watch);
+    ~WorkWatchScope();
+    WorkWatchScope(const WorkWatchScope&) = delete;
+    WorkWatchScope& operator=(const WorkWatchScope&) = delete;
+
+private:
+    WorkWatch previous_;
+};
+
 class DBEngine {
 public:
     // Opens a book. Errors: FileNotFound (3024), InvalidPath (3044),
     // UnrecognizedFormat (3343: not a book), CannotOpenDatabase (3049: damaged),
     // NoPermission (3051: read-only or no permission), FileInUse (3045: locked
-    // by another program).
+    // by another program), TriggerInBook (3963), and TooMuchWork or
+    // WorkCancelled (3961, 3962) when its check of the book was stopped.
     // A book is a database file whose header carries kBookApplicationId or,
     // in books made before the id was written, one that holds the voucher,
     // entry and account tables. Any other file (another program's database
@@ -352,6 +401,9 @@ public:
     // Creates an empty book; ObjectExists when the file exists.
     static Database CreateDatabase(const QString& path);
     // Writes a compacted copy of source to target; target must not exist.
+    // Raises CannotOpenDatabase only when source proves damaged; a copy the
+    // engine cannot write, or one that does not check whole, is
+    // CompactionFailed, with the engine's reason. Source is only read.
     static void CompactDatabase(const QString& source, const QString& target);
     // Writes a repaired copy of the damaged book at path to target, which
     // must not exist (DatabaseExists); the damaged file is only read. A
@@ -369,7 +421,8 @@ public:
     // stores (one CREATE statement of its kind, in the book's own schema,
     // under its own name, a table with its columns) or calls a function
     // that is not safe in any text. No text the book holds is run as more
-    // than that. A rebuild that fails leaves no work file nor its journal.
+    // than that. TooMuchWork or WorkCancelled when the work was stopped. A
+    // rebuild that fails or is stopped leaves no work file nor its journal.
     static RepairReport RepairDatabase(const QString& path, const QString& target);
     // The report of the repair that wrote copy, when copy is whole and was
     // made by RepairDatabase from the file at path exactly as that file is
@@ -384,6 +437,10 @@ public:
     static void CheckIntegrity(const QString& path);
     // Time a locked file is waited for before an operation gives up.
     static void setBusyTimeoutMs(int ms);
+    // The bound of long work (tests make it small, to stop work that is
+    // slow without waiting long).
+    static void setWorkBound(const WorkBound& bound);
+    static WorkBound workBound();
 };
 
 }  // namespace dao

@@ -57,6 +57,12 @@ QString errorText(int number, const QString& arg) {
                         "olla (yli %1 tavua). Sellaisen arvon voi antaa myös tietokannan oma määritys, esimerkiksi "
                         "kentän oletusarvo.")},
         {err::ExpressionTooComplex, QStringLiteral("Lauseketta ei voi laskea: %1")},
+        {err::TooMuchWork,
+         QStringLiteral("Tietokannan '%1' käsittely keskeytettiin: se vei enemmän työtä kuin tietokannan koko "
+                        "antaa aihetta. Tietokanta jätettiin ennalleen.")},
+        {err::WorkCancelled, QStringLiteral("Tietokannan '%1' käsittely peruutettiin. Tietokanta jätettiin ennalleen.")},
+        {err::TriggerInBook, QStringLiteral("Tietokannassa on herätin, jota ohjelma ei tee: %1")},
+        {err::CompactionFailed, QStringLiteral("Tietokannan '%1' tiivistys ei onnistunut.")},
     };
     auto it = texts.constFind(number);
     QString t = it != texts.constEnd() ? *it : QStringLiteral("Tietokantavirhe %1.").arg(number);

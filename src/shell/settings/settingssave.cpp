@@ -7,6 +7,7 @@
 #include "core/schema.h"
 #include "core/settings.h"
 #include "core/ui/bookchange.h"
+#include "core/ui/bookwork.h"
 #include "core/ui/commanderrors.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
@@ -94,13 +95,17 @@ enum class OnFailure { Repair, Report, Quiet };
 bool openBook(const QString& path, dao::Database& db, OnFailure onFailure, bool* missing = nullptr) {
     if (missing) *missing = false;
     int code = 0;
-    QString text;
+    QString text, trigger;
     if (path.isEmpty()) {
         code = dao::err::FileNotFound;
     } else {
         try {
+            const core::BookWorkProgress progress(core::BookWork::Check, path);
             db = dao::DBEngine::OpenDatabase(path);
             return true;
+        } catch (const dao::TriggerInBook& e) {
+            code = e.number();
+            trigger = e.trigger();
         } catch (const dao::DaoError& e) {
             code = e.number();
             text = e.description();
@@ -116,6 +121,13 @@ bool openBook(const QString& path, dao::Database& db, OnFailure onFailure, bool*
     case dao::err::InvalidPath:
         core::ShowInfo(core::TranslateStr(QStringLiteral("frmAsetukset"),
                                           QStringLiteral("Tietokantaa ei löydy, korjaa asetuksista tietokannan nimi")));
+        break;
+    case dao::err::TriggerInBook:
+        core::ShowInfo(core::TriggerInBookText(trigger, path));
+        break;
+    case dao::err::TooMuchWork:
+    case dao::err::WorkCancelled:
+        core::ShowInfo(core::BookWorkStoppedText(code, core::BookWork::Check, path));
         break;
     case dao::err::UnrecognizedFormat:
     case dao::err::CannotOpenDatabase:

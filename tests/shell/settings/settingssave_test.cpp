@@ -931,6 +931,10 @@ TEST_F(DatabaseChoiceTest, CancelledOrFailedChoiceChangesNothing) {
         db.Close();
     }
     const QByteArray brokenBefore = bytes(broken);
+    // A book that carries a trigger.
+    const QString withTrigger = kvtest::makeBaseBook(tmp, QStringLiteral("herätin.mdb"));
+    kvtest::addEntryTrigger(withTrigger);
+    const QByteArray triggerBefore = bytes(withTrigger);
     ScriptedDialogs dialogs;
     shell::frmAsetukset& w = open();
     type(w.tEmail, QStringLiteral("kesken@seura.example"));
@@ -940,9 +944,13 @@ TEST_F(DatabaseChoiceTest, CancelledOrFailedChoiceChangesNothing) {
         .expectOpenFile(tmp.file(QStringLiteral("ei-ole.mdb")))
         .expectMessage(QStringLiteral("Tietokantaa ei löydy"), Answer::OK)
         .expectOpenFile(broken)
-        .expectMessage(QStringLiteral("Tietokannan päivitys ohjelman nykyiseen muotoon ei onnistunut"), Answer::OK);
-    for (int i = 0; i < 4; ++i) w.cTietokantavalita->click();
+        .expectMessage(QStringLiteral("Tietokannan päivitys ohjelman nykyiseen muotoon ei onnistunut"), Answer::OK)
+        .expectOpenFile(withTrigger)
+        .expectMessage(QStringLiteral("Tietokannassa on herätin, jota Kolvio VEV ei tee: vienti_poisto\r\n"),
+                       Answer::OK);
+    for (int i = 0; i < 5; ++i) w.cTietokantavalita->click();
     EXPECT_EQ(bytes(broken), brokenBefore);
+    EXPECT_EQ(bytes(withTrigger), triggerBefore);
 
     EXPECT_EQ(core::DatabasePath, book);
     EXPECT_EQ(w.tTietokanta->text(), book);

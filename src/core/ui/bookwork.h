@@ -1,0 +1,69 @@
+#pragma once
+
+// Long work of the database engine over a book, as the user sees it: the
+// checks of an opening, the whole-book check of a backup, a repair and a
+// compaction run on the user-interface thread, and the engine stops them
+// after a bound on their work (dao::WorkBound). While one runs, the windows
+// repaint every few hundredths of a second and, after a short delay, a
+// window names the book and what is being done to it, with a Cancel that
+// stops the work; the book is then left as it was. Short work is done
+// before the delay and shows nothing.
+//
+// Until the window shows, the user's clicks and keys wait for the work to
+// end; once it shows, it is modal.
+
+#include "platform/dao/database.h"
+
+#include <QPointer>
+#include <QString>
+#include <chrono>
+
+namespace core {
+
+// What is being done to the book.
+enum class BookWork {
+    Check,       // the checks of an opening, or the whole-book check of a backup
+    Repair,      // the repair of a damaged book
+    Compaction,  // a compaction, the backup's among them
+};
+
+class BookWorkProgress {
+public:
+    // How long the work goes on before its window shows.
+    static constexpr std::chrono::milliseconds kDelay{500};
+    // How long the work goes on between two looks at the windows.
+    static constexpr std::chrono::milliseconds kSlice{25};
+
+    // Watches the engine's work on this thread while it lives.
+    BookWorkProgress(BookWork work, const QString& path, std::chrono::milliseconds delay = kDelay);
+    ~BookWorkProgress();  // the window goes
+    BookWorkProgress(const BookWorkProgress&) = delete;
+    BookWorkProgress& operator=(const BookWorkProgress&) = delete;
+
+    // The user pressed Cancel.
+    bool cancelled() const { return cancelled_; }
+
+private:
+    class Window;
+    bool look();
+    void show();
+
+    BookWork work_;
+    QString path_;
+    std::chrono::milliseconds delay_;
+    std::chrono::steady_clock::time_point start_, lastLook_;
+    bool cancelled_ = false;
+    QPointer<Window> window_;
+    dao::WorkWatchScope scope_;
+};
+
+// The text that tells that the work on the book at path was stopped at its
+// bound (dao::err::TooMuchWork) or cancelled (dao::err::WorkCancelled), and
+// that the book was left as it was; empty for any other error number.
+QString BookWorkStoppedText(int errorNumber, BookWork work, const QString& path);
+
+// The text that tells that the book at path carries a trigger, named, and
+// was not taken into use but left as it was.
+QString TriggerInBookText(const QString& trigger, const QString& path);
+
+}  // namespace core
