@@ -57,10 +57,6 @@ protected:
         ASSERT_TRUE(QDir().mkpath(dir.file(QStringLiteral("varmistus"))));
         core::DatabaseBackup = dir.file(QStringLiteral("varmistus")) + QLatin1Char('/');
     }
-    void TearDown() override {
-        LegacyTest::TearDown();
-        dao::DBEngine::setBusyTimeoutMs(5000);
-    }
     // The backup into the folder, as the main window's menu runs it.
     void backUp() {
         dialogs->expectMessage(QStringLiteral("Aloitetaan tietokannan varmuuskopiointi"), Answer::OK)
@@ -74,36 +70,6 @@ protected:
         ASSERT_EQ(sqlite3_open(QFile::encodeName(core::DatabasePath).constData(), &other), SQLITE_OK);
         EXPECT_EQ(sqlite3_exec(other, sql.toUtf8().constData(), nullptr, nullptr, nullptr), SQLITE_OK);
         sqlite3_close(other);
-    }
-    // How another copy holds the book until the handle goes: its write lock,
-    // as in the middle of a long write; or a read, left unfinished or inside
-    // a transaction left open, which keeps this copy's commit from taking the
-    // book just as well. This copy waits for the book only a while.
-    enum class Hold { Writing, ReadingAStatement, ReadingInATransaction };
-    static std::shared_ptr<sqlite3> holdBook(Hold how = Hold::Writing) {
-        sqlite3* h = nullptr;
-        EXPECT_EQ(sqlite3_open(QFile::encodeName(core::DatabasePath).constData(), &h), SQLITE_OK);
-        sqlite3_stmt* read = nullptr;
-        switch (how) {
-        case Hold::Writing:
-            EXPECT_EQ(sqlite3_exec(h, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
-            break;
-        case Hold::ReadingAStatement:
-            EXPECT_EQ(sqlite3_prepare_v2(h, "SELECT toID FROM \"to\"", -1, &read, nullptr), SQLITE_OK);
-            EXPECT_EQ(sqlite3_step(read), SQLITE_ROW);
-            break;
-        case Hold::ReadingInATransaction:
-            EXPECT_EQ(sqlite3_exec(h, "BEGIN; SELECT COUNT(*) FROM vi", nullptr, nullptr, nullptr), SQLITE_OK);
-            break;
-        }
-        return {h, [](sqlite3* held) {
-                    while (sqlite3_stmt* s = sqlite3_next_stmt(held, nullptr)) sqlite3_finalize(s);
-                    sqlite3_close_v2(held);
-                }};
-    }
-    static void waitOnlyAWhile() {
-        dao::DBEngine::setBusyTimeoutMs(50);
-        core::DBCon().SuljeDB();
     }
     // The windows and the book go; the next case makes its own.
     static void nextCase() {
@@ -381,7 +347,6 @@ TEST_F(LegacyBookChange, WhileAnotherCopyHoldsTheBookNoVoucherIsWrittenOver) {
     balanced(1, QStringLiteral("Eka"), "10");
     waitOnlyAWhile();
     auto& f = open();
-    const QString lockedText = QStringLiteral("Päivitys ei onnistu: toinen ohjelma on lukinnut tietokannan.");
     // The key pressed while the book is held, then again once it is free.
     auto press = [&](bool hold, Hold how, Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
         if (hold) {
