@@ -65,14 +65,6 @@ frmTilit::~frmTilit() {
     Data1.onReposition(nullptr);
 }
 
-void frmTilit::quietly(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (...) {
-        // Ignored, as the window has always done here.
-    }
-}
-
 // ---------------------------------------------------------------- building
 
 void frmTilit::buildControls() {
@@ -228,25 +220,28 @@ void frmTilit::connectEvents() {
         QPushButton* b = button;
         ui::Events::of(item).onClick([b] { b->click(); });
     }
-    ui::Events::of(cUusi).onClick([this] { Uusi(); });
-    ui::Events::of(cTallenna).onClick([this] { Tallenna(); });
-    ui::Events::of(cPoista).onClick([this] { Poista(); });
-    ui::Events::of(cSelaa).onClick([this] { Selaa(); });
-    ui::Events::of(cPeru).onClick([this] { Peru(); });
-    ui::Events::of(cTulosta).onClick([this] { Tulosta(); });
-    ui::Events::of(cSulje).onClick([this] { Sulje(); });
-    ui::Events::of(cAvaaKaikki).onClick([this] { AvaaKaikki(); });
-    ui::Events::of(cEnsimmainen).onClick([this] { navigate(DataControl::Step::First); });
-    ui::Events::of(cEdellinen).onClick([this] { navigate(DataControl::Step::Previous); });
-    ui::Events::of(cSeuraava).onClick([this] { navigate(DataControl::Step::Next); });
-    ui::Events::of(cViimeinen).onClick([this] { navigate(DataControl::Step::Last); });
+    auto click = [this](QPushButton* b, std::function<void()> command) {
+        ui::Events::of(b).onClick([this, command] { run(command); });
+    };
+    click(cUusi, [this] { Uusi(); });
+    click(cTallenna, [this] { Tallenna(); });
+    click(cPoista, [this] { Poista(); });
+    click(cSelaa, [this] { Selaa(); });
+    click(cPeru, [this] { Peru(); });
+    ui::Events::of(cTulosta).onClick([this] { Tulosta(); });  // tells its own failures
+    click(cSulje, [this] { Sulje(); });
+    click(cAvaaKaikki, [this] { AvaaKaikki(); });
+    click(cEnsimmainen, [this] { navigate(DataControl::Step::First); });
+    click(cEdellinen, [this] { navigate(DataControl::Step::Previous); });
+    click(cSeuraava, [this] { navigate(DataControl::Step::Next); });
+    click(cViimeinen, [this] { navigate(DataControl::Step::Last); });
 
     // A node picked with the mouse, or Enter on the tree (the key is used up).
-    connect(tvTilit, &QTreeWidget::itemClicked, this, [this] { nodeChosen(); });
+    connect(tvTilit, &QTreeWidget::itemClicked, this, [this] { run([this] { nodeChosen(); }); });
     ui::Events::of(tvTilit).onKeyDown([this](int& keyCode, int) {
         if (keyCode != 13) return;
         keyCode = 0;
-        nodeChosen();
+        run([this] { nodeChosen(); });
     });
 
     auto enterAsTab = [](int& keyCode, int /*shift*/) {
@@ -266,7 +261,7 @@ void frmTilit::connectEvents() {
     ui::Events::of(tKuvaus).onGotFocus([this] { core::SelectAllText(tKuvaus); });
 
     Data1.onValidate([this](DataControl::Action a) { validate(a); });
-    Data1.onReposition([this] { quietly([this] { ShowAlkusaldot(); }); });
+    Data1.onReposition([this] { ShowAlkusaldot(); });
 }
 
 // ---------------------------------------------------------------- loading and closing
@@ -280,8 +275,9 @@ void frmTilit::Load() {
         ui::Forms::unload(*this);
         return;
     }
-    // Any error ends the loading without a message.
-    quietly([this] {
+    // A step that fails ends the loading: the window tells what failed and
+    // goes, rather than stand empty as if the book had no accounts.
+    const bool loaded = run([this] {
         reports::CrystalReport1().setReportFileName(QDir(sys::AppPath()).filePath(QStringLiteral("jrjasmak.rpt")));
         Data1.setRecordSource(core::AccountListSource(core::AccountOrder::ByNumberThenName));
         Data1.Refresh();
@@ -291,11 +287,14 @@ void frmTilit::Load() {
         }
         BuildTree();
     });
+    if (!loaded) ui::Forms::unload(*this);
 }
 
 void frmTilit::Unload() {
+    // What is pending is stored as the window goes; a store that fails is
+    // told (what was typed is lost), and the window goes all the same.
     gone_ = true;
-    quietly([this] { Tallenna(); });
+    run([this] { Tallenna(); });
     QCoreApplication::processEvents();
     Data1.Close();
 }
@@ -315,9 +314,11 @@ void frmTilit::ReadBookAgain() {
     const long shown = shownBeforeChange_;
     shownBeforeChange_ = 0;
     Data1.Close();
-    quietly([this] { Data1.Refresh(); });
-    if (shown > 0) quietly([this, shown] { Data1.FindFirst(QStringLiteral("tlID"), shown); });
-    quietly([this] { BuildTree(); });
+    run([this, shown] {
+        Data1.Refresh();
+        if (shown > 0) Data1.FindFirst(QStringLiteral("tlID"), shown);
+        BuildTree();
+    });
 }
 
 // ---------------------------------------------------------------- the record set
@@ -326,11 +327,9 @@ long frmTilit::currentTlId() const { return core::NzLong(Data1.value(QStringLite
 
 void frmTilit::validate(DataControl::Action a) {
     if (a == DataControl::Action::Unload) return;
-    // The account shown is written back on every move, changed or not.
-    quietly([this] {
-        if (!Data1.hasCurrent()) return;
-        Data1.UpdateRecord();
-    });
+    // The account shown is written back on every move, changed or not. A
+    // write the book refuses stops the move, and what was typed stays.
+    if (Data1.hasCurrent()) Data1.UpdateRecord();
 }
 
 void frmTilit::CommitEdit() {
@@ -343,9 +342,7 @@ void frmTilit::CommitEdit() {
 }
 
 void frmTilit::navigate(DataControl::Step direction) {
-    quietly([this, direction] {
-        if (!Data1.Browse(direction)) core::BeepIfSoundOn();
-    });
+    if (!Data1.Browse(direction)) core::BeepIfSoundOn();
 }
 
 void frmTilit::ShowAlkusaldot() {
@@ -354,8 +351,7 @@ void frmTilit::ShowAlkusaldot() {
         for (QLabel* l : {lblKuluvaDebet, lblKuluvaKredit, lblEdellinenDebet, lblEdellinenKredit}) l->setText(zero);
         return;
     }
-    // A failing read leaves the labels with their text.
-    quietly([this] {
+    try {
         core::cTili tili;
         core::cAlkusaldot s;
         if (tili.Read(currentTlId())) s = tili.Alkusaldot();
@@ -363,7 +359,9 @@ void frmTilit::ShowAlkusaldot() {
         lblKuluvaKredit->setText(s.AlkusaldoKredit().toCurrencyString());
         lblEdellinenDebet->setText(s.EdAlkusaldoDebet().toCurrencyString());
         lblEdellinenKredit->setText(s.EdAlkusaldoKredit().toCurrencyString());
-    });
+    } catch (...) {
+        // Only read for the labels: a failing read leaves them with their text.
+    }
 }
 
 // ---------------------------------------------------------------- the tree
@@ -421,59 +419,52 @@ QTreeWidgetItem* frmTilit::nodeOf(long tlID) const {
 }
 
 void frmTilit::nodeChosen() {
-    quietly([this] { CommitEdit(); });
-    quietly([this] {
-        const QTreeWidgetItem* node = tvTilit->currentItem();
-        if (!node) return;
-        const QString key = node->data(0, kKeyRole).toString();
-        const qsizetype at = key.indexOf(QStringLiteral("ID"), 0, Qt::CaseInsensitive);
-        if (at < 0) return;  // a group
-        const long id = key.left(at).toLong();
-        if (!Data1.FindFirst(QStringLiteral("tlID"), id))
-            core::ShowInfo(core::TranslateStr(QStringLiteral("frmTilit"),
-                                              QStringLiteral("Valittua tiliä ei löydy, päivitä luettelo painamalla "
-                                                             "Selaa nappia.")));
-        Data1.UpdateControls();
-    });
+    // An edit that cannot be stored keeps the window on its account.
+    CommitEdit();
+    const QTreeWidgetItem* node = tvTilit->currentItem();
+    if (!node) return;
+    const QString key = node->data(0, kKeyRole).toString();
+    const qsizetype at = key.indexOf(QStringLiteral("ID"), 0, Qt::CaseInsensitive);
+    if (at < 0) return;  // a group
+    const long id = key.left(at).toLong();
+    if (!Data1.FindFirst(QStringLiteral("tlID"), id))
+        core::ShowInfo(core::TranslateStr(QStringLiteral("frmTilit"),
+                                          QStringLiteral("Valittua tiliä ei löydy, päivitä luettelo painamalla "
+                                                         "Selaa nappia.")));
+    Data1.UpdateControls();
 }
 
 // ---------------------------------------------------------------- commands
 
 void frmTilit::Uusi() {
-    quietly([this] {
-        if (Data1.hasCurrent()) Data1.UpdateRecord();
-    });
-    quietly([this] {
-        Data1.Refresh();
-        Data1.UpdateControls();
-    });
-    quietly([this] { Data1.AddNew(); });
-    quietly([this] { BuildTree(); });
+    // The account shown is stored first. A step that fails ends the command
+    // there: the window stays on an account it shows, and nothing is taken
+    // for new.
+    if (Data1.hasCurrent()) Data1.UpdateRecord();
+    Data1.Refresh();
+    Data1.UpdateControls();
+    Data1.AddNew();
+    BuildTree();
     tTilinumero->setFocus(Qt::OtherFocusReason);
 }
 
 void frmTilit::Tallenna() {
-    EditMode mode = EditMode::None;
-    quietly([&] { mode = Data1.editMode(); });
-    quietly([this] {
-        if (!Data1.isEditing()) return;
+    const EditMode mode = Data1.editMode();
+    if (Data1.isEditing()) {
         Data1.StorePending();
         Data1.GoTo(Data1.Recordset().LastModified());
-    });
-    quietly([&] {
-        if (mode == EditMode::Add && !Data1.isEOF()) Data1.MoveLast();
-    });
-    quietly([this] { Data1.UpdateControls(); });
+    }
+    // An added row stands last until the record set is read again.
+    if (mode == EditMode::Add && !Data1.isEOF()) Data1.MoveLast();
+    Data1.UpdateControls();
     // A window that is going needs no tree.
-    if (!gone_) quietly([this] { BuildTree(); });
+    if (!gone_) BuildTree();
 }
 
 void frmTilit::Peru() {
-    quietly([this] {
-        if (Data1.isEditing()) Data1.CancelUpdate();
-    });
-    quietly([this] { Data1.UpdateControls(); });
-    quietly([this] { ShowAlkusaldot(); });
+    if (Data1.isEditing()) Data1.CancelUpdate();
+    Data1.UpdateControls();
+    ShowAlkusaldot();
 }
 
 bool frmTilit::CanDeleteTili(long id) {
@@ -482,56 +473,39 @@ bool frmTilit::CanDeleteTili(long id) {
 }
 
 void frmTilit::Poista() {
-    quietly([this] {
-        const EditMode mode = Data1.editMode();
-        if (mode == EditMode::InProgress) {
-            Data1.StorePending();
-        } else if (mode == EditMode::Add) {
-            Data1.StorePending();
-            Data1.MoveLast();
-        }
-    });
-    bool current = false;
-    quietly([&] { current = Data1.hasCurrent(); });
-    if (current) {
-        bool allowed = false;
-        try {
-            allowed = CanDeleteTili(currentTlId());
-        } catch (...) {
-            // When it cannot be told whether the account has entries, it is
-            // not deleted.
-        }
-        if (!allowed) {
-            core::ShowInfo(core::TranslateStr(QStringLiteral("frmTilit"),
-                                              QStringLiteral("Tilillä on vientejä kuluvalla tai edellisellä "
-                                                             "tilikaudella eikä sitä voida poistaa.")));
-            return;
-        }
+    // What is pending is stored first, an account being added becoming the
+    // one shown. When it cannot be, nothing is asked and nothing deleted:
+    // the current row would be another account than the one typed.
+    const EditMode mode = Data1.editMode();
+    if (mode != EditMode::None) {
+        Data1.StorePending();
+        if (mode == EditMode::Add) Data1.MoveLast();
+    }
+    // When it cannot be told whether the account has entries, the command
+    // ends with the cause, and nothing is deleted.
+    if (Data1.hasCurrent() && !CanDeleteTili(currentTlId())) {
+        core::ShowInfo(core::TranslateStr(QStringLiteral("frmTilit"),
+                                          QStringLiteral("Tilillä on vientejä kuluvalla tai edellisellä "
+                                                         "tilikaudella eikä sitä voida poistaa.")));
+        return;
     }
     if (core::AskYesNo(core::TranslateStr(QStringLiteral("frmTilit"), QStringLiteral("Poistetaanko näytössä oleva tili?"))) !=
         ui::Answer::Yes)
         return;
-    quietly([this] {
-        if (!Data1.hasCurrent()) return;
-        const long id = currentTlId();
-        Data1.Delete();
-        quietly([this] { Data1.Refresh(); });
-        delete nodeOf(id);
-    });
+    if (!Data1.hasCurrent()) return;
+    const long id = currentTlId();
+    Data1.Delete();
+    delete nodeOf(id);
+    Data1.Refresh();
 }
 
 void frmTilit::Selaa() {
-    long id = 0;
-    quietly([&] {
-        if (Data1.hasCurrent()) id = currentTlId();
-    });
-    quietly([this] { Tallenna(); });
-    quietly([this] {
-        Data1.Refresh();
-        BuildTree();
-        tvTilit->setFocus(Qt::OtherFocusReason);
-    });
-    quietly([&] { Data1.FindFirst(QStringLiteral("tlID"), id); });
+    const long id = Data1.hasCurrent() ? currentTlId() : 0;
+    Tallenna();
+    Data1.Refresh();
+    BuildTree();
+    tvTilit->setFocus(Qt::OtherFocusReason);
+    Data1.FindFirst(QStringLiteral("tlID"), id);
     for (Qt::Key k : {Qt::Key_Down, Qt::Key_Up}) {
         QKeyEvent press(QEvent::KeyPress, k, Qt::NoModifier);
         QKeyEvent release(QEvent::KeyRelease, k, Qt::NoModifier);
@@ -541,13 +515,17 @@ void frmTilit::Selaa() {
 }
 
 void frmTilit::AvaaKaikki() {
-    quietly([this] {
-        tvTilit->hide();
+    tvTilit->hide();
+    try {
         Selaa();
-        tvTilit->expandAll();
+    } catch (...) {
+        // The tree is not left hidden by a refresh that failed.
         tvTilit->show();
-        tvTilit->setFocus(Qt::OtherFocusReason);
-    });
+        throw;
+    }
+    tvTilit->expandAll();
+    tvTilit->show();
+    tvTilit->setFocus(Qt::OtherFocusReason);
 }
 
 void frmTilit::Tulosta() {
@@ -573,9 +551,9 @@ void frmTilit::Tulosta() {
 // ---------------------------------------------------------------- fields
 
 void frmTilit::fieldChanged() {
-    quietly([this] {
-        if (!Data1.isEditing()) Data1.Edit();
-    });
+    // Typing into the fields of a window that shows no account, or of a book
+    // that is only read, starts nothing.
+    if (!Data1.isEditing() && Data1.hasCurrent() && Data1.Recordset().updatable()) Data1.Edit();
 }
 
 void frmTilit::numeroLeft() {

@@ -9,11 +9,15 @@
 //
 // Every move of the record set stores the account shown (changed or not);
 // the tree is rebuilt at load, after a new account, a store and a refresh,
-// and does not follow the navigation buttons.
+// and does not follow the navigation buttons. Each command ends at the
+// first step that fails (a store the book refuses stops the move, the new
+// account or the deletion that would follow it), and the user is told.
 //
 // Keys (menu shortcuts): F2 new, F3 store, F4 delete, F5 refresh, F7 print,
 // Ctrl+Z undo, Ctrl+A/S/D/F first, previous, next and last account.
 
+#include "core/ui/commanderrors.h"
+#include "core/ui/translator.h"
 #include "legacy/datacontrol.h"
 #include "platform/ui/forms.h"
 
@@ -129,7 +133,12 @@ private:
     void numeroLeft();
     void fieldChanged();
     long currentTlId() const;  // 0 when there is none
-    static void quietly(const std::function<void()>& f);
+
+    // Runs a command and lets no error escape: what it raises ends it, and
+    // is shown.
+    const core::CommandRunner run{
+        [] { return core::TranslateStr(QStringLiteral("frmTilit"), QStringLiteral("Odottamaton virhe: ")); },
+        ui::Icon::Information};
 
     bool gone_ = false;
     long shownBeforeChange_ = 0;  // the account shown when the book was last closed or rewritten

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPointer>
 #include <QTreeWidget>
 
 using kvtest::LegacyTest;
@@ -140,6 +141,82 @@ TEST_F(LegacyTest, AnAccountWithEntriesIsNotDeletedButOneWithZeroEntriesIs) {
     key(Qt::Key_A, Qt::ControlModifier);
     key(Qt::Key_F4);
     EXPECT_EQ(value("SELECT COUNT(*) FROM tl"), 4);
+}
+
+// While another program holds the book past the wait, by its write or by a
+// read it keeps open, a command that must first store the account shown (or
+// the new one typed) stops there and tells why: the window stays on that
+// account with what was typed, takes no stored account for new and asks
+// nothing of another one; the next store, once the book is free, writes what
+// was typed where it was typed. A window that closes tells what it lost.
+TEST_F(LegacyTest, WhileAnotherCopyHoldsTheBookAStoreThatFailsStopsItsCommand) {
+    const QStringList chart{"1000 Kassa", "1910 Pankki", "1920 Osuuspankki", "3010 Jäsenmaksut", "4000 Kulut"};
+    const struct {
+        const char* what;
+        Hold how;
+        bool adding;  // the account typed is a new one
+        std::function<void(legacy::frmTilit&)> command;
+    } cases[] = {
+        {"F3", Hold::Writing, false, [](legacy::frmTilit&) { key(Qt::Key_F3); }},
+        {"F2", Hold::ReadingAStatement, false, [](legacy::frmTilit&) { key(Qt::Key_F2); }},
+        {"F2 on a new one", Hold::Writing, true, [](legacy::frmTilit&) { key(Qt::Key_F2); }},
+        {"the next account", Hold::ReadingInATransaction, false,
+         [](legacy::frmTilit&) { key(Qt::Key_D, Qt::ControlModifier); }},
+        {"F5", Hold::ReadingAStatement, true, [](legacy::frmTilit&) { key(Qt::Key_F5); }},
+        {"F4", Hold::Writing, true, [](legacy::frmTilit&) { key(Qt::Key_F4); }},
+        {"a pick in the tree", Hold::ReadingInATransaction, false,
+         [](legacy::frmTilit& f) {
+             f.tvTilit->topLevelItem(0)->setExpanded(true);
+             QTest::mouseClick(f.tvTilit->viewport(), Qt::LeftButton, {},
+                               f.tvTilit->visualItemRect(f.nodeOf(Pankki)).center());
+             settle();
+         }},
+        {"closing", Hold::Writing, false, [](legacy::frmTilit& f) {
+             f.cSulje->click();
+             settle();
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        book();
+        waitOnlyAWhile();
+        auto& f = openAccounts();
+        if (c.adding) {
+            key(Qt::Key_F2);
+            type("2000");
+            enter();
+            type("Saamiset");
+        } else {
+            retype(f.tNimi, "Käteiskassa");
+        }
+        const QString shown = f.tTilinumero->text() + u' ' + f.tNimi->text();
+        {
+            const std::shared_ptr<sqlite3> other = holdBook(c.how);
+            dialogs->expectMessage(lockedText, Answer::OK);
+            c.command(f);
+        }
+        EXPECT_EQ(dialogs->pendingCount(), 0);
+        QStringList expected = chart;
+        if (QPointer<legacy::frmTilit> open = &f; !open || !f.isLoaded()) {
+            a = nullptr;
+        } else {
+            EXPECT_EQ(f.tTilinumero->text() + u' ' + f.tNimi->text(), shown);
+            key(Qt::Key_F3);
+            if (c.adding)
+                expected.insert(3, shown);
+            else
+                expected[0] = shown;
+        }
+        QStringList inBook;
+        dao::Recordset rs = db().OpenRecordset(QStringLiteral("SELECT tlNumero, tlNimi FROM tl ORDER BY tlNumero"),
+                                               dao::RecordsetType::Snapshot);
+        for (; !rs.isEOF(); rs.MoveNext()) inBook << rs.value(0).toString() + u' ' + rs.value(1).toString();
+        rs.Close();
+        EXPECT_EQ(inBook, expected);
+        ui::Forms::destroyAll();
+        core::DBCon().SuljeDB();
+        QFile::remove(core::DatabasePath);
+    }
 }
 
 TEST_F(LegacyTest, AnEmptyChartOnlyBeeps) {

@@ -57,10 +57,6 @@ protected:
         ASSERT_TRUE(QDir().mkpath(dir.file(QStringLiteral("varmistus"))));
         core::DatabaseBackup = dir.file(QStringLiteral("varmistus")) + QLatin1Char('/');
     }
-    void TearDown() override {
-        LegacyTest::TearDown();
-        dao::DBEngine::setBusyTimeoutMs(5000);
-    }
     // The backup into the folder, as the main window's menu runs it.
     void backUp() {
         dialogs->expectMessage(QStringLiteral("Aloitetaan tietokannan varmuuskopiointi"), Answer::OK)
@@ -74,18 +70,6 @@ protected:
         ASSERT_EQ(sqlite3_open(QFile::encodeName(core::DatabasePath).constData(), &other), SQLITE_OK);
         EXPECT_EQ(sqlite3_exec(other, sql.toUtf8().constData(), nullptr, nullptr, nullptr), SQLITE_OK);
         sqlite3_close(other);
-    }
-    // Another copy holding the book's write lock, as in the middle of a long
-    // write, until the handle goes. This copy waits for the book only a while.
-    static std::shared_ptr<sqlite3> holdBook() {
-        sqlite3* h = nullptr;
-        EXPECT_EQ(sqlite3_open(QFile::encodeName(core::DatabasePath).constData(), &h), SQLITE_OK);
-        EXPECT_EQ(sqlite3_exec(h, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
-        return {h, [](sqlite3* held) { sqlite3_close_v2(held); }};
-    }
-    static void waitOnlyAWhile() {
-        dao::DBEngine::setBusyTimeoutMs(50);
-        core::DBCon().SuljeDB();
     }
     // The windows and the book go; the next case makes its own.
     static void nextCase() {
@@ -343,23 +327,32 @@ TEST_F(LegacyBookChange, AfterAnotherCopysChangeOfYearTheUserLearnsWhatWasStored
 }
 
 // The book is held past this copy's wait at one command after another while
-// vouchers are typed on: each such command is refused in words and leaves
-// the voucher shown as it was, and the user tries again once the book is
-// free. Every voucher in the book is then one typed, whole.
+// vouchers are typed on, by another copy's write or by its read: each such
+// command is refused in words and leaves the voucher shown as it was, and
+// the user tries again once the book is free. Every voucher in the book is
+// then one typed, whole.
 TEST_F(LegacyBookChange, WhileAnotherCopyHoldsTheBookNoVoucherIsWrittenOver) {
     enum Held { Free, AtNew, AtSave, AtEdit, AtBrowse };
-    const Held held[] = {Free, AtNew, AtSave, AtNew, AtEdit, AtBrowse, Free, AtSave, AtNew};
+    constexpr Hold writing = Hold::Writing, statement = Hold::ReadingAStatement,
+                   transaction = Hold::ReadingInATransaction;
+    const struct {
+        Held at;
+        Hold how;
+    } held[] = {{Free, writing},        {AtNew, writing},        {AtSave, writing},         {AtNew, writing},
+                {AtEdit, writing},      {AtBrowse, writing},     {Free, writing},           {AtSave, writing},
+                {AtNew, writing},       {AtSave, statement},     {AtEdit, transaction},     {AtNew, statement},
+                {AtBrowse, statement},  {AtSave, transaction},   {AtNew, transaction},      {AtEdit, statement},
+                {AtBrowse, transaction}};
     book();
     balanced(1, QStringLiteral("Eka"), "10");
     waitOnlyAWhile();
     auto& f = open();
-    const QString lockedText = QStringLiteral("Päivitys ei onnistu: toinen ohjelma on lukinnut tietokannan.");
     // The key pressed while the book is held, then again once it is free.
-    auto press = [&](bool hold, Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+    auto press = [&](bool hold, Hold how, Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
         if (hold) {
             const QString shown = f.tTositenumero->text() + u'|' + f.tTositeSelite->text();
             {
-                const std::shared_ptr<sqlite3> other = holdBook();
+                const std::shared_ptr<sqlite3> other = holdBook(how);
                 dialogs->expectMessage(lockedText, Answer::OK);
                 key(k, m);
             }
@@ -372,7 +365,9 @@ TEST_F(LegacyBookChange, WhileAnotherCopyHoldsTheBookNoVoucherIsWrittenOver) {
     for (int i = 0; i < int(std::size(held)); ++i) {
         SCOPED_TRACE(i);
         const QString n = QString::number(i + 2), amount = QString::number(10 * (i + 2));
-        press(held[i] == AtNew, Qt::Key_F2);
+        const Held at = held[i].at;
+        const Hold how = held[i].how;
+        press(at == AtNew, how, Qt::Key_F2);
         ASSERT_EQ(f.tTositenumero->text(), n);
         type(QStringLiteral("%1.3.2031").arg(i + 1));
         enter();
@@ -382,14 +377,14 @@ TEST_F(LegacyBookChange, WhileAnotherCopyHoldsTheBookNoVoucherIsWrittenOver) {
         for (int k = 0; k < 3; ++k) enter();
         type(amount);
         const QString side = f.optTyyppi[0]->isChecked() ? QStringLiteral("D") : QStringLiteral("K");
-        press(held[i] == AtSave, Qt::Key_F3);
+        press(at == AtSave, how, Qt::Key_F3);
         typed << n + QStringLiteral("|Tosite ") + n + u'|' + side + QStringLiteral(" 1 ") + amount;
-        if (held[i] == AtEdit || held[i] == AtBrowse) {
+        if (at == AtEdit || at == AtBrowse) {
             retype(f.tTositeSelite, QStringLiteral("Muutettu ") + n);
-            if (held[i] == AtEdit)
-                press(true, Qt::Key_F3);
+            if (at == AtEdit)
+                press(true, how, Qt::Key_F3);
             else
-                press(true, Qt::Key_S, Qt::ControlModifier);  // the voucher is stored as it is left
+                press(true, how, Qt::Key_S, Qt::ControlModifier);  // the voucher is stored as it is left
             typed.last().replace(QStringLiteral("Tosite"), QStringLiteral("Muutettu"));
         }
     }

@@ -99,6 +99,7 @@ protected:
         EXPECT_TRUE(releaseErrors.empty());
         sys::SetAppPath(QString());
         ini::cIniFile::ClearCache();
+        dao::DBEngine::setBusyTimeoutMs(5000);
     }
 
     // A book with the chart above and the rows of script.
@@ -207,6 +208,39 @@ protected:
         sqlite3_close(h);
     }
     static QString euros(const char* amount) { return dao::Currency::parse(QString::fromUtf8(amount))->toCurrencyString(); }
+
+    // How another copy holds the book until the handle goes: its write lock,
+    // as in the middle of a long write; or a read, left unfinished or inside
+    // a transaction left open, which keeps this copy's commit from taking the
+    // book just as well. This copy waits for the book only a while.
+    enum class Hold { Writing, ReadingAStatement, ReadingInATransaction };
+    static std::shared_ptr<sqlite3> holdBook(Hold how = Hold::Writing) {
+        sqlite3* h = nullptr;
+        EXPECT_EQ(sqlite3_open(QFile::encodeName(core::DatabasePath).constData(), &h), SQLITE_OK);
+        sqlite3_stmt* read = nullptr;
+        switch (how) {
+        case Hold::Writing:
+            EXPECT_EQ(sqlite3_exec(h, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+            break;
+        case Hold::ReadingAStatement:
+            EXPECT_EQ(sqlite3_prepare_v2(h, "SELECT tlID FROM tl", -1, &read, nullptr), SQLITE_OK);
+            EXPECT_EQ(sqlite3_step(read), SQLITE_ROW);
+            break;
+        case Hold::ReadingInATransaction:
+            EXPECT_EQ(sqlite3_exec(h, "BEGIN; SELECT COUNT(*) FROM vi", nullptr, nullptr, nullptr), SQLITE_OK);
+            break;
+        }
+        return {h, [](sqlite3* held) {
+                    while (sqlite3_stmt* s = sqlite3_next_stmt(held, nullptr)) sqlite3_finalize(s);
+                    sqlite3_close_v2(held);
+                }};
+    }
+    static void waitOnlyAWhile() {
+        dao::DBEngine::setBusyTimeoutMs(50);
+        core::DBCon().SuljeDB();
+    }
+    // What the user reads of a book that another program holds.
+    static inline const QString lockedText = QStringLiteral("Päivitys ei onnistu: toinen ohjelma on lukinnut tietokannan.");
 
     TempDir dir;
     std::unique_ptr<ScriptedDialogs> dialogs;

@@ -73,6 +73,17 @@ void Connection::drainCursors() {
     for (RecordsetImpl* rs : open) rs->drain();
 }
 
+void Connection::keepRecordsetChanges(int depth) {
+    // keepChanges() may let a recordset go from the set: walk over a copy.
+    const std::vector<RecordsetImpl*> changed(changed_.begin(), changed_.end());
+    for (RecordsetImpl* rs : changed) rs->keepChanges(depth);
+}
+
+void Connection::takeBackRecordsetChanges(int depth) {
+    const std::vector<RecordsetImpl*> changed(changed_.begin(), changed_.end());
+    for (RecordsetImpl* rs : changed) rs->takeBackChanges(depth);
+}
+
 long Connection::exec(const QString& sql, const Params& params, jet::StatementKind kind) {
     drainCursors();
     StatementLease s(*this, sql);

@@ -860,6 +860,7 @@ void Database::CommitTrans() {
     const int level = c.txDepth - 1;
     if (level > 0) {
         c.exec(QStringLiteral("RELEASE kv_sp%1").arg(level), {});
+        c.keepRecordsetChanges(c.txDepth);
         c.txDepth = level;
         return;
     }
@@ -867,15 +868,18 @@ void Database::CommitTrans() {
     try {
         c.exec(QStringLiteral("COMMIT"), {});
     } catch (...) {
-        // A commit that fails (another program holding the file) would leave
-        // the transaction open, and everything after it would be lost when
-        // the book is closed. The work is undone instead and the caller
-        // told, so it is whole or not at all.
+        // A commit that fails (another program holding the file, or only
+        // reading it) would leave the transaction open, and everything after
+        // it would be lost when the book is closed. The work is undone
+        // instead, in the recordsets too, and the caller told, so it is
+        // whole or not at all.
         sqlite3_exec(c.db(), "ROLLBACK", nullptr, nullptr, nullptr);
+        c.takeBackRecordsetChanges(1);
         c.txDepth = 0;
         ++c.schemaStamp;
         throw;
     }
+    c.keepRecordsetChanges(1);
     c.txDepth = 0;
 }
 
@@ -884,12 +888,21 @@ void Database::Rollback() {
     if (c.txDepth == 0) raise(err::CommitWithoutBegin);
     c.drainCursors();
     const int level = c.txDepth - 1;
+    if (sqlite3_get_autocommit(c.db())) {
+        // The engine has rolled the whole transaction back by itself (a
+        // write that failed so): nothing of it is left but in the recordsets.
+        c.takeBackRecordsetChanges(1);
+        c.txDepth = 0;
+        ++c.schemaStamp;
+        return;
+    }
     if (level == 0) {
         c.exec(QStringLiteral("ROLLBACK"), {});
     } else {
         c.exec(QStringLiteral("ROLLBACK TO kv_sp%1").arg(level), {});
         c.exec(QStringLiteral("RELEASE kv_sp%1").arg(level), {});
     }
+    c.takeBackRecordsetChanges(c.txDepth);
     c.txDepth = level;
     ++c.schemaStamp;
 }

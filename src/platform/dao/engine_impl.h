@@ -54,6 +54,19 @@ public:
     void unregisterCursor(RecordsetImpl* rs) { cursors_.erase(rs); }
     void drainCursors();
 
+    // Recordsets that added, changed or deleted rows inside the open
+    // transaction. What the transaction stored stays in them when it is
+    // committed; work that is rolled back, or whose commit fails, is taken
+    // back from them too, so that none claims a row that was never stored.
+    void noteRecordsetChange(RecordsetImpl* rs) { changed_.insert(rs); }
+    void forgetRecordsetChanges(RecordsetImpl* rs) { changed_.erase(rs); }
+    // The work of transaction level `depth` (txDepth as it was when that work
+    // was done; 1 the outermost) and deeper: kept into the level around it,
+    // or, at the outermost level, for good.
+    void keepRecordsetChanges(int depth);
+    // The same work undone.
+    void takeBackRecordsetChanges(int depth);
+
     // Runs translated SQL with bound values; returns the rows changed.
     long exec(const QString& sql, const Params& params, jet::StatementKind kind = jet::StatementKind::Other);
     // Raises the engine error of the last failure of this connection.
@@ -84,6 +97,7 @@ private:
     std::unordered_map<std::string, std::vector<sqlite3_stmt*>> freeStmts_;
     QHash<QString, jet::Translation> translations_;
     std::set<RecordsetImpl*> cursors_;
+    std::set<RecordsetImpl*> changed_;
     QHash<QString, std::int64_t> reserved_;
     QHash<QString, TableColumns> columns_;  // by lower-case table name
     std::pair<std::int64_t, std::int64_t> columnsVersion_{-1, -1};  // schemaStamp, schema_version
@@ -233,6 +247,33 @@ public:
     std::vector<bool> touched;
     qsizetype posBeforeAdd = 0;
     Bookmark lastModified = -1;
+
+    // An AddNew, Edit, Update or Delete made inside a transaction, with what
+    // the recordset was before it: a rollback of that work brings the
+    // recordset back to it, as the work had never been done (an Update
+    // undone leaves its edit pending again, with the values it was given).
+    struct Change {
+        enum class Kind { Began, Added, Edited, Deleted };
+        Kind kind = Kind::Began;
+        int depth = 0;       // the transaction level it was made at
+        qsizetype row = -1;  // the row added, changed or deleted
+        RowData stored;      // Edited: the row as it was
+        Recordset::EditMode editMode = Recordset::EditMode::None;
+        RowData buffer;
+        std::vector<bool> touched;
+        qsizetype posBeforeAdd = 0;
+        qsizetype pos = 0;
+        Bookmark lastModified = -1;
+    };
+    // The recordset as it is now, for a change about to be made; nothing
+    // outside a transaction.
+    std::optional<Change> before(Change::Kind kind) const;
+    // The change made (from before()), kept until its transaction ends.
+    void changed(std::optional<Change> change);
+    void keepChanges(int depth);
+    void takeBackChanges(int depth);
+    void forgetChanges();
+    std::vector<Change> changes;  // in the order made; deeper levels last
 };
 
 struct FieldDefData {

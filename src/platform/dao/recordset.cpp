@@ -85,6 +85,8 @@ void RecordsetImpl::checkOpen() const {
 }
 
 void RecordsetImpl::open() {
+    // The rows are read anew: nothing of the old ones is left to take back.
+    forgetChanges();
     conn = db->conn;
     Connection& c = db->connection();
     QString jetSql = source.trimmed();
@@ -354,6 +356,7 @@ void RecordsetImpl::finishStatement() {
 }
 
 void RecordsetImpl::close() {
+    forgetChanges();
     if (!isOpen && !stmt) return;
     finishStatement();
     if (conn) conn->unregisterCursor(this);
@@ -361,6 +364,70 @@ void RecordsetImpl::close() {
     rows.clear();
     passed = 0;
     conn.reset();
+}
+
+std::optional<RecordsetImpl::Change> RecordsetImpl::before(Change::Kind kind) const {
+    if (!conn || conn->txDepth == 0) return std::nullopt;
+    Change c;
+    c.kind = kind;
+    c.depth = conn->txDepth;
+    if (kind == Change::Kind::Edited || kind == Change::Kind::Deleted) c.row = pos;
+    if (kind == Change::Kind::Edited) c.stored = row(pos);
+    c.editMode = editMode;
+    c.buffer = buffer;
+    c.touched = touched;
+    c.posBeforeAdd = posBeforeAdd;
+    c.pos = pos;
+    c.lastModified = lastModified;
+    return c;
+}
+
+void RecordsetImpl::changed(std::optional<Change> change) {
+    if (!change) return;
+    changes.push_back(std::move(*change));
+    conn->noteRecordsetChange(this);
+}
+
+void RecordsetImpl::keepChanges(int depth) {
+    if (depth <= 1) return forgetChanges();
+    for (Change& c : changes)
+        if (c.depth >= depth) c.depth = depth - 1;
+}
+
+void RecordsetImpl::takeBackChanges(int depth) {
+    while (!changes.empty() && changes.back().depth >= depth) {
+        Change c = std::move(changes.back());
+        changes.pop_back();
+        const bool held = c.row >= passed && c.row < rowsRead();
+        switch (c.kind) {
+        case Change::Kind::Began:
+            break;
+        case Change::Kind::Added:
+            // The row the work appended, which nothing follows but rows
+            // appended after it (taken back before it).
+            if (c.row == rowsRead() - 1 && held) rows.pop_back();
+            else if (held) row(c.row).deleted = true;
+            break;
+        case Change::Kind::Edited:
+            if (held) row(c.row) = std::move(c.stored);
+            break;
+        case Change::Kind::Deleted:
+            if (held) row(c.row).deleted = false;
+            break;
+        }
+        editMode = c.editMode;
+        buffer = std::move(c.buffer);
+        touched = std::move(c.touched);
+        posBeforeAdd = c.posBeforeAdd;
+        pos = c.pos;
+        lastModified = c.lastModified;
+    }
+    if (changes.empty() && conn) conn->forgetRecordsetChanges(this);
+}
+
+void RecordsetImpl::forgetChanges() {
+    changes.clear();
+    if (conn) conn->forgetRecordsetChanges(this);
 }
 
 int RecordsetImpl::columnIndex(const QString& name) const {
@@ -517,32 +584,40 @@ QStringList Recordset::fieldNames() const {
 void Recordset::AddNew() {
     RecordsetImpl& r = impl();
     if (!r.updatable) raise(err::ReadOnly);
-    if (r.editMode == EditMode::None) r.posBeforeAdd = r.pos;
-    r.buffer = RowData{};
-    r.buffer.values.resize(r.columns.size());
-    r.buffer.keys.assign(size_t(r.keyColumns), 0);
-    r.touched.assign(r.columns.size(), false);
+    std::optional<RecordsetImpl::Change> undo = r.before(RecordsetImpl::Change::Kind::Began);
+    // Made whole before it takes the place of what the recordset holds: a
+    // key that cannot be reserved leaves the recordset as it was.
+    RowData buffer;
+    buffer.values.resize(r.columns.size());
+    buffer.keys.assign(size_t(r.keyColumns), 0);
+    std::vector<bool> touched(r.columns.size(), false);
     for (size_t i = 0; i < r.columns.size(); ++i) {
         ColumnInfo& c = r.columns[i];
         if (c.counter) {
             // The new key is known now, before the row is stored.
-            r.buffer.values[i] = Variant(r.conn->reserveCounter(c.table));
-            r.touched[i] = true;
+            buffer.values[i] = Variant(r.conn->reserveCounter(c.table));
+            touched[i] = true;
         } else {
-            r.buffer.values[i] = c.defaultValue;
+            buffer.values[i] = c.defaultValue;
         }
     }
+    if (r.editMode == EditMode::None) r.posBeforeAdd = r.pos;
+    r.buffer = std::move(buffer);
+    r.touched = std::move(touched);
     r.editMode = EditMode::Add;
+    r.changed(std::move(undo));
 }
 
 void Recordset::Edit() {
     RecordsetImpl& r = impl();
     if (!r.updatable) raise(err::ReadOnly);
+    std::optional<RecordsetImpl::Change> undo = r.before(RecordsetImpl::Change::Kind::Began);
     r.editMode = EditMode::None;
     r.checkCurrent();
     r.buffer = r.row(r.pos);
     r.touched.assign(r.columns.size(), false);
     r.editMode = EditMode::InProgress;
+    r.changed(std::move(undo));
 }
 
 void Recordset::CancelUpdate() {
@@ -561,6 +636,8 @@ void Recordset::Update() {
     // Reading statements of this connection finish first, so that the write
     // is committed at once (no open read keeps it pending).
     c.drainCursors();
+    std::optional<RecordsetImpl::Change> undo = r.before(
+        r.editMode == EditMode::InProgress ? RecordsetImpl::Change::Kind::Edited : RecordsetImpl::Change::Kind::Added);
     const int slots = r.keyColumns;
     if (r.editMode == EditMode::InProgress) {
         for (int slot = 0; slot < slots; ++slot) {
@@ -614,13 +691,16 @@ void Recordset::Update() {
         r.rows.push_back(r.buffer);
         r.lastModified = r.rowsRead() - 1;
         r.pos = r.posBeforeAdd;
+        if (undo) undo->row = r.lastModified;
     }
     r.editMode = EditMode::None;
+    r.changed(std::move(undo));
 }
 
 void Recordset::Delete() {
     RecordsetImpl& r = impl();
     if (!r.updatable) raise(err::ReadOnly);
+    std::optional<RecordsetImpl::Change> undo = r.before(RecordsetImpl::Change::Kind::Deleted);
     r.editMode = EditMode::None;
     r.checkCurrent();
     Connection& c = *r.conn;
@@ -629,6 +709,7 @@ void Recordset::Delete() {
     c.exec(QStringLiteral("DELETE FROM ") + jet::quoteIdent(r.slotTables[0]) + QStringLiteral(" WHERE rowid = ?"),
            {Variant(row.keys[0])}, jet::StatementKind::Delete);
     row.deleted = true;
+    r.changed(std::move(undo));
 }
 
 void Recordset::Requery() {

@@ -350,7 +350,17 @@ TEST(BookFileTest, ACommitThatFailsUndoesTheTransactionInsteadOfLeavingItOpen) {
     makeBook(path, 1);
     DBEngine::setBusyTimeoutMs(200);
     Database db = DBEngine::OpenDatabase(path);
+    // A new row begun before the transaction and stored inside it, and a
+    // row changed inside it.
+    Recordset rs = db.OpenRecordset("SELECT * FROM t", RecordsetType::Dynaset);
+    rs.AddNew();
+    rs.setValue("tNimi", Variant("uusi"));
     db.BeginTrans();
+    rs.Update();
+    rs.MoveFirst();
+    rs.Edit();
+    rs.setValue("tNimi", Variant("muutettu"));
+    rs.Update();
     db.Execute("INSERT INTO t (tNimi) VALUES ('kesken')");
     // Another program reads the file and keeps its read open: the commit
     // cannot take the file.
@@ -367,19 +377,28 @@ TEST(BookFileTest, ACommitThatFailsUndoesTheTransactionInsteadOfLeavingItOpen) {
         EXPECT_EQ(e.number(), err::Locked);
     }
     EXPECT_EQ(db.transactionDepth(), 0);
+    // Nor does the record set claim what was never stored: its row is as
+    // read, and the new row is pending again with what it was given.
+    EXPECT_EQ(rs.RecordCount(), 1);
+    EXPECT_THROW(rs.LastModified(), DaoError);
+    ASSERT_EQ(rs.editMode(), Recordset::EditMode::Add);
+    EXPECT_EQ(rs.value("tNimi").toString(), "uusi");
     sqlite3_finalize(read);
     sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
     sqlite3_close(other);
     DBEngine::setBusyTimeoutMs(5000);
-    // Nothing of the failed transaction is there, and the next write is
-    // committed on its own.
+    // Nothing of the failed transaction is there, and the next writes are
+    // committed on their own.
+    rs.Update();
     db.Execute("INSERT INTO t (tNimi) VALUES ('seuraava')");
+    rs.MoveFirst();
+    EXPECT_EQ(rs.value("tNimi").toString(), "rivi 0");
     db.Close();
     Database again = DBEngine::OpenDatabase(path);
-    Recordset rs = again.OpenRecordset("SELECT tNimi FROM t ORDER BY tID", RecordsetType::Snapshot);
+    Recordset stored = again.OpenRecordset("SELECT tNimi FROM t ORDER BY tID", RecordsetType::Snapshot);
     QStringList names;
-    for (; !rs.isEOF(); rs.MoveNext()) names << rs.value(0).toString();
-    EXPECT_EQ(names, (QStringList{"rivi 0", "seuraava"}));
+    for (; !stored.isEOF(); stored.MoveNext()) names << stored.value(0).toString();
+    EXPECT_EQ(names, (QStringList{"rivi 0", "uusi", "seuraava"}));
 }
 
 // The descriptors this process holds open on a file.

@@ -270,6 +270,37 @@ TEST_F(RecordsetTest, TransactionsAreWholeOrNothing) {
     db.CommitTrans();
     Recordset after = db.OpenRecordset("SELECT COUNT(*) FROM tl", RecordsetType::Snapshot);
     EXPECT_EQ(after.value(0).toLong(), 3);
+
+    // Recordsets follow the transactions: what a level rolled back took is
+    // taken back from them, and what a committed inner level took goes with
+    // the level around it.
+    Recordset set = db.OpenRecordset("SELECT tlNumero, tlNimi FROM tl ORDER BY tlNumero", RecordsetType::Dynaset);
+    auto rows = [&] {
+        QStringList out;
+        for (set.MoveFirst(); !set.isEOF(); set.MoveNext()) out << set.value(0).toString() + u' ' + set.value(1).toString();
+        return out;
+    };
+    const QStringList read = rows();
+    db.BeginTrans();
+    set.MoveFirst();
+    set.Edit();
+    set.setValue("tlNimi", Variant("Muutettu"));
+    set.Update();
+    db.BeginTrans();
+    set.MoveNext();
+    set.Delete();
+    set.AddNew();
+    set.setValue("tlNumero", Variant(5000L));
+    set.Update();
+    db.Rollback();
+    EXPECT_EQ(rows(), QStringList({"1010 Muutettu", "1020 Tili 1020", "1030 Tili 1030"}));
+    db.BeginTrans();
+    set.MoveLast();
+    set.Delete();
+    db.CommitTrans();
+    db.Rollback();
+    EXPECT_EQ(rows(), read);
+    EXPECT_EQ(set.RecordCount(), 3);
 }
 
 // Another program's change to the book, through a connection of its own.
