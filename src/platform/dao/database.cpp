@@ -206,13 +206,26 @@ void refuseWhatTheBookAsks(sqlite3* h, int rc, const QString& path) {
     throw e;
 }
 
+// A handle whose work is counted in work from its first read of the book's
+// definitions on; a read that work stopped raises TooMuchWork or
+// WorkCancelled.
+sqlite3* openBounded(const QString& path, bool readOnly, BoundedWork& work) {
+    try {
+        return openHandle(path, readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE, 1000,
+                          [&work](sqlite3* h) { work.on(h); });
+    } catch (const DaoError&) {
+        work.raiseIfStopped(path);
+        throw;
+    }
+}
+
 // Opens a handle of our own (not shared), checked as OpenDatabase checks.
 // Its work, when given, is counted in work from its first read on.
 sqlite3* openPrivate(const QString& path, bool readOnly, BoundedWork* work = nullptr) {
     checkFile(path, readOnly);
     const bool undecided = checkIsBook(path);
-    sqlite3* h = openHandle(path, readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE, 1000);
-    if (work) work->on(h);
+    sqlite3* h = work ? openBounded(path, readOnly, *work)
+                      : openHandle(path, readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE, 1000);
     const int rc = run(h, "SELECT count(*) FROM sqlite_master");
     if (rc != SQLITE_OK) {
         refuseWhatTheBookAsks(h, rc, path);
@@ -384,7 +397,7 @@ int quickCheck(sqlite3* h) {
 
 }  // namespace
 
-sqlite3* openHandle(const QString& path, int flags, int busyMs) {
+sqlite3* openHandle(const QString& path, int flags, int busyMs, const std::function<void(sqlite3*)>& beforeFirstRead) {
     sqlite3* h = nullptr;
     int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &h, flags | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
@@ -395,6 +408,7 @@ sqlite3* openHandle(const QString& path, int flags, int busyMs) {
     guardAgainstTheBook(h, true);
     setBusyWait(h, busyMs);
     registerFunctions(h);
+    if (beforeFirstRead) beforeFirstRead(h);
     // A commit deletes the journal and then syncs the folder: until the
     // folder is on the disk, a power cut can bring the journal back, and the
     // next opening would roll the saved work back. A compaction's source
@@ -438,10 +452,9 @@ Database DBEngine::OpenDatabase(const QString& path, bool readOnly) {
     // Nothing below may write to a file that is not a book: its journal mode
     // is the owner's business.
     const bool undecided = checkIsBook(path);
-    sqlite3* h = openHandle(path, readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE, 1000);
     // The first reads and the check are work over what the book carries.
     BoundedWork work(path);
-    work.on(h);
+    sqlite3* h = openBounded(path, readOnly, work);
     int rc = run(h, "SELECT count(*) FROM sqlite_master");
     if (rc == SQLITE_OK && undecided) confirmIsBook(h, path);
     if (rc == SQLITE_OK) {

@@ -7,6 +7,7 @@
 
 #include <QHash>
 #include <QSet>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <set>
@@ -145,8 +146,11 @@ void bindValue(sqlite3_stmt* stmt, int index, const Variant& v);
 void bindAll(sqlite3_stmt* stmt, const Params& params);
 void registerFunctions(sqlite3* db);
 // A handle on a book's file, set up as every connection of the program is;
-// raises the engine's error when the file cannot be opened.
-sqlite3* openHandle(const QString& path, int flags, int busyMs);
+// raises the engine's error when the file cannot be opened. Setting it up
+// reads the book's definitions: beforeFirstRead, when given, is called on
+// the handle before that (to bound the work of the read).
+sqlite3* openHandle(const QString& path, int flags, int busyMs,
+                    const std::function<void(sqlite3*)>& beforeFirstRead = {});
 
 // The table in which a repaired copy names the damaged book it was made
 // from (DBEngine::RepairDatabase); an engine table of its own, never copied.
