@@ -174,8 +174,8 @@ std::optional<dao::RepairReport> RepairDamagedBook(const QString& path, const QS
                                                            "varmuuskopiolta ennen kuin jatkat Kolvion käyttöä."));
         if (!r.refusedDefinition.isEmpty())
             told << core::TranslateStr(section, QStringLiteral("Vioittuneessa tietokannassa on määritys, joka on "
-                                                               "muutakin kuin taulun, indeksin, näkymän tai "
-                                                               "herättimen luonti. Sitä ei tehty korjattuun "
+                                                               "muuta kuin tavallisen taulun, indeksin tai "
+                                                               "näkymän luonti. Sitä ei tehty korjattuun "
                                                                "tietokantaan:")) +
                         kCrLf + r.refusedDefinition;
         break;

@@ -946,8 +946,8 @@ QByteArray statementsAfter(const char* name) {
 // What the start tells of a book with a definition it refuses.
 QString refusedText(const char* definition) {
     return QStringLiteral("Tietokannan korjaus ei onnistunut. Palauta tietokanta varmuuskopiolta ennen kuin jatkat "
-                          "Kolvion käyttöä.\r\n\r\nVioittuneessa tietokannassa on määritys, joka on muutakin kuin "
-                          "taulun, indeksin, näkymän tai herättimen luonti. Sitä ei tehty korjattuun "
+                          "Kolvion käyttöä.\r\n\r\nVioittuneessa tietokannassa on määritys, joka on muuta kuin "
+                          "tavallisen taulun, indeksin tai näkymän luonti. Sitä ei tehty korjattuun "
                           "tietokantaan:\r\n") +
            QLatin1String(definition) + QStringLiteral("\r\n\r\n");
 }

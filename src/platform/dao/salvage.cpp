@@ -597,7 +597,7 @@ int pragmaValue(sqlite3* db, const char* pragma) {
 RefusedDefinition::RefusedDefinition(QString definition)
     : DaoError(err::CannotOpenDatabase,
                QStringLiteral("Vioittuneen tietokannan määritystä %1 ei tehty korjattuun tietokantaan: se ei ole "
-                              "pelkkä taulun, indeksin, näkymän tai herättimen luonti.")
+                              "tavallisen taulun, indeksin tai näkymän luonti.")
                    .arg(definition)),
       definition_(std::move(definition)) {}
 
