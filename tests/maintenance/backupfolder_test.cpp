@@ -231,6 +231,15 @@ TEST_F(BackupFolder, AStoppedCheckOrAFailedCompactionLeavesTheBookAsItWas) {
          true, QStringLiteral("Tietokannan uudelleenjärjestely ei onnistunut:\n3964: Tietokannan '"),
          QStringLiteral("' tiivistys ei onnistunut. (table vacuum_db.vi has 10 columns but 11 values were supplied)\n"
                         "Tietokanta itse on ehjä, eikä sitä muutettu.")},
+        {"an index whose pattern is beyond the bound",
+         [](const QString& b) {
+             kvtest::runOnBook(b, "CREATE INDEX tlMalli ON tl ((tlNimi LIKE 'a')); UPDATE sqlite_master SET sql = "
+                                  "'CREATE INDEX tlMalli ON tl ((tlNimi LIKE ''' || printf('%.55000c', 'a') || "
+                                  "'''))' WHERE name = 'tlMalli'");
+         },
+         true, QStringLiteral("Tietokannan uudelleenjärjestely ei onnistunut:\n3964: Tietokannan '"),
+         QStringLiteral("' tiivistys ei onnistunut. (Lauseketta ei voi laskea: LIKE-vertailun malli on pidempi kuin "
+                        "50000 tavua.)\nTietokanta itse on ehjä, eikä sitä muutettu.")},
     };
     const QString lastBackup = QDir(backupDir).filePath(QStringLiteral("kirja.mdb"));
     for (const auto& c : cases) {

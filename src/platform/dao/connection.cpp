@@ -111,7 +111,7 @@ std::optional<DaoError> refusalOf(sqlite3* db, int rc, jet::StatementKind kind) 
     // A sum of whole numbers beyond the engine's 64 bits, or a function's
     // result beyond them.
     if (std::strcmp(msg, kIntegerOverflow) == 0) return DaoError(err::Overflow, errorText(err::Overflow));
-    if (std::strcmp(msg, kLikePatternTooLong) == 0)
+    if (std::strcmp(msg, kLikePatternTooLong) == 0 || std::strcmp(msg, kEngineLikePatternTooLong) == 0)
         return DaoError(err::ExpressionTooComplex,
                         errorText(err::ExpressionTooComplex,
                                   QStringLiteral("LIKE-vertailun malli on pidempi kuin %1 tavua.")

@@ -134,6 +134,9 @@ inline constexpr int kLongestValue = 65536;
 // engine's own abs() says of the lowest whole number.
 inline constexpr char kIntegerOverflow[] = "integer overflow";
 inline constexpr char kLikePatternTooLong[] = "LIKE pattern too long";
+// The engine's own LIKE (which its compaction may evaluate) says this of a
+// pattern beyond the same bound.
+inline constexpr char kEngineLikePatternTooLong[] = "LIKE or GLOB pattern too complex";
 
 // The error of a failure that is no fault of the file but of what a book
 // asks its connection to evaluate: a value longer than kLongestValue, a
