@@ -107,13 +107,20 @@ public:
             for (int i = 0; i < tabs->count(); ++i) {
                 if (i == current || !tabs->isTabEnabled(i)) continue;
                 tabs->setCurrentIndex(i);
-                kvtest::Keys::settle();
+                settled();
                 controls();
             }
             tabs->setCurrentIndex(current);
-            kvtest::Keys::settle();
+            settled();
         }
         return faults_;
+    }
+
+    // The window as the screen shows it: its posted work done and its
+    // layouts settled.
+    static void settled() {
+        kvtest::Keys::settle();
+        kvtest::Keys::settleLayouts();
     }
 
 private:
@@ -346,7 +353,7 @@ protected:
         }
     }
     void lookAt(QWidget* w) {
-        settle();
+        WindowCheck::settled();
         seen.insert(nameOf(w));
         for (const QString& f : WindowCheck(w).faults())
             if (!faults.contains(f)) faults << f;

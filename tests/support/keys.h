@@ -24,6 +24,29 @@ struct Keys {
     static void settle(int rounds = 3) {
         for (int i = 0; i < rounds; ++i) QCoreApplication::processEvents();
     }
+    // Lays out what waits to be laid out, as Qt does before it paints: the
+    // layout requests posted, and those they post in turn for the holders
+    // above, until none is left. The event loop may stop between a
+    // control's own resize and the layout pass that puts it back in its
+    // place (a combo box that fits itself to its items does so on a timer);
+    // the screen never shows that, as painting waits for the layouts.
+    static void settleLayouts() {
+        struct Requests : QObject {
+            int delivered = 0;
+            bool eventFilter(QObject*, QEvent* e) override {
+                if (e->type() == QEvent::LayoutRequest) ++delivered;
+                return false;
+            }
+        } requests;
+        qApp->installEventFilter(&requests);
+        int rounds = 0;
+        do {
+            requests.delivered = 0;
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        } while (requests.delivered > 0 && ++rounds < 100);
+        qApp->removeEventFilter(&requests);
+        EXPECT_LT(rounds, 100) << "the layouts do not settle";
+    }
     static QWidget* focused() { return QApplication::focusWidget(); }
 
     // Types text into the widget with the focus, a key a character.
