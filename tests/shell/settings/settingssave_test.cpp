@@ -31,6 +31,14 @@ namespace {
 using kvtest::ScriptedDialogs;
 using ui::Answer;
 
+// Another copy's start, as far as its settings: the ini file's and its book's.
+void loadSettingsAsAnotherCopy() {
+    core::LoadIniSettings();
+    dao::Database db = dao::DBEngine::OpenDatabase(core::DatabasePath);
+    core::LoadDatabaseSettings(db);
+    db.Close();
+}
+
 // The settings window's save as a program that a crash may stop: the
 // program folder args[0], the new backup folder args[1]; the backup folder,
 // the multi-book option, the e-mail address and the older models changed.
@@ -40,12 +48,7 @@ KV_TEST_CHILD(settingsSave) {
     core::InstallWindowHooks();
     ui::ScriptedDialogService dialogs;
     ui::DialogScope scope(&dialogs);
-    core::LoadIniSettings();
-    {
-        dao::Database db = dao::DBEngine::OpenDatabase(core::DatabasePath);
-        core::LoadDatabaseSettings(db);
-        db.Close();
-    }
+    loadSettingsAsAnotherCopy();
     auto& w = ui::Forms::show<shell::frmAsetukset>();
     w.tVarmistus->setText(args.value(1));
     w.chkMoniseuratuki->click();
@@ -88,12 +91,7 @@ KV_TEST_CHILD(changesTheYear) {
     core::InstallWindowHooks();
     ui::ScriptedDialogService dialogs;
     ui::DialogScope scope(&dialogs);
-    core::LoadIniSettings();
-    {
-        dao::Database db = dao::DBEngine::OpenDatabase(core::DatabasePath);
-        core::LoadDatabaseSettings(db);
-        db.Close();
-    }
+    loadSettingsAsAnotherCopy();
     shell::RegisterOpener(QStringLiteral("frmKaudenVaihto"), [] {
         core::EdTilikausiAlku = core::TilikausiAlku;
         core::EdTilikausiLoppu = core::TilikausiLoppu;
