@@ -114,10 +114,12 @@ inline constinit ReportMargins& ReportControlMargins = CurrentSettings.ReportCon
 // Printed copies until the print dialog changes it.
 inline int TulostusKopioita = 1;
 
-// A financial year that ends before it begins: no date lies in it, so
-// nothing can be booked in it or reported on.
+// A financial year the program cannot work in: one that ends before it
+// begins, where no date lies, or one with a date outside the years 100 to
+// 9999, which no date of a book can take.
 struct BrokenYear {
     bool previous = false;  // the previous financial year; else the current one
+    bool outsideYears = false;  // a date outside the years 100 to 9999; else it ends before it begins
     dao::Date alku;
     dao::Date loppu;
 };

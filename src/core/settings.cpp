@@ -234,10 +234,12 @@ void rollBackQuietly(dao::Database& db) {
 
 // The book's part of a save, in one transaction that holds its new
 // settings, the save's stamp and, in a section of their own, its settings
-// as they were with the digest of the new ones and the name of the work file its program holds. False, with nothing
-// written, when the book's year is not shownYear.
-bool writeBookPart(dao::Database& db, const QString& stamp, const QString& holder,
-                   const std::optional<std::pair<dao::Date, dao::Date>>& shownYear) {
+// as they were with the digest of the new ones and the name of the work
+// file its program holds. Nothing is written when the book's year is not
+// shownYear, or the stores are not as shown.
+SaveResult writeBookPart(dao::Database& db, const QString& stamp, const QString& holder,
+                         const std::optional<std::pair<dao::Date, dao::Date>>& shownYear,
+                         const std::optional<ShownStores>& shown) {
     db.BeginTrans();
     try {
         // A save that a crash cut short between its writes, or that could
@@ -245,9 +247,16 @@ bool writeBookPart(dao::Database& db, const QString& stamp, const QString& holde
         // other: what this save keeps is then the last whole save. One that
         // another program is still making is not taken from it.
         if (settleInsideWrite(db)) throw SettingsSaveInProgress();
-        if (shownYear && !TilikausiEnnallaan(db, shownYear->first, shownYear->second)) {
+        // Read inside the write, the stores stay as they are read until it
+        // ends: another copy writes the ini file inside a write of the book.
+        SaveResult refused = SaveResult::Saved;
+        if (shownYear && !TilikausiEnnallaan(db, shownYear->first, shownYear->second))
+            refused = SaveResult::YearChanged;
+        else if (shown && !ReadShownStores(db).holds(*shown))
+            refused = SaveResult::StoresChanged;
+        if (refused != SaveResult::Saved) {
             db.Rollback();
-            return false;
+            return refused;
         }
         // What this save replaces, read inside its write: no other copy's
         // save comes in between.
@@ -262,7 +271,7 @@ bool writeBookPart(dao::Database& db, const QString& stamp, const QString& holde
         section.SaveSetting(stamp, kStampKey);
         unfinished.SaveSetting(settingsDigest(section.AllSettings()), kSavedMark);
         db.CommitTrans();
-        return true;
+        return SaveResult::Saved;
     } catch (...) {
         rollBackQuietly(db);
         throw;
@@ -379,13 +388,15 @@ void SaveIniSettings() { writeIniSettings(QString()); }
 // where they are (a version of the program from before them, which does
 // not know the section) has changed the book's settings since: the digest
 // no longer matches, and the later save stands.
-bool SaveAllSettings(dao::Database& db, const std::optional<std::pair<dao::Date, dao::Date>>& shownYear) {
+SaveResult SaveAllSettings(dao::Database& db, const std::optional<std::pair<dao::Date, dao::Date>>& shownYear,
+                           const std::optional<ShownStores>& shown) {
     const QString stamp = QUuid::createUuid().toString(QUuid::WithoutBraces);
     const SaveHold hold(db.name());
-    if (!writeBookPart(db, stamp, hold.name(), shownYear)) return false;
+    const SaveResult result = writeBookPart(db, stamp, hold.name(), shownYear, shown);
+    if (result != SaveResult::Saved) return result;
     fso::WritePoint("settings", db.name());
     writeIniPart(db, stamp);
-    return true;
+    return SaveResult::Saved;
 }
 
 void SettleUnfinishedSave(dao::Database& db) {
@@ -481,14 +492,16 @@ Settings ReadDatabaseSettings(dao::Database& db, Settings o) {
 void LoadDatabaseSettings(dao::Database& db) { CurrentSettings = ReadDatabaseSettings(db, CurrentSettings); }
 
 std::optional<BrokenYear> BrokenFinancialYear(const Settings& settings) {
-    auto broken = [](const dao::Date& alku, const dao::Date& loppu) {
-        return !alku.isZero() && !loppu.isZero() && loppu < alku;
+    auto outside = [](const dao::Date& d) {
+        return !d.isZero() && (d.date().year() < 100 || d.date().year() > 9999);
     };
-    if (broken(settings.TilikausiAlku, settings.TilikausiLoppu))
-        return BrokenYear{false, settings.TilikausiAlku, settings.TilikausiLoppu};
-    if (broken(settings.EdTilikausiAlku, settings.EdTilikausiLoppu))
-        return BrokenYear{true, settings.EdTilikausiAlku, settings.EdTilikausiLoppu};
-    return std::nullopt;
+    auto broken = [&](bool previous, const dao::Date& alku, const dao::Date& loppu) -> std::optional<BrokenYear> {
+        if (outside(alku) || outside(loppu)) return BrokenYear{previous, true, alku, loppu};
+        if (!alku.isZero() && !loppu.isZero() && loppu < alku) return BrokenYear{previous, false, alku, loppu};
+        return std::nullopt;
+    };
+    if (auto year = broken(false, settings.TilikausiAlku, settings.TilikausiLoppu)) return year;
+    return broken(true, settings.EdTilikausiAlku, settings.EdTilikausiLoppu);
 }
 
 namespace {
@@ -519,6 +532,19 @@ std::optional<BrokenYear> TilikausiEiKaytossa() {
     return std::nullopt;
 }
 
+std::optional<BrokenYear> OtaKorjattuTilikausi(dao::Database& db) {
+    const std::optional<BrokenYear> refused = TilikausiEiKaytossa();
+    if (!refused) return std::nullopt;
+    const Settings book = ReadDatabaseSettings(db, CurrentSettings);
+    if (const std::optional<BrokenYear> broken = BrokenFinancialYear(book)) return broken;
+    if (book.TilikausiAlku.isZero() || book.TilikausiLoppu.isZero()) return refused;
+    // The book's year is one to work in: its settings are taken as a start
+    // takes them.
+    CurrentSettings = book;
+    HylattyTilikausi.reset();
+    return std::nullopt;
+}
+
 std::optional<Settings> KirjanpidonTilikaudet(dao::Database& db) {
     Settings book = CurrentSettings;
     auto take = [&](const char* key, dao::Date& date) {
@@ -544,6 +570,39 @@ void OtaKirjanpidonTilikaudet(dao::Database& db) {
     EdTilikausiLoppu = book->EdTilikausiLoppu;
     RaporttiAlkuPvm = book->RaporttiAlkuPvm;
     RaporttiLoppuPvm = book->RaporttiLoppuPvm;
+}
+
+namespace {
+
+// The keys of the Settings table that a settings window's save writes,
+// but for the four dates of the years (see SaveDatabaseSettings).
+const QStringList& shownBookKeys() {
+    static const QStringList keys{
+        QStringLiteral("LaskettavaTili"), QStringLiteral("VoittoTaseella"), QStringLiteral("VaakaTulostus"),
+        QStringLiteral("VanhatMallit"), QStringLiteral("VanhatTositteet"), QStringLiteral("AutomaattisestiUusiTosite"),
+        QStringLiteral("Kustannuspaikat"), QStringLiteral("Email"), QStringLiteral("SMTP"), QStringLiteral("MargOik"),
+        QStringLiteral("MargVas"), QStringLiteral("MargYla"), QStringLiteral("MargAla"), QStringLiteral("Fontti"),
+        QStringLiteral("FonttiKoko"), QStringLiteral("SeuranNimi")};
+    return keys;
+}
+
+}  // namespace
+
+ShownStores ReadShownStores() {
+    ShownStores s;
+    ini::cIniFile& f = iniSection();
+    s.iniFile = f.FileName();
+    for (const char* key : {"Database", "DatabaseBackup", "Language", "MultiDb"})
+        s.ini.append({QString::fromLatin1(key), f.Read(QString::fromLatin1(key))});
+    return s;
+}
+
+ShownStores ReadShownStores(const dao::Database& db) {
+    ShownStores s = ReadShownStores();
+    for (const auto& [key, value] : settingsOf(db, standingSection(db)).AllSettings())
+        if (shownBookKeys().contains(key, Qt::CaseInsensitive)) s.book.append({key.toCaseFolded(), value});
+    std::sort(s.book.begin(), s.book.end());
+    return s;
 }
 
 void SaveDatabaseSettings(dao::Database& db) {

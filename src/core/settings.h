@@ -48,6 +48,34 @@ struct SettingsSaveInProgress : std::runtime_error {
     SettingsSaveInProgress() : std::runtime_error("another copy is saving its settings") {}
 };
 
+// The settings a settings window showed, as both stores held them when it
+// read them: the texts of the keys its save writes, but for the four dates
+// of the years (a change of year is met on its own, with the year the
+// window showed). A save that finds the stores otherwise would write over
+// another copy's save.
+struct ShownStores {
+    QList<std::pair<QString, QString>> book;  // the book's keys that it holds, by name
+    QString iniFile;                          // the ini file they were read from
+    QList<std::pair<QString, QString>> ini;   // its keys, "" for one it lacks
+    // Whether now holds what was shown: the book's keys, and the ini file's
+    // when it is the same file.
+    bool holds(const ShownStores& shown) const {
+        return book == shown.book && (iniFile != shown.iniFile || ini == shown.ini);
+    }
+};
+// The stores as they stand now for the book db (its settings as they
+// stand: a save left unfinished reads as the one before it).
+ShownStores ReadShownStores(const dao::Database& db);
+// The same without a book: the ini file's keys alone.
+ShownStores ReadShownStores();
+
+// What became of a settings window's save.
+enum class SaveResult {
+    Saved,
+    YearChanged,    // the book's year is not the one shown: nothing written
+    StoresChanged,  // the stores are not as shown: nothing written
+};
+
 // The settings window's save: the association's settings into db and the
 // program-wide ones into the ini file, from the globals, as one save that
 // a crash at any moment leaves as the earlier save or this one (the next
@@ -61,10 +89,14 @@ struct SettingsSaveInProgress : std::runtime_error {
 // write of the book that settles (an opening, a save, a write that checks
 // the year) puts those back. With shownYear
 // (the current year's first and last day as the settings window showed
-// them), nothing is written and false is returned when the book's year is
-// another: a second copy of the program has changed it meanwhile, and this
-// save would put the year before back.
-bool SaveAllSettings(dao::Database& db, const std::optional<std::pair<dao::Date, dao::Date>>& shownYear = {});
+// them), nothing is written when the book's year is another: a second
+// copy of the program has changed it meanwhile, and this save would put
+// the year before back (YearChanged).
+// With shown, nothing is written either when the stores do not hold what
+// the window showed (StoresChanged): another copy has saved its settings
+// since the window read them, and this save would put them back.
+SaveResult SaveAllSettings(dao::Database& db, const std::optional<std::pair<dao::Date, dao::Date>>& shownYear = {},
+                           const std::optional<ShownStores>& shown = {});
 // Brings a book whose settings a save left unfinished to one save or the
 // other: the new settings stay when the ini file holds that save, and the
 // earlier ones come back when it does not, unless the book's settings have
@@ -93,8 +125,8 @@ void LoadDatabaseSettings(dao::Database& db);
 // settings as they stand now, for a window that shows them.
 Settings ReadDatabaseSettings(dao::Database& db, Settings settings);
 // The first of the current and the previous financial year of settings
-// that ends before it begins; nothing when both are sound or a date of one
-// is not set.
+// that ends before it begins or has a date outside the years 100 to 9999;
+// nothing when both are sound or a date of one is not set.
 std::optional<BrokenYear> BrokenFinancialYear(const Settings& settings = CurrentSettings);
 
 // Whether the current financial year that the book's settings hold is
@@ -110,11 +142,18 @@ bool TilikausiEnnallaan(dao::Database& db, const dao::Date& alku = TilikausiAlku
                         const dao::Date& loppu = TilikausiLoppu);
 
 // The year the program cannot work in while it is its year: a year of
-// the settings that ends before it begins, or, while the program has no
-// current year, the book's year that start-up refused (HylattyTilikausi).
-// Nothing while the program works in a sound year, and while no book's
-// settings were read for another reason (no book at all).
+// the settings that ends before it begins or has a date outside the years
+// 100 to 9999, or, while the program has no current year, the book's year
+// that start-up refused (HylattyTilikausi). Nothing while the program works
+// in a sound year, and while no book's settings were read for another
+// reason (no book at all).
 std::optional<BrokenYear> TilikausiEiKaytossa();
+// Asked before a command is refused for TilikausiEiKaytossa: the book's
+// settings are read again, and when the book now holds a year the program
+// can work in (another copy of the program has set it right), they are
+// taken into use as a start takes them and nothing is returned. Otherwise
+// the year that still refuses the command (the book's as it now stands).
+std::optional<BrokenYear> OtaKorjattuTilikausi(dao::Database& db);
 
 // The program's settings with the book's four financial-year dates in
 // place of its own, and the report period with the current year: what

@@ -312,11 +312,10 @@ void frmMain::notAvailable() {
 }
 
 bool frmMain::yearInUse() {
-    const std::optional<core::BrokenYear> refused = core::TilikausiEiKaytossa();
+    if (!core::TilikausiEiKaytossa()) return true;
+    const std::optional<core::BrokenYear> refused = TilikausiKorjattuMuualla();
     if (!refused) return true;
-    core::ShowInfo(BrokenYearText(*refused, QStringLiteral("frmMain")) + QStringLiteral("\r\n") +
-                   core::TranslateStr(QStringLiteral("frmMain"),
-                                      QStringLiteral("Korjaa tilikauden päivämäärät asetuksista.")));
+    core::ShowInfo(core::TilikausiEiKaytossaText(*refused, QStringLiteral("frmMain")));
     return false;
 }
 

@@ -238,7 +238,7 @@ void upgradeAndLoadSettings(frmMain& main, dao::Database& db, bool pathChanged) 
             core::CurrentSettings = before;
             // The commands that work in the year say so until it is set right.
             core::HylattyTilikausi = *broken;
-            core::ShowInfo(BrokenYearText(*broken, QStringLiteral("frmMain")) + kCrLf +
+            core::ShowInfo(core::BrokenYearText(*broken, QStringLiteral("frmMain")) + kCrLf +
                            core::TranslateStr(QStringLiteral("frmMain"),
                                               QStringLiteral("Tietokannan asetuksia ei otettu käyttöön. Korjaa "
                                                              "tilikauden päivämäärät asetuksista.")));
@@ -292,11 +292,26 @@ void CheckCurrencySymbol() {
     if (CurrencyTextHasMarkka(FormatOneAsCurrency())) core::ShowInfo(currencyAdvice());
 }
 
-QString BrokenYearText(const core::BrokenYear& year, const QString& section) {
-    const QString which = year.previous ? QStringLiteral("Edellinen tilikausi päättyy ennen kuin se alkaa:")
-                                        : QStringLiteral("Tilikausi päättyy ennen kuin se alkaa:");
-    return core::TranslateStr(section, which) + QLatin1Char(' ') + year.alku.toShortString() + QStringLiteral(" - ") +
-           year.loppu.toShortString();
+
+std::optional<core::BrokenYear> TilikausiKorjattuMuualla() {
+    const std::optional<core::BrokenYear> refused = core::TilikausiEiKaytossa();
+    if (!refused) return std::nullopt;
+    std::optional<core::BrokenYear> still;
+    try {
+        dao::Database db = core::DBCon().AvaaDB();
+        still = core::OtaKorjattuTilikausi(db);
+    } catch (const std::exception&) {
+        // The book cannot be read now: the year stays refused as it was.
+        return refused;
+    }
+    if (still) return still;
+    // The book's settings are the program's now, as after a start.
+    reports::ApplyReportMargins();
+    if (frmMain* main = ui::Forms::find<frmMain>(); main && main->isLoaded()) {
+        main->ShowCaption();
+        main->CheckKPStatus();
+    }
+    return std::nullopt;
 }
 
 bool IsDemoDatabase(const QString& path, const QString& appPath) {

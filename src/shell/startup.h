@@ -6,12 +6,18 @@
 #include "core/settings.h"
 
 #include <QString>
+#include <optional>
 
 namespace shell {
 
-// A financial year that ends before it begins as the user is told of it,
-// translated in section: which year it is, and its dates.
-QString BrokenYearText(const core::BrokenYear& year, const QString& section);
+// Asked before a command that works in the year is refused while the
+// program has no year in use (core::TilikausiEiKaytossa): the book's
+// settings are read again, and when another copy of the program has set
+// the book's year right meanwhile, they are taken into use as a start
+// takes them and the main window shows them. Nothing then; otherwise the
+// year that still refuses the command. A book that cannot be read now
+// leaves the year refused as it was.
+std::optional<core::BrokenYear> TilikausiKorjattuMuualla();
 
 // The regional settings still name the markka as the currency: the amount 1
 // in the locale's currency format contains "mk" in any letter case.

@@ -35,6 +35,23 @@ void ShowCritical(const QString& text) {
     ui::Dialogs().messageBox(text, AppTitle, ui::Buttons::OK, ui::Icon::Critical);
 }
 
+QString BrokenYearText(const BrokenYear& year, const QString& section) {
+    QString which;
+    if (year.outsideYears)
+        which = year.previous ? QStringLiteral("Edellisen tilikauden päivämäärä ei ole vuosien 100 - 9999 välillä:")
+                              : QStringLiteral("Tilikauden päivämäärä ei ole vuosien 100 - 9999 välillä:");
+    else
+        which = year.previous ? QStringLiteral("Edellinen tilikausi päättyy ennen kuin se alkaa:")
+                              : QStringLiteral("Tilikausi päättyy ennen kuin se alkaa:");
+    return TranslateStr(section, which) + QLatin1Char(' ') + year.alku.toShortString() + QStringLiteral(" - ") +
+           year.loppu.toShortString();
+}
+
+QString TilikausiEiKaytossaText(const BrokenYear& year, const QString& section) {
+    return BrokenYearText(year, section) + QStringLiteral("\r\n") +
+           TranslateStr(section, QStringLiteral("Korjaa tilikauden päivämäärät asetuksista."));
+}
+
 void BeepIfSoundOn() {
     if (AaniKaytossa) ui::Beep();
 }

@@ -25,6 +25,8 @@ class ReportControl;
 
 namespace core {
 
+struct BrokenYear;
+
 // ---- Messages. The text is shown as given: callers pass it through
 // TranslateStr first. Every box is titled AppTitle.
 
@@ -37,6 +39,14 @@ void ShowCritical(const QString& text);
 // The system beep when the sound is on (AaniKaytossa). Validators call it
 // just before their message.
 void BeepIfSoundOn();
+
+// A financial year the program cannot work in, as the user is told of it,
+// translated in section: which year it is, what is wrong with it, and its
+// dates.
+QString BrokenYearText(const BrokenYear& year, const QString& section);
+// Why a command that works in the year is refused while the program has no
+// year in use (TilikausiEiKaytossa), and where the year is set right.
+QString TilikausiEiKaytossaText(const BrokenYear& year, const QString& section);
 
 // ---- Text fields and lists
 

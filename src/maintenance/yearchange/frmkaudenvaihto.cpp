@@ -236,6 +236,9 @@ void frmKaudenVaihto::tellRefusal(const KaudenVaihtoTulos& tulos) {
                        T("Lisää tilit mallien riveille ja tee tilikauden vaihto sitten uudelleen."));
         return;
     }
+    case KaudenVaihtoTulos::EiKaytossa:
+        core::ShowInfo(core::TilikausiEiKaytossaText(tulos.vuosi, QStringLiteral("frmKaudenVaihto")));
+        return;
     case KaudenVaihtoTulos::VaihdettuMuualla:
         // The year this window shows is closed already.
         core::TilikausiVaihtunutMuualla();

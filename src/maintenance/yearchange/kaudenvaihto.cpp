@@ -235,6 +235,13 @@ std::optional<KaudenVaihtoTulos> tarkistaJaLaske(dao::Database& db, const Kauden
 dao::Date VuodenPaasta(const dao::Date& d) { return d.addYears(1); }
 
 KaudenVaihtoTulos VaihdaTilikausi(const KaudenVaihtoValinnat& valinnat, const KaudenVaihtoSeuranta& s) {
+    // A year the program does not work in is no year to close: its dates
+    // would move every voucher over the previous year.
+    if (const std::optional<core::BrokenYear> vuosi = core::TilikausiEiKaytossa()) {
+        KaudenVaihtoTulos esto = tulos(KaudenVaihtoTulos::EiKaytossa);
+        esto.vuosi = *vuosi;
+        return esto;
+    }
     reports::RaporttiKpID = 0;
     dao::Database db = core::DBCon().AvaaDB();
     vaihe(s, core::TranslateStr(QStringLiteral("frmKaudenVaihto"), QStringLiteral("Lasketaan tilikauden tase.")));

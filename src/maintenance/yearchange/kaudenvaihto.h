@@ -63,8 +63,11 @@ struct KaudenVaihtoTulos {
         TilejaPuuttuu,     // accounts with entries of the year stand on no row of the two models
         AvausEiTasmaa,     // the opening entries' debits and credits differ
         VaihdettuMuualla,  // the book's year is no longer the one to close
+        EiKaytossa,        // the program has no year in use to close
     };
     Tila tila = Tehty;
+    // EiKaytossa: the year the program cannot work in.
+    core::BrokenYear vuosi;
     // TilejaPuuttuu: the accounts, in the order of their numbers.
     std::vector<statements::PuuttuvaTili> tilit;
     // AvausEiTasmaa: the totals of the opening entries' two sides, and what
@@ -81,7 +84,10 @@ struct KaudenVaihtoTulos {
     std::vector<TyhjaTosite> tyhjat;
 };
 
-// Runs the change. A voucher of the year that holds nothing (no entry and
+// Runs the change. While the program has no year in use
+// (core::TilikausiEiKaytossa: the book's year was refused at start, or the
+// year ends before it begins or lies outside the years 100 to 9999),
+// nothing is done and EiKaytossa tells which year it is. A voucher of the year that holds nothing (no entry and
 // no text, as a voucher that was begun and never written leaves) is not
 // carried into the closed year: it is removed with the year's vouchers.
 // RaporttiKpID becomes 0 and, with opening entries,

@@ -470,9 +470,7 @@ void frmAsetukset::Load() {
     FillFontList(cmbFonts);
     FillAccountLists();
     FillLanguageList();
-    readShownSettings();
-    ShowSettings();
-    changed_ = false;
+    showStores();
     // Filled, the lists may need more room than the window had when it
     // showed itself.
     resize(size().expandedTo(sizeHint()));
@@ -506,27 +504,43 @@ void frmAsetukset::FillLanguageList() {
 
 void frmAsetukset::readShownSettings() {
     shown_ = core::CurrentSettings;
-    // Without a book's settings read (none was found) the program's own stand.
-    if (!core::TilikausiAlku.isZero()) {
-        try {
-            dao::Database db = dao::DBEngine::OpenDatabase(core::DatabasePath, true);
-            const core::Settings book = core::ReadDatabaseSettings(db, shown_);
-            db.Close();
-            // The year stays the one the program works in: a year another
-            // copy has changed is taken by the whole program at once
-            // (core::TilikausiVaihtunutMuualla), and a save meets it.
-            const core::Settings own = shown_;
-            shown_ = book;
+    unreadBook_.clear();
+    shownStoresPath_ = core::DatabasePath;
+    // Without a book the program's own stand, and the ini file's.
+    shownStores_ = core::ReadShownStores();
+    // The stores are read before the settings shown from them: a save of
+    // another copy in between is then met by this window's save.
+    try {
+        dao::Database db = dao::DBEngine::OpenDatabase(core::DatabasePath, true);
+        shownStores_ = core::ReadShownStores(db);
+        const core::Settings book = core::ReadDatabaseSettings(db, shown_);
+        db.Close();
+        // The year stays the one the program works in: a year another copy
+        // has changed is taken by the whole program at once
+        // (core::TilikausiVaihtunutMuualla), and a save meets it. A program
+        // that works in no year shows the book's as it is stored.
+        const core::Settings own = shown_;
+        shown_ = book;
+        if (!own.TilikausiAlku.isZero()) {
             shown_.TilikausiAlku = own.TilikausiAlku;
             shown_.TilikausiLoppu = own.TilikausiLoppu;
             shown_.EdTilikausiAlku = own.EdTilikausiAlku;
             shown_.EdTilikausiLoppu = own.EdTilikausiLoppu;
             shown_.RaporttiAlkuPvm = own.RaporttiAlkuPvm;
             shown_.RaporttiLoppuPvm = own.RaporttiLoppuPvm;
-        } catch (const std::exception&) {
-            // The book cannot be read now: the settings the program has.
         }
+    } catch (const dao::DaoError& e) {
+        // A book that is not there has no settings to show; one that is
+        // there and cannot be read is told, and nothing is saved over it.
+        if (e.number() != dao::err::FileNotFound && e.number() != dao::err::InvalidPath)
+            unreadBook_ = core::ErrorWithNumber(std::current_exception());
+    } catch (const std::exception&) {
+        unreadBook_ = core::ErrorWithNumber(std::current_exception());
     }
+    readIniShown();
+}
+
+void frmAsetukset::readIniShown() {
     // The ini file's, but the book: the program works on its own.
     ini::cIniFile& f = core::IniFile();
     f.FileName(core::IniFileName);
@@ -536,6 +550,77 @@ void frmAsetukset::readShownSettings() {
     const QString language = f.Read(QStringLiteral("Language"));
     if (!language.isEmpty()) shown_.Language = language;
     shown_.MultiDb = core::flagValue(f.Read(QStringLiteral("MultiDb"), core::flagText(shown_.MultiDb)), shown_.MultiDb);
+}
+
+void frmAsetukset::showStores() {
+    readShownSettings();
+    ShowSettings();
+    shownValues_ = controlValues();
+    changed_ = false;
+    // Values not read from the book are not saved into it.
+    cTallenna->setEnabled(unreadBook_.isEmpty());
+    mTallenna->setEnabled(unreadBook_.isEmpty());
+    cVaihdaTilikausi->setEnabled(unreadBook_.isEmpty());
+    if (unreadBook_.isEmpty()) return;
+    core::ShowInfo(core::TranslateStr(QStringLiteral("frmAsetukset"),
+                                      QStringLiteral("Kirjanpidon asetuksia ei voitu lukea:")) +
+                   QLatin1Char(' ') + core::DatabasePath + QStringLiteral("\r\n") + unreadBook_ +
+                   QStringLiteral("\r\n\r\n") +
+                   core::TranslateStr(QStringLiteral("frmAsetukset"),
+                                      QStringLiteral("Ikkuna näyttää ohjelman omat asetukset, eikä niitä voi "
+                                                     "tallentaa. Valitse Peru, kun kirjanpito on taas luettavissa, "
+                                                     "tai valitse toinen tietokanta.")));
+}
+
+void frmAsetukset::showStoresAgain() {
+    const std::vector<QString> typed = controlValues();
+    const std::vector<QString> before = shownValues_;
+    FillAccountLists();
+    showStores();
+    // What the user changed here stays as typed.
+    const std::vector<QWidget*> controls = storedControls();
+    bool kept = false;
+    for (std::size_t i = 0; i < controls.size() && i < before.size(); ++i) {
+        if (typed[i] == before[i]) continue;
+        QWidget* c = controls[i];
+        if (auto* e = qobject_cast<QLineEdit*>(c)) {
+            e->setText(typed[i]);
+        } else if (auto* b = qobject_cast<QCheckBox*>(c)) {
+            b->setChecked(typed[i] == QLatin1String("1"));
+        } else if (auto* combo = qobject_cast<QComboBox*>(c)) {
+            if (combo->isEditable()) {
+                SelectComboByText(typed[i], combo);
+                combo->setEditText(typed[i]);
+            } else {
+                combo->setCurrentIndex(combo->findData(typed[i]));
+            }
+        }
+        kept = true;
+    }
+    changed_ = kept;
+}
+
+std::vector<QWidget*> frmAsetukset::storedControls() const {
+    return {tVarmistus,  cmbKieli,        chkMoniseuratuki, tEmail,           tSMTP,
+            tSeuranNimi, cmbFonts,        cmbFonttiKoko,    chkKustannuspaikat, chkAutomaattisestiUusiTosite,
+            chkVanhatTositteet, chkVaakatulostus, chkVanhatMallit, cmbLaskettavaTili, cmbVoittoTaseella,
+            tTilikausiAlku, tTilikausiLoppu, tEdTilikausiAlku, tEdTilikausiLoppu, tMargYla,
+            tMargAla,    tMargVas,        tMargOik};
+}
+
+std::vector<QString> frmAsetukset::controlValues() const {
+    std::vector<QString> values;
+    for (QWidget* c : storedControls()) {
+        if (auto* e = qobject_cast<QLineEdit*>(c))
+            values.push_back(e->text());
+        else if (auto* b = qobject_cast<QCheckBox*>(c))
+            values.push_back(b->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+        else if (auto* combo = qobject_cast<QComboBox*>(c))
+            values.push_back(combo->isEditable() ? combo->currentText() : combo->currentData().toString());
+        else
+            values.push_back(QString());
+    }
+    return values;
 }
 
 void frmAsetukset::ShowSettings() {
@@ -681,14 +766,16 @@ void frmAsetukset::checkBackupFolder() {
 // ---------------------------------------------------------------- cancel and close
 
 void frmAsetukset::Peru() {
-    readShownSettings();
-    ShowSettings();
-    changed_ = false;
+    // A book that could not be read when the window opened gave no account
+    // lists either.
+    if (!unreadBook_.isEmpty()) FillAccountLists();
+    showStores();
 }
 
 void frmAsetukset::Sulje() {
     if (auto* main = ui::Forms::find<frmMain>(); main && main->isLoaded()) main->CheckKPStatus();
-    if (!changed_) {
+    // A window that could not read the book's settings offers no save.
+    if (!changed_ || !unreadBook_.isEmpty()) {
         ui::Forms::unload(*this);
         return;
     }

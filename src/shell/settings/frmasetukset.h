@@ -17,6 +17,7 @@
 // (shell::RegisterOpener); the opener shows it modally.
 
 #include "core/globals.h"
+#include "core/settings.h"
 #include "platform/dao/date.h"
 #include "platform/ui/forms.h"
 
@@ -24,6 +25,7 @@
 #include <QStringList>
 #include <array>
 #include <optional>
+#include <vector>
 
 class QAction;
 class QCheckBox;
@@ -202,11 +204,34 @@ private:
     // The settings the window shows: the program's own, with the book's and
     // the ini file's as they stand when the window reads them (another copy
     // of the program may have saved since this one loaded them), and the
-    // year the program works in.
+    // year the program works in. The stores as read are kept for the save
+    // to compare (shownStores_). A book that is there and cannot be read
+    // leaves unreadBook_ telling why; without a book at all the program's
+    // own settings are shown.
     void readShownSettings();
+    // The ini file's settings into those shown.
+    void readIniShown();
+    // readShownSettings and ShowSettings, then: the controls as shown are
+    // remembered, and a book that could not be read is told and its save
+    // not offered.
+    void showStores();
+    // After a save refused because another copy saved meanwhile: the
+    // stores are shown as they now stand, but for the fields the user has
+    // changed here, which keep what was typed.
+    void showStoresAgain();
+    // The controls whose values the save stores, and their values as texts.
+    std::vector<QWidget*> storedControls() const;
+    std::vector<QString> controlValues() const;
 
     bool changed_ = false;
     core::Settings shown_;
+    // The stores as the window read them, and the book they were read for.
+    std::optional<core::ShownStores> shownStores_;
+    QString shownStoresPath_;
+    // Why the book's settings could not be read; empty when they were.
+    QString unreadBook_;
+    // The stored controls' values as the stores were last shown.
+    std::vector<QString> shownValues_;
     // The current year as the fields last showed it from the program.
     dao::Date shownAlku_;
     dao::Date shownLoppu_;

@@ -161,7 +161,7 @@ frmMain* mainWindow() {
 // Tells that a year ends before it begins, and that it is to be set right
 // before the settings are saved.
 void tellBrokenYear(const core::BrokenYear& year) {
-    core::ShowInfo(BrokenYearText(year, QStringLiteral("frmAsetukset")) + kCrLf +
+    core::ShowInfo(core::BrokenYearText(year, QStringLiteral("frmAsetukset")) + kCrLf +
                    core::TranslateStr(QStringLiteral("frmAsetukset"),
                                       QStringLiteral("Korjaa tilikauden päivämäärät ennen tallentamista.")));
 }
@@ -304,6 +304,20 @@ bool frmAsetukset::upgrade(dao::Database& db, bool quiet) {
 
 namespace {
 
+// A save refused because another copy saved its settings after the window
+// read them.
+void tellSavedElsewhere() {
+    core::ShowInfo(core::TranslateStr(QStringLiteral("frmAsetukset"),
+                                      QStringLiteral("Asetuksia ei tallennettu, koska toisessa ohjelmassa, jossa sama "
+                                                     "kirjanpito on auki, tallennettiin asetukset sen jälkeen, kun "
+                                                     "tämä ikkuna avattiin.")) +
+                   kCrLf + kCrLf +
+                   core::TranslateStr(QStringLiteral("frmAsetukset"),
+                                      QStringLiteral("Ikkunassa näkyvät nyt tallennetut asetukset; kentät, joita "
+                                                     "muutit tässä ikkunassa, ovat niin kuin kirjoitit ne. Tallenna "
+                                                     "uudelleen, jos haluat ne käyttöön.")));
+}
+
 void tellSaveFailed(std::exception_ptr error) {
     core::ShowCritical(core::TranslateStr(QStringLiteral("frmAsetukset"),
                                           QStringLiteral("Asetusten tallentaminen ei onnistunut, eikä asetuksiin "
@@ -344,16 +358,27 @@ bool frmAsetukset::writeStores(dao::Database& db, const Entered& v) {
     core::SeuranNimi = v.seuranNimi.isEmpty() ? core::DefaultSeuranNimi(v.databasePath) : v.seuranNimi;
 
     // Into the book in use, the save must not put back a year that another
-    // copy of the program has changed meanwhile.
+    // copy of the program has changed meanwhile, nor settings another copy
+    // has saved since the window read them.
     std::optional<std::pair<dao::Date, dao::Date>> shownYear;
     if (v.databasePath == before.DatabasePath && !shownAlku_.isZero()) shownYear.emplace(shownAlku_, shownLoppu_);
+    const std::optional<core::ShownStores> shown =
+        v.databasePath == shownStoresPath_ ? shownStores_ : std::optional<core::ShownStores>();
     try {
         // Both stores as one save; a failure leaves both as they were.
-        if (!core::SaveAllSettings(db, shownYear)) {
+        switch (core::SaveAllSettings(db, shownYear, shown)) {
+        case core::SaveResult::Saved:
+            break;
+        case core::SaveResult::YearChanged:
             // The window keeps what was typed; it shows the book's year once
             // the program has taken it (ReadBookAgain).
             core::CurrentSettings = before;
             core::TilikausiVaihtunutMuualla();
+            return false;
+        case core::SaveResult::StoresChanged:
+            core::CurrentSettings = before;
+            tellSavedElsewhere();
+            showStoresAgain();
             return false;
         }
     } catch (const std::exception&) {
@@ -376,6 +401,14 @@ bool frmAsetukset::writeStores(dao::Database& db, const Entered& v) {
 }
 
 bool frmAsetukset::writeProgramStores(const Entered& v) {
+    // Not over another copy's save since the window read the ini file.
+    std::optional<core::ShownStores> iniShown = shownStores_;
+    if (iniShown) iniShown->book.clear();
+    if (iniShown && !core::ReadShownStores().holds(*iniShown)) {
+        tellSavedElsewhere();
+        showStoresAgain();
+        return false;
+    }
     // What a step that fails puts back.
     const core::Settings before = core::CurrentSettings;
     core::DatabasePath = v.databasePath;
@@ -500,8 +533,7 @@ void frmAsetukset::ValitseTietokanta() {
 
     tTietokanta->setText(chosen);
     FillAccountLists();
-    readShownSettings();
-    ShowSettings();
+    showStores();
     // The book's year is shown as stored, to be set right here.
     if (const std::optional<core::BrokenYear> broken = core::BrokenFinancialYear()) tellBrokenYear(*broken);
     // The ini file still names the earlier book until the settings are saved.
@@ -533,6 +565,15 @@ void frmAsetukset::VaihdaTilikausi() {
         core::ShowInfo(core::TranslateStr(QStringLiteral("frmAsetukset"),
                                           QStringLiteral("Tämä toiminto ei ole käytettävissä tässä ohjelman versiossa.")));
         return;
+    }
+    // A year the program does not work in is not closed; one that another
+    // copy has set right meanwhile is taken, and shown.
+    if (core::TilikausiEiKaytossa()) {
+        if (const std::optional<core::BrokenYear> refused = TilikausiKorjattuMuualla()) {
+            core::ShowInfo(core::TilikausiEiKaytossaText(*refused, QStringLiteral("frmAsetukset")));
+            return;
+        }
+        showYear();
     }
     const dao::Date alku = core::TilikausiAlku, loppu = core::TilikausiLoppu;
     const dao::Date edAlku = core::EdTilikausiAlku, edLoppu = core::EdTilikausiLoppu;

@@ -6,6 +6,7 @@
 #include "yearchangefixture.h"
 
 #include <QDir>
+#include <functional>
 
 namespace {
 
@@ -389,6 +390,46 @@ TEST_F(YearChange, AChangeAnotherCopyHasMadeIsNotMadeAgain) {
     EXPECT_EQ(core::EdTilikausiAlku, dao::Date::fromYmd(2026, 1, 1));
 }
 
+// A year the program does not work in is not closed: its dates would move
+// every voucher over the previous year. Nothing is written, and the window
+// says why in the words of the main window's commands.
+TEST_F(YearChange, AYearNotInUseIsNotClosed) {
+    makeDemo();
+    struct Case {
+        const char* name;
+        std::function<void()> year;
+        QString told;
+    };
+    const Case cases[] = {
+        {"ends before it begins", [] { core::TilikausiLoppu = dao::Date::fromYmd(2025, 12, 31); },
+         QStringLiteral("Tilikausi päättyy ennen kuin se alkaa: 1.1.2026 - 31.12.2025\r\n")},
+        {"refused at start",
+         [] {
+             core::HylattyTilikausi = core::BrokenYear{false, false, dao::Date::fromYmd(2026, 1, 1),
+                                                       dao::Date::fromYmd(2025, 12, 31)};
+             core::TilikausiAlku = core::TilikausiLoppu = dao::Date();
+         },
+         QStringLiteral("Tilikausi päättyy ennen kuin se alkaa: 1.1.2026 - 31.12.2025\r\n")},
+        {"past the year 9999", [] { core::EdTilikausiAlku = dao::Date::fromYmd(10000, 1, 1); },
+         QStringLiteral("Edellisen tilikauden päivämäärä ei ole vuosien 100 - 9999 välillä: 1.1.10000 - 31.12.2025\r\n")},
+    };
+    const core::Settings sound = core::CurrentSettings;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        core::CurrentSettings = sound;
+        const auto before = dump();
+        auto& w = open();
+        choose(w.cmbTasemalli, QStringLiteral("Tase"));
+        c.year();
+        dialogs.expectMessage(c.told + QStringLiteral("Korjaa tilikauden päivämäärät asetuksista."), Answer::OK);
+        w.cTilikaudenvaihto->click();
+        EXPECT_FALSE(closed());
+        EXPECT_EQ(dump(), before);
+        ui::Forms::unload(w);
+        core::HylattyTilikausi.reset();
+    }
+}
+
 // ---------------------------------------------------------------- failures
 
 // A failure at any step leaves the book exactly as it was, the year where
@@ -478,6 +519,13 @@ TEST_F(YearChange, TheWindowSpeaksSwedishFromTheShippedLanguageFile) {
     dialogs.expectMessage(QStringLiteral("Välj den balansräkningsmall enligt vilken öppningsposteringarna bokförs!"), Answer::OK);
     w.cTilikaudenvaihto->click();
     choose(w.cmbTasemalli, QStringLiteral("Tase"));
+    const dao::Date loppu = core::TilikausiLoppu;
+    core::TilikausiLoppu = core::TilikausiAlku.addDays(-1);
+    dialogs.expectMessage(QStringLiteral("Räkenskapsperioden slutar innan den börjar:"), Answer::OK);
+    w.cTilikaudenvaihto->click();
+    EXPECT_TRUE(dialogs.shown().last().text.endsWith(
+        QStringLiteral("Rätta räkenskapsperiodens datum i inställningarna.")));
+    core::TilikausiLoppu = loppu;
     dialogs.expectMessage(QStringLiteral("Räkenskapsperioden har bytts."), Answer::OK);
     w.cTilikaudenvaihto->click();
     EXPECT_TRUE(closed());

@@ -434,28 +434,76 @@ TEST_F(SettingsSaveTest, AnotherCopyBetweenTheTwoWritesOfASaveLeavesOneSaveWhole
     }
 }
 
-// After another copy of the program has saved its settings, the settings
-// window of this copy shows them, not those this copy read at its start,
-// and a save from it with nothing changed, or its change of year (which
-// ends in a save), keeps them.
+// Another copy of the program saves its settings, before this copy's
+// settings window opens or while it stands open. A window opened after
+// shows them, and its save with nothing changed, or its change of year
+// (which ends in a save), keeps them. A window opened before writes none of
+// what it showed over them: its save is refused in words, it shows what the
+// other copy saved but for what was typed here, and the next save keeps
+// both.
 TEST_F(SettingsSaveTest, TheWindowShowsWhatAnotherCopySavedAndKeepsIt) {
     const QString otherBackup = tmp.file(QStringLiteral("toisen varmistus")) + QDir::separator();
-    const kvtest::KilledRun other = kvtest::runChildKilledAt("settingsSave", {app, otherBackup}, 1000);
-    ASSERT_EQ(other.lines, QList<QByteArray>{"tallennettu"}) << other.errors.toStdString();
     shell::RegisterOpener(QStringLiteral("frmKaudenVaihto"), [] {});
-    for (QPushButton* shell::frmAsetukset::*command : {&shell::frmAsetukset::cTallenna,
-                                                      &shell::frmAsetukset::cVaihdaTilikausi}) {
+    auto otherSaves = [&] {
+        const kvtest::KilledRun other = kvtest::runChildKilledAt("settingsSave", {app, otherBackup}, 1000);
+        ASSERT_EQ(other.lines, QList<QByteArray>{"tallennettu"}) << other.errors.toStdString();
+    };
+    struct Case {
+        const char* name;
+        bool openedBefore;
+        QPushButton* shell::frmAsetukset::*command;
+    };
+    const Case cases[] = {
+        {"opened after, Tallenna", false, &shell::frmAsetukset::cTallenna},
+        {"opened after, Vaihda tilikausi", false, &shell::frmAsetukset::cVaihdaTilikausi},
+        {"opened before, Tallenna", true, &shell::frmAsetukset::cTallenna},
+        {"opened before, Vaihda tilikausi", true, &shell::frmAsetukset::cVaihdaTilikausi},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        // The stores as this copy's start left them.
+        {
+            dao::Database db = dao::DBEngine::OpenDatabase(book);
+            for (const char* sql : {"UPDATE Settings SET setString = 'rahastonhoitaja@seura.example' "
+                                    "WHERE setKey = 'Email'",
+                                    "UPDATE Settings SET setString = '0' WHERE setKey = 'VanhatMallit'",
+                                    "DELETE FROM Settings WHERE setKey = 'SMTP'"})
+                db.Execute(QString::fromLatin1(sql));
+            db.Close();
+            writeIni(QStringLiteral("MultiDb"), QStringLiteral("0"));
+            writeIni(QStringLiteral("DatabaseBackup"), tmp.file(QStringLiteral("varmistus/")));
+        }
         ScriptedDialogs dialogs;
+        if (!c.openedBefore) otherSaves();
         shell::frmAsetukset& w = open();
+        if (c.openedBefore) {
+            type(w.tSMTP, QStringLiteral("smtp.oma.example"));
+            otherSaves();
+            dialogs.expectMessage(QStringLiteral("Asetuksia ei tallennettu, koska toisessa ohjelmassa, jossa sama "
+                                                 "kirjanpito on auki, tallennettiin asetukset sen jälkeen, kun tämä "
+                                                 "ikkuna avattiin."),
+                                  Answer::OK);
+            const QByteArray iniBefore = iniBytes();
+            QTest::mouseClick(w.*(c.command), Qt::LeftButton);
+            ASSERT_FALSE(closed());
+            EXPECT_EQ(setting(book, QStringLiteral("Email")), QStringLiteral("uusi@seura.example"));
+            EXPECT_EQ(readIni(QStringLiteral("DatabaseBackup")), otherBackup);
+            EXPECT_EQ(setting(book, QStringLiteral("SMTP")), QString());  // the other copy's
+            EXPECT_EQ(iniBytes(), iniBefore);
+            EXPECT_EQ(w.tSMTP->text(), QStringLiteral("smtp.oma.example"));
+            EXPECT_TRUE(w.changed());
+        }
         EXPECT_EQ(w.tEmail->text(), QStringLiteral("uusi@seura.example"));
         EXPECT_EQ(w.tVarmistus->text(), otherBackup);
         EXPECT_TRUE(w.chkVanhatMallit->isChecked());
         EXPECT_TRUE(w.chkMoniseuratuki->isChecked());
-        EXPECT_FALSE(w.changed());
-        QTest::mouseClick(w.*command, Qt::LeftButton);
+        EXPECT_EQ(w.changed(), c.openedBefore);
+        QTest::mouseClick(w.*(c.command), Qt::LeftButton);
         ASSERT_TRUE(closed());
         EXPECT_EQ(setting(book, QStringLiteral("Email")), QStringLiteral("uusi@seura.example"));
         EXPECT_EQ(setting(book, QStringLiteral("VanhatMallit")), QStringLiteral("1"));
+        EXPECT_EQ(setting(book, QStringLiteral("SMTP")),
+                  c.openedBefore ? QStringLiteral("smtp.oma.example") : QString());
         EXPECT_EQ(readIni(QStringLiteral("MultiDb")), QStringLiteral("1"));
         EXPECT_EQ(readIni(QStringLiteral("DatabaseBackup")), otherBackup);
         EXPECT_EQ(core::Email, QStringLiteral("uusi@seura.example"));

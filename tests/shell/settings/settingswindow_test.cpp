@@ -1,6 +1,7 @@
 // The settings window: what it shows, the checks of its fields, the change
 // flag, cancel and close.
 
+#include "core/dbc.h"
 #include "core/ui/translator.h"
 #include "settingsfixture.h"
 #include "support/swedish.h"
@@ -12,6 +13,7 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QSet>
+#include <sqlite3.h>
 
 namespace {
 
@@ -295,6 +297,42 @@ TEST_F(SettingsWindowTest, BookThatStartUpCouldNotReadIsReadWhenTheWindowOpens) 
     again.cTallenna->click();
     EXPECT_EQ(ui::Forms::find<shell::frmAsetukset>(), nullptr);
     EXPECT_FALSE(QFile::exists(tmp.file(QStringLiteral("poissa.mdb"))));
+}
+
+// The book is there but cannot be read as the window opens (another
+// program holds it): the window says so and offers no save of the
+// program's own settings over the book's; once the book reads again, Peru
+// shows its settings and the save is offered.
+TEST_F(SettingsWindowTest, BookThatCannotBeReadAsTheWindowOpensIsToldAndNotSavedOver) {
+    dao::DBEngine::setBusyTimeoutMs(200);
+    core::DBCon().SuljeDB();
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(book).constData(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    ScriptedDialogs dialogs;
+    for (int opening = 0; opening < 2; ++opening)
+        dialogs.expectMessage(QStringLiteral("Tililuettelon lataamisessa tapahtui virhe:"), Answer::OK)
+            .expectMessage(QStringLiteral("Kirjanpidon asetuksia ei voitu lukea: ") + book, Answer::OK);
+    shell::frmAsetukset& w = open();
+    EXPECT_FALSE(w.cTallenna->isEnabled());
+    EXPECT_FALSE(w.mTallenna->isEnabled());
+    EXPECT_FALSE(w.cVaihdaTilikausi->isEnabled());
+    type(w.tEmail, QStringLiteral("kirjoitettu@seura.example"));
+    EXPECT_TRUE(w.changed());
+    w.cSulje->click();  // asks nothing
+    EXPECT_EQ(ui::Forms::find<shell::frmAsetukset>(), nullptr);
+
+    shell::frmAsetukset& again = open();
+    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    again.cPeru->click();
+    EXPECT_TRUE(again.cTallenna->isEnabled());
+    EXPECT_EQ(again.tEmail->text(), QStringLiteral("rahastonhoitaja@seura.example"));
+    again.cTallenna->click();
+    EXPECT_EQ(ui::Forms::find<shell::frmAsetukset>(), nullptr);
+    EXPECT_EQ(setting(book, QStringLiteral("Email")), QStringLiteral("rahastonhoitaja@seura.example"));
+    EXPECT_EQ(setting(book, QStringLiteral("LaskettavaTili")), QStringLiteral("11"));
+    dao::DBEngine::setBusyTimeoutMs(5000);
 }
 
 TEST_F(SettingsWindowTest, MainWindowsMenuOpensTheWindow) {
