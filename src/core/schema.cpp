@@ -1,11 +1,25 @@
 #include "core/schema.h"
 
+#include "core/booklayout.h"
+
 #include <QStringList>
 #include <functional>
 
 namespace core {
 
 using dao::FieldType;
+
+namespace {
+
+// Every book opened from the start of the program on is compared with the
+// program's layouts: they are handed to the database layer before anything
+// can open one (a program that upgrades books links this file).
+const bool kLayoutsHanded = [] {
+    dao::DBEngine::setBookLayout(ProgramBookLayout());
+    return true;
+}();
+
+}  // namespace
 
 namespace {
 

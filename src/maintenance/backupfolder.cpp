@@ -17,6 +17,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QTemporaryDir>
 #include <QFileInfo>
 
 namespace maintenance {
@@ -74,15 +75,22 @@ QString CompactionFailureReason(const QString& book, std::exception_ptr error) {
     return reason;
 }
 
-bool CopyCarriesTrigger(const QString& copy) {
+bool CopyIsRefused(const QString& copy) {
+    // Only the file is copied, without anything beside it: the file alone is
+    // looked at, in a folder of its own.
+    QTemporaryDir alone;
+    const QString looked = alone.filePath(QStringLiteral("palautettava.mdb"));
     try {
+        fso::CopyFile(copy, looked, false);
         const core::BookWorkProgress progress(core::BookWork::Check, copy);
-        dao::DBEngine::OpenDatabase(copy, true).Close();
-    } catch (const dao::TriggerInBook& e) {
-        core::ShowCritical(core::TriggerInBookText(e.trigger(), copy));
+        dao::DBEngine::OpenDatabase(looked, true).Close();
+    } catch (const dao::DaoError& e) {
+        // A copy that is not the program's book is not restored.
+        if (e.number() != dao::err::ForeignLayout && e.number() != dao::err::ForeignSideFile) return false;
+        core::ShowCritical(core::RefusedBookText(std::current_exception()).replace(looked, copy));
         return true;
-    } catch (const dao::DaoError&) {
-        // Any other fault of the copy is met when the restored book is opened.
+    } catch (const fso::Error&) {
+        // A copy that cannot be read is told by the restore's own copy.
     }
     return false;
 }
@@ -256,7 +264,7 @@ void mPalautusClick() {
         core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral("Valitse palautettava tietokanta")),
         core::DatabaseBackup.isEmpty() ? personal : core::DatabaseBackup, kFilter);
     if (source.isEmpty()) return;  // cancelled: the book is still open and untouched
-    if (CopyCarriesTrigger(source)) return;
+    if (CopyIsRefused(source)) return;
 
     core::DBCon().SuljeDB();
     QString folder = personal.isEmpty() ? QString() : fso::BuildPath(personal, core::AppTitle);

@@ -39,8 +39,10 @@ bool CompactionFoundDamage(std::exception_ptr error);
 // the book damaged, that the book itself is whole and as it was.
 QString CompactionFailureReason(const QString& book, std::exception_ptr error);
 
-// A restore's copy of a book that carries a trigger is not restored: true,
-// and the user told, naming the trigger. The copy is only read.
-bool CopyCarriesTrigger(const QString& copy);
+// A restore's copy that is not a book of the program (its layout, or a
+// trigger it carries) is not restored: true, and the user told, naming its
+// first foreign definitions. The copy's file alone is looked at, as the
+// restore copies it, and only read.
+bool CopyIsRefused(const QString& copy);
 
 }  // namespace maintenance

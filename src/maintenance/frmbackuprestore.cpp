@@ -121,8 +121,8 @@ void frmBackupRestore::cPalauta_Click() {
     // they hold before anything is closed.
     const core::BookChange change;
     if (!change.began()) return;
-    // A copy that carries a trigger is not restored, and nothing changes.
-    if (CopyCarriesTrigger(lblPalautettavaTiedostoNimi->text())) {
+    // A copy that is not the program's book is not restored, and nothing changes.
+    if (CopyIsRefused(lblPalautettavaTiedostoNimi->text())) {
         lblPalautusStatus->setText(QStringLiteral("Palautus keskeytyi."));
         lblPalautusStatus->show();
         return;

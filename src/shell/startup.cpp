@@ -50,12 +50,12 @@ void step(const char* what, F&& f) {
     }
 }
 
-// The outcome of an open: 0, or the engine's error number and text (and
-// the trigger of a book refused for one).
+// The outcome of an open: 0, or the engine's error number and text, and
+// the error itself.
 struct OpenResult {
     int code = 0;
     QString text;
-    QString trigger;
+    std::exception_ptr error;
 };
 
 // An error that is not the engine's own.
@@ -67,12 +67,10 @@ OpenResult openBook(dao::Database& db) {
         const core::BookWorkProgress progress(core::BookWork::Check, core::DatabasePath);
         db = dao::DBEngine::OpenDatabase(core::DatabasePath);
         return {};
-    } catch (const dao::TriggerInBook& e) {
-        return {e.number(), e.description(), e.trigger()};
     } catch (const dao::DaoError& e) {
-        return {e.number(), e.description(), QString()};
+        return {e.number(), e.description(), std::current_exception()};
     } catch (const std::exception&) {
-        return {kOtherOpenError, core::ErrorText(std::current_exception()), QString()};
+        return {kOtherOpenError, core::ErrorText(std::current_exception()), std::current_exception()};
     }
 }
 
@@ -168,13 +166,15 @@ dao::Database openAssociationBook(frmMain& main, bool& pathChanged, std::optiona
                            kCrLf + kCrLf + result.text);
             main.SetUnusableBook(core::DatabasePath);
             return {};
-        case dao::err::TriggerInBook:
+        case dao::err::ForeignLayout:
+        case dao::err::ForeignSideFile:
         case dao::err::TooMuchWork:
         case dao::err::WorkCancelled:
-            // A book refused for what it carries, or whose check was stopped,
-            // is left as it was and not worked on in this run.
-            core::ShowInfo(result.code == dao::err::TriggerInBook
-                               ? core::TriggerInBookText(result.trigger, core::DatabasePath)
+            // A book refused for what it is, or whose check was stopped, is
+            // left as it was and not worked on in this run: no repair would
+            // make it the program's.
+            core::ShowInfo(result.code == dao::err::ForeignLayout || result.code == dao::err::ForeignSideFile
+                               ? core::RefusedBookText(result.error)
                                : core::BookWorkStoppedText(result.code, core::BookWork::Check, core::DatabasePath));
             main.SetUnusableBook(core::DatabasePath);
             return {};

@@ -76,6 +76,28 @@ inline void runOnBook(const QString& path, const QByteArray& sql) {
 }
 
 // A trigger that empties the entries of every voucher but the one just saved.
+// The engine's defences behind the check of a book's layout (the bounds of
+// its work, its limits, a trigger refused): the tests of what it does with
+// a book the program did not make turn the check off while this lives.
+class WithoutLayoutCheck {
+public:
+    WithoutLayoutCheck() : saved_(dao::DBEngine::bookLayout()) { dao::DBEngine::setBookLayout(nullptr); }
+    ~WithoutLayoutCheck() { dao::DBEngine::setBookLayout(saved_); }
+    WithoutLayoutCheck(const WithoutLayoutCheck&) = delete;
+    WithoutLayoutCheck& operator=(const WithoutLayoutCheck&) = delete;
+
+private:
+    std::shared_ptr<const dao::BookLayout> saved_;
+};
+
+// What the start says of a book refused for its layout: foreign, its
+// definitions one to a line, followed by the book's path.
+inline QString foreignLayoutText(const QStringList& definitions) {
+    return QStringLiteral("Tietokannassa on määrityksiä, joita Kolvio VEV ei tee, joten sitä ei otettu käyttöön:\r\n") +
+           definitions.join(QStringLiteral("\r\n")) +
+           QStringLiteral("\r\n\r\nTietokanta ja sen vieressä olevat tiedostot jätettiin ennalleen:\r\n");
+}
+
 inline void addEntryTrigger(const QString& path) {
     runOnBook(path, "CREATE TRIGGER vienti_poisto AFTER INSERT ON vi BEGIN DELETE FROM vi WHERE viID <> NEW.viID; END");
 }

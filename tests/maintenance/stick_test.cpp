@@ -328,6 +328,8 @@ TEST_F(Stick, AFailedCompactionLeavesTheBookAsItWas) {
          [](const QString& b) { kvtest::addHeavyWork(b, kvtest::HeavyWork::Index, 1500, 400000); }, true,
          QStringLiteral("5. Tiivistys ei onnistunut: Tietokannan tiivistys peruutettiin.") + stopped, QString()},
     };
+    // Behind the check of the layout, which refuses each of these books.
+    const kvtest::WithoutLayoutCheck secondWall;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const QString book = makeBook(QStringLiteral("Pankkitili"));
@@ -564,8 +566,9 @@ TEST_F(Stick, ACopyThatCarriesATriggerIsNotRestored) {
     const QByteArray before = bytesOf(copy);
     auto& w = ui::Forms::show<frmBackupRestore>();
     choose(w, 0, 0);
-    dialogs.expectMessage(QStringLiteral("Tietokannassa on herätin, jota Kolvio VEV ei tee: vienti_poisto\r\n"),
-                          ui::Answer::OK);
+    const QString told = kvtest::foreignLayoutText({QStringLiteral("herätin vienti_poisto: CREATE TRIGGER vienti_poisto AFTER INSERT ON "
+                                                         "vi BEGIN DELETE FROM vi WHERE viID <> NEW.viID; END")});
+    dialogs.expectMessage(told + copy, ui::Answer::OK);
     w.cPalauta->click();
     EXPECT_EQ(w.lblPalautusStatus->text(), QStringLiteral("Palautus keskeytyi."));
     EXPECT_EQ(programEnds, 0);

@@ -28,6 +28,7 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
+#include <optional>
 #include <QtEndian>
 #include <QToolButton>
 #include <sqlite3.h>
@@ -89,6 +90,9 @@ KV_TEST_CHILD(startupRepair) {
 // title.
 KV_TEST_CHILD(startOnce) {
     sys::SetAppPath(args.value(0));
+    // "second-wall": the engine's defences behind the check of the layout.
+    std::optional<kvtest::WithoutLayoutCheck> secondWall;
+    if (args.value(1) == QLatin1String("second-wall")) secondWall.emplace();
     core::resetGlobals();
     core::InstallWindowHooks();
     ui::ScriptedDialogService dialogs;
@@ -310,33 +314,39 @@ KV_TEST_CHILD(startCancelling) {
 
 // Books the start does not work on, each left exactly as it was with its
 // commands waiting for another book, and none repaired: one that carries a
-// trigger (which would run on every save), one whose check at opening makes
-// more work than a book of its size can need, and one whose long check the
-// user cancels in the progress window.
+// trigger (which would run on every save), and, behind the check of the
+// layout, one whose check at opening makes more work than a book of its size
+// can need, and one whose long check the user cancels in the progress
+// window.
 TEST_F(StartupTest, ABookWithATriggerOrWhoseCheckIsStoppedIsLeftAsItWas) {
     const QString leftAsItWas = QStringLiteral("\r\nTietokanta jätettiin ennalleen:\r\n");
     const struct {
         const char* name;
         std::function<void(const QString&)> make;
         bool cancel;
+        bool layoutChecked;
         QString told;  // followed by the book's path
     } cases[] = {
-        {"a trigger", kvtest::addEntryTrigger, false,
-         QStringLiteral("Tietokannassa on herätin, jota Kolvio VEV ei tee: vienti_poisto\r\nHerätin tekisi omia "
-                        "muutoksiaan tietokantaan aina, kun siihen tallennetaan, joten tietokantaa ei otettu "
-                        "käyttöön. Tietokanta jätettiin ennalleen:\r\n")},
+        {"a trigger", kvtest::addEntryTrigger, false, true,
+         kvtest::foreignLayoutText({QStringLiteral("herätin vienti_poisto: CREATE TRIGGER vienti_poisto AFTER INSERT "
+                                                   "ON vi BEGIN DELETE FROM vi WHERE viID <> NEW.viID; END")})},
+        {"a trigger, behind the check of the layout", kvtest::addEntryTrigger, false, false,
+         kvtest::foreignLayoutText({QStringLiteral("herätin vienti_poisto: CREATE TRIGGER vienti_poisto AFTER INSERT "
+                                                   "ON vi BEGIN DELETE FROM vi WHERE viID <> NEW.viID; END")})},
         {"a check of huge work for each row",
-         [](const QString& b) { kvtest::addHeavyWork(b, kvtest::HeavyWork::Check, 4000, 30000); }, false,
+         [](const QString& b) { kvtest::addHeavyWork(b, kvtest::HeavyWork::Check, 4000, 30000); }, false, false,
          QStringLiteral("Tietokannan tarkistus keskeytettiin: se vei enemmän työtä kuin tämän kokoinen tietokanta voi "
                         "vaatia.") +
              leftAsItWas},
         {"a long check, cancelled",
-         [](const QString& b) { kvtest::addHeavyWork(b, kvtest::HeavyWork::Check, 1500, 400000); }, true,
+         [](const QString& b) { kvtest::addHeavyWork(b, kvtest::HeavyWork::Check, 1500, 400000); }, true, false,
          QStringLiteral("Tietokannan tarkistus peruutettiin.") + leftAsItWas},
     };
     int n = 0;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
+        std::optional<kvtest::WithoutLayoutCheck> secondWall;
+        if (!c.layoutChecked) secondWall.emplace();
         const QString folder = tmp.file(QStringLiteral("jatetty%1").arg(++n));
         ASSERT_TRUE(QDir().mkpath(folder));
         const QString book = folder + QStringLiteral("/kirja.mdb");
@@ -442,12 +452,13 @@ void craft(const QString& book, const QString& sql) {
     sqlite3_close(h);
 }
 
-// A book's own check or index asks much of LIKE. The start opens the book
-// as any other when the work is only long, and repairs a damaged one as any
-// other; a pattern beyond the engine's bound, or a definition longer than
-// any value of a book, is refused in words at every start, the book left
-// as it was and never taken for damaged. Each start runs in a child
-// process, so that a hang or a crash fails the test.
+// Behind the check of the layout, which refuses them all: a book's own
+// check or index asks much of LIKE. The start opens the book as any other
+// when the work is only long, and repairs a damaged one as any other; a
+// pattern beyond the engine's bound, or a definition longer than any value
+// of a book, is refused in words at every start, the book left as it was
+// and never taken for damaged. Each start runs in a child process, so that
+// a hang or a crash fails the test.
 TEST_F(StartupTest, WhatABooksOwnDefinitionsAskOfLikeNeitherHangsNorCrashesTheStart) {
     const QString backtracks = QStringLiteral("((tlNimi || '%1') LIKE '%2*b')").arg(QString(200, u'a'), QStringLiteral("*a").repeated(12));
     // A text of 60,000 letters a, and a pattern over it.
@@ -494,7 +505,7 @@ TEST_F(StartupTest, WhatABooksOwnDefinitionsAskOfLikeNeitherHangsNorCrashesTheSt
         const QByteArray before = fileBytes(book);
         for (int start = 1; start <= (c.damaged ? 1 : 2); ++start) {
             SCOPED_TRACE(start);
-            const kvtest::KilledRun run = kvtest::runChild("startOnce", {app});
+            const kvtest::KilledRun run = kvtest::runChild("startOnce", {app, QStringLiteral("second-wall")});
             EXPECT_TRUE(run.finished) << run.errors.toStdString();
             if (!run.finished) break;
             QStringList told;

@@ -138,12 +138,82 @@ QString BookWorkStoppedText(int errorNumber, BookWork work, const QString& path)
     return what + kCrLf + TranslateStr(QStringLiteral("Yleiset"), QStringLiteral("Tietokanta jätettiin ennalleen:")) + kCrLf + path;
 }
 
-QString TriggerInBookText(const QString& trigger, const QString& path) {
-    return TranslateStr(QStringLiteral("Yleiset"), QStringLiteral("Tietokannassa on herätin, jota Kolvio VEV ei tee: %1")).arg(trigger) +
-           kCrLf +
-           TranslateStr(QStringLiteral("Yleiset"), QStringLiteral("Herätin tekisi omia muutoksiaan tietokantaan aina, kun siihen "
-                                                "tallennetaan, joten tietokantaa ei otettu käyttöön. Tietokanta "
-                                                "jätettiin ennalleen:")) +
+namespace {
+
+// How a kind of definition is named to the user.
+QString definitionKind(const QString& type) {
+    if (type == QLatin1String("table")) return TranslateStr(QStringLiteral("Yleiset"), QStringLiteral("taulu"));
+    if (type == QLatin1String("index")) return TranslateStr(QStringLiteral("Yleiset"), QStringLiteral("indeksi"));
+    if (type == QLatin1String("view")) return TranslateStr(QStringLiteral("Yleiset"), QStringLiteral("näkymä"));
+    if (type == QLatin1String("trigger")) return TranslateStr(QStringLiteral("Yleiset"), QStringLiteral("herätin"));
+    return type;
+}
+
+// The foreign definitions, the first few of them, one to a line.
+QString foreignDefinitions(const std::vector<dao::ForeignDefinition>& definitions) {
+    constexpr std::size_t kShown = 3;
+    constexpr int kLongest = 160;
+    QStringList lines;
+    for (std::size_t i = 0; i < definitions.size() && i < kShown; ++i) {
+        const dao::ForeignDefinition& d = definitions[i];
+        QString text = d.text.simplified();
+        if (text.size() > kLongest) text = text.left(kLongest) + QStringLiteral("…");
+        lines << definitionKind(d.type) + QLatin1Char(' ') + d.name + QStringLiteral(": ") + text;
+    }
+    if (definitions.size() > kShown)
+        lines << TranslateStr(QStringLiteral("Yleiset"), QStringLiteral("ja %1 muuta määritystä"))
+                     .arg(definitions.size() - kShown);
+    return lines.join(kCrLf);
+}
+
+QString sideFileText(const dao::ForeignSideFile& e) {
+    switch (e.kind()) {
+    case dao::ForeignSideFile::Kind::Link:
+        return TranslateStr(QStringLiteral("Yleiset"),
+                            QStringLiteral("Tietokannan vieressä oleva tiedosto on linkki toiseen tiedostoon, eikä "
+                                           "Kolvio VEV avaa tietokantaa sen kanssa:")) +
+               kCrLf + e.sideFile();
+    case dao::ForeignSideFile::Kind::WriteAheadLog:
+        return TranslateStr(QStringLiteral("Yleiset"),
+                            QStringLiteral("Tietokannan vieressä on toisen ohjelman kirjoitusloki, jota Kolvio VEV "
+                                           "ei tee ja jonka tietokantaohjelma yhdistäisi tietokantaan sitä "
+                                           "avattaessa:")) +
+               kCrLf + e.sideFile();
+    case dao::ForeignSideFile::Kind::WalMode:
+        return TranslateStr(QStringLiteral("Yleiset"),
+                            QStringLiteral("Tietokanta on kirjoituslokitilassa (WAL), jota Kolvio VEV ei käytä."));
+    case dao::ForeignSideFile::Kind::SuperJournal:
+        return TranslateStr(QStringLiteral("Yleiset"),
+                            QStringLiteral("Tietokannan vieressä on keskeneräisen kirjoituksen tiedosto, joka nimeää "
+                                           "toisen tiedoston poistettavaksi; Kolvio VEV ei tee sellaisia:")) +
+               kCrLf + e.sideFile();
+    }
+    return QString();
+}
+
+}  // namespace
+
+QString RefusedBookText(std::exception_ptr error) {
+    QString what, path;
+    try {
+        std::rethrow_exception(error);
+    } catch (const dao::ForeignLayout& e) {
+        what = TranslateStr(QStringLiteral("Yleiset"),
+                            QStringLiteral("Tietokannassa on määrityksiä, joita Kolvio VEV ei tee, joten sitä ei "
+                                           "otettu käyttöön:")) +
+               kCrLf + foreignDefinitions(e.definitions());
+        path = e.path();
+    } catch (const dao::ForeignSideFile& e) {
+        what = sideFileText(e) + kCrLf +
+               TranslateStr(QStringLiteral("Yleiset"), QStringLiteral("Tietokantaa ei otettu käyttöön."));
+        path = e.path();
+    } catch (...) {
+        // Any other error is told by its caller.
+        return QString();
+    }
+    return what + kCrLf + kCrLf +
+           TranslateStr(QStringLiteral("Yleiset"),
+                        QStringLiteral("Tietokanta ja sen vieressä olevat tiedostot jätettiin ennalleen:")) +
            kCrLf + path;
 }
 

@@ -17,6 +17,7 @@
 #include <QPointer>
 #include <QString>
 #include <chrono>
+#include <exception>
 
 namespace core {
 
@@ -62,8 +63,12 @@ private:
 // that the book was left as it was; empty for any other error number.
 QString BookWorkStoppedText(int errorNumber, BookWork work, const QString& path);
 
-// The text that tells that the book at path carries a trigger, named, and
-// was not taken into use but left as it was.
-QString TriggerInBookText(const QString& trigger, const QString& path);
+// The text that tells that a book was not taken into use because of what
+// it is (error, raised by the database engine's opening): a layout that is
+// not the program's, with its first foreign definitions named
+// (dao::ForeignLayout), or a file beside it that the opening would change
+// (dao::ForeignSideFile); and that the book and the files beside it were
+// left as they were. Empty for any other error.
+QString RefusedBookText(std::exception_ptr error);
 
 }  // namespace core

@@ -31,6 +31,10 @@ Connection::~Connection() {
     sqlite3_close_v2(db_);
 }
 
+void Connection::commitPoint() const {
+    if (!path_.isEmpty()) fso::WritePoint("commit", path_);
+}
+
 sqlite3_stmt* Connection::acquire(const QString& sql) {
     const std::string key = sql.toStdString();
     auto it = freeStmts_.find(key);
@@ -224,7 +228,7 @@ std::int64_t Connection::reserveCounter(const QString& table) {
                                   "WHERE type = 'table' AND name = ?2 COLLATE NOCASE"),
              {Variant(next), Variant(table)});
         if (own) {
-            fso::WritePoint("commit", path_);
+            commitPoint();
             exec(QStringLiteral("COMMIT"), {});
         }
         reserved_[key] = next;

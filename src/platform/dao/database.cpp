@@ -25,55 +25,22 @@ std::atomic<int> gBusyTimeoutMs{5000};
 std::atomic<std::int64_t> gStepsPerByte{WorkBound{}.stepsPerByte};
 std::atomic<std::int64_t> gBoundSteps{WorkBound{}.steps};
 
+}  // namespace
+
 WorkWatch& currentWatch() {
     thread_local WorkWatch watch;
     return watch;
 }
 
-// The engine's steps between two looks at the work.
-constexpr int kStepsPerLook = 1000;
+std::int64_t workBoundFor(const QString& bookPath) {
+    const std::int64_t size = std::max<qint64>(QFileInfo(bookPath).size(), 0);
+    const std::int64_t perByte = gStepsPerByte, steps = gBoundSteps;
+    return size > (std::numeric_limits<std::int64_t>::max() - steps) / std::max<std::int64_t>(perByte, 1)
+               ? std::numeric_limits<std::int64_t>::max()
+               : steps + perByte * size;
+}
 
-// The work of one operation over a book, counted on every handle it runs on
-// (each is given on() before the work and closed or given off() before this
-// goes): the engine stops a statement, with SQLITE_INTERRUPT, once the work
-// is past its bound or the watch of the thread has stopped it, and every
-// later statement of the operation soon after.
-class BoundedWork {
-public:
-    explicit BoundedWork(const QString& bookPath) : watch_(currentWatch()) {
-        const std::int64_t size = std::max<qint64>(QFileInfo(bookPath).size(), 0);
-        const std::int64_t perByte = gStepsPerByte, steps = gBoundSteps;
-        bound_ = size > (std::numeric_limits<std::int64_t>::max() - steps) / std::max<std::int64_t>(perByte, 1)
-                     ? std::numeric_limits<std::int64_t>::max()
-                     : steps + perByte * size;
-    }
-    BoundedWork(const BoundedWork&) = delete;
-    BoundedWork& operator=(const BoundedWork&) = delete;
-
-    void on(sqlite3* h) { sqlite3_progress_handler(h, kStepsPerLook, &BoundedWork::look, this); }
-    static void off(sqlite3* h) { sqlite3_progress_handler(h, 0, nullptr, nullptr); }
-
-    bool stopped() const { return stop_ != 0; }
-    // TooMuchWork or WorkCancelled, naming the book, when the work was stopped.
-    void raiseIfStopped(const QString& bookPath) const {
-        if (stop_) raise(stop_, bookPath);
-    }
-
-private:
-    static int look(void* self) {
-        auto& w = *static_cast<BoundedWork*>(self);
-        if (w.stop_) return 1;
-        w.done_ += kStepsPerLook;
-        if (w.done_ > w.bound_) w.stop_ = err::TooMuchWork;
-        else if (w.watch_ && !w.watch_(w.done_, w.bound_)) w.stop_ = err::WorkCancelled;
-        return w.stop_ ? 1 : 0;
-    }
-
-    WorkWatch watch_;
-    std::int64_t bound_ = 0;
-    std::int64_t done_ = 0;
-    int stop_ = 0;
-};
+namespace {
 
 QHash<QString, std::weak_ptr<Connection>>& registry() {
     static QHash<QString, std::weak_ptr<Connection>> r;
@@ -121,75 +88,6 @@ void checkFile(const QString& path, bool readOnly) {
         raise(err::FileNotFound, path);
     default:
         raise(err::CannotOpenDatabase, path);
-    }
-}
-
-enum class BookCheck { Book, NotBook, Undecided };
-
-// 1 when the open database holds the voucher, entry and account tables that
-// every book has had from its first version, 0 when not, -1 when the
-// question cannot be answered.
-int holdsBookTables(sqlite3* h) {
-    sqlite3_stmt* s = nullptr;
-    int result = -1;
-    if (sqlite3_prepare_v2(h,
-                           "SELECT count(*) FROM sqlite_master WHERE type = 'table' "
-                           "AND lower(name) IN ('to', 'vi', 'tl')",
-                           -1, &s, nullptr) == SQLITE_OK &&
-        sqlite3_step(s) == SQLITE_ROW)
-        result = sqlite3_column_int(s, 0) == 3 ? 1 : 0;
-    if (result < 0 && (sqlite3_extended_errcode(h) & 0xff) == SQLITE_NOTADB) result = 0;
-    sqlite3_finalize(s);
-    return result;
-}
-
-// Whether the file is a book, found out without changing it: the header is
-// read as bytes, and the tables of a book without the application id
-// through a connection that takes no locks, rolls back no journal and
-// makes no side files. Undecided when the file can only be judged once an
-// interrupted write of its own has been rolled back (the open then asks
-// again on its own connection).
-BookCheck lookAtFile(const QString& path) {
-    QByteArray header;
-    {
-        QFile f(path);
-        if (!f.open(QIODevice::ReadOnly)) return BookCheck::Undecided;  // the open reports why
-        header = f.read(100);
-    }
-    if (header.size() < 100 || !header.startsWith(QByteArrayView("SQLite format 3\0", 16))) return BookCheck::NotBook;
-    const quint32 id = qFromBigEndian<quint32>(header.constData() + 68);
-    if (id == kBookApplicationId) return BookCheck::Book;
-    if (id != 0) return BookCheck::NotBook;  // another program's own format
-
-    const QByteArray uri = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toEncoded() + "?mode=ro&immutable=1";
-    sqlite3* h = nullptr;
-    int holds = -1;
-    if (sqlite3_open_v2(uri.constData(), &h, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX, nullptr) ==
-        SQLITE_OK)
-        holds = holdsBookTables(h);
-    sqlite3_close_v2(h);
-    if (holds == 1) return BookCheck::Book;
-    if (holds < 0) return BookCheck::Undecided;
-    // A journal left by an interrupted write may hold what the file lacks.
-    if (QFileInfo(path + QStringLiteral("-journal")).size() > 0) return BookCheck::Undecided;
-    return BookCheck::NotBook;
-}
-
-// Raises UnrecognizedFormat for a file that is no book; tells whether the
-// open must ask again once the file is open.
-bool checkIsBook(const QString& path) {
-    const BookCheck c = lookAtFile(path);
-    if (c == BookCheck::NotBook) raise(err::UnrecognizedFormat, path);
-    return c == BookCheck::Undecided;
-}
-
-// The second look of an undecided file, on the open handle before anything
-// is written: the handle is closed and UnrecognizedFormat raised when the
-// file proves to be no book.
-void confirmIsBook(sqlite3* h, const QString& path) {
-    if (holdsBookTables(h) == 0) {
-        sqlite3_close_v2(h);
-        raise(err::UnrecognizedFormat, path);
     }
 }
 
@@ -358,22 +256,16 @@ void guardAgainstTheBook(sqlite3* h, bool defensive) {
     if (defensive) sqlite3_db_config(h, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
 }
 
-// Refuses a book that carries a trigger: h is closed and TriggerInBook
-// raised, before anything is written.
-void refuseTriggers(sqlite3* h) {
-    sqlite3_stmt* s = nullptr;
-    bool found = false;
-    QString name;
-    if (sqlite3_prepare_v2(h, "SELECT name FROM sqlite_master WHERE type = 'trigger' ORDER BY rowid LIMIT 1", -1,
-                           &s, nullptr) == SQLITE_OK &&
-        sqlite3_step(s) == SQLITE_ROW) {
-        found = true;
-        name = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s, 0)));
-    }
-    sqlite3_finalize(s);
-    if (!found) return;
+// Refuses a book that carries a trigger: h is closed and ForeignLayout
+// raised, before anything is written. (The layout of the book has been
+// compared with the program's before: this is a second wall.)
+void refuseTriggers(sqlite3* h, const QString& path) {
+    std::vector<ForeignDefinition> triggers;
+    for (const SchemaRow& r : schemaOf(h))
+        if (r.type == QLatin1String("trigger")) triggers.push_back({r.type, r.name, r.sql});
+    if (triggers.empty()) return;
     sqlite3_close_v2(h);
-    throw TriggerInBook(name);
+    throw ForeignLayout(path, std::move(triggers));
 }
 
 // The quick check of every page and row: SQLITE_OK when the book is sound,
@@ -438,9 +330,6 @@ WorkWatchScope::WorkWatchScope(WorkWatch watch) : previous_(std::exchange(curren
 
 WorkWatchScope::~WorkWatchScope() { currentWatch() = std::move(previous_); }
 
-TriggerInBook::TriggerInBook(QString trigger)
-    : DaoError(err::TriggerInBook, errorText(err::TriggerInBook, trigger)), trigger_(std::move(trigger)) {}
-
 Database DBEngine::OpenDatabase(const QString& path, bool readOnly) {
     checkFile(path, readOnly);
     const QString canonical = QFileInfo(path).canonicalFilePath();
@@ -469,7 +358,7 @@ Database DBEngine::OpenDatabase(const QString& path, bool readOnly) {
         }
         // A damaged book is repaired without its triggers; a sound one that
         // carries one is refused.
-        refuseTriggers(h);
+        refuseTriggers(h, path);
     }
     BoundedWork::off(h);
     if (rc != SQLITE_OK) {
@@ -514,6 +403,15 @@ Database DBEngine::CreateDatabase(const QString& path) {
         raise(err::DiskError);
     }
     return OpenDatabase(path);
+}
+
+Database DBEngine::CreateMemoryDatabase() {
+    sqlite3* h = openHandle(QStringLiteral(":memory:"), SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, gBusyTimeoutMs);
+    if (run(h, "PRAGMA application_id=1263945046; PRAGMA user_version=1; PRAGMA foreign_keys=OFF") != SQLITE_OK) {
+        sqlite3_close_v2(h);
+        raise(err::DiskError);
+    }
+    return Database(std::make_shared<DatabaseImpl>(std::make_shared<Connection>(h, QString(), false), QString()));
 }
 
 void DBEngine::CompactDatabase(const QString& source, const QString& target) {
@@ -603,7 +501,7 @@ bool writeRepairMark(sqlite3* h, const FileState& damaged, const RepairReport& r
     const QByteArray table = kRepairMarkTable.toUtf8();
     if (run(h, "BEGIN") != SQLITE_OK) return false;
     bool ok = run(h, "DROP TABLE IF EXISTS " + table) == SQLITE_OK &&
-              run(h, "CREATE TABLE " + table + " (Kind TEXT NOT NULL, Name TEXT NOT NULL, Value TEXT)") == SQLITE_OK;
+              run(h, "CREATE TABLE " + table + ' ' + kRepairMarkColumns.toUtf8()) == SQLITE_OK;
     sqlite3_stmt* s = nullptr;
     ok = ok && sqlite3_prepare_v2(h, QByteArray("INSERT INTO " + table + " (Kind, Name, Value) VALUES (?1, ?2, ?3)").constData(),
                                   -1, &s, nullptr) == SQLITE_OK;
@@ -848,7 +746,7 @@ void Database::Execute(const QString& sql, const Params& params, int options) {
     const QString translated = tr.sql;
     const auto kind = tr.kind;
     // Outside a transaction the statement is a commit of its own.
-    if (c.txDepth == 0) fso::WritePoint("commit", c.canonicalPath());
+    if (c.txDepth == 0) c.commitPoint();
     c.exec(translated, params, kind);
     if (ddl) ++c.schemaStamp;
 }
@@ -885,7 +783,7 @@ void Database::CommitTrans() {
         c.txDepth = level;
         return;
     }
-    fso::WritePoint("commit", c.canonicalPath());
+    c.commitPoint();
     try {
         c.exec(QStringLiteral("COMMIT"), {});
     } catch (...) {

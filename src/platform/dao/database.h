@@ -6,6 +6,7 @@
 // definitions). SQL is written in the Jet dialect and translated.
 
 #include "platform/dao/error.h"
+#include "platform/dao/layout.h"
 #include "platform/dao/variant.h"
 
 #include <QString>
@@ -265,6 +266,9 @@ public:
     // Integrity check of the open file: empty when sound.
     QStringList integrityProblems() const;
 
+    // The book's definitions as the engine stores them, in their order.
+    std::vector<SchemaRow> schema() const;
+
     // The book's contents as they stand now (see ContentStamp).
     ContentStamp contentStamp() const;
 
@@ -338,18 +342,40 @@ private:
     QString definition_;
 };
 
-// Raised (with the number TriggerInBook) by OpenDatabase for a book that
-// carries a trigger. No book the program makes has one, and a trigger would
-// run its own statements on every save of the user's: the book is not
-// opened, and is left exactly as it was.
-class TriggerInBook : public DaoError {
+// Raised (with the number ForeignLayout) for a book that holds definitions
+// no layout of the program has (see BookLayout): a table, a column, an
+// index, a view or a trigger the program does not make. The book is not
+// opened, and is left exactly as it was, with every file beside it.
+class ForeignLayout : public DaoError {
 public:
-    explicit TriggerInBook(QString trigger);
-    // The name of the book's first trigger.
-    const QString& trigger() const { return trigger_; }
+    ForeignLayout(QString path, std::vector<ForeignDefinition> definitions);
+    const QString& path() const { return path_; }
+    // The foreign definitions, in the book's order.
+    const std::vector<ForeignDefinition>& definitions() const { return definitions_; }
 
 private:
-    QString trigger_;
+    QString path_;
+    std::vector<ForeignDefinition> definitions_;
+};
+
+// Raised (with the number ForeignSideFile) for a book that a file beside it
+// would change as the engine opens it, or that is in a form the program
+// does not write: a journal that names another file for the engine to
+// delete, a write-ahead log, a side file that is a link to another file,
+// or a book in write-ahead-log mode. Nothing is opened, played or deleted.
+class ForeignSideFile : public DaoError {
+public:
+    enum class Kind { Link, WriteAheadLog, WalMode, SuperJournal };
+    ForeignSideFile(Kind kind, QString path, QString sideFile);
+    Kind kind() const { return kind_; }
+    const QString& path() const { return path_; }
+    // The file beside the book (the book itself for WalMode).
+    const QString& sideFile() const { return sideFile_; }
+
+private:
+    Kind kind_;
+    QString path_;
+    QString sideFile_;
 };
 
 // ---------------------------------------------------------------- long work
@@ -390,8 +416,10 @@ public:
     // Opens a book. Errors: FileNotFound (3024), InvalidPath (3044),
     // UnrecognizedFormat (3343: not a book), CannotOpenDatabase (3049: damaged),
     // NoPermission (3051: read-only or no permission), FileInUse (3045: locked
-    // by another program), TriggerInBook (3963), and TooMuchWork or
-    // WorkCancelled (3961, 3962) when its check of the book was stopped.
+    // by another program), ForeignLayout (3963) for a book whose layout is
+    // not the program's, ForeignSideFile (3965) for a file beside it that
+    // the engine would play or delete, and TooMuchWork or WorkCancelled
+    // (3961, 3962) when its check of the book was stopped.
     // A book is a database file whose header carries kBookApplicationId or,
     // in books made before the id was written, one that holds the voucher,
     // entry and account tables. Any other file (another program's database
@@ -435,6 +463,14 @@ public:
     // raises CannotOpenDatabase naming the first fault when it is damaged,
     // and the errors of OpenDatabase when it cannot be read.
     static void CheckIntegrity(const QString& path);
+    // The layouts of the program's books; every book opened from now on is
+    // compared with them (see BookLayout). Without one, any database the
+    // engine can read is opened.
+    static void setBookLayout(std::shared_ptr<const BookLayout> layout);
+    static std::shared_ptr<const BookLayout> bookLayout();
+    // An empty database in memory, set up as a new book is, that no other
+    // connection shares and that goes when it is closed.
+    static Database CreateMemoryDatabase();
     // Time a locked file is waited for before an operation gives up.
     static void setBusyTimeoutMs(int ms);
     // The bound of long work (tests make it small, to stop work that is

@@ -58,24 +58,29 @@ bool hasObject(Connection& c, const QString& type, const QString& name, QString*
     return found;
 }
 
+QString propsTableSql() {
+    return QStringLiteral("CREATE TABLE ") + jet::quoteIdent(kPropsTable) + QStringLiteral(" (") +
+           jet::columnSql(QStringLiteral("TableName"), FieldType::Text, 255, false, false) + QStringLiteral(", ") +
+           jet::columnSql(QStringLiteral("FieldName"), FieldType::Text, 255, false, false) + QStringLiteral(", ") +
+           jet::columnSql(QStringLiteral("PropName"), FieldType::Text, 255, false, false) + QStringLiteral(", ") +
+           jet::columnSql(QStringLiteral("PropValue"), FieldType::Memo, 0, false, false) +
+           QStringLiteral(", PRIMARY KEY (TableName, FieldName, PropName))");
+}
+
+QString queriesTableSql() {
+    return QStringLiteral("CREATE TABLE ") + jet::quoteIdent(kQueriesTable) + QStringLiteral(" (") +
+           jet::columnSql(QStringLiteral("Name"), FieldType::Text, 255, false, false) + QStringLiteral(" PRIMARY KEY, ") +
+           jet::columnSql(QStringLiteral("SQL"), FieldType::Memo, 0, false, false) + u')';
+}
+
 void ensurePropsTable(Connection& c) {
     if (hasObject(c, QStringLiteral("table"), kPropsTable)) return;
-    c.exec(QStringLiteral("CREATE TABLE ") + jet::quoteIdent(kPropsTable) + QStringLiteral(" (") +
-               jet::columnSql(QStringLiteral("TableName"), FieldType::Text, 255, false, false) + QStringLiteral(", ") +
-               jet::columnSql(QStringLiteral("FieldName"), FieldType::Text, 255, false, false) + QStringLiteral(", ") +
-               jet::columnSql(QStringLiteral("PropName"), FieldType::Text, 255, false, false) + QStringLiteral(", ") +
-               jet::columnSql(QStringLiteral("PropValue"), FieldType::Memo, 0, false, false) +
-               QStringLiteral(", PRIMARY KEY (TableName, FieldName, PropName))"),
-           {});
+    c.exec(propsTableSql(), {});
 }
 
 void ensureQueriesTable(Connection& c) {
     if (hasObject(c, QStringLiteral("table"), kQueriesTable)) return;
-    c.exec(QStringLiteral("CREATE TABLE ") + jet::quoteIdent(kQueriesTable) + QStringLiteral(" (") +
-               jet::columnSql(QStringLiteral("Name"), FieldType::Text, 255, false, false) +
-               QStringLiteral(" PRIMARY KEY, ") + jet::columnSql(QStringLiteral("SQL"), FieldType::Memo, 0, false, false) +
-               u')',
-           {});
+    c.exec(queriesTableSql(), {});
 }
 
 std::optional<Variant> readProp(Connection& c, const QString& table, const QString& field, const QString& prop) {
@@ -523,6 +528,12 @@ void Database::deleteQueryDef(const QString& name) {
         c.exec(QStringLiteral("DELETE FROM ") + jet::quoteIdent(kQueriesTable) + QStringLiteral(" WHERE Name = ?"),
                {exact});
     sp.commit();
+}
+
+void makeEngineTables(sqlite3* h) {
+    for (const QString& sql : {propsTableSql(), queriesTableSql(),
+                               QStringLiteral("CREATE TABLE ") + kRepairMarkTable + QLatin1Char(' ') + kRepairMarkColumns})
+        sqlite3_exec(h, sql.toUtf8().constData(), nullptr, nullptr, nullptr);
 }
 
 }  // namespace dao

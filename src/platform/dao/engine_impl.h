@@ -40,6 +40,9 @@ public:
 
     sqlite3* db() const { return db_; }
     const QString& canonicalPath() const { return path_; }
+    // The write point of a commit of this connection's book (none for a
+    // database in memory, which is no file).
+    void commitPoint() const;
     bool readOnly() const { return readOnly_; }
 
     // A prepared statement for translated SQL; give it back with release().
@@ -155,9 +158,71 @@ void registerFunctions(sqlite3* db);
 sqlite3* openHandle(const QString& path, int flags, int busyMs,
                     const std::function<void(sqlite3*)>& beforeFirstRead = {});
 
+// The watch of the engine's long work on this thread (WorkWatchScope).
+WorkWatch& currentWatch();
+// The bound of the engine's work over the book at bookPath (WorkBound).
+std::int64_t workBoundFor(const QString& bookPath);
+
+// The engine's steps between two looks at the work.
+inline constexpr int kStepsPerLook = 1000;
+
+// The work of one operation over a book, counted on every handle it runs on
+// (each is given on() before the work and closed or given off() before this
+// goes): the engine stops a statement, with SQLITE_INTERRUPT, once the work
+// is past its bound or the watch of the thread has stopped it, and every
+// later statement of the operation soon after.
+class BoundedWork {
+public:
+    explicit BoundedWork(const QString& bookPath) : watch_(currentWatch()), bound_(workBoundFor(bookPath)) {}
+    BoundedWork(const BoundedWork&) = delete;
+    BoundedWork& operator=(const BoundedWork&) = delete;
+
+    void on(sqlite3* h) { sqlite3_progress_handler(h, kStepsPerLook, &BoundedWork::look, this); }
+    static void off(sqlite3* h) { sqlite3_progress_handler(h, 0, nullptr, nullptr); }
+
+    bool stopped() const { return stop_ != 0; }
+    // TooMuchWork or WorkCancelled, naming the book, when the work was stopped.
+    void raiseIfStopped(const QString& bookPath) const {
+        if (stop_) raise(stop_, bookPath);
+    }
+
+private:
+    static int look(void* self) {
+        auto& w = *static_cast<BoundedWork*>(self);
+        if (w.stop_) return 1;
+        w.done_ += kStepsPerLook;
+        if (w.done_ > w.bound_) w.stop_ = err::TooMuchWork;
+        else if (w.watch_ && !w.watch_(w.done_, w.bound_)) w.stop_ = err::WorkCancelled;
+        return w.stop_ ? 1 : 0;
+    }
+
+    WorkWatch watch_;
+    std::int64_t bound_ = 0;
+    std::int64_t done_ = 0;
+    int stop_ = 0;
+};
+
 // The table in which a repaired copy names the damaged book it was made
 // from (DBEngine::RepairDatabase); an engine table of its own, never copied.
 inline const QString kRepairMarkTable = QStringLiteral("MSysRepair");
+inline const QString kRepairMarkColumns = QStringLiteral("(Kind TEXT NOT NULL, Name TEXT NOT NULL, Value TEXT)");
+
+// Makes the database layer's own tables (those of field properties, saved
+// queries and a repair's mark) on an empty database (defs.cpp).
+void makeEngineTables(sqlite3* h);
+
+// The first look at a file that is to be opened as a book (bookfiles.cpp):
+// the files beside it (ForeignSideFile), its header (UnrecognizedFormat for
+// a file that is no book) and its definitions (ForeignLayout), read without
+// changing the file or any file beside it. True when the definitions could
+// not be read so: confirmIsBook then looks again on the open handle, before
+// anything is written.
+bool checkIsBook(const QString& path);
+// The second look, on h: h is closed and the error raised when the file
+// proves no book, or not the program's.
+void confirmIsBook(sqlite3* h, const QString& path);
+// The definitions of the database open on h, in their order.
+std::vector<SchemaRow> schemaOf(sqlite3* h);
 
 // Builds a new book on dst, an empty file, from the damaged book open on src
 // (salvage.cpp): its definitions, every row that can be read, its indexes,

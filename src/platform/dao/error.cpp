@@ -61,7 +61,12 @@ QString errorText(int number, const QString& arg) {
          QStringLiteral("Tietokannan '%1' käsittely keskeytettiin: se vei enemmän työtä kuin tietokannan koko "
                         "antaa aihetta. Tietokanta jätettiin ennalleen.")},
         {err::WorkCancelled, QStringLiteral("Tietokannan '%1' käsittely peruutettiin. Tietokanta jätettiin ennalleen.")},
-        {err::TriggerInBook, QStringLiteral("Tietokannassa on herätin, jota ohjelma ei tee: %1")},
+        {err::ForeignLayout,
+         QStringLiteral("Tietokannan '%1' rakenne ei ole ohjelman tekemä, eikä sitä avattu. Tietokanta jätettiin "
+                        "ennalleen.")},
+        {err::ForeignSideFile,
+         QStringLiteral("Tietokannan vieressä on tiedosto, jonka kanssa ohjelma ei avaa sitä: %1. Tietokanta ja sen "
+                        "vieressä olevat tiedostot jätettiin ennalleen.")},
         {err::CompactionFailed, QStringLiteral("Tietokannan '%1' tiivistys ei onnistunut.")},
     };
     auto it = texts.constFind(number);

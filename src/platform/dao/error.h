@@ -51,12 +51,14 @@ constexpr int InvalidArgument = 3001;
 constexpr int RecordTooLarge = 3047;
 constexpr int ExpressionTooComplex = 3071;
 // Of this engine: long work over a book stopped at its bound, or cancelled
-// by the user; a book that carries a trigger; a compaction that failed
-// while the book itself can be read whole.
+// by the user; a book whose layout is not the program's; a compaction that
+// failed while the book itself can be read whole; a file beside a book that
+// the engine would play or delete.
 constexpr int TooMuchWork = 3961;
 constexpr int WorkCancelled = 3962;
-constexpr int TriggerInBook = 3963;
+constexpr int ForeignLayout = 3963;
 constexpr int CompactionFailed = 3964;
+constexpr int ForeignSideFile = 3965;
 }  // namespace err
 
 // An error of the database engine: its number and a text for the user.

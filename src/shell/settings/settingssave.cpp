@@ -95,7 +95,8 @@ enum class OnFailure { Repair, Report, Quiet };
 bool openBook(const QString& path, dao::Database& db, OnFailure onFailure, bool* missing = nullptr) {
     if (missing) *missing = false;
     int code = 0;
-    QString text, trigger;
+    QString text;
+    std::exception_ptr error;
     if (path.isEmpty()) {
         code = dao::err::FileNotFound;
     } else {
@@ -103,12 +104,10 @@ bool openBook(const QString& path, dao::Database& db, OnFailure onFailure, bool*
             const core::BookWorkProgress progress(core::BookWork::Check, path);
             db = dao::DBEngine::OpenDatabase(path);
             return true;
-        } catch (const dao::TriggerInBook& e) {
-            code = e.number();
-            trigger = e.trigger();
         } catch (const dao::DaoError& e) {
             code = e.number();
             text = e.description();
+            error = std::current_exception();
         } catch (const std::exception&) {
             code = -1;
             text = core::ErrorText(std::current_exception());
@@ -122,8 +121,9 @@ bool openBook(const QString& path, dao::Database& db, OnFailure onFailure, bool*
         core::ShowInfo(core::TranslateStr(QStringLiteral("frmAsetukset"),
                                           QStringLiteral("Tietokantaa ei löydy, korjaa asetuksista tietokannan nimi")));
         break;
-    case dao::err::TriggerInBook:
-        core::ShowInfo(core::TriggerInBookText(trigger, path));
+    case dao::err::ForeignLayout:
+    case dao::err::ForeignSideFile:
+        core::ShowInfo(core::RefusedBookText(error));
         break;
     case dao::err::TooMuchWork:
     case dao::err::WorkCancelled:
