@@ -191,6 +191,7 @@ TEST_F(LegacyTest, WhileAnotherCopyHoldsTheBookAStoreThatFailsStopsItsCommand) {
             retype(f.tNimi, "Käteiskassa");
         }
         const QString shown = f.tTilinumero->text() + u' ' + f.tNimi->text();
+        QWidget* const where = focused();
         {
             const std::shared_ptr<sqlite3> other = holdBook(c.how);
             dialogs->expectMessage(lockedText, Answer::OK);
@@ -202,7 +203,13 @@ TEST_F(LegacyTest, WhileAnotherCopyHoldsTheBookAStoreThatFailsStopsItsCommand) {
             a = nullptr;
         } else {
             EXPECT_EQ(f.tTilinumero->text() + u' ' + f.tNimi->text(), shown);
+            // Where the user was: in the tree that was clicked.
+            EXPECT_EQ(focused(), QLatin1String(c.what) == QLatin1String("a pick in the tree") ? f.tvTilit : where);
             key(Qt::Key_F3);
+            // The window reads the book anew and waits for the user, holding
+            // nothing of the book.
+            key(Qt::Key_F5);
+            EXPECT_TRUE(writtenAtOnce());
             if (c.adding)
                 expected.insert(3, shown);
             else
