@@ -394,6 +394,9 @@ TEST_F(LegacyBookChange, WhileAnotherCopyHoldsTheBookNoVoucherIsWrittenOver) {
         const Hold how = held[i].how;
         press(at == AtNew, how, [] { key(Qt::Key_F2); });
         ASSERT_EQ(w->tTositenumero->text(), n);
+        // The voucher before is stored balanced: the first entry is a debit.
+        EXPECT_TRUE(w->optTyyppi[0]->isChecked());
+        EXPECT_EQ(w->tSumma->text(), dao::Currency().toText());
         type(QStringLiteral("%1.3.2031").arg(i + 1));
         enter();
         type(QStringLiteral("Tosite ") + n);
@@ -408,9 +411,12 @@ TEST_F(LegacyBookChange, WhileAnotherCopyHoldsTheBookNoVoucherIsWrittenOver) {
             press(at == AtEnter, how, enterKey);
             enter();  // "Uusi vienti"
         }
-        // The new entry balances the voucher as the book holds it.
+        // The grid shows the first entry as the book holds it, and the new
+        // entry balances that.
+        const QString euros = dao::Currency::parse(amount)->toText();
+        EXPECT_EQ(gridRows(), QStringList{QStringLiteral("1000|Kassa|D|") + euros});
         EXPECT_TRUE(w->optTyyppi[1]->isChecked());
-        EXPECT_EQ(w->tSumma->text(), dao::Currency::parse(amount)->toText());
+        EXPECT_EQ(w->tSumma->text(), euros);
         type(QStringLiteral("3010"));
         for (int k = 0; k < 3; ++k) enter();
         switch (at) {

@@ -158,6 +158,31 @@ TEST_F(LegacyTest, TheDateFieldKeepsDatesInsideTheYearAndTheOtherFieldsTheirRule
     key(Qt::Key_F3);
     EXPECT_EQ(stored(), "2032-01-01");
 
+    // A date typed into a new voucher whose entry is typed too is told of
+    // before the two are written: while the user reads it, another program
+    // writes the book at once.
+    key(Qt::Key_F2);
+    type("2.1.2031");
+    enter();
+    type("Uusi");
+    enter();
+    type("1000");
+    for (int k = 0; k < 3; ++k) enter();
+    type("5");
+    retype(f.tTositepvm, "31.12.2030");
+    int told = 0;
+    dialogs->onMessage = [&](const QString&) {
+        ++told;
+        EXPECT_TRUE(writtenAtOnce());
+    };
+    dialogs->expectMessage("Tositteen päivämäärän tulee kuulua tilikauteen!", Answer::OK);
+    key(Qt::Key_F3);
+    dialogs->onMessage = nullptr;
+    EXPECT_EQ(told, 1);
+    EXPECT_EQ(value("SELECT COUNT(*) FROM to WHERE toSelite = 'Uusi' AND toPvm = #12/31/2030#"), 1);
+    EXPECT_EQ(value("SELECT COUNT(*) FROM vi, to WHERE vitoID = toID AND toSelite = 'Uusi' AND viArvo = 5"), 1);
+    key(Qt::Key_A, Qt::ControlModifier);
+
     retype(f.tTositepvm, "");
     type("+");  // "+" in an empty field does nothing and is not typed
     EXPECT_EQ(f.tTositepvm->text(), "");
