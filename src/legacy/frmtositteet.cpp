@@ -562,6 +562,7 @@ void frmTositteet::FillTositeLista() {
         lstTositteet->addItem(item);
     }
     lstTositteet->setCurrentRow(-1);
+    listRow_ = -1;
     lstTositteet->setEnabled(true);
     fillingList_ = false;
 }
@@ -576,22 +577,15 @@ void frmTositteet::ListClick() {
         }
     } catch (...) {
         bDoCountBalance = true;
-        // The voucher shown stays, and the list shows its line again.
-        selectShownLine();
+        // The voucher shown stays, and so does the line picked before.
+        fillingList_ = true;
+        lstTositteet->setCurrentRow(listRow_);
+        fillingList_ = false;
         throw;
     }
+    listRow_ = lstTositteet->currentRow();
     bDoCountBalance = true;
     UpdateSummat();
-}
-
-void frmTositteet::selectShownLine() {
-    const long id = Data1.hasCurrent() ? currentToId() : 0;
-    int row = -1;
-    for (int i = 0; i < lstTositteet->count() && row < 0; ++i)
-        if (lstTositteet->item(i)->data(Qt::UserRole).toLongLong() == id) row = i;
-    fillingList_ = true;
-    lstTositteet->setCurrentRow(row);
-    fillingList_ = false;
 }
 
 void frmTositteet::Selaa() {

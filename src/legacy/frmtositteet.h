@@ -12,6 +12,14 @@
 // False), opening vouchers (bAvaustosite) or closing vouchers
 // (bPaatostosite).
 //
+// What is typed is stored by the save, and whenever the window leaves it:
+// another entry taken into the editor, another voucher shown, a new one
+// started, the window closed. The entry and its voucher's pending row go
+// into the book in one write, so a store that fails (another program holds
+// the book) leaves the window and the book as they were: the user is told,
+// and the same key stores it once the book is free. A window that waits
+// for the user holds nothing of the book.
+//
 // The window is built of four parts:
 //   frmtositteet.cpp           controls, loading, the voucher list and browsing
 //   frmtositteet_commands.cpp  new, save, undo and delete, numbering, the voucher fields
@@ -258,8 +266,6 @@ private:
     // Data1 leaves its row: what the voucher holds is stored first, and a
     // failure stops the move.
     void leavingVoucher();
-    // The list picks the line of the voucher shown (none when it has none).
-    void selectShownLine();
     long currentToId() const;  // 0 when there is none
     void navigate(DataControl::Step direction);
     void ListClick();
@@ -320,11 +326,12 @@ private:
     // Stores what the entry record v holds, in one write that first makes
     // sure that its voucher is still in the book and that the book's year
     // is still the program's. An entry of the voucher shown goes into the
-    // book in one write with that voucher's pending edit or new row. When another copy
-    // of the program has removed the voucher or changed the year, nothing
-    // is written: the entry is dropped unwritten and so is the voucher's
-    // pending row (nothing of the voucher is stored), the user is told, the
-    // windows read the book again, and false is returned.
+    // book in one write with that voucher's pending edit or new row. When
+    // another copy of the program has removed the voucher or changed the
+    // year, nothing is written: the entry is dropped unwritten and so is the
+    // voucher's pending row (nothing of the voucher is stored), the user is
+    // told, the windows read the book again, and false is returned. A write
+    // that fails raises, and leaves the records and the book as they were.
     bool saveVienti(core::cVienti* v);
 
     // ---- Entries (frmtositteet_entries.cpp)
@@ -362,6 +369,7 @@ private:
     core::cVienti* curVienti_ = nullptr;
     dao::Currency erotus_;
     bool fillingList_ = false;
+    int listRow_ = -1;  // the line of the list last picked and shown
     bool showingVienti_ = false;
     bool gone_ = false;  // unloading: the fields' handlers do nothing more
     long shownBeforeChange_ = 0;  // the voucher shown when the book was last closed or rewritten

@@ -340,8 +340,9 @@ TEST_F(LegacyBookChange, WhileAnotherCopyHoldsTheBookNoVoucherIsWrittenOver) {
     // AtNewEntry "Uusi vienti" (Shift+F2) after the first, AtNew the F2 that
     // stores the voucher before (its second entry typed and not stored), the
     // others what ends the second entry: F3, F3 on the voucher's text
-    // retyped (AtEdit), the previous voucher (AtMove) or Sulje (AtClose).
-    enum Held { Free, AtNew, AtEnter, AtNewEntry, AtSave, AtEdit, AtMove, AtClose };
+    // retyped (AtEdit), the previous voucher (AtMove), a line of the list
+    // (AtPick) or Sulje (AtClose).
+    enum Held { Free, AtNew, AtEnter, AtNewEntry, AtSave, AtEdit, AtMove, AtPick, AtClose };
     constexpr Hold writing = Hold::Writing, statement = Hold::ReadingAStatement,
                    transaction = Hold::ReadingInATransaction;
     const struct {
@@ -354,7 +355,7 @@ TEST_F(LegacyBookChange, WhileAnotherCopyHoldsTheBookNoVoucherIsWrittenOver) {
                 {AtSave, statement},      {AtEdit, transaction},     {AtMove, statement},
                 {AtClose, transaction},   {AtEnter, transaction},    {AtNewEntry, statement},
                 {AtSave, transaction},    {AtEdit, statement},       {AtMove, transaction},
-                {AtClose, statement}};
+                {AtClose, statement},     {AtPick, writing},         {AtPick, transaction}};
     book();
     balanced(1, QStringLiteral("Eka"), "10");
     waitOnlyAWhile();
@@ -363,15 +364,17 @@ TEST_F(LegacyBookChange, WhileAnotherCopyHoldsTheBookNoVoucherIsWrittenOver) {
     auto shown = [&] {
         return QStringList({w->tTositenumero->text(), w->tTositepvm->text(), w->tTositeSelite->text(),
                             w->cmbTililuettelo->currentText(), w->optTyyppi[0]->isChecked() ? "D" : "K",
-                            w->tSumma->text(), w->lblErotus->text(), gridRows().join(u',')})
+                            w->tSumma->text(), w->lblErotus->text(), gridRows().join(u','), currentLine()})
             .join(u'|');
     };
-    // The keys pressed while the book is held, then again once it is free.
-    auto press = [&](bool hold, Hold how, const std::function<void()>& keys) {
+    // The keys pressed while the book is held, then again once it is free;
+    // userIn: the control the user is in by the keys (by default the one
+    // that has the focus before them).
+    auto press = [&](bool hold, Hold how, const std::function<void()>& keys, QWidget* userIn = nullptr) {
         if (hold) {
             const QPointer<legacy::frmTositteet> window = w;
             const QString before = shown();
-            QWidget* where = focused();
+            QWidget* where = userIn ? userIn : focused();
             {
                 const std::shared_ptr<sqlite3> other = holdBook(how);
                 dialogs->expectMessage(lockedText, Answer::OK);
@@ -434,6 +437,10 @@ TEST_F(LegacyBookChange, WhileAnotherCopyHoldsTheBookNoVoucherIsWrittenOver) {
             break;
         case AtMove:
             press(true, how, [] { key(Qt::Key_S, Qt::ControlModifier); });
+            break;
+        case AtPick:
+            press(true, how, [this] { clickListRow(w->lstTositteet, 0); }, w->lstTositteet);
+            EXPECT_EQ(w->tTositeSelite->text(), "Eka");
             break;
         case AtClose:
             press(true, how, [this] {
