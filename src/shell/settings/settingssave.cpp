@@ -52,12 +52,7 @@ QString errorText(std::exception_ptr error) {
     try {
         std::rethrow_exception(error);
     } catch (const core::IniWriteError& e) {
-        if (e.locked)
-            return core::TranslateStr(QStringLiteral("frmAsetukset"),
-                                      QStringLiteral("Toinen ohjelma pitää asetustiedostoa varattuna, eikä siihen voitu "
-                                                     "kirjoittaa:")) +
-                   QLatin1Char(' ') + e.file + kCrLf +
-                   core::TranslateStr(QStringLiteral("frmAsetukset"), QStringLiteral("Yritä hetken kuluttua uudelleen."));
+        if (e.locked) return core::IniNotWrittenText(e.file, true);
         return core::TranslateStr(QStringLiteral("frmAsetukset"), QStringLiteral("Asetustiedostoa ei voitu kirjoittaa:")) +
                QLatin1Char(' ') + e.file;
     } catch (const core::SettingsSavedElsewhere&) {
