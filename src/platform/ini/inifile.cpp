@@ -225,21 +225,23 @@ private:
         return QDir(fi.absolutePath()).filePath(u'.' + fi.fileName() + QStringLiteral(".lock"));
     }
 
-    // The lock file, opened for writing; a new one takes the permissions
-    // of the file it locks, so that whoever may write that file may lock it.
+    // The lock file, opened for writing. A new one beside an existing file
+    // takes that file's read and write permissions, so that whoever may
+    // write the file may lock it.
     static int openLockFile(const QString& lockPath, const QString& file) {
         const QByteArray native = QFile::encodeName(lockPath);
         for (int round = 0; round < 2; ++round) {
             int fd = ::open(native.constData(), O_RDWR | O_CLOEXEC | O_NOFOLLOW);
             if (fd >= 0 || errno != ENOENT) return fd;
             struct stat st {};
-            const mode_t mode = ::stat(QFile::encodeName(file).constData(), &st) == 0 ? (st.st_mode & 0666) : 0666;
-            fd = ::open(native.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode);
+            const bool fileThere = ::stat(QFile::encodeName(file).constData(), &st) == 0;
+            fd = ::open(native.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
             if (fd >= 0) {
-                ::fchmod(fd, mode);  // past the umask
+                if (fileThere) ::fchmod(fd, st.st_mode & 0666);
                 return fd;
             }
-            if (errno != EEXIST) return -1;  // made meanwhile by another copy: opened as it is
+            // Another copy may have made it meanwhile: opened as it is.
+            if (errno != EEXIST) return -1;
         }
         return -1;
     }
@@ -266,7 +268,10 @@ private:
     }
 
     State wait() {
-        waiting() = true;
+        struct Waiting {
+            Waiting() { waiting() = true; }
+            ~Waiting() { waiting() = false; }
+        } const mark;
         const QDeadlineTimer deadline(kWaitMs);
         State state = State::Held;
         auto* app = QCoreApplication::instance();
@@ -288,7 +293,6 @@ private:
                 state = tryLock();
             }
         }
-        waiting() = false;
         return state;
     }
 
