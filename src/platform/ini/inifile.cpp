@@ -390,10 +390,8 @@ bool cIniFile::Write(const QList<std::pair<QString, QString>>& keysAndValues) {
     if (!withValues(*load(path), section, keysAndValues)) return true;
 
     const WriteLock lock(path);
-    if (lock.refused()) {
-        lockRefused_ = true;
-        return false;
-    }
+    lockRefused_ = lock.refused();  // also over what a write made meanwhile set
+    if (lockRefused_) return false;
     std::optional<ParsedFile> next = withValues(*load(path), section, keysAndValues);
     if (!next) return true;  // another copy stored them meanwhile
 

@@ -103,7 +103,8 @@ public:
     bool LoadFormPos(QWidget* window, const QString& key, bool restoreSize = true,
                      const QString& defaultPlacement = QString());
 
-    // Forgets every file kept in memory (the next read parses again).
+    // Forgets every file kept in memory (the next read parses again), and
+    // which files another program was found to hold.
     static void ClearCache();
 
 private:
