@@ -91,17 +91,21 @@ void LoadIniSettings() {
     ini::cIniFile& f = IniFile();
     f.FileName(IniFileName);
     f.Section(kSection);
-    f.Write(sys::AppPath(), QStringLiteral("AppPath"));
+    // The program folder, and the defaults of what is empty, in one write:
+    // a start that finds them all stored writes nothing, and a file that
+    // another program holds is waited for once at most.
+    QList<std::pair<QString, QString>> keys{{QStringLiteral("AppPath"), sys::AppPath()}};
     DatabasePath = f.Read(QStringLiteral("Database"), QString());
     if (DatabasePath.isEmpty()) {
         DatabasePath = programFile(QStringLiteral("demo1.mdb"));
-        f.Write(DatabasePath, QStringLiteral("Database"));
+        keys.append({QStringLiteral("Database"), DatabasePath});
     }
     DatabaseBackup = f.Read(QStringLiteral("DatabaseBackup"), QString());
     if (DatabaseBackup.isEmpty()) {
         DatabaseBackup = defaultBackupFolder();
-        f.Write(DatabaseBackup, QStringLiteral("DatabaseBackup"));
+        keys.append({QStringLiteral("DatabaseBackup"), DatabaseBackup});
     }
+    f.Write(keys);
     Language = f.Read(QStringLiteral("Language"), QString());
     MultiDb = flagValue(f.Read(QStringLiteral("MultiDb"), QStringLiteral("0")), false);
 }
@@ -132,7 +136,7 @@ void writeIniSettings(const QString& stamp) {
                                             {QStringLiteral("MultiDb"), flagText(MultiDb)}};
     if (!stamp.isEmpty()) keys.append({kStampKey, stamp});
     ini::cIniFile& f = iniSection();
-    if (!f.Write(keys)) throw IniWriteError(f.FileName());
+    if (!f.Write(keys)) throw IniWriteError(f.FileName(), f.LockRefused());
 }
 
 cDBSettings settingsOf(const dao::Database& db, const QString& section) {

@@ -18,7 +18,8 @@ namespace core {
 ini::cIniFile& IniFile();
 
 // Section "KOLVIO" of the ini file into the globals; writes AppPath, and the
-// defaults of Database and DatabaseBackup when they are empty.
+// defaults of Database and DatabaseBackup when they are empty, where the
+// file does not hold them already.
 void LoadIniSettings();
 // DatabasePath = path, written under "Database". False when the ini file
 // could not be written (DatabasePath is set all the same).
@@ -27,10 +28,12 @@ bool SaveDatabasePath(const QString& path);
 // write of the ini file; raises IniWriteError when it cannot be written.
 void SaveIniSettings();
 
-// The ini file could not be written.
+// The ini file could not be written; locked: because another program held
+// it for longer than a write waits.
 struct IniWriteError : std::runtime_error {
-    explicit IniWriteError(const QString& f) : std::runtime_error(f.toStdString()), file(f) {}
+    explicit IniWriteError(const QString& f, bool l = false) : std::runtime_error(f.toStdString()), file(f), locked(l) {}
     QString file;
+    bool locked = false;
 };
 
 // A save that did not stand: another copy of the program on the same book

@@ -92,7 +92,13 @@ void DataControl::Refresh() {
     Close();
     dao::Database db = Database();
     rs_ = db.OpenRecordset(source_, type_, params_);
-    if (!rs_.isEOF()) rs_.MoveFirst();
+    // Every row is read at once: a statement left unfinished would hold
+    // the book against every other program's writes while the window waits
+    // for the user.
+    if (!rs_.isEOF()) {
+        rs_.MoveLast();
+        rs_.MoveFirst();
+    }
     for (const Binding& b : bindings_) {
         if (!b.box || !rs_.hasField(b.field)) continue;
         const dao::Field f = rs_.field(b.field);

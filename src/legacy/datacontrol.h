@@ -53,9 +53,10 @@ public:
     void setRecordSource(RecordSource source) { setRecordSource(source.sql, std::move(source.params)); }
     const QString& recordSource() const { return source_; }
 
-    // Validate (when open), then opens the record source anew and stands on
-    // its first row (or at its end when it has none): the Requeried hook,
-    // the bound boxes and Reposition follow.
+    // Validate (when open), then opens the record source anew, reads all
+    // its rows (no read of the control is left unfinished on the book) and
+    // stands on its first row (or at its end when it has none): the
+    // Requeried hook, the bound boxes and Reposition follow.
     void Refresh();
     bool isOpen() const;
     // Closes the record set without any event.

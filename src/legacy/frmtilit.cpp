@@ -303,7 +303,7 @@ void frmTilit::Sulje() { ui::Forms::unload(*this); }
 
 bool frmTilit::StorePendingEdits() {
     // An error reaches the caller: the book is then left alone.
-    Data1.StorePending();
+    storeShown();
     shownBeforeChange_ = Data1.hasCurrent() ? currentTlId() : 0;
     return true;
 }
@@ -328,14 +328,45 @@ long frmTilit::currentTlId() const { return core::NzLong(Data1.value(QStringLite
 void frmTilit::validate(DataControl::Action a) {
     if (a == DataControl::Action::Unload) return;
     // The account shown is written back on every move, changed or not. A
-    // write the book refuses stops the move, and what was typed stays.
-    if (Data1.hasCurrent()) Data1.UpdateRecord();
+    // write the book refuses stops the move, and what was typed stays; an
+    // account removed meanwhile lets the move go on.
+    storeShown(true);
+}
+
+bool frmTilit::storeShown(bool always) {
+    const bool typed = Data1.isEditing();
+    if (!typed && !(always && Data1.hasCurrent())) return true;
+    const long id = Data1.editMode() == EditMode::Add ? 0 : currentTlId();
+    // Named as the tree shows it: as it was stored.
+    const QTreeWidgetItem* node = id > 0 ? nodeOf(id) : nullptr;
+    const QString name = node ? node->text(0) : Data1.value(QStringLiteral("tlNumero")).toString();
+    try {
+        if (typed)
+            Data1.StorePending();
+        else
+            Data1.UpdateRecord();
+    } catch (const dao::DaoError& e) {
+        if (e.number() != dao::err::RecordDeleted) throw;
+        // Not written again as a row of its own: the other copy's removal
+        // stands, and the record set passes over the account from now on.
+        Data1.CancelUpdate();
+        delete nodeOf(id);
+        QString told = core::TranslateStr(QStringLiteral("frmTilit"),
+                                          QStringLiteral("Tili %1 on sillä välin poistettu kirjanpidosta toisessa "
+                                                         "ohjelmassa, jossa sama kirjanpito on auki."))
+                           .arg(name);
+        if (typed)
+            told += QLatin1Char(' ') + core::TranslateStr(QStringLiteral("frmTilit"),
+                                                          QStringLiteral("Siihen tehtyjä muutoksia ei tallennettu."));
+        core::ShowInfo(told);
+        return false;
+    }
+    return true;
 }
 
 void frmTilit::CommitEdit() {
     if (Data1.isEditing()) {
-        Data1.StorePending();
-        Data1.GoTo(Data1.Recordset().LastModified());
+        if (storeShown()) Data1.GoTo(Data1.Recordset().LastModified());
     } else if (Data1.hasCurrent()) {
         Data1.GoTo(Data1.Recordset().bookmark());
     }
@@ -440,7 +471,7 @@ void frmTilit::Uusi() {
     // The account shown is stored first. A step that fails ends the command
     // there: the window stays on an account it shows, and nothing is taken
     // for new.
-    if (Data1.hasCurrent()) Data1.UpdateRecord();
+    storeShown(true);
     Data1.Refresh();
     Data1.UpdateControls();
     Data1.AddNew();
@@ -450,10 +481,7 @@ void frmTilit::Uusi() {
 
 void frmTilit::Tallenna() {
     const EditMode mode = Data1.editMode();
-    if (Data1.isEditing()) {
-        Data1.StorePending();
-        Data1.GoTo(Data1.Recordset().LastModified());
-    }
+    if (Data1.isEditing() && storeShown()) Data1.GoTo(Data1.Recordset().LastModified());
     // An added row stands last until the record set is read again.
     if (mode == EditMode::Add && !Data1.isEOF()) Data1.MoveLast();
     Data1.UpdateControls();
@@ -478,7 +506,7 @@ void frmTilit::Poista() {
     // the current row would be another account than the one typed.
     const EditMode mode = Data1.editMode();
     if (mode != EditMode::None) {
-        Data1.StorePending();
+        if (!storeShown()) return;  // removed meanwhile: nothing is left to delete
         if (mode == EditMode::Add) Data1.MoveLast();
     }
     // When it cannot be told whether the account has entries, the command

@@ -12,13 +12,16 @@
 // and does not follow the navigation buttons. Each command ends at the
 // first step that fails (a store the book refuses stops the move, the new
 // account or the deletion that would follow it), and the user is told.
+// An account that another copy of the program has removed meanwhile is
+// not stored again: the user is told so once, what was typed into it is
+// dropped, and the window goes on without it.
 //
 // Keys (menu shortcuts): F2 new, F3 store, F4 delete, F5 refresh, F7 print,
 // Ctrl+Z undo, Ctrl+A/S/D/F first, previous, next and last account.
 
-#include "core/ui/commanderrors.h"
 #include "core/ui/translator.h"
 #include "legacy/datacontrol.h"
+#include "legacy/legacyrunner.h"
 #include "platform/ui/forms.h"
 
 #include <functional>
@@ -133,12 +136,15 @@ private:
     void numeroLeft();
     void fieldChanged();
     long currentTlId() const;  // 0 when there is none
+    // Stores the account shown: a pending edit or new account, and (always)
+    // the account even when unchanged, as a move does. False when another
+    // copy of the program has removed it meanwhile: nothing is stored, its
+    // edit is dropped, its node leaves the tree and the user is told.
+    bool storeShown(bool always = false);
 
     // Runs a command and lets no error escape: what it raises ends it, and
     // is shown.
-    const core::CommandRunner run{
-        [] { return core::TranslateStr(QStringLiteral("frmTilit"), QStringLiteral("Odottamaton virhe: ")); },
-        ui::Icon::Information};
+    const LegacyRunner run{this, QStringLiteral("frmTilit")};
 
     bool gone_ = false;
     long shownBeforeChange_ = 0;  // the account shown when the book was last closed or rewritten

@@ -360,7 +360,7 @@ void frmTositteet::connectEvents() {
     });
     ui::Events::of(this).onActivate([this] { activate(); });
 
-    Data1.onValidate([this](DataControl::Action) { currentVoucherChanged(); });
+    Data1.onValidate([this](DataControl::Action) { leavingVoucher(); });
     // A date typed and not yet taken is taken, or refused, as leaving the
     // field would do, before the voucher is stored by any command.
     Data1.onStore([this] {
@@ -427,18 +427,23 @@ void frmTositteet::activate() {
     });
 }
 
-void frmTositteet::Unload() {
+bool frmTositteet::QueryUnload() {
     // What is pending is stored as the window goes: the voucher being
     // edited or added, and the entry in the editor. A store that fails is
-    // shown (what was typed is lost), and the window goes all the same.
-    gone_ = true;
-    run([this] { CommitPendingEdits(); });
-    run([this] {
-        if (ownVienti_) saveVienti(ownVienti_.get());
+    // told, and the window stays as it was, with what was typed, to be
+    // stored again; only a program that is ending lets it go.
+    const bool stored = run([this] {
+        AcceptSumma();
+        (void)storePending();  // a refusal has been told, and nothing of it is held
     });
+    return stored || ui::Forms::isEnding();
+}
+
+void frmTositteet::Unload() {
+    gone_ = true;
     curVienti_ = emptyVienti_.get();
-    // Saved above, or the user was told that it could not be: nothing more
-    // is written as it goes.
+    // Stored as the window was let go, or the user was told that it could
+    // not be: nothing more is written as it goes.
     if (ownVienti_) ownVienti_->setIsEmpty(true);
     ownVienti_.reset();
     Data1.Close();
@@ -449,10 +454,9 @@ void frmTositteet::Sulje() { ui::Forms::unload(*this); }
 
 bool frmTositteet::StorePendingEdits() {
     // As leaving the voucher: its pending row (a new one too, with what the
-    // fields hold), then the entry in the editor. An error reaches the
+    // fields hold) and the entry in the editor. An error reaches the
     // caller, and the book is left alone.
-    CommitPendingEdits();
-    saveVienti(curVienti_);
+    (void)storePending();
     shownBeforeChange_ = Data1.hasCurrent() ? currentToId() : 0;
     return true;
 }
@@ -512,9 +516,13 @@ bool frmTositteet::SetMode(bool avaus, bool paatos) {
 
 long frmTositteet::currentToId() const { return core::NzLong(Data1.value(QStringLiteral("toID")), 0); }
 
+void frmTositteet::leavingVoucher() {
+    // A pending change that cannot be stored stops the move that would
+    // leave it, and the command tells why.
+    CommitPendingEdits();
+}
+
 void frmTositteet::currentVoucherChanged() {
-    // A pending change that cannot be stored stops the move that left it
-    // (Validate), and the command tells why.
     CommitPendingEdits();
     const long id = Data1.hasCurrent() ? currentToId() : 0;
     if (id <= 0) {
@@ -554,6 +562,7 @@ void frmTositteet::FillTositeLista() {
         lstTositteet->addItem(item);
     }
     lstTositteet->setCurrentRow(-1);
+    listRow_ = -1;
     lstTositteet->setEnabled(true);
     fillingList_ = false;
 }
@@ -568,8 +577,13 @@ void frmTositteet::ListClick() {
         }
     } catch (...) {
         bDoCountBalance = true;
+        // The voucher shown stays, and so does the line picked before.
+        fillingList_ = true;
+        lstTositteet->setCurrentRow(listRow_);
+        fillingList_ = false;
         throw;
     }
+    listRow_ = lstTositteet->currentRow();
     bDoCountBalance = true;
     UpdateSummat();
 }

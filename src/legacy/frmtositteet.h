@@ -12,6 +12,14 @@
 // False), opening vouchers (bAvaustosite) or closing vouchers
 // (bPaatostosite).
 //
+// What is typed is stored by the save, and whenever the window leaves it:
+// another entry taken into the editor, another voucher shown, a new one
+// started, the window closed. The entry and its voucher's pending row go
+// into the book in one write, so a store that fails (another program holds
+// the book) leaves the window and the book as they were: the user is told,
+// and the same key stores it once the book is free. A window that waits
+// for the user holds nothing of the book.
+//
 // The window is built of four parts:
 //   frmtositteet.cpp           controls, loading, the voucher list and browsing
 //   frmtositteet_commands.cpp  new, save, undo and delete, numbering, the voucher fields
@@ -25,9 +33,9 @@
 
 #include "core/records/tosite.h"
 #include "core/records/vienti.h"
-#include "core/ui/commanderrors.h"
 #include "core/ui/translator.h"
 #include "legacy/datacontrol.h"
+#include "legacy/legacyrunner.h"
 #include "platform/dao/currency.h"
 #include "platform/ui/forms.h"
 #include "vouchers/tools/toolsupport.h"
@@ -112,8 +120,10 @@ public:
     void ShowVienti();
     void ClearVientiFields();
     void HighlightVientiRow();
-    // Stores pending changes of Data2 and Data1 (not while a new voucher is
-    // being set up).
+    // Stores what the voucher shown holds and has not stored (not while a
+    // new voucher is being set up): the entry in the editor and the
+    // voucher's pending edit or new row, in one write. A failure leaves the
+    // window and the book as they were, and reaches the caller.
     void CommitPendingEdits();
     // The amount box's text taken as the entry's amount, or refused
     // (core::AcceptAmountBox); false when refused.
@@ -234,6 +244,10 @@ public:
 
 protected:
     void Load() override;
+    // Stores what is pending before the window goes; when that fails, the
+    // user is told and the window stays with what was typed (unless the
+    // program is ending).
+    bool QueryUnload() override;
     void Unload() override;
 
 private:
@@ -249,6 +263,9 @@ private:
 
     // ---- The current voucher (frmtositteet.cpp)
     void currentVoucherChanged();
+    // Data1 leaves its row: what the voucher holds is stored first, and a
+    // failure stops the move.
+    void leavingVoucher();
     long currentToId() const;  // 0 when there is none
     void navigate(DataControl::Step direction);
     void ListClick();
@@ -282,6 +299,15 @@ private:
     void focusBack(QWidget* w);
     // Discards entries stored under a voucher that never came to be.
     void dropEntriesOf(long toID);
+    // Stores the entry in the editor and the voucher's pending row, as
+    // CommitPendingEdits; false when the book refused them (another copy of
+    // the program changed it: the user has been told, and the window holds
+    // nothing of them any more).
+    bool storePending();
+    // A date typed into the date field and not yet taken is taken (or
+    // refused) now, before a write begins: what it tells the user is never
+    // asked inside one.
+    void takeTypedDate();
     // Stores the voucher's pending edit or new row. When the book's
     // financial year is no longer the one the program works in (another copy
     // of the program changed it), nothing is stored: the pending row is
@@ -299,15 +325,18 @@ private:
     void voucherWrite();
     // Stores what the entry record v holds, in one write that first makes
     // sure that its voucher is still in the book and that the book's year
-    // is still the program's. An entry of the voucher being added here goes
-    // into the book in one write with that voucher's row. When another copy
-    // of the program has removed the voucher or changed the year, nothing
-    // is written: the entry is dropped unwritten and so is the voucher's
-    // pending row (nothing of the voucher is stored), the user is told, the
-    // windows read the book again, and false is returned.
+    // is still the program's. An entry of the voucher shown goes into the
+    // book in one write with that voucher's pending edit or new row. When
+    // another copy of the program has removed the voucher or changed the
+    // year, nothing is written: the entry is dropped unwritten and so is the
+    // voucher's pending row (nothing of the voucher is stored), the user is
+    // told, the windows read the book again, and false is returned. A write
+    // that fails raises, and leaves the records and the book as they were.
     bool saveVienti(core::cVienti* v);
 
     // ---- Entries (frmtositteet_entries.cpp)
+    // The entry in the editor is stored before v takes its place; when that
+    // fails, it stays in the editor and the failure reaches the caller.
     void setCurVienti(std::unique_ptr<core::cVienti> v);
     void useEmptyVienti();
     void fillGrid();
@@ -333,15 +362,14 @@ private:
     void applyAndShow(std::unique_ptr<vouchers::cTositePohja> pohja);
 
     // Runs a handler and lets no error escape: what it raises is shown.
-    const core::CommandRunner run{
-        [] { return core::TranslateStr(QStringLiteral("frmTositteet"), QStringLiteral("Odottamaton virhe: ")); },
-        ui::Icon::Information};
+    const LegacyRunner run{this, QStringLiteral("frmTositteet")};
 
     std::unique_ptr<core::cVienti> emptyVienti_;
     std::unique_ptr<core::cVienti> ownVienti_;  // the entry record curVienti_ refers to, when not the blank one
     core::cVienti* curVienti_ = nullptr;
     dao::Currency erotus_;
     bool fillingList_ = false;
+    int listRow_ = -1;  // the line of the list last picked and shown
     bool showingVienti_ = false;
     bool gone_ = false;  // unloading: the fields' handlers do nothing more
     long shownBeforeChange_ = 0;  // the voucher shown when the book was last closed or rewritten

@@ -4,6 +4,7 @@
 #include "core/globals.h"
 #include "core/settings.h"
 #include "core/ui/bookchange.h"
+#include "core/ui/commanderrors.h"
 #include "core/ui/datebox.h"
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
@@ -26,11 +27,11 @@ long frmTositteet::SeuraavaTositenumero() { return legacy::SeuraavaTositenumero(
 // ---------------------------------------------------------------- commands
 
 void frmTositteet::Uusi() {
-    bAutomateButtonOrder = true;
     // What the book refused stays unstored, and no new voucher follows it.
     // A step that fails ends the command there (the window's runner tells
     // the user), with the voucher shown as it was.
     if (!Tallenna()) return;
+    bAutomateButtonOrder = true;
     CommitPendingEdits();
     Data1.UpdateControls();
     QCoreApplication::processEvents();
@@ -63,6 +64,12 @@ void frmTositteet::setUpNewRow() {
     QCoreApplication::processEvents();
     Data1.setField(QStringLiteral("toAvaustosite"), dao::Variant(bAvaustosite));
     Data1.setField(QStringLiteral("toPaatostosite"), dao::Variant(bPaatostosite));
+    // A voucher is never without a date, also when it is left as it comes:
+    // it would fall out of the year's reports and of its change. The date
+    // proposed is the one a new voucher gets elsewhere in the program.
+    const dao::Date paiva = UusiTositepaiva(core::TilikausiAlku);
+    tTositepvm->setText(paiva.toShortString());
+    Data1.setField(QStringLiteral("toPvm"), dao::Variant(paiva));
     const long numero = SeuraavaTositenumero();
     tTositenumero->setText(QString::number(numero));
     Data1.setField(QStringLiteral("toNumero"), dao::Variant(numero));
@@ -90,7 +97,7 @@ bool frmTositteet::Tallenna() {
     const EditMode mode = Data1.editMode();
     // A refused entry stops the save: nothing of the voucher is stored. A
     // write that fails stops it as well, and what was typed stays to be
-    // saved again.
+    // saved again. The voucher's pending row goes with the entry.
     bool stored = saveVienti(curVienti_);
     // The grid shows the stored entries.
     Data2.Refresh();
@@ -144,17 +151,21 @@ void frmTositteet::voucherWrite() {
 }
 
 bool frmTositteet::saveVienti(core::cVienti* v) {
-    const long adding = Data1.editMode() == EditMode::Add ? currentToId() : 0;
-    const bool ofNew = adding > 0 && v->ToId() == adding;
+    const long shown = Data1.isEditing() ? currentToId() : 0;
+    const long adding = Data1.editMode() == EditMode::Add ? shown : 0;
+    const bool ofShown = shown > 0 && !v->IsEmpty() && v->ToId() == shown;
+    const bool ofNew = adding > 0 && ofShown;
     // While the new voucher's row is being set up, its first entry waits
     // for it: the two go into the book together once the row is complete.
     if (ofNew && bAddingNew) return true;
+    if (ofShown) takeTypedDate();
     core::cTosite::Tallennus tulos = core::cTosite::Tallennus::Tehty;
     try {
-        // The row of the voucher being added is stored in the write that
-        // stores its entry, so that no entry stands in the book without it.
+        // The pending row of the voucher is stored in the write that stores
+        // its entry: no entry stands in the book without its voucher, and
+        // a write that fails leaves neither stored.
         const std::function<void()> withRow = [this] { Data1.StorePending(); };
-        tulos = core::cTosite::TallennaKerralla(nullptr, {v}, adding, ofNew ? withRow : std::function<void()>());
+        tulos = core::cTosite::TallennaKerralla(nullptr, {v}, adding, ofShown ? withRow : std::function<void()>());
     } catch (const VuosiVaihtunut&) {
         tulos = core::cTosite::Tallennus::TilikausiVaihtunut;
     }
@@ -186,6 +197,16 @@ bool frmTositteet::saveVienti(core::cVienti* v) {
         return false;
     }
     return false;
+}
+
+bool frmTositteet::storePending() {
+    if (bAddingNew) return true;
+    if (!saveVienti(curVienti_)) return false;
+    return !Data1.isEditing() || storeVoucher();
+}
+
+void frmTositteet::takeTypedDate() {
+    if (core::DateBoxTyped(tTositepvm)) pvmLeft();
 }
 
 bool frmTositteet::storeVoucher() {

@@ -284,19 +284,14 @@ void frmTositteet::data2Repositioned() {
 // ---------------------------------------------------------------- the entry record
 
 void frmTositteet::setCurVienti(std::unique_ptr<core::cVienti> v) {
+    // The entry let go stores what it holds first (a refusal drops it, and
+    // is told).
+    if (ownVienti_) saveVienti(ownVienti_.get());
     std::unique_ptr<core::cVienti> previous = std::move(ownVienti_);
     ownVienti_ = std::move(v);
     curVienti_ = ownVienti_ ? ownVienti_.get() : emptyVienti_.get();
-    if (!previous) return;
-    // The entry let go stores what it holds; a failure is not lost silently,
-    // and is told once.
-    try {
-        saveVienti(previous.get());
-        previous->Release();
-    } catch (const dao::DaoError& e) {
-        core::reportReleaseError(core::TranslateStr(QStringLiteral("frmTositteet"), QStringLiteral("Vienti")), e);
-        previous->setIsEmpty(true);
-    }
+    // Stored or dropped: nothing more is written as it goes.
+    if (previous) previous->setIsEmpty(true);
 }
 
 void frmTositteet::useEmptyVienti() { setCurVienti(nullptr); }
@@ -339,7 +334,7 @@ void frmTositteet::ClearVientiFields() {
 void frmTositteet::CommitPendingEdits() {
     if (bAddingNew) return;
     if (Data2.isEditing()) Data2.StorePending();
-    if (Data1.isEditing()) storeVoucher();
+    (void)storePending();  // a refusal has been told, and nothing of it is held
 }
 
 // ---------------------------------------------------------------- commands
@@ -349,6 +344,15 @@ void frmTositteet::UusiVienti() {
     if (!Data1.hasCurrent() || currentToId() <= 0) {
         core::BeepIfSoundOn();
         return;
+    }
+    if (!bAddingNew) {
+        // The entry in the editor is stored first (a failure ends the
+        // command with it still there); the grid and the totals then show
+        // the voucher as the book holds it, and the new entry balances that.
+        const bool pending = !curVienti_->IsEmpty() && curVienti_->isDirty();
+        if (!saveVienti(curVienti_)) return;
+        if (pending) Data2.Refresh();
+        UpdateSummat();
     }
     auto v = std::make_unique<core::cVienti>();
     v->setToId(currentToId());

@@ -72,8 +72,7 @@ void frmTositteet::PikavalintaPohja(int n) {
 void frmTositteet::applyAndShow(std::unique_ptr<vouchers::cTositePohja> pohja) {
     // What the voucher on screen holds is stored before the record set is
     // read again.
-    CommitPendingEdits();
-    saveVienti(curVienti_);
+    if (!storePending()) return;  // refused, and told
     std::unique_ptr<core::cTosite> tosite = vouchers::TositePohjasta(*pohja, bAvaustosite, bPaatostosite);
     if (!tosite) {
         // Another copy of the program has changed the book's year.

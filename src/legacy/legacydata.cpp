@@ -56,6 +56,16 @@ long SeuraavaTositenumero(bool avaus) {
     return next;
 }
 
+dao::Date UusiTositepaiva(const dao::Date& oletus) {
+    dao::Database db = book();
+    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT MAX(toPvm) AS Uusin FROM to WHERE toNumero >= 0"),
+                                         dao::RecordsetType::Snapshot, dao::dbReadOnly);
+    dao::Date paiva = oletus;
+    if (!rs.isEOF()) paiva = core::NzDate(rs.value(QStringLiteral("Uusin")), oletus);
+    rs.Close();
+    return paiva.isZero() ? oletus : paiva;
+}
+
 vouchers::TilinSummat TositteenSummat(long toID) {
     vouchers::TilinSummat s;
     dao::Database db = book();

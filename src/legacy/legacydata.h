@@ -35,6 +35,10 @@ RecordSource ViennitLahde(long toID);
 // program's work vouchers below 0 never count; 1 for an empty series.
 long SeuraavaTositenumero(bool avaus);
 
+// The date a new voucher is given: the latest date of the vouchers
+// numbered 0 and up, of every mode; oletus when none has a date.
+dao::Date UusiTositepaiva(const dao::Date& oletus);
+
 // The debit and the credit total of the voucher toID's entries, as the
 // window's totals show them: an entry without an amount counts on neither
 // side, a debit code ("D", any case) on the debit side and any other code on

@@ -314,9 +314,19 @@ void mPalautusClick() {
         }
     }
 
-    if (core::AskYesNo(core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral("Otetaanko palautettu tietokanta käyttöön?"))) ==
+    if (core::AskYesNo(core::TranslateStr(QStringLiteral("frmMain"), QStringLiteral("Otetaanko palautettu tietokanta käyttöön?"))) !=
         ui::Answer::Yes)
-        core::SaveDatabasePath(target);
+        return;
+    // The copy becomes the book only through the ini file: when that cannot
+    // be written, the book in use stays, and the user is told so.
+    const QString previous = core::DatabasePath;
+    if (core::SaveDatabasePath(target)) return;
+    core::DatabasePath = previous;
+    core::ShowInfo(core::TranslateStr(QStringLiteral("frmMain"),
+                                      QStringLiteral("Palautettua tietokantaa ei otettu käyttöön, koska sitä ei voitu "
+                                                     "tallentaa asetuksiin. Käytössä on edelleen entinen tietokanta.")) +
+                   QStringLiteral("\r\n\r\n") +
+                   core::IniNotWrittenText(core::IniFile().FileName(), core::IniFile().LockRefused()));
 }
 
 }  // namespace maintenance

@@ -186,8 +186,12 @@ void frmBackupRestore::cPalauta_Click() {
         core::DatabasePath = previous;
         lblPalautusStatus->setText(QStringLiteral("Palautus keskeytyi."));
         lblPalautusStatus->show();
+        const bool held = core::IniFile().LockRefused();
         core::ShowInfo(QStringLiteral("Varmuuskopio on kopioitu tiedostoksi ") + target +
-                       QStringLiteral(", mutta sitä ei voitu ottaa käyttöön, koska asetustiedostoon ei voi kirjoittaa:") +
+                       (held ? QStringLiteral(", mutta sitä ei voitu ottaa käyttöön, koska toinen ohjelma pitää "
+                                              "asetustiedostoa varattuna:")
+                             : QStringLiteral(", mutta sitä ei voitu ottaa käyttöön, koska asetustiedostoon ei voi "
+                                              "kirjoittaa:")) +
                        u'\n' + core::IniFile().FileName() + QStringLiteral("\n\n") +
                        QStringLiteral("Käytössä on edelleen entinen tietokanta."));
         DisableRestoreSteps();

@@ -191,6 +191,7 @@ TEST_F(LegacyTest, WhileAnotherCopyHoldsTheBookAStoreThatFailsStopsItsCommand) {
             retype(f.tNimi, "Käteiskassa");
         }
         const QString shown = f.tTilinumero->text() + u' ' + f.tNimi->text();
+        QWidget* const where = focused();
         {
             const std::shared_ptr<sqlite3> other = holdBook(c.how);
             dialogs->expectMessage(lockedText, Answer::OK);
@@ -202,7 +203,13 @@ TEST_F(LegacyTest, WhileAnotherCopyHoldsTheBookAStoreThatFailsStopsItsCommand) {
             a = nullptr;
         } else {
             EXPECT_EQ(f.tTilinumero->text() + u' ' + f.tNimi->text(), shown);
+            // Where the user was: in the tree that was clicked.
+            EXPECT_EQ(focused(), QLatin1String(c.what) == QLatin1String("a pick in the tree") ? f.tvTilit : where);
             key(Qt::Key_F3);
+            // The window reads the book anew and waits for the user, holding
+            // nothing of the book.
+            key(Qt::Key_F5);
+            EXPECT_TRUE(writtenAtOnce());
             if (c.adding)
                 expected.insert(3, shown);
             else
@@ -214,6 +221,71 @@ TEST_F(LegacyTest, WhileAnotherCopyHoldsTheBookAStoreThatFailsStopsItsCommand) {
         for (; !rs.isEOF(); rs.MoveNext()) inBook << rs.value(0).toString() + u' ' + rs.value(1).toString();
         rs.Close();
         EXPECT_EQ(inBook, expected);
+        ui::Forms::destroyAll();
+        core::DBCon().SuljeDB();
+        QFile::remove(core::DatabasePath);
+    }
+}
+
+// Another copy of the program removes the account shown here. Every way of
+// moving off it goes on: the user is told once which account was removed
+// and, when a name had been typed into it, that the name was not stored.
+// The account is not brought back, and the window does not stand on it
+// again.
+TEST_F(LegacyTest, AMoveOffAnAccountAnotherCopyRemovedGoesOn) {
+    const QString removed = QStringLiteral(
+        "Tili 1000 Kassa on sillä välin poistettu kirjanpidosta toisessa ohjelmassa, jossa sama kirjanpito on auki.");
+    const QString notStored = QStringLiteral(" Siihen tehtyjä muutoksia ei tallennettu.");
+    const struct {
+        const char* what;
+        bool typed;
+        std::function<void(legacy::frmTilit&)> move;
+        const char* lands;  // the account shown afterwards
+    } cases[] = {
+        {"Ctrl+D", false, [](legacy::frmTilit&) { key(Qt::Key_D, Qt::ControlModifier); }, "1910"},
+        {"the last account", false,
+         [](legacy::frmTilit& f) {
+             f.cViimeinen->click();
+             settle();
+         },
+         "4000"},
+        {"a pick in the tree", false,
+         [](legacy::frmTilit& f) {
+             f.tvTilit->topLevelItem(0)->setExpanded(true);
+             QTest::mouseClick(f.tvTilit->viewport(), Qt::LeftButton, {},
+                               f.tvTilit->visualItemRect(f.nodeOf(Osuuspankki)).center());
+             settle();
+         },
+         "1920"},
+        {"Ctrl+D, a name typed", true, [](legacy::frmTilit&) { key(Qt::Key_D, Qt::ControlModifier); }, "1910"},
+        {"F3 and Ctrl+D, a name typed", true,
+         [](legacy::frmTilit&) {
+             key(Qt::Key_F3);
+             key(Qt::Key_D, Qt::ControlModifier);
+         },
+         "1910"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        book();
+        auto& f = openAccounts();
+        if (c.typed) retype(f.tNimi, "Käteiskassa");
+        sqlite3* other = nullptr;
+        ASSERT_EQ(sqlite3_open(QFile::encodeName(core::DatabasePath).constData(), &other), SQLITE_OK);
+        EXPECT_EQ(sqlite3_exec(other, "DELETE FROM tl WHERE tlNumero = 1000", nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(other);
+        dialogs->expectMessage(c.typed ? removed + notStored : removed, Answer::OK);
+        c.move(f);
+        EXPECT_EQ(dialogs->pendingCount(), 0);
+        EXPECT_EQ(f.tTilinumero->text(), c.lands);
+        EXPECT_EQ(f.nodeOf(Kassa), nullptr);
+        // The first account now, and the chart without the removed one.
+        key(Qt::Key_A, Qt::ControlModifier);
+        EXPECT_EQ(f.tTilinumero->text(), "1910");
+        key(Qt::Key_S, Qt::ControlModifier);
+        EXPECT_EQ(f.tTilinumero->text(), "1910");
+        EXPECT_EQ(value("SELECT COUNT(*) FROM tl WHERE tlNumero = 1000 OR tlNimi = 'Käteiskassa'"), 0);
+        EXPECT_EQ(value("SELECT COUNT(*) FROM tl"), 4);
         ui::Forms::destroyAll();
         core::DBCon().SuljeDB();
         QFile::remove(core::DatabasePath);

@@ -10,6 +10,7 @@
 #include "support/child.h"
 
 #include <QDir>
+#include <QPointer>
 #include <QRadioButton>
 #include <QTreeWidget>
 
@@ -326,49 +327,79 @@ TEST_F(LegacyBookChange, AfterAnotherCopysChangeOfYearTheUserLearnsWhatWasStored
     }
 }
 
-// The book is held past this copy's wait at one command after another while
-// vouchers are typed on, by another copy's write or by its read: each such
-// command is refused in words and leaves the voucher shown as it was, and
-// the user tries again once the book is free. Every voucher in the book is
-// then one typed, whole.
+// The book is held past this copy's wait, by another copy's write or by its
+// read, at each step that stores while balanced vouchers are typed on: the
+// Enter that leaves an entry, "Uusi vienti", F2, F3, a move and Sulje. Each
+// such step is refused in words and leaves the window, the focus and the
+// book as they were; the user presses the same key again once the book is
+// free. Every voucher in the book is then the one typed, whole and
+// balanced, and while the window waits for the user between the keys
+// another program writes the book at once.
 TEST_F(LegacyBookChange, WhileAnotherCopyHoldsTheBookNoVoucherIsWrittenOver) {
-    enum Held { Free, AtNew, AtSave, AtEdit, AtBrowse };
+    // Where the book is held: AtEnter the Enter that stores each entry,
+    // AtNewEntry "Uusi vienti" (Shift+F2) after the first, AtNew the F2 that
+    // stores the voucher before (its second entry typed and not stored), the
+    // others what ends the second entry: F3, F3 on the voucher's text
+    // retyped (AtEdit), the previous voucher (AtMove), a line of the list
+    // (AtPick) or Sulje (AtClose).
+    enum Held { Free, AtNew, AtEnter, AtNewEntry, AtSave, AtEdit, AtMove, AtPick, AtClose };
     constexpr Hold writing = Hold::Writing, statement = Hold::ReadingAStatement,
                    transaction = Hold::ReadingInATransaction;
     const struct {
         Held at;
         Hold how;
-    } held[] = {{Free, writing},        {AtNew, writing},        {AtSave, writing},         {AtNew, writing},
-                {AtEdit, writing},      {AtBrowse, writing},     {Free, writing},           {AtSave, writing},
-                {AtNew, writing},       {AtSave, statement},     {AtEdit, transaction},     {AtNew, statement},
-                {AtBrowse, statement},  {AtSave, transaction},   {AtNew, transaction},      {AtEdit, statement},
-                {AtBrowse, transaction}};
+    } held[] = {{Free, writing},          {AtNew, writing},          {AtEnter, writing},
+                {AtNewEntry, writing},    {AtNew, statement},        {AtSave, writing},
+                {AtEdit, writing},        {AtMove, writing},         {AtClose, writing},
+                {AtEnter, statement},     {AtNewEntry, transaction}, {AtNew, transaction},
+                {AtSave, statement},      {AtEdit, transaction},     {AtMove, statement},
+                {AtClose, transaction},   {AtEnter, transaction},    {AtNewEntry, statement},
+                {AtSave, transaction},    {AtEdit, statement},       {AtMove, transaction},
+                {AtClose, statement},     {AtPick, writing},         {AtPick, transaction}};
     book();
     balanced(1, QStringLiteral("Eka"), "10");
     waitOnlyAWhile();
-    auto& f = open();
-    // The key pressed while the book is held, then again once it is free.
-    auto press = [&](bool hold, Hold how, Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+    open();
+    // What the window shows of the voucher and of the entry in the editor.
+    auto shown = [&] {
+        return QStringList({w->tTositenumero->text(), w->tTositepvm->text(), w->tTositeSelite->text(),
+                            w->cmbTililuettelo->currentText(), w->optTyyppi[0]->isChecked() ? "D" : "K",
+                            w->tSumma->text(), w->lblErotus->text(), gridRows().join(u','), currentLine()})
+            .join(u'|');
+    };
+    // The keys pressed while the book is held, then again once it is free;
+    // userIn: the control the user is in by the keys (by default the one
+    // that has the focus before them).
+    auto press = [&](bool hold, Hold how, const std::function<void()>& keys, QWidget* userIn = nullptr) {
         if (hold) {
-            const QString shown = f.tTositenumero->text() + u'|' + f.tTositeSelite->text();
+            const QPointer<legacy::frmTositteet> window = w;
+            const QString before = shown();
+            QWidget* where = userIn ? userIn : focused();
             {
                 const std::shared_ptr<sqlite3> other = holdBook(how);
                 dialogs->expectMessage(lockedText, Answer::OK);
-                key(k, m);
+                keys();
             }
             EXPECT_EQ(dialogs->pendingCount(), 0);
-            EXPECT_EQ(f.tTositenumero->text() + u'|' + f.tTositeSelite->text(), shown);
+            ASSERT_TRUE(window && window->isLoaded());
+            EXPECT_EQ(shown(), before);
+            EXPECT_EQ(focused(), where);
         }
-        key(k, m);
+        keys();
+        EXPECT_TRUE(writtenAtOnce());
     };
+    const auto enterKey = [] { enter(); };
     QStringList typed{QStringLiteral("1|Eka|D 1 10,K 4 10")};
     for (int i = 0; i < int(std::size(held)); ++i) {
         SCOPED_TRACE(i);
         const QString n = QString::number(i + 2), amount = QString::number(10 * (i + 2));
         const Held at = held[i].at;
         const Hold how = held[i].how;
-        press(at == AtNew, how, Qt::Key_F2);
-        ASSERT_EQ(f.tTositenumero->text(), n);
+        press(at == AtNew, how, [] { key(Qt::Key_F2); });
+        ASSERT_EQ(w->tTositenumero->text(), n);
+        // The voucher before is stored balanced: the first entry is a debit.
+        EXPECT_TRUE(w->optTyyppi[0]->isChecked());
+        EXPECT_EQ(w->tSumma->text(), dao::Currency().toText());
         type(QStringLiteral("%1.3.2031").arg(i + 1));
         enter();
         type(QStringLiteral("Tosite ") + n);
@@ -376,18 +407,56 @@ TEST_F(LegacyBookChange, WhileAnotherCopyHoldsTheBookNoVoucherIsWrittenOver) {
         type(QStringLiteral("1000"));
         for (int k = 0; k < 3; ++k) enter();
         type(amount);
-        const QString side = f.optTyyppi[0]->isChecked() ? QStringLiteral("D") : QStringLiteral("K");
-        press(at == AtSave, how, Qt::Key_F3);
-        typed << n + QStringLiteral("|Tosite ") + n + u'|' + side + QStringLiteral(" 1 ") + amount;
-        if (at == AtEdit || at == AtBrowse) {
-            retype(f.tTositeSelite, QStringLiteral("Muutettu ") + n);
-            if (at == AtEdit)
-                press(true, how, Qt::Key_F3);
-            else
-                press(true, how, Qt::Key_S, Qt::ControlModifier);  // the voucher is stored as it is left
-            typed.last().replace(QStringLiteral("Tosite"), QStringLiteral("Muutettu"));
+        if (at == AtNewEntry) {
+            press(true, how, [] { key(Qt::Key_F2, Qt::ShiftModifier); });
+        } else {
+            enter();
+            press(at == AtEnter, how, enterKey);
+            enter();  // "Uusi vienti"
         }
+        // The grid shows the first entry as the book holds it, and the new
+        // entry balances that.
+        const QString euros = dao::Currency::parse(amount)->toText();
+        EXPECT_EQ(gridRows(), QStringList{QStringLiteral("1000|Kassa|D|") + euros});
+        EXPECT_TRUE(w->optTyyppi[1]->isChecked());
+        EXPECT_EQ(w->tSumma->text(), euros);
+        type(QStringLiteral("3010"));
+        for (int k = 0; k < 3; ++k) enter();
+        switch (at) {
+        case AtEnter:
+            enter();
+            press(true, how, enterKey);
+            break;
+        case AtSave:
+            press(true, how, [] { key(Qt::Key_F3); });
+            break;
+        case AtEdit:
+            key(Qt::Key_F3);
+            retype(w->tTositeSelite, QStringLiteral("Muutettu ") + n);
+            press(true, how, [] { key(Qt::Key_F3); });
+            break;
+        case AtMove:
+            press(true, how, [] { key(Qt::Key_S, Qt::ControlModifier); });
+            break;
+        case AtPick:
+            press(true, how, [this] { clickListRow(w->lstTositteet, 0); }, w->lstTositteet);
+            EXPECT_EQ(w->tTositeSelite->text(), "Eka");
+            break;
+        case AtClose:
+            press(true, how, [this] {
+                w->cSulje->click();
+                settle();
+            });
+            open();
+            break;
+        default:  // the next F2 stores it
+            break;
+        }
+        typed << n + QStringLiteral("|Tosite ") + n + QStringLiteral("|D 1 ") + amount + QStringLiteral(",K 4 ") +
+                     amount;
+        if (at == AtEdit) typed.last().replace(QStringLiteral("Tosite"), QStringLiteral("Muutettu"));
     }
+    key(Qt::Key_F3);
     QStringList inBook;
     dao::Recordset rs = db().OpenRecordset(QStringLiteral("SELECT toID, toNumero, toSelite FROM to ORDER BY toNumero"),
                                            dao::RecordsetType::Snapshot);

@@ -239,8 +239,21 @@ protected:
         dao::DBEngine::setBusyTimeoutMs(50);
         core::DBCon().SuljeDB();
     }
-    // What the user reads of a book that another program holds.
-    static inline const QString lockedText = QStringLiteral("Päivitys ei onnistu: toinen ohjelma on lukinnut tietokannan.");
+    // What the user reads of a book that another program held past the wait.
+    static inline const QString lockedText = QStringLiteral(
+        "Toinen ohjelma käyttää kirjanpitoa juuri nyt, eikä komentoa voitu tehdä. Yritä hetken kuluttua uudelleen.");
+    // Another program writes a row of the book at once, without waiting: no
+    // read or transaction of this one holds the book.
+    static bool writtenAtOnce() {
+        sqlite3* h = nullptr;
+        EXPECT_EQ(sqlite3_open(QFile::encodeName(core::DatabasePath).constData(), &h), SQLITE_OK);
+        sqlite3_busy_timeout(h, 0);
+        const int rc = sqlite3_exec(h, "BEGIN IMMEDIATE; UPDATE tl SET tlKuvaus = tlKuvaus WHERE tlID = 1; COMMIT",
+                                    nullptr, nullptr, nullptr);
+        if (rc != SQLITE_OK) sqlite3_exec(h, "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_close(h);
+        return rc == SQLITE_OK;
+    }
 
     TempDir dir;
     std::unique_ptr<ScriptedDialogs> dialogs;

@@ -39,6 +39,7 @@ TEST_F(SwedishTest, TheOlderVoucherWindow) {
     book();
     const long v = addVoucher(1, "Eka");
     addEntry(v, Kassa, "D", "10");
+    waitOnlyAWhile();
     dialogs->expectMessage("Verifikaten har brister, vill du öppna fönstret för kontroll av verifikat?", Answer::No);
     auto& f = open();
     EXPECT_EQ(f.cUusi->text(), "Ny");
@@ -50,6 +51,13 @@ TEST_F(SwedishTest, TheOlderVoucherWindow) {
     QStringList headings;
     for (int c = 1; c <= 4; ++c) headings << f.grdViennit->horizontalHeaderItem(c)->text();
     EXPECT_EQ(headings, QStringList({"Kontonummer", "Kontonamn", "Typ", "Belopp"}));
+    retype(f.tTositeSelite, "Muutettu");
+    {
+        const std::shared_ptr<sqlite3> other = holdBook();
+        dialogs->expectMessage("Ett annat program använder bokföringen just nu, och kommandot kunde inte utföras.",
+                               Answer::OK);
+        key(Qt::Key_F3);
+    }
 
     dialogs->expectMessage("Ska verifikatet på skärmen raderas?", Answer::No);
     key(Qt::Key_F4);
@@ -87,7 +95,10 @@ TEST_F(SwedishTest, TheOlderAccountsWindow) {
     key(Qt::Key_F, Qt::ControlModifier);
     dialogs->expectMessage("Kontot har posteringar under innevarande eller föregående räkenskapsperiod", Answer::OK);
     key(Qt::Key_F4);
+    db().Execute(QStringLiteral("DELETE FROM tl WHERE tlNumero = 1910"));
+    dialogs->expectMessage("Kontot 1910 Pankki har under tiden tagits bort ur bokföringen", Answer::OK);
     key(Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(f.tTilinumero->text(), "500");
     dialogs->expectMessage("Ska kontot på skärmen raderas?", Answer::No);
     key(Qt::Key_F4);
     onModal = [](ui::Form& d) { d.hide(); };  // the print dialog, cancelled

@@ -82,6 +82,7 @@ TEST_F(LegacyTest, AnEmptyBookBrowsesNothingAndItsFirstVoucherIsNumberOne) {
 
     key(Qt::Key_F2);
     EXPECT_EQ(f.tTositenumero->text(), "1");
+    EXPECT_EQ(f.tTositepvm->text(), core::TilikausiAlku.toShortString());  // the first day of the year
     type("2.1.2031");
     key(Qt::Key_F3);
     // The text left empty is stored as one blank and listed after the number.
@@ -89,6 +90,15 @@ TEST_F(LegacyTest, AnEmptyBookBrowsesNothingAndItsFirstVoucherIsNumberOne) {
     key(Qt::Key_F5);
     EXPECT_EQ(listTexts(), QStringList({"1  "}));
     EXPECT_EQ(currentLine(), "1  ");  // browse picks the first line
+
+    // A new voucher left as it comes is stored as it shows: with the latest
+    // voucher's date.
+    key(Qt::Key_F2);
+    EXPECT_EQ(f.tTositepvm->text(), "2.1.2031");
+    f.cSulje->click();
+    settle();
+    EXPECT_EQ(value("SELECT COUNT(*) FROM to WHERE toNumero = 2 AND toPvm = #1/2/2031# AND toSelite = ' '"), 1);
+    EXPECT_EQ(value("SELECT COUNT(*) FROM to WHERE toPvm IS NULL"), 0);
 }
 
 TEST_F(LegacyTest, NavigationButtonsAndTheListMoveTheVoucherIndependently) {
@@ -147,6 +157,31 @@ TEST_F(LegacyTest, TheDateFieldKeepsDatesInsideTheYearAndTheOtherFieldsTheirRule
     EXPECT_EQ(f.tTositepvm->text(), "1.1.2032");
     key(Qt::Key_F3);
     EXPECT_EQ(stored(), "2032-01-01");
+
+    // A date typed into a new voucher whose entry is typed too is told of
+    // before the two are written: while the user reads it, another program
+    // writes the book at once.
+    key(Qt::Key_F2);
+    type("2.1.2031");
+    enter();
+    type("Uusi");
+    enter();
+    type("1000");
+    for (int k = 0; k < 3; ++k) enter();
+    type("5");
+    retype(f.tTositepvm, "31.12.2030");
+    int told = 0;
+    dialogs->onMessage = [&](const QString&) {
+        ++told;
+        EXPECT_TRUE(writtenAtOnce());
+    };
+    dialogs->expectMessage("Tositteen päivämäärän tulee kuulua tilikauteen!", Answer::OK);
+    key(Qt::Key_F3);
+    dialogs->onMessage = nullptr;
+    EXPECT_EQ(told, 1);
+    EXPECT_EQ(value("SELECT COUNT(*) FROM to WHERE toSelite = 'Uusi' AND toPvm = #12/31/2030#"), 1);
+    EXPECT_EQ(value("SELECT COUNT(*) FROM vi, to WHERE vitoID = toID AND toSelite = 'Uusi' AND viArvo = 5"), 1);
+    key(Qt::Key_A, Qt::ControlModifier);
 
     retype(f.tTositepvm, "");
     type("+");  // "+" in an empty field does nothing and is not typed
@@ -347,7 +382,7 @@ TEST_F(LegacyTest, AVoucherWhoseEntriesCannotBeDeletedStaysWhole) {
 
 // The window stores what was typed as it closes; when the book refuses, the
 // user is told rather than the typing being lost without a word.
-TEST_F(LegacyTest, AVoucherThatCannotBeStoredAsTheWindowClosesIsTold) {
+TEST_F(LegacyTest, AVoucherThatCannotBeStoredAsTheWindowClosesIsToldAndStaysOnScreen) {
     book();
     const long v = balanced(1, "Eka", "10");
     refuseInBook("BEFORE UPDATE ON \"to\" WHEN NEW.toSelite = 'Muutettu'");
@@ -356,6 +391,14 @@ TEST_F(LegacyTest, AVoucherThatCannotBeStoredAsTheWindowClosesIsTold) {
     dialogs->expectMessage("Odottamaton virhe: ", Answer::OK);
     f.cSulje->click();
     settle();
+    EXPECT_EQ(text(QStringLiteral("SELECT toSelite FROM to WHERE toID = ?"), {v}), "Eka");
+    // The window stays with what was typed; given up (Peru), it goes.
+    ASSERT_TRUE(f.isLoaded());
+    EXPECT_EQ(f.tTositeSelite->text(), "Muutettu");
+    key(Qt::Key_Z, Qt::ControlModifier);
+    f.cSulje->click();
+    settle();
+    EXPECT_EQ(ui::Forms::find<legacy::frmTositteet>(), nullptr);
     EXPECT_EQ(text(QStringLiteral("SELECT toSelite FROM to WHERE toID = ?"), {v}), "Eka");
 }
 

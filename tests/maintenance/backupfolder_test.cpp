@@ -12,6 +12,7 @@
 #include "platform/ui/scripteddialogs.h"
 #include "shell/openers.h"
 #include "support/child.h"
+#include "support/iniheld.h"
 
 #include <functional>
 
@@ -409,6 +410,27 @@ TEST_F(RestoreFromCopy, CopiesTheChosenFileAndTakesItIntoUseWhenAsked) {
     EXPECT_EQ(accountOf(other), QStringLiteral("Varmuuskopio"));
     EXPECT_EQ(core::DatabasePath, proposed);
     EXPECT_EQ(readIni(QStringLiteral("Database")), proposed);
+}
+
+// The copy is taken into use only through the ini file: when another
+// program holds that, the book in use stays, and the user is told why.
+TEST_F(RestoreFromCopy, ACopyTheIniFileCannotTakeIntoUseLeavesTheBookInUseAndSaysSo) {
+    const QString iniPath = QDir(app).filePath(QStringLiteral("vevaravo.ini"));
+    kvtest::IniWriteInProgress other(iniPath);
+    ASSERT_TRUE(other.holding());
+    dialogs.expectOpenFile(copy);
+    dialogs.expectSaveFile(proposed);
+    dialogs.expectMessage(QStringLiteral("Otetaanko palautettu tietokanta käyttöön?"), ui::Answer::Yes);
+    dialogs.expectMessage(QStringLiteral("Palautettua tietokantaa ei otettu käyttöön, koska sitä ei voitu tallentaa "
+                                         "asetuksiin. Käytössä on edelleen entinen tietokanta.\r\n\r\n"
+                                         "Toinen ohjelma pitää asetustiedostoa varattuna, eikä siihen voitu kirjoittaa: ") +
+                              iniPath,
+                          ui::Answer::OK);
+    maintenance::mPalautusClick();
+    EXPECT_EQ(accountOf(proposed), QStringLiteral("Varmuuskopio"));
+    EXPECT_EQ(core::DatabasePath, book);
+    EXPECT_EQ(readIni(QStringLiteral("Database")), book);
+    ASSERT_TRUE(other.finish());
 }
 
 TEST_F(RestoreFromCopy, CancelledDialogsChangeNothing) {

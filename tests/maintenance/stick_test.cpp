@@ -12,6 +12,7 @@
 #include "platform/fso/fso.h"
 #include "shell/openers.h"
 #include "support/helppages.h"
+#include "support/iniheld.h"
 #include "support/keys.h"
 #include "support/pendingedit.h"
 #include "support/writetrace.h"
@@ -23,6 +24,7 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <optional>
 #include <sys/stat.h>
 
 using namespace maintenance;
@@ -537,25 +539,46 @@ TEST_F(Stick, RestoreMakesTheCopyTheBookAndEndsTheProgram) {
 TEST_F(Stick, ARestoreThatCannotRecordTheNewBookSaysSoAndKeepsTheBook) {
     const QString book = makeBook(QStringLiteral("Pankkitili"));
     putCopy(QStringLiteral("20120213"), QStringLiteral("kirja.mdb"), QStringLiteral("Tikulta"));
-    // The settings file cannot be written: a folder stands in its place.
     const QString ini = QDir(app).filePath(QStringLiteral("vevaravo.ini"));
-    ASSERT_TRUE(QDir().mkpath(ini));
     const QString target = QDir(documents()).filePath(QStringLiteral("Kolvio VEV/kirja.mdb"));
-    auto& w = ui::Forms::show<frmBackupRestore>();
-    choose(w, 0, 0);
-    dialogs.expectMessage(QStringLiteral("Varmuuskopio on kopioitu tiedostoksi ") + target +
-                              QStringLiteral(", mutta sitä ei voitu ottaa käyttöön, koska asetustiedostoon ei voi "
-                                             "kirjoittaa:\n") +
-                              ini + QStringLiteral("\n\nKäytössä on edelleen entinen tietokanta."),
-                          ui::Answer::OK);
-    w.cPalauta->click();
-    EXPECT_EQ(programEnds, 0);
-    EXPECT_EQ(core::DatabasePath, book);
-    EXPECT_EQ(accountOf(target), QStringLiteral("Tikulta"));
-    EXPECT_EQ(w.lblPalautusStatus->text(), QStringLiteral("Palautus keskeytyi."));
-    EXPECT_FALSE(w.cPalauta->isEnabled());
-    EXPECT_TRUE(w.cSulje->isEnabled());
-    for (const ui::ShownDialog& d : dialogs.shown()) EXPECT_FALSE(d.text.contains(QStringLiteral("Tietokantaa on vaihdettu")));
+    // The settings file cannot be written: another program holds it, or a
+    // folder stands in its place.
+    const struct {
+        bool held;
+        const char* why;
+    } cases[] = {{true, "koska toinen ohjelma pitää asetustiedostoa varattuna:\n"},
+                 {false, "koska asetustiedostoon ei voi kirjoittaa:\n"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        std::optional<kvtest::IniWriteInProgress> other;
+        if (c.held) {
+            other.emplace(ini);
+            ASSERT_TRUE(other->holding());
+        } else {
+            QFile::remove(ini);
+            ASSERT_TRUE(QDir().mkpath(ini));
+        }
+        QFile::remove(target);
+        auto& w = ui::Forms::show<frmBackupRestore>();
+        choose(w, 0, 0);
+        dialogs.expectMessage(QStringLiteral("Varmuuskopio on kopioitu tiedostoksi ") + target +
+                                  QStringLiteral(", mutta sitä ei voitu ottaa käyttöön, ") + QString::fromUtf8(c.why) +
+                                  ini + QStringLiteral("\n\nKäytössä on edelleen entinen tietokanta."),
+                              ui::Answer::OK);
+        w.cPalauta->click();
+        EXPECT_EQ(programEnds, 0);
+        EXPECT_EQ(core::DatabasePath, book);
+        EXPECT_EQ(accountOf(target), QStringLiteral("Tikulta"));
+        EXPECT_EQ(w.lblPalautusStatus->text(), QStringLiteral("Palautus keskeytyi."));
+        EXPECT_FALSE(w.cPalauta->isEnabled());
+        EXPECT_TRUE(w.cSulje->isEnabled());
+        for (const ui::ShownDialog& d : dialogs.shown())
+            EXPECT_FALSE(d.text.contains(QStringLiteral("Tietokantaa on vaihdettu")));
+        ui::Forms::unload(w);
+        if (other) {
+            EXPECT_TRUE(other->finish());
+        }
+    }
 }
 
 TEST_F(Stick, ACopyThatCarriesATriggerIsNotRestored) {

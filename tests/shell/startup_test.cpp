@@ -14,6 +14,7 @@
 #include "shellfixture.h"
 #include "support/child.h"
 #include "support/dialogs.h"
+#include "support/iniheld.h"
 #include "support/keys.h"
 #include "support/writetrace.h"
 #include "vouchers/tools/frmtositetarkistusvirheet.h"
@@ -147,6 +148,50 @@ protected:
         }
     }
 };
+
+// Another program holds the ini file for longer than a write waits. A start
+// that finds its settings stored writes nothing and so does not wait. A
+// window's closing waits once, with the program's events running, and drops
+// the window's placement without a word; the closings after it do not wait
+// while the file is held, and once it is free they store their placements.
+TEST_F(StartupTest, WhileAnotherProgramHoldsTheIniFileTheStartDoesNotWaitAndAClosingWaitsOnce) {
+    configure(makeBook());
+    writeIni(QStringLiteral("AppPath"), app);
+    writeIni(QStringLiteral("DatabaseBackup"), tmp.file(QStringLiteral("varmistus/")));
+    const QByteArray before = fileBytes(iniPath());
+    kvtest::IniWriteInProgress other(iniPath());
+    ASSERT_TRUE(other.holding());
+    ScriptedDialogs dialogs;
+    kvtest::WhileItRuns start;
+    startUp();
+    start.stop();
+    EXPECT_LT(start.ms(), 5000);  // the time a write waits
+    EXPECT_EQ(modalShown, QStringList({"frmSplash"}));
+    EXPECT_EQ(fileBytes(iniPath()), before);
+
+    const QString placement = QStringLiteral("frmNewTositteet%1%2").arg(KV_VERSION_MAJOR).arg(KV_VERSION_MINOR);
+    auto openAndClose = [] {
+        shell::VoucherWindowMode mode;
+        mode.caption = QStringLiteral("Tositteet");
+        auto& vouchers = vouchers::OpenVoucherWindow(mode);
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&vouchers));
+        kvtest::WhileItRuns closing;
+        vouchers.close();
+        closing.stop();
+        EXPECT_EQ(ui::Forms::find<vouchers::frmNewTositteet>(), nullptr);
+        return std::pair{closing.ticks(), closing.ms()};
+    };
+    const auto [ticks, ms] = openAndClose();
+    EXPECT_GT(ticks, 0);
+    EXPECT_LT(ms, 9000);  // one wait
+    EXPECT_LT(openAndClose().second, 4000);  // none
+    EXPECT_EQ(fileBytes(iniPath()), before);
+    EXPECT_TRUE(dialogs.shown().isEmpty());
+
+    ASSERT_TRUE(other.finish());
+    openAndClose();
+    EXPECT_NE(readIni(placement, QStringLiteral("FORMS")), QStringLiteral("<none>"));
+}
 
 TEST_F(StartupTest, FirstStartAsksTheLanguageAndOpensTheDemoBookWithItsNotice) {
     // A Swedish language file of the test's own.

@@ -7,6 +7,7 @@
 #include "platform/ui/scripteddialogs.h"
 #include "support/qtprint.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace kvtest {
@@ -19,6 +20,13 @@ public:
     ~ScriptedDialogs() override {
         if (pendingCount() > 0)
             ADD_FAILURE() << "expected dialogs not shown: " << pendingDescriptions().join(" | ").toStdString();
+    }
+    // Run as each message box comes, before it is answered: for a test that
+    // looks at the program while it waits for the user.
+    std::function<void(const QString& text)> onMessage;
+    ui::Answer messageBox(const QString& text, const QString& title, ui::Buttons buttons, ui::Icon icon) override {
+        if (onMessage) onMessage(text);
+        return ui::ScriptedDialogService::messageBox(text, title, buttons, icon);
     }
 
 private:

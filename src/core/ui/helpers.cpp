@@ -283,8 +283,19 @@ void SaveFormPosition(const QWidget* form) {
         ini.Section(QStringLiteral("FORMS"));
         ini.SaveFormPos(form, placementKey(form));
     } catch (...) {
-        // An ini file that cannot be written only loses the placement.
+        // An ini file that cannot be written, or that another program
+        // holds, only loses the placement.
     }
+}
+
+QString IniNotWrittenText(const QString& file, bool locked) {
+    if (!locked)
+        return TranslateStr(QStringLiteral("Yleiset"), QStringLiteral("Asetustiedostoa ei voitu kirjoittaa:")) +
+               u' ' + file;
+    return TranslateStr(QStringLiteral("Yleiset"),
+                        QStringLiteral("Toinen ohjelma pitää asetustiedostoa varattuna, eikä siihen voitu kirjoittaa:")) +
+           u' ' + file + QStringLiteral("\r\n") +
+           TranslateStr(QStringLiteral("Yleiset"), QStringLiteral("Yritä hetken kuluttua uudelleen."));
 }
 
 void InstallWindowHooks() {

@@ -121,6 +121,11 @@ void QuickSortVariants(QVariantList& values, std::optional<int> upper, bool desc
 void LoadFormPosition(QWidget* form);
 void SaveFormPosition(const QWidget* form);
 
+// Why the ini file could not be written, for a message that has told what
+// was not saved: that another program holds the file (locked), to be tried
+// again in a while, or only the file's name.
+QString IniNotWrittenText(const QString& file, bool locked);
+
 // The convention of every window: as it loads, its placement is restored
 // and it is translated (Translate, core/ui/translator.h); as it unloads its
 // placement is saved. Installed once at start-up as the ui::Forms load and

@@ -113,6 +113,8 @@ public:
 
     void AddNew();
     void Edit();
+    // RecordDeleted when the row edited is no longer in its table: the
+    // recordset then takes it as deleted (the edit stays pending).
     void Update();
     void CancelUpdate();
     void Delete();

@@ -653,7 +653,15 @@ void Recordset::Update() {
             const QString sql = QStringLiteral("UPDATE ") + jet::quoteIdent(r.slotTables[size_t(slot)]) +
                                 QStringLiteral(" SET ") + sets.join(QStringLiteral(", ")) +
                                 QStringLiteral(" WHERE rowid = ?");
-            if (c.exec(sql, values, jet::StatementKind::Update) == 0) raise(err::RecordDeleted);
+            if (c.exec(sql, values, jet::StatementKind::Update) == 0) {
+                // The row is gone from its table (another program deleted
+                // it): the recordset passes over it from now on, as over a
+                // row it deleted itself. The edit stays pending.
+                std::optional<RecordsetImpl::Change> gone = r.before(RecordsetImpl::Change::Kind::Deleted);
+                r.row(r.pos).deleted = true;
+                r.changed(std::move(gone));
+                raise(err::RecordDeleted);
+            }
         }
         r.row(r.pos) = r.buffer;
         r.lastModified = r.pos;

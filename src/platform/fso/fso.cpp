@@ -400,6 +400,8 @@ void WriteFileWhole(const QString& path, const QByteArray& bytes) {
     out.commitAs(file, "replace");
 }
 
+QString FileBehindLinks(const QString& path) { return fileBehindLinks(path); }
+
 void RenameFile(const QString& from, const QString& to) {
     const QFileInfo src(from);
     if (!src.exists() || src.isDir()) raise(err::FileNotFound);

@@ -104,6 +104,10 @@ int RemoveLeftoverWorkFilesOf(const QString& target) noexcept;
 // link) is the one replaced so, with its work file beside it. Raises as
 // CopyFile does.
 void WriteFileWhole(const QString& path, const QByteArray& bytes);
+// The file that WriteFileWhole(path, ...) replaces: path itself, or the file
+// a symbolic link at path leads to, through every link (it need not exist
+// yet). Raises 75 when the links go round.
+QString FileBehindLinks(const QString& path);
 
 // True when the two paths name one and the same file (a second name of it,
 // or the same name); false otherwise and on any error.

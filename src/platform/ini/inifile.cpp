@@ -5,18 +5,23 @@
 #include "platform/sys/apppath.h"
 #include "platform/ui/placement.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHash>
-#include <QThread>
+#include <QSet>
 #include <QStringDecoder>
+#include <QThread>
+#include <QTimer>
 #include <QWidget>
 #include <cerrno>
 #include <fcntl.h>
 #include <memory>
-#include <sys/file.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -160,32 +165,40 @@ std::shared_ptr<ParsedFile> load(const QString& path) {
     return pf;
 }
 
-// Another copy of the program may write the same file: each write reads
-// the file, changes it and replaces it while it holds this lock, taken on
-// the folder the file lies in (behind every link), so that no write puts
-// back what another copy's has just written. The system lets the lock go
-// when the process ends, however it ends. A lock another copy holds is
-// waited for a few seconds at most; on a file system without locks the
-// writes go on without one.
+// Another copy of the program (here or on another machine sharing the
+// folder) may write the same file: each write reads the file, changes it
+// and replaces it while it holds a lock, so that no write puts back what
+// another copy's has just written. The lock is a record lock of a lock file
+// beside the file (".<name>.lock", behind every link, left there for the
+// next write), opened for writing: network file systems pass such a lock
+// on to the server. The system lets it go when the lock file is closed or
+// the process ends, however it ends. On a file system that takes no locks
+// the writes go on without one.
+//
+// A lock another program holds is waited for, kWaitMs at most, with the
+// program's events running meanwhile (the user's input waits until the
+// write is done), so that the windows stay painted and timers run. Once a
+// wait has run out, another program is taken to hold the file: the next
+// writes of it take the lock only when it is free at once, until one of
+// them gets it. A write that an event runs while another write waits does
+// not wait either.
 class WriteLock {
 public:
     explicit WriteLock(const QString& path) {
-        const QFileInfo file(path);
-        const QString real = file.exists() ? file.canonicalFilePath() : QString();
-        const QString folder = real.isEmpty() ? file.absoluteDir().canonicalPath() : QFileInfo(real).absolutePath();
-        if (folder.isEmpty()) return;  // no folder: the write fails by itself
-        fd_ = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (fd_ < 0) return;
-        const QDeadlineTimer deadline(kWaitMs);
-        for (;;) {
-            if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) return;
-            if (errno != EWOULDBLOCK && errno != EINTR) return;  // no locks here
-            if (deadline.hasExpired()) {
-                refused_ = true;
-                return;
-            }
-            QThread::msleep(1);
+        try {
+            lockPath_ = lockFileOf(fso::FileBehindLinks(path));
+        } catch (const fso::Error&) {
+            return;  // links that go round: the write fails by itself
         }
+        fd_ = openLockFile(lockPath_, path);
+        if (fd_ < 0) return;  // no lock file can be made here: as without locks
+        State state = tryLock();
+        if (state == State::Held && !heldElsewhere().contains(lockPath_) && !waiting()) {
+            state = wait();
+            if (state == State::Held) heldElsewhere().insert(lockPath_);
+        }
+        if (state != State::Held) heldElsewhere().remove(lockPath_);
+        refused_ = state == State::Held;
     }
     ~WriteLock() {
         if (fd_ >= 0) ::close(fd_);  // lets the lock go
@@ -193,14 +206,141 @@ public:
     WriteLock(const WriteLock&) = delete;
     WriteLock& operator=(const WriteLock&) = delete;
 
-    // Another copy held the lock for longer than a write takes.
+    // Another program held the lock for longer than a write waits.
     bool refused() const { return refused_; }
 
+    // The lock files that another program held past a wait.
+    static QSet<QString>& heldElsewhere() {
+        static QSet<QString> s;
+        return s;
+    }
+
 private:
+    enum class State { Taken, Held, NoLocks };
     static constexpr int kWaitMs = 5000;
+    static constexpr int kRetryMs = 10;
+
+    static QString lockFileOf(const QString& file) {
+        const QFileInfo fi(file);
+        return QDir(fi.absolutePath()).filePath(u'.' + fi.fileName() + QStringLiteral(".lock"));
+    }
+
+    // The lock file, opened for writing. A new one beside an existing file
+    // takes that file's read and write permissions, so that whoever may
+    // write the file may lock it.
+    static int openLockFile(const QString& lockPath, const QString& file) {
+        const QByteArray native = QFile::encodeName(lockPath);
+        for (int round = 0; round < 2; ++round) {
+            int fd = ::open(native.constData(), O_RDWR | O_CLOEXEC | O_NOFOLLOW);
+            if (fd >= 0 || errno != ENOENT) return fd;
+            struct stat st {};
+            const bool fileThere = ::stat(QFile::encodeName(file).constData(), &st) == 0;
+            fd = ::open(native.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+            if (fd >= 0) {
+                if (fileThere) ::fchmod(fd, st.st_mode & 0666);
+                return fd;
+            }
+            // Another copy may have made it meanwhile: opened as it is.
+            if (errno != EEXIST) return -1;
+        }
+        return -1;
+    }
+
+    State tryLock() const {
+        struct flock lock {};
+        lock.l_type = F_WRLCK;
+        lock.l_whence = SEEK_SET;
+        for (;;) {
+            // A lock of this opening of the file, so that two writes of one
+            // process exclude each other too; a system without such locks
+            // has the process's own.
+            int rc = ::fcntl(fd_, F_OFD_SETLK, &lock);
+            if (rc != 0 && errno == EINVAL) rc = ::fcntl(fd_, F_SETLK, &lock);
+            if (rc == 0) return State::Taken;
+            if (errno == EINTR) continue;
+            return errno == EAGAIN || errno == EACCES ? State::Held : State::NoLocks;
+        }
+    }
+
+    static bool& waiting() {
+        static bool w = false;
+        return w;
+    }
+
+    State wait() {
+        struct Waiting {
+            Waiting() { waiting() = true; }
+            ~Waiting() { waiting() = false; }
+        } const mark;
+        const QDeadlineTimer deadline(kWaitMs);
+        State state = State::Held;
+        auto* app = QCoreApplication::instance();
+        if (app && app->thread() == QThread::currentThread()) {
+            auto* gui = qobject_cast<QGuiApplication*>(app);
+            if (gui) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+            QEventLoop loop;
+            QTimer retry;
+            QObject::connect(&retry, &QTimer::timeout, &loop, [&] {
+                state = tryLock();
+                if (state != State::Held || deadline.hasExpired()) loop.quit();
+            });
+            retry.start(kRetryMs);
+            loop.exec(QEventLoop::ExcludeUserInputEvents);
+            if (gui) QGuiApplication::restoreOverrideCursor();
+        } else {
+            while (state == State::Held && !deadline.hasExpired()) {
+                QThread::msleep(kRetryMs);
+                state = tryLock();
+            }
+        }
+        return state;
+    }
+
+    QString lockPath_;
     int fd_ = -1;
     bool refused_ = false;
 };
+
+// The file with the keys set to their values in section, or nothing when
+// it holds every one of them already.
+std::optional<ParsedFile> withValues(const ParsedFile& current, const QString& section,
+                                     const QList<std::pair<QString, QString>>& keysAndValues) {
+    ParsedFile next;
+    next.lines = current.lines;
+    next.crlf = current.crlf;
+    next.reindex();
+    bool changed = false;
+    for (const auto& [key, value] : keysAndValues) {
+        const QString encodedValue = codec::encodeValue(value);
+        const SectionIndex* s = next.section(section);
+        if (s) {
+            const auto it = s->keys.constFind(key.toCaseFolded());
+            if (it != s->keys.constEnd()) {
+                QString& line = next.lines[static_cast<size_t>(*it)];
+                const codec::ParsedLine p = codec::parseLine(line);
+                if (p.value == value) continue;  // already stored
+                // Keep the key as it is written in the file.
+                line = line.left(p.separator + 1) + encodedValue;
+            } else {
+                // After the section's last line that is neither blank nor a comment.
+                int pos = s->header + 1;
+                for (int i = s->header + 1; i < s->end; ++i) {
+                    const LineKind k = codec::parseLine(next.lines[static_cast<size_t>(i)]).kind;
+                    if (k != LineKind::Blank && k != LineKind::Comment) pos = i + 1;
+                }
+                next.lines.insert(next.lines.begin() + pos, codec::encodeKey(key) + QLatin1Char('=') + encodedValue);
+            }
+        } else {
+            if (!next.lines.empty() && !next.lines.back().trimmed().isEmpty()) next.lines.emplace_back();
+            next.lines.push_back(QLatin1Char('[') + section.trimmed() + QLatin1Char(']'));
+            next.lines.push_back(codec::encodeKey(key) + QLatin1Char('=') + encodedValue);
+        }
+        next.reindex();
+        changed = true;
+    }
+    if (!changed) return std::nullopt;
+    return next;
+}
 
 // ---- window placement ----
 
@@ -237,60 +377,35 @@ QString cIniFile::Read(const QString& key, const QString& defaultValue) const {
 bool cIniFile::Write(const QString& value, const QString& key) { return Write({{key, value}}); }
 
 bool cIniFile::Write(const QList<std::pair<QString, QString>>& keysAndValues) {
+    lockRefused_ = false;
     if (path_.isEmpty() || keysAndValues.isEmpty()) return false;
     if (section_.contains(QLatin1Char('\n')) || section_.contains(QLatin1Char('\r'))) return false;
     for (const auto& kv : keysAndValues)
         if (kv.first.isEmpty()) return false;
-    const WriteLock lock(path_);
-    if (lock.refused()) return false;
-    const auto current = load(path_);
+    // An event run while the write waits may point this object at another
+    // file or section.
+    const QString path = path_;
+    const QString section = section_;
+    // A file that holds every value already is not written, nor locked.
+    if (!withValues(*load(path), section, keysAndValues)) return true;
 
-    ParsedFile next;
-    next.lines = current->lines;
-    next.crlf = current->crlf;
-    next.reindex();
-    bool changed = false;
-    for (const auto& [key, value] : keysAndValues) {
-        const QString encodedValue = codec::encodeValue(value);
-        const SectionIndex* s = next.section(section_);
-        if (s) {
-            const auto it = s->keys.constFind(key.toCaseFolded());
-            if (it != s->keys.constEnd()) {
-                QString& line = next.lines[static_cast<size_t>(*it)];
-                const codec::ParsedLine p = codec::parseLine(line);
-                if (p.value == value) continue;  // already stored
-                // Keep the key as it is written in the file.
-                line = line.left(p.separator + 1) + encodedValue;
-            } else {
-                // After the section's last line that is neither blank nor a comment.
-                int pos = s->header + 1;
-                for (int i = s->header + 1; i < s->end; ++i) {
-                    const LineKind k = codec::parseLine(next.lines[static_cast<size_t>(i)]).kind;
-                    if (k != LineKind::Blank && k != LineKind::Comment) pos = i + 1;
-                }
-                next.lines.insert(next.lines.begin() + pos, codec::encodeKey(key) + QLatin1Char('=') + encodedValue);
-            }
-        } else {
-            if (!next.lines.empty() && !next.lines.back().trimmed().isEmpty()) next.lines.emplace_back();
-            next.lines.push_back(QLatin1Char('[') + section_.trimmed() + QLatin1Char(']'));
-            next.lines.push_back(codec::encodeKey(key) + QLatin1Char('=') + encodedValue);
-        }
-        next.reindex();
-        changed = true;
-    }
-    if (!changed) return true;
+    const WriteLock lock(path);
+    lockRefused_ = lock.refused();  // also over what a write made meanwhile set
+    if (lockRefused_) return false;
+    std::optional<ParsedFile> next = withValues(*load(path), section, keysAndValues);
+    if (!next) return true;  // another copy stored them meanwhile
 
     // One replacement of the whole file, on the disk with its new name
     // before the write returns.
     try {
-        fso::WriteFileWhole(path_, next.serialize());
+        fso::WriteFileWhole(path, next->serialize());
     } catch (const fso::Error&) {
         return false;
     }
 
-    auto stored = std::make_shared<ParsedFile>(std::move(next));
-    stored->stamp = stampOf(path_);
-    cache().insert(path_, stored);
+    auto stored = std::make_shared<ParsedFile>(std::move(*next));
+    stored->stamp = stampOf(path);
+    cache().insert(path, stored);
     return true;
 }
 
@@ -342,6 +457,9 @@ bool cIniFile::LoadFormPos(QWidget* window, const QString& key, bool restoreSize
     return true;
 }
 
-void cIniFile::ClearCache() { cache().clear(); }
+void cIniFile::ClearCache() {
+    cache().clear();
+    WriteLock::heldElsewhere().clear();
+}
 
 }  // namespace ini

@@ -21,10 +21,25 @@
 // written files need no escapes unless they use one of these. Ordinary keys
 // and values are written as they are.
 //
-// Every write replaces the whole file atomically (a work file in the same
-// folder, synced and renamed over the old one, and the folder synced): a
-// failed or interrupted write leaves the old file as it was, and a write
-// that returned is on the disk. Parsed files are kept in memory per path and read
+// A write that would change nothing (every value is stored already) does
+// not touch the file. Every other write replaces the whole file atomically
+// (a work file in the same folder, synced and renamed over the old one, and
+// the folder synced): a failed or interrupted write leaves the old file as
+// it was, and a write that returned is on the disk.
+//
+// Writes of one file by several programs come one after another: each
+// holds a lock (a record lock of the hidden file ".<name>.lock" beside the
+// file) from its reading of the file to its replacement. A lock that another
+// program holds is waited for, 5 seconds at most, while the program's
+// events other than the user's input run, so that windows stay painted and
+// timers run; the write is then refused (LockRefused). After such a wait
+// the writes of that file do not wait again until one of them gets the
+// lock, and a write made by an event during a wait does not wait. On a file
+// system that takes no locks the writes go on without one: each still
+// leaves a whole file, but two programs writing at once may lose one
+// another's keys.
+//
+// Parsed files are kept in memory per path and read
 // again only when the file on disk has changed, so reading many keys costs
 // no file parsing; a write is seen by the next read at once. For use from
 // the user-interface thread only.
@@ -62,13 +77,18 @@ public:
     // Stores key=value in the selected section, creating the file, the
     // section or the key as needed. Returns false when nothing could be
     // stored (no file selected, an empty key, a section name with a line
-    // break, or the file could not be written); the file is then unchanged.
-    // Another program's writes of the file, made so too, never come between
-    // this write's reading of the file and its replacement of it.
+    // break, the file could not be written, or another program held it:
+    // LockRefused); the file is then unchanged. Another program's writes of
+    // the file, made so too, never come between this write's reading of the
+    // file and its replacement of it, where the file system takes locks.
     bool Write(const QString& value, const QString& key);
     // Stores several keys of the selected section in one replacement of the
     // file, as Write does each: the file holds all of them or none.
     bool Write(const QList<std::pair<QString, QString>>& keysAndValues);
+    // Whether the last Write returned false because another program held
+    // the file for longer than a write waits for it (see the file's lock
+    // below).
+    bool LockRefused() const { return lockRefused_; }
 
     // Stores the window's placement under key in the selected section.
     bool SaveFormPos(const QWidget* window, const QString& key);
@@ -83,12 +103,14 @@ public:
     bool LoadFormPos(QWidget* window, const QString& key, bool restoreSize = true,
                      const QString& defaultPlacement = QString());
 
-    // Forgets every file kept in memory (the next read parses again).
+    // Forgets every file kept in memory (the next read parses again), and
+    // which files another program was found to hold.
     static void ClearCache();
 
 private:
     QString path_;
     QString section_;
+    bool lockRefused_ = false;
 };
 
 }  // namespace ini

@@ -236,7 +236,7 @@ bool CreateNewDatabase(const QString& sInfo, const QString& sSource, bool bCopyC
             fso::DeleteFile(target);
         } catch (const fso::Error&) {
         }
-        reportFailure(ini.FileName());
+        reportFailure(core::IniNotWrittenText(ini.FileName(), ini.LockRefused()));
         return false;
     }
     core::DatabasePath = target;

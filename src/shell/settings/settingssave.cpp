@@ -46,12 +46,13 @@ QString bookInUseText() {
 }
 
 // The number and text of an error for a message; the ini file that could
-// not be written is named, and another copy's save or hold of the book is
-// told in words.
+// not be written is named, and another program's hold of it, another copy's
+// save or hold of the book are told in words.
 QString errorText(std::exception_ptr error) {
     try {
         std::rethrow_exception(error);
     } catch (const core::IniWriteError& e) {
+        if (e.locked) return core::IniNotWrittenText(e.file, true);
         return core::TranslateStr(QStringLiteral("frmAsetukset"), QStringLiteral("Asetustiedostoa ei voitu kirjoittaa:")) +
                QLatin1Char(' ') + e.file;
     } catch (const core::SettingsSavedElsewhere&) {

@@ -282,8 +282,9 @@ void frmNewTositteet::readBookAgain(long shown) {
 
 void frmNewTositteet::Unload() {
     // What the voucher holds is written; a failure is shown, and the window
-    // goes all the same.
-    run([this] { (void)writePending(); });
+    // goes all the same, writing nothing more of it: the user has just been
+    // told that it was not stored.
+    if (!run([this] { (void)writePending(); })) dropHeld();
     idle_->stop();
     listaKesken_ = false;
     releaseAll();

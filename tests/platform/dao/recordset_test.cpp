@@ -175,6 +175,10 @@ TEST_F(RecordsetTest, EditUpdateDeleteAndTheirErrors) {
     one.Edit();
     one.setValue("tlNimi", "x");
     EXPECT_EQ(errorOf([&] { one.Update(); }), err::RecordDeleted);
+    // From then on the recordset passes over the row, as over one it deleted.
+    one.CancelUpdate();
+    EXPECT_EQ(errorOf([&] { one.value("tlNimi"); }), err::RecordDeleted);
+    EXPECT_EQ(errorOf([&] { one.MoveFirst(); }), err::NoCurrentRecord);
     // A new query by the key finds no current record.
     Recordset gone = db.OpenRecordset("SELECT * FROM tl WHERE tlNumero = 1000");
     EXPECT_EQ(errorOf([&] { gone.Edit(); }), err::NoCurrentRecord);

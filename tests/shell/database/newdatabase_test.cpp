@@ -7,6 +7,7 @@
 #include "databasefixture.h"
 #include "support/dialogs.h"
 #include "support/helppages.h"
+#include "support/iniheld.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -139,6 +140,20 @@ TEST_F(NewDatabaseTest, RefusalsAndFailuresChangeNothing) {
     EXPECT_TRUE(attempt(QStringLiteral("mLuoTietokantaKelovi"), QStringLiteral("kelo"), failed).contains(booksFolder()));
     expectUnchanged();
     ASSERT_TRUE(QFile::remove(booksFolder()));
+
+    // Another program holds the ini file: told so, and the copy is taken
+    // away again.
+    {
+        kvtest::IniWriteInProgress other(iniPath());
+        ASSERT_TRUE(other.holding());
+        EXPECT_TRUE(attempt(QStringLiteral("mLuoTietokantaYleismalliRuotsi"), QStringLiteral("uusi"), failed)
+                        .endsWith(QStringLiteral("Toinen ohjelma pitää asetustiedostoa varattuna, eikä siihen voitu "
+                                                 "kirjoittaa: ") +
+                                  iniPath() + kCrLf + QStringLiteral("Yritä hetken kuluttua uudelleen.")));
+        EXPECT_FALSE(fso::FileExists(newBook(QStringLiteral("uusi.mdb"))));
+        expectUnchanged();
+        ASSERT_TRUE(other.finish());
+    }
 
     // The ini file cannot be written: the copy is taken away again.
     ASSERT_TRUE(QFile::remove(iniPath()));

@@ -14,6 +14,7 @@
 #include "reportctl/frmdates.h"
 #include "reportctl/frmtulostus.h"
 #include "support/child.h"
+#include "support/iniheld.h"
 #include "support/pendingedit.h"
 #include "support/writetrace.h"
 #include "vouchers/window/frmnewtositteet.h"
@@ -800,6 +801,43 @@ TEST_F(SettingsSaveTest, FailureHalfWayLeavesTheBookTheIniFileAndTheGlobalsAsThe
     EXPECT_TRUE(closed());
     EXPECT_EQ(setting(book, QStringLiteral("VanhatMallit")), QStringLiteral("1"));
     EXPECT_EQ(readIni(QStringLiteral("Language")), QStringLiteral("Svenska"));
+}
+
+// Another program holds the ini file for longer than a write waits: the
+// save waits for it once, with the program's events running meanwhile, and
+// is refused in words that say so and that no setting was saved. Once the
+// other program is done, the same window saves.
+TEST_F(SettingsSaveTest, ASaveWhileAnotherProgramHoldsTheIniFileWaitsOnceAndSaysSo) {
+    ScriptedDialogs dialogs;
+    shell::frmAsetukset& w = open();
+    w.chkVanhatMallit->click();
+    type(w.tEmail, QStringLiteral("uusi@seura.example"));
+    const QByteArray iniBefore = iniBytes();
+    kvtest::IniWriteInProgress other(iniPath());
+    ASSERT_TRUE(other.holding());
+    dialogs.expectMessage(QStringLiteral("Asetusten tallentaminen ei onnistunut, eikä asetuksiin tehty muutoksia."),
+                          Answer::OK);
+    kvtest::WhileItRuns meanwhile;
+    w.cTallenna->click();
+    meanwhile.stop();
+
+    EXPECT_GT(meanwhile.ticks(), 0);
+    EXPECT_LT(meanwhile.ms(), 9000);  // a write waits 5 s at most, and the save once
+    ASSERT_EQ(dialogs.shown().size(), 1);
+    EXPECT_TRUE(dialogs.shown()[0].text.contains(
+        QStringLiteral("Toinen ohjelma pitää asetustiedostoa varattuna, eikä siihen voitu kirjoittaa: ") + iniPath()))
+        << dialogs.shown()[0].text.toStdString();
+    EXPECT_FALSE(closed());
+    EXPECT_EQ(setting(book, QStringLiteral("VanhatMallit")), QStringLiteral("<none>"));
+    EXPECT_EQ(setting(book, QStringLiteral("Email")), QStringLiteral("rahastonhoitaja@seura.example"));
+    EXPECT_EQ(iniBytes(), iniBefore);
+
+    ASSERT_TRUE(other.finish());
+    w.cTallenna->click();
+    EXPECT_TRUE(closed());
+    EXPECT_EQ(setting(book, QStringLiteral("Email")), QStringLiteral("uusi@seura.example"));
+    EXPECT_EQ(readIni(QString::fromLatin1(kvtest::IniWriteInProgress::kOtherKey), QStringLiteral("FORMS")),
+              QStringLiteral("1,2,3,4,0"));
 }
 
 TEST_F(SettingsSaveTest, BookThatCannotBeUpgradedIsToldAndLeftAsItWas) {
