@@ -19,14 +19,20 @@ namespace shell {
 namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
+const QString kJournal = QStringLiteral("-journal");
 
-// base when no file has that name, else the first of base + "2", base + "3",
-// ... that is free.
+// Whether a name is taken: by a file or a folder, or by the journal that a
+// damaged book kept under it has beside it.
+bool taken(const QString& name) {
+    return fso::FileExists(name) || fso::FolderExists(name) || fso::FileExists(name + kJournal);
+}
+
+// base when it is free, else the first of base + "2", base + "3", ... that is.
 QString freeName(const QString& base) {
-    if (!fso::FileExists(base) && !fso::FolderExists(base)) return base;
+    if (!taken(base)) return base;
     for (int n = 2;; ++n) {
         const QString name = base + QString::number(n);
-        if (!fso::FileExists(name) && !fso::FolderExists(name)) return name;
+        if (!taken(name)) return name;
     }
 }
 
@@ -36,7 +42,7 @@ QString freeName(const QString& base) {
 QString secondNameOf(const QString& path, const QString& base) {
     for (int n = 1;; ++n) {
         const QString name = n == 1 ? base : base + QString::number(n);
-        if (!fso::FileExists(name) && !fso::FolderExists(name)) return QString();
+        if (!taken(name)) return QString();
         if (fso::SameFile(path, name)) return name;
     }
 }
@@ -71,9 +77,6 @@ BookRepair RepairBook(const QString& path) {
     if (!r.earlierRepairCompleted) {
         try {
             r.report = dao::DBEngine::RepairDatabase(path, repaired);
-        } catch (const dao::RefusedDefinition& e) {
-            r.refusedDefinition = e.definition();
-            return r;
         } catch (const dao::DaoError& e) {
             qWarning("repairing %s: %s", qPrintable(path), e.what());
             if (e.number() == dao::err::TooMuchWork || e.number() == dao::err::WorkCancelled) r.stoppedBy = e.number();
@@ -97,6 +100,18 @@ BookRepair RepairBook(const QString& path) {
             r.damagedKeptAs = kept;
         } catch (const std::exception& e) {
             qWarning("keeping %s: %s", qPrintable(path), e.what());
+            r.result = BookRepair::Result::DamagedNotKept;
+            return r;
+        }
+    }
+    // A journal that a write cut short left beside the damaged book goes
+    // with it, as it is: beside the repaired copy the engine would play it
+    // back into that.
+    if (fso::FileExists(path + kJournal)) {
+        try {
+            fso::RenameFile(path + kJournal, r.damagedKeptAs + kJournal);
+        } catch (const std::exception& e) {
+            qWarning("keeping %s: %s", qPrintable(path + kJournal), e.what());
             r.result = BookRepair::Result::DamagedNotKept;
             return r;
         }
@@ -126,17 +141,34 @@ BookRepair RepairBook(const QString& path) {
 
 namespace {
 
-// The tables whose rows could not all be brought over, one a line.
-QString lossText(const dao::RepairReport& report, const QString& section) {
-    QString text = core::TranslateStr(section, QStringLiteral("Vioittuneesta tietokannasta ei voitu lukea kaikkia "
-                                                              "rivejä. Korjatusta tietokannasta puuttuvat rivit "
-                                                              "tauluittain:"));
-    for (const dao::RepairReport::Loss& loss : report.lost) {
-        text += kCrLf + loss.table + QStringLiteral(": ");
-        if (loss.atLeast) text += core::TranslateStr(section, QStringLiteral("vähintään")) + u' ';
-        text += QString::number(loss.rows);
+// What the repaired copy lacks of the damaged book: the tables whose rows
+// could not all be brought over, one a line; that not every definition
+// could be read; and the definitions that are not the program's, which were
+// not made. Empty when it lacks nothing.
+QString copyText(const dao::RepairReport& report, const QString& section) {
+    QStringList told;
+    if (!report.lost.empty()) {
+        QString text = core::TranslateStr(section, QStringLiteral("Vioittuneesta tietokannasta ei voitu lukea kaikkia "
+                                                                  "rivejä. Korjatusta tietokannasta puuttuvat rivit "
+                                                                  "tauluittain:"));
+        for (const dao::RepairReport::Loss& loss : report.lost) {
+            text += kCrLf + loss.table + QStringLiteral(": ");
+            if (loss.atLeast) text += core::TranslateStr(section, QStringLiteral("vähintään")) + u' ';
+            text += QString::number(loss.rows);
+        }
+        told << text;
     }
-    return text;
+    if (report.definitionsUnread)
+        told << core::TranslateStr(section, QStringLiteral("Vioittuneen tietokannan kaikkia määrityksiä ei voitu "
+                                                           "lukea, joten korjatusta tietokannasta voi puuttua "
+                                                           "enemmän kuin tässä kerrotaan."));
+    if (!report.leftOut.empty())
+        told << core::TranslateStr(section, QStringLiteral("Vioittuneessa tietokannassa oli määrityksiä, joita "
+                                                           "Kolvio VEV ei tee. Niitä ei tehty korjattuun "
+                                                           "tietokantaan, eikä sinne siirretty muuta kuin ohjelman "
+                                                           "omien taulujen ja kenttien tiedot:")) +
+                    kCrLf + core::ForeignDefinitionsText(report.leftOut);
+    return told.join(kCrLf + kCrLf);
 }
 
 }  // namespace
@@ -161,9 +193,13 @@ std::optional<dao::RepairReport> RepairDamagedBook(const QString& path, const QS
         if (r.earlierRepairCompleted)
             told << core::TranslateStr(section, QStringLiteral("Aiemmin keskeytynyt tietokannan korjaus saatiin "
                                                                "päätökseen."));
-        else if (r.report.whole())
+        else if (r.report.whole() && r.report.leftOut.empty())
             told << core::TranslateStr(section, QStringLiteral("Tietokanta korjattiin, ja kaikki sen rivit saatiin "
                                                                "korjattuun tietokantaan."));
+        else if (r.report.whole())
+            told << core::TranslateStr(section, QStringLiteral("Tietokanta korjattiin. Ohjelman omiin tauluihin "
+                                                               "saatiin kaikki niiden rivit vioittuneesta "
+                                                               "tietokannasta."));
         break;
     case BookRepair::Result::NotRepaired:
         if (r.stoppedBy) {
@@ -172,12 +208,6 @@ std::optional<dao::RepairReport> RepairDamagedBook(const QString& path, const QS
         }
         told << core::TranslateStr(section, QStringLiteral("Tietokannan korjaus ei onnistunut. Palauta tietokanta "
                                                            "varmuuskopiolta ennen kuin jatkat Kolvion käyttöä."));
-        if (!r.refusedDefinition.isEmpty())
-            told << core::TranslateStr(section, QStringLiteral("Vioittuneessa tietokannassa on määritys, joka on "
-                                                               "muuta kuin tavallisen taulun, indeksin tai "
-                                                               "näkymän luonti. Sitä ei tehty korjattuun "
-                                                               "tietokantaan:")) +
-                        kCrLf + r.refusedDefinition;
         break;
     case BookRepair::Result::DamagedNotKept:
         told << core::TranslateStr(section, QStringLiteral("Vioittuneen tietokannan uudelleen nimeäminen ei onnistu."));
@@ -186,12 +216,9 @@ std::optional<dao::RepairReport> RepairDamagedBook(const QString& path, const QS
         told << core::TranslateStr(section, QStringLiteral("Korjatun tietokannan uudelleen nimeäminen ei onnistu."));
         break;
     }
-    if (r.result != BookRepair::Result::NotRepaired && !r.report.whole()) told << lossText(r.report, section);
-    if (r.result != BookRepair::Result::NotRepaired && !r.report.triggersLeftOut.isEmpty())
-        told << core::TranslateStr(section, QStringLiteral("Vioittuneessa tietokannassa oli herättimiä, joita ohjelman "
-                                                           "omissa tietokannoissa ei ole. Niitä ei tehty korjattuun "
-                                                           "tietokantaan:")) +
-                    kCrLf + r.report.triggersLeftOut.join(kCrLf);
+    // What the repaired copy lacks is told whenever one was made.
+    if (r.result != BookRepair::Result::NotRepaired) told << copyText(r.report, section);
+    told.removeAll(QString());
     if (!r.setAsideAs.isEmpty())
         told << core::TranslateStr(section, QStringLiteral("Korjatun tietokannan nimellä ollut aiempi tiedosto "
                                                            "siirrettiin nimelle:")) +

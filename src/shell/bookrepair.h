@@ -4,8 +4,9 @@
 //
 // A repaired copy is made beside the book as the book's path with "2"
 // appended; the damaged book is kept under a second name, its path with
-// "OLD" appended; then the copy takes the book's name in one step, so that
-// the name holds the damaged book until it holds the repaired one.
+// "OLD" appended (and a journal that a write cut short left beside it goes
+// with it, unplayed); then the copy takes the book's name in one step, so
+// that the name holds the damaged book until it holds the repaired one.
 //
 // A repair that a crash or a kill stopped leaves its files beside the book,
 // and the next repair goes on from them. A copy is taken up only when it is
@@ -44,9 +45,6 @@ struct BookRepair {
     QString setAsideAs;
     // What the repair could not bring over from the damaged book.
     dao::RepairReport report;
-    // A definition of the damaged book that the repair would not make again
-    // (see dao::RefusedDefinition), as "table tl"; the book is not repaired.
-    QString refusedDefinition;
     // dao::err::TooMuchWork or WorkCancelled when the repair's work was
     // stopped; the book is not repaired. 0 otherwise.
     int stoppedBy = 0;

@@ -193,6 +193,10 @@ QString sideFileText(const dao::ForeignSideFile& e) {
 
 }  // namespace
 
+QString ForeignDefinitionsText(const std::vector<dao::ForeignDefinition>& definitions) {
+    return foreignDefinitions(definitions);
+}
+
 QString RefusedBookText(std::exception_ptr error) {
     QString what, path;
     try {

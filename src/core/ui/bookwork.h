@@ -63,6 +63,11 @@ private:
 // that the book was left as it was; empty for any other error number.
 QString BookWorkStoppedText(int errorNumber, BookWork work, const QString& path);
 
+// Definitions of a book that the program does not make, as the user is told
+// them: the first few, each with its kind in words, its name and its text,
+// one to a line, and how many more there are.
+QString ForeignDefinitionsText(const std::vector<dao::ForeignDefinition>& definitions);
+
 // The text that tells that a book was not taken into use because of what
 // it is (error, raised by the database engine's opening): a layout that is
 // not the program's, with its first foreign definitions named

@@ -129,6 +129,8 @@ std::optional<std::vector<SchemaRow>> rowsAfterJournal(const QString& path, Boun
     return rows;
 }
 
+}  // namespace
+
 // Whether the definitions hold the voucher, entry and account tables that
 // every book has had from its first version.
 bool holdsBookTables(const std::vector<SchemaRow>& rows) {
@@ -157,6 +159,8 @@ const std::vector<SchemaRow>& engineRows() {
     }();
     return rows;
 }
+
+namespace {
 
 // Refuses a book that holds definitions the program does not make: the
 // rows that are not the database layer's own are given to the layout.

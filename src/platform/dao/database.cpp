@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QUrl>
 #include <QtEndian>
 #include <atomic>
@@ -14,6 +15,7 @@
 #include <chrono>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <thread>
 #include <utility>
 
@@ -287,6 +289,59 @@ int quickCheck(sqlite3* h) {
     return rc;
 }
 
+const QString kJournal = QStringLiteral("-journal");
+
+// Whether a journal that a write cut short left lies beside the book: the
+// engine plays it back into the book at its first read.
+bool journalBeside(const QString& path) { return QFileInfo(path + kJournal).size() > 0; }
+
+// The book at path as its first read finds it, open for reads that change
+// neither it nor any file beside it: the file itself on a connection that
+// only reads (which fails rather than play a journal back), or, with a
+// journal beside it, a copy of the two in copies, a folder of their own,
+// into which the engine plays the journal. No virtual table of the book can
+// be read on it. Raises the error of the open.
+sqlite3* openAsFound(const QString& path, std::optional<QTemporaryDir>& copies) {
+    QString file = path;
+    int flags = SQLITE_OPEN_READONLY;
+    if (journalBeside(path)) {
+        copies.emplace();
+        file = copies->filePath(QStringLiteral("kirja.mdb"));
+        if (!copies->isValid() || !QFile::copy(path, file) || !QFile::copy(path + kJournal, file + kJournal))
+            raise(err::DiskError);
+        for (const QString& f : {file, file + kJournal}) QFile::setPermissions(f, QFile::ReadOwner | QFile::WriteOwner);
+        flags = SQLITE_OPEN_READWRITE;
+    }
+    sqlite3* h = nullptr;
+    if (sqlite3_open_v2(QFile::encodeName(file).constData(), &h, flags | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK) {
+        const int rc = sqlite3_errcode(h);
+        sqlite3_close_v2(h);
+        openFailure(rc, path);
+    }
+    sqlite3_extended_result_codes(h, 1);
+    guardAgainstTheBook(h, false);
+    sqlite3_drop_modules(h, nullptr);
+    sqlite3_busy_timeout(h, 1000);
+    registerFunctions(h);
+    return h;
+}
+
+// A book that a journal beside it would leave damaged once played back is
+// found on a copy of the two, before the engine plays the journal into the
+// book (CannotOpenDatabase): the repair gets the book with its journal as
+// they are.
+void refuseDamagedAfterJournal(const QString& path) {
+    if (!journalBeside(path)) return;
+    std::optional<QTemporaryDir> copies;
+    sqlite3* h = openAsFound(path, copies);
+    BoundedWork work(path);
+    work.on(h);
+    const int rc = quickCheck(h);
+    sqlite3_close_v2(h);
+    work.raiseIfStopped(path);
+    if ((rc & 0xff) == SQLITE_CORRUPT || (rc & 0xff) == SQLITE_NOTADB) raise(err::CannotOpenDatabase, path);
+}
+
 }  // namespace
 
 sqlite3* openHandle(const QString& path, int flags, int busyMs, const std::function<void(sqlite3*)>& beforeFirstRead) {
@@ -341,6 +396,7 @@ Database DBEngine::OpenDatabase(const QString& path, bool readOnly) {
     // Nothing below may write to a file that is not a book: its journal mode
     // is the owner's business.
     const bool undecided = checkIsBook(path);
+    refuseDamagedAfterJournal(path);
     // The first reads and the check are work over what the book carries.
     BoundedWork work(path);
     sqlite3* h = openBounded(path, readOnly, work);
@@ -496,7 +552,9 @@ bool bindAndStep(sqlite3_stmt* s, const QString& kind, const QString& name, cons
 // it could not bring over. Rows of kind "file" give the file's state, rows
 // of kind "lost" a table and its lost rows ("+" after a least number), rows
 // of kind "known" a table and one value its indexes hold of a lost row (the
-// column, a tab and the value), rows of kind "trigger" a trigger left out.
+// column, a tab and the value), rows of kind "left out" a definition of the
+// damaged book left out (its name, and its kind, a tab and its text), a row
+// of kind "unread" that some of its definitions could not be read.
 bool writeRepairMark(sqlite3* h, const FileState& damaged, const RepairReport& report) {
     const QByteArray table = kRepairMarkTable.toUtf8();
     if (run(h, "BEGIN") != SQLITE_OK) return false;
@@ -517,8 +575,9 @@ bool writeRepairMark(sqlite3* h, const FileState& damaged, const RepairReport& r
             for (const QString& value : values)
                 ok = ok && bindAndStep(s, QStringLiteral("known"), loss.table, column + u'\t' + value);
     }
-    for (const QString& trigger : report.triggersLeftOut)
-        ok = ok && bindAndStep(s, QStringLiteral("trigger"), trigger, QString());
+    for (const ForeignDefinition& d : report.leftOut)
+        ok = ok && bindAndStep(s, QStringLiteral("left out"), d.name, d.type + u'\t' + d.text);
+    if (report.definitionsUnread) ok = ok && bindAndStep(s, QStringLiteral("unread"), QString(), QString());
     sqlite3_finalize(s);
     ok = ok && run(h, "COMMIT") == SQLITE_OK;
     if (!ok) run(h, "ROLLBACK");
@@ -549,8 +608,11 @@ std::optional<std::pair<FileState, RepairReport>> readRepairMark(sqlite3* h) {
             const QString column = value.left(tab);
             if (known.empty() || known.back().first != column) known.emplace_back(column, QStringList());
             known.back().second << value.mid(tab + 1);
-        } else if (kind == QLatin1String("trigger")) {
-            report.triggersLeftOut << name;
+        } else if (kind == QLatin1String("left out")) {
+            const qsizetype tab = value.indexOf(u'\t');
+            report.leftOut.push_back({value.left(tab), name, tab < 0 ? QString() : value.mid(tab + 1)});
+        } else if (kind == QLatin1String("unread")) {
+            report.definitionsUnread = true;
         } else if (name == QLatin1String("path")) {
             file.path = value;
         } else if (name == QLatin1String("size")) {
@@ -577,10 +639,25 @@ bool markAndCheck(const QString& work, const FileState& damaged, const RepairRep
     return ok;
 }
 
-// A work file emptied for the engine to write again.
-void emptyWorkFile(const QString& work) {
-    QFile::resize(work, 0);
-    QFile::remove(work + QStringLiteral("-journal"));
+// Writes the repaired copy of the damaged book open on src into the empty
+// work file. With the program's layouts the book is rebuilt from them;
+// without, the layer knows no definitions of its own to rebuild a book
+// from, and a compaction alone is tried, which reads the book whole or not
+// at all (readable: its definitions can be read as they are). False when no
+// copy was written.
+bool writeRepairedCopy(sqlite3* src, const DamagedDefinitions& definitions, const QString& work,
+                       const BookLayout* layout, bool readable, RepairReport& report, BoundedWork& bounded) {
+    if (!layout) return readable && vacuumInto(src, work) == SQLITE_OK;
+    sqlite3* dst = openHandle(work, SQLITE_OPEN_READWRITE, 1000);
+    bounded.on(dst);
+    try {
+        report = salvageInto(src, definitions, dst, *layout);
+    } catch (...) {
+        sqlite3_close_v2(dst);
+        throw;
+    }
+    sqlite3_close_v2(dst);
+    return !bounded.stopped();
 }
 
 }  // namespace
@@ -589,64 +666,48 @@ RepairReport DBEngine::RepairDatabase(const QString& path, const QString& target
     if (QFileInfo::exists(target)) raise(err::DatabaseExists, target);
     if (!QFileInfo(target).absoluteDir().exists()) raise(err::InvalidPath, target);
     checkFile(path, false);
+    // The first look: a book whose definitions it reads is repaired only
+    // when they are the program's.
     const bool undecided = checkIsBook(path);
-    sqlite3* src = nullptr;
-    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &src, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX,
-                        nullptr) != SQLITE_OK) {
-        const int rc = sqlite3_errcode(src);
-        sqlite3_close_v2(src);
-        openFailure(rc, path);
-    }
-    sqlite3_extended_result_codes(src, 1);
-    guardAgainstTheBook(src, false);
-    sqlite3_busy_timeout(src, 1000);
-    registerFunctions(src);
+    const std::shared_ptr<const BookLayout> layout = bookLayout();
+    std::optional<QTemporaryDir> copies;
+    sqlite3* src = openAsFound(path, copies);
     // Every read of the damaged book and every write of the new one is
     // work over what the damaged book carries.
     BoundedWork bounded(path);
     bounded.on(src);
-    // The first read rolls back what an interrupted write left behind, also
-    // when the book's definitions cannot be read; the file is not written
-    // after that. A file shorter than its header says is read as far as it
-    // goes (a setting that every statement needs before the file is read).
+    // A file shorter than its header says, or whose definitions the engine
+    // cannot all read, is read as far as it goes (a setting that every
+    // statement needs once the first read has failed).
     const bool readable = run(src, "SELECT count(*) FROM sqlite_master") == SQLITE_OK;
-    if (!readable) run(src, "PRAGMA writable_schema=ON");
+    if (layout || !readable) run(src, "PRAGMA writable_schema=ON");
     // The compaction's copy is written as every book is (see openHandle).
     if (run(src, "PRAGMA synchronous=EXTRA") != SQLITE_OK) {
         sqlite3_close_v2(src);
         raise(err::CannotOpenDatabase, path);
     }
-    if (undecided) confirmIsBook(src, path);
     const FileState damaged = stateOf(path);
-    const QString work = workFileFor(src, target);
-    fso::WritePoint("compact", work);
     RepairReport report;
+    QString work;
     bool whole = false;
     try {
-        // A compaction reads every row and every index: a book whose
-        // damage lies elsewhere (its free pages) comes over whole.
-        if (readable && vacuumInto(src, work) == SQLITE_OK) whole = markAndCheck(work, damaged, report, bounded);
-        if (!whole && !bounded.stopped()) {
-            // The rebuild, on a connection that reads what it can of a file
-            // shorter than its header says.
-            emptyWorkFile(work);
-            run(src, "PRAGMA writable_schema=ON");
-            sqlite3* dst = openHandle(work, SQLITE_OPEN_READWRITE, 1000);
-            bounded.on(dst);
-            try {
-                report = salvageInto(src, dst);
-            } catch (...) {
-                sqlite3_close_v2(dst);
-                throw;
-            }
-            sqlite3_close_v2(dst);
-            whole = !bounded.stopped() && markAndCheck(work, damaged, report, bounded);
-        }
+        const DamagedDefinitions definitions = readDamagedDefinitions(src);
+        // A file whose definitions the first look could not read is a book
+        // when they hold a book's tables (judged only when all were read).
+        if (undecided && definitions.whole && !holdsBookTables(definitions.rows)) raise(err::UnrecognizedFormat, path);
+        work = fso::CreateWorkFileBeside(target);
+        fso::WritePoint("compact", work);
+        whole = writeRepairedCopy(src, definitions, work, layout.get(), readable, report, bounded) &&
+                markAndCheck(work, damaged, report, bounded);
+    } catch (const fso::Error&) {
+        sqlite3_close_v2(src);
+        if (!work.isEmpty()) removeWorkFile(work);
+        raise(err::DiskError);
     } catch (...) {
         // The damaged file stays as it was; the work file goes. A rebuild
         // that failed because its work was stopped says so.
         sqlite3_close_v2(src);
-        removeWorkFile(work);
+        if (!work.isEmpty()) removeWorkFile(work);
         bounded.raiseIfStopped(path);
         throw;
     }

@@ -322,26 +322,20 @@ struct RepairReport {
         // (a row whose value is Null gives none).
         std::vector<std::pair<QString, QStringList>> known;
     };
-    // One entry for each table that lost rows, in the book's order; empty
-    // when every row of every table came over.
+    // One entry for each table that lost rows, in the order the program
+    // makes its tables; empty when every row of every table came over.
     std::vector<Loss> lost;
-    bool whole() const { return lost.empty(); }
-    // The triggers of the damaged book, by name: no book of the program
-    // holds one, and the repaired copy has none.
-    QStringList triggersLeftOut;
-};
-
-// Raised (with the number CannotOpenDatabase) by a repair that will not make
-// a definition of the damaged book again: one whose stored text is not a
-// table, index or view in the form the engine itself stores.
-class RefusedDefinition : public DaoError {
-public:
-    explicit RefusedDefinition(QString definition);
-    // What the definition defines, as "table tl".
-    const QString& definition() const { return definition_; }
-
-private:
-    QString definition_;
+    // The definitions of the damaged book that are not the program's (see
+    // BookLayout::foreign), in the book's order, each with (the first
+    // thousand characters of) the text of it that is not: the repaired copy
+    // is made of the program's definitions alone, and holds none of them.
+    std::vector<ForeignDefinition> leftOut;
+    // Some of the damaged book's definitions could not be read: a table of
+    // the program's whose definition is among them is in the repaired copy
+    // without its rows, and what it lost is not counted in lost.
+    bool definitionsUnread = false;
+    // Every row of the program's tables came over.
+    bool whole() const { return lost.empty() && !definitionsUnread; }
 };
 
 // Raised (with the number ForeignLayout) for a book that holds definitions
@@ -426,7 +420,10 @@ public:
     // in books made before the id was written, one that holds the voucher,
     // entry and account tables. Any other file (another program's database
     // among them) is UnrecognizedFormat, and is left exactly as it was: it
-    // is looked at without writing anything, not even a journal.
+    // is looked at without writing anything, not even a journal. A book
+    // that a journal beside it (left by a write cut short) would leave
+    // damaged once played back is CannotOpenDatabase before the journal is
+    // played: the book and its journal are left as they are for the repair.
     static Database OpenDatabase(const QString& path, bool readOnly = false);
     // Creates an empty book; ObjectExists when the file exists.
     static Database CreateDatabase(const QString& path);
@@ -436,22 +433,28 @@ public:
     // CompactionFailed, with the engine's reason. Source is only read.
     static void CompactDatabase(const QString& source, const QString& target);
     // Writes a repaired copy of the damaged book at path to target, which
-    // must not exist (DatabaseExists); the damaged file is only read. A
-    // compaction is tried first; when it cannot read the book whole, a new
-    // book is built from the damaged one's own definitions: its tables, every
-    // row of them that can still be read (through the table itself, past the
-    // pages that cannot), then its indexes and views made anew; its triggers
-    // are left out. The copy passes the full integrity check before it takes
-    // target's name. The report tells what could not be brought over, and
-    // the triggers left out. The copy carries a mark naming the damaged file
-    // as it was read (see RepairOf).
-    // UnrecognizedFormat for a file that is no book, CannotOpenDatabase when
-    // not even the book's definitions can be read, RefusedDefinition when one
-    // of them is not a table, index or view in the form the engine itself
-    // stores (one CREATE statement of its kind, in the book's own schema,
-    // under its own name, a table with its columns) or calls a function
-    // that is not safe in any text. No text the book holds is run as more
-    // than that. TooMuchWork or WorkCancelled when the work was stopped. A
+    // must not exist (DatabaseExists). The damaged file and every file
+    // beside it are only read, as the first look at the book saw them: a
+    // journal that a write cut short left beside it is played back into a
+    // copy of the two in a folder of their own, never into the book.
+    // The copy is a new book of the program's current layout, made from the
+    // program's definitions (bookLayout) and never from the damaged book's:
+    // every row that can still be read of the damaged book's tables of the
+    // program's names (through the table itself, past the pages that cannot
+    // be read) comes over into the columns of the program's names. No text
+    // the damaged book holds is run, and what it defines beyond the layout
+    // is left out and named in the report. Without a layout (a program that
+    // hands none) the layer has no definitions of its own to rebuild from: a
+    // compaction alone is tried, which reads the book whole or not at all.
+    // The copy passes the full integrity check before it takes target's
+    // name, and carries a mark naming the damaged file as it was read (see
+    // RepairOf). The report tells what could not be brought over.
+    // UnrecognizedFormat for a file that is no book, ForeignLayout and
+    // ForeignSideFile as the opening raises them (a book whose definitions
+    // can be read is repaired only when they are the program's),
+    // CannotOpenDatabase when not even the book's definitions of the
+    // program's tables can be read (or, without a layout, its rows read
+    // whole), TooMuchWork or WorkCancelled when the work was stopped. A
     // rebuild that fails or is stopped leaves no work file nor its journal.
     static RepairReport RepairDatabase(const QString& path, const QString& target);
     // The report of the repair that wrote copy, when copy is whole and was

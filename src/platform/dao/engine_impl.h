@@ -223,12 +223,30 @@ bool checkIsBook(const QString& path);
 void confirmIsBook(sqlite3* h, const QString& path);
 // The definitions of the database open on h, in their order.
 std::vector<SchemaRow> schemaOf(sqlite3* h);
+// Whether the definitions hold the voucher, entry and account tables that
+// every book has had from its first version.
+bool holdsBookTables(const std::vector<SchemaRow>& rows);
+// The definitions of the database layer's own tables (engine tables), as
+// the engine stores them.
+const std::vector<SchemaRow>& engineRows();
+
+// The definitions of a damaged book as its rebuild reads them (salvage.cpp):
+// every row of its schema that can be read, in their order, as rows (none
+// is made or run), and whether every one could be read.
+struct DamagedDefinitions {
+    std::vector<SchemaRow> rows;
+    bool whole = true;
+};
+DamagedDefinitions readDamagedDefinitions(sqlite3* src);
 
 // Builds a new book on dst, an empty file, from the damaged book open on src
-// (salvage.cpp): its definitions, every row that can be read, its indexes,
-// views and triggers. Raises CannotOpenDatabase when the definitions cannot
-// be read or made again; the report tells the rows that could not.
-RepairReport salvageInto(sqlite3* src, sqlite3* dst);
+// (salvage.cpp): the layout's current definitions, made by the program's own
+// texts, with every row that can be read of the damaged book's tables of
+// their names, in the columns of their names. Raises CannotOpenDatabase when
+// the damaged book's definitions name none of the program's tables; the
+// report tells the rows that could not be read, and the damaged book's
+// definitions that are not the program's.
+RepairReport salvageInto(sqlite3* src, const DamagedDefinitions& damaged, sqlite3* dst, const BookLayout& layout);
 
 class DatabaseImpl : public std::enable_shared_from_this<DatabaseImpl> {
 public:

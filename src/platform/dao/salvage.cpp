@@ -1,14 +1,27 @@
-// The rebuild of a damaged book: a new book made from the damaged one's own
-// definitions, with every row that can still be read from its tables.
+// The rebuild of a damaged book: a new book of the program's current layout,
+// made from the program's own definitions, with every row that can still be
+// read of the damaged book's tables of the program's names, column by column
+// as the program's tables have them. No definition of the damaged book is
+// made again and no text it holds is run: its definitions are read as rows
+// (those that are not the program's are named in the report), and of its
+// tables only the stored columns are read; never a view, a virtual table
+// (the connection that reads the damaged book knows no module of one) or a
+// column computed as it is read.
 //
 // A table's rows are read through the table itself, in key order, never
-// through an index: a damaged index costs nothing, it is made anew from the
-// rows afterwards. When a page of the table cannot be read, the read goes on
-// from the next key after it whose page can: the keys after the last row read
-// are tried one by one (as far as the highest key the book knows of, and some
-// way past it), then in doubling steps, and a row found by a long step is
-// followed back to the first readable key before it. So every row that can
-// be read on its own by its key comes over.
+// through an index: a damaged index costs nothing, the new book's indexes
+// are the program's own. When a page of the table cannot be read, the read
+// goes on from the next key after it whose page can: the keys after the last
+// row read are tried one by one (as far as the highest key the book knows
+// of, and some way past it), then in doubling steps, and a row found by a
+// long step is followed back to the first readable key before it. So every
+// row that can be read on its own by its key comes over.
+//
+// The damaged book's definitions are read in the same way, past the pages of
+// them that cannot be read. The engine itself knows only the tables whose
+// definitions it read before the first such page: a table of the program's
+// whose definition it could not read comes over without rows, and the
+// report says that some definitions could not be read.
 //
 // How many rows could not be read is told by the table's indexes, each of
 // which holds the key of every row: the keys an index holds that no read row
@@ -19,9 +32,9 @@
 
 #include <QByteArray>
 #include <QHash>
-#include <QRegularExpression>
 #include <QSet>
 #include <algorithm>
+#include <functional>
 #include <limits>
 #include <optional>
 
@@ -68,304 +81,50 @@ QByteArray bytes(sqlite3_stmt* s, int column) {
 
 QString text(sqlite3_stmt* s, int column) { return QString::fromUtf8(bytes(s, column)); }
 
+bool sameName(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+
 // The rebuild cannot go on: the damaged book's definitions cannot be read,
-// or the new book refuses them.
+// or the new book cannot be written.
 [[noreturn]] void cannotRebuild(sqlite3* db, const QString& what) {
     qWarning("rebuilding a damaged book: %s: %s", qPrintable(what), sqlite3_errmsg(db));
     raise(err::CannotOpenDatabase, what);
 }
 
-// Runs one of the rebuild's own statements on the new book; never a text
-// read from the damaged one (see makeDefinition).
+// Runs one of the program's own statements on the new book; never a text
+// read from the damaged one.
 void runOrFail(sqlite3* db, const QByteArray& sql) {
     if (sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
         cannotRebuild(db, QString::fromUtf8(sql.left(200)));
 }
 
-struct SchemaEntry {
-    QString type, name, table;
-    QByteArray sql;  // as stored
-};
-
-// Whether a stored definition begins as the engine writes one of its kind:
-// CREATE TABLE, CREATE [UNIQUE] INDEX or CREATE VIEW.
-bool createsItsKind(const SchemaEntry& e) {
-    const auto beginning = [](const char* pattern) {
-        return QRegularExpression(QLatin1String(pattern), QRegularExpression::CaseInsensitiveOption);
-    };
-    static const QHash<QString, QRegularExpression> kinds = {
-        {QStringLiteral("table"), beginning("^CREATE\\s+TABLE\\s")},
-        {QStringLiteral("index"), beginning("^CREATE\\s+(UNIQUE\\s+)?INDEX\\s")},
-        {QStringLiteral("view"), beginning("^CREATE\\s+VIEW\\s")},
-    };
-    const auto kind = kinds.constFind(e.type);
-    return kind != kinds.constEnd() && kind->match(QString::fromUtf8(e.sql)).hasMatch();
-}
-
-[[noreturn]] void refuse(const SchemaEntry& e, const QString& why = QString()) {
-    qWarning("rebuilding a damaged book: refused the definition of %s %s%s%s", qPrintable(e.type), qPrintable(e.name),
-             why.isEmpty() ? "" : ": ", qPrintable(why));
-    throw RefusedDefinition(e.type + u' ' + e.name);
-}
-
-// What making one definition of the damaged book may do on the new book's
-// connection, told to the engine's authorizer: make that one table (with
-// the engine's own indexes of its constraints and its counters' table),
-// index or view in the book itself under the name its row gives, read the
-// book's columns and call the functions that the engine marks safe in any
-// text (the program's own among them). Nothing else: no other schema
-// (temp), no other statement, and no query but a view's, read (never run)
-// to see what it calls.
-struct Making {
-    const SchemaEntry& entry;
-    const QSet<QString>& plainFunctions;
-    bool readingView = false;
-    QString denied;  // what was refused, when something was
-};
-
-int authorize(void* p, int action, const char* a, const char* b, const char* db, const char*) {
-    auto& m = *static_cast<Making*>(p);
-    const SchemaEntry& e = m.entry;
-    const auto is = [](const char* x, const QString& y) {
-        return x && QString::fromUtf8(x).compare(y, Qt::CaseInsensitive) == 0;
-    };
-    const bool inBook = db && qstrcmp(db, "main") == 0;
-    const bool table = e.type == QLatin1String("table"), index = e.type == QLatin1String("index");
-    bool allowed = false;
-    switch (action) {
-    case SQLITE_CREATE_TABLE:
-        allowed = table && inBook && (is(a, e.name) || is(a, QStringLiteral("sqlite_sequence")));
-        break;
-    case SQLITE_CREATE_INDEX:
-        allowed = inBook && ((index && is(a, e.name) && is(b, e.table)) ||
-                             (table && is(b, e.name) && QByteArrayView(a).startsWith("sqlite_autoindex_")));
-        break;
-    case SQLITE_REINDEX:
-        allowed = index && inBook && is(a, e.name);
-        break;
-    case SQLITE_CREATE_VIEW:
-        allowed = e.type == QLatin1String("view") && inBook && is(a, e.name);
-        break;
-    case SQLITE_INSERT:
-    case SQLITE_UPDATE:
-        // The engine's own record of the definition.
-        allowed = inBook && is(a, QStringLiteral("sqlite_master"));
-        break;
-    case SQLITE_READ:
-        allowed = inBook;
-        break;
-    case SQLITE_SELECT:
-        allowed = m.readingView;
-        break;
-    case SQLITE_FUNCTION:
-        allowed = b && m.plainFunctions.contains(QString::fromUtf8(b).toLower());
-        break;
-    default:
-        break;
-    }
-    if (!allowed && m.denied.isEmpty())
-        m.denied = QStringLiteral("action %1 (%2, %3) not allowed").arg(action).arg(QString::fromUtf8(a), QString::fromUtf8(b));
-    return allowed ? SQLITE_OK : SQLITE_DENY;
-}
-
-// The functions the engine marks safe to call from any text (every one of
-// that name), by lower-case name.
-QSet<QString> plainFunctions(sqlite3* db) {
-    Statement s(db, "SELECT name FROM pragma_function_list GROUP BY name HAVING min(flags & " +
-                        QByteArray::number(SQLITE_INNOCUOUS) + ") <> 0");
-    QSet<QString> out;
-    while (s.ok() && sqlite3_step(s) == SQLITE_ROW) out.insert(text(s, 0).toLower());
-    return out;
-}
-
-// The definition of a kind and name as the new book's engine stored it.
-QByteArray storedDefinition(sqlite3* db, const SchemaEntry& e) {
-    Statement s(db, "SELECT sql FROM main.sqlite_master WHERE type = ?1 AND name = ?2 COLLATE NOCASE");
-    if (!s.ok()) cannotRebuild(db, e.name);
-    const QByteArray type = e.type.toUtf8(), name = e.name.toUtf8();
-    sqlite3_bind_text(s, 1, type.constData(), int(type.size()), SQLITE_TRANSIENT);
-    sqlite3_bind_text(s, 2, name.constData(), int(name.size()), SQLITE_TRANSIENT);
-    return sqlite3_step(s) == SQLITE_ROW ? bytes(s, 0) : QByteArray();
-}
-
-// The guard of authorize on a connection while it lives.
-class Guard {
+// Reads rows in key order past the pages that cannot be read (see the top
+// of the file). Its statement reads from the key bound as ?1 on, in key
+// order, with the key as its first column.
+class KeyedRead {
 public:
-    Guard(sqlite3* db, Making& making) : db_(db) { sqlite3_set_authorizer(db, authorize, &making); }
-    ~Guard() { sqlite3_set_authorizer(db_, nullptr, nullptr); }
-    Guard(const Guard&) = delete;
-    Guard& operator=(const Guard&) = delete;
+    KeyedRead(sqlite3* db, const QByteArray& sql) : read_(db, sql), probe_(db, sql) {}
 
-private:
-    sqlite3* db_;
-};
+    bool ok() const { return read_.ok() && probe_.ok(); }
 
-// Makes one definition of the damaged book again in the new book, in the
-// one form the engine itself stores: one statement of the kind its row
-// names (the engine reads no more of a stored text; anything after it
-// would run on the new book's connection, and could reach any file), under
-// the guard of authorize, and stored by the engine as the very text given
-// (so a table with its columns, under its own name, never made by a query
-// nor named with its schema). Any other definition is refused, and the
-// rebuild with it: a book can come from anyone.
-void makeDefinition(sqlite3* dst, const SchemaEntry& e, const QSet<QString>& plain) {
-    if (!createsItsKind(e)) refuse(e);
-    {
-        Making making{e, plain, false, QString()};
-        const Guard guard(dst, making);
-        const char* tail = nullptr;
-        sqlite3_stmt* s = nullptr;
-        if (sqlite3_prepare_v2(dst, e.sql.constData(), int(e.sql.size()), &s, &tail) != SQLITE_OK || !s) {
-            sqlite3_finalize(s);
-            if (!making.denied.isEmpty()) refuse(e, making.denied);
-            cannotRebuild(dst, e.name);
-        }
-        if (!QByteArrayView(tail, e.sql.constData() + e.sql.size() - tail).trimmed().isEmpty()) {
-            sqlite3_finalize(s);
-            refuse(e);
-        }
-        const int rc = sqlite3_step(s);
-        sqlite3_finalize(s);
-        if (rc != SQLITE_DONE) cannotRebuild(dst, e.name);
-    }
-    if (storedDefinition(dst, e) != e.sql) refuse(e);
-}
+    struct Result {
+        std::vector<std::int64_t> keys;  // of the rows read, ascending
+        bool unreadable = false;         // some part could not be read
+    };
 
-// A view's query, read (never run) under the guard once every definition
-// is made: one that calls a function not safe in any text (refused by the
-// guard, or by the engine's own guard of what a book's texts call), or that
-// cannot be read at all, is refused.
-void readView(sqlite3* dst, const SchemaEntry& e, const QSet<QString>& plain) {
-    Making making{e, plain, true, QString()};
-    const Guard guard(dst, making);
-    const QByteArray sql = "SELECT * FROM main." + quoted(e.name);
-    sqlite3_stmt* s = nullptr;
-    const int rc = sqlite3_prepare_v2(dst, sql.constData(), int(sql.size()), &s, nullptr);
-    sqlite3_finalize(s);
-    if (rc != SQLITE_OK) refuse(e, making.denied.isEmpty() ? QString::fromUtf8(sqlite3_errmsg(dst)) : making.denied);
-}
-
-// The damaged book's definitions, in the order they were made.
-std::vector<SchemaEntry> readSchema(sqlite3* src) {
-    Statement s(src, "SELECT type, name, tbl_name, sql FROM sqlite_master ORDER BY rowid");
-    if (!s.ok()) cannotRebuild(src, QStringLiteral("sqlite_master"));
-    std::vector<SchemaEntry> out;
-    int rc;
-    while ((rc = sqlite3_step(s)) == SQLITE_ROW) out.push_back({text(s, 0), text(s, 1), text(s, 2), bytes(s, 3)});
-    if (rc != SQLITE_DONE) cannotRebuild(src, QStringLiteral("sqlite_master"));
-    return out;
-}
-
-bool isEngineTable(const QString& name) {
-    return name.startsWith(QLatin1String("sqlite_"), Qt::CaseInsensitive) ||
-           name.compare(kRepairMarkTable, Qt::CaseInsensitive) == 0;
-}
-
-// The keys of a table's rows as its indexes hold them.
-struct IndexKeys {
-    std::vector<std::int64_t> keys;  // sorted, each once
-    bool complete = false;           // one index was read through
-};
-
-IndexKeys indexKeys(sqlite3* src, const QString& table, const std::vector<SchemaEntry>& schema) {
-    IndexKeys out;
-    for (const SchemaEntry& e : schema) {
-        if (e.type != QLatin1String("index") || e.table.compare(table, Qt::CaseInsensitive) != 0) continue;
-        // A partial index holds only some of the rows.
-        if (QString::fromUtf8(e.sql).contains(QLatin1String(" WHERE "), Qt::CaseInsensitive)) continue;
-        Statement s(src, "SELECT rowid FROM " + quoted(table) + " INDEXED BY " + quoted(e.name));
-        if (!s.ok()) continue;
-        int rc;
-        while ((rc = sqlite3_step(s)) == SQLITE_ROW) out.keys.push_back(sqlite3_column_int64(s, 0));
-        if (rc == SQLITE_DONE) out.complete = true;
-    }
-    std::sort(out.keys.begin(), out.keys.end());
-    out.keys.erase(std::unique(out.keys.begin(), out.keys.end()), out.keys.end());
-    return out;
-}
-
-// The columns an index is made of; none when one of them is an expression.
-QStringList indexColumns(sqlite3* src, const QString& index) {
-    Statement s(src, "PRAGMA index_info(" + quoted(index) + ')');
-    QStringList columns;
-    while (s.ok() && sqlite3_step(s) == SQLITE_ROW) {
-        if (sqlite3_column_int(s, 1) < 0) return {};
-        columns << text(s, 2);
-    }
-    return columns;
-}
-
-// What the table's indexes still hold of the rows of the keys lost
-// (sorted): each column that an index read through holds, with its values
-// in those rows, in key order. The indexes alone are read.
-std::vector<std::pair<QString, QStringList>> knownOf(sqlite3* src, const QString& table,
-                                                     const std::vector<SchemaEntry>& schema,
-                                                     const std::vector<std::int64_t>& lost) {
-    std::vector<std::pair<QString, QStringList>> out;
-    for (const SchemaEntry& e : schema) {
-        if (e.type != QLatin1String("index") || e.table.compare(table, Qt::CaseInsensitive) != 0) continue;
-        const QStringList columns = indexColumns(src, e.name);
-        if (columns.isEmpty()) continue;
-        QByteArray list;
-        for (const QString& c : columns) list += ", " + quoted(c);
-        Statement s(src, "SELECT rowid" + list + " FROM " + quoted(table) + " INDEXED BY " + quoted(e.name));
-        if (!s.ok()) continue;
-        std::vector<std::vector<std::pair<std::int64_t, QString>>> values(size_t(columns.size()));
-        int rc;
-        while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
-            const std::int64_t key = sqlite3_column_int64(s, 0);
-            if (!std::binary_search(lost.begin(), lost.end(), key)) continue;
-            for (int i = 0; i < int(columns.size()); ++i)
-                if (sqlite3_column_type(s, i + 1) != SQLITE_NULL) values[size_t(i)].emplace_back(key, text(s, i + 1));
-        }
-        if (rc != SQLITE_DONE) continue;
-        for (int i = 0; i < int(columns.size()); ++i) {
-            const auto known = [&](const auto& c) { return c.first.compare(columns[i], Qt::CaseInsensitive) == 0; };
-            if (values[size_t(i)].empty() || std::any_of(out.begin(), out.end(), known)) continue;
-            std::sort(values[size_t(i)].begin(), values[size_t(i)].end());
-            QStringList held;
-            for (const auto& kv : values[size_t(i)]) held << kv.second;
-            out.emplace_back(columns[i], held);
-        }
-    }
-    return out;
-}
-
-// What came of one table.
-struct TableCopy {
-    std::vector<std::int64_t> read;  // the keys of the rows read, ascending
-    std::int64_t notWritten = 0;     // rows read that the new book refused
-    bool unreadable = false;         // some part of the table could not be read
-    std::int64_t highestKnown = kFirstKey;
-    IndexKeys indexes;
-};
-
-// Copies the rows of a table with keys: see the top of the file.
-class KeyedCopy {
-public:
-    KeyedCopy(sqlite3* src, sqlite3* dst, const QString& table, const std::vector<SchemaEntry>& schema,
-              std::int64_t sequence)
-        : src_(src), table_(table), schema_(schema), sequence_(sequence),
-          read_(src, readSql(table)), probe_(src, readSql(table)) {
-        if (!keyed()) return;
-        columns_ = sqlite3_column_count(read_) - 1;
-        QByteArray sql = "INSERT INTO " + quoted(table) + " VALUES (";
-        for (int i = 1; i <= columns_; ++i) sql += (i > 1 ? ", ?" : "?") + QByteArray::number(i);
-        write_ = std::make_unique<Statement>(dst, sql + ')');
-        if (!write_->ok()) cannotRebuild(dst, table);
-    }
-
-    // False for a table without keys.
-    bool keyed() const { return read_.ok() && probe_.ok(); }
-
-    TableCopy run() {
+    // Hands each row read to take; highestKnown is asked, at the first page
+    // that cannot be read, for the highest key the book knows to be used.
+    Result run(const std::function<void(sqlite3_stmt*)>& take, const std::function<std::int64_t()>& highestKnown) {
+        take_ = &take;
         std::int64_t from = kFirstKey;
         bool tried = false;  // from is a key a try read from
         for (;;) {
             const std::int64_t before = from;
             bool end = false;
             if (readOn(from, end) == SQLITE_DONE || end) break;
-            if (!out_.unreadable) firstFailure();
+            if (!out_.unreadable) {
+                out_.unreadable = true;
+                highestKnown_ = highestKnown();
+            }
             // A read that fails at once from a key that a try read from goes
             // on from the key after it.
             const std::optional<std::int64_t> next =
@@ -378,11 +137,7 @@ public:
     }
 
 private:
-    static QByteArray readSql(const QString& table) {
-        return "SELECT rowid, * FROM " + quoted(table) + " NOT INDEXED WHERE rowid >= ?1 ORDER BY rowid";
-    }
-
-    // Copies the rows from key from on while they can be read; from is then
+    // Reads the rows from key from on while they can be read; from is then
     // the key after the last row read, and end is set after the last key of
     // all.
     int readOn(std::int64_t& from, bool& end) {
@@ -391,7 +146,8 @@ private:
         int rc;
         while ((rc = sqlite3_step(read_)) == SQLITE_ROW) {
             const std::int64_t key = sqlite3_column_int64(read_, 0);
-            copyRow(key);
+            out_.keys.push_back(key);
+            (*take_)(read_);
             if (key == kLastKey) {
                 end = true;
                 break;
@@ -402,8 +158,8 @@ private:
         return rc;
     }
 
-    // SQLITE_ROW when a row can be read from key on, SQLITE_DONE when the
-    // table has no row from key on, an error when the page cannot be read.
+    // SQLITE_ROW when a row can be read from key on, SQLITE_DONE when there
+    // is no row from key on, an error when the page cannot be read.
     int probe(std::int64_t key) {
         sqlite3_reset(probe_);
         sqlite3_bind_int64(probe_, 1, key);
@@ -435,7 +191,7 @@ private:
                 continue;
             }
             const std::int64_t distance = key - base;
-            if (key < out_.highestKnown || distance < kSingleSteps) {
+            if (key < highestKnown_ || distance < kSingleSteps) {
                 if (key == kLastKey) return std::nullopt;
                 ++key;
                 stepped = false;
@@ -461,62 +217,205 @@ private:
         return readable;
     }
 
-    void copyRow(std::int64_t key) {
-        out_.read.push_back(key);
-        for (int i = 1; i <= columns_; ++i) sqlite3_bind_value(*write_, i, sqlite3_column_value(read_, i));
-        if (sqlite3_step(*write_) != SQLITE_DONE) ++out_.notWritten;
-        sqlite3_reset(*write_);
-        sqlite3_clear_bindings(*write_);
-    }
-
-    // At the first unreadable page: what the book knows of the table's keys.
-    void firstFailure() {
-        out_.unreadable = true;
-        out_.indexes = indexKeys(src_, table_, schema_);
-        std::int64_t highest = std::max(sequence_, out_.indexes.keys.empty() ? kFirstKey : out_.indexes.keys.back());
-        Statement max(src_, "SELECT max(rowid) FROM " + quoted(table_));
-        if (max.ok() && sqlite3_step(max) == SQLITE_ROW && sqlite3_column_type(max, 0) != SQLITE_NULL)
-            highest = std::max<std::int64_t>(highest, sqlite3_column_int64(max, 0));
-        out_.highestKnown = highest;
-    }
-
-    sqlite3* src_;
-    QString table_;
-    const std::vector<SchemaEntry>& schema_;
-    std::int64_t sequence_;
     Statement read_;
     Statement probe_;
-    std::unique_ptr<Statement> write_;
-    int columns_ = 0;
-    TableCopy out_;
+    const std::function<void(sqlite3_stmt*)>* take_ = nullptr;
+    std::int64_t highestKnown_ = kFirstKey;
+    Result out_;
 };
 
-// A table without keys: its rows in the order they come, up to the first
-// that cannot be read.
-TableCopy plainCopy(sqlite3* src, sqlite3* dst, const QString& table) {
+// Whether the damaged book's engine knows a table of that name whose rows
+// are stored in the book: not a view, whose query is never run. (A virtual
+// table is known, and fails as soon as it is read: no module of one is
+// known on that connection.)
+bool storedTable(sqlite3* src, const QString& table) {
+    const QByteArray name = table.toUtf8();
+    return sqlite3_table_column_metadata(src, "main", name.constData(), nullptr, nullptr, nullptr, nullptr, nullptr,
+                                         nullptr) == SQLITE_OK;
+}
+
+// The columns that the new book's table and the damaged book's table of its
+// name both have, by name (as each spells it), and how the damaged table's
+// key is named in a query.
+struct SharedColumns {
+    QByteArray read;   // the damaged table's, quoted, separated by commas
+    QByteArray write;  // the new table's
+    int count = 0;
+    QByteArray key;  // empty when every name of the key is a column's
+};
+
+// Nothing when the damaged book's engine knows no stored table of that
+// name, or cannot read its columns. A column that is computed as it is read
+// is not one of them.
+std::optional<SharedColumns> sharedColumns(sqlite3* src, sqlite3* dst, const QString& table) {
+    if (!storedTable(src, table)) return std::nullopt;
+    Statement theirs(src, "PRAGMA main.table_xinfo(" + quoted(table) + ')');
+    Statement ours(dst, "PRAGMA main.table_info(" + quoted(table) + ')');
+    if (!theirs.ok() || !ours.ok()) return std::nullopt;
+    QHash<QString, QString> stored;  // by the name case folded
+    QSet<QString> names;
+    int rc;
+    while ((rc = sqlite3_step(theirs)) == SQLITE_ROW) {
+        const QString name = text(theirs, 1);
+        names.insert(name.toCaseFolded());
+        if (sqlite3_column_int(theirs, 6) == 0) stored.insert(name.toCaseFolded(), name);  // not hidden nor computed
+    }
+    if (rc != SQLITE_DONE || names.isEmpty()) return std::nullopt;
+    SharedColumns out;
+    while (sqlite3_step(ours) == SQLITE_ROW) {
+        const QString name = text(ours, 1);
+        const auto their = stored.constFind(name.toCaseFolded());
+        if (their == stored.constEnd()) continue;
+        const QByteArray separator = out.count++ > 0 ? ", " : "";
+        out.read += separator + quoted(*their);
+        out.write += separator + quoted(name);
+    }
+    for (const char* key : {"rowid", "_rowid_", "oid"})
+        if (!names.contains(QLatin1String(key))) {
+            out.key = key;
+            break;
+        }
+    return out;
+}
+
+// The keys of a table's rows as its indexes hold them.
+struct IndexKeys {
+    std::vector<std::int64_t> keys;  // sorted, each once
+    bool complete = false;           // one index was read through
+};
+
+IndexKeys indexKeys(sqlite3* src, const QString& table, const std::vector<SchemaRow>& schema, const QByteArray& key) {
+    IndexKeys out;
+    for (const SchemaRow& e : schema) {
+        if (e.type != QLatin1String("index") || !sameName(e.table, table)) continue;
+        // A partial index holds only some of the rows.
+        if (e.sql.contains(QLatin1String(" WHERE "), Qt::CaseInsensitive)) continue;
+        Statement s(src, "SELECT " + key + " FROM " + quoted(table) + " INDEXED BY " + quoted(e.name));
+        if (!s.ok()) continue;
+        int rc;
+        while ((rc = sqlite3_step(s)) == SQLITE_ROW) out.keys.push_back(sqlite3_column_int64(s, 0));
+        if (rc == SQLITE_DONE) out.complete = true;
+    }
+    std::sort(out.keys.begin(), out.keys.end());
+    out.keys.erase(std::unique(out.keys.begin(), out.keys.end()), out.keys.end());
+    return out;
+}
+
+// The columns an index is made of; none when one of them is an expression.
+QStringList indexColumns(sqlite3* src, const QString& index) {
+    Statement s(src, "PRAGMA main.index_info(" + quoted(index) + ')');
+    QStringList columns;
+    while (s.ok() && sqlite3_step(s) == SQLITE_ROW) {
+        if (sqlite3_column_int(s, 1) < 0) return {};
+        columns << text(s, 2);
+    }
+    return columns;
+}
+
+// What the table's indexes still hold of the rows of the keys lost
+// (sorted): each column that an index read through holds, with its values
+// in those rows, in key order. The indexes alone are read.
+std::vector<std::pair<QString, QStringList>> knownOf(sqlite3* src, const QString& table,
+                                                     const std::vector<SchemaRow>& schema,
+                                                     const std::vector<std::int64_t>& lost, const QByteArray& key) {
+    std::vector<std::pair<QString, QStringList>> out;
+    for (const SchemaRow& e : schema) {
+        if (e.type != QLatin1String("index") || !sameName(e.table, table)) continue;
+        const QStringList columns = indexColumns(src, e.name);
+        if (columns.isEmpty()) continue;
+        QByteArray list;
+        for (const QString& c : columns) list += ", " + quoted(c);
+        Statement s(src, "SELECT " + key + list + " FROM " + quoted(table) + " INDEXED BY " + quoted(e.name));
+        if (!s.ok()) continue;
+        std::vector<std::vector<std::pair<std::int64_t, QString>>> values(size_t(columns.size()));
+        int rc;
+        while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
+            const std::int64_t row = sqlite3_column_int64(s, 0);
+            if (!std::binary_search(lost.begin(), lost.end(), row)) continue;
+            for (int i = 0; i < int(columns.size()); ++i)
+                if (sqlite3_column_type(s, i + 1) != SQLITE_NULL) values[size_t(i)].emplace_back(row, text(s, i + 1));
+        }
+        if (rc != SQLITE_DONE) continue;
+        for (int i = 0; i < int(columns.size()); ++i) {
+            const auto known = [&](const auto& c) { return sameName(c.first, columns[i]); };
+            if (values[size_t(i)].empty() || std::any_of(out.begin(), out.end(), known)) continue;
+            std::sort(values[size_t(i)].begin(), values[size_t(i)].end());
+            QStringList held;
+            for (const auto& kv : values[size_t(i)]) held << kv.second;
+            out.emplace_back(columns[i], held);
+        }
+    }
+    return out;
+}
+
+// What came of one table.
+struct TableCopy {
+    bool unknown = false;            // the damaged book's engine knows no table of its name to read
+    std::vector<std::int64_t> read;  // the keys of the rows read, ascending
+    std::int64_t notWritten = 0;     // rows read that the new book refused
+    bool unreadable = false;         // some part of the table could not be read
+    QByteArray key;                  // how the damaged table's key is named
+    IndexKeys indexes;
+};
+
+// The highest key a table of the damaged book is known to have used: in its
+// counter, its indexes and its readable rows. The indexes are read into
+// copy.
+std::int64_t highestKeyOf(sqlite3* src, const QString& table, const std::vector<SchemaRow>& schema,
+                          std::int64_t sequence, TableCopy& copy) {
+    copy.indexes = indexKeys(src, table, schema, copy.key);
+    std::int64_t highest = std::max(sequence, copy.indexes.keys.empty() ? kFirstKey : copy.indexes.keys.back());
+    Statement max(src, "SELECT max(" + copy.key + ") FROM " + quoted(table));
+    if (max.ok() && sqlite3_step(max) == SQLITE_ROW && sqlite3_column_type(max, 0) != SQLITE_NULL)
+        highest = std::max<std::int64_t>(highest, sqlite3_column_int64(max, 0));
+    return highest;
+}
+
+// Copies the rows of the damaged book's table into the new book's table of
+// its name, in the columns both have: see the top of the file. A table
+// without keys is read in the order its rows come, up to the first that
+// cannot be read.
+TableCopy copyTable(sqlite3* src, sqlite3* dst, const QString& table, const std::vector<SchemaRow>& schema,
+                    std::int64_t sequence) {
     TableCopy out;
-    Statement read(src, "SELECT * FROM " + quoted(table));
+    const std::optional<SharedColumns> columns = sharedColumns(src, dst, table);
+    out.unknown = !columns;
+    if (!columns || columns->count == 0) return out;
+    out.key = columns->key;
+    QByteArray values;
+    for (int i = 1; i <= columns->count; ++i) values += (i > 1 ? ", ?" : "?") + QByteArray::number(i);
+    Statement write(dst, "INSERT INTO " + quoted(table) + " (" + columns->write + ") VALUES (" + values + ')');
+    if (!write.ok()) cannotRebuild(dst, table);
+    const auto take = [&](sqlite3_stmt* s, int first) {
+        for (int i = 0; i < columns->count; ++i) sqlite3_bind_value(write, i + 1, sqlite3_column_value(s, first + i));
+        if (sqlite3_step(write) != SQLITE_DONE) ++out.notWritten;
+        sqlite3_reset(write);
+        sqlite3_clear_bindings(write);
+    };
+    if (!out.key.isEmpty()) {
+        KeyedRead read(src, "SELECT " + out.key + ", " + columns->read + " FROM " + quoted(table) + " NOT INDEXED WHERE " +
+                                out.key + " >= ?1 ORDER BY " + out.key);
+        if (read.ok()) {
+            KeyedRead::Result result = read.run([&](sqlite3_stmt* s) { take(s, 1); },
+                                                [&] { return highestKeyOf(src, table, schema, sequence, out); });
+            out.read = std::move(result.keys);
+            out.unreadable = result.unreadable;
+            return out;
+        }
+    }
+    Statement read(src, "SELECT " + columns->read + " FROM " + quoted(table));
     if (!read.ok()) {
         out.unreadable = true;
         return out;
     }
-    const int columns = sqlite3_column_count(read);
-    QByteArray sql = "INSERT INTO " + quoted(table) + " VALUES (";
-    for (int i = 1; i <= columns; ++i) sql += (i > 1 ? ", ?" : "?") + QByteArray::number(i);
-    Statement write(dst, sql + ')');
-    if (!write.ok()) cannotRebuild(dst, table);
     int rc;
-    while ((rc = sqlite3_step(read)) == SQLITE_ROW) {
-        for (int i = 0; i < columns; ++i) sqlite3_bind_value(write, i + 1, sqlite3_column_value(read, i));
-        if (sqlite3_step(write) != SQLITE_DONE) ++out.notWritten;
-        sqlite3_reset(write);
-    }
+    while ((rc = sqlite3_step(read)) == SQLITE_ROW) take(read, 0);
     out.unreadable = rc != SQLITE_DONE;
     return out;
 }
 
 // What a table lost: nothing when every row was read and written.
-std::optional<RepairReport::Loss> lossOf(sqlite3* src, const QString& table, const std::vector<SchemaEntry>& schema,
+std::optional<RepairReport::Loss> lossOf(sqlite3* src, const QString& table, const std::vector<SchemaRow>& schema,
                                          const TableCopy& copy) {
     RepairReport::Loss loss{table, copy.notWritten, false, {}};
     if (copy.unreadable) {
@@ -524,7 +423,7 @@ std::optional<RepairReport::Loss> lossOf(sqlite3* src, const QString& table, con
         for (std::int64_t key : copy.indexes.keys)
             if (!std::binary_search(copy.read.begin(), copy.read.end(), key)) unread.push_back(key);
         loss.rows += std::int64_t(unread.size());
-        if (!unread.empty()) loss.known = knownOf(src, table, schema, unread);
+        if (!unread.empty()) loss.known = knownOf(src, table, schema, unread, copy.key);
         // Without an index read through, some rows may not be counted; a
         // page that cannot be read held one row at least.
         loss.atLeast = !copy.indexes.complete;
@@ -537,7 +436,8 @@ std::optional<RepairReport::Loss> lossOf(sqlite3* src, const QString& table, con
 // The counters' values of the damaged book, as far as they can be read.
 QHash<QString, std::int64_t> readSequences(sqlite3* src) {
     QHash<QString, std::int64_t> out;
-    Statement s(src, "SELECT name, seq FROM sqlite_sequence");
+    if (!storedTable(src, QStringLiteral("sqlite_sequence"))) return out;
+    Statement s(src, "SELECT name, seq FROM main.sqlite_sequence");
     if (!s.ok()) return out;
     while (sqlite3_step(s) == SQLITE_ROW) out.insert(text(s, 0).toLower(), sqlite3_column_int64(s, 1));
     return out;
@@ -569,78 +469,89 @@ void writeSequences(sqlite3* dst, const QHash<QString, std::int64_t>& highest) {
     }
 }
 
-// What the rebuild does with a definition of the damaged book.
-enum class Use { Make, Skip, LeaveOut };
-
-// Decided for every definition before anything is made, so that none is
-// passed over: the engine's own tables (and indexes of them) and the
-// indexes that a table's constraints make (stored without a text) come of
-// the engine itself; a trigger is left out, and named, since no book of the
-// program holds one; a table, an index and a view are made. Any other
-// definition, or one without its text, is refused.
-Use useOf(const SchemaEntry& e) {
-    const bool table = e.type == QLatin1String("table"), index = e.type == QLatin1String("index");
-    if ((table && isEngineTable(e.name)) || (index && isEngineTable(e.table))) return Use::Skip;
-    if (index && e.sql.isEmpty() && e.name.startsWith(QLatin1String("sqlite_autoindex_"))) return Use::Skip;
-    if (e.type == QLatin1String("trigger")) return Use::LeaveOut;
-    if ((table || index || e.type == QLatin1String("view")) && !e.sql.isEmpty()) return Use::Make;
-    refuse(e);
+bool definesTable(const std::vector<SchemaRow>& rows, const QString& name) {
+    return std::any_of(rows.begin(), rows.end(), [&name](const SchemaRow& r) {
+        return r.type == QLatin1String("table") && sameName(r.name, name);
+    });
 }
 
-int pragmaValue(sqlite3* db, const char* pragma) {
-    Statement s(db, QByteArray("PRAGMA ") + pragma);
-    return s.ok() && sqlite3_step(s) == SQLITE_ROW ? sqlite3_column_int(s, 0) : 0;
+// The definitions the new book is made of, in the order the program makes
+// them: the layout's current ones, and the database layer's own tables that
+// the damaged book has and the layout does not (their rows are the book's
+// too). The engine makes its own indexes and counters' table itself, and
+// the repair's mark is the repair's own.
+std::vector<SchemaRow> definitionsToMake(const BookLayout& layout, const std::vector<SchemaRow>& damaged) {
+    std::vector<SchemaRow> out;
+    for (const SchemaRow& r : layout.current())
+        if (r.hasSql && !r.name.startsWith(QLatin1String("sqlite_"), Qt::CaseInsensitive)) out.push_back(r);
+    for (const SchemaRow& r : engineRows())
+        if (r.type == QLatin1String("table") && r.hasSql && !sameName(r.name, kRepairMarkTable) &&
+            definesTable(damaged, r.name) && !definesTable(out, r.name))
+            out.push_back(r);
+    return out;
+}
+
+// The damaged book's definitions that are not the program's, their names
+// and texts cut to a length that can be told (and kept in the repair's
+// mark): those of the database layer's own tables are not asked about.
+std::vector<ForeignDefinition> foreignOf(const BookLayout& layout, const std::vector<SchemaRow>& damaged) {
+    constexpr int kLongest = 1000;
+    std::vector<SchemaRow> theirs;
+    for (const SchemaRow& r : damaged)
+        if (std::find(engineRows().begin(), engineRows().end(), r) == engineRows().end()) theirs.push_back(r);
+    std::vector<ForeignDefinition> out = layout.foreign(theirs);
+    for (ForeignDefinition& d : out) {
+        d.name.truncate(kLongest);
+        d.text.truncate(kLongest);
+    }
+    return out;
 }
 
 }  // namespace
 
-RefusedDefinition::RefusedDefinition(QString definition)
-    : DaoError(err::CannotOpenDatabase,
-               QStringLiteral("Vioittuneen tietokannan määritystä %1 ei tehty korjattuun tietokantaan: se ei ole "
-                              "tavallisen taulun, indeksin tai näkymän luonti.")
-                   .arg(definition)),
-      definition_(std::move(definition)) {}
+DamagedDefinitions readDamagedDefinitions(sqlite3* src) {
+    KeyedRead read(src, "SELECT rowid, type, name, tbl_name, sql FROM main.sqlite_master WHERE rowid >= ?1 ORDER BY rowid");
+    if (!read.ok()) cannotRebuild(src, QStringLiteral("sqlite_master"));
+    DamagedDefinitions out;
+    const KeyedRead::Result result = read.run(
+        [&out](sqlite3_stmt* s) {
+            out.rows.push_back({text(s, 1), text(s, 2), text(s, 3), text(s, 4), sqlite3_column_type(s, 4) != SQLITE_NULL});
+        },
+        [] { return kFirstKey; });
+    out.whole = !result.unreadable;
+    return out;
+}
 
-RepairReport salvageInto(sqlite3* src, sqlite3* dst) {
-    const std::vector<SchemaEntry> schema = readSchema(src);
+RepairReport salvageInto(sqlite3* src, const DamagedDefinitions& damaged, sqlite3* dst, const BookLayout& layout) {
     RepairReport report;
-    // Every definition is judged before anything is made.
-    for (const SchemaEntry& e : schema)
-        if (useOf(e) == Use::LeaveOut) report.triggersLeftOut << e.name;
-    const auto toMake = [&schema](const char* kind) {
-        std::vector<const SchemaEntry*> out;
-        for (const SchemaEntry& e : schema)
-            if (e.type == QLatin1String(kind) && useOf(e) == Use::Make) out.push_back(&e);
-        return out;
-    };
-    const auto tables = toMake("table"), indexes = toMake("index"), views = toMake("view");
-    const QSet<QString> plain = plainFunctions(dst);
+    report.leftOut = foreignOf(layout, damaged.rows);
+    report.definitionsUnread = !damaged.whole;
+    const std::vector<SchemaRow> made = definitionsToMake(layout, damaged.rows);
+    const auto table = [](const SchemaRow& r) { return r.type == QLatin1String("table"); };
+    if (std::none_of(made.begin(), made.end(),
+                     [&](const SchemaRow& r) { return table(r) && definesTable(damaged.rows, r.name); }))
+        cannotRebuild(src, QStringLiteral("sqlite_master"));
 
-    // The new book's pages and header as the damaged one's, set before
-    // anything is written into it.
-    runOrFail(dst, "PRAGMA page_size=" + QByteArray::number(pragmaValue(src, "page_size")));
-    runOrFail(dst, "PRAGMA auto_vacuum=" + QByteArray::number(pragmaValue(src, "auto_vacuum")));
-    runOrFail(dst, "PRAGMA application_id=" + QByteArray::number(pragmaValue(src, "application_id")));
-    runOrFail(dst, "PRAGMA user_version=" + QByteArray::number(pragmaValue(src, "user_version")));
+    // The new book's header as every book's (see DBEngine::CreateDatabase).
+    runOrFail(dst, "PRAGMA application_id=" + QByteArray::number(kBookApplicationId) + "; PRAGMA user_version=1");
     runOrFail(dst, "BEGIN");
-
-    for (const SchemaEntry* e : tables) makeDefinition(dst, *e, plain);
+    for (const SchemaRow& r : made) runOrFail(dst, r.sql.toUtf8());
     QHash<QString, std::int64_t> highest = readSequences(src);
-    for (const SchemaEntry* e : tables) {
-        const QString key = e->name.toLower();
-        KeyedCopy keyed(src, dst, e->name, schema, highest.value(key, kFirstKey));
-        const TableCopy copy = keyed.keyed() ? keyed.run() : plainCopy(src, dst, e->name);
-        if (const auto loss = lossOf(src, e->name, schema, copy)) report.lost.push_back(*loss);
+    for (const SchemaRow& r : made) {
+        if (!table(r)) continue;
+        const QString key = r.name.toLower();
+        const TableCopy copy = copyTable(src, dst, r.name, damaged.rows, highest.value(key, kFirstKey));
+        if (copy.unknown) {
+            // A definition the book has that its engine could not read.
+            if (definesTable(damaged.rows, r.name)) report.definitionsUnread = true;
+            continue;
+        }
+        if (const auto loss = lossOf(src, r.name, damaged.rows, copy)) report.lost.push_back(*loss);
         std::int64_t top = copy.read.empty() ? kFirstKey : copy.read.back();
         if (!copy.indexes.keys.empty()) top = std::max(top, copy.indexes.keys.back());
         if (top > highest.value(key, kFirstKey)) highest.insert(key, top);
     }
     writeSequences(dst, highest);
-
-    // The indexes made anew from the rows, then the views.
-    for (const SchemaEntry* e : indexes) makeDefinition(dst, *e, plain);
-    for (const SchemaEntry* e : views) makeDefinition(dst, *e, plain);
-    for (const SchemaEntry* e : views) readView(dst, *e, plain);
     runOrFail(dst, "COMMIT");
     return report;
 }
