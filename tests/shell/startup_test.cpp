@@ -1045,15 +1045,16 @@ std::map<QString, qint64> lostRows(const RowsByKey& whole, const RowsByKey& read
     return lost;
 }
 
-// The book rebuilt from a damaged copy of source is sound, with the current
-// layout's definitions (those of demo) and the rows read of the damaged
-// copy, and its counters go on from the highest key ever given, that of a
-// lost row too.
-void expectRebuilt(const QString& book, const QString& demo, const QString& source, const RowsByKey& repaired,
-                   const RowsByKey& readable) {
-    const QByteArray definitions = "SELECT type || ' ' || name FROM sqlite_master ORDER BY name";
+// The book rebuilt from a damaged copy of source is sound, with (as the
+// repair left it) the current layout's definitions, those of demo, and the
+// rows read of the damaged copy, and its counters go on from the highest key
+// ever given, that of a lost row too.
+const QByteArray kDefinitions = "SELECT type || ' ' || name || ': ' || coalesce(sql, '') FROM sqlite_master ORDER BY name";
+
+void expectRebuilt(const QString& book, const QString& demo, const QString& source, const QStringList& definitions,
+                   const RowsByKey& repaired, const RowsByKey& readable) {
     EXPECT_NO_THROW(dao::DBEngine::CheckIntegrity(book));
-    EXPECT_EQ(textsFrom(book, definitions), textsFrom(demo, definitions));
+    EXPECT_EQ(definitions, textsFrom(demo, kDefinitions));
     EXPECT_EQ(repaired, readable);
     for (const char* table : {"to", "vi"}) {
         const QByteArray sql = QByteArray("SELECT seq FROM sqlite_sequence WHERE name = '") + table + "'";
@@ -1295,9 +1296,11 @@ TEST_F(StartupTest, TheRepairBringsOverEveryRowThatCanBeReadAndTellsWhatIsMissin
         if (repaired && c.costsRows) dialogs.expectMessage(QStringLiteral("Korjatusta tietokannasta puuttu"), Answer::OK);
         // The repaired book as the repair left it, before the program works on it.
         RowsByKey repairedRows;
+        QStringList repairedDefinitions;
         dialogs.onMessage = [&](const QString& text) {
-            if (text.contains(QStringLiteral("Vioittunut tietokanta on tallessa")))
-                repairedRows = rowsByKey(book, tables, highest);
+            if (!text.contains(QStringLiteral("Vioittunut tietokanta on tallessa"))) return;
+            repairedRows = rowsByKey(book, tables, highest);
+            repairedDefinitions = textsFrom(book, kDefinitions);
         };
         shell::frmMain& main = startUp();
         // Nothing else in the book's folder was touched; a journal beside
@@ -1336,7 +1339,7 @@ TEST_F(StartupTest, TheRepairBringsOverEveryRowThatCanBeReadAndTellsWhatIsMissin
         if (!repaired) continue;
 
         EXPECT_EQ(fileBytes(book + QStringLiteral("OLD")), damaged);
-        expectRebuilt(book, demo, source, repairedRows, readable);
+        expectRebuilt(book, demo, source, repairedDefinitions, repairedRows, readable);
         if (!c.costsRows) {
             EXPECT_EQ(repairedRows, whole);
         }

@@ -199,31 +199,50 @@ TEST(BookFileTest, CompactAndRepair) {
     } catch (const DaoError& e) {
         EXPECT_EQ(e.number(), err::DatabaseExists);
     }
-    // A book whose definitions cannot be read is not "repaired"; the file is
-    // left alone.
-    const QString bad = dir.file("rikki.mdb");
-    makeBook(bad, 3000);
-    {
-        QFile f(bad);
-        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-        f.seek(100);
-        f.write(QByteArray(4096 - 100, '\x33'));
-    }
-    const QByteArray before = [&] {
+    // A book whose definitions cannot be read is not "repaired", nor, without
+    // the program's layouts (the layer then has no definitions of its own to
+    // rebuild a book from), one whose rows a compaction cannot read whole: a
+    // page of its rows is zeros. The file is left alone.
+    const auto page = [](const QString& book) {
+        sqlite3* h = nullptr;
+        sqlite3_stmt* s = nullptr;
+        qint64 page = 0;
+        sqlite3_open_v2(QFile::encodeName(book).constData(), &h, SQLITE_OPEN_READONLY, nullptr);
+        if (sqlite3_prepare_v2(h, "SELECT pageno FROM dbstat WHERE name = 't' AND pagetype = 'leaf' LIMIT 1 OFFSET 1",
+                               -1, &s, nullptr) == SQLITE_OK && sqlite3_step(s) == SQLITE_ROW)
+            page = sqlite3_column_int64(s, 0);
+        sqlite3_finalize(s);
+        sqlite3_close(h);
+        return page;
+    };
+    for (const bool definitions : {true, false}) {
+        SCOPED_TRACE(definitions ? "definitions" : "rows");
+        const QString bad = dir.file(definitions ? "rikki.mdb" : "sivuton.mdb");
+        makeBook(bad, definitions ? 3000 : 800);
+        const qint64 zeroed = definitions ? 1 : page(bad);
+        ASSERT_GT(zeroed, 1 - int(definitions));
+        {
+            QFile f(bad);
+            ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+            f.seek((zeroed - 1) * 4096 + (definitions ? 100 : 0));
+            f.write(QByteArray(definitions ? 4096 - 100 : 4096, definitions ? '\x33' : '\0'));
+        }
+        const QByteArray before = [&] {
+            QFile f(bad);
+            f.open(QIODevice::ReadOnly);
+            return f.readAll();
+        }();
+        try {
+            DBEngine::RepairDatabase(bad, bad + "2");
+            FAIL() << "damage not found";
+        } catch (const DaoError& e) {
+            EXPECT_EQ(e.number(), err::CannotOpenDatabase);
+        }
         QFile f(bad);
         f.open(QIODevice::ReadOnly);
-        return f.readAll();
-    }();
-    try {
-        DBEngine::RepairDatabase(bad, bad + "2");
-        FAIL() << "damage not found";
-    } catch (const DaoError& e) {
-        EXPECT_EQ(e.number(), err::CannotOpenDatabase);
+        EXPECT_EQ(f.readAll(), before);
+        EXPECT_FALSE(QFile::exists(bad + "2"));
     }
-    QFile f(bad);
-    f.open(QIODevice::ReadOnly);
-    EXPECT_EQ(f.readAll(), before);
-    EXPECT_FALSE(QFile::exists(bad + "2"));
 }
 
 // No statement on a book reaches another file, and the book's own texts
