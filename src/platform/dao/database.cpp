@@ -676,13 +676,15 @@ RepairReport DBEngine::RepairDatabase(const QString& path, const QString& target
     // work over what the damaged book carries.
     BoundedWork bounded(path);
     bounded.on(src);
-    // A file shorter than its header says, or whose definitions the engine
-    // cannot all read, is read as far as it goes (a setting that every
-    // statement needs once the first read has failed).
+    // The rebuild reads the damaged book's definitions as rows, also those
+    // the engine cannot make sense of, and the whole of a file shorter than
+    // its header says: the setting that allows it (on a connection that
+    // writes nothing into the book) is needed by every statement once the
+    // first read has failed.
     const bool readable = run(src, "SELECT count(*) FROM sqlite_master") == SQLITE_OK;
     if (layout || !readable) run(src, "PRAGMA writable_schema=ON");
-    // The compaction's copy is written as every book is (see openHandle).
-    if (run(src, "PRAGMA synchronous=EXTRA") != SQLITE_OK) {
+    // A compaction's copy is written as every book is (see openHandle).
+    if (!layout && run(src, "PRAGMA synchronous=EXTRA") != SQLITE_OK) {
         sqlite3_close_v2(src);
         raise(err::CannotOpenDatabase, path);
     }
