@@ -156,13 +156,13 @@ dao::Database openAssociationBook(frmMain& main, bool& pathChanged, std::optiona
         case dao::err::ExpressionTooComplex:
         case dao::err::Overflow:
             // The book's own definitions or values ask more than the
-            // program reads; a repair would make the same definitions
-            // again. It is not worked on in this run.
+            // program reads: no damage, and no repair, which would leave
+            // out what cannot be read. It is not worked on in this run.
             core::ShowInfo(core::TranslateStr(QStringLiteral("frmMain"),
                                               QStringLiteral("Tietokantaa ei avattu: sen omat määritykset tai tiedot "
-                                                             "ovat sellaiset, ettei Kolvio VEV voi lukea sitä. "
-                                                             "Tietokantaa ei korjattu, koska korjaus tekisi samat "
-                                                             "määritykset uudelleen, vaan se jätettiin ennalleen.")) +
+                                                             "ovat sellaiset, ettei Kolvio VEV voi lukea sitä. Se ei "
+                                                             "ole vioittunut, joten sitä ei korjattu, vaan se "
+                                                             "jätettiin ennalleen.")) +
                            kCrLf + kCrLf + result.text);
             main.SetUnusableBook(core::DatabasePath);
             return {};

@@ -511,8 +511,8 @@ TEST_F(StartupTest, WhatABooksOwnDefinitionsAskOfLikeNeitherHangsNorCrashesTheSt
         return QStringLiteral("NOT (replace(hex(zeroblob(30000)), '0', 'a') LIKE '%1*b')").arg(QStringLiteral("*a").repeated(stars));
     };
     const QString refused = QStringLiteral("Tietokantaa ei avattu: sen omat määritykset tai tiedot ovat sellaiset, "
-                                           "ettei Kolvio VEV voi lukea sitä. Tietokantaa ei korjattu, koska korjaus "
-                                           "tekisi samat määritykset uudelleen, vaan se jätettiin ennalleen. |  | "
+                                           "ettei Kolvio VEV voi lukea sitä. Se ei ole vioittunut, joten sitä ei "
+                                           "korjattu, vaan se jätettiin ennalleen. |  | "
                                            "Tietokantaa '%1' ei voi lukea sellaisena kuin se on: ");
     const struct {
         const char* name;
