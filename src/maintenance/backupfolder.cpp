@@ -75,6 +75,16 @@ QString CompactionFailureReason(const QString& book, std::exception_ptr error) {
     return reason;
 }
 
+QString BookFileBehindLinks(const QString& book) {
+    try {
+        return fso::FileBehindLinks(book);
+    } catch (const fso::Error&) {
+        // Links that go round lead to no file: the book's own name is worked
+        // on, and its failure told.
+        return book;
+    }
+}
+
 bool CopyIsRefused(const QString& copy) {
     // Only the file is copied, without anything beside it: the file alone is
     // looked at, in a folder of its own.
@@ -237,13 +247,16 @@ void mVarmistusClick() {
     fso::RemoveLeftoverWorkFiles(fso::GetParentFolderName(target), book);
 
     if (!bookIsSound(book) || !copyIntoBackupFolder(book, target)) return;
-    const QString temporary = CompanionPath(book, u'2');
-    if (!compactBesideBook(book, temporary) || !keepBookAsItWas(book)) return;
+    // A book reached through a symbolic link stays so: the file the link
+    // leads to is compacted and replaced, beside itself.
+    const QString file = BookFileBehindLinks(book);
+    const QString temporary = CompanionPath(file, u'2');
+    if (!compactBesideBook(file, temporary) || !keepBookAsItWas(file)) return;
 
     // 4. The compacted copy takes the book's name in one step: the name holds
     // the book as it was until it holds the compacted one.
     try {
-        fso::ReplaceFile(temporary, book);
+        fso::ReplaceFile(temporary, file);
         letEventsRun();
     } catch (...) {
         // The book keeps its old contents under its name; the user is told.

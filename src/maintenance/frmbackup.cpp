@@ -203,7 +203,9 @@ void frmBackup::cTiivista_Click() {
     const core::BookChange change;
     if (!change.began()) return;
     core::DBCon().SuljeDB();
-    const QString book = core::DatabasePath;
+    // A book reached through a symbolic link stays so: the file it leads to
+    // is compacted and replaced.
+    const QString book = BookFileBehindLinks(core::DatabasePath);
     QString temporary;
     std::exception_ptr prepareError;
     bool prepared = false;
