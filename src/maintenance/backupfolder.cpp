@@ -116,10 +116,12 @@ bool bookIsSound(const QString& book) {
         const core::BookWorkProgress progress(core::BookWork::Check, book);
         dao::DBEngine::CheckIntegrity(book);
     } catch (const dao::DaoError& e) {
-        // A check that was stopped: nothing was copied, nothing changed.
+        // A check that was stopped, or a file that is not the program's
+        // book: nothing was copied, nothing changed.
         const QString stopped = core::BookWorkStoppedText(e.number(), core::BookWork::Check, book);
-        if (!stopped.isEmpty()) {
-            core::ShowCritical(stopped);
+        const QString refused = core::RefusedBookText(std::current_exception());
+        if (!stopped.isEmpty() || !refused.isEmpty()) {
+            core::ShowCritical(stopped.isEmpty() ? refused : stopped);
             return false;
         }
         if (e.number() == dao::err::CannotOpenDatabase || e.number() == dao::err::UnrecognizedFormat) {
