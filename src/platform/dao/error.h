@@ -59,6 +59,9 @@ constexpr int WorkCancelled = 3962;
 constexpr int ForeignLayout = 3963;
 constexpr int CompactionFailed = 3964;
 constexpr int ForeignSideFile = 3965;
+// Another file has taken the book's name since the book was opened (another
+// program restored a copy over it): the book open is no longer the book.
+constexpr int BookReplaced = 3966;
 }  // namespace err
 
 // An error of the database engine: its number and a text for the user.
