@@ -118,8 +118,4 @@ QString Cut(const QString& s, int width);
 // The "?, ?, ..." of n bound values.
 QString Placeholders(int n);
 
-// Guards the recursions over the model tree: a damaged tree whose parent
-// chain returns to a row is followed no deeper than this.
-constexpr int kMaxSyvyys = 64;
-
 }  // namespace statements::detail
