@@ -69,8 +69,14 @@ QString luettelo(const Rivit& rivit, const std::vector<long>& ids) {
               luettelo(rivit, keha));
 }
 
-// The rows from the top down to the row at the given depth.
+// The first row too deep above the row at the given depth, with the rows
+// from the top down to it.
 [[noreturn]] void liianSyvalla(dao::Database& db, long maID, const Rivit& rivit, long id, int syvyys) {
+    for (; syvyys > kSuurinSyvyys + 1; --syvyys) {
+        const auto it = rivit.find(id);
+        if (it == rivit.end()) break;
+        id = it->second.ylarivi;
+    }
     std::vector<long> ketju;
     for (long r = id; r != 0 && ketju.size() < size_t(kSuurinSyvyys) + 1; ) {
         ketju.insert(ketju.begin(), r);

@@ -43,7 +43,7 @@ void voittoAskel(QProgressBar* bar) {
         bar->setValue(bar->value() + 1);
     else
         bar->setValue(bar->maximum());
-    bar->repaint();
+    Nayta(bar);
 }
 
 void LaskeVoittoRivi(dao::Database& db, long mrID, const dao::Date& start, const dao::Date& end, QProgressBar* bar,
