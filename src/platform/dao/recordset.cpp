@@ -298,13 +298,69 @@ QString rowHolding(sqlite3_stmt* s, int col, const ColumnInfo& info) {
                             info.origin.isEmpty() ? info.name : info.origin, value));
 }
 
-// The range of a whole-number field.
-std::pair<std::int64_t, std::int64_t> wholeRange(FieldType type) {
-    switch (type) {
-    case FieldType::Byte: return {0, 255};
-    case FieldType::Integer: return {std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max()};
-    default: return {std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()};
+// Each reads a stored value as its field's type holds it; nothing for a
+// value the program never writes in such a field.
+
+std::optional<Variant> wholeFrom(sqlite3_stmt* s, int col, int st, FieldType type) {
+    std::int64_t lo = std::numeric_limits<std::int32_t>::min(), hi = std::numeric_limits<std::int32_t>::max();
+    if (type == FieldType::Byte) lo = 0, hi = 255;
+    if (type == FieldType::Integer) lo = std::numeric_limits<std::int16_t>::min(), hi = std::numeric_limits<std::int16_t>::max();
+    if (st == SQLITE_INTEGER) {
+        const std::int64_t v = sqlite3_column_int64(s, col);
+        if (v < lo || v > hi) return std::nullopt;
+        return Variant(v);
     }
+    if (st == SQLITE_FLOAT) {
+        const double d = sqlite3_column_double(s, col);
+        if (!(d >= double(lo) && d <= double(hi)) || d != std::trunc(d)) return std::nullopt;
+        return Variant(std::int64_t(d));
+    }
+    return std::nullopt;
+}
+
+std::optional<Variant> currencyFrom(sqlite3_stmt* s, int col, int st) {
+    if (st == SQLITE_INTEGER) {
+        const std::int64_t v = sqlite3_column_int64(s, col);
+        if (v > Currency::kStorableRawMax / Currency::kScale || v < -Currency::kStorableRawMax / Currency::kScale)
+            return std::nullopt;
+        return Variant(Currency::fromUnits(v));
+    }
+    if (st == SQLITE_FLOAT) {
+        const double d = sqlite3_column_double(s, col);
+        if (!std::isfinite(d)) return std::nullopt;
+        const Currency c = Currency::fromRaw(std::llround(std::clamp(d, -1e14, 1e14) * Currency::kScale));
+        if (!c.storable()) return std::nullopt;
+        return Variant(c);
+    }
+    return std::nullopt;
+}
+
+std::optional<Variant> doubleFrom(sqlite3_stmt* s, int col, int st) {
+    if (st == SQLITE_INTEGER) return Variant(double(sqlite3_column_int64(s, col)));
+    if (st != SQLITE_FLOAT) return std::nullopt;
+    const double d = sqlite3_column_double(s, col);
+    if (!std::isfinite(d)) return std::nullopt;
+    return Variant(d);
+}
+
+std::optional<Variant> dateFrom(sqlite3_stmt* s, int col, int st) {
+    if (st == SQLITE_INTEGER || st == SQLITE_FLOAT) {
+        if (const std::optional<Date> d = Date::fromSerialIfDate(sqlite3_column_double(s, col))) return Variant(*d);
+        return std::nullopt;
+    }
+    if (st != SQLITE_TEXT) return std::nullopt;
+    // A stored date is a short ASCII text: read in place, without a copy on
+    // the heap first.
+    const auto* p = sqlite3_column_text(s, col);
+    const int bytes = sqlite3_column_bytes(s, col);
+    if (bytes > kIsoDateTimeLength) return std::nullopt;
+    char16_t chars[kIsoDateTimeLength];
+    int i = 0;
+    for (; i < bytes && p[i] < 0x80; ++i) chars[i] = char16_t(p[i]);
+    if (i != bytes) return std::nullopt;
+    const std::optional<Date> d = Date::fromIso(QStringView(chars, bytes));
+    if (!d || d->date().year() < kFirstYear || d->date().year() > kLastYear) return std::nullopt;
+    return Variant(*d);
 }
 
 }  // namespace
@@ -336,25 +392,9 @@ Variant RecordsetImpl::readStored(sqlite3_stmt* s, int col, const ColumnInfo& in
         const int bytes = sqlite3_column_bytes(s, col);
         return QString::fromUtf8(p, bytes);
     };
-    auto faulty = [&]() {
-        fault = true;
-        return Variant();
-    };
-    auto currencyFromColumn = [&]() -> Variant {
-        if (st == SQLITE_INTEGER) {
-            const std::int64_t v = sqlite3_column_int64(s, col);
-            if (v > Currency::kStorableRawMax / Currency::kScale || v < -Currency::kStorableRawMax / Currency::kScale)
-                return faulty();
-            return Currency::fromUnits(v);
-        }
-        if (st == SQLITE_FLOAT) {
-            const double d = sqlite3_column_double(s, col);
-            if (!std::isfinite(d)) return faulty();
-            const Currency c = Currency::fromRaw(std::llround(std::clamp(d, -1e14, 1e14) * Currency::kScale));
-            if (!c.storable()) return faulty();
-            return c;
-        }
-        return faulty();
+    auto checked = [&](std::optional<Variant> v) {
+        fault = !v;
+        return v ? std::move(*v) : Variant();
     };
     if (info.typed) {
         switch (info.type) {
@@ -362,51 +402,15 @@ Variant RecordsetImpl::readStored(sqlite3_stmt* s, int col, const ColumnInfo& in
             return sqlite3_column_double(s, col) != 0.0;
         case FieldType::Byte:
         case FieldType::Integer:
-        case FieldType::Long: {
-            const auto [lo, hi] = wholeRange(info.type);
-            if (st == SQLITE_INTEGER) {
-                const std::int64_t v = sqlite3_column_int64(s, col);
-                if (v < lo || v > hi) return faulty();
-                return Variant(v);
-            }
-            if (st == SQLITE_FLOAT) {
-                const double d = sqlite3_column_double(s, col);
-                if (!(d >= double(lo) && d <= double(hi)) || d != std::trunc(d)) return faulty();
-                return Variant(std::int64_t(d));
-            }
-            return faulty();
-        }
+        case FieldType::Long:
+            return checked(wholeFrom(s, col, st, info.type));
         case FieldType::Currency:
-            return currencyFromColumn();
+            return checked(currencyFrom(s, col, st));
         case FieldType::Single:
         case FieldType::Double:
-            if (st == SQLITE_INTEGER) return double(sqlite3_column_int64(s, col));
-            if (st == SQLITE_FLOAT) {
-                const double d = sqlite3_column_double(s, col);
-                if (!std::isfinite(d)) return faulty();
-                return d;
-            }
-            return faulty();
+            return checked(doubleFrom(s, col, st));
         case FieldType::Date:
-            if (st == SQLITE_TEXT) {
-                // A stored date is a short ASCII text: read in place, without
-                // a copy on the heap first.
-                const auto* p = sqlite3_column_text(s, col);
-                const int bytes = sqlite3_column_bytes(s, col);
-                std::optional<Date> d;
-                if (bytes <= kIsoDateTimeLength) {
-                    char16_t chars[kIsoDateTimeLength];
-                    int i = 0;
-                    for (; i < bytes && p[i] < 0x80; ++i) chars[i] = char16_t(p[i]);
-                    if (i == bytes) d = Date::fromIso(QStringView(chars, bytes));
-                }
-                if (!d || d->date().year() < kFirstYear || d->date().year() > kLastYear) return faulty();
-                return *d;
-            }
-            if (st == SQLITE_INTEGER || st == SQLITE_FLOAT) {
-                if (const std::optional<Date> d = Date::fromSerialIfDate(sqlite3_column_double(s, col))) return *d;
-            }
-            return faulty();
+            return checked(dateFrom(s, col, st));
         case FieldType::Text:
         case FieldType::Memo:
             if (st == SQLITE_TEXT) return text();
