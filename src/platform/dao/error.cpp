@@ -63,6 +63,7 @@ QString errorText(int number, const QString& arg) {
         {err::WorkCancelled, QStringLiteral("Tietokannan '%1' käsittely peruutettiin. Tietokanta jätettiin ennalleen.")},
         {err::TriggerInBook, QStringLiteral("Tietokannassa on herätin, jota ohjelma ei tee: %1")},
         {err::CompactionFailed, QStringLiteral("Tietokannan '%1' tiivistys ei onnistunut.")},
+        {err::ValueNotWritten, QStringLiteral("Kirjanpidossa on arvo, jota ohjelma ei kirjoita: %1")},
     };
     auto it = texts.constFind(number);
     QString t = it != texts.constEnd() ? *it : QStringLiteral("Tietokantavirhe %1.").arg(number);

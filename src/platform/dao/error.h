@@ -52,11 +52,14 @@ constexpr int RecordTooLarge = 3047;
 constexpr int ExpressionTooComplex = 3071;
 // Of this engine: long work over a book stopped at its bound, or cancelled
 // by the user; a book that carries a trigger; a compaction that failed
-// while the book itself can be read whole.
+// while the book itself can be read whole; a value the program never writes.
 constexpr int TooMuchWork = 3961;
 constexpr int WorkCancelled = 3962;
 constexpr int TriggerInBook = 3963;
 constexpr int CompactionFailed = 3964;
+// A key, a number, an amount or a date in a book that the program never
+// writes: refused where it is read, never taken for another value.
+constexpr int ValueNotWritten = 3965;
 }  // namespace err
 
 // An error of the database engine: its number and a text for the user.
