@@ -244,6 +244,18 @@ void frmKaudenVaihto::tellRefusal(const KaudenVaihtoTulos& tulos) {
         core::TilikausiVaihtunutMuualla();
         ui::Forms::unload(*this);
         return;
+    case KaudenVaihtoTulos::EiKanneta:
+        core::ShowInfo(T("Tilikauden vaihtoa ei tehty, koska näitä tositteita ei voi siirtää päättyneelle "
+                         "tilikaudelle:") +
+                       QStringLiteral("\n\n") + tulos.kantamattomat.join(QLatin1Char('\n')) + QStringLiteral("\n\n") +
+                       T("Korjaa tositteet ja tee tilikauden vaihto sitten uudelleen."));
+        return;
+    case KaudenVaihtoTulos::UusiVuosiUlkona:
+        core::ShowInfo(T("Tilikauden vaihtoa ei tehty: uusi tilikausi ei mahdu vuosiin 100 - 9999, joita ohjelma "
+                         "käyttää.") +
+                       QLatin1Char('\n') + VuodenPaasta(shownAlku_).toShortString() + QStringLiteral(" - ") +
+                       VuodenPaasta(shownLoppu_).toShortString());
+        return;
     case KaudenVaihtoTulos::AvausEiTasmaa: {
         QString text = T("Tilikauden vaihtoa ei tehty, koska avausvientien debet ja kredit eivät täsmää.") +
                        QStringLiteral("\n\n") + T("Debet:") + QLatin1Char(' ') + tulos.debet.toText() +

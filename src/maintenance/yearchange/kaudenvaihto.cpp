@@ -6,11 +6,13 @@
 #include "core/settings.h"
 #include "core/ui/translator.h"
 #include "platform/dao/database.h"
+#include "platform/dao/rowpass.h"
 #include "reportctl/reportglobals.h"
 #include "statement_models/malli.h"
 #include "statements/statements.h"
 
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 namespace maintenance {
@@ -190,6 +192,65 @@ KaudenVaihtoTulos tulos(KaudenVaihtoTulos::Tila tila) {
     return t;
 }
 
+// The first year a book holds, and the last.
+constexpr int kEnsimmainenVuosi = 100;
+constexpr int kViimeinenVuosi = 9999;
+
+QString kaudenVaihtoT(const char* text) {
+    return core::TranslateStr(QStringLiteral("frmKaudenVaihto"), QString::fromUtf8(text));
+}
+
+// The vouchers and entries the change cannot carry: a voucher without a
+// date, and any key, number, amount or date of a voucher or an entry that
+// the program never writes, each named by its voucher.
+QStringList kantamattomatTositteet(dao::Database& db) {
+    const auto T = kaudenVaihtoT;
+    QStringList syyt;
+    std::unordered_map<std::int64_t, QString> nimet;  // toID -> the voucher's name
+    {
+        dao::RowPass rs(db, QStringLiteral("SELECT toID, toNumero, toPvm FROM [to] ORDER BY toNumero, toID"));
+        const char* const sarakkeet[] = {"toID", "toNumero", "toPvm"};
+        while (rs.next()) {
+            const QString nimi = T("Tosite") + u' ' + rs.fault(1).value_or(rs.value(1).toString());
+            if (!rs.fault(0)) nimet[rs.value(0).toLong()] = nimi;
+            if (rs.isNull(2)) syyt << nimi + QStringLiteral(": ") + T("tositteella ei ole päivämäärää.");
+            for (int c = 0; c < 3; ++c)
+                if (const std::optional<QString> arvo = rs.fault(c))
+                    syyt << nimi + QStringLiteral(": ") + T("arvo, jota ohjelma ei kirjoita:") + u' ' +
+                                QLatin1String(sarakkeet[c]) + QStringLiteral(" = ") + *arvo;
+        }
+    }
+    dao::RowPass rs(db, QStringLiteral("SELECT vitoID, viID, vitlID, vikpID, viArvo FROM vi ORDER BY vitoID, viID"));
+    const char* const sarakkeet[] = {"vitoID", "viID", "vitlID", "vikpID", "viArvo"};
+    while (rs.next()) {
+        const auto it = rs.fault(0) || rs.isNull(0) ? nimet.end() : nimet.find(rs.value(0).toLong());
+        const QString nimi =
+            it != nimet.end() ? it->second : T("Vienti") + u' ' + rs.fault(1).value_or(rs.value(1).toString());
+        for (int c = 0; c < 5; ++c)
+            if (const std::optional<QString> arvo = rs.fault(c))
+                syyt << nimi + QStringLiteral(": ") +
+                            (c == 4 ? T("viennin summa ei ole luku:")
+                                    : T("arvo, jota ohjelma ei kirjoita:") + u' ' + QLatin1String(sarakkeet[c]) +
+                                          QStringLiteral(" =")) +
+                            u' ' + *arvo;
+    }
+    return syyt;
+}
+
+// What the change cannot carry: a new year outside the years a book holds,
+// or the vouchers of kantamattomatTositteet.
+std::optional<KaudenVaihtoTulos> kantamattomat(dao::Database& db, const KaudenVaihtoValinnat& valinnat) {
+    for (const dao::Date& d : {VuodenPaasta(valinnat.alku), VuodenPaasta(valinnat.loppu)}) {
+        const int vuosi = d.date().year();
+        if (vuosi < kEnsimmainenVuosi || vuosi > kViimeinenVuosi) return tulos(KaudenVaihtoTulos::UusiVuosiUlkona);
+    }
+    const QStringList syyt = kantamattomatTositteet(db);
+    if (syyt.isEmpty()) return std::nullopt;
+    KaudenVaihtoTulos esto = tulos(KaudenVaihtoTulos::EiKanneta);
+    esto.kantamattomat = syyt;
+    return esto;
+}
+
 // Step 1, inside the change's transaction: the checks that may refuse the
 // change, the profit bookings, the closing balance sheet and the opening
 // entries computed from it (into avaus). The refusal, if any; the caller
@@ -200,6 +261,7 @@ std::optional<KaudenVaihtoTulos> tarkistaJaLaske(dao::Database& db, const Kauden
     const dao::Date loppu = valinnat.loppu;
     if (!core::TilikausiEnnallaan(db, alku, loppu) || alku != core::TilikausiAlku || loppu != core::TilikausiLoppu)
         return tulos(KaudenVaihtoTulos::VaihdettuMuualla);
+    if (std::optional<KaudenVaihtoTulos> esto = kantamattomat(db, valinnat)) return esto;
     long tulosMaID = 0;
     if (valinnat.teeAvausviennit) {
         reports::TiliErottelu = true;

@@ -72,6 +72,7 @@ QString errorText(int number, const QString& arg) {
          QStringLiteral("Kirjanpidon '%1' paikalle on sen avaamisen jälkeen tullut toinen tiedosto (esimerkiksi "
                         "toisessa ohjelmassa palautettu varmuuskopio). Muutosta ei tallennettu; ohjelma ottaa "
                         "kirjanpidon käyttöön sellaisena kuin se nyt on.")},
+        {err::ValueNotWritten, QStringLiteral("Kirjanpidossa on arvo, jota ohjelma ei kirjoita: %1")},
     };
     auto it = texts.constFind(number);
     QString t = it != texts.constEnd() ? *it : QStringLiteral("Tietokantavirhe %1.").arg(number);
