@@ -175,6 +175,40 @@ void siirraBudjetit(dao::Database& db) {
     db.Execute(QStringLiteral("UPDATE bu SET buTuleva = False"));
 }
 
+// The year's vouchers whose entries' debits and credits differ, in the
+// order of their numbers (the profit bookings the change has just made are
+// the program's own, and are not among them): an entry lost (a repair that could not read it)
+// or one typed on the wrong side leaves one so, and the balance sheet, and
+// with it the opening entries, is out of balance by as much.
+std::vector<KaudenVaihtoTulos::EpatasainenTosite> epatasaisetTositteet(dao::Database& db) {
+    std::vector<KaudenVaihtoTulos::EpatasainenTosite> out;
+    dao::Recordset rs = db.OpenRecordset(
+        QStringLiteral("SELECT toID, toNumero, toPvm, viTyyppi, viArvo FROM [to] INNER JOIN vi ON vi.vitoID = "
+                       "[to].toID WHERE toAutomaatti = False ORDER BY toNumero, toID"),
+        dao::RecordsetType::Snapshot);
+    long current = 0;
+    KaudenVaihtoTulos::EpatasainenTosite t;
+    auto close = [&] {
+        if (current != 0 && !t.erotus.isZero()) out.push_back(t);
+    };
+    for (; !rs.isEOF(); rs.MoveNext()) {
+        const long toID = core::NzLong(rs.value(QStringLiteral("toID")));
+        if (toID != current) {
+            close();
+            current = toID;
+            t = {core::NzLong(rs.value(QStringLiteral("toNumero"))), core::NzDate(rs.value(QStringLiteral("toPvm"))),
+                 dao::Currency()};
+        }
+        const dao::Currency arvo = core::NzCurrency(rs.value(QStringLiteral("viArvo")));
+        const bool debet = core::NzString(rs.value(QStringLiteral("viTyyppi"))).compare(QLatin1String("D"),
+                                                                                       Qt::CaseInsensitive) == 0;
+        t.erotus += debet ? arvo : -arvo;
+    }
+    close();
+    rs.Close();
+    return out;
+}
+
 // Rolls the change back to the depth it started at.
 void peru(dao::Database& db, int syvyys) {
     try {
@@ -289,6 +323,7 @@ std::optional<KaudenVaihtoTulos> tarkistaJaLaske(dao::Database& db, const Kauden
     esto.debet = avaus.debet;
     esto.kredit = avaus.kredit;
     esto.voitonEsteet = esteet;
+    esto.epatasaiset = epatasaisetTositteet(db);
     return esto;
 }
 

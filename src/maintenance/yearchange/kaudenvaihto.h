@@ -77,6 +77,15 @@ struct KaudenVaihtoTulos {
     // told it (empty when it was booked).
     dao::Currency debet, kredit;
     QStringList voitonEsteet;
+    // AvausEiTasmaa: the year's vouchers whose debits and credits differ,
+    // in the order of their numbers (their differences add up to the
+    // opening entries' difference, but for a profit that was not booked).
+    struct EpatasainenTosite {
+        long numero = 0;
+        dao::Date pvm;
+        dao::Currency erotus;  // debits less credits
+    };
+    std::vector<EpatasainenTosite> epatasaiset;
     // Tehty: the vouchers left out of the closed year because they held
     // nothing (no entry, no text), in the order of their numbers.
     struct TyhjaTosite {
