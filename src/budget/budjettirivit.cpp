@@ -2,6 +2,7 @@
 
 #include "core/nz.h"
 #include "core/ui/helpers.h"
+#include "statement_models/mallipuu.h"
 
 #include <QStringList>
 
@@ -47,6 +48,7 @@ private:
     }
 
     void LisaaRyhma(long mrID) {
+        statement_models::TarkistaSyvyys(db_, mrID, level_ + 1);
         ++level_;
         dao::Recordset rs = db_.OpenRecordset(
             QStringLiteral("SELECT * FROM mr WHERE mrBelongsToGroup = ? AND mrIsVoitto = False ORDER BY mrGroupOrder, mrID"),
@@ -89,6 +91,7 @@ private:
 
 std::vector<BudjettiRivi> MallinRivit(dao::Database& db, long maID) {
     std::vector<BudjettiRivi> out;
+    statement_models::TarkistaMallipuu(db, maID);
     Walk(db, out).topRows(maID);
     return out;
 }

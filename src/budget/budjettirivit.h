@@ -18,7 +18,8 @@ struct BudjettiRivi {
 };
 
 // Every line of the model, in the order of the window. An account that the
-// model names but the chart no longer has gives no line.
+// model names but the chart no longer has gives no line. A model whose rows
+// form no tree is refused (statement_models::MallipuuVirhe).
 std::vector<BudjettiRivi> MallinRivit(dao::Database& db, long maID);
 
 // How many lines the model gives.

@@ -5,7 +5,16 @@
 namespace core {
 
 dao::Database DBC::AvaaDB() {
-    if (open_ && DatabasePath == openedPath_) return db_;
+    if (open_ && DatabasePath == openedPath_) {
+        if (!db_.fileReplaced()) return db_;
+        // The file open is no longer the book: it is let go, and the user
+        // told at this access; the next one takes the book as it stands.
+        const QString replaced = openedPath_;
+        SuljeDB();
+        nextGeneration();
+        if (replacedHook_) replacedHook_();
+        dao::raise(dao::err::BookReplaced, replaced);
+    }
     if (open_) SuljeDB();
     // A failed open leaves the connection closed, so the next call tries again.
     dao::Database db = dao::DBEngine::OpenDatabase(DatabasePath);

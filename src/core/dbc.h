@@ -3,6 +3,7 @@
 #include "platform/dao/database.h"
 
 #include <QString>
+#include <functional>
 
 namespace core {
 
@@ -23,6 +24,13 @@ public:
     // Closes the database; never reports an error.
     void SuljeDB();
 
+    // When the book open has been replaced by another file under its name
+    // (another program restored a copy over it), AvaaDB closes it, moves
+    // the generation on (so that nothing read from it is written into the
+    // new file), calls this hook, and raises BookReplaced naming the book;
+    // the next AvaaDB opens the book as it now stands.
+    void setReplacedHook(std::function<void()> hook) { replacedHook_ = std::move(hook); }
+
     bool isOpen() const { return open_; }
     const QString& openedPath() const { return openedPath_; }
     // How many times a file has actually been opened (for tests).
@@ -41,6 +49,7 @@ private:
     QString openedPath_;
     int opens_ = 0;
     unsigned generation_ = 0;
+    std::function<void()> replacedHook_;
 };
 
 // The shared connection, created on first use.

@@ -8,12 +8,16 @@
 namespace core {
 
 namespace {
+// A value of another kind (a text that is no number or date) gives the
+// default; a number beyond the range of the result raises Overflow, for it
+// would otherwise be read as another number.
 template <class T, class F>
 T orDefault(const dao::Variant& v, T def, F convert) {
     if (v.isNull()) return def;
     try {
         return convert();
-    } catch (const dao::DaoError&) {
+    } catch (const dao::DaoError& e) {
+        if (e.number() == dao::err::Overflow) throw;
         return def;
     }
 }

@@ -9,7 +9,11 @@
 
 namespace core {
 
-// Each gives the default when the value is Null or does not convert.
+// Each gives the default when the value is Null or of a kind that does not
+// convert (a text that is no number or date). A number beyond the range of
+// the result (a whole number beyond 32 bits, an amount beyond Currency, a
+// date outside the years 100 to 9999) raises Overflow: it is never read as
+// the default or as another number.
 dao::Date NzDate(const dao::Variant& v, dao::Date def = dao::Date());
 long NzLong(const dao::Variant& v, long def = 0);
 dao::Currency NzCurrency(const dao::Variant& v, dao::Currency def = dao::Currency());

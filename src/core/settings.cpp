@@ -10,6 +10,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QUuid>
@@ -81,6 +82,18 @@ bool flagValue(const QString& text, bool def) {
 }
 
 QString dateText(const dao::Date& d) { return d.date().toString(QStringLiteral("yyyy-MM-dd")); }
+
+namespace {
+
+// A date of the settings: a text that reads as a date of the years a book
+// holds (100 to 9999); nothing for any other.
+std::optional<dao::Date> settingDate(const QString& text) {
+    const std::optional<dao::Date> d = dao::Date::fromText(text);
+    if (!d || d->date().year() < 100 || d->date().year() > 9999) return std::nullopt;
+    return d;
+}
+
+}  // namespace
 
 QString defaultBackupFolder() {
     const QString personal = sys::GetSpecialFolder(sys::kSpecialFolderPersonal);
@@ -443,7 +456,7 @@ Settings ReadDatabaseSettings(dao::Database& db, Settings o) {
     const cDBSettings s = settingsOf(db, standingSection(db));
     const int year = QDate::currentDate().year();
     auto date = [&](const char* key, dao::Date def) {
-        return dao::Date::fromText(s.GetSetting(QString::fromLatin1(key), dateText(def))).value_or(def);
+        return settingDate(s.GetSetting(QString::fromLatin1(key), dateText(def))).value_or(def);
     };
     auto number = [&](const char* key, long def) {
         return longValue(s.GetSetting(QString::fromLatin1(key), QString::number(def))).value_or(def);
@@ -517,6 +530,26 @@ std::optional<dao::Date> storedDate(dao::Database& db, const char* key) {
 }
 
 }  // namespace
+
+QStringList LukemattomatTilikausipaivat(dao::Database& db) {
+    QHash<QString, QString> stored;
+    for (const auto& [key, value] : settingsOf(db, standingSection(db)).AllSettings())
+        if (!stored.contains(key.toCaseFolded())) stored.insert(key.toCaseFolded(), value);
+    QStringList out;
+    for (const char* key : {"TilikausiAlku", "TilikausiLoppu"}) {
+        const QString name = QString::fromLatin1(key);
+        const auto it = stored.constFind(name.toCaseFolded());
+        if (it == stored.constEnd()) {
+            out << name;
+            continue;
+        }
+        if (settingDate(*it)) continue;
+        constexpr int kShown = 40;
+        out << name + QStringLiteral(": \"") + (it->size() > kShown ? it->left(kShown) + QStringLiteral("...") : *it) +
+                   QLatin1Char('"');
+    }
+    return out;
+}
 
 bool TilikausiEnnallaan(dao::Database& db, const dao::Date& alku, const dao::Date& loppu) {
     // Inside a write, a save that no program makes any more (this one's own

@@ -9,6 +9,7 @@
 #include "platform/ini/inifile.h"
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <stdexcept>
 
@@ -127,6 +128,12 @@ void LoadDatabaseSettings(dao::Database& db);
 // The same into a copy of settings (the rest of it as given): the book's
 // settings as they stand now, for a window that shows them.
 Settings ReadDatabaseSettings(dao::Database& db, Settings settings);
+// The keys of the current financial year's two dates that the book's
+// settings do not hold as a date of the years 100 to 9999: each as its key
+// and, when the book has a value for it, a colon and that value (its first
+// characters). The loads take the current calendar year's dates in their
+// place, which start-up tells the user.
+QStringList LukemattomatTilikausipaivat(dao::Database& db);
 // The first of the current and the previous financial year of settings
 // that ends before it begins or has a date outside the years 100 to 9999;
 // nothing when both are sound or a date of one is not set.

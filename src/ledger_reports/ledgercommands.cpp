@@ -77,6 +77,26 @@ bool askPeriod() {
     return !reports::DialogiPeruttu;
 }
 
+// The book's own vouchers numbered below 0 are told, and the report is not
+// made: it would leave them out as if they were the program's work
+// vouchers. True when there is none.
+bool eiAlleNollan(dao::Database& db) {
+    const std::vector<AlleNollanTosite> tositteet = AlleNollanTositteet(db);
+    if (tositteet.empty()) return true;
+    QStringList rivit;
+    for (const AlleNollanTosite& t : tositteet) {
+        const QString pvm = t.pvm.kind() == dao::Variant::Kind::Date ? t.pvm.toDate().toShortString() : QString();
+        rivit << QString::number(t.numero) + QLatin1Char(' ') + pvm + QLatin1Char(' ') + t.selite;
+    }
+    core::ShowInfo(core::TranslateStr(QStringLiteral("Yleiset"),
+                                      QStringLiteral("Raporttia ei tehty. Kirjanpidossa on tositteita, joiden numero "
+                                                     "on alle nollan: ohjelma numeroi niin vain omat työtositteensa, "
+                                                     "joita pää- ja päiväkirja eivät näytä. Anna näille tositteille "
+                                                     "numero 0 tai suurempi:")) +
+                   QStringLiteral("\n\n") + rivit.join(QLatin1Char('\n')));
+    return false;
+}
+
 // ---- Captions handed to the definitions.
 
 QString paakirjaTitle(Raporttitila tila) {
@@ -134,6 +154,8 @@ report::ReportControl& preparedControl(const QString& file) {
 // The general ledger and the cost-centre ledger.
 void paakirja(const LedgerCaller& caller, bool kustannuspaikalle) {
     if (caller.save) caller.save();
+    dao::Database book = callerDatabase(caller);
+    if (!eiAlleNollan(book)) return;
     dao::Database shared;
     NollaaTilienSaldot(shared);
     const bool accepted = kustannuspaikalle ? askPeriod<reports::frmDates6>() : askPeriod<reports::frmDates3>();
@@ -142,7 +164,7 @@ void paakirja(const LedgerCaller& caller, bool kustannuspaikalle) {
     if (!accepted) return;
 
     const long kpID = kustannuspaikalle ? reports::RaporttiKpID : 0;
-    dao::Database db = kustannuspaikalle ? shared : callerDatabase(caller);
+    dao::Database db = kustannuspaikalle ? shared : book;
     ValmisteleTilit(db, start, end, reports::VainTap, caller.bAvaustosite, caller.bPaatostosite, kpID);
 
     QString centre;
@@ -179,6 +201,7 @@ void paivakirja(const LedgerCaller& caller) {
     // printed totals are those of the vouchers listed.
     if (caller.save) caller.save();
     dao::Database db = callerDatabase(caller);
+    if (!eiAlleNollan(db)) return;
     const bool avaus = caller.bAvaustosite;
     const bool paatos = caller.bPaatostosite;
     long kreditVienteja = 0, debetVienteja = 0, tositteita = 0, vienteja = 0;
@@ -230,9 +253,10 @@ void paivakirja(const LedgerCaller& caller) {
 
 void yksiTili(const LedgerCaller& caller) {
     if (caller.save) caller.save();
+    dao::Database db = callerDatabase(caller);
+    if (!eiAlleNollan(db)) return;
     dao::Database shared;
     NollaaTilienSaldot(shared);
-    dao::Database db = callerDatabase(caller);
     const bool accepted = askPeriod<reports::frmDates4>();
     const dao::Date start = core::RaporttiAlkuPvm;
     const dao::Date end = core::RaporttiLoppuPvm;

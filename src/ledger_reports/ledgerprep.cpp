@@ -297,7 +297,7 @@ void MerkitseTulostettavatTilit(dao::Database& db, const dao::Date& start, const
 
 void PoistaApuTositteet(dao::Database& db) {
     std::vector<long> work;
-    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT toID FROM to WHERE toNumero < 0"),
+    dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT toID FROM to WHERE toNumero < 0 AND toAutomaatti = True"),
                                          dao::RecordsetType::ForwardOnly, dao::dbReadOnly);
     const dao::Field id = rs.field(QStringLiteral("toID"));
     for (; !rs.isEOF(); rs.MoveNext()) work.push_back(core::NzLong(id.valueRef()));
@@ -309,6 +309,19 @@ void PoistaApuTositteet(dao::Database& db) {
             db.Execute(QStringLiteral("DELETE FROM to WHERE toID = ?"), {dao::Variant(toID)});
         }
     });
+}
+
+std::vector<AlleNollanTosite> AlleNollanTositteet(dao::Database& db) {
+    std::vector<AlleNollanTosite> out;
+    dao::Recordset rs = db.OpenRecordset(
+        QStringLiteral("SELECT toNumero, toPvm, toSelite FROM to WHERE toNumero < 0 AND toAutomaatti = False "
+                       "ORDER BY toNumero, toID"),
+        dao::RecordsetType::ForwardOnly, dao::dbReadOnly);
+    for (; !rs.isEOF(); rs.MoveNext())
+        out.push_back({core::NzLong(rs.value(QStringLiteral("toNumero"))), rs.value(QStringLiteral("toPvm")),
+                       core::NzString(rs.value(QStringLiteral("toSelite")))});
+    rs.Close();
+    return out;
 }
 
 void LuoApuTositteet(dao::Database& db, const dao::Date& start, bool avaus, bool paatos, long kpID) {
@@ -325,6 +338,7 @@ void LuoApuTositteet(dao::Database& db, const dao::Date& start, bool avaus, bool
         to.setValue(QStringLiteral("toPvm"), dao::Variant(start.addDays(1)));
         to.setValue(QStringLiteral("toAvaustosite"), dao::Variant(opening));
         to.setValue(QStringLiteral("toPaatostosite"), dao::Variant(closing));
+        to.setValue(QStringLiteral("toAutomaatti"), dao::Variant(true));
         to.Update();
         to.Close();
 
@@ -335,8 +349,8 @@ void LuoApuTositteet(dao::Database& db, const dao::Date& start, bool avaus, bool
         for (; !tl.isEOF(); tl.MoveNext()) accounts.push_back(core::NzLong(id.valueRef()));
         tl.Close();
         for (long tlID : accounts)
-            db.Execute(QStringLiteral("INSERT INTO vi (vitoID, vitlID, viAvausvienti, viPaatosvienti, vikpID) "
-                                      "VALUES (?, ?, ?, ?, ?)"),
+            db.Execute(QStringLiteral("INSERT INTO vi (vitoID, vitlID, viAvausvienti, viPaatosvienti, vikpID, "
+                                      "viAutomaatti) VALUES (?, ?, ?, ?, ?, True)"),
                        {dao::Variant(toID), dao::Variant(tlID), dao::Variant(opening), dao::Variant(closing),
                         dao::Variant(kpID)});
     });

@@ -27,10 +27,13 @@
 //
 // Balances are debit-positive: an entry of type "D" adds its amount, an
 // entry of any other type subtracts it; an entry without an amount counts
-// as 0. The vouchers numbered below 0 are the program's own work vouchers
-// (this preparation's pseudo voucher, the statement computation's automatic
-// profit bookings): they count in no balance and are removed before the
-// pseudo voucher is written.
+// as 0. The program's own work vouchers (this preparation's pseudo voucher,
+// the statement computation's automatic profit bookings) are numbered below
+// 0 and marked automatic (toAutomaatti), a mark no window sets: they count in
+// no balance and are removed before the pseudo voucher is written. A voucher
+// numbered below 0 without the mark is the book's own: it is never removed,
+// and the ledger commands name it (AlleNollanTositteet) rather than print
+// without it.
 //
 // Every value reaches the database as a bound value. Errors of the database
 // (dao::DaoError) reach the caller; a procedure that fails has changed
@@ -41,6 +44,7 @@
 #include "platform/dao/date.h"
 
 #include <QString>
+#include <vector>
 
 namespace ledger {
 
@@ -77,14 +81,25 @@ void LaskeLoppusaldot(dao::Database& db, const dao::Date& start, const dao::Date
 void MerkitseTulostettavatTilit(dao::Database& db, const dao::Date& start, const dao::Date& end, bool vainTap,
                                 bool avaus, bool paatos, long kpID);
 
-// Removes every voucher numbered below 0 with its entries.
+// Removes the work vouchers (numbered below 0 and marked automatic) with
+// their entries.
 void PoistaApuTositteet(dao::Database& db);
 
+// A voucher numbered below 0 that the program did not make.
+struct AlleNollanTosite {
+    long numero = 0;
+    dao::Variant pvm;  // as stored: Null when it has none
+    QString selite;
+};
+// The book's vouchers numbered below 0 without the work vouchers' mark, by
+// number.
+std::vector<AlleNollanTosite> AlleNollanTositteet(dao::Database& db);
+
 // Removes the work vouchers, then writes the pseudo voucher: number -1,
-// dated start + 1 day, flagged as an opening voucher in opening mode and as
-// a closing voucher in closing mode, with one entry per account (no type,
-// amount or text; the mode's flag; cost centre kpID). It stays in the book
-// until the next preparation removes it.
+// dated start + 1 day, marked automatic, flagged as an opening voucher in
+// opening mode and as a closing voucher in closing mode, with one entry per
+// account (no type, amount or text; marked automatic; the mode's flag; cost
+// centre kpID). It stays in the book until the next preparation removes it.
 void LuoApuTositteet(dao::Database& db, const dao::Date& start, bool avaus, bool paatos, long kpID);
 
 // LaskeAlkusaldot, LaskeLoppusaldot, MerkitseTulostettavatTilit and

@@ -75,6 +75,16 @@ QString CompactionFailureReason(const QString& book, std::exception_ptr error) {
     return reason;
 }
 
+QString BookFileBehindLinks(const QString& book) {
+    try {
+        return fso::FileBehindLinks(book);
+    } catch (const fso::Error&) {
+        // Links that go round lead to no file: the book's own name is worked
+        // on, and its failure told.
+        return book;
+    }
+}
+
 bool CopyIsRefused(const QString& copy) {
     // Only the file is copied, without anything beside it: the file alone is
     // looked at, in a folder of its own.
@@ -106,10 +116,12 @@ bool bookIsSound(const QString& book) {
         const core::BookWorkProgress progress(core::BookWork::Check, book);
         dao::DBEngine::CheckIntegrity(book);
     } catch (const dao::DaoError& e) {
-        // A check that was stopped: nothing was copied, nothing changed.
+        // A check that was stopped, or a file that is not the program's
+        // book: nothing was copied, nothing changed.
         const QString stopped = core::BookWorkStoppedText(e.number(), core::BookWork::Check, book);
-        if (!stopped.isEmpty()) {
-            core::ShowCritical(stopped);
+        const QString refused = core::RefusedBookText(std::current_exception());
+        if (!stopped.isEmpty() || !refused.isEmpty()) {
+            core::ShowCritical(stopped.isEmpty() ? refused : stopped);
             return false;
         }
         if (e.number() == dao::err::CannotOpenDatabase || e.number() == dao::err::UnrecognizedFormat) {
@@ -237,13 +249,16 @@ void mVarmistusClick() {
     fso::RemoveLeftoverWorkFiles(fso::GetParentFolderName(target), book);
 
     if (!bookIsSound(book) || !copyIntoBackupFolder(book, target)) return;
-    const QString temporary = CompanionPath(book, u'2');
-    if (!compactBesideBook(book, temporary) || !keepBookAsItWas(book)) return;
+    // A book reached through a symbolic link stays so: the file the link
+    // leads to is compacted and replaced, beside itself.
+    const QString file = BookFileBehindLinks(book);
+    const QString temporary = CompanionPath(file, u'2');
+    if (!compactBesideBook(file, temporary) || !keepBookAsItWas(file)) return;
 
     // 4. The compacted copy takes the book's name in one step: the name holds
     // the book as it was until it holds the compacted one.
     try {
-        fso::ReplaceFile(temporary, book);
+        fso::ReplaceFile(temporary, file);
         letEventsRun();
     } catch (...) {
         // The book keeps its old contents under its name; the user is told.

@@ -39,6 +39,11 @@ bool CompactionFoundDamage(std::exception_ptr error);
 // the book damaged, that the book itself is whole and as it was.
 QString CompactionFailureReason(const QString& book, std::exception_ptr error);
 
+// The file of the book at path: the book's own, or the one a symbolic link
+// at path leads to (through every link). A compaction replaces that file,
+// so that a link stays a link and leads to the compacted book.
+QString BookFileBehindLinks(const QString& path);
+
 // A restore's copy that is not a book of the program (its layout, or a
 // trigger it carries) is not restored: true, and the user told, naming its
 // first foreign definitions. The copy's file alone is looked at, as the

@@ -192,9 +192,10 @@ void frmBackup::cKopioi_Click() {
         // shown on the step's line; the book itself is not touched.
         const std::exception_ptr e = std::current_exception();
         SetRedText(lblVaihe3);
-        const QString stopped =
+        QString why =
             core::BookWorkStoppedText(core::ErrorNumber(e).value_or(0), core::BookWork::Check, core::DatabasePath);
-        lblVaihe3->setText(QStringLiteral("3. Kopiointi ei onnitunut: ") + (stopped.isEmpty() ? errorText(e) : stopped));
+        if (why.isEmpty()) why = core::RefusedBookText(e);
+        lblVaihe3->setText(QStringLiteral("3. Kopiointi ei onnitunut: ") + (why.isEmpty() ? errorText(e) : why));
         lblVaihe3->show();
     }
 }
@@ -203,7 +204,9 @@ void frmBackup::cTiivista_Click() {
     const core::BookChange change;
     if (!change.began()) return;
     core::DBCon().SuljeDB();
-    const QString book = core::DatabasePath;
+    // A book reached through a symbolic link stays so: the file it leads to
+    // is compacted and replaced.
+    const QString book = BookFileBehindLinks(core::DatabasePath);
     QString temporary;
     std::exception_ptr prepareError;
     bool prepared = false;

@@ -210,6 +210,23 @@ dao::Database openAssociationBook(frmMain& main, bool& pathChanged, std::optiona
     }
 }
 
+// A financial year whose dates the book does not hold is worked in as the
+// current calendar year, and the user is told so.
+void tellUnreadYear(dao::Database& db) {
+    const QStringList keys = core::LukemattomatTilikausipaivat(db);
+    if (keys.isEmpty()) return;
+    core::ShowInfo(core::TranslateStr(QStringLiteral("frmMain"),
+                                      QStringLiteral("Kirjanpidon asetuksista ei voitu lukea tilikauden "
+                                                     "päivämääriä:")) +
+                   kCrLf + kCrLf + keys.join(kCrLf) + kCrLf + kCrLf +
+                   core::TranslateStr(QStringLiteral("frmMain"),
+                                      QStringLiteral("Ohjelma käyttää niiden sijaan kuluvaa kalenterivuotta:")) +
+                   QLatin1Char(' ') + core::TilikausiAlku.toShortString() + QStringLiteral(" - ") +
+                   core::TilikausiLoppu.toShortString() + kCrLf +
+                   core::TranslateStr(QStringLiteral("frmMain"),
+                                      QStringLiteral("Tarkista tilikauden päivämäärät asetuksista.")));
+}
+
 // Step 13: the book brought to the current layout and its settings loaded.
 void upgradeAndLoadSettings(frmMain& main, dao::Database& db, bool pathChanged) {
     try {
@@ -242,6 +259,8 @@ void upgradeAndLoadSettings(frmMain& main, dao::Database& db, bool pathChanged) 
                            core::TranslateStr(QStringLiteral("frmMain"),
                                               QStringLiteral("Tietokannan asetuksia ei otettu käyttöön. Korjaa "
                                                              "tilikauden päivämäärät asetuksista.")));
+        } else {
+            tellUnreadYear(db);
         }
         main.ApplyReportMargins();
     });

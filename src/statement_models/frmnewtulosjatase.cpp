@@ -15,6 +15,7 @@
 #include "platform/ui/events.h"
 #include "platform/ui/twips.h"
 #include "reportctl/reportglobals.h"
+#include "statement_models/mallipuu.h"
 
 #include <algorithm>
 #include <QApplication>
@@ -528,6 +529,24 @@ QString frmNewTulosJaTase::KeyOf(const QTreeWidgetItem* node) {
 
 long frmNewTulosJaTase::idOf(const QTreeWidgetItem* node) { return KeyOf(node).mid(2).toLong(); }
 
+int frmNewTulosJaTase::rowDepth(const QTreeWidgetItem* node) const {
+    int depth = 0;
+    for (const QTreeWidgetItem* p = node; kindOf(p) == NodeKind::Row; p = p->parent()) ++depth;
+    return depth;
+}
+
+int frmNewTulosJaTase::rowHeight(const QTreeWidgetItem* node) const {
+    int below = 0;
+    for (int i = 0; i < node->childCount(); ++i) below = std::max(below, rowHeight(node->child(i)));
+    return below + 1;
+}
+
+void frmNewTulosJaTase::tellTooDeep() const {
+    core::ShowInfo(core::TranslateStr(QStringLiteral("frmNewTulosJaTase"),
+                                      QStringLiteral("Mallin rivejä voi olla sisäkkäin enintään %1 tasoa."))
+                       .arg(kSuurinSyvyys));
+}
+
 frmNewTulosJaTase::NodeKind frmNewTulosJaTase::kindOf(const QTreeWidgetItem* node) const {
     if (!node) return NodeKind::None;
     if (node == rootTulos_ || node == rootTase_) return NodeKind::Root;
@@ -576,13 +595,24 @@ void frmNewTulosJaTase::FillModelTree() {
     tvMalli->addTopLevelItem(rootTase_);
 
     dao::Database db = core::DBCon().AvaaDB();
+    Mallipuut trees(db);
+    QStringList refused;
     for (const auto& [type, root] : {std::pair{kTuloslaskelma, rootTulos_}, std::pair{kTase, rootTase_}}) {
         // A model of neither kind has no place in the tree; it is left as it is.
         for (const core::ModelListEntry& m : core::ModelList(db, type, core::ModelOrder::ByName)) {
             QTreeWidgetItem* modelNode = addNode(root, QStringLiteral("ma") + QString::number(m.id), m.name);
+            // A model whose rows form no tree is shown without them, and
+            // the user is told which rows they are.
+            try {
+                trees.Tarkista(m.id);
+            } catch (const MallipuuVirhe& e) {
+                refused << e.description();
+                continue;
+            }
             if (QTreeWidgetItem* last = addTopRows(db, modelNode)) lastNode_ = last;
         }
     }
+    if (!refused.isEmpty()) core::ShowInfo(refused.join(QStringLiteral("\n\n")));
 }
 
 QTreeWidgetItem* frmNewTulosJaTase::addTopRows(dao::Database& db, QTreeWidgetItem* modelNode) {
@@ -595,7 +625,10 @@ QTreeWidgetItem* frmNewTulosJaTase::addTopRows(dao::Database& db, QTreeWidgetIte
 }
 
 void frmNewTulosJaTase::AddChildRows(dao::Database& db, QTreeWidgetItem* parent) {
+    // The rows below stand one level deeper than the parent node.
+    const int depth = rowDepth(parent) + 1;
     for (const auto& [id, text] : ChildRows(db, idOf(parent))) {
+        TarkistaSyvyys(db, id, depth);
         QTreeWidgetItem* node = addNode(parent, QStringLiteral("mr") + QString::number(id), text);
         if (HasChildRows(db, id)) AddChildRows(db, node);
     }

@@ -263,6 +263,13 @@ private:
     enum class NodeKind { None, Root, Model, Row };
     NodeKind kindOf(const QTreeWidgetItem* node) const;
     static long idOf(const QTreeWidgetItem* node);
+    // The depth of a row node below its model (a top row 1); 0 for any
+    // other node.
+    int rowDepth(const QTreeWidgetItem* node) const;
+    // The levels of rows a row node holds, itself included.
+    int rowHeight(const QTreeWidgetItem* node) const;
+    // Tells the user that rows would be nested deeper than a model takes.
+    void tellTooDeep() const;
     QTreeWidgetItem* addNode(QTreeWidgetItem* parent, const QString& key, const QString& text);
     // Adds the top rows of the model node's model under it, each with every
     // row below it; gives the last top row's node (nullptr when none).

@@ -8,6 +8,7 @@
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "platform/sys/mousecursor.h"
+#include "statement_models/mallipuu.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -56,6 +57,12 @@ void frmNewTulosJaTase::Uusi() {
     if (kind == NodeKind::None) return;
     // A row or model that could not be read takes no new rows.
     if ((kind == NodeKind::Row && curModelRow_->IsEmpty()) || (kind == NodeKind::Model && curModel_->IsEmpty())) return;
+    // A row below a row at the deepest level would stand deeper than a
+    // model takes.
+    if (kind == NodeKind::Row && rowDepth(node) >= kSuurinSyvyys) {
+        tellTooDeep();
+        return;
+    }
 
     node->setExpanded(true);
     QTreeWidgetItem* first = addNode(node, QString(), QString());
@@ -305,6 +312,11 @@ void frmNewTulosJaTase::tvMalli_OLEDragDrop() {
     const QString key = KeyOf(dragged);
     const QString text = dragged->text(0);
     const bool ontoRow = kindOf(target) == NodeKind::Row;
+    // The moved rows may not come to stand deeper than a model takes.
+    if (rowDepth(target) + rowHeight(dragged) > kSuurinSyvyys) {
+        tellTooDeep();
+        return;
+    }
     const long targetId = idOf(target);
 
     auto row = std::make_unique<cMalliRivi>();

@@ -7,6 +7,7 @@
 #include "core/records/lists.h"
 #include "core/ui/translator.h"
 #include "statement_models/malli.h"
+#include "statement_models/mallipuu.h"
 
 #include <QHash>
 #include <QSet>
@@ -319,6 +320,17 @@ MalliVirheet TarkistaMallit(long tulosMaID, long taseMaID) {
     MalliVirheet out;
     if (tulosMaID == 0 && taseMaID == 0) return out;
     dao::Database db = core::DBCon().AvaaDB();
+    // A model whose rows form no tree is named first; the checks below
+    // follow each chain once and go on.
+    Mallipuut trees(db);
+    for (long maID : {tulosMaID, taseMaID}) {
+        if (maID <= 0) continue;
+        try {
+            trees.Tarkista(maID);
+        } catch (const MallipuuVirhe& e) {
+            out.push_back(cMalliVirhe{0, e.description(), QString()});
+        }
+    }
     Checker checker(db, out);
     if (tulosMaID > 0) checker.checkModel(tulosMaID);
     if (taseMaID > 0) checker.checkModel(taseMaID);

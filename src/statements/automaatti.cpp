@@ -14,6 +14,7 @@
 #include "core/ui/helpers.h"
 #include "core/ui/translator.h"
 #include "reportctl/reportglobals.h"
+#include "statement_models/mallipuu.h"
 #include "statements/detail.h"
 #include "statements/vientisummat.h"
 
@@ -42,13 +43,14 @@ void voittoAskel(QProgressBar* bar) {
         bar->setValue(bar->value() + 1);
     else
         bar->setValue(bar->maximum());
-    bar->repaint();
+    Nayta(bar);
 }
 
 void LaskeVoittoRivi(dao::Database& db, long mrID, const dao::Date& start, const dao::Date& end, QProgressBar* bar,
                      bool askel, int syvyys) {
+    statement_models::TarkistaSyvyys(db, mrID, syvyys);
     std::vector<long> children;
-    if (syvyys < kMaxSyvyys) {
+    {
         dao::Recordset rs = db.OpenRecordset(QStringLiteral("SELECT mrID FROM mr WHERE mrBelongsToGroup = ?"),
                                              dao::RecordsetType::ForwardOnly, dao::dbReadOnly, {dao::Variant(mrID)});
         const dao::Field id = rs.field(QStringLiteral("mrID"));
@@ -200,6 +202,7 @@ QStringList TeeAutomaattikirjaukset(long maID, const dao::Date& start, const dao
     // A refused run changes nothing: the bookings of the earlier run stay,
     // so that the profit row and the balance sheet go on showing them.
     if (!esteet.isEmpty()) return esteet;
+    statement_models::TarkistaMallipuu(db, maID);
 
     // Writes only automatic bookings, which the store forgets and reads again.
     Vientisummat::Vaihe vaihe(db);

@@ -173,11 +173,22 @@ Summat LaskeSummat(dao::Database& db, const std::vector<long>& accounts, const d
     return s;
 }
 
+void Nayta(QProgressBar* bar) {
+    // A repaint costs far more than a row's work: the bar is painted at most
+    // once a slice, however many rows go by.
+    using Clock = std::chrono::steady_clock;
+    static Clock::time_point viimeksi;
+    const Clock::time_point nyt = Clock::now();
+    if (nyt - viimeksi < kNaytonVali) return;
+    viimeksi = nyt;
+    bar->repaint();
+}
+
 void Askel(QProgressBar* bar) {
     if (!bar) return;
     if (bar->maximum() - 1 > bar->value()) {
         bar->setValue(bar->value() + 1);
-        bar->repaint();
+        Nayta(bar);
     }
 }
 

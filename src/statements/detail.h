@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <chrono>
 #include <vector>
 
 class QProgressBar;
@@ -106,6 +107,10 @@ Summat LaskeSummat(dao::Database& db, const std::vector<long>& accounts, const d
 
 // One step of the caller's bar: up by one while below its maximum - 1.
 void Askel(QProgressBar* bar);
+// Paints the bar as it stands, when kNaytonVali has gone since a bar was
+// last painted so; the rows between go by without a repaint.
+void Nayta(QProgressBar* bar);
+inline constexpr std::chrono::milliseconds kNaytonVali{40};
 
 // (a - b) / b * 100 as a nullable percentage: Null when b is 0.
 dao::Variant Prosentti(dao::Currency a, dao::Currency b);
@@ -117,9 +122,5 @@ QString Cut(const QString& s, int width);
 
 // The "?, ?, ..." of n bound values.
 QString Placeholders(int n);
-
-// Guards the recursions over the model tree: a damaged tree whose parent
-// chain returns to a row is followed no deeper than this.
-constexpr int kMaxSyvyys = 64;
 
 }  // namespace statements::detail

@@ -119,8 +119,9 @@ void kavele(const std::vector<Rivi>& lines, Pair pair, Single single) {
     }
 }
 
+// Each call goes one level deeper among the lines between a pair; the lines
+// of a run stand no deeper than the levels its model's tree gives.
 void karsiTaso(dao::Database& db, const Taulu& t, long first, long last, int level) {
-    if (level > detail::kMaxSyvyys) return;
     kavele(
         taso(db, t, level, first, last, true),
         [&](long a, long b) {

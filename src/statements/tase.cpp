@@ -11,6 +11,7 @@
 #include "core/nz.h"
 #include "reportctl/reportglobals.h"
 #include "statement_models/malli.h"
+#include "statement_models/mallipuu.h"
 #include "statements/detail.h"
 #include "statements/vientisummat.h"
 
@@ -231,8 +232,8 @@ void LaskeTaseKaavaRivi(dao::Database& db, long mrID, int taso, const dao::Date&
 
 void LaskeTaseRyhma(dao::Database& db, long mrID, int taso, const dao::Date& start, const dao::Date& end,
                     QProgressBar* bar, int syvyys) {
-    const std::vector<Lapsi> children =
-        syvyys < kMaxSyvyys ? rivit(db, QStringLiteral("mrBelongsToGroup = ?"), mrID) : std::vector<Lapsi>{};
+    statement_models::TarkistaSyvyys(db, mrID, syvyys);
+    const std::vector<Lapsi> children = rivit(db, QStringLiteral("mrBelongsToGroup = ?"), mrID);
     if (children.empty()) {
         LaskeTaseenRivi(db, mrID, taso + 1, end, false, QString());
         return;
@@ -257,6 +258,7 @@ void LaskeTaseRyhma(dao::Database& db, long mrID, int taso, const dao::Date& sta
 
 void LaskeTase(long maID, const dao::Date& start, const dao::Date& end, QProgressBar* bar) {
     dao::Database db = core::DBCon().AvaaDB();
+    statement_models::TarkistaMallipuu(db, maID);
     Vientisummat::Vaihe vaihe(db);  // writes tase and, for formula rows, tula only
     Vientisummat::varasto(db).ennakoi(MallinTilit(db, maID));
     iPrintGroup = 0;

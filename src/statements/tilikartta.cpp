@@ -6,6 +6,7 @@
 #include "statements/statementreports.h"
 
 #include "core/nz.h"
+#include "statement_models/mallipuu.h"
 #include "statements/detail.h"
 #include "statements/statements.h"
 
@@ -65,8 +66,9 @@ void LisaaTkTilit(dao::Database& db, long mrID, int syvyys, int osa) {
 }
 
 void LisaaTkAliryhmat(dao::Database& db, long mrID, int syvyys, int osa) {
-    const std::vector<TkRivi> children =
-        syvyys < detail::kMaxSyvyys ? rivit(db, QStringLiteral("mrBelongsToGroup = ?"), mrID) : std::vector<TkRivi>{};
+    // A top row stands at 0 here and at 1 below its model.
+    statement_models::TarkistaSyvyys(db, mrID, syvyys + 1);
+    const std::vector<TkRivi> children = rivit(db, QStringLiteral("mrBelongsToGroup = ?"), mrID);
     if (children.empty()) {
         LisaaTkTilit(db, mrID, syvyys + 1, osa);
         return;
@@ -83,6 +85,7 @@ void LisaaTkAliryhmat(dao::Database& db, long mrID, int syvyys, int osa) {
 void TyhjennaTk(dao::Database& db) { db.Execute(QStringLiteral("DELETE FROM tk")); }
 
 bool TeeTaseenTk(dao::Database& db, long maID) {
+    statement_models::TarkistaMallipuu(db, maID);
     const std::vector<TkRivi> top = ylarivit(db, maID);
     if (top.size() != 2) return false;
     dao::InTransaction(db, [&] {
@@ -95,6 +98,7 @@ bool TeeTaseenTk(dao::Database& db, long maID) {
 }
 
 void TeeTuloslaskelmanTk(dao::Database& db, long maID) {
+    statement_models::TarkistaMallipuu(db, maID);
     const std::vector<TkRivi> top = ylarivit(db, maID);
     dao::InTransaction(db, [&] {
         for (const TkRivi& r : top) {

@@ -12,6 +12,7 @@
 #include "core/ui/translator.h"
 #include "reportctl/reportglobals.h"
 #include "statement_models/malli.h"
+#include "statement_models/mallipuu.h"
 #include "statements/detail.h"
 #include "statements/vientisummat.h"
 
@@ -183,7 +184,8 @@ void LaskeRivi(dao::Database& db, long mrID, int taso, const dao::Date& start, c
 
 void LaskeRyhma(dao::Database& db, long mrID, int taso, const dao::Date& start, const dao::Date& end, QProgressBar* bar,
                 int syvyys) {
-    const std::vector<long> children = syvyys < kMaxSyvyys ? lapset(db, mrID) : std::vector<long>{};
+    statement_models::TarkistaSyvyys(db, mrID, syvyys);
+    const std::vector<long> children = lapset(db, mrID);
     if (children.empty()) {
         LaskeRivi(db, mrID, taso + 1, start, end, false, QString());
         return;
@@ -202,7 +204,8 @@ void LaskeRyhma(dao::Database& db, long mrID, int taso, const dao::Date& start, 
 
 void LaskeLiikevaihtoRivi(dao::Database& db, long mrID, const dao::Date& start, const dao::Date& end, QProgressBar* bar,
                           int syvyys) {
-    const std::vector<long> children = syvyys < kMaxSyvyys ? lapset(db, mrID) : std::vector<long>{};
+    statement_models::TarkistaSyvyys(db, mrID, syvyys);
+    const std::vector<long> children = lapset(db, mrID);
     if (!children.empty()) {
         for (long child : children) {
             LaskeLiikevaihtoRivi(db, child, start, end, bar, syvyys + 1);
@@ -265,6 +268,7 @@ bool LaskeLiikevaihto(long maID, const dao::Date& start, const dao::Date& end, b
     gLvKuluva = {};
     gLvKuluvaAlusta = {};
     dao::Database db = core::DBCon().AvaaDB();
+    statement_models::TarkistaMallipuu(db, maID);
     bool found = false;
     {
         Vientisummat::Vaihe vaihe(db);
@@ -276,7 +280,7 @@ bool LaskeLiikevaihto(long maID, const dao::Date& start, const dao::Date& end, b
                 db, QStringLiteral("SELECT mrID FROM mr WHERE mrmaID = ? AND mrIsLiikevaihto = True ORDER BY mrID"),
                 {dao::Variant(maID)});
             found = !rows.empty();
-            if (found) LaskeLiikevaihtoRivi(db, rows.front(), start, end, bar, 0);
+            if (found) LaskeLiikevaihtoRivi(db, rows.front(), start, end, bar, 1);
         });
     }
     if (found) return true;
@@ -328,6 +332,7 @@ void LaskeKaavaRivi(dao::Database& db, long mrID, int taso) {
 
 bool LaskeTuloslaskelma(long maID, const dao::Date& start, const dao::Date& end, QProgressBar* bar) {
     dao::Database db = core::DBCon().AvaaDB();
+    statement_models::TarkistaMallipuu(db, maID);
     Vientisummat::Vaihe vaihe(db);  // writes tula only
     Vientisummat::varasto(db).ennakoi(MallinTilit(db, maID));
     dao::InTransaction(db, [&] {

@@ -3,9 +3,11 @@
 // The voucher checker: looks over the book's own vouchers (number 0 and up)
 // and reports each voucher dated outside the financial year, whose debit
 // and credit totals differ, or one of whose entries names an account that
-// does not exist. Before it checks, it deletes entries whose voucher is
-// gone, in the current and in the previous-year tables; it corrects
-// nothing else.
+// does not exist. Before those, it reports every key, number, amount or
+// date of a voucher or an entry that the program never writes (which the
+// other commands refuse to read) and every entry whose voucher is gone. An
+// entry whose voucher is gone is removed only when it holds neither an
+// account nor an amount; the check corrects nothing else.
 
 #include "platform/dao/date.h"
 
@@ -28,12 +30,15 @@ public:
 
 class cTositeTarkistus {
 public:
-    // Deletes the entries without a voucher, then checks in three passes,
+    // The values the program never writes (vouchers in number order, then
+    // entries), the entries without a voucher (current year, then previous),
+    // then three passes,
     // each in voucher-number order: dates, balances, accounts. A voucher
     // that breaks several rules gives one finding per rule; an entry without
     // a valid account gives a finding of its own. Automatic vouchers are
-    // left out of the date and balance passes, not out of the account pass.
-    // Database errors reach the caller.
+    // left out of the date and balance passes, not out of the account pass;
+    // a voucher with a value the program never writes, in itself or in an
+    // entry, is left out of all three. Database errors reach the caller.
     std::vector<cTositeTarkistusVirhe> TarkistaTositteet();
 };
 

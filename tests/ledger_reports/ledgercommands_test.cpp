@@ -45,6 +45,7 @@ protected:
         addEntry(paatos, pankki, "K", "220.50", Closing);
         const long profit = addVoucher(-2, d31(3, 10), Ordinary, QStringLiteral("Automaatti"));
         addEntry(profit, pankki, "D", "5000.00");
+        db().Execute(QStringLiteral("UPDATE to SET toAutomaatti = True WHERE toID = %1").arg(profit));
     }
 
     static std::vector<const report::LaidBand*> bands(SectionKind kind, const QString& group = QString()) {

@@ -45,6 +45,7 @@ protected:
 
         const long profit = addVoucher(-2, d31(2, 1));  // a statement run's automatic booking
         addEntry(profit, pankki, "D", "5000.00");
+        db().Execute(QStringLiteral("UPDATE to SET toAutomaatti = True WHERE toID = %1").arg(profit));
     }
     void prepare(const dao::Date& start, const dao::Date& end, bool vainTap, bool avaus, bool paatos, long kpID = 0) {
         dao::Database d;
@@ -157,9 +158,19 @@ TEST_F(Preparation, PrintFlagsFollowOnlyAccountsWithEntries) {
 
 TEST_F(Preparation, ThePseudoVoucherReplacesEveryWorkVoucher) {
     makeBook();
+    // A voucher below 0 that the program did not make is the book's own.
+    const long own = addVoucher(-5, d31(2, 1));
+    addEntry(own, pankki, "D", "3.00");
     prepare(d31(3, 1), d31(3, 31), false, false, false);
     EXPECT_EQ(negativeVouchers(-1), 1);
     EXPECT_EQ(negativeVouchers(-2), 0);
+    EXPECT_EQ(negativeVouchers(-5), 1);
+    dao::Database book = db();
+    const std::vector<AlleNollanTosite> named = AlleNollanTositteet(book);
+    ASSERT_EQ(named.size(), 1u);
+    EXPECT_EQ(named[0].numero, -5);
+    db().Execute(QStringLiteral("DELETE FROM vi WHERE vitoID = %1").arg(own));
+    db().Execute(QStringLiteral("DELETE FROM to WHERE toID = %1").arg(own));
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM vi WHERE viArvo = 5000")), 0);  // the -2 entry went with it
 
     auto pseudo = [&] {
@@ -170,6 +181,7 @@ TEST_F(Preparation, ThePseudoVoucherReplacesEveryWorkVoucher) {
         EXPECT_EQ(core::NzDate(to.value(QStringLiteral("toPvm"))), d31(3, 2));
         EXPECT_FALSE(core::NzBoolean(to.value(QStringLiteral("toAvaustosite"))));
         EXPECT_FALSE(core::NzBoolean(to.value(QStringLiteral("toPaatostosite"))));
+        EXPECT_TRUE(core::NzBoolean(to.value(QStringLiteral("toAutomaatti"))));
         const long id = core::NzLong(to.value(QStringLiteral("toID")));
         // One entry per account, without type or amount.
         EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM vi WHERE vitoID = ?"), {dao::Variant(id)}), 4);

@@ -116,6 +116,25 @@ TEST_F(BackupFolder, CopiesTheBookAndCompactsItKeepingTheFormerBookAsMd3) {
     EXPECT_EQ(QDir(tmp.path()).entryList({QStringLiteral("kirja.*")}, QDir::Files).size(), 2);  // .mdb, .md3
 }
 
+// A book reached through a symbolic link stays so: the backup copies it
+// under the link's name, compacts the file the link leads to, and the link
+// leads to the compacted book.
+TEST_F(BackupFolder, ABookThatIsALinkStaysALink) {
+    const QString file = makeBook(QStringLiteral("Pankkitili"), QStringLiteral("todellinen.mdb"));
+    addSlack(file);
+    const QByteArray before = bytesOf(file);
+    const QString link = tmp.file(QStringLiteral("kirja.mdb"));
+    ASSERT_TRUE(QFile::link(file, link));
+    core::DatabasePath = link;
+    expectBackupRuns();
+    dialogs.expectMessage(QStringLiteral("valmis."), ui::Answer::OK);
+    maintenance::mVarmistusClick();
+    EXPECT_EQ(QFileInfo(link).symLinkTarget(), file);
+    EXPECT_LT(QFileInfo(file).size(), before.size());
+    EXPECT_EQ(accountOf(link), QStringLiteral("Pankkitili"));
+    EXPECT_EQ(bytesOf(QDir(backupDir).filePath(QStringLiteral("kirja.mdb"))), before);
+}
+
 TEST_F(BackupFolder, TheFolderIsJoinedWithOneSeparator) {
     const QString book = makeBook(QStringLiteral("Kassa"));
     ASSERT_TRUE(QDir().mkpath(backupDir + QStringLiteral("/uusi")));

@@ -154,6 +154,25 @@ TEST_F(Stick, BackupCopiesTheBookIntoTheDaysFolderAndCompactsIt) {
     EXPECT_TRUE(dialogs.shown().isEmpty());
 }
 
+// A book reached through a symbolic link stays so after its compaction.
+TEST_F(Stick, ABookThatIsALinkStaysALink) {
+    const QString file = makeBook(QStringLiteral("Pankkitili"), QStringLiteral("todellinen.mdb"));
+    addSlack(file);
+    const QByteArray before = bytesOf(file);
+    const QString link = tmp.file(QStringLiteral("kirja.mdb"));
+    ASSERT_TRUE(QFile::link(file, link));
+    core::DatabasePath = link;
+    auto& w = ui::Forms::show<frmBackup>();
+    w.cEtsiMuistitikku->click();
+    w.cKopioi->click();
+    w.cTiivista->click();
+    EXPECT_EQ(w.lblVaihe5->text(), QStringLiteral("5. Tiivistys valmis"));
+    EXPECT_EQ(QFileInfo(link).symLinkTarget(), file);
+    EXPECT_LT(QFileInfo(file).size(), before.size());
+    EXPECT_EQ(accountOf(link), QStringLiteral("Pankkitili"));
+    ui::Forms::unload(w);
+}
+
 TEST_F(Stick, TheCopyIsOnTheStickBeforeItIsCalledDoneAndLeftoversGo) {
     const QString book = makeBook(QStringLiteral("Pankkitili"));
     // Work files as interrupted copies of earlier days and of today left

@@ -112,9 +112,17 @@ KV_TEST_CHILD(startOnce) {
 
 class StartupTest : public kvtest::ShellTest {
 protected:
-    // A book of the current layout outside the program folder.
+    // A book of the current layout outside the program folder, with a
+    // financial year (the calendar year) unless the script gives one.
     QString makeBook(const QString& script = QString()) {
-        const QString path = kvtest::makeCurrentBook(tmp, script);
+        const QString year =
+            script.contains(QLatin1String("TilikausiAlku"))
+                ? QString()
+                : QStringLiteral("INSERT INTO Settings (setSection, setKey, setString) VALUES ('KOLVIO', 'TilikausiAlku', "
+                                 "'%1-01-01');\nINSERT INTO Settings (setSection, setKey, setString) VALUES ('KOLVIO', "
+                                 "'TilikausiLoppu', '%1-12-31');\n")
+                      .arg(QDate::currentDate().year());
+        const QString path = kvtest::makeCurrentBook(tmp, year + script);
         core::resetGlobals();
         return path;
     }
@@ -719,8 +727,12 @@ TEST_F(StartupTest, ABookDamagedByAnotherProgramIsFoundAndRepairedAtTheNextStart
     // closed it; either way the book was opened and closed normally.
     for (const bool whileOpen : {true, false}) {
         SCOPED_TRACE(whileOpen ? "damaged while open" : "damaged after closing");
-        const QString book =
-            kvtest::makeCurrentBook(tmp, QString(), whileOpen ? QStringLiteral("auki.mdb") : QStringLiteral("kiinni.mdb"));
+        const QString book = kvtest::makeCurrentBook(
+            tmp,
+            QStringLiteral("INSERT INTO Settings (setSection, setKey, setString) VALUES ('KOLVIO', 'TilikausiAlku', "
+                           "'2031-01-01');\nINSERT INTO Settings (setSection, setKey, setString) VALUES ('KOLVIO', "
+                           "'TilikausiLoppu', '2031-12-31');\n"),
+            whileOpen ? QStringLiteral("auki.mdb") : QStringLiteral("kiinni.mdb"));
         core::resetGlobals();
         {
             dao::Database db = dao::DBEngine::OpenDatabase(book);

@@ -283,6 +283,16 @@ TEST_F(Editor, NewMakesModelsAndRows) {
     EXPECT_EQ(w.CurModel().Nimi(), "Uusi tuloslaskelmamalli");
     EXPECT_EQ(w.CurModel().Tyyppi(), kTuloslaskelma);
     EXPECT_EQ(childKeys(w.RootTulos()).size(), 2);
+
+    // Rows nest six levels deep, no deeper: 104 stands at the fourth.
+    click(w, "mr104");
+    w.cUusi->click();
+    w.cUusi->click();
+    const long sixth = w.CurModelRow().id();
+    dialogs.expectMessage(QStringLiteral("Mallin rivejä voi olla sisäkkäin enintään 6 tasoa."), ui::Answer::OK);
+    w.cUusi->click();
+    EXPECT_EQ(count(QStringLiteral("mrBelongsToGroup = %1").arg(sixth)), 0);
+    EXPECT_EQ(node(w, QStringLiteral("mr%1").arg(sixth))->childCount(), 0);
 }
 
 TEST_F(Editor, DeleteRemovesTheShownRowOrModelWithEverythingBelow) {
@@ -383,6 +393,12 @@ TEST_F(Editor, OrderMovesSwapWithTheNeighbour) {
 TEST_F(Editor, DraggingMovesARowWithEverythingBelowIt) {
     makeBook();
     auto& w = open();
+    // Never where its rows would nest deeper than six levels: 104 is at the
+    // fourth, 114 holds three.
+    dialogs.expectMessage(QStringLiteral("Mallin rivejä voi olla sisäkkäin enintään 6 tasoa."), ui::Answer::OK);
+    drag(w, node(w, "mr114"), node(w, "mr104"));
+    EXPECT_EQ(rowNumber(114, "mrBelongsToGroup"), 101);
+
     // A balance group onto the other side: it and its rows take that side.
     drag(w, node(w, "mr114"), node(w, "mr125"));
     EXPECT_EQ(rowNumber(114, "mrBelongsToGroup"), 125);

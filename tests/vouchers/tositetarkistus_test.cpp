@@ -58,18 +58,24 @@ TEST_F(CheckerTest, AnEmptyBookAndABalancedYearGiveNoFindings) {
     EXPECT_TRUE(check().empty());
 }
 
-TEST_F(CheckerTest, EntriesWithoutVoucherAreDeletedFirstAndNotReported) {
+TEST_F(CheckerTest, EntriesWithoutVoucherAreNamedAndKeptUnlessTheyHoldNothing) {
     makeBook();
     const long kept = balanced(1, day(3, 1));
-    addEntry(kept + 50, 0, "D", eur(3));  // no voucher, no account
-    addEntry(kept + 51, kassa, "K", eur(3));
+    addEntry(kept + 50, 0, "D", eur(0));  // no voucher, no account, no amount: removed
+    const long orphan = addEntry(kept + 51, kassa, "K", eur(3));
     db().Execute("INSERT INTO toE (toEID, toENumero, toEPvm, toESelite) VALUES (5, 1, ?, 'e')", {day(3, 1).addYears(-1)});
     db().Execute("INSERT INTO viE (viEID, viEtoID, viEtlID, viETyyppi, viEArvo) VALUES (1, 5, 1, 'D', 1)");
     db().Execute("INSERT INTO viE (viEID, viEtoID, viEtlID, viETyyppi, viEArvo) VALUES (2, 6, 1, 'D', 1)");
-    EXPECT_TRUE(check().empty());
-    EXPECT_EQ(count("SELECT COUNT(*) FROM vi WHERE vitoID <> ?", {kept}), 0);
-    EXPECT_EQ(count("SELECT COUNT(*) FROM vi"), 2);
-    EXPECT_EQ(count("SELECT MAX(viEID) FROM viE"), 1);
+    db().Execute("INSERT INTO viE (viEID, viEtoID, viEtlID, viETyyppi, viEArvo) VALUES (3, 6, 0, 'D', NULL)");
+    const std::vector<cTositeTarkistusVirhe> f = check();
+    ASSERT_EQ(f.size(), 2u);
+    EXPECT_EQ(f[0].VirheTeksti, QStringLiteral("Vienti, jonka tositetta ei ole: viID %1, vitoID %2, vitlID %3: 3 K.")
+                                    .arg(orphan)
+                                    .arg(kept + 51)
+                                    .arg(kassa));
+    EXPECT_EQ(f[1].VirheTeksti, "Edellisen tilikauden vienti, jonka tositetta ei ole: viEID 2, viEtoID 6, viEtlID 1: 1 D.");
+    EXPECT_EQ(count("SELECT COUNT(*) FROM vi"), 3);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM viE"), 2);
 }
 
 TEST_F(CheckerTest, DatesOutsideTheYear) {
@@ -97,6 +103,7 @@ TEST_F(CheckerTest, DatesOutsideTheYear) {
     // A year whose start lies after its end: a date between them is outside at both ends.
     core::TilikausiAlku = dao::Date::fromYmd(2031, 9, 1);
     core::TilikausiLoppu = dao::Date::fromYmd(2031, 6, 30);
+    db().Execute("DELETE FROM vi WHERE vitoID <> ?", {nodate});
     db().Execute("DELETE FROM to WHERE toNumero <> 6");
     db().Execute("UPDATE to SET toPvm = ? WHERE toID = ?", {day(6, 30), nodate});
     // 30 June is the end (not after it) but before the start: one finding.

@@ -8,7 +8,9 @@
 
 #include "platform/dao/database.h"
 
+#include <QSet>
 #include <QString>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <utility>
@@ -37,15 +39,19 @@ public:
     const QString& keyAt(qsizetype i) const { return items_.at(size_t(i)).key; }
     // By key; nullptr when no record has it.
     T* find(const QString& key) const {
+        if (!keys_.contains(key)) return nullptr;
         for (const Item& it : items_)
             if (it.key == key) return it.record.get();
         return nullptr;
     }
-    bool contains(const QString& key) const { return find(key) != nullptr; }
+    bool contains(const QString& key) const { return keys_.contains(key); }
 
-    // Removes the record at position i from the list and hands it over.
+    // Removes the record at position i from the list and hands it over. A
+    // list taken from its front, record after record, costs no more than
+    // its length: a voucher of many entries is handed out at once.
     std::unique_ptr<T> take(qsizetype i) {
         std::unique_ptr<T> r = std::move(items_.at(size_t(i)).record);
+        keys_.remove(items_.at(size_t(i)).key);
         items_.erase(items_.begin() + i);
         return r;
     }
@@ -53,6 +59,7 @@ public:
     // A key that is already in the list is refused (DuplicateKey).
     void add(QString key, std::unique_ptr<T> record) {
         if (contains(key)) dao::raise(dao::err::DuplicateKey, key);
+        keys_.insert(key);
         items_.push_back(Item{std::move(key), std::move(record)});
     }
 
@@ -60,7 +67,8 @@ public:
     auto end() const { return items_.end(); }
 
 private:
-    std::vector<Item> items_;
+    std::deque<Item> items_;
+    QSet<QString> keys_;
 };
 
 // ---------------------------------------------------------------- save on release

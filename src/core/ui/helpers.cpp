@@ -1,5 +1,6 @@
 #include "core/ui/helpers.h"
 
+#include "core/dbc.h"
 #include "core/globals.h"
 #include "core/ui/translator.h"
 #include "core/wholenumber.h"
@@ -12,6 +13,8 @@
 #include "platform/ui/forms.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QTimer>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
@@ -299,6 +302,18 @@ QString IniNotWrittenText(const QString& file, bool locked) {
 }
 
 void InstallWindowHooks() {
+    // A book that another program replaced under the open windows: once the
+    // command that met it has told so, the windows read the book as it now
+    // stands (what they read before is not written into it).
+    DBCon().setReplacedHook([] {
+        QTimer::singleShot(0, QCoreApplication::instance(), [] {
+            try {
+                ui::Forms::readBookAgain();
+            } catch (...) {
+                // Each window reports its own failure to read the book.
+            }
+        });
+    });
     auto ownPlacement = [](const ui::Form& f) { return f.property(kOwnPlacementProperty).toBool(); };
     ui::Forms::setLoadHook([ownPlacement](ui::Form& f) {
         if (ownPlacement(f)) return;

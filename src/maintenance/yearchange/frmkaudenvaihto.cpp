@@ -204,8 +204,8 @@ void frmKaudenVaihto::cTilikaudenvaihto_Click() {
     if (!tulos.tyhjat.empty()) {
         done += QStringLiteral("\n\n") +
                 core::TranslateStr(QStringLiteral("frmKaudenVaihto"),
-                                   QStringLiteral("Näitä tositteita, joissa ei ollut vientejä eikä selitettä, ei "
-                                                  "siirretty päättyneelle tilikaudelle:"));
+                                   QStringLiteral("Nämä tositteet, joissa ei ollut vientejä eikä selitettä, "
+                                                  "poistettiin eikä niitä siirretty päättyneelle tilikaudelle:"));
         for (const KaudenVaihtoTulos::TyhjaTosite& t : tulos.tyhjat)
             done += QLatin1Char('\n') + QString::number(t.numero) + QLatin1Char(' ') + t.pvm.toShortString();
     }
@@ -244,19 +244,42 @@ void frmKaudenVaihto::tellRefusal(const KaudenVaihtoTulos& tulos) {
         core::TilikausiVaihtunutMuualla();
         ui::Forms::unload(*this);
         return;
+    case KaudenVaihtoTulos::EiKanneta:
+        core::ShowInfo(T("Tilikauden vaihtoa ei tehty, koska näitä tositteita ei voi siirtää päättyneelle "
+                         "tilikaudelle:") +
+                       QStringLiteral("\n\n") + tulos.kantamattomat.join(QLatin1Char('\n')) + QStringLiteral("\n\n") +
+                       T("Korjaa tositteet ja tee tilikauden vaihto sitten uudelleen."));
+        return;
+    case KaudenVaihtoTulos::UusiVuosiUlkona:
+        core::ShowInfo(T("Tilikauden vaihtoa ei tehty: uusi tilikausi ei mahdu vuosiin 100 - 9999, joita ohjelma "
+                         "käyttää.") +
+                       QLatin1Char('\n') + VuodenPaasta(shownAlku_).toShortString() + QStringLiteral(" - ") +
+                       VuodenPaasta(shownLoppu_).toShortString());
+        return;
     case KaudenVaihtoTulos::AvausEiTasmaa: {
         QString text = T("Tilikauden vaihtoa ei tehty, koska avausvientien debet ja kredit eivät täsmää.") +
                        QStringLiteral("\n\n") + T("Debet:") + QLatin1Char(' ') + tulos.debet.toText() +
                        QLatin1Char('\n') + T("Kredit:") + QLatin1Char(' ') + tulos.kredit.toText() +
                        QStringLiteral("\n\n");
-        // Without the year's profit on the balance sheet the two sides differ
-        // by it: the cause is named, not the models.
-        if (tulos.voitonEsteet.isEmpty())
-            text += T("Tarkista tasemalli ja sen tuloslaskelma mallien tarkistuksella.");
-        else
-            text += T("Tilikauden voittoa ei kirjattu taseelle:") + QLatin1Char('\n') +
-                    tulos.voitonEsteet.join(QLatin1Char('\n')) + QStringLiteral("\n\n") +
-                    T("Määrittele voittotilit ja tee tilikauden vaihto sitten uudelleen.");
+        // The causes are named: vouchers out of balance, and the year's
+        // profit not on the balance sheet. Only without either can the
+        // models be at fault.
+        QStringList syyt;
+        if (!tulos.epatasaiset.empty()) {
+            QString tositteet = T("Näissä tilikauden tositteissa debet ja kredit eivät täsmää (tosite, päivä ja "
+                                  "ero):");
+            for (const KaudenVaihtoTulos::EpatasainenTosite& t : tulos.epatasaiset)
+                tositteet += QLatin1Char('\n') + QString::number(t.numero) + QLatin1Char(' ') +
+                             t.pvm.toShortString() + QLatin1Char(' ') + t.erotus.abs().toText();
+            syyt << tositteet + QStringLiteral("\n\n") +
+                        T("Korjaa tositteet ja tee tilikauden vaihto sitten uudelleen.");
+        }
+        if (!tulos.voitonEsteet.isEmpty())
+            syyt << T("Tilikauden voittoa ei kirjattu taseelle:") + QLatin1Char('\n') +
+                        tulos.voitonEsteet.join(QLatin1Char('\n')) + QStringLiteral("\n\n") +
+                        T("Määrittele voittotilit ja tee tilikauden vaihto sitten uudelleen.");
+        if (syyt.isEmpty()) syyt << T("Tarkista tasemalli ja sen tuloslaskelma mallien tarkistuksella.");
+        text += syyt.join(QStringLiteral("\n\n"));
         core::ShowInfo(text);
         return;
     }

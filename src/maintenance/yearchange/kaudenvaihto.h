@@ -64,6 +64,8 @@ struct KaudenVaihtoTulos {
         AvausEiTasmaa,     // the opening entries' debits and credits differ
         VaihdettuMuualla,  // the book's year is no longer the one to close
         EiKaytossa,        // the program has no year in use to close
+        EiKanneta,         // vouchers the closed year cannot carry (kantamattomat)
+        UusiVuosiUlkona,   // the new year would fall outside the years 100 to 9999
     };
     Tila tila = Tehty;
     // EiKaytossa: the year the program cannot work in.
@@ -75,6 +77,15 @@ struct KaudenVaihtoTulos {
     // told it (empty when it was booked).
     dao::Currency debet, kredit;
     QStringList voitonEsteet;
+    // AvausEiTasmaa: the year's vouchers whose debits and credits differ,
+    // in the order of their numbers (their differences add up to the
+    // opening entries' difference, but for a profit that was not booked).
+    struct EpatasainenTosite {
+        long numero = 0;
+        dao::Date pvm;
+        dao::Currency erotus;  // debits less credits
+    };
+    std::vector<EpatasainenTosite> epatasaiset;
     // Tehty: the vouchers left out of the closed year because they held
     // nothing (no entry, no text), in the order of their numbers.
     struct TyhjaTosite {
@@ -82,6 +93,8 @@ struct KaudenVaihtoTulos {
         dao::Date pvm;
     };
     std::vector<TyhjaTosite> tyhjat;
+    // EiKanneta: each voucher or entry that cannot be carried, with why.
+    QStringList kantamattomat;
 };
 
 // Runs the change. While the program has no year in use
@@ -103,7 +116,12 @@ struct KaudenVaihtoTulos {
 // the book's year is compared with the year to close: when another copy of
 // the program has changed it, nothing is written (VaihdettuMuualla), so
 // that no year is closed twice or from dates the book no longer holds. A database error rolls the whole change back and is
-// raised again.
+// raised again. Before anything is written the change also refuses a new
+// year that would fall outside the years 100 to 9999 (UusiVuosiUlkona), and
+// a voucher without a date or with a value the program never writes (an
+// amount that is no number, a key or a number out of range) in itself or
+// in an entry (EiKanneta): such a voucher would be carried into the closed
+// year as it is, or left out of its opening entries.
 KaudenVaihtoTulos VaihdaTilikausi(const KaudenVaihtoValinnat& valinnat, const KaudenVaihtoSeuranta& seuranta = {});
 
 // The same day one calendar year later; 29 February becomes 28 February.

@@ -258,4 +258,10 @@ std::vector<SchemaRow> schemaOf(sqlite3* h) { return schemaRows(h).value_or(std:
 
 std::vector<SchemaRow> Database::schema() const { return schemaOf(impl().connection().db()); }
 
+bool Database::fileReplaced() const {
+    int moved = 0;
+    if (sqlite3_file_control(impl().connection().db(), "main", SQLITE_FCNTL_HAS_MOVED, &moved) != SQLITE_OK) return false;
+    return moved != 0;
+}
+
 }  // namespace dao

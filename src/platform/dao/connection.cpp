@@ -149,6 +149,8 @@ void Connection::fail(int rc, const QString& context, jet::StatementKind kind) {
     case SQLITE_LOCKED:
         raise(err::Locked);
     case SQLITE_READONLY:
+        // The file the connection has open is no longer the book's.
+        if (code == SQLITE_READONLY_DBMOVED) raise(err::BookReplaced, path_);
         raise(err::ReadOnly);
     case SQLITE_CORRUPT:
         raise(err::CannotOpenDatabase, path_);

@@ -271,6 +271,11 @@ public:
     // The book's definitions as the engine stores them, in their order.
     std::vector<SchemaRow> schema() const;
 
+    // Whether another file has taken the name the book was opened under
+    // (another program restored a copy over it, say) since it was opened:
+    // what this object reads and writes is then no longer the book.
+    bool fileReplaced() const;
+
     // The book's contents as they stand now (see ContentStamp).
     ContentStamp contentStamp() const;
 

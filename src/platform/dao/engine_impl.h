@@ -303,8 +303,15 @@ public:
     void drain();
     void finishStatement();
 
-    // A column of the statement's current row as a field of that column gives it.
+    // A column of the statement's current row as a field of that column
+    // gives it. A key, a number, an amount or a date that the program never
+    // writes (beyond its field's range, not finite, of another kind; a date
+    // outside the years 100 to 9999) raises ValueNotWritten, naming the
+    // table, the row (by its key) and the column.
     static Variant readColumn(sqlite3_stmt* stmt, int col, const ColumnInfo& info);
+    // Such a value as a message shows it; nothing for a value readColumn reads.
+    static std::optional<QString> storedFault(sqlite3_stmt* stmt, int col, const ColumnInfo& info);
+    static Variant readStored(sqlite3_stmt* stmt, int col, const ColumnInfo& info, bool& fault);
     int columnIndex(const QString& name) const;  // -1 when missing
     const RowData& currentRow() const;
     void checkCurrent() const;

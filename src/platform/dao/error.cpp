@@ -68,6 +68,11 @@ QString errorText(int number, const QString& arg) {
          QStringLiteral("Tietokannan vieressä on tiedosto, jonka kanssa ohjelma ei avaa sitä: %1. Tietokanta ja sen "
                         "vieressä olevat tiedostot jätettiin ennalleen.")},
         {err::CompactionFailed, QStringLiteral("Tietokannan '%1' tiivistys ei onnistunut.")},
+        {err::BookReplaced,
+         QStringLiteral("Kirjanpidon '%1' paikalle on sen avaamisen jälkeen tullut toinen tiedosto (esimerkiksi "
+                        "toisessa ohjelmassa palautettu varmuuskopio). Muutosta ei tallennettu; ohjelma ottaa "
+                        "kirjanpidon käyttöön sellaisena kuin se nyt on.")},
+        {err::ValueNotWritten, QStringLiteral("Kirjanpidossa on arvo, jota ohjelma ei kirjoita: %1")},
     };
     auto it = texts.constFind(number);
     QString t = it != texts.constEnd() ? *it : QStringLiteral("Tietokantavirhe %1.").arg(number);

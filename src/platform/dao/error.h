@@ -53,12 +53,18 @@ constexpr int ExpressionTooComplex = 3071;
 // Of this engine: long work over a book stopped at its bound, or cancelled
 // by the user; a book whose layout is not the program's; a compaction that
 // failed while the book itself can be read whole; a file beside a book that
-// the engine would play or delete.
+// the engine would play or delete; a value the program never writes.
 constexpr int TooMuchWork = 3961;
 constexpr int WorkCancelled = 3962;
 constexpr int ForeignLayout = 3963;
 constexpr int CompactionFailed = 3964;
 constexpr int ForeignSideFile = 3965;
+// Another file has taken the book's name since the book was opened (another
+// program restored a copy over it): the book open is no longer the book.
+constexpr int BookReplaced = 3966;
+// A key, a number, an amount or a date in a book that the program never
+// writes: refused where it is read, never taken for another value.
+constexpr int ValueNotWritten = 3967;
 }  // namespace err
 
 // An error of the database engine: its number and a text for the user.

@@ -1,6 +1,7 @@
 #include "platform/dao/engine_impl.h"
 
 #include <QFile>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -217,9 +218,171 @@ namespace {
 // "yyyy-MM-dd HH:mm:ss"
 constexpr int kIsoDateTimeLength = 19;
 
+// The years of the dates a book holds.
+constexpr int kFirstYear = 100;
+constexpr int kLastYear = 9999;
+
+// A stored value as the user reads it in a message: a number as the engine
+// holds it, a text in quotes (its first characters), or what kind of value
+// it is.
+QString storedText(sqlite3_stmt* s, int col) {
+    switch (sqlite3_column_type(s, col)) {
+    case SQLITE_INTEGER:
+        return QString::number(sqlite3_column_int64(s, col));
+    case SQLITE_FLOAT: {
+        const double d = sqlite3_column_double(s, col);
+        if (std::isinf(d)) return d > 0 ? QStringLiteral("+ääretön") : QStringLiteral("-ääretön");
+        return QString::number(d, 'g', 17);
+    }
+    case SQLITE_TEXT: {
+        const char* p = reinterpret_cast<const char*>(sqlite3_column_text(s, col));
+        QString t = QString::fromUtf8(p, sqlite3_column_bytes(s, col));
+        constexpr int kShown = 40;
+        if (t.size() > kShown) t = t.left(kShown) + QStringLiteral("...");
+        return QStringLiteral("teksti \"") + t + u'"';
+    }
+    case SQLITE_BLOB:
+        return QStringLiteral("binääritietoa %1 tavua").arg(sqlite3_column_bytes(s, col));
+    }
+    return QString();
+}
+
+QString quotedName(const QString& name) {
+    return u'"' + QString(name).replace(u'"', QStringLiteral("\"\"")) + u'"';
+}
+
+// How a row of the table is named in a message: its key column and key
+// ("viID = 17"), found by the value it holds in the column; empty when it
+// cannot be found.
+QString rowHolding(sqlite3_stmt* s, int col, const ColumnInfo& info) {
+    sqlite3* db = sqlite3_db_handle(s);
+    QString keyColumn;
+    {
+        sqlite3_stmt* q = nullptr;
+        const QByteArray sql = (QStringLiteral("SELECT name FROM pragma_table_info(?1) WHERE pk = 1")).toUtf8();
+        if (sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &q, nullptr) == SQLITE_OK) {
+            const QByteArray t = info.table.toUtf8();
+            sqlite3_bind_text(q, 1, t.constData(), int(t.size()), SQLITE_TRANSIENT);
+            if (sqlite3_step(q) == SQLITE_ROW)
+                keyColumn = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(q, 0)));
+        }
+        sqlite3_finalize(q);
+    }
+    const bool ownKey = !keyColumn.isEmpty();
+    if (!ownKey) keyColumn = QStringLiteral("rowid");
+    QString named;
+    sqlite3_stmt* q = nullptr;
+    const QByteArray sql = (QStringLiteral("SELECT %1 FROM %2 WHERE %3 IS ?1 LIMIT 1")
+                                .arg(ownKey ? quotedName(keyColumn) : keyColumn, quotedName(info.table),
+                                     quotedName(info.origin)))
+                               .toUtf8();
+    if (sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &q, nullptr) == SQLITE_OK &&
+        sqlite3_bind_value(q, 1, sqlite3_column_value(s, col)) == SQLITE_OK && sqlite3_step(q) == SQLITE_ROW) {
+        named = keyColumn + QStringLiteral(" = ") +
+                QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(q, 0)));
+    }
+    sqlite3_finalize(q);
+    return named;
+}
+
+[[noreturn]] void raiseStoredValue(sqlite3_stmt* s, int col, const ColumnInfo& info) {
+    const QString value = storedText(s, col);
+    if (info.table.isEmpty())
+        throw DaoError(err::ValueNotWritten,
+                       QStringLiteral("Kyselyn sarakkeessa %1 on arvo, jota ohjelma ei kirjoita: %2.").arg(info.name, value));
+    const QString row = rowHolding(s, col, info);
+    throw DaoError(err::ValueNotWritten,
+                   QStringLiteral("Kirjanpidon taulun %1 rivillä %2 on sarakkeessa %3 arvo, jota ohjelma ei "
+                                  "kirjoita: %4.")
+                       .arg(info.table, row.isEmpty() ? QStringLiteral("(tuntematon)") : row,
+                            info.origin.isEmpty() ? info.name : info.origin, value));
+}
+
+// Each reads a stored value as its field's type holds it; nothing for a
+// value the program never writes in such a field.
+
+std::optional<Variant> wholeFrom(sqlite3_stmt* s, int col, int st, FieldType type) {
+    std::int64_t lo = std::numeric_limits<std::int32_t>::min(), hi = std::numeric_limits<std::int32_t>::max();
+    if (type == FieldType::Byte) lo = 0, hi = 255;
+    if (type == FieldType::Integer) lo = std::numeric_limits<std::int16_t>::min(), hi = std::numeric_limits<std::int16_t>::max();
+    if (st == SQLITE_INTEGER) {
+        const std::int64_t v = sqlite3_column_int64(s, col);
+        if (v < lo || v > hi) return std::nullopt;
+        return Variant(v);
+    }
+    if (st == SQLITE_FLOAT) {
+        const double d = sqlite3_column_double(s, col);
+        if (!(d >= double(lo) && d <= double(hi)) || d != std::trunc(d)) return std::nullopt;
+        return Variant(std::int64_t(d));
+    }
+    return std::nullopt;
+}
+
+std::optional<Variant> currencyFrom(sqlite3_stmt* s, int col, int st) {
+    if (st == SQLITE_INTEGER) {
+        const std::int64_t v = sqlite3_column_int64(s, col);
+        if (v > Currency::kStorableRawMax / Currency::kScale || v < -Currency::kStorableRawMax / Currency::kScale)
+            return std::nullopt;
+        return Variant(Currency::fromUnits(v));
+    }
+    if (st == SQLITE_FLOAT) {
+        const double d = sqlite3_column_double(s, col);
+        if (!std::isfinite(d)) return std::nullopt;
+        const Currency c = Currency::fromRaw(std::llround(std::clamp(d, -1e14, 1e14) * Currency::kScale));
+        if (!c.storable()) return std::nullopt;
+        return Variant(c);
+    }
+    return std::nullopt;
+}
+
+std::optional<Variant> doubleFrom(sqlite3_stmt* s, int col, int st) {
+    if (st == SQLITE_INTEGER) return Variant(double(sqlite3_column_int64(s, col)));
+    if (st != SQLITE_FLOAT) return std::nullopt;
+    const double d = sqlite3_column_double(s, col);
+    if (!std::isfinite(d)) return std::nullopt;
+    return Variant(d);
+}
+
+std::optional<Variant> dateFrom(sqlite3_stmt* s, int col, int st) {
+    if (st == SQLITE_INTEGER || st == SQLITE_FLOAT) {
+        if (const std::optional<Date> d = Date::fromSerialIfDate(sqlite3_column_double(s, col))) return Variant(*d);
+        return std::nullopt;
+    }
+    if (st != SQLITE_TEXT) return std::nullopt;
+    // A stored date is a short ASCII text: read in place, without a copy on
+    // the heap first.
+    const auto* p = sqlite3_column_text(s, col);
+    const int bytes = sqlite3_column_bytes(s, col);
+    if (bytes > kIsoDateTimeLength) return std::nullopt;
+    char16_t chars[kIsoDateTimeLength];
+    int i = 0;
+    for (; i < bytes && p[i] < 0x80; ++i) chars[i] = char16_t(p[i]);
+    if (i != bytes) return std::nullopt;
+    const std::optional<Date> d = Date::fromIso(QStringView(chars, bytes));
+    if (!d || d->date().year() < kFirstYear || d->date().year() > kLastYear) return std::nullopt;
+    return Variant(*d);
+}
+
 }  // namespace
 
 Variant RecordsetImpl::readColumn(sqlite3_stmt* s, int col, const ColumnInfo& info) {
+    bool fault = false;
+    Variant v = readStored(s, col, info, fault);
+    if (fault) raiseStoredValue(s, col, info);
+    return v;
+}
+
+std::optional<QString> RecordsetImpl::storedFault(sqlite3_stmt* s, int col, const ColumnInfo& info) {
+    bool fault = false;
+    readStored(s, col, info, fault);
+    if (!fault) return std::nullopt;
+    return storedText(s, col);
+}
+
+// A key, a number, an amount or a date that the program never writes - out
+// of its field's range, not finite, of another kind - sets fault: it is
+// never read as some other value in its place.
+Variant RecordsetImpl::readStored(sqlite3_stmt* s, int col, const ColumnInfo& info, bool& fault) {
     const int st = sqlite3_column_type(s, col);
     if (st == SQLITE_NULL) return Variant();
     auto text = [&]() {
@@ -229,17 +392,9 @@ Variant RecordsetImpl::readColumn(sqlite3_stmt* s, int col, const ColumnInfo& in
         const int bytes = sqlite3_column_bytes(s, col);
         return QString::fromUtf8(p, bytes);
     };
-    auto currencyFromColumn = [&]() -> Variant {
-        if (st == SQLITE_INTEGER) {
-            const std::int64_t v = sqlite3_column_int64(s, col);
-            if (v > std::numeric_limits<std::int64_t>::max() / Currency::kScale ||
-                v < std::numeric_limits<std::int64_t>::min() / Currency::kScale)
-                raise(err::Overflow);
-            return Currency::fromUnits(v);
-        }
-        if (st == SQLITE_FLOAT) return Currency::fromRaw(std::llround(sqlite3_column_double(s, col) * Currency::kScale));
-        if (auto c = Currency::parseInvariant(text())) return *c;
-        return text();
+    auto checked = [&](std::optional<Variant> v) {
+        fault = !v;
+        return v ? std::move(*v) : Variant();
     };
     if (info.typed) {
         switch (info.type) {
@@ -248,33 +403,14 @@ Variant RecordsetImpl::readColumn(sqlite3_stmt* s, int col, const ColumnInfo& in
         case FieldType::Byte:
         case FieldType::Integer:
         case FieldType::Long:
-            if (st == SQLITE_INTEGER) return Variant(std::int64_t(sqlite3_column_int64(s, col)));
-            if (st == SQLITE_FLOAT) return Variant(std::int64_t(std::nearbyint(sqlite3_column_double(s, col))));
-            return text();
+            return checked(wholeFrom(s, col, st, info.type));
         case FieldType::Currency:
-            return currencyFromColumn();
+            return checked(currencyFrom(s, col, st));
         case FieldType::Single:
         case FieldType::Double:
-            if (st == SQLITE_TEXT) return text();
-            return sqlite3_column_double(s, col);
+            return checked(doubleFrom(s, col, st));
         case FieldType::Date:
-            if (st == SQLITE_TEXT) {
-                // A stored date is a short ASCII text: read in place, without
-                // a copy on the heap first.
-                const auto* p = sqlite3_column_text(s, col);
-                const int bytes = sqlite3_column_bytes(s, col);
-                if (bytes <= kIsoDateTimeLength) {
-                    char16_t chars[kIsoDateTimeLength];
-                    int i = 0;
-                    for (; i < bytes && p[i] < 0x80; ++i) chars[i] = char16_t(p[i]);
-                    if (i == bytes)
-                        if (auto d = Date::fromIso(QStringView(chars, bytes))) return *d;
-                }
-                const QString t = text();
-                if (auto d = Date::fromIso(t)) return *d;
-                return t;
-            }
-            return Date::fromSerial(sqlite3_column_double(s, col));
+            return checked(dateFrom(s, col, st));
         case FieldType::Text:
         case FieldType::Memo:
             if (st == SQLITE_TEXT) return text();

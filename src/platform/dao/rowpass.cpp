@@ -19,6 +19,10 @@ std::vector<ColumnInfo> columnsOf(sqlite3_stmt* stmt) {
     for (int i = 0; i < n; ++i) {
         ColumnInfo ci;
         ci.name = QString::fromUtf8(sqlite3_column_name(stmt, i));
+        // The table and column a value comes from, named when it is one the
+        // program never writes.
+        if (const char* table = sqlite3_column_table_name(stmt, i)) ci.table = QString::fromUtf8(table);
+        if (const char* origin = sqlite3_column_origin_name(stmt, i)) ci.origin = QString::fromUtf8(origin);
         if (const char* decl = sqlite3_column_decltype(stmt, i)) {
             const jet::ColumnType ct = jet::parseDeclaredType(QString::fromUtf8(decl));
             if (ct.known) {
@@ -99,6 +103,11 @@ bool RowPass::next() {
 Variant RowPass::value(int column) const {
     d_->checkColumn(column);
     return RecordsetImpl::readColumn(d_->stmt, column, d_->columns[size_t(column)]);
+}
+
+std::optional<QString> RowPass::fault(int column) const {
+    d_->checkColumn(column);
+    return RecordsetImpl::storedFault(d_->stmt, column, d_->columns[size_t(column)]);
 }
 
 bool RowPass::isNull(int column) const {

@@ -30,8 +30,13 @@ public:
     // Moves to the next row (the first, at first); false when there is none.
     bool next();
 
-    // The current row's value of a column.
+    // The current row's value of a column. A key, a number, an amount or a
+    // date that the program never writes raises ValueNotWritten, naming the
+    // table, the row and the column.
     Variant value(int column) const;
+    // Such a value as a message shows it (a number as stored, a text in
+    // quotes); nothing for a value that value() reads.
+    std::optional<QString> fault(int column) const;
     // Whether that value is Null, without reading it.
     bool isNull(int column) const;
     // The value of a text field holding a text, in place as stored

@@ -189,7 +189,9 @@ private:
     // False when the book cannot be opened (the user has been told); then
     // missing tells whether it is not there at all (or no book is named).
     bool openBookForSave(const QString& path, dao::Database& db, bool* missing = nullptr);
-    bool upgrade(dao::Database& db, bool quiet = false);
+    // The book's upgrade; saving, it is the first step of a save, and its
+    // failure is told as the save's.
+    bool upgrade(dao::Database& db, bool quiet = false, bool saving = false);
     bool takeBookIntoUse(const QString& path, bool quiet);
     void loadUnreadSettings();
     bool writeStores(dao::Database& db, const Entered& v);

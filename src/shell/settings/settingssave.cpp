@@ -71,9 +71,28 @@ QString errorText(std::exception_ptr error) {
     }
 }
 
+// Why a save stored nothing: another program (another copy of this one
+// among them) held the book when the save came to it.
+QString notSavedBookInUseText() {
+    return core::TranslateStr(QStringLiteral("frmAsetukset"),
+                              QStringLiteral("Asetuksia ei tallennettu, koska toinen ohjelma käyttää kirjanpitoa juuri "
+                                             "nyt. Ikkunan asetukset ovat ennallaan; yritä hetken kuluttua "
+                                             "uudelleen."));
+}
+
+QString notSavedText() {
+    return core::TranslateStr(QStringLiteral("frmAsetukset"), QStringLiteral("Asetuksia ei tallennettu."));
+}
+
 // Tells the user that a book's upgrade failed (and changed nothing); when
-// another copy of the program held the book, that is what is told.
-void reportUpgradeError(const core::UpgradeError& e) {
+// another copy of the program held the book, that is what is told. The
+// upgrade a save begins with is no upgrade the user asked for: its failure
+// is told as the save's, which stored nothing.
+void reportUpgradeError(const core::UpgradeError& e, bool saving) {
+    if (saving && e.number() == dao::err::Locked) {
+        core::ShowCritical(notSavedBookInUseText());
+        return;
+    }
     const QString why = e.number() == dao::err::Locked
                             ? bookInUseText()
                             : core::TranslateStr(QStringLiteral("frmAsetukset"), QStringLiteral("Vaihe")) +
@@ -82,7 +101,8 @@ void reportUpgradeError(const core::UpgradeError& e) {
                                       .arg(e.stepName())
                                       .arg(e.number())
                                       .arg(e.engineText());
-    core::ShowCritical(core::TranslateStr(QStringLiteral("frmAsetukset"),
+    core::ShowCritical((saving ? notSavedText() + kCrLf : QString()) +
+                       core::TranslateStr(QStringLiteral("frmAsetukset"),
                                           QStringLiteral("Tietokannan päivitys ohjelman nykyiseen muotoon ei onnistunut, "
                                                          "eikä tietokantaan tehty muutoksia.")) +
                        kCrLf + kCrLf + why);
@@ -125,6 +145,17 @@ bool openBook(const QString& path, dao::Database& db, OnFailure onFailure, bool*
     case dao::err::ForeignLayout:
     case dao::err::ForeignSideFile:
         core::ShowInfo(core::RefusedBookText(error));
+        break;
+    case dao::err::FileInUse:
+    case dao::err::Locked:
+        // Another program holds the book: the save stores nothing now; the
+        // choice of the book does not take it.
+        core::ShowInfo(onFailure == OnFailure::Repair
+                           ? notSavedBookInUseText()
+                           : core::TranslateStr(QStringLiteral("frmAsetukset"),
+                                                QStringLiteral("Tietokantaa ei otettu käyttöön, koska toinen ohjelma "
+                                                               "käyttää sitä juuri nyt. Yritä hetken kuluttua "
+                                                               "uudelleen.")));
         break;
     case dao::err::TooMuchWork:
     case dao::err::WorkCancelled:
@@ -285,20 +316,21 @@ bool frmAsetukset::openBookForSave(const QString& path, dao::Database& db, bool*
     return openBook(path, db, OnFailure::Repair, missing);
 }
 
-bool frmAsetukset::upgrade(dao::Database& db, bool quiet) {
+bool frmAsetukset::upgrade(dao::Database& db, bool quiet, bool saving) {
     try {
         sys::cMouseCursor cursor;
         cursor.SetCursor(this, sys::kPointerHourglass);
         core::UpdateDatabase(db);
         return true;
     } catch (const core::UpgradeError& e) {
-        if (!quiet) reportUpgradeError(e);
+        if (!quiet) reportUpgradeError(e, saving);
     } catch (const std::exception&) {
         if (!quiet)
-            core::ShowCritical(core::TranslateStr(QStringLiteral("frmAsetukset"),
-                                              QStringLiteral("Tietokannan päivitys ohjelman nykyiseen muotoon ei "
-                                                             "onnistunut, eikä tietokantaan tehty muutoksia.")) +
-                           kCrLf + errorText(std::current_exception()));
+            core::ShowCritical((saving ? notSavedText() + kCrLf : QString()) +
+                               core::TranslateStr(QStringLiteral("frmAsetukset"),
+                                                  QStringLiteral("Tietokannan päivitys ohjelman nykyiseen muotoon ei "
+                                                                 "onnistunut, eikä tietokantaan tehty muutoksia.")) +
+                               kCrLf + errorText(std::current_exception()));
     }
     return false;
 }
@@ -453,7 +485,7 @@ bool frmAsetukset::Tallenna() {
         ui::Forms::unload(*this);
         return true;
     }
-    if (!upgrade(db)) {
+    if (!upgrade(db, false, true)) {
         closeQuietly(db);
         return false;
     }

@@ -95,8 +95,9 @@ TEST_F(SettingsYearChange, TheSettingsButtonClosesTheYearAndTheNewYearIsSaved) {
                 "SELECT MAX(toNumero) + 1, '2026-12-31', '', 0, 0, 0 FROM \"to\"");
     onYearChange = [this](maintenance::frmKaudenVaihto& w) { chooseAndChange(w); };
     ScriptedDialogs dialogs;
-    dialogs.expectMessage(QStringLiteral("Tilikauden vaihto tehty.\n\nNäitä tositteita, joissa ei ollut vientejä "
-                                         "eikä selitettä, ei siirretty päättyneelle tilikaudelle:\n%1 31.12.2026")
+    dialogs.expectMessage(QStringLiteral("Tilikauden vaihto tehty.\n\nNämä tositteet, joissa ei ollut vientejä eikä "
+                                         "selitettä, poistettiin eikä niitä siirretty päättyneelle "
+                                         "tilikaudelle:\n%1 31.12.2026")
                               .arg(begun),
                           Answer::OK);
     pressYearChange();

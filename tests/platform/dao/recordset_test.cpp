@@ -495,8 +495,8 @@ TEST_F(RecordsetTest, ARowPassReadsEveryValueAsARecordsetDoes) {
     const char* rows[] = {
         "INSERT INTO tl (tlNumero, tlNimi, tlSaldo, tlPvm, tlPrint, tlPieni) VALUES (5, 'D', 12.34, #3/1/2031#, True, 7)",
         "INSERT INTO tl (tlNumero) VALUES (NULL)",
-        "INSERT INTO tl (tlNumero, tlNimi, tlSaldo, tlPvm, tlPrint) VALUES (3.0, 'd', '7.5', 'ei päivä', False)",
-        "INSERT INTO tl (tlNumero, tlNimi, tlSaldo, tlPvm) VALUES ('12', 'Äyrä', 'paljon', 45000.5)",
+        "INSERT INTO tl (tlNumero, tlNimi, tlSaldo, tlPvm, tlPrint) VALUES (3.0, 'd', '7.5', NULL, False)",
+        "INSERT INTO tl (tlNumero, tlNimi, tlSaldo, tlPvm) VALUES ('12', 'Äyrä', '-0.5', 45000.5)",
         "INSERT INTO tl (tlNumero, tlNimi, tlSaldo) VALUES (-2147483648, 12, 3)",
     };
     for (const char* r : rows) db.Execute(r);
@@ -528,4 +528,27 @@ TEST_F(RecordsetTest, ARowPassReadsEveryValueAsARecordsetDoes) {
     EXPECT_EQ(errorOf([&] { pass.column("tlEiOle"); }), err::ItemNotFound);
     EXPECT_EQ(errorOf([&] { pass.value(0); }), err::NoCurrentRecord);
     EXPECT_EQ(errorOf([&] { RowPass(db, "DELETE FROM tl"); }), err::InvalidOperation);
+
+    // A value the program never writes is refused alike by both, naming the
+    // table, the row by its key and the column; the pass tells it apart
+    // without raising.
+    db.Execute("DELETE FROM tl");
+    db.Execute("INSERT INTO tl (tlID, tlNumero, tlSaldo, tlPvm) VALUES (9, 4294967296, 'paljon', 'ei päivä')");
+    for (const char* column : {"tlNumero", "tlSaldo", "tlPvm"}) {
+        SCOPED_TRACE(column);
+        const QString one = QStringLiteral("SELECT %1 FROM tl").arg(QLatin1String(column));
+        try {
+            db.OpenRecordset(one, RecordsetType::Snapshot).value(0);
+            ADD_FAILURE() << "read";
+        } catch (const DaoError& e) {
+            EXPECT_EQ(e.number(), err::ValueNotWritten);
+            EXPECT_TRUE(e.description().contains(QStringLiteral("taulun tl rivillä tlID = 9 on sarakkeessa %1 ")
+                                                     .arg(QLatin1String(column))))
+                << e.description().toStdString();
+        }
+        RowPass bad(db, one);
+        ASSERT_TRUE(bad.next());
+        EXPECT_TRUE(bad.fault(0).has_value());
+        EXPECT_EQ(errorOf([&] { bad.value(0); }), err::ValueNotWritten);
+    }
 }

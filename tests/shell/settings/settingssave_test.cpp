@@ -295,35 +295,54 @@ TEST_F(SettingsSaveTest, ASaveKilledAtAnyWritePointStartsNextAsTheOneSaveOrTheOt
     EXPECT_GT(point, 4);
 }
 
-// Two copies of the program, started from one folder on one book, save
-// their settings at once: the other copy has written the book and is about
-// to write the ini file. This copy's save, which waits for the book only so
-// long, is refused with words; the ini file and the book hold the other
-// copy's save, and only that copy is told it saved.
-TEST_F(SettingsSaveTest, TwoCopiesSavingAtOnceLeaveOneCopysSaveWhole) {
-    core::DBCon().SuljeDB();
-    dao::DBEngine::setBusyTimeoutMs(300);
-    core::DBCon().AvaaDB();
-    ScriptedDialogs dialogs;
-    shell::frmAsetukset& w = open();
-    w.tVarmistus->setText(tmp.file(QStringLiteral("tämän varmistus")));
-    type(w.tEmail, QStringLiteral("tama@seura.example"));
+// This copy's save comes to the book while another program holds it: a
+// second copy of the program, started from one folder on one book, which
+// has written the book and is about to write the ini file, or another
+// program holding the book in a write. This copy's save, which waits for
+// the book only so long, stores nothing and says so; the ini file and the
+// book hold the other copy's save, and only that copy is told it saved.
+TEST_F(SettingsSaveTest, ASaveWhileAnotherProgramHoldsTheBookStoresNothingAndSaysSo) {
+    const QString notSaved = QStringLiteral("Asetuksia ei tallennettu, koska toinen ohjelma käyttää kirjanpitoa juuri "
+                                            "nyt. Ikkunan asetukset ovat ennallaan; yritä hetken kuluttua uudelleen.");
     const QString otherBackup = tmp.file(QStringLiteral("toisen varmistus")) + QDir::separator();
-    kvtest::PausedRun other("settingsSave", {app, otherBackup}, "replace");
-    ASSERT_EQ(other.pausedAt(), iniPath());
-    dialogs.expectMessage(QStringLiteral("Tietokannan päivitys ohjelman nykyiseen muotoon ei onnistunut, eikä "
-                                         "tietokantaan tehty muutoksia.\r\n\r\nToinen ohjelma, jossa sama kirjanpito "
-                                         "on auki, kirjoittaa kirjanpitoon juuri nyt. Yritä hetken kuluttua uudelleen."),
-                          Answer::OK);
-    QTest::mouseClick(w.cTallenna, Qt::LeftButton);
-    const bool thisSaved = closed();
-    const kvtest::KilledRun run = other.resume();
-    dao::DBEngine::setBusyTimeoutMs(5000);
-
-    EXPECT_FALSE(thisSaved);
-    EXPECT_EQ(run.lines, QList<QByteArray>{"tallennettu"}) << run.errors.toStdString();
-    EXPECT_EQ(readIni(QStringLiteral("DatabaseBackup")), otherBackup);
-    EXPECT_EQ(setting(book, QStringLiteral("Email")), QStringLiteral("uusi@seura.example"));
+    for (const bool anotherCopy : {true, false}) {
+        SCOPED_TRACE(anotherCopy ? "another copy of the program" : "another program");
+        core::DBCon().SuljeDB();
+        dao::DBEngine::setBusyTimeoutMs(300);
+        core::DBCon().AvaaDB();
+        ScriptedDialogs dialogs;
+        shell::frmAsetukset& w = open();
+        w.tVarmistus->setText(tmp.file(QStringLiteral("tämän varmistus")));
+        type(w.tEmail, QStringLiteral("tama@seura.example"));
+        std::unique_ptr<kvtest::PausedRun> other;
+        sqlite3* program = nullptr;
+        if (anotherCopy) {
+            core::DBCon().SuljeDB();  // as the other copy's wait for the book ends
+            other = std::make_unique<kvtest::PausedRun>("settingsSave", QStringList{app, otherBackup}, "replace");
+            ASSERT_EQ(other->pausedAt(), iniPath());
+        } else {
+            core::DBCon().SuljeDB();
+            ASSERT_EQ(sqlite3_open(QFile::encodeName(book).constData(), &program), SQLITE_OK);
+            ASSERT_EQ(sqlite3_exec(program, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+        }
+        dialogs.expectMessage(notSaved, Answer::OK);
+        QTest::mouseClick(w.cTallenna, Qt::LeftButton);
+        EXPECT_EQ(dialogs.shown().value(0).text, notSaved);
+        EXPECT_FALSE(closed());
+        EXPECT_EQ(w.tEmail->text(), QStringLiteral("tama@seura.example"));
+        if (other) {
+            const kvtest::KilledRun run = other->resume();
+            EXPECT_EQ(run.lines, QList<QByteArray>{"tallennettu"}) << run.errors.toStdString();
+            EXPECT_EQ(readIni(QStringLiteral("DatabaseBackup")), otherBackup);
+            EXPECT_EQ(setting(book, QStringLiteral("Email")), QStringLiteral("uusi@seura.example"));
+        } else {
+            sqlite3_exec(program, "ROLLBACK", nullptr, nullptr, nullptr);
+            sqlite3_close(program);
+        }
+        EXPECT_EQ(setting(book, QStringLiteral("Email")), QStringLiteral("uusi@seura.example"));
+        dao::DBEngine::setBusyTimeoutMs(5000);
+        ui::Forms::unload(w);
+    }
 }
 
 // Another copy of the program steps in while this copy's save stands between

@@ -3,6 +3,9 @@
 // voucher writes.
 
 #include "platform/ini/inifile.h"
+#include "core/ui/helpers.h"
+#include "platform/fso/fso.h"
+#include "support/child.h"
 #include "windowfixture.h"
 
 #include <QDir>
@@ -16,6 +19,13 @@ using kvtest::VoucherWindowTest;
 using ui::Answer;
 
 namespace {
+
+// Another copy of the program restores the copy args[0] over the book
+// args[1], as its restore does.
+KV_TEST_CHILD(restoreOver) {
+    fso::CopyFile(args.value(0), args.value(1), true);
+    return 0;
+}
 
 TEST_F(VoucherWindowTest, AVoucherIsEnteredFieldByFieldWithEnterAndSaved) {
     book();
@@ -445,6 +455,45 @@ TEST_F(VoucherWindowTest, AnEntryLargerThanABookHoldsIsRefusedInWords) {
         core::DBCon().SuljeDB();
         QFile::remove(core::DatabasePath);
     }
+}
+
+// Another copy of the program restores a copy over the book while this
+// window stands open: this copy's next write tells that the book was
+// replaced, naming it, and stores nothing; the window then shows the book
+// as it now stands, and the next voucher goes into it.
+TEST_F(VoucherWindowTest, ABookAnotherCopyReplacedIsToldAtTheNextWriteAndTakenAsItStands) {
+    core::InstallWindowHooks();
+    book();
+    balanced(1, "Eka", 10);
+    core::DBCon().SuljeDB();
+    const QString copy = dir.file(QStringLiteral("palautettava.mdb"));
+    ASSERT_TRUE(QFile::copy(core::DatabasePath, copy));
+    kvtest::runOnBook(copy, "INSERT INTO \"to\" (toNumero, toPvm, toSelite, toAvaustosite, toPaatostosite, "
+                            "toAutomaatti) VALUES (2, '2031-03-01', 'Palautettu', 0, 0, 0)");
+    auto& f = open();
+    const kvtest::KilledRun restore = kvtest::runChild("restoreOver", {copy, core::DatabasePath});
+    ASSERT_TRUE(restore.finished) << restore.errors.toStdString();
+    dialogs->expectMessage(QStringLiteral("Kirjanpidon '%1' paikalle on sen avaamisen jälkeen tullut toinen tiedosto")
+                               .arg(core::DatabasePath),
+                           Answer::OK);
+    key(Qt::Key_F2);
+    settle();
+    EXPECT_EQ(value(QStringLiteral("SELECT COUNT(*) FROM to")), 2);
+    EXPECT_EQ(value(QStringLiteral("SELECT COUNT(*) FROM to WHERE toSelite = 'Palautettu'")), 1);
+
+    key(Qt::Key_F2);
+    fill(f.tTositeSelite, "Uusi");
+    fill(f.cmbDebetTili[0], "4000");
+    fill(f.tDebetSumma[0], "12");
+    fill(f.cmbKreditTili[0], "1000");
+    fill(f.tKreditSumma[0], "12");
+    key(Qt::Key_F3);
+    EXPECT_EQ(value(QStringLiteral("SELECT COUNT(*) FROM to")), 3);
+    EXPECT_EQ(entries(value(QStringLiteral("SELECT toID FROM to WHERE toSelite = 'Uusi'"))),
+              (QStringList{QStringLiteral("D 5 12"), QStringLiteral("K 1 12")}));
+    ui::Forms::setLoadHook(nullptr);
+    ui::Forms::setUnloadHook(nullptr);
+    core::DBCon().setReplacedHook(nullptr);
 }
 
 TEST_F(VoucherWindowTest, OtherWindowsAreReachedThroughTheirHooks) {
