@@ -490,7 +490,7 @@ TEST_F(VoucherWindowTest, AKeyPastTheProgramsKeysIsRefusedInWords) {
             EXPECT_EQ(f.tDebetSumma[0]->text(), "12");
             key(Qt::Key_Z, Qt::ControlModifier);
         }
-        EXPECT_EQ(dialogs->shown().last().text, refused);
+        EXPECT_EQ(dialogs->shown().value(dialogs->shown().size() - 1).text, refused);
         EXPECT_EQ(value("SELECT COUNT(*) FROM to WHERE toNumero > 1 OR toSelite = 'Kahvit'"), voucher ? 0 : 1);
         EXPECT_EQ(value("SELECT COUNT(*) FROM to WHERE toSelite = 'Kahvit'"), 0);
         EXPECT_EQ(value("SELECT COUNT(*) FROM vi"), 2);
