@@ -276,8 +276,9 @@ TEST_F(YearChange, WhatTheBookHoldsDoesNotDecideWhatTheChangeStores) {
          "UPDATE sqlite_master SET sql = replace(sql, '\"toPaatostosite\" BIT NOT NULL DEFAULT 0', "
          "'\"toPaatostosite\" BIT NOT NULL DEFAULT 1') WHERE name = 'to'",
          false, QString()},
-        {"the entries' counter at the end of the program's keys",
-         "UPDATE sqlite_sequence SET seq = 2147483647 WHERE name = 'vi'", true, QStringLiteral("vi")},
+        {"the balance sheet's counter at the end of the program's keys",
+         "DELETE FROM sqlite_sequence WHERE name = 'tase'; INSERT INTO sqlite_sequence VALUES ('tase', 2147483647)",
+         true, QStringLiteral("tase")},
         {"the vouchers' counter at the end of the engine's keys",
          "UPDATE sqlite_sequence SET seq = 9223372036854775806 WHERE name = 'to'", true, QStringLiteral("to")},
     };
