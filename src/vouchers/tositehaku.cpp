@@ -6,6 +6,9 @@
 
 namespace vouchers {
 
+// The text between two stars, each of its characters three bytes at most.
+static_assert(2 + 3 * kHaettavanSelitteenPituus <= dao::kLongestLikePattern);
+
 namespace {
 
 std::vector<long> tositteet(const QString& sql, const dao::Variant& ehto, const QString& sarake) {

@@ -17,9 +17,13 @@ namespace vouchers {
 // with several such entries comes once for each.
 std::vector<long> TositteetVienninArvolla(dao::Currency arvo);
 
+// The longest text the search takes for the description, in characters.
+inline constexpr int kHaettavanSelitteenPituus = 50;
+
 // The vouchers whose description holds teksti anywhere, in toID order. The
 // pattern characters of the text (* ? # [ ]) work as in any pattern match
-// of the books.
+// of the books. A text longer than kHaettavanSelitteenPituus is a pattern
+// longer than the books match (ExpressionTooComplex).
 std::vector<long> TositteetSelitteella(const QString& teksti);
 
 }  // namespace vouchers

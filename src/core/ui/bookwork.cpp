@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace core {
@@ -79,19 +80,25 @@ private:
 };
 
 BookWorkProgress::BookWorkProgress(BookWork work, const QString& path, std::chrono::milliseconds delay)
-    : work_(work), path_(path), delay_(delay), start_(Clock::now()), lastLook_(start_),
-      scope_([this](std::int64_t, std::int64_t) { return look(); }) {}
+    : work_(work), path_(path), lastLook_(Clock::now()),
+      scope_([this](std::int64_t, std::int64_t) { return look(); }) {
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return;  // no windows to show
+    // The timer runs out while the work lets the windows' events run (look).
+    delay_ = std::make_unique<QTimer>();
+    delay_->setSingleShot(true);
+    QObject::connect(delay_.get(), &QTimer::timeout, [this] { show(); });
+    delay_->start(delay);
+}
 
 BookWorkProgress::~BookWorkProgress() { delete window_.data(); }
 
 // Called by the engine between its steps: it must not throw.
 bool BookWorkProgress::look() {
-    if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return true;  // no windows to keep alive
+    if (!delay_) return true;  // no windows to keep alive
     const auto now = Clock::now();
     if (now - lastLook_ < kSlice) return !cancelled_;
     lastLook_ = now;
     try {
-        if (!window_ && now - start_ >= delay_) show();
         QCoreApplication::processEvents(window_ ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
     } catch (...) {
         // What a window's event raised is not the work's: the work goes on,

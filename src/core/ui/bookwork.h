@@ -4,10 +4,10 @@
 // checks of an opening, the whole-book check of a backup, a repair and a
 // compaction run on the user-interface thread, and the engine stops them
 // after a bound on their work (dao::WorkBound). While one runs, the windows
-// repaint every few hundredths of a second and, after a short delay, a
-// window names the book and what is being done to it, with a Cancel that
-// stops the work; the book is then left as it was. Short work is done
-// before the delay and shows nothing.
+// repaint every few hundredths of a second and, after a short delay (a
+// timer of its own), a window names the book and what is being done to it,
+// with a Cancel that stops the work; the book is then left as it was. Short
+// work is done before the delay and shows nothing.
 //
 // Until the window shows, the user's clicks and keys wait for the work to
 // end; once it shows, it is modal.
@@ -18,6 +18,9 @@
 #include <QString>
 #include <chrono>
 #include <exception>
+#include <memory>
+
+class QTimer;
 
 namespace core {
 
@@ -51,10 +54,10 @@ private:
 
     BookWork work_;
     QString path_;
-    std::chrono::milliseconds delay_;
-    std::chrono::steady_clock::time_point start_, lastLook_;
+    std::chrono::steady_clock::time_point lastLook_;
     bool cancelled_ = false;
     QPointer<Window> window_;
+    std::unique_ptr<QTimer> delay_;  // shows the window when it runs out
     dao::WorkWatchScope scope_;
 };
 

@@ -157,9 +157,11 @@ void kirjaaAvausviennit(dao::Database& db, const dao::Date& uusiAlku, const Avau
     to.Update();
     to.Close();
 
+    // Every column named: the entry has no text, cost centre or closing mark.
     for (const AvausVienti& v : a.viennit) {
-        db.Execute(QStringLiteral("INSERT INTO vi (vitlID, vitoID, viTyyppi, viArvo, viAvausvienti, viAutomaatti) "
-                                  "VALUES (?, ?, ?, ?, True, False)"),
+        db.Execute(QStringLiteral("INSERT INTO vi (vitlID, vitoID, viTyyppi, viArvo, viSelite, viAvausvienti, "
+                                  "viPaatosvienti, viAutomaatti, vikpID) VALUES (?, ?, ?, ?, Null, True, False, False, "
+                                  "Null)"),
                    {dao::Variant(v.tlID), dao::Variant(toID), dao::Variant(v.tyyppi), dao::Variant(v.arvo)});
         rivi(s);
     }

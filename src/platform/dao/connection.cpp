@@ -98,7 +98,25 @@ long Connection::exec(const QString& sql, const Params& params, jet::StatementKi
     // fail() reads the engine's message before the lease resets the statement.
     if (rc != SQLITE_DONE) fail(rc, sql, kind);
     lastChanges = sqlite3_changes(db_);
+    // A key the engine gave past the program's keys (the table's sequence
+    // was past them) is refused: the transaction that holds the row undoes it.
+    if (kind == jet::StatementKind::Insert && lastChanges > 0 && sqlite3_last_insert_rowid(db_) > kHighestKey)
+        refuseKeyPastRangeIn(sql);
     return lastChanges;
+}
+
+void Connection::refuseKeyPastRangeIn(const QString& insert) {
+    static const QRegularExpression re(QStringLiteral("^\\s*INSERT\\s+INTO\\s+(\"(?:[^\"]|\"\")+\"|\\[[^\\]]+\\]|\\w+)"),
+                                       QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = re.match(insert);
+    if (!m.hasMatch()) return;
+    QString table = m.captured(1);
+    if (table.startsWith(u'"')) table = table.mid(1, table.size() - 2).replace(QStringLiteral("\"\""), QStringLiteral("\""));
+    else if (table.startsWith(u'[')) table = table.mid(1, table.size() - 2);
+    // Only a Counter is a key the program gives; any other row id is the engine's own.
+    const TableColumns& cols = tableColumns(table);
+    for (const TableColumn& c : cols)
+        if (c.counter) refuseKeyPastRange(table);
 }
 
 std::optional<DaoError> refusalOf(sqlite3* db, int rc, jet::StatementKind kind) {
@@ -120,6 +138,27 @@ std::optional<DaoError> refusalOf(sqlite3* db, int rc, jet::StatementKind kind) 
                         errorText(err::ExpressionTooComplex,
                                   QStringLiteral("LIKE-vertailun malli on pidempi kuin %1 tavua.")
                                       .arg(sqlite3_limit(db, SQLITE_LIMIT_LIKE_PATTERN_LENGTH, -1))));
+    // A name the program does not have (a book's own definition may name
+    // one), or a function it does not run in a book's definitions: no fault
+    // of the file.
+    static const struct {
+        const char* prefix;
+        const char* what;
+    } unknownNames[] = {
+        {"no such collation sequence:", "se käyttää lajittelujärjestystä '%1', jota ohjelmassa ei ole."},
+        {"no such function:", "se käyttää funktiota '%1', jota ohjelmassa ei ole."},
+        {"unknown function:", "se käyttää funktiota '%1', jota ohjelmassa ei ole."},
+        {"unsafe use of", "tietokannan oma määritys käyttää funktiota '%1', jota ohjelma ei suorita tietokannan "
+                          "määrityksissä."},
+    };
+    const QString text = QString::fromUtf8(msg);
+    for (const auto& u : unknownNames) {
+        if (!text.startsWith(QLatin1String(u.prefix))) continue;
+        QString name = text.mid(qsizetype(std::strlen(u.prefix))).trimmed();
+        if (name.endsWith(QLatin1String("()"))) name.chop(2);
+        return DaoError(err::ExpressionTooComplex,
+                        errorText(err::ExpressionTooComplex, QString::fromUtf8(u.what).arg(name)));
+    }
     return std::nullopt;
 }
 
@@ -182,7 +221,6 @@ void Connection::fail(int rc, const QString& context, jet::StatementKind kind) {
     }
     if (msg.startsWith(QLatin1String("duplicate column name:")))
         raise(err::FieldDefinedTwice, named(QStringLiteral("duplicate column name:")));
-    if (msg.contains(QLatin1String("no such function"))) raise(err::SyntaxErrorInExpression, context + u' ' + msg);
     if (msg.contains(QLatin1String("syntax error")) || msg.contains(QLatin1String("incomplete input"))) {
         switch (kind) {
         case jet::StatementKind::Insert: raise(err::SyntaxErrorInInsert);
@@ -207,11 +245,13 @@ std::int64_t Connection::reserveCounter(const QString& table) {
         exec(QStringLiteral("BEGIN IMMEDIATE"), {});
     }
     try {
-        std::int64_t next = 1;
+        // The highest key given so far: of a row there is, of the table's
+        // sequence, or reserved here.
+        std::int64_t highest = 0;
         {
             StatementLease s(*this, QStringLiteral("SELECT MAX(rowid) FROM ") + jet::quoteIdent(table));
             if (sqlite3_step(s) == SQLITE_ROW && sqlite3_column_type(s, 0) != SQLITE_NULL)
-                next = std::max<std::int64_t>(next, sqlite3_column_int64(s, 0) + 1);
+                highest = std::max<std::int64_t>(highest, sqlite3_column_int64(s, 0));
         }
         std::optional<std::int64_t> seq;
         {
@@ -219,10 +259,12 @@ std::int64_t Connection::reserveCounter(const QString& table) {
             bindAll(s, {Variant(table)});
             if (sqlite3_step(s) == SQLITE_ROW) seq = sqlite3_column_int64(s, 0);
         }
-        if (seq) next = std::max<std::int64_t>(next, *seq + 1);
+        if (seq) highest = std::max(highest, *seq);
         const QString key = table.toLower();
         auto it = reserved_.find(key);
-        if (it != reserved_.end()) next = std::max(next, *it + 1);
+        if (it != reserved_.end()) highest = std::max(highest, *it);
+        if (highest >= kHighestKey) refuseKeyPastRange(table);
+        const std::int64_t next = highest + 1;
         // A table that has had no row yet gets its sequence row, named as
         // its definition names it.
         exec(seq ? QStringLiteral("UPDATE sqlite_sequence SET seq = ?1 WHERE name = ?2 COLLATE NOCASE")
@@ -242,6 +284,13 @@ std::int64_t Connection::reserveCounter(const QString& table) {
         lastChanges = changes;
         throw;
     }
+}
+
+void refuseKeyPastRange(const QString& table) {
+    throw DaoError(err::Overflow, QStringLiteral("Tietoja ei tallennettu. Taulun '%1' avaimet ovat lopussa: uusi avain "
+                                                 "olisi suurempi kuin %2.")
+                                      .arg(table)
+                                      .arg(kHighestKey));
 }
 
 bool declaredAutoIncrement(sqlite3* db, const QString& table) {
@@ -274,7 +323,8 @@ TableColumns readTableColumns(sqlite3* db, const QString& table) {
             const QString decl = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s, 2)));
             const bool pk = sqlite3_column_int(s, 5) != 0;
             const jet::ColumnType ct = jet::parseDeclaredType(decl);
-            TableColumn tc{ct.known ? ct.type : FieldType::Text, ct.size, false, Variant()};
+            TableColumn tc{ct.known ? ct.type : FieldType::Text, ct.size, false, Variant(), name,
+                           sqlite3_column_int(s, 0)};
             if (pk && decl.trimmed().compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) == 0 && autoinc)
                 tc.counter = true;
             if (tc.type == FieldType::Boolean) tc.defaultValue = false;
@@ -304,6 +354,45 @@ const TableColumns& Connection::tableColumns(const QString& table) {
     auto it = columns_.find(key);
     if (it == columns_.end()) it = columns_.insert(key, readTableColumns(db_, table));
     return *it;
+}
+
+// ---------------------------------------------------------------- bounded work
+
+namespace {
+
+// The handles whose work is counted, on this thread, each with its work.
+std::vector<std::pair<sqlite3*, BoundedWork*>>& countedHandles() {
+    thread_local std::vector<std::pair<sqlite3*, BoundedWork*>> handles;
+    return handles;
+}
+
+void forgetHandle(sqlite3* h) {
+    auto& handles = countedHandles();
+    std::erase_if(handles, [h](const auto& e) { return e.first == h; });
+}
+
+}  // namespace
+
+BoundedWork::~BoundedWork() {
+    // A handle closed without off() may be followed by another at its address.
+    std::erase_if(countedHandles(), [this](const auto& e) { return e.second == this; });
+}
+
+void BoundedWork::on(sqlite3* h) {
+    forgetHandle(h);
+    countedHandles().emplace_back(h, this);
+    sqlite3_progress_handler(h, kStepsPerLook, &BoundedWork::look, this);
+}
+
+void BoundedWork::off(sqlite3* h) {
+    sqlite3_progress_handler(h, 0, nullptr, nullptr);
+    forgetHandle(h);
+}
+
+BoundedWork* BoundedWork::of(sqlite3* h) {
+    for (const auto& [handle, work] : countedHandles())
+        if (handle == h) return work;
+    return nullptr;
 }
 
 // ---------------------------------------------------------------- binding
@@ -390,9 +479,17 @@ void fnLike(sqlite3_context* ctx, int, sqlite3_value** argv) {
     // like(pattern, text): the operator "text LIKE pattern". A pattern
     // longer than the engine's bound for its own LIKE is refused so too.
     if (isNull(argv[0]) || isNull(argv[1])) return sqlite3_result_null(ctx);
-    const int bound = sqlite3_limit(sqlite3_context_db_handle(ctx), SQLITE_LIMIT_LIKE_PATTERN_LENGTH, -1);
+    sqlite3* h = sqlite3_context_db_handle(ctx);
+    const int bound = sqlite3_limit(h, SQLITE_LIMIT_LIKE_PATTERN_LENGTH, -1);
     if (sqlite3_value_bytes(argv[0]) > bound) return sqlite3_result_error(ctx, kLikePatternTooLong, -1);
-    sqlite3_result_int(ctx, likeMatch(argText(argv[1]), argText(argv[0])) ? 1 : 0);
+    // The match is work of its own, inside one step of the engine: it counts
+    // in the bounded work of the handle, when it has one.
+    BoundedWork* work = BoundedWork::of(h);
+    const std::optional<bool> match =
+        work ? likeMatch(argText(argv[1]), argText(argv[0]), [work](std::int64_t steps) { return work->count(steps); })
+             : std::optional<bool>(likeMatch(argText(argv[1]), argText(argv[0])));
+    if (!match) return sqlite3_result_error_code(ctx, SQLITE_INTERRUPT);
+    sqlite3_result_int(ctx, *match ? 1 : 0);
 }
 
 void fnNz(sqlite3_context* ctx, int argc, sqlite3_value** argv) {

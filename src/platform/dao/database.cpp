@@ -95,8 +95,9 @@ void checkFile(const QString& path, bool readOnly) {
 
 // A book that asks more than the program evaluates (in its definitions or
 // its rows: a value longer than any a book holds, a LIKE pattern beyond the
-// engine's bound, a whole number beyond 64 bits) is no damaged file: the
-// open says what stopped it, and h is closed. Any other failure returns.
+// engine's bound, a whole number beyond 64 bits, a collation or function the
+// program does not have) is no damaged file: the open says what stopped it,
+// and h is closed. Any other failure returns.
 void refuseWhatTheBookAsks(sqlite3* h, int rc, const QString& path) {
     const std::optional<DaoError> refused = refusalOf(h, rc);
     if (!refused) return;
@@ -244,15 +245,17 @@ void setBusyWait(sqlite3* h, int ms) {
 // A book can come from anyone: what the texts it holds (its views,
 // triggers, defaults and checks, and the definitions the engine reads of it)
 // can do on a connection of the program is no more than read and write that
-// book, in values no longer than kLongestValue. No statement attaches another file (the program's own compaction
-// lifts this for its one statement), the book's texts call only functions
-// without side effects, and, when defensive, the book's definitions cannot
-// be written as rows. The rebuild of a damaged book reads the damaged one's
-// definitions as rows, on a connection that writes nothing into it: that
-// one alone is not defensive.
+// book, in values no longer than kLongestValue, matching patterns no longer
+// than kLongestLikePattern. No statement attaches another file (the
+// program's own compaction lifts this for its one statement), the book's
+// texts call only functions without side effects, and, when defensive, the
+// book's definitions cannot be written as rows. The rebuild of a damaged
+// book reads the damaged one's definitions as rows, on a connection that
+// writes nothing into it: that one alone is not defensive.
 void guardAgainstTheBook(sqlite3* h, bool defensive) {
     sqlite3_limit(h, SQLITE_LIMIT_ATTACHED, 0);
     sqlite3_limit(h, SQLITE_LIMIT_LENGTH, kLongestValue);
+    sqlite3_limit(h, SQLITE_LIMIT_LIKE_PATTERN_LENGTH, kLongestLikePattern);
     sqlite3_db_config(h, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
     sqlite3_db_config(h, SQLITE_DBCONFIG_ENABLE_LOAD_EXTENSION, 0, nullptr);
     if (defensive) sqlite3_db_config(h, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);

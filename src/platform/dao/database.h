@@ -48,6 +48,13 @@ constexpr int dbFailOnError = 128;
 
 using Params = std::vector<Variant>;
 
+// The longest pattern of LIKE (and of the engine's GLOB) that a connection
+// evaluates, in bytes of UTF-8: that of the program's longest, a text of 50
+// characters (three bytes each at most) between two stars. A longer one,
+// which only a book's own definitions can ask, is refused
+// (ExpressionTooComplex) rather than matched.
+inline constexpr int kLongestLikePattern = 2 + 50 * 3;
+
 class DatabaseImpl;
 class RecordsetImpl;
 struct TableDefData;

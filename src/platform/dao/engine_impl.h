@@ -24,7 +24,9 @@ struct TableColumn {
     FieldType type;
     int size;
     bool counter;
-    Variant defaultValue;
+    Variant defaultValue;  // what a new row holds until it is given a value
+    QString name;          // as the definition spells it
+    int position = 0;      // among the table's columns, from 0
 };
 using TableColumns = QHash<QString, TableColumn>;  // by lower-case name
 
@@ -80,7 +82,8 @@ public:
     // row that had it was deleted, nor one that another connection to the
     // book (in this program or another copy of it) has reserved. It is kept
     // in the book's sequence of the table: inside the open transaction, or
-    // committed at once when none is open.
+    // committed at once when none is open. A key past kHighestKey is not
+    // given: Overflow, naming the table, and nothing is reserved.
     std::int64_t reserveCounter(const QString& table);
 
     // The declared columns of a table. They are read from the schema once
@@ -95,6 +98,10 @@ public:
     std::int64_t schemaStamp = 0;  // bumped by every change of definitions
 
 private:
+    // Refuses the row an INSERT was given a key past kHighestKey, when that
+    // is its table's Counter.
+    void refuseKeyPastRangeIn(const QString& insert);
+
     sqlite3* db_;
     QString path_;
     bool readOnly_;
@@ -109,6 +116,11 @@ private:
 
 // Whether a table's own definition declares its key AUTOINCREMENT.
 bool declaredAutoIncrement(sqlite3* db, const QString& table);
+
+// The highest key the program gives a row: its keys are Long, of 32 bits.
+inline constexpr std::int64_t kHighestKey = 2147483647;
+// The refusal of a row whose key would be past kHighestKey.
+[[noreturn]] void refuseKeyPastRange(const QString& table);
 
 // A statement from acquire(), given back when the lease ends, also when an
 // error (a value that cannot be bound, a failed step) leaves the scope. A
@@ -132,6 +144,7 @@ private:
 // longest definition about one; a longer value can only come from a book's
 // own definitions (a column's default), and is refused rather than written.
 inline constexpr int kLongestValue = 65536;
+static_assert(kLongestLikePattern < kLongestValue);
 
 // What the program's own functions say when they refuse a value, as the
 // engine's own abs() says of the lowest whole number.
@@ -143,8 +156,9 @@ inline constexpr char kEngineLikePatternTooLong[] = "LIKE or GLOB pattern too co
 
 // The error of a failure that is no fault of the file but of what a book
 // asks its connection to evaluate: a value longer than kLongestValue, a
-// LIKE pattern beyond the engine's bound, a whole number beyond 64 bits.
-// Nothing for any other failure. A write (kind Insert or Update) says that
+// LIKE pattern beyond the engine's bound, a whole number beyond 64 bits, a
+// collation or function the program does not have (ExpressionTooComplex,
+// naming it). Nothing for any other failure. A write (kind Insert or Update) says that
 // nothing was stored.
 std::optional<DaoError> refusalOf(sqlite3* db, int rc, jet::StatementKind kind = jet::StatementKind::Other);
 
@@ -163,22 +177,39 @@ WorkWatch& currentWatch();
 // The bound of the engine's work over the book at bookPath (WorkBound).
 std::int64_t workBoundFor(const QString& bookPath);
 
-// The engine's steps between two looks at the work.
-inline constexpr int kStepsPerLook = 1000;
+// The engine's steps between two looks at the work. A step is mostly far
+// below a microsecond; the longest a book can make (a GLOB at the bound of
+// its pattern over the longest text) some tens of milliseconds: Cancel is
+// answered within a second whatever the steps are.
+inline constexpr int kStepsPerLook = 25;
 
 // The work of one operation over a book, counted on every handle it runs on
 // (each is given on() before the work and closed or given off() before this
 // goes): the engine stops a statement, with SQLITE_INTERRUPT, once the work
 // is past its bound or the watch of the thread has stopped it, and every
-// later statement of the operation soon after.
+// later statement of the operation soon after. Work done inside one step of
+// the engine (the program's LIKE) is counted in it as well (count).
 class BoundedWork {
 public:
     explicit BoundedWork(const QString& bookPath) : watch_(currentWatch()), bound_(workBoundFor(bookPath)) {}
+    ~BoundedWork();
     BoundedWork(const BoundedWork&) = delete;
     BoundedWork& operator=(const BoundedWork&) = delete;
 
-    void on(sqlite3* h) { sqlite3_progress_handler(h, kStepsPerLook, &BoundedWork::look, this); }
-    static void off(sqlite3* h) { sqlite3_progress_handler(h, 0, nullptr, nullptr); }
+    void on(sqlite3* h);
+    static void off(sqlite3* h);
+    // The work counted on h on this thread; none outside such work.
+    static BoundedWork* of(sqlite3* h);
+
+    // Counts steps done inside one step of the engine; false once the work
+    // is stopped.
+    bool count(std::int64_t steps) {
+        if (stop_) return false;
+        done_ += steps;
+        if (done_ > bound_) stop_ = err::TooMuchWork;
+        else if (watch_ && !watch_(done_, bound_)) stop_ = err::WorkCancelled;
+        return stop_ == 0;
+    }
 
     bool stopped() const { return stop_ != 0; }
     // TooMuchWork or WorkCancelled, naming the book, when the work was stopped.
@@ -187,14 +218,7 @@ public:
     }
 
 private:
-    static int look(void* self) {
-        auto& w = *static_cast<BoundedWork*>(self);
-        if (w.stop_) return 1;
-        w.done_ += kStepsPerLook;
-        if (w.done_ > w.bound_) w.stop_ = err::TooMuchWork;
-        else if (w.watch_ && !w.watch_(w.done_, w.bound_)) w.stop_ = err::WorkCancelled;
-        return w.stop_ ? 1 : 0;
-    }
+    static int look(void* self) { return static_cast<BoundedWork*>(self)->count(kStepsPerLook) ? 0 : 1; }
 
     WorkWatch watch_;
     std::int64_t bound_ = 0;

@@ -1,6 +1,7 @@
 #include "platform/dao/engine_impl.h"
 
 #include <QFile>
+#include <QSet>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -72,6 +73,39 @@ Variant coerce(const Variant& v, const ColumnInfo& c) {
     }
     }
     return v;
+}
+
+// The columns and values of the new row of the recordset's table slot:
+// every column of the table's definition, once, named (a default of the
+// definition reaches no row the program writes). A column the recordset
+// has holds what its new row holds (of a column it shows twice, the one
+// that was set); any other holds what a new row of the table does, Null or
+// False for a Boolean.
+std::pair<QStringList, Params> newRow(RecordsetImpl& r, int slot) {
+    const TableColumns& cols = r.conn->tableColumns(r.slotTables[size_t(slot)]);
+    QStringList names;
+    Params values;
+    QSet<QString> named;
+    for (const bool set : {true, false}) {
+        for (size_t i = 0; i < r.columns.size(); ++i) {
+            const ColumnInfo& c = r.columns[i];
+            const QString key = c.origin.toLower();
+            if (c.tableSlot != slot || r.touched[i] != set || named.contains(key)) continue;
+            if (!set && !cols.contains(key)) continue;  // not stored: the engine's to give
+            named.insert(key);
+            names << jet::quoteIdent(c.origin);
+            values.push_back(r.buffer.values[i]);
+        }
+    }
+    std::vector<const TableColumn*> rest;
+    for (auto it = cols.constBegin(); it != cols.constEnd(); ++it)
+        if (!named.contains(it.key())) rest.push_back(&*it);
+    std::sort(rest.begin(), rest.end(), [](const TableColumn* a, const TableColumn* b) { return a->position < b->position; });
+    for (const TableColumn* c : rest) {
+        names << jet::quoteIdent(c->name);
+        values.push_back(c->defaultValue);
+    }
+    return {names, values};
 }
 
 }  // namespace
@@ -804,29 +838,20 @@ void Recordset::Update() {
     } else {
         bool any = false;
         for (int slot = 0; slot < slots; ++slot) {
-            QStringList names;
-            QStringList marks;
-            Params values;
-            for (size_t i = 0; i < r.columns.size(); ++i) {
-                if (r.columns[i].tableSlot != slot) continue;
-                const bool set = r.touched[i] || (!r.buffer.values[i].isNull() && !r.columns[i].counter);
-                if (!set) continue;
-                names << jet::quoteIdent(r.columns[i].origin);
-                marks << QStringLiteral("?");
-                values.push_back(r.buffer.values[i]);
-            }
             // A table none of whose fields were set gets no row, unless it is
             // the only table of the recordset.
             bool touchedSlot = false;
             for (size_t i = 0; i < r.columns.size(); ++i)
                 if (r.columns[i].tableSlot == slot && r.touched[i] && !r.columns[i].counter) touchedSlot = true;
             if (!touchedSlot && slots > 1) continue;
+            const auto [names, values] = newRow(r, slot);
             const QString table = jet::quoteIdent(r.slotTables[size_t(slot)]);
             const QString sql = names.isEmpty()
                                     ? QStringLiteral("INSERT INTO ") + table + QStringLiteral(" DEFAULT VALUES")
                                     : QStringLiteral("INSERT INTO ") + table + QStringLiteral(" (") +
                                           names.join(QStringLiteral(", ")) + QStringLiteral(") VALUES (") +
-                                          marks.join(QStringLiteral(", ")) + u')';
+                                          QStringList(names.size(), QStringLiteral("?")).join(QStringLiteral(", ")) +
+                                          u')';
             c.exec(sql, values, jet::StatementKind::Insert);
             r.buffer.keys[size_t(slot)] = sqlite3_last_insert_rowid(c.db());
             any = true;

@@ -240,7 +240,14 @@ bool takes(const LikePattern& pat, const LikeToken& t, char32_t c, char32_t w) {
 
 }  // namespace
 
-bool likeMatch(QStringView text, QStringView pattern) {
+namespace {
+
+// The steps of a match between two tellings of its work.
+constexpr std::int64_t kLikeStepsPerTelling = 4096;
+
+// The match; work, when given, is told of it as it goes. Nothing when work
+// stopped it.
+std::optional<bool> match(QStringView text, QStringView pattern, const LikeWork* work) {
     const LikePattern pat = compile(pattern);
     std::vector<char32_t> chars, weights;
     chars.reserve(size_t(text.size()));
@@ -254,18 +261,26 @@ bool likeMatch(QStringView text, QStringView pattern) {
     // passed takes one character more and the elements after it are tried
     // again from there. A '*' before that one never needs to take more
     // (whatever it would take, the last one can), so the work grows with
-    // the text's length times the pattern's, and nothing recurses.
+    // the text's length times the pattern's, and nothing recurses. A step
+    // is one element tried, and one more for each entry of a list.
     const std::vector<LikeToken>& tokens = pat.tokens;
     size_t t = 0, p = 0;
     size_t star = tokens.size(), resume = 0;
+    std::int64_t steps = 0;
     while (t < chars.size()) {
+        if (work && ++steps >= kLikeStepsPerTelling) {
+            if (!(*work)(steps)) return std::nullopt;
+            steps = 0;
+        }
         if (p < tokens.size() && tokens[p].kind == LikeToken::Kind::Star) {
             star = p++;
             resume = t;
         } else if (p < tokens.size() && takes(pat, tokens[p], chars[t], pat.weighs ? weights[t] : 0)) {
+            if (work) steps += tokens[p].count;
             ++p;
             ++t;
         } else if (star < tokens.size()) {
+            if (work && p < tokens.size()) steps += tokens[p].count;
             p = star + 1;
             t = ++resume;
         } else {
@@ -274,6 +289,14 @@ bool likeMatch(QStringView text, QStringView pattern) {
     }
     while (p < tokens.size() && tokens[p].kind == LikeToken::Kind::Star) ++p;
     return p == tokens.size();
+}
+
+}  // namespace
+
+bool likeMatch(QStringView text, QStringView pattern) { return *match(text, pattern, nullptr); }
+
+std::optional<bool> likeMatch(QStringView text, QStringView pattern, const LikeWork& work) {
+    return match(text, pattern, &work);
 }
 
 }  // namespace dao

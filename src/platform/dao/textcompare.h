@@ -2,6 +2,9 @@
 
 #include <QString>
 #include <QStringView>
+#include <cstdint>
+#include <functional>
+#include <optional>
 
 namespace dao {
 
@@ -20,5 +23,11 @@ bool textEquals(QStringView a, QStringView b);
 // itself, and a character beyond 16 bits is one character. The work grows
 // with the text's length times the pattern's, in memory of their length.
 bool likeMatch(QStringView text, QStringView pattern);
+// The same, its work told as it goes: work is given the steps done since it
+// was last told (an element of the pattern tried, and an entry of a list
+// looked at, are a step each), every few thousand of them. Nothing when
+// work returned false, which stops the match.
+using LikeWork = std::function<bool(std::int64_t steps)>;
+std::optional<bool> likeMatch(QStringView text, QStringView pattern, const LikeWork& work);
 
 }  // namespace dao

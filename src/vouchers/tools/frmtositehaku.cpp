@@ -36,7 +36,7 @@ frmTositeHaku::frmTositeHaku() : ui::Form(QStringLiteral("frmTositeHaku")) {
     tVienninArvo->setToolTip(QStringLiteral("Kirjoita viennin arvo"));
     lblSelite = ui::makeLabel(frameSearchConditions, QStringLiteral("lblSelite"), QStringLiteral("Selite:"));
     tSelite = ui::makeLineEdit(frameSearchConditions, QStringLiteral("tSelite"));
-    tSelite->setMaxLength(50);
+    tSelite->setMaxLength(kHaettavanSelitteenPituus);
     tSelite->setToolTip(QStringLiteral("Kirjoita selite tai osa selitteestä"));
     cSearch = ui::makeButton(frameSearchConditions, QStringLiteral("cSearch"), QStringLiteral("&Etsi"));
     cSearch->setAutoDefault(false);

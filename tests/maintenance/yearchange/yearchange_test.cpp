@@ -2,11 +2,13 @@
 // with and without opening entries, the side rule of the opening entries,
 // the refusals, and failures part-way that must leave the book untouched.
 
+#include "core/bookfixture.h"
 #include "support/swedish.h"
 #include "yearchangefixture.h"
 
 #include <QDir>
 #include <functional>
+#include <optional>
 
 namespace {
 
@@ -253,6 +255,67 @@ TEST_F(YearChange, ABalanceSheetWithoutAccountLinesBooksNoOpeningVoucher) {
     change(QStringLiteral("Tyhjä tase"));
     EXPECT_EQ(number(QStringLiteral("SELECT COUNT(*) AS n FROM [to]"), QStringLiteral("n")), 0);
     EXPECT_EQ(number(QStringLiteral("SELECT COUNT(*) AS n FROM toE WHERE toEAutomaatti = False"), QStringLiteral("n")), 1);
+}
+
+// What a book holds does not decide what the change stores: the defaults
+// of its definitions reach neither the opening voucher nor its entries
+// (behind the check of the layout, which refuses such a book), and a key
+// counter at the end of the program's keys (32 bits) or of the engine's
+// (64 bits) gives no key past them: the change is refused in words naming
+// the table, and the book is left as it was.
+TEST_F(YearChange, WhatTheBookHoldsDoesNotDecideWhatTheChangeStores) {
+    const struct {
+        const char* name;
+        QByteArray craft;
+        bool layoutChecked;
+        QString refusedTable;  // none: the change is made
+    } cases[] = {
+        {"defaults of another program",
+         "UPDATE sqlite_master SET sql = replace(replace(sql, '\"vikpID\" LONG', '\"vikpID\" LONG DEFAULT 777'), "
+         "'\"viSelite\" TEXT(255)', '\"viSelite\" TEXT(255) DEFAULT ''VIERAS''') WHERE name = 'vi'; "
+         "UPDATE sqlite_master SET sql = replace(sql, '\"toPaatostosite\" BIT NOT NULL DEFAULT 0', "
+         "'\"toPaatostosite\" BIT NOT NULL DEFAULT 1') WHERE name = 'to'",
+         false, QString()},
+        {"the balance sheet's counter at the end of the program's keys",
+         "DELETE FROM sqlite_sequence WHERE name = 'tase'; INSERT INTO sqlite_sequence VALUES ('tase', 2147483647)",
+         true, QStringLiteral("tase")},
+        {"the vouchers' counter at the end of the engine's keys",
+         "UPDATE sqlite_sequence SET seq = 9223372036854775806 WHERE name = 'to'", true, QStringLiteral("to")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::optional<kvtest::WithoutLayoutCheck> secondWall;
+        if (!c.layoutChecked) secondWall.emplace();
+        makeSmall();
+        voucher(QStringLiteral("1.1.2031"), QStringLiteral("19 D 1000; 24 K 1000"), true);
+        voucher(QStringLiteral("5.3.2031"), QStringLiteral("44 D 10; 43 K 10"));
+        core::DBCon().SuljeDB();
+        kvtest::runOnBook(core::DatabasePath, c.craft);
+        if (c.refusedTable.isEmpty()) {
+            change(QStringLiteral("Tase"));
+            EXPECT_EQ(table(QStringLiteral("SELECT %1 FROM [to]").arg(kVouchers)),
+                      QStringList({"0|2032-01-01|Tilinavausviennit|True|False|False"}));
+            EXPECT_EQ(table(QStringLiteral("SELECT vitlID, viSelite, viAvausvienti, viPaatosvienti, vikpID FROM vi "
+                                           "ORDER BY viID")),
+                      QStringList({"19|-|True|False|-", "24|-|True|False|-"}));
+        } else {
+            const auto before = dump();
+            auto& w = open();
+            choose(w.cmbTasemalli, QStringLiteral("Tase"));
+            dialogs.expectMessage(kFailed, Answer::OK);
+            w.cTilikaudenvaihto->click();
+            const QString told = dialogs.shown().value(dialogs.shown().size() - 1).text;
+            EXPECT_TRUE(told.endsWith(QStringLiteral("Tietoja ei tallennettu. Taulun '%1' avaimet ovat lopussa: uusi "
+                                                     "avain olisi suurempi kuin 2147483647.")
+                                          .arg(c.refusedTable)))
+                << told.toStdString();
+            EXPECT_EQ(dump(), before);
+            EXPECT_EQ(core::TilikausiAlku, dao::Date::fromYmd(2031, 1, 1));
+            ui::Forms::unload(w);
+        }
+        core::DBCon().SuljeDB();
+        ASSERT_TRUE(QFile::remove(core::DatabasePath));
+    }
 }
 
 // The steps report their texts and the bar's values in order; the profit

@@ -48,8 +48,8 @@ protected:
         }
         return out;
     }
-    long count(const QString& sql) {
-        Recordset rs = db.OpenRecordset(sql, RecordsetType::Snapshot);
+    long count(const QString& sql, const Params& params = {}) {
+        Recordset rs = db.OpenRecordset(sql, RecordsetType::Snapshot, 0, params);
         if (rs.isEOF()) return 0;
         rs.MoveLast();
         return rs.RecordCount();
@@ -184,10 +184,15 @@ TEST_F(JetSqlTest, ErrorsCarryTheEngineNumbers) {
         {"SELECT TOP 10 PERCENT * FROM tl", false, err::SyntaxErrorInExpression},
         // What no book holds is refused, never stored nor read: a value
         // beyond the longest (a bound text is not taken for Null), a LIKE
-        // pattern beyond the engine's bound, a whole number beyond 64 bits.
+        // pattern longer than the program's own, a whole number beyond 64
+        // bits, a function the program does not have.
         {"SELECT * FROM tl WHERE tlNimi = ?", false, err::RecordTooLarge, {QString(70000, 'x')}},
         {"SELECT zeroblob(100000) FROM tl", false, err::RecordTooLarge},
-        {"SELECT * FROM tl WHERE tlNimi LIKE '" + QString(50001, '*') + "'", false, err::ExpressionTooComplex},
+        {"SELECT * FROM tl WHERE tlNimi LIKE '" + QString(kLongestLikePattern + 1, '*') + "'", false,
+         err::ExpressionTooComplex},
+        {"SELECT * FROM tl WHERE tlNimi LIKE ?", false, err::ExpressionTooComplex,
+         {QString(kLongestLikePattern / 3 + 1, u'€')}},
+        {"SELECT Vieras(tlNimi) FROM tl", false, err::ExpressionTooComplex},
         {"SELECT CLng(1e300) FROM tl", false, err::Overflow},
         {"SELECT CCur(1e300) FROM tl", false, err::Overflow},
         {"SELECT Abs(-9223372036854775807 - 1) FROM tl", false, err::Overflow},
@@ -203,8 +208,12 @@ TEST_F(JetSqlTest, ErrorsCarryTheEngineNumbers) {
         }
         EXPECT_EQ(number, c.number);
     }
-    // The pattern at the bound is matched.
-    EXPECT_EQ(count("SELECT * FROM tl WHERE tlNimi LIKE '" + QString(50000, '*') + "'"), 6);
+    // The pattern at the bound is matched: the longest the voucher search
+    // makes, of three-byte characters.
+    EXPECT_EQ(count("SELECT * FROM tl WHERE tlNimi LIKE '" + QString(kLongestLikePattern, '*') + "'"), 6);
+    db.Execute("UPDATE tl SET tlNimi = ? WHERE tlNumero = 1000", {QString(50, u'€')});
+    EXPECT_EQ(count("SELECT * FROM tl WHERE tlNimi LIKE ?", {"*" + QString(50, u'€') + "*"}), 1);
+    db.Execute("UPDATE tl SET tlNimi = 'Kassa' WHERE tlNumero = 1000");
     EXPECT_EQ(column("SELECT tlNimi FROM tl WHERE tlNumero = 1000", "tlNimi"), QStringList{"Kassa"});
 }
 

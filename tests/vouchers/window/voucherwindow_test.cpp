@@ -404,8 +404,8 @@ TEST_F(VoucherWindowTest, AVoucherIsWrittenWithAllItsEntriesOrWithNone) {
     EXPECT_EQ(entries(id).size(), 4);
 }
 
-// Another program gave the entries a column whose default is a blob of
-// 400 MB: the save is refused in words, and the book does not grow. The
+// Another program gave the entries a check that makes a blob of 400 MB of
+// each new entry: the save is refused in words, and the book does not grow. The
 // user gives up what was typed (Peru), or closes the window and is told
 // again that it was not stored: nothing of it is stored.
 TEST_F(VoucherWindowTest, AnEntryLargerThanABookHoldsIsRefusedInWords) {
@@ -423,7 +423,7 @@ TEST_F(VoucherWindowTest, AnEntryLargerThanABookHoldsIsRefusedInWords) {
         ASSERT_EQ(sqlite3_open(QFile::encodeName(core::DatabasePath).constData(), &h), SQLITE_OK);
         EXPECT_EQ(sqlite3_exec(h,
                                "PRAGMA writable_schema=ON; UPDATE sqlite_master SET sql = substr(sql, 1, length(sql) - "
-                               "1) || ', roska BLOB DEFAULT (zeroblob(400000000)))' WHERE name = 'vi'",
+                               "1) || ', CHECK (viID <= 2 OR length(zeroblob(400000000)) > 0))' WHERE name = 'vi'",
                                nullptr, nullptr, nullptr),
                   SQLITE_OK);
         sqlite3_close(h);
@@ -494,6 +494,60 @@ TEST_F(VoucherWindowTest, ABookAnotherCopyReplacedIsToldAtTheNextWriteAndTakenAs
     ui::Forms::setLoadHook(nullptr);
     ui::Forms::setUnloadHook(nullptr);
     core::DBCon().setReplacedHook(nullptr);
+}
+
+// The book's key counters are rows of its own: one at the end of the
+// program's keys (32 bits), or at the end of the engine's (64 bits), gives
+// no key past them. A new voucher (stored as it is begun) or its entries
+// are refused in words naming the table, nothing of them is stored, and
+// what was typed stays on screen.
+TEST_F(VoucherWindowTest, AKeyPastTheProgramsKeysIsRefusedInWords) {
+    const struct {
+        const char* table;
+        const char* counter;
+    } cases[] = {{"to", "2147483647"}, {"vi", "2147483647"}, {"vi", "9223372036854775806"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.table) + " " + c.counter);
+        const bool voucher = qstrcmp(c.table, "to") == 0;
+        book();
+        const long v1 = balanced(1, "Eka", 10);
+        core::DBCon().SuljeDB();
+        sqlite3* h = nullptr;
+        ASSERT_EQ(sqlite3_open(QFile::encodeName(core::DatabasePath).constData(), &h), SQLITE_OK);
+        EXPECT_EQ(sqlite3_exec(h,
+                               QStringLiteral("UPDATE sqlite_sequence SET seq = %1 WHERE name = '%2'")
+                                   .arg(QLatin1String(c.counter), QLatin1String(c.table))
+                                   .toUtf8()
+                                   .constData(),
+                               nullptr, nullptr, nullptr),
+                  SQLITE_OK);
+        sqlite3_close(h);
+        const QString refused = QStringLiteral("Odottamaton virhe: 6 / Tietoja ei tallennettu. Taulun '%1' avaimet "
+                                               "ovat lopussa: uusi avain olisi suurempi kuin 2147483647.")
+                                    .arg(QLatin1String(c.table));
+        auto& f = open();
+        if (voucher) dialogs->expectMessage(refused, Answer::OK);
+        key(Qt::Key_F2);
+        if (!voucher) {
+            fill(f.tTositeSelite, "Kahvit");
+            fill(f.cmbDebetTili[0], "4000");
+            fill(f.tDebetSumma[0], "12");
+            fill(f.cmbKreditTili[0], "1000");
+            fill(f.tKreditSumma[0], "12");
+            dialogs->expectMessage(refused, Answer::OK);
+            key(Qt::Key_F3);
+            EXPECT_EQ(f.tDebetSumma[0]->text(), "12");
+            key(Qt::Key_Z, Qt::ControlModifier);
+        }
+        EXPECT_EQ(dialogs->shown().value(dialogs->shown().size() - 1).text, refused);
+        EXPECT_EQ(value("SELECT COUNT(*) FROM to WHERE toNumero > 1 OR toSelite = 'Kahvit'"), voucher ? 0 : 1);
+        EXPECT_EQ(value("SELECT COUNT(*) FROM to WHERE toSelite = 'Kahvit'"), 0);
+        EXPECT_EQ(value("SELECT COUNT(*) FROM vi"), 2);
+        EXPECT_EQ(entries(v1), QStringList({"D 1 10", "K 4 10"}));
+        ui::Forms::destroyAll();
+        core::DBCon().SuljeDB();
+        QFile::remove(core::DatabasePath);
+    }
 }
 
 TEST_F(VoucherWindowTest, OtherWindowsAreReachedThroughTheirHooks) {
