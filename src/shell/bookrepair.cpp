@@ -174,8 +174,8 @@ QString copyText(const dao::RepairReport& report, const QString& section) {
 }  // namespace
 
 std::optional<dao::RepairReport> RepairDamagedBook(const QString& path, const QString& section) {
-    core::ShowInfo(core::TranslateStr(section, QStringLiteral("Tietokanta on vioittunut edellisen käyttökerran "
-                                                              "lopetuksen yhteydessä, yritän korjata tietokannan. "
+    // Said of any book the engine finds damaged, whatever damaged it.
+    core::ShowInfo(core::TranslateStr(section, QStringLiteral("Tietokanta on vioittunut, yritän korjata tietokannan. "
                                                               "Odota hetki.")));
     BookRepair r;
     {

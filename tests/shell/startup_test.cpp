@@ -556,8 +556,7 @@ TEST_F(StartupTest, WhatABooksOwnDefinitionsAskOfLikeNeitherHangsNorCrashesTheSt
     } cases[] = {
         {"a check that backtracks", QStringLiteral("NOT ") + backtracks, QString(), false, QString(), true},
         {"a damaged book with an index that backtracks", QString(), backtracks, true,
-         QStringLiteral("Tietokanta on vioittunut edellisen käyttökerran lopetuksen yhteydessä, yritän korjata "
-                        "tietokannan. Odota hetki.\nTietokanta korjattiin, ja kaikki sen rivit saatiin korjattuun "
+         QStringLiteral("Tietokanta on vioittunut, yritän korjata tietokannan. Odota hetki.\nTietokanta korjattiin, ja kaikki sen rivit saatiin korjattuun "
                         "tietokantaan. |  | Vioittunut tietokanta on tallessa nimellä: | %1OLD"),
          true},
         {"a pattern beyond the bound", overLongText(76), QString(), false,
