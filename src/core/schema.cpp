@@ -277,6 +277,10 @@ std::vector<Step> upgradeSteps(dao::Database& db) {
                       {"vitoID", "viAvausvienti", "viPaatosvienti", "vikpID", "vitlID", "viTyyppi", "viArvo"});
          }},
         {"to.toPvmNumero", [&] { addIndex(db, "to", "toPvmNumero", {"toPvm", "toNumero"}); }},
+        // The rows of a model's group, which every walk of a model's tree
+        // looks up one group at a time.
+        {"mr.mrBelongsToGroup",
+         [&] { addIndex(db, "mr", "mrBelongsToGroupOrder", {"mrBelongsToGroup", "mrGroupOrder"}); }},
         // An index whose fields begin one of those serves no lookup the
         // longer one does not, and every write and every opening's check of
         // the book goes through it too.
